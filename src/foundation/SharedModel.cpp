@@ -1,0 +1,14 @@
+// The one instance of the committed model and of the working copies.
+#include "foundation/SharedModel.h"
+
+namespace kx {
+
+SharedModel Model;
+WorkingCopies Work;
+
+void ResetSharedModelToStart() {
+    Model = SharedModel{};
+    Work = WorkingCopies{};
+}
+
+} // namespace kx

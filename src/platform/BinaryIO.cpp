@@ -1,0 +1,197 @@
+// Little-endian binary images and the file operations, with the program's I/O error texts.
+#include "platform/BinaryIO.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace kx {
+
+std::string IoErrorText(int code) {
+    switch (code) {
+    case IoFileNotFound: return "File not found";
+    case IoInvalidFilename: return "Invalid filename";
+    case IoTooManyOpenFiles: return "Too many open files";
+    case IoAccessDenied: return "File access denied";
+    case IoReadBeyondEnd: return "Read beyond end of file";
+    case IoDiskFull: return "Disk full";
+    default: return "I/O error " + std::to_string(code);
+    }
+}
+
+void ThrowIoError(int code) { throw IoError(code, IoErrorText(code)); }
+
+void ThrowSystemIoError(int err) {
+    switch (err) {
+    case ENOENT:
+    case ENOTDIR: ThrowIoError(IoFileNotFound);
+    case ENAMETOOLONG:
+    case EINVAL: ThrowIoError(IoInvalidFilename);
+    case EMFILE:
+    case ENFILE: ThrowIoError(IoTooManyOpenFiles);
+    case EACCES:
+    case EPERM:
+    case EROFS:
+    case EISDIR:
+    case ETXTBSY: ThrowIoError(IoAccessDenied);
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG: ThrowIoError(IoDiskFull);
+    default: ThrowIoError(err);
+    }
+}
+
+namespace {
+
+void putLE(std::vector<std::uint8_t>& b, std::uint32_t v) {
+    for (int i = 0; i < 4; ++i) b.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
+}
+
+} // namespace
+
+void BinaryWriter::int32(std::int32_t v) { putLE(buf_, static_cast<std::uint32_t>(v)); }
+
+void BinaryWriter::single(float v) {
+    std::uint32_t u;
+    std::memcpy(&u, &v, 4);
+    putLE(buf_, u);
+}
+
+void BinaryWriter::dbl(double v) {
+    std::uint64_t u;
+    std::memcpy(&u, &v, 8);
+    putLE(buf_, static_cast<std::uint32_t>(u));
+    putLE(buf_, static_cast<std::uint32_t>(u >> 32));
+}
+
+void BinaryWriter::bytes(const void* p, std::size_t n) {
+    const auto* c = static_cast<const std::uint8_t*>(p);
+    buf_.insert(buf_.end(), c, c + n);
+}
+
+void BinaryWriter::zeros(std::size_t n) { buf_.insert(buf_.end(), n, 0); }
+
+void BinaryReader::bytes(void* p, std::size_t n) {
+    if (n > remaining()) {
+        pos_ = buf_.size();
+        ThrowIoError(IoReadBeyondEnd);
+    }
+    if (n > 0) std::memcpy(p, buf_.data() + pos_, n);
+    pos_ += n;
+}
+
+void BinaryReader::skip(std::size_t n) {
+    if (n > remaining()) {
+        pos_ = buf_.size();
+        ThrowIoError(IoReadBeyondEnd);
+    }
+    pos_ += n;
+}
+
+std::int32_t BinaryReader::int32() {
+    std::uint8_t b[4];
+    bytes(b, 4);
+    std::uint32_t u = b[0] | (b[1] << 8) | (b[2] << 16) | (static_cast<std::uint32_t>(b[3]) << 24);
+    return static_cast<std::int32_t>(u);
+}
+
+float BinaryReader::single() {
+    std::uint32_t u = static_cast<std::uint32_t>(int32());
+    float v;
+    std::memcpy(&v, &u, 4);
+    return v;
+}
+
+double BinaryReader::dbl() {
+    std::uint64_t lo = static_cast<std::uint32_t>(int32());
+    std::uint64_t hi = static_cast<std::uint32_t>(int32());
+    std::uint64_t u = lo | (hi << 32);
+    double v;
+    std::memcpy(&v, &u, 8);
+    return v;
+}
+
+namespace {
+
+int openOrThrow(const std::string& path, int flags, mode_t mode = 0) {
+    if (path.empty()) ThrowIoError(IoInvalidFilename);
+    int fd = ::open(path.c_str(), flags | O_CLOEXEC, mode);
+    if (fd < 0) ThrowSystemIoError(errno);
+    return fd;
+}
+
+// Closes the descriptor when the scope ends, whatever happens in it.
+struct FdCloser {
+    int fd;
+    ~FdCloser() {
+        if (fd >= 0) ::close(fd);
+    }
+};
+
+void writeAll(int fd, const std::vector<std::uint8_t>& bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            ThrowSystemIoError(errno);
+        }
+        if (n == 0) ThrowIoError(IoDiskFull);
+        done += static_cast<std::size_t>(n);
+    }
+}
+
+std::vector<std::uint8_t> readUpTo(const std::string& path, std::size_t maxBytes) {
+    int fd = openOrThrow(path, O_RDONLY);
+    FdCloser closer{fd};
+    std::vector<std::uint8_t> out;
+    std::uint8_t chunk[65536];
+    while (out.size() < maxBytes) {
+        std::size_t want = std::min(sizeof chunk, maxBytes - out.size());
+        ssize_t n = ::read(fd, chunk, want);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            ThrowSystemIoError(errno);
+        }
+        if (n == 0) break;
+        out.insert(out.end(), chunk, chunk + n);
+    }
+    return out;
+}
+
+} // namespace
+
+std::vector<std::uint8_t> ReadWholeFile(const std::string& path) { return readUpTo(path, SIZE_MAX); }
+
+std::vector<std::uint8_t> ReadFileStart(const std::string& path, std::size_t maxBytes) {
+    return readUpTo(path, maxBytes);
+}
+
+void WriteFileDirect(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+    int fd = openOrThrow(path, O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    FdCloser closer{fd};
+    writeAll(fd, bytes);
+    closer.fd = -1;
+    if (::close(fd) != 0) ThrowSystemIoError(errno);
+}
+
+void WriteFileReplacing(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+    if (path.empty()) ThrowIoError(IoInvalidFilename);
+    std::string temp = path + ".~tmp";
+    try {
+        int fd = openOrThrow(temp, O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        FdCloser closer{fd};
+        writeAll(fd, bytes);
+        if (::fsync(fd) != 0) ThrowSystemIoError(errno);
+        closer.fd = -1;
+        if (::close(fd) != 0) ThrowSystemIoError(errno);
+        if (::rename(temp.c_str(), path.c_str()) != 0) ThrowSystemIoError(errno);
+    } catch (...) {
+        ::unlink(temp.c_str());
+        throw;
+    }
+}
+
+} // namespace kx

@@ -1,0 +1,87 @@
+// QPainter behind the canvas interface: pen, brush and font state as the drawing code expects.
+#include "platform/QtCanvas.h"
+
+#include <QFontMetrics>
+#include <QImage>
+#include <QPen>
+
+#include "platform/QtDialogs.h"
+
+namespace kx {
+
+namespace {
+
+QColor qc(Color c) { return QColor(c.r, c.g, c.b); }
+
+} // namespace
+
+QtCanvas::QtCanvas(QPaintDevice* device) : device_(device) {
+    font_.setFamily(QStringLiteral("Arial"));
+    font_.setPointSize(8);
+}
+
+QtCanvas::~QtCanvas() { End(); }
+
+QPainter& QtCanvas::painter() {
+    if (!painter_.isActive()) painter_.begin(device_);
+    return painter_;
+}
+
+void QtCanvas::End() {
+    if (painter_.isActive()) painter_.end();
+}
+
+void QtCanvas::Restart(QPaintDevice* device) {
+    End();
+    device_ = device;
+}
+
+void QtCanvas::SetFontName(const std::string& name) { font_.setFamily(ToQt(name)); }
+
+void QtCanvas::SetFontSize(int points) { font_.setPointSize(points > 0 ? points : 1); }
+
+void QtCanvas::SetFontPixelHeight(int pixels) { font_.setPixelSize(pixels > 0 ? pixels : 1); }
+
+QFont QtCanvas::deviceFont() const { return QFont(font_, device_); }
+
+void QtCanvas::LineTo(int x, int y) {
+    QPainter& p = painter();
+    QPen pen(qc(pen_));
+    pen.setWidth(penWidth_ < 1 ? 1 : penWidth_);
+    pen.setCapStyle(Qt::FlatCap);
+    p.setPen(pen);
+    p.drawLine(px_, py_, x, y);
+    px_ = x, py_ = y;
+}
+
+void QtCanvas::TextOut(int x, int y, const std::string& text) {
+    QPainter& p = painter();
+    QFont f = deviceFont();
+    p.setFont(f);
+    QFontMetrics fm(f, device_);
+    QString t = ToQt(text);
+    if (brushStyle_ == BrushStyle::Solid) p.fillRect(QRect(x, y, fm.horizontalAdvance(t), fm.height()), qc(brush_));
+    p.setPen(qc(fontColor_));
+    p.drawText(x, y + fm.ascent(), t);
+}
+
+void QtCanvas::FillRect(const Rect& r) {
+    painter().fillRect(QRect(r.left, r.top, r.right - r.left, r.bottom - r.top), qc(brush_));
+}
+
+int QtCanvas::TextWidth(const std::string& text) {
+    return QFontMetrics(deviceFont(), device_).horizontalAdvance(ToQt(text));
+}
+
+int QtCanvas::TextHeight(const std::string&) { return QFontMetrics(deviceFont(), device_).height(); }
+
+QImage MakeScreenImage(int width, int height) {
+    QImage img(width, height, QImage::Format_RGB32);
+    const int dotsPerMetre = 3780; // 96 dots per inch
+    img.setDotsPerMeterX(dotsPerMetre);
+    img.setDotsPerMeterY(dotsPerMetre);
+    img.fill(Qt::white);
+    return img;
+}
+
+} // namespace kx

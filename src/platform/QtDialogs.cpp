@@ -1,0 +1,72 @@
+// Qt message boxes, input boxes and file dialogs.
+#include "platform/QtDialogs.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QString>
+
+namespace kx {
+
+QString ToQt(const std::string& latin1) {
+    QString s = QString::fromLatin1(latin1.data(), static_cast<qsizetype>(latin1.size()));
+    s.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    s.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return s;
+}
+
+std::string FromQt(const QString& s) {
+    QByteArray b = s.toLatin1();
+    return std::string(b.constData(), static_cast<std::size_t>(b.size()));
+}
+
+namespace {
+
+QWidget* parentWindow() { return QApplication::activeWindow(); }
+
+// "Beam files|*.kxf" becomes "Beam files (*.kxf)".
+QString qtFilter(const std::string& filter) {
+    QString f = ToQt(filter);
+    QStringList parts = f.split(QLatin1Char('|'));
+    QStringList out;
+    for (int i = 0; i + 1 < parts.size(); i += 2) out << parts[i] + QStringLiteral(" (") + parts[i + 1] + QLatin1Char(')');
+    return out.join(QStringLiteral(";;"));
+}
+
+} // namespace
+
+void QtDialogs::Message(const std::string& text, const std::string& caption) {
+    QMessageBox::information(parentWindow(), ToQt(caption), ToQt(text));
+}
+
+bool QtDialogs::Confirm(const std::string& text, const std::string& caption) {
+    return QMessageBox::question(parentWindow(), ToQt(caption), ToQt(text),
+                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+std::string QtDialogs::InputBox(const std::string& caption, const std::string& prompt,
+                                const std::string& defaultText) {
+    bool ok = false;
+    QString r = QInputDialog::getText(parentWindow(), ToQt(caption), ToQt(prompt), QLineEdit::Normal,
+                                      ToQt(defaultText), &ok);
+    return ok ? FromQt(r) : defaultText;
+}
+
+std::optional<std::string> QtDialogs::OpenFile(const std::string& title, const std::string& filter,
+                                               const std::string& initialDir) {
+    QString f = QFileDialog::getOpenFileName(parentWindow(), ToQt(title), ToQt(initialDir), qtFilter(filter));
+    if (f.isEmpty()) return std::nullopt;
+    return std::string(f.toLocal8Bit().constData());
+}
+
+std::optional<std::string> QtDialogs::SaveFile(const std::string& title, const std::string& filter,
+                                               const std::string& initialDir, const std::string& defaultName) {
+    QString start = ToQt(initialDir);
+    if (!defaultName.empty()) start += QLatin1Char('/') + ToQt(defaultName);
+    QString f = QFileDialog::getSaveFileName(parentWindow(), ToQt(title), start, qtFilter(filter));
+    if (f.isEmpty()) return std::nullopt;
+    return std::string(f.toLocal8Bit().constData());
+}
+
+} // namespace kx

@@ -1,0 +1,42 @@
+// The printer: A4 portrait to the system's default printer, or to a PDF file.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "platform/Printer.h"
+
+class QPrinter;
+
+namespace kx {
+
+class QtCanvas;
+
+class QtPrinter : public Printer {
+public:
+    // With a path, every document goes to that PDF file. Without one, documents go to the
+    // system's default printer, or when there is none to a PDF file asked for in a save dialog.
+    explicit QtPrinter(std::string pdfPath = {});
+    ~QtPrinter() override;
+
+    void BeginDoc() override;
+    void NewPage() override;
+    void EndDoc() override;
+    void Abort() override;
+    int PageNumber() const override { return page_; }
+    int DpiX() const override;
+    int DpiY() const override;
+    int PageWidth() const override;
+    int PageHeight() const override;
+    Canvas& canvas() override;
+    bool Printing() const override { return printing_; }
+
+private:
+    std::string pdfPath_;
+    std::unique_ptr<QPrinter> printer_;
+    std::unique_ptr<QtCanvas> canvas_;
+    int page_ = 0;
+    bool printing_ = false;
+};
+
+} // namespace kx
