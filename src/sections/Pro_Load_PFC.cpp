@@ -10,6 +10,8 @@ namespace {
 
 using R = TSectionRec;
 
+// Channels keep the distance from the back of the web to the plastic neutral axis about y-y in
+// the field that other tables use for the permissible shear (byte 188).
 constexpr std::array<SectionField, 22> Columns = {
     &R::D,  &R::B,        &R::t,      &R::T,   &R::r1,
     &R::d,  &R::A,        &R::Ixx,    &R::Iyy, &R::rx,

@@ -1,4 +1,4 @@
-// Built-in section tables: rows as listed, turned into records and written by one common routine.
+// Built-in section tables: rows as listed, turned into the records of their section file.
 #pragma once
 
 #include <array>
