@@ -1,0 +1,34 @@
+// The order in which the section files are written each time the main window is shown.
+#include "sections/SectionWriters.h"
+
+#include "sections/Pro_Load_C.h"
+#include "sections/Pro_Load_EqL.h"
+#include "sections/Pro_Load_PFC.h"
+#include "sections/Pro_Load_RSC.h"
+#include "sections/Pro_Load_RSJ.h"
+#include "sections/Pro_Load_Scaffold.h"
+#include "sections/Pro_Load_UC.h"
+#include "sections/Pro_Load_UPN.h"
+#include "sections/Pro_Load_UnEqL.h"
+
+namespace kx {
+
+namespace {
+
+// The I- and H-section tables first, then channels, angles, hollow sections and scaffold members.
+constexpr SectionWriter Writers[] = {
+    {"UC.sct", Pro_Load_UC},       {"RSJ.sct", Pro_Load_RSJ}, {"RSC.sct", Pro_Load_RSC},
+    {"PFC.sct", Pro_Load_PFC},     {"UPN.sct", Pro_Load_UPN}, {"EqL.sct", Pro_Load_EqL},
+    {"UnEqL.sct", Pro_Load_UnEqL}, {"C.sct", Pro_Load_C},     {"Scaf.sct", Pro_Load_Scaffold},
+};
+
+} // namespace
+
+std::span<const SectionWriter> SectionWriters() { return Writers; }
+
+void WriteAllSectionFiles() {
+    for (const SectionWriter& w : Writers)
+        w.Write();
+}
+
+} // namespace kx

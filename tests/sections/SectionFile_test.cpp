@@ -1,0 +1,151 @@
+// Section files in the start-up directory: written whole or up to a failure, read back by position.
+#include "sections/SectionFile.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <sys/resource.h>
+
+#include "SectionTestSupport.h"
+#include "platform/Errors.h"
+
+using namespace kx;
+using namespace sectiontest;
+namespace fs = std::filesystem;
+
+namespace {
+
+std::vector<TSectionRec> someRecords(int n) {
+    std::vector<TSectionRec> recs(n);
+    for (int i = 0; i < n; ++i) {
+        recs[i].Designation = "Section " + std::to_string(i + 1);
+        recs[i].B = 10.0f * (i + 1);
+        recs[i].Shape = "Beam";
+        recs[i].RecordNo = i + 1;
+    }
+    return recs;
+}
+
+void writeBytes(const std::string& path, std::size_t n, char fill) {
+    std::ofstream(path, std::ios::binary) << std::string(n, fill);
+}
+
+int openDescriptors() {
+    int n = 0;
+    for ([[maybe_unused]] const auto& e : fs::directory_iterator("/proc/self/fd"))
+        ++n;
+    return n;
+}
+
+// The error a call throws, as the user would see it.
+template <class F> std::pair<int, std::string> ioErrorOf(F f) {
+    try {
+        f();
+    } catch (const IoError& e) {
+        return {e.code(), e.what()};
+    }
+    return {0, "no error"};
+}
+
+} // namespace
+
+TEST(SectionFile, WritesIntoStartDirAndReadsBackByPosition) {
+    StartDirScope dir;
+    const fs::path cwd = fs::current_path();
+    const std::vector<TSectionRec> recs = someRecords(3);
+    WriteSectionFile("Test.sct", recs);
+    EXPECT_EQ(fs::current_path(), cwd) << "the working directory never changes";
+    EXPECT_FALSE(fs::exists(cwd / "Test.sct")) << "nothing lands in the working directory";
+    ASSERT_EQ(fs::file_size(dir.path("Test.sct")), 600u);
+
+    EXPECT_EQ(ReadSectionFile("Test.sct"), recs);
+    EXPECT_EQ(ReadSectionDesignations("Test.sct"),
+              (std::vector<std::string>{"Section 1", "Section 2", "Section 3"}));
+    EXPECT_EQ(ReadSectionRecord("Test.sct", 2), recs[1]);
+    EXPECT_EQ(ReadSectionRecord("TEST.SCT", 3).B, 30.0f) << "names are found without regard to case";
+}
+
+TEST(SectionFile, OverwritesALongerFileAndAFileNamedInAnotherCase) {
+    StartDirScope dir;
+    writeBytes(dir.path("test.sct"), 5000, 'x');
+    WriteSectionFile("Test.sct", someRecords(2));
+    EXPECT_EQ(fs::file_size(dir.path("test.sct")), 400u);
+    EXPECT_FALSE(fs::exists(dir.path("Test.sct"))) << "the existing spelling is the file written";
+    EXPECT_EQ(ReadSectionFile("Test.sct"), someRecords(2));
+}
+
+TEST(SectionFile, CountsWholeRecordsOnlyAndRefusesRecordsBeyondThem) {
+    StartDirScope dir;
+    WriteSectionFile("Four.sct", someRecords(4));
+    std::ofstream(dir.path("Four.sct"), std::ios::binary | std::ios::app) << std::string(150, '\x7f');
+    ASSERT_EQ(fs::file_size(dir.path("Four.sct")), 950u);
+    EXPECT_EQ(ReadSectionFile("Four.sct").size(), 4u);
+    EXPECT_EQ(ReadSectionDesignations("Four.sct").size(), 4u);
+    EXPECT_EQ(ReadSectionRecord("Four.sct", 4).Designation, "Section 4");
+    EXPECT_EQ(ioErrorOf([] { ReadSectionRecord("Four.sct", 5); }),
+              (std::pair<int, std::string>{100, "Read beyond end of file"}));
+    EXPECT_THROW(ReadSectionRecord("Four.sct", 0), RangeError);
+}
+
+TEST(SectionFile, AMissingFileIsNotFound) {
+    StartDirScope dir;
+    const std::pair<int, std::string> notFound{2, "File not found"};
+    EXPECT_EQ(ioErrorOf([] { ReadSectionFile("UB.sct"); }), notFound);
+    EXPECT_EQ(ioErrorOf([] { ReadSectionDesignations("UB.sct"); }), notFound);
+    EXPECT_EQ(ioErrorOf([] { ReadSectionRecord("UB.sct", 1); }), notFound);
+}
+
+TEST(SectionFile, AFailedCreateReportsThePlatformTextAndChangesNothing) {
+    StartDirScope dir;
+    const int before = openDescriptors();
+
+    // The start-up directory is a regular file, or missing.
+    writeBytes(dir.path("plain"), 10, 'p');
+    StartDir = dir.path("plain");
+    EXPECT_EQ(ioErrorOf([] { WriteSectionFile("UC.sct", someRecords(1)); }),
+              (std::pair<int, std::string>{2, "File not found"}));
+    StartDir = dir.path("missing");
+    EXPECT_EQ(ioErrorOf([] { WriteSectionFile("UC.sct", someRecords(1)); }),
+              (std::pair<int, std::string>{2, "File not found"}));
+    EXPECT_FALSE(fs::exists(dir.path("missing")));
+    EXPECT_EQ(fs::file_size(dir.path("plain")), 10u);
+
+    // The name is taken by a directory.
+    StartDir = dir.dir();
+    fs::create_directory(dir.path("UC.sct"));
+    EXPECT_EQ(ioErrorOf([] { WriteSectionFile("UC.sct", someRecords(1)); }),
+              (std::pair<int, std::string>{5, "File access denied"}));
+    EXPECT_TRUE(fs::is_directory(dir.path("UC.sct")));
+    EXPECT_EQ(openDescriptors(), before) << "no file is left open";
+}
+
+TEST(SectionFile, AFullDiskReportsDiskFullAndClosesTheFile) {
+    StartDirScope dir;
+    fs::create_symlink("/dev/full", dir.path("UC.sct"));
+    const int before = openDescriptors();
+    EXPECT_EQ(ioErrorOf([] { WriteSectionFile("UC.sct", someRecords(3)); }),
+              (std::pair<int, std::string>{101, "Disk full"}));
+    EXPECT_EQ(openDescriptors(), before) << "no file is left open";
+}
+
+TEST(SectionFile, RecordsWrittenBeforeAFailureStand) {
+    StartDirScope dir;
+    // A file size limit of five records stops the sixth; the signal it raises is ignored so that
+    // the write fails instead.
+    auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit old{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
+    rlimit limited = old;
+    limited.rlim_cur = 5 * 200;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
+    const std::vector<TSectionRec> recs = someRecords(8);
+    const std::pair<int, std::string> err = ioErrorOf([&] { WriteSectionFile("UC.sct", recs); });
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+
+    EXPECT_EQ(err, (std::pair<int, std::string>{101, "Disk full"}));
+    ASSERT_EQ(fs::file_size(dir.path("UC.sct")), 1000u);
+    EXPECT_EQ(ReadSectionFile("UC.sct"), std::vector<TSectionRec>(recs.begin(), recs.begin() + 5));
+}

@@ -1,0 +1,101 @@
+// The section record's byte image: every field at its offset, unused bytes zero, damaged lengths held.
+#include "sections/SectionRec.h"
+
+#include <gtest/gtest.h>
+
+#include "SectionTestSupport.h"
+
+using namespace kx;
+using namespace sectiontest;
+
+namespace {
+
+// A record whose every single holds its own byte offset plus a half, so a field at the wrong offset
+// shows at once.
+TSectionRec numberedRecord() {
+    TSectionRec r;
+    float* fields[] = {&r.D,     &r.B,     &r.t,       &r.T,  &r.r1,      &r.r2,    &r.b, &r.d,
+                       &r.Taper, &r.Group, &r.Spare68, &r.GA, &r.Spare76, &r.Grade, &r.E};
+    int off = 28;
+    for (float* f : fields) {
+        *f = off + 0.5f;
+        off += 4;
+    }
+    float* props[] = {&r.A,      &r.Ixx, &r.Iyy, &r.rx, &r.ry, &r.cx,    &r.cy,        &r.FibreY,
+                      &r.FibreX, &r.Iu,  &r.Iv,  &r.ru, &r.rv, &r.Alpha, &r.J,         &r.TorsionLength,
+                      &r.Cs,     &r.Sx,  &r.Sy,  &r.u,  &r.x,  &r.H,     &r.PermShear, &r.PermMoment};
+    off = 100;
+    for (float* f : props) {
+        *f = off + 0.5f;
+        off += 4;
+    }
+    r.Designation = "254 UC 73";
+    r.Shape = "KXSect";
+    r.RecordNo = -2;
+    return r;
+}
+
+} // namespace
+
+TEST(SectionRec, EncodesEveryFieldAtItsOffsetAndLeavesOtherBytesZero) {
+    const SectionRecImage img = EncodeSectionRec(numberedRecord());
+    for (int off = 28; off <= 84; off += 4)
+        EXPECT_EQ(singleAt(img.data(), off), off + 0.5f) << off;
+    for (int off = 100; off <= 192; off += 4)
+        EXPECT_EQ(singleAt(img.data(), off), off + 0.5f) << off;
+    EXPECT_EQ(img[0], 9);
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(img.data()) + 1, 9), "254 UC 73");
+    EXPECT_EQ(img[88], 6);
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(img.data()) + 89, 6), "KXSect");
+    // -2 as a little-endian int32
+    EXPECT_EQ(img[196], 0xFE);
+    EXPECT_EQ(img[197], 0xFF);
+    EXPECT_EQ(img[199], 0xFF);
+    for (int b = 10; b < 28; ++b)
+        EXPECT_EQ(img[b], 0) << "designation tail and bytes 26-27: " << b;
+    for (int b = 95; b < 100; ++b)
+        EXPECT_EQ(img[b], 0) << "shape code tail: " << b;
+    // 1.0f = 0x3F800000, little-endian
+    TSectionRec one;
+    one.E = 1.0f;
+    const SectionRecImage e = EncodeSectionRec(one);
+    EXPECT_EQ(e[84], 0x00);
+    EXPECT_EQ(e[86], 0x80);
+    EXPECT_EQ(e[87], 0x3F);
+}
+
+TEST(SectionRec, DecodesWhatItEncodes) {
+    const TSectionRec r = numberedRecord();
+    const SectionRecImage img = EncodeSectionRec(r);
+    EXPECT_EQ(DecodeSectionRec(img.data()), r);
+    const TSectionRec empty;
+    EXPECT_EQ(DecodeSectionRec(EncodeSectionRec(empty).data()), empty);
+}
+
+TEST(SectionRec, HoldsDamagedLengthBytesToCapacityAndIgnoresStringTails) {
+    SectionRecImage img{};
+    img[0] = 200; // above the designation's capacity of 25
+    for (int b = 1; b < 28; ++b)
+        img[b] = 'A' + (b % 26);
+    img[88] = 3;
+    for (int b = 89; b < 100; ++b)
+        img[b] = 'z'; // junk after the three characters
+    const TSectionRec r = DecodeSectionRec(img.data());
+    EXPECT_EQ(r.Designation.length(), 25);
+    EXPECT_EQ(r.Designation.str().substr(0, 3), "BCD");
+    EXPECT_EQ(r.Shape.str(), "zzz");
+    const SectionRecImage again = EncodeSectionRec(r);
+    EXPECT_EQ(again[0], 25);
+    EXPECT_EQ(again[26], 0);
+    EXPECT_EQ(again[27], 0);
+    for (int b = 92; b < 100; ++b)
+        EXPECT_EQ(again[b], 0) << b;
+}
+
+TEST(SectionRec, SpacerDesignationsAreBlanksOrNothing) {
+    EXPECT_TRUE(IsSpacerDesignation(""));
+    EXPECT_TRUE(IsSpacerDesignation(" "));
+    EXPECT_TRUE(IsSpacerDesignation(std::string(25, ' ')));
+    EXPECT_FALSE(IsSpacerDesignation("  x"));
+    EXPECT_FALSE(IsSpacerDesignation("0"));
+}
