@@ -36,25 +36,14 @@ void RescaleBeamForms() {
 void InstallRescaleBeamForms(std::function<void()> rescale) { rescaleHook = std::move(rescale); }
 
 PreferenceChoices DesignTimeChoices() {
+    // The buttons are built showing the built-in units, no weight unit and an inverted diagram.
     TUnitSettings u;
-    u.UnitTextLength = "m";
-    u.UnitTextForce = "kN";
-    u.UnitTextUDL = "kN/m";
-    u.UnitTextShear = "kN";
-    u.UnitTextMoment = "kN-m";
-    u.UnitTextDeflection = "mm";
-    u.UnitTextStress = "N/mm^2";
-    u.UnitTextSectZ = "cm^3";
-    u.UnitTextSectE = "N/mm^2";
-    u.UnitTextSectI = "cm^4";
-    u.UnitTextSectArea = "cm^2";
-    u.UnitTextSectLength = "mm";
+    SetDefaultUnits(u);
+    u.UnitTextWeight = "";
+    u.MomentDiagramSign = -1;
     PreferenceChoices c;
     c.option.fill(-1);
-    c = ChoicesForUnits(u, c);
-    c.sxxIsPlastic = true;
-    c.bmNumericallyCorrect = false;
-    return c;
+    return ChoicesForUnits(u, c);
 }
 
 PreferenceChoices ChoicesForUnits(const TUnitSettings& u, PreferenceChoices shown) {

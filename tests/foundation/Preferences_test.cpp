@@ -7,7 +7,7 @@
 #include <fstream>
 #include <string>
 
-#include "TempDir.h"
+#include "StartDirTest.h"
 #include "platform/BinaryIO.h"
 #include "platform/Errors.h"
 #include "platform/Files.h"
@@ -53,22 +53,18 @@ struct FakeInputWindow {
     }
 };
 
-class PreferencesLogic : public ::testing::Test {
+class PreferencesLogic : public StartDirTest {
 protected:
     void SetUp() override {
-        ResetSharedModelToStart();
-        savedStartDir_ = StartDir;
-        StartDir = dir_.dir();
+        StartDirTest::SetUp();
         ReadUnitFile(Model); // the defaults: lengths in m
         window_.install();
     }
     void TearDown() override {
         InstallRescaleBeamForms(nullptr);
-        StartDir = savedStartDir_;
+        StartDirTest::TearDown();
     }
 
-    TempDir dir_;
-    std::string savedStartDir_;
     FakeInputWindow window_;
 };
 

@@ -10,7 +10,7 @@
 #include <limits>
 #include <set>
 
-#include "TempDir.h"
+#include "StartDirTest.h"
 #include "platform/BinaryIO.h"
 #include "platform/Files.h"
 
@@ -18,24 +18,14 @@ using namespace kx;
 
 namespace {
 
-class UnitFile : public ::testing::Test {
+class UnitFile : public StartDirTest {
 protected:
-    void SetUp() override {
-        ResetSharedModelToStart();
-        savedStartDir_ = StartDir;
-        StartDir = dir_.dir();
-    }
-    void TearDown() override { StartDir = savedStartDir_; }
-
     std::string filePath() const { return dir_.path("Kxf_Unit.dim"); }
 
     void putFile(const std::vector<std::uint8_t>& bytes) const {
         std::ofstream f(filePath(), std::ios::binary | std::ios::trunc);
         f.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     }
-
-    TempDir dir_;
-    std::string savedStartDir_;
 };
 
 // Settings that differ from the defaults in every field.
@@ -75,34 +65,19 @@ std::string textAt(const std::vector<std::uint8_t>& b, std::size_t off) {
 void putFloat(std::vector<std::uint8_t>& b, std::size_t off, float f) { std::memcpy(&b.at(off), &f, 4); }
 
 void expectDefaults(const TUnitSettings& u) {
-    EXPECT_EQ(u.UnitTextLength, "m");
-    EXPECT_EQ(u.UnitFactorLength, 1000.0f);
-    EXPECT_EQ(u.UnitTextForce, "kN");
-    EXPECT_EQ(u.UnitFactorForce, 1000.0f);
-    EXPECT_EQ(u.UnitTextUDL, "kN/m");
-    EXPECT_EQ(u.UnitFactorUDL, 1.0f);
-    EXPECT_EQ(u.UnitTextSectE, "N/mm^2");
-    EXPECT_EQ(u.UnitFactorSectE, 1.0f);
-    EXPECT_EQ(u.UnitTextSectI, "cm^4");
-    EXPECT_EQ(u.UnitFactorSectI, 10000.0f);
-    EXPECT_EQ(u.UnitTextShear, "kN");
-    EXPECT_EQ(u.UnitFactorShear, 0.001f);
-    EXPECT_EQ(u.UnitTextMoment, "kN-m");
-    EXPECT_EQ(u.UnitFactorMoment, 1e-6f);
-    EXPECT_EQ(u.UnitTextDeflection, "mm");
-    EXPECT_EQ(u.UnitFactorDeflection, 1.0f);
-    EXPECT_EQ(u.UnitTextStress, "N/mm^2");
-    EXPECT_EQ(u.UnitFactorStress, 1.0f);
-    EXPECT_EQ(u.UnitTextSectZ, "cm^3");
-    EXPECT_EQ(u.UnitFactorSectZ, 1000.0f);
-    EXPECT_EQ(u.UnitTextSectArea, "cm^2");
-    EXPECT_EQ(u.UnitFactorSectArea, 100.0f);
-    EXPECT_EQ(u.UnitTextSectLength, "mm");
-    EXPECT_EQ(u.UnitFactorSectLength, 1.0f);
-    EXPECT_EQ(u.UnitTextWeight, "kg/m");
-    EXPECT_EQ(u.UnitFactorWeight, 0.00785f);
-    EXPECT_EQ(u.UnitTextWarping, "dm^6");
-    EXPECT_EQ(u.UnitFactorWarping, 1e-12f);
+    const std::pair<TUnitKind, std::pair<const char*, float>> expected[] = {
+        {TUnitKind::Length, {"m", 1000.0f}},        {TUnitKind::Force, {"kN", 1000.0f}},
+        {TUnitKind::UDL, {"kN/m", 1.0f}},           {TUnitKind::SectE, {"N/mm^2", 1.0f}},
+        {TUnitKind::SectI, {"cm^4", 10000.0f}},     {TUnitKind::Shear, {"kN", 0.001f}},
+        {TUnitKind::Moment, {"kN-m", 1e-6f}},       {TUnitKind::Deflection, {"mm", 1.0f}},
+        {TUnitKind::Stress, {"N/mm^2", 1.0f}},      {TUnitKind::SectZ, {"cm^3", 1000.0f}},
+        {TUnitKind::SectArea, {"cm^2", 100.0f}},    {TUnitKind::SectLength, {"mm", 1.0f}},
+        {TUnitKind::Weight, {"kg/m", 0.00785f}},    {TUnitKind::Warping, {"dm^6", 1e-12f}},
+    };
+    for (const auto& [kind, unit] : expected) {
+        EXPECT_EQ(UnitText(u, kind), unit.first) << "kind " << static_cast<int>(kind);
+        EXPECT_EQ(UnitFactor(u, kind), unit.second) << "kind " << static_cast<int>(kind);
+    }
     EXPECT_EQ(u.MomentDiagramSign, 1);
     EXPECT_EQ(u.ModulusLabelPlasticXX, "Sxx");
     EXPECT_EQ(u.ModulusLabelPlasticYY, "Syy");
