@@ -1,10 +1,9 @@
-// Start-up: the application, its platform services and the start screen.
+// Start-up: the application, its platform services, every window, and the start screen.
 #include <QApplication>
 
-#include "foundation/SharedModel.h"
 #include "foundation/ui/Unit1.h"
+#include "foundation/ui/Windows.h"
 #include "platform/Dialogs.h"
-#include "platform/Files.h"
 #include "platform/QtCursor.h"
 #include "platform/QtDialogs.h"
 #include "platform/QtPrinter.h"
@@ -12,9 +11,7 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(kx::kAppTitle));
-    QApplication::setApplicationDisplayName(QString::fromLatin1(kx::kAppTitle));
 
-    kx::InitStartDir();
     kx::QtDialogs dialogs;
     kx::InstallDialogs(&dialogs);
     kx::QtCursor cursor;
@@ -22,12 +19,12 @@ int main(int argc, char** argv) {
     kx::QtPrinter printer;
     kx::InstallPrinter(&printer);
 
-    kx::Model.CurrentLoadcase = 1;
-    kx::Model.BeamFormShown = -1;
-
-    kx::TForm1 startScreen;
-    startScreen.show();
+    // The start screen's creation records the start-up directory; the preferences, made third,
+    // then read the units settings file from it.
+    kx::CreateForms();
+    kx::Forms.Form1->show();
     int rc = QApplication::exec();
+    kx::DestroyForms();
 
     kx::InstallPrinter(nullptr);
     kx::InstallCursorService(nullptr);

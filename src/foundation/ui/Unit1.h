@@ -1,7 +1,12 @@
-// The start screen: the program's main window.
+// The start screen: the program's main window; closing it ends the program.
 #pragma once
 
 #include <QMainWindow>
+
+class QAction;
+class QFrame;
+class QLabel;
+class QPushButton;
 
 namespace kx {
 
@@ -9,6 +14,38 @@ class TForm1 : public QMainWindow {
     Q_OBJECT
 public:
     explicit TForm1(QWidget* parent = nullptr);
+
+    QLabel* Label1;
+    QLabel* Label2;
+    QLabel* Label4;
+    QLabel* Label_Version;
+    QPushButton* cmdOK;
+    QPushButton* cmdSet;
+    QPushButton* Button1;
+    QFrame* Panel3;
+    QFrame* Panel4;
+    QAction* Exit1;
+    QAction* BeamAnalysis2;
+    QAction* SteelMemberCapacitiestoBS59501;
+    QAction* TimberMemberCapacitiestoBS596359751;
+    QAction* StrutCapacityofScaffoldTube1;
+    QAction* WindLoadingtoBS59731;
+
+    void cmdOKClick();
+    void BeamAnalysis2Click();
+    void cmdSetClick();
+    void SteelMemberCapacitiestoBS59501Click();
+    void TimberMemberCapacitiestoBS596359751Click();
+    void StrutCapacityofScaffoldTube1Click();
+    void WindLoadingtoBS59731Click();
+    void Button1Click();
+    void Exit1Click();
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    void FormCreate();
 };
 
 } // namespace kx

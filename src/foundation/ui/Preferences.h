@@ -1,0 +1,55 @@
+// The preferences window: the unit of every kind of quantity, the modulus labels, the moment
+// diagram's sign and factored loading.
+#pragma once
+
+#include <QWidget>
+#include <array>
+
+#include "foundation/Preferences.h"
+
+class QButtonGroup;
+class QCheckBox;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+class QTabWidget;
+
+namespace kx {
+
+class TPreferencesFrm : public QWidget {
+    Q_OBJECT
+public:
+    explicit TPreferencesFrm(QWidget* parent = nullptr);
+
+    QTabWidget* PageControl1;
+    // One exclusive group per entry of UnitOptionGroups(); button ids are option indices.
+    std::array<QButtonGroup*, kUnitGroupCount> unitButtons{};
+    QRadioButton* Option_SPlastic;
+    QRadioButton* Option_ZPlastic;
+    QRadioButton* Option_BMNC;
+    QRadioButton* Option_BMUK;
+    QCheckBox* Check_Factor;
+    QCheckBox* Check_SetDefault;
+    QListWidget* ListBox1;
+    QPushButton* Button2; // OK
+    QPushButton* Button1; // Cancel
+    QPushButton* cmd_Reset;
+
+    // The radio button of a component name, e.g. "Option_L_ft".
+    QRadioButton* optionButton(const char* name) const;
+
+    void UnitsToRadios();
+    void Button2Click();
+    void Button1Click();
+    void cmd_ResetClick();
+
+protected:
+    void showEvent(QShowEvent* e) override;
+
+private:
+    PreferenceChoices readChoices() const;
+    void showChoices(const PreferenceChoices& c);
+    void FormShow();
+};
+
+} // namespace kx

@@ -1,0 +1,205 @@
+#include "foundation/ui/Unit1.h"
+
+#include <QAction>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include "FormsFixture.h"
+#include "calculators/ui/KX_Cap.h"
+#include "calculators/ui/Scaffold.h"
+#include "calculators/ui/Timber.h"
+#include "calculators/ui/Wind.h"
+#include "foundation/Preferences.h"
+#include "foundation/Unit1.h"
+#include "foundation/ui/About.h"
+#include "foundation/ui/Info.h"
+#include "foundation/ui/Preferences.h"
+#include "platform/BusyCursor.h"
+#include "window/ui/Index.h"
+
+using namespace kx;
+
+namespace {
+
+std::vector<QString> menuTexts(QMenuBar* bar) {
+    std::vector<QString> out;
+    for (QAction* top : bar->actions()) {
+        out.push_back(top->text());
+        for (QAction* item : top->menu()->actions()) out.push_back(QStringLiteral("  ") + item->text());
+    }
+    return out;
+}
+
+// Runs the event loop until the start screen ends it; false when it had to be stopped by the
+// safety timer instead.
+bool loopEndsAfter(const std::function<void()>& action) {
+    bool timedOut = false;
+    QTimer::singleShot(0, action);
+    QTimer::singleShot(5000, [&timedOut] {
+        timedOut = true;
+        QCoreApplication::exit(1);
+    });
+    const int rc = QCoreApplication::exec();
+    return !timedOut && rc == 0;
+}
+
+} // namespace
+
+TEST_F(FormsTest, StartScreenShowsItsTextsColoursAndVersionAndStandsAThirdAcross) {
+    TForm1* f = Forms.Form1;
+    EXPECT_EQ(f->windowTitle(), QStringLiteral("KX-Flexor"));
+    EXPECT_EQ(f->Label1->text(), QStringLiteral("KX-Flexor"));
+    EXPECT_EQ(f->Label1->font().pixelSize(), 30);
+    EXPECT_EQ(f->Label1->palette().color(QPalette::WindowText), QColor(255, 255, 0));
+    EXPECT_EQ(f->Label1->palette().color(QPalette::Window), QColor(255, 0, 0));
+    EXPECT_TRUE(f->Label1->autoFillBackground());
+    EXPECT_EQ(f->centralWidget()->palette().color(QPalette::Window), QColor(0, 128, 0));
+    EXPECT_EQ(f->Label2->text(), QStringLiteral("Multispan Beam Analysis Program"));
+    EXPECT_EQ(f->Label4->text(), QStringLiteral("for Temporary Works and Scaffold Design"));
+    EXPECT_EQ(f->Label_Version->text(), QStringLiteral("Version 1.3.1"));
+    EXPECT_TRUE(f->Label_Version->alignment() & Qt::AlignHCenter);
+    EXPECT_EQ(f->cmdOK->text(), QStringLiteral("Beam Analysis"));
+    EXPECT_EQ(f->cmdSet->text(), QStringLiteral("Settings"));
+    EXPECT_EQ(f->Button1->text(), QStringLiteral("Exit"));
+    EXPECT_EQ(f->Panel3->width(), 473);
+    EXPECT_EQ(f->Panel4->height(), 521);
+    EXPECT_FALSE(f->Panel4->isVisibleTo(f));
+
+    const std::vector<QString> expectedMenu = {
+        "File",
+        "  Exit",
+        "Beam Analysis",
+        "  Beam Analysis",
+        "Member Capacities",
+        "  Steel Member Capacities to BS 5975",
+        "  Timber Member Capacities to BS 5975",
+        "  Strut Capacity of Scaffold Tube to BS 1139",
+        "Wind ",
+        "  Wind Loading to BS 5973",
+    };
+    EXPECT_EQ(menuTexts(f->menuBar()), expectedMenu);
+
+    EXPECT_EQ(f->width(), 473);
+    EXPECT_EQ(f->height(), 521);
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    const ScreenPoint p = StartScreenPosition(screen.width(), screen.height(), 473, 521);
+    EXPECT_EQ(f->pos(), QPoint(screen.x() + p.left, screen.y() + p.top));
+    const ScreenPoint design = StartScreenPosition(1024, 768, f->width(), f->height());
+    EXPECT_EQ(design.left, 183);
+    EXPECT_EQ(design.top, 123);
+
+    EXPECT_EQ(Model.CurrentLoadcase, 1);
+    EXPECT_EQ(Model.BeamFormShown, -1);
+}
+
+TEST_F(FormsTest, EachButtonAndMenuItemShowsItsWindow) {
+    TForm1* f = Forms.Form1;
+    f->show();
+    struct Step {
+        const char* what;
+        std::function<void()> press;
+        QWidget* window;
+    };
+    const std::vector<Step> steps = {
+        {"Beam Analysis button", [f] { f->cmdOK->click(); }, Forms.IndexFrm},
+        {"Beam Analysis item", [f] { f->BeamAnalysis2->trigger(); }, Forms.IndexFrm},
+        {"Settings", [f] { f->cmdSet->click(); }, Forms.PreferencesFrm},
+        {"Steel", [f] { f->SteelMemberCapacitiestoBS59501->trigger(); }, Forms.KX_CapFrm},
+        {"Timber", [f] { f->TimberMemberCapacitiestoBS596359751->trigger(); }, Forms.TimberFrm},
+        {"Scaffold", [f] { f->StrutCapacityofScaffoldTube1->trigger(); }, Forms.ScaffoldFrm},
+        {"Wind", [f] { f->WindLoadingtoBS59731->trigger(); }, Forms.WindFrm},
+    };
+    for (const Step& s : steps) {
+        for (QWidget* w : FormsInCreationOrder())
+            if (w != f) w->hide();
+        s.press();
+        for (QWidget* w : FormsInCreationOrder())
+            EXPECT_EQ(w->isVisible(), w == f || w == s.window) << s.what << ": " << w->objectName().toStdString();
+    }
+    EXPECT_EQ(BusyCursor::depth(), 0) << "the hourglass is gone again";
+    EXPECT_TRUE(dialogs_->shown.empty());
+
+    // Pressing Settings again while the window is open only brings it forward: its show
+    // handling, which takes the snapshot, does not run again.
+    f->cmdSet->click();
+    ASSERT_TRUE(Forms.PreferencesFrm->isVisible());
+    Model.UnitFactorLength = 1.0f;
+    f->cmdSet->click();
+    EXPECT_EQ(OldUnitFactors.Length, 1000.0f);
+}
+
+TEST_F(FormsTest, ClosingTheStartScreenInAnyWayEndsTheProgramWhileOtherWindowsAreOpen) {
+    TForm1* f = Forms.Form1;
+    const std::vector<std::pair<const char*, std::function<void()>>> ways = {
+        {"Exit button", [f] { f->Button1->click(); }},
+        {"File > Exit", [f] { f->Exit1->trigger(); }},
+        {"close box", [f] { f->close(); }},
+        {"another window's Exit", [] { CloseStartScreen(); }},
+    };
+    for (const auto& [what, close] : ways) {
+        f->show();
+        ShowForm(Forms.IndexFrm);
+        ShowForm(Forms.WindFrm);
+        EXPECT_TRUE(loopEndsAfter(close)) << what;
+        EXPECT_FALSE(f->isVisible()) << what;
+    }
+}
+
+TEST_F(FormsTest, AboutBoxShowsTheVersionTextsOfTheModelAndClosesWithResultSix) {
+    TAboutBox* a = Forms.AboutBox;
+    EXPECT_EQ(a->windowTitle(), QStringLiteral("About"));
+    EXPECT_EQ(a->ProductName->text(), QStringLiteral("KX-Flexor "));
+    EXPECT_EQ(a->ProductName->font().pixelSize(), 20);
+    EXPECT_EQ(a->Panel1->size(), QSize(351, 351));
+    EXPECT_EQ(a->OKButton->text(), QStringLiteral("OK"));
+
+    QTimer::singleShot(0, a, [a] {
+        EXPECT_EQ(a->lbl_Version->text(), QStringLiteral("Version 1.3.1"));
+        EXPECT_EQ(a->size(), QSize(401, 401));
+        a->OKButton->click();
+    });
+    EXPECT_EQ(a->exec(), 6);
+    EXPECT_FALSE(a->isVisible());
+
+    // A beam file opened later brings its own version texts.
+    Model.VersionNumber = "1.2";
+    Model.VersionSuffix = ".7";
+    QTimer::singleShot(0, a, [a] {
+        EXPECT_EQ(a->lbl_Version->text(), QStringLiteral("Version 1.2.7"));
+        a->OKButton->click();
+    });
+    EXPECT_EQ(a->exec(), 6);
+}
+
+TEST_F(FormsTest, InfoWindowShowsEveryLineInOrderAndHidesOnOk) {
+    TInfoFrm* w = Forms.InfoFrm;
+    EXPECT_EQ(w->windowTitle(), QStringLiteral("Info"));
+    EXPECT_TRUE(w->windowFlags().testFlag(Qt::Tool));
+    EXPECT_EQ(w->size(), QSize(546, 490));
+    const std::vector<std::pair<QString, bool>> expected = {
+        {"UNITS ", true},
+        {"This program has been written for general engineering analysis.", false},
+        {"Input and output units may be set to a number of commonly used standard units.", false},
+        {"For ease of use, output is displayed to three or four significant figures ", false},
+        {"with  values < 1 shown to a maximum of two or three decimal places respectively ", false},
+        {"DISCLAIMER", true},
+        {"This program is supplied as is.", false},
+        {"Mossgate Software Ltd. disclaims all warranties expressed or implied,", false},
+        {"including without limitation, the warranties of merchantability and fitness for purpose.", false},
+        {"Mossgate Software Ltd. assumes no liability for damages, direct or ", false},
+        {"consequencial, which may result from the use of this program.", false},
+    };
+    std::vector<std::pair<QString, bool>> shown;
+    for (QLabel* l : w->findChildren<QLabel*>()) shown.emplace_back(l->text(), l->font().bold());
+    EXPECT_EQ(shown, expected);
+    w->show();
+    ShowForm(w);
+    w->Button1->click();
+    EXPECT_FALSE(w->isVisible());
+}
