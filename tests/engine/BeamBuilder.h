@@ -148,6 +148,17 @@ private:
 // Allowed difference from a closed-form figure: rel x |expected|.
 inline double Tol(double expected, double rel) { return rel * std::abs(expected); }
 
+// Sum of the reactions of a solved loadcase: the shear jumps at the supports, the cantilevers'
+// root shears and the point loads standing on the supports.
+inline double ReactionSum(int lc) {
+    const int n = Model.SpanCount[lc];
+    const int last = Eng.NumSpanIntervals + 1;
+    double sum = Eng.CantileverShear[1][1] + Eng.CantileverShear[2][1];
+    for (int s = 1; s <= n; ++s) sum += Eng.ShearForce[s][1] - Eng.ShearForce[s][last];
+    for (int k = 1; k <= n + 1; ++k) sum += Eng.SupportPointLoad[lc][k];
+    return sum;
+}
+
 // Simpson's rule for the integral of f over 0..length at 20 intervals: the rule the deflections
 // use, for checking them at the points where it is not exact.
 template <typename F>
