@@ -2,6 +2,7 @@
 // and shear deflection from the shear of the load pieces.
 #include "engine/Deflection.h"
 
+#include <array>
 #include <cmath>
 
 #include "engine/EngineState.h"
@@ -19,22 +20,27 @@ double TiltedDeflection(double phi, double x) { return std::sin(phi) / std::cos(
 
 bool ShearDeflectionWanted() { return Model.SpanData[kFlagsRow][kShearDeflectionField] == 1.0f; }
 
-// Shear deflection of one span under the shear of one piece at the twentieth points: integrated
-// from each support towards the middle, each interval in ten steps along a straight-line shear,
-// so that it is 0 at both supports. Added into total.
-void AddPieceShearDeflection(const TwentiethRow<float>& V, double h, double GA, TwentiethRow<float>& total) {
-    TwentiethRow<double> T;
+// Shear deflection of one span under the shear V of its load pieces at the twentieth points:
+// integrated from each support towards the middle, each interval in ten steps along a
+// straight-line shear, so that it is 0 at both supports. The constant shear that the end moments
+// add is left out: with both supports held it gives no shear deflection.
+void SpanShearDeflection(const TwentiethRow<double>& V, double h, double GA, TwentiethRow<float>& out) {
     const double step = h / 10 / GA;
     // The ten steps' shears V + j dV, j = 1..10, sum to 10 V + 55 dV.
+    double T = 0;
+    out[1] = 0;
     for (int k = 2; k <= 11; ++k) {
-        const double dV = (V[k] - static_cast<double>(V[k - 1])) / 10;
-        T[k] = T[k - 1] - (10.0 * V[k - 1] + 55 * dV) * step;
+        const double dV = (V[k] - V[k - 1]) / 10;
+        T -= (10 * V[k - 1] + 55 * dV) * step;
+        out[k] = static_cast<float>(T);
     }
+    T = 0;
+    out[N + 1] = 0;
     for (int k = N; k >= 12; --k) {
-        const double dV = (V[k] - static_cast<double>(V[k + 1])) / 10;
-        T[k] = T[k + 1] + (10.0 * V[k + 1] + 55 * dV) * step;
+        const double dV = (V[k] - V[k + 1]) / 10;
+        T += (10 * V[k + 1] + 55 * dV) * step;
+        out[k] = static_cast<float>(T);
     }
-    for (int k = 1; k <= N + 1; ++k) total[k] = static_cast<float>(total[k] + T[k]);
 }
 
 // Shear deflection of a cantilever from its support outward (trapezoidal rule on the shear V,
@@ -58,16 +64,15 @@ void CalcUnitMomentDiagrams() {
     const int n = Model.SpanCount[lc];
     for (int i = 1; i <= n; ++i) {
         const double L = Eng.LoadcaseSpanLength[lc][i];
-        auto& store = Eng.UnitMomentStore[i];
+        std::array<double, N + 1> x;
+        for (int p = 0; p <= N; ++p) x[p] = p * L / N;
         for (int q = 1; q <= N + 1; ++q) {
+            double* row = Eng.UnitMomentStore[i][q].begin();
             // No unit load stands on the RH support: that row stays 0.
-            const double a = (q - 1) * L / N;
+            const double a = x[q - 1];
             const double RA = q <= N ? 1.0 * (L - a) / L : 0.0;
             const double RB = q <= N ? 1.0 - RA : 0.0;
-            for (int p = 1; p <= N + 1; ++p) {
-                const double x = (p - 1) * L / N;
-                store[q][p] = x <= a ? RA * x : (L - x) * RB;
-            }
+            for (int p = 0; p <= N; ++p) row[p] = x[p] <= a ? RA * x[p] : (L - x[p]) * RB;
         }
     }
 }
@@ -148,10 +153,13 @@ void ShearDeflectionPass() {
         phiL = ML0 / L1 * L1 / GA / L1;
     }
     for (int s = 1; s <= n; ++s) {
-        const double h = Model.SpanData[s][mfL] / N;
-        for (int q = 1; q <= Eng.SpanPieceCount[s]; ++q)
-            AddPieceShearDeflection(Eng.PieceShear[s][q], h, GA, Eng.ShearDeflection[s]);
-        Eng.ShearDeflection[s][N + 1] = 0;
+        // The profile is linear in the shear: one profile of the pieces' summed shear serves.
+        TwentiethRow<double> V;
+        for (int q = 1; q <= Eng.SpanPieceCount[s]; ++q) {
+            const auto& piece = Eng.PieceShear[s][q];
+            for (int k = 1; k <= N + 1; ++k) V[k] += piece[k];
+        }
+        SpanShearDeflection(V, Model.SpanData[s][mfL] / N, GA, Eng.ShearDeflection[s]);
     }
     if (Model.SpanData[kRHCantRow][mfExists] == 1.0f && n >= 1) {
         CantileverShearDeflection(2, LcR, GA);

@@ -1,6 +1,7 @@
 // Slope-deflection solver: support rotations, end moments, and shear and moment along every span.
 #include "engine/SlopeDeflection.h"
 
+#include <algorithm>
 #include <array>
 
 #include "engine/EngineState.h"
@@ -12,7 +13,9 @@ namespace {
 // A fixed end is a support whose rotation stiffness is made enormous.
 constexpr double kFixedEndFactor = 1e14;
 
-// One load piece of a span with its simply supported reactions, shear and moment.
+// One load piece of a span with its simply supported reactions. Left of the piece (x <= a) its
+// shear is RA and its moment RA x; right of it (x >= a + c) they are -RB and RB (L - x); a point
+// load standing on x takes the shear of its left side.
 struct SpanPiece {
     SpanPiece(int i, int q, double span)
         : W(Eng.SpanPieceLoad[i][q]), type(Eng.SpanPieceType[i][q]), a(Eng.SpanPieceStart[i][q]),
@@ -21,24 +24,31 @@ struct SpanPiece {
         RB = W - RA;
     }
 
-    // A point load standing on x takes the shear of its left side.
-    double Shear(double x) const {
-        if (x <= a) return RA;
-        if (type == ptPoint || x > a + c) return -RB;
-        const double u = x - a;
-        if (type == ptUniform) return RA - W * u / c;
-        if (type == ptRising) return RA - (u / c) * (u / c) * W;
-        return ((c - u) / c) * ((c - u) / c) * W - RB;
-    }
-
-    double Moment(double x) const {
-        if (x <= a) return RA * x;
-        if (x >= a + c) return (L - x) * RB;
-        const double u = x - a;
-        if (type == ptUniform) return (a + u) * RA - (W * u / c) * u / 2;
-        if (type == ptRising) return (a + u) * RA - (u / c) * (u / c) * W * u / 3;
-        const double v = c - u;
-        return (L - a - c + v) * RB - (v / c) * (v / c) * W * v / 3;
+    // Adds shear and moment at the points x[from..to) lying under the piece (a < x < a + c).
+    void AddCovered(const double* x, int from, int to, double* shear, double* moment) const {
+        if (from >= to) return;
+        if (type == ptUniform) {
+            const double w = W / c;
+            for (int p = from; p < to; ++p) {
+                const double u = x[p] - a;
+                shear[p] += RA - w * u;
+                moment[p] += x[p] * RA - w * u * u / 2;
+            }
+        } else if (type == ptRising) {
+            const double k = W / (c * c);
+            for (int p = from; p < to; ++p) {
+                const double u = x[p] - a;
+                shear[p] += RA - k * u * u;
+                moment[p] += x[p] * RA - k * u * u * u / 3;
+            }
+        } else {
+            const double k = W / (c * c), end = a + c;
+            for (int p = from; p < to; ++p) {
+                const double v = end - x[p];
+                shear[p] += k * v * v - RB;
+                moment[p] += (L - x[p]) * RB - k * v * v * v / 3;
+            }
+        }
     }
 
     double W, type, a, c, L, RA = 0, RB = 0;
@@ -141,7 +151,9 @@ void CalcSpanShearMoment() {
     const int n = Model.SpanCount[lc];
     const int N = Eng.NumSpanIntervals;
     const int points = MemberPointCount();
-    std::array<double, kMaxPoints> x;
+    // The shear-deflection pass reads the pieces' shears of the 20-interval solve.
+    const bool keepPieceShear = N == kDeflectionIntervals;
+    std::array<double, kMaxPoints> x, leftRA, rightRB, pieceShear, pieceMoment;
 
     for (int i = 1; i <= n; ++i) {
         const double L = Eng.LoadcaseSpanLength[lc][i];
@@ -153,16 +165,38 @@ void CalcSpanShearMoment() {
             x[p] = p * L / N;
             shear[p] = V0;
             moment[p] = V0 * x[p] - ML;
+            leftRA[p] = 0;
+            rightRB[p] = 0;
         }
+        // Each piece adds its reactions over the points beside it through the running sums below,
+        // and its own formulae only at the points it covers.
         for (int q = 1; q <= Eng.SpanPieceCount[i]; ++q) {
             const SpanPiece piece(i, q, L);
-            for (int p = 0; p < points; ++p) {
-                shear[p] += piece.Shear(x[p]);
-                moment[p] += piece.Moment(x[p]);
+            const int left = static_cast<int>(std::upper_bound(x.begin(), x.begin() + points, piece.a) - x.begin());
+            const int right = static_cast<int>(
+                std::lower_bound(x.begin() + left, x.begin() + points, piece.a + piece.c) - x.begin());
+            if (left > 0) leftRA[left - 1] += piece.RA;
+            if (right < points) rightRB[right] += piece.RB;
+            piece.AddCovered(x.data(), left, right, shear, moment);
+            if (keepPieceShear) {
+                auto& kept = Eng.PieceShear[i][q];
+                for (int p = 0; p < left; ++p) kept[p + 1] = static_cast<float>(piece.RA);
+                for (int p = right; p < points; ++p) kept[p + 1] = static_cast<float>(-piece.RB);
+                for (int p = left; p < right; ++p) pieceShear[p] = pieceMoment[p] = 0;
+                piece.AddCovered(x.data(), left, right, pieceShear.data(), pieceMoment.data());
+                for (int p = left; p < right; ++p) kept[p + 1] = static_cast<float>(pieceShear[p]);
             }
-            auto& twentieths = Eng.PieceShear[i][q];
-            for (int j = 1; j <= kDeflectionPoints; ++j)
-                twentieths[j] = static_cast<float>(piece.Shear((j - 1) * L / kDeflectionIntervals));
+        }
+        double sumRA = 0, sumRB = 0;
+        for (int p = points - 1; p >= 0; --p) {
+            sumRA += leftRA[p];
+            shear[p] += sumRA;
+            moment[p] += sumRA * x[p];
+        }
+        for (int p = 0; p < points; ++p) {
+            sumRB += rightRB[p];
+            shear[p] -= sumRB;
+            moment[p] += sumRB * (L - x[p]);
         }
     }
 }
