@@ -26,7 +26,8 @@ void CommitBenchBeam() {
     for (int i = 0; i < 25; ++i) {
         b.Point(1, static_cast<float>(unit(random) * length), 1000 + 9000 * unit(random), 1.4f);
         const float start = static_cast<float>(unit(random) * (length - 16000));
-        b.Distributed(1, start, 1 + 9 * unit(random), 1 + 9 * unit(random), 3000 + 12000 * unit(random), 1.6f);
+        b.Distributed(1, start, 1 + 9 * unit(random), 1 + 9 * unit(random), 3000 + 12000 * unit(random),
+                      1.6f);
     }
     b.Commit();
 }

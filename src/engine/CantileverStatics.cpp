@@ -27,8 +27,8 @@ struct CantPiece {
             V = W * r / c;
             M = (W / c) * r * r / 2;
         } else if (type == ptRising) {
-            const double w = 2 * W / c;       // intensity at the outer end
-            const double wx = w - w * r / c;  // intensity at x
+            const double w = 2 * W / c;      // intensity at the outer end
+            const double wx = w - w * r / c; // intensity at x
             V = (w + wx) / 2 * r;
             M = wx * r * (r / 2) + (w - wx) * r / 2 * (2 * r / 3);
         } else {

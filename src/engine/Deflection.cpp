@@ -65,14 +65,16 @@ void CalcUnitMomentDiagrams() {
     for (int i = 1; i <= n; ++i) {
         const double L = Eng.LoadcaseSpanLength[lc][i];
         std::array<double, N + 1> x;
-        for (int p = 0; p <= N; ++p) x[p] = p * L / N;
+        for (int p = 0; p <= N; ++p)
+            x[p] = p * L / N;
         for (int q = 1; q <= N + 1; ++q) {
             double* row = Eng.UnitMomentStore[i][q].begin();
             // No unit load stands on the RH support: that row stays 0.
             const double a = x[q - 1];
             const double RA = q <= N ? 1.0 * (L - a) / L : 0.0;
             const double RB = q <= N ? 1.0 - RA : 0.0;
-            for (int p = 0; p <= N; ++p) row[p] = x[p] <= a ? RA * x[p] : (L - x[p]) * RB;
+            for (int p = 0; p <= N; ++p)
+                row[p] = x[p] <= a ? RA * x[p] : (L - x[p]) * RB;
         }
     }
 }
@@ -85,11 +87,13 @@ void IntegrateDeflection() {
     for (int s = 1; s <= n; ++s) {
         const double L = Eng.LoadcaseSpanLength[lc][s];
         TwentiethRow<double> weighted;
-        for (int p = 1; p <= N + 1; ++p) weighted[p] = Eng.BendingMoment[s][p] * SimpsonWeight(p, N);
+        for (int p = 1; p <= N + 1; ++p)
+            weighted[p] = Eng.BendingMoment[s][p] * SimpsonWeight(p, N);
         const auto& unit = Eng.UnitMomentStore[s];
         for (int q = 1; q <= N + 1; ++q) {
             double sum = 0;
-            for (int p = 1; p <= N + 1; ++p) sum += weighted[p] * unit[q][p];
+            for (int p = 1; p <= N + 1; ++p)
+                sum += weighted[p] * unit[q][p];
             Eng.SpanDeflection[s][q] = -sum * L / (N * EI) / 3;
         }
     }
@@ -131,15 +135,18 @@ void IntegrateDeflection() {
         Eng.CantDeflectionStore[q] += Eng.CantShearDeflection[2][q];
     }
     for (int s = 1; s <= Model.SpanCount[0]; ++s)
-        for (int q = 1; q <= N + 1; ++q) Eng.SpanDeflection[s][q] += Eng.ShearDeflection[s][q];
+        for (int q = 1; q <= N + 1; ++q)
+            Eng.SpanDeflection[s][q] += Eng.ShearDeflection[s][q];
 }
 
 void ShearDeflectionPass() {
     const int lc = Eng.CurrentCase;
     const int n = Model.SpanCount[lc];
     const double GA = Model.SpanData[1][mfGA];
-    for (auto& row : Eng.CantShearDeflection) row.fill(0);
-    for (int s = 1; s <= n; ++s) Eng.ShearDeflection[s].fill(0);
+    for (auto& row : Eng.CantShearDeflection)
+        row.fill(0);
+    for (int s = 1; s <= n; ++s)
+        Eng.ShearDeflection[s].fill(0);
     // Without a shear stiffness there is no shear deflection to find.
     if (!(GA > 0)) return;
 
@@ -157,7 +164,8 @@ void ShearDeflectionPass() {
         TwentiethRow<double> V;
         for (int q = 1; q <= Eng.SpanPieceCount[s]; ++q) {
             const auto& piece = Eng.PieceShear[s][q];
-            for (int k = 1; k <= N + 1; ++k) V[k] += piece[k];
+            for (int k = 1; k <= N + 1; ++k)
+                V[k] += piece[k];
         }
         SpanShearDeflection(V, Model.SpanData[s][mfL] / N, GA, Eng.ShearDeflection[s]);
     }
@@ -168,8 +176,10 @@ void ShearDeflectionPass() {
         phiR = MR0 / Ln * Ln / GA / Ln;
     }
     for (int k = 2; k <= N + 1; ++k) {
-        Eng.CantShearDeflection[1][k] = static_cast<float>(Eng.CantShearDeflection[1][k] - phiL * (k - 1) * LcL / N);
-        Eng.CantShearDeflection[2][k] = static_cast<float>(Eng.CantShearDeflection[2][k] + phiR * (k - 1) * LcR / N);
+        Eng.CantShearDeflection[1][k] =
+            static_cast<float>(Eng.CantShearDeflection[1][k] - phiL * (k - 1) * LcL / N);
+        Eng.CantShearDeflection[2][k] =
+            static_cast<float>(Eng.CantShearDeflection[2][k] + phiR * (k - 1) * LcR / N);
     }
 }
 

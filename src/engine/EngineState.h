@@ -43,10 +43,8 @@ inline double PieceCentroid(double type, double a, double c) {
 }
 
 using TLoadPieceList = Arr<TLoadPiece, 1, kMaxPieces>;
-template <typename T>
-using PointRow = Arr<T, 1, kMaxPoints>;
-template <typename T>
-using TwentiethRow = Arr<T, 1, kDeflectionPoints>;
+template <typename T> using PointRow = Arr<T, 1, kMaxPoints>;
+template <typename T> using TwentiethRow = Arr<T, 1, kDeflectionPoints>;
 
 // Each member is named as the analysis modules name the variable. Spans are numbered 1..25,
 // supports 1..26 from the LH end in the numbering of the loadcase; cantilevers are 1 (LH) and 2 (RH).
@@ -54,19 +52,19 @@ using TwentiethRow = Arr<T, 1, kDeflectionPoints>;
 // live in the shared model.
 struct EngineState {
     // Inputs of every step.
-    int32 CurrentCase = 0;       // loadcase being analysed, 1..5
-    int32 NumSpanIntervals = 0;  // intervals per member; points 1..NumSpanIntervals + 1
+    int32 CurrentCase = 0;        // loadcase being analysed, 1..5
+    int32 NumSpanIntervals = 0;   // intervals per member; points 1..NumSpanIntervals + 1
     int32 ResultIntervalStep = 0; // NumSpanIntervals / 20
-    int32 ApplyLoadFactors = 0;  // 1 while the pieces are filled with their load factors
+    int32 ApplyLoadFactors = 0;   // 1 while the pieces are filled with their load factors
     int32 ShearDeflectionActive = 0;
 
     // Geometry of each loadcase after released supports.
     Arr<Arr<double, 0, 27>, 0, 5> LoadcaseSpanLength; // [lc][1..SpanCount[lc]] mm
     Arr<Arr<double, 0, 1>, 0, 5> CantileverLength;    // [lc][0] LH, [lc][1] RH, mm
     Arr<int32, 0, 5> LHCantileverActive, RHCantileverActive;
-    Arr<Arr<int32, 1, 26>, 1, 5> ReleasedSupport; // committed numbering; -1 once released
-    double BeamE = 0, BeamIxx = 0;                // of span 1: one section serves the whole beam
-    Arr<double, 1, 25> SpanStiffness;             // BeamIxx / L x BeamE
+    Arr<Arr<int32, 1, 26>, 1, 5> ReleasedSupport;          // committed numbering; -1 once released
+    double BeamE = 0, BeamIxx = 0;                         // of span 1: one section serves the whole beam
+    Arr<double, 1, 25> SpanStiffness;                      // BeamIxx / L x BeamE
     double LHCantileverMoment = 0, RHCantileverMoment = 0; // what the cantilevers apply at the ends
     Arr<int32, 1, 5> NoLoadsReported;
     Arr<float, 1, 5> SupportReactionSum;
@@ -102,7 +100,7 @@ struct EngineState {
     // [i][q][p]: moment at point p of span i under a unit load at its point q.
     Arr<Arr<TwentiethRow<double>, 1, kDeflectionPoints>, 1, 25> UnitMomentStore;
     Arr<Arr<double, 1, kResultPoints>, 0, 25> SpanDeflection;
-    Arr<Arr<double, 1, 26>, 1, 5> SpanMaxDeflection; // bending only, sign reversed
+    Arr<Arr<double, 1, 26>, 1, 5> SpanMaxDeflection;              // bending only, sign reversed
     Arr<double, 1, 22> CantDeflectionPoints, CantDeflectionStore; // LH, RH
     Arr<TwentiethRow<float>, 1, 26> ShearDeflection;
     Arr<TwentiethRow<float>, 1, 2> CantShearDeflection;

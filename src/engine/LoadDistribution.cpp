@@ -58,7 +58,8 @@ public:
     }
 
     int Finish() {
-        for (int t = 1; t <= triangleCount_; ++t) Keep(triangles_[t]);
+        for (int t = 1; t <= triangleCount_; ++t)
+            Keep(triangles_[t]);
         return count_;
     }
 
@@ -113,8 +114,8 @@ void ClassifyPointLoads(int lc, Arr<int, 1, kRecords>& member) {
         bool onSupport = false;
         for (int k = 1; k <= kMaxSupports; ++k) {
             if (pos[k] - tol <= a && a <= pos[k] + tol) {
-                Eng.SupportPointLoad[lc][k] = static_cast<float>(
-                    Eng.SupportPointLoad[lc][k] + static_cast<double>(rec[lfP]) * rec[lfLF]);
+                Eng.SupportPointLoad[lc][k] = static_cast<float>(Eng.SupportPointLoad[lc][k] +
+                                                                 static_cast<double>(rec[lfP]) * rec[lfLF]);
                 onSupport = true;
             }
         }
@@ -252,7 +253,8 @@ void ResetLoadcaseWork() {
     Eng.SupportRotation.fill(0);
     Eng.FixedEndMomentLeft.fill(0);
     Eng.FixedEndMomentRight.fill(0);
-    for (auto& row : Eng.SpanMaxDeflection) row.fill(0);
+    for (auto& row : Eng.SpanMaxDeflection)
+        row.fill(0);
     // The result stores clear the loadcase's support reactions here too.
     for (int s = 1; s <= kMaxSpans; ++s) {
         Eng.SpanPieceLoad[s].fill(0);
@@ -260,17 +262,21 @@ void ResetLoadcaseWork() {
         Eng.SpanPieceStart[s].fill(0);
         Eng.SpanPieceCover[s].fill(0);
     }
-    for (auto& row : Eng.CantBendingDeflection) row.fill(0);
+    for (auto& row : Eng.CantBendingDeflection)
+        row.fill(0);
     Eng.CantDeflectionPoints.fill(0);
     Eng.CantDeflectionStore.fill(0);
-    for (auto& row : Eng.CantileverShear) row.fill(0);
-    for (auto& row : Eng.CantileverMoment) row.fill(0);
+    for (auto& row : Eng.CantileverShear)
+        row.fill(0);
+    for (auto& row : Eng.CantileverMoment)
+        row.fill(0);
 }
 
 void DistributeLoads() {
     const int lc = Eng.CurrentCase;
     const int n = Model.SpanCount[lc];
-    for (auto& row : Eng.SupportPointLoad) row.fill(0);
+    for (auto& row : Eng.SupportPointLoad)
+        row.fill(0);
 
     Arr<int, 1, kRecords> pointMember;
     ClassifyPointLoads(lc, pointMember);
@@ -328,7 +334,8 @@ void FillSpanLoadTables() {
     if (Eng.RHCantileverActive[lc] == 1) fillCantilever(2, Eng.RHLoadPieces[lc]);
 
     if (pieceTotal == 0) {
-        if (Eng.NoLoadsReported[lc] != 1) dlg().Message("Loadcase " + std::to_string(lc) + "\rNo loads on beam");
+        if (Eng.NoLoadsReported[lc] != 1)
+            dlg().Message("Loadcase " + std::to_string(lc) + "\rNo loads on beam");
         Eng.NoLoadsReported[lc] = 1;
     }
 }

@@ -115,7 +115,8 @@ void BuildLoadVector() {
     if (n < 1) return;
     auto& R = Eng.LoadVector;
     R[1] = -Eng.FixedEndMomentLeft[1] - Eng.LHCantileverMoment;
-    for (int j = 2; j <= n; ++j) R[j] = Eng.FixedEndMomentRight[j - 1] - Eng.FixedEndMomentLeft[j];
+    for (int j = 2; j <= n; ++j)
+        R[j] = Eng.FixedEndMomentRight[j - 1] - Eng.FixedEndMomentLeft[j];
     R[n + 1] = Eng.FixedEndMomentRight[n] - Eng.RHCantileverMoment;
 }
 
@@ -137,7 +138,8 @@ void SolveSupportRotations() {
         pivot[j] = D[j] - C[j - 1] * C[j - 1] / pivot[j - 1];
     }
     theta[n + 1] = rhs[n + 1] / pivot[n + 1];
-    for (int j = n; j >= 1; --j) theta[j] = (rhs[j] - C[j] * theta[j + 1]) / pivot[j];
+    for (int j = n; j >= 1; --j)
+        theta[j] = (rhs[j] - C[j] * theta[j + 1]) / pivot[j];
 
     for (int i = 1; i <= n; ++i) {
         const double k = Eng.SpanStiffness[i];
@@ -172,7 +174,8 @@ void CalcSpanShearMoment() {
         // and its own formulae only at the points it covers.
         for (int q = 1; q <= Eng.SpanPieceCount[i]; ++q) {
             const SpanPiece piece(i, q, L);
-            const int left = static_cast<int>(std::upper_bound(x.begin(), x.begin() + points, piece.a) - x.begin());
+            const int left =
+                static_cast<int>(std::upper_bound(x.begin(), x.begin() + points, piece.a) - x.begin());
             const int right = static_cast<int>(
                 std::lower_bound(x.begin() + left, x.begin() + points, piece.a + piece.c) - x.begin());
             if (left > 0) leftRA[left - 1] += piece.RA;
@@ -180,11 +183,15 @@ void CalcSpanShearMoment() {
             piece.AddCovered(x.data(), left, right, shear, moment);
             if (keepPieceShear) {
                 auto& kept = Eng.PieceShear[i][q];
-                for (int p = 0; p < left; ++p) kept[p + 1] = static_cast<float>(piece.RA);
-                for (int p = right; p < points; ++p) kept[p + 1] = static_cast<float>(-piece.RB);
-                for (int p = left; p < right; ++p) pieceShear[p] = pieceMoment[p] = 0;
+                for (int p = 0; p < left; ++p)
+                    kept[p + 1] = static_cast<float>(piece.RA);
+                for (int p = right; p < points; ++p)
+                    kept[p + 1] = static_cast<float>(-piece.RB);
+                for (int p = left; p < right; ++p)
+                    pieceShear[p] = pieceMoment[p] = 0;
                 piece.AddCovered(x.data(), left, right, pieceShear.data(), pieceMoment.data());
-                for (int p = left; p < right; ++p) kept[p + 1] = static_cast<float>(pieceShear[p]);
+                for (int p = left; p < right; ++p)
+                    kept[p + 1] = static_cast<float>(pieceShear[p]);
             }
         }
         double sumRA = 0, sumRB = 0;

@@ -79,14 +79,16 @@ public:
         ResetSharedModelToStart();
         Eng = EngineState{};
         const int n = static_cast<int>(spans_.size());
-        for (int lc = 0; lc <= kMaxLoadcases; ++lc) Model.SpanCount[lc] = n;
+        for (int lc = 0; lc <= kMaxLoadcases; ++lc)
+            Model.SpanCount[lc] = n;
 
         auto member = [&](int row, double length) {
             Model.SpanData[row][mfExists] = length > 0 ? 1.0f : 0.0f;
             Model.SpanData[row][mfL] = static_cast<float>(length);
         };
         member(kLHCantRow, lh_);
-        for (int i = 1; i <= n; ++i) member(i, spans_[i - 1]);
+        for (int i = 1; i <= n; ++i)
+            member(i, spans_[i - 1]);
         member(kRHCantRow, rh_);
         for (int row = 0; row <= kRHCantRow; ++row) {
             Model.SpanData[row][mfE] = E_;
@@ -95,7 +97,8 @@ public:
         }
         Model.SpanData[kFlagsRow][kShearDeflectionField] = shearDeflection_ ? 1.0f : -1.0f;
         double total = lh_ + rh_;
-        for (double L : spans_) total += L;
+        for (double L : spans_)
+            total += L;
         Model.BeamLength = total;
 
         for (int k = 1; k <= n + 1; ++k) {
@@ -106,11 +109,13 @@ public:
         }
 
         for (int lc = 1; lc <= kMaxLoadcases; ++lc)
-            for (int r = 1; r <= kSelfWeightRecord; ++r) Model.LoadTable[lc][r][lfApplied] = -1.0f;
+            for (int r = 1; r <= kSelfWeightRecord; ++r)
+                Model.LoadTable[lc][r][lfApplied] = -1.0f;
         std::map<int, int> used;
         for (const auto& load : loads_) {
             TLoadRec& rec = Model.LoadTable[load.lc][++used[load.lc]];
-            for (int f = 0; f <= lfLF; ++f) rec[f] = load.fields[f];
+            for (int f = 0; f <= lfLF; ++f)
+                rec[f] = load.fields[f];
             rec[lfApplied] = 1.0f;
             Model.CaseHasLoads[load.lc] = 1;
         }
@@ -121,7 +126,8 @@ public:
         for (int lc = 0; lc <= kMaxLoadcases; ++lc) {
             Eng.LHCantileverActive[lc] = FloatToInt(Model.SpanData[kLHCantRow][mfExists]);
             Eng.CantileverLength[lc][0] = Model.SpanData[kLHCantRow][mfL];
-            for (int i = 1; i <= n; ++i) Eng.LoadcaseSpanLength[lc][i] = Model.SpanData[i][mfL];
+            for (int i = 1; i <= n; ++i)
+                Eng.LoadcaseSpanLength[lc][i] = Model.SpanData[i][mfL];
             Eng.RHCantileverActive[lc] = FloatToInt(Model.SpanData[kRHCantRow][mfExists]);
             Eng.CantileverLength[lc][1] = Model.SpanData[kRHCantRow][mfL];
         }
@@ -154,17 +160,19 @@ inline double ReactionSum(int lc) {
     const int n = Model.SpanCount[lc];
     const int last = Eng.NumSpanIntervals + 1;
     double sum = Eng.CantileverShear[1][1] + Eng.CantileverShear[2][1];
-    for (int s = 1; s <= n; ++s) sum += Eng.ShearForce[s][1] - Eng.ShearForce[s][last];
-    for (int k = 1; k <= n + 1; ++k) sum += Eng.SupportPointLoad[lc][k];
+    for (int s = 1; s <= n; ++s)
+        sum += Eng.ShearForce[s][1] - Eng.ShearForce[s][last];
+    for (int k = 1; k <= n + 1; ++k)
+        sum += Eng.SupportPointLoad[lc][k];
     return sum;
 }
 
 // Simpson's rule for the integral of f over 0..length at 20 intervals: the rule the deflections
 // use, for checking them at the points where it is not exact.
-template <typename F>
-double Simpson20(F f, double length) {
+template <typename F> double Simpson20(F f, double length) {
     double sum = 0;
-    for (int p = 0; p <= 20; ++p) sum += f(p * length / 20) * (p == 0 || p == 20 ? 1 : p % 2 == 1 ? 4 : 2);
+    for (int p = 0; p <= 20; ++p)
+        sum += f(p * length / 20) * (p == 0 || p == 20 ? 1 : p % 2 == 1 ? 4 : 2);
     return sum * length / 20 / 3;
 }
 

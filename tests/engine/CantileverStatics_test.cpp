@@ -112,8 +112,9 @@ TEST_F(CantileverStaticsTest, OwnBendingDeflectionOfATipLoadedCantilever) {
     EXPECT_NEAR(tip, 0.63492, 1e-5);
     for (int q = 1; q <= 21; ++q) {
         const double x = (q - 1) * Lc / 20;
-        const double own = q % 2 == 1 ? W * x * x * (3 * Lc - x) / (6 * kEI)
-                                      : Simpson20([&](double u) { return u <= x ? W * (Lc - u) * (x - u) : 0.0; }, Lc) / kEI;
+        const double own =
+            q % 2 == 1 ? W * x * x * (3 * Lc - x) / (6 * kEI)
+                       : Simpson20([&](double u) { return u <= x ? W * (Lc - u) * (x - u) : 0.0; }, Lc) / kEI;
         // The LH deflection comes out downward-negative, the RH one with the opposite sign.
         EXPECT_NEAR(Eng.CantBendingDeflection[1][q], -own, Tol(tip, kRel)) << q;
         EXPECT_NEAR(Eng.CantBendingDeflection[2][q], own, Tol(tip, kRel)) << q;

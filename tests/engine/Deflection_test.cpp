@@ -22,7 +22,9 @@ protected:
 };
 
 // Upward deflection of a simply supported span at x under a hogging moment m applied at x = 0.
-double EndMomentDeflection(double m, double L, double x) { return m * x * (L - x) * (2 * L - x) / (6 * kEI * L); }
+double EndMomentDeflection(double m, double L, double x) {
+    return m * x * (L - x) * (2 * L - x) / (6 * kEI * L);
+}
 
 // Downward deflection (negative) of a simply supported span under a uniform load w.
 double UniformLoadDeflection(double w, double L, double x) {
@@ -50,8 +52,9 @@ TEST_F(DeflectionTest, SimpleSpanUnderUniformLoad) {
         const double x = (q - 1) * L / 20;
         // Simpson's rule is exact where the unit load's kink falls on a panel boundary (tenth points).
         const double expected =
-            q % 2 == 1 ? UniformLoadDeflection(w, L, x)
-                       : -Simpson20([&](double u) { return w * u * (L - u) / 2 * UnitMoment(L, x, u); }, L) / kEI;
+            q % 2 == 1
+                ? UniformLoadDeflection(w, L, x)
+                : -Simpson20([&](double u) { return w * u * (L - u) / 2 * UnitMoment(L, x, u); }, L) / kEI;
         EXPECT_NEAR(Eng.SpanDeflection[1][q], expected, Tol(midspan, kRel)) << q;
     }
     EXPECT_NEAR(Eng.SpanMaxDeflection[1][1], midspan, Tol(midspan, kRel));
@@ -186,7 +189,8 @@ TEST_F(DeflectionTest, ASpanWithMoreThanFiftyTwoPiecesKeepsEveryPieceShear) {
         BeamBuilder b;
         b.Spans({L, 3000}).Section(210000, 1e8, GA).ShearDeflection();
         for (int i = 0; i < 30; ++i)
-            if (only < 0 || only == i) b.Distributed(1, static_cast<float>(100 + 200 * i), 1, 2 + 0.1f * i, 1500);
+            if (only < 0 || only == i)
+                b.Distributed(1, static_cast<float>(100 + 200 * i), 1, 2 + 0.1f * i, 1500);
         b.Commit();
         SolveLoadcase(1);
         FindDeflections(1);

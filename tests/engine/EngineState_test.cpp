@@ -22,7 +22,8 @@ TEST_F(EngineStateTest, TwentyFiveSpansWithBothCantileversRunThroughEveryStep) {
     BeamBuilder b;
     b.LHCantilever(1200).EqualSpans(25, 3000).RHCantilever(900).Section(210000, 1e8, 8e7).ShearDeflection();
     b.Udl(1, 0, 2, 1200 + 25 * 3000 + 900);
-    for (int s = 0; s < 25; ++s) b.Point(1, static_cast<float>(1200 + 3000 * s + 1100), 1000 + 10.0f * s);
+    for (int s = 0; s < 25; ++s)
+        b.Point(1, static_cast<float>(1200 + 3000 * s + 1100), 1000 + 10.0f * s);
     b.Distributed(1, 500, 0, 6, 8000).Commit();
 
     SolveLoadcase(1);

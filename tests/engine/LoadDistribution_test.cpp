@@ -159,8 +159,8 @@ TEST_F(LoadDistributionTest, ALoadcaseWithoutPiecesIsReportedOncePerAnalysis) {
 TEST_F(LoadDistributionTest, ZeroAndUnappliedLoadsAndTheLoadFactors) {
     BeamBuilder()
         .Spans({4000, 4000})
-        .Point(1, 1000, 0)               // no piece
-        .Point(1, 2000, 1000, 1.5f)      // factored 1500
+        .Point(1, 1000, 0)                      // no piece
+        .Point(1, 2000, 1000, 1.5f)             // factored 1500
         .Distributed(1, 5000, 2, 4, 2000, 1.2f) // 6000 x 1.2
         .Point(2, 3000, 500, 2)
         .Commit();
@@ -179,7 +179,7 @@ TEST_F(LoadDistributionTest, ZeroAndUnappliedLoadsAndTheLoadFactors) {
 
     FillSpanLoadTables();
     EXPECT_FLOAT_EQ(Eng.SpanPieceLoad[1][1], 1000);
-    EXPECT_FLOAT_EQ(Eng.SpanPieceLoad[2][1], 2 * 2000);     // uniform part
+    EXPECT_FLOAT_EQ(Eng.SpanPieceLoad[2][1], 2 * 2000);        // uniform part
     EXPECT_FLOAT_EQ(Eng.SpanPieceLoad[2][2], 2.0f * 2000 / 2); // triangle 0 -> 2
     Eng.ApplyLoadFactors = 1;
     FillSpanLoadTables();

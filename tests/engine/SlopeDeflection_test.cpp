@@ -156,17 +156,15 @@ TEST_F(SlopeDeflectionTest, EachPieceKindGivesItsFixedEndMomentsAndSimpleBeamDia
     // A point load at the very start of a span: all of it goes to the left support.
     SolveOnePiece(L, ptPoint, W, 0, 0, N);
     EXPECT_EQ(Eng.ShearForce[1][1], W);
-    for (int p = 2; p <= N + 1; ++p) EXPECT_EQ(Eng.ShearForce[1][p], 0.0) << p;
-    for (int p = 1; p <= N + 1; ++p) EXPECT_EQ(Eng.BendingMoment[1][p], 0.0) << p;
+    for (int p = 2; p <= N + 1; ++p)
+        EXPECT_EQ(Eng.ShearForce[1][p], 0.0) << p;
+    for (int p = 1; p <= N + 1; ++p)
+        EXPECT_EQ(Eng.BendingMoment[1][p], 0.0) << p;
 }
 
 TEST_F(SlopeDeflectionTest, FixedEnds) {
     const double L = 6000, w = 10, W = 12000;
-    BeamBuilder()
-        .Spans({L})
-        .Support(1, supFixedEnd)
-        .Udl(1, 0, w, L)
-        .Commit();
+    BeamBuilder().Spans({L}).Support(1, supFixedEnd).Udl(1, 0, w, L).Commit();
     SolveLoadcase(1, 200);
     // Propped cantilever: -wL^2/8 at the fixed end, 9wL^2/128 at 5L/8 from it (point 126).
     const double fixedEnd = -w * L * L / 8, sagging = 9 * w * L * L / 128;
@@ -202,13 +200,23 @@ TEST_F(SlopeDeflectionTest, DoubleCouplersRestrainTheEndsThroughTheirSprings) {
     const float top = static_cast<float>(210000 * kIxx / h);
     const double fem = w * L * L / 12;
 
-    BeamBuilder().Spans({L}).Support(1, supCouplerTop, top).Support(2, supCouplerTop, top).Udl(1, 0, w, L).Commit();
+    BeamBuilder()
+        .Spans({L})
+        .Support(1, supCouplerTop, top)
+        .Support(2, supCouplerTop, top)
+        .Udl(1, 0, w, L)
+        .Commit();
     SolveLoadcase(1);
     const double topMoment = -fem * 3 * L / (2 * h + 3 * L);
     EXPECT_NEAR(Eng.BendingMoment[1][1], topMoment, Tol(topMoment, kRel));
     EXPECT_NEAR(Eng.BendingMoment[1][21], topMoment, Tol(topMoment, kRel));
 
-    BeamBuilder().Spans({L}).Support(1, supCouplerMid, 2 * top).Support(2, supCouplerMid, 2 * top).Udl(1, 0, w, L).Commit();
+    BeamBuilder()
+        .Spans({L})
+        .Support(1, supCouplerMid, 2 * top)
+        .Support(2, supCouplerMid, 2 * top)
+        .Udl(1, 0, w, L)
+        .Commit();
     SolveLoadcase(1);
     const double midMoment = -fem * 6 * L / (2 * h + 6 * L);
     EXPECT_NEAR(Eng.BendingMoment[1][1], midMoment, Tol(midMoment, kRel));
@@ -238,8 +246,10 @@ TEST_F(SlopeDeflectionTest, ManyEqualSpansMatchTheThreeMomentSolution) {
         for (int i = 1; i < n; ++i) {
             const long double Mi = -m0 * (1 - (std::pow(r, i) + std::pow(r, n - i)) / (1 + std::pow(r, n)));
             const double expected = static_cast<double>(Mi);
-            EXPECT_NEAR(Eng.BendingMoment[i][21], expected, Tol(expected, 1e-9)) << n << " spans, support " << i;
-            EXPECT_NEAR(Eng.BendingMoment[i + 1][1], expected, Tol(expected, 1e-9)) << n << " spans, support " << i;
+            EXPECT_NEAR(Eng.BendingMoment[i][21], expected, Tol(expected, 1e-9))
+                << n << " spans, support " << i;
+            EXPECT_NEAR(Eng.BendingMoment[i + 1][1], expected, Tol(expected, 1e-9))
+                << n << " spans, support " << i;
         }
     }
 }
