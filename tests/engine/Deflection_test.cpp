@@ -78,21 +78,26 @@ TEST_F(DeflectionTest, LoadOnOneOfTwoSpansLiftsTheOther) {
     EXPECT_LT(Eng.SpanMaxDeflection[1][2], 0.0);
 }
 
+// A 6000 span with a 2000 cantilever on the LH or RH side carrying 5000 N at its tip, solved with
+// its deflections; gives the cantilever's deflections from its support outward.
+const Arr<double, 1, 22>& SolveTipLoadedCantilever(bool left, BeamBuilder b) {
+    if (left)
+        b.LHCantilever(2000).Spans({6000}).Point(1, 0, 5000);
+    else
+        b.Spans({6000}).RHCantilever(2000).Point(1, 8000, 5000);
+    b.Commit();
+    SolveLoadcase(1);
+    FindDeflections(1);
+    return left ? Eng.CantDeflectionPoints : Eng.CantDeflectionStore;
+}
+
 TEST_F(DeflectionTest, CantileverTipsAddTheRotationOfTheirSupport) {
     // 5000 N at the tip of a 2000 cantilever beside a 6000 span: own bending W Lc^3 / 3EI = 0.63492
     // plus the support rotation (W Lc) L / 3EI times Lc = 1.90476, both downward.
     const double Lc = 2000, L = 6000, W = 5000;
     const double theta = W * Lc * L / (3 * kEI);
     for (bool left : {true, false}) {
-        BeamBuilder b;
-        if (left)
-            b.LHCantilever(Lc).Spans({L}).Point(1, 0, W);
-        else
-            b.Spans({L}).RHCantilever(Lc).Point(1, static_cast<float>(L + Lc), W);
-        b.Commit();
-        SolveLoadcase(1);
-        FindDeflections(1);
-        const auto& tip = left ? Eng.CantDeflectionPoints : Eng.CantDeflectionStore;
+        const auto& tip = SolveTipLoadedCantilever(left, BeamBuilder());
         EXPECT_NEAR(tip[21], -2.5397, 1e-4);
         EXPECT_EQ(tip[1], 0.0);
         for (int q = 1; q <= 21; q += 2) {
@@ -148,15 +153,8 @@ TEST_F(DeflectionTest, ShearDeflectionOfATipLoadedCantilever) {
     for (bool left : {true, false}) {
         BeamBuilder b;
         b.Section(210000, 1e8, GA).ShearDeflection();
-        if (left)
-            b.LHCantilever(Lc).Spans({L}).Point(1, 0, W);
-        else
-            b.Spans({L}).RHCantilever(Lc).Point(1, static_cast<float>(L + Lc), W);
-        b.Commit();
-        SolveLoadcase(1);
-        FindDeflections(1);
+        const auto& tip = SolveTipLoadedCantilever(left, b);
         EXPECT_NEAR(Eng.CantShearDeflection[left ? 1 : 2][21], shearTip, Tol(shearTip, kRel)) << left;
-        const auto& tip = left ? Eng.CantDeflectionPoints : Eng.CantDeflectionStore;
         EXPECT_NEAR(tip[21], -2.5396825 + shearTip, Tol(2.54, kRel)) << left;
     }
 }
