@@ -134,7 +134,7 @@ public:
     }
 
 private:
-    struct SupportSpec {
+    struct SupportChoice {
         int code;
         float stiffness;
     };
@@ -144,7 +144,7 @@ private:
     };
     std::vector<double> spans_;
     double lh_ = 0, rh_ = 0;
-    std::map<int, SupportSpec> supports_;
+    std::map<int, SupportChoice> supports_;
     int defaultSupport_ = supFixed;
     float E_ = 210000.0f, Ixx_ = 1e8f, GA_ = 0;
     bool shearDeflection_ = false;
