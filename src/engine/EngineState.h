@@ -1,0 +1,124 @@
+// The analysis engine's work state: the tables that its steps share, one instance for the program.
+#pragma once
+
+#include "foundation/SharedModel.h"
+#include "platform/Arr.h"
+
+namespace kx {
+
+inline constexpr int kMaxSupports = 26;
+// 51 load records, each giving at most one piece per member, plus one split-off triangle each.
+inline constexpr int kMaxPieces = 102;
+// Points per member of the shear and moment tables: results at a point solves at up to 2000 intervals.
+inline constexpr int kMaxPoints = 2005;
+// Points per member at the analysis' finest result resolution (200 intervals).
+inline constexpr int kResultPoints = 201;
+// Deflections are always found at the twentieth points of every member.
+inline constexpr int kDeflectionIntervals = 20;
+inline constexpr int kDeflectionPoints = kDeflectionIntervals + 1;
+
+// One load piece lying wholly on one member.
+struct TLoadPiece {
+    double PieceType = 0; // ptPoint .. ptFalling; 0 = not yet classified
+    double Start = 0;     // mm from the member's left support (cantilevers: from the support outward)
+    double W1 = 0;        // point load N, or the rate at the start of the piece N/mm
+    double W2 = 0;        // 0 for a point load, or the rate at the finish N/mm
+    double Cover = 0;     // loaded length mm; 0 for a point load
+    double LF = 0;        // load factor of the load
+    double Applied = 0;   // 1.0 when applied in the loadcase
+};
+
+// Piece kinds. A rising triangle is 0 at its start and largest at its finish.
+inline constexpr double ptPoint = 1.0;
+inline constexpr double ptUniform = 2.0;
+inline constexpr double ptRising = 3.0;
+inline constexpr double ptFalling = 4.0;
+
+// Distance of a piece's resultant from the start of its member (a, c: start and cover).
+inline double PieceCentroid(double type, double a, double c) {
+    if (type == ptPoint) return a;
+    if (type == ptUniform) return a + c / 2;
+    if (type == ptRising) return a + 2 * c / 3;
+    return a + c / 3;
+}
+
+using TLoadPieceList = Arr<TLoadPiece, 1, kMaxPieces>;
+template <typename T> using PointRow = Arr<T, 1, kMaxPoints>;
+template <typename T> using TwentiethRow = Arr<T, 1, kDeflectionPoints>;
+
+// Each member is named as the analysis modules name the variable. Spans are numbered 1..25,
+// supports 1..26 from the LH end in the numbering of the loadcase; cantilevers are 1 (LH) and 2 (RH).
+// The committed span count (SpanCount), StoredSpanIntervals, TotalAppliedLoad and CaseAppliedLoad
+// live in the shared model.
+struct EngineState {
+    // Inputs of every step.
+    int32 CurrentCase = 0;        // loadcase being analysed, 1..5
+    int32 NumSpanIntervals = 0;   // intervals per member; points 1..NumSpanIntervals + 1
+    int32 ResultIntervalStep = 0; // NumSpanIntervals / 20
+    int32 ApplyLoadFactors = 0;   // 1 while the pieces are filled with their load factors
+    int32 ShearDeflectionActive = 0;
+
+    // Geometry of each loadcase after released supports.
+    Arr<Arr<double, 0, 27>, 0, 5> LoadcaseSpanLength; // [lc][1..SpanCount[lc]] mm
+    Arr<Arr<double, 0, 1>, 0, 5> CantileverLength;    // [lc][0] LH, [lc][1] RH, mm
+    Arr<int32, 0, 5> LHCantileverActive, RHCantileverActive;
+    Arr<Arr<int32, 1, 26>, 1, 5> ReleasedSupport;          // committed numbering; -1 once released
+    double BeamE = 0, BeamIxx = 0;                         // of span 1: one section serves the whole beam
+    Arr<double, 1, 25> SpanStiffness;                      // BeamIxx / L x BeamE
+    double LHCantileverMoment = 0, RHCantileverMoment = 0; // what the cantilevers apply at the ends
+    Arr<int32, 1, 5> NoLoadsReported;
+    Arr<float, 1, 5> SupportReactionSum;
+
+    // Load pieces of the current loadcase; slots above a member's count are stale.
+    Arr<TLoadPieceList, 1, 5> LHLoadPieces;
+    Arr<Arr<TLoadPieceList, 1, 25>, 1, 5> SpanLoadPieces;
+    Arr<TLoadPieceList, 1, 5> RHLoadPieces;
+    Arr<int32, 1, 25> SpanPieceCount;
+    Arr<int32, 1, 2> CantPieceCount;
+    Arr<Arr<float, 1, 26>, 1, 5> SupportPointLoad; // factored point loads standing on each support
+
+    // The solver's piece tables (load W in N, with load factors only in the factored pass).
+    Arr<Arr<float, 1, kMaxPieces>, 1, 25> SpanPieceLoad, SpanPieceType, SpanPieceStart, SpanPieceCover;
+    Arr<Arr<double, 1, kMaxPieces>, 1, 2> CantPieceLoad, CantPieceType;
+    Arr<Arr<float, 1, kMaxPieces>, 1, 2> CantPieceStart, CantPieceCover;
+
+    // Slope-deflection solve of the continuous spans.
+    Arr<double, 1, 26> StiffnessDiagonal, StiffnessOffDiagonal, LoadVector, SupportRotation;
+    Arr<double, 1, 25> FixedEndMomentLeft, FixedEndMomentRight, EndMomentLeft, EndMomentRight;
+    Arr<PointRow<double>, 0, 25> ShearForce, BendingMoment; // N, N mm; sagging positive
+    // Shear of each piece at the twentieth points of its span, for the shear deflection.
+    Arr<Arr<TwentiethRow<float>, 1, kMaxPieces>, 1, 25> PieceShear;
+    Arr<Arr<float, 1, 25>, 0, 5> SpanMaxMoment, SpanMinMoment;
+
+    // Cantilevers, point 1 at the support.
+    Arr<PointRow<float>, 1, 2> CantileverShear, CantileverMoment;
+    Arr<Arr<TwentiethRow<double>, 1, kDeflectionPoints>, 1, 2> CantUnitMoment; // [e][q][p]
+    Arr<TwentiethRow<double>, 1, 2> CantBendingDeflection;
+    Arr<Arr<float, 0, 1>, 1, 5> StoredCantEndA, StoredCantEndB; // smallest, largest moment [lc][e - 1]
+
+    // Deflections (mm, negative downward) at the twentieth points.
+    // [i][q][p]: moment at point p of span i under a unit load at its point q.
+    Arr<Arr<TwentiethRow<double>, 1, kDeflectionPoints>, 1, 25> UnitMomentStore;
+    Arr<Arr<double, 1, kResultPoints>, 0, 25> SpanDeflection;
+    Arr<Arr<double, 1, 26>, 1, 5> SpanMaxDeflection;              // bending only, sign reversed
+    Arr<double, 1, 22> CantDeflectionPoints, CantDeflectionStore; // LH, RH
+    Arr<TwentiethRow<float>, 1, 26> ShearDeflection;
+    Arr<TwentiethRow<float>, 1, 2> CantShearDeflection;
+};
+
+extern EngineState Eng;
+
+// Points per member at the current resolution; an interval count that the point tables cannot hold
+// is a range error.
+inline int MemberPointCount() {
+    if (Eng.NumSpanIntervals < 1 || Eng.NumSpanIntervals + 1 > kMaxPoints) throw RangeError();
+    return Eng.NumSpanIntervals + 1;
+}
+
+// Simpson's weight of point p (1..N + 1, N even): 1 at the ends, 4 at even p, 2 at the other odd p.
+inline double SimpsonWeight(int p, int N) {
+    if (p == 1 || p == N + 1) return 1.0;
+    return p % 2 == 0 ? 4.0 : 2.0;
+}
+
+} // namespace kx

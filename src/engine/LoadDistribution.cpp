@@ -1,0 +1,343 @@
+// Load distribution: the loads of a loadcase cut into pieces per member, and the solver's piece tables.
+#include "engine/LoadDistribution.h"
+
+#include <string>
+#include <utility>
+
+#include "engine/EngineState.h"
+#include "platform/Dialogs.h"
+
+namespace kx {
+
+namespace {
+
+constexpr int kRecords = kSelfWeightRecord; // user loads 1..50 and the self-weight
+constexpr int kNoMember = -1;
+
+bool IsApplied(const TLoadRec& r) { return r[lfApplied] == 1.0f; }
+bool IsPoint(const TLoadRec& r) { return r[lfKind] == 1.0f; }
+bool IsDistributed(const TLoadRec& r) { return r[lfKind] == -1.0f; }
+
+// The kind of a distributed piece from its rates; 0 leaves it to be split.
+double Classify(double w1, double w2) {
+    if (w1 == w2) return ptUniform;
+    if (w1 == 0) return ptRising;
+    if (w2 == 0) return ptFalling;
+    return 0;
+}
+
+TLoadPiece PointPiece(const TLoadRec& r, double start) {
+    return {ptPoint, start, r[lfP], 0, 0, r[lfLF], r[lfApplied]};
+}
+
+TLoadPiece DistributedPiece(const TLoadRec& r, double start, double w1, double w2, double cover) {
+    return {Classify(w1, w2), start, w1, w2, cover, r[lfLF], r[lfApplied]};
+}
+
+double RoundToSingle(double x) { return static_cast<float>(x); }
+
+// Gathers the pieces of one member in the order the solver walks them: the pieces of the load
+// records in record order, then the triangles split off the linearly varying ones, also in record
+// order. Empty and unapplied pieces are left out; values pass through single precision.
+class MemberPieces {
+public:
+    explicit MemberPieces(TLoadPieceList& slots) : slots_(slots) {}
+
+    void Add(TLoadPiece piece) {
+        if (piece.PieceType == 0) {
+            // A uniform part at the start rate and a rising triangle of the difference (may be negative).
+            TLoadPiece triangle = piece;
+            triangle.PieceType = ptRising;
+            triangle.W1 = 0;
+            triangle.W2 = piece.W2 - piece.W1;
+            triangles_[++triangleCount_] = triangle;
+            piece.PieceType = ptUniform;
+            piece.W2 = piece.W1;
+        }
+        Keep(piece);
+    }
+
+    int Finish() {
+        for (int t = 1; t <= triangleCount_; ++t)
+            Keep(triangles_[t]);
+        return count_;
+    }
+
+private:
+    void Keep(const TLoadPiece& p) {
+        if ((p.W1 == 0 && p.W2 == 0) || p.Applied != 1.0) return;
+        slots_[++count_] = {RoundToSingle(p.PieceType), RoundToSingle(p.Start), RoundToSingle(p.W1),
+                            RoundToSingle(p.W2),        RoundToSingle(p.Cover), RoundToSingle(p.LF),
+                            RoundToSingle(p.Applied)};
+    }
+
+    TLoadPieceList& slots_;
+    int count_ = 0;
+    Arr<TLoadPiece, 1, kRecords> triangles_;
+    int triangleCount_ = 0;
+};
+
+// The LH cantilever's pieces are built in beam coordinates; the cantilever is solved from its
+// support outward, so positions are mirrored and the triangles turn round.
+void MirrorLHPieces(TLoadPieceList& pieces, int count, double Lc) {
+    for (int i = 1; i <= count; ++i) {
+        TLoadPiece& p = pieces[i];
+        p.Start = Lc - p.Start - p.Cover;
+        if (p.PieceType == ptPoint) continue;
+        std::swap(p.W1, p.W2);
+        if (p.PieceType == ptRising)
+            p.PieceType = ptFalling;
+        else if (p.PieceType == ptFalling)
+            p.PieceType = ptRising;
+    }
+}
+
+// Point loads: each goes to the supports it stands on (within tol, in single precision, both
+// bounds included) or else to the one member under it, never to both.
+void ClassifyPointLoads(int lc, Arr<int, 1, kRecords>& member) {
+    const auto& loads = Model.LoadTable[lc];
+    const int n = Model.SpanCount[lc];
+    const bool lh = Eng.LHCantileverActive[lc] == 1, rh = Eng.RHCantileverActive[lc] == 1;
+    const float tol = static_cast<float>(0.0001 * static_cast<float>(Model.BeamLength));
+    const double firstSupport = lh ? Eng.CantileverLength[lc][0] : 0.0;
+
+    Arr<float, 1, kMaxSupports> pos;
+    pos[1] = static_cast<float>(firstSupport);
+    for (int k = 1; k < kMaxSupports; ++k)
+        pos[k + 1] = pos[k] + static_cast<float>(Eng.LoadcaseSpanLength[lc][k]);
+
+    for (int r = 1; r <= kRecords; ++r) {
+        member[r] = kNoMember;
+        const TLoadRec& rec = loads[r];
+        if (!IsPoint(rec) || !IsApplied(rec)) continue;
+        const float a = rec[lfDist];
+        bool onSupport = false;
+        for (int k = 1; k <= kMaxSupports; ++k) {
+            if (pos[k] - tol <= a && a <= pos[k] + tol) {
+                Eng.SupportPointLoad[lc][k] = static_cast<float>(Eng.SupportPointLoad[lc][k] +
+                                                                 static_cast<double>(rec[lfP]) * rec[lfLF]);
+                onSupport = true;
+            }
+        }
+        if (onSupport) continue;
+
+        double xl = firstSupport;
+        if (lh && a < xl) {
+            member[r] = kLHCantRow;
+            continue;
+        }
+        for (int s = 1; s <= n; ++s) {
+            const double xr = xl + Eng.LoadcaseSpanLength[lc][s];
+            if (a >= xl && a < xr) {
+                member[r] = s;
+                break;
+            }
+            xl = xr;
+        }
+        if (member[r] == kNoMember && rh && a > xl && a <= xl + Eng.CantileverLength[lc][1])
+            member[r] = kRHCantRow;
+    }
+}
+
+void DistributeLH(int lc, const Arr<int, 1, kRecords>& pointMember) {
+    Eng.CantPieceCount[1] = 0;
+    if (Eng.LHCantileverActive[lc] != 1) return;
+    const double Lc = Eng.CantileverLength[lc][0];
+    MemberPieces pieces(Eng.LHLoadPieces[lc]);
+    for (int r = 1; r <= kRecords; ++r) {
+        const TLoadRec& rec = Model.LoadTable[lc][r];
+        if (!IsApplied(rec)) continue;
+        const double a = rec[lfDist], c = rec[lfCover], w1 = rec[lfW1], w2 = rec[lfW2];
+        if (IsPoint(rec) && pointMember[r] == kLHCantRow) {
+            pieces.Add(PointPiece(rec, a));
+        } else if (IsDistributed(rec)) {
+            if (a + c <= Lc) {
+                pieces.Add(DistributedPiece(rec, a, w1, w2, c));
+            } else if (a < Lc) { // crosses the LH support
+                const double l = Lc - a;
+                pieces.Add(DistributedPiece(rec, a, w1, w1 + (w2 - w1) * l / c, l));
+            }
+        }
+    }
+    const int count = pieces.Finish();
+    MirrorLHPieces(Eng.LHLoadPieces[lc], count, Lc);
+    Eng.CantPieceCount[1] = count;
+}
+
+// Distributed loads are cut at the exact support positions.
+void DistributeSpan(int lc, int s, double xl, const Arr<int, 1, kRecords>& pointMember) {
+    const double L = Eng.LoadcaseSpanLength[lc][s];
+    const double xr = xl + L;
+    MemberPieces pieces(Eng.SpanLoadPieces[lc][s]);
+    for (int r = 1; r <= kRecords; ++r) {
+        const TLoadRec& rec = Model.LoadTable[lc][r];
+        if (!IsApplied(rec)) continue;
+        const double a = rec[lfDist], c = rec[lfCover], w1 = rec[lfW1], w2 = rec[lfW2];
+        const double end = a + c;
+        if (IsPoint(rec)) {
+            if (pointMember[r] == s) pieces.Add(PointPiece(rec, a - xl));
+        } else if (IsDistributed(rec)) {
+            if (a < xl && xl < end && end <= xr) { // starts left of the span, ends inside it
+                const double l = end - xl;
+                pieces.Add(DistributedPiece(rec, 0, w2 - (w2 - w1) * l / c, w2, l));
+            } else if (a < xl && end > xr) { // covers the whole span
+                pieces.Add(DistributedPiece(rec, 0, w1 + (w2 - w1) * (xl - a) / c,
+                                            w2 - (w2 - w1) * (end - xr) / c, L));
+            } else if (a >= xl && end <= xr) { // inside the span
+                pieces.Add(DistributedPiece(rec, a - xl, w1, w2, c));
+            } else if (xl <= a && a < xr && end > xr) { // starts inside, ends right of the span
+                const double l = xr - a;
+                pieces.Add(DistributedPiece(rec, L - l, w1, w1 + (w2 - w1) * l / c, l));
+            }
+        }
+    }
+    Eng.SpanPieceCount[s] = pieces.Finish();
+}
+
+void DistributeRH(int lc, double xl, const Arr<int, 1, kRecords>& pointMember) {
+    Eng.CantPieceCount[2] = 0;
+    if (Eng.RHCantileverActive[lc] != 1) return;
+    const double xr = xl + Eng.CantileverLength[lc][1];
+    MemberPieces pieces(Eng.RHLoadPieces[lc]);
+    for (int r = 1; r <= kRecords; ++r) {
+        const TLoadRec& rec = Model.LoadTable[lc][r];
+        if (!IsApplied(rec)) continue;
+        const double a = rec[lfDist], c = rec[lfCover], w1 = rec[lfW1], w2 = rec[lfW2];
+        if (IsPoint(rec)) {
+            if (pointMember[r] == kRHCantRow) pieces.Add(PointPiece(rec, a - xl));
+        } else if (IsDistributed(rec)) {
+            if (a <= xl && xl < a + c) { // crosses the RH support or starts on it
+                const double l = a + c - xl;
+                pieces.Add(DistributedPiece(rec, 0, w2 - (w2 - w1) * l / c, w2, l));
+            } else if (a > xl && a + c <= xr) {
+                pieces.Add(DistributedPiece(rec, a - xl, w1, w2, c));
+            }
+        }
+    }
+    Eng.CantPieceCount[2] = pieces.Finish();
+}
+
+void CalcTotalAppliedLoad() {
+    for (int k = 1; k <= kMaxLoadcases; ++k) {
+        double total = 0;
+        for (int r = 1; r <= kRecords; ++r) {
+            const TLoadRec& rec = Model.LoadTable[k][r];
+            if (!IsApplied(rec)) continue;
+            if (IsPoint(rec))
+                total += static_cast<double>(rec[lfP]) * rec[lfLF];
+            else if (IsDistributed(rec))
+                total += (static_cast<double>(rec[lfW1]) + rec[lfW2]) * rec[lfCover] / 2 * rec[lfLF];
+        }
+        Model.TotalAppliedLoad[k] = static_cast<float>(total);
+    }
+}
+
+} // namespace
+
+void ResetLoadcaseWork() {
+    const int lc = Eng.CurrentCase;
+    Eng.SpanMaxMoment[lc].fill(0);
+    Eng.SpanMinMoment[lc].fill(0);
+    for (int row = 0; row <= kMaxSpans; ++row) {
+        for (int p = 1; p <= kResultPoints; ++p) {
+            Eng.ShearForce[row][p] = 0;
+            Eng.BendingMoment[row][p] = 0;
+        }
+    }
+    Eng.SpanStiffness.fill(0);
+    Eng.EndMomentLeft.fill(0);
+    Eng.EndMomentRight.fill(0);
+    Eng.StiffnessDiagonal.fill(0);
+    Eng.StiffnessOffDiagonal.fill(0);
+    Eng.LoadVector.fill(0);
+    Eng.SupportRotation.fill(0);
+    Eng.FixedEndMomentLeft.fill(0);
+    Eng.FixedEndMomentRight.fill(0);
+    for (auto& row : Eng.SpanMaxDeflection)
+        row.fill(0);
+    // The result stores clear the loadcase's support reactions here too.
+    for (int s = 1; s <= kMaxSpans; ++s) {
+        Eng.SpanPieceLoad[s].fill(0);
+        Eng.SpanPieceType[s].fill(0);
+        Eng.SpanPieceStart[s].fill(0);
+        Eng.SpanPieceCover[s].fill(0);
+    }
+    for (auto& row : Eng.CantBendingDeflection)
+        row.fill(0);
+    Eng.CantDeflectionPoints.fill(0);
+    Eng.CantDeflectionStore.fill(0);
+    for (auto& row : Eng.CantileverShear)
+        row.fill(0);
+    for (auto& row : Eng.CantileverMoment)
+        row.fill(0);
+}
+
+void DistributeLoads() {
+    const int lc = Eng.CurrentCase;
+    const int n = Model.SpanCount[lc];
+    for (auto& row : Eng.SupportPointLoad)
+        row.fill(0);
+
+    Arr<int, 1, kRecords> pointMember;
+    ClassifyPointLoads(lc, pointMember);
+
+    DistributeLH(lc, pointMember);
+    Eng.SpanPieceCount.fill(0);
+    double xl = Eng.LHCantileverActive[lc] == 1 ? Eng.CantileverLength[lc][0] : 0.0;
+    for (int s = 1; s <= n; ++s) {
+        DistributeSpan(lc, s, xl, pointMember);
+        xl += Eng.LoadcaseSpanLength[lc][s];
+    }
+    DistributeRH(lc, xl, pointMember);
+
+    CalcTotalAppliedLoad();
+}
+
+void FillSpanLoadTables() {
+    const int lc = Eng.CurrentCase;
+    const int n = Model.SpanCount[lc];
+    for (int s = 1; s <= kMaxSpans; ++s) {
+        Eng.SpanPieceLoad[s].fill(0);
+        Eng.SpanPieceType[s].fill(0);
+        Eng.SpanPieceStart[s].fill(0);
+        Eng.SpanPieceCover[s].fill(0);
+    }
+
+    auto totalLoad = [](const TLoadPiece& p) {
+        const double f = Eng.ApplyLoadFactors != 0 ? p.LF : 1.0;
+        return p.PieceType == ptPoint ? p.W1 * f : (p.W1 + p.W2) / 2 * p.Cover * f;
+    };
+    auto fillCantilever = [&](int e, const TLoadPieceList& pieces) {
+        for (int q = 1; q <= Eng.CantPieceCount[e]; ++q) {
+            const TLoadPiece& p = pieces[q];
+            if (p.Applied != 1.0) continue;
+            Eng.CantPieceLoad[e][q] = totalLoad(p);
+            Eng.CantPieceType[e][q] = p.PieceType;
+            Eng.CantPieceStart[e][q] = static_cast<float>(p.Start);
+            Eng.CantPieceCover[e][q] = static_cast<float>(p.Cover);
+        }
+    };
+
+    if (Eng.LHCantileverActive[lc] == 1) fillCantilever(1, Eng.LHLoadPieces[lc]);
+    int pieceTotal = Eng.CantPieceCount[1] + Eng.CantPieceCount[2];
+    for (int s = 1; s <= n; ++s) {
+        pieceTotal += Eng.SpanPieceCount[s];
+        for (int q = 1; q <= Eng.SpanPieceCount[s]; ++q) {
+            const TLoadPiece& p = Eng.SpanLoadPieces[lc][s][q];
+            if (p.Applied != 1.0) continue;
+            Eng.SpanPieceLoad[s][q] = static_cast<float>(totalLoad(p));
+            Eng.SpanPieceType[s][q] = static_cast<float>(p.PieceType);
+            Eng.SpanPieceStart[s][q] = static_cast<float>(p.Start);
+            Eng.SpanPieceCover[s][q] = static_cast<float>(p.Cover);
+        }
+    }
+    if (Eng.RHCantileverActive[lc] == 1) fillCantilever(2, Eng.RHLoadPieces[lc]);
+
+    if (pieceTotal == 0) {
+        if (Eng.NoLoadsReported[lc] != 1)
+            dlg().Message("Loadcase " + std::to_string(lc) + "\rNo loads on beam");
+        Eng.NoLoadsReported[lc] = 1;
+    }
+}
+
+} // namespace kx

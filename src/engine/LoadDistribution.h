@@ -1,0 +1,18 @@
+// Turns the loads of a loadcase into pieces that each lie on one member, and into the solver's tables.
+#pragma once
+
+namespace kx {
+
+// Clears the work tables of loadcase Eng.CurrentCase before its loads are distributed.
+void ResetLoadcaseWork();
+
+// Cuts the applied loads of Eng.CurrentCase at the supports into pieces on the LH cantilever, the
+// spans and the RH cantilever; point loads within 0.0001 x the beam length of a support go to
+// SupportPointLoad instead. Also recomputes TotalAppliedLoad of all five loadcases.
+void DistributeLoads();
+
+// Fills the solver's piece tables from the pieces, with the load factors when
+// Eng.ApplyLoadFactors is not 0; reports a loadcase without pieces once per analysis.
+void FillSpanLoadTables();
+
+} // namespace kx

@@ -1,0 +1,231 @@
+// Builds a committed beam in kx::Model for engine tests and benchmarks, and runs the engine's
+// steps on it in the order in which the analysis runs them.
+#pragma once
+
+#include <cmath>
+#include <map>
+#include <utility>
+#include <vector>
+
+#include "engine/CantileverStatics.h"
+#include "engine/Deflection.h"
+#include "engine/EngineState.h"
+#include "engine/LoadDistribution.h"
+#include "engine/SlopeDeflection.h"
+#include "foundation/Func_FloatToInt.h"
+#include "foundation/SharedModel.h"
+
+namespace kx::test {
+
+// Usage:
+//   BeamBuilder().Spans({5000, 5000}).Udl(1, 0, 10, 10000).Commit();
+//   SolveLoadcase(1);      // loads, cantilevers and slope deflection of loadcase 1 at 20 intervals
+//   FindDeflections(1);    // its deflections, from that 20-interval solve
+//
+// Defaults: E 210000 N/mm^2, Ixx 1e8 mm^4, GA 0; no cantilevers; every support vertically fixed
+// (code 1); shear deflection off. Loads are applied (Applied 1.0) in the loadcase given, in record
+// order 1, 2, ..., with load factor 1 unless given. Lengths in mm, forces in N, rates in N/mm.
+class BeamBuilder {
+public:
+    BeamBuilder& Spans(std::vector<double> lengths) {
+        spans_ = std::move(lengths);
+        return *this;
+    }
+    BeamBuilder& EqualSpans(int count, double length) { return Spans(std::vector<double>(count, length)); }
+    BeamBuilder& LHCantilever(double length) {
+        lh_ = length;
+        return *this;
+    }
+    BeamBuilder& RHCantilever(double length) {
+        rh_ = length;
+        return *this;
+    }
+    // Support k = 1..spans + 1 counted from the LH end; stored in SupportType slot 0 (LH end),
+    // k - 1 (interior) or 25 (RH end). stiffness: the coupler spring, N mm/rad.
+    BeamBuilder& Support(int k, int code, float stiffness = 0) {
+        supports_[k] = {code, stiffness};
+        return *this;
+    }
+    BeamBuilder& AllSupports(int code) {
+        defaultSupport_ = code;
+        return *this;
+    }
+    BeamBuilder& Section(float E, float Ixx, float GA = 0) {
+        E_ = E;
+        Ixx_ = Ixx;
+        GA_ = GA;
+        return *this;
+    }
+    BeamBuilder& ShearDeflection(bool on = true) {
+        shearDeflection_ = on;
+        return *this;
+    }
+    BeamBuilder& Point(int lc, float dist, float P, float LF = 1) {
+        loads_.push_back({lc, {1.0f, dist, P, 0, 0, LF}});
+        return *this;
+    }
+    BeamBuilder& Distributed(int lc, float dist, float w1, float w2, float cover, float LF = 1) {
+        loads_.push_back({lc, {-1.0f, dist, w1, w2, cover, LF}});
+        return *this;
+    }
+    BeamBuilder& Udl(int lc, float dist, float w, float cover, float LF = 1) {
+        return Distributed(lc, dist, w, w, cover, LF);
+    }
+
+    // Resets the model and the engine state, commits the beam, then sets up the engine as the
+    // analysis does before its first loadcase (BeamE, BeamIxx, 20 intervals, each loadcase's
+    // spans and cantilevers from the committed beam).
+    void Commit() const {
+        ResetSharedModelToStart();
+        Eng = EngineState{};
+        const int n = static_cast<int>(spans_.size());
+        for (int lc = 0; lc <= kMaxLoadcases; ++lc)
+            Model.SpanCount[lc] = n;
+
+        auto member = [&](int row, double length) {
+            Model.SpanData[row][mfExists] = length > 0 ? 1.0f : 0.0f;
+            Model.SpanData[row][mfL] = static_cast<float>(length);
+        };
+        member(kLHCantRow, lh_);
+        for (int i = 1; i <= n; ++i)
+            member(i, spans_[i - 1]);
+        member(kRHCantRow, rh_);
+        for (int row = 0; row <= kRHCantRow; ++row) {
+            Model.SpanData[row][mfE] = E_;
+            Model.SpanData[row][mfIxx] = Ixx_;
+            Model.SpanData[row][mfGA] = GA_;
+        }
+        Model.SpanData[kFlagsRow][kShearDeflectionField] = shearDeflection_ ? 1.0f : -1.0f;
+        double total = lh_ + rh_;
+        for (double L : spans_)
+            total += L;
+        Model.BeamLength = total;
+
+        for (int k = 1; k <= n + 1; ++k) {
+            const int slot = k == n + 1 ? 25 : k - 1;
+            auto it = supports_.find(k);
+            Model.SupportType[slot] = it == supports_.end() ? defaultSupport_ : it->second.code;
+            Model.SupportStiffness[slot] = it == supports_.end() ? 0.0f : it->second.stiffness;
+        }
+
+        for (int lc = 1; lc <= kMaxLoadcases; ++lc)
+            for (int r = 1; r <= kSelfWeightRecord; ++r)
+                Model.LoadTable[lc][r][lfApplied] = -1.0f;
+        std::map<int, int> used;
+        for (const auto& load : loads_) {
+            TLoadRec& rec = Model.LoadTable[load.lc][++used[load.lc]];
+            for (int f = 0; f <= lfLF; ++f)
+                rec[f] = load.fields[f];
+            rec[lfApplied] = 1.0f;
+            Model.CaseHasLoads[load.lc] = 1;
+        }
+
+        Eng.BeamE = Model.SpanData[1][mfE];
+        Eng.BeamIxx = Model.SpanData[1][mfIxx];
+        Eng.NumSpanIntervals = kDeflectionIntervals;
+        for (int lc = 0; lc <= kMaxLoadcases; ++lc) {
+            Eng.LHCantileverActive[lc] = FloatToInt(Model.SpanData[kLHCantRow][mfExists]);
+            Eng.CantileverLength[lc][0] = Model.SpanData[kLHCantRow][mfL];
+            for (int i = 1; i <= n; ++i)
+                Eng.LoadcaseSpanLength[lc][i] = Model.SpanData[i][mfL];
+            Eng.RHCantileverActive[lc] = FloatToInt(Model.SpanData[kRHCantRow][mfExists]);
+            Eng.CantileverLength[lc][1] = Model.SpanData[kRHCantRow][mfL];
+        }
+    }
+
+private:
+    struct SupportChoice {
+        int code;
+        float stiffness;
+    };
+    struct Load {
+        int lc;
+        float fields[6]; // Kind, Dist, P or W1, W2, Cover, LF
+    };
+    std::vector<double> spans_;
+    double lh_ = 0, rh_ = 0;
+    std::map<int, SupportChoice> supports_;
+    int defaultSupport_ = supFixed;
+    float E_ = 210000.0f, Ixx_ = 1e8f, GA_ = 0;
+    bool shearDeflection_ = false;
+    std::vector<Load> loads_;
+};
+
+// Allowed difference from a closed-form figure: rel x |expected|.
+inline double Tol(double expected, double rel) { return rel * std::abs(expected); }
+
+// Sum of the reactions of a solved loadcase: the shear jumps at the supports, the cantilevers'
+// root shears and the point loads standing on the supports.
+inline double ReactionSum(int lc) {
+    const int n = Model.SpanCount[lc];
+    const int last = Eng.NumSpanIntervals + 1;
+    double sum = Eng.CantileverShear[1][1] + Eng.CantileverShear[2][1];
+    for (int s = 1; s <= n; ++s)
+        sum += Eng.ShearForce[s][1] - Eng.ShearForce[s][last];
+    for (int k = 1; k <= n + 1; ++k)
+        sum += Eng.SupportPointLoad[lc][k];
+    return sum;
+}
+
+// Simpson's rule for the integral of f over 0..length at 20 intervals: the rule the deflections
+// use, for checking them at the points where it is not exact.
+template <typename F> double Simpson20(F f, double length) {
+    double sum = 0;
+    for (int p = 0; p <= 20; ++p)
+        sum += f(p * length / 20) * (p == 0 || p == 20 ? 1 : p % 2 == 1 ? 4 : 2);
+    return sum * length / 20 / 3;
+}
+
+// The cantilever root moments and span stiffnesses that the solver reads, set as the analysis
+// sets them after CantileverForces.
+inline void TakeCantileverMomentsAndStiffness() {
+    const int lc = Eng.CurrentCase;
+    Eng.LHCantileverMoment = Eng.CantileverMoment[1][1];
+    Eng.RHCantileverMoment = -1.0 * Eng.CantileverMoment[2][1];
+    for (int i = 1; i <= Model.SpanCount[lc]; ++i)
+        Eng.SpanStiffness[i] = Eng.BeamIxx / Eng.LoadcaseSpanLength[lc][i] * Eng.BeamE;
+}
+
+// The six solver steps in their order.
+inline void SolveContinuousBeam() {
+    AssembleStiffness();
+    CalcFixedEndMoments();
+    BuildLoadVector();
+    SolveSupportRotations();
+    CalcSpanShearMoment();
+    FindSpanMomentExtremes();
+}
+
+// Solves loadcase lc from its loads at `intervals` per member, as the analysis's first solve does
+// (with the load factors when factored). The cantilevers' own deflections are found only at 20.
+inline void SolveLoadcase(int lc, int intervals = kDeflectionIntervals, bool factored = false) {
+    Eng.CurrentCase = lc;
+    Eng.NumSpanIntervals = intervals;
+    ResetLoadcaseWork();
+    DistributeLoads();
+    Eng.ApplyLoadFactors = factored ? 1 : 0;
+    FillSpanLoadTables();
+    Eng.ApplyLoadFactors = 0;
+    CantileverForces();
+    if (intervals == kDeflectionIntervals) {
+        CantileverUnitMoments();
+        CantileverDeflection();
+    }
+    TakeCantileverMomentsAndStiffness();
+    SolveContinuousBeam();
+}
+
+// The deflections of loadcase lc after SolveLoadcase(lc) at 20 intervals: the shear-deflection
+// pass when the beam asks for it, the unit-load diagrams, then the integration.
+inline void FindDeflections(int lc) {
+    Eng.CurrentCase = lc;
+    if (Model.SpanData[kFlagsRow][kShearDeflectionField] == 1.0f) {
+        Eng.ShearDeflectionActive = 1;
+        ShearDeflectionPass();
+        Eng.ShearDeflectionActive = 0;
+    }
+    CalcUnitMomentDiagrams();
+    IntegrateDeflection();
+}
+
+} // namespace kx::test
