@@ -46,6 +46,25 @@ using TLoadPieceList = Arr<TLoadPiece, 1, kMaxPieces>;
 template <typename T> using PointRow = Arr<T, 1, kMaxPoints>;
 template <typename T> using TwentiethRow = Arr<T, 1, kDeflectionPoints>;
 
+// Largest number of vertices of the whole-beam diagrams: 25 spans and both cantilevers at 200
+// intervals (three shear vertices and one moment vertex per result point, plus the closing ones).
+inline constexpr int kMaxShearVertices = 27 * 3 * kResultPoints + 10;
+inline constexpr int kMaxMomentVertices = 27 * kResultPoints + 10;
+inline constexpr int kMaxDeflectionVertices = 27 * kDeflectionPoints + 10;
+
+struct TPolyPoint {
+    float x = 0; // fraction of the beam length from its LH end
+    float y = 0;
+    bool operator==(const TPolyPoint&) const = default;
+};
+
+// Governing values of one member (or of the whole beam, row 27) for one loadcase (slot 0: envelope).
+using TExtremesRec = Arr<float, 0, 5>;
+using TExtremesTable = Arr<Arr<TExtremesRec, 0, 27>, 0, 5>;
+
+// Member-check ratios of one member: [0] the whole member, [1..10] its restraint intervals.
+using TCheckRow = Arr<float, 0, 10>;
+
 // Each member is named as the analysis modules name the variable. Spans are numbered 1..25,
 // supports 1..26 from the LH end in the numbering of the loadcase; cantilevers are 1 (LH) and 2 (RH).
 // The committed span count (SpanCount), StoredSpanIntervals, TotalAppliedLoad and CaseAppliedLoad
@@ -104,6 +123,30 @@ struct EngineState {
     Arr<double, 1, 22> CantDeflectionPoints, CantDeflectionStore; // LH, RH
     Arr<TwentiethRow<float>, 1, 26> ShearDeflection;
     Arr<TwentiethRow<float>, 1, 2> CantShearDeflection;
+
+    // Result stores of each finished loadcase, kept for the listings, the drawings and the beam file.
+    // Spans in the loadcase's own numbering; cantilevers from the support outward.
+    Arr<Arr<Arr<float, 1, kResultPoints>, 0, 26>, 1, 5> StoredShear, StoredMoment;
+    Arr<Arr<TwentiethRow<float>, 0, 26>, 1, 5> StoredDeflection;
+    Arr<Arr<Arr<float, 1, kResultPoints>, 1, 2>, 1, 5> StoredCantShear, StoredCantMoment;
+    Arr<Arr<Arr<float, 1, 22>, 1, 2>, 1, 5> StoredCantDeflection;
+    Arr<Arr<double, 1, 26>, 1, 5> SupportReaction; // committed support numbering; 0 when released
+    // Whole-beam diagrams per loadcase; element 0 holds the vertex count (x of a pair, [0] of a triple).
+    Arr<Arr<TPolyPoint, 0, kMaxShearVertices>, 1, 5> ShearPolyline;
+    Arr<Arr<TPolyPoint, 0, kMaxMomentVertices>, 1, 5> MomentPolyline;
+    Arr<Arr<Arr<float, 0, 2>, 0, kMaxDeflectionVertices>, 1, 5> DeflectionPolyline;
+
+    // Extremes per loadcase and member row, slot 0 the envelope, row 27 the whole beam.
+    TExtremesTable ShearExtremes, MomentExtremes, DeflectionExtremes;
+    Arr<float, 1, 5> CouplerMomentMax;
+    // Twentieth-point values: [lc][row][j], slot 0 the envelope with the governing loadcase.
+    Arr<Arr<Arr<Arr<float, 0, 1>, 1, kDeflectionPoints>, 0, 26>, 0, 5> EnvelopeIntervalValues;
+    Arr<Arr<Arr<Arr<float, 0, 3>, 1, kDeflectionPoints>, 0, 26>, 0, 5> EnvelopeTable;
+
+    // Member-check fail state of every member check; row 27 / element 27 the loadcase's largest ratio.
+    Arr<Arr<TCheckRow, 0, 27>, 0, 5> CheckResults;
+    Arr<Arr<float, 0, 27>, 0, 5> ShearRatios;
+    Arr<int32, 0, 5> CaseCheckFailures; // 0 passes; each failed kind of check subtracts 1
 };
 
 extern EngineState Eng;
