@@ -100,8 +100,6 @@ IHProperties IHSectionProperties(double D, double B, double t, double T, double 
     p.A = o.Area();
     p.Ixx = o.Ixx();
     p.Iyy = o.Iyy();
-    p.rx = std::sqrt(p.Ixx / p.A);
-    p.ry = std::sqrt(p.Iyy / p.A);
 
     const double D1 = ((T + r1) * (T + r1) + (r1 + t / 4) * t) / (2 * r1 + T);
     const double alpha =
@@ -113,11 +111,6 @@ IHProperties IHSectionProperties(double D, double B, double t, double T, double 
     const double fillets = (4 - pi) * r1 * r1;
     p.Sx = B * T * (D - T) + t * (D - 2 * T) * (D - 2 * T) / 4 + fillets * D / 2;
     p.Sy = T * B * B / 2 + (D - 2 * T) * t * t / 4 + fillets * t / 2;
-
-    const double h = D - T; // between the flange centres
-    p.H = p.Iyy * h * h / 4;
-    p.x = 0.566 * h * std::sqrt(p.A / p.J);
-    p.u = std::pow(4 * p.Sx * p.Sx * (1 - p.Iyy / p.Ixx) / (p.A * p.A * h * h), 0.25);
     return p;
 }
 
@@ -132,18 +125,23 @@ void FillIHRecord(TSectionRec& rec, double D, double B, double t, double T, doub
     rec.d = exactDecimal(D - 2 * (T + r1));
     rec.FibreY = static_cast<float>(B / 2);
     rec.FibreX = static_cast<float>(D / 2);
-    rec.A = rounded(p.A, sig);
-    rec.Ixx = rounded(p.Ixx, sig);
-    rec.Iyy = rounded(p.Iyy, sig);
-    rec.rx = rounded(p.rx, sig);
-    rec.ry = rounded(p.ry, sig);
-    rec.J = rounded(p.J, sig);
-    rec.TorsionLength = rounded(p.TorsionLength, sig);
-    rec.Sx = rounded(p.Sx, sig);
+
+    const double A = RoundSig(p.A, sig), Ixx = RoundSig(p.Ixx, sig), Iyy = RoundSig(p.Iyy, sig);
+    const double J = RoundSig(p.J, sig), Sx = RoundSig(p.Sx, sig);
+    rec.A = static_cast<float>(A);
+    rec.Ixx = static_cast<float>(Ixx);
+    rec.Iyy = static_cast<float>(Iyy);
+    rec.J = static_cast<float>(J);
+    rec.Sx = static_cast<float>(Sx);
     rec.Sy = rounded(p.Sy, sig);
-    rec.u = rounded(p.u, uSig);
-    rec.x = rounded(p.x, sig);
-    rec.H = rounded(p.H, sig);
+    rec.TorsionLength = rounded(p.TorsionLength, sig);
+    rec.rx = rounded(std::sqrt(Ixx / A), sig);
+    rec.ry = rounded(std::sqrt(Iyy / A), sig);
+
+    const double h = D - T; // between the flange centres
+    rec.H = rounded(Iyy * h * h / 4, sig);
+    rec.x = rounded(0.566 * h * std::sqrt(A / J), sig);
+    rec.u = rounded(std::pow(4 * Sx * Sx * (1 - Iyy / Ixx) / (A * A * h * h), 0.25), uSig);
 }
 
 // ---- Rectangular hollow sections
@@ -168,8 +166,6 @@ RHSProperties RHSSectionProperties(double D, double B, double t) {
     p.Ixx = o.Ixx();
     // A square tube holds the same values about both axes.
     p.Iyy = D == B ? p.Ixx : o.Iyy();
-    p.rx = std::sqrt(p.Ixx / p.A);
-    p.ry = std::sqrt(p.Iyy / p.A);
 
     // Thin-walled closed section on the mid-line, corners at the mean radius.
     const double Rc = 1.125 * t;
@@ -198,11 +194,12 @@ void FillRHSRecord(TSectionRec& rec, double D, double B, double t) {
     rec.d = exactDecimal(D - 3 * t);
     rec.FibreY = static_cast<float>(B / 2);
     rec.FibreX = static_cast<float>(D / 2);
-    rec.A = rounded(p.A, 5);
-    rec.Ixx = rounded(p.Ixx, 5);
-    rec.Iyy = rounded(p.Iyy, 5);
-    rec.rx = rounded(p.rx, 5);
-    rec.ry = rounded(p.ry, 5);
+    const double A = RoundSig(p.A, 5), Ixx = RoundSig(p.Ixx, 5), Iyy = RoundSig(p.Iyy, 5);
+    rec.A = static_cast<float>(A);
+    rec.Ixx = static_cast<float>(Ixx);
+    rec.Iyy = static_cast<float>(Iyy);
+    rec.rx = rounded(std::sqrt(Ixx / A), 5);
+    rec.ry = rounded(std::sqrt(Iyy / A), 5);
     rec.J = rounded(p.J, 5);
     rec.TorsionLength = rounded(t + p.K / t, 3);
     rec.Sx = rounded(p.Sx, 5);
@@ -216,7 +213,6 @@ CHSProperties CHSSectionProperties(double D, double t) {
     CHSProperties p{};
     p.A = pi * t * (D - t);
     p.I = pi * (D * D * D * D - d * d * d * d) / 64;
-    p.r = std::sqrt(p.I / p.A);
     p.J = 2 * p.I;
     p.S = (D * D * D - d * d * d) / 6;
     return p;
@@ -226,9 +222,10 @@ void FillCHSRecord(TSectionRec& rec, double D, double t) {
     const CHSProperties p = CHSSectionProperties(D, t);
     rec.D = rec.B = static_cast<float>(D);
     rec.t = rec.T = static_cast<float>(t);
-    rec.A = rounded(p.A, 5);
-    rec.Ixx = rec.Iyy = rounded(p.I, 5);
-    rec.rx = rec.ry = rounded(p.r, 5);
+    const double A = RoundSig(p.A, 5), I = RoundSig(p.I, 5);
+    rec.A = static_cast<float>(A);
+    rec.Ixx = rec.Iyy = static_cast<float>(I);
+    rec.rx = rec.ry = rounded(std::sqrt(I / A), 5);
     rec.FibreY = rec.FibreX = rec.TorsionLength = static_cast<float>(D / 2);
     rec.J = rounded(p.J, 5);
     rec.Sx = rec.Sy = rounded(p.S, 5);
@@ -279,20 +276,21 @@ void FillAngleRecord(TSectionRec& rec, double D, double B, double t, double r1, 
     rec.t = rec.T = static_cast<float>(t);
     rec.r1 = static_cast<float>(r1);
     rec.r2 = static_cast<float>(r2);
-    const double A = RoundSig(p.A, 5);
+    const double A = RoundSig(p.A, 5), Ixx = RoundSig(p.Ixx, 5), Iyy = RoundSig(p.Iyy, 5);
+    const double Iu = RoundSig(p.Iu, 5), Iv = RoundSig(p.Iv, 5);
     rec.A = static_cast<float>(A);
-    rec.Ixx = rounded(p.Ixx, 5);
-    rec.Iyy = rounded(p.Iyy, 5);
-    rec.rx = rounded(std::sqrt(p.Ixx / p.A), 5);
-    rec.ry = rounded(std::sqrt(p.Iyy / p.A), 5);
+    rec.Ixx = static_cast<float>(Ixx);
+    rec.Iyy = static_cast<float>(Iyy);
+    rec.rx = rounded(std::sqrt(Ixx / A), 5);
+    rec.ry = rounded(std::sqrt(Iyy / A), 5);
     rec.cx = rounded(p.cx, 5);
     rec.cy = rounded(p.cy, 5);
     rec.FibreY = rounded(B - p.cy, 5);
     rec.FibreX = rounded(D - p.cx, 5);
-    rec.Iu = rounded(p.Iu, 5);
-    rec.Iv = rounded(p.Iv, 5);
-    rec.ru = rounded(std::sqrt(p.Iu / p.A), 5);
-    rec.rv = rounded(std::sqrt(p.Iv / p.A), 5);
+    rec.Iu = static_cast<float>(Iu);
+    rec.Iv = static_cast<float>(Iv);
+    rec.ru = rounded(std::sqrt(Iu / A), 5);
+    rec.rv = rounded(std::sqrt(Iv / A), 5);
     rec.Alpha = rounded(p.Alpha, 5);
     rec.J = rounded(p.J, 5);
     // The stress length goes with the area as stored.

@@ -42,24 +42,25 @@ double TorsionStressLength(double D1, double r, double A);
 
 // Properties of a rolled parallel-flange I- or H-section with four root fillets.
 struct IHProperties {
-    double A, Ixx, Iyy, rx, ry, J, TorsionLength, Sx, Sy, u, x, H;
+    double A, Ixx, Iyy, J, TorsionLength, Sx, Sy;
 };
 IHProperties IHSectionProperties(double D, double B, double t, double T, double r1);
 
-// Fills a parallel-flange I/H record from its dimensions: the derived values to sig significant
-// figures, u to uSig, d to the dimensions' own precision.
+// Fills a parallel-flange I/H record from its dimensions: the properties to sig significant
+// figures, u to uSig, d to the dimensions' own precision. The radii of gyration, H, x and u are
+// worked out from the properties as stored, so that the stored values agree with each other.
 void FillIHRecord(TSectionRec& rec, double D, double B, double t, double T, double r1, int sig, int uSig);
 
 // Properties of a rectangular hollow section, outside corner radius 1.25t, inside t.
 struct RHSProperties {
-    double A, Ixx, Iyy, rx, ry, J, K, Sx, Sy;
+    double A, Ixx, Iyy, J, K, Sx, Sy;
 };
 RHSProperties RHSSectionProperties(double D, double B, double t);
 void FillRHSRecord(TSectionRec& rec, double D, double B, double t);
 
 // Properties of a circular hollow section.
 struct CHSProperties {
-    double A, I, r, J, S;
+    double A, I, J, S;
 };
 CHSProperties CHSSectionProperties(double D, double t);
 void FillCHSRecord(TSectionRec& rec, double D, double t);

@@ -159,7 +159,7 @@ inline void expectListedRows(const std::vector<Image>& recs, const std::vector<I
 // ---- Parallel-flange I and H sections, by the closed forms as printed.
 
 struct IHValues {
-    double A, Ixx, Iyy, J, Sx, Sy, H, x, u, L160;
+    double A, Ixx, Iyy, J, Sx, Sy, L160;
 };
 
 inline double torsionStressLength(double D1, double r, double A) {
@@ -169,7 +169,6 @@ inline double torsionStressLength(double D1, double r, double A) {
 
 inline IHValues ihValues(double D, double B, double t, double T, double r1) {
     IHValues v{};
-    const double h = D - T;
     v.A = 2 * B * T + (D - 2 * T) * t + (4 - Pi) * r1 * r1;
     const double af = (1 - Pi / 4) * r1 * r1;
     const double cf = (10 - 3 * Pi) / (12 - 3 * Pi) * r1;
@@ -185,9 +184,6 @@ inline IHValues ihValues(double D, double B, double t, double T, double r1) {
           2 * alpha * std::pow(D1, 4);
     v.Sx = B * T * (D - T) + t * std::pow(D - 2 * T, 2) / 4 + (4 - Pi) * r1 * r1 * D / 2;
     v.Sy = T * B * B / 2 + (D - 2 * T) * t * t / 4 + (4 - Pi) * r1 * r1 * t / 2;
-    v.H = v.Iyy * h * h / 4;
-    v.x = 0.566 * h * std::sqrt(v.A / v.J);
-    v.u = std::pow(4 * v.Sx * v.Sx * (1 - v.Iyy / v.Ixx) / (v.A * v.A * h * h), 0.25);
     v.L160 = torsionStressLength(D1, r1, v.A);
     return v;
 }
@@ -214,9 +210,14 @@ inline void expectIHRules(const Image& rec, const IHTolerances& tol, const std::
     EXPECT_TRUE(within(at(rec, 156), v.J, tol.J)) << where << " J";
     EXPECT_TRUE(within(at(rec, 168), v.Sx, tol.Sx)) << where << " Sx";
     EXPECT_TRUE(within(at(rec, 172), v.Sy, tol.Sy)) << where << " Sy";
-    EXPECT_TRUE(within(at(rec, 184), v.H, tol.Hxu)) << where << " H";
-    EXPECT_TRUE(within(at(rec, 180), v.x, tol.Hxu)) << where << " x";
-    EXPECT_TRUE(within(at(rec, 176), v.u, tol.Hxu)) << where << " u";
+    // H, x and u follow from the properties as stored.
+    const double h = D - T, J = at(rec, 156), Sx = at(rec, 168);
+    EXPECT_TRUE(within(at(rec, 184), Iyy * h * h / 4, tol.Hxu)) << where << " H";
+    EXPECT_TRUE(within(at(rec, 180), 0.566 * h * std::sqrt(A / J), tol.Hxu)) << where << " x";
+    EXPECT_TRUE(within(at(rec, 180), 1.132 * std::sqrt(A * at(rec, 184) / (Iyy * J)), tol.Hxu))
+        << where << " x";
+    const double u = std::pow(4 * Sx * Sx * (1 - Iyy / Ixx) / (A * A * h * h), 0.25);
+    EXPECT_TRUE(within(at(rec, 176), u, tol.Hxu)) << where << " u";
     EXPECT_TRUE(within(at(rec, 160), v.L160, tol.L160)) << where << " byte 160";
 }
 
@@ -230,6 +231,26 @@ inline void expectIHFigures(const Image& rec, int figures, int uFigures, const s
 // Fields of a parallel-flange table that hold 0 in every record.
 inline const std::vector<int> IHZeros = {48,  60,  64,  68,  72,  76,  120, 124,
                                          136, 140, 144, 148, 152, 164, 188, 192};
+
+// A wide-flange row against its designation "W d x b x m" (inches and pounds per foot): D/25.4 - d,
+// B/25.4 - b and the mass at 7.85e-3 kg/m per mm² against m lb/ft, each within its range as
+// printed (inches to two decimals, percentages to one).
+struct NominalRanges {
+    double depthLo, depthHi, widthLo, widthHi, massLo, massHi; // inches, inches, fractions
+};
+inline void expectNominalSizes(const Image& rec, const std::string& name, const NominalRanges& r,
+                               const std::string& where) {
+    const std::vector<double> n = numbersIn(name);
+    ASSERT_EQ(n.size(), 3u) << where;
+    const double depth = at(rec, 28) / 25.4 - n[0], width = at(rec, 32) / 25.4 - n[1];
+    const double mass = at(rec, 100) * 7.85e-3 / (n[2] * 1.48816) - 1;
+    EXPECT_GE(depth, r.depthLo - 0.005) << where;
+    EXPECT_LE(depth, r.depthHi + 0.005) << where;
+    EXPECT_GE(width, r.widthLo - 0.005) << where;
+    EXPECT_LE(width, r.widthHi + 0.005) << where;
+    EXPECT_GE(mass, r.massLo - 5e-4) << where;
+    EXPECT_LE(mass, r.massHi + 5e-4) << where;
+}
 
 // The values at off rise strictly over the rows of a group.
 inline void expectRising(const std::vector<Image>& recs, const std::vector<int>& group, int off,
