@@ -130,10 +130,12 @@ inline void expectLayout(const std::vector<Image>& recs, const Layout& layout, c
             continue;
         }
         EXPECT_EQ(stringAt(rec, 88), layout.shape) << where;
-        for (const auto& [off, v] : layout.constants)
+        for (const auto& [off, v] : layout.constants) {
             EXPECT_EQ(singleAt(rec, off), v) << where << " byte " << off;
-        for (int off : layout.zeros)
+        }
+        for (int off : layout.zeros) {
             EXPECT_EQ(singleAt(rec, off), 0.0f) << where << " byte " << off;
+        }
         EXPECT_GT(singleAt(rec, 32), 0.0f) << where << ": a section row holds its width";
     }
 }
@@ -223,8 +225,9 @@ inline void expectIHRules(const Image& rec, const IHTolerances& tol, const std::
 
 // Every derived value (A to H, byte 160 and u) held to the table's significant figures.
 inline void expectIHFigures(const Image& rec, int figures, int uFigures, const std::string& where) {
-    for (int off : {100, 104, 108, 112, 116, 156, 160, 168, 172, 180, 184})
+    for (int off : {100, 104, 108, 112, 116, 156, 160, 168, 172, 180, 184}) {
         EXPECT_TRUE(heldTo(singleAt(rec.data(), off), figures)) << where << " byte " << off;
+    }
     EXPECT_TRUE(heldTo(singleAt(rec.data(), 176), uFigures)) << where << " u";
 }
 
@@ -309,5 +312,72 @@ inline Points angleOutline(double D, double B, double t, double r1, double r2) {
     p.emplace_back(0, D);
     return p;
 }
+
+// A B × D rectangle about its centre with its corners rounded to radius r, anticlockwise.
+inline Points roundedRectangle(double B, double D, double r) {
+    Points p;
+    addArc(p, B / 2 - r, D / 2 - r, r, 0, 90);
+    addArc(p, -B / 2 + r, D / 2 - r, r, 90, 180);
+    addArc(p, -B / 2 + r, -D / 2 + r, r, 180, 270);
+    addArc(p, B / 2 - r, -D / 2 + r, r, 270, 360);
+    return p;
+}
+
+// ---- Angles
+
+// The rules every angle row obeys, against the outline traced as a polygon; principal second
+// moments and the angle of the principal axes within the file's own tolerances.
+inline void expectAngleRules(const Image& rec, double principalTol, double alphaTol,
+                             const std::string& where) {
+    const double D = at(rec, 28), B = at(rec, 32), t = at(rec, 36), r1 = at(rec, 44), r2 = at(rec, 48);
+    EXPECT_EQ(singleAt(rec.data(), 40), singleAt(rec.data(), 36)) << where << " T = t";
+    const double A = at(rec, 100), Ixx = at(rec, 104), Iyy = at(rec, 108), Iu = at(rec, 136),
+                 Iv = at(rec, 140);
+    const double alpha = at(rec, 152);
+    EXPECT_TRUE(within(A, t * (D + B - t) + (1 - Pi / 4) * (r1 * r1 - 2 * r2 * r2), 5e-5)) << where << " A";
+
+    const PolygonValues o = polygonValues(angleOutline(D, B, t, r1, r2));
+    EXPECT_TRUE(within(A, o.A, 5e-5)) << where << " A of the outline";
+    EXPECT_TRUE(within(Ixx, o.Ixx, 5e-5)) << where << " Ixx";
+    EXPECT_TRUE(within(Iyy, o.Iyy, 5e-5)) << where << " Iyy";
+    EXPECT_TRUE(within(at(rec, 120), o.cy, 5e-5)) << where << " byte 120";
+    EXPECT_TRUE(within(at(rec, 124), o.cx, 5e-5)) << where << " byte 124";
+    EXPECT_NEAR(at(rec, 128), B - at(rec, 124), 0.006) << where << " byte 128";
+    EXPECT_NEAR(at(rec, 132), D - at(rec, 120), 0.006) << where << " byte 132";
+
+    EXPECT_TRUE(within(at(rec, 112), std::sqrt(Ixx / A), 5e-5)) << where << " rx";
+    EXPECT_TRUE(within(at(rec, 116), std::sqrt(Iyy / A), 5e-5)) << where << " ry";
+    EXPECT_TRUE(within(at(rec, 144), std::sqrt(Iu / A), 5e-5)) << where << " ru";
+    EXPECT_TRUE(within(at(rec, 148), std::sqrt(Iv / A), 5e-5)) << where << " rv";
+
+    EXPECT_GT(Iu, Ixx) << where;
+    EXPECT_GE(Ixx, Iyy) << where;
+    EXPECT_GT(Iyy, Iv) << where;
+    EXPECT_TRUE(within(Iu + Iv, Ixx + Iyy, 1.1e-3)) << where << " Iu + Iv";
+    EXPECT_LE(std::fabs((Iu - Iv) * std::cos(2 * alpha * Pi / 180) - (Ixx - Iyy)), 2.1e-3 * (Iu - Iv))
+        << where;
+    const double mean = (o.Ixx + o.Iyy) / 2, radius = std::hypot((o.Ixx - o.Iyy) / 2, o.Ixy);
+    EXPECT_TRUE(within(Iu, mean + radius, principalTol)) << where << " Iu";
+    EXPECT_TRUE(within(Iv, mean - radius, principalTol)) << where << " Iv";
+    EXPECT_NEAR(alpha, std::atan2(-2 * o.Ixy, o.Ixx - o.Iyy) * 90 / Pi, alphaTol) << where << " alpha";
+
+    const double bt = B - t;
+    const double K1 =
+        D * std::pow(t, 3) * (1.0 / 3 - 0.21 * (t / D) * (1 - std::pow(t, 4) / (12 * std::pow(D, 4))));
+    const double K2 =
+        bt * std::pow(t, 3) * (1.0 / 3 - 0.105 * (t / bt) * (1 - std::pow(t, 4) / (192 * std::pow(bt, 4))));
+    const double Dr = 2 * (2 * t + 3 * r1 - std::sqrt(2.0) * (2 * r1 + t));
+    EXPECT_TRUE(within(at(rec, 156), K1 + K2 + (0.07 + 0.076 * r1 / t) * std::pow(Dr, 4), 1.2e-4))
+        << where << " J";
+    EXPECT_TRUE(within(at(rec, 160), torsionStressLength(Dr, r1, A), 5e-5)) << where << " byte 160";
+    for (int off = 28; off < 196; off += 4)
+        if (off < 88 || off >= 100) {
+            EXPECT_TRUE(heldTo(singleAt(rec.data(), off), 5)) << where << " byte " << off;
+        }
+}
+
+// Fields of an angle table that hold 0 in every record.
+inline const std::vector<int> AngleZeros = {52,  56,  60,  64,  68,  72,  76,  80,
+                                            164, 168, 172, 176, 180, 184, 188, 192};
 
 } // namespace sectiontest
