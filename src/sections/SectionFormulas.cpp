@@ -18,11 +18,17 @@ double powerOfTen(int k) {
     return p;
 }
 
-float rounded(double x, int n) { return static_cast<float>(RoundSig(x, n)); }
+// Stores x rounded to n significant figures in field; returns the value stored, so that values
+// worked out from it agree with the record.
+double store(float& field, double x, int n) {
+    const double v = RoundSig(x, n);
+    field = static_cast<float>(v);
+    return v;
+}
 
 // Every stored value is the single nearest to a decimal of at most seven digits; a difference of
 // dimensions is brought back to that decimal before it is stored.
-float exactDecimal(double x) { return rounded(x, 7); }
+void storeDecimal(float& field, double x) { store(field, x, 7); }
 
 } // namespace
 
@@ -122,26 +128,22 @@ void FillIHRecord(TSectionRec& rec, double D, double B, double t, double T, doub
     rec.T = static_cast<float>(T);
     rec.r1 = static_cast<float>(r1);
     rec.b = static_cast<float>(B / 2);
-    rec.d = exactDecimal(D - 2 * (T + r1));
+    storeDecimal(rec.d, D - 2 * (T + r1));
     rec.FibreY = static_cast<float>(B / 2);
     rec.FibreX = static_cast<float>(D / 2);
 
-    const double A = RoundSig(p.A, sig), Ixx = RoundSig(p.Ixx, sig), Iyy = RoundSig(p.Iyy, sig);
-    const double J = RoundSig(p.J, sig), Sx = RoundSig(p.Sx, sig);
-    rec.A = static_cast<float>(A);
-    rec.Ixx = static_cast<float>(Ixx);
-    rec.Iyy = static_cast<float>(Iyy);
-    rec.J = static_cast<float>(J);
-    rec.Sx = static_cast<float>(Sx);
-    rec.Sy = rounded(p.Sy, sig);
-    rec.TorsionLength = rounded(p.TorsionLength, sig);
-    rec.rx = rounded(std::sqrt(Ixx / A), sig);
-    rec.ry = rounded(std::sqrt(Iyy / A), sig);
+    const double A = store(rec.A, p.A, sig), Ixx = store(rec.Ixx, p.Ixx, sig),
+                 Iyy = store(rec.Iyy, p.Iyy, sig);
+    const double J = store(rec.J, p.J, sig), Sx = store(rec.Sx, p.Sx, sig);
+    store(rec.Sy, p.Sy, sig);
+    store(rec.TorsionLength, p.TorsionLength, sig);
+    store(rec.rx, std::sqrt(Ixx / A), sig);
+    store(rec.ry, std::sqrt(Iyy / A), sig);
 
     const double h = D - T; // between the flange centres
-    rec.H = rounded(Iyy * h * h / 4, sig);
-    rec.x = rounded(0.566 * h * std::sqrt(A / J), sig);
-    rec.u = rounded(std::pow(4 * Sx * Sx * (1 - Iyy / Ixx) / (A * A * h * h), 0.25), uSig);
+    store(rec.H, Iyy * h * h / 4, sig);
+    store(rec.x, 0.566 * h * std::sqrt(A / J), sig);
+    store(rec.u, std::pow(4 * Sx * Sx * (1 - Iyy / Ixx) / (A * A * h * h), 0.25), uSig);
 }
 
 // ---- Rectangular hollow sections
@@ -190,20 +192,17 @@ void FillRHSRecord(TSectionRec& rec, double D, double B, double t) {
     rec.D = static_cast<float>(D);
     rec.B = static_cast<float>(B);
     rec.t = rec.T = rec.r1 = static_cast<float>(t);
-    rec.b = exactDecimal(B - 3 * t);
-    rec.d = exactDecimal(D - 3 * t);
+    storeDecimal(rec.b, B - 3 * t);
+    storeDecimal(rec.d, D - 3 * t);
     rec.FibreY = static_cast<float>(B / 2);
     rec.FibreX = static_cast<float>(D / 2);
-    const double A = RoundSig(p.A, 5), Ixx = RoundSig(p.Ixx, 5), Iyy = RoundSig(p.Iyy, 5);
-    rec.A = static_cast<float>(A);
-    rec.Ixx = static_cast<float>(Ixx);
-    rec.Iyy = static_cast<float>(Iyy);
-    rec.rx = rounded(std::sqrt(Ixx / A), 5);
-    rec.ry = rounded(std::sqrt(Iyy / A), 5);
-    rec.J = rounded(p.J, 5);
-    rec.TorsionLength = rounded(t + p.K / t, 3);
-    rec.Sx = rounded(p.Sx, 5);
-    rec.Sy = rounded(p.Sy, 5);
+    const double A = store(rec.A, p.A, 5), Ixx = store(rec.Ixx, p.Ixx, 5), Iyy = store(rec.Iyy, p.Iyy, 5);
+    store(rec.rx, std::sqrt(Ixx / A), 5);
+    store(rec.ry, std::sqrt(Iyy / A), 5);
+    store(rec.J, p.J, 5);
+    store(rec.TorsionLength, t + p.K / t, 3);
+    store(rec.Sx, p.Sx, 5);
+    store(rec.Sy, p.Sy, 5);
 }
 
 // ---- Circular hollow sections
@@ -222,13 +221,14 @@ void FillCHSRecord(TSectionRec& rec, double D, double t) {
     const CHSProperties p = CHSSectionProperties(D, t);
     rec.D = rec.B = static_cast<float>(D);
     rec.t = rec.T = static_cast<float>(t);
-    const double A = RoundSig(p.A, 5), I = RoundSig(p.I, 5);
-    rec.A = static_cast<float>(A);
-    rec.Ixx = rec.Iyy = static_cast<float>(I);
-    rec.rx = rec.ry = rounded(std::sqrt(I / A), 5);
+    const double A = store(rec.A, p.A, 5), I = store(rec.Ixx, p.I, 5);
+    rec.Iyy = rec.Ixx;
+    store(rec.rx, std::sqrt(I / A), 5);
+    rec.ry = rec.rx;
     rec.FibreY = rec.FibreX = rec.TorsionLength = static_cast<float>(D / 2);
-    rec.J = rounded(p.J, 5);
-    rec.Sx = rec.Sy = rounded(p.S, 5);
+    store(rec.J, p.J, 5);
+    store(rec.Sx, p.S, 5);
+    rec.Sy = rec.Sx;
 }
 
 // ---- Angles
@@ -276,25 +276,19 @@ void FillAngleRecord(TSectionRec& rec, double D, double B, double t, double r1, 
     rec.t = rec.T = static_cast<float>(t);
     rec.r1 = static_cast<float>(r1);
     rec.r2 = static_cast<float>(r2);
-    const double A = RoundSig(p.A, 5), Ixx = RoundSig(p.Ixx, 5), Iyy = RoundSig(p.Iyy, 5);
-    const double Iu = RoundSig(p.Iu, 5), Iv = RoundSig(p.Iv, 5);
-    rec.A = static_cast<float>(A);
-    rec.Ixx = static_cast<float>(Ixx);
-    rec.Iyy = static_cast<float>(Iyy);
-    rec.rx = rounded(std::sqrt(Ixx / A), 5);
-    rec.ry = rounded(std::sqrt(Iyy / A), 5);
-    rec.cx = rounded(p.cx, 5);
-    rec.cy = rounded(p.cy, 5);
-    rec.FibreY = rounded(B - p.cy, 5);
-    rec.FibreX = rounded(D - p.cx, 5);
-    rec.Iu = static_cast<float>(Iu);
-    rec.Iv = static_cast<float>(Iv);
-    rec.ru = rounded(std::sqrt(Iu / A), 5);
-    rec.rv = rounded(std::sqrt(Iv / A), 5);
-    rec.Alpha = rounded(p.Alpha, 5);
-    rec.J = rounded(p.J, 5);
-    // The stress length goes with the area as stored.
-    rec.TorsionLength = rounded(TorsionStressLength(p.Dr, r1, A), 5);
+    const double A = store(rec.A, p.A, 5), Ixx = store(rec.Ixx, p.Ixx, 5), Iyy = store(rec.Iyy, p.Iyy, 5);
+    const double Iu = store(rec.Iu, p.Iu, 5), Iv = store(rec.Iv, p.Iv, 5);
+    store(rec.rx, std::sqrt(Ixx / A), 5);
+    store(rec.ry, std::sqrt(Iyy / A), 5);
+    store(rec.ru, std::sqrt(Iu / A), 5);
+    store(rec.rv, std::sqrt(Iv / A), 5);
+    store(rec.cx, p.cx, 5);
+    store(rec.cy, p.cy, 5);
+    store(rec.FibreY, B - p.cy, 5);
+    store(rec.FibreX, D - p.cx, 5);
+    store(rec.Alpha, p.Alpha, 5);
+    store(rec.J, p.J, 5);
+    store(rec.TorsionLength, TorsionStressLength(p.Dr, r1, A), 5);
 }
 
 // ---- Table derive steps

@@ -149,15 +149,11 @@ TEST(Pro_Load_CHS, LaysOutEveryRecord) {
     layout.zeros = {44,  48,  52,  56,  60,  64,  68,  72,  76,  120, 124,
                     136, 140, 144, 148, 152, 164, 176, 180, 184, 188, 192};
     expectLayout(recs, layout, "CHS.sct");
-    std::vector<int> spacers;
-    for (int pos = 1; pos <= 89; ++pos) {
-        if (layout.designations[pos - 1].empty()) {
-            spacers.push_back(pos);
-        } else {
-            EXPECT_NE(layout.designations[pos - 1][0], ' ') << pos;
+    for (const std::string& name : layout.designations)
+        if (!name.empty()) {
+            EXPECT_NE(name[0], ' ') << name;
         }
-    }
-    EXPECT_EQ(spacers, Spacers);
+    EXPECT_EQ(spacerPositions(layout.designations), Spacers);
     EXPECT_EQ(layout.designations[84], "457  x  16  CHS");
     EXPECT_EQ(layout.designations[83], "457   x  12.5   CHS");
 }
@@ -186,8 +182,9 @@ TEST(Pro_Load_CHS, EveryRowObeysTheSectionRules) {
             EXPECT_EQ(singleAt(r, 108), singleAt(r, 104)) << where << " Iyy = Ixx";
             EXPECT_EQ(singleAt(r, 116), singleAt(r, 112)) << where << " ry = rx";
             EXPECT_EQ(singleAt(r, 172), singleAt(r, 168)) << where << " Sy = Sx";
-            for (int off : {128, 132, 160})
+            for (int off : {128, 132, 160}) {
                 EXPECT_EQ(singleAt(r, off), singleAt(r, 28) / 2) << where << " byte " << off;
+            }
 
             const double D = at(rec, 28), t = at(rec, 36), d = D - 2 * t;
             const double A = at(rec, 100), I = at(rec, 104);
@@ -198,8 +195,9 @@ TEST(Pro_Load_CHS, EveryRowObeysTheSectionRules) {
             EXPECT_TRUE(within(at(rec, 168), (std::pow(D, 3) - std::pow(d, 3)) / 6, 3e-3)) << where << " Sx";
             // The 139.7 mm group is held to three figures, with J exactly twice the stored Ixx.
             const bool threeFigures = singleAt(r, 28) == 139.7f;
-            for (int off : {100, 104, 112, 168})
+            for (int off : {100, 104, 112, 168}) {
                 EXPECT_TRUE(heldTo(singleAt(r, off), threeFigures ? 3 : 5)) << where << " byte " << off;
+            }
             if (threeFigures) {
                 EXPECT_EQ(singleAt(r, 156), 2 * singleAt(r, 104)) << where;
             } else {
@@ -209,7 +207,8 @@ TEST(Pro_Load_CHS, EveryRowObeysTheSectionRules) {
         EXPECT_GT(at(recs[group.front() - 1], 28), lastD) << "group " << g + 1;
         lastD = at(recs[group.front() - 1], 28);
         expectRising(recs, group, 36, "CHS.sct");
-        for (std::size_t k = 1; k < group.size(); ++k)
+        for (std::size_t k = 1; k < group.size(); ++k) {
             EXPECT_EQ(at(recs[group[k] - 1], 28), lastD) << "one diameter in group " << g + 1;
+        }
     }
 }

@@ -72,10 +72,7 @@ TEST(Pro_Load_EqRSA, LaysOutEveryRecord) {
     layout.constants = {{84, 205000}};
     layout.zeros = AngleZeros;
     expectLayout(recs, layout, "EqRSA.sct");
-    std::vector<int> spacers;
-    for (int pos = 1; pos <= 66; ++pos)
-        if (layout.designations[pos - 1].empty()) spacers.push_back(pos);
-    EXPECT_EQ(spacers, Spacers);
+    EXPECT_EQ(spacerPositions(layout.designations), Spacers);
 }
 
 TEST(Pro_Load_EqRSA, EveryRowObeysTheOutlineRules) {

@@ -109,15 +109,10 @@ TEST(Pro_Load_HE, WritesThePublishedRowsAsListed) {
 TEST(Pro_Load_HE, LaysOutEveryRecord) {
     const std::vector<Image> recs = written();
     ASSERT_EQ(recs.size(), 124u);
-    Layout layout;
-    layout.designations = designationsInOrder(DesignationList);
-    layout.shape = "Beam";
-    layout.spacerShape = [](int) { return std::string("Beam"); };
-    layout.constants = {{80, 43}, {84, 205000}};
-    layout.zeros = IHZeros;
-    expectLayout(recs, layout, "HE.sct");
-    EXPECT_EQ(layout.designations[1], "HE100 A");
-    EXPECT_EQ(layout.designations[27], layout.designations[28]);
+    const std::vector<std::string> names = designationsInOrder(DesignationList);
+    expectLayout(recs, ihLayout(names, true, [](int) { return std::string("Beam"); }), "HE.sct");
+    EXPECT_EQ(names[1], "HE100 A");
+    EXPECT_EQ(names[27], names[28]);
     EXPECT_EQ(recs[27].size(), 200u);
     // Records 28 and 29 differ only in their record numbers.
     EXPECT_TRUE(std::equal(recs[27].begin(), recs[27].begin() + 196, recs[28].begin()));

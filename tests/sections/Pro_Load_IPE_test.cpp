@@ -67,17 +67,9 @@ TEST(Pro_Load_IPE, WritesThePublishedRowsAsListed) {
 TEST(Pro_Load_IPE, LaysOutEveryRecord) {
     const std::vector<Image> recs = written();
     ASSERT_EQ(recs.size(), 92u);
-    Layout layout;
-    layout.designations = designationsInOrder(DesignationList);
-    layout.shape = "Beam";
-    layout.spacerShape = [](int) { return std::string("Beam"); };
-    layout.constants = {{80, 43}, {84, 205000}};
-    layout.zeros = IHZeros;
-    expectLayout(recs, layout, "IPE.sct");
-    std::vector<int> spacers;
-    for (std::size_t i = 0; i < layout.designations.size(); ++i)
-        if (layout.designations[i].empty()) spacers.push_back(static_cast<int>(i + 1));
-    EXPECT_EQ(spacers, Spacers);
+    const std::vector<std::string> names = designationsInOrder(DesignationList);
+    expectLayout(recs, ihLayout(names, true, [](int) { return std::string("Beam"); }), "IPE.sct");
+    EXPECT_EQ(spacerPositions(names), Spacers);
 }
 
 TEST(Pro_Load_IPE, EveryRowObeysTheSectionRules) {

@@ -145,13 +145,9 @@ TEST(Pro_Load_RHS, LaysOutEveryRecord) {
     layout.constants = {{80, 43}, {84, 205000}};
     layout.zeros = {48, 60, 64, 68, 72, 76, 120, 124, 136, 140, 144, 148, 152, 164, 176, 180, 184, 188, 192};
     expectLayout(recs, layout, "RHS.sct");
-    std::vector<int> spacers;
     for (int pos = 1; pos <= 193; ++pos) {
         const std::string& name = layout.designations[pos - 1];
-        if (name.empty()) {
-            spacers.push_back(pos);
-            continue;
-        }
+        if (name.empty()) continue;
         const bool twoBlanks = (pos >= 97 && pos <= 135) || pos >= 141;
         EXPECT_EQ(name.find("  RHS") != std::string::npos, twoBlanks) << pos << " " << name;
         // The thickness is written with one decimal, 10 and 16 without.
@@ -160,7 +156,7 @@ TEST(Pro_Load_RHS, LaysOutEveryRecord) {
         if (thickness == "10" || thickness == "16") continue;
         EXPECT_EQ(thickness.size() - thickness.find('.'), 2u) << pos << " " << name;
     }
-    EXPECT_EQ(spacers, Spacers);
+    EXPECT_EQ(spacerPositions(layout.designations), Spacers);
 }
 
 TEST(Pro_Load_RHS, EveryRowObeysTheSectionRules) {

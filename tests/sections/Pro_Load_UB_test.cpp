@@ -61,19 +61,15 @@ TEST(Pro_Load_UB, WritesThePublishedRowsAsListed) {
 TEST(Pro_Load_UB, LaysOutEveryRecord) {
     const std::vector<Image> recs = written();
     ASSERT_EQ(recs.size(), 95u);
-    Layout layout;
-    layout.designations = designationsInOrder(DesignationList);
-    layout.shape = "Beam";
-    layout.spacerShape = [](int pos) {
+    const std::vector<std::string> names = designationsInOrder(DesignationList);
+    const Layout layout = ihLayout(names, true, [](int pos) {
         for (int p : BeamShapeSpacers)
             if (p == pos) return std::string("Beam");
         for (int p : EmptyShapeSpacers)
             if (p == pos) return std::string();
         ADD_FAILURE() << "record " << pos << " is not a spacer row";
         return std::string("?");
-    };
-    layout.constants = {{80, 43}, {84, 205000}};
-    layout.zeros = IHZeros;
+    });
     expectLayout(recs, layout, "UB.sct");
     EXPECT_EQ(groupsOf(layout.designations).size(), 24u);
     EXPECT_EQ(EmptyShapeSpacers.size() + BeamShapeSpacers.size(), 23u);

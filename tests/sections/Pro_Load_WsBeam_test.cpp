@@ -78,17 +78,6 @@ const char* const ListedRows = R"(
 
 std::vector<Image> written() { return writtenRecords(Pro_Load_WsBeam, "WsBeam.sct"); }
 
-Layout layoutOf(const std::vector<std::string>& designations) {
-    Layout layout;
-    layout.designations = designations;
-    layout.shape = "Beam";
-    layout.spacerShape = [](int) { return std::string(); };
-    layout.constants = {{84, 205000}};
-    layout.zeros = IHZeros;
-    layout.zeros.push_back(80); // no grade in these tables
-    return layout;
-}
-
 } // namespace
 
 TEST(Pro_Load_WsBeam, WritesThePublishedRowsAsListed) {
@@ -106,7 +95,7 @@ TEST(Pro_Load_WsBeam, LaysOutEveryRecord) {
     const std::vector<Image> recs = written();
     ASSERT_EQ(recs.size(), 208u);
     const std::vector<std::string> names = designationsInOrder(DesignationList);
-    expectLayout(recs, layoutOf(names), "WsBeam.sct");
+    expectLayout(recs, ihLayout(names, false, [](int) { return std::string(); }), "WsBeam.sct");
     // Six spacer rows close the file; the others stand between groups.
     for (int pos = 202; pos <= 208; ++pos)
         EXPECT_EQ(names[pos - 1].empty(), pos > 202) << pos;

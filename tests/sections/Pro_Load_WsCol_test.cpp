@@ -46,17 +46,6 @@ const char* const ListedRows = R"(
 
 std::vector<Image> written() { return writtenRecords(Pro_Load_WsCol, "WsCol.sct"); }
 
-Layout layoutOf(const std::vector<std::string>& designations) {
-    Layout layout;
-    layout.designations = designations;
-    layout.shape = "Beam";
-    layout.spacerShape = [](int) { return std::string(); };
-    layout.constants = {{84, 205000}};
-    layout.zeros = IHZeros;
-    layout.zeros.push_back(80); // no grade in these tables
-    return layout;
-}
-
 } // namespace
 
 TEST(Pro_Load_WsCol, WritesThePublishedRowsAsListed) {
@@ -70,17 +59,13 @@ TEST(Pro_Load_WsCol, LaysOutEveryRecord) {
     const std::vector<Image> recs = written();
     ASSERT_EQ(recs.size(), 66u);
     const std::vector<std::string> names = designationsInOrder(DesignationList);
-    expectLayout(recs, layoutOf(names), "WsCol.sct");
-    std::vector<int> spacers;
+    expectLayout(recs, ihLayout(names, false, [](int) { return std::string(); }), "WsCol.sct");
     for (int pos = 1; pos <= 66; ++pos) {
-        if (names[pos - 1].empty()) {
-            spacers.push_back(pos);
-            continue;
-        }
+        if (names[pos - 1].empty()) continue;
         const bool joined = (pos >= 41 && pos <= 45) || pos == 47;
         EXPECT_EQ(names[pos - 1][1] == ' ', !joined) << pos << " " << names[pos - 1];
     }
-    EXPECT_EQ(spacers, (std::vector<int>{4, 11, 21, 40, 46}));
+    EXPECT_EQ(spacerPositions(names), (std::vector<int>{4, 11, 21, 40, 46}));
 }
 
 TEST(Pro_Load_WsCol, EveryRowObeysTheSectionRules) {

@@ -112,6 +112,14 @@ struct Layout {
     std::vector<int> zeros;                       // singles that hold 0 in every record
 };
 
+// Positions (from 1) of the spacer rows.
+inline std::vector<int> spacerPositions(const std::vector<std::string>& designations) {
+    std::vector<int> out;
+    for (std::size_t i = 0; i < designations.size(); ++i)
+        if (designations[i].empty()) out.push_back(static_cast<int>(i + 1));
+    return out;
+}
+
 // Designation bytes, shape codes, record numbers, constants, zero fields and empty spacer rows.
 inline void expectLayout(const std::vector<Image>& recs, const Layout& layout, const std::string& file) {
     ASSERT_EQ(recs.size(), layout.designations.size()) << file;
@@ -234,6 +242,23 @@ inline void expectIHFigures(const Image& rec, int figures, int uFigures, const s
 // Fields of a parallel-flange table that hold 0 in every record.
 inline const std::vector<int> IHZeros = {48,  60,  64,  68,  72,  76,  120, 124,
                                          136, 140, 144, 148, 152, 164, 188, 192};
+
+// The layout of a parallel-flange table: "Beam" in every section row, E 205000, and grade 43 in
+// the tables that have one.
+inline Layout ihLayout(const std::vector<std::string>& designations, bool graded,
+                       std::function<std::string(int)> spacerShape) {
+    Layout layout;
+    layout.designations = designations;
+    layout.shape = "Beam";
+    layout.spacerShape = std::move(spacerShape);
+    layout.constants = {{84, 205000}};
+    layout.zeros = IHZeros;
+    if (graded)
+        layout.constants.emplace_back(80, 43);
+    else
+        layout.zeros.push_back(80);
+    return layout;
+}
 
 // A wide-flange row against its designation "W d x b x m" (inches and pounds per foot): D/25.4 - d,
 // B/25.4 - b and the mass at 7.85e-3 kg/m per mm² against m lb/ft, each within its range as
