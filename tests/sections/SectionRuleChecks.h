@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <cstdio>
@@ -278,6 +279,29 @@ inline void expectNominalSizes(const Image& rec, const std::string& name, const 
     EXPECT_LE(width, r.widthHi + 0.005) << where;
     EXPECT_GE(mass, r.massLo - 5e-4) << where;
     EXPECT_LE(mass, r.massHi + 5e-4) << where;
+}
+
+// A wide-flange row: the section rules, six figures (u five), its nominal sizes, and the nominal
+// depth and width of its group's first row.
+inline void expectWideFlangeRow(const Image& rec, const std::string& name, const std::string& firstOfGroup,
+                                const IHTolerances& tol, const NominalRanges& nominal,
+                                const std::string& where) {
+    expectIHRules(rec, tol, where);
+    expectIHFigures(rec, 6, 5, where);
+    expectNominalSizes(rec, name, nominal, where);
+    const std::vector<double> n = numbersIn(name), first = numbersIn(firstOfGroup);
+    EXPECT_EQ(n[0], first[0]) << where;
+    EXPECT_EQ(n[1], first[1]) << where;
+}
+
+// The largest less the smallest value at off over a group.
+inline double spreadOver(const std::vector<Image>& recs, const std::vector<int>& group, int off) {
+    double lo = 1e300, hi = -1e300;
+    for (int pos : group) {
+        lo = std::min(lo, at(recs[pos - 1], off));
+        hi = std::max(hi, at(recs[pos - 1], off));
+    }
+    return hi - lo;
 }
 
 // The values at off rise strictly over the rows of a group.
