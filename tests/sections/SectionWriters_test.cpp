@@ -16,10 +16,12 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// File and size of every table written so far, in the order they are written.
+// File and size of every table, in the order they are written.
 const std::vector<std::pair<std::string, std::uintmax_t>> Files = {
-    {"UC.sct", 7400},  {"RSJ.sct", 1800},   {"RSC.sct", 3400}, {"PFC.sct", 3200},  {"UPN.sct", 4800},
-    {"EqL.sct", 3400}, {"UnEqL.sct", 6800}, {"C.sct", 7400},   {"Scaf.sct", 2200},
+    {"UB.sct", 19000},     {"UC.sct", 7400},      {"RSJ.sct", 1800},  {"IPE.sct", 18400},  {"HE.sct", 24800},
+    {"WsBeam.sct", 41600}, {"WsCol.sct", 13200},  {"RSC.sct", 3400},  {"PFC.sct", 3200},   {"UPN.sct", 4800},
+    {"EqRSA.sct", 13200},  {"UnEqRSA.sct", 8600}, {"EqL.sct", 3400},  {"UnEqL.sct", 6800}, {"RHS.sct", 38600},
+    {"CHS.sct", 17800},    {"C.sct", 7400},       {"Scaf.sct", 2200},
 };
 
 } // namespace
@@ -31,6 +33,10 @@ TEST(SectionWriters, WriteEveryFileInOrderWithItsSize) {
         EXPECT_EQ(SectionWriters()[i].FileName, Files[i].first);
 
     WriteAllSectionFiles();
+    std::uintmax_t total = 0;
+    for (const auto& [name, size] : Files)
+        total += fs::file_size(dir.path(name));
+    EXPECT_EQ(total, 235600u) << "1178 records in all";
     for (const auto& [name, size] : Files) {
         ASSERT_TRUE(fs::exists(dir.path(name))) << name;
         EXPECT_EQ(fs::file_size(dir.path(name)), size) << name;
@@ -78,8 +84,10 @@ TEST(SectionWriters, AFailingWriterEndsTheSequenceThere) {
         EXPECT_EQ(e.code(), 5);
         EXPECT_STREQ(e.what(), "File access denied");
     }
-    for (const char* written : {"UC.sct", "RSJ.sct", "RSC.sct"})
+    for (const char* written :
+         {"UB.sct", "UC.sct", "RSJ.sct", "IPE.sct", "HE.sct", "WsBeam.sct", "WsCol.sct", "RSC.sct"})
         EXPECT_TRUE(fs::is_regular_file(dir.path(written)));
-    for (const char* notCalled : {"UPN.sct", "EqL.sct", "UnEqL.sct", "C.sct", "Scaf.sct"})
+    for (const char* notCalled : {"UPN.sct", "EqRSA.sct", "UnEqRSA.sct", "EqL.sct", "UnEqL.sct", "RHS.sct",
+                                  "CHS.sct", "C.sct", "Scaf.sct"})
         EXPECT_FALSE(fs::exists(dir.path(notCalled))) << notCalled;
 }
