@@ -319,10 +319,12 @@ std::string StressText(double stress) {
 } // namespace
 
 void AppendUnitHeading(std::string& line, std::string_view unitText, int c) {
-    const std::string u = "(" + std::string(unitText) + ")";
-    const int pad = c - static_cast<int>(line.size()) - static_cast<int>(u.size()) / 2;
+    const int width = static_cast<int>(unitText.size()) + 2;
+    const int pad = c - static_cast<int>(line.size()) - width / 2;
     if (pad >= 1) line.append(static_cast<std::size_t>(pad), ' ');
-    line += u;
+    line += '(';
+    line += unitText;
+    line += ')';
 }
 
 int DecimalsRule4(double largest) {
@@ -336,12 +338,14 @@ int DecimalsRule5(double largest) {
 }
 
 void AppendAligned(std::string& line, const std::string& value, int c, Align align) {
-    const std::size_t dot = value.find('.');
-    int p;
-    if (dot != std::string::npos)
-        p = static_cast<int>(dot) + 1;
-    else
-        p = static_cast<int>(value.size()) + (align == Align::Point ? 1 : 0);
+    const int size = static_cast<int>(value.size());
+    int p = size + (align == Align::Point ? 1 : 0);
+    for (int i = 0; i < size; ++i) {
+        if (value[static_cast<std::size_t>(i)] == '.') {
+            p = i + 1;
+            break;
+        }
+    }
     const int pad = c - static_cast<int>(line.size()) - p;
     if (pad >= 1) line.append(static_cast<std::size_t>(pad), ' ');
     line += value;
@@ -352,7 +356,13 @@ std::string ColumnValue(double value, int decimals) {
     return FormatDecimalPlaces(value);
 }
 
-std::string RowNumberText(int k) { return (k < 10 ? "  " : " ") + std::to_string(k); }
+std::string RowNumberText(int k) {
+    std::string text = k < 10 ? "  " : " ";
+    // Room for a whole listing line, so that the columns appended to it need no new allocation.
+    text.reserve(TResultLine::capacity + 5);
+    text += std::to_string(k);
+    return text;
+}
 
 void BuildMemberLabels() {
     const int lc = Eng.CurrentCase;
