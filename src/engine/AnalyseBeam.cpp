@@ -83,15 +83,6 @@ void TakeCantileverRootMoments() {
     Eng.RHCantileverMoment = -1.0 * Eng.CantileverMoment[2][1];
 }
 
-void SolveSpans() {
-    AssembleStiffness();
-    CalcFixedEndMoments();
-    BuildLoadVector();
-    SolveSupportRotations();
-    CalcSpanShearMoment();
-    FindSpanMomentExtremes();
-}
-
 // The solve at 20 intervals without load factors, from which releases and deflections are found.
 void FirstSolve(int lc) {
     Eng.ApplyLoadFactors = 0;
@@ -103,7 +94,7 @@ void FirstSolve(int lc) {
     TakeCantileverRootMoments();
     for (int i = 1; i <= Model.SpanCount[lc]; ++i)
         Eng.SpanStiffness[i] = Eng.BeamIxx / Eng.LoadcaseSpanLength[lc][i] * Eng.BeamE;
-    SolveSpans();
+    SolveContinuousSpans();
 }
 
 enum class ReleaseOutcome { None, Released, Unstable };
@@ -230,7 +221,7 @@ void FinalPass(int lc) {
     Eng.ApplyLoadFactors = 0;
     CantileverForces();
     TakeCantileverRootMoments();
-    SolveSpans();
+    SolveContinuousSpans();
 }
 
 // Empties everything a loadcase pass stores, so that a pass that fails half-way leaves nothing.
@@ -346,6 +337,15 @@ void FinishAnalysis(AnalysisHost& host) {
 }
 
 } // namespace
+
+void SolveContinuousSpans() {
+    AssembleStiffness();
+    CalcFixedEndMoments();
+    BuildLoadVector();
+    SolveSupportRotations();
+    CalcSpanShearMoment();
+    FindSpanMomentExtremes();
+}
 
 void AnalyseBeam(AnalysisHost& host) {
     Model.CheckAbortFlag = 0;

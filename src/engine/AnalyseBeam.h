@@ -91,6 +91,11 @@ void AnalyseBeam(AnalysisHost& host);
 // committed beam.
 void ClearResults(AnalysisHost& host);
 
+// The slope-deflection steps over the spans of Eng.CurrentCase, in their order: stiffness, fixed-end
+// moments, load vector, rotations, shear and moment along the spans, span moment extremes. The
+// cantilever root moments and SpanStiffness must be set.
+void SolveContinuousSpans();
+
 // CaseAppliedLoad of every loadcase: the applied load records 1..25 with their load factors.
 void CalcTotalAppliedLoads();
 

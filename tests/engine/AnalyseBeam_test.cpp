@@ -92,6 +92,11 @@ TEST_F(AnalyseBeamTest, UpliftingInteriorForkheadMergesTheSpansBesideIt) {
     EXPECT_EQ(Txt.CaseSupportLines[1][4].str(), "  1             18.750");
     EXPECT_EQ(Txt.CaseSupportLines[1][6].str(), "  3              0.000");
     EXPECT_EQ(Txt.CaseSupportLines[1][8].str(), "  5             18.750");
+    // The span summary and the span data name the merged member by both its spans.
+    EXPECT_EQ(Txt.CaseSupportLines[1][14].str().substr(0, 8), "  2 3   ");
+    EXPECT_EQ(Txt.CaseSupportLines[1][0].str(), "17");
+    EXPECT_EQ(Txt.CaseListing[1][28].str(), " Span 2 3");
+    EXPECT_EQ(Txt.CaseListing[1][0].str(), "78");
 }
 
 TEST_F(AnalyseBeamTest, LoadStandingOnTheMiddleSupportGoesStraightIntoIt) {
