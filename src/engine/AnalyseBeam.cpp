@@ -354,6 +354,8 @@ void AnalyseBeam(AnalysisHost& host) {
         dlg().Message(error);
         return;
     }
+    // Read before anything is cleared: a load record that cannot be read then changes no result.
+    const int loadcaseCount = HighestLoadedCase();
     BusyCursor busy;
 
     host.EmptyResultLists();
@@ -368,7 +370,7 @@ void AnalyseBeam(AnalysisHost& host) {
     for (int lc = 1; lc <= kMaxLoadcases; ++lc)
         Txt.CaseListing[lc][0] = "2";
     CalcTotalAppliedLoads();
-    Model.LoadcaseCount = HighestLoadedCase();
+    Model.LoadcaseCount = loadcaseCount;
 
     for (int lc = 1; lc <= Model.LoadcaseCount; ++lc) {
         Eng.CurrentCase = lc;
