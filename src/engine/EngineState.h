@@ -1,6 +1,9 @@
 // The analysis engine's work state: the tables that its steps share, one instance for the program.
 #pragma once
 
+#include <cstring>
+#include <type_traits>
+
 #include "foundation/SharedModel.h"
 #include "platform/Arr.h"
 
@@ -95,6 +98,8 @@ struct EngineState {
     Arr<int32, 1, 25> SpanPieceCount;
     Arr<int32, 1, 2> CantPieceCount;
     Arr<Arr<float, 1, 26>, 1, 5> SupportPointLoad; // factored point loads standing on each support
+    // The same without load factors, for the uplift test of forkheads, which runs unfactored.
+    Arr<Arr<float, 1, 26>, 1, 5> UnfactoredSupportPointLoad;
 
     // The solver's piece tables (load W in N, with load factors only in the factored pass).
     Arr<Arr<float, 1, kMaxPieces>, 1, 25> SpanPieceLoad, SpanPieceType, SpanPieceStart, SpanPieceCover;
@@ -131,6 +136,8 @@ struct EngineState {
     Arr<Arr<Arr<float, 1, kResultPoints>, 1, 2>, 1, 5> StoredCantShear, StoredCantMoment;
     Arr<Arr<Arr<float, 1, 22>, 1, 2>, 1, 5> StoredCantDeflection;
     Arr<Arr<double, 1, 26>, 1, 5> SupportReaction; // committed support numbering; 0 when released
+    // Largest and smallest reaction of each support over the loadcases, kept up by the diagrams.
+    Arr<float, 1, 26> SupportWorkValues, MinSupportReaction;
     // Whole-beam diagrams per loadcase; element 0 holds the vertex count (x of a pair, [0] of a triple).
     Arr<Arr<TPolyPoint, 0, kMaxShearVertices>, 1, 5> ShearPolyline;
     Arr<Arr<TPolyPoint, 0, kMaxMomentVertices>, 1, 5> MomentPolyline;
@@ -156,6 +163,12 @@ extern EngineState Eng;
 inline int MemberPointCount() {
     if (Eng.NumSpanIntervals < 1 || Eng.NumSpanIntervals + 1 > kMaxPoints) throw RangeError();
     return Eng.NumSpanIntervals + 1;
+}
+
+// Sets every number of a table of plain values to 0 (and every text in it to empty).
+template <typename T> void ZeroFill(T& table) {
+    static_assert(std::is_trivially_copyable_v<T>);
+    std::memset(static_cast<void*>(&table), 0, sizeof table);
 }
 
 // Simpson's weight of point p (1..N + 1, N even): 1 at the ends, 4 at even p, 2 at the other odd p.

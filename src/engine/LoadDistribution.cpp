@@ -116,6 +116,8 @@ void ClassifyPointLoads(int lc, Arr<int, 1, kRecords>& member) {
             if (pos[k] - tol <= a && a <= pos[k] + tol) {
                 Eng.SupportPointLoad[lc][k] = static_cast<float>(Eng.SupportPointLoad[lc][k] +
                                                                  static_cast<double>(rec[lfP]) * rec[lfLF]);
+                Eng.UnfactoredSupportPointLoad[lc][k] =
+                    static_cast<float>(Eng.UnfactoredSupportPointLoad[lc][k] + static_cast<double>(rec[lfP]));
                 onSupport = true;
             }
         }
@@ -255,7 +257,7 @@ void ResetLoadcaseWork() {
     Eng.FixedEndMomentRight.fill(0);
     for (auto& row : Eng.SpanMaxDeflection)
         row.fill(0);
-    // The result stores clear the loadcase's support reactions here too.
+    Eng.SupportReaction[lc].fill(0);
     for (int s = 1; s <= kMaxSpans; ++s) {
         Eng.SpanPieceLoad[s].fill(0);
         Eng.SpanPieceType[s].fill(0);
@@ -275,8 +277,8 @@ void ResetLoadcaseWork() {
 void DistributeLoads() {
     const int lc = Eng.CurrentCase;
     const int n = Model.SpanCount[lc];
-    for (auto& row : Eng.SupportPointLoad)
-        row.fill(0);
+    ZeroFill(Eng.SupportPointLoad);
+    ZeroFill(Eng.UnfactoredSupportPointLoad);
 
     Arr<int, 1, kRecords> pointMember;
     ClassifyPointLoads(lc, pointMember);

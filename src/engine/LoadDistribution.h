@@ -8,7 +8,8 @@ void ResetLoadcaseWork();
 
 // Cuts the applied loads of Eng.CurrentCase at the supports into pieces on the LH cantilever, the
 // spans and the RH cantilever; point loads within 0.0001 x the beam length of a support go to
-// SupportPointLoad instead. Also recomputes TotalAppliedLoad of all five loadcases.
+// SupportPointLoad (factored) and UnfactoredSupportPointLoad instead. Also recomputes
+// TotalAppliedLoad of all five loadcases.
 void DistributeLoads();
 
 // Fills the solver's piece tables from the pieces, with the load factors when

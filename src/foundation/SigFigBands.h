@@ -69,5 +69,7 @@ inline constexpr SigFigRule kSigFig4Dec3{
 std::string FormatBands(double x, const SigFigRule& rule);
 // Fixed-point text rounded half away from zero at 18 significant digits.
 std::string FormatFixed(long double v, int decimals);
+// The same by way of the full 18-digit text; FormatFixed takes it only near a decimal half.
+std::string FormatFixedExact(long double v, int decimals);
 
 } // namespace kx

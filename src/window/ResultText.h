@@ -37,6 +37,12 @@ struct ResultTextTables {
 
 extern ResultTextTables Txt;
 
+// Empties the result texts before an analysis and for a new beam: the loadcase listings, load and
+// support lines, the capacity and timber check lines, the summary, maxima and loads listings, the
+// envelope text (its count stays) and the stress lines of the loadcases. The steel check lines
+// are left as they are.
+void ClearResultText();
+
 // The count in line 0 of a table: an empty line counts 0; a line that is no whole number is a
 // conversion error.
 int TableLineCount(const TResultLine& line0);

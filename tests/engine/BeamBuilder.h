@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "engine/AnalyseBeam.h"
 #include "engine/CantileverStatics.h"
 #include "engine/Deflection.h"
 #include "engine/EngineState.h"
@@ -187,14 +188,7 @@ inline void TakeCantileverMomentsAndStiffness() {
 }
 
 // The six solver steps in their order.
-inline void SolveContinuousBeam() {
-    AssembleStiffness();
-    CalcFixedEndMoments();
-    BuildLoadVector();
-    SolveSupportRotations();
-    CalcSpanShearMoment();
-    FindSpanMomentExtremes();
-}
+inline void SolveContinuousBeam() { SolveContinuousSpans(); }
 
 // Solves loadcase lc from its loads at `intervals` per member, as the analysis's first solve does
 // (with the load factors when factored). The cantilevers' own deflections are found only at 20.

@@ -4,9 +4,11 @@
 
 #include <cmath>
 #include <limits>
+#include <random>
 
 #include "foundation/Func_FloatToInt.h"
 #include "foundation/SharedModel.h"
+#include "foundation/SigFigBands.h"
 #include "platform/Errors.h"
 
 using namespace kx;
@@ -147,4 +149,27 @@ TEST(FloatToInt, OutOfRangeOrNotANumberIsAConversionError) {
     } catch (const ConvertError& e) {
         EXPECT_STREQ(e.what(), "'3000000000' is not a valid integer value");
     }
+}
+
+TEST(FormatFixed, ShortWayGivesTheTextOfThe18DigitWay) {
+    std::mt19937_64 random(102);
+    std::uniform_real_distribution<double> exponent(-6, 11), unit(0, 1);
+    for (int i = 0; i < 20000; ++i) {
+        const int decimals = static_cast<int>(random() % 11);
+        long double v = std::pow(10.0L, static_cast<long double>(exponent(random)));
+        if (i % 3 == 0)
+            v = std::round(v * std::pow(10.0L, decimals)) / std::pow(10.0L, decimals); // on a step
+        if (i % 5 == 0)
+            v = (std::floor(v * std::pow(10.0L, decimals)) + 0.5L) / std::pow(10.0L, decimals); // a half
+        if (i % 7 == 0) v = static_cast<float>(v); // a single's image
+        if (random() % 2) v = -v;
+        ASSERT_EQ(FormatFixed(v, decimals), FormatFixedExact(v, decimals))
+            << std::scientific << static_cast<double>(v) << " " << decimals;
+    }
+    EXPECT_EQ(FormatFixed(0.0L, 0), "0");
+    EXPECT_EQ(FormatFixed(-0.0004L, 3), "0.000");
+    EXPECT_EQ(FormatFixed(-0.0006L, 3), "-0.001");
+    EXPECT_EQ(FormatFixed(9999.9996L, 3), "10000.000");
+    EXPECT_EQ(FormatFixed(2.5L, 0), "3");
+    EXPECT_EQ(FormatFixed(0.125L, 2), "0.13");
 }

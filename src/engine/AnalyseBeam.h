@@ -1,0 +1,106 @@
+// The analysis of the committed beam over all its loadcases, and what it asks of the main window.
+#pragma once
+
+#include <functional>
+#include <string>
+
+namespace kx {
+
+// What the analysis does to the main analysis window. The window implements it; the analysis
+// calls it in the order the window is to see it. Messages go through the Dialogs service and the
+// hourglass through BusyCursor, not through the host.
+class AnalysisHost {
+public:
+    virtual ~AnalysisHost() = default;
+    // Empties List_Results and List_CaseResults.
+    virtual void EmptyResultLists() = 0;
+    // Makes Label_Case, lbl_Case and UpDown1 visible.
+    virtual void ShowCaseSelector() = 0;
+    // ImageRect := the client area of the window.
+    virtual void ResetImageRect() = 0;
+    // Fills Image1 black over ImageRect.
+    virtual void FillImageBlack() = 0;
+    // Enables Save1, SaveAs1 and Print1.
+    virtual void EnableFileMenus() = 0;
+    // lbl_Case shows label ("1" or "All"); Edit_Case holds editText ("1" or "0").
+    virtual void SetCaseSelection(const std::string& label, const std::string& editText) = 0;
+    // ShownCase := lc.
+    virtual void SetShownCase(int lc) = 0;
+    virtual void DrawLoads() = 0;
+    virtual void DrawBeam() = 0;
+    virtual void DrawDiagrams() = 0;
+    virtual void ShowCaseResults() = 0;
+    virtual void FillResultsList() = 0;
+    virtual void ShowEnvelopeResults() = 0;
+    // UpDown1: Max := maxCase, Position := 0, enabled.
+    virtual void EnableCaseSelector(int maxCase) = 0;
+};
+
+// A host without a window, for tests, benchmarks and runs without a screen.
+class NullAnalysisHost : public AnalysisHost {
+public:
+    void EmptyResultLists() override {}
+    void ShowCaseSelector() override {}
+    void ResetImageRect() override {}
+    void FillImageBlack() override {}
+    void EnableFileMenus() override {}
+    void SetCaseSelection(const std::string&, const std::string&) override {}
+    void SetShownCase(int) override {}
+    void DrawLoads() override {}
+    void DrawBeam() override {}
+    void DrawDiagrams() override {}
+    void ShowCaseResults() override {}
+    void FillResultsList() override {}
+    void ShowEnvelopeResults() override {}
+    void EnableCaseSelector(int) override {}
+};
+
+// The member checks and the texts that the analysis has built at its fixed points but that are
+// not part of the engine: each hook, when set, does what the function of the same name does.
+//   SteelCodeCheck, TimberCodeCheck, BeamCapacityCheck: the member check of loadcase
+//     Eng.CurrentCase, run by BuildCaseResultsText after the member labels, as the section group
+//     asks (a steel check may set CheckAbortFlag to stop the analysis).
+//   BuildEnvelopeText: after the envelopes, unless the supports are forkheads.
+//   BuildResultsSummary: after the drawing, when any loadcase had load pieces.
+//   BuildLoadsListing: after the equilibrium check.
+//   DoubleCouplerWarning: last, when support slot 0, 1 or 25 is a double coupler.
+// An empty hook is skipped.
+struct AnalysisTextHooks {
+    std::function<void()> SteelCodeCheck;
+    std::function<void()> TimberCodeCheck;
+    std::function<void()> BeamCapacityCheck;
+    std::function<void()> BuildResultsSummary;
+    std::function<void()> BuildEnvelopeText;
+    std::function<void()> BuildLoadsListing;
+    std::function<void()> DoubleCouplerWarning;
+};
+extern AnalysisTextHooks TextHooks;
+
+inline void RunHook(const std::function<void()>& hook) {
+    if (hook) hook();
+}
+
+// Analyses every loadcase of the committed beam: loads onto the members, cantilevers by statics,
+// spans by slope deflection, uplifting forkheads released, deflections, the factored final pass at
+// the result resolution, stores, listings and member checks; then envelopes, drawings, lists, the
+// equilibrium check and the loads listing. Does nothing without a beam; refuses, with a message
+// and without touching any result, a beam whose members or section cannot be solved.
+void AnalyseBeam(AnalysisHost& host);
+
+// Clears every result of the previous analysis and sets each loadcase's members back to the
+// committed beam.
+void ClearResults(AnalysisHost& host);
+
+// The slope-deflection steps over the spans of Eng.CurrentCase, in their order: stiffness, fixed-end
+// moments, load vector, rotations, shear and moment along the spans, span moment extremes. The
+// cantilever root moments and SpanStiffness must be set.
+void SolveContinuousSpans();
+
+// CaseAppliedLoad of every loadcase: the applied load records 1..25 with their load factors.
+void CalcTotalAppliedLoads();
+
+// Compares the applied load of each analysed loadcase with the sum of its reactions and reports
+// a ratio outside 0.9995..1.0005.
+void CheckEquilibrium();
+
+} // namespace kx
