@@ -1,0 +1,129 @@
+// The loads listing of the printed beam and loading data: distributed loads, then point loads.
+#include "window/LoadsListing.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include "foundation/Func_FloatToInt.h"
+#include "foundation/SigFig.h"
+#include "window/ColumnText.h"
+#include "window/ResultText.h"
+
+namespace kx {
+
+namespace {
+
+constexpr int kDistributed = -1;
+constexpr int kPoint = 1;
+
+const TLoadRec& Definition(int k) { return Model.LoadTable[1][k]; }
+
+void PadTo(std::string& line, int length) {
+    if (static_cast<int>(line.size()) < length) line.resize(static_cast<std::size_t>(length), ' ');
+}
+
+// The loadcases that apply record k as a load of the given kind: "1 3 ", or "Not applied".
+std::string AppliedText(int k, int kind) {
+    std::string text;
+    for (int lc = 1; lc <= Model.LoadcaseCount; ++lc) {
+        const TLoadRec& rec = Model.LoadTable[lc][k];
+        if (rec[lfApplied] == 1.0f && FloatToInt(rec[lfKind]) == kind) text += std::to_string(lc) + " ";
+    }
+    return text.empty() ? "Not applied" : text;
+}
+
+// Decimals (rule 4) of a column over the records that `use` accepts.
+template <typename Value, typename Use> int ColumnDecimals(Value value, Use use) {
+    double largest = 0;
+    for (int k = 1; k <= kSelfWeightRecord; ++k)
+        if (use(Definition(k))) largest = std::max(largest, std::fabs(value(Definition(k))));
+    return DecimalsRule4(largest);
+}
+
+bool Every(const TLoadRec&) { return true; }
+
+void DistributedLoads() {
+    auto& L = Txt.LoadListLines;
+    const float fL = Model.UnitFactorLength, fW = Model.UnitFactorUDL;
+    L[2] = " UNIFORMLY DISTRIBUTED LOADS";
+    L[3] = " No   Distance     Start UDL    Finish UDL     Cover     Load    Applied to";
+    std::string units;
+    AppendUnitHeading(units, Model.UnitTextLength.view(), 10);
+    AppendUnitHeading(units, Model.UnitTextUDL.view(), 23);
+    AppendUnitHeading(units, Model.UnitTextUDL.view(), 36);
+    AppendUnitHeading(units, Model.UnitTextLength.view(), 49);
+    PadTo(units, 56);
+    units += "Factor";
+    PadTo(units, 65);
+    units += "loadcases:-";
+    L[4] = units;
+
+    auto dist = [&](const TLoadRec& r) { return static_cast<double>(r[lfDist]) / fL; };
+    auto w1 = [&](const TLoadRec& r) { return static_cast<double>(r[lfW1]) / fW; };
+    auto w2 = [&](const TLoadRec& r) { return static_cast<double>(r[lfW2]) / fW; };
+    auto cover = [&](const TLoadRec& r) { return static_cast<double>(r[lfCover]) / fL; };
+    const int distDecimals = ColumnDecimals(dist, Every);
+    const int w1Decimals = ColumnDecimals(w1, [](const TLoadRec& r) { return r[lfKind] == -1.0f; });
+    const int w2Decimals = ColumnDecimals(w2, Every);
+    const int coverDecimals = ColumnDecimals(cover, Every);
+
+    int n = 5;
+    for (int k = 1; k <= kSelfWeightRecord; ++k) {
+        const TLoadRec& r = Definition(k);
+        if (FloatToInt(r[lfKind]) != kDistributed) continue;
+        std::string line = k == kSelfWeightRecord ? " S/Wt" : RowNumberText(k);
+        AppendAligned(line, ColumnValue(dist(r), distDecimals), 10, Align::Digit);
+        AppendAligned(line, ColumnValue(w1(r), w1Decimals), 23, Align::Point);
+        AppendAligned(line, ColumnValue(w2(r), w2Decimals), 36, Align::Point);
+        AppendAligned(line, ColumnValue(cover(r), coverDecimals), 49, Align::Point);
+        AppendAligned(line, SigFig3Dec3(r[lfLF]), 59, Align::Point);
+        PadTo(line, 65);
+        L[n++] = line + AppliedText(k, kDistributed);
+    }
+    L[0] = std::to_string(n + 1);
+}
+
+void PointLoads() {
+    auto& P = Txt.PointLoadListLines;
+    const float fL = Model.UnitFactorLength, fF = Model.UnitFactorForce;
+    P[1] = "";
+    P[2] = " Point Loads";
+    P[3] = " No      Load       Distance      Load        Applied to";
+    std::string units = "    ";
+    AppendUnitHeading(units, Model.UnitTextForce.view(), 10);
+    AppendUnitHeading(units, Model.UnitTextLength.view(), 23);
+    PadTo(units, 33);
+    units += "Factor";
+    PadTo(units, 46);
+    units += "loadcases:-";
+    P[4] = units;
+
+    auto load = [&](const TLoadRec& r) { return static_cast<double>(r[lfP]) / fF; };
+    auto dist = [&](const TLoadRec& r) { return static_cast<double>(r[lfDist]) / fL; };
+    const int loadDecimals = ColumnDecimals(load, Every);
+    const int distDecimals = ColumnDecimals(dist, Every);
+
+    int n = 5;
+    for (int k = 1; k <= kSelfWeightRecord; ++k) {
+        const TLoadRec& r = Definition(k);
+        if (FloatToInt(r[lfKind]) != kPoint) continue;
+        std::string line = RowNumberText(k);
+        AppendAligned(line, ColumnValue(load(r), loadDecimals), 10, Align::Digit);
+        AppendAligned(line, ColumnValue(dist(r), distDecimals), 23, Align::Digit);
+        AppendAligned(line, SigFig3Dec3(r[lfLF]), 36, Align::Digit);
+        PadTo(line, 49);
+        P[n++] = line + AppliedText(k, kPoint);
+    }
+    P[n + 1] = "";
+    P[0] = std::to_string(n + 2);
+}
+
+} // namespace
+
+void BuildLoadsListing() {
+    DistributedLoads();
+    PointLoads();
+}
+
+} // namespace kx
