@@ -26,6 +26,14 @@ protected:
         Model.SectionShape = shape;
         Model.SteelSectionFlag = 1;
     }
+    void Hollow(const char* shape, float Ixx, float y, float Av, float ry) {
+        Model.SectionShape = shape;
+        Model.SteelSectionFlag = 1;
+        Section(mfIxx, Ixx);
+        Section(mfY, y);
+        Section(mfShearArea, Av);
+        Section(mfRy, ry);
+    }
     static void EffectiveLength(int row, float Le, const char* text = "") {
         Model.EffLength[row][0] = Le;
         Model.EffLengthText[row] = text;
@@ -177,11 +185,7 @@ TEST_F(SteelCheckTest, RestraintIntervalsAreCheckedOneByOne) {
 TEST_F(SteelCheckTest, FailuresCountPerKindAndARatioOfOnePasses) {
     // Box: pbc 180, Mp = 180 x 1e6 / 100 = 1.8e6; Vp = 125 x 100 = 12500.
     Members(0, {2000, 2000}, 0);
-    Model.SectionShape = "Box";
-    Section(mfIxx, 1e6f);
-    Section(mfY, 100);
-    Section(mfShearArea, 100);
-    Section(mfRy, 10);
+    Hollow("Box", 1e6f, 100, 100, 10);
     EffectiveLength(1, 2000);
     EffectiveLength(2, 2000);
     Governing(1, 1, 12500, 1.8e6f, 1);
@@ -217,11 +221,7 @@ TEST_F(SteelCheckTest, FailuresCountPerKindAndARatioOfOnePasses) {
 TEST_F(SteelCheckTest, CantileversPrintTheirOwnBlocks) {
     // Tube: pbc 180 whatever the slenderness, Vp = 125 Av; no slenderness lines.
     Members(1000, {4000}, 500);
-    Model.SectionShape = "Tube";
-    Section(mfIxx, 1e6f);
-    Section(mfY, 25);
-    Section(mfShearArea, 200);
-    Section(mfRy, 16);
+    Hollow("Tube", 1e6f, 25, 200, 16);
     EffectiveLength(0, 2000);
     EffectiveLength(1, 4000);
     EffectiveLength(26, 1000);
@@ -324,11 +324,7 @@ TEST_F(SteelCheckTest, AnglesUseTheTableAndTheRolledSectionShearStress) {
 
 TEST_F(SteelCheckTest, ZeroPermissibleValuesFailWithoutDividingByZero) {
     Members(0, {3000, 3000}, 0);
-    Model.SectionShape = "Box";
-    Section(mfIxx, 1e6f);
-    Section(mfY, 0); // no extreme-fibre distance
-    Section(mfShearArea, 0);
-    Section(mfRy, 10);
+    Hollow("Box", 1e6f, 0, 0, 10); // no extreme-fibre distance, no shear area
     EffectiveLength(1, 3000);
     EffectiveLength(2, 3000);
     Governing(1, 1, 100, 1000, 0);
