@@ -7,7 +7,7 @@
 
 #include "foundation/Func_FloatToInt.h"
 #include "foundation/SigFig.h"
-#include "window/ColumnText.h"
+#include "window/CaseResults.h"
 #include "window/ResultText.h"
 
 namespace kx {

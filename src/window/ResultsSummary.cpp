@@ -7,7 +7,7 @@
 #include "engine/EngineState.h"
 #include "foundation/SigFig.h"
 #include "foundation/SigFigBands.h"
-#include "window/ColumnText.h"
+#include "window/CaseResults.h"
 #include "window/ResultText.h"
 
 namespace kx {
