@@ -71,7 +71,8 @@ void BeamCapacityCheck() {
     for (int i = 1; i <= spans; ++i)
         block(i, DeflectionMember::Span, " SPAN " + label[i], Model.SpanData[i][mfL]);
     if (Eng.RHCantileverActive[lc] == 1)
-        block(kRHCantRow, DeflectionMember::RHCantilever, " " + label[spans + 1], Eng.CantileverLength[lc][1]);
+        block(kRHCantRow, DeflectionMember::RHCantilever, " " + label[spans + 1],
+              Eng.CantileverLength[lc][1]);
 
     if (HasDoubleCoupler()) {
         w.Put("");

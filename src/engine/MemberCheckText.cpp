@@ -54,8 +54,7 @@ std::string DeflectionFlag(DeflectionMember member, double d, double length) {
     switch (member) {
     case DeflectionMember::LHCantilever:
         return share > 1.0 / 180 ? "               LHC DEFLECTION HIGH" : " ";
-    case DeflectionMember::Span:
-        return share > 1.0 / 360 ? "               SPAN DEFLECTION HIGH" : " ";
+    case DeflectionMember::Span: return share > 1.0 / 360 ? "               SPAN DEFLECTION HIGH" : " ";
     case DeflectionMember::RHCantilever:
         return share > 1.0 / 180 ? "               RHC DEFLECTION HIGH" : " ";
     }
@@ -81,7 +80,8 @@ void WriteMemberBlock(CheckTextWriter<100>& w, int lc, const MemberBlock& m, con
         switch (m.kind) {
         case DeflectionMember::LHCantilever:
             if (style.lhDeflectionValue) w.Put(DeflectionLine("  Deflection =  ", d));
-            ratioText = style.lhRatioThreeDecimals ? SigFig3Dec3(std::fabs(ratio)) : SigFig3(std::fabs(ratio));
+            ratioText =
+                style.lhRatioThreeDecimals ? SigFig3Dec3(std::fabs(ratio)) : SigFig3(std::fabs(ratio));
             break;
         case DeflectionMember::Span:
             w.Put(DeflectionLine("  Deflection =  ", d));

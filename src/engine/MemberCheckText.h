@@ -62,16 +62,16 @@ std::string DeflectionFlag(DeflectionMember member, double d, double length);
 // One member's block of the timber and capacity check texts, followed by an empty line. Writes the
 // member's shear ratio to Eng.ShearRatios and its moment ratio to field 0 of Eng.CheckResults.
 struct MemberBlock {
-    int row;               // member row: 0 LH cantilever, 1..25 spans, 26 RH cantilever
+    int row; // member row: 0 LH cantilever, 1..25 spans, 26 RH cantilever
     DeflectionMember kind;
-    std::string head;      // the block's first line
-    double length;         // the length the deflection is compared with, mm
-    double Vp, Mp;         // permissible shear N and moment N mm
+    std::string head; // the block's first line
+    double length;    // the length the deflection is compared with, mm
+    double Vp, Mp;    // permissible shear N and moment N mm
 };
 struct MemberBlockStyle {
-    bool shear = true;            // shear lines; scaffold members are checked for moment only
-    bool deflection = true;       // deflection lines
-    bool lhDeflectionValue = false; // the LH cantilever shows its deflection value too
+    bool shear = true;                 // shear lines; scaffold members are checked for moment only
+    bool deflection = true;            // deflection lines
+    bool lhDeflectionValue = false;    // the LH cantilever shows its deflection value too
     bool lhRatioThreeDecimals = false; // the LH cantilever's span/deflection ratio by SigFig3Dec3
 };
 void WriteMemberBlock(CheckTextWriter<100>& w, int lc, const MemberBlock& m, const MemberBlockStyle& style);

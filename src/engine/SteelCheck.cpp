@@ -18,7 +18,7 @@ namespace kx {
 
 namespace {
 
-constexpr int kMaxRestraints = 9;        // intervals 1..9 given, the 10th is the remainder
+constexpr int kMaxRestraints = 9;              // intervals 1..9 given, the 10th is the remainder
 constexpr int kIntervalPoints = kResultPoints; // a span restrained at intervals is solved at 200
 
 // The bending capacity worked out for one member or restraint interval.
@@ -107,7 +107,8 @@ private:
         if (Eng.RHCantileverActive[lc_] == 1) {
             if (!Permissible(kRHCantRow, Model.EffLength[kRHCantRow][0], member_[kRHCantRow])) return false;
             member_[kRHCantRow].M = Governing(Eng.MomentExtremes, lc_, kRHCantRow);
-            results[kRHCantRow][0] = static_cast<float>(CheckRatio(member_[kRHCantRow].M, member_[kRHCantRow].Mp));
+            results[kRHCantRow][0] =
+                static_cast<float>(CheckRatio(member_[kRHCantRow].M, member_[kRHCantRow].Mp));
             TakeMomentRatio(results[kRHCantRow][0]);
         }
         return true;
@@ -219,7 +220,8 @@ private:
                     w.Put("  Span Length = " + SigFig3(Model.SpanData[i][mfL] / Model.UnitFactorLength) +
                           Model.UnitTextLength);
                     w.Put("  Le \"factor\" = " + Model.EffLengthText[i]);
-                    w.Put("  Le = " + SigFig3(Model.EffLength[i][0] / Model.UnitFactorLength) + Model.UnitTextLength);
+                    w.Put("  Le = " + SigFig3(Model.EffLength[i][0] / Model.UnitFactorLength) +
+                          Model.UnitTextLength);
                 }
                 BendingLines(w, i, false);
             }
@@ -276,8 +278,10 @@ private:
             }
             w.Put("    Permissible compressive bending stress ");
             w.Put(PbcValueLine("    = ", b.pbc));
-            w.Put("    Max Bending Moment = " + SigFig4(b.M * Model.UnitFactorMoment) + " " + Model.UnitTextMoment);
-            w.Put("    Bending Moment = " + SigFig3(CheckRatio(b.M, b.Mp)) + " x permissible" + MomentVerdict(b.M, b.Mp));
+            w.Put("    Max Bending Moment = " + SigFig4(b.M * Model.UnitFactorMoment) + " " +
+                  Model.UnitTextMoment);
+            w.Put("    Bending Moment = " + SigFig3(CheckRatio(b.M, b.Mp)) + " x permissible" +
+                  MomentVerdict(b.M, b.Mp));
             Eng.CheckResults[lc_][i][k] = static_cast<float>(CheckRatio(b.M, b.Mp));
             w.Put("");
         }

@@ -40,16 +40,18 @@ void TimberCodeCheck() {
     const auto& label = Txt.MemberLabel[lc];
     const int spans = Model.SpanCount[lc];
     if (Eng.LHCantileverActive[lc] == 1)
-        WriteMemberBlock(w, lc, {0, DeflectionMember::LHCantilever, " " + label[0], Eng.CantileverLength[lc][0], Vp, Mp},
-                         style);
-    for (int i = 1; i <= spans; ++i)
-        WriteMemberBlock(w, lc, {i, DeflectionMember::Span, " SPAN " + label[i], Eng.LoadcaseSpanLength[lc][i], Vp, Mp},
-                         style);
-    if (Eng.RHCantileverActive[lc] == 1)
         WriteMemberBlock(
-            w, lc,
-            {kRHCantRow, DeflectionMember::RHCantilever, " " + label[spans + 1], Eng.CantileverLength[lc][1], Vp, Mp},
+            w, lc, {0, DeflectionMember::LHCantilever, " " + label[0], Eng.CantileverLength[lc][0], Vp, Mp},
             style);
+    for (int i = 1; i <= spans; ++i)
+        WriteMemberBlock(
+            w, lc, {i, DeflectionMember::Span, " SPAN " + label[i], Eng.LoadcaseSpanLength[lc][i], Vp, Mp},
+            style);
+    if (Eng.RHCantileverActive[lc] == 1)
+        WriteMemberBlock(w, lc,
+                         {kRHCantRow, DeflectionMember::RHCantilever, " " + label[spans + 1],
+                          Eng.CantileverLength[lc][1], Vp, Mp},
+                         style);
     w.WriteCount();
 }
 

@@ -88,7 +88,9 @@ void MemberLengthRows(int& n) {
 void BuildMaxima(bool kxf) {
     auto& m = Txt.MaximaLines;
     const bool factored = Txt.FactoredLoadCount != 0;
-    auto value = [](double v, float factor, const Str10& unit) { return SigFig4Dec3(v * factor) + " " + unit; };
+    auto value = [](double v, float factor, const Str10& unit) {
+        return SigFig4Dec3(v * factor) + " " + unit;
+    };
     m[1] = "MAXIMA";
     m[2] = (factored ? " Max factored shear = " : " Max shear = ") +
            value(Eng.ShearExtremes[0][27][5], Model.UnitFactorShear, Model.UnitTextShear);
@@ -123,15 +125,19 @@ void BuildResultsSummary() {
     int n = 3;
     if (type == "Timber" || type == "KXF" || type == "Scaffold" || Model.SteelSectionFlag == 1) {
         const bool fails = AnyLoadcaseFails();
-        const char* comply = fails ? "     BEAM DOES NOT COMPLY WITH BS 5975" : "BEAM COMPLIES WITH BS 5975 for BENDING and SHEAR";
+        const char* comply = fails ? "     BEAM DOES NOT COMPLY WITH BS 5975"
+                                   : "BEAM COMPLIES WITH BS 5975 for BENDING and SHEAR";
         if (type == "Timber") S[n++] = comply;
         if (Model.SteelSectionFlag == 1) S[n++] = comply;
-        if (type == "KXF") S[n++] = fails ? "     LOADING EXCEEDS BEAM CAPACITY" : "     BEAM BENDING and SHEAR OK";
-        if (type == "Scaffold") S[n++] = fails ? "     PERMISSABLE BENDING MOMENT EXCEEDED" : "     TUBE BENDING OK";
+        if (type == "KXF")
+            S[n++] = fails ? "     LOADING EXCEEDS BEAM CAPACITY" : "     BEAM BENDING and SHEAR OK";
+        if (type == "Scaffold")
+            S[n++] = fails ? "     PERMISSABLE BENDING MOMENT EXCEEDED" : "     TUBE BENDING OK";
     }
     S[n] = " ";
     S[n + 1] = "BEAM DATA";
-    S[n + 2] = " Length = " + SigFig4Dec3(Model.BeamLength / Model.UnitFactorLength) + " " + Model.UnitTextLength;
+    S[n + 2] =
+        " Length = " + SigFig4Dec3(Model.BeamLength / Model.UnitFactorLength) + " " + Model.UnitTextLength;
     S[n + 3] = "";
     n += 4;
     SectionLines(n);
