@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/AnalyseBeam.h"
+#include "engine/BeamBuilder.h"
 #include "engine/MemberCheckFixture.h"
 
 namespace kx::test {
@@ -24,8 +26,8 @@ TEST_F(CapacityCheckTest, UserSectionChecksShearAndMomentAndReportsDeflection) {
     Members(800, {3000}, 0);
     Model.SupportType[0] = supFixed;
     Model.SupportType[25] = supFixed;
-    Governing(1, 0, 4000, 1e6f, 2);    // 1/400 of its length
-    Governing(1, 1, 10000, 4e6f, 10);  // 1/300: over 1/360
+    Governing(1, 0, 4000, 1e6f, 2);   // 1/400 of its length
+    Governing(1, 1, 10000, 4e6f, 10); // 1/300: over 1/360
     WholeBeam(1);
 
     BeamCapacityCheck();
@@ -65,8 +67,8 @@ TEST_F(CapacityCheckTest, UserSectionChecksShearAndMomentAndReportsDeflection) {
 TEST_F(CapacityCheckTest, ScaffoldMembersAreCheckedInMomentOnly) {
     Model.MemberType = "Scaffold";
     Members(0, {2000}, 600);
-    Governing(1, 1, 30000, 2e6f, 10);   // shear above its permissible value: not checked
-    Governing(1, 26, 1000, 5e6f, 10);   // exactly the permissible moment
+    Governing(1, 1, 30000, 2e6f, 10); // shear above its permissible value: not checked
+    Governing(1, 26, 1000, 5e6f, 10); // exactly the permissible moment
     WholeBeam(1);
 
     BeamCapacityCheck();
@@ -176,6 +178,30 @@ TEST_F(CapacityCheckTest, WarningListsMomentsCarriedAcrossSupports) {
     Eng.MomentExtremes[2][2][2] = 0;
     DoubleCouplerWarning();
     EXPECT_TRUE(dialogs->messages().empty());
+}
+
+TEST_F(CapacityCheckTest, TheAnalysisReportsTheMomentTakenByADoubleCoupler) {
+    // Two 4 m spans pinned at the ends, a coupler at the middle support and 10 N/mm on span 1.
+    // With the far ends pinned the joint takes wL^2/8 = 2e7 N mm out of balance, shared by the two
+    // spans (3EI/L each) and the coupler, whose rotational stiffness the solver takes as three
+    // times SupportStiffness: the coupler carries 3k / (6EI/L + 3k) of it, half when
+    // 3k = 6EI/L = 3.15e10 N mm/rad: 1e7 N mm.
+    BeamBuilder().Spans({4000, 4000}).Support(2, supCouplerTop, 1.05e10f).Udl(1, 0, 10, 4000).Commit();
+    SetDefaultUnits(Model);
+    Model.MemberType = "Scaffold";
+    Section(mfPermShear, 20000);
+    Section(mfPermMoment, 5e7f);
+    NullAnalysisHost host;
+    AnalyseBeam(host);
+    ASSERT_EQ(Model.AnalysedFlag, 1);
+
+    EXPECT_NEAR(Eng.CouplerMomentMax[1], 1e7, 1e-4 * 1e7);
+    const int count = LineCount(Txt.KxCheckLines[1]);
+    EXPECT_EQ(Txt.KxCheckLines[1][count - 3], " DOUBLE COUPLER CONNECTIONS");
+    EXPECT_EQ(Txt.KxCheckLines[1][count - 1], "  for loadcase 1 = 10.0 kN-m");
+    EXPECT_EQ(
+        dialogs->messages(),
+        std::vector<std::string>{"Moment on double coupler exceeds 0.4 kN for\rLoadcase 1 Support 2\r"});
 }
 
 } // namespace

@@ -7,12 +7,41 @@
 #include <cmath>
 #include <limits>
 
+#include "engine/AnalyseBeam.h"
 #include "engine/BeamBuilder.h"
 #include "engine/MemberCheckFixture.h"
 #include "engine/Pro_Table_A1.h"
+#include "window/ResultsSummary.h"
 
 namespace kx::test {
 namespace {
+
+// The check text of the "127 x 76 UB 13" over 3000 mm under 5 N/mm: M = wL^2/8 = 5.625 kN-m
+// against Mp = 104.32 x 4734400 / 63.5; V = wL/2 = 7.5 kN against 110 x 508 N; deflection
+// 5wL^4/(384EI) = 5.433 mm = span/552.
+std::vector<std::string> UB127Text() {
+    return {
+        " ",
+        "CODE CHECK TO BS 5975",
+        kTwentyBlanks + " BEAM COMPLIES FOR BENDING AND SHEAR",
+        " CODE CHECK DATA",
+        " SPAN 1",
+        "  Max Shear = 7.500 kN",
+        "  Shear = 0.134 x permissible                 SHEAR OK",
+        "  Span Length = 3.00m",
+        "  Le \"factor\" = 1.00 x L",
+        "  Le = 3.00m",
+        "  Le/ry = 163",
+        "  Permissible compressive bending stress ",
+        "  = 104 N/mm^2",
+        "  Max Bending Moment = 5.625 kN-m",
+        "  Bending Moment = 0.723 x permissible        BENDING MOMENT OK ",
+        "  Deflection =  5.43 mm",
+        "  Deflection/span ratio = 1/552 ",
+        "",
+        "", // the count runs one line past the closing empty line
+    };
+}
 
 class SteelCheckTest : public MemberCheckTest {
 protected:
@@ -78,28 +107,7 @@ TEST_F(SteelCheckTest, UniversalBeamUnderUniformLoad) {
     EXPECT_EQ(Eng.CaseCheckFailures[1], 0);
     EXPECT_EQ(Model.CheckAbortFlag, 0);
 
-    const std::vector<std::string> expected = {
-        " ",
-        "CODE CHECK TO BS 5975",
-        kTwentyBlanks + " BEAM COMPLIES FOR BENDING AND SHEAR",
-        " CODE CHECK DATA",
-        " SPAN 1",
-        "  Max Shear = 7.500 kN",
-        "  Shear = 0.134 x permissible                 SHEAR OK",
-        "  Span Length = 3.00m",
-        "  Le \"factor\" = 1.00 x L",
-        "  Le = 3.00m",
-        "  Le/ry = 163",
-        "  Permissible compressive bending stress ",
-        "  = 104 N/mm^2",
-        "  Max Bending Moment = 5.625 kN-m",
-        "  Bending Moment = 0.723 x permissible        BENDING MOMENT OK ",
-        "  Deflection =  5.43 mm",
-        "  Deflection/span ratio = 1/552 ",
-        "",
-        "", // the count runs one line past the closing empty line
-    };
-    EXPECT_EQ(Shown(Lines()), expected);
+    EXPECT_EQ(Shown(Lines()), UB127Text());
     EXPECT_EQ(Line(0), "19");
 }
 
@@ -364,6 +372,49 @@ TEST_F(SteelCheckTest, AListTooLongForItsTableStopsAtTheTableEnd) {
     EXPECT_EQ(Line(0), "500");
     EXPECT_EQ(Line(500), " (list full: further lines are not shown)");
     EXPECT_EQ(Line(3), kTwentyBlanks + " BEAM COMPLIES FOR BENDING AND SHEAR");
+}
+
+TEST_F(SteelCheckTest, TheAnalysisChecksEveryLoadcase) {
+    // Loadcase 2 carries 12 N/mm: M = 13.5 kN-m over Mp = 7.778 kN-m; V = 18 kN stays under 55.88.
+    BeamBuilder().Spans({3000}).Section(205000, 4734400).Udl(1, 0, 5, 3000).Udl(2, 0, 12, 3000).Commit();
+    SetDefaultUnits(Model);
+    Model.MemberType = "HRS";
+    UB127();
+    EffectiveLength(1, 3000, "1.00 x L");
+    NullAnalysisHost host;
+    AnalyseBeam(host);
+
+    ASSERT_EQ(Model.AnalysedFlag, 1);
+    EXPECT_EQ(Shown(Txt.SteelCheckLines[1]), UB127Text());
+    EXPECT_EQ(Eng.CaseCheckFailures[1], 0);
+    EXPECT_EQ(Txt.SteelCheckLines[2][3].str(), kTwentyBlanks + " BEAM DOES NOT COMPLY FOR BENDING AND SHEAR");
+    EXPECT_EQ(Txt.SteelCheckLines[2][14].str(), "  Max Bending Moment = 13.50 kN-m");
+    EXPECT_NEAR(Eng.CheckResults[2][27][0], 13.5e6 / (Model.Pbc * 4734400 / 63.5), 1e-5);
+    EXPECT_NEAR(Eng.ShearRatios[2][27], 18000.0 / 55880, 1e-6);
+    EXPECT_EQ(Eng.CaseCheckFailures[2], -1);
+    EXPECT_EQ(Txt.SummaryLines[3], "     BEAM DOES NOT COMPLY WITH BS 5975");
+    EXPECT_EQ(ResultsListContent().colour, colors::Red);
+    EXPECT_TRUE(dialogs->messages().empty());
+}
+
+TEST_F(SteelCheckTest, TheAnalysisStopsAtASlendernessBeyondTheTable) {
+    BeamBuilder().Spans({3000, 3000}).Section(205000, 4734400).Udl(1, 0, 5, 6000).Udl(2, 0, 5, 6000).Commit();
+    SetDefaultUnits(Model);
+    Model.MemberType = "HRS";
+    UB127();
+    EffectiveLength(1, 3000);
+    EffectiveLength(2, 6000); // 6000 / 18.369 = 327
+    Model.AnalysedFlag = 0;
+    NullAnalysisHost host;
+    AnalyseBeam(host);
+
+    EXPECT_EQ(dialogs->messages(), std::vector<std::string>{" Le/r exceeds max value for table A1"});
+    EXPECT_EQ(Model.CheckAbortFlag, 1);
+    EXPECT_EQ(Model.AnalysedFlag, 0);
+    EXPECT_EQ(Txt.SteelCheckLines[1][2], "CODE CHECK TO BS 5975");
+    EXPECT_EQ(LineCount(Txt.SteelCheckLines[1]), 0);
+    // The analysis stopped after loadcase 1.
+    EXPECT_EQ(Txt.SteelCheckLines[2][2], "");
 }
 
 } // namespace

@@ -14,8 +14,8 @@ protected:
     void SetUp() override {
         MemberCheckTest::SetUp();
         Model.MemberType = "Timber";
-        Model.TimberPermShearSaved = 10000;  // N
-        Model.TimberPermMomentSaved = 4e6f;  // N mm
+        Model.TimberPermShearSaved = 10000; // N
+        Model.TimberPermMomentSaved = 4e6f; // N mm
         Model.TimberWidthSaved = 75;
         Model.TimberDepthSaved = 200;
     }
@@ -24,9 +24,9 @@ protected:
 
 TEST_F(TimberCheckTest, MembersOfACantileveredBeam) {
     Members(1000, {4000}, 1500);
-    Governing(1, 0, 2000, 1e6f, 4);      // 1/250 of its length: within 1/180
-    Governing(1, 1, 8000, 3e6f, 12);     // 1/333: over 1/360
-    Governing(1, 26, 5000, 2e6f, 10);    // 1/150: over 1/180
+    Governing(1, 0, 2000, 1e6f, 4);   // 1/250 of its length: within 1/180
+    Governing(1, 1, 8000, 3e6f, 12);  // 1/333: over 1/360
+    Governing(1, 26, 5000, 2e6f, 10); // 1/150: over 1/180
     WholeBeam(1);
 
     TimberCodeCheck();

@@ -6,8 +6,11 @@
 #include <initializer_list>
 #include <string>
 
+#include "engine/AnalyseBeam.h"
+#include "engine/BeamBuilder.h"
 #include "foundation/SharedModel.h"
 #include "foundation/Units.h"
+#include "platform/Dialogs.h"
 #include "window/ResultText.h"
 
 namespace kx {
@@ -74,7 +77,8 @@ TEST_F(LoadsListingTest, EveryLoadOnceWithItsLoadcases) {
     EXPECT_EQ(Point(1), "");
     EXPECT_EQ(Point(2), " Point Loads");
     EXPECT_EQ(Point(3), " No      Load       Distance      Load        Applied to");
-    EXPECT_EQ(Point(4), Blanks(8) + "(kN)" + Blanks(10) + "(m)" + Blanks(8) + "Factor" + Blanks(7) + "loadcases:-");
+    EXPECT_EQ(Point(4),
+              Blanks(8) + "(kN)" + Blanks(10) + "(m)" + Blanks(8) + "Factor" + Blanks(7) + "loadcases:-");
     // Loads up to 10 kN: two decimals; distances three.
     EXPECT_EQ(Point(5), "  2" + Blanks(4) + "10.00" + Blanks(9) + "1.500" + Blanks(8) + "1.000" + Blanks(10) +
                             "Not applied");
@@ -112,6 +116,39 @@ TEST_F(LoadsListingTest, WholeNumbersEndAtTheirColumn) {
     EXPECT_EQ(point.substr(0, 23), "  2" + Blanks(3) + "2000" + Blanks(8) + "12000");
     EXPECT_EQ(point.find('.'), 35u);
     EXPECT_EQ(point.substr(49), "1 ");
+}
+
+TEST_F(LoadsListingTest, TheAnalysisListsTheLoadsOnce) {
+    ScopedScriptedDialogs dialogs;
+    test::BeamBuilder().Spans({4000, 4000}).Commit();
+    SetDefaultUnits(Model);
+    Model.MemberType = "HRS";
+    for (int lc = 1; lc <= kMaxLoadcases; ++lc)
+        for (int k = 1; k <= kSelfWeightRecord; ++k)
+            Model.LoadTable[lc][k][lfApplied] = -1.0f;
+    Load(1, -1, 0, 2, 2, 8000, 1, {1, 2});
+    Load(2, 1, 2000, 5000, 0, 0, 1, {});
+    Load(kSelfWeightRecord, -1, 0, 0.1f, 0.1f, 8000, 1, {1, 2});
+    Model.CaseHasLoads[1] = Model.CaseHasLoads[2] = 1;
+    NullAnalysisHost host;
+    AnalyseBeam(host);
+    ASSERT_EQ(Model.AnalysedFlag, 1);
+    ASSERT_EQ(Model.LoadcaseCount, 2);
+
+    EXPECT_EQ(Txt.LoadListLines[0].str(), "8");
+    EXPECT_EQ(Udl(5).substr(0, 3), "  1");
+    EXPECT_EQ(Udl(5).substr(65), "1 2 ");
+    EXPECT_EQ(Udl(6).substr(0, 5), " S/Wt");
+    EXPECT_EQ(Udl(6).substr(65), "1 2 ");
+    EXPECT_EQ(Txt.PointLoadListLines[0].str(), "8");
+    EXPECT_EQ(Point(5).substr(0, 3), "  2");
+    EXPECT_EQ(Point(5).substr(49), "Not applied");
+    // Equilibrium held: (2 + 0.1) x 8000 N on the supports.
+    EXPECT_TRUE(dialogs->messages().empty());
+    double sum = 0;
+    for (int k = 1; k <= 3; ++k)
+        sum += Eng.SupportReaction[1][k];
+    EXPECT_NEAR(sum, 2.1 * 8000, 1e-3 * 16800);
 }
 
 } // namespace

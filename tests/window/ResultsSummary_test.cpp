@@ -6,9 +6,12 @@
 #include <string>
 #include <vector>
 
+#include "engine/AnalyseBeam.h"
+#include "engine/BeamBuilder.h"
 #include "engine/EngineState.h"
 #include "foundation/SharedModel.h"
 #include "foundation/Units.h"
+#include "platform/Dialogs.h"
 #include "window/ResultText.h"
 
 namespace kx {
@@ -48,7 +51,8 @@ protected:
             Eng.CantileverLength[lc][1] = rh;
         }
     }
-    static std::vector<std::string> Lines(const std::vector<std::string>& all, std::size_t from, std::size_t count) {
+    static std::vector<std::string> Lines(const std::vector<std::string>& all, std::size_t from,
+                                          std::size_t count) {
         return {all.begin() + static_cast<long>(from), all.begin() + static_cast<long>(from + count)};
     }
     static std::string Summary(int i) { return Txt.SummaryLines[i].str(); }
@@ -243,15 +247,17 @@ TEST_F(ResultsSummaryTest, EnvelopeOfTwentyFiveSpansWithBothCantilevers) {
     EXPECT_EQ(Txt.EnvelopeLines[2], "");
     EXPECT_EQ(Txt.EnvelopeLines[3], " LH Cantilever ");
     EXPECT_EQ(Txt.EnvelopeLines[4], " Span  Distance    Max shear       +ve Moment      -ve Moment");
-    EXPECT_EQ(Txt.EnvelopeLines[5].str(),
-              " Int" + Blanks(5) + "(m)" + Blanks(9) + "(kN)" + Blanks(12) + "(kN-m)" + Blanks(11) + "(kN-m)");
+    EXPECT_EQ(Txt.EnvelopeLines[5].str(), " Int" + Blanks(5) + "(m)" + Blanks(9) + "(kN)" + Blanks(12) +
+                                              "(kN-m)" + Blanks(11) + "(kN-m)");
     EXPECT_EQ(Txt.EnvelopeLines[27], "");
     EXPECT_EQ(Txt.EnvelopeLines[28], " Span 1");
     EXPECT_EQ(Txt.EnvelopeLines[628], " Span 25");
-    EXPECT_EQ(Txt.EnvelopeLines[651].str(), "21      3.000        0.000 ( 0)       0.000 ( 0)       0.000 ( 0)");
+    EXPECT_EQ(Txt.EnvelopeLines[651].str(),
+              "21      3.000        0.000 ( 0)       0.000 ( 0)       0.000 ( 0)");
     EXPECT_EQ(Txt.EnvelopeLines[652], "");
     EXPECT_EQ(Txt.EnvelopeLines[653], " RH Cantilever ");
-    EXPECT_EQ(Txt.EnvelopeLines[676].str(), "21      1.000        0.000 ( 0)       0.000 ( 0)       0.000 ( 0)");
+    EXPECT_EQ(Txt.EnvelopeLines[676].str(),
+              "21      1.000        0.000 ( 0)       0.000 ( 0)       0.000 ( 0)");
     EXPECT_LE(LineCount(Txt.EnvelopeLines), 750);
 }
 
@@ -293,6 +299,63 @@ TEST_F(ResultsSummaryTest, EnvelopeRowsAlignValuesAndNameTheirLoadcase) {
     const ResultListContent none = EnvelopeListContent();
     EXPECT_TRUE(none.lines.empty());
     EXPECT_FALSE(none.colour.has_value());
+}
+
+TEST_F(ResultsSummaryTest, TheAnalysisGivesTheTimberVerdict) {
+    // Two loadcases on a 4 m span: 5 N/mm gives M = 10 kN-m and V = 10 kN; 6 N/mm gives 12 kN-m.
+    ScopedScriptedDialogs dialogs;
+    test::BeamBuilder().Spans({4000}).Section(9000, 1e8).Udl(1, 0, 5, 4000).Udl(2, 0, 6, 4000).Commit();
+    SetDefaultUnits(Model);
+    Model.MemberType = "Timber";
+    Model.TimberPermShearSaved = 20000;
+    Model.TimberPermMomentSaved = 12e6f;
+    Model.TimberWidthSaved = 75;
+    Model.TimberDepthSaved = 200;
+    NullAnalysisHost host;
+    AnalyseBeam(host);
+    ASSERT_EQ(Model.AnalysedFlag, 1);
+    EXPECT_NEAR(Eng.CheckResults[1][27][0], 10.0 / 12, 1e-5);
+    EXPECT_NEAR(Eng.CheckResults[2][27][0], 1.0, 1e-5);
+    EXPECT_EQ(Summary(3), "BEAM COMPLIES WITH BS 5975 for BENDING and SHEAR");
+    EXPECT_EQ(ResultsListContent().colour, colors::Black);
+    EXPECT_EQ(Txt.MaximaLines[3], " Max bending moment = 12.00 kN-m");
+
+    // 6.1 N/mm in loadcase 2: 12.2 kN-m fails.
+    Model.LoadTable[2][1][lfW1] = 6.1f;
+    Model.LoadTable[2][1][lfW2] = 6.1f;
+    AnalyseBeam(host);
+    EXPECT_EQ(Summary(3), "     BEAM DOES NOT COMPLY WITH BS 5975");
+    EXPECT_EQ(ResultsListContent().colour, colors::Red);
+    EXPECT_EQ(Eng.CaseCheckFailures[1], 0);
+    EXPECT_EQ(Eng.CaseCheckFailures[2], -1);
+    EXPECT_TRUE(dialogs->messages().empty());
+}
+
+TEST_F(ResultsSummaryTest, TheAnalysisBuildsTheEnvelopeOfTwentyFiveSpans) {
+    ScopedScriptedDialogs dialogs;
+    test::BeamBuilder b;
+    b.LHCantilever(1000)
+        .EqualSpans(25, 2000)
+        .RHCantilever(1000)
+        .Udl(1, 0, 10, 52000)
+        .Udl(2, 0, 20, 1000)
+        .Commit();
+    SetDefaultUnits(Model);
+    Model.MemberType = "HRS";
+    NullAnalysisHost host;
+    AnalyseBeam(host);
+    ASSERT_EQ(Model.AnalysedFlag, 1);
+    EXPECT_EQ(Txt.EnvelopeLines[0], "677");
+    EXPECT_EQ(Txt.EnvelopeLines[653], " RH Cantilever ");
+    // The LH cantilever's root (its last twentieth point) carries wc^2/2: 10 kN-m in loadcase 2
+    // against 5 kN-m in loadcase 1; the RH root carries 5 kN-m in loadcase 1 only.
+    const std::string lhRoot = Txt.EnvelopeLines[26].str();
+    EXPECT_EQ(lhRoot.substr(0, 13), "21      1.000");
+    EXPECT_EQ(lhRoot.substr(lhRoot.size() - 12), "-10.000 ( 2)");
+    const std::string rhRoot = Txt.EnvelopeLines[656].str();
+    EXPECT_EQ(rhRoot.substr(0, 13), " 1      0.000");
+    EXPECT_EQ(rhRoot.substr(rhRoot.size() - 12), " -5.000 ( 1)");
+    EXPECT_EQ(EnvelopeListContent().lines.size(), 677u);
 }
 
 } // namespace
