@@ -62,7 +62,7 @@ private:
         if (hollow_) {
             b.pbc = 180.0;
         } else {
-            // Also stops on an undefined ratio (no effective length over no radius of gyration).
+            // No radius of gyration makes it unbounded; damaged section data may make it no number.
             if (!(Model.SlendernessRatio < 300.0f)) {
                 dlg().Message(" Le/r exceeds max value for table A1");
                 Model.CheckAbortFlag = 1;
