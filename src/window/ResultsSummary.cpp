@@ -180,7 +180,8 @@ void BuildEnvelopeText() {
         for (int i = 1; i <= kDeflectionPoints; ++i) {
             const auto& shear = Eng.EnvelopeIntervalValues[0][row][i];
             const auto& moment = Eng.EnvelopeTable[0][row][i];
-            std::string line = (i < 10 ? " " : "") + std::to_string(i);
+            std::string line = std::to_string(i);
+            if (i < 10) line.insert(0, 1, ' ');
             column(line, 10, distDecimals, (i - 1) / 20.0 * L / fL);
             column(line, 23, shearDecimals, shear[0] * fV);
             line += " (" + LoadcaseText(shear[1]) + ")";
