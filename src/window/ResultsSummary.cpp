@@ -110,7 +110,9 @@ void BuildMaxima(bool kxf) {
 
 // "%2.0f" of a loadcase number held as a real.
 std::string LoadcaseText(float lc) {
-    std::string s = FormatFixed(lc, 0);
+    // Loadcase numbers are whole: print them directly, as the fixed-point routine is slow.
+    std::string s = lc >= 0 && lc <= 99 && lc == static_cast<int>(lc) ? std::to_string(static_cast<int>(lc))
+                                                                      : FormatFixed(lc, 0);
     if (s.size() < 2) s.insert(0, 2 - s.size(), ' ');
     return s;
 }
