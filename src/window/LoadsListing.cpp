@@ -23,6 +23,16 @@ void PadTo(std::string& line, int length) {
     if (static_cast<int>(line.size()) < length) line.resize(static_cast<std::size_t>(length), ' ');
 }
 
+// The end of a unit line: "Factor" from position factorAt, "loadcases:-" from loadcasesAt.
+void FactorAndLoadcases(std::string& units, int factorAt, int loadcasesAt) {
+    PadTo(units, factorAt - 1);
+    units += "Factor";
+    PadTo(units, loadcasesAt - 1);
+    units += "loadcases:-";
+}
+
+double ShownDistance(const TLoadRec& r) { return static_cast<double>(r[lfDist]) / Model.UnitFactorLength; }
+
 // The loadcases that apply record k as a load of the given kind: "1 3 ", or "Not applied".
 std::string AppliedText(int k, int kind) {
     std::string text;
@@ -53,17 +63,13 @@ void DistributedLoads() {
     AppendUnitHeading(units, Model.UnitTextUDL.view(), 23);
     AppendUnitHeading(units, Model.UnitTextUDL.view(), 36);
     AppendUnitHeading(units, Model.UnitTextLength.view(), 49);
-    PadTo(units, 56);
-    units += "Factor";
-    PadTo(units, 65);
-    units += "loadcases:-";
+    FactorAndLoadcases(units, 57, 66);
     L[4] = units;
 
-    auto dist = [&](const TLoadRec& r) { return static_cast<double>(r[lfDist]) / fL; };
     auto w1 = [&](const TLoadRec& r) { return static_cast<double>(r[lfW1]) / fW; };
     auto w2 = [&](const TLoadRec& r) { return static_cast<double>(r[lfW2]) / fW; };
     auto cover = [&](const TLoadRec& r) { return static_cast<double>(r[lfCover]) / fL; };
-    const int distDecimals = ColumnDecimals(dist, Every);
+    const int distDecimals = ColumnDecimals(ShownDistance, Every);
     const int w1Decimals = ColumnDecimals(w1, [](const TLoadRec& r) { return r[lfKind] == -1.0f; });
     const int w2Decimals = ColumnDecimals(w2, Every);
     const int coverDecimals = ColumnDecimals(cover, Every);
@@ -73,7 +79,7 @@ void DistributedLoads() {
         const TLoadRec& r = Definition(k);
         if (FloatToInt(r[lfKind]) != kDistributed) continue;
         std::string line = k == kSelfWeightRecord ? " S/Wt" : RowNumberText(k);
-        AppendAligned(line, ColumnValue(dist(r), distDecimals), 10, Align::Digit);
+        AppendAligned(line, ColumnValue(ShownDistance(r), distDecimals), 10, Align::Digit);
         AppendAligned(line, ColumnValue(w1(r), w1Decimals), 23, Align::Point);
         AppendAligned(line, ColumnValue(w2(r), w2Decimals), 36, Align::Point);
         AppendAligned(line, ColumnValue(cover(r), coverDecimals), 49, Align::Point);
@@ -86,23 +92,19 @@ void DistributedLoads() {
 
 void PointLoads() {
     auto& P = Txt.PointLoadListLines;
-    const float fL = Model.UnitFactorLength, fF = Model.UnitFactorForce;
+    const float fF = Model.UnitFactorForce;
     P[1] = "";
     P[2] = " Point Loads";
     P[3] = " No      Load       Distance      Load        Applied to";
     std::string units = "    ";
     AppendUnitHeading(units, Model.UnitTextForce.view(), 10);
     AppendUnitHeading(units, Model.UnitTextLength.view(), 23);
-    PadTo(units, 33);
-    units += "Factor";
-    PadTo(units, 46);
-    units += "loadcases:-";
+    FactorAndLoadcases(units, 34, 47);
     P[4] = units;
 
     auto load = [&](const TLoadRec& r) { return static_cast<double>(r[lfP]) / fF; };
-    auto dist = [&](const TLoadRec& r) { return static_cast<double>(r[lfDist]) / fL; };
     const int loadDecimals = ColumnDecimals(load, Every);
-    const int distDecimals = ColumnDecimals(dist, Every);
+    const int distDecimals = ColumnDecimals(ShownDistance, Every);
 
     int n = 5;
     for (int k = 1; k <= kSelfWeightRecord; ++k) {
@@ -110,7 +112,7 @@ void PointLoads() {
         if (FloatToInt(r[lfKind]) != kPoint) continue;
         std::string line = RowNumberText(k);
         AppendAligned(line, ColumnValue(load(r), loadDecimals), 10, Align::Digit);
-        AppendAligned(line, ColumnValue(dist(r), distDecimals), 23, Align::Digit);
+        AppendAligned(line, ColumnValue(ShownDistance(r), distDecimals), 23, Align::Digit);
         AppendAligned(line, SigFig3Dec3(r[lfLF]), 36, Align::Digit);
         PadTo(line, 49);
         P[n++] = line + AppliedText(k, kPoint);
