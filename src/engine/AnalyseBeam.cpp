@@ -6,6 +6,7 @@
 #include <string>
 
 #include "engine/CantileverStatics.h"
+#include "engine/CapacityCheck.h"
 #include "engine/Deflection.h"
 #include "engine/EngineState.h"
 #include "engine/Extremes.h"
@@ -17,11 +18,11 @@
 #include "platform/BusyCursor.h"
 #include "platform/Dialogs.h"
 #include "window/CaseResults.h"
+#include "window/LoadsListing.h"
 #include "window/ResultText.h"
+#include "window/ResultsSummary.h"
 
 namespace kx {
-
-AnalysisTextHooks TextHooks;
 
 namespace {
 
@@ -314,23 +315,23 @@ void FinishAnalysis(AnalysisHost& host) {
 
     if (!IsForkheadBeam()) {
         BuildEnvelopeTable();
-        RunHook(TextHooks.BuildEnvelopeText);
+        BuildEnvelopeText();
     }
     int withoutPieces = 0;
     for (int lc = 1; lc <= count; ++lc)
         withoutPieces += Eng.NoLoadsReported[lc];
     if (withoutPieces != count) {
-        RunHook(TextHooks.BuildResultsSummary);
+        BuildResultsSummary();
         host.FillResultsList();
         if (count > 1) host.ShowEnvelopeResults();
     }
     Model.ShownCaseMode = 0;
 
     CheckEquilibrium();
-    RunHook(TextHooks.BuildLoadsListing);
+    BuildLoadsListing();
     if (IsCoupler(Model.SupportType[0]) || IsCoupler(Model.SupportType[1]) ||
         IsCoupler(Model.SupportType[25]))
-        RunHook(TextHooks.DoubleCouplerWarning);
+        DoubleCouplerWarning();
 
     Model.AnalysedFlag = 1;
     host.EnableCaseSelector(count);

@@ -1,7 +1,6 @@
 // The analysis of the committed beam over all its loadcases, and what it asks of the main window.
 #pragma once
 
-#include <functional>
 #include <string>
 
 namespace kx {
@@ -54,31 +53,6 @@ public:
     void ShowEnvelopeResults() override {}
     void EnableCaseSelector(int) override {}
 };
-
-// The member checks and the texts that the analysis has built at its fixed points but that are
-// not part of the engine: each hook, when set, does what the function of the same name does.
-//   SteelCodeCheck, TimberCodeCheck, BeamCapacityCheck: the member check of loadcase
-//     Eng.CurrentCase, run by BuildCaseResultsText after the member labels, as the section group
-//     asks (a steel check may set CheckAbortFlag to stop the analysis).
-//   BuildEnvelopeText: after the envelopes, unless the supports are forkheads.
-//   BuildResultsSummary: after the drawing, when any loadcase had load pieces.
-//   BuildLoadsListing: after the equilibrium check.
-//   DoubleCouplerWarning: last, when support slot 0, 1 or 25 is a double coupler.
-// An empty hook is skipped.
-struct AnalysisTextHooks {
-    std::function<void()> SteelCodeCheck;
-    std::function<void()> TimberCodeCheck;
-    std::function<void()> BeamCapacityCheck;
-    std::function<void()> BuildResultsSummary;
-    std::function<void()> BuildEnvelopeText;
-    std::function<void()> BuildLoadsListing;
-    std::function<void()> DoubleCouplerWarning;
-};
-extern AnalysisTextHooks TextHooks;
-
-inline void RunHook(const std::function<void()>& hook) {
-    if (hook) hook();
-}
 
 // Analyses every loadcase of the committed beam: loads onto the members, cantilevers by statics,
 // spans by slope deflection, uplifting forkheads released, deflections, the factored final pass at

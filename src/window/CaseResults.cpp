@@ -5,8 +5,10 @@
 #include <cmath>
 #include <string>
 
-#include "engine/AnalyseBeam.h"
+#include "engine/CapacityCheck.h"
 #include "engine/EngineState.h"
+#include "engine/SteelCheck.h"
+#include "engine/TimberCheck.h"
 #include "foundation/Func_FloatToInt.h"
 #include "foundation/SigFig.h"
 #include "window/ResultText.h"
@@ -215,9 +217,9 @@ void BuildSupportLines(int lc) {
 // The member check of the section group; each check writes its own table.
 void RunMemberCheck() {
     const std::string_view group = Model.MemberType.view();
-    if (group == "KXF" || group == "Scaffold") RunHook(TextHooks.BeamCapacityCheck);
-    if (group == "Timber") RunHook(TextHooks.TimberCodeCheck);
-    if (Model.SteelSectionFlag == 1) RunHook(TextHooks.SteelCodeCheck);
+    if (group == "KXF" || group == "Scaffold") BeamCapacityCheck();
+    if (group == "Timber") TimberCodeCheck();
+    if (Model.SteelSectionFlag == 1) SteelCodeCheck();
 }
 
 // One member's 21 rows of the span data.

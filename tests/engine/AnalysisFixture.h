@@ -47,11 +47,7 @@ public:
 
 class AnalysisTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        Txt = ResultTextTables{};
-        TextHooks = {};
-    }
-    void TearDown() override { TextHooks = {}; }
+    void SetUp() override { Txt = ResultTextTables{}; }
 
     // Commits the beam with the built-in metric units and loads listed without factors.
     static void Commit(const BeamBuilder& beam, int32 factoredLoadsFlag = -1) {

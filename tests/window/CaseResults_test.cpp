@@ -228,43 +228,58 @@ TEST_F(CaseResultsTest, MemberLabelsFollowTheSpansLeftInTheLoadcase) {
 }
 
 TEST_F(CaseResultsTest, MemberCheckFollowsTheSectionGroup) {
-    std::vector<std::string> ran;
-    TextHooks.SteelCodeCheck = [&] { ran.push_back("steel"); };
-    TextHooks.TimberCodeCheck = [&] { ran.push_back("timber"); };
-    TextHooks.BeamCapacityCheck = [&] {
-        ran.push_back("capacity " + std::to_string(Eng.CurrentCase) + " " + Txt.MemberLabel[1][1]);
+    // Which check texts the listing had written, each naming span 1 by its member label.
+    auto checksRun = [] {
+        auto names = [](const auto& table, int from, const char* line1, const char* check) {
+            if (table[from].str() != line1) return std::string();
+            for (int i = from; i <= LineCount(table); ++i)
+                if (table[i] == " SPAN 1") return std::string(check);
+            return std::string(check) + " without the member label";
+        };
+        std::vector<std::string> ran;
+        for (const std::string& check :
+             {names(Txt.KxCheckLines[1], 1, " BEAM CAPACITY CHECK for LOADCASE 1", "capacity"),
+              names(Txt.TimberCheckLines[1], 1, "CODE CHECK TO BS 5975", "timber"),
+              names(Txt.SteelCheckLines[1], 2, "CODE CHECK TO BS 5975", "steel")})
+            if (!check.empty()) ran.push_back(check);
+        return ran;
     };
     struct Case {
         const char* group;
         int32 steel;
         std::vector<std::string> expected;
     };
-    const Case cases[] = {{"KXF", 0, {"capacity 1 1"}},
-                          {"Scaffold", 0, {"capacity 1 1"}},
+    const Case cases[] = {{"KXF", 0, {"capacity"}},
+                          {"Scaffold", 0, {"capacity"}},
                           {"Timber", 0, {"timber"}},
                           {"HRS", 1, {"steel"}},
                           {"HRS", -1, {}},
                           {"kxf", 0, {}},
                           {"Timber", 1, {"timber", "steel"}}};
     for (const Case& c : cases) {
+        Txt = ResultTextTables{};
         Commit(BeamBuilder().Spans({5000, 4000}));
         SetHandResults();
         Model.MemberType = c.group;
         Model.SteelSectionFlag = c.steel;
-        ran.clear();
         BuildCaseResultsText();
-        EXPECT_EQ(ran, c.expected) << c.group;
+        EXPECT_EQ(checksRun(), c.expected) << c.group;
         EXPECT_EQ(Txt.CaseListing[1][0].str(), "78");
     }
 
     // A steel check beyond its table stops the listing before the span data.
-    TextHooks.SteelCodeCheck = [] { Model.CheckAbortFlag = 1; };
     ClearResultText();
     Commit(BeamBuilder().Spans({5000, 4000}));
     SetHandResults();
     Txt.CaseListing[1][0] = "2";
     Model.SteelSectionFlag = 1;
+    Model.SectionShape = "Beam";
+    for (int row = 0; row <= kRHCantRow; ++row)
+        Model.SpanData[row][mfRy] = 10;
+    Model.EffLength[kLHCantRow][0] = 3000; // Le/ry 300
     BuildCaseResultsText();
+    EXPECT_EQ(Model.CheckAbortFlag, 1);
+    EXPECT_EQ(Messages(), std::vector<std::string>{" Le/r exceeds max value for table A1"});
     EXPECT_EQ(Txt.CaseSupportLines[1][0].str(), "15");
     EXPECT_EQ(Txt.CaseListing[1][0].str(), "2");
     EXPECT_TRUE(Txt.CaseListing[1][3].empty());

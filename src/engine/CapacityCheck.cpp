@@ -1,0 +1,106 @@
+// Capacity check of the user's sections and scaffold members, and the double-coupler warning.
+#include "engine/CapacityCheck.h"
+
+#include <cmath>
+#include <string>
+
+#include "engine/EngineState.h"
+#include "engine/MemberCheckText.h"
+#include "foundation/SigFig.h"
+#include "platform/Dialogs.h"
+#include "window/ResultText.h"
+
+namespace kx {
+
+namespace {
+
+constexpr float kCouplerMomentLimit = 400000.0f; // N mm
+
+bool IsDoubleCoupler(TSupportCode code) { return code == supCouplerTop || code == supCouplerMid; }
+
+// The beam's supports are slot 0 (LH end), 1..n-1 (interior) and 25 (RH end).
+bool HasDoubleCoupler() {
+    const int n = Model.SpanCount[0];
+    if (IsDoubleCoupler(Model.SupportType[0]) || IsDoubleCoupler(Model.SupportType[25])) return true;
+    for (int s = 1; s <= n - 1 && s <= 24; ++s)
+        if (IsDoubleCoupler(Model.SupportType[s])) return true;
+    return false;
+}
+
+} // namespace
+
+void BeamCapacityCheck() {
+    const int lc = Eng.CurrentCase;
+    const bool kxf = Model.MemberType == "KXF";
+    TextTable<100>& t = Txt.KxCheckLines[lc];
+    for (int row = 1; row <= 27; ++row)
+        Eng.ShearRatios[lc][row] = 0;
+    ClearTextLines(t);
+    t[1] = " BEAM CAPACITY CHECK for LOADCASE " + std::to_string(lc);
+    CheckTextWriter<100> w(t, 3);
+
+    const auto& span1 = Model.SpanData[1];
+    if (kxf) {
+        const double V = Eng.ShearExtremes[lc][27][5];
+        Eng.ShearRatios[lc][27] = static_cast<float>(CheckRatio(V, span1[mfPermShear]));
+        const bool fails = V > span1[mfPermShear];
+        if (fails) --Eng.CaseCheckFailures[lc];
+        w.Put(fails ? "      SHEAR EXCEEDS PERMISSIBLE" : "      SHEAR OK");
+    }
+    const double M = Eng.MomentExtremes[lc][27][5];
+    Eng.CheckResults[lc][27][0] = static_cast<float>(CheckRatio(M, span1[mfPermMoment]));
+    const bool momentFails = M > span1[mfPermMoment];
+    if (momentFails) --Eng.CaseCheckFailures[lc];
+    w.Put(momentFails ? "      BENDING MOMENT EXCEEDS PERMISSIBLE" : "      BENDING MOMENT OK");
+    w.Put("");
+    w.Put(" CAPACITY CHECK DATA");
+    w.Put("");
+
+    MemberBlockStyle style;
+    style.shear = kxf;
+    style.deflection = kxf;
+    style.lhDeflectionValue = true;
+    auto block = [&](int row, DeflectionMember kind, const std::string& head, double length) {
+        const auto& data = Model.SpanData[row];
+        WriteMemberBlock(w, lc, {row, kind, head, length, data[mfPermShear], data[mfPermMoment]}, style);
+    };
+    const auto& label = Txt.MemberLabel[lc];
+    const int spans = Model.SpanCount[lc];
+    if (Eng.LHCantileverActive[lc] == 1)
+        block(0, DeflectionMember::LHCantilever, " " + label[0], Eng.CantileverLength[lc][0]);
+    for (int i = 1; i <= spans; ++i)
+        block(i, DeflectionMember::Span, " SPAN " + label[i], Model.SpanData[i][mfL]);
+    if (Eng.RHCantileverActive[lc] == 1)
+        block(kRHCantRow, DeflectionMember::RHCantilever, " " + label[spans + 1],
+              Eng.CantileverLength[lc][1]);
+
+    if (HasDoubleCoupler()) {
+        w.Put("");
+        w.Put(" DOUBLE COUPLER CONNECTIONS");
+        w.Put("  Max moment applied to double coupler");
+        w.Put("  for loadcase " + std::to_string(lc) + " = " +
+              SigFig3(Eng.CouplerMomentMax[lc] * Model.UnitFactorMoment) + " " + Model.UnitTextMoment);
+    }
+    w.WriteCount();
+}
+
+void DoubleCouplerWarning() {
+    std::string text = "Moment on double coupler exceeds 0.4 kN for\r";
+    int count = 0;
+    const int supports = Model.SpanCount[0] + 1;
+    for (int lc = 1; lc <= Model.LoadcaseCount; ++lc)
+        for (int s = 1; s <= supports; ++s) {
+            // Support s joins member row s - 1 on its left with row s on its right; the last
+            // support's right member is the RH cantilever.
+            const int right = s == supports ? kRHCantRow : s;
+            const auto& moments = Eng.MomentExtremes[lc];
+            const double carried = std::fabs(static_cast<double>(moments[right][0]) - moments[s - 1][2]);
+            if (carried > kCouplerMomentLimit) {
+                ++count;
+                text += "Loadcase " + std::to_string(lc) + " Support " + std::to_string(s) + "\r";
+            }
+        }
+    if (count > 0) dlg().Message(text);
+}
+
+} // namespace kx
