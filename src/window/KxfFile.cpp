@@ -516,7 +516,9 @@ std::vector<std::uint8_t> WriteKxfFile(const KxfVars& v) {
 std::vector<std::uint8_t> WriteKxfFile() { return WriteKxfFile(ProgramKxfVars()); }
 
 void ReadKxfFile(const std::vector<std::uint8_t>& image, const KxfVars& v) {
-    auto scratch = std::make_unique<KxfScratch>();
+    // One scratch copy serves every read: each read overwrites every field it takes, and nothing
+    // but those fields is checked or committed, so what an earlier file left there is never used.
+    static const std::unique_ptr<KxfScratch> scratch = std::make_unique<KxfScratch>();
     const KxfVars s = scratch->vars();
     KxfReader reader(image);
     try {
