@@ -490,7 +490,7 @@ private:
         need(m_.SpanData[1][mfE] > 0 && m_.SpanData[1][mfIxx] > 0, "the section has no stiffness");
         for (int lc = 1; lc <= m_.LoadcaseCount; ++lc) {
             if (m_.CaseHasLoads[lc] != 1) continue;
-            need(m_.SpanCount[lc] >= 1, "an analysed loadcase has no span");
+            // A loadcase without spans is one the analysis found unstable.
             for (int s = 1; s <= m_.SpanCount[lc]; ++s)
                 need(e_.LoadcaseSpanLength[lc][s] > 0, "a span of a loadcase has no length");
             need(e_.CantileverLength[lc][0] >= 0 && e_.CantileverLength[lc][1] >= 0,
@@ -515,7 +515,8 @@ std::vector<std::uint8_t> WriteKxfFile(const KxfVars& v) {
 
 std::vector<std::uint8_t> WriteKxfFile() { return WriteKxfFile(ProgramKxfVars()); }
 
-void ReadKxfFile(const std::vector<std::uint8_t>& image, const KxfVars& v) {
+void ReadKxfFile(const std::vector<std::uint8_t>& image, const KxfVars& v,
+                 const std::function<void()>& beforeTaking) {
     // One scratch copy serves every read: each read overwrites every field it takes, and nothing
     // but those fields is checked or committed, so what an earlier file left there is never used.
     static const std::unique_ptr<KxfScratch> scratch = std::make_unique<KxfScratch>();
@@ -529,6 +530,7 @@ void ReadKxfFile(const std::vector<std::uint8_t>& image, const KxfVars& v) {
     }
     KxfContentCheck(scratch->m, scratch->e, scratch->t).run();
 
+    if (beforeTaking) beforeTaking();
     KxfCommitter commit;
     WalkKxfFields(commit, s, v);
     v.e.NumSpanIntervals = v.m.StoredSpanIntervals;

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -55,7 +56,9 @@ std::vector<std::uint8_t> WriteKxfFile();
 // and number, and only then takes them into v (the trailer is not read). A file that fails
 // throws KxfFileError and leaves v as it was. Sets NumSpanIntervals to the stored resolution and
 // ReleasedSupport, which the file does not hold, from the loadcases' geometry.
-void ReadKxfFile(const std::vector<std::uint8_t>& image, const KxfVars& v);
+// beforeTaking, when given, runs once the file has passed its checks, just before it is taken.
+void ReadKxfFile(const std::vector<std::uint8_t>& image, const KxfVars& v,
+                 const std::function<void()>& beforeTaking = {});
 void ReadKxfFile(const std::vector<std::uint8_t>& image);
 
 // The whole number at the start of a version text: leading blanks skipped, an optional sign,

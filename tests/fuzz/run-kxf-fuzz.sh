@@ -7,5 +7,5 @@ work="$bin/run"
 rm -rf "$work"
 mkdir -p "$work/corpus"
 "$bin/kxf_seeds" "$work/corpus"
-exec "$bin/kxf_fuzz" -seed=1 -runs=50000 -max_total_time=120 -rss_limit_mb=4096 \
+exec "$bin/kxf_fuzz" -seed=1 -runs=20000 -max_total_time=60 -rss_limit_mb=4096 \
   -artifact_prefix="$work/" "$work/corpus"

@@ -2,14 +2,21 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 
 #include "KxfTestSupport.h"
+#include "RecordingFileHost.h"
+#include "engine/AnalyseBeam.h"
+#include "engine/BeamBuilder.h"
 #include "engine/EngineState.h"
 #include "foundation/StartDirTest.h"
 #include "foundation/Units.h"
 #include "platform/BinaryIO.h"
+#include "platform/Dialogs.h"
 #include "window/DrawingState.h"
 #include "window/KxfFile.h"
 #include "window/ResultText.h"
@@ -258,6 +265,323 @@ TEST_F(FileCommands, OpenReadsOnlyVersionOneAndChangesNothingOtherwise) {
     ReadBeamFile(path);
     EXPECT_EQ(Model.HeaderJobDesc, "saved job");
     EXPECT_EQ(Model.VersionNumber, "1.0"); // the file's version replaces the program's
+}
+
+} // namespace
+
+namespace {
+
+using kx::test::BeamBuilder;
+
+// Copies of everything an analysis leaves, to compare with what Open rebuilds.
+struct AnalysedJob {
+    std::unique_ptr<EngineState> e = std::make_unique<EngineState>(Eng);
+    std::unique_ptr<ResultTextTables> t = std::make_unique<ResultTextTables>(Txt);
+    SharedModel m = Model;
+};
+
+template <typename Table> void ExpectSameLines(const Table& now, const Table& then, const std::string& name) {
+    for (int i = Table::low; i <= Table::high; ++i)
+        if (!(now[i] == then[i])) {
+            ADD_FAILURE() << name << " line " << i << ": \"" << now[i].str() << "\" was \"" << then[i].str()
+                          << "\"";
+            return;
+        }
+}
+
+void ExpectSameResults(const AnalysedJob& a) {
+    const EngineState& e = *a.e;
+    EXPECT_TRUE(Eng.StoredShear == e.StoredShear);
+    EXPECT_TRUE(Eng.StoredMoment == e.StoredMoment);
+    EXPECT_TRUE(Eng.StoredDeflection == e.StoredDeflection);
+    EXPECT_TRUE(Eng.StoredCantShear == e.StoredCantShear);
+    EXPECT_TRUE(Eng.StoredCantMoment == e.StoredCantMoment);
+    EXPECT_TRUE(Eng.StoredCantDeflection == e.StoredCantDeflection);
+    EXPECT_TRUE(Eng.StoredCantEndA == e.StoredCantEndA);
+    EXPECT_TRUE(Eng.StoredCantEndB == e.StoredCantEndB);
+    EXPECT_TRUE(Eng.SpanMaxMoment == e.SpanMaxMoment);
+    EXPECT_TRUE(Eng.SpanMinMoment == e.SpanMinMoment);
+    EXPECT_TRUE(Eng.ShearPolyline == e.ShearPolyline);
+    EXPECT_TRUE(Eng.MomentPolyline == e.MomentPolyline);
+    EXPECT_TRUE(Eng.DeflectionPolyline == e.DeflectionPolyline);
+    EXPECT_TRUE(Eng.ShearExtremes == e.ShearExtremes);
+    EXPECT_TRUE(Eng.MomentExtremes == e.MomentExtremes);
+    EXPECT_TRUE(Eng.DeflectionExtremes == e.DeflectionExtremes);
+    EXPECT_TRUE(Eng.CouplerMomentMax == e.CouplerMomentMax);
+    EXPECT_TRUE(Eng.EnvelopeIntervalValues == e.EnvelopeIntervalValues);
+    EXPECT_TRUE(Eng.EnvelopeTable == e.EnvelopeTable);
+    EXPECT_TRUE(Eng.CheckResults == e.CheckResults);
+    EXPECT_TRUE(Eng.ShearRatios == e.ShearRatios);
+    EXPECT_TRUE(Eng.CaseCheckFailures == e.CaseCheckFailures);
+    EXPECT_TRUE(Eng.ReleasedSupport == e.ReleasedSupport);
+    EXPECT_TRUE(Eng.LoadcaseSpanLength == e.LoadcaseSpanLength);
+    EXPECT_TRUE(Eng.CantileverLength == e.CantileverLength);
+    // The file keeps the work tables as singles, so the shear jumps that make a reaction are
+    // rounded once more than in the analysis.
+    for (int lc = 1; lc <= 5; ++lc)
+        for (int k = 1; k <= kMaxSupports; ++k)
+            EXPECT_NEAR(Eng.SupportReaction[lc][k], e.SupportReaction[lc][k],
+                        1e-6 * std::max(1.0, std::abs(e.SupportReaction[lc][k])))
+                << "loadcase " << lc << " support " << k;
+    // Each loadcase's reactions, loads standing on supports included, carry its whole load.
+    for (int lc = 1; lc <= a.m.LoadcaseCount; ++lc) {
+        double sum = 0;
+        for (int k = 1; k <= kMaxSupports; ++k)
+            sum += Eng.SupportReaction[lc][k];
+        if (a.m.CaseHasLoads[lc] == 1) {
+            EXPECT_NEAR(sum, Model.TotalAppliedLoad[lc], 1e-4 * sum) << lc;
+        }
+    }
+    EXPECT_EQ(Model.TotalAppliedLoad, a.m.TotalAppliedLoad);
+    EXPECT_EQ(Model.AnalysedFlag, 1);
+
+    const ResultTextTables& t = *a.t;
+    for (int lc = 1; lc <= 5; ++lc) {
+        const std::string in = " of loadcase " + std::to_string(lc);
+        ExpectSameLines(Txt.CaseLoadLines[lc], t.CaseLoadLines[lc], "CaseLoadLines" + in);
+        ExpectSameLines(Txt.CaseSupportLines[lc], t.CaseSupportLines[lc], "CaseSupportLines" + in);
+        ExpectSameLines(Txt.CaseListing[lc], t.CaseListing[lc], "CaseListing" + in);
+        if (a.m.CaseHasLoads[lc] == 1) { // the labels of other loadcases are never used
+            EXPECT_EQ(Txt.MemberLabel[lc], t.MemberLabel[lc]) << lc;
+        }
+    }
+    for (int c = 0; c <= 5; ++c) {
+        const std::string in = " of slot " + std::to_string(c);
+        ExpectSameLines(Txt.KxCheckLines[c], t.KxCheckLines[c], "KxCheckLines" + in);
+        ExpectSameLines(Txt.SteelCheckLines[c], t.SteelCheckLines[c], "SteelCheckLines" + in);
+        ExpectSameLines(Txt.TimberCheckLines[c], t.TimberCheckLines[c], "TimberCheckLines" + in);
+    }
+    ExpectSameLines(Txt.SummaryLines, t.SummaryLines, "SummaryLines");
+    ExpectSameLines(Txt.MaximaLines, t.MaximaLines, "MaximaLines");
+    ExpectSameLines(Txt.EnvelopeLines, t.EnvelopeLines, "EnvelopeLines");
+    ExpectSameLines(Txt.LoadListLines, t.LoadListLines, "LoadListLines");
+    ExpectSameLines(Txt.PointLoadListLines, t.PointLoadListLines, "PointLoadListLines");
+    ExpectSameLines(Txt.CaseMaxStressLines, t.CaseMaxStressLines, "CaseMaxStressLines");
+    EXPECT_EQ(Txt.MaxStressLine, t.MaxStressLine);
+    EXPECT_EQ(Txt.MaxStressValue, t.MaxStressValue);
+    EXPECT_EQ(Txt.FactoredLoadCount, t.FactoredLoadCount);
+}
+
+class OpenAndSave : public FileCommands {
+protected:
+    void Analyse(const BeamBuilder& beam) {
+        beam.Commit();
+        SetDefaultUnits(Model);
+        Model.FactoredLoadsFlag = 1;
+        // What start-up and the input windows leave in a job.
+        Model.VersionNumber = "1.3";
+        Model.VersionSuffix = ".1";
+        Model.FileTag = "MBS";
+        Model.CurrentLoadcase = 1;
+        Model.LoadRowsShown = 6;
+        Model.HeaderCompany = "Acme Temporary Works";
+        AnalyseBeam(host);
+        ASSERT_EQ(Model.AnalysedFlag, 1);
+        ASSERT_TRUE(dialogs->messages().empty()) << dialogs->messages()[0];
+    }
+
+    // LH and RH cantilevers on forkheads; loadcase 2 lifts support 3 off its forkhead; loadcase 3
+    // has a load standing on support 2 and loads with factors.
+    static BeamBuilder ForkheadBeam() {
+        return BeamBuilder()
+            .LHCantilever(1000)
+            .Spans({4000, 4000, 4000})
+            .RHCantilever(1500)
+            .AllSupports(supForkhead)
+            .Udl(1, 0, 10, 14500, 1.4f)
+            .Udl(2, 1000, 20, 4000)
+            .Point(2, 500, 2000)
+            .Point(3, 5000, 30000, 1.6f)
+            .Distributed(3, 9000, 5, 15, 6500, 1.2f)
+            .Point(3, 14500, 4000);
+    }
+
+    RecordingFileHost host;
+    ScopedScriptedDialogs dialogs;
+};
+
+TEST_F(OpenAndSave, AnAnalysedJobComesBackWithEveryResultAndText) {
+    Analyse(ForkheadBeam());
+    ASSERT_LT(Model.SpanCount[2], 3) << "loadcase 2 was to release a support";
+    const AnalysedJob analysed;
+    const std::string path = dir_.path("forkheads.kxf");
+    Model.BeamFileName = path;
+    SaveBeamFile(host);
+    const Bytes saved = ReadWholeFile(path);
+
+    // Another job in between, with more loadcases, then New.
+    Analyse(BeamBuilder()
+                .EqualSpans(5, 3000)
+                .Udl(5, 0, 3, 15000)
+                .Udl(4, 0, 1, 15000)
+                .ShearDeflection()
+                .Section(210000, 1e8f, 5e6f));
+    NewBeam(host);
+    host.calls.clear();
+    ASSERT_TRUE(OpenBeamFile(host, path));
+    EXPECT_EQ(Model.BeamFileName, path);
+    EXPECT_EQ(host.caption, path);
+    EXPECT_TRUE(dialogs->messages().empty());
+    ExpectSameResults(analysed);
+
+    // Saving it again writes the same bytes.
+    const std::string again = dir_.path("again.kxf");
+    Model.BeamFileName = again;
+    SaveBeamFile(host);
+    EXPECT_EQ(ReadWholeFile(again), saved);
+}
+
+TEST_F(OpenAndSave, UnloadedLoadcasesAndTheEnvelopeComeBackToo) {
+    // Couplers and shear deflection; loadcases 1 and 3 without loads.
+    Analyse(BeamBuilder()
+                .Spans({3000, 5000, 3000})
+                .Support(2, supCouplerTop, 4e9f)
+                .Support(3, supCouplerMid, 8e9f)
+                .ShearDeflection()
+                .Section(210000, 2e8f, 8e6f)
+                .Udl(2, 0, 12, 11000, 1.5f)
+                .Point(4, 5500, 25000)
+                .Point(4, 3000, 10000));
+    ASSERT_EQ(Model.LoadcaseCount, 4);
+    const AnalysedJob analysed;
+    const std::string path = dir_.path("couplers.kxf");
+    Model.BeamFileName = path;
+    SaveBeamFile(host);
+
+    Analyse(ForkheadBeam());
+    ASSERT_TRUE(OpenBeamFile(host, path));
+    ExpectSameResults(analysed);
+    EXPECT_EQ(Txt.CaseListing[3][1], "LOADCASE3");
+    EXPECT_EQ(Txt.CaseListing[3][2], "No Loads Applied");
+    EXPECT_EQ(Txt.CaseListing[3][0], "2");
+    // Several loadcases: "All" is shown, with the envelope and the diagrams of the loaded ones.
+    const std::vector<std::string> tail(host.calls.end() - 12, host.calls.end());
+    EXPECT_EQ(tail, (std::vector<std::string>{
+                        "SetShownCase 0", "SetCaseSelection All 0", "ShowCaseResults", "FillResultsList",
+                        "ShowEnvelopeResults", "SetShownCase 2", "DrawDiagrams", "SetShownCase 4",
+                        "DrawDiagrams", "EnableCaseSelector 4", "EnableFileMenus", "RestoreInputForms"}));
+}
+
+TEST_F(OpenAndSave, OpenTalksToTheWindowsInOrder) {
+    Analyse(BeamBuilder().Spans({4000}).LHCantilever(800).Udl(1, 0, 5, 4800));
+    const std::string path = dir_.path("one.kxf");
+    Model.BeamFileName = path;
+    SaveBeamFile(host);
+    host.calls.clear();
+    ASSERT_TRUE(OpenBeamFile(host, path));
+    EXPECT_EQ(host.calls, (std::vector<std::string>{"HideInputForms",
+                                                    "SetCaption ",
+                                                    "DisableFileMenus",
+                                                    "SetShownCase 0",
+                                                    "ResetImageRect",
+                                                    "FillImageBlack",
+                                                    "ResetInputForms",
+                                                    "ClearResultLists",
+                                                    "SetCaption " + path,
+                                                    "TileDefault",
+                                                    "EmptyResultLists",
+                                                    "ShowCaseSelector",
+                                                    "FillImageBlack",
+                                                    "DrawBeam",
+                                                    "DrawLoads",
+                                                    "SetShownCase 1",
+                                                    "SetCaseSelection 1 1",
+                                                    "ShowCaseResults",
+                                                    "FillResultsList",
+                                                    "SetShownCase 1",
+                                                    "DrawDiagrams",
+                                                    "EnableCaseSelector 1",
+                                                    "EnableFileMenus",
+                                                    "RestoreInputForms"}));
+    EXPECT_EQ(Model.ShownCaseMode, 0);
+    EXPECT_EQ(Model.AnalysedFlag, 1);
+}
+
+TEST_F(OpenAndSave, AJobSavedAfterAnUnstableAnalysisOpensWithTheSameMessage) {
+    // Two spans on forkheads lifted by an upward load: the analysis stops on loadcase 2.
+    Analyse(BeamBuilder().Spans({5000, 5000}).AllSupports(supForkhead).Udl(1, 0, 4, 10000));
+    Model.LoadTable[2][1] = Model.LoadTable[1][1];
+    Model.LoadTable[2][1][lfP] = -4;
+    Model.LoadTable[2][1][lfW2] = -4;
+    Model.CaseHasLoads[2] = 1;
+    AnalyseBeam(host);
+    ASSERT_EQ(dialogs->messages(),
+              (std::vector<std::string>{"  ERROR         \r\rLoadcase 2   Beam is unstable"}));
+    const std::string path = dir_.path("unstable.kxf");
+    Model.BeamFileName = path;
+    SaveBeamFile(host);
+
+    dialogs->clear();
+    host.calls.clear();
+    ASSERT_TRUE(OpenBeamFile(host, path));
+    EXPECT_EQ(dialogs->messages(),
+              (std::vector<std::string>{"  ERROR         \r\rLoadcase 2   Beam is unstable"}));
+    EXPECT_EQ(Model.BeamFileName, path);
+    EXPECT_EQ(Txt.CaseSupportLines[1][1], "SUPPORTS"); // loadcase 1 was listed
+    EXPECT_EQ(host.calls.back(), "RestoreInputForms");
+    EXPECT_EQ(std::count(host.calls.begin(), host.calls.end(), "DrawDiagrams"), 0);
+}
+
+TEST_F(OpenAndSave, ARefusedFileLeavesTheJobAsAfterNew) {
+    Analyse(ForkheadBeam());
+    const std::string path = dir_.path("damaged.kxf");
+    Model.BeamFileName = path;
+    SaveBeamFile(host);
+    Bytes image = ReadWholeFile(path);
+    PutInt(image, 708, 6); // six loadcases
+    putFile(path, image);
+
+    NewBeam(host);
+    const Bytes afterNew = WriteKxfFile();
+    host.calls.clear();
+    EXPECT_FALSE(OpenBeamFile(host, path));
+    EXPECT_EQ(dialogs->messages(), (std::vector<std::string>{"Not a valid beam file"}));
+    EXPECT_EQ(WriteKxfFile(), afterNew);
+    EXPECT_EQ(Model.BeamFileName, "");
+    EXPECT_EQ(host.caption, "");
+    EXPECT_EQ(std::count(host.calls.begin(), host.calls.end(), "EnableFileMenus"), 0);
+
+    // A name that does not end in "kxf" is not read, and no message is shown.
+    dialogs->clear();
+    PutInt(image, 708, 3);
+    putFile(dir_.path("job.KXF"), image);
+    EXPECT_FALSE(OpenBeamFile(host, dir_.path("job.KXF")));
+    EXPECT_TRUE(dialogs->messages().empty());
+    EXPECT_EQ(Model.LoadcaseCount, 0);
+
+    // A file that is not there: the I/O error goes to the error box, after New.
+    Model.HeaderJobRef = "before";
+    EXPECT_THROW(OpenBeamFile(host, dir_.path("missing.kxf")), IoError);
+    EXPECT_EQ(Model.HeaderJobRef, "");
+}
+
+TEST_F(OpenAndSave, SaveFallsBackToSaveAsAndSaveAsReportsFailures) {
+    Analyse(BeamBuilder().Spans({4000}).Udl(1, 0, 5, 4000));
+    // Never saved: Save asks for a name; a name without extension gets ".kxf".
+    dialogs->fileAnswers.push_back(dir_.path("first"));
+    SaveBeamFile(host);
+    EXPECT_EQ(Model.BeamFileName, dir_.path("first.kxf"));
+    EXPECT_EQ(host.caption, dir_.path("first.kxf"));
+    EXPECT_EQ(ReadWholeFile(dir_.path("first.kxf")), WriteKxfFile());
+    EXPECT_EQ(dialogs->shown.back().kind, "save");
+    EXPECT_EQ(dialogs->shown.back().text, "Save As");
+
+    // A file that cannot be written: Save turns to Save As, and Save As reports the failure but
+    // keeps the name.
+    const std::string blocked = dir_.path("blocked.kxf");
+    std::filesystem::create_directory(blocked + ".~tmp");
+    Model.BeamFileName = blocked;
+    dialogs->fileAnswers.push_back(blocked);
+    SaveBeamFile(host);
+    EXPECT_EQ(dialogs->messages(), (std::vector<std::string>{"File Saving Error"}));
+    EXPECT_EQ(Model.BeamFileName, blocked);
+    EXPECT_EQ(host.caption, blocked);
+
+    // Cancelled: nothing written, the caption shows the name as it was.
+    dialogs->clear();
+    SaveBeamFileAs(host);
+    EXPECT_TRUE(dialogs->messages().empty());
+    EXPECT_EQ(host.caption, blocked);
 }
 
 } // namespace
