@@ -541,9 +541,19 @@ TEST_F(OpenAndSave, ARefusedFileLeavesTheJobAsAfterNew) {
     EXPECT_EQ(host.caption, "");
     EXPECT_EQ(std::count(host.calls.begin(), host.calls.end(), "EnableFileMenus"), 0);
 
-    // A name that does not end in "kxf" is not read, and no message is shown.
+    // A version other than 1: its own message, and the name is not taken either.
     dialogs->clear();
     PutInt(image, 708, 3);
+    PutStr(image, 0, "2.0", 25);
+    putFile(path, image);
+    EXPECT_FALSE(OpenBeamFile(host, path));
+    EXPECT_EQ(dialogs->messages(), (std::vector<std::string>{"Beam file version 2.0 cannot be read"}));
+    EXPECT_EQ(Model.BeamFileName, "");
+    EXPECT_EQ(Model.LoadcaseCount, 0);
+    PutStr(image, 0, "1.3", 25);
+
+    // A name that does not end in "kxf" is not read, and no message is shown.
+    dialogs->clear();
     putFile(dir_.path("job.KXF"), image);
     EXPECT_FALSE(OpenBeamFile(host, dir_.path("job.KXF")));
     EXPECT_TRUE(dialogs->messages().empty());
@@ -553,6 +563,32 @@ TEST_F(OpenAndSave, ARefusedFileLeavesTheJobAsAfterNew) {
     Model.HeaderJobRef = "before";
     EXPECT_THROW(OpenBeamFile(host, dir_.path("missing.kxf")), IoError);
     EXPECT_EQ(Model.HeaderJobRef, "");
+}
+
+TEST_F(OpenAndSave, APathOfAnyLengthIsKeptWhole) {
+    Analyse(BeamBuilder().Spans({4000, 3000}).Udl(1, 0, 5, 7000));
+    std::string folder = dir_.dir();
+    while (folder.size() < 180)
+        folder += "/a-long-folder-name";
+    std::filesystem::create_directories(folder);
+    const std::string path = folder + "/job.kxf";
+    dialogs->fileAnswers.push_back(path);
+    SaveBeamFileAs(host);
+    ASSERT_EQ(Model.BeamFileName, path);
+    const Bytes saved = ReadWholeFile(path);
+
+    // Results of another beam, the steel check lines among them, are gone after Open.
+    Analyse(BeamBuilder().EqualSpans(4, 2000).Udl(5, 0, 1, 8000));
+    Txt.SteelCheckLines[5][0] = "1";
+    Txt.SteelCheckLines[5][1] = "earlier beam";
+    ASSERT_TRUE(OpenBeamFile(host, path));
+    EXPECT_EQ(Model.BeamFileName, path);
+    EXPECT_EQ(host.caption, path);
+    EXPECT_EQ(Txt.SteelCheckLines[5][1], "");
+    EXPECT_EQ(Txt.SteelCheckLines[5][0], "");
+    EXPECT_EQ(Eng.StoredShear[5][1][1], 0.0f);
+    SaveBeamFile(host);
+    EXPECT_EQ(ReadWholeFile(path), saved);
 }
 
 TEST_F(OpenAndSave, SaveFallsBackToSaveAsAndSaveAsReportsFailures) {
