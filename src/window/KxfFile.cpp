@@ -360,7 +360,7 @@ public:
     void trailer(const Str25&) {}
 };
 
-// The program's variables in a fresh scratch copy, for one read.
+// A copy of the program's variables that a read fills before anything is checked or taken.
 struct KxfScratch {
     SharedModel m;
     EngineState e;
