@@ -14,6 +14,7 @@
 #include "platform/Files.h"
 #include "window/KxfFile.h"
 #include "window/ResultText.h"
+#include "window/ResultsSummary.h"
 
 namespace kx {
 
@@ -226,7 +227,7 @@ bool RebuildResults(AnalysisHost& host) {
     EnvelopeDeflectionExtremes();
     if (!IsForkheadBeam()) { // the analysis builds no envelope for forkheads either
         BuildEnvelopeTable();
-        RunHook(TextHooks.BuildEnvelopeText);
+        BuildEnvelopeText();
     }
     host.DrawBeam();
     host.DrawLoads();

@@ -6,8 +6,10 @@
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <memory>
 
+#include "KxfTestJobs.h"
 #include "KxfTestSupport.h"
 #include "RecordingFileHost.h"
 #include "engine/AnalyseBeam.h"
@@ -310,25 +312,33 @@ void ExpectSameResults(const AnalysedJob& a) {
     EXPECT_TRUE(Eng.CouplerMomentMax == e.CouplerMomentMax);
     EXPECT_TRUE(Eng.EnvelopeIntervalValues == e.EnvelopeIntervalValues);
     EXPECT_TRUE(Eng.EnvelopeTable == e.EnvelopeTable);
-    EXPECT_TRUE(Eng.CheckResults == e.CheckResults);
-    EXPECT_TRUE(Eng.ShearRatios == e.ShearRatios);
     EXPECT_TRUE(Eng.CaseCheckFailures == e.CaseCheckFailures);
     EXPECT_TRUE(Eng.ReleasedSupport == e.ReleasedSupport);
     EXPECT_TRUE(Eng.LoadcaseSpanLength == e.LoadcaseSpanLength);
     EXPECT_TRUE(Eng.CantileverLength == e.CantileverLength);
-    // The file keeps the work tables as singles, so the shear jumps that make a reaction are
-    // rounded once more than in the analysis.
+    // The file keeps the work tables as singles, so what is worked out again from them (the
+    // reactions from the shear jumps, the check ratios inside restraint intervals) is rounded
+    // once more than in the analysis.
+    auto near = [](double now, double then) {
+        return std::abs(now - then) <= 1e-6 * std::max(1.0, std::abs(then));
+    };
     for (int lc = 1; lc <= 5; ++lc)
         for (int k = 1; k <= kMaxSupports; ++k)
-            EXPECT_NEAR(Eng.SupportReaction[lc][k], e.SupportReaction[lc][k],
-                        1e-6 * std::max(1.0, std::abs(e.SupportReaction[lc][k])))
+            EXPECT_PRED2(near, Eng.SupportReaction[lc][k], e.SupportReaction[lc][k])
                 << "loadcase " << lc << " support " << k;
-    // Each loadcase's reactions, loads standing on supports included, carry its whole load.
+    for (int c = 0; c <= 5; ++c)
+        for (int r = 0; r <= 27; ++r) {
+            EXPECT_PRED2(near, Eng.ShearRatios[c][r], e.ShearRatios[c][r]) << c << " " << r;
+            for (int i = 0; i <= 10; ++i)
+                EXPECT_PRED2(near, Eng.CheckResults[c][r][i], e.CheckResults[c][r][i])
+                    << c << " " << r << " " << i;
+        }
+    // Each stored loadcase's reactions, loads standing on supports included, carry its whole load.
     for (int lc = 1; lc <= a.m.LoadcaseCount; ++lc) {
         double sum = 0;
         for (int k = 1; k <= kMaxSupports; ++k)
             sum += Eng.SupportReaction[lc][k];
-        if (a.m.CaseHasLoads[lc] == 1) {
+        if (a.m.CaseHasLoads[lc] == 1 && Eng.ShearPolyline[lc][0].x > 0) {
             EXPECT_NEAR(sum, Model.TotalAppliedLoad[lc], 1e-4 * sum) << lc;
         }
     }
@@ -364,36 +374,13 @@ void ExpectSameResults(const AnalysedJob& a) {
 
 class OpenAndSave : public FileCommands {
 protected:
-    void Analyse(const BeamBuilder& beam) {
-        beam.Commit();
-        SetDefaultUnits(Model);
-        Model.FactoredLoadsFlag = 1;
-        // What start-up and the input windows leave in a job.
-        Model.VersionNumber = "1.3";
-        Model.VersionSuffix = ".1";
-        Model.FileTag = "MBS";
-        Model.CurrentLoadcase = 1;
-        Model.LoadRowsShown = 6;
-        Model.HeaderCompany = "Acme Temporary Works";
-        AnalyseBeam(host);
+    // setUp, when given, completes the committed job after the beam (a section, effective lengths).
+    void Analyse(const BeamBuilder& beam, const std::function<void()>& setUp = {}) {
+        AnalyseAsSaved(beam, setUp, host);
         ASSERT_EQ(Model.AnalysedFlag, 1);
-        ASSERT_TRUE(dialogs->messages().empty()) << dialogs->messages()[0];
-    }
-
-    // LH and RH cantilevers on forkheads; loadcase 2 lifts support 3 off its forkhead; loadcase 3
-    // has a load standing on support 2 and loads with factors.
-    static BeamBuilder ForkheadBeam() {
-        return BeamBuilder()
-            .LHCantilever(1000)
-            .Spans({4000, 4000, 4000})
-            .RHCantilever(1500)
-            .AllSupports(supForkhead)
-            .Udl(1, 0, 10, 14500, 1.4f)
-            .Udl(2, 1000, 20, 4000)
-            .Point(2, 500, 2000)
-            .Point(3, 5000, 30000, 1.6f)
-            .Distributed(3, 9000, 5, 15, 6500, 1.2f)
-            .Point(3, 14500, 4000);
+        for (const std::string& m : dialogs->messages()) // warnings such as the double-coupler one pass
+            ASSERT_EQ(m.find("ERROR"), std::string::npos) << m;
+        dialogs->clear();
     }
 
     RecordingFileHost host;
@@ -401,7 +388,9 @@ protected:
 };
 
 TEST_F(OpenAndSave, AnAnalysedJobComesBackWithEveryResultAndText) {
-    Analyse(ForkheadBeam());
+    Analyse(ForkheadTestBeam(), [] { SetSteelSection(); });
+    ASSERT_EQ(Model.StoredSpanIntervals, 200);
+    ASSERT_GT(LineCount(Txt.SteelCheckLines[3]), 10) << "the steel check was to run";
     ASSERT_LT(Model.SpanCount[2], 3) << "loadcase 2 was to release a support";
     const AnalysedJob analysed;
     const std::string path = dir_.path("forkheads.kxf");
@@ -448,7 +437,7 @@ TEST_F(OpenAndSave, UnloadedLoadcasesAndTheEnvelopeComeBackToo) {
     Model.BeamFileName = path;
     SaveBeamFile(host);
 
-    Analyse(ForkheadBeam());
+    Analyse(ForkheadTestBeam());
     ASSERT_TRUE(OpenBeamFile(host, path));
     ExpectSameResults(analysed);
     EXPECT_EQ(Txt.CaseListing[3][1], "LOADCASE3");
@@ -522,8 +511,27 @@ TEST_F(OpenAndSave, AJobSavedAfterAnUnstableAnalysisOpensWithTheSameMessage) {
     EXPECT_EQ(std::count(host.calls.begin(), host.calls.end(), "DrawDiagrams"), 0);
 }
 
+TEST_F(OpenAndSave, AJobSavedAfterTheSteelCheckStoppedOpensAsFarAsItWent) {
+    Analyse(ForkheadTestBeam(), [] { SetSteelSection(); });
+    Model.EffLength[3][0] = 6000; // Le/r 327, beyond table A1: the analysis stops after loadcase 1
+    AnalyseBeam(host);
+    ASSERT_EQ(Model.CheckAbortFlag, 1);
+    const AnalysedJob stopped;
+    const std::string path = dir_.path("stopped.kxf");
+    Model.BeamFileName = path;
+    SaveBeamFile(host);
+
+    Analyse(ForkheadTestBeam());
+    host.calls.clear();
+    ASSERT_TRUE(OpenBeamFile(host, path));
+    ExpectSameResults(stopped);
+    EXPECT_EQ(Txt.CaseListing[2][1], ""); // loadcase 2 was never reached
+    EXPECT_EQ(std::count(host.calls.begin(), host.calls.end(), "DrawDiagrams"), 0);
+    EXPECT_EQ(host.calls.back(), "RestoreInputForms");
+}
+
 TEST_F(OpenAndSave, ARefusedFileLeavesTheJobAsAfterNew) {
-    Analyse(ForkheadBeam());
+    Analyse(ForkheadTestBeam());
     const std::string path = dir_.path("damaged.kxf");
     Model.BeamFileName = path;
     SaveBeamFile(host);

@@ -1,10 +1,14 @@
 // Beam jobs with a distinct value in every field of the beam file, for the tests and the fuzz seeds.
 #pragma once
 
+#include <functional>
 #include <string>
 
+#include "engine/AnalyseBeam.h"
+#include "engine/BeamBuilder.h"
 #include "engine/EngineState.h"
 #include "foundation/SharedModel.h"
+#include "foundation/Units.h"
 #include "window/DrawingState.h"
 #include "window/ResultText.h"
 
@@ -316,6 +320,75 @@ inline void SetUpGridJob(int NS, int NLC, int NI, unsigned seed) {
     Txt.SummaryLines[1] = "RESULTS";
     Txt.MaximaLines[0] = "7";
     m.AnalysedFlag = 1;
+}
+
+// LH and RH cantilevers on forkheads; loadcase 2 lifts support 3 off its forkhead; loadcase 3
+// has a load standing on support 2 and loads with factors.
+inline kx::test::BeamBuilder ForkheadTestBeam() {
+    return kx::test::BeamBuilder()
+        .LHCantilever(1000)
+        .Spans({4000, 4000, 4000})
+        .RHCantilever(1500)
+        .AllSupports(supForkhead)
+        .Udl(1, 0, 10, 14500, 1.4f)
+        .Udl(2, 1000, 20, 4000)
+        .Point(2, 500, 2000)
+        .Point(3, 5000, 30000, 1.6f)
+        .Distributed(3, 9000, 5, 15, 6500, 1.2f)
+        .Point(3, 14500, 4000);
+}
+
+// "127 x 76 UB 13" checked to BS 5975, effective length = member length, span 2 restrained
+// at 1000 and 2500 mm.
+inline void SetSteelSection() {
+    SharedModel& m = Model;
+    m.SteelSectionFlag = 1;
+    m.MemberType = "HRS";
+    m.SectionShape = "Beam";
+    m.SectionFamilyCode = "UB";
+    m.SectionDescription = "127 x 76 UB 13";
+    m.SectionPropLines[0] = "2";
+    m.SectionPropLines[1] = " 127 x 76 UB 13";
+    m.SectionPropLines[2] = " Ixx = 473.4 cm^4";
+    m.FlangeThickness = 7.6f;
+    m.WebThickness = 4;
+    for (int r = 0; r <= kRHCantRow; ++r) {
+        m.SpanData[r][mfY] = 63.5f;
+        m.SpanData[r][mfShearArea] = 508;
+        m.SpanData[r][mfRy] = 18.369f;
+        m.SpanData[r][mfDT] = 16.711f;
+        m.SpanData[r][mfSteelDepth] = 127;
+        if (m.SpanData[r][mfExists] != 1.0f) continue;
+        m.EffLength[r][0] = m.SpanData[r][mfL];
+        m.EffLengthText[r] = "1.0L";
+        m.EffLengthMemberLength[r] = m.SpanData[r][mfL];
+    }
+    m.SpanOptNot[1] = 1;
+    m.SpanOptInt[2] = 1;
+    m.EffLength[2][kIntervalCountField] = 2;
+    m.EffLength[2][1] = 1000;
+    m.EffLength[2][2] = 1500;
+    m.RestraintPos[2][1] = 50;
+    m.RestraintPos[2][2] = 75;
+    m.EffLengthText[2] = "2 support(s)";
+    m.AnySpanIntervals = 1;
+}
+
+// Commits the beam (setUp, when given, completes it: a section, effective lengths) with what
+// start-up and the input windows leave in every job, and analyses it.
+inline void AnalyseAsSaved(const kx::test::BeamBuilder& beam, const std::function<void()>& setUp,
+                           AnalysisHost& host) {
+    beam.Commit();
+    if (setUp) setUp();
+    SetDefaultUnits(Model);
+    Model.FactoredLoadsFlag = 1;
+    Model.VersionNumber = "1.3";
+    Model.VersionSuffix = ".1";
+    Model.FileTag = "MBS";
+    Model.CurrentLoadcase = 1;
+    Model.LoadRowsShown = 6;
+    Model.HeaderCompany = "Acme Temporary Works";
+    AnalyseBeam(host);
 }
 
 } // namespace kxtest
