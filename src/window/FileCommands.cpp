@@ -46,40 +46,33 @@ void ResetBeamJob() {
             rec.fill(0);
             rec[lfApplied] = -1.0f;
         }
-    for (TMemberRow& row : m.SpanData)
-        row.fill(0);
-    m.EffLengthMemberLength.fill(0);
+    ZeroFill(m.SpanData);
+    ZeroFill(m.EffLengthMemberLength);
     m.HeaderProject1 = "";
     m.HeaderProject2 = "";
     m.HeaderJobDesc = "";
     m.HeaderJobRef = "";
     m.SectionDescription = "";
     m.BeamLength = 0;
-    m.SupportType.fill(supNone);
-    m.SupportStiffness.fill(0);
-    for (auto& row : Eng.SupportReaction)
-        row.fill(0);
-    for (auto& row : Eng.SupportPointLoad)
-        row.fill(0);
+    ZeroFill(m.SupportType);
+    ZeroFill(m.SupportStiffness);
+    ZeroFill(Eng.SupportReaction);
+    ZeroFill(Eng.SupportPointLoad);
+    ZeroFill(Eng.UnfactoredSupportPointLoad);
+    ZeroFill(Eng.SupportWorkValues);
+    ZeroFill(Eng.MinSupportReaction);
     for (int row = 0; row <= kMaxSpans; ++row)
         for (int p = 1; p <= kResultPoints; ++p) {
             Eng.ShearForce[row][p] = 0;
             Eng.BendingMoment[row][p] = 0;
         }
-    for (auto& loadcase : m.UDLStackTable)
-        for (TUDLStackRec& rec : loadcase)
-            rec.fill(0);
-    for (TExtremesTable* table : {&Eng.ShearExtremes, &Eng.MomentExtremes, &Eng.DeflectionExtremes})
-        for (auto& slot : *table)
-            for (TExtremesRec& rec : slot)
-                rec.fill(0);
-    for (int i = 0; i <= 50; ++i) {
-        m.SectionPropLines[i] = "";
-        m.TimberResultLinesSaved[i] = "";
-    }
-    for (auto& slot : Eng.CheckResults)
-        for (TCheckRow& row : slot)
-            row.fill(0);
+    ZeroFill(m.UDLStackTable);
+    ZeroFill(Eng.ShearExtremes);
+    ZeroFill(Eng.MomentExtremes);
+    ZeroFill(Eng.DeflectionExtremes);
+    ZeroFill(m.SectionPropLines);
+    ZeroFill(m.TimberResultLinesSaved);
+    ZeroFill(Eng.CheckResults);
     m.TimberGradeSaved = "";
     for (int k = 0; k < 4; ++k) // the fifth value is the steel calculator's own
         m.CapCheckSettings[k] = 0;
@@ -89,13 +82,10 @@ void ResetBeamJob() {
     m.SteelSectionFlag = 0;
     for (SpanFlags* f : {&m.SpanOptPos, &m.SpanOptDead, &m.SpanOptFull, &m.SpanOptPartial, &m.SpanOptNot,
                          &m.SpanOpt12, &m.SpanOptRestrained, &m.SpanOptInt})
-        f->fill(0);
-    for (TEffLengthRec& rec : m.EffLength)
-        rec.fill(0);
-    for (auto& row : m.RestraintPos)
-        row.fill(0);
-    for (Str25& text : m.EffLengthText)
-        text = "";
+        ZeroFill(*f);
+    ZeroFill(m.EffLength);
+    ZeroFill(m.RestraintPos);
+    ZeroFill(m.EffLengthText);
     m.FactoredLoadsFlag = 0;
     m.FileTag = "MBS";
     ReadNewBeamUnits();
@@ -195,10 +185,8 @@ bool RebuildResults(AnalysisHost& host) {
     // Working out the point loads on the supports also recomputes the applied totals, which the
     // file holds as the analysis left them; each loadcase keeps its own support loads.
     const auto totals = Model.TotalAppliedLoad;
-    auto pointLoads = Eng.SupportPointLoad;
-    auto unfactoredPointLoads = Eng.UnfactoredSupportPointLoad;
-    ZeroFill(pointLoads);
-    ZeroFill(unfactoredPointLoads);
+    decltype(Eng.SupportPointLoad) pointLoads{};
+    decltype(Eng.UnfactoredSupportPointLoad) unfactoredPointLoads{};
     bool complete = true;
     for (int lc = 1; lc <= count && complete; ++lc) {
         Eng.CurrentCase = lc;
@@ -208,7 +196,7 @@ bool RebuildResults(AnalysisHost& host) {
             host.FillImageBlack();
             dlg().Message(UnstableBeamMessage(lc));
             complete = false;
-            break;
+            continue;
         }
         DistributeLoads();
         pointLoads[lc] = Eng.SupportPointLoad[lc];

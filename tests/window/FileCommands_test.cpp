@@ -69,6 +69,8 @@ protected:
         m.SupportStiffness[3] = 1e9f;
         Eng.SupportReaction[5][26] = 1;
         Eng.SupportPointLoad[2][3] = 1;
+        Eng.SupportWorkValues[26] = 1;
+        Eng.MinSupportReaction[1] = -1;
         Eng.ShearForce[25][201] = 1;
         Eng.BendingMoment[0][1] = 1;
         m.UDLStackTable[5][50][usW2Sum] = 1;
@@ -134,6 +136,8 @@ TEST_F(FileCommands, NewResetsTheJobAndKeepsWhatNewKeeps) {
     EXPECT_EQ(m.SupportStiffness[3], 0.0f);
     EXPECT_EQ(Eng.SupportReaction[5][26], 0.0);
     EXPECT_EQ(Eng.SupportPointLoad[2][3], 0.0f);
+    EXPECT_EQ(Eng.SupportWorkValues[26], 0.0f);
+    EXPECT_EQ(Eng.MinSupportReaction[1], 0.0f);
     EXPECT_EQ(Eng.ShearForce[25][201], 0.0);
     EXPECT_EQ(Eng.BendingMoment[0][1], 0.0);
     EXPECT_EQ(m.UDLStackTable[5][50][usW2Sum], 0.0f);
