@@ -257,8 +257,7 @@ PassEnd RunLoadcase(int lc, ReleaseReactions& R) {
         ZeroWorkRows();
         R.fill(0);
         Eng.NumSpanIntervals = kDeflectionIntervals;
-        Txt.CaseListing[lc][1] = "LOADCASE" + std::to_string(lc);
-        Txt.CaseListing[lc][2] = "No Loads Applied";
+        WriteNoLoadsListing(lc);
         if (Model.CaseHasLoads[lc] == 0) return PassEnd::NoLoads;
         FirstSolve(lc);
         if (!IsForkheadBeam()) break;
@@ -270,16 +269,7 @@ PassEnd RunLoadcase(int lc, ReleaseReactions& R) {
     ChooseResultResolution();
     FinalPass(lc);
 
-    StoreLoadcaseResults();
-    BuildMaxStressText();
-    Txt.TimberCheckLines[lc][0] = "0";
-    MaxCouplerMoment();
-    BuildCaseResultsText();
-    if (Model.CheckAbortFlag == 1) return PassEnd::CheckStopped;
-
-    Txt.EnvelopeLines[0] = "0";
-    if (!IsForkheadBeam()) CalcSpanIntervalValues();
-    return PassEnd::Stored;
+    return StoreAndListLoadcase() ? PassEnd::Stored : PassEnd::CheckStopped;
 }
 
 bool IsCoupler(int32 code) { return code == supCouplerTop || code == supCouplerMid; }
@@ -385,13 +375,36 @@ void AnalyseBeam(AnalysisHost& host) {
         if (end == PassEnd::Unstable) {
             // Nothing of this loadcase was stored: its pass never reached the stores.
             host.FillImageBlack();
-            dlg().Message("  ERROR         \r\rLoadcase " + std::to_string(lc) + "   Beam is unstable");
+            dlg().Message(UnstableBeamMessage(lc));
             return;
         }
         if (end == PassEnd::CheckStopped) return;
     }
     Eng.CurrentCase = Model.LoadcaseCount + 1;
     FinishAnalysis(host);
+}
+
+void WriteNoLoadsListing(int lc) {
+    Txt.CaseListing[lc][1] = "LOADCASE" + std::to_string(lc);
+    Txt.CaseListing[lc][2] = "No Loads Applied";
+}
+
+bool StoreAndListLoadcase() {
+    const int lc = Eng.CurrentCase;
+    StoreLoadcaseResults();
+    BuildMaxStressText();
+    Txt.TimberCheckLines[lc][0] = "0";
+    MaxCouplerMoment();
+    BuildCaseResultsText();
+    if (Model.CheckAbortFlag == 1) return false;
+
+    Txt.EnvelopeLines[0] = "0";
+    if (!IsForkheadBeam()) CalcSpanIntervalValues();
+    return true;
+}
+
+std::string UnstableBeamMessage(int lc) {
+    return "  ERROR         \r\rLoadcase " + std::to_string(lc) + "   Beam is unstable";
 }
 
 void ClearResults(AnalysisHost& host) {

@@ -61,6 +61,18 @@ public:
 // and without touching any result, a beam whose members or section cannot be solved.
 void AnalyseBeam(AnalysisHost& host);
 
+// The listing of a loadcase without loads ("LOADCASE" n, "No Loads Applied"), which a loadcase
+// with loads has replaced by its own when it is listed.
+void WriteNoLoadsListing(int lc);
+
+// The analysis' last steps for the solved loadcase Eng.CurrentCase, which Open repeats from the
+// stored results: stores, stress lines, coupler moment, the listing with the member check, and
+// the twentieth-point values. False when the steel check stopped the analysis (CheckAbortFlag).
+bool StoreAndListLoadcase();
+
+// The message that ends an analysis whose loadcase lc left fewer than two supports.
+std::string UnstableBeamMessage(int lc);
+
 // Clears every result of the previous analysis and sets each loadcase's members back to the
 // committed beam.
 void ClearResults(AnalysisHost& host);

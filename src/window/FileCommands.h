@@ -1,0 +1,96 @@
+// File New, Open and Save without the window: the reset of the job, reading a beam file with the
+// rebuild of its results, and writing one so that a failed save never destroys the old file.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "engine/AnalyseBeam.h"
+
+namespace kx {
+
+// What New and Open do to the windows beyond what the analysis does to them. The main window
+// implements it; the commands call it in the order the windows are to see it.
+class FileCommandsHost : public AnalysisHost {
+public:
+    // Hides the beam form KX_BeamFrm and the load form LoadDataFrm.
+    virtual void HideInputForms() = 0;
+    // The main window's caption.
+    virtual void SetCaption(const std::string& caption) = 0;
+    // Disables Save1, SaveAs1 and Print1.
+    virtual void DisableFileMenus() = 0;
+    // Clears the input windows for a new beam: on the load form OptionP1 and OptionUDL1
+    // unchecked, then ClearAllLoads, HideLoadRows, ShowLoadRows, ResetApplyFlags and
+    // ShowLoadFactorColumn; on the beam form ResetBeamForm and ClearBeamSketch; the timber section
+    // form's Combo_Grade at its first item; CantLHClear, SpanClear and CantRHClear; the header
+    // form's Edit_Project_1, Edit_Project_2, Edit_JobDesc and Edit_Ref emptied.
+    virtual void ResetInputForms() = 0;
+    // Empties List_Results and List_CaseResults, both with black text, and disables UpDown1.
+    virtual void ClearResultLists() = 0;
+    // Tile > Default: the default layout of the main window.
+    virtual void TileDefault() = 0;
+    // Rebuilds the input windows' working copies from the committed model that Open has read:
+    // RestoreBeamForm (which also sets the timber section form), RestoreCommittedLoads,
+    // CantLHRestoreFromCommitted, SpanRestoreFromCommitted and CantRHRestoreFromCommitted.
+    virtual void RestoreInputForms() = 0;
+};
+
+// The filters of the open and save dialogs.
+inline constexpr const char* kOpenBeamFilter = "KX-Flexor  Beam Data   (*.kxf)|*.kxf";
+inline constexpr const char* kSaveBeamFilter = "Kx-Flexor  (*.kxf)|*.kxf|All Files  (*.*)|*.*";
+inline constexpr const char* kFileSavingError = "File Saving Error";
+
+// The units settings that File New takes: the first 322 bytes of "Kxf_Unit.dim" in the start-up
+// directory; when it cannot be used, the built-in units of the eight kinds New resets, the
+// moment sign, the modulus labels and factored loads off (the other kinds keep their values).
+void ReadNewBeamUnits();
+
+// The job reset of File New: every variable of the beam model to its value after New (the
+// company and user header texts, the fifth steel calculator value and the SpanOptEdit flags
+// kept), the support, shear, moment, extremes and check results cleared, no file name, the units
+// settings re-read.
+void ResetBeamJob();
+
+// File New (and the first step of Open): the job reset, the windows cleared, the result texts
+// emptied (the steel check lines too, so that none of an earlier beam survives).
+void NewBeam(FileCommandsHost& host);
+
+// True when a chosen name may be opened: its last three characters are "kxf".
+bool HasBeamFileSuffix(const std::string& path);
+
+// Reads the beam file at path into the job and checks it whole before anything is taken: a file
+// that cannot be opened throws IoError; a version other than 1, a short or damaged file throws
+// KxfFileError with the message to show. Either way the job is left as it was. beforeTaking,
+// when given, runs once the file has passed its checks, just before it is taken.
+void ReadBeamFile(const std::string& path, const std::function<void()>& beforeTaking = {});
+
+// Rebuilds, without analysing, what an analysis of the job read from a beam file leaves: per
+// loadcase the work tables from the stored results, the reactions (with the point loads standing
+// on supports worked out again), polylines, extremes, listings and member checks; then the
+// envelopes, drawings and lists. Stops as the analysis stopped when the file was saved after an
+// unstable beam or a steel check beyond table A1. True when every loadcase was rebuilt.
+bool RebuildResults(AnalysisHost& host);
+
+// File > Open of a chosen name: New, then the file read, checked and rebuilt, the file's name
+// taken and the input windows restored. A name not ending in "kxf" stops silently after New; a
+// refused file shows its message and leaves the job as after New; a file that cannot be opened
+// throws IoError. True when the file was opened.
+bool OpenBeamFile(FileCommandsHost& host, const std::string& path);
+
+// File > Open: the open dialog, then OpenBeamFile; a cancelled dialog does nothing.
+void OpenBeamFileCommand(FileCommandsHost& host);
+
+// Writes the job as a beam file at path, through a temporary file in the same folder that
+// replaces the old file only when it is complete. Throws IoError (the old file kept), or the
+// writer's ConvertError or RangeError for a text table whose count is damaged.
+void WriteBeamFile(const std::string& path);
+
+// File > Save: writes the job to its file; without a file name, or when that fails, Save As.
+void SaveBeamFile(FileCommandsHost& host);
+
+// File > Save As: the save dialog (".kxf" added to a name without extension), the name taken as
+// the job's file name, the job written; a failure shows "File Saving Error". The caption shows
+// the job's file name afterwards, also after a cancel or a failure.
+void SaveBeamFileAs(FileCommandsHost& host);
+
+} // namespace kx

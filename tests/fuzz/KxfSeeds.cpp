@@ -1,0 +1,56 @@
+// Writes the fuzz target's seed corpus: valid beam files of several shapes, made afresh each run.
+#include <cstdio>
+#include <fstream>
+#include <functional>
+#include <string>
+
+#include "engine/AnalyseBeam.h"
+#include "engine/BeamBuilder.h"
+#include "window/KxfFile.h"
+#include "window/KxfTestJobs.h"
+
+namespace {
+
+// Writes the job as a seed; a seed the reader refuses would fuzz nothing past the checks.
+void save(const std::string& dir, const std::string& name) {
+    const std::vector<std::uint8_t> image = kx::WriteKxfFile();
+    kx::ReadKxfFile(image);
+    std::ofstream f(dir + "/" + name, std::ios::binary | std::ios::trunc);
+    f.write(reinterpret_cast<const char*>(image.data()), static_cast<std::streamsize>(image.size()));
+}
+
+// An analysed job, as the program would save it.
+void analyse(const kx::test::BeamBuilder& beam, const std::function<void()>& setUp = {}) {
+    kx::NullAnalysisHost host;
+    kxtest::AnalyseAsSaved(beam, setUp, host);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: kxf_seeds <corpus folder>\n");
+        return 2;
+    }
+    const std::string dir = argv[1];
+    kxtest::SetUpJob();
+    save(dir, "forkheads-released.kxf");
+    kxtest::SetUpGridJob(1, 1, 20, 1);
+    save(dir, "one-span.kxf");
+    kxtest::SetUpGridJob(3, 5, 80, 2);
+    save(dir, "three-spans-five-cases.kxf");
+    kxtest::SetUpGridJob(1, 0, 0, 3);
+    save(dir, "not-analysed.kxf");
+    using kx::test::BeamBuilder;
+    analyse(kxtest::ForkheadTestBeam(), kxtest::SetSteelSection);
+    save(dir, "analysed-forkheads.kxf");
+    analyse(BeamBuilder()
+                .Spans({3000, 5000, 3000})
+                .Support(2, kx::supCouplerTop, 4e9f)
+                .ShearDeflection()
+                .Section(210000, 2e8f, 8e6f)
+                .Udl(2, 0, 12, 11000, 1.5f)
+                .Point(4, 5500, 25000));
+    save(dir, "analysed-couplers.kxf");
+    return 0;
+}
