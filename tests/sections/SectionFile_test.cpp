@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include "SectionTestSupport.h"
 #include "platform/Errors.h"
@@ -118,6 +119,17 @@ TEST(SectionFile, AFailedCreateReportsThePlatformTextAndChangesNothing) {
     EXPECT_EQ(ioErrorOf([] { WriteSectionFile("UC.sct", someRecords(1)); }),
               (std::pair<int, std::string>{5, "File access denied"}));
     EXPECT_TRUE(fs::is_directory(dir.path("UC.sct")));
+
+    // A read-only directory; root writes there regardless, so only another user sees the refusal.
+    fs::create_directory(dir.path("readonly"));
+    fs::permissions(dir.path("readonly"), fs::perms::owner_read | fs::perms::owner_exec);
+    StartDir = dir.path("readonly");
+    if (geteuid() != 0) {
+        EXPECT_EQ(ioErrorOf([] { WriteSectionFile("UC.sct", someRecords(1)); }),
+                  (std::pair<int, std::string>{5, "File access denied"}));
+        EXPECT_FALSE(fs::exists(dir.path("readonly/UC.sct")));
+    }
+    fs::permissions(dir.path("readonly"), fs::perms::owner_all);
     EXPECT_EQ(openDescriptors(), before) << "no file is left open";
 }
 

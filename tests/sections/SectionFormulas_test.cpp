@@ -1,4 +1,4 @@
-// Section formulas against hand calculations and published section properties.
+// Section formulas against hand calculations and the published rows in data/.
 #include "sections/SectionFormulas.h"
 
 #include <gtest/gtest.h>
@@ -6,7 +6,10 @@
 #include <cmath>
 #include <numbers>
 
+#include "SectionTestSupport.h"
+
 using namespace kx;
+using namespace sectiontest;
 
 namespace {
 
@@ -15,6 +18,22 @@ constexpr double pi = std::numbers::pi;
 ::testing::AssertionResult near(double got, double want, double rel) {
     if (std::fabs(got - want) <= rel * std::fabs(want)) return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure() << got << " against " << want;
+}
+
+// The decimal a stored dimension was typed as.
+double typed(const Image& rec, int off) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.7g", singleAt(rec.data(), off));
+    return std::strtod(text, nullptr);
+}
+
+// The singles of a filled record against a published row, each within its relative tolerance (0: exact).
+void expectFields(const TSectionRec& rec, const Image& want,
+                  std::initializer_list<std::pair<int, double>> fields, const std::string& what) {
+    const SectionRecImage got = EncodeSectionRec(rec);
+    for (const auto& [off, tol] : fields)
+        EXPECT_TRUE(near(singleAt(got.data(), off), singleAt(want.data(), off), tol))
+            << what << " byte " << off;
 }
 
 } // namespace
@@ -88,82 +107,36 @@ TEST(SectionFormulas, SharpCorneredAngleByHand) {
     EXPECT_EQ(AngleSectionProperties(80, 80, 8, 10, 4.8).Alpha, 45);
 }
 
-TEST(SectionFormulas, ReproducePublishedColumnRows) {
-    // 152 UC 23, 305 UC 97 and 356 UC 634 as published: D, B, t, T, r1, then A, Ixx, Iyy, rx, ry,
-    // J, byte 160, Sx, Sy, u, x, H.
-    struct Row {
-        double D, B, t, T, r1, A, Ixx, Iyy, rx, ry, J, L, Sx, Sy, u, x, H;
-    };
-    const Row rows[] = {
-        {152.4, 152.2, 5.8, 6.8, 7.6, 2924.5, 1.2498e+07, 3999200, 65.372, 36.979, 46348, 14.066, 182400,
-         80075, 0.84051, 20.701, 2.1195e+10},
-        {307.9, 305.3, 9.9, 15.4, 15.2, 12345, 2.2249e+08, 7.3076e+07, 134.25, 76.939, 912380, 29.015,
-         1595800, 725480, 0.85107, 19.257, 1.563e+12},
-        {474.6, 424, 47.6, 77, 15.2, 80755, 2.7485e+09, 9.8125e+08, 184.48, 110.23, 1.3724e+08, 151.08,
-         1.4251e+07, 7107700, 0.84368, 5.459, 3.878e+13},
-    };
-    for (const Row& w : rows) {
+TEST(SectionFormulas, ReproducePublishedRows) {
+    // 152 UC 23, 305 UC 97 and 356 UC 634.
+    const Expected uc = expectedRecords("UC.sct", 37, true, true);
+    for (int pos : {1, 17, 36}) {
+        const Image& w = uc.records[pos - 1];
         TSectionRec rec;
-        FillIHRecord(rec, w.D, w.B, w.t, w.T, w.r1, 5, 5);
-        EXPECT_TRUE(near(rec.A, w.A, 1e-3)) << w.D;
-        EXPECT_TRUE(near(rec.Ixx, w.Ixx, 1e-3)) << w.D;
-        EXPECT_TRUE(near(rec.Iyy, w.Iyy, 1e-3)) << w.D;
-        EXPECT_TRUE(near(rec.rx, w.rx, 1e-3)) << w.D;
-        EXPECT_TRUE(near(rec.ry, w.ry, 1e-3)) << w.D;
-        EXPECT_TRUE(near(rec.J, w.J, 1e-3)) << w.D;
-        EXPECT_TRUE(near(rec.TorsionLength, w.L, 5e-5)) << w.D;
-        EXPECT_TRUE(near(rec.Sx, w.Sx, 1e-3)) << w.D;
-        EXPECT_TRUE(near(rec.Sy, w.Sy, 1e-3)) << w.D;
-        EXPECT_TRUE(near(rec.u, w.u, 1e-3)) << w.D;
-        EXPECT_TRUE(near(rec.x, w.x, 1e-3)) << w.D;
-        EXPECT_TRUE(near(rec.H, w.H, 1e-3)) << w.D;
-        EXPECT_EQ(rec.b, static_cast<float>(w.B / 2));
-        EXPECT_EQ(rec.FibreX, static_cast<float>(w.D / 2));
-        EXPECT_EQ(rec.d, static_cast<float>(RoundSig(w.D - 2 * (w.T + w.r1), 6)));
+        FillIHRecord(rec, typed(w, 28), typed(w, 32), typed(w, 36), typed(w, 40), typed(w, 44), 5, 5);
+        expectFields(rec, w, {{52, 0}, {56, 0}, {132, 0}, {160, 5e-5}}, uc.names[pos - 1]);
+        expectFields(rec, w, {{100, 1e-3}, {104, 1e-3}, {108, 1e-3}, {112, 1e-3}, {116, 1e-3}, {156, 1e-3}},
+                     uc.names[pos - 1]);
+        expectFields(rec, w, {{168, 1e-3}, {172, 1e-3}, {176, 1e-3}, {180, 1e-3}, {184, 1e-3}},
+                     uc.names[pos - 1]);
     }
-}
 
-TEST(SectionFormulas, ReproducePublishedHollowSections) {
-    // 500 x 300 x 16 RHS and 48.3 x 4.0 CHS as published.
-    TSectionRec rhs;
-    FillRHSRecord(rhs, 500, 300, 16);
-    EXPECT_EQ(rhs.A, 24452.0f);
-    EXPECT_EQ(rhs.Ixx, 8.2673e+08f);
-    EXPECT_EQ(rhs.Iyy, 3.7076e+08f);
-    EXPECT_TRUE(near(rhs.rx, 183.87, 1e-4));
-    EXPECT_TRUE(near(rhs.ry, 123.14, 1e-4));
-    EXPECT_EQ(rhs.J, 8.0223e+08f);
-    EXPECT_EQ(rhs.TorsionLength, 198.0f);
-    EXPECT_EQ(rhs.Sx, 4041400.0f);
-    EXPECT_EQ(rhs.Sy, 2825000.0f);
-    EXPECT_EQ(rhs.b, 252.0f);
-    EXPECT_EQ(rhs.d, 452.0f);
+    const Image rhs = expectedRecords("RHS.sct", 193, true, false).records[192]; // 500 x 300 x 16
+    TSectionRec r;
+    FillRHSRecord(r, 500, 300, 16);
+    expectFields(r, rhs, {{52, 0}, {56, 0}, {100, 0}, {104, 0}, {108, 0}, {112, 1e-4}, {116, 1e-4}}, "RHS");
+    expectFields(r, rhs, {{156, 0}, {160, 0}, {168, 0}, {172, 0}}, "RHS");
 
-    TSectionRec chs;
-    FillCHSRecord(chs, 48.3, 4);
-    EXPECT_EQ(chs.A, 556.69f);
-    EXPECT_TRUE(near(chs.Ixx, 137680, 1e-4));
-    EXPECT_EQ(chs.rx, 15.726f);
-    EXPECT_TRUE(near(chs.J, 275350, 1e-4));
-    EXPECT_TRUE(near(chs.Sx, 7863.6, 3e-3));
-    EXPECT_EQ(chs.TorsionLength, 24.15f);
-}
+    const Image chs = expectedRecords("CHS.sct", 89, true, false).records[12]; // 48.3 x 4.0
+    TSectionRec c;
+    FillCHSRecord(c, 48.3, 4);
+    expectFields(c, chs, {{100, 0}, {104, 1e-4}, {112, 0}, {156, 1e-4}, {160, 0}, {168, 3e-3}}, "CHS");
 
-TEST(SectionFormulas, ReproducePublishedUnequalAngle) {
-    // 200 x 150 x 12 RSA as published.
-    TSectionRec rec;
-    FillAngleRecord(rec, 200, 150, 12, 15, 4.8);
-    EXPECT_EQ(rec.A, 4094.4f);
-    EXPECT_EQ(rec.cx, 60.971f);
-    EXPECT_EQ(rec.cy, 36.266f);
-    EXPECT_EQ(rec.FibreY, 113.73f);
-    EXPECT_EQ(rec.FibreX, 139.03f);
-    EXPECT_TRUE(near(rec.Ixx, 1.6674e+07, 5e-5));
-    EXPECT_TRUE(near(rec.Iyy, 8124800, 5e-5));
-    EXPECT_TRUE(near(rec.Iu, 2.0448e+07, 1.2e-3));
-    EXPECT_TRUE(near(rec.Iv, 4353100, 1.2e-3));
-    EXPECT_NEAR(rec.Alpha, 28.934, 0.07);
-    EXPECT_TRUE(near(rec.J, 210590, 1.2e-4));
-    EXPECT_EQ(rec.TorsionLength, 22.178f);
-    EXPECT_EQ(rec.T, rec.t);
+    const Image rsa = expectedRecords("UnEqRSA.sct", 43, true, true).records[40]; // 200 x 150 x 12
+    TSectionRec a;
+    FillAngleRecord(a, 200, 150, 12, 15, 4.8);
+    expectFields(
+        a, rsa, {{40, 0}, {100, 0}, {104, 5e-5}, {108, 5e-5}, {120, 0}, {124, 0}, {128, 0}, {132, 0}}, "RSA");
+    expectFields(a, rsa, {{136, 1.2e-3}, {140, 1.2e-3}, {156, 1.2e-4}, {160, 0}}, "RSA");
+    EXPECT_NEAR(a.Alpha, at(rsa, 152), 0.07);
 }

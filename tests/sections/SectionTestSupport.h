@@ -1,12 +1,16 @@
-// Test support for section files: raw record images built from typed tables, and a StartDir scope.
+// Test support for section files: the expected records read from the tables in data/, and checks on files.
 #pragma once
 
 #include <gtest/gtest.h>
 
+#include <bitset>
+#include <cctype>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -41,239 +45,271 @@ inline std::vector<std::uint8_t> fileBytes(const std::string& path) {
 }
 
 // Little-endian fields of a record image, read and written without the program's encoder.
+inline std::uint32_t wordAt(const std::uint8_t* rec, int off) {
+    return rec[off] | (rec[off + 1] << 8) | (rec[off + 2] << 16) |
+           (static_cast<std::uint32_t>(rec[off + 3]) << 24);
+}
 inline float singleAt(const std::uint8_t* rec, int off) {
-    std::uint32_t u = rec[off] | (rec[off + 1] << 8) | (rec[off + 2] << 16) |
-                      (static_cast<std::uint32_t>(rec[off + 3]) << 24);
+    const std::uint32_t u = wordAt(rec, off);
     float f;
     std::memcpy(&f, &u, 4);
     return f;
 }
 inline std::int32_t int32At(const std::uint8_t* rec, int off) {
-    std::uint32_t u = rec[off] | (rec[off + 1] << 8) | (rec[off + 2] << 16) |
-                      (static_cast<std::uint32_t>(rec[off + 3]) << 24);
-    return static_cast<std::int32_t>(u);
+    return static_cast<std::int32_t>(wordAt(rec, off));
 }
 // The characters of the short string at off (its length byte, then that many characters).
 inline std::string stringAt(const std::uint8_t* rec, int off) {
     return std::string(reinterpret_cast<const char*>(rec + off + 1), rec[off]);
 }
-inline void putSingle(Image& rec, int off, float f) {
-    std::uint32_t u;
-    std::memcpy(&u, &f, 4);
+inline double at(const Image& rec, int off) { return singleAt(rec.data(), off); }
+inline void putWord(std::uint8_t* rec, int off, std::uint32_t u) {
     for (int i = 0; i < 4; ++i)
         rec[off + i] = static_cast<std::uint8_t>(u >> (8 * i));
 }
-inline void putInt32(Image& rec, int off, std::int32_t v) {
-    for (int i = 0; i < 4; ++i)
-        rec[off + i] = static_cast<std::uint8_t>(static_cast<std::uint32_t>(v) >> (8 * i));
-}
-inline void putString(Image& rec, int off, const std::string& s) {
-    rec[off] = static_cast<std::uint8_t>(s.size());
-    std::memcpy(rec.data() + off + 1, s.data(), s.size());
+inline void putSingle(std::uint8_t* rec, int off, float f) {
+    std::uint32_t u;
+    std::memcpy(&u, &f, 4);
+    putWord(rec, off, u);
 }
 
-inline std::string trim(std::string_view s) {
-    std::size_t a = s.find_first_not_of(' '), b = s.find_last_not_of(' ');
-    return a == std::string_view::npos ? std::string() : std::string(s.substr(a, b - a + 1));
+inline bool isSpacerName(const std::string& name) { return name.find_first_not_of(' ') == std::string::npos; }
+
+// The records of a file written by a writer into a fresh start-up directory.
+inline std::vector<Image> writtenRecords(void (*writer)(), const std::string& name) {
+    StartDirScope dir;
+    writer();
+    const std::vector<std::uint8_t> bytes = fileBytes(dir.path(name));
+    EXPECT_EQ(bytes.size() % 200, 0u) << name;
+    std::vector<Image> recs;
+    for (auto r = bytes.begin(); bytes.end() - r >= 200; r += 200)
+        recs.emplace_back(r, r + 200);
+    return recs;
 }
 
-inline std::vector<std::string> splitCells(const std::string& line) {
+inline ::testing::AssertionResult within(double got, double want, double rel) {
+    if (std::fabs(got - want) <= rel * std::fabs(want)) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << got << " against " << want << " (relative difference "
+                                         << (got - want) / want << ", allowed " << rel << ")";
+}
+
+// The single holds no more than n significant figures.
+inline bool heldTo(float v, int n) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.*e", n - 1, static_cast<double>(v));
+    return std::strtof(text, nullptr) == v;
+}
+
+// ---- Expected records from a file's tables in data/<file>.txt.
+//
+// A table is a header line and rows, each a line of cells between '|'. A header cell names the byte offsets
+// its values go to: the numbers in it that stand alone ("D (28)", "D = B (28, 32)", "byte 128", "120 = 124",
+// "zero (48, 60)"), else "Designation" (0) or "Shape" (88). The first cell of a row says which records it
+// fills: a position, "section rows" (every record that is not a spacer row) or "sum" (the sums over the file
+// of the columns). A designation cell holds a quoted text or "spacer"; an empty cell sets nothing.
+
+struct Expected {
+    std::vector<Image> records;               // the expected bytes
+    std::vector<std::bitset<200>> known;      // fields the tables fix, by their first byte
+    std::vector<std::string> names;           // designations as listed; blanks or "" in a spacer row
+    std::vector<std::pair<int, double>> sums; // column sums over the file
+    bool spacer(int pos) const { return isSpacerName(names[pos - 1]); }
+};
+
+// The first byte of every field: designation, the singles, shape code, record number.
+inline std::vector<int> fieldOffsets() {
+    std::vector<int> out;
+    for (int off = 0; off < 200; off += 4)
+        if (off == 0 || off == 88 || (off >= 28 && off != 92 && off != 96)) out.push_back(off);
+    return out;
+}
+
+inline std::vector<std::string> cellsOf(const std::string& line) {
     std::vector<std::string> cells;
-    std::string body = trim(line);
-    if (!body.empty() && body.front() == '|') body.erase(0, 1);
-    if (!body.empty() && body.back() == '|') body.pop_back();
-    std::stringstream ss(body);
-    std::string cell;
-    while (std::getline(ss, cell, '|'))
-        cells.push_back(trim(cell));
+    if (line.empty() || line.front() != '|') return cells;
+    std::stringstream ss(line.substr(1));
+    for (std::string cell; std::getline(ss, cell, '|');) {
+        const std::size_t a = cell.find_first_not_of(' '), b = cell.find_last_not_of(' ');
+        cells.push_back(a == std::string::npos ? "" : cell.substr(a, b - a + 1));
+    }
     return cells;
 }
 
-// A quoted cell without its outer quotes; inner quotes and blanks stay.
-inline std::string unquote(const std::string& cell) {
-    if (cell.size() >= 2 && cell.front() == '"' && cell.back() == '"') return cell.substr(1, cell.size() - 2);
-    return cell;
-}
-
-// How a typed table's designations are stored.
-struct Designations {
-    bool padTo25 = true;     // blank-padded to 25 characters
-    std::string spacer = ""; // what a row typed as "spacer" holds
-};
-
-// Fills record images from a typed table: one line per row, cells separated by '|'.
-// columns names the meaning of each cell: "pos" (the record's position), "no" (position and
-// record number), a byte offset (0 the designation, 88 the shape code, 196 the record number, any
-// other a single) or several offsets joined by '=' for a value stored in more than one field.
-inline void fillFromTable(std::vector<Image>& records, const std::string& columns, const std::string& text,
-                          const Designations& style = {}) {
-    const std::vector<std::string> cols = splitCells(columns);
-    std::stringstream lines(text);
-    std::string line;
-    while (std::getline(lines, line)) {
-        if (trim(line).empty()) continue;
-        const std::vector<std::string> cells = splitCells(line);
-        ASSERT_EQ(cells.size(), cols.size()) << line;
-        int pos = 0;
-        for (std::size_t i = 0; i < cols.size(); ++i)
-            if (cols[i] == "pos" || cols[i] == "no") pos = std::stoi(cells[i]);
-        ASSERT_GE(pos, 1) << line;
-        ASSERT_LE(static_cast<std::size_t>(pos), records.size()) << line;
-        Image& rec = records[pos - 1];
-        for (std::size_t i = 0; i < cols.size(); ++i) {
-            const std::string& c = cols[i];
-            const std::string& v = cells[i];
-            if (c == "pos") continue;
-            if (c == "no") {
-                putInt32(rec, 196, pos);
-                continue;
-            }
-            std::stringstream offs(c);
-            std::string off;
-            while (std::getline(offs, off, '=')) {
-                const int o = std::stoi(off);
-                if (o == 0) {
-                    std::string d = v == "spacer" ? style.spacer : unquote(v);
-                    if (style.padTo25 && d.size() < 25) d.resize(25, ' ');
-                    putString(rec, 0, d);
-                } else if (o == 88) {
-                    putString(rec, 88, unquote(v));
-                } else if (o == 196) {
-                    putInt32(rec, 196, std::stoi(v));
-                } else {
-                    // The nearest single to the decimal as typed.
-                    putSingle(rec, o, std::strtof(v.c_str(), nullptr));
-                }
-            }
+inline std::vector<int> offsetsIn(const std::string& header) {
+    std::vector<int> out;
+    for (std::size_t i = 0; i < header.size(); ++i)
+        if (std::isdigit(static_cast<unsigned char>(header[i])) &&
+            (i == 0 || !std::isalnum(static_cast<unsigned char>(header[i - 1])))) {
+            out.push_back(std::atoi(header.c_str() + i));
+            while (i + 1 < header.size() && std::isdigit(static_cast<unsigned char>(header[i + 1])))
+                ++i;
         }
+    if (out.empty() && header.starts_with("Designation")) out.push_back(0);
+    if (out.empty() && (header.starts_with("Shape") || header.starts_with("shape"))) out.push_back(88);
+    return out;
+}
+
+// Reads the tables of a file with count records; padded: designations blank-padded to 25 characters.
+// Record numbers are the positions and bytes 68 and 76 zero unless a table says otherwise; every
+// field of a spacer row is fixed (0 but its designation, shape code and record number); complete: every
+// field of every record is fixed, those no table fills as 0.
+inline Expected expectedRecords(const std::string& file, int count, bool padded, bool complete) {
+    struct Row {
+        std::string first;
+        int pos; // 0 for "section rows" and "sum"
+        std::vector<std::pair<std::vector<int>, std::string>> cells;
+    };
+    std::vector<Row> rows;
+    std::ifstream in(std::filesystem::path(__FILE__).parent_path() / "data" / (file + ".txt"));
+    EXPECT_TRUE(in.good()) << "no table for " << file;
+    std::vector<std::vector<int>> header;
+    for (std::string line; std::getline(in, line);) {
+        const std::vector<std::string> cells = cellsOf(line);
+        if (cells.empty()) header.clear();
+        if (cells.empty() || cells[0].starts_with("---")) continue;
+        if (header.empty()) {
+            for (std::size_t i = 0; i < cells.size(); ++i) {
+                header.push_back(offsetsIn(cells[i]));
+                EXPECT_TRUE(i == 0 || !header.back().empty()) << file << ": no offset in " << cells[i];
+            }
+            continue;
+        }
+        EXPECT_EQ(cells.size(), header.size()) << file << ": " << line;
+        const int pos = std::atoi(cells[0].c_str());
+        EXPECT_TRUE((pos >= 1 && pos <= count) || cells[0] == "section rows" || cells[0] == "sum")
+            << file << ": " << line;
+        Row row{cells[0], pos >= 1 && pos <= count ? pos : 0, {}};
+        for (std::size_t i = 0; i < cells.size() && i < header.size(); ++i)
+            row.cells.emplace_back(header[i], cells[i]);
+        rows.push_back(row);
     }
-}
 
-inline std::vector<Image> blankRecords(int count) { return std::vector<Image>(count, Image(200, 0)); }
-
-inline bool isSpacerImage(const Image& rec) {
-    const std::string d = stringAt(rec.data(), 0);
-    return d.find_first_not_of(' ') == std::string::npos;
-}
-
-// Sets, in every section row (non-blank designation), the values the table states once for all
-// rows: singles by offset and the shape code.
-inline void setInSectionRows(std::vector<Image>& records, const std::vector<std::pair<int, float>>& singles,
-                             const std::string& shape) {
-    for (Image& rec : records) {
-        if (isSpacerImage(rec)) continue;
-        for (const auto& [off, v] : singles)
-            putSingle(rec, off, v);
-        putString(rec, 88, shape);
+    Expected e;
+    e.records.assign(count, Image(200, 0));
+    e.known.assign(count, {});
+    e.names.assign(count, "?");
+    const auto put = [&](int pos, int off, const std::string& v) {
+        Image& rec = e.records[pos - 1];
+        e.known[pos - 1].set(off);
+        if (off == 0 || off == 88) {
+            std::string s = v == "spacer" ? "" : v.substr(1, v.size() - 2);
+            EXPECT_TRUE(v == "spacer" || (v.size() >= 2 && v.front() == '"' && v.back() == '"'))
+                << file << ": " << v;
+            if (off == 0) e.names[pos - 1] = s;
+            if (off == 0 && padded && s.size() < 25) s.resize(25, ' ');
+            std::fill(rec.begin() + off, rec.begin() + off + (off == 0 ? 28 : 12), 0);
+            rec[off] = static_cast<std::uint8_t>(s.size());
+            std::memcpy(rec.data() + off + 1, s.data(), s.size());
+            return;
+        }
+        char* end = nullptr;
+        if (off == 196)
+            putWord(rec.data(), off, static_cast<std::uint32_t>(std::strtol(v.c_str(), &end, 10)));
+        else // the nearest single to the decimal as typed
+            putSingle(rec.data(), off, std::strtof(v.c_str(), &end));
+        EXPECT_EQ(*end, '\0') << file << ": record " << pos << " byte " << off << " holds " << v;
+    };
+    const auto apply = [&](const Row& row, int pos, bool onlyDesignation) {
+        for (std::size_t i = row.first == "section rows" ? 1 : 0; i < row.cells.size(); ++i)
+            for (int off : row.cells[i].first)
+                if (!row.cells[i].second.empty() && (off == 0 || !onlyDesignation))
+                    put(pos, off, i == 0 ? row.first : row.cells[i].second);
+    };
+    for (int pos = 1; pos <= count; ++pos) {
+        put(pos, 196, std::to_string(pos));
+        put(pos, 68, "0");
+        put(pos, 76, "0");
     }
-}
-
-// Record numbers equal to the position, for tables that do not list them.
-inline void numberByPosition(std::vector<Image>& records) {
-    for (std::size_t i = 0; i < records.size(); ++i)
-        putInt32(records[i], 196, static_cast<std::int32_t>(i + 1));
-}
-
-// Channel rows: b equals B and the extreme fibre about x-x is D/2.
-inline void setChannelDerived(std::vector<Image>& records) {
-    for (Image& rec : records) {
-        if (isSpacerImage(rec)) continue;
-        putSingle(rec, 52, singleAt(rec.data(), 32));
-        putSingle(rec, 132, singleAt(rec.data(), 28) / 2);
+    for (const Row& row : rows)
+        if (row.pos > 0) apply(row, row.pos, true);
+    for (const Row& row : rows)
+        for (int pos = 1; pos <= count && row.first == "section rows"; ++pos)
+            if (!e.spacer(pos)) apply(row, pos, false);
+    for (const Row& row : rows) {
+        if (row.pos > 0) apply(row, row.pos, false);
+        if (row.first == "sum")
+            for (const auto& [offs, v] : row.cells)
+                for (int off : offs)
+                    if (!v.empty() && v != "sum") e.sums.emplace_back(off, std::strtod(v.c_str(), nullptr));
     }
-}
-
-// Channel tables give their dimensions and their properties in two tables; constants and derived
-// values complete each section row. Record numbers are the positions unless the dimensions list them.
-inline const char* const ChannelPropertyColumns =
-    "pos|100|104|108|112|116|124|128|156|160|164|168|172|176|180|184|188";
-inline std::vector<Image> channelRecords(int count, const std::string& dimensionColumns,
-                                         const std::string& dimensions, const std::string& properties,
-                                         const std::vector<std::pair<int, float>>& constants,
-                                         const Designations& style = {}) {
-    std::vector<Image> expected = blankRecords(count);
-    numberByPosition(expected);
-    fillFromTable(expected, dimensionColumns, dimensions, style);
-    fillFromTable(expected, ChannelPropertyColumns, properties);
-    setInSectionRows(expected, constants, "RSC");
-    setChannelDerived(expected);
-    return expected;
-}
-
-// Every number field of a record (the singles and the record number aside) holds 0.
-inline void expectSinglesZero(const std::uint8_t* rec, const std::string& what) {
-    for (int off = 28; off < 196; off += 4) {
-        if (off >= 88 && off < 100) continue;
-        EXPECT_EQ(singleAt(rec, off), 0.0f) << what << " byte " << off;
+    for (int pos = 1; pos <= count; ++pos) {
+        EXPECT_TRUE(e.known[pos - 1][0]) << file << ": record " << pos << " has no designation";
+        if (complete || e.spacer(pos)) e.known[pos - 1].set();
     }
+    return e;
 }
 
-// Compares a file with the expected records byte for byte, naming the first differences.
-inline void expectFileHolds(const std::string& path, const std::vector<Image>& expected) {
-    const std::vector<std::uint8_t> bytes = fileBytes(path);
-    ASSERT_EQ(bytes.size(), expected.size() * 200) << path;
+// Compares every fixed field of a file's records with the expected bytes, naming the first differences.
+inline void expectRecords(const std::string& file, const std::vector<std::uint8_t>& bytes,
+                          const Expected& e) {
+    ASSERT_EQ(bytes.size(), e.records.size() * 200) << file;
     int reported = 0;
-    for (std::size_t r = 0; r < expected.size() && reported < 20; ++r) {
-        const std::uint8_t* got = bytes.data() + r * 200;
-        const std::uint8_t* want = expected[r].data();
-        for (int b = 0; b < 200 && reported < 20; ++b) {
-            if (got[b] == want[b]) continue;
+    for (std::size_t r = 0; r < e.records.size() && reported < 20; ++r)
+        for (int off : fieldOffsets()) {
+            const std::uint8_t* got = bytes.data() + r * 200;
+            const std::uint8_t* want = e.records[r].data();
+            const int width = off == 0 ? 28 : off == 88 ? 12 : 4;
+            if (!e.known[r][off] || std::equal(got + off, got + off + width, want + off)) continue;
+            const auto show = [off](const std::uint8_t* rec) {
+                if (off == 0 || off == 88)
+                    return "\"" + stringAt(rec, off) + "\" (length " + std::to_string(rec[off]) + ")";
+                std::ostringstream s;
+                s.precision(9);
+                if (off == 196)
+                    s << int32At(rec, off);
+                else
+                    s << singleAt(rec, off);
+                return s.str();
+            };
+            ADD_FAILURE() << file << " record " << r + 1 << " byte " << off << ": file " << show(got)
+                          << ", expected " << show(want);
             ++reported;
-            const bool inSingle = (b >= 28 && b < 88) || (b >= 100 && b < 196);
-            if (!inSingle) {
-                ADD_FAILURE() << path << " record " << r + 1 << " byte " << b << ": file " << int(got[b])
-                              << ", expected " << int(want[b]);
-                continue;
-            }
-            const int field = b - b % 4;
-            ADD_FAILURE() << path << " record " << r + 1 << " single at byte " << field << ": file "
-                          << singleAt(got, field) << ", expected " << singleAt(want, field);
-            b = field + 3;
         }
-    }
 }
 
-// Sums of the singles at the given offsets over all records of a file, compared with sums typed
-// from the published tables.
-inline void expectColumnSums(const std::string& path, const std::vector<std::pair<int, double>>& sums) {
-    const std::vector<std::uint8_t> bytes = fileBytes(path);
-    for (const auto& [off, want] : sums) {
+// Sums of the singles over all records of a file, against sums typed with the published tables.
+inline void expectColumnSums(const std::string& file, const std::vector<std::uint8_t>& bytes,
+                             const Expected& e) {
+    for (const auto& [off, want] : e.sums) {
         double got = 0;
         for (std::size_t r = 0; r + 200 <= bytes.size(); r += 200)
             got += singleAt(bytes.data() + r, off);
-        EXPECT_NEAR(got, want, std::abs(want) * 2e-7 + 1e-9) << path << " column at byte " << off;
+        EXPECT_NEAR(got, want, std::abs(want) * 2e-7 + 1e-9) << file << " column at byte " << off;
     }
 }
 
-// Runs a writer in a fresh start-up directory and compares its file with the expected records,
-// its column sums and its unused bytes.
-inline void expectWriterFile(void (*writer)(), const std::string& name, const std::vector<Image>& expected,
-                             const std::vector<std::pair<int, double>>& sums);
-
-// Bytes that belong to no value: 26-27, 68-71, 76-79 and the tails of the two strings.
-inline void expectUnusedBytesZero(const std::string& path) {
-    const std::vector<std::uint8_t> bytes = fileBytes(path);
-    for (std::size_t r = 0; r + 200 <= bytes.size(); r += 200) {
-        const std::uint8_t* rec = bytes.data() + r;
-        std::vector<int> zero = {26, 27, 68, 69, 70, 71, 76, 77, 78, 79};
-        for (int b = 1 + rec[0]; b < 26; ++b)
-            zero.push_back(b);
-        for (int b = 89 + rec[88]; b < 100; ++b)
-            zero.push_back(b);
-        for (int b : zero)
-            ASSERT_EQ(rec[b], 0) << path << " record " << r / 200 + 1 << " byte " << b;
-        ASSERT_LE(rec[0], 25) << path;
-        ASSERT_LE(rec[88], 11) << path;
+// Positions (from 1) of the section rows of each group: the runs between spacer rows.
+inline std::vector<std::vector<int>> groupsOf(const Expected& e) {
+    std::vector<std::vector<int>> groups(1);
+    for (int pos = 1; pos <= static_cast<int>(e.names.size()); ++pos) {
+        if (!e.spacer(pos))
+            groups.back().push_back(pos);
+        else if (!groups.back().empty())
+            groups.emplace_back();
     }
+    if (groups.back().empty()) groups.pop_back();
+    return groups;
 }
 
-inline void expectWriterFile(void (*writer)(), const std::string& name, const std::vector<Image>& expected,
-                             const std::vector<std::pair<int, double>>& sums) {
-    StartDirScope dir;
-    writer();
-    expectFileHolds(dir.path(name), expected);
-    expectColumnSums(dir.path(name), sums);
-    expectUnusedBytesZero(dir.path(name));
+// The numbers written in a designation, in order ("W21 x 12-1/4 x 101" gives 21, 12.25, 101).
+inline std::vector<double> numbersIn(const std::string& designation) {
+    std::vector<double> out;
+    for (const char* p = designation.c_str(); *p;) {
+        if (!std::isdigit(static_cast<unsigned char>(*p))) {
+            ++p;
+            continue;
+        }
+        char* end = nullptr;
+        double v = std::strtod(p, &end);
+        if (end[0] == '-' && std::isdigit(static_cast<unsigned char>(end[1])) && end[2] == '/' &&
+            std::isdigit(static_cast<unsigned char>(end[3]))) {
+            v += double(end[1] - '0') / double(end[3] - '0');
+            end += 4;
+        }
+        out.push_back(v);
+        p = end;
+    }
+    return out;
 }
 
 } // namespace sectiontest
