@@ -24,91 +24,62 @@ namespace kx::test {
 //   FindDeflections(1);    // its deflections, from that 20-interval solve
 //
 // Defaults: E 210000 N/mm^2, Ixx 1e8 mm^4, GA 0; no cantilevers; every support vertically fixed
-// (code 1); shear deflection off. Loads are applied (Applied 1.0) in the loadcase given, in record
-// order 1, 2, ..., with load factor 1 unless given. Lengths in mm, forces in N, rates in N/mm.
+// (code 1); shear deflection off. Loads are applied in the loadcase given, in record order, with
+// load factor 1 unless given. Lengths in mm, forces in N, rates in N/mm.
 class BeamBuilder {
 public:
-    BeamBuilder& Spans(std::vector<double> lengths) {
-        spans_ = std::move(lengths);
-        return *this;
-    }
+    BeamBuilder& Spans(std::vector<double> lengths) { return Set(spans_, std::move(lengths)); }
     BeamBuilder& EqualSpans(int count, double length) { return Spans(std::vector<double>(count, length)); }
-    BeamBuilder& LHCantilever(double length) {
-        lh_ = length;
-        return *this;
-    }
-    BeamBuilder& RHCantilever(double length) {
-        rh_ = length;
-        return *this;
-    }
-    // Support k = 1..spans + 1 counted from the LH end; stored in SupportType slot 0 (LH end),
-    // k - 1 (interior) or 25 (RH end). stiffness: the coupler spring, N mm/rad.
+    BeamBuilder& LHCantilever(double length) { return Set(lh_, length); }
+    BeamBuilder& RHCantilever(double length) { return Set(rh_, length); }
+    // Support k = 1..spans + 1 from the LH end; stiffness: the coupler spring, N mm/rad.
     BeamBuilder& Support(int k, int code, float stiffness = 0) {
-        supports_[k] = {code, stiffness};
-        return *this;
+        return Set(supports_[k], SupportChoice{code, stiffness});
     }
-    BeamBuilder& AllSupports(int code) {
-        defaultSupport_ = code;
-        return *this;
-    }
+    BeamBuilder& AllSupports(int code) { return Set(defaultSupport_, code); }
     BeamBuilder& Section(float E, float Ixx, float GA = 0) {
-        E_ = E;
-        Ixx_ = Ixx;
-        GA_ = GA;
-        return *this;
+        return Set(section_, std::vector<float>{E, Ixx, GA});
     }
-    BeamBuilder& ShearDeflection(bool on = true) {
-        shearDeflection_ = on;
-        return *this;
-    }
+    BeamBuilder& ShearDeflection(bool on = true) { return Set(shearDeflection_, on); }
     BeamBuilder& Point(int lc, float dist, float P, float LF = 1) {
-        loads_.push_back({lc, {1.0f, dist, P, 0, 0, LF}});
-        return *this;
+        return Add({lc, {1.0f, dist, P, 0, 0, LF}});
     }
     BeamBuilder& Distributed(int lc, float dist, float w1, float w2, float cover, float LF = 1) {
-        loads_.push_back({lc, {-1.0f, dist, w1, w2, cover, LF}});
-        return *this;
+        return Add({lc, {-1.0f, dist, w1, w2, cover, LF}});
     }
     BeamBuilder& Udl(int lc, float dist, float w, float cover, float LF = 1) {
         return Distributed(lc, dist, w, w, cover, LF);
     }
 
     // Resets the model and the engine state, commits the beam, then sets up the engine as the
-    // analysis does before its first loadcase (BeamE, BeamIxx, 20 intervals, each loadcase's
-    // spans and cantilevers from the committed beam).
+    // analysis does before its first loadcase.
     void Commit() const {
         ResetSharedModelToStart();
         Eng = EngineState{};
         const int n = static_cast<int>(spans_.size());
-        for (int lc = 0; lc <= kMaxLoadcases; ++lc)
-            Model.SpanCount[lc] = n;
-
-        auto member = [&](int row, double length) {
-            Model.SpanData[row][mfExists] = length > 0 ? 1.0f : 0.0f;
-            Model.SpanData[row][mfL] = static_cast<float>(length);
-        };
-        member(kLHCantRow, lh_);
-        for (int i = 1; i <= n; ++i)
-            member(i, spans_[i - 1]);
-        member(kRHCantRow, rh_);
+        std::vector<double> lengths{lh_};
+        lengths.insert(lengths.end(), spans_.begin(), spans_.end());
+        lengths.push_back(rh_);
+        Model.BeamLength = 0;
+        for (int i = 0; i <= n + 1; ++i) {
+            const int row = i == n + 1 ? kRHCantRow : i;
+            const double L = lengths[static_cast<std::size_t>(i)];
+            Model.SpanData[row][mfExists] = L > 0 ? 1.0f : 0.0f;
+            Model.SpanData[row][mfL] = static_cast<float>(L);
+            Model.BeamLength += L;
+        }
         for (int row = 0; row <= kRHCantRow; ++row) {
-            Model.SpanData[row][mfE] = E_;
-            Model.SpanData[row][mfIxx] = Ixx_;
-            Model.SpanData[row][mfGA] = GA_;
+            Model.SpanData[row][mfE] = section_[0];
+            Model.SpanData[row][mfIxx] = section_[1];
+            Model.SpanData[row][mfGA] = section_[2];
         }
         Model.SpanData[kFlagsRow][kShearDeflectionField] = shearDeflection_ ? 1.0f : -1.0f;
-        double total = lh_ + rh_;
-        for (double L : spans_)
-            total += L;
-        Model.BeamLength = total;
-
         for (int k = 1; k <= n + 1; ++k) {
             const int slot = k == n + 1 ? 25 : k - 1;
             auto it = supports_.find(k);
             Model.SupportType[slot] = it == supports_.end() ? defaultSupport_ : it->second.code;
             Model.SupportStiffness[slot] = it == supports_.end() ? 0.0f : it->second.stiffness;
         }
-
         for (int lc = 1; lc <= kMaxLoadcases; ++lc)
             for (int r = 1; r <= kSelfWeightRecord; ++r)
                 Model.LoadTable[lc][r][lfApplied] = -1.0f;
@@ -125,6 +96,7 @@ public:
         Eng.BeamIxx = Model.SpanData[1][mfIxx];
         Eng.NumSpanIntervals = kDeflectionIntervals;
         for (int lc = 0; lc <= kMaxLoadcases; ++lc) {
+            Model.SpanCount[lc] = n;
             Eng.LHCantileverActive[lc] = FloatToInt(Model.SpanData[kLHCantRow][mfExists]);
             Eng.CantileverLength[lc][0] = Model.SpanData[kLHCantRow][mfL];
             for (int i = 1; i <= n; ++i)
@@ -143,17 +115,30 @@ private:
         int lc;
         float fields[6]; // Kind, Dist, P or W1, W2, Cover, LF
     };
+    template <typename T, typename V> BeamBuilder& Set(T& field, V&& value) {
+        field = std::forward<V>(value);
+        return *this;
+    }
+    BeamBuilder& Add(Load load) { return Set(loads_.emplace_back(), load); }
     std::vector<double> spans_;
     double lh_ = 0, rh_ = 0;
     std::map<int, SupportChoice> supports_;
     int defaultSupport_ = supFixed;
-    float E_ = 210000.0f, Ixx_ = 1e8f, GA_ = 0;
+    std::vector<float> section_{210000.0f, 1e8f, 0}; // E, Ixx, GA
     bool shearDeflection_ = false;
     std::vector<Load> loads_;
 };
 
 // Allowed difference from a closed-form figure: rel x |expected|.
 inline double Tol(double expected, double rel) { return rel * std::abs(expected); }
+
+// Entries from..to of a table row, to compare with a list of expected figures.
+template <typename Row> std::vector<double> Values(const Row& row, int from, int to) {
+    std::vector<double> out;
+    for (int i = from; i <= to; ++i)
+        out.push_back(static_cast<double>(row[i]));
+    return out;
+}
 
 // Sum of the reactions of a solved loadcase: the shear jumps at the supports, the cantilevers'
 // root shears and the point loads standing on the supports.
@@ -177,19 +162,6 @@ template <typename F> double Simpson20(F f, double length) {
     return sum * length / 20 / 3;
 }
 
-// The cantilever root moments and span stiffnesses that the solver reads, set as the analysis
-// sets them after CantileverForces.
-inline void TakeCantileverMomentsAndStiffness() {
-    const int lc = Eng.CurrentCase;
-    Eng.LHCantileverMoment = Eng.CantileverMoment[1][1];
-    Eng.RHCantileverMoment = -1.0 * Eng.CantileverMoment[2][1];
-    for (int i = 1; i <= Model.SpanCount[lc]; ++i)
-        Eng.SpanStiffness[i] = Eng.BeamIxx / Eng.LoadcaseSpanLength[lc][i] * Eng.BeamE;
-}
-
-// The six solver steps in their order.
-inline void SolveContinuousBeam() { SolveContinuousSpans(); }
-
 // Solves loadcase lc from its loads at `intervals` per member, as the analysis's first solve does
 // (with the load factors when factored). The cantilevers' own deflections are found only at 20.
 inline void SolveLoadcase(int lc, int intervals = kDeflectionIntervals, bool factored = false) {
@@ -205,8 +177,12 @@ inline void SolveLoadcase(int lc, int intervals = kDeflectionIntervals, bool fac
         CantileverUnitMoments();
         CantileverDeflection();
     }
-    TakeCantileverMomentsAndStiffness();
-    SolveContinuousBeam();
+    // The root moments and span stiffnesses the solver reads, set as the analysis sets them.
+    Eng.LHCantileverMoment = Eng.CantileverMoment[1][1];
+    Eng.RHCantileverMoment = -1.0 * Eng.CantileverMoment[2][1];
+    for (int i = 1; i <= Model.SpanCount[lc]; ++i)
+        Eng.SpanStiffness[i] = Eng.BeamIxx / Eng.LoadcaseSpanLength[lc][i] * Eng.BeamE;
+    SolveContinuousSpans();
 }
 
 // The deflections of loadcase lc after SolveLoadcase(lc) at 20 intervals: the shear-deflection

@@ -1,4 +1,4 @@
-// Load distribution: pieces per member, loads on supports, totals, factors and the no-loads message.
+// Load distribution: pieces per member, loads on supports, totals and load factors.
 #include "engine/LoadDistribution.h"
 
 #include <gtest/gtest.h>
@@ -22,32 +22,49 @@ void Distribute(int lc) {
     DistributeLoads();
 }
 
-void ExpectPiece(const TLoadPiece& p, double type, double start, double w1, double w2, double cover) {
-    EXPECT_EQ(p.PieceType, type);
-    EXPECT_NEAR(p.Start, start, 1e-3);
-    EXPECT_NEAR(p.W1, w1, 1e-5);
-    EXPECT_NEAR(p.W2, w2, 1e-5);
-    EXPECT_NEAR(p.Cover, cover, 1e-3);
-    EXPECT_EQ(p.Applied, 1.0);
+struct Piece {
+    double type, start, w1, w2, cover;
+};
+
+// The applied pieces of member `row` of loadcase 1 (0: LH cantilever, 26: RH cantilever).
+void ExpectPieces(int row, const std::vector<Piece>& expected) {
+    const bool cant = row == 0 || row == 26;
+    const int count = cant ? Eng.CantPieceCount[row == 0 ? 1 : 2] : Eng.SpanPieceCount[row];
+    ASSERT_EQ(count, static_cast<int>(expected.size())) << "member " << row;
+    for (int i = 1; i <= count; ++i) {
+        const TLoadPiece& p = row == 0    ? Eng.LHLoadPieces[1][i]
+                              : row == 26 ? Eng.RHLoadPieces[1][i]
+                                          : Eng.SpanLoadPieces[1][row][i];
+        const Piece& e = expected[static_cast<std::size_t>(i - 1)];
+        SCOPED_TRACE(testing::Message() << "member " << row << " piece " << i);
+        EXPECT_EQ(p.PieceType, e.type);
+        EXPECT_NEAR(p.Start, e.start, 1e-3);
+        EXPECT_NEAR(p.W1, e.w1, 1e-5);
+        EXPECT_NEAR(p.W2, e.w2, 1e-5);
+        EXPECT_NEAR(p.Cover, e.cover, 1e-3);
+        EXPECT_EQ(p.Applied, 1.0);
+    }
 }
 
-TEST_F(LoadDistributionTest, PointLoadsWithinTheToleranceOfASupportGoWhollyToIt) {
-    // Beam length 10000: tolerance 1 mm either side, both bounds included.
-    BeamBuilder()
-        .Spans({5000, 5000})
-        .Point(1, 5000, 1000)
-        .Point(1, 5001, 100)
-        .Point(1, 4999, 10)
-        .Point(1, 5002, 2000)
-        .Point(1, 0, 7, 1.5f)
-        .Commit();
+TEST_F(LoadDistributionTest, PointLoadsAtSupportsTipsAndSpanEnds) {
+    // Beam length 10000: a support takes the loads within 1 mm either side, both bounds included,
+    // with their load factors even in the unfactored pass.
+    BeamBuilder b = BeamBuilder().Spans({5000, 5000}).Point(1, 5000, 1000).Point(1, 5001, 100);
+    b.Point(1, 4999, 10).Point(1, 5002, 2000).Point(1, 0, 7, 1.5f).Commit();
     Distribute(1);
-    EXPECT_FLOAT_EQ(Eng.SupportPointLoad[1][2], 1110);
-    EXPECT_FLOAT_EQ(Eng.SupportPointLoad[1][1], 10.5f) << "factored even in the unfactored pass";
-    EXPECT_EQ(Eng.SpanPieceCount[1], 0);
-    ASSERT_EQ(Eng.SpanPieceCount[2], 1);
-    ExpectPiece(Eng.SpanLoadPieces[1][2][1], ptPoint, 2, 2000, 0, 0);
+    EXPECT_EQ(Values(Eng.SupportPointLoad[1], 1, 3), (std::vector<double>{10.5, 1110, 0}));
+    ExpectPieces(1, {});
+    ExpectPieces(2, {{ptPoint, 2, 2000, 0, 0}});
     EXPECT_FLOAT_EQ(Model.TotalAppliedLoad[1], 3120.5f);
+
+    // Loads at the tips (100, 400) and on the supports (200, 300) of a cantilevered span.
+    b = BeamBuilder().LHCantilever(2000).Spans({6000}).RHCantilever(1500).Point(1, 0, 100);
+    b.Point(1, 2000, 200).Point(1, 8000, 300).Point(1, 9500, 400).Commit();
+    Distribute(1);
+    ExpectPieces(0, {{ptPoint, 2000, 100, 0, 0}});
+    ExpectPieces(1, {});
+    ExpectPieces(26, {{ptPoint, 1500, 400, 0, 0}});
+    EXPECT_EQ(Values(Eng.SupportPointLoad[1], 1, 2), (std::vector<double>{200, 300}));
 }
 
 TEST_F(LoadDistributionTest, APointLoadNearASupportIsCountedExactlyOnce) {
@@ -61,60 +78,44 @@ TEST_F(LoadDistributionTest, APointLoadNearASupportIsCountedExactlyOnce) {
 
     // And here the single-precision support lies below the double-precision one, so that a load just
     // outside the support's tolerance would fall between the two tests and be lost.
-    BeamBuilder()
-        .Spans({6539.51807f, 8011.86523f, 8157.8291f, 1680.82898f, 1312.27295f})
-        .Point(1, 24392.6113f, 1000)
-        .Commit();
+    BeamBuilder b = BeamBuilder().Spans({6539.51807f, 8011.86523f, 8157.8291f, 1680.82898f, 1312.27295f});
+    b.Point(1, 24392.6113f, 1000).Commit();
     SolveLoadcase(1);
     EXPECT_EQ(Eng.SupportPointLoad[1][5], 0.0f);
     EXPECT_EQ(Eng.SpanPieceCount[5], 1);
     EXPECT_NEAR(ReactionSum(1), Model.TotalAppliedLoad[1], 1e-6 * 1000);
 }
 
-TEST_F(LoadDistributionTest, LoadsAtCantileverTipsAndSpanEnds) {
-    BeamBuilder()
-        .LHCantilever(2000)
-        .Spans({6000})
-        .RHCantilever(1500)
-        .Point(1, 0, 100)    // LH tip
-        .Point(1, 2000, 200) // LH support
-        .Point(1, 8000, 300) // RH support
-        .Point(1, 9500, 400) // RH tip
-        .Commit();
-    Distribute(1);
-    ASSERT_EQ(Eng.CantPieceCount[1], 1);
-    ExpectPiece(Eng.LHLoadPieces[1][1], ptPoint, 2000, 100, 0, 0);
-    ASSERT_EQ(Eng.CantPieceCount[2], 1);
-    ExpectPiece(Eng.RHLoadPieces[1][1], ptPoint, 1500, 400, 0, 0);
-    EXPECT_EQ(Eng.SpanPieceCount[1], 0);
-    EXPECT_FLOAT_EQ(Eng.SupportPointLoad[1][1], 200);
-    EXPECT_FLOAT_EQ(Eng.SupportPointLoad[1][2], 300);
-}
-
-TEST_F(LoadDistributionTest, AUniformLoadIsCutAtEverySupportItCrosses) {
+TEST_F(LoadDistributionTest, DistributedLoadsAreCutAtTheSupportsIntoUniformsAndTriangles) {
+    // A uniform load over everything but the outer 1000 and 500 of the cantilevers; cantilevers are
+    // measured outward from their support.
     BeamBuilder().LHCantilever(2000).Spans({3000, 3000}).RHCantilever(1500).Udl(1, 1000, 5, 8000).Commit();
     Distribute(1);
-    ASSERT_EQ(Eng.CantPieceCount[1], 1);
-    ExpectPiece(Eng.LHLoadPieces[1][1], ptUniform, 0, 5, 5, 1000); // measured from the LH support
-    ASSERT_EQ(Eng.SpanPieceCount[1], 1);
-    ExpectPiece(Eng.SpanLoadPieces[1][1][1], ptUniform, 0, 5, 5, 3000);
-    ASSERT_EQ(Eng.SpanPieceCount[2], 1);
-    ExpectPiece(Eng.SpanLoadPieces[1][2][1], ptUniform, 0, 5, 5, 3000);
-    ASSERT_EQ(Eng.CantPieceCount[2], 1);
-    ExpectPiece(Eng.RHLoadPieces[1][1], ptUniform, 0, 5, 5, 1000);
+    ExpectPieces(0, {{ptUniform, 0, 5, 5, 1000}});
+    ExpectPieces(1, {{ptUniform, 0, 5, 5, 3000}});
+    ExpectPieces(2, {{ptUniform, 0, 5, 5, 3000}});
+    ExpectPieces(26, {{ptUniform, 0, 5, 5, 1000}});
     EXPECT_FLOAT_EQ(Model.TotalAppliedLoad[1], 40000);
+
+    // Falling inside a span: a uniform part and a negative triangle.
+    BeamBuilder().Spans({6000}).Distributed(1, 1000, 20, 10, 3000).Commit();
+    Distribute(1);
+    ExpectPieces(1, {{ptUniform, 1000, 20, 20, 3000}, {ptRising, 1000, 0, -10, 3000}});
+
+    // Rising from 0 at the LH tip to 8 at its support: falling outward, root moment -W Lc / 3.
+    const double Lc = 2000, W = 8000;
+    BeamBuilder().LHCantilever(Lc).Spans({5000}).Distributed(1, 0, 0, 8, Lc).Commit();
+    SolveLoadcase(1);
+    ExpectPieces(0, {{ptFalling, 0, 8, 0, Lc}});
+    EXPECT_NEAR(Eng.CantileverMoment[1][1], -W * Lc / 3, 1e-6 * W * Lc);
 }
 
 TEST_F(LoadDistributionTest, ATrapezoidAcrossTwoSpansSplitsIntoUniformAndTriangle) {
     const double L = 5000;
     BeamBuilder().Spans({L, L}).Distributed(1, 0, 0, 12, 2 * L).Commit();
     SolveLoadcase(1, 200);
-    ASSERT_EQ(Eng.SpanPieceCount[1], 1);
-    ExpectPiece(Eng.SpanLoadPieces[1][1][1], ptRising, 0, 0, 6, L);
-    ASSERT_EQ(Eng.SpanPieceCount[2], 2);
-    ExpectPiece(Eng.SpanLoadPieces[1][2][1], ptUniform, 0, 6, 6, L);
-    ExpectPiece(Eng.SpanLoadPieces[1][2][2], ptRising, 0, 0, 6, L);
-
+    ExpectPieces(1, {{ptRising, 0, 0, 6, L}});
+    ExpectPieces(2, {{ptUniform, 0, 6, 6, L}, {ptRising, 0, 0, 6, L}});
     // The load is uniform 6 N/mm plus a part antisymmetric about the middle support, which adds no
     // moment there: -6 L^2 / 8. Reactions from statics of each span with that moment.
     const double MB = -6 * L * L / 8;
@@ -124,51 +125,15 @@ TEST_F(LoadDistributionTest, ATrapezoidAcrossTwoSpansSplitsIntoUniformAndTriangl
     EXPECT_NEAR(ReactionSum(1), 60000, 1e-6 * 60000);
 }
 
-TEST_F(LoadDistributionTest, AFallingLoadInsideASpanGivesAUniformPartAndANegativeTriangle) {
-    BeamBuilder().Spans({6000}).Distributed(1, 1000, 20, 10, 3000).Commit();
-    Distribute(1);
-    ASSERT_EQ(Eng.SpanPieceCount[1], 2);
-    ExpectPiece(Eng.SpanLoadPieces[1][1][1], ptUniform, 1000, 20, 20, 3000);
-    ExpectPiece(Eng.SpanLoadPieces[1][1][2], ptRising, 1000, 0, -10, 3000);
-}
-
-TEST_F(LoadDistributionTest, TheLHCantileverIsMeasuredFromItsSupport) {
-    // Rising from 0 at the tip to 8 at the support: falling outward from the support.
-    const double Lc = 2000, W = 8000;
-    BeamBuilder().LHCantilever(Lc).Spans({5000}).Distributed(1, 0, 0, 8, Lc).Commit();
-    SolveLoadcase(1);
-    ASSERT_EQ(Eng.CantPieceCount[1], 1);
-    ExpectPiece(Eng.LHLoadPieces[1][1], ptFalling, 0, 8, 0, Lc);
-    EXPECT_NEAR(Eng.CantileverMoment[1][1], -W * Lc / 3, 1e-6 * W * Lc);
-}
-
-TEST_F(LoadDistributionTest, ALoadcaseWithoutPiecesIsReportedOncePerAnalysis) {
-    BeamBuilder().Spans({4000, 4000}).Point(1, 4000, 5000).Point(2, 8000, 100).Commit();
-    Distribute(1);
-    FillSpanLoadTables();
-    FillSpanLoadTables();
-    EXPECT_EQ(dialogs->messages(), std::vector<std::string>{"Loadcase 1\rNo loads on beam"});
-    EXPECT_EQ(Eng.NoLoadsReported[1], 1);
-    EXPECT_FLOAT_EQ(Eng.SupportPointLoad[1][2], 5000) << "the support still carries it";
-    Distribute(2);
-    FillSpanLoadTables();
-    EXPECT_EQ(dialogs->messages().size(), 2u);
-    EXPECT_EQ(dialogs->messages().back(), "Loadcase 2\rNo loads on beam");
-}
-
 TEST_F(LoadDistributionTest, ZeroAndUnappliedLoadsAndTheLoadFactors) {
-    BeamBuilder()
-        .Spans({4000, 4000})
-        .Point(1, 1000, 0)                      // no piece
-        .Point(1, 2000, 1000, 1.5f)             // factored 1500
-        .Distributed(1, 5000, 2, 4, 2000, 1.2f) // 6000 x 1.2
-        .Point(2, 3000, 500, 2)
-        .Commit();
-    Model.LoadTable[1][5] = Model.LoadTable[1][2];
-    Model.LoadTable[1][5][lfApplied] = -1.0f; // not applied: counts nowhere
-    Model.LoadTable[1][6] = Model.LoadTable[1][2];
+    // A zero load makes no piece; 1000 x 1.5 on span 1; 2 -> 4 N/mm over 2000 x 1.2 on span 2.
+    BeamBuilder b = BeamBuilder().Spans({4000, 4000}).Point(1, 1000, 0).Point(1, 2000, 1000, 1.5f);
+    b.Distributed(1, 5000, 2, 4, 2000, 1.2f).Point(2, 3000, 500, 2).Commit();
+    for (int r : {5, 6}) { // not applied: counts nowhere
+        Model.LoadTable[1][r] = Model.LoadTable[1][2];
+        Model.LoadTable[1][r][lfApplied] = -1.0f;
+    }
     Model.LoadTable[1][6][lfDist] = 4000;
-    Model.LoadTable[1][6][lfApplied] = -1.0f;
 
     Distribute(1);
     EXPECT_EQ(Eng.SpanPieceCount[1], 1);
@@ -177,15 +142,16 @@ TEST_F(LoadDistributionTest, ZeroAndUnappliedLoadsAndTheLoadFactors) {
     EXPECT_FLOAT_EQ(Model.TotalAppliedLoad[1], 1500 + 7200);
     EXPECT_FLOAT_EQ(Model.TotalAppliedLoad[2], 1000) << "every loadcase, factored";
 
-    FillSpanLoadTables();
-    EXPECT_FLOAT_EQ(Eng.SpanPieceLoad[1][1], 1000);
-    EXPECT_FLOAT_EQ(Eng.SpanPieceLoad[2][1], 2 * 2000);        // uniform part
-    EXPECT_FLOAT_EQ(Eng.SpanPieceLoad[2][2], 2.0f * 2000 / 2); // triangle 0 -> 2
-    Eng.ApplyLoadFactors = 1;
-    FillSpanLoadTables();
-    EXPECT_FLOAT_EQ(Eng.SpanPieceLoad[1][1], 1500);
-    EXPECT_FLOAT_EQ(Eng.SpanPieceLoad[2][1], 4000 * 1.2f);
-    EXPECT_FLOAT_EQ(Eng.SpanPieceLoad[2][2], 2000 * 1.2f);
+    // Span 1: the point load; span 2: the uniform part 2 x 2000 and the triangle 0 -> 2 over 2000.
+    const float unfactored[] = {1000, 4000, 2000}, factored[] = {1500, 4000 * 1.2f, 2000 * 1.2f};
+    for (int applyFactors : {0, 1}) {
+        Eng.ApplyLoadFactors = applyFactors;
+        FillSpanLoadTables();
+        const float* expected = applyFactors ? factored : unfactored;
+        EXPECT_FLOAT_EQ(Eng.SpanPieceLoad[1][1], expected[0]) << applyFactors;
+        EXPECT_FLOAT_EQ(Eng.SpanPieceLoad[2][1], expected[1]) << applyFactors;
+        EXPECT_FLOAT_EQ(Eng.SpanPieceLoad[2][2], expected[2]) << applyFactors;
+    }
     EXPECT_FLOAT_EQ(Eng.SpanPieceType[2][2], 3.0f);
     EXPECT_FLOAT_EQ(Eng.SpanPieceStart[2][2], 1000);
     EXPECT_FLOAT_EQ(Eng.SpanPieceCover[2][2], 2000);
