@@ -73,16 +73,6 @@ void expectDefaults(const TUnitSettings& u) {
 
 } // namespace
 
-TEST_F(UnitFile, WithoutAFileTheBuiltInDefaultsApplyAndTheFactoredFlagIsKept) {
-    for (int flag : {0, 1}) { // 0: neither enabled nor disabled until the first OK
-        Model.FactoredLoadsFlag = flag;
-        Model.UnitTextLength = "ft";
-        EXPECT_FALSE(ReadUnitFile(Model));
-        expectDefaults(Model);
-        EXPECT_EQ(Model.FactoredLoadsFlag, flag);
-    }
-}
-
 TEST_F(UnitFile, ASavedFileIs972BytesWithEveryFieldAtItsOffset) {
     WriteUnitFile(imperialSettings());
     EXPECT_EQ(Model.FileTag, "Junk");
@@ -117,7 +107,7 @@ TEST_F(UnitFile, ASavedFileIs972BytesWithEveryFieldAtItsOffset) {
     }
 }
 
-TEST_F(UnitFile, EveryUnitOfEveryKindSurvivesAWriteAndARead) {
+TEST_F(UnitFile, EveryUnitOfEveryKindSurvivesAWriteAndAReadOfTheFirst322Bytes) {
     for (std::size_t i = 0; i < 6; ++i) { // the largest group has six options
         TUnitSettings u = imperialSettings();
         for (const UnitGroup& g : UnitOptionGroups()) {
@@ -133,12 +123,12 @@ TEST_F(UnitFile, EveryUnitOfEveryKindSurvivesAWriteAndARead) {
         ASSERT_TRUE(ReadUnitFile(back)) << "option " << i;
         EXPECT_EQ(back, u) << "option " << i;
     }
-}
 
-TEST_F(UnitFile, ReadersUseOnlyTheFirst322BytesAndFindTheFileInAnyCase) {
+    // Readers take the first 322 bytes only, from the file in whatever case its name is.
     std::vector<std::uint8_t> b = UnitFileImage(imperialSettings(), "Junk");
     b.resize(322);
     b.insert(b.end(), 40, 0xFF); // whatever follows is never read
+    std::filesystem::remove(filePath());
     WriteFileDirect(dir_.path("KXF_UNIT.DIM"), b);
     TUnitSettings back;
     ASSERT_TRUE(ReadUnitFile(back));
@@ -149,7 +139,12 @@ TEST_F(UnitFile, ReadersUseOnlyTheFirst322BytesAndFindTheFileInAnyCase) {
     EXPECT_FALSE(std::filesystem::exists(filePath()));
 }
 
-TEST_F(UnitFile, ShortDamagedOrUnreadableFilesGiveTheDefaultsNeverAZeroFactor) {
+TEST_F(UnitFile, AMissingShortDamagedOrUnreadableFileGivesTheDefaultsAndKeepsTheFactoredFlag) {
+    Model.UnitTextLength = "ft";
+    EXPECT_FALSE(ReadUnitFile(Model));
+    expectDefaults(Model);
+    EXPECT_EQ(Model.FactoredLoadsFlag, 0) << "neither enabled nor disabled until the first OK";
+
     using Bytes = std::vector<std::uint8_t>;
     auto put = [](std::size_t off, auto v) {
         return [off, v](Bytes& b) { std::memcpy(&b.at(off), &v, sizeof v); };

@@ -10,13 +10,49 @@
 #include <QTabWidget>
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "FormsFixture.h"
 #include "platform/BinaryIO.h"
 
 using namespace kx;
 
-TEST_F(FormsTest, PreferencesWindowHasItsTabsGroupsAndNotesAsTheyStand) {
-    TPreferencesFrm* w = Forms.PreferencesFrm;
+namespace {
+
+// The input windows stand in as one span length held in the length unit, converted as the
+// rescale converts it.
+class PreferencesWindow : public FormsTest {
+protected:
+    void SetUp() override {
+        FormsTest::SetUp();
+        w = Forms.PreferencesFrm;
+        InstallRescaleBeamForms([this] {
+            span = span * OldUnitFactors.Length / Model.UnitFactorLength;
+            ++conversions;
+        });
+    }
+    void TearDown() override {
+        InstallRescaleBeamForms(nullptr);
+        FormsTest::TearDown();
+    }
+    // Shows the window (or brings it forward), ticks a length unit and presses OK.
+    void ok(const char* lengthButton, bool save = false) {
+        ShowForm(w);
+        w->optionButton(lengthButton)->setChecked(true);
+        w->Check_SetDefault->setChecked(save);
+        w->Button2->click();
+    }
+    bool shows(const char* button) const { return w->optionButton(button)->isChecked(); }
+    const TUnitSettings& units() const { return Model; }
+
+    TPreferencesFrm* w = nullptr;
+    double span = 6; // m
+    int conversions = 0;
+};
+
+} // namespace
+
+TEST_F(PreferencesWindow, HasItsTabsGroupsAndNotesAsTheyStand) {
     EXPECT_EQ(w->windowTitle(), QStringLiteral("Preferences"));
     EXPECT_TRUE(w->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_EQ(w->minimumSize(), w->maximumSize()) << "fixed size";
@@ -42,11 +78,10 @@ TEST_F(FormsTest, PreferencesWindowHasItsTabsGroupsAndNotesAsTheyStand) {
         notes += l->text() == QStringLiteral("(2240 lbf)");
     EXPECT_EQ(notes, 2) << "beside the Imperial ton of Point Load and Shear";
     EXPECT_EQ(w->optionButton("Option_St_Nmm")->text(), QString::fromUtf8("N/mm\u00b2"));
-    EXPECT_EQ(w->Check_Factor->text(), QStringLiteral("Enable Factored Loads"));
-    EXPECT_EQ(w->Check_SetDefault->text(), QStringLiteral("Save as default"));
-    EXPECT_EQ(w->Button2->text(), QStringLiteral("OK"));
-    EXPECT_EQ(w->Button1->text(), QStringLiteral("Cancel"));
-    EXPECT_EQ(w->cmd_Reset->text(), QStringLiteral("Reset to default values"));
+    const QStringList buttons = {w->Check_Factor->text(), w->Check_SetDefault->text(), w->Button2->text(),
+                                 w->Button1->text(), w->cmd_Reset->text()};
+    EXPECT_EQ(buttons, QStringList({"Enable Factored Loads", "Save as default", "OK", "Cancel",
+                                    "Reset to default values"}));
     ASSERT_EQ(w->ListBox1->count(), 22);
     EXPECT_EQ(w->ListBox1->item(0)->text(), QStringLiteral("UNITS"));
     EXPECT_EQ(w->ListBox1->item(13)->text(), QStringLiteral("  "));
@@ -58,19 +93,14 @@ TEST_F(FormsTest, PreferencesWindowHasItsTabsGroupsAndNotesAsTheyStand) {
               QStringLiteral(" A deflection of 1.25mm would be shown as 0.001m."));
 }
 
-TEST_F(FormsTest, TheButtonsShowTheUnitsReadFromTheStartDirectoryOrTheDefaults) {
-    EXPECT_EQ(StartDir, dir_.dir());
-    TPreferencesFrm* w = Forms.PreferencesFrm;
-    for (const char* b : {"Option_L_m", "Option_PL_kN", "Option_R_kNm", "Option_Sh_kN", "Option_Mom_kNm",
-                          "Option_Def_mm", "Option_St_Nmm", "Option_Sect_E_Nmm", "Option_Sect_I_cm",
-                          "Option_Sect_SZ_cm", "Option_Sect_A_cm", "Option_Sect_L_mm", "Option_Wt_m"})
-        EXPECT_TRUE(w->optionButton(b)->isChecked()) << b;
-    EXPECT_TRUE(w->Option_SPlastic->isChecked());
+TEST_F(PreferencesWindow, TheButtonsShowTheUnitsReadFromTheStartDirectoryOrTheDefaults) {
+    // No file: the built-in units, where they differ from the buttons as built.
+    EXPECT_TRUE(shows("Option_Wt_m"));
     EXPECT_TRUE(w->Option_BMNC->isChecked());
     EXPECT_FALSE(w->Check_Factor->isChecked());
     EXPECT_EQ(Model.FactoredLoadsFlag, 0) << "neither enabled nor disabled until the first OK";
-    DestroyForms();
 
+    DestroyForms();
     TUnitSettings saved = Model;
     saved.UnitTextLength = "ft";
     saved.UnitFactorLength = 304.8f;
@@ -78,56 +108,90 @@ TEST_F(FormsTest, TheButtonsShowTheUnitsReadFromTheStartDirectoryOrTheDefaults) 
     WriteUnitFile(saved);
     ResetSharedModelToStart();
     CreateForms();
-    EXPECT_EQ(Model.UnitTextLength, "ft");
-    EXPECT_EQ(Model.FactoredLoadsFlag, 1);
+    EXPECT_EQ(StartDir, dir_.dir());
+    EXPECT_EQ(units(), saved);
     EXPECT_TRUE(Forms.PreferencesFrm->optionButton("Option_L_ft")->isChecked());
     EXPECT_TRUE(Forms.PreferencesFrm->Check_Factor->isChecked());
 }
 
-TEST_F(FormsTest, OkSavesAndHidesResetShowsTheFileCancelGoesBackAndAFailedSaveKeepsTheWindowOpen) {
-    TPreferencesFrm* w = Forms.PreferencesFrm;
-    Model.BeamFormShown = 1;
-    int rescales = 0;
-    InstallRescaleBeamForms([&rescales] { ++rescales; });
-    auto showAndTick = [w](const char* button, bool save) {
-        ShowForm(w);
-        w->optionButton(button)->setChecked(true);
-        w->Check_SetDefault->setChecked(save);
-    };
+TEST_F(PreferencesWindow, OkConvertsTheInputWindowsOnceTheMainWindowHasBeenShownAndSavesWhenAsked) {
+    ok("Option_L_cm");
+    EXPECT_FALSE(w->isVisible());
+    EXPECT_EQ(Model.UnitTextLength, "cm");
+    EXPECT_EQ(conversions, 0) << "the main window has not been shown yet";
+    EXPECT_FALSE(std::filesystem::exists(dir_.path("Kxf_Unit.dim"))) << "saved only when asked";
 
-    showAndTick("Option_L_ft", true);
+    Model.BeamFormShown = 1;
+    span = 600; // cm
+    ok("Option_L_mm");
+    EXPECT_DOUBLE_EQ(span, 6000);
+    ShowForm(w);
     w->Option_ZPlastic->setChecked(true);
     w->Check_Factor->setChecked(true);
-    w->Button2->click();
+    ok("Option_L_ft", true);
     EXPECT_FALSE(w->isVisible());
     EXPECT_TRUE(dialogs_->shown.empty());
+    EXPECT_NEAR(span, 6000 / 304.8, 1e-6 * 19.7) << "factors are singles";
+    EXPECT_EQ(conversions, 2);
     EXPECT_EQ(Model.UnitFactorLength, 304.8f);
     EXPECT_EQ(Model.ModulusLabelPlasticXX, "Zxx");
     EXPECT_EQ(Model.FactoredLoadsFlag, 1);
+    EXPECT_EQ(Model.FileTag, "Junk");
     EXPECT_EQ(ReadWholeFile(dir_.path("Kxf_Unit.dim")), UnitFileImage(Model, "Junk"));
+}
 
-    showAndTick("Option_L_mm", false);
-    w->Button2->click();
-    ShowForm(w);
-    EXPECT_TRUE(w->optionButton("Option_L_mm")->isChecked()) << "shown again: the settings in use";
-    w->cmd_Reset->click();
-    EXPECT_TRUE(w->optionButton("Option_L_ft")->isChecked()) << "Reset shows the saved units";
-    EXPECT_EQ(Model.UnitTextLength, "mm");
-    w->Button1->click();
-    EXPECT_FALSE(w->isVisible());
-    EXPECT_EQ(Model.UnitTextLength, "mm") << "Cancel after Reset leaves the settings alone";
-    EXPECT_EQ(rescales, 2);
-
+TEST_F(PreferencesWindow, AFailedSaveShowsTheErrorConvertsOnceAndCancelGoesBack) {
+    Model.BeamFormShown = 1;
     StartDir = dir_.path("removed");
-    showAndTick("Option_L_cm", true);
-    w->Button2->click();
+    ok("Option_L_mm", true);
     EXPECT_EQ(dialogs_->messages(), std::vector<std::string>{"File not found"});
     EXPECT_TRUE(w->isVisible());
-    EXPECT_EQ(Model.UnitTextLength, "cm");
-    EXPECT_EQ(rescales, 3) << "the input windows follow the units in use";
+    EXPECT_EQ(Model.UnitTextLength, "mm");
+    EXPECT_DOUBLE_EQ(span, 6000) << "values keep their meaning";
+    w->Button2->click();
+    EXPECT_EQ(dialogs_->messages().size(), 2u);
+    EXPECT_DOUBLE_EQ(span, 6000) << "a second OK converts nothing twice";
+
     w->Button1->click();
     EXPECT_FALSE(w->isVisible());
-    EXPECT_EQ(Model.UnitTextLength, "mm");
-    EXPECT_EQ(rescales, 4) << "the input windows go back to the units restored";
-    InstallRescaleBeamForms(nullptr);
+    EXPECT_EQ(Model.UnitTextLength, "m");
+    EXPECT_EQ(Model.FactoredLoadsFlag, 0);
+    EXPECT_DOUBLE_EQ(span, 6);
+    const int done = conversions;
+    ShowForm(w);
+    w->Button1->click();
+    EXPECT_EQ(conversions, done) << "a plain Cancel converts nothing";
+}
+
+TEST_F(PreferencesWindow, ResetShowsTheSavedUnitsOrTheDefaultsButChangesNothingBeforeOk) {
+    Model.BeamFormShown = 1;
+    ShowForm(w);
+    w->optionButton("Option_L_cm")->setChecked(true);
+    w->cmd_Reset->click(); // no file: the defaults
+    EXPECT_TRUE(shows("Option_L_m"));
+    w->Button1->click();
+
+    TUnitSettings file = Model;
+    file.UnitTextLength = "in";
+    file.UnitFactorLength = 25.4f;
+    file.FactoredLoadsFlag = 1;
+    WriteUnitFile(file);
+    const TUnitSettings before = Model;
+    ShowForm(w);
+    ASSERT_FALSE(w->Check_Factor->isChecked());
+    w->cmd_Reset->click();
+    EXPECT_TRUE(shows("Option_L_in"));
+    EXPECT_TRUE(w->Check_Factor->isChecked());
+    EXPECT_EQ(units(), before);
+    w->Button1->click();
+    EXPECT_EQ(units(), before);
+    EXPECT_EQ(conversions, 0);
+
+    ShowForm(w);
+    EXPECT_TRUE(shows("Option_L_m")) << "shown again: the settings in use";
+    w->cmd_Reset->click();
+    w->Button2->click();
+    EXPECT_EQ(Model.UnitTextLength, "in");
+    EXPECT_EQ(Model.FactoredLoadsFlag, 1);
+    EXPECT_NEAR(span, 6000 / 25.4, 1e-6 * 236);
 }
