@@ -34,7 +34,7 @@ TEST(PreferenceChoicesTest, ButtonsFollowTheSettingsAndWhatMatchesNothingKeepsIt
     TUnitSettings u;
     SetDefaultUnits(u);
     u.UnitTextLength = "ft";
-    u.UnitTextForce = "KN"; // case matters: matches no button
+    u.UnitTextForce = "KIPS"; // case matters: matches no button
     u.ModulusLabelPlasticXX = "Zxx";
     u.MomentDiagramSign = 0;
     u.FactoredLoadsFlag = 1;

@@ -50,12 +50,13 @@ const std::vector<Routine>& routines() {
         {"SigFig5", SigFig5, {{6e-6, "0.0000060000"}, {4.9e-6, "0.0"}, {5e-6, "0.0000050000"},
                               {123456.7, "123460"}, {1.0, "1.0000"}, {210000.0, "210000"},
                               {1.0000001e9, "#####"}}},
-        // A decimal half rounds up in the format after the 0.5001 offset.
+        // A decimal half rounds up in the format; the offset of 0.5001 rounds up from just below a half.
         {"SigFig3Dec3", SigFig3Dec3, {{0.0125, "0.013"}, {0.004, "0.00"}, {0.005, "0.005"}, {0.0123, "0.012"},
-                                      {6.0, "6.00"}, {-6.0, "-6.00"}, {2000.0, "2000"}, {123456.0, "123000"}}},
+                                      {6.0, "6.00"}, {-6.0, "-6.00"}, {2000.0, "2000"}, {123456.0, "123000"},
+                                      {1.2349995, "1.24"}, {-1.2349995, "-1.24"}}},
         {"SigFig4Dec3", SigFig4Dec3, {{0.0125, "0.013"}, {1.23456, "1.235"}, {0.0004, "0.000"},
                                       {0.0005, "0.001"}, {5.433, "5.433"}, {-30000.0, "-30000"},
-                                      {1.0000001e9, "#####"}}},
+                                      {1.0000001e9, "#####"}, {1.23449995, "1.235"}}},
         // No decimals: the digits truncated toward zero; the width of 5 pads with blanks.
         {"FormatDecimalPlaces 0", [](double x) { return FormatDecimalPlaces(x, 0); },
          {{7.9, "7"}, {-7.9, "-7"}, {0.00005, "0"}}},
