@@ -43,6 +43,15 @@ protected:
         w->Button2->click();
     }
     bool shows(const char* button) const { return w->optionButton(button)->isChecked(); }
+    // Saves the settings in use with another length unit and factored loads enabled.
+    static TUnitSettings saveUnits(const char* length, float factor) {
+        TUnitSettings file = Model;
+        file.UnitTextLength = length;
+        file.UnitFactorLength = factor;
+        file.FactoredLoadsFlag = 1;
+        WriteUnitFile(file);
+        return file;
+    }
     const TUnitSettings& units() const { return Model; }
 
     TPreferencesFrm* w = nullptr;
@@ -101,11 +110,7 @@ TEST_F(PreferencesWindow, TheButtonsShowTheUnitsReadFromTheStartDirectoryOrTheDe
     EXPECT_EQ(Model.FactoredLoadsFlag, 0) << "neither enabled nor disabled until the first OK";
 
     DestroyForms();
-    TUnitSettings saved = Model;
-    saved.UnitTextLength = "ft";
-    saved.UnitFactorLength = 304.8f;
-    saved.FactoredLoadsFlag = 1;
-    WriteUnitFile(saved);
+    const TUnitSettings saved = saveUnits("ft", 304.8f);
     ResetSharedModelToStart();
     CreateForms();
     EXPECT_EQ(StartDir, dir_.dir());
@@ -171,11 +176,7 @@ TEST_F(PreferencesWindow, ResetShowsTheSavedUnitsOrTheDefaultsButChangesNothingB
     EXPECT_TRUE(shows("Option_L_m"));
     w->Button1->click();
 
-    TUnitSettings file = Model;
-    file.UnitTextLength = "in";
-    file.UnitFactorLength = 25.4f;
-    file.FactoredLoadsFlag = 1;
-    WriteUnitFile(file);
+    saveUnits("in", 25.4f);
     const TUnitSettings before = Model;
     ShowForm(w);
     ASSERT_FALSE(w->Check_Factor->isChecked());
