@@ -1,3 +1,4 @@
+// The shared model: the arrays' bounds, the text capacities and the reset to the start state.
 #include "foundation/SharedModel.h"
 
 #include <gtest/gtest.h>
@@ -17,7 +18,6 @@ TEST(SharedModel, BoundsAreThoseOfTheModelAndResetRestoresTheStartState) {
     Work.ApplyFlags[5][51] = 1.0f;
     Work.WorkSectionPropLines[50] = "z";
     EXPECT_EQ(Model.UnitTextLength.str(), "metres-lon") << "string[10]";
-
     EXPECT_THROW(Model.SpanData[28], RangeError);
     EXPECT_THROW(Model.SpanData[0][20], RangeError);
     EXPECT_THROW(Model.SupportType[26], RangeError);
@@ -36,7 +36,6 @@ TEST(SharedModel, BoundsAreThoseOfTheModelAndResetRestoresTheStartState) {
     EXPECT_EQ(Model.RestraintPos[26][10], 0);
     EXPECT_TRUE(Model.TimberResultLinesSaved[50].empty());
     EXPECT_TRUE(Model.UnitTextLength.empty());
-    EXPECT_EQ(Model.BeamLength, 0.0);
     EXPECT_EQ(Work.ApplyFlags[5][51], 0.0f);
     EXPECT_TRUE(Work.WorkSectionPropLines[50].empty());
 }

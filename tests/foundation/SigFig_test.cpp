@@ -1,3 +1,4 @@
+// Number texts and whole numbers checked against figures worked out by hand.
 #include "foundation/SigFig.h"
 
 #include <gtest/gtest.h>
@@ -5,163 +6,119 @@
 #include <cmath>
 #include <limits>
 #include <random>
+#include <utility>
+#include <vector>
 
 #include "foundation/Func_FloatToInt.h"
 #include "foundation/SharedModel.h"
 #include "foundation/SigFigBands.h"
+#include "platform/Dialogs.h"
 #include "platform/Errors.h"
+#include "platform/Guard.h"
 
 using namespace kx;
 
-TEST(SigFig3, ThreeSignificantFiguresRoundedHalfAwayFromZeroPerDecade) {
-    EXPECT_EQ(SigFig3(0.0123456), "0.0123");
-    EXPECT_EQ(SigFig3(12.345), "12.3");
-    EXPECT_EQ(SigFig3(1234.5), "1230");
-    EXPECT_EQ(SigFig3(-1234.5), "-1230");
-    EXPECT_EQ(SigFig3(99.96), "100") << "rounding carries into the next decade, the format stays";
-    EXPECT_EQ(SigFig3(1235.0), "1240") << "half away from zero";
-    EXPECT_EQ(SigFig3(-1235.0), "-1240");
-    EXPECT_EQ(SigFig3(2.345), "2.35") << "the double 2.345 lies a hair above the half";
-    EXPECT_EQ(SigFig3(0.125), "0.125");
-    EXPECT_EQ(SigFig3Dec3(0.0125), "0.013") << "a decimal half rounds up in the format too";
-    EXPECT_EQ(SigFig4Dec3(0.0125), "0.013");
-    EXPECT_EQ(SigFig3(0.5), "0.500");
-    EXPECT_EQ(SigFig3(7.0), "7.00");
-    EXPECT_EQ(SigFig3(45000000.0), "45000000");
-}
+namespace {
 
-TEST(SigFig3, ZeroAndOverflowLimits) {
-    EXPECT_EQ(SigFig3(0.0), "0.0");
-    EXPECT_EQ(SigFig3(9.95e-5), "0.0");
-    EXPECT_EQ(SigFig3(-9.95e-5), "0.0");
-    EXPECT_EQ(SigFig3(1e9), "1000000000");
-    EXPECT_EQ(SigFig3(1.0000001e9), "#####");
-    EXPECT_EQ(SigFig3(-2e9), "#####");
-    EXPECT_EQ(SigFig3(0.99949), "0.999");
-    EXPECT_EQ(SigFig3(0.99951), "1.00");
-}
+struct Routine {
+    const char* name;
+    std::string (*format)(double);
+    std::vector<std::pair<double, const char*>> cases; // value, text
+};
 
-TEST(SigFig, NotANumberAndInfinityShowAsHashes) {
-    const double nan = std::numeric_limits<double>::quiet_NaN();
-    const double inf = std::numeric_limits<double>::infinity();
-    for (double v : {nan, inf, -inf}) {
-        EXPECT_EQ(SigFig2(v), "#####");
-        EXPECT_EQ(SigFig3(v), "#####");
-        EXPECT_EQ(SigFig4(v), "#####");
-        EXPECT_EQ(SigFig5(v), "#####");
-        EXPECT_EQ(SigFig3Dec3(v), "#####");
-        EXPECT_EQ(SigFig4Dec3(v), "#####");
-        EXPECT_EQ(FormatDecimalPlaces(v, 2), "#####");
-    }
+// clang-format off
+const std::vector<Routine>& routines() {
+    static const std::vector<Routine> all = {
+        // Above ten a positive value keeps one (zero) decimal, a negative one none.
+        {"SigFig2", SigFig2, {{12.34, "12.0"}, {-12.34, "-12"}, {0.0456, "0.046"}, {3.14, "3.1"},
+                              {156.0, "160"}, {5e-5, "0.0"}}},
+        {"SigFig3", SigFig3, {{0.0123456, "0.0123"}, {12.345, "12.3"}, {1234.5, "1230"}, {-1234.5, "-1230"},
+                              {99.96, "100"}, // the rounding carries into the next decade, the format stays
+                              {1235.0, "1240"}, {-1235.0, "-1240"}, // half away from zero
+                              {2.345, "2.35"}, // the double lies a hair above the half
+                              {0.125, "0.125"}, {0.5, "0.500"}, {7.0, "7.00"}, {45000000.0, "45000000"},
+                              {0.0, "0.0"}, {9.95e-5, "0.0"}, {-9.95e-5, "0.0"}, {1e9, "1000000000"},
+                              {1.0000001e9, "#####"}, {-2e9, "#####"}, {0.99949, "0.999"}, {0.99951, "1.00"},
+                              // Between the zero limit and the first band: the first band's format.
+                              {9.951e-5, "0.000100"}, {9.96e-5, "0.000100"}, {-9.99e-5, "-0.000100"},
+                              {9.9949e-5, "0.000100"}}},
+        {"SigFig4", SigFig4, {{5e11, "500000000000"}, {1e12, "1000000000000"}, {1.1e12, "#####"},
+                              {3.14159, "3.142"}, {-123456.0, "-123500"},
+                              {0.012345, "0.01235"}, // 0.012345 lies above the half in binary
+                              {9.96e-5, "0.0000996"}, {9.999e-5, "0.0001000"}}},
+        // The zero limit itself is not zero; bands fire at their threshold.
+        {"SigFig5", SigFig5, {{6e-6, "0.0000060000"}, {4.9e-6, "0.0"}, {5e-6, "0.0000050000"},
+                              {123456.7, "123460"}, {1.0, "1.0000"}, {210000.0, "210000"},
+                              {1.0000001e9, "#####"}}},
+        // A decimal half rounds up in the format; the offset of 0.5001 rounds up from just below a half.
+        {"SigFig3Dec3", SigFig3Dec3, {{0.0125, "0.013"}, {0.004, "0.00"}, {0.005, "0.005"}, {0.0123, "0.012"},
+                                      {6.0, "6.00"}, {-6.0, "-6.00"}, {2000.0, "2000"}, {123456.0, "123000"},
+                                      {1.2349995, "1.24"}, {-1.2349995, "-1.24"}}},
+        {"SigFig4Dec3", SigFig4Dec3, {{0.0125, "0.013"}, {1.23456, "1.235"}, {0.0004, "0.000"},
+                                      {0.0005, "0.001"}, {5.433, "5.433"}, {-30000.0, "-30000"},
+                                      {1.0000001e9, "#####"}, {1.23449995, "1.235"}}},
+        // No decimals: the digits truncated toward zero; the width of 5 pads with blanks.
+        {"FormatDecimalPlaces 0", [](double x) { return FormatDecimalPlaces(x, 0); },
+         {{7.9, "7"}, {-7.9, "-7"}, {0.00005, "0"}}},
+        {"FormatDecimalPlaces 1", [](double x) { return FormatDecimalPlaces(x, 1); },
+         {{1.5, "  1.5"}, {0.00005, "0.0"}}},
+        {"FormatDecimalPlaces 2", [](double x) { return FormatDecimalPlaces(x, 2); },
+         {{0.00005, "0.00"}, {123456.7, "123460"}, {3.14159, " 3.14"}}},
+        {"FormatDecimalPlaces 3", [](double x) { return FormatDecimalPlaces(x, 3); },
+         {{2.0, "2.000"}, {0.00005, "0.000"}}},
+    };
+    return all;
 }
+// clang-format on
 
-TEST(SigFig, MagnitudesBetweenTheZeroLimitAndTheFirstBandUseTheFirstBand) {
-    EXPECT_EQ(SigFig3(9.951e-5), "0.000100");
-    EXPECT_EQ(SigFig3(9.96e-5), "0.000100");
-    EXPECT_EQ(SigFig3(-9.99e-5), "-0.000100");
-    EXPECT_EQ(SigFig4(9.96e-5), "0.0000996");
-    EXPECT_EQ(SigFig4(9.999e-5), "0.0001000");
-    EXPECT_EQ(SigFig3(9.9949e-5), "0.000100");
-}
+} // namespace
 
-TEST(SigFig2, TwoFiguresWithTheOddFormatAboveTen) {
-    EXPECT_EQ(SigFig2(12.34), "12.0");
-    EXPECT_EQ(SigFig2(-12.34), "-12");
-    EXPECT_EQ(SigFig2(0.0456), "0.046");
-    EXPECT_EQ(SigFig2(3.14), "3.1");
-    EXPECT_EQ(SigFig2(156.0), "160");
-    EXPECT_EQ(SigFig2(5e-5), "0.0");
-}
-
-TEST(SigFig4, FourFiguresUpToATrillion) {
-    EXPECT_EQ(SigFig4(5e11), "500000000000");
-    EXPECT_EQ(SigFig4(1e12), "1000000000000");
-    EXPECT_EQ(SigFig4(1.1e12), "#####");
-    EXPECT_EQ(SigFig4(3.14159), "3.142");
-    EXPECT_EQ(SigFig4(-123456.0), "-123500");
-    EXPECT_EQ(SigFig4(0.012345), "0.01235") << "0.012345 lies above the half in binary";
-}
-
-TEST(SigFig5, FiveFiguresFromFiveMillionthsUp) {
-    EXPECT_EQ(SigFig5(6e-6), "0.0000060000");
-    EXPECT_EQ(SigFig5(4.9e-6), "0.0");
-    EXPECT_EQ(SigFig5(5e-6), "0.0000050000") << "the zero limit itself is not zero";
-    EXPECT_EQ(SigFig5(123456.7), "123460");
-    EXPECT_EQ(SigFig5(1.0), "1.0000") << "bands fire at their threshold";
-    EXPECT_EQ(SigFig5(210000.0), "210000");
-    EXPECT_EQ(SigFig5(1.0000001e9), "#####");
-}
-
-TEST(SigFigDec3, AtMostThreeDecimals) {
-    EXPECT_EQ(SigFig3Dec3(0.004), "0.00");
-    EXPECT_EQ(SigFig3Dec3(0.005), "0.005");
-    EXPECT_EQ(SigFig3Dec3(0.0123), "0.012");
-    EXPECT_EQ(SigFig3Dec3(6.0), "6.00");
-    EXPECT_EQ(SigFig3Dec3(-6.0), "-6.00");
-    EXPECT_EQ(SigFig3Dec3(2000.0), "2000");
-    EXPECT_EQ(SigFig3Dec3(123456.0), "123000");
-    EXPECT_EQ(SigFig4Dec3(1.23456), "1.235");
-    EXPECT_EQ(SigFig4Dec3(0.0004), "0.000");
-    EXPECT_EQ(SigFig4Dec3(0.0005), "0.001") << "the first band fires at its threshold";
-    EXPECT_EQ(SigFig4Dec3(5.433), "5.433");
-    EXPECT_EQ(SigFig4Dec3(-30000.0), "-30000");
-    EXPECT_EQ(SigFig4Dec3(1.0000001e9), "#####");
-}
-
-TEST(FormatDecimalPlaces, FollowsDecimalPlacesOfTheModel) {
-    EXPECT_EQ(FormatDecimalPlaces(0.00005, 2), "0.00");
-    EXPECT_EQ(FormatDecimalPlaces(123456.7, 2), "123460");
-    EXPECT_EQ(FormatDecimalPlaces(3.14159, 2), " 3.14");
-    EXPECT_EQ(FormatDecimalPlaces(1.5, 1), "  1.5");
-    EXPECT_EQ(FormatDecimalPlaces(2.0, 3), "2.000");
-    EXPECT_EQ(FormatDecimalPlaces(7.9, 0), "7");
-    EXPECT_EQ(FormatDecimalPlaces(-7.9, 0), "-7");
-    EXPECT_EQ(FormatDecimalPlaces(0.00005, 0), "0");
-    EXPECT_EQ(FormatDecimalPlaces(0.00005, 3), "0.000");
-    EXPECT_EQ(FormatDecimalPlaces(0.00005, 1), "0.0");
+TEST(NumberText, EveryRoutineGivesTheHandWorkedTexts) {
+    for (const Routine& r : routines())
+        for (const auto& [x, text] : r.cases)
+            EXPECT_EQ(r.format(x), text) << r.name << "(" << x << ")";
     Model.DecimalPlaces = 1;
-    EXPECT_EQ(FormatDecimalPlaces(12.34), " 12.3");
+    EXPECT_EQ(FormatDecimalPlaces(12.34), " 12.3") << "the model's DecimalPlaces by default";
     Model.DecimalPlaces = 0;
 }
 
-TEST(FloatToInt, RoundsToNearestWithTiesToEven) {
-    EXPECT_EQ(FloatToInt(0.0), 0);
-    EXPECT_EQ(FloatToInt(0.5), 0);
-    EXPECT_EQ(FloatToInt(1.5), 2);
-    EXPECT_EQ(FloatToInt(-1.5), -2);
-    EXPECT_EQ(FloatToInt(2.5), 2);
-    EXPECT_EQ(FloatToInt(3.5), 4);
-    EXPECT_EQ(FloatToInt(-2.5), -2);
-    EXPECT_EQ(FloatToInt(2.4999), 2);
-    EXPECT_EQ(FloatToInt(2147483647.0), 2147483647);
-    EXPECT_EQ(FloatToInt(-2147483648.0), -2147483647 - 1);
-    EXPECT_EQ(FloatToInt(2147483647.4), 2147483647);
+TEST(NumberText, NotANumberAndInfinityShowAsHashes) {
+    const double inf = std::numeric_limits<double>::infinity();
+    for (const Routine& r : routines())
+        for (double v : {std::numeric_limits<double>::quiet_NaN(), inf, -inf})
+            EXPECT_EQ(r.format(v), "#####") << r.name << "(" << v << ")";
 }
 
-TEST(FloatToInt, OutOfRangeOrNotANumberIsAConversionError) {
-    EXPECT_THROW(FloatToInt(2147483648.0), ConvertError);
-    EXPECT_THROW(FloatToInt(-2147483649.0), ConvertError);
-    EXPECT_THROW(FloatToInt(3e9), ConvertError);
-    EXPECT_THROW(FloatToInt(std::numeric_limits<double>::quiet_NaN()), ConvertError);
-    EXPECT_THROW(FloatToInt(std::numeric_limits<double>::infinity()), ConvertError);
-    try {
-        FloatToInt(3e9);
-    } catch (const ConvertError& e) {
-        EXPECT_STREQ(e.what(), "'3000000000' is not a valid integer value");
-    }
+TEST(FloatToInt, RoundsToNearestWithTiesToEvenWithinThe32BitRange) {
+    // clang-format off
+    const std::pair<double, std::int32_t> cases[] = {
+        {0.0, 0}, {0.5, 0}, {1.5, 2}, {-1.5, -2}, {2.5, 2}, {3.5, 4}, {-2.5, -2}, {2.4999, 2},
+        {2147483647.0, 2147483647}, {-2147483648.0, -2147483647 - 1}, {2147483647.4, 2147483647}};
+    // clang-format on
+    for (const auto& [x, n] : cases)
+        EXPECT_EQ(FloatToInt(x), n) << x;
+}
+
+TEST(FloatToInt, OutOfRangeOrNotANumberIsAConversionErrorThatTheGuardShows) {
+    const double inf = std::numeric_limits<double>::infinity();
+    for (double x : {2147483647.5, 2147483648.0, -2147483649.0, 3e9, std::numeric_limits<double>::quiet_NaN(),
+                     inf, -inf})
+        EXPECT_THROW(FloatToInt(x), ConvertError) << x;
+    ScopedScriptedDialogs d;
+    EXPECT_FALSE(Guard([] { FloatToInt(3e9); }));
+    EXPECT_EQ(d->messages(), std::vector<std::string>{"'3000000000' is not a valid integer value"});
 }
 
 TEST(FormatFixed, ShortWayGivesTheTextOfThe18DigitWay) {
     std::mt19937_64 random(102);
-    std::uniform_real_distribution<double> exponent(-6, 11), unit(0, 1);
+    std::uniform_real_distribution<double> exponent(-6, 11);
     for (int i = 0; i < 20000; ++i) {
         const int decimals = static_cast<int>(random() % 11);
+        const long double scale = std::pow(10.0L, decimals);
         long double v = std::pow(10.0L, static_cast<long double>(exponent(random)));
-        if (i % 3 == 0)
-            v = std::round(v * std::pow(10.0L, decimals)) / std::pow(10.0L, decimals); // on a step
-        if (i % 5 == 0)
-            v = (std::floor(v * std::pow(10.0L, decimals)) + 0.5L) / std::pow(10.0L, decimals); // a half
-        if (i % 7 == 0) v = static_cast<float>(v); // a single's image
+        if (i % 3 == 0) v = std::round(v * scale) / scale;          // on a step
+        if (i % 5 == 0) v = (std::floor(v * scale) + 0.5L) / scale; // a half
+        if (i % 7 == 0) v = static_cast<float>(v);                  // a single's image
         if (random() % 2) v = -v;
         ASSERT_EQ(FormatFixed(v, decimals), FormatFixedExact(v, decimals))
             << std::scientific << static_cast<double>(v) << " " << decimals;

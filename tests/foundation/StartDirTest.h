@@ -13,11 +13,10 @@ class StartDirTest : public ::testing::Test {
 protected:
     void SetUp() override {
         kx::ResetSharedModelToStart();
-        savedStartDir_ = kx::StartDir;
         kx::StartDir = dir_.dir();
     }
     void TearDown() override { kx::StartDir = savedStartDir_; }
 
     TempDir dir_;
-    std::string savedStartDir_;
+    std::string savedStartDir_ = kx::StartDir;
 };

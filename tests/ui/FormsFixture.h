@@ -21,7 +21,7 @@ protected:
         // The start screen takes the current directory as the start-up directory.
         savedCwd_ = std::filesystem::current_path();
         std::filesystem::current_path(dir_.dir());
-        if (createNow_) kx::CreateForms();
+        kx::CreateForms();
     }
     void TearDown() override {
         kx::DestroyForms();
@@ -29,8 +29,6 @@ protected:
         kx::StartDir = savedStartDir_;
     }
 
-    // Tests that put a settings file in place first create the windows themselves.
-    bool createNow_ = true;
     TempDir dir_;
     kx::ScopedScriptedDialogs dialogs_;
     std::filesystem::path savedCwd_;

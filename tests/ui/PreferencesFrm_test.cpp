@@ -1,3 +1,4 @@
+// The preferences window: its texts, the units it shows, and its OK, Cancel and Reset buttons.
 #include "foundation/ui/Preferences.h"
 
 #include <QCheckBox>
@@ -9,6 +10,8 @@
 #include <QTabWidget>
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "FormsFixture.h"
 #include "platform/BinaryIO.h"
 
@@ -16,141 +19,180 @@ using namespace kx;
 
 namespace {
 
-TPreferencesFrm* prefs() { return Forms.PreferencesFrm; }
+// The input windows stand in as one span length held in the length unit, converted as the
+// rescale converts it.
+class PreferencesWindow : public FormsTest {
+protected:
+    void SetUp() override {
+        FormsTest::SetUp();
+        w = Forms.PreferencesFrm;
+        InstallRescaleBeamForms([this] {
+            span = span * OldUnitFactors.Length / Model.UnitFactorLength;
+            ++conversions;
+        });
+    }
+    void TearDown() override {
+        InstallRescaleBeamForms(nullptr);
+        FormsTest::TearDown();
+    }
+    // Shows the window (or brings it forward), ticks a length unit and presses OK.
+    void ok(const char* lengthButton, bool save = false) {
+        ShowForm(w);
+        w->optionButton(lengthButton)->setChecked(true);
+        w->Check_SetDefault->setChecked(save);
+        w->Button2->click();
+    }
+    bool shows(const char* button) const { return w->optionButton(button)->isChecked(); }
+    // Saves the settings in use with another length unit and factored loads enabled.
+    static TUnitSettings saveUnits(const char* length, float factor) {
+        TUnitSettings file = Model;
+        file.UnitTextLength = length;
+        file.UnitFactorLength = factor;
+        file.FactoredLoadsFlag = 1;
+        WriteUnitFile(file);
+        return file;
+    }
+    const TUnitSettings& units() const { return Model; }
 
-bool ticked(const char* button) {
-    QRadioButton* b = prefs()->optionButton(button);
-    EXPECT_NE(b, nullptr) << button;
-    return b && b->isChecked();
-}
-
-void tick(const char* button) { prefs()->optionButton(button)->setChecked(true); }
+    TPreferencesFrm* w = nullptr;
+    double span = 6; // m
+    int conversions = 0;
+};
 
 } // namespace
 
-TEST_F(FormsTest, PreferencesWindowHasItsTabsGroupsAndNotesAsTheyStand) {
-    TPreferencesFrm* w = prefs();
+TEST_F(PreferencesWindow, HasItsTabsGroupsAndNotesAsTheyStand) {
     EXPECT_EQ(w->windowTitle(), QStringLiteral("Preferences"));
     EXPECT_TRUE(w->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_EQ(w->minimumSize(), w->maximumSize()) << "fixed size";
     EXPECT_EQ(w->width(), w->PageControl1->width() + 25);
 
-    const QStringList tabs = {"Input Units", "Output Units", "Section  Units", "Moment Diagram", "Factored Loading", "Notes"};
-    ASSERT_EQ(w->PageControl1->count(), tabs.size());
-    for (int i = 0; i < tabs.size(); ++i) EXPECT_EQ(w->PageControl1->tabText(i), tabs[i]);
-
-    auto groupsOn = [w](int tab) {
-        QStringList titles;
-        for (QGroupBox* g : w->PageControl1->widget(tab)->findChildren<QGroupBox*>()) titles << g->title();
-        return titles;
-    };
-    EXPECT_EQ(groupsOn(0), QStringList({"Length", "Point Load", "UDL Load Rate"}));
-    EXPECT_EQ(groupsOn(1), QStringList({"Shear", "Moment", "Deflection", "Stress"}));
-    EXPECT_EQ(groupsOn(2), QStringList({"S/ Z", "E", "I", "Area", "Length", "S / Z Unit Terminology", "Weight"}));
-    EXPECT_EQ(groupsOn(3), QStringList({"Bending Moment Diagam"}));
-    EXPECT_EQ(groupsOn(4), QStringList({"Factored Loads"}));
-
+    const std::vector<std::pair<QString, QStringList>> tabs = {
+        {"Input Units", {"Length", "Point Load", "UDL Load Rate"}},
+        {"Output Units", {"Shear", "Moment", "Deflection", "Stress"}},
+        {"Section  Units", {"S/ Z", "E", "I", "Area", "Length", "S / Z Unit Terminology", "Weight"}},
+        {"Moment Diagram", {"Bending Moment Diagam"}},
+        {"Factored Loading", {"Factored Loads"}},
+        {"Notes", {}}};
+    ASSERT_EQ(w->PageControl1->count(), static_cast<int>(tabs.size()));
+    for (int i = 0; i < w->PageControl1->count(); ++i) {
+        EXPECT_EQ(w->PageControl1->tabText(i), tabs[i].first);
+        QStringList groups;
+        for (QGroupBox* g : w->PageControl1->widget(i)->findChildren<QGroupBox*>())
+            groups << g->title();
+        EXPECT_EQ(groups, tabs[i].second) << i;
+    }
     int notes = 0;
-    for (QLabel* l : w->findChildren<QLabel*>()) notes += l->text() == QStringLiteral("(2240 lbf)");
+    for (QLabel* l : w->findChildren<QLabel*>())
+        notes += l->text() == QStringLiteral("(2240 lbf)");
     EXPECT_EQ(notes, 2) << "beside the Imperial ton of Point Load and Shear";
-    EXPECT_EQ(w->optionButton("Option_PL_Iton")->text(), QStringLiteral("Imperial ton (tonf)"));
     EXPECT_EQ(w->optionButton("Option_St_Nmm")->text(), QString::fromUtf8("N/mm\u00b2"));
-    EXPECT_EQ(w->optionButton("Option_Wt_Imp")->text(), QStringLiteral("lb / ft"));
-    EXPECT_EQ(w->Option_SPlastic->text(), QStringLiteral("Sxx / Syy = Plastic Modulus"));
-    EXPECT_EQ(w->Option_BMUK->text(), QStringLiteral("Inverted"));
-    EXPECT_EQ(w->Option_BMNC->text(), QStringLiteral("Numerically Correct"));
-    EXPECT_EQ(w->Check_Factor->text(), QStringLiteral("Enable Factored Loads"));
-    EXPECT_EQ(w->Check_SetDefault->text(), QStringLiteral("Save as default"));
-    EXPECT_EQ(w->Button2->text(), QStringLiteral("OK"));
-    EXPECT_EQ(w->Button1->text(), QStringLiteral("Cancel"));
-    EXPECT_EQ(w->cmd_Reset->text(), QStringLiteral("Reset to default values"));
-
+    const QStringList buttons = {w->Check_Factor->text(), w->Check_SetDefault->text(), w->Button2->text(),
+                                 w->Button1->text(), w->cmd_Reset->text()};
+    EXPECT_EQ(buttons, QStringList({"Enable Factored Loads", "Save as default", "OK", "Cancel",
+                                    "Reset to default values"}));
     ASSERT_EQ(w->ListBox1->count(), 22);
     EXPECT_EQ(w->ListBox1->item(0)->text(), QStringLiteral("UNITS"));
-    EXPECT_EQ(w->ListBox1->item(1)->text(),
-              QStringLiteral(" This program has been designed to be used by practicing engineers who  need results"));
     EXPECT_EQ(w->ListBox1->item(13)->text(), QStringLiteral("  "));
-    EXPECT_EQ(w->ListBox1->item(19)->text(),
-              QStringLiteral(" it is then the units  should be changed to more appropriate  ones for the calculation.  "));
-    EXPECT_EQ(w->ListBox1->item(21)->text(), QStringLiteral(" A deflection of 1.25mm would be shown as 0.001m."));
+    EXPECT_EQ(
+        w->ListBox1->item(19)->text(),
+        QStringLiteral(
+            " it is then the units  should be changed to more appropriate  ones for the calculation.  "));
+    EXPECT_EQ(w->ListBox1->item(21)->text(),
+              QStringLiteral(" A deflection of 1.25mm would be shown as 0.001m."));
 }
 
-TEST_F(FormsTest, WithoutASettingsFileTheButtonsShowTheBuiltInDefaults) {
-    for (const char* b : {"Option_L_m", "Option_PL_kN", "Option_R_kNm", "Option_Sh_kN", "Option_Mom_kNm",
-                          "Option_Def_mm", "Option_St_Nmm", "Option_Sect_E_Nmm", "Option_Sect_I_cm",
-                          "Option_Sect_SZ_cm", "Option_Sect_A_cm", "Option_Sect_L_mm", "Option_Wt_m"})
-        EXPECT_TRUE(ticked(b)) << b;
-    EXPECT_TRUE(prefs()->Option_SPlastic->isChecked());
-    EXPECT_TRUE(prefs()->Option_BMNC->isChecked());
-    EXPECT_FALSE(prefs()->Check_Factor->isChecked());
-    EXPECT_EQ(Model.FactoredLoadsFlag, 0);
+TEST_F(PreferencesWindow, TheButtonsShowTheUnitsReadFromTheStartDirectoryOrTheDefaults) {
+    // No file: the built-in units, where they differ from the buttons as built.
+    EXPECT_TRUE(shows("Option_Wt_m"));
+    EXPECT_TRUE(w->Option_BMNC->isChecked());
+    EXPECT_FALSE(w->Check_Factor->isChecked());
+    EXPECT_EQ(Model.FactoredLoadsFlag, 0) << "neither enabled nor disabled until the first OK";
+
+    DestroyForms();
+    const TUnitSettings saved = saveUnits("ft", 304.8f);
+    ResetSharedModelToStart();
+    CreateForms();
+    EXPECT_EQ(StartDir, dir_.dir());
+    EXPECT_EQ(units(), saved);
+    EXPECT_TRUE(Forms.PreferencesFrm->optionButton("Option_L_ft")->isChecked());
+    EXPECT_TRUE(Forms.PreferencesFrm->Check_Factor->isChecked());
 }
 
-TEST_F(FormsTest, OkWithSaveAsDefaultAppliesTheUnitsWritesTheFileAndHides) {
-    TPreferencesFrm* w = prefs();
+TEST_F(PreferencesWindow, OkConvertsTheInputWindowsOnceTheMainWindowHasBeenShownAndSavesWhenAsked) {
+    ok("Option_L_cm");
+    EXPECT_FALSE(w->isVisible());
+    EXPECT_EQ(Model.UnitTextLength, "cm");
+    EXPECT_EQ(conversions, 0) << "the main window has not been shown yet";
+    EXPECT_FALSE(std::filesystem::exists(dir_.path("Kxf_Unit.dim"))) << "saved only when asked";
+
+    Model.BeamFormShown = 1;
+    span = 600; // cm
+    ok("Option_L_mm");
+    EXPECT_DOUBLE_EQ(span, 6000);
     ShowForm(w);
-    tick("Option_L_ft");
-    tick("Option_Mom_lbfft");
     w->Option_ZPlastic->setChecked(true);
     w->Check_Factor->setChecked(true);
-    w->Check_SetDefault->setChecked(true);
-    w->Button2->click();
+    ok("Option_L_ft", true);
     EXPECT_FALSE(w->isVisible());
     EXPECT_TRUE(dialogs_->shown.empty());
-    EXPECT_EQ(Model.UnitTextLength, "ft");
+    EXPECT_NEAR(span, 6000 / 304.8, 1e-6 * 19.7) << "factors are singles";
+    EXPECT_EQ(conversions, 2);
     EXPECT_EQ(Model.UnitFactorLength, 304.8f);
-    EXPECT_EQ(Model.UnitTextMoment, "lbf-ft");
     EXPECT_EQ(Model.ModulusLabelPlasticXX, "Zxx");
     EXPECT_EQ(Model.FactoredLoadsFlag, 1);
-    EXPECT_EQ(Model.UnitTextWarping, "dm^6");
-    const auto bytes = ReadWholeFile(dir_.path("Kxf_Unit.dim"));
-    ASSERT_EQ(bytes.size(), 972u);
-    EXPECT_EQ(std::string(reinterpret_cast<const char*>(&bytes[1]), bytes[0]), "ft");
+    EXPECT_EQ(Model.FileTag, "Junk");
+    EXPECT_EQ(ReadWholeFile(dir_.path("Kxf_Unit.dim")), UnitFileImage(Model, "Junk"));
 }
 
-TEST_F(FormsTest, AFailedSaveShowsTheErrorKeepsTheWindowOpenAndCancelGoesBack) {
-    TPreferencesFrm* w = prefs();
+TEST_F(PreferencesWindow, AFailedSaveShowsTheErrorConvertsOnceAndCancelGoesBack) {
     Model.BeamFormShown = 1;
-    int rescales = 0;
-    InstallRescaleBeamForms([&rescales] { ++rescales; });
     StartDir = dir_.path("removed");
-    ShowForm(w);
-    tick("Option_L_mm");
-    w->Check_SetDefault->setChecked(true);
-    w->Button2->click();
+    ok("Option_L_mm", true);
     EXPECT_EQ(dialogs_->messages(), std::vector<std::string>{"File not found"});
     EXPECT_TRUE(w->isVisible());
     EXPECT_EQ(Model.UnitTextLength, "mm");
-    EXPECT_EQ(rescales, 1);
+    EXPECT_DOUBLE_EQ(span, 6000) << "values keep their meaning";
+    w->Button2->click();
+    EXPECT_EQ(dialogs_->messages().size(), 2u);
+    EXPECT_DOUBLE_EQ(span, 6000) << "a second OK converts nothing twice";
 
     w->Button1->click();
     EXPECT_FALSE(w->isVisible());
     EXPECT_EQ(Model.UnitTextLength, "m");
-    EXPECT_EQ(rescales, 2) << "the input windows go back to the units restored";
-    InstallRescaleBeamForms(nullptr);
+    EXPECT_EQ(Model.FactoredLoadsFlag, 0);
+    EXPECT_DOUBLE_EQ(span, 6);
+    const int done = conversions;
+    ShowForm(w);
+    w->Button1->click();
+    EXPECT_EQ(conversions, done) << "a plain Cancel converts nothing";
 }
 
-TEST_F(FormsTest, ResetShowsTheSavedUnitsAndCancelLeavesTheSettingsAlone) {
-    TUnitSettings file = Model;
-    file.UnitTextLength = "in";
-    file.UnitFactorLength = 25.4f;
-    file.FactoredLoadsFlag = 1;
-    WriteUnitFile(file);
-
-    TPreferencesFrm* w = prefs();
+TEST_F(PreferencesWindow, ResetShowsTheSavedUnitsOrTheDefaultsButChangesNothingBeforeOk) {
+    Model.BeamFormShown = 1;
     ShowForm(w);
-    const TUnitSettings before = Model;
-    w->cmd_Reset->click();
-    EXPECT_TRUE(ticked("Option_L_in"));
-    EXPECT_TRUE(w->Check_Factor->isChecked());
-    EXPECT_EQ(static_cast<const TUnitSettings&>(Model), before);
+    w->optionButton("Option_L_cm")->setChecked(true);
+    w->cmd_Reset->click(); // no file: the defaults
+    EXPECT_TRUE(shows("Option_L_m"));
     w->Button1->click();
-    EXPECT_EQ(static_cast<const TUnitSettings&>(Model), before);
+
+    saveUnits("in", 25.4f);
+    const TUnitSettings before = Model;
+    ShowForm(w);
+    ASSERT_FALSE(w->Check_Factor->isChecked());
+    w->cmd_Reset->click();
+    EXPECT_TRUE(shows("Option_L_in"));
+    EXPECT_TRUE(w->Check_Factor->isChecked());
+    EXPECT_EQ(units(), before);
+    w->Button1->click();
+    EXPECT_EQ(units(), before);
+    EXPECT_EQ(conversions, 0);
 
     ShowForm(w);
-    EXPECT_TRUE(ticked("Option_L_m")) << "shown again, the buttons show the settings in use";
+    EXPECT_TRUE(shows("Option_L_m")) << "shown again: the settings in use";
     w->cmd_Reset->click();
     w->Button2->click();
     EXPECT_EQ(Model.UnitTextLength, "in");
     EXPECT_EQ(Model.FactoredLoadsFlag, 1);
+    EXPECT_NEAR(span, 6000 / 25.4, 1e-6 * 236);
 }

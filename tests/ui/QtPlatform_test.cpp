@@ -1,3 +1,4 @@
+// The Qt canvas drawn to a PNG and the Qt printer printing to a PDF, both read back.
 #include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
@@ -6,7 +7,6 @@
 #include <filesystem>
 
 #include "TempDir.h"
-#include "foundation/ui/Unit1.h"
 #include "platform/QtCanvas.h"
 #include "platform/QtPrinter.h"
 
@@ -79,23 +79,16 @@ TEST(QtPrinter, PrintsTwoA4PagesToAPdfThatReadsBack) {
     ASSERT_TRUE(info.waitForFinished(20000));
     QString meta = QString::fromLocal8Bit(info.readAllStandardOutput());
     EXPECT_TRUE(meta.contains(QRegularExpression(QStringLiteral("Pages:\\s+2")))) << meta.toStdString();
-    EXPECT_TRUE(meta.contains(QRegularExpression(QStringLiteral("Page size:\\s+595(\\.\\d+)? x 84[12]")))) << meta.toStdString();
+    EXPECT_TRUE(meta.contains(QRegularExpression(QStringLiteral("Page size:\\s+595(\\.\\d+)? x 84[12]"))))
+        << meta.toStdString();
 
     QProcess text;
-    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), QString::fromStdString(pdf), QStringLiteral("-")});
+    text.start(QStringLiteral("pdftotext"),
+               {QStringLiteral("-layout"), QString::fromStdString(pdf), QStringLiteral("-")});
     ASSERT_TRUE(text.waitForFinished(20000));
     QString out = QString::fromLocal8Bit(text.readAllStandardOutput());
     QStringList pages = out.split(QLatin1Char('\f'));
     ASSERT_GE(pages.size(), 2);
     EXPECT_TRUE(pages[0].contains(QStringLiteral("Beam and loading data"))) << out.toStdString();
     EXPECT_TRUE(pages[1].contains(QStringLiteral("Envelope data Page 2"))) << out.toStdString();
-}
-
-TEST(StartScreen, OpensCaptionedWithTheProgramTitle) {
-    TForm1 w;
-    w.show();
-    EXPECT_EQ(w.windowTitle(), QStringLiteral("KX-Flexor"));
-    EXPECT_TRUE(w.isVisible());
-    w.close();
-    EXPECT_FALSE(w.isVisible());
 }
