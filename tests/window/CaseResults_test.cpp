@@ -47,7 +47,7 @@ TEST_F(CaseResultsTest, LoadLinesListDistributedLoadsThenPointLoads) {
     ExpectLines(Txt.CaseLoadLines[1], "CaseResults", "load-lines");
 }
 
-// A committed two-span beam with a LH cantilever whose loadcase 1 results are set by hand.
+// A committed two-span beam with both cantilevers whose loadcase 1 results are set by hand.
 void SetHandResults() {
     Model.SpanCount[0] = Model.SpanCount[1] = 2;
     Model.SpanData[kLHCantRow][mfExists] = 1;
@@ -59,6 +59,12 @@ void SetHandResults() {
     Eng.CantileverLength[1][0] = 1500;
     Eng.LoadcaseSpanLength[1][1] = 5000;
     Eng.LoadcaseSpanLength[1][2] = 4000;
+    Model.SpanData[kRHCantRow][mfExists] = 1;
+    Eng.RHCantileverActive[1] = 1;
+    Eng.CantileverLength[1][1] = 1000;
+    Eng.ShearExtremes[1][kRHCantRow][5] = 2000;
+    Eng.StoredCantEndA[1][1] = -3e6f;
+    Eng.DeflectionExtremes[1][kRHCantRow][1] = 2.5f;
     Eng.SupportReaction[1][1] = 12345.6;
     Eng.SupportReaction[1][2] = 54321;
     Eng.SupportReaction[1][3] = -250;
@@ -156,7 +162,7 @@ TEST_F(CaseResultsTest, MemberCheckFollowsTheSectionGroup) {
         Model.SteelSectionFlag = steel;
         BuildCaseResultsText();
         EXPECT_EQ(checksRun(), expected) << group;
-        EXPECT_EQ(Txt.CaseListing[1][0].str(), "78");
+        EXPECT_EQ(Txt.CaseListing[1][0].str(), "103");
     }
 
     // A steel check beyond its table stops the listing before the span data.
@@ -196,9 +202,10 @@ TEST_F(CaseResultsTest, LargestStressLinesFollowTheLoadFactors) {
     EXPECT_FLOAT_EQ(Txt.MaxStressValue, 20);
     EXPECT_FLOAT_EQ(Txt.FactoredLoadCount, 0);
 
-    // A factored load in any loadcase changes the wording; a smaller case keeps the running largest.
+    // A load factor other than 1 in any loadcase changes the wording; a smaller case keeps the running
+    // largest.
     Model.LoadTable[4][7][lfApplied] = 1;
-    Model.LoadTable[4][7][lfLF] = 1.5f;
+    Model.LoadTable[4][7][lfLF] = 0.9f;
     Eng.CurrentCase = 2;
     Eng.MomentExtremes[2][1][5] = 1.23456e7f;
     BuildMaxStressText();

@@ -163,43 +163,23 @@ inline int StoredLineCount() {
     return n;
 }
 
-// The forkhead beam analysed with the steel check, and a value in the fields that the analysis
-// leaves alone: headers, the steel calculator, timber section, options, sketch lengths.
+// The forkhead beam analysed with the steel check, and a value in fields of each kind that the
+// analysis leaves alone: a header, the steel calculator, the timber section, sketch lengths.
 inline void SetUpJob() {
     ResetAll();
     NullAnalysisHost host;
     AnalyseAsSaved(ForkheadTestBeam(), SetSteelSection, host);
-    SharedModel& m = Model;
-    int k = 0;
-    for (Str100* text :
-         {&m.HeaderUser, &m.HeaderProject1, &m.HeaderProject2, &m.HeaderJobDesc, &m.HeaderJobRef})
-        *text = "Header " + std::to_string(++k);
-    m.SectionSpare = 0x5A5A;
-    m.DepthThicknessRatio = 17.1f;
-    m.SlendernessRatio = 120.5f;
-    m.Pbc = 150.25f;
-    m.TimberGradeSaved = "C24";
-    m.TimberSharingSaved = "Share";
-    m.TimberMoistureSaved = "Dry";
-    m.TimberDurationSaved = "Long term";
-    m.TimberWidthSaved = 75;
-    m.TimberDepthSaved = 225;
-    m.TimberPermMomentSaved = 4.5e6f;
-    m.TimberPermShearSaved = 7000;
-    SetLines(m.TimberResultLinesSaved, 50, "R"); // its count line is not stored
-    for (int i = 0; i <= 2; ++i)
-        m.TimberGradeValuesSaved[i] = 7.5f * static_cast<float>(i + 1);
-    for (int i = 1; i <= 41; ++i)
-        m.SectionTextLines[i] = "T" + std::to_string(i);
-    for (int i = 0; i <= 10; ++i)
-        m.CantLHOpts[i] = m.CantRHOpts[10 - i] = i % 2;
-    m.SpanOptEdit[3] = m.SpanOptRestrained[25] = 1;
-    for (int r = 0; r <= 26; ++r)
-        Drawing.DrawnMemberLength[r] = 1000.0f + static_cast<float>(r);
-    for (int lc = 1; lc <= 3; ++lc)
-        m.UDLStackTable[lc][50][7] = static_cast<float>(lc);
-    m.LiftHeight = 2000;
-    m.ShownCaseMode = -1;
+    Model.HeaderJobRef = "JR-7";
+    Model.SectionSpare = 0x5A5A;
+    Model.DepthThicknessRatio = 17.1f;
+    Model.TimberGradeSaved = "C24";
+    Model.TimberPermShearSaved = 7000;
+    SetLines(Model.TimberResultLinesSaved, 50, "R"); // the count line is not stored
+    Model.SectionTextLines[41] = "T41";
+    Model.CantRHOpts[10] = Model.SpanOptEdit[3] = 1;
+    Drawing.DrawnMemberLength[26] = 1026;
+    Model.UDLStackTable[3][50][7] = 3;
+    Model.LiftHeight = 2000;
     SetLines(Txt.CaseSupportLines[4], 4, "not stored"); // beyond the loadcases
 }
 

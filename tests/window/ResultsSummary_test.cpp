@@ -122,6 +122,7 @@ TEST_F(ResultsSummaryTest, MaximaOfTheEnvelopeFollowTheSummaryInTheList) {
 
     // A user's section: the maxima are shown too, without a stress line.
     Model.MemberType = "KXF";
+    Txt.MaximaLines[0] = "";
     BuildResultsSummary();
     EXPECT_EQ(Txt.MaximaLines[0], "7");
     EXPECT_EQ(Txt.MaximaLines[6], "");
