@@ -132,6 +132,19 @@ TEST_F(CaseResultsTest, MemberLabelsFollowTheSpansLeftInTheLoadcase) {
     // RH end released: the last span joins the (empty) RH cantilever label.
     EXPECT_EQ(labels(4, false, false, {4}), (V{"", "1", "2", "3", "4 "}));
     EXPECT_EQ(labels(4, false, true, {4}), (V{"", "1", "2", "3", "4 RHC"}));
+
+    // In the listing: four spans of 4000 on forkheads loaded on the end spans lift the middle
+    // support, so the span summary (after supports 1 to 5 and span 1) and the span data (after the
+    // block of span 1) name spans 2 and 3 together.
+    Commit(BeamBuilder()
+               .EqualSpans(4, 4000)
+               .AllSupports(supForkhead)
+               .Udl(1, 0, 10, 4000)
+               .Udl(1, 12000, 10, 4000));
+    AnalyseBeam(host);
+    ASSERT_EQ(Eng.ReleasedSupport[1][3], -1);
+    EXPECT_EQ(Txt.CaseSupportLines[1][14].str().substr(0, 8), "  2 3   ");
+    EXPECT_EQ(Txt.CaseListing[1][28].str(), " Span 2 3");
 }
 
 TEST_F(CaseResultsTest, MemberCheckFollowsTheSectionGroup) {

@@ -55,7 +55,8 @@ inline std::string StrAt(const Bytes& b, std::size_t off) {
 // characters) or one raw byte.
 using FileValue = std::variant<std::int32_t, float, double, std::string, std::uint8_t>;
 
-inline void Put(Bytes& b, std::size_t off, const FileValue& value) {
+// The image with one value put at off.
+inline Bytes With(Bytes b, std::size_t off, const FileValue& value) {
     std::visit(
         [&](const auto& v) {
             using T = std::decay_t<decltype(v)>;
@@ -67,11 +68,6 @@ inline void Put(Bytes& b, std::size_t off, const FileValue& value) {
             }
         },
         value);
-}
-
-// The image with one value put at off.
-inline Bytes With(Bytes b, std::size_t off, const FileValue& value) {
-    Put(b, off, value);
     return b;
 }
 
