@@ -6,8 +6,9 @@
 
 #include "engine/AnalyseBeam.h"
 #include "engine/BeamBuilder.h"
+#include "window/FileCommands.h"
 #include "window/KxfFile.h"
-#include "window/KxfTestJobs.h"
+#include "window/KxfTestSupport.h"
 
 namespace {
 
@@ -33,17 +34,20 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::string dir = argv[1];
-    kxtest::SetUpJob();
-    save(dir, "forkheads-released.kxf");
-    kxtest::SetUpGridJob(1, 1, 20, 1);
-    save(dir, "one-span.kxf");
-    kxtest::SetUpGridJob(3, 5, 80, 2);
-    save(dir, "three-spans-five-cases.kxf");
-    kxtest::SetUpGridJob(1, 0, 0, 3);
+    kxtest::SetUpJob(); // forkheads released, cantilevers, the steel check, three loadcases
+    save(dir, "analysed-forkheads.kxf");
+    kxtest::ResetAll(); // the program started, then File New
+    kx::ReadUnitFile();
+    kx::ResetBeamJob();
     save(dir, "not-analysed.kxf");
     using kx::test::BeamBuilder;
-    analyse(kxtest::ForkheadTestBeam(), kxtest::SetSteelSection);
-    save(dir, "analysed-forkheads.kxf");
+    analyse(BeamBuilder().Spans({4000}).Udl(1, 0, 5, 4000));
+    save(dir, "one-span.kxf");
+    BeamBuilder fiveCases = BeamBuilder().EqualSpans(3, 3000).RHCantilever(800);
+    for (int lc = 1; lc <= 5; ++lc)
+        fiveCases.Udl(lc, 0, static_cast<float>(lc), 9800).Point(lc, 1500.0f * static_cast<float>(lc), 1000);
+    analyse(fiveCases);
+    save(dir, "three-spans-five-cases.kxf");
     analyse(BeamBuilder()
                 .Spans({3000, 5000, 3000})
                 .Support(2, kx::supCouplerTop, 4e9f)

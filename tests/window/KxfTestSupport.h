@@ -1,143 +1,182 @@
-// Beam-file layout worked out from the stated field sizes, independently of the writer, and
-// little-endian helpers to read and patch file images in tests.
+// Beam-file tests and fuzz seeds: the file layout worked out from the stated field sizes
+// (independently of the writer), access to file images, and jobs to write.
 #pragma once
 
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <cstring>
+#include <functional>
 #include <string>
+#include <variant>
 #include <vector>
+
+#include "engine/AnalyseBeam.h"
+#include "engine/BeamBuilder.h"
+#include "engine/EngineState.h"
+#include "foundation/SharedModel.h"
+#include "foundation/Units.h"
+#include "window/DrawingState.h"
+#include "window/ResultText.h"
 
 namespace kxtest {
 
+using namespace kx;
 using Bytes = std::vector<std::uint8_t>;
+static_assert(std::endian::native == std::endian::little, "file images are read in place");
 
-// Start of every field 1..56 and the file size, for NLC loadcases, NS spans, NI intervals and
-// `lines` stored text lines in fields 49 to 52 together.
-struct KxfLayout {
-    std::array<std::size_t, 58> start{}; // start[57] = file size
-    std::size_t size() const { return start[57]; }
-    std::size_t operator[](int field) const { return start.at(static_cast<std::size_t>(field)); }
-};
-
-inline KxfLayout MakeKxfLayout(int NLC, int NS, int NI, int lines) {
-    const std::size_t nlc = static_cast<std::size_t>(NLC), ns = static_cast<std::size_t>(NS),
-                      pts = static_cast<std::size_t>(NI) + 1;
-    const std::array<std::size_t, 57> sizes = {0,
-                                               26,
-                                               26,
-                                               26,
-                                               606,
-                                               24,
-                                               4,
-                                               4,
-                                               4,
-                                               4,
-                                               2508,
-                                               20,
-                                               101,
-                                               63,
-                                               99,
-                                               36,
-                                               208,
-                                               4,
-                                               20,
-                                               4,
-                                               1344,
-                                               96,
-                                               48,
-                                               8,
-                                               2240,
-                                               108,
-                                               1632 * nlc,         // 26
-                                               60,                 // 27
-                                               ns * pts * 8 * nlc, // 28
-                                               ns * 84 * nlc,      // 29
-                                               2 * pts * 8 * nlc,  // 30
-                                               176 * nlc,          // 31
-                                               80,                 // 32
-                                               200 * (nlc + 1),    // 33
-                                               16,
-                                               32,
-                                               88,
-                                               936,
-                                               1296,
-                                               1080,
-                                               702,
-                                               4,
-                                               6717,
-                                               106,        // 34..43
-                                               1600 * nlc, // 44
-                                               4,
-                                               3111,
-                                               108,
-                                               431, // 45..48
-                                               76 * static_cast<std::size_t>(lines),
-                                               0,
-                                               0,
-                                               0, // 49..52 together
-                                               24038,
-                                               3876,
-                                               8,
-                                               2600};
-    KxfLayout l;
-    std::size_t at = 0;
-    for (int f = 1; f <= 56; ++f) {
-        l.start[static_cast<std::size_t>(f)] = at;
-        at += sizes[static_cast<std::size_t>(f)];
-    }
-    l.start[57] = at;
-    return l;
+// Start of every field 1..56, and at 57 the file size, for NLC loadcases, NS spans, NI intervals
+// and `lines` text lines stored in fields 49 to 52 together.
+inline std::array<std::size_t, 58> KxfLayout(int NLC, int NS, int NI, int lines) {
+    const std::size_t n = NLC, s = NS, p = NI + 1, t = lines;
+    // clang-format off
+    const std::size_t sizes[] = {
+        26, 26, 26, 606, 24, 4, 4, 4, 4, 2508, 20, 101, 63, 99, 36, 208, 4, 20, 4, 1344, 96, 48, 8, 2240, 108, // 1..25
+        1632 * n, 60, s * p * 8 * n, s * 84 * n, 2 * p * 8 * n, 176 * n, 80, 200 * (n + 1),                   // 26..33
+        16, 32, 88, 936, 1296, 1080, 702, 4, 6717, 106, 1600 * n, 4, 3111, 108, 431,                          // 34..48
+        76 * t, 0, 0, 0, 24038, 3876, 8, 2600};                                                               // 49..56
+    // clang-format on
+    std::array<std::size_t, 58> start{};
+    for (int f = 1; f <= 56; ++f)
+        start[f + 1] = start[f] + sizes[f - 1];
+    return start;
 }
 
-inline std::uint32_t U32At(const Bytes& b, std::size_t off) {
-    return b.at(off) | (b.at(off + 1) << 8) | (b.at(off + 2) << 16) |
-           (static_cast<std::uint32_t>(b.at(off + 3)) << 24);
-}
-inline std::int32_t IntAt(const Bytes& b, std::size_t off) {
-    return static_cast<std::int32_t>(U32At(b, off));
-}
-inline float FloatAt(const Bytes& b, std::size_t off) {
-    std::uint32_t u = U32At(b, off);
-    float f;
-    std::memcpy(&f, &u, 4);
-    return f;
-}
-inline double DoubleAt(const Bytes& b, std::size_t off) {
-    std::uint64_t u = U32At(b, off) | (static_cast<std::uint64_t>(U32At(b, off + 4)) << 32);
-    double d;
-    std::memcpy(&d, &u, 8);
-    return d;
+template <class T> T At(const Bytes& b, std::size_t off) {
+    T v;
+    std::memcpy(&v, &b.at(off + sizeof(T) - 1) + 1 - sizeof(T), sizeof(T));
+    return v;
 }
 inline std::string StrAt(const Bytes& b, std::size_t off) {
-    return std::string(reinterpret_cast<const char*>(b.data() + off + 1), b.at(off));
+    return std::string(reinterpret_cast<const char*>(&b.at(off + 1)), b.at(off));
 }
 
-inline void PutU32(Bytes& b, std::size_t off, std::uint32_t u) {
-    for (int i = 0; i < 4; ++i)
-        b.at(off + static_cast<std::size_t>(i)) = static_cast<std::uint8_t>(u >> (8 * i));
+// A value in a file image: a 4-byte integer, a single, a double, a string (length byte and
+// characters) or one raw byte.
+using FileValue = std::variant<std::int32_t, float, double, std::string, std::uint8_t>;
+
+// The image with one value put at off.
+inline Bytes With(Bytes b, std::size_t off, const FileValue& value) {
+    std::visit(
+        [&](const auto& v) {
+            using T = std::decay_t<decltype(v)>;
+            if constexpr (std::is_same_v<T, std::string>) {
+                b.at(off) = static_cast<std::uint8_t>(v.size());
+                std::memcpy(&b.at(off + v.size()) + 1 - v.size(), v.data(), v.size());
+            } else {
+                std::memcpy(&b.at(off + sizeof(T) - 1) + 1 - sizeof(T), &v, sizeof(T));
+            }
+        },
+        value);
+    return b;
 }
-inline void PutInt(Bytes& b, std::size_t off, std::int32_t v) {
-    PutU32(b, off, static_cast<std::uint32_t>(v));
+
+inline void ResetAll() {
+    ResetSharedModelToStart();
+    Eng = EngineState{};
+    Txt = ResultTextTables{};
+    Drawing = DrawingState{};
 }
-inline void PutFloat(Bytes& b, std::size_t off, float f) {
-    std::uint32_t u;
-    std::memcpy(&u, &f, 4);
-    PutU32(b, off, u);
+
+// Line 0 of a table says `count`, and that many lines follow, named after the table.
+template <class Table> void SetLines(Table& t, int count, const std::string& name) {
+    t[0] = std::to_string(count);
+    for (int i = 1; i <= count; ++i)
+        t[i] = name + " " + std::to_string(i);
 }
-inline void PutDouble(Bytes& b, std::size_t off, double d) {
-    std::uint64_t u;
-    std::memcpy(&u, &d, 8);
-    PutU32(b, off, static_cast<std::uint32_t>(u));
-    PutU32(b, off + 4, static_cast<std::uint32_t>(u >> 32));
+
+// LH and RH cantilevers on forkheads; loadcase 2 lifts support 3 off its forkhead; loadcase 3
+// has a load standing on support 2 and loads with factors.
+inline kx::test::BeamBuilder ForkheadTestBeam() {
+    return kx::test::BeamBuilder()
+        .LHCantilever(1000)
+        .Spans({4000, 4000, 4000})
+        .RHCantilever(1500)
+        .AllSupports(supForkhead)
+        .Udl(1, 0, 10, 14500, 1.4f)
+        .Udl(2, 1000, 20, 4000)
+        .Point(2, 500, 2000)
+        .Point(3, 5000, 30000, 1.6f)
+        .Distributed(3, 9000, 5, 15, 6500, 1.2f)
+        .Point(3, 14500, 4000);
 }
-// Writes a text into a string field of capacity cap, the bytes after it cleared.
-inline void PutStr(Bytes& b, std::size_t off, const std::string& s, int cap) {
-    b.at(off) = static_cast<std::uint8_t>(s.size());
-    for (int i = 0; i < cap; ++i)
-        b.at(off + 1 + static_cast<std::size_t>(i)) =
-            static_cast<std::size_t>(i) < s.size() ? static_cast<std::uint8_t>(s[static_cast<std::size_t>(i)])
-                                                   : 0;
+
+// "127 x 76 UB 13" checked to BS 5975, effective length = member length, span 2 restrained
+// at 1000 and 2500 mm.
+inline void SetSteelSection() {
+    SharedModel& m = Model;
+    m.SteelSectionFlag = 1;
+    m.MemberType = "HRS";
+    m.SectionShape = "Beam";
+    m.SectionFamilyCode = "UB";
+    m.SectionDescription = "127 x 76 UB 13";
+    m.SectionPropLines[0] = "1";
+    m.SectionPropLines[1] = " 127 x 76 UB 13";
+    m.FlangeThickness = 7.6f;
+    m.WebThickness = 4;
+    for (int r = 0; r <= kRHCantRow; ++r) {
+        m.SpanData[r][mfY] = 63.5f;
+        m.SpanData[r][mfShearArea] = 508;
+        m.SpanData[r][mfRy] = 18.369f;
+        m.SpanData[r][mfDT] = 16.711f;
+        m.SpanData[r][mfSteelDepth] = 127;
+        m.EffLength[r][0] = m.EffLengthMemberLength[r] = m.SpanData[r][mfL];
+        m.EffLengthText[r] = "1.0L";
+    }
+    m.SpanOptNot[1] = m.SpanOptInt[2] = m.AnySpanIntervals = 1;
+    m.EffLength[2][kIntervalCountField] = 2;
+    m.EffLength[2][1] = 1000;
+    m.EffLength[2][2] = 1500;
+    m.RestraintPos[2][1] = 50;
+    m.RestraintPos[2][2] = 75;
+    m.EffLengthText[2] = "2 support(s)";
+}
+
+// Commits the beam (setUp, when given, completes it: a section, effective lengths) with what
+// start-up and the input windows leave in every job, and analyses it.
+inline void AnalyseAsSaved(const kx::test::BeamBuilder& beam, const std::function<void()>& setUp,
+                           AnalysisHost& host) {
+    beam.Commit();
+    if (setUp) setUp();
+    SetDefaultUnits(Model);
+    Model.FactoredLoadsFlag = 1;
+    Model.VersionNumber = "1.3";
+    Model.VersionSuffix = ".1";
+    Model.FileTag = "MBS";
+    Model.CurrentLoadcase = 1;
+    Model.LoadRowsShown = 6;
+    Model.HeaderCompany = "Acme Temporary Works";
+    AnalyseBeam(host);
+}
+
+// Text lines the job stores in fields 49 to 52: the support lines of its loadcases, then the
+// capacity, steel and timber check lines of slots 0..LoadcaseCount.
+inline int StoredLineCount() {
+    int n = 0;
+    for (int c = 0; c <= Model.LoadcaseCount; ++c)
+        n += (c > 0 ? LineCount(Txt.CaseSupportLines[c]) : 0) + LineCount(Txt.KxCheckLines[c]) +
+             LineCount(Txt.SteelCheckLines[c]) + LineCount(Txt.TimberCheckLines[c]);
+    return n;
+}
+
+// The forkhead beam analysed with the steel check, and a value in fields of each kind that the
+// analysis leaves alone: a header, the steel calculator, the timber section, sketch lengths.
+inline void SetUpJob() {
+    ResetAll();
+    NullAnalysisHost host;
+    AnalyseAsSaved(ForkheadTestBeam(), SetSteelSection, host);
+    Model.HeaderJobRef = "JR-7";
+    Model.SectionSpare = 0x5A5A;
+    Model.DepthThicknessRatio = 17.1f;
+    Model.TimberGradeSaved = "C24";
+    Model.TimberPermShearSaved = 7000;
+    SetLines(Model.TimberResultLinesSaved, 50, "R"); // the count line is not stored
+    Model.SectionTextLines[41] = "T41";
+    Model.CantRHOpts[10] = Model.SpanOptEdit[3] = 1;
+    Drawing.DrawnMemberLength[26] = 1026;
+    Model.UDLStackTable[3][50][7] = 3;
+    Model.LiftHeight = 2000;
+    SetLines(Txt.CaseSupportLines[4], 4, "not stored"); // beyond the loadcases
 }
 
 } // namespace kxtest
