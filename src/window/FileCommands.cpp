@@ -39,7 +39,10 @@ void ResetBeamJob() {
     SharedModel& m = Model;
     m.BeamFileName.clear();
     m.CurrentLoadcase = 1;
-    m.SpanCount[0] = 1;
+    // The loadcases' span counts follow the committed one until the next analysis, so a job saved
+    // straight after New is one that the reader accepts.
+    for (int lc = 0; lc <= kMaxLoadcases; ++lc)
+        m.SpanCount[lc] = 1;
     m.LoadcaseCount = 0;
     for (auto& loadcase : m.LoadTable)
         for (TLoadRec& rec : loadcase) {

@@ -272,6 +272,19 @@ protected:
     }
 };
 
+TEST_F(OpenAndSave, AJobSavedStraightAfterNewReadsBack) {
+    Analyse(ForkheadTestBeam(), SetSteelSection);
+    ASSERT_LT(Model.SpanCount[2], 3) << "loadcase 2 was to release a support";
+    NewBeam(host);
+    for (int lc = 0; lc <= 5; ++lc)
+        EXPECT_EQ(Model.SpanCount[lc], 1) << lc;
+    try {
+        ReadKxfFile(WriteKxfFile());
+    } catch (const KxfFileError& err) {
+        ADD_FAILURE() << err.detail();
+    }
+}
+
 TEST_F(OpenAndSave, AnAnalysedJobComesBackWithEveryResultAndText) {
     Analyse(ForkheadTestBeam(), SetSteelSection);
     ASSERT_EQ(Model.StoredSpanIntervals, 200);
