@@ -91,13 +91,15 @@ TEST_F(SlopeDeflectionTest, FixedEndsAndDoubleCouplers) {
         // Propped cantilever: -wL^2/8 at the fixed end, 9wL^2/128 at 5L/8 from it (point 126).
         {BeamBuilder().Spans({L}).Support(1, supFixedEnd).Udl(1, 0, w, L), 126, -m / 8, 9 * m / 128, 0},
         // Fixed-fixed: the end moments are the fixed-end moments, midspan adds the simple-beam moment
-        // (W L/8 for the triangles; W x 1000 for the point at 2000 and for the part-span load).
+        // (W L/8 for the triangles; W x 1000 for the point at 2000 and for the part-span load). The
+        // trapezoid 20 -> 10 is 10 N/mm uniform plus a falling triangle of W.
         {fixed().Udl(1, 0, w, L), 101, -m / 12, m / 24, -m / 12},
         {fixed().Point(1, 3000, W), 101, -W * L / 8, W * L / 8, -W * L / 8},
         {fixed().Point(1, 2000, W), 101, pl, W * 1000 + (pl + pr) / 2, pr},
         {fixed().Udl(1, 1000, 15, 2000), 101, ul, W * 1000 + (ul + ur) / 2, ur},
         {fixed().Distributed(1, 0, 0, 10, L), 101, -W * L / 15, W * L / 24, -W * L / 10},
-        {fixed().Distributed(1, 0, 10, 0, L), 101, -W * L / 10, W * L / 24, -W * L / 15},
+        {fixed().Distributed(1, 0, 20, 10, L), 101, -m / 12 - W * L / 10, m / 24 + W * L / 24,
+         -m / 12 - W * L / 15},
         // Double couplers on a span of 2000 with lift height h 2000: "Top" adds the spring EI/h of
         // one standard below, "Mid" of two; end moments -wL^2/12 times 3L/(2h + 3L) or 6L/(2h + 6L).
         {couplers(supCouplerTop, top), 101, top1, mc / 8 + top1, top1},

@@ -110,11 +110,7 @@ TEST_F(SteelCheckTest, RestraintIntervalsAreCheckedOneByOne) {
     const std::pair<int, std::string> lines[] = {
         {0, "34"},
         {9, "  Span 1  Int 1"},
-        {10, "    Le/ry = 10.0"},
-        {12, "    = 180 N/mm^2"},
-        {13, "    Max Bending Moment = 5.012 kN-m"},
         {14, "    Bending Moment = 0.373 x permissible        BENDING MOMENT OK "},
-        {16, "  Span 1  Int 2"},
         {21, "    Bending Moment = 0.419 x permissible        BENDING MOMENT OK "},
         {28, "    Bending Moment = 0.371 x permissible        BENDING MOMENT OK "},
         {32, "  Deflection/span ratio = 1/600 "},
