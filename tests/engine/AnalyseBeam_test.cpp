@@ -5,7 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
-#include <functional>
+#include <memory>
 #include <random>
 
 #include "engine/AnalysisFixture.h"
@@ -93,6 +93,16 @@ TEST_F(AnalyseBeamTest, LoadStandingOnTheMiddleSupportGoesStraightIntoIt) {
         EXPECT_EQ(Eng.SupportReaction[1][k], k == 2 ? 10000 : 0) << k;
     EXPECT_FALSE(Contains(host.calls, "FillResultsList")); // no loadcase with pieces: no lists
     EXPECT_EQ(Model.AnalysedFlag, 1);
+    // The equilibrium check is silent within 0.9995..1.0005 of the applied load and speaks beyond.
+    dialogs->clear();
+    Eng.SupportReaction[1][2] = 10004;
+    CheckEquilibrium();
+    EXPECT_TRUE(Messages().empty());
+    Eng.SupportReaction[1][2] = 9090;
+    CheckEquilibrium();
+    EXPECT_EQ(Messages(),
+              std::vector<std::string>{
+                  " ERROR  \r Loadcase  1\r Total applied load / Total support reactions = 1.10"});
 }
 
 TEST_F(AnalyseBeamTest, ResultResolutionFollowsTheLongestSpansShareOfTheBeam) {
@@ -111,12 +121,6 @@ TEST_F(AnalyseBeamTest, ResultResolutionFollowsTheLongestSpansShareOfTheBeam) {
         EXPECT_LT(Eng.StoredShear[1][c.spans][c.intervals + 1], -1.0f) << c.spans;
         EXPECT_EQ(c.intervals < 200 ? Eng.StoredShear[1][c.spans][c.intervals + 2] : 0.0f, 0.0f) << c.spans;
     }
-    // Any span restrained at intervals keeps the finest resolution.
-    Commit(BeamBuilder().EqualSpans(11, 1000).Udl(1, 0, 5, 11000));
-    Model.AnySpanIntervals = 1;
-    AnalyseBeam(host);
-    EXPECT_EQ(Model.StoredSpanIntervals, 200);
-
     // The committed spans decide, the same for every loadcase: the 6000 span is 0.6 of the beam,
     // even in a loadcase whose releases leave it a simple span (last stored shear -30000).
     Analyse(BeamBuilder().Spans({2000, 2000, 6000}).AllSupports(supForkhead).Udl(1, 4000, 10, 6000));
@@ -128,13 +132,7 @@ TEST_F(AnalyseBeamTest, ResultResolutionFollowsTheLongestSpansShareOfTheBeam) {
 
 TEST_F(AnalyseBeamTest, LoadcaseCountIsTheHighestLoadcaseWithAUserLoad) {
     Commit(BeamBuilder().Spans({5000, 5000}).Udl(3, 0, 10, 10000));
-    // The self-weight alone does not make a loadcase count.
-    TLoadRec& selfWeight = Model.LoadTable[5][kSelfWeightRecord];
-    selfWeight = TLoadRec{};
-    selfWeight[lfKind] = -1;
-    selfWeight[lfW1] = selfWeight[lfW2] = 1;
-    selfWeight[lfCover] = 10000;
-    selfWeight[lfApplied] = 1;
+    Model.LoadTable[5][kSelfWeightRecord] = Model.LoadTable[3][1]; // a self-weight alone does not count
     AnalyseBeam(host);
     EXPECT_EQ(Model.LoadcaseCount, 3);
     for (int lc : {1, 2}) {
@@ -144,36 +142,15 @@ TEST_F(AnalyseBeamTest, LoadcaseCountIsTheHighestLoadcaseWithAUserLoad) {
         EXPECT_TRUE(AllZero(Eng.StoredShear[lc]));
     }
     EXPECT_NEAR(Eng.SupportReaction[3][2], 1.25 * 10 * 5000, Tol(62500, kRel));
-    for (const char* call : {"SetCaseSelection All 0", "ShowEnvelopeResults", "SetShownCase 3"})
-        EXPECT_TRUE(Contains(host.calls, call)) << call;
-    EXPECT_FALSE(Contains(host.calls, "SetShownCase 1"));
     EXPECT_EQ(host.calls.back(), "EnableCaseSelector 3");
+    EXPECT_TRUE(host.withoutHourglass.empty());
     EXPECT_TRUE(Messages().empty());
     // No loads anywhere: still one loadcase, and the analysis finishes.
     Analyse(BeamBuilder().Spans({5000}));
     EXPECT_EQ(std::vector<int>({Model.LoadcaseCount, Model.AnalysedFlag}), std::vector<int>({1, 1}));
 }
 
-TEST_F(AnalyseBeamTest, LargestBeamTheModelHoldsFitsEveryTable) {
-    // 25 spans and both cantilevers at the finest resolution, with shear deflection.
-    BeamBuilder beam = BeamBuilder().LHCantilever(1000).EqualSpans(25, 2000).RHCantilever(1000);
-    beam.Section(210000, 1e8, 8e7).ShearDeflection();
-    for (int lc = 1; lc <= 5; ++lc)
-        beam.Udl(lc, 0, static_cast<float>(lc), 52000).Point(lc, 26000, 1000, 1.5f);
-    Commit(beam);
-    Model.AnySpanIntervals = 1;
-    AnalyseBeam(host);
-    EXPECT_TRUE(Messages().empty());
-    EXPECT_EQ(Eng.ShearPolyline[5][0].x, 3 * 201 + 25 * 3 * 201 + 2 * 201 + 1);
-    EXPECT_EQ(Eng.MomentPolyline[5][0].x, 27 * 201 + 1);
-    EXPECT_EQ(Eng.DeflectionPolyline[5][0][0], 27 * 21);
-    EXPECT_NEAR(StoredReactionSum(5), 5 * 52000 + 1500, 1e-4 * 5 * 52000);
-    EXPECT_EQ(Txt.CaseListing[5][0].str(), "679");
-    EXPECT_EQ(Txt.CaseSupportLines[5][0].str(), "61");
-    EXPECT_EQ(Model.AnalysedFlag, 1);
-}
-
-// Random beams: spans, cantilevers, support kinds, point and trapezoidal loads, load factors.
+// Seeded random beams: spans, cantilevers, support kinds, point and trapezoidal loads, load factors.
 TEST_F(AnalyseBeamTest, RandomBeamsCarryTheirLoadsToTheSupports) {
     std::mt19937 random(5975);
     auto uniform = [&](double lo, double hi) {
@@ -183,13 +160,13 @@ TEST_F(AnalyseBeamTest, RandomBeamsCarryTheirLoadsToTheSupports) {
     auto f = [](double v) { return static_cast<float>(v); };
     int checkedCases = 0;
     for (int trial = 0; trial < 40; ++trial) {
-        BeamBuilder beam;
         const int n = pick(1, 20);
-        std::vector<double> spans, supports;
+        std::vector<double> spans;
         for (int i = 0; i < n; ++i)
             spans.push_back(std::round(uniform(1000, 8000)));
         const double lh = pick(0, 1) ? std::round(uniform(500, 3000)) : 0;
         const double rh = pick(0, 1) ? std::round(uniform(500, 3000)) : 0;
+        BeamBuilder beam;
         beam.LHCantilever(lh).Spans(spans).RHCantilever(rh);
         const int supportKind = pick(0, 3);
         const float spring = 210000.0f * 1e8f / 2000;
@@ -201,7 +178,7 @@ TEST_F(AnalyseBeamTest, RandomBeamsCarryTheirLoadsToTheSupports) {
         if (supportKind == 3 && pick(0, 1)) beam.Support(n + 1, supFixedEnd);
         if (pick(0, 1)) beam.Section(210000, 1e8, 8e7).ShearDeflection();
 
-        supports.push_back(lh);
+        std::vector<double> supports{lh};
         for (double L : spans)
             supports.push_back(supports.back() + L);
         const double length = supports.back() + rh;
@@ -213,9 +190,8 @@ TEST_F(AnalyseBeamTest, RandomBeamsCarryTheirLoadsToTheSupports) {
                     pick(0, 4) == 0 ? supports[static_cast<std::size_t>(pick(0, n))] : uniform(0, length);
                 beam.Point(lc, f(a), f(uniform(500, 20000)), LF);
             } else {
-                const double a = uniform(0, length - 100);
-                beam.Distributed(lc, f(a), f(uniform(0, 20)), f(uniform(0, 20)), f(uniform(100, length - a)),
-                                 LF);
+                const double a = uniform(0, length - 100), w1 = uniform(0, 20), w2 = uniform(0, 20);
+                beam.Distributed(lc, f(a), f(w1), f(w2), f(uniform(100, length - a)), LF);
             }
         }
         dialogs->clear();
@@ -232,13 +208,11 @@ TEST_F(AnalyseBeamTest, RandomBeamsCarryTheirLoadsToTheSupports) {
         }
         for (int lc = 1; lc <= Model.LoadcaseCount && !unstable; ++lc) {
             double applied = 0;
-            for (int r = 1; r <= kSelfWeightRecord; ++r) {
-                const TLoadRec& rec = Model.LoadTable[lc][r];
+            for (const TLoadRec& rec : Model.LoadTable[lc])
                 if (rec[lfApplied] == 1.0f)
                     applied +=
                         rec[lfLF] *
                         (rec[lfKind] == 1.0f ? rec[lfP] : (rec[lfW1] + rec[lfW2]) / 2.0 * rec[lfCover]);
-            }
             if (applied == 0) continue;
             const double ratio = applied / StoredReactionSum(lc);
             EXPECT_TRUE(ratio >= 0.9995 && ratio <= 1.0005)
@@ -258,31 +232,28 @@ TEST_F(AnalyseBeamTest, SpanExtremesComeFromTheFactoredDiagramsOnly) {
 }
 
 TEST_F(AnalyseBeamTest, LoadcasesNotReachedKeepNoResults) {
+    const BeamBuilder one = BeamBuilder().Spans({5000}).Udl(1, 0, 10, 5000).Udl(2, 0, 5, 5000);
     const struct {
-        std::function<void()> commit;
+        BeamBuilder beam;
+        void (*spoil)();
         std::vector<std::string> messages;
         bool throws;
         int32 analysed, checkAbort;
     } cases[] = {
         // clang-format off
         // One loadcase fewer than the beam before.
-        {[] { Commit(BeamBuilder().Spans({5000, 5000}).Udl(1, 0, 10, 10000)); }, {}, false, 1, 0},
+        {BeamBuilder().Spans({5000, 5000}).Udl(1, 0, 10, 10000), [] {}, {}, false, 1, 0},
         // Loadcase 2 becomes unstable: a load on the LH tip lifts the forkheads beyond it one by one.
-        {[] { Commit(BeamBuilder().LHCantilever(2000).Spans({4000, 4000}).AllSupports(supForkhead)
-                         .Udl(1, 2000, 10, 8000).Point(2, 0, 1000).Udl(3, 0, 10, 10000)); },
-         {"  ERROR         \r\rLoadcase 2   Beam is unstable"}, false, 0, 0},
+        {BeamBuilder().LHCantilever(2000).Spans({4000, 4000}).AllSupports(supForkhead)
+             .Udl(1, 2000, 10, 8000).Point(2, 0, 1000).Udl(3, 0, 10, 10000),
+         [] {}, {"  ERROR         \r\rLoadcase 2   Beam is unstable"}, false, 0, 0},
         // The steel check of loadcase 1 stops at Le/ry 500, beyond the table.
-        {[] { Commit(BeamBuilder().Spans({5000}).Udl(1, 0, 10, 5000).Udl(2, 0, 5, 5000));
-              Model.SteelSectionFlag = 1;
-              Model.SectionShape = "Beam";
-              Model.SpanData[1][mfRy] = 10;
-              Model.EffLength[1][0] = 5000; },
+        {one, [] { Model.SteelSectionFlag = 1; Model.SectionShape = "Beam";
+                   Model.SpanData[1][mfRy] = 10; Model.EffLength[1][0] = 5000; },
          {" Le/r exceeds max value for table A1"}, false, 0, 1},
         // Loadcase 2 holds an applied record whose kind is no whole number the listing can read.
-        {[] { Commit(BeamBuilder().Spans({5000}).Udl(1, 0, 10, 5000).Udl(2, 0, 5, 5000));
-              Model.LoadTable[2][2][lfKind] = 3e9f;
-              Model.LoadTable[2][2][lfApplied] = 1.0f;
-              Model.MemberType = "Timber"; },
+        {one, [] { Model.LoadTable[2][2][lfKind] = 3e9f; Model.LoadTable[2][2][lfApplied] = 1.0f;
+                   Model.MemberType = "Timber"; },
          {}, true, 0, 0},
         // clang-format on
     };
@@ -295,7 +266,10 @@ TEST_F(AnalyseBeamTest, LoadcasesNotReachedKeepNoResults) {
         ASSERT_FALSE(Txt.SteelCheckLines[2][0].empty());
         dialogs->clear();
         host.calls.clear();
-        c.commit();
+        const auto earlier = std::make_unique<EngineState>(Eng);
+        Commit(c.beam);
+        c.spoil();
+        Eng = *earlier; // the engine keeps what the earlier analysis left, as in the program
         if (c.throws)
             EXPECT_THROW(AnalyseBeam(host), ConvertError);
         else
@@ -326,16 +300,13 @@ TEST_F(AnalyseBeamTest, RefusesMembersAndSectionsTheSolverCannotUse) {
         std::string message; // empty: no beam, nothing to say
     } cases[] = {
         {[] { Model.SpanData[2][mfL] = 0; }, "Length of span 2 must be greater than 0"},
-        {[] { Model.SpanData[1][mfL] = -5; }, "Length of span 1 must be greater than 0"},
         {[] { Model.SpanData[kLHCantRow][mfL] = 0; }, "Length of LH cantilever must be greater than 0"},
         {[] { Model.SpanData[kRHCantRow][mfL] = std::nanf(""); },
          "Length of RH cantilever must be greater than 0"},
         {[] { Model.SpanData[1][mfE] = 0; }, "E must be greater than 0"},
         {[] { Model.SpanData[1][mfIxx] = -1e8f; }, "Ixx must be greater than 0"},
         {[] { Model.SpanData[1][mfGA] = 0; }, "GA must be greater than 0 for shear deflection"},
-        {[] { Model.SpanCount[0] = 0; }, "Number of spans must be 1 to 25"},
         {[] { Model.SpanCount[0] = 26; }, "Number of spans must be 1 to 25"},
-        {[] { Model.BeamLength = -1; }, "Beam length must be greater than 0"},
         {[] { Model.BeamLength = 0; }, ""},
     };
     BeamBuilder beam = BeamBuilder().LHCantilever(1000).Spans({4000, 4000}).RHCantilever(1000);
@@ -360,81 +331,6 @@ TEST_F(AnalyseBeamTest, RefusesMembersAndSectionsTheSolverCannotUse) {
         EXPECT_EQ(Eng.StoredShear[1][1][1], shear);
         EXPECT_EQ(Txt.CaseListing[1][0].str(), listing);
     }
-}
-
-// Notes which texts exist when the results list is filled and when the analysis ends.
-class TextOrderHost : public RecordingHost {
-public:
-    void FillResultsList() override {
-        RecordingHost::FillResultsList();
-        Note();
-    }
-    void EnableCaseSelector(int maxCase) override {
-        RecordingHost::EnableCaseSelector(maxCase);
-        Note();
-    }
-    void Note() {
-        texts.push_back({LineCount(Txt.SummaryLines) > 0, LineCount(Txt.EnvelopeLines) > 0,
-                         LineCount(Txt.LoadListLines) > 0,
-                         !dynamic_cast<ScriptedDialogs&>(dlg()).messages().empty()});
-    }
-    std::vector<std::vector<bool>> texts; // summary, envelope, loads listing, a message
-};
-
-TEST_F(AnalyseBeamTest, TheWindowSeesItsStepsInOrderUnderTheHourglass) {
-    // A coupler at the first interior support; only span 1 is loaded, so the coupler takes moment.
-    Commit(BeamBuilder().Spans({5000, 5000}).Support(2, supCouplerTop, 1e10f).Udl(1, 0, 10, 5000));
-    TextOrderHost order;
-    AnalyseBeam(order);
-    // clang-format off
-    const std::vector<std::string> expected = {
-        "EmptyResultLists", "ShowCaseSelector", "FillImageBlack", "EnableFileMenus", "ResetImageRect",
-        "FillImageBlack", "SetCaseSelection 1 1", "SetShownCase 1", "DrawLoads", "DrawBeam", "DrawDiagrams",
-        "ShowCaseResults", "FillResultsList", "EnableCaseSelector 1"};
-    // clang-format on
-    EXPECT_EQ(order.calls, expected);
-    EXPECT_TRUE(order.withoutHourglass.empty());
-    EXPECT_EQ(BusyCursor::depth(), 0);
-    EXPECT_EQ(Model.ShownCaseMode, 0);
-    EXPECT_EQ(Eng.CurrentCase, 2);
-    // The summary and the envelope text come before the list is filled, the loads listing after
-    // it, and the coupler warning last.
-    EXPECT_EQ(order.texts,
-              (std::vector<std::vector<bool>>{{true, true, false, false}, {true, true, true, true}}));
-}
-
-TEST_F(AnalyseBeamTest, ShearDeflectionChangesOnlyTheDeflections) {
-    auto beam = [](bool shear) {
-        BeamBuilder b = BeamBuilder().LHCantilever(1500).Spans({5000, 3000}).RHCantilever(1000);
-        return b.Section(210000, 1e8, 2e7).ShearDeflection(shear).Udl(1, 0, 10, 10500).Point(1, 6000, 20000);
-    };
-    Analyse(beam(false));
-    const auto shear = Eng.StoredShear[1];
-    const auto reactions = Eng.SupportReaction[1];
-    const auto deflection = Eng.StoredDeflection[1];
-    Analyse(beam(true));
-    EXPECT_EQ(Eng.StoredShear[1], shear);
-    EXPECT_EQ(Eng.SupportReaction[1], reactions);
-    EXPECT_LT(Eng.StoredDeflection[1][1][11], deflection[1][11]); // more sag mid-span
-    EXPECT_EQ(Txt.CaseListing[1][3], "              (deflection values include shear deflection)");
-}
-
-TEST_F(AnalyseBeamTest, EquilibriumIsCheckedPerLoadcase) {
-    // 1100 against 1000 is reported; 1000.4 against 1000 is within 0.9995..1.0005.
-    Commit(BeamBuilder().Spans({5000}));
-    Model.LoadcaseCount = 3;
-    Model.TotalAppliedLoad[1] = 1100;
-    Eng.SupportReaction[1][1] = 600;
-    Eng.SupportReaction[1][2] = 400;
-    Model.TotalAppliedLoad[2] = 1000.4f;
-    Eng.SupportReaction[2][2] = 1000;
-    Model.TotalAppliedLoad[3] = 0;
-    CheckEquilibrium();
-    const std::string ratio = " ERROR  \r Loadcase  1\r Total applied load / Total support reactions = 1.10";
-    EXPECT_EQ(Messages(), std::vector<std::string>{ratio});
-    EXPECT_FLOAT_EQ(Eng.SupportReactionSum[1], 1000);
-    EXPECT_FLOAT_EQ(Model.TotalAppliedLoad[3], 1e-12f);
-    EXPECT_FLOAT_EQ(Eng.SupportReactionSum[3], 1e-12f);
 }
 
 } // namespace

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/AnalyseBeam.h"
 #include "engine/MemberCheckFixture.h"
 
 namespace kx::test {
@@ -155,27 +154,6 @@ TEST_F(CapacityCheckTest, WarningListsMomentsCarriedAcrossSupports) {
     Eng.MomentExtremes[2][2][2] = 0;
     DoubleCouplerWarning();
     EXPECT_TRUE(dialogs->messages().empty());
-}
-
-TEST_F(CapacityCheckTest, TheAnalysisReportsTheMomentTakenByADoubleCoupler) {
-    // Two 4 m spans pinned at the ends, a coupler at the middle support and 10 N/mm on span 1.
-    // The joint takes wL^2/8 = 2e7 N mm out of balance, shared by the two spans (3EI/L each) and
-    // the coupler, whose rotational stiffness the solver takes as three times SupportStiffness:
-    // the coupler carries 3k / (6EI/L + 3k) of it, half when 3k = 6EI/L = 3.15e10 N mm/rad.
-    BeamBuilder().Spans({4000, 4000}).Support(2, supCouplerTop, 1.05e10f).Udl(1, 0, 10, 4000).Commit();
-    SetDefaultUnits(Model);
-    Model.MemberType = "Scaffold";
-    Section(mfPermShear, 20000);
-    Section(mfPermMoment, 5e7f);
-    NullAnalysisHost host;
-    AnalyseBeam(host);
-    ASSERT_EQ(Model.AnalysedFlag, 1);
-    EXPECT_NEAR(Eng.CouplerMomentMax[1], 1e7, 1e-4 * 1e7);
-    const int count = LineCount(Txt.KxCheckLines[1]);
-    EXPECT_EQ(Txt.KxCheckLines[1][count - 3], " DOUBLE COUPLER CONNECTIONS");
-    EXPECT_EQ(Txt.KxCheckLines[1][count - 1], "  for loadcase 1 = 10.0 kN-m");
-    EXPECT_EQ(dialogs->messages(), std::vector<std::string>{"Moment on double coupler exceeds 0.4 kN for\r"
-                                                            "Loadcase 1 Support 2\r"});
 }
 
 } // namespace

@@ -1,13 +1,10 @@
 // Steel member check: permissible moments from table A1 per member and restraint interval,
-// permissible shear, deflection ratios, verdicts, the fail state and the stop beyond the table.
+// permissible shear, deflection ratios, verdicts and the fail state.
 #include "engine/SteelCheck.h"
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 #include "engine/AnalyseBeam.h"
-#include "engine/BeamBuilder.h"
 #include "engine/MemberCheckFixture.h"
 
 namespace kx::test {
@@ -34,8 +31,8 @@ protected:
 };
 
 TEST_F(SteelCheckTest, UniversalBeamUnderUniformLoadThroughTheAnalysis) {
-    // 3000 mm span, E 205000; loadcase 1 under 5 N/mm, loadcase 2 under 12 N/mm.
-    BeamBuilder().Spans({3000}).Section(205000, 4734400).Udl(1, 0, 5, 3000).Udl(2, 0, 12, 3000).Commit();
+    // 3000 mm span, E 205000, under 5 N/mm.
+    BeamBuilder().Spans({3000}).Section(205000, 4734400).Udl(1, 0, 5, 3000).Commit();
     SetDefaultUnits(Model);
     Model.MemberType = "HRS";
     UB127();
@@ -56,13 +53,10 @@ TEST_F(SteelCheckTest, UniversalBeamUnderUniformLoadThroughTheAnalysis) {
     EXPECT_NEAR(Mp, 7.778e6, 1e3);
     // M = wL^2/8 against Mp; V = wL/2 against Vp = 110 x 508 = 55880; deflection 5wL^4/(384EI) =
     // 5.433 mm = span/552.
-    const double w[] = {0, 5, 12};
-    for (int lc : {1, 2}) {
-        EXPECT_NEAR(Eng.CheckResults[lc][1][0], w[lc] * 3000 * 3000 / 8 / Mp, 1e-5) << lc;
-        EXPECT_NEAR(Eng.CheckResults[lc][27][0], w[lc] * 3000 * 3000 / 8 / Mp, 1e-5) << lc;
-        EXPECT_NEAR(Eng.ShearRatios[lc][27], w[lc] * 3000 / 2 / 55880, 1e-6) << lc;
-        EXPECT_EQ(Eng.CaseCheckFailures[lc], lc == 1 ? 0 : -1) << lc; // 13.5 kN-m over 7.778
-    }
+    EXPECT_NEAR(Eng.CheckResults[1][1][0], 5.0 * 3000 * 3000 / 8 / Mp, 1e-5);
+    EXPECT_NEAR(Eng.CheckResults[1][27][0], 5.0 * 3000 * 3000 / 8 / Mp, 1e-5);
+    EXPECT_NEAR(Eng.ShearRatios[1][27], 5.0 * 3000 / 2 / 55880, 1e-6);
+    EXPECT_EQ(Eng.CaseCheckFailures[1], 0);
     const std::vector<std::string> text = {
         " ",
         "CODE CHECK TO BS 5975",
@@ -85,8 +79,6 @@ TEST_F(SteelCheckTest, UniversalBeamUnderUniformLoadThroughTheAnalysis) {
         "", // the count runs one line past the closing empty line
     };
     EXPECT_EQ(Shown(Txt.SteelCheckLines[1]), text);
-    EXPECT_EQ(Txt.SteelCheckLines[2][14].str(), "  Max Bending Moment = 13.50 kN-m");
-    EXPECT_EQ(Txt.SummaryLines[3], "     BEAM DOES NOT COMPLY WITH BS 5975");
     EXPECT_TRUE(dialogs->messages().empty());
 }
 
@@ -118,24 +110,13 @@ TEST_F(SteelCheckTest, RestraintIntervalsAreCheckedOneByOne) {
     const std::pair<int, std::string> lines[] = {
         {0, "34"},
         {9, "  Span 1  Int 1"},
-        {10, "    Le/ry = 10.0"},
-        {12, "    = 180 N/mm^2"},
-        {13, "    Max Bending Moment = 5.012 kN-m"},
         {14, "    Bending Moment = 0.373 x permissible        BENDING MOMENT OK "},
-        {16, "  Span 1  Int 2"},
         {21, "    Bending Moment = 0.419 x permissible        BENDING MOMENT OK "},
         {28, "    Bending Moment = 0.371 x permissible        BENDING MOMENT OK "},
         {32, "  Deflection/span ratio = 1/600 "},
     };
     for (const auto& [i, text] : lines)
         EXPECT_EQ(Line(i), text) << i;
-
-    // A hollow section prints the same groups without the slenderness lines.
-    Model.SectionShape = "Box";
-    SteelCodeCheck();
-    EXPECT_EQ(Line(9), "    Permissible compressive bending stress ");
-    EXPECT_EQ(Line(13), "");
-    EXPECT_EQ(Line(14), "    Permissible compressive bending stress ");
 }
 
 TEST_F(SteelCheckTest, FailuresCountPerKindAndARatioOfOnePasses) {
@@ -169,64 +150,6 @@ TEST_F(SteelCheckTest, FailuresCountPerKindAndARatioOfOnePasses) {
         EXPECT_EQ(Line(3), kTwentyBlanks + " BEAM DOES NOT COMPLY FOR BENDING AND SHEAR");
         EXPECT_NEAR(Eng.CheckResults[1][2][0], c.M / 1.8e6, 1e-6);
     }
-}
-
-TEST_F(SteelCheckTest, CantileversPrintTheirOwnBlocks) {
-    // Tube: pbc 180 whatever the slenderness, Mp = 180 x 1e6 / 25 = 7.2e6, Vp = 125 x 200 = 25000.
-    Members(1000, {4000}, 500);
-    Steel("Tube", 1e6f, 25, 200, 16);
-    EffectiveLengths({{0, 2000}, {1, 4000}, {26, 1000}});
-    Governing(1, 0, 5000, 1.8e6f, 8);   // 1/125 of its length: over 1/180
-    Governing(1, 1, 10000, 3.6e6f, 10); // 1/400: within 1/360
-    Governing(1, 26, 25000, 7.2e6f, 0); // no deflection: no ratio and no flag
-    WholeBeam(1);
-    SteelCodeCheck();
-    const std::pair<int, std::string> lines[] = {
-        {5, " LHC"},
-        {6, "  Max Shear = 5.000 kN"},
-        {7, "  Shear = 0.200 x permissible                 SHEAR OK"},
-        {8, "  Permissible compressive bending stress "},
-        {11, "  Bending Moment = 0.250 x permissible        BENDING MOMENT OK "},
-        {12, "  Deflection/span ratio = 1/125               LHC DEFLECTION HIGH"},
-        {21, "  Deflection =  10.00 mm"},
-        {22, "  Deflection/span ratio = 1/400 "},
-        {24, " RHC"},
-        {29, "  Max bending Moment = 7.200 kN-m"},
-        {30, "  Bending Moment = 1.000 x permissible        BENDING MOMENT TOO HIGH"},
-        {31, "  Deflection =  0.00 mm"},
-        {32, "  Deflection/span ratio = 1/##### "},
-        {0, "34"},
-    };
-    for (const auto& [i, text] : lines)
-        EXPECT_EQ(Line(i), text) << i;
-    EXPECT_FLOAT_EQ(Eng.ShearRatios[1][26], 1.0f);
-    EXPECT_EQ(Eng.CaseCheckFailures[1], 0);
-    EXPECT_EQ(Model.CheckAbortFlag, 0); // hollow sections pass whatever their slenderness (4000/16)
-}
-
-TEST_F(SteelCheckTest, SlendernessBeyondTheTableStopsTheCheck) {
-    Members(0, {4000, 6000}, 0);
-    UB127();
-    Section(mfRy, 20);
-    EffectiveLengths({{1, 4000}, {2, 6000}}); // 200, then 300: beyond the table
-    Governing(1, 1, 1000, 1e6f, 1);
-    Governing(1, 2, 1000, 1e6f, 1);
-    WholeBeam(1);
-    SteelCodeCheck();
-    EXPECT_EQ(dialogs->messages(), std::vector<std::string>{" Le/r exceeds max value for table A1"});
-    EXPECT_EQ(Model.CheckAbortFlag, 1);
-    EXPECT_EQ(Shown(Txt.SteelCheckLines[1], 0, 3),
-              (std::vector<std::string>{"", " ", "CODE CHECK TO BS 5975", ""}));
-    EXPECT_GT(Eng.CheckResults[1][1][0], 0.0f); // span 1 was worked out before the stop
-    EXPECT_FLOAT_EQ(Model.SlendernessRatio, 300);
-
-    // No radius of gyration: the slenderness is unbounded and the check stops the same way.
-    dialogs->clear();
-    Model.CheckAbortFlag = 0;
-    Section(mfRy, 0);
-    SteelCodeCheck();
-    EXPECT_EQ(Model.CheckAbortFlag, 1);
-    EXPECT_EQ(dialogs->messages().size(), 1u);
 }
 
 TEST_F(SteelCheckTest, ZeroPermissibleValuesFailWithoutDividingByZero) {

@@ -103,17 +103,6 @@ TEST_F(TimberCheckTest, RatiosJustUnderAtAndOverOne) {
     EXPECT_EQ(Line(19), "  deflection/span ratio = 1/##### ");
 }
 
-TEST_F(TimberCheckTest, TorsionNoteOnlyForNarrowSections) {
-    Timber(0, {3000}, 0);
-    Governing(1, 1, 100, 1000, 1);
-    WholeBeam(1);
-    for (float width : {100.0f, 99.0f}) { // exactly half the depth, then narrower
-        Model.TimberWidthSaved = width;
-        TimberCodeCheck();
-        EXPECT_EQ(Line(3), width < 100 ? kTwentyBlanks + " Assuming adequate torsional restraint" : "");
-    }
-}
-
 TEST_F(TimberCheckTest, TwentySpansOverrunTheTableWithoutLosingTheVerdict) {
     // 4 heading lines and 8 per span: 20 spans need 164 lines of a table of 100.
     Timber(0, std::vector<double>(20, 2000), 0);
