@@ -1,5 +1,5 @@
-// The loadcase listing: column rules, the load, support and span-data texts, member labels merged
-// over released supports, the member-check dispatch and the largest-stress lines.
+// The loadcase listing: column rules, the load, support and span-data texts, and member labels
+// merged over released supports.
 #include "window/CaseResults.h"
 
 #include <gtest/gtest.h>
@@ -50,35 +50,31 @@ TEST_F(CaseResultsTest, LoadLinesListDistributedLoadsThenPointLoads) {
 // A committed two-span beam with both cantilevers whose loadcase 1 results are set by hand.
 void SetHandResults() {
     Model.SpanCount[0] = Model.SpanCount[1] = 2;
-    Model.SpanData[kLHCantRow][mfExists] = 1;
-    Model.SpanData[1][mfExists] = Model.SpanData[2][mfExists] = 1;
     Eng.CurrentCase = 1;
     Eng.NumSpanIntervals = 20;
     Eng.ResultIntervalStep = 1;
-    Eng.LHCantileverActive[1] = 1;
+    Eng.LHCantileverActive[1] = Eng.RHCantileverActive[1] = 1;
     Eng.CantileverLength[1][0] = 1500;
+    Eng.CantileverLength[1][1] = 1000;
     Eng.LoadcaseSpanLength[1][1] = 5000;
     Eng.LoadcaseSpanLength[1][2] = 4000;
-    Model.SpanData[kRHCantRow][mfExists] = 1;
-    Eng.RHCantileverActive[1] = 1;
-    Eng.CantileverLength[1][1] = 1000;
-    Eng.ShearExtremes[1][kRHCantRow][5] = 2000;
+    Eng.StoredCantEndA[1][0] = -1.5e6f;
     Eng.StoredCantEndA[1][1] = -3e6f;
-    Eng.DeflectionExtremes[1][kRHCantRow][1] = 2.5f;
     Eng.SupportReaction[1][1] = 12345.6;
     Eng.SupportReaction[1][2] = 54321;
     Eng.SupportReaction[1][3] = -250;
-    Eng.ShearExtremes[1][0][5] = 1500;
-    Eng.ShearExtremes[1][1][5] = 23456;
-    Eng.ShearExtremes[1][2][5] = 34567.8f;
-    Eng.StoredCantEndA[1][0] = -1.5e6f;
+    // Members LHC, 1, 2 and RHC: largest shear and deflection.
+    const float shear[] = {1500, 23456, 34567.8f, 2000}, deflection[] = {1.25f, -12.5f, -3.75f, 2.5f};
+    for (int i = 0; i < 4; ++i) {
+        const int row = i < 3 ? i : kRHCantRow;
+        Model.SpanData[row][mfExists] = 1;
+        Eng.ShearExtremes[1][row][5] = shear[i];
+        Eng.DeflectionExtremes[1][row][1] = deflection[i];
+    }
     Eng.SpanMaxMoment[1][1] = 2.5e7f;
     Eng.SpanMaxMoment[1][2] = 3.25e7f;
     Eng.SpanMinMoment[1][1] = -1.5e6f;
     Eng.SpanMinMoment[1][2] = -4.5e7f;
-    Eng.DeflectionExtremes[1][0][1] = 1.25f;
-    Eng.DeflectionExtremes[1][1][1] = -12.5f;
-    Eng.DeflectionExtremes[1][2][1] = -3.75f;
     Eng.SpanMaxDeflection[1][1] = 12.5;
     Eng.SpanMaxDeflection[1][2] = 3.75;
     for (int p = 1; p <= 21; ++p) {
@@ -145,92 +141,6 @@ TEST_F(CaseResultsTest, MemberLabelsFollowTheSpansLeftInTheLoadcase) {
     ASSERT_EQ(Eng.ReleasedSupport[1][3], -1);
     EXPECT_EQ(Txt.CaseSupportLines[1][14].str().substr(0, 8), "  2 3   ");
     EXPECT_EQ(Txt.CaseListing[1][28].str(), " Span 2 3");
-}
-
-TEST_F(CaseResultsTest, MemberCheckFollowsTheSectionGroup) {
-    // The check texts written, each naming span 1 by its member label, which is built first.
-    auto checksRun = [] {
-        std::string ran;
-        auto check = [&ran](const auto& table, int at, const char* first, const char* name) {
-            if (table[at] != first) return;
-            ran += name;
-            for (int i = at; i <= LineCount(table); ++i)
-                if (table[i] == " SPAN 1") return;
-            ran += " without the member label";
-        };
-        check(Txt.KxCheckLines[1], 1, " BEAM CAPACITY CHECK for LOADCASE 1", "capacity ");
-        check(Txt.TimberCheckLines[1], 1, "CODE CHECK TO BS 5975", "timber ");
-        check(Txt.SteelCheckLines[1], 2, "CODE CHECK TO BS 5975", "steel ");
-        return ran;
-    };
-    // clang-format off
-    const std::tuple<const char*, int32, const char*> cases[] = {{"KXF", 0, "capacity "}, {"Scaffold", 0, "capacity "},
-        {"Timber", 0, "timber "}, {"HRS", 1, "steel "}, {"HRS", -1, ""}, {"kxf", 0, ""}, {"Timber", 1, "timber steel "}};
-    // clang-format on
-    for (auto [group, steel, expected] : cases) {
-        Txt = ResultTextTables{};
-        Commit(BeamBuilder().Spans({5000, 4000}));
-        SetHandResults();
-        Model.MemberType = group;
-        Model.SteelSectionFlag = steel;
-        BuildCaseResultsText();
-        EXPECT_EQ(checksRun(), expected) << group;
-        EXPECT_EQ(Txt.CaseListing[1][0].str(), "103");
-    }
-
-    // A steel check beyond its table stops the listing before the span data.
-    ClearResultText();
-    Commit(BeamBuilder().Spans({5000, 4000}));
-    SetHandResults();
-    Txt.CaseListing[1][0] = "2";
-    Model.SteelSectionFlag = 1;
-    Model.SectionShape = "Beam";
-    for (int row = 0; row <= kRHCantRow; ++row)
-        Model.SpanData[row][mfRy] = 10;
-    Model.EffLength[kLHCantRow][0] = 3000; // Le/ry 300
-    BuildCaseResultsText();
-    EXPECT_EQ(Model.CheckAbortFlag, 1);
-    EXPECT_EQ(dialogs->messages(), std::vector<std::string>{" Le/r exceeds max value for table A1"});
-    EXPECT_EQ(Txt.CaseSupportLines[1][0].str(), "15");
-    EXPECT_EQ(Txt.CaseListing[1][0].str(), "2");
-    EXPECT_TRUE(Txt.CaseListing[1][3].empty());
-}
-
-TEST_F(CaseResultsTest, LargestStressLinesFollowTheLoadFactors) {
-    Commit(BeamBuilder().Spans({5000, 4000}).RHCantilever(1000).Udl(2, 0, 1, 1000, 1.0f));
-    Eng.CurrentCase = 1;
-    Eng.RHCantileverActive[1] = 1;
-    Model.LoadcaseCount = 2;
-    for (int row : {1, 2, kRHCantRow}) {
-        Model.SpanData[row][mfY] = 100;
-        Model.SpanData[row][mfIxx] = 1e8;
-    }
-    Eng.MomentExtremes[1][1][5] = 2e7f; // 20 N/mm^2
-    Eng.MomentExtremes[1][2][5] = 1e7f;
-    Eng.MomentExtremes[1][kRHCantRow][5] = 3e7f;
-    Model.SpanData[kRHCantRow][mfY] = 0; // no extreme fibre: left out
-    BuildMaxStressText();
-    EXPECT_EQ(Txt.CaseMaxStressLines[1].str(), " Max stress for loadcase 1 = 20.00 N/mm^2");
-    EXPECT_EQ(Txt.MaxStressLine.str(), " Max stress = 20.00 N/mm^2");
-    EXPECT_FLOAT_EQ(Txt.MaxStressValue, 20);
-    EXPECT_FLOAT_EQ(Txt.FactoredLoadCount, 0);
-
-    // A load factor other than 1 in any loadcase changes the wording; a smaller case keeps the running
-    // largest.
-    Model.LoadTable[4][7][lfApplied] = 1;
-    Model.LoadTable[4][7][lfLF] = 0.9f;
-    Eng.CurrentCase = 2;
-    Eng.MomentExtremes[2][1][5] = 1.23456e7f;
-    BuildMaxStressText();
-    EXPECT_FLOAT_EQ(Txt.FactoredLoadCount, 1);
-    EXPECT_EQ(Txt.CaseMaxStressLines[2].str(), " Max factored elastic stress for loadcase 2 = 12.35 N/mm^2");
-    EXPECT_EQ(Txt.MaxStressLine.str(), " Max factored elastic stress = 20.00 N/mm^2");
-
-    // A loadcase without stress leaves its line as it was.
-    Txt.CaseMaxStressLines[3] = " ";
-    Eng.CurrentCase = 3;
-    BuildMaxStressText();
-    EXPECT_EQ(Txt.CaseMaxStressLines[3].str(), " ");
 }
 
 } // namespace

@@ -42,18 +42,6 @@ TEST_F(LoadsListingTest, EveryLoadOnceWithItsLoadcases) {
     BuildLoadsListing();
     ExpectLines(Txt.LoadListLines, "LoadsListing", "distributed");
     ExpectLines(Txt.PointLoadListLines, "LoadsListing", "point");
-
-    // Without loads the tables keep their headings.
-    Txt = ResultTextTables{};
-    for (int k : {1, 2, 3, 4, kSelfWeightRecord})
-        Load(k, 0, 0, 0, 0, 0, 1, {});
-    BuildLoadsListing();
-    EXPECT_EQ(Txt.LoadListLines[2].str(), " UNIFORMLY DISTRIBUTED LOADS");
-    EXPECT_EQ(Txt.LoadListLines[5].str(), "");
-    EXPECT_EQ(Txt.LoadListLines[0].str(), "6");
-    EXPECT_EQ(Txt.PointLoadListLines[2].str(), " Point Loads");
-    EXPECT_EQ(Txt.PointLoadListLines[6].str(), "");
-    EXPECT_EQ(Txt.PointLoadListLines[0].str(), "7");
 }
 
 TEST_F(LoadsListingTest, WholeNumbersEndAtTheirColumn) {
