@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <bitset>
 #include <cctype>
 #include <cmath>
@@ -21,6 +22,7 @@
 
 #include "TempDir.h"
 #include "platform/Files.h"
+#include "sections/SectionWriters.h"
 
 namespace sectiontest {
 
@@ -75,10 +77,13 @@ inline void putSingle(std::uint8_t* rec, int off, float f) {
 
 inline bool isSpacerName(const std::string& name) { return name.find_first_not_of(' ') == std::string::npos; }
 
-// The records of a file written by a writer into a fresh start-up directory.
-inline std::vector<Image> writtenRecords(void (*writer)(), const std::string& name) {
+// The records of a file written by its writer into a fresh start-up directory.
+inline std::vector<Image> writtenRecords(const std::string& name) {
     StartDirScope dir;
-    writer();
+    const auto w = std::find_if(kx::SectionWriters().begin(), kx::SectionWriters().end(),
+                                [&](const kx::SectionWriter& s) { return s.FileName == name; });
+    EXPECT_NE(w, kx::SectionWriters().end()) << "no writer for " << name;
+    if (w != kx::SectionWriters().end()) w->Write();
     const std::vector<std::uint8_t> bytes = fileBytes(dir.path(name));
     EXPECT_EQ(bytes.size() % 200, 0u) << name;
     std::vector<Image> recs;
