@@ -29,10 +29,6 @@ std::vector<TSectionRec> someRecords(int n) {
     return recs;
 }
 
-void writeBytes(const std::string& path, std::size_t n, char fill) {
-    std::ofstream(path, std::ios::binary) << std::string(n, fill);
-}
-
 int openDescriptors() {
     int n = 0;
     for ([[maybe_unused]] const auto& e : fs::directory_iterator("/proc/self/fd"))
@@ -72,7 +68,7 @@ TEST(SectionFile, WritesIntoStartDirAndReadsBackByPosition) {
 
 TEST(SectionFile, OverwritesALongerFileAndAFileNamedInAnotherCase) {
     StartDirScope dir;
-    writeBytes(dir.path("test.sct"), 5000, 'x');
+    std::ofstream(dir.path("test.sct"), std::ios::binary) << std::string(5000, 'x');
     WriteSectionFile("Test.sct", someRecords(2));
     EXPECT_EQ(fs::file_size(dir.path("test.sct")), 400u);
     EXPECT_FALSE(fs::exists(dir.path("Test.sct"))) << "the existing spelling is the file written";
@@ -103,7 +99,7 @@ TEST(SectionFile, AFailedCreateReportsThePlatformTextAndChangesNothing) {
     const int before = openDescriptors();
 
     // The start-up directory is a regular file, or missing.
-    writeBytes(dir.path("plain"), 10, 'p');
+    std::ofstream(dir.path("plain"), std::ios::binary) << std::string(10, 'p');
     StartDir = dir.path("plain");
     EXPECT_EQ(ioErrorOf(writeOne), "2 File not found");
     StartDir = dir.path("missing");

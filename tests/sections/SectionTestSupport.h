@@ -77,6 +77,11 @@ inline std::vector<Image> writtenRecords(const std::string& name) {
     return recs;
 }
 
+// A parameterised case named by its file, without the extension.
+template <class Case> std::string fileCaseName(const ::testing::TestParamInfo<Case>& c) {
+    return std::string(c.param.file).substr(0, std::string(c.param.file).find('.'));
+}
+
 inline ::testing::AssertionResult within(double got, double want, double rel) {
     if (std::fabs(got - want) <= rel * std::fabs(want)) return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure() << got << " against " << want << " (relative difference "
