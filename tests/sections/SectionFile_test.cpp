@@ -29,10 +29,6 @@ std::vector<TSectionRec> someRecords(int n) {
     return recs;
 }
 
-void writeBytes(const std::string& path, std::size_t n, char fill) {
-    std::ofstream(path, std::ios::binary) << std::string(n, fill);
-}
-
 int openDescriptors() {
     int n = 0;
     for ([[maybe_unused]] const auto& e : fs::directory_iterator("/proc/self/fd"))
@@ -40,15 +36,17 @@ int openDescriptors() {
     return n;
 }
 
-// The error a call throws, as the user would see it.
-template <class F> std::pair<int, std::string> ioErrorOf(F f) {
+// The code and text of the error a call throws, as the user would see them.
+template <class F> std::string ioErrorOf(F f) {
     try {
         f();
     } catch (const IoError& e) {
-        return {e.code(), e.what()};
+        return std::to_string(e.code()) + " " + e.what();
     }
-    return {0, "no error"};
+    return "no error";
 }
+
+void writeOne() { WriteSectionFile("UC.sct", someRecords(1)); }
 
 } // namespace
 
@@ -70,7 +68,7 @@ TEST(SectionFile, WritesIntoStartDirAndReadsBackByPosition) {
 
 TEST(SectionFile, OverwritesALongerFileAndAFileNamedInAnotherCase) {
     StartDirScope dir;
-    writeBytes(dir.path("test.sct"), 5000, 'x');
+    std::ofstream(dir.path("test.sct"), std::ios::binary) << std::string(5000, 'x');
     WriteSectionFile("Test.sct", someRecords(2));
     EXPECT_EQ(fs::file_size(dir.path("test.sct")), 400u);
     EXPECT_FALSE(fs::exists(dir.path("Test.sct"))) << "the existing spelling is the file written";
@@ -85,17 +83,15 @@ TEST(SectionFile, CountsWholeRecordsOnlyAndRefusesRecordsBeyondThem) {
     EXPECT_EQ(ReadSectionFile("Four.sct").size(), 4u);
     EXPECT_EQ(ReadSectionDesignations("Four.sct").size(), 4u);
     EXPECT_EQ(ReadSectionRecord("Four.sct", 4).Designation, "Section 4");
-    EXPECT_EQ(ioErrorOf([] { ReadSectionRecord("Four.sct", 5); }),
-              (std::pair<int, std::string>{100, "Read beyond end of file"}));
+    EXPECT_EQ(ioErrorOf([] { ReadSectionRecord("Four.sct", 5); }), "100 Read beyond end of file");
     EXPECT_THROW(ReadSectionRecord("Four.sct", 0), RangeError);
 }
 
 TEST(SectionFile, AMissingFileIsNotFound) {
     StartDirScope dir;
-    const std::pair<int, std::string> notFound{2, "File not found"};
-    EXPECT_EQ(ioErrorOf([] { ReadSectionFile("UB.sct"); }), notFound);
-    EXPECT_EQ(ioErrorOf([] { ReadSectionDesignations("UB.sct"); }), notFound);
-    EXPECT_EQ(ioErrorOf([] { ReadSectionRecord("UB.sct", 1); }), notFound);
+    EXPECT_EQ(ioErrorOf([] { ReadSectionFile("UB.sct"); }), "2 File not found");
+    EXPECT_EQ(ioErrorOf([] { ReadSectionDesignations("UB.sct"); }), "2 File not found");
+    EXPECT_EQ(ioErrorOf([] { ReadSectionRecord("UB.sct", 1); }), "2 File not found");
 }
 
 TEST(SectionFile, AFailedCreateReportsThePlatformTextAndChangesNothing) {
@@ -103,21 +99,18 @@ TEST(SectionFile, AFailedCreateReportsThePlatformTextAndChangesNothing) {
     const int before = openDescriptors();
 
     // The start-up directory is a regular file, or missing.
-    writeBytes(dir.path("plain"), 10, 'p');
+    std::ofstream(dir.path("plain"), std::ios::binary) << std::string(10, 'p');
     StartDir = dir.path("plain");
-    EXPECT_EQ(ioErrorOf([] { WriteSectionFile("UC.sct", someRecords(1)); }),
-              (std::pair<int, std::string>{2, "File not found"}));
+    EXPECT_EQ(ioErrorOf(writeOne), "2 File not found");
     StartDir = dir.path("missing");
-    EXPECT_EQ(ioErrorOf([] { WriteSectionFile("UC.sct", someRecords(1)); }),
-              (std::pair<int, std::string>{2, "File not found"}));
+    EXPECT_EQ(ioErrorOf(writeOne), "2 File not found");
     EXPECT_FALSE(fs::exists(dir.path("missing")));
     EXPECT_EQ(fs::file_size(dir.path("plain")), 10u);
 
     // The name is taken by a directory.
     StartDir = dir.dir();
     fs::create_directory(dir.path("UC.sct"));
-    EXPECT_EQ(ioErrorOf([] { WriteSectionFile("UC.sct", someRecords(1)); }),
-              (std::pair<int, std::string>{5, "File access denied"}));
+    EXPECT_EQ(ioErrorOf(writeOne), "5 File access denied");
     EXPECT_TRUE(fs::is_directory(dir.path("UC.sct")));
 
     // A read-only directory; root writes there regardless, so only another user sees the refusal.
@@ -125,8 +118,7 @@ TEST(SectionFile, AFailedCreateReportsThePlatformTextAndChangesNothing) {
     fs::permissions(dir.path("readonly"), fs::perms::owner_read | fs::perms::owner_exec);
     StartDir = dir.path("readonly");
     if (geteuid() != 0) {
-        EXPECT_EQ(ioErrorOf([] { WriteSectionFile("UC.sct", someRecords(1)); }),
-                  (std::pair<int, std::string>{5, "File access denied"}));
+        EXPECT_EQ(ioErrorOf(writeOne), "5 File access denied");
         EXPECT_FALSE(fs::exists(dir.path("readonly/UC.sct")));
     }
     fs::permissions(dir.path("readonly"), fs::perms::owner_all);
@@ -137,8 +129,7 @@ TEST(SectionFile, AFullDiskReportsDiskFullAndClosesTheFile) {
     StartDirScope dir;
     fs::create_symlink("/dev/full", dir.path("UC.sct"));
     const int before = openDescriptors();
-    EXPECT_EQ(ioErrorOf([] { WriteSectionFile("UC.sct", someRecords(3)); }),
-              (std::pair<int, std::string>{101, "Disk full"}));
+    EXPECT_EQ(ioErrorOf(writeOne), "101 Disk full");
     EXPECT_EQ(openDescriptors(), before) << "no file is left open";
 }
 
@@ -153,11 +144,11 @@ TEST(SectionFile, RecordsWrittenBeforeAFailureStand) {
     limited.rlim_cur = 5 * 200;
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
     const std::vector<TSectionRec> recs = someRecords(8);
-    const std::pair<int, std::string> err = ioErrorOf([&] { WriteSectionFile("UC.sct", recs); });
+    const std::string err = ioErrorOf([&] { WriteSectionFile("UC.sct", recs); });
     setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, oldHandler);
 
-    EXPECT_EQ(err, (std::pair<int, std::string>{101, "Disk full"}));
+    EXPECT_EQ(err, "101 Disk full");
     ASSERT_EQ(fs::file_size(dir.path("UC.sct")), 1000u);
     EXPECT_EQ(ReadSectionFile("UC.sct"), std::vector<TSectionRec>(recs.begin(), recs.begin() + 5));
 }

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <bit>
 #include <bitset>
 #include <cctype>
 #include <cmath>
@@ -15,12 +17,12 @@
 #include <iterator>
 #include <sstream>
 #include <string>
-#include <string_view>
 #include <utility>
 #include <vector>
 
 #include "TempDir.h"
 #include "platform/Files.h"
+#include "sections/SectionWriters.h"
 
 namespace sectiontest {
 
@@ -49,42 +51,35 @@ inline std::uint32_t wordAt(const std::uint8_t* rec, int off) {
     return rec[off] | (rec[off + 1] << 8) | (rec[off + 2] << 16) |
            (static_cast<std::uint32_t>(rec[off + 3]) << 24);
 }
-inline float singleAt(const std::uint8_t* rec, int off) {
-    const std::uint32_t u = wordAt(rec, off);
-    float f;
-    std::memcpy(&f, &u, 4);
-    return f;
-}
-inline std::int32_t int32At(const std::uint8_t* rec, int off) {
-    return static_cast<std::int32_t>(wordAt(rec, off));
-}
+inline float singleAt(const std::uint8_t* rec, int off) { return std::bit_cast<float>(wordAt(rec, off)); }
+inline double at(const Image& rec, int off) { return singleAt(rec.data(), off); }
 // The characters of the short string at off (its length byte, then that many characters).
 inline std::string stringAt(const std::uint8_t* rec, int off) {
     return std::string(reinterpret_cast<const char*>(rec + off + 1), rec[off]);
 }
-inline double at(const Image& rec, int off) { return singleAt(rec.data(), off); }
 inline void putWord(std::uint8_t* rec, int off, std::uint32_t u) {
     for (int i = 0; i < 4; ++i)
         rec[off + i] = static_cast<std::uint8_t>(u >> (8 * i));
 }
 inline void putSingle(std::uint8_t* rec, int off, float f) {
-    std::uint32_t u;
-    std::memcpy(&u, &f, 4);
-    putWord(rec, off, u);
+    putWord(rec, off, std::bit_cast<std::uint32_t>(f));
 }
 
-inline bool isSpacerName(const std::string& name) { return name.find_first_not_of(' ') == std::string::npos; }
-
-// The records of a file written by a writer into a fresh start-up directory.
-inline std::vector<Image> writtenRecords(void (*writer)(), const std::string& name) {
+// The records of a file as the entry point writes it into a fresh start-up directory.
+inline std::vector<Image> writtenRecords(const std::string& name) {
     StartDirScope dir;
-    writer();
+    kx::WriteAllSectionFiles();
     const std::vector<std::uint8_t> bytes = fileBytes(dir.path(name));
     EXPECT_EQ(bytes.size() % 200, 0u) << name;
     std::vector<Image> recs;
     for (auto r = bytes.begin(); bytes.end() - r >= 200; r += 200)
         recs.emplace_back(r, r + 200);
     return recs;
+}
+
+// A parameterised case named by its file, without the extension.
+template <class Case> std::string fileCaseName(const ::testing::TestParamInfo<Case>& c) {
+    return std::string(c.param.file).substr(0, std::string(c.param.file).find('.'));
 }
 
 inline ::testing::AssertionResult within(double got, double want, double rel) {
@@ -113,17 +108,10 @@ struct Expected {
     std::vector<std::bitset<200>> known;      // fields the tables fix, by their first byte
     std::vector<std::string> names;           // designations as listed; blanks or "" in a spacer row
     std::vector<std::pair<int, double>> sums; // column sums over the file
-    bool spacer(int pos) const { return isSpacerName(names[pos - 1]); }
+    bool spacer(int pos) const { return names[pos - 1].find_first_not_of(' ') == std::string::npos; }
 };
 
-// The first byte of every field: designation, the singles, shape code, record number.
-inline std::vector<int> fieldOffsets() {
-    std::vector<int> out;
-    for (int off = 0; off < 200; off += 4)
-        if (off == 0 || off == 88 || (off >= 28 && off != 92 && off != 96)) out.push_back(off);
-    return out;
-}
-
+// The cells of a table line, blanks trimmed; none if the line is not a table line.
 inline std::vector<std::string> cellsOf(const std::string& line) {
     std::vector<std::string> cells;
     if (line.empty() || line.front() != '|') return cells;
@@ -135,31 +123,25 @@ inline std::vector<std::string> cellsOf(const std::string& line) {
     return cells;
 }
 
+// The byte offsets a header cell names.
 inline std::vector<int> offsetsIn(const std::string& header) {
     std::vector<int> out;
     for (std::size_t i = 0; i < header.size(); ++i)
         if (std::isdigit(static_cast<unsigned char>(header[i])) &&
-            (i == 0 || !std::isalnum(static_cast<unsigned char>(header[i - 1])))) {
+            (i == 0 || !std::isalnum(static_cast<unsigned char>(header[i - 1]))))
             out.push_back(std::atoi(header.c_str() + i));
-            while (i + 1 < header.size() && std::isdigit(static_cast<unsigned char>(header[i + 1])))
-                ++i;
-        }
     if (out.empty() && header.starts_with("Designation")) out.push_back(0);
     if (out.empty() && (header.starts_with("Shape") || header.starts_with("shape"))) out.push_back(88);
     return out;
 }
 
 // Reads the tables of a file with count records; padded: designations blank-padded to 25 characters.
-// Record numbers are the positions and bytes 68 and 76 zero unless a table says otherwise; every
-// field of a spacer row is fixed (0 but its designation, shape code and record number); complete: every
-// field of every record is fixed, those no table fills as 0.
+// A record's own rows come first, then the rows for every section row, then record numbers as positions
+// and bytes 68 and 76 zero: what one sets, those after it leave. Every field of a spacer row is fixed (0 but
+// its designation, shape code and record number); complete: every field of every record is fixed.
 inline Expected expectedRecords(const std::string& file, int count, bool padded, bool complete) {
-    struct Row {
-        std::string first;
-        int pos; // 0 for "section rows" and "sum"
-        std::vector<std::pair<std::vector<int>, std::string>> cells;
-    };
-    std::vector<Row> rows;
+    using Cells = std::vector<std::pair<std::vector<int>, std::string>>; // a row's values and their offsets
+    std::vector<Cells> rows;
     std::ifstream in(std::filesystem::path(__FILE__).parent_path() / "data" / (file + ".txt"));
     EXPECT_TRUE(in.good()) << "no table for " << file;
     std::vector<std::vector<int>> header;
@@ -175,88 +157,81 @@ inline Expected expectedRecords(const std::string& file, int count, bool padded,
             continue;
         }
         EXPECT_EQ(cells.size(), header.size()) << file << ": " << line;
-        const int pos = std::atoi(cells[0].c_str());
-        EXPECT_TRUE((pos >= 1 && pos <= count) || cells[0] == "section rows" || cells[0] == "sum")
-            << file << ": " << line;
-        Row row{cells[0], pos >= 1 && pos <= count ? pos : 0, {}};
+        rows.emplace_back();
         for (std::size_t i = 0; i < cells.size() && i < header.size(); ++i)
-            row.cells.emplace_back(header[i], cells[i]);
-        rows.push_back(row);
+            rows.back().emplace_back(header[i], cells[i]);
     }
 
-    Expected e;
-    e.records.assign(count, Image(200, 0));
-    e.known.assign(count, {});
-    e.names.assign(count, "?");
+    Expected e{std::vector<Image>(count, Image(200, 0)),
+               std::vector<std::bitset<200>>(count),
+               std::vector<std::string>(count, "?"),
+               {}};
     const auto put = [&](int pos, int off, const std::string& v) {
-        Image& rec = e.records[pos - 1];
+        std::uint8_t* rec = e.records[pos - 1].data();
+        if (v.empty() || e.known[pos - 1][off]) return;
         e.known[pos - 1].set(off);
         if (off == 0 || off == 88) {
-            std::string s = v == "spacer" ? "" : v.substr(1, v.size() - 2);
             EXPECT_TRUE(v == "spacer" || (v.size() >= 2 && v.front() == '"' && v.back() == '"'))
                 << file << ": " << v;
+            std::string s = v == "spacer" ? "" : v.substr(1, v.size() - 2);
             if (off == 0) e.names[pos - 1] = s;
             if (off == 0 && padded && s.size() < 25) s.resize(25, ' ');
-            std::fill(rec.begin() + off, rec.begin() + off + (off == 0 ? 28 : 12), 0);
             rec[off] = static_cast<std::uint8_t>(s.size());
-            std::memcpy(rec.data() + off + 1, s.data(), s.size());
+            std::copy(s.begin(), s.end(), rec + off + 1);
             return;
         }
-        char* end = nullptr;
-        if (off == 196)
-            putWord(rec.data(), off, static_cast<std::uint32_t>(std::strtol(v.c_str(), &end, 10)));
-        else // the nearest single to the decimal as typed
-            putSingle(rec.data(), off, std::strtof(v.c_str(), &end));
+        char* end = nullptr; // a record number, or the nearest single to the decimal as typed
+        putWord(rec, off,
+                off == 196 ? std::strtoul(v.c_str(), &end, 10)
+                           : std::bit_cast<std::uint32_t>(std::strtof(v.c_str(), &end)));
         EXPECT_EQ(*end, '\0') << file << ": record " << pos << " byte " << off << " holds " << v;
     };
-    const auto apply = [&](const Row& row, int pos, bool onlyDesignation) {
-        for (std::size_t i = row.first == "section rows" ? 1 : 0; i < row.cells.size(); ++i)
-            for (int off : row.cells[i].first)
-                if (!row.cells[i].second.empty() && (off == 0 || !onlyDesignation))
-                    put(pos, off, i == 0 ? row.first : row.cells[i].second);
+    const auto fill = [&](const Cells& row, int pos) {
+        for (std::size_t i = row[0].second == "section rows"; i < row.size(); ++i)
+            for (int off : row[i].first)
+                put(pos, off, row[i].second);
     };
+    for (const Cells& row : rows) {
+        const std::string& first = row[0].second;
+        const int pos = std::atoi(first.c_str());
+        EXPECT_TRUE((pos >= 1 && pos <= count) || first == "section rows" || first == "sum")
+            << file << ": " << first;
+        if (pos >= 1 && pos <= count) fill(row, pos);
+        for (const auto& [offs, v] : row)
+            for (int off : offs)
+                if (first == "sum" && !v.empty() && v != "sum")
+                    e.sums.emplace_back(off, std::strtod(v.c_str(), nullptr));
+    }
+    for (const Cells& row : rows)
+        for (int pos = 1; pos <= count && row[0].second == "section rows"; ++pos)
+            if (!e.spacer(pos)) fill(row, pos);
     for (int pos = 1; pos <= count; ++pos) {
+        EXPECT_TRUE(e.known[pos - 1][0]) << file << ": record " << pos << " has no designation";
         put(pos, 196, std::to_string(pos));
         put(pos, 68, "0");
         put(pos, 76, "0");
-    }
-    for (const Row& row : rows)
-        if (row.pos > 0) apply(row, row.pos, true);
-    for (const Row& row : rows)
-        for (int pos = 1; pos <= count && row.first == "section rows"; ++pos)
-            if (!e.spacer(pos)) apply(row, pos, false);
-    for (const Row& row : rows) {
-        if (row.pos > 0) apply(row, row.pos, false);
-        if (row.first == "sum")
-            for (const auto& [offs, v] : row.cells)
-                for (int off : offs)
-                    if (!v.empty() && v != "sum") e.sums.emplace_back(off, std::strtod(v.c_str(), nullptr));
-    }
-    for (int pos = 1; pos <= count; ++pos) {
-        EXPECT_TRUE(e.known[pos - 1][0]) << file << ": record " << pos << " has no designation";
         if (complete || e.spacer(pos)) e.known[pos - 1].set();
     }
     return e;
 }
 
-// Compares every fixed field of a file's records with the expected bytes, naming the first differences.
+// Compares every fixed field of a file's records with the expected bytes (string tails and the two bytes
+// after the designation included), naming the first differences.
 inline void expectRecords(const std::string& file, const std::vector<std::uint8_t>& bytes,
                           const Expected& e) {
     ASSERT_EQ(bytes.size(), e.records.size() * 200) << file;
     int reported = 0;
-    for (std::size_t r = 0; r < e.records.size() && reported < 20; ++r)
-        for (int off : fieldOffsets()) {
-            const std::uint8_t* got = bytes.data() + r * 200;
-            const std::uint8_t* want = e.records[r].data();
-            const int width = off == 0 ? 28 : off == 88 ? 12 : 4;
+    for (std::size_t r = 0; r < e.records.size(); ++r)
+        for (int off = 0, width = 28; off < 200 && reported < 20; off += width, width = off == 88 ? 12 : 4) {
+            const std::uint8_t *got = bytes.data() + r * 200, *want = e.records[r].data();
             if (!e.known[r][off] || std::equal(got + off, got + off + width, want + off)) continue;
             const auto show = [off](const std::uint8_t* rec) {
-                if (off == 0 || off == 88)
-                    return "\"" + stringAt(rec, off) + "\" (length " + std::to_string(rec[off]) + ")";
                 std::ostringstream s;
                 s.precision(9);
-                if (off == 196)
-                    s << int32At(rec, off);
+                if (off == 0 || off == 88)
+                    s << '"' << stringAt(rec, off) << "\" (length " << int(rec[off]) << ")";
+                else if (off == 196)
+                    s << static_cast<std::int32_t>(wordAt(rec, off));
                 else
                     s << singleAt(rec, off);
                 return s.str();
@@ -266,7 +241,6 @@ inline void expectRecords(const std::string& file, const std::vector<std::uint8_
             ++reported;
         }
 }
-
 // Sums of the singles over all records of a file, against sums typed with the published tables.
 inline void expectColumnSums(const std::string& file, const std::vector<std::uint8_t>& bytes,
                              const Expected& e) {
@@ -300,14 +274,10 @@ inline std::vector<double> numbersIn(const std::string& designation) {
             continue;
         }
         char* end = nullptr;
-        double v = std::strtod(p, &end);
-        if (end[0] == '-' && std::isdigit(static_cast<unsigned char>(end[1])) && end[2] == '/' &&
-            std::isdigit(static_cast<unsigned char>(end[3]))) {
-            v += double(end[1] - '0') / double(end[3] - '0');
-            end += 4;
-        }
-        out.push_back(v);
-        p = end;
+        int num = 0, den = 1, used = 0; // a fraction after a dash
+        out.push_back(std::strtod(p, &end));
+        if (std::sscanf(end, "-%1d/%1d%n", &num, &den, &used) == 2) out.back() += double(num) / den;
+        p = end + used;
     }
     return out;
 }
