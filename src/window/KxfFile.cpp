@@ -433,6 +433,13 @@ public:
                  "a member's Exists field is not 0 or 1");
             need(m_.SpanData[r][mfL] >= 0, "a member length is below 0");
         }
+        // The listings and the analysis take a load's kind and applied mark as whole numbers.
+        for (int lc = 1; lc <= kMaxLoadcases; ++lc)
+            for (int rec = 1; rec <= kSelfWeightRecord; ++rec) {
+                const float kind = m_.LoadTable[lc][rec][lfKind], applied = m_.LoadTable[lc][rec][lfApplied];
+                need(kind == 0.0f || kind == 1.0f || kind == -1.0f, "a load's kind is not 1, -1 or 0");
+                need(applied >= -1.0f && applied <= 1.0f, "a load's applied mark is not within -1..1");
+            }
         for (int r = 0; r <= kRHCantRow; ++r) {
             const float n = m_.EffLength[r][kIntervalCountField];
             need(n >= 0 && n <= 10 && n == std::floor(n), "a restraint interval count is not 0..10");
