@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "sections/SectionTable.h"
+#include "sections/TableColumns.h"
 
 namespace kx {
 
@@ -45,18 +46,5 @@ std::vector<TSectionRec> BuildRecords(const std::array<SectionField, D>& dimensi
     PutListedRows(records, listedColumns, listed, style);
     return records;
 }
-
-// The columns of a parallel-flange I/H row published in full.
-inline constexpr std::array<SectionField, 21> IHListedColumns = {
-    &TSectionRec::D,      &TSectionRec::B,      &TSectionRec::t,  &TSectionRec::T,
-    &TSectionRec::r1,     &TSectionRec::b,      &TSectionRec::d,  &TSectionRec::A,
-    &TSectionRec::Ixx,    &TSectionRec::Iyy,    &TSectionRec::rx, &TSectionRec::ry,
-    &TSectionRec::FibreY, &TSectionRec::FibreX, &TSectionRec::J,  &TSectionRec::TorsionLength,
-    &TSectionRec::Sx,     &TSectionRec::Sy,     &TSectionRec::u,  &TSectionRec::x,
-    &TSectionRec::H};
-
-// The dimensions from which a parallel-flange I/H row is derived.
-inline constexpr std::array<SectionField, 5> IHDimensionColumns = {
-    &TSectionRec::D, &TSectionRec::B, &TSectionRec::t, &TSectionRec::T, &TSectionRec::r1};
 
 } // namespace kx

@@ -3,6 +3,7 @@
 
 #include "sections/SectionFile.h"
 #include "sections/SectionTable.h"
+#include "sections/TableColumns.h"
 
 namespace kx {
 
@@ -10,16 +11,9 @@ namespace {
 
 using R = TSectionRec;
 
-// Channels keep the distance from the back of the web to the plastic neutral axis about y-y in
-// the field that other tables use for the permissible shear (byte 188).
-constexpr std::array<SectionField, 23> Columns = {
-    &R::D,   &R::B,   &R::t,  &R::T,  &R::r1, &R::r2,     &R::d,        &R::A,
-    &R::Ixx, &R::Iyy, &R::rx, &R::ry, &R::cy, &R::FibreY, &R::J,        &R::TorsionLength,
-    &R::Cs,  &R::Sx,  &R::Sy, &R::u,  &R::x,  &R::H,      &R::PermShear};
-
 // clang-format off
 // Designation, D, B, t, T, r1, r2, d, A, Ixx, Iyy, rx, ry, Cy (124), byte 128, J, byte 160, Cs (164), Sx, Sy, u, x, H, byte 188; {""} is a spacer
-constexpr TableRow<Columns.size()> Rows[] = {
+constexpr TableRow<ChannelColumns.size()> Rows[] = {
     {"C 75 x 6",   76.2,  35.8, 4.3,  6.9,  6.86, 2.3, 45.5275,  772.445,  686288,       81103,   29.8071,  10.2467,  11.118,   24.682,   11286.6,  12.1828,  23.6203,  21562.3,  6531.48,  0.897324,  9.64094,  8.59562e+07,  6.91},
     {"C 75 x 7",   76.2,  38,   6.6,  6.9,  6.86, 2.3, 45.5442,  946.325,  769480,       101707,  28.5153,  10.3671,  11.1381,  26.8619,  18093.8,  13.7337,  21.8307,  24854,    7514.68,  0.873545,  8.30047,  1.04557e+08,  6.209},
     {"C 75 x 9",   76.2,  40.5, 9,    6.9,  6.86, 2.3, 45.5275,  1130.59,  859581,       125692,  27.5735,  10.5439,  11.5843,  28.9157,  30352.8,  15.703,   20.6101,  28384.9,  8799.97,  0.855881,  6.91875,  1.26057e+08,  7.419},
@@ -68,7 +62,7 @@ const TableStyle Style{
 } // namespace
 
 void Pro_Load_C() {
-    std::vector<TSectionRec> records = BuildRecords(Columns, Rows, Style);
+    std::vector<TSectionRec> records = BuildRecords(ChannelColumns, Rows, Style);
     // The last two sections have always carried the number 0; stored files keep it.
     records[35].RecordNo = 0;
     records[36].RecordNo = 0;

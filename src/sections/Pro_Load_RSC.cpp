@@ -3,6 +3,7 @@
 
 #include "sections/SectionFile.h"
 #include "sections/SectionTable.h"
+#include "sections/TableColumns.h"
 
 namespace kx {
 
@@ -10,16 +11,9 @@ namespace {
 
 using R = TSectionRec;
 
-// Channels keep the distance from the back of the web to the plastic neutral axis about y-y in
-// the field that other tables use for the permissible shear (byte 188).
-constexpr std::array<SectionField, 23> Columns = {
-    &R::D,   &R::B,   &R::t,  &R::T,  &R::r1, &R::r2,     &R::d,        &R::A,
-    &R::Ixx, &R::Iyy, &R::rx, &R::ry, &R::cy, &R::FibreY, &R::J,        &R::TorsionLength,
-    &R::Cs,  &R::Sx,  &R::Sy, &R::u,  &R::x,  &R::H,      &R::PermShear};
-
 // clang-format off
 // Designation, D, B, t, T, r1, r2, d, A, Ixx, Iyy, rx, ry, Cy (124), byte 128, J, byte 160, Cs (164), Sx, Sy, u, x, H, byte 188
-constexpr TableRow<Columns.size()> Rows[] = {
+constexpr TableRow<ChannelColumns.size()> Rows[] = {
     {"76 x 38 RSC",   76.2,  38.1,  5.1,  6.8,  7.6,  2.4, 45.8, 854.69, 742740,     106600,  29.479, 11.168, 12,   26.125, 12802,  12.1, 25.167, 23458,   7832.7, 0.899, 9.1992, 1.0545e+08, 6.748},
     {"102 x 51 RSC",  101.6, 50.8,  6.1,  7.6,  9.1,  2.4, 65.8, 1325,   2073600,    289930,  39.559, 14.792, 15.1, 35.646, 26110,  14.2, 32.063, 48675,   15813,  0.895, 10.847, 5.2461e+08, 7.615},
     {"127 x 64 RSC",  127,   64,    6.4,  9.2,  9.1,  2.4, 86.9, 1898.5, 4829600,    684570,  50.438, 18.989, 19.8, 44.374, 49245,  16.4, 42.462, 89447,   29715,  0.904, 11.873, 1.9536e+09, 10.9},
@@ -47,6 +41,6 @@ const TableStyle Style{
 
 } // namespace
 
-void Pro_Load_RSC() { WriteSectionFile("RSC.sct", BuildRecords(Columns, Rows, Style)); }
+void Pro_Load_RSC() { WriteSectionFile("RSC.sct", BuildRecords(ChannelColumns, Rows, Style)); }
 
 } // namespace kx

@@ -3,6 +3,7 @@
 
 #include "sections/SectionFile.h"
 #include "sections/SectionTable.h"
+#include "sections/TableColumns.h"
 
 namespace kx {
 
@@ -10,14 +11,9 @@ namespace {
 
 using R = TSectionRec;
 
-constexpr std::array<SectionField, 21> Columns = {
-    &R::D,   &R::B,   &R::t,  &R::T,  &R::r1,     &R::b,      &R::d, &R::A,
-    &R::Ixx, &R::Iyy, &R::rx, &R::ry, &R::FibreY, &R::FibreX, &R::J, &R::TorsionLength,
-    &R::Sx,  &R::Sy,  &R::u,  &R::x,  &R::H};
-
 // clang-format off
 // Designation, D, B, t, T, r1, b, d, A, Ixx, Iyy, rx, ry, byte 128, byte 132, J, byte 160, Sx, Sy, u, x, H; {""} is a spacer
-constexpr TableRow<Columns.size()> Rows[] = {
+constexpr TableRow<IHListedColumns.size()> Rows[] = {
     {"152 UC 23",  152.4, 152.2, 5.8,  6.8,  7.6,  76.1,   123.6, 2924.5, 1.2498e+07, 3999200,    65.372, 36.979, 76.1,   76.2,   46348,      14.066, 182400,     80075,   0.84051, 20.701, 2.1195e+10},
     {"152 UC 30",  157.6, 152.9, 6.5,  9.4,  7.6,  76.45,  123.6, 3826.3, 1.748e+07,  5604600,    67.591, 38.272, 76.45,  78.8,   105180,     17.396, 248200,     111510,  0.84944, 15.999, 3.0774e+10},
     {"152 UC 37",  161.8, 154.4, 8,    11.5, 7.6,  77.2,   123.6, 4711.2, 2.2105e+07, 7062500,    68.498, 38.718, 77.2,   80.9,   191750,     20.853, 309400,     139500,  0.84906, 13.334, 3.9886e+10},
@@ -64,7 +60,7 @@ const TableStyle Style{.PadDesignation = true, .Shape = "Beam", .SpacerShape = "
 } // namespace
 
 void Pro_Load_UC() {
-    std::vector<TSectionRec> records = BuildRecords(Columns, Rows, Style);
+    std::vector<TSectionRec> records = BuildRecords(IHListedColumns, Rows, Style);
     // The closing spacer row has always carried the number 38; stored files keep it.
     records.back().RecordNo = 38;
     WriteSectionFile("UC.sct", records);

@@ -3,6 +3,7 @@
 
 #include "sections/SectionFile.h"
 #include "sections/SectionTable.h"
+#include "sections/TableColumns.h"
 
 namespace kx {
 
@@ -10,14 +11,9 @@ namespace {
 
 using R = TSectionRec;
 
-constexpr std::array<SectionField, 21> Columns = {
-    &R::D,   &R::B,  &R::t,  &R::r1, &R::r2,    &R::A,      &R::Ixx,
-    &R::Iyy, &R::rx, &R::ry, &R::cx, &R::cy,    &R::FibreY, &R::FibreX,
-    &R::Iu,  &R::Iv, &R::ru, &R::rv, &R::Alpha, &R::J,      &R::TorsionLength};
-
 // clang-format off
 // Designation, D, B, t = T, r1, r2, A, Ixx, Iyy, rx, ry, byte 120, 124, 128, 132, Iu, Iv, ru, rv, alpha, J, byte 160
-constexpr TableRow<Columns.size()> Rows[] = {
+constexpr TableRow<UnequalAngleColumns.size()> Rows[] = {
     {"L  30 x 20 x 3",   30,  20, 3,  3.5, 2,   141.91, 12449,   4370.8,  9.3661, 5.5497, 9.9278, 5.0204, 14.98,  20.072, 14273,   2554.4, 10.029, 4.2426, 23.134, 475.92, 5.4276},
     {"L  30 x 20 x 4",   30,  20, 4,  3.5, 2,   184.91, 15869,   5527.4,  9.2637, 5.4673, 10.341, 5.4119, 14.588, 19.659, 18112,   3291.7, 9.8968, 4.2192, 22.808, 1064.6, 6.9569},
     {"L  40 x 20 x 3",   40,  20, 3,  3.5, 2,   171.91, 27918,   4700.2,  12.744, 5.2288, 14.253, 4.4061, 15.594, 25.747, 29594,   3048.3, 13.12,  4.2109, 14.41,  565.91, 5.4535},
@@ -61,6 +57,6 @@ const TableStyle Style{
 
 } // namespace
 
-void Pro_Load_UnEqL() { WriteSectionFile("UnEqL.sct", BuildRecords(Columns, Rows, Style)); }
+void Pro_Load_UnEqL() { WriteSectionFile("UnEqL.sct", BuildRecords(UnequalAngleColumns, Rows, Style)); }
 
 } // namespace kx

@@ -3,6 +3,7 @@
 
 #include "sections/SectionFile.h"
 #include "sections/SectionTable.h"
+#include "sections/TableColumns.h"
 
 namespace kx {
 
@@ -10,15 +11,10 @@ namespace {
 
 using R = TSectionRec;
 
-constexpr std::array<SectionField, 21> Columns = {
-    &R::D,   &R::B,  &R::t,  &R::r1, &R::r2,    &R::A,      &R::Ixx,
-    &R::Iyy, &R::rx, &R::ry, &R::cx, &R::cy,    &R::FibreY, &R::FibreX,
-    &R::Iu,  &R::Iv, &R::ru, &R::rv, &R::Alpha, &R::J,      &R::TorsionLength};
-
 // clang-format off
 // Designation, D, B, t = T, r1, r2, A, Ixx, Iyy, rx, ry, byte 120, byte 124, byte 128, byte 132, Iu, Iv, ru, rv,
 //   alpha, J, byte 160; {""} is a spacer. The last row repeats "200 x 100 x 15 RSA", as the table always has.
-constexpr TableRow<Columns.size()> Rows[] = {
+constexpr TableRow<UnequalAngleColumns.size()> Rows[] = {
     {""},
     {""},
     {""},
@@ -72,7 +68,7 @@ const TableStyle Style{
 } // namespace
 
 void Pro_Load_UnEqRSA() {
-    std::vector<TSectionRec> records = BuildRecords(Columns, Rows, Style);
+    std::vector<TSectionRec> records = BuildRecords(UnequalAngleColumns, Rows, Style);
     // The three spacer rows that open the table carry the family's shape code.
     for (std::size_t i = 0; i < 3; ++i)
         records[i].Shape = "RSA";
