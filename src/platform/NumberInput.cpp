@@ -10,8 +10,7 @@ namespace {
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
-} // namespace
-
+// Parses a number at the start of t; returns the characters used (0 when there is none).
 std::size_t ParseNumberPrefix(std::string_view t, double& value) {
     // Accepted form: [+|-] digits [. digits] [(e|E) [+|-] digits], with at least one digit
     // in the mantissa; an exponent without digits is not part of the number.
@@ -41,6 +40,8 @@ std::size_t ParseNumberPrefix(std::string_view t, double& value) {
     value = v;
     return end;
 }
+
+} // namespace
 
 double ReadLeadingNumber(std::string_view text) {
     std::size_t i = 0;

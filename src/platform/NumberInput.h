@@ -12,7 +12,4 @@ double ReadLeadingNumber(std::string_view text);
 // The whole text (blanks around it allowed) must be a number; any other text reads as 0.
 double ReadNumberOrZero(std::string_view text);
 
-// Parses a number at the start of text; returns the characters used (0 when there is none).
-std::size_t ParseNumberPrefix(std::string_view text, double& value);
-
 } // namespace kx
