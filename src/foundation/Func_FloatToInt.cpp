@@ -12,7 +12,8 @@ namespace kx {
 std::int32_t FloatToInt(double x) {
     if (x == 0.0) return 0;
     if (std::isnan(x)) throw ConvertError("'NAN' is not a valid integer value");
-    if (std::isinf(x)) throw ConvertError(std::string("'") + (x < 0 ? "-INF" : "INF") + "' is not a valid integer value");
+    if (std::isinf(x))
+        throw ConvertError(std::string("'") + (x < 0 ? "-INF" : "INF") + "' is not a valid integer value");
     double r = std::nearbyint(x); // default rounding mode: nearest, ties to even
     if (r < -2147483648.0 || r > 2147483647.0) {
         char buf[64];

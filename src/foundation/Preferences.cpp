@@ -24,9 +24,10 @@ void rescaleIfFormsShown() {
 
 void SnapshotUnitFactors() {
     const SharedModel& m = Model;
-    OldUnitFactors = {m.UnitFactorLength, m.UnitFactorForce,   m.UnitFactorUDL,   m.UnitFactorShear,
-                      m.UnitFactorMoment, m.UnitFactorDeflection, m.UnitFactorStress, m.UnitFactorSectE,
-                      m.UnitFactorSectI,  m.UnitFactorSectZ,   m.UnitFactorSectArea, m.UnitFactorSectLength};
+    OldUnitFactors = {m.UnitFactorLength, m.UnitFactorForce,    m.UnitFactorUDL,
+                      m.UnitFactorShear,  m.UnitFactorMoment,   m.UnitFactorDeflection,
+                      m.UnitFactorStress, m.UnitFactorSectE,    m.UnitFactorSectI,
+                      m.UnitFactorSectZ,  m.UnitFactorSectArea, m.UnitFactorSectLength};
 }
 
 void RescaleBeamForms() {

@@ -32,10 +32,10 @@ void InstallRescaleBeamForms(std::function<void()> rescale);
 struct PreferenceChoices {
     // Per group of UnitOptionGroups(): the index of the ticked button, -1 when none is.
     std::array<int, kUnitGroupCount> option{};
-    bool sxxIsPlastic = true;        // Option_SPlastic, else Option_ZPlastic
+    bool sxxIsPlastic = true;          // Option_SPlastic, else Option_ZPlastic
     bool bmNumericallyCorrect = false; // Option_BMNC, else Option_BMUK
-    bool factoredLoads = false;      // Check_Factor
-    bool saveAsDefault = false;      // Check_SetDefault
+    bool factoredLoads = false;        // Check_Factor
+    bool saveAsDefault = false;        // Check_SetDefault
 };
 
 // The controls as the window is built, before any settings are read.

@@ -57,9 +57,9 @@ enum SupportKind : int32 {
 // One load, 8 singles.
 using TLoadRec = Arr<float, 0, 7>;
 enum LoadField : int {
-    lfKind = 0,    // 1.0 point, -1.0 distributed, 0 not in use
-    lfDist = 1,    // from the LH end of the beam, mm
-    lfP = 2,       // point load N, or start rate N/mm
+    lfKind = 0, // 1.0 point, -1.0 distributed, 0 not in use
+    lfDist = 1, // from the LH end of the beam, mm
+    lfP = 2,    // point load N, or start rate N/mm
     lfW1 = 2,
     lfW2 = 3,      // finish rate N/mm
     lfCover = 4,   // loaded length, mm
@@ -70,7 +70,16 @@ enum LoadField : int {
 
 // One distributed load of the stacked-load drawing: X1, W1, LF, W1Sum, then X2, W2, LF, W2Sum.
 using TUDLStackRec = Arr<float, 0, 7>;
-enum UDLStackField : int { usX1 = 0, usW1 = 1, usLF1 = 2, usW1Sum = 3, usX2 = 4, usW2 = 5, usLF2 = 6, usW2Sum = 7 };
+enum UDLStackField : int {
+    usX1 = 0,
+    usW1 = 1,
+    usLF1 = 2,
+    usW1Sum = 3,
+    usX2 = 4,
+    usW2 = 5,
+    usLF2 = 6,
+    usW2Sum = 7
+};
 
 // Effective length of a member row: [0] Le, [1..n] interval lengths, [11] n.
 using TEffLengthRec = Arr<float, 0, 11>;
@@ -120,9 +129,9 @@ struct TTimberSection {
     Str25 TimberGradeSaved, TimberSharingSaved, TimberMoistureSaved;
     Arr<float, 0, 2> TimberGradeValuesSaved; // bending stress, shear stress, E (N/mm^2)
     Str25 TimberDurationSaved;
-    float TimberWidthSaved = 0, TimberDepthSaved = 0;    // mm
+    float TimberWidthSaved = 0, TimberDepthSaved = 0;          // mm
     float TimberPermMomentSaved = 0, TimberPermShearSaved = 0; // N mm, N
-    Arr<Str50, 0, 50> TimberResultLinesSaved;            // line 0 = count as text
+    Arr<Str50, 0, 50> TimberResultLinesSaved;                  // line 0 = count as text
 };
 
 struct TVersionTexts {
@@ -135,40 +144,40 @@ struct THeaderTexts {
 
 // The committed model. Each member is named as the program's modules name the variable.
 struct SharedModel : TUnitSettings, TTimberSection, TVersionTexts, THeaderTexts {
-    double BeamLength = 0;                   // mm; 0 = no beam
-    Arr<int32, 0, 5> SpanCount;              // [0] committed spans; [lc] left after released forkheads
+    double BeamLength = 0;      // mm; 0 = no beam
+    Arr<int32, 0, 5> SpanCount; // [0] committed spans; [lc] left after released forkheads
     Arr<TMemberRow, 0, 27> SpanData;
     Arr<TSupportCode, 0, 25> SupportType;
-    Arr<float, 0, 25> SupportStiffness;      // coupler springs, N mm/rad
-    float LiftHeight = 0;                    // mm
+    Arr<float, 0, 25> SupportStiffness; // coupler springs, N mm/rad
+    float LiftHeight = 0;               // mm
     Arr<Arr<TLoadRec, 1, 51>, 1, 5> LoadTable;
     Arr<Arr<TUDLStackRec, 1, 50>, 1, 5> UDLStackTable;
     Arr<int32, 0, 5> CaseHasLoads;
     int32 LoadcaseCount = 0;
     int32 CurrentLoadcase = 0;
     int32 LoadRowsShown = 0;
-    Arr<float, 1, 5> TotalAppliedLoad;       // N
-    Arr<double, 1, 5> CaseAppliedLoad;       // N; stored in the beam file only
-    int32 SteelSectionFlag = 0;              // 0 none, -1 steel unchecked, 1 checked to BS 5975
+    Arr<float, 1, 5> TotalAppliedLoad; // N
+    Arr<double, 1, 5> CaseAppliedLoad; // N; stored in the beam file only
+    int32 SteelSectionFlag = 0;        // 0 none, -1 steel unchecked, 1 checked to BS 5975
     Str25 SectionShape;
     Str10 MemberType;
     Str25 SectionFamilyCode;
     Str100 SectionDescription;
-    Arr<Str60, 0, 50> SectionPropLines;      // line 0 = count as text
-    Arr<Str100, 1, 41> SectionTextLines;     // always empty; kept for the beam file
+    Arr<Str60, 0, 50> SectionPropLines;          // line 0 = count as text
+    Arr<Str100, 1, 41> SectionTextLines;         // always empty; kept for the beam file
     float FlangeThickness = 0, WebThickness = 0; // mm
-    int32 SectionSpare = 0;                  // stored and restored unchanged
+    int32 SectionSpare = 0;                      // stored and restored unchanged
     Arr<TEffLengthRec, 0, 26> EffLength;
     Arr<Arr<int32, 1, 10>, 0, 26> RestraintPos; // 1/200ths of the member length
     Arr<Str25, 0, 26> EffLengthText;
     Arr<float, 0, 26> EffLengthMemberLength;
     int32 AnySpanIntervals = 0;
-    SpanFlags SpanOptPos, SpanOptDead, SpanOptFull, SpanOptPartial, SpanOptNot, SpanOpt12,
-        SpanOptRestrained, SpanOptEdit, SpanOptInt;
+    SpanFlags SpanOptPos, SpanOptDead, SpanOptFull, SpanOptPartial, SpanOptNot, SpanOpt12, SpanOptRestrained,
+        SpanOptEdit, SpanOptInt;
     TCantOpt CantLHOpts, CantRHOpts;
-    float SlendernessRatio = 0;              // l/ry input of the table A1 look-up
-    float DepthThicknessRatio = 0;           // D/T input of the table A1 look-up
-    float Pbc = 0;                           // N/mm^2, its output
+    float SlendernessRatio = 0;    // l/ry input of the table A1 look-up
+    float DepthThicknessRatio = 0; // D/T input of the table A1 look-up
+    float Pbc = 0;                 // N/mm^2, its output
     Arr<int32, 0, 4> CapCheckSettings;
     int32 StoredSpanIntervals = 0;
     int32 AnalysedFlag = 0;
@@ -176,7 +185,7 @@ struct SharedModel : TUnitSettings, TTimberSection, TVersionTexts, THeaderTexts 
     int32 CheckAbortFlag = 0;
     int32 DecimalPlaces = 0;
     int32 EnvelopeDivisions = 0;
-    std::string BeamFileName;                // the whole path: it is not stored in the beam file
+    std::string BeamFileName; // the whole path: it is not stored in the beam file
     int32 BeamFormShown = 0;
     float PointPosition = 0;
     // Shared with the timber calculator's load-duration dialog.
@@ -190,7 +199,7 @@ struct WorkingCopies {
     int32 WorkSpanCount = 0;
     Arr<TSupportCode, 0, 25> WorkSupportType;
     Arr<float, 0, 25> WorkSupportStiffness;
-    float WorkLiftHeight = 0;                // 1e11 when no lift height is given
+    float WorkLiftHeight = 0; // 1e11 when no lift height is given
     float WorkBeamLength = 0;
     Arr<TLoadRec, 1, 51> WorkLoads;
     Arr<Arr<float, 1, 51>, 1, 5> ApplyFlags;

@@ -21,7 +21,8 @@ constexpr const char* kOverflow = "#####";
 // 10^n for a small whole n, exact in extended precision.
 Ext pow10(int n) {
     Ext r = 1;
-    for (int i = 0; i < (n < 0 ? -n : n); ++i) r *= 10;
+    for (int i = 0; i < (n < 0 ? -n : n); ++i)
+        r *= 10;
     return n < 0 ? 1 / r : r;
 }
 
@@ -45,7 +46,8 @@ std::string FormatFixedExact(long double v, int decimals) {
         digits.insert(0, static_cast<std::size_t>(-pointPos), '0');
         pointPos = 0;
     }
-    if (pointPos > static_cast<int>(digits.size())) digits.append(static_cast<std::size_t>(pointPos) - digits.size(), '0');
+    if (pointPos > static_cast<int>(digits.size()))
+        digits.append(static_cast<std::size_t>(pointPos) - digits.size(), '0');
     int keep = pointPos + decimals; // digits kept
     if (keep < static_cast<int>(digits.size())) {
         bool up = digits[static_cast<std::size_t>(keep)] >= '5';
@@ -137,7 +139,8 @@ std::string FormatBands(double value, const SigFigRule& rule) {
     int chosen = 0;
     for (int i = 0; i < rule.bandCount; ++i) {
         const SigFigBand& b = rule.bands[i];
-        bool passes = (i == 0 && rule.firstBandInclusive) || rule.allInclusive ? a >= b.threshold : a > b.threshold;
+        bool passes =
+            (i == 0 && rule.firstBandInclusive) || rule.allInclusive ? a >= b.threshold : a > b.threshold;
         if (passes) chosen = i;
     }
     const SigFigBand& b = rule.bands[chosen];

@@ -23,6 +23,7 @@ struct SigFigRule {
     SigFigBand bands[17];
 };
 
+// clang-format off
 inline constexpr SigFigRule kSigFig2{
     "0.0", 9.951e-5L, 1e9L, false, false, 0.5L, 14,
     {{9.95e-5L, -5, 5, -1}, {0.000995L, -4, 4, -1}, {0.00995L, -3, 3, -1}, {0.0995L, -2, 2, -1},
@@ -71,5 +72,6 @@ std::string FormatBands(double x, const SigFigRule& rule);
 std::string FormatFixed(long double v, int decimals);
 // The same by way of the full 18-digit text; FormatFixed takes it only near a decimal half.
 std::string FormatFixedExact(long double v, int decimals);
+// clang-format on
 
 } // namespace kx

@@ -37,6 +37,7 @@ constexpr std::array<KindFields, kUnitKindCount> kFields = {{
 const KindFields& fields(TUnitKind k) { return kFields.at(static_cast<std::size_t>(k)); }
 
 // Factors are the nearest singles to the values written here.
+// clang-format off
 const std::array<UnitGroup, kUnitGroupCount> kGroups = {{
     {TUnitKind::Length, "Length", "",
      {{"Option_L_mm", "mm", "mm", 1.0f},
@@ -99,6 +100,7 @@ const std::array<UnitGroup, kUnitGroupCount> kGroups = {{
     {TUnitKind::Weight, "Weight", "",
      {{"Option_Wt_m", "kg / m", "kg/m", 0.00785f}, {"Option_Wt_Imp", "lb / ft", "lb/ft", 0.005275f}}},
 }};
+// clang-format on
 
 // True when the pair is one the program itself sets for the kind. A factor read back from a file
 // written elsewhere may differ from ours in its last bits, hence the small tolerance.
@@ -115,8 +117,7 @@ bool isKnownUnit(TUnitKind kind, const Str10& text, float factor) {
 }
 
 // A string field whose length byte exceeds its capacity marks a damaged file.
-template <int N>
-bool readStr(BinaryReader& r, ShortString<N>& s) {
+template <int N> bool readStr(BinaryReader& r, ShortString<N>& s) {
     std::uint8_t raw[N + 1];
     r.bytes(raw, sizeof raw);
     if (raw[0] > N) return false;
@@ -134,10 +135,9 @@ float UnitFactor(const TUnitSettings& u, TUnitKind k) { return u.*fields(k).fact
 const std::array<UnitGroup, kUnitGroupCount>& UnitOptionGroups() { return kGroups; }
 
 const std::array<TUnitKind, kUnitKindCount> kUnitFileOrder = {
-    TUnitKind::Length, TUnitKind::SectLength, TUnitKind::Force,  TUnitKind::UDL,
-    TUnitKind::Shear,  TUnitKind::Moment,     TUnitKind::Deflection, TUnitKind::Stress,
-    TUnitKind::SectE,  TUnitKind::SectI,      TUnitKind::SectZ,  TUnitKind::SectArea,
-    TUnitKind::Weight, TUnitKind::Warping,
+    TUnitKind::Length, TUnitKind::SectLength, TUnitKind::Force,  TUnitKind::UDL,     TUnitKind::Shear,
+    TUnitKind::Moment, TUnitKind::Deflection, TUnitKind::Stress, TUnitKind::SectE,   TUnitKind::SectI,
+    TUnitKind::SectZ,  TUnitKind::SectArea,   TUnitKind::Weight, TUnitKind::Warping,
 };
 
 void SetModulusLabels(TUnitSettings& u, bool sxxIsPlastic) {
@@ -154,13 +154,13 @@ void SetDefaultUnits(TUnitSettings& u) {
         float factor;
     };
     static const Default defaults[] = {
-        {TUnitKind::Length, "m", 1000.0f},        {TUnitKind::Force, "kN", 1000.0f},
-        {TUnitKind::UDL, "kN/m", 1.0f},           {TUnitKind::SectE, "N/mm^2", 1.0f},
-        {TUnitKind::SectI, "cm^4", 10000.0f},     {TUnitKind::Shear, "kN", 0.001f},
-        {TUnitKind::Moment, "kN-m", 1e-6f},       {TUnitKind::Deflection, "mm", 1.0f},
-        {TUnitKind::Stress, "N/mm^2", 1.0f},      {TUnitKind::SectZ, "cm^3", 1000.0f},
-        {TUnitKind::SectArea, "cm^2", 100.0f},    {TUnitKind::SectLength, "mm", 1.0f},
-        {TUnitKind::Weight, "kg/m", 0.00785f},    {TUnitKind::Warping, kWarpingText, kWarpingFactor},
+        {TUnitKind::Length, "m", 1000.0f},     {TUnitKind::Force, "kN", 1000.0f},
+        {TUnitKind::UDL, "kN/m", 1.0f},        {TUnitKind::SectE, "N/mm^2", 1.0f},
+        {TUnitKind::SectI, "cm^4", 10000.0f},  {TUnitKind::Shear, "kN", 0.001f},
+        {TUnitKind::Moment, "kN-m", 1e-6f},    {TUnitKind::Deflection, "mm", 1.0f},
+        {TUnitKind::Stress, "N/mm^2", 1.0f},   {TUnitKind::SectZ, "cm^3", 1000.0f},
+        {TUnitKind::SectArea, "cm^2", 100.0f}, {TUnitKind::SectLength, "mm", 1.0f},
+        {TUnitKind::Weight, "kg/m", 0.00785f}, {TUnitKind::Warping, kWarpingText, kWarpingFactor},
     };
     for (const Default& d : defaults) {
         UnitText(u, d.kind) = d.text;
@@ -182,7 +182,8 @@ std::vector<std::uint8_t> UnitFileImage(const TUnitSettings& u, const Str25& fil
     w.str(u.ModulusLabelElasticYY);
     w.int32(u.MomentDiagramSign);
     w.int32(u.FactoredLoadsFlag);
-    for (int j = 0; j < 25; ++j) w.str(fileTag);
+    for (int j = 0; j < 25; ++j)
+        w.str(fileTag);
     return w.data();
 }
 

@@ -10,8 +10,7 @@ namespace kx {
 
 // Arr<T, Lo, Hi> holds Hi - Lo + 1 values indexed Lo..Hi; any other index throws RangeError.
 // Value-initialised: numbers start at zero.
-template <typename T, int Lo, int Hi>
-class Arr {
+template <typename T, int Lo, int Hi> class Arr {
     static_assert(Hi >= Lo, "empty array");
 
 public:

@@ -46,7 +46,8 @@ void ThrowSystemIoError(int err) {
 namespace {
 
 void putLE(std::vector<std::uint8_t>& b, std::uint32_t v) {
-    for (int i = 0; i < 4; ++i) b.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
+    for (int i = 0; i < 4; ++i)
+        b.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
 }
 
 } // namespace

@@ -32,8 +32,7 @@ public:
     void dbl(double v);
     void bytes(const void* p, std::size_t n);
     void zeros(std::size_t n);
-    template <int N>
-    void str(const ShortString<N>& s) {
+    template <int N> void str(const ShortString<N>& s) {
         std::uint8_t buf[N + 1];
         s.toBytes(buf);
         bytes(buf, N + 1);
@@ -56,14 +55,12 @@ public:
     double dbl();
     void bytes(void* p, std::size_t n);
     void skip(std::size_t n);
-    template <int N>
-    void str(ShortString<N>& s) {
+    template <int N> void str(ShortString<N>& s) {
         std::uint8_t buf[N + 1];
         bytes(buf, N + 1);
         s.fromBytes(buf);
     }
-    template <int N>
-    ShortString<N> str() {
+    template <int N> ShortString<N> str() {
         ShortString<N> s;
         str(s);
         return s;

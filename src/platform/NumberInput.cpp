@@ -17,10 +17,12 @@ std::size_t ParseNumberPrefix(std::string_view t, double& value) {
     std::size_t i = 0;
     if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
     std::size_t digits = 0;
-    while (i < t.size() && isDigit(t[i])) ++i, ++digits;
+    while (i < t.size() && isDigit(t[i]))
+        ++i, ++digits;
     if (i < t.size() && t[i] == '.') {
         ++i;
-        while (i < t.size() && isDigit(t[i])) ++i, ++digits;
+        while (i < t.size() && isDigit(t[i]))
+            ++i, ++digits;
     }
     if (digits == 0) return 0;
     std::size_t end = i;
@@ -28,7 +30,8 @@ std::size_t ParseNumberPrefix(std::string_view t, double& value) {
         std::size_t j = i + 1;
         if (j < t.size() && (t[j] == '+' || t[j] == '-')) ++j;
         std::size_t expDigits = 0;
-        while (j < t.size() && isDigit(t[j])) ++j, ++expDigits;
+        while (j < t.size() && isDigit(t[j]))
+            ++j, ++expDigits;
         if (expDigits > 0) end = j;
     }
     std::string_view num = t.substr(0, end);
@@ -45,7 +48,8 @@ std::size_t ParseNumberPrefix(std::string_view t, double& value) {
 
 double ReadLeadingNumber(std::string_view text) {
     std::size_t i = 0;
-    while (i < text.size() && isBlank(text[i])) ++i;
+    while (i < text.size() && isBlank(text[i]))
+        ++i;
     double v = 0;
     if (ParseNumberPrefix(text.substr(i), v) == 0) return 0.0;
     return v;
@@ -53,8 +57,10 @@ double ReadLeadingNumber(std::string_view text) {
 
 double ReadNumberOrZero(std::string_view text) {
     std::size_t b = 0, e = text.size();
-    while (b < e && isBlank(text[b])) ++b;
-    while (e > b && isBlank(text[e - 1])) --e;
+    while (b < e && isBlank(text[b]))
+        ++b;
+    while (e > b && isBlank(text[e - 1]))
+        --e;
     std::string_view t = text.substr(b, e - b);
     double v = 0;
     if (t.empty() || ParseNumberPrefix(t, v) != t.size()) return 0.0;

@@ -60,7 +60,8 @@ void QtCanvas::TextOut(int x, int y, const std::string& text) {
     p.setFont(f);
     QFontMetrics fm(f, device_);
     QString t = ToQt(text);
-    if (brushStyle_ == BrushStyle::Solid) p.fillRect(QRect(x, y, fm.horizontalAdvance(t), fm.height()), qc(brush_));
+    if (brushStyle_ == BrushStyle::Solid)
+        p.fillRect(QRect(x, y, fm.horizontalAdvance(t), fm.height()), qc(brush_));
     p.setPen(qc(fontColor_));
     p.drawText(x, y + fm.ascent(), t);
 }

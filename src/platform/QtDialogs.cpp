@@ -30,7 +30,8 @@ QString qtFilter(const std::string& filter) {
     QString f = ToQt(filter);
     QStringList parts = f.split(QLatin1Char('|'));
     QStringList out;
-    for (int i = 0; i + 1 < parts.size(); i += 2) out << parts[i] + QStringLiteral(" (") + parts[i + 1] + QLatin1Char(')');
+    for (int i = 0; i + 1 < parts.size(); i += 2)
+        out << parts[i] + QStringLiteral(" (") + parts[i + 1] + QLatin1Char(')');
     return out.join(QStringLiteral(";;"));
 }
 
@@ -61,7 +62,8 @@ std::optional<std::string> QtDialogs::OpenFile(const std::string& title, const s
 }
 
 std::optional<std::string> QtDialogs::SaveFile(const std::string& title, const std::string& filter,
-                                               const std::string& initialDir, const std::string& defaultName) {
+                                               const std::string& initialDir,
+                                               const std::string& defaultName) {
     QString start = ToQt(initialDir);
     if (!defaultName.empty()) start += QLatin1Char('/') + ToQt(defaultName);
     QString f = QFileDialog::getSaveFileName(parentWindow(), ToQt(title), start, qtFilter(filter));

@@ -42,7 +42,8 @@ void QtPrinter::BeginDoc() {
         printer_->setOutputFormat(QPrinter::PdfFormat);
         printer_->setOutputFileName(QString::fromLocal8Bit(target.c_str()));
     }
-    printer_->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+    printer_->setPageLayout(
+        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
     printer_->setFullPage(true);
     canvas_ = std::make_unique<QtCanvas>(printer_.get());
     page_ = 1;

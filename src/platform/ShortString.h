@@ -11,8 +11,7 @@ namespace kx {
 
 // Text is single-byte (Latin-1). Assignment cuts at N characters; the bytes after the text
 // are kept zero so that files written from it are reproducible.
-template <int N>
-class ShortString {
+template <int N> class ShortString {
     static_assert(N >= 1 && N <= 255, "a short string holds 1..255 characters");
 
 public:
@@ -64,21 +63,11 @@ private:
     std::array<char, N> chars_{};
 };
 
-template <int N>
-std::string operator+(const std::string& a, const ShortString<N>& b) {
-    return a + b.str();
-}
-template <int N>
-std::string operator+(const ShortString<N>& a, const std::string& b) {
-    return a.str() + b;
-}
-template <int N>
-std::string operator+(const char* a, const ShortString<N>& b) {
+template <int N> std::string operator+(const std::string& a, const ShortString<N>& b) { return a + b.str(); }
+template <int N> std::string operator+(const ShortString<N>& a, const std::string& b) { return a.str() + b; }
+template <int N> std::string operator+(const char* a, const ShortString<N>& b) {
     return std::string(a) + b.str();
 }
-template <int N>
-std::string operator+(const ShortString<N>& a, const char* b) {
-    return a.str() + b;
-}
+template <int N> std::string operator+(const ShortString<N>& a, const char* b) { return a.str() + b; }
 
 } // namespace kx

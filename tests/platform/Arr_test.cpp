@@ -7,7 +7,8 @@ using namespace kx;
 
 TEST(Arr, AcceptsExactlyItsDeclaredBounds) {
     Arr<float, 1, 5> a;
-    for (int i = 1; i <= 5; ++i) EXPECT_EQ(a[i], 0.0f) << "value-initialised";
+    for (int i = 1; i <= 5; ++i)
+        EXPECT_EQ(a[i], 0.0f) << "value-initialised";
     a[1] = 1.5f;
     a[5] = 2.5f;
     EXPECT_EQ(a[1], 1.5f);
@@ -45,7 +46,8 @@ TEST(ShortString, CutsAtCapacityAndStoresLengthByteThenAllCharacters) {
     EXPECT_EQ(bytes[0], 2);
     EXPECT_EQ(bytes[1], 'k');
     EXPECT_EQ(bytes[2], 'N');
-    for (int i = 3; i < 11; ++i) EXPECT_EQ(bytes[i], 0) << "tail after a shorter text is zero at " << i;
+    for (int i = 3; i < 11; ++i)
+        EXPECT_EQ(bytes[i], 0) << "tail after a shorter text is zero at " << i;
 
     // Latin-1: one byte per character.
     ShortString<10> sq = "N/mm\xB2";

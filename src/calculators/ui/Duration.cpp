@@ -5,6 +5,8 @@
 
 namespace kx {
 
-TDurationFrm::TDurationFrm(QWidget* parent) : QDialog(parent) { InitForm(this, "DurationFrm", "DurationFrm"); }
+TDurationFrm::TDurationFrm(QWidget* parent) : QDialog(parent) {
+    InitForm(this, "DurationFrm", "DurationFrm");
+}
 
 } // namespace kx

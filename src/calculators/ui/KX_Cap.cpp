@@ -5,6 +5,8 @@
 
 namespace kx {
 
-TKX_CapFrm::TKX_CapFrm(QWidget* parent) : QMainWindow(parent) { InitForm(this, "KX_CapFrm", "Steel Member Capacities to BS 5975"); }
+TKX_CapFrm::TKX_CapFrm(QWidget* parent) : QMainWindow(parent) {
+    InitForm(this, "KX_CapFrm", "Steel Member Capacities to BS 5975");
+}
 
 } // namespace kx

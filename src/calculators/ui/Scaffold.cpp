@@ -5,6 +5,8 @@
 
 namespace kx {
 
-TScaffoldFrm::TScaffoldFrm(QWidget* parent) : QWidget(parent) { InitForm(this, "ScaffoldFrm", "Scaffold Tube Axial Capacity"); }
+TScaffoldFrm::TScaffoldFrm(QWidget* parent) : QWidget(parent) {
+    InitForm(this, "ScaffoldFrm", "Scaffold Tube Axial Capacity");
+}
 
 } // namespace kx

@@ -109,11 +109,12 @@ TPreferencesFrm::TPreferencesFrm(QWidget* parent) : QWidget(parent) {
     terms->layout()->addWidget(Option_ZPlastic);
 
     auto box = [&boxes](TUnitKind k) { return boxes[static_cast<std::size_t>(k)]; };
-    for (TUnitKind k : {TUnitKind::Length, TUnitKind::Force, TUnitKind::UDL}) place(tabs[0], box(k));
+    for (TUnitKind k : {TUnitKind::Length, TUnitKind::Force, TUnitKind::UDL})
+        place(tabs[0], box(k));
     for (TUnitKind k : {TUnitKind::Shear, TUnitKind::Moment, TUnitKind::Deflection, TUnitKind::Stress})
         place(tabs[1], box(k));
-    for (TUnitKind k : {TUnitKind::SectZ, TUnitKind::SectE, TUnitKind::SectI, TUnitKind::SectArea,
-                        TUnitKind::SectLength})
+    for (TUnitKind k :
+         {TUnitKind::SectZ, TUnitKind::SectE, TUnitKind::SectI, TUnitKind::SectArea, TUnitKind::SectLength})
         place(tabs[2], box(k));
     place(tabs[2], terms);
     place(tabs[2], box(TUnitKind::Weight));
@@ -141,7 +142,8 @@ TPreferencesFrm::TPreferencesFrm(QWidget* parent) : QWidget(parent) {
     auto* notesLayout = new QVBoxLayout(notesTab);
     ListBox1 = new QListWidget(notesTab);
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
-    for (const char* line : kNotes) ListBox1->addItem(ToQt(line));
+    for (const char* line : kNotes)
+        ListBox1->addItem(ToQt(line));
     notesLayout->addWidget(ListBox1);
     PageControl1->addTab(notesTab, QStringLiteral("Notes"));
 
@@ -180,7 +182,8 @@ QRadioButton* TPreferencesFrm::optionButton(const char* name) const {
 
 PreferenceChoices TPreferencesFrm::readChoices() const {
     PreferenceChoices c;
-    for (std::size_t g = 0; g < unitButtons.size(); ++g) c.option[g] = unitButtons[g]->checkedId();
+    for (std::size_t g = 0; g < unitButtons.size(); ++g)
+        c.option[g] = unitButtons[g]->checkedId();
     c.sxxIsPlastic = Option_SPlastic->isChecked();
     c.bmNumericallyCorrect = Option_BMNC->isChecked();
     c.factoredLoads = Check_Factor->isChecked();

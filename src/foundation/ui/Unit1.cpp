@@ -110,10 +110,12 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     QMenu* beam = menuBar()->addMenu(QStringLiteral("Beam Analysis"));
     BeamAnalysis2 = beam->addAction(QStringLiteral("Beam Analysis"));
     QMenu* capacities = menuBar()->addMenu(QStringLiteral("Member Capacities"));
-    SteelMemberCapacitiestoBS59501 = capacities->addAction(QStringLiteral("Steel Member Capacities to BS 5975"));
+    SteelMemberCapacitiestoBS59501 =
+        capacities->addAction(QStringLiteral("Steel Member Capacities to BS 5975"));
     TimberMemberCapacitiestoBS596359751 =
         capacities->addAction(QStringLiteral("Timber Member Capacities to BS 5975"));
-    StrutCapacityofScaffoldTube1 = capacities->addAction(QStringLiteral("Strut Capacity of Scaffold Tube to BS 1139"));
+    StrutCapacityofScaffoldTube1 =
+        capacities->addAction(QStringLiteral("Strut Capacity of Scaffold Tube to BS 1139"));
     QMenu* wind = menuBar()->addMenu(QStringLiteral("Wind "));
     WindLoadingtoBS59731 = wind->addAction(QStringLiteral("Wind Loading to BS 5973"));
     Exit1->setObjectName(QStringLiteral("Exit1"));
@@ -128,10 +130,12 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     connect(Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
     connect(Exit1, &QAction::triggered, this, &TForm1::Exit1Click);
     connect(BeamAnalysis2, &QAction::triggered, this, &TForm1::BeamAnalysis2Click);
-    connect(SteelMemberCapacitiestoBS59501, &QAction::triggered, this, &TForm1::SteelMemberCapacitiestoBS59501Click);
+    connect(SteelMemberCapacitiestoBS59501, &QAction::triggered, this,
+            &TForm1::SteelMemberCapacitiestoBS59501Click);
     connect(TimberMemberCapacitiestoBS596359751, &QAction::triggered, this,
             &TForm1::TimberMemberCapacitiestoBS596359751Click);
-    connect(StrutCapacityofScaffoldTube1, &QAction::triggered, this, &TForm1::StrutCapacityofScaffoldTube1Click);
+    connect(StrutCapacityofScaffoldTube1, &QAction::triggered, this,
+            &TForm1::StrutCapacityofScaffoldTube1Click);
     connect(WindLoadingtoBS59731, &QAction::triggered, this, &TForm1::WindLoadingtoBS59731Click);
 
     FormCreate();

@@ -36,8 +36,7 @@ namespace {
 
 std::vector<QWidget*> created;
 
-template <class T>
-void create(T*& slot) {
+template <class T> void create(T*& slot) {
     slot = new T();
     created.push_back(slot);
 }

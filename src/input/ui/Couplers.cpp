@@ -5,6 +5,8 @@
 
 namespace kx {
 
-TCouplersFrm::TCouplersFrm(QWidget* parent) : QDialog(parent) { InitForm(this, "CouplersFrm", "Explanation"); }
+TCouplersFrm::TCouplersFrm(QWidget* parent) : QDialog(parent) {
+    InitForm(this, "CouplersFrm", "Explanation");
+}
 
 } // namespace kx

@@ -5,6 +5,8 @@
 
 namespace kx {
 
-TTimSectFrm::TTimSectFrm(QWidget* parent) : QWidget(parent) { InitForm(this, "TimSectFrm", "Timber Section Properties"); }
+TTimSectFrm::TTimSectFrm(QWidget* parent) : QWidget(parent) {
+    InitForm(this, "TimSectFrm", "Timber Section Properties");
+}
 
 } // namespace kx

@@ -5,6 +5,8 @@
 
 namespace kx {
 
-TSetHeaderFrm::TSetHeaderFrm(QWidget* parent) : QDialog(parent) { InitForm(this, "SetHeaderFrm", "Set Header"); }
+TSetHeaderFrm::TSetHeaderFrm(QWidget* parent) : QDialog(parent) {
+    InitForm(this, "SetHeaderFrm", "Set Header");
+}
 
 } // namespace kx
