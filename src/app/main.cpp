@@ -1,8 +1,9 @@
 // Start-up: the application, its platform services, every window, and the start screen.
 #include <QApplication>
 
+#include "app/Forms.h"
+#include "app/ProgramState.h"
 #include "foundation/ui/Unit1.h"
-#include "foundation/ui/Windows.h"
 #include "platform/Dialogs.h"
 #include "platform/QtCursor.h"
 #include "platform/QtDialogs.h"
@@ -19,6 +20,7 @@ int main(int argc, char** argv) {
     kx::QtPrinter printer;
     kx::InstallPrinter(&printer);
 
+    kx::ResetProgramState();
     // The start screen's creation records the start-up directory; the preferences, made third,
     // then read the units settings file from it.
     kx::CreateForms();

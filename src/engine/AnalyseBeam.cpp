@@ -12,6 +12,7 @@
 #include "engine/Extremes.h"
 #include "engine/LoadDistribution.h"
 #include "engine/ResultStores.h"
+#include "engine/ResultText.h"
 #include "engine/SlopeDeflection.h"
 #include "foundation/Func_FloatToInt.h"
 #include "foundation/SigFig.h"
@@ -19,7 +20,6 @@
 #include "platform/Dialogs.h"
 #include "window/CaseResults.h"
 #include "window/LoadsListing.h"
-#include "window/ResultText.h"
 #include "window/ResultsSummary.h"
 
 namespace kx {

@@ -6,9 +6,9 @@
 
 #include "engine/EngineState.h"
 #include "engine/MemberCheckText.h"
+#include "engine/ResultText.h"
 #include "foundation/SigFig.h"
 #include "platform/Dialogs.h"
-#include "window/ResultText.h"
 
 namespace kx {
 

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <string>
 
-#include "window/ResultText.h"
+#include "engine/ResultText.h"
 
 namespace kx {
 

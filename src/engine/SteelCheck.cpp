@@ -9,10 +9,10 @@
 #include "engine/EngineState.h"
 #include "engine/MemberCheckText.h"
 #include "engine/Pro_Table_A1.h"
+#include "engine/ResultText.h"
 #include "foundation/Func_FloatToInt.h"
 #include "foundation/SigFig.h"
 #include "platform/Dialogs.h"
-#include "window/ResultText.h"
 
 namespace kx {
 

@@ -5,7 +5,7 @@
 
 #include "engine/EngineState.h"
 #include "engine/MemberCheckText.h"
-#include "window/ResultText.h"
+#include "engine/ResultText.h"
 
 namespace kx {
 

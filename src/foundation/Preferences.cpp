@@ -22,6 +22,11 @@ void rescaleIfFormsShown() {
 
 } // namespace
 
+void ResetPreferencesState() {
+    shownSettings = TUnitSettings{};
+    appliedSinceShow = false;
+}
+
 void SnapshotUnitFactors() {
     const SharedModel& m = Model;
     OldUnitFactors = {m.UnitFactorLength, m.UnitFactorForce,    m.UnitFactorUDL,

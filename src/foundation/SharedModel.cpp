@@ -6,9 +6,4 @@ namespace kx {
 SharedModel Model;
 WorkingCopies Work;
 
-void ResetSharedModelToStart() {
-    Model = SharedModel{};
-    Work = WorkingCopies{};
-}
-
 } // namespace kx

@@ -218,7 +218,4 @@ struct WorkingCopies {
 extern SharedModel Model;
 extern WorkingCopies Work;
 
-// Puts both back to their state at program start (every number zero, every text empty).
-void ResetSharedModelToStart();
-
 } // namespace kx

@@ -1,14 +1,11 @@
 // The dialog service in use, and its scripted stand-in.
 #include "platform/Dialogs.h"
 
+#include "platform/Errors.h"
+
 namespace kx {
 
 namespace {
-
-ScriptedDialogs& fallback() {
-    static ScriptedDialogs d;
-    return d;
-}
 
 Dialogs*& current() {
     static Dialogs* d = nullptr;
@@ -19,7 +16,10 @@ Dialogs*& current() {
 
 Dialogs& dlg() {
     Dialogs* d = current();
-    return d ? *d : fallback();
+    // A message shown with no service to show it would vanish: the program installs one before
+    // it makes its first window, and every test run installs a scripted one.
+    if (!d) MissingService("dialog");
+    return *d;
 }
 
 void InstallDialogs(Dialogs* d) { current() = d; }

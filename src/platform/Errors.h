@@ -28,4 +28,8 @@ public:
     explicit ConvertError(const std::string& text) : std::runtime_error(text) {}
 };
 
+// A platform service used before the program installed it: a fault of start-up, not of the user's
+// action, so it ends the program with the service's name on the error output.
+[[noreturn]] void MissingService(const char* service);
+
 } // namespace kx

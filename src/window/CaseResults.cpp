@@ -7,11 +7,11 @@
 
 #include "engine/CapacityCheck.h"
 #include "engine/EngineState.h"
+#include "engine/ResultText.h"
 #include "engine/SteelCheck.h"
 #include "engine/TimberCheck.h"
 #include "foundation/Func_FloatToInt.h"
 #include "foundation/SigFig.h"
-#include "window/ResultText.h"
 
 namespace kx {
 

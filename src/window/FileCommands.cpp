@@ -6,6 +6,7 @@
 #include "engine/EngineState.h"
 #include "engine/Extremes.h"
 #include "engine/LoadDistribution.h"
+#include "engine/ResultText.h"
 #include "foundation/SharedModel.h"
 #include "foundation/Units.h"
 #include "platform/BinaryIO.h"
@@ -13,7 +14,6 @@
 #include "platform/Dialogs.h"
 #include "platform/Files.h"
 #include "window/KxfFile.h"
-#include "window/ResultText.h"
 #include "window/ResultsSummary.h"
 
 namespace kx {

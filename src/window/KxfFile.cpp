@@ -7,11 +7,11 @@
 #include <memory>
 
 #include "engine/EngineState.h"
+#include "engine/ResultText.h"
 #include "foundation/SharedModel.h"
 #include "platform/BinaryIO.h"
 #include "platform/Errors.h"
 #include "window/DrawingState.h"
-#include "window/ResultText.h"
 
 namespace kx {
 

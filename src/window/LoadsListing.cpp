@@ -5,10 +5,10 @@
 #include <cmath>
 #include <string>
 
+#include "engine/ResultText.h"
 #include "foundation/Func_FloatToInt.h"
 #include "foundation/SigFig.h"
 #include "window/CaseResults.h"
-#include "window/ResultText.h"
 
 namespace kx {
 

@@ -5,10 +5,10 @@
 #include <cmath>
 
 #include "engine/EngineState.h"
+#include "engine/ResultText.h"
 #include "foundation/SigFig.h"
 #include "foundation/SigFigBands.h"
 #include "window/CaseResults.h"
-#include "window/ResultText.h"
 
 namespace kx {
 

@@ -9,10 +9,10 @@
 
 #include "engine/AnalyseBeam.h"
 #include "engine/BeamBuilder.h"
+#include "engine/ResultText.h"
 #include "foundation/Units.h"
 #include "platform/BusyCursor.h"
 #include "platform/Dialogs.h"
-#include "window/ResultText.h"
 
 namespace kx::test {
 

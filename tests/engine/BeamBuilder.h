@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/ProgramState.h"
 #include "engine/AnalyseBeam.h"
 #include "engine/CantileverStatics.h"
 #include "engine/Deflection.h"
@@ -54,7 +55,7 @@ public:
     // Resets the model and the engine state, commits the beam, then sets up the engine as the
     // analysis does before its first loadcase.
     void Commit() const {
-        ResetSharedModelToStart();
+        ResetProgramState();
         Eng = EngineState{};
         const int n = static_cast<int>(spans_.size());
         std::vector<double> lengths{lh_};

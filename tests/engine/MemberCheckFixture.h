@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "engine/BeamBuilder.h"
+#include "engine/ResultText.h"
 #include "foundation/Units.h"
 #include "platform/Dialogs.h"
-#include "window/ResultText.h"
 
 namespace kx::test {
 

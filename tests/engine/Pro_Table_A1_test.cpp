@@ -1,4 +1,5 @@
 // Table A1 look-up: grid values, bilinear interpolation, the cap and the table's edges.
+#include "app/ProgramState.h"
 #include "engine/Pro_Table_A1.h"
 
 #include <gtest/gtest.h>
@@ -36,7 +37,7 @@ TEST(ProTableA1, LooksUpInterpolatesAndHoldsToTheTable) {
         {450, 15, 73},
         {1e30f, 60, 32},
     };
-    ResetSharedModelToStart();
+    ResetProgramState();
     for (const auto& r : rows) {
         Model.SlendernessRatio = r.slenderness;
         Model.DepthThicknessRatio = r.dt;

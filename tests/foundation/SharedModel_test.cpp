@@ -1,4 +1,5 @@
 // The shared model: the arrays' bounds, the text capacities and the reset to the start state.
+#include "app/ProgramState.h"
 #include "foundation/SharedModel.h"
 
 #include <gtest/gtest.h>
@@ -6,7 +7,7 @@
 using namespace kx;
 
 TEST(SharedModel, BoundsAreThoseOfTheModelAndResetRestoresTheStartState) {
-    ResetSharedModelToStart();
+    ResetProgramState();
     Model.SpanData[27][19] = 1.0f;
     Model.SupportType[25] = supForkhead;
     Model.LoadTable[5][51][7] = 3.0f;
@@ -29,7 +30,7 @@ TEST(SharedModel, BoundsAreThoseOfTheModelAndResetRestoresTheStartState) {
     EXPECT_THROW(Model.CapCheckSettings[5], RangeError);
     EXPECT_THROW(Model.EffLength[27], RangeError);
 
-    ResetSharedModelToStart();
+    ResetProgramState();
     EXPECT_EQ(Model.SpanData[27][19], 0.0f);
     EXPECT_EQ(Model.SupportType[25], 0);
     EXPECT_EQ(Model.LoadTable[5][51][7], 0.0f);

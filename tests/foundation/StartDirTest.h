@@ -6,13 +6,14 @@
 #include <string>
 
 #include "TempDir.h"
+#include "app/ProgramState.h"
 #include "foundation/SharedModel.h"
 #include "platform/Files.h"
 
 class StartDirTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        kx::ResetSharedModelToStart();
+        kx::ResetProgramState();
         kx::StartDir = dir_.dir();
     }
     void TearDown() override { kx::StartDir = savedStartDir_; }

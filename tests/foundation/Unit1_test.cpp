@@ -1,4 +1,5 @@
 // The start screen's place on the screen and the state its creation sets.
+#include "app/ProgramState.h"
 #include "foundation/Unit1.h"
 
 #include <gtest/gtest.h>
@@ -18,7 +19,7 @@ TEST(StartScreenPlace, AThirdOfTheFreeWidthFromTheLeftAndHalfTheFreeHeightFromTh
 }
 
 TEST(StartScreenState, CreationSetsLoadcaseDirectoryVersionAndTheNotShownFlag) {
-    ResetSharedModelToStart();
+    ResetProgramState();
     const std::string saved = StartDir;
     StartDir.clear();
     StartScreenCreate();

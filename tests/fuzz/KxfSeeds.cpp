@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 
+#include "app/ProgramState.h"
 #include "engine/AnalyseBeam.h"
 #include "engine/BeamBuilder.h"
 #include "window/FileCommands.h"
@@ -36,7 +37,7 @@ int main(int argc, char** argv) {
     const std::string dir = argv[1];
     kxtest::SetUpJob(); // forkheads released, cantilevers, the steel check, three loadcases
     save(dir, "analysed-forkheads.kxf");
-    kxtest::ResetAll(); // the program started, then File New
+    kx::ResetProgramState(); // the program started, then File New
     kx::ReadUnitFile();
     kx::ResetBeamJob();
     save(dir, "not-analysed.kxf");

@@ -8,6 +8,8 @@
 #include <string>
 
 #include "TempDir.h"
+#include "app/Forms.h"
+#include "app/ProgramState.h"
 #include "foundation/SharedModel.h"
 #include "foundation/ui/Windows.h"
 #include "platform/Dialogs.h"
@@ -16,7 +18,7 @@
 class FormsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        kx::ResetSharedModelToStart();
+        kx::ResetProgramState();
         savedStartDir_ = kx::StartDir;
         // The start screen takes the current directory as the start-up directory.
         savedCwd_ = std::filesystem::current_path();

@@ -1,4 +1,5 @@
 // The preferences window: its texts, the units it shows, and its OK, Cancel and Reset buttons.
+#include "app/ProgramState.h"
 #include "foundation/ui/Preferences.h"
 
 #include <QCheckBox>
@@ -111,7 +112,7 @@ TEST_F(PreferencesWindow, TheButtonsShowTheUnitsReadFromTheStartDirectoryOrTheDe
 
     DestroyForms();
     const TUnitSettings saved = saveUnits("ft", 304.8f);
-    ResetSharedModelToStart();
+    ResetProgramState();
     CreateForms();
     EXPECT_EQ(StartDir, dir_.dir());
     EXPECT_EQ(units(), saved);

@@ -1,4 +1,5 @@
 // The window registry: the 21 windows, created once and hidden, in their order with their captions.
+#include "app/Forms.h"
 #include "foundation/ui/Windows.h"
 
 #include <QWidget>

@@ -1,5 +1,6 @@
 // File New, Open and Save: the job reset, the safe save, refused files, and analysed jobs that
 // come back from their files with every result and text.
+#include "app/ProgramState.h"
 #include "window/FileCommands.h"
 
 #include <gtest/gtest.h>
@@ -47,7 +48,7 @@ class FileCommands : public StartDirTest {
 protected:
     void SetUp() override {
         StartDirTest::SetUp();
-        ResetAll();
+        ResetProgramState();
         ReadUnitFile(); // the program starts with the units settings (here the built-in ones)
     }
     // The job saved under `name` in the test's folder; returns the path.

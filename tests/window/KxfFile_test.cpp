@@ -1,4 +1,5 @@
 // The beam file: where every field stands, the sizes, reading back, and the files refused.
+#include "app/ProgramState.h"
 #include "window/KxfFile.h"
 
 #include <gtest/gtest.h>
@@ -132,7 +133,7 @@ TEST(KxfFile, EveryFieldStandsWhereTheStatedSizesPutIt) {
 
 // A job without loaded loadcases: the counts, the units and the loadcase shown.
 void EmptyJob(int NLC, int NS, int NI) {
-    ResetAll();
+    ResetProgramState();
     SetDefaultUnits(Model);
     Model.CurrentLoadcase = 1;
     Model.LoadcaseCount = NLC;
@@ -170,7 +171,7 @@ TEST(KxfFile, FilesOfEveryShapeHaveTheStatedSizeAndReadBackWhole) {
         changed[52 + 10] = 'x';
         changed[724 + 75] = 0xFF;
         changed.resize(JobLayout()[56]);
-        ResetAll();
+        ResetProgramState();
         ReadKxfFile(changed);
         EXPECT_EQ(WriteKxfFile(), image) << NS << " spans";
         EXPECT_EQ(Eng.NumSpanIntervals, NI); // the stored resolution
@@ -308,7 +309,7 @@ TEST(KxfFile, ReleasedForkheadsFollowFromTheLoadcaseGeometry) {
         for (int k : supports)
             ASSERT_EQ(released[1][k], -1) << "support " << k << " was to be released";
         const Bytes image = WriteKxfFile();
-        ResetAll();
+        ResetProgramState();
         ReadKxfFile(image);
         EXPECT_TRUE(Eng.ReleasedSupport == released) << supports.size() << " released";
     }

@@ -11,13 +11,14 @@
 #include <variant>
 #include <vector>
 
+#include "app/ProgramState.h"
 #include "engine/AnalyseBeam.h"
 #include "engine/BeamBuilder.h"
 #include "engine/EngineState.h"
+#include "engine/ResultText.h"
 #include "foundation/SharedModel.h"
 #include "foundation/Units.h"
 #include "window/DrawingState.h"
-#include "window/ResultText.h"
 
 namespace kxtest {
 
@@ -69,13 +70,6 @@ inline Bytes With(Bytes b, std::size_t off, const FileValue& value) {
         },
         value);
     return b;
-}
-
-inline void ResetAll() {
-    ResetSharedModelToStart();
-    Eng = EngineState{};
-    Txt = ResultTextTables{};
-    Drawing = DrawingState{};
 }
 
 // Line 0 of a table says `count`, and that many lines follow, named after the table.
@@ -162,7 +156,7 @@ inline int StoredLineCount() {
 // The forkhead beam analysed with the steel check, and a value in fields of each kind that the
 // analysis leaves alone: a header, the steel calculator, the timber section, sketch lengths.
 inline void SetUpJob() {
-    ResetAll();
+    ResetProgramState();
     NullAnalysisHost host;
     AnalyseAsSaved(ForkheadTestBeam(), SetSteelSection, host);
     Model.HeaderJobRef = "JR-7";

@@ -9,13 +9,14 @@
 #include <map>
 #include <string>
 
+#include "app/ProgramState.h"
 #include "engine/AnalyseBeam.h"
 #include "engine/BeamBuilder.h"
 #include "engine/EngineState.h"
+#include "engine/ResultText.h"
 #include "foundation/SharedModel.h"
 #include "foundation/Units.h"
 #include "platform/Dialogs.h"
-#include "window/ResultText.h"
 
 namespace kx::test {
 
@@ -44,7 +45,7 @@ void ExpectLines(const Table& table, const std::string& file, const std::string&
 class ListingTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ResetSharedModelToStart();
+        ResetProgramState();
         Eng = EngineState{};
         Txt = ResultTextTables{};
         SetDefaultUnits(Model); // m, kN, kN/m, kN-m, mm, N/mm^2

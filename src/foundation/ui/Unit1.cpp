@@ -13,18 +13,13 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-#include "calculators/ui/KX_Cap.h"
-#include "calculators/ui/Scaffold.h"
-#include "calculators/ui/Timber.h"
-#include "calculators/ui/Wind.h"
+#include "app/Forms.h"
 #include "foundation/Unit1.h"
-#include "foundation/ui/Preferences.h"
 #include "foundation/ui/Windows.h"
 #include "platform/BusyCursor.h"
 #include "platform/Dialogs.h"
 #include "platform/Guard.h"
 #include "platform/QtDialogs.h"
-#include "window/ui/Index.h"
 
 namespace kx {
 
@@ -155,32 +150,32 @@ void TForm1::FormCreate() {
 void TForm1::cmdOKClick() {
     Guard([] {
         BusyCursor busy;
-        ShowForm(Forms.IndexFrm);
+        ShowForm(Widget(Forms.IndexFrm));
     });
 }
 
 void TForm1::BeamAnalysis2Click() {
-    Guard([] { ShowForm(Forms.IndexFrm); });
+    Guard([] { ShowForm(Widget(Forms.IndexFrm)); });
 }
 
 void TForm1::cmdSetClick() {
-    Guard([] { ShowForm(Forms.PreferencesFrm); });
+    Guard([] { ShowForm(Widget(Forms.PreferencesFrm)); });
 }
 
 void TForm1::SteelMemberCapacitiestoBS59501Click() {
-    Guard([] { ShowForm(Forms.KX_CapFrm); });
+    Guard([] { ShowForm(Widget(Forms.KX_CapFrm)); });
 }
 
 void TForm1::TimberMemberCapacitiestoBS596359751Click() {
-    Guard([] { ShowForm(Forms.TimberFrm); });
+    Guard([] { ShowForm(Widget(Forms.TimberFrm)); });
 }
 
 void TForm1::StrutCapacityofScaffoldTube1Click() {
-    Guard([] { ShowForm(Forms.ScaffoldFrm); });
+    Guard([] { ShowForm(Widget(Forms.ScaffoldFrm)); });
 }
 
 void TForm1::WindLoadingtoBS59731Click() {
-    Guard([] { ShowForm(Forms.WindFrm); });
+    Guard([] { ShowForm(Widget(Forms.WindFrm)); });
 }
 
 void TForm1::Button1Click() { close(); }

@@ -1,5 +1,5 @@
 // The one instance of the result text tables, and the count convention of their line 0.
-#include "window/ResultText.h"
+#include "engine/ResultText.h"
 
 #include "platform/Errors.h"
 

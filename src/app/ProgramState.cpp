@@ -1,0 +1,34 @@
+// The program-state reset: each state from a blank instance kept on the heap, since some (the
+// engine's work state) are megabytes and would not fit a stack temporary.
+#include "app/ProgramState.h"
+
+#include <memory>
+
+#include "engine/EngineState.h"
+#include "engine/ResultText.h"
+#include "foundation/Preferences.h"
+#include "foundation/SharedModel.h"
+#include "window/DrawingState.h"
+
+namespace kx {
+
+namespace {
+
+template <class T> void resetFromBlank(T& state) {
+    static const std::unique_ptr<const T> blank = std::make_unique<const T>();
+    state = *blank;
+}
+
+} // namespace
+
+void ResetProgramState() {
+    resetFromBlank(Model);
+    resetFromBlank(Work);
+    resetFromBlank(Eng);
+    resetFromBlank(Txt);
+    resetFromBlank(Drawing);
+    resetFromBlank(OldUnitFactors);
+    ResetPreferencesState();
+}
+
+} // namespace kx

@@ -1,0 +1,25 @@
+// The platform services a test run installs for its whole length: messages are recorded, pages are
+// recorded, and nothing waits for a person. Tests that look at messages install their own on top.
+#pragma once
+
+#include "platform/Dialogs.h"
+#include "platform/Printer.h"
+
+namespace kxtest {
+
+struct TestServices {
+    kx::ScriptedDialogs dialogs;
+    kx::RecordingPrinter printer;
+    TestServices() {
+        kx::InstallDialogs(&dialogs);
+        kx::InstallPrinter(&printer);
+    }
+    ~TestServices() {
+        kx::InstallPrinter(nullptr);
+        kx::InstallDialogs(nullptr);
+    }
+    TestServices(const TestServices&) = delete;
+    TestServices& operator=(const TestServices&) = delete;
+};
+
+} // namespace kxtest
