@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 
+#include "TestServices.h"
 #include "app/ProgramState.h"
 #include "engine/AnalyseBeam.h"
 #include "engine/BeamBuilder.h"
@@ -35,6 +36,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::string dir = argv[1];
+    kxtest::TestServices services;
     kxtest::SetUpJob(); // forkheads released, cantilevers, the steel check, three loadcases
     save(dir, "analysed-forkheads.kxf");
     kx::ResetProgramState(); // the program started, then File New
