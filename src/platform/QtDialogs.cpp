@@ -25,13 +25,16 @@ namespace {
 
 QWidget* parentWindow() { return QApplication::activeWindow(); }
 
-// "Beam files|*.kxf" becomes "Beam files (*.kxf)".
+// "Beam files|*.kxf" becomes "Beam files (*.kxf)"; a description that already shows its
+// pattern, "Beam files (*.kxf)|*.kxf", is taken as it stands.
 QString qtFilter(const std::string& filter) {
     QString f = ToQt(filter);
     QStringList parts = f.split(QLatin1Char('|'));
     QStringList out;
-    for (int i = 0; i + 1 < parts.size(); i += 2)
-        out << parts[i] + QStringLiteral(" (") + parts[i + 1] + QLatin1Char(')');
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        const QString shown = QLatin1Char('(') + parts[i + 1] + QLatin1Char(')');
+        out << (parts[i].trimmed().endsWith(shown) ? parts[i].trimmed() : parts[i] + QLatin1Char(' ') + shown);
+    }
     return out.join(QStringLiteral(";;"));
 }
 

@@ -231,7 +231,7 @@ void TIndexFrm::PlaceOnScreen(const QRect& screen) {
     move(screen.x() + 1, screen.y() + 1);
     // The client area under the menu bar is known only once the window's layout has run, which
     // a hidden window does not do by itself.
-    if (layout()) layout()->activate();
+    if (layout()) layout()->setGeometry(QRect(QPoint(0, 0), size()));
     fitToClientArea();
 }
 
