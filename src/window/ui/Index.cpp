@@ -116,9 +116,9 @@ TUpDown::TUpDown(QWidget* parent) : QWidget(parent) {
     Down = new QToolButton(this);
     Down->setObjectName(QStringLiteral("Down"));
     Down->setArrowType(Qt::DownArrow);
-    Up->setGeometry(0, 0, 17, 16);
-    Down->setGeometry(0, 16, 17, 16);
-    resize(17, 32);
+    Up->setGeometry(0, 0, 20, 18);
+    Down->setGeometry(0, 18, 20, 18);
+    resize(20, 36);
     connect(Up, &QToolButton::clicked, this, [this] { Click(true); });
     connect(Down, &QToolButton::clicked, this, [this] { Click(false); });
 }
@@ -261,7 +261,7 @@ void TIndexFrm::placeSelector() {
     const int right = Image1->width();
     Label_Case->setGeometry(right - 58, 2, 56, 16);
     lbl_Case->setGeometry(right - 58, 22, 28, 16);
-    UpDown1->move(right - 26, 18);
+    UpDown1->move(right - 26, 16);
 }
 
 void TIndexFrm::fitToClientArea() {
