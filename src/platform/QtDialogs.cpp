@@ -33,7 +33,8 @@ QString qtFilter(const std::string& filter) {
     QStringList out;
     for (int i = 0; i + 1 < parts.size(); i += 2) {
         const QString shown = QLatin1Char('(') + parts[i + 1] + QLatin1Char(')');
-        out << (parts[i].trimmed().endsWith(shown) ? parts[i].trimmed() : parts[i] + QLatin1Char(' ') + shown);
+        out << (parts[i].trimmed().endsWith(shown) ? parts[i].trimmed()
+                                                   : parts[i] + QLatin1Char(' ') + shown);
     }
     return out.join(QStringLiteral(";;"));
 }
@@ -68,7 +69,8 @@ std::unique_ptr<QFileDialog> MakeSaveDialog(QWidget* parent, const std::string& 
                                             const std::string& filter, const std::string& initialDir,
                                             const std::string& defaultName, const std::string& defaultExt) {
     QString start = ToQt(initialDir);
-    if (!defaultName.empty()) start += (start.isEmpty() ? QString() : QStringLiteral("/")) + ToQt(defaultName);
+    if (!defaultName.empty())
+        start += (start.isEmpty() ? QString() : QStringLiteral("/")) + ToQt(defaultName);
     auto d = std::make_unique<QFileDialog>(parent, ToQt(title), start, qtFilter(filter));
     d->setAcceptMode(QFileDialog::AcceptSave);
     d->setFileMode(QFileDialog::AnyFile);

@@ -245,7 +245,8 @@ ResultListContent CaseResultsListContent(int c) {
     if (type == "Timber") AddLines(out.lines, Txt.TimberCheckLines[c], LineCount(Txt.TimberCheckLines[c]));
     if (type == "KXF" || type == "Scaffold")
         AddLines(out.lines, Txt.KxCheckLines[c], LineCount(Txt.KxCheckLines[c]));
-    if (Model.SteelSectionFlag == 1) AddLines(out.lines, Txt.SteelCheckLines[c], LineCount(Txt.SteelCheckLines[c]));
+    if (Model.SteelSectionFlag == 1)
+        AddLines(out.lines, Txt.SteelCheckLines[c], LineCount(Txt.SteelCheckLines[c]));
     AddLines(out.lines, Txt.CaseListing[c], LineCount(Txt.CaseListing[c]));
     return out;
 }

@@ -45,7 +45,8 @@ QColor TextColour(const QListWidget* l) { return l->palette().color(QPalette::Te
 // The list in front of the other (the one later among Image1's children).
 const QListWidget* ListInFront(const TIndexFrm* w) {
     const QObjectList& c = w->Image1->children();
-    return c.indexOf(w->List_Results) > c.indexOf(w->List_CaseResults) ? w->List_Results : w->List_CaseResults;
+    return c.indexOf(w->List_Results) > c.indexOf(w->List_CaseResults) ? w->List_Results
+                                                                       : w->List_CaseResults;
 }
 
 class IndexFrmTest : public FormsTest {
@@ -114,16 +115,28 @@ TEST_F(IndexFrmTest, FillsTheScreenWithABlackPictureAndTheListsOnTheBottomEdge) 
     EXPECT_EQ(w->List_CaseResults->geometry(), QRect(397, c2 - 166, 625, 166));
     EXPECT_EQ(Drawing.DiagramMode, 0);
 
-    // A size change from outside: a new picture, and the current layout laid out for it.
+    // Another screen: a new picture, and the current layout laid out for it.
     w->Results1->trigger();
     w->PlaceOnScreen(QRect(0, 0, 1280, 1024));
     EXPECT_EQ(w->Image1->Picture.size(), QSize(1278, client));
     EXPECT_EQ(w->List_CaseResults->geometry(), QRect(475, 180, 803, client - 180));
+
+    // A size the window is given from outside while it is shown, in the Default layout.
+    w->show();
+    w->Default1->trigger();
+    w->setFixedSize(1001, 700);
+    QApplication::processEvents();
+    const int c3 = w->Image1->height();
+    EXPECT_EQ(w->Image1->Picture.size(), QSize(1001, c3));
+    EXPECT_EQ(w->ImageRect, (Rect{0, 0, 1001, c3}));
+    EXPECT_EQ(w->List_Results->geometry(), QRect(0, c3 - 125, 475, 125));
+    EXPECT_EQ(w->List_CaseResults->geometry(), QRect(376, c3 - 125, 625, 125));
 }
 
 TEST_F(IndexFrmTest, TheMenuHasItsItemsInOrderWithSaveAndPrintDisabledAtFirst) {
     const std::vector<std::pair<std::string, std::vector<std::string>>> expected = {
-        {"File", {"New1", "Open1", "-", "Save1", "SaveAs1", "-", "SetHeader1", "Print1", "-", "ExitTrussolve1"}},
+        {"File",
+         {"New1", "Open1", "-", "Save1", "SaveAs1", "-", "SetHeader1", "Print1", "-", "ExitTrussolve1"}},
         {"Input", {"Beam1", "Loads1"}},
         {"Tile", {"Default1", "Diagrams1", "Results1", "-", "ShowSummary1", "ShowLoadcaseResults1"}},
         {"Analyse", {"Analyse2", "Resultsatapoint1"}},
@@ -187,10 +200,14 @@ TEST_F(IndexFrmTest, TheMenuHasItsItemsInOrderWithSaveAndPrintDisabledAtFirst) {
 
 TEST_F(IndexFrmTest, EachItemOpensItsWindowAndExitEndsTheProgram) {
     const std::pair<QAction*, QWidget*> shown[] = {
-        {w->Beam1, Widget(Forms.KX_BeamFrm)},        {w->Print1, Widget(Forms.PrintFrm)},
-        {w->MemberCapacities1, Widget(Forms.KX_CapFrm)}, {w->MemberCapacities2, Widget(Forms.TimberFrm)},
-        {w->Axialloadontube1, Widget(Forms.ScaffoldFrm)}, {w->Windloading1, Widget(Forms.WindFrm)},
-        {w->Units1, Widget(Forms.PreferencesFrm)},    {w->Disclaimer1, Widget(Forms.InfoFrm)},
+        {w->Beam1, Widget(Forms.KX_BeamFrm)},
+        {w->Print1, Widget(Forms.PrintFrm)},
+        {w->MemberCapacities1, Widget(Forms.KX_CapFrm)},
+        {w->MemberCapacities2, Widget(Forms.TimberFrm)},
+        {w->Axialloadontube1, Widget(Forms.ScaffoldFrm)},
+        {w->Windloading1, Widget(Forms.WindFrm)},
+        {w->Units1, Widget(Forms.PreferencesFrm)},
+        {w->Disclaimer1, Widget(Forms.InfoFrm)},
     };
     for (const auto& [item, window] : shown) {
         item->setEnabled(true);
@@ -289,6 +306,10 @@ TEST_F(IndexFrmTest, OpenShowsTheStoredResultsAndTheSelectorStepsThroughTheLoadc
     EXPECT_TRUE(has(" Max bending moment = 24.00 kN-m"));
     EXPECT_TRUE(has(" Max deflection = 0.762 mm"));
     EXPECT_EQ(TextColour(w->List_Results), QColor(Qt::black));
+    EXPECT_EQ(w->List_Results->palette().color(QPalette::Base), QColor(Qt::white));
+    EXPECT_EQ(w->List_Results->font().family(), "Courier");
+    EXPECT_EQ(w->List_Results->font().styleHint(), QFont::TypeWriter);
+    EXPECT_EQ(w->List_Results->visualItemRect(w->List_Results->item(3)).height(), 16);
     const std::vector<std::string> envelope = Lines(w->List_CaseResults);
     ASSERT_EQ(envelope.size(), 29u);
     EXPECT_EQ(envelope[0], "RESULTS ENVELOPE at 1/20th SPAN INTERVALS");
@@ -315,8 +336,8 @@ TEST_F(IndexFrmTest, OpenShowsTheStoredResultsAndTheSelectorStepsThroughTheLoadc
     EXPECT_EQ(TextColour(w->List_CaseResults), QColor(0, 0, 128));
     EXPECT_EQ(ListInFront(w), w->List_Results);
     // A click on a list brings it forward.
-    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton, Qt::NoButton,
-                        Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(w->List_CaseResults->viewport(), &release);
     EXPECT_EQ(ListInFront(w), w->List_CaseResults);
 

@@ -140,7 +140,8 @@ TEST_F(IndexCore, RedrawAndDiagramPassDrawInTheirOrder) {
     Model.AnalysedFlag = 1;
     RedrawSurface(host);
     DiagramPass(host);
-    EXPECT_EQ(host.calls, "rect, black, loads unset, beam, case 1, diagrams 1 all, case 3, diagrams 3 all, case 0");
+    EXPECT_EQ(host.calls,
+              "rect, black, loads unset, beam, case 1, diagrams 1 all, case 3, diagrams 3 all, case 0");
     EXPECT_EQ(Model.ShownCaseMode, 1);
 
     host.calls.clear();
@@ -169,7 +170,8 @@ TEST_F(IndexCore, TheSelectorDrawsTheChosenLoadcaseAndTellsWhichListComesForward
     host.calls.clear();
     Model.ShownCaseMode = -1;
     EXPECT_EQ(SelectLoadcase(host, "0"), FrontList::Results);
-    EXPECT_EQ(host.calls, "case 0, label All 0, rect, black, loads all, beam, case 1, diagrams 1 all, case 2, "
-                          "diagrams 2 all, envelope, case 0");
+    EXPECT_EQ(host.calls,
+              "case 0, label All 0, rect, black, loads all, beam, case 1, diagrams 1 all, case 2, "
+              "diagrams 2 all, envelope, case 0");
     EXPECT_EQ(Drawing.ShownCase, 0);
 }

@@ -160,8 +160,8 @@ TIndexFrm::TIndexFrm(QWidget* parent) : QMainWindow(parent) {
     UpDown1 = new TUpDown(Image1);
     UpDown1->Associate = Edit_Case;
     connect(UpDown1, &TUpDown::clicked, this, &TIndexFrm::UpDown1Click);
-    for (QWidget* w : {static_cast<QWidget*>(Label_Case), static_cast<QWidget*>(lbl_Case),
-                       static_cast<QWidget*>(UpDown1)})
+    for (QWidget* w :
+         {static_cast<QWidget*>(Label_Case), static_cast<QWidget*>(lbl_Case), static_cast<QWidget*>(UpDown1)})
         w->hide();
 
     QMenu* file = addMenu("File");
@@ -508,7 +508,9 @@ void TIndexFrm::DrawDiagrams() {
     drawn();
 }
 
-void TIndexFrm::ShowCaseResults() { showContent(List_CaseResults, CaseResultsListContent(Drawing.ShownCase)); }
+void TIndexFrm::ShowCaseResults() {
+    showContent(List_CaseResults, CaseResultsListContent(Drawing.ShownCase));
+}
 
 void TIndexFrm::FillResultsList() { showContent(List_Results, ResultsListContent()); }
 
