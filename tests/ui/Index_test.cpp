@@ -134,56 +134,32 @@ TEST_F(IndexFrmTest, FillsTheScreenWithABlackPictureAndTheListsOnTheBottomEdge) 
 }
 
 TEST_F(IndexFrmTest, TheMenuHasItsItemsInOrderWithSaveAndPrintDisabledAtFirst) {
-    const std::vector<std::pair<std::string, std::vector<std::string>>> expected = {
-        {"File",
-         {"New1", "Open1", "-", "Save1", "SaveAs1", "-", "SetHeader1", "Print1", "-", "ExitTrussolve1"}},
-        {"Input", {"Beam1", "Loads1"}},
-        {"Tile", {"Default1", "Diagrams1", "Results1", "-", "ShowSummary1", "ShowLoadcaseResults1"}},
-        {"Analyse", {"Analyse2", "Resultsatapoint1"}},
-        {"Steel", {"MemberCapacities1"}},
-        {"Timber", {"MemberCapacities2"}},
-        {"Scaffold ", {"Axialloadontube1", "Windloading1"}},
-        {"Settings", {"Units1"}},
-        {"Info", {"Disclaimer1", "About1"}},
+    // Per menu its items as name=caption, "-" a separator, "!" a disabled item.
+    const std::vector<std::pair<std::string, std::string>> expected = {
+        {"File", "New1=New Open1=Open - !Save1=Save !SaveAs1=Save As - SetHeader1=Set Header !Print1=Print - "
+                 "ExitTrussolve1=Exit KX-Flexor"},
+        {"Input", "Beam1=Beam Loads1=Loads"},
+        {"Tile", "Default1=Default Diagrams1=Diagrams Results1=Results - ShowSummary1=Show Results Summary "
+                 "ShowLoadcaseResults1=Show Loadcase Results "},
+        {"Analyse", "Analyse2=Analyse Resultsatapoint1=Results at a point"},
+        {"Steel", "MemberCapacities1=Member Capacities to BS 5975"},
+        {"Timber", "MemberCapacities2=Member Capacities"},
+        {"Scaffold ", "Axialloadontube1=Axial load on steel tube Windloading1=Wind loading"},
+        {"Settings", "Units1=Preferences"},
+        {"Info", "Disclaimer1=General About1=About"},
     };
     const QList<QAction*> menus = w->menuBar()->actions();
     ASSERT_EQ(menus.size(), static_cast<qsizetype>(expected.size()));
     for (std::size_t m = 0; m < expected.size(); ++m) {
         EXPECT_EQ(FromQt(menus[m]->text()), expected[m].first);
-        std::vector<std::string> names;
-        for (QAction* a : menus[m]->menu()->actions())
-            names.push_back(a->isSeparator() ? "-" : FromQt(a->objectName()));
-        EXPECT_EQ(names, expected[m].second) << expected[m].first;
-    }
-    const std::pair<QAction*, const char*> captions[] = {
-        {w->New1, "New"},
-        {w->Open1, "Open"},
-        {w->Save1, "Save"},
-        {w->SaveAs1, "Save As"},
-        {w->SetHeader1, "Set Header"},
-        {w->Print1, "Print"},
-        {w->ExitTrussolve1, "Exit KX-Flexor"},
-        {w->Beam1, "Beam"},
-        {w->Loads1, "Loads"},
-        {w->Default1, "Default"},
-        {w->Diagrams1, "Diagrams"},
-        {w->Results1, "Results"},
-        {w->ShowSummary1, "Show Results Summary"},
-        {w->ShowLoadcaseResults1, "Show Loadcase Results "},
-        {w->Analyse2, "Analyse"},
-        {w->Resultsatapoint1, "Results at a point"},
-        {w->MemberCapacities1, "Member Capacities to BS 5975"},
-        {w->MemberCapacities2, "Member Capacities"},
-        {w->Axialloadontube1, "Axial load on steel tube"},
-        {w->Windloading1, "Wind loading"},
-        {w->Units1, "Preferences"},
-        {w->Disclaimer1, "General"},
-        {w->About1, "About"},
-    };
-    for (const auto& [a, caption] : captions) {
-        EXPECT_EQ(FromQt(a->text()), caption);
-        const bool disabled = a == w->Save1 || a == w->SaveAs1 || a == w->Print1;
-        EXPECT_EQ(a->isEnabled(), !disabled) << caption;
+        std::string items;
+        for (QAction* a : menus[m]->menu()->actions()) {
+            if (!items.empty()) items += ' ';
+            items += a->isSeparator()
+                         ? "-"
+                         : (a->isEnabled() ? "" : "!") + FromQt(a->objectName()) + "=" + FromQt(a->text());
+        }
+        EXPECT_EQ(items, expected[m].second);
     }
     EXPECT_EQ(w->windowTitle(), "KX-Flexor");
     EXPECT_TRUE(w->windowFlags() & Qt::MSWindowsFixedSizeDialogHint);
