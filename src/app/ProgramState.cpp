@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "calculators/Wind.h"
 #include "engine/EngineState.h"
 #include "engine/ResultText.h"
 #include "foundation/Preferences.h"
@@ -29,6 +30,7 @@ void ResetProgramState() {
     resetFromBlank(Drawing);
     resetFromBlank(OldUnitFactors);
     ResetPreferencesState();
+    resetFromBlank(WindState);
 }
 
 } // namespace kx
