@@ -14,21 +14,21 @@ namespace kx {
 // One numbered area of the scaffold: its inputs, results, radio choices and result lines.
 struct TWindArea {
     std::string Description;
-    float Basic = 0;       // basic wind speed V, m/s
-    float S1 = 0;          // topographical factor
-    float Height = 0;      // height above ground H, m
-    float S2 = 0;          // wind speed factor
-    float S3 = 0;          // probability factor
-    float Vs = 0;          // design wind speed, m/s
-    float q = 0;           // dynamic wind pressure, kN/m²
-    float Wff = 0;         // wind force factor
-    float TubeLength = 0;  // projected length of tube, m
-    float BoardLength = 0; // projected length of toeboard, m
-    float TubeLoad = 0;    // kN
-    float BoardLoad = 0;   // kN
-    float At = 0;          // tube area, m²
-    float Ab = 0;          // toeboard area, m²
-    float TotalLoad = 0;   // kN
+    float Basic = 0;                    // basic wind speed V, m/s
+    float S1 = 0;                       // topographical factor
+    float Height = 0;                   // height above ground H, m
+    float S2 = 0;                       // wind speed factor
+    float S3 = 0;                       // probability factor
+    float Vs = 0;                       // design wind speed, m/s
+    float q = 0;                        // dynamic wind pressure, kN/m²
+    float Wff = 0;                      // wind force factor
+    float TubeLength = 0;               // projected length of tube, m
+    float BoardLength = 0;              // projected length of toeboard, m
+    float TubeLoad = 0;                 // kN
+    float BoardLoad = 0;                // kN
+    float At = 0;                       // tube area, m²
+    float Ab = 0;                       // toeboard area, m²
+    float TotalLoad = 0;                // kN
     std::int32_t TerrainChoice = 0;     // 0 none stored, 1 Option_Open .. 4 Option_City
     std::int32_t ProbabilityChoice = 0; // 0 none stored, 1 Option_2 .. 4 OPtion_10
     // Line 0 holds the count of result lines as decimal text (empty until first built).

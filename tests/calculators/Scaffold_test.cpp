@@ -38,8 +38,9 @@ TEST(Strut, LoadsOfTheThreeTubesMatchTheHandWorkedFigures) {
         double Le;
         const char *fresh, *used, *aluminium;
     };
-    const Row rows[] = {{0.5, "74.4", "63.3", "83.1"}, {1, "64.3", "54.6", "48.0"}, {1.5, "45.3", "38.5", "22.7"},
-                        {2, "29.3", "24.9", "12.9"},   {2.5, "19.8", "16.8", "8.31"}, {3, "14.1", "11.9", "5.79"},
+    const Row rows[] = {{0.5, "74.4", "63.3", "83.1"}, {1, "64.3", "54.6", "48.0"},
+                        {1.5, "45.3", "38.5", "22.7"}, {2, "29.3", "24.9", "12.9"},
+                        {2.5, "19.8", "16.8", "8.31"}, {3, "14.1", "11.9", "5.79"},
                         {4, "8.07", "6.86", "3.26"}};
     for (const Row& r : rows) {
         SCOPED_TRACE(r.Le);
@@ -62,8 +63,8 @@ TEST(Strut, BucklingStressIsTheRootOfThePerryRobertsonQuadraticAtEveryLength) {
     // Includes lengths far below a millimetre, where phi - sqrt(phi² - Ys Co) cancels to nothing
     // (0 kN, or a stress above yield) and must not.
     for (TubeKind kind : {TubeKind::New, TubeKind::Used, TubeKind::Aluminium}) {
-        for (double Le : {1e-20, 1e-12, 1e-9, 1e-8, 1e-7, 1e-6, 1e-4, 0.001, 0.05, 0.3, 0.75, 1.25, 2.0, 3.5, 6.0,
-                          12.0, 50.0, 1e3, 1e6, 1e12, 1e17}) {
+        for (double Le : {1e-20, 1e-12, 1e-9, 1e-8, 1e-7, 1e-6, 1e-4, 0.001, 0.05, 0.3, 0.75,
+                          1.25,  2.0,   3.5,  6.0,  12.0, 50.0, 1e3,  1e6,   1e12, 1e17}) {
             SCOPED_TRACE(testing::Message() << static_cast<int>(kind) << " " << Le);
             const float Lef = static_cast<float>(Le);
             const StrutCapacity s = StrutCalc(kind, Lef);
@@ -83,8 +84,8 @@ TEST(Strut, BucklingStressIsTheRootOfThePerryRobertsonQuadraticAtEveryLength) {
 TEST(Strut, MemoHoldsTheSixLinesOfTheTubeAndLength) {
     EXPECT_EQ(memo(TubeKind::New, "2"),
               (std::vector<std::string>{" ", " \"New\" Steel Tube 48.3 o/d x 4.0 wt",
-                                        " to BS 1139  Part 1  Section 1.1  1990", " ", " Effective Length = 2.00 m",
-                                        " Permissible Axial Load = 29.3 kN"}));
+                                        " to BS 1139  Part 1  Section 1.1  1990", " ",
+                                        " Effective Length = 2.00 m", " Permissible Axial Load = 29.3 kN"}));
     const auto used = memo(TubeKind::Used, " 2 ");
     EXPECT_EQ(used[1], " \"Used\" Steel Tube 48.3 o/d x 4.0 wt");
     EXPECT_EQ(used[5], " Permissible Axial Load = 24.9 kN");
