@@ -9,6 +9,7 @@
 #include "foundation/SigFig.h"
 #include "platform/Dialogs.h"
 #include "platform/Errors.h"
+#include "window/Pro_PrintHeader.h"
 
 namespace kx {
 
@@ -83,6 +84,19 @@ std::optional<float> readSingle(const std::string& text) {
 std::vector<std::string> refuse(const char* message = nullptr) {
     if (message) dlg().Message(message);
     return {};
+}
+
+// The count of result lines an area holds (line 0), 0 when it holds none.
+int lineCount(const TWindArea& a) {
+    const std::string& t = a.Lines[0];
+    int n = 0;
+    const auto res = std::from_chars(t.data(), t.data() + t.size(), n);
+    return res.ec == std::errc() && res.ptr == t.data() + t.size() && n > 0 ? n : 0;
+}
+
+void courier(Printer& p) {
+    p.canvas().SetFontName("Courier");
+    p.canvas().SetFontSize(11);
 }
 
 } // namespace
@@ -250,6 +264,40 @@ WindAreaView WindUpDown(const WindChoices& c) {
     if (a.TerrainChoice != 0) shown.Desc = a.Description;
     v.List = WindAreaCalc(no);
     return v;
+}
+
+bool WindPrint(Printer& p) {
+    return RunPrintJob(p, [&p] {
+        PrintHeader(p);
+        // Rows every 3.75 mm down the page, text 15 mm from the left.
+        const float dotsPerMmX = static_cast<float>(p.DpiX() / 25.4);
+        const float dotsPerMmY = static_cast<float>(p.DpiY() / 25.4);
+        Arr<int, 1, 100> row;
+        for (int i = 1; i <= 100; ++i)
+            row[i] = FloatToInt(3.75 * dotsPerMmY * i);
+        const int x = FloatToInt(15.0 * dotsPerMmX);
+
+        courier(p);
+        p.canvas().TextOut(x, row[11], " WIND LOADING");
+        int r = 13, onPage = 0;
+        for (int area = 1; area <= 100; ++area) {
+            const TWindArea& a = WindState.Area[area];
+            const int count = lineCount(a);
+            if (count == 0) continue;
+            // Two areas a page; a new page is begun only for an area that is about to print.
+            if (onPage == 2) {
+                p.NewPage();
+                PrintHeader(p);
+                courier(p);
+                onPage = 0;
+                r = 16;
+            }
+            for (int i = 1; i <= count; ++i)
+                p.canvas().TextOut(x, row[r++], a.Lines[i]);
+            ++onPage;
+            r += 6;
+        }
+    });
 }
 
 } // namespace kx

@@ -77,7 +77,8 @@ struct WindAreaView {
 // refilled from its store (WindRestoreAreaOptions) and its lines are shown.
 WindAreaView WindUpDown(const WindChoices& c);
 
-// Prints the result lines of every area that has them, two areas a page.
-void WindPrint(Printer& p);
+// Prints the result lines of every area that has them, two areas a page, each page under the
+// page header. False, with nothing printed, when the user cancels the choice of where to print.
+bool WindPrint(Printer& p);
 
 } // namespace kx

@@ -8,6 +8,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Errors.h"
 #include "platform/Guard.h"
+#include "platform/Printer.h"
 
 using namespace kx;
 
@@ -39,6 +40,20 @@ protected:
 
     ScopedScriptedDialogs d;
 };
+
+using Item = RecordingCanvas::Item;
+
+const Item* findText(const RecordingCanvas& page, const std::string& text) {
+    for (const Item& i : page.items)
+        if (i.op == RecordingCanvas::Op::Text && i.text == text) return &i;
+    return nullptr;
+}
+
+// The y of a printed text, -1 when the page does not hold it.
+int yOf(const RecordingCanvas& page, const std::string& text) {
+    const Item* i = findText(page, text);
+    return i ? i->y1 : -1;
+}
 
 // Relative closeness for results held in singles.
 void expectNear(float got, double want, double rel = 2e-6) { EXPECT_NEAR(got, want, rel * want) << want; }
@@ -340,4 +355,77 @@ TEST_F(WindTest, RefusedCalculateKeepsTheAreaAsItWas) {
     EXPECT_EQ(back.Controls.Basic, "46.0");
     ASSERT_EQ(back.List.size(), 25u);
     EXPECT_EQ(back.List[8], " Dynamic Wind Pressure (q)  = 0.864 kN/m\xB2");
+}
+
+TEST_F(WindTest, PrintPlacesTwoAreasAPageEveryThreeAndThreeQuarterMillimetres) {
+    // 600 dpi: 23.622 dots a mm; row i at 3.75 mm x i, text at 15 mm (354).
+    WindCalculate(worked());
+    WindChoices c = worked();
+    c.AreaNo = "2";
+    c.Desc = "South elevation";
+    c.BoardLength = ""; // 18 lines
+    WindCalculate(c);
+
+    RecordingPrinter two;
+    EXPECT_TRUE(WindPrint(two));
+    EXPECT_TRUE(two.ended);
+    ASSERT_EQ(two.pages.size(), 1u) << "no page holding only the header after an even count";
+    const RecordingCanvas& page = *two.pages[0];
+    const Item* title = findText(page, " WIND LOADING");
+    ASSERT_NE(title, nullptr);
+    EXPECT_EQ(title->x1, 354);
+    EXPECT_EQ(title->y1, 974); // row 11
+    EXPECT_EQ(title->font, "Courier");
+    EXPECT_EQ(title->fontSize, 11);
+    EXPECT_NE(findText(page, "Page 1"), nullptr) << "under the page header";
+    const Item* first = findText(page, " Area No 1       North elevation");
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(first->x1, 354);
+    EXPECT_EQ(first->y1, 1152); // row 13
+    EXPECT_EQ(first->font, "Courier");
+    EXPECT_EQ(yOf(page, " Total wind load area 1     = 3.070 kN"), 3278); // row 37
+    // 25 lines from row 13, then five empty rows: the next area on row 44.
+    EXPECT_EQ(yOf(page, " Area No 2       South elevation"), 3898);
+    int texts = 0;
+    for (const Item& i : page.items)
+        texts += i.op == RecordingCanvas::Op::Text && i.font == "Courier";
+    EXPECT_EQ(texts, 1 + 25 + 18);
+
+    // A third area starts a second page, on row 16 under a header of its own.
+    c.AreaNo = "7";
+    c.Desc = "Gable";
+    WindCalculate(c);
+    RecordingPrinter three;
+    EXPECT_TRUE(WindPrint(three));
+    ASSERT_EQ(three.pages.size(), 2u);
+    const RecordingCanvas& second = *three.pages[1];
+    EXPECT_NE(findText(second, "Page 2"), nullptr);
+    EXPECT_EQ(findText(second, " WIND LOADING"), nullptr);
+    const Item* gable = findText(second, " Area No 7       Gable");
+    ASSERT_NE(gable, nullptr);
+    EXPECT_EQ(gable->y1, 1417);
+    EXPECT_EQ(gable->font, "Courier");
+    EXPECT_EQ(gable->fontSize, 11);
+}
+
+TEST_F(WindTest, PrintSkipsAreasWithoutLines) {
+    RecordingPrinter none;
+    EXPECT_TRUE(WindPrint(none));
+    ASSERT_EQ(none.pages.size(), 1u);
+    EXPECT_NE(findText(*none.pages[0], " WIND LOADING"), nullptr);
+    EXPECT_NE(findText(*none.pages[0], "Page 1"), nullptr);
+    int courier = 0;
+    for (const Item& i : none.pages[0]->items)
+        courier += i.op == RecordingCanvas::Op::Text && i.font == "Courier";
+    EXPECT_EQ(courier, 1) << "header and title only";
+
+    // Area 1 calculated, then given a speed of 0: its old lines are not printed.
+    WindCalculate(worked());
+    WindChoices c = worked();
+    c.Basic = "0";
+    WindCalculate(c);
+    RecordingPrinter after;
+    EXPECT_TRUE(WindPrint(after));
+    ASSERT_EQ(after.pages.size(), 1u);
+    EXPECT_EQ(findText(*after.pages[0], " Area No 1       North elevation"), nullptr);
 }
