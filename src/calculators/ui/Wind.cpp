@@ -81,7 +81,8 @@ TWindFrm::TWindFrm(QWidget* parent) : QMainWindow(parent) {
                         "approx");
     Option_Open->setChecked(true);
     auto* s2 = new QGridLayout(GroupBox1);
-    s2->setVerticalSpacing(2);
+    s2->setVerticalSpacing(0);
+    s2->setContentsMargins(9, 2, 9, 4);
     s2->addWidget(label(GroupBox1, "Height"), 0, 0);
     s2->addWidget(Edit_Height, 0, 1);
     s2->addWidget(label(GroupBox1, "m"), 0, 2);
@@ -138,7 +139,9 @@ TWindFrm::TWindFrm(QWidget* parent) : QMainWindow(parent) {
     auto* top = new QHBoxLayout;
     top->addLayout(inputs);
     top->addWidget(List_Results, 1);
+    // Tight margins leave the list room for all 25 lines of an area.
     auto* column = new QVBoxLayout(client);
+    column->setContentsMargins(9, 4, 9, 4);
     column->addLayout(top, 1);
     column->addWidget(GroupBox1);
 
