@@ -155,7 +155,12 @@ TEST_F(FormsTest, WindWindowCalculatesMovesBetweenAreasPrintsAndCloses) {
     ShowForm(w);
     EXPECT_EQ(w->Edit_Desc->text(), QStringLiteral("Area 3"));
     EXPECT_EQ(w->List_Results->count(), 25);
+    // Exit ends the program's event loop.
     Forms.Form1->show();
-    w->ExitKXFlexor1->trigger();
+    QTimer::singleShot(0, w->ExitKXFlexor1, &QAction::trigger);
+    QTimer timeout;
+    QObject::connect(&timeout, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    timeout.start(5000);
+    EXPECT_EQ(QCoreApplication::exec(), 0);
     EXPECT_FALSE(Forms.Form1->isVisible());
 }
