@@ -4,6 +4,9 @@
 
 #include <memory>
 
+#include "calculators/Duration.h"
+#include "calculators/KX_Cap.h"
+#include "calculators/Timber.h"
 #include "engine/EngineState.h"
 #include "engine/ResultText.h"
 #include "foundation/Preferences.h"
@@ -29,6 +32,9 @@ void ResetProgramState() {
     resetFromBlank(Drawing);
     resetFromBlank(OldUnitFactors);
     ResetPreferencesState();
+    resetFromBlank(KX_Cap::Cap);
+    resetFromBlank(Timber::Calc);
+    resetFromBlank(Duration::Dlg);
 }
 
 } // namespace kx
