@@ -12,6 +12,7 @@
 #include "foundation/SharedModel.h"
 #include "platform/Dialogs.h"
 #include "platform/Errors.h"
+#include "platform/Printer.h"
 
 using namespace kx;
 using namespace kx::Timber;
@@ -341,4 +342,40 @@ TEST_F(TimberTest, SeparatorKeepsTheLastClassUnderTheSharingChoice) {
     EXPECT_EQ(Calc.Ctl.lbl_Eb, "10800");
     EXPECT_EQ(Calc.Ctl.lbl_K8, "1.1");
     EXPECT_EQ(Calc.ClassName, "C24");
+}
+
+TEST_F(TimberTest, PrintedPageRowsAndColumns) {
+    RecordingPrinter rec(600);
+    Printer* previous = &printer();
+    InstallPrinter(&rec);
+    Print1Click(); // nothing calculated yet: nothing printed
+    EXPECT_TRUE(rec.pages.empty());
+
+    member(1, false, false, false, "50", "150", "2");
+    Calc.Ctl.Edit_Title = "Soldier";
+    ASSERT_TRUE(press(cmd_CombClick, "0.5", "10"));
+    Print1Click();
+    InstallPrinter(previous);
+    ASSERT_EQ(rec.pages.size(), 1u);
+    EXPECT_TRUE(rec.ended);
+
+    // 600 dpi: 23.622 dots per mm; row k at 3.75 mm x k, columns at 15 and 115 mm.
+    const auto at = [&rec](const std::string& text) {
+        for (const auto& t : rec.pages[0]->texts())
+            if (t.text == text) return std::pair{t.x1, t.y1};
+        return std::pair{-1, -1};
+    };
+    EXPECT_EQ(at(" Soldier"), (std::pair{354, 974}));
+    EXPECT_EQ(at("  K8 = 1.0  (Single)"), (std::pair{354, 2392}));
+    EXPECT_EQ(at("  MAJOR AXIS AXIAL LOADING"), (std::pair{354, 3366}));
+    EXPECT_EQ(at("  Permissible Axial Load = 51.87 kN").second, 4872); // row 55
+    EXPECT_EQ(at("  MAJOR AXIS SUMMARY"), (std::pair{354, 5404}));
+    EXPECT_EQ(at("  MAJOR AXIS BENDING"), (std::pair{2717, 974}));
+    EXPECT_EQ(at("  MAJOR AXIS COMBINED LOADING CHECK"), (std::pair{2717, 3366}));
+    EXPECT_EQ(at("  Combined Loading OK").first, 354); // the summary block's last line, row 69
+    for (const auto& t : rec.pages[0]->texts()) {
+        if (t.x1 == 354 || t.x1 == 2717) {
+            EXPECT_EQ(t.fontSize, 9) << t.text;
+        }
+    }
 }

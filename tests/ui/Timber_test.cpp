@@ -10,15 +10,18 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
 
 #include "FormsFixture.h"
 #include "calculators/ui/Duration.h"
+#include "platform/QtPrinter.h"
 #include "window/ui/SetHeader.h"
 
 using namespace kx;
@@ -159,4 +162,30 @@ TEST_F(FormsTest, TimberWindowMenuShowsTheHeaderDialogModallyAndCloses) {
     ShowForm(w);
     w->Close1->trigger();
     EXPECT_FALSE(w->isVisible());
+}
+
+TEST_F(FormsTest, TimberWindowPrintsItsPageToAPdf) {
+    TTimberFrm* w = Forms.TimberFrm;
+    const std::string pdf = dir_.path("timber.pdf");
+    QtPrinter pdfPrinter(pdf);
+    Printer* previous = &printer();
+    InstallPrinter(&pdfPrinter);
+    w->Print1->trigger(); // nothing calculated: nothing printed
+    EXPECT_FALSE(std::filesystem::exists(pdf));
+    setMember(w);
+    ASSERT_TRUE(pressAnswering(w->cmd_Comb, [](TDurationFrm* d) { answerOK(d, "0.5", "10"); }));
+    w->Print1->trigger();
+    InstallPrinter(previous);
+    EXPECT_TRUE(dialogs_->shown.empty());
+    ASSERT_TRUE(std::filesystem::exists(pdf));
+
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {QString::fromStdString(pdf), QStringLiteral("-")});
+    ASSERT_TRUE(text.waitForFinished(20000));
+    const QString out = QString::fromLatin1(text.readAllStandardOutput());
+    EXPECT_TRUE(out.contains(QStringLiteral("K8 = 1.0 (Single)")) ||
+                out.contains(QStringLiteral("K8 = 1.0  (Single)")))
+        << out.toStdString();
+    EXPECT_TRUE(out.contains(QStringLiteral("Permissible Axial Load = 51.87 kN"))) << out.toStdString();
+    EXPECT_TRUE(out.contains(QStringLiteral("Combined Loading Equation = 0.545"))) << out.toStdString();
 }
