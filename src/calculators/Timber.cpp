@@ -10,6 +10,7 @@
 #include "platform/Dialogs.h"
 #include "platform/NumberInput.h"
 #include "platform/Printer.h"
+#include "window/Pro_PrintHeader.h"
 
 namespace kx::Timber {
 
@@ -391,26 +392,16 @@ void AxisChange() {
 
 namespace kx::Timber {
 
-namespace {
-
-// Draws the page header of the program's reports on the current page.
-void (*pageHeader)() = nullptr;
-
-} // namespace
-
-void InstallPageHeader(void (*header)()) { pageHeader = header; }
-
 void Print1Click() {
     const auto& s = Calc.SummaryLines;
     if (s[3].empty() && s[4].empty()) return;
     Printer& p = printer();
     p.BeginDoc();
     try {
-        if (pageHeader) pageHeader();
+        PrintHeader(p);
         Canvas& c = p.canvas();
         c.SetFontSize(9);
-        const float dpmmX = static_cast<float>(p.DpiX() / 25.4L);
-        const float dpmmY = static_cast<float>(p.DpiY() / 25.4L);
+        const float dpmmX = PrintDotsPerMmX(p), dpmmY = PrintDotsPerMmY(p);
         const auto row = [dpmmY](int k) { return FloatToInt(3.75L * dpmmY * k); };
         const int left = FloatToInt(15.0L * dpmmX), right = FloatToInt(115.0L * dpmmX);
         const auto put = [&c](int x, int y, const std::string& text) {

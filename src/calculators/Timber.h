@@ -93,7 +93,5 @@ void AxisChange();
 
 // File > Print: one page with the page header; nothing while no calculation is listed.
 void Print1Click();
-// SEAM (printing issue): the page header routine of the program's reports, drawn first on the page.
-void InstallPageHeader(void (*header)());
 
 } // namespace kx::Timber

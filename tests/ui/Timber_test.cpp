@@ -43,8 +43,7 @@ bool pressAnswering(QPushButton* button, const std::function<void(TDurationFrm*)
         shown = d->isVisible();
         if (shown) answer(d);
     });
-    // Nothing may be left waiting: a dialog still up after the answer is closed.
-    QTimer::singleShot(3000, d, [d] { d->reject(); });
+    QTimer::singleShot(3000, d, [d] { d->reject(); }); // nothing is left waiting
     button->click();
     return shown;
 }
@@ -55,7 +54,7 @@ void answerOK(TDurationFrm* d, const char* mom = "", const char* axial = "") {
     d->cmd_OK->click();
 }
 
-void setMember(TTimberFrm* w) {
+void setC16(TTimberFrm* w) {
     w->Combo_Grade->setCurrentIndex(1);
     w->Option_Dry->setChecked(true);
     w->Edit_Width->setText("50");
@@ -65,45 +64,28 @@ void setMember(TTimberFrm* w) {
 
 } // namespace
 
-TEST_F(FormsTest, TimberWindowStartsReadyAndRunsTheDurationDialogByMode) {
+TEST_F(FormsTest, TimberWindowRunsTheDurationDialogByMode) {
     TTimberFrm* w = Forms.TimberFrm;
-    EXPECT_EQ(w->windowTitle(), QStringLiteral("Timber"));
-    EXPECT_TRUE(w->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    EXPECT_EQ(w->Combo_Grade->count(), 26);
-    EXPECT_EQ(w->Combo_Grade->currentText(), QStringLiteral("   C14"));
-    EXPECT_TRUE(w->Option_Single->isChecked() && w->Option_Wet->isChecked() && w->Option_Major->isChecked());
-    EXPECT_EQ(w->lbl_BendStress->text(), QStringLiteral("4.10"));
-    EXPECT_EQ(w->lbl_K1->text(), QStringLiteral("1.02"));
-    EXPECT_EQ(w->cmd_AxialCap->text(), QStringLiteral("Axial Capacity about x-x"));
+    setC16(w);
+    EXPECT_EQ(w->lbl_Eb->text() + w->lbl_K2E->text(), QStringLiteral("58001.0"));
 
-    setMember(w);
-    EXPECT_EQ(w->lbl_Eb->text(), QStringLiteral("5800"));
-    EXPECT_EQ(w->lbl_K2E->text(), QStringLiteral("1.0"));
-    w->Option_Minor->setChecked(true);
-    EXPECT_EQ(w->cmd_BendCap->text(), QStringLiteral("Bending Capacity about y-y"));
-    w->Option_Major->setChecked(true);
-
-    // Bending: only the bending group, no loads, OK at the narrow place.
-    bool bendingOnly = false, loadsHidden = false;
+    bool bendingOnly = false;
     int okLeft = 0;
     ASSERT_TRUE(pressAnswering(w->cmd_BendCap, [&](TDurationFrm* d) {
-        bendingOnly = d->GroupBending->isEnabled() && !d->GroupAxial->isEnabled();
-        loadsHidden = d->Edit_Axial->isHidden() && d->Label_Comb1->isHidden();
+        bendingOnly =
+            d->GroupBending->isEnabled() && !d->GroupAxial->isEnabled() && d->Edit_Axial->isHidden();
         okLeft = d->cmd_OK->x();
         answerOK(d);
     }));
     EXPECT_TRUE(bendingOnly);
-    EXPECT_TRUE(loadsHidden);
     EXPECT_EQ(okLeft, Forms.DurationFrm->Panel3->width());
     EXPECT_TRUE(lines(w->List_Results).contains("  Permissible Bending Moment = 1.50 kN-m"));
     EXPECT_EQ(w->lbl_K3b->text(), QStringLiteral("1.40"));
 
-    // Combined: both groups and the loads. The strut's Wall option; a load that is no number is
-    // refused and the dialog stays for a second answer.
+    // Combined: a load that is no number is refused and the dialog stays for a second answer.
     std::vector<std::string> refused;
     bool stayed = false;
     ASSERT_TRUE(pressAnswering(w->cmd_Comb, [&](TDurationFrm* d) {
-        EXPECT_TRUE(d->GroupAxial->isEnabled() && d->GroupBending->isEnabled() && d->Edit_Axial->isVisible());
         d->axialOptions[5]->setChecked(true);
         EXPECT_EQ(d->lbl_AxK3->text(), QStringLiteral("1.50"));
         answerOK(d, "0.5", "10kN");
@@ -116,41 +98,21 @@ TEST_F(FormsTest, TimberWindowStartsReadyAndRunsTheDurationDialogByMode) {
     EXPECT_TRUE(stayed);
     EXPECT_EQ(w->List_Results->count(), 78);
     EXPECT_TRUE(lines(w->List_Sum).contains("  Combined Loading OK"));
-    EXPECT_EQ(w->List_Sum->palette().color(QPalette::Text), QColor(Qt::black));
 
-    // Past the Euler load: red. The close box calculates nothing.
     ASSERT_TRUE(pressAnswering(w->cmd_Comb, [](TDurationFrm* d) { answerOK(d, "0.4", "200"); }));
-    EXPECT_TRUE(lines(w->List_Sum).contains("  Combined Loading Too High"));
     EXPECT_EQ(w->List_Sum->palette().color(QPalette::Text), QColor(Qt::red));
     const QStringList before = lines(w->List_Results);
-    ASSERT_TRUE(pressAnswering(w->cmd_AxialCap, [](TDurationFrm* d) { d->reject(); }));
+    ASSERT_TRUE(pressAnswering(w->cmd_AxialCap, [](TDurationFrm* d) { d->reject(); })); // the close box
     EXPECT_EQ(lines(w->List_Results), before);
 
     // Clicking into a size clears every report.
     QMouseEvent press(QEvent::MouseButtonPress, QPointF(2, 2), QPointF(2, 2), Qt::LeftButton, Qt::LeftButton,
                       Qt::NoModifier);
     QCoreApplication::sendEvent(w->Edit_Depth, &press);
-    EXPECT_EQ(w->List_Results->count(), 0);
-    EXPECT_EQ(w->List_Sum->count(), 0);
+    EXPECT_EQ(w->List_Results->count() + w->List_Sum->count(), 0);
 }
 
-TEST_F(FormsTest, TimberWindowStopsBeforeTheDialogOnInputsItCannotUse) {
-    TTimberFrm* w = Forms.TimberFrm;
-    setMember(w);
-    for (auto [edit, text, message] : {std::tuple{w->Edit_Width, "", "Enter value for width"},
-                                       std::tuple{w->Edit_Depth, "-150", "Enter value for depth"},
-                                       std::tuple{w->Edit_Le, "0", "Enter value for effective length"}}) {
-        const QString kept = edit->text();
-        edit->setText(text);
-        dialogs_->clear();
-        EXPECT_FALSE(pressAnswering(w->cmd_Comb, [](TDurationFrm* d) { d->reject(); })) << message;
-        EXPECT_EQ(dialogs_->messages(), std::vector<std::string>{message});
-        EXPECT_EQ(Model.CheckAbortFlag, 1);
-        edit->setText(kept);
-    }
-}
-
-TEST_F(FormsTest, TimberWindowMenuShowsTheHeaderDialogModallyAndCloses) {
+TEST_F(FormsTest, TimberWindowMenuSetsTheHeaderAndPrintsToAPdf) {
     TTimberFrm* w = Forms.TimberFrm;
     bool modal = false;
     QTimer::singleShot(0, [&] {
@@ -159,33 +121,26 @@ TEST_F(FormsTest, TimberWindowMenuShowsTheHeaderDialogModallyAndCloses) {
     });
     w->SetHeader1->trigger();
     EXPECT_TRUE(modal);
-    ShowForm(w);
-    w->Close1->trigger();
-    EXPECT_FALSE(w->isVisible());
-}
 
-TEST_F(FormsTest, TimberWindowPrintsItsPageToAPdf) {
-    TTimberFrm* w = Forms.TimberFrm;
     const std::string pdf = dir_.path("timber.pdf");
     QtPrinter pdfPrinter(pdf);
     Printer* previous = &printer();
     InstallPrinter(&pdfPrinter);
     w->Print1->trigger(); // nothing calculated: nothing printed
     EXPECT_FALSE(std::filesystem::exists(pdf));
-    setMember(w);
+    setC16(w);
     ASSERT_TRUE(pressAnswering(w->cmd_Comb, [](TDurationFrm* d) { answerOK(d, "0.5", "10"); }));
     w->Print1->trigger();
     InstallPrinter(previous);
-    EXPECT_TRUE(dialogs_->shown.empty());
     ASSERT_TRUE(std::filesystem::exists(pdf));
-
     QProcess text;
     text.start(QStringLiteral("pdftotext"), {QString::fromStdString(pdf), QStringLiteral("-")});
     ASSERT_TRUE(text.waitForFinished(20000));
-    const QString out = QString::fromLatin1(text.readAllStandardOutput());
-    EXPECT_TRUE(out.contains(QStringLiteral("K8 = 1.0 (Single)")) ||
-                out.contains(QStringLiteral("K8 = 1.0  (Single)")))
-        << out.toStdString();
-    EXPECT_TRUE(out.contains(QStringLiteral("Permissible Axial Load = 51.87 kN"))) << out.toStdString();
-    EXPECT_TRUE(out.contains(QStringLiteral("Combined Loading Equation = 0.545"))) << out.toStdString();
+    const QString out = QString::fromLatin1(text.readAllStandardOutput()).simplified();
+    for (const char* t : {"KX-Flexor", "K8 = 1.0 (Single)", "Permissible Axial Load = 51.87 kN"})
+        EXPECT_TRUE(out.contains(QString::fromLatin1(t))) << t << "\n" << out.toStdString();
+
+    ShowForm(w);
+    w->Close1->trigger();
+    EXPECT_FALSE(w->isVisible());
 }
