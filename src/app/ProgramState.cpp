@@ -4,6 +4,9 @@
 
 #include <memory>
 
+#include "calculators/Duration.h"
+#include "calculators/KX_Cap.h"
+#include "calculators/Timber.h"
 #include "calculators/Wind.h"
 #include "engine/EngineState.h"
 #include "engine/ResultText.h"
@@ -31,6 +34,9 @@ void ResetProgramState() {
     resetFromBlank(OldUnitFactors);
     ResetPreferencesState();
     resetFromBlank(WindState);
+    resetFromBlank(KX_Cap::Cap);
+    resetFromBlank(Timber::Calc);
+    resetFromBlank(Duration::Dlg);
 }
 
 } // namespace kx
