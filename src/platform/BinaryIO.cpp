@@ -1,6 +1,7 @@
 // Little-endian binary images and the file operations, with the program's I/O error texts.
 #include "platform/BinaryIO.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
@@ -197,21 +198,17 @@ RegularFileReader::RegularFileReader(const std::string& path) {
 RegularFileReader::~RegularFileReader() { ::close(fd_); }
 
 void RegularFileReader::readInto(std::vector<std::uint8_t>& out, std::size_t n) {
-    const std::size_t start = out.size();
-    out.resize(start + n);
-    std::size_t done = 0;
-    while (done < n) {
-        const ssize_t got = ::read(fd_, out.data() + start + done, n - done);
+    std::uint8_t chunk[65536];
+    while (n > 0) {
+        const ssize_t got = ::read(fd_, chunk, std::min(n, sizeof chunk));
         if (got < 0) {
             if (errno == EINTR) continue;
-            const int err = errno;
-            out.resize(start + done);
-            ThrowSystemIoError(err);
+            ThrowSystemIoError(errno);
         }
         if (got == 0) break;
-        done += static_cast<std::size_t>(got);
+        out.insert(out.end(), chunk, chunk + got);
+        n -= static_cast<std::size_t>(got);
     }
-    out.resize(start + done);
 }
 
 void WriteFileDirect(const std::string& path, const std::vector<std::uint8_t>& bytes) {

@@ -126,6 +126,7 @@ void ReadBeamFile(const std::string& path, const std::function<void()>& beforeTa
     const std::size_t largest = KxfLargestFileSize();
     const std::string tooLong = "the file is longer than " + std::to_string(largest) + " bytes";
     if (file.size() > largest) throw KxfFileError(tooLong);
+    image.reserve(static_cast<std::size_t>(file.size()) + 1);
     file.readInto(image, largest + 1 - image.size());
     if (image.size() > largest) throw KxfFileError(tooLong);
     ReadKxfFile(image, ProgramKxfVars(), beforeTaking);

@@ -549,7 +549,10 @@ std::vector<std::uint8_t> WriteKxfFile() { return WriteKxfFile(ProgramKxfVars())
 void ReadKxfFile(const std::vector<std::uint8_t>& image, const KxfVars& v,
                  const std::function<void()>& beforeTaking) {
     // Every read starts from a blank copy, so nothing an earlier file left can be judged or taken.
-    const auto scratch = std::make_unique<KxfScratch>();
+    // The copy is kept and blanked in place: fresh memory of its size costs more than clearing it.
+    static const std::unique_ptr<KxfScratch> scratch = std::make_unique<KxfScratch>();
+    std::destroy_at(scratch.get());
+    std::construct_at(scratch.get());
     const KxfVars s = scratch->vars();
     KxfReader reader(image);
     try {
