@@ -427,9 +427,9 @@ public:
             in(m_.SupportType[k], supNone, supCouplerMid, "SupportType");
         for (int lc = 1; lc <= kMaxLoadcases; ++lc)
             need(isFlag01(m_.CaseHasLoads[lc]), "CaseHasLoads is not 0 or 1");
-        // Open counts the failures afresh, so the stored count need only be sane. One analysis
-        // gives at most 6 (two kinds of check in each of three member checks); the bound leaves
-        // room for files saved again by builds whose Open added to the stored count.
+        // Open counts the failures afresh, so the stored count need only be sane: an analysis
+        // gives 0 to -6 (two kinds of check in each of three member checks), and the bound is
+        // generous so that a file whose count grew with each Open and Save still opens.
         for (int lc = 1; lc <= kMaxLoadcases; ++lc)
             in(e_.CaseCheckFailures[lc], kKxfLowestCheckFailures, 0, "CaseCheckFailures");
         for (int lc = 0; lc <= kMaxLoadcases; ++lc)

@@ -47,7 +47,7 @@ inline constexpr std::size_t kKxfFixedHeadSize = 7631;
 inline constexpr std::size_t kKxfVersionFieldSize = 26;
 // Copies of FileTag that close every file.
 inline constexpr int kKxfTrailerCopies = 100;
-// Stored failure counts lie in this range (see the content check).
+// The lowest member-check failure count of a loadcase that a beam file may hold; the highest is 0.
 inline constexpr int kKxfLowestCheckFailures = -500;
 
 // The size of the largest beam file, worked out from its fields: five loadcases, 25 spans, 200
