@@ -30,6 +30,11 @@ protected:
     }
 };
 
+class CancellingPrinter : public RecordingPrinter {
+public:
+    void BeginDoc() override { throw PrintCancelled(); }
+};
+
 QString RunTool(const QString& program, const QStringList& args) {
     QProcess p;
     p.start(program, args);
@@ -103,11 +108,21 @@ TEST_F(PrintFrmTest, OkPrintsTheTickedSectionsThenHidesAndTheTicksLast) {
     frm().hide();
 }
 
-TEST_F(PrintFrmTest, AFailingPrintShowsItsErrorAbandonsTheJobAndKeepsTheWindow) {
+TEST_F(PrintFrmTest, ACancelEndsQuietlyAndAFailureShowsItsErrorBothKeepingTheWindow) {
     kx::test::AnalyseBeamB();
-    Txt.MaximaLines[0] = "x";
     frm().show();
     frm().Check_Beam->setChecked(true);
+    RecordingPrinter& recording = recorder();
+    {
+        CancellingPrinter cancelling;
+        InstallPrinter(&cancelling);
+        frm().Cmd_OK->click();
+        InstallPrinter(&recording);
+    }
+    EXPECT_TRUE(frm().isVisible());
+    EXPECT_TRUE(dialogs_->shown.empty()) << "no error box for a cancel";
+
+    Txt.MaximaLines[0] = "x";
     frm().Cmd_OK->click();
     EXPECT_TRUE(frm().isVisible());
     EXPECT_TRUE(recorder().aborted);
