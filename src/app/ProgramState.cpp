@@ -12,6 +12,7 @@
 #include "engine/ResultText.h"
 #include "foundation/Preferences.h"
 #include "foundation/SharedModel.h"
+#include "input/LoadData.h"
 #include "window/DrawingState.h"
 
 namespace kx {
@@ -32,6 +33,7 @@ void ResetProgramState() {
     resetFromBlank(Txt);
     resetFromBlank(Drawing);
     resetFromBlank(OldUnitFactors);
+    resetFromBlank(LoadDataVars);
     ResetPreferencesState();
     resetFromBlank(WindState);
     resetFromBlank(KX_Cap::Cap);
