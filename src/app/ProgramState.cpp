@@ -8,6 +8,7 @@
 #include "engine/ResultText.h"
 #include "foundation/Preferences.h"
 #include "foundation/SharedModel.h"
+#include "input/KX_Beam.h"
 #include "window/DrawingState.h"
 
 namespace kx {
@@ -28,6 +29,7 @@ void ResetProgramState() {
     resetFromBlank(Txt);
     resetFromBlank(Drawing);
     resetFromBlank(OldUnitFactors);
+    resetFromBlank(BeamFormVars);
     ResetPreferencesState();
 }
 
