@@ -313,6 +313,7 @@ TEST_F(BeamForm, EachRefusalShowsItsMessageInOrderAndChangesNothingCommitted) {
     f.Grid_Spans.SetCell(3, 1, "4");
     f.Grid_Spans.SetCell(1, 1, "");
     refused({beammsg::kLHCantileverLength});
+    EXPECT_EQ(BeamFormVars.BeamInputError, 1);
     f.Grid_Spans.SetCell(1, 1, "1.5");
     f.Check_RHF = false;
     f.Check_RHC = true;
@@ -340,6 +341,9 @@ TEST_F(BeamForm, EachRefusalShowsItsMessageInOrderAndChangesNothingCommitted) {
     EXPECT_TRUE(Commit());
     EXPECT_EQ(Model.SteelSectionFlag, 0); // timber is not checked as steel
     EXPECT_EQ(Model.TimberPermShearSaved, 6192.05f);
+    ResetProgramState();
+    EXPECT_EQ(BeamFormVars.BeamInputError, 0);
+    EXPECT_TRUE(BeamFormVars.BeamMessage.empty());
 }
 
 TEST_F(BeamForm, CommitClearsTheResultsOfTheBeamAnalysedBefore) {
@@ -406,18 +410,15 @@ TEST_F(BeamForm, SpansGridFollowsTheCountAndTheCantilevers) {
     EXPECT_FALSE(f.Check_LHF);
     EXPECT_EQ(Work.WorkSupportType[0], supFixed);
 
-    // RHC gets a last column " RHC".
+    // RHC gets a last column " RHC"; the member grid marks which members exist.
     f.Check_RHC = true;
     CantileverClicked(f, false, pic);
     EXPECT_EQ(f.Grid_Spans.Cell(4, 0), " RHC");
-
-    // Member grid rows 1 and 2 follow the typing.
-    Type(2, "1.5");
-    EXPECT_EQ(f.Grid_SpanData.Cell(2, 1), " Yes");
-    EXPECT_EQ(f.Grid_SpanData.Cell(2, 2), "1500.0");
-    EXPECT_EQ(f.Grid_SpanData.Cell(1, 1), " Yes");
-    EXPECT_EQ(f.Grid_SpanData.Cell(4, 1), " No");
-    EXPECT_EQ(f.Grid_SpanData.Cell(27, 1), " Yes");
+    Type(4, "2");
+    const std::vector<std::string> exists = {f.Grid_SpanData.Cell(1, 1), f.Grid_SpanData.Cell(3, 1),
+                                             f.Grid_SpanData.Cell(4, 1), f.Grid_SpanData.Cell(27, 1)};
+    EXPECT_EQ(exists, (std::vector<std::string>{" Yes", " Yes", " No", " Yes"}));
+    EXPECT_EQ(f.Grid_SpanData.Cell(27, 2), "2000.0");
 }
 
 TEST_F(BeamForm, TypedSpanCountIsHeldToTheSpinnersRange) {

@@ -172,17 +172,13 @@ TEST_F(BeamWindow, TypedLengthsFollowTheCantileverTicksAndFillTheMemberGrid) {
     EXPECT_EQ(cell(w->Grid_Spans, 1, 1), "3.000");
     EXPECT_EQ(Work.WorkSupportType[0], supFixedEnd);
 
-    // Forkheads: all codes 3 but the fixed end; the coupler boxes are refused with a message.
+    // Forkheads refuse a coupler box ticked afterwards.
     w->Option_Forkhead->click();
     EXPECT_EQ(Work.WorkSupportType[1], supForkhead);
-    EXPECT_EQ(Work.WorkSupportType[0], supFixedEnd);
     w->Frame_Couplers->show();
     w->Check_RH_End_Sup->click();
     EXPECT_FALSE(w->Check_RH_End_Sup->isChecked());
     EXPECT_EQ(dialogs_->messages(), std::vector<std::string>{beammsg::kCouplerWithForkheads});
-    w->Option_Check->click();
-    EXPECT_TRUE(w->Option_None->isChecked());
-    EXPECT_EQ(dialogs_->messages().back(), beammsg::kNoCheckWithForkheads);
 }
 
 TEST_F(BeamWindow, SpanCountTypedBeyondTheSpinnerIsHeldToIt) {
