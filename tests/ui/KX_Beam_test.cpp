@@ -25,6 +25,8 @@
 #include "input/ui/LoadData.h"
 #include "platform/QtDialogs.h"
 #include "window/FileCommands.h"
+#include "window/IndexJobs.h"
+#include "window/ui/Index.h"
 
 using namespace kx;
 
@@ -247,6 +249,38 @@ TEST_F(BeamWindow, NextCommitsAndOpensTheLoadFormCancelRestoresNewResets) {
     RestoreAllInputForms();
     EXPECT_EQ(cell(w->Grid_Spans, 1, 1), "2.500");
     EXPECT_EQ(cell(w->Grid_Spans, 2, 1), "3.500");
+}
+
+TEST_F(BeamWindow, ShowingDisablesSavingAndACommitClearsTheAnalysisShown) {
+    TempDir jobs;
+    kxtest::WriteJob(kxtest::JobC(), jobs.path("c.kxf"));
+    TIndexFrm* index = Forms.IndexFrm;
+    w->hide();
+    dialogs_->fileAnswers.push_back(jobs.path("c.kxf"));
+    index->Open1->trigger();
+    ASSERT_EQ(Model.AnalysedFlag, 1);
+    ASSERT_GT(index->List_Results->count(), 0);
+    ASSERT_TRUE(index->Save1->isEnabled() && index->SaveAs1->isEnabled() && index->Print1->isEnabled());
+
+    // Input > Beam: the restored beam, and the job cannot be saved while it is edited.
+    index->Beam1->trigger();
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_FALSE(index->Save1->isEnabled());
+    EXPECT_FALSE(index->SaveAs1->isEnabled());
+    EXPECT_EQ(cell(w->Grid_Spans, 1, 1), "4.000");
+    EXPECT_TRUE(w->Check_LHF->isChecked() && w->Check_RHF->isChecked());
+
+    w->Option_Vert_Fixed->click(); // the job's interior entries hold no support kind
+    w->cmdNext->click();
+    EXPECT_TRUE(dialogs_->messages().empty());
+    EXPECT_FALSE(w->isVisible());
+    EXPECT_EQ(Model.AnalysedFlag, 0);
+    EXPECT_EQ(index->List_Results->count(), 0);
+    EXPECT_EQ(index->List_CaseResults->count(), 0);
+    EXPECT_FALSE(index->Print1->isEnabled());
+    EXPECT_FALSE(index->Save1->isEnabled());
+    EXPECT_EQ(Model.SupportType[0], supFixedEnd);
+    EXPECT_EQ(Model.SupportType[1], supFixed);
 }
 
 TEST_F(BeamWindow, SketchIsPaintedOnItsOwnPicture) {

@@ -157,37 +157,9 @@ public:
     }
 };
 
-// Where the main window takes part in the form's show and commit. TEMPORARY until the main
-// window lands: it has no save items or result lists yet.
-class NoMainWindow : public FileCommandsHost {
-public:
-    void EmptyResultLists() override {}
-    void ShowCaseSelector() override {}
-    void ResetImageRect() override {}
-    void FillImageBlack() override {}
-    void EnableFileMenus() override {}
-    void SetCaseSelection(const std::string&, const std::string&) override {}
-    void SetShownCase(int) override {}
-    void DrawLoads() override {}
-    void DrawBeam() override {}
-    void DrawDiagrams() override {}
-    void ShowCaseResults() override {}
-    void FillResultsList() override {}
-    void ShowEnvelopeResults() override {}
-    void EnableCaseSelector(int) override {}
-    void HideInputForms() override {}
-    void SetCaption(const std::string&) override {}
-    void DisableFileMenus() override {}
-    void ResetInputForms() override {}
-    void ClearResultLists() override {}
-    void TileDefault() override {}
-    void RestoreInputForms() override {}
-};
-void disableMainSaveItems() {}
-FileCommandsHost& mainWindowHost() {
-    static NoMainWindow host;
-    return host;
-}
+// Where the main window takes part in the form's show and commit.
+void disableMainSaveItems() { Forms.IndexFrm->DisableSaveItems(); }
+FileCommandsHost& mainWindowHost() { return *Forms.IndexFrm; }
 
 } // namespace
 
@@ -241,6 +213,9 @@ TKX_BeamFrm::TKX_BeamFrm(QWidget* parent) : QMainWindow(parent) {
     Grid_Spans = stringGrid(client, "Grid_Spans", 2, 2);
     Grid_Spans->setGeometry(12, 88, 753, 50);
     Grid_Spans->setItemDelegate(new LiveCellDelegate(Grid_Spans));
+    // Typing into a cell starts editing it, as in the grid the form was designed with.
+    Grid_Spans->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked |
+                                QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
 
     GroupSpans = group(client, "GroupSpans", " Spans ", 12, 146, 150, 92);
     Check_LHC = check(GroupSpans, "Check_LHC", "LHC", 10, 22, 60);
