@@ -214,8 +214,8 @@ TKX_BeamFrm::TKX_BeamFrm(QWidget* parent) : QMainWindow(parent) {
     Grid_Spans->setGeometry(12, 88, 753, 50);
     Grid_Spans->setItemDelegate(new LiveCellDelegate(Grid_Spans));
     // Typing into a cell starts editing it, as in the grid the form was designed with.
-    Grid_Spans->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked |
-                                QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
+    Grid_Spans->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                                QAbstractItemView::AnyKeyPressed);
 
     GroupSpans = group(client, "GroupSpans", " Spans ", 12, 146, 150, 92);
     Check_LHC = check(GroupSpans, "Check_LHC", "LHC", 10, 22, 60);
