@@ -3,8 +3,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QTableWidget>
 
@@ -20,20 +18,6 @@ namespace {
 
 class BeamFormReal : public RealWindowTest {
 protected:
-    // Picks a menu item the way a user does: the menu bar's title, then the item.
-    void pick(QMainWindow* w, const char* menu, QAction* item) {
-        QMenuBar* bar = w->menuBar();
-        QAction* title = nullptr;
-        for (QAction* a : bar->actions())
-            if (a->text() == QString::fromLatin1(menu)) title = a;
-        ASSERT_NE(title, nullptr) << menu;
-        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(title).center());
-        settle();
-        QMenu* popup = title->menu();
-        ASSERT_TRUE(popup->isVisible()) << menu;
-        QTest::mouseClick(popup, Qt::LeftButton, {}, popup->actionGeometry(item).center());
-        settle();
-    }
     // Keys typed where the keyboard's focus is, then Enter.
     void typeAndEnter(const QString& text) {
         for (QChar ch : text)
