@@ -572,12 +572,13 @@ void TKX_BeamFrm::cmdNextClick() {
     Guard([this] {
         BeamFormControls f = Controls();
         bool committed = false;
-        struct Shown {
-            TKX_BeamFrm* w;
-            BeamFormControls& f;
-            ~Shown() { w->ShowControls(f); }
-        } shown{this, f};
-        committed = CommitBeamData(f, mainWindowHost(), *Forms.LoadDataFrm);
+        try {
+            committed = CommitBeamData(f, mainWindowHost(), *Forms.LoadDataFrm);
+        } catch (...) {
+            ShowControls(f); // what the steps did to the form stays
+            throw;
+        }
+        ShowControls(f);
         if (!committed) return;
         hide();
         ShowForm(Widget(Forms.LoadDataFrm));
