@@ -171,6 +171,43 @@ TEST_F(ScreenDiagramsTest, EachLoadcaseAloneWithItsOwnLabels) {
     EXPECT_TRUE(HasTextAt(two, "24.0 kN", {8, 181}));
 }
 
+// A 10 kN load on the tip of a 1000 mm cantilever over a pinned 4000 mm span: root shear 10 kN,
+// root moment 10 kN-m, reactions 12.5 kN and -2.5 kN, tip sag Pa^2(L + a)/3EI = 0.794 mm, the span
+// lifting (by at most PaL^2/(9 sqrt3 EI) = 0.489 mm).
+TEST_F(ScreenDiagramsTest, CantileverLabels) {
+    CommitAndAnalyse(BeamBuilder().LHCantilever(1000).Spans({4000}).Point(1, 0, 10000));
+    Show(1);
+    RecordingCanvas lh = Diagrams();
+    EXPECT_TRUE(HasText(lh, "-10.0 kN", {290, 262}, colors::Aqua)); // at the root, column 310
+    EXPECT_TRUE(HasText(lh, "2.50 kN", {290, 182}, colors::Yellow));
+    EXPECT_TRUE(HasText(lh, "2.50 kN", {930, 182}, colors::Yellow));
+    EXPECT_TRUE(HasText(lh, "-10.00 kN-m", {290, 382}, colors::Aqua));
+    EXPECT_TRUE(HasText(lh, "-0.794 mm", {130, 496}, colors::Aqua));
+    EXPECT_TRUE(HasTextAt(lh, "-0.794 mm", {8, 481}));
+    int spanLift = 0; // the span's label, yellow above its rising curve, at mid-span (column 630)
+    for (const auto& t : TextsOf(lh, colors::Yellow))
+        spanLift += t.x1 == 610 && t.y1 < 421 && t.text.starts_with("0.48");
+    EXPECT_EQ(spanLift, 1);
+    EXPECT_TRUE(HasText(lh, "12.50 kN", {290, 125}, colors::Yellow));
+    EXPECT_TRUE(HasText(lh, "-2.500 kN", {930, 125}, colors::Red));
+    // The span's moment is linear (no peak of its own) and 0 at the far end: neither is labelled.
+    int kNm = 0;
+    for (const auto& t : lh.texts())
+        kNm += t.text.ends_with("kN-m") && t.x1 > 8;
+    EXPECT_EQ(kNm, 1);
+
+    CommitAndAnalyse(BeamBuilder().Spans({4000}).RHCantilever(1000).Point(1, 5000, 10000));
+    Show(1);
+    Eng.CantileverLength[1][0] = 1000; // a stale length of a cantilever this loadcase does not have
+    RecordingCanvas rh = Diagrams();
+    EXPECT_TRUE(HasText(rh, "-2.50 kN", {130, 235}, colors::Aqua)) << "labels start at the LH end";
+    EXPECT_TRUE(HasText(rh, "10.0 kN", {770, 155}, colors::Yellow));
+    EXPECT_TRUE(HasText(rh, "-10.00 kN-m", {770, 382}, colors::Aqua));
+    EXPECT_TRUE(HasText(rh, "-0.794 mm", {930, 496}, colors::Aqua));
+    EXPECT_TRUE(HasText(rh, "-2.500 kN", {130, 125}, colors::Red));
+    EXPECT_TRUE(HasText(rh, "12.50 kN", {770, 125}, colors::Yellow));
+}
+
 TEST_F(ScreenDiagramsTest, EnvelopeReactionsSkipReleasedSupports) {
     BeamC();
     Show(0);
