@@ -116,13 +116,6 @@ void FillProfile(int lc, Profile& p) {
     }
 }
 
-// "(" + v + ")", built in place: the operator form trips a false alarm of GCC 12 at -O3.
-std::string Bracketed(std::string v) {
-    v.insert(v.begin(), '(');
-    v.push_back(')');
-    return v;
-}
-
 std::string Factored(const std::string& value, float LF) {
     return Model.FactoredLoadsFlag == 1 ? value + " x " + SigFig3Dec3(LF) : value;
 }
@@ -140,9 +133,9 @@ void DrawRateLabels(Canvas& c, const DrawingFrame& f, int lc) {
                       Factored(SigFig3Dec3(s[usW2] / udl), s[usLF2]));
         c.SetFontColor(colors::White);
         if (s[usW1Sum] != 0 && s[usW1Sum] != s[usW1])
-            c.TextOut(x1 - 12, 3, Bracketed(SigFig3Dec3(s[usW1Sum] / udl)));
+            c.TextOut(x1 - 12, 3, "(" + SigFig3Dec3(s[usW1Sum] / udl) + ")");
         if (s[usW2Sum] != 0 && s[usW2Sum] != s[usW2])
-            c.TextOut(x2 - 12, 3, Bracketed(SigFig3Dec3(s[usW2Sum] / udl)));
+            c.TextOut(x2 - 12, 3, "(" + SigFig3Dec3(s[usW2Sum] / udl) + ")");
     }
 }
 
