@@ -4,6 +4,10 @@
 
 #include <memory>
 
+#include "calculators/Duration.h"
+#include "calculators/KX_Cap.h"
+#include "calculators/Timber.h"
+#include "calculators/Wind.h"
 #include "engine/EngineState.h"
 #include "engine/ResultText.h"
 #include "foundation/Preferences.h"
@@ -29,6 +33,10 @@ void ResetProgramState() {
     resetFromBlank(Drawing);
     resetFromBlank(OldUnitFactors);
     ResetPreferencesState();
+    resetFromBlank(WindState);
+    resetFromBlank(KX_Cap::Cap);
+    resetFromBlank(Timber::Calc);
+    resetFromBlank(Duration::Dlg);
 }
 
 } // namespace kx
