@@ -2,11 +2,7 @@
 // loadcases of a 20-span beam with both cantilevers at 200 intervals, on a canvas that only counts.
 #include <benchmark/benchmark.h>
 
-#include <random>
-
-#include "../tests/engine/BeamBuilder.h"
-#include "engine/AnalyseBeam.h"
-#include "foundation/Units.h"
+#include "DrawingBenchJob.h"
 #include "platform/Canvas.h"
 #include "platform/Dialogs.h"
 #include "window/BeamSketch.h"
@@ -38,37 +34,10 @@ public:
     long lines = 0, texts = 0;
 };
 
-// 20 spans of 2.5 to 6 m with cantilevers of 1.5 and 1.2 m; in each of five loadcases 25 point
-// loads and 25 trapezoids, analysed at 200 intervals per member.
-void AnalyseTwentySpans() {
-    std::mt19937 random(5975u);
-    std::uniform_real_distribution<float> unit(0, 1);
-    std::vector<double> spans;
-    double length = 1500 + 1200;
-    for (int i = 0; i < 20; ++i) {
-        spans.push_back(2500 + 3500 * unit(random));
-        length += spans.back();
-    }
-    test::BeamBuilder b;
-    b.LHCantilever(1500).Spans(spans).RHCantilever(1200);
-    for (int lc = 1; lc <= kMaxLoadcases; ++lc)
-        for (int i = 0; i < 25; ++i) {
-            const float cover = (0.05f + 0.2f * unit(random)) * static_cast<float>(length);
-            const float at = unit(random) * (static_cast<float>(length) - cover);
-            b.Point(lc, at + cover / 2, 1000 + 9000 * unit(random), 1.2f);
-            b.Distributed(lc, at, 1 + 9 * unit(random), 1 + 9 * unit(random), cover, 1.4f);
-        }
-    b.Commit();
-    SetDefaultUnits(Model);
-    Model.AnySpanIntervals = 1; // the finest resolution, whatever the spans
-    NullAnalysisHost host;
-    AnalyseBeam(host);
-}
-
 void BM_DrawAllLoadcases(benchmark::State& state) {
     ScopedScriptedDialogs dialogs;
-    AnalyseTwentySpans();
-    const DrawingFrame frame{1278, 980, 300};
+    bench::AnalyseTwentySpans();
+    const DrawingFrame frame = bench::kDrawingFrame;
     CountingCanvas c;
     for (auto _ : state) {
         Model.ShownCaseMode = 1;
