@@ -7,6 +7,7 @@
 #include <string>
 
 #include "engine/EngineState.h"
+#include "engine/Extremes.h"
 #include "foundation/SharedModel.h"
 #include "foundation/SigFig.h"
 #include "window/DrawingScale.h"
@@ -216,15 +217,7 @@ void Reactions(Canvas& c, const DrawingFrame& f, int lc, int mode) {
         c.SetFontColor(colors::White);
         c.TextOut(5, 115, "Reactions");
     }
-    // Largest and smallest reaction of each support over the loadcases in which it held; every
-    // call redoes it, so repeated calls leave the tables as they are.
-    for (int l = 1; l <= Model.LoadcaseCount; ++l)
-        for (int k = 1; k <= supports; ++k) {
-            if (Eng.ReleasedSupport[l][k] == -1) continue;
-            const float r = static_cast<float>(Eng.SupportReaction[l][k]);
-            if (r > Eng.SupportWorkValues[k]) Eng.SupportWorkValues[k] = r;
-            if (r < Eng.MinSupportReaction[k]) Eng.MinSupportReaction[k] = r;
-        }
+    EnvelopeSupportReactions();
     if (mode != 1) return;
     for (int k = 1; k <= supports; ++k) {
         if (Eng.SupportWorkValues[k] > -1e-5f) {
