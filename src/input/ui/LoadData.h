@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <functional>
 
+#include "input/KX_Beam.h"
 #include "input/LoadData.h"
 
 class QButtonGroup;
@@ -47,7 +48,7 @@ struct TLoadRow {
     QCheckBox* Check = nullptr;
 };
 
-class TLoadDataFrm : public QWidget {
+class TLoadDataFrm : public QWidget, public BeamCommitLoadForm {
     Q_OBJECT
 public:
     explicit TLoadDataFrm(QWidget* parent = nullptr);
@@ -107,10 +108,10 @@ public:
     void RestoreCommittedLoads();
 
     // What the beam commit does to this form.
-    void SetSelfWeightFactorText(const std::string& text);
+    void SetSelfWeightFactorText(const std::string& text) override;
     // Frame_SWt shown; or hidden with Check_Swt unticked through its handler.
-    void ShowSelfWeightFrame(bool shown);
-    void DrawLoadFormBeam();
+    void ShowSelfWeightFrame(bool shown) override;
+    void DrawLoadFormBeam() override;
 
 protected:
     void showEvent(QShowEvent* e) override;
