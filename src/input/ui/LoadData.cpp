@@ -22,6 +22,7 @@
 #include "app/Forms.h"
 #include "engine/AnalyseBeam.h"
 #include "foundation/ui/Windows.h"
+#include "input/ui/Span.h"
 #include "platform/Guard.h"
 #include "platform/QtCanvas.h"
 #include "platform/QtDialogs.h"
@@ -108,6 +109,19 @@ void setType(const TLoadRow& r, bool point, bool udl) {
     r.OptionP->setChecked(point);
     r.OptionUDL->setChecked(udl && !point);
     r.Type->setExclusive(true);
+}
+
+// The span form's sketch drawn and its current span marked, after the form's own show handler has
+// cleared the picture. The span form's window carries these two steps on its Image_Spans; until
+// it does there is no sketch to draw.
+template <class SpanForm> void drawSpanSketch(SpanForm* form) {
+    if constexpr (requires {
+                      form->DrawSpanSketch();
+                      form->HighlightCurrentSpan();
+                  }) {
+        form->DrawSpanSketch();
+        form->HighlightCurrentSpan();
+    }
 }
 
 } // namespace
@@ -466,7 +480,7 @@ void GoOnFromLoads(LoadRoute route) {
     case LoadRoute::CantLH: ShowForm(Widget(Forms.CantLHFrm)); break;
     case LoadRoute::Span:
         ShowForm(Widget(Forms.SpanFrm));
-        // The span form draws its sketch and marks the current span itself once it has them.
+        drawSpanSketch(Forms.SpanFrm);
         break;
     }
 }
