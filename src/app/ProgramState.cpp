@@ -12,8 +12,8 @@
 #include "engine/ResultText.h"
 #include "foundation/Preferences.h"
 #include "foundation/SharedModel.h"
-#include "input/LoadData.h"
 #include "input/KX_Beam.h"
+#include "input/LoadData.h"
 #include "window/DrawingState.h"
 
 namespace kx {
