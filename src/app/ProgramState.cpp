@@ -9,6 +9,7 @@
 #include "foundation/Preferences.h"
 #include "foundation/SharedModel.h"
 #include "window/DrawingState.h"
+#include "window/Point.h"
 
 namespace kx {
 
@@ -28,6 +29,7 @@ void ResetProgramState() {
     resetFromBlank(Txt);
     resetFromBlank(Drawing);
     resetFromBlank(OldUnitFactors);
+    resetFromBlank(PointResults);
     ResetPreferencesState();
 }
 
