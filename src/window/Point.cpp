@@ -223,7 +223,12 @@ void BuildPointLines(float x) {
     lines[0] = std::to_string(n + 1);
 }
 
-std::string UnitCaption(const Str10& unit) { return (" " + unit.str()).substr(0, 11); }
+std::string UnitCaption(const Str10& unit) {
+    std::string caption = " ";
+    caption += unit.str();
+    caption.resize(std::min<std::size_t>(caption.size(), 11));
+    return caption;
+}
 
 } // namespace
 
