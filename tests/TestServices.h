@@ -1,7 +1,9 @@
 // The platform services a test run installs for its whole length: messages are recorded, pages are
-// recorded, and nothing waits for a person. Tests that look at messages install their own on top.
+// recorded, the clock is fixed, and nothing waits for a person. Tests that look at messages install
+// their own on top.
 #pragma once
 
+#include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/Printer.h"
 
@@ -10,11 +12,14 @@ namespace kxtest {
 struct TestServices {
     kx::ScriptedDialogs dialogs;
     kx::RecordingPrinter printer;
+    kx::FixedClock clock;
     TestServices() {
         kx::InstallDialogs(&dialogs);
         kx::InstallPrinter(&printer);
+        kx::InstallClock(&clock);
     }
     ~TestServices() {
+        kx::InstallClock(nullptr);
         kx::InstallPrinter(nullptr);
         kx::InstallDialogs(nullptr);
     }

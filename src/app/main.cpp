@@ -5,6 +5,7 @@
 #include "app/ProgramState.h"
 #include "foundation/ui/Unit1.h"
 #include "platform/Dialogs.h"
+#include "platform/QtClock.h"
 #include "platform/QtCursor.h"
 #include "platform/QtDialogs.h"
 #include "platform/QtPrinter.h"
@@ -19,6 +20,8 @@ int main(int argc, char** argv) {
     kx::InstallCursorService(&cursor);
     kx::QtPrinter printer;
     kx::InstallPrinter(&printer);
+    kx::QtClock clock;
+    kx::InstallClock(&clock);
 
     kx::ResetProgramState();
     // The start screen's creation records the start-up directory; the preferences, made third,
@@ -28,6 +31,7 @@ int main(int argc, char** argv) {
     int rc = QApplication::exec();
     kx::DestroyForms();
 
+    kx::InstallClock(nullptr);
     kx::InstallPrinter(nullptr);
     kx::InstallCursorService(nullptr);
     kx::InstallDialogs(nullptr);

@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "platform/BusyCursor.h"
 #include "platform/Errors.h"
 
 namespace kx {
@@ -16,7 +17,10 @@ void RecordingPrinter::BeginDoc() {
 
 void RecordingPrinter::NewPage() {
     if (!printing_) throw std::runtime_error("Printer is not printing");
-    pages.push_back(std::make_unique<RecordingCanvas>());
+    // The next page starts with the pen and font the last one left, as on a real printer.
+    auto next = std::make_unique<RecordingCanvas>(*pages.back());
+    next->items.clear();
+    pages.push_back(std::move(next));
 }
 
 void RecordingPrinter::EndDoc() {
@@ -30,8 +34,8 @@ void RecordingPrinter::Abort() {
     aborted = true;
 }
 
-int RecordingPrinter::PageWidth() const { return static_cast<int>(std::lround(210.0 / 25.4 * dpi_)); }
-int RecordingPrinter::PageHeight() const { return static_cast<int>(std::lround(297.0 / 25.4 * dpi_)); }
+int RecordingPrinter::PageWidth() const { return static_cast<int>(std::lround(210.0 / 25.4 * dpiX_)); }
+int RecordingPrinter::PageHeight() const { return static_cast<int>(std::lround(297.0 / 25.4 * dpiY_)); }
 
 Canvas& RecordingPrinter::canvas() {
     if (pages.empty()) pages.push_back(std::make_unique<RecordingCanvas>());
@@ -54,5 +58,22 @@ Printer& printer() {
 }
 
 void InstallPrinter(Printer* p) { current() = p; }
+
+bool RunPrintJob(Printer& p, const std::function<void()>& pages) {
+    try {
+        p.BeginDoc();
+    } catch (const PrintCancelled&) {
+        return false;
+    }
+    try {
+        BusyCursor busy;
+        pages();
+        p.EndDoc();
+    } catch (...) {
+        p.Abort();
+        throw;
+    }
+    return true;
+}
 
 } // namespace kx

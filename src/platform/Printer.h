@@ -1,14 +1,23 @@
 // The printer: a document of pages drawn on its canvas, and a recording printer for tests.
 #pragma once
 
+#include <functional>
 #include <memory>
+#include <stdexcept>
 #include <vector>
 
 #include "platform/Canvas.h"
 
 namespace kx {
 
-// Positions on a page are printer pixels from the top left of the page.
+// Thrown by BeginDoc when the user cancels the choice of where to print: the job ends quietly.
+class PrintCancelled : public std::runtime_error {
+public:
+    PrintCancelled() : std::runtime_error("Printing cancelled") {}
+};
+
+// Positions on a page are printer pixels from the top left of the page. The canvas keeps its pen
+// and font from one page to the next.
 class Printer {
 public:
     virtual ~Printer() = default;
@@ -29,14 +38,15 @@ public:
 // Keeps each page as a recording canvas; A4 at 600 dots per inch unless told otherwise.
 class RecordingPrinter : public Printer {
 public:
-    explicit RecordingPrinter(int dpi = 600) : dpi_(dpi) {}
+    explicit RecordingPrinter(int dpi = 600) : dpiX_(dpi), dpiY_(dpi) {}
+    RecordingPrinter(int dpiX, int dpiY) : dpiX_(dpiX), dpiY_(dpiY) {}
     void BeginDoc() override;
     void NewPage() override;
     void EndDoc() override;
     void Abort() override;
     int PageNumber() const override { return static_cast<int>(pages.size()); }
-    int DpiX() const override { return dpi_; }
-    int DpiY() const override { return dpi_; }
+    int DpiX() const override { return dpiX_; }
+    int DpiY() const override { return dpiY_; }
     int PageWidth() const override;
     int PageHeight() const override;
     Canvas& canvas() override;
@@ -46,12 +56,18 @@ public:
     bool ended = false, aborted = false;
 
 private:
-    int dpi_;
+    int dpiX_, dpiY_;
     bool printing_ = false;
 };
 
-// The printer in use. Until one is installed, print jobs go to a recording printer.
+// The printer in use. The program installs the system's; a missing one is a fault of start-up.
 Printer& printer();
 void InstallPrinter(Printer* p);
+
+// One print job: begins the document, draws the pages under the hourglass and ends the document.
+// False, with nothing printed, when the user cancels the choice of where to print. When drawing
+// or ending fails the job is abandoned (nothing reaches the printer or the file) and the error
+// goes on to the caller.
+bool RunPrintJob(Printer& p, const std::function<void()>& pages);
 
 } // namespace kx

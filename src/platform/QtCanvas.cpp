@@ -1,6 +1,7 @@
 // QPainter behind the canvas interface: pen, brush and font state as the drawing code expects.
 #include "platform/QtCanvas.h"
 
+#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QImage>
 #include <QPen>
@@ -16,7 +17,7 @@ QColor qc(Color c) { return QColor(c.r, c.g, c.b); }
 } // namespace
 
 QtCanvas::QtCanvas(QPaintDevice* device) : device_(device) {
-    font_.setFamily(QStringLiteral("Arial"));
+    font_.setFamily(FontFamilyFor("Arial"));
     font_.setPointSize(8);
 }
 
@@ -27,6 +28,8 @@ QPainter& QtCanvas::painter() {
     return painter_;
 }
 
+bool QtCanvas::Begin() { return painter().isActive(); }
+
 void QtCanvas::End() {
     if (painter_.isActive()) painter_.end();
 }
@@ -36,7 +39,7 @@ void QtCanvas::Restart(QPaintDevice* device) {
     device_ = device;
 }
 
-void QtCanvas::SetFontName(const std::string& name) { font_.setFamily(ToQt(name)); }
+void QtCanvas::SetFontName(const std::string& name) { font_.setFamily(FontFamilyFor(name)); }
 
 void QtCanvas::SetFontSize(int points) { font_.setPointSize(points > 0 ? points : 1); }
 
@@ -75,6 +78,20 @@ int QtCanvas::TextWidth(const std::string& text) {
 }
 
 int QtCanvas::TextHeight(const std::string&) { return QFontMetrics(deviceFont(), device_).height(); }
+
+QString FontFamilyFor(const std::string& name) {
+    static const struct {
+        const char* face;
+        const char* twin;
+    } kTwins[] = {{"Arial", "Liberation Sans"}, {"Courier", "Liberation Mono"}};
+    const QString family = ToQt(name);
+    for (const auto& t : kTwins) {
+        if (name != t.face) continue;
+        const QString twin = QString::fromLatin1(t.twin);
+        if (!QFontDatabase::hasFamily(family) && QFontDatabase::hasFamily(twin)) return twin;
+    }
+    return family;
+}
 
 QImage MakeScreenImage(int width, int height) {
     QImage img(width, height, QImage::Format_RGB32);

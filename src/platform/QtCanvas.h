@@ -33,6 +33,8 @@ public:
     int TextWidth(const std::string& text) override;
     int TextHeight(const std::string& text) override;
 
+    // Starts painting now rather than at the first drawing call; false when the device refuses.
+    bool Begin();
     // Ends painting (needed before a printer page is finished or an image is read).
     void End();
     // Moves to another device (a printer between documents).
@@ -53,5 +55,10 @@ private:
 
 // A picture for the canvas: an RGB image at the screen's 96 dots per inch.
 QImage MakeScreenImage(int width, int height);
+
+// The font family drawn for a face the program names: "Arial" and "Courier", when the system
+// lacks them, are drawn in their metric twins "Liberation Sans" and "Liberation Mono", so that
+// pictures and reports come out alike on every machine.
+QString FontFamilyFor(const std::string& name);
 
 } // namespace kx

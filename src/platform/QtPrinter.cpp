@@ -1,11 +1,17 @@
-// QPrinter behind the printer interface.
+// QPrinter and QPdfWriter behind the printer interface.
 #include "platform/QtPrinter.h"
 
+#include <QBuffer>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include <filesystem>
+#include <vector>
+
+#include "platform/BinaryIO.h"
 #include "platform/Dialogs.h"
 #include "platform/Errors.h"
 #include "platform/QtCanvas.h"
@@ -14,8 +20,19 @@
 namespace kx {
 
 namespace {
+
 constexpr int kPrinterDpi = 600;
+
+QPageLayout A4Portrait() {
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0));
 }
+
+// A chosen name without an extension gets ".pdf".
+std::string WithPdfExtension(const std::string& path) {
+    return std::filesystem::path(path).extension().empty() ? path + ".pdf" : path;
+}
+
+} // namespace
 
 QtPrinter::QtPrinter(std::string pdfPath) : pdfPath_(std::move(pdfPath)) {}
 
@@ -25,58 +42,87 @@ QtPrinter::~QtPrinter() {
 
 void QtPrinter::BeginDoc() {
     if (printing_) throw std::runtime_error("Printing in progress");
-    printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    printer_->setResolution(kPrinterDpi);
+    release();
     std::string target = pdfPath_;
+    QPrinterInfo info;
     if (target.empty()) {
-        QPrinterInfo info = QPrinterInfo::defaultPrinter();
-        if (!info.isNull()) {
-            printer_->setPrinterName(info.printerName());
-        } else {
+        info = QPrinterInfo::defaultPrinter();
+        if (info.isNull()) {
             auto chosen = dlg().SaveFile("Print to PDF file", "PDF files|*.pdf", "", "report.pdf");
-            if (!chosen) throw std::runtime_error("Printing cancelled");
-            target = *chosen;
+            if (!chosen || chosen->empty()) throw PrintCancelled();
+            target = WithPdfExtension(*chosen);
         }
     }
     if (!target.empty()) {
-        printer_->setOutputFormat(QPrinter::PdfFormat);
-        printer_->setOutputFileName(QString::fromLocal8Bit(target.c_str()));
+        // The document is kept in memory and written out whole when it ends.
+        buffer_ = std::make_unique<QBuffer>();
+        buffer_->open(QIODevice::WriteOnly);
+        pdf_ = std::make_unique<QPdfWriter>(buffer_.get());
+        pdf_->setResolution(kPrinterDpi);
+        pdf_->setPageLayout(A4Portrait());
+        pdf_->setCreator(ToQt(kAppTitle));
+        device_ = pdf_.get();
+    } else {
+        printer_ = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+        printer_->setResolution(kPrinterDpi);
+        printer_->setPageLayout(A4Portrait());
+        printer_->setFullPage(true);
+        device_ = printer_.get();
     }
-    printer_->setPageLayout(
-        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
-    printer_->setFullPage(true);
-    canvas_ = std::make_unique<QtCanvas>(printer_.get());
+    canvas_ = std::make_unique<QtCanvas>(device_);
+    if (!canvas_->Begin()) {
+        release();
+        throw std::runtime_error("The printer cannot be started");
+    }
+    target_ = target;
     page_ = 1;
     printing_ = true;
 }
 
 void QtPrinter::NewPage() {
     if (!printing_) throw std::runtime_error("Printer is not printing");
-    printer_->newPage();
+    if (!device_->newPage()) throw std::runtime_error("The printer cannot start a new page");
     ++page_;
 }
 
 void QtPrinter::EndDoc() {
     if (!printing_) throw std::runtime_error("Printer is not printing");
-    canvas_->End();
     printing_ = false;
+    canvas_->End();
+    if (!target_.empty()) {
+        const QByteArray& bytes = buffer_->data();
+        std::vector<std::uint8_t> image(bytes.begin(), bytes.end());
+        release();
+        WriteFileReplacing(target_, image);
+    } else {
+        release();
+    }
 }
 
 void QtPrinter::Abort() {
-    if (printer_) printer_->abort();
-    if (canvas_) canvas_->End();
+    if (printer_ && printing_) printer_->abort();
     printing_ = false;
+    release();
 }
 
-int QtPrinter::DpiX() const { return printer_ ? printer_->logicalDpiX() : kPrinterDpi; }
-int QtPrinter::DpiY() const { return printer_ ? printer_->logicalDpiY() : kPrinterDpi; }
+void QtPrinter::release() {
+    if (canvas_) canvas_->End();
+    canvas_.reset();
+    device_ = nullptr;
+    pdf_.reset();
+    buffer_.reset();
+    printer_.reset();
+}
+
+int QtPrinter::DpiX() const { return device_ ? device_->logicalDpiX() : kPrinterDpi; }
+int QtPrinter::DpiY() const { return device_ ? device_->logicalDpiY() : kPrinterDpi; }
 
 int QtPrinter::PageWidth() const {
-    return printer_ ? printer_->width() : static_cast<int>(210.0 / 25.4 * kPrinterDpi + 0.5);
+    return device_ ? device_->width() : static_cast<int>(210.0 / 25.4 * kPrinterDpi + 0.5);
 }
 
 int QtPrinter::PageHeight() const {
-    return printer_ ? printer_->height() : static_cast<int>(297.0 / 25.4 * kPrinterDpi + 0.5);
+    return device_ ? device_->height() : static_cast<int>(297.0 / 25.4 * kPrinterDpi + 0.5);
 }
 
 Canvas& QtPrinter::canvas() {

@@ -6,6 +6,9 @@
 
 #include "platform/Printer.h"
 
+class QBuffer;
+class QPagedPaintDevice;
+class QPdfWriter;
 class QPrinter;
 
 namespace kx {
@@ -15,13 +18,17 @@ class QtCanvas;
 class QtPrinter : public Printer {
 public:
     // With a path, every document goes to that PDF file. Without one, documents go to the
-    // system's default printer, or when there is none to a PDF file asked for in a save dialog.
+    // system's default printer, or when there is none to a PDF file asked for in a save dialog
+    // (a cancelled dialog throws PrintCancelled).
     explicit QtPrinter(std::string pdfPath = {});
     ~QtPrinter() override;
 
     void BeginDoc() override;
     void NewPage() override;
+    // A PDF is written whole, through a temporary file, only here: a failure throws IoError and
+    // leaves any earlier file of that name as it was.
     void EndDoc() override;
+    // Nothing of the document reaches the printer or the file.
     void Abort() override;
     int PageNumber() const override { return page_; }
     int DpiX() const override;
@@ -32,8 +39,14 @@ public:
     bool Printing() const override { return printing_; }
 
 private:
+    void release();
+
     std::string pdfPath_;
+    std::string target_; // the PDF file of the document being printed, or empty for a printer
     std::unique_ptr<QPrinter> printer_;
+    std::unique_ptr<QBuffer> buffer_;
+    std::unique_ptr<QPdfWriter> pdf_;
+    QPagedPaintDevice* device_ = nullptr;
     std::unique_ptr<QtCanvas> canvas_;
     int page_ = 0;
     bool printing_ = false;
