@@ -18,6 +18,8 @@
 #include "foundation/SigFig.h"
 #include "platform/Dialogs.h"
 #include "platform/NumberInput.h"
+#include "platform/Printer.h"
+#include "window/Pro_PrintHeader.h"
 
 namespace kx {
 
@@ -328,6 +330,22 @@ std::vector<std::string> PointListContent() {
     for (int i = 1; i <= n; ++i)
         out.push_back(lines[i]);
     return out;
+}
+
+bool PrintPointResults(Printer& p) {
+    const std::vector<std::string> lines = PointListContent();
+    if (lines.empty()) return false;
+    constexpr int kFirstRow = 14;
+    return RunPrintJob(p, [&] {
+        const PrintPageGrid grid = PageGrid(p);
+        PrintHeader(p);
+        Canvas& c = p.canvas();
+        c.SetFontName("Courier");
+        c.SetFontSize(10);
+        int row = kFirstRow;
+        for (const std::string& line : lines)
+            c.TextOut(grid.PrintMarginX, grid.PrintLineY[row++], line);
+    });
 }
 
 std::string PointDistanceText() {

@@ -11,6 +11,8 @@
 
 namespace kx {
 
+class Printer;
+
 // The window's own state, kept between showings.
 struct TPointResults {
     // [1..5] each loadcase at the point (N, N mm, N/mm^2, mm); [0] the signed value of largest
@@ -56,6 +58,12 @@ inline constexpr std::array<int, kPointGridCols> kPointGridColWidths{95, 65, 70,
 
 // The lines the result list shows: lines 1 to the count of line 0.
 std::vector<std::string> PointListContent();
+
+// Print: the result list on one page under the page header, a line a row from row 14 at the
+// 15 mm margin in "Courier" 10 pt. Nothing is printed, and false returned, when there is no list
+// or the user cancels the choice of where to print; a failing job is abandoned and its error
+// goes on to the caller.
+bool PrintPointResults(Printer& p);
 
 // What the distance field shows when the window is shown: the last distance in the length unit,
 // or " " when there is none.

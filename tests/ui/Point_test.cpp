@@ -13,10 +13,17 @@
 #include "engine/BeamBuilder.h"
 #include "foundation/Units.h"
 #include "platform/BusyCursor.h"
+#include "platform/Printer.h"
 
 using namespace kx;
 
 namespace {
+
+// A printer whose document fails as it ends.
+class FailingPrinter : public RecordingPrinter {
+public:
+    void EndDoc() override { throw std::runtime_error("Printer out of paper"); }
+};
 
 class PointWindow : public FormsTest {
 protected:
@@ -129,6 +136,31 @@ TEST_F(PointWindow, WithoutAnAnalysisCalculateSaysSoAndShowsNothing) {
     EXPECT_EQ(dialogs_->messages(), std::vector<std::string>{"Analyse the beam first"});
     EXPECT_EQ(row(2), (std::vector<std::string>{"  1 ", "", "", "", ""}));
     EXPECT_EQ(w->List_Results->count(), 0);
+}
+
+TEST_F(PointWindow, PrintSendsTheListToThePrinterAndAFailureIsReportedWithTheWindowOpen) {
+    AnalyseBeamA();
+    w->show();
+    Printer& installed = printer();
+    RecordingPrinter recording;
+    InstallPrinter(&recording);
+    w->cmd_Print->click(); // nothing calculated yet
+    EXPECT_TRUE(recording.pages.empty());
+
+    calculate("3");
+    w->cmd_Print->click();
+    ASSERT_EQ(recording.pages.size(), 1u);
+    EXPECT_TRUE(recording.ended);
+    EXPECT_TRUE(recording.pages[0]->hasText("    Moment = 45.00 kN-m"));
+
+    FailingPrinter failing;
+    InstallPrinter(&failing);
+    w->cmd_Print->click();
+    InstallPrinter(&installed);
+    EXPECT_TRUE(failing.aborted);
+    EXPECT_EQ(dialogs_->messages(), std::vector<std::string>{"Printer out of paper"});
+    EXPECT_EQ(BusyCursor::depth(), 0);
+    EXPECT_TRUE(w->isVisible());
 }
 
 } // namespace

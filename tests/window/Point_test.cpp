@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "engine/AnalysisFixture.h"
+#include "platform/Printer.h"
 #include "window/KxfFile.h"
 
 using namespace kx;
@@ -47,6 +48,12 @@ PointFraction ExhaustiveFraction(float f) {
 class FailingDialogs : public ScriptedDialogs {
 public:
     void Message(const std::string& text, const std::string&) override { throw std::runtime_error(text); }
+};
+
+// A printer whose document fails as it ends.
+class FailingPrinter : public RecordingPrinter {
+public:
+    void EndDoc() override { throw std::runtime_error("Printer out of paper"); }
 };
 
 std::vector<std::byte> EngineBytes() {
@@ -392,6 +399,41 @@ TEST_F(PointTest, ALoadcaseWithoutLoadsShowsZerosAndItsMessageOncePerAnalysis) {
     EXPECT_EQ(Row(2), (std::vector<std::string>{"0.000", "0.000", "0.000", "0.000"}));
     EXPECT_EQ(Row(3), (std::vector<std::string>{"-4.000", "-0.800", "-0.800", "-0.175"}));
     EXPECT_EQ(dialogs->messages(), std::vector<std::string>{"Loadcase 1\rNo loads on beam"});
+}
+
+TEST_F(PointTest, PrintPutsTheListOnOnePageUnderTheHeaderAndNothingBeforeACalculation) {
+    AnalyseWithY(BeamA());
+    RecordingPrinter p(600);
+    EXPECT_FALSE(PrintPointResults(p));
+    EXPECT_TRUE(p.pages.empty());
+    EXPECT_FALSE(p.ended);
+
+    ASSERT_TRUE(CalcPointResults("3"));
+    ASSERT_TRUE(PrintPointResults(p));
+    ASSERT_EQ(p.pages.size(), 1u);
+    EXPECT_TRUE(p.ended);
+    const RecordingCanvas& page = *p.pages[0];
+    EXPECT_TRUE(page.hasText("KX-Flexor")); // the page header
+    std::vector<RecordingCanvas::Item> body;
+    for (const auto& t : page.texts())
+        if (t.font == "Courier") body.push_back(t);
+    ASSERT_EQ(body.size(), 15u);
+    // 600 dpi: 23.622047 dots a millimetre; the margin 15 mm, row k at 3.7 mm x k, lines from row 14.
+    EXPECT_EQ(body[0].text, "  RESULTS AT POINT ");
+    EXPECT_EQ(body[0].x1, 354);
+    EXPECT_EQ(body[0].y1, 1224);
+    EXPECT_EQ(body[1].y1, 1311);
+    EXPECT_EQ(body[13].text, "    Deflection = -8.036 mm");
+    EXPECT_EQ(body[13].y1, 2360);
+    for (const auto& t : body) {
+        EXPECT_EQ(t.fontSize, 10);
+        EXPECT_EQ(t.x1, 354);
+    }
+
+    // A job that fails is abandoned and its error goes on.
+    FailingPrinter failing;
+    EXPECT_THROW(PrintPointResults(failing), std::runtime_error);
+    EXPECT_TRUE(failing.aborted);
 }
 
 } // namespace

@@ -15,6 +15,7 @@
 #include "foundation/ui/Windows.h"
 #include "platform/BusyCursor.h"
 #include "platform/Guard.h"
+#include "platform/Printer.h"
 #include "platform/QtDialogs.h"
 
 namespace kx {
@@ -126,7 +127,8 @@ void TPointFrm::cmd_CalcClick() {
 }
 
 void TPointFrm::cmd_PrintClick() {
-    // PRINT SEAM: prints PointLines under the page header once the page header is in.
+    // The print job shows the hourglass while it draws, not while a file is being chosen.
+    Guard([] { PrintPointResults(printer()); });
 }
 
 void TPointFrm::cmd_OKClick() { accept(); }
