@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 
 #include "foundation/SharedModel.h"
 #include "foundation/SigFigBands.h"
@@ -15,6 +16,9 @@ namespace kx {
 namespace {
 
 using Ext = long double;
+// The 18-digit rounding and the exact steps below 1 need the 64-bit mantissa of x86's extended
+// precision; a 53-bit long double would round some texts differently.
+static_assert(std::numeric_limits<Ext>::digits >= 64, "number texts need an extended long double");
 
 constexpr const char* kOverflow = "#####";
 
@@ -28,10 +32,10 @@ Ext pow10(int n) {
 
 } // namespace
 
-// Fixed-point text of v with the given decimals, rounded as the platform's formatting does:
-// the value is first taken to 18 significant digits, and that decimal number is then rounded
-// half away from zero. So a value that is a decimal half in 18 digits rounds up, although
-// its binary image may lie a hair below the half.
+// Fixed-point text of v with the given decimals: the value is first taken to 18 significant
+// digits, and that decimal number is then rounded half away from zero. So a value that is a
+// decimal half in 18 digits rounds up, although its binary image may lie a hair below the half:
+// a value typed as 0.125 shows as 0.13, as an engineer expects.
 std::string FormatFixedExact(long double v, int decimals) {
     char buf[64];
     std::snprintf(buf, sizeof buf, "%.17Le", std::fabs(v));

@@ -63,7 +63,7 @@ const TableStyle Style{
 
 void Pro_Load_C() {
     std::vector<TSectionRec> records = BuildRecords(ChannelColumns, Rows, Style);
-    // The last two sections have always carried the number 0; stored files keep it.
+    // The last two sections carry record number 0; section files read by record number rely on it.
     records[35].RecordNo = 0;
     records[36].RecordNo = 0;
     WriteSectionFile("C.sct", records);

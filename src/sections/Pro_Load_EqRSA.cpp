@@ -112,7 +112,7 @@ const TableStyle Style{.PadDesignation = true,
 
 void Pro_Load_EqRSA() {
     std::vector<TSectionRec> records = BuildRecords(Columns, Rows, ListedColumns, Listed, Style);
-    // "150 x 150 x 15 RSA" has always been listed with this angle; the rest of it follows the outline.
+    // "150 x 150 x 15 RSA" keeps its published angle; the rest of it follows the outline.
     records[54].Alpha = 44.955f;
     WriteSectionFile("EqRSA.sct", records);
 }

@@ -25,8 +25,9 @@ struct ScaffoldRow {
 // clang-format off
 // Record number, shape code, {designation, group, E, grade, D, B, t, T, GA/Kform,
 //   A, Ixx, Iyy, rx, ry, byte 128, byte 132, J, byte 160, Sx, Sy, permissible shear, permissible moment}
-// The values stand as the file has always held them, the odd ones included (the 50 x 225 board's
-// D, B and A; the 38 x 225 board's byte 132; no record number 4).
+// The values stand as the scaffold file holds them, the odd ones included (the 50 x 225 board's
+// D, B and A; the 38 x 225 board's byte 132; no record number 4): beam files and the boards
+// check refer to these records by number.
 constexpr ScaffoldRow Rows[] = {
     {1,  "Tube",   {" \"Used\" Steel Tube",     2, 210000, 43, 0,    48.3, 4,    4,    0,       556.69, 138000,    138000, 15.726, 15.726, 24.15, 24.15,  275350, 24.15, 7863.6, 7863.6, 25900, 794300}},
     {2,  "Tube",   {" \"New\" Steel Tube",      2, 210000, 43, 0,    48.3, 4,    4,    0,       556.69, 138000,    138000, 15.726, 15.726, 24.15, 24.15,  275350, 24.15, 7863.6, 7863.6, 25900, 885700}},

@@ -129,7 +129,8 @@ const TableStyle Style{
 
 void Pro_Load_UB() {
     std::vector<TSectionRec> records = BuildRecords(IHDimensionColumns, Rows, IHListedColumns, Listed, Style);
-    // The spacer rows of the deeper half of the table have always carried the shape code.
+    // The spacer rows of the deeper half of the table carry the shape code, so a reader that
+    // groups records by shape keeps them with their sections.
     for (std::size_t i = 30; i < records.size(); ++i)
         if (IsSpacerDesignation(records[i].Designation.view())) records[i].Shape = "Beam";
     WriteSectionFile("UB.sct", records);

@@ -61,7 +61,7 @@ const TableStyle Style{.PadDesignation = true, .Shape = "Beam", .SpacerShape = "
 
 void Pro_Load_UC() {
     std::vector<TSectionRec> records = BuildRecords(IHListedColumns, Rows, Style);
-    // The closing spacer row has always carried the number 38; stored files keep it.
+    // The closing spacer row carries record number 38; section files read by record number rely on it.
     records.back().RecordNo = 38;
     WriteSectionFile("UC.sct", records);
 }

@@ -12,7 +12,7 @@ namespace {
 using R = TSectionRec;
 
 // W-shape dimensions converted from inches, one root radius per group (17.6 in "W33 x 15-3/4 x 424"
-// and "x 468"); the properties follow from them. Rows marked estimated have no published figures:
+// and "x 468"); the properties follow from them. Rows marked kEstimated have no published figures:
 // they keep their group's D - 2T and B - t and the t/T of its heaviest published row, with T set so
 // that the area gives the nominal mass. Replace them when published figures turn up.
 // clang-format off
@@ -93,14 +93,14 @@ constexpr TableRow<IHDimensionColumns.size()> Rows[] = {
     {"W24 x 9 x 84",       612.1, 229.1, 11.9,  19.6,  12.7},
     {"W24 x 9 x 94",       617.5, 230.3, 13.1,  22.2,  12.7},
     {"W24 x 9 x 103",      623.1, 228.6, 14,    24.9,  12.7},
-    {"W24 x 9 x 114",      628.2, 230,   15.4,  27.4,  12.7},   // estimated
-    {"W24 x 9 x 128",      634.7, 231.9, 17.3,  30.7,  12.7},   // estimated
-    {"W24 x 9 x 146",      643,   234.2, 19.6,  34.8,  12.7},   // estimated
-    {"W24 x 9 x 163",      650.7, 236.4, 21.8,  38.7,  12.7},   // estimated
-    {"W24 x 9 x 181",      658.8, 238.6, 24,    42.7,  12.7},   // estimated
-    {"W24 x 9 x 198",      666.3, 240.8, 26.2,  46.5,  12.7},   // estimated
-    {"W24 x 9 x 218",      675.2, 243.2, 28.6,  50.9,  12.7},   // estimated
-    {"W24 x 9 x 239",      684.3, 245.8, 31.2,  55.5,  12.7},   // estimated
+    {kEstimated, "W24 x 9 x 114",      628.2, 230,   15.4,  27.4,  12.7},
+    {kEstimated, "W24 x 9 x 128",      634.7, 231.9, 17.3,  30.7,  12.7},
+    {kEstimated, "W24 x 9 x 146",      643,   234.2, 19.6,  34.8,  12.7},
+    {kEstimated, "W24 x 9 x 163",      650.7, 236.4, 21.8,  38.7,  12.7},
+    {kEstimated, "W24 x 9 x 181",      658.8, 238.6, 24,    42.7,  12.7},
+    {kEstimated, "W24 x 9 x 198",      666.3, 240.8, 26.2,  46.5,  12.7},
+    {kEstimated, "W24 x 9 x 218",      675.2, 243.2, 28.6,  50.9,  12.7},
+    {kEstimated, "W24 x 9 x 239",      684.3, 245.8, 31.2,  55.5,  12.7},
     {""},
     {"W24 x 12-3/4 x 104", 611.1, 323.9, 12.7,  19.1,  12.7},
     {"W24 x 12-3/4 x 117", 616.2, 325.1, 14,    21.6,  12.7},
@@ -120,14 +120,14 @@ constexpr TableRow<IHDimensionColumns.size()> Rows[] = {
     {"W27 x 10 x 102",     688.1, 254.4, 13.1,  21.1,  15.2},
     {"W27 x 10 x 114",     693.2, 255.8, 14.5,  23.6,  15.2},
     {"W27 x 10 x 129",     701.8, 254.3, 15.5,  27.9,  15.2},
-    {"W27 x 10 x 143",     707.8, 256,   17.2,  30.9,  15.2},   // estimated
-    {"W27 x 10 x 159",     714.5, 257.8, 19,    34.2,  15.2},   // estimated
-    {"W27 x 10 x 182",     724,   260.5, 21.7,  39,    15.2},   // estimated
-    {"W27 x 10 x 201",     731.7, 262.6, 23.8,  42.9,  15.2},   // estimated
-    {"W27 x 10 x 221",     739.8, 264.9, 26.1,  46.9,  15.2},   // estimated
-    {"W27 x 10 x 247",     750.3, 267.8, 29,    52.1,  15.2},   // estimated
-    {"W27 x 10 x 271",     759.8, 270.4, 31.6,  56.9,  15.2},   // estimated
-    {"W27 x 10 x 302",     771.9, 273.8, 35,    62.9,  15.2},   // estimated
+    {kEstimated, "W27 x 10 x 143",     707.8, 256,   17.2,  30.9,  15.2},
+    {kEstimated, "W27 x 10 x 159",     714.5, 257.8, 19,    34.2,  15.2},
+    {kEstimated, "W27 x 10 x 182",     724,   260.5, 21.7,  39,    15.2},
+    {kEstimated, "W27 x 10 x 201",     731.7, 262.6, 23.8,  42.9,  15.2},
+    {kEstimated, "W27 x 10 x 221",     739.8, 264.9, 26.1,  46.9,  15.2},
+    {kEstimated, "W27 x 10 x 247",     750.3, 267.8, 29,    52.1,  15.2},
+    {kEstimated, "W27 x 10 x 271",     759.8, 270.4, 31.6,  56.9,  15.2},
+    {kEstimated, "W27 x 10 x 302",     771.9, 273.8, 35,    62.9,  15.2},
     {""},
     {"W27 x 14 x 146",     695.5, 354.7, 15.4,  24.8,  15.2},
     {"W27 x 14 x 161",     700.8, 356.1, 16.8,  27.4,  15.2},
@@ -147,13 +147,13 @@ constexpr TableRow<IHDimensionColumns.size()> Rows[] = {
     {"W30 x 10-1/2 x 124", 766.3, 267.1, 14.9,  23.6,  16.5},
     {"W30 x 10-1/2 x 132", 769.9, 267.8, 15.6,  25.4,  16.5},
     {"W30 x 10-1/2 x 148", 779,   266.2, 16.5,  30,    16.5},
-    {"W30 x 10-1/2 x 165", 785.7, 268,   18.3,  33.3,  16.5},   // estimated
-    {"W30 x 10-1/2 x 185", 793.5, 270.2, 20.5,  37.2,  16.5},   // estimated
-    {"W30 x 10-1/2 x 207", 802,   272.5, 22.8,  41.5,  16.5},   // estimated
-    {"W30 x 10-1/2 x 226", 809.2, 274.5, 24.8,  45.1,  16.5},   // estimated
-    {"W30 x 10-1/2 x 246", 816.8, 276.6, 26.9,  48.9,  16.5},   // estimated
-    {"W30 x 10-1/2 x 269", 825.5, 279,   29.3,  53.2,  16.5},   // estimated
-    {"W30 x 10-1/2 x 295", 835.2, 281.6, 31.9,  58.1,  16.5},   // estimated
+    {kEstimated, "W30 x 10-1/2 x 165", 785.7, 268,   18.3,  33.3,  16.5},
+    {kEstimated, "W30 x 10-1/2 x 185", 793.5, 270.2, 20.5,  37.2,  16.5},
+    {kEstimated, "W30 x 10-1/2 x 207", 802,   272.5, 22.8,  41.5,  16.5},
+    {kEstimated, "W30 x 10-1/2 x 226", 809.2, 274.5, 24.8,  45.1,  16.5},
+    {kEstimated, "W30 x 10-1/2 x 246", 816.8, 276.6, 26.9,  48.9,  16.5},
+    {kEstimated, "W30 x 10-1/2 x 269", 825.5, 279,   29.3,  53.2,  16.5},
+    {kEstimated, "W30 x 10-1/2 x 295", 835.2, 281.6, 31.9,  58.1,  16.5},
     {""},
     {"W30 x 15 x 173",     773.2, 380.6, 16.6,  27.1,  16.5},
     {"W30 x 15 x 191",     779.3, 382,   18,    30.1,  16.5},
@@ -169,14 +169,14 @@ constexpr TableRow<IHDimensionColumns.size()> Rows[] = {
     {"W33 x 11-1/2 x 141", 845.8, 293,   15.4,  24.4,  17.8},
     {"W33 x 11-1/2 x 152", 850.6, 293.8, 16.1,  26.8,  17.8},
     {"W33 x 11-1/2 x 169", 859,   292.1, 17,    31,    17.8},
-    {"W33 x 11-1/2 x 187", 865.6, 293.9, 18.8,  34.3,  17.8},   // estimated
-    {"W33 x 11-1/2 x 204", 871.7, 295.6, 20.5,  37.3,  17.8},   // estimated
-    {"W33 x 11-1/2 x 219", 877,   297,   21.9,  40,    17.8},   // estimated
-    {"W33 x 11-1/2 x 243", 885.4, 299.3, 24.2,  44.2,  17.8},   // estimated
-    {"W33 x 11-1/2 x 271", 895.2, 302,   26.9,  49.1,  17.8},   // estimated
-    {"W33 x 11-1/2 x 301", 905.5, 304.9, 29.8,  54.3,  17.8},   // estimated
-    {"W33 x 11-1/2 x 332", 916.1, 307.7, 32.6,  59.5,  17.8},   // estimated
-    {"W33 x 11-1/2 x 361", 925.9, 310.4, 35.3,  64.4,  17.8},   // estimated
+    {kEstimated, "W33 x 11-1/2 x 187", 865.6, 293.9, 18.8,  34.3,  17.8},
+    {kEstimated, "W33 x 11-1/2 x 204", 871.7, 295.6, 20.5,  37.3,  17.8},
+    {kEstimated, "W33 x 11-1/2 x 219", 877,   297,   21.9,  40,    17.8},
+    {kEstimated, "W33 x 11-1/2 x 243", 885.4, 299.3, 24.2,  44.2,  17.8},
+    {kEstimated, "W33 x 11-1/2 x 271", 895.2, 302,   26.9,  49.1,  17.8},
+    {kEstimated, "W33 x 11-1/2 x 301", 905.5, 304.9, 29.8,  54.3,  17.8},
+    {kEstimated, "W33 x 11-1/2 x 332", 916.1, 307.7, 32.6,  59.5,  17.8},
+    {kEstimated, "W33 x 11-1/2 x 361", 925.9, 310.4, 35.3,  64.4,  17.8},
     {""},
     {"W33 x 15-3/4 x 201", 855.5, 399.9, 18.2,  29.2,  17.8},
     {"W33 x 15-3/4 x 221", 861.8, 401.4, 19.7,  32.4,  17.8},
@@ -198,10 +198,10 @@ constexpr TableRow<IHDimensionColumns.size()> Rows[] = {
     {"W36 x 12 x 210",     931.9, 309.4, 21.1,  34.5,  19.1},
     {"W36 x 12 x 232",     942.8, 307.8, 22.1,  39.9,  19.1},
     {"W36 x 12 x 256",     950.7, 310.3, 24.4,  43.9,  19.1},
-    {"W36 x 12 x 286",     960.4, 313,   27.1,  48.8,  19.1},   // estimated
-    {"W36 x 12 x 318",     970.8, 315.9, 30,    54,    19.1},   // estimated
-    {"W36 x 12 x 350",     981.1, 318.8, 32.9,  59.1,  19.1},   // estimated
-    {"W36 x 12 x 387",     992.9, 322,   36.1,  65,    19.1},   // estimated
+    {kEstimated, "W36 x 12 x 286",     960.4, 313,   27.1,  48.8,  19.1},
+    {kEstimated, "W36 x 12 x 318",     970.8, 315.9, 30,    54,    19.1},
+    {kEstimated, "W36 x 12 x 350",     981.1, 318.8, 32.9,  59.1,  19.1},
+    {kEstimated, "W36 x 12 x 387",     992.9, 322,   36.1,  65,    19.1},
     {""},
     {"W36 x 16-1/2 x 230", 926.8, 418.3, 19.3,  32,    24.1},
     {"W36 x 16-1/2 x 245", 931.4, 419.4, 20.3,  34.3,  24.1},
@@ -249,6 +249,10 @@ const TableStyle Style{.PadDesignation = true,
                        .Derive = DeriveWideFlangeRecord};
 
 } // namespace
+
+std::vector<std::string> WsBeamEstimatedDesignations() {
+    return EstimatedDesignations(std::span<const TableRow<IHDimensionColumns.size()>>(Rows));
+}
 
 void Pro_Load_WsBeam() {
     WriteSectionFile("WsBeam.sct", BuildRecords(IHDimensionColumns, Rows, IHListedColumns, Listed, Style));

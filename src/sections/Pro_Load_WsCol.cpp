@@ -12,7 +12,7 @@ namespace {
 using R = TSectionRec;
 
 // W-shape dimensions converted from inches, one root radius per group; the properties follow from
-// them. Rows marked estimated have no published figures: they lie between their neighbours, keep
+// them. Rows marked kEstimated have no published figures: they lie between their neighbours, keep
 // the group's D - 2T and give the nominal mass. Replace them when published figures turn up.
 // clang-format off
 // Designation, D, B, t, T, r1; {""} is a spacer
@@ -32,7 +32,7 @@ constexpr TableRow<IHDimensionColumns.size()> Rows[] = {
     {"W 10 x 10 x 54",     256.3, 254.8, 9.4,   15.6,  12.7},
     {"W 10 x 10 x 60",     259.6, 256,   10.7,  17.3,  12.7},
     {"W 10 x 10 x 68",     264.2, 257.3, 11.9,  19.6,  12.7},
-    {"W 10 x 10 x 72",     266.3, 258.8, 12.6,  20.6,  12.7},   // estimated
+    {kEstimated, "W 10 x 10 x 72",     266.3, 258.8, 12.6,  20.6,  12.7},
     {"W 10 x 10 x 77",     269.2, 258.8, 13.5,  22.1,  12.7},
     {"W 10 x 10 x 88",     275.3, 260.7, 15.4,  25.1,  12.7},
     {"W 10 x 10 x 100",    281.9, 262.6, 17.3,  28.4,  12.7},
@@ -42,7 +42,7 @@ constexpr TableRow<IHDimensionColumns.size()> Rows[] = {
     {"W 12 x 12 x 72",     311.2, 305.8, 10.9,  17,    15},
     {"W 12 x 12 x 79",     314.5, 306.8, 11.9,  18.7,  15},
     {"W 12 x 12 x 87",     318.3, 308,   13.1,  20.6,  15},
-    {"W 12 x 12 x 92",     320.6, 309.2, 13.6,  21.8,  15},     // estimated
+    {kEstimated, "W 12 x 12 x 92",     320.6, 309.2, 13.6,  21.8,  15},
     {"W 12 x 12 x 96",     322.8, 308.8, 14,    22.9,  15},
     {"W 12 x 12 x 106",    327.4, 310.4, 15.5,  25.1,  15},
     {"W 12 x 12 x 120",    333.2, 312.9, 18,    28.1,  15},
@@ -68,7 +68,7 @@ constexpr TableRow<IHDimensionColumns.size()> Rows[] = {
     {"W 14 x 16 x 176",    386.6, 397.5, 21.1,  33.3,  15.2},
     {"W 14 x 16 x 193",    393.2, 399,   22.6,  36.6,  15.2},
     {"W 14 x 16 x 211",    399.3, 401.3, 24.9,  39.6,  15.2},
-    {"W 14 x 16 x 219",    402.4, 402.1, 25.7,  41.2,  15.2},   // estimated
+    {kEstimated, "W 14 x 16 x 219",    402.4, 402.1, 25.7,  41.2,  15.2},
     {"W 14 x 16 x 233",    407.4, 403.6, 27.2,  43.7,  15.2},
     {"W 14 x 16 x 257",    416.1, 406.3, 29.8,  48,    15.2},
     {"W 14 x 16 x 283",    425.2, 409.2, 32.8,  52.6,  15.2},
@@ -105,6 +105,10 @@ const TableStyle Style{.PadDesignation = true,
                        .Derive = DeriveWideFlangeRecord};
 
 } // namespace
+
+std::vector<std::string> WsColEstimatedDesignations() {
+    return EstimatedDesignations(std::span<const TableRow<IHDimensionColumns.size()>>(Rows));
+}
 
 void Pro_Load_WsCol() {
     WriteSectionFile("WsCol.sct", BuildRecords(IHDimensionColumns, Rows, IHListedColumns, Listed, Style));

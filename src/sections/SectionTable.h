@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <span>
 #include <stdexcept>
+#include <string>
 #include <string_view>
 #include <type_traits>
 #include <vector>
@@ -22,11 +23,16 @@ struct FixedValue {
     float Value;
 };
 
+// Marks a row whose dimensions are estimates because no published figures were found.
+struct EstimatedRow {};
+inline constexpr EstimatedRow kEstimated{};
+
 // One row of a table: the designation as listed and the values of the table's columns in order.
 // A row with a designation of blanks (or nothing) is a spacer row and lists no values.
 template <std::size_t N> struct TableRow {
     std::string_view Designation;
     std::array<float, N> Values{};
+    bool Estimated = false;
 
     constexpr TableRow(std::string_view designation) : Designation(designation) {
         for (char c : designation)
@@ -37,7 +43,21 @@ template <std::size_t N> struct TableRow {
     requires(sizeof...(V) == N &&
              (std::is_arithmetic_v<V> && ...)) constexpr TableRow(std::string_view designation, V... values)
         : Designation(designation), Values{static_cast<float>(values)...} {}
+
+    template <class... V>
+    requires(sizeof...(V) == N &&
+             (std::is_arithmetic_v<V> && ...)) constexpr TableRow(EstimatedRow, std::string_view designation,
+                                                                  V... values)
+        : Designation(designation), Values{static_cast<float>(values)...}, Estimated(true) {}
 };
+
+// The designations of a table's rows marked estimated.
+template <std::size_t N> std::vector<std::string> EstimatedDesignations(std::span<const TableRow<N>> rows) {
+    std::vector<std::string> out;
+    for (const TableRow<N>& r : rows)
+        if (r.Estimated) out.emplace_back(r.Designation);
+    return out;
+}
 
 // How a table stores what its rows do not list.
 struct TableStyle {
