@@ -320,6 +320,15 @@ TEST_F(PointTest, DistancesOnOrNearSupportsBeyondTheBeamOrNotPositiveAreRefused)
     EXPECT_TRUE(dialogs->messages().empty());
 }
 
+TEST_F(PointTest, TheProgramStateResetEmptiesTheWindowsState) {
+    AnalyseWithY(BeamA());
+    ASSERT_TRUE(CalcPointResults("3"));
+    ResetProgramState();
+    EXPECT_EQ(PointResults.PointMoment[1], 0.0f);
+    EXPECT_EQ(PointResults.PointLines[0], "");
+    EXPECT_TRUE(PointListContent().empty());
+}
+
 TEST_F(PointTest, WithoutAnAnalysisOrABeamNothingIsCalculated) {
     Commit(BeamA());
     Model.PointPosition = 1500;
