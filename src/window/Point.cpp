@@ -300,7 +300,7 @@ bool CalcPointResults(std::string_view distanceText) {
 }
 
 PointGrid PointGridContent(bool withValues) {
-    PointGrid g{};
+    PointGrid g;
     g[0] = {" Loadcase", " Shear ", " Moment ", " Stress ", " Deflection "};
     g[1] = {"", UnitCaption(Model.UnitTextShear), UnitCaption(Model.UnitTextMoment),
             UnitCaption(Model.UnitTextStress), UnitCaption(Model.UnitTextDeflection)};
