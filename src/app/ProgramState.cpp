@@ -4,6 +4,10 @@
 
 #include <memory>
 
+#include "calculators/Duration.h"
+#include "calculators/KX_Cap.h"
+#include "calculators/Timber.h"
+#include "calculators/Wind.h"
 #include "engine/EngineState.h"
 #include "engine/ResultText.h"
 #include "foundation/Preferences.h"
@@ -31,6 +35,10 @@ void ResetProgramState() {
     resetFromBlank(OldUnitFactors);
     resetFromBlank(PointResults);
     ResetPreferencesState();
+    resetFromBlank(WindState);
+    resetFromBlank(KX_Cap::Cap);
+    resetFromBlank(Timber::Calc);
+    resetFromBlank(Duration::Dlg);
 }
 
 } // namespace kx

@@ -298,7 +298,7 @@ void SaveBeamFile(FileCommandsHost& host) {
 }
 
 void SaveBeamFileAs(FileCommandsHost& host) {
-    if (const auto name = dlg().SaveFile("Save As", kSaveBeamFilter, "", "")) {
+    if (const auto name = dlg().SaveFile("Save As", kSaveBeamFilter, "", "", "kxf")) {
         Model.BeamFileName = WithBeamFileExtension(*name);
         try {
             BusyCursor busy;

@@ -1,12 +1,197 @@
-// Steel member capacities.
+// The steel member capacity calculator window.
 #include "calculators/ui/KX_Cap.h"
 
+#include <QAction>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+
+#include "app/Forms.h"
 #include "foundation/ui/Windows.h"
+#include "platform/Guard.h"
+#include "platform/QtDialogs.h"
 
 namespace kx {
 
+namespace {
+
+QLabel* text(QWidget* parent, const char* caption, int x, int y, int w) {
+    auto* l = new QLabel(ToQt(caption), parent);
+    l->setGeometry(x, y, w, 22);
+    return l;
+}
+
+template <class T> T* named(T* w, const char* name) {
+    w->setObjectName(QString::fromLatin1(name));
+    return w;
+}
+
+void fill(QListWidget* list, const std::vector<std::string>& lines) {
+    list->clear();
+    for (const std::string& line : lines)
+        list->addItem(ToQt(line));
+}
+
+} // namespace
+
 TKX_CapFrm::TKX_CapFrm(QWidget* parent) : QMainWindow(parent) {
     InitForm(this, "KX_CapFrm", "Steel Member Capacities to BS 5975");
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
+
+    QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
+    file->addSeparator();
+    Close2 = named(file->addAction(QStringLiteral("Close")), "Close2");
+    file->addSeparator();
+    ExitKXFlexor1 = named(file->addAction(QStringLiteral("Exit KX-Flexor")), "ExitKXFlexor1");
+    QMenu* sections = menuBar()->addMenu(QStringLiteral("Section Properties"));
+    QMenu* beams = sections->addMenu(QStringLiteral("Beams"));
+    QMenu* channels = sections->addMenu(QStringLiteral("Channels"));
+    QMenu* closed = sections->addMenu(QStringLiteral("Closed Sections"));
+    const auto& families = KX_Cap::CapFamilies();
+    for (int i = 0; i < KX_Cap::kCapFamilies; ++i) {
+        const KX_Cap::CapFamily& f = families[static_cast<std::size_t>(i)];
+        const std::string item = f.MenuItem;
+        QMenu* menu = i < 5 ? beams : i < 8 ? channels : closed;
+        if (item == "IPE1" || item == "UPN1") menu->addSeparator();
+        familyItems[static_cast<std::size_t>(i)] = named(menu->addAction(ToQt(f.Caption)), f.MenuItem);
+        connect(familyItems[static_cast<std::size_t>(i)], &QAction::triggered, this,
+                [this, i] { FamilyClick(i); });
+    }
+
+    auto* client = new QWidget(this);
+    setCentralWidget(client);
+    Panel1 = named(new QFrame(client), "Panel1");
+    Panel1->setGeometry(0, 0, 790, 1);
+    Panel1->hide();
+    Panel2 = named(new QFrame(client), "Panel2");
+    Panel2->setGeometry(0, 0, 1, 540);
+    Panel2->hide();
+
+    lbl_Group = named(new QLabel(client), "lbl_Group");
+    lbl_Group->setGeometry(10, 6, 220, 22);
+    QFont bold = lbl_Group->font();
+    bold.setBold(true);
+    lbl_Group->setFont(bold);
+    List_Section = named(new QListWidget(client), "List_Section");
+    List_Section->setGeometry(10, 30, 210, 290);
+    List_Props = named(new QListWidget(client), "List_Props");
+    List_Props->setGeometry(230, 30, 250, 290);
+    List_Results = named(new QListWidget(client), "List_Results");
+    List_Results->setGeometry(490, 30, 290, 290);
+    for (QListWidget* l : {List_Section, List_Props, List_Results})
+        l->setFont(QFont(QStringLiteral("Courier"), 9));
+
+    text(client, "Common Effective Length ", 10, 334, 190);
+    Edit_Le = named(new QLineEdit(client), "Edit_Le");
+    Edit_Le->setGeometry(200, 334, 80, 22);
+    text(client, " m", 282, 334, 40);
+    text(client, "Axial Load ", 10, 364, 190);
+    Edit_Axial = named(new QLineEdit(client), "Edit_Axial");
+    Edit_Axial->setGeometry(200, 364, 80, 22);
+    text(client, " kN", 282, 364, 40);
+    text(client, "Moment about x-x axis ", 10, 394, 190);
+    Edit_Mom = named(new QLineEdit(client), "Edit_Mom");
+    Edit_Mom->setGeometry(200, 394, 80, 22);
+    text(client, " kN-m", 282, 394, 50);
+    text(client, "Youngs Modulus", 10, 434, 190);
+    lbl_E = named(new QLabel(client), "lbl_E");
+    lbl_E->setGeometry(200, 434, 80, 22);
+    text(client, " N/mm^2", 282, 434, 70);
+    text(client, "Max permissable bending stress ", 10, 464, 190);
+    lbl_Py = named(new QLabel(client), "lbl_Py");
+    lbl_Py->setGeometry(200, 464, 80, 22);
+    text(client, " N/mm^2", 282, 464, 70);
+
+    cmd_AxialXX = named(new QPushButton(QStringLiteral("Axial Capacity about x-x"), client), "cmd_AxialXX");
+    cmd_AxialYY = named(new QPushButton(QStringLiteral("Axial Capacity about y-y"), client), "cmd_AxialYY");
+    cmd_MomXX = named(new QPushButton(QStringLiteral("Mom. Capacity about x-x"), client), "cmd_MomXX");
+    cmd_Calc = named(new QPushButton(QStringLiteral("Combined Compression and Bending"), client), "cmd_Calc");
+    int y = 334;
+    for (QPushButton* b : {cmd_AxialXX, cmd_AxialYY, cmd_MomXX, cmd_Calc}) {
+        b->setGeometry(490, y, 290, 30);
+        y += 38;
+    }
+
+    connect(Close2, &QAction::triggered, this, &TKX_CapFrm::Close2Click);
+    connect(ExitKXFlexor1, &QAction::triggered, this, &TKX_CapFrm::ExitKXFlexor1Click);
+    connect(List_Section, &QListWidget::itemClicked, this, &TKX_CapFrm::List_SectionClick);
+    connect(List_Section, &QListWidget::itemActivated, this, &TKX_CapFrm::List_SectionClick);
+    connect(cmd_AxialXX, &QPushButton::clicked, this, &TKX_CapFrm::cmd_AxialXXClick);
+    connect(cmd_AxialYY, &QPushButton::clicked, this, &TKX_CapFrm::cmd_AxialYYClick);
+    connect(cmd_MomXX, &QPushButton::clicked, this, &TKX_CapFrm::cmd_MomXXClick);
+    connect(cmd_Calc, &QPushButton::clicked, this, &TKX_CapFrm::cmd_CalcClick);
+    for (QLineEdit* e : {Edit_Le, Edit_Axial, Edit_Mom})
+        connect(e, &QLineEdit::textChanged, this, &TKX_CapFrm::EditChange);
+
+    FormCreate();
 }
+
+void TKX_CapFrm::FormCreate() {
+    setFixedSize(Panel1->width(), Panel2->height());
+    CentreOnScreen(this);
+}
+
+KX_Cap::CapInputs TKX_CapFrm::inputs() const {
+    return {FromQt(Edit_Le->text()), FromQt(Edit_Axial->text()), FromQt(Edit_Mom->text())};
+}
+
+void TKX_CapFrm::showState(bool sectionList) {
+    const KX_Cap::CapState& s = KX_Cap::Cap;
+    if (sectionList) fill(List_Section, s.List_Section);
+    fill(List_Props, s.List_Props);
+    fill(List_Results, s.List_Results);
+    QPalette p = List_Results->palette();
+    p.setColor(QPalette::Text, s.List_ResultsRed ? Qt::red : Qt::black);
+    List_Results->setPalette(p);
+    lbl_Group->setText(ToQt(s.lbl_Group));
+    lbl_E->setText(ToQt(s.lbl_E));
+    lbl_Py->setText(ToQt(s.lbl_Py));
+}
+
+void TKX_CapFrm::FamilyClick(int family) {
+    const KX_Cap::CapFamily& f = KX_Cap::CapFamilies()[static_cast<std::size_t>(family)];
+    Guard([f] { KX_Cap::CapOpenSectionFamily(f.FileName, f.Group); });
+    showState(true);
+}
+
+void TKX_CapFrm::List_SectionClick() {
+    const int row = List_Section->currentRow();
+    Guard([row] { KX_Cap::List_SectionClick(row); });
+    showState();
+}
+
+void TKX_CapFrm::cmd_AxialXXClick() {
+    Guard([this] { KX_Cap::cmd_AxialXXClick(inputs()); });
+    showState();
+}
+
+void TKX_CapFrm::cmd_AxialYYClick() {
+    Guard([this] { KX_Cap::cmd_AxialYYClick(inputs()); });
+    showState();
+}
+
+void TKX_CapFrm::cmd_MomXXClick() {
+    Guard([this] { KX_Cap::cmd_MomXXClick(inputs()); });
+    showState();
+}
+
+void TKX_CapFrm::cmd_CalcClick() {
+    Guard([this] { KX_Cap::cmd_CalcClick(inputs()); });
+    showState();
+}
+
+void TKX_CapFrm::EditChange() {
+    Guard([] { KX_Cap::CapClearResults(); });
+    showState();
+}
+
+void TKX_CapFrm::Close2Click() { hide(); }
+
+void TKX_CapFrm::ExitKXFlexor1Click() { CloseStartScreen(); }
 
 } // namespace kx

@@ -1,12 +1,93 @@
 // The axial capacity of a scaffold tube strut.
 #include "calculators/ui/Scaffold.h"
 
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include "calculators/Scaffold.h"
 #include "foundation/ui/Windows.h"
+#include "platform/Guard.h"
+#include "platform/QtDialogs.h"
 
 namespace kx {
 
+namespace {
+
+template <class W> W* named(W* w, const char* name) {
+    w->setObjectName(QString::fromLatin1(name));
+    return w;
+}
+
+} // namespace
+
 TScaffoldFrm::TScaffoldFrm(QWidget* parent) : QWidget(parent) {
     InitForm(this, "ScaffoldFrm", "Scaffold Tube Axial Capacity");
+    // A single fixed border with the system menu only, above the other windows.
+    setWindowFlags(Qt::Window | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint |
+                   Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
+
+    GroupBox1 = named(new QGroupBox(QStringLiteral("Material"), this), "GroupBox1");
+    Option_New = named(new QRadioButton(QStringLiteral("New Steel Tube"), GroupBox1), "Option_New");
+    Option_Used = named(new QRadioButton(QStringLiteral("Used Steel Tube"), GroupBox1), "Option_Used");
+    Option_Aluminium =
+        named(new QRadioButton(QStringLiteral("Aluminium Tube"), GroupBox1), "Option_Aluminium");
+    Option_New->setChecked(true);
+    auto* radios = new QVBoxLayout(GroupBox1);
+    radios->addWidget(Option_New);
+    radios->addWidget(Option_Used);
+    radios->addWidget(Option_Aluminium);
+
+    Edit_Le = named(new QLineEdit(this), "Edit_Le");
+    Edit_Le->setFixedWidth(80);
+    Button1 = named(new QPushButton(QStringLiteral("Calculate"), this), "Button1");
+    Memo_Tube = named(new QPlainTextEdit(this), "Memo_Tube");
+    Memo_Tube->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Memo_Tube->setMinimumSize(340, 130);
+
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(GroupBox1, 0, 0, 1, 4);
+    grid->addWidget(new QLabel(QStringLiteral("Effective Length"), this), 1, 0);
+    grid->addWidget(Edit_Le, 1, 1);
+    grid->addWidget(new QLabel(QStringLiteral("m"), this), 1, 2);
+    grid->addWidget(Button1, 1, 3);
+    grid->addWidget(Memo_Tube, 2, 0, 1, 4);
+
+    connect(Button1, &QPushButton::clicked, this, &TScaffoldFrm::Button1Click);
+    FormCreate();
+}
+
+void TScaffoldFrm::FormCreate() {
+    setFixedSize(sizeHint());
+    // 100 pixels below the top of the screen and 100 from its right edge.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect s = screen->geometry();
+        move(s.x() + s.width() - width() - 100, s.y() + 100);
+    }
+}
+
+void TScaffoldFrm::Button1Click() {
+    Guard([this] {
+        ScaffoldChoices c;
+        c.Tube = Option_Used->isChecked()        ? TubeKind::Used
+                 : Option_Aluminium->isChecked() ? TubeKind::Aluminium
+                                                 : TubeKind::New;
+        c.EffectiveLength = FromQt(Edit_Le->text());
+        const auto lines = ScaffoldCalculate(c);
+        if (!lines) return;
+        QStringList text;
+        for (const std::string& l : *lines)
+            text << ToQt(l);
+        Memo_Tube->setPlainText(text.join(QLatin1Char('\n')));
+    });
 }
 
 } // namespace kx

@@ -3,12 +3,31 @@
 
 #include <QWidget>
 
+class QGroupBox;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+
 namespace kx {
 
 class TScaffoldFrm : public QWidget {
     Q_OBJECT
 public:
     explicit TScaffoldFrm(QWidget* parent = nullptr);
+
+    QGroupBox* GroupBox1;
+    QRadioButton* Option_New;
+    QRadioButton* Option_Used;
+    QRadioButton* Option_Aluminium;
+    QLineEdit* Edit_Le;
+    QPushButton* Button1;      // Calculate
+    QPlainTextEdit* Memo_Tube; // an editable multi-line text stands in for the memo
+
+    void Button1Click();
+
+private:
+    void FormCreate();
 };
 
 } // namespace kx

@@ -1,10 +1,329 @@
-// Timber member capacities.
+// The timber member capacity calculator window.
 #include "calculators/ui/Timber.h"
 
+#include <QAction>
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QEvent>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "app/Forms.h"
+#include "calculators/Timber.h"
+#include "calculators/ui/Duration.h"
 #include "foundation/ui/Windows.h"
+#include "input/TimSect.h"
+#include "platform/Guard.h"
+#include "platform/QtDialogs.h"
+#include "window/ui/SetHeader.h"
 
 namespace kx {
 
-TTimberFrm::TTimberFrm(QWidget* parent) : QMainWindow(parent) { InitForm(this, "TimberFrm", "Timber"); }
+namespace {
+
+template <class T> T* named(T* w, const char* name) {
+    w->setObjectName(QString::fromLatin1(name));
+    return w;
+}
+
+QLabel* text(QWidget* parent, const char* caption, int x, int y, int w) {
+    auto* l = new QLabel(ToQt(caption), parent);
+    l->setGeometry(x, y, w, 22);
+    return l;
+}
+
+// A value box: white, framed.
+QLabel* value(QWidget* parent, const char* name, int x, int y) {
+    auto* l = named(new QLabel(parent), name);
+    l->setGeometry(x, y, 70, 22);
+    l->setFrameShape(QFrame::Box);
+    l->setAutoFillBackground(true);
+    QPalette p = l->palette();
+    p.setColor(QPalette::Window, Qt::white);
+    l->setPalette(p);
+    return l;
+}
+
+QGroupBox* pair(QWidget* parent, const char* title, QRect where, QRadioButton*& first, const char* firstName,
+                const char* firstCaption, QRadioButton*& second, const char* secondName,
+                const char* secondCaption) {
+    auto* g = new QGroupBox(ToQt(title), parent);
+    g->setGeometry(where);
+    first = named(new QRadioButton(ToQt(firstCaption), g), firstName);
+    first->setGeometry(12, 22, 100, 22);
+    second = named(new QRadioButton(ToQt(secondCaption), g), secondName);
+    second->setGeometry(120, 22, 100, 22);
+    return g;
+}
+
+void fill(QListWidget* list, const std::vector<std::string>& lines) {
+    list->clear();
+    for (const std::string& line : lines)
+        list->addItem(ToQt(line));
+}
+
+} // namespace
+
+TTimberFrm::TTimberFrm(QWidget* parent) : QMainWindow(parent) {
+    InitForm(this, "TimberFrm", "Timber");
+    setWindowFlags(Qt::Window | Qt::WindowStaysOnTopHint);
+
+    QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
+    SetHeader1 = named(file->addAction(QStringLiteral("Set Header")), "SetHeader1");
+    file->addSeparator();
+    Print1 = named(file->addAction(QStringLiteral("Print")), "Print1");
+    file->addSeparator();
+    Close1 = named(file->addAction(QStringLiteral("Close")), "Close1");
+    file->addSeparator();
+    ExitTrussolve1 = named(file->addAction(QStringLiteral("Exit KX-Flexor")), "ExitTrussolve1");
+
+    auto* client = new QWidget(this);
+    setCentralWidget(client);
+    Panel1 = named(new QFrame(client), "Panel1");
+    Panel1->setGeometry(0, 0, 900, 1);
+    Panel2 = named(new QFrame(client), "Panel2");
+    Panel2->setGeometry(0, 0, 1, 620);
+    Panel1->hide();
+    Panel2->hide();
+
+    text(client, "Description", 10, 8, 90);
+    Edit_Title = named(new QLineEdit(client), "Edit_Title");
+    Edit_Title->setGeometry(100, 8, 330, 22);
+    text(client, "Strength Class", 10, 40, 90);
+    Combo_Grade = named(new QComboBox(client), "Combo_Grade");
+    Combo_Grade->setGeometry(100, 40, 100, 24);
+    for (int i = 0; i < kTimberGradeItems; ++i)
+        Combo_Grade->addItem(ToQt(TimberGradeItem(i)));
+    Combo_Grade->setMaxVisibleItems(27);
+
+    pair(client, "Single / Sharing K8", QRect(10, 72, 210, 52), Option_Single, "Option_Single", "Single",
+         Option_Share, "Option_Share", "Sharing");
+    pair(client, "Wet / Dry   K1 and K2", QRect(225, 72, 210, 52), Option_Wet, "Option_Wet", "Wet",
+         Option_Dry, "Option_Dry", "Dry");
+    pair(client, "Axis", QRect(10, 128, 210, 52), Option_Major, "Option_Major", "Major Axis", Option_Minor,
+         "Option_Minor", "Minor Axis");
+
+    text(client, "Width", 10, 190, 120);
+    Edit_Width = named(new QLineEdit(client), "Edit_Width");
+    Edit_Width->setGeometry(140, 190, 70, 22);
+    text(client, "mm", 215, 190, 40);
+    text(client, "Depth", 10, 218, 120);
+    Edit_Depth = named(new QLineEdit(client), "Edit_Depth");
+    Edit_Depth->setGeometry(140, 218, 70, 22);
+    text(client, "mm", 215, 218, 40);
+    text(client, "Effective Length", 10, 246, 120);
+    Edit_Le = named(new QLineEdit(client), "Edit_Le");
+    Edit_Le->setGeometry(140, 246, 70, 22);
+    text(client, "m", 215, 246, 40);
+
+    struct Row {
+        QLabel*& label;
+        const char* name;
+        const char* caption;
+    };
+    const Row rows[] = {
+        {lbl_BendStress, "lbl_BendStress", "Grade Bending Stress"},
+        {lbl_ShearStress, "lbl_ShearStress", "Grade Shear Stress"},
+        {lbl_AxStress, "lbl_AxStress", "Grade Axial Stress"},
+        {lbl_Eb, "lbl_Eb", "E (bending)"},
+        {lbl_Eax, "lbl_Eax", "E (axial)"},
+        {lbl_K8, "lbl_K8", "K8"},
+        {lbl_K1, "lbl_K1", "K1"},
+        {lbl_K2E, "lbl_K2E", "K2 (E)"},
+        {lbl_K2B, "lbl_K2B", "K2 (bending)"},
+        {lbl_K2S, "lbl_K2S", "K2 (shear)"},
+        {lbl_K2Ax, "lbl_K2Ax", "K2 (axial)"},
+        {lbl_K3b, "lbl_K3b", "K3 (bending)"},
+        {lbl_K3ax, "lbl_K3ax", "K3 (axial)"},
+    };
+    int y = 284;
+    int x = 10;
+    for (std::size_t i = 0; i < std::size(rows); ++i) {
+        if (i == 7) x = 225, y = 284;
+        text(client, rows[i].caption, x, y, 130);
+        rows[i].label = value(client, rows[i].name, x + 135, y);
+        y += 26;
+    }
+
+    cmd_BendCap = named(new QPushButton(QStringLiteral("Bending Capacity"), client), "cmd_BendCap");
+    cmd_AxialCap = named(new QPushButton(QStringLiteral("Axial Capacity"), client), "cmd_AxialCap");
+    cmd_Comb = named(new QPushButton(QStringLiteral("Check Combined Loading"), client), "cmd_Comb");
+    y = 480;
+    for (QPushButton* b : {cmd_BendCap, cmd_AxialCap, cmd_Comb}) {
+        b->setGeometry(10, y, 425, 30);
+        y += 36;
+    }
+
+    List_Results = named(new QListWidget(client), "List_Results");
+    List_Results->setGeometry(450, 8, 440, 400);
+    List_Sum = named(new QListWidget(client), "List_Sum");
+    List_Sum->setGeometry(450, 416, 440, 190);
+
+    connect(SetHeader1, &QAction::triggered, this, &TTimberFrm::SetHeader1Click);
+    connect(Print1, &QAction::triggered, this, &TTimberFrm::Print1Click);
+    connect(Close1, &QAction::triggered, this, &TTimberFrm::Close1Click);
+    connect(ExitTrussolve1, &QAction::triggered, this, &TTimberFrm::ExitTrussolve1Click);
+    connect(cmd_BendCap, &QPushButton::clicked, this, &TTimberFrm::cmd_BendCapClick);
+    connect(cmd_AxialCap, &QPushButton::clicked, this, &TTimberFrm::cmd_AxialCapClick);
+    connect(cmd_Comb, &QPushButton::clicked, this, &TTimberFrm::cmd_CombClick);
+    connect(Combo_Grade, &QComboBox::currentIndexChanged, this, &TTimberFrm::Combo_GradeChange);
+    // A choice from code acts as a click does; unchoosing does nothing.
+    const auto onChosen = [this](QRadioButton* b, void (TTimberFrm::*handler)()) {
+        connect(b, &QRadioButton::toggled, this, [this, handler](bool on) {
+            if (on) (this->*handler)();
+        });
+    };
+    onChosen(Option_Single, &TTimberFrm::Option_SingleClick);
+    onChosen(Option_Share, &TTimberFrm::Option_SingleClick);
+    onChosen(Option_Major, &TTimberFrm::Option_MajorClick);
+    onChosen(Option_Minor, &TTimberFrm::Option_MajorClick);
+    onChosen(Option_Wet, &TTimberFrm::Option_WetClick);
+    onChosen(Option_Dry, &TTimberFrm::Option_WetClick);
+    for (QLineEdit* e : {Edit_Width, Edit_Depth, Edit_Le}) {
+        connect(e, &QLineEdit::textChanged, this, &TTimberFrm::Edit_Change);
+        e->installEventFilter(this);
+    }
+
+    FormCreate();
+}
+
+void TTimberFrm::FormCreate() {
+    Guard([] { Timber::FormCreate(); });
+    showState();
+    setFixedSize(Panel1->width(), Panel2->height() + menuBar()->sizeHint().height());
+    CentreOnScreen(this);
+}
+
+bool TTimberFrm::eventFilter(QObject* watched, QEvent* event) {
+    // A click into a size or the length clears the reports, as typing does.
+    if (event->type() == QEvent::MouseButtonPress) Edit_Change();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TTimberFrm::readControls() {
+    Timber::TimberControls& c = Timber::Calc.Ctl;
+    c.Combo_Grade = Combo_Grade->currentIndex();
+    c.Option_Single = Option_Single->isChecked();
+    c.Option_Share = Option_Share->isChecked();
+    c.Option_Wet = Option_Wet->isChecked();
+    c.Option_Dry = Option_Dry->isChecked();
+    c.Option_Major = Option_Major->isChecked();
+    c.Option_Minor = Option_Minor->isChecked();
+    c.Edit_Width = FromQt(Edit_Width->text());
+    c.Edit_Depth = FromQt(Edit_Depth->text());
+    c.Edit_Le = FromQt(Edit_Le->text());
+    c.Edit_Title = FromQt(Edit_Title->text());
+}
+
+void TTimberFrm::showState() {
+    const Timber::TimberControls& c = Timber::Calc.Ctl;
+    {
+        const QSignalBlocker b(Combo_Grade);
+        Combo_Grade->setCurrentIndex(c.Combo_Grade);
+    }
+    const std::pair<QRadioButton*, bool> radios[] = {
+        {Option_Single, c.Option_Single}, {Option_Share, c.Option_Share}, {Option_Wet, c.Option_Wet},
+        {Option_Dry, c.Option_Dry},       {Option_Major, c.Option_Major}, {Option_Minor, c.Option_Minor}};
+    for (auto [button, on] : radios)
+        if (on) {
+            const QSignalBlocker b(button);
+            button->setChecked(true);
+        }
+    const std::pair<QLabel*, const std::string*> labels[] = {{lbl_BendStress, &c.lbl_BendStress},
+                                                             {lbl_ShearStress, &c.lbl_ShearStress},
+                                                             {lbl_AxStress, &c.lbl_AxStress},
+                                                             {lbl_Eb, &c.lbl_Eb},
+                                                             {lbl_Eax, &c.lbl_Eax},
+                                                             {lbl_K8, &c.lbl_K8},
+                                                             {lbl_K1, &c.lbl_K1},
+                                                             {lbl_K2E, &c.lbl_K2E},
+                                                             {lbl_K2B, &c.lbl_K2B},
+                                                             {lbl_K2S, &c.lbl_K2S},
+                                                             {lbl_K2Ax, &c.lbl_K2Ax},
+                                                             {lbl_K3b, &c.lbl_K3b},
+                                                             {lbl_K3ax, &c.lbl_K3ax}};
+    for (auto [l, t] : labels)
+        l->setText(ToQt(*t));
+    cmd_BendCap->setText(ToQt(c.cmd_BendCap));
+    cmd_AxialCap->setText(ToQt(c.cmd_AxialCap));
+    cmd_Comb->setText(ToQt(c.cmd_Comb));
+    fill(List_Results, c.List_Results);
+    fill(List_Sum, c.List_Sum);
+    QPalette p = List_Sum->palette();
+    p.setColor(QPalette::Text, c.List_SumRed ? Qt::red : Qt::black);
+    List_Sum->setPalette(p);
+}
+
+void TTimberFrm::runButton(bool (*button)()) {
+    Guard([this, button] {
+        readControls();
+        const bool dialog = button();
+        showState();
+        if (dialog) Forms.DurationFrm->exec();
+    });
+    showState();
+}
+
+void TTimberFrm::cmd_BendCapClick() { runButton(&Timber::cmd_BendCapClick); }
+
+void TTimberFrm::cmd_AxialCapClick() { runButton(&Timber::cmd_AxialCapClick); }
+
+void TTimberFrm::cmd_CombClick() { runButton(&Timber::cmd_CombClick); }
+
+void TTimberFrm::Combo_GradeChange() {
+    Guard([this] {
+        readControls();
+        Timber::GradeChange();
+    });
+    showState();
+}
+
+void TTimberFrm::Option_SingleClick() { Combo_GradeChange(); }
+
+void TTimberFrm::Option_MajorClick() {
+    Guard([this] {
+        readControls();
+        Timber::AxisChange();
+    });
+    showState();
+}
+
+void TTimberFrm::Option_WetClick() {
+    Guard([this] {
+        readControls();
+        Timber::SetTimberAxisCaptions();
+    });
+    showState();
+}
+
+void TTimberFrm::Edit_Change() {
+    Guard([this] {
+        readControls();
+        Timber::ClearTimberReports();
+    });
+    showState();
+}
+
+void TTimberFrm::SetHeader1Click() {
+    Guard([] { Forms.SetHeaderFrm->exec(); });
+}
+
+void TTimberFrm::Print1Click() {
+    Guard([this] {
+        readControls();
+        Timber::Print1Click();
+    });
+}
+
+void TTimberFrm::Close1Click() { hide(); }
+
+void TTimberFrm::ExitTrussolve1Click() { CloseStartScreen(); }
 
 } // namespace kx

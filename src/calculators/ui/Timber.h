@@ -1,7 +1,16 @@
-// Timber member capacities.
+// The timber member capacity calculator window.
 #pragma once
 
 #include <QMainWindow>
+
+class QAction;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
 
 namespace kx {
 
@@ -9,6 +18,65 @@ class TTimberFrm : public QMainWindow {
     Q_OBJECT
 public:
     explicit TTimberFrm(QWidget* parent = nullptr);
+
+    QFrame* Panel1; // its width is the window's client width
+    QFrame* Panel2; // its height is the client height
+    QComboBox* Combo_Grade;
+    QRadioButton* Option_Single;
+    QRadioButton* Option_Share;
+    QRadioButton* Option_Wet;
+    QRadioButton* Option_Dry;
+    QRadioButton* Option_Major;
+    QRadioButton* Option_Minor;
+    QLineEdit* Edit_Width;
+    QLineEdit* Edit_Depth;
+    QLineEdit* Edit_Le;
+    QLineEdit* Edit_Title;
+    QLabel* lbl_BendStress;
+    QLabel* lbl_ShearStress;
+    QLabel* lbl_AxStress;
+    QLabel* lbl_Eb;
+    QLabel* lbl_Eax;
+    QLabel* lbl_K8;
+    QLabel* lbl_K1;
+    QLabel* lbl_K2E;
+    QLabel* lbl_K2B;
+    QLabel* lbl_K2S;
+    QLabel* lbl_K2Ax;
+    QLabel* lbl_K3b;
+    QLabel* lbl_K3ax;
+    QPushButton* cmd_BendCap;
+    QPushButton* cmd_AxialCap;
+    QPushButton* cmd_Comb;
+    QListWidget* List_Results;
+    QListWidget* List_Sum;
+    QAction* SetHeader1;
+    QAction* Print1;
+    QAction* Close1;
+    QAction* ExitTrussolve1;
+
+    void cmd_BendCapClick();
+    void cmd_AxialCapClick();
+    void cmd_CombClick();
+    void Combo_GradeChange();
+    void Option_SingleClick();
+    void Option_MajorClick();
+    void Option_WetClick();
+    void Edit_Change();
+    void SetHeader1Click();
+    void Print1Click();
+    void Close1Click();
+    void ExitTrussolve1Click();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void FormCreate();
+    void readControls();
+    void showState();
+    // Runs a button: its checks, then the load-duration dialog when they passed.
+    void runButton(bool (*button)());
 };
 
 } // namespace kx

@@ -1,10 +1,249 @@
 // Wind loading on scaffolds.
 #include "calculators/ui/Wind.h"
 
+#include <QAction>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "app/Forms.h"
 #include "foundation/ui/Windows.h"
+#include "platform/Guard.h"
+#include "platform/Printer.h"
+#include "platform/QtDialogs.h"
+#include "window/ui/SetHeader.h"
 
 namespace kx {
 
-TWindFrm::TWindFrm(QWidget* parent) : QMainWindow(parent) { InitForm(this, "WindFrm", "Wind Loading"); }
+namespace {
+
+template <class W> W* named(W* w, const char* name) {
+    w->setObjectName(QString::fromLatin1(name));
+    return w;
+}
+
+QLineEdit* edit(QWidget* parent, const char* name, const char* text = "") {
+    auto* e = named(new QLineEdit(QString::fromLatin1(text), parent), name);
+    e->setFixedWidth(90);
+    return e;
+}
+
+QRadioButton* radio(QWidget* parent, const char* name, const char* caption) {
+    return named(new QRadioButton(ToQt(caption), parent), name);
+}
+
+QLabel* label(QWidget* parent, const char* text) { return new QLabel(ToQt(text), parent); }
+
+} // namespace
+
+void AreaSpinBox::stepBy(int steps) {
+    QSpinBox::stepBy(steps);
+    emit stepped();
+}
+
+TWindFrm::TWindFrm(QWidget* parent) : QMainWindow(parent) {
+    InitForm(this, "WindFrm", "Wind Loading");
+    // A single fixed border with the system menu only, above the other windows.
+    setWindowFlags(Qt::Window | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint |
+                   Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
+
+    auto* client = new QWidget(this);
+    setCentralWidget(client);
+
+    Edit_AreaNo = named(new AreaSpinBox(client), "Edit_AreaNo");
+    Edit_AreaNo->setRange(1, 100);
+    Edit_AreaNo->setValue(1);
+    Edit_AreaNo->setWrapping(false);
+    Edit_AreaNo->setFixedWidth(90);
+    UpDown1 = Edit_AreaNo;
+    Edit_Desc = named(new QLineEdit(client), "Edit_Desc");
+    Edit_Basic = edit(client, "Edit_Basic");
+    Edit_S1 = edit(client, "Edit_S1", "1");
+
+    GroupBox1 = named(new QGroupBox(QStringLiteral("Wind Speed Factor  S2"), client), "GroupBox1");
+    Edit_Height = edit(GroupBox1, "Edit_Height");
+    Option_Open = radio(GroupBox1, "Option_Open", "Open country with no obstructions");
+    Option_OpenScattered = radio(GroupBox1, "Option_OpenScattered", "Open country with scattered windbreaks");
+    Option_Many = radio(GroupBox1, "Option_Many",
+                        "Country with many windbreaks, small town, outskirts of large cities. (general "
+                        "rooftop level at 10m approx)");
+    Option_City = radio(GroupBox1, "Option_City",
+                        "Surface with many large obstructions.eg city centres (general rooftop level at 25m "
+                        "approx");
+    Option_Open->setChecked(true);
+    auto* s2 = new QGridLayout(GroupBox1);
+    s2->setVerticalSpacing(0);
+    s2->setContentsMargins(9, 2, 9, 4);
+    s2->addWidget(label(GroupBox1, "Height"), 0, 0);
+    s2->addWidget(Edit_Height, 0, 1);
+    s2->addWidget(label(GroupBox1, "m"), 0, 2);
+    s2->setColumnStretch(3, 1);
+    int row = 1;
+    for (QRadioButton* r : {Option_Open, Option_OpenScattered, Option_Many, Option_City})
+        s2->addWidget(r, row++, 0, 1, 4);
+
+    GroupBox2 = named(new QGroupBox(QStringLiteral("Probability Factor  S3"), client), "GroupBox2");
+    Option_2 = radio(GroupBox2, "Option_2", "Less than 2 years");
+    Option_2_5 = radio(GroupBox2, "Option_2_5", "2 to 5 years");
+    Option_5_10 = radio(GroupBox2, "Option_5_10", "5 to 10 years");
+    OPtion_10 = radio(GroupBox2, "OPtion_10", "Over 10 years");
+    Option_2->setChecked(true);
+    auto* s3 = new QGridLayout(GroupBox2);
+    s3->setVerticalSpacing(2);
+    s3->addWidget(Option_2, 0, 0);
+    s3->addWidget(Option_2_5, 0, 1);
+    s3->addWidget(Option_5_10, 1, 0);
+    s3->addWidget(OPtion_10, 1, 1);
+
+    Edit_Factor = edit(client, "Edit_Factor");
+    Edit_TubeLength = edit(client, "Edit_TubeLength");
+    Edit_BoardLength = edit(client, "Edit_BoardLength");
+    cmd_Calc = named(new QPushButton(QStringLiteral("Calculate"), client), "cmd_Calc");
+
+    List_Results = named(new QListWidget(client), "List_Results");
+    QFont fixed(QStringLiteral("Courier New"));
+    fixed.setStyleHint(QFont::TypeWriter);
+    fixed.setPointSize(9);
+    List_Results->setFont(fixed);
+
+    auto* inputs = new QGridLayout;
+    inputs->setVerticalSpacing(4);
+    int r = 0;
+    auto addRow = [&](const char* caption, QWidget* w, const char* unit) {
+        inputs->addWidget(label(client, caption), r, 0);
+        inputs->addWidget(w, r, 1);
+        if (*unit) inputs->addWidget(label(client, unit), r, 2);
+        ++r;
+    };
+    addRow("Area No", Edit_AreaNo, "");
+    inputs->addWidget(label(client, "Area Description"), r++, 0, 1, 3);
+    inputs->addWidget(Edit_Desc, r++, 0, 1, 3);
+    addRow("Basic Wind Speed", Edit_Basic, "m/s");
+    addRow("Topographical factor (S1)", Edit_S1, "");
+    inputs->addWidget(GroupBox2, r++, 0, 1, 3);
+    addRow("Wind force factor", Edit_Factor, "");
+    addRow("Projected length of tube", Edit_TubeLength, "m");
+    addRow("Projected length of toeboard", Edit_BoardLength, "m");
+    inputs->addWidget(cmd_Calc, r++, 1);
+    inputs->setRowStretch(r, 1);
+
+    auto* top = new QHBoxLayout;
+    top->addLayout(inputs);
+    top->addWidget(List_Results, 1);
+    // Tight margins leave the list room for all 25 lines of an area.
+    auto* column = new QVBoxLayout(client);
+    column->setContentsMargins(9, 4, 9, 4);
+    column->addLayout(top, 1);
+    column->addWidget(GroupBox1);
+
+    QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
+    SetHeader1 = file->addAction(QStringLiteral("Set Header"));
+    file->addSeparator();
+    Print1 = file->addAction(QStringLiteral("Print"));
+    file->addSeparator();
+    Close1 = file->addAction(QStringLiteral("Close"));
+    file->addSeparator();
+    ExitKXFlexor1 = file->addAction(QStringLiteral("Exit KX-Flexor"));
+    SetHeader1->setObjectName(QStringLiteral("SetHeader1"));
+    Print1->setObjectName(QStringLiteral("Print1"));
+    Close1->setObjectName(QStringLiteral("Close1"));
+    ExitKXFlexor1->setObjectName(QStringLiteral("ExitKXFlexor1"));
+
+    // Hidden size markers: the window is as wide as Panel1 and as high as Panel2.
+    Panel1 = named(new QFrame(client), "Panel1");
+    Panel1->setGeometry(0, 0, 713, 8);
+    Panel1->setVisible(false);
+    Panel2 = named(new QFrame(client), "Panel2");
+    Panel2->setGeometry(0, 0, 8, 540);
+    Panel2->setVisible(false);
+
+    connect(cmd_Calc, &QPushButton::clicked, this, &TWindFrm::cmd_CalcClick);
+    connect(Edit_AreaNo, &AreaSpinBox::stepped, this, &TWindFrm::UpDown1Click);
+    connect(SetHeader1, &QAction::triggered, this, &TWindFrm::SetHeader1Click);
+    connect(Print1, &QAction::triggered, this, &TWindFrm::Print1Click);
+    connect(Close1, &QAction::triggered, this, &TWindFrm::Close1Click);
+    connect(ExitKXFlexor1, &QAction::triggered, this, &TWindFrm::ExitKXFlexor1Click);
+
+    FormCreate();
+}
+
+void TWindFrm::FormCreate() {
+    setFixedSize(Panel1->width(), Panel2->height());
+    CentreOnScreen(this);
+}
+
+WindChoices TWindFrm::readChoices() const {
+    WindChoices c;
+    c.AreaNo = FromQt(Edit_AreaNo->text());
+    c.Desc = FromQt(Edit_Desc->text());
+    c.Basic = FromQt(Edit_Basic->text());
+    c.S1 = FromQt(Edit_S1->text());
+    c.Height = FromQt(Edit_Height->text());
+    c.Factor = FromQt(Edit_Factor->text());
+    c.TubeLength = FromQt(Edit_TubeLength->text());
+    c.BoardLength = FromQt(Edit_BoardLength->text());
+    c.Terrain = Option_City->isChecked()            ? 4
+                : Option_Many->isChecked()          ? 3
+                : Option_OpenScattered->isChecked() ? 2
+                                                    : 1;
+    c.Probability = OPtion_10->isChecked()     ? 4
+                    : Option_5_10->isChecked() ? 3
+                    : Option_2_5->isChecked()  ? 2
+                                               : 1;
+    return c;
+}
+
+void TWindFrm::showChoices(const WindChoices& c) {
+    Edit_Desc->setText(ToQt(c.Desc));
+    Edit_Basic->setText(ToQt(c.Basic));
+    Edit_S1->setText(ToQt(c.S1));
+    Edit_Height->setText(ToQt(c.Height));
+    Edit_Factor->setText(ToQt(c.Factor));
+    Edit_TubeLength->setText(ToQt(c.TubeLength));
+    Edit_BoardLength->setText(ToQt(c.BoardLength));
+    QRadioButton* const terrain[] = {Option_Open, Option_OpenScattered, Option_Many, Option_City};
+    QRadioButton* const life[] = {Option_2, Option_2_5, Option_5_10, OPtion_10};
+    terrain[c.Terrain - 1]->setChecked(true);
+    life[c.Probability - 1]->setChecked(true);
+}
+
+void TWindFrm::showList(const std::vector<std::string>& lines) {
+    List_Results->clear();
+    for (const std::string& l : lines)
+        List_Results->addItem(ToQt(l));
+}
+
+void TWindFrm::cmd_CalcClick() {
+    Guard([this] { showList(WindCalculate(readChoices())); });
+}
+
+void TWindFrm::UpDown1Click() {
+    Guard([this] {
+        const WindAreaView v = WindUpDown(readChoices());
+        showChoices(v.Controls);
+        showList(v.List);
+    });
+}
+
+void TWindFrm::Print1Click() {
+    Guard([] { WindPrint(printer()); });
+}
+
+void TWindFrm::SetHeader1Click() {
+    Guard([] { Forms.SetHeaderFrm->exec(); });
+}
+
+void TWindFrm::Close1Click() { close(); }
+
+void TWindFrm::ExitKXFlexor1Click() { CloseStartScreen(); }
 
 } // namespace kx

@@ -1,0 +1,86 @@
+// The steel member capacity calculator: strut capacities about both axes, the permissible moment
+// about x-x and the combined compression and bending check of one standard section.
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "platform/Arr.h"
+#include "platform/ShortString.h"
+
+namespace kx::KX_Cap {
+
+// A family of the "Section Properties" menu.
+struct CapFamily {
+    const char* MenuItem; // "UniversalBeams1"
+    const char* Caption;  // "Universal Beams"
+    const char* FileName; // "ub.sct": found in StartDir without regard to case
+    const char* Group;    // lbl_Group
+};
+inline constexpr int kCapFamilies = 10;
+const std::array<CapFamily, kCapFamilies>& CapFamilies();
+
+// The picked section, copied from its record; all zero when none is loaded.
+struct CapSection {
+    std::string Designation, Shape;
+    float B = 0, D = 0, t = 0, T = 0, r1 = 0, b = 0, d = 0, Taper = 0, A = 0, Ixx = 0, Iyy = 0, rx = 0,
+          ry = 0, FibreX = 0, FibreY = 0, J = 0, TorsionT = 0, cy = 0, Cs = 0, Sx = 0, Sy = 0, u = 0, x = 0,
+          H = 0, PermShear = 0;
+    float E = 0;               // N/mm^2
+    float MaxBendStress = 180; // N/mm^2
+    float Zxx = 0, Zyy = 0, DT = 0;
+};
+
+using CapBlock = Arr<std::string, 0, 10>; // line 0 = count as text
+
+// The calculator's state for the whole run, with what its controls show.
+struct CapState {
+    std::string CapFileName;
+    CapSection Sect;
+    Arr<ShortString<50>, 0, 101> CapPropLines;
+    CapBlock CapAxialXXLines, CapAxialYYLines, CapMomentLines, CapCombinedLines;
+    // Held to 60 characters so that the lateral-torsion notes show whole.
+    Arr<ShortString<60>, 0, 50> CapResultLines;
+    float CapUnity = 0;
+    std::string CapLeXXText, CapLeYYText, CapLeBendText;
+
+    std::string lbl_Group, lbl_E, lbl_Py;
+    std::vector<std::string> List_Section, List_Props, List_Results;
+    bool List_ResultsRed = false;
+};
+extern CapState Cap;
+
+// The three edits of the window.
+struct CapInputs {
+    std::string Edit_Le, Edit_Axial, Edit_Mom;
+};
+
+// Empties the properties, the results and every section value (the bending stress and D/T kept).
+void CapClearSection();
+// Empties the results and the unity; the section stays.
+void CapClearResults();
+// A family from the menu: clears the calculator and lists the family's designations. A family whose
+// file is not in StartDir yet has every section file written first.
+void CapOpenSectionFamily(const std::string& fileName, const std::string& group);
+void CapLoadSectionList();
+// A click on line `position` (from 0) of the section list.
+void List_SectionClick(int position);
+void CapShowSectionProps();
+
+// The four buttons. A typed number or input-box answer that is not a number throws ConvertError and
+// changes nothing.
+void cmd_AxialXXClick(const CapInputs& in);
+void cmd_AxialYYClick(const CapInputs& in);
+void cmd_MomXXClick(const CapInputs& in);
+void cmd_CalcClick(const CapInputs& in);
+
+// The permissible axial stress pc (N/mm^2) by the Perry-Robertson formula for an effective length Le
+// and a radius of gyration r (mm): 170 at Le 0, raised below Le/r 25; false when there is no
+// result (a negative length, no radius of gyration).
+bool CapStrutStress(float Le, float r, bool aboutXX, float& pc);
+
+// Rebuilds the results list from the section and the four blocks.
+void SectionReportLines();
+
+} // namespace kx::KX_Cap

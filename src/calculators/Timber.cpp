@@ -1,0 +1,428 @@
+// The timber member capacity calculator.
+#include "calculators/Timber.h"
+
+#include <cmath>
+
+#include "foundation/Func_FloatToInt.h"
+#include "foundation/SharedModel.h"
+#include "foundation/SigFig.h"
+#include "input/TimSect.h"
+#include "platform/Dialogs.h"
+#include "platform/NumberInput.h"
+#include "platform/Printer.h"
+#include "window/Pro_PrintHeader.h"
+
+namespace kx::Timber {
+
+TimberState Calc;
+
+namespace {
+
+using Ext = long double;
+
+constexpr float kPi = 3.1415927f;
+constexpr const char* kSquared = "\xB2"; // "²" in the program's single-byte text
+
+TimberControls& C() { return Calc.Ctl; }
+
+float label(const std::string& text) { return static_cast<float>(ReadNumberOrZero(text)); }
+
+bool minorAxis() { return C().Option_Minor; }
+
+// The dimension in the plane of bending.
+float bendingDepth() { return minorAxis() ? Calc.b : Calc.h; }
+
+std::string v(double x) { return SigFig3(x); }
+
+void emptyReport(TimberReport& report, int& counter) {
+    for (int i = 1; i <= 100; ++i)
+        report[i].clear();
+    counter = 1;
+}
+
+int reportCount(const TimberReport& report) {
+    const double n = ReadNumberOrZero(report[0]);
+    return n >= 0 && n <= 100 ? static_cast<int>(n) : 0;
+}
+
+void fail(const char* message) {
+    dlg().Message(message);
+    Model.CheckAbortFlag = 1;
+}
+
+} // namespace
+
+void FormCreate() {
+    C().Combo_Grade = 0;
+    C().Option_Single = true, C().Option_Share = false;
+    C().Option_Wet = true, C().Option_Dry = false;
+    C().Option_Major = true, C().Option_Minor = false;
+    SetTimberGradeValues();
+    SetTimberAxisCaptions();
+}
+
+void SetTimberGradeValues() {
+    // A separator keeps the class of the last look-up; the sharing choice always applies to it.
+    if (TimberGradeAt(C().Combo_Grade)) Calc.LastGrade = C().Combo_Grade;
+    const TimberGrade* g = TimberGradeAt(Calc.LastGrade);
+    if (!g) return;
+    const bool sharing = C().Option_Share;
+    const TimberSharing k8 = TimberK8(sharing);
+    Calc.EBending = sharing ? g->ESharing : g->ESingle;
+    Calc.EAxial = g->ESingle;
+    Calc.GradeBending = g->Bending;
+    Calc.GradeShear = g->Shear;
+    Calc.GradeCompression = g->Compression;
+    Calc.K8 = k8.K8;
+    Calc.K8Text = k8.Text;
+    Calc.ClassName = g->ClassName;
+    C().lbl_AxStress = v(Calc.GradeCompression);
+    C().lbl_BendStress = v(Calc.GradeBending);
+    C().lbl_Eb = v(Calc.EBending);
+    C().lbl_Eax = v(Calc.EAxial);
+    C().lbl_K8 = SigFig2(Calc.K8);
+    C().lbl_ShearStress = v(Calc.GradeShear);
+}
+
+void SetTimberWetDry() {
+    if (!C().Option_Wet && !C().Option_Dry) return;
+    const TimberMoisture m = TimberK1K2(C().Option_Wet);
+    Calc.K1 = m.K1;
+    Calc.K2E = m.K2;
+    Calc.K2Bending = m.K2;
+    Calc.K2Shear = m.K2Shear;
+    Calc.K2Axial = m.K2Axial;
+    Calc.MoistureText = m.Text;
+    C().lbl_K1 = v(Calc.K1);
+    C().lbl_K2E = SigFig2(Calc.K2E);
+    C().lbl_K2B = SigFig2(Calc.K2Bending);
+    C().lbl_K2S = SigFig2(Calc.K2Shear);
+    C().lbl_K2Ax = SigFig2(Calc.K2Axial);
+}
+
+void CalcTimberSection() {
+    const Ext b = Calc.b, h = Calc.h, k1 = Calc.K1;
+    const Ext I = minorAxis() ? h * b * b * b / 12 : b * h * h * h / 12;
+    Calc.I = static_cast<float>(I * k1 * k1 * k1 * k1 / 10000);
+    Calc.Area = static_cast<float>(b * h * k1 * k1 / 100);
+    if (Calc.Area != 0 && Calc.I != 0)
+        Calc.r = static_cast<float>(std::sqrt(static_cast<Ext>(Calc.I) / Calc.Area) * 10);
+}
+
+void SetTimberAxisCaptions() {
+    ClearTimberReports();
+    const bool minor = minorAxis();
+    Calc.AxisText = minor ? "MINOR AXIS" : "MAJOR AXIS";
+    const std::string axis = minor ? "y-y" : "x-x";
+    C().cmd_BendCap = "Bending Capacity about " + axis;
+    C().cmd_AxialCap = "Axial Capacity about " + axis;
+    C().cmd_Comb = "Check Combined Loading about " + axis;
+    SetTimberWetDry();
+}
+
+bool CheckTimberInputs() {
+    for (const std::string* l :
+         {&C().lbl_BendStress, &C().lbl_ShearStress, &C().lbl_AxStress, &C().lbl_Eb, &C().lbl_Eax})
+        if (label(*l) == 0) {
+            fail("Click \"grade\" option button");
+            return false;
+        }
+    // A size of nothing or less is no member.
+    Calc.b = static_cast<float>(ReadNumberOrZero(C().Edit_Width));
+    if (!(Calc.b > 0)) {
+        fail("Enter value for width");
+        return false;
+    }
+    Calc.h = static_cast<float>(ReadNumberOrZero(C().Edit_Depth));
+    if (!(Calc.h > 0)) {
+        fail("Enter value for depth");
+        return false;
+    }
+    return true;
+}
+
+void CalcTimberBending() {
+    const Ext d = bendingDepth();
+    Calc.SecondMomentLabel = minorAxis() ? "Iyy " : "Ixx ";
+    Calc.K7 = TimberK7(static_cast<double>(d));
+    Calc.K2E = label(C().lbl_K2E);
+    C().lbl_K8 = SigFig2(Calc.K8);
+    const Ext gradeBending = label(C().lbl_BendStress);
+    Calc.PermBendingStress =
+        static_cast<float>(gradeBending * Calc.K2Bending * Calc.K3Bending * Calc.K7 * Calc.K8);
+    const Ext gradeE = label(C().lbl_Eb);
+    Calc.PermE = static_cast<float>(gradeE * Calc.K2E);
+    Calc.EI = static_cast<float>(static_cast<Ext>(Calc.PermE) * Calc.I / 100000);
+    Calc.PermMoment =
+        static_cast<float>(static_cast<Ext>(Calc.PermBendingStress) * Calc.I * 2 / d / Calc.K1 / 100);
+    const Ext gradeShear = label(C().lbl_ShearStress);
+    Calc.PermShearStress = static_cast<float>(gradeShear * Calc.K2Shear * Calc.K3Bending * Calc.K8);
+    Calc.PermShearLoad =
+        static_cast<float>(static_cast<Ext>(Calc.K1) * Calc.K1 *
+                           (static_cast<Ext>(Calc.PermShearStress) * Calc.b * Calc.h) / 1000 / 1.5L);
+    const Ext ratio = minorAxis() ? static_cast<Ext>(Calc.b) / Calc.h : static_cast<Ext>(Calc.h) / Calc.b;
+    Calc.TorsionNote = ratio > 2 ? "  (assuming adequate torsional restraint)" : " ";
+}
+
+void ReportTimberBending() {
+    TimberReport& t = Calc.BendingReport;
+    const Ext shown = Calc.ShearFactor ? 1.5L : 1.0L;
+    int n = 1;
+    t[n] = "  " + Calc.AxisText + " BENDING";
+    n += 2;
+    t[n++] = "  K2 (bending stress) = " + SigFig2(Calc.K2Bending);
+    t[n++] = "  K3 = " + v(Calc.K3Bending) + Calc.K3BendingText;
+    t[n++] = "  K7 = " + SigFig4(Calc.K7);
+    t[n++] = "  Permissible Bending Stress ";
+    t[n++] = "    = Grade Stress x K2 x K3 x K7 x K8";
+    t[n++] = "    = " + v(Calc.PermBendingStress) + " N/mm^2";
+    t[n++] = "  K2 (shear stress) = " + SigFig2(Calc.K2Shear);
+    t[n++] = "  Permissible Shear Stress ";
+    t[n++] =
+        Calc.ShearFactor ? "    = Grade Stress x K2 x K3 x K8 x 1.5" : "    = Grade Stress x K2 x K3 x K8";
+    t[n++] = "    = " + v(static_cast<double>(Calc.PermShearStress * shown)) + " N/mm^2";
+    t[n++] = "  K2 (E) = " + SigFig2(Calc.K2E);
+    t[n++] = "  Permissible E = Grade E x K2";
+    t[n++] = "  Permissible E = " + v(Calc.PermE) + " N/mm^2";
+    t[n++] = "  EI = " + v(Calc.EI) + " kN-m" + kSquared;
+    n += 1;
+    t[n++] = "  PERMISSIBLE LOADINGS ";
+    t[n++] = "  Permissible Bending Moment = " + v(Calc.PermMoment) + " kN-m";
+    const std::string momentLine = t[n - 1];
+    if (Calc.TorsionNote != " ") t[n++] = "  (assuming adequate torsional restraint)";
+    n += 1;
+    t[n++] = "  Permissible Shear Load = " + v(static_cast<double>(Calc.PermShearLoad * shown)) + " kN";
+    t[0] = std::to_string(n);
+    Calc.BendingCounter = n;
+    Calc.SummaryBlock[2] = momentLine;
+    Calc.SummaryBlock[3] = t[n - 1];
+    ReportTimberSummary();
+}
+
+void CalcTimberAxial() {
+    const Ext sc = static_cast<Ext>(label(C().lbl_AxStress)) * Calc.K2Axial * Calc.K3Axial;
+    Calc.PermCompressionStress = static_cast<float>(sc);
+    const Ext gradeE = label(C().lbl_Eax);
+    Calc.PermE = static_cast<float>(gradeE * Calc.K2E);
+    Calc.Lambda = static_cast<float>(static_cast<Ext>(Calc.Le) / Calc.r);
+    Calc.Eta = static_cast<float>(0.005L * Calc.Lambda);
+    if (Calc.Le <= 5) {
+        Calc.K12 = 1.0f; // a stub of a strut does not buckle
+    } else {
+        const Ext lambda = Calc.Lambda;
+        const Ext Q =
+            static_cast<Ext>(kPi) * kPi * Calc.PermE / (1.5L * Calc.PermCompressionStress * lambda * lambda);
+        const Ext half = (1 + static_cast<Ext>(Calc.Eta)) * Q / 2 + 0.5L;
+        Calc.K12 = static_cast<float>(half - std::sqrt(half * half - Q));
+    }
+    Calc.PermAxialLoad = static_cast<float>(static_cast<Ext>(Calc.Area) * Calc.K12 * 100 *
+                                            Calc.PermCompressionStress / 1000 * Calc.K8);
+    Calc.PermAxialStress =
+        static_cast<float>(static_cast<Ext>(Calc.K12) * Calc.PermCompressionStress * Calc.K8);
+}
+
+void ReportTimberAxial() {
+    TimberReport& t = Calc.AxialReport;
+    t[1] = "  " + Calc.AxisText + " AXIAL LOADING";
+    t[3] = "  K2 (axial stress) = " + SigFig2(Calc.K2Axial);
+    t[4] = "  K3 = " + v(Calc.K3Axial) + Calc.K3AxialText;
+    t[5] = "  Permissible Stress for K12 ";
+    t[6] = "    = Grade Stress x K2 x K3";
+    t[7] = "    = " + v(Calc.PermCompressionStress) + " N/mm^2";
+    t[8] = "  K2 (E) = " + SigFig2(Calc.K2E);
+    t[9] = "  Permissible E =  Grade E x K2";
+    t[10] = "    = " + v(Calc.PermE) + " N/mm^2";
+    t[11] = "  Effective Length = " + v(Calc.Le / 1000.0) + " m";
+    t[12] = "  Lambda = " + v(Calc.Lambda);
+    t[13] = "  Neta = " + v(Calc.Eta);
+    t[14] = "  K12 = " + SigFig4(Calc.K12);
+    t[15] = "  Permissible Axial Stress x K8 = " + v(Calc.PermAxialStress) + " N/mm^2";
+    t[17] = "  PERMISSIBLE LOADINGS";
+    t[18] = "  Permissible Axial Load = " + SigFig4(Calc.PermAxialLoad) + " kN";
+    t[0] = "18";
+    Calc.AxialCounter = 18;
+    Calc.SummaryBlock[5] = t[18];
+    ReportTimberSummary();
+}
+
+void CheckTimberCombined() {
+    // Loads of either sense are taken as compression and bending of that size.
+    const Ext M = std::fabs(static_cast<Ext>(Model.TimberAppliedMoment));
+    const Ext P = std::fabs(static_cast<Ext>(Model.TimberAppliedAxialLoad));
+    const Ext d = bendingDepth(), k1 = Calc.K1;
+    const float appliedBending = static_cast<float>(M * (d * k1) / 2 / Calc.I * 100);
+    const Ext wetArea = (Calc.b * k1) * (Calc.h * k1);
+    const float appliedCompression = static_cast<float>(P * 1000 / wetArea);
+    const Ext r = std::sqrt(static_cast<Ext>(Calc.I) * 10000 / wetArea);
+    const Ext slenderness = Calc.Le / r;
+    const Ext euler = static_cast<Ext>(kPi) * kPi * Calc.PermE / (slenderness * slenderness);
+    const Ext factor = slenderness > 0 ? 1 - 1.5L * appliedCompression * Calc.K12 / euler : 1.0L;
+    // At or past the Euler load the amplified bending has no bound: the member fails the check.
+    if (factor <= 0)
+        Calc.CombinedIndex = INFINITY;
+    else
+        Calc.CombinedIndex = static_cast<float>(appliedBending / (Calc.PermBendingStress * factor) +
+                                                appliedCompression / static_cast<Ext>(Calc.PermAxialStress));
+    const float index = Calc.CombinedIndex;
+    Calc.CombinedResultText =
+        index > 0 && index <= 1 ? "  Combined Loading OK" : "  Combined Loading Too High";
+
+    TimberReport& t = Calc.CombinedReport;
+    t[1] = "  " + Calc.AxisText + " COMBINED LOADING CHECK";
+    t[3] = "  Applied Bending Moment = " + v(static_cast<double>(M)) + " kN-m";
+    t[4] = "  Permissible Bending Stress = " + v(Calc.PermBendingStress) + " N/mm^2";
+    t[5] = "  Applied Bending Stress = " + v(appliedBending) + " N/mm^2";
+    t[6] = "  Applied Compressive Load = " + v(static_cast<double>(P)) + " kN";
+    t[7] = "  Permissible Compressive Stress = " + v(Calc.PermAxialStress) + " N/mm^2";
+    t[8] = "  Applied Compressive Stress = " + v(appliedCompression) + " N/mm^2";
+    t[9] = "  Combined Loading Equation = " + v(index);
+    t[11] = Calc.CombinedResultText;
+    t[0] = "12";
+    Calc.CombinedCounter = 12;
+    Calc.SummaryBlock[7] = t[9];
+    Calc.SummaryBlock[8] = Calc.CombinedResultText;
+    ReportTimberSummary();
+}
+
+void ReportTimberSummary() {
+    C().List_Sum.clear();
+    C().List_Results.clear();
+    auto& s = Calc.SummaryLines;
+    const std::string m = Calc.MoistureText;
+    s[1] = " " + C().Edit_Title;
+    s[2] = " " + v(Calc.b) + " x " + v(Calc.h) + " " + Calc.ClassName;
+    s[3] = Calc.Le != 0 ? "  Effective length = " + v(Calc.Le / 1000.0) + " m" : "";
+    s[4] = "  Area = " + v(Calc.Area) + " cm^2";
+    s[5] = "  " + Calc.SecondMomentLabel + v(Calc.I) + " cm^4";
+    s[6] = "  r = " + v(Calc.r) + " mm";
+    s[7] = "  Grade \"E\" (bending) = " + v(Calc.EBending) + " N/mm^2";
+    s[8] = "  Grade \"E\" (axial) = " + v(Calc.EAxial) + " N/mm^2";
+    s[9] = "  Grade Bending Stress = " + v(Calc.GradeBending) + " N/mm^2";
+    s[10] = "  Grade Shear Stress = " + v(Calc.GradeShear) + " N/mm^2";
+    s[11] = "  Grade Axial Stress = " + v(Calc.GradeCompression) + " N/mm^2";
+    s[12] = "  K1 = " + v(Calc.K1) + "  (" + m + ")";
+    s[13] = "  K2 (E) = " + SigFig2(Calc.K2E) + " (" + m + ")";
+    s[14] = "  K2 (bending Stress) = " + SigFig2(Calc.K2Bending) + "  (" + m + ")";
+    s[15] = "  K2 (shear Stress) = " + SigFig2(Calc.K2Shear) + "  (" + m + ")";
+    s[16] = "  K2 (Axial Stress) = " + SigFig2(Calc.K2Axial) + " (" + m + ")";
+    s[17] = "  K8 = " + SigFig2(Calc.K8) + Calc.K8Text;
+    for (int i = 1; i <= 19; ++i)
+        C().List_Results.push_back(s[i]);
+    const float index = Calc.CombinedIndex;
+    C().List_SumRed = index < 0 || index > 1;
+    Calc.SummaryBlock[0] = "  " + Calc.AxisText + " SUMMARY";
+    for (int i = 0; i <= 8; ++i)
+        C().List_Sum.push_back(Calc.SummaryBlock[i]);
+    const auto list = [](const TimberReport& t, int counter) {
+        for (int i = 1; i <= counter + 2 && i <= 100; ++i)
+            C().List_Results.push_back(t[i]);
+    };
+    list(Calc.BendingReport, Calc.BendingCounter);
+    list(Calc.AxialReport, Calc.AxialCounter);
+    list(Calc.CombinedReport, Calc.CombinedCounter);
+}
+
+void ClearTimberReports() {
+    C().List_Results.clear();
+    C().List_Sum.clear();
+    emptyReport(Calc.BendingReport, Calc.BendingCounter);
+    emptyReport(Calc.AxialReport, Calc.AxialCounter);
+    emptyReport(Calc.CombinedReport, Calc.CombinedCounter);
+    for (int i = 1; i <= 20; ++i)
+        Calc.SummaryLines[i].clear();
+    for (int i = 0; i <= 9; ++i)
+        Calc.SummaryBlock[i].clear();
+    Calc.CombinedResultText.clear();
+    // The verdict and the effective length in the summary belong to the reports they were found for.
+    Calc.CombinedIndex = 0;
+    Calc.Le = 0;
+}
+
+bool cmd_BendCapClick() {
+    Model.CheckAbortFlag = 0;
+    emptyReport(Calc.BendingReport, Calc.BendingCounter);
+    Model.TimberCheckMode = "Beam";
+    SetTimberGradeValues();
+    if (!CheckTimberInputs()) return false;
+    CalcTimberSection();
+    return true;
+}
+
+namespace {
+
+bool axialButton(const char* mode) {
+    emptyReport(Calc.AxialReport, Calc.AxialCounter);
+    const float Le = static_cast<float>(ReadNumberOrZero(C().Edit_Le) * 1000.0);
+    if (!(Le > 0)) {
+        fail("Enter value for effective length");
+        return false;
+    }
+    Calc.Le = Le;
+    SetTimberGradeValues();
+    if (!CheckTimberInputs()) return false;
+    CalcTimberSection();
+    Model.TimberCheckMode = mode;
+    return true;
+}
+
+} // namespace
+
+bool cmd_AxialCapClick() {
+    Model.CheckAbortFlag = 0;
+    return axialButton("Strut");
+}
+
+bool cmd_CombClick() {
+    Model.CheckAbortFlag = 0;
+    ClearTimberReports();
+    return axialButton("Comb");
+}
+
+void GradeChange() {
+    SetTimberGradeValues();
+    SetTimberAxisCaptions();
+}
+
+void AxisChange() {
+    CalcTimberSection();
+    SetTimberAxisCaptions();
+}
+
+} // namespace kx::Timber
+
+namespace kx::Timber {
+
+void Print1Click() {
+    const auto& s = Calc.SummaryLines;
+    if (s[3].empty() && s[4].empty()) return;
+    Printer& p = printer();
+    p.BeginDoc();
+    try {
+        PrintHeader(p);
+        Canvas& c = p.canvas();
+        c.SetFontSize(9);
+        const float dpmmX = PrintDotsPerMmX(p), dpmmY = PrintDotsPerMmY(p);
+        const auto row = [dpmmY](int k) { return FloatToInt(3.75L * dpmmY * k); };
+        const int left = FloatToInt(15.0L * dpmmX), right = FloatToInt(115.0L * dpmmX);
+        const auto put = [&c](int x, int y, const std::string& text) {
+            if (!text.empty()) c.TextOut(x, y, text);
+        };
+        // The summary to the K8 line, which the page has always lacked.
+        for (int i = 1; i <= 17; ++i)
+            put(left, row(10 + i), s[i]);
+        for (int i = 1; i <= reportCount(Calc.AxialReport); ++i)
+            put(left, row(37 + i), Calc.AxialReport[i]);
+        for (int i = 0; i <= 8; ++i)
+            put(left, row(61 + i), Calc.SummaryBlock[i]);
+        for (int i = 1; i <= reportCount(Calc.BendingReport); ++i)
+            put(right, row(10 + i), Calc.BendingReport[i]);
+        for (int i = 1; i <= reportCount(Calc.CombinedReport); ++i)
+            put(right, row(37 + i), Calc.CombinedReport[i]);
+    } catch (...) {
+        p.Abort(); // no half-printed page
+        throw;
+    }
+    p.EndDoc();
+}
+
+} // namespace kx::Timber

@@ -1,0 +1,303 @@
+// Wind loading on scaffolds.
+#include "calculators/Wind.h"
+
+#include <cfloat>
+#include <charconv>
+#include <optional>
+
+#include "foundation/Func_FloatToInt.h"
+#include "foundation/SigFig.h"
+#include "platform/Dialogs.h"
+#include "platform/Errors.h"
+#include "window/Pro_PrintHeader.h"
+
+namespace kx {
+
+TWindState WindState;
+
+namespace {
+
+// clang-format off
+constexpr float kS2Height[16] = {3, 5, 10, 15, 20, 30, 40, 50, 60, 80, 100, 120, 140, 160, 180, 200};
+constexpr float kS2[4][16] = {
+    {0.83f, 0.88f, 1.00f, 1.03f, 1.06f, 1.09f, 1.12f, 1.14f, 1.15f, 1.18f, 1.20f, 1.22f, 1.24f, 1.25f, 1.26f, 1.27f},
+    {0.72f, 0.79f, 0.93f, 1.00f, 1.03f, 1.07f, 1.10f, 1.12f, 1.14f, 1.17f, 1.19f, 1.21f, 1.22f, 1.24f, 1.25f, 1.26f},
+    {0.64f, 0.70f, 0.78f, 0.88f, 0.95f, 1.01f, 1.05f, 1.08f, 1.10f, 1.13f, 1.16f, 1.18f, 1.20f, 1.21f, 1.23f, 1.24f},
+    {0.56f, 0.60f, 0.67f, 0.74f, 0.79f, 0.90f, 0.97f, 1.02f, 1.05f, 1.10f, 1.13f, 1.15f, 1.17f, 1.19f, 1.20f, 1.22f},
+};
+// clang-format on
+
+constexpr float kS3[4] = {0.77f, 0.83f, 0.88f, 1.0f};
+
+constexpr const char* kSquared = "\xB2"; // "²" in Latin-1
+constexpr const char* kContinued = "                            = ";
+
+bool isBlank(char ch) { return ch == ' ' || ch == '\t' || ch == '\r' || ch == '\n'; }
+bool isDigit(char ch) { return ch >= '0' && ch <= '9'; }
+
+std::string_view trimmed(std::string_view t) {
+    while (!t.empty() && isBlank(t.front()))
+        t.remove_prefix(1);
+    while (!t.empty() && isBlank(t.back()))
+        t.remove_suffix(1);
+    return t;
+}
+
+// True when t is a whole number in the form the program reads: [+|-] digits [. digits]
+// [(e|E) [+|-] digits], with a digit in the mantissa.
+bool isNumberText(std::string_view t) {
+    std::size_t i = 0, digits = 0;
+    if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
+    for (; i < t.size() && isDigit(t[i]); ++i)
+        ++digits;
+    if (i < t.size() && t[i] == '.')
+        for (++i; i < t.size() && isDigit(t[i]); ++i)
+            ++digits;
+    if (digits == 0) return false;
+    if (i < t.size() && (t[i] == 'e' || t[i] == 'E')) {
+        ++i;
+        if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
+        std::size_t expDigits = 0;
+        for (; i < t.size() && isDigit(t[i]); ++i)
+            ++expDigits;
+        if (expDigits == 0) return false;
+    }
+    return i == t.size();
+}
+
+// The number in a numeric edit, as a single; an empty edit reads 0. Text that is no number, or a
+// number a single cannot hold, is refused with its message: read as 0 it would give loads of 0.
+std::optional<float> readSingle(const std::string& text) {
+    const std::string_view t = trimmed(text);
+    if (t.empty()) return 0.0f;
+    if (isNumberText(t)) {
+        double v = 0;
+        const std::string_view digits = t.front() == '+' ? t.substr(1) : t;
+        const auto res = std::from_chars(digits.data(), digits.data() + digits.size(), v);
+        if (res.ec == std::errc() && v >= -FLT_MAX && v <= FLT_MAX) return static_cast<float>(v);
+    }
+    dlg().Message("'" + text + "' is not a valid floating point value");
+    return std::nullopt;
+}
+
+// A refused input: the list is emptied, with a message when the check has one.
+std::vector<std::string> refuse(const char* message = nullptr) {
+    if (message) dlg().Message(message);
+    return {};
+}
+
+// The count of result lines an area holds (line 0), 0 when it holds none.
+int lineCount(const TWindArea& a) {
+    const std::string& t = a.Lines[0];
+    int n = 0;
+    const auto res = std::from_chars(t.data(), t.data() + t.size(), n);
+    return res.ec == std::errc() && res.ptr == t.data() + t.size() && n > 0 ? n : 0;
+}
+
+void courier(Printer& p) {
+    p.canvas().SetFontName("Courier");
+    p.canvas().SetFontSize(11);
+}
+
+} // namespace
+
+float WindS2Lookup(int category, float H) {
+    if (category < 1 || category > 4) throw RangeError();
+    const float* s2 = kS2[category - 1];
+    if (H <= kS2Height[0]) return s2[0];
+    for (int hi = 1; hi < 16; ++hi) {
+        if (H <= kS2Height[hi]) {
+            const int lo = hi - 1;
+            const float fraction =
+                static_cast<float>((double(H) - kS2Height[lo]) / (double(kS2Height[hi]) - kS2Height[lo]));
+            return static_cast<float>(double(s2[lo]) + (double(s2[hi]) - double(s2[lo])) * double(fraction));
+        }
+    }
+    throw RangeError(); // above the table's last height
+}
+
+int WindAreaNumber(const std::string& text) {
+    const std::string_view t = trimmed(text);
+    int n = 0;
+    const auto res = std::from_chars(t.data(), t.data() + t.size(), n);
+    if (t.empty() || res.ec != std::errc() || res.ptr != t.data() + t.size() || n < 1 || n > 100)
+        throw RangeError();
+    return n;
+}
+
+std::vector<std::string> WindAreaCalc(int area) {
+    TWindArea& a = WindState.Area[area];
+    a.Lines.fill(std::string());
+    // No pressure, no loads: the area keeps no lines, so that nothing of it is printed.
+    if (a.q == 0) {
+        a.Lines[0] = "0";
+        return {};
+    }
+    const std::string no = std::to_string(area);
+    auto& L = a.Lines;
+    L[1] = " Area No " + no + "       " + a.Description;
+    L[3] = " Basic Wind Speed           = " + SigFig3(a.Basic) + " m/s";
+    L[4] = " Topographical Factor S1    = " + SigFig3(a.S1);
+    L[5] = " For a height above ground of " + SigFig3(a.Height) + " m";
+    L[6] = " Wind Speed Factor S2       = " + SigFig3(a.S2);
+    L[7] = " Probability Factor S3      = " + SigFig3(a.S3);
+    L[8] = " Design Wind Speed          = " + SigFig3(a.Vs) + " m/s";
+    L[9] = " Dynamic Wind Pressure (q)  = " + SigFig3(a.q) + " kN/m" + kSquared;
+    int n = 11;
+    if (a.TubeLength != 0 || a.BoardLength != 0) {
+        ++n;
+        L[n] = " Wind force factor (Wff)    = " + SigFig3(a.Wff);
+        ++n;
+    }
+    if (a.TubeLength != 0) {
+        ++n;
+        L[n] = " Area of tube  (At)         = " + SigFig3(a.TubeLength) + " m x 0.0483 m";
+        L[n + 1] = kContinued + SigFig3(a.At) + " m" + kSquared;
+        L[n + 2] = " Wind Load on tube          = At x q x Wff";
+        L[n + 3] = kContinued + SigFig3(a.TubeLoad) + " kN";
+        n += 4;
+    }
+    if (a.BoardLength != 0) {
+        ++n;
+        L[n] = " Area of toeboard (Ab)      = " + SigFig3(a.BoardLength) + " m x 0.225 m";
+        L[n + 1] = kContinued + SigFig3(a.Ab) + " m" + kSquared;
+        L[n + 2] = " Wind Load on toeboard      = Ab x q x Wff";
+        L[n + 3] = kContinued + SigFig3(a.BoardLoad) + " kN";
+        n += 4;
+    }
+    if (a.TubeLength != 0 && a.BoardLength != 0) {
+        n += 2;
+        L[n] = " Total wind load area " + no + "     = " + SigFig4(a.TotalLoad) + " kN";
+    }
+    L[0] = std::to_string(n);
+    std::vector<std::string> shown;
+    for (int i = 1; i <= n; ++i)
+        shown.push_back(L[i]);
+    return shown;
+}
+
+std::vector<std::string> WindCalculate(const WindChoices& c) {
+    const int no = WindAreaNumber(c.AreaNo);
+    WindState.AreaNo = no;
+    if (c.Terrain < 1 || c.Terrain > 4 || c.Probability < 1 || c.Probability > 4) throw RangeError();
+
+    // Everything is read and checked into a copy; the area's store changes only when all pass.
+    TWindArea a = WindState.Area[no];
+    a.Description = c.Desc;
+    a.TerrainChoice = c.Terrain;
+    a.ProbabilityChoice = c.Probability;
+
+    const auto V = readSingle(c.Basic);
+    if (!V) return refuse();
+    if (*V > 100) return refuse("Basic wind speed must be less than 100 m/s");
+    if (*V < 0) return refuse();
+    a.Basic = *V;
+
+    const auto S1 = readSingle(c.S1);
+    if (!S1) return refuse();
+    // Against the limits in extended precision: a typed 1.36 or 0.9 is refused.
+    if (static_cast<long double>(*S1) > 1.36L) return refuse("S1 must be less than 1.36 ");
+    if (static_cast<long double>(*S1) < 0.9L) return refuse("S1 must be greater than 0.9 ");
+    a.S1 = *S1;
+
+    const auto H = readSingle(c.Height);
+    if (!H) return refuse();
+    if (*H > 200) return refuse("Height above ground must be less than 200 m");
+    if (*H < 0) return refuse();
+    a.Height = *H;
+
+    a.S2 = WindS2Lookup(c.Terrain, a.Height);
+    a.S3 = kS3[c.Probability - 1];
+    using Ext = long double;
+    a.Vs = static_cast<float>(Ext(a.Basic) * a.S1 * a.S2 * a.S3);
+    a.q = static_cast<float>(Ext(a.Vs) * a.Vs * 0.613L / 1000);
+
+    const auto Wff = readSingle(c.Factor);
+    if (!Wff) return refuse();
+    if (*Wff > 2) return refuse("Wind force factor must be less than 2");
+    if (*Wff < 0) return refuse();
+    a.Wff = *Wff;
+
+    const auto tube = readSingle(c.TubeLength);
+    if (!tube) return refuse();
+    if (*tube < 0) return refuse();
+    const auto board = readSingle(c.BoardLength);
+    if (!board) return refuse();
+    if (*board < 0) return refuse();
+    a.TubeLength = *tube;
+    a.BoardLength = *board;
+
+    a.At = static_cast<float>(0.0483L * a.TubeLength);
+    a.TubeLoad = static_cast<float>(Ext(a.At) * a.Wff * a.q);
+    a.Ab = static_cast<float>(0.225L * a.BoardLength);
+    a.BoardLoad = static_cast<float>(Ext(a.Ab) * a.Wff * a.q);
+    a.TotalLoad = static_cast<float>(Ext(a.TubeLoad) + a.BoardLoad);
+
+    WindState.TerrainCategory = c.Terrain;
+    WindState.Area[no] = std::move(a);
+    return WindAreaCalc(no);
+}
+
+WindAreaView WindUpDown(const WindChoices& c) {
+    const int no = WindAreaNumber(c.AreaNo);
+    WindState.AreaNo = no;
+    const TWindArea& a = WindState.Area[no];
+
+    WindAreaView v{c, {}};
+    WindChoices& shown = v.Controls;
+    if (a.TerrainChoice >= 1 && a.TerrainChoice <= 4) shown.Terrain = a.TerrainChoice;
+    if (a.ProbabilityChoice >= 1 && a.ProbabilityChoice <= 4) shown.Probability = a.ProbabilityChoice;
+    // An area not yet given a speed or S1 offers the one below it.
+    float basic = a.Basic;
+    if (no > 1 && basic == 0) basic = WindState.Area[no - 1].Basic;
+    float s1 = a.S1;
+    if (no > 1 && s1 == 0) s1 = WindState.Area[no - 1].S1;
+    if (no > 1 && s1 == 0) s1 = 1.0f;
+    shown.Basic = SigFig3(basic);
+    shown.S1 = SigFig3(s1);
+    shown.Height = SigFig3(a.Height);
+    shown.Factor = SigFig3(a.Wff);
+    shown.TubeLength = SigFig3(a.TubeLength);
+    shown.BoardLength = SigFig3(a.BoardLength);
+    // A calculated area shows its own description, so that the next Calculate cannot write
+    // another area's over it; an area never calculated keeps the text shown.
+    if (a.TerrainChoice != 0) shown.Desc = a.Description;
+    v.List = WindAreaCalc(no);
+    return v;
+}
+
+bool WindPrint(Printer& p) {
+    return RunPrintJob(p, [&p] {
+        PrintHeader(p);
+        // Rows every 3.75 mm down the page, text 15 mm from the left.
+        const float dotsPerMmX = static_cast<float>(p.DpiX() / 25.4);
+        const float dotsPerMmY = static_cast<float>(p.DpiY() / 25.4);
+        Arr<int, 1, 100> row;
+        for (int i = 1; i <= 100; ++i)
+            row[i] = FloatToInt(3.75 * dotsPerMmY * i);
+        const int x = FloatToInt(15.0 * dotsPerMmX);
+
+        courier(p);
+        p.canvas().TextOut(x, row[11], " WIND LOADING");
+        int r = 13, onPage = 0;
+        for (int area = 1; area <= 100; ++area) {
+            const TWindArea& a = WindState.Area[area];
+            const int count = lineCount(a);
+            if (count == 0) continue;
+            // Two areas a page; a new page is begun only for an area that is about to print.
+            if (onPage == 2) {
+                p.NewPage();
+                PrintHeader(p);
+                courier(p);
+                onPage = 0;
+                r = 16;
+            }
+            for (int i = 1; i <= count; ++i)
+                p.canvas().TextOut(x, row[r++], a.Lines[i]);
+            ++onPage;
+            r += 6;
+        }
+    });
+}
+
+} // namespace kx

@@ -1,0 +1,267 @@
+// The timber member calculator and its load-duration dialog against hand calculations from the
+// grade values and the modification factors.
+#include "calculators/Timber.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "app/ProgramState.h"
+#include "calculators/Duration.h"
+#include "foundation/SharedModel.h"
+#include "platform/Dialogs.h"
+#include "platform/Errors.h"
+#include "platform/Printer.h"
+
+using namespace kx;
+using namespace kx::Timber;
+using kx::Duration::Dlg;
+
+namespace {
+
+class TimberTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ResetProgramState();
+        FormCreate();
+    }
+
+    // A member as the window's controls set it; each choice runs its handler.
+    static void member(int grade, bool sharing, bool wet, bool minor, const char* b, const char* h,
+                       const char* le) {
+        TimberControls& c = Calc.Ctl;
+        c.Combo_Grade = grade, c.Option_Single = !sharing, c.Option_Share = sharing;
+        GradeChange();
+        c.Option_Wet = wet, c.Option_Dry = !wet;
+        SetTimberAxisCaptions();
+        c.Option_Major = !minor, c.Option_Minor = minor;
+        AxisChange();
+        c.Edit_Width = b, c.Edit_Depth = h, c.Edit_Le = le;
+        ClearTimberReports();
+    }
+    // A button, then OK in the dialog; false when the button stopped before the dialog.
+    static bool press(bool (*button)(), const char* mom = "", const char* axial = "") {
+        if (!button()) return false;
+        Duration::FormShow();
+        Dlg.Edit_Mom = mom, Dlg.Edit_Axial = axial;
+        Duration::cmd_OKClick();
+        return true;
+    }
+
+    ScopedScriptedDialogs dialogs_;
+};
+
+// The smaller root of (1 - k)(Q - k) = eta Q k by bisection.
+double k12(double Q, double eta) {
+    double lo = 0, hi = std::min(1.0, Q);
+    for (int i = 0; i < 200; ++i) {
+        const double k = (lo + hi) / 2;
+        ((1 - k) * (Q - k) - eta * Q * k > 0 ? lo : hi) = k;
+    }
+    return lo;
+}
+
+constexpr double kPi = 3.1415927f;
+
+} // namespace
+
+TEST_F(TimberTest, C16MajorAxisBendingStrutAndCombined) {
+    EXPECT_EQ(Calc.Ctl.lbl_BendStress, "4.10"); // made with C14, single, wet: labels filled
+    EXPECT_EQ(Calc.Ctl.lbl_K1, "1.02");
+    member(1, false, false, false, "50", "150", "2");
+    ASSERT_TRUE(press(cmd_CombClick, "0.5", "10"));
+
+    const double K7 = std::pow(2.0, 0.11), fb = 5.3 * 1.4 * K7, I = 50.0 * 150 * 150 * 150 / 12;
+    EXPECT_NEAR(Calc.PermMoment, fb * I / 75 / 1e6, 1e-6);
+    EXPECT_NEAR(Calc.EI, 5800 * I / 1e9, 1e-4);
+    EXPECT_NEAR(Calc.PermShearLoad * 1.5, 0.67 * 1.4 * 50 * 150 / 1000, 1e-5);
+    const TimberReport& b = Calc.BendingReport;
+    EXPECT_EQ((std::vector{b[0], b[4], b[5], b[8], b[11], b[12], b[16], b[19], b[20]}),
+              (std::vector<std::string>{
+                  "23", "  K3 = 1.40  (General Formwork)", "  K7 = 1.079", "    = 8.01 N/mm^2",
+                  "    = Grade Stress x K2 x K3 x K8 x 1.5", "    = 1.41 N/mm^2", "  EI = 81.6 kN-m\xB2",
+                  "  Permissible Bending Moment = 1.50 kN-m", "  (assuming adequate torsional restraint)"}));
+
+    // Strut: lambda = 2000 / (150 / sqrt 12), Q = pi^2 E / (1.5 sc lambda^2).
+    const double lambda = 2000 / (150 / std::sqrt(12.0)), sc = 6.8 * 1.4;
+    const double k = k12(kPi * kPi * 5800 / (1.5 * sc * lambda * lambda), 0.005 * lambda);
+    EXPECT_NEAR(Calc.K12, k, 1e-6);
+    const TimberReport& a = Calc.AxialReport;
+    EXPECT_EQ((std::vector{a[0], a[12], a[13], a[14], a[15], a[18]}),
+              (std::vector<std::string>{"18", "  Lambda = 46.2", "  Neta = 0.231", "  K12 = 0.7265",
+                                        "  Permissible Axial Stress x K8 = 6.92 N/mm^2",
+                                        "  Permissible Axial Load = 51.87 kN"}));
+
+    // Combined: 0.5e6 x 75 / I, 10000 / 7500, amplified by the Euler stress.
+    const double fbA = 0.5e6 * 75 / I, fc = 10000.0 / 7500, euler = kPi * kPi * 5800 / (lambda * lambda);
+    EXPECT_NEAR(Calc.CombinedIndex, fbA / (fb * (1 - 1.5 * fc * k / euler)) + fc / (k * sc), 1e-5);
+    const TimberReport& m = Calc.CombinedReport;
+    EXPECT_EQ((std::vector{m[0], m[5], m[8], m[9], m[11]}),
+              (std::vector<std::string>{"12", "  Applied Bending Stress = 2.67 N/mm^2",
+                                        "  Applied Compressive Stress = 1.33 N/mm^2",
+                                        "  Combined Loading Equation = 0.545", "  Combined Loading OK"}));
+    EXPECT_EQ(Calc.SummaryLines[2], " 50.0 x 150 C16");
+    EXPECT_EQ(Calc.SummaryLines[5], "  Ixx 1410 cm^4");
+    EXPECT_EQ(Calc.Ctl.List_Results.size(), 78u); // 19, then each report to its counter + 2
+    EXPECT_EQ(Calc.Ctl.List_Sum.at(5), "  Permissible Axial Load = 51.87 kN");
+    EXPECT_FALSE(Calc.Ctl.List_SumRed);
+    EXPECT_EQ(Model.TimberCheckMode.str() + Calc.Ctl.lbl_K3b + Calc.Ctl.lbl_K3ax, "Comb1.401.40");
+
+    ASSERT_TRUE(press(cmd_CombClick, "-0.5", "-10")); // loads of the other sense check alike
+    EXPECT_EQ(m[9], "  Combined Loading Equation = 0.545");
+    EXPECT_EQ(m[6], "  Applied Compressive Load = 10.0 kN");
+
+    // Minor axis: K7 1.17 (50 mm), Iyy from the width, no torsion note, 22 lines.
+    member(1, false, false, true, "50", "150", "2");
+    ASSERT_TRUE(press(cmd_BendCapClick));
+    EXPECT_EQ((std::vector{b[0], b[5], b[8], b[19], b[20]}),
+              (std::vector<std::string>{"22", "  K7 = 1.170", "    = 8.68 N/mm^2",
+                                        "  Permissible Bending Moment = 0.543 kN-m", ""}));
+    EXPECT_TRUE(Calc.SummaryLines[3].empty()); // a bending check reads no length
+}
+
+TEST_F(TimberTest, SharingWetAndAStubStrut) {
+    member(4, true, false, false, "75", "225", "3");
+    ASSERT_TRUE(press(cmd_CombClick, "2", "15"));
+    const double K7 = std::pow(300.0 / 225, 0.11), I = 75.0 * 225 * 225 * 225 / 12;
+    const double lambda = 3000 / (225 / std::sqrt(12.0)), sc = 7.9 * 1.4;
+    const double k = k12(kPi * kPi * 7200 / (1.5 * sc * lambda * lambda), 0.005 * lambda);
+    EXPECT_NEAR(Calc.PermBendingStress, 7.5 * 1.4 * K7 * 1.1, 1e-5);
+    EXPECT_NEAR(Calc.K12, k, 1e-6);
+    EXPECT_NEAR(Calc.PermAxialLoad, 16875 * k * sc * 1.1 / 1000, 1e-3);
+    EXPECT_EQ(
+        (std::vector{Calc.SummaryLines[7], Calc.SummaryLines[8], Calc.BendingReport[8],
+                     Calc.BendingReport[12], Calc.BendingReport[16], Calc.BendingReport[19],
+                     Calc.BendingReport[22], Calc.AxialReport[14], Calc.AxialReport[18],
+                     Calc.CombinedReport[9]}),
+        (std::vector<std::string>{
+            "  Grade \"E\" (bending) = 10800 N/mm^2", "  Grade \"E\" (axial) = 7200 N/mm^2",
+            "    = 11.9 N/mm^2", "    = 1.64 N/mm^2", "  EI = 769 kN-m\xB2",
+            "  Permissible Bending Moment = 7.54 kN-m", "  Permissible Shear Load = 18.5 kN",
+            "  K12 = 0.7332", "  Permissible Axial Load = 150.5 kN", "  Combined Loading Equation = 0.373"}));
+
+    // Wet: section x 1.02, E and bending x 0.8, shear x 0.9.
+    member(4, false, true, false, "75", "225", "3");
+    ASSERT_TRUE(press(cmd_BendCapClick));
+    EXPECT_NEAR(Calc.PermMoment, 7.5 * 0.8 * 1.4 * K7 * I * std::pow(1.02, 3) / 112.5 / 1e6, 1e-5);
+    EXPECT_EQ(
+        (std::vector{Calc.SummaryLines[12], Calc.SummaryLines[5], Calc.BendingReport[15],
+                     Calc.BendingReport[8], Calc.BendingReport[19], Calc.BendingReport[22]}),
+        (std::vector<std::string>{"  K1 = 1.02  (Wet)", "  Ixx 7710 cm^4", "  Permissible E = 5760 N/mm^2",
+                                  "    = 8.67 N/mm^2", "  Permissible Bending Moment = 5.82 kN-m",
+                                  "  Permissible Shear Load = 15.7 kN"}));
+
+    member(1, false, false, false, "50", "150", "0.004"); // 4 mm does not buckle
+    ASSERT_TRUE(press(cmd_AxialCapClick));
+    EXPECT_EQ(Calc.AxialReport[14] + Calc.AxialReport[18],
+              "  K12 = 1.000  Permissible Axial Load = 71.40 kN");
+
+    // A separator keeps the last class, under the present sharing choice.
+    member(4, false, false, false, "75", "225", "3");
+    Calc.Ctl.Combo_Grade = 9, Calc.Ctl.Option_Single = false, Calc.Ctl.Option_Share = true;
+    GradeChange();
+    EXPECT_EQ(Calc.Ctl.lbl_Eb + " " + Calc.Ctl.lbl_K8 + " " + Calc.ClassName, "10800 1.1 C24");
+}
+
+TEST_F(TimberTest, InputsThatCannotBeUsedStopBeforeTheDialog) {
+    Calc = TimberState{}; // no grade looked up
+    EXPECT_FALSE(cmd_BendCapClick());
+    EXPECT_EQ(Model.CheckAbortFlag, 1);
+    EXPECT_EQ(dialogs_->messages(), std::vector<std::string>{"Click \"grade\" option button"});
+    FormCreate();
+    struct Case {
+        const char *b, *h, *le, *message;
+    };
+    for (const Case& c :
+         {Case{"-50", "150", "2", "Enter value for width"}, Case{"50mm", "150", "2", "Enter value for width"},
+          Case{"50", "-150", "2", "Enter value for depth"},
+          Case{"50", "150", "0", "Enter value for effective length"},
+          Case{"50", "150", "-2", "Enter value for effective length"}})
+        for (bool (*button)() : {cmd_AxialCapClick, cmd_CombClick}) {
+            dialogs_->clear();
+            member(1, false, false, false, c.b, c.h, c.le);
+            EXPECT_FALSE(button()) << c.b << " " << c.h << " " << c.le;
+            EXPECT_EQ(Model.CheckAbortFlag, 1);
+            EXPECT_EQ(dialogs_->messages(), std::vector<std::string>{c.message});
+        }
+    member(1, false, false, false, "50", "150", ""); // bending needs no length
+    EXPECT_TRUE(cmd_BendCapClick());
+    EXPECT_EQ(Model.CheckAbortFlag, 0);
+}
+
+TEST_F(TimberTest, DialogModesDurationsAndRefusedLoads) {
+    member(1, false, false, false, "50", "150", "2");
+    ASSERT_TRUE(cmd_BendCapClick());
+    Duration::FormShow();
+    EXPECT_TRUE(Dlg.BendingEnabled && !Dlg.AxialEnabled && !Dlg.CombinedShown && Dlg.OKAtPanel3);
+    ASSERT_TRUE(cmd_AxialCapClick());
+    Duration::FormShow();
+    EXPECT_TRUE(!Dlg.BendingEnabled && Dlg.AxialEnabled && !Dlg.CombinedShown && !Dlg.OKAtPanel3);
+    Dlg.AxialOption = 5; // Wall: the strut's own text
+    Duration::SetTimberK3Axial();
+    Duration::cmd_OKClick();
+    EXPECT_EQ(Calc.AxialReport[4], "  K3 = 1.50  (Wall Formwork)");
+    EXPECT_EQ(Model.TimberK3Axial, 1.5f);
+
+    // Bending after the strut lists both; 1 Month: K3 1.3 with the shear factor; long term without.
+    Dlg.BendingOption = 7;
+    ASSERT_TRUE(press(cmd_BendCapClick));
+    EXPECT_EQ(Calc.BendingReport[4] + Calc.BendingReport[12], "  K3 = 1.30  (1 Month)    = 1.31 N/mm^2");
+    EXPECT_EQ(Calc.Ctl.List_Results.size(), 19u + 25 + 20 + 3);
+    Dlg.BendingOption = 0;
+    ASSERT_TRUE(press(cmd_BendCapClick));
+    EXPECT_EQ(Calc.BendingReport[11] + Calc.BendingReport[12],
+              "    = Grade Stress x K2 x K3 x K8    = 0.670 N/mm^2");
+
+    // A load that is no number: refused before anything is calculated; empty reads 0.
+    ASSERT_TRUE(cmd_CombClick());
+    Duration::FormShow();
+    Dlg.Edit_Mom = "0.5", Dlg.Edit_Axial = "10kN";
+    EXPECT_THROW(Duration::cmd_OKClick(), ConvertError);
+    EXPECT_TRUE(Calc.BendingReport[1].empty() && Calc.Ctl.List_Results.empty());
+    Dlg.Edit_Axial = "";
+    Duration::cmd_OKClick();
+    EXPECT_EQ(Calc.CombinedReport[6], "  Applied Compressive Load = 0.0 kN");
+}
+
+TEST_F(TimberTest, CombinedCheckPastTheEulerLoadFailsAndAChangeClearsTheVerdict) {
+    // 1 - 1.5 x 26.7 x 0.7265 / 26.8 = -0.083: no finite index.
+    member(1, false, false, false, "50", "150", "2");
+    ASSERT_TRUE(press(cmd_CombClick, "0.4", "200"));
+    EXPECT_EQ(Calc.CombinedReport[9], "  Combined Loading Equation = #####");
+    EXPECT_EQ(Calc.Ctl.List_Sum[8], "  Combined Loading Too High");
+    EXPECT_TRUE(Calc.Ctl.List_SumRed);
+    ASSERT_TRUE(press(cmd_BendCapClick)); // unchanged inputs stay red
+    EXPECT_TRUE(Calc.Ctl.List_SumRed);
+    ClearTimberReports();
+    ASSERT_TRUE(press(cmd_BendCapClick));
+    EXPECT_FALSE(Calc.Ctl.List_SumRed);
+}
+
+TEST_F(TimberTest, PrintedPageRowsAndColumns) {
+    RecordingPrinter rec(600);
+    Printer* previous = &printer();
+    InstallPrinter(&rec);
+    Print1Click(); // nothing calculated: nothing printed
+    EXPECT_TRUE(rec.pages.empty());
+    member(1, false, false, false, "50", "150", "2");
+    Calc.Ctl.Edit_Title = "Soldier";
+    ASSERT_TRUE(press(cmd_CombClick, "0.5", "10"));
+    Print1Click();
+    InstallPrinter(previous);
+    ASSERT_EQ(rec.pages.size(), 1u);
+
+    // 23.622 dots per mm: row k at 3.75 mm x k, columns at 15 and 115 mm.
+    const auto at = [&rec](const std::string& text) {
+        for (const auto& t : rec.pages[0]->texts())
+            if (t.text == text) return std::tuple{t.x1, t.y1, t.fontSize};
+        return std::tuple{-1, -1, 0};
+    };
+    EXPECT_EQ(at("KX-Flexor"), (std::tuple{360, 0, 9})); // the page header first
+    EXPECT_EQ(at(" Soldier"), (std::tuple{354, 974, 9}));
+    EXPECT_EQ(at("  K8 = 1.0  (Single)"), (std::tuple{354, 2392, 9}));
+    EXPECT_EQ(at("  MAJOR AXIS AXIAL LOADING"), (std::tuple{354, 3366, 9}));
+    EXPECT_EQ(at("  MAJOR AXIS SUMMARY"), (std::tuple{354, 5404, 9}));
+    EXPECT_EQ(at("  MAJOR AXIS BENDING"), (std::tuple{2717, 974, 9}));
+    EXPECT_EQ(at("  MAJOR AXIS COMBINED LOADING CHECK"), (std::tuple{2717, 3366, 9}));
+}

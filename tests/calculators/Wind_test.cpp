@@ -1,0 +1,221 @@
+// The wind calculator against loads worked by hand from BS 5973's factors: checks, stored areas,
+// result lines, the spinner's refill and the printout.
+#include "calculators/Wind.h"
+
+#include <gtest/gtest.h>
+
+#include "app/ProgramState.h"
+#include "platform/Dialogs.h"
+#include "platform/Errors.h"
+#include "platform/Guard.h"
+
+using namespace kx;
+
+namespace {
+
+class WindTest : public ::testing::Test {
+protected:
+    void SetUp() override { ResetProgramState(); }
+    void TearDown() override { ResetProgramState(); }
+    ScopedScriptedDialogs d;
+};
+
+// Area 1, "North elevation": V 46, S1 1, H 20, open country, under 2 years, Wff 1.3, 10 m of
+// tube and 10 m of toeboard.
+WindChoices worked(const char* area = "1") {
+    return {area, "North elevation", "46", "1", "20", "1.3", "10", "10", 1, 1};
+}
+
+// y and font of a printed text; y -1 when the page does not hold it.
+std::pair<int, std::string> at(const RecordingCanvas& page, const std::string& text) {
+    for (const auto& i : page.texts())
+        if (i.text == text) return {i.y1, i.font + " " + std::to_string(i.fontSize)};
+    return {-1, ""};
+}
+
+} // namespace
+
+TEST_F(WindTest, WorkedExampleGivesTheHandFiguresAndTwentyFiveLines) {
+    const auto shown = WindCalculate(worked());
+    // S2 1.06 at 20 m; Vs = 46 x 1.06 x 0.77; q = 0.613 Vs² / 1000; loads = area x Wff x q.
+    const TWindArea& a = WindState.Area[1];
+    const std::pair<float, double> values[] = {
+        {a.S2, 1.06},           {a.Vs, 37.5452}, {a.q, 0.864110},         {a.At, 0.483},
+        {a.TubeLoad, 0.542575}, {a.Ab, 2.25},    {a.BoardLoad, 2.527523}, {a.TotalLoad, 3.070098}};
+    for (const auto& [got, want] : values)
+        EXPECT_NEAR(got, want, 2e-6 * want);
+    const std::string sq = "\xB2", cont = "                            = ";
+    // clang-format off
+    EXPECT_EQ(shown, (std::vector<std::string>{
+        " Area No 1       North elevation", "", " Basic Wind Speed           = 46.0 m/s",
+        " Topographical Factor S1    = 1.00", " For a height above ground of 20.0 m",
+        " Wind Speed Factor S2       = 1.06", " Probability Factor S3      = 0.770",
+        " Design Wind Speed          = 37.5 m/s", " Dynamic Wind Pressure (q)  = 0.864 kN/m" + sq, "", "",
+        " Wind force factor (Wff)    = 1.30", "", " Area of tube  (At)         = 10.0 m x 0.0483 m",
+        cont + "0.483 m" + sq, " Wind Load on tube          = At x q x Wff", cont + "0.543 kN", "",
+        " Area of toeboard (Ab)      = 10.0 m x 0.225 m", cont + "2.25 m" + sq,
+        " Wind Load on toeboard      = Ab x q x Wff", cont + "2.53 kN", "", "",
+        " Total wind load area 1     = 3.070 kN"}));
+    // clang-format on
+    EXPECT_EQ(a.Lines[0], "25");
+    EXPECT_TRUE(d->shown.empty());
+}
+
+TEST_F(WindTest, TerrainsLivesAndLengthsGiveTheirFiguresAndLayouts) {
+    struct Case {
+        WindChoices c;
+        std::size_t count;
+        std::vector<std::pair<int, std::string>> lines; // line number, text after the label
+    };
+    // clang-format off
+    const Case cases[] = {
+        // Category 3 at 25 m: 0.95 + 0.5 x 0.06; tube only.
+        {{"1", "", "46", "1", "25", "1.3", "10", "", 3, 1}, 18,
+         {{6, "0.980"}, {8, "34.7 m/s"}, {9, "0.739 kN/m\xB2"}, {17, "0.464 kN"}}},
+        // Category 2 at 12 m: 0.93 + 0.4 x 0.07; 2 to 5 years; toeboard only.
+        {{"2", "", "50", "1.1", "12", "1.2", "0", "20", 2, 2}, 18,
+         {{6, "0.958"}, {7, "0.830"}, {8, "43.7 m/s"}, {9, "1.17 kN/m\xB2"}, {14, "20.0 m x 0.225 m"},
+          {15, "4.50 m\xB2"}, {17, "6.33 kN"}}},
+        // The limits themselves are accepted: V 100, H 200, Wff 2; over 10 years.
+        {{"3", "", "100", "1", "200", "2", "10", "10", 1, 4}, 25,
+         {{6, "1.27"}, {8, "127 m/s"}, {9, "9.89 kN/m\xB2"}, {17, "9.55 kN"}, {22, "44.5 kN"}, {25, "54.04 kN"}}},
+        // No lengths: no Wff line; 0.613 x 40² / 1000.
+        {{"100", "", "40", "1", "10", "", "", "", 1, 4}, 11, {{9, "0.981 kN/m\xB2"}, {11, ""}, {12, ""}}},
+    };
+    // clang-format on
+    for (const Case& k : cases) {
+        const auto shown = WindCalculate(k.c);
+        ASSERT_EQ(shown.size(), k.count) << k.c.AreaNo;
+        for (const auto& [n, text] : k.lines)
+            EXPECT_EQ(WindState.Area[std::stoi(k.c.AreaNo)].Lines[n].substr(text.empty() ? 0 : 30), text)
+                << n;
+    }
+    EXPECT_TRUE(d->shown.empty());
+}
+
+TEST_F(WindTest, WindSpeedFactorFollowsTheTable) {
+    const std::vector<float> low = {0.83f, 0.72f, 0.64f, 0.56f}, top = {1.27f, 1.26f, 1.24f, 1.22f};
+    for (int cat = 1; cat <= 4; ++cat) {
+        for (float H : {0.0f, 2.5f, 3.0f})
+            EXPECT_EQ(WindS2Lookup(cat, H), low[cat - 1]);
+        EXPECT_EQ(WindS2Lookup(cat, 200), top[cat - 1]);
+    }
+    EXPECT_NEAR(WindS2Lookup(3, 4), 0.67, 1e-6);
+    EXPECT_NEAR(WindS2Lookup(4, 7.5f), 0.635, 1e-6);
+    EXPECT_EQ(WindS2Lookup(2, 15), 1.00f);
+}
+
+TEST_F(WindTest, RefusedInputsShowTheirMessageEmptyTheListAndStoreNothing) {
+    WindCalculate(worked());
+    const TWindArea before = WindState.Area[1];
+    using F = std::string WindChoices::*;
+    const std::string speed = "Basic wind speed must be less than 100 m/s",
+                      invalid = " is not a valid floating point value";
+    // clang-format off
+    const std::tuple<F, std::string, std::string> cases[] = {
+        {&WindChoices::Basic, "100.01", speed}, {&WindChoices::Basic, "150", speed},
+        {&WindChoices::S1, "1.36", "S1 must be less than 1.36 "}, // 1.36 as a single lies above 1.36
+        {&WindChoices::S1, "0.9", "S1 must be greater than 0.9 "},
+        {&WindChoices::Height, "200.5", "Height above ground must be less than 200 m"},
+        {&WindChoices::Factor, "2.01", "Wind force factor must be less than 2"},
+        {&WindChoices::Factor, "1,3", "'1,3'" + invalid}, {&WindChoices::Basic, "abc", "'abc'" + invalid},
+        {&WindChoices::TubeLength, "1e39", "'1e39'" + invalid},
+        {&WindChoices::Basic, "-1", ""}, {&WindChoices::Height, "-0.1", ""}, {&WindChoices::Factor, "-1", ""},
+        {&WindChoices::TubeLength, "-5", ""}, {&WindChoices::BoardLength, "-5", ""}};
+    // clang-format on
+    for (const auto& [field, text, message] : cases) {
+        WindChoices c = worked();
+        c.Desc = "Refused";
+        c.Terrain = 4;
+        c.*field = text;
+        d->clear();
+        EXPECT_TRUE(WindCalculate(c).empty()) << text;
+        EXPECT_EQ(d->messages(),
+                  message.empty() ? std::vector<std::string>{} : std::vector<std::string>{message});
+        const TWindArea& a = WindState.Area[1];
+        EXPECT_TRUE(a.Basic == before.Basic && a.q == before.q && a.Description == before.Description &&
+                    a.TerrainChoice == 1 && a.Lines == before.Lines)
+            << text;
+    }
+    // Bad area numbers: a range error before anything is read, the current area kept.
+    for (const char* no : {"0", "101", "x", "", "1.5"}) {
+        d->clear();
+        EXPECT_FALSE(Guard([&] { WindCalculate(worked(no)); }));
+        EXPECT_THROW(WindUpDown(worked(no)), RangeError);
+        EXPECT_EQ(d->messages(), std::vector<std::string>{"Range check error"});
+        EXPECT_EQ(WindState.AreaNo, 1);
+    }
+}
+
+TEST_F(WindTest, SpinnerRefillsTheInputsOfTheAreaItMovesTo) {
+    WindCalculate(worked());
+    // To area 2, never calculated: area 1's V and S1, "0.0" elsewhere, no lines; radios and
+    // description as shown.
+    WindChoices shown = worked("2");
+    shown.Terrain = 3;
+    WindAreaView v = WindUpDown(shown);
+    EXPECT_EQ(WindState.AreaNo, 2);
+    const WindChoices& c = v.Controls;
+    EXPECT_EQ(
+        std::vector<std::string>({c.Desc, c.Basic, c.S1, c.Height, c.Factor, c.TubeLength, c.BoardLength}),
+        std::vector<std::string>({"North elevation", "46.0", "1.00", "0.0", "0.0", "0.0", "0.0"}));
+    EXPECT_EQ(std::make_pair(c.Terrain, c.Probability), std::make_pair(3, 1));
+    EXPECT_TRUE(v.List.empty());
+    EXPECT_EQ(WindUpDown(worked("3")).Controls.S1, "1.00"); // below an S1 of 0 too
+
+    // Area 2 calculated as "South"; back on area 1 its own description, radios and lines, so a
+    // second Calculate of area 1 leaves area 2's description alone.
+    shown = worked("2");
+    shown.Desc = "South";
+    shown.Terrain = 2;
+    WindCalculate(shown);
+    shown.AreaNo = "1";
+    v = WindUpDown(shown);
+    EXPECT_EQ(v.Controls.Desc, "North elevation");
+    EXPECT_EQ(v.Controls.Terrain, 1);
+    EXPECT_EQ(v.List.size(), 25u);
+    WindCalculate(v.Controls);
+    EXPECT_EQ(WindState.Area[2].Description, "South");
+
+    // A refused V 150 leaves area 1 as it was: back on it, "46.0" and its 25 lines.
+    shown = worked();
+    shown.Basic = "150";
+    WindCalculate(shown);
+    v = WindUpDown(worked());
+    EXPECT_EQ(v.Controls.Basic, "46.0");
+    EXPECT_EQ(v.List.size(), 25u);
+}
+
+TEST_F(WindTest, PrintPutsTwoAreasAPageAndSkipsAreasWithoutLines) {
+    RecordingPrinter none; // 600 dpi: row i at 3.75 mm x i, text at 15 mm
+    EXPECT_TRUE(WindPrint(none));
+    ASSERT_EQ(none.pages.size(), 1u);
+    EXPECT_EQ(at(*none.pages[0], " WIND LOADING"), std::make_pair(974, std::string("Courier 11")));
+    EXPECT_EQ(none.pages[0]->texts().back().x1, 354);
+    EXPECT_EQ(at(*none.pages[0], "Page 1").first, 720) << "under the page header";
+
+    WindCalculate(worked());
+    WindCalculate(worked("2"));
+    RecordingPrinter two;
+    WindPrint(two);
+    ASSERT_EQ(two.pages.size(), 1u) << "no page of header only after an even count";
+    EXPECT_EQ(at(*two.pages[0], " Area No 1       North elevation").first, 1152);       // row 13
+    EXPECT_EQ(at(*two.pages[0], " Total wind load area 1     = 3.070 kN").first, 3278); // row 37
+    EXPECT_EQ(at(*two.pages[0], " Area No 2       North elevation").first, 3898);       // row 44
+
+    // A third area: a second page, row 16, under its own header. Area 1 with V 0 drops out.
+    WindCalculate(worked("7"));
+    WindChoices zero = worked();
+    zero.Basic = "0";
+    EXPECT_TRUE(WindCalculate(zero).empty());
+    EXPECT_EQ(WindState.Area[1].q, 0.0f);
+    WindCalculate(worked("9"));
+    RecordingPrinter three;
+    WindPrint(three);
+    ASSERT_EQ(three.pages.size(), 2u);
+    EXPECT_EQ(at(*three.pages[0], " Area No 1       North elevation").first, -1);
+    EXPECT_EQ(at(*three.pages[1], " Area No 9       North elevation"),
+              std::make_pair(1417, std::string("Courier 11")));
+    EXPECT_EQ(at(*three.pages[1], "Page 2").first, 720);
+    EXPECT_TRUE(d->shown.empty());
+}
