@@ -27,6 +27,8 @@ constexpr int kRowHeight = 22;
 QPushButton* button(QWidget* parent, const char* name, const char* caption) {
     auto* b = new QPushButton(ToQt(caption), parent);
     b->setObjectName(QString::fromLatin1(name));
+    // No button acts on Enter: the window is closed only by OK or its close box.
+    b->setAutoDefault(false);
     return b;
 }
 
@@ -95,7 +97,6 @@ TPointFrm::TPointFrm(QWidget* parent) : QDialog(parent) {
     connect(cmd_Calc, &QPushButton::clicked, this, &TPointFrm::cmd_CalcClick);
     connect(cmd_Print, &QPushButton::clicked, this, &TPointFrm::cmd_PrintClick);
     connect(cmd_OK, &QPushButton::clicked, this, &TPointFrm::cmd_OKClick);
-    connect(Edit_Dist, &QLineEdit::returnPressed, this, &TPointFrm::cmd_CalcClick);
 }
 
 void TPointFrm::showGrid(const PointGrid& g) {
