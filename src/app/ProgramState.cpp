@@ -12,6 +12,7 @@
 #include "engine/ResultText.h"
 #include "foundation/Preferences.h"
 #include "foundation/SharedModel.h"
+#include "input/KX_Beam.h"
 #include "window/DrawingState.h"
 #include "window/Point.h"
 
@@ -34,6 +35,7 @@ void ResetProgramState() {
     resetFromBlank(Drawing);
     resetFromBlank(OldUnitFactors);
     resetFromBlank(PointResults);
+    resetFromBlank(BeamFormVars);
     ResetPreferencesState();
     resetFromBlank(WindState);
     resetFromBlank(KX_Cap::Cap);
