@@ -15,6 +15,7 @@
 #include "input/KX_Beam.h"
 #include "input/LoadData.h"
 #include "window/DrawingState.h"
+#include "window/Point.h"
 
 namespace kx {
 
@@ -35,6 +36,7 @@ void ResetProgramState() {
     resetFromBlank(Drawing);
     resetFromBlank(OldUnitFactors);
     resetFromBlank(LoadDataVars);
+    resetFromBlank(PointResults);
     resetFromBlank(BeamFormVars);
     ResetPreferencesState();
     resetFromBlank(WindState);
