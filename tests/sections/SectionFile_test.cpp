@@ -7,9 +7,9 @@
 #include <filesystem>
 #include <fstream>
 #include <sys/resource.h>
-#include <unistd.h>
 
 #include "SectionTestSupport.h"
+#include "Unprivileged.h"
 #include "platform/Errors.h"
 
 using namespace kx;
@@ -75,7 +75,7 @@ TEST(SectionFile, OverwritesALongerFileAndAFileNamedInAnotherCase) {
     EXPECT_EQ(ReadSectionFile("Test.sct"), someRecords(2));
 }
 
-TEST(SectionFile, CountsWholeRecordsOnlyAndRefusesRecordsBeyondThem) {
+TEST(SectionFile, CountsWholeRecordsOnlyAndRefusesRecordsBeyondThemOrAMissingFile) {
     StartDirScope dir;
     WriteSectionFile("Four.sct", someRecords(4));
     std::ofstream(dir.path("Four.sct"), std::ios::binary | std::ios::app) << std::string(150, '\x7f');
@@ -85,10 +85,6 @@ TEST(SectionFile, CountsWholeRecordsOnlyAndRefusesRecordsBeyondThem) {
     EXPECT_EQ(ReadSectionRecord("Four.sct", 4).Designation, "Section 4");
     EXPECT_EQ(ioErrorOf([] { ReadSectionRecord("Four.sct", 5); }), "100 Read beyond end of file");
     EXPECT_THROW(ReadSectionRecord("Four.sct", 0), RangeError);
-}
-
-TEST(SectionFile, AMissingFileIsNotFound) {
-    StartDirScope dir;
     EXPECT_EQ(ioErrorOf([] { ReadSectionFile("UB.sct"); }), "2 File not found");
     EXPECT_EQ(ioErrorOf([] { ReadSectionDesignations("UB.sct"); }), "2 File not found");
     EXPECT_EQ(ioErrorOf([] { ReadSectionRecord("UB.sct", 1); }), "2 File not found");
@@ -113,14 +109,18 @@ TEST(SectionFile, AFailedCreateReportsThePlatformTextAndChangesNothing) {
     EXPECT_EQ(ioErrorOf(writeOne), "5 File access denied");
     EXPECT_TRUE(fs::is_directory(dir.path("UC.sct")));
 
-    // A read-only directory; root writes there regardless, so only another user sees the refusal.
+    EXPECT_EQ(openDescriptors(), before) << "no file is left open";
+}
+
+TEST(SectionFile, AReadOnlyStartDirectoryIsRefused) {
+    if (kxtest::RanAsUnprivilegedUser()) return; // root writes there regardless
+    StartDirScope dir;
+    const int before = openDescriptors();
     fs::create_directory(dir.path("readonly"));
     fs::permissions(dir.path("readonly"), fs::perms::owner_read | fs::perms::owner_exec);
     StartDir = dir.path("readonly");
-    if (geteuid() != 0) {
-        EXPECT_EQ(ioErrorOf(writeOne), "5 File access denied");
-        EXPECT_FALSE(fs::exists(dir.path("readonly/UC.sct")));
-    }
+    EXPECT_EQ(ioErrorOf(writeOne), "5 File access denied");
+    EXPECT_FALSE(fs::exists(dir.path("readonly/UC.sct")));
     fs::permissions(dir.path("readonly"), fs::perms::owner_all);
     EXPECT_EQ(openDescriptors(), before) << "no file is left open";
 }
