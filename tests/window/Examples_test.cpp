@@ -1,0 +1,374 @@
+// The example jobs of examples/: built as the tests build jobs and written by the program's own
+// beam-file writer; each opens, rebuilds and saves again byte for byte, with results against hand
+// statics. scripts/write-examples writes them afresh (KX_WRITE_EXAMPLES=1).
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <functional>
+
+#include "KxfTestSupport.h"
+#include "TempDir.h"
+#include "foundation/SigFig.h"
+#include "input/TimSect.h"
+#include "platform/BinaryIO.h"
+#include "platform/Dialogs.h"
+#include "platform/Files.h"
+#include "sections/SectionFile.h"
+#include "sections/SectionWriters.h"
+#include "window/FileCommands.h"
+#include "window/KxfFile.h"
+
+using namespace kx;
+using namespace kxtest;
+using kx::test::BeamBuilder;
+
+namespace {
+
+// Open and Save ask nothing of the main window here.
+class QuietFileHost : public FileCommandsHost {
+    void SetCaseSelection(const std::string&, const std::string&) override {}
+    void SetShownCase(int) override {}
+    void EnableCaseSelector(int) override {}
+    void SetCaption(const std::string&) override {}
+    // clang-format off
+#define QUIET(Name) void Name() override {}
+    QUIET(EmptyResultLists) QUIET(ShowCaseSelector) QUIET(ResetImageRect) QUIET(FillImageBlack)
+    QUIET(EnableFileMenus) QUIET(DrawLoads) QUIET(DrawBeam) QUIET(DrawDiagrams) QUIET(ShowCaseResults)
+    QUIET(FillResultsList) QUIET(ShowEnvelopeResults) QUIET(HideInputForms) QUIET(DisableFileMenus)
+    QUIET(ResetInputForms) QUIET(ClearResultLists) QUIET(TileDefault) QUIET(RestoreInputForms)
+#undef QUIET
+};
+// clang-format on
+
+std::string Trimmed(const std::string& s) {
+    const std::size_t a = s.find_first_not_of(' '), b = s.find_last_not_of(' ');
+    return a == std::string::npos ? "" : s.substr(a, b - a + 1);
+}
+
+// A record of a section file as the program writes it.
+TSectionRec SectionRecord(const std::string& file, const std::string& designation) {
+    TempDir dir;
+    const std::string saved = StartDir;
+    StartDir = dir.dir();
+    WriteAllSectionFiles();
+    const std::vector<TSectionRec> records = ReadSectionFile(file);
+    StartDir = saved;
+    for (const TSectionRec& r : records)
+        if (Trimmed(r.Designation.str()) == designation) return r;
+    throw std::runtime_error(designation + " is not in " + file);
+}
+
+// The section in every member row and its property lines, as the beam form's pick leaves them.
+void PickSection(const std::string& family, const TSectionRec& r) {
+    SharedModel& m = Model;
+    SetDefaultUnits(m);
+    const int group = static_cast<int>(r.Group);
+    const std::string shape = r.B != 0 ? r.Shape.str() : "";
+    const bool dt = shape == "Beam" || shape == "RSJ" || shape == "RSC";
+    m.SectionFamilyCode = family;
+    m.SectionShape = shape;
+    m.SectionDescription = r.Designation.str();
+    m.MemberType = group == 1 ? "KXF" : group == 2 ? "Scaffold" : "HRS";
+    m.FlangeThickness = r.T;
+    m.WebThickness = r.t;
+    auto unit = [](double v, const Str10& text) { return " = " + SigFig4Dec3(v) + " " + text.str(); };
+    std::vector<std::string> lines = {r.Designation.str(), "",
+                                      " Ixx" + unit(r.Ixx / m.UnitFactorSectI, m.UnitTextSectI)};
+    const std::string E = " E" + unit(r.E / m.UnitFactorSectE, m.UnitTextSectE);
+    const std::string moment = unit(r.PermMoment * m.UnitFactorMoment, m.UnitTextMoment);
+    if (group == 0) {
+        if (dt) lines.push_back(" D/T = " + SigFig3(r.D / r.T));
+        lines.insert(lines.end(), {" Wt" + unit(r.A * m.UnitFactorWeight, m.UnitTextWeight), E, ""});
+    } else {
+        lines.insert(lines.end(), {E, " Permissible Bending Moment", moment});
+    }
+    if (group == 1)
+        lines.insert(lines.end(),
+                     {" Permissible Shear", unit(r.PermShear * m.UnitFactorShear, m.UnitTextShear),
+                      " GA/Kform" + unit(r.GA / m.UnitFactorForce, m.UnitTextForce)});
+    m.SectionPropLines[0] = std::to_string(lines.size());
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        m.SectionPropLines[static_cast<int>(i) + 1] = lines[i];
+    const float shearArea = shape == "Tube" ? r.A / 2 : shape == "Box" ? 2 * r.D * r.t : dt ? r.D * r.t : 0;
+    for (int row = 0; row <= kRHCantRow; ++row) {
+        TMemberRow& s = m.SpanData[row];
+        s[mfE] = r.E;
+        s[mfIxx] = r.Ixx;
+        s[mfY] = group == 1 ? 0 : r.FibreX;
+        s[mfArea] = group == 1 ? 0 : r.A;
+        s[mfShearArea] = group == 0 ? shearArea : 0;
+        s[mfRy] = r.ry;
+        s[mfDT] = group == 0 && dt ? r.D / r.T : 0;
+        s[mfSteelDepth] = group == 0 ? r.D : 0;
+        s[mfGA] = group == 1 ? r.GA : 0;
+        s[mfPermShear] = group == 1 ? r.PermShear : 0;
+        s[mfPermMoment] = group == 0 ? 0 : r.PermMoment;
+    }
+}
+
+// Effective length of member row `row` = its length, with the code check on.
+void CheckedMember(int row, const std::string& text) {
+    Model.SteelSectionFlag = 1;
+    Model.EffLength[row][0] = Model.EffLengthMemberLength[row] = Model.SpanData[row][mfL];
+    Model.EffLengthText[row] = text;
+}
+
+// Strength class, width and depth (mm) of a dry, single, long-term timber member, as the timber
+// section form commits it.
+void PickTimber(const char* grade, float b, float h) {
+    SharedModel& m = Model;
+    SetDefaultUnits(m);
+    const TimberGrade& g = *TimberGradeAt(TimberGradePosition(grade));
+    const float K7 = TimberK7(h), Ixx = b * h * h * h / 12;
+    m.SectionFamilyCode = m.SectionShape = m.MemberType = "Timber";
+    m.SectionDescription = SigFig3(b) + " x " + SigFig3(h) + "  " + grade + " Timber";
+    m.TimberGradeSaved = grade;
+    m.TimberSharingSaved = "Single";
+    m.TimberMoistureSaved = "Dry";
+    m.TimberDurationSaved = "LT";
+    m.TimberGradeValuesSaved[0] = g.Bending;
+    m.TimberGradeValuesSaved[1] = g.Shear;
+    m.TimberGradeValuesSaved[2] = g.ESingle;
+    m.TimberWidthSaved = b;
+    m.TimberDepthSaved = h;
+    m.TimberPermMomentSaved = g.Bending * K7 * Ixx * 2 / h;
+    m.TimberPermShearSaved = g.Shear * b * h;
+    for (int row = 0; row <= kRHCantRow; ++row) {
+        TMemberRow& s = m.SpanData[row];
+        s[mfE] = g.ESingle;
+        s[mfIxx] = Ixx;
+        s[mfY] = h / 2;
+        s[mfArea] = b * h / 100;
+        s[mfGA] = b * h * g.ESingle / 16 / 1.2f;
+        s[mfTimberDepth] = h;
+        s[mfTimberWidth] = b;
+    }
+}
+
+struct Example {
+    const char* file;
+    const char* title;
+    BeamBuilder beam;
+    std::function<void()> setUp;
+    std::function<void()> check; // on the job as opened
+};
+
+// Moment at support k (1 = LH end) of loadcase lc from the stores: the start of the span beyond
+// it, or the end of the last span.
+double SupportMoment(int lc, int k) {
+    const int n = Model.SpanCount[lc];
+    return k <= n ? Eng.StoredMoment[lc][k][1] : Eng.StoredMoment[lc][n][Model.StoredSpanIntervals + 1];
+}
+
+double StoredReactionTotal(int lc) {
+    double sum = 0;
+    for (int k = 1; k <= kMaxSupports; ++k)
+        sum += Eng.SupportReaction[lc][k];
+    return sum;
+}
+
+void ExpectNear(double got, double want, const std::string& what) {
+    EXPECT_NEAR(got, want, 1e-5 * std::abs(want)) << what;
+}
+
+// Equal spans L under w with root moments M0 at both ends: the three-moment equation
+// M[i-1] + 4 M[i] + M[i+1] = -w L^2 / 2 solved in closed form, r = -2 + sqrt(3).
+double ThreeMoment(int n, int i, double w, double L, double M0) {
+    const double r = std::sqrt(3.0) - 2, m0 = w * L * L / 12;
+    return -m0 + (M0 + m0) * (std::pow(r, i) + std::pow(r, n - i)) / (1 + std::pow(r, n));
+}
+
+std::vector<Example> AllExamples() {
+    const double w = 10; // N/mm
+    std::vector<Example> x;
+
+    // Two 2 m bays of scaffold tube clamped by double couplers to standards continuing above and
+    // below (6EI/h each) at a 2 m lift: by symmetry the middle joint does not turn, so the end
+    // joint takes theta = M_F L / (4EI + 6EI L / h) and the moments are -0.6 M_F and -1.2 M_F,
+    // M_F = w L^2 / 12.
+    {
+        const float L = 2000, h = 2000;
+        const TSectionRec tube = SectionRecord("Scaf.sct", "\"New\" Steel Tube");
+        const float k = static_cast<float>(static_cast<double>(tube.Ixx) / h * 210000);
+        BeamBuilder b = BeamBuilder().Spans({L, L});
+        b.Support(1, supCouplerMid, 2 * k).Support(2, supCouplerMid, 2 * k).Support(3, supCouplerMid, 2 * k);
+        x.push_back(
+            {"scaffold-tube-double-couplers.kxf", "Scaffold tube on double couplers", b.Udl(1, 0, 0.9f, 4000),
+             [=] {
+                 PickSection("Scaffold", tube);
+                 Model.LiftHeight = h;
+             },
+             [=] {
+                 const double MF = 0.9 * L * L / 12;
+                 ExpectNear(SupportMoment(1, 1), -0.6 * MF, "end support");
+                 ExpectNear(SupportMoment(1, 2), -1.2 * MF, "middle support");
+                 ExpectNear(Eng.SupportReaction[1][1], 0.9 * L / 2 - 0.6 * MF / L, "end reaction");
+                 EXPECT_EQ(Txt.KxCheckLines[1][9].str(), "  Bending Moment = 0.406 x permissible        "
+                                                         "BENDING MOMENT OK ");
+             }});
+    }
+
+    // Five 6 m spans of UB on forkheads. All spans loaded: M_B = -2/19 w L^2, M_C = -3/38 w L^2,
+    // R_A = 15/38 w L. The end span alone: support 3 lifts and goes.
+    {
+        const double L = 6000;
+        BeamBuilder b = BeamBuilder().EqualSpans(5, L).AllSupports(supForkhead).Udl(1, 0, w, 30000);
+        x.push_back({"five-span-ub-forkheads.kxf", "Five-span UB on forkheads", b.Udl(2, 0, w, 6000),
+                     [] {
+                         PickSection("UB", SectionRecord("UB.sct", "305 x 165 UB 40"));
+                         Model.SteelSectionFlag = -1;
+                     },
+                     [=] {
+                         ExpectNear(SupportMoment(1, 2), -2.0 / 19 * w * L * L, "M_B");
+                         ExpectNear(SupportMoment(1, 3), -3.0 / 38 * w * L * L, "M_C");
+                         ExpectNear(Eng.SupportReaction[1][1], 15.0 / 38 * w * L, "R_A");
+                         EXPECT_EQ(Eng.ReleasedSupport[2][3], -1);
+                         ExpectNear(StoredReactionTotal(2), w * L, "loadcase 2 equilibrium");
+                     }});
+    }
+
+    // Two 6 m spans of UB checked to BS 5975, span 1 restrained at its third points. Both spans
+    // loaded: M_B = -w L^2 / 8, R_A = 3 w L / 8; span 1 alone: M_B = -w L^2 / 16 and support 3
+    // holds the span down with w L / 16.
+    {
+        const double L = 6000;
+        BeamBuilder b = BeamBuilder().Spans({L, L}).Udl(1, 0, w, 12000).Udl(2, 0, w, 6000);
+        x.push_back({"ub-steel-check-restraints.kxf", "UB checked to BS 5975, restrained at intervals", b,
+                     [] {
+                         PickSection("UB", SectionRecord("UB.sct", "305 x 165 UB 40"));
+                         for (int row : {1, 2})
+                             CheckedMember(row, row == 1 ? "2 support(s)" : "1.00 x L");
+                         Model.SpanOptInt[1] = Model.SpanOptNot[2] = Model.AnySpanIntervals = 1;
+                         Model.EffLength[1][kIntervalCountField] = 2;
+                         Model.EffLength[1][1] = Model.EffLength[1][2] = 2000;
+                         Model.RestraintPos[1][1] = Model.RestraintPos[1][2] = 67;
+                     },
+                     [=] {
+                         ExpectNear(SupportMoment(1, 2), -w * L * L / 8, "both spans: M_B");
+                         ExpectNear(Eng.SupportReaction[1][1], 3 * w * L / 8, "both spans: R_A");
+                         ExpectNear(SupportMoment(2, 2), -w * L * L / 16, "span 1: M_B");
+                         ExpectNear(Eng.SupportReaction[2][3], -w * L / 16, "span 1: R_C");
+                         EXPECT_GT(LineCount(Txt.SteelCheckLines[1]), 20);
+                     }});
+    }
+
+    // Three 3 m spans of 75 x 225 C24 joist under 2 kN/m: M_B = -w L^2 / 10, R_A = 0.4 w L, and the
+    // middle span sags by 5 w L^4 / 384EI less M_B L^2 / 8EI = w L^4 / 1920EI.
+    {
+        const double L = 3000, EI = 7200 * 75 * std::pow(225.0, 3) / 12;
+        x.push_back({"timber-joist.kxf", "Timber joist over three spans",
+                     BeamBuilder().EqualSpans(3, L).Udl(1, 0, 2, 9000), [] { PickTimber("C24", 75, 225); },
+                     [=] {
+                         ExpectNear(SupportMoment(1, 2), -2 * L * L / 10, "M_B");
+                         ExpectNear(Eng.SupportReaction[1][1], 0.4 * 2 * L, "R_A");
+                         ExpectNear(Eng.StoredDeflection[1][2][11], -2 * std::pow(L, 4) / (1920 * EI), "sag");
+                     }});
+    }
+
+    // A section of the user's file "KX.sct" on a 4 m span with a 1 m RH cantilever, shear
+    // deflection on: w = 2 N/mm throughout and P = 1500 N at the tip. Statics: R1 = 3375 N,
+    // root moment -(P c + w c^2 / 2); the tip by virtual work, bending and shear.
+    {
+        TSectionRec user;
+        user.Designation = "Aluminium beam 150";
+        user.Group = 1;
+        user.E = 70000;
+        user.Ixx = 8e6f;
+        user.GA = 1.5e7f;
+        user.PermShear = 30000;
+        user.PermMoment = 6e6f;
+        const double L = 4000, c = 1000, P = 1500, q = 2, R1 = 3375, EI = 70000 * 8e6, GA = 1.5e7;
+        const double bending = (P * c * c * c / 3 + q * std::pow(c, 4) / 8 -
+                                c / L * (R1 * L * L * L / 3 - q * std::pow(L, 4) / 8)) /
+                               EI;
+        const double shear = (P * c + q * c * c / 2 - c / L * (R1 * L - q * L * L / 2)) / GA;
+        BeamBuilder b = BeamBuilder().Spans({L}).RHCantilever(c).ShearDeflection();
+        x.push_back({"user-section-cantilever.kxf", "User section with a cantilever",
+                     b.Udl(1, 0, 2, 5000).Point(1, 5000, 1500),
+                     [=] {
+                         PickSection("KXSect", user);
+                         Model.SpanData[kFlagsRow][kShearDeflectionField] = 1;
+                     },
+                     [=] {
+                         ExpectNear(Eng.SupportReaction[1][1], R1, "R1");
+                         ExpectNear(SupportMoment(1, 2), -(P * c + q * c * c / 2), "root moment");
+                         ExpectNear(Eng.StoredCantDeflection[1][2][21], -(bending + shear), "tip");
+                     }});
+    }
+
+    // Twenty 3 m spans of UC between 1 m cantilevers in five loadcases: 5 N/mm throughout; 20 kN at
+    // both tips; 10 N/mm on the odd spans; 15 kN in the middle of every span; the first two
+    // together with factors 1.4 and 1.6. Support moments by the three-moment equation.
+    {
+        const double L = 3000, c = 1000;
+        BeamBuilder b = BeamBuilder().LHCantilever(c).EqualSpans(20, L).RHCantilever(c);
+        b.Udl(1, 0, 5, 62000).Point(2, 0, 20000).Point(2, 62000, 20000);
+        for (int s = 0; s < 20; ++s) {
+            if (s % 2 == 0) b.Udl(3, static_cast<float>(c + s * L), 10, 3000);
+            b.Point(4, static_cast<float>(c + s * L + L / 2), 15000);
+        }
+        b.Udl(5, 0, 5, 62000, 1.4f).Point(5, 0, 20000, 1.6f).Point(5, 62000, 20000, 1.6f);
+        x.push_back(
+            {"twenty-spans-five-loadcases.kxf", "Twenty spans, both cantilevers, five loadcases", b,
+             [] { PickSection("UC", SectionRecord("UC.sct", "203 UC 46")); },
+             [=] {
+                 const double tip = -20000 * c, own = -5 * c * c / 2;
+                 for (int k = 1; k <= 21; ++k) {
+                     ExpectNear(SupportMoment(1, k), ThreeMoment(20, k - 1, 5, L, own), "1");
+                     ExpectNear(SupportMoment(2, k), ThreeMoment(20, k - 1, 0, L, tip), "2");
+                     ExpectNear(SupportMoment(5, k), ThreeMoment(20, k - 1, 7, L, 1.4 * own + 1.6 * tip),
+                                "5");
+                 }
+                 const double loads[] = {5 * 62000, 40000, 10 * 30000, 20 * 15000, 1.4 * 5 * 62000 + 64000};
+                 for (int lc = 1; lc <= 5; ++lc)
+                     ExpectNear(StoredReactionTotal(lc), loads[lc - 1], "equilibrium");
+             }});
+    }
+    return x;
+}
+
+class Examples : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ResetProgramState();
+        StartDir = dir_.dir();
+    }
+    void TearDown() override { StartDir = savedStartDir_; }
+
+    TempDir dir_;
+    std::string savedStartDir_ = StartDir;
+    ScopedScriptedDialogs dialogs_;
+    QuietFileHost host_;
+};
+
+TEST_F(Examples, EachOpensRebuildsAndSavesTheSameBytesWithItsResultsByHand) {
+    const bool write = std::getenv("KX_WRITE_EXAMPLES") != nullptr;
+    for (const Example& x : AllExamples()) {
+        SCOPED_TRACE(x.file);
+        const std::string path = std::string(KX_SOURCE_DIR "/examples/") + x.file;
+        NullAnalysisHost analysis;
+        AnalyseAsSaved(x.beam, x.setUp, analysis);
+        Model.HeaderCompany = "";
+        Model.HeaderProject1 = "KX-Flexor example";
+        Model.HeaderJobDesc = x.title;
+        ASSERT_EQ(Model.AnalysedFlag, 1);
+        EXPECT_EQ(dialogs_->messages(), std::vector<std::string>{}) << "the analysis spoke";
+        const Bytes built = WriteKxfFile();
+        if (write) WriteFileReplacing(path, built);
+        EXPECT_TRUE(ReadWholeFile(path) == built)
+            << "not what the program writes today: scripts/write-examples";
+
+        dialogs_->clear();
+        ResetProgramState();
+        ASSERT_TRUE(OpenBeamFile(host_, path));
+        EXPECT_EQ(dialogs_->messages(), std::vector<std::string>{});
+        EXPECT_EQ(Model.AnalysedFlag, 1);
+        Model.BeamFileName = dir_.path("saved.kxf");
+        SaveBeamFile(host_);
+        EXPECT_TRUE(ReadWholeFile(dir_.path("saved.kxf")) == ReadWholeFile(path));
+        x.check();
+    }
+}
+
+} // namespace
