@@ -25,22 +25,6 @@ using kx::test::BeamBuilder;
 
 namespace {
 
-// Open and Save ask nothing of the main window here.
-class QuietFileHost : public FileCommandsHost {
-    void SetCaseSelection(const std::string&, const std::string&) override {}
-    void SetShownCase(int) override {}
-    void EnableCaseSelector(int) override {}
-    void SetCaption(const std::string&) override {}
-    // clang-format off
-#define QUIET(Name) void Name() override {}
-    QUIET(EmptyResultLists) QUIET(ShowCaseSelector) QUIET(ResetImageRect) QUIET(FillImageBlack)
-    QUIET(EnableFileMenus) QUIET(DrawLoads) QUIET(DrawBeam) QUIET(DrawDiagrams) QUIET(ShowCaseResults)
-    QUIET(FillResultsList) QUIET(ShowEnvelopeResults) QUIET(HideInputForms) QUIET(DisableFileMenus)
-    QUIET(ResetInputForms) QUIET(ClearResultLists) QUIET(TileDefault) QUIET(RestoreInputForms)
-#undef QUIET
-};
-// clang-format on
-
 std::string Trimmed(const std::string& s) {
     const std::size_t a = s.find_first_not_of(' '), b = s.find_last_not_of(' ');
     return a == std::string::npos ? "" : s.substr(a, b - a + 1);
@@ -339,7 +323,7 @@ protected:
     TempDir dir_;
     std::string savedStartDir_ = StartDir;
     ScopedScriptedDialogs dialogs_;
-    QuietFileHost host_;
+    LoggedFileHost host_;
 };
 
 TEST_F(Examples, EachOpensRebuildsAndSavesTheSameBytesWithItsResultsByHand) {

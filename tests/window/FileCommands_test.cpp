@@ -49,29 +49,6 @@ private:
     void (*signal_)(int) = nullptr;
 };
 
-// Stands in for the main window: records every call that New, Open and the rebuild make of it.
-class RecordingFileHost : public FileCommandsHost {
-public:
-    void SetCaseSelection(const std::string& label, const std::string& edit) override {
-        Log("SetCaseSelection " + label + " " + edit);
-    }
-    void SetShownCase(int lc) override { Log("SetShownCase " + std::to_string(lc)); }
-    void EnableCaseSelector(int maxCase) override { Log("EnableCaseSelector " + std::to_string(maxCase)); }
-    void SetCaption(const std::string& text) override { Log("SetCaption " + (caption = text)); }
-    void Log(const std::string& call) { calls += (calls.empty() ? "" : ", ") + call; }
-
-    std::string calls, caption; // calls: in order, separated by ", "
-
-    // clang-format off
-#define RECORD(Name) void Name() override { Log(#Name); }
-    RECORD(EmptyResultLists) RECORD(ShowCaseSelector) RECORD(ResetImageRect) RECORD(FillImageBlack)
-    RECORD(EnableFileMenus) RECORD(DrawLoads) RECORD(DrawBeam) RECORD(DrawDiagrams) RECORD(ShowCaseResults)
-    RECORD(FillResultsList) RECORD(ShowEnvelopeResults) RECORD(HideInputForms) RECORD(DisableFileMenus)
-    RECORD(ResetInputForms) RECORD(ClearResultLists) RECORD(TileDefault) RECORD(RestoreInputForms)
-#undef RECORD
-    // clang-format on
-};
-
 class FileCommands : public StartDirTest {
 protected:
     void SetUp() override {
@@ -86,7 +63,7 @@ protected:
         return Model.BeamFileName;
     }
 
-    RecordingFileHost host;
+    LoggedFileHost host;
     ScopedScriptedDialogs dialogs;
 };
 
