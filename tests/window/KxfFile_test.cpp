@@ -143,7 +143,7 @@ void EmptyJob(int NLC, int NS, int NI) {
     Eng.ResultIntervalStep = NI / 20;
 }
 
-TEST(KxfFile, FilesOfEveryShapeHaveTheStatedSizeAndReadBackWhole) {
+TEST(KxfFile, FilesOfEveryShapeHaveTheSizeTheirCountsGiveAndReadBackWhole) {
     std::vector<std::function<void()>> jobs = {
         [] { EmptyJob(1, 1, 20); }, SetUpJob,
         [] { EmptyJob(0, 1, 0); }, // after File New: only the envelope slot of field 33
