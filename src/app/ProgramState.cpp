@@ -13,6 +13,7 @@
 #include "foundation/Preferences.h"
 #include "foundation/SharedModel.h"
 #include "input/KX_Beam.h"
+#include "input/SectionChoice.h"
 #include "window/DrawingState.h"
 
 namespace kx {
@@ -34,6 +35,7 @@ void ResetProgramState() {
     resetFromBlank(Drawing);
     resetFromBlank(OldUnitFactors);
     resetFromBlank(BeamFormVars);
+    resetFromBlank(SectionChoiceVars);
     ResetPreferencesState();
     resetFromBlank(WindState);
     resetFromBlank(KX_Cap::Cap);
