@@ -100,8 +100,9 @@ TEST_F(BeamWindow, ControlsAsTheFormIsMadeAndShown) {
     EXPECT_EQ(w->width(), 777);
     EXPECT_EQ(w->Image_Beam->Picture.size(), QSize(753, 73));
     const QList<QAction*> menus = w->menuBar()->actions();
-    ASSERT_EQ(menus.size(), 1);
-    EXPECT_EQ(menus[0]->text(), "  Edit Section Database");
+    ASSERT_EQ(menus.size(), 2);
+    EXPECT_EQ(menus[0]->text(), "Section Properties Database");
+    EXPECT_EQ(menus[1]->text(), "  Edit Section Database");
     EXPECT_EQ(w->EditMiscellaneousSections1->text(), "KX Sections");
 
     // After New and the show: one span, units in the captions, the member grid filled.
