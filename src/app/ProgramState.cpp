@@ -14,7 +14,9 @@
 #include "foundation/SharedModel.h"
 #include "input/KX_Beam.h"
 #include "input/SectionChoice.h"
+#include "input/LoadData.h"
 #include "window/DrawingState.h"
+#include "window/Point.h"
 
 namespace kx {
 
@@ -34,6 +36,8 @@ void ResetProgramState() {
     resetFromBlank(Txt);
     resetFromBlank(Drawing);
     resetFromBlank(OldUnitFactors);
+    resetFromBlank(LoadDataVars);
+    resetFromBlank(PointResults);
     resetFromBlank(BeamFormVars);
     resetFromBlank(SectionChoiceVars);
     ResetPreferencesState();
