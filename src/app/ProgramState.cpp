@@ -13,8 +13,8 @@
 #include "foundation/Preferences.h"
 #include "foundation/SharedModel.h"
 #include "input/KX_Beam.h"
-#include "input/SectionChoice.h"
 #include "input/LoadData.h"
+#include "input/SectionChoice.h"
 #include "window/DrawingState.h"
 #include "window/Point.h"
 
