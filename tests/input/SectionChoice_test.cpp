@@ -369,11 +369,15 @@ TEST_F(SectionChoice, OpenBeamKeepsItsSectionUntilPickedAgain) {
     ASSERT_TRUE(Commit()) << ::testing::PrintToString(Messages());
     EXPECT_EQ(Model.SpanData[1][mfIxx], 1.5e7f);
 
-    // A list of another file is left alone.
+    // A list of another file is left alone, and so is the list a new beam emptied.
     Choose("UB");
     const std::vector<std::string> ub = f.List_Sect;
     UserSectionFileSaved(f);
     EXPECT_EQ(f.List_Sect, ub);
+    Choose("KXSect");
+    ResetBeamForm(f);
+    UserSectionFileSaved(f);
+    EXPECT_TRUE(f.List_Sect.empty());
 }
 
 } // namespace

@@ -93,8 +93,11 @@ TEST_F(GridWindow, DraggedRowIsSavedFirstAndShowingAgainRestoresTheOrder) {
     EXPECT_EQ(g->Cell(0, 1), "5");
     EXPECT_EQ(g->Cell(1, 1), "S5");
     EXPECT_EQ(g->Cell(1, 2), "S1");
+    // A character beyond single-byte text is stored as "?".
+    g->Grid->item(g->Grid->verticalHeader()->logicalIndex(2), 0)->setText(QString::fromUtf8("Beam \u20AC1"));
     g->cmd_Save->click();
     const std::vector<TSectionRec> recs = ReadSectionFile("KX.sct");
+    EXPECT_EQ(recs[2].Designation.str(), "Beam ?1");
     EXPECT_EQ(recs[0].Designation.str(), "S5");
     EXPECT_EQ(recs[0].RecordNo, 1);
     EXPECT_EQ(recs[1].Designation.str(), "S1");

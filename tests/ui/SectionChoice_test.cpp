@@ -129,18 +129,6 @@ TEST_F(SectionMenus, FamilyListedAndLinePickedWithMouseAndKeys) {
     clickLine(48);
     EXPECT_EQ(Work.SectionRecordNo, 49);
     EXPECT_TRUE(dialogs_->messages().empty());
-
-    // Scaffold: the couplers frame, the fixed ends off, no code check.
-    w->Check_LHF->setChecked(true);
-    w->Tube1->trigger();
-    EXPECT_FALSE(w->Frame_Couplers->isHidden());
-    EXPECT_FALSE(w->Check_LHF->isChecked());
-    EXPECT_FALSE(w->Check_LHF->isEnabled());
-    EXPECT_TRUE(w->Frame_SteelCheck->isHidden());
-    w->RHS1->trigger();
-    EXPECT_TRUE(w->Frame_Couplers->isHidden());
-    EXPECT_TRUE(w->Check_LHF->isEnabled());
-    EXPECT_FALSE(w->Option_Check->isEnabled());
 }
 
 TEST_F(SectionMenus, TimberSizeGoesToTheTimberSectionForm) {
