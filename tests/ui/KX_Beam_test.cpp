@@ -169,6 +169,7 @@ TEST_F(BeamWindow, ShowingDisablesSavingAndACommitClearsTheAnalysisShown) {
     ASSERT_EQ(Model.AnalysedFlag, 1);
     ASSERT_GT(index->List_Results->count(), 0);
     ASSERT_NE(Txt.SummaryLines[1], "");
+    ASSERT_NE(Txt.EnvelopeLines[1], "");
     ASSERT_TRUE(index->Save1->isEnabled() && index->SaveAs1->isEnabled() && index->Print1->isEnabled());
 
     // Input > Beam: the restored beam, and the job cannot be saved while it is edited.
@@ -186,7 +187,7 @@ TEST_F(BeamWindow, ShowingDisablesSavingAndACommitClearsTheAnalysisShown) {
     EXPECT_FALSE(w->isVisible());
     EXPECT_EQ(Model.AnalysedFlag, 0);
     EXPECT_TRUE(Eng.StoredMoment == std::make_unique<EngineState>()->StoredMoment);
-    EXPECT_EQ(Txt.SummaryLines[1], "");
+    EXPECT_EQ(Txt.SummaryLines[1].str() + Txt.EnvelopeLines[1].str(), "");
     EXPECT_EQ(Txt.SteelCheckLines[1][0], "");
     EXPECT_EQ(index->List_Results->count() + index->List_CaseResults->count(), 0);
     EXPECT_FALSE(index->Print1->isEnabled() || index->Save1->isEnabled());
