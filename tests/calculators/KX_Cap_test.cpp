@@ -227,10 +227,10 @@ TEST_F(KX_CapTest, MadeRecordsThicknessDamageTableEdgeAndUnityLimit) {
     for (int damaged : {2, 3}) {
         dialogs_->clear();
         List_SectionClick(damaged);
-        cmd_AxialXXClick({"3", "", ""});
+        capacities("3");
         cmd_CalcClick({"3", "10", "1"});
         EXPECT_EQ(dialogs_->messages(),
-                  std::vector<std::string>(2, " Load properties from menu and click on section required."));
+                  std::vector<std::string>(4, " Load properties from menu and click on section required."));
     }
 
     // l/ry exactly 300 is Table A1's last row (D/T 10: 93); beyond it the message and no result.

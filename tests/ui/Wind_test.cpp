@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include "FormsFixture.h"
+#include "foundation/ui/Unit1.h"
 #include "platform/QtPrinter.h"
 #include "window/ui/SetHeader.h"
 
@@ -86,7 +87,7 @@ TEST_F(FormsTest, WindWindowCalculatesMovesBetweenAreasPrintsAndCloses) {
         << pages[0].toStdString();
     EXPECT_TRUE(pages[1].contains(QStringLiteral("Area No 3")));
 
-    // Set Header shows the header window modally; Close hides and keeps.
+    // Set Header shows the header window modally; Close hides and keeps; Exit closes the start screen.
     bool modal = false;
     QTimer::singleShot(0, [&modal] {
         modal = QApplication::activeModalWidget() == Forms.SetHeaderFrm;
@@ -100,4 +101,10 @@ TEST_F(FormsTest, WindWindowCalculatesMovesBetweenAreasPrintsAndCloses) {
     ShowForm(w);
     EXPECT_EQ(w->Edit_Desc->text(), QStringLiteral("Area 3"));
     EXPECT_EQ(w->List_Results->count(), 25);
+    Forms.Form1->show();
+    QTimer::singleShot(0, w->ExitKXFlexor1, &QAction::trigger);
+    QTimer timeout;
+    QObject::connect(&timeout, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    timeout.start(5000);
+    EXPECT_EQ(QCoreApplication::exec(), 0); // Exit ends the program's event loop
 }
