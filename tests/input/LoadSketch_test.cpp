@@ -100,10 +100,16 @@ TEST_F(LoadSketch, UpwardPointLoadFactorsAndTheSelfWeightStrip) {
     canvas.items.clear();
     DrawLoadFormLoads(canvas, 743, 145, 2);
     EXPECT_EQ(Drawn(canvas, colors::Red, true), "2.000 x 1.40@28,36");
-    EXPECT_EQ(OutlineHeights(canvas).at(500), 95 - 32);
     EXPECT_THAT(Drawn(canvas, colors::Fuchsia), StartsWith("(32,95)-(32,85) (39,95)-(39,85) "));
     EXPECT_THAT(Drawn(canvas, colors::Fuchsia),
                 EndsWith(" (710,95)-(710,85) (25,95)-(25,85) (25,85)-(717,85) (717,85)-(717,95)"));
+
+    // With A's 3 over 0..4 m the peak is 2.8 + 3 (32 px); beyond 4 m 2.8 is 15 px.
+    Tick({2});
+    canvas.items.clear();
+    DrawLoadFormLoads(canvas, 743, 145, 2);
+    EXPECT_EQ(OutlineHeights(canvas).at(500), 95 - 32);
+    EXPECT_EQ(OutlineHeights(canvas).at(800), 95 - 15);
 
     // A loadcase outside 1..5 draws the nearest one.
     canvas.items.clear();
@@ -144,13 +150,17 @@ TEST_F(LoadSketch, LoadsFarBeyondTheBeamStillDraw) {
 }
 
 TEST_F(LoadSketch, SpanSketchMarksTheRestraintsAndTheCurrentSpan) {
-    // Span 2 restrained at three intervals of 4000/3 mm; s = 719 / 7000, so 137 px each.
-    Work.EffLengthWork[2][kIntervalCountField] = 3;
-    for (int j = 1; j <= 3; ++j)
-        Work.EffLengthWork[2][j] = 4000.0f / 3;
+    // Spans 1 and 2 restrained at three intervals, 1000 mm and 4000/3 mm; s = 719 / 7000, so 102.7 px
+    // (103 each, rounded one by one) and 137 px.
+    for (int k : {1, 2}) {
+        Work.EffLengthWork[k][kIntervalCountField] = 3;
+        for (int j = 1; j <= 3; ++j)
+            Work.EffLengthWork[k][j] = k == 1 ? 1000.0f : 4000.0f / 3;
+    }
     LengthCaption lbl;
     DrawSpanSketch(canvas, 769, 65, lbl);
-    EXPECT_EQ(Drawn(canvas, colors::Red), "(470,37)-(470,23) (607,37)-(607,23) (744,37)-(744,23)");
+    EXPECT_EQ(Drawn(canvas, colors::Red), "(128,37)-(128,23) (231,37)-(231,23) (334,37)-(334,23) "
+                                          "(470,37)-(470,23) (607,37)-(607,23) (744,37)-(744,23)");
     EXPECT_EQ(canvas.lines().back().width, 3);
     EXPECT_EQ(lbl.Caption, "Length = 7.00 m");
     canvas.items.clear();

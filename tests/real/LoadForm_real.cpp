@@ -22,10 +22,6 @@ namespace {
 
 class LoadFormReal : public RealWindowTest {
 protected:
-    static void typeInto(QWidget* w, const QString& text) {
-        QTest::mouseClick(w, Qt::LeftButton);
-        QTest::keyClicks(w, text);
-    }
     // The two-span beam of 3 m and 4 m typed on the beam form, with a 127 x 76 UB as its pick
     // leaves it, and committed with "Next >".
     void commitBeam(TKX_BeamFrm* b) {
@@ -71,7 +67,8 @@ protected:
                   : std::vector{r.Edit_Dist, r.Edit_UDLS, r.Edit_UDLF, r.Edit_Cover};
         for (std::size_t i = 0; i < edits.size(); ++i) {
             ASSERT_TRUE(edits[i]->isVisible()) << FromQt(edits[i]->objectName());
-            typeInto(edits[i], QString::fromLatin1(values[i]));
+            QTest::mouseClick(edits[i], Qt::LeftButton);
+            QTest::keyClicks(edits[i], QString::fromLatin1(values[i]));
         }
     }
 };
