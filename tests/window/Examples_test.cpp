@@ -1,8 +1,10 @@
-// The example jobs of examples/: built as the tests build jobs and written by the program's own
-// beam-file writer; each opens, rebuilds and saves again byte for byte, with results against hand
-// statics. scripts/write-examples writes them afresh (KX_WRITE_EXAMPLES=1).
+// The example jobs of examples/: built as the tests build jobs, their sections picked as the beam
+// form picks them, analysed and written by the program's own beam-file writer; each opens, rebuilds
+// and saves again byte for byte, with results against hand statics. scripts/write-examples writes
+// them afresh (KX_WRITE_EXAMPLES=1).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <functional>
@@ -10,6 +12,7 @@
 #include "KxfTestSupport.h"
 #include "TempDir.h"
 #include "foundation/SigFig.h"
+#include "input/SectionChoice.h"
 #include "input/TimSect.h"
 #include "platform/BinaryIO.h"
 #include "platform/Dialogs.h"
@@ -30,65 +33,35 @@ std::string Trimmed(const std::string& s) {
     return a == std::string::npos ? "" : s.substr(a, b - a + 1);
 }
 
-// A record of a section file as the program writes it.
-TSectionRec SectionRecord(const std::string& file, const std::string& designation) {
+// A section chosen on the beam form from the files the program writes (and the user's own file
+// "KX.sct" when given), then committed with the beam as the beam form commits it.
+void PickSection(const char* family, const std::string& designation,
+                 const std::vector<TSectionRec>& kx = {}) {
     TempDir dir;
     const std::string saved = StartDir;
     StartDir = dir.dir();
     WriteAllSectionFiles();
-    const std::vector<TSectionRec> records = ReadSectionFile(file);
+    if (!kx.empty()) WriteSectionFile("KX.sct", kx);
+    SetDefaultUnits(Model);
+    BeamFormControls f;
+    ChooseSectionFamily(f, *SectionFamilyByCode(family));
+    const auto at = std::find_if(f.List_Sect.begin(), f.List_Sect.end(),
+                                 [&](const std::string& line) { return Trimmed(line) == designation; });
+    ASSERT_TRUE(PickSection(f, static_cast<int>(at - f.List_Sect.begin()))) << designation;
     StartDir = saved;
-    for (const TSectionRec& r : records)
-        if (Trimmed(r.Designation.str()) == designation) return r;
-    throw std::runtime_error(designation + " is not in " + file);
-}
-
-// The section in every member row and its property lines, as the beam form's pick leaves them.
-void PickSection(const std::string& family, const TSectionRec& r) {
+    const WorkingCopies& w = Work;
     SharedModel& m = Model;
-    SetDefaultUnits(m);
-    const int group = static_cast<int>(r.Group);
-    const std::string shape = r.B != 0 ? r.Shape.str() : "";
-    const bool dt = shape == "Beam" || shape == "RSJ" || shape == "RSC";
-    m.SectionFamilyCode = family;
-    m.SectionShape = shape;
-    m.SectionDescription = r.Designation.str();
-    m.MemberType = group == 1 ? "KXF" : group == 2 ? "Scaffold" : "HRS";
-    m.FlangeThickness = r.T;
-    m.WebThickness = r.t;
-    auto unit = [](double v, const Str10& text) { return " = " + SigFig4Dec3(v) + " " + text.str(); };
-    std::vector<std::string> lines = {r.Designation.str(), "",
-                                      " Ixx" + unit(r.Ixx / m.UnitFactorSectI, m.UnitTextSectI)};
-    const std::string E = " E" + unit(r.E / m.UnitFactorSectE, m.UnitTextSectE);
-    const std::string moment = unit(r.PermMoment * m.UnitFactorMoment, m.UnitTextMoment);
-    if (group == 0) {
-        if (dt) lines.push_back(" D/T = " + SigFig3(r.D / r.T));
-        lines.insert(lines.end(), {" Wt" + unit(r.A * m.UnitFactorWeight, m.UnitTextWeight), E, ""});
-    } else {
-        lines.insert(lines.end(), {E, " Permissible Bending Moment", moment});
-    }
-    if (group == 1)
-        lines.insert(lines.end(),
-                     {" Permissible Shear", unit(r.PermShear * m.UnitFactorShear, m.UnitTextShear),
-                      " GA/Kform" + unit(r.GA / m.UnitFactorForce, m.UnitTextForce)});
-    m.SectionPropLines[0] = std::to_string(lines.size());
-    for (std::size_t i = 0; i < lines.size(); ++i)
-        m.SectionPropLines[static_cast<int>(i) + 1] = lines[i];
-    const float shearArea = shape == "Tube" ? r.A / 2 : shape == "Box" ? 2 * r.D * r.t : dt ? r.D * r.t : 0;
-    for (int row = 0; row <= kRHCantRow; ++row) {
-        TMemberRow& s = m.SpanData[row];
-        s[mfE] = r.E;
-        s[mfIxx] = r.Ixx;
-        s[mfY] = group == 1 ? 0 : r.FibreX;
-        s[mfArea] = group == 1 ? 0 : r.A;
-        s[mfShearArea] = group == 0 ? shearArea : 0;
-        s[mfRy] = r.ry;
-        s[mfDT] = group == 0 && dt ? r.D / r.T : 0;
-        s[mfSteelDepth] = group == 0 ? r.D : 0;
-        s[mfGA] = group == 1 ? r.GA : 0;
-        s[mfPermShear] = group == 1 ? r.PermShear : 0;
-        s[mfPermMoment] = group == 0 ? 0 : r.PermMoment;
-    }
+    m.SectionShape = w.WorkSectionShape;
+    m.SectionFamilyCode = w.SectionFamily;
+    m.MemberType = w.WorkMemberType;
+    m.SectionDescription = w.WorkSectionText;
+    m.FlangeThickness = w.WorkFlangeThickness;
+    m.WebThickness = w.WorkWebThickness;
+    for (int i = 0; i <= 50; ++i)
+        m.SectionPropLines[i] = w.WorkSectionPropLines[i];
+    for (int row = 0; row <= kRHCantRow; ++row)
+        for (int field = mfE; field <= 19; ++field)
+            m.SpanData[row][field] = w.WorkSpanData[row][field];
 }
 
 // Effective length of member row `row` = its length, with the code check on.
@@ -173,14 +146,13 @@ std::vector<Example> AllExamples() {
     // M_F = w L^2 / 12.
     {
         const float L = 2000, h = 2000;
-        const TSectionRec tube = SectionRecord("Scaf.sct", "\"New\" Steel Tube");
-        const float k = static_cast<float>(static_cast<double>(tube.Ixx) / h * 210000);
+        const float k = static_cast<float>(138000.0 / h * 210000); // Ixx of the tube, 13.8 cm^4
         BeamBuilder b = BeamBuilder().Spans({L, L});
         b.Support(1, supCouplerMid, 2 * k).Support(2, supCouplerMid, 2 * k).Support(3, supCouplerMid, 2 * k);
         x.push_back(
             {"scaffold-tube-double-couplers.kxf", "Scaffold tube on double couplers", b.Udl(1, 0, 0.9f, 4000),
              [=] {
-                 PickSection("Scaffold", tube);
+                 PickSection("Scaffold", "\"New\" Steel Tube");
                  Model.LiftHeight = h;
              },
              [=] {
@@ -200,7 +172,7 @@ std::vector<Example> AllExamples() {
         BeamBuilder b = BeamBuilder().EqualSpans(5, L).AllSupports(supForkhead).Udl(1, 0, w, 30000);
         x.push_back({"five-span-ub-forkheads.kxf", "Five-span UB on forkheads", b.Udl(2, 0, w, 6000),
                      [] {
-                         PickSection("UB", SectionRecord("UB.sct", "305 x 165 UB 40"));
+                         PickSection("UB", "305 x 165 UB 40");
                          Model.SteelSectionFlag = -1;
                      },
                      [=] {
@@ -220,7 +192,7 @@ std::vector<Example> AllExamples() {
         BeamBuilder b = BeamBuilder().Spans({L, L}).Udl(1, 0, w, 12000).Udl(2, 0, w, 6000);
         x.push_back({"ub-steel-check-restraints.kxf", "UB checked to BS 5975, restrained at intervals", b,
                      [] {
-                         PickSection("UB", SectionRecord("UB.sct", "305 x 165 UB 40"));
+                         PickSection("UB", "305 x 165 UB 40");
                          for (int row : {1, 2})
                              CheckedMember(row, row == 1 ? "2 support(s)" : "1.00 x L");
                          Model.SpanOptInt[1] = Model.SpanOptNot[2] = Model.AnySpanIntervals = 1;
@@ -271,7 +243,7 @@ std::vector<Example> AllExamples() {
         x.push_back({"user-section-cantilever.kxf", "User section with a cantilever",
                      b.Udl(1, 0, 2, 5000).Point(1, 5000, 1500),
                      [=] {
-                         PickSection("KXSect", user);
+                         PickSection("KXSect", "Aluminium beam 150", {user});
                          Model.SpanData[kFlagsRow][kShearDeflectionField] = 1;
                      },
                      [=] {
@@ -295,7 +267,7 @@ std::vector<Example> AllExamples() {
         b.Udl(5, 0, 5, 62000, 1.4f).Point(5, 0, 20000, 1.6f).Point(5, 62000, 20000, 1.6f);
         x.push_back(
             {"twenty-spans-five-loadcases.kxf", "Twenty spans, both cantilevers, five loadcases", b,
-             [] { PickSection("UC", SectionRecord("UC.sct", "203 UC 46")); },
+             [] { PickSection("UC", "203 UC 46"); },
              [=] {
                  const double tip = -20000 * c, own = -5 * c * c / 2;
                  for (int k = 1; k <= 21; ++k) {
