@@ -12,6 +12,8 @@
 #include "engine/ResultText.h"
 #include "foundation/Preferences.h"
 #include "foundation/SharedModel.h"
+#include "input/Rescale.h"
+#include "input/Span.h"
 #include "window/DrawingState.h"
 
 namespace kx {
@@ -37,6 +39,8 @@ void ResetProgramState() {
     resetFromBlank(KX_Cap::Cap);
     resetFromBlank(Timber::Calc);
     resetFromBlank(Duration::Dlg);
+    resetFromBlank(SpanVars);
+    resetFromBlank(RescaleVars);
 }
 
 } // namespace kx
