@@ -14,6 +14,7 @@
 #include "foundation/SharedModel.h"
 #include "input/Rescale.h"
 #include "input/Span.h"
+#include "input/KX_Beam.h"
 #include "window/DrawingState.h"
 
 namespace kx {
@@ -34,6 +35,7 @@ void ResetProgramState() {
     resetFromBlank(Txt);
     resetFromBlank(Drawing);
     resetFromBlank(OldUnitFactors);
+    resetFromBlank(BeamFormVars);
     ResetPreferencesState();
     resetFromBlank(WindState);
     resetFromBlank(KX_Cap::Cap);

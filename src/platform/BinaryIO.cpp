@@ -1,10 +1,15 @@
 // Little-endian binary images and the file operations, with the program's I/O error texts.
 #include "platform/BinaryIO.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <random>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace kx {
@@ -170,6 +175,42 @@ std::vector<std::uint8_t> ReadFileStart(const std::string& path, std::size_t max
     return readUpTo(path, maxBytes);
 }
 
+RegularFileReader::RegularFileReader(const std::string& path) {
+    if (path.empty()) ThrowIoError(IoInvalidFilename);
+    // Looked at before it is opened: opening a pipe or a device can wait or act on its own.
+    struct stat st;
+    if (::stat(path.c_str(), &st) != 0) ThrowSystemIoError(errno);
+    if (!S_ISREG(st.st_mode)) ThrowIoError(IoAccessDenied);
+    fd_ = openOrThrow(path, O_RDONLY | O_NONBLOCK | O_NOCTTY);
+    // And again once open, as the name may have been given to something else in between.
+    if (::fstat(fd_, &st) != 0) {
+        const int err = errno;
+        ::close(fd_);
+        ThrowSystemIoError(err);
+    }
+    if (!S_ISREG(st.st_mode)) {
+        ::close(fd_);
+        ThrowIoError(IoAccessDenied);
+    }
+    size_ = static_cast<std::uint64_t>(st.st_size);
+}
+
+RegularFileReader::~RegularFileReader() { ::close(fd_); }
+
+void RegularFileReader::readInto(std::vector<std::uint8_t>& out, std::size_t n) {
+    std::uint8_t chunk[65536];
+    while (n > 0) {
+        const ssize_t got = ::read(fd_, chunk, std::min(n, sizeof chunk));
+        if (got < 0) {
+            if (errno == EINTR) continue;
+            ThrowSystemIoError(errno);
+        }
+        if (got == 0) break;
+        out.insert(out.end(), chunk, chunk + got);
+        n -= static_cast<std::size_t>(got);
+    }
+}
+
 void WriteFileDirect(const std::string& path, const std::vector<std::uint8_t>& bytes) {
     int fd = openOrThrow(path, O_WRONLY | O_CREAT | O_TRUNC, 0644);
     FdCloser closer{fd};
@@ -178,21 +219,78 @@ void WriteFileDirect(const std::string& path, const std::vector<std::uint8_t>& b
     if (::close(fd) != 0) ThrowSystemIoError(errno);
 }
 
+namespace {
+
+// The file that a save to path replaces: path itself, or the file that a link at path names.
+std::string replacedFile(const std::string& path) {
+    struct stat st;
+    if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
+    char resolved[PATH_MAX];
+    if (!::realpath(path.c_str(), resolved)) ThrowSystemIoError(errno);
+    return resolved;
+}
+
+// A temporary file beside the target, created under a name nobody has used (O_EXCL never opens
+// what stands at the name, a link included), and removed again unless it has been renamed.
+class TempFile {
+public:
+    explicit TempFile(const std::string& target) {
+        static const char letters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+        std::random_device seed;
+        std::uniform_int_distribution<std::size_t> pick(0, sizeof letters - 2);
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            std::string name = target + ".~tmp";
+            for (int i = 0; i < 6; ++i)
+                name += letters[pick(seed)];
+            fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+            if (fd >= 0) {
+                path = name;
+                return;
+            }
+            if (errno != EEXIST) ThrowSystemIoError(errno);
+        }
+        ThrowSystemIoError(EEXIST);
+    }
+    ~TempFile() {
+        if (fd >= 0) ::close(fd);
+        if (!path.empty()) ::unlink(path.c_str());
+    }
+    TempFile(const TempFile&) = delete;
+    TempFile& operator=(const TempFile&) = delete;
+
+    void close() {
+        const int f = fd;
+        fd = -1;
+        if (::close(f) != 0) ThrowSystemIoError(errno);
+    }
+    void renameTo(const std::string& target) {
+        if (::rename(path.c_str(), target.c_str()) != 0) ThrowSystemIoError(errno);
+        path.clear();
+    }
+
+    int fd = -1;
+    std::string path;
+};
+
+} // namespace
+
 void WriteFileReplacing(const std::string& path, const std::vector<std::uint8_t>& bytes) {
     if (path.empty()) ThrowIoError(IoInvalidFilename);
-    std::string temp = path + ".~tmp";
-    try {
-        int fd = openOrThrow(temp, O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        FdCloser closer{fd};
-        writeAll(fd, bytes);
-        if (::fsync(fd) != 0) ThrowSystemIoError(errno);
-        closer.fd = -1;
-        if (::close(fd) != 0) ThrowSystemIoError(errno);
-        if (::rename(temp.c_str(), path.c_str()) != 0) ThrowSystemIoError(errno);
-    } catch (...) {
-        ::unlink(temp.c_str());
-        throw;
+    const std::string target = replacedFile(path);
+    struct stat old;
+    const bool exists = ::stat(target.c_str(), &old) == 0;
+    if (!exists && errno != ENOENT) ThrowSystemIoError(errno);
+    if (exists) {
+        // Renaming over the file would pass by its permissions: what the user may not write stays.
+        if (!S_ISREG(old.st_mode)) ThrowIoError(IoAccessDenied);
+        if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) ThrowSystemIoError(errno);
     }
+    TempFile temp(target);
+    writeAll(temp.fd, bytes);
+    if (exists && ::fchmod(temp.fd, old.st_mode & 0777) != 0) ThrowSystemIoError(errno);
+    if (::fsync(temp.fd) != 0) ThrowSystemIoError(errno);
+    temp.close();
+    temp.renameTo(target);
 }
 
 } // namespace kx

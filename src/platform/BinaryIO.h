@@ -77,13 +77,37 @@ private:
 
 // Reads a whole file; a missing or unreadable file throws the program's I/O error.
 std::vector<std::uint8_t> ReadWholeFile(const std::string& path);
+
+// A regular file open for reading. Anything else (a folder, a device, a pipe) throws "File access
+// denied" before a byte is read, so that nothing can hold up the reader or feed it without end.
+class RegularFileReader {
+public:
+    explicit RegularFileReader(const std::string& path);
+    ~RegularFileReader();
+    RegularFileReader(const RegularFileReader&) = delete;
+    RegularFileReader& operator=(const RegularFileReader&) = delete;
+
+    // The size the file system gave when the file was opened.
+    std::uint64_t size() const { return size_; }
+    // Appends up to n further bytes of the file to out; fewer only at its end.
+    void readInto(std::vector<std::uint8_t>& out, std::size_t n);
+
+private:
+    int fd_ = -1;
+    std::uint64_t size_ = 0;
+};
+
 // Reads at most maxBytes from the start of a file.
 std::vector<std::uint8_t> ReadFileStart(const std::string& path, std::size_t maxBytes);
 // Creates or overwrites a file and writes the bytes; the file is closed on every path, and
 // what was written before a failure stays in it.
 void WriteFileDirect(const std::string& path, const std::vector<std::uint8_t>& bytes);
 // Writes the bytes to a temporary file in the same folder and renames it over the target
-// only when complete, so a failed save leaves the old file as it was.
+// only when complete, so a failed save leaves the old file as it was. A target that the user may
+// not write, or that is no regular file, throws "File access denied" and is left alone; the new
+// file keeps the old one's permission bits. A target that is a link has the file it names
+// replaced. The temporary file gets a name of its own, created afresh (never through a link
+// standing there), and is removed on every failure.
 void WriteFileReplacing(const std::string& path, const std::vector<std::uint8_t>& bytes);
 
 } // namespace kx

@@ -55,8 +55,9 @@ std::optional<std::string> ScriptedDialogs::OpenFile(const std::string& title, c
 }
 
 std::optional<std::string> ScriptedDialogs::SaveFile(const std::string& title, const std::string&,
-                                                     const std::string&, const std::string&) {
-    shown.push_back({"save", title, title});
+                                                     const std::string&, const std::string&,
+                                                     const std::string& defaultExt) {
+    shown.push_back({"save", title, title, defaultExt});
     if (fileAnswers.empty()) return std::nullopt;
     auto a = fileAnswers.front();
     fileAnswers.pop_front();

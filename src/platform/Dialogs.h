@@ -24,9 +24,11 @@ public:
     // A file chooser; nothing when the user cancels. filter is "Description|*.ext".
     virtual std::optional<std::string> OpenFile(const std::string& title, const std::string& filter,
                                                 const std::string& initialDir) = 0;
+    // defaultExt (without the dot), when given, is added to a chosen name that has no extension,
+    // and an existing file of the completed name is asked about before it is chosen.
     virtual std::optional<std::string> SaveFile(const std::string& title, const std::string& filter,
-                                                const std::string& initialDir,
-                                                const std::string& defaultName) = 0;
+                                                const std::string& initialDir, const std::string& defaultName,
+                                                const std::string& defaultExt = "") = 0;
 };
 
 // The service in use. Until one is installed, a scripted one that answers No/cancel and
@@ -41,6 +43,7 @@ public:
         std::string kind; // "message", "confirm", "input", "open", "save"
         std::string text;
         std::string caption;
+        std::string defaultExt = ""; // of a save dialog
     };
 
     void Message(const std::string& text, const std::string& caption = kAppTitle) override;
@@ -50,8 +53,8 @@ public:
     std::optional<std::string> OpenFile(const std::string& title, const std::string& filter,
                                         const std::string& initialDir) override;
     std::optional<std::string> SaveFile(const std::string& title, const std::string& filter,
-                                        const std::string& initialDir,
-                                        const std::string& defaultName) override;
+                                        const std::string& initialDir, const std::string& defaultName,
+                                        const std::string& defaultExt = "") override;
 
     // Answers, used in order; an empty queue answers No, the default text, or cancel.
     std::deque<bool> confirmAnswers;

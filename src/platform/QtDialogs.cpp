@@ -25,13 +25,17 @@ namespace {
 
 QWidget* parentWindow() { return QApplication::activeWindow(); }
 
-// "Beam files|*.kxf" becomes "Beam files (*.kxf)".
+// "Beam files|*.kxf" becomes "Beam files (*.kxf)"; a description that already shows its
+// pattern, "Beam files (*.kxf)|*.kxf", is taken as it stands.
 QString qtFilter(const std::string& filter) {
     QString f = ToQt(filter);
     QStringList parts = f.split(QLatin1Char('|'));
     QStringList out;
-    for (int i = 0; i + 1 < parts.size(); i += 2)
-        out << parts[i] + QStringLiteral(" (") + parts[i + 1] + QLatin1Char(')');
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        const QString shown = QLatin1Char('(') + parts[i + 1] + QLatin1Char(')');
+        out << (parts[i].trimmed().endsWith(shown) ? parts[i].trimmed()
+                                                   : parts[i] + QLatin1Char(' ') + shown);
+    }
     return out.join(QStringLiteral(";;"));
 }
 
@@ -61,12 +65,27 @@ std::optional<std::string> QtDialogs::OpenFile(const std::string& title, const s
     return std::string(f.toLocal8Bit().constData());
 }
 
-std::optional<std::string> QtDialogs::SaveFile(const std::string& title, const std::string& filter,
-                                               const std::string& initialDir,
-                                               const std::string& defaultName) {
+std::unique_ptr<QFileDialog> MakeSaveDialog(QWidget* parent, const std::string& title,
+                                            const std::string& filter, const std::string& initialDir,
+                                            const std::string& defaultName, const std::string& defaultExt) {
     QString start = ToQt(initialDir);
-    if (!defaultName.empty()) start += QLatin1Char('/') + ToQt(defaultName);
-    QString f = QFileDialog::getSaveFileName(parentWindow(), ToQt(title), start, qtFilter(filter));
+    if (!defaultName.empty())
+        start += (start.isEmpty() ? QString() : QStringLiteral("/")) + ToQt(defaultName);
+    auto d = std::make_unique<QFileDialog>(parent, ToQt(title), start, qtFilter(filter));
+    d->setAcceptMode(QFileDialog::AcceptSave);
+    d->setFileMode(QFileDialog::AnyFile);
+    // The extension is added before the dialog checks for an existing file, so a name typed
+    // without it is asked about when it would replace a file.
+    if (!defaultExt.empty()) d->setDefaultSuffix(ToQt(defaultExt));
+    return d;
+}
+
+std::optional<std::string> QtDialogs::SaveFile(const std::string& title, const std::string& filter,
+                                               const std::string& initialDir, const std::string& defaultName,
+                                               const std::string& defaultExt) {
+    auto d = MakeSaveDialog(parentWindow(), title, filter, initialDir, defaultName, defaultExt);
+    if (d->exec() != QDialog::Accepted || d->selectedFiles().isEmpty()) return std::nullopt;
+    const QString f = d->selectedFiles().constFirst();
     if (f.isEmpty()) return std::nullopt;
     return std::string(f.toLocal8Bit().constData());
 }

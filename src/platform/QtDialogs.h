@@ -2,8 +2,12 @@
 #pragma once
 
 #include <QString>
+#include <memory>
 
 #include "platform/Dialogs.h"
+
+class QFileDialog;
+class QWidget;
 
 namespace kx {
 
@@ -16,9 +20,15 @@ public:
     std::optional<std::string> OpenFile(const std::string& title, const std::string& filter,
                                         const std::string& initialDir) override;
     std::optional<std::string> SaveFile(const std::string& title, const std::string& filter,
-                                        const std::string& initialDir,
-                                        const std::string& defaultName) override;
+                                        const std::string& initialDir, const std::string& defaultName,
+                                        const std::string& defaultExt = "") override;
 };
+
+// The dialog SaveFile runs, before it runs: a save dialog with the filter, the start folder and
+// name, and the default extension; it asks before an existing file is chosen.
+std::unique_ptr<QFileDialog> MakeSaveDialog(QWidget* parent, const std::string& title,
+                                            const std::string& filter, const std::string& initialDir,
+                                            const std::string& defaultName, const std::string& defaultExt);
 
 // Text between the core (single-byte Latin-1, "\r" between lines) and the windows.
 QString ToQt(const std::string& latin1);

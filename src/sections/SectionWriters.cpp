@@ -1,6 +1,10 @@
 // The order in which the section files are written each time the main window is shown.
 #include "sections/SectionWriters.h"
 
+#include <exception>
+
+#include "platform/Errors.h"
+
 #include "sections/Pro_Load_C.h"
 #include "sections/Pro_Load_CHS.h"
 #include "sections/Pro_Load_EqL.h"
@@ -39,8 +43,15 @@ constexpr SectionWriter Writers[] = {
 std::span<const SectionWriter> SectionWriters() { return Writers; }
 
 void WriteAllSectionFiles() {
-    for (const SectionWriter& w : Writers)
-        w.Write();
+    std::exception_ptr first;
+    for (const SectionWriter& w : Writers) {
+        try {
+            w.Write();
+        } catch (const IoError&) {
+            if (!first) first = std::current_exception();
+        }
+    }
+    if (first) std::rethrow_exception(first);
 }
 
 } // namespace kx

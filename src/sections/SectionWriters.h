@@ -13,8 +13,8 @@ struct SectionWriter {
 // The writers in the order the main window calls them.
 std::span<const SectionWriter> SectionWriters();
 
-// Writes every section file into StartDir, in order. An I/O error stops the sequence there and
-// leaves this function; the files written before it stand.
+// Writes every section file into StartDir, in order. A file that cannot be written does not keep
+// the others from being written: every writer runs, and the first I/O error is thrown afterwards.
 void WriteAllSectionFiles();
 
 } // namespace kx

@@ -114,12 +114,21 @@ bool HasBeamFileSuffix(const std::string& path) {
 }
 
 void ReadBeamFile(const std::string& path, const std::function<void()>& beforeTaking) {
-    const std::vector<std::uint8_t> image = ReadWholeFile(path);
+    RegularFileReader file(path);
+    std::vector<std::uint8_t> image;
+    file.readInto(image, kKxfVersionFieldSize);
     if (!IsReadableBeamFileVersion(image)) {
         const std::string version = BeamFileVersionText(image);
         if (version.find_first_of("0123456789") == std::string::npos) throw KxfFileError("no version text");
         throw KxfFileError("version " + version, "Beam file version " + version + " cannot be read");
     }
+    // A longer file is no beam file; it is refused without being read whole.
+    const std::size_t largest = KxfLargestFileSize();
+    const std::string tooLong = "the file is longer than " + std::to_string(largest) + " bytes";
+    if (file.size() > largest) throw KxfFileError(tooLong);
+    image.reserve(static_cast<std::size_t>(file.size()) + 1);
+    file.readInto(image, largest + 1 - image.size());
+    if (image.size() > largest) throw KxfFileError(tooLong);
     ReadKxfFile(image, ProgramKxfVars(), beforeTaking);
 }
 
@@ -180,6 +189,7 @@ std::string WithBeamFileExtension(const std::string& path) {
 bool RebuildResults(AnalysisHost& host) {
     const int count = Model.LoadcaseCount;
     Model.CheckAbortFlag = 0;
+    Eng.CaseCheckFailures.fill(0); // the member checks count them again, as in the analysis
     Txt.MaxStressValue = 0;
     Eng.BeamE = Model.SpanData[1][mfE];
     Eng.BeamIxx = Model.SpanData[1][mfIxx];
@@ -298,7 +308,7 @@ void SaveBeamFile(FileCommandsHost& host) {
 }
 
 void SaveBeamFileAs(FileCommandsHost& host) {
-    if (const auto name = dlg().SaveFile("Save As", kSaveBeamFilter, "", "")) {
+    if (const auto name = dlg().SaveFile("Save As", kSaveBeamFilter, "", "", "kxf")) {
         Model.BeamFileName = WithBeamFileExtension(*name);
         try {
             BusyCursor busy;

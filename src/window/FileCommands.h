@@ -59,9 +59,11 @@ void NewBeam(FileCommandsHost& host);
 bool HasBeamFileSuffix(const std::string& path);
 
 // Reads the beam file at path into the job and checks it whole before anything is taken: a file
-// that cannot be opened throws IoError; a version other than 1, a short or damaged file throws
-// KxfFileError with the message to show. Either way the job is left as it was. beforeTaking,
-// when given, runs once the file has passed its checks, just before it is taken.
+// that cannot be opened, or that is no regular file (a folder, a device, a pipe), throws IoError;
+// a version other than 1, a file longer than the largest beam file (read no further than that),
+// a short or damaged file throws KxfFileError with the message to show. Either way the job is
+// left as it was. beforeTaking, when given, runs once the file has passed its checks, just
+// before it is taken.
 void ReadBeamFile(const std::string& path, const std::function<void()>& beforeTaking = {});
 
 // Rebuilds, without analysing, what an analysis of the job read from a beam file leaves: per

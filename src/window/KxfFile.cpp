@@ -350,6 +350,25 @@ private:
     std::size_t start_ = 0;
 };
 
+// Adds up the bytes of the largest file: every count at its limit.
+class KxfSizer {
+public:
+    template <class T> void operator()(const T&, const T&, const char*) {
+        if constexpr (std::is_arithmetic_v<T>)
+            size_ += sizeof(T);
+        else
+            size_ += T::capacity + 1;
+    }
+    void raw(float, float, const char*) { size_ += sizeof(float); }
+    int bound(int, int, int hi, const char*) { return hi; }
+    template <int Hi> int count(const TextTable<Hi>&, const char*) { return Hi; }
+    void trailer(const Str25&) { size_ += kKxfTrailerCopies * (Str25::capacity + 1); }
+    std::size_t size() const { return size_; }
+
+private:
+    std::size_t size_ = 0;
+};
+
 // Takes every field of a (a checked scratch copy) into b.
 class KxfCommitter {
 public:
@@ -408,6 +427,11 @@ public:
             in(m_.SupportType[k], supNone, supCouplerMid, "SupportType");
         for (int lc = 1; lc <= kMaxLoadcases; ++lc)
             need(isFlag01(m_.CaseHasLoads[lc]), "CaseHasLoads is not 0 or 1");
+        // Open counts the failures afresh, so the stored count need only be sane: an analysis
+        // gives 0 to -6 (two kinds of check in each of three member checks), and the bound is
+        // generous so that a file whose count grew with each Open and Save still opens.
+        for (int lc = 1; lc <= kMaxLoadcases; ++lc)
+            in(e_.CaseCheckFailures[lc], kKxfLowestCheckFailures, 0, "CaseCheckFailures");
         for (int lc = 0; lc <= kMaxLoadcases; ++lc)
             need(isFlag01(e_.LHCantileverActive[lc]) && isFlag01(e_.RHCantileverActive[lc]),
                  "a cantilever flag is not 0 or 1");
@@ -434,7 +458,7 @@ public:
             need(m_.SpanData[r][mfL] >= 0, "a member length is below 0");
         }
         // The listings and the analysis take a load's kind and applied mark as whole numbers.
-        for (int lc = 1; lc <= kMaxLoadcases; ++lc)
+        for (int lc = 1; lc <= NLC; ++lc)
             for (int rec = 1; rec <= kSelfWeightRecord; ++rec) {
                 const float kind = m_.LoadTable[lc][rec][lfKind], applied = m_.LoadTable[lc][rec][lfApplied];
                 need(kind == 0.0f || kind == 1.0f || kind == -1.0f, "a load's kind is not 1, -1 or 0");
@@ -524,9 +548,11 @@ std::vector<std::uint8_t> WriteKxfFile() { return WriteKxfFile(ProgramKxfVars())
 
 void ReadKxfFile(const std::vector<std::uint8_t>& image, const KxfVars& v,
                  const std::function<void()>& beforeTaking) {
-    // One scratch copy serves every read: each read overwrites every field it takes, and nothing
-    // but those fields is checked or committed, so what an earlier file left there is never used.
+    // Every read starts from a blank copy, so nothing an earlier file left can be judged or taken.
+    // The copy is kept and blanked in place: fresh memory of its size costs more than clearing it.
     static const std::unique_ptr<KxfScratch> scratch = std::make_unique<KxfScratch>();
+    std::destroy_at(scratch.get());
+    std::construct_at(scratch.get());
     const KxfVars s = scratch->vars();
     KxfReader reader(image);
     try {
@@ -545,6 +571,16 @@ void ReadKxfFile(const std::vector<std::uint8_t>& image, const KxfVars& v,
 }
 
 void ReadKxfFile(const std::vector<std::uint8_t>& image) { ReadKxfFile(image, ProgramKxfVars()); }
+
+std::size_t KxfLargestFileSize() {
+    static const std::size_t largest = [] {
+        const auto blank = std::make_unique<KxfScratch>();
+        KxfSizer sizer;
+        WalkKxfFields(sizer, blank->vars(), blank->vars());
+        return sizer.size();
+    }();
+    return largest;
+}
 
 long long VersionMajor(std::string_view text) {
     std::size_t i = 0;

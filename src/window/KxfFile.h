@@ -47,6 +47,12 @@ inline constexpr std::size_t kKxfFixedHeadSize = 7631;
 inline constexpr std::size_t kKxfVersionFieldSize = 26;
 // Copies of FileTag that close every file.
 inline constexpr int kKxfTrailerCopies = 100;
+// The lowest member-check failure count of a loadcase that a beam file may hold; the highest is 0.
+inline constexpr int kKxfLowestCheckFailures = -500;
+
+// The size of the largest beam file, worked out from its fields: five loadcases, 25 spans, 200
+// intervals and every stored text table full. No longer file is read.
+std::size_t KxfLargestFileSize();
 
 // The image of the job as a beam file, fields 1..56. A count line that is no number throws
 // ConvertError; a count or bound beyond its table throws RangeError.

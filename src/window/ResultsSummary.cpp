@@ -229,4 +229,26 @@ ResultListContent EnvelopeListContent() {
     return out;
 }
 
+ResultListContent CaseResultsListContent(int c) {
+    ResultListContent out;
+    const bool loadcase = c >= 1 && c <= kMaxLoadcases;
+    out.colour = (c == 0 || loadcase) && Eng.CaseCheckFailures[c] != 0 ? colors::Red : colors::Black;
+    if (!loadcase) return out;
+    AddLines(out.lines, Txt.CaseLoadLines[c], LineCount(Txt.CaseLoadLines[c]));
+    TextTable<100>& support = Txt.CaseSupportLines[c];
+    int n = std::max(LineCount(support), 0);
+    // The stress line goes into the table itself, after the lines its count covers, so the count
+    // stays as the listing wrote it.
+    if (Model.MemberType == "HRS" && n < 100) support[++n] = Txt.CaseMaxStressLines[c];
+    AddLines(out.lines, support, n);
+    const std::string type = Model.MemberType.str();
+    if (type == "Timber") AddLines(out.lines, Txt.TimberCheckLines[c], LineCount(Txt.TimberCheckLines[c]));
+    if (type == "KXF" || type == "Scaffold")
+        AddLines(out.lines, Txt.KxCheckLines[c], LineCount(Txt.KxCheckLines[c]));
+    if (Model.SteelSectionFlag == 1)
+        AddLines(out.lines, Txt.SteelCheckLines[c], LineCount(Txt.SteelCheckLines[c]));
+    AddLines(out.lines, Txt.CaseListing[c], LineCount(Txt.CaseListing[c]));
+    return out;
+}
+
 } // namespace kx

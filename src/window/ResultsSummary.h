@@ -29,4 +29,9 @@ ResultListContent ResultsListContent();
 // The case results list showing the envelope, in navy; empty on a forkhead beam, which has none.
 ResultListContent EnvelopeListContent();
 
+// The case results list showing loadcase c: its loads, its support lines (for "HRS" members with
+// the loadcase's largest-stress line stored after them), its member check lines and its listing;
+// red when the loadcase failed its check. Empty for 0, which shows no single loadcase.
+ResultListContent CaseResultsListContent(int c);
+
 } // namespace kx

@@ -59,5 +59,7 @@ int main(int argc, char** argv) {
                 .Udl(2, 0, 12, 11000, 1.5f)
                 .Point(4, 5500, 25000));
     save(dir, "analysed-couplers.kxf");
+    analyse(kxtest::FailingSteelCheckBeam(), kxtest::SetSteelSection);
+    save(dir, "failed-steel-check.kxf");
     return 0;
 }

@@ -6,8 +6,10 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <sys/stat.h>
 
 #include "TempDir.h"
+#include "Unprivileged.h"
 
 using namespace kx;
 
@@ -113,11 +115,86 @@ TEST(BinaryIO, ReplacingWriteKeepsTheOldFileWhenTheWriteFails) {
     std::filesystem::create_directory(dir.path("adir"));
     EXPECT_THROW(WriteFileReplacing(dir.path("adir"), {1, 2}), IoError);
     EXPECT_TRUE(std::filesystem::is_directory(dir.path("adir")));
-    EXPECT_FALSE(std::filesystem::exists(dir.path("adir.~tmp")));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.dir()), {}), 2);
 
     // Direct write overwrites a longer file completely.
     WriteFileDirect(f, std::vector<std::uint8_t>(100, 7));
     WriteFileDirect(f, {5, 6});
     EXPECT_EQ(ReadWholeFile(f), (std::vector<std::uint8_t>{5, 6}));
     EXPECT_EQ(ReadFileStart(f, 1), (std::vector<std::uint8_t>{5}));
+}
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::size_t EntriesIn(const std::string& dir) {
+    return static_cast<std::size_t>(std::distance(fs::directory_iterator(dir), {}));
+}
+
+} // namespace
+
+TEST(BinaryIO, ReplacingWriteKeepsPermissionsAndReplacesOnlyRegularFiles) {
+    TempDir dir;
+    const std::string f = dir.path("job.kxf"), other = dir.path("other.kxf");
+    // A new file gets the permissions any new file gets; a replaced one keeps its own.
+    WriteFileReplacing(f, {1});
+    WriteFileDirect(other, {7});
+    EXPECT_EQ(fs::status(f).permissions(), fs::status(other).permissions());
+    fs::permissions(f, fs::perms(0600));
+    WriteFileReplacing(f, {2});
+    EXPECT_EQ(fs::status(f).permissions(), fs::perms(0600));
+    // A target that is a link: the file it names is replaced and the link stays.
+    const std::string link = dir.path("link.kxf");
+    fs::create_symlink("other.kxf", link);
+    WriteFileReplacing(link, {4});
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(ReadWholeFile(other), (std::vector<std::uint8_t>{4}));
+    // A target that is no regular file is not replaced.
+    ASSERT_EQ(::mkfifo(dir.path("pipe").c_str(), 0644), 0);
+    try {
+        WriteFileReplacing(dir.path("pipe"), {5});
+        ADD_FAILURE() << "a pipe was replaced";
+    } catch (const IoError& e) {
+        EXPECT_STREQ(e.what(), "File access denied");
+    }
+    EXPECT_TRUE(fs::is_fifo(dir.path("pipe")));
+    EXPECT_EQ(EntriesIn(dir.dir()), 4u); // nothing left behind
+}
+
+TEST(BinaryIO, ReplacingWriteLeavesAFolderTheUserMayNotWriteTo) {
+    if (kxtest::RanAsUnprivilegedUser()) return;
+    TempDir dir;
+    const std::string f = dir.path("folder/job.kxf");
+    fs::create_directory(dir.path("folder"));
+    WriteFileReplacing(f, {3});
+    fs::permissions(dir.path("folder"), fs::perms(0555));
+    try {
+        WriteFileReplacing(f, {9, 9, 9});
+        ADD_FAILURE() << "the file was replaced";
+    } catch (const IoError& e) {
+        EXPECT_STREQ(e.what(), "File access denied");
+    }
+    EXPECT_EQ(ReadWholeFile(f), std::vector<std::uint8_t>{3});
+    EXPECT_EQ(EntriesIn(dir.path("folder")), 1u);
+    fs::permissions(dir.path("folder"), fs::perms(0755)); // so that it can be removed
+}
+
+TEST(BinaryIO, TheRegularFileReaderReadsNoMoreThanAsked) {
+    TempDir dir;
+    const std::string f = dir.path("long.bin");
+    std::vector<std::uint8_t> bytes(200000);
+    for (std::size_t i = 0; i < bytes.size(); ++i)
+        bytes[i] = static_cast<std::uint8_t>(i * 7);
+    WriteFileDirect(f, bytes);
+    RegularFileReader r(f);
+    EXPECT_EQ(r.size(), 200000u);
+    std::vector<std::uint8_t> read;
+    r.readInto(read, 26);
+    r.readInto(read, 100000 - 26);
+    EXPECT_EQ(read, std::vector<std::uint8_t>(bytes.begin(), bytes.begin() + 100000));
+    r.readInto(read, 150000); // fewer at the end
+    EXPECT_EQ(read, bytes);
+    EXPECT_THROW(RegularFileReader(dir.path("missing")), IoError);
+    EXPECT_THROW(RegularFileReader(dir.dir()), IoError);
 }

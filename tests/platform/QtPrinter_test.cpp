@@ -1,6 +1,5 @@
-// The Qt printer printing the page header to a PDF read back with poppler's tools: fonts, the
-// save dialog's cancel, and files that cannot be written.
-#include <QFontDatabase>
+// The Qt printer's PDF output: files that cannot be written, abandoned jobs, and the save dialog
+// asked when there is no printer.
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QRegularExpression>
@@ -10,11 +9,8 @@
 #include <fstream>
 
 #include "TempDir.h"
-#include "app/ProgramState.h"
-#include "foundation/SharedModel.h"
 #include "platform/BinaryIO.h"
 #include "platform/Dialogs.h"
-#include "platform/QtCanvas.h"
 #include "platform/QtPrinter.h"
 #include "window/Pro_PrintHeader.h"
 
@@ -39,36 +35,6 @@ void PrintOnePage(Printer& p) {
 }
 
 } // namespace
-
-TEST(QtPrinter, PrintsTheHeaderInTheStandInFontsToAPdf) {
-    ResetProgramState();
-    Model.HeaderCompany = "Acme Temporary Works";
-    Model.HeaderProject1 = "Bridge Street";
-    Model.BeamFileName = "/jobs/needle.kxf";
-    TempDir dir;
-    const std::string pdf = dir.path("header.pdf");
-    QtPrinter p(pdf);
-    PrintOnePage(p);
-
-    const QString text =
-        RunTool(QStringLiteral("pdftotext"),
-                {QStringLiteral("-layout"), QString::fromStdString(pdf), QStringLiteral("-")});
-    for (const char* expected : {"KX-Flexor", "Acme Temporary Works", "Bridge Street", "Page 1",
-                                 "/jobs/needle.kxf", "01/02/2024", "09:30:00", "Point Loads"})
-        EXPECT_TRUE(text.contains(QString::fromLatin1(expected))) << expected << "\n" << text.toStdString();
-
-    // The system here has neither face; the reports use their metric twins.
-    if (!QFontDatabase::hasFamily(QStringLiteral("Arial"))) {
-        EXPECT_EQ(FontFamilyFor("Arial"), QStringLiteral("Liberation Sans"));
-        EXPECT_EQ(FontFamilyFor("Courier"), QStringLiteral("Liberation Mono"));
-        const QString fonts = RunTool(QStringLiteral("pdffonts"), {QString::fromStdString(pdf)});
-        EXPECT_TRUE(fonts.contains(QStringLiteral("LiberationSans"))) << fonts.toStdString();
-        EXPECT_TRUE(fonts.contains(QStringLiteral("LiberationMono"))) << fonts.toStdString();
-    }
-    EXPECT_EQ(FontFamilyFor("Times New Roman"), QStringLiteral("Times New Roman"))
-        << "other faces are left alone";
-    ResetProgramState();
-}
 
 TEST(QtPrinter, AFileThatCannotBeWrittenIsAnErrorAndAnAbandonedJobWritesNothing) {
     TempDir dir;

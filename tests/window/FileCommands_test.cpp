@@ -6,10 +6,17 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <csignal>
 #include <filesystem>
+#include <fstream>
+#include <limits>
 #include <memory>
+#include <optional>
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 #include "KxfTestSupport.h"
+#include "Unprivileged.h"
 #include "foundation/StartDirTest.h"
 #include "platform/BinaryIO.h"
 #include "platform/Dialogs.h"
@@ -20,6 +27,27 @@ using namespace kxtest;
 using kx::test::BeamBuilder;
 
 namespace {
+
+// Files written while it lives end at `bytes`: a write beyond fails as on a full disk.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        ::getrlimit(RLIMIT_FSIZE, &saved_);
+        signal_ = std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{bytes, saved_.rlim_max};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        ::setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, signal_);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit saved_{};
+    void (*signal_)(int) = nullptr;
+};
 
 // Stands in for the main window: records every call that New, Open and the rebuild make of it.
 class RecordingFileHost : public FileCommandsHost {
@@ -74,22 +102,67 @@ TEST_F(FileCommands, SaveReplacesTheOldFileOnlyWithAWholeNewOne) {
     const Bytes first = ReadWholeFile(path);
     EXPECT_EQ(first, WriteKxfFile());
 
-    // The temporary file cannot be made: the old file stays whole, Save turns to Save As, and
-    // Save As reports the failure but keeps the name.
+    // The new file cannot be written whole (the disk full at 1000 bytes): the old file stays whole,
+    // Save turns to Save As, and Save As reports the failure but keeps the name. So does a job
+    // whose text counts are damaged, a range or a conversion error.
     Model.HeaderJobRef = "second save";
-    std::filesystem::create_directory(path + ".~tmp");
-    EXPECT_THROW(WriteBeamFile(path), IoError);
-    dialogs->fileAnswers.push_back(path);
-    SaveBeamFile(host);
-    EXPECT_EQ(dialogs->messages(), std::vector<std::string>{"File Saving Error"});
+    {
+        FileSizeLimit full(1000);
+        EXPECT_THROW(WriteBeamFile(path), IoError);
+        dialogs->fileAnswers.push_back(path);
+        SaveBeamFile(host);
+    }
+    for (const char* count : {"501", "x"}) {
+        const TResultLine kept = Txt.SteelCheckLines[0][0];
+        Txt.SteelCheckLines[0][0] = count;
+        dialogs->fileAnswers.push_back(path);
+        SaveBeamFile(host);
+        Txt.SteelCheckLines[0][0] = kept;
+    }
+    EXPECT_EQ(dialogs->messages(), std::vector<std::string>(3, "File Saving Error"));
     EXPECT_EQ(ReadWholeFile(path), first);
     EXPECT_EQ(Model.BeamFileName, path);
     EXPECT_EQ(host.caption, path);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_.dir()), {}), 1); // no temporary left
 
-    std::filesystem::remove(path + ".~tmp");
+    // A job the user may write keeps its permissions.
+    std::filesystem::permissions(path, std::filesystem::perms(0640));
     SaveBeamFile(host);
     EXPECT_EQ(StrAt(ReadWholeFile(path), 78 + 5 * 101), "second save");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_.dir()), {}), 1); // no temporary left
+    EXPECT_EQ(std::filesystem::status(path).permissions(), std::filesystem::perms(0640));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_.dir()), {}), 1);
+}
+
+TEST_F(FileCommands, AReadOnlyJobIsNotReplaced) {
+    if (RanAsUnprivilegedUser()) return;
+    ResetBeamJob();
+    const std::string path = Save("job.kxf");
+    const Bytes first = ReadWholeFile(path);
+    std::filesystem::permissions(path, std::filesystem::perms(0444));
+    Model.HeaderJobRef = "second save";
+    dialogs->fileAnswers.push_back(path); // Save turns to Save As, which is given the same name
+    SaveBeamFile(host);
+    EXPECT_EQ(dialogs->messages(), std::vector<std::string>{"File Saving Error"});
+    EXPECT_EQ(ReadWholeFile(path), first);
+    EXPECT_EQ(std::filesystem::status(path).permissions(), std::filesystem::perms(0444));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_.dir()), {}), 1);
+}
+
+TEST_F(FileCommands, AFileAtTheOldTemporaryNameIsLeftAlone) {
+    // A link at the name the temporary file once had, pointing at another file: Save writes
+    // neither through it nor over it, and the job's file stays a file of its own.
+    ResetBeamJob();
+    const std::string path = Save("job.kxf"), other = dir_.path("other.kxf");
+    WriteFileDirect(other, {1, 2, 3});
+    std::filesystem::create_symlink(other, path + ".~tmp");
+    Model.HeaderJobRef = "second save";
+    SaveBeamFile(host);
+    EXPECT_TRUE(dialogs->messages().empty());
+    EXPECT_EQ(ReadWholeFile(other), (Bytes{1, 2, 3}));
+    EXPECT_TRUE(std::filesystem::is_symlink(path + ".~tmp"));
+    EXPECT_FALSE(std::filesystem::is_symlink(path));
+    EXPECT_EQ(ReadWholeFile(path), WriteKxfFile());
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_.dir()), {}), 3);
 }
 
 // Copies of everything an analysis leaves, to compare with what Open rebuilds.
@@ -262,17 +335,113 @@ TEST_F(OpenAndSave, LoadcasesComeBackInTheAnalysisOrderAsFarAsItWent) {
     }
 }
 
+TEST_F(OpenAndSave, AJobWhoseCheckFailsSavesTheSameBytesAfterEveryOpen) {
+    Analyse(FailingSteelCheckBeam(), SetSteelSection);
+    ASSERT_EQ(Eng.CaseCheckFailures[1], -1);
+    ASSERT_EQ(Eng.CaseCheckFailures[2], -2);
+    ASSERT_EQ(Eng.CaseCheckFailures[3], 0);
+    const AnalysedJob analysed;
+    const std::string path = Save("fails.kxf");
+    const Bytes saved = ReadWholeFile(path);
+    for (int again = 1; again <= 3; ++again) {
+        ASSERT_TRUE(OpenBeamFile(host, path));
+        EXPECT_TRUE(Eng.CaseCheckFailures == analysed.e->CaseCheckFailures) << "opened " << again << " times";
+        ExpectSameResults(analysed);
+        SaveBeamFile(host);
+        EXPECT_TRUE(ReadWholeFile(path) == saved) << "saved again " << again << " times";
+    }
+}
+
+TEST_F(OpenAndSave, ARefusedFileLeavesNothingThatRefusesALaterOne) {
+    // Valid jobs of five loadcases and of one, and each with a load of kind 2.0 in its last
+    // loadcase: a refused file of either count is followed by a valid one of the other.
+    BeamBuilder fiveCases = BeamBuilder().EqualSpans(3, 3000);
+    for (int lc = 1; lc <= 5; ++lc)
+        fiveCases.Udl(lc, 0, static_cast<float>(lc), 9000);
+    std::vector<std::pair<Bytes, Bytes>> jobs; // valid, refused
+    for (const BeamBuilder& beam : {fiveCases, BeamBuilder().Spans({4000}).Udl(1, 0, 5, 4000)}) {
+        Analyse(beam);
+        const Bytes valid = WriteKxfFile();
+        const int NLC = Model.LoadcaseCount;
+        const auto l = KxfLayout(NLC, Model.SpanCount[0], Model.StoredSpanIntervals, StoredLineCount());
+        jobs.emplace_back(valid, With(valid, l[26] + (NLC - 1) * 51 * 32, 2.0f));
+    }
+    for (int first : {0, 1}) {
+        const auto& refused = jobs[first].second;
+        const auto& valid = jobs[1 - first].first;
+        WriteFileReplacing(dir_.path("refused.kxf"), refused);
+        WriteFileReplacing(dir_.path("valid.kxf"), valid);
+        dialogs->clear();
+        EXPECT_FALSE(OpenBeamFile(host, dir_.path("refused.kxf")));
+        EXPECT_EQ(dialogs->messages(), std::vector<std::string>{"Not a valid beam file"});
+        dialogs->clear();
+        EXPECT_TRUE(OpenBeamFile(host, dir_.path("valid.kxf"))) << first;
+        EXPECT_TRUE(dialogs->messages().empty());
+        EXPECT_EQ(WriteKxfFile(), valid) << first;
+    }
+}
+
+// Bytes this process has read from files so far, where the system counts them.
+std::optional<std::uint64_t> BytesReadSoFar() {
+    std::ifstream io("/proc/self/io");
+    std::string key;
+    std::uint64_t value = 0;
+    while (io >> key >> value)
+        if (key == "rchar:") return value;
+    return std::nullopt;
+}
+
+TEST_F(OpenAndSave, OnlyRegularFilesNoLongerThanABeamFileAreRead) {
+    Analyse(ForkheadTestBeam());
+    const Bytes saved = WriteKxfFile();
+    NewBeam(host);
+    const Bytes afterNew = WriteKxfFile();
+    // Longer than the largest beam file, the job at its start: refused from its size, the version
+    // and no more read (256 MB, with no disk space taken).
+    const std::string huge = dir_.path("huge.kxf");
+    WriteFileDirect(huge, saved);
+    std::filesystem::resize_file(huge, 256u << 20);
+    const auto before = BytesReadSoFar();
+    EXPECT_FALSE(OpenBeamFile(host, huge));
+    if (before) {
+        EXPECT_LT(*BytesReadSoFar() - *before, 65536u);
+    }
+    EXPECT_EQ(dialogs->messages(), std::vector<std::string>{"Not a valid beam file"});
+    EXPECT_EQ(WriteKxfFile(), afterNew);
+
+    // A folder, a pipe and a link to a device that never ends: the I/O error goes to the error
+    // box, after New, and nothing is read.
+    std::filesystem::create_directory(dir_.path("folder.kxf"));
+    ASSERT_EQ(::mkfifo(dir_.path("pipe.kxf").c_str(), 0644), 0);
+    std::filesystem::create_symlink("/dev/zero", dir_.path("zero.kxf"));
+    for (const char* name : {"folder.kxf", "pipe.kxf", "zero.kxf"}) {
+        Model.HeaderJobRef = "before";
+        try {
+            OpenBeamFile(host, dir_.path(name));
+            ADD_FAILURE() << name << " was read";
+        } catch (const IoError& e) {
+            EXPECT_STREQ(e.what(), "File access denied") << name;
+        }
+        EXPECT_EQ(WriteKxfFile(), afterNew) << name;
+    }
+}
+
 TEST_F(OpenAndSave, ARefusedFileLeavesTheJobAsAfterNew) {
     Analyse(ForkheadTestBeam());
     const std::string path = Save("damaged.kxf");
     const Bytes saved = ReadWholeFile(path);
     NewBeam(host);
     const Bytes afterNew = WriteKxfFile();
+    Bytes padded = saved;
+    padded.resize(1 << 20);
     const std::pair<Bytes, std::string> refused[] = {
         {With(saved, 708, 6), "Not a valid beam file"}, // six loadcases
+        {With(saved, 3232, std::numeric_limits<std::int32_t>::min()), "Not a valid beam file"}, // failures
         {With(saved, 0, "2.0"), "Beam file version 2.0 cannot be read"},
         {Bytes(saved.begin(), saved.begin() + 25), "Not a valid beam file"},
-        {Bytes(1000, 'A'), "Not a valid beam file"}};
+        {Bytes(1000, 'A'), "Not a valid beam file"},
+        {Bytes(1 << 20, 0), "Not a valid beam file"},
+        {padded, "Not a valid beam file"}};
     for (const auto& [image, message] : refused) {
         WriteFileReplacing(path, image);
         dialogs->clear();

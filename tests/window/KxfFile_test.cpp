@@ -150,10 +150,10 @@ TEST(KxfFile, FilesOfEveryShapeHaveTheStatedSizeAndReadBackWhole) {
             EmptyJob(5, 25, 200);
             for (int c = 0; c <= 5; ++c) {
                 SetLines(Txt.SteelCheckLines[c], 500, "steel");
+                SetLines(Txt.TimberCheckLines[c], 100, "timber");
+                SetLines(Txt.KxCheckLines[c], 100, "capacity");
                 if (c > 0) SetLines(Txt.CaseSupportLines[c], 100, "support");
             }
-            SetLines(Txt.TimberCheckLines[0], 100, "timber");
-            SetLines(Txt.KxCheckLines[5], 100, "capacity");
             Txt.CaseListing[1][0] = "1000"; // counted but not stored
         }};
     for (int NI : {40, 80, 100}) // the other resolutions the analysis uses
@@ -178,6 +178,10 @@ TEST(KxfFile, FilesOfEveryShapeHaveTheStatedSizeAndReadBackWhole) {
     }
     EmptyJob(1, 1, 20);
     EXPECT_EQ(WriteKxfFile().size(), 57320u);
+    // No file is longer than the one with every count at its limit.
+    EXPECT_EQ(KxfLargestFileSize(), KxfLayout(5, 25, 200, 5 * 100 + 6 * (100 + 500 + 100))[57]);
+    jobs[3]();
+    EXPECT_EQ(WriteKxfFile().size(), KxfLargestFileSize());
 }
 
 // A job that the refused files must leave exactly as it is.
@@ -239,6 +243,8 @@ TEST_F(KxfRefusal, ValuesBeyondTheirBoundsOrDamaged) {
         {19, 0, 2, "SteelSectionFlag"}, {16, 0, 6, "SupportType"}, {16, 12 * 8, -1, "SupportType"},
         {27, 12, 2, "CaseHasLoads"}, {22, 4, 2, "cantilever flag"}, {34, 0, 2, "AnalysedFlag"},
         {41, 0, 2, "AnySpanIntervals"}, {45, 0, 2, "ShownCaseMode"}, {55, 4, -2, "FactoredLoadsFlag"},
+        {11, 0, std::numeric_limits<std::int32_t>::min(), "CaseCheckFailures"}, {11, 8, -501, "CaseCheckFailures"},
+        {11, 16, 1, "CaseCheckFailures"},
         {37, 4 * 36 + 28, 2, "span restraint option"}, {36, 60, -1, "cantilever restraint option"},
         {39, (3 * 10 + 2) * 4, 201, "RestraintPos"}, {39, 0, -1, "RestraintPos"},
         {38, (3 * 12 + 11) * 4, 11.0f, "interval count"}, {38, (3 * 12 + 11) * 4, 2.5f, "interval count"},

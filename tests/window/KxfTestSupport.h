@@ -95,6 +95,19 @@ inline kx::test::BeamBuilder ForkheadTestBeam() {
         .Point(3, 14500, 4000);
 }
 
+// Two 3 m spans of the section of SetSteelSection (Ixx 473 cm^4, Zxx = 473 / 6.35 = 74.5 cm^3):
+// loadcase 1 fails in bending (wL^2/8 = 28 kN m at the middle support), loadcase 2 in bending and
+// shear (150 kN beside a support, Vp = 110 N/mm^2 x 508 mm^2 = 55.9 kN), loadcase 3 passes.
+inline kx::test::BeamBuilder FailingSteelCheckBeam() {
+    return kx::test::BeamBuilder()
+        .Spans({3000, 3000})
+        .AllSupports(supFixed)
+        .Section(205000, 4.73e6f)
+        .Udl(1, 0, 25, 6000)
+        .Point(2, 100, 150000)
+        .Udl(3, 0, 2, 6000);
+}
+
 // "127 x 76 UB 13" checked to BS 5975, effective length = member length, span 2 restrained
 // at 1000 and 2500 mm.
 inline void SetSteelSection() {

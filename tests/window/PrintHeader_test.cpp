@@ -7,6 +7,7 @@
 #include "foundation/SharedModel.h"
 #include "platform/Printer.h"
 #include "window/Pro_PrintHeader.h"
+#include "window/SetHeader.h"
 
 using namespace kx;
 
@@ -147,4 +148,18 @@ TEST(PageGrid, RowsAndMarginFollowTheResolutionDown) {
     EXPECT_FLOAT_EQ(h.PrintDotsPerMmY, 11.811024f);
     EXPECT_EQ(h.PrintLineY[12], 524);
     EXPECT_EQ(h.PrintMarginX, 354);
+}
+
+TEST_F(PrintHeaderTest, HeaderTextsAreStoredCutTo100CharactersEach) {
+    const std::string long101 = std::string(100, 'p') + "X";
+    StoreHeaderTexts({"Other Company", "A User", long101, "", "Job", "R-1"});
+    EXPECT_EQ(Model.HeaderCompany, "Other Company");
+    EXPECT_EQ(Model.HeaderUser, "A User");
+    EXPECT_EQ(Model.HeaderProject1.str(), std::string(100, 'p'));
+    EXPECT_EQ(Model.HeaderProject2, "");
+    EXPECT_EQ(Model.HeaderJobDesc, "Job");
+    EXPECT_EQ(Model.HeaderJobRef, "R-1");
+    const HeaderChoices shown = CurrentHeaderTexts();
+    EXPECT_EQ(shown.Edit_Project_1, std::string(100, 'p'));
+    EXPECT_EQ(shown.Edit_Ref, "R-1");
 }

@@ -1,10 +1,560 @@
 // The main analysis window.
 #include "window/ui/Index.h"
 
+#include <QAction>
+#include <QDialog>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QResizeEvent>
+#include <QScreen>
+#include <QShowEvent>
+#include <QStyledItemDelegate>
+#include <QToolButton>
+
+#include "app/Forms.h"
+#include "foundation/SharedModel.h"
 #include "foundation/ui/Windows.h"
+#include "input/ui/InputForms.h"
+#include "platform/BusyCursor.h"
+#include "platform/Dialogs.h"
+#include "platform/Guard.h"
+#include "platform/QtCanvas.h"
+#include "platform/QtDialogs.h"
+#include "sections/SectionWriters.h"
+#include "window/BeamSketch.h"
+#include "window/ScreenDiagrams.h"
 
 namespace kx {
 
-TIndexFrm::TIndexFrm(QWidget* parent) : QMainWindow(parent) { InitForm(this, "IndexFrm", "KX-Flexor"); }
+namespace {
+
+QColor qc(Color c) { return QColor(c.r, c.g, c.b); }
+
+void setColours(QWidget* w, QPalette::ColorRole background, const QColor& bg, QPalette::ColorRole text,
+                const QColor& fg) {
+    QPalette p = w->palette();
+    p.setColor(background, bg);
+    p.setColor(text, fg);
+    w->setPalette(p);
+}
+
+// Every row of a result list 16 pixels high, whatever the font.
+class SixteenPixelRows : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QSize s = QStyledItemDelegate::sizeHint(option, index);
+        s.setHeight(16);
+        return s;
+    }
+};
+
+QListWidget* makeList(QWidget* parent, const char* name) {
+    auto* l = new QListWidget(parent);
+    l->setObjectName(QString::fromLatin1(name));
+    QFont f(QStringLiteral("Courier"));
+    f.setStyleHint(QFont::TypeWriter);
+    f.setFixedPitch(true);
+    f.setPointSize(10);
+    l->setFont(f);
+    l->setItemDelegate(new SixteenPixelRows(l));
+    l->setUniformItemSizes(true);
+    l->setSelectionMode(QAbstractItemView::SingleSelection);
+    l->setAutoFillBackground(true);
+    setColours(l, QPalette::Base, Qt::white, QPalette::Text, Qt::black);
+    return l;
+}
+
+QLabel* makeLabel(QWidget* parent, const char* name, const char* text) {
+    auto* l = new QLabel(ToQt(text), parent);
+    l->setObjectName(QString::fromLatin1(name));
+    l->setTextFormat(Qt::PlainText);
+    setColours(l, QPalette::Window, Qt::black, QPalette::WindowText, Qt::white);
+    return l;
+}
+
+// The windows shown modally: they return when they close.
+void ShowModal(QWidget* w) {
+    if (!w) return;
+    if (auto* d = qobject_cast<QDialog*>(w)) {
+        d->exec();
+        return;
+    }
+    w->setWindowModality(Qt::ApplicationModal);
+    ShowForm(w);
+}
+
+void ShowIfMade(QWidget* w) {
+    if (w) ShowForm(w);
+}
+
+} // namespace
+
+TIndexImage::TIndexImage(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("Image1"));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void TIndexImage::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), Qt::black);
+    p.drawImage(0, 0, Picture);
+}
+
+TUpDown::TUpDown(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("UpDown1"));
+    Up = new QToolButton(this);
+    Up->setObjectName(QStringLiteral("Up"));
+    Up->setArrowType(Qt::UpArrow);
+    Down = new QToolButton(this);
+    Down->setObjectName(QStringLiteral("Down"));
+    Down->setArrowType(Qt::DownArrow);
+    Up->setGeometry(0, 0, 20, 18);
+    Down->setGeometry(0, 18, 20, 18);
+    resize(20, 36);
+    connect(Up, &QToolButton::clicked, this, [this] { Click(true); });
+    connect(Down, &QToolButton::clicked, this, [this] { Click(false); });
+}
+
+void TUpDown::Click(bool up) {
+    int p = Position + (up ? 1 : -1);
+    if (p > Max) p = Max;
+    if (p < Min) p = Min;
+    Position = p;
+    if (Associate) Associate->setText(QString::number(Position));
+    emit clicked();
+}
+
+TIndexFrm::TIndexFrm(QWidget* parent) : QMainWindow(parent) {
+    InitForm(this, "IndexFrm", kAppTitle);
+    // A single fixed border with the system menu only.
+    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                   Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setColours(this, QPalette::Window, Qt::black, QPalette::WindowText, Qt::white);
+    setAutoFillBackground(true);
+
+    Image1 = new TIndexImage(this);
+    setCentralWidget(Image1);
+    canvas_ = std::make_unique<QtCanvas>(&Image1->Picture);
+
+    List_Results = makeList(Image1, "List_Results");
+    List_CaseResults = makeList(Image1, "List_CaseResults");
+    List_Results->viewport()->installEventFilter(this);
+    List_CaseResults->viewport()->installEventFilter(this);
+
+    Label_Case = makeLabel(Image1, "Label_Case", "Loadcase.");
+    QFont narrow(QStringLiteral("Arial Narrow"));
+    narrow.setPointSize(8);
+    Label_Case->setFont(narrow);
+    lbl_Case = makeLabel(Image1, "lbl_Case", "1");
+    Edit_Case = new QLineEdit(QStringLiteral("0"), Image1);
+    Edit_Case->setObjectName(QStringLiteral("Edit_Case"));
+    Edit_Case->hide();
+    UpDown1 = new TUpDown(Image1);
+    UpDown1->Associate = Edit_Case;
+    connect(UpDown1, &TUpDown::clicked, this, &TIndexFrm::UpDown1Click);
+    for (QWidget* w :
+         {static_cast<QWidget*>(Label_Case), static_cast<QWidget*>(lbl_Case), static_cast<QWidget*>(UpDown1)})
+        w->hide();
+
+    QMenu* file = addMenu("File");
+    New1 = addItem(file, "New1", "New", &TIndexFrm::New1Click);
+    Open1 = addItem(file, "Open1", "Open", &TIndexFrm::Open1Click);
+    file->addSeparator();
+    Save1 = addItem(file, "Save1", "Save", &TIndexFrm::Save1Click);
+    SaveAs1 = addItem(file, "SaveAs1", "Save As", &TIndexFrm::SaveAs1Click);
+    file->addSeparator();
+    SetHeader1 = addItem(file, "SetHeader1", "Set Header", &TIndexFrm::SetHeader1Click);
+    Print1 = addItem(file, "Print1", "Print", &TIndexFrm::Print1Click);
+    file->addSeparator();
+    ExitTrussolve1 = addItem(file, "ExitTrussolve1", "Exit KX-Flexor", &TIndexFrm::ExitTrussolve1Click);
+    QMenu* input = addMenu("Input");
+    Beam1 = addItem(input, "Beam1", "Beam", &TIndexFrm::Beam1Click);
+    Loads1 = addItem(input, "Loads1", "Loads", &TIndexFrm::Loads1Click);
+    QMenu* tile = addMenu("Tile");
+    Default1 = addItem(tile, "Default1", "Default", &TIndexFrm::Default1Click);
+    Diagrams1 = addItem(tile, "Diagrams1", "Diagrams", &TIndexFrm::Diagrams1Click);
+    Results1 = addItem(tile, "Results1", "Results", &TIndexFrm::Results1Click);
+    tile->addSeparator();
+    ShowSummary1 = addItem(tile, "ShowSummary1", "Show Results Summary", nullptr);
+    ShowLoadcaseResults1 = addItem(tile, "ShowLoadcaseResults1", "Show Loadcase Results ", nullptr);
+    QMenu* analyse = addMenu("Analyse");
+    Analyse2 = addItem(analyse, "Analyse2", "Analyse", &TIndexFrm::Analyse2Click);
+    Resultsatapoint1 =
+        addItem(analyse, "Resultsatapoint1", "Results at a point", &TIndexFrm::Resultsatapoint1Click);
+    QMenu* steel = addMenu("Steel");
+    MemberCapacities1 = addItem(steel, "MemberCapacities1", "Member Capacities to BS 5975",
+                                &TIndexFrm::MemberCapacities1Click);
+    QMenu* timber = addMenu("Timber");
+    MemberCapacities2 =
+        addItem(timber, "MemberCapacities2", "Member Capacities", &TIndexFrm::MemberCapacities2Click);
+    QMenu* scaffold = addMenu("Scaffold ");
+    Axialloadontube1 =
+        addItem(scaffold, "Axialloadontube1", "Axial load on steel tube", &TIndexFrm::Axialloadontube1Click);
+    Windloading1 = addItem(scaffold, "Windloading1", "Wind loading", &TIndexFrm::Windloading1Click);
+    QMenu* settings = addMenu("Settings");
+    Units1 = addItem(settings, "Units1", "Preferences", &TIndexFrm::Units1Click);
+    QMenu* info = addMenu("Info");
+    Disclaimer1 = addItem(info, "Disclaimer1", "General", &TIndexFrm::Disclaimer1Click);
+    About1 = addItem(info, "About1", "About", &TIndexFrm::About1Click);
+    DisableFileMenus();
+
+    FormCreate();
+}
+
+TIndexFrm::~TIndexFrm() = default;
+
+QMenu* TIndexFrm::addMenu(const char* caption) { return menuBar()->addMenu(ToQt(caption)); }
+
+QAction* TIndexFrm::addItem(QMenu* menu, const char* name, const char* caption,
+                            void (TIndexFrm::*handler)()) {
+    QAction* a = menu->addAction(ToQt(caption));
+    a->setObjectName(QString::fromLatin1(name));
+    if (handler) connect(a, &QAction::triggered, this, handler);
+    return a;
+}
+
+void TIndexFrm::FormCreate() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    PlaceOnScreen(screen ? screen->geometry() : QRect(0, 0, 1024, 768));
+}
+
+void TIndexFrm::PlaceOnScreen(const QRect& screen) {
+    setFixedSize(screen.width() - 2, screen.height() - 2);
+    move(screen.x() + 1, screen.y() + 1);
+    // The client area under the menu bar is known only once the window's layout has run, which
+    // a hidden window does not do by itself.
+    if (layout()) layout()->setGeometry(QRect(QPoint(0, 0), size()));
+    fitToClientArea();
+}
+
+IndexWindowSize TIndexFrm::windowSize() const {
+    const QRect outer = frameGeometry();
+    return {outer.width(), outer.height(), Image1->width(), Image1->height()};
+}
+
+DrawingFrame TIndexFrm::Frame() const {
+    const QRect outer = frameGeometry();
+    return {outer.width(), outer.height(), List_CaseResults->height()};
+}
+
+IndexLayout TIndexFrm::currentLayout() const {
+    auto place = [](const QWidget* w) { return ListPlace{w->x(), w->y(), w->width(), w->height()}; };
+    return {place(List_Results), place(List_CaseResults)};
+}
+
+void TIndexFrm::placeLists(const IndexLayout& l) {
+    List_Results->setGeometry(l.Results.left, l.Results.top, l.Results.width, l.Results.height);
+    List_CaseResults->setGeometry(l.CaseResults.left, l.CaseResults.top, l.CaseResults.width,
+                                  l.CaseResults.height);
+}
+
+// The selector stands in the top right corner, which the drawings leave empty.
+void TIndexFrm::placeSelector() {
+    const int right = Image1->width();
+    Label_Case->setGeometry(right - 58, 2, 56, 16);
+    lbl_Case->setGeometry(right - 58, 22, 28, 16);
+    UpDown1->move(right - 26, 16);
+}
+
+void TIndexFrm::fitToClientArea() {
+    const IndexWindowSize s = windowSize();
+    Image1->Picture = MakeScreenImage(std::max(1, s.clientWidth), std::max(1, s.clientHeight));
+    canvas_->Restart(&Image1->Picture);
+    ResetImageRect();
+    FillImageBlack();
+    IndexLayout l = CreationLayout(s);
+    if (tile_ == Tile::Diagrams) l = DiagramsLayout(l);
+    if (tile_ == Tile::Results) l = ResultsLayout(l, s);
+    placeLists(l);
+    placeSelector();
+}
+
+void TIndexFrm::showEvent(QShowEvent* e) {
+    QMainWindow::showEvent(e);
+    // A window restored by the window system is not shown again by the program.
+    if (!e->spontaneous()) FormShow();
+}
+
+void TIndexFrm::FormShow() {
+    // A section file that cannot be written is reported; the others are written all the same,
+    // and the input windows still follow later changes of units.
+    Guard([] { WriteAllSectionFiles(); });
+    Model.BeamFormShown = 1;
+}
+
+void TIndexFrm::resizeEvent(QResizeEvent* e) {
+    QMainWindow::resizeEvent(e);
+    if (Image1->size() == Image1->Picture.size()) return;
+    // The window manager or a new screen gave the window another size: a new picture, the lists
+    // laid out again, and the current layout redrawn.
+    Guard([this] {
+        fitToClientArea();
+        switch (tile_) {
+        case Tile::Default: TileDefault(); break;
+        case Tile::Diagrams: Diagrams1Click(); break;
+        case Tile::Results: Results1Click(); break;
+        }
+    });
+}
+
+bool TIndexFrm::eventFilter(QObject* watched, QEvent* e) {
+    if (e->type() == QEvent::MouseButtonRelease) {
+        if (watched == List_Results->viewport()) List_ResultsClick();
+        if (watched == List_CaseResults->viewport()) List_CaseResultsClick();
+    }
+    return QMainWindow::eventFilter(watched, e);
+}
+
+void TIndexFrm::DisableSaveItems() {
+    Save1->setEnabled(false);
+    SaveAs1->setEnabled(false);
+}
+
+// ---- Menu
+
+void TIndexFrm::New1Click() {
+    Guard([this] {
+        NewBeam(*this);
+        ShowIfMade(Widget(Forms.KX_BeamFrm));
+    });
+}
+
+void TIndexFrm::Open1Click() {
+    Guard([this] { OpenBeamFileCommand(*this); });
+}
+
+void TIndexFrm::Save1Click() {
+    Guard([this] { SaveBeamFile(*this); });
+}
+
+void TIndexFrm::SaveAs1Click() {
+    Guard([this] { SaveBeamFileAs(*this); });
+}
+
+void TIndexFrm::SetHeader1Click() {
+    Guard([] { ShowModal(Widget(Forms.SetHeaderFrm)); });
+}
+
+void TIndexFrm::Print1Click() {
+    Guard([] { ShowIfMade(Widget(Forms.PrintFrm)); });
+}
+
+void TIndexFrm::ExitTrussolve1Click() {
+    Guard([] { CloseStartScreen(); });
+}
+
+void TIndexFrm::Beam1Click() {
+    Guard([] { ShowIfMade(Widget(Forms.KX_BeamFrm)); });
+}
+
+void TIndexFrm::Loads1Click() {
+    Guard([] {
+        if (Model.BeamLength == 0) {
+            dlg().Message("Specify beam data first");
+            return;
+        }
+        ShowIfMade(Widget(Forms.LoadDataFrm));
+    });
+}
+
+void TIndexFrm::Default1Click() {
+    Guard([this] {
+        Drawing.DiagramMode = 0;
+        TileDefault();
+    });
+}
+
+void TIndexFrm::Diagrams1Click() {
+    Guard([this] {
+        tile_ = Tile::Diagrams;
+        SetShownCase(CaseFromEditText(FromQt(Edit_Case->text())));
+        placeLists(DiagramsLayout(currentLayout()));
+        Drawing.DiagramMode = 0;
+        RedrawSurface(*this);
+        DiagramPass(*this);
+    });
+}
+
+void TIndexFrm::Results1Click() {
+    Guard([this] {
+        tile_ = Tile::Results;
+        SetShownCase(CaseFromEditText(FromQt(Edit_Case->text())));
+        placeLists(ResultsLayout(currentLayout(), windowSize()));
+        Drawing.DiagramMode = 1;
+        RedrawSurface(*this);
+    });
+}
+
+void TIndexFrm::Analyse2Click() {
+    Guard([this] { AnalyseBeam(*this); });
+}
+
+void TIndexFrm::Resultsatapoint1Click() {
+    Guard([] { ShowModal(Widget(Forms.PointFrm)); });
+}
+
+void TIndexFrm::MemberCapacities1Click() {
+    Guard([] { ShowIfMade(Widget(Forms.KX_CapFrm)); });
+}
+
+void TIndexFrm::MemberCapacities2Click() {
+    Guard([] { ShowIfMade(Widget(Forms.TimberFrm)); });
+}
+
+void TIndexFrm::Axialloadontube1Click() {
+    Guard([] { ShowIfMade(Widget(Forms.ScaffoldFrm)); });
+}
+
+void TIndexFrm::Windloading1Click() {
+    Guard([] { ShowIfMade(Widget(Forms.WindFrm)); });
+}
+
+void TIndexFrm::Units1Click() {
+    Guard([] { ShowIfMade(Widget(Forms.PreferencesFrm)); });
+}
+
+void TIndexFrm::Disclaimer1Click() {
+    Guard([] { ShowIfMade(Widget(Forms.InfoFrm)); });
+}
+
+void TIndexFrm::About1Click() {
+    Guard([] { ShowModal(Widget(Forms.AboutBox)); });
+}
+
+// ---- Selector and lists
+
+void TIndexFrm::UpDown1Click() {
+    Guard([this] {
+        BusyCursor busy;
+        const FrontList front = SelectLoadcase(*this, FromQt(Edit_Case->text()));
+        (front == FrontList::CaseResults ? List_CaseResults : List_Results)->raise();
+    });
+}
+
+void TIndexFrm::List_ResultsClick() { List_Results->raise(); }
+
+void TIndexFrm::List_CaseResultsClick() { List_CaseResults->raise(); }
+
+void TIndexFrm::showContent(QListWidget* list, const ResultListContent& content) {
+    QStringList items;
+    items.reserve(static_cast<qsizetype>(content.lines.size()));
+    for (const std::string& line : content.lines)
+        items.append(ToQt(line));
+    list->setUpdatesEnabled(false);
+    list->clear();
+    if (content.colour) setColours(list, QPalette::Base, Qt::white, QPalette::Text, qc(*content.colour));
+    list->addItems(items);
+    list->setUpdatesEnabled(true);
+}
+
+// ---- What the analysis and the file commands do to the window
+
+void TIndexFrm::EmptyResultLists() {
+    List_Results->clear();
+    List_CaseResults->clear();
+}
+
+void TIndexFrm::ShowCaseSelector() {
+    Label_Case->show();
+    lbl_Case->show();
+    UpDown1->show();
+}
+
+void TIndexFrm::ResetImageRect() { ImageRect = {0, 0, Image1->width(), Image1->height()}; }
+
+void TIndexFrm::FillImageBlack() {
+    canvas_->SetBrushColor(colors::Black);
+    canvas_->FillRect(ImageRect);
+    drawn();
+}
+
+void TIndexFrm::EnableFileMenus() {
+    for (QAction* a : {Save1, SaveAs1, Print1})
+        a->setEnabled(true);
+}
+
+void TIndexFrm::SetCaseSelection(const std::string& label, const std::string& editText) {
+    lbl_Case->setText(ToQt(label));
+    Edit_Case->setText(ToQt(editText));
+}
+
+void TIndexFrm::SetShownCase(int lc) { Drawing.ShownCase = lc; }
+
+void TIndexFrm::drawn() {
+    canvas_->End();
+    Image1->update();
+}
+
+void TIndexFrm::DrawLoads() {
+    kx::DrawLoads(*canvas_, Frame());
+    drawn();
+}
+
+void TIndexFrm::DrawBeam() {
+    kx::DrawBeam(*canvas_, Frame());
+    drawn();
+}
+
+void TIndexFrm::DrawDiagrams() {
+    kx::DrawDiagrams(*canvas_, Frame());
+    drawn();
+}
+
+void TIndexFrm::ShowCaseResults() {
+    showContent(List_CaseResults, CaseResultsListContent(Drawing.ShownCase));
+}
+
+void TIndexFrm::FillResultsList() { showContent(List_Results, ResultsListContent()); }
+
+void TIndexFrm::ShowEnvelopeResults() { showContent(List_CaseResults, EnvelopeListContent()); }
+
+void TIndexFrm::EnableCaseSelector(int maxCase) {
+    UpDown1->Max = maxCase;
+    UpDown1->Position = 0;
+    UpDown1->setEnabled(true);
+}
+
+void TIndexFrm::HideInputForms() {
+    for (QWidget* w : {Widget(Forms.KX_BeamFrm), Widget(Forms.LoadDataFrm)})
+        if (w) w->hide();
+}
+
+// The caption is the beam file's path, which the file dialogs give in the system's encoding.
+void TIndexFrm::SetCaption(const std::string& caption) { setWindowTitle(QString::fromLocal8Bit(caption)); }
+
+void TIndexFrm::DisableFileMenus() {
+    for (QAction* a : {Save1, SaveAs1, Print1})
+        a->setEnabled(false);
+}
+
+void TIndexFrm::ResetInputForms() { ResetAllInputForms(); }
+
+void TIndexFrm::ClearResultLists() {
+    for (QListWidget* l : {List_Results, List_CaseResults}) {
+        l->clear();
+        setColours(l, QPalette::Base, Qt::white, QPalette::Text, Qt::black);
+    }
+    UpDown1->setEnabled(false);
+}
+
+void TIndexFrm::TileDefault() {
+    tile_ = Tile::Default;
+    SetShownCase(CaseFromEditText(FromQt(Edit_Case->text())));
+    List_Results->show();
+    List_CaseResults->show();
+    placeLists(DefaultLayout(currentLayout(), windowSize()));
+    RedrawSurface(*this);
+    DiagramPass(*this);
+}
+
+void TIndexFrm::RestoreInputForms() { RestoreAllInputForms(); }
 
 } // namespace kx

@@ -1,12 +1,96 @@
 // The page header texts.
 #include "window/ui/SetHeader.h"
 
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+
+#include "app/Forms.h"
 #include "foundation/ui/Windows.h"
+#include "platform/Guard.h"
+#include "platform/QtDialogs.h"
+#include "window/ui/Print.h"
 
 namespace kx {
 
+namespace {
+
+QLineEdit* edit(QWidget* parent, const char* name, int y, int width) {
+    auto* e = new QLineEdit(parent);
+    e->setObjectName(QString::fromLatin1(name));
+    e->setGeometry(140, y, width, 24);
+    return e;
+}
+
+QLabel* label(QWidget* parent, const char* name, const char* caption, int y) {
+    auto* l = new QLabel(ToQt(caption), parent);
+    l->setObjectName(QString::fromLatin1(name));
+    l->setGeometry(16, y, 116, 24);
+    return l;
+}
+
+} // namespace
+
 TSetHeaderFrm::TSetHeaderFrm(QWidget* parent) : QDialog(parent) {
     InitForm(this, "SetHeaderFrm", "Set Header");
+    setModal(true);
+    setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+
+    Label1 = label(this, "Label1", "Company", 16);
+    Edit_Company = edit(this, "Edit_Company", 16, 324);
+    Edit_Company->setEnabled(false);
+    Label2 = label(this, "Label2", "User", 48);
+    Edit_User = edit(this, "Edit_User", 48, 324);
+    Label3 = label(this, "Label3", "Project", 80);
+    Edit_Project_1 = edit(this, "Edit_Project_1", 80, 324);
+    Edit_Project_2 = edit(this, "Edit_Project_2", 108, 324);
+    Label4 = label(this, "Label4", "Job Description", 140);
+    Edit_JobDesc = edit(this, "Edit_JobDesc", 140, 324);
+    Label5 = label(this, "Label5", "Job Ref", 172);
+    Edit_Ref = edit(this, "Edit_Ref", 172, 121);
+
+    Button1 = new QPushButton(QStringLiteral("OK"), this);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1->setGeometry(368, 212, 96, 30);
+    connect(Button1, &QPushButton::clicked, this, &TSetHeaderFrm::Button1Click);
+
+    setFixedSize(480, 256);
+    CentreOnScreen(this);
+}
+
+void TSetHeaderFrm::FormShow() {
+    const HeaderChoices texts = CurrentHeaderTexts();
+    Edit_User->setText(ToQt(texts.Edit_User));
+    Edit_Company->setText(ToQt(texts.Edit_Company));
+    Edit_Project_1->setText(ToQt(texts.Edit_Project_1));
+    Edit_Project_2->setText(ToQt(texts.Edit_Project_2));
+    Edit_JobDesc->setText(ToQt(texts.Edit_JobDesc));
+    Edit_Ref->setText(ToQt(texts.Edit_Ref));
+}
+
+void TSetHeaderFrm::showEvent(QShowEvent* e) {
+    if (!e->spontaneous()) FormShow();
+    QDialog::showEvent(e);
+}
+
+HeaderChoices TSetHeaderFrm::readChoices() const {
+    return {FromQt(Edit_Company->text()),   FromQt(Edit_User->text()),    FromQt(Edit_Project_1->text()),
+            FromQt(Edit_Project_2->text()), FromQt(Edit_JobDesc->text()), FromQt(Edit_Ref->text())};
+}
+
+void TSetHeaderFrm::Button1Click() {
+    Guard([this] {
+        StoreHeaderTexts(readChoices());
+        if (Forms.PrintFrm) Forms.PrintFrm->ShowHeaderTexts();
+        accept();
+    });
+}
+
+void TSetHeaderFrm::ClearJobTexts() {
+    for (QLineEdit* e : {Edit_Project_1, Edit_Project_2, Edit_JobDesc, Edit_Ref})
+        e->clear();
 }
 
 } // namespace kx

@@ -1,7 +1,13 @@
-// The page header texts.
+// The Set Header window: the texts every printed page carries in its header.
 #pragma once
 
 #include <QDialog>
+
+#include "window/SetHeader.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
 
 namespace kx {
 
@@ -9,6 +15,31 @@ class TSetHeaderFrm : public QDialog {
     Q_OBJECT
 public:
     explicit TSetHeaderFrm(QWidget* parent = nullptr);
+
+    QLabel* Label1; // "Company"
+    QLabel* Label2; // "User"
+    QLabel* Label3; // "Project"
+    QLabel* Label4; // "Job Description"
+    QLabel* Label5; // "Job Ref"
+    QLineEdit* Edit_Company;
+    QLineEdit* Edit_User;
+    QLineEdit* Edit_Project_1;
+    QLineEdit* Edit_Project_2;
+    QLineEdit* Edit_JobDesc;
+    QLineEdit* Edit_Ref;
+    QPushButton* Button1;
+
+    // Stores the texts, shows the job texts on the print options window and closes with OK.
+    void Button1Click();
+    // File New: the four job texts emptied.
+    void ClearJobTexts();
+
+protected:
+    void showEvent(QShowEvent* e) override;
+
+private:
+    void FormShow();
+    HeaderChoices readChoices() const;
 };
 
 } // namespace kx
