@@ -12,9 +12,10 @@
 #include "engine/ResultText.h"
 #include "foundation/Preferences.h"
 #include "foundation/SharedModel.h"
+#include "input/KX_Beam.h"
 #include "input/Rescale.h"
 #include "input/Span.h"
-#include "input/KX_Beam.h"
+#include "input/TimSect.h"
 #include "window/DrawingState.h"
 
 namespace kx {
@@ -43,6 +44,7 @@ void ResetProgramState() {
     resetFromBlank(Duration::Dlg);
     resetFromBlank(SpanVars);
     resetFromBlank(RescaleVars);
+    resetFromBlank(TimSectVars);
 }
 
 } // namespace kx
