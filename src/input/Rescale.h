@@ -97,6 +97,21 @@ struct EffLengthUnitTexts {
     bool operator==(const EffLengthUnitTexts&) const = default;
 };
 
+// How the load form and the user section editor hand their unit texts over: each window
+// implements its interface, and the conversion reaches it through it.
+class LoadFormUnitTextsAccess {
+public:
+    virtual ~LoadFormUnitTextsAccess() = default;
+    virtual LoadFormUnitTexts UnitTexts() const = 0;
+    virtual void SetUnitTexts(const LoadFormUnitTexts& t) = 0;
+};
+class SectionGridUnitTextsAccess {
+public:
+    virtual ~SectionGridUnitTextsAccess() = default;
+    virtual SectionGridUnitTexts UnitTexts() const = 0;
+    virtual void SetUnitTexts(const SectionGridUnitTexts& t) = 0;
+};
+
 void RescaleBeamFormTexts(BeamFormUnitTexts& t, UnitRescale& r);
 void RescaleLoadFormTexts(LoadFormUnitTexts& t, UnitRescale& r);
 void RescaleSectionGridTexts(SectionGridUnitTexts& t, UnitRescale& r);

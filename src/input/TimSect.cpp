@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "foundation/SigFig.h"
+#include "input/KX_Beam.h"
 #include "platform/NumberInput.h"
 
 namespace kx {
@@ -435,6 +436,18 @@ TimberBeamFormTexts TimSectNext() {
         out.List_TimProps.push_back(p[i]);
     out.lbl_GA = SigFig4Dec3(v.GAKform / m.UnitFactorForce);
     return out;
+}
+
+void ApplyTimberToBeamForm(const TimberBeamFormTexts& t, BeamFormControls& f) {
+    f.lbl_S01_Desc = t.lbl_S01_Desc;
+    f.lbl_S01_Ixx = t.lbl_S01_Ixx;
+    f.lbl_S01_E = t.lbl_S01_E;
+    for (int col = 1; col <= kRHCantRow + 1; ++col)
+        for (int row = 3; row <= 20; ++row)
+            f.Grid_SpanData.SetCell(col, row, t.MemberColumn[row]);
+    f.List_Props = t.List_Props;
+    f.List_TimProps = t.List_TimProps;
+    f.lbl_GA = t.lbl_GA;
 }
 
 } // namespace kx

@@ -146,5 +146,9 @@ struct TimberBeamFormTexts {
 // "Next >": the calculation again, then the section into the working beam and its texts for the
 // beam form (the window hides itself and shows them).
 TimberBeamFormTexts TimSectNext();
+// The texts put into the beam form's controls: labels, every member column of the member grid,
+// the property lists and GA.
+struct BeamFormControls;
+void ApplyTimberToBeamForm(const TimberBeamFormTexts& t, BeamFormControls& f);
 
 } // namespace kx

@@ -2,7 +2,12 @@
 #include "input/ui/InputForms.h"
 
 #include "app/Forms.h"
+#include "input/Rescale.h"
+#include "input/ui/CantLH.h"
+#include "input/ui/CantRH.h"
 #include "input/ui/KX_Beam.h"
+#include "input/ui/Span.h"
+#include "input/ui/TimSect.h"
 #include "window/ui/SetHeader.h"
 
 namespace kx {
@@ -14,6 +19,12 @@ void ResetAllInputForms() {
         Forms.KX_BeamFrm->ResetBeamForm();
         Forms.KX_BeamFrm->ClearBeamSketch();
     }
+    if (Forms.TimSectFrm) Forms.TimSectFrm->SelectFirstGrade();
+    if (Forms.CantLHFrm) Forms.CantLHFrm->CantLHClear();
+    if (Forms.SpanFrm) Forms.SpanFrm->SpanClear();
+    if (Forms.CantRHFrm) Forms.CantRHFrm->CantRHClear();
+    // The windows' texts are new: none is one the last change of units wrote.
+    ForgetRescaledTexts();
     if (Forms.SetHeaderFrm) Forms.SetHeaderFrm->ClearJobTexts();
 }
 
@@ -21,6 +32,9 @@ void ResetAllInputForms() {
 // section form), loads, LH cantilever, spans, RH cantilever.
 void RestoreAllInputForms() {
     if (Forms.KX_BeamFrm) Forms.KX_BeamFrm->RestoreBeamForm();
+    if (Forms.CantLHFrm) Forms.CantLHFrm->CantLHRestoreFromCommitted();
+    if (Forms.SpanFrm) Forms.SpanFrm->SpanRestoreFromCommitted();
+    if (Forms.CantRHFrm) Forms.CantRHFrm->CantRHRestoreFromCommitted();
 }
 
 } // namespace kx

@@ -2,6 +2,15 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
+
+#include "input/TimSect.h"
+
+class QComboBox;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
 
 namespace kx {
 
@@ -10,11 +19,50 @@ class TTimSectFrm : public QWidget {
 public:
     explicit TTimSectFrm(QWidget* parent = nullptr);
 
-    // The beam form's restore of a timber beam: the options, sizes and grade from the committed
-    // timber choice, then the results worked out again.
+    QComboBox* Combo_Grade;
+    QRadioButton* Option_Single;
+    QRadioButton* Option_Share;
+    QRadioButton* Option_Wet;
+    QRadioButton* Option_Dry;
+    // The durations in the order of the duration table: LT, MT, ST, VST, General, Wall, Week,
+    // Month, Year; the first four lie below the visible part of their group.
+    Arr<QRadioButton*, 0, kTimberDurations - 1> Duration;
+    QLabel* lbl_Bend;
+    QLabel* lbl_Shear;
+    QLabel* lbl_E;
+    QLabel* lbl_K8;
+    QLabel* lbl_K1;
+    QLabel* lbl_K2E;
+    QLabel* lbl_K2B;
+    QLabel* lbl_K2S;
+    QLabel* lbl_K3;
+    QLabel* lbl_Width;
+    QLabel* lbl_Depth;
+    QListWidget* List_Results;
+    QPushButton* Cmd_Calc;
+    QPushButton* cmd_OK;
+
+    // The controls into the window's state, and the state shown.
+    void ReadControls();
+    void ShowState();
+
+    // What the beam form calls: its Timber frame, its restore of a timber beam and its Cancel.
+    void TimSectShowCurrentOptions();
     void TimSectRestoreFromCommitted();
-    // The beam form's Cancel: the options of the committed choice shown again.
     void TimSectShowStoredOptions();
+    void TimSectRecalc();
+    // File New: the first class of the list.
+    void SelectFirstGrade();
+
+    void Combo_GradeChange(); // and Option_SingleClick, Option_ShareClick
+    void Option_WetClick();   // and Option_DryClick
+    void Option_DurationClick();
+    void Cmd_CalcClick();
+    void cmd_OKClick();
+
+private:
+    void act(const std::function<void()>& action);
+    bool filling_ = false;
 };
 
 } // namespace kx
