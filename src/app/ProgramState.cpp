@@ -16,7 +16,9 @@
 #include "input/Rescale.h"
 #include "input/Span.h"
 #include "input/TimSect.h"
+#include "input/LoadData.h"
 #include "window/DrawingState.h"
+#include "window/Point.h"
 
 namespace kx {
 
@@ -36,6 +38,8 @@ void ResetProgramState() {
     resetFromBlank(Txt);
     resetFromBlank(Drawing);
     resetFromBlank(OldUnitFactors);
+    resetFromBlank(LoadDataVars);
+    resetFromBlank(PointResults);
     resetFromBlank(BeamFormVars);
     ResetPreferencesState();
     resetFromBlank(WindState);

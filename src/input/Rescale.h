@@ -97,14 +97,8 @@ struct EffLengthUnitTexts {
     bool operator==(const EffLengthUnitTexts&) const = default;
 };
 
-// How the load form and the user section editor hand their unit texts over: each window
-// implements its interface, and the conversion reaches it through it.
-class LoadFormUnitTextsAccess {
-public:
-    virtual ~LoadFormUnitTextsAccess() = default;
-    virtual LoadFormUnitTexts UnitTexts() const = 0;
-    virtual void SetUnitTexts(const LoadFormUnitTexts& t) = 0;
-};
+// How the user section editor hands its unit texts over: the window implements this, and the
+// conversion reaches it through it.
 class SectionGridUnitTextsAccess {
 public:
     virtual ~SectionGridUnitTextsAccess() = default;

@@ -6,6 +6,7 @@
 #include "input/ui/CantLH.h"
 #include "input/ui/CantRH.h"
 #include "input/ui/KX_Beam.h"
+#include "input/ui/LoadData.h"
 #include "input/ui/Span.h"
 #include "input/ui/TimSect.h"
 #include "window/ui/SetHeader.h"
@@ -15,6 +16,7 @@ namespace kx {
 // Each input window adds its New steps here as it is built, in the order the main window
 // documents: load form, beam form, timber section form, effective-length forms, header form.
 void ResetAllInputForms() {
+    if (Forms.LoadDataFrm) Forms.LoadDataFrm->ResetForNewBeam();
     if (Forms.KX_BeamFrm) {
         Forms.KX_BeamFrm->ResetBeamForm();
         Forms.KX_BeamFrm->ClearBeamSketch();
@@ -32,6 +34,7 @@ void ResetAllInputForms() {
 // section form), loads, LH cantilever, spans, RH cantilever.
 void RestoreAllInputForms() {
     if (Forms.KX_BeamFrm) Forms.KX_BeamFrm->RestoreBeamForm();
+    if (Forms.LoadDataFrm) Forms.LoadDataFrm->RestoreCommittedLoads();
     if (Forms.CantLHFrm) Forms.CantLHFrm->CantLHRestoreFromCommitted();
     if (Forms.SpanFrm) Forms.SpanFrm->SpanRestoreFromCommitted();
     if (Forms.CantRHFrm) Forms.CantRHFrm->CantRHRestoreFromCommitted();

@@ -56,13 +56,37 @@ void rescaleBeamForm(TKX_BeamFrm* w, UnitRescale& r) {
     if (t.SpanLengths != lengthsBefore) w->Grid_SpansKeyUp();
 }
 
-template <class Access, class Texts, class Window>
-void rescaleByAccess(Window* w, UnitRescale& r, void (*convert)(Texts&, UnitRescale&)) {
-    // The window takes part once it hands its texts over.
-    auto* access = dynamic_cast<Access*>(w);
+void rescaleLoadForm(TLoadDataFrm* w, UnitRescale& r) {
+    LoadFormControls f = w->Controls();
+    LoadFormUnitTexts t{f.lbl_PL, f.lbl_PLdist, f.lbl_UDLS, f.lbl_UDLF, f.lbl_Cover, {}};
+    for (int n = 1; n <= kLoadRows; ++n) {
+        const LoadRowControls& row = f.Rows[n];
+        t.Rows[n] = {row.Edit_PL.Text, row.Edit_Dist.Text, row.Edit_UDLS.Text, row.Edit_UDLF.Text,
+                     row.Edit_Cover.Text};
+    }
+    RescaleLoadFormTexts(t, r);
+    f.lbl_PL = t.lbl_PL;
+    f.lbl_PLdist = t.lbl_PLdist;
+    f.lbl_UDLS = t.lbl_UDLS;
+    f.lbl_UDLF = t.lbl_UDLF;
+    f.lbl_Cover = t.lbl_Cover;
+    for (int n = 1; n <= kLoadRows; ++n) {
+        LoadRowControls& row = f.Rows[n];
+        row.Edit_PL.Text = t.Rows[n].Edit_PL;
+        row.Edit_Dist.Text = t.Rows[n].Edit_Dist;
+        row.Edit_UDLS.Text = t.Rows[n].Edit_UDLS;
+        row.Edit_UDLF.Text = t.Rows[n].Edit_UDLF;
+        row.Edit_Cover.Text = t.Rows[n].Edit_Cover;
+    }
+    w->ShowControls(f);
+}
+
+// The user section editor takes part once it hands its texts over.
+template <class Window> void rescaleSectionGrid(Window* w, UnitRescale& r) {
+    auto* access = dynamic_cast<SectionGridUnitTextsAccess*>(w);
     if (!access) return;
-    Texts t = access->UnitTexts();
-    convert(t, r);
+    SectionGridUnitTexts t = access->UnitTexts();
+    RescaleSectionGridTexts(t, r);
     access->SetUnitTexts(t);
 }
 
@@ -80,12 +104,8 @@ void rescaleCantilever(TCantileverFrm* w, RescaleForm form, UnitRescale& r) {
 void RescaleInputForms() {
     UnitRescale r(OldUnitFactors, Model);
     if (Forms.KX_BeamFrm) rescaleBeamForm(Forms.KX_BeamFrm, r);
-    if (Forms.LoadDataFrm)
-        rescaleByAccess<LoadFormUnitTextsAccess, LoadFormUnitTexts>(Forms.LoadDataFrm, r,
-                                                                    &RescaleLoadFormTexts);
-    if (Forms.KX_GridFrm)
-        rescaleByAccess<SectionGridUnitTextsAccess, SectionGridUnitTexts>(Forms.KX_GridFrm, r,
-                                                                          &RescaleSectionGridTexts);
+    if (Forms.LoadDataFrm) rescaleLoadForm(Forms.LoadDataFrm, r);
+    if (Forms.KX_GridFrm) rescaleSectionGrid(Forms.KX_GridFrm, r);
     if (Forms.CantLHFrm) rescaleCantilever(Forms.CantLHFrm, RescaleForm::CantLHFrm, r);
     if (TSpanFrm* w = Forms.SpanFrm) {
         SpanControls c = w->Controls();

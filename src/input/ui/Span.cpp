@@ -15,6 +15,7 @@
 
 #include "app/Forms.h"
 #include "foundation/ui/Windows.h"
+#include "input/LoadSketch.h"
 #include "input/ui/CantLH.h"
 #include "input/ui/CantRH.h"
 #include "input/ui/EffLengthUi.h"
@@ -329,11 +330,32 @@ void TSpanFrm::act(const std::function<void(SpanControls&)>& action) {
     });
 }
 
-// The beam sketch is the load form's drawing on this form's picture; until the load form
-// provides it, the picture keeps its grey.
-void TSpanFrm::ClearSpanSketch() {}
-void TSpanFrm::DrawSpanSketch() {}
-void TSpanFrm::HighlightCurrentSpan() {}
+void TSpanFrm::sketch(const std::function<void(Canvas&, LengthCaption&)>& draw) {
+    QtCanvas canvas(&Image_Spans->Picture);
+    LengthCaption caption{FromQt(lbl_Length->text()), !lbl_Length->isHidden(), lbl_Length->y()};
+    draw(canvas, caption);
+    canvas.End();
+    lbl_Length->setText(ToQt(caption.Caption));
+    lbl_Length->setVisible(caption.Visible);
+    Image_Spans->update();
+}
+
+void TSpanFrm::ClearSpanSketch() {
+    sketch([](Canvas& c, LengthCaption& l) { kx::ClearSpanSketch(c, l); });
+}
+
+void TSpanFrm::DrawSpanSketch() {
+    sketch([this](Canvas& c, LengthCaption& l) {
+        kx::DrawSpanSketch(c, Image_Spans->Picture.width(), Image_Spans->Picture.height(), l);
+    });
+}
+
+void TSpanFrm::HighlightCurrentSpan() {
+    sketch([this](Canvas& c, LengthCaption&) {
+        kx::HighlightCurrentSpan(c, Image_Spans->Picture.width(), Image_Spans->Picture.height(),
+                                 SpanVars.CurrentSpan);
+    });
+}
 
 Canvas& TSpanFrm::IntervalCanvas() {
     if (!intervalCanvas_) intervalCanvas_ = std::make_unique<QtCanvas>(&Image_IntSpan->Picture);

@@ -3,7 +3,9 @@
 
 #include <QWidget>
 #include <functional>
+#include <memory>
 
+#include "input/LoadSketch.h"
 #include "input/Span.h"
 
 class QButtonGroup;
@@ -97,6 +99,8 @@ protected:
 private:
     // Runs one handler on the snapshot, then shows the result (also what it did before an error).
     void act(const std::function<void(SpanControls&)>& action);
+    // One drawing on Image_Spans with lbl_Length as its caption.
+    void sketch(const std::function<void(Canvas&, LengthCaption&)>& draw);
 
     QButtonGroup* spanGroup_;
     QButtonGroup* spacingGroup_;
