@@ -13,10 +13,10 @@
 #include "foundation/Preferences.h"
 #include "foundation/SharedModel.h"
 #include "input/KX_Beam.h"
+#include "input/LoadData.h"
 #include "input/Rescale.h"
 #include "input/Span.h"
 #include "input/TimSect.h"
-#include "input/LoadData.h"
 #include "window/DrawingState.h"
 #include "window/Point.h"
 
