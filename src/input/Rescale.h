@@ -97,15 +97,6 @@ struct EffLengthUnitTexts {
     bool operator==(const EffLengthUnitTexts&) const = default;
 };
 
-// How the user section editor hands its unit texts over: the window implements this, and the
-// conversion reaches it through it.
-class SectionGridUnitTextsAccess {
-public:
-    virtual ~SectionGridUnitTextsAccess() = default;
-    virtual SectionGridUnitTexts UnitTexts() const = 0;
-    virtual void SetUnitTexts(const SectionGridUnitTexts& t) = 0;
-};
-
 void RescaleBeamFormTexts(BeamFormUnitTexts& t, UnitRescale& r);
 void RescaleLoadFormTexts(LoadFormUnitTexts& t, UnitRescale& r);
 void RescaleSectionGridTexts(SectionGridUnitTexts& t, UnitRescale& r);

@@ -29,8 +29,7 @@ protected:
     }
     // The beam form's Timber frame hands 47 x 150 over and shows the window.
     void handOver() {
-        w->lbl_Width->setText("47.00");
-        w->lbl_Depth->setText("150.0");
+        w->SetTimberSizeLabels("47.00", "150.0");
         w->show();
         w->TimSectShowCurrentOptions();
     }

@@ -81,13 +81,29 @@ void rescaleLoadForm(TLoadDataFrm* w, UnitRescale& r) {
     w->ShowControls(f);
 }
 
-// The user section editor takes part once it hands its texts over.
-template <class Window> void rescaleSectionGrid(Window* w, UnitRescale& r) {
-    auto* access = dynamic_cast<SectionGridUnitTextsAccess*>(w);
-    if (!access) return;
-    SectionGridUnitTexts t = access->UnitTexts();
-    RescaleSectionGridTexts(t, r);
-    access->SetUnitTexts(t);
+// The user section editor's grid, through its cells (row 0 the headings), once the editor offers
+// them.
+template <class Editor> void rescaleSectionGrid(Editor* w, UnitRescale& r) {
+    if constexpr (requires(std::string t) {
+                      t = w->Cell(2, 1);
+                      w->SetCell(2, 1, t);
+                  }) {
+        SectionGridUnitTexts t;
+        for (int col = 2; col <= 6; ++col) {
+            t.Heading[col] = w->Cell(col, 0);
+            for (int row = 1; row <= kSectionGridRows; ++row)
+                t.Cells[row][col] = w->Cell(col, row);
+        }
+        const SectionGridUnitTexts before = t;
+        RescaleSectionGridTexts(t, r);
+        for (int col = 2; col <= 6; ++col) {
+            if (t.Heading[col] != before.Heading[col]) w->SetCell(col, 0, t.Heading[col]);
+            for (int row = 1; row <= kSectionGridRows; ++row)
+                if (t.Cells[row][col] != before.Cells[row][col]) w->SetCell(col, row, t.Cells[row][col]);
+        }
+    } else {
+        (void)w, (void)r;
+    }
 }
 
 void rescaleCantilever(TCantileverFrm* w, RescaleForm form, UnitRescale& r) {

@@ -192,6 +192,13 @@ void TTimSectFrm::act(const std::function<void()>& action) {
     });
 }
 
+void TTimSectFrm::SetTimberSizeLabels(const std::string& width, const std::string& depth) {
+    lbl_Width->setText(ToQt(width));
+    lbl_Depth->setText(ToQt(depth));
+    TimSectVars.Ctl.lbl_Width = width;
+    TimSectVars.Ctl.lbl_Depth = depth;
+}
+
 void TTimSectFrm::TimSectShowCurrentOptions() {
     act([] { kx::TimSectShowCurrentOptions(); });
 }

@@ -3,6 +3,7 @@
 
 #include <QWidget>
 #include <functional>
+#include <string>
 
 #include "input/TimSect.h"
 
@@ -46,7 +47,9 @@ public:
     void ReadControls();
     void ShowState();
 
-    // What the beam form calls: its Timber frame, its restore of a timber beam and its Cancel.
+    // What the beam form calls: its Timber frame (the dry sizes in mm, then the working choice),
+    // its restore of a timber beam and its Cancel.
+    void SetTimberSizeLabels(const std::string& width, const std::string& depth);
     void TimSectShowCurrentOptions();
     void TimSectRestoreFromCommitted();
     void TimSectShowStoredOptions();
