@@ -24,10 +24,6 @@ bool holdsNumber(const std::string& t) {
     return i < t.size() && std::isdigit(static_cast<unsigned char>(t[i]));
 }
 
-std::string caption(const char* lead, const Str10& unit, const char* tail) {
-    return lead + unit.str() + tail;
-}
-
 // Fields of the beam form.
 enum BeamField { bfTimberW = 1, bfTimberH, bfGA, bfLiftHeight, bfSpanLength, bfIxx, bfE };
 // Fields of a load row.
@@ -70,6 +66,13 @@ bool UnitRescale::Changed(TUnitKind kind) const {
     return usable(a) && usable(b) && static_cast<float>(a) != static_cast<float>(b);
 }
 
+void UnitRescale::Caption(std::string& text, TUnitKind kind, const char* lead, const char* tail) const {
+    const std::string unit = UnitText(now_, kind).str();
+    // A caption already naming the unit in use keeps its own wording.
+    if (!Changed(kind) && text.find(unit) != std::string::npos) return;
+    text = lead + unit + tail;
+}
+
 void UnitRescale::Convert(std::string& text, std::uint64_t key, TUnitKind kind, RescaleDirection dir,
                           RescaleRoutine routine, bool numbersOnly) {
     if (!Changed(kind)) return;
@@ -92,34 +95,32 @@ void UnitRescale::Convert(std::string& text, std::uint64_t key, TUnitKind kind, 
 }
 
 void RescaleBeamFormTexts(BeamFormUnitTexts& t, UnitRescale& r) {
-    const SharedModel& m = Model;
     const auto key = [](int field, int index = 0) {
         return RescaleKey(RescaleForm::KX_BeamFrm, field, index);
     };
     r.Convert(t.Edit_Timber_W, key(bfTimberW), TUnitKind::SectLength);
-    t.lbl_Wunit = m.UnitTextSectLength.str();
+    r.Caption(t.lbl_Wunit, TUnitKind::SectLength);
     r.Convert(t.Edit_Timber_H, key(bfTimberH), TUnitKind::SectLength);
-    t.lbl_Hunit = m.UnitTextSectLength.str();
+    r.Caption(t.lbl_Hunit, TUnitKind::SectLength);
     r.Convert(t.lbl_GA, key(bfGA), TUnitKind::Force);
-    t.Label_GA_Unit = m.UnitTextForce.str();
+    r.Caption(t.Label_GA_Unit, TUnitKind::Force);
     r.Convert(t.Edit_L, key(bfLiftHeight), TUnitKind::Length);
-    t.Label_L_Std_Unit = m.UnitTextLength.str();
+    r.Caption(t.Label_L_Std_Unit, TUnitKind::Length);
     for (std::size_t i = 0; i < t.SpanLengths.size(); ++i)
         r.Convert(t.SpanLengths[i], key(bfSpanLength, static_cast<int>(i) + 1), TUnitKind::Length);
-    t.LengthCaption = caption(" Length (", m.UnitTextLength, ")");
-    t.lbl_Ixx = m.UnitTextSectI.str();
+    r.Caption(t.LengthCaption, TUnitKind::Length, " Length (", ")");
+    r.Caption(t.lbl_Ixx, TUnitKind::SectI);
     r.Convert(t.lbl_S01_Ixx, key(bfIxx), TUnitKind::SectI);
-    t.lbl_E = caption("E (", m.UnitTextSectE, ")");
+    r.Caption(t.lbl_E, TUnitKind::SectE, "E (", ")");
     r.Convert(t.lbl_S01_E, key(bfE), TUnitKind::SectE);
 }
 
 void RescaleLoadFormTexts(LoadFormUnitTexts& t, UnitRescale& r) {
-    const SharedModel& m = Model;
-    t.lbl_PL = caption("(", m.UnitTextForce, ")");
-    t.lbl_PLdist = caption("(", m.UnitTextLength, ")");
-    t.lbl_UDLS = caption("(", m.UnitTextUDL, ")");
-    t.lbl_UDLF = caption("(", m.UnitTextUDL, ")");
-    t.lbl_Cover = caption("(", m.UnitTextLength, ")");
+    r.Caption(t.lbl_PL, TUnitKind::Force, "(", ")");
+    r.Caption(t.lbl_PLdist, TUnitKind::Length, "(", ")");
+    r.Caption(t.lbl_UDLS, TUnitKind::UDL, "(", ")");
+    r.Caption(t.lbl_UDLF, TUnitKind::UDL, "(", ")");
+    r.Caption(t.lbl_Cover, TUnitKind::Length, "(", ")");
     for (int n = 1; n <= 50; ++n) {
         LoadRowUnitTexts& row = t.Rows[n];
         const auto key = [n](int field) { return RescaleKey(RescaleForm::LoadDataFrm, field, n); };
@@ -132,13 +133,12 @@ void RescaleLoadFormTexts(LoadFormUnitTexts& t, UnitRescale& r) {
 }
 
 void RescaleSectionGridTexts(SectionGridUnitTexts& t, UnitRescale& r) {
-    const SharedModel& m = Model;
-    t.Heading[2] = caption("     Ixx (", m.UnitTextSectI, ")");
-    t.Heading[3] = caption("     E (", m.UnitTextSectE, ")");
-    t.Heading[4] = caption("   Permissible Shear (", m.UnitTextShear, ")");
-    t.Heading[5] = caption("   Permissible Moment (", m.UnitTextMoment, ")");
+    r.Caption(t.Heading[2], TUnitKind::SectI, "     Ixx (", ")");
+    r.Caption(t.Heading[3], TUnitKind::SectE, "     E (", ")");
+    r.Caption(t.Heading[4], TUnitKind::Shear, "   Permissible Shear (", ")");
+    r.Caption(t.Heading[5], TUnitKind::Moment, "   Permissible Moment (", ")");
     // The editor saves GA / Kform times the force factor, so it is a force like the others.
-    t.Heading[6] = caption("     GA/Kform  (", m.UnitTextForce, ")");
+    r.Caption(t.Heading[6], TUnitKind::Force, "     GA/Kform  (", ")");
     struct Column {
         TUnitKind kind;
         RescaleDirection dir;
@@ -160,7 +160,7 @@ void RescaleEffLengthTexts(EffLengthUnitTexts& t, RescaleForm form, UnitRescale&
     // "varies", " " (restrained) and an empty box say something other than a length: they stay.
     r.Convert(t.lbl_Le, RescaleKey(form, 1), TUnitKind::Length, RescaleDirection::Input,
               RescaleRoutine::SigFig3, true);
-    t.UnitCaption = Model.UnitTextLength.str();
+    r.Caption(t.UnitCaption, TUnitKind::Length);
 }
 
 void ForgetRescaledTexts() { RescaleVars.Written.clear(); }

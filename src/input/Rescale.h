@@ -55,6 +55,10 @@ public:
                  RescaleDirection dir = RescaleDirection::Input,
                  RescaleRoutine routine = RescaleRoutine::SigFig3, bool numbersOnly = false);
 
+    // Rebuilds a unit caption as lead + unit text + tail, when the kind's factor changed or the
+    // caption does not name the unit now in use.
+    void Caption(std::string& text, TUnitKind kind, const char* lead = "", const char* tail = "") const;
+
 private:
     double oldFactor(TUnitKind kind) const;
     double newFactor(TUnitKind kind) const;

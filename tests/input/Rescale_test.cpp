@@ -90,11 +90,18 @@ TEST_F(RescaleTest, BeamFormTextsAndCaptions) {
         (std::array{b.LengthCaption, b.lbl_Ixx, b.lbl_E, b.Label_L_Std_Unit, b.lbl_Wunit, b.Label_GA_Unit}),
         (std::array<std::string, 6>{" Length (mm)", "in^4", "E (N/mm^2)", "mm", "mm", "kN"}));
 
+    // Nothing changed: the form's own captions and every value stay as they are.
+    b.lbl_Ixx = "( in^4 )";
+    const BeamFormUnitTexts before = b;
+    rescale([&](UnitRescale& r) { RescaleBeamFormTexts(b, r); });
+    EXPECT_EQ(b, before);
+
     unit(TUnitKind::SectI, "cm^4", 10000);
     unit(TUnitKind::Force, "N", 1);
     rescale([&](UnitRescale& r) { RescaleBeamFormTexts(b, r); });
     EXPECT_EQ(b.lbl_S01_Ixx, "473"); // not 475 from 11.4 in^4
     EXPECT_EQ(b.lbl_GA, "500000");
+    EXPECT_EQ(b.lbl_Ixx, "cm^4");
     EXPECT_EQ(b.SpanLengths[0], "1500");
 }
 
@@ -110,6 +117,12 @@ TEST_F(RescaleTest, LoadRowsConvertOnlyTheKindsThatChanged) {
     EXPECT_EQ(l.Rows[50].Edit_PL, "");
     EXPECT_EQ((std::array{l.lbl_PL, l.lbl_PLdist, l.lbl_UDLS, l.lbl_UDLF, l.lbl_Cover}),
               (std::array<std::string, 5>{"(kN)", "(mm)", "(kN/m)", "(kN/m)", "(mm)"}));
+
+    // A unit of the same factor: the captions name it, the values stay.
+    unit(TUnitKind::UDL, "N/mm", 1);
+    rescale([&](UnitRescale& r) { RescaleLoadFormTexts(l, r); });
+    EXPECT_EQ(l.lbl_UDLS, "(N/mm)");
+    EXPECT_EQ(l.Rows[2].Edit_UDLS, "3");
 
     // An OK that changes nothing alters nothing.
     const LoadFormUnitTexts before = l;
