@@ -17,6 +17,7 @@
 #include "input/Rescale.h"
 #include "input/Span.h"
 #include "input/TimSect.h"
+#include "input/SectionChoice.h"
 #include "window/DrawingState.h"
 #include "window/Point.h"
 
@@ -41,6 +42,7 @@ void ResetProgramState() {
     resetFromBlank(LoadDataVars);
     resetFromBlank(PointResults);
     resetFromBlank(BeamFormVars);
+    resetFromBlank(SectionChoiceVars);
     ResetPreferencesState();
     resetFromBlank(WindState);
     resetFromBlank(KX_Cap::Cap);

@@ -25,6 +25,7 @@
 #include "input/ui/EffLengthUi.h"
 #include "input/ui/InputForms.h"
 #include "input/ui/KX_Beam.h"
+#include "input/ui/KX_Grid.h"
 #include "input/ui/LoadData.h"
 #include "platform/QtDialogs.h"
 #include "window/ui/Index.h"
@@ -212,11 +213,15 @@ TEST_F(SpanFrmTest, ChangeOfUnitsRewritesTheOpenInputWindows) {
     loads->ShowControls(l);
     dialogs_->inputAnswers = {std::string("2")};
     Forms.CantLHFrm->Option_Edit->click();
+    TKX_GridFrm* grid = Forms.KX_GridFrm;
+    grid->SetCell(5, 1, "12.5"); // a permissible moment in kN-m
 
     Model.BeamFormShown = 1;
     PreferencesShow();
     PreferenceChoices c = ChoicesForUnits(Model, DesignTimeChoices());
     c.option[0] = 0; // length in mm
+    for (std::size_t g = 0; g < UnitOptionGroups().size(); ++g)
+        if (UnitOptionGroups()[g].kind == TUnitKind::Moment) c.option[g] = 0; // N-mm
     PreferencesOK(c);
 
     EXPECT_EQ(w->lbl_Le->text(), "4250");
@@ -235,6 +240,9 @@ TEST_F(SpanFrmTest, ChangeOfUnitsRewritesTheOpenInputWindows) {
     EXPECT_EQ(la.Rows[1].Edit_LF.Text, "1.4"); // no unit
     EXPECT_EQ(la.Rows[2].Edit_Cover.Text, "0.0");
     EXPECT_EQ(la.lbl_PLdist, "(mm)");
+    EXPECT_EQ(grid->Cell(5, 1), "12500000");
+    EXPECT_EQ(grid->Cell(5, 0), "   Permissible Moment (N-mm)");
+    EXPECT_EQ(grid->Cell(2, 1), ""); // SectI did not change
 
     // Back to m and the same texts come back, not re-rounded ones.
     PreferencesShow();
