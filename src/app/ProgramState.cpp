@@ -15,9 +15,9 @@
 #include "input/KX_Beam.h"
 #include "input/LoadData.h"
 #include "input/Rescale.h"
+#include "input/SectionChoice.h"
 #include "input/Span.h"
 #include "input/TimSect.h"
-#include "input/SectionChoice.h"
 #include "window/DrawingState.h"
 #include "window/Point.h"
 
