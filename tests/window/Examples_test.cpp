@@ -11,7 +11,6 @@
 
 #include "KxfTestSupport.h"
 #include "TempDir.h"
-#include "foundation/SigFig.h"
 #include "input/SectionChoice.h"
 #include "input/TimSect.h"
 #include "platform/BinaryIO.h"
@@ -33,6 +32,8 @@ std::string Trimmed(const std::string& s) {
     return a == std::string::npos ? "" : s.substr(a, b - a + 1);
 }
 
+void CommitWorkingSection();
+
 // A section chosen on the beam form from the files the program writes (and the user's own file
 // "KX.sct" when given), then committed with the beam as the beam form commits it.
 void PickSection(const char* family, const std::string& designation,
@@ -49,6 +50,11 @@ void PickSection(const char* family, const std::string& designation,
                                  [&](const std::string& line) { return Trimmed(line) == designation; });
     ASSERT_TRUE(PickSection(f, static_cast<int>(at - f.List_Sect.begin()))) << designation;
     StartDir = saved;
+    CommitWorkingSection();
+}
+
+// What the beam form's commit takes of the working section, timber included.
+void CommitWorkingSection() {
     const WorkingCopies& w = Work;
     SharedModel& m = Model;
     m.SectionShape = w.WorkSectionShape;
@@ -62,6 +68,16 @@ void PickSection(const char* family, const std::string& designation,
     for (int row = 0; row <= kRHCantRow; ++row)
         for (int field = mfE; field <= 19; ++field)
             m.SpanData[row][field] = w.WorkSpanData[row][field];
+    m.TimberGradeSaved = w.TimberGradeName;
+    m.TimberSharingSaved = w.TimberSharingCode;
+    m.TimberMoistureSaved = w.TimberMoistureCode;
+    m.TimberDurationSaved = w.TimberDurationCode;
+    m.TimberGradeValuesSaved = w.TimberGradeValues;
+    m.TimberResultLinesSaved = w.TimberResultLines;
+    m.TimberWidthSaved = w.TimberWidth;
+    m.TimberDepthSaved = w.TimberDepth;
+    m.TimberPermMomentSaved = w.TimberPermMoment;
+    m.TimberPermShearSaved = w.TimberPermShear;
 }
 
 // Effective length of member row `row` = its length, with the code check on.
@@ -71,36 +87,25 @@ void CheckedMember(int row, const std::string& text) {
     Model.EffLengthText[row] = text;
 }
 
-// Strength class, width and depth (mm) of a dry, single, long-term timber member, as the timber
-// section form commits it.
-void PickTimber(const char* grade, float b, float h) {
-    SharedModel& m = Model;
-    SetDefaultUnits(m);
-    const TimberGrade& g = *TimberGradeAt(TimberGradePosition(grade));
-    const float K7 = TimberK7(h), Ixx = b * h * h * h / 12;
-    m.SectionFamilyCode = m.SectionShape = m.MemberType = "Timber";
-    m.SectionDescription = SigFig3(b) + " x " + SigFig3(h) + "  " + grade + " Timber";
-    m.TimberGradeSaved = grade;
-    m.TimberSharingSaved = "Single";
-    m.TimberMoistureSaved = "Dry";
-    m.TimberDurationSaved = "LT";
-    m.TimberGradeValuesSaved[0] = g.Bending;
-    m.TimberGradeValuesSaved[1] = g.Shear;
-    m.TimberGradeValuesSaved[2] = g.ESingle;
-    m.TimberWidthSaved = b;
-    m.TimberDepthSaved = h;
-    m.TimberPermMomentSaved = g.Bending * K7 * Ixx * 2 / h;
-    m.TimberPermShearSaved = g.Shear * b * h;
-    for (int row = 0; row <= kRHCantRow; ++row) {
-        TMemberRow& s = m.SpanData[row];
-        s[mfE] = g.ESingle;
-        s[mfIxx] = Ixx;
-        s[mfY] = h / 2;
-        s[mfArea] = b * h / 100;
-        s[mfGA] = b * h * g.ESingle / 16 / 1.2f;
-        s[mfTimberDepth] = h;
-        s[mfTimberWidth] = b;
-    }
+// A dry, single, long-term timber member of a strength class and size (mm), worked out by the
+// timber section window, then committed with the beam.
+void PickTimber(const char* grade, const char* width, const char* depth) {
+    SetDefaultUnits(Model);
+    BeamFormControls f;
+    ChooseSectionFamily(f, *SectionFamilyByCode("Timber"));
+    TimSectControls& c = TimSectVars.Ctl;
+    c.lbl_Width = width;
+    c.lbl_Depth = depth;
+    c.Option_Wet = false;
+    c.Option_Dry = true;
+    TimSectWetDryClick();
+    c.Duration.fill(false);
+    c.Duration[TimberDurationIndex("LT")] = true;
+    TimSectDurationClick();
+    c.Combo_Grade = TimberGradePosition(grade);
+    TimSectGradeClick();
+    TimSectNext();
+    CommitWorkingSection();
 }
 
 struct Example {
@@ -214,7 +219,8 @@ std::vector<Example> AllExamples() {
     {
         const double L = 3000, EI = 7200 * 75 * std::pow(225.0, 3) / 12;
         x.push_back({"timber-joist.kxf", "Timber joist over three spans",
-                     BeamBuilder().EqualSpans(3, L).Udl(1, 0, 2, 9000), [] { PickTimber("C24", 75, 225); },
+                     BeamBuilder().EqualSpans(3, L).Udl(1, 0, 2, 9000),
+                     [] { PickTimber("C24", "75.00", "225.0"); },
                      [=] {
                          ExpectNear(SupportMoment(1, 2), -2 * L * L / 10, "M_B");
                          ExpectNear(Eng.SupportReaction[1][1], 0.4 * 2 * L, "R_A");
