@@ -56,6 +56,6 @@ void BM_AnalyseBeam(benchmark::State& state) {
     if (!dialogs->messages().empty()) state.SkipWithError(dialogs->messages().front().c_str());
     state.counters["intervals"] = Model.StoredSpanIntervals;
 }
-BENCHMARK(BM_AnalyseBeam)->Arg(5)->Arg(10)->Arg(20)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_AnalyseBeam)->Arg(5)->Arg(10)->Arg(20)->Arg(25)->Unit(benchmark::kMicrosecond);
 
 } // namespace
