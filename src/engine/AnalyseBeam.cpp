@@ -242,12 +242,12 @@ void ClearLoadcaseStores(int lc) {
     ZeroFill(Eng.DeflectionExtremes[lc]);
     ZeroFill(Eng.EnvelopeIntervalValues[lc]);
     ZeroFill(Eng.EnvelopeTable[lc]);
-    ZeroFill(Txt.CaseLoadLines[lc]);
-    ZeroFill(Txt.CaseSupportLines[lc]);
-    ZeroFill(Txt.CaseListing[lc]);
-    ZeroFill(Txt.SteelCheckLines[lc]);
-    ZeroFill(Txt.TimberCheckLines[lc]);
-    ZeroFill(Txt.KxCheckLines[lc]);
+    ClearTable(Txt.CaseLoadLines[lc]);
+    ClearTable(Txt.CaseSupportLines[lc]);
+    ClearTable(Txt.CaseListing[lc]);
+    ClearTable(Txt.SteelCheckLines[lc]);
+    ClearTable(Txt.TimberCheckLines[lc]);
+    ClearTable(Txt.KxCheckLines[lc]);
     Txt.CaseMaxStressLines[lc] = " ";
 }
 
@@ -385,8 +385,9 @@ void AnalyseBeam(AnalysisHost& host) {
 }
 
 void WriteNoLoadsListing(int lc) {
-    Txt.CaseListing[lc][1] = "LOADCASE" + std::to_string(lc);
-    Txt.CaseListing[lc][2] = "No Loads Applied";
+    TextWriter w(Txt.CaseListing[lc]); // its count, 2, is set before the loadcases run
+    w.Put("LOADCASE" + std::to_string(lc));
+    w.Put("No Loads Applied");
 }
 
 bool StoreAndListLoadcase() {
@@ -420,21 +421,16 @@ void ClearResults(AnalysisHost& host) {
     Eng.MinSupportReaction.fill(0);
 
     for (int lc = 1; lc <= kMaxLoadcases; ++lc) {
-        for (int i = 1; i <= 500; ++i)
-            Txt.CaseListing[lc][i] = "";
-        for (int i = 1; i <= 100; ++i) {
-            Txt.CaseLoadLines[lc][i] = "";
-            Txt.CaseSupportLines[lc][i] = "";
-        }
+        ClearTextLines(Txt.CaseListing[lc], 500);
+        ClearTextLines(Txt.CaseLoadLines[lc]);
+        ClearTextLines(Txt.CaseSupportLines[lc]);
         Txt.CaseLoadLines[lc][0] = "0";
         Txt.CaseSupportLines[lc][0] = "0";
     }
-    for (int i = 1; i <= 100; ++i) {
-        Txt.SummaryLines[i] = "";
-        Txt.LoadListLines[i] = "";
-        Txt.PointLoadListLines[i] = "";
-    }
-    ZeroFill(Txt.MaximaLines);
+    ClearTextLines(Txt.SummaryLines);
+    ClearTextLines(Txt.LoadListLines);
+    ClearTextLines(Txt.PointLoadListLines);
+    ClearTable(Txt.MaximaLines);
 
     ZeroFill(Eng.SupportReaction);
     ZeroFill(Eng.SupportPointLoad);
@@ -474,7 +470,8 @@ void ClearResults(AnalysisHost& host) {
     ZeroFill(Eng.CouplerMomentMax);
     ZeroFill(Eng.SupportReactionSum);
     ZeroFill(Model.TotalAppliedLoad);
-    ZeroFill(Txt.SteelCheckLines);
+    for (auto& lines : Txt.SteelCheckLines)
+        ClearTable(lines);
     Txt.EnvelopeLines[0] = "0";
     Txt.MaxStressLine = "";
 

@@ -61,9 +61,16 @@ struct TPolyPoint {
     bool operator==(const TPolyPoint&) const = default;
 };
 
-// Governing values of one member (or of the whole beam, row 27) for one loadcase (slot 0: envelope).
+// Governing values of one member (or of the whole beam, row kBeamRow) for one loadcase (slot 0:
+// envelope).
 using TExtremesRec = Arr<float, 0, 5>;
 using TExtremesTable = Arr<Arr<TExtremesRec, 0, 27>, 0, 5>;
+// Fields of an extremes record: the values at the member's ends and the one of larger magnitude
+// between them, the largest and smallest value, and the largest magnitude, which the listings
+// show and the member checks judge by.
+inline constexpr int xStart = 0, xGoverning = 1, xEnd = 2, xLargest = 3, xSmallest = 4, xMagnitude = 5;
+// The row after the member rows 0..26 of the extremes and member-check tables: the whole beam.
+inline constexpr int kBeamRow = 27;
 
 // Member-check ratios of one member: [0] the whole member, [1..10] its restraint intervals.
 using TCheckRow = Arr<float, 0, 10>;
@@ -143,14 +150,14 @@ struct EngineState {
     Arr<Arr<TPolyPoint, 0, kMaxMomentVertices>, 1, 5> MomentPolyline;
     Arr<Arr<Arr<float, 0, 2>, 0, kMaxDeflectionVertices>, 1, 5> DeflectionPolyline;
 
-    // Extremes per loadcase and member row, slot 0 the envelope, row 27 the whole beam.
+    // Extremes per loadcase and member row, slot 0 the envelope, row kBeamRow the whole beam.
     TExtremesTable ShearExtremes, MomentExtremes, DeflectionExtremes;
     Arr<float, 1, 5> CouplerMomentMax;
     // Twentieth-point values: [lc][row][j], slot 0 the envelope with the governing loadcase.
     Arr<Arr<Arr<Arr<float, 0, 1>, 1, kDeflectionPoints>, 0, 26>, 0, 5> EnvelopeIntervalValues;
     Arr<Arr<Arr<Arr<float, 0, 3>, 1, kDeflectionPoints>, 0, 26>, 0, 5> EnvelopeTable;
 
-    // Member-check fail state of every member check; row 27 / element 27 the loadcase's largest ratio.
+    // Member-check fail state of every member check; row kBeamRow the loadcase's largest ratio.
     Arr<Arr<TCheckRow, 0, 27>, 0, 5> CheckResults;
     Arr<Arr<float, 0, 27>, 0, 5> ShearRatios;
     Arr<int32, 0, 5> CaseCheckFailures; // 0 passes; each failed kind of check subtracts 1

@@ -88,15 +88,41 @@ std::string FormatFixedExact(long double v, int decimals) {
 namespace {
 
 // Writes units as digits with the given decimals after a point (at least one digit before it),
-// backwards from end; returns where the text starts.
+// backwards from end; returns where the text starts. Two digits at a time: the divisions are
+// what a number text costs.
 char* WriteUnits(char* end, unsigned long long units, int decimals) {
+    static constexpr char kPairs[] =
+        "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+        "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+        "8081828384858687888990919293949596979899";
     char* p = end;
     int written = 0;
-    do {
+    // Digits after the point first, so that the point falls between two of them at most once.
+    while (written + 2 <= decimals) {
+        const auto pair = static_cast<std::size_t>(units % 100) * 2;
+        units /= 100;
+        *--p = kPairs[pair + 1];
+        *--p = kPairs[pair];
+        written += 2;
+    }
+    if (written < decimals) {
         *--p = static_cast<char>('0' + units % 10);
         units /= 10;
-        if (++written == decimals) *--p = '.';
-    } while (units > 0 || written <= decimals);
+        ++written;
+    }
+    if (decimals > 0) *--p = '.';
+    while (units >= 100) {
+        const auto pair = static_cast<std::size_t>(units % 100) * 2;
+        units /= 100;
+        *--p = kPairs[pair + 1];
+        *--p = kPairs[pair];
+    }
+    if (units >= 10) {
+        *--p = kPairs[units * 2 + 1];
+        *--p = kPairs[units * 2];
+    } else {
+        *--p = static_cast<char>('0' + units);
+    }
     return p;
 }
 
@@ -115,11 +141,9 @@ bool FixedAwayFromHalf(NumberText& out, double magnitude, bool negative, int dec
     const double fraction = scaled - static_cast<double>(units);        // exact
     if (std::fabs(fraction - 0.5) <= 1e-5) return false;
     if (fraction > 0.5) ++units;
-    char buf[24];
-    char* const end = buf + sizeof buf;
-    char* p = WriteUnits(end, units, decimals);
+    char* p = WriteUnits(out.end(), units, decimals);
     if (negative && units != 0) *--p = '-';
-    out.assign(p, static_cast<int>(end - p));
+    out.startAt(p);
     return true;
 }
 
@@ -136,15 +160,6 @@ std::string FormatFixed(long double v, int decimals) {
     NumberText t;
     if (FixedAwayFromHalf(t, static_cast<double>(std::fabs(v)), v < 0, decimals)) return t.str();
     return FormatFixedExact(v, decimals);
-}
-
-void NumberText::padLeft(int width) {
-    width = std::min(width, capacity);
-    if (size_ >= width) return;
-    const int pad = width - size_;
-    std::copy_backward(chars_, chars_ + size_, chars_ + width);
-    std::fill_n(chars_, pad, ' ');
-    size_ = width;
 }
 
 namespace {
@@ -197,21 +212,25 @@ std::string FormatDecimalPlaces(double x) { return FormatDecimalPlaces(x, Model.
 std::string FormatDecimalPlaces(double x, int n) { return DecimalPlacesText(x, n).str(); }
 
 NumberText DecimalPlacesText(double x, int n) {
-    if (std::isnan(x) || std::isinf(x)) return NumberText(kOverflow);
+    // One text throughout, built where the caller keeps it: copying it out costs more than making it.
+    NumberText t;
     n = std::clamp(n, 0, 3);
     static const char* const zero[] = {"0", "0.0", "0.00", "0.000"};
     const double a = std::fabs(x);
-    if (a < 1e-4) return NumberText(zero[n]);
-    if (a > 1e5) return BandsText(x, kSigFig5);
-    NumberText t;
-    if (n == 0) {
+    if (std::isnan(x) || std::isinf(x)) {
+        t.assign(kOverflow);
+    } else if (a < 1e-4) {
+        t.assign(zero[n]);
+    } else if (a > 1e5) {
+        t = BandsText(x, kSigFig5);
+    } else if (n == 0) {
         char buf[24];
         const auto end = std::to_chars(buf, buf + sizeof buf, static_cast<long long>(std::trunc(x))).ptr;
-        t.assign(buf, static_cast<int>(end - buf));
-        return t;
+        t.assign(std::string_view(buf, static_cast<std::size_t>(end - buf)));
+    } else {
+        if (!FixedAwayFromHalf(t, a, x < 0, n)) t.assign(FormatFixedExact(x, n));
+        t.padLeft(5);
     }
-    if (!FixedAwayFromHalf(t, a, x < 0, n)) t = NumberText(FormatFixedExact(x, n));
-    t.padLeft(5);
     return t;
 }
 

@@ -19,25 +19,35 @@ std::string FormatDecimalPlaces(double x);
 std::string FormatDecimalPlaces(double x, int decimalPlaces);
 
 // A short number text held in place, so that the listings build their lines without allocating.
-// Every text of the routines above fits; a longer one is cut.
+// Every text of the routines above fits; a longer one is cut. The text is kept at the end of the
+// buffer, so that digits written backwards and blanks in front need no moving.
 class NumberText {
 public:
     static constexpr int capacity = 40;
     NumberText() = default;
-    explicit NumberText(std::string_view s) { assign(s.data(), static_cast<int>(s.size())); }
-    void assign(const char* s, int n) {
-        size_ = std::min(n, capacity);
-        std::copy_n(s, size_, chars_);
+    explicit NumberText(std::string_view s) { assign(s); }
+    void assign(std::string_view s) {
+        const int n = std::min(static_cast<int>(s.size()), capacity);
+        start_ = capacity - n;
+        std::copy_n(s.data(), n, chars_ + start_);
     }
     // Blanks in front up to the given width.
-    void padLeft(int width);
-    std::string_view view() const { return std::string_view(chars_, static_cast<std::size_t>(size_)); }
+    void padLeft(int width) {
+        while (size() < width && start_ > 0)
+            chars_[--start_] = ' ';
+    }
+    std::string_view view() const {
+        return std::string_view(chars_ + start_, static_cast<std::size_t>(capacity - start_));
+    }
     std::string str() const { return std::string(view()); }
-    int size() const { return size_; }
+    int size() const { return capacity - start_; }
+    // Where a text written backwards ends, and where it then starts.
+    char* end() { return chars_ + capacity; }
+    void startAt(const char* p) { start_ = static_cast<int>(p - chars_); }
 
 private:
     char chars_[capacity];
-    int size_ = 0;
+    int start_ = capacity;
 };
 
 // The text of FormatDecimalPlaces(x, decimalPlaces) without touching the shared model.

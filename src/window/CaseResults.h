@@ -2,6 +2,7 @@
 // its largest-stress lines, and the column rules that the loads listing shares.
 #pragma once
 
+#include <cmath>
 #include <string>
 #include <string_view>
 
@@ -21,13 +22,28 @@ int DecimalsRule5(double largest);
 // A value text placed so that its decimal point stands at position c. A text without a point
 // ends at c - 1 (Point) or at c (Digit).
 enum class Align { Point, Digit };
-void AppendAligned(std::string& line, const std::string& value, int c, Align align);
+void AppendAligned(std::string& line, std::string_view value, int c, Align align);
 
-// The value with the column's decimals; the decimals are left in DecimalPlaces.
-std::string ColumnValue(double value, int decimals);
+// A column of numbers: its position, how it aligns, and its decimals, which the largest value it
+// shows decides (DecimalsRule4 or DecimalsRule5 of LargestOver).
+struct Column {
+    int pos;
+    Align align;
+    int decimals = 3;
+    // Appends v with the column's decimals; they are left in DecimalPlaces.
+    void Put(std::string& line, double v) const;
+};
 
-// "  7", " 12".
-std::string RowNumberText(int k);
+// Largest |f(k)| over k = from..to; values that are no number are passed over.
+template <typename F> double LargestOver(int from, int to, F f) {
+    double m = 0;
+    for (int k = from; k <= to; ++k)
+        if (const double a = std::fabs(f(k)); a > m) m = a;
+    return m;
+}
+
+// Appends the row number: "  7", " 12".
+void AppendRowNumber(std::string& line, int k);
 
 // Builds CaseLoadLines, CaseSupportLines, MemberLabel and CaseListing of Eng.CurrentCase and runs
 // the member check of the section group between them. The loadcase must have been stored
