@@ -412,9 +412,8 @@ void ClearResults(AnalysisHost& host) {
     for (auto& lengths : Eng.CantileverLength)
         lengths.fill(0);
     Eng.CantPieceCount.fill(0);
-    ZeroFill(Eng.ShearPolyline);
-    ZeroFill(Eng.MomentPolyline);
-    ZeroFill(Eng.DeflectionPolyline);
+    for (int lc = 1; lc <= kMaxLoadcases; ++lc)
+        ClearPolylines(lc);
     ZeroFill(Eng.StoredCantEndA);
     ZeroFill(Eng.StoredCantEndB);
     Eng.SupportWorkValues.fill(0);

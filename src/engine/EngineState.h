@@ -145,7 +145,8 @@ struct EngineState {
     Arr<Arr<double, 1, 26>, 1, 5> SupportReaction; // committed support numbering; 0 when released
     // Largest and smallest reaction of each support over the loadcases, kept up by the diagrams.
     Arr<float, 1, 26> SupportWorkValues, MinSupportReaction;
-    // Whole-beam diagrams per loadcase; element 0 holds the vertex count (x of a pair, [0] of a triple).
+    // Whole-beam diagrams per loadcase; element 0 holds the vertex count (x of a pair, [0] of a triple)
+    // and the elements past it are 0.
     Arr<Arr<TPolyPoint, 0, kMaxShearVertices>, 1, 5> ShearPolyline;
     Arr<Arr<TPolyPoint, 0, kMaxMomentVertices>, 1, 5> MomentPolyline;
     Arr<Arr<Arr<float, 0, 2>, 0, kMaxDeflectionVertices>, 1, 5> DeflectionPolyline;

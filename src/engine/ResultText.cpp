@@ -25,6 +25,9 @@ void ClearResultText() {
     ClearTable(Txt.MaximaLines);
 }
 
+void StoreLine(TResultLine& line, std::string_view text) { line = text; }
+void StoreLine(TLoadListLine& line, std::string_view text) { line = text; }
+
 int TableLineCount(const TResultLine& line0) {
     std::string_view s = line0.view();
     if (s.empty()) return 0;

@@ -81,13 +81,18 @@ template <class Line, int Hi> void ClearTable(LineTable<Line, Hi>& t) {
     ClearTextLines(t);
 }
 
+// line := text. Kept out of line: where the copy is inlined into a loop, the compiler picks a
+// string instruction that costs more than the call.
+void StoreLine(TResultLine& line, std::string_view text);
+void StoreLine(TLoadListLine& line, std::string_view text);
+
 // Fills a table line by line from line 1. Lines past the table's end are not stored: the table's
 // last line then says that the list is full, and the count stops at that line.
 template <class Line, int Hi> class TextWriter {
 public:
     explicit TextWriter(LineTable<Line, Hi>& table) : t_(table) {}
     void Put(std::string_view text) {
-        if (n_ <= Hi) t_[n_] = text;
+        if (n_ <= Hi) StoreLine(t_[n_], text);
         ++n_;
     }
     int Next() const { return n_; }

@@ -20,7 +20,8 @@ std::string FormatDecimalPlaces(double x, int decimalPlaces);
 
 // A short number text held in place, so that the listings build their lines without allocating.
 // Every text of the routines above fits; a longer one is cut. The text is kept at the end of the
-// buffer, so that digits written backwards and blanks in front need no moving.
+// buffer, so that digits written backwards and blanks in front need no moving; 8 bytes after it
+// take whole-word writes that run past the text.
 class NumberText {
 public:
     static constexpr int capacity = 40;
@@ -46,7 +47,7 @@ public:
     void startAt(const char* p) { start_ = static_cast<int>(p - chars_); }
 
 private:
-    char chars_[capacity];
+    char chars_[capacity + 8];
     int start_ = capacity;
 };
 

@@ -4,6 +4,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <string>
 
 #include "engine/CapacityCheck.h"
@@ -32,7 +33,7 @@ int IntegerDigits(double m) {
 
 bool IsApplied(const TLoadRec& r) { return r[lfApplied] == 1.0f; }
 
-std::string Unit(const Str10& text) { return text.str(); }
+std::string_view Unit(const Str10& text) { return text.view(); }
 
 void BuildLoadLines(int lc) {
     const auto& loads = Model.LoadTable[lc];
@@ -45,7 +46,7 @@ void BuildLoadLines(int lc) {
     out.Put("APPLIED LOADS ");
     out.Put(" UDL");
     out.Put(" No    Distance     Start UDL     Finish UDL      Cover  Load Factor");
-    std::string units;
+    ListingLine units;
     AppendUnitHeading(units, Unit(Model.UnitTextLength), 10);
     AppendUnitHeading(units, Unit(Model.UnitTextUDL), 24);
     AppendUnitHeading(units, Unit(Model.UnitTextUDL), 38);
@@ -62,7 +63,7 @@ void BuildLoadLines(int lc) {
         DecimalsRule4(LargestOver(1, kSelfWeightRecord, [&](int k) { return loads[k][lfW2] / fUDL; }));
     cover.decimals =
         DecimalsRule4(LargestOver(1, kSelfWeightRecord, [&](int k) { return loads[k][lfCover] / fLength; }));
-    std::string line;
+    ListingLine line;
     for (int k = 1; k <= kSelfWeightRecord; ++k) {
         const TLoadRec& r = loads[k];
         if (!IsApplied(r) || FloatToInt(r[lfKind]) != -1) continue;
@@ -123,11 +124,11 @@ void BuildSupportLines(int lc) {
     out.Put("SUPPORTS");
     const int32 factored = Model.FactoredLoadsFlag;
     out.Put(factored == -1 ? " Support       Reaction" : factored == 1 ? " Support   Factored Reaction" : "");
-    out.Put(" No             (" + Unit(Model.UnitTextShear) + ")");
+    out.Put(" No             (" + Model.UnitTextShear + ")");
     Column reaction{19, Align::Digit};
     reaction.decimals =
         DecimalsRule5(LargestOver(1, n0 + 1, [&](int i) { return Eng.SupportReaction[lc][i] * fShear; }));
-    std::string line;
+    ListingLine line;
     for (int i = 1; i <= n0 + 1; ++i) {
         line.clear();
         AppendRowNumber(line, i);
@@ -138,7 +139,7 @@ void BuildSupportLines(int lc) {
 
     out.Put("SPAN SUMMARY");
     out.Put(" Span     Max Shear    Max +ve Mom    Max -ve Mom    Max Deflection");
-    std::string units = " No";
+    ListingLine units = " No";
     AppendUnitHeading(units, Unit(Model.UnitTextShear), 15);
     AppendUnitHeading(units, Unit(Model.UnitTextMoment), 29);
     AppendUnitHeading(units, Unit(Model.UnitTextMoment), 43);
@@ -223,7 +224,7 @@ template <int Hi> void PutSpanDataBlock(TextWriter<TResultLine, Hi>& out, const 
 
     out.Put(m.title);
     out.Put(" Span     Distance       Shear         Moment      Deflection");
-    std::string units = " Interval";
+    ListingLine units = " Interval";
     AppendUnitHeading(units, Unit(Model.UnitTextLength), 15);
     AppendUnitHeading(units, Unit(Model.UnitTextShear), 29);
     AppendUnitHeading(units, Unit(Model.UnitTextMoment), 43);
@@ -239,8 +240,7 @@ template <int Hi> void PutSpanDataBlock(TextWriter<TResultLine, Hi>& out, const 
         DecimalsRule5(LargestOver(1, kDeflectionPoints, [&](int p) { return m.Moment(point(p)) * fMoment; }));
     defl.decimals =
         DecimalsRule4(LargestOver(1, kDeflectionPoints, [&](int p) { return m.deflection[p - 1] * fDefl; }));
-    std::string line;
-    line.reserve(TResultLine::capacity + 5); // room for a whole line: its columns need no new allocation
+    ListingLine line;
     for (int p = 1; p <= kDeflectionPoints; ++p) {
         line.clear();
         AppendRowNumber(line, p);
@@ -301,7 +301,7 @@ std::string StressText(double stress) {
 
 } // namespace
 
-void AppendUnitHeading(std::string& line, std::string_view unitText, int c) {
+void AppendUnitHeading(ListingLine& line, std::string_view unitText, int c) {
     const int width = static_cast<int>(unitText.size()) + 2;
     const int pad = c - static_cast<int>(line.size()) - width / 2;
     if (pad >= 1) line.append(static_cast<std::size_t>(pad), ' ');
@@ -320,7 +320,9 @@ int DecimalsRule5(double largest) {
     return d >= 5 ? 0 : d <= 2 ? 3 : 5 - d;
 }
 
-void AppendAligned(std::string& line, std::string_view value, int c, Align align) {
+void ListingLine::CopyLong(char* to, const char* from, std::size_t n) { std::memcpy(to, from, n); }
+
+void AppendAligned(ListingLine& line, std::string_view value, int c, Align align) {
     const int size = static_cast<int>(value.size());
     int p = size + (align == Align::Point ? 1 : 0);
     for (int i = 0; i < size; ++i) {
@@ -334,16 +336,16 @@ void AppendAligned(std::string& line, std::string_view value, int c, Align align
     line += value;
 }
 
-void Column::Put(std::string& line, double v) const {
+void Column::Put(ListingLine& line, double v) const {
     Model.DecimalPlaces = decimals;
     AppendAligned(line, DecimalPlacesText(v, decimals).view(), pos, align);
 }
 
-void AppendRowNumber(std::string& line, int k) {
+void AppendRowNumber(ListingLine& line, int k) {
     char digits[16];
     const auto end = std::to_chars(digits, digits + sizeof digits, k).ptr;
     line += k < 10 ? "  " : " ";
-    line.append(digits, end);
+    line += std::string_view(digits, static_cast<std::size_t>(end - digits));
 }
 
 void BuildMemberLabels() {

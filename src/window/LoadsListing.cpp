@@ -18,12 +18,13 @@ constexpr int kPoint = 1;
 
 const TLoadRec& Definition(int k) { return Model.LoadTable[1][k]; }
 
-void PadTo(std::string& line, int length) {
-    if (static_cast<int>(line.size()) < length) line.resize(static_cast<std::size_t>(length), ' ');
+void PadTo(ListingLine& line, int length) {
+    if (static_cast<int>(line.size()) < length)
+        line.append(static_cast<std::size_t>(length) - line.size(), ' ');
 }
 
 // The end of a unit line: "Factor" from position factorAt, "loadcases:-" from loadcasesAt.
-void FactorAndLoadcases(std::string& units, int factorAt, int loadcasesAt) {
+void FactorAndLoadcases(ListingLine& units, int factorAt, int loadcasesAt) {
     PadTo(units, factorAt - 1);
     units += "Factor";
     PadTo(units, loadcasesAt - 1);
@@ -56,7 +57,7 @@ void DistributedLoads() {
     L.Put("");
     L.Put(" UNIFORMLY DISTRIBUTED LOADS");
     L.Put(" No   Distance     Start UDL    Finish UDL     Cover     Load    Applied to");
-    std::string units;
+    ListingLine units;
     AppendUnitHeading(units, Model.UnitTextLength.view(), 10);
     AppendUnitHeading(units, Model.UnitTextUDL.view(), 23);
     AppendUnitHeading(units, Model.UnitTextUDL.view(), 36);
@@ -74,7 +75,7 @@ void DistributedLoads() {
     finish.decimals = DecimalsRule4(LargestOverRecords(w2, Every));
     cov.decimals = DecimalsRule4(LargestOverRecords(cover, Every));
 
-    std::string line;
+    ListingLine line;
     for (int k = 1; k <= kSelfWeightRecord; ++k) {
         const TLoadRec& r = Definition(k);
         if (FloatToInt(r[lfKind]) != kDistributed) continue;
@@ -89,7 +90,8 @@ void DistributedLoads() {
         cov.Put(line, cover(r));
         AppendAligned(line, SigFig3Dec3(r[lfLF]), 59, Align::Point);
         PadTo(line, 65);
-        L.Put(line + AppliedText(k, kDistributed));
+        line += AppliedText(k, kDistributed);
+        L.Put(line);
     }
     // The count reaches one line past the last row.
     L.Put("");
@@ -102,7 +104,7 @@ void PointLoads() {
     P.Put("");
     P.Put(" Point Loads");
     P.Put(" No      Load       Distance      Load        Applied to");
-    std::string units = "    ";
+    ListingLine units = "    ";
     AppendUnitHeading(units, Model.UnitTextForce.view(), 10);
     AppendUnitHeading(units, Model.UnitTextLength.view(), 23);
     FactorAndLoadcases(units, 34, 47);
@@ -113,7 +115,7 @@ void PointLoads() {
     force.decimals = DecimalsRule4(LargestOverRecords(load, Every));
     dist.decimals = DecimalsRule4(LargestOverRecords(ShownDistance, Every));
 
-    std::string line;
+    ListingLine line;
     for (int k = 1; k <= kSelfWeightRecord; ++k) {
         const TLoadRec& r = Definition(k);
         if (FloatToInt(r[lfKind]) != kPoint) continue;
@@ -123,7 +125,8 @@ void PointLoads() {
         dist.Put(line, ShownDistance(r));
         AppendAligned(line, SigFig3Dec3(r[lfLF]), 36, Align::Digit);
         PadTo(line, 49);
-        P.Put(line + AppliedText(k, kPoint));
+        line += AppliedText(k, kPoint);
+        P.Put(line);
     }
     // The count reaches two lines past the last row.
     P.Put("");

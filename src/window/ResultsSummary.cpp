@@ -2,6 +2,7 @@
 #include "window/ResultsSummary.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 
 #include "engine/EngineState.h"
@@ -35,6 +36,12 @@ int LeadingInteger(std::string_view s) {
 }
 
 using SummaryWriter = TextWriter<TResultLine, 100>;
+
+void AppendWhole(ListingLine& line, int k) {
+    char digits[16];
+    line += std::string_view(digits,
+                             static_cast<std::size_t>(std::to_chars(digits, digits + 16, k).ptr - digits));
+}
 
 template <int Hi> void AddLines(std::vector<std::string>& out, const TextTable<Hi>& t, int count) {
     count = std::min(count, Hi); // a count beyond the table comes only from a damaged file
@@ -77,7 +84,7 @@ void MemberLengthRows(SummaryWriter& S) {
     Column length{14, Align::Point};
     length.decimals = DecimalsRule4(LargestOver(0, n + 1, [&](int k) { return shown(memberRow(k)); }));
 
-    std::string line;
+    ListingLine line;
     auto row = [&](const char* name, int member) {
         line = name;
         length.Put(line, shown(member));
@@ -86,7 +93,7 @@ void MemberLengthRows(SummaryWriter& S) {
     if (rows[kLHCantRow][mfExists] == 1.0f) row(" LHC", kLHCantRow);
     for (int s = 1; s <= n; ++s) {
         line = "  ";
-        line += std::to_string(s);
+        AppendWhole(line, s);
         length.Put(line, shown(s));
         S.Put(line);
     }
@@ -118,13 +125,17 @@ void BuildMaxima(bool kxf) {
 }
 
 // Appends " (lc)": the loadcase number held as a real, as "%2.0f".
-void AppendLoadcase(std::string& line, float lc) {
-    // Loadcase numbers are whole: print them directly, as the fixed-point routine is slower.
-    std::string s = lc >= 0 && lc <= 99 && lc == static_cast<int>(lc) ? std::to_string(static_cast<int>(lc))
-                                                                      : FormatFixed(lc, 0);
+void AppendLoadcase(ListingLine& line, float lc) {
     line += " (";
-    if (s.size() < 2) line += ' ';
-    line += s;
+    // Loadcase numbers are whole: print them directly, as the fixed-point routine is slower.
+    if (lc >= 0 && lc <= 99 && lc == static_cast<int>(lc)) {
+        if (lc < 10) line += ' ';
+        AppendWhole(line, static_cast<int>(lc));
+    } else {
+        const std::string s = FormatFixed(lc, 0);
+        if (s.size() < 2) line += ' ';
+        line += s;
+    }
     line += ')';
 }
 
@@ -168,14 +179,13 @@ void BuildEnvelopeText() {
     E.Put("");
 
     const std::string h1 = " Span  Distance    Max shear       +ve Moment      -ve Moment";
-    std::string h2 = " Int";
+    ListingLine h2 = " Int";
     AppendUnitHeading(h2, Model.UnitTextLength.view(), 10);
     AppendUnitHeading(h2, Model.UnitTextShear.view(), 23);
     AppendUnitHeading(h2, Model.UnitTextMoment.view(), 40);
     AppendUnitHeading(h2, Model.UnitTextMoment.view(), 57);
 
-    std::string line;
-    line.reserve(TResultLine::capacity + 5); // room for a whole line: its columns need no new allocation
+    ListingLine line;
     auto block = [&](int row, double L) {
         E.Put(h1);
         E.Put(h2);
@@ -189,8 +199,8 @@ void BuildEnvelopeText() {
         for (int i = 1; i <= kDeflectionPoints; ++i) {
             const auto& shearAt = Eng.EnvelopeIntervalValues[0][row][i];
             const auto& momentAt = Eng.EnvelopeTable[0][row][i];
-            line.assign(i < 10 ? " " : "");
-            line += std::to_string(i);
+            line = i < 10 ? " " : "";
+            AppendWhole(line, i);
             dist.Put(line, (i - 1) / 20.0 * L / fL);
             shear.Put(line, shearAt[0] * fV);
             AppendLoadcase(line, shearAt[1]);
