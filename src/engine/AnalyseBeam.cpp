@@ -69,14 +69,10 @@ int HighestLoadedCase() {
     return 1;
 }
 
-void ZeroWorkRows() {
-    for (int row = 0; row <= kMaxSpans; ++row) {
-        for (int p = 1; p <= kResultPoints; ++p) {
-            Eng.ShearForce[row][p] = 0;
-            Eng.BendingMoment[row][p] = 0;
-            Eng.SpanDeflection[row][p] = 0;
-        }
-    }
+// The deflection rows; ResetLoadcaseWork has emptied the shear and moment rows.
+void ZeroDeflectionRows() {
+    for (int row = 0; row <= kMaxSpans; ++row)
+        Eng.SpanDeflection[row].fill(0);
 }
 
 void TakeCantileverRootMoments() {
@@ -254,7 +250,7 @@ void ClearLoadcaseStores(int lc) {
 PassEnd RunLoadcase(int lc, ReleaseReactions& R) {
     for (;;) {
         ResetLoadcaseWork();
-        ZeroWorkRows();
+        ZeroDeflectionRows();
         R.fill(0);
         Eng.NumSpanIntervals = kDeflectionIntervals;
         WriteNoLoadsListing(lc);

@@ -24,8 +24,6 @@ using Ext = long double;
 // The 18-digit rounding and the exact steps below 1 need the 64-bit mantissa of x86's extended
 // precision; a 53-bit long double would round some texts differently.
 static_assert(std::numeric_limits<Ext>::digits >= 64, "number texts need an extended long double");
-// The digits are placed with whole-word moves that take the first byte as the lowest.
-static_assert(std::endian::native == std::endian::little, "number texts place digits little-endian");
 
 constexpr const char* kOverflow = "#####";
 
@@ -92,13 +90,9 @@ std::string FormatFixedExact(long double v, int decimals) {
 
 namespace {
 
-constexpr char kPairs[] = "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
-                          "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
-                          "8081828384858687888990919293949596979899";
-
 // Writes units as digits with the given decimals after a point (at least one digit before it),
-// backwards from end; returns where the text starts.
-[[gnu::noinline]] char* WriteUnitsLong(char* end, unsigned long long units, int decimals) {
+// backwards from end; returns where the text starts. For what RoundFixed does not take.
+char* WriteUnits(char* end, unsigned long long units, int decimals) {
     char* p = end;
     int written = 0;
     do {
@@ -109,45 +103,18 @@ constexpr char kPairs[] = "00010203040506070809101112131415161718192021222324252
     return p;
 }
 
-// The same for units below 1e8 and at most 7 decimals, the usual case, without a loop: the eight
-// digits come from two independent halves and are placed with whole-word moves. Writes up to 8
-// bytes past end, which NumberText leaves room for.
-char* WriteUnits(char* end, unsigned long long units, int decimals) {
-    if (units >= 100000000 || decimals > 7) return WriteUnitsLong(end, units, decimals);
-    const auto u = static_cast<std::uint32_t>(units);
-    const std::uint32_t high = u / 10000, low = u % 10000;
-    char d[8];
-    std::memcpy(d, kPairs + 2 * (high / 100), 2);
-    std::memcpy(d + 2, kPairs + 2 * (high % 100), 2);
-    std::memcpy(d + 4, kPairs + 2 * (low / 100), 2);
-    std::memcpy(d + 6, kPairs + 2 * (low % 100), 2);
-    const int digits = std::max(1 + (u >= 10) + (u >= 100) + (u >= 1000) + (u >= 10000) + (u >= 100000) +
-                                    (u >= 1000000) + (u >= 10000000),
-                                decimals + 1);
-    if (decimals == 0) {
-        std::memcpy(end - 8, d, 8);
-        return end - digits;
-    }
-    // d[0..k) '.' d[k..8) with k = 8 - decimals, ending at end.
-    char* const text = end - 9;
-    std::uint64_t word;
-    std::memcpy(&word, d, 8);
-    std::memcpy(text, d, 8);
-    const int k = 8 - decimals;
-    const std::uint64_t tail = word >> (8 * k); // little-endian: the last `decimals` digits
-    std::memcpy(text + k + 1, &tail, 8);
-    text[k] = '.';
-    return end - digits - 1;
-}
-
 // The listings format thousands of numbers per analysis, so the usual case takes one double
 // multiplication. Away from a decimal half, taking the value to 18 digits first cannot change
 // where it rounds: a scaled value below 1e10 moves by at most 5e-8 at 18 digits and by at most
 // 2e-6 through the conversion to double and the multiplication, so a fraction more than 1e-5 from
 // one half rounds alike either way. Values that close to a half, or larger, return false: only
 // the 18-digit way is sure of them.
-[[gnu::always_inline]] inline bool FixedAwayFromHalf(NumberText& out, double magnitude, bool negative,
-                                                     int decimals) {
+bool FixedAwayFromHalf(NumberText& out, double magnitude, bool negative, int decimals) {
+    FixedDigits f;
+    if (RoundFixed(magnitude, negative, decimals, f)) {
+        out.assign(f);
+        return true;
+    }
     static constexpr double kPow10[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
     if (decimals < 0 || decimals > 9) return false;
     const double scaled = magnitude * kPow10[decimals];

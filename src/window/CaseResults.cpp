@@ -338,6 +338,19 @@ void AppendAligned(ListingLine& line, std::string_view value, int c, Align align
 
 void Column::Put(ListingLine& line, double v) const {
     Model.DecimalPlaces = decimals;
+    // The usual value goes straight into the line, with the blanks that make FormatDecimalPlaces
+    // at least 5 characters long; any other takes the whole way.
+    const double a = std::fabs(v);
+    FixedDigits f;
+    if (decimals >= 1 && a >= 1e-4 && a <= 1e5 && RoundFixed(a, v < 0, decimals, f)) {
+        const int size = f.size(), blanks = std::max(0, 5 - size);
+        const int pad = std::max(0, pos - static_cast<int>(line.size()) - (blanks + f.pointAt() + 1));
+        if (line.size() + static_cast<std::size_t>(pad + blanks + size) <= ListingLine::room) {
+            line.append(static_cast<std::size_t>(pad + blanks), ' ');
+            line.Append(f);
+            return;
+        }
+    }
     AppendAligned(line, DecimalPlacesText(v, decimals).view(), pos, align);
 }
 

@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "foundation/SigFig.h"
+
 namespace kx {
 
 // A listing line being built, in place: no allocation however many lines a listing has. Text past
@@ -57,6 +59,13 @@ public:
     }
     std::size_t size() const { return n_; }
     void clear() { n_ = 0; }
+    // Appends a number's text, written in place; nothing when the line has no room for all of it.
+    void Append(const FixedDigits& f) {
+        const auto size = static_cast<std::size_t>(f.size());
+        if (n_ + size > room) return;
+        f.WriteTo(c_ + n_); // the bytes it writes past the text fall in the blanks' room
+        n_ += size;
+    }
     std::string_view view() const { return std::string_view(c_, n_); }
     operator std::string_view() const { return view(); }
     std::string str() const { return std::string(view()); }
