@@ -12,7 +12,10 @@
 #include "engine/ResultText.h"
 #include "foundation/Preferences.h"
 #include "foundation/SharedModel.h"
+#include "input/KX_Beam.h"
+#include "input/LoadData.h"
 #include "window/DrawingState.h"
+#include "window/Point.h"
 
 namespace kx {
 
@@ -32,6 +35,9 @@ void ResetProgramState() {
     resetFromBlank(Txt);
     resetFromBlank(Drawing);
     resetFromBlank(OldUnitFactors);
+    resetFromBlank(LoadDataVars);
+    resetFromBlank(PointResults);
+    resetFromBlank(BeamFormVars);
     ResetPreferencesState();
     resetFromBlank(WindState);
     resetFromBlank(KX_Cap::Cap);

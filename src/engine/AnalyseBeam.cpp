@@ -278,6 +278,7 @@ void FinishAnalysis(AnalysisHost& host) {
     EnvelopeShearExtremes();
     EnvelopeMomentExtremes();
     EnvelopeDeflectionExtremes();
+    EnvelopeSupportReactions();
 
     if (count == 1) {
         Model.ShownCaseMode = -1;

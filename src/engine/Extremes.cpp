@@ -271,4 +271,15 @@ void BuildEnvelopeTable() {
     });
 }
 
+void EnvelopeSupportReactions() {
+    const int supports = Model.SpanCount[0] + 1;
+    for (int lc = 1; lc <= Model.LoadcaseCount; ++lc)
+        for (int k = 1; k <= supports; ++k) {
+            if (Eng.ReleasedSupport[lc][k] == -1) continue;
+            const float r = static_cast<float>(Eng.SupportReaction[lc][k]);
+            if (r > Eng.SupportWorkValues[k]) Eng.SupportWorkValues[k] = r;
+            if (r < Eng.MinSupportReaction[k]) Eng.MinSupportReaction[k] = r;
+        }
+}
+
 } // namespace kx

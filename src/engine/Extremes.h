@@ -29,4 +29,10 @@ void CalcSpanIntervalValues();
 // Their envelope in slot 0, with the loadcase that governs each value; a tie keeps the lower one.
 void BuildEnvelopeTable();
 
+// SupportWorkValues and MinSupportReaction: the largest and smallest reaction of each support
+// over loadcases 1..LoadcaseCount, skipping a support where it was released, starting from what
+// they hold (0 after a new analysis). Repeated calls leave them unchanged. The results summary
+// reads the largest, so the analysis works them out itself rather than leave them to the drawing.
+void EnvelopeSupportReactions();
+
 } // namespace kx

@@ -213,6 +213,14 @@ struct WorkingCopies {
     float WorkFlangeThickness = 0, WorkWebThickness = 0;
     std::string WorkSectionShape, WorkSectionText, WorkMemberType, SectionFamily;
     Arr<std::string, 0, 50> WorkSectionPropLines; // entry 0 = count as text
+    Arr<std::string, 1, 41> WorkSectionTextLines; // never filled; committed for the beam file
+    int32 SectionRecordNo = 0;                    // the picked record's place in its section file
+    // The timber section form's choice, committed with the beam.
+    Str25 TimberGradeName, TimberSharingCode, TimberMoistureCode, TimberDurationCode;
+    Arr<float, 0, 2> TimberGradeValues;              // bending stress, shear stress, E (N/mm^2)
+    float TimberWidth = 0, TimberDepth = 0;          // mm
+    float TimberPermMoment = 0, TimberPermShear = 0; // N mm, N
+    Arr<Str50, 0, 50> TimberResultLines;             // line 0 = count as text
 };
 
 extern SharedModel Model;

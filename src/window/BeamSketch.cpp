@@ -1,10 +1,264 @@
 // The beam and load sketch of the main window.
 #include "window/BeamSketch.h"
 
+#include <algorithm>
+#include <array>
+#include <string>
+#include <vector>
+
+#include "foundation/SharedModel.h"
+#include "foundation/SigFig.h"
+#include "window/DrawingScale.h"
+
 namespace kx {
 
-// Not drawn yet: the sketch comes with the drawing work.
-void DrawLoads(Canvas&, const DrawingFrame&) {}
-void DrawBeam(Canvas&, const DrawingFrame&) {}
+namespace {
+
+// The beam line's centre; load outlines stand on its upper edge.
+constexpr int kBeamY = 96;
+constexpr int kLoadBaseY = 94;
+// Stations of the distributed-load profile along the beam, and the height of its largest rate.
+constexpr int kStations = 1000;
+constexpr double kLoadHeightPx = 40.0;
+constexpr int kDrawnRecords = 50; // record 51, the self-weight, is drawn as the comb
+
+enum class SupportEnd { Left, Interior, Right };
+
+void Line(Canvas& c, int x1, int y1, int x2, int y2) {
+    c.MoveTo(x1, y1);
+    c.LineTo(x2, y2);
+}
+
+// The symbol of support code `code` at column X; `scaled` is the support's distance x the drawing
+// scale, from which the fixed-end hatches take their outer ends.
+void DrawSupport(Canvas& c, int32 code, SupportEnd end, int X, double scaled) {
+    switch (code) {
+    case supFixed:
+        c.SetPenColor(colors::White);
+        c.SetPenWidth(1);
+        c.MoveTo(X, 97);
+        c.LineTo(X - 10, 111);
+        c.LineTo(X + 10, 111);
+        c.LineTo(X, 97);
+        break;
+    case supFixedEnd:
+        if (end == SupportEnd::Interior) break; // a wall only ends the beam
+        c.SetPenColor(colors::White);
+        c.SetPenWidth(2);
+        Line(c, X, 71, X, 121);
+        c.SetPenWidth(1);
+        for (int y = 71; y <= 111; y += 10) {
+            if (end == SupportEnd::Left)
+                Line(c, X, y, kBeamLeftPx + Px(scaled - 10), y + 10);
+            else
+                Line(c, X, y + 10, kBeamLeftPx + Px(scaled + 10), y);
+        }
+        break;
+    case supForkhead: {
+        // The U opens away from the beam at the left end, towards it elsewhere.
+        const int o = end == SupportEnd::Left ? 8 : -8;
+        c.SetPenColor(colors::Red);
+        c.SetPenWidth(1);
+        Line(c, X + o, 88, X + o, 91);
+        c.MoveTo(X + o, 101);
+        c.LineTo(X + o, 102);
+        c.LineTo(X - o, 102);
+        c.LineTo(X - o, 88);
+        Line(c, X - 4, 102, X - 4, 121);
+        Line(c, X + 4, 102, X + 4, 121);
+        break;
+    }
+    case supCouplerTop:
+    case supCouplerMid:
+        c.SetPenColor(colors::White);
+        c.SetPenWidth(4);
+        Line(c, X, 156, X, code == supCouplerTop ? 89 : 36);
+        c.SetPenWidth(2);
+        Line(c, X - 6, 102, X + 6, 90);
+        Line(c, X + 6, 102, X - 6, 90);
+        break;
+    default: break;
+    }
+}
+
+std::string LengthText(float L) { return SigFig3Dec3(static_cast<double>(L) / Model.UnitFactorLength); }
+
+void LengthLabel(Canvas& c, int x, const std::string& number) {
+    c.TextOut(x, 101, number + " " + Model.UnitTextLength.str());
+}
+
+struct PointLoad {
+    float dist, P, LF;
+};
+
+// Intensity (N/mm, with load factors) of the distributed loads of loadcase lc at the stations
+// i x BeamLength / 1000; entries 0 and 1001 stay 0 and close the outline at the ends.
+using Profile = std::array<double, kStations + 2>;
+
+void FillProfile(int lc, Profile& p) {
+    p.fill(0);
+    const double BL = Model.BeamLength;
+    for (int rec = 1; rec <= kDrawnRecords; ++rec) {
+        const TLoadRec& r = Model.LoadTable[lc][rec];
+        if (r[lfKind] != -1.0f || r[lfApplied] != 1.0f) continue;
+        const double a = r[lfDist], cover = r[lfCover];
+        const double w1 = static_cast<double>(r[lfW1]) * r[lfLF], w2 = static_cast<double>(r[lfW2]) * r[lfLF];
+        // No station lies within a load of no cover, so it adds nothing.
+        if (!(cover > 0)) continue;
+        int i0 = 0; // first station past the load's start
+        for (int i = 1; i <= kStations; ++i) {
+            const double x = i * BL / kStations;
+            if (!(x > a)) continue;
+            if (x > a + cover) break;
+            if (i0 == 0) i0 = i;
+            p[static_cast<std::size_t>(i)] += w1 + (w2 - w1) * (i - i0) * BL / (cover * kStations);
+        }
+    }
+}
+
+std::string Factored(const std::string& value, float LF) {
+    return Model.FactoredLoadsFlag == 1 ? value + " x " + SigFig3Dec3(LF) : value;
+}
+
+// Rate labels of the shown loadcase's distributed loads and the summed rates where loads overlap.
+void DrawRateLabels(Canvas& c, const DrawingFrame& f, int lc) {
+    const double udl = Model.UnitFactorUDL;
+    for (int rec = 1; rec <= kDrawnRecords; ++rec) {
+        const TUDLStackRec& s = Model.UDLStackTable[lc][rec];
+        const int x1 = BeamColumn(f, s[usX1]), x2 = BeamColumn(f, s[usX2]);
+        c.SetFontColor(colors::Red);
+        if (s[usW1] != 0) c.TextOut(x1 + 3, 32, Factored(SigFig3Dec3(s[usW1] / udl), s[usLF1]));
+        if (s[usW2] != 0 && s[usW2] != s[usW1])
+            c.TextOut(x2 - (Model.FactoredLoadsFlag == 1 ? 66 : 36), 32,
+                      Factored(SigFig3Dec3(s[usW2] / udl), s[usLF2]));
+        c.SetFontColor(colors::White);
+        if (s[usW1Sum] != 0 && s[usW1Sum] != s[usW1])
+            c.TextOut(x1 - 12, 3, "(" + SigFig3Dec3(s[usW1Sum] / udl) + ")");
+        if (s[usW2Sum] != 0 && s[usW2Sum] != s[usW2])
+            c.TextOut(x2 - 12, 3, "(" + SigFig3Dec3(s[usW2Sum] / udl) + ")");
+    }
+}
+
+} // namespace
+
+void DrawLoads(Canvas& c, const DrawingFrame& f) {
+    const double BL = Model.BeamLength;
+    if (BL == 0) return;
+    if (Model.ShownCaseMode == 1) Drawing.ShownCase = 0;
+    const int shown = Drawing.ShownCase;
+    const int first = shown == 0 ? 1 : shown, last = shown == 0 ? kMaxLoadcases : shown;
+    const int Lpx = DrawingLengthPx(f);
+
+    // Every applied point load of the loadcases shown: with "All" up to 250.
+    std::vector<PointLoad> points;
+    for (int lc = first; lc <= last; ++lc)
+        for (int rec = 1; rec <= kDrawnRecords; ++rec) {
+            const TLoadRec& r = Model.LoadTable[lc][rec];
+            if (r[lfKind] == 1.0f && r[lfApplied] == 1.0f) points.push_back({r[lfDist], r[lfP], r[lfLF]});
+        }
+
+    // One vertical scale over every loaded loadcase, so that switching loadcases keeps it.
+    std::array<Profile, kMaxLoadcases + 1> profiles{};
+    double largest = 0, smallest = 0;
+    for (int lc = 1; lc <= kMaxLoadcases; ++lc) {
+        if (Model.CaseHasLoads[lc] == 0) continue;
+        FillProfile(lc, profiles[static_cast<std::size_t>(lc)]);
+        for (double v : profiles[static_cast<std::size_t>(lc)]) {
+            largest = std::max(largest, v);
+            smallest = std::min(smallest, v);
+        }
+    }
+    largest = std::max(largest, -smallest);
+    if (largest < 1e-6) largest = 1e-6;
+    const double scale = kLoadHeightPx / largest;
+
+    std::array<int, kStations + 2> column{};
+    for (int j = 0; j <= kStations + 1; ++j)
+        column[static_cast<std::size_t>(j)] = kBeamLeftPx + Px(static_cast<double>(j) * Lpx / kStations);
+    c.SetPenColor(colors::Red);
+    c.SetPenWidth(1);
+    for (int lc = first; lc <= last; ++lc) {
+        if (Model.CaseHasLoads[lc] == 0) continue;
+        const Profile& p = profiles[static_cast<std::size_t>(lc)];
+        int yPrev = kLoadBaseY - Px(p[0] * scale);
+        for (std::size_t j = 1; j <= kStations + 1; ++j) {
+            const int y = kLoadBaseY - Px(p[j] * scale);
+            c.MoveTo(column[j - 1], yPrev);
+            c.LineTo(column[j - 1], y);
+            c.LineTo(column[j], y);
+            yPrev = y;
+        }
+    }
+
+    c.SetPenColor(colors::Fuchsia);
+    c.SetPenWidth(1);
+    const int right = f.W - kBeamRightMarginPx;
+    for (int lc = first; lc <= last; ++lc) {
+        if (Model.LoadTable[lc][kSelfWeightRecord][lfApplied] != 1.0f) continue;
+        for (int k = 1; k <= 99; ++k) {
+            const int x = Px(static_cast<double>(k) * Lpx / 100 + kBeamLeftPx);
+            Line(c, x, kLoadBaseY, x, 84);
+        }
+        c.MoveTo(kBeamLeftPx, kLoadBaseY);
+        c.LineTo(kBeamLeftPx, 84);
+        c.LineTo(right, 84);
+        c.LineTo(right, kLoadBaseY);
+    }
+
+    c.SetPenColor(colors::Yellow);
+    c.SetPenWidth(2);
+    for (const PointLoad& l : points) {
+        const int x = Px(Lpx * static_cast<double>(l.dist) / BL + kBeamLeftPx);
+        const bool down = l.P >= 0;
+        const int tip = down ? 93 : 100, head = down ? 80 : 110, tail = down ? 45 : 140;
+        Line(c, x, tip, x - 5, head);
+        Line(c, x, tip, x + 5, head);
+        Line(c, x, tip, x, tail);
+    }
+
+    if (shown == 0) return; // "All": the labels of several loadcases would stand on one another
+    c.SetFontColor(colors::Yellow);
+    for (const PointLoad& l : points) {
+        const int x = Px(Lpx * static_cast<double>(l.dist) / BL + kBeamLeftPx);
+        c.TextOut(x - 12, 20, Factored(SigFig3Dec3(l.P / Model.UnitFactorForce), l.LF));
+    }
+    DrawRateLabels(c, f, shown);
+}
+
+void DrawBeam(Canvas& c, const DrawingFrame& f) {
+    const double BL = Model.BeamLength;
+    if (BL == 0) return;
+    for (int r = kLHCantRow; r <= kRHCantRow; ++r)
+        Drawing.DrawnMemberLength[r] = Model.SpanData[r][mfL];
+    const int spans = Model.SpanCount[0];
+    Arr<double, 0, 25> pos;
+    pos[0] = Model.SpanData[kLHCantRow][mfL];
+    for (int k = 1; k <= 25; ++k)
+        pos[k] = pos[k - 1] + (k <= spans ? Model.SpanData[k][mfL] : 0.0f);
+    const double s = DrawingLengthPx(f) / BL;
+
+    c.SetPenColor(colors::White);
+    c.SetPenWidth(4);
+    Line(c, 152, kBeamY, f.W - 77, kBeamY);
+
+    DrawSupport(c, Model.SupportType[0], SupportEnd::Left, BeamColumn(f, pos[0]), pos[0] * s);
+    for (int k = 1; k <= spans - 1; ++k)
+        DrawSupport(c, Model.SupportType[k], SupportEnd::Interior, BeamColumn(f, pos[k]), pos[k] * s);
+    DrawSupport(c, Model.SupportType[25], SupportEnd::Right, BeamColumn(f, pos[25]), pos[25] * s);
+
+    c.SetFontColor(colors::White);
+    const TMemberRow& lh = Model.SpanData[kLHCantRow];
+    if (lh[mfExists] == 1.0f) LengthLabel(c, kBeamLeftPx + Px(pos[0] * s / 2) - 22, LengthText(lh[mfL]));
+    for (int k = 1; k <= spans; ++k) {
+        const float L = Model.SpanData[k][mfL];
+        const std::string text = LengthText(L);
+        if (text != "0.00") LengthLabel(c, kBeamLeftPx + Px((pos[k] - L / 2.0) * s) - 22, text);
+    }
+    const TMemberRow& rh = Model.SpanData[kRHCantRow];
+    if (rh[mfExists] == 1.0f) {
+        const std::string text = LengthText(rh[mfL]);
+        if (text != "0.00") LengthLabel(c, Px((rh[mfL] / 2.0 + pos[25]) * s + kBeamLeftPx) - 12, text);
+    }
+}
 
 } // namespace kx

@@ -75,3 +75,20 @@ TEST_F(ExtremesTest, EnvelopeIsTheExtremeOverTheLoadcasesTheLowerOneNamedOnATie)
 }
 
 } // namespace
+
+TEST_F(ExtremesTest, SupportReactionRangeAndSummaryComeFromTheAnalysisWithoutADrawing) {
+    // Two 4 m spans, 10 kN/m on span 1 in loadcase 1; 20 kN at the middle of span 2 in loadcase 2.
+    // Loadcase 1 by three moments: M2 = -wL^2/16 = -10 kN m, so R1 = 17.5, R2 = 25, R3 = -2.5 kN.
+    // Loadcase 2 mirrors a central point load: R1 = -1.875, R2 = 13.75, R3 = 8.125 kN.
+    Analyse(BeamBuilder().Spans({4000, 4000}).Udl(1, 0, 10, 4000).Point(2, 6000, 20000));
+    const float largest[] = {17500, 25000, 8125};
+    const float smallest[] = {-1875, 0, -2500};
+    for (int k = 1; k <= 3; ++k) {
+        EXPECT_NEAR(Eng.SupportWorkValues[k], largest[k - 1], 0.01) << "support " << k;
+        EXPECT_NEAR(Eng.MinSupportReaction[k], smallest[k - 1], 0.01) << "support " << k;
+    }
+    EnvelopeSupportReactions(); // as each drawing of the diagrams does again
+    EXPECT_NEAR(Eng.SupportWorkValues[2], 25000, 0.01);
+    EXPECT_NEAR(Eng.MinSupportReaction[3], -2500, 0.01);
+    EXPECT_EQ(Txt.MaximaLines[5].str(), " Max positive support reaction = 25.00 kN");
+}

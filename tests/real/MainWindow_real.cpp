@@ -26,21 +26,6 @@ protected:
         kxtest::WriteJob(kxtest::JobC(), jobs_.path("c.kxf"));
         RealWindowTest::SetUp();
     }
-    // Picks a menu item the way a user does: the menu bar's title, then the item.
-    void pick(TIndexFrm* w, const char* menu, QAction* item) {
-        QMenuBar* bar = w->menuBar();
-        QAction* title = nullptr;
-        for (QAction* a : bar->actions())
-            if (a->text() == QString::fromLatin1(menu)) title = a;
-        ASSERT_NE(title, nullptr) << menu;
-        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(title).center());
-        settle();
-        QMenu* popup = title->menu();
-        ASSERT_TRUE(popup->isVisible()) << menu;
-        QTest::mouseClick(popup, Qt::LeftButton, {}, popup->actionGeometry(item).center());
-        settle();
-    }
-
     TempDir jobs_;
 };
 

@@ -3,7 +3,11 @@
 // screen shown, messages and file dialogs answered by the scripted service.
 #pragma once
 
+#include <QAction>
 #include <QApplication>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTest>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -38,6 +42,21 @@ protected:
 
     // Lets the window system deliver what is pending (paints, moves, resizes).
     static void settle(int ms = 50) { QTest::qWait(ms); }
+
+    // Picks a menu item the way a user does: the menu bar's title, then the item.
+    static void pick(QMainWindow* w, const char* menu, QAction* item) {
+        QMenuBar* bar = w->menuBar();
+        QAction* title = nullptr;
+        for (QAction* a : bar->actions())
+            if (a->text() == QString::fromLatin1(menu)) title = a;
+        ASSERT_NE(title, nullptr) << menu;
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(title).center());
+        settle();
+        QMenu* popup = title->menu();
+        ASSERT_TRUE(popup->isVisible()) << menu;
+        QTest::mouseClick(popup, Qt::LeftButton, {}, popup->actionGeometry(item).center());
+        settle();
+    }
 
     TempDir dir_;
     kx::ScopedScriptedDialogs dialogs_;

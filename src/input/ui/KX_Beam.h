@@ -1,14 +1,169 @@
-// The beam and section input window.
+// The beam and section input window: spans, cantilevers, supports, couplers, the section and its
+// code check, with the beam sketch and the member grid.
 #pragma once
 
+#include <QImage>
+#include <QLabel>
 #include <QMainWindow>
+#include <QSpinBox>
+#include <QWidget>
+#include <functional>
+
+#include "input/KX_Beam.h"
+
+class QAction;
+class QButtonGroup;
+class QCheckBox;
+class QFrame;
+class QGroupBox;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+class QTableWidget;
 
 namespace kx {
+
+class FileCommandsHost;
+
+// A picture that keeps what was drawn on it until the next drawing.
+class TBeamImage : public QWidget {
+    Q_OBJECT
+public:
+    TBeamImage(int width, int height, QWidget* parent);
+    QImage Picture;
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+};
+
+// A label that reports a click.
+class TClickLabel : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override;
+};
+
+// Edit_Spans with UpDown_Spans: a typed count outside the spinner's range is held to it.
+class TSpanCountBox : public QSpinBox {
+    Q_OBJECT
+public:
+    using QSpinBox::QSpinBox;
+    QValidator::State validate(QString& input, int& pos) const override;
+    void fixup(QString& input) const override;
+};
 
 class TKX_BeamFrm : public QMainWindow {
     Q_OBJECT
 public:
     explicit TKX_BeamFrm(QWidget* parent = nullptr);
+
+    TBeamImage* Image_Beam;
+    QTableWidget* Grid_Spans;
+    QGroupBox* GroupSpans;
+    QCheckBox* Check_LHC;
+    QCheckBox* Check_RHC;
+    TSpanCountBox* Edit_Spans; // with its spinner UpDown_Spans
+    QGroupBox* GroupSupportType;
+    QRadioButton* Option_Vert_Fixed;
+    QRadioButton* Option_Forkhead;
+    QGroupBox* GroupEndSupport;
+    QCheckBox* Check_LHF;
+    QCheckBox* Check_RHF;
+    QGroupBox* Frame_Couplers;
+    QCheckBox* Check_LH_End_Sup;
+    QRadioButton* Option_LH_Top;
+    QRadioButton* Option_LH_Mid;
+    QCheckBox* Check_Span_Sup;
+    QRadioButton* Option_Span_Top;
+    QRadioButton* Option_Span_Mid;
+    QCheckBox* Check_RH_End_Sup;
+    QRadioButton* Option_RH_Top;
+    QRadioButton* Option_RH_Mid;
+    QLineEdit* Edit_L;
+    QLabel* Label_L_Std_Unit;
+    QPushButton* Button1;
+    QGroupBox* GroupSection;
+    QLabel* lbl_S01_Ixx;
+    QLabel* lbl_S01_E;
+    QLabel* lbl_S01_Desc;
+    QLabel* lbl_Ixx;
+    QLabel* lbl_E;
+    QGroupBox* Frame_Steel;
+    QLabel* lbl_Group;
+    QListWidget* List_Sect;
+    QListWidget* List_Props;
+    QGroupBox* Frame_Timber;
+    QLineEdit* Edit_Timber_W;
+    QLineEdit* Edit_Timber_H;
+    QLabel* lbl_Wunit;
+    QLabel* lbl_Hunit;
+    QPushButton* cmd_OK;
+    QListWidget* List_TimProps;
+    QGroupBox* Frame_SteelCheck;
+    QRadioButton* Option_None;
+    QRadioButton* Option_Check;
+    QGroupBox* Frame_Shear;
+    QCheckBox* Check_GA;
+    QLabel* lbl_GA;
+    QLabel* Label_GA_Unit;
+    TClickLabel* Label_Demo;
+    QTableWidget* Grid_SpanData;
+    QPushButton* cmdNext;
+    QPushButton* cmdCancel;
+    QFrame* Panel1;
+    QFrame* Panel2;
+    QFrame* Panel4;
+    QAction* EditMiscellaneousSections1;
+
+    // The controls as plain values, and back.
+    BeamFormControls Controls() const;
+    void ShowControls(const BeamFormControls& f);
+
+    // New and Open.
+    void ResetBeamForm();
+    void ClearBeamSketch();
+    void RestoreBeamForm();
+
+    void FormShow();
+    void cmdNextClick();
+    void cmdCancelClick();
+    void Check_LHCClick();
+    void Check_RHCClick();
+    void Check_LHFClick();
+    void Check_RHFClick();
+    void Option_Vert_FixedClick();
+    void Option_ForkheadClick();
+    void CouplerClick(); // the nine coupler boxes and options
+    void Option_CheckClick();
+    void UpDown_SpansClick();
+    void Grid_SpansKeyUp();
+    void Button1Click();
+    void EditMiscellaneousSections1Click();
+    void Label_DemoClick();
+
+protected:
+    void showEvent(QShowEvent* e) override;
+
+private:
+    // Runs one user action on the snapshot with the sketch at hand, then shows the result.
+    void act(const std::function<void(BeamFormControls&, SketchPicture&)>& action);
+    // Ends a click handler: the focus goes to "Next >" while the form is shown.
+    void focusNext();
+    void drawSketch();
+
+    QButtonGroup* kindGroup_;
+    QButtonGroup* lhGroup_;
+    QButtonGroup* spanGroup_;
+    QButtonGroup* rhGroup_;
+    QButtonGroup* checkGroup_;
+    bool filling_ = false; // the controls are being set from a snapshot
 };
 
 } // namespace kx

@@ -9,4 +9,9 @@ TTimSectFrm::TTimSectFrm(QWidget* parent) : QWidget(parent) {
     InitForm(this, "TimSectFrm", "Timber Section Properties");
 }
 
+// Called by the beam form; the timber section window fills them with its own controls, which it
+// does not have yet.
+void TTimSectFrm::TimSectRestoreFromCommitted() {}
+void TTimSectFrm::TimSectShowStoredOptions() {}
+
 } // namespace kx

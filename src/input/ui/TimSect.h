@@ -9,6 +9,12 @@ class TTimSectFrm : public QWidget {
     Q_OBJECT
 public:
     explicit TTimSectFrm(QWidget* parent = nullptr);
+
+    // The beam form's restore of a timber beam: the options, sizes and grade from the committed
+    // timber choice, then the results worked out again.
+    void TimSectRestoreFromCommitted();
+    // The beam form's Cancel: the options of the committed choice shown again.
+    void TimSectShowStoredOptions();
 };
 
 } // namespace kx

@@ -1,0 +1,182 @@
+// The schematic beam of the input windows and the beam form's sketch.
+#include "input/BeamSketch.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "foundation/Func_FloatToInt.h"
+#include "foundation/SigFig.h"
+#include "input/KX_Beam.h"
+#include "platform/Canvas.h"
+
+namespace kx {
+
+namespace {
+
+// Far beyond any picture, yet with room for the offsets added to a position.
+constexpr double kPixelLimit = 1e9;
+
+enum class SupportEnd { Left, Interior, Right };
+
+void pen(Canvas& c, Color colour, int width) {
+    c.SetPenColor(colour);
+    c.SetPenWidth(width);
+}
+
+void line(Canvas& c, int x1, int y1, int x2, int y2) {
+    c.MoveTo(x1, y1);
+    c.LineTo(x2, y2);
+}
+
+void couplerCross(Canvas& c, int x, int Y) {
+    c.SetPenWidth(2);
+    line(c, x - 6, Y + 6, x + 6, Y - 6);
+    line(c, x + 6, Y + 6, x - 6, Y - 6);
+}
+
+void drawSupport(Canvas& c, const SketchColumn& col, TSupportCode code, int x, int Y, SupportEnd end) {
+    switch (code) {
+    case supFixed:
+        pen(c, colors::White, 1);
+        c.MoveTo(x, Y + 1);
+        c.LineTo(x - 10, Y + 15);
+        c.LineTo(x - 10, Y + 15);
+        c.LineTo(x + 10, Y + 15);
+        c.LineTo(x, Y + 1);
+        break;
+    case supFixedEnd: {
+        if (end == SupportEnd::Interior) break;
+        pen(c, colors::White, 2);
+        line(c, x, Y - 25, x, Y + 25);
+        c.SetPenWidth(1);
+        const bool left = end == SupportEnd::Left;
+        for (int k = left ? -25 : -15; k <= (left ? 15 : 25); k += 10)
+            line(c, x, Y + k, left ? x - 10 : x + 10, left ? Y + k + 10 : Y + k - 10);
+        break;
+    }
+    case supForkhead: {
+        // The prong with the gap faces along the beam.
+        const int gap = end == SupportEnd::Left ? 8 : -8;
+        pen(c, colors::Red, 1);
+        line(c, x + gap, Y - 8, x + gap, Y - 5);
+        c.MoveTo(x + gap, Y + 5);
+        c.LineTo(x + gap, Y + 6);
+        c.LineTo(x - gap, Y + 6);
+        c.LineTo(x - gap, Y - 8);
+        line(c, x - 4, Y + 6, x - 4, Y + 25);
+        line(c, x + 4, Y + 6, x + 4, Y + 25);
+        break;
+    }
+    case supCouplerTop:
+    case supCouplerMid:
+        pen(c, colors::White, 4);
+        line(c, x, Y + col.standardBelow, x, code == supCouplerTop ? Y - 7 : Y - col.code5Top);
+        couplerCross(c, x, Y);
+        break;
+    default: break;
+    }
+}
+
+std::string lengthNumber(double mm, const TUnitSettings& u) { return SigFig3Dec3(mm / u.UnitFactorLength); }
+
+} // namespace
+
+int SketchPixel(double v) {
+    if (std::isnan(v)) return 0;
+    return FloatToInt(std::clamp(v, -kPixelLimit, kPixelLimit));
+}
+
+int SketchLayout::x(double d) const { return SketchPixel(d * s) + 25; }
+
+SketchLayout DrawSketchBeam(Canvas& c, const SketchColumn& col, const SketchMembers& beam, int W, int H,
+                            const TUnitSettings& units) {
+    SketchLayout g;
+    g.W = W;
+    g.H = H;
+    g.Y = H / 2 + col.baselineBelowHalf;
+    g.s = static_cast<float>((W - 50) / beam.Total);
+    g.P[0] = beam.L[0];
+    for (int i = 1; i <= 25; ++i)
+        g.P[i] = g.P[i - 1] + beam.L[i];
+    const int Y = g.Y;
+
+    pen(c, colors::White, 4);
+    line(c, col.beamLineStartX, Y, W - 27, Y);
+
+    const int n = std::clamp(beam.SpanCount, 0, kMaxSpans);
+    drawSupport(c, col, beam.Codes[0], g.x(g.P[0]), Y, SupportEnd::Left);
+    for (int k = 1; k <= n - 1; ++k)
+        drawSupport(c, col, beam.Codes[k], g.x(g.P[k]), Y, SupportEnd::Interior);
+    drawSupport(c, col, beam.Codes[25], g.x(g.P[25]), Y, SupportEnd::Right);
+
+    c.SetFontColor(colors::White);
+    const int labelY = Y + col.labelBelow;
+    const std::string unit = " " + units.UnitTextLength;
+    if (beam.LHC) {
+        const std::string number = lengthNumber(beam.L[0], units);
+        if (col.lhcLabelAtZero || number != "0.00") c.TextOut(g.x(g.P[0]) / 2 - 22, labelY, number + unit);
+    }
+    for (int i = 1; i <= n; ++i) {
+        const std::string number = lengthNumber(beam.L[i], units);
+        if (number == "0.00") continue;
+        const double middle = static_cast<double>(g.P[i]) - static_cast<double>(beam.L[i]) / 2;
+        c.TextOut(SketchPixel(middle * g.s) + 25 - 22, labelY, number + unit);
+    }
+    if (beam.RHC) {
+        const std::string number = lengthNumber(beam.L[26], units);
+        const double middle = static_cast<double>(g.P[25]) + static_cast<double>(beam.L[26]) / 2;
+        if (number != "0.00") c.TextOut(SketchPixel(middle * g.s + 25) - 12, labelY, number + unit);
+    }
+
+    g.TotalShown = beam.Total > 1.0;
+    if (g.TotalShown) {
+        g.TotalText = "Length = " + lengthNumber(beam.Total, units) + unit;
+        if (col.totalOnPicture) {
+            c.SetFontColor(colors::Black);
+            c.TextOut(((W - 25) + 25) / 2 - 40, Y + 27, g.TotalText);
+        }
+    }
+    return g;
+}
+
+SketchMembers BeamFormSketchMembers(const BeamFormControls& f) {
+    SketchMembers m;
+    const int c = f.Check_LHC ? 1 : 0;
+    const int n = std::clamp(Work.WorkSpanCount, 0, kMaxSpans);
+    if (f.Check_LHC) {
+        m.L[kLHCantRow] = SpanGridLength(f, 1);
+        m.LHC = m.L[kLHCantRow] != 0;
+    }
+    for (int i = 1; i <= n; ++i)
+        m.L[i] = SpanGridLength(f, i + c);
+    if (f.Check_RHC) {
+        m.L[kRHCantRow] = SpanGridLength(f, n + c + 1);
+        m.RHC = m.L[kRHCantRow] != 0;
+    }
+    float total = m.L[kLHCantRow] + m.L[kRHCantRow];
+    for (int i = 1; i <= n; ++i)
+        total += m.L[i];
+    m.Total = total;
+    m.SpanCount = n;
+    m.Codes = Work.WorkSupportType;
+    return m;
+}
+
+float DrawBeamSketch(SketchPicture& pic, const BeamFormControls& f) {
+    const SketchMembers beam = BeamFormSketchMembers(f);
+    Work.WorkBeamLength = static_cast<float>(beam.Total);
+    if (Work.WorkBeamLength == 0) return 0; // the picture keeps what it shows
+    FillBeamSketchBackground(pic.canvas);
+    DrawSketchBeam(pic.canvas, kBeamFormSketch, beam, pic.W, pic.H, Model);
+    return Work.WorkBeamLength;
+}
+
+void ClearBeamSketch(Canvas& c, int W, int H) {
+    c.SetBrushStyle(BrushStyle::Solid);
+    c.SetBrushColor(colors::Gray);
+    c.FillRect({0, 0, W, H});
+}
+
+void FillBeamSketchBackground(Canvas& c) { ClearBeamSketch(c, 753, 73); }
+
+} // namespace kx

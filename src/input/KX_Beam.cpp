@@ -1,0 +1,661 @@
+// The beam form without its window.
+#include "input/KX_Beam.h"
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <memory>
+#include <optional>
+
+#include "engine/AnalyseBeam.h"
+#include "engine/ResultText.h"
+#include "foundation/SigFig.h"
+#include "foundation/Units.h"
+#include "input/BeamSketch.h"
+#include "platform/BusyCursor.h"
+#include "platform/Dialogs.h"
+#include "platform/NumberInput.h"
+#include "sections/SectionFile.h"
+#include "window/FileCommands.h"
+
+namespace kx {
+
+BeamFormState BeamFormVars;
+
+namespace {
+
+// clang-format off
+const char* const kFieldCaptions[20] = {
+    " 1) Exists", " 2) L", " 3) E", " 4) Ixx", " 5) y", " 6) Area", " 7) Shear Area", " 8) Ry",
+    " 9) D/T", "10) Depth (steel)", "11) ", "12) GA", "13) Permissible shear", "14) Permissible Mom",
+    "15) ", "16) Depth (timber)", "17) Width (timber)", "18) ", "19) ", "20) "};
+// clang-format on
+
+// The section families whose loader the restore runs.
+const char* const kFamilyCodes[] = {"Scaffold", "UB",    "UC",  "RSJ", "IPE",   "HE",    "WFB",
+                                    "WFC",      "RSC",   "PFC", "UPN", "C",     "EqRSA", "UnEqRSA",
+                                    "EqL",      "UnEqL", "RHS", "CHS", "KXSect"};
+
+// The shapes of a steel section that can be checked.
+const char* const kCheckableShapes[] = {"Beam", "RSJ", "RSC", "RSA", "Box", "Tube"};
+
+double number(const std::string& text) { return ReadNumberOrZero(text); }
+
+void message(const std::string& text) {
+    BeamFormVars.BeamMessage = text;
+    dlg().Message(text);
+}
+
+bool isCoupler(TSupportCode code) { return code == supCouplerTop || code == supCouplerMid; }
+
+// A whole number typed as text (blanks around it allowed); nothing when it is not one. Numbers
+// beyond the integer range are held at its ends.
+std::optional<int> wholeNumber(const std::string& text) {
+    std::size_t b = text.find_first_not_of(' '), e = text.find_last_not_of(' ');
+    if (b == std::string::npos) return std::nullopt;
+    std::string_view t(text.data() + b, e - b + 1);
+    bool negative = false;
+    if (t.front() == '+' || t.front() == '-') {
+        negative = t.front() == '-';
+        t.remove_prefix(1);
+    }
+    if (t.empty() || t.find_first_not_of("0123456789") != std::string_view::npos) return std::nullopt;
+    long long v = 0;
+    for (char ch : t)
+        v = std::min<long long>(v * 10 + (ch - '0'), INT_MAX);
+    return static_cast<int>(negative ? -v : v);
+}
+
+// A radio pair: choosing one unchooses the other; unchoosing one leaves the other as it is.
+void setRadio(bool& self, bool& other, bool chosen) {
+    self = chosen;
+    if (chosen) other = false;
+}
+
+std::string lengthCell(float mm) {
+    const std::string t = SigFig4Dec3(mm / Model.UnitFactorLength);
+    return t == "0.000" ? "" : t;
+}
+
+std::string memberLength(const BeamFormControls& f, int col) { return SigFig5(SpanGridLength(f, col)); }
+
+// Captions of the spans grid for n spans with the cantilevers that are ticked.
+void setSpanGridCaptions(BeamFormControls& f, int n) {
+    const int c = f.Check_LHC ? 1 : 0, r = f.Check_RHC ? 1 : 0;
+    f.Grid_Spans.SetColCount(n + c + r + 1);
+    if (c == 1) f.Grid_Spans.SetCell(1, 0, " LHC ");
+    for (int i = 1; i <= n; ++i)
+        f.Grid_Spans.SetCell(c + i, 0, " Span " + std::to_string(i));
+    if (r == 1) f.Grid_Spans.SetCell(n + c + 1, 0, " RHC");
+}
+
+int workSpans() { return std::clamp(Work.WorkSpanCount, 0, kMaxSpans); }
+
+// Line 0 of a property list: its count, held to the lines there are.
+int propLineCount(const Str60& line0) { return std::clamp(wholeNumber(line0.str()).value_or(0), 0, 50); }
+
+std::string trimmed(const std::string& s) {
+    const std::size_t b = s.find_first_not_of(' '), e = s.find_last_not_of(' ');
+    return b == std::string::npos ? "" : s.substr(b, e - b + 1);
+}
+
+// The place of the committed scaffold member in the scaffold section file, so that the boards
+// test of the next commit sees the section that is committed; 0 for any other section.
+int restoredSectionRecordNo() {
+    if (Model.SectionFamilyCode != "Scaffold" && Model.MemberType != "Scaffold") return 0;
+    try {
+        const std::vector<std::string> names = ReadSectionDesignations("Scaf.sct");
+        const std::string wanted = trimmed(Model.SectionDescription.str());
+        for (std::size_t i = 0; i < names.size(); ++i)
+            if (trimmed(names[i]) == wanted) return static_cast<int>(i) + 1;
+    } catch (const IoError&) {
+        // No file to look in: no board is known to be committed.
+    }
+    return 0;
+}
+
+bool isTimberSection() {
+    return Work.WorkMemberType == "Timber" || Work.SectionFamily == "Timber" ||
+           Work.WorkSectionShape == "Timber";
+}
+
+// Every value the analysis needs of the section is there and above 0.
+bool sectionUsable(const BeamFormControls& f) {
+    const float ixx = static_cast<float>(number(f.lbl_S01_Ixx));
+    const float e = static_cast<float>(number(f.lbl_S01_E));
+    const TMemberRow& row = Work.WorkSpanData[1];
+    if (!(ixx > 0) || !(e > 0) || !(row[mfIxx] > 0) || !(row[mfE] > 0)) return false;
+    if (!isTimberSection()) return true;
+    return row[mfTimberDepth] > 0 && row[mfTimberWidth] > 0 && Work.TimberPermShear > 0 &&
+           Work.TimberPermMoment > 0;
+}
+
+void commitTimberChoice(SharedModel& m) {
+    const WorkingCopies& w = Work;
+    m.TimberGradeSaved = w.TimberGradeName;
+    for (int i = 1; i <= 41; ++i)
+        m.SectionTextLines[i] = w.WorkSectionTextLines[i];
+    m.TimberResultLinesSaved = w.TimberResultLines;
+    m.TimberSharingSaved = w.TimberSharingCode;
+    m.TimberMoistureSaved = w.TimberMoistureCode;
+    m.TimberGradeValuesSaved = w.TimberGradeValues;
+    m.TimberDurationSaved = w.TimberDurationCode;
+    m.TimberWidthSaved = w.TimberWidth;
+    m.TimberDepthSaved = w.TimberDepth;
+    m.TimberPermMomentSaved = w.TimberPermMoment;
+    m.TimberPermShearSaved = w.TimberPermShear;
+}
+
+void commitSectionAndBeam(SharedModel& m) {
+    const WorkingCopies& w = Work;
+    m.SectionShape = w.WorkSectionShape;
+    m.BeamLength = w.WorkBeamLength;
+    m.SectionFamilyCode = w.SectionFamily;
+    for (int i = 0; i <= 50; ++i)
+        m.SectionPropLines[i] = w.WorkSectionPropLines[i];
+    m.MemberType = w.WorkMemberType;
+    m.SectionDescription = w.WorkSectionText;
+    for (int row = 0; row <= kFlagsRow; ++row)
+        for (int field = mfE; field <= 19; ++field)
+            m.SpanData[row][field] = w.WorkSpanData[row][field];
+    m.FlangeThickness = w.WorkFlangeThickness;
+    m.WebThickness = w.WorkWebThickness;
+    m.SpanCount[0] = w.WorkSpanCount;
+    m.SupportType = w.WorkSupportType;
+    m.SupportStiffness = w.WorkSupportStiffness;
+}
+
+// Every load factor 1.0: the committed loads of all loadcases and the working list.
+void resetLoadFactors(SharedModel& m) {
+    for (auto& loadcase : m.LoadTable)
+        for (TLoadRec& rec : loadcase)
+            rec[lfLF] = 1.0f;
+}
+
+void setMemberGridCaptions(BeamFormControls& f) {
+    f.Grid_SpanData.SetCell(1, 0, " LHC");
+    for (int k = 1; k <= kMaxSpans; ++k)
+        f.Grid_SpanData.SetCell(k + 1, 0, "Span " + std::to_string(k));
+    f.Grid_SpanData.SetCell(27, 0, " RHC");
+    for (int field = 0; field < 20; ++field)
+        f.Grid_SpanData.SetCell(0, field + 1, kFieldCaptions[field]);
+}
+
+void setDefaultUnit(TUnitKind kind, const char* text, float factor) {
+    if (UnitText(Model, kind).empty()) UnitText(Model, kind) = text;
+    if (UnitFactor(Model, kind) == 0) UnitFactor(Model, kind) = factor;
+}
+
+} // namespace
+
+float SpanGridLength(const BeamFormControls& f, int col) {
+    return static_cast<float>(number(f.Grid_Spans.Cell(col, 1)) * Model.UnitFactorLength);
+}
+
+void BuildSpanGridColumns(BeamFormControls& f) {
+    const int n = std::clamp(wholeNumber(f.Edit_Spans).value_or(f.UpDown_Spans), 1, kMaxFormSpans);
+    f.Edit_Spans = std::to_string(n);
+    f.UpDown_Spans = n;
+    Work.WorkSpanCount = n;
+    setSpanGridCaptions(f, n);
+}
+
+void ReadSpanGridToWork(const BeamFormControls& f) {
+    const int c = f.Check_LHC ? 1 : 0, n = workSpans();
+    if (f.Check_LHC) Work.WorkSpanData[kLHCantRow][mfL] = SpanGridLength(f, 1);
+    for (int s = 1; s <= n; ++s)
+        Work.WorkSpanData[s][mfL] = SpanGridLength(f, c + s);
+    if (f.Check_RHC) Work.WorkSpanData[kRHCantRow][mfL] = SpanGridLength(f, n + c + 1);
+}
+
+void FillSpanGridFromWork(BeamFormControls& f) {
+    const int c = f.Check_LHC ? 1 : 0, n = workSpans();
+    if (f.Check_LHC) f.Grid_Spans.SetCell(1, 1, lengthCell(Work.WorkSpanData[kLHCantRow][mfL]));
+    for (int s = 1; s <= n; ++s)
+        f.Grid_Spans.SetCell(c + s, 1, lengthCell(Work.WorkSpanData[s][mfL]));
+    if (f.Check_RHC) f.Grid_Spans.SetCell(n + c + 1, 1, lengthCell(Work.WorkSpanData[kRHCantRow][mfL]));
+}
+
+void ReadSpanLengths(const BeamFormControls& f, SharedModel& m) {
+    const int c = f.Check_LHC ? 1 : 0, n = workSpans();
+    // A length that is 0 or less, or too large to hold, is missing.
+    auto read = [&](int row, int col, const char* missing) {
+        m.SpanData[row][mfExists] = 1.0f;
+        const double v = number(f.Grid_Spans.Cell(col, 1));
+        m.SpanData[row][mfL] = static_cast<float>(v * Model.UnitFactorLength);
+        if (v > 0 && std::isfinite(m.SpanData[row][mfL])) return true;
+        message(missing);
+        BeamFormVars.BeamInputError = 1;
+        return false;
+    };
+    for (int row = 0; row <= kRHCantRow; ++row) {
+        m.SpanData[row][mfExists] = 0;
+        m.SpanData[row][mfL] = 0;
+    }
+    if (c == 1 && !read(kLHCantRow, 1, beammsg::kLHCantileverLength)) return;
+    m.SectionDescription = f.lbl_S01_Desc;
+    for (int s = 1; s <= kMaxSpans; ++s)
+        m.SpanData[s][mfExists] = 0;
+    for (int s = 1; s <= n; ++s)
+        if (!read(s, c + s, beammsg::kSpanLength)) return;
+    if (f.Check_RHC) read(kRHCantRow, n + c + 1, beammsg::kRHCantileverLength);
+}
+
+void ApplySupportRules(BeamFormControls& f) {
+    const bool forkhead = f.Option_Forkhead;
+    if (forkhead && (f.Check_LH_End_Sup || f.Check_Span_Sup || f.Check_RH_End_Sup))
+        message(beammsg::kCouplerWithForkheads);
+    if (forkhead) f.Check_LH_End_Sup = f.Check_Span_Sup = f.Check_RH_End_Sup = false;
+    if (forkhead && f.Option_Check) message(beammsg::kNoCheckWithForkheads);
+    if (forkhead) setRadio(f.Option_None, f.Option_Check, true);
+
+    auto& codes = Work.WorkSupportType;
+    codes.fill(supNone);
+    if (f.Option_Vert_Fixed) codes.fill(supFixed);
+    auto coupler = [](bool top, bool mid, TSupportCode& code) {
+        if (top) code = supCouplerTop;
+        if (mid) code = supCouplerMid;
+    };
+    if (f.Check_LH_End_Sup) coupler(f.Option_LH_Top, f.Option_LH_Mid, codes[0]);
+    if (f.Check_Span_Sup)
+        for (int k = 1; k <= 24; ++k)
+            coupler(f.Option_Span_Top, f.Option_Span_Mid, codes[k]);
+    if (f.Check_RH_End_Sup) coupler(f.Option_RH_Top, f.Option_RH_Mid, codes[25]);
+    if (forkhead) codes.fill(supForkhead);
+    if (f.Check_LHF) codes[0] = supFixedEnd;
+    if (f.Check_RHF) codes[25] = supFixedEnd;
+}
+
+void CalcCouplerStiffness(const BeamFormControls& f) {
+    WorkingCopies& w = Work;
+    // No lift height given: so high that the springs come out close to 0.
+    const std::string t = f.Edit_L.empty() || f.Edit_L == "0.0" ? "1000000000000000000" : f.Edit_L;
+    w.WorkLiftHeight = static_cast<float>(number(t) * Model.UnitFactorLength);
+    const float I = static_cast<float>(number(f.lbl_S01_Ixx) * Model.UnitFactorSectI);
+    if (w.WorkLiftHeight == 0) w.WorkLiftHeight = 1e11f;
+    const float k = static_cast<float>(static_cast<double>(I) / w.WorkLiftHeight * 210000);
+    auto spring = [&](bool ticked, bool top, bool mid, int entry) {
+        w.WorkSupportStiffness[entry] = 0;
+        if (!ticked || !(top || mid)) return;
+        w.WorkSupportType[entry] = top ? supCouplerTop : supCouplerMid;
+        w.WorkSupportStiffness[entry] = static_cast<float>(k * (top ? 1.0 : 2.0));
+    };
+    spring(f.Check_LH_End_Sup, f.Option_LH_Top, f.Option_LH_Mid, 0);
+    for (int entry = 1; entry <= 24; ++entry)
+        spring(f.Check_Span_Sup, f.Option_Span_Top, f.Option_Span_Mid, entry);
+    spring(f.Check_RH_End_Sup, f.Option_RH_Top, f.Option_RH_Mid, 25);
+}
+
+void UpdateMemberGrid(BeamFormControls& f) {
+    const int c = f.Check_LHC ? 1 : 0, n = workSpans();
+    auto member = [&](int gridCol, bool exists, int spansCol) {
+        f.Grid_SpanData.SetCell(gridCol, 1, exists ? " Yes" : " No");
+        if (exists) f.Grid_SpanData.SetCell(gridCol, 2, memberLength(f, spansCol));
+    };
+    member(1, f.Check_LHC, 1);
+    for (int s = 1; s <= kMaxSpans; ++s)
+        f.Grid_SpanData.SetCell(s + 1, 1, " No");
+    for (int s = 1; s <= n; ++s)
+        member(s + 1, true, c + s);
+    member(27, f.Check_RHC, n + c + 1);
+    Work.WorkSectionText = f.lbl_S01_Desc;
+}
+
+void ResetBeamForm(BeamFormControls& f) {
+    f.List_Props.clear();
+    f.List_Sect.clear();
+    f.lbl_Group.clear();
+    f.Edit_L.clear();
+    f.Edit_Spans = "1";
+    f.UpDown_Spans = 1;
+    f.Check_LH_End_Sup = f.Check_Span_Sup = f.Check_RH_End_Sup = false;
+    f.Check_Span_Sup_Enabled = false; // one span has no interior supports
+    f.Check_GA = false;
+    setRadio(f.Option_None, f.Option_Check, true);
+    f.Check_LHF = f.Check_RHF = f.Check_LHC = f.Check_RHC = false;
+    setRadio(f.Option_Forkhead, f.Option_Vert_Fixed, false);
+    setRadio(f.Option_Vert_Fixed, f.Option_Forkhead, true);
+    f.lbl_GA.clear();
+    f.List_TimProps.clear();
+    f.Edit_Timber_W.clear();
+    f.Edit_Timber_H.clear();
+    f.Grid_Spans.SetCell(1, 0, " Span 1");
+    f.lbl_S01_Ixx.clear();
+    f.lbl_S01_E.clear();
+    f.lbl_S01_Desc.clear();
+    f.Grid_Spans.SetColCount(2);
+    for (int col = 1; col <= 27; ++col)
+        f.Grid_Spans.SetCell(col, 1, "");
+    for (int col = 1; col <= 27; ++col)
+        for (int row = 1; row <= 8; ++row)
+            f.Grid_SpanData.SetCell(col, row, "");
+
+    WorkingCopies& w = Work;
+    w.WorkBeamLength = 0;
+    w.WorkSectionShape.clear();
+    w.WorkMemberType.clear();
+    w.SectionFamily.clear();
+    w.WorkFlangeThickness = 0;
+    w.WorkWebThickness = 0;
+    for (int i = 1; i <= 50; ++i)
+        w.WorkSectionPropLines[i].clear();
+    for (TMemberRow& row : w.WorkSpanData)
+        row.fill(0);
+    w.WorkSpanCount = 1;
+    w.WorkSupportType.fill(supNone);
+    w.WorkSupportStiffness.fill(0);
+}
+
+void BeamFormShow(BeamFormControls& f) {
+    Model.LoadRowsShown = 0;
+    setDefaultUnit(TUnitKind::Length, "m", 1000);
+    setDefaultUnit(TUnitKind::Force, "kN", 1000);
+    setDefaultUnit(TUnitKind::UDL, "kN/m", 1);
+    setDefaultUnit(TUnitKind::SectE, "N/mm^2", 1);
+    setDefaultUnit(TUnitKind::SectI, "cm^4", 10000);
+    setDefaultUnit(TUnitKind::Shear, "kN", 0.001f);
+    setDefaultUnit(TUnitKind::Moment, "kN-m", 0.000001f);
+    setDefaultUnit(TUnitKind::Deflection, "mm", 1);
+
+    f.lbl_E = "( " + Model.UnitTextSectE + " )";
+    f.lbl_Ixx = "( " + Model.UnitTextSectI + " )";
+    f.Grid_Spans.SetCell(0, 1, "  Length (" + Model.UnitTextLength + ")");
+    f.lbl_Hunit = f.lbl_Wunit = Model.UnitTextSectLength;
+    f.Label_L_Std_Unit = Model.UnitTextLength;
+
+    setMemberGridCaptions(f);
+    for (int row = 0; row <= kRHCantRow; ++row) {
+        f.Grid_SpanData.SetCell(row + 1, 1, Work.WorkSpanData[row][mfExists] == 1.0f ? " Yes" : " No");
+        for (int field = 1; field <= 19; ++field)
+            f.Grid_SpanData.SetCell(row + 1, field + 1, SigFig5(Model.SpanData[row][field]));
+    }
+    f.Label_Demo = "Enter lengths for spans and cantilevers in the grid above.";
+}
+
+void CantileverClicked(BeamFormControls& f, bool leftEnd, SketchPicture& pic) {
+    if (leftEnd ? f.Check_LHC : f.Check_RHC) (leftEnd ? f.Check_LHF : f.Check_RHF) = false;
+    BuildSpanGridColumns(f);
+    FillSpanGridFromWork(f);
+    ApplySupportRules(f);
+    DrawBeamSketch(pic, f);
+}
+
+void FixedEndClicked(BeamFormControls& f, bool leftEnd, SketchPicture& pic) {
+    bool& cantilever = leftEnd ? f.Check_LHC : f.Check_RHC;
+    if ((leftEnd ? f.Check_LHF : f.Check_RHF) && cantilever) {
+        // The cantilever's column goes with its tick, so no length moves to another member.
+        cantilever = false;
+        BuildSpanGridColumns(f);
+        FillSpanGridFromWork(f);
+    }
+    ApplySupportRules(f);
+    DrawBeamSketch(pic, f);
+}
+
+void SupportKindClicked(BeamFormControls& f, SketchPicture& pic) {
+    ApplySupportRules(f);
+    DrawBeamSketch(pic, f);
+}
+
+void CouplerClicked(BeamFormControls& f, SketchPicture& pic) {
+    CalcCouplerStiffness(f);
+    ApplySupportRules(f);
+    DrawBeamSketch(pic, f);
+}
+
+void CodeCheckClicked(BeamFormControls& f) { ApplySupportRules(f); }
+
+void SpanCountChanged(BeamFormControls& f, SketchPicture& pic) {
+    BuildSpanGridColumns(f);
+    FillSpanGridFromWork(f);
+    if (Work.WorkSpanCount > 1) {
+        f.Check_Span_Sup_Enabled = true;
+    } else {
+        // One span has no interior supports to couple.
+        const bool wasTicked = f.Check_Span_Sup;
+        f.Check_Span_Sup = false;
+        f.Check_Span_Sup_Enabled = false;
+        if (wasTicked) {
+            CalcCouplerStiffness(f);
+            ApplySupportRules(f);
+        }
+    }
+    DrawBeamSketch(pic, f);
+}
+
+void SpanGridEdited(BeamFormControls& f, SketchPicture& pic) {
+    ReadSpanGridToWork(f);
+    ApplySupportRules(f);
+    DrawBeamSketch(pic, f);
+    UpdateMemberGrid(f);
+}
+
+bool CommitBeamData(BeamFormControls& f, FileCommandsHost& host, BeamCommitLoadForm& loadForm) {
+    // The total follows the grid as it stands, whatever was typed since the last drawing.
+    Work.WorkBeamLength = static_cast<float>(BeamFormSketchMembers(f).Total);
+    ApplySupportRules(f);
+    CalcCouplerStiffness(f);
+
+    // Every test runs on a scratch copy of the model, which replaces it only when all pass.
+    auto scratch = std::make_unique<SharedModel>(Model);
+    SharedModel& m = *scratch;
+    WorkingCopies& w = Work;
+    commitTimberChoice(m);
+    m.SteelSectionFlag = 0;
+
+    if (!f.Option_Forkhead && !f.Option_Vert_Fixed) {
+        message(beammsg::kSupportType);
+        return false;
+    }
+    const bool anyCoupler = f.Check_LH_End_Sup || f.Check_Span_Sup || f.Check_RH_End_Sup;
+    if (w.WorkMemberType == "Scaffold" && anyCoupler && (w.SectionRecordNo == 5 || w.SectionRecordNo == 6)) {
+        message(beammsg::kBoards);
+        return false;
+    }
+    const auto& codes = w.WorkSupportType;
+    if (isCoupler(codes[0]) || isCoupler(codes[1]) || isCoupler(codes[25])) {
+        const float v = static_cast<float>(number(f.Edit_L));
+        if (!(v > 0) || !std::isfinite(w.WorkLiftHeight)) {
+            message(beammsg::kLiftHeight);
+            return false;
+        }
+    }
+    m.LiftHeight = w.WorkLiftHeight;
+    if (!sectionUsable(f)) {
+        message(beammsg::kSection);
+        return false;
+    }
+    const std::string& desc = f.lbl_S01_Desc;
+    const bool timberName = desc.size() >= 6 && desc.compare(desc.size() - 6, 6, "Timber") == 0;
+    if (timberName && static_cast<float>(number(f.lbl_S01_E)) > 200000.0f &&
+        !dlg().Confirm(beammsg::kTimberE, beammsg::kConfirmCaption))
+        return false;
+
+    BusyCursor busy;
+    BeamFormVars.BeamInputError = 0;
+    ReadSpanLengths(f, m);
+    if (BeamFormVars.BeamInputError == 1) return false;
+
+    commitSectionAndBeam(m);
+    TLoadRec selfWeight = w.WorkLoads[kSelfWeightRecord];
+    selfWeight[lfKind] = -1.0f;
+    selfWeight[lfDist] = 0;
+    selfWeight[lfW1] = selfWeight[lfW2] = static_cast<float>(7.85 * m.SpanData[1][mfArea] / 1000000 * 9.81);
+    selfWeight[lfCover] = static_cast<float>(m.BeamLength);
+
+    const bool checkable = std::find(std::begin(kCheckableShapes), std::end(kCheckableShapes),
+                                     w.WorkSectionShape) != std::end(kCheckableShapes) &&
+                           m.SectionFamilyCode != "Scaffold";
+    if (checkable) {
+        if (f.Option_None) m.SteelSectionFlag = -1;
+        if (f.Option_Check) {
+            m.SteelSectionFlag = 1;
+            if (Model.FactoredLoadsFlag == 1 &&
+                !dlg().Confirm(beammsg::kFactoredLoads, beammsg::kConfirmCaption)) {
+                // The answer stands whether or not the beam is committed.
+                for (SharedModel* target : {&Model, &m}) {
+                    target->FactoredLoadsFlag = -1;
+                    resetLoadFactors(*target);
+                }
+                loadForm.SetSelfWeightFactorText("1.0");
+                for (TLoadRec& rec : w.WorkLoads)
+                    rec[lfLF] = 1.0f;
+                selfWeight[lfLF] = 1.0f;
+                message(beammsg::kFactorsReset);
+            }
+        }
+        if (w.WorkWebThickness > 40.0f || w.WorkFlangeThickness > 40.0f) {
+            message(beammsg::kThickness);
+            return false;
+        }
+        if (m.LoadTable[1][kSelfWeightRecord][lfLF] == 0)
+            selfWeight[lfLF] = m.FactoredLoadsFlag == 1 ? 1.4f : 1.0f;
+    }
+
+    TMemberRow& flags = m.SpanData[kFlagsRow];
+    flags[kShearDeflectionField] = -1.0f;
+    if (f.Check_GA && static_cast<float>(number(f.lbl_GA)) != 0) flags[kShearDeflectionField] = 1.0f;
+    for (int row = 0; row <= kRHCantRow; ++row)
+        if (m.SpanData[row][mfExists] == 0) m.SpanData[row][mfL] = 0;
+
+    Model = std::move(*scratch);
+    w.WorkLoads[kSelfWeightRecord] = selfWeight;
+
+    // The results shown belong to the beam that was there before.
+    NullAnalysisHost quiet;
+    ClearResults(quiet);
+    ClearResultText();
+    for (auto& lines : Txt.SteelCheckLines)
+        lines.fill(TResultLine());
+    Model.AnalysedFlag = 0;
+    host.ClearResultLists();
+    host.FillImageBlack();
+    host.DisableFileMenus();
+
+    loadForm.ShowSelfWeightFrame(checkable);
+    loadForm.DrawLoadFormBeam();
+    return true;
+}
+
+void RestoreBeamForm(BeamFormControls& f) {
+    const SharedModel& m = Model;
+    WorkingCopies& w = Work;
+
+    // The lists show the committed lines only, not those of a section picked since.
+    const int lines = propLineCount(m.SectionPropLines[0]);
+    if (m.SectionFamilyCode == "Timber") {
+        w.TimberPermShear = m.TimberPermShearSaved;
+        w.TimberPermMoment = m.TimberPermMomentSaved;
+        f.Frame_Timber = true;
+        f.Frame_Steel = false;
+        f.Check_GA = m.SpanData[kFlagsRow][kShearDeflectionField] != -1.0f;
+        f.Edit_Timber_W = SigFig3(m.TimberWidthSaved / m.UnitFactorSectLength);
+        f.Edit_Timber_H = SigFig3(m.TimberDepthSaved / m.UnitFactorSectLength);
+        f.lbl_GA = SigFig3(m.SpanData[1][mfGA] / m.UnitFactorForce);
+        f.Frame_SteelCheck = false;
+        f.Frame_Shear = true;
+        f.List_TimProps.clear();
+        for (int i = 1; i <= lines; ++i)
+            f.List_TimProps.push_back(m.SectionPropLines[i]);
+    } else {
+        f.Frame_Timber = false;
+        f.Frame_Steel = true;
+        f.List_Props.clear();
+        for (int i = 1; i <= lines; ++i)
+            f.List_Props.push_back(m.SectionPropLines[i]);
+        const std::string code = m.SectionFamilyCode;
+        if (std::find(std::begin(kFamilyCodes), std::end(kFamilyCodes), code) != std::end(kFamilyCodes))
+            OpenSectionFamily(f, code);
+    }
+
+    w.WorkSupportType = m.SupportType;
+    w.WorkSpanData = m.SpanData;
+    w.WorkLiftHeight = m.LiftHeight;
+    w.WorkSpanCount = std::clamp(m.SpanCount[0], 1, kMaxSpans);
+    w.WorkSectionText = m.SectionDescription;
+    w.SectionFamily = m.SectionFamilyCode;
+    w.WorkSectionShape = m.SectionShape;
+    w.WorkMemberType = m.MemberType;
+    for (int i = 0; i <= 50; ++i)
+        w.WorkSectionPropLines[i] = m.SectionPropLines[i];
+    w.WorkFlangeThickness = m.FlangeThickness;
+    w.WorkWebThickness = m.WebThickness;
+    w.SectionRecordNo = restoredSectionRecordNo();
+
+    const auto& codes = w.WorkSupportType;
+    const int n = w.WorkSpanCount;
+    auto fixedKind = [&f](bool chosen) { setRadio(f.Option_Vert_Fixed, f.Option_Forkhead, chosen); };
+    auto forkheadKind = [&f](bool chosen) { setRadio(f.Option_Forkhead, f.Option_Vert_Fixed, chosen); };
+    fixedKind(codes[0] == supFixed);
+    fixedKind(codes[25] == supFixed);
+    forkheadKind(codes[0] == supForkhead);
+    forkheadKind(codes[25] == supForkhead);
+    f.Check_LHF = codes[0] == supFixedEnd;
+    f.Check_RHF = codes[25] == supFixedEnd;
+    if (n > 1) {
+        fixedKind(codes[1] == supFixed);
+        forkheadKind(codes[1] == supForkhead);
+    }
+    // Entry 1 carries the kind of every support, also where both ends of one span are fixed.
+    if (codes[1] == supFixed || isCoupler(codes[1])) fixedKind(true);
+    if (codes[1] == supForkhead) forkheadKind(true);
+
+    if (m.SteelSectionFlag == -1) setRadio(f.Option_None, f.Option_Check, true);
+    if (m.SteelSectionFlag == 1) setRadio(f.Option_Check, f.Option_None, true);
+    if (w.WorkSpanData[kFlagsRow][kShearDeflectionField] == 1.0f) f.Check_GA = true;
+    f.lbl_GA = SigFig3(m.SpanData[1][mfGA] / m.UnitFactorForce);
+    if (f.lbl_GA == "0.0") f.lbl_GA.clear();
+
+    // A coupler's pair of options is set only where there is a coupler, so that a box ticked
+    // later has its option.
+    auto coupler = [&](bool& ticked, bool& top, bool& mid, TSupportCode code) {
+        ticked = isCoupler(code);
+        if (!ticked) return;
+        fixedKind(true);
+        setRadio(top, mid, code == supCouplerTop);
+        setRadio(mid, top, code == supCouplerMid);
+    };
+    coupler(f.Check_LH_End_Sup, f.Option_LH_Top, f.Option_LH_Mid, m.SupportType[0]);
+    f.Check_Span_Sup_Enabled = false;
+    f.Check_Span_Sup = false;
+    if (n > 1) {
+        coupler(f.Check_Span_Sup, f.Option_Span_Top, f.Option_Span_Mid, codes[1]);
+        f.Check_Span_Sup_Enabled = true;
+    }
+    coupler(f.Check_RH_End_Sup, f.Option_RH_Top, f.Option_RH_Mid, m.SupportType[25]);
+
+    // The lift height that stands for "none given" is too large to show: it shows empty.
+    f.Edit_L = SigFig3(m.LiftHeight / m.UnitFactorLength);
+    if (f.Edit_L == "#####") f.Edit_L.clear();
+
+    f.Check_LHC = w.WorkSpanData[kLHCantRow][mfExists] == 1.0f;
+    f.Check_RHC = w.WorkSpanData[kRHCantRow][mfExists] == 1.0f;
+    f.UpDown_Spans = n;
+    f.Edit_Spans = std::to_string(n);
+
+    f.lbl_S01_Ixx = SigFig4(w.WorkSpanData[1][mfIxx] / m.UnitFactorSectI);
+    f.lbl_S01_E = SigFig4(w.WorkSpanData[1][mfE] / m.UnitFactorSectE);
+    f.lbl_S01_Desc = w.WorkSectionText;
+
+    const int c = f.Check_LHC ? 1 : 0;
+    setSpanGridCaptions(f, n);
+    auto dec3 = [](double v) { return SigFig4Dec3(v); };
+    auto emptyAtZero = [](std::string t) { return t == "0.000" ? std::string() : t; };
+    if (f.Check_LHC) f.Grid_Spans.SetCell(1, 1, dec3(w.WorkSpanData[kLHCantRow][mfL] / m.UnitFactorLength));
+    for (int s = 1; s <= n; ++s) {
+        const TMemberRow& row = w.WorkSpanData[s];
+        f.Grid_Spans.SetCell(c + s, 1, emptyAtZero(dec3(row[mfL] / m.UnitFactorLength)));
+        f.lbl_S01_E = emptyAtZero(dec3(row[mfE] / m.UnitFactorSectE));
+        f.lbl_S01_Ixx = emptyAtZero(dec3(row[mfIxx] / m.UnitFactorSectI));
+    }
+    if (f.Check_RHC)
+        f.Grid_Spans.SetCell(n + c + 1, 1, dec3(w.WorkSpanData[kRHCantRow][mfL] / m.UnitFactorLength));
+
+    f.lbl_S01_Desc = w.WorkSectionText;
+    for (int row = 0; row <= kRHCantRow; ++row) {
+        f.Grid_SpanData.SetCell(row + 1, 5, SigFig5(w.WorkSpanData[row][mfY]));
+        f.Grid_SpanData.SetCell(row + 1, 6, SigFig5(w.WorkSpanData[row][mfArea]));
+    }
+}
+
+} // namespace kx
