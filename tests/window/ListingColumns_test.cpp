@@ -20,9 +20,9 @@ TEST(ListingColumns, ValuesAndHeadingsStandAtTheirColumnOneBlankClearWhenTheyJus
         {"  1", "123456", 10, Align::Digit, "  1 123456"},
     };
     for (const auto& v : values) {
-        std::string line = v.before;
+        ListingLine line = v.before;
         AppendAligned(line, v.value, v.c, v.align);
-        EXPECT_EQ(line, v.line) << v.value;
+        EXPECT_EQ(line.str(), v.line) << v.value;
     }
     // "(unit)" opens width / 2 before the column, the width counting the brackets.
     const struct {
@@ -33,8 +33,8 @@ TEST(ListingColumns, ValuesAndHeadingsStandAtTheirColumnOneBlankClearWhenTheyJus
                     {"   (m)", "kN/m", 13, "   (m)    (kN/m)"},
                     {"   (m)", "kN/m", 10, "   (m) (kN/m)"}};
     for (const auto& h : headings) {
-        std::string line = h.before;
+        ListingLine line = h.before;
         AppendUnitHeading(line, h.unit, h.c);
-        EXPECT_EQ(line, h.line) << h.unit << " at " << h.c;
+        EXPECT_EQ(line.str(), h.line) << h.unit << " at " << h.c;
     }
 }
