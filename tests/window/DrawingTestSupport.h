@@ -4,14 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include <initializer_list>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "app/ProgramState.h"
-#include "engine/EngineState.h"
-#include "platform/Canvas.h"
 #include "platform/Printer.h"
 #include "window/DrawingState.h"
 #include "window/IndexJobs.h"
@@ -24,28 +20,27 @@ using Colour = std::optional<Color>; // none: any colour
 // Window 1025 x 800 with a 200 px case list: Lpx 800, S 400, B 550, baselines 216, 336, 446, d 20.
 inline constexpr DrawingFrame kFrameF{1025, 800, 200};
 
-struct Pt {
-    int x, y;
+struct L {
+    int x1, y1, x2, y2, width = 0; // width 0: any
 };
-
-// A line from a to b in either direction, of the pen width and colour when given.
-inline ::testing::AssertionResult HasLine(const RecordingCanvas& c, Pt a, Pt b, int width = 0,
-                                          Colour colour = {}) {
-    for (const auto& i : c.lines())
-        if ((width == 0 || i.width == width) && (!colour || i.color == *colour) &&
-            ((i.x1 == a.x && i.y1 == a.y && i.x2 == b.x && i.y2 == b.y) ||
-             (i.x1 == b.x && i.y1 == b.y && i.x2 == a.x && i.y2 == a.y)))
-            return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure()
-           << "no line (" << a.x << "," << a.y << ")-(" << b.x << "," << b.y << ") width " << width;
+// The canvas holds each line, in either direction, in the colour when given.
+inline void ExpectLines(const RecordingCanvas& c, std::vector<L> lines, Colour colour = {},
+                        bool present = true) {
+    for (const L& l : lines) {
+        bool found = false;
+        for (const auto& i : c.lines())
+            found |= (l.width == 0 || i.width == l.width) && (!colour || i.color == *colour) &&
+                     ((i.x1 == l.x1 && i.y1 == l.y1 && i.x2 == l.x2 && i.y2 == l.y2) ||
+                      (i.x1 == l.x2 && i.y1 == l.y2 && i.x2 == l.x1 && i.y2 == l.y1));
+        EXPECT_EQ(found, present) << "line (" << l.x1 << "," << l.y1 << ")-(" << l.x2 << "," << l.y2 << ")";
+    }
 }
 
-// A line of the colour ends at p.
-inline ::testing::AssertionResult Ends(const RecordingCanvas& c, Color colour, Pt p) {
+// A line of the colour ends at (x, y).
+inline bool Ends(const RecordingCanvas& c, Color colour, int x, int y) {
     for (const auto& i : c.lines())
-        if (i.color == colour && ((i.x1 == p.x && i.y1 == p.y) || (i.x2 == p.x && i.y2 == p.y)))
-            return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "no line through (" << p.x << "," << p.y << ")";
+        if (i.color == colour && ((i.x1 == x && i.y1 == y) || (i.x2 == x && i.y2 == y))) return true;
+    return false;
 }
 
 inline std::vector<Item> Of(const std::vector<Item>& items, Color colour) {
@@ -55,31 +50,26 @@ inline std::vector<Item> Of(const std::vector<Item>& items, Color colour) {
     return out;
 }
 
-// The text with its top-left at p, in the colour when given.
-inline ::testing::AssertionResult HasText(const RecordingCanvas& c, const std::string& text, Pt p,
-                                          Colour colour = {}) {
-    std::string seen;
-    for (const auto& i : c.texts()) {
-        if (i.text != text) continue;
-        if (i.x1 == p.x && i.y1 == p.y && (!colour || i.color == *colour))
-            return ::testing::AssertionSuccess();
-        seen += " (" + std::to_string(i.x1) + "," + std::to_string(i.y1) + ")";
-    }
-    return ::testing::AssertionFailure()
-           << "no \"" << text << "\" at (" << p.x << "," << p.y << "); drawn at:" << seen;
-}
-
-struct TextAt {
+struct T {
     std::string text;
     int x, y;
     Colour colour = {};
 };
-inline void ExpectTexts(const RecordingCanvas& c, std::initializer_list<TextAt> texts) {
-    for (const auto& t : texts)
-        EXPECT_TRUE(HasText(c, t.text, {t.x, t.y}, t.colour));
+// The canvas holds each text with its top-left at (x, y), in the colour when given.
+inline void ExpectTexts(const RecordingCanvas& c, std::vector<T> texts) {
+    for (const T& t : texts) {
+        bool found = false;
+        std::string seen;
+        for (const auto& i : c.texts())
+            if (i.text == t.text) {
+                found |= i.x1 == t.x && i.y1 == t.y && (!t.colour || i.color == *t.colour);
+                seen += " (" + std::to_string(i.x1) + "," + std::to_string(i.y1) + ")";
+            }
+        EXPECT_TRUE(found) << "\"" << t.text << "\" at (" << t.x << "," << t.y << "), drawn at:" << seen;
+    }
 }
 
-// The first text item with this text (an empty item when there is none).
+// The first text item with this text.
 inline Item TextItem(const RecordingCanvas& c, const std::string& text) {
     for (const auto& i : c.texts())
         if (i.text == text) return i;

@@ -1,17 +1,11 @@
 // The page header and page grid at figures worked out by hand from the printer's resolution, and
 // the print command: which sections print, in which order, with which page breaks.
-#include <gtest/gtest.h>
-
-#include <string>
-#include <tuple>
-#include <utility>
-#include <vector>
+#include "window/Pro_PrintHeader.h"
 
 #include "DrawingTestSupport.h"
 #include "engine/ResultText.h"
 #include "platform/BusyCursor.h"
 #include "window/Print.h"
-#include "window/Pro_PrintHeader.h"
 #include "window/SetHeader.h"
 
 using namespace kx;
@@ -19,11 +13,7 @@ using namespace kx::test;
 
 namespace {
 
-void SetHeaderTexts() {
-    StoreHeaderTexts(
-        {"Acme Temporary Works", "J Bloggs", "Bridge Street", "Phase 2", "Needle beams", "JR-7"});
-    Model.BeamFileName = "/home/eng/jobs/needle.kxf";
-}
+using Texts = std::vector<std::string>;
 
 const RecordingCanvas& Header(RecordingPrinter& p) {
     p.BeginDoc();
@@ -31,45 +21,60 @@ const RecordingCanvas& Header(RecordingPrinter& p) {
     return *p.pages.back();
 }
 
-struct Sized {
-    std::string text;
-    int x, y, size;
-};
+PrintChoices Ticked(std::string ticks, bool at20 = true) { // "BEeCc": which of the five
+    PrintChoices c;
+    c.Check_Beam = ticks[0] == 'B', c.Check_Envelope = ticks[1] == 'E', c.Check_Env20 = ticks[2] == 'e';
+    c.Check_Case = ticks[3] == 'C', c.Check_Case20 = ticks[4] == 'c';
+    c.Option_10 = !at20, c.Option_20 = at20;
+    return c;
+}
+
+// Each page's title (Arial 12 pt below the header), "" for none.
+Texts Titles(const RecordingPrinter& p) {
+    Texts out;
+    for (const auto& page : p.pages) {
+        out.emplace_back();
+        for (const auto& i : page->texts())
+            if (i.fontSize == 12 && i.font == "Arial" && i.y1 > 840) out.back() = i.text;
+    }
+    return out;
+}
 
 } // namespace
 
 TEST_F(DrawingTest, PageHeaderItemsStandInTheirPlacesInTheirOrder) {
-    SetHeaderTexts();
+    StoreHeaderTexts(
+        {"Acme Temporary Works", "J Bloggs", "Bridge Street", "Phase 2", "Needle beams", "JR-7"});
+    Model.BeamFileName = "/home/eng/jobs/needle.kxf";
     const RecordingCanvas& c = Header(p); // 600 dpi: hx = hy = 24
-    const std::vector<Sized> items{
-        {"KX-Flexor", 360, 0, 9},        {"Acme Temporary Works", 360, 168, 15},
-        {"Bridge Street", 360, 360, 12}, {"Phase 2", 360, 480, 11},
-        {"Needle beams", 360, 600, 11},  {"JR-7", 360, 720, 10},
-        {"by  J Bloggs", 3840, 360, 9},  {"01/02/2024  09:30:00", 3840, 480, 9},
-        {"Page 1", 3840, 720, 9},        {"/home/eng/jobs/needle.kxf", 1200, 720, 9}};
-    std::vector<std::string> order;
+    // clang-format off
+    const std::tuple<std::string, int, int, int> items[] = {
+        {"KX-Flexor", 360, 0, 9}, {"Acme Temporary Works", 360, 168, 15}, {"Bridge Street", 360, 360, 12},
+        {"Phase 2", 360, 480, 11}, {"Needle beams", 360, 600, 11}, {"JR-7", 360, 720, 10},
+        {"by  J Bloggs", 3840, 360, 9}, {"01/02/2024  09:30:00", 3840, 480, 9}, {"Page 1", 3840, 720, 9},
+        {"/home/eng/jobs/needle.kxf", 1200, 720, 9}};
+    // clang-format on
+    Texts order, expected;
     for (const auto& i : c.items)
         order.push_back(i.op == RecordingCanvas::Op::Line ? "rule" : i.text);
-    std::vector<std::string> expected{"KX-Flexor", "rule"};
-    for (std::size_t k = 1; k < items.size(); ++k)
-        expected.push_back(items[k].text);
+    for (const auto& [text, x, y, size] : items) {
+        expected.push_back(text);
+        const Item i = TextItem(c, text);
+        EXPECT_EQ(std::make_tuple(i.x1, i.y1, i.fontSize, i.font),
+                  std::make_tuple(x, y, size, std::string("Arial")))
+            << text;
+    }
+    expected.insert(expected.begin() + 1, "rule");
     expected.push_back("rule");
     EXPECT_EQ(order, expected);
-    for (const auto& t : items) {
-        const Item i = TextItem(c, t.text);
-        EXPECT_EQ(std::vector<int>({i.x1, i.y1, i.fontSize}), std::vector<int>({t.x, t.y, t.size})) << t.text;
-        EXPECT_EQ(i.font, "Arial");
-    }
-    EXPECT_TRUE(HasLine(c, {360, 120}, {4800, 120}, 3));
-    EXPECT_TRUE(HasLine(c, {360, 840}, {4800, 840}, 3));
+    ExpectLines(c, {{360, 120, 4800, 120, 3}, {360, 840, 4800, 840, 3}});
     EXPECT_EQ(std::make_tuple(c.fontName(), c.fontSize(), c.penWidth()), std::make_tuple("Arial", 9, 3));
 
     // Across and down apart (hy 12); pages count from 1.
     RecordingPrinter tall(600, 300);
     const RecordingCanvas& h = Header(tall);
     ExpectTexts(h, {{"Acme Temporary Works", 360, 84}, {"Page 1", 3840, 360}});
-    EXPECT_TRUE(HasLine(h, {360, 60}, {4800, 60}, 3));
-    EXPECT_TRUE(HasLine(h, {360, 420}, {4800, 420}, 3));
+    ExpectLines(h, {{360, 60, 4800, 60, 3}, {360, 420, 4800, 420, 3}});
     tall.NewPage();
     PrintHeader(tall);
     EXPECT_TRUE(tall.pages[1]->hasText("Page 2"));
@@ -84,96 +89,65 @@ TEST_F(DrawingTest, PageHeaderItemsStandInTheirPlacesInTheirOrder) {
     const RecordingCanvas& e = Header(again);
     EXPECT_EQ(e.texts().size(), 7u) << "title, project 1, job, reference, user, date, page";
     ExpectTexts(e, {{"by  " + user, 3840, 360}, {"Job", 360, 600}});
-}
 
-TEST(PageGrid, RowsAndMarginFollowTheResolutionDown) {
-    RecordingPrinter p600(600), p300(600, 300);
-    const PrintPageGrid g = PageGrid(p600), h = PageGrid(p300);
-    EXPECT_FLOAT_EQ(g.PrintDotsPerMmY, 23.622047f);
-    // y = FloatToInt(3.7 mm x 23.622047 x row)
-    const std::pair<int, int> rows[] = {{1, 87},    {10, 874},  {12, 1049}, {14, 1224},
-                                        {15, 1311}, {70, 6118}, {80, 6992}};
-    for (auto [row, y] : rows)
+    // The page grid: y = FloatToInt(3.7 mm x 23.622047 x row), margin 15 mm; no row below 80.
+    const PrintPageGrid g = PageGrid(p), down300 = PageGrid(tall);
+    for (auto [row, y] :
+         {std::pair{1, 87}, {10, 874}, {12, 1049}, {14, 1224}, {15, 1311}, {70, 6118}, {80, 6992}})
         EXPECT_EQ(g.PrintLineY[row], y) << row;
-    EXPECT_THROW((void)g.PrintLineY[81], RangeError) << "no row below 80";
-    EXPECT_EQ(g.PrintMarginX, 354);
-    EXPECT_EQ(h.PrintLineY[12], 524);
-    EXPECT_EQ(h.PrintMarginX, 354);
+    EXPECT_THROW((void)g.PrintLineY[81], RangeError);
+    EXPECT_EQ(std::make_tuple(g.PrintMarginX, down300.PrintLineY[12], down300.PrintMarginX),
+              std::make_tuple(354, 524, 354));
 }
-
-namespace {
-
-class CancellingPrinter : public RecordingPrinter {
-public:
-    void BeginDoc() override { throw PrintCancelled(); }
-};
-
-PrintChoices Ticked(bool beam, bool envDiagrams, bool envText, bool caseDiagrams, bool caseText,
-                    bool at20 = true) {
-    PrintChoices c;
-    c.Check_Beam = beam, c.Check_Envelope = envDiagrams, c.Check_Env20 = envText;
-    c.Check_Case = caseDiagrams, c.Check_Case20 = caseText;
-    c.Option_10 = !at20, c.Option_20 = at20;
-    return c;
-}
-
-// The page's title (Arial 12 pt below the header), or "" when it has none.
-std::vector<std::string> Titles(const RecordingPrinter& p) {
-    std::vector<std::string> out;
-    for (const auto& page : p.pages) {
-        out.emplace_back();
-        for (const auto& i : page->texts())
-            if (i.fontSize == 12 && i.font == "Arial" && i.y1 > 840) out.back() = i.text;
-    }
-    return out;
-}
-
-} // namespace
 
 TEST_F(DrawingTest, PrintCommandPrintsTheTickedSectionsInOrderWithBreaksOnlyBetween) {
-    EXPECT_EQ(PrintReport(Ticked(1, 1, 1, 1, 1), 1, p), PrintOutcome::NoBeam);
-    EXPECT_TRUE(p.pages.empty()) << "no job begun";
+    EXPECT_EQ(PrintReport(Ticked("BEeCc"), 1, p), PrintOutcome::NoBeam);
     PrintBeamB();
-    EXPECT_EQ(PrintReport(Ticked(0, 0, 0, 0, 0), 1, p), PrintOutcome::NothingTicked);
-    EXPECT_TRUE(p.pages.empty());
-
-    EXPECT_EQ(PrintReport(Ticked(1, 1, 1, 1, 1), 1, p), PrintOutcome::Printed);
+    EXPECT_EQ(PrintReport(Ticked("....."), 1, p), PrintOutcome::NothingTicked);
+    EXPECT_TRUE(p.pages.empty()) << "no job begun";
+    EXPECT_EQ(PrintReport(Ticked("BEeCc"), 1, p), PrintOutcome::Printed);
     EXPECT_TRUE(p.ended);
     EXPECT_EQ(Model.EnvelopeDivisions, 20);
     ASSERT_EQ(p.pages.size(), 12u);
     for (std::size_t n = 0; n < 12; ++n)
         EXPECT_TRUE(p.pages[n]->hasText("Page " + std::to_string(n + 1))) << n + 1;
     const std::string env = "Results Envelope at 1/20th Span Intervals";
-    EXPECT_EQ(Titles(p),
-              (std::vector<std::string>{"Beam & Loading Data + Results Summary", "  Envelope Diagrams ", env,
-                                        env, " LOADCASE 1", " LOADCASE 2", "LOADCASE 1", "LoadCase 1",
-                                        "LoadCase 1", "LOADCASE 2", "LoadCase 2", "LoadCase 2"}));
-    // Only the last section: no page before or after it. An empty section still has its page.
-    p = RecordingPrinter(600);
-    EXPECT_EQ(PrintReport(Ticked(0, 0, 0, 0, 1), 1, p), PrintOutcome::Printed);
-    EXPECT_EQ(Titles(p).front(), "LOADCASE 1");
-    EXPECT_EQ(p.pages.size(), 6u);
-    p = RecordingPrinter(600);
-    EXPECT_EQ(PrintReport(Ticked(1, 0, 0, 0, 1), 0, p), PrintOutcome::Printed);
-    ASSERT_EQ(p.pages.size(), 2u);
-    EXPECT_TRUE(p.pages[1]->items.empty());
+    // clang-format off
+    EXPECT_EQ(Titles(p), (Texts{"Beam & Loading Data + Results Summary", "  Envelope Diagrams ", env, env, " LOADCASE 1",
+                                " LOADCASE 2", "LOADCASE 1", "LoadCase 1", "LoadCase 1", "LOADCASE 2", "LoadCase 2",
+                                "LoadCase 2"}));
+    // clang-format on
+    // One section: no page before or after it; an empty section still has its page.
+    const std::tuple<const char*, int, bool, Texts> runs[] = {
+        {"....c",
+         1,
+         true,
+         {"LOADCASE 1", "LoadCase 1", "LoadCase 1", "LOADCASE 2", "LoadCase 2", "LoadCase 2"}},
+        {"B...c", 0, true, {"Beam & Loading Data + Results Summary", ""}},
+        {"..e..",
+         1,
+         false,
+         {"Results Envelope at 1/10th Span Intervals", "Results Envelope at 1/10th Span Intervals"}}};
+    for (const auto& [ticks, shown, at20, titles] : runs) {
+        p = RecordingPrinter(600);
+        EXPECT_EQ(PrintReport(Ticked(ticks, at20), shown, p), PrintOutcome::Printed);
+        EXPECT_EQ(Titles(p), titles) << ticks;
+        EXPECT_TRUE(shown != 0 || p.pages.back()->items.empty());
+    }
     // The envelope data's interval is set only when that section prints.
-    p = RecordingPrinter(600);
     Model.EnvelopeDivisions = 7;
-    EXPECT_EQ(PrintReport(Ticked(0, 0, 0, 1, 0), 1, p), PrintOutcome::Printed);
+    EXPECT_EQ(PrintReport(Ticked("...C."), 1, p), PrintOutcome::Printed);
     EXPECT_EQ(Model.EnvelopeDivisions, 7);
-    p = RecordingPrinter(600);
-    EXPECT_EQ(PrintReport(Ticked(0, 0, 1, 0, 0, false), 1, p), PrintOutcome::Printed);
-    EXPECT_EQ(Titles(p), std::vector<std::string>(2, "Results Envelope at 1/10th Span Intervals"));
 
     // A cancel prints nothing; a failure in section 3 abandons the whole job.
-    CancellingPrinter cancelling;
-    EXPECT_EQ(PrintReport(Ticked(1, 1, 1, 1, 1), 1, cancelling), PrintOutcome::Cancelled);
+    struct CancellingPrinter : RecordingPrinter {
+        void BeginDoc() override { throw PrintCancelled(); }
+    } cancelling;
+    EXPECT_EQ(PrintReport(Ticked("BEeCc"), 1, cancelling), PrintOutcome::Cancelled);
     EXPECT_TRUE(cancelling.pages.empty());
     p = RecordingPrinter(600);
     Txt.EnvelopeLines[0] = "many";
-    EXPECT_THROW(PrintReport(Ticked(1, 1, 1, 1, 1), 1, p), ConvertError);
-    EXPECT_TRUE(p.aborted);
-    EXPECT_FALSE(p.ended);
+    EXPECT_THROW(PrintReport(Ticked("BEeCc"), 1, p), ConvertError);
+    EXPECT_TRUE(p.aborted && !p.ended);
     EXPECT_EQ(BusyCursor::depth(), 0);
 }

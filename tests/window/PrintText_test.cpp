@@ -2,10 +2,6 @@
 // chosen lengths.
 #include "window/PrintText.h"
 
-#include <gtest/gtest.h>
-
-#include <string>
-
 #include "DrawingTestSupport.h"
 #include "engine/ResultText.h"
 
@@ -17,22 +13,28 @@ namespace {
 // Rows at 600 dpi: FloatToInt(3.7 mm x 23.622047 px/mm x row), at the 15 mm margin.
 int Row(int r) { return static_cast<int>(3.7 * (600 / 25.4) * r + 0.5); }
 
+struct At {
+    int page, row;
+    std::string text;
+};
+
 class PrintTextTest : public DrawingTest {
 protected:
-    // Line `text` stands on this row of this page.
-    ::testing::AssertionResult At(int page, int row, const std::string& text) {
-        return HasText(Page(page), text, {354, Row(row)});
+    // Each line stands on its row of its page.
+    void Expect(std::vector<At> lines) {
+        for (const At& a : lines)
+            ExpectTexts(Page(a.page), {{a.text, 354, Row(a.row)}});
     }
     std::string Title(int page) {
         for (const auto& i : Page(page).texts())
             if (i.fontSize == 12 && i.y1 == Row(10)) return i.text;
         return "";
     }
-    // Runs a routine on a fresh document and checks that nothing stands below row 80.
+    // Runs a routine on a fresh document; nothing may stand below row 80.
     template <class Routine> void Print(Routine routine) {
         p = RecordingPrinter(600);
         p.BeginDoc();
-        routine();
+        routine(p);
         for (const auto& page : p.pages)
             for (const auto& t : page->texts())
                 EXPECT_LE(t.y1, Row(80)) << t.text;
@@ -46,133 +48,123 @@ template <class Table> void Fill(Table& t, int count, const std::string& prefix)
         t[i] = prefix + std::to_string(i);
 }
 
+void PrintCase1(Printer& p) { PrintCaseResults(p, 1); }
+
 } // namespace
 
 TEST_F(PrintTextTest, BeamBDataEnvelopeAndLoadcasePagesStandOnTheirRows) {
     PrintBeamB();
-    ASSERT_EQ(LineCount(Txt.SummaryLines), 13);
-    ASSERT_EQ(LineCount(Txt.MaximaLines), 7);
-    ASSERT_EQ(LineCount(Txt.LoadListLines), 6);
-    ASSERT_EQ(LineCount(Txt.PointLoadListLines), 10);
-    Print([&] { PrintBeamLoadingData(p); });
-    ASSERT_EQ(p.pages.size(), 1u);
-    const Item title = TextItem(Page(1), "Beam & Loading Data + Results Summary");
-    EXPECT_EQ(std::vector<int>({title.x1, title.y1, title.fontSize}), std::vector<int>({354, 874, 12}));
-    const Item beamData = TextItem(Page(1), "BEAM DATA");
-    EXPECT_EQ(std::vector<int>({beamData.x1, beamData.y1, beamData.fontSize}),
-              std::vector<int>({354, 1224, 10}));
-    EXPECT_EQ(beamData.font, "Courier");
-    EXPECT_TRUE(Page(1).hasText("Page 1")) << "under the page header";
-    EXPECT_FALSE(Page(1).hasText("RESULTS")) << "the summary's own heading is left out";
-    EXPECT_TRUE(At(1, 24, "MAXIMA"));                       // 2098
-    EXPECT_TRUE(At(1, 32, " UNIFORMLY DISTRIBUTED LOADS")); // 2797
-    EXPECT_TRUE(At(1, 38, " Point Loads"));                 // 3321
-
-    // The envelope at 1/20th: point 21 of a member on row 55 or below ends the page.
     const auto env = [](int i) { return Txt.EnvelopeLines[i].str(); };
-    ASSERT_EQ(LineCount(Txt.EnvelopeLines), 102);
-    ASSERT_EQ(PrintedPointNumber(env(51)), 21);
-    Model.EnvelopeDivisions = 20;
-    Print([&] { PrintEnvelopeText(p); });
-    ASSERT_EQ(p.pages.size(), 2u);
-    EXPECT_EQ(Title(2), "Results Envelope at 1/20th Span Intervals");
-    EXPECT_FALSE(Page(1).hasText(env(1))) << "the table's own heading is not printed";
-    EXPECT_TRUE(At(1, 15, " LH Cantilever "));
-    EXPECT_TRUE(At(1, 63, env(51)));
-    EXPECT_EQ(Row(63), 5506);
-    EXPECT_TRUE(At(2, 15, env(52)));
-    EXPECT_TRUE(At(2, 16, " Span 2"));
-    EXPECT_TRUE(At(2, 65, env(102)));
-    EXPECT_EQ(Row(65), 5681);
-    // At 1/10th points 1, 3, .. 21 of a member are renumbered 1 .. 11; the even ones take no row.
-    Model.EnvelopeDivisions = 10;
-    Print([&] { PrintEnvelopeText(p); });
-    ASSERT_EQ(p.pages.size(), 2u);
-    EXPECT_EQ(Title(1), "Results Envelope at 1/10th Span Intervals");
-    EXPECT_TRUE(At(1, 18, "  1" + env(6).substr(3)));
-    EXPECT_TRUE(At(1, 19, "  2" + env(8).substr(3)));
-    EXPECT_FALSE(Page(1).hasText(env(7)));
-    EXPECT_TRUE(At(1, 43, " 11" + env(51).substr(3)));
-    EXPECT_EQ(Row(43), 3758);
-    EXPECT_TRUE(At(1, 58, " 11" + env(76).substr(3))) << "span 2 ends on row 58: break";
-    EXPECT_TRUE(At(2, 16, " RH Cantilever "));
-
-    // Loadcase results: supports, then the listing over two pages, a loadcase at a time.
-    Print([&] { PrintCaseResults(p, 0); });
-    EXPECT_TRUE(Page(1).items.empty()) << "all loadcases shown: nothing";
     const auto& supports = Txt.CaseSupportLines[1];
     const auto& listing = Txt.CaseListing[1];
-    ASSERT_EQ(LineCount(supports), 15);
-    ASSERT_EQ(LineCount(listing), 103);
-    Print([&] { PrintCaseResults(p, 1); });
+    const int counts[] = {LineCount(Txt.SummaryLines),
+                          LineCount(Txt.MaximaLines),
+                          LineCount(Txt.LoadListLines),
+                          LineCount(Txt.PointLoadListLines),
+                          LineCount(Txt.EnvelopeLines),
+                          LineCount(supports),
+                          LineCount(listing)};
+    EXPECT_EQ(std::vector<int>(std::begin(counts), std::end(counts)),
+              std::vector<int>({13, 7, 6, 10, 102, 15, 103}));
+    ASSERT_EQ(PrintedPointNumber(env(51)), 21);
+    Print(PrintBeamLoadingData);
+    ASSERT_EQ(p.pages.size(), 1u);
+    const Item title = TextItem(Page(1), "Beam & Loading Data + Results Summary");
+    const Item beamData = TextItem(Page(1), "BEAM DATA");
+    EXPECT_EQ(std::make_tuple(title.x1, title.y1, title.fontSize), std::make_tuple(354, 874, 12));
+    EXPECT_EQ(std::make_tuple(beamData.x1, beamData.y1, beamData.fontSize, beamData.font),
+              std::make_tuple(354, 1224, 10, std::string("Courier")));
+    EXPECT_TRUE(Page(1).hasText("Page 1")) << "under the page header";
+    EXPECT_FALSE(Page(1).hasText("RESULTS")) << "the summary's own heading is left out";
+    // MAXIMA 2098, the distributed loads 2797, the point loads 3321.
+    Expect({{1, 24, "MAXIMA"}, {1, 32, " UNIFORMLY DISTRIBUTED LOADS"}, {1, 38, " Point Loads"}});
+
+    // The envelope at 1/20th without its own heading: point 21 of a member on row 55 or below ends
+    // the page; rows 63 and 65 at 5506 and 5681.
+    Model.EnvelopeDivisions = 20;
+    Print(PrintEnvelopeText);
+    ASSERT_EQ(p.pages.size(), 2u);
+    EXPECT_EQ(Title(2), "Results Envelope at 1/20th Span Intervals");
+    EXPECT_FALSE(Page(1).hasText(env(1)));
+    // clang-format off
+    Expect({{1, 15, " LH Cantilever "}, {1, 63, env(51)}, {2, 15, env(52)}, {2, 16, " Span 2"},
+            {2, 65, env(102)}});
+    // clang-format on
+    EXPECT_EQ(std::make_pair(Row(63), Row(65)), std::make_pair(5506, 5681));
+    // At 1/10th points 1, 3, .. 21 of a member are renumbered 1 .. 11, the even ones left out; point
+    // 21 of span 1 on row 43 (3758), span 2 ends on row 58: a break.
+    Model.EnvelopeDivisions = 10;
+    Print(PrintEnvelopeText);
+    ASSERT_EQ(p.pages.size(), 2u);
+    EXPECT_EQ(Title(1), "Results Envelope at 1/10th Span Intervals");
+    EXPECT_FALSE(Page(1).hasText(env(7)));
+    const auto renumbered = [&](const char* n, int i) { return n + env(i).substr(3); };
+    // clang-format off
+    Expect({{1, 18, renumbered("  1", 6)}, {1, 19, renumbered("  2", 8)}, {1, 43, renumbered(" 11", 51)},
+            {1, 58, renumbered(" 11", 76)}, {2, 16, " RH Cantilever "}});
+    // clang-format on
+    EXPECT_EQ(Row(43), 3758);
+
+    // Loadcase results: supports, then the listing over two pages, a loadcase at a time; none for All.
+    Print([](Printer& printer) { PrintCaseResults(printer, 0); });
+    EXPECT_TRUE(Page(1).items.empty());
+    Print(PrintCase1);
     ASSERT_EQ(p.pages.size(), 6u);
-    const char* titles[] = {"LOADCASE 1", "LoadCase 1", "LoadCase 1",
-                            "LOADCASE 2", "LoadCase 2", "LoadCase 2"};
     for (int n = 1; n <= 6; ++n)
-        EXPECT_EQ(Title(n), titles[n - 1]) << n;
-    EXPECT_TRUE(At(1, 14, "SUPPORTS"));
-    EXPECT_TRUE(At(1, 28, supports[15].str()));
-    EXPECT_TRUE(At(2, 12, "SPAN DATA at 1/20th SPAN INTERVALS"));
-    EXPECT_TRUE(At(2, 61, listing[51].str()));
-    EXPECT_TRUE(At(3, 12, listing[52].str()));
-    EXPECT_TRUE(At(3, 63, listing[103].str()));
-    EXPECT_TRUE(At(4, 14, "SUPPORTS"));
+        EXPECT_EQ(Title(n), std::string(n % 3 == 1 ? "LOADCASE " : "LoadCase ") + (n <= 3 ? "1" : "2")) << n;
+    // clang-format off
+    Expect({{1, 14, "SUPPORTS"}, {1, 28, supports[15].str()}, {2, 12, "SPAN DATA at 1/20th SPAN INTERVALS"},
+            {2, 61, listing[51].str()}, {3, 12, listing[52].str()}, {3, 63, listing[103].str()}, {4, 14, "SUPPORTS"}});
+    // clang-format on
 }
 
 TEST_F(PrintTextTest, LongListingsGoOnOverNewPagesWithTheirHeadings) {
     // Summary lines 2..40 on rows 12..50, loads 1..20 on 51..70, then a page of "Beam & Loading Data"
-    // with the loads' headings on rows 12..14.
+    // with the loads' headings on rows 12..14; the point loads follow.
     Fill(Txt.SummaryLines, 40, "S");
     Fill(Txt.LoadListLines, 30, "U");
     Fill(Txt.PointLoadListLines, 4, "P");
-    Print([&] { PrintBeamLoadingData(p); });
+    Print(PrintBeamLoadingData);
     ASSERT_EQ(p.pages.size(), 2u);
-    EXPECT_TRUE(At(1, 70, "U20"));
     EXPECT_EQ(Title(2), "Beam & Loading Data");
-    for (auto [row, text] : {std::pair{12, "U1"}, {13, "U2"}, {14, "U3"}, {15, "U21"}, {25, "P1"}})
-        EXPECT_TRUE(At(2, row, text)) << text;
+    Expect({{1, 70, "U20"}, {2, 12, "U1"}, {2, 13, "U2"}, {2, 14, "U3"}, {2, 15, "U21"}, {2, 25, "P1"}});
     // Point loads repeat theirs (lines 2..4); a listing ending on row 70 adds no page.
     Fill(Txt.LoadListLines, 10, "U");
     Fill(Txt.PointLoadListLines, 20, "P");
-    Print([&] { PrintBeamLoadingData(p); });
-    EXPECT_TRUE(At(1, 70, "P10"));
-    for (auto [row, text] : {std::pair{12, "P2"}, {13, "P3"}, {14, "P4"}, {15, "P11"}})
-        EXPECT_TRUE(At(2, row, text)) << text;
+    Print(PrintBeamLoadingData);
+    Expect({{1, 70, "P10"}, {2, 12, "P2"}, {2, 13, "P3"}, {2, 14, "P4"}, {2, 15, "P11"}});
     Fill(Txt.PointLoadListLines, 10, "P");
-    Print([&] { PrintBeamLoadingData(p); });
+    Print(PrintBeamLoadingData);
     EXPECT_EQ(p.pages.size(), 1u);
     // Summary and maxima past row 70 go on from row 12.
     Fill(Txt.SummaryLines, 100, "S");
     Fill(Txt.MaximaLines, 50, "M");
     Fill(Txt.LoadListLines, 0, "U");
     Fill(Txt.PointLoadListLines, 0, "P");
-    Print([&] { PrintBeamLoadingData(p); });
+    Print(PrintBeamLoadingData);
     ASSERT_EQ(p.pages.size(), 3u);
-    for (auto [page, row, text] : {std::tuple{1, 70, "S60"}, {2, 12, "S61"}, {2, 52, "M1"}, {3, 12, "M20"}})
-        EXPECT_TRUE(At(page, row, text)) << text;
+    Expect({{1, 70, "S60"}, {2, 12, "S61"}, {2, 52, "M1"}, {3, 12, "M20"}});
 
-    // Envelope: line i on row 12 + i (lines 2 and 3 share row 15); point 21 on row 54 stays, on 55
-    // breaks, unless five lines or fewer follow.
+    // Envelope line i on row 12 + i (lines 2 and 3 share row 15): point 21 on row 54 stays, on 55
+    // breaks, unless five lines or fewer follow; without member ends, 80 rows a page.
     Model.EnvelopeDivisions = 20;
-    auto envelope = [&](int endLine) {
+    const auto envelope = [&](int end) {
         Fill(Txt.EnvelopeLines, 60, " 5 line ");
         Txt.EnvelopeLines[2] = "";
-        Txt.EnvelopeLines[endLine] = "21 end";
-        Print([&] { PrintEnvelopeText(p); });
+        Txt.EnvelopeLines[end] = "21 end";
+        Print(PrintEnvelopeText);
     };
     envelope(42);
-    EXPECT_TRUE(At(1, 54, "21 end"));
-    EXPECT_TRUE(At(1, 72, " 5 line 60"));
+    EXPECT_EQ(p.pages.size(), 1u);
+    Expect({{1, 54, "21 end"}, {1, 72, " 5 line 60"}});
     envelope(43);
-    EXPECT_TRUE(At(1, 55, "21 end"));
-    EXPECT_TRUE(At(2, 15, " 5 line 44"));
+    Expect({{1, 55, "21 end"}, {2, 15, " 5 line 44"}});
     envelope(55);
     EXPECT_EQ(p.pages.size(), 1u);
-    Fill(Txt.EnvelopeLines, 200, " line "); // no member ends: still 80 rows a page
-    Print([&] { PrintEnvelopeText(p); });
+    Fill(Txt.EnvelopeLines, 200, " line ");
+    Print(PrintEnvelopeText);
     EXPECT_EQ(p.pages.size(), 3u);
-    EXPECT_TRUE(At(1, 80, " line 68"));
-    EXPECT_TRUE(At(2, 15, " line 69"));
+    Expect({{1, 80, " line 68"}, {2, 15, " line 69"}});
 }
 
 TEST_F(PrintTextTest, SupportAndCheckTextsBreakBeforeAMemberAndNeverPassRow80) {
@@ -185,22 +177,16 @@ TEST_F(PrintTextTest, SupportAndCheckTextsBreakBeforeAMemberAndNeverPassRow80) {
     for (int m = 0; m < 5; ++m)
         Txt.SteelCheckLines[1][1 + 30 * m] = " SPAN " + std::to_string(m + 1);
     Fill(Txt.CaseListing[1], 1, "");
-    Print([&] { PrintCaseResults(p, 1); });
-    EXPECT_TRUE(At(1, 70, "R57"));
+    Print(PrintCase1);
     EXPECT_EQ(Title(2), "LoadCase 1");
-    EXPECT_TRUE(At(2, 12, "R58"));
-    EXPECT_TRUE(At(2, 16, "Max stress")) << "after one empty row";
-    // r = 18: SPAN 1 on 18..47, SPAN 2 on 48..77 (48 is not past 66), SPAN 3 after r 78 > 66.
-    for (auto [page, row, text] : {std::tuple{2, 18, " SPAN 1"},
-                                   {2, 48, " SPAN 2"},
-                                   {2, 77, "c60"},
-                                   {3, 12, " SPAN 3"},
-                                   {3, 42, " SPAN 4"},
-                                   {4, 12, " SPAN 5"}})
-        EXPECT_TRUE(At(page, row, text)) << text;
     EXPECT_EQ(Title(5), "LoadCase 1") << "the listing on its own page";
+    // "Max stress" after one empty row; r = 18: SPAN 1 on 18..47, SPAN 2 on 48..77 (48 is not past
+    // 66), SPAN 3 after r 78 > 66.
+    // clang-format off
+    Expect({{1, 70, "R57"}, {2, 12, "R58"}, {2, 16, "Max stress"}, {2, 18, " SPAN 1"}, {2, 48, " SPAN 2"},
+            {2, 77, "c60"}, {3, 12, " SPAN 3"}, {3, 42, " SPAN 4"}, {4, 12, " SPAN 5"}});
+    // clang-format on
     Fill(Txt.SteelCheckLines[1], 150, "c"); // no member headings: at most 80 rows a page
-    Print([&] { PrintCaseResults(p, 1); });
-    EXPECT_TRUE(At(2, 80, "c63"));
-    EXPECT_TRUE(At(3, 12, "c64"));
+    Print(PrintCase1);
+    Expect({{2, 80, "c63"}, {3, 12, "c64"}});
 }
