@@ -103,6 +103,9 @@ TEST_F(FormsTest, IndexPictureIsRedrawnOnAnalysisSelectorTilesAndSize) {
     QApplication::processEvents();
     EXPECT_EQ(w->Frame().W, 825);
     EXPECT_EQ(w->Frame().H, 800);
+    const int cw = w->Image1->width(), ch = w->Image1->height(); // the lists laid out again, 625 wide
+    EXPECT_EQ(w->ImageRect, (Rect{0, 0, cw, ch}));
+    EXPECT_EQ(w->List_CaseResults->geometry(), QRect(cw - 625, ch - 200, 625, 200));
     EXPECT_EQ(at(450, 300), kRed);
     EXPECT_EQ(at(550, 300), kBlack);
     EXPECT_EQ(at(740, 96), kWhite);

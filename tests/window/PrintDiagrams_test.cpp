@@ -2,15 +2,8 @@
 // supports and labels, at figures worked out by hand for beam B and for small made-up jobs.
 #include "window/PrintDiagrams.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
-#include <iterator>
-#include <string>
-#include <tuple>
-#include <vector>
 
 #include "DrawingTestSupport.h"
 #include "foundation/SigFig.h"
@@ -30,7 +23,7 @@ int CurveEnd(const RecordingCanvas& page, int y, int side) {
 }
 
 // A job without an analysis: 10000 mm of equal spans between supports, one loadcase whose shear
-// and moment are given by hand, the envelope's largest values all 1000.
+// and moment are 1000 at the middle of span 1, the envelope's largest values all 1000.
 void SmallJob(int spans = 1) {
     SetDefaultUnits(Model);
     Model.BeamLength = 10000;
@@ -39,8 +32,7 @@ void SmallJob(int spans = 1) {
         Drawing.DrawnMemberLength[s] = Eng.LoadcaseSpanLength[1][s] = 10000.0f / static_cast<float>(spans);
     Model.LoadcaseCount = 1;
     Model.SupportType.fill(supFixed);
-    for (auto* table : {&Eng.ShearExtremes, &Eng.MomentExtremes, &Eng.DeflectionExtremes})
-        (*table)[0][27][5] = 1000;
+    Eng.ShearExtremes[0][27][5] = Eng.MomentExtremes[0][27][5] = Eng.DeflectionExtremes[0][27][5] = 1000;
     Eng.ShearPolyline[1][0].x = Eng.MomentPolyline[1][0].x = 1;
     Eng.ShearPolyline[1][1] = {0.5f, 1000};
     Eng.MomentPolyline[1][1] = {0.5f, 1000};
@@ -48,7 +40,7 @@ void SmallJob(int spans = 1) {
 
 } // namespace
 
-TEST_F(DrawingTest, PrintedLoadcasePageOfBeamBStandsWhereTheMillimetresPutIt) {
+TEST_F(DrawingTest, PrintedDiagramPagesOfBeamBStandWhereTheMillimetresPutThem) {
     PrintBeamB();
     // P = 20000 N at mid-span 1: reactions 13/32, 22/32, -3/32 of P; shear 8125 - 20000 = -11875 N
     // right of the load; moment 8125 x 2000 = 16.25e6 N mm under it.
@@ -60,38 +52,30 @@ TEST_F(DrawingTest, PrintedLoadcasePageOfBeamBStandsWhereTheMillimetresPutIt) {
     ASSERT_EQ(p.pages.size(), 2u);
     const RecordingCanvas& page = Page(1);
     EXPECT_TRUE(page.hasText("Page 1")) << "under the page header";
-    EXPECT_EQ(TextItem(page, " LOADCASE 1").fontSize, 12);
-    EXPECT_TRUE(HasText(Page(2), " LOADCASE 2", {354, 945}));
-    EXPECT_TRUE(HasLine(page, {591, 1772}, {4488, 1772}, 9)) << "the beam, 25 to 190 mm";
-    // Supports at 1000, 5000 and 9000 mm of 10500: 591 + FloatToInt(s x 3897 / 10500).
-    for (int x : {962, 2447, 3931}) {
-        EXPECT_TRUE(HasLine(page, {x, 1778}, {x - 47, 1843}, 2)) << x;
-        EXPECT_TRUE(HasLine(page, {x - 47, 1843}, {x + 47, 1843}, 2)) << x;
-        EXPECT_TRUE(HasLine(page, {x + 47, 1843}, {x, 1778}, 2)) << x;
-    }
-    for (int y : {2953, 4134, 5433})
-        EXPECT_TRUE(HasLine(page, {591, y}, {4488, y}, 2)) << "baseline " << y;
-    EXPECT_TRUE(HasLine(page, {1704, 1748}, {1704, 1535}, 3)) << "the arrow's shaft, 74 to 65 mm";
-    EXPECT_TRUE(HasLine(page, {1704, 1748}, {1680, 1701}, 3)) << "its head";
     EXPECT_FALSE(page.hasText("4.000 kN")) << "loadcase 2's loads are not on this page";
-    ExpectTexts(page, {{" LOADCASE 1", 354, 945},
-                       {"20.00 kN", 1586, 1346},
-                       {"8.13 kN", 844, 1913},
-                       {"13.8 kN", 2329, 1913},
-                       {"-1.88 kN", 3813, 1913},
-                       {"SHEAR", 2362, 3425},
-                       {"MOMENT", 2339, 4665},
-                       {"DEFLECTION", 2315, 5988},
-                       {"(Units = kN-m)", 2362, 4760},
-                       {"(Units = mm)", 2362, 6083}});
+    ExpectTexts(Page(2), {{" LOADCASE 2", 354, 945}});
+    // The beam from 25 to 190 mm; supports at 1000, 5000 and 9000 mm of 10500: 591 + FloatToInt(s x
+    // 3897 / 10500); baselines; the arrow from 74 to 65 mm down with its head.
+    ExpectLines(page, {{591, 1772, 4488, 1772, 9}, {1704, 1748, 1704, 1535, 3}, {1704, 1748, 1680, 1701, 3}});
+    for (int x : {962, 2447, 3931})
+        ExpectLines(
+            page, {{x, 1778, x - 47, 1843, 2}, {x - 47, 1843, x + 47, 1843, 2}, {x + 47, 1843, x, 1778, 2}});
+    for (int y : {2953, 4134, 5433})
+        ExpectLines(page, {{591, y, 4488, y, 2}});
+    // clang-format off
+    ExpectTexts(page, {{" LOADCASE 1", 354, 945}, {"20.00 kN", 1586, 1346}, {"8.13 kN", 844, 1913},
+                       {"13.8 kN", 2329, 1913}, {"-1.88 kN", 3813, 1913}, {"SHEAR", 2362, 3425}, {"MOMENT", 2339, 4665},
+                       {"DEFLECTION", 2315, 5988}, {"(Units = kN-m)", 2362, 4760}, {"(Units = mm)", 2362, 6083}});
+    // clang-format on
     std::vector<std::string> lengths; // 77.5 mm down
     for (const auto& t : page.texts())
         if (t.y1 == 1831) lengths.push_back(t.text);
     EXPECT_EQ(lengths, (std::vector<std::string>{"1.000", "4.00", "4.00", "1.50"}));
-    for (auto [text, x, y, size] :
-         {std::tuple{"APPLIED LOADS", 2244, 2126, 10}, {"(Units = kN)", 2315, 3520, 8}}) {
+    for (auto [text, x, y, size] : {std::tuple{"APPLIED LOADS", 2244, 2126, 10},
+                                    {"(Units = kN)", 2315, 3520, 8},
+                                    {" LOADCASE 1", 354, 945, 12}}) {
         const Item i = TextItem(page, text);
-        EXPECT_EQ(std::vector<int>({i.x1, i.y1, i.fontSize}), std::vector<int>({x, y, size})) << text;
+        EXPECT_EQ(std::make_tuple(i.x1, i.y1, i.fontSize), std::make_tuple(x, y, size)) << text;
     }
     // f = 1 - 0.05 x 2 spans = 0.9: the governing values stand 14 x 23.622 x 0.9 = 298 px (shear)
     // and 18 x 23.622 x 0.9 = 383 px (moment, deflection) from their baselines.
@@ -101,24 +85,25 @@ TEST_F(DrawingTest, PrintedLoadcasePageOfBeamBStandsWhereTheMillimetresPutIt) {
     // Span 1's start shear labelled 1 mm right of its start, 5 mm above its point; the scale bar's
     // zero on x0.
     const int yStart = 2953 - static_cast<int>(std::lround(8125 * 14 * (600 / 25.4) * 0.9 / 11875));
-    EXPECT_TRUE(HasText(page, SigFig4Dec3(Eng.ShearExtremes[1][1][1] * 0.001), {962 + 24, yStart - 118}));
-    EXPECT_TRUE(HasText(page, "0.0", {591 - 236, 2953 - 71}));
-    EXPECT_TRUE(HasLine(page, {591 - 71, 2953}, {591, 2953}, 1));
+    ExpectTexts(page, {{SigFig4Dec3(Eng.ShearExtremes[1][1][1] * 0.001), 962 + 24, yStart - 118},
+                       {"0.0", 591 - 236, 2953 - 71}});
+    ExpectLines(page, {{591 - 71, 2953, 591, 2953, 1}});
 
-    // The envelope page: every loadcase's loads without values, both loadcases' curves at scales of
-    // 15 and 20 mm (319 and 425 px); loadcase 2's moment under its RH cantilever, 5000 x 1500.
+    // The envelope page: every loadcase's loads without values, the largest reaction 6 mm under the
+    // beam and 5 mm left, a negative smallest 10 mm under and 6 mm left; both loadcases' curves at
+    // 15 and 20 mm (319 and 425 px), loadcase 2's moment under its RH cantilever 5000 x 1500.
     p = RecordingPrinter(600);
     p.BeginDoc();
     PrintEnvelopeDiagrams(p);
     ASSERT_EQ(p.pages.size(), 1u);
     const RecordingCanvas& env = Page(1);
-    ExpectTexts(env, {{"  Envelope Diagrams ", 354, 945}, {"-1.88 kN", 3931 - 142, 2008}});
-    EXPECT_TRUE(HasText(env, SigFig3Dec3(Eng.SupportWorkValues[2] * 0.001) + " kN", {2447 - 118, 1913}));
+    ExpectTexts(env, {{"  Envelope Diagrams ", 354, 945},
+                      {"-1.88 kN", 3931 - 142, 2008},
+                      {SigFig3Dec3(Eng.SupportWorkValues[2] * 0.001) + " kN", 2447 - 118, 1913}});
     for (const char* title :
          {"ALL APPLIED LOADS", "SHEAR ENVELOPE", "MOMENT ENVELOPE", "DEFLECTION ENVELOPE"})
         EXPECT_TRUE(env.hasText(title)) << title;
-    for (int x : {591, 1704, 4488})
-        EXPECT_TRUE(HasLine(env, {x, 1748}, {x, 1535}, 3)) << "arrow at " << x;
+    ExpectLines(env, {{591, 1748, 591, 1535, 3}, {1704, 1748, 1704, 1535, 3}, {4488, 1748, 4488, 1535, 3}});
     for (const auto& t : env.texts())
         EXPECT_FALSE(t.text.find("kN") != std::string::npos && t.y1 < 1772) << "no load value: " << t.text;
     EXPECT_NEAR(CurveEnd(env, 2953, 1), 2953 + 319, 1);
@@ -135,20 +120,16 @@ TEST_F(DrawingTest, PrintedSupportSymbolsUseTheAcrossAndDownResolutionsApart) {
     p = RecordingPrinter(600, 300); // 23.622 px/mm across, 11.811 down
     p.BeginDoc();
     PrintCaseDiagrams(p);
-    const RecordingCanvas& page = Page(1);
-    const int f = 1890; // forkhead at 591 + 1299
+    const int f = 1890; // the forkhead at 591 + 1299
+    // The beam 75 mm down; the fixed LH end; the forkhead; couplers at the top of a lift (3189) and
+    // between lifts (4488), without a triangle.
     // clang-format off
-    const int lines[][5] = {
-        {591, 886, 4488, 886, 9},                            // the beam, 75 mm down
-        {591, 815, 591, 957, 4}, {591, 815, 544, 839, 2}, {591, 862, 544, 886, 2}, // fixed LH end
-        {f + 47, 862, f + 47, 871, 3}, {f - 47, 904, f - 47, 862, 3}, {f - 24, 904, f - 24, 957, 3},
-        {3189, 1122, 3189, 862, 6}, {3189 - 47, 909, 3189 + 47, 862, 3}, // coupler at the top of a lift
-        {4488, 1122, 4488, 650, 6},                          // coupler between lifts
-    };
+    ExpectLines(Page(1), {{591, 886, 4488, 886, 9}, {591, 815, 591, 957, 4}, {591, 815, 544, 839, 2},
+                          {591, 862, 544, 886, 2}, {f + 47, 862, f + 47, 871, 3}, {f - 47, 904, f - 47, 862, 3},
+                          {f - 24, 904, f - 24, 957, 3}, {3189, 1122, 3189, 862, 6}, {3142, 909, 3236, 862, 3},
+                          {4488, 1122, 4488, 650, 6}});
     // clang-format on
-    for (const auto& l : lines)
-        EXPECT_TRUE(HasLine(page, {l[0], l[1]}, {l[2], l[3]}, l[4]));
-    EXPECT_FALSE(HasLine(page, {4488, 890}, {4441, 921}, 2)) << "no triangle under a coupler";
+    ExpectLines(Page(1), {{4488, 890, 4441, 921, 2}}, {}, false);
 }
 
 TEST_F(DrawingTest, PrintedScalesHoldForManySpansAndZeroMaximaAndMirrorWithTheMomentSign) {
@@ -156,24 +137,20 @@ TEST_F(DrawingTest, PrintedScalesHoldForManySpansAndZeroMaximaAndMirrorWithTheMo
     EXPECT_DOUBLE_EQ(DiagramShrinkFactor(10), 0.5);
     EXPECT_DOUBLE_EQ(DiagramShrinkFactor(20), 0.05) << "not 0: the bands would be flat";
     EXPECT_DOUBLE_EQ(DiagramShrinkFactor(25), 0.05) << "not negative: they would be mirrored";
-    // 1000 of 1000 at the middle of span 1: shear 14 mm and moment 18 mm, times the shrink factor.
-    auto peaks = [this](int spans, float maxShear, float maxMoment, int sign) {
+    // 1000 of 1000 at the middle of span 1: shear 14 mm and moment 18 mm, times the shrink factor;
+    // a zero largest value gives a zero scale; the moment sign -1 turns the moment over.
+    const std::tuple<int, float, int, int, int> runs[] = {
+        {20, 1000, 1, 2953 - 17, 4134 - 21}, {1, 0, 1, 2953, 4134}, {1, 1000, -1, 2953 - 314, 4134 + 404}};
+    for (auto [spans, largest, sign, shearEnd, momentEnd] : runs) {
         ResetProgramState();
         SmallJob(spans);
-        Eng.ShearExtremes[0][27][5] = maxShear;
-        Eng.MomentExtremes[0][27][5] = maxMoment;
+        Eng.ShearExtremes[0][27][5] = Eng.MomentExtremes[0][27][5] = largest;
         Model.MomentDiagramSign = sign;
         p = RecordingPrinter(600);
         p.BeginDoc();
         PrintCaseDiagrams(p);
-        return Page(1);
-    };
-    EXPECT_TRUE(HasLine(peaks(20, 1000, 1000, 1), {591, 2953}, {2539, 2953 - 17}, 3));
-    EXPECT_TRUE(HasLine(Page(1), {591, 4134}, {2539, 4134 - 21}, 3));
-    EXPECT_TRUE(HasLine(peaks(1, 0, 0, 1), {591, 2953}, {2539, 2953}, 3)) << "a zero maximum: scale 0";
-    EXPECT_TRUE(HasLine(Page(1), {591, 4134}, {2539, 4134}, 3));
-    EXPECT_TRUE(HasLine(peaks(1, 1000, 1000, -1), {591, 4134}, {2539, 4134 + 404}, 3))
-        << "18 mm x 0.95 below";
+        ExpectLines(Page(1), {{591, 2953, 2539, shearEnd, 3}, {591, 4134, 2539, momentEnd, 3}});
+    }
 }
 
 TEST_F(DrawingTest, PrintedDiagramsNeedDeflectionsAndABeamAndTheEnvelopeTakesEveryLoad) {
@@ -191,17 +168,16 @@ TEST_F(DrawingTest, PrintedDiagramsNeedDeflectionsAndABeamAndTheEnvelopeTakesEve
     EXPECT_TRUE(Page(1).items.empty()) << "not even the page header";
 
     // 250 distributed loads over five loadcases: 249 light ones over 0..8000 mm, the last a heavy
-    // one over 9000..9200 mm. The envelope's profile sums them all.
+    // one over 9000..9200 mm. The envelope's profile sums them all: hatch strokes at 9200 mm 8 mm
+    // high for 10 N/mm, the largest; at 4000 mm for 249 x 0.001 N/mm.
     Model.LoadcaseCount = 5;
     for (int lc = 1; lc <= 5; ++lc)
         for (int r = 1; r <= 50; ++r) {
             const bool last = lc == 5 && r == 50;
-            const float w = last ? 10 : 0.001f;
-            const float rec[] = {-1, last ? 9000.0f : 0.0f, w, w, last ? 200.0f : 8000.0f, 1, 1};
-            std::copy(std::begin(rec), std::end(rec), &Model.LoadTable[lc][r][0]);
+            const float w = last ? 10 : 0.001f,
+                        rec[] = {-1, last ? 9000.0f : 0, w, w, last ? 200.0f : 8000, 1, 1};
+            std::copy_n(rec, 7, &Model.LoadTable[lc][r][0]);
         }
     PrintEnvelopeDiagrams(p);
-    // Hatch strokes at 9200 mm: 10 N/mm, the largest, 8 mm high; at 4000 mm: 249 x 0.001 N/mm.
-    EXPECT_TRUE(HasLine(Page(1), {4176, 1771}, {4176, 1772 - 189}, 2));
-    EXPECT_TRUE(HasLine(Page(1), {2150, 1771}, {2150, 1772 - 5}, 2));
+    ExpectLines(Page(1), {{4176, 1771, 4176, 1772 - 189, 2}, {2150, 1771, 2150, 1772 - 5, 2}});
 }
