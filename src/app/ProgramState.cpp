@@ -13,6 +13,7 @@
 #include "foundation/Preferences.h"
 #include "foundation/SharedModel.h"
 #include "input/KX_Beam.h"
+#include "input/LoadData.h"
 #include "window/DrawingState.h"
 #include "window/Point.h"
 
@@ -34,6 +35,7 @@ void ResetProgramState() {
     resetFromBlank(Txt);
     resetFromBlank(Drawing);
     resetFromBlank(OldUnitFactors);
+    resetFromBlank(LoadDataVars);
     resetFromBlank(PointResults);
     resetFromBlank(BeamFormVars);
     ResetPreferencesState();

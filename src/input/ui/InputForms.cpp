@@ -3,6 +3,7 @@
 
 #include "app/Forms.h"
 #include "input/ui/KX_Beam.h"
+#include "input/ui/LoadData.h"
 #include "window/ui/SetHeader.h"
 
 namespace kx {
@@ -10,6 +11,7 @@ namespace kx {
 // Each input window adds its New steps here as it is built, in the order the main window
 // documents: load form, beam form, timber section form, effective-length forms, header form.
 void ResetAllInputForms() {
+    if (Forms.LoadDataFrm) Forms.LoadDataFrm->ResetForNewBeam();
     if (Forms.KX_BeamFrm) {
         Forms.KX_BeamFrm->ResetBeamForm();
         Forms.KX_BeamFrm->ClearBeamSketch();
@@ -21,6 +23,7 @@ void ResetAllInputForms() {
 // section form), loads, LH cantilever, spans, RH cantilever.
 void RestoreAllInputForms() {
     if (Forms.KX_BeamFrm) Forms.KX_BeamFrm->RestoreBeamForm();
+    if (Forms.LoadDataFrm) Forms.LoadDataFrm->RestoreCommittedLoads();
 }
 
 } // namespace kx

@@ -1,21 +1,134 @@
-// The load input window.
+// The load input window: fifty load rows, the loadcase spinner, the self-weight and the sketch of
+// the committed beam with the loads of the loadcase shown.
 #pragma once
 
+#include <QImage>
 #include <QWidget>
+#include <functional>
 
 #include "input/KX_Beam.h"
+#include "input/LoadData.h"
+
+class QButtonGroup;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QScrollArea;
+class QSpinBox;
 
 namespace kx {
+
+// Image_Beam: the picture the sketch is drawn on, kept as drawn until the next drawing.
+class TLoadImage : public QWidget {
+    Q_OBJECT
+public:
+    TLoadImage(int width, int height, QWidget* parent);
+    QImage Picture;
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+};
+
+// The controls of one load row.
+struct TLoadRow {
+    QWidget* Panel = nullptr;
+    QLineEdit* Edit_No = nullptr; // Edit_01 .. Edit_50
+    QRadioButton* OptionP = nullptr;
+    QRadioButton* OptionUDL = nullptr;
+    QButtonGroup* Type = nullptr; // the two buttons exclude each other within the row only
+    QLineEdit* Edit_PL = nullptr;
+    QLineEdit* Edit_Dist = nullptr;
+    QLineEdit* Edit_UDLS = nullptr;
+    QLineEdit* Edit_UDLF = nullptr;
+    QLineEdit* Edit_Cover = nullptr;
+    QLineEdit* Edit_LF = nullptr;
+    QCheckBox* Check = nullptr;
+};
 
 class TLoadDataFrm : public QWidget, public BeamCommitLoadForm {
     Q_OBJECT
 public:
     explicit TLoadDataFrm(QWidget* parent = nullptr);
+    ~TLoadDataFrm() override;
 
-    // What the beam commit does to this window; the load window's own controls carry it out.
+    TLoadImage* Image_Beam;
+    QLabel* lbl_Length;
+    QLabel* Label_Help_01;
+    QLabel* Label_Help_02;
+    QLabel *Label_Point, *Label_Load, *lbl_PL;
+    QLabel *Label_Distance, *LabelLHEnd, *Label_ofBeam, *lbl_PLdist;
+    QLabel *Label_UDLS, *Label_StartRate, *lbl_UDLS;
+    QLabel *Label_UDLF, *Label_FinishRate, *lbl_UDLF;
+    QLabel *lbl_Covr, *lbl_Cover;
+    QLabel *lbl_Load, *lbl_factor, *lbl_optional;
+    QLabel* Label2;
+    QSpinBox* Edit_Case; // with UpDown_Case: one spinner of loadcases 1..5
+    QWidget* Panel_Cmds;
+    QGroupBox* Frame_SWt;
+    QCheckBox* Check_Swt;
+    QLabel* lbl_Swt;
+    QLabel* Label1;
+    QLineEdit* Edit_LF;
+    QPushButton* cmdBack;
+    QPushButton* Button4; // "Expand"
+    QPushButton* cmd_Clear;
+    QPushButton* cmd_Cancel;
+    QPushButton* cmd_Next;
+    QScrollArea* ScrollBox;
+    QWidget* Content;
+
+    // Row n, 1 to 50.
+    const TLoadRow& Row(int n) const;
+
+    // The controls as plain values, and back (no handler runs while they are set).
+    LoadFormControls Controls() const;
+    void ShowControls(const LoadFormControls& f);
+    // The height the form is laid out for; the window shows as much of it as the screen allows,
+    // and the rows scroll above the commands.
+    int FormHeight() const { return formHeight_; }
+
+    // Handlers.
+    void FormShow();
+    void OptionClick(int n);
+    void CheckClick(int n);
+    void Check_SwtClick();
+    void Edit_DblClick(int n);
+    void UpDown_CaseClick();
+    void Button4Click();
+    void cmd_ClearClick();
+    void cmd_CancelClick();
+    void cmdBackClick();
+    void cmd_NextClick();
+
+    // File New's steps on this form, and File Open's.
+    void ResetForNewBeam();
+    void RestoreCommittedLoads();
+
+    // What the beam commit does to this form.
     void SetSelfWeightFactorText(const std::string& text) override;
+    // Frame_SWt shown; or hidden with Check_Swt unticked through its handler.
     void ShowSelfWeightFrame(bool shown) override;
     void DrawLoadFormBeam() override;
+
+protected:
+    void showEvent(QShowEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
+private:
+    // Runs a step of the core on the controls and the picture; what it did shows on the form,
+    // also when an error ends it.
+    void act(const std::function<void(LoadFormControls&, LoadFormPicture&)>& step);
+    void layOut();
+
+    TLoadRow rows_[kLoadRows + 1];
+    int formHeight_ = 560;
 };
+
+// Where the wizard goes on after the loads are committed: the main window with its drawings and
+// the analysis, or the effective-length forms.
+void GoOnFromLoads(LoadRoute route);
 
 } // namespace kx

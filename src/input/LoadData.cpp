@@ -1,0 +1,558 @@
+// The load form's list, checks, stacks, ticks and commit, over a snapshot of its controls.
+#include "input/LoadData.h"
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+
+#include "foundation/Func_FloatToInt.h"
+#include "foundation/SigFig.h"
+#include "platform/BusyCursor.h"
+#include "platform/Dialogs.h"
+#include "platform/NumberInput.h"
+
+namespace kx {
+
+LoadDataState LoadDataVars;
+
+LoadFormControls::LoadFormControls() {
+    for (int n = 1; n <= 6; ++n)
+        Rows[n].Panel = true;
+}
+
+namespace {
+
+using LoadTableT = Arr<Arr<TLoadRec, 1, 51>, 1, 5>;
+
+// FormUpdating at 1 for a scope, back to what it was after (also when an error ends the step).
+class Updating {
+public:
+    Updating() : previous_(LoadDataVars.FormUpdating) { LoadDataVars.FormUpdating = 1; }
+    ~Updating() { LoadDataVars.FormUpdating = previous_; }
+    Updating(const Updating&) = delete;
+    Updating& operator=(const Updating&) = delete;
+
+private:
+    int32 previous_;
+};
+
+void message(const std::string& text) {
+    LoadDataVars.MsgText = text;
+    dlg().Message(text);
+}
+
+bool blank(const std::string& t) { return t.find_first_not_of(" \t") == std::string::npos; }
+
+// A typed value times its unit factor, held as a single.
+float typed(const std::string& text, float factor) {
+    return static_cast<float>(ReadNumberOrZero(text) * static_cast<double>(factor));
+}
+
+// A flag held in a single as the whole number it stands for; anything else counts as 0.
+int flagOf(float v) { return std::isfinite(v) && std::fabs(v) < 1e9f ? FloatToInt(v) : 0; }
+
+bool factoredLoads() { return Model.FactoredLoadsFlag == 1; }
+
+// The load factor a load-factor edit gives: blank means its default, and without factored loads
+// every factor is 1.0 (a factor left in a hidden edit or read from a file must not count).
+float loadFactor(const std::string& text, float blankDefault) {
+    if (!factoredLoads()) return 1.0f;
+    return blank(text) ? blankDefault : static_cast<float>(ReadNumberOrZero(text));
+}
+
+float selfWeightDefaultFactor() { return factoredLoads() ? 1.4f : 1.0f; }
+
+// Sets row n's Apply box as a click would; a change runs its handler.
+void tick(LoadFormControls& f, int n, bool on, LoadFormPicture& pic) {
+    if (f.Rows[n].Check == on) return;
+    f.Rows[n].Check = on;
+    ApplyClicked(f, n, pic);
+}
+
+void tickSelfWeight(LoadFormControls& f, bool on, LoadFormPicture& pic) {
+    if (f.Check_Swt == on) return;
+    f.Check_Swt = on;
+    SelfWeightApplyClicked(f, pic);
+}
+
+// Choosing a row's type from code runs the row-type step when the button was not chosen before.
+void chooseType(LoadFormControls& f, int n, bool point) {
+    LoadRowControls& r = f.Rows[n];
+    bool& chosen = point ? r.OptionP : r.OptionUDL;
+    if (chosen) return;
+    chosen = true;
+    (point ? r.OptionUDL : r.OptionP) = false;
+    SetLoadRowMode(f, n);
+}
+
+void emptyRowEdits(LoadRowControls& r) {
+    for (EditBox* e : {&r.Edit_PL, &r.Edit_Dist, &r.Edit_UDLS, &r.Edit_UDLF, &r.Edit_Cover, &r.Edit_LF}) {
+        e->Text.clear();
+        e->Visible = false;
+    }
+}
+
+std::string zeroBlank(const std::string& t, bool applied) {
+    return t == "0.000" && !applied ? std::string() : t;
+}
+
+bool appliedInAnyLoadcase(int i) {
+    for (int lc = 1; lc <= kMaxLoadcases; ++lc)
+        if (Work.ApplyFlags[lc][i] == 1.0f) return true;
+    return false;
+}
+
+// The rate of stacked load j at position x, each step held as a single.
+float rateAt(const TUDLStackRec& j, float length, float x) {
+    const float dW = j[usW2] - j[usW1];
+    const float dX = x - j[usX1];
+    return static_cast<float>(j[usW1] + static_cast<double>(dW) * dX / length);
+}
+
+// The first load whose values cannot be held (a value beyond a single's range after its unit
+// factor, or a stacked sum that overflows): 0 when there is none.
+int unholdableLoad() {
+    for (int i = 1; i <= kSelfWeightRecord; ++i)
+        for (int field = lfDist; field <= lfLF; ++field)
+            if (!std::isfinite(Work.WorkLoads[i][field])) return i;
+    for (int i = 1; i <= kLoadRows; ++i)
+        for (int lc = 1; lc <= kMaxLoadcases; ++lc)
+            for (float v : Work.UDLStack[lc][i])
+                if (!std::isfinite(v)) return i;
+    return 0;
+}
+
+} // namespace
+
+namespace loadmsg {
+std::string ExtendsPastEnd(int n) { return "Load " + std::to_string(n) + " extends past end of beam"; }
+std::string ValueTooLarge(int n) { return "Load " + std::to_string(n) + " value too large"; }
+} // namespace loadmsg
+
+int LoadcaseIn(int lc) { return std::clamp(lc, 1, kMaxLoadcases); }
+
+bool SelfWeightSection() {
+    static const char* const steel[] = {"Beam", "RSJ", "RSC", "RSA", "Box", "Tube"};
+    const bool shape = std::any_of(std::begin(steel), std::end(steel),
+                                   [](const char* s) { return Model.SectionShape == s; });
+    return shape && !(Model.SectionFamilyCode == "Scaffold");
+}
+
+void ReadLoadRows(const LoadFormControls& f) {
+    LoadDataState& v = LoadDataVars;
+    WorkingCopies& w = Work;
+    for (int n = 1; n <= kLoadRows; ++n)
+        for (int field = lfKind; field <= lfApplied; ++field)
+            w.WorkLoads[n][field] = 0;
+    v.WorkLoadcase = LoadcaseIn(v.WorkLoadcase);
+    const int lc = v.WorkLoadcase;
+    const SharedModel& m = Model;
+    for (int n = 1; n <= kLoadRows; ++n) {
+        const LoadRowControls& row = f.Rows[n];
+        TLoadRec& r = w.WorkLoads[n];
+        r[lfKind] = 0;
+        if (row.OptionP) r[lfKind] = 1.0f;
+        if (row.OptionUDL) r[lfKind] = -1.0f;
+        r[lfDist] = typed(row.Edit_Dist.Text, m.UnitFactorLength);
+        if (row.OptionP) {
+            r[lfW1] = typed(row.Edit_PL.Text, m.UnitFactorForce);
+            r[lfW2] = 0;
+            r[lfCover] = 0;
+        } else {
+            r[lfW1] = typed(row.Edit_UDLS.Text, m.UnitFactorUDL);
+            r[lfW2] = typed(row.Edit_UDLF.Text, m.UnitFactorUDL);
+            r[lfCover] = typed(row.Edit_Cover.Text, m.UnitFactorLength);
+        }
+        r[lfLF] = loadFactor(row.Edit_LF.Text, 1.0f);
+        w.ApplyFlags[lc][n] = row.Check ? 1.0f : 0.0f;
+    }
+    TLoadRec& sw = w.WorkLoads[kSelfWeightRecord];
+    sw[lfLF] = loadFactor(f.Edit_LF, selfWeightDefaultFactor());
+    sw[lfApplied] = f.Check_Swt ? 1.0f : 0.0f;
+    if (v.ValidateOnRead == 1.0f) ValidateLoads();
+}
+
+void ValidateLoads() {
+    LoadDataState& v = LoadDataVars;
+    v.LoadError = 0;
+    const double limit = 1.0000001 * Model.BeamLength;
+    for (int i = 1; i <= kLoadRows; ++i) {
+        const TLoadRec& r = Work.WorkLoads[i];
+        if (static_cast<double>(r[lfDist]) + r[lfCover] > limit && appliedInAnyLoadcase(i)) {
+            message(loadmsg::ExtendsPastEnd(i));
+            v.LoadError = -1;
+        }
+        if (r[lfDist] < 0 || r[lfCover] < 0) {
+            message(loadmsg::kNegativeLengths);
+            v.LoadError = -1;
+        }
+    }
+}
+
+void MarkActiveCases(const LoadTableT& table, Arr<int32, 0, 5>& caseHasLoads) {
+    for (int lc = 1; lc <= kMaxLoadcases; ++lc) {
+        caseHasLoads[lc] = 0;
+        for (const TLoadRec& r : table[lc])
+            if (r[lfApplied] == 1.0f && (r[lfW1] != 0 || r[lfW2] != 0)) caseHasLoads[lc] = 1;
+    }
+}
+
+void MarkActiveCases() { MarkActiveCases(Model.LoadTable, Model.CaseHasLoads); }
+
+void BuildUDLStack() {
+    const int lc = LoadcaseIn(LoadDataVars.WorkLoadcase);
+    auto& stack = Work.UDLStack[lc];
+    for (TUDLStackRec& s : stack)
+        s.fill(0);
+    for (int i = 1; i <= kLoadRows; ++i) {
+        const TLoadRec& r = Work.WorkLoads[i];
+        if (r[lfKind] != -1.0f || Work.ApplyFlags[lc][i] != 1.0f) continue;
+        TUDLStackRec& s = stack[i];
+        s[usX1] = r[lfDist];
+        s[usX2] = r[lfDist] + r[lfCover];
+        s[usW1] = r[lfW1];
+        s[usW2] = r[lfW2];
+        s[usLF1] = s[usLF2] = r[lfLF];
+    }
+    Arr<float, 1, kLoadRows> length;
+    for (int i = 1; i <= kLoadRows; ++i) {
+        TUDLStackRec& s = stack[i];
+        s[usW1Sum] = s[usW1];
+        s[usW2Sum] = s[usW2];
+        length[i] = s[usX2] - s[usX1];
+    }
+    // Each load adds the others' own rates, never their sums, so the order does not matter.
+    for (int i = 1; i <= kLoadRows; ++i) {
+        if (length[i] == 0) continue;
+        TUDLStackRec& a = stack[i];
+        for (int j = 1; j <= kLoadRows; ++j) {
+            if (j == i || length[j] == 0) continue;
+            const TUDLStackRec& b = stack[j];
+            if (b[usX1] <= a[usX1] && a[usX1] < b[usX2]) a[usW1Sum] += rateAt(b, length[j], a[usX1]);
+            if (b[usX1] < a[usX2] && a[usX2] <= b[usX2]) a[usW2Sum] += rateAt(b, length[j], a[usX2]);
+        }
+    }
+}
+
+void UncheckUntypedRows(LoadFormControls& f, LoadFormPicture& pic) {
+    for (int n = 1; n <= kLoadRows; ++n) {
+        const LoadRowControls& r = f.Rows[n];
+        if (!r.OptionP && !r.OptionUDL) tick(f, n, false, pic);
+    }
+}
+
+void ResetApplyFlags(LoadFormControls& f) {
+    for (int lc = 1; lc <= kMaxLoadcases; ++lc)
+        for (int n = 1; n <= kLoadRows; ++n)
+            Work.ApplyFlags[lc][n] = 0;
+    f.Edit_Case = 1;
+    LoadDataVars.WorkLoadcase = 1;
+}
+
+void ShowLoadFactorColumn(LoadFormControls& f) {
+    const int32 flag = Model.FactoredLoadsFlag;
+    if (flag != 1 && flag != -1) return;
+    for (LoadRowControls& r : f.Rows)
+        r.Edit_LF.Visible = flag == 1;
+}
+
+void RestoreCommittedLoads() {
+    const SharedModel& m = Model;
+    for (int lc = 1; lc <= kMaxLoadcases; ++lc)
+        for (int i = 1; i <= kSelfWeightRecord; ++i)
+            Work.ApplyFlags[lc][i] = m.LoadTable[lc][i][lfApplied];
+    // One list serves every loadcase, and a commit writes it into all five alike; loadcase 1 is
+    // the one a beam file always holds.
+    for (int i = 1; i <= kSelfWeightRecord; ++i)
+        for (int field = lfKind; field <= lfLF; ++field)
+            Work.WorkLoads[i][field] = m.LoadTable[1][i][field];
+    LoadDataVars.RestoredRowsShown = m.LoadRowsShown;
+    LoadDataVars.RestoredLoadcase = m.CurrentLoadcase;
+}
+
+void ClearAllLoads(LoadFormControls& f) {
+    {
+        Updating updating;
+        for (TLoadRec& r : Work.WorkLoads) {
+            r.fill(0);
+            r[lfApplied] = -1.0f;
+        }
+        for (auto& loadcase : Work.UDLStack)
+            for (TUDLStackRec& s : loadcase)
+                s.fill(0);
+        for (LoadRowControls& r : f.Rows) {
+            r.OptionP = r.OptionUDL = false;
+            emptyRowEdits(r);
+            r.Check = false;
+        }
+        LoadDataVars.WorkRowsShown = 5;
+    }
+    f.Height = LoadDataVars.WorkRowsShown * 40 + 380;
+    f.Edit_Case = 1;
+}
+
+void StoreApplyFlags(LoadFormControls& f, LoadFormPicture& pic) {
+    UncheckUntypedRows(f, pic);
+    const int lc = LoadcaseIn(LoadDataVars.WorkLoadcase);
+    for (int n = 1; n <= kLoadRows; ++n)
+        Work.ApplyFlags[lc][n] = f.Rows[n].Check ? 1.0f : -1.0f;
+    for (int k = 1; k <= kMaxLoadcases; ++k)
+        Work.ApplyFlags[k][kSelfWeightRecord] = f.Check_Swt ? 1.0f : -1.0f;
+}
+
+void ShowApplyFlags(LoadFormControls& f) {
+    const int lc = LoadcaseIn(LoadDataVars.WorkLoadcase);
+    const auto& flags = Work.ApplyFlags[lc];
+    for (int n = 1; n <= kLoadRows; ++n)
+        f.Rows[n].Check = flags[n] == 1.0f;
+    f.Check_Swt = flags[kSelfWeightRecord] == 1.0f;
+}
+
+void SetLoadRowMode(LoadFormControls& f, int n) {
+    LoadRowControls& r = f.Rows[n];
+    const bool point = r.OptionP;
+    r.Edit_PL.Visible = point;
+    r.Edit_Dist.Visible = true;
+    r.Edit_UDLS.Visible = r.Edit_UDLF.Visible = r.Edit_Cover.Visible = !point;
+    if (Model.FactoredLoadsFlag == 1) r.Edit_LF.Visible = true;
+    int32& shown = LoadDataVars.WorkRowsShown;
+    if ((n >= 5 && n <= 49 && n > shown) || n == kLoadRows) {
+        shown = n;
+        ShowLoadRows(f);
+    }
+}
+
+void ShowLoadRows(LoadFormControls& f) {
+    const int shown = std::clamp(LoadDataVars.WorkRowsShown, 0, kLoadRows);
+    for (int k = 5; k <= 49; ++k)
+        if (shown >= k) f.Rows[k + 1].Panel = true;
+    f.Height = std::max(f.Height, shown * 35 + 380);
+}
+
+void HideLoadRows(LoadFormControls& f) {
+    for (int n = 6; n <= kLoadRows; ++n)
+        f.Rows[n].Panel = false;
+}
+
+void FillLoadRows(LoadFormControls& f) {
+    LoadDataState& v = LoadDataVars;
+    v.WorkLoadcase = LoadcaseIn(v.WorkLoadcase);
+    Updating updating;
+    const SharedModel& m = Model;
+    if (m.BeamLength == 0) return;
+    // No handler runs while the form fills itself, so the ticks need no picture.
+    for (int n = 1; n <= kLoadRows; ++n) {
+        const TLoadRec& R = Work.WorkLoads[n];
+        LoadRowControls& row = f.Rows[n];
+        const int k = flagOf(R[lfKind]);
+        if (k == 1) chooseType(f, n, true);
+        if (k == -1) chooseType(f, n, false);
+        if (k == 0) {
+            row.OptionP = row.OptionUDL = false;
+            emptyRowEdits(row);
+        }
+        const int a = flagOf(R[lfApplied]);
+        if (a == -1) row.Check = false;
+        if (a == 1) row.Check = true;
+        const bool applied = a == 1;
+        row.Edit_Dist.Text =
+            zeroBlank(SigFig4Dec3(R[lfDist] / static_cast<double>(m.UnitFactorLength)), applied);
+        if (k == 1)
+            row.Edit_PL.Text =
+                zeroBlank(SigFig4Dec3(R[lfP] / static_cast<double>(m.UnitFactorForce)), applied);
+        if (k == -1) {
+            const double udl = m.UnitFactorUDL;
+            row.Edit_UDLS.Text = zeroBlank(SigFig4Dec3(R[lfW1] / udl), applied);
+            row.Edit_UDLF.Text = zeroBlank(SigFig4Dec3(R[lfW2] / udl), applied);
+            row.Edit_Cover.Text =
+                zeroBlank(SigFig4Dec3(R[lfCover] / static_cast<double>(m.UnitFactorLength)), applied);
+        }
+        if (k == 1 || k == -1) {
+            const std::string lf = SigFig3Dec3(R[lfLF]);
+            row.Edit_LF.Text = lf == "0.00" ? std::string() : lf;
+        }
+    }
+    if (!SelfWeightSection()) return;
+    const TLoadRec& S = Work.WorkLoads[kSelfWeightRecord];
+    f.Frame_SWt = true;
+    f.Check_Swt = S[lfApplied] == 1.0f;
+    f.lbl_Swt = " " + SigFig3Dec3(S[lfW1] / static_cast<double>(m.UnitFactorUDL)) + " " + m.UnitTextUDL;
+    float lf = S[lfLF];
+    if (factoredLoads()) {
+        if (lf == 0) lf = 1.4f;
+        f.Edit_LF_Enabled = true;
+    } else {
+        // The factor does not count without factored loads, so the box shows what is used.
+        lf = 1.0f;
+        f.Edit_LF_Enabled = false;
+    }
+    f.Edit_LF = SigFig3Dec3(lf);
+}
+
+void RedrawLoadForm(LoadFormControls& f, LoadFormPicture& pic) {
+    ClearBeamImage(pic.canvas, f.lbl_Length);
+    DrawLoadFormLoads(pic.canvas, pic.W, pic.H, f.Edit_Case);
+    DrawLoadFormBeam(pic.canvas, pic.W, pic.H, f.lbl_Length);
+}
+
+void LoadFormShow(LoadFormControls& f, LoadFormPicture& pic) {
+    LoadDataState& v = LoadDataVars;
+    const SharedModel& m = Model;
+    Updating updating;
+    v.ValidateOnRead = 0;
+    f.lbl_PL = "(" + m.UnitTextForce + ")";
+    f.lbl_PLdist = f.lbl_Cover = "(" + m.UnitTextLength + ")";
+    f.lbl_UDLS = f.lbl_UDLF = "(" + m.UnitTextUDL + ")";
+    if (v.RestoredLoadcase < 1 || v.RestoredLoadcase > kMaxLoadcases) v.RestoredLoadcase = 1;
+    f.Edit_Case = v.RestoredLoadcase;
+    v.WorkLoadcase = v.RestoredLoadcase;
+    ClearBeamImage(pic.canvas, f.lbl_Length);
+    v.WorkRowsShown = std::clamp(v.RestoredRowsShown, 0, kLoadRows);
+    ShowLoadRows(f);
+    if (v.WorkRowsShown == 0) v.WorkRowsShown = 5;
+    if (SelfWeightSection()) {
+        f.Frame_SWt = true;
+    } else {
+        f.Frame_SWt = false;
+        tickSelfWeight(f, false, pic);
+    }
+    FillLoadRows(f);
+    ShowApplyFlags(f);
+    DrawLoadFormLoads(pic.canvas, pic.W, pic.H, f.Edit_Case);
+    DrawLoadFormBeam(pic.canvas, pic.W, pic.H, f.lbl_Length);
+}
+
+void ApplyClicked(LoadFormControls& f, int n, LoadFormPicture& pic) {
+    if (LoadDataVars.FormUpdating == 1) return;
+    ReadLoadRows(f);
+    StoreApplyFlags(f, pic);
+    if (n >= 1 && n <= kLoadRows) ValidateLoads();
+    BuildUDLStack();
+    RedrawLoadForm(f, pic);
+}
+
+void SelfWeightApplyClicked(LoadFormControls& f, LoadFormPicture& pic) { ApplyClicked(f, 0, pic); }
+
+void ResetLoadRow(LoadFormControls& f, int n, LoadFormPicture& pic) {
+    LoadRowControls& r = f.Rows[n];
+    r.OptionP = r.OptionUDL = false;
+    emptyRowEdits(r);
+    tick(f, n, false, pic);
+}
+
+void LoadcaseClicked(LoadFormControls& f, LoadFormPicture& pic) {
+    Updating updating;
+    f.Edit_Case = LoadcaseIn(f.Edit_Case);
+    LoadDataVars.WorkLoadcase = f.Edit_Case;
+    Model.CurrentLoadcase = f.Edit_Case;
+    ShowApplyFlags(f);
+    BuildUDLStack();
+    RedrawLoadForm(f, pic);
+}
+
+void ClearClicked(LoadFormControls& f, LoadFormPicture& pic) {
+    BusyCursor busy;
+    // The self-weight belongs to the committed beam, which Clear leaves alone: its load stays,
+    // unapplied, until the user ticks it again.
+    TLoadRec& sw = Work.WorkLoads[kSelfWeightRecord];
+    const TLoadRec selfWeight = sw;
+    for (TLoadRec& r : Work.WorkLoads)
+        for (int field = lfKind; field <= lfApplied; ++field)
+            r[field] = 0;
+    for (auto& loadcase : Work.ApplyFlags)
+        loadcase.fill(0);
+    f.Edit_Case = 1;
+    ClearAllLoads(f);
+    ClearBeamImage(pic.canvas, f.lbl_Length);
+    ResetApplyFlags(f);
+    HideLoadRows(f);
+    ShowLoadRows(f);
+    DrawLoadFormBeam(pic.canvas, pic.W, pic.H, f.lbl_Length);
+    MarkActiveCases();
+    for (int field = lfKind; field <= lfCover; ++field)
+        sw[field] = selfWeight[field];
+    Updating updating;
+    tickSelfWeight(f, false, pic);
+}
+
+void ExpandClicked(LoadFormControls& f) { SetLoadRowMode(f, kLoadRows); }
+
+void NewBeamLoadForm(LoadFormControls& f) {
+    f.Rows[1].OptionP = f.Rows[1].OptionUDL = false;
+    ClearAllLoads(f);
+    HideLoadRows(f);
+    ShowLoadRows(f);
+    ResetApplyFlags(f);
+    ShowLoadFactorColumn(f);
+}
+
+LoadRoute CommitLoads(LoadFormControls& f, LoadFormPicture& pic) {
+    LoadDataState& v = LoadDataVars;
+    const auto refuse = [&v](const std::string& text) {
+        v.LoadError = -1;
+        message(text);
+        return LoadRoute::Stay;
+    };
+    v.ValidateOnRead = 1.0f;
+    UncheckUntypedRows(f, pic);
+    ReadLoadRows(f);
+    BuildUDLStack();
+    // A value no single can hold could be saved but never read back.
+    if (const int i = unholdableLoad()) return refuse(loadmsg::ValueTooLarge(i));
+
+    // Every check runs on the table as it would be committed; the model changes only when all pass.
+    auto table = std::make_unique<LoadTableT>(Model.LoadTable);
+    for (int lc = 1; lc <= kMaxLoadcases; ++lc)
+        for (int i = 1; i <= kSelfWeightRecord; ++i) {
+            TLoadRec& r = (*table)[lc][i];
+            for (int field = lfKind; field <= lfLF; ++field)
+                r[field] = Work.WorkLoads[i][field];
+            r[lfApplied] = Work.ApplyFlags[lc][i];
+        }
+
+    float appliedSum = 0;
+    bool emptyPoint = false, emptyDistributed = false;
+    for (int lc = 1; lc <= kMaxLoadcases; ++lc)
+        for (int i = 1; i <= kLoadRows; ++i) {
+            const TLoadRec& r = (*table)[lc][i];
+            const float a = r[lfApplied] == -1.0f ? 0.0f : r[lfApplied];
+            appliedSum += a;
+            if (a != 1.0f) continue;
+            if (r[lfKind] == 1.0f && r[lfW1] == 0) emptyPoint = true;
+            if (r[lfKind] == -1.0f && ((r[lfW1] == 0 && r[lfW2] == 0) || r[lfCover] == 0))
+                emptyDistributed = true;
+        }
+    if (appliedSum == 0) return refuse(loadmsg::kNoLoadsApplied);
+    if (emptyPoint && emptyDistributed) return refuse(loadmsg::kNoLoads);
+    ValidateLoads();
+    if (v.LoadError == -1) return LoadRoute::Stay;
+
+    Arr<int32, 0, 5> caseHasLoads = Model.CaseHasLoads;
+    MarkActiveCases(*table, caseHasLoads);
+
+    // Releasing uplifting forkheads in the analysis relies on one common load factor.
+    if (Model.SupportType[1] == supForkhead) {
+        bool first = true;
+        float previous = 0;
+        for (int lc = 1; lc <= kMaxLoadcases; ++lc)
+            for (const TLoadRec& r : (*table)[lc]) {
+                if (r[lfApplied] != 1.0f) continue;
+                if (!first && r[lfLF] != previous) return refuse(loadmsg::kForkheadFactors);
+                first = false;
+                previous = r[lfLF];
+            }
+    }
+
+    SharedModel& m = Model;
+    m.LoadTable = *table;
+    m.UDLStackTable = Work.UDLStack;
+    for (int lc = 1; lc <= kMaxLoadcases; ++lc)
+        m.CaseHasLoads[lc] = caseHasLoads[lc];
+    m.CurrentLoadcase = LoadcaseIn(v.RestoredLoadcase);
+    m.LoadRowsShown = std::clamp(v.WorkRowsShown, 0, kLoadRows);
+
+    if (m.SteelSectionFlag != 1) return LoadRoute::Analysis;
+    return m.SpanData[kLHCantRow][mfExists] == 1.0f ? LoadRoute::CantLH : LoadRoute::Span;
+}
+
+} // namespace kx

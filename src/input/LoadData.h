@@ -1,0 +1,149 @@
+// The load form without its window: the load rows read into the working list, their checks, the
+// stack of distributed loads, the apply ticks of each loadcase, the filling of the rows, and the
+// commit of the list with the hand-on to the analysis or the effective-length forms.
+#pragma once
+
+#include <string>
+
+#include "foundation/SharedModel.h"
+#include "input/LoadSketch.h"
+#include "platform/Arr.h"
+
+namespace kx {
+
+// The load form's own state beside the working copies.
+struct LoadDataState {
+    int32 WorkRowsShown = 0;     // load rows in use; rows 1..WorkRowsShown + 1 are shown
+    int32 WorkLoadcase = 0;      // the loadcase shown, 1..5
+    float ValidateOnRead = 0;    // 1.0: every read of the rows ends with their checks
+    int32 RestoredRowsShown = 0; // LoadRowsShown as the last restore found it
+    int32 RestoredLoadcase = 0;  // CurrentLoadcase as the last restore found it
+    int32 LoadError = 0;         // -1 after a refused check
+    int32 FormUpdating = 0;      // 1 while the program sets the form's controls itself
+    std::string MsgText;         // the message being shown
+};
+extern LoadDataState LoadDataVars;
+
+inline constexpr int kLoadRows = 50;
+
+// An edit field: its text and whether it is shown.
+struct EditBox {
+    std::string Text;
+    bool Visible = false;
+    bool operator==(const EditBox&) const = default;
+};
+
+// One load row: its panel, its two type buttons, its six edits and its Apply box.
+struct LoadRowControls {
+    bool Panel = false; // the row is shown
+    bool OptionP = false, OptionUDL = false;
+    EditBox Edit_PL, Edit_Dist, Edit_UDLS, Edit_UDLF, Edit_Cover, Edit_LF;
+    bool Check = false;
+    bool operator==(const LoadRowControls&) const = default;
+};
+
+// A plain snapshot of the load form's controls. Member names are the controls' names; the
+// initial values are the form's as it is made. Edit_Case stands for the loadcase edit with its
+// spinner, which always show the same loadcase.
+struct LoadFormControls {
+    LoadFormControls();
+    Arr<LoadRowControls, 1, kLoadRows> Rows;
+    bool Frame_SWt = false;
+    bool Check_Swt = false;
+    std::string lbl_Swt;
+    std::string Edit_LF;
+    bool Edit_LF_Enabled = true;
+    int Edit_Case = 1;
+    int Height = 560; // the form's height; rows below it are reached by scrolling
+    std::string lbl_PL, lbl_PLdist, lbl_UDLS, lbl_UDLF, lbl_Cover;
+    LengthCaption lbl_Length;
+    bool operator==(const LoadFormControls&) const = default;
+};
+
+// The loadcase a number names, held to 1..5 so that it always indexes the tables.
+int LoadcaseIn(int lc);
+
+// The steel self-weight applies: the committed section is a steel shape outside the scaffold family.
+bool SelfWeightSection();
+
+// The rows and the self-weight frame into WorkLoads, the ticks into ApplyFlags of WorkLoadcase;
+// the checks follow when ValidateOnRead is 1.0.
+void ReadLoadRows(const LoadFormControls& f);
+// Extent and sign of loads 1..50, one message per offence; LoadError 0 or -1.
+void ValidateLoads();
+// CaseHasLoads[1..5] from the applied loads with a value of a load table.
+void MarkActiveCases(const Arr<Arr<TLoadRec, 1, 51>, 1, 5>& table, Arr<int32, 0, 5>& caseHasLoads);
+// The same for the committed table.
+void MarkActiveCases();
+// UDLStack of WorkLoadcase from the working list and the loadcase's ticks.
+void BuildUDLStack();
+// Unticks Apply on every row without a load type; each untick runs the Apply step unless the
+// form is being filled.
+void UncheckUntypedRows(LoadFormControls& f, LoadFormPicture& pic);
+// ApplyFlags of loads 1..50 cleared in every loadcase; back to loadcase 1.
+void ResetApplyFlags(LoadFormControls& f);
+// The 50 load-factor edits shown (factored loads on) or hidden (off).
+void ShowLoadFactorColumn(LoadFormControls& f);
+// The working list and ticks from the committed table, and the rows and loadcase to show next.
+void RestoreCommittedLoads();
+// The working list, the stacks and the 50 rows emptied; 5 rows in use, loadcase 1.
+void ClearAllLoads(LoadFormControls& f);
+
+// The ticks into ApplyFlags of the loadcase shown; the self-weight's into all five.
+void StoreApplyFlags(LoadFormControls& f, LoadFormPicture& pic);
+// The ticks from ApplyFlags of the loadcase shown.
+void ShowApplyFlags(LoadFormControls& f);
+// Row n laid out for its type; typing a row from 5 on beyond those in use adds rows.
+void SetLoadRowMode(LoadFormControls& f, int n);
+// Rows up to one past those in use shown; the form grows to rows x 35 + 380, never lower.
+void ShowLoadRows(LoadFormControls& f);
+// Rows 6..50 hidden.
+void HideLoadRows(LoadFormControls& f);
+// WorkLoads into the rows and the self-weight frame (nothing without a committed beam).
+void FillLoadRows(LoadFormControls& f);
+
+// The picture redrawn: cleared, the loads of the loadcase shown, the beam over them.
+void RedrawLoadForm(LoadFormControls& f, LoadFormPicture& pic);
+
+// The window's handlers, each on the snapshot and the picture.
+void LoadFormShow(LoadFormControls& f, LoadFormPicture& pic);
+// The Apply box of row n (1..50) clicked.
+void ApplyClicked(LoadFormControls& f, int n, LoadFormPicture& pic);
+// The self-weight's Apply box clicked.
+void SelfWeightApplyClicked(LoadFormControls& f, LoadFormPicture& pic);
+// A double click on the number of row n: the row emptied.
+void ResetLoadRow(LoadFormControls& f, int n, LoadFormPicture& pic);
+// The loadcase spinner moved to Edit_Case.
+void LoadcaseClicked(LoadFormControls& f, LoadFormPicture& pic);
+// "Clear": every load deleted from the form; the committed loads stay.
+void ClearClicked(LoadFormControls& f, LoadFormPicture& pic);
+// "Expand": all 50 rows.
+void ExpandClicked(LoadFormControls& f);
+// File New's steps on the load form, in their order.
+void NewBeamLoadForm(LoadFormControls& f);
+
+// Where "Next >" hands on to.
+enum class LoadRoute {
+    Stay,     // refused: the form stays shown
+    Analysis, // the main window, its drawings and the analysis
+    CantLH,   // the left-hand cantilever's effective length
+    Span,     // the spans' effective lengths, with the sketch and the first span marked
+};
+
+// "Next >": the rows read and checked, and only when every check passes the loads, stacks and
+// loadcase markers committed. Returns where the wizard goes on.
+LoadRoute CommitLoads(LoadFormControls& f, LoadFormPicture& pic);
+
+// The messages of the load form.
+namespace loadmsg {
+inline constexpr const char* kNegativeLengths = "Negative lengths not allowed";
+inline constexpr const char* kNoLoadsApplied = "No loads applied to beam";
+inline constexpr const char* kNoLoads = "No loads on beam";
+inline constexpr const char* kForkheadFactors = " For the routine to remove negative\r"
+                                                " forkhead support loads to be used, \r"
+                                                " load factors must all be the same.\r";
+std::string ExtendsPastEnd(int n);
+std::string ValueTooLarge(int n);
+} // namespace loadmsg
+
+} // namespace kx

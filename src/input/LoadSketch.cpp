@@ -1,0 +1,228 @@
+// The load form's and the span form's sketches.
+#include "input/LoadSketch.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <vector>
+
+#include "foundation/Func_FloatToInt.h"
+#include "foundation/SigFig.h"
+#include "input/BeamSketch.h"
+#include "input/LoadData.h"
+#include "platform/Canvas.h"
+
+namespace kx {
+
+namespace {
+
+// A load typed a million kilometres out, or a rate beyond all reason, stays drawable.
+int pixel(double v) { return SketchPixel(v); }
+
+void line(Canvas& c, int x1, int y1, int x2, int y2) {
+    c.MoveTo(x1, y1);
+    c.LineTo(x2, y2);
+}
+
+void fillGrey(Canvas& c) {
+    c.SetBrushStyle(BrushStyle::Solid);
+    c.SetBrushColor(colors::Gray);
+    c.FillRect({0, 0, 800, 200});
+}
+
+constexpr int kStations = 1000;
+
+struct DistributedLoad {
+    float X, w1, w2, C;
+};
+struct PointLoad {
+    float X, P, LF;
+};
+
+// The factor text that follows a value whose load factor is not 1.0.
+std::string factorSuffix(float lf) { return lf != 1.0f ? " x " + SigFig3Dec3(lf) : std::string(); }
+
+// The beam a sketch of the committed model draws.
+SketchMembers committedMembers() {
+    const SharedModel& m = Model;
+    SketchMembers b;
+    for (int r = 0; r <= kRHCantRow; ++r)
+        b.L[r] = m.SpanData[r][mfL];
+    b.LHC = m.SpanData[kLHCantRow][mfExists] == 1.0f;
+    b.RHC = m.SpanData[kRHCantRow][mfExists] == 1.0f;
+    b.SpanCount = m.SpanCount[0];
+    b.Codes = m.SupportType;
+    b.Total = m.BeamLength;
+    return b;
+}
+
+// The total-length caption shown when the drawing has a total to show, hidden otherwise.
+void showLengthCaption(const SketchLayout& g, LengthCaption& lbl) {
+    lbl.Visible = g.TotalShown;
+    if (g.TotalShown) lbl.Caption = g.TotalText;
+}
+
+} // namespace
+
+void DrawLoadFormBeam(Canvas& c, int W, int H, LengthCaption& lbl_Length) {
+    if (!(Model.BeamLength > 0)) return;
+    const SketchLayout g = DrawSketchBeam(c, kLoadFormBeam, committedMembers(), W, H, Model);
+    showLengthCaption(g, lbl_Length);
+    if (g.TotalShown) lbl_Length.Top = g.Y + 22;
+}
+
+void DrawSpanSketch(Canvas& c, int W, int H, LengthCaption& lbl_Length) {
+    if (!(Model.BeamLength > 0)) return;
+    const SketchLayout g = DrawSketchBeam(c, kSpanFormSketch, committedMembers(), W, H, Model);
+    c.SetPenColor(colors::Red);
+    c.SetPenWidth(3);
+    const int spans = std::clamp(Model.SpanCount[0], 0, kMaxSpans);
+    for (int k = 1; k <= spans; ++k) {
+        const TEffLengthRec& e = Work.EffLengthWork[k];
+        const int n = std::clamp(pixel(e[kIntervalCountField]), 0, 10);
+        // Rounded one by one, so the last mark falls on or next to the support.
+        int x = g.x(g.P[k - 1]);
+        for (int j = 1; j <= n; ++j) {
+            x += pixel(static_cast<double>(e[j]) * g.s);
+            line(c, x, g.Y + 7, x, g.Y - 7);
+        }
+    }
+    showLengthCaption(g, lbl_Length);
+}
+
+void HighlightCurrentSpan(Canvas& c, int W, int H, int currentSpan) {
+    if (!(Model.BeamLength > 0) || currentSpan < 1 || currentSpan > kMaxSpans) return;
+    SketchLayout g;
+    g.s = static_cast<float>((W - 50) / Model.BeamLength);
+    const SketchMembers b = committedMembers();
+    g.P[0] = b.L[0];
+    for (int i = 1; i <= kMaxSpans; ++i)
+        g.P[i] = g.P[i - 1] + b.L[i];
+    const int Y = H / 2 - 2;
+    const int a = g.x(g.P[currentSpan - 1]), e = g.x(g.P[currentSpan]);
+    c.SetPenColor(colors::Yellow);
+    c.SetPenWidth(1);
+    line(c, a, Y - 3, e, Y - 3);
+    line(c, a, Y + 3, e, Y + 3);
+}
+
+void ClearBeamImage(Canvas& c, LengthCaption& lbl_Length) {
+    fillGrey(c);
+    lbl_Length.Visible = false;
+}
+
+void ClearSpanSketch(Canvas& c, LengthCaption& lbl_Length) {
+    fillGrey(c);
+    lbl_Length.Visible = false;
+}
+
+void DrawLoadFormLoads(Canvas& c, int W, int H, int lc) {
+    const double L = Model.BeamLength;
+    if (!(L > 0)) return;
+    lc = LoadcaseIn(lc);
+    const int XL = 25, XR = W - 26, Yb = H / 2 + 24;
+    const double span = XR - XL;
+    auto x = [&](double d) { return pixel(span * d / L + XL); };
+
+    const auto& loads = Work.WorkLoads;
+    const auto& applied = Work.ApplyFlags[lc];
+    std::vector<DistributedLoad> udls;
+    std::vector<PointLoad> points;
+    for (int n = 1; n <= kLoadRows; ++n) {
+        if (applied[n] != 1.0f) continue;
+        const TLoadRec& r = loads[n];
+        if (r[lfKind] == -1.0f)
+            udls.push_back({r[lfDist], r[lfW1] * r[lfLF], r[lfW2] * r[lfLF], r[lfCover]});
+        else if (r[lfKind] == 1.0f)
+            points.push_back({r[lfDist], r[lfP], r[lfLF]});
+    }
+
+    // The summed rate at 1000 stations; a load counts from the first station past its start.
+    std::array<float, kStations + 2> w{};
+    for (const DistributedLoad& u : udls) {
+        const double end = static_cast<double>(u.X) + u.C;
+        int f = 0;
+        for (int i = 1; i <= kStations; ++i) {
+            const double d = i * L / kStations;
+            if (d <= u.X) continue;
+            if (f == 0) f = i;
+            if (d > end) break;
+            const double rise =
+                (static_cast<double>(u.w2) - u.w1) * (i - f) * L / (static_cast<double>(u.C) * kStations);
+            w[static_cast<std::size_t>(i)] =
+                static_cast<float>(w[static_cast<std::size_t>(i)] + (u.w1 + rise));
+        }
+    }
+    float high = 0, low = 0;
+    for (int i = 1; i <= kStations + 1; ++i) {
+        high = std::max(high, w[static_cast<std::size_t>(i)]);
+        low = std::min(low, w[static_cast<std::size_t>(i)]);
+    }
+    float m = std::max(high, -low);
+    if (m < 1e-6f) m = 1e-6f;
+    const float g = 32.0f / m;
+    auto y = [&](int i) { return Yb - 1 - pixel(static_cast<double>(w[static_cast<std::size_t>(i)]) * g); };
+
+    if (Work.ApplyFlags[lc][kSelfWeightRecord] == 1.0f) {
+        c.SetPenColor(colors::Fuchsia);
+        c.SetPenWidth(1);
+        const double step = span / 100;
+        for (int i = 1; i <= 99; ++i) {
+            const int xi = pixel(i * step + XL);
+            line(c, xi, Yb - 1, xi, Yb - 11);
+        }
+        c.MoveTo(XL, Yb - 1);
+        c.LineTo(XL, Yb - 11);
+        c.LineTo(XR, Yb - 11);
+        c.LineTo(XR, Yb - 1);
+    }
+
+    c.SetPenColor(colors::Red);
+    c.SetPenWidth(1);
+    const double step = span / kStations;
+    for (int i = 1; i <= kStations + 1; ++i) {
+        const int xa = pixel((i - 1) * step) + XL, xb = pixel(i * step) + XL;
+        const int ya = y(i - 1), yb = y(i);
+        if (i % 20 == 1 && i > 1) {
+            const int xv = pixel((i - 1) * step + XL);
+            line(c, xv, Yb - 1, xv, yb);
+        }
+        line(c, xa, ya, xa, yb);
+        c.LineTo(xb, yb);
+    }
+
+    c.SetPenColor(colors::Yellow);
+    c.SetPenWidth(2);
+    c.SetFontColor(colors::Yellow);
+    for (const PointLoad& p : points) {
+        const int xp = x(p.X);
+        const bool down = p.P >= 0;
+        const int tip = down ? Yb - 2 : Yb + 5, barb = down ? Yb - 15 : Yb + 15,
+                  tail = down ? Yb - 50 : Yb + 45;
+        line(c, xp, tip, xp - 5, barb);
+        line(c, xp, tip, xp + 5, barb);
+        line(c, xp, tip, xp, tail);
+        c.TextOut(xp - 12, 19,
+                  SigFig3Dec3(static_cast<double>(p.P) / Model.UnitFactorForce) + factorSuffix(p.LF));
+    }
+
+    const auto& stack = Work.UDLStack[lc];
+    const double udl = Model.UnitFactorUDL;
+    c.SetFontColor(colors::Red);
+    for (const TUDLStackRec& s : stack)
+        if (s[usW1] != 0) c.TextOut(x(s[usX1]) + 3, 36, SigFig4Dec3(s[usW1] / udl) + factorSuffix(s[usLF1]));
+    for (const TUDLStackRec& s : stack) {
+        if (s[usW2] == 0 || s[usW2] == s[usW1]) continue;
+        const bool factored = s[usLF2] != 1.0f;
+        c.TextOut(x(s[usX2]) - (factored ? 66 : 32), 36, SigFig4Dec3(s[usW2] / udl) + factorSuffix(s[usLF2]));
+    }
+    c.SetFontColor(colors::White);
+    for (const TUDLStackRec& s : stack)
+        if (s[usW1Sum] != 0 && s[usW1Sum] != s[usW1])
+            c.TextOut(x(s[usX1]) - 12, 3, "(" + SigFig3Dec3(s[usW1Sum] / udl) + ")");
+    for (const TUDLStackRec& s : stack)
+        if (s[usW2Sum] != 0 && s[usW2Sum] != s[usW2])
+            c.TextOut(x(s[usX2]) - 12, 3, "(" + SigFig3Dec3(s[usW2Sum] / udl) + ")");
+}
+
+} // namespace kx
