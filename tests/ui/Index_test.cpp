@@ -276,6 +276,7 @@ TEST_F(IndexFrmTest, OpenShowsTheStoredResultsAndTheSelectorStepsThroughTheLoadc
     EXPECT_EQ(w->lbl_Case->text(), "1");
     EXPECT_EQ(Lines(w->List_CaseResults).front(), "LOADCASE 1");
     EXPECT_EQ(TextColour(w->List_CaseResults), QColor(Qt::black));
+    EXPECT_EQ(w->UpDown1->Max, 1);
     // The beam form's showing disables Save and Save As only.
     w->DisableSaveItems();
     EXPECT_FALSE(w->Save1->isEnabled() || w->SaveAs1->isEnabled());
@@ -283,6 +284,7 @@ TEST_F(IndexFrmTest, OpenShowsTheStoredResultsAndTheSelectorStepsThroughTheLoadc
 
     // New: the job and the window cleared, the beam form shown, nothing asked.
     Model.HeaderCompany = "Acme";
+    dialogs_->clear();
     w->New1->trigger();
     EXPECT_EQ(w->windowTitle(), "");
     ExpectFileItems(false);
@@ -291,7 +293,7 @@ TEST_F(IndexFrmTest, OpenShowsTheStoredResultsAndTheSelectorStepsThroughTheLoadc
     EXPECT_TRUE(Widget(Forms.KX_BeamFrm)->isVisible());
     EXPECT_EQ(Model.HeaderCompany, "Acme");
     EXPECT_EQ(Model.BeamLength, 0);
-    EXPECT_TRUE(dialogs_->messages().empty());
+    EXPECT_TRUE(dialogs_->shown.empty());
 }
 
 TEST_F(IndexFrmTest, ARefusedFileLeavesTheJobAsAfterNewAndCannotBeSavedOver) {

@@ -78,6 +78,10 @@ TEST_F(PrintFrmTest, OkPrintsTheTickedSectionsThenHidesAndTheTicksLast) {
     EXPECT_EQ(frm().Option_20->parentWidget(), frm().Frame_Envelope);
     frm().Option_20->setChecked(true);
     EXPECT_FALSE(frm().Option_10->isChecked()) << "one exclusive pair";
+    Model.HeaderProject1 = "Bridge Street"; // the description shows the header texts on each showing
+    frm().show();
+    EXPECT_EQ(frm().lbl_Project_1->text(), "Bridge Street");
+    frm().hide();
 
     frm().show();
     frm().Cmd_OK->click();

@@ -58,6 +58,8 @@ TEST_F(DrawingTest, SketchOfASimpleSpanWithAUniformLoad) {
         ExpectLines(c, {{X, 97, X - 10, 111, 1}, {X - 10, 111, X + 10, 111, 1}, {X + 10, 111, X, 97, 1}}, W);
     ExpectLines(c, {{150, 94, 150, 54}, {150, 54, 151, 54}, {950, 54, 950, 94}, {950, 94, 951, 94}}, R);
     EXPECT_EQ(Of(c.lines(), R).size(), 2002u);
+    for (const auto& l : Of(c.lines(), R))
+        EXPECT_TRUE((l.y1 == 54 || l.y1 == 94) && (l.y2 == 54 || l.y2 == 94)) << l.x1 << "," << l.y1;
     // One rate label, at the load's start, without factor; no point load, no comb.
     ExpectTexts(c, {{"5.00 m", 528, 101, W}, {"10.00", 153, 32, R}});
     EXPECT_EQ(c.texts().size(), 2u);
@@ -77,10 +79,11 @@ TEST_F(DrawingTest, SketchSupportsAndMemberLengths) {
     ExpectLines(c, {{550, 156, 550, 36, 4}, {544, 102, 556, 90, 2}, {556, 102, 544, 90, 2}}, W);
     ExpectTexts(c, {{"1.000 m", 178, 101, W}, {"3.00 m", 378, 101, W}, {"3.00 m", 678, 101, W}, {"1.000 m", 888, 101, W}});
     // clang-format on
-    const auto& drawn = Drawing.DrawnMemberLength;
-    EXPECT_EQ(std::vector<float>(drawn.begin(), drawn.begin() + 4),
-              (std::vector<float>{1000, 3000, 3000, 0}));
-    EXPECT_EQ(drawn[kRHCantRow], 1000.0f);
+    EXPECT_EQ(Of(c.lines(), R).size(), 12u);
+    std::vector<float> drawn(27, 0.0f);
+    drawn[0] = drawn[26] = 1000;
+    drawn[1] = drawn[2] = 3000;
+    EXPECT_EQ(std::vector<float>(Drawing.DrawnMemberLength.begin(), Drawing.DrawnMemberLength.end()), drawn);
     // A coupler at the top of a lift stops at the beam; a fixed end inside the beam is not drawn.
     Model.SupportType[1] = supCouplerTop;
     ExpectLines(Sketch(false), {{550, 156, 550, 89, 4}}, W);
@@ -96,6 +99,7 @@ TEST_F(DrawingTest, SketchSupportsAndMemberLengths) {
     for (int y = 71; y <= 111; y += 10)
         ExpectLines(walls, {{150, y, 140, y + 10, 1}, {950, y + 10, 960, y, 1}}, W);
     ExpectTexts(walls, {{"4.00 m", 528, 101, W}});
+    EXPECT_EQ(walls.lines().size(), 1u + 2 * 6);
 }
 
 TEST_F(DrawingTest, SketchLoadsOfOneLoadcaseAndOfAll) {
@@ -164,5 +168,7 @@ TEST_F(DrawingTest, SketchShowsEveryPointLoadOfAllAndHoldsLoadsFarOffTheBeam) {
     Show(2);
     ExpectTexts(Sketch(), {{"3.00", 150 - 30000 + 3, 32, R}});
     Model.BeamLength = 0;
+    Drawing.DrawnMemberLength[1] = 123;
     EXPECT_TRUE(Sketch().items.empty());
+    EXPECT_EQ(Drawing.DrawnMemberLength[1], 123.0f);
 }

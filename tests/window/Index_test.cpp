@@ -62,7 +62,6 @@ TEST(IndexLayout, ListHeightsFollowTheOuterHeightAndEditCaseIsReadLeniently) {
     moved.Results = {7, 0, 100, 0};
     EXPECT_EQ(DefaultLayout(moved, wide).Results, (ListPlace{7, 578, 100, 422}));
     EXPECT_EQ(CaseFromEditText(" 3x"), 3);
-    EXPECT_EQ(CaseFromEditText("All"), 0);
     EXPECT_EQ(CaseFromEditText("1e300"), 1000000);
     EXPECT_EQ(CaseLabel("0"), "All");
 }
@@ -104,6 +103,8 @@ TEST_F(IndexCore, CaseResultsListTheLoadcasesTextsInTheirOrder) {
     EXPECT_EQ(CaseResultsListContent(2).colour, colors::Red);
     EXPECT_TRUE(CaseResultsListContent(0).lines.empty());
     EXPECT_EQ(CaseResultsListContent(0).colour, colors::Black);
+    Eng.CaseCheckFailures[0] = -1;
+    EXPECT_EQ(CaseResultsListContent(0).colour, colors::Red);
     EXPECT_TRUE(CaseResultsListContent(6).lines.empty());
 }
 

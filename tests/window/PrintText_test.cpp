@@ -77,7 +77,10 @@ TEST_F(PrintTextTest, BeamBDataEnvelopeAndLoadcasePagesStandOnTheirRows) {
     EXPECT_TRUE(Page(1).hasText("Page 1")) << "under the page header";
     EXPECT_FALSE(Page(1).hasText("RESULTS")) << "the summary's own heading is left out";
     // MAXIMA 2098, the distributed loads 2797, the point loads 3321.
-    Expect({{1, 24, "MAXIMA"}, {1, 32, " UNIFORMLY DISTRIBUTED LOADS"}, {1, 38, " Point Loads"}});
+    Expect({{1, 24, "MAXIMA"},
+            {1, 32, " UNIFORMLY DISTRIBUTED LOADS"},
+            {1, 38, " Point Loads"},
+            {1, 46, Txt.PointLoadListLines[10].str()}});
 
     // The envelope at 1/20th without its own heading: point 21 of a member on row 55 or below ends
     // the page; rows 63 and 65 at 5506 and 5681.
@@ -133,6 +136,7 @@ TEST_F(PrintTextTest, LongListingsGoOnOverNewPagesWithTheirHeadings) {
     Fill(Txt.PointLoadListLines, 20, "P");
     Print(PrintBeamLoadingData);
     Expect({{1, 70, "P10"}, {2, 12, "P2"}, {2, 13, "P3"}, {2, 14, "P4"}, {2, 15, "P11"}});
+    EXPECT_EQ(Page(2).texts().back().text, "P20");
     Fill(Txt.PointLoadListLines, 10, "P");
     Print(PrintBeamLoadingData);
     EXPECT_EQ(p.pages.size(), 1u);

@@ -57,12 +57,17 @@ TEST_F(DrawingTest, DiagramsOfOneLoadcaseOfASimpleSpan) {
     EXPECT_EQ(c.fontSize(), 8) << "the sketch draws in the size the diagrams leave";
     for (int calls = 1; calls <= 2; ++calls, Diagrams())
         EXPECT_TRUE(Eng.SupportWorkValues[1] == 25000 && Eng.SupportWorkValues[2] == 25000) << calls;
+    EXPECT_EQ(Eng.MinSupportReaction[1], 0.0f);
 
     // Mirrored moments: only the moment band turns over.
     Model.MomentDiagramSign = -1;
     const RecordingCanvas m = Diagrams();
     EXPECT_TRUE(Ends(m, Y, 550, 372) && !Ends(m, Y, 550, 300) && Ends(m, Y, 550, 486));
-    ExpectTexts(m, {{"31.3 kN-m", 530, 382, Y}, {"Max +ve Mom", 8, 356, Y}, {"Max -ve Mom", 8, 286, A}});
+    ExpectTexts(m, {{"31.3 kN-m", 530, 382, Y},
+                    {"Max +ve Mom", 8, 356, Y},
+                    {"Max -ve Mom", 8, 286, A},
+                    {"31.3 kN-m", 8, 371},
+                    {"0.00 kN-m", 8, 301}});
     Model.MomentDiagramSign = 1;
     // A taller list lowers every scale: S 299, B 449; the Results layout has baselines of its own.
     const RecordingCanvas tall = Diagrams({1025, 800, 301});
@@ -107,7 +112,8 @@ TEST_F(DrawingTest, DiagramsOfEveryLoadcaseInTheirColoursAndEachAlone) {
     ExpectTexts(two, {{"-24.0 kN-m", 130, 382, A},
                       {"24.0 kN-m", 530, 275, Y},
                       {"24.0 kN", 130, 162, Y},
-                      {"24.00 kN", 130, 125, Y}});
+                      {"24.00 kN", 130, 125, Y},
+                      {"24.0 kN", 8, 181}});
 
     // Envelope reactions skip a support released in a loadcase.
     Show(0);
@@ -123,6 +129,8 @@ TEST_F(DrawingTest, DiagramsOfEveryLoadcaseInTheirColoursAndEachAlone) {
     Eng.ReleasedSupport[1][2] = 0;
     ExpectTexts(Diagrams(), {{"-5.000 kN", 925, 130, R}});
     EXPECT_EQ(Eng.MinSupportReaction[2], -5000.0f);
+    Show(1);
+    ExpectTexts(Diagrams(), {{"-5.000 kN", 930, 125, R}});
 }
 
 // A 10 kN load on the tip of a 1000 mm cantilever beside a pinned 4000 mm span: root shear and
@@ -130,12 +138,20 @@ TEST_F(DrawingTest, DiagramsOfEveryLoadcaseInTheirColoursAndEachAlone) {
 TEST_F(DrawingTest, DiagramLabelsOfCantilevers) {
     kxtest::AnalyseJob(BeamBuilder().LHCantilever(1000).Spans({4000}).Point(1, 0, 10000));
     Show(1);
-    ExpectTexts(Diagrams(), {{"-10.0 kN", 290, 262, A},
-                             {"2.50 kN", 930, 182, Y},
-                             {"-10.00 kN-m", 290, 382, A},
-                             {"-0.794 mm", 130, 496, A},
-                             {"12.50 kN", 290, 125, Y},
-                             {"-2.500 kN", 930, 125, R}});
+    const RecordingCanvas lh = Diagrams();
+    // clang-format off
+    ExpectTexts(lh, {{"-10.0 kN", 290, 262, A}, {"2.50 kN", 290, 182, Y}, {"2.50 kN", 930, 182, Y},
+                     {"-10.00 kN-m", 290, 382, A}, {"-0.794 mm", 130, 496, A}, {"-0.794 mm", 8, 481},
+                     {"12.50 kN", 290, 125, Y}, {"-2.500 kN", 930, 125, R}});
+    // clang-format on
+    // The span's lift (at most PaL^2/(9 sqrt3 EI) = 0.489 mm) labelled yellow above it at mid-span;
+    // its moment is linear and 0 at the far end: no label.
+    int lift = 0, kNm = 0;
+    for (const auto& t : lh.texts()) {
+        lift += t.color == Y && t.x1 == 610 && t.y1 < 421 && t.text.starts_with("0.48");
+        kNm += t.text.ends_with("kN-m") && t.x1 > 8;
+    }
+    EXPECT_EQ(std::make_pair(lift, kNm), std::make_pair(1, 1));
     // Labels start at the LH end when the loadcase has no LH cantilever, whatever length is left.
     kxtest::AnalyseJob(BeamBuilder().Spans({4000}).RHCantilever(1000).Point(1, 5000, 10000));
     Show(1);
@@ -144,7 +160,8 @@ TEST_F(DrawingTest, DiagramLabelsOfCantilevers) {
                              {"10.0 kN", 770, 155, Y},
                              {"-10.00 kN-m", 770, 382, A},
                              {"-0.794 mm", 930, 496, A},
-                             {"12.50 kN", 770, 125, Y}});
+                             {"12.50 kN", 770, 125, Y},
+                             {"-2.500 kN", 130, 125, R}});
 }
 
 TEST_F(DrawingTest, DiagramsLieFlatWithoutAMaximumOrRoomAndNeedDeflections) {
