@@ -14,6 +14,7 @@
 #include "foundation/SharedModel.h"
 #include "input/KX_Beam.h"
 #include "input/LoadData.h"
+#include "input/SectionChoice.h"
 #include "window/DrawingState.h"
 #include "window/Point.h"
 
@@ -38,6 +39,7 @@ void ResetProgramState() {
     resetFromBlank(LoadDataVars);
     resetFromBlank(PointResults);
     resetFromBlank(BeamFormVars);
+    resetFromBlank(SectionChoiceVars);
     ResetPreferencesState();
     resetFromBlank(WindState);
     resetFromBlank(KX_Cap::Cap);

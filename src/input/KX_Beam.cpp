@@ -12,6 +12,7 @@
 #include "foundation/SigFig.h"
 #include "foundation/Units.h"
 #include "input/BeamSketch.h"
+#include "input/SectionChoice.h"
 #include "platform/BusyCursor.h"
 #include "platform/Dialogs.h"
 #include "platform/NumberInput.h"
@@ -335,6 +336,7 @@ void ResetBeamForm(BeamFormControls& f) {
     w.WorkSectionShape.clear();
     w.WorkMemberType.clear();
     w.SectionFamily.clear();
+    SectionChoiceVars.SectionFileName.clear(); // the emptied list shows no file
     w.WorkFlangeThickness = 0;
     w.WorkWebThickness = 0;
     for (int i = 1; i <= 50; ++i)

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "foundation/SharedModel.h"
@@ -13,74 +14,36 @@
 #include "input/KX_Beam.h"
 #include "platform/Canvas.h"
 #include "platform/Dialogs.h"
-#include "window/FileCommands.h"
+#include "window/RecordingFileHost.h"
 
 namespace kxtest {
 
 // A drawn item as text: "line (x1,y1)-(x2,y2) colour width", "text (x,y) colour text",
 // "fill (l,t,r,b) colour".
-inline std::string ColourName(kx::Color c) {
-    if (c == kx::colors::White) return "white";
-    if (c == kx::colors::Gray) return "grey";
-    if (c == kx::colors::Red) return "red";
-    if (c == kx::colors::Black) return "black";
-    return "rgb(" + std::to_string(c.r) + "," + std::to_string(c.g) + "," + std::to_string(c.b) + ")";
-}
-
 inline std::string Describe(const kx::RecordingCanvas::Item& i) {
     using Op = kx::RecordingCanvas::Op;
     auto pt = [](int x, int y) { return "(" + std::to_string(x) + "," + std::to_string(y) + ")"; };
-    switch (i.op) {
-    case Op::Line:
-        return "line " + pt(i.x1, i.y1) + "-" + pt(i.x2, i.y2) + " " + ColourName(i.color) + " " +
-               std::to_string(i.width);
-    case Op::Text: return "text " + pt(i.x1, i.y1) + " " + ColourName(i.color) + " " + i.text;
-    case Op::Fill:
-        return "fill (" + std::to_string(i.x1) + "," + std::to_string(i.y1) + "," + std::to_string(i.x2) +
-               "," + std::to_string(i.y2) + ") " + ColourName(i.color);
-    }
-    return {};
+    const std::pair<kx::Color, const char*> names[] = {{kx::colors::White, "white"},
+                                                       {kx::colors::Gray, "grey"},
+                                                       {kx::colors::Red, "red"},
+                                                       {kx::colors::Black, "black"}};
+    std::string colour = "another colour";
+    for (const auto& [c, name] : names)
+        if (i.color == c) colour = name;
+    if (i.op == Op::Line)
+        return "line " + pt(i.x1, i.y1) + "-" + pt(i.x2, i.y2) + " " + colour + " " + std::to_string(i.width);
+    if (i.op == Op::Text) return "text " + pt(i.x1, i.y1) + " " + colour + " " + i.text;
+    return "fill (" + std::to_string(i.x1) + "," + std::to_string(i.y1) + "," + std::to_string(i.x2) + "," +
+           std::to_string(i.y2) + ") " + colour;
 }
 
-inline std::vector<std::string> Drawn(const kx::RecordingCanvas& c) {
+inline std::vector<std::string> Drawn(const std::vector<kx::RecordingCanvas::Item>& items) {
     std::vector<std::string> out;
-    for (const auto& i : c.items)
+    for (const auto& i : items)
         out.push_back(Describe(i));
     return out;
 }
-
-// Stands in for the main window: records the calls the commit and New and Open make of it, and
-// runs the beam form's own New and Open steps on a form snapshot.
-class RecordingFileHost : public kx::FileCommandsHost {
-public:
-    explicit RecordingFileHost(kx::BeamFormControls* form = nullptr) : form_(form) {}
-    void SetCaseSelection(const std::string&, const std::string&) override {}
-    void SetShownCase(int) override {}
-    void EnableCaseSelector(int) override {}
-    void SetCaption(const std::string&) override {}
-    void ResetInputForms() override {
-        Log("ResetInputForms");
-        if (form_) kx::ResetBeamForm(*form_);
-    }
-    void RestoreInputForms() override {
-        Log("RestoreInputForms");
-        if (form_) kx::RestoreBeamForm(*form_);
-    }
-    void Log(const std::string& call) { calls += (calls.empty() ? "" : ", ") + call; }
-
-    std::string calls;
-
-    // clang-format off
-#define RECORD(Name) void Name() override { Log(#Name); }
-    RECORD(EmptyResultLists) RECORD(ShowCaseSelector) RECORD(ResetImageRect) RECORD(FillImageBlack)
-    RECORD(EnableFileMenus) RECORD(DrawLoads) RECORD(DrawBeam) RECORD(DrawDiagrams) RECORD(ShowCaseResults)
-    RECORD(FillResultsList) RECORD(ShowEnvelopeResults) RECORD(HideInputForms) RECORD(DisableFileMenus)
-    RECORD(ClearResultLists) RECORD(TileDefault)
-#undef RECORD
-        // clang-format on
-
-        private : kx::BeamFormControls* form_;
-};
+inline std::vector<std::string> Drawn(const kx::RecordingCanvas& c) { return Drawn(c.items); }
 
 // Stands in for the load form.
 class RecordingLoadForm : public kx::BeamCommitLoadForm {
@@ -105,6 +68,9 @@ protected:
         kx::Work.WorkSpanCount = 1;
         kx::ResetBeamForm(f);
         kx::BeamFormShow(f);
+        // The main window's New and Open run the form's own steps.
+        host.onReset = [this] { kx::ResetBeamForm(f); };
+        host.onRestore = [this] { kx::RestoreBeamForm(f); };
     }
 
     // The user sets the span count and the cantilevers and types every length (texts in m).
@@ -112,14 +78,11 @@ protected:
                   const std::string& rhc = "") {
         f.Edit_Spans = std::to_string(spans.size());
         kx::SpanCountChanged(f, pic);
-        if (!lhc.empty()) {
-            f.Check_LHC = true;
-            kx::CantileverClicked(f, true, pic);
-        }
-        if (!rhc.empty()) {
-            f.Check_RHC = true;
-            kx::CantileverClicked(f, false, pic);
-        }
+        for (bool left : {true, false})
+            if (!(left ? lhc : rhc).empty()) {
+                (left ? f.Check_LHC : f.Check_RHC) = true;
+                kx::CantileverClicked(f, left, pic);
+            }
         const int c = f.Check_LHC ? 1 : 0, n = static_cast<int>(spans.size());
         if (!lhc.empty()) Type(1, lhc);
         for (int i = 1; i <= n; ++i)
@@ -133,17 +96,12 @@ protected:
 
     // The section a pick of "127 x 76 UB 13" leaves.
     void PickUB127() {
-        for (int row = 0; row <= kx::kRHCantRow; ++row) {
-            kx::TMemberRow& r = kx::Work.WorkSpanData[row];
-            r[kx::mfE] = 205000;
-            r[kx::mfIxx] = 4734400;
-            r[kx::mfY] = 63.5f;
-            r[kx::mfArea] = 1652;
-            r[kx::mfShearArea] = 508;
-            r[kx::mfRy] = 18.369f;
-            r[kx::mfDT] = 16.710527f;
-            r[kx::mfSteelDepth] = 127;
-        }
+        const std::pair<int, float> values[] = {
+            {kx::mfE, 205000},      {kx::mfIxx, 4734400}, {kx::mfY, 63.5f},       {kx::mfArea, 1652},
+            {kx::mfShearArea, 508}, {kx::mfRy, 18.369f},  {kx::mfDT, 16.710527f}, {kx::mfSteelDepth, 127}};
+        for (int row = 0; row <= kx::kRHCantRow; ++row)
+            for (auto [field, v] : values)
+                kx::Work.WorkSpanData[row][field] = v;
         const char* const lines[] = {"7",
                                      " 127 x 76 UB 13",
                                      "",
@@ -154,12 +112,11 @@ protected:
                                      ""};
         for (int i = 0; i <= 7; ++i)
             kx::Work.WorkSectionPropLines[i] = lines[i];
-        f.List_Props.assign(lines + 1, lines + 8);
-        f.List_Props.insert(f.List_Props.begin(), " ");
+        f.List_Props.assign(lines, lines + 8);
+        f.List_Props[0] = " ";
         f.lbl_S01_Ixx = "473.4";
         f.lbl_S01_E = "205000";
-        f.lbl_S01_Desc = " 127 x 76 UB 13";
-        kx::Work.WorkSectionText = f.lbl_S01_Desc;
+        f.lbl_S01_Desc = kx::Work.WorkSectionText = " 127 x 76 UB 13";
         kx::Work.WorkSectionShape = "Beam";
         kx::Work.WorkMemberType = "HRS";
         kx::Work.SectionFamily = "UB";
@@ -169,11 +126,12 @@ protected:
     }
 
     bool Commit() { return kx::CommitBeamData(f, host, loadForm); }
+    std::vector<std::string> Messages() { return dialogs->messages(); }
 
     kx::BeamFormControls f;
     kx::RecordingCanvas canvas;
     kx::SketchPicture pic{canvas, 753, 73};
-    RecordingFileHost host{&f};
+    RecordingFileHost host;
     RecordingLoadForm loadForm;
     kx::ScopedScriptedDialogs dialogs;
 };

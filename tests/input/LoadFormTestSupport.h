@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <initializer_list>
 #include <string>
 
 #include "app/ProgramState.h"
@@ -15,8 +17,8 @@
 
 namespace kxtest {
 
-// The committed two-span beam (a 127 x 76 UB's E and Ixx) on three vertically fixed supports; the
-// load tables as New leaves them.
+// The committed two-span beam, a steel UB on three vertically fixed supports; the load tables as New
+// leaves them.
 inline void CommitTwoSpanBeam() {
     using namespace kx;
     SharedModel& m = Model;
@@ -24,11 +26,6 @@ inline void CommitTwoSpanBeam() {
         m.SpanData[r][mfExists] = 1.0f;
         m.SpanData[r][mfL] = r == 1 ? 3000.0f : 4000.0f;
     }
-    for (int r = 0; r <= kRHCantRow; ++r) {
-        m.SpanData[r][mfE] = 205000;
-        m.SpanData[r][mfIxx] = 4734400;
-    }
-    m.SpanData[kFlagsRow][kShearDeflectionField] = -1.0f;
     m.SpanCount[0] = 2;
     m.SupportType[0] = m.SupportType[1] = m.SupportType[25] = supFixed;
     m.BeamLength = 7000;
@@ -54,36 +51,31 @@ protected:
     }
     void TearDown() override { kx::ResetProgramState(); }
 
-    // Chooses a row's type as a click does, and types its values (m, kN, kN/m).
+    // Row n typed as a click on its type and typing do (m, kN, kN/m): a point load P at dist, or a
+    // distributed load from dist over cover rising from w1 to w2.
     void Point(int n, const std::string& P, const std::string& dist, const std::string& lf = "") {
-        kx::LoadRowControls& r = f.Rows[n];
-        r.OptionP = true;
-        r.OptionUDL = false;
-        kx::SetLoadRowMode(f, n);
-        r.Edit_PL.Text = P;
-        r.Edit_Dist.Text = dist;
-        r.Edit_LF.Text = lf;
+        Type(n, true, {P, dist, "", "", "", lf});
     }
     void Udl(int n, const std::string& dist, const std::string& cover, const std::string& w1,
              const std::string& w2, const std::string& lf = "") {
+        Type(n, false, {"", dist, w1, w2, cover, lf});
+    }
+    void Type(int n, bool point, const std::array<std::string, 6>& texts) {
         kx::LoadRowControls& r = f.Rows[n];
-        r.OptionUDL = true;
-        r.OptionP = false;
+        r.OptionP = point;
+        r.OptionUDL = !point;
         kx::SetLoadRowMode(f, n);
-        r.Edit_Dist.Text = dist;
-        r.Edit_Cover.Text = cover;
-        r.Edit_UDLS.Text = w1;
-        r.Edit_UDLF.Text = w2;
-        r.Edit_LF.Text = lf;
+        std::size_t i = 0;
+        for (kx::EditBox* e :
+             {&r.Edit_PL, &r.Edit_Dist, &r.Edit_UDLS, &r.Edit_UDLF, &r.Edit_Cover, &r.Edit_LF})
+            e->Text = texts[i++];
     }
-    // Ticks or unticks a row's Apply box as a click does.
-    void Tick(int n, bool on = true) {
-        f.Rows[n].Check = on;
-        kx::ApplyClicked(f, n, pic);
-    }
-    void TickSelfWeight(bool on = true) {
-        f.Check_Swt = on;
-        kx::SelfWeightApplyClicked(f, pic);
+    // The Apply boxes of rows (0: the self-weight's) and the loadcase spinner as a click sets them.
+    void Tick(std::initializer_list<int> rows, bool on = true) {
+        for (int n : rows) {
+            (n == 0 ? f.Check_Swt : f.Rows[n].Check) = on;
+            n == 0 ? kx::SelfWeightApplyClicked(f, pic) : kx::ApplyClicked(f, n, pic);
+        }
     }
     void ShowLoadcase(int lc) {
         f.Edit_Case = lc;
@@ -96,8 +88,7 @@ protected:
         Udl(2, "0", "4", "3", "3");
         Udl(3, "2", "3", "1", "4");
         Udl(4, "4", "3", "2", "2");
-        for (int n = 1; n <= 4; ++n)
-            Tick(n);
+        Tick({1, 2, 3, 4});
     }
 
     kx::ScopedScriptedDialogs dialogs;

@@ -1,5 +1,5 @@
-// File New, Open and Save: the job reset, the safe save, refused files, and analysed jobs that
-// come back from their files with every result and text.
+// File New, Open and Save: the job reset, the safe save, refused files that leave the job as after
+// New, and analysed jobs that come back from their files with every result and text.
 #include "app/ProgramState.h"
 #include "window/FileCommands.h"
 
@@ -21,6 +21,7 @@
 #include "platform/BinaryIO.h"
 #include "platform/Dialogs.h"
 #include "window/KxfFile.h"
+#include "window/RecordingFileHost.h"
 
 using namespace kx;
 using namespace kxtest;
@@ -49,29 +50,6 @@ private:
     void (*signal_)(int) = nullptr;
 };
 
-// Stands in for the main window: records every call that New, Open and the rebuild make of it.
-class RecordingFileHost : public FileCommandsHost {
-public:
-    void SetCaseSelection(const std::string& label, const std::string& edit) override {
-        Log("SetCaseSelection " + label + " " + edit);
-    }
-    void SetShownCase(int lc) override { Log("SetShownCase " + std::to_string(lc)); }
-    void EnableCaseSelector(int maxCase) override { Log("EnableCaseSelector " + std::to_string(maxCase)); }
-    void SetCaption(const std::string& text) override { Log("SetCaption " + (caption = text)); }
-    void Log(const std::string& call) { calls += (calls.empty() ? "" : ", ") + call; }
-
-    std::string calls, caption; // calls: in order, separated by ", "
-
-    // clang-format off
-#define RECORD(Name) void Name() override { Log(#Name); }
-    RECORD(EmptyResultLists) RECORD(ShowCaseSelector) RECORD(ResetImageRect) RECORD(FillImageBlack)
-    RECORD(EnableFileMenus) RECORD(DrawLoads) RECORD(DrawBeam) RECORD(DrawDiagrams) RECORD(ShowCaseResults)
-    RECORD(FillResultsList) RECORD(ShowEnvelopeResults) RECORD(HideInputForms) RECORD(DisableFileMenus)
-    RECORD(ResetInputForms) RECORD(ClearResultLists) RECORD(TileDefault) RECORD(RestoreInputForms)
-#undef RECORD
-    // clang-format on
-};
-
 class FileCommands : public StartDirTest {
 protected:
     void SetUp() override {
@@ -84,6 +62,18 @@ protected:
         Model.BeamFileName = dir_.path(name);
         SaveBeamFile(host);
         return Model.BeamFileName;
+    }
+    // Analyses the job as the program would before a save; setUp completes the committed beam.
+    void Analyse(const BeamBuilder& beam, const std::function<void()>& setUp = {}) {
+        dialogs->clear();
+        AnalyseAsSaved(beam, setUp, host);
+        ASSERT_EQ(Model.AnalysedFlag, 1);
+        for (const std::string& m : dialogs->messages()) // warnings such as the double-coupler one pass
+            ASSERT_EQ(m.find("ERROR"), std::string::npos) << m;
+        dialogs->clear();
+    }
+    std::ptrdiff_t Entries() const {
+        return std::distance(std::filesystem::directory_iterator(dir_.dir()), {});
     }
 
     RecordingFileHost host;
@@ -123,14 +113,23 @@ TEST_F(FileCommands, SaveReplacesTheOldFileOnlyWithAWholeNewOne) {
     EXPECT_EQ(ReadWholeFile(path), first);
     EXPECT_EQ(Model.BeamFileName, path);
     EXPECT_EQ(host.caption, path);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_.dir()), {}), 1); // no temporary left
+    EXPECT_EQ(Entries(), 1); // no temporary left
 
-    // A job the user may write keeps its permissions.
+    // A job the user may write keeps its permissions. A link at the name the temporary file once
+    // had, pointing at another file: Save writes neither through it nor over it.
     std::filesystem::permissions(path, std::filesystem::perms(0640));
+    const std::string other = dir_.path("other.kxf");
+    WriteFileDirect(other, {1, 2, 3});
+    std::filesystem::create_symlink(other, path + ".~tmp");
     SaveBeamFile(host);
+    EXPECT_EQ(dialogs->messages().size(), 3u);
     EXPECT_EQ(StrAt(ReadWholeFile(path), 78 + 5 * 101), "second save");
+    EXPECT_EQ(ReadWholeFile(path), WriteKxfFile());
     EXPECT_EQ(std::filesystem::status(path).permissions(), std::filesystem::perms(0640));
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_.dir()), {}), 1);
+    EXPECT_FALSE(std::filesystem::is_symlink(path));
+    EXPECT_TRUE(std::filesystem::is_symlink(path + ".~tmp"));
+    EXPECT_EQ(ReadWholeFile(other), (Bytes{1, 2, 3}));
+    EXPECT_EQ(Entries(), 3);
 }
 
 TEST_F(FileCommands, AReadOnlyJobIsNotReplaced) {
@@ -145,24 +144,7 @@ TEST_F(FileCommands, AReadOnlyJobIsNotReplaced) {
     EXPECT_EQ(dialogs->messages(), std::vector<std::string>{"File Saving Error"});
     EXPECT_EQ(ReadWholeFile(path), first);
     EXPECT_EQ(std::filesystem::status(path).permissions(), std::filesystem::perms(0444));
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_.dir()), {}), 1);
-}
-
-TEST_F(FileCommands, AFileAtTheOldTemporaryNameIsLeftAlone) {
-    // A link at the name the temporary file once had, pointing at another file: Save writes
-    // neither through it nor over it, and the job's file stays a file of its own.
-    ResetBeamJob();
-    const std::string path = Save("job.kxf"), other = dir_.path("other.kxf");
-    WriteFileDirect(other, {1, 2, 3});
-    std::filesystem::create_symlink(other, path + ".~tmp");
-    Model.HeaderJobRef = "second save";
-    SaveBeamFile(host);
-    EXPECT_TRUE(dialogs->messages().empty());
-    EXPECT_EQ(ReadWholeFile(other), (Bytes{1, 2, 3}));
-    EXPECT_TRUE(std::filesystem::is_symlink(path + ".~tmp"));
-    EXPECT_FALSE(std::filesystem::is_symlink(path));
-    EXPECT_EQ(ReadWholeFile(path), WriteKxfFile());
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_.dir()), {}), 3);
+    EXPECT_EQ(Entries(), 1);
 }
 
 // Copies of everything an analysis leaves, to compare with what Open rebuilds.
@@ -218,67 +200,52 @@ void ExpectSameResults(const AnalysedJob& a) {
 
 class OpenAndSave : public FileCommands {
 protected:
-    // Analyses the job as the program would before a save; setUp completes the committed beam.
-    void Analyse(const BeamBuilder& beam, const std::function<void()>& setUp = {}) {
-        dialogs->clear();
-        AnalyseAsSaved(beam, setUp, host);
-        ASSERT_EQ(Model.AnalysedFlag, 1);
-        for (const std::string& m : dialogs->messages()) // warnings such as the double-coupler one pass
-            ASSERT_EQ(m.find("ERROR"), std::string::npos) << m;
-        dialogs->clear();
+    // Saved at path, another job analysed in between, then Open and Save twice: every result and
+    // text comes back each time, and each save writes the same bytes.
+    void ExpectRoundTrip(const std::string& path) {
+        const AnalysedJob analysed;
+        dialogs->fileAnswers.push_back(path);
+        SaveBeamFileAs(host);
+        const Bytes saved = ReadWholeFile(path);
+        Analyse(BeamBuilder()
+                    .EqualSpans(5, 3000)
+                    .Udl(5, 0, 3, 15000)
+                    .Udl(4, 0, 1, 15000)
+                    .ShearDeflection()
+                    .Section(210000, 1e8f, 5e6f));
+        SetLines(Txt.SteelCheckLines[5], 1, "earlier beam");
+        for (int again = 1; again <= 2; ++again) {
+            host.calls.clear();
+            ASSERT_TRUE(OpenBeamFile(host, path)); // New first
+            EXPECT_TRUE(Model.BeamFileName == path && host.caption == path);
+            EXPECT_TRUE(dialogs->messages().empty());
+            ExpectSameResults(analysed);
+            opened = host.calls;
+            SaveBeamFile(host);
+            EXPECT_TRUE(ReadWholeFile(path) == saved) << "saved again " << again << " times";
+        }
     }
+    std::string opened; // the calls the last Open made of the main window
 };
 
-TEST_F(OpenAndSave, AJobSavedStraightAfterNewReadsBack) {
-    Analyse(ForkheadTestBeam(), SetSteelSection);
-    ASSERT_LT(Model.SpanCount[2], 3) << "loadcase 2 was to release a support";
-    ASSERT_NE(Txt.SteelCheckLines[3][0], "");
-    SetLines(Txt.SteelCheckLines[0], 1, "earlier beam"); // slot 0 is saved even without loadcases
-    Eng.SupportWorkValues[26] = 1;                       // as the diagrams leave them
-    Eng.MinSupportReaction[1] = -1;
-    NewBeam(host);
-    for (int lc = 0; lc <= 5; ++lc)
-        EXPECT_EQ(Model.SpanCount[lc], 1) << lc;
-    // No reaction or check line of the earlier job is left to show or to save.
-    EXPECT_EQ(Eng.SupportWorkValues[26], 0.0f);
-    EXPECT_EQ(Eng.MinSupportReaction[1], 0.0f);
-    EXPECT_EQ(Eng.SupportReaction[3][2], 0.0);
-    EXPECT_EQ(Txt.SteelCheckLines[0][0], "");
-    EXPECT_EQ(Txt.SteelCheckLines[3][0], "");
-    EXPECT_NO_THROW(ReadKxfFile(WriteKxfFile()));
-}
-
-TEST_F(OpenAndSave, AnAnalysedJobComesBackWithEveryResultAndText) {
+TEST_F(OpenAndSave, AnAnalysedJobWithTheSteelCheckComesBackUnderAPathOfAnyLength) {
     Analyse(ForkheadTestBeam(), SetSteelSection);
     ASSERT_EQ(Model.StoredSpanIntervals, 200);
     ASSERT_GT(LineCount(Txt.SteelCheckLines[3]), 10) << "the steel check was to run";
     ASSERT_LT(Model.SpanCount[2], 3) << "loadcase 2 was to release a support";
-    const AnalysedJob analysed;
-    // A path of any length is kept whole.
     std::string path = dir_.dir();
     while (path.size() < 180)
         path += "/a-long-folder-name";
     std::filesystem::create_directories(path);
-    path += "/forkheads.kxf";
-    dialogs->fileAnswers.push_back(path);
-    SaveBeamFileAs(host);
-    const Bytes saved = ReadWholeFile(path);
+    ExpectRoundTrip(path + "/forkheads.kxf");
+}
 
-    // Another job in between, with results in loadcases 4 and 5 and steel check lines.
-    Analyse(BeamBuilder()
-                .EqualSpans(5, 3000)
-                .Udl(5, 0, 3, 15000)
-                .Udl(4, 0, 1, 15000)
-                .ShearDeflection()
-                .Section(210000, 1e8f, 5e6f));
-    SetLines(Txt.SteelCheckLines[5], 1, "earlier beam");
-    ASSERT_TRUE(OpenBeamFile(host, path)); // New first
-    EXPECT_EQ(Model.BeamFileName, path);
-    EXPECT_EQ(host.caption, path);
-    EXPECT_TRUE(dialogs->messages().empty());
-    ExpectSameResults(analysed);
-    SaveBeamFile(host);
-    EXPECT_EQ(ReadWholeFile(path), saved); // saved again: the same bytes
+TEST_F(OpenAndSave, AJobWhoseCheckFailsKeepsItsFailureCountsThroughEveryOpen) {
+    Analyse(FailingSteelCheckBeam(), SetSteelSection);
+    ASSERT_EQ(Eng.CaseCheckFailures[1], -1);
+    ASSERT_EQ(Eng.CaseCheckFailures[2], -2);
+    ASSERT_EQ(Eng.CaseCheckFailures[3], 0);
+    ExpectRoundTrip(dir_.path("fails.kxf"));
 }
 
 TEST_F(OpenAndSave, LoadcasesComeBackInTheAnalysisOrderAsFarAsItWent) {
@@ -293,22 +260,16 @@ TEST_F(OpenAndSave, LoadcasesComeBackInTheAnalysisOrderAsFarAsItWent) {
                 .Point(4, 5500, 25000)
                 .Point(4, 3000, 10000));
     ASSERT_EQ(Model.LoadcaseCount, 4);
-    const AnalysedJob analysed;
-    const std::string path = Save("couplers.kxf");
-
-    Analyse(ForkheadTestBeam());
-    host.calls.clear();
-    ASSERT_TRUE(OpenBeamFile(host, path));
-    ExpectSameResults(analysed);
+    ExpectRoundTrip(dir_.path("couplers.kxf"));
     EXPECT_EQ(Txt.CaseListing[3][0], "2");
     EXPECT_EQ(Txt.CaseListing[3][2], "No Loads Applied");
     // "All" is shown, with the envelope and the diagrams of the loaded loadcases.
-    EXPECT_TRUE(host.calls.ends_with(
+    EXPECT_TRUE(opened.ends_with(
         "TileDefault, EmptyResultLists, ShowCaseSelector, FillImageBlack, DrawBeam, DrawLoads, "
         "SetShownCase 0, SetCaseSelection All 0, ShowCaseResults, FillResultsList, ShowEnvelopeResults, "
         "SetShownCase 2, DrawDiagrams, SetShownCase 4, DrawDiagrams, EnableCaseSelector 4, EnableFileMenus, "
         "RestoreInputForms"))
-        << host.calls;
+        << opened;
     EXPECT_EQ(Model.ShownCaseMode, 0);
 
     // Jobs saved after the analysis stopped (loadcase 2 unstable: forkheads lifted by an upward load;
@@ -332,23 +293,6 @@ TEST_F(OpenAndSave, LoadcasesComeBackInTheAnalysisOrderAsFarAsItWent) {
         EXPECT_EQ(Model.AnalysedFlag, 0) << message;
         EXPECT_EQ(host.calls.find("DrawDiagrams"), std::string::npos) << message;
         EXPECT_EQ(Txt.CaseSupportLines[1][1], "SUPPORTS") << message; // loadcase 1 was listed
-    }
-}
-
-TEST_F(OpenAndSave, AJobWhoseCheckFailsSavesTheSameBytesAfterEveryOpen) {
-    Analyse(FailingSteelCheckBeam(), SetSteelSection);
-    ASSERT_EQ(Eng.CaseCheckFailures[1], -1);
-    ASSERT_EQ(Eng.CaseCheckFailures[2], -2);
-    ASSERT_EQ(Eng.CaseCheckFailures[3], 0);
-    const AnalysedJob analysed;
-    const std::string path = Save("fails.kxf");
-    const Bytes saved = ReadWholeFile(path);
-    for (int again = 1; again <= 3; ++again) {
-        ASSERT_TRUE(OpenBeamFile(host, path));
-        EXPECT_TRUE(Eng.CaseCheckFailures == analysed.e->CaseCheckFailures) << "opened " << again << " times";
-        ExpectSameResults(analysed);
-        SaveBeamFile(host);
-        EXPECT_TRUE(ReadWholeFile(path) == saved) << "saved again " << again << " times";
     }
 }
 
@@ -391,47 +335,24 @@ std::optional<std::uint64_t> BytesReadSoFar() {
     return std::nullopt;
 }
 
-TEST_F(OpenAndSave, OnlyRegularFilesNoLongerThanABeamFileAreRead) {
-    Analyse(ForkheadTestBeam());
-    const Bytes saved = WriteKxfFile();
-    NewBeam(host);
-    const Bytes afterNew = WriteKxfFile();
-    // Longer than the largest beam file, the job at its start: refused from its size, the version
-    // and no more read (256 MB, with no disk space taken).
-    const std::string huge = dir_.path("huge.kxf");
-    WriteFileDirect(huge, saved);
-    std::filesystem::resize_file(huge, 256u << 20);
-    const auto before = BytesReadSoFar();
-    EXPECT_FALSE(OpenBeamFile(host, huge));
-    if (before) {
-        EXPECT_LT(*BytesReadSoFar() - *before, 65536u);
-    }
-    EXPECT_EQ(dialogs->messages(), std::vector<std::string>{"Not a valid beam file"});
-    EXPECT_EQ(WriteKxfFile(), afterNew);
-
-    // A folder, a pipe and a link to a device that never ends: the I/O error goes to the error
-    // box, after New, and nothing is read.
-    std::filesystem::create_directory(dir_.path("folder.kxf"));
-    ASSERT_EQ(::mkfifo(dir_.path("pipe.kxf").c_str(), 0644), 0);
-    std::filesystem::create_symlink("/dev/zero", dir_.path("zero.kxf"));
-    for (const char* name : {"folder.kxf", "pipe.kxf", "zero.kxf"}) {
-        Model.HeaderJobRef = "before";
-        try {
-            OpenBeamFile(host, dir_.path(name));
-            ADD_FAILURE() << name << " was read";
-        } catch (const IoError& e) {
-            EXPECT_STREQ(e.what(), "File access denied") << name;
-        }
-        EXPECT_EQ(WriteKxfFile(), afterNew) << name;
-    }
-}
-
-TEST_F(OpenAndSave, ARefusedFileLeavesTheJobAsAfterNew) {
-    Analyse(ForkheadTestBeam());
+TEST_F(OpenAndSave, NewLeavesNothingOfTheJobBeforeAndRefusedFilesLeaveTheJobAsAfterNew) {
+    Analyse(ForkheadTestBeam(), SetSteelSection);
+    ASSERT_LT(Model.SpanCount[2], 3) << "loadcase 2 was to release a support";
+    ASSERT_NE(Txt.SteelCheckLines[3][0], "");
     const std::string path = Save("damaged.kxf");
     const Bytes saved = ReadWholeFile(path);
+    SetLines(Txt.SteelCheckLines[0], 1, "earlier beam"); // slot 0 is saved even without loadcases
+    Eng.SupportWorkValues[26] = 1;                       // as the diagrams leave them
+    Eng.MinSupportReaction[1] = -1;
     NewBeam(host);
+    for (int lc = 0; lc <= 5; ++lc)
+        EXPECT_EQ(Model.SpanCount[lc], 1) << lc;
+    // No reaction or check line of the earlier job is left to show or to save.
+    EXPECT_TRUE(Eng.SupportWorkValues[26] == 0 && Eng.MinSupportReaction[1] == 0 &&
+                Eng.SupportReaction[3][2] == 0);
+    EXPECT_EQ(Txt.SteelCheckLines[0][0].str() + Txt.SteelCheckLines[3][0].str(), "");
     const Bytes afterNew = WriteKxfFile();
+    EXPECT_NO_THROW(ReadKxfFile(afterNew));
     Bytes padded = saved;
     padded.resize(1 << 20);
     const std::pair<Bytes, std::string> refused[] = {
@@ -454,6 +375,19 @@ TEST_F(OpenAndSave, ARefusedFileLeavesTheJobAsAfterNew) {
         EXPECT_EQ(host.calls.find("EnableFileMenus"), std::string::npos);
     }
 
+    // Longer than the largest beam file, the job at its start: refused from its size, the version
+    // and no more read (256 MB, with no disk space taken).
+    WriteFileReplacing(path, saved);
+    std::filesystem::resize_file(path, 256u << 20);
+    const auto before = BytesReadSoFar();
+    dialogs->clear();
+    EXPECT_FALSE(OpenBeamFile(host, path));
+    if (before) {
+        EXPECT_LT(*BytesReadSoFar() - *before, 65536u);
+    }
+    EXPECT_EQ(dialogs->messages(), std::vector<std::string>{"Not a valid beam file"});
+    EXPECT_EQ(WriteKxfFile(), afterNew);
+
     // A name that does not end in "kxf" is not read, and no message is shown.
     dialogs->clear();
     WriteFileReplacing(dir_.path("job.KXF"), saved);
@@ -461,10 +395,21 @@ TEST_F(OpenAndSave, ARefusedFileLeavesTheJobAsAfterNew) {
     EXPECT_TRUE(dialogs->messages().empty());
     EXPECT_EQ(WriteKxfFile(), afterNew);
 
-    // A file that is not there: the I/O error goes to the error box, after New.
-    Model.HeaderJobRef = "before";
-    EXPECT_THROW(OpenBeamFile(host, dir_.path("missing.kxf")), IoError);
-    EXPECT_EQ(Model.HeaderJobRef, "");
+    // A folder, a pipe, a link to a device that never ends, a file that is not there: the I/O
+    // error goes to the error box, after New, and nothing is read.
+    std::filesystem::create_directory(dir_.path("folder.kxf"));
+    ASSERT_EQ(::mkfifo(dir_.path("pipe.kxf").c_str(), 0644), 0);
+    std::filesystem::create_symlink("/dev/zero", dir_.path("zero.kxf"));
+    for (const char* name : {"folder.kxf", "pipe.kxf", "zero.kxf", "missing.kxf"}) {
+        Model.HeaderJobRef = "before";
+        try {
+            OpenBeamFile(host, dir_.path(name));
+            ADD_FAILURE() << name << " was read";
+        } catch (const IoError& e) {
+            EXPECT_STREQ(e.what(), name[0] == 'm' ? "File not found" : "File access denied") << name;
+        }
+        EXPECT_EQ(WriteKxfFile(), afterNew) << name;
+    }
 }
 
 } // namespace

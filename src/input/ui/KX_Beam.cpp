@@ -8,8 +8,10 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
@@ -22,7 +24,9 @@
 #include "app/Forms.h"
 #include "foundation/ui/Windows.h"
 #include "input/BeamSketch.h"
+#include "input/SectionChoice.h"
 #include "input/ui/Couplers.h"
+#include "input/ui/KX_Grid.h"
 #include "input/ui/LoadData.h"
 #include "input/ui/TimSect.h"
 #include "platform/BusyCursor.h"
@@ -174,6 +178,12 @@ void TBeamImage::paintEvent(QPaintEvent*) {
     p.drawImage(0, 0, Picture);
 }
 
+void TSectionList::keyPressEvent(QKeyEvent* e) {
+    const int before = currentRow();
+    QListWidget::keyPressEvent(e);
+    if (currentRow() != before && currentRow() >= 0) emit picked();
+}
+
 void TClickLabel::mousePressEvent(QMouseEvent* e) {
     QLabel::mousePressEvent(e);
     if (e->button() == Qt::LeftButton) emit clicked();
@@ -198,6 +208,47 @@ TKX_BeamFrm::TKX_BeamFrm(QWidget* parent) : QMainWindow(parent) {
     // On top of the other windows, with the system menu only.
     setWindowFlags(Qt::Window | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+
+    // The families in the order of the menu, each item named and captioned from the family table.
+    SectionProperties1 =
+        named(menuBar()->addMenu(QStringLiteral("Section Properties Database")), "SectionProperties1");
+    auto family = [this](QMenu* menu, const char* code, void (TKX_BeamFrm::*handler)()) {
+        const SectionFamilyRow* row = SectionFamilyByCode(code);
+        QAction* a = named(menu->addAction(ToQt(row->Caption)), row->Item);
+        connect(a, &QAction::triggered, this, handler);
+        return a;
+    };
+    auto submenu = [](QMenu* menu, const char* caption, const char* name) {
+        return named(menu->addMenu(QString::fromLatin1(caption)), name);
+    };
+    Tube1 = family(SectionProperties1, "Scaffold", &TKX_BeamFrm::Tube1Click);
+    SectionProperties1->addSeparator();
+    HotRolledSections1 = submenu(SectionProperties1, "Hot Rolled Sections", "HotRolledSections1");
+    Beams1 = submenu(HotRolledSections1, "Beams", "Beams1");
+    UniversalBeams1 = family(Beams1, "UB", &TKX_BeamFrm::UniversalBeams1Click);
+    UniveralColumns1 = family(Beams1, "UC", &TKX_BeamFrm::UniveralColumns1Click);
+    RSJ1 = family(Beams1, "RSJ", &TKX_BeamFrm::RSJ1Click);
+    IPE1 = family(Beams1, "IPE", &TKX_BeamFrm::IPE1Click);
+    HE1 = family(Beams1, "HE", &TKX_BeamFrm::HE1Click);
+    WShapeBeams1 = family(Beams1, "WFB", &TKX_BeamFrm::WShapeBeams1Click);
+    WShapeColumns1 = family(Beams1, "WFC", &TKX_BeamFrm::WShapeColumns1Click);
+    Channels1 = submenu(HotRolledSections1, "Channels", "Channels1");
+    RSC1 = family(Channels1, "RSC", &TKX_BeamFrm::RSC1Click);
+    PFC1 = family(Channels1, "PFC", &TKX_BeamFrm::PFC1Click);
+    UPN1 = family(Channels1, "UPN", &TKX_BeamFrm::UPN1Click);
+    CShape1 = family(Channels1, "C", &TKX_BeamFrm::CShape1Click);
+    Angles1 = submenu(HotRolledSections1, "Angles", "Angles1");
+    EqualRSA1 = family(Angles1, "EqRSA", &TKX_BeamFrm::EqualRSA1Click);
+    UnequalRSA1 = family(Angles1, "UnEqRSA", &TKX_BeamFrm::UnequalRSA1Click);
+    EqualL1 = family(Angles1, "EqL", &TKX_BeamFrm::EqualL1Click);
+    UnequalL1 = family(Angles1, "UnEqL", &TKX_BeamFrm::UnequalL1Click);
+    ClosedSections1 = submenu(HotRolledSections1, "Closed Sections", "ClosedSections1");
+    RHS1 = family(ClosedSections1, "RHS", &TKX_BeamFrm::RHS1Click);
+    CHS1 = family(ClosedSections1, "CHS", &TKX_BeamFrm::CHS1Click);
+    SectionProperties1->addSeparator();
+    Timber1 = family(SectionProperties1, "Timber", &TKX_BeamFrm::Timber1Click);
+    SectionProperties1->addSeparator();
+    Miscellaneous1 = family(SectionProperties1, "KXSect", &TKX_BeamFrm::Miscellaneous1Click);
 
     auto* editMenu =
         named(menuBar()->addMenu(QStringLiteral("  Edit Section Database")), "EditKXSectionDatabase1");
@@ -267,7 +318,8 @@ TKX_BeamFrm::TKX_BeamFrm(QWidget* parent) : QMainWindow(parent) {
 
     Frame_Steel = group(client, "Frame_Steel", "", 12, 354, 486, 140);
     lbl_Group = label(Frame_Steel, "lbl_Group", "", 10, 8, 300);
-    List_Sect = named(new QListWidget(Frame_Steel), "List_Sect");
+    auto* sectionList = named(new TSectionList(Frame_Steel), "List_Sect");
+    List_Sect = sectionList;
     List_Sect->setGeometry(10, 30, 200, 102);
     List_Props = named(new QListWidget(Frame_Steel), "List_Props");
     List_Props->setGeometry(220, 30, 256, 102);
@@ -377,6 +429,9 @@ TKX_BeamFrm::TKX_BeamFrm(QWidget* parent) : QMainWindow(parent) {
     connect(EditMiscellaneousSections1, &QAction::triggered, this,
             &TKX_BeamFrm::EditMiscellaneousSections1Click);
     connect(Label_Demo, &TClickLabel::clicked, this, &TKX_BeamFrm::Label_DemoClick);
+    connect(sectionList, &QListWidget::itemClicked, this, &TKX_BeamFrm::List_SectClick);
+    connect(sectionList, &TSectionList::picked, this, &TKX_BeamFrm::List_SectClick);
+    connect(cmd_OK, &QPushButton::clicked, this, &TKX_BeamFrm::cmd_OKClick);
 }
 
 BeamFormControls TKX_BeamFrm::Controls() const {
@@ -653,6 +708,51 @@ void TKX_BeamFrm::Label_DemoClick() {
     // The window grows down to show the member grid under the controls.
     move(x(), 10);
     setFixedSize(width(), menuBar()->sizeHint().height() + kTallHeight);
+}
+
+void TKX_BeamFrm::familyClick(const char* code) {
+    act([code](BeamFormControls& f, SketchPicture&) { ChooseSectionFamily(f, *SectionFamilyByCode(code)); });
+}
+
+void TKX_BeamFrm::UniversalBeams1Click() { familyClick("UB"); }
+void TKX_BeamFrm::UniveralColumns1Click() { familyClick("UC"); }
+void TKX_BeamFrm::RSJ1Click() { familyClick("RSJ"); }
+void TKX_BeamFrm::IPE1Click() { familyClick("IPE"); }
+void TKX_BeamFrm::HE1Click() { familyClick("HE"); }
+void TKX_BeamFrm::WShapeBeams1Click() { familyClick("WFB"); }
+void TKX_BeamFrm::WShapeColumns1Click() { familyClick("WFC"); }
+void TKX_BeamFrm::RSC1Click() { familyClick("RSC"); }
+void TKX_BeamFrm::PFC1Click() { familyClick("PFC"); }
+void TKX_BeamFrm::UPN1Click() { familyClick("UPN"); }
+void TKX_BeamFrm::CShape1Click() { familyClick("C"); }
+void TKX_BeamFrm::EqualRSA1Click() { familyClick("EqRSA"); }
+void TKX_BeamFrm::UnequalRSA1Click() { familyClick("UnEqRSA"); }
+void TKX_BeamFrm::EqualL1Click() { familyClick("EqL"); }
+void TKX_BeamFrm::UnequalL1Click() { familyClick("UnEqL"); }
+void TKX_BeamFrm::RHS1Click() { familyClick("RHS"); }
+void TKX_BeamFrm::CHS1Click() { familyClick("CHS"); }
+void TKX_BeamFrm::Tube1Click() { familyClick("Scaffold"); }
+void TKX_BeamFrm::Miscellaneous1Click() { familyClick("KXSect"); }
+void TKX_BeamFrm::Timber1Click() { familyClick("Timber"); }
+
+void TKX_BeamFrm::List_SectClick() {
+    const int position = List_Sect->currentRow();
+    act([position](BeamFormControls& f, SketchPicture&) { PickSection(f, position); });
+}
+
+void TKX_BeamFrm::cmd_OKClick() {
+    Guard([this] {
+        const std::optional<TimberSizeTexts> size = TimberSizeChosen(Controls());
+        if (!size) return;
+        TTimSectFrm* timSect = Forms.TimSectFrm;
+        timSect->SetTimberSizeLabels(size->lbl_Width, size->lbl_Depth);
+        ShowForm(Widget(timSect));
+        timSect->TimSectShowCurrentOptions();
+    });
+}
+
+void TKX_BeamFrm::UserSectionsSaved() {
+    act([](BeamFormControls& f, SketchPicture&) { UserSectionFileSaved(f); });
 }
 
 } // namespace kx

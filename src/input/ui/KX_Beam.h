@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QLabel>
+#include <QListWidget>
 #include <QMainWindow>
 #include <QSpinBox>
 #include <QWidget>
@@ -13,11 +14,11 @@
 
 class QAction;
 class QButtonGroup;
+class QMenu;
 class QCheckBox;
 class QFrame;
 class QGroupBox;
 class QLineEdit;
-class QListWidget;
 class QPushButton;
 class QRadioButton;
 class QTableWidget;
@@ -57,6 +58,19 @@ public:
     using QSpinBox::QSpinBox;
     QValidator::State validate(QString& input, int& pos) const override;
     void fixup(QString& input) const override;
+};
+
+// List_Sect: reports a line chosen by the user, with the mouse or with the keys.
+class TSectionList : public QListWidget {
+    Q_OBJECT
+public:
+    using QListWidget::QListWidget;
+
+signals:
+    void picked();
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
 };
 
 class TKX_BeamFrm : public QMainWindow {
@@ -122,6 +136,21 @@ public:
     QFrame* Panel4;
     QAction* EditMiscellaneousSections1;
 
+    // The menu "Section Properties Database" and its families.
+    QMenu* SectionProperties1;
+    QAction* Tube1;
+    QMenu* HotRolledSections1;
+    QMenu* Beams1;
+    QAction *UniversalBeams1, *UniveralColumns1, *RSJ1, *IPE1, *HE1, *WShapeBeams1, *WShapeColumns1;
+    QMenu* Channels1;
+    QAction *RSC1, *PFC1, *UPN1, *CShape1;
+    QMenu* Angles1;
+    QAction *EqualRSA1, *UnequalRSA1, *EqualL1, *UnequalL1;
+    QMenu* ClosedSections1;
+    QAction *RHS1, *CHS1;
+    QAction* Timber1;
+    QAction* Miscellaneous1;
+
     // The controls as plain values, and back.
     BeamFormControls Controls() const;
     void ShowControls(const BeamFormControls& f);
@@ -148,6 +177,34 @@ public:
     void EditMiscellaneousSections1Click();
     void Label_DemoClick();
 
+    // The section families.
+    void UniversalBeams1Click();
+    void UniveralColumns1Click();
+    void RSJ1Click();
+    void IPE1Click();
+    void HE1Click();
+    void WShapeBeams1Click();
+    void WShapeColumns1Click();
+    void RSC1Click();
+    void PFC1Click();
+    void UPN1Click();
+    void CShape1Click();
+    void EqualRSA1Click();
+    void UnequalRSA1Click();
+    void EqualL1Click();
+    void UnequalL1Click();
+    void RHS1Click();
+    void CHS1Click();
+    void Tube1Click();
+    void Miscellaneous1Click();
+    void Timber1Click();
+    // The line of List_Sect that is current picked.
+    void List_SectClick();
+    // "Calculate E and Ixx": the timber size handed to the timber section form.
+    void cmd_OKClick();
+    // The user section editor saved "KX.sct".
+    void UserSectionsSaved();
+
 protected:
     void showEvent(QShowEvent* e) override;
 
@@ -157,6 +214,7 @@ private:
     // Ends a click handler: the focus goes to "Next >" while the form is shown.
     void focusNext();
     void drawSketch();
+    void familyClick(const char* code);
 
     QButtonGroup* kindGroup_;
     QButtonGroup* lhGroup_;

@@ -2,6 +2,15 @@
 #pragma once
 
 #include <QWidget>
+#include <string>
+#include <vector>
+
+#include "input/KX_Grid.h"
+
+class QFrame;
+class QLabel;
+class QPushButton;
+class QTableWidget;
 
 namespace kx {
 
@@ -9,6 +18,32 @@ class TKX_GridFrm : public QWidget {
     Q_OBJECT
 public:
     explicit TKX_GridFrm(QWidget* parent = nullptr);
+
+    // The grid: the heading row is the table's header, the references are the row headers, which
+    // the user drags to move their rows; table column c is grid column c + 1.
+    QTableWidget* Grid;
+    QPushButton* cmd_ok;
+    QPushButton* cmd_Save;
+    QFrame* Panel1;
+    QLabel* Label_Ref; // " Ref", over the references
+
+    // A cell as the grid stands: row 0 the headings, rows 1 to 250 in the order they are shown,
+    // column 0 the references. For the conversion of the values to new units.
+    std::string Cell(int col, int row) const;
+    void SetCell(int col, int row, const std::string& text);
+    // Rows 1 to 250 in the order they are shown.
+    std::vector<SectionGridRow> RowsInOrder() const;
+
+    void FormShow();
+    void cmd_okClick();
+    void cmd_SaveClick();
+
+protected:
+    void showEvent(QShowEvent* e) override;
+
+private:
+    // The table row shown at a place (1 to 250).
+    int tableRow(int row) const;
 };
 
 } // namespace kx

@@ -13,5 +13,7 @@ TTimSectFrm::TTimSectFrm(QWidget* parent) : QWidget(parent) {
 // does not have yet.
 void TTimSectFrm::TimSectRestoreFromCommitted() {}
 void TTimSectFrm::TimSectShowStoredOptions() {}
+void TTimSectFrm::SetTimberSizeLabels(const std::string&, const std::string&) {}
+void TTimSectFrm::TimSectShowCurrentOptions() {}
 
 } // namespace kx

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QWidget>
+#include <string>
 
 namespace kx {
 
@@ -15,6 +16,10 @@ public:
     void TimSectRestoreFromCommitted();
     // The beam form's Cancel: the options of the committed choice shown again.
     void TimSectShowStoredOptions();
+    // The beam form's "Calculate E and Ixx": the timber size (mm texts) into lbl_Width and
+    // lbl_Depth, then the options of the working choice shown.
+    void SetTimberSizeLabels(const std::string& width, const std::string& depth);
+    void TimSectShowCurrentOptions();
 };
 
 } // namespace kx

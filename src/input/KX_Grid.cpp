@@ -1,0 +1,187 @@
+// The user section file as the section editor's grid shows it, and the records its Save writes.
+#include "input/KX_Grid.h"
+
+#include <cctype>
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <string_view>
+
+#include "foundation/SharedModel.h"
+#include "foundation/SigFig.h"
+#include "foundation/Units.h"
+#include "platform/BinaryIO.h"
+#include "platform/Dialogs.h"
+#include "platform/Errors.h"
+#include "platform/Files.h"
+#include "sections/SectionFile.h"
+
+namespace kx {
+
+namespace {
+
+constexpr std::size_t kGridBytes = static_cast<std::size_t>(kUserSectionRows) * SectionRecSize;
+
+bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
+std::string_view trimmed(std::string_view t) {
+    while (!t.empty() && isBlank(t.front()))
+        t.remove_prefix(1);
+    while (!t.empty() && isBlank(t.back()))
+        t.remove_suffix(1);
+    return t;
+}
+
+// The whole text as a decimal number with the point as separator ([+|-] digits [. digits]
+// [e [+|-] digits], blanks around it allowed); nothing for any other text or a number beyond a
+// double.
+std::optional<double> cellNumber(std::string_view text) {
+    std::string_view t = trimmed(text);
+    if (!t.empty() && t.front() == '+') t.remove_prefix(1);
+    const std::size_t first = !t.empty() && t.front() == '-' ? 1 : 0;
+    if (t.size() <= first || !(std::isdigit(static_cast<unsigned char>(t[first])) || t[first] == '.'))
+        return std::nullopt;
+    double v = 0;
+    const auto res = std::from_chars(t.data(), t.data() + t.size(), v, std::chars_format::general);
+    if (res.ec != std::errc() || res.ptr != t.data() + t.size()) return std::nullopt;
+    return v;
+}
+
+// How a column's typed value becomes the stored one.
+struct ColumnRule {
+    TUnitKind kind;
+    bool divide; // stored = typed / factor; else typed x factor
+};
+ColumnRule columnRule(int col) {
+    switch (col) {
+    case 2: return {TUnitKind::SectI, false};
+    case 3: return {TUnitKind::SectE, false};
+    case 4: return {TUnitKind::Shear, true};
+    case 5: return {TUnitKind::Moment, true};
+    default: return {TUnitKind::Force, false};
+    }
+}
+
+double factorOf(TUnitKind kind) {
+    switch (kind) {
+    case TUnitKind::SectI: return Model.UnitFactorSectI;
+    case TUnitKind::SectE: return Model.UnitFactorSectE;
+    case TUnitKind::Shear: return Model.UnitFactorShear;
+    case TUnitKind::Moment: return Model.UnitFactorMoment;
+    default: return Model.UnitFactorForce;
+    }
+}
+
+// The typed value of a column converted in double precision, as the single stored.
+float storedValue(int col, double typed) {
+    const ColumnRule r = columnRule(col);
+    const double factor = factorOf(r.kind);
+    return static_cast<float>(r.divide ? typed / factor : typed * factor);
+}
+
+std::string shownValue(double v) { return v == 0 ? std::string() : SigFig5(v); }
+
+} // namespace
+
+SectionGridRow SectionGridHeadings() {
+    const SharedModel& m = Model;
+    return {" Ref",
+            "     Description",
+            "     Ixx  (" + m.UnitTextSectI + ")",
+            "     E  (" + m.UnitTextSectE + ")",
+            "     Permissible Shear  (" + m.UnitTextShear + ")",
+            "     Permissible Moment  (" + m.UnitTextMoment + ")",
+            "     GA/Kform  (" + m.UnitTextForce + ")"};
+}
+
+SectionGridRow SectionGridRowTexts(const TSectionRec& rec) {
+    const SharedModel& m = Model;
+    SectionGridRow row;
+    row[1] = rec.Designation.str();
+    row[2] = shownValue(static_cast<double>(rec.Ixx) / m.UnitFactorSectI);
+    row[3] = shownValue(static_cast<double>(rec.E) / m.UnitFactorSectE);
+    row[4] = shownValue(static_cast<double>(rec.PermShear) * m.UnitFactorShear);
+    row[5] = shownValue(static_cast<double>(rec.PermMoment) * m.UnitFactorMoment);
+    row[6] = shownValue(static_cast<double>(rec.GA) / m.UnitFactorForce);
+    return row;
+}
+
+SectionGridContent SectionGridShow() {
+    SectionGridContent c;
+    c.Headings = SectionGridHeadings();
+    c.Rows.resize(kUserSectionRows);
+    std::vector<TSectionRec> records;
+    try {
+        records = ReadSectionFile(kUserSectionFileName);
+    } catch (const IoError& e) {
+        // No file yet is the usual start; any other failure is the user's to know.
+        if (e.code() != IoFileNotFound) dlg().Message(e.what());
+    }
+    for (int i = 0; i < kUserSectionRows; ++i) {
+        SectionGridRow& row = c.Rows[static_cast<std::size_t>(i)];
+        if (static_cast<std::size_t>(i) < records.size())
+            row = SectionGridRowTexts(records[static_cast<std::size_t>(i)]);
+        row[0] = std::to_string(i + 1);
+    }
+    return c;
+}
+
+TSectionRec SectionGridRecord(const SectionGridRow& row, int position) {
+    auto value = [&](int col) {
+        return storedValue(col, cellNumber(row[static_cast<std::size_t>(col)]).value_or(0.0));
+    };
+    TSectionRec rec;
+    rec.Designation = row[1];
+    rec.Group = 1.0f;
+    rec.GA = value(6);
+    rec.E = value(3);
+    rec.Shape = " ";
+    rec.Ixx = value(2);
+    rec.PermShear = value(4);
+    rec.PermMoment = value(5);
+    rec.RecordNo = position;
+    return rec;
+}
+
+std::optional<SectionGridRefusal> CheckSectionGrid(const std::vector<SectionGridRow>& rows) {
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const int n = static_cast<int>(i) + 1;
+        for (int col = 2; col <= 6; ++col) {
+            const std::string& text = rows[i][static_cast<std::size_t>(col)];
+            if (trimmed(text).empty()) continue;
+            const std::optional<double> v = cellNumber(text);
+            if (!v || !std::isfinite(static_cast<float>(*v)) || !std::isfinite(storedValue(col, *v)))
+                return SectionGridRefusal{n, col,
+                                          "Row " + std::to_string(n) + ": \"" + text + "\" is not a number"};
+            // A permissible value below 0 would pass every capacity check.
+            if (*v < 0)
+                return SectionGridRefusal{n, col,
+                                          "Row " + std::to_string(n) + ": negative values not allowed"};
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<SectionGridRefusal> SaveSectionGrid(const std::vector<SectionGridRow>& rows) {
+    if (rows.size() != static_cast<std::size_t>(kUserSectionRows)) throw RangeError();
+    if (auto refusal = CheckSectionGrid(rows)) {
+        dlg().Message(refusal->Message);
+        return refusal;
+    }
+    const std::string path = SectionFilePath(kUserSectionFileName);
+    std::vector<std::uint8_t> kept;
+    try {
+        kept = ReadWholeFile(path);
+    } catch (const IoError& e) {
+        if (e.code() != IoFileNotFound) throw; // what the old file holds must not be lost unseen
+    }
+    std::vector<std::uint8_t> bytes(kGridBytes);
+    for (int i = 0; i < kUserSectionRows; ++i)
+        EncodeSectionRec(SectionGridRecord(rows[static_cast<std::size_t>(i)], i + 1),
+                         bytes.data() + static_cast<std::size_t>(i) * SectionRecSize);
+    if (kept.size() > kGridBytes) bytes.insert(bytes.end(), kept.begin() + kGridBytes, kept.end());
+    WriteFileReplacing(path, bytes);
+    return std::nullopt;
+}
+
+} // namespace kx

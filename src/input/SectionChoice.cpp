@@ -1,0 +1,278 @@
+// The choice of section on the beam form.
+#include "input/SectionChoice.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+
+#include "foundation/SharedModel.h"
+#include "foundation/SigFig.h"
+#include "platform/Dialogs.h"
+#include "platform/Errors.h"
+#include "platform/NumberInput.h"
+#include "sections/SectionFile.h"
+
+namespace kx {
+
+SectionChoiceState SectionChoiceVars;
+
+namespace {
+
+using FK = FamilyKind;
+using CC = CodeCheck;
+
+// clang-format off
+const std::array<SectionFamilyRow, kSectionFamilies> kFamilies = {{
+    {"UniversalBeams1", "Universal Beams",  "UniversalBeams1Click", "UB",      "UB.sct",      "Beam",                       FK::Standard, CC::Allowed},
+    {"UniveralColumns1","Univeral Columns", "UniveralColumns1Click","UC",      "UC.sct",      "Universal Column",           FK::Standard, CC::Allowed},
+    {"RSJ1",            "RSJ",              "RSJ1Click",            "RSJ",     "RSJ.sct",     "RSJ",                        FK::Standard, CC::Allowed},
+    {"IPE1",            "IPE",              "IPE1Click",            "IPE",     "IPE.sct",     "IPE",                        FK::Standard, CC::Allowed},
+    {"HE1",             "HE",               "HE1Click",             "HE",      "HE.sct",      "HE Beam",                    FK::Standard, CC::Allowed},
+    {"WShapeBeams1",    "W Shape Beams",    "WShapeBeams1Click",    "WFB",     "WsBeam.sct",  "Wide Flanged Beam",          FK::Standard, CC::Allowed},
+    {"WShapeColumns1",  "W Shape Columns",  "WShapeColumns1Click",  "WFC",     "WsCol.sct",   "Wide Flanged Column",        FK::Standard, CC::Allowed},
+    {"RSC1",            "RSC",              "RSC1Click",            "RSC",     "RSC.sct",     "Rolled Steel Channel",       FK::Standard, CC::Allowed},
+    {"PFC1",            "PFC",              "PFC1Click",            "PFC",     "PFC.sct",     "Parallel Flanged Channel",   FK::Standard, CC::Allowed},
+    {"UPN1",            "UPN",              "UPN1Click",            "UPN",     "UPN.sct",     "Rolled Steel Channel",       FK::Standard, CC::Allowed},
+    {"CShape1",         "C Shape",          "CShape1Click",         "C",       "C.sct",       "Rolled Steel Channel",       FK::Standard, CC::Allowed},
+    {"EqualRSA1",       "Equal RSA",        "EqualRSA1Click",       "EqRSA",   "EqRSA.sct",   "Rolled Steel Angle",         FK::Standard, CC::Refused},
+    {"UnequalRSA1",     "Unequal RSA",      "UnequalRSA1Click",     "UnEqRSA", "UnEqRSA.sct", "Rolled Steel Angle",         FK::Standard, CC::Refused},
+    {"EqualL1",         "Equal 'L'",        "EqualL1Click",         "EqL",     "EqL.sct",     "Rolled Steel Angle",         FK::Standard, CC::Refused},
+    {"UnequalL1",       "Unequal 'L'",      "UnequalL1Click",       "UnEqL",   "UnEqL.sct",   "Rolled Steel Angle",         FK::Standard, CC::Refused},
+    {"RHS1",            "RHS",              "RHS1Click",            "RHS",     "RHS.sct",     "Rectangular Hollow Section", FK::Standard, CC::Refused},
+    {"CHS1",            "CHS",              "CHS1Click",            "CHS",     "CHS.sct",     "Circular Hollow Section",    FK::Standard, CC::Refused},
+    {"Tube1",           "Scaffold ",        "Tube1Click",           "Scaffold","Scaf.sct",    "Scaffold",                   FK::Scaffold, CC::NotOffered},
+    {"Miscellaneous1",  "KX Sections",      "Miscellaneous1Click",  "KXSect",  "KX.sct",      "Miscellaneous",              FK::User,     CC::NotOffered},
+    {"Timber1",         "Timber",           "Timber1Click",         "Timber",  "",            "",                           FK::Timber,   CC::NotOffered},
+}};
+// clang-format on
+
+constexpr const char* kUserSectionFile = "KX.sct";
+
+bool sameNoCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) ==
+                      std::tolower(static_cast<unsigned char>(y));
+           });
+}
+
+bool isOneOf(const std::string& shape, std::initializer_list<const char*> shapes) {
+    return std::any_of(shapes.begin(), shapes.end(), [&](const char* s) { return shape == s; });
+}
+
+// The grid text of a member field that the pick writes; the spares show nothing.
+std::string memberGridText(int field, float value) {
+    if (field == 10 || field >= 14) return "";
+    return SigFig4(value);
+}
+
+} // namespace
+
+const std::array<SectionFamilyRow, kSectionFamilies>& SectionFamilies() { return kFamilies; }
+
+const SectionFamilyRow* SectionFamilyByCode(std::string_view code) {
+    for (const SectionFamilyRow& row : kFamilies)
+        if (code == row.Code) return &row;
+    return nullptr;
+}
+
+SectionLoader SectionLoaderFor(const SectionFamilyRow& family) {
+    SectionLoader s;
+    switch (family.Kind) {
+    case FK::Standard:
+        s.Check_GA = false;
+        s.Frame_SteelCheck = true;
+        s.Check = family.Check;
+        break;
+    case FK::Scaffold:
+        s.Frame_Couplers = true;
+        s.UntickCouplers = false;
+        s.Check_GA = false;
+        s.FixedEndsOff = true;
+        break;
+    case FK::User: s.Frame_Shear = true; break;
+    case FK::Timber:
+        s.TimberMemberType = true;
+        s.Frame_Shear = true;
+        s.Frame_Steel = false;
+        s.Frame_Timber = true;
+        return s;
+    }
+    s.Group = family.Group;
+    s.FileName = family.FileName;
+    s.FillList = true;
+    return s;
+}
+
+void ApplySectionLoader(BeamFormControls& f, const SectionLoader& s, bool report) {
+    if (s.TimberMemberType) Work.WorkMemberType = "Timber";
+    f.Frame_Couplers = s.Frame_Couplers;
+    if (s.UntickCouplers) f.Check_LH_End_Sup = f.Check_Span_Sup = f.Check_RH_End_Sup = false;
+    if (s.Check_GA) f.Check_GA = *s.Check_GA;
+    f.Frame_Shear = s.Frame_Shear;
+    f.Frame_Steel = s.Frame_Steel;
+    f.Frame_SteelCheck = s.Frame_SteelCheck;
+    if (s.Frame_SteelCheck) {
+        if (s.Check == CodeCheck::Allowed) f.Option_Check_Enabled = true;
+        if (s.Check == CodeCheck::Refused) {
+            f.Option_None = true;
+            f.Option_Check = false;
+            f.Option_Check_Enabled = false;
+        }
+    }
+    f.Frame_Timber = s.Frame_Timber;
+    if (s.FixedEndsOff) f.Check_LHF = f.Check_RHF = false;
+    f.Check_LHF_Enabled = f.Check_RHF_Enabled = !s.FixedEndsOff;
+    if (s.Group) f.lbl_Group = s.Group;
+    if (s.FileName) SectionChoiceVars.SectionFileName = s.FileName;
+    if (!s.FillList) return;
+    try {
+        FillSectionList(f);
+    } catch (const IoError& e) {
+        // The frames and caption stay set; the list stays empty until the file can be read.
+        if (report) dlg().Message(e.what());
+    }
+}
+
+void ChooseSectionFamily(BeamFormControls& f, const SectionFamilyRow& family) {
+    Work.SectionFamily = family.Code;
+    if (family.Kind == FK::User) Work.WorkSectionShape = "KXSect";
+    if (family.Kind == FK::Timber) Work.WorkSectionShape = "Timber";
+    ApplySectionLoader(f, SectionLoaderFor(family));
+}
+
+void FillSectionList(BeamFormControls& f) {
+    f.List_Sect.clear();
+    if (SectionChoiceVars.SectionFileName.empty()) return;
+    f.List_Sect = ReadSectionDesignations(SectionChoiceVars.SectionFileName);
+}
+
+bool PickSection(BeamFormControls& f, int position) {
+    if (position < 0) return false;
+    TSectionRec rec;
+    try {
+        rec = ReadSectionRecord(SectionChoiceVars.SectionFileName, position + 1);
+    } catch (const IoError& e) {
+        dlg().Message(e.what());
+        return false;
+    }
+    const SharedModel& m = Model;
+    WorkingCopies& w = Work;
+    const double ixxShown = static_cast<double>(rec.Ixx) / m.UnitFactorSectI;
+    const double eShown = static_cast<double>(rec.E) / m.UnitFactorSectE;
+    const std::string ixxLine = " Ixx = " + SigFig4Dec3(ixxShown) + " " + m.UnitTextSectI;
+    const std::string eLine = " E = " + SigFig4Dec3(eShown) + " " + m.UnitTextSectE;
+    const std::string momentLine = " = " +
+                                   SigFig4Dec3(static_cast<double>(rec.PermMoment) * m.UnitFactorMoment) +
+                                   " " + m.UnitTextMoment;
+
+    Arr<std::string, 0, 50> lines;
+    w.WorkSectionShape.clear();
+    w.SectionRecordNo = position + 1;
+    f.List_Props.clear();
+    const std::string designation = rec.Designation.str();
+    w.WorkSectionText = designation;
+    lines[1] = designation;
+    int next = 3;
+    float dOverT = 0;
+    if (rec.B != 0) {
+        w.WorkSectionShape = rec.Shape.str();
+        lines[next++] = ixxLine;
+        if (isOneOf(w.WorkSectionShape, {"Beam", "RSJ", "RSC"})) {
+            // A record without a flange thickness has no ratio to give.
+            if (rec.T != 0) dOverT = static_cast<float>(static_cast<double>(rec.D) / rec.T);
+            lines[next++] = " D/T = " + SigFig3(dOverT);
+        }
+        f.List_Props.push_back(" ");
+        lines[next++] =
+            " Wt = " + SigFig4Dec3(static_cast<double>(rec.A) * m.UnitFactorWeight) + " " + m.UnitTextWeight;
+        lines[next++] = eLine;
+    }
+    int count = next;
+    const bool user = rec.Group == 1.0f, scaffold = rec.Group == 2.0f;
+    if (user) {
+        lines[3] = ixxLine;
+        lines[4] = eLine;
+        lines[5] = " Permissible Bending Moment";
+        lines[6] = momentLine;
+        lines[7] = " Permissible Shear";
+        lines[8] = " = " + SigFig4Dec3(static_cast<double>(rec.PermShear) * m.UnitFactorShear) + " " +
+                   m.UnitTextShear;
+        lines[9] = " GA/Kform = " + SigFig4Dec3(static_cast<double>(rec.GA) / m.UnitFactorForce) + " " +
+                   m.UnitTextForce;
+        count = 9;
+    }
+    if (scaffold) {
+        lines[3] = ixxLine;
+        lines[4] = eLine;
+        lines[5] = " Permissible Bending Moment";
+        lines[6] = momentLine;
+        count = 6;
+    }
+    lines[0] = std::to_string(count);
+    for (int i = 0; i <= 50; ++i)
+        w.WorkSectionPropLines[i] = lines[i];
+    for (int i = 1; i <= count; ++i)
+        f.List_Props.push_back(lines[i]);
+
+    w.WorkMemberType = user ? "KXF" : scaffold ? "Scaffold" : "HRS";
+    f.lbl_GA = SigFig4Dec3(static_cast<double>(rec.GA) / m.UnitFactorForce);
+    if (f.lbl_GA == "0.000") f.lbl_GA.clear();
+    f.lbl_S01_Desc = " " + designation;
+    f.lbl_S01_E = SigFig4Dec3(eShown);
+    f.lbl_S01_Ixx = SigFig4Dec3(ixxShown);
+
+    const std::string& shape = w.WorkSectionShape;
+    double shearArea = 0;
+    if (shape == "Tube") shearArea = rec.A / 2.0;
+    if (shape == "Box") shearArea = 2.0 * rec.D * rec.t;
+    if (isOneOf(shape, {"RSC", "Beam", "RSJ"})) shearArea = static_cast<double>(rec.D) * rec.t;
+
+    TMemberRow section{};
+    section[mfE] = rec.E;
+    section[mfIxx] = rec.Ixx;
+    section[mfRy] = rec.ry;
+    if (user) {
+        section[mfGA] = rec.GA;
+        section[mfPermShear] = rec.PermShear;
+        section[mfPermMoment] = rec.PermMoment;
+    } else if (scaffold) {
+        section[mfY] = rec.FibreX;
+        section[mfArea] = rec.A;
+        section[mfPermMoment] = rec.PermMoment;
+    } else {
+        section[mfY] = rec.FibreX;
+        section[mfArea] = rec.A;
+        section[mfShearArea] = static_cast<float>(shearArea);
+        section[mfDT] = dOverT;
+        section[mfSteelDepth] = rec.D;
+    }
+    for (int row = 0; row <= kRHCantRow; ++row) {
+        for (int field = mfE; field <= 19; ++field) {
+            w.WorkSpanData[row][field] = section[field];
+            f.Grid_SpanData.SetCell(row + 1, field + 1, memberGridText(field, section[field]));
+        }
+    }
+    w.WorkFlangeThickness = rec.T;
+    w.WorkWebThickness = rec.t;
+    return true;
+}
+
+std::optional<TimberSizeTexts> TimberSizeChosen(const BeamFormControls& f) {
+    const double factor = Model.UnitFactorSectLength;
+    const float width = static_cast<float>(ReadNumberOrZero(f.Edit_Timber_W) * factor);
+    const float depth = static_cast<float>(ReadNumberOrZero(f.Edit_Timber_H) * factor);
+    // A size that is not above 0, or too large to hold, is no beam size.
+    if (!(width > 0) || !(depth > 0) || !std::isfinite(width) || !std::isfinite(depth)) {
+        dlg().Message(sectionmsg::kTimberSize);
+        return std::nullopt;
+    }
+    Work.TimberWidth = width;
+    Work.TimberDepth = depth;
+    return TimberSizeTexts{SigFig4(width), SigFig4(depth)};
+}
+
+void UserSectionFileSaved(BeamFormControls& f) {
+    if (sameNoCase(SectionChoiceVars.SectionFileName, kUserSectionFile)) FillSectionList(f);
+}
+
+} // namespace kx

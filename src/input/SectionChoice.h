@@ -1,0 +1,88 @@
+// The choice of section on the beam form: the section families and their loaders, the listing of a
+// section file, the pick of one record into the working beam, and the timber size.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "input/KX_Beam.h"
+
+namespace kx {
+
+// Whether a family's sections may be checked to BS 5975.
+enum class CodeCheck { Allowed, Refused, NotOffered };
+enum class FamilyKind { Standard, Scaffold, User, Timber };
+
+// One family of sections as the beam form's menus offer it.
+struct SectionFamilyRow {
+    const char* Item;     // the menu item's name, "UniversalBeams1"
+    const char* Caption;  // "Universal Beams"
+    const char* Handler;  // "UniversalBeams1Click"
+    const char* Code;     // SectionFamily, "UB"
+    const char* FileName; // "UB.sct"; "" for timber, which has no file
+    const char* Group;    // the caption of lbl_Group; "" for timber, which leaves it
+    FamilyKind Kind;
+    CodeCheck Check;
+};
+inline constexpr int kSectionFamilies = 20;
+const std::array<SectionFamilyRow, kSectionFamilies>& SectionFamilies();
+// The family of a code (exact comparison), or nullptr.
+const SectionFamilyRow* SectionFamilyByCode(std::string_view code);
+
+// The state of the form that the loaders set. A field left empty (nullopt, nullptr) is unchanged.
+struct SectionLoader {
+    bool TimberMemberType = false; // WorkMemberType := "Timber"
+    bool Frame_Couplers = false;
+    bool UntickCouplers = true; // the three coupler boxes
+    std::optional<bool> Check_GA;
+    bool Frame_Shear = false, Frame_Steel = true, Frame_SteelCheck = false, Frame_Timber = false;
+    CodeCheck Check = CodeCheck::NotOffered;
+    bool FixedEndsOff = false;      // Check_LHF and Check_RHF unticked and disabled; else enabled
+    const char* Group = nullptr;    // lbl_Group
+    const char* FileName = nullptr; // SectionFileName
+    bool FillList = false;
+};
+SectionLoader SectionLoaderFor(const SectionFamilyRow& family);
+
+// The beam form's own section state.
+struct SectionChoiceState {
+    std::string SectionFileName; // the file of the family chosen last
+};
+extern SectionChoiceState SectionChoiceVars;
+
+// Sets the form as the loader says. A list file that cannot be read leaves the list empty, with
+// the rest of the loader's settings in place, and gives its message when report is set (a family
+// the user chose; the restore of a committed beam goes on quietly).
+void ApplySectionLoader(BeamFormControls& f, const SectionLoader& loader, bool report = true);
+
+// A family menu: SectionFamily, the shape that the user and timber menus set, then the loader.
+void ChooseSectionFamily(BeamFormControls& f, const SectionFamilyRow& family);
+
+// List_Sect: the designation of every whole record of the current file, as stored. A file that
+// cannot be read throws its I/O error with the list left empty.
+void FillSectionList(BeamFormControls& f);
+
+// The record at a position of the list (counted from 0) into the working section, its property
+// lines, captions, list and member rows. A record that cannot be read gives the error's message
+// and changes nothing; false then.
+bool PickSection(BeamFormControls& f, int position);
+
+// "Calculate E and Ixx" of the timber frame: the typed size into TimberWidth and TimberDepth (mm)
+// and the texts of the timber section form's size labels. A width or depth of 0 or less (a text
+// that is not a number reads as 0) gives "Input beam size" and changes nothing.
+struct TimberSizeTexts {
+    std::string lbl_Width, lbl_Depth;
+};
+std::optional<TimberSizeTexts> TimberSizeChosen(const BeamFormControls& f);
+
+// The user section file was saved: a list that shows it is read again, so that each line is the
+// record a pick loads. The working section stays as it was.
+void UserSectionFileSaved(BeamFormControls& f);
+
+namespace sectionmsg {
+inline constexpr const char* kTimberSize = "Input beam size";
+} // namespace sectionmsg
+
+} // namespace kx
