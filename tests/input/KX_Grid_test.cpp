@@ -12,6 +12,7 @@
 #include <limits>
 #include <span>
 #include <sys/resource.h>
+#include <tuple>
 
 #include "foundation/StartDirTest.h"
 #include "foundation/Units.h"
@@ -45,53 +46,47 @@ protected:
     ScopedScriptedDialogs dialogs;
 };
 
-TEST_F(SectionGrid, NoFileShowsEmptyRowsAndSavesBlankRecords) {
+TEST_F(SectionGrid, NoFileShowsEmptyRowsAndTypedRowsAreStoredInNewtonsAndMillimetres) {
     const SectionGridContent c = SectionGridShow();
     EXPECT_EQ(c.Headings, (SectionGridRow{" Ref", "     Description", "     Ixx  (cm^4)", "     E  (N/mm^2)",
                                           "     Permissible Shear  (kN)", "     Permissible Moment  (kN-m)",
                                           "     GA/Kform  (kN)"}));
-    ASSERT_EQ(c.Rows.size(), 250u);
-    ASSERT_FALSE(SaveSectionGrid(c.Rows));
-    EXPECT_EQ(FileBytes().size(), 50000u);
-    const std::vector<TSectionRec> recs = ReadSectionFile("KX.sct");
-    for (int i = 0; i < 250; ++i) {
-        EXPECT_EQ(c.Rows[static_cast<std::size_t>(i)], (SectionGridRow{std::to_string(i + 1)}));
-        TSectionRec blank;
-        blank.Group = 1.0f;
-        blank.Shape = " ";
-        blank.RecordNo = i + 1;
-        EXPECT_EQ(recs[static_cast<std::size_t>(i)], blank) << i;
-    }
-    EXPECT_TRUE(dialogs->messages().empty());
-}
+    std::vector<SectionGridRow> rows = c.Rows;
+    ASSERT_EQ(rows.size(), 250u);
+    for (int i = 0; i < 250; ++i)
+        EXPECT_EQ(rows[static_cast<std::size_t>(i)], (SectionGridRow{std::to_string(i + 1)}));
 
-TEST_F(SectionGrid, TypedSectionIsStoredInNewtonsAndMillimetres) {
-    std::vector<SectionGridRow> rows = Rows();
     rows[0] = {"1", "Alu beam", "1200", "70000", "50", "20", "150000"};
     // The description is cut, not checked; blanks, a sign, an exponent and "-0" are fine.
     rows[1] = {"2", "ABCDEFGHIJKLMNOPQRSTUVWXYZ1234", " +1.234567e2 ", "  ", "0", "-0", ""};
     rows[2][1] = "#####";
     ASSERT_FALSE(SaveSectionGrid(rows));
+    EXPECT_EQ(FileBytes().size(), 50000u);
     const std::vector<TSectionRec> recs = ReadSectionFile("KX.sct");
-    TSectionRec alu;
-    alu.Designation = "Alu beam";
-    alu.Group = 1.0f;
-    alu.Shape = " ";
-    alu.Ixx = 1.2e7f;
-    alu.E = 70000;
-    alu.PermShear = 49999.996f; // 50 / the single 0.001, in double, then stored
-    alu.PermMoment = 2e7f;
-    alu.GA = 1.5e8f;
-    alu.RecordNo = 1;
-    EXPECT_EQ(recs[0], alu);
     EXPECT_EQ(recs[1].Designation.str(), "ABCDEFGHIJKLMNOPQRSTUVWXY");
     EXPECT_EQ(recs[1].Ixx, 1234567.0f);
     EXPECT_EQ(recs[2].Designation.str(), "#####");
+    TSectionRec want; // the empty rows: blank, group 1.0, shape " ", their record numbers
+    want.Group = 1.0f;
+    want.Shape = " ";
+    for (std::size_t i = 3; i < 250; ++i) {
+        want.RecordNo = static_cast<int>(i) + 1;
+        EXPECT_EQ(recs[i], want) << i;
+    }
+    want.Designation = "Alu beam";
+    want.Ixx = 1.2e7f;
+    want.E = 70000;
+    want.PermShear = 49999.996f; // 50 / the single 0.001, in double, then stored
+    want.PermMoment = 2e7f;
+    want.GA = 1.5e8f;
+    want.RecordNo = 1;
+    EXPECT_EQ(recs[0], want);
 
     // Shown again at five figures.
-    const std::vector<SectionGridRow> shown = Rows();
-    EXPECT_EQ(shown[0], (SectionGridRow{"1", "Alu beam", "1200.0", "70000", "50.000", "20.000", "150000"}));
-    EXPECT_EQ(shown[1][2], "123.46");
+    rows = Rows();
+    EXPECT_EQ(rows[0], (SectionGridRow{"1", "Alu beam", "1200.0", "70000", "50.000", "20.000", "150000"}));
+    EXPECT_EQ(rows[1][2], "123.46");
+    EXPECT_TRUE(dialogs->messages().empty());
 }
 
 TEST_F(SectionGrid, RowsSavedInTheirOrderShortFileShownLongFileTailKept) {
@@ -125,15 +120,10 @@ TEST_F(SectionGrid, RowsSavedInTheirOrderShortFileShownLongFileTailKept) {
     EXPECT_FALSE(std::filesystem::exists(dir_.path("KX.sct")));
 }
 
-TEST_F(SectionGrid, CellsThatAreNoUsableNumberAreRefusedAndNothingIsWritten) {
+TEST_F(SectionGrid, RefusedCellsAndFailedWritesLeaveTheFileAsItWas) {
     WriteRecords(3);
     const std::vector<std::uint8_t> before = FileBytes();
-    struct Case {
-        int row, col;
-        const char* text;
-        const char* message;
-    };
-    const Case cases[] = {
+    const std::tuple<int, int, const char*, const char*> cases[] = {
         {1, 2, "12 cm", "Row 1: \"12 cm\" is not a number"},
         {250, 3, "1e39", "Row 250: \"1e39\" is not a number"},
         {2, 6, "1e300", "Row 2: \"1e300\" is not a number"},
@@ -141,40 +131,20 @@ TEST_F(SectionGrid, CellsThatAreNoUsableNumberAreRefusedAndNothingIsWritten) {
         {9, 4, "-5", "Row 9: negative values not allowed"},
         {3, 5, "-0.001", "Row 3: negative values not allowed"},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.text);
+    for (const auto& [row, col, text, message] : cases) {
         dialogs->clear();
         std::vector<SectionGridRow> rows = Rows();
-        rows[static_cast<std::size_t>(c.row - 1)][static_cast<std::size_t>(c.col)] = c.text;
+        rows[static_cast<std::size_t>(row - 1)][static_cast<std::size_t>(col)] = text;
         const auto refusal = SaveSectionGrid(rows);
-        ASSERT_TRUE(refusal);
-        EXPECT_EQ((std::pair{refusal->Row, refusal->Col}), (std::pair{c.row, c.col}));
-        EXPECT_EQ(dialogs->messages(), std::vector<std::string>{c.message});
-        EXPECT_EQ(FileBytes(), before);
+        ASSERT_TRUE(refusal) << text;
+        EXPECT_EQ((std::pair{refusal->Row, refusal->Col}), (std::pair{row, col}));
+        EXPECT_EQ(dialogs->messages(), std::vector<std::string>{message});
+        EXPECT_EQ(FileBytes(), before) << text;
     }
 
-    // A damaged value shows as "#####" and must be retyped.
-    TSectionRec rec;
-    rec.E = std::numeric_limits<float>::quiet_NaN();
-    rec.Ixx = std::numeric_limits<float>::infinity();
-    WriteSectionFile("KX.sct", std::span(&rec, 1));
-    std::vector<SectionGridRow> rows = Rows();
-    EXPECT_EQ(rows[0][2] + rows[0][3], "##########");
-    dialogs->clear();
-    EXPECT_TRUE(SaveSectionGrid(rows));
-    EXPECT_EQ(dialogs->messages(), std::vector<std::string>{"Row 1: \"#####\" is not a number"});
-    rows[0][2] = "10";
-    rows[0][3] = "70000";
-    EXPECT_FALSE(SaveSectionGrid(rows));
-    EXPECT_EQ(ReadSectionFile("KX.sct")[0].E, 70000.0f);
-}
-
-TEST_F(SectionGrid, FailedSaveKeepsTheOldFile) {
-    WriteRecords(250);
-    const std::vector<std::uint8_t> before = FileBytes();
+    // A failed write (here a file-size limit below the 50,000 bytes) keeps the old file whole.
     std::vector<SectionGridRow> rows = Rows();
     rows[0][1] = "never written";
-    // A file-size limit below the 50,000 bytes to be written.
     auto previous = std::signal(SIGXFSZ, SIG_IGN);
     rlimit saved{};
     getrlimit(RLIMIT_FSIZE, &saved);
@@ -192,6 +162,21 @@ TEST_F(SectionGrid, FailedSaveKeepsTheOldFile) {
     EXPECT_EQ(error, "Disk full");
     EXPECT_EQ(FileBytes(), before);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_.dir()), {}), 1); // no temporary left
+
+    // A damaged value shows as "#####" and must be retyped.
+    TSectionRec rec;
+    rec.E = std::numeric_limits<float>::quiet_NaN();
+    rec.Ixx = std::numeric_limits<float>::infinity();
+    WriteSectionFile("KX.sct", std::span(&rec, 1));
+    rows = Rows();
+    EXPECT_EQ(rows[0][2] + rows[0][3], "##########");
+    dialogs->clear();
+    EXPECT_TRUE(SaveSectionGrid(rows));
+    EXPECT_EQ(dialogs->messages(), std::vector<std::string>{"Row 1: \"#####\" is not a number"});
+    rows[0][2] = "10";
+    rows[0][3] = "70000";
+    EXPECT_FALSE(SaveSectionGrid(rows));
+    EXPECT_EQ(ReadSectionFile("KX.sct")[0].E, 70000.0f);
 }
 
 } // namespace
