@@ -8,7 +8,6 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <limits>
 #include <span>
 #include <sys/resource.h>
@@ -16,6 +15,7 @@
 
 #include "foundation/StartDirTest.h"
 #include "foundation/Units.h"
+#include "platform/BinaryIO.h"
 #include "platform/Dialogs.h"
 #include "sections/SectionFile.h"
 
@@ -30,8 +30,7 @@ protected:
         SetDefaultUnits(Model); // m, kN, cm^4, N/mm^2, kN-m
     }
     std::vector<std::uint8_t> FileBytes(const char* name = "KX.sct") {
-        std::ifstream in(dir_.path(name), std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+        return ReadWholeFile(dir_.path(name));
     }
     std::vector<SectionGridRow> Rows() { return SectionGridShow().Rows; }
     // A file of n user records "S1", "S2", ... with Ixx 1, 2, ... cm^4.

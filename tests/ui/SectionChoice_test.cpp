@@ -100,6 +100,7 @@ TEST_F(SectionMenus, EditorSavesRowsInTheOrderTheyStandAndTheUserListFollows) {
     EXPECT_EQ(saved[0].Designation.str() + "|" + saved[1].Designation.str(), "Ply box|Beam ?1");
 
     // The list shows the file saved: a click picks a line, the current one too, and so do the keys.
+    ASSERT_EQ(w->List_Sect->count(), 250);
     EXPECT_EQ(FromQt(w->List_Sect->item(1)->text()), "Beam ?1");
     w->List_Sect->setCurrentRow(0);
     emit w->List_Sect->itemClicked(w->List_Sect->item(0));
