@@ -14,7 +14,10 @@
 #include "foundation/SharedModel.h"
 #include "input/KX_Beam.h"
 #include "input/LoadData.h"
+#include "input/Rescale.h"
 #include "input/SectionChoice.h"
+#include "input/Span.h"
+#include "input/TimSect.h"
 #include "window/DrawingState.h"
 #include "window/Point.h"
 
@@ -45,6 +48,9 @@ void ResetProgramState() {
     resetFromBlank(KX_Cap::Cap);
     resetFromBlank(Timber::Calc);
     resetFromBlank(Duration::Dlg);
+    resetFromBlank(SpanVars);
+    resetFromBlank(RescaleVars);
+    resetFromBlank(TimSectVars);
 }
 
 } // namespace kx

@@ -69,14 +69,10 @@ int HighestLoadedCase() {
     return 1;
 }
 
-void ZeroWorkRows() {
-    for (int row = 0; row <= kMaxSpans; ++row) {
-        for (int p = 1; p <= kResultPoints; ++p) {
-            Eng.ShearForce[row][p] = 0;
-            Eng.BendingMoment[row][p] = 0;
-            Eng.SpanDeflection[row][p] = 0;
-        }
-    }
+// The deflection rows; ResetLoadcaseWork has emptied the shear and moment rows.
+void ZeroDeflectionRows() {
+    for (int row = 0; row <= kMaxSpans; ++row)
+        Eng.SpanDeflection[row].fill(0);
 }
 
 void TakeCantileverRootMoments() {
@@ -242,19 +238,19 @@ void ClearLoadcaseStores(int lc) {
     ZeroFill(Eng.DeflectionExtremes[lc]);
     ZeroFill(Eng.EnvelopeIntervalValues[lc]);
     ZeroFill(Eng.EnvelopeTable[lc]);
-    ZeroFill(Txt.CaseLoadLines[lc]);
-    ZeroFill(Txt.CaseSupportLines[lc]);
-    ZeroFill(Txt.CaseListing[lc]);
-    ZeroFill(Txt.SteelCheckLines[lc]);
-    ZeroFill(Txt.TimberCheckLines[lc]);
-    ZeroFill(Txt.KxCheckLines[lc]);
+    ClearTable(Txt.CaseLoadLines[lc]);
+    ClearTable(Txt.CaseSupportLines[lc]);
+    ClearTable(Txt.CaseListing[lc]);
+    ClearTable(Txt.SteelCheckLines[lc]);
+    ClearTable(Txt.TimberCheckLines[lc]);
+    ClearTable(Txt.KxCheckLines[lc]);
     Txt.CaseMaxStressLines[lc] = " ";
 }
 
 PassEnd RunLoadcase(int lc, ReleaseReactions& R) {
     for (;;) {
         ResetLoadcaseWork();
-        ZeroWorkRows();
+        ZeroDeflectionRows();
         R.fill(0);
         Eng.NumSpanIntervals = kDeflectionIntervals;
         WriteNoLoadsListing(lc);
@@ -386,8 +382,9 @@ void AnalyseBeam(AnalysisHost& host) {
 }
 
 void WriteNoLoadsListing(int lc) {
-    Txt.CaseListing[lc][1] = "LOADCASE" + std::to_string(lc);
-    Txt.CaseListing[lc][2] = "No Loads Applied";
+    TextWriter w(Txt.CaseListing[lc]); // its count, 2, is set before the loadcases run
+    w.Put("LOADCASE" + std::to_string(lc));
+    w.Put("No Loads Applied");
 }
 
 bool StoreAndListLoadcase() {
@@ -412,30 +409,24 @@ void ClearResults(AnalysisHost& host) {
     for (auto& lengths : Eng.CantileverLength)
         lengths.fill(0);
     Eng.CantPieceCount.fill(0);
-    ZeroFill(Eng.ShearPolyline);
-    ZeroFill(Eng.MomentPolyline);
-    ZeroFill(Eng.DeflectionPolyline);
+    for (int lc = 1; lc <= kMaxLoadcases; ++lc)
+        ClearPolylines(lc);
     ZeroFill(Eng.StoredCantEndA);
     ZeroFill(Eng.StoredCantEndB);
     Eng.SupportWorkValues.fill(0);
     Eng.MinSupportReaction.fill(0);
 
     for (int lc = 1; lc <= kMaxLoadcases; ++lc) {
-        for (int i = 1; i <= 500; ++i)
-            Txt.CaseListing[lc][i] = "";
-        for (int i = 1; i <= 100; ++i) {
-            Txt.CaseLoadLines[lc][i] = "";
-            Txt.CaseSupportLines[lc][i] = "";
-        }
+        ClearTextLines(Txt.CaseListing[lc], 500);
+        ClearTextLines(Txt.CaseLoadLines[lc]);
+        ClearTextLines(Txt.CaseSupportLines[lc]);
         Txt.CaseLoadLines[lc][0] = "0";
         Txt.CaseSupportLines[lc][0] = "0";
     }
-    for (int i = 1; i <= 100; ++i) {
-        Txt.SummaryLines[i] = "";
-        Txt.LoadListLines[i] = "";
-        Txt.PointLoadListLines[i] = "";
-    }
-    ZeroFill(Txt.MaximaLines);
+    ClearTextLines(Txt.SummaryLines);
+    ClearTextLines(Txt.LoadListLines);
+    ClearTextLines(Txt.PointLoadListLines);
+    ClearTable(Txt.MaximaLines);
 
     ZeroFill(Eng.SupportReaction);
     ZeroFill(Eng.SupportPointLoad);
@@ -475,7 +466,8 @@ void ClearResults(AnalysisHost& host) {
     ZeroFill(Eng.CouplerMomentMax);
     ZeroFill(Eng.SupportReactionSum);
     ZeroFill(Model.TotalAppliedLoad);
-    ZeroFill(Txt.SteelCheckLines);
+    for (auto& lines : Txt.SteelCheckLines)
+        ClearTable(lines);
     Txt.EnvelopeLines[0] = "0";
     Txt.MaxStressLine = "";
 

@@ -33,22 +33,23 @@ void BeamCapacityCheck() {
     const int lc = Eng.CurrentCase;
     const bool kxf = Model.MemberType == "KXF";
     TextTable<100>& t = Txt.KxCheckLines[lc];
-    for (int row = 1; row <= 27; ++row)
+    for (int row = 1; row <= kBeamRow; ++row)
         Eng.ShearRatios[lc][row] = 0;
     ClearTextLines(t);
-    t[1] = " BEAM CAPACITY CHECK for LOADCASE " + std::to_string(lc);
-    CheckTextWriter<100> w(t, 3);
+    TextWriter w(t);
+    w.Put(" BEAM CAPACITY CHECK for LOADCASE " + std::to_string(lc));
+    w.Put("");
 
     const auto& span1 = Model.SpanData[1];
     if (kxf) {
-        const double V = Eng.ShearExtremes[lc][27][5];
-        Eng.ShearRatios[lc][27] = static_cast<float>(CheckRatio(V, span1[mfPermShear]));
+        const double V = Eng.ShearExtremes[lc][kBeamRow][xMagnitude];
+        Eng.ShearRatios[lc][kBeamRow] = static_cast<float>(CheckRatio(V, span1[mfPermShear]));
         const bool fails = V > span1[mfPermShear];
         if (fails) --Eng.CaseCheckFailures[lc];
         w.Put(fails ? "      SHEAR EXCEEDS PERMISSIBLE" : "      SHEAR OK");
     }
-    const double M = Eng.MomentExtremes[lc][27][5];
-    Eng.CheckResults[lc][27][0] = static_cast<float>(CheckRatio(M, span1[mfPermMoment]));
+    const double M = Eng.MomentExtremes[lc][kBeamRow][xMagnitude];
+    Eng.CheckResults[lc][kBeamRow][0] = static_cast<float>(CheckRatio(M, span1[mfPermMoment]));
     const bool momentFails = M > span1[mfPermMoment];
     if (momentFails) --Eng.CaseCheckFailures[lc];
     w.Put(momentFails ? "      BENDING MOMENT EXCEEDS PERMISSIBLE" : "      BENDING MOMENT OK");
@@ -68,8 +69,11 @@ void BeamCapacityCheck() {
     const int spans = Model.SpanCount[lc];
     if (Eng.LHCantileverActive[lc] == 1)
         block(0, DeflectionMember::LHCantilever, " " + label[0], Eng.CantileverLength[lc][0]);
+    // A span's deflection/span ratio takes the length of the span as the loadcase has it, the member
+    // whose deflection it is: where a forkhead lifted off, spans i and i + 1 of the committed beam
+    // are one span of the loadcase, and the committed length of span i would belong to another.
     for (int i = 1; i <= spans; ++i)
-        block(i, DeflectionMember::Span, " SPAN " + label[i], Model.SpanData[i][mfL]);
+        block(i, DeflectionMember::Span, " SPAN " + label[i], Eng.LoadcaseSpanLength[lc][i]);
     if (Eng.RHCantileverActive[lc] == 1)
         block(kRHCantRow, DeflectionMember::RHCantilever, " " + label[spans + 1],
               Eng.CantileverLength[lc][1]);

@@ -73,8 +73,11 @@ void CalcUnitMomentDiagrams() {
             const double a = x[q - 1];
             const double RA = q <= N ? 1.0 * (L - a) / L : 0.0;
             const double RB = q <= N ? 1.0 - RA : 0.0;
-            for (int p = 0; p <= N; ++p)
-                row[p] = x[p] <= a ? RA * x[p] : (L - x[p]) * RB;
+            // The points up to the load (x[p] <= a: p < q, the points being in order) and past it.
+            for (int p = 0; p < q; ++p)
+                row[p] = RA * x[p];
+            for (int p = q; p <= N; ++p)
+                row[p] = (L - x[p]) * RB;
         }
     }
 }

@@ -61,9 +61,16 @@ struct TPolyPoint {
     bool operator==(const TPolyPoint&) const = default;
 };
 
-// Governing values of one member (or of the whole beam, row 27) for one loadcase (slot 0: envelope).
+// Governing values of one member (or of the whole beam, row kBeamRow) for one loadcase (slot 0:
+// envelope).
 using TExtremesRec = Arr<float, 0, 5>;
 using TExtremesTable = Arr<Arr<TExtremesRec, 0, 27>, 0, 5>;
+// Fields of an extremes record: the values at the member's ends and the one of larger magnitude
+// between them, the largest and smallest value, and the largest magnitude, which the listings
+// show and the member checks judge by.
+inline constexpr int xStart = 0, xGoverning = 1, xEnd = 2, xLargest = 3, xSmallest = 4, xMagnitude = 5;
+// The row after the member rows 0..26 of the extremes and member-check tables: the whole beam.
+inline constexpr int kBeamRow = 27;
 
 // Member-check ratios of one member: [0] the whole member, [1..10] its restraint intervals.
 using TCheckRow = Arr<float, 0, 10>;
@@ -138,19 +145,20 @@ struct EngineState {
     Arr<Arr<double, 1, 26>, 1, 5> SupportReaction; // committed support numbering; 0 when released
     // Largest and smallest reaction of each support over the loadcases, kept up by the diagrams.
     Arr<float, 1, 26> SupportWorkValues, MinSupportReaction;
-    // Whole-beam diagrams per loadcase; element 0 holds the vertex count (x of a pair, [0] of a triple).
+    // Whole-beam diagrams per loadcase; element 0 holds the vertex count (x of a pair, [0] of a triple)
+    // and the elements past it are 0.
     Arr<Arr<TPolyPoint, 0, kMaxShearVertices>, 1, 5> ShearPolyline;
     Arr<Arr<TPolyPoint, 0, kMaxMomentVertices>, 1, 5> MomentPolyline;
     Arr<Arr<Arr<float, 0, 2>, 0, kMaxDeflectionVertices>, 1, 5> DeflectionPolyline;
 
-    // Extremes per loadcase and member row, slot 0 the envelope, row 27 the whole beam.
+    // Extremes per loadcase and member row, slot 0 the envelope, row kBeamRow the whole beam.
     TExtremesTable ShearExtremes, MomentExtremes, DeflectionExtremes;
     Arr<float, 1, 5> CouplerMomentMax;
     // Twentieth-point values: [lc][row][j], slot 0 the envelope with the governing loadcase.
     Arr<Arr<Arr<Arr<float, 0, 1>, 1, kDeflectionPoints>, 0, 26>, 0, 5> EnvelopeIntervalValues;
     Arr<Arr<Arr<Arr<float, 0, 3>, 1, kDeflectionPoints>, 0, 26>, 0, 5> EnvelopeTable;
 
-    // Member-check fail state of every member check; row 27 / element 27 the loadcase's largest ratio.
+    // Member-check fail state of every member check; row kBeamRow the loadcase's largest ratio.
     Arr<Arr<TCheckRow, 0, 27>, 0, 5> CheckResults;
     Arr<Arr<float, 0, 27>, 0, 5> ShearRatios;
     Arr<int32, 0, 5> CaseCheckFailures; // 0 passes; each failed kind of check subtracts 1

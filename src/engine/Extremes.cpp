@@ -9,10 +9,6 @@ namespace kx {
 
 namespace {
 
-// Record fields.
-constexpr int xStart = 0, xGoverning = 1, xEnd = 2, xLargest = 3, xSmallest = 4, xMagnitude = 5;
-constexpr int kBeamRow = 27;
-
 // Running largest and smallest, each replaced only by a strictly larger or smaller value.
 struct Range {
     double largest = 0, smallest = 0;
@@ -48,7 +44,7 @@ template <typename Row> Range RangeOf(const Row& row, int points) {
 }
 
 // Fields 3..5 of the whole-beam row from the member rows 0..26, each starting from 0.
-void BeamRowFromMembers(Arr<TExtremesRec, 0, 27>& rows) {
+void BeamRowFromMembers(Arr<TExtremesRec, 0, kBeamRow>& rows) {
     float largest = 0, smallest = 0, magnitude = 0;
     for (int m = 0; m <= kRHCantRow; ++m) {
         if (rows[m][xLargest] > largest) largest = rows[m][xLargest];

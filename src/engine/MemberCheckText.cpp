@@ -61,10 +61,11 @@ std::string DeflectionFlag(DeflectionMember member, double d, double length) {
     return " ";
 }
 
-void WriteMemberBlock(CheckTextWriter<100>& w, int lc, const MemberBlock& m, const MemberBlockStyle& style) {
-    const double V = Eng.ShearExtremes[lc][m.row][5];
-    const double M = Eng.MomentExtremes[lc][m.row][5];
-    const double d = Eng.DeflectionExtremes[lc][m.row][5];
+void WriteMemberBlock(TextWriter<TResultLine, 100>& w, int lc, const MemberBlock& m,
+                      const MemberBlockStyle& style) {
+    const double V = Eng.ShearExtremes[lc][m.row][xMagnitude];
+    const double M = Eng.MomentExtremes[lc][m.row][xMagnitude];
+    const double d = Eng.DeflectionExtremes[lc][m.row][xMagnitude];
     w.Put(m.head);
     if (style.shear) {
         w.Put(MaxShearLine(V));

@@ -1,8 +1,7 @@
 // What the steel, timber and capacity checks share: guarded ratios, the member lines they all
-// print, and a writer that fills a result text table line by line.
+// print, and the block of one member.
 #pragma once
 
-#include <algorithm>
 #include <string>
 
 #include "engine/ResultText.h"
@@ -15,34 +14,6 @@ double CheckRatio(double a, double b);
 
 // Ratio with three decimals ("%1.3f"); "#####" when infinite.
 std::string RatioText3(double ratio);
-
-// Fills a result text table from a given line on. Lines past the table's end are not stored:
-// the table's last line then says that the list is full, and the count stops at that line.
-template <int Hi> class CheckTextWriter {
-public:
-    CheckTextWriter(TextTable<Hi>& table, int next) : t_(table), n_(next) {}
-    void Put(const std::string& text) {
-        if (n_ <= Hi) t_[n_] = text;
-        ++n_;
-    }
-    int Next() const { return n_; }
-    // Line 0 := the next line to write, as readers show lines 1..count.
-    void WriteCount() {
-        if (n_ > Hi + 1) t_[Hi] = kListFullText;
-        t_[0] = std::to_string(std::min(n_, Hi));
-    }
-    static constexpr const char* kListFullText = " (list full: further lines are not shown)";
-
-private:
-    TextTable<Hi>& t_;
-    int n_;
-};
-
-// Empties lines 1..Hi of a table.
-template <int Hi> void ClearTextLines(TextTable<Hi>& t) {
-    for (int i = 1; i <= Hi; ++i)
-        t[i] = "";
-}
 
 // The member lines that every check prints. V, M, d: the member's governing shear, moment and
 // deflection (N, N mm, mm); Vp, Mp its permissible values.
@@ -74,6 +45,7 @@ struct MemberBlockStyle {
     bool lhDeflectionValue = false;    // the LH cantilever shows its deflection value too
     bool lhRatioThreeDecimals = false; // the LH cantilever's span/deflection ratio by SigFig3Dec3
 };
-void WriteMemberBlock(CheckTextWriter<100>& w, int lc, const MemberBlock& m, const MemberBlockStyle& style);
+void WriteMemberBlock(TextWriter<TResultLine, 100>& w, int lc, const MemberBlock& m,
+                      const MemberBlockStyle& style);
 
 } // namespace kx

@@ -10,25 +10,39 @@ namespace kx {
 
 namespace {
 
-// Appends vertices to a polyline whose element 0 holds the count.
+// The vertex count that element 0 of a polyline holds; the last element when it holds no count
+// (only in a damaged state), so that clearing up to it clears everything.
+int StoredCount(float count, int last) {
+    if (!(count >= 0 && count <= static_cast<float>(last))) return last;
+    const int n = static_cast<int>(count);
+    return static_cast<float>(n) == count ? n : last;
+}
+
+// Appends vertices to a polyline whose element 0 holds the count; vertices of a longer polyline
+// stored there before are set to 0.
 class PolylineWriter {
 public:
     explicit PolylineWriter(Arr<TPolyPoint, 0, kMaxShearVertices>& line)
-        : pairs_(line.begin()), cap_(line.count) {}
+        : pairs_(line.begin()), cap_(line.count), old_(StoredCount(line[0].x, line.high)) {}
     explicit PolylineWriter(Arr<TPolyPoint, 0, kMaxMomentVertices>& line)
-        : pairs_(line.begin()), cap_(line.count) {}
+        : pairs_(line.begin()), cap_(line.count), old_(StoredCount(line[0].x, line.high)) {}
 
     void Add(double x, double y) {
         if (++count_ >= cap_) throw RangeError();
         pairs_[count_] = {static_cast<float>(x), static_cast<float>(y)};
     }
-    ~PolylineWriter() { pairs_[0] = {static_cast<float>(count_), 0.0f}; }
+    ~PolylineWriter() {
+        pairs_[0] = {static_cast<float>(count_), 0.0f};
+        for (int i = count_ + 1; i <= old_; ++i)
+            pairs_[i] = {};
+    }
     PolylineWriter(const PolylineWriter&) = delete;
     PolylineWriter& operator=(const PolylineWriter&) = delete;
 
 private:
     TPolyPoint* pairs_;
     int cap_;
+    int old_;
     int count_ = 0;
 };
 
@@ -179,6 +193,7 @@ void BuildDeflectionPolyline(int lc, const MemberPositions& at) {
     const double L = Model.BeamLength;
     constexpr int N = kDeflectionIntervals;
     auto& line = Eng.DeflectionPolyline[lc];
+    const int old = StoredCount(line[0][0], line.high);
     int count = 0;
     auto add = [&](double x, double deflection) {
         auto& v = line[++count];
@@ -200,9 +215,23 @@ void BuildDeflectionPolyline(int lc, const MemberPositions& at) {
             add((at.rhSupport + static_cast<double>(p - 1) / N * at.LcR) / L, Eng.CantDeflectionStore[p]);
     }
     line[0][0] = static_cast<float>(count);
+    for (int i = count + 1; i <= old; ++i)
+        line[i].fill(0);
+}
+
+template <typename Line> void ClearPolyline(Line& line, float count) {
+    const int n = StoredCount(count, line.high);
+    for (int i = 0; i <= n; ++i)
+        line[i] = {};
 }
 
 } // namespace
+
+void ClearPolylines(int lc) {
+    ClearPolyline(Eng.ShearPolyline[lc], Eng.ShearPolyline[lc][0].x);
+    ClearPolyline(Eng.MomentPolyline[lc], Eng.MomentPolyline[lc][0].x);
+    ClearPolyline(Eng.DeflectionPolyline[lc], Eng.DeflectionPolyline[lc][0][0]);
+}
 
 void StoreLoadcaseResults() {
     const int lc = Eng.CurrentCase;

@@ -9,4 +9,8 @@ namespace kx {
 // end, as the interval values and the listing expect.
 void StoreLoadcaseResults();
 
+// Empties the three polylines of loadcase lc. The writers leave every vertex past a polyline's
+// count at 0, so only the vertices up to the count are touched.
+void ClearPolylines(int lc);
+
 } // namespace kx

@@ -8,26 +8,25 @@ namespace kx {
 ResultTextTables Txt;
 
 void ClearResultText() {
-    auto empty = [](auto& table, int from, int to) {
-        for (int i = from; i <= to; ++i)
-            table[i] = "";
-    };
     for (int lc = 1; lc <= 5; ++lc) {
-        empty(Txt.CaseListing[lc], 0, 1000);
-        empty(Txt.CaseLoadLines[lc], 0, 100);
-        empty(Txt.CaseSupportLines[lc], 0, 100);
+        ClearTable(Txt.CaseListing[lc]);
+        ClearTable(Txt.CaseLoadLines[lc]);
+        ClearTable(Txt.CaseSupportLines[lc]);
         Txt.CaseMaxStressLines[lc] = "";
     }
-    empty(Txt.EnvelopeLines, 1, 750);
+    ClearTextLines(Txt.EnvelopeLines);
     for (int slot = 0; slot <= 5; ++slot) {
-        empty(Txt.KxCheckLines[slot], 0, 100);
-        empty(Txt.TimberCheckLines[slot], 0, 100);
+        ClearTable(Txt.KxCheckLines[slot]);
+        ClearTable(Txt.TimberCheckLines[slot]);
     }
-    empty(Txt.SummaryLines, 0, 100);
-    empty(Txt.LoadListLines, 0, 100);
-    empty(Txt.PointLoadListLines, 0, 100);
-    empty(Txt.MaximaLines, 0, 50);
+    ClearTable(Txt.SummaryLines);
+    ClearTable(Txt.LoadListLines);
+    ClearTable(Txt.PointLoadListLines);
+    ClearTable(Txt.MaximaLines);
 }
+
+void StoreLine(TResultLine& line, std::string_view text) { line = text; }
+void StoreLine(TLoadListLine& line, std::string_view text) { line = text; }
 
 int TableLineCount(const TResultLine& line0) {
     std::string_view s = line0.view();

@@ -26,31 +26,44 @@ struct SpanPiece {
 
     // Adds shear and moment at the points x[from..to) lying under the piece (a < x < a + c).
     void AddCovered(const double* x, int from, int to, double* shear, double* moment) const {
+        Covered(x, from, to, [&](int p, double V, double M) {
+            shear[p] += V;
+            moment[p] += M;
+        });
+    }
+    // The piece's own shear and moment at those points.
+    void SetCovered(const double* x, int from, int to, double* shear, double* moment) const {
+        Covered(x, from, to, [&](int p, double V, double M) {
+            shear[p] = V;
+            moment[p] = M;
+        });
+    }
+
+private:
+    template <typename Take> void Covered(const double* x, int from, int to, Take take) const {
         if (from >= to) return;
         if (type == ptUniform) {
             const double w = W / c;
             for (int p = from; p < to; ++p) {
                 const double u = x[p] - a;
-                shear[p] += RA - w * u;
-                moment[p] += x[p] * RA - w * u * u / 2;
+                take(p, RA - w * u, x[p] * RA - w * u * u / 2);
             }
         } else if (type == ptRising) {
             const double k = W / (c * c);
             for (int p = from; p < to; ++p) {
                 const double u = x[p] - a;
-                shear[p] += RA - k * u * u;
-                moment[p] += x[p] * RA - k * u * u * u / 3;
+                take(p, RA - k * u * u, x[p] * RA - k * u * u * u / 3);
             }
         } else {
             const double k = W / (c * c), end = a + c;
             for (int p = from; p < to; ++p) {
                 const double v = end - x[p];
-                shear[p] += k * v * v - RB;
-                moment[p] += (L - x[p]) * RB - k * v * v * v / 3;
+                take(p, k * v * v - RB, (L - x[p]) * RB - k * v * v * v / 3);
             }
         }
     }
 
+public:
     double W, type, a, c, L, RA = 0, RB = 0;
 };
 
@@ -180,19 +193,22 @@ void CalcSpanShearMoment() {
                 std::lower_bound(x.begin() + left, x.begin() + points, piece.a + piece.c) - x.begin());
             if (left > 0) leftRA[left - 1] += piece.RA;
             if (right < points) rightRB[right] += piece.RB;
-            piece.AddCovered(x.data(), left, right, shear, moment);
-            if (keepPieceShear) {
-                auto& kept = Eng.PieceShear[i][q];
-                for (int p = 0; p < left; ++p)
-                    kept[p + 1] = static_cast<float>(piece.RA);
-                for (int p = right; p < points; ++p)
-                    kept[p + 1] = static_cast<float>(-piece.RB);
-                for (int p = left; p < right; ++p)
-                    pieceShear[p] = pieceMoment[p] = 0;
-                piece.AddCovered(x.data(), left, right, pieceShear.data(), pieceMoment.data());
-                for (int p = left; p < right; ++p)
-                    kept[p + 1] = static_cast<float>(pieceShear[p]);
+            if (!keepPieceShear) {
+                piece.AddCovered(x.data(), left, right, shear, moment);
+                continue;
             }
+            // The piece's own values once, kept and added: the same sums as adding them directly.
+            float* kept = Eng.PieceShear[i][q].begin(); // points 1..21 at [0..20]
+            piece.SetCovered(x.data(), left, right, pieceShear.data(), pieceMoment.data());
+            for (int p = 0; p < left; ++p)
+                kept[p] = static_cast<float>(piece.RA);
+            for (int p = left; p < right; ++p) {
+                shear[p] += pieceShear[p];
+                moment[p] += pieceMoment[p];
+                kept[p] = static_cast<float>(pieceShear[p]);
+            }
+            for (int p = right; p < points; ++p)
+                kept[p] = static_cast<float>(-piece.RB);
         }
         double sumRA = 0, sumRB = 0;
         for (int p = points - 1; p >= 0; --p) {

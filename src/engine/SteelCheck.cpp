@@ -35,6 +35,8 @@ struct SpanIntervals {
 };
 
 class SteelCheck {
+    using Writer = TextWriter<TResultLine, 500>;
+
 public:
     SteelCheck()
         : lc_(Eng.CurrentCase), shape_(Model.SectionShape.str()),
@@ -45,11 +47,12 @@ public:
     void Run() {
         TextTable<500>& t = Txt.SteelCheckLines[lc_];
         ClearTextLines(t);
-        t[1] = " ";
-        t[2] = "CODE CHECK TO BS 5975";
+        TextWriter w(t);
+        w.Put(" ");
+        w.Put("CODE CHECK TO BS 5975");
         if (!MomentRatios()) return;
         ShearRatios();
-        WriteText(t);
+        WriteText(w);
     }
 
 private:
@@ -77,22 +80,24 @@ private:
     }
 
     void TakeMomentRatio(float ratio) {
-        float& caseRatio = Eng.CheckResults[lc_][27][0];
+        float& caseRatio = Eng.CheckResults[lc_][kBeamRow][0];
         if (ratio > caseRatio) caseRatio = ratio;
     }
 
-    static double Governing(const TExtremesTable& table, int lc, int row) { return table[lc][row][5]; }
+    static double Governing(const TExtremesTable& table, int lc, int row) {
+        return table[lc][row][xMagnitude];
+    }
 
     bool MomentRatios() {
         auto& results = Eng.CheckResults[lc_];
-        for (int row = 0; row <= 27; ++row)
+        for (int row = 0; row <= kBeamRow; ++row)
             for (int f = 0; f <= 10; ++f)
                 results[row][f] = 0;
 
         if (Eng.LHCantileverActive[lc_] == 1) {
             if (!Permissible(0, Model.EffLength[0][0], member_[0])) return false;
             member_[0].M = Governing(Eng.MomentExtremes, lc_, 0);
-            results[27][0] = static_cast<float>(CheckRatio(member_[0].M, member_[0].Mp));
+            results[kBeamRow][0] = static_cast<float>(CheckRatio(member_[0].M, member_[0].Mp));
         }
         for (int i = 1; i <= Model.SpanCount[0]; ++i) {
             if (Model.SpanOptInt[i] == 1) {
@@ -172,12 +177,12 @@ private:
 
     void ShearRatios() {
         auto& ratios = Eng.ShearRatios[lc_];
-        for (int row = 0; row <= 27; ++row)
+        for (int row = 0; row <= kBeamRow; ++row)
             ratios[row] = 0;
         auto take = [&](int row, bool store) {
             const float r = static_cast<float>(CheckRatio(Governing(Eng.ShearExtremes, lc_, row), Vp(row)));
             if (store) ratios[row] = r;
-            if (r > ratios[27]) ratios[27] = r;
+            if (r > ratios[kBeamRow]) ratios[kBeamRow] = r;
         };
         if (Eng.LHCantileverActive[lc_] == 1) take(0, false);
         for (int i = 1; i <= Model.SpanCount[0]; ++i)
@@ -185,17 +190,16 @@ private:
         if (Eng.RHCantileverActive[lc_] == 1) take(kRHCantRow, true);
     }
 
-    void WriteText(TextTable<500>& t) {
-        const bool momentFails = Eng.CheckResults[lc_][27][0] > 1.0f;
-        const bool shearFails = Eng.ShearRatios[lc_][27] > 1.0f;
+    void WriteText(Writer& w) {
+        const bool momentFails = Eng.CheckResults[lc_][kBeamRow][0] > 1.0f;
+        const bool shearFails = Eng.ShearRatios[lc_][kBeamRow] > 1.0f;
         const std::string blanks(20, ' ');
-        t[3] = blanks + (momentFails || shearFails ? " BEAM DOES NOT COMPLY FOR BENDING AND SHEAR"
-                                                   : " BEAM COMPLIES FOR BENDING AND SHEAR");
+        w.Put(blanks + (momentFails || shearFails ? " BEAM DOES NOT COMPLY FOR BENDING AND SHEAR"
+                                                  : " BEAM COMPLIES FOR BENDING AND SHEAR"));
         if (momentFails) --Eng.CaseCheckFailures[lc_];
         if (shearFails) --Eng.CaseCheckFailures[lc_];
-        t[4] = " CODE CHECK DATA";
+        w.Put(" CODE CHECK DATA");
 
-        CheckTextWriter<500> w(t, 5);
         const auto& label = Txt.MemberLabel[lc_];
         const int spans = Model.SpanCount[lc_];
         if (Eng.LHCantileverActive[lc_] == 1) {
@@ -246,7 +250,7 @@ private:
         w.WriteCount();
     }
 
-    void ShearLines(CheckTextWriter<500>& w, int row) {
+    void ShearLines(Writer& w, int row) {
         const double V = Governing(Eng.ShearExtremes, lc_, row);
         w.Put(MaxShearLine(V));
         w.Put(ShearRatioLine(V, Vp(row)));
@@ -258,7 +262,7 @@ private:
     }
 
     // Slenderness, pbc and moment lines of a member checked as a whole.
-    void BendingLines(CheckTextWriter<500>& w, int row, bool rhCantilever) {
+    void BendingLines(Writer& w, int row, bool rhCantilever) {
         const Bending& b = member_[row];
         if (slendernessShown_) w.Put("  Le/ry = " + SigFig3(b.slenderness));
         w.Put("  Permissible compressive bending stress ");
@@ -268,7 +272,7 @@ private:
         Eng.CheckResults[lc_][row][0] = static_cast<float>(CheckRatio(b.M, b.Mp));
     }
 
-    void IntervalGroups(CheckTextWriter<500>& w, int i) {
+    void IntervalGroups(Writer& w, int i) {
         const SpanIntervals& s = intervals_[i];
         for (int k = 1; k <= s.count; ++k) {
             const Bending& b = s.interval[k];

@@ -13,28 +13,28 @@ void TimberCodeCheck() {
     const int lc = Eng.CurrentCase;
     const double Vp = Model.TimberPermShearSaved, Mp = Model.TimberPermMomentSaved;
     TextTable<100>& t = Txt.TimberCheckLines[lc];
-    for (int row = 1; row <= 27; ++row)
+    for (int row = 1; row <= kBeamRow; ++row)
         Eng.ShearRatios[lc][row] = 0;
     ClearTextLines(t);
-    t[1] = "CODE CHECK TO BS 5975";
+    TextWriter w(t);
+    w.Put("CODE CHECK TO BS 5975");
 
-    float& caseShear = Eng.ShearRatios[lc][27];
-    float& caseMoment = Eng.CheckResults[lc][27][0];
-    caseShear = static_cast<float>(CheckRatio(Eng.ShearExtremes[lc][27][5], Vp));
-    caseMoment = static_cast<float>(CheckRatio(Eng.MomentExtremes[lc][27][5], Mp));
+    float& caseShear = Eng.ShearRatios[lc][kBeamRow];
+    float& caseMoment = Eng.CheckResults[lc][kBeamRow][0];
+    caseShear = static_cast<float>(CheckRatio(Eng.ShearExtremes[lc][kBeamRow][xMagnitude], Vp));
+    caseMoment = static_cast<float>(CheckRatio(Eng.MomentExtremes[lc][kBeamRow][xMagnitude], Mp));
     const bool shearFails = caseShear > 1.0f;
     const bool momentFails = caseMoment > 1.0f;
     const std::string blanks(20, ' ');
-    t[2] = blanks + (shearFails || momentFails ? " BEAM DOES NOT COMPLY FOR BENDING AND SHEAR"
-                                               : " BEAM COMPLIES FOR BENDING AND SHEAR");
+    w.Put(blanks + (shearFails || momentFails ? " BEAM DOES NOT COMPLY FOR BENDING AND SHEAR"
+                                              : " BEAM COMPLIES FOR BENDING AND SHEAR"));
     // A section narrower than half its depth is adequate only if it cannot twist.
-    if (!shearFails && !momentFails && CheckRatio(Model.TimberWidthSaved, Model.TimberDepthSaved) < 0.5)
-        t[3] = blanks + " Assuming adequate torsional restraint";
+    const bool narrow = CheckRatio(Model.TimberWidthSaved, Model.TimberDepthSaved) < 0.5;
+    w.Put(!shearFails && !momentFails && narrow ? blanks + " Assuming adequate torsional restraint" : "");
     if (momentFails) --Eng.CaseCheckFailures[lc];
     if (shearFails) --Eng.CaseCheckFailures[lc];
-    t[4] = " CODE CHECK DATA";
+    w.Put(" CODE CHECK DATA");
 
-    CheckTextWriter<100> w(t, 5);
     MemberBlockStyle style;
     style.lhRatioThreeDecimals = true;
     const auto& label = Txt.MemberLabel[lc];

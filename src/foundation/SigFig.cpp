@@ -3,9 +3,14 @@
 // magnitude passes.
 #include "foundation/SigFig.h"
 
+#include <algorithm>
+#include <bit>
+#include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <limits>
 
 #include "foundation/SharedModel.h"
@@ -83,38 +88,60 @@ std::string FormatFixedExact(long double v, int decimals) {
     return out;
 }
 
-// The listings format thousands of numbers per analysis. Away from a decimal half, taking the
-// value to 18 digits first cannot change where it rounds: |v| x 10^decimals below 1e10 moves by
-// at most 5e-7 at 18 digits and by far less in one extended multiplication, so a fraction more
-// than 1e-5 from one half rounds alike either way. Only values that close to a half take the
-// long way round.
-std::string FormatFixed(long double v, int decimals) {
-    static constexpr Ext kPow10[] = {1e0L, 1e1L, 1e2L, 1e3L, 1e4L, 1e5L, 1e6L, 1e7L, 1e8L, 1e9L};
-    if (decimals < 0 || decimals > 9) return FormatFixedExact(v, decimals);
-    const Ext scaled = std::fabs(v) * kPow10[decimals];
-    if (!(scaled < 1e10L)) return FormatFixedExact(v, decimals);
-    long long units = static_cast<long long>(scaled); // the whole part: scaled is not negative
-    const Ext fraction = scaled - static_cast<Ext>(units);
-    if (std::fabs(fraction - 0.5L) <= 1e-5L) return FormatFixedExact(v, decimals);
-    if (fraction > 0.5L) ++units;
+namespace {
 
-    char digits[24];
-    int n = 0;
-    for (int i = 0; i < decimals || units > 0 || n == decimals; ++i) {
-        digits[n++] = static_cast<char>('0' + units % 10);
+// Writes units as digits with the given decimals after a point (at least one digit before it),
+// backwards from end; returns where the text starts. For what RoundFixed does not take.
+char* WriteUnits(char* end, unsigned long long units, int decimals) {
+    char* p = end;
+    int written = 0;
+    do {
+        *--p = static_cast<char>('0' + units % 10);
         units /= 10;
+        if (++written == decimals) *--p = '.';
+    } while (units > 0 || written <= decimals);
+    return p;
+}
+
+// The listings format thousands of numbers per analysis, so the usual case takes one double
+// multiplication. Away from a decimal half, taking the value to 18 digits first cannot change
+// where it rounds: a scaled value below 1e10 moves by at most 5e-8 at 18 digits and by at most
+// 2e-6 through the conversion to double and the multiplication, so a fraction more than 1e-5 from
+// one half rounds alike either way. Values that close to a half, or larger, return false: only
+// the 18-digit way is sure of them.
+bool FixedAwayFromHalf(NumberText& out, double magnitude, bool negative, int decimals) {
+    FixedDigits f;
+    if (RoundFixed(magnitude, negative, decimals, f)) {
+        out.assign(f);
+        return true;
     }
-    std::string out;
-    out.reserve(static_cast<std::size_t>(n) + 2);
-    bool zero = true;
-    for (int i = 0; i < n; ++i)
-        zero = zero && digits[i] == '0';
-    if (v < 0 && !zero) out.push_back('-');
-    for (int i = n - 1; i >= 0; --i) {
-        out.push_back(digits[i]);
-        if (i == decimals && decimals > 0) out.push_back('.');
-    }
-    return out;
+    static constexpr double kPow10[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
+    if (decimals < 0 || decimals > 9) return false;
+    const double scaled = magnitude * kPow10[decimals];
+    if (!(scaled < 1e10)) return false;
+    unsigned long long units = static_cast<unsigned long long>(scaled); // scaled is not negative
+    const double fraction = scaled - static_cast<double>(units);        // exact
+    if (std::fabs(fraction - 0.5) <= 1e-5) return false;
+    if (fraction > 0.5) ++units;
+    char* p = WriteUnits(out.end(), units, decimals);
+    if (negative && units != 0) *--p = '-';
+    out.startAt(p);
+    return true;
+}
+
+NumberText FixedText(long double v, int decimals) {
+    NumberText t;
+    if (!FixedAwayFromHalf(t, static_cast<double>(std::fabs(v)), v < 0, decimals))
+        t = NumberText(FormatFixedExact(v, decimals));
+    return t;
+}
+
+} // namespace
+
+std::string FormatFixed(long double v, int decimals) {
+    NumberText t;
+    if (FixedAwayFromHalf(t, static_cast<double>(std::fabs(v)), v < 0, decimals)) return t.str();
+    return FormatFixedExact(v, decimals);
 }
 
 namespace {
@@ -130,14 +157,12 @@ Ext roundToStep(Ext x, int stepExp, Ext offset) {
     return std::trunc(x / s + off) * s;
 }
 
-} // namespace
-
-std::string FormatBands(double value, const SigFigRule& rule) {
-    if (std::isnan(value) || std::isinf(value)) return kOverflow;
+NumberText BandsText(double value, const SigFigRule& rule) {
+    if (std::isnan(value) || std::isinf(value)) return NumberText(kOverflow);
     Ext x = value;
     Ext a = std::fabs(x);
-    if (a < rule.zeroBelow) return rule.zeroText;
-    if (a > rule.overflowAbove) return kOverflow;
+    if (a < rule.zeroBelow) return NumberText(rule.zeroText);
+    if (a > rule.overflowAbove) return NumberText(kOverflow);
     // The highest band whose threshold is passed; magnitudes under the first threshold that
     // are not zero use the first band.
     int chosen = 0;
@@ -150,33 +175,45 @@ std::string FormatBands(double value, const SigFigRule& rule) {
     const SigFigBand& b = rule.bands[chosen];
     Ext r = roundToStep(x, b.stepExp, rule.offset);
     int decimals = (x < 0 && b.negativeDecimals >= 0) ? b.negativeDecimals : b.decimals;
-    return FormatFixed(r, decimals);
+    return FixedText(r, decimals);
 }
 
-std::string SigFig2(double x) { return FormatBands(x, kSigFig2); }
-std::string SigFig3(double x) { return FormatBands(x, kSigFig3); }
-std::string SigFig4(double x) { return FormatBands(x, kSigFig4); }
-std::string SigFig5(double x) { return FormatBands(x, kSigFig5); }
-std::string SigFig3Dec3(double x) { return FormatBands(x, kSigFig3Dec3); }
-std::string SigFig4Dec3(double x) { return FormatBands(x, kSigFig4Dec3); }
+} // namespace
+
+std::string FormatBands(double value, const SigFigRule& rule) { return BandsText(value, rule).str(); }
+
+std::string SigFig2(double x) { return BandsText(x, kSigFig2).str(); }
+std::string SigFig3(double x) { return BandsText(x, kSigFig3).str(); }
+std::string SigFig4(double x) { return BandsText(x, kSigFig4).str(); }
+std::string SigFig5(double x) { return BandsText(x, kSigFig5).str(); }
+std::string SigFig3Dec3(double x) { return BandsText(x, kSigFig3Dec3).str(); }
+std::string SigFig4Dec3(double x) { return BandsText(x, kSigFig4Dec3).str(); }
 
 std::string FormatDecimalPlaces(double x) { return FormatDecimalPlaces(x, Model.DecimalPlaces); }
 
-std::string FormatDecimalPlaces(double x, int n) {
-    if (std::isnan(x) || std::isinf(x)) return kOverflow;
-    if (n < 0) n = 0;
-    if (n > 3) n = 3;
+std::string FormatDecimalPlaces(double x, int n) { return DecimalPlacesText(x, n).str(); }
+
+NumberText DecimalPlacesText(double x, int n) {
+    // One text throughout, built where the caller keeps it: copying it out costs more than making it.
+    NumberText t;
+    n = std::clamp(n, 0, 3);
     static const char* const zero[] = {"0", "0.0", "0.00", "0.000"};
-    Ext a = std::fabs(static_cast<Ext>(x));
-    if (a < static_cast<Ext>(1e-4)) return zero[n];
-    if (a > 1e5L) return SigFig5(x);
-    if (n == 0) {
-        long long t = static_cast<long long>(std::trunc(x));
-        return std::to_string(t);
+    const double a = std::fabs(x);
+    if (std::isnan(x) || std::isinf(x)) {
+        t.assign(kOverflow);
+    } else if (a < 1e-4) {
+        t.assign(zero[n]);
+    } else if (a > 1e5) {
+        t = BandsText(x, kSigFig5);
+    } else if (n == 0) {
+        char buf[24];
+        const auto end = std::to_chars(buf, buf + sizeof buf, static_cast<long long>(std::trunc(x))).ptr;
+        t.assign(std::string_view(buf, static_cast<std::size_t>(end - buf)));
+    } else {
+        if (!FixedAwayFromHalf(t, a, x < 0, n)) t.assign(FormatFixedExact(x, n));
+        t.padLeft(5);
     }
-    std::string s = FormatFixed(x, n);
-    if (s.size() < 5) s.insert(0, 5 - s.size(), ' ');
-    return s;
+    return t;
 }
 
 } // namespace kx

@@ -1,7 +1,13 @@
 // Numbers as the user sees them: fixed significant figures, zero texts and "#####" for too large.
 #pragma once
 
+#include <algorithm>
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <string>
+#include <string_view>
 
 namespace kx {
 
@@ -15,5 +21,103 @@ std::string SigFig4Dec3(double x);
 // 0..3 decimals as chosen by DecimalPlaces of the shared model.
 std::string FormatDecimalPlaces(double x);
 std::string FormatDecimalPlaces(double x, int decimalPlaces);
+
+// The usual fixed-point number, worked out in registers so that a listing can place its text
+// straight into a line: |x| x 10^decimals rounded half away from zero to whole units below 1e8,
+// at most 7 decimals, and more than 1e-5 from a decimal half. Taking the value to 18 digits first
+// cannot change where such a value rounds (see SigFig.cpp), so the text is the 18-digit one.
+// The digits are placed with whole-word moves that take the first byte as the lowest.
+static_assert(std::endian::native == std::endian::little, "number texts place digits little-endian");
+struct FixedDigits {
+    std::uint64_t word = 0; // the units' eight digits, the first one lowest
+    int digits = 0;         // how many of the last of them are shown: at least decimals + 1
+    int decimals = 0;
+    bool negative = false; // a minus sign in front; never on a zero
+    int size() const { return (negative ? 1 : 0) + digits + (decimals > 0 ? 1 : 0); }
+    // Index of the decimal point in the text (decimals > 0).
+    int pointAt() const { return (negative ? 1 : 0) + digits - decimals; }
+    // Writes the size() characters of the text at to, and up to 8 more bytes past them.
+    void WriteTo(char* to) const {
+        if (negative) *to++ = '-';
+        const std::uint64_t shown = word >> (8 * (8 - digits));
+        std::memcpy(to, &shown, 8);
+        if (decimals == 0) return;
+        const int whole = digits - decimals;
+        const std::uint64_t fraction = word >> (8 * (8 - decimals));
+        std::memcpy(to + whole + 1, &fraction, 8);
+        to[whole] = '.';
+    }
+};
+
+// FixedDigits of magnitude x 10^decimals with the sign given; false for any other case.
+[[gnu::always_inline]] inline bool RoundFixed(double magnitude, bool negative, int decimals,
+                                              FixedDigits& out) {
+    static constexpr double kPow10[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7};
+    static constexpr char kPairs[] =
+        "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+        "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+        "8081828384858687888990919293949596979899";
+    if (decimals < 0 || decimals > 7) return false;
+    const double scaled = magnitude * kPow10[decimals];
+    if (!(scaled < 99999999.0)) return false; // also no number
+    auto units = static_cast<std::uint32_t>(scaled);
+    const double fraction = scaled - static_cast<double>(units); // exact
+    if (std::fabs(fraction - 0.5) <= 1e-5) return false;
+    if (fraction > 0.5) ++units;
+    // Two independent halves, and the word built in a register.
+    const std::uint32_t high = units / 10000, low = units % 10000;
+    auto pair = [](std::uint32_t k) {
+        std::uint16_t two;
+        std::memcpy(&two, kPairs + 2 * k, 2);
+        return static_cast<std::uint64_t>(two);
+    };
+    out.word = pair(high / 100) | pair(high % 100) << 16 | pair(low / 100) << 32 | pair(low % 100) << 48;
+    const int significant = 1 + (units >= 10) + (units >= 100) + (units >= 1000) + (units >= 10000) +
+                            (units >= 100000) + (units >= 1000000) + (units >= 10000000);
+    out.digits = std::max(significant, decimals + 1);
+    out.decimals = decimals;
+    out.negative = negative && units != 0;
+    return true;
+}
+
+// A short number text held in place, so that the listings build their lines without allocating.
+// Every text of the routines above fits; a longer one is cut. The text is kept at the end of the
+// buffer, so that digits written backwards and blanks in front need no moving; 8 bytes after it
+// take whole-word writes that run past the text.
+class NumberText {
+public:
+    static constexpr int capacity = 40;
+    NumberText() = default;
+    explicit NumberText(std::string_view s) { assign(s); }
+    void assign(std::string_view s) {
+        const int n = std::min(static_cast<int>(s.size()), capacity);
+        start_ = capacity - n;
+        std::copy_n(s.data(), n, chars_ + start_);
+    }
+    // Blanks in front up to the given width.
+    void padLeft(int width) {
+        while (size() < width && start_ > 0)
+            chars_[--start_] = ' ';
+    }
+    std::string_view view() const {
+        return std::string_view(chars_ + start_, static_cast<std::size_t>(capacity - start_));
+    }
+    std::string str() const { return std::string(view()); }
+    int size() const { return capacity - start_; }
+    // Where a text written backwards ends, and where it then starts.
+    char* end() { return chars_ + capacity; }
+    void startAt(const char* p) { start_ = static_cast<int>(p - chars_); }
+    void assign(const FixedDigits& f) {
+        start_ = capacity - f.size();
+        f.WriteTo(chars_ + start_);
+    }
+
+private:
+    char chars_[capacity + 8];
+    int start_ = capacity;
+};
+
+// The text of FormatDecimalPlaces(x, decimalPlaces) without touching the shared model.
+NumberText DecimalPlacesText(double x, int decimalPlaces);
 
 } // namespace kx

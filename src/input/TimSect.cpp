@@ -1,9 +1,17 @@
 // The strength-class table and the timber modification factors.
 #include "input/TimSect.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdio>
+
+#include "foundation/SigFig.h"
+#include "input/KX_Beam.h"
+#include "platform/NumberInput.h"
 
 namespace kx {
+
+TimSectState TimSectVars;
 
 namespace {
 
@@ -97,6 +105,349 @@ float TimberK7(double depth) {
     if (h <= 72) return 1.17f;
     if (h <= 300) return static_cast<float>(std::pow(300.0L / h, 0.11L));
     return static_cast<float>(0.81L * (h * h + 92300) / (h * h + 56800));
+}
+
+// ---- The timber section window.
+
+namespace {
+
+constexpr int kGeneral = 4; // "General", chosen as the window is made
+
+std::string format(const char* f, double v) {
+    char buf[64];
+    std::snprintf(buf, sizeof buf, f, v);
+    return buf;
+}
+
+double number(const std::string& t) { return ReadNumberOrZero(t); }
+
+TimSectControls& C() { return TimSectVars.Ctl; }
+
+int checkedDuration() {
+    for (int i = 0; i < kTimberDurations; ++i)
+        if (C().Duration[i]) return i;
+    return -1;
+}
+
+// A radio button chosen from code: the others of its group cleared and, when it was not chosen
+// before, its handler run.
+void choose(bool& option, std::initializer_list<bool*> group, void (*handler)()) {
+    if (option) return;
+    for (bool* b : group)
+        *b = false;
+    option = true;
+    handler();
+}
+
+void chooseDuration(int index) {
+    if (index < 0 || C().Duration[index]) return;
+    C().Duration.fill(false);
+    C().Duration[index] = true;
+    TimSectDurationClick();
+}
+
+} // namespace
+
+TimSectControls::TimSectControls() { Duration[kGeneral] = true; }
+
+void SetTimberGradeValues() {
+    TimSectState& v = TimSectVars;
+    TimSectControls& c = v.Ctl;
+    if (const TimberGrade* g = TimberGradeAt(c.Combo_Grade)) {
+        v.GradeE = c.Option_Share ? g->ESharing : g->ESingle;
+        v.GradeBending = g->Bending;
+        v.GradeShear = g->Shear;
+        v.K8 = TimberK8(c.Option_Share).K8;
+        v.ClassName = g->ClassName;
+        Work.TimberGradeName = g->ClassName;
+    }
+    v.K8Text = TimberK8(c.Option_Share).Text;
+    c.lbl_Bend = SigFig3(v.GradeBending);
+    c.lbl_E = SigFig3(v.GradeE);
+    c.lbl_K8 = SigFig3(v.K8);
+    c.lbl_Shear = format("%1.2f", v.GradeShear);
+}
+
+void SetTimSectWetDry() {
+    TimSectState& v = TimSectVars;
+    TimSectControls& c = v.Ctl;
+    if (c.Option_Wet || c.Option_Dry) {
+        const TimberMoisture m = TimberK1K2(c.Option_Wet);
+        v.K1 = m.K1;
+        v.K2 = m.K2;
+        v.K2Shear = m.K2Shear;
+        v.MoistureText = m.Text;
+    }
+    c.lbl_K1 = format("%1.2f", v.K1);
+    c.lbl_K2E = c.lbl_K2B = format("%1.1f", v.K2);
+    c.lbl_K2S = format("%1.1f", v.K2Shear);
+}
+
+void SetTimSectK3() {
+    TimSectState& v = TimSectVars;
+    const int i = checkedDuration();
+    if (i >= 0) {
+        const TimberDuration& d = TimberDurations()[static_cast<std::size_t>(i)];
+        v.K3 = d.K3;
+        v.K3Text = d.Text;
+    }
+    v.Ctl.lbl_K3 = format("%1.2f", v.K3);
+}
+
+void CalcTimSectSection() {
+    TimSectState& v = TimSectVars;
+    const long double h = number(v.Ctl.lbl_Depth), b = number(v.Ctl.lbl_Width);
+    const long double K1 = static_cast<float>(number(v.Ctl.lbl_K1));
+    v.Depth = static_cast<double>(h);
+    v.Width = static_cast<double>(b);
+    v.Ixx = static_cast<float>(b * h * h * h / 12);
+    v.Ixx = static_cast<float>(K1 * K1 * K1 * K1 * v.Ixx / 10000);
+    v.Area = static_cast<double>(K1 * K1 * b * h / 100);
+    if (v.Area != 0 && v.Ixx != 0) v.r = std::sqrt(v.Ixx / v.Area) * 10;
+}
+
+void CalcTimSectResults() {
+    TimSectState& v = TimSectVars;
+    TimSectControls& c = v.Ctl;
+    CalcTimSectSection();
+    SetTimSectWetDry();
+    SetTimSectK3();
+    v.Title = SigFig3(v.Width) + " x " + SigFig3(v.Depth) + "  " + v.ClassName + " Timber";
+    v.K7 = TimberK7(v.Depth);
+    v.K3 = static_cast<float>(number(c.lbl_K3));
+    c.lbl_K8 = SigFig3(v.K8);
+    const long double gradeBending = static_cast<float>(number(c.lbl_Bend));
+    v.PermBendingStress = static_cast<float>(gradeBending * v.K2 * v.K3 * v.K7 * v.K8);
+    const long double gradeE = static_cast<float>(number(c.lbl_E));
+    v.PermE = static_cast<float>(gradeE * v.K2);
+    const long double K1 = v.K1;
+    if (v.r != 0) {
+        v.EI = static_cast<float>(static_cast<long double>(v.PermE) * v.Ixx / 100000);
+        v.PermMoment = static_cast<double>(static_cast<long double>(v.PermBendingStress) * v.Ixx * 2 /
+                                           v.Depth / K1 / 100);
+        Work.TimberPermMoment = static_cast<float>(static_cast<long double>(v.PermMoment) * 1000000);
+        const long double gradeShear = static_cast<float>(number(c.lbl_Shear));
+        v.PermShearStress = static_cast<float>(gradeShear * v.K2Shear * v.K3 * v.K8 * 1.5L);
+        v.PermShearLoad = static_cast<float>(
+            K1 * K1 * (static_cast<long double>(v.PermShearStress) * v.Width * v.Depth) / 1000 / 1.5L);
+        Work.TimberPermShear = static_cast<float>(static_cast<long double>(v.PermShearLoad) * 1000);
+        v.GAKform = static_cast<float>(static_cast<long double>(v.Area) * v.PermE / 16 / 1.2L * 100);
+    }
+
+    const std::vector<std::string> lines = {
+        " " + v.Title,
+        "",
+        "  Grade = " + v.ClassName,
+        "  Depth = " + SigFig3(v.Depth) + " mm",
+        "  Width = " + SigFig3(v.Width) + " mm",
+        "  Area = " + SigFig3(v.Area) + " cm^2",
+        "  Ixx = " + SigFig4(v.Ixx) + " cm^4",
+        "  E = " + SigFig3(static_cast<double>(gradeE)) + " N/mm^2",
+        "  Grade Bending Stress = " + SigFig3(static_cast<double>(gradeBending)) + " N/mm^2",
+        "  Grade Shear Stress = " + SigFig3(number(c.lbl_Shear)) + " N/mm^2",
+        "  K1 = " + format("%1.2f", v.K1) + "  (" + v.MoistureText + ")",
+        "  K2 = " + format("%1.1f", v.K2) + "  (" + v.MoistureText + ")",
+        "  K2(Shear) = " + format("%1.1f", v.K2Shear) + "  (" + v.MoistureText + ")",
+        "  K3 = " + SigFig3(v.K3) + v.K3Text,
+        "  K7 = " + SigFig3(v.K7),
+        "  K8 = " + SigFig3(v.K8) + v.K8Text,
+        "  Permissible Bending Stress ",
+        "    = Grade Stress x K2 x K3 x K7 x K8",
+        "    = " + SigFig3(v.PermBendingStress) + " N/mm^2",
+        "  Permissible Shear Stress",
+        "    = Grade Stress x K2 x K3 x K8 x 1.5",
+        "    = " + SigFig3(v.PermShearStress) + " N/mm^2",
+        "  Permissible E = E x K2",
+        "  Permissible E = " + SigFig3(v.PermE) + " N/mm^2",
+        "  EI = " + SigFig4(v.EI) + " kN-m\xB2",
+        "",
+        "  GA/Kform = E / 16 * Area / Kform (1.2)",
+        "  GA/Kform = " + SigFig4(v.GAKform / 1000.0) + " kN",
+        "",
+        "  Permissible  Bending Moment = " + SigFig4(v.PermMoment) + " kN-m",
+        "  (assuming adequate torsional restraint)",
+        "",
+        "  Permissible Shear Load = " + SigFig4(v.PermShearLoad) + " kN",
+    };
+    Arr<Str50, 0, 50>& out = Work.TimberResultLines;
+    for (int i = 1; i <= 50; ++i)
+        out[i] = "";
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        out[static_cast<int>(i) + 1] = lines[i];
+    out[0] = std::to_string(lines.size());
+    c.List_Results.assign(lines.begin(), lines.end());
+}
+
+void TimSectRecalc() {
+    TimSectControls& c = C();
+    const double bend = number(c.lbl_Bend), E = number(c.lbl_E), depth = number(c.lbl_Depth),
+                 width = number(c.lbl_Width);
+    c.List_Results.clear();
+    // A section without a width or a depth has nothing to calculate.
+    if (bend != 0 && E != 0 && depth > 0 && width > 0) {
+        SetTimSectWetDry();
+        SetTimberGradeValues();
+        CalcTimSectResults();
+    }
+}
+
+void TimSectGradeClick() {
+    SetTimberGradeValues();
+    TimSectRecalc();
+}
+
+void TimSectWetDryClick() {
+    SetTimSectWetDry();
+    TimSectRecalc();
+}
+
+void TimSectDurationClick() { TimSectRecalc(); }
+
+TimberChoice WorkingTimberChoice() {
+    const WorkingCopies& w = Work;
+    return {w.TimberGradeName.str(),    w.TimberSharingCode.str(), w.TimberMoistureCode.str(),
+            w.TimberDurationCode.str(), w.TimberGradeValues,       &w.TimberResultLines};
+}
+
+TimberChoice CommittedTimberChoice() {
+    const SharedModel& m = Model;
+    return {m.TimberGradeSaved.str(),    m.TimberSharingSaved.str(), m.TimberMoistureSaved.str(),
+            m.TimberDurationSaved.str(), m.TimberGradeValuesSaved,   &m.TimberResultLinesSaved};
+}
+
+std::vector<std::string> StoredTimberLines(const Arr<Str50, 0, 50>& lines) {
+    // The count comes from a file: a damaged one gives what the table can hold.
+    const double stored = number(lines[0].str());
+    const int count = stored >= 50 ? 50 : stored >= 1 ? static_cast<int>(stored) : 0;
+    std::vector<std::string> out;
+    for (int i = 1; i <= count; ++i)
+        out.push_back(lines[i].str());
+    return out;
+}
+
+void TimSectShowOptions(const TimberChoice& t) {
+    TimSectState& v = TimSectVars;
+    TimSectControls& c = v.Ctl;
+    chooseDuration(TimberDurationIndex(t.duration));
+    if (t.moisture == "Wet") choose(c.Option_Wet, {&c.Option_Dry}, &TimSectWetDryClick);
+    if (t.moisture == "Dry") choose(c.Option_Dry, {&c.Option_Wet}, &TimSectWetDryClick);
+    if (t.sharing == "Single") {
+        v.K8 = 1.0f;
+        c.lbl_K8 = "1";
+        choose(c.Option_Single, {&c.Option_Share}, &TimSectGradeClick);
+    }
+    if (t.sharing == "Share") {
+        v.K8 = 1.1f;
+        c.lbl_K8 = "1.1";
+        choose(c.Option_Share, {&c.Option_Single}, &TimSectGradeClick);
+    }
+    if (const int pos = TimberGradePosition(t.grade); pos >= 0) c.Combo_Grade = pos;
+    c.List_Results = StoredTimberLines(*t.lines);
+    c.lbl_Bend = SigFig3(t.values[0]);
+    c.lbl_Shear = SigFig3(t.values[1]);
+    c.lbl_E = SigFig3(t.values[2]);
+    SetTimberGradeValues();
+    TimSectRecalc();
+}
+
+void TimSectShowCurrentOptions() { TimSectShowOptions(WorkingTimberChoice()); }
+
+void TimSectShowStoredOptions() { TimSectShowOptions(CommittedTimberChoice()); }
+
+void TimSectRestoreFromCommitted() {
+    const SharedModel& m = Model;
+    // The window works in millimetres whatever the user's units.
+    C().lbl_Depth = SigFig4(m.TimberDepthSaved);
+    C().lbl_Width = SigFig4(m.TimberWidthSaved);
+    TimSectShowStoredOptions();
+}
+
+void TimSectNewBeam() { C().Combo_Grade = 0; }
+
+TimberBeamFormTexts TimSectNext() {
+    TimSectRecalc();
+    TimSectState& v = TimSectVars;
+    const TimSectControls& c = v.Ctl;
+    const SharedModel& m = Model;
+    WorkingCopies& w = Work;
+    w.WorkSectionText = SigFig3(v.Width / m.UnitFactorSectLength) + " x " +
+                        SigFig3(v.Depth / m.UnitFactorSectLength) + " " + v.ClassName + " Timber";
+    if (c.Option_Wet || c.Option_Dry) w.TimberMoistureCode = c.Option_Wet ? "Wet" : "Dry";
+    if (const int d = checkedDuration(); d >= 0)
+        w.TimberDurationCode = TimberDurations()[static_cast<std::size_t>(d)].Code;
+    if (c.Option_Single || c.Option_Share) w.TimberSharingCode = c.Option_Single ? "Single" : "Share";
+    w.TimberGradeValues[0] = static_cast<float>(number(c.lbl_Bend));
+    w.TimberGradeValues[1] = static_cast<float>(number(c.lbl_Shear));
+    w.TimberGradeValues[2] = static_cast<float>(number(c.lbl_E));
+    w.TimberWidth = static_cast<float>(v.Width);
+    w.TimberDepth = static_cast<float>(v.Depth);
+
+    TimberBeamFormTexts out;
+    out.lbl_S01_Desc = w.WorkSectionText;
+    out.lbl_S01_Ixx = SigFig4(static_cast<double>(v.Ixx) * 10000 / m.UnitFactorSectI);
+    out.lbl_S01_E = SigFig4(v.PermE / m.UnitFactorSectE);
+    const float y = static_cast<float>(v.Depth * v.K1 / 2);
+    for (int row = 3; row <= 20; ++row)
+        out.MemberColumn[row] = " ";
+    out.MemberColumn[3] = SigFig4(v.PermE);
+    out.MemberColumn[4] = SigFig4(static_cast<double>(v.Ixx) * 10000);
+    out.MemberColumn[5] = SigFig4(y);
+    out.MemberColumn[6] = SigFig4(v.Area);
+    out.MemberColumn[12] = SigFig4(v.GAKform);
+    out.MemberColumn[16] = SigFig4(v.Depth);
+    out.MemberColumn[17] = SigFig4(v.Width);
+
+    for (int row = 0; row <= kRHCantRow; ++row) {
+        TMemberRow& r = w.WorkSpanData[row];
+        for (int f = mfE; f <= 19; ++f)
+            r[f] = 0;
+        r[mfE] = v.PermE;
+        r[mfIxx] = static_cast<float>(static_cast<double>(v.Ixx) * 10000);
+        r[mfY] = y;
+        r[mfArea] = static_cast<float>(v.Area); // as the list shows it, in cm^2
+        r[mfGA] = v.GAKform;
+        r[mfTimberDepth] = static_cast<float>(v.Depth);
+        r[mfTimberWidth] = static_cast<float>(v.Width);
+    }
+
+    Arr<std::string, 0, 50>& p = w.WorkSectionPropLines;
+    for (int i = 1; i <= 50; ++i)
+        p[i].clear();
+    const std::string sl = m.UnitTextSectLength.str(), se = " " + m.UnitTextSectE.str();
+    p[2] = " " + w.WorkSectionText;
+    p[3] = " Properties";
+    p[4] = "  Width = " + SigFig3(v.Width / m.UnitFactorSectLength) + " " + sl;
+    p[5] = "  Depth = " + SigFig3(v.Depth / m.UnitFactorSectLength) + " " + sl;
+    p[6] = "  Ixx = " + SigFig4Dec3(static_cast<double>(v.Ixx) * 10000 / m.UnitFactorSectI) + " " +
+           m.UnitTextSectI.str();
+    p[7] = " Permissible Stresses";
+    p[8] = "  E = " + SigFig3Dec3(v.PermE / m.UnitFactorSectE) + se;
+    p[9] = "  Shear = " + SigFig3Dec3(v.PermShearStress / m.UnitFactorSectE) + se;
+    p[10] = "  Bending = " + SigFig3Dec3(v.PermBendingStress / m.UnitFactorSectE) + se;
+    p[11] = " Permissible Loads";
+    p[12] = "  Shear = " + SigFig4Dec3(static_cast<double>(w.TimberPermShear) * m.UnitFactorShear) + " " +
+            m.UnitTextShear.str();
+    p[13] = "  Bending = " + SigFig4Dec3(static_cast<double>(w.TimberPermMoment) * m.UnitFactorMoment) + " " +
+            m.UnitTextMoment.str();
+    p[0] = "14";
+    for (int i = 1; i <= 14; ++i)
+        out.List_Props.push_back(p[i]);
+    for (int i = 3; i <= 14; ++i)
+        out.List_TimProps.push_back(p[i]);
+    out.lbl_GA = SigFig4Dec3(v.GAKform / m.UnitFactorForce);
+    return out;
+}
+
+void ApplyTimberToBeamForm(const TimberBeamFormTexts& t, BeamFormControls& f) {
+    f.lbl_S01_Desc = t.lbl_S01_Desc;
+    f.lbl_S01_Ixx = t.lbl_S01_Ixx;
+    f.lbl_S01_E = t.lbl_S01_E;
+    for (int col = 1; col <= kRHCantRow + 1; ++col)
+        for (int row = 3; row <= 20; ++row)
+            f.Grid_SpanData.SetCell(col, row, t.MemberColumn[row]);
+    f.List_Props = t.List_Props;
+    f.List_TimProps = t.List_TimProps;
+    f.lbl_GA = t.lbl_GA;
 }
 
 } // namespace kx

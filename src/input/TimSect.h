@@ -1,10 +1,15 @@
 // Strength classes of structural timber and the modification factors K1, K2, K3, K7 and K8, shared
-// by the timber section window and the timber member calculator.
+// by the timber section window and the timber member calculator; and the timber section window
+// without its window: the grade values, factors, section, permissible values and result list, and
+// what "Next >" writes into the beam form.
 #pragma once
 
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "foundation/SharedModel.h"
 
 namespace kx {
 
@@ -65,5 +70,85 @@ int TimberDurationIndex(std::string_view code);
 
 // K7, the depth factor, from the depth in the plane of bending (mm).
 float TimberK7(double depth);
+
+// ---- The timber section window.
+
+// A plain snapshot of the window's controls; the initial values are the window's as it is made.
+// The calculation reads its grade values, K1 and K3 back from the label texts, as shown.
+struct TimSectControls {
+    int Combo_Grade = -1; // list position; -1 nothing chosen
+    bool Option_Single = true, Option_Share = false;
+    bool Option_Wet = true, Option_Dry = false;
+    Arr<bool, 0, kTimberDurations - 1> Duration{}; // by TimberDurations() position
+    std::string lbl_Bend, lbl_Shear, lbl_E, lbl_K8, lbl_K1, lbl_K2E, lbl_K2B, lbl_K2S, lbl_K3;
+    std::string lbl_Width, lbl_Depth; // dry sizes in mm, handed over by the beam form
+    std::vector<std::string> List_Results;
+    TimSectControls();
+    bool operator==(const TimSectControls&) const = default;
+};
+
+// The window's values, kept between uses (N/mm^2, mm, cm, kN unless stated).
+struct TimSectState {
+    TimSectControls Ctl;
+    double Width = 0, Depth = 0;
+    float GradeE = 0, GradeBending = 0, GradeShear = 0;
+    float K1 = 0, K2 = 0, K2Shear = 0, K3 = 0, K7 = 0, K8 = 0;
+    float Ixx = 0;   // cm^4, K1^4 included
+    double Area = 0; // cm^2, K1^2 included
+    double r = 0;    // mm
+    float PermBendingStress = 0, PermShearStress = 0, PermE = 0;
+    float EI = 0;            // kN m^2
+    double PermMoment = 0;   // kN m
+    float PermShearLoad = 0; // kN
+    float GAKform = 0;       // N
+    std::string Title, ClassName, MoistureText, K3Text, K8Text;
+};
+extern TimSectState TimSectVars;
+
+void SetTimberGradeValues();
+void SetTimSectWetDry();
+void SetTimSectK3();
+void CalcTimSectSection();
+void CalcTimSectResults();
+void TimSectRecalc();
+
+// The handlers (a radio button's handler runs when it becomes chosen).
+void TimSectGradeClick(); // Combo_Grade, Option_Single, Option_Share
+void TimSectWetDryClick();
+void TimSectDurationClick(); // the nine durations and "Calc"
+
+// A timber choice to show: the working values or the committed ones.
+struct TimberChoice {
+    std::string grade, sharing, moisture, duration;
+    Arr<float, 0, 2> values; // bending, shear, E
+    const Arr<Str50, 0, 50>* lines;
+};
+TimberChoice WorkingTimberChoice();
+TimberChoice CommittedTimberChoice();
+// Lines 1 to the count in line 0 (held to 0..50; a count that is no number gives none).
+std::vector<std::string> StoredTimberLines(const Arr<Str50, 0, 50>& lines);
+// The window set from a choice, as TimSectShowCurrentOptions and TimSectShowStoredOptions do.
+void TimSectShowOptions(const TimberChoice& choice);
+void TimSectShowCurrentOptions();
+void TimSectShowStoredOptions();
+// The beam form's restore of a timber beam: the committed sizes into the size labels (mm), then
+// the committed choice shown.
+void TimSectRestoreFromCommitted();
+// File New: the first class of the list chosen (no handler runs).
+void TimSectNewBeam();
+
+// What "Next >" writes into the beam form's controls.
+struct TimberBeamFormTexts {
+    std::string lbl_S01_Desc, lbl_S01_Ixx, lbl_S01_E, lbl_GA;
+    Arr<std::string, 3, 20> MemberColumn; // grid rows 3 to 20 of every member column 1 to 27
+    std::vector<std::string> List_Props, List_TimProps;
+};
+// "Next >": the calculation again, then the section into the working beam and its texts for the
+// beam form (the window hides itself and shows them).
+TimberBeamFormTexts TimSectNext();
+// The texts put into the beam form's controls: labels, every member column of the member grid,
+// the property lists and GA.
+struct BeamFormControls;
+void ApplyTimberToBeamForm(const TimberBeamFormTexts& t, BeamFormControls& f);
 
 } // namespace kx

@@ -2,7 +2,9 @@
 // the twentieth points, and the largest elastic stress.
 #include "window/CaseResults.h"
 
+#include <charconv>
 #include <cmath>
+#include <cstring>
 #include <string>
 
 #include "engine/CapacityCheck.h"
@@ -29,43 +31,14 @@ int IntegerDigits(double m) {
     return d;
 }
 
-// Builds a table line by line from line 1; line 0 is set by the caller.
-template <int Hi> class TableWriter {
-public:
-    explicit TableWriter(Arr<TResultLine, 0, Hi>& table) : table_(table) {}
-    void Put(const std::string& text) { table_[next_++] = text; }
-    int Next() const { return next_; }
-
-private:
-    Arr<TResultLine, 0, Hi>& table_;
-    int next_ = 1;
-};
-
-// A column: its position, how it aligns, and its decimals once the largest value is known.
-struct Column {
-    int pos;
-    Align align;
-    int decimals = 3;
-    void Put(std::string& line, double v) const { AppendAligned(line, ColumnValue(v, decimals), pos, align); }
-};
-
 bool IsApplied(const TLoadRec& r) { return r[lfApplied] == 1.0f; }
 
-std::string Unit(const Str10& text) { return text.str(); }
-
-// Largest |f(k)| over k = from..to.
-template <typename F> double LargestOver(int from, int to, F f) {
-    double m = 0;
-    for (int k = from; k <= to; ++k)
-        m = std::fmax(m, std::fabs(f(k)));
-    return m;
-}
+std::string_view Unit(const Str10& text) { return text.view(); }
 
 void BuildLoadLines(int lc) {
     const auto& loads = Model.LoadTable[lc];
     const double fLength = Model.UnitFactorLength, fForce = Model.UnitFactorForce, fUDL = Model.UnitFactorUDL;
-    auto& table = Txt.CaseLoadLines[lc];
-    TableWriter out(table);
+    TextWriter out(Txt.CaseLoadLines[lc]);
 
     out.Put("LOADCASE " + std::to_string(lc));
     out.Put("");
@@ -73,7 +46,7 @@ void BuildLoadLines(int lc) {
     out.Put("APPLIED LOADS ");
     out.Put(" UDL");
     out.Put(" No    Distance     Start UDL     Finish UDL      Cover  Load Factor");
-    std::string units;
+    ListingLine units;
     AppendUnitHeading(units, Unit(Model.UnitTextLength), 10);
     AppendUnitHeading(units, Unit(Model.UnitTextUDL), 24);
     AppendUnitHeading(units, Unit(Model.UnitTextUDL), 38);
@@ -90,10 +63,15 @@ void BuildLoadLines(int lc) {
         DecimalsRule4(LargestOver(1, kSelfWeightRecord, [&](int k) { return loads[k][lfW2] / fUDL; }));
     cover.decimals =
         DecimalsRule4(LargestOver(1, kSelfWeightRecord, [&](int k) { return loads[k][lfCover] / fLength; }));
+    ListingLine line;
     for (int k = 1; k <= kSelfWeightRecord; ++k) {
         const TLoadRec& r = loads[k];
         if (!IsApplied(r) || FloatToInt(r[lfKind]) != -1) continue;
-        std::string line = k == kSelfWeightRecord ? " S/Wt" : RowNumberText(k);
+        line.clear();
+        if (k == kSelfWeightRecord)
+            line = " S/Wt";
+        else
+            AppendRowNumber(line, k);
         dist.Put(line, r[lfDist] / fLength);
         start.Put(line, r[lfW1] / fUDL);
         finish.Put(line, r[lfW2] / fUDL);
@@ -117,7 +95,8 @@ void BuildLoadLines(int lc) {
     for (int k = 1; k < kSelfWeightRecord; ++k) {
         const TLoadRec& r = loads[k];
         if (!IsApplied(r) || FloatToInt(r[lfKind]) != 1) continue;
-        std::string line = RowNumberText(k);
+        line.clear();
+        AppendRowNumber(line, k);
         load.Put(line, r[lfP] / fForce);
         at.Put(line, r[lfDist] / fLength);
         AppendAligned(line, SigFig3Dec3(r[lfLF]), 38, Align::Digit);
@@ -126,7 +105,7 @@ void BuildLoadLines(int lc) {
     // The count reaches two lines past the last row; both are empty.
     out.Put("");
     out.Put("");
-    table[0] = std::to_string(out.Next());
+    out.WriteCount();
 }
 
 // What the span summary's decimals look at for one member: its extremes row (0, span, 26), its
@@ -140,18 +119,19 @@ void BuildSupportLines(int lc) {
     const int n0 = Model.SpanCount[0], n = Model.SpanCount[lc];
     const double fShear = Model.UnitFactorShear, fMoment = Model.UnitFactorMoment;
     const double fDefl = Model.UnitFactorDeflection;
-    auto& table = Txt.CaseSupportLines[lc];
-    TableWriter out(table);
+    TextWriter out(Txt.CaseSupportLines[lc]);
 
     out.Put("SUPPORTS");
     const int32 factored = Model.FactoredLoadsFlag;
     out.Put(factored == -1 ? " Support       Reaction" : factored == 1 ? " Support   Factored Reaction" : "");
-    out.Put(" No             (" + Unit(Model.UnitTextShear) + ")");
+    out.Put(" No             (" + Model.UnitTextShear + ")");
     Column reaction{19, Align::Digit};
     reaction.decimals =
         DecimalsRule5(LargestOver(1, n0 + 1, [&](int i) { return Eng.SupportReaction[lc][i] * fShear; }));
+    ListingLine line;
     for (int i = 1; i <= n0 + 1; ++i) {
-        std::string line = RowNumberText(i);
+        line.clear();
+        AppendRowNumber(line, i);
         reaction.Put(line, Eng.SupportReaction[lc][i] * fShear);
         out.Put(line);
     }
@@ -159,7 +139,7 @@ void BuildSupportLines(int lc) {
 
     out.Put("SPAN SUMMARY");
     out.Put(" Span     Max Shear    Max +ve Mom    Max -ve Mom    Max Deflection");
-    std::string units = " No";
+    ListingLine units = " No";
     AppendUnitHeading(units, Unit(Model.UnitTextShear), 15);
     AppendUnitHeading(units, Unit(Model.UnitTextMoment), 29);
     AppendUnitHeading(units, Unit(Model.UnitTextMoment), 43);
@@ -180,8 +160,8 @@ void BuildSupportLines(int lc) {
                              Eng.SpanMaxDeflection[lc][k]};
     };
     Column vCol{15, Align::Point}, pos{29, Align::Point}, neg{43, Align::Point}, dCol{57, Align::Point};
-    vCol.decimals =
-        DecimalsRule5(LargestOver(0, n0 + 1, [&](int k) { return shear[member(k).row][5] * fShear; }));
+    vCol.decimals = DecimalsRule5(
+        LargestOver(0, n0 + 1, [&](int k) { return shear[member(k).row][xMagnitude] * fShear; }));
     pos.decimals =
         DecimalsRule5(LargestOver(0, n0 + 1, [&](int k) { return member(k).maxMoment * fMoment; }));
     neg.decimals =
@@ -193,8 +173,8 @@ void BuildSupportLines(int lc) {
     const auto& labels = Txt.MemberLabel[lc];
     auto row = [&](const std::string& name, int extremesRow, double maxMoment, double minMoment,
                    double shown) {
-        std::string line = name;
-        vCol.Put(line, shear[extremesRow][5] * fShear);
+        line = name;
+        vCol.Put(line, shear[extremesRow][xMagnitude] * fShear);
         pos.Put(line, maxMoment * fMoment);
         neg.Put(line, minMoment * fMoment);
         dCol.Put(line, shown * fDefl);
@@ -211,7 +191,7 @@ void BuildSupportLines(int lc) {
             deflection[kRHCantRow][1]);
     else
         out.Put("");
-    table[0] = std::to_string(out.Next());
+    out.WriteCount();
 }
 
 // The member check of the section group; each check writes its own table.
@@ -236,7 +216,7 @@ struct MemberData {
     double Moment(int p) const { return spanMoment ? spanMoment[p - 1] : cantMoment[p - 1]; }
 };
 
-template <int Hi> void PutSpanDataBlock(TableWriter<Hi>& out, const MemberData& m) {
+template <int Hi> void PutSpanDataBlock(TextWriter<TResultLine, Hi>& out, const MemberData& m) {
     const double fLength = Model.UnitFactorLength, fShear = Model.UnitFactorShear;
     const double fMoment = Model.UnitFactorMoment, fDefl = Model.UnitFactorDeflection;
     const int step = Eng.ResultIntervalStep;
@@ -244,7 +224,7 @@ template <int Hi> void PutSpanDataBlock(TableWriter<Hi>& out, const MemberData& 
 
     out.Put(m.title);
     out.Put(" Span     Distance       Shear         Moment      Deflection");
-    std::string units = " Interval";
+    ListingLine units = " Interval";
     AppendUnitHeading(units, Unit(Model.UnitTextLength), 15);
     AppendUnitHeading(units, Unit(Model.UnitTextShear), 29);
     AppendUnitHeading(units, Unit(Model.UnitTextMoment), 43);
@@ -260,8 +240,10 @@ template <int Hi> void PutSpanDataBlock(TableWriter<Hi>& out, const MemberData& 
         DecimalsRule5(LargestOver(1, kDeflectionPoints, [&](int p) { return m.Moment(point(p)) * fMoment; }));
     defl.decimals =
         DecimalsRule4(LargestOver(1, kDeflectionPoints, [&](int p) { return m.deflection[p - 1] * fDefl; }));
+    ListingLine line;
     for (int p = 1; p <= kDeflectionPoints; ++p) {
-        std::string line = RowNumberText(p);
+        line.clear();
+        AppendRowNumber(line, p);
         dist.Put(line, distance(p));
         shear.Put(line, m.Shear(point(p)) * fShear);
         moment.Put(line, m.Moment(point(p)) * fMoment);
@@ -273,8 +255,7 @@ template <int Hi> void PutSpanDataBlock(TableWriter<Hi>& out, const MemberData& 
 
 void BuildSpanData(int lc) {
     const int n = Model.SpanCount[lc];
-    auto& table = Txt.CaseListing[lc];
-    TableWriter out(table);
+    TextWriter out(Txt.CaseListing[lc]);
     const auto& labels = Txt.MemberLabel[lc];
     // Points past the last one the work rows hold would be read as garbage: refuse instead.
     if ((kDeflectionPoints - 1) * Eng.ResultIntervalStep + 1 > MemberPointCount()) throw RangeError();
@@ -304,14 +285,14 @@ void BuildSpanData(int lc) {
         m.deflection = Eng.CantDeflectionStore.begin();
         PutSpanDataBlock(out, m);
     }
-    table[0] = std::to_string(out.Next());
+    out.WriteCount();
 }
 
 // The largest elastic stress of a member, or 0 when it has no extreme-fibre distance.
 double MemberStress(int lc, int row) {
     const float y = Model.SpanData[row][mfY], Ixx = Model.SpanData[row][mfIxx];
     if (y == 0 || !(Ixx > 0)) return 0;
-    return static_cast<double>(Eng.MomentExtremes[lc][row][5]) * y / Ixx;
+    return static_cast<double>(Eng.MomentExtremes[lc][row][xMagnitude]) * y / Ixx;
 }
 
 std::string StressText(double stress) {
@@ -320,7 +301,7 @@ std::string StressText(double stress) {
 
 } // namespace
 
-void AppendUnitHeading(std::string& line, std::string_view unitText, int c) {
+void AppendUnitHeading(ListingLine& line, std::string_view unitText, int c) {
     const int width = static_cast<int>(unitText.size()) + 2;
     const int pad = c - static_cast<int>(line.size()) - width / 2;
     if (pad >= 1) line.append(static_cast<std::size_t>(pad), ' ');
@@ -339,7 +320,9 @@ int DecimalsRule5(double largest) {
     return d >= 5 ? 0 : d <= 2 ? 3 : 5 - d;
 }
 
-void AppendAligned(std::string& line, const std::string& value, int c, Align align) {
+void ListingLine::CopyLong(char* to, const char* from, std::size_t n) { std::memcpy(to, from, n); }
+
+void AppendAligned(ListingLine& line, std::string_view value, int c, Align align) {
     const int size = static_cast<int>(value.size());
     int p = size + (align == Align::Point ? 1 : 0);
     for (int i = 0; i < size; ++i) {
@@ -353,17 +336,29 @@ void AppendAligned(std::string& line, const std::string& value, int c, Align ali
     line += value;
 }
 
-std::string ColumnValue(double value, int decimals) {
+void Column::Put(ListingLine& line, double v) const {
     Model.DecimalPlaces = decimals;
-    return FormatDecimalPlaces(value);
+    // The usual value goes straight into the line, with the blanks that make FormatDecimalPlaces
+    // at least 5 characters long; any other takes the whole way.
+    const double a = std::fabs(v);
+    FixedDigits f;
+    if (decimals >= 1 && a >= 1e-4 && a <= 1e5 && RoundFixed(a, v < 0, decimals, f)) {
+        const int size = f.size(), blanks = std::max(0, 5 - size);
+        const int pad = std::max(0, pos - static_cast<int>(line.size()) - (blanks + f.pointAt() + 1));
+        if (line.size() + static_cast<std::size_t>(pad + blanks + size) <= ListingLine::room) {
+            line.append(static_cast<std::size_t>(pad + blanks), ' ');
+            line.Append(f);
+            return;
+        }
+    }
+    AppendAligned(line, DecimalPlacesText(v, decimals).view(), pos, align);
 }
 
-std::string RowNumberText(int k) {
-    std::string text = k < 10 ? "  " : " ";
-    // Room for a whole listing line, so that the columns appended to it need no new allocation.
-    text.reserve(TResultLine::capacity + 5);
-    text += std::to_string(k);
-    return text;
+void AppendRowNumber(ListingLine& line, int k) {
+    char digits[16];
+    const auto end = std::to_chars(digits, digits + sizeof digits, k).ptr;
+    line += k < 10 ? "  " : " ";
+    line += std::string_view(digits, static_cast<std::size_t>(end - digits));
 }
 
 void BuildMemberLabels() {

@@ -2,15 +2,87 @@
 // its largest-stress lines, and the column rules that the loads listing shares.
 #pragma once
 
+#include <algorithm>
+#include <cmath>
+#include <cstring>
 #include <string>
 #include <string_view>
 
+#include "foundation/SigFig.h"
+
 namespace kx {
+
+// A listing line being built, in place: no allocation however many lines a listing has. Text past
+// its room is dropped; every table keeps far fewer characters of a line. Short pieces are copied
+// in fixed-size moves, as the listings append tens of thousands of them.
+class ListingLine {
+public:
+    static constexpr std::size_t room = 128;
+    ListingLine() = default;
+    ListingLine(std::string_view s) { *this += s; }
+    ListingLine(const char* s) : ListingLine(std::string_view(s)) {}
+    ListingLine& operator=(std::string_view s) {
+        n_ = 0;
+        return *this += s;
+    }
+    ListingLine& operator=(const char* s) { return *this = std::string_view(s); }
+    ListingLine& operator+=(std::string_view s) {
+        const std::size_t n = std::min(s.size(), room - n_);
+        char* d = c_ + n_;
+        const char* from = s.data();
+        if (n >= 8 && n <= 16) { // two moves of 8 that may overlap
+            std::memcpy(d, from, 8);
+            std::memcpy(d + n - 8, from + n - 8, 8);
+        } else if (n >= 4 && n < 8) {
+            std::memcpy(d, from, 4);
+            std::memcpy(d + n - 4, from + n - 4, 4);
+        } else if (n < 4) {
+            for (std::size_t i = 0; i < n; ++i)
+                d[i] = from[i];
+        } else {
+            CopyLong(d, from, n);
+        }
+        n_ += n;
+        return *this;
+    }
+    ListingLine& operator+=(char c) { return append(1, c); }
+    ListingLine& append(std::size_t count, char c) {
+        count = std::min(count, room - n_);
+        if (c == ' ' && count <= kBlanks) {
+            std::memcpy(c_ + n_, kBlankRun, kBlanks); // blanks past the count are not part of the line
+        } else {
+            for (std::size_t i = 0; i < count; ++i)
+                c_[n_ + i] = c;
+        }
+        n_ += count;
+        return *this;
+    }
+    std::size_t size() const { return n_; }
+    void clear() { n_ = 0; }
+    // Appends a number's text, written in place; nothing when the line has no room for all of it.
+    void Append(const FixedDigits& f) {
+        const auto size = static_cast<std::size_t>(f.size());
+        if (n_ + size > room) return;
+        f.WriteTo(c_ + n_); // the bytes it writes past the text fall in the blanks' room
+        n_ += size;
+    }
+    std::string_view view() const { return std::string_view(c_, n_); }
+    operator std::string_view() const { return view(); }
+    std::string str() const { return std::string(view()); }
+
+private:
+    [[gnu::noinline]] static void CopyLong(char* to, const char* from, std::size_t n);
+    static constexpr std::size_t kBlanks = 64;
+    static constexpr char kBlankRun[kBlanks + 1] =
+        "                                                                ";
+    char c_[room + kBlanks];
+    std::size_t n_ = 0;
+};
 
 // Column rules. Positions are 1-based character positions in the line.
 
 // Appends "(" + unit + ")" centred at position c (nothing is removed from a line already too long).
-void AppendUnitHeading(std::string& line, std::string_view unitText, int c);
+void AppendUnitHeading(ListingLine& line, std::string_view unitText, int c);
 
 // Decimals of a column from the largest magnitude it shows, by the length of its integer part d.
 // Rule 4: d of 4 or more gives 0, 3 gives 1, 2 gives 2, 1 gives 3.
@@ -21,13 +93,28 @@ int DecimalsRule5(double largest);
 // A value text placed so that its decimal point stands at position c. A text without a point
 // ends at c - 1 (Point) or at c (Digit).
 enum class Align { Point, Digit };
-void AppendAligned(std::string& line, const std::string& value, int c, Align align);
+void AppendAligned(ListingLine& line, std::string_view value, int c, Align align);
 
-// The value with the column's decimals; the decimals are left in DecimalPlaces.
-std::string ColumnValue(double value, int decimals);
+// A column of numbers: its position, how it aligns, and its decimals, which the largest value it
+// shows decides (DecimalsRule4 or DecimalsRule5 of LargestOver).
+struct Column {
+    int pos;
+    Align align;
+    int decimals = 3;
+    // Appends v with the column's decimals; they are left in DecimalPlaces.
+    void Put(ListingLine& line, double v) const;
+};
 
-// "  7", " 12".
-std::string RowNumberText(int k);
+// Largest |f(k)| over k = from..to; values that are no number are passed over.
+template <typename F> double LargestOver(int from, int to, F f) {
+    double m = 0;
+    for (int k = from; k <= to; ++k)
+        if (const double a = std::fabs(f(k)); a > m) m = a;
+    return m;
+}
+
+// Appends the row number: "  7", " 12".
+void AppendRowNumber(ListingLine& line, int k);
 
 // Builds CaseLoadLines, CaseSupportLines, MemberLabel and CaseListing of Eng.CurrentCase and runs
 // the member check of the section group between them. The loadcase must have been stored

@@ -106,7 +106,8 @@ void NewBeam(FileCommandsHost& host) {
     host.ResetInputForms();
     host.ClearResultLists();
     ClearResultText();
-    ZeroFill(Txt.SteelCheckLines);
+    for (auto& lines : Txt.SteelCheckLines)
+        ClearTable(lines);
 }
 
 bool HasBeamFileSuffix(const std::string& path) {

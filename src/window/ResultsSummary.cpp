@@ -2,6 +2,7 @@
 #include "window/ResultsSummary.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 
 #include "engine/EngineState.h"
@@ -18,8 +19,8 @@ namespace {
 bool AnyLoadcaseFails() {
     int shear = 0, moment = 0;
     for (int lc = 1; lc <= Model.LoadcaseCount; ++lc) {
-        if (Eng.ShearRatios[lc][27] > 1.0f) ++shear;
-        if (Eng.CheckResults[lc][27][0] > 1.0f) ++moment;
+        if (Eng.ShearRatios[lc][kBeamRow] > 1.0f) ++shear;
+        if (Eng.CheckResults[lc][kBeamRow][0] > 1.0f) ++moment;
     }
     return shear > 0 || moment > 0;
 }
@@ -34,6 +35,14 @@ int LeadingInteger(std::string_view s) {
     return v;
 }
 
+using SummaryWriter = TextWriter<TResultLine, 100>;
+
+void AppendWhole(ListingLine& line, int k) {
+    char digits[16];
+    line += std::string_view(digits,
+                             static_cast<std::size_t>(std::to_chars(digits, digits + 16, k).ptr - digits));
+}
+
 template <int Hi> void AddLines(std::vector<std::string>& out, const TextTable<Hi>& t, int count) {
     count = std::min(count, Hi); // a count beyond the table comes only from a damaged file
     for (int i = 1; i <= count; ++i)
@@ -42,7 +51,7 @@ template <int Hi> void AddLines(std::vector<std::string>& out, const TextTable<H
 
 // The section property lines of the summary. Scaffold and user sections hold lines 5 and 7 back
 // and show them in front of lines 6 and 8.
-void SectionLines(int& n) {
+void SectionLines(SummaryWriter& S) {
     const std::string type = Model.MemberType.str();
     const bool joined = type == "Scaffold" || type == "KXF";
     const int k = std::clamp(TableLineCount(TResultLine(Model.SectionPropLines[0].view())), 0, 50);
@@ -62,154 +71,162 @@ void SectionLines(int& n) {
                 text = held7 + text;
             }
         }
-        Txt.SummaryLines[n++] = text;
+        S.Put(text);
     }
 }
 
-void MemberLengthRows(int& n) {
+void MemberLengthRows(SummaryWriter& S) {
     const auto& rows = Model.SpanData;
+    const int n = Model.SpanCount[0];
     auto shown = [&](int member) { return static_cast<double>(rows[member][mfL]) / Model.UnitFactorLength; };
-    double largest = std::fabs(shown(kLHCantRow));
-    for (int s = 1; s <= Model.SpanCount[0]; ++s)
-        largest = std::max(largest, std::fabs(shown(s)));
-    largest = std::max(largest, std::fabs(shown(kRHCantRow)));
-    const int decimals = DecimalsRule4(largest);
+    // Members in order: the LH cantilever, the spans, the RH cantilever.
+    auto memberRow = [&](int k) { return k == 0 ? kLHCantRow : k > n ? kRHCantRow : k; };
+    Column length{14, Align::Point};
+    length.decimals = DecimalsRule4(LargestOver(0, n + 1, [&](int k) { return shown(memberRow(k)); }));
 
-    auto row = [&](std::string line, int member) {
-        AppendAligned(line, ColumnValue(shown(member), decimals), 14, Align::Point);
-        Txt.SummaryLines[n++] = line;
+    ListingLine line;
+    auto row = [&](const char* name, int member) {
+        line = name;
+        length.Put(line, shown(member));
+        S.Put(line);
     };
     if (rows[kLHCantRow][mfExists] == 1.0f) row(" LHC", kLHCantRow);
-    for (int s = 1; s <= Model.SpanCount[0]; ++s)
-        row("  " + std::to_string(s), s);
+    for (int s = 1; s <= n; ++s) {
+        line = "  ";
+        AppendWhole(line, s);
+        length.Put(line, shown(s));
+        S.Put(line);
+    }
     if (rows[kRHCantRow][mfExists] == 1.0f) row(" RHC", kRHCantRow);
 }
 
 void BuildMaxima(bool kxf) {
-    auto& m = Txt.MaximaLines;
+    TextWriter m(Txt.MaximaLines);
     const bool factored = Txt.FactoredLoadCount != 0;
     auto value = [](double v, float factor, const Str10& unit) {
         return SigFig4Dec3(v * factor) + " " + unit;
     };
-    m[1] = "MAXIMA";
-    m[2] = (factored ? " Max factored shear = " : " Max shear = ") +
-           value(Eng.ShearExtremes[0][27][5], Model.UnitFactorShear, Model.UnitTextShear);
-    m[3] = (factored ? " Max factored bending moment = " : " Max bending moment = ") +
-           value(Eng.MomentExtremes[0][27][5], Model.UnitFactorMoment, Model.UnitTextMoment);
-    m[4] = " Max deflection = " +
-           value(Eng.DeflectionExtremes[0][27][5], Model.UnitFactorDeflection, Model.UnitTextDeflection);
+    const auto& beam = [](const TExtremesTable& table) { return table[0][kBeamRow][xMagnitude]; };
+    m.Put("MAXIMA");
+    m.Put((factored ? " Max factored shear = " : " Max shear = ") +
+          value(beam(Eng.ShearExtremes), Model.UnitFactorShear, Model.UnitTextShear));
+    m.Put((factored ? " Max factored bending moment = " : " Max bending moment = ") +
+          value(beam(Eng.MomentExtremes), Model.UnitFactorMoment, Model.UnitTextMoment));
+    m.Put(" Max deflection = " +
+          value(beam(Eng.DeflectionExtremes), Model.UnitFactorDeflection, Model.UnitTextDeflection));
     float reaction = 0;
     for (int k = 1; k <= Model.SpanCount[0] + 1; ++k)
         reaction = std::max(reaction, Eng.SupportWorkValues[k]);
-    m[5] = (factored ? " Max positive factored support reaction = " : " Max positive support reaction = ") +
-           value(reaction, Model.UnitFactorShear, Model.UnitTextShear);
+    m.Put((factored ? " Max positive factored support reaction = " : " Max positive support reaction = ") +
+          value(reaction, Model.UnitFactorShear, Model.UnitTextShear));
     // A user's section has no extreme-fibre distance, hence no stress line.
-    m[6] = kxf ? std::string() : Txt.MaxStressLine.str();
-    m[0] = "7";
+    m.Put(kxf ? std::string() : Txt.MaxStressLine.str());
+    m.WriteCount();
 }
 
-// "%2.0f" of a loadcase number held as a real.
-std::string LoadcaseText(float lc) {
-    // Loadcase numbers are whole: print them directly, as the fixed-point routine is slow.
-    std::string s = lc >= 0 && lc <= 99 && lc == static_cast<int>(lc) ? std::to_string(static_cast<int>(lc))
-                                                                      : FormatFixed(lc, 0);
-    if (s.size() < 2) s.insert(0, 2 - s.size(), ' ');
-    return s;
+// Appends " (lc)": the loadcase number held as a real, as "%2.0f".
+void AppendLoadcase(ListingLine& line, float lc) {
+    line += " (";
+    // Loadcase numbers are whole: print them directly, as the fixed-point routine is slower.
+    if (lc >= 0 && lc <= 99 && lc == static_cast<int>(lc)) {
+        if (lc < 10) line += ' ';
+        AppendWhole(line, static_cast<int>(lc));
+    } else {
+        const std::string s = FormatFixed(lc, 0);
+        if (s.size() < 2) line += ' ';
+        line += s;
+    }
+    line += ')';
 }
 
 } // namespace
 
 void BuildResultsSummary() {
-    auto& S = Txt.SummaryLines;
+    SummaryWriter S(Txt.SummaryLines);
     const std::string type = Model.MemberType.str();
-    S[1] = "RESULTS";
-    S[2] = "";
-    int n = 3;
+    S.Put("RESULTS");
+    S.Put("");
     if (type == "Timber" || type == "KXF" || type == "Scaffold" || Model.SteelSectionFlag == 1) {
         const bool fails = AnyLoadcaseFails();
         const char* comply = fails ? "     BEAM DOES NOT COMPLY WITH BS 5975"
                                    : "BEAM COMPLIES WITH BS 5975 for BENDING and SHEAR";
-        if (type == "Timber") S[n++] = comply;
-        if (Model.SteelSectionFlag == 1) S[n++] = comply;
+        if (type == "Timber") S.Put(comply);
+        if (Model.SteelSectionFlag == 1) S.Put(comply);
         if (type == "KXF")
-            S[n++] = fails ? "     LOADING EXCEEDS BEAM CAPACITY" : "     BEAM BENDING and SHEAR OK";
+            S.Put(fails ? "     LOADING EXCEEDS BEAM CAPACITY" : "     BEAM BENDING and SHEAR OK");
         if (type == "Scaffold")
-            S[n++] = fails ? "     PERMISSABLE BENDING MOMENT EXCEEDED" : "     TUBE BENDING OK";
+            S.Put(fails ? "     PERMISSABLE BENDING MOMENT EXCEEDED" : "     TUBE BENDING OK");
     }
-    S[n] = " ";
-    S[n + 1] = "BEAM DATA";
-    S[n + 2] =
-        " Length = " + SigFig4Dec3(Model.BeamLength / Model.UnitFactorLength) + " " + Model.UnitTextLength;
-    S[n + 3] = "";
-    n += 4;
-    SectionLines(n);
-    S[n++] = "";
+    S.Put(" ");
+    S.Put("BEAM DATA");
+    S.Put(" Length = " + SigFig4Dec3(Model.BeamLength / Model.UnitFactorLength) + " " + Model.UnitTextLength);
+    S.Put("");
+    SectionLines(S);
+    S.Put("");
     std::string heading = " Span";
     const std::string caption = "Length (" + Model.UnitTextLength + ")";
     const int blanks = 14 - 5 - static_cast<int>(caption.size()) / 2;
     if (blanks > 0) heading.append(static_cast<std::size_t>(blanks), ' ');
-    S[n++] = heading + caption;
-    MemberLengthRows(n);
-    S[0] = std::to_string(n);
+    S.Put(heading + caption);
+    MemberLengthRows(S);
+    S.WriteCount();
     BuildMaxima(type == "KXF");
 }
 
 void BuildEnvelopeText() {
-    auto& E = Txt.EnvelopeLines;
-    int n = 1;
-    auto put = [&](const std::string& s) { E[n++] = s; };
-    put("RESULTS ENVELOPE at 1/20th SPAN INTERVALS");
-    put("");
+    TextWriter E(Txt.EnvelopeLines);
+    E.Put("RESULTS ENVELOPE at 1/20th SPAN INTERVALS");
+    E.Put("");
 
     const std::string h1 = " Span  Distance    Max shear       +ve Moment      -ve Moment";
-    std::string h2 = " Int";
+    ListingLine h2 = " Int";
     AppendUnitHeading(h2, Model.UnitTextLength.view(), 10);
     AppendUnitHeading(h2, Model.UnitTextShear.view(), 23);
     AppendUnitHeading(h2, Model.UnitTextMoment.view(), 40);
     AppendUnitHeading(h2, Model.UnitTextMoment.view(), 57);
 
+    ListingLine line;
     auto block = [&](int row, double L) {
-        put(h1);
-        put(h2);
+        E.Put(h1);
+        E.Put(h2);
         const float fL = Model.UnitFactorLength, fV = Model.UnitFactorShear, fM = Model.UnitFactorMoment;
-        const int distDecimals = DecimalsRule4(std::fabs(L) / fL);
-        const int shearDecimals = DecimalsRule5(std::fabs(Eng.ShearExtremes[0][row][5]) * fV);
-        const int posDecimals = DecimalsRule5(std::fabs(Eng.MomentExtremes[0][row][3]) * fM);
-        const int negDecimals = DecimalsRule5(std::fabs(Eng.MomentExtremes[0][row][4]) * fM);
-        auto column = [](std::string& line, int c, int decimals, double v) {
-            AppendAligned(line, ColumnValue(v, decimals), c, Align::Point);
-        };
+        const auto& extremes = [&](const TExtremesTable& table, int field) { return table[0][row][field]; };
+        Column dist{10, Align::Point}, shear{23, Align::Point}, pos{40, Align::Point}, neg{57, Align::Point};
+        dist.decimals = DecimalsRule4(std::fabs(L) / fL);
+        shear.decimals = DecimalsRule5(std::fabs(extremes(Eng.ShearExtremes, xMagnitude)) * fV);
+        pos.decimals = DecimalsRule5(std::fabs(extremes(Eng.MomentExtremes, xLargest)) * fM);
+        neg.decimals = DecimalsRule5(std::fabs(extremes(Eng.MomentExtremes, xSmallest)) * fM);
         for (int i = 1; i <= kDeflectionPoints; ++i) {
-            const auto& shear = Eng.EnvelopeIntervalValues[0][row][i];
-            const auto& moment = Eng.EnvelopeTable[0][row][i];
-            std::string line = std::to_string(i);
-            if (i < 10) line.insert(0, 1, ' ');
-            column(line, 10, distDecimals, (i - 1) / 20.0 * L / fL);
-            column(line, 23, shearDecimals, shear[0] * fV);
-            line += " (" + LoadcaseText(shear[1]) + ")";
-            column(line, 40, posDecimals, moment[0] * fM);
-            line += " (" + LoadcaseText(moment[2]) + ")";
-            column(line, 57, negDecimals, moment[1] * fM);
-            line += " (" + LoadcaseText(moment[3]) + ")";
-            put(line);
+            const auto& shearAt = Eng.EnvelopeIntervalValues[0][row][i];
+            const auto& momentAt = Eng.EnvelopeTable[0][row][i];
+            line = i < 10 ? " " : "";
+            AppendWhole(line, i);
+            dist.Put(line, (i - 1) / 20.0 * L / fL);
+            shear.Put(line, shearAt[0] * fV);
+            AppendLoadcase(line, shearAt[1]);
+            pos.Put(line, momentAt[0] * fM);
+            AppendLoadcase(line, momentAt[2]);
+            neg.Put(line, momentAt[1] * fM);
+            AppendLoadcase(line, momentAt[3]);
+            E.Put(line);
         }
     };
 
     if (Eng.LHCantileverActive[1] == 1) {
-        put(" LH Cantilever ");
+        E.Put(" LH Cantilever ");
         block(kLHCantRow, Eng.CantileverLength[0][0]);
     }
     for (int s = 1; s <= Model.SpanCount[0]; ++s) {
-        put("");
-        put(" Span " + std::to_string(s));
+        E.Put("");
+        E.Put(" Span " + std::to_string(s));
         block(s, Model.SpanData[s][mfL]);
     }
-    put("");
+    E.Put("");
     if (Eng.RHCantileverActive[1] == 1) {
-        put(" RH Cantilever ");
+        E.Put(" RH Cantilever ");
         block(kRHCantRow, Eng.CantileverLength[0][1]);
     }
-    E[0] = std::to_string(n);
+    E.WriteCount();
 }
 
 ResultListContent ResultsListContent() {

@@ -118,6 +118,25 @@ TEST_F(CapacityCheckTest, ScaffoldMembersAreCheckedInMomentOnly) {
     EXPECT_EQ(Line(9), "  Bending Moment = ##### x permissible        BENDING MOMENT TOO HIGH");
 }
 
+TEST_F(CapacityCheckTest, ASpanMergedOverALiftedForkheadIsJudgedOverItsWholeLength) {
+    // Spans of 3 m, 2 m and 4 m; in loadcase 1 the support between the first two has lifted, so
+    // the loadcase's span 1 is 5 m long. Its 10 mm deflection is 1/500 of that: no flag. Against
+    // the committed 3 m of span 1 it would read 1/300 and be flagged.
+    Capacity("KXF", 0, {3000, 2000, 4000}, 0);
+    Model.SpanCount[1] = 2;
+    Eng.LoadcaseSpanLength[1][1] = 5000;
+    Eng.LoadcaseSpanLength[1][2] = 4000;
+    Txt.MemberLabel[1][1] = "1 2";
+    Txt.MemberLabel[1][2] = "3";
+    Governing(1, 1, 1000, 1e6f, 10);
+    Governing(1, 2, 1000, 1e6f, 16); // 1/250 of 4 m: flagged
+    WholeBeam(1);
+    BeamCapacityCheck();
+    EXPECT_EQ(Shown(Txt.KxCheckLines[1], 8, 8), std::vector<std::string>{" SPAN 1 2"});
+    EXPECT_EQ(Line(14), "  deflection/span ratio = 1/500 ");
+    EXPECT_EQ(Line(22), "  deflection/span ratio = 1/250               SPAN DEFLECTION HIGH");
+}
+
 TEST_F(CapacityCheckTest, DoubleCouplerSectionWhereverTheCouplerStands) {
     Capacity("Scaffold", 0, {2000, 2000, 2000}, 0);
     Governing(1, 1, 100, 1e6f, 1);

@@ -5,6 +5,9 @@
 
 #include <cmath>
 
+#include "app/ProgramState.h"
+#include "foundation/Units.h"
+
 using namespace kx;
 
 TEST(TimSect, GradeListFactorsAndDepthFactor) {
@@ -38,5 +41,181 @@ TEST(TimSect, GradeListFactorsAndDepthFactor) {
     EXPECT_EQ(TimberK7(72), 1.17f);
     EXPECT_NEAR(TimberK7(150), std::pow(2.0, 0.11), 1e-7);
     EXPECT_EQ(TimberK7(300), 1.0f);
+    EXPECT_NEAR(TimberK7(301), 1.00508, 5e-6);
     EXPECT_NEAR(TimberK7(301), 0.81 * (301.0 * 301 + 92300) / (301.0 * 301 + 56800), 1e-7);
 }
+
+namespace {
+
+class TimSectTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ResetProgramState();
+        SetDefaultUnits(Model); // section lengths mm, Ixx cm^4, E N/mm^2, forces kN
+    }
+    // C16, single, wet, "1 Week", 47 x 150 handed over by the beam form.
+    static void C16() {
+        TimSectControls& c = TimSectVars.Ctl;
+        c.lbl_Width = "47.00";
+        c.lbl_Depth = "150.0";
+        c.Duration.fill(false);
+        c.Duration[TimberDurationIndex("1 Week")] = true;
+        TimSectDurationClick();
+        c.Combo_Grade = 1;
+        TimSectGradeClick();
+    }
+    static std::string line(int i) { return Work.TimberResultLines[i].str(); }
+};
+
+TEST_F(TimSectTest, C16WetOneWeekFigures) {
+    C16();
+    const TimSectState& v = TimSectVars;
+    const double K1 = 1.02, K7 = std::pow(2.0, 0.11),
+                 Ixx = 47.0 * 150 * 150 * 150 / 12 * std::pow(K1, 4) / 1e4;
+    const double bending = 5.3 * 0.8 * 1.4 * K7, shear = 0.67 * 0.9 * 1.4 * 1.5,
+                 area = K1 * K1 * 47 * 150 / 100;
+    EXPECT_NEAR(v.K7, 1.0792, 5e-5);
+    EXPECT_NEAR(v.Ixx, 1430.84, 0.005);
+    EXPECT_NEAR(v.Ixx, Ixx, Ixx * 1e-6);
+    EXPECT_NEAR(v.PermBendingStress, bending, bending * 1e-6);
+    EXPECT_NEAR(v.PermBendingStress, 6.4063, 5e-5);
+    EXPECT_NEAR(v.PermShearStress, 1.2663, 1e-6);
+    EXPECT_EQ(v.PermE, 4640.0f);
+    EXPECT_NEAR(v.EI, 4640 * Ixx / 1e5, 1e-4);
+    EXPECT_NEAR(v.EI, 66.391, 5e-4);
+    // M = f I / y with y = K1 h / 2; V = shear stress x b h K1^2 / 1.5; GA = A E / 16 / 1.2.
+    EXPECT_NEAR(Work.TimberPermMoment, bending * Ixx * 1e4 / (K1 * 75), 0.5);
+    EXPECT_NEAR(Work.TimberPermMoment, 1198220.8, 0.5);
+    EXPECT_NEAR(Work.TimberPermShear, shear * 47 * 150 * K1 * K1 / 1.5, 0.01);
+    EXPECT_NEAR(Work.TimberPermShear, 6192.05, 0.01);
+    EXPECT_NEAR(v.GAKform, area * 100 * 4640 / 16 / 1.2, 0.2);
+    EXPECT_NEAR(v.GAKform, 1772581.5, 0.2);
+
+    EXPECT_EQ(line(0), "33");
+    EXPECT_EQ(line(1), " 47.0 x 150  C16 Timber");
+    EXPECT_EQ(line(11), "  K1 = 1.02  (Wet)");
+    EXPECT_EQ(line(14), "  K3 = 1.40  (1 Week)");
+    EXPECT_EQ(line(16), "  K8 = 1.00  (Single)");
+    EXPECT_EQ(line(25), "  EI = 66.39 kN-m\xB2");
+    EXPECT_EQ(line(30), "  Permissible  Bending Moment = 1.198 kN-m");
+    EXPECT_EQ(line(33), "  Permissible Shear Load = 6.192 kN");
+    EXPECT_EQ(TimSectVars.Ctl.List_Results.size(), 33u);
+    const TimSectControls& c = TimSectVars.Ctl;
+    EXPECT_EQ((std::array{c.lbl_Bend, c.lbl_Shear, c.lbl_E, c.lbl_K1, c.lbl_K2B, c.lbl_K2S, c.lbl_K3}),
+              (std::array<std::string, 7>{"5.30", "0.67", "5800", "1.02", "0.8", "0.9", "1.40"}));
+}
+
+TEST_F(TimSectTest, NextWritesTheSectionIntoTheBeamForm) {
+    C16();
+    const TimberBeamFormTexts t = TimSectNext();
+    EXPECT_EQ(Work.WorkSectionText, "47.0 x 150 C16 Timber");
+    EXPECT_EQ(t.lbl_S01_Desc, "47.0 x 150 C16 Timber");
+    EXPECT_EQ(t.lbl_S01_Ixx, "1431");
+    EXPECT_EQ(t.lbl_S01_E, "4640");
+    EXPECT_EQ(t.lbl_GA, "1773");
+    EXPECT_EQ(t.MemberColumn[5], "76.50");
+    EXPECT_EQ(t.MemberColumn[7], " ");
+    EXPECT_EQ(t.MemberColumn[17], "47.00");
+    for (int row : {0, 13, 26}) {
+        const TMemberRow& r = Work.WorkSpanData[row];
+        EXPECT_EQ(r[mfE], 4640.0f);
+        EXPECT_NEAR(r[mfIxx], 14308400, 100);
+        EXPECT_EQ(r[mfY], 76.5f);
+        EXPECT_NEAR(r[mfArea], 73.3482, 1e-4); // as listed, in cm^2
+        EXPECT_EQ(r[mfRy], 0.0f);
+        EXPECT_EQ(r[mfTimberDepth], 150.0f);
+        EXPECT_EQ(r[mfTimberWidth], 47.0f);
+    }
+    EXPECT_EQ((std::array{Work.TimberMoistureCode.str(), Work.TimberDurationCode.str(),
+                          Work.TimberSharingCode.str(), Work.TimberGradeName.str()}),
+              (std::array<std::string, 4>{"Wet", "1 Week", "Single", "C16"}));
+    EXPECT_EQ((std::array{Work.TimberGradeValues[0], Work.TimberGradeValues[1], Work.TimberGradeValues[2]}),
+              (std::array{5.3f, 0.67f, 5800.0f}));
+    EXPECT_EQ(Work.WorkSectionPropLines[0], "14");
+    EXPECT_EQ(Work.WorkSectionPropLines[6], "  Ixx = 1431 cm^4");
+    EXPECT_EQ(Work.WorkSectionPropLines[13], "  Bending = 1.198 kN-m");
+    EXPECT_EQ(t.List_Props.size(), 14u);
+    EXPECT_EQ(t.List_TimProps.front(), " Properties");
+    EXPECT_EQ(t.List_TimProps.size(), 12u);
+}
+
+TEST_F(TimSectTest, SeparatorsSizesAndStoredCountsChangeNothingTheyShouldNot) {
+    TimSectControls& c = TimSectVars.Ctl;
+    c.lbl_Width = "75.00";
+    c.lbl_Depth = "225.0";
+    c.Option_Dry = true;
+    c.Option_Wet = false;
+    TimSectWetDryClick();
+    c.Option_Share = true;
+    c.Option_Single = false;
+    c.Combo_Grade = 4; // C24, sharing, dry, General
+    TimSectGradeClick();
+    const double K7 = std::pow(300.0 / 225, 0.11);
+    EXPECT_NEAR(TimSectVars.PermBendingStress, 7.5 * 1.4 * K7 * 1.1, 1e-5);
+    EXPECT_EQ(TimSectVars.PermE, 10800.0f);
+    c.Combo_Grade = 9; // the separator
+    TimSectGradeClick();
+    EXPECT_EQ(TimSectVars.ClassName, "C24");
+    EXPECT_EQ(c.lbl_E, "10800");
+
+    const float moment = Work.TimberPermMoment;
+    c.lbl_Width = "0";
+    TimSectRecalc();
+    EXPECT_TRUE(c.List_Results.empty());
+    EXPECT_EQ(Work.TimberPermMoment, moment);
+    c.lbl_Depth = "-225";
+    c.lbl_Width = "75.00";
+    TimSectRecalc();
+    EXPECT_TRUE(c.List_Results.empty());
+
+    // A damaged stored count: at most 50 lines, none for a count that is no number; the show
+    // goes on to calculate.
+    Arr<Str50, 0, 50> stored;
+    stored[0] = "9999";
+    stored[50] = "last";
+    EXPECT_EQ(StoredTimberLines(stored).size(), 50u);
+    EXPECT_EQ(StoredTimberLines(stored).back(), "last");
+    stored[0] = "lots";
+    EXPECT_TRUE(StoredTimberLines(stored).empty());
+    stored[0] = "2";
+    EXPECT_EQ(StoredTimberLines(stored).size(), 2u);
+    Model.TimberResultLinesSaved = stored;
+    Model.TimberResultLinesSaved[0] = "9999";
+    Model.TimberGradeSaved = "C16";
+    Model.TimberSharingSaved = "Single";
+    c.lbl_Depth = "225.0";
+    TimSectShowStoredOptions();
+    EXPECT_EQ(c.List_Results.size(), 33u);
+    EXPECT_EQ(TimSectVars.ClassName, "C16");
+    EXPECT_TRUE(c.Option_Single);
+}
+
+TEST_F(TimSectTest, RestoreShowsTheCommittedChoiceInMillimetres) {
+    C16();
+    TimSectNext();
+    // Committed, then the window moved on; the units are now inches.
+    Model.TimberGradeSaved = Work.TimberGradeName;
+    Model.TimberSharingSaved = Work.TimberSharingCode;
+    Model.TimberMoistureSaved = Work.TimberMoistureCode;
+    Model.TimberDurationSaved = Work.TimberDurationCode;
+    Model.TimberGradeValuesSaved = Work.TimberGradeValues;
+    Model.TimberWidthSaved = Work.TimberWidth;
+    Model.TimberDepthSaved = Work.TimberDepth;
+    const float moment = Work.TimberPermMoment;
+    UnitText(Model, TUnitKind::SectLength) = "in";
+    UnitFactor(Model, TUnitKind::SectLength) = 25.4f;
+    TimSectVars = TimSectState{};
+    Work = WorkingCopies{};
+    TimSectNewBeam();
+    TimSectRestoreFromCommitted();
+    const TimSectControls& c = TimSectVars.Ctl;
+    EXPECT_EQ(c.lbl_Depth, "150.0");
+    EXPECT_EQ(c.Combo_Grade, 1);
+    EXPECT_TRUE(c.Duration[TimberDurationIndex("1 Week")]);
+    EXPECT_FALSE(c.Duration[TimberDurationIndex("General")]);
+    EXPECT_EQ(Work.TimberGradeName, "C16");
+    EXPECT_EQ(Work.TimberPermMoment, moment);
+    EXPECT_EQ(line(1), " 47.0 x 150  C16 Timber");
+}
+
+} // namespace

@@ -1,10 +1,8 @@
 // The main analysis window in a real window system, reached from the start screen: its place on
-// the screen, the section files of its showing, File > Open through the menu bar, the selector,
-// and what the screen shows.
+// the screen, the section files of its showing, File > Open through the menu bar, the picture and
+// lists the screen shows, the selector and the Tile layouts.
 #include <QLabel>
 #include <QListWidget>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QToolButton>
@@ -18,45 +16,35 @@
 using namespace kx;
 namespace fs = std::filesystem;
 
-namespace {
-
-class MainWindowReal : public RealWindowTest {
-protected:
-    void SetUp() override {
-        kxtest::WriteJob(kxtest::JobC(), jobs_.path("c.kxf"));
-        RealWindowTest::SetUp();
-    }
-    TempDir jobs_;
-};
-
-} // namespace
-
-TEST_F(MainWindowReal, BeamAnalysisOpensTheWindowAndFileOpenShowsAJob) {
+TEST_F(RealWindowTest, BeamAnalysisOpensTheMainWindowAndFileOpenShowsAJob) {
+    TempDir jobs;
+    kxtest::WriteJob(kxtest::JobC(), jobs.path("c.kxf"));
     QTest::mouseClick(Forms.Form1->cmdOK, Qt::LeftButton);
     TIndexFrm* w = Forms.IndexFrm;
     ASSERT_TRUE(QTest::qWaitForWindowExposed(w));
     settle(200);
-
     EXPECT_EQ(w->frameGeometry(), QRect(1, 1, 1278, 1022));
     const int client = w->Image1->height();
     EXPECT_EQ(w->List_Results->geometry(), QRect(0, client - 422, 475, 422));
     EXPECT_EQ(w->List_CaseResults->geometry(), QRect(475, client - 422, 803, 422));
     int files = 0;
     for (const auto& e : fs::directory_iterator(dir_.dir()))
-        if (e.path().extension() == ".sct") ++files;
+        files += e.path().extension() == ".sct";
     EXPECT_EQ(files, 18);
     EXPECT_EQ(Model.BeamFormShown, 1);
 
-    dialogs_->fileAnswers.push_back(jobs_.path("c.kxf"));
+    dialogs_->fileAnswers.push_back(jobs.path("c.kxf"));
     pick(w, "File", w->Open1);
     EXPECT_TRUE(dialogs_->messages().empty());
-    EXPECT_EQ(w->windowTitle().toStdString(), jobs_.path("c.kxf"));
+    EXPECT_EQ(w->windowTitle().toStdString(), jobs.path("c.kxf"));
     EXPECT_EQ(w->List_Results->count(), 17);
     EXPECT_EQ(w->List_CaseResults->count(), 29);
     EXPECT_EQ(w->lbl_Case->text(), "All");
     EXPECT_TRUE(w->UpDown1->isVisible());
 
-    // The screen as the user sees it: the picture black, the lists white below their texts.
+    // The screen as the user sees it: the picture black, the lists white below their texts; the
+    // beam's middle at 150 + R(1053 / 2) = 676, PL/8 of loadcase 2 (red) and wL^2/24 of loadcase 1
+    // (yellow) 36 and 15 px over the moment baseline at 336.
     settle(200);
     const QImage screen = w->screen()->grabWindow(0).toImage();
     screen.save(QString::fromStdString((savedCwd_ / "real-window.png").string()));
@@ -66,14 +54,14 @@ TEST_F(MainWindowReal, BeamAnalysisOpensTheWindowAndFileOpenShowsAJob) {
     EXPECT_EQ(at(1100, client - 450), QColor(Qt::black));
     EXPECT_EQ(at(400, client - 20), QColor(Qt::white)); // below the 17 lines of List_Results
     EXPECT_EQ(at(10, client - 5), QColor(Qt::white));
+    EXPECT_EQ(at(676, 300), QColor(255, 0, 0));
+    EXPECT_EQ(at(676, 321), QColor(255, 255, 0));
+    EXPECT_EQ(at(676, 96), QColor(255, 255, 255)) << "beam line";
 
-    // The selector's upper arrow shows loadcase 1 in front.
     QTest::mouseClick(w->UpDown1->Up, Qt::LeftButton);
     settle();
     EXPECT_EQ(w->lbl_Case->text(), "1");
     EXPECT_EQ(w->List_CaseResults->item(0)->text(), "LOADCASE 1");
-
-    // Tile > Results and back to Default.
     pick(w, "Tile", w->Results1);
     EXPECT_EQ(w->List_CaseResults->geometry(), QRect(475, 180, 803, client - 180));
     pick(w, "Tile", w->Default1);

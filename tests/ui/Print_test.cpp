@@ -1,9 +1,10 @@
-// The print options window headless: its controls, ticks that last, OK to the recording printer and
-// to a real PDF read back with poppler's tools.
+// The print options and set header windows headless: their captions, ticks that last, OK to the
+// recording printer and to a real PDF read back with poppler's tools, the header texts stored.
 #include <QCheckBox>
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
@@ -12,10 +13,12 @@
 
 #include "FormsFixture.h"
 #include "engine/ResultText.h"
+#include "input/ui/InputForms.h"
+#include "platform/QtDialogs.h"
 #include "platform/QtPrinter.h"
-#include "window/DrawingState.h"
-#include "window/PrintTestSupport.h"
+#include "window/DrawingTestSupport.h"
 #include "window/ui/Print.h"
+#include "window/ui/SetHeader.h"
 
 using namespace kx;
 
@@ -24,10 +27,20 @@ namespace {
 class PrintFrmTest : public FormsTest {
 protected:
     TPrintFrm& frm() { return *Forms.PrintFrm; }
+    TSetHeaderFrm& header() { return *Forms.SetHeaderFrm; }
     RecordingPrinter& recorder() { return dynamic_cast<RecordingPrinter&>(printer()); }
     void SetUp() override {
         FormsTest::SetUp();
-        recorder().pages.clear();
+        recorder() = RecordingPrinter();
+        kx::test::PrintBeamB();
+        Drawing.ShownCase = 1;
+    }
+    // Prints on p instead of the installed printer.
+    void ClickOk(Printer& p) {
+        Printer& installed = printer();
+        InstallPrinter(&p);
+        frm().Cmd_OK->click();
+        InstallPrinter(&installed);
     }
 };
 
@@ -36,7 +49,7 @@ public:
     void BeginDoc() override { throw PrintCancelled(); }
 };
 
-QString RunTool(const QString& program, const QStringList& args) {
+QString RunTool(const QString& program, QStringList args) {
     QProcess p;
     p.start(program, args);
     p.waitForFinished(30000);
@@ -45,13 +58,8 @@ QString RunTool(const QString& program, const QStringList& args) {
 
 } // namespace
 
-TEST_F(PrintFrmTest, HasItsCaptionsSizeAndStartingChoices) {
-    EXPECT_EQ(frm().windowTitle(), QStringLiteral("Print Options"));
-    EXPECT_EQ(frm().minimumSize(), QSize(657, 425));
-    EXPECT_EQ(frm().maximumSize(), QSize(657, 425));
-    EXPECT_FALSE(frm().windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
-    EXPECT_FALSE(frm().isModal());
-    const std::vector<std::pair<QAbstractButton*, const char*>> captions{
+TEST_F(PrintFrmTest, OkPrintsTheTickedSectionsThenHidesAndTheTicksLast) {
+    const std::pair<QAbstractButton*, const char*> captions[] = {
         {frm().Check_Beam, "Beam and Loading Data + Results Maxima"},
         {frm().Check_Envelope, "Envelope Diagrams"},
         {frm().Check_Env20, "Envelope Data at:"},
@@ -61,33 +69,24 @@ TEST_F(PrintFrmTest, HasItsCaptionsSizeAndStartingChoices) {
         {frm().Check_Case20, "Loadcase Data at 1/20th Span"},
         {frm().Cmd_OK, "OK"}};
     for (const auto& [button, caption] : captions) {
-        EXPECT_EQ(button->text(), QString::fromLatin1(caption));
+        EXPECT_EQ(FromQt(button->text()), caption);
         EXPECT_EQ(button->isChecked(), button == frm().Option_10) << caption;
     }
-    EXPECT_EQ(frm().Frame_Envelope->title(), QStringLiteral(" Envelope Data (more than one loadcase)"));
-    EXPECT_EQ(frm().Frame_Description->title(), QStringLiteral("Description"));
-    for (QWidget* w : {static_cast<QWidget*>(frm().Check_Envelope), static_cast<QWidget*>(frm().Option_20)})
-        EXPECT_EQ(w->parentWidget(), frm().Frame_Envelope);
+    EXPECT_EQ(frm().windowTitle(), "Print Options");
+    EXPECT_EQ(frm().Frame_Envelope->title(), " Envelope Data (more than one loadcase)");
+    EXPECT_EQ(frm().Frame_Description->title(), "Description");
+    EXPECT_EQ(frm().Option_20->parentWidget(), frm().Frame_Envelope);
     frm().Option_20->setChecked(true);
     EXPECT_FALSE(frm().Option_10->isChecked()) << "one exclusive pair";
-
-    Model.HeaderProject1 = "Bridge Street";
-    Model.HeaderJobRef = "JR-7";
+    Model.HeaderProject1 = "Bridge Street"; // the description shows the header texts on each showing
     frm().show();
-    EXPECT_EQ(frm().lbl_Project_1->text(), QStringLiteral("Bridge Street"));
-    EXPECT_EQ(frm().lbl_Ref->text(), QStringLiteral("JR-7"));
-    EXPECT_TRUE(frm().lbl_Project_2->text().isEmpty());
+    EXPECT_EQ(frm().lbl_Project_1->text(), "Bridge Street");
     frm().hide();
-}
 
-TEST_F(PrintFrmTest, OkPrintsTheTickedSectionsThenHidesAndTheTicksLast) {
-    kx::test::AnalyseBeamB();
-    Drawing.ShownCase = 1;
     frm().show();
     frm().Cmd_OK->click();
     EXPECT_FALSE(frm().isVisible()) << "nothing ticked: hidden";
     EXPECT_TRUE(recorder().pages.empty());
-
     frm().show();
     frm().Check_Beam->setChecked(true);
     frm().Check_Case20->setChecked(true);
@@ -96,99 +95,109 @@ TEST_F(PrintFrmTest, OkPrintsTheTickedSectionsThenHidesAndTheTicksLast) {
     EXPECT_TRUE(recorder().ended);
     EXPECT_EQ(recorder().pages.size(), 7u) << "beam data, then three pages a loadcase";
     frm().show();
-    EXPECT_TRUE(frm().Check_Beam->isChecked());
-    EXPECT_TRUE(frm().Check_Case20->isChecked());
+    EXPECT_TRUE(frm().Check_Beam->isChecked() && frm().Check_Case20->isChecked());
     EXPECT_TRUE(dialogs_->messages().empty());
 
-    // No beam: the window stays and nothing prints.
-    recorder().pages.clear();
-    Model.BeamLength = 0;
-    frm().Cmd_OK->click();
+    // A cancel ends quietly, a failure shows its error: both keep the window, as does no beam.
+    frm().Check_Case20->setChecked(false);
+    CancellingPrinter cancelling;
+    ClickOk(cancelling);
     EXPECT_TRUE(frm().isVisible());
-    EXPECT_TRUE(recorder().pages.empty());
+    EXPECT_TRUE(dialogs_->shown.empty()) << "no error box for a cancel";
+    Txt.MaximaLines[0] = "x";
+    RecordingPrinter failing;
+    ClickOk(failing);
+    EXPECT_TRUE(frm().isVisible());
+    EXPECT_TRUE(failing.aborted);
+    ASSERT_EQ(dialogs_->messages().size(), 1u);
+    EXPECT_EQ(dialogs_->shown[0].caption, "KX-Flexor");
+    Model.BeamLength = 0;
+    RecordingPrinter none;
+    ClickOk(none);
+    EXPECT_TRUE(frm().isVisible());
+    EXPECT_TRUE(none.pages.empty());
     frm().hide();
 }
 
-TEST_F(PrintFrmTest, ACancelEndsQuietlyAndAFailureShowsItsErrorBothKeepingTheWindow) {
-    kx::test::AnalyseBeamB();
-    frm().show();
-    frm().Check_Beam->setChecked(true);
-    RecordingPrinter& recording = recorder();
-    {
-        CancellingPrinter cancelling;
-        InstallPrinter(&cancelling);
-        frm().Cmd_OK->click();
-        InstallPrinter(&recording);
-    }
-    EXPECT_TRUE(frm().isVisible());
-    EXPECT_TRUE(dialogs_->shown.empty()) << "no error box for a cancel";
+TEST_F(PrintFrmTest, SetHeaderStoresCutTextsShownOnThePrintOptionsAndItsCloseBoxNothing) {
+    Model.HeaderCompany = "Acme Temporary Works";
+    Model.HeaderUser = "J Bloggs";
+    std::vector<std::string> labels;
+    for (QLabel* l : {header().Label1, header().Label2, header().Label3, header().Label4, header().Label5})
+        labels.push_back(FromQt(l->text()));
+    EXPECT_EQ(labels, (std::vector<std::string>{"Company", "User", "Project", "Job Description", "Job Ref"}));
+    EXPECT_TRUE(header().isModal());
+    header().show();
+    EXPECT_FALSE(header().Edit_Company->isEnabled());
+    EXPECT_EQ(header().Edit_Company->text(), "Acme Temporary Works");
+    header().Edit_User->setText("Someone Else");
+    header().close();
+    EXPECT_EQ(header().result(), QDialog::Rejected);
+    EXPECT_EQ(Model.HeaderUser, "J Bloggs");
 
-    Txt.MaximaLines[0] = "x";
-    frm().Cmd_OK->click();
-    EXPECT_TRUE(frm().isVisible());
-    EXPECT_TRUE(recorder().aborted);
-    ASSERT_EQ(dialogs_->messages().size(), 1u);
-    EXPECT_EQ(dialogs_->shown[0].caption, "KX-Flexor");
-    frm().hide();
+    header().show();
+    EXPECT_EQ(header().Edit_User->text(), "J Bloggs") << "the edits show the stored texts again";
+    header().Edit_User->setText("K Smith");
+    header().Edit_Project_1->setText(QString(101, QLatin1Char('p')));
+    header().Edit_Project_2->setText(QStringLiteral("Phase 2 \u2013 east")); // an en dash has no Latin-1 byte
+    header().Edit_JobDesc->setText("Needle beams");
+    header().Button1->click();
+    EXPECT_EQ(header().result(), QDialog::Accepted);
+    EXPECT_FALSE(header().isVisible());
+    EXPECT_EQ(Model.HeaderCompany, "Acme Temporary Works");
+    EXPECT_EQ(Model.HeaderUser, "K Smith");
+    EXPECT_EQ(Model.HeaderProject1.str(), std::string(100, 'p'));
+    EXPECT_EQ(Model.HeaderProject2, "Phase 2 ? east");
+    EXPECT_EQ(Model.HeaderJobDesc, "Needle beams");
+    EXPECT_EQ(frm().lbl_Project_1->text(), QString(100, QLatin1Char('p')));
+    EXPECT_EQ(frm().lbl_JobDesc->text(), "Needle beams");
+
+    // File New empties the job texts, keeping company and user.
+    ResetAllInputForms();
+    for (QLineEdit* e :
+         {header().Edit_Project_1, header().Edit_Project_2, header().Edit_JobDesc, header().Edit_Ref})
+        EXPECT_TRUE(e->text().isEmpty()) << FromQt(e->objectName());
+    EXPECT_EQ(header().Edit_User->text(), "K Smith");
 }
 
 TEST_F(PrintFrmTest, AllFiveSectionsOfBeamBPrintTwelvePagesToAPdf) {
-    kx::test::AnalyseBeamB();
-    Drawing.ShownCase = 1;
-    Model.HeaderCompany = "Acme Temporary Works";
-    Model.HeaderUser = "J Bloggs";
-    Model.HeaderProject1 = "Bridge Street";
-    Model.HeaderProject2 = "Phase 2";
-    Model.HeaderJobDesc = "Needle beams";
-    Model.HeaderJobRef = "JR-7";
+    StoreHeaderTexts(
+        {"Acme Temporary Works", "J Bloggs", "Bridge Street", "Phase 2", "Needle beams", "JR-7"});
     Model.BeamFileName = dir_.path("needle.kxf");
-    const std::string pdf = dir_.path("report.pdf");
-    QtPrinter real(pdf);
-    struct Reinstall {
-        Printer& recording;
-        ~Reinstall() { InstallPrinter(&recording); }
-    } reinstall{recorder()};
-    InstallPrinter(&real);
+    const QString pdf = QString::fromStdString(dir_.path("report.pdf"));
+    QtPrinter real(pdf.toStdString());
     frm().show();
     for (QAbstractButton* b :
          std::initializer_list<QAbstractButton*>{frm().Check_Beam, frm().Check_Envelope, frm().Check_Env20,
                                                  frm().Option_20, frm().Check_Case, frm().Check_Case20})
         b->setChecked(true);
-    frm().Cmd_OK->click();
+    ClickOk(real);
     EXPECT_FALSE(frm().isVisible());
     EXPECT_TRUE(dialogs_->messages().empty());
 
-    const QString file = QString::fromStdString(pdf);
-    EXPECT_TRUE(RunTool(QStringLiteral("pdfinfo"), {file})
-                    .contains(QRegularExpression(QStringLiteral("Pages:\\s+12"))));
+    EXPECT_TRUE(RunTool("pdfinfo", {pdf}).contains(QRegularExpression("Pages:\\s+12")));
     auto page = [&](int n, bool layout) {
-        QStringList args{QStringLiteral("-f"), QString::number(n), QStringLiteral("-l"), QString::number(n)};
-        if (layout) args << QStringLiteral("-layout");
-        return RunTool(QStringLiteral("pdftotext"), args << file << QStringLiteral("-"));
+        QStringList args{"-f", QString::number(n), "-l", QString::number(n)};
+        if (layout) args << "-layout";
+        return RunTool("pdftotext", args << pdf << "-");
     };
     const QString first = page(1, false);
-    for (const char* text : {"KX-Flexor", "Acme Temporary Works", "by", "J Bloggs", "Bridge Street",
-                             "Phase 2", "Needle beams", "JR-7", "Page 1", "Results Summary", "Point Loads"})
-        EXPECT_TRUE(first.contains(QString::fromLatin1(text))) << text << "\n" << first.toStdString();
-    EXPECT_TRUE(first.contains(QString::fromStdString(Model.BeamFileName))) << "the beam file's whole path";
-    EXPECT_TRUE(page(12, false).contains(QStringLiteral("Page 12")));
-
+    for (const std::string& text : std::vector<std::string>{
+             "KX-Flexor", "Acme Temporary Works", "by", "J Bloggs", "Bridge Street", "Phase 2",
+             "Needle beams", "JR-7", "Page 1", "Results Summary", "Point Loads", Model.BeamFileName})
+        EXPECT_TRUE(first.contains(QString::fromStdString(text))) << text << "\n" << first.toStdString();
+    EXPECT_TRUE(page(12, false).contains("Page 12"));
     // Where the system lacks the faces the reports name, their metric twins stand in.
-    if (!QFontDatabase::hasFamily(QStringLiteral("Arial"))) {
-        const QString fonts = RunTool(QStringLiteral("pdffonts"), {file});
-        EXPECT_TRUE(fonts.contains(QStringLiteral("LiberationSans"))) << fonts.toStdString();
-        EXPECT_TRUE(fonts.contains(QStringLiteral("LiberationMono"))) << fonts.toStdString();
+    if (!QFontDatabase::hasFamily("Arial")) {
+        const QString fonts = RunTool("pdffonts", {pdf});
+        EXPECT_TRUE(fonts.contains("LiberationSans") && fonts.contains("LiberationMono"))
+            << fonts.toStdString();
     }
-
     // The reactions of loadcase 1 stand with their decimal points in one column.
-    const QStringList lines = page(7, true).split(QLatin1Char('\n'));
     std::vector<qsizetype> points;
-    for (const char* reaction : {"8.125", "13.750", "-1.875"})
-        for (const QString& line : lines)
-            if (line.contains(QRegularExpression(QStringLiteral("\\s") +
-                                                 QRegularExpression::escape(reaction) + QStringLiteral("$"))))
-                points.push_back(line.lastIndexOf(QLatin1Char('.')));
+    for (const QString& line : page(7, true).split('\n'))
+        for (const char* reaction : {" 8.125", " 13.750", " -1.875"})
+            if (line.endsWith(QLatin1String(reaction))) points.push_back(line.lastIndexOf('.'));
     ASSERT_EQ(points.size(), 3u) << page(7, true).toStdString();
-    EXPECT_EQ(points[0], points[1]);
-    EXPECT_EQ(points[1], points[2]);
+    EXPECT_TRUE(points[0] == points[1] && points[1] == points[2]);
 }

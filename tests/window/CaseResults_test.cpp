@@ -26,10 +26,10 @@ TEST(ColumnRules, DecimalsFollowTheDigitsOfTheLargestValue) {
         EXPECT_EQ(DecimalsRule5(largest), rule5) << largest;
     }
     // Texts that reach past their column are appended as they are.
-    std::string line(30, 'x');
+    ListingLine line(std::string(30, 'x'));
     AppendUnitHeading(line, "kN", 10);
     AppendAligned(line, "3.5", 10, Align::Point);
-    EXPECT_EQ(line, std::string(30, 'x') + "(kN)3.5");
+    EXPECT_EQ(line.str(), std::string(30, 'x') + "(kN)3.5");
 }
 
 TEST_F(CaseResultsTest, LoadLinesListDistributedLoadsThenPointLoads) {

@@ -1,165 +1,153 @@
-// The page header and the page grid, at figures worked out by hand from the printer's resolution.
-#include <gtest/gtest.h>
-
-#include <string>
-
-#include "app/ProgramState.h"
-#include "foundation/SharedModel.h"
-#include "platform/Printer.h"
+// The page header and page grid at figures worked out by hand from the printer's resolution, and
+// the print command: which sections print, in which order, with which page breaks.
 #include "window/Pro_PrintHeader.h"
+
+#include "DrawingTestSupport.h"
+#include "engine/ResultText.h"
+#include "platform/BusyCursor.h"
+#include "window/Print.h"
 #include "window/SetHeader.h"
 
 using namespace kx;
+using namespace kx::test;
 
 namespace {
 
-using Item = RecordingCanvas::Item;
+using Texts = std::vector<std::string>;
 
-class PrintHeaderTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ResetProgramState();
-        Model.HeaderCompany = "Acme Temporary Works";
-        Model.HeaderUser = "J Bloggs";
-        Model.HeaderProject1 = "Bridge Street";
-        Model.HeaderProject2 = "Phase 2";
-        Model.HeaderJobDesc = "Needle beams";
-        Model.HeaderJobRef = "JR-7";
-        Model.BeamFileName = "/home/eng/jobs/needle.kxf";
-    }
-    void TearDown() override { ResetProgramState(); }
-
-    // The header on the first page of a fresh document.
-    static RecordingCanvas& Header(RecordingPrinter& p) {
-        p.BeginDoc();
-        PrintHeader(p);
-        return *p.pages.back();
-    }
-};
-
-const Item* FindText(const RecordingCanvas& c, const std::string& text) {
-    for (const auto& i : c.items)
-        if (i.op == RecordingCanvas::Op::Text && i.text == text) return &i;
-    return nullptr;
+const RecordingCanvas& Header(RecordingPrinter& p) {
+    p.BeginDoc();
+    PrintHeader(p);
+    return *p.pages.back();
 }
 
-void ExpectText(const RecordingCanvas& c, const std::string& text, int x, int y, int size) {
-    const Item* i = FindText(c, text);
-    ASSERT_NE(i, nullptr) << text;
-    EXPECT_EQ(i->x1, x) << text;
-    EXPECT_EQ(i->y1, y) << text;
-    EXPECT_EQ(i->fontSize, size) << text;
-    EXPECT_EQ(i->font, "Arial") << text;
+PrintChoices Ticked(std::string ticks, bool at20 = true) { // "BEeCc": which of the five
+    PrintChoices c;
+    c.Check_Beam = ticks[0] == 'B', c.Check_Envelope = ticks[1] == 'E', c.Check_Env20 = ticks[2] == 'e';
+    c.Check_Case = ticks[3] == 'C', c.Check_Case20 = ticks[4] == 'c';
+    c.Option_10 = !at20, c.Option_20 = at20;
+    return c;
+}
+
+// Each page's title (Arial 12 pt below the header), "" for none.
+Texts Titles(const RecordingPrinter& p) {
+    Texts out;
+    for (const auto& page : p.pages) {
+        out.emplace_back();
+        for (const auto& i : page->texts())
+            if (i.fontSize == 12 && i.font == "Arial" && i.y1 > 840) out.back() = i.text;
+    }
+    return out;
 }
 
 } // namespace
 
-TEST_F(PrintHeaderTest, At600DpiEveryItemStandsInItsPlaceInItsOrder) {
-    RecordingPrinter p(600);
-    RecordingCanvas& c = Header(p);
-    // hx = hy = 600 div 25 = 24 pixels.
-    ExpectText(c, "KX-Flexor", 360, 0, 9);
-    ExpectText(c, "Acme Temporary Works", 360, 168, 15);
-    ExpectText(c, "Bridge Street", 360, 360, 12);
-    ExpectText(c, "Phase 2", 360, 480, 11);
-    ExpectText(c, "Needle beams", 360, 600, 11);
-    ExpectText(c, "JR-7", 360, 720, 10);
-    ExpectText(c, "by  J Bloggs", 3840, 360, 9);
-    ExpectText(c, "01/02/2024  09:30:00", 3840, 480, 9);
-    ExpectText(c, "Page 1", 3840, 720, 9);
-    ExpectText(c, "/home/eng/jobs/needle.kxf", 1200, 720, 9);
-
-    std::vector<std::string> order;
+TEST_F(DrawingTest, PageHeaderItemsStandInTheirPlacesInTheirOrder) {
+    StoreHeaderTexts(
+        {"Acme Temporary Works", "J Bloggs", "Bridge Street", "Phase 2", "Needle beams", "JR-7"});
+    Model.BeamFileName = "/home/eng/jobs/needle.kxf";
+    const RecordingCanvas& c = Header(p); // 600 dpi: hx = hy = 24
+    // clang-format off
+    const std::tuple<std::string, int, int, int> items[] = {
+        {"KX-Flexor", 360, 0, 9}, {"Acme Temporary Works", 360, 168, 15}, {"Bridge Street", 360, 360, 12},
+        {"Phase 2", 360, 480, 11}, {"Needle beams", 360, 600, 11}, {"JR-7", 360, 720, 10},
+        {"by  J Bloggs", 3840, 360, 9}, {"01/02/2024  09:30:00", 3840, 480, 9}, {"Page 1", 3840, 720, 9},
+        {"/home/eng/jobs/needle.kxf", 1200, 720, 9}};
+    // clang-format on
+    Texts order, expected;
     for (const auto& i : c.items)
-        order.push_back(i.op == RecordingCanvas::Op::Line ? "rule " + std::to_string(i.y1) : i.text);
-    EXPECT_EQ(order, (std::vector<std::string>{"KX-Flexor", "rule 120", "Acme Temporary Works",
-                                               "Bridge Street", "Phase 2", "Needle beams", "JR-7",
-                                               "by  J Bloggs", "01/02/2024  09:30:00", "Page 1",
-                                               "/home/eng/jobs/needle.kxf", "rule 840"}));
-    const auto rules = c.lines();
-    ASSERT_EQ(rules.size(), 2u);
-    for (const auto& r : rules) {
-        EXPECT_EQ(r.x1, 360);
-        EXPECT_EQ(r.x2, 4800);
-        EXPECT_EQ(r.y1, r.y2);
-        EXPECT_EQ(r.width, 3);
+        order.push_back(i.op == RecordingCanvas::Op::Line ? "rule" : i.text);
+    for (const auto& [text, x, y, size] : items) {
+        expected.push_back(text);
+        const Item i = TextItem(c, text);
+        EXPECT_EQ(std::make_tuple(i.x1, i.y1, i.fontSize, i.font),
+                  std::make_tuple(x, y, size, std::string("Arial")))
+            << text;
     }
-    // What callers of the header start from.
-    EXPECT_EQ(c.fontName(), "Arial");
-    EXPECT_EQ(c.fontSize(), 9);
-    EXPECT_EQ(c.penWidth(), 3);
-}
+    expected.insert(expected.begin() + 1, "rule");
+    expected.push_back("rule");
+    EXPECT_EQ(order, expected);
+    ExpectLines(c, {{360, 120, 4800, 120, 3}, {360, 840, 4800, 840, 3}});
+    EXPECT_EQ(std::make_tuple(c.fontName(), c.fontSize(), c.penWidth()), std::make_tuple("Arial", 9, 3));
 
-TEST_F(PrintHeaderTest, AcrossAndDownUseTheirOwnResolutionAndPagesCountFromOne) {
-    RecordingPrinter p(600, 300); // hx 24, hy 12
-    RecordingCanvas& first = Header(p);
-    ExpectText(first, "Acme Temporary Works", 360, 84, 15);
-    ExpectText(first, "Page 1", 3840, 360, 9);
-    ExpectText(first, "/home/eng/jobs/needle.kxf", 1200, 360, 9);
-    const auto rules = first.lines();
-    ASSERT_EQ(rules.size(), 2u);
-    EXPECT_EQ(rules[0].y1, 60);
-    EXPECT_EQ(rules[1].y1, 420);
-    EXPECT_EQ(rules[1].x2, 4800);
+    // Across and down apart (hy 12); pages count from 1.
+    RecordingPrinter tall(600, 300);
+    const RecordingCanvas& h = Header(tall);
+    ExpectTexts(h, {{"Acme Temporary Works", 360, 84}, {"Page 1", 3840, 360}});
+    ExpectLines(h, {{360, 60, 4800, 60, 3}, {360, 420, 4800, 420, 3}});
+    tall.NewPage();
+    PrintHeader(tall);
+    EXPECT_TRUE(tall.pages[1]->hasText("Page 2"));
 
-    p.NewPage();
-    PrintHeader(p);
-    p.NewPage();
-    PrintHeader(p);
-    EXPECT_NE(FindText(*p.pages[2], "Page 3"), nullptr);
-    EXPECT_EQ(FindText(*p.pages[2], "Page 1"), nullptr);
-}
-
-TEST_F(PrintHeaderTest, EmptyTextsDrawNothingAndLongTextsPrintWhole) {
-    Model.HeaderCompany = "";
-    Model.HeaderProject2 = "";
-    Model.BeamFileName = "";
+    // Texts are stored cut to 100 characters; empty ones draw nothing; "by  " and a whole user print.
     const std::string user(100, 'u');
-    Model.HeaderUser = user;
-    RecordingPrinter p(600);
-    RecordingCanvas& c = Header(p);
-    EXPECT_EQ(c.texts().size(), 7u) << "title, project 1, job, reference, user, date, page";
-    for (const auto& t : c.texts())
-        EXPECT_FALSE(t.text.empty());
-    ExpectText(c, "by  " + user, 3840, 360, 9); // 104 characters, not cut
-    ExpectText(c, "Needle beams", 360, 600, 11);
-    ExpectText(c, "Page 1", 3840, 720, 9);
-}
-
-TEST(PageGrid, RowsAndMarginFollowTheResolutionDown) {
-    RecordingPrinter p600(600);
-    const PrintPageGrid g = PageGrid(p600);
-    EXPECT_FLOAT_EQ(g.PrintDotsPerMmX, 23.622047f);
-    EXPECT_FLOAT_EQ(g.PrintDotsPerMmY, 23.622047f);
-    // y = FloatToInt(3.7 mm x 23.622047 x row)
-    EXPECT_EQ(g.PrintLineY[1], 87);
-    EXPECT_EQ(g.PrintLineY[10], 874);
-    EXPECT_EQ(g.PrintLineY[12], 1049);
-    EXPECT_EQ(g.PrintLineY[14], 1224);
-    EXPECT_EQ(g.PrintLineY[15], 1311);
-    EXPECT_EQ(g.PrintLineY[70], 6118);
-    EXPECT_EQ(g.PrintLineY[80], 6992);
-    EXPECT_EQ(g.PrintMarginX, 354);
-    EXPECT_THROW((void)g.PrintLineY[81], RangeError) << "no row below 80";
-    EXPECT_THROW((void)g.PrintLineY[0], RangeError);
-
-    RecordingPrinter p300(600, 300);
-    const PrintPageGrid h = PageGrid(p300);
-    EXPECT_FLOAT_EQ(h.PrintDotsPerMmY, 11.811024f);
-    EXPECT_EQ(h.PrintLineY[12], 524);
-    EXPECT_EQ(h.PrintMarginX, 354);
-}
-
-TEST_F(PrintHeaderTest, HeaderTextsAreStoredCutTo100CharactersEach) {
-    const std::string long101 = std::string(100, 'p') + "X";
-    StoreHeaderTexts({"Other Company", "A User", long101, "", "Job", "R-1"});
-    EXPECT_EQ(Model.HeaderCompany, "Other Company");
-    EXPECT_EQ(Model.HeaderUser, "A User");
+    StoreHeaderTexts({"", user, std::string(100, 'p') + "X", "", "Job", "R-1"});
+    Model.BeamFileName = "";
     EXPECT_EQ(Model.HeaderProject1.str(), std::string(100, 'p'));
-    EXPECT_EQ(Model.HeaderProject2, "");
-    EXPECT_EQ(Model.HeaderJobDesc, "Job");
-    EXPECT_EQ(Model.HeaderJobRef, "R-1");
-    const HeaderChoices shown = CurrentHeaderTexts();
-    EXPECT_EQ(shown.Edit_Project_1, std::string(100, 'p'));
-    EXPECT_EQ(shown.Edit_Ref, "R-1");
+    EXPECT_EQ(CurrentHeaderTexts().Edit_Ref, "R-1");
+    RecordingPrinter again(600);
+    const RecordingCanvas& e = Header(again);
+    EXPECT_EQ(e.texts().size(), 7u) << "title, project 1, job, reference, user, date, page";
+    ExpectTexts(e, {{"by  " + user, 3840, 360}, {"Job", 360, 600}});
+
+    // The page grid: y = FloatToInt(3.7 mm x 23.622047 x row), margin 15 mm; no row below 80.
+    const PrintPageGrid g = PageGrid(p), down300 = PageGrid(tall);
+    for (auto [row, y] :
+         {std::pair{1, 87}, {10, 874}, {12, 1049}, {14, 1224}, {15, 1311}, {70, 6118}, {80, 6992}})
+        EXPECT_EQ(g.PrintLineY[row], y) << row;
+    EXPECT_THROW((void)g.PrintLineY[81], RangeError);
+    EXPECT_EQ(std::make_tuple(g.PrintMarginX, down300.PrintLineY[12], down300.PrintMarginX),
+              std::make_tuple(354, 524, 354));
+}
+
+TEST_F(DrawingTest, PrintCommandPrintsTheTickedSectionsInOrderWithBreaksOnlyBetween) {
+    EXPECT_EQ(PrintReport(Ticked("BEeCc"), 1, p), PrintOutcome::NoBeam);
+    PrintBeamB();
+    EXPECT_EQ(PrintReport(Ticked("....."), 1, p), PrintOutcome::NothingTicked);
+    EXPECT_TRUE(p.pages.empty()) << "no job begun";
+    EXPECT_EQ(PrintReport(Ticked("BEeCc"), 1, p), PrintOutcome::Printed);
+    EXPECT_TRUE(p.ended);
+    EXPECT_EQ(Model.EnvelopeDivisions, 20);
+    ASSERT_EQ(p.pages.size(), 12u);
+    for (std::size_t n = 0; n < 12; ++n)
+        EXPECT_TRUE(p.pages[n]->hasText("Page " + std::to_string(n + 1))) << n + 1;
+    const std::string env = "Results Envelope at 1/20th Span Intervals";
+    // clang-format off
+    EXPECT_EQ(Titles(p), (Texts{"Beam & Loading Data + Results Summary", "  Envelope Diagrams ", env, env, " LOADCASE 1",
+                                " LOADCASE 2", "LOADCASE 1", "LoadCase 1", "LoadCase 1", "LOADCASE 2", "LoadCase 2",
+                                "LoadCase 2"}));
+    // clang-format on
+    // One section: no page before or after it; an empty section still has its page.
+    const std::tuple<const char*, int, bool, Texts> runs[] = {
+        {"....c",
+         1,
+         true,
+         {"LOADCASE 1", "LoadCase 1", "LoadCase 1", "LOADCASE 2", "LoadCase 2", "LoadCase 2"}},
+        {"B...c", 0, true, {"Beam & Loading Data + Results Summary", ""}},
+        {"..e..",
+         1,
+         false,
+         {"Results Envelope at 1/10th Span Intervals", "Results Envelope at 1/10th Span Intervals"}}};
+    for (const auto& [ticks, shown, at20, titles] : runs) {
+        p = RecordingPrinter(600);
+        EXPECT_EQ(PrintReport(Ticked(ticks, at20), shown, p), PrintOutcome::Printed);
+        EXPECT_EQ(Titles(p), titles) << ticks;
+        EXPECT_TRUE(shown != 0 || p.pages.back()->items.empty());
+    }
+    // The envelope data's interval is set only when that section prints.
+    Model.EnvelopeDivisions = 7;
+    EXPECT_EQ(PrintReport(Ticked("...C."), 1, p), PrintOutcome::Printed);
+    EXPECT_EQ(Model.EnvelopeDivisions, 7);
+
+    // A cancel prints nothing; a failure in section 3 abandons the whole job.
+    struct CancellingPrinter : RecordingPrinter {
+        void BeginDoc() override { throw PrintCancelled(); }
+    } cancelling;
+    EXPECT_EQ(PrintReport(Ticked("BEeCc"), 1, cancelling), PrintOutcome::Cancelled);
+    EXPECT_TRUE(cancelling.pages.empty());
+    p = RecordingPrinter(600);
+    Txt.EnvelopeLines[0] = "many";
+    EXPECT_THROW(PrintReport(Ticked("BEeCc"), 1, p), ConvertError);
+    EXPECT_TRUE(p.aborted && !p.ended);
+    EXPECT_EQ(BusyCursor::depth(), 0);
 }

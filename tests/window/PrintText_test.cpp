@@ -1,37 +1,40 @@
 // The printed text pages: rows, titles and page breaks, on the analysed beam B and on tables of
 // chosen lengths.
-#include <gtest/gtest.h>
-
-#include <string>
-
-#include "PrintTestSupport.h"
-#include "app/ProgramState.h"
-#include "engine/ResultText.h"
 #include "window/PrintText.h"
-#include "window/Pro_PrintHeader.h"
+
+#include "DrawingTestSupport.h"
+#include "engine/ResultText.h"
 
 using namespace kx;
 using namespace kx::test;
 
 namespace {
 
-// Rows at 600 dpi: FloatToInt(3.7 mm x 23.622047 px/mm x row).
+// Rows at 600 dpi: FloatToInt(3.7 mm x 23.622047 px/mm x row), at the 15 mm margin.
 int Row(int r) { return static_cast<int>(3.7 * (600 / 25.4) * r + 0.5); }
-constexpr int kMargin = 354;
 
-class PrintTextTest : public ::testing::Test {
+struct At {
+    int page, row;
+    std::string text;
+};
+
+class PrintTextTest : public DrawingTest {
 protected:
-    void SetUp() override { ResetProgramState(); }
-    void TearDown() override { ResetProgramState(); }
-
-    RecordingPrinter p{600};
-    void Begin() { p.BeginDoc(); }
-    const RecordingCanvas& Page(int n) { return *p.pages.at(static_cast<std::size_t>(n - 1)); }
-    // Where line i of a table stands: the page and the row, found by its text among the body lines.
-    bool At(int page, int row, const std::string& text) {
-        return HasTextAt(Page(page), text, kMargin, Row(row));
+    // Each line stands on its row of its page.
+    void Expect(std::vector<At> lines) {
+        for (const At& a : lines)
+            ExpectTexts(Page(a.page), {{a.text, 354, Row(a.row)}});
     }
-    void ExpectNothingBelowRow80() {
+    std::string Title(int page) {
+        for (const auto& i : Page(page).texts())
+            if (i.fontSize == 12 && i.y1 == Row(10)) return i.text;
+        return "";
+    }
+    // Runs a routine on a fresh document; nothing may stand below row 80.
+    template <class Routine> void Print(Routine routine) {
+        p = RecordingPrinter(600);
+        p.BeginDoc();
+        routine(p);
         for (const auto& page : p.pages)
             for (const auto& t : page->texts())
                 EXPECT_LE(t.y1, Row(80)) << t.text;
@@ -45,231 +48,149 @@ template <class Table> void Fill(Table& t, int count, const std::string& prefix)
         t[i] = prefix + std::to_string(i);
 }
 
+void PrintCase1(Printer& p) { PrintCaseResults(p, 1); }
+
 } // namespace
 
-TEST_F(PrintTextTest, BeamDataOfBeamBRunsOnFromRow12InOneFont) {
-    AnalyseBeamB();
-    ASSERT_EQ(LineCount(Txt.SummaryLines), 13);
-    ASSERT_EQ(LineCount(Txt.MaximaLines), 7);
-    ASSERT_EQ(LineCount(Txt.LoadListLines), 6);
-    ASSERT_EQ(LineCount(Txt.PointLoadListLines), 10);
-    Begin();
-    PrintBeamLoadingData(p);
-    ASSERT_EQ(p.pages.size(), 1u);
-    const auto& page = Page(1);
-    const Item title = TextItem(page, "Beam & Loading Data + Results Summary");
-    EXPECT_EQ(std::vector<int>({title.x1, title.y1, title.fontSize}), std::vector<int>({354, 874, 12}));
-    EXPECT_EQ(title.font, "Arial");
-    EXPECT_TRUE(TextItem(page, "Page 1").y1 > 0) << "under the page header";
-    EXPECT_FALSE(page.hasText("RESULTS")) << "the summary's own heading is left out";
-
-    const Item beamData = TextItem(page, "BEAM DATA");
-    EXPECT_EQ(std::vector<int>({beamData.x1, beamData.y1, beamData.fontSize}),
-              std::vector<int>({354, 1224, 10}));
-    EXPECT_EQ(beamData.font, "Courier");
-    EXPECT_EQ(TextItem(page, "MAXIMA").y1, 2098);
-    EXPECT_EQ(TextItem(page, " UNIFORMLY DISTRIBUTED LOADS").y1, 2797);
-    EXPECT_EQ(TextItem(page, " Point Loads").y1, 3321);
-    EXPECT_TRUE(At(1, 46, Txt.PointLoadListLines[10].str())) << "the last point-load line on row 46";
-}
-
-TEST_F(PrintTextTest, EnvelopeOfBeamBBreaksAfterAMemberEndingLowOnThePage) {
-    AnalyseBeamB();
-    ASSERT_EQ(LineCount(Txt.EnvelopeLines), 102);
-    const auto line = [](int i) { return Txt.EnvelopeLines[i].str(); };
-    ASSERT_EQ(line(3), " LH Cantilever ");
-    ASSERT_EQ(PrintedPointNumber(line(51)), 21);
-
-    Model.EnvelopeDivisions = 20;
-    Begin();
-    PrintEnvelopeText(p);
-    ASSERT_EQ(p.pages.size(), 2u);
-    EXPECT_EQ(TitleOf(Page(1)), "Results Envelope at 1/20th Span Intervals");
-    EXPECT_EQ(TitleOf(Page(2)), "Results Envelope at 1/20th Span Intervals");
-    EXPECT_FALSE(Page(1).hasText(line(1))) << "the table's own heading is not printed";
-    EXPECT_TRUE(At(1, 15, " LH Cantilever "));
-    EXPECT_TRUE(At(1, 63, line(51)));
-    EXPECT_EQ(Row(63), 5506);
-    EXPECT_TRUE(At(2, 15, line(52)));
-    EXPECT_TRUE(At(2, 16, " Span 2"));
-    EXPECT_TRUE(At(2, 65, line(102)));
-    EXPECT_EQ(Row(65), 5681);
-
-    p = RecordingPrinter(600);
-    Model.EnvelopeDivisions = 10;
-    Begin();
-    PrintEnvelopeText(p);
-    ASSERT_EQ(p.pages.size(), 2u);
-    EXPECT_EQ(TitleOf(Page(1)), "Results Envelope at 1/10th Span Intervals");
-    // Points 1, 3, .. 21 of a member renumbered 1 .. 11, the even ones taking no row.
-    EXPECT_TRUE(At(1, 43, " 11" + line(51).substr(3)));
-    EXPECT_EQ(Row(43), 3758);
-    EXPECT_TRUE(At(1, 18, "  1" + line(6).substr(3)));
-    EXPECT_TRUE(At(1, 19, "  2" + line(8).substr(3)));
-    EXPECT_FALSE(Page(1).hasText(line(7))) << "point 2";
-    EXPECT_TRUE(At(1, 58, " 11" + line(76).substr(3))) << "span 2 ends on row 58: break";
-    EXPECT_TRUE(At(2, 16, " RH Cantilever "));
-    ExpectNothingBelowRow80();
-}
-
-TEST_F(PrintTextTest, CaseResultsOfBeamBHaveThreePagesALoadcaseAndNoneForAll) {
-    AnalyseBeamB();
-    ASSERT_EQ(LineCount(Txt.CaseSupportLines[1]), 15);
-    ASSERT_EQ(LineCount(Txt.CaseListing[1]), 103);
-    Begin();
-    PrintCaseResults(p, 0);
-    EXPECT_TRUE(Page(1).items.empty()) << "all loadcases shown: nothing";
-
-    PrintCaseResults(p, 1);
-    ASSERT_EQ(p.pages.size(), 6u);
-    const std::vector<std::string> titles{"LOADCASE 1", "LoadCase 1", "LoadCase 1",
-                                          "LOADCASE 2", "LoadCase 2", "LoadCase 2"};
-    for (int n = 1; n <= 6; ++n)
-        EXPECT_EQ(TitleOf(Page(n)), titles[static_cast<std::size_t>(n - 1)]) << "page " << n;
-    EXPECT_TRUE(At(1, 14, "SUPPORTS"));
-    EXPECT_TRUE(At(1, 28, Txt.CaseSupportLines[1][15].str()));
+TEST_F(PrintTextTest, BeamBDataEnvelopeAndLoadcasePagesStandOnTheirRows) {
+    PrintBeamB();
+    const auto env = [](int i) { return Txt.EnvelopeLines[i].str(); };
+    const auto& supports = Txt.CaseSupportLines[1];
     const auto& listing = Txt.CaseListing[1];
-    EXPECT_TRUE(At(2, 12, "SPAN DATA at 1/20th SPAN INTERVALS"));
-    EXPECT_TRUE(At(2, 61, listing[51].str()));
-    EXPECT_EQ(PrintedPointNumber(listing[51].str()), 21);
-    EXPECT_TRUE(At(3, 12, listing[52].str()));
-    EXPECT_TRUE(At(3, 63, listing[103].str()));
-    EXPECT_TRUE(At(4, 14, "SUPPORTS"));
-    ExpectNothingBelowRow80();
-}
+    const int counts[] = {LineCount(Txt.SummaryLines),
+                          LineCount(Txt.MaximaLines),
+                          LineCount(Txt.LoadListLines),
+                          LineCount(Txt.PointLoadListLines),
+                          LineCount(Txt.EnvelopeLines),
+                          LineCount(supports),
+                          LineCount(listing)};
+    EXPECT_EQ(std::vector<int>(std::begin(counts), std::end(counts)),
+              std::vector<int>({13, 7, 6, 10, 102, 15, 103}));
+    ASSERT_EQ(PrintedPointNumber(env(51)), 21);
+    Print(PrintBeamLoadingData);
+    ASSERT_EQ(p.pages.size(), 1u);
+    const Item title = TextItem(Page(1), "Beam & Loading Data + Results Summary");
+    const Item beamData = TextItem(Page(1), "BEAM DATA");
+    EXPECT_EQ(std::make_tuple(title.x1, title.y1, title.fontSize), std::make_tuple(354, 874, 12));
+    EXPECT_EQ(std::make_tuple(beamData.x1, beamData.y1, beamData.fontSize, beamData.font),
+              std::make_tuple(354, 1224, 10, std::string("Courier")));
+    EXPECT_TRUE(Page(1).hasText("Page 1")) << "under the page header";
+    EXPECT_FALSE(Page(1).hasText("RESULTS")) << "the summary's own heading is left out";
+    // MAXIMA 2098, the distributed loads 2797, the point loads 3321.
+    Expect({{1, 24, "MAXIMA"},
+            {1, 32, " UNIFORMLY DISTRIBUTED LOADS"},
+            {1, 38, " Point Loads"},
+            {1, 46, Txt.PointLoadListLines[10].str()}});
 
-TEST_F(PrintTextTest, ListingsThatReachRow70GoOnUnderBeamAndLoadingDataWithTheirHeadings) {
-    Fill(Txt.SummaryLines, 40, "S"); // lines 2..40 on rows 12..50
-    Fill(Txt.MaximaLines, 0, "M");
-    Fill(Txt.LoadListLines, 30, "U"); // lines 1..20 on rows 51..70
-    Fill(Txt.PointLoadListLines, 4, "P");
-    Begin();
-    PrintBeamLoadingData(p);
-    ASSERT_EQ(p.pages.size(), 2u);
-    EXPECT_TRUE(At(1, 50, "S40"));
-    EXPECT_TRUE(At(1, 70, "U20"));
-    EXPECT_EQ(TitleOf(Page(2)), "Beam & Loading Data");
-    EXPECT_TRUE(At(2, 12, "U1"));
-    EXPECT_TRUE(At(2, 13, "U2"));
-    EXPECT_TRUE(At(2, 14, "U3"));
-    EXPECT_TRUE(At(2, 15, "U21"));
-    EXPECT_TRUE(At(2, 24, "U30"));
-    EXPECT_TRUE(At(2, 25, "P1")) << "the point loads follow on";
-
-    // The point loads repeat their title, headings and units.
-    p = RecordingPrinter(600);
-    Fill(Txt.LoadListLines, 10, "U"); // rows 51..60
-    Fill(Txt.PointLoadListLines, 20, "P");
-    Begin();
-    PrintBeamLoadingData(p);
-    ASSERT_EQ(p.pages.size(), 2u);
-    EXPECT_TRUE(At(1, 70, "P10"));
-    EXPECT_TRUE(At(2, 12, "P2"));
-    EXPECT_TRUE(At(2, 13, "P3"));
-    EXPECT_TRUE(At(2, 14, "P4"));
-    EXPECT_TRUE(At(2, 15, "P11"));
-    EXPECT_EQ(Page(2).texts().back().text, "P20");
-
-    // A listing that ends on row 70 leaves no page of headings alone.
-    p = RecordingPrinter(600);
-    Fill(Txt.PointLoadListLines, 10, "P");
-    Begin();
-    PrintBeamLoadingData(p);
-    EXPECT_EQ(p.pages.size(), 1u);
-}
-
-TEST_F(PrintTextTest, SummaryAndMaximaPastRow70GoOnOverANewPage) {
-    Fill(Txt.SummaryLines, 100, "S"); // lines 2..60 on rows 12..70
-    Fill(Txt.MaximaLines, 50, "M");
-    Begin();
-    PrintBeamLoadingData(p);
-    ASSERT_EQ(p.pages.size(), 3u);
-    EXPECT_TRUE(At(1, 70, "S60"));
-    EXPECT_EQ(TitleOf(Page(2)), "Beam & Loading Data");
-    EXPECT_TRUE(At(2, 12, "S61"));
-    EXPECT_TRUE(At(2, 51, "S100"));
-    EXPECT_TRUE(At(2, 52, "M1"));
-    EXPECT_TRUE(At(2, 70, "M19"));
-    EXPECT_TRUE(At(3, 12, "M20"));
-    ExpectNothingBelowRow80();
-}
-
-TEST_F(PrintTextTest, AnEnvelopeMemberEndingOnRow55BreaksButNotOnRow54OrNearTheEnd) {
-    // Line 2 and line 3 share row 15; line i then stands on row 12 + i.
-    auto envelope = [](int endLine, int count) {
-        Fill(Txt.EnvelopeLines, count, "x");
-        Txt.EnvelopeLines[2] = "";
-        for (int i = 3; i <= count; ++i)
-            Txt.EnvelopeLines[i] = " 5 line " + std::to_string(i);
-        Txt.EnvelopeLines[endLine] = "21 end";
-    };
+    // The envelope at 1/20th without its own heading: point 21 of a member on row 55 or below ends
+    // the page; rows 63 and 65 at 5506 and 5681.
     Model.EnvelopeDivisions = 20;
-    envelope(42, 60); // row 54
-    Begin();
-    PrintEnvelopeText(p);
-    EXPECT_EQ(p.pages.size(), 1u);
-    EXPECT_TRUE(At(1, 54, "21 end"));
-    EXPECT_TRUE(At(1, 72, " 5 line 60"));
-
-    p = RecordingPrinter(600);
-    envelope(43, 60); // row 55
-    Begin();
-    PrintEnvelopeText(p);
+    Print(PrintEnvelopeText);
     ASSERT_EQ(p.pages.size(), 2u);
-    EXPECT_TRUE(At(1, 55, "21 end"));
-    EXPECT_TRUE(At(2, 15, " 5 line 44"));
+    EXPECT_EQ(Title(2), "Results Envelope at 1/20th Span Intervals");
+    EXPECT_FALSE(Page(1).hasText(env(1)));
+    // clang-format off
+    Expect({{1, 15, " LH Cantilever "}, {1, 63, env(51)}, {2, 15, env(52)}, {2, 16, " Span 2"},
+            {2, 65, env(102)}});
+    // clang-format on
+    EXPECT_EQ(std::make_pair(Row(63), Row(65)), std::make_pair(5506, 5681));
+    // At 1/10th points 1, 3, .. 21 of a member are renumbered 1 .. 11, the even ones left out; point
+    // 21 of span 1 on row 43 (3758), span 2 ends on row 58: a break.
+    Model.EnvelopeDivisions = 10;
+    Print(PrintEnvelopeText);
+    ASSERT_EQ(p.pages.size(), 2u);
+    EXPECT_EQ(Title(1), "Results Envelope at 1/10th Span Intervals");
+    EXPECT_FALSE(Page(1).hasText(env(7)));
+    const auto renumbered = [&](const char* n, int i) { return n + env(i).substr(3); };
+    // clang-format off
+    Expect({{1, 18, renumbered("  1", 6)}, {1, 19, renumbered("  2", 8)}, {1, 43, renumbered(" 11", 51)},
+            {1, 58, renumbered(" 11", 76)}, {2, 16, " RH Cantilever "}});
+    // clang-format on
+    EXPECT_EQ(Row(43), 3758);
 
-    p = RecordingPrinter(600);
-    envelope(55, 60); // five lines follow: they stay on the page
-    Begin();
-    PrintEnvelopeText(p);
-    EXPECT_EQ(p.pages.size(), 1u);
-
-    // A table with no member ends still keeps to 80 rows a page.
-    p = RecordingPrinter(600);
-    Fill(Txt.EnvelopeLines, 200, " line ");
-    Begin();
-    PrintEnvelopeText(p);
-    EXPECT_EQ(p.pages.size(), 3u);
-    EXPECT_TRUE(At(1, 80, " line 68"));
-    EXPECT_TRUE(At(2, 15, " line 69"));
-    ExpectNothingBelowRow80();
+    // Loadcase results: supports, then the listing over two pages, a loadcase at a time; none for All.
+    Print([](Printer& printer) { PrintCaseResults(printer, 0); });
+    EXPECT_TRUE(Page(1).items.empty());
+    Print(PrintCase1);
+    ASSERT_EQ(p.pages.size(), 6u);
+    for (int n = 1; n <= 6; ++n)
+        EXPECT_EQ(Title(n), std::string(n % 3 == 1 ? "LOADCASE " : "LoadCase ") + (n <= 3 ? "1" : "2")) << n;
+    // clang-format off
+    Expect({{1, 14, "SUPPORTS"}, {1, 28, supports[15].str()}, {2, 12, "SPAN DATA at 1/20th SPAN INTERVALS"},
+            {2, 61, listing[51].str()}, {3, 12, listing[52].str()}, {3, 63, listing[103].str()}, {4, 14, "SUPPORTS"}});
+    // clang-format on
 }
 
-TEST_F(PrintTextTest, LongSupportAndCheckTextsBreakBeforeAMemberAndNeverPassRow80) {
+TEST_F(PrintTextTest, LongListingsGoOnOverNewPagesWithTheirHeadings) {
+    // Summary lines 2..40 on rows 12..50, loads 1..20 on 51..70, then a page of "Beam & Loading Data"
+    // with the loads' headings on rows 12..14; the point loads follow.
+    Fill(Txt.SummaryLines, 40, "S");
+    Fill(Txt.LoadListLines, 30, "U");
+    Fill(Txt.PointLoadListLines, 4, "P");
+    Print(PrintBeamLoadingData);
+    ASSERT_EQ(p.pages.size(), 2u);
+    EXPECT_EQ(Title(2), "Beam & Loading Data");
+    Expect({{1, 70, "U20"}, {2, 12, "U1"}, {2, 13, "U2"}, {2, 14, "U3"}, {2, 15, "U21"}, {2, 25, "P1"}});
+    // Point loads repeat theirs (lines 2..4); a listing ending on row 70 adds no page.
+    Fill(Txt.LoadListLines, 10, "U");
+    Fill(Txt.PointLoadListLines, 20, "P");
+    Print(PrintBeamLoadingData);
+    Expect({{1, 70, "P10"}, {2, 12, "P2"}, {2, 13, "P3"}, {2, 14, "P4"}, {2, 15, "P11"}});
+    EXPECT_EQ(Page(2).texts().back().text, "P20");
+    Fill(Txt.PointLoadListLines, 10, "P");
+    Print(PrintBeamLoadingData);
+    EXPECT_EQ(p.pages.size(), 1u);
+    // Summary and maxima past row 70 go on from row 12.
+    Fill(Txt.SummaryLines, 100, "S");
+    Fill(Txt.MaximaLines, 50, "M");
+    Fill(Txt.LoadListLines, 0, "U");
+    Fill(Txt.PointLoadListLines, 0, "P");
+    Print(PrintBeamLoadingData);
+    ASSERT_EQ(p.pages.size(), 3u);
+    Expect({{1, 70, "S60"}, {2, 12, "S61"}, {2, 52, "M1"}, {3, 12, "M20"}});
+
+    // Envelope line i on row 12 + i (lines 2 and 3 share row 15): point 21 on row 54 stays, on 55
+    // breaks, unless five lines or fewer follow; without member ends, 80 rows a page.
+    Model.EnvelopeDivisions = 20;
+    const auto envelope = [&](int end) {
+        Fill(Txt.EnvelopeLines, 60, " 5 line ");
+        Txt.EnvelopeLines[2] = "";
+        Txt.EnvelopeLines[end] = "21 end";
+        Print(PrintEnvelopeText);
+    };
+    envelope(42);
+    EXPECT_EQ(p.pages.size(), 1u);
+    Expect({{1, 54, "21 end"}, {1, 72, " 5 line 60"}});
+    envelope(43);
+    Expect({{1, 55, "21 end"}, {2, 15, " 5 line 44"}});
+    envelope(55);
+    EXPECT_EQ(p.pages.size(), 1u);
+    Fill(Txt.EnvelopeLines, 200, " line ");
+    Print(PrintEnvelopeText);
+    EXPECT_EQ(p.pages.size(), 3u);
+    Expect({{1, 80, " line 68"}, {2, 15, " line 69"}});
+}
+
+TEST_F(PrintTextTest, SupportAndCheckTextsBreakBeforeAMemberAndNeverPassRow80) {
     Model.LoadcaseCount = 1;
     Model.MemberType = "HRS";
     Model.SteelSectionFlag = 1;
-    Fill(Txt.CaseSupportLines[1], 60, "R"); // rows 14..70, then the rest on a new page
+    Fill(Txt.CaseSupportLines[1], 60, "R"); // rows 14..70, then a new page
     Txt.CaseMaxStressLines[1] = "Max stress";
-    // Member blocks of 30 lines, each opening with its heading.
-    Fill(Txt.SteelCheckLines[1], 150, "c");
+    Fill(Txt.SteelCheckLines[1], 150, "c"); // member blocks of 30 lines, each under its heading
     for (int m = 0; m < 5; ++m)
         Txt.SteelCheckLines[1][1 + 30 * m] = " SPAN " + std::to_string(m + 1);
     Fill(Txt.CaseListing[1], 1, "");
-    Begin();
-    PrintCaseResults(p, 1);
-
-    EXPECT_TRUE(At(1, 70, "R57"));
-    EXPECT_EQ(TitleOf(Page(2)), "LoadCase 1");
-    EXPECT_TRUE(At(2, 12, "R58"));
-    EXPECT_TRUE(At(2, 14, "R60"));
-    EXPECT_TRUE(At(2, 16, "Max stress")) << "after one empty row";
-    // r = 18: SPAN 1 on 18..47, SPAN 2 on 48..77 (r 48 is not past 66), SPAN 3 after r 78 > 66.
-    EXPECT_TRUE(At(2, 18, " SPAN 1"));
-    EXPECT_TRUE(At(2, 48, " SPAN 2"));
-    EXPECT_TRUE(At(2, 77, "c60"));
-    EXPECT_TRUE(At(3, 12, " SPAN 3"));
-    EXPECT_TRUE(At(3, 42, " SPAN 4"));
-    EXPECT_TRUE(At(4, 12, " SPAN 5"));
-    EXPECT_EQ(TitleOf(Page(5)), "LoadCase 1") << "the listing on its own page";
-
-    // A check text without member headings: at most 80 rows a page.
-    p = RecordingPrinter(600);
-    Fill(Txt.SteelCheckLines[1], 150, "c");
-    Begin();
-    PrintCaseResults(p, 1);
-    EXPECT_TRUE(At(2, 80, "c63"));
-    EXPECT_TRUE(At(3, 12, "c64"));
-    ExpectNothingBelowRow80();
+    Print(PrintCase1);
+    EXPECT_EQ(Title(2), "LoadCase 1");
+    EXPECT_EQ(Title(5), "LoadCase 1") << "the listing on its own page";
+    // "Max stress" after one empty row; r = 18: SPAN 1 on 18..47, SPAN 2 on 48..77 (48 is not past
+    // 66), SPAN 3 after r 78 > 66.
+    // clang-format off
+    Expect({{1, 70, "R57"}, {2, 12, "R58"}, {2, 16, "Max stress"}, {2, 18, " SPAN 1"}, {2, 48, " SPAN 2"},
+            {2, 77, "c60"}, {3, 12, " SPAN 3"}, {3, 42, " SPAN 4"}, {4, 12, " SPAN 5"}});
+    // clang-format on
+    Fill(Txt.SteelCheckLines[1], 150, "c"); // no member headings: at most 80 rows a page
+    Print(PrintCase1);
+    Expect({{2, 80, "c63"}, {3, 12, "c64"}});
 }

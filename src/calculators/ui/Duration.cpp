@@ -27,13 +27,8 @@ const char* const kAxialNames[kTimberDurations] = {"Option_AxLT",   "Option_AxMT
                                                    "Option_AxVST",  "Option_AxGeneral", "Option_AxWall",
                                                    "Option_AxWeek", "Option_AxMonth",   "Option_AxYear"};
 
-template <class T> T* named(T* w, const char* name) {
-    w->setObjectName(QString::fromLatin1(name));
-    return w;
-}
-
 QLabel* label(QWidget* parent, const char* name, const char* caption, int x, int y, int w, int h = 22) {
-    auto* l = named(new QLabel(ToQt(caption), parent), name);
+    auto* l = Named(new QLabel(ToQt(caption), parent), name);
     l->setGeometry(x, y, w, h);
     return l;
 }
@@ -52,20 +47,20 @@ TDurationFrm::TDurationFrm(QWidget* parent) : QDialog(parent) {
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                    Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
 
-    Panel1 = named(new QFrame(this), "Panel1");
+    Panel1 = Named(new QFrame(this), "Panel1");
     Panel1->setGeometry(0, 0, 560, 1);
-    Panel2 = named(new QFrame(this), "Panel2");
+    Panel2 = Named(new QFrame(this), "Panel2");
     Panel2->setGeometry(0, 0, 1, 400);
-    Panel3 = named(new QFrame(this), "Panel3");
+    Panel3 = Named(new QFrame(this), "Panel3");
     Panel3->setGeometry(0, 0, 120, 1);
-    Panel4 = named(new QFrame(this), "Panel4");
+    Panel4 = Named(new QFrame(this), "Panel4");
     Panel4->setGeometry(0, 0, 400, 1);
     for (QFrame* p : {Panel1, Panel2, Panel3, Panel4})
         p->hide();
 
-    GroupBending = named(new QGroupBox(QStringLiteral("Load Duration  K3 - Bending"), this), "GroupBending");
+    GroupBending = Named(new QGroupBox(QStringLiteral("Load Duration  K3 - Bending"), this), "GroupBending");
     GroupBending->setGeometry(15, 10, 250, 170);
-    GroupAxial = named(new QGroupBox(QStringLiteral("Load Duration  K3 - Strut"), this), "GroupAxial");
+    GroupAxial = Named(new QGroupBox(QStringLiteral("Load Duration  K3 - Strut"), this), "GroupAxial");
     GroupAxial->setGeometry(295, 10, 250, 170);
     const auto& durations = TimberDurations();
     for (int row = 0; row < kTimberDurations; ++row) {
@@ -73,7 +68,7 @@ TDurationFrm::TDurationFrm(QWidget* parent) : QDialog(parent) {
         const TimberDuration& d = durations[static_cast<std::size_t>(option)];
         for (bool axial : {false, true}) {
             auto* b = new QRadioButton(ToQt(d.Caption), axial ? GroupAxial : GroupBending);
-            named(b, axial ? kAxialNames[option] : d.Option);
+            Named(b, axial ? kAxialNames[option] : d.Option);
             b->setGeometry(12, 24 + 28 * row, 150, 22);
             QPalette p = b->palette();
             p.setColor(QPalette::WindowText, captionColour(option));
@@ -113,15 +108,15 @@ TDurationFrm::TDurationFrm(QWidget* parent) : QDialog(parent) {
 
     Label_Comb1 = label(this, "Label_Comb1", "Enter axial load and bending moment", 15, 262, 300);
     Label_Comb2 = label(this, "Label_Comb2", "Applied Axial Load", 15, 290, 140);
-    Edit_Axial = named(new QLineEdit(this), "Edit_Axial");
+    Edit_Axial = Named(new QLineEdit(this), "Edit_Axial");
     Edit_Axial->setGeometry(160, 290, 80, 22);
     Label_Comb3 = label(this, "Label_Comb3", "kN", 245, 290, 40);
     Label_Comb4 = label(this, "Label_Comb4", "Applied Moment", 15, 318, 140);
-    Edit_Mom = named(new QLineEdit(this), "Edit_Mom");
+    Edit_Mom = Named(new QLineEdit(this), "Edit_Mom");
     Edit_Mom->setGeometry(160, 318, 80, 22);
     Label_Comb5 = label(this, "Label_Comb5", "kN-m", 245, 318, 40);
 
-    cmd_OK = named(new QPushButton(QStringLiteral("OK"), this), "cmd_OK");
+    cmd_OK = Named(new QPushButton(QStringLiteral("OK"), this), "cmd_OK");
     cmd_OK->setGeometry(Panel4->width(), 352, 120, 30);
     cmd_OK->setDefault(true);
     connect(cmd_OK, &QPushButton::clicked, this, &TDurationFrm::cmd_OKClick);

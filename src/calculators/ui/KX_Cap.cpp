@@ -25,17 +25,6 @@ QLabel* text(QWidget* parent, const char* caption, int x, int y, int w) {
     return l;
 }
 
-template <class T> T* named(T* w, const char* name) {
-    w->setObjectName(QString::fromLatin1(name));
-    return w;
-}
-
-void fill(QListWidget* list, const std::vector<std::string>& lines) {
-    list->clear();
-    for (const std::string& line : lines)
-        list->addItem(ToQt(line));
-}
-
 } // namespace
 
 TKX_CapFrm::TKX_CapFrm(QWidget* parent) : QMainWindow(parent) {
@@ -45,9 +34,9 @@ TKX_CapFrm::TKX_CapFrm(QWidget* parent) : QMainWindow(parent) {
 
     QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
     file->addSeparator();
-    Close2 = named(file->addAction(QStringLiteral("Close")), "Close2");
+    Close2 = Named(file->addAction(QStringLiteral("Close")), "Close2");
     file->addSeparator();
-    ExitKXFlexor1 = named(file->addAction(QStringLiteral("Exit KX-Flexor")), "ExitKXFlexor1");
+    ExitKXFlexor1 = Named(file->addAction(QStringLiteral("Exit KX-Flexor")), "ExitKXFlexor1");
     QMenu* sections = menuBar()->addMenu(QStringLiteral("Section Properties"));
     QMenu* beams = sections->addMenu(QStringLiteral("Beams"));
     QMenu* channels = sections->addMenu(QStringLiteral("Channels"));
@@ -58,59 +47,59 @@ TKX_CapFrm::TKX_CapFrm(QWidget* parent) : QMainWindow(parent) {
         const std::string item = f.MenuItem;
         QMenu* menu = i < 5 ? beams : i < 8 ? channels : closed;
         if (item == "IPE1" || item == "UPN1") menu->addSeparator();
-        familyItems[static_cast<std::size_t>(i)] = named(menu->addAction(ToQt(f.Caption)), f.MenuItem);
+        familyItems[static_cast<std::size_t>(i)] = Named(menu->addAction(ToQt(f.Caption)), f.MenuItem);
         connect(familyItems[static_cast<std::size_t>(i)], &QAction::triggered, this,
                 [this, i] { FamilyClick(i); });
     }
 
     auto* client = new QWidget(this);
     setCentralWidget(client);
-    Panel1 = named(new QFrame(client), "Panel1");
+    Panel1 = Named(new QFrame(client), "Panel1");
     Panel1->setGeometry(0, 0, 790, 1);
     Panel1->hide();
-    Panel2 = named(new QFrame(client), "Panel2");
+    Panel2 = Named(new QFrame(client), "Panel2");
     Panel2->setGeometry(0, 0, 1, 540);
     Panel2->hide();
 
-    lbl_Group = named(new QLabel(client), "lbl_Group");
+    lbl_Group = Named(new QLabel(client), "lbl_Group");
     lbl_Group->setGeometry(10, 6, 220, 22);
     QFont bold = lbl_Group->font();
     bold.setBold(true);
     lbl_Group->setFont(bold);
-    List_Section = named(new QListWidget(client), "List_Section");
+    List_Section = Named(new QListWidget(client), "List_Section");
     List_Section->setGeometry(10, 30, 210, 290);
-    List_Props = named(new QListWidget(client), "List_Props");
+    List_Props = Named(new QListWidget(client), "List_Props");
     List_Props->setGeometry(230, 30, 250, 290);
-    List_Results = named(new QListWidget(client), "List_Results");
+    List_Results = Named(new QListWidget(client), "List_Results");
     List_Results->setGeometry(490, 30, 290, 290);
     for (QListWidget* l : {List_Section, List_Props, List_Results})
         l->setFont(QFont(QStringLiteral("Courier"), 9));
 
     text(client, "Common Effective Length ", 10, 334, 190);
-    Edit_Le = named(new QLineEdit(client), "Edit_Le");
+    Edit_Le = Named(new QLineEdit(client), "Edit_Le");
     Edit_Le->setGeometry(200, 334, 80, 22);
     text(client, " m", 282, 334, 40);
     text(client, "Axial Load ", 10, 364, 190);
-    Edit_Axial = named(new QLineEdit(client), "Edit_Axial");
+    Edit_Axial = Named(new QLineEdit(client), "Edit_Axial");
     Edit_Axial->setGeometry(200, 364, 80, 22);
     text(client, " kN", 282, 364, 40);
     text(client, "Moment about x-x axis ", 10, 394, 190);
-    Edit_Mom = named(new QLineEdit(client), "Edit_Mom");
+    Edit_Mom = Named(new QLineEdit(client), "Edit_Mom");
     Edit_Mom->setGeometry(200, 394, 80, 22);
     text(client, " kN-m", 282, 394, 50);
     text(client, "Youngs Modulus", 10, 434, 190);
-    lbl_E = named(new QLabel(client), "lbl_E");
+    lbl_E = Named(new QLabel(client), "lbl_E");
     lbl_E->setGeometry(200, 434, 80, 22);
     text(client, " N/mm^2", 282, 434, 70);
     text(client, "Max permissable bending stress ", 10, 464, 190);
-    lbl_Py = named(new QLabel(client), "lbl_Py");
+    lbl_Py = Named(new QLabel(client), "lbl_Py");
     lbl_Py->setGeometry(200, 464, 80, 22);
     text(client, " N/mm^2", 282, 464, 70);
 
-    cmd_AxialXX = named(new QPushButton(QStringLiteral("Axial Capacity about x-x"), client), "cmd_AxialXX");
-    cmd_AxialYY = named(new QPushButton(QStringLiteral("Axial Capacity about y-y"), client), "cmd_AxialYY");
-    cmd_MomXX = named(new QPushButton(QStringLiteral("Mom. Capacity about x-x"), client), "cmd_MomXX");
-    cmd_Calc = named(new QPushButton(QStringLiteral("Combined Compression and Bending"), client), "cmd_Calc");
+    cmd_AxialXX = Named(new QPushButton(QStringLiteral("Axial Capacity about x-x"), client), "cmd_AxialXX");
+    cmd_AxialYY = Named(new QPushButton(QStringLiteral("Axial Capacity about y-y"), client), "cmd_AxialYY");
+    cmd_MomXX = Named(new QPushButton(QStringLiteral("Mom. Capacity about x-x"), client), "cmd_MomXX");
+    cmd_Calc = Named(new QPushButton(QStringLiteral("Combined Compression and Bending"), client), "cmd_Calc");
     int y = 334;
     for (QPushButton* b : {cmd_AxialXX, cmd_AxialYY, cmd_MomXX, cmd_Calc}) {
         b->setGeometry(490, y, 290, 30);
@@ -142,9 +131,9 @@ KX_Cap::CapInputs TKX_CapFrm::inputs() const {
 
 void TKX_CapFrm::showState(bool sectionList) {
     const KX_Cap::CapState& s = KX_Cap::Cap;
-    if (sectionList) fill(List_Section, s.List_Section);
-    fill(List_Props, s.List_Props);
-    fill(List_Results, s.List_Results);
+    if (sectionList) FillList(List_Section, s.List_Section);
+    FillList(List_Props, s.List_Props);
+    FillList(List_Results, s.List_Results);
     QPalette p = List_Results->palette();
     p.setColor(QPalette::Text, s.List_ResultsRed ? Qt::red : Qt::black);
     List_Results->setPalette(p);

@@ -19,14 +19,7 @@
 
 namespace kx {
 
-namespace {
-
-template <class W> W* named(W* w, const char* name) {
-    w->setObjectName(QString::fromLatin1(name));
-    return w;
-}
-
-} // namespace
+namespace {} // namespace
 
 TScaffoldFrm::TScaffoldFrm(QWidget* parent) : QWidget(parent) {
     InitForm(this, "ScaffoldFrm", "Scaffold Tube Axial Capacity");
@@ -35,21 +28,21 @@ TScaffoldFrm::TScaffoldFrm(QWidget* parent) : QWidget(parent) {
                    Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
 
-    GroupBox1 = named(new QGroupBox(QStringLiteral("Material"), this), "GroupBox1");
-    Option_New = named(new QRadioButton(QStringLiteral("New Steel Tube"), GroupBox1), "Option_New");
-    Option_Used = named(new QRadioButton(QStringLiteral("Used Steel Tube"), GroupBox1), "Option_Used");
+    GroupBox1 = Named(new QGroupBox(QStringLiteral("Material"), this), "GroupBox1");
+    Option_New = Named(new QRadioButton(QStringLiteral("New Steel Tube"), GroupBox1), "Option_New");
+    Option_Used = Named(new QRadioButton(QStringLiteral("Used Steel Tube"), GroupBox1), "Option_Used");
     Option_Aluminium =
-        named(new QRadioButton(QStringLiteral("Aluminium Tube"), GroupBox1), "Option_Aluminium");
+        Named(new QRadioButton(QStringLiteral("Aluminium Tube"), GroupBox1), "Option_Aluminium");
     Option_New->setChecked(true);
     auto* radios = new QVBoxLayout(GroupBox1);
     radios->addWidget(Option_New);
     radios->addWidget(Option_Used);
     radios->addWidget(Option_Aluminium);
 
-    Edit_Le = named(new QLineEdit(this), "Edit_Le");
+    Edit_Le = Named(new QLineEdit(this), "Edit_Le");
     Edit_Le->setFixedWidth(80);
-    Button1 = named(new QPushButton(QStringLiteral("Calculate"), this), "Button1");
-    Memo_Tube = named(new QPlainTextEdit(this), "Memo_Tube");
+    Button1 = Named(new QPushButton(QStringLiteral("Calculate"), this), "Button1");
+    Memo_Tube = Named(new QPlainTextEdit(this), "Memo_Tube");
     Memo_Tube->setLineWrapMode(QPlainTextEdit::NoWrap);
     Memo_Tube->setMinimumSize(340, 130);
 

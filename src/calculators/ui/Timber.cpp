@@ -28,11 +28,6 @@ namespace kx {
 
 namespace {
 
-template <class T> T* named(T* w, const char* name) {
-    w->setObjectName(QString::fromLatin1(name));
-    return w;
-}
-
 QLabel* text(QWidget* parent, const char* caption, int x, int y, int w) {
     auto* l = new QLabel(ToQt(caption), parent);
     l->setGeometry(x, y, w, 22);
@@ -41,7 +36,7 @@ QLabel* text(QWidget* parent, const char* caption, int x, int y, int w) {
 
 // A value box: white, framed.
 QLabel* value(QWidget* parent, const char* name, int x, int y) {
-    auto* l = named(new QLabel(parent), name);
+    auto* l = Named(new QLabel(parent), name);
     l->setGeometry(x, y, 70, 22);
     l->setFrameShape(QFrame::Box);
     l->setAutoFillBackground(true);
@@ -56,17 +51,11 @@ QGroupBox* pair(QWidget* parent, const char* title, QRect where, QRadioButton*& 
                 const char* secondCaption) {
     auto* g = new QGroupBox(ToQt(title), parent);
     g->setGeometry(where);
-    first = named(new QRadioButton(ToQt(firstCaption), g), firstName);
+    first = Named(new QRadioButton(ToQt(firstCaption), g), firstName);
     first->setGeometry(12, 22, 100, 22);
-    second = named(new QRadioButton(ToQt(secondCaption), g), secondName);
+    second = Named(new QRadioButton(ToQt(secondCaption), g), secondName);
     second->setGeometry(120, 22, 100, 22);
     return g;
-}
-
-void fill(QListWidget* list, const std::vector<std::string>& lines) {
-    list->clear();
-    for (const std::string& line : lines)
-        list->addItem(ToQt(line));
 }
 
 } // namespace
@@ -76,28 +65,28 @@ TTimberFrm::TTimberFrm(QWidget* parent) : QMainWindow(parent) {
     setWindowFlags(Qt::Window | Qt::WindowStaysOnTopHint);
 
     QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
-    SetHeader1 = named(file->addAction(QStringLiteral("Set Header")), "SetHeader1");
+    SetHeader1 = Named(file->addAction(QStringLiteral("Set Header")), "SetHeader1");
     file->addSeparator();
-    Print1 = named(file->addAction(QStringLiteral("Print")), "Print1");
+    Print1 = Named(file->addAction(QStringLiteral("Print")), "Print1");
     file->addSeparator();
-    Close1 = named(file->addAction(QStringLiteral("Close")), "Close1");
+    Close1 = Named(file->addAction(QStringLiteral("Close")), "Close1");
     file->addSeparator();
-    ExitTrussolve1 = named(file->addAction(QStringLiteral("Exit KX-Flexor")), "ExitTrussolve1");
+    ExitTrussolve1 = Named(file->addAction(QStringLiteral("Exit KX-Flexor")), "ExitTrussolve1");
 
     auto* client = new QWidget(this);
     setCentralWidget(client);
-    Panel1 = named(new QFrame(client), "Panel1");
+    Panel1 = Named(new QFrame(client), "Panel1");
     Panel1->setGeometry(0, 0, 900, 1);
-    Panel2 = named(new QFrame(client), "Panel2");
+    Panel2 = Named(new QFrame(client), "Panel2");
     Panel2->setGeometry(0, 0, 1, 620);
     Panel1->hide();
     Panel2->hide();
 
     text(client, "Description", 10, 8, 90);
-    Edit_Title = named(new QLineEdit(client), "Edit_Title");
+    Edit_Title = Named(new QLineEdit(client), "Edit_Title");
     Edit_Title->setGeometry(100, 8, 330, 22);
     text(client, "Strength Class", 10, 40, 90);
-    Combo_Grade = named(new QComboBox(client), "Combo_Grade");
+    Combo_Grade = Named(new QComboBox(client), "Combo_Grade");
     Combo_Grade->setGeometry(100, 40, 100, 24);
     for (int i = 0; i < kTimberGradeItems; ++i)
         Combo_Grade->addItem(ToQt(TimberGradeItem(i)));
@@ -111,15 +100,15 @@ TTimberFrm::TTimberFrm(QWidget* parent) : QMainWindow(parent) {
          "Option_Minor", "Minor Axis");
 
     text(client, "Width", 10, 190, 120);
-    Edit_Width = named(new QLineEdit(client), "Edit_Width");
+    Edit_Width = Named(new QLineEdit(client), "Edit_Width");
     Edit_Width->setGeometry(140, 190, 70, 22);
     text(client, "mm", 215, 190, 40);
     text(client, "Depth", 10, 218, 120);
-    Edit_Depth = named(new QLineEdit(client), "Edit_Depth");
+    Edit_Depth = Named(new QLineEdit(client), "Edit_Depth");
     Edit_Depth->setGeometry(140, 218, 70, 22);
     text(client, "mm", 215, 218, 40);
     text(client, "Effective Length", 10, 246, 120);
-    Edit_Le = named(new QLineEdit(client), "Edit_Le");
+    Edit_Le = Named(new QLineEdit(client), "Edit_Le");
     Edit_Le->setGeometry(140, 246, 70, 22);
     text(client, "m", 215, 246, 40);
 
@@ -152,18 +141,18 @@ TTimberFrm::TTimberFrm(QWidget* parent) : QMainWindow(parent) {
         y += 26;
     }
 
-    cmd_BendCap = named(new QPushButton(QStringLiteral("Bending Capacity"), client), "cmd_BendCap");
-    cmd_AxialCap = named(new QPushButton(QStringLiteral("Axial Capacity"), client), "cmd_AxialCap");
-    cmd_Comb = named(new QPushButton(QStringLiteral("Check Combined Loading"), client), "cmd_Comb");
+    cmd_BendCap = Named(new QPushButton(QStringLiteral("Bending Capacity"), client), "cmd_BendCap");
+    cmd_AxialCap = Named(new QPushButton(QStringLiteral("Axial Capacity"), client), "cmd_AxialCap");
+    cmd_Comb = Named(new QPushButton(QStringLiteral("Check Combined Loading"), client), "cmd_Comb");
     y = 480;
     for (QPushButton* b : {cmd_BendCap, cmd_AxialCap, cmd_Comb}) {
         b->setGeometry(10, y, 425, 30);
         y += 36;
     }
 
-    List_Results = named(new QListWidget(client), "List_Results");
+    List_Results = Named(new QListWidget(client), "List_Results");
     List_Results->setGeometry(450, 8, 440, 400);
-    List_Sum = named(new QListWidget(client), "List_Sum");
+    List_Sum = Named(new QListWidget(client), "List_Sum");
     List_Sum->setGeometry(450, 416, 440, 190);
 
     connect(SetHeader1, &QAction::triggered, this, &TTimberFrm::SetHeader1Click);
@@ -254,8 +243,8 @@ void TTimberFrm::showState() {
     cmd_BendCap->setText(ToQt(c.cmd_BendCap));
     cmd_AxialCap->setText(ToQt(c.cmd_AxialCap));
     cmd_Comb->setText(ToQt(c.cmd_Comb));
-    fill(List_Results, c.List_Results);
-    fill(List_Sum, c.List_Sum);
+    FillList(List_Results, c.List_Results);
+    FillList(List_Sum, c.List_Sum);
     QPalette p = List_Sum->palette();
     p.setColor(QPalette::Text, c.List_SumRed ? Qt::red : Qt::black);
     List_Sum->setPalette(p);

@@ -25,19 +25,14 @@ namespace kx {
 
 namespace {
 
-template <class W> W* named(W* w, const char* name) {
-    w->setObjectName(QString::fromLatin1(name));
-    return w;
-}
-
 QLineEdit* edit(QWidget* parent, const char* name, const char* text = "") {
-    auto* e = named(new QLineEdit(QString::fromLatin1(text), parent), name);
+    auto* e = Named(new QLineEdit(QString::fromLatin1(text), parent), name);
     e->setFixedWidth(90);
     return e;
 }
 
 QRadioButton* radio(QWidget* parent, const char* name, const char* caption) {
-    return named(new QRadioButton(ToQt(caption), parent), name);
+    return Named(new QRadioButton(ToQt(caption), parent), name);
 }
 
 QLabel* label(QWidget* parent, const char* text) { return new QLabel(ToQt(text), parent); }
@@ -59,17 +54,17 @@ TWindFrm::TWindFrm(QWidget* parent) : QMainWindow(parent) {
     auto* client = new QWidget(this);
     setCentralWidget(client);
 
-    Edit_AreaNo = named(new AreaSpinBox(client), "Edit_AreaNo");
+    Edit_AreaNo = Named(new AreaSpinBox(client), "Edit_AreaNo");
     Edit_AreaNo->setRange(1, 100);
     Edit_AreaNo->setValue(1);
     Edit_AreaNo->setWrapping(false);
     Edit_AreaNo->setFixedWidth(90);
     UpDown1 = Edit_AreaNo;
-    Edit_Desc = named(new QLineEdit(client), "Edit_Desc");
+    Edit_Desc = Named(new QLineEdit(client), "Edit_Desc");
     Edit_Basic = edit(client, "Edit_Basic");
     Edit_S1 = edit(client, "Edit_S1", "1");
 
-    GroupBox1 = named(new QGroupBox(QStringLiteral("Wind Speed Factor  S2"), client), "GroupBox1");
+    GroupBox1 = Named(new QGroupBox(QStringLiteral("Wind Speed Factor  S2"), client), "GroupBox1");
     Edit_Height = edit(GroupBox1, "Edit_Height");
     Option_Open = radio(GroupBox1, "Option_Open", "Open country with no obstructions");
     Option_OpenScattered = radio(GroupBox1, "Option_OpenScattered", "Open country with scattered windbreaks");
@@ -91,7 +86,7 @@ TWindFrm::TWindFrm(QWidget* parent) : QMainWindow(parent) {
     for (QRadioButton* r : {Option_Open, Option_OpenScattered, Option_Many, Option_City})
         s2->addWidget(r, row++, 0, 1, 4);
 
-    GroupBox2 = named(new QGroupBox(QStringLiteral("Probability Factor  S3"), client), "GroupBox2");
+    GroupBox2 = Named(new QGroupBox(QStringLiteral("Probability Factor  S3"), client), "GroupBox2");
     Option_2 = radio(GroupBox2, "Option_2", "Less than 2 years");
     Option_2_5 = radio(GroupBox2, "Option_2_5", "2 to 5 years");
     Option_5_10 = radio(GroupBox2, "Option_5_10", "5 to 10 years");
@@ -107,9 +102,9 @@ TWindFrm::TWindFrm(QWidget* parent) : QMainWindow(parent) {
     Edit_Factor = edit(client, "Edit_Factor");
     Edit_TubeLength = edit(client, "Edit_TubeLength");
     Edit_BoardLength = edit(client, "Edit_BoardLength");
-    cmd_Calc = named(new QPushButton(QStringLiteral("Calculate"), client), "cmd_Calc");
+    cmd_Calc = Named(new QPushButton(QStringLiteral("Calculate"), client), "cmd_Calc");
 
-    List_Results = named(new QListWidget(client), "List_Results");
+    List_Results = Named(new QListWidget(client), "List_Results");
     QFont fixed(QStringLiteral("Courier New"));
     fixed.setStyleHint(QFont::TypeWriter);
     fixed.setPointSize(9);
@@ -159,10 +154,10 @@ TWindFrm::TWindFrm(QWidget* parent) : QMainWindow(parent) {
     ExitKXFlexor1->setObjectName(QStringLiteral("ExitKXFlexor1"));
 
     // Hidden size markers: the window is as wide as Panel1 and as high as Panel2.
-    Panel1 = named(new QFrame(client), "Panel1");
+    Panel1 = Named(new QFrame(client), "Panel1");
     Panel1->setGeometry(0, 0, 713, 8);
     Panel1->setVisible(false);
-    Panel2 = named(new QFrame(client), "Panel2");
+    Panel2 = Named(new QFrame(client), "Panel2");
     Panel2->setGeometry(0, 0, 8, 540);
     Panel2->setVisible(false);
 
@@ -216,11 +211,7 @@ void TWindFrm::showChoices(const WindChoices& c) {
     life[c.Probability - 1]->setChecked(true);
 }
 
-void TWindFrm::showList(const std::vector<std::string>& lines) {
-    List_Results->clear();
-    for (const std::string& l : lines)
-        List_Results->addItem(ToQt(l));
-}
+void TWindFrm::showList(const std::vector<std::string>& lines) { FillList(List_Results, lines); }
 
 void TWindFrm::cmd_CalcClick() {
     Guard([this] { showList(WindCalculate(readChoices())); });

@@ -2,12 +2,26 @@
 #include "foundation/ui/Windows.h"
 
 #include <QGuiApplication>
+#include <QListWidget>
 #include <QScreen>
 #include <QWidget>
 
 #include "platform/QtDialogs.h"
 
 namespace kx {
+
+void NameObject(QObject* o, const std::string& name) { o->setObjectName(QString::fromStdString(name)); }
+
+void FillList(QListWidget* list, const std::vector<std::string>& lines) {
+    QStringList items;
+    items.reserve(static_cast<qsizetype>(lines.size()));
+    for (const std::string& line : lines)
+        items.append(ToQt(line));
+    list->setUpdatesEnabled(false);
+    list->clear();
+    list->addItems(items);
+    list->setUpdatesEnabled(true);
+}
 
 void ShowForm(QWidget* w) {
     if (!w) return;

@@ -45,25 +45,20 @@ constexpr int kClientWidth = 777;  // Panel2
 constexpr int kClientHeight = 540; // Panel1
 constexpr int kTallHeight = 881;   // Panel4
 
-template <class W> W* named(W* w, const char* name) {
-    w->setObjectName(QString::fromLatin1(name));
-    return w;
-}
-
 QCheckBox* check(QWidget* parent, const char* name, const char* caption, int x, int y, int w = 90) {
-    auto* b = named(new QCheckBox(ToQt(caption), parent), name);
+    auto* b = Named(new QCheckBox(ToQt(caption), parent), name);
     b->setGeometry(x, y, w, 22);
     return b;
 }
 
 QRadioButton* radio(QWidget* parent, const char* name, const char* caption, int x, int y, int w = 60) {
-    auto* b = named(new QRadioButton(ToQt(caption), parent), name);
+    auto* b = Named(new QRadioButton(ToQt(caption), parent), name);
     b->setGeometry(x, y, w, 22);
     return b;
 }
 
 QLabel* label(QWidget* parent, const char* name, const char* caption, int x, int y, int w, int h = 20) {
-    auto* l = named(new QLabel(ToQt(caption), parent), name);
+    auto* l = Named(new QLabel(ToQt(caption), parent), name);
     l->setGeometry(x, y, w, h);
     return l;
 }
@@ -80,7 +75,7 @@ QLabel* valueLabel(QWidget* parent, const char* name, int x, int y, int w) {
 }
 
 QGroupBox* group(QWidget* parent, const char* name, const char* title, int x, int y, int w, int h) {
-    auto* g = named(new QGroupBox(ToQt(title), parent), name);
+    auto* g = Named(new QGroupBox(ToQt(title), parent), name);
     g->setGeometry(x, y, w, h);
     return g;
 }
@@ -103,7 +98,7 @@ void setPair(QButtonGroup* g, QRadioButton* a, bool aChosen, QRadioButton* b, bo
 
 // A string grid whose row 0 and column 0 hold captions that cannot be edited.
 QTableWidget* stringGrid(QWidget* parent, const char* name, int cols, int rows) {
-    auto* t = named(new QTableWidget(rows, cols, parent), name);
+    auto* t = Named(new QTableWidget(rows, cols, parent), name);
     t->horizontalHeader()->hide();
     t->verticalHeader()->hide();
     t->verticalHeader()->setDefaultSectionSize(22);
@@ -139,10 +134,7 @@ std::vector<std::string> listItems(const QListWidget* l) {
 }
 
 void setList(QListWidget* l, const std::vector<std::string>& items) {
-    if (listItems(l) == items) return;
-    l->clear();
-    for (const std::string& s : items)
-        l->addItem(ToQt(s));
+    if (listItems(l) != items) FillList(l, items);
 }
 
 // The length cells are committed as they are typed, so the sketch follows every key.
@@ -211,15 +203,15 @@ TKX_BeamFrm::TKX_BeamFrm(QWidget* parent) : QMainWindow(parent) {
 
     // The families in the order of the menu, each item named and captioned from the family table.
     SectionProperties1 =
-        named(menuBar()->addMenu(QStringLiteral("Section Properties Database")), "SectionProperties1");
+        Named(menuBar()->addMenu(QStringLiteral("Section Properties Database")), "SectionProperties1");
     auto family = [this](QMenu* menu, const char* code, void (TKX_BeamFrm::*handler)()) {
         const SectionFamilyRow* row = SectionFamilyByCode(code);
-        QAction* a = named(menu->addAction(ToQt(row->Caption)), row->Item);
+        QAction* a = Named(menu->addAction(ToQt(row->Caption)), row->Item);
         connect(a, &QAction::triggered, this, handler);
         return a;
     };
     auto submenu = [](QMenu* menu, const char* caption, const char* name) {
-        return named(menu->addMenu(QString::fromLatin1(caption)), name);
+        return Named(menu->addMenu(QString::fromLatin1(caption)), name);
     };
     Tube1 = family(SectionProperties1, "Scaffold", &TKX_BeamFrm::Tube1Click);
     SectionProperties1->addSeparator();
@@ -251,14 +243,14 @@ TKX_BeamFrm::TKX_BeamFrm(QWidget* parent) : QMainWindow(parent) {
     Miscellaneous1 = family(SectionProperties1, "KXSect", &TKX_BeamFrm::Miscellaneous1Click);
 
     auto* editMenu =
-        named(menuBar()->addMenu(QStringLiteral("  Edit Section Database")), "EditKXSectionDatabase1");
+        Named(menuBar()->addMenu(QStringLiteral("  Edit Section Database")), "EditKXSectionDatabase1");
     EditMiscellaneousSections1 =
-        named(editMenu->addAction(QStringLiteral("KX Sections")), "EditMiscellaneousSections1");
+        Named(editMenu->addAction(QStringLiteral("KX Sections")), "EditMiscellaneousSections1");
 
     auto* client = new QWidget(this);
     setCentralWidget(client);
 
-    Image_Beam = named(new TBeamImage(753, 73, client), "Image_Beam");
+    Image_Beam = Named(new TBeamImage(753, 73, client), "Image_Beam");
     Image_Beam->move(12, 8);
 
     Grid_Spans = stringGrid(client, "Grid_Spans", 2, 2);
@@ -271,7 +263,7 @@ TKX_BeamFrm::TKX_BeamFrm(QWidget* parent) : QMainWindow(parent) {
     GroupSpans = group(client, "GroupSpans", " Spans ", 12, 146, 150, 92);
     Check_LHC = check(GroupSpans, "Check_LHC", "LHC", 10, 22, 60);
     Check_RHC = check(GroupSpans, "Check_RHC", "RHC", 80, 22, 60);
-    Edit_Spans = named(new TSpanCountBox(GroupSpans), "Edit_Spans");
+    Edit_Spans = Named(new TSpanCountBox(GroupSpans), "Edit_Spans");
     Edit_Spans->setRange(1, kMaxFormSpans);
     Edit_Spans->setWrapping(false);
     Edit_Spans->setGeometry(10, 54, 70, 26);
@@ -299,11 +291,11 @@ TKX_BeamFrm::TKX_BeamFrm(QWidget* parent) : QMainWindow(parent) {
     spanGroup_ = pair(this, Option_Span_Top, Option_Span_Mid);
     rhGroup_ = pair(this, Option_RH_Top, Option_RH_Mid);
     label(Frame_Couplers, "Label_L", "L", 12, 110, 14);
-    Edit_L = named(new QLineEdit(Frame_Couplers), "Edit_L");
+    Edit_L = Named(new QLineEdit(Frame_Couplers), "Edit_L");
     Edit_L->setGeometry(30, 107, 80, 24);
     Label_L_Std_Unit = label(Frame_Couplers, "Label_L_Std_Unit", "", 116, 110, 80);
     Button1 =
-        named(new QPushButton(QStringLiteral("View notes on coupler stiffness"), Frame_Couplers), "Button1");
+        Named(new QPushButton(QStringLiteral("View notes on coupler stiffness"), Frame_Couplers), "Button1");
     Button1->setGeometry(10, 146, 239, 30);
 
     GroupSection = group(client, "GroupSection", " Section Properties ", 12, 244, 486, 104);
@@ -318,24 +310,24 @@ TKX_BeamFrm::TKX_BeamFrm(QWidget* parent) : QMainWindow(parent) {
 
     Frame_Steel = group(client, "Frame_Steel", "", 12, 354, 486, 140);
     lbl_Group = label(Frame_Steel, "lbl_Group", "", 10, 8, 300);
-    auto* sectionList = named(new TSectionList(Frame_Steel), "List_Sect");
+    auto* sectionList = Named(new TSectionList(Frame_Steel), "List_Sect");
     List_Sect = sectionList;
     List_Sect->setGeometry(10, 30, 200, 102);
-    List_Props = named(new QListWidget(Frame_Steel), "List_Props");
+    List_Props = Named(new QListWidget(Frame_Steel), "List_Props");
     List_Props->setGeometry(220, 30, 256, 102);
 
     Frame_Timber = group(client, "Frame_Timber", "", 12, 354, 486, 140);
     label(Frame_Timber, "Label_Width", "Width", 10, 12, 50);
-    Edit_Timber_W = named(new QLineEdit(Frame_Timber), "Edit_Timber_W");
+    Edit_Timber_W = Named(new QLineEdit(Frame_Timber), "Edit_Timber_W");
     Edit_Timber_W->setGeometry(64, 10, 70, 24);
     lbl_Wunit = label(Frame_Timber, "lbl_Wunit", "", 140, 12, 60);
     label(Frame_Timber, "Label_Depth", "Depth", 10, 44, 50);
-    Edit_Timber_H = named(new QLineEdit(Frame_Timber), "Edit_Timber_H");
+    Edit_Timber_H = Named(new QLineEdit(Frame_Timber), "Edit_Timber_H");
     Edit_Timber_H->setGeometry(64, 42, 70, 24);
     lbl_Hunit = label(Frame_Timber, "lbl_Hunit", "", 140, 44, 60);
-    cmd_OK = named(new QPushButton(QStringLiteral("Calculate E and Ixx"), Frame_Timber), "cmd_OK");
+    cmd_OK = Named(new QPushButton(QStringLiteral("Calculate E and Ixx"), Frame_Timber), "cmd_OK");
     cmd_OK->setGeometry(10, 80, 190, 30);
-    List_TimProps = named(new QListWidget(Frame_Timber), "List_TimProps");
+    List_TimProps = Named(new QListWidget(Frame_Timber), "List_TimProps");
     List_TimProps->setGeometry(220, 10, 256, 122);
     Frame_Timber->hide();
 
@@ -365,12 +357,12 @@ TKX_BeamFrm::TKX_BeamFrm(QWidget* parent) : QMainWindow(parent) {
     Frame_Shear->hide();
     Frame_Couplers->hide();
 
-    Label_Demo = named(new TClickLabel(client), "Label_Demo");
+    Label_Demo = Named(new TClickLabel(client), "Label_Demo");
     Label_Demo->setGeometry(12, 504, 486, 22);
 
-    cmdCancel = named(new QPushButton(QStringLiteral("Cancel"), client), "cmdCancel");
+    cmdCancel = Named(new QPushButton(QStringLiteral("Cancel"), client), "cmdCancel");
     cmdCancel->setGeometry(600, 502, 76, 30);
-    cmdNext = named(new QPushButton(QStringLiteral("Next >"), client), "cmdNext");
+    cmdNext = Named(new QPushButton(QStringLiteral("Next >"), client), "cmdNext");
     cmdNext->setGeometry(689, 502, 76, 30);
 
     Grid_SpanData = stringGrid(client, "Grid_SpanData", 28, 21);
@@ -380,13 +372,13 @@ TKX_BeamFrm::TKX_BeamFrm(QWidget* parent) : QMainWindow(parent) {
     Grid_SpanData->setEditTriggers(QAbstractItemView::NoEditTriggers);
 
     // Size markers of the window, out of sight.
-    Panel1 = named(new QFrame(client), "Panel1");
+    Panel1 = Named(new QFrame(client), "Panel1");
     Panel1->setGeometry(0, 0, 4, kClientHeight);
     Panel1->hide();
-    Panel4 = named(new QFrame(client), "Panel4");
+    Panel4 = Named(new QFrame(client), "Panel4");
     Panel4->setGeometry(0, 0, 4, kTallHeight);
     Panel4->hide();
-    Panel2 = named(new QFrame(client), "Panel2");
+    Panel2 = Named(new QFrame(client), "Panel2");
     Panel2->setGeometry(0, kTallHeight - 40, kClientWidth, 4);
 
     // FormCreate: the client cut off above the member grid.

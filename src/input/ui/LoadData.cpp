@@ -41,13 +41,8 @@ constexpr int kImageLeft = 11, kImageTop = 8;
 constexpr int kColNo = 4, kColP = 36, kColUDL = 90, kColPL = 146, kColDist = 230, kColUDLS = 314,
               kColUDLF = 398, kColCover = 482, kColLF = 566, kColCheck = 636;
 
-template <class W> W* named(W* w, const std::string& name) {
-    w->setObjectName(QString::fromLatin1(name.c_str()));
-    return w;
-}
-
 QLabel* label(QWidget* parent, const char* name, const char* caption, int x, int y, int w, int h = 14) {
-    auto* l = named(new QLabel(ToQt(caption), parent), name);
+    auto* l = Named(new QLabel(ToQt(caption), parent), name);
     l->setGeometry(x, y, w, h);
     return l;
 }
@@ -61,7 +56,7 @@ QLabel* helpLabel(QWidget* parent, const char* name, const char* caption, int x,
 }
 
 QLineEdit* edit(QWidget* parent, const std::string& name, int x, int w) {
-    auto* e = named(new QLineEdit(parent), name);
+    auto* e = Named(new QLineEdit(parent), name);
     e->setGeometry(x, 6, w, 23);
     e->hide();
     return e;
@@ -111,19 +106,6 @@ void setType(const TLoadRow& r, bool point, bool udl) {
     r.Type->setExclusive(true);
 }
 
-// The span form's sketch drawn and its current span marked, after the form's own show handler has
-// cleared the picture. The span form's window carries these two steps on its Image_Spans; until
-// it does there is no sketch to draw.
-template <class SpanForm> void drawSpanSketch(SpanForm* form) {
-    if constexpr (requires {
-                      form->DrawSpanSketch();
-                      form->HighlightCurrentSpan();
-                  }) {
-        form->DrawSpanSketch();
-        form->HighlightCurrentSpan();
-    }
-}
-
 } // namespace
 
 TLoadImage::TLoadImage(int width, int height, QWidget* parent)
@@ -143,13 +125,13 @@ TLoadDataFrm::TLoadDataFrm(QWidget* parent) : QWidget(parent) {
     setWindowFlags(Qt::Window | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
 
-    ScrollBox = named(new QScrollArea(this), "ScrollBox");
+    ScrollBox = Named(new QScrollArea(this), "ScrollBox");
     ScrollBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ScrollBox->setFrameShape(QFrame::NoFrame);
-    Content = named(new QWidget, "Content");
+    Content = Named(new QWidget, "Content");
     ScrollBox->setWidget(Content);
 
-    Image_Beam = named(new TLoadImage(743, 145, Content), "Image_Beam");
+    Image_Beam = Named(new TLoadImage(743, 145, Content), "Image_Beam");
     Image_Beam->move(kImageLeft, kImageTop);
     lbl_Length = label(Content, "lbl_Length", "", kImageLeft + 743 / 2 - 50, kImageTop + 119, 120, 16);
     lbl_Length->hide();
@@ -159,7 +141,7 @@ TLoadDataFrm::TLoadDataFrm(QWidget* parent) : QWidget(parent) {
                               156, 300, 30);
     Label_Help_02->setWordWrap(true);
     Label2 = label(Content, "Label2", "Loadcase", 560, 161, 60, 16);
-    Edit_Case = named(new QSpinBox(Content), "Edit_Case");
+    Edit_Case = Named(new QSpinBox(Content), "Edit_Case");
     Edit_Case->setRange(1, kMaxLoadcases);
     Edit_Case->setValue(1);
     Edit_Case->setGeometry(625, 157, 50, 24);
@@ -186,20 +168,20 @@ TLoadDataFrm::TLoadDataFrm(QWidget* parent) : QWidget(parent) {
 
     for (int n = 1; n <= kLoadRows; ++n) {
         TLoadRow& r = rows_[n];
-        r.Panel = named(new QWidget(Content), numbered("Panel_", n));
+        r.Panel = Named(new QWidget(Content), numbered("Panel_", n));
         r.Panel->setGeometry(kRowsLeft, rowTop(n), 745, n == 17 ? 40 : 35);
         r.Panel->setFocusPolicy(Qt::ClickFocus);
         if (n > 6) r.Panel->hide();
         const std::string no = (n < 10 ? "0" : "") + std::to_string(n);
-        r.Edit_No = named(new QLineEdit(QString::fromLatin1(no.c_str()), r.Panel), "Edit_" + no);
+        r.Edit_No = Named(new QLineEdit(QString::fromLatin1(no.c_str()), r.Panel), "Edit_" + no);
         r.Edit_No->setGeometry(kColNo, 6, 26, 23);
         r.Edit_No->setReadOnly(true);
         r.Edit_No->setToolTip(QStringLiteral("Load No - DoubleClick to reset row"));
         r.Edit_No->setProperty("loadRow", n);
         r.Edit_No->installEventFilter(this);
-        r.OptionP = named(new QRadioButton(QStringLiteral("Point"), r.Panel), numbered("OptionP", n));
+        r.OptionP = Named(new QRadioButton(QStringLiteral("Point"), r.Panel), numbered("OptionP", n));
         r.OptionP->setGeometry(kColP, 8, 52, 20);
-        r.OptionUDL = named(new QRadioButton(QStringLiteral("UDL"), r.Panel), numbered("OptionUDL", n));
+        r.OptionUDL = Named(new QRadioButton(QStringLiteral("UDL"), r.Panel), numbered("OptionUDL", n));
         r.OptionUDL->setGeometry(kColUDL, 8, 50, 20);
         r.Type = new QButtonGroup(r.Panel);
         r.Type->addButton(r.OptionP);
@@ -210,7 +192,7 @@ TLoadDataFrm::TLoadDataFrm(QWidget* parent) : QWidget(parent) {
         r.Edit_UDLF = edit(r.Panel, numbered("Edit_UDLF", n), kColUDLF, 78);
         r.Edit_Cover = edit(r.Panel, numbered("Edit_Cover", n), kColCover, 78);
         r.Edit_LF = edit(r.Panel, numbered("Edit_LF", n), kColLF, 60);
-        r.Check = named(new QCheckBox(QStringLiteral("Apply"), r.Panel), numbered("Check", n));
+        r.Check = Named(new QCheckBox(QStringLiteral("Apply"), r.Panel), numbered("Check", n));
         r.Check->setGeometry(kColCheck, 8, 70, 20);
 
         // A button set from code runs its handler as a click does; a radio only on being chosen.
@@ -223,19 +205,19 @@ TLoadDataFrm::TLoadDataFrm(QWidget* parent) : QWidget(parent) {
         connect(r.Check, &QCheckBox::toggled, this, [this, n] { CheckClick(n); });
     }
 
-    Panel_Cmds = named(new QWidget(this), "Panel_Cmds");
+    Panel_Cmds = Named(new QWidget(this), "Panel_Cmds");
     Panel_Cmds->setFixedHeight(kCmdsHeight);
-    Frame_SWt = named(new QGroupBox(QStringLiteral("Steel Beam Self-weight"), Panel_Cmds), "Frame_SWt");
+    Frame_SWt = Named(new QGroupBox(QStringLiteral("Steel Beam Self-weight"), Panel_Cmds), "Frame_SWt");
     Frame_SWt->setGeometry(5, 3, 335, 58);
     Frame_SWt->hide();
-    Check_Swt = named(new QCheckBox(QStringLiteral("Apply"), Frame_SWt), "Check_Swt");
+    Check_Swt = Named(new QCheckBox(QStringLiteral("Apply"), Frame_SWt), "Check_Swt");
     Check_Swt->setGeometry(10, 26, 62, 20);
     lbl_Swt = label(Frame_SWt, "lbl_Swt", "", 75, 28, 110, 16);
     Label1 = label(Frame_SWt, "Label1", "LF", 195, 28, 20, 16);
-    Edit_LF = named(new QLineEdit(Frame_SWt), "Edit_LF");
+    Edit_LF = Named(new QLineEdit(Frame_SWt), "Edit_LF");
     Edit_LF->setGeometry(220, 25, 60, 23);
     auto button = [this](const char* name, const char* caption, int x) {
-        auto* b = named(new QPushButton(ToQt(caption), Panel_Cmds), name);
+        auto* b = Named(new QPushButton(ToQt(caption), Panel_Cmds), name);
         b->setGeometry(x, 20, 76, 26);
         return b;
     };
@@ -479,8 +461,10 @@ void GoOnFromLoads(LoadRoute route) {
     }
     case LoadRoute::CantLH: ShowForm(Widget(Forms.CantLHFrm)); break;
     case LoadRoute::Span:
+        // The span form's show handler clears its picture; the sketch and the current span follow.
         ShowForm(Widget(Forms.SpanFrm));
-        drawSpanSketch(Forms.SpanFrm);
+        Forms.SpanFrm->DrawSpanSketch();
+        Forms.SpanFrm->HighlightCurrentSpan();
         break;
     }
 }

@@ -1,10 +1,447 @@
 // The effective lengths of the spans.
 #include "input/ui/Span.h"
 
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShowEvent>
+#include <QSpinBox>
+#include <QStyledItemDelegate>
+#include <QTableWidget>
+
+#include "app/Forms.h"
 #include "foundation/ui/Windows.h"
+#include "input/LoadSketch.h"
+#include "input/ui/CantLH.h"
+#include "input/ui/CantRH.h"
+#include "input/ui/EffLengthUi.h"
+#include "input/ui/LoadData.h"
+#include "input/ui/RescaleForms.h"
+#include "platform/Guard.h"
+#include "platform/QtCanvas.h"
+#include "platform/QtDialogs.h"
 
 namespace kx {
 
-TSpanFrm::TSpanFrm(QWidget* parent) : QWidget(parent) { InitForm(this, "SpanFrm", "Span"); }
+namespace {
+
+constexpr int kClientWidth = 790;  // Panel1
+constexpr int kClientHeight = 570; // Panel2
+constexpr int kGridCols = 7;
+
+// A typed space is stored as it is typed, so the remainder and the sketch follow every key.
+class LiveCellDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const override {
+        QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+        if (auto* line = qobject_cast<QLineEdit*>(editor)) {
+            auto* self = const_cast<LiveCellDelegate*>(this);
+            QObject::connect(line, &QLineEdit::textEdited, self,
+                             [self, line] { emit self->commitData(line); });
+        }
+        return editor;
+    }
+};
+
+std::string cellText(const QTableWidget* t, int col, int row) {
+    const QTableWidgetItem* it = t->item(row, col);
+    return it ? FromQt(it->text()) : std::string();
+}
+
+void setCell(QTableWidget* t, int col, int row, const std::string& text) {
+    QTableWidgetItem* it = t->item(row, col);
+    const QString q = ToQt(text);
+    if (!it) {
+        it = new QTableWidgetItem(q);
+        if (row == 0 || col == 0) {
+            it->setFlags(Qt::ItemIsEnabled);
+            it->setBackground(QColor(0xC0, 0xC0, 0xC0));
+        }
+        t->setItem(row, col, it);
+    } else if (it->text() != q) {
+        it->setText(q);
+    }
+}
+
+} // namespace
+
+TSpanFrm::TSpanFrm(QWidget* parent) : QWidget(parent) {
+    InitForm(this, "SpanFrm", "Span");
+    setWindowFlags(Qt::Window | Qt::WindowStaysOnTopHint);
+
+    Image_Spans = Named(new TPicture(kSpansPictureW, kSpansPictureH, this), "Image_Spans");
+    Image_Spans->move(10, 6);
+    lbl_Length = MakeLabel(this, "lbl_Length", "", 330, 74, 200);
+    lbl_Length->hide();
+
+    Frame_Span = MakeGroup(this, "Frame_Span", "", 10, 94, 770, 330);
+    SetBold(MakeLabel(Frame_Span, "Label1",
+                      "Beam effectively restrained at supports to clause L.5 of BS 5975", 10, 14, 600));
+    Option_Full =
+        MakeRadio(Frame_Span, "Option_Full",
+                  "Compression flange fully restrained againt rotation in plan at supports.", 20, 36, 600);
+    Option_Partial = MakeRadio(
+        Frame_Span, "Option_Partial",
+        "Compression flange partially restrained against rotation in plan at supports.", 20, 60, 600);
+    Option_Not =
+        MakeRadio(Frame_Span, "Option_Not",
+                  "Compression flange not restrained against rotation in plan at the supports.", 20, 84, 600);
+    Check_12 = Named(
+        new QCheckBox(ToQt("Apply 1.2 factor for effective top flange/ load lateral restraint."), Frame_Span),
+        "Check_12");
+    Check_12->setGeometry(40, 108, 600, 22);
+    SetBold(MakeLabel(
+        Frame_Span, "Label3",
+        "Torsional restraint at support sections is given only by positive connection to the bottom "
+        "of the flange.",
+        10, 136, 750));
+    Option_Pos = MakeRadio(Frame_Span, "Option_Pos",
+                           "Torsional restraint at support sections given only by positive conection of the "
+                           "bottom flange to the support",
+                           20, 158, 740);
+    Option_Dead =
+        MakeRadio(Frame_Span, "Option_Dead",
+                  "Torsional restraint at support sections is given only by dead bearing of the bottom "
+                  "flange on the support.",
+                  20, 182, 740);
+    SetBold(MakeLabel(Frame_Span, "Label2", "Restrained", 10, 210, 200));
+    Option_Restrained = MakeRadio(Frame_Span, "Option_Restrained", "Span Fully Restrained", 20, 232, 300);
+    Option_Edit = MakeRadio(Frame_Span, "Option_Edit", "Enter value for effective length", 20, 256, 300);
+    Option_Edit->setToolTip(QStringLiteral("Click to edit effective length"));
+    Option_Int = MakeRadio(Frame_Span, "Option_Int", "Span restrained at intervals", 20, 280, 300);
+    cmdEdit = MakeButton(Frame_Span, "cmdEdit", "Reset effective length", 340, 254, 180);
+    cmd_Part = MakeButton(Frame_Span, "cmd_Part", "Reset restraint intervals", 340, 278, 180);
+    cmd_All = MakeButton(Frame_Span, "cmd_All", "Apply to all spans", 540, 230, 160);
+    for (QPushButton* b : {cmdEdit, cmd_Part, cmd_All})
+        b->setEnabled(false);
+    MakeLabel(Frame_Span, "Label5", "Span", 560, 284, 40);
+    Edit_Span = Named(new QSpinBox(Frame_Span), "Edit_Span");
+    Edit_Span->setGeometry(600, 280, 70, 26);
+    Edit_Span->setRange(1, 1);
+
+    spanGroup_ = new QButtonGroup(this);
+    for (QRadioButton* b : {Option_Full, Option_Partial, Option_Not, Option_Pos, Option_Dead,
+                            Option_Restrained, Option_Edit, Option_Int})
+        spanGroup_->addButton(b);
+
+    Frame_Int = MakeGroup(this, "Frame_Int", "", 10, 94, 770, 330);
+    Frame_Int->hide();
+    Image_IntSpan = Named(new TPicture(kIntSpanPictureW, kIntSpanPictureH, Frame_Int), "Image_IntSpan");
+    Image_IntSpan->move(16, 16);
+    lbl_Span = MakeLabel(Frame_Int, "lbl_Span", "", 16, 110, 120);
+    lbl_SpanL = MakeLabel(Frame_Int, "lbl_SpanL", "", 300, 110, 250);
+    lbl_SpanL->hide();
+    Grid_Int = Named(new QTableWidget(2, kGridCols, Frame_Int), "Grid_Int");
+    Grid_Int->horizontalHeader()->hide();
+    Grid_Int->verticalHeader()->hide();
+    Grid_Int->verticalHeader()->setDefaultSectionSize(22);
+    Grid_Int->horizontalHeader()->setDefaultSectionSize(55);
+    Grid_Int->setColumnWidth(0, 110);
+    Grid_Int->setGeometry(16, 134, 460, 50);
+    Grid_Int->setItemDelegate(new LiveCellDelegate(Grid_Int));
+    Grid_Int->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                              QAbstractItemView::AnyKeyPressed);
+    SetFontColor(
+        MakeLabel(Frame_Int, "Label4", "Span intervals can be edited in the grid above.", 16, 190, 400),
+        Qt::blue);
+    SetFontColor(
+        MakeLabel(Frame_Int, "Label7", "Values will be rounded to nearest  1/100 span.", 16, 210, 400),
+        Qt::blue);
+    GroupBox1 = MakeGroup(Frame_Int, "GroupBox1", "Select number of supports", 16, 234, 600, 88);
+    Option_Blank = MakeRadio(GroupBox1, "Option_Blank", "Select number of support positions and clear grid.",
+                             10, 18, 440);
+    Option_Equal =
+        MakeRadio(GroupBox1, "Option_Equal", "Select number of equal support positions.", 10, 40, 440);
+    Option_UnEqual =
+        MakeRadio(GroupBox1, "Option_UnEqual",
+                  "Select number of equal support positions with ends 1/2 mid span.", 10, 62, 440);
+    spacingGroup_ = new QButtonGroup(this);
+    for (QRadioButton* b : {Option_Blank, Option_Equal, Option_UnEqual})
+        spacingGroup_->addButton(b);
+    Option_UnEqual->setChecked(true);
+    Edit_No = Named(new QSpinBox(GroupBox1), "Edit_No");
+    Edit_No->setGeometry(480, 38, 60, 26);
+    Edit_No->setRange(1, 5);
+    cmd_OK = MakeButton(Frame_Int, "cmd_OK", "OK", 660, 290, 90);
+
+    MakeLabel(this, "Label_L", "Span Length = ", 20, 436, 160);
+    lbl_L = MakeValueLabel(this, "lbl_L", 190, 434, 80);
+    Label_1_Unit = MakeLabel(this, "Label_1_Unit", "", 276, 436, 60);
+    MakeLabel(this, "Label_Lf", "Effective length factor =", 20, 464, 160);
+    lbl_Lf = MakeValueLabel(this, "lbl_Lf", 190, 462, 150);
+    MakeLabel(this, "Label_Le", "Effective length =", 20, 492, 160);
+    lbl_Le = MakeValueLabel(this, "lbl_Le", 190, 490, 80);
+    Label_2_Unit = MakeLabel(this, "Label_2_Unit", "", 276, 492, 60);
+    SetFontColor(MakeLabel(this, "Label6",
+                           "Users must ensure that support restraints are compatible span to span.", 20, 526,
+                           520),
+                 Qt::red);
+    cmd_Back = MakeButton(this, "cmd_Back", "< Back", 460, 432, 96);
+    cmd_Cancel = MakeButton(this, "cmd_Cancel", "Cancel", 570, 432, 96);
+    cmd_Next = MakeButton(this, "cmd_Next", "Next >", 680, 432, 96);
+
+    // A radio button's handler runs when it becomes chosen, by the user or (where the form does
+    // not hold it back) from code; unchoosing runs nothing.
+    const auto onChosen = [this](QAbstractButton* b, void (TSpanFrm::*handler)()) {
+        connect(b, &QAbstractButton::toggled, this, [this, handler](bool on) {
+            if (on && !filling_) (this->*handler)();
+        });
+    };
+    for (QRadioButton* b :
+         {Option_Full, Option_Partial, Option_Not, Option_Pos, Option_Dead, Option_Restrained})
+        onChosen(b, &TSpanFrm::Option_Click);
+    onChosen(Option_Edit, &TSpanFrm::Option_IntOrEditClick);
+    onChosen(Option_Int, &TSpanFrm::Option_IntOrEditClick);
+    for (QRadioButton* b : {Option_Blank, Option_Equal, Option_UnEqual})
+        onChosen(b, &TSpanFrm::SpacingClick);
+    connect(Check_12, &QCheckBox::toggled, this, [this] {
+        if (!filling_) Option_Click();
+    });
+    connect(cmdEdit, &QPushButton::clicked, this, &TSpanFrm::cmdEditClick);
+    connect(cmd_Part, &QPushButton::clicked, this, &TSpanFrm::cmdEditClick);
+    connect(cmd_All, &QPushButton::clicked, this, &TSpanFrm::cmd_AllClick);
+    connect(Edit_Span, &QSpinBox::valueChanged, this, [this] {
+        if (!filling_) UpDown_SpanClick();
+    });
+    connect(Edit_No, &QSpinBox::valueChanged, this, [this] {
+        if (!filling_) UpDown_NoClick();
+    });
+    connect(Grid_Int, &QTableWidget::itemChanged, this, [this] {
+        if (!filling_) Grid_IntKeyUp();
+    });
+    connect(cmd_OK, &QPushButton::clicked, this, &TSpanFrm::cmd_OKClick);
+    connect(cmd_Next, &QPushButton::clicked, this, &TSpanFrm::cmd_NextClick);
+    connect(cmd_Back, &QPushButton::clicked, this, &TSpanFrm::cmd_BackClick);
+    connect(cmd_Cancel, &QPushButton::clicked, this, &TSpanFrm::cmd_CancelClick);
+
+    filling_ = true;
+    ShowControls(SpanControls{});
+    filling_ = false;
+    setFixedSize(kClientWidth, kClientHeight);
+    PlaceForm(this, 5);
+    InstallInputFormsRescale();
+}
+
+TSpanFrm::~TSpanFrm() { UninstallInputFormsRescale(); }
+
+SpanControls TSpanFrm::Controls() const {
+    SpanControls c;
+    c.Option_Full = Option_Full->isChecked();
+    c.Option_Partial = Option_Partial->isChecked();
+    c.Option_Not = Option_Not->isChecked();
+    c.Option_Pos = Option_Pos->isChecked();
+    c.Option_Dead = Option_Dead->isChecked();
+    c.Option_Restrained = Option_Restrained->isChecked();
+    c.Option_Edit = Option_Edit->isChecked();
+    c.Option_Int = Option_Int->isChecked();
+    c.Check_12 = Check_12->isChecked();
+    c.cmdEdit_Enabled = cmdEdit->isEnabled();
+    c.cmd_Part_Enabled = cmd_Part->isEnabled();
+    c.cmd_All_Enabled = cmd_All->isEnabled();
+    c.Edit_Span = Edit_Span->value();
+    c.UpDown_Span_Max = Edit_Span->maximum();
+    c.lbl_L = FromQt(lbl_L->text());
+    c.lbl_Lf = FromQt(lbl_Lf->text());
+    c.lbl_Le = FromQt(lbl_Le->text());
+    c.Label_1_Unit = FromQt(Label_1_Unit->text());
+    c.Label_2_Unit = FromQt(Label_2_Unit->text());
+    c.cmd_Cancel_Visible = !cmd_Cancel->isHidden();
+    c.Frame_Span_Visible = !Frame_Span->isHidden();
+    c.Frame_Int_Visible = !Frame_Int->isHidden();
+    c.lbl_Span = FromQt(lbl_Span->text());
+    c.lbl_SpanL = FromQt(lbl_SpanL->text());
+    c.lbl_SpanL_Visible = !lbl_SpanL->isHidden();
+    c.Grid_Int.ColCount = 1;
+    while (c.Grid_Int.ColCount < kGridCols && !Grid_Int->isColumnHidden(c.Grid_Int.ColCount))
+        ++c.Grid_Int.ColCount;
+    for (int col = 0; col < kGridCols; ++col)
+        for (int row = 0; row < 2; ++row)
+            c.Grid_Int.SetCell(col, row, cellText(Grid_Int, col, row));
+    c.Option_Blank = Option_Blank->isChecked();
+    c.Option_Equal = Option_Equal->isChecked();
+    c.Option_UnEqual = Option_UnEqual->isChecked();
+    c.Edit_No = Edit_No->value();
+    return c;
+}
+
+void TSpanFrm::ShowControls(const SpanControls& c) {
+    const bool wasFilling = filling_;
+    filling_ = true;
+    const std::pair<QAbstractButton*, bool> buttons[] = {
+        {Option_Full, c.Option_Full},   {Option_Partial, c.Option_Partial},
+        {Option_Not, c.Option_Not},     {Option_Pos, c.Option_Pos},
+        {Option_Dead, c.Option_Dead},   {Option_Restrained, c.Option_Restrained},
+        {Option_Edit, c.Option_Edit},   {Option_Int, c.Option_Int},
+        {Check_12, c.Check_12},         {Option_Blank, c.Option_Blank},
+        {Option_Equal, c.Option_Equal}, {Option_UnEqual, c.Option_UnEqual},
+    };
+    for (auto [b, on] : buttons)
+        if (!on) SetChecked(b, false);
+    for (auto [b, on] : buttons)
+        if (on) SetChecked(b, true);
+    cmdEdit->setEnabled(c.cmdEdit_Enabled);
+    cmd_Part->setEnabled(c.cmd_Part_Enabled);
+    cmd_All->setEnabled(c.cmd_All_Enabled);
+    Edit_Span->setMaximum(std::max(1, c.UpDown_Span_Max));
+    Edit_Span->setValue(c.Edit_Span);
+    lbl_L->setText(ToQt(c.lbl_L));
+    lbl_Lf->setText(ToQt(c.lbl_Lf));
+    lbl_Le->setText(ToQt(c.lbl_Le));
+    Label_1_Unit->setText(ToQt(c.Label_1_Unit));
+    Label_2_Unit->setText(ToQt(c.Label_2_Unit));
+    cmd_Cancel->setVisible(c.cmd_Cancel_Visible);
+    Frame_Span->setVisible(c.Frame_Span_Visible);
+    Frame_Int->setVisible(c.Frame_Int_Visible);
+    lbl_Span->setText(ToQt(c.lbl_Span));
+    lbl_SpanL->setText(ToQt(c.lbl_SpanL));
+    lbl_SpanL->setVisible(c.lbl_SpanL_Visible);
+    for (int col = 0; col < kGridCols; ++col) {
+        Grid_Int->setColumnHidden(col, col >= c.Grid_Int.ColCount);
+        for (int row = 0; row < 2; ++row)
+            setCell(Grid_Int, col, row, c.Grid_Int.Cell(col, row));
+    }
+    Edit_No->setValue(c.Edit_No);
+    filling_ = wasFilling;
+}
+
+void TSpanFrm::act(const std::function<void(SpanControls&)>& action) {
+    Guard([&] {
+        SpanControls c = Controls();
+        struct Shown {
+            TSpanFrm* w;
+            SpanControls& c;
+            ~Shown() {
+                if (w->intervalCanvas_) {
+                    static_cast<QtCanvas&>(*w->intervalCanvas_).End();
+                    w->intervalCanvas_.reset();
+                }
+                w->Image_IntSpan->update();
+                w->Image_Spans->update();
+                w->ShowControls(c);
+            }
+        } shown{this, c};
+        action(c);
+    });
+}
+
+void TSpanFrm::sketch(const std::function<void(Canvas&, LengthCaption&)>& draw) {
+    QtCanvas canvas(&Image_Spans->Picture);
+    LengthCaption caption{FromQt(lbl_Length->text()), !lbl_Length->isHidden(), lbl_Length->y()};
+    draw(canvas, caption);
+    canvas.End();
+    lbl_Length->setText(ToQt(caption.Caption));
+    lbl_Length->setVisible(caption.Visible);
+    Image_Spans->update();
+}
+
+void TSpanFrm::ClearSpanSketch() {
+    sketch([](Canvas& c, LengthCaption& l) { kx::ClearSpanSketch(c, l); });
+}
+
+void TSpanFrm::DrawSpanSketch() {
+    sketch([this](Canvas& c, LengthCaption& l) {
+        kx::DrawSpanSketch(c, Image_Spans->Picture.width(), Image_Spans->Picture.height(), l);
+    });
+}
+
+void TSpanFrm::HighlightCurrentSpan() {
+    sketch([this](Canvas& c, LengthCaption&) {
+        kx::HighlightCurrentSpan(c, Image_Spans->Picture.width(), Image_Spans->Picture.height(),
+                                 SpanVars.CurrentSpan);
+    });
+}
+
+Canvas& TSpanFrm::IntervalCanvas() {
+    if (!intervalCanvas_) intervalCanvas_ = std::make_unique<QtCanvas>(&Image_IntSpan->Picture);
+    return *intervalCanvas_;
+}
+
+int TSpanFrm::IntervalWidth() const { return Image_IntSpan->Picture.width(); }
+int TSpanFrm::IntervalHeight() const { return Image_IntSpan->Picture.height(); }
+
+void TSpanFrm::SpanClear() {
+    act([this](SpanControls& c) { kx::SpanClear(c, *this); });
+}
+
+void TSpanFrm::SpanRestoreFromCommitted() {
+    Guard([] { kx::SpanRestoreFromCommitted(); });
+}
+
+void TSpanFrm::showEvent(QShowEvent* e) {
+    QWidget::showEvent(e);
+    if (!e->spontaneous()) FormShow();
+}
+
+void TSpanFrm::FormShow() {
+    act([this](SpanControls& c) { SpanFormShow(c, *this); });
+}
+
+void TSpanFrm::Option_Click() {
+    act([this](SpanControls& c) { SpanOptionClick(c, *this); });
+}
+
+void TSpanFrm::Option_IntOrEditClick() {
+    act([this](SpanControls& c) { SpanIntOrEditClick(c, *this); });
+}
+
+void TSpanFrm::cmdEditClick() {
+    act([this](SpanControls& c) { SpanResetClick(c, *this); });
+}
+
+void TSpanFrm::UpDown_SpanClick() {
+    act([this](SpanControls& c) { SpanSpinnerClick(c, *this); });
+}
+
+void TSpanFrm::cmd_AllClick() {
+    act([](SpanControls& c) { ApplyToAllSpans(c); });
+}
+
+void TSpanFrm::SpacingClick() {
+    act([this](SpanControls& c) { SpacingOptionClick(c, *this); });
+}
+
+void TSpanFrm::UpDown_NoClick() {
+    act([this](SpanControls& c) { IntervalCountClick(c, *this); });
+}
+
+void TSpanFrm::Grid_IntKeyUp() {
+    act([this](SpanControls& c) { IntervalGridKeyUp(c, *this); });
+}
+
+void TSpanFrm::cmd_OKClick() {
+    act([this](SpanControls& c) { CloseIntervalPanel(c, *this); });
+}
+
+void TSpanFrm::cmd_NextClick() {
+    SpanRoute route = SpanRoute::Stay;
+    act([&route](SpanControls& c) { route = SpanNext(c); });
+    Guard([this, route] {
+        if (route == SpanRoute::CantRHFrm) {
+            ShowForm(Widget(Forms.CantRHFrm));
+            hide();
+        } else if (route == SpanRoute::Analysis) {
+            ShowMainWindowAndAnalyse();
+            hide();
+        }
+    });
+}
+
+void TSpanFrm::cmd_BackClick() {
+    Guard([this] {
+        hide();
+        if (SpanBack() == SpanRoute::CantLHFrm)
+            ShowForm(Widget(Forms.CantLHFrm));
+        else
+            ShowForm(Widget(Forms.LoadDataFrm));
+    });
+}
+
+void TSpanFrm::cmd_CancelClick() { hide(); }
 
 } // namespace kx

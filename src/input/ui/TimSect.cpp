@@ -1,19 +1,249 @@
 // The timber section window.
 #include "input/ui/TimSect.h"
 
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "app/Forms.h"
 #include "foundation/ui/Windows.h"
+#include "input/KX_Beam.h"
+#include "input/ui/EffLengthUi.h"
+#include "input/ui/KX_Beam.h"
+#include "platform/Guard.h"
+#include "platform/QtDialogs.h"
 
 namespace kx {
 
-TTimSectFrm::TTimSectFrm(QWidget* parent) : QWidget(parent) {
-    InitForm(this, "TimSectFrm", "Timber Section Properties");
+namespace {
+
+constexpr int kClientWidth = 760;  // Panel1
+constexpr int kClientHeight = 560; // Panel2
+
+QButtonGroup* groupOf(QObject* owner, std::initializer_list<QRadioButton*> buttons) {
+    auto* g = new QButtonGroup(owner);
+    for (QRadioButton* b : buttons)
+        g->addButton(b);
+    return g;
 }
 
-// Called by the beam form; the timber section window fills them with its own controls, which it
-// does not have yet.
-void TTimSectFrm::TimSectRestoreFromCommitted() {}
-void TTimSectFrm::TimSectShowStoredOptions() {}
-void TTimSectFrm::SetTimberSizeLabels(const std::string&, const std::string&) {}
-void TTimSectFrm::TimSectShowCurrentOptions() {}
+} // namespace
+
+TTimSectFrm::TTimSectFrm(QWidget* parent) : QWidget(parent) {
+    InitForm(this, "TimSectFrm", "Timber Section Properties");
+    // On top, a single border and the system menu only.
+    setWindowFlags(Qt::Window | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint |
+                   Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
+
+    MakeLabel(this, "Label_Metric",
+              "Section sizes and properties on this form are always in UK metric format.", 10, 8, 460);
+    MakeLabel(this, "Label_Grade", "Strength Class", 10, 36, 100);
+    Combo_Grade = Named(new QComboBox(this), "Combo_Grade");
+    Combo_Grade->setGeometry(110, 34, 100, 24);
+    for (int i = 0; i < kTimberGradeItems; ++i)
+        Combo_Grade->addItem(ToQt(TimberGradeItem(i)));
+    Combo_Grade->setMaxVisibleItems(10);
+    Combo_Grade->setCurrentIndex(-1);
+
+    QGroupBox* sharing = MakeGroup(this, "GroupSharing", "Single / Sharing K8", 10, 66, 220, 52);
+    Option_Single = MakeRadio(sharing, "Option_Single", "Single", 10, 22, 90);
+    Option_Share = MakeRadio(sharing, "Option_Share", "Sharing", 110, 22, 90);
+    groupOf(this, {Option_Single, Option_Share});
+    QGroupBox* moisture = MakeGroup(this, "GroupMoisture", "Wet / Dry   K1 and K2", 240, 66, 220, 52);
+    Option_Wet = MakeRadio(moisture, "Option_Wet", "Wet", 10, 22, 90);
+    Option_Dry = MakeRadio(moisture, "Option_Dry", "Dry", 110, 22, 90);
+    groupOf(this, {Option_Wet, Option_Dry});
+
+    // The four classic durations lie below the group's visible part: only a stored code
+    // chooses them.
+    QGroupBox* duration = MakeGroup(this, "GroupDuration", "Load Duration  K3", 10, 126, 450, 100);
+    const int visibleAt[kTimberDurations][2] = {{10, 140}, {120, 140}, {230, 140}, {340, 140}, {10, 22},
+                                                {120, 22}, {10, 48},   {120, 48},  {230, 48}};
+    auto* durations = new QButtonGroup(this);
+    for (int i = 0; i < kTimberDurations; ++i) {
+        const TimberDuration& d = TimberDurations()[static_cast<std::size_t>(i)];
+        Duration[i] = MakeRadio(duration, d.Option, d.Caption, visibleAt[i][0], visibleAt[i][1], 105);
+        durations->addButton(Duration[i]);
+    }
+    for (int i : {4, 5})
+        SetFontColor(Duration[i], Qt::blue);
+    for (int i : {6, 7, 8})
+        SetFontColor(Duration[i], Qt::red);
+    SetFontColor(MakeLabel(duration, "Label_Red", "Red Text is to BS 5975 (Falsework)", 230, 22, 215),
+                 Qt::red);
+    SetFontColor(
+        MakeLabel(this, "Label_Blue",
+                  "Blue Text is to the recommendations of 'Formwork a guide to good practice' 1986 by the "
+                  "Concrete Society.",
+                  10, 230, 450, 36),
+        Qt::blue);
+    findChild<QLabel*>(QStringLiteral("Label_Blue"))->setWordWrap(true);
+
+    struct Value {
+        QLabel*& label;
+        const char* name;
+        const char* caption;
+    };
+    const Value values[] = {
+        {lbl_Bend, "lbl_Bend", "Grade Bending Stress (N/mm^2)"},
+        {lbl_Shear, "lbl_Shear", "Grade Shear Stress (N/mm^2)"},
+        {lbl_E, "lbl_E", "E (N/mm^2)"},
+        {lbl_K8, "lbl_K8", "K8"},
+        {lbl_K1, "lbl_K1", "K1"},
+        {lbl_K2E, "lbl_K2E", "K2 (E)"},
+        {lbl_K2B, "lbl_K2B", "K2 (Bending)"},
+        {lbl_K2S, "lbl_K2S", "K2 (Shear)"},
+        {lbl_K3, "lbl_K3", "K3"},
+    };
+    int y = 274;
+    for (const Value& v : values) {
+        MakeLabel(this, "", v.caption, 10, y, 200);
+        v.label = MakeValueLabel(this, v.name, 220, y - 2, 80);
+        y += 26;
+    }
+    MakeLabel(this, "Label_Width", "Width (mm)", 320, 274, 70);
+    lbl_Width = MakeValueLabel(this, "lbl_Width", 390, 272, 70);
+    MakeLabel(this, "Label_Depth", "Depth (mm)", 320, 300, 70);
+    lbl_Depth = MakeValueLabel(this, "lbl_Depth", 390, 298, 70);
+
+    List_Results = Named(new QListWidget(this), "List_Results");
+    List_Results->setGeometry(470, 8, 280, 500);
+    Cmd_Calc = MakeButton(this, "Cmd_Calc", "Calc", 320, 480, 130, 30);
+    cmd_OK = MakeButton(this, "cmd_OK", "Next >", 620, 520, 130, 30);
+    SetBold(cmd_OK);
+
+    connect(Combo_Grade, &QComboBox::currentIndexChanged, this, [this] {
+        if (!filling_) Combo_GradeChange();
+    });
+    const auto onChosen = [this](QRadioButton* b, void (TTimSectFrm::*handler)()) {
+        connect(b, &QRadioButton::toggled, this, [this, handler](bool on) {
+            if (on && !filling_) (this->*handler)();
+        });
+    };
+    onChosen(Option_Single, &TTimSectFrm::Combo_GradeChange);
+    onChosen(Option_Share, &TTimSectFrm::Combo_GradeChange);
+    onChosen(Option_Wet, &TTimSectFrm::Option_WetClick);
+    onChosen(Option_Dry, &TTimSectFrm::Option_WetClick);
+    for (int i = 0; i < kTimberDurations; ++i)
+        onChosen(Duration[i], &TTimSectFrm::Option_DurationClick);
+    connect(Cmd_Calc, &QPushButton::clicked, this, &TTimSectFrm::Cmd_CalcClick);
+    connect(cmd_OK, &QPushButton::clicked, this, &TTimSectFrm::cmd_OKClick);
+
+    ShowState();
+    setFixedSize(kClientWidth, kClientHeight);
+    PlaceForm(this, 0);
+}
+
+void TTimSectFrm::ReadControls() {
+    TimSectControls& c = TimSectVars.Ctl;
+    c.Combo_Grade = Combo_Grade->currentIndex();
+    c.Option_Single = Option_Single->isChecked();
+    c.Option_Share = Option_Share->isChecked();
+    c.Option_Wet = Option_Wet->isChecked();
+    c.Option_Dry = Option_Dry->isChecked();
+    for (int i = 0; i < kTimberDurations; ++i)
+        c.Duration[i] = Duration[i]->isChecked();
+    c.lbl_Width = FromQt(lbl_Width->text());
+    c.lbl_Depth = FromQt(lbl_Depth->text());
+}
+
+void TTimSectFrm::ShowState() {
+    const TimSectControls& c = TimSectVars.Ctl;
+    const bool wasFilling = filling_;
+    filling_ = true;
+    Combo_Grade->setCurrentIndex(c.Combo_Grade);
+    const std::pair<QRadioButton*, bool> radios[] = {
+        {Option_Single, c.Option_Single},
+        {Option_Share, c.Option_Share},
+        {Option_Wet, c.Option_Wet},
+        {Option_Dry, c.Option_Dry},
+    };
+    for (auto [b, on] : radios)
+        SetChecked(b, on);
+    for (int i = 0; i < kTimberDurations; ++i)
+        if (!c.Duration[i]) SetChecked(Duration[i], false);
+    for (int i = 0; i < kTimberDurations; ++i)
+        if (c.Duration[i]) SetChecked(Duration[i], true);
+    const std::pair<QLabel*, const std::string*> labels[] = {
+        {lbl_Bend, &c.lbl_Bend}, {lbl_Shear, &c.lbl_Shear}, {lbl_E, &c.lbl_E},         {lbl_K8, &c.lbl_K8},
+        {lbl_K1, &c.lbl_K1},     {lbl_K2E, &c.lbl_K2E},     {lbl_K2B, &c.lbl_K2B},     {lbl_K2S, &c.lbl_K2S},
+        {lbl_K3, &c.lbl_K3},     {lbl_Width, &c.lbl_Width}, {lbl_Depth, &c.lbl_Depth},
+    };
+    for (auto [l, t] : labels)
+        l->setText(ToQt(*t));
+    List_Results->clear();
+    for (const std::string& line : c.List_Results)
+        List_Results->addItem(ToQt(line));
+    filling_ = wasFilling;
+}
+
+void TTimSectFrm::act(const std::function<void()>& action) {
+    Guard([&] {
+        ReadControls();
+        struct Shown {
+            TTimSectFrm* w;
+            ~Shown() { w->ShowState(); }
+        } shown{this};
+        action();
+    });
+}
+
+void TTimSectFrm::SetTimberSizeLabels(const std::string& width, const std::string& depth) {
+    lbl_Width->setText(ToQt(width));
+    lbl_Depth->setText(ToQt(depth));
+    TimSectVars.Ctl.lbl_Width = width;
+    TimSectVars.Ctl.lbl_Depth = depth;
+}
+
+void TTimSectFrm::TimSectShowCurrentOptions() {
+    act([] { kx::TimSectShowCurrentOptions(); });
+}
+
+void TTimSectFrm::TimSectRestoreFromCommitted() {
+    act([] { kx::TimSectRestoreFromCommitted(); });
+}
+
+void TTimSectFrm::TimSectShowStoredOptions() {
+    act([] { kx::TimSectShowStoredOptions(); });
+}
+
+void TTimSectFrm::TimSectRecalc() {
+    act([] { kx::TimSectRecalc(); });
+}
+
+void TTimSectFrm::SelectFirstGrade() {
+    act([] { TimSectNewBeam(); });
+}
+
+void TTimSectFrm::Combo_GradeChange() {
+    act([] { TimSectGradeClick(); });
+}
+
+void TTimSectFrm::Option_WetClick() {
+    act([] { TimSectWetDryClick(); });
+}
+
+void TTimSectFrm::Option_DurationClick() {
+    act([] { TimSectDurationClick(); });
+}
+
+void TTimSectFrm::Cmd_CalcClick() {
+    act([] { kx::TimSectRecalc(); });
+}
+
+void TTimSectFrm::cmd_OKClick() {
+    act([this] {
+        const TimberBeamFormTexts t = TimSectNext();
+        TKX_BeamFrm* beam = Forms.KX_BeamFrm;
+        BeamFormControls f = beam->Controls();
+        ApplyTimberToBeamForm(t, f);
+        beam->ShowControls(f);
+        hide();
+    });
+}
 
 } // namespace kx

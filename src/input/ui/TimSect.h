@@ -2,7 +2,16 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
 #include <string>
+
+#include "input/TimSect.h"
+
+class QComboBox;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
 
 namespace kx {
 
@@ -11,15 +20,52 @@ class TTimSectFrm : public QWidget {
 public:
     explicit TTimSectFrm(QWidget* parent = nullptr);
 
-    // The beam form's restore of a timber beam: the options, sizes and grade from the committed
-    // timber choice, then the results worked out again.
-    void TimSectRestoreFromCommitted();
-    // The beam form's Cancel: the options of the committed choice shown again.
-    void TimSectShowStoredOptions();
-    // The beam form's "Calculate E and Ixx": the timber size (mm texts) into lbl_Width and
-    // lbl_Depth, then the options of the working choice shown.
+    QComboBox* Combo_Grade;
+    QRadioButton* Option_Single;
+    QRadioButton* Option_Share;
+    QRadioButton* Option_Wet;
+    QRadioButton* Option_Dry;
+    // The durations in the order of the duration table: LT, MT, ST, VST, General, Wall, Week,
+    // Month, Year; the first four lie below the visible part of their group.
+    Arr<QRadioButton*, 0, kTimberDurations - 1> Duration;
+    QLabel* lbl_Bend;
+    QLabel* lbl_Shear;
+    QLabel* lbl_E;
+    QLabel* lbl_K8;
+    QLabel* lbl_K1;
+    QLabel* lbl_K2E;
+    QLabel* lbl_K2B;
+    QLabel* lbl_K2S;
+    QLabel* lbl_K3;
+    QLabel* lbl_Width;
+    QLabel* lbl_Depth;
+    QListWidget* List_Results;
+    QPushButton* Cmd_Calc;
+    QPushButton* cmd_OK;
+
+    // The controls into the window's state, and the state shown.
+    void ReadControls();
+    void ShowState();
+
+    // What the beam form calls: its Timber frame (the dry sizes in mm, then the working choice),
+    // its restore of a timber beam and its Cancel.
     void SetTimberSizeLabels(const std::string& width, const std::string& depth);
     void TimSectShowCurrentOptions();
+    void TimSectRestoreFromCommitted();
+    void TimSectShowStoredOptions();
+    void TimSectRecalc();
+    // File New: the first class of the list.
+    void SelectFirstGrade();
+
+    void Combo_GradeChange(); // and Option_SingleClick, Option_ShareClick
+    void Option_WetClick();   // and Option_DryClick
+    void Option_DurationClick();
+    void Cmd_CalcClick();
+    void cmd_OKClick();
+
+private:
+    void act(const std::function<void()>& action);
+    bool filling_ = false;
 };
 
 } // namespace kx

@@ -444,15 +444,8 @@ void TIndexFrm::List_ResultsClick() { List_Results->raise(); }
 void TIndexFrm::List_CaseResultsClick() { List_CaseResults->raise(); }
 
 void TIndexFrm::showContent(QListWidget* list, const ResultListContent& content) {
-    QStringList items;
-    items.reserve(static_cast<qsizetype>(content.lines.size()));
-    for (const std::string& line : content.lines)
-        items.append(ToQt(line));
-    list->setUpdatesEnabled(false);
-    list->clear();
     if (content.colour) setColours(list, QPalette::Base, Qt::white, QPalette::Text, qc(*content.colour));
-    list->addItems(items);
-    list->setUpdatesEnabled(true);
+    FillList(list, content.lines);
 }
 
 // ---- What the analysis and the file commands do to the window

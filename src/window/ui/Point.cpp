@@ -121,9 +121,7 @@ void TPointFrm::cmd_CalcClick() {
         BusyCursor busy;
         if (!CalcPointResults(FromQt(Edit_Dist->text()))) return;
         showGrid(PointGridContent(true));
-        List_Results->clear();
-        for (const std::string& line : PointListContent())
-            List_Results->addItem(ToQt(line));
+        FillList(List_Results, PointListContent());
     });
 }
 

@@ -1,0 +1,296 @@
+// The cantilever effective lengths: factor table, option handlers, show, commit, restore, clear.
+#include "input/Cantilever.h"
+
+#include <cmath>
+
+#include "foundation/SigFig.h"
+#include "platform/Canvas.h"
+#include "platform/Dialogs.h"
+#include "platform/NumberInput.h"
+
+namespace kx {
+
+namespace {
+
+// clang-format off
+const CantSide Left{
+    kLHCantRow, "LH Cantilever", "LHC Effective Length", " LHC length has been changed",
+    {coRestrained, coNormal, coDestabilizing, coSupportLateral, coSupportPartial, coSupportBoth,
+     coEndBoth, coEndTorsion, coEndTop, coEndFree, coEdit},
+    {coEndFree, coEndTop, coEndBoth, coEndTorsion, coSupportBoth, coSupportLateral, coSupportPartial},
+    false, CantRoute::SpanFrm, CantRoute::LoadDataFrm,
+    "End Restraint", "Torsionional restraint", "Lateral and torional restraint", true,
+    &SharedModel::CantLHOpts, &WorkingCopies::CantLHOptsWork};
+const CantSide Right{
+    kRHCantRow, "RH Cantilever", "RHC Effective Length", " RHC length has been changed",
+    {coRestrained, coNormal, coDestabilizing, coSupportLateral, coSupportBoth, coSupportPartial,
+     coEndBoth, coEndTorsion, coEndTop, coEndFree, coEdit},
+    {coSupportLateral, coSupportBoth, coEndTop, coEndBoth, coEndTorsion, coEndFree, -1},
+    true, CantRoute::Analysis, CantRoute::SpanFrm,
+    " End Restraint ", "Torsional restaint", "Lateral and torsional retraint", false,
+    &SharedModel::CantRHOpts, &WorkingCopies::CantRHOptsWork};
+
+// Rows: support Lateral, Partial, Both; columns: end Free, Top, Torsion, Both; Normal, then
+// Destabilizing.
+constexpr float Factors[3][4][2] = {
+    {{3.0f, 7.5f}, {2.7f, 7.5f}, {2.4f, 4.5f}, {2.1f, 3.6f}},
+    {{2.0f, 5.0f}, {1.8f, 5.0f}, {1.6f, 3.0f}, {1.4f, 2.4f}},
+    {{1.0f, 2.5f}, {0.9f, 2.5f}, {0.8f, 1.5f}, {0.7f, 1.2f}},
+};
+// clang-format on
+
+constexpr int kSupports[] = {coSupportLateral, coSupportPartial, coSupportBoth};
+constexpr int kEnds[] = {coEndFree, coEndTop, coEndTorsion, coEndBoth};
+
+float factor() { return Model.UnitFactorLength; }
+
+std::string shown3(double mm) {
+    const double v = mm / factor();
+    return std::isfinite(v) ? SigFig3(v) : "";
+}
+std::string shown4(double mm) {
+    const double v = mm / factor();
+    return std::isfinite(v) ? SigFig4(v) : "";
+}
+
+int chosenOf(const CantControls& c, std::initializer_list<int> fields) {
+    for (int f : fields)
+        if (c.Option[f]) return f;
+    return -1;
+}
+
+// Loading, support and end options: everything but Restrained and Edit.
+void uncheckRestraintChoices(CantControls& c) {
+    for (int f = coNormal; f <= coEndFree; ++f)
+        c.Option[f] = false;
+}
+
+} // namespace
+
+const CantSide& LHCantSide() { return Left; }
+const CantSide& RHCantSide() { return Right; }
+
+const char* CantOptionCaption(const CantSide& side, int field) {
+    switch (field) {
+    case coRestrained: return "Cantilever fully restrained";
+    case coEdit: return "Enter value for effective length";
+    case coNormal: return "Normal";
+    case coDestabilizing: return "Destabilizing";
+    case coEndFree: return "Free";
+    case coEndTop: return "Top flange restraint";
+    case coEndTorsion: return side.EndTorsionCaption;
+    case coEndBoth: return side.EndBothCaption;
+    default: return ""; // the support options are captioned by their labels
+    }
+}
+
+int CantOptionGroup(int field) {
+    switch (field) {
+    case coRestrained:
+    case coEdit: return 0;
+    case coNormal:
+    case coDestabilizing: return 1;
+    case coSupportLateral:
+    case coSupportPartial:
+    case coSupportBoth: return 2;
+    default: return 3;
+    }
+}
+
+float CantileverFactor(int support, int end, bool destabilizing) {
+    int i = -1, j = -1;
+    for (int n = 0; n < 3; ++n)
+        if (kSupports[n] == support) i = n;
+    for (int n = 0; n < 4; ++n)
+        if (kEnds[n] == end) j = n;
+    if (i < 0 || j < 0) return 0;
+    return Factors[i][j][destabilizing ? 1 : 0];
+}
+
+void CalcCantileverEffectiveLength(const CantSide& side, CantControls& c) {
+    const int r = side.Row;
+    WorkingCopies& w = Work;
+    const float L = Model.SpanData[r][mfL];
+    const int loading = chosenOf(c, {coDestabilizing, coNormal});
+    const int end = chosenOf(c, {coEndFree, coEndTop, coEndTorsion, coEndBoth});
+    const int support = chosenOf(c, {coSupportLateral, coSupportPartial, coSupportBoth});
+
+    bool undefined = false;
+    if (c.Option[coEdit]) {
+        uncheckRestraintChoices(c);
+        c.Option[coRestrained] = false;
+        const float previous = w.EffLengthWork[r][0];
+        const std::string answer = dlg().InputBox(
+            side.InputCaption, "Specify effective length " + Model.UnitTextLength.str(), shown3(previous));
+        float Le = static_cast<float>(ReadNumberOrZero(answer) * factor());
+        if (!std::isfinite(Le)) {
+            Le = previous;
+        } else if (Le < 0) {
+            dlg().Message(cantmsg::kNegative);
+            Le = previous;
+        }
+        w.EffLengthTextWork[r] = "User value";
+        w.EffLengthWork[r][0] = Le;
+        c.cmdEdit_Enabled = true;
+    } else if (c.Option[coRestrained]) {
+        w.EffLengthTextWork[r] = "Fully Restrained";
+        w.EffLengthWork[r][0] = 0;
+    } else if (loading >= 0 && end >= 0 && support >= 0) {
+        const float k = CantileverFactor(support, end, loading == coDestabilizing);
+        w.EffLengthTextWork[r] = SigFig3(k) + " L";
+        w.EffLengthWork[r][0] = k * L;
+    } else {
+        // No factor is defined until a loading, a support and an end restraint are all chosen.
+        undefined = true;
+        w.EffLengthTextWork[r] = "";
+        w.EffLengthWork[r][0] = 0;
+    }
+    c.lbl_Lf = w.EffLengthTextWork[r].str();
+    c.lbl_Le = undefined ? "" : shown3(w.EffLengthWork[r][0]);
+    Model.EffLengthMemberLength[r] = L;
+}
+
+void CantOptionClick(const CantSide& side, CantControls& c, int field) {
+    switch (field) {
+    case coRestrained:
+        uncheckRestraintChoices(c);
+        c.Option[coEdit] = false;
+        CalcCantileverEffectiveLength(side, c);
+        c.lbl_Lf = "Restrained";
+        break;
+    case coEdit: CalcCantileverEffectiveLength(side, c); break;
+    default:
+        c.Option[coRestrained] = false;
+        CalcCantileverEffectiveLength(side, c);
+        break;
+    }
+}
+
+void CheckCantOption(const CantSide& side, CantControls& c, int field) {
+    if (field < 0 || c.Option[field]) return;
+    for (int f = 0; f <= coEdit; ++f)
+        if (CantOptionGroup(f) == CantOptionGroup(field)) c.Option[f] = false;
+    c.Option[field] = true;
+    CantOptionClick(side, c, field);
+}
+
+void CantPictureClick(const CantSide& side, CantControls& c, int image) {
+    if (image < 1 || image > 7) return;
+    CheckCantOption(side, c, side.PictureChoice[static_cast<std::size_t>(image - 1)]);
+}
+
+void CantFormShow(const CantSide& side, CantControls& c) {
+    const int r = side.Row;
+    c.Label_Units = Model.UnitTextLength.str();
+    const TCantOpt& flags = Work.*side.Working;
+    for (int f : side.ShowOrder)
+        if (flags[f] == 1) CheckCantOption(side, c, f);
+    c.lbl_Le = shown4(Work.EffLengthWork[r][0]);
+    c.lbl_Lf = Work.EffLengthTextWork[r].str();
+}
+
+CantRoute CantNext(const CantSide& side, CantControls& c) {
+    const bool complete = (chosenOf(c, {coNormal, coDestabilizing}) >= 0 &&
+                           chosenOf(c, {coSupportLateral, coSupportPartial, coSupportBoth}) >= 0 &&
+                           chosenOf(c, {coEndFree, coEndTop, coEndTorsion, coEndBoth}) >= 0) ||
+                          c.Option[coRestrained] || c.Option[coEdit];
+    if (!complete) {
+        dlg().Message(cantmsg::kIncomplete);
+        return CantRoute::Stay;
+    }
+    const int r = side.Row;
+    SharedModel& m = Model;
+    // The length itself is committed as worked out, not as the label rounds it.
+    m.EffLength[r][0] = Work.EffLengthWork[r][0];
+    if (side.CommitTextFromLabel)
+        m.EffLengthText[r] = c.lbl_Lf;
+    else
+        m.EffLengthText[r] = Work.EffLengthTextWork[r];
+    TCantOpt& flags = m.*side.Committed;
+    for (int f = 0; f <= coEdit; ++f)
+        flags[f] = c.Option[f] ? 1 : 0;
+
+    if (m.EffLengthMemberLength[r] == m.SpanData[r][mfL]) return side.Next;
+    dlg().Message(std::string(side.ChangedLine) +
+                  "\r re-select option.\r (it may be necessary to de-select it first)");
+    return CantRoute::Stay;
+}
+
+CantRoute CantBack(const CantSide& side) { return side.Back; }
+
+void CantRestoreFromCommitted(const CantSide& side, CantControls& c) {
+    const int r = side.Row;
+    c.Label_Units = Model.UnitTextLength.str();
+    Work.*side.Working = Model.*side.Committed;
+    Work.EffLengthTextWork[r] = Model.EffLengthText[r];
+    // The length too: a user value is offered again as it was, not as 0.
+    Work.EffLengthWork[r][0] = Model.EffLength[r][0];
+}
+
+void CantClear(const CantSide& side, CantControls& c) {
+    const int r = side.Row;
+    for (int f = 0; f <= coEdit; ++f)
+        c.Option[f] = false;
+    c.lbl_Le.clear();
+    c.lbl_Lf.clear();
+    Work.EffLengthWork[r][0] = 0;
+    Work.EffLengthTextWork[r] = "";
+    (Work.*side.Working).fill(0);
+}
+
+void DrawRestraintPicture(Canvas& k, int W, int H, int field) {
+    k.SetBrushStyle(BrushStyle::Solid);
+    k.SetBrushColor(colors::Gray);
+    k.FillRect({0, 0, W, H});
+    const int y = H / 2;
+    const bool atSupport = CantOptionGroup(field) == 2;
+    // The support is drawn at the left; the free end at the right.
+    const int xs = 22, xe = W - 12;
+    const int x = atSupport ? xs : xe;
+    k.SetPenColor(colors::White);
+    k.SetPenWidth(3);
+    k.MoveTo(6, y);
+    k.LineTo(xe, y);
+    k.SetPenWidth(1);
+    k.MoveTo(xs, y + 2);
+    k.LineTo(xs - 8, y + 14);
+    k.LineTo(xs + 8, y + 14);
+    k.LineTo(xs, y + 2);
+
+    const bool lateral =
+        field == coSupportLateral || field == coSupportBoth || field == coEndTop || field == coEndBoth;
+    const bool torsional = field == coSupportBoth || field == coEndTorsion || field == coEndBoth;
+    if (lateral) {
+        // A prop against the top flange.
+        k.SetPenColor(colors::Yellow);
+        k.SetPenWidth(2);
+        k.MoveTo(x - 6, y - 12);
+        k.LineTo(x + 6, y - 12);
+        k.MoveTo(x, y - 12);
+        k.LineTo(x, y - 3);
+    }
+    if (torsional || field == coSupportPartial) {
+        // A collar round the section: whole for torsional restraint, half for partial.
+        k.SetPenColor(colors::Red);
+        k.SetPenWidth(1);
+        k.MoveTo(x - 5, y + 6);
+        k.LineTo(x - 5, y - 6);
+        k.LineTo(x + 5, y - 6);
+        if (torsional) {
+            k.LineTo(x + 5, y + 6);
+            k.LineTo(x - 5, y + 6);
+        }
+    }
+    if (field == coEndFree) {
+        // The tip left free: an arrow of the load at the end.
+        k.SetPenColor(colors::Yellow);
+        k.SetPenWidth(1);
+        k.MoveTo(xe, y - 18);
+        k.LineTo(xe, y - 3);
+        k.LineTo(xe - 4, y - 8);
+        k.MoveTo(xe, y - 3);
+        k.LineTo(xe + 4, y - 8);
+    }
+}
+
+} // namespace kx

@@ -1,0 +1,70 @@
+// What the effective-length and timber section windows share: control makers, a picture that
+// reports clicks, and the wizard's last step into the main window's analysis.
+#pragma once
+
+#include <QImage>
+#include <QLabel>
+#include <QWidget>
+
+class QAbstractButton;
+class QGroupBox;
+class QPushButton;
+class QRadioButton;
+
+namespace kx {
+
+template <class W> W* Named(W* w, const char* name) {
+    w->setObjectName(QString::fromLatin1(name));
+    return w;
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const char* caption, int x, int y, int w, int h = 20);
+// A white box that shows a value.
+QLabel* MakeValueLabel(QWidget* parent, const char* name, int x, int y, int w);
+QRadioButton* MakeRadio(QWidget* parent, const char* name, const char* caption, int x, int y, int w);
+QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, int x, int y, int w,
+                        int h = 28);
+QGroupBox* MakeGroup(QWidget* parent, const char* name, const char* title, int x, int y, int w, int h);
+void SetFontColor(QWidget* w, Qt::GlobalColor c);
+void SetBold(QWidget* w);
+
+// Sets a button from code, an exclusive radio group allowed to end with nothing chosen.
+void SetChecked(QAbstractButton* b, bool on);
+
+// A picture that keeps what was drawn on it and reports a click.
+class TPicture : public QWidget {
+    Q_OBJECT
+public:
+    TPicture(int width, int height, QWidget* parent);
+    QImage Picture;
+
+signals:
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+};
+
+// A label that reports a click.
+class TLabelClick : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override;
+};
+
+// Places a window at two thirds across the free width of the screen and at 1 / topDivisor (or
+// two thirds, for 0) down the free height.
+void PlaceForm(QWidget* w, int topDivisor);
+
+// The wizard's last step: the main window shown and repainted, the loads and the beam drawn, the
+// beam analysed.
+void ShowMainWindowAndAnalyse();
+
+} // namespace kx

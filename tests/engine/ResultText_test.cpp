@@ -1,0 +1,139 @@
+// The result text tables: the one writer, a full table's note, and clearing only what was
+// written (texts and diagrams) leaving what a full clearing leaves.
+#include "engine/ResultText.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <tuple>
+#include <vector>
+
+#include "engine/AnalyseBeam.h"
+#include "engine/BeamBuilder.h"
+#include "foundation/Unit1.h"
+#include "foundation/Units.h"
+#include "platform/Dialogs.h"
+#include "window/FileCommands.h"
+#include "window/KxfFile.h"
+
+namespace kx::test {
+namespace {
+
+TEST(TextWriter, CountsTheNextLineAndEndsAFullTableWithTheNote) {
+    // Three lines: the count names the (empty) next line, as the readers show 1..count.
+    TextTable<5> t;
+    TextWriter w(t);
+    for (const char* line : {"a", "b", "c"})
+        w.Put(line);
+    w.WriteCount();
+    EXPECT_EQ(t[0], "4");
+    EXPECT_EQ(t[3], "c");
+    EXPECT_EQ(t[4], "");
+    // Exactly full, then two lines too many: the last line gives way to the note.
+    for (int extra : {0, 2}) {
+        TextTable<5> full;
+        TextWriter f(full);
+        for (int i = 1; i <= 5 + extra; ++i)
+            f.Put("line " + std::to_string(i));
+        f.WriteCount();
+        EXPECT_EQ(full[0], "5") << extra;
+        EXPECT_EQ(full[4], "line 4") << extra;
+        EXPECT_EQ(full[5], extra == 0 ? "line 5" : " (list full: further lines are not shown)") << extra;
+    }
+}
+
+TEST(TextWriter, ClearingEmptiesEveryLineHoweverItWasWritten) {
+    auto table = std::make_unique<TextTable<1000>>();
+    TextTable<1000>& t = *table;
+    TextWriter w(t);
+    w.Put("written");
+    w.WriteCount();
+    t[700] = "set directly, as a beam file is read";
+    ClearTextLines(t, 500); // as the analysis clears the first 500 lines of a listing
+    EXPECT_EQ(t[1], "");
+    EXPECT_EQ(t[700], "set directly, as a beam file is read");
+    ClearTable(t);
+    EXPECT_TRUE(t == TextTable<1000>{});
+    for (auto& line : t)
+        line = "every line";
+    ClearTable(t);
+    EXPECT_TRUE(t == TextTable<1000>{});
+}
+
+// The texts and diagrams an analysis leaves, to compare whole.
+auto Leaves(const ResultTextTables& t, const EngineState& e) {
+    return std::tie(t.CaseLoadLines, t.CaseSupportLines, t.CaseListing, t.KxCheckLines, t.SteelCheckLines,
+                    t.TimberCheckLines, t.SummaryLines, t.MaximaLines, t.EnvelopeLines, t.LoadListLines,
+                    t.PointLoadListLines, t.CaseMaxStressLines, t.MaxStressLine, e.ShearPolyline,
+                    e.MomentPolyline, e.DeflectionPolyline);
+}
+
+// Every vertex past each polyline's count is 0, which their clearing relies on.
+bool PolylinesEndInZeros() {
+    for (int lc = 1; lc <= kMaxLoadcases; ++lc) {
+        const auto& shear = Eng.ShearPolyline[lc];
+        const auto& moment = Eng.MomentPolyline[lc];
+        const auto& deflection = Eng.DeflectionPolyline[lc];
+        for (int i = static_cast<int>(shear[0].x) + 1; i <= shear.high; ++i)
+            if (!(shear[i] == TPolyPoint{})) return false;
+        for (int i = static_cast<int>(moment[0].x) + 1; i <= moment.high; ++i)
+            if (!(moment[i] == TPolyPoint{})) return false;
+        for (int i = static_cast<int>(deflection[0][0]) + 1; i <= deflection.high; ++i)
+            if (!(deflection[i] == Arr<float, 0, 2>{})) return false;
+    }
+    return true;
+}
+
+TEST(ResultText, AnAnalysisAfterALongerJobLeavesWhatAFreshOneLeaves) {
+    ScopedScriptedDialogs dialogs;
+    NullAnalysisHost host;
+    // A short job: two spans, one loadcase.
+    BeamBuilder().Spans({4000, 3000}).Udl(1, 0, 10, 7000).Point(1, 2000, 5000).Commit();
+    SetDefaultUnits(Model);
+    Model.VersionNumber = kVersionNumber; // as a saved job has them
+    Model.VersionSuffix = kVersionSuffix;
+    Model.FileTag = "MBS";
+    Model.CurrentLoadcase = 1;
+    const auto shortJob = std::make_unique<SharedModel>(Model);
+    AnalyseBeam(host);
+    const std::vector<std::uint8_t> shortFile = WriteKxfFile();
+    const auto freshTexts = std::make_unique<ResultTextTables>(Txt);
+    const auto freshEngine = std::make_unique<EngineState>(Eng);
+
+    // A long job first: 25 spans and both cantilevers, five loadcases, a capacity check.
+    BeamBuilder longJob;
+    longJob.LHCantilever(1500).EqualSpans(25, 3000).RHCantilever(1200);
+    for (int lc = 1; lc <= kMaxLoadcases; ++lc)
+        longJob.Udl(lc, 0, 5.0f * static_cast<float>(lc), 77700)
+            .Point(lc, 1000.0f * static_cast<float>(lc), 8000);
+    longJob.Commit();
+    SetDefaultUnits(Model);
+    Model.MemberType = "KXF";
+    for (int row = 0; row <= kRHCantRow; ++row) {
+        Model.SpanData[row][mfPermShear] = 50000;
+        Model.SpanData[row][mfPermMoment] = 2e7f;
+    }
+    AnalyseBeam(host);
+    ASSERT_GT(LineCount(Txt.CaseListing[5]), 600);
+    ASSERT_GT(LineCount(Txt.KxCheckLines[5]), 90);
+
+    const auto longTexts = std::make_unique<ResultTextTables>(Txt);
+    const auto longEngine = std::make_unique<EngineState>(Eng);
+
+    // Straight after it, and after the short job is opened over it (its results rebuilt from the
+    // file, with no clearing of the diagrams first).
+    Model = *shortJob;
+    AnalyseBeam(host);
+    EXPECT_TRUE(Leaves(Txt, Eng) == Leaves(*freshTexts, *freshEngine));
+    Txt = *longTexts;
+    Eng = *longEngine;
+    ReadKxfFile(shortFile);
+    ASSERT_TRUE(RebuildResults(host));
+    EXPECT_TRUE(PolylinesEndInZeros());
+    AnalyseBeam(host);
+    EXPECT_TRUE(Leaves(Txt, Eng) == Leaves(*freshTexts, *freshEngine));
+    EXPECT_TRUE(dialogs->messages().empty());
+}
+
+} // namespace
+} // namespace kx::test

@@ -1,0 +1,208 @@
+// Cantilever effective lengths of both forms: the factor table, restrained and user values,
+// show, Next with its checks, restore, clear and the pictures' choices.
+#include "input/Cantilever.h"
+
+#include <gtest/gtest.h>
+
+#include "app/ProgramState.h"
+#include "foundation/Units.h"
+#include "platform/Canvas.h"
+#include "platform/Dialogs.h"
+
+namespace kx {
+namespace {
+
+class CantileverTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ResetProgramState();
+        SetDefaultUnits(Model); // m
+        Model.SpanData[kLHCantRow][mfExists] = 1;
+        Model.SpanData[kLHCantRow][mfL] = 1500;
+        Model.SpanData[kRHCantRow][mfExists] = 1;
+        Model.SpanData[kRHCantRow][mfL] = 1234;
+    }
+    // The user clicks an option: the group clears the others, then its handler runs.
+    static void click(const CantSide& side, CantControls& c, int field) {
+        for (int f = 0; f <= coEdit; ++f)
+            if (CantOptionGroup(f) == CantOptionGroup(field)) c.Option[f] = false;
+        c.Option[field] = true;
+        CantOptionClick(side, c, field);
+    }
+    static void clickAll(const CantSide& side, CantControls& c, std::initializer_list<int> fields) {
+        for (int f : fields)
+            click(side, c, f);
+    }
+
+    ScopedScriptedDialogs dialogs;
+    CantControls left, right;
+    const CantSide& L = LHCantSide();
+    const CantSide& R = RHCantSide();
+};
+
+TEST_F(CantileverTest, FactorTableGivesTheTwelveFactors) {
+    // Support rows Lateral, Partial, Both; end columns Free, Top, Torsion, Both.
+    const float normal[3][4] = {{3.0f, 2.7f, 2.4f, 2.1f}, {2.0f, 1.8f, 1.6f, 1.4f}, {1.0f, 0.9f, 0.8f, 0.7f}};
+    const float destab[3][4] = {{7.5f, 7.5f, 4.5f, 3.6f}, {5.0f, 5.0f, 3.0f, 2.4f}, {2.5f, 2.5f, 1.5f, 1.2f}};
+    const int supports[] = {coSupportLateral, coSupportPartial, coSupportBoth};
+    const int ends[] = {coEndFree, coEndTop, coEndTorsion, coEndBoth};
+    for (int i = 0; i < 3; ++i)
+        for (int j = 0; j < 4; ++j) {
+            EXPECT_EQ(CantileverFactor(supports[i], ends[j], false), normal[i][j]) << i << j;
+            EXPECT_EQ(CantileverFactor(supports[i], ends[j], true), destab[i][j]) << i << j;
+        }
+}
+
+TEST_F(CantileverTest, LeftChoicesRestrainedAndUserValue) {
+    clickAll(L, left, {coSupportPartial, coEndTorsion});
+    EXPECT_EQ(left.lbl_Lf, ""); // no factor until the loading is chosen too
+    EXPECT_EQ(left.lbl_Le, "");
+    click(L, left, coDestabilizing);
+    EXPECT_EQ(left.lbl_Lf, "3.00 L");
+    EXPECT_EQ(left.lbl_Le, "4.50");
+    EXPECT_EQ(Work.EffLengthWork[0][0], 4500.0f);
+    EXPECT_EQ(Model.EffLengthMemberLength[0], 1500.0f);
+
+    clickAll(L, left, {coSupportBoth, coEndFree, coNormal});
+    EXPECT_EQ(left.lbl_Lf, "1.00 L");
+    EXPECT_EQ(left.lbl_Le, "1.50");
+
+    dialogs->inputAnswers = {std::string("2.5")};
+    click(L, left, coEdit);
+    ASSERT_EQ(dialogs->shown.size(), 1u);
+    EXPECT_EQ(dialogs->shown[0].caption, "LHC Effective Length");
+    EXPECT_EQ(dialogs->shown[0].text, "Specify effective length m");
+    EXPECT_EQ(Work.EffLengthWork[0][0], 2500.0f);
+    EXPECT_EQ(left.lbl_Lf, "User value");
+    EXPECT_TRUE(left.cmdEdit_Enabled);
+    for (int f = coRestrained; f < coEdit; ++f)
+        EXPECT_FALSE(left.Option[f]) << f;
+
+    // While Edit stays chosen, another option is cleared again and the value asked anew; the
+    // default offered is the previous value, which Cancel and a negative answer keep.
+    dialogs->inputAnswers = {std::nullopt};
+    click(L, left, coNormal);
+    EXPECT_FALSE(left.Option[coNormal]);
+    EXPECT_EQ(Work.EffLengthWork[0][0], 2500.0f);
+    dialogs->inputAnswers = {std::string("-1")};
+    CantOptionClick(L, left, coEdit); // "Reset effective length"
+    EXPECT_EQ(Work.EffLengthWork[0][0], 2500.0f);
+    EXPECT_EQ(dialogs->messages(), std::vector<std::string>{cantmsg::kNegative});
+
+    click(L, left, coRestrained);
+    EXPECT_EQ(left.lbl_Lf, "Restrained");
+    EXPECT_EQ(Work.EffLengthTextWork[0], "Fully Restrained");
+    EXPECT_EQ(Work.EffLengthWork[0][0], 0.0f);
+    EXPECT_FALSE(left.Option[coEdit]);
+    EXPECT_EQ(CantNext(L, left), CantRoute::SpanFrm);
+    EXPECT_EQ(Model.EffLengthText[0], "Fully Restrained");
+    TCantOpt only;
+    only[coRestrained] = 1;
+    EXPECT_EQ(Model.CantLHOpts, only);
+}
+
+TEST_F(CantileverTest, NextRefusesAnIncompleteChoiceAndReportsAChangedLength) {
+    clickAll(L, left, {coNormal, coSupportLateral});
+    EXPECT_EQ(CantNext(L, left), CantRoute::Stay);
+    EXPECT_EQ(dialogs->messages(), std::vector<std::string>{cantmsg::kIncomplete});
+    EXPECT_EQ(Model.CantLHOpts, TCantOpt{});
+    EXPECT_EQ(Model.EffLengthText[0], "");
+
+    click(L, left, coEndTop);
+    Model.SpanData[kLHCantRow][mfL] = 1600; // lengthened in the beam form since
+    dialogs->clear();
+    EXPECT_EQ(CantNext(L, left), CantRoute::Stay);
+    EXPECT_EQ(dialogs->messages(),
+              std::vector<std::string>{" LHC length has been changed\r re-select option.\r"
+                                       " (it may be necessary to de-select it first)"});
+    EXPECT_EQ(Model.EffLength[0][0], 4050.0f); // the commit stands: 2.7 x 1500
+    EXPECT_EQ(Model.EffLengthText[0], "2.70 L");
+    EXPECT_EQ(Model.CantLHOpts[coSupportLateral], 1);
+    EXPECT_EQ(CantBack(L), CantRoute::LoadDataFrm);
+}
+
+TEST_F(CantileverTest, RightFormCommitsTheWorkedOutLength) {
+    clickAll(R, right, {coSupportLateral, coEndTorsion, coNormal});
+    EXPECT_EQ(right.lbl_Le, "2.96");
+    EXPECT_EQ(CantNext(R, right), CantRoute::Analysis);
+    EXPECT_EQ(Model.EffLength[26][0], 2.4f * 1234.0f); // 2961.6, not the 2960 shown
+    EXPECT_EQ(Model.EffLengthText[26], "2.40 L");
+    EXPECT_EQ(CantBack(R), CantRoute::SpanFrm);
+
+    click(R, right, coRestrained);
+    EXPECT_EQ(CantNext(R, right), CantRoute::Analysis);
+    EXPECT_EQ(Model.EffLengthText[26], "Restrained"); // the right form commits its factor box
+    EXPECT_EQ(Model.EffLength[26][0], 0.0f);
+
+    dialogs->inputAnswers = {std::string("1e39")};
+    click(R, right, coEdit);
+    EXPECT_EQ(dialogs->shown[0].caption, "RHC Effective Length");
+    EXPECT_EQ(Work.EffLengthWork[26][0], 0.0f); // no single: the previous value kept
+}
+
+TEST_F(CantileverTest, OpenRestoresTheUserValueAndTheShowAsksWithIt) {
+    Model.CantLHOpts[coEdit] = 1;
+    Model.EffLength[0][0] = 2500;
+    Model.EffLengthText[0] = "User value";
+    Model.CantRHOpts[coSupportPartial] = 1;
+    Model.CantRHOpts[coEndBoth] = 1;
+    Model.CantRHOpts[coDestabilizing] = 1;
+    Model.EffLength[26][0] = 2961.6f;
+    Model.EffLengthText[26] = "2.40 L";
+    CantRestoreFromCommitted(L, left);
+    CantRestoreFromCommitted(R, right);
+    EXPECT_EQ(left.Label_Units, "m");
+
+    CantFormShow(L, left);
+    ASSERT_EQ(dialogs->shown.size(), 1u);
+    EXPECT_EQ(dialogs->shown[0].text, "Specify effective length m");
+    // The input box offers the restored value; Cancel keeps it.
+    EXPECT_EQ(Work.EffLengthWork[0][0], 2500.0f);
+    EXPECT_EQ(left.lbl_Le, "2.500");
+    EXPECT_TRUE(left.Option[coEdit]);
+
+    // Each restored option chosen, the length worked out again: Partial, Both, Destabilizing 2.4.
+    CantFormShow(R, right);
+    EXPECT_EQ(Work.EffLengthWork[26][0], 2.4f * 1234.0f);
+    EXPECT_EQ(right.lbl_Le, "2.962");
+    EXPECT_EQ(right.lbl_Lf, "2.40 L");
+    // Shown again: nothing newly chosen, nothing asked.
+    CantFormShow(L, left);
+    EXPECT_EQ(dialogs->shown.size(), 1u);
+
+    CantClear(L, left);
+    EXPECT_EQ(left.Option, (Arr<bool, 0, 10>{}));
+    EXPECT_EQ(left.lbl_Le, "");
+    EXPECT_EQ(Work.EffLengthWork[0][0], 0.0f);
+    EXPECT_EQ(Work.EffLengthTextWork[0], "");
+    EXPECT_EQ(Work.CantLHOptsWork, TCantOpt{});
+}
+
+TEST_F(CantileverTest, PicturesAndTheirChoicesPerSide) {
+    CantPictureClick(L, left, 7);
+    EXPECT_TRUE(left.Option[coSupportPartial]);
+    CantPictureClick(L, left, 3);
+    EXPECT_TRUE(left.Option[coEndBoth]);
+    CantPictureClick(R, right, 7); // chooses nothing on the right
+    EXPECT_EQ(right.Option, (Arr<bool, 0, 10>{}));
+    CantPictureClick(R, right, 1);
+    CantPictureClick(R, right, 2);
+    EXPECT_FALSE(right.Option[coSupportLateral]);
+    EXPECT_TRUE(right.Option[coSupportBoth]);
+    EXPECT_STREQ(CantOptionCaption(L, coEndTorsion), "Torsionional restraint");
+    EXPECT_STREQ(CantOptionCaption(R, coEndBoth), "Lateral and torsional retraint");
+
+    RecordingCanvas k;
+    DrawRestraintPicture(k, 90, 60, coSupportBoth);
+    ASSERT_FALSE(k.items.empty());
+    EXPECT_EQ(k.items[0].color, colors::Gray);
+    bool red = false, yellow = false;
+    for (const auto& l : k.lines()) {
+        red = red || l.color == colors::Red;
+        yellow = yellow || l.color == colors::Yellow;
+    }
+    EXPECT_TRUE(red && yellow); // torsional collar and lateral prop
+}
+
+} // namespace
+} // namespace kx
