@@ -10,6 +10,7 @@
 #include <functional>
 
 #include "KxfTestSupport.h"
+#include "RecordingFileHost.h"
 #include "TempDir.h"
 #include "input/SectionChoice.h"
 #include "input/TimSect.h"
@@ -301,7 +302,7 @@ protected:
     TempDir dir_;
     std::string savedStartDir_ = StartDir;
     ScopedScriptedDialogs dialogs_;
-    LoggedFileHost host_;
+    RecordingFileHost host_;
 };
 
 TEST_F(Examples, EachOpensRebuildsAndSavesTheSameBytesWithItsResultsByHand) {

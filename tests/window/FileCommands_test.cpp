@@ -76,7 +76,7 @@ protected:
         return std::distance(std::filesystem::directory_iterator(dir_.dir()), {});
     }
 
-    LoggedFileHost host;
+    RecordingFileHost host;
     ScopedScriptedDialogs dialogs;
 };
 

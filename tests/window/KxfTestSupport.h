@@ -19,7 +19,6 @@
 #include "foundation/SharedModel.h"
 #include "foundation/Units.h"
 #include "window/DrawingState.h"
-#include "window/FileCommands.h"
 
 namespace kxtest {
 
@@ -79,29 +78,6 @@ template <class Table> void SetLines(Table& t, int count, const std::string& nam
     for (int i = 1; i <= count; ++i)
         t[i] = name + " " + std::to_string(i);
 }
-
-// Stands in for the main window: records every call that New, Open and the rebuild make of it.
-class LoggedFileHost : public FileCommandsHost {
-public:
-    void SetCaseSelection(const std::string& label, const std::string& edit) override {
-        Log("SetCaseSelection " + label + " " + edit);
-    }
-    void SetShownCase(int lc) override { Log("SetShownCase " + std::to_string(lc)); }
-    void EnableCaseSelector(int maxCase) override { Log("EnableCaseSelector " + std::to_string(maxCase)); }
-    void SetCaption(const std::string& text) override { Log("SetCaption " + (caption = text)); }
-    void Log(const std::string& call) { calls += (calls.empty() ? "" : ", ") + call; }
-
-    std::string calls, caption; // calls: in order, separated by ", "
-
-    // clang-format off
-#define RECORD(Name) void Name() override { Log(#Name); }
-    RECORD(EmptyResultLists) RECORD(ShowCaseSelector) RECORD(ResetImageRect) RECORD(FillImageBlack)
-    RECORD(EnableFileMenus) RECORD(DrawLoads) RECORD(DrawBeam) RECORD(DrawDiagrams) RECORD(ShowCaseResults)
-    RECORD(FillResultsList) RECORD(ShowEnvelopeResults) RECORD(HideInputForms) RECORD(DisableFileMenus)
-    RECORD(ResetInputForms) RECORD(ClearResultLists) RECORD(TileDefault) RECORD(RestoreInputForms)
-#undef RECORD
-    // clang-format on
-};
 
 // LH and RH cantilevers on forkheads; loadcase 2 lifts support 3 off its forkhead; loadcase 3
 // has a load standing on support 2 and loads with factors.
