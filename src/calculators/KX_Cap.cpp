@@ -23,7 +23,7 @@ namespace {
 constexpr float kE = 210000.0f;       // N/mm^2
 constexpr float kYs = 270.0f;         // N/mm^2
 constexpr long double kSafety = 1.7L; // factor of safety on the strut stress
-constexpr float kPi = 3.14159f;       // as the strut formula has always taken it
+constexpr float kPi = 3.14159f;       // five figures, as the published strut figures are worked
 constexpr float kPcZeroLength = 170.0f;
 constexpr float kHollowPbc = 180.0f;
 constexpr float kMaxThickness = 40.0f;

@@ -407,7 +407,7 @@ void Print1Click() {
         const auto put = [&c](int x, int y, const std::string& text) {
             if (!text.empty()) c.TextOut(x, y, text);
         };
-        // The summary to the K8 line, which the page has always lacked.
+        // The summary down to the K8 line, so the printed factors match the list on screen.
         for (int i = 1; i <= 17; ++i)
             put(left, row(10 + i), s[i]);
         for (int i = 1; i <= reportCount(Calc.AxialReport); ++i)

@@ -13,7 +13,8 @@ using R = TSectionRec;
 
 // clang-format off
 // Designation, D, B, t = T, r1, r2, A, Ixx, Iyy, rx, ry, byte 120, byte 124, byte 128, byte 132, Iu, Iv, ru, rv,
-//   alpha, J, byte 160; {""} is a spacer. The last row repeats "200 x 100 x 15 RSA", as the table always has.
+//   alpha, J, byte 160; {""} is a spacer. The last row repeats "200 x 100 x 15 RSA":
+//   record numbers stay as section files and beam files refer to them.
 constexpr TableRow<UnequalAngleColumns.size()> Rows[] = {
     {""},
     {""},
