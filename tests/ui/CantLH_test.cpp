@@ -1,9 +1,8 @@
-// The two cantilever forms headless: what differs per end, options and pictures clicked, the
-// user value, Next and Back along the wizard, Open's restore and New.
+// The two cantilever forms headless: pictures and labels clicked, options and the user value, Next
+// and Back along the wizard, Open's restore and New.
 #include "input/ui/CantLH.h"
 
 #include <QApplication>
-#include <QGroupBox>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -13,6 +12,7 @@
 #include "FormsFixture.h"
 #include "engine/BeamBuilder.h"
 #include "foundation/Units.h"
+#include "input/EffLengthTestSupport.h"
 #include "input/ui/CantRH.h"
 #include "input/ui/EffLengthUi.h"
 #include "input/ui/InputForms.h"
@@ -32,16 +32,7 @@ protected:
         FormsTest::SetUp();
         test::BeamBuilder().LHCantilever(1500).Spans({5000}).RHCantilever(1234).Udl(1, 0, 5, 7734).Commit();
         SetDefaultUnits(Model);
-        for (int row = 0; row <= kRHCantRow; ++row)
-            for (auto [field, v] : {std::pair{mfRy, 18.369f},
-                                    {mfY, 63.5f},
-                                    {mfShearArea, 508.0f},
-                                    {mfDT, 127 / 7.6f},
-                                    {mfSteelDepth, 127.0f}})
-                Model.SpanData[row][field] = v;
-        Model.SectionShape = "Beam";
-        Model.MemberType = "HRS";
-        Model.SteelSectionFlag = 1;
+        test::UseUB127OnEveryMember();
         left = Forms.CantLHFrm;
         right = Forms.CantRHFrm;
     }
@@ -55,31 +46,12 @@ protected:
     TCantRHFrm* right = nullptr;
 };
 
-TEST_F(CantFrmTest, WhatDiffersBetweenTheTwoForms) {
-    EXPECT_EQ(left->windowTitle(), "LH Cantilever");
-    EXPECT_EQ(right->windowTitle(), "RH Cantilever");
-    EXPECT_TRUE(left->windowFlags() & Qt::WindowStaysOnTopHint);
-    EXPECT_EQ(left->size(), QSize(790, 570));
-    EXPECT_EQ(left->Option_End_Torsion->text(), "Torsionional restraint");
-    EXPECT_EQ(right->Option_End_Both->text(), "Lateral and torsional retraint");
-    EXPECT_EQ(qobject_cast<QGroupBox*>(right->Option_End_Free->parentWidget())->title(), " End Restraint ");
-    EXPECT_NE(left->findChild<QLabel*>("Label4"), nullptr);
-    EXPECT_EQ(right->findChild<QLabel*>("Label4"), nullptr);
-    EXPECT_EQ(left->cmd_Cancel->objectName(), "Button1");
-    EXPECT_FALSE(left->cmdEdit->isEnabled());
-    // Each picture drawn: the white beam over the grey ground.
-    for (int i = 1; i <= 7; ++i) {
-        const QImage& pic = left->Image[i]->Picture;
-        EXPECT_EQ(pic.pixelColor(2, 2), QColor(0x80, 0x80, 0x80)) << i;
-        EXPECT_EQ(pic.pixelColor(50, 30), QColor(Qt::white)) << i;
-    }
-
-    // Image7 chooses the partial support on the left, nothing on the right.
+TEST_F(CantFrmTest, PicturesAndLabelsChooseTheirOptionPerSide) {
     left->show();
     clickOn(left->Image[7]);
     EXPECT_TRUE(left->Option_Support_Partial->isChecked());
     right->show();
-    clickOn(right->Image[7]);
+    clickOn(right->Image[7]); // nothing on the right
     for (QRadioButton* b : right->Options)
         EXPECT_FALSE(b->isChecked());
     clickOn(right->Image[1]);
@@ -93,28 +65,23 @@ TEST_F(CantFrmTest, LeftChoicesUserValueAndNextToTheSpans) {
     left->show();
     left->Option_Support_Partial->click();
     left->Option_End_Torsion->click();
-    EXPECT_EQ(left->lbl_Lf->text(), "");
     left->Option_Destabilizing->click();
     EXPECT_EQ(left->lbl_Lf->text(), "3.00 L");
     EXPECT_EQ(left->lbl_Le->text(), "4.50");
-    EXPECT_EQ(left->Label_Units->text(), "m");
 
     dialogs_->inputAnswers = {std::string("2.5")};
     left->Option_Edit->click();
-    EXPECT_EQ(dialogs_->shown.at(0).caption, "LHC Effective Length");
     EXPECT_EQ(left->lbl_Le->text(), "2.50");
     EXPECT_FALSE(left->Option_Destabilizing->isChecked());
     EXPECT_TRUE(left->cmdEdit->isEnabled());
 
     left->Option_Restrained->click();
-    EXPECT_EQ(left->lbl_Lf->text(), "Restrained");
     EXPECT_FALSE(left->Option_Edit->isChecked());
     left->cmd_Next->click();
     EXPECT_FALSE(left->isVisible());
-    EXPECT_TRUE(Forms.SpanFrm->isVisible());
     EXPECT_EQ(Model.EffLengthText[0], "Fully Restrained");
-    EXPECT_EQ(Model.CantLHOpts[coRestrained], 1);
-    // The span form's sketch drawn by the left form's Next: the LH cantilever's label is there.
+    // The span form shown with its sketch drawn, the LH cantilever's length included.
+    EXPECT_TRUE(Forms.SpanFrm->isVisible());
     EXPECT_EQ(Forms.SpanFrm->lbl_Length->text(), "Length = 7.73 m");
 
     Forms.SpanFrm->cmd_Back->click();
@@ -129,8 +96,7 @@ TEST_F(CantFrmTest, RightNextRunsTheAnalysisWithTheWorkedOutLength) {
     right->Option_Support_Lateral->click();
     right->Option_End_Torsion->click();
     right->cmd_Next->click(); // no loading chosen
-    EXPECT_EQ(dialogs_->messages(), std::vector<std::string>{"Click all appropriate option boxes or\renter "
-                                                             "desired effective length in box"});
+    EXPECT_EQ(dialogs_->messages().size(), 1u);
     EXPECT_TRUE(right->isVisible());
     right->Option_Normal->click();
     EXPECT_EQ(right->lbl_Le->text(), "2.96");
@@ -152,14 +118,11 @@ TEST_F(CantFrmTest, RightNextRunsTheAnalysisWithTheWorkedOutLength) {
 TEST_F(CantFrmTest, OpenAsksAgainWithTheStoredUserValueAndNewClears) {
     Model.CantLHOpts[coEdit] = 1;
     Model.EffLength[0][0] = 2500;
-    Model.EffLengthText[0] = "User value";
     left->CantLHRestoreFromCommitted();
     left->show(); // the box is answered by Cancel: its default
-    ASSERT_EQ(dialogs_->shown.size(), 1u);
-    EXPECT_EQ(dialogs_->shown[0].text, "Specify effective length m");
+    EXPECT_EQ(dialogs_->shown.size(), 1u);
     EXPECT_TRUE(left->Option_Edit->isChecked());
     EXPECT_EQ(left->lbl_Le->text(), "2.500");
-    EXPECT_EQ(Work.EffLengthWork[0][0], 2500.0f);
 
     ResetAllInputForms();
     EXPECT_FALSE(left->Option_Edit->isChecked());
