@@ -10,15 +10,22 @@
 
 namespace kx::test {
 
-// "127 x 76 UB 13" (D 127, ry 18.369, T 7.6) on every member row, checked as a hot-rolled beam.
-inline void UseUB127OnEveryMember() {
+// "127 x 76 UB 13" (E 205000, Ixx 4734400, D 127, ry 18.369, T 7.6) on every member row.
+inline void PutUB127(Arr<TMemberRow, 0, 27>& rows) {
     for (int row = 0; row <= kRHCantRow; ++row)
-        for (auto [field, v] : {std::pair{mfSteelDepth, 127.0f},
-                                {mfRy, 18.369f},
+        for (auto [field, v] : {std::pair{mfE, 205000.0f},
+                                {mfIxx, 4734400.0f},
                                 {mfY, 63.5f},
+                                {mfArea, 1652.0f},
                                 {mfShearArea, 508.0f},
-                                {mfDT, 127 / 7.6f}})
-            Model.SpanData[row][field] = v;
+                                {mfRy, 18.369f},
+                                {mfDT, 127 / 7.6f},
+                                {mfSteelDepth, 127.0f}})
+            rows[row][field] = v;
+}
+// The committed beam made of it, checked as a hot-rolled beam.
+inline void UseUB127OnEveryMember() {
+    PutUB127(Model.SpanData);
     Model.SectionShape = "Beam";
     Model.MemberType = "HRS";
     Model.SteelSectionFlag = 1;

@@ -77,16 +77,7 @@ TEST_F(EffectiveLengthsReal, CheckedBeamThroughEveryEffectiveLengthFormIntoTheLi
     ASSERT_EQ(b->Grid_Spans->columnCount(), 5);
     for (auto [col, length] : {std::pair{1, "1.5"}, {2, "5"}, {3, "4"}, {4, "1.234"}})
         typeCell(b->Grid_Spans, col, length);
-    for (int row = 0; row <= kRHCantRow; ++row)
-        for (auto [field, v] : {std::pair{mfE, 205000.0f},
-                                {mfIxx, 4734400.0f},
-                                {mfY, 63.5f},
-                                {mfArea, 1652.0f},
-                                {mfShearArea, 508.0f},
-                                {mfRy, 18.369f},
-                                {mfDT, 127 / 7.6f},
-                                {mfSteelDepth, 127.0f}})
-            Work.WorkSpanData[row][field] = v;
+    test::PutUB127(Work.WorkSpanData);
     Work.WorkSectionShape = "Beam";
     Work.WorkMemberType = "HRS";
     Work.SectionFamily = "UB";

