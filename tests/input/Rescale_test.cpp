@@ -31,35 +31,26 @@ protected:
         f(r);
         SnapshotUnitFactors();
     }
-    // One length text through a change of the length unit.
-    static void length(std::string& t, const char* unit, float factor) {
-        rescale({{TUnitKind::Length, unit, factor}},
-                [&](UnitRescale& r) { r.Convert(t, 1, TUnitKind::Length); });
-    }
 };
 
+// Texts typed anew (or left as the last change wrote them, "") through changes of the length unit:
+// no drift over round trips, a typed text read as it stands, an unchanged factor converting nothing.
 TEST_F(RescaleTest, LengthsConvertWithoutDriftOverRoundTrips) {
-    std::string t = "6";
-    length(t, "mm", 1);
-    EXPECT_EQ(t, "6000");
-    for (auto [text, factor, expected] : {std::tuple{"ft", 304.8f, "19.7"},
-                                          {"in", 25.4f, "236"},
-                                          {"mm", 1.0f, "6000"},
-                                          {"in", 25.4f, "236"},
-                                          {"mm", 1.0f, "6000"}}) {
-        length(t, text, factor);
-        EXPECT_EQ(t, expected) << text;
+    std::string t;
+    for (auto [typed, unit, factor, expected] : {std::tuple{"6", "mm", 1.0f, "6000"},
+                                                 {"", "ft", 304.8f, "19.7"},
+                                                 {"", "in", 25.4f, "236"},
+                                                 {"", "mm", 1.0f, "6000"},
+                                                 {"", "in", 25.4f, "236"},
+                                                 {"", "mm", 1.0f, "6000"},
+                                                 {"1234", "m", 1000.0f, "1.23"},
+                                                 {"", "mm", 1.0f, "1230"},
+                                                 {"12345", "mm", 1.0f, "12345"}}) {
+        if (*typed) t = typed;
+        rescale({{TUnitKind::Length, unit, factor}},
+                [&](UnitRescale& r) { r.Convert(t, 1, TUnitKind::Length); });
+        EXPECT_EQ(t, expected) << typed << " " << unit;
     }
-    // A text typed since is read as it stands.
-    t = "1234";
-    length(t, "m", 1000);
-    EXPECT_EQ(t, "1.23");
-    length(t, "mm", 1);
-    EXPECT_EQ(t, "1230");
-    // An unchanged factor converts nothing, however the text is written.
-    t = "12345";
-    length(t, "mm", 1);
-    EXPECT_EQ(t, "12345");
 }
 
 TEST_F(RescaleTest, BeamFormTextsAndCaptions) {
