@@ -12,6 +12,7 @@
 #include "foundation/SigFig.h"
 #include "foundation/Units.h"
 #include "input/BeamSketch.h"
+#include "input/Rescale.h"
 #include "input/SectionChoice.h"
 #include "platform/BusyCursor.h"
 #include "platform/Dialogs.h"
@@ -189,8 +190,20 @@ void setDefaultUnit(TUnitKind kind, const char* text, float factor) {
 
 } // namespace
 
+namespace {
+
+// A member length in mm from its cell; a length the units rescale wrote there is read from the
+// exact value behind it, so a change of units does not round the beam's members.
+double spanCellLength(const BeamFormControls& f, int col) {
+    const std::string& text = f.Grid_Spans.Cell(col, 1);
+    if (const std::optional<double> exact = RescaledValue(BeamSpanLengthKey(col), text)) return *exact;
+    return number(text) * Model.UnitFactorLength;
+}
+
+} // namespace
+
 float SpanGridLength(const BeamFormControls& f, int col) {
-    return static_cast<float>(number(f.Grid_Spans.Cell(col, 1)) * Model.UnitFactorLength);
+    return static_cast<float>(spanCellLength(f, col));
 }
 
 void BuildSpanGridColumns(BeamFormControls& f) {
@@ -222,8 +235,8 @@ void ReadSpanLengths(const BeamFormControls& f, SharedModel& m) {
     // A length that is 0 or less, or too large to hold, is missing.
     auto read = [&](int row, int col, const char* missing) {
         m.SpanData[row][mfExists] = 1.0f;
-        const double v = number(f.Grid_Spans.Cell(col, 1));
-        m.SpanData[row][mfL] = static_cast<float>(v * Model.UnitFactorLength);
+        const double v = spanCellLength(f, col);
+        m.SpanData[row][mfL] = static_cast<float>(v);
         if (v > 0 && std::isfinite(m.SpanData[row][mfL])) return true;
         message(missing);
         BeamFormVars.BeamInputError = 1;

@@ -38,6 +38,14 @@ std::uint64_t RescaleKey(RescaleForm form, int field, int index) {
 
 double RescaleReadText(const std::string& text) { return ReadLeadingNumber(text); }
 
+std::optional<double> RescaledValue(std::uint64_t key, const std::string& text) {
+    const auto it = RescaleVars.Written.find(key);
+    if (it == RescaleVars.Written.end() || it->second.written != text) return std::nullopt;
+    return it->second.internal;
+}
+
+std::uint64_t BeamSpanLengthKey(int col) { return RescaleKey(RescaleForm::KX_BeamFrm, bfSpanLength, col); }
+
 UnitRescale::UnitRescale(const TOldUnitFactors& old, const TUnitSettings& now) : old_(old), now_(now) {}
 
 double UnitRescale::oldFactor(TUnitKind kind) const {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -39,6 +40,13 @@ enum class RescaleForm : std::uint16_t {
     CantRHFrm
 };
 std::uint64_t RescaleKey(RescaleForm form, int field, int index = 0);
+
+// The exact value (internal units) behind a text the conversion wrote into the field and nobody
+// has changed since; nothing for any other text. Readers of a rescaled field take it, so a change
+// of units never changes what the field means.
+std::optional<double> RescaledValue(std::uint64_t key, const std::string& text);
+// The key of the beam form's span length in column col of its grid.
+std::uint64_t BeamSpanLengthKey(int col);
 
 // The leading number of a text, as the conversion reads it (a text without one is 0).
 double RescaleReadText(const std::string& text);

@@ -77,22 +77,12 @@ void BinaryWriter::bytes(const void* p, std::size_t n) {
     buf_.insert(buf_.end(), c, c + n);
 }
 
-void BinaryWriter::zeros(std::size_t n) { buf_.insert(buf_.end(), n, 0); }
-
 void BinaryReader::bytes(void* p, std::size_t n) {
     if (n > remaining()) {
         pos_ = buf_.size();
         ThrowIoError(IoReadBeyondEnd);
     }
     if (n > 0) std::memcpy(p, buf_.data() + pos_, n);
-    pos_ += n;
-}
-
-void BinaryReader::skip(std::size_t n) {
-    if (n > remaining()) {
-        pos_ = buf_.size();
-        ThrowIoError(IoReadBeyondEnd);
-    }
     pos_ += n;
 }
 

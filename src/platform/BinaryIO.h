@@ -31,7 +31,6 @@ public:
     void single(float v);
     void dbl(double v);
     void bytes(const void* p, std::size_t n);
-    void zeros(std::size_t n);
     template <int N> void str(const ShortString<N>& s) {
         std::uint8_t buf[N + 1];
         s.toBytes(buf);
@@ -54,7 +53,6 @@ public:
     float single();
     double dbl();
     void bytes(void* p, std::size_t n);
-    void skip(std::size_t n);
     template <int N> void str(ShortString<N>& s) {
         std::uint8_t buf[N + 1];
         bytes(buf, N + 1);

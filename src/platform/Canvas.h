@@ -99,10 +99,7 @@ public:
     std::vector<Item> texts() const;
     bool hasText(const std::string& t) const;
 
-    Color penColor() const { return pen_; }
     int penWidth() const { return penWidth_; }
-    Color brushColor() const { return brush_; }
-    Color fontColor() const { return fontColor_; }
     int fontSize() const { return fontSize_; }
     const std::string& fontName() const { return fontName_; }
 

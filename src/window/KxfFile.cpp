@@ -330,7 +330,8 @@ public:
         }
         return bound(n, 0, Hi, name);
     }
-    void trailer(const Str25&) {} // never read: older files may lack it
+    // Never read: the job ends before it, so a file cut short of it still opens whole.
+    void trailer(const Str25&) {}
 
     // Where the field being read starts, and its name, for the message of a short file.
     std::size_t position() const { return start_; }

@@ -66,8 +66,9 @@ Scales BandScales(double S, double M, double D, float dpmmY) {
     auto scale = [&](double mm, float governing) {
         return governing == 0 ? 0.0 : mm * static_cast<double>(dpmmY) / governing * f;
     };
-    return {scale(S, Eng.ShearExtremes[0][27][5]), scale(M, Eng.MomentExtremes[0][27][5]),
-            scale(D, Eng.DeflectionExtremes[0][27][5])};
+    return {scale(S, Eng.ShearExtremes[0][kBeamRow][xMagnitude]),
+            scale(M, Eng.MomentExtremes[0][kBeamRow][xMagnitude]),
+            scale(D, Eng.DeflectionExtremes[0][kBeamRow][xMagnitude])};
 }
 
 class DiagramPage {
@@ -414,11 +415,12 @@ private:
             Text(x0_ - X(10), yBottom - Y(3), SigFig3Dec3(rec[4] * factor));
             if (zero) Text(x0_ - X(10), base - Y(3), "0.0");
         };
-        bar(yS, Eng.ShearExtremes[slot][27], scales_.shear, 1, Model.UnitFactorShear, true);
-        bar(yM, Eng.MomentExtremes[slot][27], scales_.moment, Model.MomentDiagramSign, Model.UnitFactorMoment,
-            true);
+        bar(yS, Eng.ShearExtremes[slot][kBeamRow], scales_.shear, 1, Model.UnitFactorShear, true);
+        bar(yM, Eng.MomentExtremes[slot][kBeamRow], scales_.moment, Model.MomentDiagramSign,
+            Model.UnitFactorMoment, true);
         // The deflection bar names its values as the deflections are usually spoken of: sag positive.
-        bar(yD, Eng.DeflectionExtremes[slot][27], scales_.deflection, 1, -Model.UnitFactorDeflection, false);
+        bar(yD, Eng.DeflectionExtremes[slot][kBeamRow], scales_.deflection, 1, -Model.UnitFactorDeflection,
+            false);
 
         auto units = [](const Str10& unit) { return ("(Units = " + unit.str() + ")").substr(0, 20); };
         Text(10, X(100), Y(kShearY + 20), envelope_ ? "SHEAR ENVELOPE" : "SHEAR");
@@ -438,7 +440,7 @@ private:
     std::vector<double> pos_;
 };
 
-bool NothingToDraw() { return Model.BeamLength == 0 || Eng.DeflectionExtremes[0][27][5] == 0; }
+bool NothingToDraw() { return Model.BeamLength == 0 || Eng.DeflectionExtremes[0][kBeamRow][xMagnitude] == 0; }
 
 } // namespace
 

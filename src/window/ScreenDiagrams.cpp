@@ -21,7 +21,6 @@ constexpr int kLabelPoints = 8;
 constexpr int kMaximaX = 8;
 // Labels stand this far left of the column of the point they describe.
 constexpr int kLabelShift = 20;
-constexpr int kAllRows = 27;
 
 // Curve colour of each loadcase.
 Color CaseColour(int lc) {
@@ -134,7 +133,7 @@ void ShearLabels(Canvas& c, const DrawingFrame& f, int lc, int mode, int d, cons
     Caption(c, b.base - d - 30, colors::Yellow, "Max +ve Shear");
     Caption(c, b.base + d, colors::Aqua, "Max -ve Shear");
     if (mode == 0) return;
-    const TExtremesRec& all = E[mode == 1 ? 0 : lc][kAllRows];
+    const TExtremesRec& all = E[mode == 1 ? 0 : lc][kBeamRow];
     if (std::fabs(all[3]) > 1e-5f) Caption(c, b.base - d - 15, colors::Yellow, b.Text(all[3]));
     if (std::fabs(all[4]) > 1e-5f) Caption(c, b.base + d + 15, colors::Aqua, b.Text(all[4]));
 }
@@ -156,7 +155,7 @@ void MomentLabels(Canvas& c, const DrawingFrame& f, int lc, int mode, int d, con
     }
     std::string largest, smallest;
     if (mode != 0) {
-        const TExtremesRec& all = E[mode == 1 ? 0 : lc][kAllRows];
+        const TExtremesRec& all = E[mode == 1 ? 0 : lc][kBeamRow];
         largest = b.Text(all[3]);
         smallest = b.Text(all[4]);
     }
@@ -185,7 +184,7 @@ void DeflectionLabels(Canvas& c, const DrawingFrame& f, int lc, int mode, int d,
             b.Label(c, f.W - 95 + kLabelShift, E[lc][kRHCantRow][1]);
     }
     if (mode == 0) return;
-    const TExtremesRec& all = E[mode == 1 ? 0 : lc][kAllRows];
+    const TExtremesRec& all = E[mode == 1 ? 0 : lc][kBeamRow];
     if (all[3] > 0) {
         Caption(c, b.base - d - 30, colors::Yellow, "Max +ve Deflection");
         Caption(c, b.base - d - 15, colors::Yellow, b.Text(all[3]));
@@ -237,17 +236,17 @@ void Reactions(Canvas& c, const DrawingFrame& f, int lc, int mode) {
 } // namespace
 
 void DrawDiagrams(Canvas& c, const DrawingFrame& f) {
-    if (Eng.DeflectionExtremes[0][kAllRows][5] == 0) return;
+    if (Eng.DeflectionExtremes[0][kBeamRow][xMagnitude] == 0) return;
 
     // A list taller than the window leaves no height for the curves: they then lie flat.
     const double S = std::max(f.H - 200 - f.h, 0);
     int B = std::max(f.H - 50 - f.h, 350);
     if (Drawing.DiagramMode == 1) B = 650;
-    Band shear{Px(0.21 * B + 100), ScaleFor(0.09 * S, Eng.ShearExtremes[0][kAllRows][5]),
+    Band shear{Px(0.21 * B + 100), ScaleFor(0.09 * S, Eng.ShearExtremes[0][kBeamRow][xMagnitude]),
                Model.UnitFactorShear, Model.UnitTextShear.str()};
-    Band moment{Px(0.43 * B + 100), ScaleFor(0.09 * S, Eng.MomentExtremes[0][kAllRows][5]),
+    Band moment{Px(0.43 * B + 100), ScaleFor(0.09 * S, Eng.MomentExtremes[0][kBeamRow][xMagnitude]),
                 Model.UnitFactorMoment, Model.UnitTextMoment.str(), Model.MomentDiagramSign == -1};
-    Band deflection{Px(0.63 * B + 100), ScaleFor(0.1 * S, Eng.DeflectionExtremes[0][kAllRows][5]),
+    Band deflection{Px(0.63 * B + 100), ScaleFor(0.1 * S, Eng.DeflectionExtremes[0][kBeamRow][xMagnitude]),
                     Model.UnitFactorDeflection, Model.UnitTextDeflection.str()};
     const int d = Px(f.H / 40.0);
 

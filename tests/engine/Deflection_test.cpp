@@ -65,6 +65,27 @@ TEST_F(DeflectionTest, CantileverTipsAddTheRotationOfTheirSupport) {
     }
 }
 
+TEST_F(DeflectionTest, ShearDeflectionOfACantileverAddsTheTiltOfItsSupport) {
+    // W at the tip of Lc beside a span L, by virtual work: the cantilever's own shear W under a unit
+    // shear, plus the span's shear W Lc / L under the unit load's x / L: W x (1 + Lc / L) / GA down.
+    const double Lc = 2000, L = 6000, W = 5000, GA = 8e7, theta = W * Lc * L / (3 * kEI);
+    const double bending = W * Lc * Lc * Lc / (3 * kEI) + theta * Lc, shear = W * Lc * (1 + Lc / L) / GA;
+    EXPECT_NEAR(shear, 0.16667, 1e-5);
+    for (bool left : {true, false}) {
+        BeamBuilder b = BeamBuilder().Section(210000, 1e8, GA).ShearDeflection();
+        Solve(left ? b.LHCantilever(Lc).Spans({L}).Point(1, 0, W)
+                   : b.Spans({L}).RHCantilever(Lc).Point(1, 8000, W));
+        for (int q = 1; q <= 21; ++q) {
+            const double x = (q - 1) * Lc / 20;
+            EXPECT_NEAR(Eng.CantShearDeflection[left ? 1 : 2][q], -W * x * (1 + Lc / L) / GA,
+                        Tol(shear, kRel))
+                << left << " " << q;
+        }
+        const auto& tip = left ? Eng.CantDeflectionPoints : Eng.CantDeflectionStore;
+        EXPECT_NEAR(tip[21], -(bending + shear), Tol(bending, kRel)) << left;
+    }
+}
+
 TEST_F(DeflectionTest, ShearDeflectionOfACentralPointLoad) {
     const double L = 6000, W = 10000, GA = 8e7;
     Solve(BeamBuilder().Spans({L}).Section(210000, 1e8, GA).ShearDeflection().Point(1, 3000, W));

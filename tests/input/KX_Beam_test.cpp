@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "BeamFormTestSupport.h"
+#include "input/Rescale.h"
 #include "sections/Pro_Load_Scaffold.h"
 #include "window/KxfFile.h"
 
@@ -461,3 +462,24 @@ TEST_F(BeamForm, BeamsComeBackFromTheirFilesAndCommitAsSaved) {
 }
 
 } // namespace
+
+TEST_F(BeamForm, AChangeOfUnitsDoesNotRoundTheMembersItRewrites) {
+    TypeBeam({"1.234", "5"});
+    PickUB127();
+    SnapshotUnitFactors();
+    kx::BeamFormUnitTexts texts;
+    texts.SpanLengths = {f.Grid_Spans.Cell(1, 1), f.Grid_Spans.Cell(2, 1)};
+    UnitText(Model, TUnitKind::Length) = "ft";
+    UnitFactor(Model, TUnitKind::Length) = 304.8f;
+    kx::UnitRescale r(OldUnitFactors, Model);
+    kx::RescaleBeamFormTexts(texts, r);
+    ASSERT_EQ(texts.SpanLengths, (std::vector<std::string>{"4.05", "16.4"}));
+    Type(1, texts.SpanLengths[0]); // the rescale's own texts, as the window shows them
+    Type(2, texts.SpanLengths[1]);
+    EXPECT_FLOAT_EQ(Work.WorkBeamLength, 6234.0f);
+    ASSERT_TRUE(Commit());
+    EXPECT_FLOAT_EQ(Model.SpanData[1][mfL], 1234.0f); // not 4.05 ft = 1234.4 mm
+    EXPECT_FLOAT_EQ(Model.SpanData[2][mfL], 5000.0f); // not 16.4 ft = 4998.7 mm
+    Type(1, "4.06");                                  // typed since: read as it stands
+    EXPECT_FLOAT_EQ(Work.WorkSpanData[1][mfL], static_cast<float>(4.06 * 304.8f));
+}

@@ -148,8 +148,8 @@ TEST_F(EffectiveLengthsReal, CheckedBeamThroughEveryEffectiveLengthFormIntoTheLi
     EXPECT_EQ(left->lbl_Le->text(), "1500");
     EXPECT_EQ(b->Grid_Spans->item(1, 2)->text(), "5000");
     EXPECT_EQ(b->Grid_Spans->item(1, 4)->text(), "1230");
-    // The working beam follows the rewritten cells as it follows typing; the committed one stays.
-    EXPECT_FLOAT_EQ(Work.WorkBeamLength, 11730);
+    // The working beam follows the rewritten cells at the exact lengths behind them.
+    EXPECT_FLOAT_EQ(Work.WorkBeamLength, 11734);
     EXPECT_FLOAT_EQ(Model.BeamLength, 11734);
 
     click(right->cmd_Next, 200);

@@ -19,7 +19,7 @@ std::array<std::size_t, 58> JobLayout() {
     return KxfLayout(Model.LoadcaseCount, Model.SpanCount[0], Model.StoredSpanIntervals, StoredLineCount());
 }
 
-// One variable of the file, where the stated sizes put it, and a change to it alone.
+// One variable of the file, where the field sizes put it, and a change to it alone.
 struct Slot {
     int field;
     std::size_t at, width; // from the start of the field
@@ -32,12 +32,13 @@ template <class T> Slot SlotOf(int field, std::size_t at, T& var) {
         return {field, at, static_cast<std::size_t>(T::capacity) + 1, [&var] { var = "0" + var.str(); }};
 }
 
-TEST(KxfFile, EveryFieldStandsWhereTheStatedSizesPutIt) {
-    const std::size_t stated[] = {0,    26,   52,   78,   684,  708,  712,  716,  720,
+TEST(KxfFile, EveryFieldStandsWhereTheSizesOfTheFieldsBeforeItPutIt) {
+    // The fixed head: saved jobs are read by these offsets.
+    const std::size_t starts[] = {0,    26,   52,   78,   684,  708,  712,  716,  720,
                                   724,  3232, 3252, 3353, 3416, 3515, 3551, 3759, 3763,
                                   3783, 3787, 5131, 5227, 5275, 5283, 7523, 7631};
     for (int f = 1; f <= 26; ++f)
-        EXPECT_EQ(KxfLayout(1, 1, 20, 0)[f], stated[f - 1]) << "field " << f;
+        EXPECT_EQ(KxfLayout(1, 1, 20, 0)[f], starts[f - 1]) << "field " << f;
     EXPECT_EQ(kKxfFixedHeadSize, 7631u);
 
     SetUpJob();
@@ -142,7 +143,7 @@ void EmptyJob(int NLC, int NS, int NI) {
     Eng.ResultIntervalStep = NI / 20;
 }
 
-TEST(KxfFile, FilesOfEveryShapeHaveTheStatedSizeAndReadBackWhole) {
+TEST(KxfFile, FilesOfEveryShapeHaveTheSizeTheirCountsGiveAndReadBackWhole) {
     std::vector<std::function<void()>> jobs = {
         [] { EmptyJob(1, 1, 20); }, SetUpJob,
         [] { EmptyJob(0, 1, 0); }, // after File New: only the envelope slot of field 33

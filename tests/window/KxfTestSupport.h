@@ -1,5 +1,5 @@
-// Beam-file tests and fuzz seeds: the file layout worked out from the stated field sizes
-// (independently of the writer), access to file images, and jobs to write.
+// Beam-file tests and fuzz seeds: the file layout added up from the size of each field, apart from
+// the writer so that a field it moves shows, access to file images, and jobs to write.
 #pragma once
 
 #include <array>

@@ -106,19 +106,6 @@ void setType(const TLoadRow& r, bool point, bool udl) {
     r.Type->setExclusive(true);
 }
 
-// The span form's sketch drawn and its current span marked, after the form's own show handler has
-// cleared the picture. The span form's window carries these two steps on its Image_Spans; until
-// it does there is no sketch to draw.
-template <class SpanForm> void drawSpanSketch(SpanForm* form) {
-    if constexpr (requires {
-                      form->DrawSpanSketch();
-                      form->HighlightCurrentSpan();
-                  }) {
-        form->DrawSpanSketch();
-        form->HighlightCurrentSpan();
-    }
-}
-
 } // namespace
 
 TLoadImage::TLoadImage(int width, int height, QWidget* parent)
@@ -474,8 +461,10 @@ void GoOnFromLoads(LoadRoute route) {
     }
     case LoadRoute::CantLH: ShowForm(Widget(Forms.CantLHFrm)); break;
     case LoadRoute::Span:
+        // The span form's show handler clears its picture; the sketch and the current span follow.
         ShowForm(Widget(Forms.SpanFrm));
-        drawSpanSketch(Forms.SpanFrm);
+        Forms.SpanFrm->DrawSpanSketch();
+        Forms.SpanFrm->HighlightCurrentSpan();
         break;
     }
 }
