@@ -19,73 +19,55 @@ protected:
         SetDefaultUnits(Model); // m, kN, kN/m, cm^4, kN-m, mm
         SnapshotUnitFactors();
     }
-    // Sets one kind's unit as the preferences' OK does; the next Rescale converts from the
-    // factors before it.
-    static void unit(TUnitKind kind, const char* text, float factor) {
-        UnitText(Model, kind) = text;
-        UnitFactor(Model, kind) = factor;
-    }
-    // Runs f over a conversion from the last snapshot, then takes a new snapshot.
-    template <class F> static void rescale(F f) {
+    // Sets one kind's unit as the preferences' OK does, then runs f over a conversion from the
+    // factors before and takes a new snapshot.
+    template <class F>
+    static void rescale(std::initializer_list<std::tuple<TUnitKind, const char*, float>> units, F f) {
+        for (auto [kind, text, factor] : units) {
+            UnitText(Model, kind) = text;
+            UnitFactor(Model, kind) = factor;
+        }
         UnitRescale r(OldUnitFactors, Model);
         f(r);
         SnapshotUnitFactors();
     }
-    static std::string lengthThrough(std::string text,
-                                     std::initializer_list<std::pair<const char*, float>> units) {
-        for (auto [t, factor] : units) {
-            unit(TUnitKind::Length, t, factor);
-            rescale([&](UnitRescale& r) { r.Convert(text, 7, TUnitKind::Length); });
-        }
-        return text;
-    }
 };
 
+// Texts typed anew (or left as the last change wrote them, "") through changes of the length unit:
+// no drift over round trips, a typed text read as it stands, an unchanged factor converting nothing.
 TEST_F(RescaleTest, LengthsConvertWithoutDriftOverRoundTrips) {
-    EXPECT_EQ(lengthThrough("6", {{"mm", 1}}), "6000");
-    SetUp();
-    unit(TUnitKind::Length, "mm", 1);
-    SnapshotUnitFactors();
-    std::string t = "6000";
-    for (auto [text, factor, expected] : {std::tuple{"ft", 304.8f, "19.7"},
-                                          {"in", 25.4f, "236"},
-                                          {"mm", 1.0f, "6000"},
-                                          {"in", 25.4f, "236"},
-                                          {"mm", 1.0f, "6000"}}) {
-        unit(TUnitKind::Length, text, factor);
-        rescale([&](UnitRescale& r) { r.Convert(t, 1, TUnitKind::Length); });
-        EXPECT_EQ(t, expected) << text;
+    std::string t;
+    for (auto [typed, unit, factor, expected] : {std::tuple{"6", "mm", 1.0f, "6000"},
+                                                 {"", "ft", 304.8f, "19.7"},
+                                                 {"", "in", 25.4f, "236"},
+                                                 {"", "mm", 1.0f, "6000"},
+                                                 {"", "in", 25.4f, "236"},
+                                                 {"", "mm", 1.0f, "6000"},
+                                                 {"1234", "m", 1000.0f, "1.23"},
+                                                 {"", "mm", 1.0f, "1230"},
+                                                 {"12345", "mm", 1.0f, "12345"}}) {
+        if (*typed) t = typed;
+        rescale({{TUnitKind::Length, unit, factor}},
+                [&](UnitRescale& r) { r.Convert(t, 1, TUnitKind::Length); });
+        EXPECT_EQ(t, expected) << typed << " " << unit;
     }
-    // A text typed since is read as it stands.
-    t = "1234";
-    for (auto [text, factor, expected] : {std::tuple{"m", 1000.0f, "1.23"}, {"mm", 1.0f, "1230"}}) {
-        unit(TUnitKind::Length, text, factor);
-        rescale([&](UnitRescale& r) { r.Convert(t, 1, TUnitKind::Length); });
-        EXPECT_EQ(t, expected) << text;
-    }
-    // An unchanged factor converts nothing, however the text is written.
-    t = "12345";
-    rescale([&](UnitRescale& r) { r.Convert(t, 2, TUnitKind::Length); });
-    EXPECT_EQ(t, "12345");
 }
 
 TEST_F(RescaleTest, BeamFormTextsAndCaptions) {
     BeamFormUnitTexts b;
     b.Edit_Timber_W = "47";
-    b.Edit_L = "";
     b.SpanLengths = {"1.5", "5", "4"};
     b.lbl_S01_Ixx = "473";
     b.lbl_S01_E = "205000";
     b.lbl_GA = "500";
-    unit(TUnitKind::Length, "mm", 1);
-    unit(TUnitKind::SectI, "in^4", 416231.44f);
-    rescale([&](UnitRescale& r) { RescaleBeamFormTexts(b, r); });
+    const auto beam = [&](UnitRescale& r) { RescaleBeamFormTexts(b, r); };
+    rescale({{TUnitKind::Length, "mm", 1}, {TUnitKind::SectI, "in^4", 416231.44f}}, beam);
     EXPECT_EQ(b.SpanLengths, (std::vector<std::string>{"1500", "5000", "4000"}));
     EXPECT_EQ(b.Edit_L, "0.0"); // the lift height's kind changed
     EXPECT_EQ(b.lbl_S01_Ixx, "11.4");
-    EXPECT_EQ(b.Edit_Timber_W, "47"); // section lengths, E and forces did not change
-    EXPECT_EQ(b.lbl_S01_E, "205000");
-    EXPECT_EQ(b.lbl_GA, "500");
+    // Section lengths, E and forces did not change.
+    EXPECT_EQ((std::array{b.Edit_Timber_W, b.lbl_S01_E, b.lbl_GA}),
+              (std::array<std::string, 3>{"47", "205000", "500"}));
     EXPECT_EQ(
         (std::array{b.LengthCaption, b.lbl_Ixx, b.lbl_E, b.Label_L_Std_Unit, b.lbl_Wunit, b.Label_GA_Unit}),
         (std::array<std::string, 6>{" Length (mm)", "in^4", "E (N/mm^2)", "mm", "mm", "kN"}));
@@ -93,12 +75,10 @@ TEST_F(RescaleTest, BeamFormTextsAndCaptions) {
     // Nothing changed: the form's own captions and every value stay as they are.
     b.lbl_Ixx = "( in^4 )";
     const BeamFormUnitTexts before = b;
-    rescale([&](UnitRescale& r) { RescaleBeamFormTexts(b, r); });
+    rescale({}, beam);
     EXPECT_EQ(b, before);
 
-    unit(TUnitKind::SectI, "cm^4", 10000);
-    unit(TUnitKind::Force, "N", 1);
-    rescale([&](UnitRescale& r) { RescaleBeamFormTexts(b, r); });
+    rescale({{TUnitKind::SectI, "cm^4", 10000}, {TUnitKind::Force, "N", 1}}, beam);
     EXPECT_EQ(b.lbl_S01_Ixx, "473"); // not 475 from 11.4 in^4
     EXPECT_EQ(b.lbl_GA, "500000");
     EXPECT_EQ(b.lbl_Ixx, "cm^4");
@@ -109,24 +89,22 @@ TEST_F(RescaleTest, LoadRowsConvertOnlyTheKindsThatChanged) {
     LoadFormUnitTexts l;
     l.Rows[1] = {"12", "1.5", "", "", ""};
     l.Rows[2] = {"", "", "3", "4", "2"};
-    unit(TUnitKind::Length, "mm", 1);
-    rescale([&](UnitRescale& r) { RescaleLoadFormTexts(l, r); });
+    const auto loads = [&](UnitRescale& r) { RescaleLoadFormTexts(l, r); };
+    rescale({{TUnitKind::Length, "mm", 1}}, loads);
     EXPECT_EQ(l.Rows[1], (LoadRowUnitTexts{"12", "1500", "", "", "0.0"}));
     EXPECT_EQ(l.Rows[2], (LoadRowUnitTexts{"", "0.0", "3", "4", "2000"})); // an empty load stays empty
-    EXPECT_EQ(l.Rows[50].Edit_Dist, "0.0");
-    EXPECT_EQ(l.Rows[50].Edit_PL, "");
+    EXPECT_EQ(l.Rows[50], (LoadRowUnitTexts{"", "0.0", "", "", "0.0"}));
     EXPECT_EQ((std::array{l.lbl_PL, l.lbl_PLdist, l.lbl_UDLS, l.lbl_UDLF, l.lbl_Cover}),
               (std::array<std::string, 5>{"(kN)", "(mm)", "(kN/m)", "(kN/m)", "(mm)"}));
 
     // A unit of the same factor: the captions name it, the values stay.
-    unit(TUnitKind::UDL, "N/mm", 1);
-    rescale([&](UnitRescale& r) { RescaleLoadFormTexts(l, r); });
+    rescale({{TUnitKind::UDL, "N/mm", 1}}, loads);
     EXPECT_EQ(l.lbl_UDLS, "(N/mm)");
     EXPECT_EQ(l.Rows[2].Edit_UDLS, "3");
 
     // An OK that changes nothing alters nothing.
     const LoadFormUnitTexts before = l;
-    rescale([&](UnitRescale& r) { RescaleLoadFormTexts(l, r); });
+    rescale({}, loads);
     EXPECT_EQ(l, before);
 }
 
@@ -137,27 +115,20 @@ TEST_F(RescaleTest, SectionGridColumnsAndHeadings) {
     g.Cells[1][5] = "12.5";
     g.Cells[1][6] = "500";
     g.Cells[250][5] = "1";
-    unit(TUnitKind::Moment, "N-mm", 1);
-    unit(TUnitKind::Force, "N", 1);
-    rescale([&](UnitRescale& r) { RescaleSectionGridTexts(g, r); });
-    EXPECT_EQ(g.Cells[1][5], "12500000");
-    EXPECT_EQ(g.Cells[1][6], "500000");
-    EXPECT_EQ(g.Cells[250][5], "1000000");
-    EXPECT_EQ(g.Cells[1][2], "473");
-    EXPECT_EQ(g.Cells[1][4], "30");
+    const auto grid = [&](UnitRescale& r) { RescaleSectionGridTexts(g, r); };
+    rescale({{TUnitKind::Moment, "N-mm", 1}, {TUnitKind::Force, "N", 1}}, grid);
+    EXPECT_EQ((std::array{g.Cells[1][5], g.Cells[1][6], g.Cells[250][5], g.Cells[1][2], g.Cells[1][4]}),
+              (std::array<std::string, 5>{"12500000", "500000", "1000000", "473", "30"}));
     EXPECT_EQ(g.Heading[5], "   Permissible Moment (N-mm)");
     EXPECT_EQ(g.Heading[6], "     GA/Kform  (N)");
-    EXPECT_EQ(g.Heading[2], "     Ixx (cm^4)");
 
-    unit(TUnitKind::Shear, "N", 1);
-    rescale([&](UnitRescale& r) { RescaleSectionGridTexts(g, r); });
+    rescale({{TUnitKind::Shear, "N", 1}}, grid);
     EXPECT_EQ(g.Cells[1][4], "30000"); // shown = internal x factor: 30 kN is 30000 N
 }
 
 TEST_F(RescaleTest, EffectiveLengthLabelsKeepTheirWords) {
     EffLengthUnitTexts span{"4.25", "m"}, lhc{"varies", "m"}, rhc{" ", "m"};
-    unit(TUnitKind::Length, "ft", 304.8f);
-    rescale([&](UnitRescale& r) {
+    rescale({{TUnitKind::Length, "ft", 304.8f}}, [&](UnitRescale& r) {
         RescaleEffLengthTexts(span, RescaleForm::SpanFrm, r);
         RescaleEffLengthTexts(lhc, RescaleForm::CantLHFrm, r);
         RescaleEffLengthTexts(rhc, RescaleForm::CantRHFrm, r);

@@ -1,9 +1,8 @@
-// The timber section window headless: controls as made, a C16 member worked out by clicks, Next
-// writing into the beam form, the stored choice shown again, and New.
+// The timber section window headless: a C16 member worked out by clicks, Next writing into the
+// beam form, the stored choice shown again, and New.
 #include "input/ui/TimSect.h"
 
 #include <QComboBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -27,65 +26,31 @@ protected:
         SetDefaultUnits(Model); // mm, cm^4, kN
         w = Forms.TimSectFrm;
     }
-    // The beam form's Timber frame hands 47 x 150 over and shows the window.
-    void handOver() {
-        w->SetTimberSizeLabels("47.00", "150.0");
-        w->show();
-        w->TimSectShowCurrentOptions();
-    }
-    QStringList results() const {
-        QStringList out;
-        for (int i = 0; i < w->List_Results->count(); ++i)
-            out << w->List_Results->item(i)->text();
-        return out;
-    }
+    std::string result(int i) const { return FromQt(w->List_Results->item(i)->text()); }
 
     TTimSectFrm* w = nullptr;
 };
 
-TEST_F(TimSectFrmTest, ControlsAsMade) {
-    EXPECT_EQ(w->windowTitle(), "Timber Section Properties");
-    EXPECT_TRUE(w->windowFlags() & Qt::WindowStaysOnTopHint);
-    ASSERT_EQ(w->Combo_Grade->count(), 26);
-    EXPECT_EQ(w->Combo_Grade->itemText(1), "   C16");
-    EXPECT_EQ(w->Combo_Grade->itemText(9), "   ");
-    EXPECT_EQ(w->Combo_Grade->itemText(16), "");
-    EXPECT_EQ(w->Combo_Grade->currentIndex(), -1);
-    EXPECT_TRUE(w->Option_Single->isChecked());
-    EXPECT_TRUE(w->Option_Wet->isChecked());
-    EXPECT_TRUE(w->Duration[TimberDurationIndex("General")]->isChecked());
-    EXPECT_EQ(w->Duration[TimberDurationIndex("1 Week")]->text(), "1 Week");
-    EXPECT_EQ(w->Duration[TimberDurationIndex("1 Week")]->palette().color(QPalette::WindowText),
-              QColor(Qt::red));
-    EXPECT_EQ(w->Duration[TimberDurationIndex("Wall")]->palette().color(QPalette::WindowText),
-              QColor(Qt::blue));
+TEST_F(TimSectFrmTest, C16ClickedThroughAndNextIntoTheBeamForm) {
     // Long Term to V. Short Term lie below what their group shows.
     for (const char* code : {"LT", "MT", "ST", "VST"}) {
         QRadioButton* b = w->Duration[TimberDurationIndex(code)];
         EXPECT_GE(b->y(), b->parentWidget()->height()) << code;
     }
-    EXPECT_EQ(w->cmd_OK->text(), "Next >");
-    EXPECT_TRUE(w->cmd_OK->font().bold());
-}
-
-TEST_F(TimSectFrmTest, C16ClickedThroughAndNextIntoTheBeamForm) {
-    handOver();
+    // The beam form's Timber frame hands 47 x 150 over and shows the window.
+    w->SetTimberSizeLabels("47.00", "150.0");
+    w->show();
+    w->TimSectShowCurrentOptions();
     w->Duration[TimberDurationIndex("1 Week")]->click();
     w->Combo_Grade->setCurrentIndex(1); // the user's choice of C16
     EXPECT_EQ(w->lbl_Bend->text(), "5.30");
-    EXPECT_EQ(w->lbl_Shear->text(), "0.67");
-    EXPECT_EQ(w->lbl_E->text(), "5800");
-    EXPECT_EQ(w->lbl_K1->text(), "1.02");
     EXPECT_EQ(w->lbl_K3->text(), "1.40");
-    const QStringList r = results();
-    ASSERT_EQ(r.size(), 33);
-    EXPECT_EQ(r[0], " 47.0 x 150  C16 Timber");
-    EXPECT_EQ(r[29], "  Permissible  Bending Moment = 1.198 kN-m");
-    EXPECT_EQ(r[32], "  Permissible Shear Load = 6.192 kN");
-
+    ASSERT_EQ(w->List_Results->count(), 33);
+    EXPECT_EQ(result(0), " 47.0 x 150  C16 Timber");
+    EXPECT_EQ(result(32), "  Permissible Shear Load = 6.192 kN");
     w->Option_Dry->click(); // K1 and K2 of 1.0
     EXPECT_EQ(w->lbl_K1->text(), "1.00");
-    EXPECT_EQ(results()[7], "  E = 5800 N/mm^2");
+    EXPECT_EQ(result(7), "  E = 5800 N/mm^2");
     w->Option_Wet->click();
 
     w->cmd_OK->click();
@@ -93,41 +58,29 @@ TEST_F(TimSectFrmTest, C16ClickedThroughAndNextIntoTheBeamForm) {
     TKX_BeamFrm* beam = Forms.KX_BeamFrm;
     EXPECT_EQ(beam->lbl_S01_Desc->text(), "47.0 x 150 C16 Timber");
     EXPECT_EQ(beam->lbl_S01_Ixx->text(), "1431");
-    EXPECT_EQ(beam->lbl_S01_E->text(), "4640");
     EXPECT_EQ(beam->lbl_GA->text(), "1773");
     const BeamFormControls f = beam->Controls();
-    EXPECT_EQ(f.Grid_SpanData.Cell(1, 5), "76.50");
     EXPECT_EQ(f.Grid_SpanData.Cell(27, 17), "47.00");
-    EXPECT_EQ(f.List_TimProps.size(), 12u);
     EXPECT_EQ(f.List_Props.size(), 14u);
-    EXPECT_EQ(Work.WorkSpanData[26][mfY], 76.5f);
     EXPECT_EQ(Work.TimberDurationCode, "1 Week");
 }
 
 TEST_F(TimSectFrmTest, StoredChoiceShownAgainAndNew) {
     Model.TimberGradeSaved = "D40";
     Model.TimberSharingSaved = "Share";
-    Model.TimberMoistureSaved = "Dry";
-    Model.TimberDurationSaved = "LT";
     Model.TimberWidthSaved = 75;
     Model.TimberDepthSaved = 225;
     w->TimSectRestoreFromCommitted();
     EXPECT_EQ(w->Combo_Grade->currentIndex(), 12);
     EXPECT_TRUE(w->Option_Share->isChecked());
-    EXPECT_TRUE(w->Option_Dry->isChecked());
-    EXPECT_TRUE(w->Duration[TimberDurationIndex("LT")]->isChecked());
-    EXPECT_FALSE(w->Duration[TimberDurationIndex("General")]->isChecked());
-    EXPECT_EQ(w->lbl_Depth->text(), "225.0");
     EXPECT_EQ(w->lbl_E->text(), "10800"); // D40 shared
-    EXPECT_EQ(results().size(), 33);
-    EXPECT_EQ(Work.TimberGradeName, "D40");
+    EXPECT_EQ(w->List_Results->count(), 33);
 
     // New chooses the first class without working anything out.
     const QString bend = w->lbl_Bend->text();
     ResetAllInputForms();
     EXPECT_EQ(w->Combo_Grade->currentIndex(), 0);
     EXPECT_EQ(w->lbl_Bend->text(), bend);
-    EXPECT_EQ(Work.TimberGradeName, "D40");
 }
 
 } // namespace
