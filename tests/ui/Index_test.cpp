@@ -145,6 +145,14 @@ TEST_F(IndexFrmTest, TheMenuHasItsItemsInOrderAndEachOpensItsWindow) {
     }
     EXPECT_EQ(menus, expected);
     EXPECT_EQ(w->minimumSize(), w->maximumSize());
+    // The captions stand out from the bar behind them (the window itself is black).
+    const QImage bar = w->menuBar()->grab().toImage();
+    const QColor back = bar.pixelColor(bar.width() - 3, bar.height() / 2);
+    int captionPixels = 0;
+    for (int x = 0; x < 60; ++x)
+        for (int y = 0; y < bar.height(); ++y)
+            captionPixels += std::abs(bar.pixelColor(x, y).lightness() - back.lightness()) > 100;
+    EXPECT_GT(captionPixels, 20) << "menu captions in the bar's own colour";
 
     // Each item opens its window; the modal ones hold the handler until the user closes them.
     // clang-format off

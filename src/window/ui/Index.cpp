@@ -2,6 +2,7 @@
 #include "window/ui/Index.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDialog>
 #include <QEvent>
 #include <QGuiApplication>
@@ -204,6 +205,12 @@ TIndexFrm::TIndexFrm(QWidget* parent) : QMainWindow(parent) {
     QMenu* info = addMenu("Info");
     Disclaimer1 = addItem(info, "Disclaimer1", "General", &TIndexFrm::Disclaimer1Click);
     About1 = addItem(info, "About1", "About", &TIndexFrm::About1Click);
+    // The window's black background is the picture's, not the menu bar's: the menus keep the
+    // system's colours, so their captions stay readable.
+    const QPalette system = QApplication::palette(menuBar());
+    setColours(menuBar(), QPalette::Window, system.color(QPalette::Window), QPalette::WindowText,
+               system.color(QPalette::WindowText));
+    menuBar()->setAutoFillBackground(true);
     DisableFileMenus();
 
     FormCreate();
