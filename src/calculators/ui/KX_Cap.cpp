@@ -91,9 +91,9 @@ TKX_CapFrm::TKX_CapFrm(QWidget* parent) : QMainWindow(parent) {
     lbl_E = Named(new QLabel(client), "lbl_E");
     lbl_E->setGeometry(200, 434, 80, 22);
     text(client, " N/mm^2", 282, 434, 70);
-    text(client, "Max permissable bending stress ", 10, 464, 190);
+    text(client, "Max permissable bending stress ", 10, 464, 205);
     lbl_Py = Named(new QLabel(client), "lbl_Py");
-    lbl_Py->setGeometry(200, 464, 80, 22);
+    lbl_Py->setGeometry(216, 464, 64, 22);
     text(client, " N/mm^2", 282, 464, 70);
 
     cmd_AxialXX = Named(new QPushButton(QStringLiteral("Axial Capacity about x-x"), client), "cmd_AxialXX");

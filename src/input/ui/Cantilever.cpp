@@ -52,7 +52,7 @@ TCantileverFrm::TCantileverFrm(const CantSide& side, const char* objectName, QWi
         const int y = 24 + k * 74;
         Options[supports[k]] = MakeRadio(support, optionName(supports[k]), "", 10, y + 20, 20);
         labels[k] = Named(new TLabelClick(ToQt(supportLabels[k]), support), labelNames[k]);
-        labels[k]->setGeometry(34, y + 20, 210, 22);
+        labels[k]->setGeometry(34, y + 12, 210, 38);
         labels[k]->setWordWrap(true);
     }
     QGroupBox* end = MakeGroup(this, "GroupEnd", side.EndGroupCaption, 400, 8, 380, 340);

@@ -333,8 +333,8 @@ TKX_BeamFrm::TKX_BeamFrm(QWidget* parent) : QMainWindow(parent) {
 
     Frame_SteelCheck = group(client, "Frame_SteelCheck", " Code Check ", 506, 344, 259, 84);
     Option_None = radio(Frame_SteelCheck, "Option_None", "None", 10, 22, 100);
-    Option_Check = radio(Frame_SteelCheck, "Option_Check", "Check  to BS 5975", 10, 48, 140);
-    label(Frame_SteelCheck, "Label_S275", "for S275 (43A) steel", 150, 48, 105);
+    Option_Check = radio(Frame_SteelCheck, "Option_Check", "Check  to BS 5975", 10, 48, 128);
+    label(Frame_SteelCheck, "Label_S275", "for S275 (43A) steel", 138, 48, 118);
     checkGroup_ = pair(this, Option_None, Option_Check);
 
     Frame_Shear = group(client, "Frame_Shear", " Shear Deflection ", 506, 344, 259, 154);

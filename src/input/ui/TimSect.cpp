@@ -105,10 +105,10 @@ TTimSectFrm::TTimSectFrm(QWidget* parent) : QWidget(parent) {
         v.label = MakeValueLabel(this, v.name, 220, y - 2, 80);
         y += 26;
     }
-    MakeLabel(this, "Label_Width", "Width (mm)", 320, 274, 70);
-    lbl_Width = MakeValueLabel(this, "lbl_Width", 390, 272, 70);
-    MakeLabel(this, "Label_Depth", "Depth (mm)", 320, 300, 70);
-    lbl_Depth = MakeValueLabel(this, "lbl_Depth", 390, 298, 70);
+    MakeLabel(this, "Label_Width", "Width (mm)", 314, 274, 80);
+    lbl_Width = MakeValueLabel(this, "lbl_Width", 396, 272, 64);
+    MakeLabel(this, "Label_Depth", "Depth (mm)", 314, 300, 80);
+    lbl_Depth = MakeValueLabel(this, "lbl_Depth", 396, 298, 64);
 
     List_Results = Named(new QListWidget(this), "List_Results");
     List_Results->setGeometry(470, 8, 280, 500);
