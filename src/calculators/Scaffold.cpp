@@ -55,7 +55,7 @@ StrutCapacity StrutCalc(TubeKind kind, float Le) {
 }
 
 std::optional<std::vector<std::string>> ScaffoldCalculate(const ScaffoldChoices& c) {
-    const double typed = ReadNumberOrZero(c.EffectiveLength);
+    const double typed = ReadNumberOrZero(c.Edit_Le);
     // Zero, negative, and lengths a single cannot hold do nothing.
     if (!(typed > 0) || typed > FLT_MAX) return std::nullopt;
     const float Le = static_cast<float>(typed);

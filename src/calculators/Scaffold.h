@@ -34,7 +34,7 @@ StrutCapacity StrutCalc(TubeKind kind, float Le);
 // The state of the window's controls.
 struct ScaffoldChoices {
     TubeKind Tube = TubeKind::New;
-    std::string EffectiveLength; // the text of Edit_Le
+    std::string Edit_Le; // the effective length as typed
 };
 
 // Calculate: the six memo lines, or nothing when the length cannot be used (empty, not a

@@ -19,8 +19,6 @@
 
 namespace kx {
 
-namespace {} // namespace
-
 TScaffoldFrm::TScaffoldFrm(QWidget* parent) : QWidget(parent) {
     InitForm(this, "ScaffoldFrm", "Scaffold Tube Axial Capacity");
     // A single fixed border with the system menu only, above the other windows.
@@ -48,11 +46,19 @@ TScaffoldFrm::TScaffoldFrm(QWidget* parent) : QWidget(parent) {
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(GroupBox1, 0, 0, 1, 4);
-    grid->addWidget(new QLabel(QStringLiteral("Effective Length"), this), 1, 0);
+    auto* caption = new QLabel(QStringLiteral("Effective Length"), this);
+    Caption(caption, Edit_Le);
+    grid->addWidget(caption, 1, 0);
     grid->addWidget(Edit_Le, 1, 1);
     grid->addWidget(new QLabel(QStringLiteral("m"), this), 1, 2);
     grid->addWidget(Button1, 1, 3);
     grid->addWidget(Memo_Tube, 2, 0, 1, 4);
+
+    Bindings.choice(
+        &ScaffoldChoices::Tube, "Tube",
+        {{Option_New, TubeKind::New}, {Option_Used, TubeKind::Used}, {Option_Aluminium, TubeKind::Aluminium}},
+        TubeKind::New);
+    KX_BIND(Bindings, text, Edit_Le);
 
     connect(Button1, &QPushButton::clicked, this, &TScaffoldFrm::Button1Click);
     FormCreate();
@@ -69,12 +75,7 @@ void TScaffoldFrm::FormCreate() {
 
 void TScaffoldFrm::Button1Click() {
     Guard([this] {
-        ScaffoldChoices c;
-        c.Tube = Option_Used->isChecked()        ? TubeKind::Used
-                 : Option_Aluminium->isChecked() ? TubeKind::Aluminium
-                                                 : TubeKind::New;
-        c.EffectiveLength = FromQt(Edit_Le->text());
-        const auto lines = ScaffoldCalculate(c);
+        const auto lines = ScaffoldCalculate(Bindings.Read());
         if (!lines) return;
         QStringList text;
         for (const std::string& l : *lines)

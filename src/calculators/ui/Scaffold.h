@@ -3,6 +3,9 @@
 
 #include <QWidget>
 
+#include "calculators/Scaffold.h"
+#include "foundation/ui/Binding.h"
+
 class QGroupBox;
 class QLineEdit;
 class QPlainTextEdit;
@@ -23,6 +26,9 @@ public:
     QLineEdit* Edit_Le;
     QPushButton* Button1;      // Calculate
     QPlainTextEdit* Memo_Tube; // an editable multi-line text stands in for the memo
+
+    // The controls the calculation reads.
+    FormBindings<ScaffoldChoices> Bindings;
 
     void Button1Click();
 

@@ -66,15 +66,6 @@ void SetBold(QWidget* w) {
     w->setFont(f);
 }
 
-void SetChecked(QAbstractButton* b, bool on) {
-    if (b->isChecked() == on) return;
-    QButtonGroup* g = b->group();
-    const bool exclusive = g && g->exclusive();
-    if (exclusive && !on) g->setExclusive(false);
-    b->setChecked(on);
-    if (exclusive && !on) g->setExclusive(true);
-}
-
 TPicture::TPicture(int width, int height, QWidget* parent)
     : QWidget(parent), Picture(MakeScreenImage(width, height)) {
     Picture.fill(QColor(0x80, 0x80, 0x80));

@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QWidget>
 
+#include "foundation/ui/Binding.h"
+
 class QAbstractButton;
 class QGroupBox;
 class QPushButton;
@@ -27,9 +29,6 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, 
 QGroupBox* MakeGroup(QWidget* parent, const char* name, const char* title, int x, int y, int w, int h);
 void SetFontColor(QWidget* w, Qt::GlobalColor c);
 void SetBold(QWidget* w);
-
-// Sets a button from code, an exclusive radio group allowed to end with nothing chosen.
-void SetChecked(QAbstractButton* b, bool on);
 
 // A picture that keeps what was drawn on it and reports a click.
 class TPicture : public QWidget {

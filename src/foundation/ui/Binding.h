@@ -1,0 +1,247 @@
+// Which control feeds which field of a window's core struct, declared once per window; reading and
+// showing the controls is generic code over that table.
+#pragma once
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QSpinBox>
+#include <QWidget>
+#include <algorithm>
+#include <functional>
+#include <string>
+#include <type_traits>
+#include <utility>
+#include <vector>
+
+namespace kx {
+
+// Checks or unchecks a button, also the checked radio of an exclusive group.
+void SetChecked(QAbstractButton* b, bool on);
+// The text of a line edit, label or button, and back.
+std::string ControlText(const QWidget* w);
+void SetControlText(QWidget* w, const std::string& text);
+// Gives an input the caption a label shows, as its accessible name and the label's buddy.
+void Caption(QLabel* label, QWidget* input);
+// What setEnabled last said of the control itself, whatever its parents are.
+bool ControlEnabled(const QWidget* w);
+
+// One control (or group of radios) and the field it feeds. The last three members serve the
+// round-trip test: change the control, tell whether two structs agree on the field, change the field.
+template <class S> struct Binding {
+    std::vector<QWidget*> controls;
+    std::string field;
+    std::function<void(S&)> read;
+    std::function<void(const S&)> show;
+    std::function<void()> poke;
+    std::function<bool(const S&, const S&)> same;
+    std::function<void(S&)> alter;
+};
+
+template <class S> class FormBindings {
+public:
+    using Struct = S;
+    template <class T> using Field = std::function<T&(S&)>;
+
+    // A member of S, or any field reached from S (a row of a table, a member of a member).
+    template <class T> static Field<T> member(T S::*m) {
+        return [m](S& s) -> T& { return s.*m; };
+    }
+
+    // The text of a line edit, a label or a button's caption.
+    template <class F> FormBindings& text(QWidget* w, F f, std::string field) {
+        Field<std::string> get = asField<std::string>(f);
+        return add({{w},
+                    std::move(field),
+                    [w, get](S& s) { get(s) = ControlText(w); },
+                    [w, get](const S& s) { SetControlText(w, get(const_cast<S&>(s))); },
+                    [w] { SetControlText(w, ControlText(w) + "#"); },
+                    sameField(get),
+                    [get](S& s) { get(s) += "@"; }});
+    }
+
+    template <class F> FormBindings& checked(QAbstractButton* w, F f, std::string field) {
+        Field<bool> get = asField<bool>(f);
+        return add({{w},
+                    std::move(field),
+                    [w, get](S& s) { get(s) = w->isChecked(); },
+                    [w, get](const S& s) { SetChecked(w, get(const_cast<S&>(s))); },
+                    [w] { SetChecked(w, !w->isChecked()); },
+                    sameField(get),
+                    [get](S& s) { get(s) = !get(s); }});
+    }
+
+    // One field for a group of radios: the value of the checked one (fallback when none is).
+    template <class F, class V>
+    FormBindings& choice(F f, std::string field, std::vector<std::pair<QAbstractButton*, V>> options,
+                         V none) {
+        Field<V> get = asField<V>(f);
+        std::vector<QWidget*> ws;
+        for (auto& o : options)
+            ws.push_back(o.first);
+        return add({ws, std::move(field),
+                    [get, options, none](S& s) {
+                        get(s) = none;
+                        for (const auto& [b, v] : options)
+                            if (b->isChecked()) get(s) = v;
+                    },
+                    [get, options](const S& s) {
+                        for (const auto& [b, v] : options)
+                            if (v != get(const_cast<S&>(s))) SetChecked(b, false);
+                        for (const auto& [b, v] : options)
+                            if (v == get(const_cast<S&>(s))) SetChecked(b, true);
+                    },
+                    [options] {
+                        for (std::size_t i = 0; i < options.size(); ++i)
+                            if (options[i].first->isChecked() || i + 1 == options.size()) {
+                                SetChecked(options[(i + 1) % options.size()].first, true);
+                                return;
+                            }
+                    },
+                    sameField(get),
+                    [get, options](S& s) {
+                        for (std::size_t i = 0; i < options.size(); ++i)
+                            if (options[i].second == get(s) || i + 1 == options.size()) {
+                                get(s) = options[(i + 1) % options.size()].second;
+                                return;
+                            }
+                    }});
+    }
+
+    template <class F> FormBindings& enabled(QWidget* w, F f, std::string field) {
+        Field<bool> get = asField<bool>(f);
+        return add({{w},
+                    std::move(field),
+                    [w, get](S& s) { get(s) = ControlEnabled(w); },
+                    [w, get](const S& s) { w->setEnabled(get(const_cast<S&>(s))); },
+                    [w] { w->setEnabled(!ControlEnabled(w)); },
+                    sameField(get),
+                    [get](S& s) { get(s) = !get(s); }});
+    }
+
+    // Shown, as far as the control itself is concerned (its window may be hidden).
+    template <class F> FormBindings& visible(QWidget* w, F f, std::string field) {
+        Field<bool> get = asField<bool>(f);
+        return add({{w},
+                    std::move(field),
+                    [w, get](S& s) { get(s) = !w->isHidden(); },
+                    [w, get](const S& s) { w->setVisible(get(const_cast<S&>(s))); },
+                    [w] { w->setVisible(w->isHidden()); },
+                    sameField(get),
+                    [get](S& s) { get(s) = !get(s); }});
+    }
+
+    // A spin box's value; its range is the control's own.
+    template <class F> FormBindings& value(QSpinBox* w, F f, std::string field) {
+        Field<int> get = asField<int>(f);
+        return add({{w},
+                    std::move(field),
+                    [w, get](S& s) { get(s) = w->value(); },
+                    [w, get](const S& s) { w->setValue(get(const_cast<S&>(s))); },
+                    [w] { w->setValue(w->value() < w->maximum() ? w->value() + 1 : w->minimum()); },
+                    sameField(get),
+                    [w, get](S& s) { get(s) = get(s) < w->maximum() ? get(s) + 1 : w->minimum(); }});
+    }
+
+    // A spin box's largest value.
+    template <class F> FormBindings& maximum(QSpinBox* w, F f, std::string field) {
+        Field<int> get = asField<int>(f);
+        return add({{w},
+                    std::move(field),
+                    [w, get](S& s) { get(s) = w->maximum(); },
+                    [w, get](const S& s) { w->setMaximum(std::max(w->minimum(), get(const_cast<S&>(s)))); },
+                    [w] { w->setMaximum(w->maximum() + 7); },
+                    sameField(get),
+                    [get](S& s) { get(s) += 7; }});
+    }
+
+    // The current row of a list or combo box (-1 for none).
+    template <class F> FormBindings& index(QWidget* w, F f, std::string field) {
+        Field<int> get = asField<int>(f);
+        return add({{w},
+                    std::move(field),
+                    [w, get](S& s) { get(s) = currentIndex(w); },
+                    [w, get](const S& s) { setCurrentIndex(w, get(const_cast<S&>(s))); },
+                    [w] { setCurrentIndex(w, nextIndex(w, currentIndex(w))); },
+                    sameField(get),
+                    [w, get](S& s) { get(s) = nextIndex(w, get(s)); }});
+    }
+
+    // Anything else (a grid's cells, a list's lines): the binding written out.
+    FormBindings& custom(Binding<S> b) { return add(std::move(b)); }
+
+    void Read(S& s) const {
+        for (const Binding<S>& b : bindings_)
+            b.read(s);
+    }
+    S Read() const {
+        S s;
+        Read(s);
+        return s;
+    }
+    // Shows every field; the toggle handlers stay quiet meanwhile.
+    void Show(const S& s) {
+        const bool was = filling_;
+        filling_ = true;
+        for (const Binding<S>& b : bindings_)
+            b.show(s);
+        filling_ = was;
+    }
+    bool Filling() const { return filling_; }
+    void SetFilling(bool on) { filling_ = on; }
+
+    // Runs a handler when the user (or an accessibility client) changes a check box or radio, not
+    // when the program shows a value; a radio acts on being checked only.
+    template <class Receiver, class Handler>
+    void OnToggle(QAbstractButton* b, Receiver* receiver, Handler handler) {
+        QObject::connect(b, &QAbstractButton::toggled, receiver, [this, b, handler](bool on) {
+            if (filling_ || (!on && b->autoExclusive())) return;
+            handler();
+        });
+    }
+
+    const std::vector<Binding<S>>& All() const { return bindings_; }
+
+private:
+    template <class T, class F> static Field<T> asField(F f) {
+        if constexpr (std::is_member_object_pointer_v<F>)
+            return member<T>(f);
+        else
+            return Field<T>(std::move(f));
+    }
+    template <class T> static std::function<bool(const S&, const S&)> sameField(Field<T> get) {
+        return [get](const S& a, const S& b) { return get(const_cast<S&>(a)) == get(const_cast<S&>(b)); };
+    }
+    static int currentIndex(const QWidget* w) {
+        if (auto* c = qobject_cast<const QComboBox*>(w)) return c->currentIndex();
+        return static_cast<const QListWidget*>(w)->currentRow();
+    }
+    static void setCurrentIndex(QWidget* w, int i) {
+        if (auto* c = qobject_cast<QComboBox*>(w))
+            c->setCurrentIndex(i);
+        else
+            static_cast<QListWidget*>(w)->setCurrentRow(i);
+    }
+    static int nextIndex(const QWidget* w, int i) {
+        const auto* c = qobject_cast<const QComboBox*>(w);
+        const int n = c ? c->count() : static_cast<const QListWidget*>(w)->count();
+        return n > 0 ? (i + 1) % n : -1;
+    }
+    FormBindings& add(Binding<S> b) {
+        bindings_.push_back(std::move(b));
+        return *this;
+    }
+
+    std::vector<Binding<S>> bindings_;
+    bool filling_ = false;
+};
+
+} // namespace kx
+
+// Binds the form's control `name` to the struct's field of the same name: each control named once.
+#define KX_BIND(b, kind, name) (b).kind(name, &std::remove_reference_t<decltype(b)>::Struct::name, #name)
+// The same for a field named after its control with a suffix: KX_BIND_AS(b, enabled, cmd_OK, _Enabled).
+#define KX_BIND_AS(b, kind, name, suffix)                                                                    \
+    (b).kind(name, &std::remove_reference_t<decltype(b)>::Struct::name##suffix, #name #suffix)
