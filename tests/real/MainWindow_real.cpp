@@ -47,7 +47,7 @@ TEST_F(RealWindowTest, BeamAnalysisOpensTheMainWindowAndFileOpenShowsAJob) {
     // (yellow) 36 and 15 px over the moment baseline at 336.
     settle(200);
     const QImage screen = w->screen()->grabWindow(0).toImage();
-    screen.save(QString::fromStdString((savedCwd_ / "real-window.png").string()));
+    screen.save(QString::fromStdString(dir_.path("real-window.png")));
     const QPoint origin = w->Image1->mapToGlobal(QPoint(0, 0));
     auto at = [&](int x, int y) { return screen.pixelColor(origin + QPoint(x, y)); };
     EXPECT_EQ(at(1200, 20), QColor(Qt::black)); // the top right corner left of the selector
