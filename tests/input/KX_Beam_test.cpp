@@ -191,10 +191,13 @@ TEST_F(BeamForm, CouplersOnAScaffoldTubeGetTheirCodesAndSpringsAndAreRefusedWher
     EXPECT_EQ(Model.SteelSectionFlag, 0); // a scaffold member is not checked as steel
     EXPECT_EQ(loadForm.calls, "Frame_SWt hidden, DrawLoadFormBeam");
 
-    // A board with couplers is refused; so are couplers without a lift height that is a positive single.
+    // Either board (records 5 and 6) with couplers is refused; so are couplers without a lift height
+    // that is a positive single.
     const Snapshot committed;
-    Work.SectionRecordNo = 5;
-    ExpectRefused({beammsg::kBoards}, committed);
+    for (int board : {5, 6}) {
+        Work.SectionRecordNo = board;
+        ExpectRefused({beammsg::kBoards}, committed);
+    }
     Work.SectionRecordNo = 1;
     for (const char* height : {"", "1e39", "-2"}) {
         f.Edit_L = height;

@@ -145,6 +145,14 @@ TEST_F(LoadData, NextCommitsOnlyWhenEveryCheckPassesAndCancelBringsBackTheAccept
     f.Rows[6].Edit_Dist.Text = "6.5";
     f.Rows[6].Edit_Cover.Text = "0.5";
     Next();
+    // 0.529379 + 6.470621 m ends at the end, though its singles sum to 7000.00012 mm; a negative
+    // cover is refused like a negative distance.
+    f.Rows[6].Edit_Dist.Text = "0.529379";
+    f.Rows[6].Edit_Cover.Text = "6.470621";
+    Next();
+    f.Rows[6].Edit_Dist.Text = "6";
+    f.Rows[6].Edit_Cover.Text = "-0.5";
+    Next({negative, negative});
     f.Rows[6].Edit_Cover.Text = "0.6";
     Tick({6}, false);
     Next();

@@ -275,7 +275,7 @@ TEST_F(KxfRefusal, FilesCutShortOrWithValuesBeyondTheirBoundsOrDamaged) {
         {28, 8, nan, "StoredShear"}, {23, 0, inf, "BeamLength"}, {15, 0, 0.0f, "unit factor"},
         {24, 1 * 4, -1.0f, "member length"}, {24, (2 * 20 + 0) * 4, 0.5f, "Exists"},
         {26, (2 * 8 + 0) * 4, 2.86e20f, "load's kind"}, {26, (2 * 8 + 0) * 4, 0.5f, "load's kind"},
-        {26, (2 * 8 + 6) * 4, 2.0f, "applied mark"},
+        {26, (2 * 8 + 6) * 4, 2.0f, "applied mark"}, {26, (2 * 8 + 6) * 4, -2.0f, "applied mark"},
         // Results that no analysis of the beam can have given: a span or the section without
         // stiffness, loadcase spans a millimetre off the beam, a released support that is no forkhead.
         {24, (2 * 20 + 1) * 4, 0.0f, "no length"}, {24, (1 * 20 + 3) * 4, 0.0f, "stiffness"},

@@ -272,6 +272,9 @@ TEST_F(PointTest, DistancesOnOrNearSupportsBeyondTheBeamOrNotPositiveAreRefused)
     EXPECT_EQ(Model.PointPosition, 10501.0f);
     EXPECT_EQ(PointDistanceText(), "10.5");
     dialogs->clear();
+    // The LH cantilever's zone is its own 1/1000 (1 mm) before the support: 998.5 mm is outside it.
+    ASSERT_TRUE(CalcPointResults("0.9985"));
+    EXPECT_EQ(LocatePoint(1, Model.PointPosition).row, 0);
     ASSERT_TRUE(CalcPointResults("5.004"));
     const PointMember m = LocatePoint(1, Model.PointPosition);
     EXPECT_EQ(m.row, 2);

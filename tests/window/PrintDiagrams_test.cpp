@@ -153,6 +153,25 @@ TEST_F(DrawingTest, PrintedScalesHoldForManySpansAndZeroMaximaAndMirrorWithTheMo
     }
 }
 
+// The bands of a loadcase page are 14, 18 and 18 mm high and those of the envelope page 15, 20 and
+// 20 mm, times the shrink factor 0.95 of one span, at 600 / 25.4 px a mm; the deflection baseline
+// stands at 230 mm (5433 px) and a sag is drawn downwards.
+TEST_F(DrawingTest, PrintedBandHeightsOfALoadcaseAndOfTheEnvelope) {
+    SmallJob();
+    Eng.DeflectionPolyline[1][0][0] = 1;
+    Eng.DeflectionPolyline[1][1][1] = 0.5f;
+    Eng.DeflectionPolyline[1][1][2] = 1000;
+    p.BeginDoc();
+    PrintCaseDiagrams(p);
+    p.NewPage();
+    PrintEnvelopeDiagrams(p);
+    const int yS = 2953, yM = 4134, yD = 5433;
+    EXPECT_EQ(CurveEnd(Page(1), yD, 1), yD + 404);  // 18 mm: 403.9 px
+    EXPECT_EQ(CurveEnd(Page(2), yS, -1), yS - 337); // 15 mm: 336.6 px
+    EXPECT_EQ(CurveEnd(Page(2), yM, -1), yM - 449); // 20 mm: 448.8 px
+    EXPECT_EQ(CurveEnd(Page(2), yD, 1), yD + 449);
+}
+
 TEST_F(DrawingTest, PrintedDiagramsNeedDeflectionsAndABeamAndTheEnvelopeTakesEveryLoad) {
     SmallJob();
     Eng.DeflectionExtremes[0][27][5] = 0;
