@@ -7,10 +7,12 @@
 #include "foundation/SigFig.h"
 #include "input/TimSect.h"
 #include "platform/NumberInput.h"
+#include "platform/StateRegistry.h"
 
 namespace kx::Duration {
 
 DurationControls Dlg;
+KX_REGISTER_STATE(Dlg);
 
 namespace {
 

@@ -14,6 +14,7 @@ struct DurationControls {
     bool OKAtPanel3 = false; // the OK button stands at the narrow position ("Beam")
     std::string lbl_MomK3, lbl_AxK3;
     std::string Edit_Axial, Edit_Mom;
+    bool operator==(const DurationControls&) const = default;
 };
 extern DurationControls Dlg;
 

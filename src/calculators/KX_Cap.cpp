@@ -11,12 +11,14 @@
 #include "foundation/SigFig.h"
 #include "platform/Dialogs.h"
 #include "platform/Files.h"
+#include "platform/StateRegistry.h"
 #include "sections/SectionFile.h"
 #include "sections/SectionWriters.h"
 
 namespace kx::KX_Cap {
 
 CapState Cap;
+KX_REGISTER_STATE(Cap);
 
 namespace {
 

@@ -30,6 +30,7 @@ struct CapSection {
     float E = 0;               // N/mm^2
     float MaxBendStress = 180; // N/mm^2
     float Zxx = 0, Zyy = 0, DT = 0;
+    bool operator==(const CapSection&) const = default;
 };
 
 using CapBlock = Arr<std::string, 0, 10>; // line 0 = count as text
@@ -48,6 +49,7 @@ struct CapState {
     std::string lbl_Group, lbl_E, lbl_Py;
     std::vector<std::string> List_Section, List_Props, List_Results;
     bool List_ResultsRed = false;
+    bool operator==(const CapState&) const = default;
 };
 extern CapState Cap;
 

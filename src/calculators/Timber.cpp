@@ -10,11 +10,13 @@
 #include "platform/Dialogs.h"
 #include "platform/NumberInput.h"
 #include "platform/Printer.h"
+#include "platform/StateRegistry.h"
 #include "window/Pro_PrintHeader.h"
 
 namespace kx::Timber {
 
 TimberState Calc;
+KX_REGISTER_STATE(Calc);
 
 namespace {
 

@@ -25,6 +25,7 @@ struct TimberControls {
                 cmd_Comb = "Check Combined Loading";
     std::vector<std::string> List_Results, List_Sum;
     bool List_SumRed = false;
+    bool operator==(const TimberControls&) const = default;
 };
 
 using TimberReport = Arr<std::string, 0, 100>; // line 0 = count as text
@@ -60,6 +61,7 @@ struct TimberState {
     Arr<std::string, 0, 9> SummaryBlock; // shown in List_Sum: title, empty, moment, shear, empty, axial,
                                          // empty, equation, result
     std::string CombinedResultText;
+    bool operator==(const TimberState&) const = default;
 };
 extern TimberState Calc;
 

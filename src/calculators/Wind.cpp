@@ -9,11 +9,13 @@
 #include "foundation/SigFig.h"
 #include "platform/Dialogs.h"
 #include "platform/Errors.h"
+#include "platform/StateRegistry.h"
 #include "window/Pro_PrintHeader.h"
 
 namespace kx {
 
 TWindState WindState;
+KX_REGISTER_STATE(WindState);
 
 namespace {
 

@@ -33,6 +33,7 @@ struct TWindArea {
     std::int32_t ProbabilityChoice = 0; // 0 none stored, 1 Option_2 .. 4 OPtion_10
     // Line 0 holds the count of result lines as decimal text (empty until first built).
     Arr<std::string, 0, 25> Lines;
+    bool operator==(const TWindArea&) const = default;
 };
 
 // The calculator's state, held until the program ends.
@@ -40,6 +41,7 @@ struct TWindState {
     std::int32_t AreaNo = 0;          // the current area, 1..100
     std::int32_t TerrainCategory = 0; // 1..4, from the radios at the last calculation
     Arr<TWindArea, 1, 100> Area;
+    bool operator==(const TWindState&) const = default;
 };
 extern TWindState WindState;
 

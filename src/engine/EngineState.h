@@ -29,6 +29,7 @@ struct TLoadPiece {
     double Cover = 0;     // loaded length mm; 0 for a point load
     double LF = 0;        // load factor of the load
     double Applied = 0;   // 1.0 when applied in the loadcase
+    bool operator==(const TLoadPiece&) const = default;
 };
 
 // Piece kinds. A rising triangle is 0 at its start and largest at its finish.
@@ -162,6 +163,7 @@ struct EngineState {
     Arr<Arr<TCheckRow, 0, 27>, 0, 5> CheckResults;
     Arr<Arr<float, 0, 27>, 0, 5> ShearRatios;
     Arr<int32, 0, 5> CaseCheckFailures; // 0 passes; each failed kind of check subtracts 1
+    bool operator==(const EngineState&) const = default;
 };
 
 extern EngineState Eng;

@@ -2,10 +2,12 @@
 #include "engine/ResultText.h"
 
 #include "platform/Errors.h"
+#include "platform/StateRegistry.h"
 
 namespace kx {
 
 ResultTextTables Txt;
+KX_REGISTER_STATE(Txt);
 
 void ClearResultText() {
     for (int lc = 1; lc <= 5; ++lc) {

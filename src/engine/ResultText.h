@@ -63,6 +63,7 @@ struct ResultTextTables {
     Arr<Arr<std::string, 0, 26>, 1, 5> MemberLabel;
     float FactoredLoadCount = 0;
     float MaxStressValue = 0;
+    bool operator==(const ResultTextTables&) const = default;
 };
 
 extern ResultTextTables Txt;

@@ -1,19 +1,26 @@
 // The preferences window's logic: snapshot, OK, Cancel, Reset and the rescale hook.
 #include "foundation/Preferences.h"
+#include "platform/StateRegistry.h"
 
 #include <utility>
 
 namespace kx {
 
 TOldUnitFactors OldUnitFactors;
+KX_REGISTER_STATE(OldUnitFactors);
 
 namespace {
 
 std::function<void()> rescaleHook;
 
 // What Cancel returns to, and whether an OK of this showing has changed the settings.
-TUnitSettings shownSettings;
-bool appliedSinceShow = false;
+struct ShowingState {
+    TUnitSettings shownSettings;
+    bool appliedSinceShow = false;
+    bool operator==(const ShowingState&) const = default;
+};
+ShowingState Showing;
+KX_REGISTER_STATE(Showing);
 
 void rescaleIfFormsShown() {
     if (Model.BeamFormShown == 1) RescaleBeamForms();
@@ -21,11 +28,6 @@ void rescaleIfFormsShown() {
 }
 
 } // namespace
-
-void ResetPreferencesState() {
-    shownSettings = TUnitSettings{};
-    appliedSinceShow = false;
-}
 
 void SnapshotUnitFactors() {
     const SharedModel& m = Model;
@@ -86,13 +88,13 @@ void ApplyChoices(const PreferenceChoices& c, TUnitSettings& u) {
 
 void PreferencesShow() {
     SnapshotUnitFactors();
-    shownSettings = Model;
-    appliedSinceShow = false;
+    Showing.shownSettings = Model;
+    Showing.appliedSinceShow = false;
 }
 
 void PreferencesOK(const PreferenceChoices& c) {
     ApplyChoices(c, Model);
-    appliedSinceShow = true;
+    Showing.appliedSinceShow = true;
     // The input windows follow the new units before the file is written, so a failed write
     // cannot leave their values meaning something else.
     rescaleIfFormsShown();
@@ -100,9 +102,9 @@ void PreferencesOK(const PreferenceChoices& c) {
 }
 
 void PreferencesCancel() {
-    if (!appliedSinceShow) return;
-    static_cast<TUnitSettings&>(Model) = shownSettings;
-    appliedSinceShow = false;
+    if (!Showing.appliedSinceShow) return;
+    static_cast<TUnitSettings&>(Model) = Showing.shownSettings;
+    Showing.appliedSinceShow = false;
     rescaleIfFormsShown();
 }
 

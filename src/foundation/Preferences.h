@@ -19,9 +19,6 @@ struct TOldUnitFactors {
 };
 extern TOldUnitFactors OldUnitFactors;
 
-// Forgets what a showing of the window remembered (for the program-state reset).
-void ResetPreferencesState();
-
 // Copies the current factors of the model into OldUnitFactors.
 void SnapshotUnitFactors();
 

@@ -132,14 +132,17 @@ struct TTimberSection {
     float TimberWidthSaved = 0, TimberDepthSaved = 0;          // mm
     float TimberPermMomentSaved = 0, TimberPermShearSaved = 0; // N mm, N
     Arr<Str50, 0, 50> TimberResultLinesSaved;                  // line 0 = count as text
+    bool operator==(const TTimberSection&) const = default;
 };
 
 struct TVersionTexts {
     Str25 VersionNumber, VersionSuffix, FileTag;
+    bool operator==(const TVersionTexts&) const = default;
 };
 
 struct THeaderTexts {
     Str100 HeaderCompany, HeaderUser, HeaderProject1, HeaderProject2, HeaderJobDesc, HeaderJobRef;
+    bool operator==(const THeaderTexts&) const = default;
 };
 
 // The committed model. Each member is named as the program's modules name the variable.
@@ -191,6 +194,7 @@ struct SharedModel : TUnitSettings, TTimberSection, TVersionTexts, THeaderTexts 
     // Shared with the timber calculator's load-duration dialog.
     Str25 TimberCheckMode;
     float TimberK3Bending = 0, TimberK3Axial = 0, TimberAppliedMoment = 0, TimberAppliedAxialLoad = 0;
+    bool operator==(const SharedModel&) const = default;
 };
 
 // The working copies of the input windows; only a commit copies them into the model.
@@ -221,6 +225,7 @@ struct WorkingCopies {
     float TimberWidth = 0, TimberDepth = 0;          // mm
     float TimberPermMoment = 0, TimberPermShear = 0; // N mm, N
     Arr<Str50, 0, 50> TimberResultLines;             // line 0 = count as text
+    bool operator==(const WorkingCopies&) const = default;
 };
 
 extern SharedModel Model;

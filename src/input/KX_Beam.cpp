@@ -17,12 +17,14 @@
 #include "platform/BusyCursor.h"
 #include "platform/Dialogs.h"
 #include "platform/NumberInput.h"
+#include "platform/StateRegistry.h"
 #include "sections/SectionFile.h"
 #include "window/FileCommands.h"
 
 namespace kx {
 
 BeamFormState BeamFormVars;
+KX_REGISTER_STATE(BeamFormVars);
 
 namespace {
 

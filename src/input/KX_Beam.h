@@ -83,6 +83,7 @@ struct BeamFormControls {
 struct BeamFormState {
     int32 BeamInputError = 0; // 1 after ReadSpanLengths met a missing length
     std::string BeamMessage;  // the message being shown
+    bool operator==(const BeamFormState&) const = default;
 };
 extern BeamFormState BeamFormVars;
 

@@ -10,10 +10,12 @@
 #include "platform/BusyCursor.h"
 #include "platform/Dialogs.h"
 #include "platform/NumberInput.h"
+#include "platform/StateRegistry.h"
 
 namespace kx {
 
 LoadDataState LoadDataVars;
+KX_REGISTER_STATE(LoadDataVars);
 
 LoadFormControls::LoadFormControls() {
     for (int n = 1; n <= 6; ++n)

@@ -21,6 +21,7 @@ struct LoadDataState {
     int32 LoadError = 0;         // -1 after a refused check
     int32 FormUpdating = 0;      // 1 while the program sets the form's controls itself
     std::string MsgText;         // the message being shown
+    bool operator==(const LoadDataState&) const = default;
 };
 extern LoadDataState LoadDataVars;
 

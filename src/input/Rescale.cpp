@@ -6,10 +6,12 @@
 
 #include "foundation/SigFig.h"
 #include "platform/NumberInput.h"
+#include "platform/StateRegistry.h"
 
 namespace kx {
 
 RescaleState RescaleVars;
+KX_REGISTER_STATE(RescaleVars);
 
 namespace {
 

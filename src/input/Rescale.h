@@ -24,9 +24,11 @@ enum class RescaleDirection { Input, Output };
 struct RescaleMemo {
     std::string written;
     double internal = 0;
+    bool operator==(const RescaleMemo&) const = default;
 };
 struct RescaleState {
     std::unordered_map<std::uint64_t, RescaleMemo> Written;
+    bool operator==(const RescaleState&) const = default;
 };
 extern RescaleState RescaleVars;
 

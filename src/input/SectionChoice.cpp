@@ -10,11 +10,13 @@
 #include "platform/Dialogs.h"
 #include "platform/Errors.h"
 #include "platform/NumberInput.h"
+#include "platform/StateRegistry.h"
 #include "sections/SectionFile.h"
 
 namespace kx {
 
 SectionChoiceState SectionChoiceVars;
+KX_REGISTER_STATE(SectionChoiceVars);
 
 namespace {
 

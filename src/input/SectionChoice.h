@@ -49,6 +49,7 @@ SectionLoader SectionLoaderFor(const SectionFamilyRow& family);
 // The beam form's own section state.
 struct SectionChoiceState {
     std::string SectionFileName; // the file of the family chosen last
+    bool operator==(const SectionChoiceState&) const = default;
 };
 extern SectionChoiceState SectionChoiceVars;
 

@@ -10,10 +10,12 @@
 #include "platform/Dialogs.h"
 #include "platform/Errors.h"
 #include "platform/NumberInput.h"
+#include "platform/StateRegistry.h"
 
 namespace kx {
 
 SpanState SpanVars;
+KX_REGISTER_STATE(SpanVars);
 
 namespace {
 

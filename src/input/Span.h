@@ -14,6 +14,7 @@ class Canvas;
 // The factor of the last calculation of a member and its added length (mm; 2D or 0).
 struct TSpanFactor {
     float k = 0, a = 0;
+    bool operator==(const TSpanFactor&) const = default;
 };
 
 // The span form's own state beside the working copies.
@@ -24,6 +25,7 @@ struct SpanState {
     int32 SpanOptionsReady = 1;  // 0 while the form sets its own controls
     int32 IntervalGridBusy = 0;  // 1 while the remainder is worked out
     int32 SpanLengthChanged = 0; // 1 after a changed span was reported
+    bool operator==(const SpanState&) const = default;
 };
 extern SpanState SpanVars;
 

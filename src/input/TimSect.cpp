@@ -8,10 +8,12 @@
 #include "foundation/SigFig.h"
 #include "input/KX_Beam.h"
 #include "platform/NumberInput.h"
+#include "platform/StateRegistry.h"
 
 namespace kx {
 
 TimSectState TimSectVars;
+KX_REGISTER_STATE(TimSectVars);
 
 namespace {
 

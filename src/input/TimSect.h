@@ -102,6 +102,7 @@ struct TimSectState {
     float PermShearLoad = 0; // kN
     float GAKform = 0;       // N
     std::string Title, ClassName, MoistureText, K3Text, K8Text;
+    bool operator==(const TimSectState&) const = default;
 };
 extern TimSectState TimSectVars;
 

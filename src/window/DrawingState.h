@@ -15,6 +15,7 @@ struct DrawingState {
     int32 ShownCase = 0;
     // 0 for the Default and Diagrams layouts, 1 for the Results layout.
     int32 DiagramMode = 0;
+    bool operator==(const DrawingState&) const = default;
 };
 
 extern DrawingState Drawing;

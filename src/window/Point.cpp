@@ -19,11 +19,13 @@
 #include "platform/Dialogs.h"
 #include "platform/NumberInput.h"
 #include "platform/Printer.h"
+#include "platform/StateRegistry.h"
 #include "window/Pro_PrintHeader.h"
 
 namespace kx {
 
 TPointResults PointResults;
+KX_REGISTER_STATE(PointResults);
 
 namespace {
 

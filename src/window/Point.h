@@ -20,6 +20,7 @@ struct TPointResults {
     Arr<float, 0, 5> PointShear, PointMoment, PointStress, PointDeflection;
     // The result list; line 0 holds the number of lines as text.
     Arr<std::string, 0, 50> PointLines;
+    bool operator==(const TPointResults&) const = default;
 };
 extern TPointResults PointResults;
 

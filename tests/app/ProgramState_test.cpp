@@ -4,47 +4,63 @@
 
 #include <gtest/gtest.h>
 
+#include "calculators/Duration.h"
+#include "calculators/KX_Cap.h"
+#include "calculators/Timber.h"
+#include "calculators/Wind.h"
 #include "engine/EngineState.h"
 #include "engine/ResultText.h"
 #include "foundation/Preferences.h"
 #include "foundation/SharedModel.h"
+#include "input/KX_Beam.h"
+#include "input/LoadData.h"
+#include "input/Rescale.h"
+#include "input/SectionChoice.h"
+#include "input/Span.h"
+#include "input/TimSect.h"
 #include "platform/Files.h"
+#include "platform/StateRegistry.h"
 #include "window/DrawingState.h"
+#include "window/Point.h"
+
+#include <set>
 
 using namespace kx;
 
-TEST(ProgramState, ResetReturnsEveryStateToItsStartValueAndKeepsTheStartDirectory) {
+TEST(ProgramState, ResetReturnsEveryRegisteredStateToItsBlankAndKeepsTheStartDirectory) {
     const std::string startDir = StartDir;
     StartDir = "/somewhere";
     Model.SpanData[27][19] = 1.0f;
     Model.LoadTable[5][51][7] = 3.0f;
     Model.UnitTextLength = "m";
-    Model.BeamFileName = "job.kxf";
     Work.ApplyFlags[5][51] = 1.0f;
-    Work.WorkSectionPropLines[50] = "z";
-    Eng.CurrentCase = 3;
     Eng.SupportWorkValues[26] = 5.0f;
-    Txt.CaseListing[5][1000] = "line";
     Txt.MemberLabel[5][26] = "RHC";
-    Drawing.DrawnMemberLength[26] = 1000.0f;
     Drawing.ShownCase = 2;
     OldUnitFactors.Length = 1000.0f;
+    LoadDataVars.WorkLoadcase = 4;
+    SpanVars.CurrentSpan = 3;
+    WindState.Area[7].Description = "x";
+    KX_Cap::Cap.lbl_Group = "UB";
+    Timber::Calc.b = 50;
+    PreferencesShow();
+    PreferencesOK(DesignTimeChoices());
+
+    std::set<std::string> names, dirty;
+    for (const RegisteredState& r : StateRegistry()) {
+        names.insert(r.name);
+        if (!r.isBlank()) dirty.insert(r.name);
+    }
+    for (const char* n : {"Model", "Work", "Eng", "Txt", "Drawing", "OldUnitFactors", "LoadDataVars",
+                          "SpanVars", "WindState", "Cap", "Calc", "Showing"})
+        EXPECT_TRUE(dirty.count(n)) << n << " is registered and was changed";
+    EXPECT_TRUE(names.count("PointResults") && names.count("BeamFormVars") &&
+                names.count("SectionChoiceVars") && names.count("Dlg") && names.count("RescaleVars") &&
+                names.count("TimSectVars"));
 
     ResetProgramState();
-
-    EXPECT_EQ(Model.SpanData[27][19], 0.0f);
-    EXPECT_EQ(Model.LoadTable[5][51][7], 0.0f);
-    EXPECT_TRUE(Model.UnitTextLength.empty());
-    EXPECT_TRUE(Model.BeamFileName.empty());
-    EXPECT_EQ(Work.ApplyFlags[5][51], 0.0f);
-    EXPECT_TRUE(Work.WorkSectionPropLines[50].empty());
-    EXPECT_EQ(Eng.CurrentCase, 0);
-    EXPECT_EQ(Eng.SupportWorkValues[26], 0.0f);
-    EXPECT_TRUE(Txt.CaseListing[5][1000].empty());
-    EXPECT_TRUE(Txt.MemberLabel[5][26].empty());
-    EXPECT_EQ(Drawing.DrawnMemberLength[26], 0.0f);
-    EXPECT_EQ(Drawing.ShownCase, 0);
-    EXPECT_EQ(OldUnitFactors, TOldUnitFactors{});
+    for (const RegisteredState& r : StateRegistry())
+        EXPECT_TRUE(r.isBlank()) << r.name;
     EXPECT_EQ(StartDir, "/somewhere");
     StartDir = startDir;
 }
