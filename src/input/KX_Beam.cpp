@@ -12,6 +12,7 @@
 #include "foundation/SigFig.h"
 #include "foundation/Units.h"
 #include "input/BeamSketch.h"
+#include "input/LoadData.h"
 #include "input/Rescale.h"
 #include "input/SectionChoice.h"
 #include "platform/BusyCursor.h"
@@ -379,6 +380,7 @@ void BeamFormShow(BeamFormControls& f) {
     f.Grid_Spans.SetCell(0, 1, "  Length (" + Model.UnitTextLength + ")");
     f.lbl_Hunit = f.lbl_Wunit = Model.UnitTextSectLength;
     f.Label_L_Std_Unit = Model.UnitTextLength;
+    f.Label_GA_Unit = "( " + Model.UnitTextForce + " )";
 
     setMemberGridCaptions(f);
     for (int row = 0; row <= kRHCantRow; ++row) {
@@ -537,6 +539,7 @@ bool CommitBeamData(BeamFormControls& f, FileCommandsHost& host, BeamCommitLoadF
 
     Model = std::move(*scratch);
     w.WorkLoads[kSelfWeightRecord] = selfWeight;
+    UnapplySelfWeightWithoutSteel();
 
     // The results shown belong to the beam that was there before.
     NullAnalysisHost quiet;

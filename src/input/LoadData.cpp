@@ -140,6 +140,19 @@ bool SelfWeightSection() {
     return shape && !(Model.SectionFamilyCode == "Scaffold");
 }
 
+void UnapplySelfWeightWithoutSteel() {
+    if (SelfWeightSection()) return;
+    // Only applied flags change, so a job without a self-weight keeps its flags as they were.
+    auto takeOff = [](float& flag) {
+        if (flag == 1.0f) flag = -1.0f;
+    };
+    for (int lc = 1; lc <= kMaxLoadcases; ++lc) {
+        takeOff(Work.ApplyFlags[lc][kSelfWeightRecord]);
+        takeOff(Model.LoadTable[lc][kSelfWeightRecord][lfApplied]);
+    }
+    takeOff(Work.WorkLoads[kSelfWeightRecord][lfApplied]);
+}
+
 void ReadLoadRows(const LoadFormControls& f) {
     LoadDataState& v = LoadDataVars;
     WorkingCopies& w = Work;
@@ -270,6 +283,7 @@ void RestoreCommittedLoads() {
             Work.WorkLoads[i][field] = m.LoadTable[1][i][field];
     LoadDataVars.RestoredRowsShown = m.LoadRowsShown;
     LoadDataVars.RestoredLoadcase = m.CurrentLoadcase;
+    UnapplySelfWeightWithoutSteel();
 }
 
 void ClearAllLoads(LoadFormControls& f) {
@@ -412,11 +426,10 @@ void LoadFormShow(LoadFormControls& f, LoadFormPicture& pic) {
     v.WorkRowsShown = std::clamp(v.RestoredRowsShown, 0, kLoadRows);
     ShowLoadRows(f);
     if (v.WorkRowsShown == 0) v.WorkRowsShown = 5;
-    if (SelfWeightSection()) {
-        f.Frame_SWt = true;
-    } else {
-        f.Frame_SWt = false;
-        tickSelfWeight(f, false, pic);
+    f.Frame_SWt = SelfWeightSection();
+    if (!f.Frame_SWt) {
+        f.Check_Swt = false;
+        UnapplySelfWeightWithoutSteel();
     }
     FillLoadRows(f);
     ShowApplyFlags(f);

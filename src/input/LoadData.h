@@ -66,6 +66,9 @@ int LoadcaseIn(int lc);
 
 // The steel self-weight applies: the committed section is a steel shape outside the scaffold family.
 bool SelfWeightSection();
+// Without a steel self-weight the self-weight record is applied in no loadcase: its working ticks
+// and its committed flags are taken off alike, so that nothing hidden is analysed.
+void UnapplySelfWeightWithoutSteel();
 
 // The rows and the self-weight frame into WorkLoads, the ticks into ApplyFlags of WorkLoadcase;
 // the checks follow when ValidateOnRead is 1.0.

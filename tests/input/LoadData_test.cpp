@@ -342,12 +342,18 @@ TEST_F(LoadData, ClearEmptiesTheFormButKeepsTheSelfWeightLoadUnapplied) {
 TEST_F(LoadData, ShowingStartsFromTheRestoredLoadcaseAndRows) {
     Model.SectionShape = "Timber";
     f.Check_Swt = f.Frame_SWt = true;
+    for (int lc = 1; lc <= kMaxLoadcases; ++lc)
+        Work.ApplyFlags[lc][kSelfWeightRecord] = Model.LoadTable[lc][kSelfWeightRecord][lfApplied] = 1.0f;
     LoadDataVars.RestoredLoadcase = 6;
     LoadDataVars.ValidateOnRead = 1.0f;
     LoadFormShow(f, pic);
     EXPECT_EQ((std::tuple{f.Edit_Case, LoadDataVars.WorkRowsShown, LoadDataVars.ValidateOnRead}),
               (std::tuple{1, 5, 0.0f}));
-    EXPECT_FALSE(f.Frame_SWt || f.Check_Swt); // no steel self-weight on timber
+    EXPECT_FALSE(f.Frame_SWt || f.Check_Swt); // no steel self-weight on timber, in any loadcase
+    for (int lc = 1; lc <= kMaxLoadcases; ++lc)
+        EXPECT_TRUE(Work.ApplyFlags[lc][kSelfWeightRecord] != 1.0f &&
+                    Model.LoadTable[lc][kSelfWeightRecord][lfApplied] != 1.0f)
+            << lc;
 
     LoadDataVars.RestoredLoadcase = 3;
     LoadDataVars.RestoredRowsShown = 12;

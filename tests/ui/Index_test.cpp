@@ -190,10 +190,13 @@ TEST_F(IndexFrmTest, TheMenuHasItsItemsInOrderAndEachOpensItsWindow) {
 
     bool timedOut = false;
     QTimer::singleShot(0, [this] { w->ExitTrussolve1->trigger(); });
-    QTimer::singleShot(5000, [&timedOut] {
+    QTimer safety; // stopped with the test, so that it never fires into a later one
+    safety.setSingleShot(true);
+    QObject::connect(&safety, &QTimer::timeout, [&timedOut] {
         timedOut = true;
         QCoreApplication::exit(1);
     });
+    safety.start(5000);
     EXPECT_EQ(QCoreApplication::exec(), 0);
     EXPECT_FALSE(timedOut) << "Exit did not end the program";
     EXPECT_TRUE(dialogs_->shown.empty()) << "the job is discarded unasked";

@@ -24,6 +24,8 @@
 #include "input/ui/InputForms.h"
 #include "input/ui/LoadData.h"
 #include "platform/QtDialogs.h"
+#include "sections/SectionWriters.h"
+#include "window/FileCommands.h"
 #include "window/IndexJobs.h"
 #include "window/ui/Index.h"
 
@@ -180,6 +182,88 @@ TEST_F(BeamWindow, ShowingDisablesSavingAndACommitClearsTheAnalysisShown) {
     EXPECT_EQ(Model.SupportType[1], supFixed);
 }
 
+TEST_F(BeamWindow, ASectionWithoutSteelSelfWeightLeavesOnlyTheTypedLoads) {
+    WriteAllSectionFiles();
+    TIndexFrm* index = Forms.IndexFrm;
+    TLoadDataFrm* loads = Forms.LoadDataFrm;
+    TempDir jobs;
+    const std::string ub = jobs.path("ub.kxf"), tube = jobs.path("tube.kxf");
+    auto pick = [this](const char* item, const char* designation) {
+        w->findChild<QAction*>(item)->trigger();
+        const auto found = w->List_Sect->findItems(designation, Qt::MatchContains);
+        ASSERT_EQ(found.size(), 1) << designation;
+        w->List_Sect->setCurrentItem(found.front());
+        emit w->List_Sect->itemClicked(found.front());
+    };
+    auto open = [&](const std::string& path) {
+        dialogs_->fileAnswers.push_back(path);
+        index->Open1->trigger();
+    };
+    auto commitTube = [&] {
+        index->Beam1->trigger();
+        pick("Tube1", "\"New\" Steel Tube");
+        w->cmdNext->click();
+    };
+    // The typed loads, 10 kN at 2 m and 2 kN/m over the whole 4 m span, are 18 kN on the supports.
+    const double typed = 10 + 2 * 4;
+    auto onlyTypedLoads = [&](const char* route) {
+        SCOPED_TRACE(route);
+        EXPECT_EQ(dialogs_->messages(), std::vector<std::string>{});
+        dialogs_->clear();
+        for (int lc = 1; lc <= kMaxLoadcases; ++lc)
+            EXPECT_NE(Model.LoadTable[lc][kSelfWeightRecord][lfApplied], 1.0f) << lc;
+        EXPECT_NEAR(Eng.SupportReactionSum[1] / 1000.0, typed, 1e-4 * typed);
+    };
+
+    // A 127 x 76 UB whose self-weight is applied: 7.85 t/m^3 x 1652 mm^2 x 9.81 over 4 m more.
+    typeLength(1, "4");
+    pick("UniversalBeams1", "127 x 76 UB 13");
+    w->cmdNext->click();
+    loads->Row(1).OptionP->setChecked(true);
+    loads->Row(2).OptionUDL->setChecked(true);
+    for (auto [e, text] : {std::pair{loads->Row(1).Edit_PL, "10"},
+                           {loads->Row(1).Edit_Dist, "2"},
+                           {loads->Row(2).Edit_Dist, "0"},
+                           {loads->Row(2).Edit_UDLS, "2"},
+                           {loads->Row(2).Edit_UDLF, "2"},
+                           {loads->Row(2).Edit_Cover, "4"}})
+        e->setText(text);
+    for (QCheckBox* apply : {loads->Row(1).Check, loads->Row(2).Check, loads->Check_Swt})
+        apply->click();
+    loads->cmd_Next->click();
+    EXPECT_NEAR(Eng.SupportReactionSum[1] / 1000.0, typed + 7.85 * 1652e-6 * 9.81 * 4, 1e-4 * typed);
+    dialogs_->clear();
+    WriteBeamFile(ub);
+    Model.SectionShape = "Tube"; // the job as a faulty commit left it with a scaffold tube
+    Model.SectionFamilyCode = "Scaffold";
+    WriteBeamFile(tube);
+
+    // Opened, then the tube: the load form shows the job's loads, without the self-weight.
+    open(ub);
+    commitTube();
+    EXPECT_TRUE(loads->Row(1).OptionP->isChecked() && loads->Row(2).OptionUDL->isChecked());
+    EXPECT_EQ(loads->Row(1).Edit_PL->text(), "10.000");
+    EXPECT_TRUE(loads->Row(1).Check->isChecked() && loads->Row(2).Check->isChecked());
+    EXPECT_TRUE(loads->Frame_SWt->isHidden() && !loads->Check_Swt->isChecked());
+    loads->cmd_Next->click();
+    onlyTypedLoads("Open, then the beam commit");
+
+    open(ub);
+    index->Loads1->trigger();
+    loads->Check_Swt->click(); // unticked and cancelled: the flags are applied again
+    loads->cmd_Cancel->click();
+    commitTube();
+    loads->cmd_Next->click();
+    onlyTypedLoads("the beam commit");
+
+    open(tube);
+    index->Analyse2->trigger();
+    onlyTypedLoads("Open");
+    index->Loads1->trigger();
+    loads->cmd_Next->click();
+    onlyTypedLoads("the load form");
+}
+
 TEST_F(BeamWindow, TheInstructionShowsTheMemberGridAndTheCouplersNoteClosesOnOk) {
     // The member grid lies below the client area until the instruction is clicked.
     const int shortHeight = w->height();
@@ -196,6 +280,13 @@ TEST_F(BeamWindow, TheInstructionShowsTheMemberGridAndTheCouplersNoteClosesOnOk)
     w->Button1->click();
     EXPECT_EQ(note->result(), 1);
     EXPECT_FALSE(note->isVisible());
+
+    // GA / Kform is shown in the force unit of the moment the form is shown.
+    EXPECT_EQ(w->Label_GA_Unit->text(), "( kN )");
+    w->hide();
+    Model.UnitTextForce = "lbf";
+    w->show();
+    EXPECT_EQ(w->Label_GA_Unit->text(), "( lbf )");
 }
 
 } // namespace

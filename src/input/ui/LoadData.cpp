@@ -432,7 +432,7 @@ void TLoadDataFrm::SetSelfWeightFactorText(const std::string& text) { Edit_LF->s
 
 void TLoadDataFrm::ShowSelfWeightFrame(bool shown) {
     Frame_SWt->setVisible(shown);
-    if (!shown) Check_Swt->setChecked(false);
+    if (!shown) setTick(Check_Swt, false);
 }
 
 void TLoadDataFrm::DrawLoadFormBeam() {
