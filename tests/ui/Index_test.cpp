@@ -189,8 +189,9 @@ TEST_F(IndexFrmTest, TheMenuHasItsItemsInOrderAndEachOpensItsWindow) {
     EXPECT_TRUE(dialogs_->shown.empty()) << "the two Show items do nothing";
 
     bool timedOut = false;
+    QObject scope; // the safety timer dies with the test, never to fire in a later one
     QTimer::singleShot(0, [this] { w->ExitTrussolve1->trigger(); });
-    QTimer::singleShot(5000, [&timedOut] {
+    QTimer::singleShot(5000, &scope, [&timedOut] {
         timedOut = true;
         QCoreApplication::exit(1);
     });

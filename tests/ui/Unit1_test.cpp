@@ -31,8 +31,9 @@ namespace {
 // safety timer instead.
 bool loopEndsAfter(const std::function<void()>& action) {
     bool timedOut = false;
+    QObject scope; // the safety timer dies with the loop, never to fire in a later test
     QTimer::singleShot(0, action);
-    QTimer::singleShot(5000, [&timedOut] {
+    QTimer::singleShot(5000, &scope, [&timedOut] {
         timedOut = true;
         QCoreApplication::exit(1);
     });
