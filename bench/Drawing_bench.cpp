@@ -28,6 +28,7 @@ public:
     void MoveTo(int, int) override {}
     void LineTo(int, int) override { lines += 1; }
     void TextOut(int, int, const std::string&) override { ++texts; }
+    void TextOutPath(int, int, const std::string&) override { ++texts; }
     void FillRect(const Rect&) override {}
     int TextWidth(const std::string& t) override { return static_cast<int>(t.size()) * 6; }
     int TextHeight(const std::string&) override { return 14; }

@@ -430,7 +430,10 @@ void SectionReportLines() {
     add("  Iyy = " + SigFig4(s.Iyy / 10000.0) + " cm^4");
     add("  Rxx = " + SigFig4(s.rx) + " mm");
     add("  Ryy = " + SigFig4(s.ry) + " mm");
-    add(tableA1Shape() ? "  D/T = " + SigFig3(s.DT) : "  y = " + SigFig4(s.D / 2.0) + " mm");
+    // An RSJ takes a "Beam"'s check only for its moment, alone or combined; its section lines give y
+    // as those of every shape but "Beam" and "RSC" do.
+    const bool withDT = s.Shape == "Beam" || s.Shape == "RSC";
+    add(withDT ? "  D/T = " + SigFig3(s.DT) : "  y = " + SigFig4(s.D / 2.0) + " mm");
     for (const CapBlock* block :
          {&Cap.CapAxialXXLines, &Cap.CapAxialYYLines, &Cap.CapMomentLines, &Cap.CapCombinedLines}) {
         add("");

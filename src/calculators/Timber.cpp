@@ -106,6 +106,8 @@ void CalcTimberSection() {
     const Ext b = Calc.b, h = Calc.h, k1 = Calc.K1;
     const Ext I = minorAxis() ? h * b * b * b / 12 : b * h * h * h / 12;
     Calc.I = static_cast<float>(I * k1 * k1 * k1 * k1 / 10000);
+    // The label goes with the value, whichever check comes next.
+    Calc.SecondMomentLabel = minorAxis() ? "Iyy " : "Ixx ";
     Calc.Area = static_cast<float>(b * h * k1 * k1 / 100);
     if (Calc.Area != 0 && Calc.I != 0)
         Calc.r = static_cast<float>(std::sqrt(static_cast<Ext>(Calc.I) / Calc.Area) * 10);
@@ -145,7 +147,6 @@ bool CheckTimberInputs() {
 
 void CalcTimberBending() {
     const Ext d = bendingDepth();
-    Calc.SecondMomentLabel = minorAxis() ? "Iyy " : "Ixx ";
     Calc.K7 = TimberK7(static_cast<double>(d));
     Calc.K2E = label(C().lbl_K2E);
     C().lbl_K8 = SigFig2(Calc.K8);

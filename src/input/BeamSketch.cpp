@@ -109,6 +109,10 @@ SketchLayout DrawSketchBeam(Canvas& c, const SketchColumn& col, const SketchMemb
         drawSupport(c, col, beam.Codes[k], g.x(g.P[k]), Y, SupportEnd::Interior);
     drawSupport(c, col, beam.Codes[25], g.x(g.P[25]), Y, SupportEnd::Right);
 
+    // The labels stand on the pictures' grey whatever brush the canvas was left with: a white box
+    // would hide their white text.
+    c.SetBrushStyle(BrushStyle::Solid);
+    c.SetBrushColor(colors::Gray);
     c.SetFontColor(colors::White);
     const int labelY = Y + col.labelBelow;
     const std::string unit = " " + units.UnitTextLength;

@@ -14,6 +14,11 @@ void RecordingCanvas::TextOut(int x, int y, const std::string& text) {
     items.push_back(it);
 }
 
+void RecordingCanvas::TextOutPath(int x, int y, const std::string& path) {
+    TextOut(x, y, path);
+    items.back().path = true;
+}
+
 void RecordingCanvas::FillRect(const Rect& r) {
     Item it{Op::Fill, r.left, r.top, r.right, r.bottom, {}, brush_, 1, {}, 0, 0, false};
     items.push_back(it);

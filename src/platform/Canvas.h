@@ -35,8 +35,9 @@ struct Rect {
 };
 
 // Pen, brush and font are state, set before drawing, as on the platform's canvas. Text is
-// single-byte (Latin-1). TextOut places the top-left of the text at (x, y) and, with a solid
-// brush, fills the text's background with the brush colour.
+// single-byte (Latin-1), but a file path is in the system's encoding (UTF-8), as the file dialogs
+// give it. TextOut places the top-left of the text at (x, y) and, with a solid brush, fills the
+// text's background with the brush colour.
 class Canvas {
 public:
     virtual ~Canvas() = default;
@@ -54,6 +55,8 @@ public:
     virtual void MoveTo(int x, int y) = 0;
     virtual void LineTo(int x, int y) = 0;
     virtual void TextOut(int x, int y, const std::string& text) = 0;
+    // TextOut for a file path.
+    virtual void TextOutPath(int x, int y, const std::string& path) = 0;
     // Fills left..right-1, top..bottom-1 with the brush colour.
     virtual void FillRect(const Rect& r) = 0;
     virtual int TextWidth(const std::string& text) = 0;
@@ -74,6 +77,7 @@ public:
         int fontSize = 0;   // points, or 0 when set in pixels
         int fontPixels = 0; // pixels, or 0 when set in points
         bool bold = false;
+        bool path = false; // a file path in the system's encoding
     };
 
     void SetPenColor(Color c) override { pen_ = c; }
@@ -88,6 +92,7 @@ public:
     void MoveTo(int x, int y) override { px_ = x, py_ = y; }
     void LineTo(int x, int y) override;
     void TextOut(int x, int y, const std::string& text) override;
+    void TextOutPath(int x, int y, const std::string& path) override;
     void FillRect(const Rect& r) override;
     // A fixed advance per character, so that layouts are reproducible in tests.
     int TextWidth(const std::string& text) override;

@@ -16,8 +16,8 @@ public:
     PrintCancelled() : std::runtime_error("Printing cancelled") {}
 };
 
-// Positions on a page are printer pixels from the top left of the page. The canvas keeps its pen
-// and font from one page to the next.
+// Positions on a page are printer pixels from the top left of its printable area (of the page
+// itself on a PDF). The canvas keeps its pen and font from one page to the next.
 class Printer {
 public:
     virtual ~Printer() = default;

@@ -57,12 +57,15 @@ void QtCanvas::LineTo(int x, int y) {
     px_ = x, py_ = y;
 }
 
-void QtCanvas::TextOut(int x, int y, const std::string& text) {
+void QtCanvas::TextOut(int x, int y, const std::string& text) { drawText(x, y, ToQt(text)); }
+
+void QtCanvas::TextOutPath(int x, int y, const std::string& path) { drawText(x, y, PathToQt(path)); }
+
+void QtCanvas::drawText(int x, int y, const QString& t) {
     QPainter& p = painter();
     QFont f = deviceFont();
     p.setFont(f);
     QFontMetrics fm(f, device_);
-    QString t = ToQt(text);
     if (brushStyle_ == BrushStyle::Solid)
         p.fillRect(QRect(x, y, fm.horizontalAdvance(t), fm.height()), qc(brush_));
     p.setPen(qc(fontColor_));

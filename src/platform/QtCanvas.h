@@ -29,6 +29,7 @@ public:
     void MoveTo(int x, int y) override { px_ = x, py_ = y; }
     void LineTo(int x, int y) override;
     void TextOut(int x, int y, const std::string& text) override;
+    void TextOutPath(int x, int y, const std::string& path) override;
     void FillRect(const Rect& r) override;
     int TextWidth(const std::string& text) override;
     int TextHeight(const std::string& text) override;
@@ -43,6 +44,7 @@ public:
 private:
     QPainter& painter();
     QFont deviceFont() const;
+    void drawText(int x, int y, const QString& text);
 
     QPaintDevice* device_;
     QPainter painter_;

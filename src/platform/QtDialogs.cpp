@@ -21,6 +21,10 @@ std::string FromQt(const QString& s) {
     return std::string(b.constData(), static_cast<std::size_t>(b.size()));
 }
 
+QString PathToQt(const std::string& path) {
+    return QString::fromLocal8Bit(path.data(), static_cast<qsizetype>(path.size()));
+}
+
 namespace {
 
 QWidget* parentWindow() { return QApplication::activeWindow(); }

@@ -33,5 +33,7 @@ std::unique_ptr<QFileDialog> MakeSaveDialog(QWidget* parent, const std::string& 
 // Text between the core (single-byte Latin-1, "\r" between lines) and the windows.
 QString ToQt(const std::string& latin1);
 std::string FromQt(const QString& s);
+// A file path as the file dialogs give it, in the system's encoding (UTF-8).
+QString PathToQt(const std::string& path);
 
 } // namespace kx

@@ -32,9 +32,18 @@ std::string WithPdfExtension(const std::string& path) {
     return std::filesystem::path(path).extension().empty() ? path + ".pdf" : path;
 }
 
+// The system's default printer, or null when none is configured.
+std::unique_ptr<QPrinter> DefaultPrinter() {
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull()) return nullptr;
+    return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+}
+
 } // namespace
 
-QtPrinter::QtPrinter(std::string pdfPath) : pdfPath_(std::move(pdfPath)) {}
+QtPrinter::QtPrinter(std::string pdfPath) : pdfPath_(std::move(pdfPath)), source_(DefaultPrinter) {}
+
+QtPrinter::QtPrinter(PrinterSource source) : source_(std::move(source)) {}
 
 QtPrinter::~QtPrinter() {
     if (printing_) Abort();
@@ -44,10 +53,9 @@ void QtPrinter::BeginDoc() {
     if (printing_) throw std::runtime_error("Printing in progress");
     release();
     std::string target = pdfPath_;
-    QPrinterInfo info;
     if (target.empty()) {
-        info = QPrinterInfo::defaultPrinter();
-        if (info.isNull()) {
+        if (source_) printer_ = source_();
+        if (!printer_) {
             auto chosen = dlg().SaveFile("Print to PDF file", "PDF files|*.pdf", "", "report.pdf");
             if (!chosen || chosen->empty()) throw PrintCancelled();
             target = WithPdfExtension(*chosen);
@@ -63,10 +71,12 @@ void QtPrinter::BeginDoc() {
         pdf_->setCreator(ToQt(kAppTitle));
         device_ = pdf_.get();
     } else {
-        printer_ = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+        // A printer cannot print at the paper's edge: pages are laid out from the top left of its
+        // printable area, within the margins the printer keeps.
         printer_->setResolution(kPrinterDpi);
-        printer_->setPageLayout(A4Portrait());
-        printer_->setFullPage(true);
+        printer_->setPageSize(QPageSize(QPageSize::A4));
+        printer_->setPageOrientation(QPageLayout::Portrait);
+        printer_->setFullPage(false);
         device_ = printer_.get();
     }
     canvas_ = std::make_unique<QtCanvas>(device_);

@@ -1,6 +1,7 @@
 // The printer: A4 portrait to the system's default printer, or to a PDF file.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -21,6 +22,11 @@ public:
     // system's default printer, or when there is none to a PDF file asked for in a save dialog
     // (a cancelled dialog throws PrintCancelled).
     explicit QtPrinter(std::string pdfPath = {});
+    // Makes the printer a document goes to, or null when there is none.
+    using PrinterSource = std::function<std::unique_ptr<QPrinter>()>;
+    // Documents go to the printers source makes (the system's default printer by the constructor
+    // above), or when it makes none to a PDF file asked for in a save dialog.
+    explicit QtPrinter(PrinterSource source);
     ~QtPrinter() override;
 
     void BeginDoc() override;
@@ -42,6 +48,7 @@ private:
     void release();
 
     std::string pdfPath_;
+    PrinterSource source_;
     std::string target_; // the PDF file of the document being printed, or empty for a printer
     std::unique_ptr<QPrinter> printer_;
     std::unique_ptr<QBuffer> buffer_;

@@ -24,16 +24,21 @@ PrintOutcome PrintReport(const PrintChoices& choices, int32 shownCase, Printer& 
         [&] { PrintCaseDiagrams(p); },
         [&] { PrintCaseResults(p, shownCase); },
     };
-    int last = -1;
-    for (int i = 0; i < 5; ++i)
-        if (ticked[static_cast<std::size_t>(i)]) last = i;
-    if (last < 0) return PrintOutcome::NothingTicked;
+    // A section that would print nothing takes no page, so the job has no blank page.
+    const std::array<bool, 5> prints{true, PrintsEnvelopeDiagrams(), true, PrintsCaseDiagrams(),
+                                     PrintsCaseResults(shownCase)};
+    bool anyPrints = false;
+    for (std::size_t i = 0; i < 5; ++i)
+        anyPrints = anyPrints || (ticked[i] && prints[i]);
+    if (!anyPrints) return PrintOutcome::NothingTicked;
 
     const bool printed = RunPrintJob(p, [&] {
-        for (int i = 0; i <= last; ++i) {
-            if (!ticked[static_cast<std::size_t>(i)]) continue;
-            sections[static_cast<std::size_t>(i)]();
-            if (i < last) p.NewPage();
+        bool first = true;
+        for (std::size_t i = 0; i < 5; ++i) {
+            if (!ticked[i] || !prints[i]) continue;
+            if (!first) p.NewPage();
+            sections[i]();
+            first = false;
         }
     });
     return printed ? PrintOutcome::Printed : PrintOutcome::Cancelled;

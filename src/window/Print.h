@@ -20,16 +20,16 @@ struct PrintChoices {
 
 enum class PrintOutcome {
     NoBeam,        // nothing printed; the window stays
-    NothingTicked, // nothing printed; the window hides
+    NothingTicked, // nothing ticked, or nothing to print in what is: nothing printed; the window hides
     Cancelled,     // the choice of where to print was cancelled; the window stays
     Printed,       // the window hides
 };
 
 // Prints the ticked sections in the order beam data, envelope diagrams, envelope data, loadcase
-// diagrams, loadcase data, each page under the page header; a new page follows a section only when
-// a later section is ticked. The envelope data's interval is taken from the option buttons just
-// before that section. shownCase is the loadcase the main window shows (0 = all). A failure
-// abandons the whole job and goes on to the caller.
+// diagrams, loadcase data, each page under the page header; a new page comes between two sections
+// that print something, and a section with nothing to print takes none. The envelope data's
+// interval is taken from the option buttons just before that section. shownCase is the loadcase
+// the main window shows (0 = all). A failure abandons the whole job and goes on to the caller.
 PrintOutcome PrintReport(const PrintChoices& choices, int32 shownCase, Printer& p);
 
 } // namespace kx

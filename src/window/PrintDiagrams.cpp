@@ -446,8 +446,12 @@ bool NothingToDraw() { return Model.BeamLength == 0 || Eng.DeflectionExtremes[0]
 
 double DiagramShrinkFactor(int spans) { return std::max(1 - 0.05 * spans, 0.05); }
 
+bool PrintsCaseDiagrams() { return !NothingToDraw() && Model.LoadcaseCount >= 1; }
+
+bool PrintsEnvelopeDiagrams() { return !NothingToDraw(); }
+
 void PrintCaseDiagrams(Printer& p) {
-    if (NothingToDraw() || Model.LoadcaseCount < 1) return;
+    if (!PrintsCaseDiagrams()) return;
     DiagramPage page(p, false);
     for (int lc = 1; lc <= Model.LoadcaseCount; ++lc) {
         if (lc > 1) p.NewPage();
@@ -456,7 +460,7 @@ void PrintCaseDiagrams(Printer& p) {
 }
 
 void PrintEnvelopeDiagrams(Printer& p) {
-    if (NothingToDraw()) return;
+    if (!PrintsEnvelopeDiagrams()) return;
     DiagramPage(p, true).Draw(0);
 }
 

@@ -19,6 +19,11 @@ void PrintCaseDiagrams(Printer& p);
 // support, every loadcase's curves overlaid, the envelope's scale bars.
 void PrintEnvelopeDiagrams(Printer& p);
 
+// Whether the two routines print anything: there is a beam, it deflects somewhere and, for the
+// loadcase pages, a loadcase was analysed.
+bool PrintsCaseDiagrams();
+bool PrintsEnvelopeDiagrams();
+
 // The shrink of the vertical scales with the number of spans: 1 - 0.05 per span, never below 0.05.
 double DiagramShrinkFactor(int spans);
 

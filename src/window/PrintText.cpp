@@ -137,8 +137,12 @@ void PrintEnvelopeText(Printer& p) {
     }
 }
 
+bool PrintsCaseResults(int32 shownCase) {
+    return Model.LoadcaseCount >= 1 && (shownCase != 0 || Model.AnalysedFlag == 1);
+}
+
 void PrintCaseResults(Printer& p, int32 shownCase) {
-    if (shownCase == 0) return;
+    if (!PrintsCaseResults(shownCase)) return;
     TextPages pages(p);
     for (int lc = 1; lc <= Model.LoadcaseCount; ++lc) {
         const std::string more = "LoadCase " + std::to_string(lc);

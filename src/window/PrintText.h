@@ -25,8 +25,11 @@ void PrintEnvelopeText(Printer& p);
 
 // Per loadcase 1..LoadcaseCount: the support reactions (with the maximum stress line of a rolled
 // section), the member-check texts and the listing at 1/20th span intervals, each loadcase from a
-// new page. Nothing when shownCase, the loadcase the main window shows, is 0 (all loadcases).
+// new page; the same whichever loadcase the main window shows (shownCase, 0 for all of them).
+// Nothing when all are shown and nothing has been analysed.
 void PrintCaseResults(Printer& p, int32 shownCase);
+// Whether PrintCaseResults prints anything.
+bool PrintsCaseResults(int32 shownCase);
 
 // The point number of an envelope or listing line: the number its first three characters form,
 // blanks ignored, or 0 when they form none.

@@ -43,7 +43,10 @@ void PrintHeader(Printer& p) {
     Clock& clock = clockService();
     put(c, 9, 160 * hx, 20 * hy, clock.DateText() + "  " + clock.TimeText());
     put(c, 9, 160 * hx, 30 * hy, "Page " + std::to_string(p.PageNumber()));
-    put(c, 9, 50 * hx, 30 * hy, Model.BeamFileName);
+    if (!Model.BeamFileName.empty()) {
+        c.SetFontSize(9);
+        c.TextOutPath(50 * hx, 30 * hy, Model.BeamFileName);
+    }
     rule(c, 15 * hx, 200 * hx, 35 * hy);
     c.SetFontSize(9);
 }

@@ -94,6 +94,7 @@ TEST_F(KX_CapTest, UniversalBeamFromFilesWrittenOnDemand) {
                   "   Permissible Axial Load = 229 kN", "   Le/r = 163", "   pc = 35.3 N/mm^2",
                   "   Permissible Axial Load = 58.3 kN", "   Permissible Moment = 7.78 kN-m"});
     EXPECT_EQ(Cap.List_Results.size(), 25u); // 6, the four blocks each after an empty line, one more
+    EXPECT_EQ(Cap.List_Results.at(5), "  D/T = 16.7");
 
     // 50 kN, 3 kN-m: 30.27 / 35.3 + 40.24 / 104.32; loads of the other sense as onerous.
     for (auto [axial, mom] : {std::pair{"50", "3"}, std::pair{"-50", "-3"}}) {
@@ -159,6 +160,10 @@ TEST_F(KX_CapTest, ColumnsChannelsJoistsAndHollowSections) {
     cmd_CalcClick({"3", "100", "10"});
     expectListed(Cap.List_Results,
                  {"   Permissible Moment = 76.4 kN-m", "Combined Axial Load and Bending ok"});
+    // Its section lines give y = D / 2, as for every shape but "Beam" and "RSC".
+    pick(2, "152 x 127 x 37 RSJ");
+    cmd_AxialXXClick({"2", "", ""});
+    EXPECT_EQ(Cap.List_Results.at(5), "  y = 76.20 mm");
 
     // UPN opens its own file; U 30's D/T of 4.29 reads Table A1's column 5 (rows 200 and 210: 156, 154).
     pick(7, "U  30");

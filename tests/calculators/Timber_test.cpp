@@ -154,6 +154,40 @@ TEST_F(TimberTest, SharingWetAndAStubStrut) {
     EXPECT_EQ(Calc.Ctl.lbl_Eb + " " + Calc.Ctl.lbl_K8 + " " + Calc.ClassName, "10800 1.1 C24");
 }
 
+TEST_F(TimberTest, SecondMomentLineNamesTheAxisOfItsValueInEveryOrder) {
+    // D40 wet, 100 x 100: 100^4 / 12 x 1.02^4 = 902 cm^4; C16 dry 50 x 150: 50 x 150^3 / 12 = 1406
+    // cm^4 about x-x, 150 x 50^3 / 12 = 156 cm^4 about y-y.
+    using Step = std::pair<bool, bool (*)()>; // minor axis, the button
+    const struct {
+        int grade;
+        bool wet;
+        const char *b, *h;
+        std::vector<Step> steps;
+        const char* line;
+    } cases[] = {
+        {12, true, "100", "100", {{false, cmd_AxialCapClick}}, "  Ixx 902 cm^4"},
+        {1, false, "50", "150", {{false, cmd_BendCapClick}, {true, cmd_AxialCapClick}}, "  Iyy 156 cm^4"},
+        {1, false, "50", "150", {{true, cmd_BendCapClick}, {false, cmd_AxialCapClick}}, "  Ixx 1410 cm^4"},
+        {1, false, "50", "150", {{true, cmd_AxialCapClick}}, "  Iyy 156 cm^4"},
+    };
+    for (const auto& c : cases) {
+        member(c.grade, false, c.wet, false, c.b, c.h, "2.4");
+        for (const auto& [minor, button] : c.steps) {
+            Calc.Ctl.Option_Major = !minor, Calc.Ctl.Option_Minor = minor;
+            AxisChange();
+            ASSERT_TRUE(press(button));
+        }
+        EXPECT_EQ(Calc.SummaryLines[5], c.line);
+        RecordingPrinter rec(600);
+        Printer* previous = &printer();
+        InstallPrinter(&rec);
+        Print1Click();
+        InstallPrinter(previous);
+        ASSERT_EQ(rec.pages.size(), 1u);
+        EXPECT_TRUE(rec.pages[0]->hasText(c.line)) << c.line;
+    }
+}
+
 TEST_F(TimberTest, InputsThatCannotBeUsedStopBeforeTheDialog) {
     Calc = TimberState{}; // no grade looked up
     EXPECT_FALSE(cmd_BendCapClick());

@@ -189,14 +189,12 @@ TEST_F(IndexFrmTest, TheMenuHasItsItemsInOrderAndEachOpensItsWindow) {
     EXPECT_TRUE(dialogs_->shown.empty()) << "the two Show items do nothing";
 
     bool timedOut = false;
+    QObject scope; // the safety timer dies with the test, never to fire in a later one
     QTimer::singleShot(0, [this] { w->ExitTrussolve1->trigger(); });
-    QTimer safety; // stopped with the test, so that it never fires into a later one
-    safety.setSingleShot(true);
-    QObject::connect(&safety, &QTimer::timeout, [&timedOut] {
+    QTimer::singleShot(5000, &scope, [&timedOut] {
         timedOut = true;
         QCoreApplication::exit(1);
     });
-    safety.start(5000);
     EXPECT_EQ(QCoreApplication::exec(), 0);
     EXPECT_FALSE(timedOut) << "Exit did not end the program";
     EXPECT_TRUE(dialogs_->shown.empty()) << "the job is discarded unasked";

@@ -1,16 +1,49 @@
 // The Qt canvas drawn to a PNG and the Qt printer printing to a PDF, both read back.
+#include <QDateTime>
 #include <QImage>
+#include <QLocale>
+#include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QTimeZone>
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
 #include "TempDir.h"
+#include "foundation/SharedModel.h"
 #include "platform/QtCanvas.h"
+#include "platform/QtClock.h"
 #include "platform/QtPrinter.h"
+#include "window/Pro_PrintHeader.h"
 
 using namespace kx;
+
+namespace {
+
+// What pdftotext reads from a PDF: its text laid out, or with "-bbox" its words with their boxes.
+QString PdfText(const std::string& pdf, const QString& mode = QStringLiteral("-layout")) {
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {mode, QString::fromStdString(pdf), QStringLiteral("-")});
+    text.waitForFinished(20000);
+    return QString::fromUtf8(text.readAllStandardOutput());
+}
+
+// One page header printed by p, with the beam file path given and the system's clock.
+void PrintHeaderPage(Printer& p, const std::string& beamFile) {
+    Clock& previous = clockService();
+    QtClock clock;
+    InstallClock(&clock);
+    const std::string saved = Model.BeamFileName;
+    Model.BeamFileName = beamFile;
+    p.BeginDoc();
+    PrintHeader(p);
+    p.EndDoc();
+    Model.BeamFileName = saved;
+    InstallClock(&previous);
+}
+
+} // namespace
 
 TEST(QtCanvas, DrawsLinesFillsAndTextOnAnImageThatSurvivesAsPng) {
     TempDir dir;
@@ -82,13 +115,50 @@ TEST(QtPrinter, PrintsTwoA4PagesToAPdfThatReadsBack) {
     EXPECT_TRUE(meta.contains(QRegularExpression(QStringLiteral("Page size:\\s+595(\\.\\d+)? x 84[12]"))))
         << meta.toStdString();
 
-    QProcess text;
-    text.start(QStringLiteral("pdftotext"),
-               {QStringLiteral("-layout"), QString::fromStdString(pdf), QStringLiteral("-")});
-    ASSERT_TRUE(text.waitForFinished(20000));
-    QString out = QString::fromLocal8Bit(text.readAllStandardOutput());
-    QStringList pages = out.split(QLatin1Char('\f'));
+    const QString out = PdfText(pdf);
+    const QStringList pages = out.split(QLatin1Char('\f'));
     ASSERT_GE(pages.size(), 2);
     EXPECT_TRUE(pages[0].contains(QStringLiteral("Beam and loading data"))) << out.toStdString();
     EXPECT_TRUE(pages[1].contains(QStringLiteral("Envelope data Page 2"))) << out.toStdString();
+}
+
+TEST(QtPrinter, PageHeaderShowsAPathBeyondAsciiAndTheTimeWithoutItsZone) {
+    // The long time formats of these locales without their zone ("HH:mm:ss t", "h:mm:ss AP t").
+    const QTime t(0, 42, 10);
+    EXPECT_EQ(LongTimeText(QLocale::c(), t), "00:42:10");
+    EXPECT_EQ(LongTimeText(QLocale(QLocale::German, QLocale::Germany), t), "00:42:10");
+    EXPECT_EQ(LongTimeText(QLocale(QLocale::English, QLocale::UnitedStates), t), "12:42:10 AM");
+
+    TempDir dir;
+    const std::string pdf = dir.path("header.pdf");
+    QtPrinter p(pdf);
+    PrintHeaderPage(p, "/home/Zo\xC3\xAB/needle.kxf"); // as the file dialogs give it
+    const QString text = PdfText(pdf);
+    EXPECT_TRUE(text.contains(QString::fromUtf8("/home/Zo\xC3\xAB/needle.kxf"))) << text.toStdString();
+    const QString zone = QTimeZone::systemTimeZone().abbreviation(QDateTime::currentDateTime());
+    EXPECT_FALSE(text.contains(QLatin1Char(' ') + zone)) << text.toStdString();
+}
+
+TEST(QtPrinter, APrinterLaysPagesOutFromTheTopLeftOfItsPrintableArea) {
+    // A PDF printer given margins stands in for a printer that cannot print at the paper's edge.
+    TempDir dir;
+    const std::string pdf = dir.path("printer.pdf");
+    QtPrinter p([&pdf] {
+        auto q = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        q->setOutputFormat(QPrinter::PdfFormat);
+        q->setOutputFileName(QString::fromStdString(pdf));
+        q->setPageMargins(QMarginsF(10, 12, 10, 12), QPageLayout::Millimeter);
+        return q;
+    });
+    PrintHeaderPage(p, "");
+    // The title's box in points from the paper's top left: at the 12 mm margin, and 15 header
+    // units (360 px at 600 dpi, 15.24 mm) right of the 10 mm margin.
+    const QString words = PdfText(pdf, QStringLiteral("-bbox"));
+    const QRegularExpressionMatch m =
+        QRegularExpression(QStringLiteral("xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\"[^>]*>KX-Flexor<"))
+            .match(words);
+    ASSERT_TRUE(m.hasMatch()) << words.toStdString();
+    const double pt = 72 / 25.4;
+    EXPECT_NEAR(m.captured(2).toDouble(), 12 * pt, 1.0);
+    EXPECT_NEAR(m.captured(1).toDouble(), (10 + 15.24) * pt, 1.0);
 }

@@ -61,6 +61,15 @@ TEST_F(SpanFrmTest, OptionsIntervalsAndNextIntoTheAnalysis) {
     EXPECT_EQ(spans(300, 30), QColor(Qt::white));
     EXPECT_EQ(spans(100, 27), QColor(Qt::yellow));
     EXPECT_EQ(w->lbl_Length->text(), "Length = 9.00 m");
+    // "5.00 m" under span 1, its box from (2500 x 719 / 9000 + 3, 35): light text on the grey.
+    int light = 0, grey = 0;
+    for (int y = 36; y < 46; ++y)
+        for (int x = 203; x < 233; ++x) {
+            light += spans(x, y).lightness() > 200;
+            grey += spans(x, y) == QColor(128, 128, 128);
+        }
+    EXPECT_GT(light, 10);
+    EXPECT_GT(grey, 10);
 
     // Span 2 at two equal intervals.
     w->Edit_Span->setValue(2);

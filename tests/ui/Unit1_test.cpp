@@ -31,15 +31,12 @@ namespace {
 // safety timer instead.
 bool loopEndsAfter(const std::function<void()>& action) {
     bool timedOut = false;
+    QObject scope; // the safety timer dies with the loop, never to fire in a later test
     QTimer::singleShot(0, action);
-    // Stopped when this returns, so that it never fires into a later test's event loop.
-    QTimer safety;
-    safety.setSingleShot(true);
-    QObject::connect(&safety, &QTimer::timeout, [&timedOut] {
+    QTimer::singleShot(5000, &scope, [&timedOut] {
         timedOut = true;
         QCoreApplication::exit(1);
     });
-    safety.start(5000);
     const int rc = QCoreApplication::exec();
     return !timedOut && rc == 0;
 }

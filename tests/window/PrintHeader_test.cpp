@@ -3,6 +3,7 @@
 #include "window/Pro_PrintHeader.h"
 
 #include "DrawingTestSupport.h"
+#include "engine/EngineState.h"
 #include "engine/ResultText.h"
 #include "platform/BusyCursor.h"
 #include "window/Print.h"
@@ -45,14 +46,14 @@ Texts Titles(const RecordingPrinter& p) {
 TEST_F(DrawingTest, PageHeaderItemsStandInTheirPlacesInTheirOrder) {
     StoreHeaderTexts(
         {"Acme Temporary Works", "J Bloggs", "Bridge Street", "Phase 2", "Needle beams", "JR-7"});
-    Model.BeamFileName = "/home/eng/jobs/needle.kxf";
-    const RecordingCanvas& c = Header(p); // 600 dpi: hx = hy = 24
+    Model.BeamFileName = "/home/Zo\xC3\xAB/jobs/needle.kxf"; // as the file dialogs give it
+    const RecordingCanvas& c = Header(p);                    // 600 dpi: hx = hy = 24
     // clang-format off
     const std::tuple<std::string, int, int, int> items[] = {
         {"KX-Flexor", 360, 0, 9}, {"Acme Temporary Works", 360, 168, 15}, {"Bridge Street", 360, 360, 12},
         {"Phase 2", 360, 480, 11}, {"Needle beams", 360, 600, 11}, {"JR-7", 360, 720, 10},
         {"by  J Bloggs", 3840, 360, 9}, {"01/02/2024  09:30:00", 3840, 480, 9}, {"Page 1", 3840, 720, 9},
-        {"/home/eng/jobs/needle.kxf", 1200, 720, 9}};
+        {"/home/Zo\xC3\xAB/jobs/needle.kxf", 1200, 720, 9}};
     // clang-format on
     Texts order, expected;
     for (const auto& i : c.items)
@@ -64,6 +65,7 @@ TEST_F(DrawingTest, PageHeaderItemsStandInTheirPlacesInTheirOrder) {
                   std::make_tuple(x, y, size, std::string("Arial")))
             << text;
     }
+    EXPECT_TRUE(TextItem(c, Model.BeamFileName).path) << "drawn in the system's encoding";
     expected.insert(expected.begin() + 1, "rule");
     expected.push_back("rule");
     EXPECT_EQ(order, expected);
@@ -117,13 +119,15 @@ TEST_F(DrawingTest, PrintCommandPrintsTheTickedSectionsInOrderWithBreaksOnlyBetw
                                 " LOADCASE 2", "LOADCASE 1", "LoadCase 1", "LoadCase 1", "LOADCASE 2", "LoadCase 2",
                                 "LoadCase 2"}));
     // clang-format on
-    // One section: no page before or after it; an empty section still has its page.
+    // One section: no page before or after it. With all loadcases shown the loadcase data prints
+    // each analysed loadcase as it prints for one; every page carries the header.
+    const Texts cases{"LOADCASE 1", "LoadCase 1", "LoadCase 1", "LOADCASE 2", "LoadCase 2", "LoadCase 2"};
+    Texts beamAndCases{"Beam & Loading Data + Results Summary"};
+    beamAndCases.insert(beamAndCases.end(), cases.begin(), cases.end());
     const std::tuple<const char*, int, bool, Texts> runs[] = {
-        {"....c",
-         1,
-         true,
-         {"LOADCASE 1", "LoadCase 1", "LoadCase 1", "LOADCASE 2", "LoadCase 2", "LoadCase 2"}},
-        {"B...c", 0, true, {"Beam & Loading Data + Results Summary", ""}},
+        {"....c", 1, true, cases},
+        {"....c", 0, true, cases},
+        {"B...c", 0, true, beamAndCases},
         {"..e..",
          1,
          false,
@@ -131,8 +135,9 @@ TEST_F(DrawingTest, PrintCommandPrintsTheTickedSectionsInOrderWithBreaksOnlyBetw
     for (const auto& [ticks, shown, at20, titles] : runs) {
         p = RecordingPrinter(600);
         EXPECT_EQ(PrintReport(Ticked(ticks, at20), shown, p), PrintOutcome::Printed);
-        EXPECT_EQ(Titles(p), titles) << ticks;
-        EXPECT_TRUE(shown != 0 || p.pages.back()->items.empty());
+        EXPECT_EQ(Titles(p), titles) << ticks << " " << shown;
+        for (std::size_t n = 0; n < p.pages.size(); ++n)
+            EXPECT_TRUE(p.pages[n]->hasText("Page " + std::to_string(n + 1))) << ticks << " " << n + 1;
     }
     // The envelope data's interval is set only when that section prints.
     Model.EnvelopeDivisions = 7;
@@ -150,4 +155,21 @@ TEST_F(DrawingTest, PrintCommandPrintsTheTickedSectionsInOrderWithBreaksOnlyBetw
     EXPECT_THROW(PrintReport(Ticked("BEeCc"), 1, p), ConvertError);
     EXPECT_TRUE(p.aborted && !p.ended);
     EXPECT_EQ(BusyCursor::depth(), 0);
+
+    // A section that prints nothing takes no page break: loadcase data with all loadcases shown
+    // and nothing analysed, diagrams of a beam that does not deflect; with nothing to print no job.
+    Txt.EnvelopeLines[0] = "0";
+    Model.AnalysedFlag = 0;
+    Eng.DeflectionExtremes[0][kBeamRow][xMagnitude] = 0;
+    const std::tuple<const char*, Texts> empty[] = {{"B...c", {"Beam & Loading Data + Results Summary"}},
+                                                    {"BE...", {"Beam & Loading Data + Results Summary"}},
+                                                    {".EeCc", {"Results Envelope at 1/20th Span Intervals"}}};
+    for (const auto& [ticks, titles] : empty) {
+        p = RecordingPrinter(600);
+        EXPECT_EQ(PrintReport(Ticked(ticks), 0, p), PrintOutcome::Printed);
+        EXPECT_EQ(Titles(p), titles) << ticks;
+    }
+    p = RecordingPrinter(600);
+    EXPECT_EQ(PrintReport(Ticked(".E.Cc"), 0, p), PrintOutcome::NothingTicked);
+    EXPECT_TRUE(p.pages.empty()) << "no job begun";
 }
