@@ -85,7 +85,7 @@ void OpenBeamFileCommand(FileCommandsHost& host);
 // Writes the job as a beam file at path, through a temporary file in the same folder that
 // replaces the old file only when it is complete. Throws IoError (the old file kept), the
 // writer's ConvertError or RangeError for a text table whose count is damaged, or KxfFileError for
-// a job that Open would refuse; in those cases nothing is written.
+// a job that Open would refuse; these last three before anything is written.
 void WriteBeamFile(const std::string& path);
 
 // File > Save: writes the job to its file; without a file name, or when that fails, Save As. A job

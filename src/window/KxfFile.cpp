@@ -535,6 +535,20 @@ private:
     const ResultTextTables& t_;
 };
 
+} // namespace
+
+KxfVars ProgramKxfVars() { return {Model, Eng, Txt, Drawing}; }
+
+std::vector<std::uint8_t> WriteKxfFile(const KxfVars& v) {
+    KxfWriter w;
+    WalkKxfFields(w, v, v);
+    return w.image();
+}
+
+std::vector<std::uint8_t> WriteKxfFile() { return WriteKxfFile(ProgramKxfVars()); }
+
+namespace {
+
 // Reads the image into a scratch copy and checks it whole; the copy, or KxfFileError.
 KxfScratch& ReadAndCheck(const std::vector<std::uint8_t>& image) {
     // Every read starts from a blank copy, so nothing an earlier file left can be judged or taken.
@@ -555,16 +569,6 @@ KxfScratch& ReadAndCheck(const std::vector<std::uint8_t>& image) {
 }
 
 } // namespace
-
-KxfVars ProgramKxfVars() { return {Model, Eng, Txt, Drawing}; }
-
-std::vector<std::uint8_t> WriteKxfFile(const KxfVars& v) {
-    KxfWriter w;
-    WalkKxfFields(w, v, v);
-    return w.image();
-}
-
-std::vector<std::uint8_t> WriteKxfFile() { return WriteKxfFile(ProgramKxfVars()); }
 
 void ReadKxfFile(const std::vector<std::uint8_t>& image, const KxfVars& v,
                  const std::function<void()>& beforeTaking) {

@@ -190,10 +190,14 @@ TEST_F(IndexFrmTest, TheMenuHasItsItemsInOrderAndEachOpensItsWindow) {
 
     bool timedOut = false;
     QTimer::singleShot(0, [this] { w->ExitTrussolve1->trigger(); });
-    QTimer::singleShot(5000, [&timedOut] {
+    // A timer of this scope: one left pending would fire in a later test's event loop.
+    QTimer safety;
+    safety.setSingleShot(true);
+    QObject::connect(&safety, &QTimer::timeout, [&timedOut] {
         timedOut = true;
         QCoreApplication::exit(1);
     });
+    safety.start(5000);
     EXPECT_EQ(QCoreApplication::exec(), 0);
     EXPECT_FALSE(timedOut) << "Exit did not end the program";
     EXPECT_TRUE(dialogs_->shown.empty()) << "the job is discarded unasked";

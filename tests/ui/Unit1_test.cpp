@@ -32,10 +32,14 @@ namespace {
 bool loopEndsAfter(const std::function<void()>& action) {
     bool timedOut = false;
     QTimer::singleShot(0, action);
-    QTimer::singleShot(5000, [&timedOut] {
+    // A timer of this scope: one left pending would fire in a later test's event loop.
+    QTimer safety;
+    safety.setSingleShot(true);
+    QObject::connect(&safety, &QTimer::timeout, [&timedOut] {
         timedOut = true;
         QCoreApplication::exit(1);
     });
+    safety.start(5000);
     const int rc = QCoreApplication::exec();
     return !timedOut && rc == 0;
 }
