@@ -2,6 +2,7 @@
 #include "engine/CapacityCheck.h"
 
 #include <cmath>
+#include <limits>
 #include <string>
 
 #include "engine/EngineState.h"
@@ -15,6 +16,20 @@ namespace kx {
 namespace {
 
 constexpr float kCouplerMomentLimit = 400000.0f; // N mm
+
+// A permissible value the check can judge by is a positive finite number. Any other (none given,
+// below 0, infinite or no number) fails whatever the load, and shows as "#####" and "TOO HIGH".
+bool Judgeable(double permissible) { return permissible > 0 && std::isfinite(permissible); }
+double Judged(double permissible) { return Judgeable(permissible) ? permissible : 0; }
+
+// The loadcase's verdict on one quantity: fails unless the load is within a judgeable permissible
+// value. The ratio, which the results summary reads, is then above 1 too.
+bool Exceeds(double load, double permissible, float& ratio) {
+    const bool judged = Judgeable(permissible) && !std::isnan(load);
+    ratio =
+        static_cast<float>(judged ? CheckRatio(load, permissible) : std::numeric_limits<double>::infinity());
+    return !judged || load > permissible;
+}
 
 bool IsDoubleCoupler(TSupportCode code) { return code == supCouplerTop || code == supCouplerMid; }
 
@@ -43,14 +58,12 @@ void BeamCapacityCheck() {
     const auto& span1 = Model.SpanData[1];
     if (kxf) {
         const double V = Eng.ShearExtremes[lc][kBeamRow][xMagnitude];
-        Eng.ShearRatios[lc][kBeamRow] = static_cast<float>(CheckRatio(V, span1[mfPermShear]));
-        const bool fails = V > span1[mfPermShear];
+        const bool fails = Exceeds(V, span1[mfPermShear], Eng.ShearRatios[lc][kBeamRow]);
         if (fails) --Eng.CaseCheckFailures[lc];
         w.Put(fails ? "      SHEAR EXCEEDS PERMISSIBLE" : "      SHEAR OK");
     }
     const double M = Eng.MomentExtremes[lc][kBeamRow][xMagnitude];
-    Eng.CheckResults[lc][kBeamRow][0] = static_cast<float>(CheckRatio(M, span1[mfPermMoment]));
-    const bool momentFails = M > span1[mfPermMoment];
+    const bool momentFails = Exceeds(M, span1[mfPermMoment], Eng.CheckResults[lc][kBeamRow][0]);
     if (momentFails) --Eng.CaseCheckFailures[lc];
     w.Put(momentFails ? "      BENDING MOMENT EXCEEDS PERMISSIBLE" : "      BENDING MOMENT OK");
     w.Put("");
@@ -63,7 +76,8 @@ void BeamCapacityCheck() {
     style.lhDeflectionValue = true;
     auto block = [&](int row, DeflectionMember kind, const std::string& head, double length) {
         const auto& data = Model.SpanData[row];
-        WriteMemberBlock(w, lc, {row, kind, head, length, data[mfPermShear], data[mfPermMoment]}, style);
+        WriteMemberBlock(
+            w, lc, {row, kind, head, length, Judged(data[mfPermShear]), Judged(data[mfPermMoment])}, style);
     };
     const auto& label = Txt.MemberLabel[lc];
     const int spans = Model.SpanCount[lc];

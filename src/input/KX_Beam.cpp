@@ -124,15 +124,20 @@ bool isTimberSection() {
            Work.WorkSectionShape == "Timber";
 }
 
-// Every value the analysis needs of the section is there and above 0.
+// Every value the analysis needs of the section is there and above 0, and every section value of
+// the members is one the program can use (and so one its beam file can hold).
 bool sectionUsable(const BeamFormControls& f) {
     const float ixx = static_cast<float>(number(f.lbl_S01_Ixx));
     const float e = static_cast<float>(number(f.lbl_S01_E));
     const TMemberRow& row = Work.WorkSpanData[1];
     if (!(ixx > 0) || !(e > 0) || !(row[mfIxx] > 0) || !(row[mfE] > 0)) return false;
+    for (int r = 0; r <= kRHCantRow; ++r)
+        if (!UsableSectionValues(Work.WorkSpanData[r], Work.WorkFlangeThickness, Work.WorkWebThickness))
+            return false;
     if (!isTimberSection()) return true;
     return row[mfTimberDepth] > 0 && row[mfTimberWidth] > 0 && Work.TimberPermShear > 0 &&
-           Work.TimberPermMoment > 0;
+           Work.TimberPermMoment > 0 && std::isfinite(Work.TimberPermShear) &&
+           std::isfinite(Work.TimberPermMoment);
 }
 
 void commitTimberChoice(SharedModel& m) {

@@ -157,6 +157,42 @@ bool PickSection(BeamFormControls& f, int position) {
         dlg().Message(e.what());
         return false;
     }
+    // The member values first: a record that gives any the program cannot use changes nothing.
+    const bool user = rec.Group == 1.0f, scaffold = rec.Group == 2.0f;
+    const std::string shape = rec.B != 0 ? rec.Shape.str() : std::string();
+    float dOverT = 0;
+    // A record without a flange thickness has no ratio to give.
+    if (rec.B != 0 && isOneOf(shape, {"Beam", "RSJ", "RSC"}) && rec.T != 0)
+        dOverT = static_cast<float>(static_cast<double>(rec.D) / rec.T);
+    double shearArea = 0;
+    if (shape == "Tube") shearArea = rec.A / 2.0;
+    if (shape == "Box") shearArea = 2.0 * rec.D * rec.t;
+    if (isOneOf(shape, {"RSC", "Beam", "RSJ"})) shearArea = static_cast<double>(rec.D) * rec.t;
+
+    TMemberRow section{};
+    section[mfE] = rec.E;
+    section[mfIxx] = rec.Ixx;
+    section[mfRy] = rec.ry;
+    if (user) {
+        section[mfGA] = rec.GA;
+        section[mfPermShear] = rec.PermShear;
+        section[mfPermMoment] = rec.PermMoment;
+    } else if (scaffold) {
+        section[mfY] = rec.FibreX;
+        section[mfArea] = rec.A;
+        section[mfPermMoment] = rec.PermMoment;
+    } else {
+        section[mfY] = rec.FibreX;
+        section[mfArea] = rec.A;
+        section[mfShearArea] = static_cast<float>(shearArea);
+        section[mfDT] = dOverT;
+        section[mfSteelDepth] = rec.D;
+    }
+    if (!UsableSectionValues(section, rec.T, rec.t)) {
+        dlg().Message(beammsg::kSection);
+        return false;
+    }
+
     const SharedModel& m = Model;
     WorkingCopies& w = Work;
     const double ixxShown = static_cast<double>(rec.Ixx) / m.UnitFactorSectI;
@@ -175,22 +211,16 @@ bool PickSection(BeamFormControls& f, int position) {
     w.WorkSectionText = designation;
     lines[1] = designation;
     int next = 3;
-    float dOverT = 0;
     if (rec.B != 0) {
-        w.WorkSectionShape = rec.Shape.str();
+        w.WorkSectionShape = shape;
         lines[next++] = ixxLine;
-        if (isOneOf(w.WorkSectionShape, {"Beam", "RSJ", "RSC"})) {
-            // A record without a flange thickness has no ratio to give.
-            if (rec.T != 0) dOverT = static_cast<float>(static_cast<double>(rec.D) / rec.T);
-            lines[next++] = " D/T = " + SigFig3(dOverT);
-        }
+        if (isOneOf(shape, {"Beam", "RSJ", "RSC"})) lines[next++] = " D/T = " + SigFig3(dOverT);
         f.List_Props.push_back(" ");
         lines[next++] =
             " Wt = " + SigFig4Dec3(static_cast<double>(rec.A) * m.UnitFactorWeight) + " " + m.UnitTextWeight;
         lines[next++] = eLine;
     }
     int count = next;
-    const bool user = rec.Group == 1.0f, scaffold = rec.Group == 2.0f;
     if (user) {
         lines[3] = ixxLine;
         lines[4] = eLine;
@@ -223,31 +253,6 @@ bool PickSection(BeamFormControls& f, int position) {
     f.lbl_S01_E = SigFig4Dec3(eShown);
     f.lbl_S01_Ixx = SigFig4Dec3(ixxShown);
 
-    const std::string& shape = w.WorkSectionShape;
-    double shearArea = 0;
-    if (shape == "Tube") shearArea = rec.A / 2.0;
-    if (shape == "Box") shearArea = 2.0 * rec.D * rec.t;
-    if (isOneOf(shape, {"RSC", "Beam", "RSJ"})) shearArea = static_cast<double>(rec.D) * rec.t;
-
-    TMemberRow section{};
-    section[mfE] = rec.E;
-    section[mfIxx] = rec.Ixx;
-    section[mfRy] = rec.ry;
-    if (user) {
-        section[mfGA] = rec.GA;
-        section[mfPermShear] = rec.PermShear;
-        section[mfPermMoment] = rec.PermMoment;
-    } else if (scaffold) {
-        section[mfY] = rec.FibreX;
-        section[mfArea] = rec.A;
-        section[mfPermMoment] = rec.PermMoment;
-    } else {
-        section[mfY] = rec.FibreX;
-        section[mfArea] = rec.A;
-        section[mfShearArea] = static_cast<float>(shearArea);
-        section[mfDT] = dOverT;
-        section[mfSteelDepth] = rec.D;
-    }
     for (int row = 0; row <= kRHCantRow; ++row) {
         for (int field = mfE; field <= 19; ++field) {
             w.WorkSpanData[row][field] = section[field];
@@ -271,6 +276,13 @@ std::optional<TimberSizeTexts> TimberSizeChosen(const BeamFormControls& f) {
     Work.TimberWidth = width;
     Work.TimberDepth = depth;
     return TimberSizeTexts{SigFig4(width), SigFig4(depth)};
+}
+
+bool UsableSectionValues(const TMemberRow& row, float flangeThickness, float webThickness) {
+    auto usable = [](float v) { return std::isfinite(v) && v >= 0; };
+    for (int field = mfE; field < TMemberRow::count; ++field)
+        if (!usable(row[field])) return false;
+    return usable(flangeThickness) && usable(webThickness);
 }
 
 void UserSectionFileSaved(BeamFormControls& f) {

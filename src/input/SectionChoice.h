@@ -66,9 +66,14 @@ void ChooseSectionFamily(BeamFormControls& f, const SectionFamilyRow& family);
 void FillSectionList(BeamFormControls& f);
 
 // The record at a position of the list (counted from 0) into the working section, its property
-// lines, captions, list and member rows. A record that cannot be read gives the error's message
-// and changes nothing; false then.
+// lines, captions, list and member rows. A record that cannot be read gives the error's message,
+// one that gives a member value the program cannot use the message of an unusable section; either
+// changes nothing, and false then.
 bool PickSection(BeamFormControls& f, int position);
+
+// True when the section values of a member row (E and every field after it) and the flange and
+// web thickness are all numbers the program can use: finite and not below 0.
+bool UsableSectionValues(const TMemberRow& row, float flangeThickness, float webThickness);
 
 // "Calculate E and Ixx" of the timber frame: the typed size into TimberWidth and TimberDepth (mm)
 // and the texts of the timber section form's size labels. A width or depth of 0 or less (a text

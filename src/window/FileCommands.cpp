@@ -293,13 +293,21 @@ void OpenBeamFileCommand(FileCommandsHost& host) {
     if (const auto name = dlg().OpenFile("Open", kOpenBeamFilter, "")) OpenBeamFile(host, *name);
 }
 
-void WriteBeamFile(const std::string& path) { WriteFileReplacing(path, WriteKxfFile()); }
+void WriteBeamFile(const std::string& path) {
+    const std::vector<std::uint8_t> image = WriteKxfFile();
+    CheckKxfImage(image);
+    WriteFileReplacing(path, image);
+}
 
 void SaveBeamFile(FileCommandsHost& host) {
     if (!Model.BeamFileName.empty()) {
         try {
             BusyCursor busy;
             WriteBeamFile(Model.BeamFileName);
+            return;
+        } catch (const KxfFileError&) {
+            // Another name would not help: the job itself cannot be read back.
+            dlg().Message(kFileSavingError);
             return;
         } catch (const std::exception&) {
             // Save As lets the user choose another name.

@@ -83,11 +83,13 @@ bool OpenBeamFile(FileCommandsHost& host, const std::string& path);
 void OpenBeamFileCommand(FileCommandsHost& host);
 
 // Writes the job as a beam file at path, through a temporary file in the same folder that
-// replaces the old file only when it is complete. Throws IoError (the old file kept), or the
-// writer's ConvertError or RangeError for a text table whose count is damaged.
+// replaces the old file only when it is complete. Throws IoError (the old file kept), the
+// writer's ConvertError or RangeError for a text table whose count is damaged, or KxfFileError for
+// a job that Open would refuse; these last three before anything is written.
 void WriteBeamFile(const std::string& path);
 
-// File > Save: writes the job to its file; without a file name, or when that fails, Save As.
+// File > Save: writes the job to its file; without a file name, or when that fails, Save As. A job
+// that Open would refuse gives "File Saving Error" at once, as no other name can help it.
 void SaveBeamFile(FileCommandsHost& host);
 
 // File > Save As: the save dialog (".kxf" added to a name without extension), the name taken as

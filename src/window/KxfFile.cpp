@@ -547,8 +547,10 @@ std::vector<std::uint8_t> WriteKxfFile(const KxfVars& v) {
 
 std::vector<std::uint8_t> WriteKxfFile() { return WriteKxfFile(ProgramKxfVars()); }
 
-void ReadKxfFile(const std::vector<std::uint8_t>& image, const KxfVars& v,
-                 const std::function<void()>& beforeTaking) {
+namespace {
+
+// Reads the image into a scratch copy and checks it whole; the copy, or KxfFileError.
+KxfScratch& ReadAndCheck(const std::vector<std::uint8_t>& image) {
     // Every read starts from a blank copy, so nothing an earlier file left can be judged or taken.
     // The copy is kept and blanked in place: fresh memory of its size costs more than clearing it.
     static const std::unique_ptr<KxfScratch> scratch = std::make_unique<KxfScratch>();
@@ -563,15 +565,29 @@ void ReadKxfFile(const std::vector<std::uint8_t>& image, const KxfVars& v,
                            std::to_string(reader.position()) + ")");
     }
     KxfContentCheck(scratch->m, scratch->e, scratch->t).run();
+    return *scratch;
+}
 
+} // namespace
+
+void ReadKxfFile(const std::vector<std::uint8_t>& image, const KxfVars& v,
+                 const std::function<void()>& beforeTaking) {
+    KxfScratch& scratch = ReadAndCheck(image);
     if (beforeTaking) beforeTaking();
     KxfCommitter commit;
-    WalkKxfFields(commit, s, v);
+    WalkKxfFields(commit, scratch.vars(), v);
     v.e.NumSpanIntervals = v.m.StoredSpanIntervals;
     DeriveAllReleasedSupports(v.m, v.e); // not in the file; fits, as the check has shown
 }
 
 void ReadKxfFile(const std::vector<std::uint8_t>& image) { ReadKxfFile(image, ProgramKxfVars()); }
+
+void CheckKxfImage(const std::vector<std::uint8_t>& image) {
+    if (!IsReadableBeamFileVersion(image)) throw KxfFileError("version " + BeamFileVersionText(image));
+    if (image.size() > KxfLargestFileSize())
+        throw KxfFileError("the file is longer than " + std::to_string(KxfLargestFileSize()) + " bytes");
+    ReadAndCheck(image);
+}
 
 std::size_t KxfLargestFileSize() {
     static const std::size_t largest = [] {

@@ -68,6 +68,11 @@ void ReadKxfFile(const std::vector<std::uint8_t>& image, const KxfVars& v,
                  const std::function<void()>& beforeTaking = {});
 void ReadKxfFile(const std::vector<std::uint8_t>& image);
 
+// Every check that Open makes of a whole file image (its version, its size, every field and what
+// they hold together), taking nothing: Save runs it on the image it is about to write, so that no
+// job is written that Open would refuse. A failure throws KxfFileError.
+void CheckKxfImage(const std::vector<std::uint8_t>& image);
+
 // The whole number at the start of a version text: leading blanks skipped, an optional sign,
 // then digits up to the first other character ("1.3" gives 1, "" gives 0).
 long long VersionMajor(std::string_view versionText);

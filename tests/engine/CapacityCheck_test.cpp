@@ -4,7 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "engine/MemberCheckFixture.h"
+#include "window/ResultsSummary.h"
 
 namespace kx::test {
 namespace {
@@ -116,6 +119,35 @@ TEST_F(CapacityCheckTest, ScaffoldMembersAreCheckedInMomentOnly) {
         EXPECT_EQ(Eng.CaseCheckFailures[1], -1);
     }
     EXPECT_EQ(Line(9), "  Bending Moment = ##### x permissible        BENDING MOMENT TOO HIGH");
+}
+
+TEST_F(CapacityCheckTest, APermissibleValueThatIsNoPositiveNumberNeverPasses) {
+    // 10 kN and 4 kN-m against permissible values that are no number, infinite, below 0 or 0 (a
+    // member carrying nothing, so that no ratio can pass it either): the verdict, the member line
+    // and the results summary all fail.
+    const float nan = std::numeric_limits<float>::quiet_NaN(), inf = std::numeric_limits<float>::infinity();
+    for (int field : {mfPermShear, mfPermMoment})
+        for (float bad : {nan, inf, -inf, -1.0f, 0.0f}) {
+            SCOPED_TRACE(::testing::Message() << "field " << field << " = " << bad);
+            const bool shear = field == mfPermShear;
+            Capacity("KXF", 0, {3000}, 0);
+            Section(field, bad);
+            Governing(1, 1, bad == 0 ? 0 : 10000, bad == 0 ? 0 : 4e6f, 5);
+            WholeBeam(1);
+            Eng.CaseCheckFailures[1] = 0;
+            BeamCapacityCheck();
+            EXPECT_EQ(Line(shear ? 3 : 4),
+                      shear ? "      SHEAR EXCEEDS PERMISSIBLE" : "      BENDING MOMENT EXCEEDS PERMISSIBLE");
+            EXPECT_EQ(Line(shear ? 4 : 3), shear ? "      BENDING MOMENT OK" : "      SHEAR OK");
+            EXPECT_EQ(Eng.CaseCheckFailures[1], -1);
+            const std::string member = Line(shear ? 10 : 12);
+            EXPECT_TRUE(member.ends_with("TOO HIGH")) << member;
+            if (bad != 0) {
+                EXPECT_NE(member.find("= ##### x permissible"), std::string::npos) << member;
+            }
+            BuildResultsSummary();
+            EXPECT_EQ(Txt.SummaryLines[3].str(), "     LOADING EXCEEDS BEAM CAPACITY");
+        }
 }
 
 TEST_F(CapacityCheckTest, ASpanMergedOverALiftedForkheadIsJudgedOverItsWholeLength) {

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <limits>
 
 #include "BeamFormTestSupport.h"
 #include "input/Rescale.h"
@@ -275,9 +276,13 @@ TEST_F(BeamForm, EachRefusalShowsItsMessageInOrderAndChangesNothingCommitted) {
         Work.WorkSpanData[row][mfTimberDepth] = 150;
         Work.WorkSpanData[row][mfTimberWidth] = 47;
     }
-    Work.TimberPermShear = 0;
-    ExpectRefused({beammsg::kSection}, committed);
-    Work.TimberPermShear = 6192.05f;
+    // A timber so large that its permissible moment is beyond a single: no beam file could hold it.
+    for (float shear : {0.0f, 6192.05f}) {
+        Work.TimberPermShear = shear;
+        Work.TimberPermMoment = shear == 0 ? 1198220.8f : std::numeric_limits<float>::infinity();
+        ExpectRefused({beammsg::kSection}, committed);
+    }
+    Work.TimberPermMoment = 1198220.8f;
     EXPECT_TRUE(Commit());
     EXPECT_EQ(Model.SteelSectionFlag, 0); // timber is not checked as steel
     EXPECT_EQ(Model.TimberPermShearSaved, 6192.05f);

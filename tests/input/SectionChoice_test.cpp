@@ -6,12 +6,17 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <limits>
 #include <span>
 
 #include "BeamFormTestSupport.h"
 #include "input/KX_Grid.h"
+#include "input/LoadData.h"
+#include "platform/BinaryIO.h"
 #include "sections/SectionFile.h"
 #include "sections/SectionWriters.h"
+#include "window/FileCommands.h"
+#include "window/KxfFile.h"
 
 using namespace kx;
 using namespace kxtest;
@@ -184,6 +189,13 @@ TEST_F(SectionChoice, DamagedShortenedOrMissingRecord) {
     EXPECT_EQ(Work.WorkSectionPropLines[4], " D/T = 0.0");
     EXPECT_EQ(Work.WorkSpanData[3][mfDT], 0.0f);
     EXPECT_EQ(Work.WorkSpanData[3][mfShearArea], 500.0f);
+    // A depth so large that the shear area D x t is beyond a single: an unusable section.
+    rec.D = std::numeric_limits<float>::max();
+    WriteSectionFile("KX.sct", std::span(&rec, 1));
+    EXPECT_FALSE(PickSection(f, 0));
+    EXPECT_EQ(Messages(), Lines{beammsg::kSection});
+    EXPECT_EQ(Work.WorkSpanData[3][mfShearArea], 500.0f);
+    dialogs->clear();
 
     // The file cut inside its record, then gone: the message each time, and nothing changed.
     const BeamFormControls before = f;
@@ -195,6 +207,118 @@ TEST_F(SectionChoice, DamagedShortenedOrMissingRecord) {
     EXPECT_EQ(Messages(), (Lines{"Read beyond end of file", "File not found"}));
     EXPECT_TRUE(f == before && Work.WorkSpanData == work.WorkSpanData);
     EXPECT_TRUE(Work.WorkSectionPropLines == work.WorkSectionPropLines && Work.WorkSectionShape == "RSC");
+}
+
+TEST_F(SectionChoice, ARecordWithANumberThatCannotBeUsedIsRefusedAtThePickAndTheCommit) {
+    // A user section picked and committed; then its record damaged, one number at a time.
+    SaveUserSection("1200");
+    Pick("KXSect", 0);
+    TypeBeam({"4"});
+    ASSERT_TRUE(Commit()) << ::testing::PrintToString(Messages());
+    const std::vector<std::uint8_t> committed = WriteKxfFile();
+    const TSectionRec sound = ReadSectionFile("KX.sct")[0];
+    const float nan = std::numeric_limits<float>::quiet_NaN(), inf = std::numeric_limits<float>::infinity();
+    const struct {
+        float TSectionRec::*field;
+        int member; // the member field the pick fills from it
+        float value;
+    } damaged[] = {{&TSectionRec::ry, mfRy, nan},
+                   {&TSectionRec::GA, mfGA, nan},
+                   {&TSectionRec::PermShear, mfPermShear, nan},
+                   {&TSectionRec::PermMoment, mfPermMoment, nan},
+                   {&TSectionRec::ry, mfRy, inf},
+                   {&TSectionRec::PermMoment, mfPermMoment, -1}};
+    const BeamFormControls form = f;
+    const WorkingCopies work = Work;
+    for (const auto& d : damaged) {
+        SCOPED_TRACE(::testing::Message() << "member field " << d.member << " = " << d.value);
+        TSectionRec rec = sound;
+        rec.*d.field = d.value;
+        WriteSectionFile("KX.sct", std::span(&rec, 1));
+        dialogs->clear();
+        EXPECT_FALSE(PickSection(f, 0));
+        EXPECT_EQ(Messages(), Lines{beammsg::kSection});
+        EXPECT_TRUE(f == form && Work.WorkSpanData == work.WorkSpanData &&
+                    Work.WorkSectionPropLines == work.WorkSectionPropLines);
+        // Had the value come into the working rows, the commit refuses it and the model stays.
+        for (int row = 0; row <= kRHCantRow; ++row)
+            Work.WorkSpanData[row][d.member] = d.value;
+        dialogs->clear();
+        EXPECT_FALSE(Commit());
+        EXPECT_EQ(Messages(), Lines{beammsg::kSection});
+        EXPECT_EQ(WriteKxfFile(), committed);
+        Work.WorkSpanData = work.WorkSpanData;
+    }
+}
+
+TEST_F(SectionChoice, JobsAtTheLimitsOfTheFormsAreSavedAndOpenedAgainOrNotWrittenAtAll) {
+    // The user section as the editor takes it at its largest, permissible values and GA/Kform of
+    // 3.4e38 N and N mm, with ry (which the editor writes as 0) at the largest single.
+    std::vector<SectionGridRow> rows = SectionGridShow().Rows;
+    rows[0] = {"1", "A designation of 30 letters", "10000", "210000", "3.4e35", "3.4e32", "3.4e35"};
+    ASSERT_FALSE(SaveSectionGrid(rows));
+    std::vector<TSectionRec> records = ReadSectionFile("KX.sct");
+    records[0].ry = std::numeric_limits<float>::max();
+    WriteSectionFile("KX.sct", records);
+
+    // 20 spans and two cantilevers of 10 km, 50 loads over five loadcases, every page header text
+    // at its capacity; loads of 1e15 kN and kN/m, then the largest the load form takes, whose
+    // results no single holds: Save refuses that job and the file saved before stays.
+    const std::string path = dir_.path("job.kxf"), header(100, 'H');
+    const std::vector<std::string> spans(20, "10000");
+    for (const char* load : {"1e15", "3.4e35"}) {
+        SCOPED_TRACE(load);
+        NewBeam(host);
+        Model.HeaderCompany = Model.HeaderUser = Model.HeaderProject1 = Model.HeaderProject2 =
+            Model.HeaderJobDesc = Model.HeaderJobRef = header;
+        Pick("KXSect", 0);
+        TypeBeam(spans, spans[0], spans[0]);
+        ASSERT_TRUE(Commit()) << ::testing::PrintToString(Messages());
+        LoadFormControls lf;
+        RecordingCanvas canvas2;
+        LoadFormPicture lp{canvas2, 743, 145};
+        LoadFormShow(lf, lp);
+        const double step = Model.BeamLength / 1000 / kLoadRows; // m
+        for (int n = 1; n <= kLoadRows; ++n) {
+            LoadRowControls& r = lf.Rows[n];
+            r.OptionP = n % 2 == 1;
+            r.OptionUDL = !r.OptionP;
+            SetLoadRowMode(lf, n);
+            r.Edit_Dist.Text = std::to_string(step * (n - 1));
+            for (EditBox* e : r.OptionP ? std::vector{&r.Edit_PL} : std::vector{&r.Edit_UDLS, &r.Edit_UDLF})
+                e->Text = load;
+            if (r.OptionUDL) r.Edit_Cover.Text = std::to_string(step);
+        }
+        for (int c = 1; c <= kMaxLoadcases; ++c) {
+            lf.Edit_Case = c;
+            LoadcaseClicked(lf, lp);
+            for (int n = c; n <= kLoadRows; n += kMaxLoadcases) {
+                lf.Rows[n].Check = true;
+                ApplyClicked(lf, n, lp);
+            }
+        }
+        ASSERT_EQ(CommitLoads(lf, lp), LoadRoute::Analysis) << ::testing::PrintToString(Messages());
+        AnalyseBeam(host);
+        ASSERT_EQ(Model.LoadcaseCount, 5);
+
+        const std::vector<std::uint8_t> before =
+            load[0] == '3' ? ReadWholeFile(path) : std::vector<std::uint8_t>();
+        Model.BeamFileName = path;
+        dialogs->clear();
+        SaveBeamFile(host);
+        if (load[0] == '3') {
+            EXPECT_EQ(Messages(), Lines{kFileSavingError});
+            EXPECT_EQ(ReadWholeFile(path), before);
+            continue;
+        }
+        EXPECT_TRUE(Messages().empty()) << ::testing::PrintToString(Messages());
+        const std::vector<std::uint8_t> saved = ReadWholeFile(path);
+        ASSERT_TRUE(OpenBeamFile(host, path));
+        EXPECT_TRUE(Messages().empty()) << ::testing::PrintToString(Messages());
+        EXPECT_TRUE(Model.HeaderJobRef.str() == header && Model.SpanData[1][mfRy] == records[0].ry);
+        SaveBeamFile(host);
+        EXPECT_TRUE(ReadWholeFile(path) == saved);
+    }
 }
 
 TEST_F(SectionChoice, TimberSizeInMillimetresOrRefused) {

@@ -18,6 +18,7 @@
 #include "KxfTestSupport.h"
 #include "Unprivileged.h"
 #include "foundation/StartDirTest.h"
+#include "foundation/Unit1.h"
 #include "platform/BinaryIO.h"
 #include "platform/Dialogs.h"
 #include "window/KxfFile.h"
@@ -55,7 +56,9 @@ protected:
     void SetUp() override {
         StartDirTest::SetUp();
         ResetProgramState();
-        ReadUnitFile(); // the program starts with the units settings (here the built-in ones)
+        // The program starts with its version texts and the units settings (here the built-in ones).
+        Model.VersionNumber = kVersionNumber;
+        ReadUnitFile();
     }
     // The job saved under `name` in the test's folder; returns the path.
     std::string Save(const std::string& name) {
