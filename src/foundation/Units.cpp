@@ -3,8 +3,10 @@
 
 #include <cmath>
 #include <cstring>
+#include <tuple>
 
 #include "platform/BinaryIO.h"
+#include "platform/Dialogs.h"
 #include "platform/Files.h"
 
 namespace kx {
@@ -199,6 +201,15 @@ bool ParseUnitFile(const std::vector<std::uint8_t>& image, TUnitSettings& u) {
     if (!readStr(r, read.ModulusLabelPlasticXX) || !readStr(r, read.ModulusLabelElasticXX) ||
         !readStr(r, read.ModulusLabelPlasticYY) || !readStr(r, read.ModulusLabelElasticYY))
         return false;
+    // The labels are those of one of the two terminology buttons, as the unit texts are an option's.
+    auto labels = [](const TUnitSettings& x) {
+        return std::tie(x.ModulusLabelPlasticXX, x.ModulusLabelElasticXX, x.ModulusLabelPlasticYY,
+                        x.ModulusLabelElasticYY);
+    };
+    TUnitSettings sxx, zxx;
+    SetModulusLabels(sxx, true);
+    SetModulusLabels(zxx, false);
+    if (labels(read) != labels(sxx) && labels(read) != labels(zxx)) return false;
     read.MomentDiagramSign = r.int32();
     read.FactoredLoadsFlag = r.int32();
     auto isSign = [](int32 v) { return v == 1 || v == -1; };
@@ -207,10 +218,17 @@ bool ParseUnitFile(const std::vector<std::uint8_t>& image, TUnitSettings& u) {
     return true;
 }
 
+std::string UnitFileUnreadableMessage(const std::string& ioText) {
+    return std::string("The units file ") + kUnitFileName + " could not be read: " + ioText +
+           "\rThe default units are used";
+}
+
 bool ReadUnitSettings(const std::string& path, TUnitSettings& u) {
     try {
-        return ParseUnitFile(ReadFileStart(path, kUnitFileReadSize), u);
-    } catch (const IoError&) {
+        return ParseUnitFile(ReadRegularFile(path, kUnitFileSize), u);
+    } catch (const IoError& e) {
+        // No file is the usual first start; one that is there but cannot be read is the user's to know.
+        if (e.code() != IoFileNotFound) dlg().Message(UnitFileUnreadableMessage(e.what()));
         return false;
     }
 }

@@ -82,15 +82,23 @@ extern const std::array<TUnitKind, kUnitKindCount> kUnitFileOrder;
 std::vector<std::uint8_t> UnitFileImage(const TUnitSettings& u, const Str25& fileTag);
 
 // Takes the settings from the first 322 bytes of a file image. Returns false, leaving u as it
-// was, when the image is short or damaged: a text longer than its field, a factor that is not a
-// finite positive number or does not belong to its unit text, or a sign or flag other than +1/-1.
+// was, when the image is short or damaged: a text longer than its field, a unit text and factor
+// that no option of its kind sets, modulus labels other than those of a terminology button, or a
+// sign or flag other than +1/-1.
 bool ParseUnitFile(const std::vector<std::uint8_t>& image, TUnitSettings& u);
 
-// Reads the settings file at path into u; false, leaving u as it was, on any failure.
+// The message shown when the settings file is there but cannot be read, with the I/O message.
+std::string UnitFileUnreadableMessage(const std::string& ioText);
+
+// Reads the settings file at path (a regular file of at most 972 bytes) into u; false, leaving u
+// as it was, on any failure. A file that is there but cannot be read (a folder, a device, a pipe,
+// a longer file, one the user may not read) is reported with UnitFileUnreadableMessage; a missing,
+// short or damaged file is not.
 bool ReadUnitSettings(const std::string& path, TUnitSettings& u);
 
-// Reads "Kxf_Unit.dim" from StartDir into u, or sets the built-in defaults when it is missing,
-// unreadable, short or damaged. Returns true when the file's values were taken.
+// Reads "Kxf_Unit.dim" from StartDir into u as ReadUnitSettings does, or sets the built-in
+// defaults when it is missing, unreadable, short or damaged. Returns true when the file's values
+// were taken.
 bool ReadUnitFile(TUnitSettings& u = Model);
 
 // Writes u as "Kxf_Unit.dim" in StartDir and sets the model's FileTag to "Junk". A failure

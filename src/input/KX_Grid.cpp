@@ -21,6 +21,7 @@ namespace kx {
 namespace {
 
 constexpr std::size_t kGridBytes = static_cast<std::size_t>(kUserSectionRows) * SectionRecSize;
+static_assert(kUserSectionRows <= kMaxSectionRecords, "the editor's file is read back whole");
 
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
@@ -168,19 +169,18 @@ std::optional<SectionGridRefusal> SaveSectionGrid(const std::vector<SectionGridR
         dlg().Message(refusal->Message);
         return refusal;
     }
-    const std::string path = SectionFilePath(kUserSectionFileName);
-    std::vector<std::uint8_t> kept;
+    // An old file that cannot be read (a pipe, a device, longer than any section file) is not
+    // written over: what it holds must not be lost unseen.
     try {
-        kept = ReadWholeFile(path);
+        ReadSectionFile(kUserSectionFileName);
     } catch (const IoError& e) {
-        if (e.code() != IoFileNotFound) throw; // what the old file holds must not be lost unseen
+        if (e.code() != IoFileNotFound) throw;
     }
     std::vector<std::uint8_t> bytes(kGridBytes);
     for (int i = 0; i < kUserSectionRows; ++i)
         EncodeSectionRec(SectionGridRecord(rows[static_cast<std::size_t>(i)], i + 1),
                          bytes.data() + static_cast<std::size_t>(i) * SectionRecSize);
-    if (kept.size() > kGridBytes) bytes.insert(bytes.end(), kept.begin() + kGridBytes, kept.end());
-    WriteFileReplacing(path, bytes);
+    WriteFileReplacing(SectionFilePath(kUserSectionFileName), bytes);
     return std::nullopt;
 }
 

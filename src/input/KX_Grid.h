@@ -51,8 +51,9 @@ std::optional<SectionGridRefusal> CheckSectionGrid(const std::vector<SectionGrid
 
 // Save: the 250 rows in the order they stand become records 1 to 250 of "KX.sct" (found without
 // regard to case in StartDir), written through a temporary file, so that a failed write (thrown)
-// leaves the old file whole. Anything the old file holds after its 250th record stays behind them.
-// A refused cell gives its message and nothing is written; it is returned.
+// leaves the old file whole. An old file that cannot be read (a pipe, a device, a file longer than
+// 250 records) throws its IoError and is left as it is. A refused cell gives its message and
+// nothing is written; it is returned.
 std::optional<SectionGridRefusal> SaveSectionGrid(const std::vector<SectionGridRow>& rows);
 
 } // namespace kx

@@ -40,6 +40,7 @@ void ThrowSystemIoError(int err) {
     case EPERM:
     case EROFS:
     case EISDIR:
+    case ENXIO: // a pipe that nobody reads
     case ETXTBSY: ThrowIoError(IoAccessDenied);
     case ENOSPC:
     case EDQUOT:
@@ -139,31 +140,7 @@ void writeAll(int fd, const std::vector<std::uint8_t>& bytes) {
     }
 }
 
-std::vector<std::uint8_t> readUpTo(const std::string& path, std::size_t maxBytes) {
-    int fd = openOrThrow(path, O_RDONLY);
-    FdCloser closer{fd};
-    std::vector<std::uint8_t> out;
-    std::uint8_t chunk[65536];
-    while (out.size() < maxBytes) {
-        std::size_t want = std::min(sizeof chunk, maxBytes - out.size());
-        ssize_t n = ::read(fd, chunk, want);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            ThrowSystemIoError(errno);
-        }
-        if (n == 0) break;
-        out.insert(out.end(), chunk, chunk + n);
-    }
-    return out;
-}
-
 } // namespace
-
-std::vector<std::uint8_t> ReadWholeFile(const std::string& path) { return readUpTo(path, SIZE_MAX); }
-
-std::vector<std::uint8_t> ReadFileStart(const std::string& path, std::size_t maxBytes) {
-    return readUpTo(path, maxBytes);
-}
 
 RegularFileReader::RegularFileReader(const std::string& path) {
     if (path.empty()) ThrowIoError(IoInvalidFilename);
@@ -201,8 +178,22 @@ void RegularFileReader::readInto(std::vector<std::uint8_t>& out, std::size_t n) 
     }
 }
 
+std::vector<std::uint8_t> ReadRegularFile(const std::string& path, std::size_t largest) {
+    RegularFileReader file(path);
+    if (file.size() > largest) ThrowIoError(IoAccessDenied);
+    std::vector<std::uint8_t> bytes;
+    bytes.reserve(static_cast<std::size_t>(file.size()));
+    // One byte more than the largest shows a file that has grown since it was opened.
+    file.readInto(bytes, largest == SIZE_MAX ? largest : largest + 1);
+    if (bytes.size() > largest) ThrowIoError(IoAccessDenied);
+    return bytes;
+}
+
+std::vector<std::uint8_t> ReadWholeFile(const std::string& path) { return ReadRegularFile(path, SIZE_MAX); }
+
 void WriteFileDirect(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-    int fd = openOrThrow(path, O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    // Not waiting for a reader: a pipe at the name must not hold the program up.
+    int fd = openOrThrow(path, O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_NOCTTY, 0644);
     FdCloser closer{fd};
     writeAll(fd, bytes);
     closer.fd = -1;

@@ -73,9 +73,6 @@ private:
     std::size_t pos_ = 0;
 };
 
-// Reads a whole file; a missing or unreadable file throws the program's I/O error.
-std::vector<std::uint8_t> ReadWholeFile(const std::string& path);
-
 // A regular file open for reading. Anything else (a folder, a device, a pipe) throws "File access
 // denied" before a byte is read, so that nothing can hold up the reader or feed it without end.
 class RegularFileReader {
@@ -95,10 +92,16 @@ private:
     std::uint64_t size_ = 0;
 };
 
-// Reads at most maxBytes from the start of a file.
-std::vector<std::uint8_t> ReadFileStart(const std::string& path, std::size_t maxBytes);
+// The one reader of the program's own files: the whole of a regular file no longer than largest,
+// the size of the largest file of its kind. Anything else (a folder, a device, a pipe, a longer
+// file) throws "File access denied" before its contents are read; a missing or unreadable file
+// throws the program's I/O error.
+std::vector<std::uint8_t> ReadRegularFile(const std::string& path, std::size_t largest);
+// The whole of a regular file of any length, for tools and tests that look at what was written.
+std::vector<std::uint8_t> ReadWholeFile(const std::string& path);
 // Creates or overwrites a file and writes the bytes; the file is closed on every path, and
-// what was written before a failure stays in it.
+// what was written before a failure stays in it. A pipe that nobody reads is refused ("File access
+// denied") rather than waited on.
 void WriteFileDirect(const std::string& path, const std::vector<std::uint8_t>& bytes);
 // Writes the bytes to a temporary file in the same folder and renames it over the target
 // only when complete, so a failed save leaves the old file as it was. A target that the user may

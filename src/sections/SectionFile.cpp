@@ -20,8 +20,16 @@ void WriteSectionFile(const std::string& fileName, std::span<const TSectionRec> 
     WriteFileDirect(SectionFilePath(fileName), SectionFileImage(records));
 }
 
+namespace {
+
+std::vector<std::uint8_t> sectionFileBytes(const std::string& fileName) {
+    return ReadRegularFile(SectionFilePath(fileName), std::size_t{kMaxSectionRecords} * SectionRecSize);
+}
+
+} // namespace
+
 std::vector<TSectionRec> ReadSectionFile(const std::string& fileName) {
-    const std::vector<std::uint8_t> bytes = ReadWholeFile(SectionFilePath(fileName));
+    const std::vector<std::uint8_t> bytes = sectionFileBytes(fileName);
     const std::size_t count = bytes.size() / SectionRecSize;
     std::vector<TSectionRec> records;
     records.reserve(count);
@@ -40,7 +48,7 @@ std::vector<std::string> ReadSectionDesignations(const std::string& fileName) {
 TSectionRec ReadSectionRecord(const std::string& fileName, int recordNo) {
     if (recordNo < 1) throw RangeError();
     const std::size_t end = static_cast<std::size_t>(recordNo) * SectionRecSize;
-    const std::vector<std::uint8_t> bytes = ReadFileStart(SectionFilePath(fileName), end);
+    const std::vector<std::uint8_t> bytes = sectionFileBytes(fileName);
     if (bytes.size() < end) ThrowIoError(IoReadBeyondEnd);
     return DecodeSectionRec(bytes.data() + end - SectionRecSize);
 }

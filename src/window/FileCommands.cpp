@@ -257,21 +257,24 @@ bool RebuildResults(AnalysisHost& host) {
 }
 
 bool OpenBeamFile(FileCommandsHost& host, const std::string& path) {
-    NewBeam(host);
     if (!HasBeamFileSuffix(path)) return false;
     BusyCursor busy;
-    // Results start cleared, as for an analysis, so that none of an earlier job survives in a
-    // loadcase the file does not hold; a refused file changes nothing.
-    auto clearResults = [] {
+    // The job is cleared only once the file has passed every check, so that a refused file leaves
+    // the user's job, unsaved work included, as it was. Results start cleared, as for an analysis,
+    // so that none of the earlier job survives in a loadcase the file does not hold.
+    auto newJob = [&host] {
+        NewBeam(host);
         NullAnalysisHost quiet;
         ClearResults(quiet);
     };
     try {
-        ReadBeamFile(path, clearResults);
+        ReadBeamFile(path, newJob);
     } catch (const KxfFileError& e) {
         dlg().Message(e.what());
         return false;
     }
+    // The loadcases the diagrams showed when the job was saved; the rebuild sets its own on the way.
+    const int32 shownCaseMode = Model.ShownCaseMode;
     Model.BeamFileName = path;
     host.SetCaption(path);
     try {
@@ -280,6 +283,7 @@ bool OpenBeamFile(FileCommandsHost& host, const std::string& path) {
         host.ShowCaseSelector();
         host.FillImageBlack();
         RebuildResults(host);
+        Model.ShownCaseMode = shownCaseMode;
         host.EnableFileMenus();
         host.RestoreInputForms();
     } catch (...) {

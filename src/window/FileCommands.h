@@ -42,7 +42,8 @@ inline constexpr const char* kFileSavingError = "File Saving Error";
 
 // The units settings that File New takes: the first 322 bytes of "Kxf_Unit.dim" in the start-up
 // directory; when it cannot be used, the built-in units of the eight kinds New resets, the
-// moment sign, the modulus labels and factored loads off (the other kinds keep their values).
+// moment sign, the modulus labels and factored loads off (the other kinds keep their values). A
+// file that is there but cannot be read is reported as ReadUnitSettings reports it.
 void ReadNewBeamUnits();
 
 // The job reset of File New: every variable of the beam model to its value after New (the
@@ -51,8 +52,8 @@ void ReadNewBeamUnits();
 // settings re-read.
 void ResetBeamJob();
 
-// File New (and the first step of Open): the job reset, the windows cleared, the result texts
-// emptied (the steel check lines too, so that none of an earlier beam survives).
+// File New (and the step of Open that takes a checked file): the job reset, the windows cleared,
+// the result texts emptied (the steel check lines too, so that none of an earlier beam survives).
 void NewBeam(FileCommandsHost& host);
 
 // True when a chosen name may be opened: its last three characters are "kxf".
@@ -73,10 +74,11 @@ void ReadBeamFile(const std::string& path, const std::function<void()>& beforeTa
 // unstable beam or a steel check beyond table A1. True when every loadcase was rebuilt.
 bool RebuildResults(AnalysisHost& host);
 
-// File > Open of a chosen name: New, then the file read, checked and rebuilt, the file's name
-// taken and the input windows restored. A name not ending in "kxf" stops silently after New; a
-// refused file shows its message and leaves the job as after New; a file that cannot be opened
-// throws IoError. True when the file was opened.
+// File > Open of a chosen name: the file read and checked on its own, then, only when it passes,
+// New, the file taken and rebuilt (with the loadcases the diagrams showed when it was saved), its
+// name taken and the input windows restored. A name not ending in "kxf" stops silently; a refused
+// file shows its message; a file that cannot be opened throws IoError. Each time the job, its
+// results, its file name and the windows stay as before the Open. True when the file was opened.
 bool OpenBeamFile(FileCommandsHost& host, const std::string& path);
 
 // File > Open: the open dialog, then OpenBeamFile; a cancelled dialog does nothing.

@@ -6,6 +6,7 @@
 
 #include <bit>
 #include <cmath>
+#include <filesystem>
 
 #include "TempDir.h"
 #include "app/ProgramState.h"
@@ -14,6 +15,7 @@
 #include "platform/Errors.h"
 #include "platform/Files.h"
 #include "sections/SectionFile.h"
+#include "sections/SectionWriters.h"
 
 using namespace kx;
 using namespace kx::KX_Cap;
@@ -116,6 +118,18 @@ TEST_F(KX_CapTest, UniversalBeamFromFilesWrittenOnDemand) {
     cmd_AxialXXClick({"-2", "", ""});
     cmd_AxialYYClick({"-2", "", ""});
     EXPECT_TRUE(Cap.List_Results.empty() && dialogs_->shown.empty());
+}
+
+TEST_F(KX_CapTest, ASectionFileLongerThanAnyIsRefusedUnlisted) {
+    WriteAllSectionFiles();
+    std::filesystem::resize_file(dir_.path("UB.sct"), 251 * 200);
+    try {
+        CapOpenSectionFamily(CapFamilies()[0].FileName, CapFamilies()[0].Group);
+        ADD_FAILURE() << "listed";
+    } catch (const IoError& e) {
+        EXPECT_STREQ(e.what(), "File access denied");
+    }
+    EXPECT_TRUE(Cap.List_Section.empty());
 }
 
 TEST_F(KX_CapTest, ColumnsChannelsJoistsAndHollowSections) {

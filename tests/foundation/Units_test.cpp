@@ -9,9 +9,12 @@
 #include <filesystem>
 #include <functional>
 #include <limits>
+#include <sys/stat.h>
 
 #include "StartDirTest.h"
+#include "Unprivileged.h"
 #include "platform/BinaryIO.h"
+#include "platform/Dialogs.h"
 #include "platform/Files.h"
 
 using namespace kx;
@@ -127,6 +130,8 @@ TEST_F(UnitFile, EveryUnitOfEveryKindSurvivesAWriteAndAReadOfTheFirst322Bytes) {
 }
 
 TEST_F(UnitFile, AMissingShortDamagedOrUnreadableFileGivesTheDefaultsAndKeepsTheFactoredFlag) {
+    if (kxtest::RanAsUnprivilegedUser()) return; // so that a file may be unreadable
+    ScopedScriptedDialogs dialogs;
     Model.UnitTextLength = "ft";
     EXPECT_FALSE(ReadUnitFile(Model));
     expectDefaults(Model);
@@ -150,6 +155,9 @@ TEST_F(UnitFile, AMissingShortDamagedOrUnreadableFileGivesTheDefaultsAndKeepsThe
         {"unit text no option has", [](Bytes& b) { b[1] = 'y', b[2] = 'd'; }},
         {"moment sign 0", put(314, std::int32_t{0})},
         {"factored flag 2", put(318, std::int32_t{2})},
+        {"empty label", [](Bytes& b) { b[210] = 0; }},
+        {"control byte in a label", [](Bytes& b) { b[237] = 7; }},
+        {"labels of no one button", [](Bytes& b) { b[211] = 'S'; }}, // Sxx plastic and elastic
     };
     for (const auto& [what, damage] : damages) {
         Bytes b = UnitFileImage(imperialSettings(), "Junk");
@@ -162,11 +170,41 @@ TEST_F(UnitFile, AMissingShortDamagedOrUnreadableFileGivesTheDefaultsAndKeepsThe
         EXPECT_EQ(Model.FactoredLoadsFlag, -1) << what;
     }
 
-    std::filesystem::remove(filePath());
-    std::filesystem::create_directory(filePath()); // exists, but cannot be read as a file
-    Model.UnitTextLength = "ft";
-    EXPECT_FALSE(ReadUnitFile(Model));
-    expectDefaults(Model);
+    EXPECT_TRUE(dialogs->messages().empty()) << "a damaged file is replaced quietly";
+    EXPECT_EQ(
+        UnitFileUnreadableMessage("File access denied"),
+        "The units file Kxf_Unit.dim could not be read: File access denied\rThe default units are used");
+
+    // There, but no file that can be read: a folder, a pipe, a link to a device that never ends, a
+    // file longer than any settings file, one the user may not read. None is read (a pipe or a device
+    // would hold up the start for ever); the message says so, and the defaults are taken.
+    const std::pair<const char*, std::function<void()>> unreadable[] = {
+        {"folder", [&] { std::filesystem::create_directory(filePath()); }},
+        {"pipe", [&] { ASSERT_EQ(::mkfifo(filePath().c_str(), 0644), 0); }},
+        {"device", [&] { std::filesystem::create_symlink("/dev/zero", filePath()); }},
+        {"973 bytes",
+         [&] {
+             Bytes b = UnitFileImage(imperialSettings(), "Junk");
+             b.push_back(0);
+             WriteFileDirect(filePath(), b);
+         }},
+        {"not readable",
+         [&] {
+             WriteUnitFile(imperialSettings());
+             std::filesystem::permissions(filePath(), std::filesystem::perms::none);
+         }},
+    };
+    for (const auto& [what, make] : unreadable) {
+        std::filesystem::remove(filePath());
+        make();
+        dialogs->clear();
+        Model.UnitTextLength = "ft";
+        EXPECT_FALSE(ReadUnitFile(Model)) << what;
+        expectDefaults(Model);
+        EXPECT_EQ(dialogs->messages(),
+                  std::vector<std::string>{UnitFileUnreadableMessage("File access denied")})
+            << what;
+    }
 }
 
 TEST(UnitOptions, FactorsAreTheNearestSinglesOfTheirPhysicalValues) {

@@ -6,10 +6,13 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <limits>
 #include <span>
+#include <sys/stat.h>
 
 #include "BeamFormTestSupport.h"
+#include "FileReads.h"
 #include "input/KX_Grid.h"
 #include "input/LoadData.h"
 #include "platform/BinaryIO.h"
@@ -319,6 +322,58 @@ TEST_F(SectionChoice, JobsAtTheLimitsOfTheFormsAreSavedAndOpenedAgainOrNotWritte
         SaveBeamFile(host);
         EXPECT_TRUE(ReadWholeFile(path) == saved);
     }
+}
+
+TEST_F(SectionChoice, AUserSectionFileThatIsNoFileOrTooLongIsRefusedUnread) {
+    // A section picked from the file the editor saved: 250 records, the most a section file holds.
+    SaveUserSection("1200");
+    Pick("KXSect", 0);
+    const std::string path = dir_.path("KX.sct");
+    const std::vector<std::uint8_t> saved = ReadWholeFile(path);
+    ASSERT_EQ(saved.size(), 250u * 200u);
+    const WorkingCopies work = Work;
+    // A pipe that nobody writes to and a device that never ends would hold the window up for ever;
+    // a long file would be listed whole.
+    const std::pair<const char*, std::function<void()>> files[] = {
+        {"pipe", [&] { ASSERT_EQ(::mkfifo(path.c_str(), 0644), 0); }},
+        {"device", [&] { std::filesystem::create_symlink("/dev/zero", path); }},
+        {"a byte over 250 records",
+         [&] {
+             std::vector<std::uint8_t> longer = saved;
+             longer.push_back(0);
+             WriteFileDirect(path, longer);
+         }},
+        {"100,000 records",
+         [&] {
+             WriteFileDirect(path, saved);
+             std::filesystem::resize_file(path, 100000u * 200u);
+         }},
+    };
+    for (const auto& [what, make] : files) {
+        std::filesystem::remove(path);
+        make();
+        dialogs->clear();
+        const auto before = BytesReadSoFar();
+        Choose("KXSect");
+        EXPECT_TRUE(f.List_Sect.empty()) << what;
+        EXPECT_FALSE(PickSection(f, 0)) << what;
+        const SectionGridContent grid = SectionGridShow();
+        EXPECT_EQ(grid.Rows[0], SectionGridRow{"1"}) << what;
+        try {
+            SaveSectionGrid(grid.Rows);
+            ADD_FAILURE() << what << " was written over";
+        } catch (const IoError& e) {
+            EXPECT_STREQ(e.what(), "File access denied") << what;
+        }
+        if (before) {
+            EXPECT_LT(*BytesReadSoFar() - *before, 65536u) << what;
+        }
+        EXPECT_EQ(Messages(), Lines(3, "File access denied")) << what;
+        EXPECT_TRUE(Work.WorkSpanData == work.WorkSpanData &&
+                    Work.WorkSectionPropLines == work.WorkSectionPropLines)
+            << what;
+    }
+    EXPECT_EQ(std::filesystem::file_size(path), 100000u * 200u) << "the long file is left as it was";
 }
 
 TEST_F(SectionChoice, TimberSizeInMillimetresOrRefused) {

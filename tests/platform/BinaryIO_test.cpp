@@ -90,7 +90,15 @@ TEST(BinaryIO, FailuresGiveTheProgramsMessages) {
     EXPECT_EQ(read, Bytes(bytes.begin(), bytes.begin() + 100000));
     r.readInto(read, 150000); // fewer at the end
     EXPECT_EQ(read, bytes);
-    EXPECT_EQ(ReadFileStart(dir.path("long.bin"), 3), Bytes(bytes.begin(), bytes.begin() + 3));
+    // The program's readers take a whole file no longer than the largest of its kind, and nothing
+    // else: a folder, a pipe nobody writes to, a device without end are refused unopened.
+    EXPECT_EQ(ReadRegularFile(dir.path("long.bin"), 200000), bytes);
+    ASSERT_EQ(::mkfifo(dir.path("pipe").c_str(), 0644), 0);
+    fs::create_symlink("/dev/zero", dir.path("zero"));
+    for (const char* name : {"long.bin", "", "pipe", "zero"})
+        EXPECT_EQ(IoMessage([&] { ReadRegularFile(dir.path(name), 199999); }), "File access denied") << name;
+    // Nor does a write wait for a reader of the pipe.
+    EXPECT_EQ(IoMessage([&] { WriteFileDirect(dir.path("pipe"), {1}); }), "File access denied");
     WriteFileDirect(dir.path("long.bin"), {5, 6}); // overwrites the longer file whole
     EXPECT_EQ(ReadWholeFile(dir.path("long.bin")), (Bytes{5, 6}));
 }
