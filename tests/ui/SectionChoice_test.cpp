@@ -1,6 +1,7 @@
 // The choice of section on the beam window headless: the menus in their order and what each item
-// runs, the timber size handed on, and the user section editor opened from its menu: rows dragged
-// and saved, the user list refilled and picked, a refused cell, OK leaving the file alone.
+// runs, the timber size handed on, and the user section editor opened from its menu: every column
+// in view, rows dragged and saved, the grid's binding, the user list refilled and picked, a refused
+// cell, OK leaving the file alone.
 #include <QAction>
 #include <QApplication>
 #include <QHeaderView>
@@ -13,6 +14,7 @@
 #include <QTableWidget>
 #include <gtest/gtest.h>
 
+#include "BindingRoundTrip.h"
 #include "FormsFixture.h"
 #include "foundation/Units.h"
 #include "input/SectionChoice.h"
@@ -88,6 +90,8 @@ TEST_F(SectionMenus, EditorSavesRowsInTheOrderTheyStandAndTheUserListFollows) {
     w->EditMiscellaneousSections1->trigger();
     TKX_GridFrm* g = Forms.KX_GridFrm;
     ASSERT_TRUE(g->isVisible());
+    QApplication::sendPostedEvents();
+    EXPECT_GE(g->Grid->viewport()->width(), g->Grid->horizontalHeader()->length()); // every column shows
     EXPECT_EQ(g->Cell(2, 0), "     Ixx  (cm^4)");
     // Row 5 dragged by its reference to the top; a character beyond single bytes is stored as "?".
     g->Grid->item(4, 0)->setText(QStringLiteral("Ply box"));
@@ -97,6 +101,7 @@ TEST_F(SectionMenus, EditorSavesRowsInTheOrderTheyStandAndTheUserListFollows) {
     g->Grid->verticalHeader()->moveSection(4, 0);
     g->cmd_Save->click();
     const std::vector<TSectionRec> saved = ReadSectionFile("KX.sct");
+    kxtest::ExpectRoundTrip(g->Bindings);
     EXPECT_EQ(saved[0].Designation.str() + "|" + saved[1].Designation.str(), "Ply box|Beam ?1");
 
     // The list shows the file saved: a click picks a line, the current one too, and so do the keys.

@@ -129,10 +129,10 @@ TEST_F(SpanFrmTest, ChangeOfUnitsRewritesTheOpenInputWindows) {
     TKX_BeamFrm* beam = Forms.KX_BeamFrm;
     beam->ResetBeamForm();
     beam->Edit_Spans->setValue(2);
-    BeamFormControls f = beam->Controls();
+    BeamFormControls f = beam->Bindings.Read();
     f.Grid_Spans.SetCell(1, 1, "5");
     f.Grid_Spans.SetCell(2, 1, "4");
-    beam->ShowControls(f);
+    beam->Bindings.Show(f);
     TLoadDataFrm* loads = Forms.LoadDataFrm;
     LoadFormControls l = loads->Controls();
     l.Rows[1].Edit_Dist.Text = "1.5";
@@ -150,7 +150,7 @@ TEST_F(SpanFrmTest, ChangeOfUnitsRewritesTheOpenInputWindows) {
     PreferencesOK(c);
     EXPECT_EQ(w->lbl_Le->text(), "4250");
     EXPECT_EQ(w->Label_2_Unit->text(), "mm");
-    EXPECT_EQ(beam->Controls().Grid_Spans.Cell(1, 1), "5000");
+    EXPECT_EQ(beam->Bindings.Read().Grid_Spans.Cell(1, 1), "5000");
     EXPECT_EQ(Work.WorkBeamLength, 9000.0f);
     EXPECT_EQ(loads->Controls().Rows[1].Edit_Dist.Text, "1500");
     EXPECT_EQ(grid->Cell(5, 1), "12500000");

@@ -59,7 +59,7 @@ TEST_F(TimSectFrmTest, C16ClickedThroughAndNextIntoTheBeamForm) {
     EXPECT_EQ(beam->lbl_S01_Desc->text(), "47.0 x 150 C16 Timber");
     EXPECT_EQ(beam->lbl_S01_Ixx->text(), "1431");
     EXPECT_EQ(beam->lbl_GA->text(), "1773");
-    const BeamFormControls f = beam->Controls();
+    const BeamFormControls f = beam->Bindings.Read();
     EXPECT_EQ(f.Grid_SpanData.Cell(27, 17), "47.00");
     EXPECT_EQ(f.List_Props.size(), 14u);
     EXPECT_EQ(Work.TimberDurationCode, "1 Week");

@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShowEvent>
+#include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
 
@@ -87,7 +88,7 @@ QButtonGroup* pair(QWidget* owner, QRadioButton* a, QRadioButton* b) {
     return g;
 }
 
-// Sets a radio pair; a pair may be left with nothing chosen.
+// Sets a radio pair; a pair may be left with nothing chosen, and the first wins when both are.
 void setPair(QButtonGroup* g, QRadioButton* a, bool aChosen, QRadioButton* b, bool bChosen) {
     if (a->isChecked() == aChosen && b->isChecked() == bChosen) return;
     g->setExclusive(false);
@@ -152,6 +153,79 @@ public:
         return editor;
     }
 };
+
+// The next position of the span spinner, round to the first after the last.
+int nextSpanCount(int n) { return n < kMaxFormSpans ? n + 1 : 1; }
+
+// A string grid and its texts; the spans grid also takes its column count from them.
+template <int Cols, int Rows>
+Binding<BeamFormControls> gridBinding(QTableWidget* t, GridTexts<Cols, Rows> BeamFormControls::*m,
+                                      const char* field, bool columns) {
+    return {{t},
+            field,
+            [t, m, columns](BeamFormControls& f) {
+                GridTexts<Cols, Rows>& g = f.*m;
+                if (columns) g.SetColCount(std::clamp(t->columnCount(), 1, Cols));
+                for (int c = 0; c < g.ColCount(); ++c)
+                    for (int r = 0; r < Rows; ++r)
+                        g.SetCell(c, r, cellText(t, c, r));
+            },
+            [t, m, columns](const BeamFormControls& f) {
+                const GridTexts<Cols, Rows>& g = f.*m;
+                if (columns) {
+                    const int oldCols = t->columnCount();
+                    t->setColumnCount(g.ColCount());
+                    for (int c = oldCols; c < g.ColCount(); ++c)
+                        t->setColumnWidth(c, 65);
+                }
+                for (int c = 0; c < g.ColCount(); ++c)
+                    for (int r = 0; r < Rows; ++r)
+                        setCell(t, c, r, g.Cell(c, r));
+            },
+            [t] {
+                for (int c = 0; c < t->columnCount(); ++c)
+                    for (int r = 0; r < Rows; ++r)
+                        setCell(t, c, r, cellText(t, c, r) + "#");
+            },
+            [m](const BeamFormControls& a, const BeamFormControls& b) { return a.*m == b.*m; },
+            [m](BeamFormControls& f) {
+                GridTexts<Cols, Rows>& g = f.*m;
+                for (int c = 0; c < g.ColCount(); ++c)
+                    for (int r = 0; r < Rows; ++r)
+                        g.SetCell(c, r, g.Cell(c, r) + "@");
+            }};
+}
+
+// Two options of one group, each feeding a field of its own.
+Binding<BeamFormControls> optionPair(QButtonGroup* g, QRadioButton* a, bool BeamFormControls::*fa,
+                                     QRadioButton* b, bool BeamFormControls::*fb) {
+    return {{a, b},
+            FromQt(a->objectName() + QStringLiteral(", ") + b->objectName()),
+            [a, b, fa, fb](BeamFormControls& f) {
+                f.*fa = a->isChecked();
+                f.*fb = b->isChecked();
+            },
+            [g, a, b, fa, fb](const BeamFormControls& f) { setPair(g, a, f.*fa, b, f.*fb); },
+            [a, b] { (a->isChecked() ? b : a)->setChecked(true); },
+            [fa, fb](const BeamFormControls& x, const BeamFormControls& y) {
+                return x.*fa == y.*fa && x.*fb == y.*fb;
+            },
+            [fa, fb](BeamFormControls& f) {
+                f.*fa = !(f.*fa);
+                f.*fb = !(f.*fa);
+            }};
+}
+
+Binding<BeamFormControls> listBinding(QListWidget* l, std::vector<std::string> BeamFormControls::*m,
+                                      const char* field) {
+    return {{l},
+            field,
+            [l, m](BeamFormControls& f) { f.*m = listItems(l); },
+            [l, m](const BeamFormControls& f) { setList(l, f.*m); },
+            [l] { l->addItem(QStringLiteral("#")); },
+            [m](const BeamFormControls& a, const BeamFormControls& b) { return a.*m == b.*m; },
+            [m](BeamFormControls& f) { (f.*m).push_back("@"); }};
+}
 
 // Where the main window takes part in the form's show and commit.
 void disableMainSaveItems() { Forms.IndexFrm->DisableSaveItems(); }
@@ -290,8 +364,9 @@ TKX_BeamFrm::TKX_BeamFrm(QWidget* parent) : QMainWindow(parent) {
     lhGroup_ = pair(this, Option_LH_Top, Option_LH_Mid);
     spanGroup_ = pair(this, Option_Span_Top, Option_Span_Mid);
     rhGroup_ = pair(this, Option_RH_Top, Option_RH_Mid);
-    label(Frame_Couplers, "Label_L", "L", 12, 110, 14);
+    QLabel* labelL = label(Frame_Couplers, "Label_L", "L", 12, 110, 14);
     Edit_L = Named(new QLineEdit(Frame_Couplers), "Edit_L");
+    Caption(labelL, Edit_L);
     Edit_L->setGeometry(30, 107, 80, 24);
     Label_L_Std_Unit = label(Frame_Couplers, "Label_L_Std_Unit", "", 116, 110, 80);
     Button1 =
@@ -317,12 +392,14 @@ TKX_BeamFrm::TKX_BeamFrm(QWidget* parent) : QMainWindow(parent) {
     List_Props->setGeometry(220, 30, 256, 102);
 
     Frame_Timber = group(client, "Frame_Timber", "", 12, 354, 486, 140);
-    label(Frame_Timber, "Label_Width", "Width", 10, 12, 50);
+    QLabel* labelWidth = label(Frame_Timber, "Label_Width", "Width", 10, 12, 50);
     Edit_Timber_W = Named(new QLineEdit(Frame_Timber), "Edit_Timber_W");
+    Caption(labelWidth, Edit_Timber_W);
     Edit_Timber_W->setGeometry(64, 10, 70, 24);
     lbl_Wunit = label(Frame_Timber, "lbl_Wunit", "", 140, 12, 60);
-    label(Frame_Timber, "Label_Depth", "Depth", 10, 44, 50);
+    QLabel* labelDepth = label(Frame_Timber, "Label_Depth", "Depth", 10, 44, 50);
     Edit_Timber_H = Named(new QLineEdit(Frame_Timber), "Edit_Timber_H");
+    Caption(labelDepth, Edit_Timber_H);
     Edit_Timber_H->setGeometry(64, 42, 70, 24);
     lbl_Hunit = label(Frame_Timber, "lbl_Hunit", "", 140, 44, 60);
     cmd_OK = Named(new QPushButton(QStringLiteral("Calculate E and Ixx"), Frame_Timber), "cmd_OK");
@@ -331,10 +408,13 @@ TKX_BeamFrm::TKX_BeamFrm(QWidget* parent) : QMainWindow(parent) {
     List_TimProps->setGeometry(220, 10, 256, 122);
     Frame_Timber->hide();
 
-    Frame_SteelCheck = group(client, "Frame_SteelCheck", " Code Check ", 506, 344, 259, 84);
+    // The note stands under the option's text: the two side by side are wider than the group.
+    Frame_SteelCheck = group(client, "Frame_SteelCheck", " Code Check ", 506, 344, 259, 96);
     Option_None = radio(Frame_SteelCheck, "Option_None", "None", 10, 22, 100);
-    Option_Check = radio(Frame_SteelCheck, "Option_Check", "Check  to BS 5975", 10, 48, 128);
-    label(Frame_SteelCheck, "Label_S275", "for S275 (43A) steel", 138, 48, 118);
+    Option_Check = radio(Frame_SteelCheck, "Option_Check", "Check  to BS 5975", 10, 46, 160);
+    const int noteX = 10 + style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth) +
+                      style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing);
+    label(Frame_SteelCheck, "Label_S275", "for S275 (43A) steel", noteX, 68, 160);
     checkGroup_ = pair(this, Option_None, Option_Check);
 
     Frame_Shear = group(client, "Frame_Shear", " Shear Deflection ", 506, 344, 259, 154);
@@ -397,25 +477,118 @@ TKX_BeamFrm::TKX_BeamFrm(QWidget* parent) : QMainWindow(parent) {
     Work.WorkSpanCount = 1;
     CentreOnScreen(this);
 
-    // Handlers run on the user's clicks only, so a state set by code passes without effect.
+    // Each control named once: its field of BeamFormControls bears its name.
+    Bindings.custom(gridBinding(Grid_Spans, &BeamFormControls::Grid_Spans, "Grid_Spans", true));
+    Bindings.custom(gridBinding(Grid_SpanData, &BeamFormControls::Grid_SpanData, "Grid_SpanData", false));
+    KX_BIND(Bindings, checked, Check_LHC);
+    KX_BIND(Bindings, checked, Check_RHC);
+    // The box shows its spinner's position; the core keeps the typed text and the position equal.
+    Bindings.custom({{Edit_Spans},
+                     "Edit_Spans",
+                     [this](BeamFormControls& f) {
+                         f.Edit_Spans = FromQt(Edit_Spans->cleanText());
+                         f.UpDown_Spans = Edit_Spans->value();
+                     },
+                     [this](const BeamFormControls& f) { Edit_Spans->setValue(f.UpDown_Spans); },
+                     [this] { Edit_Spans->setValue(nextSpanCount(Edit_Spans->value())); },
+                     [](const BeamFormControls& a, const BeamFormControls& b) {
+                         return a.Edit_Spans == b.Edit_Spans && a.UpDown_Spans == b.UpDown_Spans;
+                     },
+                     [](BeamFormControls& f) {
+                         f.UpDown_Spans = nextSpanCount(f.UpDown_Spans);
+                         f.Edit_Spans = std::to_string(f.UpDown_Spans);
+                     }});
+    Bindings.custom(optionPair(kindGroup_, Option_Vert_Fixed, &BeamFormControls::Option_Vert_Fixed,
+                               Option_Forkhead, &BeamFormControls::Option_Forkhead));
+    KX_BIND(Bindings, checked, Check_LHF);
+    KX_BIND(Bindings, checked, Check_RHF);
+    KX_BIND_AS(Bindings, enabled, Check_LHF, _Enabled);
+    KX_BIND_AS(Bindings, enabled, Check_RHF, _Enabled);
+    KX_BIND(Bindings, visible, Frame_Couplers);
+    KX_BIND(Bindings, checked, Check_LH_End_Sup);
+    Bindings.custom(optionPair(lhGroup_, Option_LH_Top, &BeamFormControls::Option_LH_Top, Option_LH_Mid,
+                               &BeamFormControls::Option_LH_Mid));
+    KX_BIND(Bindings, checked, Check_Span_Sup);
+    KX_BIND_AS(Bindings, enabled, Check_Span_Sup, _Enabled);
+    Bindings.custom(optionPair(spanGroup_, Option_Span_Top, &BeamFormControls::Option_Span_Top,
+                               Option_Span_Mid, &BeamFormControls::Option_Span_Mid));
+    KX_BIND(Bindings, checked, Check_RH_End_Sup);
+    Bindings.custom(optionPair(rhGroup_, Option_RH_Top, &BeamFormControls::Option_RH_Top, Option_RH_Mid,
+                               &BeamFormControls::Option_RH_Mid));
+    KX_BIND(Bindings, text, Edit_L);
+    KX_BIND(Bindings, text, Label_L_Std_Unit);
+    KX_BIND(Bindings, text, lbl_S01_Ixx);
+    KX_BIND(Bindings, text, lbl_S01_E);
+    KX_BIND(Bindings, text, lbl_S01_Desc);
+    KX_BIND(Bindings, text, lbl_Ixx);
+    KX_BIND(Bindings, text, lbl_E);
+    KX_BIND(Bindings, visible, Frame_SteelCheck);
+    Bindings.custom(optionPair(checkGroup_, Option_None, &BeamFormControls::Option_None, Option_Check,
+                               &BeamFormControls::Option_Check));
+    KX_BIND_AS(Bindings, enabled, Option_Check, _Enabled);
+    KX_BIND(Bindings, visible, Frame_Shear);
+    KX_BIND(Bindings, checked, Check_GA);
+    KX_BIND(Bindings, text, lbl_GA);
+    KX_BIND(Bindings, text, Label_GA_Unit);
+    KX_BIND(Bindings, text, Label_Demo);
+    KX_BIND(Bindings, visible, Frame_Steel);
+    Bindings.custom(listBinding(List_Sect, &BeamFormControls::List_Sect, "List_Sect"));
+    Bindings.custom(listBinding(List_Props, &BeamFormControls::List_Props, "List_Props"));
+    KX_BIND(Bindings, text, lbl_Group);
+    KX_BIND(Bindings, visible, Frame_Timber);
+    KX_BIND(Bindings, text, Edit_Timber_W);
+    KX_BIND(Bindings, text, Edit_Timber_H);
+    KX_BIND(Bindings, text, lbl_Wunit);
+    KX_BIND(Bindings, text, lbl_Hunit);
+    Bindings.custom(listBinding(List_TimProps, &BeamFormControls::List_TimProps, "List_TimProps"));
+
+    // Names a screen reader tells apart: the three pairs of coupler options share their texts.
+    const std::pair<QWidget*, const char*> names[] = {{Grid_Spans, "Span lengths"},
+                                                      {Edit_Spans, "Number of spans"},
+                                                      {Option_LH_Top, "LH End: Top"},
+                                                      {Option_LH_Mid, "LH End: Mid"},
+                                                      {Option_Span_Top, "Spans: Top"},
+                                                      {Option_Span_Mid, "Spans: Mid"},
+                                                      {Option_RH_Top, "RH End: Top"},
+                                                      {Option_RH_Mid, "RH End: Mid"},
+                                                      {List_Sect, "Sections"},
+                                                      {List_Props, "Section properties"},
+                                                      {List_TimProps, "Timber properties"},
+                                                      {Grid_SpanData, "Member data"}};
+    for (auto [control, name] : names)
+        control->setAccessibleName(QString::fromLatin1(name));
+
+    // Boxes and options act on a change of state, from a click or from an accessibility client; what
+    // the form shows from its snapshot passes without effect.
     connect(cmdNext, &QPushButton::clicked, this, &TKX_BeamFrm::cmdNextClick);
     connect(cmdCancel, &QPushButton::clicked, this, &TKX_BeamFrm::cmdCancelClick);
-    connect(Check_LHC, &QCheckBox::clicked, this, &TKX_BeamFrm::Check_LHCClick);
-    connect(Check_RHC, &QCheckBox::clicked, this, &TKX_BeamFrm::Check_RHCClick);
-    connect(Check_LHF, &QCheckBox::clicked, this, &TKX_BeamFrm::Check_LHFClick);
-    connect(Check_RHF, &QCheckBox::clicked, this, &TKX_BeamFrm::Check_RHFClick);
-    connect(Option_Vert_Fixed, &QRadioButton::clicked, this, &TKX_BeamFrm::Option_Vert_FixedClick);
-    connect(Option_Forkhead, &QRadioButton::clicked, this, &TKX_BeamFrm::Option_ForkheadClick);
-    for (QAbstractButton* b : std::initializer_list<QAbstractButton*>{
-             Check_LH_End_Sup, Option_LH_Top, Option_LH_Mid, Check_Span_Sup, Option_Span_Top, Option_Span_Mid,
-             Check_RH_End_Sup, Option_RH_Top, Option_RH_Mid})
-        connect(b, &QAbstractButton::clicked, this, &TKX_BeamFrm::CouplerClick);
-    connect(Option_Check, &QRadioButton::clicked, this, &TKX_BeamFrm::Option_CheckClick);
+    const std::pair<QAbstractButton*, void (TKX_BeamFrm::*)()> toggles[] = {
+        {Check_LHC, &TKX_BeamFrm::Check_LHCClick},
+        {Check_RHC, &TKX_BeamFrm::Check_RHCClick},
+        {Check_LHF, &TKX_BeamFrm::Check_LHFClick},
+        {Check_RHF, &TKX_BeamFrm::Check_RHFClick},
+        {Option_Vert_Fixed, &TKX_BeamFrm::Option_Vert_FixedClick},
+        {Option_Forkhead, &TKX_BeamFrm::Option_ForkheadClick},
+        {Check_LH_End_Sup, &TKX_BeamFrm::CouplerClick},
+        {Option_LH_Top, &TKX_BeamFrm::CouplerClick},
+        {Option_LH_Mid, &TKX_BeamFrm::CouplerClick},
+        {Check_Span_Sup, &TKX_BeamFrm::CouplerClick},
+        {Option_Span_Top, &TKX_BeamFrm::CouplerClick},
+        {Option_Span_Mid, &TKX_BeamFrm::CouplerClick},
+        {Check_RH_End_Sup, &TKX_BeamFrm::CouplerClick},
+        {Option_RH_Top, &TKX_BeamFrm::CouplerClick},
+        {Option_RH_Mid, &TKX_BeamFrm::CouplerClick},
+        {Option_Check, &TKX_BeamFrm::Option_CheckClick}};
+    for (auto [button, handler] : toggles) {
+        Bindings.OnToggle(button, this, [this, h = handler] { (this->*h)(); });
+        // A click on the option already chosen changes nothing, and still hands the focus on.
+        connect(button, &QAbstractButton::clicked, this, [this] { focusNext(); });
+    }
     connect(Edit_Spans, &QSpinBox::valueChanged, this, [this] {
-        if (!filling_) UpDown_SpansClick();
+        if (!Bindings.Filling()) UpDown_SpansClick();
     });
     connect(Grid_Spans, &QTableWidget::cellChanged, this, [this] {
-        if (!filling_) Grid_SpansKeyUp();
+        if (!Bindings.Filling()) Grid_SpansKeyUp();
     });
     connect(Button1, &QPushButton::clicked, this, &TKX_BeamFrm::Button1Click);
     connect(EditMiscellaneousSections1, &QAction::triggered, this,
@@ -426,124 +599,9 @@ TKX_BeamFrm::TKX_BeamFrm(QWidget* parent) : QMainWindow(parent) {
     connect(cmd_OK, &QPushButton::clicked, this, &TKX_BeamFrm::cmd_OKClick);
 }
 
-BeamFormControls TKX_BeamFrm::Controls() const {
-    BeamFormControls f;
-    f.Grid_Spans.SetColCount(std::clamp(Grid_Spans->columnCount(), 1, 28));
-    for (int c = 0; c < f.Grid_Spans.ColCount(); ++c)
-        for (int r = 0; r < 2; ++r)
-            f.Grid_Spans.SetCell(c, r, cellText(Grid_Spans, c, r));
-    for (int c = 0; c < 28; ++c)
-        for (int r = 0; r < 21; ++r)
-            f.Grid_SpanData.SetCell(c, r, cellText(Grid_SpanData, c, r));
-    f.Check_LHC = Check_LHC->isChecked();
-    f.Check_RHC = Check_RHC->isChecked();
-    f.Edit_Spans = FromQt(Edit_Spans->cleanText());
-    f.UpDown_Spans = Edit_Spans->value();
-    f.Option_Vert_Fixed = Option_Vert_Fixed->isChecked();
-    f.Option_Forkhead = Option_Forkhead->isChecked();
-    f.Check_LHF = Check_LHF->isChecked();
-    f.Check_RHF = Check_RHF->isChecked();
-    f.Check_LHF_Enabled = Check_LHF->isEnabled();
-    f.Check_RHF_Enabled = Check_RHF->isEnabled();
-    f.Frame_Couplers = !Frame_Couplers->isHidden();
-    f.Check_LH_End_Sup = Check_LH_End_Sup->isChecked();
-    f.Option_LH_Top = Option_LH_Top->isChecked();
-    f.Option_LH_Mid = Option_LH_Mid->isChecked();
-    f.Check_Span_Sup = Check_Span_Sup->isChecked();
-    f.Check_Span_Sup_Enabled = Check_Span_Sup->isEnabled();
-    f.Option_Span_Top = Option_Span_Top->isChecked();
-    f.Option_Span_Mid = Option_Span_Mid->isChecked();
-    f.Check_RH_End_Sup = Check_RH_End_Sup->isChecked();
-    f.Option_RH_Top = Option_RH_Top->isChecked();
-    f.Option_RH_Mid = Option_RH_Mid->isChecked();
-    f.Edit_L = FromQt(Edit_L->text());
-    f.Label_L_Std_Unit = FromQt(Label_L_Std_Unit->text());
-    f.lbl_S01_Ixx = FromQt(lbl_S01_Ixx->text());
-    f.lbl_S01_E = FromQt(lbl_S01_E->text());
-    f.lbl_S01_Desc = FromQt(lbl_S01_Desc->text());
-    f.lbl_Ixx = FromQt(lbl_Ixx->text());
-    f.lbl_E = FromQt(lbl_E->text());
-    f.Frame_SteelCheck = !Frame_SteelCheck->isHidden();
-    f.Option_None = Option_None->isChecked();
-    f.Option_Check = Option_Check->isChecked();
-    f.Option_Check_Enabled = Option_Check->isEnabled();
-    f.Frame_Shear = !Frame_Shear->isHidden();
-    f.Check_GA = Check_GA->isChecked();
-    f.lbl_GA = FromQt(lbl_GA->text());
-    f.Label_GA_Unit = FromQt(Label_GA_Unit->text());
-    f.Label_Demo = FromQt(Label_Demo->text());
-    f.Frame_Steel = !Frame_Steel->isHidden();
-    f.List_Sect = listItems(List_Sect);
-    f.List_Props = listItems(List_Props);
-    f.lbl_Group = FromQt(lbl_Group->text());
-    f.Frame_Timber = !Frame_Timber->isHidden();
-    f.Edit_Timber_W = FromQt(Edit_Timber_W->text());
-    f.Edit_Timber_H = FromQt(Edit_Timber_H->text());
-    f.lbl_Wunit = FromQt(lbl_Wunit->text());
-    f.lbl_Hunit = FromQt(lbl_Hunit->text());
-    f.List_TimProps = listItems(List_TimProps);
-    return f;
-}
-
-void TKX_BeamFrm::ShowControls(const BeamFormControls& f) {
-    filling_ = true;
-    const int oldCols = Grid_Spans->columnCount();
-    Grid_Spans->setColumnCount(f.Grid_Spans.ColCount());
-    for (int c = oldCols; c < f.Grid_Spans.ColCount(); ++c)
-        Grid_Spans->setColumnWidth(c, 65);
-    for (int c = 0; c < f.Grid_Spans.ColCount(); ++c)
-        for (int r = 0; r < 2; ++r)
-            setCell(Grid_Spans, c, r, f.Grid_Spans.Cell(c, r));
-    for (int c = 0; c < 28; ++c)
-        for (int r = 0; r < 21; ++r)
-            setCell(Grid_SpanData, c, r, f.Grid_SpanData.Cell(c, r));
-    Check_LHC->setChecked(f.Check_LHC);
-    Check_RHC->setChecked(f.Check_RHC);
-    Edit_Spans->setValue(f.UpDown_Spans);
-    setPair(kindGroup_, Option_Vert_Fixed, f.Option_Vert_Fixed, Option_Forkhead, f.Option_Forkhead);
-    Check_LHF->setChecked(f.Check_LHF);
-    Check_RHF->setChecked(f.Check_RHF);
-    Check_LHF->setEnabled(f.Check_LHF_Enabled);
-    Check_RHF->setEnabled(f.Check_RHF_Enabled);
-    Frame_Couplers->setVisible(f.Frame_Couplers);
-    Check_LH_End_Sup->setChecked(f.Check_LH_End_Sup);
-    setPair(lhGroup_, Option_LH_Top, f.Option_LH_Top, Option_LH_Mid, f.Option_LH_Mid);
-    Check_Span_Sup->setChecked(f.Check_Span_Sup);
-    Check_Span_Sup->setEnabled(f.Check_Span_Sup_Enabled);
-    setPair(spanGroup_, Option_Span_Top, f.Option_Span_Top, Option_Span_Mid, f.Option_Span_Mid);
-    Check_RH_End_Sup->setChecked(f.Check_RH_End_Sup);
-    setPair(rhGroup_, Option_RH_Top, f.Option_RH_Top, Option_RH_Mid, f.Option_RH_Mid);
-    Edit_L->setText(ToQt(f.Edit_L));
-    Label_L_Std_Unit->setText(ToQt(f.Label_L_Std_Unit));
-    lbl_S01_Ixx->setText(ToQt(f.lbl_S01_Ixx));
-    lbl_S01_E->setText(ToQt(f.lbl_S01_E));
-    lbl_S01_Desc->setText(ToQt(f.lbl_S01_Desc));
-    lbl_Ixx->setText(ToQt(f.lbl_Ixx));
-    lbl_E->setText(ToQt(f.lbl_E));
-    Frame_SteelCheck->setVisible(f.Frame_SteelCheck);
-    setPair(checkGroup_, Option_None, f.Option_None, Option_Check, f.Option_Check);
-    Option_Check->setEnabled(f.Option_Check_Enabled);
-    Frame_Shear->setVisible(f.Frame_Shear);
-    Check_GA->setChecked(f.Check_GA);
-    lbl_GA->setText(ToQt(f.lbl_GA));
-    Label_GA_Unit->setText(ToQt(f.Label_GA_Unit));
-    Label_Demo->setText(ToQt(f.Label_Demo));
-    Frame_Steel->setVisible(f.Frame_Steel);
-    setList(List_Sect, f.List_Sect);
-    setList(List_Props, f.List_Props);
-    lbl_Group->setText(ToQt(f.lbl_Group));
-    Frame_Timber->setVisible(f.Frame_Timber);
-    Edit_Timber_W->setText(ToQt(f.Edit_Timber_W));
-    Edit_Timber_H->setText(ToQt(f.Edit_Timber_H));
-    lbl_Wunit->setText(ToQt(f.lbl_Wunit));
-    lbl_Hunit->setText(ToQt(f.lbl_Hunit));
-    setList(List_TimProps, f.List_TimProps);
-    filling_ = false;
-}
-
 void TKX_BeamFrm::act(const std::function<void(BeamFormControls&, SketchPicture&)>& action) {
     Guard([&] {
-        BeamFormControls f = Controls();
+        BeamFormControls f = Bindings.Read();
         QtCanvas canvas(&Image_Beam->Picture);
         SketchPicture pic{canvas, Image_Beam->Picture.width(), Image_Beam->Picture.height()};
         // What the action did before an error stays, as it stays on the form.
@@ -554,7 +612,7 @@ void TKX_BeamFrm::act(const std::function<void(BeamFormControls&, SketchPicture&
             ~Shown() {
                 c.End();
                 w->Image_Beam->update();
-                w->ShowControls(f);
+                w->Bindings.Show(f);
             }
         } shown{this, canvas, f};
         action(f, pic);
@@ -568,15 +626,15 @@ void TKX_BeamFrm::focusNext() {
 void TKX_BeamFrm::drawSketch() {
     QtCanvas canvas(&Image_Beam->Picture);
     SketchPicture pic{canvas, Image_Beam->Picture.width(), Image_Beam->Picture.height()};
-    DrawBeamSketch(pic, Controls());
+    DrawBeamSketch(pic, Bindings.Read());
     canvas.End();
     Image_Beam->update();
 }
 
 void TKX_BeamFrm::ResetBeamForm() {
-    BeamFormControls f = Controls();
+    BeamFormControls f = Bindings.Read();
     kx::ResetBeamForm(f);
-    ShowControls(f);
+    Bindings.Show(f);
     QtCanvas canvas(&Image_Beam->Picture);
     FillBeamSketchBackground(canvas);
     canvas.End();
@@ -591,9 +649,9 @@ void TKX_BeamFrm::ClearBeamSketch() {
 }
 
 void TKX_BeamFrm::RestoreBeamForm() {
-    BeamFormControls f = Controls();
+    BeamFormControls f = Bindings.Read();
     kx::RestoreBeamForm(f);
-    ShowControls(f);
+    Bindings.Show(f);
     if (Model.SectionFamilyCode == "Timber") Forms.TimSectFrm->TimSectRestoreFromCommitted();
 }
 
@@ -605,9 +663,9 @@ void TKX_BeamFrm::showEvent(QShowEvent* e) {
 void TKX_BeamFrm::FormShow() {
     Guard([this] {
         BusyCursor busy;
-        BeamFormControls f = Controls();
+        BeamFormControls f = Bindings.Read();
         BeamFormShow(f);
-        ShowControls(f);
+        Bindings.Show(f);
         ClearBeamSketch();
         disableMainSaveItems();
         drawSketch();
@@ -617,15 +675,15 @@ void TKX_BeamFrm::FormShow() {
 
 void TKX_BeamFrm::cmdNextClick() {
     Guard([this] {
-        BeamFormControls f = Controls();
+        BeamFormControls f = Bindings.Read();
         bool committed = false;
         try {
             committed = CommitBeamData(f, mainWindowHost(), *Forms.LoadDataFrm);
         } catch (...) {
-            ShowControls(f); // what the steps did to the form stays
+            Bindings.Show(f); // what the steps did to the form stays
             throw;
         }
-        ShowControls(f);
+        Bindings.Show(f);
         if (!committed) return;
         hide();
         ShowForm(Widget(Forms.LoadDataFrm));
@@ -734,7 +792,7 @@ void TKX_BeamFrm::List_SectClick() {
 
 void TKX_BeamFrm::cmd_OKClick() {
     Guard([this] {
-        const std::optional<TimberSizeTexts> size = TimberSizeChosen(Controls());
+        const std::optional<TimberSizeTexts> size = TimberSizeChosen(Bindings.Read());
         if (!size) return;
         TTimSectFrm* timSect = Forms.TimSectFrm;
         timSect->SetTimberSizeLabels(size->lbl_Width, size->lbl_Depth);

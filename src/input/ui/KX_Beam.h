@@ -10,6 +10,7 @@
 #include <QWidget>
 #include <functional>
 
+#include "foundation/ui/Binding.h"
 #include "input/KX_Beam.h"
 
 class QAction;
@@ -151,9 +152,8 @@ public:
     QAction* Timber1;
     QAction* Miscellaneous1;
 
-    // The controls as plain values, and back.
-    BeamFormControls Controls() const;
-    void ShowControls(const BeamFormControls& f);
+    // Which control feeds which field of the form's snapshot.
+    FormBindings<BeamFormControls> Bindings;
 
     // New and Open.
     void ResetBeamForm();
@@ -221,7 +221,6 @@ private:
     QButtonGroup* spanGroup_;
     QButtonGroup* rhGroup_;
     QButtonGroup* checkGroup_;
-    bool filling_ = false; // the controls are being set from a snapshot
 };
 
 } // namespace kx

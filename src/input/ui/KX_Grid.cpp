@@ -9,7 +9,9 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
+#include <QStyle>
 #include <QTableWidget>
+#include <algorithm>
 
 #include "app/Forms.h"
 #include "foundation/ui/Windows.h"
@@ -79,9 +81,14 @@ TKX_GridFrm::TKX_GridFrm(QWidget* parent) : QWidget(parent) {
     Panel1->setGeometry(0, 0, kNarrowForm, 4);
     Panel1->hide();
 
-    // FormCreate: the wide form on a screen of at least 800 pixels, else Panel1's width.
+    // FormCreate: the wide form on a screen of at least 800 pixels, else Panel1's width. The wide
+    // form grows as far as its grid needs to show every column beside the references and the
+    // scroll bar.
     const QScreen* screen = QGuiApplication::primaryScreen();
-    const int formWidth = screen && screen->geometry().width() >= 800 ? kWideForm : Panel1->width();
+    const int gridNeeds = 2 * Grid->frameWidth() + kColumnWidths[0] + Grid->horizontalHeader()->length() +
+                          Grid->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, Grid);
+    const int formWidth =
+        screen && screen->geometry().width() >= 800 ? std::max(kWideForm, gridNeeds + 50) : Panel1->width();
     Grid->setGeometry(25, 10, formWidth - 50, kGridHeight);
     const int frame = Grid->frameWidth();
     Label_Ref->setGeometry(frame, frame, kColumnWidths[0], Grid->horizontalHeader()->sizeHint().height());
@@ -103,6 +110,47 @@ TKX_GridFrm::TKX_GridFrm(QWidget* parent) : QWidget(parent) {
     cmd_Save->setGeometry(formWidth - 110, y + 40, 80, 30);
     setFixedSize(formWidth, kGridHeight + kBelowGrid);
     CentreOnScreen(this);
+
+    // The grid feeds the headings and the rows as they stand; shown, the rows stand in file order
+    // again, each under its own reference.
+    Bindings.custom({{Grid},
+                     "Grid",
+                     [this](SectionGridContent& c) {
+                         c.Rows.resize(kUserSectionRows);
+                         for (int col = 0; col < kSectionGridCols; ++col) {
+                             const auto i = static_cast<std::size_t>(col);
+                             c.Headings[i] = Cell(col, 0);
+                             for (int row = 1; row <= kUserSectionRows; ++row)
+                                 c.Rows[static_cast<std::size_t>(row - 1)][i] = Cell(col, row);
+                         }
+                     },
+                     [this](const SectionGridContent& c) {
+                         QHeaderView* moved = Grid->verticalHeader();
+                         for (int r = 0; r < kUserSectionRows; ++r)
+                             if (moved->visualIndex(r) != r) moved->moveSection(moved->visualIndex(r), r);
+                         for (int col = 0; col < kSectionGridCols; ++col) {
+                             const auto i = static_cast<std::size_t>(col);
+                             SetCell(col, 0, c.Headings[i]);
+                             for (int row = 1; row <= kUserSectionRows; ++row)
+                                 SetCell(col, row, c.Rows.at(static_cast<std::size_t>(row - 1))[i]);
+                         }
+                     },
+                     [this] {
+                         for (int col = 0; col < kSectionGridCols; ++col)
+                             for (int row = 0; row <= kUserSectionRows; ++row)
+                                 SetCell(col, row, Cell(col, row) + "#");
+                     },
+                     [](const SectionGridContent& a, const SectionGridContent& b) {
+                         return a.Headings == b.Headings && a.Rows == b.Rows;
+                     },
+                     [](SectionGridContent& c) {
+                         for (std::string& t : c.Headings)
+                             t += "@";
+                         for (SectionGridRow& r : c.Rows)
+                             for (std::string& t : r)
+                                 t += "@";
+                     }});
+    Grid->setAccessibleName(QStringLiteral("Sections"));
 
     connect(cmd_ok, &QPushButton::clicked, this, &TKX_GridFrm::cmd_okClick);
     connect(cmd_Save, &QPushButton::clicked, this, &TKX_GridFrm::cmd_SaveClick);
@@ -139,32 +187,13 @@ void TKX_GridFrm::SetCell(int col, int row, const std::string& text) {
         Grid->setItem(r, col - 1, new QTableWidgetItem(ToQt(text)));
 }
 
-std::vector<SectionGridRow> TKX_GridFrm::RowsInOrder() const {
-    std::vector<SectionGridRow> rows(kUserSectionRows);
-    for (int row = 1; row <= kUserSectionRows; ++row)
-        for (int col = 0; col < kSectionGridCols; ++col)
-            rows[static_cast<std::size_t>(row - 1)][static_cast<std::size_t>(col)] = Cell(col, row);
-    return rows;
-}
-
 void TKX_GridFrm::showEvent(QShowEvent* e) {
     QWidget::showEvent(e);
     if (!e->spontaneous()) FormShow();
 }
 
 void TKX_GridFrm::FormShow() {
-    Guard([this] {
-        const SectionGridContent c = SectionGridShow();
-        // The rows stand in file order again, each under its own reference.
-        QHeaderView* refs = Grid->verticalHeader();
-        for (int r = 0; r < kUserSectionRows; ++r)
-            if (refs->visualIndex(r) != r) refs->moveSection(refs->visualIndex(r), r);
-        for (int col = 0; col < kSectionGridCols; ++col)
-            SetCell(col, 0, c.Headings[static_cast<std::size_t>(col)]);
-        for (int row = 1; row <= kUserSectionRows; ++row)
-            for (int col = 0; col < kSectionGridCols; ++col)
-                SetCell(col, row, c.Rows[static_cast<std::size_t>(row - 1)][static_cast<std::size_t>(col)]);
-    });
+    Guard([this] { Bindings.Show(SectionGridShow()); });
 }
 
 void TKX_GridFrm::cmd_okClick() { hide(); }
@@ -172,7 +201,7 @@ void TKX_GridFrm::cmd_okClick() { hide(); }
 void TKX_GridFrm::cmd_SaveClick() {
     Guard([this] {
         BusyCursor busy;
-        const std::optional<SectionGridRefusal> refusal = SaveSectionGrid(RowsInOrder());
+        const std::optional<SectionGridRefusal> refusal = SaveSectionGrid(Bindings.Read().Rows);
         if (refusal) {
             Grid->setCurrentCell(tableRow(refusal->Row), refusal->Col - 1);
             Grid->setFocus();

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "foundation/ui/Binding.h"
 #include "input/KX_Grid.h"
 
 class QFrame;
@@ -31,8 +32,8 @@ public:
     // column 0 the references. For the conversion of the values to new units.
     std::string Cell(int col, int row) const;
     void SetCell(int col, int row, const std::string& text);
-    // Rows 1 to 250 in the order they are shown.
-    std::vector<SectionGridRow> RowsInOrder() const;
+    // The headings and rows 1 to 250 in the order they are shown.
+    FormBindings<SectionGridContent> Bindings;
 
     void FormShow();
     void cmd_okClick();

@@ -17,7 +17,7 @@ namespace kx {
 namespace {
 
 void rescaleBeamForm(TKX_BeamFrm* w, UnitRescale& r) {
-    BeamFormControls f = w->Controls();
+    BeamFormControls f = w->Bindings.Read();
     BeamFormUnitTexts t{f.Edit_Timber_W,
                         f.lbl_Wunit,
                         f.Edit_Timber_H,
@@ -51,7 +51,7 @@ void rescaleBeamForm(TKX_BeamFrm* w, UnitRescale& r) {
     f.lbl_S01_Ixx = t.lbl_S01_Ixx;
     f.lbl_E = t.lbl_E;
     f.lbl_S01_E = t.lbl_S01_E;
-    w->ShowControls(f);
+    w->Bindings.Show(f);
     // New length texts: the working beam, its length and its sketch follow, as after typing.
     if (t.SpanLengths != lengthsBefore) w->Grid_SpansKeyUp();
 }

@@ -239,9 +239,9 @@ void TTimSectFrm::cmd_OKClick() {
     act([this] {
         const TimberBeamFormTexts t = TimSectNext();
         TKX_BeamFrm* beam = Forms.KX_BeamFrm;
-        BeamFormControls f = beam->Controls();
+        BeamFormControls f = beam->Bindings.Read();
         ApplyTimberToBeamForm(t, f);
-        beam->ShowControls(f);
+        beam->Bindings.Show(f);
         hide();
     });
 }
