@@ -34,6 +34,13 @@ template <class S> bool Coupled(const kx::Binding<S>& a, const kx::Binding<S>& b
 // they were afterwards. Each binding's control must carry the name the field starts with (or, for a
 // group of radios, a name of its own), so a table that wires a control to another's field fails.
 template <class S> void ExpectRoundTrip(kx::FormBindings<S>& table) {
+    // A poke stands for a value shown, not for a user's action: the form's handlers stay quiet.
+    struct Quiet {
+        kx::FormBindings<S>& t;
+        bool was;
+        ~Quiet() { t.SetFilling(was); }
+    } quiet{table, table.Filling()};
+    table.SetFilling(true);
     const auto& all = table.All();
     const S base = table.Read();
     for (std::size_t i = 0; i < all.size(); ++i) {

@@ -107,12 +107,12 @@ template <class Editor> void rescaleSectionGrid(Editor* w, UnitRescale& r) {
 }
 
 void rescaleCantilever(TCantileverFrm* w, RescaleForm form, UnitRescale& r) {
-    CantControls c = w->Controls();
+    CantControls c = w->Bindings.Read();
     EffLengthUnitTexts t{c.lbl_Le, c.Label_Units};
     RescaleEffLengthTexts(t, form, r);
     c.lbl_Le = t.lbl_Le;
     c.Label_Units = t.UnitCaption;
-    w->ShowControls(c);
+    w->Bindings.Show(c);
 }
 
 } // namespace
@@ -124,12 +124,12 @@ void RescaleInputForms() {
     if (Forms.KX_GridFrm) rescaleSectionGrid(Forms.KX_GridFrm, r);
     if (Forms.CantLHFrm) rescaleCantilever(Forms.CantLHFrm, RescaleForm::CantLHFrm, r);
     if (TSpanFrm* w = Forms.SpanFrm) {
-        SpanControls c = w->Controls();
+        SpanControls c = w->Bindings.Read();
         EffLengthUnitTexts t{c.lbl_Le, c.Label_2_Unit};
         RescaleEffLengthTexts(t, RescaleForm::SpanFrm, r);
         c.lbl_Le = t.lbl_Le;
         c.Label_2_Unit = t.UnitCaption;
-        w->ShowControls(c);
+        w->Bindings.Show(c);
     }
     if (Forms.CantRHFrm) rescaleCantilever(Forms.CantRHFrm, RescaleForm::CantRHFrm, r);
 }
