@@ -6,8 +6,11 @@
 #include <QButtonGroup>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <set>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "foundation/ui/Binding.h"
 
@@ -77,6 +80,23 @@ template <class S> void ExpectRoundTrip(kx::FormBindings<S>& table) {
             }
         table.Show(base);
     }
+}
+
+// Checking each button alone, from a state with none checked, sets its own flag and no other.
+template <class S>
+void ExpectOwnFlags(kx::FormBindings<S>& table, const S& none,
+                    const std::vector<std::pair<QAbstractButton*, std::function<bool(const S&)>>>& flags) {
+    table.SetFilling(true);
+    for (const auto& [button, flag] : flags) {
+        table.Show(none);
+        kx::SetChecked(button, true);
+        const S s = table.Read();
+        for (const auto& [other, f] : flags)
+            EXPECT_EQ(f(s), other == button) << other->objectName().toStdString() << " after checking "
+                                             << button->objectName().toStdString();
+    }
+    table.Show(none);
+    table.SetFilling(false);
 }
 
 // The input controls of a window (edits, spin boxes, combo and check boxes, radios) that no

@@ -64,26 +64,23 @@ TEST_F(SpanFrmTest, EveryControlReadAndShownThroughItsBindingAndNamed) {
 
     // Each option, and the 1.2 box, reaches its own field and no other.
     using C = SpanControls;
-    const std::pair<QAbstractButton*, bool C::*> options[] = {
-        {w->Option_Full, &C::Option_Full},   {w->Option_Partial, &C::Option_Partial},
-        {w->Option_Not, &C::Option_Not},     {w->Option_Pos, &C::Option_Pos},
-        {w->Option_Dead, &C::Option_Dead},   {w->Option_Restrained, &C::Option_Restrained},
-        {w->Option_Edit, &C::Option_Edit},   {w->Option_Int, &C::Option_Int},
-        {w->Check_12, &C::Check_12},         {w->Option_Blank, &C::Option_Blank},
-        {w->Option_Equal, &C::Option_Equal}, {w->Option_UnEqual, &C::Option_UnEqual}};
-    SpanControls none;
+    std::vector<std::pair<QAbstractButton*, std::function<bool(const C&)>>> options;
+    for (auto [b, f] : {std::pair{w->Option_Full, &C::Option_Full},
+                        {w->Option_Partial, &C::Option_Partial},
+                        {w->Option_Not, &C::Option_Not},
+                        {w->Option_Pos, &C::Option_Pos},
+                        {w->Option_Dead, &C::Option_Dead},
+                        {w->Option_Restrained, &C::Option_Restrained},
+                        {w->Option_Edit, &C::Option_Edit},
+                        {w->Option_Int, &C::Option_Int},
+                        {w->Option_Blank, &C::Option_Blank},
+                        {w->Option_Equal, &C::Option_Equal},
+                        {w->Option_UnEqual, &C::Option_UnEqual}})
+        options.push_back({b, [f = f](const C& c) { return c.*f; }});
+    options.push_back({w->Check_12, [](const C& c) { return c.Check_12; }});
+    C none;
     none.Option_UnEqual = false;
-    w->Bindings.Show(none);
-    w->Bindings.SetFilling(true);
-    for (auto [button, flag] : options) {
-        SetChecked(button, true);
-        const SpanControls c = w->Bindings.Read();
-        for (auto [other, f] : options)
-            EXPECT_EQ(c.*f, other == button)
-                << other->objectName().toStdString() << " after " << button->objectName().toStdString();
-        SetChecked(button, false);
-    }
-    w->Bindings.SetFilling(false);
+    kxtest::ExpectOwnFlags(w->Bindings, none, options);
 
     EXPECT_EQ(w->Edit_Span->accessibleName(), "Span");
     EXPECT_EQ(w->Edit_No->accessibleName(), "Number of supports");
@@ -209,15 +206,10 @@ TEST_F(CantFrmTest, EveryControlReadAndShownThroughItsBindingAndNamed) {
         kxtest::ExpectRoundTrip(w->Bindings);
         EXPECT_TRUE(kxtest::UnboundInputs(w, w->Bindings).empty());
         // Each option reaches its own flag and no other.
-        w->Bindings.SetFilling(true);
-        for (int f = 0; f <= coEdit; ++f) {
-            w->Bindings.Show(CantControls{});
-            SetChecked(w->Options[f], true);
-            const CantControls c = w->Bindings.Read();
-            for (int g = 0; g <= coEdit; ++g)
-                EXPECT_EQ(c.Option[g], g == f) << g << " after " << f;
-        }
-        w->Bindings.SetFilling(false);
+        std::vector<std::pair<QAbstractButton*, std::function<bool(const CantControls&)>>> options;
+        for (int f = 0; f <= coEdit; ++f)
+            options.push_back({w->Options[f], [f](const CantControls& c) { return c.Option[f]; }});
+        kxtest::ExpectOwnFlags(w->Bindings, CantControls{}, options);
         // The three support options, which show no text, are named by their labels.
         EXPECT_EQ(w->Option_Support_Lateral->accessibleName(), "Continuous with lateral restraint only");
         EXPECT_EQ(w->Option_Support_Partial->accessibleName(), "Continuous with partial torsional restraint");
