@@ -57,7 +57,7 @@ void rescaleBeamForm(TKX_BeamFrm* w, UnitRescale& r) {
 }
 
 void rescaleLoadForm(TLoadDataFrm* w, UnitRescale& r) {
-    LoadFormControls f = w->Controls();
+    LoadFormControls f = w->Bindings.Read();
     LoadFormUnitTexts t{f.lbl_PL, f.lbl_PLdist, f.lbl_UDLS, f.lbl_UDLF, f.lbl_Cover, {}};
     for (int n = 1; n <= kLoadRows; ++n) {
         const LoadRowControls& row = f.Rows[n];
@@ -78,7 +78,7 @@ void rescaleLoadForm(TLoadDataFrm* w, UnitRescale& r) {
         row.Edit_UDLF.Text = t.Rows[n].Edit_UDLF;
         row.Edit_Cover.Text = t.Rows[n].Edit_Cover;
     }
-    w->ShowControls(f);
+    w->Bindings.Show(f);
 }
 
 // The user section editor's grid, through its cells (row 0 the headings), once the editor offers
