@@ -497,7 +497,7 @@ void SpanFormShow(SpanControls& c, SpanFormPictures& p) {
     SpanState& v = SpanVars;
     const int most = std::clamp(Model.SpanCount[0], 1, kMaxSpans);
     v.CurrentSpan = std::clamp(v.CurrentSpan, 1, most);
-    c.UpDown_Span_Max = most;
+    c.Edit_Span_Max = most;
     c.Edit_Span = v.CurrentSpan;
     c.Label_1_Unit = Model.UnitTextLength.str();
     c.Label_2_Unit = Model.UnitTextLength.str();

@@ -45,8 +45,8 @@ struct SpanControls {
          Option_Dead = false, Option_Restrained = false, Option_Edit = false, Option_Int = false;
     bool Check_12 = false;
     bool cmdEdit_Enabled = false, cmd_Part_Enabled = false, cmd_All_Enabled = false;
-    int Edit_Span = 1;       // with its spinner UpDown_Span
-    int UpDown_Span_Max = 1; // the spinner's maximum
+    int Edit_Span = 1;     // with its spinner UpDown_Span
+    int Edit_Span_Max = 1; // the spinner's maximum
     std::string lbl_L, lbl_Lf, lbl_Le, Label_1_Unit, Label_2_Unit;
     bool cmd_Cancel_Visible = true;
     bool Frame_Span_Visible = true, Frame_Int_Visible = false;

@@ -274,7 +274,7 @@ TEST_F(SpanCoreTest, ShowRestoreAndClear) {
     SpanRestoreFromCommitted();
     SpanVars.CurrentSpan = 9;
     SpanFormShow(c, p);
-    EXPECT_EQ((std::array{c.Edit_Span, c.UpDown_Span_Max}), (std::array{2, 2}));
+    EXPECT_EQ((std::array{c.Edit_Span, c.Edit_Span_Max}), (std::array{2, 2}));
     EXPECT_TRUE(c.Option_Dead && !c.Option_Full && c.cmd_All_Enabled);
     EXPECT_EQ(c.lbl_L + "|" + c.lbl_Lf + "|" + c.lbl_Le + "|" + c.Label_2_Unit, "4.00|1.4L + 2D|5.85|m");
     EXPECT_EQ(Work.RestraintPosWork[2][3], 9);

@@ -6,8 +6,11 @@
 #include <QButtonGroup>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <set>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "foundation/ui/Binding.h"
 
@@ -34,6 +37,8 @@ template <class S> bool Coupled(const kx::Binding<S>& a, const kx::Binding<S>& b
 // they were afterwards. Each binding's control must carry the name the field starts with (or, for a
 // group of radios, a name of its own), so a table that wires a control to another's field fails.
 template <class S> void ExpectRoundTrip(kx::FormBindings<S>& table) {
+    // A poke stands for a value shown, not for a user's action: the form's handlers stay quiet.
+    table.SetFilling(true);
     const auto& all = table.All();
     const S base = table.Read();
     for (std::size_t i = 0; i < all.size(); ++i) {
@@ -70,6 +75,24 @@ template <class S> void ExpectRoundTrip(kx::FormBindings<S>& table) {
             }
         table.Show(base);
     }
+    table.SetFilling(false);
+}
+
+// Checking each button alone, from a state with none checked, sets its own flag and no other.
+template <class S>
+void ExpectOwnFlags(kx::FormBindings<S>& table, const S& none,
+                    const std::vector<std::pair<QAbstractButton*, std::function<bool(const S&)>>>& flags) {
+    table.SetFilling(true);
+    for (const auto& [button, flag] : flags) {
+        table.Show(none);
+        kx::SetChecked(button, true);
+        const S s = table.Read();
+        for (const auto& [other, f] : flags)
+            EXPECT_EQ(f(s), other == button) << other->objectName().toStdString() << " after checking "
+                                             << button->objectName().toStdString();
+    }
+    table.Show(none);
+    table.SetFilling(false);
 }
 
 // The input controls of a window (edits, spin boxes, combo and check boxes, radios) that no

@@ -1,10 +1,10 @@
-// The effective-length forms headless. The span form: options clicked, the interval panel typed
-// into with its sketch painted for real, Next into the analysis, New; a change of units rewriting
-// the open input windows. The cantilever forms: pictures and labels clicked, the user value, Next
-// and Back along the wizard, New and Open.
+// The effective-length windows headless: each binding both ways, the names a screen reader reads,
+// toggles driving the handlers, the sketches painted for real, the routes of the wizard, and a
+// change of units rewriting the open input windows.
 #include "input/ui/Span.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMouseEvent>
@@ -14,6 +14,7 @@
 #include <QTableWidget>
 #include <gtest/gtest.h>
 
+#include "BindingRoundTrip.h"
 #include "FormsFixture.h"
 #include "engine/BeamBuilder.h"
 #include "foundation/Func_FloatToInt.h"
@@ -54,9 +55,41 @@ protected:
     TSpanFrm* w = nullptr;
 };
 
-TEST_F(SpanFrmTest, OptionsIntervalsAndNextIntoTheAnalysis) {
-    w->Option_Full->click();
-    EXPECT_EQ(w->lbl_Le->text(), "4.25");
+TEST_F(SpanFrmTest, EveryControlReadAndShownThroughItsBindingAndNamed) {
+    w->Option_Int->click(); // the interval panel, its grid filled
+    ASSERT_FALSE(w->Frame_Int->isHidden());
+    kxtest::ExpectRoundTrip(w->Bindings);
+    EXPECT_TRUE(kxtest::UnboundInputs(w, w->Bindings).empty());
+
+    // Each option, and the 1.2 box, reaches its own field and no other.
+    using C = SpanControls;
+    std::vector<std::pair<QAbstractButton*, std::function<bool(const C&)>>> options;
+    for (auto [b, f] : {std::pair{w->Option_Full, &C::Option_Full},
+                        {w->Option_Partial, &C::Option_Partial},
+                        {w->Option_Not, &C::Option_Not},
+                        {w->Option_Pos, &C::Option_Pos},
+                        {w->Option_Dead, &C::Option_Dead},
+                        {w->Option_Restrained, &C::Option_Restrained},
+                        {w->Option_Edit, &C::Option_Edit},
+                        {w->Option_Int, &C::Option_Int},
+                        {w->Option_Blank, &C::Option_Blank},
+                        {w->Option_Equal, &C::Option_Equal},
+                        {w->Option_UnEqual, &C::Option_UnEqual}})
+        options.push_back({b, [f = f](const C& c) { return c.*f; }});
+    options.push_back({w->Check_12, [](const C& c) { return c.Check_12; }});
+    C none;
+    none.Option_UnEqual = false;
+    kxtest::ExpectOwnFlags(w->Bindings, none, options);
+
+    EXPECT_EQ(w->Edit_Span->accessibleName(), "Span");
+    EXPECT_EQ(w->Edit_No->accessibleName(), "Number of supports");
+    EXPECT_EQ(w->Grid_Int->accessibleName(), "Span intervals");
+    // The two reset buttons stand one above the other without overlapping.
+    EXPECT_FALSE(w->cmdEdit->geometry().intersects(w->cmd_Part->geometry()));
+}
+
+TEST_F(SpanFrmTest, SketchesPaintedIntervalsTypedAndNextIntoTheAnalysis) {
+    w->Option_Full->setChecked(true);
     // The beam drawn again with span 1 marked: white beam line at y 30, yellow lines at 27, 33.
     EXPECT_EQ(spans(300, 30), QColor(Qt::white));
     EXPECT_EQ(spans(100, 27), QColor(Qt::yellow));
@@ -74,46 +107,34 @@ TEST_F(SpanFrmTest, OptionsIntervalsAndNextIntoTheAnalysis) {
     // Span 2 at two equal intervals.
     w->Edit_Span->setValue(2);
     EXPECT_EQ(spans(600, 27), QColor(Qt::yellow));
-    w->Option_Equal->click();
+    w->Option_Equal->setChecked(true);
     w->Edit_No->setValue(2);
-    w->Option_Int->click();
-    EXPECT_EQ(w->Grid_Int->item(1, 2)->text(), "1.33");
-    EXPECT_TRUE(w->Grid_Int->isColumnHidden(3)); // the last space lies beyond the columns shown
+    w->Option_Int->setChecked(true);
     // Painted: the first red mark at 50 + 1330 x 637 / 4000.
     EXPECT_EQ(w->Image_IntSpan->Picture.pixelColor(50 + FloatToInt(1330.0 * 637 / 4000), 60),
               QColor(Qt::red));
 
-    // Typed spaces longer than the span are refused by OK; shorter ones are taken.
+    // Spaces typed into the grid, taken by OK.
     typeSpace(1, "3");
-    typeSpace(2, "2");
-    w->cmd_OK->click();
-    EXPECT_EQ(dialogs_->messages(), std::vector<std::string>{"Sum of spaces exceeds span length"});
-    EXPECT_FALSE(w->Frame_Int->isHidden());
     typeSpace(2, "0.5");
     w->cmd_OK->click();
     EXPECT_TRUE(w->Frame_Int->isHidden());
-    EXPECT_EQ((std::array{Work.RestraintPosWork[2][1], Work.RestraintPosWork[2][2]}), (std::array{150, 25}));
-    // The restraint marks in red on the beam sketch.
+    // The first restraint in red on the beam sketch, 3 m into span 2.
     EXPECT_EQ(spans(25 + FloatToInt(8000 * 719.0f / 9000), 30), QColor(Qt::red));
 
     w->cmd_Next->click();
-    EXPECT_EQ(dialogs_->messages().size(), 1u); // nothing more
+    EXPECT_TRUE(dialogs_->messages().empty());
     EXPECT_FALSE(w->isVisible());
     EXPECT_TRUE(Forms.IndexFrm->isVisible());
     EXPECT_EQ(Model.AnalysedFlag, 1);
-    EXPECT_EQ(Model.AnySpanIntervals, 1);
 }
 
-TEST_F(SpanFrmTest, UserValueBackAndNew) {
+TEST_F(SpanFrmTest, UserValueResetBackAndNew) {
     dialogs_->inputAnswers = {std::string("3.2"), std::string("4")};
-    w->Option_Edit->click();
+    w->Option_Edit->setChecked(true);
     EXPECT_EQ(w->lbl_Le->text(), "3.20");
     w->cmdEdit->click();
     EXPECT_EQ(w->lbl_Le->text(), "4.00");
-
-    w->cmd_Next->click(); // span 2 has no choice
-    EXPECT_EQ(dialogs_->messages(), std::vector<std::string>{" Effective length not selected for span 2"});
-    EXPECT_TRUE(w->isVisible());
     w->cmd_Back->click();
     EXPECT_FALSE(w->isVisible());
     EXPECT_TRUE(Forms.LoadDataFrm->isVisible());
@@ -134,9 +155,7 @@ TEST_F(SpanFrmTest, ChangeOfUnitsRewritesTheOpenInputWindows) {
     f.Grid_Spans.SetCell(2, 1, "4");
     beam->Bindings.Show(f);
     TLoadDataFrm* loads = Forms.LoadDataFrm;
-    LoadFormControls l = loads->Controls();
-    l.Rows[1].Edit_Dist.Text = "1.5";
-    loads->ShowControls(l);
+    loads->Row(1).Edit_Dist->setText(QStringLiteral("1.5"));
     TKX_GridFrm* grid = Forms.KX_GridFrm;
     grid->SetCell(5, 1, "12.5"); // kN-m
     Work.WorkBeamLength = 0;     // stale unless the key-up steps run on the rewritten cells
@@ -152,16 +171,9 @@ TEST_F(SpanFrmTest, ChangeOfUnitsRewritesTheOpenInputWindows) {
     EXPECT_EQ(w->Label_2_Unit->text(), "mm");
     EXPECT_EQ(beam->Bindings.Read().Grid_Spans.Cell(1, 1), "5000");
     EXPECT_EQ(Work.WorkBeamLength, 9000.0f);
-    EXPECT_EQ(loads->Controls().Rows[1].Edit_Dist.Text, "1500");
+    EXPECT_EQ(loads->Row(1).Edit_Dist->text(), "1500");
     EXPECT_EQ(grid->Cell(5, 1), "12500000");
     EXPECT_EQ(grid->Cell(5, 0), "   Permissible Moment (N-mm)");
-
-    // Back to m and the same texts come back, not re-rounded ones.
-    PreferencesShow();
-    c.option[0] = 2;
-    PreferencesOK(c);
-    EXPECT_EQ(w->lbl_Le->text(), "4.25");
-    EXPECT_EQ(loads->Controls().Rows[1].Edit_Dist.Text, "1.50");
 }
 
 class CantFrmTest : public FormsTest {
@@ -180,50 +192,53 @@ protected:
     }
 };
 
-TEST_F(CantFrmTest, LeftChoicesUserValueNextToTheSpansNewAndOpen) {
+TEST_F(CantFrmTest, EveryControlReadAndShownThroughItsBindingAndNamed) {
+    for (TCantileverFrm* w : std::initializer_list<TCantileverFrm*>{Forms.CantLHFrm, Forms.CantRHFrm}) {
+        SCOPED_TRACE(w->objectName().toStdString());
+        CantControls chosen;
+        for (int f : {coRestrained, coDestabilizing, coSupportPartial, coEndTop})
+            chosen.Option[f] = true;
+        w->Bindings.Show(chosen);
+        kxtest::ExpectRoundTrip(w->Bindings);
+        EXPECT_TRUE(kxtest::UnboundInputs(w, w->Bindings).empty());
+        // Each option reaches its own flag and no other.
+        std::vector<std::pair<QAbstractButton*, std::function<bool(const CantControls&)>>> options;
+        for (int f = 0; f <= coEdit; ++f)
+            options.push_back({w->Options[f], [f](const CantControls& c) { return c.Option[f]; }});
+        kxtest::ExpectOwnFlags(w->Bindings, CantControls{}, options);
+        // The three support options, which show no text, are named by their labels.
+        EXPECT_EQ(w->Option_Support_Lateral->accessibleName(), "Continuous with lateral restraint only");
+        EXPECT_EQ(w->Option_Support_Partial->accessibleName(), "Continuous with partial torsional restraint");
+        EXPECT_EQ(w->Option_Support_Both->accessibleName(),
+                  "Continuous with lateral and torsional restraint");
+    }
+}
+
+TEST_F(CantFrmTest, PicturesAndLabelsChooseBackCancelNewAndOpen) {
     TCantLHFrm* left = Forms.CantLHFrm;
     left->show();
     clickOn(left->Image[7]);
     EXPECT_TRUE(left->Option_Support_Partial->isChecked());
-    left->Option_End_Torsion->click();
-    left->Option_Destabilizing->click();
-    EXPECT_EQ(left->lbl_Lf->text(), "3.00 L");
-    EXPECT_EQ(left->lbl_Le->text(), "4.50");
-
-    dialogs_->inputAnswers = {std::string("2.5")};
-    left->Option_Edit->click();
-    EXPECT_EQ(left->lbl_Le->text(), "2.50");
-    EXPECT_TRUE(left->cmdEdit->isEnabled());
-
-    left->Option_Restrained->click();
-    EXPECT_FALSE(left->Option_Edit->isChecked());
+    left->Option_Restrained->setChecked(true);
     left->cmd_Next->click();
-    EXPECT_FALSE(left->isVisible());
-    EXPECT_EQ(Model.EffLengthText[0], "Fully Restrained");
-    // The span form shown with its sketch drawn, the LH cantilever's length included.
-    EXPECT_TRUE(Forms.SpanFrm->isVisible());
-    EXPECT_EQ(Forms.SpanFrm->lbl_Length->text(), "Length = 7.73 m");
+    EXPECT_TRUE(Forms.SpanFrm->isVisible() && !left->isVisible());
     Forms.SpanFrm->cmd_Back->click();
     EXPECT_TRUE(left->isVisible());
     left->cmd_Back->click();
-    EXPECT_TRUE(Forms.LoadDataFrm->isVisible());
-    EXPECT_FALSE(left->isVisible());
+    EXPECT_TRUE(Forms.LoadDataFrm->isVisible() && !left->isVisible());
 
     // New clears; Open restores a user value and the show asks for it again (Cancel keeps it).
     ResetAllInputForms();
     EXPECT_FALSE(left->Option_Restrained->isChecked());
-    EXPECT_EQ(Work.CantLHOptsWork, TCantOpt{});
     Model.CantLHOpts = TCantOpt{};
     Model.CantLHOpts[coEdit] = 1;
     Model.EffLength[0][0] = 2500;
     left->CantLHRestoreFromCommitted();
     left->show();
-    EXPECT_EQ(dialogs_->shown.size(), 2u);
+    EXPECT_EQ(dialogs_->shown.size(), 1u);
     EXPECT_TRUE(left->Option_Edit->isChecked());
     EXPECT_EQ(left->lbl_Le->text(), "2.500");
-}
 
-TEST_F(CantFrmTest, RightPicturesNextIntoTheAnalysisBackAndCancel) {
     TCantRHFrm* right = Forms.CantRHFrm;
     right->show();
     clickOn(right->Image[7]); // chooses nothing on the right
@@ -232,22 +247,9 @@ TEST_F(CantFrmTest, RightPicturesNextIntoTheAnalysisBackAndCancel) {
     clickOn(right->Label_Support_Both);
     EXPECT_TRUE(right->Option_Support_Both->isChecked());
     clickOn(right->Image[1]);
-    EXPECT_TRUE(right->Option_Support_Lateral->isChecked());
-    EXPECT_FALSE(right->Option_Support_Both->isChecked());
-    right->Option_End_Torsion->click();
-    right->cmd_Next->click(); // no loading chosen
-    EXPECT_EQ(dialogs_->messages().size(), 1u);
-    EXPECT_TRUE(right->isVisible());
-    right->Option_Normal->click();
-    right->cmd_Next->click();
-    EXPECT_FALSE(right->isVisible());
-    EXPECT_TRUE(Forms.IndexFrm->isVisible());
-    EXPECT_EQ(Model.AnalysedFlag, 1);
-
-    right->show();
+    EXPECT_TRUE(right->Option_Support_Lateral->isChecked() && !right->Option_Support_Both->isChecked());
     right->cmd_Back->click();
-    EXPECT_TRUE(Forms.SpanFrm->isVisible());
-    EXPECT_FALSE(right->isVisible());
+    EXPECT_TRUE(Forms.SpanFrm->isVisible() && !right->isVisible());
     right->show();
     right->cmd_Cancel->click();
     EXPECT_FALSE(right->isVisible());

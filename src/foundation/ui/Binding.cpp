@@ -34,14 +34,16 @@ std::string ControlText(const QWidget* w) {
 
 void SetControlText(QWidget* w, const std::string& text) {
     const QString t = ToQt(text);
-    if (auto* e = qobject_cast<QLineEdit*>(w))
-        e->setText(t);
-    else if (auto* l = qobject_cast<QLabel*>(w))
+    // The same text again would move the cursor of a field being typed in.
+    if (auto* e = qobject_cast<QLineEdit*>(w)) {
+        if (e->text() != t) e->setText(t);
+    } else if (auto* l = qobject_cast<QLabel*>(w)) {
         l->setText(t);
-    else if (auto* b = qobject_cast<QAbstractButton*>(w))
+    } else if (auto* b = qobject_cast<QAbstractButton*>(w)) {
         b->setText(t);
-    else
+    } else {
         w->setWindowTitle(t);
+    }
 }
 
 void Caption(QLabel* label, QWidget* input) {

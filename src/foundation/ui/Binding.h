@@ -110,6 +110,47 @@ public:
                     }});
     }
 
+    // A group of radios that exclude one another, each with a flag of its own (none may be set):
+    // one binding, so that a flag is only ever shown together with the rest of its group.
+    FormBindings& radios(std::string field, std::vector<std::pair<QAbstractButton*, Field<bool>>> options) {
+        std::vector<QWidget*> ws;
+        for (auto& o : options)
+            ws.push_back(o.first);
+        const auto on = [options](const S& s) {
+            std::size_t i = 0;
+            while (i < options.size() && !options[i].second(const_cast<S&>(s)))
+                ++i;
+            return i;
+        };
+        return add({ws, std::move(field),
+                    [options](S& s) {
+                        for (const auto& [b, get] : options)
+                            get(s) = b->isChecked();
+                    },
+                    [options](const S& s) {
+                        for (const auto& [b, get] : options)
+                            if (!get(const_cast<S&>(s))) SetChecked(b, false);
+                        for (const auto& [b, get] : options)
+                            if (get(const_cast<S&>(s))) SetChecked(b, true);
+                    },
+                    [options] {
+                        std::size_t i = 0;
+                        while (i < options.size() && !options[i].first->isChecked())
+                            ++i;
+                        SetChecked(options[(i + 1) % options.size()].first, true);
+                    },
+                    [options](const S& a, const S& b) {
+                        for (const auto& o : options)
+                            if (o.second(const_cast<S&>(a)) != o.second(const_cast<S&>(b))) return false;
+                        return true;
+                    },
+                    [options, on](S& s) {
+                        const std::size_t next = (on(s) + 1) % options.size();
+                        for (std::size_t i = 0; i < options.size(); ++i)
+                            options[i].second(s) = i == next;
+                    }});
+    }
+
     template <class F> FormBindings& enabled(QWidget* w, F f, std::string field) {
         Field<bool> get = asField<bool>(f);
         return add({{w},

@@ -127,10 +127,26 @@ TCantileverFrm::TCantileverFrm(const CantSide& side, const char* objectName, QWi
     cmd_Cancel = MakeButton(this, left ? "Button1" : "cmdCancel", "Cancel", 570, 528, 96);
     cmd_Next = MakeButton(this, "cmd_Next", "Next >", 680, 528, 96);
 
+    // The support options have no caption of their own: each is named by the label beside it.
+    for (int k = 0; k < 3; ++k)
+        Caption(labels[k], Options[supports[k]]);
+
+    const char* groupNames[] = {"GroupRestrained options", "GroupLoading options", "GroupSupport options",
+                                "GroupEnd options"};
+    for (int g = 0; g < 4; ++g) {
+        std::vector<std::pair<QAbstractButton*, FormBindings<CantControls>::Field<bool>>> group;
+        for (int f = 0; f <= coEdit; ++f)
+            if (CantOptionGroup(f) == g)
+                group.push_back({Options[f], [f](CantControls& c) -> bool& { return c.Option[f]; }});
+        Bindings.radios(groupNames[g], group);
+    }
+    KX_BIND_AS(Bindings, enabled, cmdEdit, _Enabled);
+    KX_BIND(Bindings, text, lbl_Lf);
+    KX_BIND(Bindings, text, lbl_Le);
+    KX_BIND(Bindings, text, Label_Units);
+
     for (int f = 0; f <= coEdit; ++f)
-        connect(Options[f], &QRadioButton::toggled, this, [this, f](bool on) {
-            if (on && !filling_) OptionClick(f);
-        });
+        Bindings.OnToggle(Options[f], this, [this, f] { OptionClick(f); });
     const std::pair<TLabelClick*, int> labelFields[] = {
         {Label_Support_Lateral, coSupportLateral},
         {Label_Support_Partial, coSupportPartial},
@@ -147,38 +163,13 @@ TCantileverFrm::TCantileverFrm(const CantSide& side, const char* objectName, QWi
     PlaceForm(this, 5);
 }
 
-CantControls TCantileverFrm::Controls() const {
-    CantControls c;
-    for (int f = 0; f <= coEdit; ++f)
-        c.Option[f] = Options[f]->isChecked();
-    c.cmdEdit_Enabled = cmdEdit->isEnabled();
-    c.lbl_Lf = FromQt(lbl_Lf->text());
-    c.lbl_Le = FromQt(lbl_Le->text());
-    c.Label_Units = FromQt(Label_Units->text());
-    return c;
-}
-
-void TCantileverFrm::ShowControls(const CantControls& c) {
-    const bool wasFilling = filling_;
-    filling_ = true;
-    for (int f = 0; f <= coEdit; ++f)
-        if (!c.Option[f]) SetChecked(Options[f], false);
-    for (int f = 0; f <= coEdit; ++f)
-        if (c.Option[f]) SetChecked(Options[f], true);
-    cmdEdit->setEnabled(c.cmdEdit_Enabled);
-    lbl_Lf->setText(ToQt(c.lbl_Lf));
-    lbl_Le->setText(ToQt(c.lbl_Le));
-    Label_Units->setText(ToQt(c.Label_Units));
-    filling_ = wasFilling;
-}
-
 void TCantileverFrm::act(const std::function<void(CantControls&)>& action) {
     Guard([&] {
-        CantControls c = Controls();
+        CantControls c = Bindings.Read();
         struct Shown {
             TCantileverFrm* w;
             CantControls& c;
-            ~Shown() { w->ShowControls(c); }
+            ~Shown() { w->Bindings.Show(c); }
         } shown{this, c};
         action(c);
     });

@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <functional>
 
+#include "foundation/ui/Binding.h"
 #include "input/Cantilever.h"
 
 class QButtonGroup;
@@ -48,8 +49,8 @@ public:
     QPushButton* cmd_Cancel;
     QPushButton* cmd_Next;
 
-    CantControls Controls() const;
-    void ShowControls(const CantControls& c);
+    // Which control feeds which field of the form's snapshot.
+    FormBindings<CantControls> Bindings;
 
     // File New and File Open.
     void Clear();
@@ -69,7 +70,6 @@ protected:
 
 private:
     void act(const std::function<void(CantControls&)>& action);
-    bool filling_ = false;
 };
 
 } // namespace kx

@@ -14,7 +14,6 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QShowEvent>
-#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -65,46 +64,6 @@ QLineEdit* edit(QWidget* parent, const std::string& name, int x, int w) {
 std::string numbered(const char* stem, int n) { return stem + std::to_string(n); }
 
 int rowTop(int n) { return n <= 17 ? 240 + 35 * (n - 1) : 245 + 35 * (n - 1); }
-
-EditBox box(const QLineEdit* e) { return {FromQt(e->text()), !e->isHidden()}; }
-
-void setText(QLineEdit* e, const std::string& text) {
-    const QString q = ToQt(text);
-    if (e->text() == q) return;
-    const QSignalBlocker quiet(e);
-    e->setText(q);
-}
-
-void setText(QLabel* l, const std::string& text) {
-    const QString q = ToQt(text);
-    if (l->text() != q) l->setText(q);
-}
-
-void setShown(QWidget* w, bool shown) {
-    if (w->isHidden() == !shown) return;
-    w->setVisible(shown);
-}
-
-void setBox(QLineEdit* e, const EditBox& b) {
-    setText(e, b.Text);
-    setShown(e, b.Visible);
-}
-
-void setTick(QAbstractButton* b, bool on) {
-    if (b->isChecked() == on) return;
-    const QSignalBlocker quiet(b);
-    b->setChecked(on);
-}
-
-// A row's type buttons; both may be left unchosen.
-void setType(const TLoadRow& r, bool point, bool udl) {
-    if (r.OptionP->isChecked() == point && r.OptionUDL->isChecked() == udl) return;
-    const QSignalBlocker quietP(r.OptionP), quietUDL(r.OptionUDL);
-    r.Type->setExclusive(false);
-    r.OptionP->setChecked(point);
-    r.OptionUDL->setChecked(udl && !point);
-    r.Type->setExclusive(true);
-}
 
 } // namespace
 
@@ -194,15 +153,51 @@ TLoadDataFrm::TLoadDataFrm(QWidget* parent) : QWidget(parent) {
         r.Edit_LF = edit(r.Panel, numbered("Edit_LF", n), kColLF, 60);
         r.Check = Named(new QCheckBox(QStringLiteral("Apply"), r.Panel), numbered("Check", n));
         r.Check->setGeometry(kColCheck, 8, 70, 20);
+        // Each named by its column's heading and the load's number.
+        const std::string load = "Load " + std::to_string(n) + " ";
+        const std::pair<QWidget*, const char*> headings[] = {{r.Edit_No, "number"},
+                                                             {r.OptionP, "Point"},
+                                                             {r.OptionUDL, "UDL"},
+                                                             {r.Edit_PL, "Point load"},
+                                                             {r.Edit_Dist, "Distance"},
+                                                             {r.Edit_UDLS, "UDL start rate"},
+                                                             {r.Edit_UDLF, "UDL finish rate"},
+                                                             {r.Edit_Cover, "Cover"},
+                                                             {r.Edit_LF, "Load factor"},
+                                                             {r.Check, "Apply"}};
+        for (auto [c, heading] : headings)
+            c->setAccessibleName(ToQt(load + heading));
+
+        Bindings.radios("Load " + std::to_string(n) + " type",
+                        {{r.OptionP, [n](LoadFormControls& f) -> bool& { return f.Rows[n].OptionP; }},
+                         {r.OptionUDL, [n](LoadFormControls& f) -> bool& { return f.Rows[n].OptionUDL; }}});
+        // An edit of the row: its text and whether it shows, named after the field it feeds.
+        const auto box = [this, n](QLineEdit* e, EditBox LoadRowControls::*m, const char* field) {
+            const std::string name = numbered(field, n);
+            Bindings.text(
+                e, [n, m](LoadFormControls& f) -> std::string& { return (f.Rows[n].*m).Text; },
+                name + ".Text");
+            Bindings.visible(
+                e, [n, m](LoadFormControls& f) -> bool& { return (f.Rows[n].*m).Visible; },
+                name + ".Visible");
+        };
+#define KX_ROW_BOX(name) box(r.name, &LoadRowControls::name, #name)
+        KX_ROW_BOX(Edit_PL);
+        KX_ROW_BOX(Edit_Dist);
+        KX_ROW_BOX(Edit_UDLS);
+        KX_ROW_BOX(Edit_UDLF);
+        KX_ROW_BOX(Edit_Cover);
+        KX_ROW_BOX(Edit_LF);
+#undef KX_ROW_BOX
+        Bindings.checked(
+            r.Check, [n](LoadFormControls& f) -> bool& { return f.Rows[n].Check; }, numbered("Check", n));
+        Bindings.visible(
+            r.Panel, [n](LoadFormControls& f) -> bool& { return f.Rows[n].Panel; }, numbered("Panel_", n));
 
         // A button set from code runs its handler as a click does; a radio only on being chosen.
-        connect(r.OptionP, &QRadioButton::toggled, this, [this, n](bool on) {
-            if (on) OptionClick(n);
-        });
-        connect(r.OptionUDL, &QRadioButton::toggled, this, [this, n](bool on) {
-            if (on) OptionClick(n);
-        });
-        connect(r.Check, &QCheckBox::toggled, this, [this, n] { CheckClick(n); });
+        Bindings.OnToggle(r.OptionP, this, [this, n] { OptionClick(n); });
+        Bindings.OnToggle(r.OptionUDL, this, [this, n] { OptionClick(n); });
+        Bindings.OnToggle(r.Check, this, [this, n] { CheckClick(n); });
     }
 
     Panel_Cmds = Named(new QWidget(this), "Panel_Cmds");
@@ -233,8 +228,53 @@ TLoadDataFrm::TLoadDataFrm(QWidget* parent) : QWidget(parent) {
     layout->addWidget(ScrollBox, 1);
     layout->addWidget(Panel_Cmds);
 
-    connect(Check_Swt, &QCheckBox::toggled, this, [this] { Check_SwtClick(); });
-    connect(Edit_Case, &QSpinBox::valueChanged, this, [this] { UpDown_CaseClick(); });
+    Check_Swt->setAccessibleName(QStringLiteral("Steel Beam Self-weight: Apply"));
+    Caption(Label1, Edit_LF);
+    Caption(Label2, Edit_Case);
+
+    using F = LoadFormControls;
+    KX_BIND(Bindings, visible, Frame_SWt);
+    KX_BIND(Bindings, checked, Check_Swt);
+    KX_BIND(Bindings, text, lbl_Swt);
+    KX_BIND(Bindings, text, Edit_LF);
+    KX_BIND_AS(Bindings, enabled, Edit_LF, _Enabled);
+    KX_BIND(Bindings, value, Edit_Case);
+    KX_BIND(Bindings, text, lbl_PL);
+    KX_BIND(Bindings, text, lbl_PLdist);
+    KX_BIND(Bindings, text, lbl_UDLS);
+    KX_BIND(Bindings, text, lbl_UDLF);
+    KX_BIND(Bindings, text, lbl_Cover);
+    Bindings.text(
+        lbl_Length, [](F& f) -> std::string& { return f.lbl_Length.Caption; }, "lbl_Length.Caption");
+    Bindings.custom(
+        {{lbl_Length},
+         "lbl_Length.Top",
+         [this](F& f) { f.lbl_Length.Top = lbl_Length->y() - Image_Beam->y(); },
+         [this](const F& f) { lbl_Length->move(lbl_Length->x(), Image_Beam->y() + f.lbl_Length.Top); },
+         [this] { lbl_Length->move(lbl_Length->x(), lbl_Length->y() + 1); },
+         [](const F& a, const F& b) { return a.lbl_Length.Top == b.lbl_Length.Top; },
+         [](F& f) { ++f.lbl_Length.Top; }});
+    Bindings.visible(
+        lbl_Length, [](F& f) -> bool& { return f.lbl_Length.Visible; }, "lbl_Length.Visible");
+    // Last: the form laid out for the rows shown.
+    Bindings.custom({{this},
+                     "LoadDataFrm.Height",
+                     [this](F& f) { f.Height = formHeight_; },
+                     [this](const F& f) {
+                         formHeight_ = f.Height;
+                         layOut();
+                     },
+                     [this] {
+                         formHeight_ += 35;
+                         layOut();
+                     },
+                     [](const F& a, const F& b) { return a.Height == b.Height; },
+                     [](F& f) { f.Height += 35; }});
+
+    Bindings.OnToggle(Check_Swt, this, [this] { Check_SwtClick(); });
+    connect(Edit_Case, &QSpinBox::valueChanged, this, [this] {
+        if (!Bindings.Filling()) UpDown_CaseClick();
+    });
     connect(cmdBack, &QPushButton::clicked, this, &TLoadDataFrm::cmdBackClick);
     connect(Button4, &QPushButton::clicked, this, &TLoadDataFrm::Button4Click);
     connect(cmd_Clear, &QPushButton::clicked, this, &TLoadDataFrm::cmd_ClearClick);
@@ -263,77 +303,9 @@ void TLoadDataFrm::layOut() {
     if (height() != h) resize(kFormWidth, h);
 }
 
-LoadFormControls TLoadDataFrm::Controls() const {
-    LoadFormControls f;
-    for (int n = 1; n <= kLoadRows; ++n) {
-        const TLoadRow& r = rows_[n];
-        LoadRowControls& c = f.Rows[n];
-        c.Panel = !r.Panel->isHidden();
-        c.OptionP = r.OptionP->isChecked();
-        c.OptionUDL = r.OptionUDL->isChecked();
-        c.Edit_PL = box(r.Edit_PL);
-        c.Edit_Dist = box(r.Edit_Dist);
-        c.Edit_UDLS = box(r.Edit_UDLS);
-        c.Edit_UDLF = box(r.Edit_UDLF);
-        c.Edit_Cover = box(r.Edit_Cover);
-        c.Edit_LF = box(r.Edit_LF);
-        c.Check = r.Check->isChecked();
-    }
-    f.Frame_SWt = !Frame_SWt->isHidden();
-    f.Check_Swt = Check_Swt->isChecked();
-    f.lbl_Swt = FromQt(lbl_Swt->text());
-    f.Edit_LF = FromQt(Edit_LF->text());
-    f.Edit_LF_Enabled = Edit_LF->isEnabled();
-    f.Edit_Case = Edit_Case->value();
-    f.Height = formHeight_;
-    f.lbl_PL = FromQt(lbl_PL->text());
-    f.lbl_PLdist = FromQt(lbl_PLdist->text());
-    f.lbl_UDLS = FromQt(lbl_UDLS->text());
-    f.lbl_UDLF = FromQt(lbl_UDLF->text());
-    f.lbl_Cover = FromQt(lbl_Cover->text());
-    f.lbl_Length = {FromQt(lbl_Length->text()), !lbl_Length->isHidden(), lbl_Length->y() - Image_Beam->y()};
-    return f;
-}
-
-void TLoadDataFrm::ShowControls(const LoadFormControls& f) {
-    for (int n = 1; n <= kLoadRows; ++n) {
-        const TLoadRow& r = rows_[n];
-        const LoadRowControls& c = f.Rows[n];
-        setType(r, c.OptionP, c.OptionUDL);
-        setBox(r.Edit_PL, c.Edit_PL);
-        setBox(r.Edit_Dist, c.Edit_Dist);
-        setBox(r.Edit_UDLS, c.Edit_UDLS);
-        setBox(r.Edit_UDLF, c.Edit_UDLF);
-        setBox(r.Edit_Cover, c.Edit_Cover);
-        setBox(r.Edit_LF, c.Edit_LF);
-        setTick(r.Check, c.Check);
-        setShown(r.Panel, c.Panel);
-    }
-    setShown(Frame_SWt, f.Frame_SWt);
-    setTick(Check_Swt, f.Check_Swt);
-    setText(lbl_Swt, f.lbl_Swt);
-    setText(Edit_LF, f.Edit_LF);
-    Edit_LF->setEnabled(f.Edit_LF_Enabled);
-    if (Edit_Case->value() != f.Edit_Case) {
-        const QSignalBlocker quiet(Edit_Case);
-        Edit_Case->setValue(f.Edit_Case);
-    }
-    for (auto [l, t] : {std::pair{lbl_PL, &f.lbl_PL},
-                        {lbl_PLdist, &f.lbl_PLdist},
-                        {lbl_UDLS, &f.lbl_UDLS},
-                        {lbl_UDLF, &f.lbl_UDLF},
-                        {lbl_Cover, &f.lbl_Cover}})
-        setText(l, *t);
-    setText(lbl_Length, f.lbl_Length.Caption);
-    lbl_Length->move(lbl_Length->x(), Image_Beam->y() + f.lbl_Length.Top);
-    setShown(lbl_Length, f.lbl_Length.Visible);
-    formHeight_ = f.Height;
-    layOut();
-}
-
 void TLoadDataFrm::act(const std::function<void(LoadFormControls&, LoadFormPicture&)>& step) {
     Guard([&] {
-        LoadFormControls f = Controls();
+        LoadFormControls f = Bindings.Read();
         QtCanvas canvas(&Image_Beam->Picture);
         LoadFormPicture pic{canvas, Image_Beam->Picture.width(), Image_Beam->Picture.height()};
         // What the step did before an error stays, as it stays on the form.
@@ -344,7 +316,7 @@ void TLoadDataFrm::act(const std::function<void(LoadFormControls&, LoadFormPictu
             ~Shown() {
                 c.End();
                 w->Image_Beam->update();
-                w->ShowControls(f);
+                w->Bindings.Show(f);
             }
         } shown{this, canvas, f};
         step(f, pic);
@@ -436,15 +408,13 @@ void TLoadDataFrm::ShowSelfWeightFrame(bool shown) {
 }
 
 void TLoadDataFrm::DrawLoadFormBeam() {
-    LengthCaption caption = Controls().lbl_Length;
+    LoadFormControls f = Bindings.Read();
     {
         QtCanvas canvas(&Image_Beam->Picture);
-        kx::DrawLoadFormBeam(canvas, Image_Beam->Picture.width(), Image_Beam->Picture.height(), caption);
+        kx::DrawLoadFormBeam(canvas, Image_Beam->Picture.width(), Image_Beam->Picture.height(), f.lbl_Length);
     }
     Image_Beam->update();
-    setText(lbl_Length, caption.Caption);
-    lbl_Length->move(lbl_Length->x(), Image_Beam->y() + caption.Top);
-    setShown(lbl_Length, caption.Visible);
+    Bindings.Show(f);
 }
 
 void GoOnFromLoads(LoadRoute route) {

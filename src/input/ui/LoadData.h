@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <functional>
 
+#include "foundation/ui/Binding.h"
 #include "input/KX_Beam.h"
 #include "input/LoadData.h"
 
@@ -83,9 +84,8 @@ public:
     // Row n, 1 to 50.
     const TLoadRow& Row(int n) const;
 
-    // The controls as plain values, and back (no handler runs while they are set).
-    LoadFormControls Controls() const;
-    void ShowControls(const LoadFormControls& f);
+    // Which control feeds which field of the form's snapshot (no handler runs while it is shown).
+    FormBindings<LoadFormControls> Bindings;
     // The height the form is laid out for; the window shows as much of it as the screen allows,
     // and the rows scroll above the commands.
     int FormHeight() const { return formHeight_; }

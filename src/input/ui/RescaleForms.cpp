@@ -57,7 +57,7 @@ void rescaleBeamForm(TKX_BeamFrm* w, UnitRescale& r) {
 }
 
 void rescaleLoadForm(TLoadDataFrm* w, UnitRescale& r) {
-    LoadFormControls f = w->Controls();
+    LoadFormControls f = w->Bindings.Read();
     LoadFormUnitTexts t{f.lbl_PL, f.lbl_PLdist, f.lbl_UDLS, f.lbl_UDLF, f.lbl_Cover, {}};
     for (int n = 1; n <= kLoadRows; ++n) {
         const LoadRowControls& row = f.Rows[n];
@@ -78,7 +78,7 @@ void rescaleLoadForm(TLoadDataFrm* w, UnitRescale& r) {
         row.Edit_UDLF.Text = t.Rows[n].Edit_UDLF;
         row.Edit_Cover.Text = t.Rows[n].Edit_Cover;
     }
-    w->ShowControls(f);
+    w->Bindings.Show(f);
 }
 
 // The user section editor's grid, through its cells (row 0 the headings), once the editor offers
@@ -107,12 +107,12 @@ template <class Editor> void rescaleSectionGrid(Editor* w, UnitRescale& r) {
 }
 
 void rescaleCantilever(TCantileverFrm* w, RescaleForm form, UnitRescale& r) {
-    CantControls c = w->Controls();
+    CantControls c = w->Bindings.Read();
     EffLengthUnitTexts t{c.lbl_Le, c.Label_Units};
     RescaleEffLengthTexts(t, form, r);
     c.lbl_Le = t.lbl_Le;
     c.Label_Units = t.UnitCaption;
-    w->ShowControls(c);
+    w->Bindings.Show(c);
 }
 
 } // namespace
@@ -124,12 +124,12 @@ void RescaleInputForms() {
     if (Forms.KX_GridFrm) rescaleSectionGrid(Forms.KX_GridFrm, r);
     if (Forms.CantLHFrm) rescaleCantilever(Forms.CantLHFrm, RescaleForm::CantLHFrm, r);
     if (TSpanFrm* w = Forms.SpanFrm) {
-        SpanControls c = w->Controls();
+        SpanControls c = w->Bindings.Read();
         EffLengthUnitTexts t{c.lbl_Le, c.Label_2_Unit};
         RescaleEffLengthTexts(t, RescaleForm::SpanFrm, r);
         c.lbl_Le = t.lbl_Le;
         c.Label_2_Unit = t.UnitCaption;
-        w->ShowControls(c);
+        w->Bindings.Show(c);
     }
     if (Forms.CantRHFrm) rescaleCantilever(Forms.CantRHFrm, RescaleForm::CantRHFrm, r);
 }

@@ -69,6 +69,25 @@ void setCell(QTableWidget* t, int col, int row, const std::string& text) {
     }
 }
 
+IntervalGridTexts readGrid(const QTableWidget* t) {
+    IntervalGridTexts g;
+    g.ColCount = 1;
+    while (g.ColCount < kGridCols && !t->isColumnHidden(g.ColCount))
+        ++g.ColCount;
+    for (int col = 0; col < kGridCols; ++col)
+        for (int row = 0; row < 2; ++row)
+            g.SetCell(col, row, cellText(t, col, row));
+    return g;
+}
+
+void showGrid(QTableWidget* t, const IntervalGridTexts& g) {
+    for (int col = 0; col < kGridCols; ++col) {
+        t->setColumnHidden(col, col >= g.ColCount);
+        for (int row = 0; row < 2; ++row)
+            setCell(t, col, row, g.Cell(col, row));
+    }
+}
+
 } // namespace
 
 TSpanFrm::TSpanFrm(QWidget* parent) : QWidget(parent) {
@@ -115,13 +134,15 @@ TSpanFrm::TSpanFrm(QWidget* parent) : QWidget(parent) {
     Option_Edit = MakeRadio(Frame_Span, "Option_Edit", "Enter value for effective length", 20, 256, 300);
     Option_Edit->setToolTip(QStringLiteral("Click to edit effective length"));
     Option_Int = MakeRadio(Frame_Span, "Option_Int", "Span restrained at intervals", 20, 280, 300);
-    cmdEdit = MakeButton(Frame_Span, "cmdEdit", "Reset effective length", 340, 254, 180);
-    cmd_Part = MakeButton(Frame_Span, "cmd_Part", "Reset restraint intervals", 340, 278, 180);
+    // One above the other beside the options they reset, without overlapping.
+    cmdEdit = MakeButton(Frame_Span, "cmdEdit", "Reset effective length", 340, 252, 180, 26);
+    cmd_Part = MakeButton(Frame_Span, "cmd_Part", "Reset restraint intervals", 340, 278, 180, 26);
     cmd_All = MakeButton(Frame_Span, "cmd_All", "Apply to all spans", 540, 230, 160);
     for (QPushButton* b : {cmdEdit, cmd_Part, cmd_All})
         b->setEnabled(false);
-    MakeLabel(Frame_Span, "Label5", "Span", 560, 284, 40);
+    QLabel* spanCaption = MakeLabel(Frame_Span, "Label5", "Span", 560, 284, 40);
     Edit_Span = Named(new QSpinBox(Frame_Span), "Edit_Span");
+    Caption(spanCaption, Edit_Span);
     Edit_Span->setGeometry(600, 280, 70, 26);
     Edit_Span->setRange(1, 1);
 
@@ -186,43 +207,77 @@ TSpanFrm::TSpanFrm(QWidget* parent) : QWidget(parent) {
     cmd_Cancel = MakeButton(this, "cmd_Cancel", "Cancel", 570, 432, 96);
     cmd_Next = MakeButton(this, "cmd_Next", "Next >", 680, 432, 96);
 
-    // A radio button's handler runs when it becomes chosen, by the user or (where the form does
-    // not hold it back) from code; unchoosing runs nothing.
-    const auto onChosen = [this](QAbstractButton* b, void (TSpanFrm::*handler)()) {
-        connect(b, &QAbstractButton::toggled, this, [this, handler](bool on) {
-            if (on && !filling_) (this->*handler)();
-        });
-    };
-    for (QRadioButton* b :
+    Edit_No->setAccessibleName(QStringLiteral("Number of supports"));
+    Grid_Int->setAccessibleName(QStringLiteral("Span intervals"));
+
+    auto& b = Bindings;
+    using C = SpanControls;
+    b.radios("Frame_Span options", {{Option_Full, &C::Option_Full},
+                                    {Option_Partial, &C::Option_Partial},
+                                    {Option_Not, &C::Option_Not},
+                                    {Option_Pos, &C::Option_Pos},
+                                    {Option_Dead, &C::Option_Dead},
+                                    {Option_Restrained, &C::Option_Restrained},
+                                    {Option_Edit, &C::Option_Edit},
+                                    {Option_Int, &C::Option_Int}});
+    KX_BIND(b, checked, Check_12);
+    KX_BIND_AS(b, enabled, cmdEdit, _Enabled);
+    KX_BIND_AS(b, enabled, cmd_Part, _Enabled);
+    KX_BIND_AS(b, enabled, cmd_All, _Enabled);
+    KX_BIND_AS(b, maximum, Edit_Span, _Max); // before the value, which it holds
+    KX_BIND(b, value, Edit_Span);
+    KX_BIND(b, text, lbl_L);
+    KX_BIND(b, text, lbl_Lf);
+    KX_BIND(b, text, lbl_Le);
+    KX_BIND(b, text, Label_1_Unit);
+    KX_BIND(b, text, Label_2_Unit);
+    KX_BIND_AS(b, visible, cmd_Cancel, _Visible);
+    KX_BIND_AS(b, visible, Frame_Span, _Visible);
+    KX_BIND_AS(b, visible, Frame_Int, _Visible);
+    KX_BIND(b, text, lbl_Span);
+    KX_BIND(b, text, lbl_SpanL);
+    KX_BIND_AS(b, visible, lbl_SpanL, _Visible);
+    b.custom({{Grid_Int},
+              "Grid_Int",
+              [this](SpanControls& c) { c.Grid_Int = readGrid(Grid_Int); },
+              [this](const SpanControls& c) { showGrid(Grid_Int, c.Grid_Int); },
+              [this] { setCell(Grid_Int, 1, 1, cellText(Grid_Int, 1, 1) + "#"); },
+              [](const SpanControls& x, const SpanControls& y) { return x.Grid_Int == y.Grid_Int; },
+              [](SpanControls& c) {
+                  c.Grid_Int.SetCell(1, 1, c.Grid_Int.Cell(1, 1) + "@");
+                  c.Grid_Int.ColCount = c.Grid_Int.ColCount % kGridCols + 1;
+              }});
+    b.radios("GroupBox1 options", {{Option_Blank, &C::Option_Blank},
+                                   {Option_Equal, &C::Option_Equal},
+                                   {Option_UnEqual, &C::Option_UnEqual}});
+    KX_BIND(b, value, Edit_No);
+
+    for (QRadioButton* r :
          {Option_Full, Option_Partial, Option_Not, Option_Pos, Option_Dead, Option_Restrained})
-        onChosen(b, &TSpanFrm::Option_Click);
-    onChosen(Option_Edit, &TSpanFrm::Option_IntOrEditClick);
-    onChosen(Option_Int, &TSpanFrm::Option_IntOrEditClick);
-    for (QRadioButton* b : {Option_Blank, Option_Equal, Option_UnEqual})
-        onChosen(b, &TSpanFrm::SpacingClick);
-    connect(Check_12, &QCheckBox::toggled, this, [this] {
-        if (!filling_) Option_Click();
-    });
+        b.OnToggle(r, this, [this] { Option_Click(); });
+    b.OnToggle(Check_12, this, [this] { Option_Click(); });
+    for (QRadioButton* r : {Option_Edit, Option_Int})
+        b.OnToggle(r, this, [this] { Option_IntOrEditClick(); });
+    for (QRadioButton* r : {Option_Blank, Option_Equal, Option_UnEqual})
+        b.OnToggle(r, this, [this] { SpacingClick(); });
     connect(cmdEdit, &QPushButton::clicked, this, &TSpanFrm::cmdEditClick);
     connect(cmd_Part, &QPushButton::clicked, this, &TSpanFrm::cmdEditClick);
     connect(cmd_All, &QPushButton::clicked, this, &TSpanFrm::cmd_AllClick);
     connect(Edit_Span, &QSpinBox::valueChanged, this, [this] {
-        if (!filling_) UpDown_SpanClick();
+        if (!Bindings.Filling()) UpDown_SpanClick();
     });
     connect(Edit_No, &QSpinBox::valueChanged, this, [this] {
-        if (!filling_) UpDown_NoClick();
+        if (!Bindings.Filling()) UpDown_NoClick();
     });
     connect(Grid_Int, &QTableWidget::itemChanged, this, [this] {
-        if (!filling_) Grid_IntKeyUp();
+        if (!Bindings.Filling()) Grid_IntKeyUp();
     });
     connect(cmd_OK, &QPushButton::clicked, this, &TSpanFrm::cmd_OKClick);
     connect(cmd_Next, &QPushButton::clicked, this, &TSpanFrm::cmd_NextClick);
     connect(cmd_Back, &QPushButton::clicked, this, &TSpanFrm::cmd_BackClick);
     connect(cmd_Cancel, &QPushButton::clicked, this, &TSpanFrm::cmd_CancelClick);
 
-    filling_ = true;
-    ShowControls(SpanControls{});
-    filling_ = false;
+    Bindings.Show(SpanControls{});
     setFixedSize(kClientWidth, kClientHeight);
     PlaceForm(this, 5);
     InstallInputFormsRescale();
@@ -230,89 +285,9 @@ TSpanFrm::TSpanFrm(QWidget* parent) : QWidget(parent) {
 
 TSpanFrm::~TSpanFrm() { UninstallInputFormsRescale(); }
 
-SpanControls TSpanFrm::Controls() const {
-    SpanControls c;
-    c.Option_Full = Option_Full->isChecked();
-    c.Option_Partial = Option_Partial->isChecked();
-    c.Option_Not = Option_Not->isChecked();
-    c.Option_Pos = Option_Pos->isChecked();
-    c.Option_Dead = Option_Dead->isChecked();
-    c.Option_Restrained = Option_Restrained->isChecked();
-    c.Option_Edit = Option_Edit->isChecked();
-    c.Option_Int = Option_Int->isChecked();
-    c.Check_12 = Check_12->isChecked();
-    c.cmdEdit_Enabled = cmdEdit->isEnabled();
-    c.cmd_Part_Enabled = cmd_Part->isEnabled();
-    c.cmd_All_Enabled = cmd_All->isEnabled();
-    c.Edit_Span = Edit_Span->value();
-    c.UpDown_Span_Max = Edit_Span->maximum();
-    c.lbl_L = FromQt(lbl_L->text());
-    c.lbl_Lf = FromQt(lbl_Lf->text());
-    c.lbl_Le = FromQt(lbl_Le->text());
-    c.Label_1_Unit = FromQt(Label_1_Unit->text());
-    c.Label_2_Unit = FromQt(Label_2_Unit->text());
-    c.cmd_Cancel_Visible = !cmd_Cancel->isHidden();
-    c.Frame_Span_Visible = !Frame_Span->isHidden();
-    c.Frame_Int_Visible = !Frame_Int->isHidden();
-    c.lbl_Span = FromQt(lbl_Span->text());
-    c.lbl_SpanL = FromQt(lbl_SpanL->text());
-    c.lbl_SpanL_Visible = !lbl_SpanL->isHidden();
-    c.Grid_Int.ColCount = 1;
-    while (c.Grid_Int.ColCount < kGridCols && !Grid_Int->isColumnHidden(c.Grid_Int.ColCount))
-        ++c.Grid_Int.ColCount;
-    for (int col = 0; col < kGridCols; ++col)
-        for (int row = 0; row < 2; ++row)
-            c.Grid_Int.SetCell(col, row, cellText(Grid_Int, col, row));
-    c.Option_Blank = Option_Blank->isChecked();
-    c.Option_Equal = Option_Equal->isChecked();
-    c.Option_UnEqual = Option_UnEqual->isChecked();
-    c.Edit_No = Edit_No->value();
-    return c;
-}
-
-void TSpanFrm::ShowControls(const SpanControls& c) {
-    const bool wasFilling = filling_;
-    filling_ = true;
-    const std::pair<QAbstractButton*, bool> buttons[] = {
-        {Option_Full, c.Option_Full},   {Option_Partial, c.Option_Partial},
-        {Option_Not, c.Option_Not},     {Option_Pos, c.Option_Pos},
-        {Option_Dead, c.Option_Dead},   {Option_Restrained, c.Option_Restrained},
-        {Option_Edit, c.Option_Edit},   {Option_Int, c.Option_Int},
-        {Check_12, c.Check_12},         {Option_Blank, c.Option_Blank},
-        {Option_Equal, c.Option_Equal}, {Option_UnEqual, c.Option_UnEqual},
-    };
-    for (auto [b, on] : buttons)
-        if (!on) SetChecked(b, false);
-    for (auto [b, on] : buttons)
-        if (on) SetChecked(b, true);
-    cmdEdit->setEnabled(c.cmdEdit_Enabled);
-    cmd_Part->setEnabled(c.cmd_Part_Enabled);
-    cmd_All->setEnabled(c.cmd_All_Enabled);
-    Edit_Span->setMaximum(std::max(1, c.UpDown_Span_Max));
-    Edit_Span->setValue(c.Edit_Span);
-    lbl_L->setText(ToQt(c.lbl_L));
-    lbl_Lf->setText(ToQt(c.lbl_Lf));
-    lbl_Le->setText(ToQt(c.lbl_Le));
-    Label_1_Unit->setText(ToQt(c.Label_1_Unit));
-    Label_2_Unit->setText(ToQt(c.Label_2_Unit));
-    cmd_Cancel->setVisible(c.cmd_Cancel_Visible);
-    Frame_Span->setVisible(c.Frame_Span_Visible);
-    Frame_Int->setVisible(c.Frame_Int_Visible);
-    lbl_Span->setText(ToQt(c.lbl_Span));
-    lbl_SpanL->setText(ToQt(c.lbl_SpanL));
-    lbl_SpanL->setVisible(c.lbl_SpanL_Visible);
-    for (int col = 0; col < kGridCols; ++col) {
-        Grid_Int->setColumnHidden(col, col >= c.Grid_Int.ColCount);
-        for (int row = 0; row < 2; ++row)
-            setCell(Grid_Int, col, row, c.Grid_Int.Cell(col, row));
-    }
-    Edit_No->setValue(c.Edit_No);
-    filling_ = wasFilling;
-}
-
 void TSpanFrm::act(const std::function<void(SpanControls&)>& action) {
     Guard([&] {
-        SpanControls c = Controls();
+        SpanControls c = Bindings.Read();
         struct Shown {
             TSpanFrm* w;
             SpanControls& c;
@@ -323,7 +298,7 @@ void TSpanFrm::act(const std::function<void(SpanControls&)>& action) {
                 }
                 w->Image_IntSpan->update();
                 w->Image_Spans->update();
-                w->ShowControls(c);
+                w->Bindings.Show(c);
             }
         } shown{this, c};
         action(c);

@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 
+#include "foundation/ui/Binding.h"
 #include "input/LoadSketch.h"
 #include "input/Span.h"
 
@@ -63,9 +64,8 @@ public:
     QSpinBox* Edit_No; // with its spinner UpDown_No
     QPushButton* cmd_OK;
 
-    // The controls as plain values, and back.
-    SpanControls Controls() const;
-    void ShowControls(const SpanControls& c);
+    // Which control feeds which field of the form's snapshot.
+    FormBindings<SpanControls> Bindings;
 
     // The beam sketch on Image_Spans, drawn by the load form's sketch routines.
     void ClearSpanSketch() override;
@@ -105,7 +105,6 @@ private:
     QButtonGroup* spanGroup_;
     QButtonGroup* spacingGroup_;
     std::unique_ptr<Canvas> intervalCanvas_;
-    bool filling_ = false;
 };
 
 } // namespace kx

@@ -41,8 +41,9 @@ TTimSectFrm::TTimSectFrm(QWidget* parent) : QWidget(parent) {
 
     MakeLabel(this, "Label_Metric",
               "Section sizes and properties on this form are always in UK metric format.", 10, 8, 460);
-    MakeLabel(this, "Label_Grade", "Strength Class", 10, 36, 100);
+    QLabel* gradeCaption = MakeLabel(this, "Label_Grade", "Strength Class", 10, 36, 100);
     Combo_Grade = Named(new QComboBox(this), "Combo_Grade");
+    Caption(gradeCaption, Combo_Grade);
     Combo_Grade->setGeometry(110, 34, 100, 24);
     for (int i = 0; i < kTimberGradeItems; ++i)
         Combo_Grade->addItem(ToQt(TimberGradeItem(i)));
@@ -116,77 +117,65 @@ TTimSectFrm::TTimSectFrm(QWidget* parent) : QWidget(parent) {
     cmd_OK = MakeButton(this, "cmd_OK", "Next >", 620, 520, 130, 30);
     SetBold(cmd_OK);
 
-    connect(Combo_Grade, &QComboBox::currentIndexChanged, this, [this] {
-        if (!filling_) Combo_GradeChange();
-    });
-    const auto onChosen = [this](QRadioButton* b, void (TTimSectFrm::*handler)()) {
-        connect(b, &QRadioButton::toggled, this, [this, handler](bool on) {
-            if (on && !filling_) (this->*handler)();
-        });
-    };
-    onChosen(Option_Single, &TTimSectFrm::Combo_GradeChange);
-    onChosen(Option_Share, &TTimSectFrm::Combo_GradeChange);
-    onChosen(Option_Wet, &TTimSectFrm::Option_WetClick);
-    onChosen(Option_Dry, &TTimSectFrm::Option_WetClick);
+    using C = TimSectControls;
+    auto& k = Bindings;
+    KX_BIND(k, index, Combo_Grade);
+    k.radios("GroupSharing options", {{Option_Single, &C::Option_Single}, {Option_Share, &C::Option_Share}});
+    k.radios("GroupMoisture options", {{Option_Wet, &C::Option_Wet}, {Option_Dry, &C::Option_Dry}});
+    std::vector<std::pair<QAbstractButton*, FormBindings<C>::Field<bool>>> chosen;
     for (int i = 0; i < kTimberDurations; ++i)
-        onChosen(Duration[i], &TTimSectFrm::Option_DurationClick);
+        chosen.push_back({Duration[i], [i](C& c) -> bool& { return c.Duration[i]; }});
+    k.radios("GroupDuration options", chosen);
+    KX_BIND(k, text, lbl_Bend);
+    KX_BIND(k, text, lbl_Shear);
+    KX_BIND(k, text, lbl_E);
+    KX_BIND(k, text, lbl_K8);
+    KX_BIND(k, text, lbl_K1);
+    KX_BIND(k, text, lbl_K2E);
+    KX_BIND(k, text, lbl_K2B);
+    KX_BIND(k, text, lbl_K2S);
+    KX_BIND(k, text, lbl_K3);
+    KX_BIND(k, text, lbl_Width);
+    KX_BIND(k, text, lbl_Depth);
+    k.custom({{List_Results},
+              "List_Results",
+              [this](C& c) {
+                  c.List_Results.clear();
+                  for (int i = 0; i < List_Results->count(); ++i)
+                      c.List_Results.push_back(FromQt(List_Results->item(i)->text()));
+              },
+              [this](const C& c) {
+                  List_Results->clear();
+                  for (const std::string& line : c.List_Results)
+                      List_Results->addItem(ToQt(line));
+              },
+              [this] { List_Results->addItem(QStringLiteral("#")); },
+              [](const C& a, const C& b) { return a.List_Results == b.List_Results; },
+              [](C& c) { c.List_Results.push_back("@"); }});
+
+    connect(Combo_Grade, &QComboBox::currentIndexChanged, this, [this] {
+        if (!Bindings.Filling()) Combo_GradeChange();
+    });
+    k.OnToggle(Option_Single, this, [this] { Combo_GradeChange(); });
+    k.OnToggle(Option_Share, this, [this] { Combo_GradeChange(); });
+    k.OnToggle(Option_Wet, this, [this] { Option_WetClick(); });
+    k.OnToggle(Option_Dry, this, [this] { Option_WetClick(); });
+    for (int i = 0; i < kTimberDurations; ++i)
+        k.OnToggle(Duration[i], this, [this] { Option_DurationClick(); });
     connect(Cmd_Calc, &QPushButton::clicked, this, &TTimSectFrm::Cmd_CalcClick);
     connect(cmd_OK, &QPushButton::clicked, this, &TTimSectFrm::cmd_OKClick);
 
-    ShowState();
+    Bindings.Show(TimSectVars.Ctl);
     setFixedSize(kClientWidth, kClientHeight);
     PlaceForm(this, 0);
 }
 
-void TTimSectFrm::ReadControls() {
-    TimSectControls& c = TimSectVars.Ctl;
-    c.Combo_Grade = Combo_Grade->currentIndex();
-    c.Option_Single = Option_Single->isChecked();
-    c.Option_Share = Option_Share->isChecked();
-    c.Option_Wet = Option_Wet->isChecked();
-    c.Option_Dry = Option_Dry->isChecked();
-    for (int i = 0; i < kTimberDurations; ++i)
-        c.Duration[i] = Duration[i]->isChecked();
-    c.lbl_Width = FromQt(lbl_Width->text());
-    c.lbl_Depth = FromQt(lbl_Depth->text());
-}
-
-void TTimSectFrm::ShowState() {
-    const TimSectControls& c = TimSectVars.Ctl;
-    const bool wasFilling = filling_;
-    filling_ = true;
-    Combo_Grade->setCurrentIndex(c.Combo_Grade);
-    const std::pair<QRadioButton*, bool> radios[] = {
-        {Option_Single, c.Option_Single},
-        {Option_Share, c.Option_Share},
-        {Option_Wet, c.Option_Wet},
-        {Option_Dry, c.Option_Dry},
-    };
-    for (auto [b, on] : radios)
-        SetChecked(b, on);
-    for (int i = 0; i < kTimberDurations; ++i)
-        if (!c.Duration[i]) SetChecked(Duration[i], false);
-    for (int i = 0; i < kTimberDurations; ++i)
-        if (c.Duration[i]) SetChecked(Duration[i], true);
-    const std::pair<QLabel*, const std::string*> labels[] = {
-        {lbl_Bend, &c.lbl_Bend}, {lbl_Shear, &c.lbl_Shear}, {lbl_E, &c.lbl_E},         {lbl_K8, &c.lbl_K8},
-        {lbl_K1, &c.lbl_K1},     {lbl_K2E, &c.lbl_K2E},     {lbl_K2B, &c.lbl_K2B},     {lbl_K2S, &c.lbl_K2S},
-        {lbl_K3, &c.lbl_K3},     {lbl_Width, &c.lbl_Width}, {lbl_Depth, &c.lbl_Depth},
-    };
-    for (auto [l, t] : labels)
-        l->setText(ToQt(*t));
-    List_Results->clear();
-    for (const std::string& line : c.List_Results)
-        List_Results->addItem(ToQt(line));
-    filling_ = wasFilling;
-}
-
 void TTimSectFrm::act(const std::function<void()>& action) {
     Guard([&] {
-        ReadControls();
+        Bindings.Read(TimSectVars.Ctl);
         struct Shown {
             TTimSectFrm* w;
-            ~Shown() { w->ShowState(); }
+            ~Shown() { w->Bindings.Show(TimSectVars.Ctl); }
         } shown{this};
         action();
     });

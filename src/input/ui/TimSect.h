@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 
+#include "foundation/ui/Binding.h"
 #include "input/TimSect.h"
 
 class QComboBox;
@@ -43,9 +44,8 @@ public:
     QPushButton* Cmd_Calc;
     QPushButton* cmd_OK;
 
-    // The controls into the window's state, and the state shown.
-    void ReadControls();
-    void ShowState();
+    // Which control feeds which field of the window's state (TimSectVars.Ctl).
+    FormBindings<TimSectControls> Bindings;
 
     // What the beam form calls: its Timber frame (the dry sizes in mm, then the working choice),
     // its restore of a timber beam and its Cancel.
@@ -65,7 +65,6 @@ public:
 
 private:
     void act(const std::function<void()>& action);
-    bool filling_ = false;
 };
 
 } // namespace kx
