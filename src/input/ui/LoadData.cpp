@@ -404,7 +404,12 @@ void TLoadDataFrm::SetSelfWeightFactorText(const std::string& text) { Edit_LF->s
 
 void TLoadDataFrm::ShowSelfWeightFrame(bool shown) {
     Frame_SWt->setVisible(shown);
-    if (!shown) setTick(Check_Swt, false);
+    if (shown) return;
+    // The program's own change: the Apply step must not run over rows this showing never filled.
+    const bool was = Bindings.Filling();
+    Bindings.SetFilling(true);
+    Check_Swt->setChecked(false);
+    Bindings.SetFilling(was);
 }
 
 void TLoadDataFrm::DrawLoadFormBeam() {
