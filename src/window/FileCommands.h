@@ -73,6 +73,16 @@ void ReadBeamFile(const std::string& path, const std::function<void()>& beforeTa
 // unstable beam or a steel check beyond table A1. True when every loadcase was rebuilt.
 bool RebuildResults(AnalysisHost& host);
 
+// The results of the last analysis gone from the model and the main window: the job unanalysed,
+// the lists empty, the picture black, and Save, Save As and Print disabled (the beam's commit).
+void ClearAnalysis(FileCommandsHost& host);
+
+// The analysis as the windows start it (Analyse, the last "Next >"): one that ends in an error
+// leaves the job as ClearAnalysis does, and kAnalysisNotCompleted says so.
+void RunAnalysis(FileCommandsHost& host);
+inline constexpr const char* kAnalysisNotCompleted =
+    " ERROR  \r The analysis could not be completed\r Beam not analysed";
+
 // File > Open of a chosen name: New, then the file read, checked and rebuilt, the file's name
 // taken and the input windows restored. A name not ending in "kxf" stops silently after New; a
 // refused file shows its message and leaves the job as after New; a file that cannot be opened

@@ -20,6 +20,7 @@
 #include <sys/resource.h>
 
 #include "FormsFixture.h"
+#include "engine/ResultText.h"
 #include "platform/BinaryIO.h"
 #include "platform/QtDialogs.h"
 #include "window/DrawingState.h"
@@ -356,6 +357,22 @@ TEST_F(IndexFrmTest, AnalysedJobsAreSavedAndOpenedAgainWithTheSameLists) {
     EXPECT_EQ(Lines(w->List_CaseResults), caseResults);
     EXPECT_TRUE(w->UpDown1->isEnabled());
     EXPECT_EQ(w->lbl_Case->text(), "All");
+
+    // An analysis that ends in an error (a span of 1e30 m, as no form lets through) leaves the job
+    // unanalysed, as a commit of the beam does, and says so.
+    Model.SpanData[1][mfE] = 210000;
+    Model.SpanData[1][mfL] = 1e33f;
+    Model.BeamLength = 1e33;
+    dialogs_->clear();
+    w->Analyse2->trigger();
+    ASSERT_FALSE(dialogs_->messages().empty());
+    EXPECT_EQ(dialogs_->messages().back(),
+              " ERROR  \r The analysis could not be completed\r Beam not analysed");
+    EXPECT_EQ(Model.AnalysedFlag, 0);
+    EXPECT_EQ(w->List_Results->count() + w->List_CaseResults->count(), 0);
+    EXPECT_FALSE(w->UpDown1->isEnabled());
+    ExpectFileItems(false);
+    EXPECT_EQ(Txt.CaseListing[1][0], "");
     // Edit_Case holding no number stands for all loadcases.
     w->Edit_Case->setText("x");
     Drawing.ShownCase = 2;

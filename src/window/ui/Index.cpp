@@ -401,7 +401,7 @@ void TIndexFrm::Results1Click() {
 }
 
 void TIndexFrm::Analyse2Click() {
-    Guard([this] { AnalyseBeam(*this); });
+    Guard([this] { RunAnalysis(*this); });
 }
 
 void TIndexFrm::Resultsatapoint1Click() {
