@@ -7,8 +7,6 @@
 #include <memory>
 #include <optional>
 
-#include "engine/AnalyseBeam.h"
-#include "engine/ResultText.h"
 #include "foundation/SigFig.h"
 #include "foundation/Units.h"
 #include "input/BeamSketch.h"
