@@ -7,8 +7,6 @@
 #include <memory>
 #include <optional>
 
-#include "engine/AnalyseBeam.h"
-#include "engine/ResultText.h"
 #include "foundation/SigFig.h"
 #include "foundation/Units.h"
 #include "input/BeamSketch.h"
@@ -240,12 +238,12 @@ void FillSpanGridFromWork(BeamFormControls& f) {
 
 void ReadSpanLengths(const BeamFormControls& f, SharedModel& m) {
     const int c = f.Check_LHC ? 1 : 0, n = workSpans();
-    // A length that is 0 or less, or too large to hold, is missing.
+    // A length that is 0 or less, or too long to draw and analyse, is missing.
     auto read = [&](int row, int col, const char* missing) {
         m.SpanData[row][mfExists] = 1.0f;
         const double v = spanCellLength(f, col);
         m.SpanData[row][mfL] = static_cast<float>(v);
-        if (v > 0 && std::isfinite(m.SpanData[row][mfL])) return true;
+        if (v > 0 && v <= kMaxMemberLength) return true;
         message(missing);
         BeamFormVars.BeamInputError = 1;
         return false;
@@ -547,15 +545,7 @@ bool CommitBeamData(BeamFormControls& f, FileCommandsHost& host, BeamCommitLoadF
     UnapplySelfWeightWithoutSteel();
 
     // The results shown belong to the beam that was there before.
-    NullAnalysisHost quiet;
-    ClearResults(quiet);
-    ClearResultText();
-    for (auto& lines : Txt.SteelCheckLines)
-        lines.fill(TResultLine());
-    Model.AnalysedFlag = 0;
-    host.ClearResultLists();
-    host.FillImageBlack();
-    host.DisableFileMenus();
+    ClearAnalysis(host);
 
     loadForm.ShowSelfWeightFrame(checkable);
     loadForm.DrawLoadFormBeam();

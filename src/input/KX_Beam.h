@@ -16,6 +16,10 @@ class FileCommandsHost;
 
 // The spinner offers 1 to 20 spans; the member rows have room for 25.
 inline constexpr int kMaxFormSpans = 20;
+// The longest member the form takes: 10,000 m, in mm. Singles hold positions along it to the
+// millimetre (they do so up to 2^24 mm, 16.8 km), and its length to the fourth power, which the
+// deflections work with, stays far inside a single's range (1e28 of 3.4e38) whatever the loads.
+inline constexpr double kMaxMemberLength = 1e7;
 
 // The texts of a string grid as cells (column, row), with its column count. Cells beyond the
 // stored ones read as empty; a shorter grid forgets the cells it drops, as the window's grid does.
@@ -117,7 +121,7 @@ void ReadSpanGridToWork(const BeamFormControls& f);
 // Field L of the working rows back into the grid; a length of "0.000" shows as an empty cell.
 void FillSpanGridFromWork(BeamFormControls& f);
 // Exists and L of the members into m's rows 0..26 and the description into SectionDescription;
-// at a length of 0 or less, or one that is no finite single, its message and BeamInputError 1.
+// at a length of 0 or less, or one longer than kMaxMemberLength, its message and BeamInputError 1.
 void ReadSpanLengths(const BeamFormControls& f, SharedModel& m);
 // The exclusions of forkheads, couplers and the code check, then WorkSupportType rebuilt.
 void ApplySupportRules(BeamFormControls& f);

@@ -110,6 +110,28 @@ void NewBeam(FileCommandsHost& host) {
         ClearTable(lines);
 }
 
+void ClearAnalysis(FileCommandsHost& host) {
+    NullAnalysisHost quiet; // Save and Print stay disabled
+    ClearResults(quiet);
+    ClearResultText();
+    for (auto& lines : Txt.SteelCheckLines)
+        ClearTable(lines);
+    Model.AnalysedFlag = 0;
+    host.ClearResultLists();
+    host.FillImageBlack();
+    host.DisableFileMenus();
+}
+
+void RunAnalysis(FileCommandsHost& host) {
+    try {
+        AnalyseBeam(host);
+    } catch (const std::exception&) {
+        // Half an analysis must be neither shown nor saved nor printed.
+        ClearAnalysis(host);
+        dlg().Message(kAnalysisNotCompleted);
+    }
+}
+
 bool HasBeamFileSuffix(const std::string& path) {
     return path.size() >= 3 && path.compare(path.size() - 3, 3, "kxf") == 0;
 }

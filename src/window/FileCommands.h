@@ -74,6 +74,16 @@ void ReadBeamFile(const std::string& path, const std::function<void()>& beforeTa
 // unstable beam or a steel check beyond table A1. True when every loadcase was rebuilt.
 bool RebuildResults(AnalysisHost& host);
 
+// The results of the last analysis gone from the model and the main window: the job unanalysed,
+// the lists empty, the picture black, and Save, Save As and Print disabled (the beam's commit).
+void ClearAnalysis(FileCommandsHost& host);
+
+// The analysis as the windows start it (Analyse, the last "Next >"): one that ends in an error
+// leaves the job as ClearAnalysis does, and kAnalysisNotCompleted says so.
+void RunAnalysis(FileCommandsHost& host);
+inline constexpr const char* kAnalysisNotCompleted =
+    " ERROR  \r The analysis could not be completed\r Beam not analysed";
+
 // File > Open of a chosen name: the file read and checked on its own, then, only when it passes,
 // New, the file taken and rebuilt (with the loadcases the diagrams showed when it was saved), its
 // name taken and the input windows restored. A name not ending in "kxf" stops silently; a refused

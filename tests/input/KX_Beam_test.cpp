@@ -248,14 +248,17 @@ TEST_F(BeamForm, EachRefusalShowsItsMessageInOrderAndChangesNothingCommitted) {
     ExpectRefused({beammsg::kSpanLength}, committed);
     f.lbl_S01_E = "205000";
     f.lbl_S01_Desc = " 127 x 76 UB 13";
-    for (const char* bad : {"0", "-3", "1e39"}) {
+    // Longer than 10,000 m (10,000.001 m, 1e30 m): beyond what is drawn and analysed.
+    for (const char* bad : {"0", "-3", "1e39", "10000.001", "1e30"}) {
         f.Grid_Spans.SetCell(3, 1, bad);
         ExpectRefused({beammsg::kSpanLength}, committed);
     }
     f.Grid_Spans.SetCell(3, 1, "4");
-    f.Grid_Spans.SetCell(1, 1, "");
-    ExpectRefused({beammsg::kLHCantileverLength}, committed);
-    EXPECT_EQ(BeamFormVars.BeamInputError, 1);
+    for (const char* bad : {"", "1e30"}) {
+        f.Grid_Spans.SetCell(1, 1, bad);
+        ExpectRefused({beammsg::kLHCantileverLength}, committed);
+        EXPECT_EQ(BeamFormVars.BeamInputError, 1);
+    }
     f.Grid_Spans.SetCell(1, 1, "1.5");
     f.Check_RHF = false;
     f.Check_RHC = true;
@@ -283,7 +286,9 @@ TEST_F(BeamForm, EachRefusalShowsItsMessageInOrderAndChangesNothingCommitted) {
         ExpectRefused({beammsg::kSection}, committed);
     }
     Work.TimberPermMoment = 1198220.8f;
+    f.Grid_Spans.SetCell(3, 1, "10000"); // 10,000 m is taken
     EXPECT_TRUE(Commit());
+    EXPECT_EQ(Model.SpanData[2][mfL], 1e7f);
     EXPECT_EQ(Model.SteelSectionFlag, 0); // timber is not checked as steel
     EXPECT_EQ(Model.TimberPermShearSaved, 6192.05f);
     ResetProgramState(); // the form's own state goes with every other

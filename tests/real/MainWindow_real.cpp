@@ -67,3 +67,27 @@ TEST_F(RealWindowTest, BeamAnalysisOpensTheMainWindowAndFileOpenShowsAJob) {
     pick(w, "Tile", w->Default1);
     EXPECT_EQ(w->List_CaseResults->geometry(), QRect(475, client - 422, 803, 422));
 }
+
+// Run under a window manager (the real_window_wm case), which frames the window with a title bar
+// and borders once it is shown: the frame, not only the client area, then stands 1 pixel inside
+// the screen's available area, and the lists' last rows with it.
+class WindowManagerTest : public RealWindowTest {};
+
+TEST_F(WindowManagerTest, TheMainWindowsFrameStandsInsideTheScreen) {
+    QTest::mouseClick(Forms.Form1->cmdOK, Qt::LeftButton);
+    TIndexFrm* w = Forms.IndexFrm;
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(w));
+    const QRect wanted = w->screen()->availableGeometry().adjusted(1, 1, -1, -1);
+    auto framed = [w] { return w->frameGeometry().top() < w->geometry().top(); };
+    auto listBottom = [](const QListWidget* l) { return l->mapToGlobal(QPoint(0, l->height() - 1)).y(); };
+    auto placed = [&] {
+        return framed() && w->frameGeometry() == wanted && listBottom(w->List_Results) <= wanted.bottom() &&
+               listBottom(w->List_CaseResults) <= wanted.bottom();
+    };
+    static_cast<void>(QTest::qWaitFor(placed, 5000)); // the frame comes a moment after the showing
+    settle(200);
+    ASSERT_TRUE(framed()) << "no window manager framed the window";
+    EXPECT_EQ(w->frameGeometry(), wanted);
+    for (const QListWidget* l : {w->List_Results, w->List_CaseResults})
+        EXPECT_LE(listBottom(l), wanted.bottom()) << l->objectName().toStdString();
+}

@@ -1,9 +1,12 @@
 // Creates every window for a test, in a fresh start-up directory, with scripted dialogs.
 #pragma once
 
+#include <QCoreApplication>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -36,3 +39,15 @@ protected:
     std::filesystem::path savedCwd_;
     std::string savedStartDir_;
 };
+
+// Runs the program's event loop with action posted into it: true when the loop ended with code 0
+// before a safety stop after 5 s. The safety timer lives only as long as this call, so that it can
+// never end a later loop, of this test or of another.
+inline bool LoopEndsAfter(const std::function<void()>& action) {
+    QTimer safety;
+    safety.setSingleShot(true);
+    QObject::connect(&safety, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    safety.start(5000);
+    QTimer::singleShot(0, &safety, action);
+    return QCoreApplication::exec() == 0;
+}

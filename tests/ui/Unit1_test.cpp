@@ -25,24 +25,6 @@
 
 using namespace kx;
 
-namespace {
-
-// Runs the event loop until the start screen ends it; false when it had to be stopped by the
-// safety timer instead.
-bool loopEndsAfter(const std::function<void()>& action) {
-    bool timedOut = false;
-    QObject scope; // the safety timer dies with the loop, never to fire in a later test
-    QTimer::singleShot(0, action);
-    QTimer::singleShot(5000, &scope, [&timedOut] {
-        timedOut = true;
-        QCoreApplication::exit(1);
-    });
-    const int rc = QCoreApplication::exec();
-    return !timedOut && rc == 0;
-}
-
-} // namespace
-
 TEST_F(FormsTest, StartScreenShowsItsVersionAndMenuAndStandsAThirdAcross) {
     TForm1* f = Forms.Form1;
     EXPECT_EQ(f->Label_Version->text(), QStringLiteral("Version 1.3.1"));
@@ -104,7 +86,7 @@ TEST_F(FormsTest, ClosingTheStartScreenInAnyWayEndsTheProgramWhileOtherWindowsAr
         f->show();
         ShowForm(Forms.IndexFrm);
         ShowForm(Forms.WindFrm);
-        EXPECT_TRUE(loopEndsAfter(close)) << what;
+        EXPECT_TRUE(LoopEndsAfter(close)) << what;
         EXPECT_FALSE(f->isVisible()) << what;
     }
 }

@@ -102,9 +102,5 @@ TEST_F(FormsTest, WindWindowCalculatesMovesBetweenAreasPrintsAndCloses) {
     EXPECT_EQ(w->Edit_Desc->text(), QStringLiteral("Area 3"));
     EXPECT_EQ(w->List_Results->count(), 25);
     Forms.Form1->show();
-    QTimer::singleShot(0, w->ExitKXFlexor1, &QAction::trigger);
-    QTimer timeout;
-    QObject::connect(&timeout, &QTimer::timeout, [] { QCoreApplication::exit(1); });
-    timeout.start(5000);
-    EXPECT_EQ(QCoreApplication::exec(), 0); // Exit ends the program's event loop
+    EXPECT_TRUE(LoopEndsAfter([w] { w->ExitKXFlexor1->trigger(); })); // Exit ends the program's event loop
 }

@@ -1,30 +1,35 @@
-// The example jobs of examples/: built as the tests build jobs, their sections picked as the beam
-// form picks them, analysed and written by the program's own beam-file writer; each opens, rebuilds
-// and saves again byte for byte, with results against hand statics. scripts/write-examples writes
-// them afresh (KX_WRITE_EXAMPLES=1).
+// The example jobs of examples/: each made as a user makes it, from File New through the beam
+// form's and the load form's "Next >" to the analysis with the main window's drawings, and written
+// by the program's own beam-file writer; each opens, rebuilds and saves again byte for byte, with
+// results against hand statics and its loadcase 1 drawn with its load rates. scripts/write-examples
+// writes them afresh (KX_WRITE_EXAMPLES=1).
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <functional>
+#include <sstream>
 
+#include "DrawingTestSupport.h"
 #include "KxfTestSupport.h"
-#include "RecordingFileHost.h"
-#include "TempDir.h"
+#include "input/BeamFormTestSupport.h"
+#include "input/LoadData.h"
 #include "input/SectionChoice.h"
 #include "input/TimSect.h"
 #include "platform/BinaryIO.h"
-#include "platform/Dialogs.h"
 #include "platform/Files.h"
 #include "sections/SectionFile.h"
 #include "sections/SectionWriters.h"
+#include "window/BeamSketch.h"
 #include "window/FileCommands.h"
 #include "window/KxfFile.h"
+#include "window/PrintDiagrams.h"
+#include "window/ScreenDiagrams.h"
 
 using namespace kx;
 using namespace kxtest;
-using kx::test::BeamBuilder;
+using kx::test::kFrameF;
 
 namespace {
 
@@ -33,87 +38,36 @@ std::string Trimmed(const std::string& s) {
     return a == std::string::npos ? "" : s.substr(a, b - a + 1);
 }
 
-void CommitWorkingSection();
-
-// A section chosen on the beam form from the files the program writes (and the user's own file
-// "KX.sct" when given), then committed with the beam as the beam form commits it.
-void PickSection(const char* family, const std::string& designation,
-                 const std::vector<TSectionRec>& kx = {}) {
-    TempDir dir;
-    const std::string saved = StartDir;
-    StartDir = dir.dir();
-    WriteAllSectionFiles();
-    if (!kx.empty()) WriteSectionFile("KX.sct", kx);
-    SetDefaultUnits(Model);
-    BeamFormControls f;
-    ChooseSectionFamily(f, *SectionFamilyByCode(family));
-    const auto at = std::find_if(f.List_Sect.begin(), f.List_Sect.end(),
-                                 [&](const std::string& line) { return Trimmed(line) == designation; });
-    ASSERT_TRUE(PickSection(f, static_cast<int>(at - f.List_Sect.begin()))) << designation;
-    StartDir = saved;
-    CommitWorkingSection();
+// A length or load as typed (m, kN, kN/m).
+std::string Typed(double v) {
+    std::ostringstream s;
+    s << v;
+    return s.str();
 }
 
-// What the beam form's commit takes of the working section, timber included.
-void CommitWorkingSection() {
-    const WorkingCopies& w = Work;
-    SharedModel& m = Model;
-    m.SectionShape = w.WorkSectionShape;
-    m.SectionFamilyCode = w.SectionFamily;
-    m.MemberType = w.WorkMemberType;
-    m.SectionDescription = w.WorkSectionText;
-    m.FlangeThickness = w.WorkFlangeThickness;
-    m.WebThickness = w.WorkWebThickness;
-    for (int i = 0; i <= 50; ++i)
-        m.SectionPropLines[i] = w.WorkSectionPropLines[i];
-    for (int row = 0; row <= kRHCantRow; ++row)
-        for (int field = mfE; field <= 19; ++field)
-            m.SpanData[row][field] = w.WorkSpanData[row][field];
-    m.TimberGradeSaved = w.TimberGradeName;
-    m.TimberSharingSaved = w.TimberSharingCode;
-    m.TimberMoistureSaved = w.TimberMoistureCode;
-    m.TimberDurationSaved = w.TimberDurationCode;
-    m.TimberGradeValuesSaved = w.TimberGradeValues;
-    m.TimberResultLinesSaved = w.TimberResultLines;
-    m.TimberWidthSaved = w.TimberWidth;
-    m.TimberDepthSaved = w.TimberDepth;
-    m.TimberPermMomentSaved = w.TimberPermMoment;
-    m.TimberPermShearSaved = w.TimberPermShear;
+// A row of the load form as typed (m, kN, kN/m; an empty factor takes the default), and the
+// loadcases whose Apply box is ticked for it.
+struct LoadRow {
+    bool point;
+    std::string value, dist, cover, lf; // value: P, or the rate from start to finish
+    std::vector<int> loadcases;
+};
+LoadRow Udl(double w, double dist, double cover, std::vector<int> lcs, std::string lf = "") {
+    return {false, Typed(w), Typed(dist), Typed(cover), std::move(lf), std::move(lcs)};
 }
-
-// Effective length of member row `row` = its length, with the code check on.
-void CheckedMember(int row, const std::string& text) {
-    Model.SteelSectionFlag = 1;
-    Model.EffLength[row][0] = Model.EffLengthMemberLength[row] = Model.SpanData[row][mfL];
-    Model.EffLengthText[row] = text;
-}
-
-// A dry, single, long-term timber member of a strength class and size (mm), worked out by the
-// timber section window, then committed with the beam.
-void PickTimber(const char* grade, const char* width, const char* depth) {
-    SetDefaultUnits(Model);
-    BeamFormControls f;
-    ChooseSectionFamily(f, *SectionFamilyByCode("Timber"));
-    TimSectControls& c = TimSectVars.Ctl;
-    c.lbl_Width = width;
-    c.lbl_Depth = depth;
-    c.Option_Wet = false;
-    c.Option_Dry = true;
-    TimSectWetDryClick();
-    c.Duration.fill(false);
-    c.Duration[TimberDurationIndex("LT")] = true;
-    TimSectDurationClick();
-    c.Combo_Grade = TimberGradePosition(grade);
-    TimSectGradeClick();
-    TimSectNext();
-    CommitWorkingSection();
+LoadRow Point(double P, double dist, std::vector<int> lcs, std::string lf = "") {
+    return {true, Typed(P), Typed(dist), "", std::move(lf), std::move(lcs)};
 }
 
 struct Example {
     const char* file;
     const char* title;
-    BeamBuilder beam;
-    std::function<void()> setUp;
+    std::function<void()> beam; // the beam form filled in: section, members, supports
+    std::vector<LoadRow> loads;
+    std::function<void()> effectiveLengths; // after the loads of a checked steel beam
+    // Loadcase 1's rate labels on the screen (red) and the first one on the printed page.
+    std::vector<std::string> rates;
+    std::string printedRate;
     std::function<void()> check; // on the job as opened
 };
 
@@ -142,7 +96,114 @@ double ThreeMoment(int n, int i, double w, double L, double M0) {
     return -m0 + (M0 + m0) * (std::pow(r, i) + std::pow(r, n - i)) / (1 + std::pow(r, n));
 }
 
-std::vector<Example> AllExamples() {
+// The main window's drawings on a recording canvas; the sketch leaves the member lengths that
+// the printed pages read.
+class DrawingHost : public NullAnalysisHost {
+public:
+    void DrawLoads() override { kx::DrawLoads(canvas, kFrameF); }
+    void DrawBeam() override { kx::DrawBeam(canvas, kFrameF); }
+    void DrawDiagrams() override { kx::DrawDiagrams(canvas, kFrameF); }
+    RecordingCanvas canvas;
+};
+
+class Examples : public BeamFormTest {
+protected:
+    void SetUp() override {
+        BeamFormTest::SetUp();
+        host.onReset = [this] {
+            ResetBeamForm(f);
+            NewBeamLoadForm(lf);
+        };
+        WriteAllSectionFiles(); // as the main window's showing writes them
+    }
+
+    // A section of a family's file, clicked in the beam form's list.
+    void PickSection(const char* family, const std::string& designation) {
+        ChooseSectionFamily(f, *SectionFamilyByCode(family));
+        const auto at = std::find_if(f.List_Sect.begin(), f.List_Sect.end(),
+                                     [&](const std::string& line) { return Trimmed(line) == designation; });
+        ASSERT_TRUE(kx::PickSection(f, static_cast<int>(at - f.List_Sect.begin()))) << designation;
+    }
+
+    // A dry, single, long-term timber member of a strength class and size (mm), worked out by the
+    // timber section window.
+    void PickTimber(const char* grade, const char* width, const char* depth) {
+        ChooseSectionFamily(f, *SectionFamilyByCode("Timber"));
+        TimSectControls& c = TimSectVars.Ctl;
+        c.lbl_Width = width;
+        c.lbl_Depth = depth;
+        c.Option_Wet = false;
+        c.Option_Dry = true;
+        TimSectWetDryClick();
+        c.Duration.fill(false);
+        c.Duration[TimberDurationIndex("LT")] = true;
+        TimSectDurationClick();
+        c.Combo_Grade = TimberGradePosition(grade);
+        TimSectGradeClick();
+        ApplyTimberToBeamForm(TimSectNext(), f);
+    }
+
+    // Effective length of member row `row` = its length.
+    static void CheckedMember(int row, const std::string& text) {
+        Model.EffLength[row][0] = Model.EffLengthMemberLength[row] = Model.SpanData[row][mfL];
+        Model.EffLengthText[row] = text;
+    }
+
+    // The job as a user makes it: File New (factored loads shown, as the preferences say), the
+    // beam form and "Next >", every load row typed, each loadcase's rows ticked and "Next >", the
+    // effective lengths of a checked beam, then the analysis as the main window runs it.
+    void MakeJob(const Example& x) {
+        ResetProgramState();
+        Model.VersionNumber = kVersionNumber;
+        Model.VersionSuffix = kVersionSuffix;
+        ReadUnitFile();
+        NewBeam(host);
+        Model.FactoredLoadsFlag = 1;
+        BeamFormShow(f);
+        x.beam();
+        ASSERT_TRUE(Commit()) << testing::PrintToString(Messages());
+
+        LoadFormShow(lf, lpic);
+        for (int n = 1; n <= static_cast<int>(x.loads.size()); ++n) {
+            const LoadRow& l = x.loads[static_cast<std::size_t>(n - 1)];
+            LoadRowControls& r = lf.Rows[n];
+            r.OptionP = l.point;
+            r.OptionUDL = !l.point;
+            SetLoadRowMode(lf, n);
+            (l.point ? r.Edit_PL : r.Edit_UDLS).Text = l.value;
+            r.Edit_UDLF.Text = l.point ? "" : l.value;
+            r.Edit_Dist.Text = l.dist;
+            r.Edit_Cover.Text = l.cover;
+            r.Edit_LF.Text = l.lf;
+        }
+        for (int lc = 1; lc <= kMaxLoadcases; ++lc) {
+            lf.Edit_Case = lc;
+            LoadcaseClicked(lf, lpic);
+            for (int n = 1; n <= static_cast<int>(x.loads.size()); ++n) {
+                const std::vector<int>& in = x.loads[static_cast<std::size_t>(n - 1)].loadcases;
+                if (std::find(in.begin(), in.end(), lc) == in.end()) continue;
+                lf.Rows[n].Check = true;
+                ApplyClicked(lf, n, lpic);
+            }
+        }
+        ASSERT_NE(CommitLoads(lf, lpic), LoadRoute::Stay) << testing::PrintToString(Messages());
+        if (x.effectiveLengths) x.effectiveLengths();
+
+        Model.HeaderCompany = "";
+        Model.HeaderProject1 = "KX-Flexor example";
+        Model.HeaderJobDesc = x.title;
+        DrawingHost analysis;
+        AnalyseBeam(analysis);
+    }
+
+    std::vector<Example> AllExamples();
+
+    LoadFormControls lf;
+    RecordingCanvas loadCanvas;
+    LoadFormPicture lpic{loadCanvas, 743, 145};
+};
+
+std::vector<Example> Examples::AllExamples() {
     const double w = 10; // N/mm
     std::vector<Example> x;
 
@@ -151,36 +212,51 @@ std::vector<Example> AllExamples() {
     // joint takes theta = M_F L / (4EI + 6EI L / h) and the moments are -0.6 M_F and -1.2 M_F,
     // M_F = w L^2 / 12.
     {
-        const float L = 2000, h = 2000;
-        const float k = static_cast<float>(138000.0 / h * 210000); // Ixx of the tube, 13.8 cm^4
-        BeamBuilder b = BeamBuilder().Spans({L, L});
-        b.Support(1, supCouplerMid, 2 * k).Support(2, supCouplerMid, 2 * k).Support(3, supCouplerMid, 2 * k);
-        x.push_back(
-            {"scaffold-tube-double-couplers.kxf", "Scaffold tube on double couplers", b.Udl(1, 0, 0.9f, 4000),
-             [=] {
-                 PickSection("Scaffold", "\"New\" Steel Tube");
-                 Model.LiftHeight = h;
-             },
-             [=] {
-                 const double MF = 0.9 * L * L / 12;
-                 ExpectNear(SupportMoment(1, 1), -0.6 * MF, "end support");
-                 ExpectNear(SupportMoment(1, 2), -1.2 * MF, "middle support");
-                 ExpectNear(Eng.SupportReaction[1][1], 0.9 * L / 2 - 0.6 * MF / L, "end reaction");
-                 EXPECT_EQ(Txt.KxCheckLines[1][9].str(), "  Bending Moment = 0.406 x permissible        "
-                                                         "BENDING MOMENT OK ");
-             }});
+        const double L = 2000;
+        x.push_back({"scaffold-tube-double-couplers.kxf",
+                     "Scaffold tube on double couplers",
+                     [this] {
+                         PickSection("Scaffold", "\"New\" Steel Tube");
+                         TypeBeam({"2", "2"});
+                         f.Edit_L = "2";
+                         for (bool* box : {&f.Check_LH_End_Sup, &f.Check_Span_Sup, &f.Check_RH_End_Sup})
+                             *box = true;
+                         f.Option_Span_Top = false;
+                         f.Option_Span_Mid = true; // every coupler between two lifts
+                         CouplerClicked(f, pic);
+                     },
+                     {Udl(0.9, 0, 4, {1})},
+                     {},
+                     {"0.900 x 1.000"},
+                     "0.900 x 1.000",
+                     [=] {
+                         const double MF = 0.9 * L * L / 12;
+                         ExpectNear(SupportMoment(1, 1), -0.6 * MF, "end support");
+                         ExpectNear(SupportMoment(1, 2), -1.2 * MF, "middle support");
+                         ExpectNear(Eng.SupportReaction[1][1], 0.9 * L / 2 - 0.6 * MF / L, "end reaction");
+                         EXPECT_EQ(Txt.KxCheckLines[1][9].str(),
+                                   "  Bending Moment = 0.406 x permissible        "
+                                   "BENDING MOMENT OK ");
+                     }});
     }
 
     // Five 6 m spans of UB on forkheads. All spans loaded: M_B = -2/19 w L^2, M_C = -3/38 w L^2,
     // R_A = 15/38 w L. The end span alone: support 3 lifts and goes.
     {
         const double L = 6000;
-        BeamBuilder b = BeamBuilder().EqualSpans(5, L).AllSupports(supForkhead).Udl(1, 0, w, 30000);
-        x.push_back({"five-span-ub-forkheads.kxf", "Five-span UB on forkheads", b.Udl(2, 0, w, 6000),
-                     [] {
+        x.push_back({"five-span-ub-forkheads.kxf",
+                     "Five-span UB on forkheads",
+                     [this] {
                          PickSection("UB", "305 x 165 UB 40");
-                         Model.SteelSectionFlag = -1;
+                         TypeBeam({"6", "6", "6", "6", "6"});
+                         f.Option_Vert_Fixed = false;
+                         f.Option_Forkhead = true;
+                         SupportKindClicked(f, pic);
                      },
+                     {Udl(10, 0, 30, {1}), Udl(10, 0, 6, {2})},
+                     {},
+                     {"10.00 x 1.000"},
+                     "10.000 x 1.000",
                      [=] {
                          ExpectNear(SupportMoment(1, 2), -2.0 / 19 * w * L * L, "M_B");
                          ExpectNear(SupportMoment(1, 3), -3.0 / 38 * w * L * L, "M_C");
@@ -195,10 +271,18 @@ std::vector<Example> AllExamples() {
     // holds the span down with w L / 16.
     {
         const double L = 6000;
-        BeamBuilder b = BeamBuilder().Spans({L, L}).Udl(1, 0, w, 12000).Udl(2, 0, w, 6000);
-        x.push_back({"ub-steel-check-restraints.kxf", "UB checked to BS 5975, restrained at intervals", b,
-                     [] {
+        x.push_back({"ub-steel-check-restraints.kxf",
+                     "UB checked to BS 5975, restrained at intervals",
+                     [this] {
                          PickSection("UB", "305 x 165 UB 40");
+                         TypeBeam({"6", "6"});
+                         f.Option_None = false;
+                         f.Option_Check = true;
+                         CodeCheckClicked(f);
+                         dialogs->confirmAnswers.push_back(true); // factored loads stay shown
+                     },
+                     {Udl(10, 0, 12, {1}), Udl(10, 0, 6, {2})},
+                     [] {
                          for (int row : {1, 2})
                              CheckedMember(row, row == 1 ? "2 support(s)" : "1.00 x L");
                          Model.SpanOptInt[1] = Model.SpanOptNot[2] = Model.AnySpanIntervals = 1;
@@ -206,6 +290,8 @@ std::vector<Example> AllExamples() {
                          Model.EffLength[1][1] = Model.EffLength[1][2] = 2000;
                          Model.RestraintPos[1][1] = Model.RestraintPos[1][2] = 67;
                      },
+                     {"10.00 x 1.000"},
+                     "10.000 x 1.000",
                      [=] {
                          ExpectNear(SupportMoment(1, 2), -w * L * L / 8, "both spans: M_B");
                          ExpectNear(Eng.SupportReaction[1][1], 3 * w * L / 8, "both spans: R_A");
@@ -219,9 +305,16 @@ std::vector<Example> AllExamples() {
     // middle span sags by 5 w L^4 / 384EI less M_B L^2 / 8EI = w L^4 / 1920EI.
     {
         const double L = 3000, EI = 7200 * 75 * std::pow(225.0, 3) / 12;
-        x.push_back({"timber-joist.kxf", "Timber joist over three spans",
-                     BeamBuilder().EqualSpans(3, L).Udl(1, 0, 2, 9000),
-                     [] { PickTimber("C24", "75.00", "225.0"); },
+        x.push_back({"timber-joist.kxf",
+                     "Timber joist over three spans",
+                     [this] {
+                         PickTimber("C24", "75.00", "225.0");
+                         TypeBeam({"3", "3", "3"});
+                     },
+                     {Udl(2, 0, 9, {1})},
+                     {},
+                     {"2.00 x 1.000"},
+                     "2.000 x 1.000",
                      [=] {
                          ExpectNear(SupportMoment(1, 2), -2 * L * L / 10, "M_B");
                          ExpectNear(Eng.SupportReaction[1][1], 0.4 * 2 * L, "R_A");
@@ -246,13 +339,18 @@ std::vector<Example> AllExamples() {
                                 c / L * (R1 * L * L * L / 3 - q * std::pow(L, 4) / 8)) /
                                EI;
         const double shear = (P * c + q * c * c / 2 - c / L * (R1 * L - q * L * L / 2)) / GA;
-        BeamBuilder b = BeamBuilder().Spans({L}).RHCantilever(c).ShearDeflection();
-        x.push_back({"user-section-cantilever.kxf", "User section with a cantilever",
-                     b.Udl(1, 0, 2, 5000).Point(1, 5000, 1500),
-                     [=] {
-                         PickSection("KXSect", "Aluminium beam 150", {user});
-                         Model.SpanData[kFlagsRow][kShearDeflectionField] = 1;
+        x.push_back({"user-section-cantilever.kxf",
+                     "User section with a cantilever",
+                     [this, user] {
+                         WriteSectionFile("KX.sct", std::vector<TSectionRec>{user});
+                         PickSection("KXSect", "Aluminium beam 150");
+                         TypeBeam({"4"}, "", "1");
+                         f.Check_GA = true;
                      },
+                     {Udl(2, 0, 5, {1}), Point(1.5, 5, {1})},
+                     {},
+                     {"2.00 x 1.000"},
+                     "2.000 x 1.000",
                      [=] {
                          ExpectNear(Eng.SupportReaction[1][1], R1, "R1");
                          ExpectNear(SupportMoment(1, 2), -(P * c + q * c * c / 2), "root moment");
@@ -265,16 +363,24 @@ std::vector<Example> AllExamples() {
     // together with factors 1.4 and 1.6. Support moments by the three-moment equation.
     {
         const double L = 3000, c = 1000;
-        BeamBuilder b = BeamBuilder().LHCantilever(c).EqualSpans(20, L).RHCantilever(c);
-        b.Udl(1, 0, 5, 62000).Point(2, 0, 20000).Point(2, 62000, 20000);
-        for (int s = 0; s < 20; ++s) {
-            if (s % 2 == 0) b.Udl(3, static_cast<float>(c + s * L), 10, 3000);
-            b.Point(4, static_cast<float>(c + s * L + L / 2), 15000);
-        }
-        b.Udl(5, 0, 5, 62000, 1.4f).Point(5, 0, 20000, 1.6f).Point(5, 62000, 20000, 1.6f);
+        std::vector<LoadRow> loads = {Udl(5, 0, 62, {1}), Point(20, 0, {2}), Point(20, 62, {2})};
+        for (int s = 0; s < 20; s += 2)
+            loads.push_back(Udl(10, 1 + 3 * s, 3, {3}));
+        for (int s = 0; s < 20; ++s)
+            loads.push_back(Point(15, 2.5 + 3 * s, {4}));
+        for (LoadRow l : {Udl(5, 0, 62, {5}, "1.4"), Point(20, 0, {5}, "1.6"), Point(20, 62, {5}, "1.6")})
+            loads.push_back(l);
         x.push_back(
-            {"twenty-spans-five-loadcases.kxf", "Twenty spans, both cantilevers, five loadcases", b,
-             [] { PickSection("UC", "203 UC 46"); },
+            {"twenty-spans-five-loadcases.kxf",
+             "Twenty spans, both cantilevers, five loadcases",
+             [this] {
+                 PickSection("UC", "203 UC 46");
+                 TypeBeam(std::vector<std::string>(20, "3"), "1", "1");
+             },
+             loads,
+             {},
+             {"5.00 x 1.000"},
+             "5.000 x 1.000",
              [=] {
                  const double tip = -20000 * c, own = -5 * c * c / 2;
                  for (int k = 1; k <= 21; ++k) {
@@ -283,54 +389,53 @@ std::vector<Example> AllExamples() {
                      ExpectNear(SupportMoment(5, k), ThreeMoment(20, k - 1, 7, L, 1.4 * own + 1.6 * tip),
                                 "5");
                  }
-                 const double loads[] = {5 * 62000, 40000, 10 * 30000, 20 * 15000, 1.4 * 5 * 62000 + 64000};
+                 const double totals[] = {5 * 62000, 40000, 10 * 30000, 20 * 15000, 1.4 * 5 * 62000 + 64000};
                  for (int lc = 1; lc <= 5; ++lc)
-                     ExpectNear(StoredReactionTotal(lc), loads[lc - 1], "equilibrium");
+                     ExpectNear(StoredReactionTotal(lc), totals[lc - 1], "equilibrium");
              }});
     }
     return x;
 }
 
-class Examples : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ResetProgramState();
-        StartDir = dir_.dir();
-    }
-    void TearDown() override { StartDir = savedStartDir_; }
-
-    TempDir dir_;
-    std::string savedStartDir_ = StartDir;
-    ScopedScriptedDialogs dialogs_;
-    RecordingFileHost host_;
-};
-
-TEST_F(Examples, EachOpensRebuildsAndSavesTheSameBytesWithItsResultsByHand) {
+TEST_F(Examples, EachOpensRebuildsAndSavesTheSameBytesWithItsResultsByHandAndItsLoadRates) {
     const bool write = std::getenv("KX_WRITE_EXAMPLES") != nullptr;
     for (const Example& x : AllExamples()) {
         SCOPED_TRACE(x.file);
         const std::string path = std::string(KX_SOURCE_DIR "/examples/") + x.file;
-        NullAnalysisHost analysis;
-        AnalyseAsSaved(x.beam, x.setUp, analysis);
-        Model.HeaderCompany = "";
-        Model.HeaderProject1 = "KX-Flexor example";
-        Model.HeaderJobDesc = x.title;
+        dialogs->clear();
+        MakeJob(x);
+        ASSERT_FALSE(HasFatalFailure());
         ASSERT_EQ(Model.AnalysedFlag, 1);
-        EXPECT_EQ(dialogs_->messages(), std::vector<std::string>{}) << "the analysis spoke";
+        EXPECT_EQ(Messages(), std::vector<std::string>{}) << "the forms or the analysis spoke";
         const Bytes built = WriteKxfFile();
         if (write) WriteFileReplacing(path, built);
         EXPECT_TRUE(ReadWholeFile(path) == built)
             << "not what the program writes today: scripts/write-examples";
 
-        dialogs_->clear();
         ResetProgramState();
-        ASSERT_TRUE(OpenBeamFile(host_, path));
-        EXPECT_EQ(dialogs_->messages(), std::vector<std::string>{});
+        ASSERT_TRUE(OpenBeamFile(host, path));
+        EXPECT_EQ(Messages(), std::vector<std::string>{});
         EXPECT_EQ(Model.AnalysedFlag, 1);
         Model.BeamFileName = dir_.path("saved.kxf");
-        SaveBeamFile(host_);
+        SaveBeamFile(host);
         EXPECT_TRUE(ReadWholeFile(dir_.path("saved.kxf")) == ReadWholeFile(path));
         x.check();
+
+        // Loadcase 1 on the screen: the rate of each distributed load in red over its start; on
+        // the printed page with the member lengths that the file keeps from the sketch.
+        test::Show(1);
+        RecordingCanvas screen;
+        kx::DrawLoads(screen, kFrameF);
+        std::vector<std::string> rates;
+        for (const auto& t : test::Of(screen.texts(), colors::Red))
+            rates.push_back(t.text);
+        EXPECT_EQ(rates, x.rates);
+        EXPECT_EQ(Drawing.DrawnMemberLength[1], Model.SpanData[1][mfL]);
+        RecordingPrinter printer;
+        printer.BeginDoc();
+        PrintCaseDiagrams(printer);
+        ASSERT_FALSE(printer.pages.empty());
+        EXPECT_TRUE(printer.pages[0]->hasText(x.printedRate));
     }
 }
 

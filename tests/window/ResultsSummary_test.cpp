@@ -51,6 +51,54 @@ TEST_F(ResultsSummaryTest, ComplianceVerdictAndListColour) {
     ExpectLines(Txt.SummaryLines, "ResultsSummary", "no-verdict");
 }
 
+// A section of the user's own file on a 4 m span with a 1 m RH cantilever, its property lines as
+// the section choice writes them (Ixx 800 cm^4, E 70000 N/mm^2, permissible moment 6 kN-m and shear
+// 30 kN, GA 15000 kN): each caption line is held back and joined to the value line after it.
+TEST_F(ResultsSummaryTest, AUserSectionsPropertyLinesAreJoinedInPairs) {
+    Commit(BeamBuilder().Spans({4000}).RHCantilever(1000));
+    Model.LoadcaseCount = 1;
+    Model.MemberType = "KXF";
+    const char* const props[] = {"9",
+                                 "Aluminium beam 150",
+                                 "",
+                                 " Ixx = 800.0 cm^4",
+                                 " E = 70000 N/mm^2",
+                                 " Permissible Bending Moment",
+                                 " = 6.000 kN-m",
+                                 " Permissible Shear",
+                                 " = 30.00 kN",
+                                 " GA/Kform = 15000 kN"};
+    for (int i = 0; i <= 9; ++i)
+        Model.SectionPropLines[i] = props[i];
+    BuildResultsSummary();
+    // The span and the cantilever with 3 decimals (the longest, 4 m, has one digit before the
+    // point), each point in column 14; the count runs one past the last row.
+    const std::vector<std::string> expected = {"21",
+                                               "RESULTS",
+                                               "",
+                                               "     BEAM BENDING and SHEAR OK",
+                                               " ",
+                                               "BEAM DATA",
+                                               " Length = 5.000 m",
+                                               "",
+                                               "Aluminium beam 150",
+                                               "",
+                                               " Ixx = 800.0 cm^4",
+                                               " E = 70000 N/mm^2",
+                                               "",
+                                               " Permissible Bending Moment = 6.000 kN-m",
+                                               "",
+                                               " Permissible Shear = 30.00 kN",
+                                               " GA/Kform = 15000 kN",
+                                               "",
+                                               " Span    Length (m)",
+                                               "  1         4.000",
+                                               " RHC        1.000",
+                                               ""};
+    for (int i = 0; i < static_cast<int>(expected.size()); ++i)
+        EXPECT_EQ(Summary(i), expected[static_cast<std::size_t>(i)]) << "line " << i;
+}
+
 TEST_F(ResultsSummaryTest, MaximaOfTheEnvelopeFollowTheSummaryInTheList) {
     Commit(BeamBuilder().Spans({3000, 3000}));
     Model.LoadcaseCount = 1;

@@ -103,7 +103,7 @@ void ShowMainWindowAndAnalyse() {
     Widget(m)->repaint();
     m->DrawLoads();
     m->DrawBeam();
-    AnalyseBeam(*m);
+    RunAnalysis(*m);
 }
 
 } // namespace kx

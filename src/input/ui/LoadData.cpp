@@ -431,7 +431,7 @@ void GoOnFromLoads(LoadRoute route) {
         main->repaint();
         main->DrawLoads();
         main->DrawBeam();
-        AnalyseBeam(*main);
+        RunAnalysis(*main);
         break;
     }
     case LoadRoute::CantLH: ShowForm(Widget(Forms.CantLHFrm)); break;

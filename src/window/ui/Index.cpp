@@ -12,6 +12,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMoveEvent>
 #include <QPainter>
 #include <QResizeEvent>
 #include <QScreen>
@@ -149,6 +150,7 @@ TIndexFrm::TIndexFrm(QWidget* parent) : QMainWindow(parent) {
     List_CaseResults = makeList(Image1, "List_CaseResults");
     List_Results->viewport()->installEventFilter(this);
     List_CaseResults->viewport()->installEventFilter(this);
+    Image1->installEventFilter(this);
 
     Label_Case = makeLabel(Image1, "Label_Case", "Loadcase.");
     QFont narrow(QStringLiteral("Arial Narrow"));
@@ -230,12 +232,21 @@ QAction* TIndexFrm::addItem(QMenu* menu, const char* name, const char* caption,
 
 void TIndexFrm::FormCreate() {
     const QScreen* screen = QGuiApplication::primaryScreen();
-    PlaceOnScreen(screen ? screen->geometry() : QRect(0, 0, 1024, 768));
+    PlaceOnScreen(screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768));
+}
+
+QMargins TIndexFrm::frameBorders() const {
+    const QRect frame = frameGeometry(), client = geometry();
+    return {client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
+            frame.bottom() - client.bottom()};
 }
 
 void TIndexFrm::PlaceOnScreen(const QRect& screen) {
-    setFixedSize(screen.width() - 2, screen.height() - 2);
-    move(screen.x() + 1, screen.y() + 1);
+    screen_ = screen;
+    placedBorders_ = frameBorders();
+    setFixedSize(screen.width() - 2 - placedBorders_.left() - placedBorders_.right(),
+                 screen.height() - 2 - placedBorders_.top() - placedBorders_.bottom());
+    move(screen.x() + 1, screen.y() + 1); // a window's position is its frame's
     // The client area under the menu bar is known only once the window's layout has run, which
     // a hidden window does not do by itself.
     if (layout()) layout()->setGeometry(QRect(QPoint(0, 0), size()));
@@ -297,13 +308,25 @@ void TIndexFrm::FormShow() {
     Model.BeamFormShown = 1;
 }
 
+void TIndexFrm::moveEvent(QMoveEvent* e) {
+    QMainWindow::moveEvent(e);
+    // A window manager frames the window once it is shown: then the frame is made to fit.
+    if (frameBorders() != placedBorders_) fitAgain();
+}
+
 void TIndexFrm::resizeEvent(QResizeEvent* e) {
     QMainWindow::resizeEvent(e);
-    if (Image1->size() == Image1->Picture.size()) return;
-    // The window manager or a new screen gave the window another size: a new picture, the lists
-    // laid out again, and the current layout redrawn.
+    // The window manager or a new screen gave the window another size or frame: a new picture,
+    // the lists laid out again, and the current layout redrawn.
+    if (Image1->size() != Image1->Picture.size() || frameBorders() != placedBorders_) fitAgain();
+}
+
+void TIndexFrm::fitAgain() {
     Guard([this] {
-        fitToClientArea();
+        if (frameBorders() != placedBorders_)
+            PlaceOnScreen(screen_);
+        else
+            fitToClientArea();
         switch (tile_) {
         case Tile::Default: TileDefault(); break;
         case Tile::Diagrams: Diagrams1Click(); break;
@@ -313,6 +336,9 @@ void TIndexFrm::resizeEvent(QResizeEvent* e) {
 }
 
 bool TIndexFrm::eventFilter(QObject* watched, QEvent* e) {
+    // The client area can change after the window's own resize, as the menu bar is laid out.
+    if (watched == Image1 && e->type() == QEvent::Resize && Image1->size() != Image1->Picture.size())
+        fitAgain();
     if (e->type() == QEvent::MouseButtonRelease) {
         if (watched == List_Results->viewport()) List_ResultsClick();
         if (watched == List_CaseResults->viewport()) List_CaseResultsClick();
@@ -401,7 +427,7 @@ void TIndexFrm::Results1Click() {
 }
 
 void TIndexFrm::Analyse2Click() {
-    Guard([this] { AnalyseBeam(*this); });
+    Guard([this] { RunAnalysis(*this); });
 }
 
 void TIndexFrm::Resultsatapoint1Click() {

@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QMainWindow>
+#include <QMargins>
 #include <QWidget>
 #include <memory>
 #include <string>
@@ -95,9 +96,10 @@ public:
     // The rectangle filled black before every redraw: the client area.
     Rect ImageRect;
 
-    // Places the window on a screen of this geometry: at (1, 1), 2 pixels smaller than the
-    // screen each way, the lists and the picture laid out for that size. Creation calls it with
-    // the primary screen.
+    // Places the window on a screen area of this geometry: its frame at (1, 1), 2 pixels smaller
+    // than the area each way, the lists and the picture laid out for the client area within.
+    // Creation calls it with the primary screen's available area; once a window manager has
+    // framed the window, it runs again for the frame's own size.
     void PlaceOnScreen(const QRect& screen);
     // What the drawings are given: outer width and height, height of List_CaseResults.
     DrawingFrame Frame() const;
@@ -154,6 +156,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* e) override;
+    void moveEvent(QMoveEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
 
@@ -174,8 +177,16 @@ private:
     void drawn();
     void showContent(QListWidget* list, const ResultListContent& content);
 
+    // The title bar and borders around the client area: none until a window manager frames it.
+    QMargins frameBorders() const;
+    // After the window system changed the window's size or frame: placed or fitted again, and
+    // the current layout redrawn.
+    void fitAgain();
+
     std::unique_ptr<QtCanvas> canvas_;
     Tile tile_ = Tile::Default;
+    QRect screen_;           // the area PlaceOnScreen was given
+    QMargins placedBorders_; // the frame it sized the window for
 };
 
 } // namespace kx
