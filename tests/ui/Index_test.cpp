@@ -25,6 +25,7 @@
 #include "platform/QtDialogs.h"
 #include "window/DrawingState.h"
 #include "window/IndexJobs.h"
+#include "window/KxfFile.h"
 
 using namespace kx;
 namespace fs = std::filesystem;
@@ -291,32 +292,33 @@ TEST_F(IndexFrmTest, OpenShowsTheStoredResultsAndTheSelectorStepsThroughTheLoadc
     EXPECT_TRUE(dialogs_->shown.empty());
 }
 
-TEST_F(IndexFrmTest, ARefusedFileLeavesTheJobAsAfterNewAndCannotBeSavedOver) {
+TEST_F(IndexFrmTest, ARefusedFileLeavesTheJobAsBeforeTheOpenToBeSavedToItsOwnFile) {
     const Bytes whole = ReadWholeFile(Job("c.kxf"));
     const Bytes cut(whole.begin(), whole.begin() + 1000);
     WriteFileReplacing(Job("cut.kxf"), cut);
     fs::copy_file(Job("c.kxf"), Job("c.KXF"));
+    Open(Job("c.kxf"));
+    Model.HeaderJobRef = "changed, not saved";
+    const Bytes unsaved = WriteKxfFile();
+    const Texts results = Lines(w->List_Results);
+    ASSERT_FALSE(results.empty());
     // Cut short: the message; upper-case "KXF": not opened, nothing said; unreadable: the I/O text.
     const std::pair<const char*, Texts> refused[] = {
         {"cut.kxf", {"Not a valid beam file"}}, {"c.KXF", {}}, {"missing.kxf", {"File not found"}}};
     for (const auto& [name, messages] : refused) {
-        Open(Job("c.kxf"));
         dialogs_->clear();
         Open(Job(name));
         EXPECT_EQ(dialogs_->messages(), messages) << name;
-        EXPECT_EQ(w->windowTitle(), "");
-        EXPECT_EQ(Model.BeamFileName, "");
-        EXPECT_EQ(Model.BeamLength, 0);
-        EXPECT_EQ(w->List_Results->count(), 0);
-        ExpectFileItems(false);
+        EXPECT_EQ(FromQt(w->windowTitle()) + "|" + Model.BeamFileName, Job("c.kxf") + "|" + Job("c.kxf"));
+        EXPECT_EQ(WriteKxfFile(), unsaved) << name;
+        EXPECT_EQ(Lines(w->List_Results), results) << name;
+        ExpectFileItems(true);
     }
-    // Save, were it reached, would ask for a name rather than write the empty job over the file.
-    Open(Job("cut.kxf"));
+    // Save writes the job to its own file, and never over the refused one.
     dialogs_->clear();
     w->Save1Click();
-    ASSERT_EQ(dialogs_->shown.size(), 1u);
-    EXPECT_EQ(dialogs_->shown[0].kind, "save");
-    EXPECT_EQ(dialogs_->shown[0].defaultExt, "kxf");
+    EXPECT_TRUE(dialogs_->shown.empty());
+    EXPECT_EQ(ReadWholeFile(Job("c.kxf")), unsaved);
     EXPECT_EQ(ReadWholeFile(Job("cut.kxf")), cut);
 }
 
