@@ -380,7 +380,7 @@ TKX_BeamFrm::TKX_BeamFrm(QWidget* parent) : QMainWindow(parent) {
     label(GroupSection, "Label_E", "E", 220, 20, 80);
     lbl_S01_E = valueLabel(GroupSection, "lbl_S01_E", 220, 40, 90);
     lbl_E = label(GroupSection, "lbl_E", "", 316, 40, 110);
-    label(GroupSection, "Label_Desc", "Database Description", 10, 62, 200);
+    label(GroupSection, "Label_Desc", "Database Description", 10, 62, 200, 18);
     lbl_S01_Desc = valueLabel(GroupSection, "lbl_S01_Desc", 10, 80, 466);
 
     Frame_Steel = group(client, "Frame_Steel", "", 12, 354, 486, 140);

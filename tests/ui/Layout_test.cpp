@@ -1,0 +1,174 @@
+// Every window as a user sees it, in each state the flows reach: no control's text wider than the
+// control, no two shown sibling controls overlapping, and every input named for a screen reader,
+// uniquely within its window.
+#include <QAbstractButton>
+#include <QAbstractSpinBox>
+#include <QAccessible>
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QTableWidget>
+#include <QTextDocument>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <map>
+#include <set>
+
+#include "FormsFixture.h"
+#include "engine/BeamBuilder.h"
+#include "foundation/ui/Unit1.h"
+#include "input/ui/EffLengthUi.h"
+#include "input/ui/KX_Beam.h"
+#include "input/ui/LoadData.h"
+#include "input/ui/Span.h"
+
+using namespace kx;
+
+namespace {
+
+bool shown(const QWidget* w, const QWidget* window) { return w->isVisibleTo(window) && w->width() > 0; }
+
+// Lying wholly outside its parent, a control is never seen (the timber form keeps four such radios).
+bool seen(const QWidget* w) { return w->parentWidget()->rect().intersects(w->geometry()); }
+
+// The main window's own layout on a screen narrower than both lists lays the loadcase list over the
+// results list; the lists keep the widths the program gives them.
+bool layeredByDesign(const QWidget* a, const QWidget* b) {
+    const std::set<QString> lists{QStringLiteral("List_Results"), QStringLiteral("List_CaseResults")};
+    return lists.count(a->objectName()) && lists.count(b->objectName()) &&
+           a->window()->width() < a->width() + b->width();
+}
+
+// A control of a window's own making, not a part inside a composite control.
+bool ownControl(const QWidget* w) {
+    for (const QWidget* p = w->parentWidget(); p && !p->isWindow(); p = p->parentWidget())
+        if (p->inherits("QAbstractSpinBox") || p->inherits("QComboBox") ||
+            p->inherits("QAbstractScrollArea") || p->inherits("QTabBar"))
+            return false;
+    return w->inherits("QLabel") || w->inherits("QAbstractButton") || w->inherits("QLineEdit") ||
+           w->inherits("QAbstractSpinBox") || w->inherits("QComboBox") || w->inherits("QGroupBox") ||
+           w->inherits("QAbstractScrollArea");
+}
+
+bool input(const QWidget* w) {
+    return w->inherits("QLineEdit") || w->inherits("QAbstractSpinBox") || w->inherits("QComboBox") ||
+           w->inherits("QCheckBox") || w->inherits("QRadioButton") || w->inherits("QTableWidget");
+}
+
+int textWidth(const QWidget* w, const QString& text) {
+    int widest = 0;
+    for (const QString& line : text.split(QLatin1Char('\n')))
+        widest = std::max(widest, w->fontMetrics().horizontalAdvance(line));
+    return widest;
+}
+
+// How wide the control must be to show its text whole, or 0 when it has none to show.
+int needed(const QWidget* w) {
+    const QStyle* s = w->style();
+    if (auto* l = qobject_cast<const QLabel*>(w)) {
+        if (l->wordWrap() || l->text().isEmpty() || Qt::mightBeRichText(l->text())) return 0;
+        return textWidth(w, l->text()) + 2 * l->margin() + (l->indent() > 0 ? l->indent() : 0) +
+               2 * l->frameWidth();
+    }
+    if (qobject_cast<const QCheckBox*>(w) || qobject_cast<const QRadioButton*>(w)) {
+        const auto* b = static_cast<const QAbstractButton*>(w);
+        return b->text().isEmpty() ? 0 : b->sizeHint().width();
+    }
+    if (auto* b = qobject_cast<const QPushButton*>(w))
+        return b->text().isEmpty() ? 0
+                                   : textWidth(w, b->text()) + 2 * s->pixelMetric(QStyle::PM_ButtonMargin);
+    if (auto* g = qobject_cast<const QGroupBox*>(w))
+        return g->title().isEmpty() ? 0 : textWidth(w, g->title()) + 12;
+    return 0;
+}
+
+std::string name(const QWidget* w) {
+    return w->objectName().isEmpty() ? w->metaObject()->className() : w->objectName().toStdString();
+}
+
+// What a user or a screen reader meets in a window as it stands.
+std::vector<std::string> Problems(QWidget* window) {
+    std::vector<std::string> found;
+    std::map<std::string, std::string> names;
+    const QString title = window->objectName();
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (!shown(w, window) || !ownControl(w)) continue;
+        if (const int need = needed(w); need > w->width() && seen(w))
+            found.push_back(name(w) + ": text needs " + std::to_string(need) + " px, has " +
+                            std::to_string(w->width()));
+        if (input(w)) {
+            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+            const std::string n = a ? a->text(QAccessible::Name).toStdString() : "";
+            if (n.empty())
+                found.push_back(name(w) + ": no accessible name");
+            else if (auto [it, fresh] = names.emplace(n, name(w)); !fresh)
+                found.push_back(name(w) + ": accessible name \"" + n + "\" also names " + it->second);
+        }
+        // Overlaps with the later siblings: pictures and the panels that hold them are backgrounds.
+        const QWidget* p = w->parentWidget();
+        for (QWidget* o : p->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (o <= w || !shown(o, window) || !ownControl(o) || !seen(w) || !seen(o) ||
+                layeredByDesign(w, o))
+                continue;
+            if (w->geometry().intersects(o->geometry()))
+                found.push_back(name(w) + " and " + name(o) + " overlap");
+        }
+    }
+    for (std::string& f : found)
+        f = title.toStdString() + ": " + f;
+    return found;
+}
+
+std::string Lines(const std::vector<std::string>& v) {
+    std::string s;
+    for (const std::string& l : v)
+        s += l + "\n";
+    return s;
+}
+
+} // namespace
+
+TEST_F(FormsTest, EveryWindowShowsItsTextsWholeApartAndNamesEveryInput) {
+    test::BeamBuilder().Spans({5000, 4000}).Section(205000, 4734400).Udl(1, 0, 5, 9000).Commit();
+    std::vector<std::string> problems;
+    auto check = [&problems](QWidget* w) {
+        w->show();
+        QApplication::processEvents();
+        const auto p = Problems(w);
+        problems.insert(problems.end(), p.begin(), p.end());
+        w->hide();
+    };
+    for (QWidget* w : FormsInCreationOrder())
+        if (w != Forms.Form1) check(w);
+    check(Forms.Form1);
+
+    // The states the flows reach: the beam form with its member grid, couplers and timber; the span
+    // form's interval panel; all fifty load rows.
+    TKX_BeamFrm* beam = Forms.KX_BeamFrm;
+    beam->show();
+    emit beam->Label_Demo->clicked();
+    beam->findChild<QAction*>("Tube1")->trigger();
+    beam->Check_LH_End_Sup->click();
+    check(beam);
+    beam->show();
+    beam->findChild<QAction*>("Timber1")->trigger();
+    check(beam);
+    TSpanFrm* span = Forms.SpanFrm;
+    span->show();
+    span->Option_Int->click();
+    check(span);
+    TLoadDataFrm* loads = Forms.LoadDataFrm;
+    loads->show();
+    loads->Button4->click();
+    check(loads);
+    EXPECT_TRUE(problems.empty()) << Lines(problems);
+}
