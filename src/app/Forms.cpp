@@ -42,9 +42,13 @@ template <class T> void create(T*& slot) {
 
 void CreateForms() {
     if (!created.empty()) return;
+    // The steps of start-up that set program state run here, once each window exists; making a
+    // window changes nothing.
     create(Forms.Form1);
+    Forms.Form1->FormCreate(); // the start-up directory and the version texts
     create(Forms.KX_BeamFrm);
     create(Forms.PreferencesFrm);
+    Forms.PreferencesFrm->ReadSettingsFile(); // the units, or the defaults when it cannot be read
     create(Forms.KX_GridFrm);
     create(Forms.IndexFrm);
     create(Forms.InfoFrm);
@@ -55,6 +59,7 @@ void CreateForms() {
     create(Forms.CouplersFrm);
     create(Forms.DurationFrm);
     create(Forms.TimberFrm);
+    Forms.TimberFrm->FormCreate(); // the calculator's first choices
     create(Forms.KX_CapFrm);
     create(Forms.CantLHFrm);
     create(Forms.CantRHFrm);

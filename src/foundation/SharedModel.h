@@ -200,7 +200,7 @@ struct SharedModel : TUnitSettings, TTimberSection, TVersionTexts, THeaderTexts 
 // The working copies of the input windows; only a commit copies them into the model.
 struct WorkingCopies {
     Arr<TMemberRow, 0, 27> WorkSpanData;
-    int32 WorkSpanCount = 0;
+    int32 WorkSpanCount = 1; // the beam form starts with one span
     Arr<TSupportCode, 0, 25> WorkSupportType;
     Arr<float, 0, 25> WorkSupportStiffness;
     float WorkLiftHeight = 0; // 1e11 when no lift height is given

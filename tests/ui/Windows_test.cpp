@@ -6,6 +6,28 @@
 #include <gtest/gtest.h>
 
 #include "FormsFixture.h"
+#include "calculators/ui/Duration.h"
+#include "calculators/ui/KX_Cap.h"
+#include "calculators/ui/Scaffold.h"
+#include "calculators/ui/Timber.h"
+#include "calculators/ui/Wind.h"
+#include "foundation/ui/About.h"
+#include "foundation/ui/Info.h"
+#include "foundation/ui/Preferences.h"
+#include "foundation/ui/Unit1.h"
+#include "input/ui/CantLH.h"
+#include "input/ui/CantRH.h"
+#include "input/ui/Couplers.h"
+#include "input/ui/KX_Beam.h"
+#include "input/ui/KX_Grid.h"
+#include "input/ui/LoadData.h"
+#include "input/ui/Span.h"
+#include "input/ui/TimSect.h"
+#include "platform/StateRegistry.h"
+#include "window/ui/Index.h"
+#include "window/ui/Point.h"
+#include "window/ui/Print.h"
+#include "window/ui/SetHeader.h"
 
 using namespace kx;
 
@@ -25,4 +47,21 @@ TEST_F(FormsTest, EveryWindowIsCreatedOnceHiddenAndGoesWithTheRegistry) {
     DestroyForms();
     EXPECT_TRUE(FormsInCreationOrder().empty());
     EXPECT_EQ(Forms.IndexFrm, nullptr);
+}
+
+// Start-up sets program state in its own steps; making a window, any window, changes none.
+TEST_F(FormsTest, MakingAWindowChangesNoProgramState) {
+    DestroyForms();
+    ResetProgramState();
+    auto make = []<class... T>() {
+        std::vector<std::unique_ptr<QWidget>> windows;
+        (windows.push_back(std::make_unique<T>()), ...);
+        return windows;
+    };
+    const auto windows =
+        make.operator()<TForm1, TKX_BeamFrm, TPreferencesFrm, TKX_GridFrm, TIndexFrm, TInfoFrm, TLoadDataFrm,
+                        TAboutBox, TScaffoldFrm, TWindFrm, TCouplersFrm, TDurationFrm, TTimberFrm, TKX_CapFrm,
+                        TCantLHFrm, TCantRHFrm, TSpanFrm, TPrintFrm, TPointFrm, TTimSectFrm, TSetHeaderFrm>();
+    for (const RegisteredState& r : StateRegistry())
+        EXPECT_TRUE(r.isBlank()) << r.name;
 }

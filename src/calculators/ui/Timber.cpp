@@ -179,8 +179,6 @@ TTimberFrm::TTimberFrm(QWidget* parent) : QMainWindow(parent) {
         connect(e, &QLineEdit::textChanged, this, &TTimberFrm::Edit_Change);
         e->installEventFilter(this);
     }
-
-    FormCreate();
 }
 
 void TTimberFrm::FormCreate() {

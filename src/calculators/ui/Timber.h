@@ -68,11 +68,13 @@ public:
     void Close1Click();
     void ExitTrussolve1Click();
 
+    // What start-up does with the window once it exists.
+    void FormCreate();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void FormCreate();
     void readControls();
     void showState();
     // Runs a button: its checks, then the load-duration dialog when they passed.

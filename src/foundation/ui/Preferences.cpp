@@ -172,8 +172,6 @@ TPreferencesFrm::TPreferencesFrm(QWidget* parent) : QWidget(parent) {
     connect(cmd_Reset, &QPushButton::clicked, this, &TPreferencesFrm::cmd_ResetClick);
 
     showChoices(DesignTimeChoices());
-    ReadUnitFile(Model);
-    UnitsToRadios();
 }
 
 QRadioButton* TPreferencesFrm::optionButton(const char* name) const {
@@ -205,6 +203,11 @@ void TPreferencesFrm::showChoices(const PreferenceChoices& c) {
     (c.bmNumericallyCorrect ? Option_BMNC : Option_BMUK)->setChecked(true);
     Check_Factor->setChecked(c.factoredLoads);
     Check_SetDefault->setChecked(c.saveAsDefault);
+}
+
+void TPreferencesFrm::ReadSettingsFile() {
+    ReadUnitFile(Model);
+    UnitsToRadios();
 }
 
 void TPreferencesFrm::UnitsToRadios() { showChoices(ChoicesForUnits(Model, readChoices())); }

@@ -39,6 +39,8 @@ public:
     QRadioButton* optionButton(const char* name) const;
 
     void UnitsToRadios();
+    // The units of the settings file into the model, and shown.
+    void ReadSettingsFile();
     void Button2Click();
     void Button1Click();
     void cmd_ResetClick();

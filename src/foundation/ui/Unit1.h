@@ -41,11 +41,13 @@ public:
     void Button1Click();
     void Exit1Click();
 
+    // What start-up does with the window once it exists.
+    void FormCreate();
+
 protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
-    void FormCreate();
 };
 
 } // namespace kx

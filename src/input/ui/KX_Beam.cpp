@@ -474,7 +474,6 @@ TKX_BeamFrm::TKX_BeamFrm(QWidget* parent) : QMainWindow(parent) {
     Option_Span_Top->setChecked(true);
     Option_RH_Mid->setChecked(true);
     Check_Span_Sup->setEnabled(false);
-    Work.WorkSpanCount = 1;
     CentreOnScreen(this);
 
     // Each control named once: its field of BeamFormControls bears its name.
