@@ -34,9 +34,10 @@ std::string ControlText(const QWidget* w) {
 
 void SetControlText(QWidget* w, const std::string& text) {
     const QString t = ToQt(text);
-    if (auto* e = qobject_cast<QLineEdit*>(w))
-        e->setText(t);
-    else if (auto* l = qobject_cast<QLabel*>(w))
+    if (auto* e = qobject_cast<QLineEdit*>(w)) {
+        // Shown the text it holds, an edit keeps its cursor where the user is typing.
+        if (e->text() != t) e->setText(t);
+    } else if (auto* l = qobject_cast<QLabel*>(w))
         l->setText(t);
     else if (auto* b = qobject_cast<QAbstractButton*>(w))
         b->setText(t);

@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "foundation/ui/Binding.h"
 #include "platform/Canvas.h"
 #include "window/DrawingState.h"
 #include "window/FileCommands.h"
@@ -67,6 +68,8 @@ public:
     QLineEdit* Edit_Case;
     QLabel* lbl_Case;
     QLabel* Label_Case;
+    // The loadcase selector's texts.
+    FormBindings<CaseSelection> Bindings;
 
     QAction* New1;
     QAction* Open1;
