@@ -9,6 +9,7 @@
 #include <QTableWidget>
 #include <gtest/gtest.h>
 
+#include "BindingRoundTrip.h"
 #include "FormsFixture.h"
 #include "platform/BusyCursor.h"
 #include "platform/Printer.h"
@@ -84,6 +85,9 @@ TEST_F(PointWindow, ShowCalculateRefuseAndShowAgain) {
     const Texts lines = list();
     ASSERT_EQ(lines.size(), 15u);
     EXPECT_EQ(lines[1], "    Distance along beam = 3.00 m");
+    // Each control feeds and shows its own field.
+    kxtest::ExpectRoundTrip(w->Bindings);
+    EXPECT_EQ(kxtest::UnboundInputs(w, w->Bindings), std::set<std::string>{});
     // A refusal leaves grid and list as they were.
     calculate("7");
     EXPECT_EQ(dialogs_->messages(), Texts{"Value exceeds length of beam"});

@@ -13,6 +13,7 @@
 
 #include <filesystem>
 
+#include "BindingRoundTrip.h"
 #include "FormsFixture.h"
 #include "platform/BinaryIO.h"
 
@@ -101,6 +102,30 @@ TEST_F(PreferencesWindow, HasItsTabsGroupsAndNotesAsTheyStand) {
             " it is then the units  should be changed to more appropriate  ones for the calculation.  "));
     EXPECT_EQ(w->ListBox1->item(21)->text(),
               QStringLiteral(" A deflection of 1.25mm would be shown as 0.001m."));
+}
+
+TEST_F(PreferencesWindow, EachRadioAndBoxFeedsAndShowsItsOwnChoice) {
+    kxtest::ExpectRoundTrip(w->Bindings);
+    EXPECT_EQ(kxtest::UnboundInputs(w, w->Bindings), std::set<std::string>{});
+    auto option = [this](TUnitKind k) {
+        for (std::size_t g = 0; g < kUnitGroupCount; ++g)
+            if (UnitOptionGroups()[g].kind == k) return w->Bindings.Read().option[g];
+        return -2;
+    };
+    const std::tuple<const char*, TUnitKind, int> units[] = {{"Option_L_ft", TUnitKind::Length, 4},
+                                                             {"Option_Sh_kN", TUnitKind::Shear, 1},
+                                                             {"Option_Sect_L_in", TUnitKind::SectLength, 2},
+                                                             {"Option_Wt_Imp", TUnitKind::Weight, 1}};
+    for (auto [name, kind, index] : units) {
+        w->optionButton(name)->click();
+        EXPECT_EQ(option(kind), index) << name;
+    }
+    for (bool on : {false, true}) {
+        (on ? w->Option_SPlastic : w->Option_ZPlastic)->click();
+        (on ? w->Option_BMNC : w->Option_BMUK)->click();
+        EXPECT_EQ(w->Bindings.Read().sxxIsPlastic, on);
+        EXPECT_EQ(w->Bindings.Read().bmNumericallyCorrect, on);
+    }
 }
 
 TEST_F(PreferencesWindow, TheButtonsShowTheUnitsReadFromTheStartDirectoryOrTheDefaults) {

@@ -11,6 +11,7 @@
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 
+#include "BindingRoundTrip.h"
 #include "FormsFixture.h"
 #include "engine/ResultText.h"
 #include "input/ui/InputForms.h"
@@ -76,8 +77,12 @@ TEST_F(PrintFrmTest, OkPrintsTheTickedSectionsThenHidesAndTheTicksLast) {
     EXPECT_EQ(frm().Frame_Envelope->title(), " Envelope Data (more than one loadcase)");
     EXPECT_EQ(frm().Frame_Description->title(), "Description");
     EXPECT_EQ(frm().Option_20->parentWidget(), frm().Frame_Envelope);
-    frm().Option_20->setChecked(true);
-    EXPECT_FALSE(frm().Option_10->isChecked()) << "one exclusive pair";
+    kxtest::ExpectRoundTrip(frm().Bindings);
+    EXPECT_EQ(kxtest::UnboundInputs(&frm(), frm().Bindings), std::set<std::string>{});
+    frm().Option_20->setChecked(true); // one exclusive pair
+    EXPECT_TRUE(frm().Bindings.Read().Option_20 && !frm().Bindings.Read().Option_10);
+    frm().Option_10->setChecked(true);
+    EXPECT_TRUE(frm().Bindings.Read().Option_10 && !frm().Bindings.Read().Option_20);
     Model.HeaderProject1 = "Bridge Street"; // the description shows the header texts on each showing
     frm().show();
     EXPECT_EQ(frm().lbl_Project_1->text(), "Bridge Street");
@@ -127,6 +132,8 @@ TEST_F(PrintFrmTest, SetHeaderStoresCutTextsShownOnThePrintOptionsAndItsCloseBox
         labels.push_back(FromQt(l->text()));
     EXPECT_EQ(labels, (std::vector<std::string>{"Company", "User", "Project", "Job Description", "Job Ref"}));
     EXPECT_TRUE(header().isModal());
+    kxtest::ExpectRoundTrip(header().Bindings);
+    EXPECT_EQ(kxtest::UnboundInputs(&header(), header().Bindings), std::set<std::string>{});
     header().show();
     EXPECT_FALSE(header().Edit_Company->isEnabled());
     EXPECT_EQ(header().Edit_Company->text(), "Acme Temporary Works");

@@ -1,5 +1,5 @@
 // The timber window and its load-duration dialog, headless: the dialog is answered from a timer
-// while it runs modally.
+// while it runs modally; their bindings.
 #include "calculators/ui/Timber.h"
 
 #include <QAction>
@@ -19,8 +19,10 @@
 #include <filesystem>
 #include <functional>
 
+#include "BindingRoundTrip.h"
 #include "FormsFixture.h"
 #include "calculators/ui/Duration.h"
+#include "platform/QtDialogs.h"
 #include "platform/QtPrinter.h"
 #include "window/ui/SetHeader.h"
 
@@ -92,6 +94,39 @@ TEST_F(FormsTest, TimberWindowRunsTheDurationDialogByModeAndItsMenu) {
 
     ASSERT_TRUE(press(w->cmd_Comb, [](TDurationFrm* d) { answerOK(d, "0.4", "200"); }));
     EXPECT_EQ(w->List_Sum->palette().color(QPalette::Text), QColor(Qt::red));
+    // Each control of the window and of the dialog feeds and shows its own field (their handlers
+    // quiet), and each duration radio gives its duration.
+    TDurationFrm* dlg = Forms.DurationFrm;
+    w->Bindings.SetFilling(true);
+    dlg->Bindings.SetFilling(true);
+    kxtest::ExpectRoundTrip(w->Bindings);
+    kxtest::ExpectRoundTrip(dlg->Bindings);
+    EXPECT_EQ(kxtest::UnboundInputs(w, w->Bindings), std::set<std::string>{});
+    EXPECT_EQ(kxtest::UnboundInputs(dlg, dlg->Bindings), std::set<std::string>{});
+    const Duration::DurationControls chosen = dlg->Bindings.Read();
+    for (int i = 0; i < kTimberDurations; ++i) {
+        const std::string name = TimberDurations()[static_cast<std::size_t>(i)].Option; // "Option_LT"
+        dlg->findChild<QRadioButton*>(ToQt(name))->setChecked(true);
+        dlg->findChild<QRadioButton*>(ToQt("Option_Ax" + name.substr(7)))->setChecked(true);
+        EXPECT_EQ(dlg->Bindings.Read().BendingOption, i);
+        EXPECT_EQ(dlg->Bindings.Read().AxialOption, i);
+    }
+    dlg->Bindings.Show(chosen);
+    using C = Timber::TimberControls;
+    const std::tuple<QRadioButton*, bool C::*, bool C::*> pairs[] = {
+        {w->Option_Share, &C::Option_Share, &C::Option_Single},
+        {w->Option_Single, &C::Option_Single, &C::Option_Share},
+        {w->Option_Wet, &C::Option_Wet, &C::Option_Dry},
+        {w->Option_Dry, &C::Option_Dry, &C::Option_Wet},
+        {w->Option_Minor, &C::Option_Minor, &C::Option_Major},
+        {w->Option_Major, &C::Option_Major, &C::Option_Minor}};
+    for (auto [radio, on, off] : pairs) {
+        radio->setChecked(true);
+        const C c = w->Bindings.Read();
+        EXPECT_TRUE(c.*on && !(c.*off)) << FromQt(radio->objectName());
+    }
+    w->Bindings.SetFilling(false);
+    dlg->Bindings.SetFilling(false);
     ASSERT_TRUE(press(w->cmd_AxialCap, [](TDurationFrm* d) {
         d->axialOptions[5]->setChecked(true);
         d->reject(); // the close box calculates nothing

@@ -18,7 +18,7 @@
 #include "app/Forms.h"
 #include "calculators/Timber.h"
 #include "calculators/ui/Duration.h"
-#include "foundation/ui/ListBinding.h"
+#include "foundation/ui/BindingKinds.h"
 #include "foundation/ui/Windows.h"
 #include "input/TimSect.h"
 #include "platform/Guard.h"
@@ -181,12 +181,9 @@ TTimberFrm::TTimberFrm(QWidget* parent) : QMainWindow(parent) {
     }
 
     KX_BIND(Bindings, index, Combo_Grade);
-    KX_BIND(Bindings, checked, Option_Single);
-    KX_BIND(Bindings, checked, Option_Share);
-    KX_BIND(Bindings, checked, Option_Wet);
-    KX_BIND(Bindings, checked, Option_Dry);
-    KX_BIND(Bindings, checked, Option_Major);
-    KX_BIND(Bindings, checked, Option_Minor);
+    KX_BIND_RADIO_PAIR(Bindings, Option_Single, Option_Share);
+    KX_BIND_RADIO_PAIR(Bindings, Option_Wet, Option_Dry);
+    KX_BIND_RADIO_PAIR(Bindings, Option_Major, Option_Minor);
     KX_BIND(Bindings, text, Edit_Width);
     KX_BIND(Bindings, text, Edit_Depth);
     KX_BIND(Bindings, text, Edit_Le);

@@ -119,6 +119,16 @@ TUpDown::TUpDown(QWidget* parent) : QWidget(parent) {
     Down->setArrowType(Qt::DownArrow);
     Up->setAccessibleName(QStringLiteral("Next loadcase"));
     Down->setAccessibleName(QStringLiteral("Previous loadcase"));
+    // The main window's white text would draw the arrows white on the light buttons: they take
+    // the system's text colours, as the menu bar does.
+    const QPalette system = QApplication::palette(Up);
+    for (QToolButton* b : {Up, Down}) {
+        QPalette p = b->palette();
+        for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+            for (QPalette::ColorRole r : {QPalette::WindowText, QPalette::ButtonText})
+                p.setColor(g, r, system.color(g, r));
+        b->setPalette(p);
+    }
     Up->setGeometry(0, 0, 20, 18);
     Down->setGeometry(0, 18, 20, 18);
     resize(20, 36);

@@ -9,6 +9,7 @@
 #include <QShowEvent>
 
 #include "foundation/SharedModel.h"
+#include "foundation/ui/BindingKinds.h"
 #include "foundation/ui/Windows.h"
 #include "platform/Guard.h"
 #include "platform/QtDialogs.h"
@@ -79,8 +80,7 @@ TPrintFrm::TPrintFrm(QWidget* parent) : QWidget(parent) {
     KX_BIND(Bindings, checked, Check_Beam);
     KX_BIND(Bindings, checked, Check_Envelope);
     KX_BIND(Bindings, checked, Check_Env20);
-    KX_BIND(Bindings, checked, Option_10);
-    KX_BIND(Bindings, checked, Option_20);
+    KX_BIND_RADIO_PAIR(Bindings, Option_10, Option_20);
     KX_BIND(Bindings, checked, Check_Case);
     KX_BIND(Bindings, checked, Check_Case20);
 

@@ -1,5 +1,5 @@
 // What a list shows: its lines and the colour of its text.
-#include "foundation/ui/ListBinding.h"
+#include "foundation/ui/BindingKinds.h"
 
 #include "foundation/ui/Windows.h"
 #include "platform/QtDialogs.h"
