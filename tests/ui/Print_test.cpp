@@ -167,10 +167,9 @@ TEST_F(PrintFrmTest, SetHeaderStoresCutTextsShownOnThePrintOptionsAndItsCloseBox
     EXPECT_EQ(header().Edit_User->text(), "K Smith");
 }
 
+// What a real PDF holds beyond the recorded pages: the pages themselves, the fonts standing in,
+// and columns that line up in the printed faces.
 TEST_F(PrintFrmTest, AllFiveSectionsOfBeamBPrintTwelvePagesToAPdf) {
-    StoreHeaderTexts(
-        {"Acme Temporary Works", "J Bloggs", "Bridge Street", "Phase 2", "Needle beams", "JR-7"});
-    Model.BeamFileName = dir_.path("needle.kxf");
     const QString pdf = QString::fromStdString(dir_.path("report.pdf"));
     QtPrinter real(pdf.toStdString());
     frm().show();
@@ -188,12 +187,7 @@ TEST_F(PrintFrmTest, AllFiveSectionsOfBeamBPrintTwelvePagesToAPdf) {
         if (layout) args << "-layout";
         return RunTool("pdftotext", args << pdf << "-");
     };
-    const QString first = page(1, false);
-    for (const std::string& text : std::vector<std::string>{
-             "KX-Flexor", "Acme Temporary Works", "by", "J Bloggs", "Bridge Street", "Phase 2",
-             "Needle beams", "JR-7", "Page 1", "Results Summary", "Point Loads", Model.BeamFileName})
-        EXPECT_TRUE(first.contains(QString::fromStdString(text))) << text << "\n" << first.toStdString();
-    EXPECT_TRUE(page(12, false).contains("Page 12"));
+    EXPECT_TRUE(page(1, false).contains("Page 1") && page(12, false).contains("Page 12"));
     // Where the system lacks the faces the reports name, their metric twins stand in.
     if (!QFontDatabase::hasFamily("Arial")) {
         const QString fonts = RunTool("pdffonts", {pdf});
