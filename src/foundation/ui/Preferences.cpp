@@ -108,8 +108,8 @@ TPreferencesFrm::TPreferencesFrm(QWidget* parent) : QWidget(parent) {
     terms->layout()->addWidget(Option_SPlastic);
     terms->layout()->addWidget(Option_ZPlastic);
 
-    // Units of several groups share a caption: each radio's name says its group ("Shear: kN"),
-    // and the section tab's its tab, as its Length group shares a title with the input tab's.
+    // Units of several groups share a caption: each radio's name says its group ("Shear: kN"), on
+    // the section tab its tab too, as two groups are titled "Length".
     auto box = [&boxes](TUnitKind k, const char* tab = "") {
         QGroupBox* g = boxes[static_cast<std::size_t>(k)];
         for (QRadioButton* b : g->findChildren<QRadioButton*>())
@@ -149,6 +149,7 @@ TPreferencesFrm::TPreferencesFrm(QWidget* parent) : QWidget(parent) {
     auto* notesLayout = new QVBoxLayout(notesTab);
     ListBox1 = new QListWidget(notesTab);
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
+    ListBox1->setAccessibleName(QStringLiteral("Notes"));
     for (const char* line : kNotes)
         ListBox1->addItem(ToQt(line));
     notesLayout->addWidget(ListBox1);
