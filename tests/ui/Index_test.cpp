@@ -191,7 +191,8 @@ TEST_F(IndexFrmTest, TheMenuHasItsItemsInOrderAndEachOpensItsWindow) {
 
     bool timedOut = false;
     QTimer::singleShot(0, [this] { w->ExitTrussolve1->trigger(); });
-    QTimer::singleShot(5000, [&timedOut] {
+    QObject test; // the safety timer ends with this test, not in a later test's event loop
+    QTimer::singleShot(5000, &test, [&timedOut] {
         timedOut = true;
         QCoreApplication::exit(1);
     });
