@@ -38,6 +38,7 @@ using CapBlock = Arr<std::string, 0, 10>; // line 0 = count as text
 // The three edits of the window.
 struct CapInputs {
     std::string Edit_Le, Edit_Axial, Edit_Mom;
+    bool operator==(const CapInputs&) const = default;
 };
 
 // The calculator's state for the whole run, with what its controls hold.
