@@ -35,12 +35,14 @@ std::string AxialK3Text(int i) {
 void FormShow() {
     const std::string mode = Model.TimberCheckMode.str();
     if (mode == "Beam") {
-        Dlg.BendingEnabled = true, Dlg.AxialEnabled = false, Dlg.CombinedShown = false, Dlg.OKAtPanel3 = true;
+        Dlg.GroupBending_Enabled = true, Dlg.GroupAxial_Enabled = false, Dlg.CombinedShown = false,
+        Dlg.cmd_OK_AtPanel3 = true;
     } else if (mode == "Strut") {
-        Dlg.BendingEnabled = false, Dlg.AxialEnabled = true, Dlg.CombinedShown = false,
-        Dlg.OKAtPanel3 = false;
+        Dlg.GroupBending_Enabled = false, Dlg.GroupAxial_Enabled = true, Dlg.CombinedShown = false,
+        Dlg.cmd_OK_AtPanel3 = false;
     } else if (mode == "Comb") {
-        Dlg.BendingEnabled = true, Dlg.AxialEnabled = true, Dlg.CombinedShown = true, Dlg.OKAtPanel3 = false;
+        Dlg.GroupBending_Enabled = true, Dlg.GroupAxial_Enabled = true, Dlg.CombinedShown = true,
+        Dlg.cmd_OK_AtPanel3 = false;
     }
     SetTimberK3Bending();
     SetTimberK3Axial();

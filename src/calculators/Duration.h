@@ -10,8 +10,8 @@ namespace kx::Duration {
 // Wall, 1 Week, 1 Month, 1 Year); the first four are never shown.
 struct DurationControls {
     int BendingOption = 4, AxialOption = 4; // General
-    bool BendingEnabled = true, AxialEnabled = true, CombinedShown = true;
-    bool OKAtPanel3 = false; // the OK button stands at the narrow position ("Beam")
+    bool GroupBending_Enabled = true, GroupAxial_Enabled = true, CombinedShown = true;
+    bool cmd_OK_AtPanel3 = false; // the OK button stands at the narrow position ("Beam")
     std::string lbl_MomK3, lbl_AxK3;
     std::string Edit_Axial, Edit_Mom;
     bool operator==(const DurationControls&) const = default;

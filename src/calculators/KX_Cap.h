@@ -35,8 +35,14 @@ struct CapSection {
 
 using CapBlock = Arr<std::string, 0, 10>; // line 0 = count as text
 
-// The calculator's state for the whole run, with what its controls show.
-struct CapState {
+// The three edits of the window.
+struct CapInputs {
+    std::string Edit_Le, Edit_Axial, Edit_Mom;
+    bool operator==(const CapInputs&) const = default;
+};
+
+// The calculator's state for the whole run, with what its controls hold.
+struct CapState : CapInputs {
     std::string CapFileName;
     CapSection Sect;
     Arr<ShortString<50>, 0, 101> CapPropLines;
@@ -52,11 +58,6 @@ struct CapState {
     bool operator==(const CapState&) const = default;
 };
 extern CapState Cap;
-
-// The three edits of the window.
-struct CapInputs {
-    std::string Edit_Le, Edit_Axial, Edit_Mom;
-};
 
 // Empties the properties, the results and every section value (the bending stress and D/T kept).
 void CapClearSection();

@@ -179,30 +179,30 @@ std::vector<std::string> WindAreaCalc(int area) {
 }
 
 std::vector<std::string> WindCalculate(const WindChoices& c) {
-    const int no = WindAreaNumber(c.AreaNo);
+    const int no = WindAreaNumber(c.Edit_AreaNo);
     WindState.AreaNo = no;
     if (c.Terrain < 1 || c.Terrain > 4 || c.Probability < 1 || c.Probability > 4) throw RangeError();
 
     // Everything is read and checked into a copy; the area's store changes only when all pass.
     TWindArea a = WindState.Area[no];
-    a.Description = c.Desc;
+    a.Description = c.Edit_Desc;
     a.TerrainChoice = c.Terrain;
     a.ProbabilityChoice = c.Probability;
 
-    const auto V = readSingle(c.Basic);
+    const auto V = readSingle(c.Edit_Basic);
     if (!V) return refuse();
     if (*V > 100) return refuse("Basic wind speed must be less than 100 m/s");
     if (*V < 0) return refuse();
     a.Basic = *V;
 
-    const auto S1 = readSingle(c.S1);
+    const auto S1 = readSingle(c.Edit_S1);
     if (!S1) return refuse();
     // Against the limits in extended precision: a typed 1.36 or 0.9 is refused.
     if (static_cast<long double>(*S1) > 1.36L) return refuse("S1 must be less than 1.36 ");
     if (static_cast<long double>(*S1) < 0.9L) return refuse("S1 must be greater than 0.9 ");
     a.S1 = *S1;
 
-    const auto H = readSingle(c.Height);
+    const auto H = readSingle(c.Edit_Height);
     if (!H) return refuse();
     if (*H > 200) return refuse("Height above ground must be less than 200 m");
     if (*H < 0) return refuse();
@@ -214,16 +214,16 @@ std::vector<std::string> WindCalculate(const WindChoices& c) {
     a.Vs = static_cast<float>(Ext(a.Basic) * a.S1 * a.S2 * a.S3);
     a.q = static_cast<float>(Ext(a.Vs) * a.Vs * 0.613L / 1000);
 
-    const auto Wff = readSingle(c.Factor);
+    const auto Wff = readSingle(c.Edit_Factor);
     if (!Wff) return refuse();
     if (*Wff > 2) return refuse("Wind force factor must be less than 2");
     if (*Wff < 0) return refuse();
     a.Wff = *Wff;
 
-    const auto tube = readSingle(c.TubeLength);
+    const auto tube = readSingle(c.Edit_TubeLength);
     if (!tube) return refuse();
     if (*tube < 0) return refuse();
-    const auto board = readSingle(c.BoardLength);
+    const auto board = readSingle(c.Edit_BoardLength);
     if (!board) return refuse();
     if (*board < 0) return refuse();
     a.TubeLength = *tube;
@@ -241,7 +241,7 @@ std::vector<std::string> WindCalculate(const WindChoices& c) {
 }
 
 WindAreaView WindUpDown(const WindChoices& c) {
-    const int no = WindAreaNumber(c.AreaNo);
+    const int no = WindAreaNumber(c.Edit_AreaNo);
     WindState.AreaNo = no;
     const TWindArea& a = WindState.Area[no];
 
@@ -255,15 +255,15 @@ WindAreaView WindUpDown(const WindChoices& c) {
     float s1 = a.S1;
     if (no > 1 && s1 == 0) s1 = WindState.Area[no - 1].S1;
     if (no > 1 && s1 == 0) s1 = 1.0f;
-    shown.Basic = SigFig3(basic);
-    shown.S1 = SigFig3(s1);
-    shown.Height = SigFig3(a.Height);
-    shown.Factor = SigFig3(a.Wff);
-    shown.TubeLength = SigFig3(a.TubeLength);
-    shown.BoardLength = SigFig3(a.BoardLength);
+    shown.Edit_Basic = SigFig3(basic);
+    shown.Edit_S1 = SigFig3(s1);
+    shown.Edit_Height = SigFig3(a.Height);
+    shown.Edit_Factor = SigFig3(a.Wff);
+    shown.Edit_TubeLength = SigFig3(a.TubeLength);
+    shown.Edit_BoardLength = SigFig3(a.BoardLength);
     // A calculated area shows its own description, so that the next Calculate cannot write
     // another area's over it; an area never calculated keeps the text shown.
-    if (a.TerrainChoice != 0) shown.Desc = a.Description;
+    if (a.TerrainChoice != 0) shown.Edit_Desc = a.Description;
     v.List = WindAreaCalc(no);
     return v;
 }

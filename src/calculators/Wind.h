@@ -51,7 +51,8 @@ float WindS2Lookup(int category, float H);
 
 // The state of the window's controls: the edits' texts and the checked radios.
 struct WindChoices {
-    std::string AreaNo = "1", Desc, Basic, S1 = "1", Height, Factor, TubeLength, BoardLength;
+    std::string Edit_AreaNo = "1", Edit_Desc, Edit_Basic, Edit_S1 = "1", Edit_Height, Edit_Factor,
+                Edit_TubeLength, Edit_BoardLength;
     int Terrain = 1;     // 1 Option_Open, 2 Option_OpenScattered, 3 Option_Many, 4 Option_City
     int Probability = 1; // 1 Option_2, 2 Option_2_5, 3 Option_5_10, 4 OPtion_10
 };
@@ -75,7 +76,7 @@ struct WindAreaView {
     std::vector<std::string> List;
 };
 
-// The spinner: the area in c.AreaNo becomes current; the edits, radios and description are
+// The spinner: the area in c.Edit_AreaNo becomes current; the edits, radios and description are
 // refilled from its store (WindRestoreAreaOptions) and its lines are shown.
 WindAreaView WindUpDown(const WindChoices& c);
 

@@ -65,8 +65,8 @@ PreferenceChoices ChoicesForUnits(const TUnitSettings& u, PreferenceChoices show
     if (u.ModulusLabelPlasticXX == "Zxx") shown.sxxIsPlastic = false;
     if (u.MomentDiagramSign == 1) shown.bmNumericallyCorrect = true;
     if (u.MomentDiagramSign == -1) shown.bmNumericallyCorrect = false;
-    if (u.FactoredLoadsFlag == 1) shown.factoredLoads = true;
-    if (u.FactoredLoadsFlag == -1) shown.factoredLoads = false;
+    if (u.FactoredLoadsFlag == 1) shown.Check_Factor = true;
+    if (u.FactoredLoadsFlag == -1) shown.Check_Factor = false;
     return shown;
 }
 
@@ -81,7 +81,7 @@ void ApplyChoices(const PreferenceChoices& c, TUnitSettings& u) {
     }
     SetModulusLabels(u, c.sxxIsPlastic);
     u.MomentDiagramSign = c.bmNumericallyCorrect ? 1 : -1;
-    u.FactoredLoadsFlag = c.factoredLoads ? 1 : -1;
+    u.FactoredLoadsFlag = c.Check_Factor ? 1 : -1;
     u.UnitTextWarping = kWarpingText;
     u.UnitFactorWarping = kWarpingFactor;
 }
@@ -98,7 +98,7 @@ void PreferencesOK(const PreferenceChoices& c) {
     // The input windows follow the new units before the file is written, so a failed write
     // cannot leave their values meaning something else.
     rescaleIfFormsShown();
-    if (c.saveAsDefault) WriteUnitFile(Model);
+    if (c.Check_SetDefault) WriteUnitFile(Model);
 }
 
 void PreferencesCancel() {

@@ -34,8 +34,8 @@ struct PreferenceChoices {
     std::array<int, kUnitGroupCount> option{};
     bool sxxIsPlastic = true;          // Option_SPlastic, else Option_ZPlastic
     bool bmNumericallyCorrect = false; // Option_BMNC, else Option_BMUK
-    bool factoredLoads = false;        // Check_Factor
-    bool saveAsDefault = false;        // Check_SetDefault
+    bool Check_Factor = false;         // factored loads enabled
+    bool Check_SetDefault = false;     // save as default
 };
 
 // The controls as the window is built, before any settings are read.

@@ -68,6 +68,12 @@ void RedrawSurface(AnalysisHost& host);
 // shows the envelope before ShownCase returns to 0.
 void DiagramPass(AnalysisHost& host, bool envelopeForAll = false);
 
+// The loadcase selector's texts: the loadcase its arrows put in Edit_Case, and lbl_Case's name
+// for it.
+struct CaseSelection {
+    std::string Edit_Case, lbl_Case;
+};
+
 // Which of the two lists is brought to the front.
 enum class FrontList { Results, CaseResults };
 

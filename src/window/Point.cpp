@@ -334,6 +334,18 @@ std::vector<std::string> PointListContent() {
     return out;
 }
 
+void PointFormShow(PointControls& c) {
+    c.Grid_RaP = PointGridContent(false);
+    c.Label_Unit = Model.UnitTextLength.str();
+    c.Edit_Dist = PointDistanceText();
+}
+
+void PointCalculate(PointControls& c) {
+    if (!CalcPointResults(c.Edit_Dist)) return;
+    c.Grid_RaP = PointGridContent(true);
+    c.List_Results = PointListContent();
+}
+
 bool PrintPointResults(Printer& p) {
     const std::vector<std::string> lines = PointListContent();
     if (lines.empty()) return false;

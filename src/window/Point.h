@@ -60,6 +60,21 @@ inline constexpr std::array<int, kPointGridCols> kPointGridColWidths{95, 65, 70,
 // The lines the result list shows: lines 1 to the count of line 0.
 std::vector<std::string> PointListContent();
 
+// What the window's controls hold.
+struct PointControls {
+    std::string Edit_Dist, Label_Unit;
+    PointGrid Grid_RaP{};
+    std::vector<std::string> List_Results;
+};
+
+// The window is shown: the grid without values, the length unit and the last distance; the list
+// as it was.
+void PointFormShow(PointControls& c);
+
+// Calculate with the distance in Edit_Dist: the grid with values and the list when they were
+// calculated; nothing changed when not.
+void PointCalculate(PointControls& c);
+
 // Print: the result list on one page under the page header, a line a row from row 14 at the
 // 15 mm margin in "Courier" 10 pt. Nothing is printed, and false returned, when there is no list
 // or the user cancels the choice of where to print; a failing job is abandoned and its error

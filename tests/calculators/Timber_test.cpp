@@ -216,10 +216,12 @@ TEST_F(TimberTest, DialogModesDurationsAndRefusedLoads) {
     member(1, false, false, false, "50", "150", "2");
     ASSERT_TRUE(cmd_BendCapClick());
     Duration::FormShow();
-    EXPECT_TRUE(Dlg.BendingEnabled && !Dlg.AxialEnabled && !Dlg.CombinedShown && Dlg.OKAtPanel3);
+    EXPECT_TRUE(Dlg.GroupBending_Enabled && !Dlg.GroupAxial_Enabled && !Dlg.CombinedShown &&
+                Dlg.cmd_OK_AtPanel3);
     ASSERT_TRUE(cmd_AxialCapClick());
     Duration::FormShow();
-    EXPECT_TRUE(!Dlg.BendingEnabled && Dlg.AxialEnabled && !Dlg.CombinedShown && !Dlg.OKAtPanel3);
+    EXPECT_TRUE(!Dlg.GroupBending_Enabled && Dlg.GroupAxial_Enabled && !Dlg.CombinedShown &&
+                !Dlg.cmd_OK_AtPanel3);
     Dlg.AxialOption = 5; // Wall: the strut's own text
     Duration::SetTimberK3Axial();
     Duration::cmd_OKClick();

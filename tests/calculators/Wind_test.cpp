@@ -83,9 +83,9 @@ TEST_F(WindTest, TerrainsLivesAndLengthsGiveTheirFiguresAndLayouts) {
     // clang-format on
     for (const Case& k : cases) {
         const auto shown = WindCalculate(k.c);
-        ASSERT_EQ(shown.size(), k.count) << k.c.AreaNo;
+        ASSERT_EQ(shown.size(), k.count) << k.c.Edit_AreaNo;
         for (const auto& [n, text] : k.lines)
-            EXPECT_EQ(WindState.Area[std::stoi(k.c.AreaNo)].Lines[n].substr(text.empty() ? 0 : 30), text)
+            EXPECT_EQ(WindState.Area[std::stoi(k.c.Edit_AreaNo)].Lines[n].substr(text.empty() ? 0 : 30), text)
                 << n;
     }
     EXPECT_TRUE(d->shown.empty());
@@ -110,19 +110,19 @@ TEST_F(WindTest, RefusedInputsShowTheirMessageEmptyTheListAndStoreNothing) {
                       invalid = " is not a valid floating point value";
     // clang-format off
     const std::tuple<F, std::string, std::string> cases[] = {
-        {&WindChoices::Basic, "100.01", speed}, {&WindChoices::Basic, "150", speed},
-        {&WindChoices::S1, "1.36", "S1 must be less than 1.36 "}, // 1.36 as a single lies above 1.36
-        {&WindChoices::S1, "0.9", "S1 must be greater than 0.9 "},
-        {&WindChoices::Height, "200.5", "Height above ground must be less than 200 m"},
-        {&WindChoices::Factor, "2.01", "Wind force factor must be less than 2"},
-        {&WindChoices::Factor, "1,3", "'1,3'" + invalid}, {&WindChoices::Basic, "abc", "'abc'" + invalid},
-        {&WindChoices::TubeLength, "1e39", "'1e39'" + invalid},
-        {&WindChoices::Basic, "-1", ""}, {&WindChoices::Height, "-0.1", ""}, {&WindChoices::Factor, "-1", ""},
-        {&WindChoices::TubeLength, "-5", ""}, {&WindChoices::BoardLength, "-5", ""}};
+        {&WindChoices::Edit_Basic, "100.01", speed}, {&WindChoices::Edit_Basic, "150", speed},
+        {&WindChoices::Edit_S1, "1.36", "S1 must be less than 1.36 "}, // 1.36 as a single lies above 1.36
+        {&WindChoices::Edit_S1, "0.9", "S1 must be greater than 0.9 "},
+        {&WindChoices::Edit_Height, "200.5", "Height above ground must be less than 200 m"},
+        {&WindChoices::Edit_Factor, "2.01", "Wind force factor must be less than 2"},
+        {&WindChoices::Edit_Factor, "1,3", "'1,3'" + invalid}, {&WindChoices::Edit_Basic, "abc", "'abc'" + invalid},
+        {&WindChoices::Edit_TubeLength, "1e39", "'1e39'" + invalid},
+        {&WindChoices::Edit_Basic, "-1", ""}, {&WindChoices::Edit_Height, "-0.1", ""}, {&WindChoices::Edit_Factor, "-1", ""},
+        {&WindChoices::Edit_TubeLength, "-5", ""}, {&WindChoices::Edit_BoardLength, "-5", ""}};
     // clang-format on
     for (const auto& [field, text, message] : cases) {
         WindChoices c = worked();
-        c.Desc = "Refused";
+        c.Edit_Desc = "Refused";
         c.Terrain = 4;
         c.*field = text;
         d->clear();
@@ -152,31 +152,31 @@ TEST_F(WindTest, SpinnerRefillsTheInputsOfTheAreaItMovesTo) {
     shown.Terrain = 3;
     WindAreaView v = WindUpDown(shown);
     const WindChoices& c = v.Controls;
-    EXPECT_EQ(
-        std::vector<std::string>({c.Desc, c.Basic, c.S1, c.Height, c.Factor, c.TubeLength, c.BoardLength}),
-        std::vector<std::string>({"North elevation", "46.0", "1.00", "0.0", "0.0", "0.0", "0.0"}));
+    EXPECT_EQ(std::vector<std::string>({c.Edit_Desc, c.Edit_Basic, c.Edit_S1, c.Edit_Height, c.Edit_Factor,
+                                        c.Edit_TubeLength, c.Edit_BoardLength}),
+              std::vector<std::string>({"North elevation", "46.0", "1.00", "0.0", "0.0", "0.0", "0.0"}));
     EXPECT_EQ(std::make_tuple(c.Terrain, c.Probability, WindState.AreaNo), std::make_tuple(3, 1, 2));
     EXPECT_TRUE(v.List.empty());
-    EXPECT_EQ(WindUpDown(worked("3")).Controls.S1, "1.00"); // below an S1 of 0 too
+    EXPECT_EQ(WindUpDown(worked("3")).Controls.Edit_S1, "1.00"); // below an S1 of 0 too
 
     // Area 2 calculated as "South"; back on area 1 its own description, radios and lines, so a
     // second Calculate of area 1 leaves area 2's description alone.
     shown = worked("2");
-    shown.Desc = "South";
+    shown.Edit_Desc = "South";
     shown.Terrain = 2;
     WindCalculate(shown);
-    shown.AreaNo = "1";
+    shown.Edit_AreaNo = "1";
     v = WindUpDown(shown);
-    EXPECT_TRUE(v.Controls.Desc == "North elevation" && v.Controls.Terrain == 1 && v.List.size() == 25);
+    EXPECT_TRUE(v.Controls.Edit_Desc == "North elevation" && v.Controls.Terrain == 1 && v.List.size() == 25);
     WindCalculate(v.Controls);
     EXPECT_EQ(WindState.Area[2].Description, "South");
 
     // A refused V 150 leaves area 1 as it was: back on it, "46.0" and its 25 lines.
     shown = worked();
-    shown.Basic = "150";
+    shown.Edit_Basic = "150";
     WindCalculate(shown);
     v = WindUpDown(worked());
-    EXPECT_TRUE(v.Controls.Basic == "46.0" && v.List.size() == 25);
+    EXPECT_TRUE(v.Controls.Edit_Basic == "46.0" && v.List.size() == 25);
 }
 
 TEST_F(WindTest, PrintPutsTwoAreasAPageAndSkipsAreasWithoutLines) {
@@ -199,7 +199,7 @@ TEST_F(WindTest, PrintPutsTwoAreasAPageAndSkipsAreasWithoutLines) {
     // A third area: a second page, row 16, under its own header. Area 1 with V 0 drops out.
     WindCalculate(worked("7"));
     WindChoices zero = worked();
-    zero.Basic = "0";
+    zero.Edit_Basic = "0";
     EXPECT_TRUE(WindCalculate(zero).empty());
     EXPECT_EQ(WindState.Area[1].q, 0.0f);
     WindCalculate(worked("9"));

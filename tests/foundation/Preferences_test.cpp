@@ -44,9 +44,9 @@ TEST(PreferenceChoicesTest, ButtonsFollowTheSettingsAndWhatMatchesNothingKeepsIt
     EXPECT_EQ(ticked(c, TUnitKind::Weight), "kg/m");
     EXPECT_FALSE(c.sxxIsPlastic);
     EXPECT_FALSE(c.bmNumericallyCorrect) << "a sign of 0 ticks neither";
-    EXPECT_TRUE(c.factoredLoads);
+    EXPECT_TRUE(c.Check_Factor);
     u.FactoredLoadsFlag = 0;
-    EXPECT_TRUE(ChoicesForUnits(u, c).factoredLoads) << "a flag of 0 leaves the box as it was";
+    EXPECT_TRUE(ChoicesForUnits(u, c).Check_Factor) << "a flag of 0 leaves the box as it was";
 }
 
 TEST(PreferenceChoicesTest, OkAssignsEveryTickedButtonTheLabelsSignFlagAndTheFixedWarpingUnit) {
@@ -54,7 +54,7 @@ TEST(PreferenceChoicesTest, OkAssignsEveryTickedButtonTheLabelsSignFlagAndTheFix
     for (std::size_t g = 0; g < c.option.size(); ++g)
         c.option[g] = static_cast<int>(UnitOptionGroups()[g].options.size()) - 1;
     c.sxxIsPlastic = false;
-    c.bmNumericallyCorrect = c.factoredLoads = true;
+    c.bmNumericallyCorrect = c.Check_Factor = true;
     TUnitSettings u;
     ApplyChoices(c, u);
     EXPECT_EQ(u.UnitTextLength, "ft");
@@ -68,7 +68,7 @@ TEST(PreferenceChoicesTest, OkAssignsEveryTickedButtonTheLabelsSignFlagAndTheFix
     EXPECT_EQ(u.FactoredLoadsFlag, 1);
 
     c.option.fill(-1); // no button ticked: the kinds keep their units
-    c.factoredLoads = c.bmNumericallyCorrect = false;
+    c.Check_Factor = c.bmNumericallyCorrect = false;
     ApplyChoices(c, u);
     EXPECT_EQ(u.UnitTextLength, "ft");
     EXPECT_EQ(u.FactoredLoadsFlag, -1);

@@ -151,7 +151,7 @@ TEST_F(RescaleTest, PreferencesOkConvertsOnceEvenAfterAFailedSave) {
     PreferencesShow();
     PreferenceChoices c = ChoicesForUnits(Model, DesignTimeChoices());
     c.option[0] = 0; // Length: mm
-    c.saveAsDefault = true;
+    c.Check_SetDefault = true;
     EXPECT_THROW(PreferencesOK(c), IoError);
     EXPECT_EQ(t, "6000");
     EXPECT_THROW(PreferencesOK(c), IoError); // the window stayed open: OK again

@@ -19,6 +19,7 @@
 #include <filesystem>
 #include <sys/resource.h>
 
+#include "BindingRoundTrip.h"
 #include "FormsFixture.h"
 #include "engine/ResultText.h"
 #include "platform/BinaryIO.h"
@@ -290,6 +291,24 @@ TEST_F(IndexFrmTest, OpenShowsTheStoredResultsAndTheSelectorStepsThroughTheLoadc
     EXPECT_EQ(Model.HeaderCompany, "Acme");
     EXPECT_EQ(Model.BeamLength, 0);
     EXPECT_TRUE(dialogs_->shown.empty());
+}
+
+TEST_F(IndexFrmTest, TheSelectorBindsItsTextsAndItsArrowsStandOutOnTheirButtons) {
+    Open(Job("c.kxf"));
+    kxtest::ExpectRoundTrip(w->Bindings);
+    EXPECT_EQ(kxtest::UnboundInputs(w, w->Bindings), std::set<std::string>{});
+    for (QToolButton* b : {w->UpDown1->Up, w->UpDown1->Down}) {
+        // Arrow pixels inside the button's edge that stand out against its face.
+        const QImage image = b->grab().toImage();
+        const int face = b->palette().color(QPalette::Button).lightness();
+        int arrow = 0;
+        for (int y = 3; y < image.height() - 3; ++y)
+            for (int x = 3; x < image.width() - 3; ++x)
+                arrow += std::abs(image.pixelColor(x, y).lightness() - face) > 100;
+        EXPECT_GT(arrow, 8) << FromQt(b->objectName());
+    }
+    EXPECT_EQ(QStringList({w->UpDown1->Up->accessibleName(), w->UpDown1->Down->accessibleName()}),
+              QStringList({"Next loadcase", "Previous loadcase"}));
 }
 
 TEST_F(IndexFrmTest, ARefusedFileLeavesTheJobAsBeforeTheOpenToBeSavedToItsOwnFile) {

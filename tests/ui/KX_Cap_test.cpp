@@ -1,5 +1,5 @@
 // The steel capacity window, headless: its menus open the section files, a pick lists the
-// properties, the buttons list the results in red when too high, typing clears them.
+// properties, the buttons list the results in red when too high, typing clears them; its bindings.
 #include "calculators/ui/KX_Cap.h"
 
 #include <QAction>
@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <gtest/gtest.h>
 
+#include "BindingRoundTrip.h"
 #include "FormsFixture.h"
 
 using namespace kx;
@@ -44,6 +45,11 @@ TEST_F(FormsTest, SteelWindowOpensFamiliesPicksCalculatesAndClears) {
     EXPECT_EQ(w->List_Results->findItems("Combined Axial Load and Bending too high", Qt::MatchExactly).size(),
               1);
     EXPECT_EQ(w->List_Results->palette().color(QPalette::Text), QColor(Qt::red));
+    // Each edit, label and list feeds and shows its own field; typing would clear the results.
+    w->Bindings.SetFilling(true);
+    kxtest::ExpectRoundTrip(w->Bindings);
+    w->Bindings.SetFilling(false);
+    EXPECT_EQ(kxtest::UnboundInputs(w, w->Bindings), std::set<std::string>{});
 
     // A length that is no number: the conversion message, the list as it was.
     {

@@ -11,6 +11,7 @@
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 
+#include "BindingRoundTrip.h"
 #include "FormsFixture.h"
 #include "engine/ResultText.h"
 #include "input/ui/InputForms.h"
@@ -76,8 +77,12 @@ TEST_F(PrintFrmTest, OkPrintsTheTickedSectionsThenHidesAndTheTicksLast) {
     EXPECT_EQ(frm().Frame_Envelope->title(), " Envelope Data (more than one loadcase)");
     EXPECT_EQ(frm().Frame_Description->title(), "Description");
     EXPECT_EQ(frm().Option_20->parentWidget(), frm().Frame_Envelope);
-    frm().Option_20->setChecked(true);
-    EXPECT_FALSE(frm().Option_10->isChecked()) << "one exclusive pair";
+    kxtest::ExpectRoundTrip(frm().Bindings);
+    EXPECT_EQ(kxtest::UnboundInputs(&frm(), frm().Bindings), std::set<std::string>{});
+    frm().Option_20->setChecked(true); // one exclusive pair
+    EXPECT_TRUE(frm().Bindings.Read().Option_20 && !frm().Bindings.Read().Option_10);
+    frm().Option_10->setChecked(true);
+    EXPECT_TRUE(frm().Bindings.Read().Option_10 && !frm().Bindings.Read().Option_20);
     Model.HeaderProject1 = "Bridge Street"; // the description shows the header texts on each showing
     frm().show();
     EXPECT_EQ(frm().lbl_Project_1->text(), "Bridge Street");
@@ -119,7 +124,7 @@ TEST_F(PrintFrmTest, OkPrintsTheTickedSectionsThenHidesAndTheTicksLast) {
     frm().hide();
 }
 
-TEST_F(PrintFrmTest, SetHeaderStoresCutTextsShownOnThePrintOptionsAndItsCloseBoxNothing) {
+TEST_F(PrintFrmTest, SetHeaderStoresTheTextsShownOnThePrintOptionsAndItsCloseBoxNothing) {
     Model.HeaderCompany = "Acme Temporary Works";
     Model.HeaderUser = "J Bloggs";
     std::vector<std::string> labels;
@@ -127,6 +132,8 @@ TEST_F(PrintFrmTest, SetHeaderStoresCutTextsShownOnThePrintOptionsAndItsCloseBox
         labels.push_back(FromQt(l->text()));
     EXPECT_EQ(labels, (std::vector<std::string>{"Company", "User", "Project", "Job Description", "Job Ref"}));
     EXPECT_TRUE(header().isModal());
+    kxtest::ExpectRoundTrip(header().Bindings);
+    EXPECT_EQ(kxtest::UnboundInputs(&header(), header().Bindings), std::set<std::string>{});
     header().show();
     EXPECT_FALSE(header().Edit_Company->isEnabled());
     EXPECT_EQ(header().Edit_Company->text(), "Acme Temporary Works");
@@ -138,19 +145,13 @@ TEST_F(PrintFrmTest, SetHeaderStoresCutTextsShownOnThePrintOptionsAndItsCloseBox
     header().show();
     EXPECT_EQ(header().Edit_User->text(), "J Bloggs") << "the edits show the stored texts again";
     header().Edit_User->setText("K Smith");
-    header().Edit_Project_1->setText(QString(101, QLatin1Char('p')));
     header().Edit_Project_2->setText(QStringLiteral("Phase 2 \u2013 east")); // an en dash has no Latin-1 byte
-    header().Edit_JobDesc->setText("Needle beams");
     header().Button1->click();
     EXPECT_EQ(header().result(), QDialog::Accepted);
     EXPECT_FALSE(header().isVisible());
-    EXPECT_EQ(Model.HeaderCompany, "Acme Temporary Works");
     EXPECT_EQ(Model.HeaderUser, "K Smith");
-    EXPECT_EQ(Model.HeaderProject1.str(), std::string(100, 'p'));
     EXPECT_EQ(Model.HeaderProject2, "Phase 2 ? east");
-    EXPECT_EQ(Model.HeaderJobDesc, "Needle beams");
-    EXPECT_EQ(frm().lbl_Project_1->text(), QString(100, QLatin1Char('p')));
-    EXPECT_EQ(frm().lbl_JobDesc->text(), "Needle beams");
+    EXPECT_EQ(frm().lbl_Project_2->text(), "Phase 2 ? east") << "shown on the print options at once";
 
     // File New empties the job texts, keeping company and user.
     ResetAllInputForms();
@@ -160,10 +161,9 @@ TEST_F(PrintFrmTest, SetHeaderStoresCutTextsShownOnThePrintOptionsAndItsCloseBox
     EXPECT_EQ(header().Edit_User->text(), "K Smith");
 }
 
+// What a real PDF holds beyond the recorded pages: the pages themselves, the fonts standing in,
+// and columns that line up in the printed faces.
 TEST_F(PrintFrmTest, AllFiveSectionsOfBeamBPrintTwelvePagesToAPdf) {
-    StoreHeaderTexts(
-        {"Acme Temporary Works", "J Bloggs", "Bridge Street", "Phase 2", "Needle beams", "JR-7"});
-    Model.BeamFileName = dir_.path("needle.kxf");
     const QString pdf = QString::fromStdString(dir_.path("report.pdf"));
     QtPrinter real(pdf.toStdString());
     frm().show();
@@ -181,12 +181,7 @@ TEST_F(PrintFrmTest, AllFiveSectionsOfBeamBPrintTwelvePagesToAPdf) {
         if (layout) args << "-layout";
         return RunTool("pdftotext", args << pdf << "-");
     };
-    const QString first = page(1, false);
-    for (const std::string& text : std::vector<std::string>{
-             "KX-Flexor", "Acme Temporary Works", "by", "J Bloggs", "Bridge Street", "Phase 2",
-             "Needle beams", "JR-7", "Page 1", "Results Summary", "Point Loads", Model.BeamFileName})
-        EXPECT_TRUE(first.contains(QString::fromStdString(text))) << text << "\n" << first.toStdString();
-    EXPECT_TRUE(page(12, false).contains("Page 12"));
+    EXPECT_TRUE(page(1, false).contains("Page 1") && page(12, false).contains("Page 12"));
     // Where the system lacks the faces the reports name, their metric twins stand in.
     if (!QFontDatabase::hasFamily("Arial")) {
         const QString fonts = RunTool("pdffonts", {pdf});

@@ -63,6 +63,7 @@ TDurationFrm::TDurationFrm(QWidget* parent) : QDialog(parent) {
     GroupAxial = Named(new QGroupBox(QStringLiteral("Load Duration  K3 - Strut"), this), "GroupAxial");
     GroupAxial->setGeometry(295, 10, 250, 170);
     const auto& durations = TimberDurations();
+    std::vector<std::pair<QAbstractButton*, int>> bendingRadios, axialRadios;
     for (int row = 0; row < kTimberDurations; ++row) {
         const int option = kShownOrder[row];
         const TimberDuration& d = durations[static_cast<std::size_t>(option)];
@@ -76,10 +77,11 @@ TDurationFrm::TDurationFrm(QWidget* parent) : QDialog(parent) {
             b->setPalette(p);
             if (row >= kFirstHidden) b->hide();
             (axial ? axialOptions : bendingOptions)[static_cast<std::size_t>(option)] = b;
-            connect(b, &QRadioButton::toggled, this, [this, axial, option](bool on) {
-                if (!on) return;
-                axial ? AxialOptionClick(option) : BendingOptionClick(option);
-            });
+            // The two groups offer the same durations.
+            b->setAccessibleName((axial ? QStringLiteral("Strut: ") : QStringLiteral("Bending: ")) +
+                                 b->text());
+            (axial ? axialRadios : bendingRadios).emplace_back(b, option);
+            Bindings.OnToggle(b, this, [this, axial] { axial ? AxialOptionClick() : BendingOptionClick(); });
         }
     }
     lbl_MomK3 = label(GroupBending, "lbl_MomK3", "", 180, 24, 50);
@@ -109,10 +111,12 @@ TDurationFrm::TDurationFrm(QWidget* parent) : QDialog(parent) {
     Label_Comb1 = label(this, "Label_Comb1", "Enter axial load and bending moment", 15, 262, 300);
     Label_Comb2 = label(this, "Label_Comb2", "Applied Axial Load", 15, 290, 140);
     Edit_Axial = Named(new QLineEdit(this), "Edit_Axial");
+    Caption(Label_Comb2, Edit_Axial);
     Edit_Axial->setGeometry(160, 290, 80, 22);
     Label_Comb3 = label(this, "Label_Comb3", "kN", 245, 290, 40);
     Label_Comb4 = label(this, "Label_Comb4", "Applied Moment", 15, 318, 140);
     Edit_Mom = Named(new QLineEdit(this), "Edit_Mom");
+    Caption(Label_Comb4, Edit_Mom);
     Edit_Mom->setGeometry(160, 318, 80, 22);
     Label_Comb5 = label(this, "Label_Comb5", "kN-m", 245, 318, 40);
 
@@ -121,32 +125,59 @@ TDurationFrm::TDurationFrm(QWidget* parent) : QDialog(parent) {
     cmd_OK->setDefault(true);
     connect(cmd_OK, &QPushButton::clicked, this, &TDurationFrm::cmd_OKClick);
 
+    using D = Duration::DurationControls;
+    Bindings.choice(&D::BendingOption, "BendingOption", bendingRadios, -1);
+    Bindings.choice(&D::AxialOption, "AxialOption", axialRadios, -1);
+    KX_BIND_AS(Bindings, enabled, GroupBending, _Enabled);
+    KX_BIND_AS(Bindings, enabled, GroupAxial, _Enabled);
+    // The applied load and moment with their captions, for the combined check only.
+    const std::vector<QWidget*> combined{Label_Comb1, Label_Comb2, Label_Comb3, Label_Comb4,
+                                         Label_Comb5, Edit_Axial,  Edit_Mom};
+    Bindings.custom({combined, "CombinedShown", [this](D& d) { d.CombinedShown = !Edit_Axial->isHidden(); },
+                     [combined](const D& d) {
+                         for (QWidget* w : combined)
+                             w->setVisible(d.CombinedShown);
+                     },
+                     [combined] {
+                         for (QWidget* w : combined)
+                             w->setVisible(w->isHidden());
+                     },
+                     [](const D& a, const D& b) { return a.CombinedShown == b.CombinedShown; },
+                     [](D& d) { d.CombinedShown = !d.CombinedShown; }});
+    Bindings.custom({{cmd_OK},
+                     "cmd_OK_AtPanel3",
+                     [this](D& d) { d.cmd_OK_AtPanel3 = cmd_OK->x() == Panel3->width(); },
+                     [this](const D& d) {
+                         cmd_OK->move(d.cmd_OK_AtPanel3 ? Panel3->width() : Panel4->width(), cmd_OK->y());
+                     },
+                     [this] {
+                         cmd_OK->move(cmd_OK->x() == Panel3->width() ? Panel4->width() : Panel3->width(),
+                                      cmd_OK->y());
+                     },
+                     [](const D& a, const D& b) { return a.cmd_OK_AtPanel3 == b.cmd_OK_AtPanel3; },
+                     [](D& d) { d.cmd_OK_AtPanel3 = !d.cmd_OK_AtPanel3; }});
+    KX_BIND(Bindings, text, lbl_MomK3);
+    KX_BIND(Bindings, text, lbl_AxK3);
+    KX_BIND(Bindings, text, Edit_Axial);
+    KX_BIND(Bindings, text, Edit_Mom);
+
     FormCreate();
 }
 
-void TDurationFrm::FormCreate() { setFixedSize(Panel1->width(), Panel2->height()); }
+void TDurationFrm::FormCreate() {
+    setFixedSize(Panel1->width(), Panel2->height());
+    Bindings.Show(Duration::Dlg);
+}
 
-void TDurationFrm::showState() {
-    const Duration::DurationControls& d = Duration::Dlg;
-    for (int i = 0; i < kTimberDurations; ++i) {
-        const QSignalBlocker b1(bendingOptions[static_cast<std::size_t>(i)]);
-        const QSignalBlocker b2(axialOptions[static_cast<std::size_t>(i)]);
-        bendingOptions[static_cast<std::size_t>(i)]->setChecked(i == d.BendingOption);
-        axialOptions[static_cast<std::size_t>(i)]->setChecked(i == d.AxialOption);
-    }
-    GroupBending->setEnabled(d.BendingEnabled);
-    GroupAxial->setEnabled(d.AxialEnabled);
-    for (QWidget* w : std::initializer_list<QWidget*>{Label_Comb1, Label_Comb2, Label_Comb3, Label_Comb4,
-                                                      Label_Comb5, Edit_Axial, Edit_Mom})
-        w->setVisible(d.CombinedShown);
-    cmd_OK->move(d.OKAtPanel3 ? Panel3->width() : Panel4->width(), cmd_OK->y());
-    lbl_MomK3->setText(ToQt(d.lbl_MomK3));
-    lbl_AxK3->setText(ToQt(d.lbl_AxK3));
+void TDurationFrm::act(void (*action)()) {
+    if (Bindings.Filling()) return;
+    Bindings.Read(Duration::Dlg);
+    Guard(action);
+    Bindings.Show(Duration::Dlg);
 }
 
 void TDurationFrm::FormShow() {
-    Guard([] { Duration::FormShow(); });
-    showState();
+    act(Duration::FormShow);
     CentreOnScreen(this);
 }
 
@@ -155,26 +186,13 @@ void TDurationFrm::showEvent(QShowEvent* e) {
     QDialog::showEvent(e);
 }
 
-void TDurationFrm::BendingOptionClick(int option) {
-    Guard([option] {
-        Duration::Dlg.BendingOption = option;
-        Duration::SetTimberK3Bending();
-    });
-    showState();
-}
+void TDurationFrm::BendingOptionClick() { act(Duration::SetTimberK3Bending); }
 
-void TDurationFrm::AxialOptionClick(int option) {
-    Guard([option] {
-        Duration::Dlg.AxialOption = option;
-        Duration::SetTimberK3Axial();
-    });
-    showState();
-}
+void TDurationFrm::AxialOptionClick() { act(Duration::SetTimberK3Axial); }
 
 void TDurationFrm::cmd_OKClick() {
-    Duration::Dlg.Edit_Axial = FromQt(Edit_Axial->text());
-    Duration::Dlg.Edit_Mom = FromQt(Edit_Mom->text());
-    if (Guard([] { Duration::cmd_OKClick(); })) accept();
+    Bindings.Read(Duration::Dlg);
+    if (Guard(Duration::cmd_OKClick)) accept();
 }
 
 } // namespace kx

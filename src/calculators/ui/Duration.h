@@ -4,6 +4,8 @@
 #include <QDialog>
 #include <array>
 
+#include "calculators/Duration.h"
+#include "foundation/ui/Binding.h"
 #include "input/TimSect.h"
 
 class QFrame;
@@ -40,8 +42,11 @@ public:
     QLineEdit* Edit_Mom;
     QPushButton* cmd_OK;
 
-    void BendingOptionClick(int option);
-    void AxialOptionClick(int option);
+    // The controls over the dialog's state.
+    FormBindings<Duration::DurationControls> Bindings;
+
+    void BendingOptionClick();
+    void AxialOptionClick();
     void cmd_OKClick();
 
 protected:
@@ -50,7 +55,8 @@ protected:
 private:
     void FormCreate();
     void FormShow();
-    void showState();
+    // Reads the controls into the dialog's state, runs one of its actions, shows the state.
+    void act(void (*action)());
 };
 
 } // namespace kx

@@ -11,6 +11,7 @@
 #include <QPushButton>
 
 #include "app/Forms.h"
+#include "foundation/ui/BindingKinds.h"
 #include "foundation/ui/Windows.h"
 #include "platform/Guard.h"
 #include "platform/QtDialogs.h"
@@ -75,16 +76,16 @@ TKX_CapFrm::TKX_CapFrm(QWidget* parent) : QMainWindow(parent) {
     for (QListWidget* l : {List_Section, List_Props, List_Results})
         l->setFont(QFont(QStringLiteral("Courier"), 9));
 
-    text(client, "Common Effective Length ", 10, 334, 190);
     Edit_Le = Named(new QLineEdit(client), "Edit_Le");
+    Caption(text(client, "Common Effective Length ", 10, 334, 190), Edit_Le);
     Edit_Le->setGeometry(200, 334, 80, 22);
     text(client, " m", 282, 334, 40);
-    text(client, "Axial Load ", 10, 364, 190);
     Edit_Axial = Named(new QLineEdit(client), "Edit_Axial");
+    Caption(text(client, "Axial Load ", 10, 364, 190), Edit_Axial);
     Edit_Axial->setGeometry(200, 364, 80, 22);
     text(client, " kN", 282, 364, 40);
-    text(client, "Moment about x-x axis ", 10, 394, 190);
     Edit_Mom = Named(new QLineEdit(client), "Edit_Mom");
+    Caption(text(client, "Moment about x-x axis ", 10, 394, 190), Edit_Mom);
     Edit_Mom->setGeometry(200, 394, 80, 22);
     text(client, " kN-m", 282, 394, 50);
     text(client, "Youngs Modulus", 10, 434, 190);
@@ -117,6 +118,20 @@ TKX_CapFrm::TKX_CapFrm(QWidget* parent) : QMainWindow(parent) {
     for (QLineEdit* e : {Edit_Le, Edit_Axial, Edit_Mom})
         connect(e, &QLineEdit::textChanged, this, &TKX_CapFrm::EditChange);
 
+    KX_BIND(Bindings, text, Edit_Le);
+    KX_BIND(Bindings, text, Edit_Axial);
+    KX_BIND(Bindings, text, Edit_Mom);
+    KX_BIND(Bindings, text, lbl_Group);
+    KX_BIND(Bindings, text, lbl_E);
+    KX_BIND(Bindings, text, lbl_Py);
+    KX_BIND_LINES(Bindings, List_Section);
+    KX_BIND_LINES(Bindings, List_Props);
+    KX_BIND_LINES(Bindings, List_Results);
+    KX_BIND_RED(Bindings, List_Results);
+    List_Section->setAccessibleName(QStringLiteral("Sections"));
+    List_Props->setAccessibleName(QStringLiteral("Section Properties"));
+    List_Results->setAccessibleName(QStringLiteral("Results"));
+
     FormCreate();
 }
 
@@ -125,58 +140,33 @@ void TKX_CapFrm::FormCreate() {
     CentreOnScreen(this);
 }
 
-KX_Cap::CapInputs TKX_CapFrm::inputs() const {
-    return {FromQt(Edit_Le->text()), FromQt(Edit_Axial->text()), FromQt(Edit_Mom->text())};
-}
-
-void TKX_CapFrm::showState(bool sectionList) {
-    const KX_Cap::CapState& s = KX_Cap::Cap;
-    if (sectionList) FillList(List_Section, s.List_Section);
-    FillList(List_Props, s.List_Props);
-    FillList(List_Results, s.List_Results);
-    QPalette p = List_Results->palette();
-    p.setColor(QPalette::Text, s.List_ResultsRed ? Qt::red : Qt::black);
-    List_Results->setPalette(p);
-    lbl_Group->setText(ToQt(s.lbl_Group));
-    lbl_E->setText(ToQt(s.lbl_E));
-    lbl_Py->setText(ToQt(s.lbl_Py));
+template <class F> void TKX_CapFrm::act(F action) {
+    Bindings.Read(KX_Cap::Cap);
+    Guard([&action] { action(KX_Cap::CapInputs(KX_Cap::Cap)); });
+    Bindings.Show(KX_Cap::Cap);
 }
 
 void TKX_CapFrm::FamilyClick(int family) {
     const KX_Cap::CapFamily& f = KX_Cap::CapFamilies()[static_cast<std::size_t>(family)];
-    Guard([f] { KX_Cap::CapOpenSectionFamily(f.FileName, f.Group); });
-    showState(true);
+    List_Section->clear(); // a family opened again shows no line picked
+    act([f](const KX_Cap::CapInputs&) { KX_Cap::CapOpenSectionFamily(f.FileName, f.Group); });
 }
 
 void TKX_CapFrm::List_SectionClick() {
     const int row = List_Section->currentRow();
-    Guard([row] { KX_Cap::List_SectionClick(row); });
-    showState();
+    act([row](const KX_Cap::CapInputs&) { KX_Cap::List_SectionClick(row); });
 }
 
-void TKX_CapFrm::cmd_AxialXXClick() {
-    Guard([this] { KX_Cap::cmd_AxialXXClick(inputs()); });
-    showState();
-}
+void TKX_CapFrm::cmd_AxialXXClick() { act(KX_Cap::cmd_AxialXXClick); }
 
-void TKX_CapFrm::cmd_AxialYYClick() {
-    Guard([this] { KX_Cap::cmd_AxialYYClick(inputs()); });
-    showState();
-}
+void TKX_CapFrm::cmd_AxialYYClick() { act(KX_Cap::cmd_AxialYYClick); }
 
-void TKX_CapFrm::cmd_MomXXClick() {
-    Guard([this] { KX_Cap::cmd_MomXXClick(inputs()); });
-    showState();
-}
+void TKX_CapFrm::cmd_MomXXClick() { act(KX_Cap::cmd_MomXXClick); }
 
-void TKX_CapFrm::cmd_CalcClick() {
-    Guard([this] { KX_Cap::cmd_CalcClick(inputs()); });
-    showState();
-}
+void TKX_CapFrm::cmd_CalcClick() { act(KX_Cap::cmd_CalcClick); }
 
 void TKX_CapFrm::EditChange() {
-    Guard([] { KX_Cap::CapClearResults(); });
-    showState();
+    if (!Bindings.Filling()) act([](const KX_Cap::CapInputs&) { KX_Cap::CapClearResults(); });
 }
 
 void TKX_CapFrm::Close2Click() { hide(); }

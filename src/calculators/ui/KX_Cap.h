@@ -4,6 +4,7 @@
 #include <QMainWindow>
 
 #include "calculators/KX_Cap.h"
+#include "foundation/ui/Binding.h"
 
 class QAction;
 class QFrame;
@@ -39,6 +40,9 @@ public:
     // The family items in the order of KX_Cap::CapFamilies(): UniversalBeams1 ... CHS1.
     std::array<QAction*, KX_Cap::kCapFamilies> familyItems{};
 
+    // The edits, lists and labels over the calculator's state.
+    FormBindings<KX_Cap::CapState> Bindings;
+
     void FamilyClick(int family);
     void List_SectionClick();
     void cmd_AxialXXClick();
@@ -51,9 +55,8 @@ public:
 
 private:
     void FormCreate();
-    KX_Cap::CapInputs inputs() const;
-    // Shows the calculator's state; the section list only when asked, so that a pick keeps its line.
-    void showState(bool sectionList = false);
+    // Reads the controls into the calculator's state, runs one of its actions, shows the state.
+    template <class F> void act(F action);
 };
 
 } // namespace kx

@@ -18,6 +18,7 @@
 #include "app/Forms.h"
 #include "calculators/Timber.h"
 #include "calculators/ui/Duration.h"
+#include "foundation/ui/BindingKinds.h"
 #include "foundation/ui/Windows.h"
 #include "input/TimSect.h"
 #include "platform/Guard.h"
@@ -82,11 +83,11 @@ TTimberFrm::TTimberFrm(QWidget* parent) : QMainWindow(parent) {
     Panel1->hide();
     Panel2->hide();
 
-    text(client, "Description", 10, 8, 90);
     Edit_Title = Named(new QLineEdit(client), "Edit_Title");
+    Caption(text(client, "Description", 10, 8, 90), Edit_Title);
     Edit_Title->setGeometry(100, 8, 330, 22);
-    text(client, "Strength Class", 10, 40, 90);
     Combo_Grade = Named(new QComboBox(client), "Combo_Grade");
+    Caption(text(client, "Strength Class", 10, 40, 90), Combo_Grade);
     Combo_Grade->setGeometry(100, 40, 100, 24);
     for (int i = 0; i < kTimberGradeItems; ++i)
         Combo_Grade->addItem(ToQt(TimberGradeItem(i)));
@@ -99,38 +100,41 @@ TTimberFrm::TTimberFrm(QWidget* parent) : QMainWindow(parent) {
     pair(client, "Axis", QRect(10, 128, 210, 52), Option_Major, "Option_Major", "Major Axis", Option_Minor,
          "Option_Minor", "Minor Axis");
 
-    text(client, "Width", 10, 190, 120);
     Edit_Width = Named(new QLineEdit(client), "Edit_Width");
+    Caption(text(client, "Width", 10, 190, 120), Edit_Width);
     Edit_Width->setGeometry(140, 190, 70, 22);
     text(client, "mm", 215, 190, 40);
-    text(client, "Depth", 10, 218, 120);
     Edit_Depth = Named(new QLineEdit(client), "Edit_Depth");
+    Caption(text(client, "Depth", 10, 218, 120), Edit_Depth);
     Edit_Depth->setGeometry(140, 218, 70, 22);
     text(client, "mm", 215, 218, 40);
-    text(client, "Effective Length", 10, 246, 120);
     Edit_Le = Named(new QLineEdit(client), "Edit_Le");
+    Caption(text(client, "Effective Length", 10, 246, 120), Edit_Le);
     Edit_Le->setGeometry(140, 246, 70, 22);
     text(client, "m", 215, 246, 40);
 
+    // Each value label shows the field of its name.
+    using C = Timber::TimberControls;
     struct Row {
         QLabel*& label;
+        std::string C::*field;
         const char* name;
         const char* caption;
     };
     const Row rows[] = {
-        {lbl_BendStress, "lbl_BendStress", "Grade Bending Stress"},
-        {lbl_ShearStress, "lbl_ShearStress", "Grade Shear Stress"},
-        {lbl_AxStress, "lbl_AxStress", "Grade Axial Stress"},
-        {lbl_Eb, "lbl_Eb", "E (bending)"},
-        {lbl_Eax, "lbl_Eax", "E (axial)"},
-        {lbl_K8, "lbl_K8", "K8"},
-        {lbl_K1, "lbl_K1", "K1"},
-        {lbl_K2E, "lbl_K2E", "K2 (E)"},
-        {lbl_K2B, "lbl_K2B", "K2 (bending)"},
-        {lbl_K2S, "lbl_K2S", "K2 (shear)"},
-        {lbl_K2Ax, "lbl_K2Ax", "K2 (axial)"},
-        {lbl_K3b, "lbl_K3b", "K3 (bending)"},
-        {lbl_K3ax, "lbl_K3ax", "K3 (axial)"},
+        {lbl_BendStress, &C::lbl_BendStress, "lbl_BendStress", "Grade Bending Stress"},
+        {lbl_ShearStress, &C::lbl_ShearStress, "lbl_ShearStress", "Grade Shear Stress"},
+        {lbl_AxStress, &C::lbl_AxStress, "lbl_AxStress", "Grade Axial Stress"},
+        {lbl_Eb, &C::lbl_Eb, "lbl_Eb", "E (bending)"},
+        {lbl_Eax, &C::lbl_Eax, "lbl_Eax", "E (axial)"},
+        {lbl_K8, &C::lbl_K8, "lbl_K8", "K8"},
+        {lbl_K1, &C::lbl_K1, "lbl_K1", "K1"},
+        {lbl_K2E, &C::lbl_K2E, "lbl_K2E", "K2 (E)"},
+        {lbl_K2B, &C::lbl_K2B, "lbl_K2B", "K2 (bending)"},
+        {lbl_K2S, &C::lbl_K2S, "lbl_K2S", "K2 (shear)"},
+        {lbl_K2Ax, &C::lbl_K2Ax, "lbl_K2Ax", "K2 (axial)"},
+        {lbl_K3b, &C::lbl_K3b, "lbl_K3b", "K3 (bending)"},
+        {lbl_K3ax, &C::lbl_K3ax, "lbl_K3ax", "K3 (axial)"},
     };
     int y = 284;
     int x = 10;
@@ -138,6 +142,7 @@ TTimberFrm::TTimberFrm(QWidget* parent) : QMainWindow(parent) {
         if (i == 7) x = 225, y = 284;
         text(client, rows[i].caption, x, y, 130);
         rows[i].label = value(client, rows[i].name, x + 135, y);
+        Bindings.text(rows[i].label, rows[i].field, rows[i].name);
         y += 26;
     }
 
@@ -163,27 +168,39 @@ TTimberFrm::TTimberFrm(QWidget* parent) : QMainWindow(parent) {
     connect(cmd_AxialCap, &QPushButton::clicked, this, &TTimberFrm::cmd_AxialCapClick);
     connect(cmd_Comb, &QPushButton::clicked, this, &TTimberFrm::cmd_CombClick);
     connect(Combo_Grade, &QComboBox::currentIndexChanged, this, &TTimberFrm::Combo_GradeChange);
-    // A choice from code acts as a click does; unchoosing does nothing.
-    const auto onChosen = [this](QRadioButton* b, void (TTimberFrm::*handler)()) {
-        connect(b, &QRadioButton::toggled, this, [this, handler](bool on) {
-            if (on) (this->*handler)();
-        });
-    };
-    onChosen(Option_Single, &TTimberFrm::Option_SingleClick);
-    onChosen(Option_Share, &TTimberFrm::Option_SingleClick);
-    onChosen(Option_Major, &TTimberFrm::Option_MajorClick);
-    onChosen(Option_Minor, &TTimberFrm::Option_MajorClick);
-    onChosen(Option_Wet, &TTimberFrm::Option_WetClick);
-    onChosen(Option_Dry, &TTimberFrm::Option_WetClick);
+    // A radio acts as it is chosen, by a click, from code or by an accessibility client.
+    for (QRadioButton* b : {Option_Single, Option_Share})
+        Bindings.OnToggle(b, this, [this] { Option_SingleClick(); });
+    for (QRadioButton* b : {Option_Major, Option_Minor})
+        Bindings.OnToggle(b, this, [this] { Option_MajorClick(); });
+    for (QRadioButton* b : {Option_Wet, Option_Dry})
+        Bindings.OnToggle(b, this, [this] { Option_WetClick(); });
     for (QLineEdit* e : {Edit_Width, Edit_Depth, Edit_Le}) {
         connect(e, &QLineEdit::textChanged, this, &TTimberFrm::Edit_Change);
         e->installEventFilter(this);
     }
+
+    KX_BIND(Bindings, index, Combo_Grade);
+    KX_BIND_RADIO_PAIR(Bindings, Option_Single, Option_Share);
+    KX_BIND_RADIO_PAIR(Bindings, Option_Wet, Option_Dry);
+    KX_BIND_RADIO_PAIR(Bindings, Option_Major, Option_Minor);
+    KX_BIND(Bindings, text, Edit_Width);
+    KX_BIND(Bindings, text, Edit_Depth);
+    KX_BIND(Bindings, text, Edit_Le);
+    KX_BIND(Bindings, text, Edit_Title);
+    KX_BIND(Bindings, text, cmd_BendCap);
+    KX_BIND(Bindings, text, cmd_AxialCap);
+    KX_BIND(Bindings, text, cmd_Comb);
+    KX_BIND_LINES(Bindings, List_Results);
+    KX_BIND_LINES(Bindings, List_Sum);
+    KX_BIND_RED(Bindings, List_Sum);
+    List_Results->setAccessibleName(QStringLiteral("Results"));
+    List_Sum->setAccessibleName(QStringLiteral("Summary"));
 }
 
 void TTimberFrm::FormCreate() {
     Guard([] { Timber::FormCreate(); });
-    showState();
+    Bindings.Show(Timber::Calc.Ctl);
     setFixedSize(Panel1->width(), Panel2->height() + menuBar()->sizeHint().height());
     CentreOnScreen(this);
 }
@@ -194,68 +211,24 @@ bool TTimberFrm::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-void TTimberFrm::readControls() {
-    Timber::TimberControls& c = Timber::Calc.Ctl;
-    c.Combo_Grade = Combo_Grade->currentIndex();
-    c.Option_Single = Option_Single->isChecked();
-    c.Option_Share = Option_Share->isChecked();
-    c.Option_Wet = Option_Wet->isChecked();
-    c.Option_Dry = Option_Dry->isChecked();
-    c.Option_Major = Option_Major->isChecked();
-    c.Option_Minor = Option_Minor->isChecked();
-    c.Edit_Width = FromQt(Edit_Width->text());
-    c.Edit_Depth = FromQt(Edit_Depth->text());
-    c.Edit_Le = FromQt(Edit_Le->text());
-    c.Edit_Title = FromQt(Edit_Title->text());
-}
-
-void TTimberFrm::showState() {
-    const Timber::TimberControls& c = Timber::Calc.Ctl;
-    {
-        const QSignalBlocker b(Combo_Grade);
-        Combo_Grade->setCurrentIndex(c.Combo_Grade);
-    }
-    const std::pair<QRadioButton*, bool> radios[] = {
-        {Option_Single, c.Option_Single}, {Option_Share, c.Option_Share}, {Option_Wet, c.Option_Wet},
-        {Option_Dry, c.Option_Dry},       {Option_Major, c.Option_Major}, {Option_Minor, c.Option_Minor}};
-    for (auto [button, on] : radios)
-        if (on) {
-            const QSignalBlocker b(button);
-            button->setChecked(true);
-        }
-    const std::pair<QLabel*, const std::string*> labels[] = {{lbl_BendStress, &c.lbl_BendStress},
-                                                             {lbl_ShearStress, &c.lbl_ShearStress},
-                                                             {lbl_AxStress, &c.lbl_AxStress},
-                                                             {lbl_Eb, &c.lbl_Eb},
-                                                             {lbl_Eax, &c.lbl_Eax},
-                                                             {lbl_K8, &c.lbl_K8},
-                                                             {lbl_K1, &c.lbl_K1},
-                                                             {lbl_K2E, &c.lbl_K2E},
-                                                             {lbl_K2B, &c.lbl_K2B},
-                                                             {lbl_K2S, &c.lbl_K2S},
-                                                             {lbl_K2Ax, &c.lbl_K2Ax},
-                                                             {lbl_K3b, &c.lbl_K3b},
-                                                             {lbl_K3ax, &c.lbl_K3ax}};
-    for (auto [l, t] : labels)
-        l->setText(ToQt(*t));
-    cmd_BendCap->setText(ToQt(c.cmd_BendCap));
-    cmd_AxialCap->setText(ToQt(c.cmd_AxialCap));
-    cmd_Comb->setText(ToQt(c.cmd_Comb));
-    FillList(List_Results, c.List_Results);
-    FillList(List_Sum, c.List_Sum);
-    QPalette p = List_Sum->palette();
-    p.setColor(QPalette::Text, c.List_SumRed ? Qt::red : Qt::black);
-    List_Sum->setPalette(p);
+template <class F> void TTimberFrm::act(F action) {
+    // What the program shows acts on nothing.
+    if (Bindings.Filling()) return;
+    Guard([this, &action] {
+        Bindings.Read(Timber::Calc.Ctl);
+        action();
+    });
+    Bindings.Show(Timber::Calc.Ctl);
 }
 
 void TTimberFrm::runButton(bool (*button)()) {
     Guard([this, button] {
-        readControls();
+        Bindings.Read(Timber::Calc.Ctl);
         const bool dialog = button();
-        showState();
+        Bindings.Show(Timber::Calc.Ctl);
         if (dialog) Forms.DurationFrm->exec();
     });
-    showState();
+    Bindings.Show(Timber::Calc.Ctl);
 }
 
 void TTimberFrm::cmd_BendCapClick() { runButton(&Timber::cmd_BendCapClick); }
@@ -264,50 +237,21 @@ void TTimberFrm::cmd_AxialCapClick() { runButton(&Timber::cmd_AxialCapClick); }
 
 void TTimberFrm::cmd_CombClick() { runButton(&Timber::cmd_CombClick); }
 
-void TTimberFrm::Combo_GradeChange() {
-    Guard([this] {
-        readControls();
-        Timber::GradeChange();
-    });
-    showState();
-}
+void TTimberFrm::Combo_GradeChange() { act(Timber::GradeChange); }
 
 void TTimberFrm::Option_SingleClick() { Combo_GradeChange(); }
 
-void TTimberFrm::Option_MajorClick() {
-    Guard([this] {
-        readControls();
-        Timber::AxisChange();
-    });
-    showState();
-}
+void TTimberFrm::Option_MajorClick() { act(Timber::AxisChange); }
 
-void TTimberFrm::Option_WetClick() {
-    Guard([this] {
-        readControls();
-        Timber::SetTimberAxisCaptions();
-    });
-    showState();
-}
+void TTimberFrm::Option_WetClick() { act(Timber::SetTimberAxisCaptions); }
 
-void TTimberFrm::Edit_Change() {
-    Guard([this] {
-        readControls();
-        Timber::ClearTimberReports();
-    });
-    showState();
-}
+void TTimberFrm::Edit_Change() { act(Timber::ClearTimberReports); }
 
 void TTimberFrm::SetHeader1Click() {
     Guard([] { Forms.SetHeaderFrm->exec(); });
 }
 
-void TTimberFrm::Print1Click() {
-    Guard([this] {
-        readControls();
-        Timber::Print1Click();
-    });
-}
+void TTimberFrm::Print1Click() { act(Timber::Print1Click); }
 
 void TTimberFrm::Close1Click() { hide(); }
 

@@ -3,6 +3,9 @@
 
 #include <QMainWindow>
 
+#include "calculators/Timber.h"
+#include "foundation/ui/Binding.h"
+
 class QAction;
 class QComboBox;
 class QFrame;
@@ -55,6 +58,9 @@ public:
     QAction* Close1;
     QAction* ExitTrussolve1;
 
+    // The controls over the calculator's copy of them.
+    FormBindings<Timber::TimberControls> Bindings;
+
     void cmd_BendCapClick();
     void cmd_AxialCapClick();
     void cmd_CombClick();
@@ -75,8 +81,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void readControls();
-    void showState();
+    // Reads the controls into the calculator's copy, runs one of its actions, shows the copy.
+    template <class F> void act(F action);
     // Runs a button: its checks, then the load-duration dialog when they passed.
     void runButton(bool (*button)());
 };

@@ -78,7 +78,9 @@ TWindFrm::TWindFrm(QWidget* parent) : QMainWindow(parent) {
     auto* s2 = new QGridLayout(GroupBox1);
     s2->setVerticalSpacing(0);
     s2->setContentsMargins(9, 2, 9, 4);
-    s2->addWidget(label(GroupBox1, "Height"), 0, 0);
+    QLabel* height = label(GroupBox1, "Height");
+    Caption(height, Edit_Height);
+    s2->addWidget(height, 0, 0);
     s2->addWidget(Edit_Height, 0, 1);
     s2->addWidget(label(GroupBox1, "m"), 0, 2);
     s2->setColumnStretch(3, 1);
@@ -114,13 +116,17 @@ TWindFrm::TWindFrm(QWidget* parent) : QMainWindow(parent) {
     inputs->setVerticalSpacing(4);
     int r = 0;
     auto addRow = [&](const char* caption, QWidget* w, const char* unit) {
-        inputs->addWidget(label(client, caption), r, 0);
+        QLabel* l = label(client, caption);
+        Caption(l, w);
+        inputs->addWidget(l, r, 0);
         inputs->addWidget(w, r, 1);
         if (*unit) inputs->addWidget(label(client, unit), r, 2);
         ++r;
     };
     addRow("Area No", Edit_AreaNo, "");
-    inputs->addWidget(label(client, "Area Description"), r++, 0, 1, 3);
+    QLabel* desc = label(client, "Area Description");
+    Caption(desc, Edit_Desc);
+    inputs->addWidget(desc, r++, 0, 1, 3);
     inputs->addWidget(Edit_Desc, r++, 0, 1, 3);
     addRow("Basic Wind Speed", Edit_Basic, "m/s");
     addRow("Topographical factor (S1)", Edit_S1, "");
@@ -161,6 +167,34 @@ TWindFrm::TWindFrm(QWidget* parent) : QMainWindow(parent) {
     Panel2->setGeometry(0, 0, 8, 540);
     Panel2->setVisible(false);
 
+    // The spinner shows a number of its range only; a text it does not hold stays as typed.
+    Bindings.custom(
+        {{Edit_AreaNo},
+         "Edit_AreaNo",
+         [this](WindChoices& c) { c.Edit_AreaNo = FromQt(Edit_AreaNo->text()); },
+         [this](const WindChoices& c) {
+             bool number = false;
+             const int n = ToQt(c.Edit_AreaNo).toInt(&number);
+             if (number && n != Edit_AreaNo->value()) Edit_AreaNo->setValue(n);
+         },
+         [this] { Edit_AreaNo->setValue(Edit_AreaNo->value() % Edit_AreaNo->maximum() + 1); },
+         [](const WindChoices& a, const WindChoices& b) { return a.Edit_AreaNo == b.Edit_AreaNo; },
+         [this](WindChoices& c) {
+             c.Edit_AreaNo = std::to_string(ToQt(c.Edit_AreaNo).toInt() % Edit_AreaNo->maximum() + 1);
+         }});
+    KX_BIND(Bindings, text, Edit_Desc);
+    KX_BIND(Bindings, text, Edit_Basic);
+    KX_BIND(Bindings, text, Edit_S1);
+    KX_BIND(Bindings, text, Edit_Height);
+    KX_BIND(Bindings, text, Edit_Factor);
+    KX_BIND(Bindings, text, Edit_TubeLength);
+    KX_BIND(Bindings, text, Edit_BoardLength);
+    Bindings.choice(&WindChoices::Terrain, "Terrain",
+                    {{Option_Open, 1}, {Option_OpenScattered, 2}, {Option_Many, 3}, {Option_City, 4}}, 1);
+    Bindings.choice(&WindChoices::Probability, "Probability",
+                    {{Option_2, 1}, {Option_2_5, 2}, {Option_5_10, 3}, {OPtion_10, 4}}, 1);
+    List_Results->setAccessibleName(QStringLiteral("Results"));
+
     connect(cmd_Calc, &QPushButton::clicked, this, &TWindFrm::cmd_CalcClick);
     connect(Edit_AreaNo, &AreaSpinBox::stepped, this, &TWindFrm::UpDown1Click);
     connect(SetHeader1, &QAction::triggered, this, &TWindFrm::SetHeader1Click);
@@ -176,52 +210,15 @@ void TWindFrm::FormCreate() {
     CentreOnScreen(this);
 }
 
-WindChoices TWindFrm::readChoices() const {
-    WindChoices c;
-    c.AreaNo = FromQt(Edit_AreaNo->text());
-    c.Desc = FromQt(Edit_Desc->text());
-    c.Basic = FromQt(Edit_Basic->text());
-    c.S1 = FromQt(Edit_S1->text());
-    c.Height = FromQt(Edit_Height->text());
-    c.Factor = FromQt(Edit_Factor->text());
-    c.TubeLength = FromQt(Edit_TubeLength->text());
-    c.BoardLength = FromQt(Edit_BoardLength->text());
-    c.Terrain = Option_City->isChecked()            ? 4
-                : Option_Many->isChecked()          ? 3
-                : Option_OpenScattered->isChecked() ? 2
-                                                    : 1;
-    c.Probability = OPtion_10->isChecked()     ? 4
-                    : Option_5_10->isChecked() ? 3
-                    : Option_2_5->isChecked()  ? 2
-                                               : 1;
-    return c;
-}
-
-void TWindFrm::showChoices(const WindChoices& c) {
-    Edit_Desc->setText(ToQt(c.Desc));
-    Edit_Basic->setText(ToQt(c.Basic));
-    Edit_S1->setText(ToQt(c.S1));
-    Edit_Height->setText(ToQt(c.Height));
-    Edit_Factor->setText(ToQt(c.Factor));
-    Edit_TubeLength->setText(ToQt(c.TubeLength));
-    Edit_BoardLength->setText(ToQt(c.BoardLength));
-    QRadioButton* const terrain[] = {Option_Open, Option_OpenScattered, Option_Many, Option_City};
-    QRadioButton* const life[] = {Option_2, Option_2_5, Option_5_10, OPtion_10};
-    terrain[c.Terrain - 1]->setChecked(true);
-    life[c.Probability - 1]->setChecked(true);
-}
-
-void TWindFrm::showList(const std::vector<std::string>& lines) { FillList(List_Results, lines); }
-
 void TWindFrm::cmd_CalcClick() {
-    Guard([this] { showList(WindCalculate(readChoices())); });
+    Guard([this] { FillList(List_Results, WindCalculate(Bindings.Read())); });
 }
 
 void TWindFrm::UpDown1Click() {
     Guard([this] {
-        const WindAreaView v = WindUpDown(readChoices());
-        showChoices(v.Controls);
-        showList(v.List);
+        const WindAreaView v = WindUpDown(Bindings.Read());
+        Bindings.Show(v.Controls);
+        FillList(List_Results, v.List);
     });
 }
 

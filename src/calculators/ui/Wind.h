@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "calculators/Wind.h"
+#include "foundation/ui/Binding.h"
 
 class QAction;
 class QFrame;
@@ -62,6 +63,9 @@ public:
     QFrame* Panel1; // size markers
     QFrame* Panel2;
 
+    // The edits and radios the calculation reads and the spinner refills.
+    FormBindings<WindChoices> Bindings;
+
     void cmd_CalcClick();
     void UpDown1Click();
     void Print1Click();
@@ -71,9 +75,6 @@ public:
 
 private:
     void FormCreate();
-    WindChoices readChoices() const;
-    void showChoices(const WindChoices& c);
-    void showList(const std::vector<std::string>& lines);
 };
 
 } // namespace kx

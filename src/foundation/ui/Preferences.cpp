@@ -108,16 +108,23 @@ TPreferencesFrm::TPreferencesFrm(QWidget* parent) : QWidget(parent) {
     terms->layout()->addWidget(Option_SPlastic);
     terms->layout()->addWidget(Option_ZPlastic);
 
-    auto box = [&boxes](TUnitKind k) { return boxes[static_cast<std::size_t>(k)]; };
+    // Units of several groups share a caption: each radio's name says its group ("Shear: kN"), on
+    // the section tab its tab too, as two groups are titled "Length".
+    auto box = [&boxes](TUnitKind k, const char* tab = "") {
+        QGroupBox* g = boxes[static_cast<std::size_t>(k)];
+        for (QRadioButton* b : g->findChildren<QRadioButton*>())
+            b->setAccessibleName(QString::fromLatin1(tab) + g->title() + QStringLiteral(": ") + b->text());
+        return g;
+    };
     for (TUnitKind k : {TUnitKind::Length, TUnitKind::Force, TUnitKind::UDL})
         place(tabs[0], box(k));
     for (TUnitKind k : {TUnitKind::Shear, TUnitKind::Moment, TUnitKind::Deflection, TUnitKind::Stress})
         place(tabs[1], box(k));
     for (TUnitKind k :
          {TUnitKind::SectZ, TUnitKind::SectE, TUnitKind::SectI, TUnitKind::SectArea, TUnitKind::SectLength})
-        place(tabs[2], box(k));
+        place(tabs[2], box(k, "Section "));
     place(tabs[2], terms);
-    place(tabs[2], box(TUnitKind::Weight));
+    place(tabs[2], box(TUnitKind::Weight, "Section "));
 
     auto* momentTab = new QWidget;
     new QGridLayout(momentTab);
@@ -142,6 +149,7 @@ TPreferencesFrm::TPreferencesFrm(QWidget* parent) : QWidget(parent) {
     auto* notesLayout = new QVBoxLayout(notesTab);
     ListBox1 = new QListWidget(notesTab);
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
+    ListBox1->setAccessibleName(QStringLiteral("Notes"));
     for (const char* line : kNotes)
         ListBox1->addItem(ToQt(line));
     notesLayout->addWidget(ListBox1);
@@ -167,42 +175,29 @@ TPreferencesFrm::TPreferencesFrm(QWidget* parent) : QWidget(parent) {
     setFixedSize(pages.width() + 25, row + 26 + 12);
     CentreOnScreen(this);
 
+    for (std::size_t g = 0; g < groups.size(); ++g) {
+        std::vector<std::pair<QAbstractButton*, int>> radios;
+        for (QAbstractButton* b : unitButtons[g]->buttons())
+            radios.emplace_back(b, unitButtons[g]->id(b));
+        Bindings.choice([g](PreferenceChoices& c) -> int& { return c.option[g]; }, groups[g].title, radios,
+                        -1);
+    }
+    Bindings.choice(&PreferenceChoices::sxxIsPlastic, "sxxIsPlastic",
+                    {{Option_SPlastic, true}, {Option_ZPlastic, false}}, false);
+    Bindings.choice(&PreferenceChoices::bmNumericallyCorrect, "bmNumericallyCorrect",
+                    {{Option_BMNC, true}, {Option_BMUK, false}}, false);
+    KX_BIND(Bindings, checked, Check_Factor);
+    KX_BIND(Bindings, checked, Check_SetDefault);
+
     connect(Button2, &QPushButton::clicked, this, &TPreferencesFrm::Button2Click);
     connect(Button1, &QPushButton::clicked, this, &TPreferencesFrm::Button1Click);
     connect(cmd_Reset, &QPushButton::clicked, this, &TPreferencesFrm::cmd_ResetClick);
 
-    showChoices(DesignTimeChoices());
+    Bindings.Show(DesignTimeChoices());
 }
 
 QRadioButton* TPreferencesFrm::optionButton(const char* name) const {
     return findChild<QRadioButton*>(QString::fromLatin1(name));
-}
-
-PreferenceChoices TPreferencesFrm::readChoices() const {
-    PreferenceChoices c;
-    for (std::size_t g = 0; g < unitButtons.size(); ++g)
-        c.option[g] = unitButtons[g]->checkedId();
-    c.sxxIsPlastic = Option_SPlastic->isChecked();
-    c.bmNumericallyCorrect = Option_BMNC->isChecked();
-    c.factoredLoads = Check_Factor->isChecked();
-    c.saveAsDefault = Check_SetDefault->isChecked();
-    return c;
-}
-
-void TPreferencesFrm::showChoices(const PreferenceChoices& c) {
-    for (std::size_t g = 0; g < unitButtons.size(); ++g) {
-        if (QAbstractButton* b = unitButtons[g]->button(c.option[g])) {
-            b->setChecked(true);
-        } else if (QAbstractButton* ticked = unitButtons[g]->checkedButton()) {
-            unitButtons[g]->setExclusive(false);
-            ticked->setChecked(false);
-            unitButtons[g]->setExclusive(true);
-        }
-    }
-    (c.sxxIsPlastic ? Option_SPlastic : Option_ZPlastic)->setChecked(true);
-    (c.bmNumericallyCorrect ? Option_BMNC : Option_BMUK)->setChecked(true);
-    Check_Factor->setChecked(c.factoredLoads);
-    Check_SetDefault->setChecked(c.saveAsDefault);
 }
 
 void TPreferencesFrm::ReadSettingsFile() {
@@ -210,7 +205,7 @@ void TPreferencesFrm::ReadSettingsFile() {
     UnitsToRadios();
 }
 
-void TPreferencesFrm::UnitsToRadios() { showChoices(ChoicesForUnits(Model, readChoices())); }
+void TPreferencesFrm::UnitsToRadios() { Bindings.Show(ChoicesForUnits(Model, Bindings.Read())); }
 
 void TPreferencesFrm::FormShow() {
     PreferencesShow();
@@ -224,7 +219,7 @@ void TPreferencesFrm::showEvent(QShowEvent* e) {
 
 void TPreferencesFrm::Button2Click() {
     Guard([this] {
-        PreferencesOK(readChoices());
+        PreferencesOK(Bindings.Read());
         hide();
     });
 }
@@ -237,7 +232,7 @@ void TPreferencesFrm::Button1Click() {
 }
 
 void TPreferencesFrm::cmd_ResetClick() {
-    Guard([this] { showChoices(PreferencesReset(readChoices())); });
+    Guard([this] { Bindings.Show(PreferencesReset(Bindings.Read())); });
 }
 
 } // namespace kx

@@ -6,6 +6,7 @@
 #include <array>
 
 #include "foundation/Preferences.h"
+#include "foundation/ui/Binding.h"
 
 class QButtonGroup;
 class QCheckBox;
@@ -35,6 +36,9 @@ public:
     QPushButton* Button1; // Cancel
     QPushButton* cmd_Reset;
 
+    // The radios and check boxes.
+    FormBindings<PreferenceChoices> Bindings;
+
     // The radio button of a component name, e.g. "Option_L_ft".
     QRadioButton* optionButton(const char* name) const;
 
@@ -49,8 +53,6 @@ protected:
     void showEvent(QShowEvent* e) override;
 
 private:
-    PreferenceChoices readChoices() const;
-    void showChoices(const PreferenceChoices& c);
     void FormShow();
 };
 

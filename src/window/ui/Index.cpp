@@ -118,6 +118,18 @@ TUpDown::TUpDown(QWidget* parent) : QWidget(parent) {
     Down = new QToolButton(this);
     Down->setObjectName(QStringLiteral("Down"));
     Down->setArrowType(Qt::DownArrow);
+    Up->setAccessibleName(QStringLiteral("Next loadcase"));
+    Down->setAccessibleName(QStringLiteral("Previous loadcase"));
+    // The main window's white text would draw the arrows white on the light buttons: they take
+    // the system's text colours, as the menu bar does.
+    const QPalette system = QApplication::palette(Up);
+    for (QToolButton* b : {Up, Down}) {
+        QPalette p = b->palette();
+        for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+            for (QPalette::ColorRole r : {QPalette::WindowText, QPalette::ButtonText})
+                p.setColor(g, r, system.color(g, r));
+        b->setPalette(p);
+    }
     Up->setGeometry(0, 0, 20, 18);
     Down->setGeometry(0, 18, 20, 18);
     resize(20, 36);
@@ -163,6 +175,9 @@ TIndexFrm::TIndexFrm(QWidget* parent) : QMainWindow(parent) {
     UpDown1 = new TUpDown(Image1);
     UpDown1->Associate = Edit_Case;
     connect(UpDown1, &TUpDown::clicked, this, &TIndexFrm::UpDown1Click);
+    Caption(Label_Case, Edit_Case);
+    KX_BIND(Bindings, text, Edit_Case);
+    KX_BIND(Bindings, text, lbl_Case);
     for (QWidget* w :
          {static_cast<QWidget*>(Label_Case), static_cast<QWidget*>(lbl_Case), static_cast<QWidget*>(UpDown1)})
         w->hide();
@@ -467,7 +482,7 @@ void TIndexFrm::About1Click() {
 void TIndexFrm::UpDown1Click() {
     Guard([this] {
         BusyCursor busy;
-        const FrontList front = SelectLoadcase(*this, FromQt(Edit_Case->text()));
+        const FrontList front = SelectLoadcase(*this, Bindings.Read().Edit_Case);
         (front == FrontList::CaseResults ? List_CaseResults : List_Results)->raise();
     });
 }
@@ -508,8 +523,7 @@ void TIndexFrm::EnableFileMenus() {
 }
 
 void TIndexFrm::SetCaseSelection(const std::string& label, const std::string& editText) {
-    lbl_Case->setText(ToQt(label));
-    Edit_Case->setText(ToQt(editText));
+    Bindings.Show({editText, label});
 }
 
 void TIndexFrm::SetShownCase(int lc) { Drawing.ShownCase = lc; }

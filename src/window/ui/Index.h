@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+#include "foundation/ui/Binding.h"
 #include "platform/Canvas.h"
 #include "window/DrawingState.h"
 #include "window/FileCommands.h"
@@ -68,6 +69,8 @@ public:
     QLineEdit* Edit_Case;
     QLabel* lbl_Case;
     QLabel* Label_Case;
+    // The loadcase selector's texts.
+    FormBindings<CaseSelection> Bindings;
 
     QAction* New1;
     QAction* Open1;

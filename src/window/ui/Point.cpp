@@ -12,6 +12,7 @@
 #include <QTableWidget>
 
 #include "foundation/SharedModel.h"
+#include "foundation/ui/BindingKinds.h"
 #include "foundation/ui/Windows.h"
 #include "platform/BusyCursor.h"
 #include "platform/Guard.h"
@@ -94,21 +95,40 @@ TPointFrm::TPointFrm(QWidget* parent) : QDialog(parent) {
     setFixedSize(left + gridWidth + frame + margin, buttonsTop + 28 + margin);
     CentreOnScreen(this);
 
+    Caption(Label1, Edit_Dist);
+    Grid_RaP->setAccessibleName(QStringLiteral("Values at the point"));
+    List_Results->setAccessibleName(QStringLiteral("Results"));
+    KX_BIND(Bindings, text, Edit_Dist);
+    KX_BIND(Bindings, text, Label_Unit);
+    auto cell = [this](std::size_t r, std::size_t c) {
+        return Grid_RaP->item(static_cast<int>(r), static_cast<int>(c));
+    };
+    Bindings.custom({{Grid_RaP},
+                     "Grid_RaP",
+                     [cell](PointControls& p) {
+                         for (std::size_t r = 0; r < kPointGridRows; ++r)
+                             for (std::size_t c = 0; c < kPointGridCols; ++c)
+                                 p.Grid_RaP[r][c] = FromQt(cell(r, c)->text());
+                     },
+                     [cell](const PointControls& p) {
+                         for (std::size_t r = 0; r < kPointGridRows; ++r)
+                             for (std::size_t c = 0; c < kPointGridCols; ++c)
+                                 cell(r, c)->setText(ToQt(p.Grid_RaP[r][c]));
+                     },
+                     [cell] { cell(7, 4)->setText(cell(7, 4)->text() + QLatin1Char('#')); },
+                     [](const PointControls& a, const PointControls& b) { return a.Grid_RaP == b.Grid_RaP; },
+                     [](PointControls& p) { p.Grid_RaP[7][4] += "@"; }});
+    KX_BIND_LINES(Bindings, List_Results);
+
     connect(cmd_Calc, &QPushButton::clicked, this, &TPointFrm::cmd_CalcClick);
     connect(cmd_Print, &QPushButton::clicked, this, &TPointFrm::cmd_PrintClick);
     connect(cmd_OK, &QPushButton::clicked, this, &TPointFrm::cmd_OKClick);
 }
 
-void TPointFrm::showGrid(const PointGrid& g) {
-    for (int r = 0; r < kPointGridRows; ++r)
-        for (int c = 0; c < kPointGridCols; ++c)
-            Grid_RaP->item(r, c)->setText(ToQt(g[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)]));
-}
-
 void TPointFrm::FormShow() {
-    showGrid(PointGridContent(false));
-    Label_Unit->setText(ToQt(Model.UnitTextLength.str()));
-    Edit_Dist->setText(ToQt(PointDistanceText()));
+    PointControls c = Bindings.Read();
+    PointFormShow(c);
+    Bindings.Show(c);
 }
 
 void TPointFrm::showEvent(QShowEvent* e) {
@@ -119,9 +139,9 @@ void TPointFrm::showEvent(QShowEvent* e) {
 void TPointFrm::cmd_CalcClick() {
     Guard([this] {
         BusyCursor busy;
-        if (!CalcPointResults(FromQt(Edit_Dist->text()))) return;
-        showGrid(PointGridContent(true));
-        FillList(List_Results, PointListContent());
+        PointControls c = Bindings.Read();
+        PointCalculate(c);
+        Bindings.Show(c);
     });
 }
 

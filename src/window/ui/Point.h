@@ -4,6 +4,7 @@
 
 #include <QDialog>
 
+#include "foundation/ui/Binding.h"
 #include "window/Point.h"
 
 class QLabel;
@@ -28,6 +29,9 @@ public:
     QTableWidget* Grid_RaP;
     QListWidget* List_Results;
 
+    // The distance, the unit, the grid and the list.
+    FormBindings<PointControls> Bindings;
+
     void FormShow();
     void cmd_CalcClick();
     void cmd_PrintClick();
@@ -35,9 +39,6 @@ public:
 
 protected:
     void showEvent(QShowEvent* e) override;
-
-private:
-    void showGrid(const PointGrid& g);
 };
 
 } // namespace kx

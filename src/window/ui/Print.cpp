@@ -9,6 +9,7 @@
 #include <QShowEvent>
 
 #include "foundation/SharedModel.h"
+#include "foundation/ui/BindingKinds.h"
 #include "foundation/ui/Windows.h"
 #include "platform/Guard.h"
 #include "platform/QtDialogs.h"
@@ -76,6 +77,13 @@ TPrintFrm::TPrintFrm(QWidget* parent) : QWidget(parent) {
     Cmd_OK->setGeometry(544, 372, 97, 33);
     connect(Cmd_OK, &QPushButton::clicked, this, &TPrintFrm::Cmd_OKClick);
 
+    KX_BIND(Bindings, checked, Check_Beam);
+    KX_BIND(Bindings, checked, Check_Envelope);
+    KX_BIND(Bindings, checked, Check_Env20);
+    KX_BIND_RADIO_PAIR(Bindings, Option_10, Option_20);
+    KX_BIND(Bindings, checked, Check_Case);
+    KX_BIND(Bindings, checked, Check_Case20);
+
     setFixedSize(Panel1->width(), Panel2->height());
     CentreOnScreen(this);
 }
@@ -92,21 +100,9 @@ void TPrintFrm::showEvent(QShowEvent* e) {
     QWidget::showEvent(e);
 }
 
-PrintChoices TPrintFrm::readChoices() const {
-    PrintChoices c;
-    c.Check_Beam = Check_Beam->isChecked();
-    c.Check_Envelope = Check_Envelope->isChecked();
-    c.Check_Env20 = Check_Env20->isChecked();
-    c.Option_10 = Option_10->isChecked();
-    c.Option_20 = Option_20->isChecked();
-    c.Check_Case = Check_Case->isChecked();
-    c.Check_Case20 = Check_Case20->isChecked();
-    return c;
-}
-
 void TPrintFrm::Cmd_OKClick() {
     Guard([this] {
-        const PrintOutcome outcome = PrintReport(readChoices(), Drawing.ShownCase, printer());
+        const PrintOutcome outcome = PrintReport(Bindings.Read(), Drawing.ShownCase, printer());
         if (outcome == PrintOutcome::Printed || outcome == PrintOutcome::NothingTicked) hide();
     });
 }

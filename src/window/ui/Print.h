@@ -3,6 +3,7 @@
 
 #include <QWidget>
 
+#include "foundation/ui/Binding.h"
 #include "window/Print.h"
 
 class QCheckBox;
@@ -35,15 +36,15 @@ public:
     QLabel* lbl_Ref;
     QPushButton* Cmd_OK;
 
+    // The ticks and the interval.
+    FormBindings<PrintChoices> Bindings;
+
     // The four job texts of the page header in the Description group.
     void ShowHeaderTexts();
     void Cmd_OKClick();
 
 protected:
     void showEvent(QShowEvent* e) override;
-
-private:
-    PrintChoices readChoices() const;
 };
 
 } // namespace kx

@@ -51,6 +51,19 @@ TSetHeaderFrm::TSetHeaderFrm(QWidget* parent) : QDialog(parent) {
     Label5 = label(this, "Label5", "Job Ref", 172);
     Edit_Ref = edit(this, "Edit_Ref", 172, 121);
 
+    Caption(Label1, Edit_Company);
+    Caption(Label2, Edit_User);
+    Caption(Label3, Edit_Project_1);
+    Edit_Project_2->setAccessibleName(QStringLiteral("Project, second line"));
+    Caption(Label4, Edit_JobDesc);
+    Caption(Label5, Edit_Ref);
+    KX_BIND(Bindings, text, Edit_Company);
+    KX_BIND(Bindings, text, Edit_User);
+    KX_BIND(Bindings, text, Edit_Project_1);
+    KX_BIND(Bindings, text, Edit_Project_2);
+    KX_BIND(Bindings, text, Edit_JobDesc);
+    KX_BIND(Bindings, text, Edit_Ref);
+
     Button1 = new QPushButton(QStringLiteral("OK"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setGeometry(368, 212, 96, 30);
@@ -60,29 +73,16 @@ TSetHeaderFrm::TSetHeaderFrm(QWidget* parent) : QDialog(parent) {
     CentreOnScreen(this);
 }
 
-void TSetHeaderFrm::FormShow() {
-    const HeaderChoices texts = CurrentHeaderTexts();
-    Edit_User->setText(ToQt(texts.Edit_User));
-    Edit_Company->setText(ToQt(texts.Edit_Company));
-    Edit_Project_1->setText(ToQt(texts.Edit_Project_1));
-    Edit_Project_2->setText(ToQt(texts.Edit_Project_2));
-    Edit_JobDesc->setText(ToQt(texts.Edit_JobDesc));
-    Edit_Ref->setText(ToQt(texts.Edit_Ref));
-}
+void TSetHeaderFrm::FormShow() { Bindings.Show(CurrentHeaderTexts()); }
 
 void TSetHeaderFrm::showEvent(QShowEvent* e) {
     if (!e->spontaneous()) FormShow();
     QDialog::showEvent(e);
 }
 
-HeaderChoices TSetHeaderFrm::readChoices() const {
-    return {FromQt(Edit_Company->text()),   FromQt(Edit_User->text()),    FromQt(Edit_Project_1->text()),
-            FromQt(Edit_Project_2->text()), FromQt(Edit_JobDesc->text()), FromQt(Edit_Ref->text())};
-}
-
 void TSetHeaderFrm::Button1Click() {
     Guard([this] {
-        StoreHeaderTexts(readChoices());
+        StoreHeaderTexts(Bindings.Read());
         if (Forms.PrintFrm) Forms.PrintFrm->ShowHeaderTexts();
         accept();
     });

@@ -3,6 +3,7 @@
 
 #include <QDialog>
 
+#include "foundation/ui/Binding.h"
 #include "window/SetHeader.h"
 
 class QLabel;
@@ -29,6 +30,9 @@ public:
     QLineEdit* Edit_Ref;
     QPushButton* Button1;
 
+    // The six texts.
+    FormBindings<HeaderChoices> Bindings;
+
     // Stores the texts, shows the job texts on the print options window and closes with OK.
     void Button1Click();
     // File New: the four job texts emptied.
@@ -39,7 +43,6 @@ protected:
 
 private:
     void FormShow();
-    HeaderChoices readChoices() const;
 };
 
 } // namespace kx
