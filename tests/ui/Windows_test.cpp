@@ -53,15 +53,20 @@ TEST_F(FormsTest, EveryWindowIsCreatedOnceHiddenAndGoesWithTheRegistry) {
 TEST_F(FormsTest, MakingAWindowChangesNoProgramState) {
     DestroyForms();
     ResetProgramState();
-    auto make = []<class... T>() {
-        std::vector<std::unique_ptr<QWidget>> windows;
-        (windows.push_back(std::make_unique<T>()), ...);
-        return windows;
-    };
-    const auto windows =
-        make.operator()<TForm1, TKX_BeamFrm, TPreferencesFrm, TKX_GridFrm, TIndexFrm, TInfoFrm, TLoadDataFrm,
-                        TAboutBox, TScaffoldFrm, TWindFrm, TCouplersFrm, TDurationFrm, TTimberFrm, TKX_CapFrm,
-                        TCantLHFrm, TCantRHFrm, TSpanFrm, TPrintFrm, TPointFrm, TTimSectFrm, TSetHeaderFrm>();
     for (const RegisteredState& r : StateRegistry())
-        EXPECT_TRUE(r.isBlank()) << r.name;
+        EXPECT_TRUE(r.isBlank()) << r.name << " after the reset";
+    std::vector<std::unique_ptr<QWidget>> windows;
+    auto make = [&windows]<class... T>() {
+        (
+            [&windows] {
+                windows.push_back(std::make_unique<T>());
+                for (const RegisteredState& r : StateRegistry())
+                    EXPECT_TRUE(r.isBlank())
+                        << r.name << " after making " << windows.back()->objectName().toStdString();
+            }(),
+            ...);
+    };
+    make.operator()<TForm1, TKX_BeamFrm, TPreferencesFrm, TKX_GridFrm, TIndexFrm, TInfoFrm, TLoadDataFrm,
+                    TAboutBox, TScaffoldFrm, TWindFrm, TCouplersFrm, TDurationFrm, TTimberFrm, TKX_CapFrm,
+                    TCantLHFrm, TCantRHFrm, TSpanFrm, TPrintFrm, TPointFrm, TTimSectFrm, TSetHeaderFrm>();
 }

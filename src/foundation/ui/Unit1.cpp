@@ -132,8 +132,6 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     connect(StrutCapacityofScaffoldTube1, &QAction::triggered, this,
             &TForm1::StrutCapacityofScaffoldTube1Click);
     connect(WindLoadingtoBS59731, &QAction::triggered, this, &TForm1::WindLoadingtoBS59731Click);
-
-    FormCreate();
 }
 
 void TForm1::FormCreate() {
