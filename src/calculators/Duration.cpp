@@ -1,7 +1,6 @@
 // The load-duration dialog of the timber calculator.
 #include "calculators/Duration.h"
 
-#include "calculators/CalcNumber.h"
 #include "calculators/Timber.h"
 #include "foundation/SharedModel.h"
 #include "foundation/SigFig.h"
@@ -20,6 +19,9 @@ const TimberDuration* option(int i) {
     if (i < 0 || i >= kTimberDurations) return nullptr;
     return &TimberDurations()[static_cast<std::size_t>(i)];
 }
+
+// A load or moment that is not a number is refused: read as 0 it could pass an overloaded member.
+constexpr NumberPolicy kLoadNumbers = NumberPolicy::RefusedWhenNotANumber;
 
 constexpr int kWall = 5;
 constexpr int kFirstFormwork = 4; // General, Wall, 1 Week, 1 Month, 1 Year
@@ -71,24 +73,26 @@ void cmd_OKClick() {
     const std::string mode = Model.TimberCheckMode.str();
     TimberControls& c = Calc.Ctl;
     if (mode == "Beam") {
-        Model.TimberK3Bending = static_cast<float>(ReadNumberOrZero(Dlg.lbl_MomK3));
+        Model.TimberK3Bending =
+            static_cast<float>(ReadNumber(Dlg.lbl_MomK3, NumberPolicy::ZeroWhenNotANumber));
         Calc.K3Bending = Model.TimberK3Bending;
         CalcTimberBending();
         ReportTimberBending();
         c.lbl_K3ax.clear();
         c.lbl_K3b = SigFig3(Model.TimberK3Bending);
     } else if (mode == "Strut") {
-        Model.TimberK3Axial = static_cast<float>(ReadNumberOrZero(Dlg.lbl_AxK3));
+        Model.TimberK3Axial = static_cast<float>(ReadNumber(Dlg.lbl_AxK3, NumberPolicy::ZeroWhenNotANumber));
         Calc.K3Axial = Model.TimberK3Axial;
         CalcTimberAxial();
         ReportTimberAxial();
         c.lbl_K3ax = SigFig3(Model.TimberK3Axial);
         c.lbl_K3b.clear();
     } else if (mode == "Comb") {
-        const double moment = ReadTypedNumber(Dlg.Edit_Mom);
-        const double load = ReadTypedNumber(Dlg.Edit_Axial);
-        Model.TimberK3Bending = static_cast<float>(ReadNumberOrZero(Dlg.lbl_MomK3));
-        Model.TimberK3Axial = static_cast<float>(ReadNumberOrZero(Dlg.lbl_AxK3));
+        const double moment = ReadNumber(Dlg.Edit_Mom, kLoadNumbers);
+        const double load = ReadNumber(Dlg.Edit_Axial, kLoadNumbers);
+        Model.TimberK3Bending =
+            static_cast<float>(ReadNumber(Dlg.lbl_MomK3, NumberPolicy::ZeroWhenNotANumber));
+        Model.TimberK3Axial = static_cast<float>(ReadNumber(Dlg.lbl_AxK3, NumberPolicy::ZeroWhenNotANumber));
         Calc.K3Bending = Model.TimberK3Bending;
         Calc.K3Axial = Model.TimberK3Axial;
         CalcTimberBending();

@@ -5,12 +5,12 @@
 #include <bit>
 #include <cmath>
 
-#include "calculators/CalcNumber.h"
 #include "engine/Pro_Table_A1.h"
 #include "foundation/SharedModel.h"
 #include "foundation/SigFig.h"
 #include "platform/Dialogs.h"
 #include "platform/Files.h"
+#include "platform/NumberInput.h"
 #include "platform/StateRegistry.h"
 #include "sections/SectionFile.h"
 #include "sections/SectionWriters.h"
@@ -21,6 +21,10 @@ CapState Cap;
 KX_REGISTER_STATE(Cap);
 
 namespace {
+
+// A load, moment or length that is not a number is refused: read as 0 it could pass an overloaded
+// member. A blank one reads as 0.
+constexpr NumberPolicy kCapNumbers = NumberPolicy::RefusedWhenNotANumber;
 
 constexpr float kE = 210000.0f;       // N/mm^2
 constexpr float kYs = 270.0f;         // N/mm^2
@@ -93,10 +97,10 @@ float strutLength(const CapInputs& in, bool aboutXX) {
                            aboutXX ? "Input effective length (m) for buckling about x-x"
                                    : "Input effective length (m) for buckling about y-y",
                            remembered);
-        n = ReadTypedNumber(answer);
+        n = ReadNumber(answer, kCapNumbers);
         remembered = SigFig3(n);
     } else {
-        n = ReadTypedNumber(in.Edit_Le);
+        n = ReadNumber(in.Edit_Le, kCapNumbers);
     }
     return static_cast<float>(n * 1000.0);
 }
@@ -138,11 +142,11 @@ float bendingLength(const CapInputs& in, bool& askedNo) {
         askedNo = true;
         const std::string answer = dlg().InputBox(
             " Moment Capacity About x-x", "Input effective length (m) for bending.", Cap.CapLeBendText);
-        const double n = ReadTypedNumber(answer);
+        const double n = ReadNumber(answer, kCapNumbers);
         Cap.CapLeBendText = SigFig3(n);
         return static_cast<float>(n * 1000.0);
     }
-    return static_cast<float>(ReadTypedNumber(in.Edit_Le) * 1000.0);
+    return static_cast<float>(ReadNumber(in.Edit_Le, kCapNumbers) * 1000.0);
 }
 
 // Table A1's permissible compressive bending stress for the bending length Le; false (after the
@@ -371,9 +375,9 @@ void cmd_CalcClick(const CapInputs& in) {
     }
     unchangedOnError([&] {
         // Compression and bending of either sense load the member alike.
-        const float P = static_cast<float>(std::fabs(ReadTypedNumber(in.Edit_Axial)) * 1000.0);
+        const float P = static_cast<float>(std::fabs(ReadNumber(in.Edit_Axial, kCapNumbers)) * 1000.0);
         const float fc = P / S().A;
-        const float M = static_cast<float>(std::fabs(ReadTypedNumber(in.Edit_Mom)) * 1000.0 * 1000.0);
+        const float M = static_cast<float>(std::fabs(ReadNumber(in.Edit_Mom, kCapNumbers)) * 1000.0 * 1000.0);
         const float fbc = static_cast<float>(static_cast<long double>(M) * (S().D / 2.0L) / S().Ixx);
 
         const float Lex = strutLength(in, true);

@@ -55,7 +55,8 @@ StrutCapacity StrutCalc(TubeKind kind, float Le) {
 }
 
 std::optional<std::vector<std::string>> ScaffoldCalculate(const ScaffoldChoices& c) {
-    const double typed = ReadNumberOrZero(c.Edit_Le);
+    // A length that is not a number reads as 0, for which nothing is worked out.
+    const double typed = ReadNumber(c.Edit_Le, NumberPolicy::ZeroWhenNotANumber);
     // Zero, negative, and lengths a single cannot hold do nothing.
     if (!(typed > 0) || typed > FLT_MAX) return std::nullopt;
     const float Le = static_cast<float>(typed);

@@ -27,7 +27,10 @@ constexpr const char* kSquared = "\xB2"; // "²" in the program's single-byte te
 
 TimberControls& C() { return Calc.Ctl; }
 
-float label(const std::string& text) { return static_cast<float>(ReadNumberOrZero(text)); }
+// A size or length that is not a number reads as 0, which the checks below refuse with their message.
+constexpr NumberPolicy kTimberNumbers = NumberPolicy::ZeroWhenNotANumber;
+
+float label(const std::string& text) { return static_cast<float>(ReadNumber(text, kTimberNumbers)); }
 
 bool minorAxis() { return C().Option_Minor; }
 
@@ -43,7 +46,7 @@ void emptyReport(TimberReport& report, int& counter) {
 }
 
 int reportCount(const TimberReport& report) {
-    const double n = ReadNumberOrZero(report[0]);
+    const double n = ReadNumber(report[0], kTimberNumbers);
     return n >= 0 && n <= 100 ? static_cast<int>(n) : 0;
 }
 
@@ -132,12 +135,12 @@ bool CheckTimberInputs() {
             return false;
         }
     // A size of nothing or less is no member.
-    Calc.b = static_cast<float>(ReadNumberOrZero(C().Edit_Width));
+    Calc.b = static_cast<float>(ReadNumber(C().Edit_Width, kTimberNumbers));
     if (!(Calc.b > 0)) {
         fail("Enter value for width");
         return false;
     }
-    Calc.h = static_cast<float>(ReadNumberOrZero(C().Edit_Depth));
+    Calc.h = static_cast<float>(ReadNumber(C().Edit_Depth, kTimberNumbers));
     if (!(Calc.h > 0)) {
         fail("Enter value for depth");
         return false;
@@ -355,7 +358,7 @@ namespace {
 
 bool axialButton(const char* mode) {
     emptyReport(Calc.AxialReport, Calc.AxialCounter);
-    const float Le = static_cast<float>(ReadNumberOrZero(C().Edit_Le) * 1000.0);
+    const float Le = static_cast<float>(ReadNumber(C().Edit_Le, kTimberNumbers) * 1000.0);
     if (!(Le > 0)) {
         fail("Enter value for effective length");
         return false;

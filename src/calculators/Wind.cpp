@@ -1,14 +1,15 @@
 // Wind loading on scaffolds.
 #include "calculators/Wind.h"
 
+#include <algorithm>
 #include <cfloat>
-#include <charconv>
 #include <optional>
 
 #include "foundation/Func_FloatToInt.h"
 #include "foundation/SigFig.h"
 #include "platform/Dialogs.h"
 #include "platform/Errors.h"
+#include "platform/NumberInput.h"
 #include "platform/StateRegistry.h"
 #include "window/Pro_PrintHeader.h"
 
@@ -34,51 +35,15 @@ constexpr float kS3[4] = {0.77f, 0.83f, 0.88f, 1.0f};
 constexpr const char* kSquared = "\xB2"; // "²" in Latin-1
 constexpr const char* kContinued = "                            = ";
 
-bool isBlank(char ch) { return ch == ' ' || ch == '\t' || ch == '\r' || ch == '\n'; }
-bool isDigit(char ch) { return ch >= '0' && ch <= '9'; }
+// A value that is not a number is refused: read as 0 it would give loads of 0. A blank one reads 0.
+constexpr NumberPolicy kWindNumbers = NumberPolicy::RefusedWhenNotANumber;
 
-std::string_view trimmed(std::string_view t) {
-    while (!t.empty() && isBlank(t.front()))
-        t.remove_prefix(1);
-    while (!t.empty() && isBlank(t.back()))
-        t.remove_suffix(1);
-    return t;
-}
-
-// True when t is a whole number in the form the program reads: [+|-] digits [. digits]
-// [(e|E) [+|-] digits], with a digit in the mantissa.
-bool isNumberText(std::string_view t) {
-    std::size_t i = 0, digits = 0;
-    if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
-    for (; i < t.size() && isDigit(t[i]); ++i)
-        ++digits;
-    if (i < t.size() && t[i] == '.')
-        for (++i; i < t.size() && isDigit(t[i]); ++i)
-            ++digits;
-    if (digits == 0) return false;
-    if (i < t.size() && (t[i] == 'e' || t[i] == 'E')) {
-        ++i;
-        if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
-        std::size_t expDigits = 0;
-        for (; i < t.size() && isDigit(t[i]); ++i)
-            ++expDigits;
-        if (expDigits == 0) return false;
-    }
-    return i == t.size();
-}
-
-// The number in a numeric edit, as a single; an empty edit reads 0. Text that is no number, or a
-// number a single cannot hold, is refused with its message: read as 0 it would give loads of 0.
+// The number in a numeric edit, as a single. Text that is no number, or a number a single cannot
+// hold, is refused with its message.
 std::optional<float> readSingle(const std::string& text) {
-    const std::string_view t = trimmed(text);
-    if (t.empty()) return 0.0f;
-    if (isNumberText(t)) {
-        double v = 0;
-        const std::string_view digits = t.front() == '+' ? t.substr(1) : t;
-        const auto res = std::from_chars(digits.data(), digits.data() + digits.size(), v);
-        if (res.ec == std::errc() && v >= -FLT_MAX && v <= FLT_MAX) return static_cast<float>(v);
-    }
-    dlg().Message("'" + text + "' is not a valid floating point value");
+    const std::optional<double> v = TryReadNumber(text, kWindNumbers);
+    if (v && *v >= -FLT_MAX && *v <= FLT_MAX) return static_cast<float>(*v);
+    dlg().Message(NotANumberMessage(text));
     return std::nullopt;
 }
 
@@ -89,12 +54,7 @@ std::vector<std::string> refuse(const char* message = nullptr) {
 }
 
 // The count of result lines an area holds (line 0), 0 when it holds none.
-int lineCount(const TWindArea& a) {
-    const std::string& t = a.Lines[0];
-    int n = 0;
-    const auto res = std::from_chars(t.data(), t.data() + t.size(), n);
-    return res.ec == std::errc() && res.ptr == t.data() + t.size() && n > 0 ? n : 0;
-}
+int lineCount(const TWindArea& a) { return std::max(TryReadWholeNumber(a.Lines[0]).value_or(0), 0); }
 
 void courier(Printer& p) {
     p.canvas().SetFontName("Courier");
@@ -119,11 +79,9 @@ float WindS2Lookup(int category, float H) {
 }
 
 int WindAreaNumber(const std::string& text) {
-    const std::string_view t = trimmed(text);
-    int n = 0;
-    const auto res = std::from_chars(t.data(), t.data() + t.size(), n);
-    if (t.empty() || res.ec != std::errc() || res.ptr != t.data() + t.size() || n < 1 || n > 100)
-        throw RangeError();
+    // Text that is not a whole number reads as 0, which is out of range like any other.
+    const int n = TryReadWholeNumber(text).value_or(0);
+    if (n < 1 || n > 100) throw RangeError();
     return n;
 }
 

@@ -2,6 +2,7 @@
 #include "input/Cantilever.h"
 
 #include <cmath>
+#include <optional>
 
 #include "foundation/SigFig.h"
 #include "platform/Canvas.h"
@@ -11,6 +12,10 @@
 namespace kx {
 
 namespace {
+
+// A typed effective length that is not a number is refused: read as 0 it would take the
+// cantilever as fully restrained.
+constexpr NumberPolicy kEffLengthNumbers = NumberPolicy::RefusedWhenNotANumber;
 
 // clang-format off
 const CantSide Left{
@@ -122,8 +127,12 @@ void CalcCantileverEffectiveLength(const CantSide& side, CantControls& c) {
         const float previous = w.EffLengthWork[r][0];
         const std::string answer = dlg().InputBox(
             side.InputCaption, "Specify effective length " + Model.UnitTextLength.str(), shown3(previous));
-        float Le = static_cast<float>(ReadNumberOrZero(answer) * factor());
-        if (!std::isfinite(Le)) {
+        const std::optional<double> number = TryReadNumber(answer, kEffLengthNumbers);
+        float Le = static_cast<float>(number.value_or(0) * factor());
+        if (!number) {
+            dlg().Message(NotANumberMessage(answer));
+            Le = previous;
+        } else if (!std::isfinite(Le)) {
             Le = previous;
         } else if (Le < 0) {
             dlg().Message(cantmsg::kNegative);

@@ -2,7 +2,6 @@
 #include "input/KX_Beam.h"
 
 #include <algorithm>
-#include <climits>
 #include <cmath>
 #include <memory>
 #include <optional>
@@ -42,7 +41,9 @@ const char* const kFamilyCodes[] = {"Scaffold", "UB",    "UC",  "RSJ", "IPE",   
 // The shapes of a steel section that can be checked.
 const char* const kCheckableShapes[] = {"Beam", "RSJ", "RSC", "RSA", "Box", "Tube"};
 
-double number(const std::string& text) { return ReadNumberOrZero(text); }
+// The beam form reads a text that is not a number as 0; its commit refuses a length, a lift height
+// or a section value of 0.
+double number(const std::string& text) { return ReadNumber(text, NumberPolicy::ZeroWhenNotANumber); }
 
 void message(const std::string& text) {
     BeamFormVars.BeamMessage = text;
@@ -50,24 +51,6 @@ void message(const std::string& text) {
 }
 
 bool isCoupler(TSupportCode code) { return code == supCouplerTop || code == supCouplerMid; }
-
-// A whole number typed as text (blanks around it allowed); nothing when it is not one. Numbers
-// beyond the integer range are held at its ends.
-std::optional<int> wholeNumber(const std::string& text) {
-    std::size_t b = text.find_first_not_of(' '), e = text.find_last_not_of(' ');
-    if (b == std::string::npos) return std::nullopt;
-    std::string_view t(text.data() + b, e - b + 1);
-    bool negative = false;
-    if (t.front() == '+' || t.front() == '-') {
-        negative = t.front() == '-';
-        t.remove_prefix(1);
-    }
-    if (t.empty() || t.find_first_not_of("0123456789") != std::string_view::npos) return std::nullopt;
-    long long v = 0;
-    for (char ch : t)
-        v = std::min<long long>(v * 10 + (ch - '0'), INT_MAX);
-    return static_cast<int>(negative ? -v : v);
-}
 
 // A radio pair: choosing one unchooses the other; unchoosing one leaves the other as it is.
 void setRadio(bool& self, bool& other, bool chosen) {
@@ -95,7 +78,9 @@ void setSpanGridCaptions(BeamFormControls& f, int n) {
 int workSpans() { return std::clamp(Work.WorkSpanCount, 0, kMaxSpans); }
 
 // Line 0 of a property list: its count, held to the lines there are.
-int propLineCount(const Str60& line0) { return std::clamp(wholeNumber(line0.str()).value_or(0), 0, 50); }
+int propLineCount(const Str60& line0) {
+    return std::clamp(TryReadWholeNumber(line0.str()).value_or(0), 0, 50);
+}
 
 std::string trimmed(const std::string& s) {
     const std::size_t b = s.find_first_not_of(' '), e = s.find_last_not_of(' ');
@@ -213,7 +198,7 @@ float SpanGridLength(const BeamFormControls& f, int col) {
 }
 
 void BuildSpanGridColumns(BeamFormControls& f) {
-    const int n = std::clamp(wholeNumber(f.Edit_Spans).value_or(f.UpDown_Spans), 1, kMaxFormSpans);
+    const int n = std::clamp(TryReadWholeNumber(f.Edit_Spans).value_or(f.UpDown_Spans), 1, kMaxFormSpans);
     f.Edit_Spans = std::to_string(n);
     f.UpDown_Spans = n;
     Work.WorkSpanCount = n;

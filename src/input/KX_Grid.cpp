@@ -1,11 +1,7 @@
 // The user section file as the section editor's grid shows it, and the records its Save writes.
 #include "input/KX_Grid.h"
 
-#include <cctype>
-#include <charconv>
 #include <cmath>
-#include <limits>
-#include <string_view>
 
 #include "foundation/SharedModel.h"
 #include "foundation/SigFig.h"
@@ -14,6 +10,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Errors.h"
 #include "platform/Files.h"
+#include "platform/NumberInput.h"
 #include "sections/SectionFile.h"
 
 namespace kx {
@@ -23,30 +20,9 @@ namespace {
 constexpr std::size_t kGridBytes = static_cast<std::size_t>(kUserSectionRows) * SectionRecSize;
 static_assert(kUserSectionRows <= kMaxSectionRecords, "the editor's file is read back whole");
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
-
-std::string_view trimmed(std::string_view t) {
-    while (!t.empty() && isBlank(t.front()))
-        t.remove_prefix(1);
-    while (!t.empty() && isBlank(t.back()))
-        t.remove_suffix(1);
-    return t;
-}
-
-// The whole text as a decimal number with the point as separator ([+|-] digits [. digits]
-// [e [+|-] digits], blanks around it allowed); nothing for any other text or a number beyond a
-// double.
-std::optional<double> cellNumber(std::string_view text) {
-    std::string_view t = trimmed(text);
-    if (!t.empty() && t.front() == '+') t.remove_prefix(1);
-    const std::size_t first = !t.empty() && t.front() == '-' ? 1 : 0;
-    if (t.size() <= first || !(std::isdigit(static_cast<unsigned char>(t[first])) || t[first] == '.'))
-        return std::nullopt;
-    double v = 0;
-    const auto res = std::from_chars(t.data(), t.data() + t.size(), v, std::chars_format::general);
-    if (res.ec != std::errc() || res.ptr != t.data() + t.size()) return std::nullopt;
-    return v;
-}
+// A cell that is not wholly a number is refused at Save: a permissible value read as 0 could pass an
+// overloaded member. A blank cell reads as 0.
+constexpr NumberPolicy kCellNumbers = NumberPolicy::RefusedWhenNotANumber;
 
 // How a column's typed value becomes the stored one.
 struct ColumnRule {
@@ -129,7 +105,8 @@ SectionGridContent SectionGridShow() {
 
 TSectionRec SectionGridRecord(const SectionGridRow& row, int position) {
     auto value = [&](int col) {
-        return storedValue(col, cellNumber(row[static_cast<std::size_t>(col)]).value_or(0.0));
+        return storedValue(col,
+                           TryReadNumber(row[static_cast<std::size_t>(col)], kCellNumbers).value_or(0.0));
     };
     TSectionRec rec;
     rec.Designation = row[1];
@@ -149,8 +126,7 @@ std::optional<SectionGridRefusal> CheckSectionGrid(const std::vector<SectionGrid
         const int n = static_cast<int>(i) + 1;
         for (int col = 2; col <= 6; ++col) {
             const std::string& text = rows[i][static_cast<std::size_t>(col)];
-            if (trimmed(text).empty()) continue;
-            const std::optional<double> v = cellNumber(text);
+            const std::optional<double> v = TryReadNumber(text, kCellNumbers);
             if (!v || !std::isfinite(static_cast<float>(*v)) || !std::isfinite(storedValue(col, *v)))
                 return SectionGridRefusal{n, col,
                                           "Row " + std::to_string(n) + ": \"" + text + "\" is not a number"};

@@ -43,11 +43,18 @@ void message(const std::string& text) {
     dlg().Message(text);
 }
 
-bool blank(const std::string& t) { return t.find_first_not_of(" \t") == std::string::npos; }
+bool blank(const std::string& t) { return t.find_first_not_of(" \t\r\n") == std::string::npos; }
+
+// A load's value, distance, cover or factor that is not wholly a number is refused by "Next >": read
+// as 0 it would under-load the beam without a word. A blank one reads as 0 (a factor: its default).
+constexpr NumberPolicy kLoadNumbers = NumberPolicy::RefusedWhenNotANumber;
+
+// The number of a typed text; until "Next >" refuses it, a text that is not a number counts as 0.
+double number(const std::string& text) { return TryReadNumber(text, kLoadNumbers).value_or(0); }
 
 // A typed value times its unit factor, held as a single.
 float typed(const std::string& text, float factor) {
-    return static_cast<float>(ReadNumberOrZero(text) * static_cast<double>(factor));
+    return static_cast<float>(number(text) * static_cast<double>(factor));
 }
 
 // A flag held in a single as the whole number it stands for; anything else counts as 0.
@@ -59,10 +66,29 @@ bool factoredLoads() { return Model.FactoredLoadsFlag == 1; }
 // every factor is 1.0 (a factor left in a hidden edit or read from a file must not count).
 float loadFactor(const std::string& text, float blankDefault) {
     if (!factoredLoads()) return 1.0f;
-    return blank(text) ? blankDefault : static_cast<float>(ReadNumberOrZero(text));
+    return blank(text) ? blankDefault : static_cast<float>(number(text));
 }
 
 float selfWeightDefaultFactor() { return factoredLoads() ? 1.4f : 1.0f; }
+
+// The message for the first text the rows read that is not a number, in row and column order (the
+// self-weight's factor last); empty when every one is.
+std::string unreadLoadText(const LoadFormControls& f) {
+    const auto unread = [](const EditBox& e) { return !TryReadNumber(e.Text, kLoadNumbers); };
+    for (int n = 1; n <= kLoadRows; ++n) {
+        const LoadRowControls& r = f.Rows[n];
+        if (!r.OptionP && !r.OptionUDL) continue; // no load: unticked and never analysed
+        if (r.OptionP && unread(r.Edit_PL)) return loadmsg::NotANumber(n, "value");
+        if (unread(r.Edit_Dist)) return loadmsg::NotANumber(n, "distance");
+        if (!r.OptionP && (unread(r.Edit_UDLS) || unread(r.Edit_UDLF)))
+            return loadmsg::NotANumber(n, "value");
+        if (!r.OptionP && unread(r.Edit_Cover)) return loadmsg::NotANumber(n, "cover");
+        if (factoredLoads() && unread(r.Edit_LF)) return loadmsg::NotANumber(n, "load factor");
+    }
+    if (factoredLoads() && f.Frame_SWt && !TryReadNumber(f.Edit_LF, kLoadNumbers))
+        return loadmsg::kSelfWeightFactorNotANumber;
+    return {};
+}
 
 // Sets row n's Apply box as a click would; a change runs its handler.
 void tick(LoadFormControls& f, int n, bool on, LoadFormPicture& pic) {
@@ -129,6 +155,9 @@ int unholdableLoad() {
 namespace loadmsg {
 std::string ExtendsPastEnd(int n) { return "Load " + std::to_string(n) + " extends past end of beam"; }
 std::string ValueTooLarge(int n) { return "Load " + std::to_string(n) + " value too large"; }
+std::string NotANumber(int n, const char* what) {
+    return "Load " + std::to_string(n) + " " + what + " is not a number";
+}
 } // namespace loadmsg
 
 int LoadcaseIn(int lc) { return std::clamp(lc, 1, kMaxLoadcases); }
@@ -510,6 +539,7 @@ LoadRoute CommitLoads(LoadFormControls& f, LoadFormPicture& pic) {
     };
     v.ValidateOnRead = 1.0f;
     UncheckUntypedRows(f, pic);
+    if (const std::string unread = unreadLoadText(f); !unread.empty()) return refuse(unread);
     ReadLoadRows(f);
     BuildUDLStack();
     // A value no single can hold could be saved but never read back.

@@ -135,7 +135,8 @@ enum class LoadRoute {
 };
 
 // "Next >": the rows read and checked, and only when every check passes the loads, stacks and
-// loadcase markers committed. Returns where the wizard goes on.
+// loadcase markers committed; a typed load text that is not a number is refused first, naming its
+// row. Returns where the wizard goes on.
 LoadRoute CommitLoads(LoadFormControls& f, LoadFormPicture& pic);
 
 // The messages of the load form.
@@ -148,6 +149,9 @@ inline constexpr const char* kForkheadFactors = " For the routine to remove nega
                                                 " load factors must all be the same.\r";
 std::string ExtendsPastEnd(int n);
 std::string ValueTooLarge(int n);
+// "Load n <what> is not a number": what is "value", "distance", "cover" or "load factor".
+std::string NotANumber(int n, const char* what);
+inline constexpr const char* kSelfWeightFactorNotANumber = "Self-weight load factor is not a number";
 } // namespace loadmsg
 
 } // namespace kx

@@ -1,7 +1,6 @@
 // Conversion of the input windows' unit texts on a change of units.
 #include "input/Rescale.h"
 
-#include <cctype>
 #include <cmath>
 
 #include "foundation/SigFig.h"
@@ -17,14 +16,12 @@ namespace {
 
 bool usable(double f) { return std::isfinite(f) && f > 0; }
 
-// The text starts (after blanks) with something the number reader takes.
-bool holdsNumber(const std::string& t) {
-    std::size_t i = t.find_first_not_of(" \t\r\n");
-    if (i == std::string::npos) return false;
-    if (t[i] == '+' || t[i] == '-') ++i;
-    if (i < t.size() && t[i] == '.') ++i;
-    return i < t.size() && std::isdigit(static_cast<unsigned char>(t[i]));
-}
+// A change of units reads every text as the analysis side reads typed numbers.
+constexpr NumberPolicy kRescaleNumbers = NumberPolicy::LeadingNumber;
+
+// The load form and the section editor refuse a text that is not wholly a number; a change of
+// units leaves such a text for them to refuse rather than make a number of it.
+constexpr NumberPolicy kRefusingForms = NumberPolicy::RefusedWhenNotANumber;
 
 // Fields of the beam form.
 enum BeamField { bfTimberW = 1, bfTimberH, bfGA, bfLiftHeight, bfSpanLength, bfIxx, bfE };
@@ -38,7 +35,7 @@ std::uint64_t RescaleKey(RescaleForm form, int field, int index) {
            static_cast<std::uint32_t>(index);
 }
 
-double RescaleReadText(const std::string& text) { return ReadLeadingNumber(text); }
+double RescaleReadText(const std::string& text) { return ReadNumber(text, kRescaleNumbers); }
 
 std::optional<double> RescaledValue(std::uint64_t key, const std::string& text) {
     const auto it = RescaleVars.Written.find(key);
@@ -84,9 +81,9 @@ void UnitRescale::Caption(std::string& text, TUnitKind kind, const char* lead, c
 }
 
 void UnitRescale::Convert(std::string& text, std::uint64_t key, TUnitKind kind, RescaleDirection dir,
-                          RescaleRoutine routine, bool numbersOnly) {
+                          RescaleRoutine routine, std::optional<NumberPolicy> kept) {
     if (!Changed(kind)) return;
-    if (numbersOnly && !holdsNumber(text)) return;
+    if (kept && !TryReadNumber(text, *kept)) return;
     const long double from = oldFactor(kind), to = newFactor(kind);
     const bool input = dir == RescaleDirection::Input;
     long double internal;
@@ -134,11 +131,15 @@ void RescaleLoadFormTexts(LoadFormUnitTexts& t, UnitRescale& r) {
     for (int n = 1; n <= 50; ++n) {
         LoadRowUnitTexts& row = t.Rows[n];
         const auto key = [n](int field) { return RescaleKey(RescaleForm::LoadDataFrm, field, n); };
-        r.Convert(row.Edit_PL, key(lrPL), TUnitKind::Force);
-        r.Convert(row.Edit_Dist, key(lrDist), TUnitKind::Length);
-        r.Convert(row.Edit_UDLS, key(lrUDLS), TUnitKind::UDL);
-        r.Convert(row.Edit_UDLF, key(lrUDLF), TUnitKind::UDL);
-        r.Convert(row.Edit_Cover, key(lrCover), TUnitKind::Length);
+        const auto convert = [&](std::string& text, int field, TUnitKind kind) {
+            r.Convert(text, key(field), kind, RescaleDirection::Input, RescaleRoutine::SigFig3,
+                      kRefusingForms);
+        };
+        convert(row.Edit_PL, lrPL, TUnitKind::Force);
+        convert(row.Edit_Dist, lrDist, TUnitKind::Length);
+        convert(row.Edit_UDLS, lrUDLS, TUnitKind::UDL);
+        convert(row.Edit_UDLF, lrUDLF, TUnitKind::UDL);
+        convert(row.Edit_Cover, lrCover, TUnitKind::Length);
     }
 }
 
@@ -162,14 +163,14 @@ void RescaleSectionGridTexts(SectionGridUnitTexts& t, UnitRescale& r) {
         for (int col = 2; col <= 6; ++col) {
             const Column& c = columns[col - 2];
             r.Convert(t.Cells[row][col], RescaleKey(RescaleForm::KX_GridFrm, col, row), c.kind, c.dir,
-                      RescaleRoutine::SigFig5);
+                      RescaleRoutine::SigFig5, kRefusingForms);
         }
 }
 
 void RescaleEffLengthTexts(EffLengthUnitTexts& t, RescaleForm form, UnitRescale& r) {
     // "varies", " " (restrained) and an empty box say something other than a length: they stay.
     r.Convert(t.lbl_Le, RescaleKey(form, 1), TUnitKind::Length, RescaleDirection::Input,
-              RescaleRoutine::SigFig3, true);
+              RescaleRoutine::SigFig3, kRescaleNumbers);
     r.Caption(t.UnitCaption, TUnitKind::Length);
 }
 

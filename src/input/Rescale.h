@@ -10,6 +10,7 @@
 
 #include "foundation/Preferences.h"
 #include "foundation/Units.h"
+#include "platform/NumberInput.h"
 
 namespace kx {
 
@@ -59,11 +60,12 @@ public:
     UnitRescale(const TOldUnitFactors& old, const TUnitSettings& now);
     // The factor of the kind is another than before (both usable): its values are converted.
     bool Changed(TUnitKind kind) const;
-    // Converts the text of one field of the kind, when the kind's factor changed. With
-    // numbersOnly a text that holds no number stays as it is.
+    // Converts the text of one field of the kind, when the kind's factor changed. With kept, a
+    // text that holds no number as that policy reads it stays as it is.
     void Convert(std::string& text, std::uint64_t key, TUnitKind kind,
                  RescaleDirection dir = RescaleDirection::Input,
-                 RescaleRoutine routine = RescaleRoutine::SigFig3, bool numbersOnly = false);
+                 RescaleRoutine routine = RescaleRoutine::SigFig3,
+                 std::optional<NumberPolicy> kept = std::nullopt);
 
     // Rebuilds a unit caption as lead + unit text + tail, when the kind's factor changed or the
     // caption does not name the unit now in use.

@@ -266,8 +266,10 @@ bool PickSection(BeamFormControls& f, int position) {
 
 std::optional<TimberSizeTexts> TimberSizeChosen(const BeamFormControls& f) {
     const double factor = Model.UnitFactorSectLength;
-    const float width = static_cast<float>(ReadNumberOrZero(f.Edit_Timber_W) * factor);
-    const float depth = static_cast<float>(ReadNumberOrZero(f.Edit_Timber_H) * factor);
+    // A size that is not a number reads as 0, and so is refused below.
+    constexpr NumberPolicy kSizeNumbers = NumberPolicy::ZeroWhenNotANumber;
+    const float width = static_cast<float>(ReadNumber(f.Edit_Timber_W, kSizeNumbers) * factor);
+    const float depth = static_cast<float>(ReadNumber(f.Edit_Timber_H, kSizeNumbers) * factor);
     // A size that is not above 0, or too large to hold, is no beam size.
     if (!(width > 0) || !(depth > 0) || !std::isfinite(width) || !std::isfinite(depth)) {
         dlg().Message(sectionmsg::kTimberSize);

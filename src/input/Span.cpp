@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "foundation/Func_FloatToInt.h"
 #include "foundation/SigFig.h"
@@ -27,6 +28,12 @@ WorkingCopies& W() { return Work; }
 
 float factor() { return Model.UnitFactorLength; }
 
+// A space between restraints that is not a number reads as 0; the space after the last grows by it.
+constexpr NumberPolicy kSpaceNumbers = NumberPolicy::ZeroWhenNotANumber;
+// A typed effective length that is not a number is refused: read as 0 it would take the span as
+// fully restrained.
+constexpr NumberPolicy kEffLengthNumbers = NumberPolicy::RefusedWhenNotANumber;
+
 // A length in the user's unit, as SigFig3 shows it; empty when the unit cannot turn it.
 std::string shownLength(double mm) {
     const double v = mm / factor();
@@ -45,7 +52,9 @@ int pixel(double v) {
 }
 
 // A typed space in mm.
-double cellLength(const SpanControls& c, int i) { return ReadNumberOrZero(c.Grid_Int.Cell(i, 1)) * factor(); }
+double cellLength(const SpanControls& c, int i) {
+    return ReadNumber(c.Grid_Int.Cell(i, 1), kSpaceNumbers) * factor();
+}
 
 // The nine working flags of span s, in the order the form reads and shows them.
 std::array<SpanFlags*, 9> workingFlags() {
@@ -184,9 +193,13 @@ void CalcSpanEffectiveLength(SpanControls& c, SpanFormPictures& p) {
         const std::string answer =
             dlg().InputBox("Span Effective Length", "Specify effective length " + Model.UnitTextLength.str(),
                            shownLength(previous));
-        const float typed = static_cast<float>(ReadNumberOrZero(answer) * factor());
+        const std::optional<double> number = TryReadNumber(answer, kEffLengthNumbers);
+        const float typed = static_cast<float>(number.value_or(0) * factor());
         Le = typed;
-        if (!std::isfinite(typed)) {
+        if (!number) {
+            dlg().Message(NotANumberMessage(answer));
+            Le = previous;
+        } else if (!std::isfinite(typed)) {
             Le = previous;
         } else if (typed < 0) {
             dlg().Message(spanmsg::kNegative);

@@ -121,7 +121,9 @@ std::string format(const char* f, double v) {
     return buf;
 }
 
-double number(const std::string& t) { return ReadNumberOrZero(t); }
+// The form validates nothing: a text that is not a number reads as 0, and nothing is worked out
+// until the values it needs are non-zero.
+double number(const std::string& t) { return ReadNumber(t, NumberPolicy::ZeroWhenNotANumber); }
 
 TimSectControls& C() { return TimSectVars.Ctl; }
 

@@ -1,7 +1,11 @@
-// Lenient number reading that never depends on the system's locale.
+// Reading typed numbers without regard to the system's locale.
 #include "platform/NumberInput.h"
 
+#include <algorithm>
 #include <charconv>
+#include <climits>
+
+#include "platform/Errors.h"
 
 namespace kx {
 
@@ -10,61 +14,102 @@ namespace {
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
-// Parses a number at the start of t; returns the characters used (0 when there is none).
-std::size_t ParseNumberPrefix(std::string_view t, double& value) {
-    // Accepted form: [+|-] digits [. digits] [(e|E) [+|-] digits], with at least one digit
-    // in the mantissa; an exponent without digits is not part of the number.
-    std::size_t i = 0;
+std::string_view withoutLeadingBlanks(std::string_view t) {
+    while (!t.empty() && isBlank(t.front()))
+        t.remove_prefix(1);
+    return t;
+}
+
+std::string_view trimmed(std::string_view t) {
+    t = withoutLeadingBlanks(t);
+    while (!t.empty() && isBlank(t.back()))
+        t.remove_suffix(1);
+    return t;
+}
+
+// The characters of the number the text starts with; 0 when it starts with none. An exponent
+// without digits is not part of the number.
+std::size_t numberLength(std::string_view t) {
+    std::size_t i = 0, digits = 0;
     if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
-    std::size_t digits = 0;
-    while (i < t.size() && isDigit(t[i]))
-        ++i, ++digits;
-    if (i < t.size() && t[i] == '.') {
-        ++i;
-        while (i < t.size() && isDigit(t[i]))
-            ++i, ++digits;
-    }
+    for (; i < t.size() && isDigit(t[i]); ++i)
+        ++digits;
+    if (i < t.size() && t[i] == '.')
+        for (++i; i < t.size() && isDigit(t[i]); ++i)
+            ++digits;
     if (digits == 0) return 0;
-    std::size_t end = i;
+    const std::size_t mantissaEnd = i;
     if (i < t.size() && (t[i] == 'e' || t[i] == 'E')) {
-        std::size_t j = i + 1;
-        if (j < t.size() && (t[j] == '+' || t[j] == '-')) ++j;
+        ++i;
+        if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
         std::size_t expDigits = 0;
-        while (j < t.size() && isDigit(t[j]))
-            ++j, ++expDigits;
-        if (expDigits > 0) end = j;
+        for (; i < t.size() && isDigit(t[i]); ++i)
+            ++expDigits;
+        if (expDigits == 0) return mantissaEnd;
     }
-    std::string_view num = t.substr(0, end);
-    std::size_t skipPlus = (num[0] == '+') ? 1 : 0;
+    return i;
+}
+
+// The value of a text that is one number of the grammar; nothing beyond the range of a double.
+std::optional<double> valueOf(std::string_view number) {
+    if (number.front() == '+') number.remove_prefix(1);
     double v = 0;
-    auto res = std::from_chars(num.data() + skipPlus, num.data() + num.size(), v);
-    // A number beyond the range of a double is no usable number.
-    if (res.ec != std::errc()) return 0;
-    value = v;
-    return end;
+    const auto res = std::from_chars(number.data(), number.data() + number.size(), v);
+    if (res.ec != std::errc() || res.ptr != number.data() + number.size()) return std::nullopt;
+    return v;
+}
+
+std::optional<double> leadingNumber(std::string_view text) {
+    const std::string_view t = withoutLeadingBlanks(text);
+    const std::size_t n = numberLength(t);
+    if (n == 0) return std::nullopt;
+    return valueOf(t.substr(0, n));
+}
+
+std::optional<double> wholeNumber(std::string_view text) {
+    const std::string_view t = trimmed(text);
+    if (t.empty() || numberLength(t) != t.size()) return std::nullopt;
+    return valueOf(t);
 }
 
 } // namespace
 
-double ReadLeadingNumber(std::string_view text) {
-    std::size_t i = 0;
-    while (i < text.size() && isBlank(text[i]))
-        ++i;
-    double v = 0;
-    if (ParseNumberPrefix(text.substr(i), v) == 0) return 0.0;
-    return v;
+std::optional<double> TryReadNumber(std::string_view text, NumberPolicy policy) {
+    switch (policy) {
+    case NumberPolicy::LeadingNumber: return leadingNumber(text);
+    case NumberPolicy::ZeroWhenNotANumber: return wholeNumber(text);
+    case NumberPolicy::RefusedWhenNotANumber:
+        if (trimmed(text).empty()) return 0.0;
+        return wholeNumber(text);
+    }
+    return std::nullopt;
 }
 
-double ReadNumberOrZero(std::string_view text) {
-    std::size_t b = 0, e = text.size();
-    while (b < e && isBlank(text[b]))
-        ++b;
-    while (e > b && isBlank(text[e - 1]))
-        --e;
-    std::string_view t = text.substr(b, e - b);
-    double v = 0;
-    if (t.empty() || ParseNumberPrefix(t, v) != t.size()) return 0.0;
-    return v;
+double ReadNumber(std::string_view text, NumberPolicy policy) {
+    if (const std::optional<double> v = TryReadNumber(text, policy)) return *v;
+    if (policy == NumberPolicy::RefusedWhenNotANumber) throw ConvertError(NotANumberMessage(text));
+    return 0.0;
+}
+
+std::string NotANumberMessage(std::string_view text) {
+    return "'" + std::string(text) + "' is not a valid floating point value";
+}
+
+std::optional<int> TryReadWholeNumber(std::string_view text) {
+    std::string_view t = trimmed(text);
+    bool negative = false;
+    if (!t.empty() && (t.front() == '+' || t.front() == '-')) {
+        negative = t.front() == '-';
+        t.remove_prefix(1);
+    }
+    if (t.empty()) return std::nullopt;
+    long long v = 0;
+    for (char c : t) {
+        if (!isDigit(c)) return std::nullopt;
+        v = std::min<long long>(v * 10 + (c - '0'), static_cast<long long>(INT_MAX) + 1);
+    }
+    if (negative) return static_cast<int>(-v);
+    return static_cast<int>(std::min<long long>(v, INT_MAX));
 }
 
 } // namespace kx

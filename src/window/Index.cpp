@@ -50,7 +50,7 @@ IndexLayout ResultsLayout(IndexLayout current, const IndexWindowSize& size) {
 }
 
 int CaseFromEditText(std::string_view text) {
-    const double v = ReadLeadingNumber(text);
+    const double v = ReadNumber(text, NumberPolicy::LeadingNumber);
     if (!std::isfinite(v)) return 0;
     return static_cast<int>(std::clamp(v, -1e6, 1e6));
 }

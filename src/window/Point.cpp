@@ -29,6 +29,9 @@ KX_REGISTER_STATE(PointResults);
 
 namespace {
 
+// The distance is read as every window of the analysis side reads a typed number.
+constexpr NumberPolicy kDistanceNumbers = NumberPolicy::LeadingNumber;
+
 constexpr int kFirstQ = 3;
 constexpr int kLastQ = 2000;
 
@@ -281,7 +284,8 @@ bool CalcPointResults(std::string_view distanceText) {
         dlg().Message("Analyse the beam first");
         return false;
     }
-    const double typed = ReadLeadingNumber(distanceText) * static_cast<double>(Model.UnitFactorLength);
+    const double typed =
+        ReadNumber(distanceText, kDistanceNumbers) * static_cast<double>(Model.UnitFactorLength);
     // A distance beyond what a single holds is refused before it is converted.
     if (!(std::fabs(typed) <= FLT_MAX)) {
         dlg().Message(typed > 0 ? "Value exceeds length of beam" : "Please use positive value");
@@ -326,7 +330,7 @@ PointGrid PointGridContent(bool withValues) {
 
 std::vector<std::string> PointListContent() {
     const auto& lines = PointResults.PointLines;
-    const double count = ReadLeadingNumber(lines[0]);
+    const double count = ReadNumber(lines[0], NumberPolicy::LeadingNumber);
     const int n = count >= 1 ? static_cast<int>(std::min<double>(count, lines.high)) : 0;
     std::vector<std::string> out;
     for (int i = 1; i <= n; ++i)

@@ -60,13 +60,16 @@ TEST_F(CantileverTest, LeftChoicesRestrainedAndUserValue) {
     click(L, left, {coSupportBoth, coEndFree, coNormal});
     EXPECT_EQ((std::array{left.lbl_Lf, left.lbl_Le}), (std::array<std::string, 2>{"1.00 L", "1.50"}));
 
-    // Cancel gives the default offered ("1.50"), a negative is refused: 1500 stays.
-    dialogs->inputAnswers = {std::nullopt, std::string("-1"), std::string("2.5"), std::nullopt};
+    // Cancel gives the default offered ("1.50"); a negative and a non-number are refused: 1500 stays.
+    dialogs->inputAnswers = {std::nullopt, std::string("-1"), std::string("2 m"), std::string("2.5"),
+                             std::nullopt};
     click(L, left, {coEdit});
     EXPECT_EQ(Work.EffLengthWork[0][0], 1500.0f);
     CantOptionClick(L, left, coEdit); // "Reset effective length"
+    CantOptionClick(L, left, coEdit);
     EXPECT_EQ(Work.EffLengthWork[0][0], 1500.0f);
-    EXPECT_EQ(dialogs->messages(), std::vector<std::string>{cantmsg::kNegative});
+    EXPECT_EQ(dialogs->messages(),
+              (std::vector<std::string>{cantmsg::kNegative, "'2 m' is not a valid floating point value"}));
     CantOptionClick(L, left, coEdit);
     EXPECT_EQ(dialogs->shown[0].caption, "LHC Effective Length");
     EXPECT_EQ(dialogs->shown[0].text, "Specify effective length m");

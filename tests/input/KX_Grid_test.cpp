@@ -120,6 +120,7 @@ TEST_F(SectionGrid, RefusedCellsAndFailedWritesLeaveTheFileAsItWas) {
         {250, 3, "1e39", "Row 250: \"1e39\" is not a number"},
         {2, 6, "1e300", "Row 2: \"1e300\" is not a number"},
         {4, 2, "4e34", "Row 4: \"4e34\" is not a number"}, // 4e38 mm^4 is beyond a single
+        {5, 2, "+-5", "Row 5: \"+-5\" is not a number"},
         {9, 4, "-5", "Row 9: negative values not allowed"},
         {3, 5, "-0.001", "Row 3: negative values not allowed"},
     };

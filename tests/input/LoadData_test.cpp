@@ -6,6 +6,7 @@
 
 #include <initializer_list>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "LoadFormTestSupport.h"
@@ -159,6 +160,27 @@ TEST_F(LoadData, NextCommitsOnlyWhenEveryCheckPassesAndCancelBringsBackTheAccept
     f.Rows[2].Edit_UDLS.Text = "1e39"; // no single holds it in newtons
     Next({"Load 2 value too large"});
     f.Rows[2].Edit_UDLS.Text = "3";
+    // A typed text that is not wholly a number is refused before anything is read, naming its row:
+    // as 0 it would under-load the beam. The hidden edits of a point row are not read.
+    using Edit = EditBox LoadRowControls::*;
+    const std::tuple<int, Edit, const char*, const char*> unread[] = {
+        {1, &LoadRowControls::Edit_PL, "1O", "Load 1 value is not a number"}, // the letter O
+        {1, &LoadRowControls::Edit_Dist, "1.5 m", "Load 1 distance is not a number"},
+        {1, &LoadRowControls::Edit_LF, "1,2", "Load 1 load factor is not a number"},
+        {3, &LoadRowControls::Edit_UDLF, "+-5", "Load 3 value is not a number"},
+        {6, &LoadRowControls::Edit_Cover, "abc", "Load 6 cover is not a number"}, // applied nowhere
+        {1, &LoadRowControls::Edit_UDLS, "abc", ""},
+    };
+    for (const auto& [n, edit, text, message] : unread) {
+        EditBox& e = f.Rows[n].*edit;
+        const std::string typed = std::exchange(e.Text, text);
+        Next(*message ? Texts{message} : Texts{});
+        e.Text = typed;
+    }
+    f.Frame_SWt = true;
+    f.Edit_LF = "1.4x";
+    Next({loadmsg::kSelfWeightFactorNotANumber});
+    f.Edit_LF.clear();
 
     // Only the self-weight applied.
     ShowLoadcase(1);

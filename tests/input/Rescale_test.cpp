@@ -89,10 +89,12 @@ TEST_F(RescaleTest, LoadRowsConvertOnlyTheKindsThatChanged) {
     LoadFormUnitTexts l;
     l.Rows[1] = {"12", "1.5", "", "", ""};
     l.Rows[2] = {"", "", "3", "4", "2"};
+    l.Rows[3] = {"", "2 m", "", "", "1,5"}; // left for "Next >" to refuse, not made numbers of
     const auto loads = [&](UnitRescale& r) { RescaleLoadFormTexts(l, r); };
     rescale({{TUnitKind::Length, "mm", 1}}, loads);
     EXPECT_EQ(l.Rows[1], (LoadRowUnitTexts{"12", "1500", "", "", "0.0"}));
     EXPECT_EQ(l.Rows[2], (LoadRowUnitTexts{"", "0.0", "3", "4", "2000"})); // an empty load stays empty
+    EXPECT_EQ(l.Rows[3], (LoadRowUnitTexts{"", "2 m", "", "", "1,5"}));
     EXPECT_EQ(l.Rows[50], (LoadRowUnitTexts{"", "0.0", "", "", "0.0"}));
     EXPECT_EQ((std::array{l.lbl_PL, l.lbl_PLdist, l.lbl_UDLS, l.lbl_UDLF, l.lbl_Cover}),
               (std::array<std::string, 5>{"(kN)", "(mm)", "(kN/m)", "(kN/m)", "(mm)"}));

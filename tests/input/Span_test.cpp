@@ -111,17 +111,19 @@ TEST_F(SpanCoreTest, UserValueAskedWithThePreviousLengthKeptOnCancelOrNegative) 
     EXPECT_TRUE(c.cmdEdit_Enabled);
     EXPECT_FALSE(c.cmd_All_Enabled);
 
-    // Cancel (the default "3.20"), a negative and a number no single holds keep 3200; a
-    // non-number reads as 0, which is allowed.
+    // Cancel (the default "3.20"), a negative, a number no single holds and a non-number (which as
+    // 0 would take the span as fully restrained) keep 3200; an empty answer is 0.
     for (auto [answer, expected] : {std::pair<std::optional<std::string>, float>{std::nullopt, 3200},
                                     {"-2", 3200},
                                     {"1e39", 3200},
-                                    {"none", 0}}) {
+                                    {"3,5", 3200},
+                                    {"", 0}}) {
         dialogs->inputAnswers = {answer};
         SpanResetClick(c, p);
         EXPECT_EQ(Le(1), expected) << answer.value_or("Cancel");
     }
-    EXPECT_EQ(dialogs->messages(), std::vector<std::string>{spanmsg::kNegative});
+    EXPECT_EQ(dialogs->messages(),
+              (std::vector<std::string>{spanmsg::kNegative, "'3,5' is not a valid floating point value"}));
     EXPECT_EQ(Work.EffLengthTextWork[1], "User value");
 }
 

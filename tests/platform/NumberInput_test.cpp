@@ -2,29 +2,70 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <optional>
+
+#include "platform/Errors.h"
+
 using namespace kx;
 
-TEST(NumberInput, LeadingNumberTakesTheNumberAtTheStartAndIgnoresTheRest) {
-    EXPECT_DOUBLE_EQ(ReadLeadingNumber("  12.5 m"), 12.5);
-    EXPECT_DOUBLE_EQ(ReadLeadingNumber("-3"), -3.0);
-    EXPECT_DOUBLE_EQ(ReadLeadingNumber("+.5x"), 0.5);
-    EXPECT_DOUBLE_EQ(ReadLeadingNumber("1e3kN"), 1000.0);
-    EXPECT_DOUBLE_EQ(ReadLeadingNumber("2e"), 2.0) << "an exponent without digits is not taken";
-    EXPECT_DOUBLE_EQ(ReadLeadingNumber("7.25.3"), 7.25);
-    EXPECT_DOUBLE_EQ(ReadLeadingNumber(""), 0.0);
-    EXPECT_DOUBLE_EQ(ReadLeadingNumber("abc"), 0.0);
-    EXPECT_DOUBLE_EQ(ReadLeadingNumber("-"), 0.0);
-    EXPECT_DOUBLE_EQ(ReadLeadingNumber("."), 0.0);
-    EXPECT_DOUBLE_EQ(ReadLeadingNumber("1,5"), 1.0) << "the point is the only decimal separator";
-    EXPECT_DOUBLE_EQ(ReadLeadingNumber("1e999"), 0.0) << "beyond the range of a double";
-}
-
-TEST(NumberInput, NumberOrZeroNeedsTheWholeTextToBeANumber) {
-    EXPECT_DOUBLE_EQ(ReadNumberOrZero(" 12.5 "), 12.5);
-    EXPECT_DOUBLE_EQ(ReadNumberOrZero("-0.25e2"), -25.0);
-    EXPECT_DOUBLE_EQ(ReadNumberOrZero("12.5 m"), 0.0);
-    EXPECT_DOUBLE_EQ(ReadNumberOrZero("1,5"), 0.0);
-    EXPECT_DOUBLE_EQ(ReadNumberOrZero(""), 0.0);
-    EXPECT_DOUBLE_EQ(ReadNumberOrZero("nan"), 0.0);
-    EXPECT_DOUBLE_EQ(ReadNumberOrZero("inf"), 0.0);
+TEST(NumberInput, OneGrammarReadByEachPolicy) {
+    using V = std::optional<double>;
+    const V no; // the text holds no number as the policy reads it
+    struct Row {
+        const char* text;
+        V leading, zero, refused; // ReadNumber gives the value, or 0 (RefusedWhenNotANumber: throws)
+        std::optional<int> whole;
+    };
+    // clang-format off
+    const Row rows[] = {
+        {" 2 ",       2,     2,     2,     2},
+        {"\t2\r\n",   2,     2,     2,     2},
+        {"+5",        5,     5,     5,     5},
+        {"-0",        0,     0,     0,     0},
+        {"-.5",       -0.5,  -0.5,  -0.5,  {}},
+        {"5.",        5,     5,     5,     {}},
+        {"3.0",       3,     3,     3,     {}},
+        {"2.5E-1",    0.25,  0.25,  0.25,  {}},
+        {"1e39",      1e39,  1e39,  1e39,  {}}, // a double holds it; whether a single must is the form's
+        {"",          no,    no,    0,     {}},
+        {"   ",       no,    no,    0,     {}},
+        {"1,5",       1,     no,    no,    {}}, // the point is the only decimal separator
+        {"+-5",       no,    no,    no,    {}},
+        {"1O",        1,     no,    no,    {}}, // letter O
+        {"12.5 m",    12.5,  no,    no,    {}},
+        {"7.25.3",    7.25,  no,    no,    {}},
+        {"1e",        1,     no,    no,    {}}, // an exponent without digits is not taken
+        {"1e5.5",     1e5,   no,    no,    {}},
+        {"0x10",      0,     no,    no,    {}},
+        {"abc",       no,    no,    no,    {}},
+        {".",         no,    no,    no,    {}},
+        {"-",         no,    no,    no,    {}},
+        {"nan",       no,    no,    no,    {}},
+        {"inf",       no,    no,    no,    {}},
+        {"1e999",     no,    no,    no,    {}}, // beyond a double
+        {"1e-999",    no,    no,    no,    {}},
+        {"99999999999", 99999999999.0, 99999999999.0, 99999999999.0, INT_MAX},
+    };
+    // clang-format on
+    for (const Row& r : rows) {
+        SCOPED_TRACE(std::string("\"") + r.text + "\"");
+        EXPECT_EQ(TryReadNumber(r.text, NumberPolicy::LeadingNumber), r.leading);
+        EXPECT_EQ(TryReadNumber(r.text, NumberPolicy::ZeroWhenNotANumber), r.zero);
+        EXPECT_EQ(TryReadNumber(r.text, NumberPolicy::RefusedWhenNotANumber), r.refused);
+        EXPECT_EQ(ReadNumber(r.text, NumberPolicy::LeadingNumber), r.leading.value_or(0));
+        EXPECT_EQ(ReadNumber(r.text, NumberPolicy::ZeroWhenNotANumber), r.zero.value_or(0));
+        if (r.refused)
+            EXPECT_EQ(ReadNumber(r.text, NumberPolicy::RefusedWhenNotANumber), *r.refused);
+        else
+            EXPECT_THROW(ReadNumber(r.text, NumberPolicy::RefusedWhenNotANumber), ConvertError);
+        EXPECT_EQ(TryReadWholeNumber(r.text), r.whole);
+    }
+    // The refusal quotes the text as typed.
+    try {
+        ReadNumber(" 3,5", NumberPolicy::RefusedWhenNotANumber);
+        ADD_FAILURE() << "not refused";
+    } catch (const ConvertError& e) {
+        EXPECT_STREQ(e.what(), "' 3,5' is not a valid floating point value");
+    }
 }

@@ -32,6 +32,7 @@
 #include "input/ui/TimSect.h"
 #include "platform/BusyCursor.h"
 #include "platform/Guard.h"
+#include "platform/NumberInput.h"
 #include "platform/QtCanvas.h"
 #include "platform/QtDialogs.h"
 #include "window/FileCommands.h"
@@ -258,15 +259,13 @@ void TClickLabel::mousePressEvent(QMouseEvent* e) {
 QValidator::State TSpanCountBox::validate(QString& input, int& pos) const {
     const QValidator::State s = QSpinBox::validate(input, pos);
     if (s != QValidator::Invalid) return s;
-    bool ok = false;
-    input.trimmed().toLongLong(&ok);
-    return ok ? QValidator::Intermediate : QValidator::Invalid; // held to the range on Enter
+    // held to the range on Enter
+    return TryReadWholeNumber(FromQt(input)) ? QValidator::Intermediate : QValidator::Invalid;
 }
 
 void TSpanCountBox::fixup(QString& input) const {
-    bool ok = false;
-    const long long v = input.trimmed().toLongLong(&ok);
-    if (ok) input = QString::number(std::clamp<long long>(v, minimum(), maximum()));
+    if (const std::optional<int> v = TryReadWholeNumber(FromQt(input)))
+        input = QString::number(std::clamp(*v, minimum(), maximum()));
 }
 
 TKX_BeamFrm::TKX_BeamFrm(QWidget* parent) : QMainWindow(parent) {
