@@ -89,7 +89,6 @@ TEST_F(KX_CapTest, UniversalBeamFromFilesWrittenOnDemand) {
     const double fr = (3000.0 / 18.369 - 160) / 10, fc = (127.0 / 7.6 - 15) / 5;
     const double P = 111 - 5 * fr, Q = 96 - 4 * fr, pbc = P - (P - Q) * fc;
     EXPECT_NEAR(Model.Pbc, pbc, 1e-3);
-    EXPECT_NEAR(pbc, 104.32, 0.005);
     EXPECT_EQ((std::array{bits(0), bits(1), bits(2), bits(3)}), (std::array{18.369f, 3000.0f, 127.0f, 7.6f}));
     expectListed(Cap.List_Results,
                  {"  Rxx = 53.53 mm", "   Le/r = 56.0", "   pc = 139 N/mm^2",

@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
-#include <tuple>
 
 #include "SectionTestSupport.h"
 
@@ -16,13 +15,6 @@ using namespace sectiontest;
 namespace {
 
 constexpr double Pi = std::numbers::pi;
-
-// The decimal a stored dimension was typed as.
-double typed(const Image& rec, int off) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.7g", singleAt(rec.data(), off));
-    return std::strtod(text, nullptr);
-}
 
 // The singles of a filled record against a published row, each within its relative tolerance (0: exact).
 void expectFields(const TSectionRec& rec, const Image& want,
@@ -158,7 +150,6 @@ void expectIHRules(const Row& r, const IHTolerances& tol) {
     // H, x and u follow from the properties as stored.
     r.near(r.v(184), Iyy * h * h / 4, tol.Hxu, "H");
     r.near(r.v(180), 0.566 * h * std::sqrt(A / J), tol.Hxu, "x");
-    r.near(r.v(180), 1.132 * std::sqrt(A * r.v(184) / (Iyy * J)), tol.Hxu, "x");
     r.near(r.v(176), std::pow(4 * Sx * Sx * (1 - Iyy / Ixx) / (A * A * h * h), 0.25), tol.Hxu, "u");
     r.near(r.v(160), torsionStressLength(D1, r1, A), tol.L160, "byte 160");
     r.held({100, 104, 108, 112, 116, 156, 160, 168, 172, 180, 184}, tol.figures);
@@ -216,14 +207,6 @@ void ubRules(const Row& r) {
     } else {
         EXPECT_EQ(std::round(mass), r.n.back()) << r.where << " mass " << mass;
     }
-    // The ranges of D, B, t, T, r1, u and x over the table, and Sx/Zx to two decimals.
-    using Range = std::tuple<int, float, float>;
-    for (auto [off, lo, hi] :
-         {Range{28, 127, 926.6f}, Range{32, 76, 420.5f}, Range{36, 4, 21.4f}, Range{40, 6.8f, 36.6f},
-          Range{44, 7.6f, 24.1f}, Range{176, 0.84667f, 0.89764f}, Range{180, 16.267f, 49.785f}})
-        EXPECT_TRUE(r.f(off) >= lo && r.f(off) <= hi) << r.where << " byte " << off << " " << r.f(off);
-    const double shapeFactor = std::round(r.v(168) / (r.v(104) / (r.v(28) / 2)) * 100) / 100;
-    EXPECT_TRUE(shapeFactor >= 1.11 && shapeFactor <= 1.17) << r.where << " Sx/Zx " << shapeFactor;
 }
 
 void ipeRules(const Row& r) {
@@ -358,7 +341,7 @@ void wsColRules(const Row& r) {
 }
 
 const Family Families[] = {
-    {"UB.sct", 95, {{{100}, "+"}}, ubRules},
+    {"UB.sct", 95, {{{100}, "+"}, {{44}, "0"}}, ubRules},
     // D, A, Ixx, Sx and J rise, but for "IPE 600 O" before the shallower "IPE 600 R" and the equal depths
     // of the first two 750 rows.
     {"IPE.sct", 92, {{{100, 104, 168, 156}, "+", {{{82}, "-"}}}, {{28}, "+", {{{82}, "-"}, {{86}, "0"}}}},
@@ -444,20 +427,8 @@ TEST(SectionFormulas, SharpCorneredAngleByHand) {
     EXPECT_EQ(AngleSectionProperties(80, 80, 8, 10, 4.8).Alpha, 45);
 }
 
+// The I/H formulas meet published rows in the listed rows of the derived tables (DerivedRows).
 TEST(SectionFormulas, ReproducePublishedRows) {
-    // 152 UC 23, 305 UC 97 and 356 UC 634.
-    const Expected uc = expectedRecords("UC.sct", 37, true, true);
-    for (int pos : {1, 17, 36}) {
-        const Image& w = uc.records[pos - 1];
-        TSectionRec rec;
-        FillIHRecord(rec, typed(w, 28), typed(w, 32), typed(w, 36), typed(w, 40), typed(w, 44), 5, 5);
-        expectFields(rec, w, {{52, 0}, {56, 0}, {132, 0}, {160, 5e-5}}, uc.names[pos - 1]);
-        expectFields(rec, w, {{100, 1e-3}, {104, 1e-3}, {108, 1e-3}, {112, 1e-3}, {116, 1e-3}, {156, 1e-3}},
-                     uc.names[pos - 1]);
-        expectFields(rec, w, {{168, 1e-3}, {172, 1e-3}, {176, 1e-3}, {180, 1e-3}, {184, 1e-3}},
-                     uc.names[pos - 1]);
-    }
-
     const Image rhs = expectedRecords("RHS.sct", 193, true, false).records[192]; // 500 x 300 x 16
     TSectionRec r;
     FillRHSRecord(r, 500, 300, 16);
