@@ -1,5 +1,5 @@
 // The beam and load sketch: supports, member lengths, load outline, comb, arrows and labels.
-#include "window/BeamSketch.h"
+#include "window/BeamAndLoadSketch.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 // The input windows' beam sketch: positions worked out by hand from the scale (W - 50) / length,
 // the symbol of every support kind, labels, and lengths that must not make it fail.
-#include "input/BeamSketch.h"
+#include "input/FormSketch.h"
 
 #include <gtest/gtest.h>
 
