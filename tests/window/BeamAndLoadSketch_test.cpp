@@ -24,19 +24,10 @@ RecordingCanvas Sketch(bool loads = true) {
 // -5 kN at 6000 mm, 4 N/mm x 1.5 over 1000..4000 mm, 2 rising to 6 N/mm over 2000..6000 mm and the
 // self-weight; loadcase 2 the 4 N/mm load alone.
 void BeamB() {
-    BeamBuilder()
-        .LHCantilever(1000)
-        .Spans({3000, 3000})
-        .RHCantilever(1000)
-        .Support(1, supForkhead)
-        .Support(2, supCouplerMid)
-        .Support(3, supForkhead)
-        .Point(1, 2000, 20000, 1.5f)
-        .Point(1, 6000, -5000)
-        .Udl(1, 1000, 4, 3000, 1.5f)
-        .Distributed(1, 2000, 2, 6, 4000)
-        .Udl(2, 1000, 4, 3000, 1.5f)
-        .Commit();
+    BeamBuilder b;
+    b.LHCantilever(1000).Spans({3000, 3000}).RHCantilever(1000).Support(1, supForkhead);
+    b.Support(2, supCouplerMid).Support(3, supForkhead).Point(1, 2000, 20000, 1.5f).Point(1, 6000, -5000);
+    b.Udl(1, 1000, 4, 3000, 1.5f).Distributed(1, 2000, 2, 6, 4000).Udl(2, 1000, 4, 3000, 1.5f).Commit();
     SetDefaultUnits(Model);
     Model.FactoredLoadsFlag = 1;
     Model.LoadTable[1][kSelfWeightRecord][lfApplied] = 1;
@@ -79,10 +70,8 @@ TEST_F(DrawingTest, SketchSupportsAndMemberLengths) {
     ExpectTexts(c, {{"1.000 m", 178, 101, W}, {"3.00 m", 378, 101, W}, {"3.00 m", 678, 101, W}, {"1.000 m", 888, 101, W}});
     // clang-format on
     EXPECT_EQ(Of(c.lines(), R).size(), 12u);
-    std::vector<float> drawn(27, 0.0f);
-    drawn[0] = drawn[26] = 1000;
-    drawn[1] = drawn[2] = 3000;
-    EXPECT_EQ(std::vector<float>(Drawing.DrawnMemberLength.begin(), Drawing.DrawnMemberLength.end()), drawn);
+    for (int r = 0; r <= kRHCantRow; ++r)
+        EXPECT_EQ(Drawing.DrawnMemberLength[r], r == 0 || r == 26 ? 1000 : r <= 2 ? 3000 : 0) << r;
     // A coupler at the top of a lift stops at the beam; a fixed end inside the beam is not drawn.
     Model.SupportType[1] = supCouplerTop;
     ExpectLines(Sketch(false), {{550, 156, 550, 89, 4}}, W);
