@@ -5,7 +5,7 @@
 #include "DrawingBenchJob.h"
 #include "platform/Canvas.h"
 #include "platform/Dialogs.h"
-#include "window/BeamSketch.h"
+#include "window/BeamAndLoadSketch.h"
 #include "window/DrawingState.h"
 #include "window/ScreenDiagrams.h"
 

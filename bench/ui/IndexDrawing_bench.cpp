@@ -6,7 +6,7 @@
 #include "../DrawingBenchJob.h"
 #include "platform/Dialogs.h"
 #include "platform/QtCanvas.h"
-#include "window/BeamSketch.h"
+#include "window/BeamAndLoadSketch.h"
 #include "window/ScreenDiagrams.h"
 
 namespace {

@@ -8,7 +8,7 @@
 
 #include "foundation/SigFig.h"
 #include "foundation/Units.h"
-#include "input/BeamSketch.h"
+#include "input/FormSketch.h"
 #include "input/LoadData.h"
 #include "input/Rescale.h"
 #include "input/SectionChoice.h"

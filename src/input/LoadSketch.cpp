@@ -2,15 +2,14 @@
 #include "input/LoadSketch.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
-#include <vector>
 
 #include "foundation/Func_FloatToInt.h"
 #include "foundation/SigFig.h"
-#include "input/BeamSketch.h"
+#include "input/FormSketch.h"
 #include "input/LoadData.h"
 #include "platform/Canvas.h"
+#include "window/DrawingVocabulary.h"
 
 namespace kx {
 
@@ -30,14 +29,8 @@ void fillGrey(Canvas& c) {
     c.FillRect({0, 0, 800, 200});
 }
 
-constexpr int kStations = 1000;
-
-struct DistributedLoad {
-    float X, w1, w2, C;
-};
-struct PointLoad {
-    float X, P, LF;
-};
+// Arrows stand on the load baseline and hang under the beam for an upward load.
+constexpr ArrowStyle kArrows{-2, -15, -50, 5, 15, 45, 5};
 
 // The factor text that follows a value whose load factor is not 1.0.
 std::string factorSuffix(float lf) { return lf != 1.0f ? " x " + SigFig3Dec3(lf) : std::string(); }
@@ -124,43 +117,11 @@ void DrawLoadFormLoads(Canvas& c, int W, int H, int lc) {
     const double span = XR - XL;
     auto x = [&](double d) { return pixel(span * d / L + XL); };
 
-    const auto& loads = Work.WorkLoads;
-    const auto& applied = Work.ApplyFlags[lc];
-    std::vector<DistributedLoad> udls;
-    std::vector<PointLoad> points;
-    for (int n = 1; n <= kLoadRows; ++n) {
-        if (applied[n] != 1.0f) continue;
-        const TLoadRec& r = loads[n];
-        if (r[lfKind] == -1.0f)
-            udls.push_back({r[lfDist], r[lfW1] * r[lfLF], r[lfW2] * r[lfLF], r[lfCover]});
-        else if (r[lfKind] == 1.0f)
-            points.push_back({r[lfDist], r[lfP], r[lfLF]});
-    }
-
-    // The summed rate at 1000 stations; a load counts from the first station past its start.
-    std::array<float, kStations + 2> w{};
-    for (const DistributedLoad& u : udls) {
-        const double end = static_cast<double>(u.X) + u.C;
-        int f = 0;
-        for (int i = 1; i <= kStations; ++i) {
-            const double d = i * L / kStations;
-            if (d <= u.X) continue;
-            if (f == 0) f = i;
-            if (d > end) break;
-            const double rise =
-                (static_cast<double>(u.w2) - u.w1) * (i - f) * L / (static_cast<double>(u.C) * kStations);
-            w[static_cast<std::size_t>(i)] =
-                static_cast<float>(w[static_cast<std::size_t>(i)] + (u.w1 + rise));
-        }
-    }
-    float high = 0, low = 0;
-    for (int i = 1; i <= kStations + 1; ++i) {
-        high = std::max(high, w[static_cast<std::size_t>(i)]);
-        low = std::min(low, w[static_cast<std::size_t>(i)]);
-    }
-    float m = std::max(high, -low);
-    if (m < 1e-6f) m = 1e-6f;
-    const float g = 32.0f / m;
+    // The rates and their sums held as singles, as the load form holds its loads.
+    AppliedLoads loads;
+    GatherAppliedLoads(Work.WorkLoads, Work.ApplyFlags[lc], loads);
+    const LoadProfile<float> w = SumLoadProfile<float>(loads.pieces, L, 1);
+    const float g = 32.0f / ProfilePeak(w);
     auto y = [&](int i) { return Yb - 1 - pixel(static_cast<double>(w[static_cast<std::size_t>(i)]) * g); };
 
     if (Work.ApplyFlags[lc][kSelfWeightRecord] == 1.0f) {
@@ -179,8 +140,8 @@ void DrawLoadFormLoads(Canvas& c, int W, int H, int lc) {
 
     c.SetPenColor(colors::Red);
     c.SetPenWidth(1);
-    const double step = span / kStations;
-    for (int i = 1; i <= kStations + 1; ++i) {
+    const double step = span / kProfileStations;
+    for (int i = 1; i <= kProfileStations + 1; ++i) {
         const int xa = pixel((i - 1) * step) + XL, xb = pixel(i * step) + XL;
         const int ya = y(i - 1), yb = y(i);
         if (i % 20 == 1 && i > 1) {
@@ -194,14 +155,9 @@ void DrawLoadFormLoads(Canvas& c, int W, int H, int lc) {
     c.SetPenColor(colors::Yellow);
     c.SetPenWidth(2);
     c.SetFontColor(colors::Yellow);
-    for (const PointLoad& p : points) {
-        const int xp = x(p.X);
-        const bool down = p.P >= 0;
-        const int tip = down ? Yb - 2 : Yb + 5, barb = down ? Yb - 15 : Yb + 15,
-                  tail = down ? Yb - 50 : Yb + 45;
-        line(c, xp, tip, xp - 5, barb);
-        line(c, xp, tip, xp + 5, barb);
-        line(c, xp, tip, xp, tail);
+    for (const PointLoad& p : loads.points) {
+        const int xp = x(p.dist);
+        DrawPointLoadArrow(c, kArrows, p.P, {xp, static_cast<double>(Yb)});
         c.TextOut(xp - 12, 19,
                   SigFig3Dec3(static_cast<double>(p.P) / Model.UnitFactorForce) + factorSuffix(p.LF));
     }

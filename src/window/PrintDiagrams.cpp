@@ -11,6 +11,7 @@
 #include "foundation/SharedModel.h"
 #include "foundation/SigFig.h"
 #include "window/DrawingState.h"
+#include "window/DrawingVocabulary.h"
 #include "window/Pro_PrintHeader.h"
 
 namespace kx {
@@ -20,39 +21,23 @@ namespace {
 // Page positions in millimetres from the top left of the page.
 constexpr double kX0 = 25, kX1 = 190;
 constexpr double kBeamY = 75, kShearY = 125, kMomentY = 175, kDeflectionY = 230;
-constexpr int kProfileSamples = 1000;
 
-enum class End { Left, Interior, Right };
+// Point-load arrows come down onto the beam, or up to it from below for an upward load.
+constexpr ArrowStyle kArrows{-1, -3, -10, 1, 3, 10, 1};
 
-struct LoadPiece {
-    double start, w1, w2, cover;
-};
-struct PointLoad {
-    float dist, P, LF;
-    bool operator==(const PointLoad&) const = default;
-};
-
-struct Loads {
-    std::vector<LoadPiece> pieces;
-    std::vector<PointLoad> points;
+struct Loads : AppliedLoads {
     bool selfWeight = false;
 };
 
-// Gathers the applied loads of a loadcase: every distributed load with its load factor in its
-// rates, and each point load once (equal ones merged when merge is set).
+// Adds the applied loads of a loadcase: each point load once when merge is set (equal ones drawn
+// as one), and whether the self-weight is applied.
 void GatherLoads(Loads& loads, int lc, bool merge) {
-    for (int r = 1; r < kSelfWeightRecord; ++r) {
-        const TLoadRec& rec = Model.LoadTable[lc][r];
-        if (rec[lfApplied] != 1.0f) continue;
-        if (rec[lfKind] == -1.0f) {
-            loads.pieces.push_back({rec[lfDist], static_cast<double>(rec[lfW1]) * rec[lfLF],
-                                    static_cast<double>(rec[lfW2]) * rec[lfLF], rec[lfCover]});
-        } else if (rec[lfKind] == 1.0f) {
-            const PointLoad load{rec[lfDist], rec[lfP], rec[lfLF]};
-            if (!merge || std::find(loads.points.begin(), loads.points.end(), load) == loads.points.end())
-                loads.points.push_back(load);
-        }
-    }
+    AppliedLoads own;
+    GatherAppliedLoads(Model.LoadTable[lc], own);
+    loads.pieces.insert(loads.pieces.end(), own.pieces.begin(), own.pieces.end());
+    for (const PointLoad& load : own.points)
+        if (!merge || std::find(loads.points.begin(), loads.points.end(), load) == loads.points.end())
+            loads.points.push_back(load);
     if (Model.LoadTable[lc][kSelfWeightRecord][lfApplied] == 1.0f) loads.selfWeight = true;
 }
 
@@ -119,11 +104,6 @@ private:
         Text(x, y, text);
         c().SetFontSize(8);
     }
-    // A stroke given in millimetres from a support's column and from the page's top.
-    void Stroke(int x, double ax, double ay, double bx, double by) {
-        Line(x + X(ax), Y(kBeamY + ay), x + X(bx), Y(kBeamY + by));
-    }
-
     void Frame(const std::string& title) {
         PrintHeader(p_);
         c().SetFontName("Arial");
@@ -139,47 +119,8 @@ private:
             pos_.push_back(pos_.back() + Drawing.DrawnMemberLength[k]);
     }
 
-    void Symbol(int code, int x, End end) {
-        switch (code) {
-        case supFixed:
-            Pen(2);
-            c().MoveTo(x, Y(kBeamY + 0.25));
-            c().LineTo(x + X(-2), Y(kBeamY + 3));
-            c().LineTo(x + X(2), Y(kBeamY + 3));
-            c().LineTo(x, Y(kBeamY + 0.25));
-            break;
-        case supFixedEnd:
-            if (end == End::Interior) break;
-            Pen(4);
-            Stroke(x, 0, -6, 0, 6);
-            Pen(2);
-            for (int k = -6; k <= 4; k += 2) {
-                if (end == End::Left)
-                    Stroke(x, 0, k, -2, k + 2);
-                else
-                    Stroke(x, 0, k + 2, 2, k);
-            }
-            break;
-        case supForkhead:
-            Pen(3);
-            Stroke(x, 2, -2, 2, -1.25);
-            c().MoveTo(x + X(2), Y(kBeamY + 1.25));
-            c().LineTo(x + X(2), Y(kBeamY + 1.5));
-            c().LineTo(x + X(-2), Y(kBeamY + 1.5));
-            c().LineTo(x + X(-2), Y(kBeamY - 2));
-            Stroke(x, -1, 1.5, -1, 6);
-            Stroke(x, 1, 1.5, 1, 6);
-            break;
-        case supCouplerTop:
-        case supCouplerMid:
-            Pen(6);
-            Stroke(x, 0, 20, 0, code == supCouplerTop ? -2 : -20);
-            Pen(3);
-            Stroke(x, -2, 2, 2, -2);
-            Stroke(x, 2, 2, -2, -2);
-            break;
-        default: break;
-        }
+    void Symbol(int code, int x, SupportEnd end) {
+        DrawSupportSymbol(c(), kPrintedSupports, code, end, {x, kBeamY, dx_, dy_});
     }
 
     void Supports() {
@@ -187,17 +128,19 @@ private:
         if (envelope_) {
             // Every support but a fixed end is drawn as a plain one: the loadcases may differ.
             const int lhCode = Model.SupportType[0];
-            if (lhCode == supFixed || lhCode == supFixedEnd) Symbol(lhCode, BeamX(pos_[0]), End::Left);
+            if (lhCode == supFixed || lhCode == supFixedEnd) Symbol(lhCode, BeamX(pos_[0]), SupportEnd::Left);
             for (int k = 1; k <= n; ++k) {
                 const bool fixedEnd = k == n && Model.SupportType[25] == supFixedEnd;
                 Symbol(fixedEnd ? supFixedEnd : supFixed, BeamX(pos_[static_cast<std::size_t>(k)]),
-                       fixedEnd ? End::Right : End::Interior);
+                       fixedEnd ? SupportEnd::Right : SupportEnd::Interior);
             }
             return;
         }
         for (int k = 0; k <= n; ++k) {
-            const End end = k == 0 ? End::Left : k == n ? End::Right : End::Interior;
-            const int code = end == End::Right ? Model.SupportType[25] : Model.SupportType[k];
+            const SupportEnd end = k == 0   ? SupportEnd::Left
+                                   : k == n ? SupportEnd::Right
+                                            : SupportEnd::Interior;
+            const int code = end == SupportEnd::Right ? Model.SupportType[25] : Model.SupportType[k];
             Symbol(code, BeamX(pos_[static_cast<std::size_t>(k)]), end);
         }
     }
@@ -206,39 +149,26 @@ private:
         const double L = Model.BeamLength;
         const int yBeam = Y(kBeamY);
 
-        // The distributed loads summed at 1001 points along the beam.
-        std::vector<double> profile(kProfileSamples + 1, 0.0);
-        for (const LoadPiece& piece : loads.pieces) {
-            if (!(piece.cover > 0)) continue;
-            int i0 = -1;
-            for (int i = 0; i <= kProfileSamples; ++i) {
-                const double s = i * L / kProfileSamples;
-                if (s > piece.start && i0 < 0) i0 = i;
-                if (s > piece.start && s <= piece.start + piece.cover)
-                    profile[static_cast<std::size_t>(i)] +=
-                        piece.w1 + (piece.w2 - piece.w1) * (i - i0) * L / (piece.cover * kProfileSamples);
-            }
-        }
-        const auto [lo, hi] = std::minmax_element(profile.begin(), profile.end());
-        const double wmax = std::max({*hi, -*lo, 1e-6});
-        const double scale = 8 * static_cast<double>(dy_) / wmax;
-        auto sx = [&](int i) { return BeamX(i * L / kProfileSamples); };
+        // The distributed loads summed at 1001 points along the beam, from the LH end on.
+        const LoadProfile<double> profile = SumLoadProfile<double>(loads.pieces, L, 0);
+        const double scale = 8 * static_cast<double>(dy_) / ProfilePeak(profile);
+        auto sx = [&](int i) { return BeamX(i * L / kProfileStations); };
         auto sy = [&](int i) { return yBeam - FloatToInt(profile[static_cast<std::size_t>(i)] * scale); };
 
         Pen(2);
-        for (int i = 20; i <= kProfileSamples; i += 20)
+        for (int i = 20; i <= kProfileStations; i += 20)
             Line(sx(i), yBeam - 1, sx(i), sy(i));
         // The outline: each sample's value a step wide, from the sample before to its own.
         c().MoveTo(sx(0), yBeam);
         int level = yBeam;
-        for (int i = 1; i <= kProfileSamples; ++i) {
+        for (int i = 1; i <= kProfileStations; ++i) {
             if (sy(i) == level) continue;
             c().LineTo(sx(i - 1), level);
             level = sy(i);
             c().LineTo(sx(i - 1), level);
         }
-        c().LineTo(sx(kProfileSamples), level);
-        c().LineTo(sx(kProfileSamples), yBeam);
+        c().LineTo(sx(kProfileStations), level);
+        c().LineTo(sx(kProfileStations), yBeam);
 
         const bool factored = Model.FactoredLoadsFlag == 1;
         if (!envelope_) {
@@ -275,11 +205,8 @@ private:
 
         for (const PointLoad& load : loads.points) {
             const int x = BeamX(load.dist);
-            const double d = load.P >= 0 ? -1 : 1; // the arrow stands on the side the load comes from
             Pen(3);
-            Stroke(x, 0, d, -1, 3 * d);
-            Stroke(x, 0, d, 1, 3 * d);
-            Stroke(x, 0, d, 0, 10 * d);
+            DrawPointLoadArrow(c(), kArrows, load.P, {x, kBeamY, dx_, dy_});
             if (envelope_) continue;
             Text(x - X(5), Y(kBeamY - 18),
                  SigFig4Dec3(load.P / Model.UnitFactorForce) + " " + Model.UnitTextForce);

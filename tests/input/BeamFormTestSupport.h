@@ -10,7 +10,7 @@
 #include "foundation/StartDirTest.h"
 #include "foundation/Unit1.h"
 #include "foundation/Units.h"
-#include "input/BeamSketch.h"
+#include "input/FormSketch.h"
 #include "input/KX_Beam.h"
 #include "platform/Canvas.h"
 #include "platform/Dialogs.h"

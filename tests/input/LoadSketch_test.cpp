@@ -117,6 +117,19 @@ TEST_F(LoadSketch, UpwardPointLoadFactorsAndTheSelfWeightStrip) {
     EXPECT_EQ(Drawn(canvas, colors::Yellow, true), "12.0@161,19");
 }
 
+TEST_F(LoadSketch, TheOutlineIsSummedInSingles) {
+    // 32 kN/m the largest, so g = 1: 10.5 + 1e-9 held as a single is 10.5, half a pixel that rounds
+    // to even (10 px), where a double's 10.500000001 would give 11.
+    Udl(1, "0", "1", "32", "32");
+    Udl(2, "2", "1", "10.5", "10.5");
+    Udl(3, "2", "1", "1e-9", "1e-9");
+    Tick({1, 2, 3});
+    canvas.items.clear();
+    DrawLoadFormLoads(canvas, 743, 145, 1);
+    EXPECT_EQ(OutlineHeights(canvas).at(100), 95 - 32);
+    EXPECT_EQ(OutlineHeights(canvas).at(350), 95 - 10);
+}
+
 TEST_F(LoadSketch, TheCommittedBeamUnderTheLoadsAndItsLengthCaption) {
     // Y = 145 div 2 + 25; s = 693 / 7000: the interior support at 297 + 25.
     LengthCaption lbl;

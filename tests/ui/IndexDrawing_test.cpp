@@ -12,7 +12,7 @@
 #include "FormsFixture.h"
 #include "TempDir.h"
 #include "platform/QtCanvas.h"
-#include "window/BeamSketch.h"
+#include "window/BeamAndLoadSketch.h"
 #include "window/DrawingTestSupport.h"
 #include "window/ScreenDiagrams.h"
 #include "window/ui/Index.h"

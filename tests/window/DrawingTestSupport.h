@@ -16,6 +16,8 @@ namespace kx::test {
 
 using Item = RecordingCanvas::Item;
 using Colour = std::optional<Color>; // none: any colour
+inline constexpr Color W = colors::White, R = colors::Red, Y = colors::Yellow, F = colors::Fuchsia,
+                       A = colors::Aqua;
 
 // Window 1025 x 800 with a 200 px case list: Lpx 800, S 400, B 550, baselines 216, 336, 446, d 20.
 inline constexpr DrawingFrame kFrameF{1025, 800, 200};

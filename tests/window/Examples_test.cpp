@@ -21,7 +21,7 @@
 #include "platform/Files.h"
 #include "sections/SectionFile.h"
 #include "sections/SectionWriters.h"
-#include "window/BeamSketch.h"
+#include "window/BeamAndLoadSketch.h"
 #include "window/FileCommands.h"
 #include "window/KxfFile.h"
 #include "window/PrintDiagrams.h"

@@ -22,8 +22,9 @@ int CurveEnd(const RecordingCanvas& page, int y, int side) {
     return far;
 }
 
-// A job without an analysis: 10000 mm of equal spans between supports, one loadcase whose shear
-// and moment are 1000 at the middle of span 1, the envelope's largest values all 1000.
+// A job without an analysis: 10000 mm of equal spans between supports, one loadcase whose shear,
+// moment and stored deflection are 1000 at the middle of span 1, the envelope's largest values all
+// 1000.
 void SmallJob(int spans = 1) {
     SetDefaultUnits(Model);
     Model.BeamLength = 10000;
@@ -36,6 +37,9 @@ void SmallJob(int spans = 1) {
     Eng.ShearPolyline[1][0].x = Eng.MomentPolyline[1][0].x = 1;
     Eng.ShearPolyline[1][1] = {0.5f, 1000};
     Eng.MomentPolyline[1][1] = {0.5f, 1000};
+    Eng.DeflectionPolyline[1][0][0] = 1;
+    Eng.DeflectionPolyline[1][1][1] = 0.5f;
+    Eng.DeflectionPolyline[1][1][2] = 1000;
 }
 
 } // namespace
@@ -132,44 +136,31 @@ TEST_F(DrawingTest, PrintedSupportSymbolsUseTheAcrossAndDownResolutionsApart) {
     ExpectLines(Page(1), {{4488, 890, 4441, 921, 2}}, {}, false);
 }
 
-TEST_F(DrawingTest, PrintedScalesHoldForManySpansAndZeroMaximaAndMirrorWithTheMomentSign) {
+TEST_F(DrawingTest, PrintedBandScalesOfLoadcaseAndEnvelopePages) {
     EXPECT_DOUBLE_EQ(DiagramShrinkFactor(1), 0.95);
     EXPECT_DOUBLE_EQ(DiagramShrinkFactor(10), 0.5);
     EXPECT_DOUBLE_EQ(DiagramShrinkFactor(20), 0.05) << "not 0: the bands would be flat";
     EXPECT_DOUBLE_EQ(DiagramShrinkFactor(25), 0.05) << "not negative: they would be mirrored";
-    // 1000 of 1000 at the middle of span 1: shear 14 mm and moment 18 mm, times the shrink factor;
-    // a zero largest value gives a zero scale; the moment sign -1 turns the moment over.
-    const std::tuple<int, float, int, int, int> runs[] = {
-        {20, 1000, 1, 2953 - 17, 4134 - 21}, {1, 0, 1, 2953, 4134}, {1, 1000, -1, 2953 - 314, 4134 + 404}};
-    for (auto [spans, largest, sign, shearEnd, momentEnd] : runs) {
+    // 1000 of 1000 at the middle of span 1 (x 2539) stands 14, 18 and 18 mm from the baselines at
+    // 125, 175 and 230 mm (2953, 4134, 5433 px) on a loadcase page, 15, 20 and 20 mm on the envelope
+    // page, times the shrink factor, at 600 / 25.4 px a mm: 18 x 0.95 mm is 403.9 px. A zero largest
+    // value gives a zero scale, the moment sign -1 turns the moment over, a sag is drawn downwards.
+    const std::tuple<bool, int, float, int, int, int, int> runs[] = {{false, 20, 1000, 1, -17, -21, 21},
+                                                                     {false, 1, 0, 1, 0, 0, 404},
+                                                                     {false, 1, 1000, -1, -314, 404, 404},
+                                                                     {true, 1, 1000, 1, -337, -449, 449}};
+    for (auto [envelope, spans, largest, sign, shear, moment, deflection] : runs) {
         ResetProgramState();
         SmallJob(spans);
         Eng.ShearExtremes[0][27][5] = Eng.MomentExtremes[0][27][5] = largest;
         Model.MomentDiagramSign = sign;
         p = RecordingPrinter(600);
         p.BeginDoc();
-        PrintCaseDiagrams(p);
-        ExpectLines(Page(1), {{591, 2953, 2539, shearEnd, 3}, {591, 4134, 2539, momentEnd, 3}});
+        envelope ? PrintEnvelopeDiagrams(p) : PrintCaseDiagrams(p);
+        ExpectLines(Page(1), {{591, 2953, 2539, 2953 + shear, 3},
+                              {591, 4134, 2539, 4134 + moment, 3},
+                              {591, 5433, 2539, 5433 + deflection, 3}});
     }
-}
-
-// The bands of a loadcase page are 14, 18 and 18 mm high and those of the envelope page 15, 20 and
-// 20 mm, times the shrink factor 0.95 of one span, at 600 / 25.4 px a mm; the deflection baseline
-// stands at 230 mm (5433 px) and a sag is drawn downwards.
-TEST_F(DrawingTest, PrintedBandHeightsOfALoadcaseAndOfTheEnvelope) {
-    SmallJob();
-    Eng.DeflectionPolyline[1][0][0] = 1;
-    Eng.DeflectionPolyline[1][1][1] = 0.5f;
-    Eng.DeflectionPolyline[1][1][2] = 1000;
-    p.BeginDoc();
-    PrintCaseDiagrams(p);
-    p.NewPage();
-    PrintEnvelopeDiagrams(p);
-    const int yS = 2953, yM = 4134, yD = 5433;
-    EXPECT_EQ(CurveEnd(Page(1), yD, 1), yD + 404);  // 18 mm: 403.9 px
-    EXPECT_EQ(CurveEnd(Page(2), yS, -1), yS - 337); // 15 mm: 336.6 px
-    EXPECT_EQ(CurveEnd(Page(2), yM, -1), yM - 449); // 20 mm: 448.8 px
-    EXPECT_EQ(CurveEnd(Page(2), yD, 1), yD + 449);
 }
 
 TEST_F(DrawingTest, PrintedDiagramsNeedDeflectionsAndABeamAndTheEnvelopeTakesEveryLoad) {
@@ -199,4 +190,16 @@ TEST_F(DrawingTest, PrintedDiagramsNeedDeflectionsAndABeamAndTheEnvelopeTakesEve
         }
     PrintEnvelopeDiagrams(p);
     ExpectLines(Page(1), {{4176, 1771, 4176, 1772 - 189, 2}, {2150, 1771, 2150, 1772 - 5, 2}});
+
+    // The profile counts from the LH end's own sample: a load from -1000 mm over 2000 mm rising from
+    // 0 to 10 N/mm is 0.05 N/mm x i at sample i, 5 at 1000 mm the largest; the hatch at sample 20
+    // (200 mm, x 669) stands 1/5 of 8 mm (37.8 px) high.
+    ResetProgramState();
+    SmallJob();
+    const float before[] = {-1, -1000, 0, 10, 2000, 1, 1};
+    std::copy_n(before, 7, &Model.LoadTable[1][1][0]);
+    p = RecordingPrinter(600);
+    p.BeginDoc();
+    PrintCaseDiagrams(p);
+    ExpectLines(Page(1), {{669, 1771, 669, 1772 - 38, 2}});
 }

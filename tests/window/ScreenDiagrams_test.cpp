@@ -10,8 +10,6 @@ using namespace kx::test;
 
 namespace {
 
-constexpr Color W = colors::White, R = colors::Red, Y = colors::Yellow, A = colors::Aqua;
-
 RecordingCanvas Diagrams(DrawingFrame f = kFrameF) {
     RecordingCanvas c;
     DrawDiagrams(c, f);

@@ -24,7 +24,7 @@
 
 #include "app/Forms.h"
 #include "foundation/ui/Windows.h"
-#include "input/BeamSketch.h"
+#include "input/FormSketch.h"
 #include "input/SectionChoice.h"
 #include "input/ui/Couplers.h"
 #include "input/ui/KX_Grid.h"

@@ -30,7 +30,7 @@
 #include "platform/QtCanvas.h"
 #include "platform/QtDialogs.h"
 #include "sections/SectionWriters.h"
-#include "window/BeamSketch.h"
+#include "window/BeamAndLoadSketch.h"
 #include "window/ScreenDiagrams.h"
 
 namespace kx {

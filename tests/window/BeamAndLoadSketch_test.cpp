@@ -1,5 +1,6 @@
-// The beam and load sketch: supports, member lengths, load outline, comb, arrows and labels.
-#include "window/BeamSketch.h"
+// The main window's beam and load sketch: supports, member lengths, load outline, comb, arrows and
+// labels.
+#include "window/BeamAndLoadSketch.h"
 
 #include <algorithm>
 
@@ -10,8 +11,6 @@ using namespace kx::test;
 
 namespace {
 
-constexpr Color W = colors::White, R = colors::Red, Y = colors::Yellow, F = colors::Fuchsia;
-
 RecordingCanvas Sketch(bool loads = true) {
     RecordingCanvas c;
     c.SetFontSize(11); // the sketch draws in whatever face and size the canvas holds
@@ -21,27 +20,18 @@ RecordingCanvas Sketch(bool loads = true) {
 }
 
 // Beam B: cantilevers of 1000 mm either side of two 3000 mm spans (0.1 px/mm), a forkhead at each
-// end and a coupler between lifts at the middle support. Loadcase 1 applies the four loads and the
-// self-weight, loadcase 2 only the third.
+// end and a coupler between lifts at the middle support. Loadcase 1 applies 20 kN x 1.5 at 2000 mm,
+// -5 kN at 6000 mm, 4 N/mm x 1.5 over 1000..4000 mm, 2 rising to 6 N/mm over 2000..6000 mm and the
+// self-weight; loadcase 2 the 4 N/mm load alone.
 void BeamB() {
     BeamBuilder b;
     b.LHCantilever(1000).Spans({3000, 3000}).RHCantilever(1000).Support(1, supForkhead);
-    b.Support(2, supCouplerMid).Support(3, supForkhead).Commit();
+    b.Support(2, supCouplerMid).Support(3, supForkhead).Point(1, 2000, 20000, 1.5f).Point(1, 6000, -5000);
+    b.Udl(1, 1000, 4, 3000, 1.5f).Distributed(1, 2000, 2, 6, 4000).Udl(2, 1000, 4, 3000, 1.5f).Commit();
     SetDefaultUnits(Model);
     Model.FactoredLoadsFlag = 1;
-    // clang-format off
-    const float loads[5][7] = {{1, 2000, 20000, 0, 0, 1.5f, 1}, {1, 6000, -5000, 0, 0, 1, 1}, // kind, at, P or W1,
-                               {-1, 1000, 4, 4, 3000, 1.5f, 1}, {-1, 2000, 2, 6, 4000, 1, 1}, // W2, cover, LF,
-                               {-1, 0, 0.5f, 0.5f, 0, 0, 1}};                                 // applied
+    Model.LoadTable[1][kSelfWeightRecord][lfApplied] = 1;
     const float stack[2][8] = {{1000, 4, 1.5f, 4, 4000, 4, 1.5f, 8}, {2000, 2, 1, 6, 6000, 6, 1, 6}};
-    // clang-format on
-    for (int r = 0; r < 4; ++r) {
-        std::copy_n(loads[r], 7, &Model.LoadTable[1][r + 1][0]);
-        std::copy_n(loads[r], 7, &Model.LoadTable[2][r + 1][0]);
-        Model.LoadTable[2][r + 1][lfApplied] = r == 2 ? 1 : -1;
-    }
-    std::copy_n(loads[4], 7, &Model.LoadTable[1][kSelfWeightRecord][0]);
-    Model.CaseHasLoads[1] = Model.CaseHasLoads[2] = 1;
     std::copy_n(stack[0], 8, &Model.UDLStackTable[1][3][0]);
     std::copy_n(stack[1], 8, &Model.UDLStackTable[1][4][0]);
 }
@@ -80,10 +70,8 @@ TEST_F(DrawingTest, SketchSupportsAndMemberLengths) {
     ExpectTexts(c, {{"1.000 m", 178, 101, W}, {"3.00 m", 378, 101, W}, {"3.00 m", 678, 101, W}, {"1.000 m", 888, 101, W}});
     // clang-format on
     EXPECT_EQ(Of(c.lines(), R).size(), 12u);
-    std::vector<float> drawn(27, 0.0f);
-    drawn[0] = drawn[26] = 1000;
-    drawn[1] = drawn[2] = 3000;
-    EXPECT_EQ(std::vector<float>(Drawing.DrawnMemberLength.begin(), Drawing.DrawnMemberLength.end()), drawn);
+    for (int r = 0; r <= kRHCantRow; ++r)
+        EXPECT_EQ(Drawing.DrawnMemberLength[r], r == 0 || r == 26 ? 1000 : r <= 2 ? 3000 : 0) << r;
     // A coupler at the top of a lift stops at the beam; a fixed end inside the beam is not drawn.
     Model.SupportType[1] = supCouplerTop;
     ExpectLines(Sketch(false), {{550, 156, 550, 89, 4}}, W);
@@ -167,6 +155,12 @@ TEST_F(DrawingTest, SketchShowsEveryPointLoadOfAllAndHoldsLoadsFarOffTheBeam) {
         EXPECT_TRUE(l.y1 == 94 && l.y2 == 94) << "a load of no cover adds nothing";
     Show(2);
     ExpectTexts(Sketch(), {{"3.00", 150 - 30000 + 3, 32, R}});
+    // A load from 500 mm before the beam, falling from 10 to 0 N/mm over 1000 mm: its first station
+    // inside the beam takes the full 10 (40 px), and the outline still closes down to the beam.
+    const float before[] = {-1, -500, 10, 0, 1000, 1, 1};
+    std::copy_n(before, 7, &Model.LoadTable[3][50][0]);
+    Show(3);
+    ExpectLines(Sketch(), {{150, 94, 150, 54}, {150, 54, 151, 54}}, R);
     Model.BeamLength = 0;
     Drawing.DrawnMemberLength[1] = 123;
     EXPECT_TRUE(Sketch().items.empty());

@@ -1,6 +1,6 @@
-// The input windows' beam sketch: positions worked out by hand from the scale (W - 50) / length,
+// The input forms' sketch: positions worked out by hand from the scale (W - 50) / length,
 // the symbol of every support kind, labels, and lengths that must not make it fail.
-#include "input/BeamSketch.h"
+#include "input/FormSketch.h"
 
 #include <gtest/gtest.h>
 
@@ -15,9 +15,9 @@ namespace {
 
 using Texts = std::vector<std::string>;
 
-class BeamSketch : public BeamFormTest {};
+class FormSketch : public BeamFormTest {};
 
-TEST_F(BeamSketch, CantileverThreeSpansAndFixedEndDrawnAtTheirScaledPositions) {
+TEST_F(FormSketch, CantileverThreeSpansAndFixedEndDrawnAtTheirScaledPositions) {
     TypeBeam({"3", "4", "3"}, "1.5");
     f.Check_RHF = true;
     FixedEndClicked(f, false, pic);
@@ -48,7 +48,7 @@ TEST_F(BeamSketch, CantileverThreeSpansAndFixedEndDrawnAtTheirScaledPositions) {
     EXPECT_EQ(Describe(canvas.items.back()), "fill (0,0,800,90) grey");
 }
 
-TEST_F(BeamSketch, InteriorSupportsByTheScaleTotalsAboveOneMillimetreAndNothingForNoLength) {
+TEST_F(FormSketch, InteriorSupportsByTheScaleTotalsAboveOneMillimetreAndNothingForNoLength) {
     TypeBeam({"3", "4"});
     canvas.items.clear();
     EXPECT_FLOAT_EQ(DrawBeamSketch(pic, f), 7000.0f);
@@ -78,7 +78,7 @@ TEST_F(BeamSketch, InteriorSupportsByTheScaleTotalsAboveOneMillimetreAndNothingF
     EXPECT_TRUE(canvas.items.empty());
 }
 
-TEST_F(BeamSketch, EverySupportKindHasItsSymbol) {
+TEST_F(FormSketch, EverySupportKindHasItsSymbol) {
     SketchMembers beam;
     beam.SpanCount = 4;
     for (int i = 1; i <= 4; ++i)
@@ -120,7 +120,7 @@ TEST_F(BeamSketch, EverySupportKindHasItsSymbol) {
     EXPECT_EQ(lines[6], "line (25,112)-(15,122) white 1");
 }
 
-TEST_F(BeamSketch, CantileverLabelsOnTheOtherFormsAndHugeOrMixedLengthsStayDrawable) {
+TEST_F(FormSketch, CantileverLabelsOnTheOtherFormsAndHugeOrMixedLengthsStayDrawable) {
     SketchMembers beam;
     beam.SpanCount = 1;
     beam.L[0] = 3; // reads "0.00" m: the span and load forms label it all the same

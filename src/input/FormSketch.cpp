@@ -1,5 +1,5 @@
 // The schematic beam of the input windows and the beam form's sketch.
-#include "input/BeamSketch.h"
+#include "input/FormSketch.h"
 
 #include <algorithm>
 #include <cmath>
@@ -8,6 +8,7 @@
 #include "foundation/SigFig.h"
 #include "input/KX_Beam.h"
 #include "platform/Canvas.h"
+#include "window/DrawingVocabulary.h"
 
 namespace kx {
 
@@ -15,8 +16,6 @@ namespace {
 
 // Far beyond any picture, yet with room for the offsets added to a position.
 constexpr double kPixelLimit = 1e9;
-
-enum class SupportEnd { Left, Interior, Right };
 
 void pen(Canvas& c, Color colour, int width) {
     c.SetPenColor(colour);
@@ -28,53 +27,13 @@ void line(Canvas& c, int x1, int y1, int x2, int y2) {
     c.LineTo(x2, y2);
 }
 
-void couplerCross(Canvas& c, int x, int Y) {
-    c.SetPenWidth(2);
-    line(c, x - 6, Y + 6, x + 6, Y - 6);
-    line(c, x + 6, Y + 6, x - 6, Y - 6);
-}
-
-void drawSupport(Canvas& c, const SketchColumn& col, TSupportCode code, int x, int Y, SupportEnd end) {
-    switch (code) {
-    case supFixed:
-        pen(c, colors::White, 1);
-        c.MoveTo(x, Y + 1);
-        c.LineTo(x - 10, Y + 15);
-        c.LineTo(x - 10, Y + 15);
-        c.LineTo(x + 10, Y + 15);
-        c.LineTo(x, Y + 1);
-        break;
-    case supFixedEnd: {
-        if (end == SupportEnd::Interior) break;
-        pen(c, colors::White, 2);
-        line(c, x, Y - 25, x, Y + 25);
-        c.SetPenWidth(1);
-        const bool left = end == SupportEnd::Left;
-        for (int k = left ? -25 : -15; k <= (left ? 15 : 25); k += 10)
-            line(c, x, Y + k, left ? x - 10 : x + 10, left ? Y + k + 10 : Y + k - 10);
-        break;
-    }
-    case supForkhead: {
-        // The prong with the gap faces along the beam.
-        const int gap = end == SupportEnd::Left ? 8 : -8;
-        pen(c, colors::Red, 1);
-        line(c, x + gap, Y - 8, x + gap, Y - 5);
-        c.MoveTo(x + gap, Y + 5);
-        c.LineTo(x + gap, Y + 6);
-        c.LineTo(x - gap, Y + 6);
-        c.LineTo(x - gap, Y - 8);
-        line(c, x - 4, Y + 6, x - 4, Y + 25);
-        line(c, x + 4, Y + 6, x + 4, Y + 25);
-        break;
-    }
-    case supCouplerTop:
-    case supCouplerMid:
-        pen(c, colors::White, 4);
-        line(c, x, Y + col.standardBelow, x, code == supCouplerTop ? Y - 7 : Y - col.code5Top);
-        couplerCross(c, x, Y);
-        break;
-    default: break;
-    }
+// The screen's symbols with the column's standards, the triangle's corner visited twice.
+SupportStyle supportStyle(const SketchColumn& col) {
+    SupportStyle s = kScreenSupports;
+    s.triangleCornerTwice = true;
+    s.standardBottom = col.standardBelow;
+    s.midCouplerTop = -col.code5Top;
+    return s;
 }
 
 std::string lengthNumber(double mm, const TUnitSettings& u) { return SigFig3Dec3(mm / u.UnitFactorLength); }
@@ -104,10 +63,12 @@ SketchLayout DrawSketchBeam(Canvas& c, const SketchColumn& col, const SketchMemb
     line(c, col.beamLineStartX, Y, W - 27, Y);
 
     const int n = std::clamp(beam.SpanCount, 0, kMaxSpans);
-    drawSupport(c, col, beam.Codes[0], g.x(g.P[0]), Y, SupportEnd::Left);
+    const SupportStyle symbols = supportStyle(col);
+    DrawSupportSymbol(c, symbols, beam.Codes[0], SupportEnd::Left, {g.x(g.P[0]), static_cast<double>(Y)});
     for (int k = 1; k <= n - 1; ++k)
-        drawSupport(c, col, beam.Codes[k], g.x(g.P[k]), Y, SupportEnd::Interior);
-    drawSupport(c, col, beam.Codes[25], g.x(g.P[25]), Y, SupportEnd::Right);
+        DrawSupportSymbol(c, symbols, beam.Codes[k], SupportEnd::Interior,
+                          {g.x(g.P[k]), static_cast<double>(Y)});
+    DrawSupportSymbol(c, symbols, beam.Codes[25], SupportEnd::Right, {g.x(g.P[25]), static_cast<double>(Y)});
 
     // The labels stand on the pictures' grey whatever brush the canvas was left with: a white box
     // would hide their white text.

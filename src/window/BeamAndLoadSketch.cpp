@@ -1,5 +1,5 @@
 // The beam and load sketch of the main window.
-#include "window/BeamSketch.h"
+#include "window/BeamAndLoadSketch.h"
 
 #include <algorithm>
 #include <array>
@@ -9,6 +9,7 @@
 #include "foundation/SharedModel.h"
 #include "foundation/SigFig.h"
 #include "window/DrawingScale.h"
+#include "window/DrawingVocabulary.h"
 
 namespace kx {
 
@@ -17,12 +18,12 @@ namespace {
 // The beam line's centre; load outlines stand on its upper edge.
 constexpr int kBeamY = 96;
 constexpr int kLoadBaseY = 94;
-// Stations of the distributed-load profile along the beam, and the height of its largest rate.
-constexpr int kStations = 1000;
+// The height of the largest distributed-load rate.
 constexpr double kLoadHeightPx = 40.0;
 constexpr int kDrawnRecords = 50; // record 51, the self-weight, is drawn as the comb
 
-enum class SupportEnd { Left, Interior, Right };
+// Arrows stand on the beam line's upper edge and hang under its lower edge.
+constexpr ArrowStyle kArrows{-3, -16, -51, 4, 14, 44, 5};
 
 void Line(Canvas& c, int x1, int y1, int x2, int y2) {
     c.MoveTo(x1, y1);
@@ -30,90 +31,16 @@ void Line(Canvas& c, int x1, int y1, int x2, int y2) {
 }
 
 // The symbol of support code `code` at column X; `scaled` is the support's distance x the drawing
-// scale, from which the fixed-end hatches take their outer ends.
+// scale, from which the fixed-end hatches take their outer ends before rounding.
 void DrawSupport(Canvas& c, int32 code, SupportEnd end, int X, double scaled) {
-    switch (code) {
-    case supFixed:
-        c.SetPenColor(colors::White);
-        c.SetPenWidth(1);
-        c.MoveTo(X, 97);
-        c.LineTo(X - 10, 111);
-        c.LineTo(X + 10, 111);
-        c.LineTo(X, 97);
-        break;
-    case supFixedEnd:
-        if (end == SupportEnd::Interior) break; // a wall only ends the beam
-        c.SetPenColor(colors::White);
-        c.SetPenWidth(2);
-        Line(c, X, 71, X, 121);
-        c.SetPenWidth(1);
-        for (int y = 71; y <= 111; y += 10) {
-            if (end == SupportEnd::Left)
-                Line(c, X, y, kBeamLeftPx + Px(scaled - 10), y + 10);
-            else
-                Line(c, X, y + 10, kBeamLeftPx + Px(scaled + 10), y);
-        }
-        break;
-    case supForkhead: {
-        // The U opens away from the beam at the left end, towards it elsewhere.
-        const int o = end == SupportEnd::Left ? 8 : -8;
-        c.SetPenColor(colors::Red);
-        c.SetPenWidth(1);
-        Line(c, X + o, 88, X + o, 91);
-        c.MoveTo(X + o, 101);
-        c.LineTo(X + o, 102);
-        c.LineTo(X - o, 102);
-        c.LineTo(X - o, 88);
-        Line(c, X - 4, 102, X - 4, 121);
-        Line(c, X + 4, 102, X + 4, 121);
-        break;
-    }
-    case supCouplerTop:
-    case supCouplerMid:
-        c.SetPenColor(colors::White);
-        c.SetPenWidth(4);
-        Line(c, X, 156, X, code == supCouplerTop ? 89 : 36);
-        c.SetPenWidth(2);
-        Line(c, X - 6, 102, X + 6, 90);
-        Line(c, X + 6, 102, X - 6, 90);
-        break;
-    default: break;
-    }
+    const int hatchEnd = kBeamLeftPx + Px(end == SupportEnd::Left ? scaled - 10 : scaled + 10);
+    DrawSupportSymbol(c, kScreenSupports, code, end, {X, kBeamY, 1, 1, hatchEnd});
 }
 
 std::string LengthText(float L) { return SigFig3Dec3(static_cast<double>(L) / Model.UnitFactorLength); }
 
 void LengthLabel(Canvas& c, int x, const std::string& number) {
     c.TextOut(x, 101, number + " " + Model.UnitTextLength.str());
-}
-
-struct PointLoad {
-    float dist, P, LF;
-};
-
-// Intensity (N/mm, with load factors) of the distributed loads of loadcase lc at the stations
-// i x BeamLength / 1000; entries 0 and 1001 stay 0 and close the outline at the ends.
-using Profile = std::array<double, kStations + 2>;
-
-void FillProfile(int lc, Profile& p) {
-    p.fill(0);
-    const double BL = Model.BeamLength;
-    for (int rec = 1; rec <= kDrawnRecords; ++rec) {
-        const TLoadRec& r = Model.LoadTable[lc][rec];
-        if (r[lfKind] != -1.0f || r[lfApplied] != 1.0f) continue;
-        const double a = r[lfDist], cover = r[lfCover];
-        const double w1 = static_cast<double>(r[lfW1]) * r[lfLF], w2 = static_cast<double>(r[lfW2]) * r[lfLF];
-        // No station lies within a load of no cover, so it adds nothing.
-        if (!(cover > 0)) continue;
-        int i0 = 0; // first station past the load's start
-        for (int i = 1; i <= kStations; ++i) {
-            const double x = i * BL / kStations;
-            if (!(x > a)) continue;
-            if (x > a + cover) break;
-            if (i0 == 0) i0 = i;
-            p[static_cast<std::size_t>(i)] += w1 + (w2 - w1) * (i - i0) * BL / (cover * kStations);
-        }
-    }
 }
 
 std::string Factored(const std::string& value, float LF) {
@@ -149,39 +76,32 @@ void DrawLoads(Canvas& c, const DrawingFrame& f) {
     const int first = shown == 0 ? 1 : shown, last = shown == 0 ? kMaxLoadcases : shown;
     const int Lpx = DrawingLengthPx(f);
 
-    // Every applied point load of the loadcases shown: with "All" up to 250.
+    // Every applied point load of the loadcases shown (with "All" up to 250), and one vertical scale
+    // over every loaded loadcase, so that switching loadcases keeps it.
     std::vector<PointLoad> points;
-    for (int lc = first; lc <= last; ++lc)
-        for (int rec = 1; rec <= kDrawnRecords; ++rec) {
-            const TLoadRec& r = Model.LoadTable[lc][rec];
-            if (r[lfKind] == 1.0f && r[lfApplied] == 1.0f) points.push_back({r[lfDist], r[lfP], r[lfLF]});
-        }
-
-    // One vertical scale over every loaded loadcase, so that switching loadcases keeps it.
-    std::array<Profile, kMaxLoadcases + 1> profiles{};
-    double largest = 0, smallest = 0;
+    std::array<LoadProfile<double>, kMaxLoadcases + 1> profiles{};
+    double largest = 1e-6;
     for (int lc = 1; lc <= kMaxLoadcases; ++lc) {
+        AppliedLoads loads;
+        GatherAppliedLoads(Model.LoadTable[lc], loads);
+        if (lc >= first && lc <= last) points.insert(points.end(), loads.points.begin(), loads.points.end());
         if (Model.CaseHasLoads[lc] == 0) continue;
-        FillProfile(lc, profiles[static_cast<std::size_t>(lc)]);
-        for (double v : profiles[static_cast<std::size_t>(lc)]) {
-            largest = std::max(largest, v);
-            smallest = std::min(smallest, v);
-        }
+        profiles[static_cast<std::size_t>(lc)] = SumLoadProfile<double>(loads.pieces, BL, 1);
+        largest = std::max(largest, ProfilePeak(profiles[static_cast<std::size_t>(lc)]));
     }
-    largest = std::max(largest, -smallest);
-    if (largest < 1e-6) largest = 1e-6;
     const double scale = kLoadHeightPx / largest;
 
-    std::array<int, kStations + 2> column{};
-    for (int j = 0; j <= kStations + 1; ++j)
-        column[static_cast<std::size_t>(j)] = kBeamLeftPx + Px(static_cast<double>(j) * Lpx / kStations);
+    std::array<int, kProfileStations + 2> column{};
+    for (int j = 0; j <= kProfileStations + 1; ++j)
+        column[static_cast<std::size_t>(j)] =
+            kBeamLeftPx + Px(static_cast<double>(j) * Lpx / kProfileStations);
     c.SetPenColor(colors::Red);
     c.SetPenWidth(1);
     for (int lc = first; lc <= last; ++lc) {
         if (Model.CaseHasLoads[lc] == 0) continue;
-        const Profile& p = profiles[static_cast<std::size_t>(lc)];
+        const LoadProfile<double>& p = profiles[static_cast<std::size_t>(lc)];
         int yPrev = kLoadBaseY - Px(p[0] * scale);
-        for (std::size_t j = 1; j <= kStations + 1; ++j) {
+        for (std::size_t j = 1; j <= kProfileStations + 1; ++j) {
             const int y = kLoadBaseY - Px(p[j] * scale);
             c.MoveTo(column[j - 1], yPrev);
             c.LineTo(column[j - 1], y);
@@ -207,14 +127,9 @@ void DrawLoads(Canvas& c, const DrawingFrame& f) {
 
     c.SetPenColor(colors::Yellow);
     c.SetPenWidth(2);
-    for (const PointLoad& l : points) {
-        const int x = Px(Lpx * static_cast<double>(l.dist) / BL + kBeamLeftPx);
-        const bool down = l.P >= 0;
-        const int tip = down ? 93 : 100, head = down ? 80 : 110, tail = down ? 45 : 140;
-        Line(c, x, tip, x - 5, head);
-        Line(c, x, tip, x + 5, head);
-        Line(c, x, tip, x, tail);
-    }
+    for (const PointLoad& l : points)
+        DrawPointLoadArrow(c, kArrows, l.P,
+                           {Px(Lpx * static_cast<double>(l.dist) / BL + kBeamLeftPx), kBeamY});
 
     if (shown == 0) return; // "All": the labels of several loadcases would stand on one another
     c.SetFontColor(colors::Yellow);
