@@ -218,20 +218,19 @@ protected:
                     .Section(210000, 1e8f, 5e6f));
         SetLines(Txt.SteelCheckLines[5], 1, "earlier beam");
         for (int again = 1; again <= 2; ++again) {
-            host.calls.clear();
             ASSERT_TRUE(OpenBeamFile(host, path)); // New first
             EXPECT_TRUE(Model.BeamFileName == path && host.caption == path);
             EXPECT_TRUE(dialogs->messages().empty());
             ExpectSameResults(analysed);
-            opened = host.calls;
             SaveBeamFile(host);
             EXPECT_TRUE(ReadWholeFile(path) == saved) << "saved again " << again << " times";
         }
     }
-    std::string opened; // the calls the last Open made of the main window
 };
 
-TEST_F(OpenAndSave, AnAnalysedJobWithTheSteelCheckComesBackUnderAPathOfAnyLength) {
+TEST_F(OpenAndSave, AnalysedJobsComeBackWithTheirChecksAndFailureCountsUnderAPathOfAnyLength) {
+    // Forkheads, one released in loadcase 2, and the steel check, under a path of 180 characters;
+    // then a job whose check fails in loadcases 1 and 2.
     Analyse(ForkheadTestBeam(), SetSteelSection);
     ASSERT_EQ(Model.StoredSpanIntervals, 200);
     ASSERT_GT(LineCount(Txt.SteelCheckLines[3]), 10) << "the steel check was to run";
@@ -241,9 +240,7 @@ TEST_F(OpenAndSave, AnAnalysedJobWithTheSteelCheckComesBackUnderAPathOfAnyLength
         path += "/a-long-folder-name";
     std::filesystem::create_directories(path);
     ExpectRoundTrip(path + "/forkheads.kxf");
-}
 
-TEST_F(OpenAndSave, AJobWhoseCheckFailsKeepsItsFailureCountsThroughEveryOpen) {
     Analyse(FailingSteelCheckBeam(), SetSteelSection);
     ASSERT_EQ(Eng.CaseCheckFailures[1], -1);
     ASSERT_EQ(Eng.CaseCheckFailures[2], -2);
@@ -252,7 +249,8 @@ TEST_F(OpenAndSave, AJobWhoseCheckFailsKeepsItsFailureCountsThroughEveryOpen) {
 }
 
 TEST_F(OpenAndSave, LoadcasesComeBackInTheAnalysisOrderAsFarAsItWent) {
-    // Couplers and shear deflection; loadcases 1 and 3 without loads.
+    // Couplers and shear deflection; loadcases 1 and 3 without loads; "All" chosen on the
+    // selector, which the file keeps.
     Analyse(BeamBuilder()
                 .Spans({3000, 5000, 3000})
                 .Support(2, supCouplerTop, 4e9f)
@@ -263,18 +261,11 @@ TEST_F(OpenAndSave, LoadcasesComeBackInTheAnalysisOrderAsFarAsItWent) {
                 .Point(4, 5500, 25000)
                 .Point(4, 3000, 10000));
     ASSERT_EQ(Model.LoadcaseCount, 4);
-    SelectLoadcase(host, "0"); // "All" chosen on the selector, which the file keeps
+    SelectLoadcase(host, "0");
     ASSERT_EQ(Model.ShownCaseMode, 1);
     ExpectRoundTrip(dir_.path("couplers.kxf"));
     EXPECT_EQ(Txt.CaseListing[3][0], "2");
     EXPECT_EQ(Txt.CaseListing[3][2], "No Loads Applied");
-    // "All" is shown, with the envelope and the diagrams of the loaded loadcases.
-    EXPECT_TRUE(opened.ends_with(
-        "TileDefault, EmptyResultLists, ShowCaseSelector, FillImageBlack, DrawBeam, DrawLoads, "
-        "SetShownCase 0, SetCaseSelection All 0, ShowCaseResults, FillResultsList, ShowEnvelopeResults, "
-        "SetShownCase 2, DrawDiagrams, SetShownCase 4, DrawDiagrams, EnableCaseSelector 4, EnableFileMenus, "
-        "RestoreInputForms"))
-        << opened;
     EXPECT_EQ(Model.ShownCaseMode, 1);
 
     // Jobs saved after the analysis stopped (loadcase 2 unstable: forkheads lifted by an upward load;
@@ -292,11 +283,9 @@ TEST_F(OpenAndSave, LoadcasesComeBackInTheAnalysisOrderAsFarAsItWent) {
         ASSERT_EQ(dialogs->messages(), std::vector<std::string>{message});
         const std::string file = Save("stopped.kxf");
         dialogs->clear();
-        host.calls.clear();
         ASSERT_TRUE(OpenBeamFile(host, file));
         EXPECT_EQ(dialogs->messages(), std::vector<std::string>{message});
         EXPECT_EQ(Model.AnalysedFlag, 0) << message;
-        EXPECT_EQ(host.calls.find("DrawDiagrams"), std::string::npos) << message;
         EXPECT_EQ(Txt.CaseSupportLines[1][1], "SUPPORTS") << message; // loadcase 1 was listed
     }
 }
@@ -360,7 +349,6 @@ TEST_F(OpenAndSave, NewLeavesNothingOfTheJobBeforeAndRefusedFilesLeaveTheJobAsBe
         EXPECT_EQ(WriteKxfFile(), unsaved) << what;
         ExpectSameResults(job);
         EXPECT_EQ(Model.BeamFileName + "|" + host.caption, path + "|" + path) << what;
-        EXPECT_EQ(host.calls, "") << what;
     };
     Bytes padded = saved;
     padded.resize(1 << 20);
@@ -376,7 +364,6 @@ TEST_F(OpenAndSave, NewLeavesNothingOfTheJobBeforeAndRefusedFilesLeaveTheJobAsBe
     for (const auto& [image, message] : refused) {
         WriteFileReplacing(other, image);
         dialogs->clear();
-        host.calls.clear();
         EXPECT_FALSE(OpenBeamFile(host, other));
         EXPECT_EQ(dialogs->messages(), std::vector<std::string>{message});
         expectJobKept(message);
