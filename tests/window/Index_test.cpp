@@ -1,4 +1,4 @@
-// The main window's list layouts and the texts of one loadcase.
+// The main window's list layouts, the texts of one loadcase, and its picture redrawn on the selector.
 #include "window/Index.h"
 
 #include <gtest/gtest.h>
@@ -7,11 +7,31 @@
 #include "engine/EngineState.h"
 #include "engine/ResultText.h"
 #include "foundation/SharedModel.h"
+#include "window/DrawingState.h"
 #include "window/ResultsSummary.h"
 
 using namespace kx;
 
 namespace {
+
+// Stands in for the main window: the picture, blanked by a fill, and the lists brought forward,
+// with the loadcase shown and the sketch's mode at the time of each drawing.
+class PictureHost : public NullAnalysisHost {
+public:
+    void SetShownCase(int lc) override { Drawing.ShownCase = lc; }
+    void FillImageBlack() override { picture.clear(); }
+    void DrawLoads() override { picture += "loads" + mode() + ", "; }
+    void DrawBeam() override { picture += "beam, "; }
+    void DrawDiagrams() override {
+        picture += "diagrams " + std::to_string(Drawing.ShownCase) + mode() + ", ";
+    }
+    void ShowCaseResults() override { picture += "case results, "; }
+    void ShowEnvelopeResults() override { picture += "envelope, "; }
+    static std::string mode() {
+        return Model.ShownCaseMode == 1 ? " all" : Model.ShownCaseMode == -1 ? " one" : "";
+    }
+    std::string picture;
+};
 
 template <class Table> void Set(Table& table, std::vector<std::string> lines) {
     for (std::size_t i = 0; i < lines.size(); ++i)
@@ -74,4 +94,20 @@ TEST(IndexCore, CaseResultsListTheLoadcasesTextsInTheirOrder) {
     Eng.CaseCheckFailures[0] = -1;
     EXPECT_EQ(CaseResultsListContent(0).colour, colors::Red);
     EXPECT_TRUE(CaseResultsListContent(6).lines.empty());
+}
+
+TEST(IndexCore, TheSelectorRedrawsThePictureOfOneLoadcaseOrOfAllWithTheEnvelope) {
+    ResetProgramState();
+    Model.CaseHasLoads[1] = Model.CaseHasLoads[3] = 1;
+    PictureHost host;
+    // Before any analysis no diagram is drawn.
+    EXPECT_EQ(SelectLoadcase(host, "0"), FrontList::Results);
+    EXPECT_EQ(host.picture, "loads all, beam, envelope, ");
+    Model.AnalysedFlag = 1;
+    EXPECT_EQ(SelectLoadcase(host, "3"), FrontList::CaseResults);
+    EXPECT_EQ(host.picture, "loads one, beam, diagrams 3 one, case results, ");
+    EXPECT_EQ(Drawing.ShownCase, 3);
+    EXPECT_EQ(SelectLoadcase(host, "0"), FrontList::Results);
+    EXPECT_EQ(host.picture, "loads all, beam, diagrams 1 all, diagrams 3 all, envelope, ");
+    EXPECT_EQ(Drawing.ShownCase, 0);
 }
