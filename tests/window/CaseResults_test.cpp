@@ -15,7 +15,7 @@ namespace {
 
 class CaseResultsTest : public ListingTest {};
 
-TEST(ColumnRules, DecimalsFollowTheDigitsOfTheLargestValue) {
+TEST(ColumnRules, DecimalsFollowTheLargestValueAndTextsStandAtTheirColumnOneBlankClear) {
     // Largest value, decimals by rule 4 and by rule 5.
     // clang-format off
     const std::tuple<double, int, int> decimals[] = {{0, 3, 3}, {9.999, 3, 3}, {10, 2, 3}, {99.9, 2, 3}, {100, 1, 2},
@@ -25,11 +25,28 @@ TEST(ColumnRules, DecimalsFollowTheDigitsOfTheLargestValue) {
         EXPECT_EQ(DecimalsRule4(largest), rule4) << largest;
         EXPECT_EQ(DecimalsRule5(largest), rule5) << largest;
     }
-    // Texts that reach past their column are appended as they are.
-    ListingLine line(std::string(30, 'x'));
-    AppendUnitHeading(line, "kN", 10);
-    AppendAligned(line, "3.5", 10, Align::Point);
-    EXPECT_EQ(line.str(), std::string(30, 'x') + "(kN)3.5");
+    // Values by their point or last digit; "(unit)" opens width / 2 before its column, the width
+    // counting the brackets; a text that just fits keeps one blank, one past its column is appended.
+    const std::string past(30, 'x');
+    const std::tuple<std::string, std::string, int, int, std::string> columns[] = {
+        {"  1", "12.50", 10, 1, "  1    12.50"}, // the point at 10
+        {"  1", "2500", 10, 1, "  1  2500"},     // no point: ends at 9
+        {"  1", "2500", 10, 0, "  1   2500"},    // the last digit at 10
+        {"  1", "12345.5", 10, 1, "  1 12345.5"},
+        {"  1", "123456", 10, 0, "  1 123456"},
+        {past, "3.5", 10, 1, past + "3.5"},
+        {"", "m", 10, -1, "         (m)"},
+        {"   (m)", "kN/m", 13, -1, "   (m)    (kN/m)"},
+        {"   (m)", "kN/m", 10, -1, "   (m) (kN/m)"},
+        {past, "kN", 10, -1, past + "(kN)"}};
+    for (const auto& [before, text, c, align, expected] : columns) {
+        ListingLine line(before);
+        if (align < 0)
+            AppendUnitHeading(line, text, c);
+        else
+            AppendAligned(line, text, c, align ? Align::Point : Align::Digit);
+        EXPECT_EQ(line.str(), expected) << text << " at " << c;
+    }
 }
 
 TEST_F(CaseResultsTest, LoadLinesListDistributedLoadsThenPointLoads) {
@@ -99,35 +116,39 @@ TEST_F(CaseResultsTest, SupportLinesSpanSummaryAndSpanDataStandInTheirColumns) {
 }
 
 TEST_F(CaseResultsTest, MemberLabelsFollowTheSpansLeftInTheLoadcase) {
-    auto labels = [](int spans, bool lhc, bool rhc, std::vector<int> released, int32 slot1 = supForkhead) {
+    using V = std::vector<std::string>;
+    // Spans, cantilevers LH and RH, the support positions released, the labels; without forkheads
+    // the labels are the span numbers whatever was released.
+    const std::tuple<int, bool, bool, std::vector<int>, V> cases[] = {
+        {3, true, true, {2}, {"LHC", "1", "2", "3"}}, // not on forkheads
+        {3, false, false, {}, {"", "1", "2", "3", ""}},
+        // LH end released: span 1 became the LH cantilever.
+        {3, false, false, {0}, {"1", "2", "3", ""}},
+        {3, true, false, {0}, {"LHC 1", "2", "3", ""}},
+        {4, false, false, {0, 1}, {"1 2", "3", "4", ""}},
+        // Interior support released: the spans beside it merge; the RH cantilever moves down a slot.
+        {4, false, true, {2}, {"", "1", "2 3", "4", "RHC"}},
+        {5, false, false, {2, 3}, {"", "1", "2 3 4", "5", ""}},
+        // RH end released: the last span joins the (empty) RH cantilever label.
+        {4, false, false, {4}, {"", "1", "2", "3", "4 "}},
+        {4, false, true, {4}, {"", "1", "2", "3", "4 RHC"}}};
+    bool first = true;
+    for (const auto& [spans, lhc, rhc, released, labels] : cases) {
         Eng.ReleasedSupport[1].fill(0);
         Model.SpanCount[0] = spans;
-        Model.SupportType[1] = slot1;
+        Model.SupportType[1] = first ? supFixed : supForkhead;
+        first = false;
         Model.SpanData[kLHCantRow][mfExists] = lhc ? 1.0f : 0.0f;
         Model.SpanData[kRHCantRow][mfExists] = rhc ? 1.0f : 0.0f;
         for (int position : released)
             Eng.ReleasedSupport[1][position + 1] = -1;
         Eng.CurrentCase = 1;
         BuildMemberLabels();
-        std::vector<std::string> out;
-        for (int s = 0; s <= spans + 1 - static_cast<int>(released.size()); ++s)
-            out.push_back(Txt.MemberLabel[1][s]);
-        return out;
-    };
-    using V = std::vector<std::string>;
-    // Without forkheads the labels are the span numbers, whatever was released.
-    EXPECT_EQ(labels(3, true, true, {2}, supFixed), (V{"LHC", "1", "2", "3"}));
-    EXPECT_EQ(labels(3, false, false, {}), (V{"", "1", "2", "3", ""}));
-    // LH end released: span 1 became the LH cantilever.
-    EXPECT_EQ(labels(3, false, false, {0}), (V{"1", "2", "3", ""}));
-    EXPECT_EQ(labels(3, true, false, {0}), (V{"LHC 1", "2", "3", ""}));
-    EXPECT_EQ(labels(4, false, false, {0, 1}), (V{"1 2", "3", "4", ""}));
-    // Interior support released: the spans beside it merge; the RH cantilever moves down a slot.
-    EXPECT_EQ(labels(4, false, true, {2}), (V{"", "1", "2 3", "4", "RHC"}));
-    EXPECT_EQ(labels(5, false, false, {2, 3}), (V{"", "1", "2 3 4", "5", ""}));
-    // RH end released: the last span joins the (empty) RH cantilever label.
-    EXPECT_EQ(labels(4, false, false, {4}), (V{"", "1", "2", "3", "4 "}));
-    EXPECT_EQ(labels(4, false, true, {4}), (V{"", "1", "2", "3", "4 RHC"}));
+        V got;
+        for (int s = 0; s < static_cast<int>(labels.size()); ++s)
+            got.push_back(Txt.MemberLabel[1][s]);
+        EXPECT_EQ(got, labels) << spans << " spans, released " << testing::PrintToString(released);
+    }
 
     // In the listing: four spans of 4000 on forkheads loaded on the end spans lift the middle
     // support, so the span summary (after supports 1 to 5 and span 1) and the span data (after the

@@ -1,5 +1,5 @@
-// The beam jobs of the main window's tests, analysed and written as beam files the way the program
-// writes them: E 210000 N/mm^2, Ixx 1e8 mm^4, load factors 1, factored loads off, default units.
+// The beam jobs of the window tests, analysed as start-up and the input windows leave every job
+// (E 210000 N/mm^2, Ixx 1e8 mm^4, load factors 1, default units) and written as beam files.
 #pragma once
 
 #include <string>
@@ -26,19 +26,18 @@ inline BeamBuilder JobC() {
     return BeamBuilder().Spans({4000}).AllSupports(kx::supFixedEnd).Udl(1, 0, 15, 4000).Point(2, 2000, 48000);
 }
 
-// Analyses the committed job as the input windows and the program would, and leaves it in the
-// model (the analysis told to a window-less host).
-inline void AnalyseCommitted() {
+// Analyses the committed job, told to host (none: a window-less one), and leaves it in the model.
+inline void AnalyseCommitted(kx::int32 factoredLoadsFlag = -1, kx::AnalysisHost* host = nullptr) {
     using namespace kx;
     SetDefaultUnits(Model);
-    Model.FactoredLoadsFlag = -1;
+    Model.FactoredLoadsFlag = factoredLoadsFlag;
     Model.VersionNumber = kVersionNumber;
     Model.VersionSuffix = kVersionSuffix;
     Model.FileTag = "MBS";
     Model.CurrentLoadcase = 1;
     Model.LoadRowsShown = 6;
-    NullAnalysisHost host;
-    AnalyseBeam(host);
+    NullAnalysisHost quiet;
+    AnalyseBeam(host ? *host : quiet);
 }
 
 inline void AnalyseJob(const BeamBuilder& beam) {
@@ -55,17 +54,16 @@ inline void AnalyseJobB(bool withLoadcase1Load = true) {
     BeamBuilder().LHCantilever(1000).Spans({4000, 4000}).RHCantilever(1500).Commit();
     const float loads[3][3] = {{3000, 20000, 1}, {0, 4000, 2}, {10500, 5000, 2}}; // at, P, loadcase
     for (int lc = 1; lc <= 2; ++lc) {
+        const bool loaded = lc == 2 || withLoadcase1Load;
         for (int r = 1; r <= 3; ++r) {
             TLoadRec& rec = Model.LoadTable[lc][r];
             rec = TLoadRec{};
-            rec[lfKind] = 1;
+            rec[lfKind] = rec[lfLF] = 1;
             rec[lfDist] = loads[r - 1][0];
             rec[lfP] = loads[r - 1][1];
-            rec[lfLF] = 1;
-            rec[lfApplied] =
-                loads[r - 1][2] == static_cast<float>(lc) && (lc == 2 || withLoadcase1Load) ? 1 : -1;
+            rec[lfApplied] = loads[r - 1][2] == static_cast<float>(lc) && loaded ? 1 : -1;
         }
-        Model.CaseHasLoads[lc] = lc == 2 || withLoadcase1Load ? 1 : 0;
+        Model.CaseHasLoads[lc] = loaded ? 1 : 0;
     }
     AnalyseCommitted();
 }

@@ -1,4 +1,4 @@
-// The main window's list layouts, the texts of one loadcase, and the order of its redraws.
+// The main window's list layouts, the texts of one loadcase, and its picture redrawn on the selector.
 #include "window/Index.h"
 
 #include <gtest/gtest.h>
@@ -14,34 +14,23 @@ using namespace kx;
 
 namespace {
 
-// Stands in for the main window: records the calls, and keeps the loadcase shown as it does.
-class RecordingHost : public NullAnalysisHost {
+// Stands in for the main window: the picture, blanked by a fill, and the lists brought forward,
+// with the loadcase shown and the sketch's mode at the time of each drawing.
+class PictureHost : public NullAnalysisHost {
 public:
-    void SetShownCase(int lc) override {
-        Drawing.ShownCase = lc;
-        Log("case " + std::to_string(lc));
+    void SetShownCase(int lc) override { Drawing.ShownCase = lc; }
+    void FillImageBlack() override { picture.clear(); }
+    void DrawLoads() override { picture += "loads" + mode() + ", "; }
+    void DrawBeam() override { picture += "beam, "; }
+    void DrawDiagrams() override {
+        picture += "diagrams " + std::to_string(Drawing.ShownCase) + mode() + ", ";
     }
-    void SetCaseSelection(const std::string& label, const std::string& edit) override {
-        Log("label " + label + " " + edit);
-    }
-    void ResetImageRect() override { Log("rect"); }
-    void FillImageBlack() override { Log("black"); }
-    void DrawLoads() override { Log("loads" + mode()); }
-    void DrawBeam() override { Log("beam"); }
-    void DrawDiagrams() override { Log("diagrams " + std::to_string(Drawing.ShownCase) + mode()); }
-    void ShowCaseResults() override { Log("case results"); }
-    void ShowEnvelopeResults() override { Log("envelope"); }
+    void ShowCaseResults() override { picture += "case results, "; }
+    void ShowEnvelopeResults() override { picture += "envelope, "; }
     static std::string mode() {
         return Model.ShownCaseMode == 1 ? " all" : Model.ShownCaseMode == -1 ? " one" : "";
     }
-    void Log(const std::string& call) { calls += (calls.empty() ? "" : ", ") + call; }
-    std::string calls;
-};
-
-class IndexCore : public ::testing::Test {
-protected:
-    void SetUp() override { ResetProgramState(); }
-    RecordingHost host;
+    std::string picture;
 };
 
 template <class Table> void Set(Table& table, std::vector<std::string> lines) {
@@ -66,7 +55,8 @@ TEST(IndexLayout, ListHeightsFollowTheOuterHeightAndEditCaseIsReadLeniently) {
     EXPECT_EQ(CaseLabel("0"), "All");
 }
 
-TEST_F(IndexCore, CaseResultsListTheLoadcasesTextsInTheirOrder) {
+TEST(IndexCore, CaseResultsListTheLoadcasesTextsInTheirOrder) {
+    ResetProgramState();
     Set(Txt.CaseLoadLines[2], {"2", "L1", "L2"});
     Set(Txt.CaseSupportLines[2], {"1", "S1"});
     Txt.CaseMaxStressLines[2] = "M";
@@ -74,22 +64,20 @@ TEST_F(IndexCore, CaseResultsListTheLoadcasesTextsInTheirOrder) {
     Set(Txt.TimberCheckLines[2], {"1", "T1"});
     Set(Txt.KxCheckLines[2], {"1", "K1"});
     Set(Txt.CaseListing[1], {"1", "other loadcase"});
+    using V = std::vector<std::string>;
+    // The stress line is kept in the support lines, after the lines the count covers.
     Model.MemberType = "HRS";
     Model.SteelSectionFlag = 1;
     ResultListContent c = CaseResultsListContent(2);
-    EXPECT_EQ(c.lines, (std::vector<std::string>{"L1", "L2", "S1", "M", "C1"}));
+    EXPECT_EQ(c.lines, (V{"L1", "L2", "S1", "M", "C1"}));
     EXPECT_EQ(c.colour, colors::Black);
-    // The stress line is kept in the support lines, after the lines the count covers.
-    EXPECT_EQ(Txt.CaseSupportLines[2][2], "M");
-    EXPECT_EQ(Txt.CaseSupportLines[2][0], "1");
-    Model.MemberType = "Timber";
+    EXPECT_EQ(Txt.CaseSupportLines[2][0] + Txt.CaseSupportLines[2][2].str(), "1M");
     Model.SteelSectionFlag = 0;
     Set(Txt.CaseListing[2], {"2", "X1", "X2"});
-    EXPECT_EQ(CaseResultsListContent(2).lines,
-              (std::vector<std::string>{"L1", "L2", "S1", "T1", "X1", "X2"}));
-    Model.MemberType = "Scaffold";
-    EXPECT_EQ(CaseResultsListContent(2).lines,
-              (std::vector<std::string>{"L1", "L2", "S1", "K1", "X1", "X2"}));
+    for (const auto& [group, check] : {std::pair{"Timber", "T1"}, {"Scaffold", "K1"}}) {
+        Model.MemberType = group;
+        EXPECT_EQ(CaseResultsListContent(2).lines, (V{"L1", "L2", "S1", check, "X1", "X2"})) << group;
+    }
     // A full support table has no room for the stress line.
     Model.MemberType = "HRS";
     Txt.CaseSupportLines[2][0] = "100";
@@ -108,28 +96,18 @@ TEST_F(IndexCore, CaseResultsListTheLoadcasesTextsInTheirOrder) {
     EXPECT_TRUE(CaseResultsListContent(6).lines.empty());
 }
 
-TEST_F(IndexCore, RedrawsDrawInTheirOrderAndTheSelectorTellsWhichListComesForward) {
+TEST(IndexCore, TheSelectorRedrawsThePictureOfOneLoadcaseOrOfAllWithTheEnvelope) {
+    ResetProgramState();
     Model.CaseHasLoads[1] = Model.CaseHasLoads[3] = 1;
-    Model.AnalysedFlag = 1;
-    RedrawSurface(host);
-    DiagramPass(host);
-    EXPECT_EQ(host.calls, "rect, black, loads, beam, case 1, diagrams 1 all, case 3, diagrams 3 all, case 0");
-    EXPECT_EQ(Model.ShownCaseMode, 1);
-    // Before any analysis no diagram is drawn, but the loadcases are still gone through.
-    Model.AnalysedFlag = 0;
-    host.calls.clear();
-    DiagramPass(host);
-    EXPECT_EQ(host.calls, "case 1, case 3, case 0");
-
-    Model.AnalysedFlag = 1;
-    host.calls.clear();
-    EXPECT_EQ(SelectLoadcase(host, "3"), FrontList::CaseResults);
-    EXPECT_EQ(host.calls, "case 3, label 3 3, rect, black, loads one, beam, diagrams 3 one, case results");
-    // "All": the sketch sees mode 1, the envelope comes after the last loadcase's diagrams and
-    // before the loadcase shown returns to 0.
-    host.calls.clear();
+    PictureHost host;
+    // Before any analysis no diagram is drawn.
     EXPECT_EQ(SelectLoadcase(host, "0"), FrontList::Results);
-    EXPECT_EQ(host.calls,
-              "case 0, label All 0, rect, black, loads all, beam, case 1, diagrams 1 all, case 3, "
-              "diagrams 3 all, envelope, case 0");
+    EXPECT_EQ(host.picture, "loads all, beam, envelope, ");
+    Model.AnalysedFlag = 1;
+    EXPECT_EQ(SelectLoadcase(host, "3"), FrontList::CaseResults);
+    EXPECT_EQ(host.picture, "loads one, beam, diagrams 3 one, case results, ");
+    EXPECT_EQ(Drawing.ShownCase, 3);
+    EXPECT_EQ(SelectLoadcase(host, "0"), FrontList::Results);
+    EXPECT_EQ(host.picture, "loads all, beam, diagrams 1 all, diagrams 3 all, envelope, ");
+    EXPECT_EQ(Drawing.ShownCase, 0);
 }

@@ -11,14 +11,10 @@
 #include <variant>
 #include <vector>
 
-#include "app/ProgramState.h"
-#include "engine/AnalyseBeam.h"
-#include "engine/BeamBuilder.h"
 #include "engine/EngineState.h"
 #include "engine/ResultText.h"
-#include "foundation/SharedModel.h"
-#include "foundation/Units.h"
 #include "window/DrawingState.h"
+#include "window/IndexJobs.h"
 
 namespace kxtest {
 
@@ -81,8 +77,8 @@ template <class Table> void SetLines(Table& t, int count, const std::string& nam
 
 // LH and RH cantilevers on forkheads; loadcase 2 lifts support 3 off its forkhead; loadcase 3
 // has a load standing on support 2 and loads with factors.
-inline kx::test::BeamBuilder ForkheadTestBeam() {
-    return kx::test::BeamBuilder()
+inline BeamBuilder ForkheadTestBeam() {
+    return BeamBuilder()
         .LHCantilever(1000)
         .Spans({4000, 4000, 4000})
         .RHCantilever(1500)
@@ -98,8 +94,8 @@ inline kx::test::BeamBuilder ForkheadTestBeam() {
 // Two 3 m spans of the section of SetSteelSection (Ixx 473 cm^4, Zxx = 473 / 6.35 = 74.5 cm^3):
 // loadcase 1 fails in bending (wL^2/8 = 28 kN m at the middle support), loadcase 2 in bending and
 // shear (150 kN beside a support, Vp = 110 N/mm^2 x 508 mm^2 = 55.9 kN), loadcase 3 passes.
-inline kx::test::BeamBuilder FailingSteelCheckBeam() {
-    return kx::test::BeamBuilder()
+inline BeamBuilder FailingSteelCheckBeam() {
+    return BeamBuilder()
         .Spans({3000, 3000})
         .AllSupports(supFixed)
         .Section(205000, 4.73e6f)
@@ -141,19 +137,11 @@ inline void SetSteelSection() {
 
 // Commits the beam (setUp, when given, completes it: a section, effective lengths) with what
 // start-up and the input windows leave in every job, and analyses it.
-inline void AnalyseAsSaved(const kx::test::BeamBuilder& beam, const std::function<void()>& setUp,
-                           AnalysisHost& host) {
+inline void AnalyseAsSaved(const BeamBuilder& beam, const std::function<void()>& setUp, AnalysisHost& host) {
     beam.Commit();
     if (setUp) setUp();
-    SetDefaultUnits(Model);
-    Model.FactoredLoadsFlag = 1;
-    Model.VersionNumber = "1.3";
-    Model.VersionSuffix = ".1";
-    Model.FileTag = "MBS";
-    Model.CurrentLoadcase = 1;
-    Model.LoadRowsShown = 6;
     Model.HeaderCompany = "Acme Temporary Works";
-    AnalyseBeam(host);
+    AnalyseCommitted(1, &host);
 }
 
 // Text lines the job stores in fields 49 to 52: the support lines of its loadcases, then the

@@ -19,12 +19,8 @@ protected:
                      std::initializer_list<int> applied) {
         for (int lc = 1; lc <= kMaxLoadcases; ++lc) {
             TLoadRec& r = Model.LoadTable[lc][k];
-            r[lfKind] = kind;
-            r[lfDist] = dist;
-            r[lfW1] = w1;
-            r[lfW2] = w2;
-            r[lfCover] = cover;
-            r[lfLF] = lf;
+            r = TLoadRec{};
+            r[lfKind] = kind, r[lfDist] = dist, r[lfW1] = w1, r[lfW2] = w2, r[lfCover] = cover, r[lfLF] = lf;
             r[lfApplied] = -1;
         }
         for (int lc : applied)
@@ -32,7 +28,7 @@ protected:
     }
 };
 
-TEST_F(LoadsListingTest, EveryLoadOnceWithItsLoadcases) {
+TEST_F(LoadsListingTest, EveryLoadOnceWithItsLoadcasesAndWholeNumbersEndingAtTheirColumn) {
     Model.LoadcaseCount = 3;
     Load(1, -1, 0, 5, 5, 3000, 1.5f, {1, 3});
     Load(2, 1, 1500, 10000, 0, 0, 1, {});
@@ -42,42 +38,24 @@ TEST_F(LoadsListingTest, EveryLoadOnceWithItsLoadcases) {
     BuildLoadsListing();
     ExpectLines(Txt.LoadListLines, "LoadsListing", "distributed");
     ExpectLines(Txt.PointLoadListLines, "LoadsListing", "point");
-}
 
-TEST_F(LoadsListingTest, WholeNumbersEndAtTheirColumn) {
     // In millimetres a distance of 2500 takes no decimals and ends at position 10 (digit
-    // alignment); a start rate of 1500 ends at position 22 (point alignment).
+    // alignment); a start rate of 1500 ends at position 22 (point alignment); 2000 kN and 12000 mm
+    // are whole numbers, and the load factor's point stands at 36.
     Model.UnitTextLength = "mm";
     Model.UnitFactorLength = 1;
     Model.UnitTextUDL = "N/mm";
     Model.LoadcaseCount = 1;
+    for (int k : {3, 4, kSelfWeightRecord})
+        Load(k, 0, 0, 0, 0, 0, 0, {});
     Load(1, -1, 2500, 1500, 1500, 1000, 1, {1});
     Load(2, 1, 12000, 2000000, 0, 0, 1.25f, {1});
     BuildLoadsListing();
-    const std::string row = Txt.LoadListLines[5].str();
-    EXPECT_EQ(row.substr(0, 22), "  1   2500        1500");
-    // 2000 kN and 12000 mm: whole numbers; the load factor's point at 36.
+    EXPECT_EQ(Txt.LoadListLines[5].str().substr(0, 22), "  1   2500        1500");
     const std::string point = Txt.PointLoadListLines[5].str();
     EXPECT_EQ(point.substr(0, 23), "  2   2000        12000");
     EXPECT_EQ(point.find('.'), 35u);
     EXPECT_EQ(point.substr(49), "1 ");
-}
-
-TEST_F(LoadsListingTest, TheAnalysisListsTheLoadsOnce) {
-    Commit(BeamBuilder().Spans({4000, 4000}));
-    Model.MemberType = "HRS";
-    Load(1, -1, 0, 2, 2, 8000, 1, {1, 2});
-    Load(2, 1, 2000, 5000, 0, 0, 1, {});
-    Load(kSelfWeightRecord, -1, 0, 0.1f, 0.1f, 8000, 1, {1, 2});
-    Model.CaseHasLoads[1] = Model.CaseHasLoads[2] = 1;
-    AnalyseBeam(host);
-    ASSERT_EQ(Model.AnalysedFlag, 1);
-    ASSERT_EQ(Model.LoadcaseCount, 2);
-    EXPECT_TRUE(dialogs->messages().empty());
-    EXPECT_EQ(Txt.LoadListLines[0].str(), "8");
-    EXPECT_EQ(Txt.LoadListLines[5].str().substr(65), "1 2 ");
-    EXPECT_EQ(Txt.LoadListLines[6].str().substr(0, 5), " S/Wt");
-    EXPECT_EQ(Txt.PointLoadListLines[5].str().substr(49), "Not applied");
 }
 
 } // namespace

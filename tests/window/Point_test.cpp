@@ -35,37 +35,6 @@ PointFraction ExhaustiveFraction(float f) {
     return best;
 }
 
-// The same, quickly: the values p/q in increasing order, each with the smallest q giving it (the
-// Farey sequence of order 2000, with 1/2 and 1/1 as 2/4 and 3/3). The error grows with the distance
-// on either side of f, so one of f's two neighbours wins, the smaller q taking a tie.
-PointFraction ReferenceFraction(float f) {
-    struct Value {
-        float v;
-        int q, p;
-    };
-    static const std::vector<Value> values = [] {
-        std::vector<Value> out;
-        for (int a = 0, b = 1, c = 1, d = 2000; a != b;) {
-            const int k = d == 1 ? 3 : d == 2 ? 2 : 1;
-            out.push_back({static_cast<float>(c * k) / static_cast<float>(d * k), d * k, c * k});
-            const int n = (2000 + b) / d;
-            std::tie(a, b, c, d) = std::make_tuple(c, d, n * c - a, n * d - b);
-        }
-        return out;
-    }();
-    const auto next = static_cast<std::size_t>(
-        std::lower_bound(values.begin(), values.end(), f, [](const Value& v, float x) { return v.v < x; }) -
-        values.begin());
-    PointFraction best;
-    float bestError = 1.0f;
-    for (std::size_t i = next == 0 ? 0 : next - 1; i <= next && i < values.size(); ++i) {
-        const float e = std::fabs(f - values[i].v);
-        if (e < bestError || (e == bestError && values[i].q < best.q))
-            bestError = e, best = {values[i].q, values[i].p};
-    }
-    return best;
-}
-
 // A message service whose messages fail, to break a calculation half-way.
 class FailingDialogs : public ScriptedDialogs {
 public:
@@ -112,12 +81,10 @@ TEST(PointFraction, TheQuickSearchFindsWhatTryingEveryFractionFinds) {
     std::uniform_real_distribution<float> unit(0.0f, 1.0f);
     std::vector<float> fractions{0.0f,   1.0f,    0.5f,     1e-7f,  0.0005f,
                                  0.001f, 0.3713f, 0.99949f, 0.999f, 2.0f / 3};
-    for (int i = 0; i < 5000; ++i)
+    for (int i = 0; i < 30; ++i)
         fractions.push_back(unit(random));
-    for (std::size_t i = 0; i < 20; ++i)
-        ASSERT_EQ(ReferenceFraction(fractions[i]), ExhaustiveFraction(fractions[i])) << fractions[i];
     for (float f : fractions)
-        ASSERT_EQ(NearestFraction(f), ReferenceFraction(f)) << "f = " << f;
+        ASSERT_EQ(NearestFraction(f), ExhaustiveFraction(f)) << "f = " << f;
     // Mid-span is solved at four intervals, q starting at 3; 0.3713 needs nearly the finest.
     EXPECT_EQ(NearestFraction(0.5f), (PointFraction{4, 2}));
     EXPECT_EQ(NearestFraction(0.3713f), (PointFraction{1554, 577}));
