@@ -11,7 +11,7 @@
 #include <QPushButton>
 
 #include "app/Forms.h"
-#include "foundation/ui/BindingKinds.h"
+#include "foundation/ui/Binding.h"
 #include "foundation/ui/Windows.h"
 #include "platform/Guard.h"
 #include "platform/QtDialogs.h"

@@ -18,7 +18,7 @@
 #include "app/Forms.h"
 #include "calculators/Timber.h"
 #include "calculators/ui/Duration.h"
-#include "foundation/ui/BindingKinds.h"
+#include "foundation/ui/Binding.h"
 #include "foundation/ui/Windows.h"
 #include "input/TimSect.h"
 #include "platform/Guard.h"

@@ -27,6 +27,12 @@ void SetControlText(QWidget* w, const std::string& text);
 void Caption(QLabel* label, QWidget* input);
 // What setEnabled last said of the control itself, whatever its parents are.
 bool ControlEnabled(const QWidget* w);
+// A list's lines, and back: a list that shows them already keeps its current line and scroll.
+std::vector<std::string> ListLines(const QListWidget* list);
+void ShowListLines(QListWidget* list, const std::vector<std::string>& lines);
+// A list's text red, or black.
+bool ListRed(const QListWidget* list);
+void SetListRed(QListWidget* list, bool red);
 
 // One control (or group of radios) and the field it feeds. The last three members serve the
 // round-trip test: change the control, tell whether two structs agree on the field, change the field.
@@ -108,6 +114,30 @@ public:
                                 return;
                             }
                     }});
+    }
+
+    // The lines a list shows.
+    template <class F> FormBindings& lines(QListWidget* list, F f, std::string field) {
+        Field<std::vector<std::string>> get = asField<std::vector<std::string>>(f);
+        return add({{list},
+                    std::move(field),
+                    [list, get](S& s) { get(s) = ListLines(list); },
+                    [list, get](const S& s) { ShowListLines(list, get(const_cast<S&>(s))); },
+                    [list] { list->addItem(QStringLiteral("#")); },
+                    sameField(get),
+                    [get](S& s) { get(s).push_back("@"); }});
+    }
+
+    // A list's text shown red.
+    template <class F> FormBindings& red(QListWidget* list, F f, std::string field) {
+        Field<bool> get = asField<bool>(f);
+        return add({{list},
+                    std::move(field),
+                    [list, get](S& s) { get(s) = ListRed(list); },
+                    [list, get](const S& s) { SetListRed(list, get(const_cast<S&>(s))); },
+                    [list] { SetListRed(list, !ListRed(list)); },
+                    sameField(get),
+                    [get](S& s) { get(s) = !get(s); }});
     }
 
     // A group of radios that exclude one another, each with a flag of its own (none may be set):
@@ -286,3 +316,12 @@ private:
 // The same for a field named after its control with a suffix: KX_BIND_AS(b, enabled, cmd_OK, _Enabled).
 #define KX_BIND_AS(b, kind, name, suffix)                                                                    \
     (b).kind(name, &std::remove_reference_t<decltype(b)>::Struct::name##suffix, #name #suffix)
+// A list's lines and its red, in the fields of its name and its name + Red.
+#define KX_BIND_LINES(b, name) KX_BIND(b, lines, name)
+#define KX_BIND_RED(b, name) KX_BIND_AS(b, red, name, Red)
+// Two radios of one group, each setting the field of its name.
+#define KX_BIND_RADIO_PAIR(b, first, second)                                                                 \
+    (b).radios(#first "/" #second, {{first, std::remove_reference_t<decltype(b)>::member(                    \
+                                                &std::remove_reference_t<decltype(b)>::Struct::first)},      \
+                                    {second, std::remove_reference_t<decltype(b)>::member(                   \
+                                                 &std::remove_reference_t<decltype(b)>::Struct::second)}})

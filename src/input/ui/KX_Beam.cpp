@@ -90,14 +90,6 @@ QButtonGroup* pair(QWidget* owner, QRadioButton* a, QRadioButton* b) {
 }
 
 // Sets a radio pair; a pair may be left with nothing chosen, and the first wins when both are.
-void setPair(QButtonGroup* g, QRadioButton* a, bool aChosen, QRadioButton* b, bool bChosen) {
-    if (a->isChecked() == aChosen && b->isChecked() == bChosen) return;
-    g->setExclusive(false);
-    a->setChecked(aChosen);
-    b->setChecked(bChosen && !aChosen);
-    g->setExclusive(true);
-}
-
 // A string grid whose row 0 and column 0 hold captions that cannot be edited.
 QTableWidget* stringGrid(QWidget* parent, const char* name, int cols, int rows) {
     auto* t = Named(new QTableWidget(rows, cols, parent), name);
@@ -126,17 +118,6 @@ void setCell(QTableWidget* t, int col, int row, const std::string& text) {
 std::string cellText(const QTableWidget* t, int col, int row) {
     const QTableWidgetItem* it = t->item(row, col);
     return it ? FromQt(it->text()) : std::string();
-}
-
-std::vector<std::string> listItems(const QListWidget* l) {
-    std::vector<std::string> out;
-    for (int i = 0; i < l->count(); ++i)
-        out.push_back(FromQt(l->item(i)->text()));
-    return out;
-}
-
-void setList(QListWidget* l, const std::vector<std::string>& items) {
-    if (listItems(l) != items) FillList(l, items);
 }
 
 // The length cells are committed as they are typed, so the sketch follows every key.
@@ -198,36 +179,6 @@ Binding<BeamFormControls> gridBinding(QTableWidget* t, GridTexts<Cols, Rows> Bea
 }
 
 // Two options of one group, each feeding a field of its own.
-Binding<BeamFormControls> optionPair(QButtonGroup* g, QRadioButton* a, bool BeamFormControls::*fa,
-                                     QRadioButton* b, bool BeamFormControls::*fb) {
-    return {{a, b},
-            FromQt(a->objectName() + QStringLiteral(", ") + b->objectName()),
-            [a, b, fa, fb](BeamFormControls& f) {
-                f.*fa = a->isChecked();
-                f.*fb = b->isChecked();
-            },
-            [g, a, b, fa, fb](const BeamFormControls& f) { setPair(g, a, f.*fa, b, f.*fb); },
-            [a, b] { (a->isChecked() ? b : a)->setChecked(true); },
-            [fa, fb](const BeamFormControls& x, const BeamFormControls& y) {
-                return x.*fa == y.*fa && x.*fb == y.*fb;
-            },
-            [fa, fb](BeamFormControls& f) {
-                f.*fa = !(f.*fa);
-                f.*fb = !(f.*fa);
-            }};
-}
-
-Binding<BeamFormControls> listBinding(QListWidget* l, std::vector<std::string> BeamFormControls::*m,
-                                      const char* field) {
-    return {{l},
-            field,
-            [l, m](BeamFormControls& f) { f.*m = listItems(l); },
-            [l, m](const BeamFormControls& f) { setList(l, f.*m); },
-            [l] { l->addItem(QStringLiteral("#")); },
-            [m](const BeamFormControls& a, const BeamFormControls& b) { return a.*m == b.*m; },
-            [m](BeamFormControls& f) { (f.*m).push_back("@"); }};
-}
-
 // Where the main window takes part in the form's show and commit.
 void disableMainSaveItems() { Forms.IndexFrm->DisableSaveItems(); }
 FileCommandsHost& mainWindowHost() { return *Forms.IndexFrm; }
@@ -496,23 +447,19 @@ TKX_BeamFrm::TKX_BeamFrm(QWidget* parent) : QMainWindow(parent) {
                          f.UpDown_Spans = nextSpanCount(f.UpDown_Spans);
                          f.Edit_Spans = std::to_string(f.UpDown_Spans);
                      }});
-    Bindings.custom(optionPair(kindGroup_, Option_Vert_Fixed, &BeamFormControls::Option_Vert_Fixed,
-                               Option_Forkhead, &BeamFormControls::Option_Forkhead));
+    KX_BIND_RADIO_PAIR(Bindings, Option_Vert_Fixed, Option_Forkhead);
     KX_BIND(Bindings, checked, Check_LHF);
     KX_BIND(Bindings, checked, Check_RHF);
     KX_BIND_AS(Bindings, enabled, Check_LHF, _Enabled);
     KX_BIND_AS(Bindings, enabled, Check_RHF, _Enabled);
     KX_BIND(Bindings, visible, Frame_Couplers);
     KX_BIND(Bindings, checked, Check_LH_End_Sup);
-    Bindings.custom(optionPair(lhGroup_, Option_LH_Top, &BeamFormControls::Option_LH_Top, Option_LH_Mid,
-                               &BeamFormControls::Option_LH_Mid));
+    KX_BIND_RADIO_PAIR(Bindings, Option_LH_Top, Option_LH_Mid);
     KX_BIND(Bindings, checked, Check_Span_Sup);
     KX_BIND_AS(Bindings, enabled, Check_Span_Sup, _Enabled);
-    Bindings.custom(optionPair(spanGroup_, Option_Span_Top, &BeamFormControls::Option_Span_Top,
-                               Option_Span_Mid, &BeamFormControls::Option_Span_Mid));
+    KX_BIND_RADIO_PAIR(Bindings, Option_Span_Top, Option_Span_Mid);
     KX_BIND(Bindings, checked, Check_RH_End_Sup);
-    Bindings.custom(optionPair(rhGroup_, Option_RH_Top, &BeamFormControls::Option_RH_Top, Option_RH_Mid,
-                               &BeamFormControls::Option_RH_Mid));
+    KX_BIND_RADIO_PAIR(Bindings, Option_RH_Top, Option_RH_Mid);
     KX_BIND(Bindings, text, Edit_L);
     KX_BIND(Bindings, text, Label_L_Std_Unit);
     KX_BIND(Bindings, text, lbl_S01_Ixx);
@@ -521,8 +468,7 @@ TKX_BeamFrm::TKX_BeamFrm(QWidget* parent) : QMainWindow(parent) {
     KX_BIND(Bindings, text, lbl_Ixx);
     KX_BIND(Bindings, text, lbl_E);
     KX_BIND(Bindings, visible, Frame_SteelCheck);
-    Bindings.custom(optionPair(checkGroup_, Option_None, &BeamFormControls::Option_None, Option_Check,
-                               &BeamFormControls::Option_Check));
+    KX_BIND_RADIO_PAIR(Bindings, Option_None, Option_Check);
     KX_BIND_AS(Bindings, enabled, Option_Check, _Enabled);
     KX_BIND(Bindings, visible, Frame_Shear);
     KX_BIND(Bindings, checked, Check_GA);
@@ -530,15 +476,15 @@ TKX_BeamFrm::TKX_BeamFrm(QWidget* parent) : QMainWindow(parent) {
     KX_BIND(Bindings, text, Label_GA_Unit);
     KX_BIND(Bindings, text, Label_Demo);
     KX_BIND(Bindings, visible, Frame_Steel);
-    Bindings.custom(listBinding(List_Sect, &BeamFormControls::List_Sect, "List_Sect"));
-    Bindings.custom(listBinding(List_Props, &BeamFormControls::List_Props, "List_Props"));
+    KX_BIND_LINES(Bindings, List_Sect);
+    KX_BIND_LINES(Bindings, List_Props);
     KX_BIND(Bindings, text, lbl_Group);
     KX_BIND(Bindings, visible, Frame_Timber);
     KX_BIND(Bindings, text, Edit_Timber_W);
     KX_BIND(Bindings, text, Edit_Timber_H);
     KX_BIND(Bindings, text, lbl_Wunit);
     KX_BIND(Bindings, text, lbl_Hunit);
-    Bindings.custom(listBinding(List_TimProps, &BeamFormControls::List_TimProps, "List_TimProps"));
+    KX_BIND_LINES(Bindings, List_TimProps);
 
     // Names a screen reader tells apart: the three pairs of coupler options share their texts.
     const std::pair<QWidget*, const char*> names[] = {{Grid_Spans, "Span lengths"},

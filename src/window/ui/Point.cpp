@@ -12,7 +12,7 @@
 #include <QTableWidget>
 
 #include "foundation/SharedModel.h"
-#include "foundation/ui/BindingKinds.h"
+#include "foundation/ui/Binding.h"
 #include "foundation/ui/Windows.h"
 #include "platform/BusyCursor.h"
 #include "platform/Guard.h"

@@ -9,7 +9,7 @@
 #include <QShowEvent>
 
 #include "foundation/SharedModel.h"
-#include "foundation/ui/BindingKinds.h"
+#include "foundation/ui/Binding.h"
 #include "foundation/ui/Windows.h"
 #include "platform/Guard.h"
 #include "platform/QtDialogs.h"
