@@ -1,26 +1,25 @@
-// Cantilever effective lengths of both forms: the factor table, restrained and user values,
-// show, Next with its checks, restore, clear and the pictures' choices.
+// Cantilever effective lengths of both forms: the factor table, restrained and user values, Next
+// with its checks, restore, clear and the pictures' choices.
 #include "input/Cantilever.h"
 
 #include <gtest/gtest.h>
 
-#include "app/ProgramState.h"
-#include "foundation/Units.h"
-#include "platform/Canvas.h"
-#include "platform/Dialogs.h"
+#include "FormTestSupport.h"
 
 namespace kx {
 namespace {
 
-class CantileverTest : public ::testing::Test {
+using Texts = std::vector<std::string>;
+
+// A LH cantilever of 1.5 m and a RH one of 1.234 m.
+class CantileverTest : public kxtest::InputFormTest {
 protected:
     void SetUp() override {
-        ResetProgramState();
-        SetDefaultUnits(Model); // m
-        Model.SpanData[kLHCantRow][mfExists] = 1;
-        Model.SpanData[kLHCantRow][mfL] = 1500;
-        Model.SpanData[kRHCantRow][mfExists] = 1;
-        Model.SpanData[kRHCantRow][mfL] = 1234;
+        InputFormTest::SetUp();
+        for (auto [row, length] : {std::pair{kLHCantRow, 1500.0f}, {kRHCantRow, 1234.0f}}) {
+            Model.SpanData[row][mfExists] = 1;
+            Model.SpanData[row][mfL] = length;
+        }
     }
     // The user clicks options: each clears the others of its group, then its handler runs.
     static void click(const CantSide& side, CantControls& c, std::initializer_list<int> fields) {
@@ -31,8 +30,8 @@ protected:
             CantOptionClick(side, c, field);
         }
     }
+    static Texts Labels(const CantControls& c) { return {c.lbl_Lf, c.lbl_Le}; }
 
-    ScopedScriptedDialogs dialogs;
     CantControls left, right;
     const CantSide& L = LHCantSide();
     const CantSide& R = RHCantSide();
@@ -53,29 +52,26 @@ TEST_F(CantileverTest, FactorTableGivesTheTwelveFactors) {
 
 TEST_F(CantileverTest, LeftChoicesRestrainedAndUserValue) {
     click(L, left, {coSupportPartial, coEndTorsion});
-    EXPECT_EQ(left.lbl_Lf + left.lbl_Le, ""); // no factor until the loading is chosen too
+    EXPECT_EQ(Labels(left), (Texts{"", ""})); // no factor until the loading is chosen too
     click(L, left, {coDestabilizing});
-    EXPECT_EQ((std::array{left.lbl_Lf, left.lbl_Le}), (std::array<std::string, 2>{"3.00 L", "4.50"}));
+    EXPECT_EQ(Labels(left), (Texts{"3.00 L", "4.50"}));
     EXPECT_EQ(Work.EffLengthWork[0][0], 4500.0f);
     click(L, left, {coSupportBoth, coEndFree, coNormal});
-    EXPECT_EQ((std::array{left.lbl_Lf, left.lbl_Le}), (std::array<std::string, 2>{"1.00 L", "1.50"}));
+    EXPECT_EQ(Labels(left), (Texts{"1.00 L", "1.50"}));
 
     // Cancel gives the default offered ("1.50"); a negative and a non-number are refused: 1500 stays.
     dialogs->inputAnswers = {std::nullopt, std::string("-1"), std::string("2 m"), std::string("2.5"),
                              std::nullopt};
     click(L, left, {coEdit});
-    EXPECT_EQ(Work.EffLengthWork[0][0], 1500.0f);
     CantOptionClick(L, left, coEdit); // "Reset effective length"
     CantOptionClick(L, left, coEdit);
     EXPECT_EQ(Work.EffLengthWork[0][0], 1500.0f);
-    EXPECT_EQ(dialogs->messages(),
-              (std::vector<std::string>{cantmsg::kNegative, "'2 m' is not a valid floating point value"}));
+    EXPECT_EQ(Messages(), (Texts{cantmsg::kNegative, "'2 m' is not a valid floating point value"}));
     CantOptionClick(L, left, coEdit);
-    EXPECT_EQ(dialogs->shown[0].caption, "LHC Effective Length");
-    EXPECT_EQ(dialogs->shown[0].text, "Specify effective length m");
+    EXPECT_EQ(dialogs->shown[0].caption + "|" + dialogs->shown[0].text,
+              "LHC Effective Length|Specify effective length m");
     EXPECT_EQ(Work.EffLengthWork[0][0], 2500.0f);
-    EXPECT_EQ(left.lbl_Lf, "User value");
-    EXPECT_TRUE(left.cmdEdit_Enabled);
+    EXPECT_TRUE(left.lbl_Lf == "User value" && left.cmdEdit_Enabled);
     for (int f = coRestrained; f < coEdit; ++f)
         EXPECT_FALSE(left.Option[f]) << f;
     // While Edit stays chosen, another option is cleared again and the value asked anew.
@@ -84,9 +80,7 @@ TEST_F(CantileverTest, LeftChoicesRestrainedAndUserValue) {
     EXPECT_EQ(Work.EffLengthWork[0][0], 2500.0f);
 
     click(L, left, {coRestrained});
-    EXPECT_EQ(left.lbl_Lf, "Restrained");
-    EXPECT_EQ(Work.EffLengthWork[0][0], 0.0f);
-    EXPECT_FALSE(left.Option[coEdit]);
+    EXPECT_TRUE(left.lbl_Lf == "Restrained" && Work.EffLengthWork[0][0] == 0.0f && !left.Option[coEdit]);
     EXPECT_EQ(CantNext(L, left), CantRoute::SpanFrm);
     EXPECT_EQ(Model.EffLengthText[0], "Fully Restrained");
     TCantOpt only;
@@ -97,19 +91,17 @@ TEST_F(CantileverTest, LeftChoicesRestrainedAndUserValue) {
 TEST_F(CantileverTest, NextRefusesAnIncompleteChoiceAndReportsAChangedLength) {
     click(L, left, {coNormal, coSupportLateral});
     EXPECT_EQ(CantNext(L, left), CantRoute::Stay);
-    EXPECT_EQ(dialogs->messages(), std::vector<std::string>{cantmsg::kIncomplete});
-    EXPECT_EQ(Model.CantLHOpts, TCantOpt{});
-    EXPECT_EQ(Model.EffLengthText[0], "");
+    EXPECT_EQ(Messages(), Texts{cantmsg::kIncomplete});
+    EXPECT_TRUE(Model.CantLHOpts == TCantOpt{} && Model.EffLengthText[0] == "");
 
     click(L, left, {coEndTop});
     Model.SpanData[kLHCantRow][mfL] = 1600; // lengthened in the beam form since
     dialogs->clear();
     EXPECT_EQ(CantNext(L, left), CantRoute::Stay);
-    EXPECT_EQ(dialogs->messages(),
-              std::vector<std::string>{" LHC length has been changed\r re-select option.\r"
-                                       " (it may be necessary to de-select it first)"});
-    EXPECT_EQ(Model.EffLength[0][0], 4050.0f); // the commit stands: 2.7 x 1500
-    EXPECT_EQ(Model.EffLengthText[0], "2.70 L");
+    EXPECT_EQ(Messages(), Texts{" LHC length has been changed\r re-select option.\r"
+                                " (it may be necessary to de-select it first)"});
+    // The commit stands: 2.7 x 1500.
+    EXPECT_TRUE(Model.EffLength[0][0] == 4050.0f && Model.EffLengthText[0] == "2.70 L");
     EXPECT_EQ(Model.CantLHOpts[coSupportLateral], 1);
 }
 
@@ -142,23 +134,19 @@ TEST_F(CantileverTest, OpenRestoresTheUserValueAndTheShowAsksWithIt) {
     // The input box offers the restored "2.50": Cancel keeps it.
     CantFormShow(L, left);
     ASSERT_EQ(dialogs->shown.size(), 1u);
-    EXPECT_EQ(Work.EffLengthWork[0][0], 2500.0f);
-    EXPECT_EQ(left.lbl_Le, "2.500");
-    EXPECT_TRUE(left.Option[coEdit]);
+    EXPECT_TRUE(Work.EffLengthWork[0][0] == 2500.0f && left.lbl_Le == "2.500" && left.Option[coEdit]);
     // Each restored option chosen, the length worked out again: Partial, Both, Destabilizing 2.4.
     CantFormShow(R, right);
     EXPECT_EQ(Work.EffLengthWork[26][0], 2.4f * 1234.0f);
-    EXPECT_EQ((std::array{right.lbl_Lf, right.lbl_Le}), (std::array<std::string, 2>{"2.40 L", "2.962"}));
+    EXPECT_EQ(Labels(right), (Texts{"2.40 L", "2.962"}));
     // Shown again: nothing newly chosen, nothing asked.
     CantFormShow(L, left);
     EXPECT_EQ(dialogs->shown.size(), 1u);
 
     CantClear(L, left);
-    EXPECT_EQ(left.Option, (Arr<bool, 0, 10>{}));
-    EXPECT_EQ(left.lbl_Le, "");
-    EXPECT_EQ(Work.EffLengthWork[0][0], 0.0f);
-    EXPECT_EQ(Work.EffLengthTextWork[0], "");
-    EXPECT_EQ(Work.CantLHOptsWork, TCantOpt{});
+    EXPECT_TRUE(left.Option == (Arr<bool, 0, 10>{}) && left.lbl_Le.empty());
+    EXPECT_TRUE(Work.EffLengthWork[0][0] == 0 && Work.EffLengthTextWork[0] == "" &&
+                Work.CantLHOptsWork == TCantOpt{});
 }
 
 TEST_F(CantileverTest, PicturesChooseTheirOptionAndShowTheRestraint) {
@@ -168,12 +156,11 @@ TEST_F(CantileverTest, PicturesChooseTheirOptionAndShowTheRestraint) {
     EXPECT_TRUE(right.Option[coSupportBoth]);
 
     // Lateral and torsional restraint: a yellow prop and a red collar on the grey ground.
-    RecordingCanvas k;
-    DrawRestraintPicture(k, 90, 60, coSupportBoth);
-    ASSERT_FALSE(k.items.empty());
-    EXPECT_EQ(k.items[0].color, colors::Gray);
+    DrawRestraintPicture(canvas, 90, 60, coSupportBoth);
+    ASSERT_FALSE(canvas.items.empty());
+    EXPECT_EQ(canvas.items[0].color, colors::Gray);
     bool red = false, yellow = false;
-    for (const auto& l : k.lines()) {
+    for (const auto& l : canvas.lines()) {
         red = red || l.color == colors::Red;
         yellow = yellow || l.color == colors::Yellow;
     }

@@ -12,22 +12,16 @@
 #include <sys/resource.h>
 #include <tuple>
 
-#include "foundation/StartDirTest.h"
-#include "foundation/Units.h"
+#include "FormTestSupport.h"
 #include "platform/BinaryIO.h"
-#include "platform/Dialogs.h"
 #include "sections/SectionFile.h"
 
 using namespace kx;
 
 namespace {
 
-class SectionGrid : public StartDirTest {
+class SectionGrid : public kxtest::InputFormTest {
 protected:
-    void SetUp() override {
-        StartDirTest::SetUp();
-        SetDefaultUnits(Model); // m, kN, cm^4, N/mm^2, kN-m
-    }
     std::vector<std::uint8_t> FileBytes(const char* name = "KX.sct") {
         return ReadWholeFile(dir_.path(name));
     }
@@ -41,7 +35,6 @@ protected:
         }
         WriteSectionFile("KX.sct", recs);
     }
-    ScopedScriptedDialogs dialogs;
 };
 
 TEST_F(SectionGrid, NoFileShowsEmptyRowsAndTypedRowsAreStoredInNewtonsAndMillimetres) {
@@ -84,7 +77,7 @@ TEST_F(SectionGrid, NoFileShowsEmptyRowsAndTypedRowsAreStoredInNewtonsAndMillime
     rows = Rows();
     EXPECT_EQ(rows[0], (SectionGridRow{"1", "Alu beam", "1200.0", "70000", "50.000", "20.000", "150000"}));
     EXPECT_EQ(rows[1][2], "123.46");
-    EXPECT_TRUE(dialogs->messages().empty());
+    EXPECT_TRUE(Messages().empty());
 }
 
 TEST_F(SectionGrid, RowsSavedInTheirOrderShortFileShownFileOfAnyCaseWrittenOver) {
@@ -131,7 +124,7 @@ TEST_F(SectionGrid, RefusedCellsAndFailedWritesLeaveTheFileAsItWas) {
         const auto refusal = SaveSectionGrid(rows);
         ASSERT_TRUE(refusal) << text;
         EXPECT_EQ((std::pair{refusal->Row, refusal->Col}), (std::pair{row, col}));
-        EXPECT_EQ(dialogs->messages(), std::vector<std::string>{message});
+        EXPECT_EQ(Messages(), std::vector<std::string>{message});
         EXPECT_EQ(FileBytes(), before) << text;
     }
 
@@ -165,7 +158,7 @@ TEST_F(SectionGrid, RefusedCellsAndFailedWritesLeaveTheFileAsItWas) {
     EXPECT_EQ(rows[0][2] + rows[0][3], "##########");
     dialogs->clear();
     EXPECT_TRUE(SaveSectionGrid(rows));
-    EXPECT_EQ(dialogs->messages(), std::vector<std::string>{"Row 1: \"#####\" is not a number"});
+    EXPECT_EQ(Messages(), std::vector<std::string>{"Row 1: \"#####\" is not a number"});
     rows[0][2] = "10";
     rows[0][3] = "70000";
     EXPECT_FALSE(SaveSectionGrid(rows));
