@@ -1,13 +1,16 @@
 // Cost of a whole analysis without a window: 5, 10, 20 and 25 spans with both cantilevers, shear
-// deflection, and 50 point and trapezoidal loads in each of five loadcases.
+// deflection, and 50 point and trapezoidal loads in each of five loadcases. The listings are
+// written when first read; the second benchmark reads every one of them after each analysis.
 #include <benchmark/benchmark.h>
 
 #include <random>
 
 #include "../tests/engine/BeamBuilder.h"
 #include "engine/AnalyseBeam.h"
+#include "engine/ResultText.h"
 #include "foundation/Units.h"
 #include "platform/Dialogs.h"
+#include "window/ResultsSummary.h"
 
 namespace {
 
@@ -57,5 +60,23 @@ void BM_AnalyseBeam(benchmark::State& state) {
     state.counters["intervals"] = Model.StoredSpanIntervals;
 }
 BENCHMARK(BM_AnalyseBeam)->Arg(5)->Arg(10)->Arg(20)->Arg(25)->Unit(benchmark::kMicrosecond);
+
+// The analysis, then every result list and the loads listings, as a user who reads them all.
+void BM_AnalyseBeamAndReadTexts(benchmark::State& state) {
+    ScopedScriptedDialogs dialogs;
+    CommitAnalysisBeam(static_cast<int>(state.range(0)));
+    NullAnalysisHost host;
+    for (auto _ : state) {
+        AnalyseBeam(host);
+        std::size_t lines = ResultsListContent().lines.size() + EnvelopeListContent().lines.size();
+        for (int lc = 1; lc <= kMaxLoadcases; ++lc)
+            lines += CaseResultsListContent(lc).lines.size();
+        benchmark::DoNotOptimize(lines);
+        benchmark::DoNotOptimize(Txt.LoadListLines[1]);
+        benchmark::DoNotOptimize(Txt.PointLoadListLines[1]);
+    }
+    if (!dialogs->messages().empty()) state.SkipWithError(dialogs->messages().front().c_str());
+}
+BENCHMARK(BM_AnalyseBeamAndReadTexts)->Arg(25)->Unit(benchmark::kMicrosecond);
 
 } // namespace

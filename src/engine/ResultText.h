@@ -3,8 +3,11 @@
 #pragma once
 
 #include <algorithm>
+#include <cassert>
+#include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "foundation/SharedModel.h"
 #include "platform/Arr.h"
@@ -16,32 +19,93 @@ namespace kx {
 using TResultLine = ShortString<75>;
 using TLoadListLine = ShortString<85>;
 
+template <class Line, int Hi> class TextWriter;
+
+// The lines 1.. of a table, put when the table is first read rather than when it is built: an
+// analysis writes tens of thousands of numbers into listings that are seldom all read. It holds
+// copies of every value it shows, so that it puts the same lines whenever it runs.
+template <class Line, int Hi> class DeferredLines {
+public:
+    virtual ~DeferredLines() = default;
+    // Puts the lines from line 1 on; the table's count was set when the lines were deferred.
+    virtual void Put(TextWriter<Line, Hi>& w) const = 0;
+};
+
 // Lines 0..Hi. `used` bounds the lines 1..Hi that may hold text, so that clearing a table of a
 // thousand lines touches only the few dozen an analysis wrote: every access that may write a line
 // raises it.
+// Lines 1.. may be deferred (Defer); every access to them, a copy and a comparison put them
+// first, so that no reader can tell. Line 0, the count, is always written at once.
 template <class Line, int Hi> struct LineTable : Arr<Line, 0, Hi> {
     using Base = Arr<Line, 0, Hi>;
+    LineTable() = default;
+    LineTable(const LineTable& o) : Base(o.Settled()), used(o.used) {}
+    LineTable& operator=(const LineTable& o) {
+        if (this != &o) {
+            Base::operator=(o.Settled());
+            used = o.used;
+            deferred_.reset();
+            clearTo_ = 0;
+        }
+        return *this;
+    }
     Line& operator[](int i) {
+        if (i != 0) Settle();
         Line& line = Base::operator[](i);
         if (i > used) used = i;
         return line;
     }
-    const Line& operator[](int i) const { return Base::operator[](i); }
+    const Line& operator[](int i) const {
+        if (i != 0) Settle();
+        return Base::operator[](i);
+    }
     Line* begin() {
+        Settle();
         used = Hi;
         return Base::begin();
     }
     Line* end() {
+        Settle();
         used = Hi;
         return Base::end();
     }
-    const Line* begin() const { return Base::begin(); }
-    const Line* end() const { return Base::end(); }
+    const Line* begin() const { return Settled().begin(); }
+    const Line* end() const { return Settled().end(); }
     void fill(const Line& x) {
+        Forget();
         used = Hi;
         Base::fill(x);
     }
+    bool operator==(const LineTable& o) const { return Settled() == o.Settled(); }
+
+    // Line 0 := the count of `lines` lines from line 1, as TextWriter::WriteCount gives it; the
+    // lines themselves are put by `deferred` when lines 1.. are first read.
+    void Defer(std::unique_ptr<const DeferredLines<Line, Hi>> deferred, int lines);
+    // Lines 1..last := "" (line 0 stays). Deferred lines are not put for that, unless some of
+    // them lie past `last`.
+    void ClearLines(int last);
+    // Puts the deferred lines, if any.
+    void Settle() const {
+        if (deferred_) [[unlikely]]
+            const_cast<LineTable*>(this)->PutDeferred();
+    }
+
     int used = 0;
+
+private:
+    const Base& Settled() const {
+        Settle();
+        return *this;
+    }
+    void Forget() {
+        deferred_.reset();
+        clearTo_ = 0;
+    }
+    void PutDeferred();
+
+    std::unique_ptr<const DeferredLines<Line, Hi>> deferred_;
+    int deferredLines_ = 0; // how many lines `deferred_` puts
+    int clearTo_ = 0;       // lines 1..clearTo_ are emptied after the deferred lines are put
 };
 template <int Hi> using TextTable = LineTable<TResultLine, Hi>;
 
@@ -70,10 +134,7 @@ extern ResultTextTables Txt;
 
 // Empties lines 1..last of a table (line 0, the count, stays).
 template <class Line, int Hi> void ClearTextLines(LineTable<Line, Hi>& t, int last = Hi) {
-    const int to = std::min(t.used, last);
-    for (int i = 1; i <= to; ++i)
-        t[i] = "";
-    if (t.used <= last) t.used = 0;
+    t.ClearLines(last);
 }
 
 // Empties a table with its count line.
@@ -99,15 +160,55 @@ public:
     int Next() const { return n_; }
     // Line 0 := the next line to write, as readers show lines 1..count.
     void WriteCount() {
-        if (n_ > Hi + 1) t_[Hi] = kListFullText;
-        t_[0] = std::to_string(std::min(n_, Hi));
+        WriteFullNote();
+        t_[0] = CountText(n_ - 1);
     }
+    // The last line says that the list is full when more lines were put than it holds.
+    void WriteFullNote() {
+        if (n_ > Hi + 1) t_[Hi] = kListFullText;
+    }
+    // Line 0 of a table that `lines` lines were put into.
+    static std::string CountText(int lines) { return std::to_string(std::min(lines + 1, Hi)); }
     static constexpr const char* kListFullText = " (list full: further lines are not shown)";
 
 private:
     LineTable<Line, Hi>& t_;
     int n_ = 1;
 };
+
+template <class Line, int Hi>
+void LineTable<Line, Hi>::Defer(std::unique_ptr<const DeferredLines<Line, Hi>> deferred, int lines) {
+    Settle(); // earlier deferred lines that a clearing left partly standing
+    deferred_ = std::move(deferred);
+    deferredLines_ = lines;
+    Base::operator[](0) = TextWriter<Line, Hi>::CountText(lines);
+}
+
+template <class Line, int Hi> void LineTable<Line, Hi>::ClearLines(int last) {
+    if (deferred_) {
+        // The deferred lines are lines 1..deferredLines_, the last of them at most Hi.
+        if (std::min(deferredLines_, Hi) > last) {
+            clearTo_ = std::max(clearTo_, last);
+            return;
+        }
+        Forget(); // every line they would put is emptied
+    }
+    const int to = std::min(used, last);
+    for (int i = 1; i <= to; ++i)
+        Base::operator[](i) = "";
+    if (used <= last) used = 0;
+}
+
+template <class Line, int Hi> void LineTable<Line, Hi>::PutDeferred() {
+    // Taken first: the writer comes back through operator[].
+    const std::unique_ptr<const DeferredLines<Line, Hi>> deferred = std::move(deferred_);
+    const int clearTo = std::exchange(clearTo_, 0);
+    TextWriter<Line, Hi> w(*this);
+    deferred->Put(w);
+    assert(w.Next() == deferredLines_ + 1 && "deferred lines other than counted");
+    w.WriteFullNote();
+    if (clearTo > 0) ClearLines(clearTo);
+}
 
 // Empties the result texts before an analysis and for a new beam: the loadcase listings, load and
 // support lines, the capacity and timber check lines, the summary, maxima and loads listings, the

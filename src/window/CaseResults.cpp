@@ -5,7 +5,9 @@
 #include <charconv>
 #include <cmath>
 #include <cstring>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "engine/CapacityCheck.h"
 #include "engine/EngineState.h"
@@ -35,78 +37,109 @@ bool IsApplied(const TLoadRec& r) { return r[lfApplied] == 1.0f; }
 
 std::string_view Unit(const Str10& text) { return text.view(); }
 
-void BuildLoadLines(int lc) {
-    const auto& loads = Model.LoadTable[lc];
-    const double fLength = Model.UnitFactorLength, fForce = Model.UnitFactorForce, fUDL = Model.UnitFactorUDL;
-    TextWriter out(Txt.CaseLoadLines[lc]);
-
-    out.Put("LOADCASE " + std::to_string(lc));
-    out.Put("");
-    out.Put("");
-    out.Put("APPLIED LOADS ");
-    out.Put(" UDL");
-    out.Put(" No    Distance     Start UDL     Finish UDL      Cover  Load Factor");
-    ListingLine units;
-    AppendUnitHeading(units, Unit(Model.UnitTextLength), 10);
-    AppendUnitHeading(units, Unit(Model.UnitTextUDL), 24);
-    AppendUnitHeading(units, Unit(Model.UnitTextUDL), 38);
-    AppendUnitHeading(units, Unit(Model.UnitTextLength), 52);
-    out.Put(units);
-
-    Column dist{10, Align::Digit}, start{24, Align::Point}, finish{38, Align::Point}, cover{52, Align::Point};
-    dist.decimals =
-        DecimalsRule4(LargestOver(1, kSelfWeightRecord, [&](int k) { return loads[k][lfDist] / fLength; }));
-    start.decimals = DecimalsRule4(LargestOver(1, kSelfWeightRecord, [&](int k) {
-        return loads[k][lfKind] == -1.0f ? loads[k][lfW1] / fUDL : 0.0;
-    }));
-    finish.decimals =
-        DecimalsRule4(LargestOver(1, kSelfWeightRecord, [&](int k) { return loads[k][lfW2] / fUDL; }));
-    cover.decimals =
-        DecimalsRule4(LargestOver(1, kSelfWeightRecord, [&](int k) { return loads[k][lfCover] / fLength; }));
-    ListingLine line;
-    for (int k = 1; k <= kSelfWeightRecord; ++k) {
-        const TLoadRec& r = loads[k];
-        if (!IsApplied(r) || FloatToInt(r[lfKind]) != -1) continue;
-        line.clear();
-        if (k == kSelfWeightRecord)
-            line = " S/Wt";
-        else
-            AppendRowNumber(line, k);
-        dist.Put(line, r[lfDist] / fLength);
-        start.Put(line, r[lfW1] / fUDL);
-        finish.Put(line, r[lfW2] / fUDL);
-        cover.Put(line, r[lfCover] / fLength);
-        AppendAligned(line, SigFig3Dec3(r[lfLF]), 62, Align::Point);
-        out.Put(line);
-    }
-
-    out.Put("");
-    out.Put(" Point Loads");
-    out.Put(" No     Load       Distance    Load Factor");
-    units = "    ";
-    AppendUnitHeading(units, Unit(Model.UnitTextForce), 10);
-    AppendUnitHeading(units, Unit(Model.UnitTextLength), 24);
-    out.Put(units);
-
-    Column load{10, Align::Digit}, at{24, Align::Digit};
-    load.decimals =
-        DecimalsRule4(LargestOver(1, kSelfWeightRecord, [&](int k) { return loads[k][lfP] / fForce; }));
-    at.decimals = dist.decimals;
-    for (int k = 1; k < kSelfWeightRecord; ++k) {
-        const TLoadRec& r = loads[k];
-        if (!IsApplied(r) || FloatToInt(r[lfKind]) != 1) continue;
-        line.clear();
-        AppendRowNumber(line, k);
-        load.Put(line, r[lfP] / fForce);
-        at.Put(line, r[lfDist] / fLength);
-        AppendAligned(line, SigFig3Dec3(r[lfLF]), 38, Align::Digit);
-        out.Put(line);
-    }
-    // The count reaches two lines past the last row; both are empty.
-    out.Put("");
-    out.Put("");
-    out.WriteCount();
+// The rows the loads part shows: applied distributed loads (the self-weight among them) and
+// applied point loads.
+bool ShowsDistributed(const TLoadRec& r) { return IsApplied(r) && FloatToInt(r[lfKind]) == -1; }
+bool ShowsPoint(int k, const TLoadRec& r) {
+    return k < kSelfWeightRecord && IsApplied(r) && FloatToInt(r[lfKind]) == 1;
 }
+
+// The loads part of a loadcase's listing, from a copy of its load records.
+class LoadLines final : public DeferredLines<TResultLine, 100> {
+public:
+    explicit LoadLines(int lc)
+        : lc_(lc), loads_(Model.LoadTable[lc]), fLength_(Model.UnitFactorLength),
+          fForce_(Model.UnitFactorForce), fUDL_(Model.UnitFactorUDL), length_(Model.UnitTextLength),
+          force_(Model.UnitTextForce), udl_(Model.UnitTextUDL) {
+        const auto& loads = loads_;
+        dist_.decimals = DecimalsRule4(
+            LargestOver(1, kSelfWeightRecord, [&](int k) { return loads[k][lfDist] / fLength_; }));
+        start_.decimals = DecimalsRule4(LargestOver(1, kSelfWeightRecord, [&](int k) {
+            return loads[k][lfKind] == -1.0f ? loads[k][lfW1] / fUDL_ : 0.0;
+        }));
+        finish_.decimals =
+            DecimalsRule4(LargestOver(1, kSelfWeightRecord, [&](int k) { return loads[k][lfW2] / fUDL_; }));
+        cover_.decimals = DecimalsRule4(
+            LargestOver(1, kSelfWeightRecord, [&](int k) { return loads[k][lfCover] / fLength_; }));
+        load_.decimals =
+            DecimalsRule4(LargestOver(1, kSelfWeightRecord, [&](int k) { return loads[k][lfP] / fForce_; }));
+        at_.decimals = dist_.decimals;
+        for (int k = 1; k <= kSelfWeightRecord; ++k)
+            distributedRows_ += ShowsDistributed(loads[k]) ? 1 : 0;
+        for (int k = 1; k < kSelfWeightRecord; ++k)
+            pointRows_ += ShowsPoint(k, loads[k]) ? 1 : 0;
+    }
+    int Lines() const { return 7 + distributedRows_ + 4 + pointRows_ + 2; }
+    // What the last value column leaves in DecimalPlaces; -1 when no column is put.
+    int LastDecimals() const {
+        return pointRows_ > 0 ? at_.decimals : distributedRows_ > 0 ? cover_.decimals : -1;
+    }
+
+    void Put(TextWriter<TResultLine, 100>& out) const override {
+        const DecimalPlacesKept kept;
+        const auto& loads = loads_;
+        out.Put("LOADCASE " + std::to_string(lc_));
+        out.Put("");
+        out.Put("");
+        out.Put("APPLIED LOADS ");
+        out.Put(" UDL");
+        out.Put(" No    Distance     Start UDL     Finish UDL      Cover  Load Factor");
+        ListingLine units;
+        AppendUnitHeading(units, Unit(length_), 10);
+        AppendUnitHeading(units, Unit(udl_), 24);
+        AppendUnitHeading(units, Unit(udl_), 38);
+        AppendUnitHeading(units, Unit(length_), 52);
+        out.Put(units);
+
+        ListingLine line;
+        for (int k = 1; k <= kSelfWeightRecord; ++k) {
+            const TLoadRec& r = loads[k];
+            if (!ShowsDistributed(r)) continue;
+            line.clear();
+            if (k == kSelfWeightRecord)
+                line = " S/Wt";
+            else
+                AppendRowNumber(line, k);
+            dist_.Put(line, r[lfDist] / fLength_);
+            start_.Put(line, r[lfW1] / fUDL_);
+            finish_.Put(line, r[lfW2] / fUDL_);
+            cover_.Put(line, r[lfCover] / fLength_);
+            AppendAligned(line, SigFig3Dec3(r[lfLF]), 62, Align::Point);
+            out.Put(line);
+        }
+
+        out.Put("");
+        out.Put(" Point Loads");
+        out.Put(" No     Load       Distance    Load Factor");
+        units = "    ";
+        AppendUnitHeading(units, Unit(force_), 10);
+        AppendUnitHeading(units, Unit(length_), 24);
+        out.Put(units);
+
+        for (int k = 1; k < kSelfWeightRecord; ++k) {
+            const TLoadRec& r = loads[k];
+            if (!ShowsPoint(k, r)) continue;
+            line.clear();
+            AppendRowNumber(line, k);
+            load_.Put(line, r[lfP] / fForce_);
+            at_.Put(line, r[lfDist] / fLength_);
+            AppendAligned(line, SigFig3Dec3(r[lfLF]), 38, Align::Digit);
+            out.Put(line);
+        }
+        // The count reaches two lines past the last row; both are empty.
+        out.Put("");
+        out.Put("");
+    }
+
+private:
+    int lc_;
+    Arr<TLoadRec, 1, kSelfWeightRecord> loads_;
+    double fLength_, fForce_, fUDL_;
+    Str10 length_, force_, udl_;
+    Column dist_{10, Align::Digit}, start_{24, Align::Point}, finish_{38, Align::Point},
+        cover_{52, Align::Point}, load_{10, Align::Digit}, at_{24, Align::Digit};
+    int distributedRows_ = 0, pointRows_ = 0;
+};
 
 // What the span summary's decimals look at for one member: its extremes row (0, span, 26), its
 // largest and smallest moment and its deflection.
@@ -115,84 +148,118 @@ struct SummaryValues {
     double maxMoment, minMoment, deflection;
 };
 
-void BuildSupportLines(int lc) {
-    const int n0 = Model.SpanCount[0], n = Model.SpanCount[lc];
-    const double fShear = Model.UnitFactorShear, fMoment = Model.UnitFactorMoment;
-    const double fDefl = Model.UnitFactorDeflection;
-    TextWriter out(Txt.CaseSupportLines[lc]);
+// The reactions and the span summary of a loadcase, from copies of the values they show. Building
+// them names the members (BuildMemberLabels), which the member checks use.
+class SupportLines final : public DeferredLines<TResultLine, 100> {
+public:
+    explicit SupportLines(int lc)
+        : factored_(Model.FactoredLoadsFlag), fShear_(Model.UnitFactorShear),
+          fMoment_(Model.UnitFactorMoment), fDefl_(Model.UnitFactorDeflection),
+          shearText_(Model.UnitTextShear), momentText_(Model.UnitTextMoment),
+          deflectionText_(Model.UnitTextDeflection) {
+        const int n0 = Model.SpanCount[0], n = Model.SpanCount[lc];
+        reactions_.reserve(static_cast<std::size_t>(n0) + 1);
+        rows_.reserve(static_cast<std::size_t>(n) + 2);
+        for (int i = 1; i <= n0 + 1; ++i)
+            reactions_.push_back(Eng.SupportReaction[lc][i]);
+        reaction_.decimals = DecimalsRule5(
+            LargestOver(0, n0, [&](int i) { return reactions_[static_cast<std::size_t>(i)] * fShear_; }));
 
-    out.Put("SUPPORTS");
-    const int32 factored = Model.FactoredLoadsFlag;
-    out.Put(factored == -1 ? " Support       Reaction" : factored == 1 ? " Support   Factored Reaction" : "");
-    out.Put(" No             (" + Model.UnitTextShear + ")");
-    Column reaction{19, Align::Digit};
-    reaction.decimals =
-        DecimalsRule5(LargestOver(1, n0 + 1, [&](int i) { return Eng.SupportReaction[lc][i] * fShear; }));
-    ListingLine line;
-    for (int i = 1; i <= n0 + 1; ++i) {
-        line.clear();
-        AppendRowNumber(line, i);
-        reaction.Put(line, Eng.SupportReaction[lc][i] * fShear);
-        out.Put(line);
+        // The decimals look at both cantilevers and every committed span, whether or not they exist.
+        const auto& shear = Eng.ShearExtremes[lc];
+        const auto& deflection = Eng.DeflectionExtremes[lc];
+        auto member = [&](int k) {
+            if (k == 0)
+                return SummaryValues{kLHCantRow, Eng.StoredCantEndB[lc][0], Eng.StoredCantEndA[lc][0],
+                                     deflection[kLHCantRow][1]};
+            if (k > n0)
+                return SummaryValues{kRHCantRow, Eng.StoredCantEndB[lc][1], Eng.StoredCantEndA[lc][1],
+                                     deflection[kRHCantRow][1]};
+            return SummaryValues{k, Eng.SpanMaxMoment[lc][k], Eng.SpanMinMoment[lc][k],
+                                 Eng.SpanMaxDeflection[lc][k]};
+        };
+        double shearLargest = 0, posLargest = 0, negLargest = 0, deflectionLargest = 0;
+        for (int k = 0; k <= n0 + 1; ++k) {
+            const SummaryValues m = member(k);
+            shearLargest = Larger(shearLargest, shear[m.row][xMagnitude] * fShear_);
+            posLargest = Larger(posLargest, m.maxMoment * fMoment_);
+            negLargest = Larger(negLargest, m.minMoment * fMoment_);
+            deflectionLargest = Larger(deflectionLargest, m.deflection * fDefl_);
+        }
+        shearCol_.decimals = DecimalsRule5(shearLargest);
+        pos_.decimals = DecimalsRule5(posLargest);
+        neg_.decimals = DecimalsRule5(negLargest);
+        deflectionCol_.decimals = DecimalsRule5(deflectionLargest);
+
+        BuildMemberLabels();
+        const auto& labels = Txt.MemberLabel[lc];
+        if (Eng.LHCantileverActive[lc] == 1)
+            rows_.push_back({" " + labels[0], shear[kLHCantRow][xMagnitude], Eng.StoredCantEndB[lc][0],
+                             Eng.StoredCantEndA[lc][0], deflection[kLHCantRow][1]});
+        for (int s = 1; s <= n; ++s)
+            rows_.push_back({(s < 10 ? "  " : " ") + labels[s], shear[s][xMagnitude],
+                             Eng.SpanMaxMoment[lc][s], Eng.SpanMinMoment[lc][s], -deflection[s][1]});
+        rhRow_ = Eng.RHCantileverActive[lc] == 1;
+        if (rhRow_)
+            rows_.push_back({" " + labels[n + 1], shear[kRHCantRow][xMagnitude], Eng.StoredCantEndB[lc][1],
+                             Eng.StoredCantEndA[lc][1], deflection[kRHCantRow][1]});
     }
-    out.Put("");
+    int Lines() const {
+        return 3 + static_cast<int>(reactions_.size()) + 1 + 3 + static_cast<int>(rows_.size()) +
+               (rhRow_ ? 0 : 1);
+    }
+    int LastDecimals() const { return rows_.empty() ? reaction_.decimals : deflectionCol_.decimals; }
 
-    out.Put("SPAN SUMMARY");
-    out.Put(" Span     Max Shear    Max +ve Mom    Max -ve Mom    Max Deflection");
-    ListingLine units = " No";
-    AppendUnitHeading(units, Unit(Model.UnitTextShear), 15);
-    AppendUnitHeading(units, Unit(Model.UnitTextMoment), 29);
-    AppendUnitHeading(units, Unit(Model.UnitTextMoment), 43);
-    AppendUnitHeading(units, Unit(Model.UnitTextDeflection), 57);
-    out.Put(units);
-
-    // The decimals look at both cantilevers and every committed span, whether or not they exist.
-    const auto& shear = Eng.ShearExtremes[lc];
-    const auto& deflection = Eng.DeflectionExtremes[lc];
-    auto member = [&](int k) {
-        if (k == 0)
-            return SummaryValues{kLHCantRow, Eng.StoredCantEndB[lc][0], Eng.StoredCantEndA[lc][0],
-                                 deflection[kLHCantRow][1]};
-        if (k > n0)
-            return SummaryValues{kRHCantRow, Eng.StoredCantEndB[lc][1], Eng.StoredCantEndA[lc][1],
-                                 deflection[kRHCantRow][1]};
-        return SummaryValues{k, Eng.SpanMaxMoment[lc][k], Eng.SpanMinMoment[lc][k],
-                             Eng.SpanMaxDeflection[lc][k]};
-    };
-    Column vCol{15, Align::Point}, pos{29, Align::Point}, neg{43, Align::Point}, dCol{57, Align::Point};
-    vCol.decimals = DecimalsRule5(
-        LargestOver(0, n0 + 1, [&](int k) { return shear[member(k).row][xMagnitude] * fShear; }));
-    pos.decimals =
-        DecimalsRule5(LargestOver(0, n0 + 1, [&](int k) { return member(k).maxMoment * fMoment; }));
-    neg.decimals =
-        DecimalsRule5(LargestOver(0, n0 + 1, [&](int k) { return member(k).minMoment * fMoment; }));
-    dCol.decimals =
-        DecimalsRule5(LargestOver(0, n0 + 1, [&](int k) { return member(k).deflection * fDefl; }));
-
-    BuildMemberLabels();
-    const auto& labels = Txt.MemberLabel[lc];
-    auto row = [&](const std::string& name, int extremesRow, double maxMoment, double minMoment,
-                   double shown) {
-        line = name;
-        vCol.Put(line, shear[extremesRow][xMagnitude] * fShear);
-        pos.Put(line, maxMoment * fMoment);
-        neg.Put(line, minMoment * fMoment);
-        dCol.Put(line, shown * fDefl);
-        out.Put(line);
-    };
-    if (Eng.LHCantileverActive[lc] == 1)
-        row(" " + labels[0], kLHCantRow, Eng.StoredCantEndB[lc][0], Eng.StoredCantEndA[lc][0],
-            deflection[kLHCantRow][1]);
-    for (int s = 1; s <= n; ++s)
-        row((s < 10 ? "  " : " ") + labels[s], s, Eng.SpanMaxMoment[lc][s], Eng.SpanMinMoment[lc][s],
-            -deflection[s][1]);
-    if (Eng.RHCantileverActive[lc] == 1)
-        row(" " + labels[n + 1], kRHCantRow, Eng.StoredCantEndB[lc][1], Eng.StoredCantEndA[lc][1],
-            deflection[kRHCantRow][1]);
-    else
+    void Put(TextWriter<TResultLine, 100>& out) const override {
+        const DecimalPlacesKept kept;
+        out.Put("SUPPORTS");
+        out.Put(factored_ == -1  ? " Support       Reaction"
+                : factored_ == 1 ? " Support   Factored Reaction"
+                                 : "");
+        out.Put(" No             (" + shearText_ + ")");
+        ListingLine line;
+        for (std::size_t i = 0; i < reactions_.size(); ++i) {
+            line.clear();
+            AppendRowNumber(line, static_cast<int>(i) + 1);
+            reaction_.Put(line, reactions_[i] * fShear_);
+            out.Put(line);
+        }
         out.Put("");
-    out.WriteCount();
-}
+
+        out.Put("SPAN SUMMARY");
+        out.Put(" Span     Max Shear    Max +ve Mom    Max -ve Mom    Max Deflection");
+        ListingLine units = " No";
+        AppendUnitHeading(units, Unit(shearText_), 15);
+        AppendUnitHeading(units, Unit(momentText_), 29);
+        AppendUnitHeading(units, Unit(momentText_), 43);
+        AppendUnitHeading(units, Unit(deflectionText_), 57);
+        out.Put(units);
+        for (const Row& r : rows_) {
+            line = r.name;
+            shearCol_.Put(line, r.shear * fShear_);
+            pos_.Put(line, r.maxMoment * fMoment_);
+            neg_.Put(line, r.minMoment * fMoment_);
+            deflectionCol_.Put(line, r.shown * fDefl_);
+            out.Put(line);
+        }
+        if (!rhRow_) out.Put("");
+    }
+
+private:
+    struct Row {
+        std::string name;
+        float shear;
+        double maxMoment, minMoment, shown;
+    };
+    int32 factored_;
+    double fShear_, fMoment_, fDefl_;
+    Str10 shearText_, momentText_, deflectionText_;
+    std::vector<double> reactions_; // supports 1..n0 + 1
+    Column reaction_{19, Align::Digit}, shearCol_{15, Align::Point}, pos_{29, Align::Point},
+        neg_{43, Align::Point}, deflectionCol_{57, Align::Point};
+    std::vector<Row> rows_;
+    bool rhRow_ = false;
+};
 
 // The member check of the section group; each check writes its own table.
 void RunMemberCheck() {
@@ -202,91 +269,111 @@ void RunMemberCheck() {
     if (Model.SteelSectionFlag == 1) SteelCodeCheck();
 }
 
-// One member's 21 rows of the span data.
-struct MemberData {
-    std::string title;
-    double length;
-    const double* spanShear = nullptr; // span work rows, or
-    const double* spanMoment = nullptr;
-    const float* cantShear = nullptr; // cantilever work rows
-    const float* cantMoment = nullptr;
-    const double* deflection = nullptr; // 21 points
+// The span data of a loadcase at 1/20th points, from copies of the members' work rows, which
+// the next loadcase overwrites.
+class SpanData final : public DeferredLines<TResultLine, 1000> {
+public:
+    explicit SpanData(int lc)
+        : fLength_(Model.UnitFactorLength), fShear_(Model.UnitFactorShear), fMoment_(Model.UnitFactorMoment),
+          fDefl_(Model.UnitFactorDeflection), lengthText_(Model.UnitTextLength),
+          shearText_(Model.UnitTextShear), momentText_(Model.UnitTextMoment),
+          deflectionText_(Model.UnitTextDeflection) {
+        const int n = Model.SpanCount[lc];
+        const auto& labels = Txt.MemberLabel[lc];
+        // Points past the last one the work rows hold would be read as garbage: refuse instead.
+        if ((kDeflectionPoints - 1) * Eng.ResultIntervalStep + 1 > MemberPointCount()) throw RangeError();
+        members_.reserve(static_cast<std::size_t>(n) + 2);
+        shearDeflectionNote_ =
+            Model.SpanData[kFlagsRow][kShearDeflectionField] == 1.0f && Model.SupportType[1] != supForkhead;
+        if (Eng.LHCantileverActive[lc] == 1)
+            Add(labels[0], Eng.CantileverLength[lc][0], Eng.CantileverShear[1].begin(),
+                Eng.CantileverMoment[1].begin(), Eng.CantDeflectionPoints.begin());
+        for (int s = 1; s <= n; ++s)
+            Add(" Span " + labels[s], Eng.LoadcaseSpanLength[lc][s], Eng.ShearForce[s].begin(),
+                Eng.BendingMoment[s].begin(), Eng.SpanDeflection[s].begin());
+        if (Eng.RHCantileverActive[lc] == 1)
+            Add(" " + labels[n + 1], Eng.CantileverLength[lc][1], Eng.CantileverShear[2].begin(),
+                Eng.CantileverMoment[2].begin(), Eng.CantDeflectionStore.begin());
+    }
+    int Lines() const { return 2 + (shearDeflectionNote_ ? 1 : 0) + 25 * static_cast<int>(members_.size()); }
+    int LastDecimals() const { return members_.empty() ? -1 : DeflectionColumn(members_.back()).decimals; }
 
-    double Shear(int p) const { return spanShear ? spanShear[p - 1] : cantShear[p - 1]; }
-    double Moment(int p) const { return spanMoment ? spanMoment[p - 1] : cantMoment[p - 1]; }
+    void Put(TextWriter<TResultLine, 1000>& out) const override {
+        const DecimalPlacesKept kept;
+        out.Put("");
+        out.Put("SPAN DATA at 1/20th SPAN INTERVALS");
+        if (shearDeflectionNote_) out.Put("              (deflection values include shear deflection)");
+        for (const Member& m : members_)
+            PutBlock(out, m);
+    }
+
+private:
+    // One member's values at its 21 points.
+    struct Member {
+        std::string title;
+        double length;
+        double shear[kDeflectionPoints], moment[kDeflectionPoints], deflection[kDeflectionPoints];
+    };
+
+    // Work rows from point 1: shear and moment at every point of the result resolution, the
+    // deflection at the 21 points.
+    template <class Value, class Deflection>
+    void Add(std::string title, double length, const Value* shear, const Value* moment,
+             const Deflection* deflection) {
+        Member& m = members_.emplace_back();
+        m.title = std::move(title);
+        m.length = length;
+        const int step = Eng.ResultIntervalStep;
+        for (int p = 0; p < kDeflectionPoints; ++p) {
+            m.shear[p] = shear[p * step];
+            m.moment[p] = moment[p * step];
+            m.deflection[p] = deflection[p];
+        }
+    }
+
+    Column DeflectionColumn(const Member& m) const {
+        Column defl{57, Align::Point};
+        defl.decimals = DecimalsRule4(
+            LargestOver(1, kDeflectionPoints, [&](int p) { return m.deflection[p - 1] * fDefl_; }));
+        return defl;
+    }
+
+    void PutBlock(TextWriter<TResultLine, 1000>& out, const Member& m) const {
+        out.Put(m.title);
+        out.Put(" Span     Distance       Shear         Moment      Deflection");
+        ListingLine units = " Interval";
+        AppendUnitHeading(units, Unit(lengthText_), 15);
+        AppendUnitHeading(units, Unit(shearText_), 29);
+        AppendUnitHeading(units, Unit(momentText_), 43);
+        AppendUnitHeading(units, Unit(deflectionText_), 57);
+        out.Put(units);
+
+        auto distance = [&](int p) { return (p - 1) / 20.0 * m.length / fLength_; };
+        Column dist{15, Align::Point}, shear{29, Align::Point}, moment{43, Align::Point};
+        const Column defl = DeflectionColumn(m);
+        dist.decimals = DecimalsRule4(LargestOver(1, kDeflectionPoints, distance));
+        shear.decimals =
+            DecimalsRule5(LargestOver(1, kDeflectionPoints, [&](int p) { return m.shear[p - 1] * fShear_; }));
+        moment.decimals = DecimalsRule5(
+            LargestOver(1, kDeflectionPoints, [&](int p) { return m.moment[p - 1] * fMoment_; }));
+        ListingLine line;
+        for (int p = 1; p <= kDeflectionPoints; ++p) {
+            line.clear();
+            AppendRowNumber(line, p);
+            dist.Put(line, distance(p));
+            shear.Put(line, m.shear[p - 1] * fShear_);
+            moment.Put(line, m.moment[p - 1] * fMoment_);
+            defl.Put(line, m.deflection[p - 1] * fDefl_);
+            out.Put(line);
+        }
+        out.Put(" ");
+    }
+
+    double fLength_, fShear_, fMoment_, fDefl_;
+    Str10 lengthText_, shearText_, momentText_, deflectionText_;
+    bool shearDeflectionNote_ = false;
+    std::vector<Member> members_;
 };
-
-template <int Hi> void PutSpanDataBlock(TextWriter<TResultLine, Hi>& out, const MemberData& m) {
-    const double fLength = Model.UnitFactorLength, fShear = Model.UnitFactorShear;
-    const double fMoment = Model.UnitFactorMoment, fDefl = Model.UnitFactorDeflection;
-    const int step = Eng.ResultIntervalStep;
-    auto point = [&](int p) { return (p - 1) * step + 1; };
-
-    out.Put(m.title);
-    out.Put(" Span     Distance       Shear         Moment      Deflection");
-    ListingLine units = " Interval";
-    AppendUnitHeading(units, Unit(Model.UnitTextLength), 15);
-    AppendUnitHeading(units, Unit(Model.UnitTextShear), 29);
-    AppendUnitHeading(units, Unit(Model.UnitTextMoment), 43);
-    AppendUnitHeading(units, Unit(Model.UnitTextDeflection), 57);
-    out.Put(units);
-
-    auto distance = [&](int p) { return (p - 1) / 20.0 * m.length / fLength; };
-    Column dist{15, Align::Point}, shear{29, Align::Point}, moment{43, Align::Point}, defl{57, Align::Point};
-    dist.decimals = DecimalsRule4(LargestOver(1, kDeflectionPoints, distance));
-    shear.decimals =
-        DecimalsRule5(LargestOver(1, kDeflectionPoints, [&](int p) { return m.Shear(point(p)) * fShear; }));
-    moment.decimals =
-        DecimalsRule5(LargestOver(1, kDeflectionPoints, [&](int p) { return m.Moment(point(p)) * fMoment; }));
-    defl.decimals =
-        DecimalsRule4(LargestOver(1, kDeflectionPoints, [&](int p) { return m.deflection[p - 1] * fDefl; }));
-    ListingLine line;
-    for (int p = 1; p <= kDeflectionPoints; ++p) {
-        line.clear();
-        AppendRowNumber(line, p);
-        dist.Put(line, distance(p));
-        shear.Put(line, m.Shear(point(p)) * fShear);
-        moment.Put(line, m.Moment(point(p)) * fMoment);
-        defl.Put(line, m.deflection[p - 1] * fDefl);
-        out.Put(line);
-    }
-    out.Put(" ");
-}
-
-void BuildSpanData(int lc) {
-    const int n = Model.SpanCount[lc];
-    TextWriter out(Txt.CaseListing[lc]);
-    const auto& labels = Txt.MemberLabel[lc];
-    // Points past the last one the work rows hold would be read as garbage: refuse instead.
-    if ((kDeflectionPoints - 1) * Eng.ResultIntervalStep + 1 > MemberPointCount()) throw RangeError();
-
-    out.Put("");
-    out.Put("SPAN DATA at 1/20th SPAN INTERVALS");
-    if (Model.SpanData[kFlagsRow][kShearDeflectionField] == 1.0f && Model.SupportType[1] != supForkhead)
-        out.Put("              (deflection values include shear deflection)");
-    if (Eng.LHCantileverActive[lc] == 1) {
-        MemberData m{labels[0], Eng.CantileverLength[lc][0]};
-        m.cantShear = Eng.CantileverShear[1].begin();
-        m.cantMoment = Eng.CantileverMoment[1].begin();
-        m.deflection = Eng.CantDeflectionPoints.begin();
-        PutSpanDataBlock(out, m);
-    }
-    for (int s = 1; s <= n; ++s) {
-        MemberData m{" Span " + labels[s], Eng.LoadcaseSpanLength[lc][s]};
-        m.spanShear = Eng.ShearForce[s].begin();
-        m.spanMoment = Eng.BendingMoment[s].begin();
-        m.deflection = Eng.SpanDeflection[s].begin();
-        PutSpanDataBlock(out, m);
-    }
-    if (Eng.RHCantileverActive[lc] == 1) {
-        MemberData m{" " + labels[n + 1], Eng.CantileverLength[lc][1]};
-        m.cantShear = Eng.CantileverShear[2].begin();
-        m.cantMoment = Eng.CantileverMoment[2].begin();
-        m.deflection = Eng.CantDeflectionStore.begin();
-        PutSpanDataBlock(out, m);
-    }
-    out.WriteCount();
-}
 
 // The largest elastic stress of a member, or 0 when it has no extreme-fibre distance.
 double MemberStress(int lc, int row) {
@@ -419,11 +506,11 @@ void BuildMemberLabels() {
 
 void BuildCaseResultsText() {
     const int lc = Eng.CurrentCase;
-    BuildLoadLines(lc);
-    BuildSupportLines(lc);
+    DeferLines(Txt.CaseLoadLines[lc], std::make_unique<LoadLines>(lc));
+    DeferLines(Txt.CaseSupportLines[lc], std::make_unique<SupportLines>(lc));
     RunMemberCheck();
     if (Model.CheckAbortFlag == 1) return;
-    BuildSpanData(lc);
+    DeferLines(Txt.CaseListing[lc], std::make_unique<SpanData>(lc));
 }
 
 void BuildMaxStressText() {

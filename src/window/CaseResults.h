@@ -5,9 +5,12 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <string_view>
 
+#include "engine/ResultText.h"
+#include "foundation/SharedModel.h"
 #include "foundation/SigFig.h"
 
 namespace kx {
@@ -105,11 +108,40 @@ struct Column {
     void Put(ListingLine& line, double v) const;
 };
 
+// Keeps DecimalPlaces for its life. Deferred lines are put when first read, and reading leaves the
+// shared model as the build left it.
+class DecimalPlacesKept {
+public:
+    DecimalPlacesKept() = default;
+    DecimalPlacesKept(const DecimalPlacesKept&) = delete;
+    DecimalPlacesKept& operator=(const DecimalPlacesKept&) = delete;
+    ~DecimalPlacesKept() { Model.DecimalPlaces = kept_; }
+
+private:
+    int32 kept_ = Model.DecimalPlaces;
+};
+
+// Defers `lines` into a table, leaving in DecimalPlaces what building them there and then would
+// have left. Lines: a DeferredLines that can say how many lines it puts (Lines()) and the decimals
+// of its last value column (LastDecimals(), -1 when it puts no value).
+template <class Lines, class Line, int Hi>
+void DeferLines(LineTable<Line, Hi>& table, std::unique_ptr<Lines> lines) {
+    if (const int d = lines->LastDecimals(); d >= 0) Model.DecimalPlaces = d;
+    const int count = lines->Lines();
+    table.Defer(std::move(lines), count);
+}
+
+// The larger of m and |v|, as LargestOver takes them.
+inline double Larger(double m, double v) {
+    const double a = std::fabs(v);
+    return a > m ? a : m;
+}
+
 // Largest |f(k)| over k = from..to; values that are no number are passed over.
 template <typename F> double LargestOver(int from, int to, F f) {
     double m = 0;
     for (int k = from; k <= to; ++k)
-        if (const double a = std::fabs(f(k)); a > m) m = a;
+        m = Larger(m, f(k));
     return m;
 }
 

@@ -4,6 +4,10 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include "engine/EngineState.h"
 #include "engine/ResultText.h"
@@ -139,6 +143,109 @@ void AppendLoadcase(ListingLine& line, float lc) {
     line += ')';
 }
 
+// The results envelope, from copies of the envelope values it shows.
+class EnvelopeText final : public DeferredLines<TResultLine, 750> {
+public:
+    EnvelopeText()
+        : fL_(Model.UnitFactorLength), fV_(Model.UnitFactorShear), fM_(Model.UnitFactorMoment),
+          lengthText_(Model.UnitTextLength), shearText_(Model.UnitTextShear),
+          momentText_(Model.UnitTextMoment) {
+        if (Eng.LHCantileverActive[1] == 1) lh_ = Capture(kLHCantRow, Eng.CantileverLength[0][0]);
+        for (int s = 1; s <= Model.SpanCount[0]; ++s)
+            spans_.push_back(Capture(s, Model.SpanData[s][mfL]));
+        if (Eng.RHCantileverActive[1] == 1) rh_ = Capture(kRHCantRow, Eng.CantileverLength[0][1]);
+    }
+    int Lines() const {
+        const int block = 2 + kDeflectionPoints;
+        return 2 + (lh_ ? 1 + block : 0) + static_cast<int>(spans_.size()) * (2 + block) + 1 +
+               (rh_ ? 1 + block : 0);
+    }
+    int LastDecimals() const {
+        const Block* last = rh_ ? &*rh_ : !spans_.empty() ? &spans_.back() : lh_ ? &*lh_ : nullptr;
+        return last ? NegativeMomentColumn(*last).decimals : -1;
+    }
+
+    void Put(TextWriter<TResultLine, 750>& E) const override {
+        const DecimalPlacesKept kept;
+        E.Put("RESULTS ENVELOPE at 1/20th SPAN INTERVALS");
+        E.Put("");
+        if (lh_) {
+            E.Put(" LH Cantilever ");
+            PutBlock(E, *lh_);
+        }
+        for (std::size_t i = 0; i < spans_.size(); ++i) {
+            E.Put("");
+            E.Put(" Span " + std::to_string(i + 1));
+            PutBlock(E, spans_[i]);
+        }
+        E.Put("");
+        if (rh_) {
+            E.Put(" RH Cantilever ");
+            PutBlock(E, *rh_);
+        }
+    }
+
+private:
+    // One member: its length, its envelope extremes and its values at the 21 points.
+    struct Block {
+        double L;
+        float largestShear, largestMoment, smallestMoment;
+        Arr<Arr<float, 0, 1>, 1, kDeflectionPoints> shearAt;  // shear, loadcase
+        Arr<Arr<float, 0, 3>, 1, kDeflectionPoints> momentAt; // +ve, -ve moment, their loadcases
+    };
+
+    static Block Capture(int row, double L) {
+        return {L,
+                Eng.ShearExtremes[0][row][xMagnitude],
+                Eng.MomentExtremes[0][row][xLargest],
+                Eng.MomentExtremes[0][row][xSmallest],
+                Eng.EnvelopeIntervalValues[0][row],
+                Eng.EnvelopeTable[0][row]};
+    }
+
+    Column NegativeMomentColumn(const Block& b) const {
+        Column neg{57, Align::Point};
+        neg.decimals = DecimalsRule5(std::fabs(b.smallestMoment) * fM_);
+        return neg;
+    }
+
+    void PutBlock(TextWriter<TResultLine, 750>& E, const Block& b) const {
+        ListingLine h2 = " Int";
+        AppendUnitHeading(h2, lengthText_.view(), 10);
+        AppendUnitHeading(h2, shearText_.view(), 23);
+        AppendUnitHeading(h2, momentText_.view(), 40);
+        AppendUnitHeading(h2, momentText_.view(), 57);
+        E.Put(" Span  Distance    Max shear       +ve Moment      -ve Moment");
+        E.Put(h2);
+        const float fL = fL_, fV = fV_, fM = fM_;
+        Column dist{10, Align::Point}, shear{23, Align::Point}, pos{40, Align::Point};
+        const Column neg = NegativeMomentColumn(b);
+        dist.decimals = DecimalsRule4(std::fabs(b.L) / fL);
+        shear.decimals = DecimalsRule5(std::fabs(b.largestShear) * fV);
+        pos.decimals = DecimalsRule5(std::fabs(b.largestMoment) * fM);
+        ListingLine line;
+        for (int i = 1; i <= kDeflectionPoints; ++i) {
+            const auto& shearAt = b.shearAt[i];
+            const auto& momentAt = b.momentAt[i];
+            line = i < 10 ? " " : "";
+            AppendWhole(line, i);
+            dist.Put(line, (i - 1) / 20.0 * b.L / fL);
+            shear.Put(line, shearAt[0] * fV);
+            AppendLoadcase(line, shearAt[1]);
+            pos.Put(line, momentAt[0] * fM);
+            AppendLoadcase(line, momentAt[2]);
+            neg.Put(line, momentAt[1] * fM);
+            AppendLoadcase(line, momentAt[3]);
+            E.Put(line);
+        }
+    }
+
+    float fL_, fV_, fM_;
+    Str10 lengthText_, shearText_, momentText_;
+    std::optional<Block> lh_, rh_;
+    std::vector<Block> spans_;
+};
+
 } // namespace
 
 void BuildResultsSummary() {
@@ -173,61 +280,7 @@ void BuildResultsSummary() {
     BuildMaxima(type == "KXF");
 }
 
-void BuildEnvelopeText() {
-    TextWriter E(Txt.EnvelopeLines);
-    E.Put("RESULTS ENVELOPE at 1/20th SPAN INTERVALS");
-    E.Put("");
-
-    const std::string h1 = " Span  Distance    Max shear       +ve Moment      -ve Moment";
-    ListingLine h2 = " Int";
-    AppendUnitHeading(h2, Model.UnitTextLength.view(), 10);
-    AppendUnitHeading(h2, Model.UnitTextShear.view(), 23);
-    AppendUnitHeading(h2, Model.UnitTextMoment.view(), 40);
-    AppendUnitHeading(h2, Model.UnitTextMoment.view(), 57);
-
-    ListingLine line;
-    auto block = [&](int row, double L) {
-        E.Put(h1);
-        E.Put(h2);
-        const float fL = Model.UnitFactorLength, fV = Model.UnitFactorShear, fM = Model.UnitFactorMoment;
-        const auto& extremes = [&](const TExtremesTable& table, int field) { return table[0][row][field]; };
-        Column dist{10, Align::Point}, shear{23, Align::Point}, pos{40, Align::Point}, neg{57, Align::Point};
-        dist.decimals = DecimalsRule4(std::fabs(L) / fL);
-        shear.decimals = DecimalsRule5(std::fabs(extremes(Eng.ShearExtremes, xMagnitude)) * fV);
-        pos.decimals = DecimalsRule5(std::fabs(extremes(Eng.MomentExtremes, xLargest)) * fM);
-        neg.decimals = DecimalsRule5(std::fabs(extremes(Eng.MomentExtremes, xSmallest)) * fM);
-        for (int i = 1; i <= kDeflectionPoints; ++i) {
-            const auto& shearAt = Eng.EnvelopeIntervalValues[0][row][i];
-            const auto& momentAt = Eng.EnvelopeTable[0][row][i];
-            line = i < 10 ? " " : "";
-            AppendWhole(line, i);
-            dist.Put(line, (i - 1) / 20.0 * L / fL);
-            shear.Put(line, shearAt[0] * fV);
-            AppendLoadcase(line, shearAt[1]);
-            pos.Put(line, momentAt[0] * fM);
-            AppendLoadcase(line, momentAt[2]);
-            neg.Put(line, momentAt[1] * fM);
-            AppendLoadcase(line, momentAt[3]);
-            E.Put(line);
-        }
-    };
-
-    if (Eng.LHCantileverActive[1] == 1) {
-        E.Put(" LH Cantilever ");
-        block(kLHCantRow, Eng.CantileverLength[0][0]);
-    }
-    for (int s = 1; s <= Model.SpanCount[0]; ++s) {
-        E.Put("");
-        E.Put(" Span " + std::to_string(s));
-        block(s, Model.SpanData[s][mfL]);
-    }
-    E.Put("");
-    if (Eng.RHCantileverActive[1] == 1) {
-        E.Put(" RH Cantilever ");
-        block(kRHCantRow, Eng.CantileverLength[0][1]);
-    }
-    E.WriteCount();
-}
+void BuildEnvelopeText() { DeferLines(Txt.EnvelopeLines, std::make_unique<EnvelopeText>()); }
 
 ResultListContent ResultsListContent() {
     ResultListContent out;

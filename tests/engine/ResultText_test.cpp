@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "engine/AnalyseBeam.h"
@@ -58,6 +59,39 @@ TEST(TextWriter, ClearingEmptiesEveryLineHoweverItWasWritten) {
         line = "every line";
     ClearTable(t);
     EXPECT_TRUE(t == TextTable<1000>{});
+}
+
+// Lines put when first read read as if written at once, whatever was done to the table between:
+// a line past them stays, a partial clearing empties them afterwards, a full one drops them.
+TEST(TextWriter, DeferredLinesReadAsIfWrittenAtOnce) {
+    struct Three final : DeferredLines<TResultLine, 5> {
+        void Put(TextWriter<TResultLine, 5>& w) const override {
+            for (const char* line : {"a", "b", "c"})
+                w.Put(line);
+        }
+    };
+    const std::pair<const char*, void (*)(TextTable<5>&)> steps[] = {
+        {"read", [](TextTable<5>&) {}},
+        {"clear to 2", [](TextTable<5>& t) { ClearTextLines(t, 2); }},
+        {"clear to 3", [](TextTable<5>& t) { ClearTextLines(t, 3); }},
+        {"clear", [](TextTable<5>& t) { ClearTextLines(t); }},
+        {"clear table", [](TextTable<5>& t) { ClearTable(t); }},
+        {"count", [](TextTable<5>& t) { t[0] = "9"; }},
+        {"copied over", [](TextTable<5>& t) { t = TextTable<5>(t); }},
+    };
+    for (const auto& [name, step] : steps) {
+        TextTable<5> atOnce, deferred;
+        atOnce[4] = deferred[4] = "earlier";
+        TextWriter w(atOnce);
+        Three().Put(w);
+        w.WriteCount();
+        deferred.Defer(std::make_unique<Three>(), 3);
+        step(atOnce);
+        step(deferred);
+        ClearTextLines(atOnce, 1); // a clearing that leaves deferred lines to put
+        ClearTextLines(deferred, 1);
+        EXPECT_TRUE(deferred == atOnce) << name;
+    }
 }
 
 // The texts and diagrams an analysis leaves, to compare whole.
