@@ -43,11 +43,6 @@ void emptyReport(TimberReport& report, int& counter) {
     counter = 1;
 }
 
-int reportCount(const TimberReport& report) {
-    const double n = ReadNumber(report[0], kTimberNumbers);
-    return n >= 0 && n <= 100 ? static_cast<int>(n) : 0;
-}
-
 void fail(const char* message) {
     dlg().Message(message);
     Model.CheckAbortFlag = 1;
@@ -415,13 +410,13 @@ void Print1Click() {
         // The summary down to the K8 line, so the printed factors match the list on screen.
         for (int i = 1; i <= 17; ++i)
             put(left, row(10 + i), s[i]);
-        for (int i = 1; i <= reportCount(Calc.AxialReport); ++i)
+        for (int i = 1; i <= Calc.AxialCounter; ++i)
             put(left, row(37 + i), Calc.AxialReport[i]);
         for (int i = 0; i <= 8; ++i)
             put(left, row(61 + i), Calc.SummaryBlock[i]);
-        for (int i = 1; i <= reportCount(Calc.BendingReport); ++i)
+        for (int i = 1; i <= Calc.BendingCounter; ++i)
             put(right, row(10 + i), Calc.BendingReport[i]);
-        for (int i = 1; i <= reportCount(Calc.CombinedReport); ++i)
+        for (int i = 1; i <= Calc.CombinedCounter; ++i)
             put(right, row(37 + i), Calc.CombinedReport[i]);
     } catch (...) {
         p.Abort(); // no half-printed page
