@@ -57,6 +57,7 @@ void SetTimberK3Bending() {
     Timber::Calc.K3BendingText = d->Text;
     // Formwork and falsework durations show the shear stress and load with the factor 1.5.
     Timber::Calc.ShearFactor = Dlg.BendingOption >= kFirstFormwork;
+    Dlg.MomK3 = d->K3;
     Dlg.lbl_MomK3 = SigFig3(d->K3);
 }
 
@@ -65,6 +66,7 @@ void SetTimberK3Axial() {
     if (!d) return;
     Timber::Calc.K3Axial = d->K3;
     Timber::Calc.K3AxialText = AxialK3Text(Dlg.AxialOption);
+    Dlg.AxK3 = d->K3;
     Dlg.lbl_AxK3 = SigFig3(d->K3);
 }
 
@@ -73,15 +75,14 @@ void cmd_OKClick() {
     const std::string mode = Model.TimberCheckMode.str();
     TimberControls& c = Calc.Ctl;
     if (mode == "Beam") {
-        Model.TimberK3Bending =
-            static_cast<float>(ReadNumber(Dlg.lbl_MomK3, NumberPolicy::ZeroWhenNotANumber));
+        Model.TimberK3Bending = Dlg.MomK3;
         Calc.K3Bending = Model.TimberK3Bending;
         CalcTimberBending();
         ReportTimberBending();
         c.lbl_K3ax.clear();
         c.lbl_K3b = SigFig3(Model.TimberK3Bending);
     } else if (mode == "Strut") {
-        Model.TimberK3Axial = static_cast<float>(ReadNumber(Dlg.lbl_AxK3, NumberPolicy::ZeroWhenNotANumber));
+        Model.TimberK3Axial = Dlg.AxK3;
         Calc.K3Axial = Model.TimberK3Axial;
         CalcTimberAxial();
         ReportTimberAxial();
@@ -90,9 +91,8 @@ void cmd_OKClick() {
     } else if (mode == "Comb") {
         const double moment = ReadNumber(Dlg.Edit_Mom, kLoadNumbers);
         const double load = ReadNumber(Dlg.Edit_Axial, kLoadNumbers);
-        Model.TimberK3Bending =
-            static_cast<float>(ReadNumber(Dlg.lbl_MomK3, NumberPolicy::ZeroWhenNotANumber));
-        Model.TimberK3Axial = static_cast<float>(ReadNumber(Dlg.lbl_AxK3, NumberPolicy::ZeroWhenNotANumber));
+        Model.TimberK3Bending = Dlg.MomK3;
+        Model.TimberK3Axial = Dlg.AxK3;
         Calc.K3Bending = Model.TimberK3Bending;
         Calc.K3Axial = Model.TimberK3Axial;
         CalcTimberBending();

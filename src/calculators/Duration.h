@@ -12,6 +12,7 @@ struct DurationControls {
     int BendingOption = 4, AxialOption = 4; // General
     bool GroupBending_Enabled = true, GroupAxial_Enabled = true, CombinedShown = true;
     bool cmd_OK_AtPanel3 = false; // the OK button stands at the narrow position ("Beam")
+    float MomK3 = 0, AxK3 = 0;    // the chosen K3 values, shown in the labels below
     std::string lbl_MomK3, lbl_AxK3;
     std::string Edit_Axial, Edit_Mom;
     bool operator==(const DurationControls&) const = default;

@@ -30,8 +30,6 @@ TimberControls& C() { return Calc.Ctl; }
 // A size or length that is not a number reads as 0, which the checks below refuse with their message.
 constexpr NumberPolicy kTimberNumbers = NumberPolicy::ZeroWhenNotANumber;
 
-float label(const std::string& text) { return static_cast<float>(ReadNumber(text, kTimberNumbers)); }
-
 bool minorAxis() { return C().Option_Minor; }
 
 // The dimension in the plane of bending.
@@ -43,11 +41,6 @@ void emptyReport(TimberReport& report, int& counter) {
     for (int i = 1; i <= 100; ++i)
         report[i].clear();
     counter = 1;
-}
-
-int reportCount(const TimberReport& report) {
-    const double n = ReadNumber(report[0], kTimberNumbers);
-    return n >= 0 && n <= 100 ? static_cast<int>(n) : 0;
 }
 
 void fail(const char* message) {
@@ -128,9 +121,9 @@ void SetTimberAxisCaptions() {
 }
 
 bool CheckTimberInputs() {
-    for (const std::string* l :
-         {&C().lbl_BendStress, &C().lbl_ShearStress, &C().lbl_AxStress, &C().lbl_Eb, &C().lbl_Eax})
-        if (label(*l) == 0) {
+    for (const float grade :
+         {Calc.GradeBending, Calc.GradeShear, Calc.GradeCompression, Calc.EBending, Calc.EAxial})
+        if (grade == 0) {
             fail("Click \"grade\" option button");
             return false;
         }
@@ -149,23 +142,24 @@ bool CheckTimberInputs() {
 }
 
 void CalcTimberBending() {
-    const Ext d = bendingDepth();
+    const float d = bendingDepth();
     Calc.K7 = TimberK7(static_cast<double>(d));
-    Calc.K2E = label(C().lbl_K2E);
     C().lbl_K8 = SigFig2(Calc.K8);
-    const Ext gradeBending = label(C().lbl_BendStress);
-    Calc.PermBendingStress =
-        static_cast<float>(gradeBending * Calc.K2Bending * Calc.K3Bending * Calc.K7 * Calc.K8);
-    const Ext gradeE = label(C().lbl_Eb);
-    Calc.PermE = static_cast<float>(gradeE * Calc.K2E);
-    Calc.EI = static_cast<float>(static_cast<Ext>(Calc.PermE) * Calc.I / 100000);
-    Calc.PermMoment =
-        static_cast<float>(static_cast<Ext>(Calc.PermBendingStress) * Calc.I * 2 / d / Calc.K1 / 100);
-    const Ext gradeShear = label(C().lbl_ShearStress);
-    Calc.PermShearStress = static_cast<float>(gradeShear * Calc.K2Shear * Calc.K3Bending * Calc.K8);
-    Calc.PermShearLoad =
-        static_cast<float>(static_cast<Ext>(Calc.K1) * Calc.K1 *
-                           (static_cast<Ext>(Calc.PermShearStress) * Calc.b * Calc.h) / 1000 / 1.5L);
+    TimberBendingShearInputs in;
+    in.GradeBending = Calc.GradeBending, in.GradeShear = Calc.GradeShear, in.GradeE = Calc.EBending;
+    in.K1 = Calc.K1, in.K2Bending = Calc.K2Bending, in.K2Shear = Calc.K2Shear, in.K2E = Calc.K2E;
+    in.K3 = Calc.K3Bending, in.K7 = Calc.K7, in.K8 = Calc.K8;
+    // The factor 1.5 of the formwork durations is applied only as the stress and load are listed.
+    in.ShearFactor = 1;
+    in.Width = Calc.b, in.Depth = Calc.h, in.BendingDepth = d;
+    in.I = Calc.I;
+    const TimberBendingShear p = TimberBendingShearValues(in);
+    Calc.PermBendingStress = p.PermBendingStress;
+    Calc.PermE = p.PermE;
+    Calc.EI = p.EI;
+    Calc.PermMoment = static_cast<float>(p.PermMoment);
+    Calc.PermShearStress = p.PermShearStress;
+    Calc.PermShearLoad = static_cast<float>(p.PermShearLoad);
     const Ext ratio = minorAxis() ? static_cast<Ext>(Calc.b) / Calc.h : static_cast<Ext>(Calc.h) / Calc.b;
     Calc.TorsionNote = ratio > 2 ? "  (assuming adequate torsional restraint)" : " ";
 }
@@ -206,9 +200,9 @@ void ReportTimberBending() {
 }
 
 void CalcTimberAxial() {
-    const Ext sc = static_cast<Ext>(label(C().lbl_AxStress)) * Calc.K2Axial * Calc.K3Axial;
+    const Ext sc = static_cast<Ext>(Calc.GradeCompression) * Calc.K2Axial * Calc.K3Axial;
     Calc.PermCompressionStress = static_cast<float>(sc);
-    const Ext gradeE = label(C().lbl_Eax);
+    const Ext gradeE = Calc.EAxial;
     Calc.PermE = static_cast<float>(gradeE * Calc.K2E);
     Calc.Lambda = static_cast<float>(static_cast<Ext>(Calc.Le) / Calc.r);
     Calc.Eta = static_cast<float>(0.005L * Calc.Lambda);
@@ -416,13 +410,13 @@ void Print1Click() {
         // The summary down to the K8 line, so the printed factors match the list on screen.
         for (int i = 1; i <= 17; ++i)
             put(left, row(10 + i), s[i]);
-        for (int i = 1; i <= reportCount(Calc.AxialReport); ++i)
+        for (int i = 1; i <= Calc.AxialCounter; ++i)
             put(left, row(37 + i), Calc.AxialReport[i]);
         for (int i = 0; i <= 8; ++i)
             put(left, row(61 + i), Calc.SummaryBlock[i]);
-        for (int i = 1; i <= reportCount(Calc.BendingReport); ++i)
+        for (int i = 1; i <= Calc.BendingCounter; ++i)
             put(right, row(10 + i), Calc.BendingReport[i]);
-        for (int i = 1; i <= reportCount(Calc.CombinedReport); ++i)
+        for (int i = 1; i <= Calc.CombinedCounter; ++i)
             put(right, row(37 + i), Calc.CombinedReport[i]);
     } catch (...) {
         p.Abort(); // no half-printed page

@@ -10,8 +10,7 @@
 namespace kx::Timber {
 
 // The calculator's controls. The window copies what the user set into the first group before each
-// action and shows all of it afterwards; the calculation reads its grade values back from the
-// label texts, as shown.
+// action and shows all of it afterwards. The value labels only show the numbers of TimberState.
 struct TimberControls {
     int Combo_Grade = -1;
     bool Option_Single = false, Option_Share = false;

@@ -109,6 +109,20 @@ float TimberK7(double depth) {
     return static_cast<float>(0.81L * (h * h + 92300) / (h * h + 56800));
 }
 
+TimberBendingShear TimberBendingShearValues(const TimberBendingShearInputs& in) {
+    TimberBendingShear out;
+    out.PermBendingStress = static_cast<float>(in.GradeBending * in.K2Bending * in.K3 * in.K7 * in.K8);
+    out.PermE = static_cast<float>(in.GradeE * in.K2E);
+    out.EI = static_cast<float>(static_cast<long double>(out.PermE) * in.I / 100000);
+    if (in.BendingDepth != 0 && in.K1 != 0)
+        out.PermMoment =
+            static_cast<long double>(out.PermBendingStress) * in.I * 2 / in.BendingDepth / in.K1 / 100;
+    out.PermShearStress = static_cast<float>(in.GradeShear * in.K2Shear * in.K3 * in.K8 * in.ShearFactor);
+    out.PermShearLoad =
+        in.K1 * in.K1 * (static_cast<long double>(out.PermShearStress) * in.Width * in.Depth) / 1000 / 1.5L;
+    return out;
+}
+
 // ---- The timber section window.
 
 namespace {
@@ -201,7 +215,7 @@ void SetTimSectK3() {
 void CalcTimSectSection() {
     TimSectState& v = TimSectVars;
     const long double h = number(v.Ctl.lbl_Depth), b = number(v.Ctl.lbl_Width);
-    const long double K1 = static_cast<float>(number(v.Ctl.lbl_K1));
+    const long double K1 = v.K1;
     v.Depth = static_cast<double>(h);
     v.Width = static_cast<double>(b);
     v.Ixx = static_cast<float>(b * h * h * h / 12);
@@ -218,22 +232,24 @@ void CalcTimSectResults() {
     SetTimSectK3();
     v.Title = SigFig3(v.Width) + " x " + SigFig3(v.Depth) + "  " + v.ClassName + " Timber";
     v.K7 = TimberK7(v.Depth);
-    v.K3 = static_cast<float>(number(c.lbl_K3));
     c.lbl_K8 = SigFig3(v.K8);
-    const long double gradeBending = static_cast<float>(number(c.lbl_Bend));
-    v.PermBendingStress = static_cast<float>(gradeBending * v.K2 * v.K3 * v.K7 * v.K8);
-    const long double gradeE = static_cast<float>(number(c.lbl_E));
-    v.PermE = static_cast<float>(gradeE * v.K2);
-    const long double K1 = v.K1;
+    TimberBendingShearInputs in;
+    in.GradeBending = v.GradeBending, in.GradeShear = v.GradeShear, in.GradeE = v.GradeE;
+    in.K1 = v.K1, in.K2Bending = v.K2, in.K2Shear = v.K2Shear, in.K2E = v.K2;
+    in.K3 = v.K3, in.K7 = v.K7, in.K8 = v.K8;
+    // The section window gives the shear stress with the factor 1.5 always.
+    in.ShearFactor = 1.5L;
+    in.Width = v.Width, in.Depth = v.Depth, in.BendingDepth = v.Depth;
+    in.I = v.Ixx;
+    const TimberBendingShear p = TimberBendingShearValues(in);
+    v.PermBendingStress = p.PermBendingStress;
+    v.PermE = p.PermE;
     if (v.r != 0) {
-        v.EI = static_cast<float>(static_cast<long double>(v.PermE) * v.Ixx / 100000);
-        v.PermMoment = static_cast<double>(static_cast<long double>(v.PermBendingStress) * v.Ixx * 2 /
-                                           v.Depth / K1 / 100);
+        v.EI = p.EI;
+        v.PermMoment = static_cast<double>(p.PermMoment);
         Work.TimberPermMoment = static_cast<float>(static_cast<long double>(v.PermMoment) * 1000000);
-        const long double gradeShear = static_cast<float>(number(c.lbl_Shear));
-        v.PermShearStress = static_cast<float>(gradeShear * v.K2Shear * v.K3 * v.K8 * 1.5L);
-        v.PermShearLoad = static_cast<float>(
-            K1 * K1 * (static_cast<long double>(v.PermShearStress) * v.Width * v.Depth) / 1000 / 1.5L);
+        v.PermShearStress = p.PermShearStress;
+        v.PermShearLoad = static_cast<float>(p.PermShearLoad);
         Work.TimberPermShear = static_cast<float>(static_cast<long double>(v.PermShearLoad) * 1000);
         v.GAKform = static_cast<float>(static_cast<long double>(v.Area) * v.PermE / 16 / 1.2L * 100);
     }
@@ -246,9 +262,9 @@ void CalcTimSectResults() {
         "  Width = " + SigFig3(v.Width) + " mm",
         "  Area = " + SigFig3(v.Area) + " cm^2",
         "  Ixx = " + SigFig4(v.Ixx) + " cm^4",
-        "  E = " + SigFig3(static_cast<double>(gradeE)) + " N/mm^2",
-        "  Grade Bending Stress = " + SigFig3(static_cast<double>(gradeBending)) + " N/mm^2",
-        "  Grade Shear Stress = " + SigFig3(number(c.lbl_Shear)) + " N/mm^2",
+        "  E = " + SigFig3(v.GradeE) + " N/mm^2",
+        "  Grade Bending Stress = " + SigFig3(v.GradeBending) + " N/mm^2",
+        "  Grade Shear Stress = " + SigFig3(v.GradeShear) + " N/mm^2",
         "  K1 = " + format("%1.2f", v.K1) + "  (" + v.MoistureText + ")",
         "  K2 = " + format("%1.1f", v.K2) + "  (" + v.MoistureText + ")",
         "  K2(Shear) = " + format("%1.1f", v.K2Shear) + "  (" + v.MoistureText + ")",
@@ -284,7 +300,7 @@ void CalcTimSectResults() {
 
 void TimSectRecalc() {
     TimSectControls& c = C();
-    const double bend = number(c.lbl_Bend), E = number(c.lbl_E), depth = number(c.lbl_Depth),
+    const double bend = TimSectVars.GradeBending, E = TimSectVars.GradeE, depth = number(c.lbl_Depth),
                  width = number(c.lbl_Width);
     c.List_Results.clear();
     // A section without a width or a depth has nothing to calculate.
@@ -347,9 +363,6 @@ void TimSectShowOptions(const TimberChoice& t) {
     }
     if (const int pos = TimberGradePosition(t.grade); pos >= 0) c.Combo_Grade = pos;
     c.List_Results = StoredTimberLines(*t.lines);
-    c.lbl_Bend = SigFig3(t.values[0]);
-    c.lbl_Shear = SigFig3(t.values[1]);
-    c.lbl_E = SigFig3(t.values[2]);
     SetTimberGradeValues();
     TimSectRecalc();
 }
@@ -380,9 +393,9 @@ TimberBeamFormTexts TimSectNext() {
     if (const int d = checkedDuration(); d >= 0)
         w.TimberDurationCode = TimberDurations()[static_cast<std::size_t>(d)].Code;
     if (c.Option_Single || c.Option_Share) w.TimberSharingCode = c.Option_Single ? "Single" : "Share";
-    w.TimberGradeValues[0] = static_cast<float>(number(c.lbl_Bend));
-    w.TimberGradeValues[1] = static_cast<float>(number(c.lbl_Shear));
-    w.TimberGradeValues[2] = static_cast<float>(number(c.lbl_E));
+    w.TimberGradeValues[0] = v.GradeBending;
+    w.TimberGradeValues[1] = v.GradeShear;
+    w.TimberGradeValues[2] = v.GradeE;
     w.TimberWidth = static_cast<float>(v.Width);
     w.TimberDepth = static_cast<float>(v.Depth);
 

@@ -71,10 +71,27 @@ int TimberDurationIndex(std::string_view code);
 // K7, the depth factor, from the depth in the plane of bending (mm).
 float TimberK7(double depth);
 
+// The permissible bending and shear values of a rectangular timber member, for the section window
+// and the member calculator alike. Stresses and E in N/mm^2, sizes in mm (dry), I in cm^4 with K1^4.
+struct TimberBendingShearInputs {
+    long double GradeBending = 0, GradeShear = 0, GradeE = 0;
+    long double K1 = 0, K2Bending = 0, K2Shear = 0, K2E = 0, K3 = 0, K7 = 0, K8 = 0;
+    long double ShearFactor = 1; // 1.5 where the permissible shear stress is given with it
+    long double Width = 0, Depth = 0, BendingDepth = 0;
+    float I = 0;
+};
+struct TimberBendingShear {
+    float PermBendingStress = 0, PermE = 0, PermShearStress = 0;
+    float EI = 0;                  // kN m^2
+    long double PermMoment = 0;    // kN m; 0 without a depth
+    long double PermShearLoad = 0; // kN
+};
+TimberBendingShear TimberBendingShearValues(const TimberBendingShearInputs& in);
+
 // ---- The timber section window.
 
 // A plain snapshot of the window's controls; the initial values are the window's as it is made.
-// The calculation reads its grade values, K1 and K3 back from the label texts, as shown.
+// The value labels only show the state's numbers; the sizes come in as the beam form's texts.
 struct TimSectControls {
     int Combo_Grade = -1; // list position; -1 nothing chosen
     bool Option_Single = true, Option_Share = false;

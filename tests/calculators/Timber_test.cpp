@@ -39,10 +39,14 @@ protected:
         c.Edit_Width = b, c.Edit_Depth = h, c.Edit_Le = le;
         ClearTimberReports();
     }
-    // A button, then OK in the dialog; false when the button stopped before the dialog.
+    // A button, then OK in the dialog; false when the button stopped before the dialog. The value
+    // labels only show: texts written over them change no figure.
     static bool press(bool (*button)(), const char* mom = "", const char* axial = "") {
         if (!button()) return false;
         Duration::FormShow();
+        TimberControls& c = Calc.Ctl;
+        c.lbl_BendStress = c.lbl_ShearStress = c.lbl_AxStress = c.lbl_Eb = c.lbl_Eax = c.lbl_K2E = "9";
+        Dlg.lbl_MomK3 = Dlg.lbl_AxK3 = "9";
         Dlg.Edit_Mom = mom, Dlg.Edit_Axial = axial;
         Duration::cmd_OKClick();
         return true;

@@ -92,8 +92,14 @@ TEST_F(TimSectTest, C16WetOneWeekFiguresAndNextIntoTheBeamForm) {
     EXPECT_EQ((std::array{c.lbl_Bend, c.lbl_Shear, c.lbl_E, c.lbl_K1, c.lbl_K2B, c.lbl_K2S, c.lbl_K3}),
               (std::array<std::string, 7>{"5.30", "0.67", "5800", "1.02", "0.8", "0.9", "1.40"}));
 
-    // Next writes the section into the beam form (mm, cm^4, kN) and the working beam.
+    // Next writes the section into the beam form (mm, cm^4, kN) and the working beam; the value
+    // labels only show, so texts written over them change no figure.
+    TimSectControls& shown = TimSectVars.Ctl;
+    shown.lbl_Bend = shown.lbl_Shear = shown.lbl_E = shown.lbl_K1 = shown.lbl_K3 = "0";
     const TimberBeamFormTexts t = TimSectNext();
+    EXPECT_EQ(c.List_Results.size(), 33u);
+    const auto& g = Work.TimberGradeValues;
+    EXPECT_EQ((std::array{g[0], g[1], g[2]}), (std::array{5.3f, 0.67f, 5800.0f}));
     EXPECT_EQ((std::array{t.lbl_S01_Desc, t.lbl_S01_Ixx, t.lbl_S01_E, t.lbl_GA}),
               (std::array<std::string, 4>{"47.0 x 150 C16 Timber", "1431", "4640", "1773"}));
     EXPECT_EQ((std::array{t.MemberColumn[5], t.MemberColumn[7], t.MemberColumn[17]}),
