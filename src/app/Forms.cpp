@@ -8,16 +8,19 @@
 #include "calculators/ui/Scaffold.h"
 #include "calculators/ui/Timber.h"
 #include "calculators/ui/Wind.h"
+#include "foundation/Preferences.h"
 #include "foundation/ui/About.h"
 #include "foundation/ui/Info.h"
 #include "foundation/ui/Preferences.h"
 #include "foundation/ui/Unit1.h"
+#include "input/Rescale.h"
 #include "input/ui/CantLH.h"
 #include "input/ui/CantRH.h"
 #include "input/ui/Couplers.h"
 #include "input/ui/KX_Beam.h"
 #include "input/ui/KX_Grid.h"
 #include "input/ui/LoadData.h"
+#include "input/ui/RescaleForms.h"
 #include "input/ui/Span.h"
 #include "input/ui/TimSect.h"
 #include "window/ui/Index.h"
@@ -36,6 +39,31 @@ std::vector<QWidget*> created;
 template <class T> void create(T*& slot) {
     slot = new T();
     created.push_back(slot);
+}
+
+// Hands each window the others it opens or reports to: windows reach each other only through
+// what is handed over here.
+void LinkForms() {
+    FormRegistry& f = Forms;
+    f.Form1->Link = {f.IndexFrm, f.PreferencesFrm, f.KX_CapFrm, f.TimberFrm, f.ScaffoldFrm, f.WindFrm};
+    f.IndexFrm->Link = {f.Form1,       f.KX_BeamFrm,        f.LoadDataFrm,        f.SetHeaderFrm,
+                        f.PrintFrm,    f.PointFrm,          f.KX_CapFrm,          f.TimberFrm,
+                        f.ScaffoldFrm, f.WindFrm,           f.PreferencesFrm,     f.InfoFrm,
+                        f.AboutBox,    &ResetAllInputForms, &RestoreAllInputForms};
+    f.KX_BeamFrm->Link = {f.IndexFrm, f.LoadDataFrm, f.TimSectFrm, f.CouplersFrm, f.KX_GridFrm};
+    f.KX_GridFrm->Link = {f.KX_BeamFrm};
+    f.TimSectFrm->Link = {f.KX_BeamFrm};
+    f.LoadDataFrm->Link = {f.IndexFrm, f.KX_BeamFrm, f.CantLHFrm, f.SpanFrm};
+    const EffLengthLinks wizard{f.IndexFrm, f.LoadDataFrm, f.CantLHFrm, f.SpanFrm, f.CantRHFrm};
+    f.CantLHFrm->Link = wizard;
+    f.SpanFrm->Link = wizard;
+    f.CantRHFrm->Link = wizard;
+    f.SetHeaderFrm->Link = {f.PrintFrm};
+    f.KX_CapFrm->Link = {f.Form1};
+    f.TimberFrm->Link = {f.Form1, f.SetHeaderFrm, f.DurationFrm};
+    f.WindFrm->Link = {f.Form1, f.SetHeaderFrm};
+    InstallInputFormsRescale(
+        {f.KX_BeamFrm, f.LoadDataFrm, f.KX_GridFrm, f.CantLHFrm, f.SpanFrm, f.CantRHFrm});
 }
 
 } // namespace
@@ -68,9 +96,11 @@ void CreateForms() {
     create(Forms.PointFrm);
     create(Forms.TimSectFrm);
     create(Forms.SetHeaderFrm);
+    LinkForms();
 }
 
 void DestroyForms() {
+    if (!created.empty()) UninstallInputFormsRescale();
     while (!created.empty()) {
         delete created.back();
         created.pop_back();
@@ -79,6 +109,33 @@ void DestroyForms() {
 }
 
 std::vector<QWidget*> FormsInCreationOrder() { return created; }
+
+// Each input window adds its New steps here as it is built, in the order the main window
+// documents: load form, beam form, timber section form, effective-length forms, header form.
+void ResetAllInputForms() {
+    if (Forms.LoadDataFrm) Forms.LoadDataFrm->ResetForNewBeam();
+    if (Forms.KX_BeamFrm) {
+        Forms.KX_BeamFrm->ResetBeamForm();
+        Forms.KX_BeamFrm->ClearBeamSketch();
+    }
+    if (Forms.TimSectFrm) Forms.TimSectFrm->SelectFirstGrade();
+    if (Forms.CantLHFrm) Forms.CantLHFrm->CantLHClear();
+    if (Forms.SpanFrm) Forms.SpanFrm->SpanClear();
+    if (Forms.CantRHFrm) Forms.CantRHFrm->CantRHClear();
+    // The windows' texts are new: none is one the last change of units wrote.
+    ForgetRescaledTexts();
+    if (Forms.SetHeaderFrm) Forms.SetHeaderFrm->ClearJobTexts();
+}
+
+// Each input window adds its restore here as it is built: beam form (which also sets the timber
+// section form), loads, LH cantilever, spans, RH cantilever.
+void RestoreAllInputForms() {
+    if (Forms.KX_BeamFrm) Forms.KX_BeamFrm->RestoreBeamForm();
+    if (Forms.LoadDataFrm) Forms.LoadDataFrm->RestoreCommittedLoads();
+    if (Forms.CantLHFrm) Forms.CantLHFrm->CantLHRestoreFromCommitted();
+    if (Forms.SpanFrm) Forms.SpanFrm->SpanRestoreFromCommitted();
+    if (Forms.CantRHFrm) Forms.CantRHFrm->CantRHRestoreFromCommitted();
+}
 
 void CloseStartScreen() {
     if (Forms.Form1) Forms.Form1->close();

@@ -70,4 +70,10 @@ template <class T> QWidget* Widget(T* form);
 // What every window's "Exit" does: closes the start screen, which ends the program.
 void CloseStartScreen();
 
+// What File New and File Open do to the input windows together, in the order the windows are to
+// see it; the main window calls these. Clears the input windows for a new beam.
+void ResetAllInputForms();
+// Rebuilds the input windows' working copies from the committed model that Open has read.
+void RestoreAllInputForms();
+
 } // namespace kx

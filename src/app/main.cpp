@@ -9,6 +9,7 @@
 #include "platform/QtCursor.h"
 #include "platform/QtDialogs.h"
 #include "platform/QtPrinter.h"
+#include "window/ResultListings.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -22,6 +23,8 @@ int main(int argc, char** argv) {
     kx::InstallPrinter(&printer);
     kx::QtClock clock;
     kx::InstallClock(&clock);
+    kx::ResultListings listings;
+    kx::InstallAnalysisListings(&listings);
 
     kx::ResetProgramState();
     // The start screen's creation records the start-up directory; the preferences, made third,
@@ -31,6 +34,7 @@ int main(int argc, char** argv) {
     int rc = QApplication::exec();
     kx::DestroyForms();
 
+    kx::InstallAnalysisListings(nullptr);
     kx::InstallClock(nullptr);
     kx::InstallPrinter(nullptr);
     kx::InstallCursorService(nullptr);

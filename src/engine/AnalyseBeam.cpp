@@ -18,13 +18,16 @@
 #include "foundation/SigFig.h"
 #include "platform/BusyCursor.h"
 #include "platform/Dialogs.h"
-#include "window/CaseResults.h"
-#include "window/LoadsListing.h"
-#include "window/ResultsSummary.h"
+#include "platform/Errors.h"
 
 namespace kx {
 
 namespace {
+
+AnalysisListings*& installedListings() {
+    static AnalysisListings* l = nullptr;
+    return l;
+}
 
 // Reactions of the uplift test, in the numbering of the loadcase (1 = its LH end support).
 using ReleaseReactions = Arr<float, 0, 26>;
@@ -302,20 +305,20 @@ void FinishAnalysis(AnalysisHost& host) {
 
     if (!IsForkheadBeam()) {
         BuildEnvelopeTable();
-        BuildEnvelopeText();
+        Listings().EnvelopeText();
     }
     int withoutPieces = 0;
     for (int lc = 1; lc <= count; ++lc)
         withoutPieces += Eng.NoLoadsReported[lc];
     if (withoutPieces != count) {
-        BuildResultsSummary();
+        Listings().ResultsSummary();
         host.FillResultsList();
         if (count > 1) host.ShowEnvelopeResults();
     }
     Model.ShownCaseMode = 0;
 
     CheckEquilibrium();
-    BuildLoadsListing();
+    Listings().LoadsListing();
     if (IsCoupler(Model.SupportType[0]) || IsCoupler(Model.SupportType[1]) ||
         IsCoupler(Model.SupportType[25]))
         DoubleCouplerWarning();
@@ -325,6 +328,15 @@ void FinishAnalysis(AnalysisHost& host) {
 }
 
 } // namespace
+
+AnalysisListings& Listings() {
+    AnalysisListings* l = installedListings();
+    // Results without their texts would print and save as blanks: no analysis runs without them.
+    if (!l) MissingService("analysis listings");
+    return *l;
+}
+
+void InstallAnalysisListings(AnalysisListings* listings) { installedListings() = listings; }
 
 void SolveContinuousSpans() {
     AssembleStiffness();
@@ -390,10 +402,10 @@ void WriteNoLoadsListing(int lc) {
 bool StoreAndListLoadcase() {
     const int lc = Eng.CurrentCase;
     StoreLoadcaseResults();
-    BuildMaxStressText();
+    Listings().MaxStressText();
     Txt.TimberCheckLines[lc][0] = "0";
     MaxCouplerMoment();
-    BuildCaseResultsText();
+    Listings().CaseResultsText();
     if (Model.CheckAbortFlag == 1) return false;
 
     Txt.EnvelopeLines[0] = "0";

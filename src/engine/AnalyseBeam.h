@@ -54,6 +54,23 @@ public:
     void EnableCaseSelector(int) override {}
 };
 
+// The result texts the analysis writes as its results become ready: each loadcase's largest-stress
+// lines and its listing with the member check, then the envelope text, the results summary and
+// the loads listing. The listings implement them; the program, and every run of the tests,
+// installs them before it analyses, as it installs the dialogs.
+class AnalysisListings {
+public:
+    virtual ~AnalysisListings() = default;
+    virtual void MaxStressText() = 0;
+    virtual void CaseResultsText() = 0;
+    virtual void EnvelopeText() = 0;
+    virtual void ResultsSummary() = 0;
+    virtual void LoadsListing() = 0;
+};
+// The installed listings; an analysis without them stops as a missing service.
+AnalysisListings& Listings();
+void InstallAnalysisListings(AnalysisListings* listings);
+
 // Analyses every loadcase of the committed beam: loads onto the members, cantilevers by statics,
 // spans by slope deflection, uplifting forkheads released, deflections, the factored final pass at
 // the result resolution, stores, listings and member checks; then envelopes, drawings, lists, the

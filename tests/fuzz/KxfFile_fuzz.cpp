@@ -16,6 +16,7 @@
 #include "window/FileCommands.h"
 #include "window/KxfFile.h"
 #include "window/KxfTestSupport.h"
+#include "window/ResultListings.h"
 
 namespace {
 
@@ -64,6 +65,8 @@ void OpenValidJob() {
 // as File New leaves it.
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     kx::InstallDialogs(&dialogs);
+    static kx::ResultListings listings;
+    kx::InstallAnalysisListings(&listings);
     kx::ResetProgramState();
     kx::NullAnalysisHost host;
     const auto beam = kx::test::BeamBuilder()

@@ -23,11 +23,11 @@
 
 #include "BindingRoundTrip.h"
 #include "FormsFixture.h"
+#include "app/Forms.h"
 #include "engine/EngineState.h"
 #include "engine/ResultText.h"
 #include "foundation/Units.h"
 #include "input/ui/Couplers.h"
-#include "input/ui/InputForms.h"
 #include "input/ui/LoadData.h"
 #include "platform/QtDialogs.h"
 #include "sections/SectionWriters.h"

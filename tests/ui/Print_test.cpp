@@ -13,8 +13,8 @@
 
 #include "BindingRoundTrip.h"
 #include "FormsFixture.h"
+#include "app/Forms.h"
 #include "engine/ResultText.h"
-#include "input/ui/InputForms.h"
 #include "platform/QtDialogs.h"
 #include "platform/QtPrinter.h"
 #include "window/DrawingTestSupport.h"

@@ -16,9 +16,9 @@
 
 #include "BindingRoundTrip.h"
 #include "FormsFixture.h"
+#include "app/Forms.h"
 #include "foundation/Units.h"
 #include "input/SectionChoice.h"
-#include "input/ui/InputForms.h"
 #include "input/ui/KX_Beam.h"
 #include "input/ui/KX_Grid.h"
 #include "platform/QtDialogs.h"

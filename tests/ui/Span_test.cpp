@@ -16,6 +16,7 @@
 
 #include "BindingRoundTrip.h"
 #include "FormsFixture.h"
+#include "app/Forms.h"
 #include "engine/BeamBuilder.h"
 #include "foundation/Func_FloatToInt.h"
 #include "foundation/Preferences.h"
@@ -24,7 +25,6 @@
 #include "input/ui/CantLH.h"
 #include "input/ui/CantRH.h"
 #include "input/ui/EffLengthUi.h"
-#include "input/ui/InputForms.h"
 #include "input/ui/KX_Beam.h"
 #include "input/ui/KX_Grid.h"
 #include "input/ui/LoadData.h"

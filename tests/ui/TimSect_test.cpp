@@ -11,8 +11,8 @@
 
 #include "BindingRoundTrip.h"
 #include "FormsFixture.h"
+#include "app/Forms.h"
 #include "foundation/Units.h"
-#include "input/ui/InputForms.h"
 #include "input/ui/KX_Beam.h"
 #include "platform/QtDialogs.h"
 

@@ -10,7 +10,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 
-#include "app/Forms.h"
 #include "foundation/ui/Binding.h"
 #include "foundation/ui/Windows.h"
 #include "platform/Guard.h"
@@ -171,6 +170,8 @@ void TKX_CapFrm::EditChange() {
 
 void TKX_CapFrm::Close2Click() { hide(); }
 
-void TKX_CapFrm::ExitKXFlexor1Click() { CloseStartScreen(); }
+void TKX_CapFrm::ExitKXFlexor1Click() {
+    if (Link.StartScreen) Link.StartScreen->close();
+}
 
 } // namespace kx

@@ -20,6 +20,12 @@ class TKX_CapFrm : public QMainWindow {
 public:
     explicit TKX_CapFrm(QWidget* parent = nullptr);
 
+    // The start screen its Exit closes, handed over by whoever makes the windows.
+    struct Links {
+        QWidget* StartScreen = nullptr;
+    };
+    Links Link;
+
     QFrame* Panel1; // its width is the window's
     QFrame* Panel2; // its height is the window's
     QListWidget* List_Section;

@@ -15,7 +15,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "app/Forms.h"
 #include "calculators/Timber.h"
 #include "calculators/ui/Duration.h"
 #include "foundation/ui/Binding.h"
@@ -226,7 +225,7 @@ void TTimberFrm::runButton(bool (*button)()) {
         Bindings.Read(Timber::Calc.Ctl);
         const bool dialog = button();
         Bindings.Show(Timber::Calc.Ctl);
-        if (dialog) Forms.DurationFrm->exec();
+        if (dialog && Link.Duration) Link.Duration->exec();
     });
     Bindings.Show(Timber::Calc.Ctl);
 }
@@ -248,13 +247,17 @@ void TTimberFrm::Option_WetClick() { act(Timber::SetTimberAxisCaptions); }
 void TTimberFrm::Edit_Change() { act(Timber::ClearTimberReports); }
 
 void TTimberFrm::SetHeader1Click() {
-    Guard([] { Forms.SetHeaderFrm->exec(); });
+    Guard([this] {
+        if (Link.SetHeader) Link.SetHeader->exec();
+    });
 }
 
 void TTimberFrm::Print1Click() { act(Timber::Print1Click); }
 
 void TTimberFrm::Close1Click() { hide(); }
 
-void TTimberFrm::ExitTrussolve1Click() { CloseStartScreen(); }
+void TTimberFrm::ExitTrussolve1Click() {
+    if (Link.StartScreen) Link.StartScreen->close();
+}
 
 } // namespace kx

@@ -17,10 +17,22 @@ class QRadioButton;
 
 namespace kx {
 
+class TDurationFrm;
+class TSetHeaderFrm;
+
 class TTimberFrm : public QMainWindow {
     Q_OBJECT
 public:
     explicit TTimberFrm(QWidget* parent = nullptr);
+
+    // The windows its menu reaches, handed over by whoever makes the windows; one not handed
+    // over is not opened.
+    struct Links {
+        QWidget* StartScreen = nullptr;
+        TSetHeaderFrm* SetHeader = nullptr;
+        TDurationFrm* Duration = nullptr;
+    };
+    Links Link;
 
     QFrame* Panel1; // its width is the window's client width
     QFrame* Panel2; // its height is the client height

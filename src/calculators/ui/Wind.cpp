@@ -14,7 +14,6 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "app/Forms.h"
 #include "foundation/ui/Windows.h"
 #include "platform/Guard.h"
 #include "platform/Printer.h"
@@ -227,11 +226,15 @@ void TWindFrm::Print1Click() {
 }
 
 void TWindFrm::SetHeader1Click() {
-    Guard([] { Forms.SetHeaderFrm->exec(); });
+    Guard([this] {
+        if (Link.SetHeader) Link.SetHeader->exec();
+    });
 }
 
 void TWindFrm::Close1Click() { close(); }
 
-void TWindFrm::ExitKXFlexor1Click() { CloseStartScreen(); }
+void TWindFrm::ExitKXFlexor1Click() {
+    if (Link.StartScreen) Link.StartScreen->close();
+}
 
 } // namespace kx

@@ -19,6 +19,8 @@ class QRadioButton;
 
 namespace kx {
 
+class TSetHeaderFrm;
+
 // The area number with its spinner in one control: stepped() is raised by the arrows (buttons,
 // keys, wheel) only, not by typing, as the spinner's click is.
 class AreaSpinBox : public QSpinBox {
@@ -34,6 +36,14 @@ class TWindFrm : public QMainWindow {
     Q_OBJECT
 public:
     explicit TWindFrm(QWidget* parent = nullptr);
+
+    // The windows its menu reaches, handed over by whoever makes the windows; one not handed
+    // over is not opened.
+    struct Links {
+        QWidget* StartScreen = nullptr;
+        TSetHeaderFrm* SetHeader = nullptr;
+    };
+    Links Link;
 
     AreaSpinBox* Edit_AreaNo; // the edit and its spinner UpDown1 in one control
     AreaSpinBox* UpDown1;     // the same control

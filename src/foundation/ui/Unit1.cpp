@@ -13,7 +13,6 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-#include "app/Forms.h"
 #include "foundation/Unit1.h"
 #include "foundation/ui/Windows.h"
 #include "platform/BusyCursor.h"
@@ -146,34 +145,34 @@ void TForm1::FormCreate() {
 }
 
 void TForm1::cmdOKClick() {
-    Guard([] {
+    Guard([this] {
         BusyCursor busy;
-        ShowForm(Widget(Forms.IndexFrm));
+        ShowForm(Link.Main);
     });
 }
 
 void TForm1::BeamAnalysis2Click() {
-    Guard([] { ShowForm(Widget(Forms.IndexFrm)); });
+    Guard([this] { ShowForm(Link.Main); });
 }
 
 void TForm1::cmdSetClick() {
-    Guard([] { ShowForm(Widget(Forms.PreferencesFrm)); });
+    Guard([this] { ShowForm(Link.Preferences); });
 }
 
 void TForm1::SteelMemberCapacitiestoBS59501Click() {
-    Guard([] { ShowForm(Widget(Forms.KX_CapFrm)); });
+    Guard([this] { ShowForm(Link.SteelCalculator); });
 }
 
 void TForm1::TimberMemberCapacitiestoBS596359751Click() {
-    Guard([] { ShowForm(Widget(Forms.TimberFrm)); });
+    Guard([this] { ShowForm(Link.TimberCalculator); });
 }
 
 void TForm1::StrutCapacityofScaffoldTube1Click() {
-    Guard([] { ShowForm(Widget(Forms.ScaffoldFrm)); });
+    Guard([this] { ShowForm(Link.ScaffoldCalculator); });
 }
 
 void TForm1::WindLoadingtoBS59731Click() {
-    Guard([] { ShowForm(Widget(Forms.WindFrm)); });
+    Guard([this] { ShowForm(Link.WindCalculator); });
 }
 
 void TForm1::Button1Click() { close(); }

@@ -15,6 +15,18 @@ class TForm1 : public QMainWindow {
 public:
     explicit TForm1(QWidget* parent = nullptr);
 
+    // The windows its buttons and menu open, handed over by whoever makes the windows; one not
+    // handed over is not opened.
+    struct Links {
+        QWidget* Main = nullptr;
+        QWidget* Preferences = nullptr;
+        QWidget* SteelCalculator = nullptr;
+        QWidget* TimberCalculator = nullptr;
+        QWidget* ScaffoldCalculator = nullptr;
+        QWidget* WindCalculator = nullptr;
+    };
+    Links Link;
+
     QLabel* Label1;
     QLabel* Label2;
     QLabel* Label4;

@@ -7,7 +7,6 @@
 #include <QRadioButton>
 #include <QShowEvent>
 
-#include "app/Forms.h"
 #include "foundation/ui/Windows.h"
 #include "input/ui/EffLengthUi.h"
 #include "input/ui/LoadData.h"
@@ -214,11 +213,11 @@ void TCantileverFrm::cmd_NextClick() {
     Guard([this, route] {
         if (route == CantRoute::SpanFrm) {
             hide();
-            ShowForm(Widget(Forms.SpanFrm));
-            Forms.SpanFrm->DrawSpanSketch();
+            ShowForm(Link.Span);
+            if (Link.Span) Link.Span->DrawSpanSketch();
         } else if (route == CantRoute::Analysis) {
             hide();
-            ShowMainWindowAndAnalyse();
+            ShowMainWindowAndAnalyse(Link.Main);
         }
     });
 }
@@ -226,11 +225,11 @@ void TCantileverFrm::cmd_NextClick() {
 void TCantileverFrm::cmd_BackClick() {
     Guard([this] {
         if (CantBack(Side) == CantRoute::SpanFrm) {
-            ShowForm(Widget(Forms.SpanFrm));
+            ShowForm(Link.Span);
             hide();
         } else {
             hide();
-            ShowForm(Widget(Forms.LoadDataFrm));
+            ShowForm(Link.Loads);
         }
     });
 }

@@ -6,6 +6,7 @@
 
 #include "foundation/ui/Binding.h"
 #include "input/Cantilever.h"
+#include "input/ui/EffLengthUi.h"
 
 class QButtonGroup;
 class QGroupBox;
@@ -24,6 +25,7 @@ public:
     TCantileverFrm(const CantSide& side, const char* objectName, QWidget* parent);
 
     const CantSide& Side;
+    EffLengthLinks Link;
     // The eleven options, indexed by their flags; the named members point at the same buttons.
     Arr<QRadioButton*, 0, 10> Options;
     QRadioButton* Option_Restrained;

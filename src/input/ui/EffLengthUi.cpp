@@ -9,7 +9,6 @@
 #include <QRadioButton>
 #include <QScreen>
 
-#include "app/Forms.h"
 #include "engine/AnalyseBeam.h"
 #include "foundation/ui/Windows.h"
 #include "platform/QtCanvas.h"
@@ -97,10 +96,10 @@ void PlaceForm(QWidget* w, int topDivisor) {
             r.y() + std::max(0, topDivisor ? freeH / topDivisor : freeH * 2 / 3));
 }
 
-void ShowMainWindowAndAnalyse() {
-    TIndexFrm* m = Forms.IndexFrm;
-    ShowForm(Widget(m));
-    Widget(m)->repaint();
+void ShowMainWindowAndAnalyse(TIndexFrm* m) {
+    if (!m) return;
+    ShowForm(m);
+    m->repaint();
     m->DrawLoads();
     m->DrawBeam();
     RunAnalysis(*m);

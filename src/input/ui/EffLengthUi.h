@@ -62,8 +62,24 @@ protected:
 // two thirds, for 0) down the free height.
 void PlaceForm(QWidget* w, int topDivisor);
 
+class TIndexFrm;
+class TLoadDataFrm;
+class TCantLHFrm;
+class TSpanFrm;
+class TCantRHFrm;
+
+// The windows the effective-length wizard steps between, handed over by whoever makes them; a
+// step to a window not handed over goes nowhere.
+struct EffLengthLinks {
+    TIndexFrm* Main = nullptr;
+    TLoadDataFrm* Loads = nullptr;
+    TCantLHFrm* CantLH = nullptr;
+    TSpanFrm* Span = nullptr;
+    TCantRHFrm* CantRH = nullptr;
+};
+
 // The wizard's last step: the main window shown and repainted, the loads and the beam drawn, the
 // beam analysed.
-void ShowMainWindowAndAnalyse();
+void ShowMainWindowAndAnalyse(TIndexFrm* main);
 
 } // namespace kx

@@ -22,7 +22,6 @@
 #include <QStyledItemDelegate>
 #include <QTableWidget>
 
-#include "app/Forms.h"
 #include "foundation/ui/Windows.h"
 #include "input/FormSketch.h"
 #include "input/SectionChoice.h"
@@ -179,9 +178,6 @@ Binding<BeamFormControls> gridBinding(QTableWidget* t, GridTexts<Cols, Rows> Bea
 }
 
 // Two options of one group, each feeding a field of its own.
-// Where the main window takes part in the form's show and commit.
-void disableMainSaveItems() { Forms.IndexFrm->DisableSaveItems(); }
-FileCommandsHost& mainWindowHost() { return *Forms.IndexFrm; }
 
 } // namespace
 
@@ -596,7 +592,8 @@ void TKX_BeamFrm::RestoreBeamForm() {
     BeamFormControls f = Bindings.Read();
     kx::RestoreBeamForm(f);
     Bindings.Show(f);
-    if (Model.SectionFamilyCode == "Timber") Forms.TimSectFrm->TimSectRestoreFromCommitted();
+    if (Model.SectionFamilyCode == "Timber" && Link.TimberSection)
+        Link.TimberSection->TimSectRestoreFromCommitted();
 }
 
 void TKX_BeamFrm::showEvent(QShowEvent* e) {
@@ -611,7 +608,7 @@ void TKX_BeamFrm::FormShow() {
         BeamFormShow(f);
         Bindings.Show(f);
         ClearBeamSketch();
-        disableMainSaveItems();
+        if (Link.Main) Link.Main->DisableSaveItems();
         drawSketch();
     });
     cmdCancel->setFocus();
@@ -620,9 +617,10 @@ void TKX_BeamFrm::FormShow() {
 void TKX_BeamFrm::cmdNextClick() {
     Guard([this] {
         BeamFormControls f = Bindings.Read();
+        if (!Link.Main || !Link.Loads) return;
         bool committed = false;
         try {
-            committed = CommitBeamData(f, mainWindowHost(), *Forms.LoadDataFrm);
+            committed = CommitBeamData(f, *Link.Main, *Link.Loads);
         } catch (...) {
             Bindings.Show(f); // what the steps did to the form stays
             throw;
@@ -630,14 +628,14 @@ void TKX_BeamFrm::cmdNextClick() {
         Bindings.Show(f);
         if (!committed) return;
         hide();
-        ShowForm(Widget(Forms.LoadDataFrm));
+        ShowForm(Link.Loads);
     });
 }
 
 void TKX_BeamFrm::cmdCancelClick() {
     Guard([this] {
         RestoreBeamForm();
-        Forms.TimSectFrm->TimSectShowStoredOptions();
+        if (Link.TimberSection) Link.TimberSection->TimSectShowStoredOptions();
         hide();
     });
 }
@@ -691,11 +689,13 @@ void TKX_BeamFrm::Grid_SpansKeyUp() {
 }
 
 void TKX_BeamFrm::Button1Click() {
-    Guard([] { Forms.CouplersFrm->exec(); });
+    Guard([this] {
+        if (Link.Couplers) Link.Couplers->exec();
+    });
 }
 
 void TKX_BeamFrm::EditMiscellaneousSections1Click() {
-    Guard([] { ShowForm(Widget(Forms.KX_GridFrm)); });
+    Guard([this] { ShowForm(Link.UserSections); });
 }
 
 void TKX_BeamFrm::Label_DemoClick() {
@@ -738,9 +738,10 @@ void TKX_BeamFrm::cmd_OKClick() {
     Guard([this] {
         const std::optional<TimberSizeTexts> size = TimberSizeChosen(Bindings.Read());
         if (!size) return;
-        TTimSectFrm* timSect = Forms.TimSectFrm;
+        TTimSectFrm* timSect = Link.TimberSection;
+        if (!timSect) return;
         timSect->SetTimberSizeLabels(size->lbl_Width, size->lbl_Depth);
-        ShowForm(Widget(timSect));
+        ShowForm(timSect);
         timSect->TimSectShowCurrentOptions();
     });
 }

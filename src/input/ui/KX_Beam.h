@@ -27,6 +27,11 @@ class QTableWidget;
 namespace kx {
 
 class FileCommandsHost;
+class TIndexFrm;
+class TLoadDataFrm;
+class TTimSectFrm;
+class TCouplersFrm;
+class TKX_GridFrm;
 
 // A picture that keeps what was drawn on it until the next drawing.
 class TBeamImage : public QWidget {
@@ -78,6 +83,17 @@ class TKX_BeamFrm : public QMainWindow {
     Q_OBJECT
 public:
     explicit TKX_BeamFrm(QWidget* parent = nullptr);
+
+    // The windows it opens and the main window it commits to, handed over by whoever makes the
+    // windows; one not handed over is not opened.
+    struct Links {
+        TIndexFrm* Main = nullptr;
+        TLoadDataFrm* Loads = nullptr;
+        TTimSectFrm* TimberSection = nullptr;
+        TCouplersFrm* Couplers = nullptr;
+        TKX_GridFrm* UserSections = nullptr;
+    };
+    Links Link;
 
     TBeamImage* Image_Beam;
     QTableWidget* Grid_Spans;

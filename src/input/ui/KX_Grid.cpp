@@ -13,7 +13,6 @@
 #include <QTableWidget>
 #include <algorithm>
 
-#include "app/Forms.h"
 #include "foundation/ui/Windows.h"
 #include "input/ui/KX_Beam.h"
 #include "platform/BusyCursor.h"
@@ -207,7 +206,7 @@ void TKX_GridFrm::cmd_SaveClick() {
             Grid->setFocus();
             return;
         }
-        Forms.KX_BeamFrm->UserSectionsSaved();
+        if (Link.Beam) Link.Beam->UserSectionsSaved();
     });
 }
 

@@ -15,10 +15,18 @@ class QTableWidget;
 
 namespace kx {
 
+class TKX_BeamFrm;
+
 class TKX_GridFrm : public QWidget {
     Q_OBJECT
 public:
     explicit TKX_GridFrm(QWidget* parent = nullptr);
+
+    // The beam form it reports to, handed over by whoever makes the windows.
+    struct Links {
+        TKX_BeamFrm* Beam = nullptr;
+    };
+    Links Link;
 
     // The grid: the heading row is the table's header, the references are the row headers, which
     // the user drags to move their rows; table column c is grid column c + 1.

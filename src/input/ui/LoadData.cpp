@@ -18,9 +18,10 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "app/Forms.h"
 #include "engine/AnalyseBeam.h"
 #include "foundation/ui/Windows.h"
+#include "input/ui/CantLH.h"
+#include "input/ui/KX_Beam.h"
 #include "input/ui/Span.h"
 #include "platform/Guard.h"
 #include "platform/QtCanvas.h"
@@ -381,7 +382,7 @@ void TLoadDataFrm::cmd_CancelClick() {
 
 void TLoadDataFrm::cmdBackClick() {
     Guard([this] {
-        ShowForm(Widget(Forms.KX_BeamFrm));
+        ShowForm(Link.Beam);
         hide();
     });
 }
@@ -391,7 +392,7 @@ void TLoadDataFrm::cmd_NextClick() {
     act([&route](LoadFormControls& f, LoadFormPicture& pic) { route = CommitLoads(f, pic); });
     if (route == LoadRoute::Stay) return;
     hide();
-    Guard([route] { GoOnFromLoads(route); });
+    Guard([this, route] { GoOnFromLoads(route, Link); });
 }
 
 void TLoadDataFrm::ResetForNewBeam() {
@@ -422,11 +423,12 @@ void TLoadDataFrm::DrawLoadFormBeam() {
     Bindings.Show(f);
 }
 
-void GoOnFromLoads(LoadRoute route) {
+void GoOnFromLoads(LoadRoute route, const LoadFormLinks& links) {
     switch (route) {
     case LoadRoute::Stay: break;
     case LoadRoute::Analysis: {
-        TIndexFrm* main = Forms.IndexFrm;
+        TIndexFrm* main = links.Main;
+        if (!main) break;
         ShowForm(main);
         main->repaint();
         main->DrawLoads();
@@ -434,12 +436,13 @@ void GoOnFromLoads(LoadRoute route) {
         RunAnalysis(*main);
         break;
     }
-    case LoadRoute::CantLH: ShowForm(Widget(Forms.CantLHFrm)); break;
+    case LoadRoute::CantLH: ShowForm(links.CantLH); break;
     case LoadRoute::Span:
+        if (!links.Span) break;
         // The span form's show handler clears its picture; the sketch and the current span follow.
-        ShowForm(Widget(Forms.SpanFrm));
-        Forms.SpanFrm->DrawSpanSketch();
-        Forms.SpanFrm->HighlightCurrentSpan();
+        ShowForm(links.Span);
+        links.Span->DrawSpanSketch();
+        links.Span->HighlightCurrentSpan();
         break;
     }
 }

@@ -22,6 +22,20 @@ class QSpinBox;
 
 namespace kx {
 
+class TIndexFrm;
+class TKX_BeamFrm;
+class TCantLHFrm;
+class TSpanFrm;
+
+// The windows the load form steps to, handed over by whoever makes the windows; a step to one
+// not handed over goes nowhere.
+struct LoadFormLinks {
+    TIndexFrm* Main = nullptr;
+    TKX_BeamFrm* Beam = nullptr;
+    TCantLHFrm* CantLH = nullptr;
+    TSpanFrm* Span = nullptr;
+};
+
 // Image_Beam: the picture the sketch is drawn on, kept as drawn until the next drawing.
 class TLoadImage : public QWidget {
     Q_OBJECT
@@ -54,6 +68,8 @@ class TLoadDataFrm : public QWidget, public BeamCommitLoadForm {
 public:
     explicit TLoadDataFrm(QWidget* parent = nullptr);
     ~TLoadDataFrm() override;
+
+    LoadFormLinks Link;
 
     TLoadImage* Image_Beam;
     QLabel* lbl_Length;
@@ -129,6 +145,6 @@ private:
 
 // Where the wizard goes on after the loads are committed: the main window with its drawings and
 // the analysis, or the effective-length forms.
-void GoOnFromLoads(LoadRoute route);
+void GoOnFromLoads(LoadRoute route, const LoadFormLinks& links);
 
 } // namespace kx

@@ -1,7 +1,6 @@
 // The conversion of the open input windows to new units.
 #include "input/ui/RescaleForms.h"
 
-#include "app/Forms.h"
 #include "foundation/Preferences.h"
 #include "input/KX_Beam.h"
 #include "input/Rescale.h"
@@ -117,13 +116,13 @@ void rescaleCantilever(TCantileverFrm* w, RescaleForm form, UnitRescale& r) {
 
 } // namespace
 
-void RescaleInputForms() {
+void RescaleInputForms(const RescaledForms& forms) {
     UnitRescale r(OldUnitFactors, Model);
-    if (Forms.KX_BeamFrm) rescaleBeamForm(Forms.KX_BeamFrm, r);
-    if (Forms.LoadDataFrm) rescaleLoadForm(Forms.LoadDataFrm, r);
-    if (Forms.KX_GridFrm) rescaleSectionGrid(Forms.KX_GridFrm, r);
-    if (Forms.CantLHFrm) rescaleCantilever(Forms.CantLHFrm, RescaleForm::CantLHFrm, r);
-    if (TSpanFrm* w = Forms.SpanFrm) {
+    if (forms.Beam) rescaleBeamForm(forms.Beam, r);
+    if (forms.Loads) rescaleLoadForm(forms.Loads, r);
+    if (forms.UserSections) rescaleSectionGrid(forms.UserSections, r);
+    if (forms.CantLH) rescaleCantilever(forms.CantLH, RescaleForm::CantLHFrm, r);
+    if (TSpanFrm* w = forms.Span) {
         SpanControls c = w->Bindings.Read();
         EffLengthUnitTexts t{c.lbl_Le, c.Label_2_Unit};
         RescaleEffLengthTexts(t, RescaleForm::SpanFrm, r);
@@ -131,10 +130,12 @@ void RescaleInputForms() {
         c.Label_2_Unit = t.UnitCaption;
         w->Bindings.Show(c);
     }
-    if (Forms.CantRHFrm) rescaleCantilever(Forms.CantRHFrm, RescaleForm::CantRHFrm, r);
+    if (forms.CantRH) rescaleCantilever(forms.CantRH, RescaleForm::CantRHFrm, r);
 }
 
-void InstallInputFormsRescale() { InstallRescaleBeamForms(&RescaleInputForms); }
+void InstallInputFormsRescale(const RescaledForms& forms) {
+    InstallRescaleBeamForms([forms] { RescaleInputForms(forms); });
+}
 
 void UninstallInputFormsRescale() { InstallRescaleBeamForms({}); }
 

@@ -13,14 +13,12 @@
 #include <QStyledItemDelegate>
 #include <QTableWidget>
 
-#include "app/Forms.h"
 #include "foundation/ui/Windows.h"
 #include "input/LoadSketch.h"
 #include "input/ui/CantLH.h"
 #include "input/ui/CantRH.h"
 #include "input/ui/EffLengthUi.h"
 #include "input/ui/LoadData.h"
-#include "input/ui/RescaleForms.h"
 #include "platform/Guard.h"
 #include "platform/QtCanvas.h"
 #include "platform/QtDialogs.h"
@@ -280,10 +278,9 @@ TSpanFrm::TSpanFrm(QWidget* parent) : QWidget(parent) {
     Bindings.Show(SpanControls{});
     setFixedSize(kClientWidth, kClientHeight);
     PlaceForm(this, 5);
-    InstallInputFormsRescale();
 }
 
-TSpanFrm::~TSpanFrm() { UninstallInputFormsRescale(); }
+TSpanFrm::~TSpanFrm() = default;
 
 void TSpanFrm::act(const std::function<void(SpanControls&)>& action) {
     Guard([&] {
@@ -398,10 +395,10 @@ void TSpanFrm::cmd_NextClick() {
     act([&route](SpanControls& c) { route = SpanNext(c); });
     Guard([this, route] {
         if (route == SpanRoute::CantRHFrm) {
-            ShowForm(Widget(Forms.CantRHFrm));
+            ShowForm(Link.CantRH);
             hide();
         } else if (route == SpanRoute::Analysis) {
-            ShowMainWindowAndAnalyse();
+            ShowMainWindowAndAnalyse(Link.Main);
             hide();
         }
     });
@@ -411,9 +408,9 @@ void TSpanFrm::cmd_BackClick() {
     Guard([this] {
         hide();
         if (SpanBack() == SpanRoute::CantLHFrm)
-            ShowForm(Widget(Forms.CantLHFrm));
+            ShowForm(Link.CantLH);
         else
-            ShowForm(Widget(Forms.LoadDataFrm));
+            ShowForm(Link.Loads);
     });
 }
 

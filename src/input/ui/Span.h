@@ -8,6 +8,7 @@
 #include "foundation/ui/Binding.h"
 #include "input/LoadSketch.h"
 #include "input/Span.h"
+#include "input/ui/EffLengthUi.h"
 
 class QButtonGroup;
 class QGroupBox;
@@ -27,6 +28,8 @@ class TSpanFrm : public QWidget, public SpanFormPictures {
 public:
     explicit TSpanFrm(QWidget* parent = nullptr);
     ~TSpanFrm() override;
+
+    EffLengthLinks Link;
 
     TPicture* Image_Spans;
     QLabel* lbl_Length;

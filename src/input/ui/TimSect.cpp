@@ -8,7 +8,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "app/Forms.h"
 #include "foundation/ui/Windows.h"
 #include "input/KX_Beam.h"
 #include "input/ui/EffLengthUi.h"
@@ -227,7 +226,8 @@ void TTimSectFrm::Cmd_CalcClick() {
 void TTimSectFrm::cmd_OKClick() {
     act([this] {
         const TimberBeamFormTexts t = TimSectNext();
-        TKX_BeamFrm* beam = Forms.KX_BeamFrm;
+        TKX_BeamFrm* beam = Link.Beam;
+        if (!beam) return;
         BeamFormControls f = beam->Bindings.Read();
         ApplyTimberToBeamForm(t, f);
         beam->Bindings.Show(f);

@@ -16,10 +16,18 @@ class QRadioButton;
 
 namespace kx {
 
+class TKX_BeamFrm;
+
 class TTimSectFrm : public QWidget {
     Q_OBJECT
 public:
     explicit TTimSectFrm(QWidget* parent = nullptr);
+
+    // The beam form it reports to, handed over by whoever makes the windows.
+    struct Links {
+        TKX_BeamFrm* Beam = nullptr;
+    };
+    Links Link;
 
     QComboBox* Combo_Grade;
     QRadioButton* Option_Single;

@@ -20,10 +20,8 @@
 #include <QStyledItemDelegate>
 #include <QToolButton>
 
-#include "app/Forms.h"
 #include "foundation/SharedModel.h"
 #include "foundation/ui/Windows.h"
-#include "input/ui/InputForms.h"
 #include "platform/BusyCursor.h"
 #include "platform/Dialogs.h"
 #include "platform/Guard.h"
@@ -371,7 +369,7 @@ void TIndexFrm::DisableSaveItems() {
 void TIndexFrm::New1Click() {
     Guard([this] {
         NewBeam(*this);
-        ShowIfMade(Widget(Forms.KX_BeamFrm));
+        ShowIfMade(Link.BeamForm);
     });
 }
 
@@ -388,28 +386,30 @@ void TIndexFrm::SaveAs1Click() {
 }
 
 void TIndexFrm::SetHeader1Click() {
-    Guard([] { ShowModal(Widget(Forms.SetHeaderFrm)); });
+    Guard([this] { ShowModal(Link.SetHeader); });
 }
 
 void TIndexFrm::Print1Click() {
-    Guard([] { ShowIfMade(Widget(Forms.PrintFrm)); });
+    Guard([this] { ShowIfMade(Link.Print); });
 }
 
 void TIndexFrm::ExitTrussolve1Click() {
-    Guard([] { CloseStartScreen(); });
+    Guard([this] {
+        if (Link.StartScreen) Link.StartScreen->close();
+    });
 }
 
 void TIndexFrm::Beam1Click() {
-    Guard([] { ShowIfMade(Widget(Forms.KX_BeamFrm)); });
+    Guard([this] { ShowIfMade(Link.BeamForm); });
 }
 
 void TIndexFrm::Loads1Click() {
-    Guard([] {
+    Guard([this] {
         if (Model.BeamLength == 0) {
             dlg().Message("Specify beam data first");
             return;
         }
-        ShowIfMade(Widget(Forms.LoadDataFrm));
+        ShowIfMade(Link.LoadForm);
     });
 }
 
@@ -446,35 +446,35 @@ void TIndexFrm::Analyse2Click() {
 }
 
 void TIndexFrm::Resultsatapoint1Click() {
-    Guard([] { ShowModal(Widget(Forms.PointFrm)); });
+    Guard([this] { ShowModal(Link.Point); });
 }
 
 void TIndexFrm::MemberCapacities1Click() {
-    Guard([] { ShowIfMade(Widget(Forms.KX_CapFrm)); });
+    Guard([this] { ShowIfMade(Link.SteelCalculator); });
 }
 
 void TIndexFrm::MemberCapacities2Click() {
-    Guard([] { ShowIfMade(Widget(Forms.TimberFrm)); });
+    Guard([this] { ShowIfMade(Link.TimberCalculator); });
 }
 
 void TIndexFrm::Axialloadontube1Click() {
-    Guard([] { ShowIfMade(Widget(Forms.ScaffoldFrm)); });
+    Guard([this] { ShowIfMade(Link.ScaffoldCalculator); });
 }
 
 void TIndexFrm::Windloading1Click() {
-    Guard([] { ShowIfMade(Widget(Forms.WindFrm)); });
+    Guard([this] { ShowIfMade(Link.WindCalculator); });
 }
 
 void TIndexFrm::Units1Click() {
-    Guard([] { ShowIfMade(Widget(Forms.PreferencesFrm)); });
+    Guard([this] { ShowIfMade(Link.Preferences); });
 }
 
 void TIndexFrm::Disclaimer1Click() {
-    Guard([] { ShowIfMade(Widget(Forms.InfoFrm)); });
+    Guard([this] { ShowIfMade(Link.Info); });
 }
 
 void TIndexFrm::About1Click() {
-    Guard([] { ShowModal(Widget(Forms.AboutBox)); });
+    Guard([this] { ShowModal(Link.About); });
 }
 
 // ---- Selector and lists
@@ -563,7 +563,7 @@ void TIndexFrm::EnableCaseSelector(int maxCase) {
 }
 
 void TIndexFrm::HideInputForms() {
-    for (QWidget* w : {Widget(Forms.KX_BeamFrm), Widget(Forms.LoadDataFrm)})
+    for (QWidget* w : {Link.BeamForm, Link.LoadForm})
         if (w) w->hide();
 }
 
@@ -575,7 +575,9 @@ void TIndexFrm::DisableFileMenus() {
         a->setEnabled(false);
 }
 
-void TIndexFrm::ResetInputForms() { ResetAllInputForms(); }
+void TIndexFrm::ResetInputForms() {
+    if (Link.ResetInputForms) Link.ResetInputForms();
+}
 
 void TIndexFrm::ClearResultLists() {
     for (QListWidget* l : {List_Results, List_CaseResults}) {
@@ -595,6 +597,8 @@ void TIndexFrm::TileDefault() {
     DiagramPass(*this);
 }
 
-void TIndexFrm::RestoreInputForms() { RestoreAllInputForms(); }
+void TIndexFrm::RestoreInputForms() {
+    if (Link.RestoreInputForms) Link.RestoreInputForms();
+}
 
 } // namespace kx

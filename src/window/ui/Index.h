@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <QMargins>
 #include <QWidget>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -98,6 +99,27 @@ public:
 
     // The rectangle filled black before every redraw: the client area.
     Rect ImageRect;
+
+    // The windows its menu opens and what it asks of the input forms, handed over by whoever
+    // makes the windows; a window not handed over is not opened.
+    struct Links {
+        QWidget* StartScreen = nullptr;
+        QWidget* BeamForm = nullptr;
+        QWidget* LoadForm = nullptr;
+        QWidget* SetHeader = nullptr;
+        QWidget* Print = nullptr;
+        QWidget* Point = nullptr;
+        QWidget* SteelCalculator = nullptr;
+        QWidget* TimberCalculator = nullptr;
+        QWidget* ScaffoldCalculator = nullptr;
+        QWidget* WindCalculator = nullptr;
+        QWidget* Preferences = nullptr;
+        QWidget* Info = nullptr;
+        QWidget* About = nullptr;
+        std::function<void()> ResetInputForms;
+        std::function<void()> RestoreInputForms;
+    };
+    Links Link;
 
     // Places the window on a screen area of this geometry: its frame at (1, 1), 2 pixels smaller
     // than the area each way, the lists and the picture laid out for the client area within.

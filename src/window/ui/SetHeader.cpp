@@ -6,7 +6,6 @@
 #include <QPushButton>
 #include <QShowEvent>
 
-#include "app/Forms.h"
 #include "foundation/ui/Windows.h"
 #include "platform/Guard.h"
 #include "platform/QtDialogs.h"
@@ -83,7 +82,7 @@ void TSetHeaderFrm::showEvent(QShowEvent* e) {
 void TSetHeaderFrm::Button1Click() {
     Guard([this] {
         StoreHeaderTexts(Bindings.Read());
-        if (Forms.PrintFrm) Forms.PrintFrm->ShowHeaderTexts();
+        if (Link.Print) Link.Print->ShowHeaderTexts();
         accept();
     });
 }

@@ -12,10 +12,18 @@ class QPushButton;
 
 namespace kx {
 
+class TPrintFrm;
+
 class TSetHeaderFrm : public QDialog {
     Q_OBJECT
 public:
     explicit TSetHeaderFrm(QWidget* parent = nullptr);
+
+    // The print window that shows the header texts, handed over by whoever makes the windows.
+    struct Links {
+        TPrintFrm* Print = nullptr;
+    };
+    Links Link;
 
     QLabel* Label1; // "Company"
     QLabel* Label2; // "User"
