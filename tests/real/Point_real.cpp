@@ -10,7 +10,6 @@
 #include "RealWindow.h"
 #include "platform/QtPrinter.h"
 #include "window/IndexJobs.h"
-#include "window/ui/Index.h"
 #include "window/ui/Point.h"
 
 using namespace kx;
@@ -22,9 +21,7 @@ TEST_F(RealWindowTest, AnalysedBeamGivesItsValuesAtAPointAndPrintsThem) {
     Model.SpanData[1][mfY] = 100;
     WriteBeamFile(jobs.path("a.kxf"));
     ResetProgramState();
-    QTest::mouseClick(Forms.Form1->cmdOK, Qt::LeftButton);
-    TIndexFrm* w = Forms.IndexFrm;
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(w));
+    TIndexFrm* w = mainWindow();
     dialogs_->fileAnswers.push_back(jobs.path("a.kxf"));
     pick(w, "File", w->Open1);
     pick(w, "Analyse", w->Analyse2);

@@ -11,7 +11,6 @@
 #include "RealWindow.h"
 #include "platform/QtPrinter.h"
 #include "window/IndexJobs.h"
-#include "window/ui/Index.h"
 #include "window/ui/Print.h"
 #include "window/ui/SetHeader.h"
 
@@ -20,9 +19,7 @@ using namespace kx;
 TEST_F(RealWindowTest, SetHeaderThenPrintTheOpenedJobToAPdf) {
     TempDir jobs;
     kxtest::WriteJob(kxtest::JobC(), jobs.path("c.kxf"));
-    QTest::mouseClick(Forms.Form1->cmdOK, Qt::LeftButton);
-    TIndexFrm* w = Forms.IndexFrm;
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(w));
+    TIndexFrm* w = mainWindow();
     dialogs_->fileAnswers.push_back(jobs.path("c.kxf"));
     pick(w, "File", w->Open1);
     ASSERT_TRUE(dialogs_->messages().empty());
