@@ -239,6 +239,10 @@ TEST_F(IndexFrmTest, OpenShowsTheStoredResultsAndTheSelectorStepsThroughTheLoadc
 
 TEST_F(IndexFrmTest, TheSelectorBindsItsTextsAndItsArrowsStandOutOnTheirButtons) {
     Open(Job("c.kxf"));
+    // In the top right corner of the 1278 wide picture, where nothing is drawn.
+    for (QWidget* s : {static_cast<QWidget*>(w->UpDown1), static_cast<QWidget*>(w->lbl_Case),
+                       static_cast<QWidget*>(w->Label_Case)})
+        EXPECT_TRUE(s->x() >= 1278 - 60 && s->y() + s->height() < 60) << FromQt(s->objectName());
     kxtest::ExpectRoundTrip(w->Bindings);
     EXPECT_EQ(kxtest::UnboundInputs(w, w->Bindings), std::set<std::string>{});
     for (QToolButton* b : {w->UpDown1->Up, w->UpDown1->Down}) {

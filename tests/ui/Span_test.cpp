@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -15,11 +16,13 @@
 #include "BindingRoundTrip.h"
 #include "FormsFixture.h"
 #include "engine/BeamBuilder.h"
+#include "foundation/Func_FloatToInt.h"
 #include "foundation/Units.h"
 #include "input/EffLengthTestSupport.h"
 #include "input/ui/CantLH.h"
 #include "input/ui/CantRH.h"
 #include "input/ui/EffLengthUi.h"
+#include "input/ui/LoadData.h"
 #include "platform/QtDialogs.h"
 
 using namespace kx;
@@ -74,6 +77,30 @@ TEST_F(SpanFrmTest, EveryControlReadAndShownThroughItsBindingAndNamed) {
     EXPECT_FALSE(w->cmdEdit->geometry().intersects(w->cmd_Part->geometry()));
 }
 
+// The buttons, the spinners and the interval grid each reach their handler.
+TEST_F(SpanFrmTest, ButtonsSpinnersAndTheIntervalGridReachTheirHandlers) {
+    dialogs_->inputAnswers = {std::string("3.2"), std::string("4")};
+    w->Option_Edit->setChecked(true);
+    EXPECT_EQ(w->lbl_Le->text(), "3.20");
+    w->cmdEdit->click(); // asks again
+    EXPECT_EQ(w->lbl_Le->text(), "4.00");
+
+    // Span 2 at two equal intervals, a space of 3 m typed: the first restraint in red on the beam
+    // sketch 5 + 3 m along, at 25 + 8000 x 719 / 9000 px.
+    w->Option_Full->setChecked(true);
+    w->Edit_Span->setValue(2);
+    w->Option_Equal->setChecked(true);
+    w->Edit_No->setValue(2);
+    w->Option_Int->setChecked(true);
+    w->Grid_Int->item(1, 1)->setText(QStringLiteral("3"));
+    w->Grid_Int->item(1, 2)->setText(QStringLiteral("0.5"));
+    w->cmd_OK->click();
+    EXPECT_TRUE(w->Frame_Int->isHidden());
+    EXPECT_EQ(w->Image_Spans->Picture.pixelColor(25 + FloatToInt(8000 * 719.0f / 9000), 30), QColor(Qt::red));
+    w->cmd_Back->click();
+    EXPECT_TRUE(Forms.LoadDataFrm->isVisible() && !w->isVisible());
+}
+
 class CantFrmTest : public FormsTest {
 protected:
     // Cantilevers of 1500 and 1234 mm either side of a 5000 mm span, units m, 5 N/mm.
@@ -105,6 +132,38 @@ TEST_F(CantFrmTest, EveryControlReadAndShownThroughItsBindingAndNamed) {
         EXPECT_EQ(w->Option_Support_Both->accessibleName(),
                   "Continuous with lateral and torsional restraint");
     }
+}
+
+// The pictures and the support labels choose their options; Back goes where the beam leads.
+TEST_F(CantFrmTest, PicturesAndLabelsChooseAndBackLeadsBack) {
+    auto clickOn = [](QWidget* w) {
+        QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(w, &press);
+    };
+    TCantLHFrm* left = Forms.CantLHFrm;
+    left->show();
+    clickOn(left->Image[7]);
+    EXPECT_TRUE(left->Option_Support_Partial->isChecked());
+    left->Option_Restrained->setChecked(true);
+    left->cmd_Next->click();
+    EXPECT_TRUE(Forms.SpanFrm->isVisible() && !left->isVisible());
+    Forms.SpanFrm->cmd_Back->click();
+    EXPECT_TRUE(left->isVisible());
+    left->cmd_Back->click();
+    EXPECT_TRUE(Forms.LoadDataFrm->isVisible() && !left->isVisible());
+
+    TCantRHFrm* right = Forms.CantRHFrm;
+    right->show();
+    clickOn(right->Image[7]); // chooses nothing on the right
+    for (QRadioButton* b : right->Options)
+        EXPECT_FALSE(b->isChecked());
+    clickOn(right->Label_Support_Both);
+    EXPECT_TRUE(right->Option_Support_Both->isChecked());
+    clickOn(right->Image[1]);
+    EXPECT_TRUE(right->Option_Support_Lateral->isChecked() && !right->Option_Support_Both->isChecked());
+    right->cmd_Back->click();
+    EXPECT_TRUE(Forms.SpanFrm->isVisible() && !right->isVisible());
 }
 
 } // namespace
