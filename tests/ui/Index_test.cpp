@@ -259,12 +259,21 @@ TEST_F(IndexFrmTest, TheSelectorBindsItsTextsAndItsArrowsStandOutOnTheirButtons)
               QStringList({"Next loadcase", "Previous loadcase"}));
 }
 
-TEST_F(IndexFrmTest, ARefusedOrFailedAnalysisKeepsOrClearsTheListsAndSaveAsConfirms) {
+TEST_F(IndexFrmTest, SaveAsThenSaveAndARefusedOrFailedAnalysis) {
     Open(Job("c.kxf"));
     w->Analyse2->trigger();
     ASSERT_TRUE(dialogs_->messages().empty());
     const Texts results = Lines(w->List_Results), caseResults = Lines(w->List_CaseResults);
     EXPECT_EQ(results.size(), 17u);
+    // Save As asks for the name, Save then writes to it unasked.
+    dialogs_->fileAnswers.push_back(dir_.path("copy"));
+    w->SaveAs1->trigger();
+    const std::string copy = dir_.path("copy.kxf");
+    ASSERT_TRUE(fs::is_regular_file(copy));
+    EXPECT_EQ(FromQt(w->windowTitle()), copy);
+    fs::remove(copy);
+    w->Save1->trigger();
+    EXPECT_TRUE(fs::is_regular_file(copy));
 
     // A refused analysis changes neither list nor the selector.
     Model.SpanData[1][mfE] = 0;
