@@ -9,12 +9,14 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProcess>
 #include <QTableWidget>
 #include <QTest>
 #include <QWidget>
 
 #include "app/Forms.h"
 #include "foundation/ui/Unit1.h"
+#include "platform/QtPrinter.h"
 #include "ui/FormsFixture.h"
 #include "window/ui/Index.h"
 
@@ -37,6 +39,28 @@ protected:
         settle(200);
         return w;
     }
+
+    // "Beam Analysis", then File > Open of the job at path.
+    kx::TIndexFrm* openJob(const std::string& path) {
+        kx::TIndexFrm* w = mainWindow();
+        dialogs_->fileAnswers.push_back(path);
+        pick(w, "File", w->Open1);
+        EXPECT_TRUE(dialogs_->messages().empty());
+        return w;
+    }
+    // The text of a PDF as pdftotext reads it.
+    static QString pdfText(const std::string& pdf) {
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"), {QString::fromStdString(pdf), QStringLiteral("-")});
+        EXPECT_TRUE(text.waitForFinished(30000));
+        return QString::fromLocal8Bit(text.readAllStandardOutput());
+    }
+    // Prints through p for as long as it lives.
+    struct UsePrinter {
+        explicit UsePrinter(kx::Printer& p) : previous(kx::printer()) { kx::InstallPrinter(&p); }
+        ~UsePrinter() { kx::InstallPrinter(&previous); }
+        kx::Printer& previous;
+    };
 
     // Picks a menu item the way a user does: the menu bar's title, then the item.
     static void pick(QMainWindow* w, const char* menu, QAction* item) {
