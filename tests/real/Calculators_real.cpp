@@ -1,5 +1,6 @@
-// The strut and wind calculators in real windows, as one table of flows: the start screen's menu,
-// the inputs clicked and typed, the calculate button, and the lines the user reads.
+// The steel, strut and wind calculators in real windows, as one table of flows: the start screen's
+// menu, the inputs clicked and typed, the calculate button, and the lines the user reads.
+#include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include "RealWindow.h"
+#include "calculators/ui/KX_Cap.h"
 #include "calculators/ui/Scaffold.h"
 #include "calculators/ui/Wind.h"
 
@@ -17,6 +19,7 @@ using namespace kx;
 
 TEST_F(RealWindowTest, CalculatorsFromTheStartScreenShowTheirWorkedFigures) {
     EXPECT_EQ(QGuiApplication::platformName(), QStringLiteral("xcb"));
+    TKX_CapFrm* steel = Forms.KX_CapFrm;
     TScaffoldFrm* strut = Forms.ScaffoldFrm;
     TWindFrm* wind = Forms.WindFrm;
     auto lines = [](const QListWidget* l) {
@@ -29,16 +32,43 @@ TEST_F(RealWindowTest, CalculatorsFromTheStartScreenShowTheirWorkedFigures) {
         const char* menu;
         QAction* item;
         QWidget* window;
+        std::function<void()> before;                         // what the inputs cannot say
         std::vector<std::pair<QWidget*, const char*>> inputs; // text typed, or a click when null
         QWidget* calculate;
         std::function<QStringList()> shown;
-        QStringList expected; // from the line the result starts on
+        QStringList expected; // from the line the result starts on, or lines among the others
+        bool whole = true;
     };
     const Flow flows[] = {
+        // A 127 x 76 UB 13 of 3 m effective length under 50 kN and 3 kN-m.
+        {"Member Capacities",
+         Forms.Form1->SteelMemberCapacitiestoBS59501,
+         steel,
+         [steel] {
+             steel->familyItems[0]->trigger(); // Section Properties > Beams > Universal Beams
+             const auto found =
+                 steel->List_Section->findItems(QStringLiteral("127 x 76 UB 13"), Qt::MatchStartsWith);
+             ASSERT_FALSE(found.isEmpty());
+             steel->List_Section->scrollToItem(found.front());
+             QTest::mouseClick(steel->List_Section->viewport(), Qt::LeftButton, {},
+                               steel->List_Section->visualItemRect(found.front()).center());
+         },
+         {{steel->Edit_Le, "3"},
+          {steel->Edit_Axial, "50"},
+          {steel->Edit_Mom, "3"},
+          {steel->cmd_AxialXX, nullptr},
+          {steel->cmd_AxialYY, nullptr},
+          {steel->cmd_MomXX, nullptr}},
+         steel->cmd_Calc,
+         [&] { return lines(steel->List_Results); },
+         {"   Permissible Axial Load = 229 kN", "   pc = 35.3 N/mm^2", "   Permissible Moment = 7.78 kN-m",
+          "   Unity check Fc/Pc + Fbc/Pbc = 1.24"},
+         false},
         // A used tube of 2 m effective length (the capacity of a used tube is the lower).
         {"Member Capacities",
          Forms.Form1->StrutCapacityofScaffoldTube1,
          strut,
+         {},
          {{strut->Option_Used, nullptr}, {strut->Edit_Le, "2"}},
          strut->Button1,
          [strut] { return strut->Memo_Tube->toPlainText().split(QLatin1Char('\n')).mid(1); },
@@ -48,6 +78,7 @@ TEST_F(RealWindowTest, CalculatorsFromTheStartScreenShowTheirWorkedFigures) {
         {"Wind ",
          Forms.Form1->WindLoadingtoBS59731,
          wind,
+         {},
          {{wind->Edit_Desc, "North elevation"},
           {wind->Edit_Basic, "46"},
           {wind->Edit_Height, "20"},
@@ -62,11 +93,17 @@ TEST_F(RealWindowTest, CalculatorsFromTheStartScreenShowTheirWorkedFigures) {
         SCOPED_TRACE(f.window->objectName().toStdString());
         pick(Forms.Form1, f.menu, f.item);
         ASSERT_TRUE(QTest::qWaitForWindowExposed(f.window));
+        if (f.before) f.before();
         for (auto [input, text] : f.inputs)
             text ? typeText(input, text) : click(input);
         QTest::mouseClick(f.calculate, Qt::LeftButton);
         settle();
-        EXPECT_EQ(f.shown(), f.expected);
+        const QStringList shown = f.shown();
+        if (f.whole) {
+            EXPECT_EQ(shown, f.expected);
+        }
+        for (const QString& line : f.expected)
+            EXPECT_TRUE(shown.contains(line)) << line.toStdString();
         EXPECT_TRUE(dialogs_->shown.empty());
         f.window->hide();
     }
