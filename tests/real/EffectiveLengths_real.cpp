@@ -2,8 +2,6 @@
 // both cantilevers checked to BS 5975 goes through the load form, the left cantilever, the spans
 // (one at intervals) and the right cantilever into the analysis; a change of units in the
 // preferences rewrites the open form on the way.
-#include <QAction>
-#include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -11,7 +9,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
-#include <QTableWidget>
 
 #include "RealWindow.h"
 #include "foundation/ui/Preferences.h"
@@ -23,44 +20,16 @@
 #include "input/ui/LoadData.h"
 #include "input/ui/Span.h"
 #include "platform/QtDialogs.h"
-#include "window/ui/Index.h"
 
 using namespace kx;
 
-namespace {
-
-class EffectiveLengthsReal : public RealWindowTest {
-protected:
-    static void click(QWidget* w, int wait = 50) {
-        ASSERT_TRUE(w->isVisible()) << FromQt(w->objectName());
-        QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(8, w->height() / 2));
-        settle(wait);
-    }
-    static void type(QWidget* w, const char* text) {
-        QTest::keyClicks(w, QString::fromLatin1(text));
-        QTest::keyClick(w, Qt::Key_Return);
-        settle();
-    }
-    static void typeCell(QTableWidget* t, int col, const char* text) {
-        QTest::mouseClick(t->viewport(), Qt::LeftButton, {}, t->visualItemRect(t->item(1, col)).center());
-        settle();
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F2); // opens the cell's editor
-        type(QApplication::focusWidget(), text);
-    }
-    static void spinUp(QSpinBox* s) {
+TEST_F(RealWindowTest, CheckedBeamThroughEveryEffectiveLengthFormIntoTheListing) {
+    TIndexFrm* index = mainWindow();
+    auto spinUp = [](QSpinBox* s) {
         QTest::mouseClick(s, Qt::LeftButton);
         QTest::keyClick(s, Qt::Key_Up);
         settle();
-    }
-};
-
-} // namespace
-
-TEST_F(EffectiveLengthsReal, CheckedBeamThroughEveryEffectiveLengthFormIntoTheListing) {
-    QTest::mouseClick(Forms.Form1->cmdOK, Qt::LeftButton);
-    TIndexFrm* index = Forms.IndexFrm;
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(index));
-    settle(200);
+    };
     pick(index, "File", index->New1);
 
     // Cantilevers of 1.5 m and 1.234 m, spans of 5 m and 4 m, a 127 x 76 UB as its pick leaves
@@ -70,13 +39,10 @@ TEST_F(EffectiveLengthsReal, CheckedBeamThroughEveryEffectiveLengthFormIntoTheLi
     settle(100);
     click(b->Check_LHC);
     click(b->Check_RHC);
-    QLineEdit* count = b->Edit_Spans->findChild<QLineEdit*>();
-    QTest::mouseClick(count, Qt::LeftButton);
-    count->selectAll();
-    type(count, "2");
+    typeText(b->Edit_Spans->findChild<QLineEdit*>(), "2", true);
     ASSERT_EQ(b->Grid_Spans->columnCount(), 5);
     for (auto [col, length] : {std::pair{1, "1.5"}, {2, "5"}, {3, "4"}, {4, "1.234"}})
-        typeCell(b->Grid_Spans, col, length);
+        typeCell(b->Grid_Spans, 1, col, length);
     test::PutUB127(Work.WorkSpanData);
     Work.WorkSectionShape = "Beam";
     Work.WorkMemberType = "HRS";
@@ -96,10 +62,8 @@ TEST_F(EffectiveLengthsReal, CheckedBeamThroughEveryEffectiveLengthFormIntoTheLi
     for (auto [edit, text] : {std::pair{loads->Row(1).Edit_Dist, "0"},
                               {loads->Row(1).Edit_UDLS, "5"},
                               {loads->Row(1).Edit_UDLF, "5"},
-                              {loads->Row(1).Edit_Cover, "11.734"}}) {
-        QTest::mouseClick(edit, Qt::LeftButton);
-        QTest::keyClicks(edit, QString::fromLatin1(text));
-    }
+                              {loads->Row(1).Edit_Cover, "11.734"}})
+        typeText(edit, text);
     click(loads->Row(1).Check);
     click(loads->cmd_Next, 100);
 

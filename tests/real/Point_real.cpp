@@ -2,15 +2,12 @@
 // Analysis, a beam opened and analysed, Analyse > Results at a point, Calculate, Print.
 #include <QLineEdit>
 #include <QListWidget>
-#include <QProcess>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTimer>
 
 #include "RealWindow.h"
-#include "platform/QtPrinter.h"
 #include "window/IndexJobs.h"
-#include "window/ui/Index.h"
 #include "window/ui/Point.h"
 
 using namespace kx;
@@ -22,11 +19,7 @@ TEST_F(RealWindowTest, AnalysedBeamGivesItsValuesAtAPointAndPrintsThem) {
     Model.SpanData[1][mfY] = 100;
     WriteBeamFile(jobs.path("a.kxf"));
     ResetProgramState();
-    QTest::mouseClick(Forms.Form1->cmdOK, Qt::LeftButton);
-    TIndexFrm* w = Forms.IndexFrm;
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(w));
-    dialogs_->fileAnswers.push_back(jobs.path("a.kxf"));
-    pick(w, "File", w->Open1);
+    TIndexFrm* w = openJob(jobs.path("a.kxf"));
     pick(w, "Analyse", w->Analyse2);
     ASSERT_TRUE(dialogs_->messages().empty());
 
@@ -34,11 +27,7 @@ TEST_F(RealWindowTest, AnalysedBeamGivesItsValuesAtAPointAndPrintsThem) {
     // At 1.5 m: V = w (L/2 - x) = 15 kN, M = w x (L - x) / 2 = 33.75 kN m; at 6 m a support.
     const std::string pdf = jobs.path("point.pdf");
     QtPrinter toPdf(pdf);
-    struct Reinstall {
-        Printer& previous;
-        ~Reinstall() { InstallPrinter(&previous); }
-    } reinstall{printer()};
-    InstallPrinter(&toPdf);
+    const UsePrinter use(toPdf);
     TPointFrm* p = Forms.PointFrm;
     bool ran = false;
     QTimer::singleShot(200, [&] {
@@ -62,10 +51,7 @@ TEST_F(RealWindowTest, AnalysedBeamGivesItsValuesAtAPointAndPrintsThem) {
     EXPECT_EQ(row, (std::vector<std::string>{"  1 ", "15.00", "33.75", "33.75", "-5.750"}));
     EXPECT_EQ(p->List_Results->count(), 15);
 
-    QProcess text;
-    text.start(QStringLiteral("pdftotext"), {QString::fromStdString(pdf), QStringLiteral("-")});
-    ASSERT_TRUE(text.waitForFinished(20000));
-    const QString printed = QString::fromLocal8Bit(text.readAllStandardOutput());
+    const QString printed = pdfText(pdf);
     EXPECT_EQ(printed.count(QLatin1Char('\f')), 1) << printed.toStdString(); // one page
     EXPECT_TRUE(printed.contains("Moment = 33.75 kN-m")) << printed.toStdString();
     EXPECT_NEAR(Eng.SupportReaction[1][1], 30000, 0.01) << "the analysis as it was";

@@ -4,14 +4,11 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QProcess>
 #include <QPushButton>
 #include <QTimer>
 
 #include "RealWindow.h"
-#include "platform/QtPrinter.h"
 #include "window/IndexJobs.h"
-#include "window/ui/Index.h"
 #include "window/ui/Print.h"
 #include "window/ui/SetHeader.h"
 
@@ -20,12 +17,7 @@ using namespace kx;
 TEST_F(RealWindowTest, SetHeaderThenPrintTheOpenedJobToAPdf) {
     TempDir jobs;
     kxtest::WriteJob(kxtest::JobC(), jobs.path("c.kxf"));
-    QTest::mouseClick(Forms.Form1->cmdOK, Qt::LeftButton);
-    TIndexFrm* w = Forms.IndexFrm;
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(w));
-    dialogs_->fileAnswers.push_back(jobs.path("c.kxf"));
-    pick(w, "File", w->Open1);
-    ASSERT_TRUE(dialogs_->messages().empty());
+    TIndexFrm* w = openJob(jobs.path("c.kxf"));
 
     // The header form is modal: it is filled and closed while its own event loop runs.
     TSetHeaderFrm* header = Forms.SetHeaderFrm;
@@ -38,11 +30,7 @@ TEST_F(RealWindowTest, SetHeaderThenPrintTheOpenedJobToAPdf) {
     EXPECT_FALSE(header->isVisible());
 
     QtPrinter printer; // the system's printer, or a PDF named in the save dialog
-    struct Reinstall {
-        Printer& previous;
-        ~Reinstall() { InstallPrinter(&previous); }
-    } reinstall{kx::printer()};
-    InstallPrinter(&printer);
+    const UsePrinter use(printer);
     pick(w, "File", w->Print1);
     TPrintFrm* print = Forms.PrintFrm;
     ASSERT_TRUE(QTest::qWaitForWindowExposed(print));
@@ -55,10 +43,7 @@ TEST_F(RealWindowTest, SetHeaderThenPrintTheOpenedJobToAPdf) {
     EXPECT_FALSE(print->isVisible());
     EXPECT_TRUE(dialogs_->messages().empty());
 
-    QProcess text;
-    text.start(QStringLiteral("pdftotext"), {QString::fromStdString(pdf), QStringLiteral("-")});
-    ASSERT_TRUE(text.waitForFinished(30000));
-    const QString report = QString::fromLocal8Bit(text.readAllStandardOutput());
+    const QString report = pdfText(pdf);
     for (const char* expected : {"J Bloggs", "Bridge Street", "Page 1", "BEAM DATA", "c.kxf"})
         EXPECT_TRUE(report.contains(QString::fromLatin1(expected))) << expected << "\n"
                                                                     << report.toStdString();

@@ -13,7 +13,6 @@
 #include "input/ui/KX_Grid.h"
 #include "input/ui/LoadData.h"
 #include "platform/QtDialogs.h"
-#include "window/ui/Index.h"
 
 using namespace kx;
 
@@ -39,10 +38,8 @@ protected:
 } // namespace
 
 TEST_F(SectionChoiceReal, UserSectionTypedSavedPickedAndCommitted) {
-    QTest::mouseClick(Forms.Form1->cmdOK, Qt::LeftButton);
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(Forms.IndexFrm));
-    settle(200);
-    pick(Forms.IndexFrm, "Input", Forms.IndexFrm->Beam1);
+    TIndexFrm* index = mainWindow();
+    pick(index, "Input", index->Beam1);
     TKX_BeamFrm* b = Forms.KX_BeamFrm;
     ASSERT_TRUE(QTest::qWaitForWindowExposed(b));
     settle(100);

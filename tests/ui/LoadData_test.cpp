@@ -21,6 +21,7 @@
 #include "foundation/Units.h"
 #include "input/LoadFormTestSupport.h"
 #include "platform/QtDialogs.h"
+#include "window/ui/Index.h"
 
 using namespace kx;
 
@@ -142,6 +143,12 @@ TEST_F(LoadDataFrmTest, TheBeamCommitsCallsReachTheForm) {
     w->DrawLoadFormBeam();
     EXPECT_EQ(w->lbl_Length->text(), "Length = 8.00 m");
     EXPECT_FALSE(w->lbl_Length->isHidden());
+    // File New empties the rows.
+    w->Row(1).OptionP->setChecked(true);
+    w->Row(1).Edit_PL->setText(QStringLiteral("12"));
+    Forms.IndexFrm->New1->trigger();
+    EXPECT_FALSE(w->Row(1).OptionP->isChecked());
+    EXPECT_TRUE(w->Row(1).Edit_PL->text().isEmpty());
 }
 
 } // namespace

@@ -51,9 +51,7 @@ TEST_F(FormsTest, WindWindowCalculatesMovesBetweenAreasPrintsAndCloses) {
     }
 
     calculateWorkedExample(w, 1, "North elevation");
-    ASSERT_EQ(w->List_Results->count(), 25);
-    EXPECT_EQ(w->List_Results->item(8)->text(),
-              QStringLiteral(" Dynamic Wind Pressure (q)  = 0.864 kN/m\u00B2"));
+    ASSERT_EQ(w->List_Results->count(), 25); // its lines: the core's tests
 
     // The spinner's arrow refills the inputs from area 2's store, keeping description and radios;
     // typing a number refills nothing; back on area 1 its own radios and lines.
