@@ -1,9 +1,10 @@
-// Runs whole analyses in tests: a host that records what the analysis asks of the window, and a
-// fixture that commits a beam, sets the built-in units and analyses it.
+// Fixtures of the engine tests: whole analyses with a host that counts what the analysis asks of
+// the window, and member checks run on governing values set directly.
 #pragma once
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -16,33 +17,26 @@
 
 namespace kx::test {
 
-// Records every call, and whether the hourglass was showing at each.
+// Counts the window calls, those made without the hourglass, and the ones the tests look for.
 class RecordingHost : public AnalysisHost {
 public:
-    void EmptyResultLists() override { Log("EmptyResultLists"); }
-    void ShowCaseSelector() override { Log("ShowCaseSelector"); }
-    void ResetImageRect() override { Log("ResetImageRect"); }
-    void FillImageBlack() override { Log("FillImageBlack"); }
-    void EnableFileMenus() override { Log("EnableFileMenus"); }
-    void SetCaseSelection(const std::string& label, const std::string& editText) override {
-        Log("SetCaseSelection " + label + " " + editText);
-    }
-    void SetShownCase(int lc) override { Log("SetShownCase " + std::to_string(lc)); }
-    void DrawLoads() override { Log("DrawLoads"); }
-    void DrawBeam() override { Log("DrawBeam"); }
-    void DrawDiagrams() override { Log("DrawDiagrams"); }
-    void ShowCaseResults() override { Log("ShowCaseResults"); }
-    void FillResultsList() override { Log("FillResultsList"); }
-    void ShowEnvelopeResults() override { Log("ShowEnvelopeResults"); }
-    void EnableCaseSelector(int maxCase) override { Log("EnableCaseSelector " + std::to_string(maxCase)); }
+    void EmptyResultLists() override { Log(); }
+    void ShowCaseSelector() override { Log(); }
+    void ResetImageRect() override { Log(); }
+    void FillImageBlack() override { Log(); }
+    void EnableFileMenus() override { Log(); }
+    void SetCaseSelection(const std::string&, const std::string&) override { Log(); }
+    void SetShownCase(int) override { Log(); }
+    void DrawLoads() override { Log(); }
+    void DrawBeam() override { Log(); }
+    void DrawDiagrams() override { Log(), ++diagrams; }
+    void ShowCaseResults() override { Log(); }
+    void FillResultsList() override { Log(), ++lists; }
+    void ShowEnvelopeResults() override { Log(); }
+    void EnableCaseSelector(int maxCase) override { Log(), offered = maxCase; }
+    void Log() { ++calls, withoutHourglass += BusyCursor::depth() != 1; }
 
-    void Log(const std::string& call) {
-        calls.push_back(call);
-        if (BusyCursor::depth() != 1) withoutHourglass.push_back(call);
-    }
-
-    std::vector<std::string> calls;
-    std::vector<std::string> withoutHourglass;
+    int calls = 0, withoutHourglass = 0, diagrams = 0, lists = 0, offered = 0;
 };
 
 class AnalysisTest : public ::testing::Test {
@@ -57,6 +51,7 @@ protected:
     }
     void Analyse(const BeamBuilder& beam) {
         Commit(beam);
+        host = RecordingHost{};
         AnalyseBeam(host);
     }
     std::vector<std::string> Messages() { return dialogs->messages(); }
@@ -72,5 +67,50 @@ inline double StoredReactionSum(int lc) {
         sum += Eng.SupportReaction[lc][k];
     return sum;
 }
+
+// A committed beam whose members' governing values are set directly, as the extremes of a solved
+// loadcase would leave them, for the member checks.
+class MemberCheckTest : public AnalysisTest {
+protected:
+    // Members (cantilever lengths 0 = none, spans; mm) with the built-in units (m, kN, kN-m, mm,
+    // N/mm^2) and one loadcase whose members are labelled as the listing labels them.
+    static void Members(double lh, const std::vector<double>& spans, double rh) {
+        Commit(BeamBuilder().LHCantilever(lh).Spans(spans).RHCantilever(rh));
+        Model.LoadcaseCount = Eng.CurrentCase = 1;
+        const int n = static_cast<int>(spans.size());
+        for (int i = 1; i <= n; ++i)
+            Txt.MemberLabel[1][i] = std::to_string(i);
+        Txt.MemberLabel[1][0] = lh > 0 ? "LHC" : "";
+        Txt.MemberLabel[1][n + 1] = rh > 0 ? "RHC" : "";
+    }
+    // The same section property in every member row.
+    static void Section(int field, float value) {
+        for (int row = 0; row <= kRHCantRow; ++row)
+            Model.SpanData[row][field] = value;
+    }
+    // Governing shear, moment and deflection of member row `row` in loadcase 1, and row 27, the
+    // loadcase's governing values over all members, as they then are.
+    static void Governing(int row, float V, float M, float d) {
+        Eng.ShearExtremes[1][row][5] = V;
+        Eng.MomentExtremes[1][row][5] = M;
+        Eng.DeflectionExtremes[1][row][5] = d;
+        for (TExtremesTable* t : {&Eng.ShearExtremes, &Eng.MomentExtremes, &Eng.DeflectionExtremes}) {
+            float m = 0;
+            for (int r = 0; r <= kRHCantRow; ++r)
+                m = std::max(m, (*t)[1][r][5]);
+            (*t)[1][27][5] = m;
+        }
+    }
+    // Lines from..to of a text table (to -1: its last counted line).
+    template <int Hi>
+    static std::vector<std::string> Shown(const TextTable<Hi>& t, int from = 1, int to = -1) {
+        std::vector<std::string> out;
+        for (int i = from; i <= (to < 0 ? LineCount(t) : to); ++i)
+            out.push_back(t[i].str());
+        return out;
+    }
+};
+
+inline const std::string kTwentyBlanks(20, ' ');
 
 } // namespace kx::test

@@ -6,7 +6,7 @@
 
 #include <limits>
 
-#include "engine/MemberCheckFixture.h"
+#include "engine/AnalysisFixture.h"
 #include "window/ResultsSummary.h"
 
 namespace kx::test {
@@ -26,9 +26,8 @@ protected:
 
 TEST_F(CapacityCheckTest, UserSectionChecksShearAndMomentAndReportsDeflection) {
     Capacity("KXF", 800, {3000}, 0);
-    Governing(1, 0, 4000, 1e6f, 2);   // 1/400 of its length
-    Governing(1, 1, 10000, 4e6f, 10); // 1/300: over 1/360
-    WholeBeam(1);
+    Governing(0, 4000, 1e6f, 4.8f); // 1/167: over 1/180
+    Governing(1, 10000, 4e6f, 10);  // 1/300: over 1/360
     BeamCapacityCheck();
     const std::vector<std::string> expected = {
         " BEAM CAPACITY CHECK for LOADCASE 1",
@@ -43,8 +42,8 @@ TEST_F(CapacityCheckTest, UserSectionChecksShearAndMomentAndReportsDeflection) {
         "  Shear = 0.200 x permissible                 SHEAR OK",
         "  Max Bending Moment = 1.000 kN-m",
         "  Bending Moment = 0.200 x permissible        BENDING MOMENT OK ",
-        "  Deflection =  2.00 mm",
-        "  deflection/span ratio = 1/400 ",
+        "  Deflection =  4.80 mm",
+        "  deflection/span ratio = 1/167               LHC DEFLECTION HIGH",
         "",
         " SPAN 1",
         "  Max Shear = 10.00 kN",
@@ -72,8 +71,7 @@ TEST_F(CapacityCheckTest, UserSectionChecksShearAndMomentAndReportsDeflection) {
         {20001, 5000001, "      SHEAR EXCEEDS PERMISSIBLE", "      BENDING MOMENT EXCEEDS PERMISSIBLE", -2},
     };
     for (const auto& c : verdicts) {
-        Governing(1, 1, c.V, c.M, 1);
-        WholeBeam(1);
+        Governing(1, c.V, c.M, 1);
         Eng.CaseCheckFailures[1] = 0;
         BeamCapacityCheck();
         EXPECT_EQ(Shown(Txt.KxCheckLines[1], 3, 4), (std::vector<std::string>{c.shear, c.moment}));
@@ -83,9 +81,8 @@ TEST_F(CapacityCheckTest, UserSectionChecksShearAndMomentAndReportsDeflection) {
 
 TEST_F(CapacityCheckTest, ScaffoldMembersAreCheckedInMomentOnly) {
     Capacity("Scaffold", 0, {2000}, 600);
-    Governing(1, 1, 30000, 2e6f, 10); // shear above its permissible value: not checked
-    Governing(1, 26, 1000, 5e6f, 10); // exactly the permissible moment
-    WholeBeam(1);
+    Governing(1, 30000, 2e6f, 10); // shear above its permissible value: not checked
+    Governing(26, 1000, 5e6f, 10); // exactly the permissible moment
     BeamCapacityCheck();
     const std::vector<std::string> expected = {
         " BEAM CAPACITY CHECK for LOADCASE 1",
@@ -111,8 +108,7 @@ TEST_F(CapacityCheckTest, ScaffoldMembersAreCheckedInMomentOnly) {
     // Just over in span 1, then no permissible moment at all: "#####" and failing.
     for (float Mp : {5e6f, 0.0f}) {
         Section(mfPermMoment, Mp);
-        Governing(1, 1, 1000, 5000001, 10);
-        WholeBeam(1);
+        Governing(1, 1000, 5000001, 10);
         Eng.CaseCheckFailures[1] = 0;
         BeamCapacityCheck();
         EXPECT_EQ(Line(3), "      BENDING MOMENT EXCEEDS PERMISSIBLE");
@@ -132,8 +128,7 @@ TEST_F(CapacityCheckTest, APermissibleValueThatIsNoPositiveNumberNeverPasses) {
             const bool shear = field == mfPermShear;
             Capacity("KXF", 0, {3000}, 0);
             Section(field, bad);
-            Governing(1, 1, bad == 0 ? 0 : 10000, bad == 0 ? 0 : 4e6f, 5);
-            WholeBeam(1);
+            Governing(1, bad == 0 ? 0 : 10000, bad == 0 ? 0 : 4e6f, 5);
             Eng.CaseCheckFailures[1] = 0;
             BeamCapacityCheck();
             EXPECT_EQ(Line(shear ? 3 : 4),
@@ -148,6 +143,14 @@ TEST_F(CapacityCheckTest, APermissibleValueThatIsNoPositiveNumberNeverPasses) {
             BuildResultsSummary();
             EXPECT_EQ(Txt.SummaryLines[3].str(), "     LOADING EXCEEDS BEAM CAPACITY");
         }
+    // Nor does a governing load that is no number.
+    Capacity("KXF", 0, {3000}, 0);
+    Eng.ShearExtremes[1][27][5] = Eng.MomentExtremes[1][27][5] = nan;
+    BeamCapacityCheck();
+    EXPECT_EQ(Shown(Txt.KxCheckLines[1], 3, 4),
+              (std::vector<std::string>{"      SHEAR EXCEEDS PERMISSIBLE",
+                                        "      BENDING MOMENT EXCEEDS PERMISSIBLE"}));
+    EXPECT_EQ(Eng.CaseCheckFailures[1], -2);
 }
 
 TEST_F(CapacityCheckTest, ASpanMergedOverALiftedForkheadIsJudgedOverItsWholeLength) {
@@ -160,9 +163,8 @@ TEST_F(CapacityCheckTest, ASpanMergedOverALiftedForkheadIsJudgedOverItsWholeLeng
     Eng.LoadcaseSpanLength[1][2] = 4000;
     Txt.MemberLabel[1][1] = "1 2";
     Txt.MemberLabel[1][2] = "3";
-    Governing(1, 1, 1000, 1e6f, 10);
-    Governing(1, 2, 1000, 1e6f, 16); // 1/250 of 4 m: flagged
-    WholeBeam(1);
+    Governing(1, 1000, 1e6f, 10);
+    Governing(2, 1000, 1e6f, 16); // 1/250 of 4 m: flagged
     BeamCapacityCheck();
     EXPECT_EQ(Shown(Txt.KxCheckLines[1], 8, 8), std::vector<std::string>{" SPAN 1 2"});
     EXPECT_EQ(Line(14), "  deflection/span ratio = 1/500 ");
@@ -171,8 +173,7 @@ TEST_F(CapacityCheckTest, ASpanMergedOverALiftedForkheadIsJudgedOverItsWholeLeng
 
 TEST_F(CapacityCheckTest, DoubleCouplerSectionWhereverTheCouplerStands) {
     Capacity("Scaffold", 0, {2000, 2000, 2000}, 0);
-    Governing(1, 1, 100, 1e6f, 1);
-    WholeBeam(1);
+    Governing(1, 100, 1e6f, 1);
     Eng.CouplerMomentMax[1] = 123456;
     // The supports of three spans stand in slots 0, 1, 2 and 25; slot 3 is none of them.
     for (int coupler : {25, 2, 0, 3}) {
@@ -192,17 +193,20 @@ TEST_F(CapacityCheckTest, WarningListsMomentsCarriedAcrossSupports) {
     Members(0, {2000, 2000}, 0);
     Model.LoadcaseCount = 2;
     // Loadcase 1: 400001 N mm carried at support 1 (LH cantilever end 0, span 1 start -400001),
-    // exactly 400000 at support 2. Loadcase 2: span 2's end against the RH cantilever's root.
+    // exactly 400000 at support 2, and at support 3 the RH cantilever's root against span 2's end.
+    // Loadcase 2: 500000 at span 2's end, but 300000 of it carried on by the RH cantilever.
     Eng.MomentExtremes[1][1][0] = -400001;
     Eng.MomentExtremes[1][1][2] = -100000;
     Eng.MomentExtremes[1][2][0] = 300000;
+    Eng.MomentExtremes[1][26][0] = 450000;
     Eng.MomentExtremes[2][2][2] = -500000;
+    Eng.MomentExtremes[2][26][0] = -300000;
     DoubleCouplerWarning();
     EXPECT_EQ(dialogs->messages(), std::vector<std::string>{"Moment on double coupler exceeds 0.4 kN for\r"
-                                                            "Loadcase 1 Support 1\rLoadcase 2 Support 3\r"});
+                                                            "Loadcase 1 Support 1\rLoadcase 1 Support 3\r"});
     dialogs->clear();
     Eng.MomentExtremes[1][1][0] = -400000;
-    Eng.MomentExtremes[2][2][2] = 0;
+    Eng.MomentExtremes[1][26][0] = 0;
     DoubleCouplerWarning();
     EXPECT_TRUE(dialogs->messages().empty());
 }

@@ -6,8 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "engine/BeamBuilder.h"
-#include "platform/Dialogs.h"
+#include "engine/AnalysisFixture.h"
 
 using namespace kx;
 using namespace kx::test;
@@ -17,14 +16,13 @@ namespace {
 constexpr double kEI = 210000 * 1e8;
 constexpr double kRel = 1e-5;
 
-class DeflectionTest : public ::testing::Test {
+class DeflectionTest : public AnalysisTest {
 protected:
     static void Solve(const BeamBuilder& beam) {
         beam.Commit();
         SolveLoadcase(1);
         FindDeflections(1);
     }
-    ScopedScriptedDialogs dialogs;
 };
 
 TEST_F(DeflectionTest, SimpleSpanUnderUniformLoad) {
@@ -86,41 +84,41 @@ TEST_F(DeflectionTest, ShearDeflectionOfACantileverAddsTheTiltOfItsSupport) {
     }
 }
 
-TEST_F(DeflectionTest, ShearDeflectionOfACentralPointLoad) {
-    const double L = 6000, W = 10000, GA = 8e7;
-    Solve(BeamBuilder().Spans({L}).Section(210000, 1e8, GA).ShearDeflection().Point(1, 3000, W));
-    // Shear deflection W x / (2 GA) rising to W L / (4 GA) at midspan, 0 at both supports.
+TEST_F(DeflectionTest, ShearDeflectionOfAUniformAndACentralPointLoad) {
+    // Both pieces' shears add. W alone gives W s / (2 GA), s from the nearer support. Under w the
+    // rule's ten steps an interval, on a shear falling w h / 10 a step, give w s (L - s - h / 10) / (2 GA)
+    // (h = L / 20) in place of w s (L - s) / (2 GA); all 0 at both supports.
+    const double L = 6000, W = 10000, w = 2, GA = 8e7, h = L / 20;
+    Solve(BeamBuilder()
+              .Spans({L})
+              .Section(210000, 1e8, GA)
+              .ShearDeflection()
+              .Udl(1, 0, w, L)
+              .Point(1, 3000, W));
+    const double shear = (W * L / 2 + w * L / 2 * (L / 2 - h / 10)) / (2 * GA);
     for (int q = 1; q <= 21; ++q) {
-        const double x = (q - 1) * L / 20;
-        EXPECT_NEAR(Eng.ShearDeflection[1][q], -W / 2 * std::min(x, L - x) / GA, Tol(W * L / (4 * GA), kRel))
+        const double s = std::min((q - 1) * h, L - (q - 1) * h);
+        EXPECT_NEAR(Eng.ShearDeflection[1][q], -(W * s + w * s * (L - s - h / 10)) / (2 * GA),
+                    Tol(shear, kRel))
             << q;
     }
-    const double bending = W * L * L * L / (48 * kEI), shear = W * L / (4 * GA);
+    const double bending = W * L * L * L / (48 * kEI) + 5 * w * L * L * L * L / (384 * kEI);
     EXPECT_NEAR(Eng.SpanDeflection[1][11], -(bending + shear), Tol(bending, kRel));
     EXPECT_NEAR(Eng.SpanMaxDeflection[1][1], bending, Tol(bending, kRel)) << "bending only";
 }
 
 TEST_F(DeflectionTest, ASpanWithMoreThanFiftyTwoPiecesKeepsEveryPieceShear) {
-    // 30 trapezoids inside one span give 60 pieces; by superposition their shear and bending
-    // deflections are the sums of those of each load alone.
-    auto solve = [](int only) {
-        BeamBuilder b;
-        b.Spans({8000, 3000}).Section(210000, 1e8, 8e7).ShearDeflection();
-        for (int i = 0; i < 30; ++i)
-            if (only < 0 || only == i)
-                b.Distributed(1, static_cast<float>(100 + 200 * i), 1, 2 + 0.1f * static_cast<float>(i),
-                              1500);
+    // 30 trapezoids 1 -> 2 N/mm over one span give 60 pieces, and the deflections of one 30 -> 60.
+    auto solve = [](int copies, float w1) {
+        BeamBuilder b = BeamBuilder().Spans({8000, 3000}).Section(210000, 1e8, 8e7).ShearDeflection();
+        for (int i = 0; i < copies; ++i)
+            b.Distributed(1, 1000, w1, 2 * w1, 6000);
         Solve(b);
     };
-    TwentiethRow<double> shear, total;
-    for (int i = 0; i < 30; ++i) {
-        solve(i);
-        for (int q = 1; q <= 21; ++q) {
-            shear[q] += Eng.ShearDeflection[1][q];
-            total[q] += Eng.SpanDeflection[1][q];
-        }
-    }
-    solve(-1);
+    solve(1, 30);
+    const auto shear = Eng.ShearDeflection[1];
+    const auto total = Eng.SpanDeflection[1];
+    solve(30, 1);
     EXPECT_EQ(Eng.SpanPieceCount[1], 60);
     EXPECT_LT(shear[11], 0.0);
     for (int q = 1; q <= 21; ++q) {

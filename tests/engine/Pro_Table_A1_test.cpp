@@ -34,7 +34,7 @@ TEST(ProTableA1, LooksUpInterpolatesAndHoldsToTheTable) {
         {150, 4.29f, 168},
         {150, 50, 75},
         {150, 80, 75},
-        {450, 15, 73},
+        {350, 15, 73},
         {1e30f, 60, 32},
     };
     ResetProgramState();

@@ -7,8 +7,7 @@
 #include <cmath>
 #include <functional>
 
-#include "engine/BeamBuilder.h"
-#include "platform/Dialogs.h"
+#include "engine/AnalysisFixture.h"
 
 using namespace kx;
 using namespace kx::test;
@@ -21,10 +20,7 @@ constexpr double kEI = 210000 * 1e8;
 constexpr double kRel = 1e-6;
 using Curve = std::function<double(double)>;
 
-class SlopeDeflectionTest : public ::testing::Test {
-protected:
-    ScopedScriptedDialogs dialogs;
-};
+class SlopeDeflectionTest : public AnalysisTest {};
 
 // Moment and shear of span s at every point of the last solve against M(x) and V(x).
 void ExpectDiagrams(int s, double L, const Curve& M, const Curve& V, double tolM, double tolV) {
@@ -85,12 +81,17 @@ TEST_F(SlopeDeflectionTest, FixedEndsAndDoubleCouplers) {
         {fixed().Point(1, 2000, W), 101, pl, W * 1000 + (pl + pr) / 2, pr},
         {fixed().Udl(1, 1000, 15, 2000), 101, ul, W * 1000 + (ul + ur) / 2, ur},
         {fixed().Distributed(1, 0, 0, 10, L), 101, -W * L / 15, W * L / 24, -W * L / 10},
+        {fixed().Distributed(1, 0, 10, 0, L), 101, -W * L / 10, W * L / 24, -W * L / 15},
         {fixed().Distributed(1, 0, 20, 10, L), 101, -m / 12 - W * L / 10, m / 24 + W * L / 24,
          -m / 12 - W * L / 15},
         // Double couplers on a span of 2000 with lift height h 2000: "Top" adds the spring EI/h of
         // one standard below, "Mid" of two; end moments -wL^2/12 times 3L/(2h + 3L) or 6L/(2h + 6L).
         {couplers(supCouplerTop, top), 101, top1, mc / 8 + top1, top1},
         {couplers(supCouplerMid, 2 * top), 101, mid2, mc / 8 + mid2, mid2},
+        // The same spring 6 EI / h over the middle support of two spans, span 1 loaded: the joint
+        // takes w L^2 / 8 x (3k + 6k) / (6k + 6k) with k = EI / L.
+        {BeamBuilder().Spans({Lc, Lc}).Support(2, supCouplerMid, 2 * top).Udl(1, 0, w, Lc), 101, 0,
+         mc / 8 - 3 * mc / 64, -3 * mc / 32},
     };
     for (const auto& c : cases) {
         c.beam.Commit();
@@ -99,6 +100,11 @@ TEST_F(SlopeDeflectionTest, FixedEndsAndDoubleCouplers) {
         for (auto [p, e] : points)
             EXPECT_NEAR(Eng.BendingMoment[1][p], e, Tol(e == 0 ? c.mid : e, kRel)) << &c - cases << " " << p;
     }
+    // The falling triangle fixed at both ends: RA = 2W/3 + (WL/10 - WL/15) / L = 0.7 W, less the
+    // 0.75 W on the first half: -0.05 W at midspan.
+    fixed().Distributed(1, 0, 10, 0, L).Commit();
+    SolveLoadcase(1, 200);
+    EXPECT_NEAR(Eng.ShearForce[1][101], -0.05 * W, Tol(W, kRel));
 }
 
 TEST_F(SlopeDeflectionTest, ManyEqualSpansMatchTheThreeMomentSolution) {

@@ -152,6 +152,7 @@ TEST_F(UnitFile, AMissingShortDamagedOrUnreadableFileGivesTheDefaultsAndKeepsThe
         {"NaN factor", put(56, std::numeric_limits<float>::quiet_NaN())},
         {"infinite factor", put(206, std::numeric_limits<float>::infinity())},
         {"factor of another unit", put(11, 25.4f)},
+        {"factor a little off its unit", put(11, 304.85f)},
         {"unit text no option has", [](Bytes& b) { b[1] = 'y', b[2] = 'd'; }},
         {"moment sign 0", put(314, std::int32_t{0})},
         {"factored flag 2", put(318, std::int32_t{2})},
