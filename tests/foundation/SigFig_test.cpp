@@ -94,19 +94,21 @@ TEST(NumberText, EveryRoutineGivesTheHandWorkedTexts) {
 }
 
 // The listings' fast way is to give the texts of the 18-digit way: on values of every size, and
-// on decimal halves of the last digit shown, as typed and as singles, with their neighbours.
+// on decimal halves of the last digit shown, as typed, as singles and as long doubles (which the
+// double the fast way reads may put on the other side of the half), with their neighbours.
 TEST(NumberText, FastFixedTextsAreThoseOfThe18DigitWay) {
     std::mt19937_64 random(5975);
     std::uniform_real_distribution<double> unit(0, 1);
-    for (int i = 0; i < 400000; ++i) {
+    for (int i = 0; i < 480000; ++i) {
         const int decimals = static_cast<int>(random() % 11);
         const auto m = static_cast<long long>(std::pow(10.0, 9 * unit(random)));
         double x = std::strtod((std::to_string(m) + "5e" + std::to_string(-decimals - 1)).c_str(), nullptr);
-        if (i % 5 == 1) x = std::nextafter(x, 0.0);
-        if (i % 5 == 2) x = std::nextafter(x, 1e300);
-        if (i % 5 == 3) x = static_cast<float>(x);
-        if (i % 5 == 4) x = std::pow(10.0, -6 + 17 * unit(random));
-        const long double v = i % 10 < 5 ? static_cast<long double>(x) : -static_cast<long double>(x);
+        if (i % 6 == 1) x = std::nextafter(x, 0.0);
+        if (i % 6 == 2) x = std::nextafter(x, 1e300);
+        if (i % 6 == 3) x = static_cast<float>(x);
+        if (i % 6 == 4) x = std::pow(10.0, -6 + 17 * unit(random));
+        long double v = i % 6 == 5 ? (static_cast<long double>(m) + 0.5L) / std::pow(10.0L, decimals) : x;
+        if (i % 12 >= 6) v = -v;
         ASSERT_EQ(FormatFixed(v, decimals), FormatFixedExact(v, decimals))
             << std::setprecision(21) << static_cast<double>(v) << " " << decimals;
     }
