@@ -6,7 +6,7 @@
 
 #include <cmath>
 
-#include "BeamFormTestSupport.h"
+#include "FormTestSupport.h"
 
 using namespace kx;
 using namespace kxtest;

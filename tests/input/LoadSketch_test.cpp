@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "LoadFormTestSupport.h"
+#include "FormTestSupport.h"
 
 using namespace kx;
 using namespace kxtest;

@@ -12,7 +12,7 @@
 
 #include "RealWindow.h"
 #include "foundation/ui/Preferences.h"
-#include "input/EffLengthTestSupport.h"
+#include "input/FormTestSupport.h"
 #include "input/ui/CantLH.h"
 #include "input/ui/CantRH.h"
 #include "input/ui/EffLengthUi.h"

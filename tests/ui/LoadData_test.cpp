@@ -19,7 +19,7 @@
 #include "BindingRoundTrip.h"
 #include "FormsFixture.h"
 #include "foundation/Units.h"
-#include "input/LoadFormTestSupport.h"
+#include "input/FormTestSupport.h"
 #include "platform/QtDialogs.h"
 #include "window/ui/Index.h"
 

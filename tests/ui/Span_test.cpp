@@ -19,7 +19,7 @@
 #include "engine/BeamBuilder.h"
 #include "foundation/Func_FloatToInt.h"
 #include "foundation/Units.h"
-#include "input/EffLengthTestSupport.h"
+#include "input/FormTestSupport.h"
 #include "input/ui/CantLH.h"
 #include "input/ui/CantRH.h"
 #include "input/ui/EffLengthUi.h"

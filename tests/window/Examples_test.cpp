@@ -12,7 +12,7 @@
 
 #include "DrawingTestSupport.h"
 #include "KxfTestSupport.h"
-#include "input/BeamFormTestSupport.h"
+#include "input/FormTestSupport.h"
 #include "input/LoadData.h"
 #include "input/SectionChoice.h"
 #include "input/TimSect.h"

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include "foundation/ui/Binding.h"
+#include "foundation/ui/Windows.h"
 
 class QAbstractButton;
 class QGroupBox;
@@ -14,11 +15,6 @@ class QPushButton;
 class QRadioButton;
 
 namespace kx {
-
-template <class W> W* Named(W* w, const char* name) {
-    w->setObjectName(QString::fromLatin1(name));
-    return w;
-}
 
 QLabel* MakeLabel(QWidget* parent, const char* name, const char* caption, int x, int y, int w, int h = 20);
 // A white box that shows a value.

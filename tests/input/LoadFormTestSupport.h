@@ -1,3 +1,0 @@
-// Kept for the files that include it by this name.
-#pragma once
-#include "FormTestSupport.h"
