@@ -1,0 +1,113 @@
+// What a form does with its own controls, as tables written from the form's rules: which controls
+// are usable and shown in each state, and what acting on each control does with the handlers live.
+// A missing enabled/visible binding fails the first table; a control wired to another control's
+// handler fails the second.
+#pragma once
+
+#include <QAbstractButton>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "foundation/ui/Binding.h"
+
+namespace kxtest {
+
+// A control of the form by its object name; a missing name fails the test that asked.
+inline QWidget* Control(const QWidget* form, const std::string& name) {
+    if (form->objectName().toStdString() == name) return const_cast<QWidget*>(form);
+    auto* w = form->findChild<QWidget*>(QString::fromStdString(name));
+    EXPECT_NE(w, nullptr) << "no control named " << name;
+    return w;
+}
+inline QAbstractButton* Button(const QWidget* form, const std::string& name) {
+    auto* b = qobject_cast<QAbstractButton*>(Control(form, name));
+    EXPECT_NE(b, nullptr) << name << " is not a button";
+    return b;
+}
+
+// Clicks a button as the user does: a check box or radio changes its state and runs its handler.
+inline void Click(const QWidget* form, const std::string& name) {
+    if (QAbstractButton* b = Button(form, name)) b->click();
+}
+
+// One state the form's rules name, reached as a user reaches it, and the controls that are usable
+// (or not) and shown (or not) in it. Controls the state does not mention are not checked.
+struct FormState {
+    std::string name;
+    std::function<void()> enter;
+    std::vector<std::string> enabled{};
+    std::vector<std::string> disabled{};
+    std::vector<std::string> shown{};
+    std::vector<std::string> hidden{};
+};
+
+inline void ExpectStates(const QWidget* form, const std::vector<FormState>& states) {
+    for (const FormState& s : states) {
+        SCOPED_TRACE("state: " + s.name);
+        if (s.enter) s.enter();
+        for (const std::string& n : s.enabled)
+            if (QWidget* w = Control(form, n)) EXPECT_TRUE(kx::ControlEnabled(w)) << n << " should be usable";
+        for (const std::string& n : s.disabled)
+            if (QWidget* w = Control(form, n))
+                EXPECT_FALSE(kx::ControlEnabled(w)) << n << " should be greyed";
+        for (const std::string& n : s.shown)
+            if (QWidget* w = Control(form, n)) EXPECT_FALSE(w->isHidden()) << n << " should be shown";
+        for (const std::string& n : s.hidden)
+            if (QWidget* w = Control(form, n)) EXPECT_TRUE(w->isHidden()) << n << " should be hidden";
+    }
+}
+
+// One control acted on from a known state, and the effect the form's rules give it, checked with
+// gtest expectations. `act` defaults to a click on the control.
+struct ControlEffect {
+    std::string control;
+    std::function<void()> arrange;
+    std::function<void()> expect;
+    std::function<void()> act{};
+};
+
+inline void ExpectEffects(const QWidget* form, const std::vector<ControlEffect>& effects) {
+    for (const ControlEffect& e : effects) {
+        SCOPED_TRACE("control: " + e.control);
+        if (e.arrange) e.arrange();
+        if (e.act)
+            e.act();
+        else
+            Click(form, e.control);
+        e.expect();
+    }
+}
+
+// The two ends of a beam: a row written once for the left-hand end serves the right-hand end with
+// every "LH" in its names read as "RH" (and "Left"/"Right" likewise), so both halves of a pair run
+// from one table.
+struct Side {
+    bool right = false;
+    std::string operator()(std::string name) const {
+        if (!right) return name;
+        for (auto [from, to] : {std::pair<std::string, std::string>{"LH", "RH"}, {"Left", "Right"}}) {
+            for (std::size_t at = name.find(from); at != std::string::npos;
+                 at = name.find(from, at + to.size()))
+                name.replace(at, from.size(), to);
+        }
+        return name;
+    }
+    const char* tag() const { return right ? "RH" : "LH"; }
+};
+inline constexpr Side kLeft{false};
+inline constexpr Side kRight{true};
+
+// Rows for both ends from one function of the end.
+template <class Row, class F> std::vector<Row> BothEnds(F rowsFor) {
+    std::vector<Row> rows;
+    for (const Side& s : {kLeft, kRight})
+        for (Row& r : rowsFor(s))
+            rows.push_back(std::move(r));
+    return rows;
+}
+
+} // namespace kxtest
