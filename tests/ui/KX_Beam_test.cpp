@@ -23,12 +23,14 @@
 
 #include "BindingRoundTrip.h"
 #include "FormsFixture.h"
+#include "WiringTables.h"
 #include "app/Forms.h"
 #include "engine/EngineState.h"
 #include "engine/ResultText.h"
 #include "foundation/Units.h"
 #include "input/ui/Couplers.h"
 #include "input/ui/LoadData.h"
+#include "input/ui/TimSect.h"
 #include "platform/QtDialogs.h"
 #include "sections/SectionWriters.h"
 #include "window/FileCommands.h"
@@ -84,8 +86,51 @@ protected:
         return out;
     }
 
+    // A new beam of universal beams from File New (which leaves the controls of the family chosen
+    // before as they were), its span count set with the spinner and its lengths typed.
+    void fresh(const std::vector<const char*>& spans = {"3"}) {
+        Forms.IndexFrm->New1->trigger();
+        w->UniversalBeams1->trigger();
+        for (std::size_t n = 1; n < spans.size(); ++n)
+            w->Edit_Spans->stepUp();
+        for (std::size_t i = 0; i < spans.size(); ++i)
+            setLength(static_cast<int>(i) + 1, spans[i]);
+        dialogs_->clear();
+    }
+    // A cell's text changed as the grid's editor changes it: the form reads it at once.
+    void setLength(int col, const char* text) {
+        ASSERT_NE(w->Grid_Spans->item(1, col), nullptr) << col;
+        w->Grid_Spans->item(1, col)->setText(QString::fromLatin1(text));
+    }
+    // Spans of 2 m of the first scaffold tube, with a lift height of 2 m typed.
+    void scaffold(const std::vector<const char*>& spans) {
+        fresh(spans);
+        w->Tube1->trigger();
+        QListWidgetItem* tube = w->List_Sect->item(0);
+        ASSERT_NE(tube, nullptr);
+        w->List_Sect->setCurrentItem(tube);
+        emit w->List_Sect->itemClicked(tube);
+        w->Edit_L->setText("2");
+    }
+    bool ticked(const std::string& name) const { return kxtest::Button(w, name)->isChecked(); }
+    // White pixels of a fixed end's wall, which alone rises above the beam line, at either end.
+    int wallPixels(bool right) const {
+        const QImage& p = w->Image_Beam->Picture;
+        const int x = right ? p.width() - 25 : 25, beam = p.height() / 2 - 10;
+        int n = 0;
+        for (int y = beam - 25; y <= beam - 6; ++y)
+            for (int dx = -1; dx <= 1; ++dx)
+                n += p.pixelColor(x + dx, y) == QColor(Qt::white);
+        return n;
+    }
+    // The coupler spring of a lift of 2 m on the picked section, N mm per radian.
+    static double spring() { return 210000.0 * Work.WorkSpanData[1][mfIxx] / 2000; }
+
     TKX_BeamFrm* w = nullptr;
 };
+
+using Texts = std::vector<std::string>;
+using Codes = std::vector<TSupportCode>;
 
 TEST_F(BeamWindow, TypedLengthsFollowTheTicksFillTheMemberGridAndAreSketched) {
     EXPECT_FALSE(w->Grid_Spans->item(0, 1)->flags() & Qt::ItemIsEditable); // captions
@@ -102,9 +147,12 @@ TEST_F(BeamWindow, TypedLengthsFollowTheTicksFillTheMemberGridAndAreSketched) {
     typeLength(1, "1.5");
     EXPECT_EQ(cell(w->Grid_SpanData, 1, 2), "1500.0");
 
-    // The sketch is painted on the form's own picture: the white beam line on its grey ground.
-    w->Check_RHF->click();
+    // The sketch is painted on the form's own picture: the white beam line on its grey ground, and
+    // "RH Support Fixed" draws the wall of a fixed end where the pinned end stood.
     EXPECT_EQ(w->Image_Beam->Picture.pixelColor(450, 26), QColor(Qt::white));
+    EXPECT_EQ(wallPixels(true), 0);
+    w->Check_RHF->click();
+    EXPECT_GT(wallPixels(true), 30);
 
     // "LH Support Fixed" unticks "LHC" and takes its column away.
     w->Check_LHF->click();
@@ -331,6 +379,238 @@ TEST_F(BeamWindow, EachControlFeedsItsOwnFieldInEveryStateOfTheForm) {
         EXPECT_TRUE(w->Bindings.Read().*field) << radio->objectName().toStdString();
     }
     w->Bindings.SetFilling(false);
+}
+
+TEST_F(BeamWindow, EachControlIsUsableAndShownInTheStatesTheFormNames) {
+    WriteAllSectionFiles();
+    using kxtest::BothNames;
+    const std::vector<std::string> fixedEnds = BothNames({"Check_LHF"});
+    auto plus = [](std::vector<std::string> a, const std::vector<std::string>& b) {
+        a.insert(a.end(), b.begin(), b.end());
+        return a;
+    };
+    // clang-format off
+    kxtest::ExpectStates(w, {
+        {"a new beam of one span of universal beams", [this] { fresh(); },
+         plus(fixedEnds, {"Option_Check"}), {"Check_Span_Sup"},
+         {"Frame_Steel", "Frame_SteelCheck"}, {"Frame_Couplers", "Frame_Shear", "Frame_Timber"}},
+        {"a scaffold tube", [this] { w->Tube1->trigger(); },
+         {}, plus(fixedEnds, {"Check_Span_Sup"}),
+         {"Frame_Couplers", "Frame_Steel"}, {"Frame_SteelCheck", "Frame_Shear", "Frame_Timber"}},
+        {"two spans set with the spinner", [this] { w->Edit_Spans->stepUp(); },
+         {"Check_Span_Sup"}, fixedEnds},
+        {"one span again", [this] { w->Edit_Spans->stepDown(); }, {}, {"Check_Span_Sup"}},
+        {"a universal beam", [this] { w->UniversalBeams1->trigger(); },
+         plus(fixedEnds, {"Option_Check"}), {},
+         {"Frame_Steel", "Frame_SteelCheck"}, {"Frame_Couplers", "Frame_Shear", "Frame_Timber"}},
+        {"angles, which are not checked", [this] { w->EqualRSA1->trigger(); },
+         {}, {"Option_Check"}, {"Frame_SteelCheck"}},
+        {"a universal beam after the angles", [this] { w->UniversalBeams1->trigger(); }, {"Option_Check"}},
+        {"the user's own sections", [this] { w->Miscellaneous1->trigger(); },
+         fixedEnds, {}, {"Frame_Steel", "Frame_Shear"}, {"Frame_SteelCheck", "Frame_Couplers", "Frame_Timber"}},
+        {"timber", [this] { w->Timber1->trigger(); },
+         fixedEnds, {}, {"Frame_Timber", "Frame_Shear"}, {"Frame_Steel", "Frame_SteelCheck", "Frame_Couplers"}},
+        {"a scaffold beam of two spans committed, changed to one span of timber and cancelled",
+         [this] {
+             scaffold({"2", "2"});
+             w->Edit_L->clear();
+             w->cmdNext->click();
+             ASSERT_TRUE(dialogs_->messages().empty()) << dialogs_->messages().front();
+             Forms.IndexFrm->Beam1->trigger();
+             w->Edit_Spans->stepDown();
+             w->Timber1->trigger();
+             w->cmdCancel->click();
+         },
+         {"Check_Span_Sup"}, fixedEnds,
+         {"Frame_Couplers", "Frame_Steel"}, {"Frame_Timber", "Frame_Shear", "Frame_SteelCheck"}},
+    });
+    // clang-format on
+}
+
+TEST_F(BeamWindow, EachBoxOptionAndButtonHasItsOwnEffectAtEitherEnd) {
+    WriteAllSectionFiles();
+    using kxtest::ControlEffect;
+    using kxtest::Side;
+    const auto codes = [](int from, int to) {
+        return std::vector<TSupportCode>(Work.WorkSupportType.begin() + from,
+                                         Work.WorkSupportType.begin() + to + 1);
+    };
+    const auto all = [](TSupportCode c, std::size_t n = 26) { return Codes(n, c); };
+    std::vector<ControlEffect> effects = kxtest::BothEnds<ControlEffect>([&](Side s) {
+        const int end = s.right ? 25 : 0, other = 25 - end;
+        const auto cantilever = [this, s] { kxtest::Click(w, s("Check_LHC")); };
+        const auto coupled = [this, s] {
+            scaffold({"2", "2"});
+            kxtest::Click(w, s("Check_LH_End_Sup"));
+        };
+        return std::vector<ControlEffect>{
+            // A cantilever's column comes before or after the spans, with its own caption.
+            {s("Check_LHC"),
+             [this] {
+                 fresh({"3", "4"});
+             },
+             [&, s] {
+                 EXPECT_EQ(w->Grid_Spans->columnCount(), 4);
+                 EXPECT_EQ(cell(w->Grid_Spans, s.right ? 3 : 1, 0), s.right ? " RHC" : " LHC ");
+                 const Texts moved = s.right ? Texts{"3.000", "4.000", ""} : Texts{"", "3.000", "4.000"};
+                 EXPECT_EQ(lengths(), moved);
+             }},
+            // Ticked again after a span was added, the cantilever's column shows its own length.
+            {s("Check_LHC"),
+             [this, s, cantilever] {
+                 fresh({"3", "4"});
+                 cantilever();
+                 setLength(s.right ? 3 : 1, "1.5");
+                 cantilever();
+                 w->Edit_Spans->stepUp();
+             },
+             [&, s] {
+                 const Texts own =
+                     s.right ? Texts{"3.000", "4.000", "", "1.500"} : Texts{"1.500", "3.000", "4.000", ""};
+                 EXPECT_EQ(lengths(), own);
+                 EXPECT_EQ(Work.WorkSpanData[s.right ? kRHCantRow : kLHCantRow][mfL], 1500.0f);
+             }},
+            // A fixed end takes the cantilever and its column away, and is drawn as a wall.
+            {s("Check_LHF"),
+             [this, s, cantilever] {
+                 fresh({"3", "4"});
+                 cantilever();
+                 setLength(s.right ? 3 : 1, "1.5");
+             },
+             [&, s, end, other] {
+                 EXPECT_FALSE(ticked(s("Check_LHC")));
+                 EXPECT_EQ(lengths(), (std::vector<std::string>{"3.000", "4.000"}));
+                 EXPECT_EQ((std::pair{Work.WorkSupportType[end], Work.WorkSupportType[other]}),
+                           (std::pair<TSupportCode, TSupportCode>{supFixedEnd, supFixed}));
+                 EXPECT_GT(wallPixels(s.right), 30);
+                 EXPECT_EQ(wallPixels(!s.right), 0);
+             }},
+            // A cantilever ticked beside a fixed end unticks it.
+            {s("Check_LHC"),
+             [this, s] {
+                 fresh();
+                 kxtest::Click(w, s("Check_LHF"));
+             },
+             [&, s, end] {
+                 EXPECT_FALSE(ticked(s("Check_LHF")));
+                 EXPECT_EQ(Work.WorkSupportType[end], supFixed);
+                 EXPECT_EQ(wallPixels(s.right), 0);
+             }},
+            // A coupler at its own end, "Mid" as the form starts: twice the spring of one lift.
+            {s("Check_LH_End_Sup"),
+             [this] {
+                 scaffold({"2", "2"});
+             },
+             [&, end, other] {
+                 EXPECT_EQ(
+                     (Codes{Work.WorkSupportType[end], Work.WorkSupportType[1], Work.WorkSupportType[other]}),
+                     (Codes{supCouplerMid, supFixed, supFixed}));
+                 EXPECT_NEAR(Work.WorkSupportStiffness[end], 2 * spring(), 1e-3 * spring());
+                 EXPECT_EQ(Work.WorkSupportStiffness[other], 0.0f);
+             }},
+            {s("Option_LH_Top"), coupled,
+             [&, end] {
+                 EXPECT_EQ(Work.WorkSupportType[end], supCouplerTop);
+                 EXPECT_NEAR(Work.WorkSupportStiffness[end], spring(), 1e-3 * spring());
+             }},
+            {s("Option_LH_Mid"),
+             [this, s, coupled] {
+                 coupled();
+                 kxtest::Click(w, s("Option_LH_Top"));
+             },
+             [&, end] { EXPECT_EQ(Work.WorkSupportType[end], supCouplerMid); }},
+        };
+    });
+    const std::vector<ControlEffect> single = {
+        // The interior couplers, "Top" as the form starts, on every interior entry.
+        {"Check_Span_Sup",
+         [this] {
+             scaffold({"2", "2", "2"});
+         },
+         [&] {
+             EXPECT_EQ(codes(1, 24), all(supCouplerTop, 24));
+             EXPECT_EQ((std::pair{Work.WorkSupportType[0], Work.WorkSupportType[25]}),
+                       (std::pair<TSupportCode, TSupportCode>{supFixed, supFixed}));
+             EXPECT_NEAR(Work.WorkSupportStiffness[2], spring(), 1e-3 * spring());
+         }},
+        {"Option_Span_Mid",
+         [this] {
+             scaffold({"2", "2", "2"});
+             w->Check_Span_Sup->click();
+         },
+         [&] {
+             EXPECT_EQ(codes(1, 24), all(supCouplerMid, 24));
+             EXPECT_NEAR(Work.WorkSupportStiffness[1], 2 * spring(), 1e-3 * spring());
+         }},
+        {"Option_Span_Top",
+         [this] {
+             scaffold({"2", "2", "2"});
+             w->Check_Span_Sup->click();
+             w->Option_Span_Mid->click();
+         },
+         [&] { EXPECT_EQ(codes(1, 24), all(supCouplerTop, 24)); }},
+        // Forkheads refuse the couplers.
+        {"Option_Forkhead",
+         [this] {
+             scaffold({"2", "2"});
+             w->Check_LH_End_Sup->click();
+         },
+         [&] {
+             EXPECT_EQ(dialogs_->messages(), std::vector<std::string>{beammsg::kCouplerWithForkheads});
+             EXPECT_FALSE(ticked("Check_LH_End_Sup"));
+             EXPECT_EQ(codes(0, 25), all(supForkhead));
+         }},
+        {"Option_Vert_Fixed",
+         [this] {
+             fresh({"3", "4"});
+             w->Option_Forkhead->click();
+         },
+         [&] { EXPECT_EQ(codes(0, 25), all(supFixed)); }},
+        // The code check is refused with forkheads.
+        {"Option_Check",
+         [this] {
+             fresh();
+             w->UniversalBeams1->trigger();
+             w->Option_Forkhead->click();
+         },
+         [&] {
+             EXPECT_EQ(dialogs_->messages(), std::vector<std::string>{beammsg::kNoCheckWithForkheads});
+             EXPECT_TRUE(ticked("Option_None") && !ticked("Option_Check"));
+         }},
+        {"cmdNext", [this] { fresh(); },
+         [&] {
+             EXPECT_EQ(dialogs_->messages(), std::vector<std::string>{beammsg::kSection});
+             EXPECT_TRUE(w->isVisible());
+         }},
+        {"cmdCancel",
+         [this] {
+             fresh({"3", "4"});
+         },
+         [&] {
+             EXPECT_FALSE(w->isVisible());
+             EXPECT_EQ(lengths(), std::vector<std::string>{""});
+         }},
+        {"Button1", [] {}, [] { EXPECT_EQ(Forms.CouplersFrm->result(), 1); },
+         [this] {
+             TCouplersFrm* note = Forms.CouplersFrm;
+             note->setResult(0);
+             QTimer::singleShot(0, note, [note] { note->cmd_OK->click(); });
+             w->Button1->click();
+         }},
+        {"cmd_OK",
+         [this] {
+             fresh();
+             w->Timber1->trigger();
+             w->Edit_Timber_W->setText("75");
+             w->Edit_Timber_H->setText("200");
+         },
+         [] {
+             EXPECT_TRUE(Widget(Forms.TimSectFrm)->isVisible());
+             EXPECT_EQ((std::pair{Work.TimberWidth, Work.TimberDepth}), (std::pair{75.0f, 200.0f}));
+         }},
+    };
+    effects.insert(effects.end(), single.begin(), single.end());
+    kxtest::ExpectEffects(w, effects);
 }
 
 } // namespace

@@ -5,9 +5,11 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QWidget>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -49,15 +51,26 @@ inline void ExpectStates(const QWidget* form, const std::vector<FormState>& stat
     for (const FormState& s : states) {
         SCOPED_TRACE("state: " + s.name);
         if (s.enter) s.enter();
-        for (const std::string& n : s.enabled)
-            if (QWidget* w = Control(form, n)) EXPECT_TRUE(kx::ControlEnabled(w)) << n << " should be usable";
-        for (const std::string& n : s.disabled)
-            if (QWidget* w = Control(form, n))
+        for (const std::string& n : s.enabled) {
+            if (QWidget* w = Control(form, n)) {
+                EXPECT_TRUE(kx::ControlEnabled(w)) << n << " should be usable";
+            }
+        }
+        for (const std::string& n : s.disabled) {
+            if (QWidget* w = Control(form, n)) {
                 EXPECT_FALSE(kx::ControlEnabled(w)) << n << " should be greyed";
-        for (const std::string& n : s.shown)
-            if (QWidget* w = Control(form, n)) EXPECT_FALSE(w->isHidden()) << n << " should be shown";
-        for (const std::string& n : s.hidden)
-            if (QWidget* w = Control(form, n)) EXPECT_TRUE(w->isHidden()) << n << " should be hidden";
+            }
+        }
+        for (const std::string& n : s.shown) {
+            if (QWidget* w = Control(form, n)) {
+                EXPECT_FALSE(w->isHidden()) << n << " should be shown";
+            }
+        }
+        for (const std::string& n : s.hidden) {
+            if (QWidget* w = Control(form, n)) {
+                EXPECT_TRUE(w->isHidden()) << n << " should be hidden";
+            }
+        }
     }
 }
 
@@ -108,6 +121,43 @@ template <class Row, class F> std::vector<Row> BothEnds(F rowsFor) {
         for (Row& r : rowsFor(s))
             rows.push_back(std::move(r));
     return rows;
+}
+
+// Each name, and its right-hand twin where the name has one: a list written for the left-hand
+// end checks both ends.
+inline std::vector<std::string> BothNames(const std::vector<std::string>& names) {
+    std::vector<std::string> out;
+    for (const std::string& n : names)
+        for (const Side& s : {kLeft, kRight})
+            if (std::find(out.begin(), out.end(), s(n)) == out.end()) out.push_back(s(n));
+    return out;
+}
+
+// A menu item of the window by its object name, triggered as the user chooses it.
+inline void Trigger(const QWidget* form, const std::string& name) {
+    auto* a = form->findChild<QAction*>(QString::fromStdString(name));
+    EXPECT_NE(a, nullptr) << "no menu item named " << name;
+    if (a) a->trigger();
+}
+
+// The states of a window with a menu: an enabled or disabled name that is a menu item is checked
+// as one, every other name as a control.
+inline void ExpectStatesWithItems(const QWidget* form, const std::vector<FormState>& states) {
+    for (const FormState& s : states) {
+        if (s.enter) s.enter();
+        FormState controls{s.name, nullptr, {}, {}, s.shown, s.hidden};
+        for (const bool on : {true, false})
+            for (const std::string& n : on ? s.enabled : s.disabled) {
+                const auto* a = form->findChild<QAction*>(QString::fromStdString(n));
+                if (!a) {
+                    (on ? controls.enabled : controls.disabled).push_back(n);
+                    continue;
+                }
+                EXPECT_EQ(a->isEnabled(), on)
+                    << "state: " << s.name << ": " << n << " should be " << (on ? "usable" : "greyed");
+            }
+        ExpectStates(form, {controls});
+    }
 }
 
 } // namespace kxtest
