@@ -333,6 +333,25 @@ TEST_F(BeamForm, SpansGridFollowsTheCountTheCantileversAndTheFixedEnds) {
     }
 }
 
+TEST_F(BeamForm, EachCantileverKeepsItsOwnLengthWhenTheSpansChangeAndCommitsIt) {
+    for (const bool left : {true, false}) {
+        SCOPED_TRACE(left ? "LH" : "RH");
+        ResetBeamForm(f);
+        PickUB127();
+        TypeBeam({"3", "4"}, left ? "1.5" : "", left ? "" : "1.5");
+        const int row = left ? kLHCantRow : kRHCantRow;
+        EXPECT_EQ(Work.WorkSpanData[row][mfL], 1500.0f);
+        // A third span: the cantilever's cell, first or now fifth, shows its own length.
+        f.Edit_Spans = "3";
+        SpanCountChanged(f, pic);
+        EXPECT_EQ(f.Grid_Spans.Cell(left ? 1 : 4, 1), "1.500");
+        Type(left ? 4 : 3, "2");
+        ASSERT_TRUE(Commit()) << ::testing::PrintToString(Messages());
+        EXPECT_EQ((std::tuple{Model.SpanData[row][mfL], Model.SpanData[3][mfL], Model.BeamLength}),
+                  (std::tuple{1500.0f, 2000.0f, 10500.0})); // 1.5 + 3 + 4 + 2 m
+    }
+}
+
 TEST_F(BeamForm, CancelRestoresTheCommittedBeamOverWhatWasTypedSince) {
     TypeUBBeam();
     ASSERT_TRUE(Commit());
