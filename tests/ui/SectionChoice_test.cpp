@@ -14,8 +14,11 @@
 #include <QTableWidget>
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "BindingRoundTrip.h"
 #include "FormsFixture.h"
+#include "WiringTables.h"
 #include "app/Forms.h"
 #include "foundation/Units.h"
 #include "input/SectionChoice.h"
@@ -130,6 +133,35 @@ TEST_F(SectionMenus, EditorSavesRowsInTheOrderTheyStandAndTheUserListFollows) {
     EXPECT_EQ(ReadSectionFile("KX.sct"), saved);
     g->show();
     EXPECT_EQ(g->Cell(0, 1) + g->Cell(1, 1) + g->Cell(4, 3), "1Ply box");
+}
+
+TEST_F(SectionMenus, TheEditorShowsItsControlsAndOkAndSaveEachDoTheirOwn) {
+    TKX_GridFrm* g = Forms.KX_GridFrm;
+    auto shown = [this, g] {
+        w->EditMiscellaneousSections1->trigger();
+        ASSERT_TRUE(g->isVisible());
+        g->SetCell(1, 1, "Ply box");
+        g->SetCell(2, 1, "900");
+    };
+    kxtest::ExpectStates(g, {{"shown from the beam form's menu",
+                              shown,
+                              {"Grid", "cmd_ok", "cmd_Save"},
+                              {},
+                              {"Grid", "Label_Ref", "cmd_ok", "cmd_Save"},
+                              {"Panel1"}}});
+    // OK hides and writes nothing; Save writes the 250 rows and leaves the editor open.
+    kxtest::ExpectEffects(g, {{"cmd_ok", shown,
+                               [g] {
+                                   EXPECT_FALSE(g->isVisible());
+                                   EXPECT_FALSE(std::filesystem::exists("KX.sct"));
+                               }},
+                              {"cmd_Save", shown, [g] {
+                                   EXPECT_TRUE(g->isVisible());
+                                   const std::vector<TSectionRec> saved = ReadSectionFile("KX.sct");
+                                   ASSERT_EQ(saved.size(), 250u);
+                                   EXPECT_EQ(saved[0].Designation.str(), "Ply box");
+                                   EXPECT_EQ(saved[0].Ixx, 900.0f * 10000); // cm^4 in mm^4
+                               }}});
 }
 
 } // namespace
