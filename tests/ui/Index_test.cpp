@@ -18,6 +18,7 @@
 
 #include "BindingRoundTrip.h"
 #include "FormsFixture.h"
+#include "WiringTables.h"
 #include "engine/ResultText.h"
 #include "platform/QtDialogs.h"
 #include "window/DrawingState.h"
@@ -306,4 +307,62 @@ TEST_F(IndexFrmTest, SaveAsThenSaveAndARefusedOrFailedAnalysis) {
     EXPECT_EQ(d->defaultSuffix(), "kxf");
     EXPECT_EQ(d->acceptMode(), QFileDialog::AcceptSave);
     EXPECT_FALSE(d->testOption(QFileDialog::DontConfirmOverwrite));
+}
+
+TEST_F(IndexFrmTest, TheFileItemsAndTheSelectorAreUsableAndShownInTheStatesTheWindowNames) {
+    const std::vector<std::string> fileItems = {"Save1", "SaveAs1", "Print1"};
+    const std::vector<std::string> selector = {"UpDown1", "lbl_Case", "Label_Case"};
+    auto with = [](std::vector<std::string> a, const char* b) {
+        a.push_back(b);
+        return a;
+    };
+    // clang-format off
+    kxtest::ExpectStatesWithItems(w, {
+        {"started", nullptr, {"New1", "Open1"}, fileItems, {}, with(selector, "Edit_Case")},
+        {"a committed job analysed from the menu",
+         [this] {
+             kxtest::JobC().Commit();
+             kxtest::Trigger(w, "Analyse2");
+         },
+         with(fileItems, "UpDown1"), {}, selector, {"Edit_Case"}},
+        {"File New", [this] { kxtest::Trigger(w, "New1"); }, {}, with(fileItems, "UpDown1")},
+        {"a job opened", [this] { Open(Job("c.kxf")); }, with(fileItems, "UpDown1"), {}, selector, {"Edit_Case"}},
+        {"the beam form shown from the Input menu", [this] { kxtest::Trigger(w, "Beam1"); },
+         {"Print1", "UpDown1"}, {"Save1", "SaveAs1"}},
+    });
+    // clang-format on
+}
+
+TEST_F(IndexFrmTest, TheSelectorsArrowsAndTheTileItemsEachHaveTheirOwnEffect) {
+    const auto opened = [this] { Open(Job("c.kxf")); };
+    const auto click = [this](const char* name) { return [this, name] { kxtest::Click(w, name); }; };
+    const auto trigger = [this](const char* name) { return [this, name] { kxtest::Trigger(w, name); }; };
+    const auto shows = [this](const char* label, const char* first) {
+        return [this, label, first] {
+            EXPECT_EQ(FromQt(w->lbl_Case->text()), label);
+            EXPECT_EQ(Drawing.ShownCase, std::string(label) == "All" ? 0 : std::stoi(label));
+            EXPECT_EQ(Lines(w->List_CaseResults).front(), first);
+        };
+    };
+    const int client = w->Image1->height();
+    const auto lists = [this](int top, int height) {
+        return [this, top, height] {
+            for (const QListWidget* l : {w->List_Results, w->List_CaseResults})
+                EXPECT_EQ((std::pair{l->y(), l->height()}), (std::pair{top, height}))
+                    << FromQt(l->objectName());
+        };
+    };
+    // The Default layout on a window 1022 high: lists 1022 - 600 high on the bottom edge; Diagrams
+    // leaves them where they stand with no height.
+    const int listHeight = w->height() - 600;
+    kxtest::ExpectEffects(
+        w, {
+               {"Up", opened, shows("1", "LOADCASE 1")},
+               {"Up", click("Up"), shows("2", "LOADCASE 2")},
+               {"Down", nullptr, shows("1", "LOADCASE 1")},
+               {"Down", nullptr, shows("All", "RESULTS ENVELOPE at 1/20th SPAN INTERVALS")},
+               {"Diagrams1", opened, lists(client - listHeight, 0), trigger("Diagrams1")},
+               {"Results1", nullptr, lists(180, client - 180), trigger("Results1")},
+               {"Default1", nullptr, lists(client - listHeight, listHeight), trigger("Default1")},
+           });
 }
