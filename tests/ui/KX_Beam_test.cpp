@@ -102,7 +102,7 @@ protected:
         ASSERT_NE(w->Grid_Spans->item(1, col), nullptr) << col;
         w->Grid_Spans->item(1, col)->setText(QString::fromLatin1(text));
     }
-    // Spans of 2 m of the first scaffold tube, with a lift height of 2 m typed.
+    // A beam of the first scaffold tube, with a lift height of 2 m typed.
     void scaffold(const std::vector<const char*>& spans) {
         fresh(spans);
         w->Tube1->trigger();
