@@ -50,14 +50,21 @@ inline void ExpectStates(const QWidget* form, const std::vector<FormState>& stat
         SCOPED_TRACE("state: " + s.name);
         if (s.enter) s.enter();
         for (const std::string& n : s.enabled)
-            if (QWidget* w = Control(form, n)) EXPECT_TRUE(kx::ControlEnabled(w)) << n << " should be usable";
+            if (QWidget* w = Control(form, n)) {
+                EXPECT_TRUE(kx::ControlEnabled(w)) << n << " should be usable";
+            }
         for (const std::string& n : s.disabled)
-            if (QWidget* w = Control(form, n))
+            if (QWidget* w = Control(form, n)) {
                 EXPECT_FALSE(kx::ControlEnabled(w)) << n << " should be greyed";
+            }
         for (const std::string& n : s.shown)
-            if (QWidget* w = Control(form, n)) EXPECT_FALSE(w->isHidden()) << n << " should be shown";
+            if (QWidget* w = Control(form, n)) {
+                EXPECT_FALSE(w->isHidden()) << n << " should be shown";
+            }
         for (const std::string& n : s.hidden)
-            if (QWidget* w = Control(form, n)) EXPECT_TRUE(w->isHidden()) << n << " should be hidden";
+            if (QWidget* w = Control(form, n)) {
+                EXPECT_TRUE(w->isHidden()) << n << " should be hidden";
+            }
     }
 }
 
@@ -108,6 +115,18 @@ template <class Row, class F> std::vector<Row> BothEnds(F rowsFor) {
         for (Row& r : rowsFor(s))
             rows.push_back(std::move(r));
     return rows;
+}
+
+// Chooses a menu item of the form, found by its object name, as the user does.
+inline void Trigger(const QWidget* form, const std::string& name) {
+    QObject* item = form->findChild<QObject*>(QString::fromStdString(name));
+    EXPECT_TRUE(item && QMetaObject::invokeMethod(item, "trigger")) << "no menu item named " << name;
+}
+
+// The text a label, button or edit of the form shows.
+inline std::string Text(const QWidget* form, const std::string& name) {
+    const QWidget* w = Control(form, name);
+    return w ? w->property("text").toString().toStdString() : std::string();
 }
 
 } // namespace kxtest
