@@ -71,6 +71,7 @@ TEST_F(FormsTest, StrutControlsStayUsableAndEachRadioAndCalculateHasItsOwnEffect
         effects.push_back({r.radio,
                            [w, r] {
                                kxtest::Click(w, r.from);
+                               w->Edit_Le->setText(QStringLiteral("2"));
                                w->Memo_Tube->setPlainText(QStringLiteral("kept"));
                            },
                            [w, r, memo, calculate] {
