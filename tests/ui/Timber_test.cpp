@@ -271,7 +271,7 @@ TEST_F(FormsTest, TimberRadiosAndButtonsEachHaveTheirOwnEffect) {
                  EXPECT_TRUE(press(button, [&](TDurationFrm* d) {
                      okAt = d->cmd_OK->x();
                      for (const char* general : {"Option_General", "Option_AxGeneral"})
-                         if (kxtest::Control(d, general)->isEnabled()) kxtest::Click(d, general);
+                         kxtest::Click(d, general); // a greyed group's radio takes no click
                      answerOK(d, "0.5", "10");
                  }));
              }});
