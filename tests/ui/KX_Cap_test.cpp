@@ -11,6 +11,7 @@
 
 #include "BindingRoundTrip.h"
 #include "FormsFixture.h"
+#include "WiringTables.h"
 
 using namespace kx;
 
@@ -75,4 +76,63 @@ TEST_F(FormsTest, SteelWindowOpensFamiliesPicksCalculatesAndClears) {
     ShowForm(w);
     w->Close2->trigger();
     EXPECT_FALSE(w->isVisible());
+}
+
+// No section kind greys or hides an input: every edit, list and button stays usable and shown, the
+// size markers hidden. Each family item opens its own family; each button lists its own block only.
+TEST_F(FormsTest, SteelControlsStayUsableAndEachItemAndButtonHasItsOwnEffect) {
+    TKX_CapFrm* w = Forms.KX_CapFrm;
+    const std::vector<std::string> all{"Edit_Le",    "Edit_Axial",   "Edit_Mom",    "List_Section",
+                                       "List_Props", "List_Results", "cmd_AxialXX", "cmd_AxialYY",
+                                       "cmd_MomXX",  "cmd_Calc"};
+    auto state = [&](std::string name, std::function<void()> enter) {
+        return kxtest::FormState{std::move(name), std::move(enter), all, {}, all, {"Panel1", "Panel2"}};
+    };
+    auto pick = [w](const char* family, const char* line) {
+        return [w, family, line] {
+            kxtest::Trigger(w, family);
+            clickLine(w, line);
+        };
+    };
+    kxtest::ExpectStates(w, {state("no section", nullptr),
+                             state("a beam", pick("UniversalBeams1", "^127 x 76 UB 13")),
+                             state("a tube", pick("CHS1", "\\S")), state("a channel", pick("RSC1", "\\S")),
+                             state("a spacer line", pick("UniversalBeams1", "^ *$"))});
+
+    const std::pair<const char*, const char*> families[] = {{"UniversalBeams1", "Universal Beam"},
+                                                            {"UniversalColumns1", "Universal Column"},
+                                                            {"RSJ1", "RSJ"},
+                                                            {"IPE1", "IPE"},
+                                                            {"HE1", "HE"},
+                                                            {"RSC1", "RSC"},
+                                                            {"PFC1", "PFC"},
+                                                            {"UPN1", "UPN"},
+                                                            {"RHS1", "RHS"},
+                                                            {"CHS1", "CHS"}};
+    std::vector<kxtest::ControlEffect> effects;
+    for (auto [item, group] : families)
+        effects.push_back({item, nullptr, [w, group] { EXPECT_EQ(kxtest::Text(w, "lbl_Group"), group); },
+                           [w, item] { kxtest::Trigger(w, item); }});
+    kxtest::ExpectEffects(w, effects);
+
+    pick("UniversalBeams1", "^127 x 76 UB 13")();
+    w->Edit_Le->setText("3");
+    w->Edit_Mom->setText("3");
+    const char* const blocks[] = {" Axial Capacity about Major Axis", "Axial Capacity about Minor Axis",
+                                  "Moment Capacity about Major Axis", "Combined Axial Load and Bending"};
+    const char* const buttons[] = {"cmd_AxialXX", "cmd_AxialYY", "cmd_MomXX", "cmd_Calc"};
+    effects.clear();
+    for (std::size_t b = 0; b < std::size(buttons); ++b)
+        effects.push_back(
+            {buttons[b],
+             [w] { // typing empties the results
+                 w->Edit_Axial->setText("");
+                 w->Edit_Axial->setText("50");
+             },
+             [w, b, &blocks] {
+                 for (std::size_t i = 0; i < std::size(blocks); ++i)
+                     EXPECT_EQ(w->List_Results->findItems(blocks[i], Qt::MatchExactly).size(), i == b ? 1 : 0)
+                         << blocks[i];
+             }});
+    kxtest::ExpectEffects(w, effects);
 }

@@ -59,9 +59,11 @@ bool ownControl(const QWidget* w) {
            w->inherits("QAbstractScrollArea");
 }
 
+// Text boxes count whether the user types into them or only reads them.
 bool input(const QWidget* w) {
     return w->inherits("QLineEdit") || w->inherits("QAbstractSpinBox") || w->inherits("QComboBox") ||
-           w->inherits("QCheckBox") || w->inherits("QRadioButton") || w->inherits("QTableWidget");
+           w->inherits("QCheckBox") || w->inherits("QRadioButton") || w->inherits("QTableWidget") ||
+           w->inherits("QPlainTextEdit") || w->inherits("QTextEdit");
 }
 
 int textWidth(const QWidget* w, const QString& text) {

@@ -11,6 +11,7 @@
 
 #include "BindingRoundTrip.h"
 #include "FormsFixture.h"
+#include "WiringTables.h"
 
 using namespace kx;
 
@@ -40,4 +41,59 @@ TEST_F(FormsTest, StrutWindowStandsTopRightReadsItsControlsAndCalculatesIntoItsM
     w->Button1->click();
     EXPECT_EQ(w->Memo_Tube->toPlainText(), QStringLiteral("kept"));
     EXPECT_TRUE(dialogs_->shown.empty());
+}
+
+// Every control stays usable and shown. Choosing a tube calculates nothing; the next Calculate
+// takes it: 2 m gives 29.3 kN new, 0.85 of that used and 12.9 kN aluminium (Perry-Robertson by hand).
+TEST_F(FormsTest, StrutControlsStayUsableAndEachRadioAndCalculateHasItsOwnEffect) {
+    TScaffoldFrm* w = Forms.ScaffoldFrm;
+    const std::vector<std::string> all{"GroupBox1", "Option_New", "Option_Used", "Option_Aluminium",
+                                       "Edit_Le",   "Button1",    "Memo_Tube"};
+    auto calculate = [w](const char* le) {
+        return [w, le] {
+            w->Edit_Le->setText(QString::fromLatin1(le));
+            kxtest::Click(w, "Button1");
+        };
+    };
+    kxtest::ExpectStates(w, {{"as opened", nullptr, all, {}, all, {}},
+                             {"calculated", calculate("2"), all, {}, all, {}},
+                             {"a length refused", calculate("-1"), all, {}, all, {}}});
+
+    auto memo = [w] { return w->Memo_Tube->toPlainText().toStdString(); };
+    struct Row {
+        const char *radio, *from, *tube, *load;
+    };
+    const Row rows[] = {{"Option_Used", "Option_New", "\"Used\" Steel Tube", "24.9"},
+                        {"Option_Aluminium", "Option_Used", "Aluminium Tube", "12.9"},
+                        {"Option_New", "Option_Aluminium", "\"New\" Steel Tube", "29.3"}};
+    std::vector<kxtest::ControlEffect> effects;
+    for (const Row& r : rows)
+        effects.push_back({r.radio,
+                           [w, r] {
+                               kxtest::Click(w, r.from);
+                               w->Edit_Le->setText(QStringLiteral("2"));
+                               w->Memo_Tube->setPlainText(QStringLiteral("kept"));
+                           },
+                           [w, r, memo, calculate] {
+                               EXPECT_EQ(memo(), "kept");
+                               calculate("2")();
+                               EXPECT_NE(memo().find(r.tube), std::string::npos) << memo();
+                               EXPECT_NE(
+                                   memo().find(std::string(" Permissible Axial Load = ") + r.load + " kN"),
+                                   std::string::npos)
+                                   << memo();
+                           }});
+    effects.push_back(
+        {"Button1",
+         [w] {
+             w->Memo_Tube->setPlainText(QStringLiteral("kept"));
+             w->Edit_Le->setText(QStringLiteral("2"));
+         },
+         [memo] {
+             EXPECT_EQ(
+                 memo(),
+                 std::string(" \n \"New\" Steel Tube 48.3 o/d x 4.0 wt\n to BS 1139  Part 1  Section 1.1  "
+                             "1990\n \n Effective Length = 2.00 m\n Permissible Axial Load = 29.3 kN"));
+         }});
+    kxtest::ExpectEffects(w, effects);
 }

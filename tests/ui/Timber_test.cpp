@@ -15,10 +15,12 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <array>
 #include <functional>
 
 #include "BindingRoundTrip.h"
 #include "FormsFixture.h"
+#include "WiringTables.h"
 #include "calculators/ui/Duration.h"
 #include "platform/Printer.h"
 #include "platform/QtDialogs.h"
@@ -63,13 +65,45 @@ bool listed(const QListWidget* l, const char* line) {
 
 TEST_F(FormsTest, TimberWindowRunsTheDurationDialogByModeAndItsMenu) {
     TTimberFrm* w = Forms.TimberFrm;
-    bool bendingOnly = false;
-    ASSERT_TRUE(press(w->cmd_BendCap, [&](TDurationFrm* d) {
-        bendingOnly =
-            d->GroupBending->isEnabled() && !d->GroupAxial->isEnabled() && d->Edit_Axial->isHidden();
-        answerOK(d);
-    }));
-    EXPECT_TRUE(bendingOnly);
+    // The dialog as each button shows it, each state reached from one whose groups differ: the
+    // groups the check uses usable, the applied load and moment shown for the combined check only,
+    // the four long-to-very-short durations never shown.
+    const std::vector<std::string> combined{"Label_Comb1", "Label_Comb2", "Label_Comb3", "Label_Comb4",
+                                            "Label_Comb5", "Edit_Axial",  "Edit_Mom"};
+    std::vector<std::string> unseen{"Panel1", "Panel2", "Panel3", "Panel4"}, seen;
+    for (std::string group : {"Option_", "Option_Ax"}) {
+        for (const char* d : {"LT", "MT", "ST", "VST"})
+            unseen.push_back(group + d);
+        for (const char* d : {"General", "Wall", "Week", "Month", "Year"})
+            seen.push_back(group + d);
+    }
+    auto shownBy = [](QPushButton* b) {
+        return [b] { EXPECT_TRUE(press(b, [](TDurationFrm* d) { d->reject(); })); };
+    };
+    auto plus = [](std::vector<std::string> a, const std::vector<std::string>& b) {
+        a.insert(a.end(), b.begin(), b.end());
+        return a;
+    };
+    kxtest::ExpectStates(Forms.DurationFrm, {{"strut check",
+                                              shownBy(w->cmd_AxialCap),
+                                              {"GroupAxial"},
+                                              {"GroupBending"},
+                                              seen,
+                                              plus(unseen, combined)},
+                                             {"bending check",
+                                              shownBy(w->cmd_BendCap),
+                                              {"GroupBending"},
+                                              {"GroupAxial"},
+                                              seen,
+                                              plus(unseen, combined)},
+                                             {"combined check",
+                                              shownBy(w->cmd_Comb),
+                                              {"GroupBending", "GroupAxial"},
+                                              {},
+                                              plus(seen, combined),
+                                              unseen}});
+    kxtest::ExpectStates(w, {{"as made", nullptr, {}, {}, {}, {"Panel1", "Panel2"}}});
+    ASSERT_TRUE(press(w->cmd_BendCap, [](TDurationFrm* d) { answerOK(d); }));
     EXPECT_TRUE(listed(w->List_Results, "  Permissible Bending Moment = 1.50 kN-m"));
     EXPECT_EQ(w->lbl_K3b->text(), QStringLiteral("1.40"));
 
@@ -163,4 +197,83 @@ TEST_F(FormsTest, TimberWindowRunsTheDurationDialogByModeAndItsMenu) {
     ShowForm(w);
     w->Close1->trigger();
     EXPECT_FALSE(w->isVisible());
+}
+
+// Each radio of the window and of the dialog, chosen from its partner, shows its own values; each
+// button runs its own check through the dialog in its own mode.
+TEST_F(FormsTest, TimberRadiosAndButtonsEachHaveTheirOwnEffect) {
+    TTimberFrm* w = Forms.TimberFrm;
+    w->Combo_Grade->setCurrentIndex(1); // C16: E 5800 single, 8800 sharing
+    using Shows = std::vector<std::pair<std::string, std::string>>;
+    auto shows = [](const QWidget* form, Shows expected) {
+        return [form, expected] {
+            for (const auto& [name, text] : expected)
+                EXPECT_EQ(kxtest::Text(form, name), text) << name;
+        };
+    };
+    auto from = [w](std::string partner) { return [w, partner] { kxtest::Click(w, partner); }; };
+    kxtest::ExpectEffects(
+        w,
+        {{"Option_Share", from("Option_Single"), shows(w, {{"lbl_K8", "1.1"}, {"lbl_Eb", "8800"}})},
+         {"Option_Single", from("Option_Share"), shows(w, {{"lbl_K8", "1.0"}, {"lbl_Eb", "5800"}})},
+         {"Option_Dry", from("Option_Wet"), shows(w, {{"lbl_K1", "1.00"}, {"lbl_K2Ax", "1.0"}})},
+         {"Option_Wet", from("Option_Dry"), shows(w, {{"lbl_K1", "1.02"}, {"lbl_K2Ax", "0.60"}})},
+         {"Option_Minor", from("Option_Major"), shows(w, {{"cmd_Comb", "Check Combined Loading about y-y"}})},
+         {"Option_Major", from("Option_Minor"),
+          shows(w, {{"cmd_Comb", "Check Combined Loading about x-x"}})}});
+
+    // The durations with their K3, each chosen from one of another K3 in its own group.
+    const std::pair<const char*, const char*> k3[] = {
+        {"General", "1.40"}, {"Wall", "1.50"}, {"Week", "1.40"}, {"Month", "1.30"}, {"Year", "1.20"}};
+    ASSERT_TRUE(press(w->cmd_Comb, [&](TDurationFrm* d) {
+        std::vector<kxtest::ControlEffect> rows;
+        for (auto [group, label] :
+             {std::pair<std::string, std::string>{"Option_", "lbl_MomK3"}, {"Option_Ax", "lbl_AxK3"}})
+            for (auto [duration, value] : k3) {
+                const std::string other = group + (duration == std::string("Year") ? "Wall" : "Year");
+                rows.push_back(
+                    {group + duration, [d, other] { kxtest::Click(d, other); }, shows(d, {{label, value}})});
+            }
+        kxtest::ExpectEffects(d, rows);
+        d->reject();
+    }));
+
+    // Each button with every report emptied first: its own reports, K3 values and OK's place.
+    const char* const titles[] = {"  MAJOR AXIS BENDING", "  MAJOR AXIS AXIAL LOADING",
+                                  "  MAJOR AXIS COMBINED LOADING CHECK"};
+    struct Row {
+        const char* button;
+        std::array<bool, 3> reports;
+        const char *k3b, *k3ax, *okAt;
+    };
+    const Row rows[] = {{"cmd_BendCap", {true, false, false}, "1.40", "", "Panel3"},
+                        {"cmd_AxialCap", {false, true, false}, "", "1.40", "Panel4"},
+                        {"cmd_Comb", {true, true, true}, "1.40", "1.40", "Panel4"}};
+    std::vector<kxtest::ControlEffect> effects;
+    int okAt = -1;
+    for (const Row& r : rows)
+        effects.push_back(
+            {r.button,
+             [w] {
+                 kxtest::Click(w, "Option_Major");
+                 w->Edit_Width->clear();
+             },
+             [&, r] {
+                 for (int i = 0; i < 3; ++i)
+                     EXPECT_EQ(listed(w->List_Results, titles[i]), r.reports[static_cast<std::size_t>(i)])
+                         << titles[i];
+                 shows(w, {{"lbl_K3b", r.k3b}, {"lbl_K3ax", r.k3ax}})();
+                 EXPECT_EQ(okAt, kxtest::Control(Forms.DurationFrm, r.okAt)->width());
+             },
+             [&, r] {
+                 auto* button = qobject_cast<QPushButton*>(kxtest::Control(w, r.button));
+                 ASSERT_NE(button, nullptr);
+                 EXPECT_TRUE(press(button, [&](TDurationFrm* d) {
+                     okAt = d->cmd_OK->x();
+                     for (const char* general : {"Option_General", "Option_AxGeneral"})
+                         kxtest::Click(d, general); // a greyed group's radio takes no click
+                     answerOK(d, "0.5", "10");
+                 }));
+             }});
+    kxtest::ExpectEffects(w, effects);
 }

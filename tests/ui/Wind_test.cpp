@@ -12,6 +12,7 @@
 
 #include "BindingRoundTrip.h"
 #include "FormsFixture.h"
+#include "WiringTables.h"
 #include "foundation/ui/Unit1.h"
 #include "platform/Printer.h"
 #include "platform/QtDialogs.h"
@@ -21,8 +22,8 @@ using namespace kx;
 
 namespace {
 
-// Types the worked example into the window and presses Calculate.
-void calculateWorkedExample(TWindFrm* w, int area, const char* desc) {
+// Types the worked example into the window, and with the next function presses Calculate.
+void typeWorkedExample(TWindFrm* w, int area, const char* desc) {
     w->Edit_AreaNo->setValue(area);
     const std::pair<QLineEdit*, const char*> texts[] = {
         {w->Edit_Desc, desc},       {w->Edit_Basic, "46"},   {w->Edit_S1, "1"},
@@ -30,6 +31,9 @@ void calculateWorkedExample(TWindFrm* w, int area, const char* desc) {
         {w->Edit_BoardLength, "10"}};
     for (const auto& [e, t] : texts)
         e->setText(QString::fromLatin1(t));
+}
+void calculateWorkedExample(TWindFrm* w, int area, const char* desc) {
+    typeWorkedExample(w, area, desc);
     w->cmd_Calc->click();
 }
 
@@ -101,4 +105,72 @@ TEST_F(FormsTest, WindWindowCalculatesMovesBetweenAreasPrintsAndCloses) {
     EXPECT_EQ(w->List_Results->count(), 25);
     Forms.Form1->show();
     EXPECT_TRUE(LoopEndsAfter([w] { w->ExitKXFlexor1->trigger(); })); // Exit ends the program's event loop
+}
+
+// Every control stays usable and shown whatever the calculation did. Choosing a radio calculates
+// nothing; the next Calculate takes its factor (S2 at 20 m and S3 from the tables).
+TEST_F(FormsTest, WindControlsStayUsableAndEachRadioButtonAndSpinnerHasItsOwnEffect) {
+    TWindFrm* w = Forms.WindFrm;
+    const std::vector<std::string> all{
+        "Edit_AreaNo", "Edit_Desc",       "Edit_Basic",           "Edit_S1",      "GroupBox1",
+        "Edit_Height", "Option_Open",     "Option_OpenScattered", "Option_Many",  "Option_City",
+        "GroupBox2",   "Option_2",        "Option_2_5",           "Option_5_10",  "OPtion_10",
+        "Edit_Factor", "Edit_TubeLength", "Edit_BoardLength",     "List_Results", "cmd_Calc"};
+    auto state = [&](std::string name, std::function<void()> enter) {
+        return kxtest::FormState{std::move(name), std::move(enter), all, {}, all, {"Panel1", "Panel2"}};
+    };
+    kxtest::ExpectStates(w, {state("as opened", nullptr),
+                             state("calculated", [w] { calculateWorkedExample(w, 1, "North"); }),
+                             state("a speed refused",
+                                   [w] {
+                                       w->Edit_Basic->setText(QStringLiteral("101"));
+                                       kxtest::Click(w, "cmd_Calc");
+                                   }),
+                             state("another area", [w] { w->Edit_AreaNo->stepBy(1); })});
+
+    auto lines = [w] { return kx::ListLines(w->List_Results); };
+    struct Row {
+        const char *radio, *from, *line;
+    };
+    const Row rows[] = {{"Option_OpenScattered", "Option_Open", " Wind Speed Factor S2       = 1.03"},
+                        {"Option_Many", "Option_OpenScattered", " Wind Speed Factor S2       = 0.950"},
+                        {"Option_City", "Option_Many", " Wind Speed Factor S2       = 0.790"},
+                        {"Option_Open", "Option_City", " Wind Speed Factor S2       = 1.06"},
+                        {"Option_2_5", "Option_2", " Probability Factor S3      = 0.830"},
+                        {"Option_5_10", "Option_2_5", " Probability Factor S3      = 0.880"},
+                        {"OPtion_10", "Option_5_10", " Probability Factor S3      = 1.00"},
+                        {"Option_2", "OPtion_10", " Probability Factor S3      = 0.770"}};
+    std::vector<kxtest::ControlEffect> effects;
+    auto before = std::make_shared<std::vector<std::string>>();
+    for (const Row& r : rows)
+        effects.push_back({r.radio,
+                           [w, r, before, lines] {
+                               kxtest::Click(w, r.from);
+                               calculateWorkedExample(w, 1, "North");
+                               *before = lines();
+                           },
+                           [w, r, before, lines] {
+                               EXPECT_EQ(lines(), *before);
+                               kxtest::Click(w, "cmd_Calc");
+                               const auto now = lines();
+                               EXPECT_NE(std::find(now.begin(), now.end(), r.line), now.end()) << r.line;
+                           }});
+    effects.push_back({"cmd_Calc",
+                       [w] { // area 2, never calculated, shows no lines
+                           w->Edit_AreaNo->setValue(1);
+                           w->Edit_AreaNo->stepBy(1);
+                           typeWorkedExample(w, 2, "West");
+                       },
+                       [lines] {
+                           ASSERT_EQ(lines().size(), 25u);
+                           EXPECT_EQ(lines()[24], " Total wind load area 2     = 3.070 kN");
+                       }});
+    effects.push_back({"Edit_AreaNo", [w] { w->Edit_Height->setText(QStringLiteral("35")); },
+                       [w, lines] {
+                           EXPECT_EQ(kxtest::Text(w, "Edit_Height"), "20.0");
+                           ASSERT_FALSE(lines().empty());
+                           EXPECT_EQ(lines()[0], " Area No 1       North");
+                       },
+                       [w] { w->Edit_AreaNo->stepBy(-1); }});
+    kxtest::ExpectEffects(w, effects);
 }

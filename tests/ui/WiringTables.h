@@ -160,4 +160,10 @@ inline void ExpectStatesWithItems(const QWidget* form, const std::vector<FormSta
     }
 }
 
+// The text a label, button or edit of the form shows.
+inline std::string Text(const QWidget* form, const std::string& name) {
+    const QWidget* w = Control(form, name);
+    return w ? w->property("text").toString().toStdString() : std::string();
+}
+
 } // namespace kxtest

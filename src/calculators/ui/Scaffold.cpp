@@ -43,6 +43,7 @@ TScaffoldFrm::TScaffoldFrm(QWidget* parent) : QWidget(parent) {
     Memo_Tube = Named(new QPlainTextEdit(this), "Memo_Tube");
     Memo_Tube->setLineWrapMode(QPlainTextEdit::NoWrap);
     Memo_Tube->setMinimumSize(340, 130);
+    Memo_Tube->setAccessibleName(QStringLiteral("Results"));
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(GroupBox1, 0, 0, 1, 4);

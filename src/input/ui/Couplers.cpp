@@ -48,6 +48,7 @@ TCouplersFrm::TCouplersFrm(QWidget* parent) : QDialog(parent) {
     Memo1 = new QPlainTextEdit(this);
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setReadOnly(true);
+    Memo1->setAccessibleName(QStringLiteral("Explanation"));
     Memo1->setGeometry(12, 12, 465, 250);
     QStringList lines;
     for (const char* line : kNote)
