@@ -18,8 +18,10 @@
 
 #include "BindingRoundTrip.h"
 #include "FormsFixture.h"
+#include "WiringTables.h"
 #include "foundation/Units.h"
 #include "input/FormTestSupport.h"
+#include "input/ui/KX_Beam.h"
 #include "platform/QtDialogs.h"
 #include "window/ui/Index.h"
 
@@ -149,6 +151,306 @@ TEST_F(LoadDataFrmTest, TheBeamCommitsCallsReachTheForm) {
     Forms.IndexFrm->New1->trigger();
     EXPECT_FALSE(w->Row(1).OptionP->isChecked());
     EXPECT_TRUE(w->Row(1).Edit_PL->text().isEmpty());
+}
+
+// The form as the beam form's commit leaves it: a steel beam of 3 m and 4 m, factored loads on,
+// nothing typed; the handlers live.
+class LoadWiring : public FormsTest {
+protected:
+    void SetUp() override {
+        FormsTest::SetUp();
+        SetDefaultUnits(Model);
+        Model.FactoredLoadsFlag = 1;
+        kxtest::CommitTwoSpanBeam();
+        w = Forms.LoadDataFrm;
+        ShowForm(w);
+    }
+    void showAgain() {
+        w->hide();
+        ShowForm(w);
+    }
+    // The form shown and emptied, as "Clear" leaves it, with no message pending.
+    void fresh() {
+        ShowForm(w);
+        w->cmd_ClearClick();
+        dialogs_->clear();
+    }
+    // Row n typed as the user types it: "Point" clicked, then the load (kN) and its distance (m).
+    void point(int n, const char* load, const char* dist) {
+        w->Row(n).OptionP->click();
+        w->Row(n).Edit_PL->setText(load);
+        w->Row(n).Edit_Dist->setText(dist);
+    }
+    void doubleClick(int n) {
+        QMouseEvent dbl(QEvent::MouseButtonDblClick, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton,
+                        Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(w->Row(n).Edit_No, &dbl);
+    }
+    // Which of row n's six edits show.
+    std::vector<bool> layout(int n) const {
+        const TLoadRow& r = w->Row(n);
+        std::vector<bool> shown;
+        for (QLineEdit* e : {r.Edit_PL, r.Edit_Dist, r.Edit_UDLS, r.Edit_UDLF, r.Edit_Cover, r.Edit_LF})
+            shown.push_back(!e->isHidden());
+        return shown;
+    }
+    // The controls of row n named by their stems.
+    static std::vector<std::string> of(int n, std::vector<std::string> stems) {
+        for (std::string& s : stems)
+            s += std::to_string(n);
+        return stems;
+    }
+
+    TLoadDataFrm* w = nullptr;
+};
+
+const std::vector<std::string> kRowEdits = {"Edit_PL",   "Edit_Dist",  "Edit_UDLS",
+                                            "Edit_UDLF", "Edit_Cover", "Edit_LF"};
+
+TEST_F(LoadWiring, EachRowsTypeTheFactoredLoadsAndTheSectionDecideWhatShowsAndIsUsable) {
+    auto concat = [](std::vector<std::string> a, const std::vector<std::string>& b) {
+        a.insert(a.end(), b.begin(), b.end());
+        return a;
+    };
+    std::vector<kxtest::FormState> states = {
+        {"first showing",
+         {},
+         {"Edit_LF", "Check_Swt"},
+         {},
+         {"Panel_1", "Panel_6", "Frame_SWt"},
+         concat({"Panel_7", "Panel_50"}, of(1, kRowEdits))},
+        // One empty row is offered below the last in use.
+        {"row 6 typed", [this] { w->Row(6).OptionP->click(); }, {}, {}, {"Panel_7"}, {"Panel_8"}},
+        {"Expand",
+         [this] { w->Button4->click(); },
+         {},
+         {},
+         of(50, {"Panel_", "Edit_Dist", "Edit_UDLS", "Edit_UDLF", "Edit_Cover"}),
+         {"Edit_PL50"}},
+    };
+    for (int n : {1, 25, 50}) {
+        const std::string no = std::to_string(n);
+        states.push_back({"row " + no + " Point",
+                          [this, n] { w->Row(n).OptionP->click(); },
+                          {},
+                          {},
+                          of(n, {"Edit_PL", "Edit_Dist", "Edit_LF"}),
+                          of(n, {"Edit_UDLS", "Edit_UDLF", "Edit_Cover"})});
+        states.push_back({"row " + no + " UDL",
+                          [this, n] { w->Row(n).OptionUDL->click(); },
+                          {},
+                          {},
+                          of(n, {"Edit_Dist", "Edit_UDLS", "Edit_UDLF", "Edit_Cover", "Edit_LF"}),
+                          of(n, {"Edit_PL"})});
+        states.push_back(
+            {"row " + no + " reset", [this, n] { doubleClick(n); }, {}, {}, {}, of(n, kRowEdits)});
+    }
+    const std::vector<kxtest::FormState> more = {
+        {"factored loads off",
+         [this] {
+             Model.FactoredLoadsFlag = -1;
+             showAgain();
+             w->Row(2).OptionP->click();
+         },
+         {},
+         {"Edit_LF"},
+         {"Edit_PL2", "Frame_SWt"},
+         {"Edit_LF2"}},
+        {"factored loads on",
+         [this] {
+             Model.FactoredLoadsFlag = 1;
+             showAgain();
+             w->Row(3).OptionUDL->click();
+         },
+         {"Edit_LF"},
+         {},
+         {"Edit_LF3"},
+         {}},
+        {"a timber section",
+         [this] { Model.SectionShape = "Timber", showAgain(); },
+         {},
+         {},
+         {},
+         {"Frame_SWt"}},
+        {"a scaffold tube",
+         [this] {
+             Model.SectionShape = "Tube", Model.SectionFamilyCode = "Scaffold";
+             showAgain();
+         },
+         {},
+         {},
+         {},
+         {"Frame_SWt"}},
+        {"a steel tube", [this] { Model.SectionFamilyCode = "CHS", showAgain(); }, {}, {}, {"Frame_SWt"}, {}},
+        {"Clear",
+         [this] { w->cmd_Clear->click(); },
+         {},
+         {},
+         {"Panel_6"},
+         concat({"Panel_7", "Panel_50"}, of(3, kRowEdits))},
+    };
+    states.insert(states.end(), more.begin(), more.end());
+    kxtest::ExpectStates(w, states);
+}
+
+TEST_F(LoadWiring, EachButtonAndBoxDoesItsOwnStep) {
+    QImage before;
+    std::vector<bool> rowLayout;
+    std::vector<kxtest::ControlEffect> effects;
+    for (int n : {1, 25, 50}) {
+        const std::string no = std::to_string(n);
+        const TLoadRow& r = w->Row(n);
+        // A type lays its row out and reads nothing: the list learns it when the rows are read.
+        for (bool pt : {true, false})
+            effects.push_back({(pt ? "OptionP" : "OptionUDL") + no,
+                               [this] {
+                                   fresh();
+                                   w->Button4->click();
+                               },
+                               [&r, n, pt] {
+                                   EXPECT_EQ(r.Edit_PL->isHidden(), !pt);
+                                   EXPECT_EQ(r.Edit_UDLS->isHidden(), pt);
+                                   EXPECT_FALSE(r.Edit_Dist->isHidden());
+                                   EXPECT_EQ(Work.WorkLoads[n][lfKind], 0.0f);
+                                   EXPECT_FALSE(r.Check->isChecked());
+                               }});
+        // Apply on a typed row: the row read, the tick stored for the loadcase, the sketch redrawn;
+        // the row keeps its type and layout.
+        effects.push_back({"Check" + no,
+                           [this, n, &before, &rowLayout] {
+                               fresh();
+                               w->Button4->click();
+                               point(n, "12", "1.5");
+                               before = w->Image_Beam->Picture.copy();
+                               rowLayout = layout(n);
+                           },
+                           [this, &r, n, &before, &rowLayout] {
+                               EXPECT_TRUE(r.Check->isChecked());
+                               EXPECT_EQ(Work.ApplyFlags[1][n], 1.0f);
+                               EXPECT_EQ(Work.WorkLoads[n][lfKind], 1.0f);
+                               EXPECT_EQ(Work.WorkLoads[n][lfP], 12000.0f);
+                               EXPECT_EQ(Work.WorkLoads[n][lfDist], 1500.0f);
+                               EXPECT_TRUE(r.OptionP->isChecked() && !r.OptionUDL->isChecked());
+                               EXPECT_EQ(layout(n), rowLayout);
+                               EXPECT_NE(w->Image_Beam->Picture, before) << "the sketch shows the load";
+                               EXPECT_TRUE(dialogs_->messages().empty());
+                           }});
+        // Apply on a row without a type: the tick is taken off again and stored as not applied.
+        effects.push_back({"Check" + no,
+                           [this, n, &rowLayout] {
+                               fresh();
+                               w->Button4->click();
+                               rowLayout = layout(n);
+                           },
+                           [this, &r, n, &rowLayout] {
+                               EXPECT_FALSE(r.Check->isChecked());
+                               EXPECT_EQ(Work.ApplyFlags[1][n], -1.0f);
+                               EXPECT_FALSE(r.OptionP->isChecked() || r.OptionUDL->isChecked());
+                               EXPECT_EQ(layout(n), rowLayout);
+                           }});
+    }
+    const std::vector<kxtest::ControlEffect> commands = {
+        // Apply checks the loads and says what is wrong ...
+        {"Check2", [this] { fresh(), point(2, "5", "-1"); },
+         [this] { EXPECT_EQ(dialogs_->messages(), std::vector<std::string>{loadmsg::kNegativeLengths}); }},
+        // ... the self-weight's Apply does not, and applies it in every loadcase.
+        {"Check_Swt", [this] { fresh(), point(2, "5", "-1"); },
+         [this] {
+             for (int lc = 1; lc <= kMaxLoadcases; ++lc)
+                 EXPECT_EQ(Work.ApplyFlags[lc][kSelfWeightRecord], 1.0f) << lc;
+             EXPECT_FALSE(w->Row(2).Check->isChecked());
+             EXPECT_TRUE(dialogs_->messages().empty());
+         }},
+        // The spinner shows another loadcase's ticks over the same loads.
+        {"Edit_Case",
+         [this] {
+             fresh();
+             point(1, "12", "1.5");
+             w->Row(1).Check->click();
+         },
+         [this] {
+             EXPECT_EQ(LoadDataVars.WorkLoadcase, 2);
+             EXPECT_EQ(Model.CurrentLoadcase, 2);
+             EXPECT_FALSE(w->Row(1).Check->isChecked());
+             EXPECT_EQ(w->Row(1).Edit_PL->text(), "12");
+             EXPECT_EQ(Work.ApplyFlags[1][1], 1.0f);
+         },
+         [this] { w->Edit_Case->stepUp(); }},
+        {"Button4", [this] { fresh(); },
+         [this] {
+             EXPECT_EQ(LoadDataVars.WorkRowsShown, 50);
+             EXPECT_FALSE(w->Row(50).Panel->isHidden() || w->Row(50).Edit_Cover->isHidden());
+         }},
+        // A double click on a row's number empties it and takes its tick off.
+        {"Edit_01",
+         [this] {
+             fresh();
+             point(1, "12", "1.5");
+             w->Row(1).Check->click();
+         },
+         [this] {
+             EXPECT_FALSE(w->Row(1).OptionP->isChecked() || w->Row(1).Check->isChecked());
+             EXPECT_TRUE(w->Row(1).Edit_PL->text().isEmpty() && w->Row(1).Edit_PL->isHidden());
+             EXPECT_EQ(Work.ApplyFlags[1][1], -1.0f);
+         },
+         [this] { doubleClick(1); }},
+        // "Clear" empties the form and leaves the committed loads.
+        {"cmd_Clear",
+         [this] {
+             fresh();
+             point(1, "12", "1.5");
+             w->Row(1).Check->click();
+             w->Button4->click();
+         },
+         [this] {
+             EXPECT_FALSE(w->Row(1).OptionP->isChecked());
+             EXPECT_TRUE(w->Row(1).Edit_PL->text().isEmpty());
+             EXPECT_EQ(Work.ApplyFlags[1][1], 0.0f);
+             EXPECT_TRUE(w->Row(7).Panel->isHidden());
+             EXPECT_TRUE(w->isVisible());
+             EXPECT_EQ(Model.LoadTable[1][1][lfApplied], -1.0f);
+         }},
+        // "Cancel" goes back to the committed loads and hides.
+        {"cmd_Cancel",
+         [this] {
+             fresh();
+             point(1, "12", "1.5");
+             w->Row(1).Check->click();
+         },
+         [this] {
+             EXPECT_TRUE(w->isHidden());
+             EXPECT_EQ(Work.ApplyFlags[1][1], -1.0f);
+             EXPECT_EQ(Work.WorkLoads[1][lfKind], 0.0f);
+         }},
+        // "< Back" shows the beam form and keeps the working loads uncommitted.
+        {"cmdBack",
+         [this] {
+             fresh();
+             point(1, "12", "1.5");
+             w->Row(1).Check->click();
+         },
+         [this] {
+             EXPECT_TRUE(w->isHidden() && Forms.KX_BeamFrm->isVisible());
+             EXPECT_EQ(Work.ApplyFlags[1][1], 1.0f);
+             EXPECT_EQ(Model.LoadTable[1][1][lfApplied], -1.0f);
+         }},
+        // "Next >" commits the loads and goes on to the main window.
+        {"cmd_Next",
+         [this] {
+             fresh();
+             point(1, "12", "1.5");
+             w->Row(1).Check->click();
+         },
+         [this] {
+             EXPECT_TRUE(w->isHidden() && Forms.IndexFrm->isVisible());
+             EXPECT_EQ(Model.LoadTable[1][1][lfP], 12000.0f);
+             EXPECT_EQ(Model.LoadTable[1][1][lfApplied], 1.0f);
+             EXPECT_EQ(Model.CaseHasLoads[1], 1);
+             EXPECT_EQ(Model.CaseHasLoads[2], 0);
+         }},
+    };
+    effects.insert(effects.end(), commands.begin(), commands.end());
+    kxtest::ExpectEffects(w, effects);
 }
 
 } // namespace
