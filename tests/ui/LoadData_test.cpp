@@ -18,8 +18,10 @@
 
 #include "BindingRoundTrip.h"
 #include "FormsFixture.h"
+#include "WiringTables.h"
 #include "foundation/Units.h"
 #include "input/FormTestSupport.h"
+#include "input/ui/KX_Beam.h"
 #include "platform/QtDialogs.h"
 #include "window/ui/Index.h"
 
@@ -149,6 +151,254 @@ TEST_F(LoadDataFrmTest, TheBeamCommitsCallsReachTheForm) {
     Forms.IndexFrm->New1->trigger();
     EXPECT_FALSE(w->Row(1).OptionP->isChecked());
     EXPECT_TRUE(w->Row(1).Edit_PL->text().isEmpty());
+}
+
+// The form as the beam form's commit leaves it: a steel beam of 3 m and 4 m, factored loads on,
+// nothing typed; the handlers live.
+class LoadWiring : public FormsTest {
+protected:
+    void SetUp() override {
+        FormsTest::SetUp();
+        SetDefaultUnits(Model);
+        Model.FactoredLoadsFlag = 1;
+        kxtest::CommitTwoSpanBeam();
+        w = Forms.LoadDataFrm;
+        ShowForm(w);
+    }
+    void showAgain() {
+        w->hide();
+        ShowForm(w);
+    }
+    // The form shown and emptied, as "Clear" leaves it, with no message pending.
+    void fresh() {
+        ShowForm(w);
+        w->cmd_ClearClick();
+        dialogs_->clear();
+    }
+    // Row n typed as the user types it: "Point" clicked, then the load (kN) and its distance (m).
+    void point(int n, const char* load, const char* dist) {
+        w->Row(n).OptionP->click();
+        w->Row(n).Edit_PL->setText(load);
+        w->Row(n).Edit_Dist->setText(dist);
+    }
+    void doubleClick(int n) {
+        QMouseEvent dbl(QEvent::MouseButtonDblClick, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton,
+                        Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(w->Row(n).Edit_No, &dbl);
+    }
+    // Which of row n's six edits show.
+    std::vector<bool> layout(int n) const {
+        const TLoadRow& r = w->Row(n);
+        std::vector<bool> shown;
+        for (QLineEdit* e : {r.Edit_PL, r.Edit_Dist, r.Edit_UDLS, r.Edit_UDLF, r.Edit_Cover, r.Edit_LF})
+            shown.push_back(!e->isHidden());
+        return shown;
+    }
+    // The controls of row n named by their stems.
+    static std::vector<std::string> of(int n, std::vector<std::string> stems) {
+        for (std::string& s : stems)
+            s += std::to_string(n);
+        return stems;
+    }
+
+    TLoadDataFrm* w = nullptr;
+};
+
+const std::vector<std::string> kRowEdits = {"Edit_PL",   "Edit_Dist",  "Edit_UDLS",
+                                            "Edit_UDLF", "Edit_Cover", "Edit_LF"};
+
+// A state in which only what shows is checked.
+kxtest::FormState Showing(std::string name, std::function<void()> enter, std::vector<std::string> shown,
+                          std::vector<std::string> hidden) {
+    return {std::move(name), std::move(enter), {}, {}, std::move(shown), std::move(hidden)};
+}
+
+std::vector<std::string> Join(std::vector<std::string> a, const std::vector<std::string>& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+TEST_F(LoadWiring, EachRowsTypeTheFactoredLoadsAndTheSectionDecideWhatShowsAndIsUsable) {
+    const auto section = [this](const char* shape, const char* family) {
+        return [this, shape, family] {
+            Model.SectionShape = shape, Model.SectionFamilyCode = family;
+            showAgain();
+        };
+    };
+    const auto factored = [this](int32 flag, int n, bool point) {
+        return [this, flag, n, point] {
+            Model.FactoredLoadsFlag = flag;
+            showAgain();
+            (point ? w->Row(n).OptionP : w->Row(n).OptionUDL)->click();
+        };
+    };
+    std::vector<kxtest::FormState> states = {
+        {"first showing",
+         {},
+         {"Edit_LF", "Check_Swt"},
+         {},
+         {"Panel_1", "Panel_6", "Frame_SWt"},
+         Join({"Panel_7", "Panel_50"}, of(1, kRowEdits))},
+        // One empty row is offered below the last in use.
+        Showing("row 6 typed", [this] { w->Row(6).OptionP->click(); }, {"Panel_7"}, {"Panel_8"}),
+        Showing("Expand", [this] { w->Button4->click(); },
+                of(50, {"Panel_", "Edit_Dist", "Edit_UDLS", "Edit_UDLF", "Edit_Cover"}), {"Edit_PL50"})};
+    for (int n : {1, 25, 50}) {
+        const std::string row = "row " + std::to_string(n);
+        states.push_back(Showing(
+            row + " Point", [this, n] { w->Row(n).OptionP->click(); },
+            of(n, {"Edit_PL", "Edit_Dist", "Edit_LF"}), of(n, {"Edit_UDLS", "Edit_UDLF", "Edit_Cover"})));
+        states.push_back(Showing(
+            row + " UDL", [this, n] { w->Row(n).OptionUDL->click(); },
+            of(n, {"Edit_Dist", "Edit_UDLS", "Edit_UDLF", "Edit_Cover", "Edit_LF"}), of(n, {"Edit_PL"})));
+        states.push_back(Showing(
+            row + " reset", [this, n] { doubleClick(n); }, {}, of(n, kRowEdits)));
+    }
+    const std::vector<kxtest::FormState> more = {
+        {"factored loads off",
+         factored(-1, 2, true),
+         {},
+         {"Edit_LF"},
+         {"Edit_PL2", "Frame_SWt"},
+         {"Edit_LF2"}},
+        {"factored loads on", factored(1, 3, false), {"Edit_LF"}, {}, {"Edit_LF3"}, {}},
+        Showing("a timber section", section("Timber", ""), {}, {"Frame_SWt"}),
+        Showing("a scaffold tube", section("Tube", "Scaffold"), {}, {"Frame_SWt"}),
+        Showing("a steel tube", section("Tube", "CHS"), {"Frame_SWt"}, {}),
+        Showing(
+            "Clear", [this] { w->cmd_Clear->click(); }, {"Panel_6"},
+            Join({"Panel_7", "Panel_50"}, of(3, kRowEdits)))};
+    states.insert(states.end(), more.begin(), more.end());
+    kxtest::ExpectStates(w, states);
+}
+
+TEST_F(LoadWiring, EachButtonAndBoxDoesItsOwnStep) {
+    QImage before;
+    std::vector<bool> rowLayout;
+    const auto expanded = [this] {
+        fresh();
+        w->Button4->click();
+    };
+    // Row 1 a 12 kN point load at 1.5 m, applied in loadcase 1.
+    const auto applied = [this] {
+        fresh();
+        point(1, "12", "1.5");
+        w->Row(1).Check->click();
+    };
+    std::vector<kxtest::ControlEffect> effects;
+    for (int n : {1, 25, 50}) {
+        const std::string no = std::to_string(n);
+        const TLoadRow& r = w->Row(n);
+        // A type lays its row out and reads nothing: the list learns it when the rows are read.
+        for (bool pt : {true, false})
+            effects.push_back({(pt ? "OptionP" : "OptionUDL") + no, expanded, [&r, n, pt] {
+                                   EXPECT_EQ(r.Edit_PL->isHidden(), !pt);
+                                   EXPECT_EQ(r.Edit_UDLS->isHidden(), pt);
+                                   EXPECT_FALSE(r.Edit_Dist->isHidden() || r.Check->isChecked());
+                                   EXPECT_EQ(Work.WorkLoads[n][lfKind], 0.0f);
+                               }});
+        // Apply on a typed row: the row read, the tick stored for the loadcase, the sketch redrawn;
+        // the row keeps its type and layout.
+        effects.push_back({"Check" + no,
+                           [this, n, &before, &rowLayout, expanded] {
+                               expanded();
+                               point(n, "12", "1.5");
+                               before = w->Image_Beam->Picture.copy();
+                               rowLayout = layout(n);
+                           },
+                           [this, &r, n, &before, &rowLayout] {
+                               EXPECT_TRUE(r.Check->isChecked());
+                               EXPECT_EQ(Work.ApplyFlags[1][n], 1.0f);
+                               const TLoadRec& load = Work.WorkLoads[n];
+                               EXPECT_TRUE(load[lfKind] == 1 && load[lfP] == 12000 && load[lfDist] == 1500);
+                               EXPECT_TRUE(r.OptionP->isChecked() && !r.OptionUDL->isChecked());
+                               EXPECT_EQ(layout(n), rowLayout);
+                               EXPECT_NE(w->Image_Beam->Picture, before) << "the sketch shows the load";
+                               EXPECT_TRUE(dialogs_->messages().empty());
+                           }});
+        // Apply on a row without a type: the tick is taken off again and stored as not applied.
+        effects.push_back({"Check" + no,
+                           [this, n, &rowLayout, expanded] {
+                               expanded();
+                               rowLayout = layout(n);
+                           },
+                           [this, &r, n, &rowLayout] {
+                               EXPECT_FALSE(r.Check->isChecked() || r.OptionP->isChecked() ||
+                                            r.OptionUDL->isChecked());
+                               EXPECT_EQ(Work.ApplyFlags[1][n], -1.0f);
+                               EXPECT_EQ(layout(n), rowLayout);
+                           }});
+    }
+    const TLoadRow& r1 = w->Row(1);
+    const std::vector<kxtest::ControlEffect> commands = {
+        // Apply checks the loads and says what is wrong; the self-weight's Apply does not, and
+        // applies it in every loadcase.
+        {"Check2", [this] { fresh(), point(2, "5", "-1"); },
+         [this] { EXPECT_EQ(dialogs_->messages(), std::vector<std::string>{loadmsg::kNegativeLengths}); }},
+        {"Check_Swt", [this] { fresh(), point(2, "5", "-1"); },
+         [this] {
+             for (int lc = 1; lc <= kMaxLoadcases; ++lc)
+                 EXPECT_EQ(Work.ApplyFlags[lc][kSelfWeightRecord], 1.0f) << lc;
+             EXPECT_FALSE(w->Row(2).Check->isChecked());
+             EXPECT_TRUE(dialogs_->messages().empty());
+         }},
+        // The spinner shows another loadcase's ticks over the same loads.
+        {"Edit_Case", applied,
+         [&r1] {
+             EXPECT_TRUE(LoadDataVars.WorkLoadcase == 2 && Model.CurrentLoadcase == 2);
+             EXPECT_FALSE(r1.Check->isChecked());
+             EXPECT_EQ(r1.Edit_PL->text(), "12");
+             EXPECT_EQ(Work.ApplyFlags[1][1], 1.0f);
+         },
+         [this] { w->Edit_Case->stepUp(); }},
+        {"Button4", [this] { fresh(); },
+         [this] {
+             EXPECT_EQ(LoadDataVars.WorkRowsShown, 50);
+             EXPECT_FALSE(w->Row(50).Panel->isHidden() || w->Row(50).Edit_Cover->isHidden());
+         }},
+        // A double click on a row's number empties it and takes its tick off.
+        {"Edit_01", applied,
+         [&r1] {
+             EXPECT_FALSE(r1.OptionP->isChecked() || r1.Check->isChecked());
+             EXPECT_TRUE(r1.Edit_PL->text().isEmpty() && r1.Edit_PL->isHidden());
+             EXPECT_EQ(Work.ApplyFlags[1][1], -1.0f);
+         },
+         [this] { doubleClick(1); }},
+        // "Clear" empties the form and leaves the committed loads.
+        {"cmd_Clear",
+         [this, applied] {
+             applied();
+             w->Button4->click();
+         },
+         [this, &r1] {
+             EXPECT_FALSE(r1.OptionP->isChecked());
+             EXPECT_TRUE(r1.Edit_PL->text().isEmpty());
+             EXPECT_EQ(Work.ApplyFlags[1][1], 0.0f);
+             EXPECT_TRUE(w->Row(7).Panel->isHidden() && w->isVisible());
+             EXPECT_EQ(Model.LoadTable[1][1][lfApplied], -1.0f);
+         }},
+        // "Cancel" goes back to the committed loads and hides.
+        {"cmd_Cancel", applied,
+         [this] {
+             EXPECT_TRUE(w->isHidden());
+             EXPECT_EQ(Work.ApplyFlags[1][1], -1.0f);
+             EXPECT_EQ(Work.WorkLoads[1][lfKind], 0.0f);
+         }},
+        // "< Back" shows the beam form and keeps the working loads uncommitted.
+        {"cmdBack", applied,
+         [this] {
+             EXPECT_TRUE(w->isHidden() && Forms.KX_BeamFrm->isVisible());
+             EXPECT_EQ(Work.ApplyFlags[1][1], 1.0f);
+             EXPECT_EQ(Model.LoadTable[1][1][lfApplied], -1.0f);
+         }},
+        // "Next >" commits the loads and goes on to the main window.
+        {"cmd_Next", applied, [this] {
+             EXPECT_TRUE(w->isHidden() && Forms.IndexFrm->isVisible());
+             EXPECT_TRUE(Model.LoadTable[1][1][lfP] == 12000 && Model.LoadTable[1][1][lfApplied] == 1);
+             EXPECT_TRUE(Model.CaseHasLoads[1] == 1 && Model.CaseHasLoads[2] == 0);
+         }}};
+    effects.insert(effects.end(), commands.begin(), commands.end());
+    kxtest::ExpectEffects(w, effects);
 }
 
 } // namespace

@@ -9,8 +9,11 @@
 #include <QTableWidget>
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "BindingRoundTrip.h"
 #include "FormsFixture.h"
+#include "WiringTables.h"
 #include "platform/BusyCursor.h"
 #include "platform/Printer.h"
 #include "platform/QtDialogs.h"
@@ -116,4 +119,32 @@ TEST_F(PointWindow, PrintSendsTheListToThePrinterAndAFailureIsReportedWithTheWin
     EXPECT_EQ(dialogs_->messages(), Texts{"Printer out of paper"});
     EXPECT_EQ(BusyCursor::depth(), 0);
     EXPECT_TRUE(w->isVisible());
+}
+
+TEST_F(PointWindow, EachButtonDoesItsOwnStep) {
+    RecordingPrinter recording;
+    Printer& installed = printer();
+    InstallPrinter(&recording);
+    kxtest::ExpectEffects(
+        w, {// A quarter along the span: V = 30 - 10 x 1.5 = 15 kN, M = 10 x 1.5 x 4.5 / 2 = 33.75 kN m.
+            {"cmd_Calc", [this] { w->Edit_Dist->setText("1.5"); },
+             [&] {
+                 EXPECT_NEAR(std::fabs(std::stod(row(2)[1])), 15.0, 1e-9);
+                 EXPECT_EQ(row(2)[2], "33.75");
+                 EXPECT_TRUE(recording.pages.empty());
+                 EXPECT_TRUE(w->isVisible());
+             }},
+            {"cmd_Print", [this] { w->Edit_Dist->setText("3"); },
+             [&] {
+                 ASSERT_EQ(recording.pages.size(), 1u);
+                 EXPECT_TRUE(recording.pages[0]->hasText("    Moment = 33.75 kN-m")) << "what was calculated";
+                 EXPECT_EQ(row(2)[2], "33.75");
+                 EXPECT_TRUE(w->isVisible());
+             }},
+            {"cmd_OK", {}, [this] {
+                 EXPECT_FALSE(w->isVisible());
+                 EXPECT_EQ(w->result(), QDialog::Accepted);
+                 EXPECT_EQ(row(2)[2], "33.75");
+             }}});
+    InstallPrinter(&installed);
 }

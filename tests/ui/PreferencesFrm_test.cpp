@@ -2,6 +2,7 @@
 #include "app/ProgramState.h"
 #include "foundation/ui/Preferences.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -15,6 +16,7 @@
 
 #include "BindingRoundTrip.h"
 #include "FormsFixture.h"
+#include "WiringTables.h"
 
 using namespace kx;
 
@@ -201,4 +203,93 @@ TEST_F(PreferencesWindow, ResetShowsTheSavedUnitsOrTheDefaultsButChangesNothingB
     EXPECT_EQ(Model.UnitTextLength, "in");
     EXPECT_EQ(Model.FactoredLoadsFlag, 1);
     EXPECT_NEAR(span, 6000 / 25.4, 1e-6 * 236);
+}
+
+TEST_F(PreferencesWindow, EachChoiceTakesEffectOnOkAndEachButtonDoesItsOwnStep) {
+    const auto thenOk = [this](const char* control) {
+        return [this, control] {
+            kxtest::Click(w, control);
+            w->Button2->click();
+        };
+    };
+    const auto shownWith = [this](std::vector<QAbstractButton*> ticked) {
+        return [this, ticked] {
+            ShowForm(w);
+            for (QAbstractButton* b : ticked)
+                b->setChecked(true);
+        };
+    };
+    // One button of each kind away from the defaults: the unit text and factor of the table.
+    using U = TUnitSettings;
+    const std::tuple<const char*, Str10 U::*, float U::*, const char*, float> kinds[] = {
+        {"Option_L_ft", &U::UnitTextLength, &U::UnitFactorLength, "ft", 304.8f},
+        {"Option_PL_Iton", &U::UnitTextForce, &U::UnitFactorForce, "ton", 9964.0f},
+        {"Option_R_kipft", &U::UnitTextUDL, &U::UnitFactorUDL, "Kips/ft", 14.593903f},
+        {"Option_Sh_lbf", &U::UnitTextShear, &U::UnitFactorShear, "lbf", 0.224809f},
+        {"Option_Mom_lbfft", &U::UnitTextMoment, &U::UnitFactorMoment, "lbf-ft", 0.000737562f},
+        {"Option_Def_in", &U::UnitTextDeflection, &U::UnitFactorDeflection, "in", 0.03937008f},
+        {"Option_St_lbfin", &U::UnitTextStress, &U::UnitFactorStress, "lbf/in^2", 145.03767f},
+        {"Option_Sect_E_lbfin", &U::UnitTextSectE, &U::UnitFactorSectE, "lbf/in^2", 0.00689476f},
+        {"Option_Sect_I_in", &U::UnitTextSectI, &U::UnitFactorSectI, "in^4", 416231.44f},
+        {"Option_Sect_SZ_in", &U::UnitTextSectZ, &U::UnitFactorSectZ, "in^3", 16387.064f},
+        {"Option_Sect_A_in", &U::UnitTextSectArea, &U::UnitFactorSectArea, "in^2", 645.16f},
+        {"Option_Sect_L_in", &U::UnitTextSectLength, &U::UnitFactorSectLength, "in", 25.4f},
+        {"Option_Wt_Imp", &U::UnitTextWeight, &U::UnitFactorWeight, "lb/ft", 0.005275f}};
+    std::vector<kxtest::ControlEffect> effects;
+    for (const auto& [button, text, factor, unit, value] : kinds)
+        effects.push_back({button, shownWith({}),
+                           [this, button, text, factor, unit, value] {
+                               EXPECT_EQ(units().*text, unit);
+                               EXPECT_FLOAT_EQ(units().*factor, value);
+                               // Its group's other buttons let go of their choice.
+                               ShowForm(w);
+                               QAbstractButton* b = w->optionButton(button);
+                               EXPECT_EQ(b->group()->checkedButton(), b);
+                               w->Button1->click();
+                           },
+                           thenOk(button)});
+    const auto labels = [this](const char* plasticXX, const char* elasticXX) {
+        return [this, plasticXX, elasticXX] {
+            EXPECT_EQ(units().ModulusLabelPlasticXX, plasticXX);
+            EXPECT_EQ(units().ModulusLabelElasticXX, elasticXX);
+        };
+    };
+    const auto sign = [this](int s) { return [this, s] { EXPECT_EQ(units().MomentDiagramSign, s); }; };
+    const auto factored = [this](int flag) {
+        return [this, flag] { EXPECT_EQ(units().FactoredLoadsFlag, flag); };
+    };
+    const std::vector<kxtest::ControlEffect> others = {
+        {"Option_ZPlastic", shownWith({}), labels("Zxx", "Sxx"), thenOk("Option_ZPlastic")},
+        {"Option_SPlastic", shownWith({w->Option_ZPlastic}), labels("Sxx", "Zxx"), thenOk("Option_SPlastic")},
+        {"Option_BMUK", shownWith({}), sign(-1), thenOk("Option_BMUK")},
+        {"Option_BMNC", shownWith({w->Option_BMUK}), sign(1), thenOk("Option_BMNC")},
+        {"Check_Factor", shownWith({}), factored(1), thenOk("Check_Factor")},
+        {"Check_Factor", shownWith({w->Check_Factor}), factored(-1), thenOk("Check_Factor")},
+        // OK takes the choices and hides; Cancel hides and takes nothing; Reset shows the defaults
+        // and keeps the window.
+        {"Button2", shownWith({w->optionButton("Option_L_cm")}),
+         [this] {
+             EXPECT_FALSE(w->isVisible());
+             EXPECT_EQ(units().UnitTextLength, "cm");
+         }},
+        {"Button1", shownWith({w->optionButton("Option_L_mm")}),
+         [this] {
+             EXPECT_FALSE(w->isVisible());
+             EXPECT_EQ(units().UnitTextLength, "cm");
+         }},
+        {"cmd_Reset", shownWith({w->optionButton("Option_L_mm")}),
+         [this] {
+             EXPECT_TRUE(w->isVisible());
+             EXPECT_TRUE(shows("Option_L_m"));
+             EXPECT_EQ(units().UnitTextLength, "cm");
+         }},
+        {"Check_SetDefault", shownWith({}),
+         [this] {
+             EXPECT_FALSE(w->isVisible());
+             EXPECT_EQ(std::filesystem::file_size(dir_.path("Kxf_Unit.dim")), 972u);
+         },
+         thenOk("Check_SetDefault")}};
+    effects.insert(effects.end(), others.begin(), others.end());
+    EXPECT_FALSE(std::filesystem::exists(dir_.path("Kxf_Unit.dim")));
+    kxtest::ExpectEffects(w, effects);
 }

@@ -13,6 +13,7 @@
 
 #include "BindingRoundTrip.h"
 #include "FormsFixture.h"
+#include "WiringTables.h"
 #include "app/Forms.h"
 #include "engine/ResultText.h"
 #include "platform/QtDialogs.h"
@@ -195,4 +196,77 @@ TEST_F(PrintFrmTest, AllFiveSectionsOfBeamBPrintTwelvePagesToAPdf) {
             if (line.endsWith(QLatin1String(reaction))) points.push_back(line.lastIndexOf('.'));
     ASSERT_EQ(points.size(), 3u) << page(7, true).toStdString();
     EXPECT_TRUE(points[0] == points[1] && points[1] == points[2]);
+}
+
+TEST_F(PrintFrmTest, EveryChoiceIsUsableWithOneLoadcaseOrAllShownAndEachPrintsItsOwnSection) {
+    const std::vector<std::string> choices = {"Check_Beam", "Check_Envelope", "Check_Env20",  "Option_10",
+                                              "Option_20",  "Check_Case",     "Check_Case20", "Cmd_OK"};
+    const auto shown = [this](int loadcase) {
+        return [this, loadcase] {
+            frm().hide();
+            Drawing.ShownCase = loadcase;
+            frm().show();
+        };
+    };
+    kxtest::ExpectStates(&frm(),
+                         {{"one loadcase shown", shown(1), choices, {}, choices, {"Panel1", "Panel2"}},
+                          {"all loadcases shown", shown(0), choices, {}, choices, {"Panel1", "Panel2"}}});
+
+    // Each choice alone, then OK: the job holds that section only, known by its first title and
+    // its pages (beam B has two loadcases).
+    const auto prints = [this](const char* title, std::size_t pages) {
+        return [this, title, pages] {
+            EXPECT_FALSE(frm().isVisible());
+            ASSERT_EQ(recorder().pages.size(), pages);
+            EXPECT_TRUE(recorder().pages[0]->hasText(title)) << title;
+        };
+    };
+    const auto only = [this](std::vector<QAbstractButton*> ticked) {
+        return [this, ticked] {
+            recorder() = RecordingPrinter();
+            frm().show();
+            for (QAbstractButton* b : {frm().Check_Beam, frm().Check_Envelope, frm().Check_Env20,
+                                       frm().Check_Case, frm().Check_Case20})
+                b->setChecked(false);
+            for (QAbstractButton* b : ticked)
+                b->setChecked(true);
+        };
+    };
+    const auto then = [this](const char* control) {
+        return [this, control] {
+            kxtest::Click(&frm(), control);
+            frm().Cmd_OK->click();
+        };
+    };
+    const char* const env10 = "Results Envelope at 1/10th Span Intervals";
+    const char* const env20 = "Results Envelope at 1/20th Span Intervals";
+    kxtest::ExpectEffects(
+        &frm(),
+        {{"Check_Beam", only({}), prints("Beam & Loading Data + Results Summary", 1), then("Check_Beam")},
+         {"Check_Envelope", only({}), prints("  Envelope Diagrams ", 1), then("Check_Envelope")},
+         {"Check_Env20", only({frm().Option_10}), prints(env10, 2), then("Check_Env20")},
+         {"Option_20", only({frm().Check_Env20}), prints(env20, 2), then("Option_20")},
+         {"Option_10", only({frm().Check_Env20, frm().Option_20}), prints(env10, 2), then("Option_10")},
+         {"Check_Case", only({}), prints(" LOADCASE 1", 2), then("Check_Case")},
+         {"Check_Case20", only({}), prints("LOADCASE 1", 6), then("Check_Case20")},
+         {"Cmd_OK", only({}), [this] {
+              EXPECT_FALSE(frm().isVisible());
+              EXPECT_TRUE(recorder().pages.empty());
+          }}});
+}
+
+TEST_F(PrintFrmTest, SetHeaderLetsAllButTheCompanyBeEditedAndOkStoresThem) {
+    Model.HeaderCompany = "Acme Temporary Works";
+    kxtest::ExpectStates(&header(),
+                         {{"shown",
+                           [this] { header().show(); },
+                           {"Edit_User", "Edit_Project_1", "Edit_Project_2", "Edit_JobDesc", "Edit_Ref"},
+                           {"Edit_Company"}}});
+    kxtest::ExpectEffects(&header(), {{"Button1", [this] { header().Edit_Ref->setText("TW/042"); },
+                                       [this] {
+                                           EXPECT_EQ(header().result(), QDialog::Accepted);
+                                           EXPECT_FALSE(header().isVisible());
+                                           EXPECT_EQ(Model.HeaderJobRef, "TW/042");
+                                           EXPECT_EQ(frm().lbl_Ref->text(), "TW/042");
+                                       }}});
 }

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "FormsFixture.h"
+#include "WiringTables.h"
 #include "calculators/ui/KX_Cap.h"
 #include "calculators/ui/Scaffold.h"
 #include "calculators/ui/Timber.h"
@@ -130,4 +131,14 @@ TEST_F(FormsTest, InfoWindowShowsEveryLineInOrderAndHidesOnOk) {
     ShowForm(w);
     w->Button1->click();
     EXPECT_FALSE(w->isVisible());
+}
+
+TEST_F(FormsTest, StartScreenShowsItsButtonsUsableAndKeepsItsHeightMarkerHidden) {
+    TForm1* f = Forms.Form1;
+    kxtest::ExpectStates(f, {{"shown",
+                              [f] { f->show(); },
+                              {"cmdOK", "cmdSet", "Button1"},
+                              {},
+                              {"Panel3", "Label_Version", "cmdOK", "cmdSet", "Button1"},
+                              {"Panel4"}}});
 }
