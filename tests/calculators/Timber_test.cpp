@@ -293,3 +293,29 @@ TEST_F(TimberTest, PrintedPageRowsAndColumns) {
     EXPECT_EQ(at("  MAJOR AXIS BENDING"), (std::tuple{2717, 974, 9}));
     EXPECT_EQ(at("  MAJOR AXIS COMBINED LOADING CHECK"), (std::tuple{2717, 3366, 9}));
 }
+
+TEST_F(TimberTest, WindowShowsTheGradeValuesFactorsAndAxisOfTheChoices) {
+    // D40 sharing, wet, minor axis: E 10800 (sharing) for bending and 7500 (single) axial, stresses
+    // 12.5 / 2 / 12.6, K8 1.1; K1 1.02 and K2 0.8 (E, bending), 0.9 (shear), 0.6 (axial).
+    member(12, true, true, true, "100", "200", "2");
+    const TimberView v = TimberShown();
+    EXPECT_EQ((L{v.lbl_BendStress, v.lbl_ShearStress, v.lbl_AxStress, v.lbl_Eb, v.lbl_Eax, v.lbl_K8}),
+              (L{"12.5", "2.00", "12.6", "10800", "7500", "1.1"}));
+    EXPECT_EQ((L{v.lbl_K1, v.lbl_K2E, v.lbl_K2B, v.lbl_K2S, v.lbl_K2Ax}),
+              (L{"1.02", "0.80", "0.80", "0.90", "0.60"}));
+    EXPECT_EQ(
+        (L{v.cmd_BendCap, v.cmd_AxialCap, v.cmd_Comb}),
+        (L{"Bending Capacity about y-y", "Axial Capacity about y-y", "Check Combined Loading about y-y"}));
+    EXPECT_EQ(v.lbl_K3b + v.lbl_K3ax, ""); // nothing worked out yet
+
+    // A dialog closed by its close box leaves the lists and the K3 shown as the last report left them.
+    member(1, false, false, false, "50", "150", "2");
+    ASSERT_TRUE(press(cmd_BendCapClick));
+    const TimberView before = TimberShown();
+    ASSERT_TRUE(cmd_AxialCapClick(in_).Dialog);
+    dlg_.AxialOption = 5;
+    Duration::SetTimberK3Axial(dlg_);
+    const TimberView after = TimberShown();
+    EXPECT_EQ(after.List_Results, before.List_Results);
+    EXPECT_EQ(after.lbl_K3b + "|" + after.lbl_K3ax, "1.40|");
+}
