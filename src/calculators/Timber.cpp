@@ -132,7 +132,7 @@ void CalcTimberSection() {
 
 void SetTimberAxisCaptions(const TimberInputs& in) {
     ClearTimberReports();
-    // The buttons' captions name the axis of this text.
+    // The reports and the buttons' captions name this axis.
     Calc.AxisText = Calc.MinorAxis ? "MINOR AXIS" : "MAJOR AXIS";
     SetTimberWetDry(in);
 }
