@@ -2,16 +2,12 @@
 #include "calculators/Duration.h"
 
 #include "calculators/Timber.h"
+#include "engine/TimberFactors.h"
 #include "foundation/SharedModel.h"
 #include "foundation/SigFig.h"
-#include "input/TimSect.h"
 #include "platform/NumberInput.h"
-#include "platform/StateRegistry.h"
 
 namespace kx::Duration {
-
-DurationControls Dlg;
-KX_REGISTER_STATE(Dlg);
 
 namespace {
 
@@ -26,6 +22,24 @@ constexpr NumberPolicy kLoadNumbers = NumberPolicy::RefusedWhenNotANumber;
 constexpr int kWall = 5;
 constexpr int kFirstFormwork = 4; // General, Wall, 1 Week, 1 Month, 1 Year
 
+// The K3 values of the chosen options into the calculator (an option outside the list leaves its
+// value as it was).
+void takeBending(const DurationInputs& in) {
+    const TimberDuration* d = option(in.BendingOption);
+    if (!d) return;
+    Timber::Calc.K3Bending = d->K3;
+    Timber::Calc.K3BendingText = d->Text;
+    // Formwork and falsework durations show the shear stress and load with the factor 1.5.
+    Timber::Calc.ShearFactor = in.BendingOption >= kFirstFormwork;
+}
+
+void takeAxial(const DurationInputs& in) {
+    const TimberDuration* d = option(in.AxialOption);
+    if (!d) return;
+    Timber::Calc.K3Axial = d->K3;
+    Timber::Calc.K3AxialText = AxialK3Text(in.AxialOption);
+}
+
 } // namespace
 
 std::string AxialK3Text(int i) {
@@ -34,77 +48,63 @@ std::string AxialK3Text(int i) {
     return d ? d->Text : "";
 }
 
-void FormShow() {
+DurationView DurationShown() {
+    DurationView v;
     const std::string mode = Model.TimberCheckMode.str();
     if (mode == "Beam") {
-        Dlg.GroupBending_Enabled = true, Dlg.GroupAxial_Enabled = false, Dlg.CombinedShown = false,
-        Dlg.cmd_OK_AtPanel3 = true;
+        v.GroupAxial_Enabled = false, v.CombinedShown = false, v.cmd_OK_AtPanel3 = true;
     } else if (mode == "Strut") {
-        Dlg.GroupBending_Enabled = false, Dlg.GroupAxial_Enabled = true, Dlg.CombinedShown = false,
-        Dlg.cmd_OK_AtPanel3 = false;
-    } else if (mode == "Comb") {
-        Dlg.GroupBending_Enabled = true, Dlg.GroupAxial_Enabled = true, Dlg.CombinedShown = true,
-        Dlg.cmd_OK_AtPanel3 = false;
+        v.GroupBending_Enabled = false, v.CombinedShown = false;
     }
-    SetTimberK3Bending();
-    SetTimberK3Axial();
+    // The calculator's K3 values are the dialog's: set by its options, read back on OK.
+    if (Timber::Calc.K3Bending != 0) v.lbl_MomK3 = SigFig3(Timber::Calc.K3Bending);
+    if (Timber::Calc.K3Axial != 0) v.lbl_AxK3 = SigFig3(Timber::Calc.K3Axial);
+    return v;
 }
 
-void SetTimberK3Bending() {
-    const TimberDuration* d = option(Dlg.BendingOption);
-    if (!d) return;
-    Timber::Calc.K3Bending = d->K3;
-    Timber::Calc.K3BendingText = d->Text;
-    // Formwork and falsework durations show the shear stress and load with the factor 1.5.
-    Timber::Calc.ShearFactor = Dlg.BendingOption >= kFirstFormwork;
-    Dlg.MomK3 = d->K3;
-    Dlg.lbl_MomK3 = SigFig3(d->K3);
+DurationView FormShow(const DurationInputs& in) {
+    takeBending(in);
+    takeAxial(in);
+    return DurationShown();
 }
 
-void SetTimberK3Axial() {
-    const TimberDuration* d = option(Dlg.AxialOption);
-    if (!d) return;
-    Timber::Calc.K3Axial = d->K3;
-    Timber::Calc.K3AxialText = AxialK3Text(Dlg.AxialOption);
-    Dlg.AxK3 = d->K3;
-    Dlg.lbl_AxK3 = SigFig3(d->K3);
+DurationView SetTimberK3Bending(const DurationInputs& in) {
+    takeBending(in);
+    return DurationShown();
 }
 
-void cmd_OKClick() {
+DurationView SetTimberK3Axial(const DurationInputs& in) {
+    takeAxial(in);
+    return DurationShown();
+}
+
+void cmd_OKClick(const DurationInputs& in) {
     using namespace Timber;
     const std::string mode = Model.TimberCheckMode.str();
-    TimberControls& c = Calc.Ctl;
-    if (mode == "Beam") {
-        Model.TimberK3Bending = Dlg.MomK3;
-        Calc.K3Bending = Model.TimberK3Bending;
+    const bool bending = mode == "Beam" || mode == "Comb", axial = mode == "Strut" || mode == "Comb";
+    if (!bending && !axial) return;
+    double moment = 0, load = 0;
+    if (mode == "Comb") {
+        moment = ReadNumber(in.Edit_Mom, kLoadNumbers);
+        load = ReadNumber(in.Edit_Axial, kLoadNumbers);
+    }
+    if (bending) {
+        Model.TimberK3Bending = Calc.K3Bending;
         CalcTimberBending();
         ReportTimberBending();
-        c.lbl_K3ax.clear();
-        c.lbl_K3b = SigFig3(Model.TimberK3Bending);
-    } else if (mode == "Strut") {
-        Model.TimberK3Axial = Dlg.AxK3;
-        Calc.K3Axial = Model.TimberK3Axial;
+    }
+    if (axial) {
+        Model.TimberK3Axial = Calc.K3Axial;
         CalcTimberAxial();
         ReportTimberAxial();
-        c.lbl_K3ax = SigFig3(Model.TimberK3Axial);
-        c.lbl_K3b.clear();
-    } else if (mode == "Comb") {
-        const double moment = ReadNumber(Dlg.Edit_Mom, kLoadNumbers);
-        const double load = ReadNumber(Dlg.Edit_Axial, kLoadNumbers);
-        Model.TimberK3Bending = Dlg.MomK3;
-        Model.TimberK3Axial = Dlg.AxK3;
-        Calc.K3Bending = Model.TimberK3Bending;
-        Calc.K3Axial = Model.TimberK3Axial;
-        CalcTimberBending();
-        ReportTimberBending();
-        CalcTimberAxial();
-        ReportTimberAxial();
+    }
+    if (mode == "Comb") {
         Model.TimberAppliedMoment = static_cast<float>(moment);
         Model.TimberAppliedAxialLoad = static_cast<float>(load);
         CheckTimberCombined();
-        c.lbl_K3ax = SigFig3(Model.TimberK3Axial);
-        c.lbl_K3b = SigFig3(Model.TimberK3Bending);
     }
+    Calc.K3BendingUsed = bending ? Model.TimberK3Bending : 0.0f;
+    Calc.K3AxialUsed = axial ? Model.TimberK3Axial : 0.0f;
 }
 
 } // namespace kx::Duration

@@ -6,28 +6,33 @@
 
 namespace kx::Duration {
 
-// The dialog's controls. Options are indices into TimberDurations() (LT, MT, ST, VST, General,
-// Wall, 1 Week, 1 Month, 1 Year); the first four are never shown.
-struct DurationControls {
-    int BendingOption = 4, AxialOption = 4; // General
+// The dialog's choices and edits. Options are indices into TimberDurations() (LT, MT, ST, VST,
+// General, Wall, 1 Week, 1 Month, 1 Year); the first four are never shown. General is chosen as
+// the dialog is made.
+struct DurationInputs {
+    int BendingOption = 4, AxialOption = 4;
+    std::string Edit_Axial, Edit_Mom;
+};
+
+// What the dialog shows: its groups and combined inputs by the calculator's mode, and the K3 values
+// it has set.
+struct DurationView {
     bool GroupBending_Enabled = true, GroupAxial_Enabled = true, CombinedShown = true;
     bool cmd_OK_AtPanel3 = false; // the OK button stands at the narrow position ("Beam")
-    float MomK3 = 0, AxK3 = 0;    // the chosen K3 values, shown in the labels below
     std::string lbl_MomK3, lbl_AxK3;
-    std::string Edit_Axial, Edit_Mom;
-    bool operator==(const DurationControls&) const = default;
 };
-extern DurationControls Dlg;
 
 // The strut group's texts differ from the bending group's only for Wall.
 std::string AxialK3Text(int option);
 
-// The dialog is shown: groups by TimberCheckMode, then both K3 values.
-void FormShow();
-void SetTimberK3Bending();
-void SetTimberK3Axial();
+// What the dialog shows of the calculator's mode and K3 values.
+DurationView DurationShown();
+// The dialog is shown: both K3 values from the chosen options.
+DurationView FormShow(const DurationInputs& in);
+DurationView SetTimberK3Bending(const DurationInputs& in);
+DurationView SetTimberK3Axial(const DurationInputs& in);
 // OK: the calculation of the mode. A load or moment that is not a number throws ConvertError
 // before anything is calculated, and the dialog stays open.
-void cmd_OKClick();
+void cmd_OKClick(const DurationInputs& in);
 
 } // namespace kx::Duration

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "engine/Pro_Table_A1.h"
+#include "foundation/LineCount.h"
 #include "foundation/SharedModel.h"
 #include "foundation/SigFig.h"
 #include "platform/Dialogs.h"
@@ -61,23 +62,21 @@ bool tableA1Shape() { return S().Shape == "Beam" || S().Shape == "RSJ" || S().Sh
 
 bool positive(float v) { return std::isfinite(v) && v > 0; }
 
-void setCount(CapBlock& block, int count) { block[0] = std::to_string(count); }
-
 void emptyBlock(CapBlock& block) {
     for (int i = 0; i <= 10; ++i)
         block[i].clear();
 }
 
-int blockCount(const CapBlock& block) {
-    try {
-        return std::clamp(std::stoi(block[0]), 0, 10);
-    } catch (const std::exception&) {
-        return 0;
-    }
+// Lines 1 to the count in line 0 of a table.
+template <class Line, int Hi> std::vector<std::string> listed(const Arr<Line, 0, Hi>& table) {
+    std::vector<std::string> out;
+    for (int i = 1, n = LineCount(table, CountPolicy::WithinTable); i <= n; ++i)
+        out.push_back(static_cast<std::string>(table[i]));
+    return out;
 }
 
 // Runs a button's work so that a refused number leaves the calculator as it was.
-template <class F> void unchangedOnError(F work) {
+template <class F> CapView unchangedOnError(F work) {
     CapState saved = Cap;
     try {
         work();
@@ -85,6 +84,7 @@ template <class F> void unchangedOnError(F work) {
         Cap = std::move(saved);
         throw;
     }
+    return CapShown();
 }
 
 // The effective length (mm) for buckling about one axis: from Edit_Le, or asked for when it is empty.
@@ -167,46 +167,37 @@ bool tablePbc(float Le, float& pbc) {
     return true;
 }
 
+void SectionReportLines();
+
 void axialCapacity(const CapInputs& in, bool aboutXX) {
+    const float Le = strutLength(in, aboutXX);
+    const float r = aboutXX ? S().rx : S().ry;
+    float pc = 0;
+    if (!strutStress(Le, r, aboutXX ? kLowSlendernessXX : kLowSlendernessYY, pc)) return;
+    const float P = static_cast<float>(static_cast<long double>(pc) * S().A / 1000.0L);
+    CapBlock& block = aboutXX ? Cap.CapAxialXXLines : Cap.CapAxialYYLines;
+    emptyBlock(block);
+    block[1] = aboutXX ? " Axial Capacity about Major Axis" : "Axial Capacity about Minor Axis";
+    block[2] = "   Le/r = " + SigFig3(static_cast<double>(Le) / r);
+    block[3] = "   pc = " + SigFig3(pc) + " N/mm^2";
+    block[4] = "   Effective Length = " + SigFig3(static_cast<double>(Le) / 1000.0) + " m";
+    block[5] = "   Permissible Axial Load = " + SigFig3(P) + " kN";
+    SetLineCount(block, 5);
+    SectionReportLines();
+}
+
+CapView axialButton(const CapInputs& in, bool aboutXX) {
     if (S().D == 0 && (!aboutXX || S().B == 0)) {
         dlg().Message(kNoSection);
-        return;
+        return CapShown();
     }
-    unchangedOnError([&] {
-        const float Le = strutLength(in, aboutXX);
-        const float r = aboutXX ? S().rx : S().ry;
-        float pc = 0;
-        if (!strutStress(Le, r, aboutXX ? kLowSlendernessXX : kLowSlendernessYY, pc)) return;
-        const float P = static_cast<float>(static_cast<long double>(pc) * S().A / 1000.0L);
-        CapBlock& block = aboutXX ? Cap.CapAxialXXLines : Cap.CapAxialYYLines;
-        emptyBlock(block);
-        block[1] = aboutXX ? " Axial Capacity about Major Axis" : "Axial Capacity about Minor Axis";
-        block[2] = "   Le/r = " + SigFig3(static_cast<double>(Le) / r);
-        block[3] = "   pc = " + SigFig3(pc) + " N/mm^2";
-        block[4] = "   Effective Length = " + SigFig3(static_cast<double>(Le) / 1000.0) + " m";
-        block[5] = "   Permissible Axial Load = " + SigFig3(P) + " kN";
-        setCount(block, 5);
-        SectionReportLines();
-    });
+    return unchangedOnError([&] { axialCapacity(in, aboutXX); });
 }
 
 std::string propText(float v) { return SigFig3(v); }
 
-} // namespace
-
-const std::array<CapFamily, kCapFamilies>& CapFamilies() { return Families; }
-
-bool CapStrutStress(float Le, float r, bool aboutXX, float& pc) {
-    return strutStress(Le, r, aboutXX ? kLowSlendernessXX : kLowSlendernessYY, pc);
-}
-
-void CapClearSection() {
-    Cap.List_Props.clear();
-    Cap.List_Results.clear();
-    Cap.List_ResultsRed = false;
-    const float dt = Cap.Sect.DT;
-    Cap.Sect = CapSection{};
-    Cap.Sect.DT = dt;
+// Empties the results and the unity; the section stays.
+void clearResults() {
     Cap.CapUnity = 0;
     emptyBlock(Cap.CapAxialXXLines);
     emptyBlock(Cap.CapAxialYYLines);
@@ -214,71 +205,24 @@ void CapClearSection() {
     emptyBlock(Cap.CapCombinedLines);
     for (int i = 0; i <= 50; ++i)
         Cap.CapResultLines[i] = "";
+}
+
+// Empties the properties, the results and every section value (D/T kept).
+void CapClearSection() {
+    const float dt = Cap.Sect.DT;
+    Cap.Sect = CapSection{};
+    Cap.Sect.DT = dt;
+    clearResults();
     for (int i = 0; i <= 101; ++i)
         Cap.CapPropLines[i] = "";
 }
 
-void CapClearResults() {
-    Cap.List_Results.clear();
-    Cap.List_ResultsRed = false;
-    Cap.CapUnity = 0;
-    emptyBlock(Cap.CapAxialXXLines);
-    emptyBlock(Cap.CapAxialYYLines);
-    emptyBlock(Cap.CapMomentLines);
-    emptyBlock(Cap.CapCombinedLines);
-    for (int i = 0; i <= 50; ++i)
-        Cap.CapResultLines[i] = "";
-}
-
-void CapOpenSectionFamily(const std::string& fileName, const std::string& group) {
-    CapClearSection();
-    Cap.CapFileName = fileName;
-    Cap.lbl_Group = group;
-    CapLoadSectionList();
-}
-
 void CapLoadSectionList() {
-    Cap.List_Section.clear();
+    Cap.CapDesignations.clear();
     // The section files are written when the main window is first shown; a calculator opened
     // straight from the start screen writes them itself.
     if (!FindFileNoCase(StartDir, Cap.CapFileName)) WriteAllSectionFiles();
-    Cap.List_Section = ReadSectionDesignations(Cap.CapFileName);
-}
-
-void List_SectionClick(int position) {
-    for (int i = 1; i <= 101; ++i)
-        Cap.CapPropLines[i] = "";
-    CapClearSection();
-    if (position < 0 || position >= static_cast<int>(Cap.List_Section.size())) return;
-    Model.CapCheckSettings[4] = 0;
-    const TSectionRec rec = ReadSectionRecord(Cap.CapFileName, position + 1);
-    Cap.Sect.Designation = rec.Designation.str();
-    Cap.Sect.Shape = rec.Shape.str();
-    if (rec.B == 0) return; // a spacer between groups
-    // A damaged record is no section: every quotient below needs these.
-    for (float v : {rec.A, rec.Ixx, rec.D, rec.T, rec.rx, rec.ry})
-        if (!positive(v)) return;
-
-    CapSection& s = Cap.Sect;
-    s.B = rec.B, s.D = rec.D, s.t = rec.t, s.T = rec.T, s.r1 = rec.r1, s.b = rec.b, s.d = rec.d;
-    s.Taper = rec.Taper, s.A = rec.A, s.Ixx = rec.Ixx, s.Iyy = rec.Iyy, s.rx = rec.rx, s.ry = rec.ry;
-    s.FibreX = rec.FibreX, s.FibreY = rec.FibreY, s.J = rec.J, s.TorsionT = rec.TorsionLength;
-    s.cy = rec.cy, s.Cs = rec.Cs, s.Sx = rec.Sx, s.Sy = rec.Sy, s.u = rec.u, s.x = rec.x, s.H = rec.H;
-    s.PermShear = rec.PermShear;
-    s.E = kE;
-    s.MaxBendStress = kHollowPbc;
-    s.Zxx = positive(rec.FibreX) ? rec.Ixx / rec.FibreX : 0.0f;
-    s.Zyy = positive(rec.FibreY) ? rec.Iyy / rec.FibreY : 0.0f;
-    s.DT = rec.D / rec.T;
-
-    if (s.t > kMaxThickness || s.T > kMaxThickness) {
-        dlg().Message(" Section thickness exceeds 40mm\rand is beyond the scope of this program");
-        CapClearSection();
-        return;
-    }
-    Cap.lbl_Py = " ";
-    Cap.lbl_E = SigFig3(kE);
-    CapShowSectionProps();
+    Cap.CapDesignations = ReadSectionDesignations(Cap.CapFileName);
 }
 
 void CapShowSectionProps() {
@@ -319,24 +263,115 @@ void CapShowSectionProps() {
     lines.push_back("");
 
     const int count = static_cast<int>(lines.size());
-    Cap.CapPropLines[0] = std::to_string(count);
-    Cap.List_Props.clear();
-    for (int i = 1; i <= count; ++i) {
+    SetLineCount(Cap.CapPropLines, count);
+    for (int i = 1; i <= count; ++i)
         Cap.CapPropLines[i] = lines[static_cast<std::size_t>(i - 1)];
-        Cap.List_Props.push_back(Cap.CapPropLines[i].str());
-    }
 }
 
-void cmd_AxialXXClick(const CapInputs& in) { axialCapacity(in, true); }
+void SectionReportLines() {
+    for (int i = 1; i <= 50; ++i)
+        Cap.CapResultLines[i] = "";
 
-void cmd_AxialYYClick(const CapInputs& in) { axialCapacity(in, false); }
+    const CapSection& s = S();
+    int n = 0;
+    const auto add = [&n](const std::string& line) { Cap.CapResultLines[++n] = line; };
+    add(s.Designation);
+    add("  Ixx = " + SigFig4(s.Ixx / 10000.0) + " cm^4");
+    add("  Iyy = " + SigFig4(s.Iyy / 10000.0) + " cm^4");
+    add("  Rxx = " + SigFig4(s.rx) + " mm");
+    add("  Ryy = " + SigFig4(s.ry) + " mm");
+    // An RSJ takes a "Beam"'s check only for its moment, alone or combined; its section lines give y
+    // as those of every shape but "Beam" and "RSC" do.
+    const bool withDT = s.Shape == "Beam" || s.Shape == "RSC";
+    add(withDT ? "  D/T = " + SigFig3(s.DT) : "  y = " + SigFig4(s.D / 2.0) + " mm");
+    for (const CapBlock* block :
+         {&Cap.CapAxialXXLines, &Cap.CapAxialYYLines, &Cap.CapMomentLines, &Cap.CapCombinedLines}) {
+        add("");
+        for (const std::string& line : listed(*block))
+            add(line);
+    }
+    add("");
+    SetLineCount(Cap.CapResultLines, n);
+}
 
-void cmd_MomXXClick(const CapInputs& in) {
+} // namespace
+
+const std::array<CapFamily, kCapFamilies>& CapFamilies() { return Families; }
+
+bool CapStrutStress(float Le, float r, bool aboutXX, float& pc) {
+    return strutStress(Le, r, aboutXX ? kLowSlendernessXX : kLowSlendernessYY, pc);
+}
+
+CapView CapShown() {
+    CapView v;
+    v.lbl_Group = Cap.CapGroup;
+    // E and the blank bending-stress box appear with the first section picked and then stay.
+    if (Cap.CapE != 0) {
+        v.lbl_E = SigFig3(Cap.CapE);
+        v.lbl_Py = " ";
+    }
+    v.List_Section = Cap.CapDesignations;
+    v.List_Props = listed(Cap.CapPropLines);
+    v.List_Results = listed(Cap.CapResultLines);
+    v.List_ResultsRed = Cap.CapUnity > kUnityLimit;
+    return v;
+}
+
+CapView CapClearResults() {
+    clearResults();
+    return CapShown();
+}
+
+CapView CapOpenSectionFamily(const std::string& fileName, const std::string& group) {
+    CapClearSection();
+    Cap.CapFileName = fileName;
+    Cap.CapGroup = group;
+    CapLoadSectionList();
+    return CapShown();
+}
+
+CapView List_SectionClick(int position) {
+    for (int i = 1; i <= 101; ++i)
+        Cap.CapPropLines[i] = "";
+    CapClearSection();
+    if (position < 0 || position >= static_cast<int>(Cap.CapDesignations.size())) return CapShown();
+    Model.CapCheckSettings[4] = 0;
+    const TSectionRec rec = ReadSectionRecord(Cap.CapFileName, position + 1);
+    Cap.Sect.Designation = rec.Designation.str();
+    Cap.Sect.Shape = rec.Shape.str();
+    if (rec.B == 0) return CapShown(); // a spacer between groups
+    // A damaged record is no section: every quotient below needs these.
+    for (float v : {rec.A, rec.Ixx, rec.D, rec.T, rec.rx, rec.ry})
+        if (!positive(v)) return CapShown();
+
+    CapSection& s = Cap.Sect;
+    s.B = rec.B, s.D = rec.D, s.t = rec.t, s.T = rec.T, s.r1 = rec.r1, s.b = rec.b, s.d = rec.d;
+    s.Taper = rec.Taper, s.A = rec.A, s.Ixx = rec.Ixx, s.Iyy = rec.Iyy, s.rx = rec.rx, s.ry = rec.ry;
+    s.J = rec.J, s.TorsionT = rec.TorsionLength, s.cy = rec.cy, s.Cs = rec.Cs;
+    s.Zxx = positive(rec.FibreX) ? rec.Ixx / rec.FibreX : 0.0f;
+    s.Zyy = positive(rec.FibreY) ? rec.Iyy / rec.FibreY : 0.0f;
+    s.DT = rec.D / rec.T;
+
+    if (s.t > kMaxThickness || s.T > kMaxThickness) {
+        dlg().Message(" Section thickness exceeds 40mm\rand is beyond the scope of this program");
+        CapClearSection();
+        return CapShown();
+    }
+    Cap.CapE = kE;
+    CapShowSectionProps();
+    return CapShown();
+}
+
+CapView cmd_AxialXXClick(const CapInputs& in) { return axialButton(in, true); }
+
+CapView cmd_AxialYYClick(const CapInputs& in) { return axialButton(in, false); }
+
+CapView cmd_MomXXClick(const CapInputs& in) {
     if (S().D == 0) {
         dlg().Message(kNoSection);
-        return;
+        return CapShown();
     }
-    unchangedOnError([&] {
+    return unchangedOnError([&] {
         bool askedNo = false;
         const float Le = bendingLength(in, askedNo);
         if (Le <= 0 || !(S().ry > 0)) return;
@@ -348,7 +383,7 @@ void cmd_MomXXClick(const CapInputs& in) {
             block[2] = " ";
             block[3] = "Pbc = " + SigFig3(kHollowPbc) + " N/mm^2";
             block[4] = "Permissible Moment = " + SigFig3(static_cast<double>(M / 1e6L)) + " kN-m";
-            setCount(block, 4);
+            SetLineCount(block, 4);
         } else if (tableA1Shape()) {
             float pbc = 0;
             if (!tablePbc(Le, pbc)) return;
@@ -358,22 +393,22 @@ void cmd_MomXXClick(const CapInputs& in) {
             block[2] = "   Le/r = " + SigFig3(static_cast<double>(Le) / S().ry);
             block[3] = "   Pbc = " + SigFig3(pbc) + " N/mm^2";
             block[4] = "   Permissible Moment = " + SigFig3(static_cast<double>(M / 1e6L)) + " kN-m";
-            setCount(block, 4);
+            SetLineCount(block, 4);
             if (S().Shape == "RSC" && askedNo) {
                 block[5] = "  (Assuming loading does not induce lateral torsion)";
-                setCount(block, 5);
+                SetLineCount(block, 5);
             }
         }
         SectionReportLines();
     });
 }
 
-void cmd_CalcClick(const CapInputs& in) {
+CapView cmd_CalcClick(const CapInputs& in) {
     if (S().D == 0) {
         dlg().Message(kNoSection);
-        return;
+        return CapShown();
     }
-    unchangedOnError([&] {
+    return unchangedOnError([&] {
         // Compression and bending of either sense load the member alike.
         const float P = static_cast<float>(std::fabs(ReadNumber(in.Edit_Axial, kCapNumbers)) * 1000.0);
         const float fc = P / S().A;
@@ -415,40 +450,9 @@ void cmd_CalcClick(const CapInputs& in) {
         block[9] = S().Shape == "RSC" && askedNo ? "  (Assumes loading does not induce lateral torsion)" : "";
         block[10] = Cap.CapUnity <= kUnityLimit ? "Combined Axial Load and Bending ok"
                                                 : "Combined Axial Load and Bending too high";
-        setCount(block, 10);
+        SetLineCount(block, 10);
         SectionReportLines();
     });
-}
-
-void SectionReportLines() {
-    Cap.List_Results.clear();
-    for (int i = 1; i <= 50; ++i)
-        Cap.CapResultLines[i] = "";
-    Cap.List_ResultsRed = Cap.CapUnity > kUnityLimit;
-
-    const CapSection& s = S();
-    int n = 0;
-    const auto add = [&n](const std::string& line) { Cap.CapResultLines[++n] = line; };
-    add(s.Designation);
-    add("  Ixx = " + SigFig4(s.Ixx / 10000.0) + " cm^4");
-    add("  Iyy = " + SigFig4(s.Iyy / 10000.0) + " cm^4");
-    add("  Rxx = " + SigFig4(s.rx) + " mm");
-    add("  Ryy = " + SigFig4(s.ry) + " mm");
-    // An RSJ takes a "Beam"'s check only for its moment, alone or combined; its section lines give y
-    // as those of every shape but "Beam" and "RSC" do.
-    const bool withDT = s.Shape == "Beam" || s.Shape == "RSC";
-    add(withDT ? "  D/T = " + SigFig3(s.DT) : "  y = " + SigFig4(s.D / 2.0) + " mm");
-    for (const CapBlock* block :
-         {&Cap.CapAxialXXLines, &Cap.CapAxialYYLines, &Cap.CapMomentLines, &Cap.CapCombinedLines}) {
-        add("");
-        const int count = blockCount(*block);
-        for (int i = 1; i <= count; ++i)
-            add((*block)[i]);
-    }
-    add("");
-    Cap.CapResultLines[0] = std::to_string(n);
-    for (int i = 1; i <= n; ++i)
-        Cap.List_Results.push_back(Cap.CapResultLines[i].str());
 }
 
 } // namespace kx::KX_Cap

@@ -21,14 +21,13 @@ struct CapFamily {
 inline constexpr int kCapFamilies = 10;
 const std::array<CapFamily, kCapFamilies>& CapFamilies();
 
-// The picked section, copied from its record; all zero when none is loaded.
+// The picked section: the values of its record that the calculator lists or uses, and the elastic
+// moduli and D/T worked from them (mm, mm^2, mm^4). All zero when none is loaded, except D/T, which
+// a clearing keeps.
 struct CapSection {
     std::string Designation, Shape;
     float B = 0, D = 0, t = 0, T = 0, r1 = 0, b = 0, d = 0, Taper = 0, A = 0, Ixx = 0, Iyy = 0, rx = 0,
-          ry = 0, FibreX = 0, FibreY = 0, J = 0, TorsionT = 0, cy = 0, Cs = 0, Sx = 0, Sy = 0, u = 0, x = 0,
-          H = 0, PermShear = 0;
-    float E = 0;               // N/mm^2
-    float MaxBendStress = 180; // N/mm^2
+          ry = 0, J = 0, TorsionT = 0, cy = 0, Cs = 0;
     float Zxx = 0, Zyy = 0, DT = 0;
     bool operator==(const CapSection&) const = default;
 };
@@ -38,52 +37,52 @@ using CapBlock = Arr<std::string, 0, 10>; // line 0 = count as text
 // The three edits of the window.
 struct CapInputs {
     std::string Edit_Le, Edit_Axial, Edit_Mom;
-    bool operator==(const CapInputs&) const = default;
 };
 
-// The calculator's state for the whole run, with what its controls hold.
-struct CapState : CapInputs {
-    std::string CapFileName;
+// What the window shows: its labels and lists.
+struct CapView {
+    std::string lbl_Group, lbl_E, lbl_Py;
+    std::vector<std::string> List_Section, List_Props, List_Results;
+    bool List_ResultsRed = false;
+};
+
+// The calculator's state for the whole run.
+struct CapState {
+    std::string CapFileName, CapGroup;
+    std::vector<std::string> CapDesignations; // of the open family's file
     CapSection Sect;
+    float CapE = 0; // Young's modulus (N/mm^2), shown from the first section picked on
     Arr<ShortString<50>, 0, 101> CapPropLines;
     CapBlock CapAxialXXLines, CapAxialYYLines, CapMomentLines, CapCombinedLines;
     // Held to 60 characters so that the lateral-torsion notes show whole.
     Arr<ShortString<60>, 0, 50> CapResultLines;
     float CapUnity = 0;
     std::string CapLeXXText, CapLeYYText, CapLeBendText;
-
-    std::string lbl_Group, lbl_E, lbl_Py;
-    std::vector<std::string> List_Section, List_Props, List_Results;
-    bool List_ResultsRed = false;
     bool operator==(const CapState&) const = default;
 };
 extern CapState Cap;
 
-// Empties the properties, the results and every section value (the bending stress and D/T kept).
-void CapClearSection();
-// Empties the results and the unity; the section stays.
-void CapClearResults();
+// What the window shows of the state.
+CapView CapShown();
+
 // A family from the menu: clears the calculator and lists the family's designations. A family whose
 // file is not in StartDir yet has every section file written first.
-void CapOpenSectionFamily(const std::string& fileName, const std::string& group);
-void CapLoadSectionList();
+CapView CapOpenSectionFamily(const std::string& fileName, const std::string& group);
 // A click on line `position` (from 0) of the section list.
-void List_SectionClick(int position);
-void CapShowSectionProps();
+CapView List_SectionClick(int position);
+// Any change of the three edits: the results go, the section stays.
+CapView CapClearResults();
 
 // The four buttons. A typed number or input-box answer that is not a number throws ConvertError and
 // changes nothing.
-void cmd_AxialXXClick(const CapInputs& in);
-void cmd_AxialYYClick(const CapInputs& in);
-void cmd_MomXXClick(const CapInputs& in);
-void cmd_CalcClick(const CapInputs& in);
+CapView cmd_AxialXXClick(const CapInputs& in);
+CapView cmd_AxialYYClick(const CapInputs& in);
+CapView cmd_MomXXClick(const CapInputs& in);
+CapView cmd_CalcClick(const CapInputs& in);
 
 // The permissible axial stress pc (N/mm^2) by the Perry-Robertson formula for an effective length Le
 // and a radius of gyration r (mm): 170 at Le 0, raised below Le/r 25; false when there is no
 // result (a negative length, no radius of gyration).
 bool CapStrutStress(float Le, float r, bool aboutXX, float& pc);
-
-// Rebuilds the results list from the section and the four blocks.
-void SectionReportLines();
 
 } // namespace kx::KX_Cap

@@ -3,10 +3,11 @@
 
 #include <cmath>
 
+#include "engine/TimberFactors.h"
 #include "foundation/Func_FloatToInt.h"
+#include "foundation/LineCount.h"
 #include "foundation/SharedModel.h"
 #include "foundation/SigFig.h"
-#include "input/TimSect.h"
 #include "platform/Dialogs.h"
 #include "platform/NumberInput.h"
 #include "platform/Printer.h"
@@ -25,15 +26,11 @@ using Ext = long double;
 constexpr float kPi = 3.1415927f;
 constexpr const char* kSquared = "\xB2"; // "²" in the program's single-byte text
 
-TimberControls& C() { return Calc.Ctl; }
-
 // A size or length that is not a number reads as 0, which the checks below refuse with their message.
 constexpr NumberPolicy kTimberNumbers = NumberPolicy::ZeroWhenNotANumber;
 
-bool minorAxis() { return C().Option_Minor; }
-
 // The dimension in the plane of bending.
-float bendingDepth() { return minorAxis() ? Calc.b : Calc.h; }
+float bendingDepth() { return Calc.MinorAxis ? Calc.b : Calc.h; }
 
 std::string v(double x) { return SigFig3(x); }
 
@@ -48,23 +45,58 @@ void fail(const char* message) {
     Model.CheckAbortFlag = 1;
 }
 
-} // namespace
-
-void FormCreate() {
-    C().Combo_Grade = 0;
-    C().Option_Single = true, C().Option_Share = false;
-    C().Option_Wet = true, C().Option_Dry = false;
-    C().Option_Major = true, C().Option_Minor = false;
-    SetTimberGradeValues();
-    SetTimberAxisCaptions();
+// What the later steps take from the window: the axis and the title of the member.
+void take(const TimberInputs& in) {
+    Calc.MinorAxis = in.Option_Minor;
+    Calc.Title = in.Edit_Title;
 }
 
-void SetTimberGradeValues() {
+} // namespace
+
+TimberView TimberShown() {
+    TimberView v;
+    if (TimberGradeAt(Calc.LastGrade)) {
+        v.lbl_AxStress = SigFig3(Calc.GradeCompression);
+        v.lbl_BendStress = SigFig3(Calc.GradeBending);
+        v.lbl_Eb = SigFig3(Calc.EBending);
+        v.lbl_Eax = SigFig3(Calc.EAxial);
+        v.lbl_K8 = SigFig2(Calc.K8);
+        v.lbl_ShearStress = SigFig3(Calc.GradeShear);
+    }
+    if (!Calc.MoistureText.empty()) {
+        v.lbl_K1 = SigFig3(Calc.K1);
+        v.lbl_K2E = SigFig2(Calc.K2E);
+        v.lbl_K2B = SigFig2(Calc.K2Bending);
+        v.lbl_K2S = SigFig2(Calc.K2Shear);
+        v.lbl_K2Ax = SigFig2(Calc.K2Axial);
+    }
+    if (Calc.K3BendingUsed != 0) v.lbl_K3b = SigFig3(Calc.K3BendingUsed);
+    if (Calc.K3AxialUsed != 0) v.lbl_K3ax = SigFig3(Calc.K3AxialUsed);
+    const std::string about = Calc.AxisText.empty()           ? ""
+                              : Calc.AxisText == "MINOR AXIS" ? " about y-y"
+                                                              : " about x-x";
+    v.cmd_BendCap = "Bending Capacity" + about;
+    v.cmd_AxialCap = "Axial Capacity" + about;
+    v.cmd_Comb = "Check Combined Loading" + about;
+    v.List_Results = Calc.ResultsListed;
+    v.List_Sum = Calc.SummaryListed;
+    v.List_SumRed = Calc.SummaryRed;
+    return v;
+}
+
+TimberView FormCreate(const TimberInputs& in) {
+    take(in);
+    SetTimberGradeValues(in);
+    SetTimberAxisCaptions(in);
+    return TimberShown();
+}
+
+void SetTimberGradeValues(const TimberInputs& in) {
     // A separator keeps the class of the last look-up; the sharing choice always applies to it.
-    if (TimberGradeAt(C().Combo_Grade)) Calc.LastGrade = C().Combo_Grade;
+    if (TimberGradeAt(in.Combo_Grade)) Calc.LastGrade = in.Combo_Grade;
     const TimberGrade* g = TimberGradeAt(Calc.LastGrade);
     if (!g) return;
-    const bool sharing = C().Option_Share;
+    const bool sharing = in.Option_Share;
     const TimberSharing k8 = TimberK8(sharing);
     Calc.EBending = sharing ? g->ESharing : g->ESingle;
     Calc.EAxial = g->ESingle;
@@ -74,53 +106,38 @@ void SetTimberGradeValues() {
     Calc.K8 = k8.K8;
     Calc.K8Text = k8.Text;
     Calc.ClassName = g->ClassName;
-    C().lbl_AxStress = v(Calc.GradeCompression);
-    C().lbl_BendStress = v(Calc.GradeBending);
-    C().lbl_Eb = v(Calc.EBending);
-    C().lbl_Eax = v(Calc.EAxial);
-    C().lbl_K8 = SigFig2(Calc.K8);
-    C().lbl_ShearStress = v(Calc.GradeShear);
 }
 
-void SetTimberWetDry() {
-    if (!C().Option_Wet && !C().Option_Dry) return;
-    const TimberMoisture m = TimberK1K2(C().Option_Wet);
+void SetTimberWetDry(const TimberInputs& in) {
+    if (!in.Option_Wet && !in.Option_Dry) return;
+    const TimberMoisture m = TimberK1K2(in.Option_Wet);
     Calc.K1 = m.K1;
     Calc.K2E = m.K2;
     Calc.K2Bending = m.K2;
     Calc.K2Shear = m.K2Shear;
     Calc.K2Axial = m.K2Axial;
     Calc.MoistureText = m.Text;
-    C().lbl_K1 = v(Calc.K1);
-    C().lbl_K2E = SigFig2(Calc.K2E);
-    C().lbl_K2B = SigFig2(Calc.K2Bending);
-    C().lbl_K2S = SigFig2(Calc.K2Shear);
-    C().lbl_K2Ax = SigFig2(Calc.K2Axial);
 }
 
 void CalcTimberSection() {
     const Ext b = Calc.b, h = Calc.h, k1 = Calc.K1;
-    const Ext I = minorAxis() ? h * b * b * b / 12 : b * h * h * h / 12;
+    const Ext I = Calc.MinorAxis ? h * b * b * b / 12 : b * h * h * h / 12;
     Calc.I = static_cast<float>(I * k1 * k1 * k1 * k1 / 10000);
     // The label goes with the value, whichever check comes next.
-    Calc.SecondMomentLabel = minorAxis() ? "Iyy " : "Ixx ";
+    Calc.SecondMomentLabel = Calc.MinorAxis ? "Iyy " : "Ixx ";
     Calc.Area = static_cast<float>(b * h * k1 * k1 / 100);
     if (Calc.Area != 0 && Calc.I != 0)
         Calc.r = static_cast<float>(std::sqrt(static_cast<Ext>(Calc.I) / Calc.Area) * 10);
 }
 
-void SetTimberAxisCaptions() {
+void SetTimberAxisCaptions(const TimberInputs& in) {
     ClearTimberReports();
-    const bool minor = minorAxis();
-    Calc.AxisText = minor ? "MINOR AXIS" : "MAJOR AXIS";
-    const std::string axis = minor ? "y-y" : "x-x";
-    C().cmd_BendCap = "Bending Capacity about " + axis;
-    C().cmd_AxialCap = "Axial Capacity about " + axis;
-    C().cmd_Comb = "Check Combined Loading about " + axis;
-    SetTimberWetDry();
+    // The reports and the buttons' captions name this axis.
+    Calc.AxisText = Calc.MinorAxis ? "MINOR AXIS" : "MAJOR AXIS";
+    SetTimberWetDry(in);
 }
 
-bool CheckTimberInputs() {
+bool CheckTimberInputs(const TimberInputs& in) {
     for (const float grade :
          {Calc.GradeBending, Calc.GradeShear, Calc.GradeCompression, Calc.EBending, Calc.EAxial})
         if (grade == 0) {
@@ -128,12 +145,12 @@ bool CheckTimberInputs() {
             return false;
         }
     // A size of nothing or less is no member.
-    Calc.b = static_cast<float>(ReadNumber(C().Edit_Width, kTimberNumbers));
+    Calc.b = static_cast<float>(ReadNumber(in.Edit_Width, kTimberNumbers));
     if (!(Calc.b > 0)) {
         fail("Enter value for width");
         return false;
     }
-    Calc.h = static_cast<float>(ReadNumber(C().Edit_Depth, kTimberNumbers));
+    Calc.h = static_cast<float>(ReadNumber(in.Edit_Depth, kTimberNumbers));
     if (!(Calc.h > 0)) {
         fail("Enter value for depth");
         return false;
@@ -144,7 +161,6 @@ bool CheckTimberInputs() {
 void CalcTimberBending() {
     const float d = bendingDepth();
     Calc.K7 = TimberK7(static_cast<double>(d));
-    C().lbl_K8 = SigFig2(Calc.K8);
     TimberBendingShearInputs in;
     in.GradeBending = Calc.GradeBending, in.GradeShear = Calc.GradeShear, in.GradeE = Calc.EBending;
     in.K1 = Calc.K1, in.K2Bending = Calc.K2Bending, in.K2Shear = Calc.K2Shear, in.K2E = Calc.K2E;
@@ -160,7 +176,7 @@ void CalcTimberBending() {
     Calc.PermMoment = static_cast<float>(p.PermMoment);
     Calc.PermShearStress = p.PermShearStress;
     Calc.PermShearLoad = static_cast<float>(p.PermShearLoad);
-    const Ext ratio = minorAxis() ? static_cast<Ext>(Calc.b) / Calc.h : static_cast<Ext>(Calc.h) / Calc.b;
+    const Ext ratio = Calc.MinorAxis ? static_cast<Ext>(Calc.b) / Calc.h : static_cast<Ext>(Calc.h) / Calc.b;
     Calc.TorsionNote = ratio > 2 ? "  (assuming adequate torsional restraint)" : " ";
 }
 
@@ -192,7 +208,7 @@ void ReportTimberBending() {
     if (Calc.TorsionNote != " ") t[n++] = "  (assuming adequate torsional restraint)";
     n += 1;
     t[n++] = "  Permissible Shear Load = " + v(static_cast<double>(Calc.PermShearLoad * shown)) + " kN";
-    t[0] = std::to_string(n);
+    SetLineCount(t, n);
     Calc.BendingCounter = n;
     Calc.SummaryBlock[2] = momentLine;
     Calc.SummaryBlock[3] = t[n - 1];
@@ -239,7 +255,7 @@ void ReportTimberAxial() {
     t[15] = "  Permissible Axial Stress x K8 = " + v(Calc.PermAxialStress) + " N/mm^2";
     t[17] = "  PERMISSIBLE LOADINGS";
     t[18] = "  Permissible Axial Load = " + SigFig4(Calc.PermAxialLoad) + " kN";
-    t[0] = "18";
+    SetLineCount(t, 18);
     Calc.AxialCounter = 18;
     Calc.SummaryBlock[5] = t[18];
     ReportTimberSummary();
@@ -277,7 +293,7 @@ void CheckTimberCombined() {
     t[8] = "  Applied Compressive Stress = " + v(appliedCompression) + " N/mm^2";
     t[9] = "  Combined Loading Equation = " + v(index);
     t[11] = Calc.CombinedResultText;
-    t[0] = "12";
+    SetLineCount(t, 12);
     Calc.CombinedCounter = 12;
     Calc.SummaryBlock[7] = t[9];
     Calc.SummaryBlock[8] = Calc.CombinedResultText;
@@ -285,11 +301,12 @@ void CheckTimberCombined() {
 }
 
 void ReportTimberSummary() {
-    C().List_Sum.clear();
-    C().List_Results.clear();
+    std::vector<std::string>& results = Calc.ResultsListed;
+    results.clear();
+    Calc.SummaryListed.clear();
     auto& s = Calc.SummaryLines;
     const std::string m = Calc.MoistureText;
-    s[1] = " " + C().Edit_Title;
+    s[1] = " " + Calc.Title;
     s[2] = " " + v(Calc.b) + " x " + v(Calc.h) + " " + Calc.ClassName;
     s[3] = Calc.Le != 0 ? "  Effective length = " + v(Calc.Le / 1000.0) + " m" : "";
     s[4] = "  Area = " + v(Calc.Area) + " cm^2";
@@ -307,15 +324,15 @@ void ReportTimberSummary() {
     s[16] = "  K2 (Axial Stress) = " + SigFig2(Calc.K2Axial) + " (" + m + ")";
     s[17] = "  K8 = " + SigFig2(Calc.K8) + Calc.K8Text;
     for (int i = 1; i <= 19; ++i)
-        C().List_Results.push_back(s[i]);
+        results.push_back(s[i]);
     const float index = Calc.CombinedIndex;
-    C().List_SumRed = index < 0 || index > 1;
+    Calc.SummaryRed = index < 0 || index > 1;
     Calc.SummaryBlock[0] = "  " + Calc.AxisText + " SUMMARY";
     for (int i = 0; i <= 8; ++i)
-        C().List_Sum.push_back(Calc.SummaryBlock[i]);
-    const auto list = [](const TimberReport& t, int counter) {
+        Calc.SummaryListed.push_back(Calc.SummaryBlock[i]);
+    const auto list = [&results](const TimberReport& t, int counter) {
         for (int i = 1; i <= counter + 2 && i <= 100; ++i)
-            C().List_Results.push_back(t[i]);
+            results.push_back(t[i]);
     };
     list(Calc.BendingReport, Calc.BendingCounter);
     list(Calc.AxialReport, Calc.AxialCounter);
@@ -323,8 +340,8 @@ void ReportTimberSummary() {
 }
 
 void ClearTimberReports() {
-    C().List_Results.clear();
-    C().List_Sum.clear();
+    Calc.ResultsListed.clear();
+    Calc.SummaryListed.clear();
     emptyReport(Calc.BendingReport, Calc.BendingCounter);
     emptyReport(Calc.AxialReport, Calc.AxialCounter);
     emptyReport(Calc.CombinedReport, Calc.CombinedCounter);
@@ -338,54 +355,72 @@ void ClearTimberReports() {
     Calc.Le = 0;
 }
 
-bool cmd_BendCapClick() {
+TimberButton cmd_BendCapClick(const TimberInputs& in) {
+    take(in);
     Model.CheckAbortFlag = 0;
     emptyReport(Calc.BendingReport, Calc.BendingCounter);
     Model.TimberCheckMode = "Beam";
-    SetTimberGradeValues();
-    if (!CheckTimberInputs()) return false;
+    SetTimberGradeValues(in);
+    if (!CheckTimberInputs(in)) return {false, TimberShown()};
     CalcTimberSection();
-    return true;
+    return {true, TimberShown()};
 }
 
 namespace {
 
-bool axialButton(const char* mode) {
+TimberButton axialButton(const TimberInputs& in, const char* mode) {
     emptyReport(Calc.AxialReport, Calc.AxialCounter);
-    const float Le = static_cast<float>(ReadNumber(C().Edit_Le, kTimberNumbers) * 1000.0);
+    const float Le = static_cast<float>(ReadNumber(in.Edit_Le, kTimberNumbers) * 1000.0);
     if (!(Le > 0)) {
         fail("Enter value for effective length");
-        return false;
+        return {false, TimberShown()};
     }
     Calc.Le = Le;
-    SetTimberGradeValues();
-    if (!CheckTimberInputs()) return false;
+    SetTimberGradeValues(in);
+    if (!CheckTimberInputs(in)) return {false, TimberShown()};
     CalcTimberSection();
     Model.TimberCheckMode = mode;
-    return true;
+    return {true, TimberShown()};
 }
 
 } // namespace
 
-bool cmd_AxialCapClick() {
+TimberButton cmd_AxialCapClick(const TimberInputs& in) {
+    take(in);
     Model.CheckAbortFlag = 0;
-    return axialButton("Strut");
+    return axialButton(in, "Strut");
 }
 
-bool cmd_CombClick() {
+TimberButton cmd_CombClick(const TimberInputs& in) {
+    take(in);
     Model.CheckAbortFlag = 0;
     ClearTimberReports();
-    return axialButton("Comb");
+    return axialButton(in, "Comb");
 }
 
-void GradeChange() {
-    SetTimberGradeValues();
-    SetTimberAxisCaptions();
+TimberView GradeChange(const TimberInputs& in) {
+    take(in);
+    SetTimberGradeValues(in);
+    SetTimberAxisCaptions(in);
+    return TimberShown();
 }
 
-void AxisChange() {
+TimberView AxisChange(const TimberInputs& in) {
+    take(in);
     CalcTimberSection();
-    SetTimberAxisCaptions();
+    SetTimberAxisCaptions(in);
+    return TimberShown();
+}
+
+TimberView WetDryChange(const TimberInputs& in) {
+    take(in);
+    SetTimberAxisCaptions(in);
+    return TimberShown();
+}
+
+TimberView EditChange() {
+    ClearTimberReports();
+    return TimberShown();
 }
 
 } // namespace kx::Timber

@@ -9,29 +9,31 @@
 
 namespace kx::Timber {
 
-// The calculator's controls. The window copies what the user set into the first group before each
-// action and shows all of it afterwards. The value labels only show the numbers of TimberState.
-struct TimberControls {
-    int Combo_Grade = -1;
-    bool Option_Single = false, Option_Share = false;
-    bool Option_Wet = false, Option_Dry = false;
-    bool Option_Major = false, Option_Minor = false;
+// The window's choices and edits, read before each action; the window as it is made chooses C14,
+// a single member, wet exposure and the major axis.
+struct TimberInputs {
+    int Combo_Grade = 0;
+    bool Option_Single = true, Option_Share = false;
+    bool Option_Wet = true, Option_Dry = false;
+    bool Option_Major = true, Option_Minor = false;
     std::string Edit_Width, Edit_Depth, Edit_Le, Edit_Title;
+};
 
+// What the window shows: the grade values and factors, the buttons' captions and the lists.
+struct TimberView {
     std::string lbl_BendStress, lbl_ShearStress, lbl_AxStress, lbl_Eb, lbl_Eax, lbl_K8;
     std::string lbl_K1, lbl_K2E, lbl_K2B, lbl_K2S, lbl_K2Ax, lbl_K3b, lbl_K3ax;
-    std::string cmd_BendCap = "Bending Capacity", cmd_AxialCap = "Axial Capacity",
-                cmd_Comb = "Check Combined Loading";
+    std::string cmd_BendCap, cmd_AxialCap, cmd_Comb;
     std::vector<std::string> List_Results, List_Sum;
     bool List_SumRed = false;
-    bool operator==(const TimberControls&) const = default;
 };
 
 using TimberReport = Arr<std::string, 0, 100>; // line 0 = count as text
 
 struct TimberState {
-    TimberControls Ctl;
-
+    // The member under calculation, as the last action read it.
+    bool MinorAxis = false;
+    std::string Title;
     float b = 0, h = 0; // width and depth, mm
     float Le = 0;       // effective length, mm
     // The grade values of the last look-up, N/mm^2; axial E is always the single member's.
@@ -39,6 +41,8 @@ struct TimberState {
     int LastGrade = -1; // list position of the last look-up
     float K1 = 0, K2E = 0, K2Bending = 0, K2Shear = 0, K2Axial = 0, K3Bending = 0, K3Axial = 0, K7 = 0,
           K8 = 0;
+    // The K3 values of the last calculation, 0 where it used none.
+    float K3BendingUsed = 0, K3AxialUsed = 0;
     float I = 0;    // cm^4 about the chosen axis, K1^4 included
     float Area = 0; // cm^2, K1^2 included
     float r = 0;    // mm
@@ -60,20 +64,26 @@ struct TimberState {
     Arr<std::string, 0, 9> SummaryBlock; // shown in List_Sum: title, empty, moment, shear, empty, axial,
                                          // empty, equation, result
     std::string CombinedResultText;
+    // The lists as the last report left them: a button that stops, or a dialog closed by its close
+    // box, leaves them as they were.
+    std::vector<std::string> ResultsListed, SummaryListed;
+    bool SummaryRed = false;
     bool operator==(const TimberState&) const = default;
 };
 extern TimberState Calc;
 
-// The window is made: C14, single, wet and the major axis chosen and the labels filled, so that a
-// first calculation never meets empty factors.
-void FormCreate();
+// What the window shows of the state.
+TimberView TimberShown();
 
-void SetTimberGradeValues();
-void SetTimberWetDry();
+// The window is made, with the choices `in`: the grade values and factors looked up.
+TimberView FormCreate(const TimberInputs& in);
+
+void SetTimberGradeValues(const TimberInputs& in);
+void SetTimberWetDry(const TimberInputs& in);
 void CalcTimberSection();
-void SetTimberAxisCaptions();
+void SetTimberAxisCaptions(const TimberInputs& in);
 // False, after the message and with CheckAbortFlag 1, when an input cannot be used.
-bool CheckTimberInputs();
+bool CheckTimberInputs(const TimberInputs& in);
 void CalcTimberBending();
 void ReportTimberBending();
 void CalcTimberAxial();
@@ -82,15 +92,20 @@ void CheckTimberCombined();
 void ReportTimberSummary();
 void ClearTimberReports();
 
-// The buttons: true when the load-duration dialog is to be shown (the mode set).
-bool cmd_BendCapClick();
-bool cmd_AxialCapClick();
-bool cmd_CombClick();
+// A button: its checks, and whether the load-duration dialog is to be shown (the mode set).
+struct TimberButton {
+    bool Dialog = false;
+    TimberView View;
+};
+TimberButton cmd_BendCapClick(const TimberInputs& in);
+TimberButton cmd_AxialCapClick(const TimberInputs& in);
+TimberButton cmd_CombClick(const TimberInputs& in);
 
-// A new grade or Single/Sharing choice; a new axis. (Wet/Dry runs SetTimberAxisCaptions, any change of
-// the sizes or the length ClearTimberReports.)
-void GradeChange();
-void AxisChange();
+// A new grade or Single/Sharing choice; a new axis; Wet/Dry; any change of the sizes or the length.
+TimberView GradeChange(const TimberInputs& in);
+TimberView AxisChange(const TimberInputs& in);
+TimberView WetDryChange(const TimberInputs& in);
+TimberView EditChange();
 
 // File > Print: one page with the page header; nothing while no calculation is listed.
 void Print1Click();

@@ -1,11 +1,11 @@
 // Wind loading on scaffolds.
 #include "calculators/Wind.h"
 
-#include <algorithm>
 #include <cfloat>
 #include <optional>
 
 #include "foundation/Func_FloatToInt.h"
+#include "foundation/LineCount.h"
 #include "foundation/SigFig.h"
 #include "platform/Dialogs.h"
 #include "platform/Errors.h"
@@ -53,9 +53,6 @@ std::vector<std::string> refuse(const char* message = nullptr) {
     return {};
 }
 
-// The count of result lines an area holds (line 0), 0 when it holds none.
-int lineCount(const TWindArea& a) { return std::max(TryReadWholeNumber(a.Lines[0]).value_or(0), 0); }
-
 void courier(Printer& p) {
     p.canvas().SetFontName("Courier");
     p.canvas().SetFontSize(11);
@@ -90,7 +87,7 @@ std::vector<std::string> WindAreaCalc(int area) {
     a.Lines.fill(std::string());
     // No pressure, no loads: the area keeps no lines, so that nothing of it is printed.
     if (a.q == 0) {
-        a.Lines[0] = "0";
+        SetLineCount(a.Lines, 0);
         return {};
     }
     const std::string no = std::to_string(area);
@@ -129,7 +126,7 @@ std::vector<std::string> WindAreaCalc(int area) {
         n += 2;
         L[n] = " Total wind load area " + no + "     = " + SigFig4(a.TotalLoad) + " kN";
     }
-    L[0] = std::to_string(n);
+    SetLineCount(L, n);
     std::vector<std::string> shown;
     for (int i = 1; i <= n; ++i)
         shown.push_back(L[i]);
@@ -242,7 +239,7 @@ bool WindPrint(Printer& p) {
         int r = 13, onPage = 0;
         for (int area = 1; area <= 100; ++area) {
             const TWindArea& a = WindState.Area[area];
-            const int count = lineCount(a);
+            const int count = LineCount(a.Lines, CountPolicy::WithinTable);
             if (count == 0) continue;
             // Two areas a page; a new page is begun only for an area that is about to print.
             if (onPage == 2) {

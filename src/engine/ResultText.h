@@ -9,6 +9,7 @@
 #include <string_view>
 #include <utility>
 
+#include "foundation/LineCount.h"
 #include "foundation/SharedModel.h"
 #include "platform/Arr.h"
 #include "platform/ShortString.h"
@@ -215,13 +216,5 @@ template <class Line, int Hi> void LineTable<Line, Hi>::PutDeferred() {
 // envelope text (its count stays) and the stress lines of the loadcases. The steel check lines
 // are left as they are.
 void ClearResultText();
-
-// The count in line 0 of a table: an empty line counts 0; a line that is no whole number is a
-// conversion error.
-int TableLineCount(const TResultLine& line0);
-template <int Hi> int LineCount(const Arr<TResultLine, 0, Hi>& t) { return TableLineCount(t[0]); }
-template <int Hi> int LineCount(const Arr<TLoadListLine, 0, Hi>& t) {
-    return TableLineCount(TResultLine(t[0].view()));
-}
 
 } // namespace kx

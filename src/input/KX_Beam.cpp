@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 
+#include "foundation/LineCount.h"
 #include "foundation/SigFig.h"
 #include "foundation/Units.h"
 #include "input/FormSketch.h"
@@ -76,11 +77,6 @@ void setSpanGridCaptions(BeamFormControls& f, int n) {
 }
 
 int workSpans() { return std::clamp(Work.WorkSpanCount, 0, kMaxSpans); }
-
-// Line 0 of a property list: its count, held to the lines there are.
-int propLineCount(const Str60& line0) {
-    return std::clamp(TryReadWholeNumber(line0.str()).value_or(0), 0, 50);
-}
 
 std::string trimmed(const std::string& s) {
     const std::size_t b = s.find_first_not_of(' '), e = s.find_last_not_of(' ');
@@ -542,7 +538,7 @@ void RestoreBeamForm(BeamFormControls& f) {
     WorkingCopies& w = Work;
 
     // The lists show the committed lines only, not those of a section picked since.
-    const int lines = propLineCount(m.SectionPropLines[0]);
+    const int lines = LineCount(m.SectionPropLines, CountPolicy::WithinTable);
     if (m.SectionFamilyCode == "Timber") {
         w.TimberPermShear = m.TimberPermShearSaved;
         w.TimberPermMoment = m.TimberPermMomentSaved;

@@ -507,12 +507,7 @@ private:
         countOf(t.MaximaLines, "MaximaLines");
         countOf(t.LoadListLines, "LoadListLines");
         countOf(t.PointLoadListLines, "PointLoadListLines");
-        int n = -1;
-        try {
-            n = TableLineCount(TResultLine(m_.SectionPropLines[0].view()));
-        } catch (const ConvertError&) {
-        }
-        in(n, 0, 50, "SectionPropLines");
+        countOf(m_.SectionPropLines, "SectionPropLines");
     }
     // A beam with results must be one the analysis can have solved.
     void checkAnalysedBeam() const {

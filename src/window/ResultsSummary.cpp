@@ -29,16 +29,6 @@ bool AnyLoadcaseFails() {
     return shear > 0 || moment > 0;
 }
 
-// The digits at the start of a text (no sign, nothing skipped); 0 when there are none.
-int LeadingInteger(std::string_view s) {
-    int v = 0;
-    for (char c : s) {
-        if (c < '0' || c > '9' || v > 100000) break;
-        v = v * 10 + (c - '0');
-    }
-    return v;
-}
-
 using SummaryWriter = TextWriter<TResultLine, 100>;
 
 void AppendWhole(ListingLine& line, int k) {
@@ -58,7 +48,7 @@ template <int Hi> void AddLines(std::vector<std::string>& out, const TextTable<H
 void SectionLines(SummaryWriter& S) {
     const std::string type = Model.MemberType.str();
     const bool joined = type == "Scaffold" || type == "KXF";
-    const int k = std::clamp(TableLineCount(TResultLine(Model.SectionPropLines[0].view())), 0, 50);
+    const int k = LineCount(Model.SectionPropLines, CountPolicy::WithinTable);
     std::string held5, held7;
     for (int i = 1; i <= k; ++i) {
         std::string text = Model.SectionPropLines[i].str();
@@ -286,7 +276,7 @@ ResultListContent ResultsListContent() {
     ResultListContent out;
     out.colour = AnyLoadcaseFails() ? colors::Red : colors::Black;
     AddLines(out.lines, Txt.SummaryLines, LineCount(Txt.SummaryLines));
-    const int k = LeadingInteger(Txt.MaximaLines[0].view());
+    const int k = LineCount(Txt.MaximaLines, CountPolicy::WithinTable);
     if (k >= 1) AddLines(out.lines, Txt.MaximaLines, k);
     return out;
 }

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include "calculators/Duration.h"
 #include "calculators/KX_Cap.h"
 #include "calculators/Timber.h"
 #include "calculators/Wind.h"
@@ -41,7 +40,7 @@ TEST(ProgramState, ResetReturnsEveryRegisteredStateToItsBlankAndKeepsTheStartDir
     LoadDataVars.WorkLoadcase = 4;
     SpanVars.CurrentSpan = 3;
     WindState.Area[7].Description = "x";
-    KX_Cap::Cap.lbl_Group = "UB";
+    KX_Cap::Cap.CapGroup = "UB";
     Timber::Calc.b = 50;
     PreferencesShow();
     PreferencesOK(DesignTimeChoices());
@@ -55,8 +54,7 @@ TEST(ProgramState, ResetReturnsEveryRegisteredStateToItsBlankAndKeepsTheStartDir
                           "SpanVars", "WindState", "Cap", "Calc", "Showing"})
         EXPECT_TRUE(dirty.count(n)) << n << " is registered and was changed";
     EXPECT_TRUE(names.count("PointResults") && names.count("BeamFormVars") &&
-                names.count("SectionChoiceVars") && names.count("Dlg") && names.count("RescaleVars") &&
-                names.count("TimSectVars"));
+                names.count("SectionChoiceVars") && names.count("RescaleVars") && names.count("TimSectVars"));
 
     ResetProgramState();
     for (const RegisteredState& r : StateRegistry())

@@ -15,7 +15,6 @@
 
 using namespace kx;
 using namespace kx::Timber;
-using kx::Duration::Dlg;
 
 namespace {
 
@@ -23,32 +22,28 @@ class TimberTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ResetProgramState();
-        FormCreate();
+        FormCreate(in_);
     }
 
+    using Button = TimberButton (*)(const TimberInputs&);
+
     // A member as the window's controls set it; each choice runs its handler.
-    static void member(int grade, bool sharing, bool wet, bool minor, const char* b, const char* h,
-                       const char* le) {
-        TimberControls& c = Calc.Ctl;
-        c.Combo_Grade = grade, c.Option_Single = !sharing, c.Option_Share = sharing;
-        GradeChange();
-        c.Option_Wet = wet, c.Option_Dry = !wet;
-        SetTimberAxisCaptions();
-        c.Option_Major = !minor, c.Option_Minor = minor;
-        AxisChange();
-        c.Edit_Width = b, c.Edit_Depth = h, c.Edit_Le = le;
-        ClearTimberReports();
+    void member(int grade, bool sharing, bool wet, bool minor, const char* b, const char* h, const char* le) {
+        in_.Combo_Grade = grade, in_.Option_Single = !sharing, in_.Option_Share = sharing;
+        GradeChange(in_);
+        in_.Option_Wet = wet, in_.Option_Dry = !wet;
+        WetDryChange(in_);
+        in_.Option_Major = !minor, in_.Option_Minor = minor;
+        AxisChange(in_);
+        in_.Edit_Width = b, in_.Edit_Depth = h, in_.Edit_Le = le;
+        EditChange();
     }
-    // A button, then OK in the dialog; false when the button stopped before the dialog. The value
-    // labels only show: texts written over them change no figure.
-    static bool press(bool (*button)(), const char* mom = "", const char* axial = "") {
-        if (!button()) return false;
-        Duration::FormShow();
-        TimberControls& c = Calc.Ctl;
-        c.lbl_BendStress = c.lbl_ShearStress = c.lbl_AxStress = c.lbl_Eb = c.lbl_Eax = c.lbl_K2E = "9";
-        Dlg.lbl_MomK3 = Dlg.lbl_AxK3 = "9";
-        Dlg.Edit_Mom = mom, Dlg.Edit_Axial = axial;
-        Duration::cmd_OKClick();
+    // A button, then OK in the dialog; false when the button stopped before the dialog.
+    bool press(Button button, const char* mom = "", const char* axial = "") {
+        if (!button(in_).Dialog) return false;
+        Duration::FormShow(dlg_);
+        dlg_.Edit_Mom = mom, dlg_.Edit_Axial = axial;
+        Duration::cmd_OKClick(dlg_);
         return true;
     }
     // The lines `at` of a report.
@@ -60,6 +55,8 @@ protected:
     }
     using L = std::vector<std::string>;
 
+    TimberInputs in_;
+    Duration::DurationInputs dlg_;
     ScopedScriptedDialogs dialogs_;
 };
 
@@ -78,7 +75,7 @@ double k12(double E, double sc, double lambda) {
 } // namespace
 
 TEST_F(TimberTest, C16MajorAxisBendingStrutAndCombined) {
-    EXPECT_EQ(Calc.Ctl.lbl_BendStress + Calc.Ctl.lbl_K1, "4.101.02"); // made with C14, single, wet
+    EXPECT_EQ(TimberShown().lbl_BendStress + TimberShown().lbl_K1, "4.101.02"); // made with C14, single, wet
     member(1, false, false, false, "50", "150", "2");
     ASSERT_TRUE(press(cmd_CombClick, "0.5", "10"));
 
@@ -105,10 +102,11 @@ TEST_F(TimberTest, C16MajorAxisBendingStrutAndCombined) {
               (L{"12", "  Applied Bending Stress = 2.67 N/mm^2", "  Applied Compressive Stress = 1.33 N/mm^2",
                  "  Combined Loading Equation = 0.545", "  Combined Loading OK"}));
     EXPECT_EQ(Calc.SummaryLines[2] + Calc.SummaryLines[5], " 50.0 x 150 C16  Ixx 1410 cm^4");
-    EXPECT_EQ(Calc.Ctl.List_Results.size(), 78u); // 19, then each report to its counter + 2
-    EXPECT_EQ(Calc.Ctl.List_Sum.at(5), "  Permissible Axial Load = 51.87 kN");
-    EXPECT_FALSE(Calc.Ctl.List_SumRed);
-    EXPECT_EQ(Model.TimberCheckMode.str() + Calc.Ctl.lbl_K3b + Calc.Ctl.lbl_K3ax, "Comb1.401.40");
+    const TimberView v = TimberShown();
+    EXPECT_EQ(v.List_Results.size(), 78u); // 19, then each report to its counter + 2
+    EXPECT_EQ(v.List_Sum.at(5), "  Permissible Axial Load = 51.87 kN");
+    EXPECT_FALSE(v.List_SumRed);
+    EXPECT_EQ(Model.TimberCheckMode.str() + v.lbl_K3b + v.lbl_K3ax, "Comb1.401.40");
 
     ASSERT_TRUE(press(cmd_CombClick, "-0.5", "-10")); // loads of the other sense check alike
     EXPECT_EQ(lines(Calc.CombinedReport, {6, 9}),
@@ -153,15 +151,15 @@ TEST_F(TimberTest, SharingWetAndAStubStrut) {
 
     // A separator keeps the last class, under the present sharing choice.
     member(4, false, false, false, "75", "225", "3");
-    Calc.Ctl.Combo_Grade = 9, Calc.Ctl.Option_Single = false, Calc.Ctl.Option_Share = true;
-    GradeChange();
-    EXPECT_EQ(Calc.Ctl.lbl_Eb + " " + Calc.Ctl.lbl_K8 + " " + Calc.ClassName, "10800 1.1 C24");
+    in_.Combo_Grade = 9, in_.Option_Single = false, in_.Option_Share = true;
+    const TimberView v = GradeChange(in_);
+    EXPECT_EQ(v.lbl_Eb + " " + v.lbl_K8 + " " + Calc.ClassName, "10800 1.1 C24");
 }
 
 TEST_F(TimberTest, SecondMomentLineNamesTheAxisOfItsValueInEveryOrder) {
     // D40 wet, 100 x 100: 100^4 / 12 x 1.02^4 = 902 cm^4; C16 dry 50 x 150: 50 x 150^3 / 12 = 1406
     // cm^4 about x-x, 150 x 50^3 / 12 = 156 cm^4 about y-y.
-    using Step = std::pair<bool, bool (*)()>; // minor axis, the button
+    using Step = std::pair<bool, Button>; // minor axis, the button
     const struct {
         int grade;
         bool wet;
@@ -177,8 +175,8 @@ TEST_F(TimberTest, SecondMomentLineNamesTheAxisOfItsValueInEveryOrder) {
     for (const auto& c : cases) {
         member(c.grade, false, c.wet, false, c.b, c.h, "2.4");
         for (const auto& [minor, button] : c.steps) {
-            Calc.Ctl.Option_Major = !minor, Calc.Ctl.Option_Minor = minor;
-            AxisChange();
+            in_.Option_Major = !minor, in_.Option_Minor = minor;
+            AxisChange(in_);
             ASSERT_TRUE(press(button));
         }
         EXPECT_EQ(Calc.SummaryLines[5], c.line);
@@ -193,63 +191,64 @@ TEST_F(TimberTest, SecondMomentLineNamesTheAxisOfItsValueInEveryOrder) {
 }
 
 TEST_F(TimberTest, InputsThatCannotBeUsedStopBeforeTheDialog) {
-    Calc = TimberState{}; // no grade looked up
-    EXPECT_FALSE(cmd_BendCapClick());
+    Calc = TimberState{}; // no grade looked up, and a separator chosen
+    TimberInputs separator;
+    separator.Combo_Grade = 9;
+    EXPECT_FALSE(cmd_BendCapClick(separator).Dialog);
     EXPECT_EQ(Model.CheckAbortFlag, 1);
     EXPECT_EQ(dialogs_->messages(), L{"Click \"grade\" option button"});
-    FormCreate();
+    FormCreate(TimberInputs{});
     const char* cases[][4] = {{"-50", "150", "2", "Enter value for width"},
                               {"50mm", "150", "2", "Enter value for width"},
                               {"50", "-150", "2", "Enter value for depth"},
                               {"50", "150", "0", "Enter value for effective length"},
                               {"50", "150", "-2", "Enter value for effective length"}};
     for (const auto& c : cases)
-        for (bool (*button)() : {cmd_AxialCapClick, cmd_CombClick}) {
+        for (Button button : {cmd_AxialCapClick, cmd_CombClick}) {
             dialogs_->clear();
             member(1, false, false, false, c[0], c[1], c[2]);
-            EXPECT_FALSE(button()) << c[0] << " " << c[1] << " " << c[2];
+            EXPECT_FALSE(button(in_).Dialog) << c[0] << " " << c[1] << " " << c[2];
             EXPECT_EQ(Model.CheckAbortFlag, 1);
             EXPECT_EQ(dialogs_->messages(), L{c[3]});
         }
     member(1, false, false, false, "50", "150", ""); // bending needs no length
-    EXPECT_TRUE(cmd_BendCapClick());
+    EXPECT_TRUE(cmd_BendCapClick(in_).Dialog);
     EXPECT_EQ(Model.CheckAbortFlag, 0);
 }
 
 TEST_F(TimberTest, DialogModesDurationsAndRefusedLoads) {
     member(1, false, false, false, "50", "150", "2");
-    ASSERT_TRUE(cmd_BendCapClick());
-    Duration::FormShow();
-    EXPECT_TRUE(Dlg.GroupBending_Enabled && !Dlg.GroupAxial_Enabled && !Dlg.CombinedShown &&
-                Dlg.cmd_OK_AtPanel3);
-    ASSERT_TRUE(cmd_AxialCapClick());
-    Duration::FormShow();
-    EXPECT_TRUE(!Dlg.GroupBending_Enabled && Dlg.GroupAxial_Enabled && !Dlg.CombinedShown &&
-                !Dlg.cmd_OK_AtPanel3);
-    Dlg.AxialOption = 5; // Wall: the strut's own text
-    Duration::SetTimberK3Axial();
-    Duration::cmd_OKClick();
+    ASSERT_TRUE(cmd_BendCapClick(in_).Dialog);
+    Duration::DurationView d = Duration::FormShow(dlg_);
+    EXPECT_TRUE(d.GroupBending_Enabled && !d.GroupAxial_Enabled && !d.CombinedShown && d.cmd_OK_AtPanel3);
+    ASSERT_TRUE(cmd_AxialCapClick(in_).Dialog);
+    d = Duration::FormShow(dlg_);
+    EXPECT_TRUE(!d.GroupBending_Enabled && d.GroupAxial_Enabled && !d.CombinedShown && !d.cmd_OK_AtPanel3);
+    dlg_.AxialOption = 5; // Wall: the strut's own text
+    EXPECT_EQ(Duration::SetTimberK3Axial(dlg_).lbl_AxK3, "1.50");
+    Duration::cmd_OKClick(dlg_);
     EXPECT_EQ(Calc.AxialReport[4], "  K3 = 1.50  (Wall Formwork)");
     EXPECT_EQ(Model.TimberK3Axial, 1.5f);
+    EXPECT_EQ(TimberShown().lbl_K3ax + "|" + TimberShown().lbl_K3b, "1.50|");
 
     // Bending after the strut lists both; 1 Month: K3 1.3 with the shear factor; long term without.
-    Dlg.BendingOption = 7;
+    dlg_.BendingOption = 7;
     ASSERT_TRUE(press(cmd_BendCapClick));
     EXPECT_EQ(Calc.BendingReport[4] + Calc.BendingReport[12], "  K3 = 1.30  (1 Month)    = 1.31 N/mm^2");
-    EXPECT_EQ(Calc.Ctl.List_Results.size(), 19u + 25 + 20 + 3);
-    Dlg.BendingOption = 0;
+    EXPECT_EQ(TimberShown().List_Results.size(), 19u + 25 + 20 + 3);
+    dlg_.BendingOption = 0;
     ASSERT_TRUE(press(cmd_BendCapClick));
     EXPECT_EQ(Calc.BendingReport[11] + Calc.BendingReport[12],
               "    = Grade Stress x K2 x K3 x K8    = 0.670 N/mm^2");
 
     // A load that is no number: refused before anything is calculated; empty reads 0.
-    ASSERT_TRUE(cmd_CombClick());
-    Duration::FormShow();
-    Dlg.Edit_Mom = "0.5", Dlg.Edit_Axial = "10kN";
-    EXPECT_THROW(Duration::cmd_OKClick(), ConvertError);
-    EXPECT_TRUE(Calc.BendingReport[1].empty() && Calc.Ctl.List_Results.empty());
-    Dlg.Edit_Axial = "";
-    Duration::cmd_OKClick();
+    ASSERT_TRUE(cmd_CombClick(in_).Dialog);
+    Duration::FormShow(dlg_);
+    dlg_.Edit_Mom = "0.5", dlg_.Edit_Axial = "10kN";
+    EXPECT_THROW(Duration::cmd_OKClick(dlg_), ConvertError);
+    EXPECT_TRUE(Calc.BendingReport[1].empty() && TimberShown().List_Results.empty());
+    dlg_.Edit_Axial = "";
+    Duration::cmd_OKClick(dlg_);
     EXPECT_EQ(Calc.CombinedReport[6], "  Applied Compressive Load = 0.0 kN");
 }
 
@@ -258,13 +257,13 @@ TEST_F(TimberTest, CombinedCheckPastTheEulerLoadFailsAndAChangeClearsTheVerdict)
     member(1, false, false, false, "50", "150", "2");
     ASSERT_TRUE(press(cmd_CombClick, "0.4", "200"));
     EXPECT_EQ(Calc.CombinedReport[9], "  Combined Loading Equation = #####");
-    EXPECT_EQ(Calc.Ctl.List_Sum[8], "  Combined Loading Too High");
-    EXPECT_TRUE(Calc.Ctl.List_SumRed);
+    EXPECT_EQ(TimberShown().List_Sum[8], "  Combined Loading Too High");
+    EXPECT_TRUE(TimberShown().List_SumRed);
     ASSERT_TRUE(press(cmd_BendCapClick)); // unchanged inputs stay red
-    EXPECT_TRUE(Calc.Ctl.List_SumRed);
-    ClearTimberReports();
+    EXPECT_TRUE(TimberShown().List_SumRed);
+    EditChange();
     ASSERT_TRUE(press(cmd_BendCapClick));
-    EXPECT_FALSE(Calc.Ctl.List_SumRed);
+    EXPECT_FALSE(TimberShown().List_SumRed);
 }
 
 TEST_F(TimberTest, PrintedPageRowsAndColumns) {
@@ -274,7 +273,7 @@ TEST_F(TimberTest, PrintedPageRowsAndColumns) {
     Print1Click(); // nothing calculated: nothing printed
     EXPECT_TRUE(rec.pages.empty());
     member(1, false, false, false, "50", "150", "2");
-    Calc.Ctl.Edit_Title = "Soldier";
+    in_.Edit_Title = "Soldier";
     ASSERT_TRUE(press(cmd_CombClick, "0.5", "10"));
     Print1Click();
     InstallPrinter(previous);
@@ -293,4 +292,30 @@ TEST_F(TimberTest, PrintedPageRowsAndColumns) {
     EXPECT_EQ(at("  MAJOR AXIS SUMMARY"), (std::tuple{354, 5404, 9}));
     EXPECT_EQ(at("  MAJOR AXIS BENDING"), (std::tuple{2717, 974, 9}));
     EXPECT_EQ(at("  MAJOR AXIS COMBINED LOADING CHECK"), (std::tuple{2717, 3366, 9}));
+}
+
+TEST_F(TimberTest, WindowShowsTheGradeValuesFactorsAndAxisOfTheChoices) {
+    // D40 sharing, wet, minor axis: E 10800 (sharing) for bending and 7500 (single) axial, stresses
+    // 12.5 / 2 / 12.6, K8 1.1; K1 1.02 and K2 0.8 (E, bending), 0.9 (shear), 0.6 (axial).
+    member(12, true, true, true, "100", "200", "2");
+    const TimberView v = TimberShown();
+    EXPECT_EQ((L{v.lbl_BendStress, v.lbl_ShearStress, v.lbl_AxStress, v.lbl_Eb, v.lbl_Eax, v.lbl_K8}),
+              (L{"12.5", "2.00", "12.6", "10800", "7500", "1.1"}));
+    EXPECT_EQ((L{v.lbl_K1, v.lbl_K2E, v.lbl_K2B, v.lbl_K2S, v.lbl_K2Ax}),
+              (L{"1.02", "0.80", "0.80", "0.90", "0.60"}));
+    EXPECT_EQ(
+        (L{v.cmd_BendCap, v.cmd_AxialCap, v.cmd_Comb}),
+        (L{"Bending Capacity about y-y", "Axial Capacity about y-y", "Check Combined Loading about y-y"}));
+    EXPECT_EQ(v.lbl_K3b + v.lbl_K3ax, ""); // nothing worked out yet
+
+    // A dialog closed by its close box leaves the lists and the K3 shown as the last report left them.
+    member(1, false, false, false, "50", "150", "2");
+    ASSERT_TRUE(press(cmd_BendCapClick));
+    const TimberView before = TimberShown();
+    ASSERT_TRUE(cmd_AxialCapClick(in_).Dialog);
+    dlg_.AxialOption = 5;
+    Duration::SetTimberK3Axial(dlg_);
+    const TimberView after = TimberShown();
+    EXPECT_EQ(after.List_Results, before.List_Results);
+    EXPECT_EQ(after.lbl_K3b + "|" + after.lbl_K3ax, "1.40|");
 }

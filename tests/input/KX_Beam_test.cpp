@@ -9,6 +9,7 @@
 
 #include "FormTestSupport.h"
 #include "input/Rescale.h"
+#include "platform/Errors.h"
 #include "sections/Pro_Load_Scaffold.h"
 #include "window/KxfFile.h"
 
@@ -441,13 +442,15 @@ TEST_F(BeamForm, RestoreOfATimberBeamShowsTheTimberControls) {
     EXPECT_EQ(f.List_TimProps, (Texts{"", " 47.0 x 150 C16 Timber"}));
     EXPECT_TRUE(Work.TimberPermShear == 6192.05f && Work.TimberPermMoment == 1198220.8f);
 
-    // A count in line 0 beyond the 50 lines is held to them; one that is no number shows none.
+    // A count in line 0 beyond the 50 lines is held to them; one that is no number is a damaged
+    // list, refused before anything is restored.
     Model.SectionFamilyCode = "UB";
-    for (auto [count, shown] : {std::pair{"9999", 50u}, {"x", 0u}}) {
-        Model.SectionPropLines[0] = count;
-        RestoreBeamForm(f);
-        EXPECT_EQ(f.List_Props.size(), shown);
-    }
+    Model.SectionPropLines[0] = "9999";
+    RestoreBeamForm(f);
+    EXPECT_EQ(f.List_Props.size(), 50u);
+    Model.SectionPropLines[0] = "x";
+    EXPECT_THROW(RestoreBeamForm(f), ConvertError);
+    EXPECT_EQ(f.List_Props.size(), 50u);
 }
 
 TEST_F(BeamForm, BeamsComeBackFromTheirFilesAndCommitAsSaved) {

@@ -49,6 +49,7 @@ TEST_F(FormsTest, SteelWindowOpensFamiliesPicksCalculatesAndClears) {
     // Each edit, label and list feeds and shows its own field; typing would clear the results.
     w->Bindings.SetFilling(true);
     kxtest::ExpectRoundTrip(w->Bindings);
+    kxtest::ExpectRoundTrip(w->Shown);
     w->Bindings.SetFilling(false);
     EXPECT_EQ(kxtest::UnboundInputs(w, w->Bindings), std::set<std::string>{});
 

@@ -132,10 +132,12 @@ TEST_F(FormsTest, TimberWindowRunsTheDurationDialogByModeAndItsMenu) {
     w->Bindings.SetFilling(true);
     dlg->Bindings.SetFilling(true);
     kxtest::ExpectRoundTrip(w->Bindings);
+    kxtest::ExpectRoundTrip(w->Shown);
     kxtest::ExpectRoundTrip(dlg->Bindings);
+    kxtest::ExpectRoundTrip(dlg->Shown);
     EXPECT_EQ(kxtest::UnboundInputs(w, w->Bindings), std::set<std::string>{});
     EXPECT_EQ(kxtest::UnboundInputs(dlg, dlg->Bindings), std::set<std::string>{});
-    const Duration::DurationControls chosen = dlg->Bindings.Read();
+    const Duration::DurationInputs chosen = dlg->Bindings.Read();
     for (int i = 0; i < kTimberDurations; ++i) {
         const std::string name = TimberDurations()[static_cast<std::size_t>(i)].Option; // "Option_LT"
         dlg->findChild<QRadioButton*>(ToQt(name))->setChecked(true);
@@ -144,7 +146,7 @@ TEST_F(FormsTest, TimberWindowRunsTheDurationDialogByModeAndItsMenu) {
         EXPECT_EQ(dlg->Bindings.Read().AxialOption, i);
     }
     dlg->Bindings.Show(chosen);
-    using C = Timber::TimberControls;
+    using C = Timber::TimberInputs;
     const std::tuple<QRadioButton*, bool C::*, bool C::*> pairs[] = {
         {w->Option_Share, &C::Option_Share, &C::Option_Single},
         {w->Option_Single, &C::Option_Single, &C::Option_Share},

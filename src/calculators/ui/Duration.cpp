@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShowEvent>
+#include <optional>
 
 #include "calculators/Duration.h"
 #include "foundation/ui/Windows.h"
@@ -125,39 +126,40 @@ TDurationFrm::TDurationFrm(QWidget* parent) : QDialog(parent) {
     cmd_OK->setDefault(true);
     connect(cmd_OK, &QPushButton::clicked, this, &TDurationFrm::cmd_OKClick);
 
-    using D = Duration::DurationControls;
-    Bindings.choice(&D::BendingOption, "BendingOption", bendingRadios, -1);
-    Bindings.choice(&D::AxialOption, "AxialOption", axialRadios, -1);
-    KX_BIND_AS(Bindings, enabled, GroupBending, _Enabled);
-    KX_BIND_AS(Bindings, enabled, GroupAxial, _Enabled);
+    using I = Duration::DurationInputs;
+    using D = Duration::DurationView;
+    Bindings.choice(&I::BendingOption, "BendingOption", bendingRadios, -1);
+    Bindings.choice(&I::AxialOption, "AxialOption", axialRadios, -1);
+    KX_BIND_AS(Shown, enabled, GroupBending, _Enabled);
+    KX_BIND_AS(Shown, enabled, GroupAxial, _Enabled);
     // The applied load and moment with their captions, for the combined check only.
     const std::vector<QWidget*> combined{Label_Comb1, Label_Comb2, Label_Comb3, Label_Comb4,
                                          Label_Comb5, Edit_Axial,  Edit_Mom};
-    Bindings.custom({combined, "CombinedShown", [this](D& d) { d.CombinedShown = !Edit_Axial->isHidden(); },
-                     [combined](const D& d) {
-                         for (QWidget* w : combined)
-                             w->setVisible(d.CombinedShown);
-                     },
-                     [combined] {
-                         for (QWidget* w : combined)
-                             w->setVisible(w->isHidden());
-                     },
-                     [](const D& a, const D& b) { return a.CombinedShown == b.CombinedShown; },
-                     [](D& d) { d.CombinedShown = !d.CombinedShown; }});
-    Bindings.custom({{cmd_OK},
-                     "cmd_OK_AtPanel3",
-                     [this](D& d) { d.cmd_OK_AtPanel3 = cmd_OK->x() == Panel3->width(); },
-                     [this](const D& d) {
-                         cmd_OK->move(d.cmd_OK_AtPanel3 ? Panel3->width() : Panel4->width(), cmd_OK->y());
-                     },
-                     [this] {
-                         cmd_OK->move(cmd_OK->x() == Panel3->width() ? Panel4->width() : Panel3->width(),
-                                      cmd_OK->y());
-                     },
-                     [](const D& a, const D& b) { return a.cmd_OK_AtPanel3 == b.cmd_OK_AtPanel3; },
-                     [](D& d) { d.cmd_OK_AtPanel3 = !d.cmd_OK_AtPanel3; }});
-    KX_BIND(Bindings, text, lbl_MomK3);
-    KX_BIND(Bindings, text, lbl_AxK3);
+    Shown.custom({combined, "CombinedShown", [this](D& d) { d.CombinedShown = !Edit_Axial->isHidden(); },
+                  [combined](const D& d) {
+                      for (QWidget* w : combined)
+                          w->setVisible(d.CombinedShown);
+                  },
+                  [combined] {
+                      for (QWidget* w : combined)
+                          w->setVisible(w->isHidden());
+                  },
+                  [](const D& a, const D& b) { return a.CombinedShown == b.CombinedShown; },
+                  [](D& d) { d.CombinedShown = !d.CombinedShown; }});
+    Shown.custom({{cmd_OK},
+                  "cmd_OK_AtPanel3",
+                  [this](D& d) { d.cmd_OK_AtPanel3 = cmd_OK->x() == Panel3->width(); },
+                  [this](const D& d) {
+                      cmd_OK->move(d.cmd_OK_AtPanel3 ? Panel3->width() : Panel4->width(), cmd_OK->y());
+                  },
+                  [this] {
+                      cmd_OK->move(cmd_OK->x() == Panel3->width() ? Panel4->width() : Panel3->width(),
+                                   cmd_OK->y());
+                  },
+                  [](const D& a, const D& b) { return a.cmd_OK_AtPanel3 == b.cmd_OK_AtPanel3; },
+                  [](D& d) { d.cmd_OK_AtPanel3 = !d.cmd_OK_AtPanel3; }});
+    KX_BIND(Shown, text, lbl_MomK3);
+    KX_BIND(Shown, text, lbl_AxK3);
     KX_BIND(Bindings, text, Edit_Axial);
     KX_BIND(Bindings, text, Edit_Mom);
 
@@ -166,14 +168,16 @@ TDurationFrm::TDurationFrm(QWidget* parent) : QDialog(parent) {
 
 void TDurationFrm::FormCreate() {
     setFixedSize(Panel1->width(), Panel2->height());
-    Bindings.Show(Duration::Dlg);
+    Bindings.Show(Duration::DurationInputs{});
+    Shown.Show(Duration::DurationShown());
 }
 
-void TDurationFrm::act(void (*action)()) {
+void TDurationFrm::act(Duration::DurationView (*action)(const Duration::DurationInputs&)) {
     if (Bindings.Filling()) return;
-    Bindings.Read(Duration::Dlg);
-    Guard(action);
-    Bindings.Show(Duration::Dlg);
+    const Duration::DurationInputs in = Bindings.Read();
+    std::optional<Duration::DurationView> shown;
+    Guard([&] { shown = action(in); });
+    Shown.Show(shown ? *shown : Duration::DurationShown());
 }
 
 void TDurationFrm::FormShow() {
@@ -191,8 +195,8 @@ void TDurationFrm::BendingOptionClick() { act(Duration::SetTimberK3Bending); }
 void TDurationFrm::AxialOptionClick() { act(Duration::SetTimberK3Axial); }
 
 void TDurationFrm::cmd_OKClick() {
-    Bindings.Read(Duration::Dlg);
-    if (Guard(Duration::cmd_OKClick)) accept();
+    const Duration::DurationInputs in = Bindings.Read();
+    if (Guard([&in] { Duration::cmd_OKClick(in); })) accept();
 }
 
 } // namespace kx

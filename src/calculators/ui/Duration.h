@@ -5,8 +5,8 @@
 #include <array>
 
 #include "calculators/Duration.h"
+#include "engine/TimberFactors.h"
 #include "foundation/ui/Binding.h"
-#include "input/TimSect.h"
 
 class QFrame;
 class QGroupBox;
@@ -42,8 +42,10 @@ public:
     QLineEdit* Edit_Mom;
     QPushButton* cmd_OK;
 
-    // The controls over the dialog's state.
-    FormBindings<Duration::DurationControls> Bindings;
+    // The options and edits the dialog reads, and the groups, labels and OK button that show what
+    // it gives back.
+    FormBindings<Duration::DurationInputs> Bindings;
+    FormBindings<Duration::DurationView> Shown;
 
     void BendingOptionClick();
     void AxialOptionClick();
@@ -55,8 +57,9 @@ protected:
 private:
     void FormCreate();
     void FormShow();
-    // Reads the controls into the dialog's state, runs one of its actions, shows the state.
-    void act(void (*action)());
+    // Reads the options and edits, runs one of the dialog's actions on them and shows what it gives
+    // back (after a failure, the dialog as it stands).
+    void act(Duration::DurationView (*action)(const Duration::DurationInputs&));
 };
 
 } // namespace kx

@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <optional>
 
 #include "foundation/ui/Binding.h"
 #include "foundation/ui/Windows.h"
@@ -120,13 +121,13 @@ TKX_CapFrm::TKX_CapFrm(QWidget* parent) : QMainWindow(parent) {
     KX_BIND(Bindings, text, Edit_Le);
     KX_BIND(Bindings, text, Edit_Axial);
     KX_BIND(Bindings, text, Edit_Mom);
-    KX_BIND(Bindings, text, lbl_Group);
-    KX_BIND(Bindings, text, lbl_E);
-    KX_BIND(Bindings, text, lbl_Py);
-    KX_BIND_LINES(Bindings, List_Section);
-    KX_BIND_LINES(Bindings, List_Props);
-    KX_BIND_LINES(Bindings, List_Results);
-    KX_BIND_RED(Bindings, List_Results);
+    KX_BIND(Shown, text, lbl_Group);
+    KX_BIND(Shown, text, lbl_E);
+    KX_BIND(Shown, text, lbl_Py);
+    KX_BIND_LINES(Shown, List_Section);
+    KX_BIND_LINES(Shown, List_Props);
+    KX_BIND_LINES(Shown, List_Results);
+    KX_BIND_RED(Shown, List_Results);
     List_Section->setAccessibleName(QStringLiteral("Sections"));
     List_Props->setAccessibleName(QStringLiteral("Section Properties"));
     List_Results->setAccessibleName(QStringLiteral("Results"));
@@ -140,20 +141,21 @@ void TKX_CapFrm::FormCreate() {
 }
 
 template <class F> void TKX_CapFrm::act(F action) {
-    Bindings.Read(KX_Cap::Cap);
-    Guard([&action] { action(KX_Cap::CapInputs(KX_Cap::Cap)); });
-    Bindings.Show(KX_Cap::Cap);
+    const KX_Cap::CapInputs in = Bindings.Read();
+    std::optional<KX_Cap::CapView> shown;
+    Guard([&] { shown = action(in); });
+    Shown.Show(shown ? *shown : KX_Cap::CapShown());
 }
 
 void TKX_CapFrm::FamilyClick(int family) {
     const KX_Cap::CapFamily& f = KX_Cap::CapFamilies()[static_cast<std::size_t>(family)];
     List_Section->clear(); // a family opened again shows no line picked
-    act([f](const KX_Cap::CapInputs&) { KX_Cap::CapOpenSectionFamily(f.FileName, f.Group); });
+    act([f](const KX_Cap::CapInputs&) { return KX_Cap::CapOpenSectionFamily(f.FileName, f.Group); });
 }
 
 void TKX_CapFrm::List_SectionClick() {
     const int row = List_Section->currentRow();
-    act([row](const KX_Cap::CapInputs&) { KX_Cap::List_SectionClick(row); });
+    act([row](const KX_Cap::CapInputs&) { return KX_Cap::List_SectionClick(row); });
 }
 
 void TKX_CapFrm::cmd_AxialXXClick() { act(KX_Cap::cmd_AxialXXClick); }
@@ -165,7 +167,7 @@ void TKX_CapFrm::cmd_MomXXClick() { act(KX_Cap::cmd_MomXXClick); }
 void TKX_CapFrm::cmd_CalcClick() { act(KX_Cap::cmd_CalcClick); }
 
 void TKX_CapFrm::EditChange() {
-    if (!Bindings.Filling()) act([](const KX_Cap::CapInputs&) { KX_Cap::CapClearResults(); });
+    if (!Bindings.Filling()) act([](const KX_Cap::CapInputs&) { return KX_Cap::CapClearResults(); });
 }
 
 void TKX_CapFrm::Close2Click() { hide(); }

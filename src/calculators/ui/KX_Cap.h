@@ -46,8 +46,9 @@ public:
     // The family items in the order of KX_Cap::CapFamilies(): UniversalBeams1 ... CHS1.
     std::array<QAction*, KX_Cap::kCapFamilies> familyItems{};
 
-    // The edits, lists and labels over the calculator's state.
-    FormBindings<KX_Cap::CapState> Bindings;
+    // The edits the calculator reads, and the labels and lists that show what it gives back.
+    FormBindings<KX_Cap::CapInputs> Bindings;
+    FormBindings<KX_Cap::CapView> Shown;
 
     void FamilyClick(int family);
     void List_SectionClick();
@@ -61,7 +62,8 @@ public:
 
 private:
     void FormCreate();
-    // Reads the controls into the calculator's state, runs one of its actions, shows the state.
+    // Reads the edits, runs one of the calculator's actions on them and shows what it gives back
+    // (after a failure, the calculator as it stands).
     template <class F> void act(F action);
 };
 

@@ -14,12 +14,13 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <optional>
 
 #include "calculators/Timber.h"
 #include "calculators/ui/Duration.h"
+#include "engine/TimberFactors.h"
 #include "foundation/ui/Binding.h"
 #include "foundation/ui/Windows.h"
-#include "input/TimSect.h"
 #include "platform/Guard.h"
 #include "platform/QtDialogs.h"
 #include "window/ui/SetHeader.h"
@@ -113,7 +114,7 @@ TTimberFrm::TTimberFrm(QWidget* parent) : QMainWindow(parent) {
     text(client, "m", 215, 246, 40);
 
     // Each value label shows the field of its name.
-    using C = Timber::TimberControls;
+    using C = Timber::TimberView;
     struct Row {
         QLabel*& label;
         std::string C::*field;
@@ -141,7 +142,7 @@ TTimberFrm::TTimberFrm(QWidget* parent) : QMainWindow(parent) {
         if (i == 7) x = 225, y = 284;
         text(client, rows[i].caption, x, y, 130);
         rows[i].label = value(client, rows[i].name, x + 135, y);
-        Bindings.text(rows[i].label, rows[i].field, rows[i].name);
+        Shown.text(rows[i].label, rows[i].field, rows[i].name);
         y += 26;
     }
 
@@ -187,19 +188,19 @@ TTimberFrm::TTimberFrm(QWidget* parent) : QMainWindow(parent) {
     KX_BIND(Bindings, text, Edit_Depth);
     KX_BIND(Bindings, text, Edit_Le);
     KX_BIND(Bindings, text, Edit_Title);
-    KX_BIND(Bindings, text, cmd_BendCap);
-    KX_BIND(Bindings, text, cmd_AxialCap);
-    KX_BIND(Bindings, text, cmd_Comb);
-    KX_BIND_LINES(Bindings, List_Results);
-    KX_BIND_LINES(Bindings, List_Sum);
-    KX_BIND_RED(Bindings, List_Sum);
+    KX_BIND(Shown, text, cmd_BendCap);
+    KX_BIND(Shown, text, cmd_AxialCap);
+    KX_BIND(Shown, text, cmd_Comb);
+    KX_BIND_LINES(Shown, List_Results);
+    KX_BIND_LINES(Shown, List_Sum);
+    KX_BIND_RED(Shown, List_Sum);
     List_Results->setAccessibleName(QStringLiteral("Results"));
     List_Sum->setAccessibleName(QStringLiteral("Summary"));
 }
 
 void TTimberFrm::FormCreate() {
-    Guard([] { Timber::FormCreate(); });
-    Bindings.Show(Timber::Calc.Ctl);
+    Bindings.Show(Timber::TimberInputs{});
+    act(Timber::FormCreate);
     setFixedSize(Panel1->width(), Panel2->height() + menuBar()->sizeHint().height());
     CentreOnScreen(this);
 }
@@ -213,21 +214,23 @@ bool TTimberFrm::eventFilter(QObject* watched, QEvent* event) {
 template <class F> void TTimberFrm::act(F action) {
     // What the program shows acts on nothing.
     if (Bindings.Filling()) return;
-    Guard([this, &action] {
-        Bindings.Read(Timber::Calc.Ctl);
-        action();
-    });
-    Bindings.Show(Timber::Calc.Ctl);
+    const Timber::TimberInputs in = Bindings.Read();
+    std::optional<Timber::TimberView> shown;
+    Guard([&] { shown = action(in); });
+    Shown.Show(shown ? *shown : Timber::TimberShown());
 }
 
-void TTimberFrm::runButton(bool (*button)()) {
-    Guard([this, button] {
-        Bindings.Read(Timber::Calc.Ctl);
-        const bool dialog = button();
-        Bindings.Show(Timber::Calc.Ctl);
-        if (dialog && Link.Duration) Link.Duration->exec();
+void TTimberFrm::runButton(Timber::TimberButton (*button)(const Timber::TimberInputs&)) {
+    bool dialog = false;
+    act([&](const Timber::TimberInputs& in) {
+        const Timber::TimberButton b = button(in);
+        dialog = b.Dialog;
+        return b.View;
     });
-    Bindings.Show(Timber::Calc.Ctl);
+    if (dialog && Link.Duration) {
+        Link.Duration->exec();
+        Shown.Show(Timber::TimberShown());
+    }
 }
 
 void TTimberFrm::cmd_BendCapClick() { runButton(&Timber::cmd_BendCapClick); }
@@ -242,9 +245,11 @@ void TTimberFrm::Option_SingleClick() { Combo_GradeChange(); }
 
 void TTimberFrm::Option_MajorClick() { act(Timber::AxisChange); }
 
-void TTimberFrm::Option_WetClick() { act(Timber::SetTimberAxisCaptions); }
+void TTimberFrm::Option_WetClick() { act(Timber::WetDryChange); }
 
-void TTimberFrm::Edit_Change() { act(Timber::ClearTimberReports); }
+void TTimberFrm::Edit_Change() {
+    act([](const Timber::TimberInputs&) { return Timber::EditChange(); });
+}
 
 void TTimberFrm::SetHeader1Click() {
     Guard([this] {
@@ -252,7 +257,7 @@ void TTimberFrm::SetHeader1Click() {
     });
 }
 
-void TTimberFrm::Print1Click() { act(Timber::Print1Click); }
+void TTimberFrm::Print1Click() { Guard(Timber::Print1Click); }
 
 void TTimberFrm::Close1Click() { hide(); }
 

@@ -70,8 +70,10 @@ public:
     QAction* Close1;
     QAction* ExitTrussolve1;
 
-    // The controls over the calculator's copy of them.
-    FormBindings<Timber::TimberControls> Bindings;
+    // The choices and edits the calculator reads, and the labels, captions and lists that show
+    // what it gives back.
+    FormBindings<Timber::TimberInputs> Bindings;
+    FormBindings<Timber::TimberView> Shown;
 
     void cmd_BendCapClick();
     void cmd_AxialCapClick();
@@ -93,10 +95,11 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // Reads the controls into the calculator's copy, runs one of its actions, shows the copy.
+    // Reads the choices and edits, runs one of the calculator's actions on them and shows what it
+    // gives back (after a failure, the calculator as it stands).
     template <class F> void act(F action);
     // Runs a button: its checks, then the load-duration dialog when they passed.
-    void runButton(bool (*button)());
+    void runButton(Timber::TimberButton (*button)(const Timber::TimberInputs&));
 };
 
 } // namespace kx
