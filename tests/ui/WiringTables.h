@@ -49,15 +49,26 @@ inline void ExpectStates(const QWidget* form, const std::vector<FormState>& stat
     for (const FormState& s : states) {
         SCOPED_TRACE("state: " + s.name);
         if (s.enter) s.enter();
-        for (const std::string& n : s.enabled)
-            if (QWidget* w = Control(form, n)) EXPECT_TRUE(kx::ControlEnabled(w)) << n << " should be usable";
-        for (const std::string& n : s.disabled)
-            if (QWidget* w = Control(form, n))
+        for (const std::string& n : s.enabled) {
+            if (QWidget* w = Control(form, n)) {
+                EXPECT_TRUE(kx::ControlEnabled(w)) << n << " should be usable";
+            }
+        }
+        for (const std::string& n : s.disabled) {
+            if (QWidget* w = Control(form, n)) {
                 EXPECT_FALSE(kx::ControlEnabled(w)) << n << " should be greyed";
-        for (const std::string& n : s.shown)
-            if (QWidget* w = Control(form, n)) EXPECT_FALSE(w->isHidden()) << n << " should be shown";
-        for (const std::string& n : s.hidden)
-            if (QWidget* w = Control(form, n)) EXPECT_TRUE(w->isHidden()) << n << " should be hidden";
+            }
+        }
+        for (const std::string& n : s.shown) {
+            if (QWidget* w = Control(form, n)) {
+                EXPECT_FALSE(w->isHidden()) << n << " should be shown";
+            }
+        }
+        for (const std::string& n : s.hidden) {
+            if (QWidget* w = Control(form, n)) {
+                EXPECT_TRUE(w->isHidden()) << n << " should be hidden";
+            }
+        }
     }
 }
 
