@@ -72,7 +72,13 @@ protected:
         return w->Image_Spans->Picture.pixelColor(25 + FloatToInt(mid * 719.0f / 9000), 65 / 2 - 2 - 3) ==
                QColor(Qt::yellow);
     }
-    std::string cell(int col) const { return w->Grid_Int->item(1, col)->text().toStdString(); }
+    // The first n spaces of the interval grid, "|" between them.
+    std::string cells(int n) const {
+        std::string t = w->Grid_Int->item(1, 1)->text().toStdString();
+        for (int col = 2; col <= n; ++col)
+            t += "|" + w->Grid_Int->item(1, col)->text().toStdString();
+        return t;
+    }
     std::string lastInputCaption() {
         for (auto it = dialogs_->shown.rbegin(); it != dialogs_->shown.rend(); ++it)
             if (it->kind == "input") return it->caption;
@@ -256,36 +262,25 @@ TEST_F(SpanFrmTest, EachControlHasItsOwnEffect) {
                             w->ClearSpanSketch();
                         },
                         shows(lf, mm, le, true)});
-    const auto typed = [this](const char* value) {
-        start();
-        click("Option_Full");
-        dialogs_->inputAnswers = {std::string(value)};
-        click("Option_Edit");
-        w->ClearSpanSketch();
-    };
-    rows.push_back({"Option_Edit",
-                    [&] {
-                        start();
-                        click("Option_Full");
-                        w->ClearSpanSketch();
-                        dialogs_->inputAnswers = {std::string("3.2")};
-                    },
-                    [&] {
-                        shows("User value", 3200, "3.20", false)();
-                        EXPECT_EQ(lastInputCaption(), "Span Effective Length");
-                        EXPECT_TRUE(dialogs_->inputAnswers.empty());
-                    }});
-    rows.push_back({"cmdEdit",
-                    [&] {
-                        typed("3.2");
-                        dialogs_->inputAnswers = {std::string("4")};
-                    },
-                    [&] {
-                        shows("User value", 4000, "4.00", false)();
-                        EXPECT_TRUE(dialogs_->inputAnswers.empty());
-                    }});
-    // The panel: one restraint at half-end spacing gives two spaces of 2.5 m; two equal spaces
-    // of 5 / 3 = 1.67 m; half ends with two restraints 1.25, 2.5 and 1.25 m; three equal 1.25 m.
+    // A value typed, and typed again by the reset button: the sketch is not drawn again.
+    for (auto [control, first, again, mm, le] :
+         {std::tuple{"Option_Edit", "3.2", "", 3200.0f, "3.20"}, {"cmdEdit", "3.2", "4", 4000.0f, "4.00"}})
+        rows.push_back({control,
+                        [=, this] {
+                            start();
+                            click("Option_Full");
+                            dialogs_->inputAnswers = {std::string(first), std::string(again)};
+                            if (*again) click("Option_Edit");
+                            dialogs_->inputAnswers.resize(1);
+                            w->ClearSpanSketch();
+                        },
+                        [=, this] {
+                            shows("User value", mm, le, false)();
+                            EXPECT_EQ(lastInputCaption(), "Span Effective Length");
+                            EXPECT_TRUE(dialogs_->inputAnswers.empty());
+                        }});
+    // The panel: one restraint at half-end spacing gives two spaces of 2.5 m; two restraints give
+    // equal spaces of 5 / 3 = 1.67 m, half ends 1.25, 2.5 and 1.25 m; three equal ones 1.25 m.
     rows.push_back({"Option_Int",
                     [this] {
                         start();
@@ -296,26 +291,24 @@ TEST_F(SpanFrmTest, EachControlHasItsOwnEffect) {
                     },
                     [this] {
                         EXPECT_FALSE(w->Frame_Int->isHidden());
-                        EXPECT_EQ(w->lbl_Lf->text(), "1 support(s)");
-                        EXPECT_EQ(w->lbl_Le->text(), "varies");
-                        EXPECT_EQ(w->lbl_Span->text(), "Span 1");
-                        EXPECT_EQ(cell(1) + "|" + cell(2), "2.50|2.50");
+                        EXPECT_EQ(w->lbl_Lf->text() + w->lbl_Le->text() + w->lbl_Span->text(),
+                                  "1 support(s)variesSpan 1");
+                        EXPECT_EQ(cells(2), "2.50|2.50");
                         EXPECT_FALSE(marked(1));
                     }});
-    rows.push_back({"Option_Equal",
-                    [this] {
-                        intervals(2);
-                        w->Option_UnEqual->setChecked(true);
-                    },
-                    [this] { EXPECT_EQ(cell(1) + "|" + cell(2) + "|" + cell(3), "1.67|1.67|1.67"); }});
-    rows.push_back({"Option_UnEqual", [this] { intervals(2); },
-                    [this] { EXPECT_EQ(cell(1) + "|" + cell(2) + "|" + cell(3), "1.25|2.50|1.25"); }});
-    rows.push_back({"Option_Blank", [this] { intervals(2); },
-                    [this] { EXPECT_EQ(cell(1) + "|" + cell(2) + "|" + cell(3), " | | "); }});
+    for (auto [option, from, spaces] : {std::tuple{"Option_Equal", "Option_UnEqual", "1.67|1.67|1.67"},
+                                        {"Option_UnEqual", "Option_Equal", "1.25|2.50|1.25"},
+                                        {"Option_Blank", "Option_Equal", " | | "}})
+        rows.push_back({option,
+                        [=, this] {
+                            intervals(2);
+                            click(from);
+                        },
+                        [=, this] { EXPECT_EQ(cells(3), spaces); }});
     rows.push_back({"Edit_No", [this] { intervals(2); },
                     [this] {
                         EXPECT_EQ(w->lbl_Lf->text(), "3 support(s)");
-                        EXPECT_EQ(cell(1) + "|" + cell(3) + "|" + cell(4), "1.25|1.25|1.25");
+                        EXPECT_EQ(cells(4), "1.25|1.25|1.25|1.25");
                         EXPECT_TRUE(w->Grid_Int->isColumnHidden(4) && !w->Grid_Int->isColumnHidden(3));
                     },
                     [this] { w->Edit_No->setValue(3); }});
@@ -347,7 +340,7 @@ TEST_F(SpanFrmTest, EachControlHasItsOwnEffect) {
                     },
                     [this] {
                         EXPECT_FALSE(w->Frame_Int->isHidden());
-                        EXPECT_EQ(cell(1), "1.25");
+                        EXPECT_EQ(cells(1), "1.25");
                     }});
     rows.push_back({"cmd_Next",
                     [this] {
