@@ -331,6 +331,9 @@ TEST_F(SpanFrmTest, EachControlHasItsOwnEffect) {
                         for (int i = 1; i <= 3; ++i)
                             EXPECT_EQ(Work.RestraintPosWork[1][i], 50) << i;
                         EXPECT_TRUE(marked(1));
+                        // Red restraint marks every 1250 x 719 / 9000 = 100 px from the left support.
+                        for (int x : {125, 225, 325})
+                            EXPECT_EQ(w->Image_Spans->Picture.pixelColor(x, 30), QColor(Qt::red)) << x;
                     }});
     rows.push_back({"cmd_Part",
                     [this] {
