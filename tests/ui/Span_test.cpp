@@ -13,18 +13,24 @@
 #include <QTableWidget>
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "BindingRoundTrip.h"
 #include "FormsFixture.h"
+#include "WiringTables.h"
 #include "app/Forms.h"
 #include "engine/BeamBuilder.h"
 #include "foundation/Func_FloatToInt.h"
 #include "foundation/Units.h"
+#include "input/Cantilever.h"
 #include "input/FormTestSupport.h"
+#include "input/Span.h"
 #include "input/ui/CantLH.h"
 #include "input/ui/CantRH.h"
 #include "input/ui/EffLengthUi.h"
 #include "input/ui/LoadData.h"
 #include "platform/QtDialogs.h"
+#include "window/ui/Index.h"
 
 using namespace kx;
 
@@ -43,6 +49,41 @@ protected:
     }
 
     TSpanFrm* w = nullptr;
+
+    // Span 1 on show with its panel closed, as a user finds it between steps.
+    void start() {
+        w->show();
+        w->Edit_Span->setValue(1);
+        if (!w->Frame_Int->isHidden()) w->cmd_OK->click();
+    }
+    void click(const char* name) { kxtest::Click(w, name); }
+    // Span 1 restrained at intervals with the panel open: n equal spaces.
+    void intervals(int n) {
+        start();
+        click("Option_Full");
+        w->Edit_No->setValue(n);
+        w->Option_Equal->setChecked(true);
+        click("Option_Int");
+    }
+    // The beam sketch drawn again with span s (1: 0-5 m, 2: 5-9 m) marked in yellow 3 px above the
+    // beam line, at the middle of the span.
+    bool marked(int s) const {
+        const float mid = s == 1 ? 2500 : 7000;
+        return w->Image_Spans->Picture.pixelColor(25 + FloatToInt(mid * 719.0f / 9000), 65 / 2 - 2 - 3) ==
+               QColor(Qt::yellow);
+    }
+    // The first n spaces of the interval grid, "|" between them.
+    std::string cells(int n) const {
+        std::string t = w->Grid_Int->item(1, 1)->text().toStdString();
+        for (int col = 2; col <= n; ++col)
+            t += "|" + w->Grid_Int->item(1, col)->text().toStdString();
+        return t;
+    }
+    std::string lastInputCaption() {
+        for (auto it = dialogs_->shown.rbegin(); it != dialogs_->shown.rend(); ++it)
+            if (it->kind == "input") return it->caption;
+        return "";
+    }
 };
 
 TEST_F(SpanFrmTest, EveryControlReadAndShownThroughItsBindingAndNamed) {
@@ -100,6 +141,248 @@ TEST_F(SpanFrmTest, ButtonsSpinnersAndTheIntervalGridReachTheirHandlers) {
     EXPECT_EQ(w->Image_Spans->Picture.pixelColor(25 + FloatToInt(8000 * 719.0f / 9000), 30), QColor(Qt::red));
     w->cmd_Back->click();
     EXPECT_TRUE(Forms.LoadDataFrm->isVisible() && !w->isVisible());
+}
+
+// Which of the reset buttons, "Apply to all spans", the two panels and Cancel are usable or shown,
+// in each state a user reaches on the way through spans 1 and 2.
+TEST_F(SpanFrmTest, ResetButtonsAndPanelsUsableOrShownInEachState) {
+    dialogs_->inputAnswers = {std::string("3.2")};
+    kxtest::ExpectStates(
+        w, {{"shown, nothing chosen",
+             nullptr,
+             {},
+             {"cmdEdit", "cmd_Part", "cmd_All"},
+             {"Frame_Span", "cmd_Cancel"},
+             {"Frame_Int"}},
+            {"fully restrained at the supports",
+             [this] { click("Option_Full"); },
+             {"cmd_All"},
+             {"cmdEdit", "cmd_Part"}},
+            {"the 1.2 box ticked", [this] { click("Check_12"); }, {"cmd_All"}, {"cmdEdit", "cmd_Part"}},
+            {"a value typed", [this] { click("Option_Edit"); }, {"cmdEdit"}, {"cmd_All", "cmd_Part"}},
+            {"restrained at intervals, panel open",
+             [this] { click("Option_Int"); },
+             {"cmd_Part"},
+             {"cmd_All"},
+             {"Frame_Int", "lbl_SpanL"},
+             {"Frame_Span", "cmd_Cancel"}},
+            {"panel closed by OK",
+             [this] { click("cmd_OK"); },
+             {"cmd_Part"},
+             {"cmd_All"},
+             {"Frame_Span", "cmd_Cancel"},
+             {"Frame_Int"}},
+            {"span 2, nothing chosen there",
+             [this] { w->Edit_Span->setValue(2); },
+             {},
+             {"cmdEdit", "cmd_Part", "cmd_All"}},
+            {"span 2 by positive connection",
+             [this] { click("Option_Pos"); },
+             {"cmd_All"},
+             {"cmdEdit", "cmd_Part"}},
+            {"span 1 again, at intervals",
+             [this] { w->Edit_Span->setValue(1); },
+             {"cmd_Part"},
+             {"cmdEdit", "cmd_All"}},
+            {"panel opened again by its reset",
+             [this] { click("cmd_Part"); },
+             {"cmd_Part"},
+             {"cmd_All"},
+             {"Frame_Int"},
+             {"Frame_Span", "cmd_Cancel"}},
+            {"span 2 typed, span 1 and span 2 shown again",
+             [this] {
+                 click("cmd_OK");
+                 w->Edit_Span->setValue(2);
+                 dialogs_->inputAnswers = {std::string("2")};
+                 click("Option_Edit");
+                 w->Edit_Span->setValue(1);
+                 w->Edit_Span->setValue(2);
+             },
+             {"cmdEdit"},
+             {"cmd_All", "cmd_Part"}}});
+}
+
+// Each option, the 1.2 box, each button, spinner and the grid acted on with the handlers live, on
+// span 1 of 5000 mm with D = 127 mm, shown in m. Le by hand: 0.85 x 5 = 4.25, 1.05 x 5 = 5.25,
+// 1.2 x 5 = 6, 1.2 x 5 + 2 x 0.127 = 6.254, 1.4 x 5 + 0.254 = 7.254; with the 1.2 box 4.25 / 1.2 =
+// 3.5417 and 6 / 1.2 = 5. A restraint choice draws the beam sketch again; a typed value and the
+// interval panel do not.
+TEST_F(SpanFrmTest, EachControlHasItsOwnEffect) {
+    struct Choice {
+        const char* option;
+        bool by12;
+        const char* lf;
+        float mm;
+        const char* le;
+    };
+    const Choice choices[] = {
+        {"Option_Full", false, "0.85L", 4250, "4.25"},
+        {"Option_Partial", false, "1.05L", 5250, "5.25"},
+        {"Option_Not", false, "1.2L", 6000, "6.00"},
+        {"Option_Pos", false, "1.2L + 2D", 6254, "6.25"},
+        {"Option_Dead", false, "1.4L + 2D", 7254, "7.25"},
+        {"Option_Full", true, "0.85L / 1.2", 3541.667f, "3.54"},
+        {"Option_Not", true, "1.2L / 1.2", 5000, "5.00"},
+        {"Option_Pos", true, "1.2L + 2D", 6254, "6.25"},
+        {"Option_Restrained", false, "Restrained", 0, " "},
+    };
+    auto shows = [this](const char* lf, float mm, const char* le, bool redrawn) {
+        return [=, this] {
+            EXPECT_EQ(w->lbl_Lf->text().toStdString(), lf);
+            EXPECT_EQ(w->lbl_Le->text().toStdString(), le);
+            EXPECT_NEAR(Work.EffLengthWork[1][0], mm, 0.5);
+            EXPECT_EQ(marked(1), redrawn);
+        };
+    };
+    std::vector<kxtest::ControlEffect> rows;
+    for (const Choice& c : choices)
+        rows.push_back({c.option,
+                        [this, c] {
+                            start();
+                            w->Check_12->setChecked(c.by12);
+                            click(c.option == std::string("Option_Full") ? "Option_Restrained"
+                                                                         : "Option_Full");
+                            w->ClearSpanSketch();
+                        },
+                        shows(c.lf, c.mm, c.le, true)});
+    // The 1.2 box reworks the length at once, ticked after a choice or unticked after one made with it.
+    for (auto [option, ticked, lf, mm, le] :
+         {std::tuple{"Option_Full", false, "0.85L / 1.2", 3541.667f, "3.54"},
+          {"Option_Full", true, "0.85L", 4250.0f, "4.25"},
+          {"Option_Not", false, "1.2L / 1.2", 5000.0f, "5.00"},
+          {"Option_Not", true, "1.2L", 6000.0f, "6.00"},
+          {"Option_Dead", false, "1.4L + 2D", 7254.0f, "7.25"}})
+        rows.push_back({"Check_12",
+                        [this, option, ticked] {
+                            start();
+                            click("Option_Restrained");
+                            w->Check_12->setChecked(ticked);
+                            click(option);
+                            w->ClearSpanSketch();
+                        },
+                        shows(lf, mm, le, true)});
+    // A value typed, and typed again by the reset button: the sketch is not drawn again.
+    for (auto [control, first, again, mm, le] :
+         {std::tuple{"Option_Edit", "3.2", "", 3200.0f, "3.20"}, {"cmdEdit", "3.2", "4", 4000.0f, "4.00"}})
+        rows.push_back({control,
+                        [=, this] {
+                            start();
+                            click("Option_Full");
+                            dialogs_->inputAnswers = {std::string(first), std::string(again)};
+                            if (*again) click("Option_Edit");
+                            dialogs_->inputAnswers.resize(1);
+                            w->ClearSpanSketch();
+                        },
+                        [=, this] {
+                            shows("User value", mm, le, false)();
+                            EXPECT_EQ(lastInputCaption(), "Span Effective Length");
+                            EXPECT_TRUE(dialogs_->inputAnswers.empty());
+                        }});
+    // The panel: one restraint at half-end spacing gives two spaces of 2.5 m; two restraints give
+    // equal spaces of 5 / 3 = 1.67 m, half ends 1.25, 2.5 and 1.25 m; three equal ones 1.25 m.
+    rows.push_back({"Option_Int",
+                    [this] {
+                        start();
+                        w->Edit_No->setValue(1);
+                        w->Option_UnEqual->setChecked(true);
+                        click("Option_Full");
+                        w->ClearSpanSketch();
+                    },
+                    [this] {
+                        EXPECT_FALSE(w->Frame_Int->isHidden());
+                        EXPECT_EQ(w->lbl_Lf->text() + w->lbl_Le->text() + w->lbl_Span->text(),
+                                  "1 support(s)variesSpan 1");
+                        EXPECT_EQ(cells(2), "2.50|2.50");
+                        EXPECT_FALSE(marked(1));
+                    }});
+    for (auto [option, from, spaces] : {std::tuple{"Option_Equal", "Option_UnEqual", "1.67|1.67|1.67"},
+                                        {"Option_UnEqual", "Option_Equal", "1.25|2.50|1.25"},
+                                        {"Option_Blank", "Option_Equal", " | | "}})
+        rows.push_back({option,
+                        [=, this] {
+                            intervals(2);
+                            click(from);
+                        },
+                        [=, this] { EXPECT_EQ(cells(3), spaces); }});
+    rows.push_back({"Edit_No", [this] { intervals(2); },
+                    [this] {
+                        EXPECT_EQ(w->lbl_Lf->text(), "3 support(s)");
+                        EXPECT_EQ(cells(4), "1.25|1.25|1.25|1.25");
+                        EXPECT_TRUE(w->Grid_Int->isColumnHidden(4) && !w->Grid_Int->isColumnHidden(3));
+                    },
+                    [this] { w->Edit_No->setValue(3); }});
+    // A space typed in the grid is stored at once: 1 m of 5 m is 40 two-hundredths.
+    rows.push_back({"Grid_Int", [this] { intervals(2); },
+                    [] {
+                        EXPECT_EQ(Work.EffLengthWork[1][1], 1000.0f);
+                        EXPECT_EQ(Work.EffLengthWork[1][kIntervalCountField], 2.0f);
+                        EXPECT_EQ(Work.RestraintPosWork[1][1], 40);
+                    },
+                    [this] { w->Grid_Int->item(1, 1)->setText(QStringLiteral("1")); }});
+    rows.push_back({"cmd_OK",
+                    [this] {
+                        intervals(3);
+                        w->ClearSpanSketch();
+                    },
+                    [this] {
+                        EXPECT_TRUE(w->Frame_Int->isHidden());
+                        EXPECT_EQ(Work.EffLengthWork[1][kIntervalCountField], 3.0f);
+                        for (int i = 1; i <= 3; ++i)
+                            EXPECT_EQ(Work.RestraintPosWork[1][i], 50) << i;
+                        EXPECT_TRUE(marked(1));
+                        // Red restraint marks every 1250 x 719 / 9000 = 100 px from the left support.
+                        for (int x : {125, 225, 325})
+                            EXPECT_EQ(w->Image_Spans->Picture.pixelColor(x, 30), QColor(Qt::red)) << x;
+                    }});
+    rows.push_back({"cmd_Part",
+                    [this] {
+                        intervals(3);
+                        click("cmd_OK");
+                        w->Grid_Int->item(1, 1)->setText(QStringLiteral("9"));
+                    },
+                    [this] {
+                        EXPECT_FALSE(w->Frame_Int->isHidden());
+                        EXPECT_EQ(cells(1), "1.25");
+                    }});
+    rows.push_back({"cmd_Next",
+                    [this] {
+                        start();
+                        click("Option_Full");
+                        dialogs_->clear();
+                    },
+                    [this] {
+                        EXPECT_EQ(dialogs_->messages(),
+                                  std::vector<std::string>{" Effective length not selected for span 2"});
+                        EXPECT_TRUE(w->isVisible());
+                    }});
+    // Span 2 of 4000 mm takes 1.4 x 4 + 0.254 = 5.854 m from span 1's choice.
+    rows.push_back({"cmd_All",
+                    [this] {
+                        start();
+                        click("Option_Dead");
+                    },
+                    [] {
+                        EXPECT_NEAR(Work.EffLengthWork[2][0], 5854, 0.5);
+                        EXPECT_EQ(Work.EffLengthTextWork[2].str(), "1.4L + 2D");
+                        EXPECT_EQ(Work.SpanOptDeadWork[2], 1);
+                    }});
+    rows.push_back({"Edit_Span", [this] { start(); },
+                    [this] {
+                        EXPECT_EQ(w->lbl_L->text(), "4.00");
+                        EXPECT_TRUE(marked(2) && !marked(1));
+                        EXPECT_TRUE(w->Option_Dead->isChecked()); // taken from span 1 just above
+                    },
+                    [this] { w->Edit_Span->setValue(2); }});
+    rows.push_back({"cmd_Cancel",
+                    [this] {
+                        start();
+                        Forms.LoadDataFrm->hide();
+                    },
+                    [this] { EXPECT_FALSE(w->isVisible() || Forms.LoadDataFrm->isVisible()); }});
+    rows.push_back({"cmd_Back", [this] { start(); },
+                    [this] { EXPECT_TRUE(Forms.LoadDataFrm->isVisible() && !w->isVisible()); }});
+    kxtest::ExpectEffects(w, rows);
 }
 
 class CantFrmTest : public FormsTest {
@@ -165,6 +448,198 @@ TEST_F(CantFrmTest, PicturesAndLabelsChooseAndBackLeadsBack) {
     EXPECT_TRUE(right->Option_Support_Lateral->isChecked() && !right->Option_Support_Both->isChecked());
     right->cmd_Back->click();
     EXPECT_TRUE(Forms.SpanFrm->isVisible() && !right->isVisible());
+}
+
+// The left (1500 mm) and right (1234 mm) forms from one table each: what is usable in each state,
+// and what each option, picture, label and button does with the handlers live.
+class CantWiringTest : public CantFrmTest {
+protected:
+    static TCantileverFrm* form(kxtest::Side s) {
+        return s.right ? static_cast<TCantileverFrm*>(Forms.CantRHFrm) : Forms.CantLHFrm;
+    }
+    // Where "< Back" leads.
+    static QWidget* back(kxtest::Side s) {
+        return s.right ? static_cast<QWidget*>(Forms.SpanFrm) : static_cast<QWidget*>(Forms.LoadDataFrm);
+    }
+    static int row(kxtest::Side s) { return s.right ? kRHCantRow : kLHCantRow; }
+    static float length(kxtest::Side s) { return s.right ? 1234.0f : 1500.0f; }
+    // The options by flag, named as the form names them.
+    static constexpr const char* kOption[] = {
+        "Option_Restrained",      "Option_Normal",       "Option_Destabilizing", "Option_Support_Lateral",
+        "Option_Support_Partial", "Option_Support_Both", "Option_End_Both",      "Option_End_Torsion",
+        "Option_End_Top",         "Option_End_Free",     "Option_Edit"};
+    // The options shown chosen, without running a handler.
+    static void showChosen(TCantileverFrm* w, std::initializer_list<int> fields) {
+        CantControls c = w->Bindings.Read();
+        for (bool& b : c.Option)
+            b = false;
+        for (int f : fields)
+            c.Option[f] = true;
+        w->Bindings.Show(c);
+    }
+    static std::string chosen(const TCantileverFrm* w) {
+        std::string names;
+        for (int f = 0; f <= coEdit; ++f)
+            if (w->Options[f]->isChecked()) names += std::string(names.empty() ? "" : " ") + kOption[f];
+        return names;
+    }
+    static void press(QWidget* w) {
+        QMouseEvent e(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+        QApplication::sendEvent(w, &e);
+    }
+};
+
+TEST_F(CantWiringTest, ResetUsableOnlyOnceAValueIsTypedAtBothEnds) {
+    for (kxtest::Side s : {kxtest::kLeft, kxtest::kRight}) {
+        SCOPED_TRACE(s.tag());
+        TCantileverFrm* w = form(s);
+        w->show();
+        const std::vector<std::string> options(std::begin(kOption), std::end(kOption));
+        dialogs_->inputAnswers = {std::string("2")};
+        kxtest::ExpectStates(
+            w, {{"shown, nothing chosen", nullptr, options, {"cmdEdit"}},
+                {"a full choice",
+                 [w] {
+                     for (const char* n : {"Option_Support_Lateral", "Option_End_Free", "Option_Normal"})
+                         kxtest::Click(w, n);
+                 },
+                 options,
+                 {"cmdEdit"}},
+                {"fully restrained", [w] { kxtest::Click(w, "Option_Restrained"); }, options, {"cmdEdit"}},
+                {"a value typed", [w] { kxtest::Click(w, "Option_Edit"); }, {"cmdEdit"}}});
+    }
+}
+
+// Factors by hand from the table of support, end and loading: each option, newly chosen beside a
+// cantilever shown fully restrained, clears that choice and gives k x L.
+TEST_F(CantWiringTest, EachControlHasItsOwnEffectAtBothEnds) {
+    struct Factor {
+        int option, other1, other2;
+        float k;
+        const char* lf;
+    };
+    const Factor factors[] = {
+        {coNormal, coSupportLateral, coEndFree, 3.0f, "3.00 L"},
+        {coDestabilizing, coSupportLateral, coEndFree, 7.5f, "7.50 L"},
+        {coSupportLateral, coEndTorsion, coNormal, 2.4f, "2.40 L"},
+        {coSupportPartial, coEndTorsion, coDestabilizing, 3.0f, "3.00 L"},
+        {coSupportBoth, coEndTop, coNormal, 0.9f, "0.900 L"},
+        {coEndFree, coSupportPartial, coNormal, 2.0f, "2.00 L"},
+        {coEndTop, coSupportLateral, coNormal, 2.7f, "2.70 L"},
+        {coEndTorsion, coSupportBoth, coDestabilizing, 1.5f, "1.50 L"},
+        {coEndBoth, coSupportPartial, coNormal, 1.4f, "1.40 L"},
+    };
+    // Image1..Image7 of each form and the option each chooses (-1: none).
+    const int pictures[2][7] = {
+        {coEndFree, coEndTop, coEndBoth, coEndTorsion, coSupportBoth, coSupportLateral, coSupportPartial},
+        {coSupportLateral, coSupportBoth, coEndTop, coEndBoth, coEndTorsion, coEndFree, -1}};
+    for (kxtest::Side s : {kxtest::kLeft, kxtest::kRight}) {
+        SCOPED_TRACE(s.tag());
+        TCantileverFrm* w = form(s);
+        const int r = row(s);
+        const float L = length(s);
+        const std::string caption = s.right ? "RHC Effective Length" : "LHC Effective Length";
+        auto start = [this, w](std::initializer_list<int> fields) {
+            w->show();
+            showChosen(w, fields);
+            dialogs_->clear();
+        };
+        auto typed = [this, w, start](const char* first, const char* next) {
+            start({});
+            dialogs_->inputAnswers = {std::string(first)};
+            kxtest::Click(w, "Option_Edit");
+            dialogs_->inputAnswers = {std::string(next)};
+        };
+        auto userValue = [this, w, r, caption](float mm, const char* le) {
+            return [=, this] {
+                EXPECT_EQ(chosen(w), "Option_Edit");
+                EXPECT_EQ(w->lbl_Lf->text(), "User value");
+                EXPECT_EQ(w->lbl_Le->text().toStdString(), le);
+                EXPECT_EQ(Work.EffLengthWork[r][0], mm);
+                EXPECT_TRUE(w->cmdEdit->isEnabled());
+                EXPECT_TRUE(dialogs_->inputAnswers.empty());
+                ASSERT_FALSE(dialogs_->shown.empty());
+                EXPECT_EQ(dialogs_->shown.back().caption, caption);
+            };
+        };
+        std::vector<kxtest::ControlEffect> rows;
+        for (const Factor& f : factors)
+            rows.push_back({kOption[f.option],
+                            [=] {
+                                start({coRestrained, f.other1, f.other2});
+                            },
+                            [=] {
+                                EXPECT_FALSE(w->Option_Restrained->isChecked());
+                                EXPECT_TRUE(w->Options[f.option]->isChecked());
+                                EXPECT_EQ(w->lbl_Lf->text().toStdString(), f.lf);
+                                EXPECT_FLOAT_EQ(Work.EffLengthWork[r][0], f.k * L);
+                                EXPECT_EQ(Model.EffLengthMemberLength[r], L);
+                            }});
+        rows.push_back({"Option_Restrained",
+                        [=] {
+                            start({coSupportLateral, coEndFree, coNormal});
+                        },
+                        [=] {
+                            EXPECT_EQ(chosen(w), "Option_Restrained");
+                            EXPECT_EQ(w->lbl_Lf->text(), "Restrained");
+                            EXPECT_EQ(Work.EffLengthTextWork[r].str(), "Fully Restrained");
+                            EXPECT_EQ(Work.EffLengthWork[r][0], 0.0f);
+                        }});
+        rows.push_back({"Option_Edit",
+                        [=, this] {
+                            start({coSupportLateral, coEndFree, coNormal});
+                            dialogs_->inputAnswers = {std::string("2.5")};
+                        },
+                        userValue(2500, "2.50")});
+        rows.push_back({"cmdEdit", [=] { typed("2.5", "3"); }, userValue(3000, "3.00")});
+        // While a value is typed, a loading option asks for the value again and stays unchosen.
+        rows.push_back({"Option_Normal", [=] { typed("2.5", "2"); }, userValue(2000, "2.00")});
+        for (auto [label, option] : {std::pair{"Label_Support_Lateral", coSupportLateral},
+                                     {"Label_Support_Partial", coSupportPartial},
+                                     {"Label_Support_Both", coSupportBoth}})
+            rows.push_back({label,
+                            [=] {
+                                start({coEndFree, coNormal});
+                            },
+                            [=] { EXPECT_TRUE(w->Options[option]->isChecked()); },
+                            [=] { press(kxtest::Control(w, label)); }});
+        for (int i = 1; i <= 7; ++i) {
+            const int option = pictures[s.right ? 1 : 0][i - 1];
+            const std::string name = "Image" + std::to_string(i);
+            rows.push_back({name, [=] { start({}); },
+                            [=] { EXPECT_EQ(chosen(w), option < 0 ? "" : kOption[option]); },
+                            [=] { press(kxtest::Control(w, name)); }});
+        }
+        rows.push_back({"cmd_Next",
+                        [=] {
+                            start({coNormal, coSupportLateral});
+                        },
+                        [=, this] {
+                            EXPECT_EQ(dialogs_->messages(), std::vector<std::string>{cantmsg::kIncomplete});
+                            EXPECT_TRUE(w->isVisible());
+                        }});
+        rows.push_back({"cmd_Next",
+                        [=] {
+                            start({});
+                            kxtest::Click(w, "Option_Restrained");
+                        },
+                        [=] {
+                            EXPECT_FALSE(w->isVisible());
+                            EXPECT_TRUE(s.right ? Forms.IndexFrm->isVisible() : Forms.SpanFrm->isVisible());
+                            EXPECT_EQ(Model.EffLengthText[r].str(),
+                                      s.right ? "Restrained" : "Fully Restrained");
+                        }});
+        rows.push_back({s.right ? "cmd_Back" : "Cmd_Back", [=] { start({}); },
+                        [=] { EXPECT_TRUE(!w->isVisible() && back(s)->isVisible()); }});
+        rows.push_back({s.right ? "cmdCancel" : "Button1",
+                        [=] {
+                            start({});
+                            back(s)->hide();
+                        },
+                        [=] { EXPECT_FALSE(w->isVisible() || back(s)->isVisible()); }});
+        kxtest::ExpectEffects(w, rows);
+    }
 }
 
 } // namespace

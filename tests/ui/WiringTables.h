@@ -166,4 +166,16 @@ inline std::string Text(const QWidget* form, const std::string& name) {
     return w ? w->property("text").toString().toStdString() : std::string();
 }
 
+// Whether a control lies wholly inside what each of its parents shows, up to the form: one placed
+// beyond its group's edge cannot be reached by a user although it is not hidden.
+inline void ExpectInView(const QWidget* form, const std::vector<std::string>& names, bool inView) {
+    for (const std::string& n : names) {
+        const QWidget* w = Control(form, n);
+        bool inside = w != nullptr;
+        for (; inside && w != form && w->parentWidget(); w = w->parentWidget())
+            inside = w->parentWidget()->rect().contains(w->geometry());
+        EXPECT_EQ(inside, inView) << n << (inView ? " should be in view" : " should lie out of view");
+    }
+}
+
 } // namespace kxtest
