@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <sstream>
 
 #include "DrawingTestSupport.h"
@@ -273,7 +274,7 @@ TEST_F(Examples, ScaffoldTubeOnDoubleCouplers) {
                   supCouplerMid,
                   "\"New\" Steel Tube",
                   210000,
-                  M_PI / 64 * (std::pow(48.3, 4) - std::pow(40.3, 4)),
+                  std::numbers::pi / 64 * (std::pow(48.3, 4) - std::pow(40.3, 4)),
                   {Udl(0.9, 0, 4, {1})}};
     ASSERT_NO_FATAL_FAILURE(CommitBeamAndLoads(job.loads));
     ASSERT_NO_FATAL_FAILURE(AnalyseAndCompare("scaffold-tube-double-couplers.kxf",
