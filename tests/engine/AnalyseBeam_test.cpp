@@ -19,7 +19,25 @@ namespace {
 constexpr double kEI = 210000 * 1e8;
 constexpr double kRel = 1e-6;
 
-class AnalyseBeamTest : public AnalysisTest {};
+class AnalyseBeamTest : public AnalysisTest {
+protected:
+    // The equilibrium check run with the reaction set to each value: silent where no ratio is
+    // given, else its error with that ratio.
+    void ExpectEquilibriumCheck(double& reaction,
+                                std::initializer_list<std::pair<double, std::string>> cases) {
+        for (const auto& [value, ratio] : cases) {
+            dialogs->clear();
+            reaction = value;
+            CheckEquilibrium();
+            EXPECT_EQ(Messages(), ratio.empty()
+                                      ? std::vector<std::string>{}
+                                      : std::vector<std::string>{" ERROR  \r Loadcase  1\r Total applied "
+                                                                 "load / Total support reactions = " +
+                                                                 ratio})
+                << value;
+        }
+    }
+};
 
 bool AllZero(const auto& table) {
     const auto* bytes = reinterpret_cast<const unsigned char*>(&table);
@@ -108,18 +126,8 @@ TEST_F(AnalyseBeamTest, LoadStandingOnTheMiddleSupportGoesStraightIntoIt) {
     EXPECT_EQ(host.lists, 0); // no loadcase with pieces: no lists
     EXPECT_EQ(Model.AnalysedFlag, 1);
     // The equilibrium check is silent within 0.9995..1.0005 of the applied load and speaks beyond.
-    const std::pair<float, std::string> sums[] = {{10004, ""}, {9996, ""}, {10006, "0.999"}, {9994, "1.00"}};
-    for (const auto& [sum, ratio] : sums) {
-        dialogs->clear();
-        Eng.SupportReaction[1][2] = sum;
-        CheckEquilibrium();
-        EXPECT_EQ(Messages(), ratio.empty()
-                                  ? std::vector<std::string>{}
-                                  : std::vector<std::string>{" ERROR  \r Loadcase  1\r Total applied "
-                                                             "load / Total support reactions = " +
-                                                             ratio})
-            << sum;
-    }
+    ExpectEquilibriumCheck(Eng.SupportReaction[1][2],
+                           {{10004, ""}, {9996, ""}, {10006, "0.999"}, {9994, "1.00"}});
 }
 
 // Loads that cancel are in equilibrium with reactions that cancel: no error, whatever rounding
@@ -149,19 +157,8 @@ TEST_F(AnalyseBeamTest, LoadsThatCancelAreInEquilibrium) {
             EXPECT_NEAR(Eng.SupportReaction[1][static_cast<int>(k) + 1], c.reactions[k], 1e-3) << k + 1;
     }
     // The last beam's reactions 4.5 N out (within 0.05 % of its 10000 N of loads) and 5.5 N out.
-    const std::pair<float, std::string> off[] = {{4.5f, ""}, {5.5f, "0.00"}};
-    const float r1 = Eng.SupportReaction[1][1];
-    for (const auto& [by, ratio] : off) {
-        dialogs->clear();
-        Eng.SupportReaction[1][1] = r1 + by;
-        CheckEquilibrium();
-        EXPECT_EQ(Messages(), ratio.empty()
-                                  ? std::vector<std::string>{}
-                                  : std::vector<std::string>{" ERROR  \r Loadcase  1\r Total applied "
-                                                             "load / Total support reactions = " +
-                                                             ratio})
-            << by;
-    }
+    const double r1 = Eng.SupportReaction[1][1];
+    ExpectEquilibriumCheck(Eng.SupportReaction[1][1], {{r1 + 4.5, ""}, {r1 + 5.5, "0.00"}});
 }
 
 TEST_F(AnalyseBeamTest, ResultResolutionFollowsTheLongestSpansShareOfTheBeam) {

@@ -83,6 +83,11 @@ void ExpectNear(double got, double want, const std::string& what) {
     EXPECT_NEAR(got, want, 1e-5 * std::abs(want)) << what;
 }
 
+// A job of 305 x 165 UB 40 (E 205000 N/mm^2, Ixx 8503 cm^4) without cantilevers.
+Job UB305x165x40(std::vector<double> spans, int support, std::vector<LoadRow> loads) {
+    return {0, std::move(spans), 0, support, "305 x 165 UB 40", 205000, 8503e4, std::move(loads)};
+}
+
 // The committed job is the one described, and each analysed loadcase's reactions carry the loads
 // it applies (factored).
 void ExpectJob(const Job& j) {
@@ -296,14 +301,8 @@ TEST_F(Examples, FiveSpanUBOnForkheads) {
     f.Option_Vert_Fixed = false;
     f.Option_Forkhead = true;
     SupportKindClicked(f, pic);
-    const Job job{0,
-                  std::vector<double>(5, 6000),
-                  0,
-                  supForkhead,
-                  "305 x 165 UB 40",
-                  205000,
-                  8503e4,
-                  {Udl(10, 0, 30, {1}), Udl(10, 0, 6, {2})}};
+    const Job job =
+        UB305x165x40(std::vector<double>(5, 6000), supForkhead, {Udl(10, 0, 30, {1}), Udl(10, 0, 6, {2})});
     ASSERT_NO_FATAL_FAILURE(CommitBeamAndLoads(job.loads));
     ASSERT_NO_FATAL_FAILURE(AnalyseAndCompare("five-span-ub-forkheads.kxf", "Five-span UB on forkheads", job,
                                               "10.00 x 1.000", "10.000 x 1.000"));
@@ -325,14 +324,7 @@ TEST_F(Examples, UBCheckedWithRestraintsAtIntervals) {
     f.Option_Check = true;
     CodeCheckClicked(f);
     dialogs->confirmAnswers.push_back(true); // factored loads stay shown
-    const Job job{0,
-                  {6000, 6000},
-                  0,
-                  supFixed,
-                  "305 x 165 UB 40",
-                  205000,
-                  8503e4,
-                  {Udl(10, 0, 12, {1}), Udl(10, 0, 6, {2})}};
+    const Job job = UB305x165x40({6000, 6000}, supFixed, {Udl(10, 0, 12, {1}), Udl(10, 0, 6, {2})});
     ASSERT_NO_FATAL_FAILURE(CommitBeamAndLoads(job.loads));
     // The effective lengths: span 1 between its restraints, span 2 its own length.
     for (int row : {1, 2}) {
