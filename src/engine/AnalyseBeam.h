@@ -103,7 +103,7 @@ void SolveContinuousSpans();
 void CalcTotalAppliedLoads();
 
 // Compares the applied load of each analysed loadcase with the sum of its reactions and reports
-// a ratio outside 0.9995..1.0005.
+// their ratio when they differ by more than 0.05 % of the sum of the loads' magnitudes.
 void CheckEquilibrium();
 
 } // namespace kx

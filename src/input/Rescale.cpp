@@ -16,12 +16,8 @@ namespace {
 
 bool usable(double f) { return std::isfinite(f) && f > 0; }
 
-// A change of units reads every text as the analysis side reads typed numbers.
-constexpr NumberPolicy kRescaleNumbers = NumberPolicy::LeadingNumber;
-
-// The load form and the section editor refuse a text that is not wholly a number; a change of
-// units leaves such a text for them to refuse rather than make a number of it.
-constexpr NumberPolicy kRefusingForms = NumberPolicy::RefusedWhenNotANumber;
+// A blank effective length says "restrained", not 0: it stays too.
+constexpr NumberPolicy kEffLengthConverted = NumberPolicy::ZeroWhenNotANumber;
 
 // Fields of the beam form.
 enum BeamField { bfTimberW = 1, bfTimberH, bfGA, bfLiftHeight, bfSpanLength, bfIxx, bfE };
@@ -34,8 +30,6 @@ std::uint64_t RescaleKey(RescaleForm form, int field, int index) {
     return (static_cast<std::uint64_t>(form) << 48) | (static_cast<std::uint64_t>(field & 0xFFFF) << 32) |
            static_cast<std::uint32_t>(index);
 }
-
-double RescaleReadText(const std::string& text) { return ReadNumber(text, kRescaleNumbers); }
 
 std::optional<double> RescaledValue(std::uint64_t key, const std::string& text) {
     const auto it = RescaleVars.Written.find(key);
@@ -81,9 +75,10 @@ void UnitRescale::Caption(std::string& text, TUnitKind kind, const char* lead, c
 }
 
 void UnitRescale::Convert(std::string& text, std::uint64_t key, TUnitKind kind, RescaleDirection dir,
-                          RescaleRoutine routine, std::optional<NumberPolicy> kept) {
+                          RescaleRoutine routine, NumberPolicy converted) {
     if (!Changed(kind)) return;
-    if (kept && !TryReadNumber(text, *kept)) return;
+    const std::optional<double> typed = TryReadNumber(text, converted);
+    if (!typed) return;
     const long double from = oldFactor(kind), to = newFactor(kind);
     const bool input = dir == RescaleDirection::Input;
     long double internal;
@@ -92,7 +87,7 @@ void UnitRescale::Convert(std::string& text, std::uint64_t key, TUnitKind kind, 
     if (it != memos.end() && it->second.written == text) {
         internal = it->second.internal;
     } else {
-        const long double v = RescaleReadText(text);
+        const long double v = *typed;
         internal = input ? v * from : v / from;
     }
     const long double shown = input ? internal / to : internal * to;
@@ -132,8 +127,7 @@ void RescaleLoadFormTexts(LoadFormUnitTexts& t, UnitRescale& r) {
         LoadRowUnitTexts& row = t.Rows[n];
         const auto key = [n](int field) { return RescaleKey(RescaleForm::LoadDataFrm, field, n); };
         const auto convert = [&](std::string& text, int field, TUnitKind kind) {
-            r.Convert(text, key(field), kind, RescaleDirection::Input, RescaleRoutine::SigFig3,
-                      kRefusingForms);
+            r.Convert(text, key(field), kind);
         };
         convert(row.Edit_PL, lrPL, TUnitKind::Force);
         convert(row.Edit_Dist, lrDist, TUnitKind::Length);
@@ -163,14 +157,14 @@ void RescaleSectionGridTexts(SectionGridUnitTexts& t, UnitRescale& r) {
         for (int col = 2; col <= 6; ++col) {
             const Column& c = columns[col - 2];
             r.Convert(t.Cells[row][col], RescaleKey(RescaleForm::KX_GridFrm, col, row), c.kind, c.dir,
-                      RescaleRoutine::SigFig5, kRefusingForms);
+                      RescaleRoutine::SigFig5);
         }
 }
 
 void RescaleEffLengthTexts(EffLengthUnitTexts& t, RescaleForm form, UnitRescale& r) {
     // "varies", " " (restrained) and an empty box say something other than a length: they stay.
     r.Convert(t.lbl_Le, RescaleKey(form, 1), TUnitKind::Length, RescaleDirection::Input,
-              RescaleRoutine::SigFig3, kRescaleNumbers);
+              RescaleRoutine::SigFig3, kEffLengthConverted);
     r.Caption(t.UnitCaption, TUnitKind::Length);
 }
 

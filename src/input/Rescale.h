@@ -51,21 +51,20 @@ std::optional<double> RescaledValue(std::uint64_t key, const std::string& text);
 // The key of the beam form's span length in column col of its grid.
 std::uint64_t BeamSpanLengthKey(int col);
 
-// The leading number of a text, as the conversion reads it (a text without one is 0).
-double RescaleReadText(const std::string& text);
-
 // One change of units: from OldUnitFactors to the model's factors.
 class UnitRescale {
 public:
     UnitRescale(const TOldUnitFactors& old, const TUnitSettings& now);
     // The factor of the kind is another than before (both usable): its values are converted.
     bool Changed(TUnitKind kind) const;
-    // Converts the text of one field of the kind, when the kind's factor changed. With kept, a
-    // text that holds no number as that policy reads it stays as it is.
+    // Converts the text of one field of the kind, when the kind's factor changed. Only a text
+    // that is wholly a number is converted, and a blank one becomes the text of 0; any other text
+    // ("2,5", "3 m") stays as typed, for its form to refuse or read as 0 as before, never made
+    // into another valid number. `converted` may also keep blank texts.
     void Convert(std::string& text, std::uint64_t key, TUnitKind kind,
                  RescaleDirection dir = RescaleDirection::Input,
                  RescaleRoutine routine = RescaleRoutine::SigFig3,
-                 std::optional<NumberPolicy> kept = std::nullopt);
+                 NumberPolicy converted = NumberPolicy::RefusedWhenNotANumber);
 
     // Rebuilds a unit caption as lead + unit text + tail, when the kind's factor changed or the
     // caption does not name the unit now in use.

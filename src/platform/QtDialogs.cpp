@@ -3,8 +3,10 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileIconProvider>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QMimeDatabase>
 #include <QString>
 
 namespace kx {
@@ -43,6 +45,32 @@ QString qtFilter(const std::string& filter) {
     return out.join(QStringLiteral(";;"));
 }
 
+// Icons and type names from a file's kind and name alone. Qt's own provider reads the start of
+// each listed file to guess its type, which blocks for good on a file such as /proc/kmsg.
+class NameOnlyIconProvider : public QFileIconProvider {
+public:
+    using QFileIconProvider::icon;
+    QIcon icon(const QFileInfo& info) const override {
+        return icon(info.isDir() ? QAbstractFileIconProvider::Folder : QAbstractFileIconProvider::File);
+    }
+    QString type(const QFileInfo& info) const override {
+        return QMimeDatabase().mimeTypeForFile(info, QMimeDatabase::MatchExtension).comment();
+    }
+};
+
+// The provider lives as long as its dialog.
+class NameOnlyIcons : public QObject {
+public:
+    using QObject::QObject;
+    NameOnlyIconProvider provider;
+};
+
+// Qt's own dialog, listing files by name and kind only (a native one may read them).
+void ListByNameOnly(QFileDialog& d) {
+    d.setOption(QFileDialog::DontUseNativeDialog);
+    d.setIconProvider(&(new NameOnlyIcons(&d))->provider);
+}
+
 } // namespace
 
 void QtDialogs::Message(const std::string& text, const std::string& caption) {
@@ -62,11 +90,30 @@ std::string QtDialogs::InputBox(const std::string& caption, const std::string& p
     return ok ? FromQt(r) : defaultText;
 }
 
-std::optional<std::string> QtDialogs::OpenFile(const std::string& title, const std::string& filter,
-                                               const std::string& initialDir) {
-    QString f = QFileDialog::getOpenFileName(parentWindow(), ToQt(title), ToQt(initialDir), qtFilter(filter));
+std::unique_ptr<QFileDialog> MakeOpenDialog(QWidget* parent, const std::string& title,
+                                            const std::string& filter, const std::string& initialDir) {
+    auto d = std::make_unique<QFileDialog>(parent, ToQt(title), ToQt(initialDir), qtFilter(filter));
+    d->setAcceptMode(QFileDialog::AcceptOpen);
+    d->setFileMode(QFileDialog::ExistingFile);
+    ListByNameOnly(*d);
+    return d;
+}
+
+namespace {
+
+// The chosen file of a dialog run to its end; nothing when it was cancelled.
+std::optional<std::string> chosenFile(QFileDialog& d) {
+    if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return std::nullopt;
+    const QString f = d.selectedFiles().constFirst();
     if (f.isEmpty()) return std::nullopt;
     return std::string(f.toLocal8Bit().constData());
+}
+
+} // namespace
+
+std::optional<std::string> QtDialogs::OpenFile(const std::string& title, const std::string& filter,
+                                               const std::string& initialDir) {
+    return chosenFile(*MakeOpenDialog(parentWindow(), title, filter, initialDir));
 }
 
 std::unique_ptr<QFileDialog> MakeSaveDialog(QWidget* parent, const std::string& title,
@@ -81,17 +128,14 @@ std::unique_ptr<QFileDialog> MakeSaveDialog(QWidget* parent, const std::string& 
     // The extension is added before the dialog checks for an existing file, so a name typed
     // without it is asked about when it would replace a file.
     if (!defaultExt.empty()) d->setDefaultSuffix(ToQt(defaultExt));
+    ListByNameOnly(*d);
     return d;
 }
 
 std::optional<std::string> QtDialogs::SaveFile(const std::string& title, const std::string& filter,
                                                const std::string& initialDir, const std::string& defaultName,
                                                const std::string& defaultExt) {
-    auto d = MakeSaveDialog(parentWindow(), title, filter, initialDir, defaultName, defaultExt);
-    if (d->exec() != QDialog::Accepted || d->selectedFiles().isEmpty()) return std::nullopt;
-    const QString f = d->selectedFiles().constFirst();
-    if (f.isEmpty()) return std::nullopt;
-    return std::string(f.toLocal8Bit().constData());
+    return chosenFile(*MakeSaveDialog(parentWindow(), title, filter, initialDir, defaultName, defaultExt));
 }
 
 } // namespace kx

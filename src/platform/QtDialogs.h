@@ -24,8 +24,13 @@ public:
                                         const std::string& defaultExt = "") override;
 };
 
-// The dialog SaveFile runs, before it runs: a save dialog with the filter, the start folder and
-// name, and the default extension; it asks before an existing file is chosen.
+// The dialogs OpenFile and SaveFile run, before they run. Both are Qt's own dialog and tell the
+// listed files apart by name and kind alone, never reading one.
+// Open: the filter and the start folder; an existing file is to be chosen.
+std::unique_ptr<QFileDialog> MakeOpenDialog(QWidget* parent, const std::string& title,
+                                            const std::string& filter, const std::string& initialDir);
+// Save: the filter, the start folder and name, and the default extension; it asks before an
+// existing file is chosen.
 std::unique_ptr<QFileDialog> MakeSaveDialog(QWidget* parent, const std::string& title,
                                             const std::string& filter, const std::string& initialDir,
                                             const std::string& defaultName, const std::string& defaultExt);

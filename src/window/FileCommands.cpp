@@ -267,8 +267,8 @@ bool RebuildResults(AnalysisHost& host) {
     host.ShowCaseResults();
     host.FillResultsList();
     if (count > 1) host.ShowEnvelopeResults();
+    // Every loadcase up to the count, an unloaded one as flat lines; the last stays shown.
     for (int lc = 1; lc <= count; ++lc) {
-        if (Model.CaseHasLoads[lc] == 0) continue;
         host.SetShownCase(lc);
         host.DrawDiagrams();
     }

@@ -12,8 +12,8 @@ namespace kx {
 
 namespace {
 
-// Summary, maxima, loads and support lines run to this row; the check texts start a member's
-// block on a new page once they are past kCheckBlockRow.
+// Loads and support lines run to this row (summary and maxima lines to the page's last); the
+// check texts start a member's block on a new page once they are past kCheckBlockRow.
 constexpr int kBlockLastRow = 70;
 constexpr int kCheckBlockRow = 66;
 constexpr int kEnvelopeBreakRow = 55;
@@ -49,14 +49,14 @@ private:
 
 template <class Table> std::string LineText(const Table& t, int i) { return t[i].str(); }
 
-// Lines from..to of a table on rows r, r + 1, ...; before a line that would stand past
-// kBlockLastRow a new page with the title, and the table's headings repeated on rows 12 onwards
-// when the line is past them.
+// Lines from..to of a table on rows r, r + 1, ...; before a line that would stand past lastRow
+// a new page with the title, and the table's headings repeated on rows 12 onwards when the line
+// is past them.
 template <class Table>
 void PrintBlock(TextPages& pages, int& r, const Table& t, int from, int to, const std::string& title,
-                const std::vector<int>& headings = {}) {
+                const std::vector<int>& headings = {}, int lastRow = kBlockLastRow) {
     for (int i = from; i <= to; ++i) {
-        if (r > kBlockLastRow) {
+        if (r > lastRow) {
             pages.Next(title);
             r = 12;
             const bool pastHeadings = headings.empty() || i > headings.back();
@@ -103,8 +103,9 @@ void PrintBeamLoadingData(Printer& p) {
     const std::string more = "Beam & Loading Data";
     pages.Start("Beam & Loading Data + Results Summary");
     int r = 12;
-    PrintBlock(pages, r, Txt.SummaryLines, 2, LineCount(Txt.SummaryLines), more);
-    PrintBlock(pages, r, Txt.MaximaLines, 1, LineCount(Txt.MaximaLines), more);
+    // The summary and maxima fill the page; only a summary too long for it goes on overleaf.
+    PrintBlock(pages, r, Txt.SummaryLines, 2, LineCount(Txt.SummaryLines), more, {}, kPrintRows);
+    PrintBlock(pages, r, Txt.MaximaLines, 1, LineCount(Txt.MaximaLines), more, {}, kPrintRows);
     PrintBlock(pages, r, Txt.LoadListLines, 1, LineCount(Txt.LoadListLines), more, {1, 2, 3});
     PrintBlock(pages, r, Txt.PointLoadListLines, 1, LineCount(Txt.PointLoadListLines), more, {2, 3, 4});
 }

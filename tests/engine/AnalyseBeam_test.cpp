@@ -19,7 +19,25 @@ namespace {
 constexpr double kEI = 210000 * 1e8;
 constexpr double kRel = 1e-6;
 
-class AnalyseBeamTest : public AnalysisTest {};
+class AnalyseBeamTest : public AnalysisTest {
+protected:
+    // The equilibrium check run with the reaction set to each value: silent where no ratio is
+    // given, else its error with that ratio.
+    void ExpectEquilibriumCheck(double& reaction,
+                                std::initializer_list<std::pair<double, std::string>> cases) {
+        for (const auto& [value, ratio] : cases) {
+            dialogs->clear();
+            reaction = value;
+            CheckEquilibrium();
+            EXPECT_EQ(Messages(), ratio.empty()
+                                      ? std::vector<std::string>{}
+                                      : std::vector<std::string>{" ERROR  \r Loadcase  1\r Total applied "
+                                                                 "load / Total support reactions = " +
+                                                                 ratio})
+                << value;
+        }
+    }
+};
 
 bool AllZero(const auto& table) {
     const auto* bytes = reinterpret_cast<const unsigned char*>(&table);
@@ -108,18 +126,39 @@ TEST_F(AnalyseBeamTest, LoadStandingOnTheMiddleSupportGoesStraightIntoIt) {
     EXPECT_EQ(host.lists, 0); // no loadcase with pieces: no lists
     EXPECT_EQ(Model.AnalysedFlag, 1);
     // The equilibrium check is silent within 0.9995..1.0005 of the applied load and speaks beyond.
-    const std::pair<float, std::string> sums[] = {{10004, ""}, {9996, ""}, {10006, "0.999"}, {9994, "1.00"}};
-    for (const auto& [sum, ratio] : sums) {
+    ExpectEquilibriumCheck(Eng.SupportReaction[1][2],
+                           {{10004, ""}, {9996, ""}, {10006, "0.999"}, {9994, "1.00"}});
+}
+
+// Loads that cancel are in equilibrium with reactions that cancel: no error, whatever rounding
+// leaves of the totals. Reactions by statics; a mismatch beyond 0.05 % of the loads still speaks.
+TEST_F(AnalyseBeamTest, LoadsThatCancelAreInEquilibrium) {
+    const double MB = -(4e6 * (9e6 - 640000) - 1.5e6 * (9e6 - 90000)) / 3000 / 14000;
+    const struct {
+        BeamBuilder beam;
+        std::vector<double> reactions;
+    } cases[] = {
+        // Simply supported 3000: +5000 at 2200, -5000 at 1200.
+        {BeamBuilder().Spans({3000}).Point(1, 2200, 5000).Point(1, 1200, -5000), {-5000.0 / 3, 5000.0 / 3}},
+        // Two equal spans, +2 N/mm on one and -2 N/mm on the other: antisymmetric, so no moment
+        // over the middle support and each span carries its own load.
+        {BeamBuilder().EqualSpans(2, 4000).Udl(1, 0, 2, 4000).Udl(1, 4000, -2, 4000), {4000, 0, -4000}},
+        // Spans 3000 and 4000, +5000 at 800 and -5000 at 300 (factor 1): three moments give
+        // M_B = -(5000 x 800 x (3000^2 - 800^2) - 5000 x 300 x (3000^2 - 300^2)) / 3000 / 14000.
+        {BeamBuilder().Spans({3000, 4000}).Point(1, 800, 5000).Point(1, 300, -5000),
+         {-2500.0 / 3 + MB / 3000, 2500.0 / 3 - MB / 3000 - MB / 4000, MB / 4000}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "case " << &c - cases);
         dialogs->clear();
-        Eng.SupportReaction[1][2] = sum;
-        CheckEquilibrium();
-        EXPECT_EQ(Messages(), ratio.empty()
-                                  ? std::vector<std::string>{}
-                                  : std::vector<std::string>{" ERROR  \r Loadcase  1\r Total applied "
-                                                             "load / Total support reactions = " +
-                                                             ratio})
-            << sum;
+        Analyse(c.beam);
+        EXPECT_EQ(Messages(), std::vector<std::string>{});
+        for (std::size_t k = 0; k < c.reactions.size(); ++k)
+            EXPECT_NEAR(Eng.SupportReaction[1][static_cast<int>(k) + 1], c.reactions[k], 1e-3) << k + 1;
     }
+    // The last beam's reactions 4.5 N out (within 0.05 % of its 10000 N of loads) and 5.5 N out.
+    const double r1 = Eng.SupportReaction[1][1];
+    ExpectEquilibriumCheck(Eng.SupportReaction[1][1], {{r1 + 4.5, ""}, {r1 + 5.5, "0.00"}});
 }
 
 TEST_F(AnalyseBeamTest, ResultResolutionFollowsTheLongestSpansShareOfTheBeam) {

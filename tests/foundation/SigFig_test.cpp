@@ -64,12 +64,17 @@ const std::vector<Routine> kRoutines = {
     // digits, and round up as typed; 2.675 lies further below and rounds down.
     {"FormatDecimalPlaces 0", [](double x) { return FormatDecimalPlaces(x, 0); },
      {{7.9, "7"}, {-7.9, "-7"}, {0.00005, "0"}}},
+    // From 1e-4 up the format, padded to five: below 0.001 that is a blank and "0.00" or "0.0",
+    // and with three decimals the half 0.0005 and what lies above it round up to 0.001.
     {"FormatDecimalPlaces 1", [](double x) { return FormatDecimalPlaces(x, 1); },
-     {{1.5, "  1.5"}, {0.00005, "0.0"}, {-0.25, " -0.3"}}},
+     {{1.5, "  1.5"}, {0.00005, "0.0"}, {-0.25, " -0.3"}, {0.00065, "  0.0"}, {0.0001, "  0.0"}}},
     {"FormatDecimalPlaces 2", [](double x) { return FormatDecimalPlaces(x, 2); },
-     {{0.00005, "0.00"}, {123456.7, "123460"}, {3.14159, " 3.14"}, {2.675, " 2.67"}, {100000.0, "100000.00"}}},
+     {{0.00005, "0.00"}, {123456.7, "123460"}, {3.14159, " 3.14"}, {2.675, " 2.67"}, {100000.0, "100000.00"},
+      {0.00095, " 0.00"}, {0.0001, " 0.00"}, {0.0000999, "0.00"}}},
     {"FormatDecimalPlaces 3", [](double x) { return FormatDecimalPlaces(x, 3); },
-     {{2.0, "2.000"}, {0.00005, "0.000"}, {0.1245, "0.125"}, {-1.0585, "-1.059"}}},
+     {{2.0, "2.000"}, {0.00005, "0.000"}, {0.1245, "0.125"}, {-1.0585, "-1.059"},
+      {0.0005, "0.001"}, {0.00065, "0.001"}, {0.00095, "0.001"}, {0.000975, "0.001"}, {-0.00065, "-0.001"},
+      {0.00049, "0.000"}, {0.0004999, "0.000"}}},
 };
 // clang-format on
 

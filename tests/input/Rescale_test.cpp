@@ -134,6 +134,66 @@ TEST_F(RescaleTest, EffectiveLengthLabelsKeepTheirWords) {
     EXPECT_EQ(rhc, (EffLengthUnitTexts{" ", "ft"}));
 }
 
+// One rule in every window: a text that is wholly a number (blanks around it allowed) is
+// converted, a blank one becomes "0.0" (a blank effective length, "restrained", stays), and any
+// other text stays as typed for its form to refuse or read as 0. m -> mm, mm -> cm for section
+// lengths, kN -> N, kN-m -> N-mm.
+TEST_F(RescaleTest, OnlyTextsThatAreWhollyNumbersAreConverted) {
+    struct Forms {
+        BeamFormUnitTexts beam;
+        LoadFormUnitTexts loads;
+        SectionGridUnitTexts grid;
+        EffLengthUnitTexts span;
+    };
+    using Field = std::string& (*)(Forms&);
+    const Field spanLength = [](Forms& f) -> std::string& { return f.beam.SpanLengths[1]; };
+    const Field liftHeight = [](Forms& f) -> std::string& { return f.beam.Edit_L; };
+    const Field timberWidth = [](Forms& f) -> std::string& { return f.beam.Edit_Timber_W; };
+    const Field ga = [](Forms& f) -> std::string& { return f.beam.lbl_GA; };
+    const Field loadDist = [](Forms& f) -> std::string& { return f.loads.Rows[7].Edit_Dist; };
+    const Field loadP = [](Forms& f) -> std::string& { return f.loads.Rows[7].Edit_PL; };
+    const Field gridMoment = [](Forms& f) -> std::string& { return f.grid.Cells[3][5]; };
+    const Field effLength = [](Forms& f) -> std::string& { return f.span.lbl_Le; };
+    const struct {
+        Field field;
+        const char* typed;
+        const char* expected;
+    } cases[] = {
+        // clang-format off
+        {spanLength, "2.5", "2500"}, {spanLength, " 2.5 ", "2500"}, {spanLength, "1e-3", "1.00"},
+        {spanLength, " 2,5", " 2,5"}, {spanLength, "3 m", "3 m"}, {spanLength, "abc", "abc"},
+        {spanLength, "", "0.0"}, {spanLength, "2.", "2000"}, {spanLength, "2e", "2e"},
+        {liftHeight, "2 m", "2 m"}, {liftHeight, "2", "2000"}, {liftHeight, "", "0.0"},
+        {timberWidth, "47mm", "47mm"}, {timberWidth, "47", "4.70"}, {timberWidth, "4,7", "4,7"},
+        {ga, "500", "500000"}, {ga, "500 kN", "500 kN"},
+        {loadDist, "1.5", "1500"}, {loadDist, "1.5m", "1.5m"}, {loadDist, "", "0.0"},
+        {loadP, "12", "12000"}, {loadP, "12 kN", "12 kN"},
+        {gridMoment, "12.5", "12500000"}, {gridMoment, "12,5", "12,5"},
+        {effLength, "4.25", "4250"}, {effLength, "4 m", "4 m"}, {effLength, " ", " "},
+        {effLength, "varies", "varies"},
+        // clang-format on
+    };
+    for (const auto& c : cases) {
+        Forms f;
+        f.beam.SpanLengths = {"1", "", "1"};
+        c.field(f) = c.typed;
+        rescale({{TUnitKind::Length, "mm", 1},
+                 {TUnitKind::SectLength, "cm", 10},
+                 {TUnitKind::Force, "N", 1},
+                 {TUnitKind::Moment, "N-mm", 1}},
+                [&](UnitRescale& r) {
+                    RescaleBeamFormTexts(f.beam, r);
+                    RescaleLoadFormTexts(f.loads, r);
+                    RescaleSectionGridTexts(f.grid, r);
+                    RescaleEffLengthTexts(f.span, RescaleForm::SpanFrm, r);
+                });
+        EXPECT_EQ(c.field(f), c.expected) << "'" << c.typed << "'";
+        SetDefaultUnits(Model); // back to m, mm, kN and kN-m for the next case
+        SnapshotUnitFactors();
+        ForgetRescaledTexts();
+    }
+}
+
 TEST_F(RescaleTest, PreferencesOkConvertsOnceEvenAfterAFailedSave) {
     std::string t = "6";
     InstallRescaleBeamForms([&] {

@@ -18,6 +18,7 @@
 #include "Unprivileged.h"
 #include "foundation/StartDirTest.h"
 #include "foundation/Unit1.h"
+#include "input/LoadData.h"
 #include "platform/BinaryIO.h"
 #include "platform/Dialogs.h"
 #include "window/Index.h"
@@ -203,6 +204,18 @@ void ExpectSameResults(const AnalysedJob& a) {
 
 class OpenAndSave : public FileCommands {
 protected:
+    // The loadcases whose diagrams the last Open drew, in order: each SetShownCase followed by
+    // DrawDiagrams.
+    std::string DiagramsDrawn() const {
+        std::string drawn;
+        const std::string set = "SetShownCase ", draw = ", DrawDiagrams";
+        for (auto at = host.calls.find(set); at != std::string::npos; at = host.calls.find(set, at + 1)) {
+            const auto end = host.calls.find(',', at);
+            if (host.calls.compare(end, draw.size(), draw) != 0) continue;
+            drawn += (drawn.empty() ? "" : " ") + host.calls.substr(at + set.size(), end - at - set.size());
+        }
+        return drawn;
+    }
     // Saved at path, another job analysed in between, then Open and Save twice: every result and
     // text comes back each time, and each save writes the same bytes.
     void ExpectRoundTrip(const std::string& path) {
@@ -267,16 +280,25 @@ TEST_F(OpenAndSave, LoadcasesComeBackInTheAnalysisOrderAsFarAsItWent) {
     ExpectRoundTrip(dir_.path("couplers.kxf"));
     EXPECT_EQ(Txt.CaseListing[3][0], "2");
     EXPECT_EQ(Txt.CaseListing[3][2], "No Loads Applied");
-    // "All" is shown, with the envelope, the diagrams of the two loaded loadcases and the selector
-    // up to loadcase 4.
+    // "All" is shown, with the envelope, the diagrams of loadcases 1 to 4 (those without loads
+    // flat) and the selector up to loadcase 4.
     EXPECT_EQ(Model.ShownCaseMode, 1);
-    std::size_t diagrams = 0;
-    for (auto at = host.calls.find("DrawDiagrams"); at != std::string::npos;
-         at = host.calls.find("DrawDiagrams", at + 1))
-        ++diagrams;
-    EXPECT_EQ(diagrams, 2u);
+    EXPECT_EQ(DiagramsDrawn(), "1 2 3 4");
     for (const char* call : {"SetCaseSelection All 0", "ShowEnvelopeResults", "EnableCaseSelector 4"})
         EXPECT_NE(host.calls.find(call), std::string::npos) << call;
+
+    // Loads in loadcases 1 and 3, and in loadcase 4 only a point load left empty: four loadcases,
+    // the last one shown when the file is open, as after drawing each in turn.
+    Analyse(BeamBuilder().Spans({4000, 4000}).Udl(1, 0, 5, 8000).Point(3, 2000, 10000).Point(4, 6000, 0),
+            [] { MarkActiveCases(); });
+    ASSERT_EQ(Model.LoadcaseCount, 4);
+    ASSERT_EQ(Model.CaseHasLoads[4], 0);
+    const std::string unloadedLast = Save("unloaded-last.kxf");
+    host.calls.clear();
+    ASSERT_TRUE(OpenBeamFile(host, unloadedLast));
+    EXPECT_EQ(DiagramsDrawn(), "1 2 3 4");
+    EXPECT_EQ(host.calls.substr(host.calls.rfind("SetShownCase")).substr(0, 28),
+              "SetShownCase 4, DrawDiagrams");
 
     // Jobs saved after the analysis stopped (loadcase 2 unstable: forkheads lifted by an upward load;
     // the steel check beyond its table at Le/r 327) open as far as it went, with its message, and

@@ -142,14 +142,39 @@ TEST_F(PrintTextTest, LongListingsGoOnOverNewPagesWithTheirHeadings) {
     Fill(Txt.PointLoadListLines, 10, "P");
     Print(PrintBeamLoadingData);
     EXPECT_EQ(p.pages.size(), 1u);
-    // Summary and maxima past row 70 go on from row 12.
-    Fill(Txt.SummaryLines, 100, "S");
-    Fill(Txt.MaximaLines, 50, "M");
-    Fill(Txt.LoadListLines, 0, "U");
-    Fill(Txt.PointLoadListLines, 0, "P");
-    Print(PrintBeamLoadingData);
-    ASSERT_EQ(p.pages.size(), 3u);
-    Expect({{1, 70, "S60"}, {2, 12, "S61"}, {2, 52, "M1"}, {3, 12, "M20"}});
+    // Summary and maxima take every row to 80 and only then go on from row 12: summary line i on
+    // row 10 + i, maxima after it; the loads never stand past row 70, so a loads table that would
+    // start there starts on the next page.
+    struct Long {
+        int summary, maxima, loads;
+        std::vector<At> rows;
+        std::size_t pages;
+    };
+    const Long longOnes[] = {
+        {100,
+         50,
+         0,
+         {{1, 80, "S70"},
+          {2, 12, "S71"},
+          {2, 41, "S100"},
+          {2, 42, "M1"},
+          {2, 80, "M39"},
+          {3, 12, "M40"},
+          {3, 22, "M50"}},
+         3},
+        {60, 8, 5, {{1, 70, "S60"}, {1, 71, "M1"}, {1, 78, "M8"}, {2, 12, "U1"}, {2, 16, "U5"}}, 2},
+        {60, 10, 0, {{1, 80, "M10"}}, 1},
+    };
+    for (const Long& l : longOnes) {
+        Fill(Txt.SummaryLines, l.summary, "S");
+        Fill(Txt.MaximaLines, l.maxima, "M");
+        Fill(Txt.LoadListLines, l.loads, "U");
+        Fill(Txt.PointLoadListLines, 0, "P");
+        Print(PrintBeamLoadingData);
+        EXPECT_EQ(p.pages.size(), l.pages) << l.summary << " " << l.maxima;
+        ASSERT_GE(p.pages.size(), l.rows.back().page);
+        Expect(l.rows);
+    }
 
     // Envelope line i on row 12 + i (lines 2 and 3 share row 15): point 21 on row 54 stays, on 55
     // breaks, unless five lines or fewer follow; without member ends, 80 rows a page.
