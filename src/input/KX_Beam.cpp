@@ -197,6 +197,14 @@ float SpanGridLength(const BeamFormControls& f, int col) {
     return static_cast<float>(spanCellLength(f, col));
 }
 
+BeamFormControls FirstBeamForm() {
+    BeamFormControls f;
+    f.Grid_Spans.SetColCount(2);
+    f.Grid_Spans.SetCell(0, 0, " Spans");
+    f.Grid_Spans.SetCell(1, 0, " Span 1 ");
+    return f;
+}
+
 void BuildSpanGridColumns(BeamFormControls& f) {
     const int n = std::clamp(TryReadWholeNumber(f.Edit_Spans).value_or(f.UpDown_Spans), 1, kMaxFormSpans);
     f.Edit_Spans = std::to_string(n);

@@ -169,12 +169,7 @@ void TDurationFrm::FormCreate() {
     Bindings.Show(Duration::Dlg);
 }
 
-void TDurationFrm::act(void (*action)()) {
-    if (Bindings.Filling()) return;
-    Bindings.Read(Duration::Dlg);
-    Guard(action);
-    Bindings.Show(Duration::Dlg);
-}
+void TDurationFrm::act(void (*action)()) { Bindings.Step(Duration::Dlg, action); }
 
 void TDurationFrm::FormShow() {
     act(Duration::FormShow);

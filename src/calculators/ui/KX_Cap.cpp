@@ -140,9 +140,7 @@ void TKX_CapFrm::FormCreate() {
 }
 
 template <class F> void TKX_CapFrm::act(F action) {
-    Bindings.Read(KX_Cap::Cap);
-    Guard([&action] { action(KX_Cap::CapInputs(KX_Cap::Cap)); });
-    Bindings.Show(KX_Cap::Cap);
+    Bindings.Step(KX_Cap::Cap, [&action] { action(KX_Cap::CapInputs(KX_Cap::Cap)); });
 }
 
 void TKX_CapFrm::FamilyClick(int family) {

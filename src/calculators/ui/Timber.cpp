@@ -210,23 +210,14 @@ bool TTimberFrm::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-template <class F> void TTimberFrm::act(F action) {
-    // What the program shows acts on nothing.
-    if (Bindings.Filling()) return;
-    Guard([this, &action] {
-        Bindings.Read(Timber::Calc.Ctl);
-        action();
-    });
-    Bindings.Show(Timber::Calc.Ctl);
-}
+template <class F> void TTimberFrm::act(F action) { Bindings.Step(Timber::Calc.Ctl, action); }
 
 void TTimberFrm::runButton(bool (*button)()) {
-    Guard([this, button] {
-        Bindings.Read(Timber::Calc.Ctl);
-        const bool dialog = button();
-        Bindings.Show(Timber::Calc.Ctl);
-        if (dialog && Link.Duration) Link.Duration->exec();
-    });
+    bool dialog = false;
+    Bindings.Step(Timber::Calc.Ctl, [&dialog, button] { dialog = button(); });
+    if (!dialog || !Link.Duration) return;
+    Guard([this] { Link.Duration->exec(); });
+    // The duration window's show sets the calculator's factors.
     Bindings.Show(Timber::Calc.Ctl);
 }
 
