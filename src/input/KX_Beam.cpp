@@ -208,7 +208,7 @@ float SpanGridLength(const BeamFormControls& f, int col) {
 }
 
 BeamFormControls FirstBeamForm() {
-    BeamFormControls f;
+    BeamFormControls f{}; // braces: clang 14, which builds the fuzzer, crashes on the plain declaration
     f.Grid_Spans.SetColCount(2);
     f.Grid_Spans.SetCell(0, 0, " Spans");
     f.Grid_Spans.SetCell(1, 0, " Span 1 ");

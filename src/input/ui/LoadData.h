@@ -121,9 +121,6 @@ public:
 
     // Which control feeds which field of the form's snapshot (no handler runs while it is shown).
     FormBindings<LoadFormControls> Bindings;
-    // The height the form is laid out for; the window shows as much of it as the screen allows,
-    // and the rows scroll above the commands.
-    int FormHeight() const { return formHeight_; }
 
     // Handlers.
     void FormShow();
@@ -159,6 +156,8 @@ private:
     void layOut();
 
     TLoadRow rows_[kLoadRows + 1];
+    // The height the form is laid out for; the window shows as much of it as the screen allows,
+    // and the rows scroll above the commands.
     int formHeight_ = 560;
 };
 
