@@ -102,8 +102,6 @@ TSpanFrm::TSpanFrm(QWidget* parent) : QWidget(parent) {
     cmdEdit = MakeButton(Frame_Span, "cmdEdit", "Reset effective length", 340, 252, 180, 26);
     cmd_Part = MakeButton(Frame_Span, "cmd_Part", "Reset restraint intervals", 340, 278, 180, 26);
     cmd_All = MakeButton(Frame_Span, "cmd_All", "Apply to all spans", 540, 230, 160);
-    for (QPushButton* b : {cmdEdit, cmd_Part, cmd_All})
-        b->setEnabled(false);
     QLabel* spanCaption = MakeLabel(Frame_Span, "Label5", "Span", 560, 284, 40);
     Edit_Span = Named(new QSpinBox(Frame_Span), "Edit_Span");
     Caption(spanCaption, Edit_Span);
@@ -116,12 +114,10 @@ TSpanFrm::TSpanFrm(QWidget* parent) : QWidget(parent) {
         spanGroup_->addButton(b);
 
     Frame_Int = MakeGroup(this, "Frame_Int", "", 10, 94, 770, 330);
-    Frame_Int->hide();
     Image_IntSpan = Named(new TPicture(kIntSpanPictureW, kIntSpanPictureH, Frame_Int), "Image_IntSpan");
     Image_IntSpan->move(16, 16);
     lbl_Span = MakeLabel(Frame_Int, "lbl_Span", "", 16, 110, 120);
     lbl_SpanL = MakeLabel(Frame_Int, "lbl_SpanL", "", 300, 110, 250);
-    lbl_SpanL->hide();
     Grid_Int = Named(new QTableWidget(2, kGridCols, Frame_Int), "Grid_Int");
     Grid_Int->horizontalHeader()->hide();
     Grid_Int->verticalHeader()->hide();
@@ -149,7 +145,6 @@ TSpanFrm::TSpanFrm(QWidget* parent) : QWidget(parent) {
     spacingGroup_ = new QButtonGroup(this);
     for (QRadioButton* b : {Option_Blank, Option_Equal, Option_UnEqual})
         spacingGroup_->addButton(b);
-    Option_UnEqual->setChecked(true);
     Edit_No = Named(new QSpinBox(GroupBox1), "Edit_No");
     Edit_No->setGeometry(480, 38, 60, 26);
     Edit_No->setRange(1, 5);
