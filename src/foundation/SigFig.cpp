@@ -180,8 +180,6 @@ NumberText BandsText(double value, const SigFigRule& rule) {
 
 } // namespace
 
-std::string FormatBands(double value, const SigFigRule& rule) { return BandsText(value, rule).str(); }
-
 std::string SigFig2(double x) { return BandsText(x, kSigFig2).str(); }
 std::string SigFig3(double x) { return BandsText(x, kSigFig3).str(); }
 std::string SigFig4(double x) { return BandsText(x, kSigFig4).str(); }

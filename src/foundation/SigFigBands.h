@@ -66,8 +66,6 @@ inline constexpr SigFigRule kSigFig4Dec3{
      {100.0L, -1, 1, -1}, {1000.0L, 0, 0, -1}, {1e4L, 1, 0, -1}, {1e5L, 2, 0, -1}, {1e6L, 3, 0, -1},
      {1e7L, 4, 0, -1}, {1e8L, 5, 0, -1}}};
 
-// Formats x by one of the rules above.
-std::string FormatBands(double x, const SigFigRule& rule);
 // Fixed-point text rounded half away from zero at 18 significant digits.
 std::string FormatFixed(long double v, int decimals);
 // The same by way of the full 18-digit text; FormatFixed takes it only near a decimal half.

@@ -135,22 +135,32 @@ void commitTimberChoice(SharedModel& m) {
     m.TimberPermShearSaved = w.TimberPermShear;
 }
 
-void commitSectionAndBeam(SharedModel& m) {
-    const WorkingCopies& w = Work;
-    m.SectionShape = w.WorkSectionShape;
-    m.BeamLength = w.WorkBeamLength;
-    m.SectionFamilyCode = w.SectionFamily;
+// The section and supports of the working beam and the model's fields that hold them once
+// committed: the commit copies each working field to the model, the restore copies it back.
+template <class Copy> void walkSectionFields(SharedModel& m, WorkingCopies& w, Copy copy) {
+    copy(m.SectionShape, w.WorkSectionShape);
+    copy(m.SectionFamilyCode, w.SectionFamily);
     for (int i = 0; i <= 50; ++i)
-        m.SectionPropLines[i] = w.WorkSectionPropLines[i];
-    m.MemberType = w.WorkMemberType;
-    m.SectionDescription = w.WorkSectionText;
+        copy(m.SectionPropLines[i], w.WorkSectionPropLines[i]);
+    copy(m.MemberType, w.WorkMemberType);
+    copy(m.SectionDescription, w.WorkSectionText);
+    copy(m.FlangeThickness, w.WorkFlangeThickness);
+    copy(m.WebThickness, w.WorkWebThickness);
+    copy(m.SupportType, w.WorkSupportType);
+}
+
+void commitSectionAndBeam(SharedModel& m) {
+    WorkingCopies& w = Work;
+    walkSectionFields(m, w, [](auto& model, const auto& work) { model = work; });
+    // Apart from the list, as the two ways differ: the commit takes the member rows from E on
+    // (existence and length were read from the grid) where the restore takes them whole, the
+    // restore holds the span count to the rows there are, and the beam length and the coupler
+    // springs are worked out again at every commit.
+    m.BeamLength = w.WorkBeamLength;
     for (int row = 0; row <= kFlagsRow; ++row)
         for (int field = mfE; field <= 19; ++field)
             m.SpanData[row][field] = w.WorkSpanData[row][field];
-    m.FlangeThickness = w.WorkFlangeThickness;
-    m.WebThickness = w.WorkWebThickness;
     m.SpanCount[0] = w.WorkSpanCount;
-    m.SupportType = w.WorkSupportType;
     m.SupportStiffness = w.WorkSupportStiffness;
 }
 
@@ -191,6 +201,14 @@ double spanCellLength(const BeamFormControls& f, int col) {
 
 float SpanGridLength(const BeamFormControls& f, int col) {
     return static_cast<float>(spanCellLength(f, col));
+}
+
+BeamFormControls FirstBeamForm() {
+    BeamFormControls f{}; // braces: clang 14, which builds the fuzzer, crashes on the plain declaration
+    f.Grid_Spans.SetColCount(2);
+    f.Grid_Spans.SetCell(0, 0, " Spans");
+    f.Grid_Spans.SetCell(1, 0, " Span 1 ");
+    return f;
 }
 
 void BuildSpanGridColumns(BeamFormControls& f) {
@@ -564,18 +582,10 @@ void RestoreBeamForm(BeamFormControls& f) {
             OpenSectionFamily(f, code);
     }
 
-    w.WorkSupportType = m.SupportType;
+    walkSectionFields(Model, w, [](const auto& model, auto& work) { work = model; });
     w.WorkSpanData = m.SpanData;
     w.WorkLiftHeight = m.LiftHeight;
     w.WorkSpanCount = std::clamp(m.SpanCount[0], 1, kMaxSpans);
-    w.WorkSectionText = m.SectionDescription;
-    w.SectionFamily = m.SectionFamilyCode;
-    w.WorkSectionShape = m.SectionShape;
-    w.WorkMemberType = m.MemberType;
-    for (int i = 0; i <= 50; ++i)
-        w.WorkSectionPropLines[i] = m.SectionPropLines[i];
-    w.WorkFlangeThickness = m.FlangeThickness;
-    w.WorkWebThickness = m.WebThickness;
     w.SectionRecordNo = restoredSectionRecordNo();
 
     const auto& codes = w.WorkSupportType;

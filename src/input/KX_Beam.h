@@ -130,6 +130,8 @@ void CalcCouplerStiffness(const BeamFormControls& f);
 // Rows 1 and 2 of the member grid from the spans grid; WorkSectionText from lbl_S01_Desc.
 void UpdateMemberGrid(BeamFormControls& f);
 
+// The form as it is made: one span, its column captioned.
+BeamFormControls FirstBeamForm();
 // The form and its working copy cleared for a new beam (the window greys its picture).
 void ResetBeamForm(BeamFormControls& f);
 // What showing the form does to its controls and the model: unit defaults and captions, the

@@ -148,6 +148,99 @@ void FillSectionList(BeamFormControls& f) {
     f.List_Sect = ReadSectionDesignations(SectionChoiceVars.SectionFileName);
 }
 
+SectionValues SectionValuesOf(const TSectionRec& rec) {
+    SectionValues v;
+    v.User = rec.Group == 1.0f;
+    v.Scaffold = rec.Group == 2.0f;
+    v.Shape = rec.B != 0 ? rec.Shape.str() : std::string();
+    // A record without a flange thickness has no ratio to give.
+    if (rec.T != 0) v.DOverT = static_cast<float>(static_cast<double>(rec.D) / rec.T);
+    double shearArea = 0;
+    if (v.Shape == "Tube") shearArea = rec.A / 2.0;
+    if (v.Shape == "Box") shearArea = 2.0 * rec.D * rec.t;
+    if (isOneOf(v.Shape, {"RSC", "Beam", "RSJ"})) shearArea = static_cast<double>(rec.D) * rec.t;
+
+    TMemberRow& m = v.Member;
+    m[mfE] = rec.E;
+    m[mfIxx] = rec.Ixx;
+    m[mfRy] = rec.ry;
+    if (v.User) {
+        m[mfGA] = rec.GA;
+        m[mfPermShear] = rec.PermShear;
+        m[mfPermMoment] = rec.PermMoment;
+    } else if (v.Scaffold) {
+        m[mfY] = rec.FibreX;
+        m[mfArea] = rec.A;
+        m[mfPermMoment] = rec.PermMoment;
+    } else {
+        m[mfY] = rec.FibreX;
+        m[mfArea] = rec.A;
+        m[mfShearArea] = static_cast<float>(shearArea);
+        if (isOneOf(v.Shape, {"Beam", "RSJ", "RSC"})) m[mfDT] = v.DOverT;
+        m[mfSteelDepth] = rec.D;
+    }
+    v.FlangeThickness = rec.T;
+    v.WebThickness = rec.t;
+    return v;
+}
+
+namespace {
+
+// The texts of a picked section in the model's units: its property lines (line 0 their count)
+// and the captions of the first member.
+struct PickedTexts {
+    Arr<std::string, 0, 50> Lines;
+    int Count = 0;
+    std::string lbl_GA, lbl_S01_E, lbl_S01_Ixx;
+};
+
+PickedTexts pickedTexts(const TSectionRec& rec, const SectionValues& v, const SharedModel& m) {
+    const double ixxShown = static_cast<double>(rec.Ixx) / m.UnitFactorSectI;
+    const double eShown = static_cast<double>(rec.E) / m.UnitFactorSectE;
+    const std::string ixxLine = " Ixx = " + SigFig4Dec3(ixxShown) + " " + m.UnitTextSectI;
+    const std::string eLine = " E = " + SigFig4Dec3(eShown) + " " + m.UnitTextSectE;
+    const std::string momentLine = " = " +
+                                   SigFig4Dec3(static_cast<double>(rec.PermMoment) * m.UnitFactorMoment) +
+                                   " " + m.UnitTextMoment;
+
+    PickedTexts t;
+    Arr<std::string, 0, 50>& lines = t.Lines;
+    lines[1] = rec.Designation.str();
+    int next = 3;
+    if (rec.B != 0) {
+        lines[next++] = ixxLine;
+        if (isOneOf(v.Shape, {"Beam", "RSJ", "RSC"})) lines[next++] = " D/T = " + SigFig3(v.DOverT);
+        lines[next++] =
+            " Wt = " + SigFig4Dec3(static_cast<double>(rec.A) * m.UnitFactorWeight) + " " + m.UnitTextWeight;
+        lines[next++] = eLine;
+    }
+    t.Count = next;
+    if (v.User || v.Scaffold) {
+        lines[3] = ixxLine;
+        lines[4] = eLine;
+        lines[5] = " Permissible Bending Moment";
+        lines[6] = momentLine;
+        t.Count = 6;
+    }
+    if (v.User) {
+        lines[7] = " Permissible Shear";
+        lines[8] = " = " + SigFig4Dec3(static_cast<double>(rec.PermShear) * m.UnitFactorShear) + " " +
+                   m.UnitTextShear;
+        lines[9] = " GA/Kform = " + SigFig4Dec3(static_cast<double>(rec.GA) / m.UnitFactorForce) + " " +
+                   m.UnitTextForce;
+        t.Count = 9;
+    }
+    lines[0] = std::to_string(t.Count);
+
+    t.lbl_GA = SigFig4Dec3(static_cast<double>(rec.GA) / m.UnitFactorForce);
+    if (t.lbl_GA == "0.000") t.lbl_GA.clear();
+    t.lbl_S01_E = SigFig4Dec3(eShown);
+    t.lbl_S01_Ixx = SigFig4Dec3(ixxShown);
+    return t;
+}
+
+} // namespace
+
 bool PickSection(BeamFormControls& f, int position) {
     if (position < 0) return false;
     TSectionRec rec;
@@ -158,109 +251,37 @@ bool PickSection(BeamFormControls& f, int position) {
         return false;
     }
     // The member values first: a record that gives any the program cannot use changes nothing.
-    const bool user = rec.Group == 1.0f, scaffold = rec.Group == 2.0f;
-    const std::string shape = rec.B != 0 ? rec.Shape.str() : std::string();
-    float dOverT = 0;
-    // A record without a flange thickness has no ratio to give.
-    if (rec.B != 0 && isOneOf(shape, {"Beam", "RSJ", "RSC"}) && rec.T != 0)
-        dOverT = static_cast<float>(static_cast<double>(rec.D) / rec.T);
-    double shearArea = 0;
-    if (shape == "Tube") shearArea = rec.A / 2.0;
-    if (shape == "Box") shearArea = 2.0 * rec.D * rec.t;
-    if (isOneOf(shape, {"RSC", "Beam", "RSJ"})) shearArea = static_cast<double>(rec.D) * rec.t;
-
-    TMemberRow section{};
-    section[mfE] = rec.E;
-    section[mfIxx] = rec.Ixx;
-    section[mfRy] = rec.ry;
-    if (user) {
-        section[mfGA] = rec.GA;
-        section[mfPermShear] = rec.PermShear;
-        section[mfPermMoment] = rec.PermMoment;
-    } else if (scaffold) {
-        section[mfY] = rec.FibreX;
-        section[mfArea] = rec.A;
-        section[mfPermMoment] = rec.PermMoment;
-    } else {
-        section[mfY] = rec.FibreX;
-        section[mfArea] = rec.A;
-        section[mfShearArea] = static_cast<float>(shearArea);
-        section[mfDT] = dOverT;
-        section[mfSteelDepth] = rec.D;
-    }
-    if (!UsableSectionValues(section, rec.T, rec.t)) {
+    const SectionValues v = SectionValuesOf(rec);
+    if (!UsableSectionValues(v.Member, v.FlangeThickness, v.WebThickness)) {
         dlg().Message(beammsg::kSection);
         return false;
     }
+    const PickedTexts t = pickedTexts(rec, v, Model);
 
-    const SharedModel& m = Model;
     WorkingCopies& w = Work;
-    const double ixxShown = static_cast<double>(rec.Ixx) / m.UnitFactorSectI;
-    const double eShown = static_cast<double>(rec.E) / m.UnitFactorSectE;
-    const std::string ixxLine = " Ixx = " + SigFig4Dec3(ixxShown) + " " + m.UnitTextSectI;
-    const std::string eLine = " E = " + SigFig4Dec3(eShown) + " " + m.UnitTextSectE;
-    const std::string momentLine = " = " +
-                                   SigFig4Dec3(static_cast<double>(rec.PermMoment) * m.UnitFactorMoment) +
-                                   " " + m.UnitTextMoment;
-
-    Arr<std::string, 0, 50> lines;
-    w.WorkSectionShape.clear();
-    w.SectionRecordNo = position + 1;
-    f.List_Props.clear();
     const std::string designation = rec.Designation.str();
+    w.WorkSectionShape = v.Shape;
+    w.SectionRecordNo = position + 1;
     w.WorkSectionText = designation;
-    lines[1] = designation;
-    int next = 3;
-    if (rec.B != 0) {
-        w.WorkSectionShape = shape;
-        lines[next++] = ixxLine;
-        if (isOneOf(shape, {"Beam", "RSJ", "RSC"})) lines[next++] = " D/T = " + SigFig3(dOverT);
-        f.List_Props.push_back(" ");
-        lines[next++] =
-            " Wt = " + SigFig4Dec3(static_cast<double>(rec.A) * m.UnitFactorWeight) + " " + m.UnitTextWeight;
-        lines[next++] = eLine;
-    }
-    int count = next;
-    if (user) {
-        lines[3] = ixxLine;
-        lines[4] = eLine;
-        lines[5] = " Permissible Bending Moment";
-        lines[6] = momentLine;
-        lines[7] = " Permissible Shear";
-        lines[8] = " = " + SigFig4Dec3(static_cast<double>(rec.PermShear) * m.UnitFactorShear) + " " +
-                   m.UnitTextShear;
-        lines[9] = " GA/Kform = " + SigFig4Dec3(static_cast<double>(rec.GA) / m.UnitFactorForce) + " " +
-                   m.UnitTextForce;
-        count = 9;
-    }
-    if (scaffold) {
-        lines[3] = ixxLine;
-        lines[4] = eLine;
-        lines[5] = " Permissible Bending Moment";
-        lines[6] = momentLine;
-        count = 6;
-    }
-    lines[0] = std::to_string(count);
-    for (int i = 0; i <= 50; ++i)
-        w.WorkSectionPropLines[i] = lines[i];
-    for (int i = 1; i <= count; ++i)
-        f.List_Props.push_back(lines[i]);
+    w.WorkSectionPropLines = t.Lines;
+    w.WorkMemberType = v.User ? "KXF" : v.Scaffold ? "Scaffold" : "HRS";
+    w.WorkFlangeThickness = v.FlangeThickness;
+    w.WorkWebThickness = v.WebThickness;
 
-    w.WorkMemberType = user ? "KXF" : scaffold ? "Scaffold" : "HRS";
-    f.lbl_GA = SigFig4Dec3(static_cast<double>(rec.GA) / m.UnitFactorForce);
-    if (f.lbl_GA == "0.000") f.lbl_GA.clear();
+    f.List_Props.clear();
+    if (rec.B != 0) f.List_Props.push_back(" ");
+    for (int i = 1; i <= t.Count; ++i)
+        f.List_Props.push_back(t.Lines[i]);
+    f.lbl_GA = t.lbl_GA;
     f.lbl_S01_Desc = " " + designation;
-    f.lbl_S01_E = SigFig4Dec3(eShown);
-    f.lbl_S01_Ixx = SigFig4Dec3(ixxShown);
-
+    f.lbl_S01_E = t.lbl_S01_E;
+    f.lbl_S01_Ixx = t.lbl_S01_Ixx;
     for (int row = 0; row <= kRHCantRow; ++row) {
         for (int field = mfE; field <= 19; ++field) {
-            w.WorkSpanData[row][field] = section[field];
-            f.Grid_SpanData.SetCell(row + 1, field + 1, memberGridText(field, section[field]));
+            w.WorkSpanData[row][field] = v.Member[field];
+            f.Grid_SpanData.SetCell(row + 1, field + 1, memberGridText(field, v.Member[field]));
         }
     }
-    w.WorkFlangeThickness = rec.T;
-    w.WorkWebThickness = rec.t;
     return true;
 }
 

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "input/KX_Beam.h"
+#include "sections/SectionRec.h"
 
 namespace kx {
 
@@ -64,6 +65,19 @@ void ChooseSectionFamily(BeamFormControls& f, const SectionFamilyRow& family);
 // List_Sect: the designation of every whole record of the current file, as stored. A file that
 // cannot be read throws its I/O error with the list left empty.
 void FillSectionList(BeamFormControls& f);
+
+// What a section record gives every member of the beam, from the record alone: the user and
+// scaffold kinds, the shape ("" for a record without dimensions), the ratio D/T (0 without a
+// flange thickness), the member values from E on, and the flange and web thickness. The steel
+// calculator takes its D/T from here too.
+struct SectionValues {
+    bool User = false, Scaffold = false;
+    std::string Shape;
+    float DOverT = 0;
+    TMemberRow Member{};
+    float FlangeThickness = 0, WebThickness = 0;
+};
+SectionValues SectionValuesOf(const TSectionRec& rec);
 
 // The record at a position of the list (counted from 0) into the working section, its property
 // lines, captions, list and member rows. A record that cannot be read gives the error's message,

@@ -31,8 +31,8 @@ public:
                                                 const std::string& defaultExt = "") = 0;
 };
 
-// The service in use. Until one is installed, a scripted one that answers No/cancel and
-// records every message stands in, so that nothing ever blocks.
+// The service in use. Used before one is installed, it stops the program with a line on stderr:
+// a message with nothing to show it would be lost.
 Dialogs& dlg();
 void InstallDialogs(Dialogs* d);
 

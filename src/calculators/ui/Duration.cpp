@@ -173,11 +173,7 @@ void TDurationFrm::FormCreate() {
 }
 
 void TDurationFrm::act(Duration::DurationView (*action)(const Duration::DurationInputs&)) {
-    if (Bindings.Filling()) return;
-    const Duration::DurationInputs in = Bindings.Read();
-    std::optional<Duration::DurationView> shown;
-    Guard([&] { shown = action(in); });
-    Shown.Show(shown ? *shown : Duration::DurationShown());
+    Bindings.Step(Shown, action, Duration::DurationShown);
 }
 
 void TDurationFrm::FormShow() {

@@ -140,12 +140,7 @@ void TKX_CapFrm::FormCreate() {
     CentreOnScreen(this);
 }
 
-template <class F> void TKX_CapFrm::act(F action) {
-    const KX_Cap::CapInputs in = Bindings.Read();
-    std::optional<KX_Cap::CapView> shown;
-    Guard([&] { shown = action(in); });
-    Shown.Show(shown ? *shown : KX_Cap::CapShown());
-}
+template <class F> void TKX_CapFrm::act(F action) { Bindings.Step(Shown, action, KX_Cap::CapShown); }
 
 void TKX_CapFrm::FamilyClick(int family) {
     const KX_Cap::CapFamily& f = KX_Cap::CapFamilies()[static_cast<std::size_t>(family)];

@@ -31,7 +31,6 @@ TScaffoldFrm::TScaffoldFrm(QWidget* parent) : QWidget(parent) {
     Option_Used = Named(new QRadioButton(QStringLiteral("Used Steel Tube"), GroupBox1), "Option_Used");
     Option_Aluminium =
         Named(new QRadioButton(QStringLiteral("Aluminium Tube"), GroupBox1), "Option_Aluminium");
-    Option_New->setChecked(true);
     auto* radios = new QVBoxLayout(GroupBox1);
     radios->addWidget(Option_New);
     radios->addWidget(Option_Used);
@@ -60,6 +59,8 @@ TScaffoldFrm::TScaffoldFrm(QWidget* parent) : QWidget(parent) {
         {{Option_New, TubeKind::New}, {Option_Used, TubeKind::Used}, {Option_Aluminium, TubeKind::Aluminium}},
         TubeKind::New);
     KX_BIND(Bindings, text, Edit_Le);
+    KX_BIND(Bindings, text, Memo_Tube);
+    Bindings.Show(ScaffoldFormControls{});
 
     connect(Button1, &QPushButton::clicked, this, &TScaffoldFrm::Button1Click);
     FormCreate();
@@ -76,12 +77,13 @@ void TScaffoldFrm::FormCreate() {
 
 void TScaffoldFrm::Button1Click() {
     Guard([this] {
-        const auto lines = ScaffoldCalculate(Bindings.Read());
+        ScaffoldFormControls c = Bindings.Read();
+        const auto lines = ScaffoldCalculate(c);
         if (!lines) return;
-        QStringList text;
-        for (const std::string& l : *lines)
-            text << ToQt(l);
-        Memo_Tube->setPlainText(text.join(QLatin1Char('\n')));
+        c.Memo_Tube.clear();
+        for (std::size_t i = 0; i < lines->size(); ++i)
+            c.Memo_Tube += (i ? "\n" : "") + (*lines)[i];
+        Bindings.Show(c);
     });
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QWidget>
+#include <string>
 
 #include "calculators/Scaffold.h"
 #include "foundation/ui/Binding.h"
@@ -13,6 +14,11 @@ class QPushButton;
 class QRadioButton;
 
 namespace kx {
+
+// The window's controls: the choices the calculation reads, and the memo it writes.
+struct ScaffoldFormControls : ScaffoldChoices {
+    std::string Memo_Tube;
+};
 
 class TScaffoldFrm : public QWidget {
     Q_OBJECT
@@ -27,8 +33,8 @@ public:
     QPushButton* Button1;      // Calculate
     QPlainTextEdit* Memo_Tube; // an editable multi-line text stands in for the memo
 
-    // The controls the calculation reads.
-    FormBindings<ScaffoldChoices> Bindings;
+    // The controls the calculation reads, and its memo.
+    FormBindings<ScaffoldFormControls> Bindings;
 
     void Button1Click();
 

@@ -211,14 +211,7 @@ bool TTimberFrm::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-template <class F> void TTimberFrm::act(F action) {
-    // What the program shows acts on nothing.
-    if (Bindings.Filling()) return;
-    const Timber::TimberInputs in = Bindings.Read();
-    std::optional<Timber::TimberView> shown;
-    Guard([&] { shown = action(in); });
-    Shown.Show(shown ? *shown : Timber::TimberShown());
-}
+template <class F> void TTimberFrm::act(F action) { Bindings.Step(Shown, action, Timber::TimberShown); }
 
 void TTimberFrm::runButton(Timber::TimberButton (*button)(const Timber::TimberInputs&)) {
     bool dialog = false;
@@ -227,10 +220,10 @@ void TTimberFrm::runButton(Timber::TimberButton (*button)(const Timber::TimberIn
         dialog = b.Dialog;
         return b.View;
     });
-    if (dialog && Link.Duration) {
-        Link.Duration->exec();
-        Shown.Show(Timber::TimberShown());
-    }
+    if (!dialog || !Link.Duration) return;
+    Guard([this] { Link.Duration->exec(); });
+    // The duration window sets the calculator's factors.
+    Shown.Show(Timber::TimberShown());
 }
 
 void TTimberFrm::cmd_BendCapClick() { runButton(&Timber::cmd_BendCapClick); }

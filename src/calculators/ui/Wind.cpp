@@ -16,6 +16,7 @@
 
 #include "foundation/ui/Windows.h"
 #include "platform/Guard.h"
+#include "platform/NumberInput.h"
 #include "platform/Printer.h"
 #include "platform/QtDialogs.h"
 #include "window/ui/SetHeader.h"
@@ -73,7 +74,6 @@ TWindFrm::TWindFrm(QWidget* parent) : QMainWindow(parent) {
     Option_City = radio(GroupBox1, "Option_City",
                         "Surface with many large obstructions.eg city centres (general rooftop level at 25m "
                         "approx");
-    Option_Open->setChecked(true);
     auto* s2 = new QGridLayout(GroupBox1);
     s2->setVerticalSpacing(0);
     s2->setContentsMargins(9, 2, 9, 4);
@@ -92,7 +92,6 @@ TWindFrm::TWindFrm(QWidget* parent) : QMainWindow(parent) {
     Option_2_5 = radio(GroupBox2, "Option_2_5", "2 to 5 years");
     Option_5_10 = radio(GroupBox2, "Option_5_10", "5 to 10 years");
     OPtion_10 = radio(GroupBox2, "OPtion_10", "Over 10 years");
-    Option_2->setChecked(true);
     auto* s3 = new QGridLayout(GroupBox2);
     s3->setVerticalSpacing(2);
     s3->addWidget(Option_2, 0, 0);
@@ -172,14 +171,14 @@ TWindFrm::TWindFrm(QWidget* parent) : QMainWindow(parent) {
          "Edit_AreaNo",
          [this](WindChoices& c) { c.Edit_AreaNo = FromQt(Edit_AreaNo->text()); },
          [this](const WindChoices& c) {
-             bool number = false;
-             const int n = ToQt(c.Edit_AreaNo).toInt(&number);
-             if (number && n != Edit_AreaNo->value()) Edit_AreaNo->setValue(n);
+             const std::optional<int> n = TryReadWholeNumber(c.Edit_AreaNo);
+             if (n && *n != Edit_AreaNo->value()) Edit_AreaNo->setValue(*n);
          },
          [this] { Edit_AreaNo->setValue(Edit_AreaNo->value() % Edit_AreaNo->maximum() + 1); },
          [](const WindChoices& a, const WindChoices& b) { return a.Edit_AreaNo == b.Edit_AreaNo; },
          [this](WindChoices& c) {
-             c.Edit_AreaNo = std::to_string(ToQt(c.Edit_AreaNo).toInt() % Edit_AreaNo->maximum() + 1);
+             c.Edit_AreaNo =
+                 std::to_string(TryReadWholeNumber(c.Edit_AreaNo).value_or(0) % Edit_AreaNo->maximum() + 1);
          }});
     KX_BIND(Bindings, text, Edit_Desc);
     KX_BIND(Bindings, text, Edit_Basic);
@@ -192,6 +191,7 @@ TWindFrm::TWindFrm(QWidget* parent) : QMainWindow(parent) {
                     {{Option_Open, 1}, {Option_OpenScattered, 2}, {Option_Many, 3}, {Option_City, 4}}, 1);
     Bindings.choice(&WindChoices::Probability, "Probability",
                     {{Option_2, 1}, {Option_2_5, 2}, {Option_5_10, 3}, {OPtion_10, 4}}, 1);
+    Bindings.Show(WindChoices{});
     List_Results->setAccessibleName(QStringLiteral("Results"));
 
     connect(cmd_Calc, &QPushButton::clicked, this, &TWindFrm::cmd_CalcClick);

@@ -3,6 +3,7 @@
 
 #include <QAccessible>
 #include <QButtonGroup>
+#include <QPlainTextEdit>
 
 #include "foundation/ui/Windows.h"
 #include "platform/QtDialogs.h"
@@ -30,6 +31,7 @@ std::string ControlText(const QWidget* w) {
     if (auto* e = qobject_cast<const QLineEdit*>(w)) return FromQt(e->text());
     if (auto* l = qobject_cast<const QLabel*>(w)) return FromQt(l->text());
     if (auto* b = qobject_cast<const QAbstractButton*>(w)) return FromQt(b->text());
+    if (auto* m = qobject_cast<const QPlainTextEdit*>(w)) return FromQt(m->toPlainText());
     return FromQt(w->windowTitle());
 }
 
@@ -42,6 +44,8 @@ void SetControlText(QWidget* w, const std::string& text) {
         l->setText(t);
     } else if (auto* b = qobject_cast<QAbstractButton*>(w)) {
         b->setText(t);
+    } else if (auto* m = qobject_cast<QPlainTextEdit*>(w)) {
+        if (m->toPlainText() != t) m->setPlainText(t);
     } else {
         w->setWindowTitle(t);
     }

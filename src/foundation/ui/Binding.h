@@ -11,16 +11,19 @@
 #include <QWidget>
 #include <algorithm>
 #include <functional>
+#include <optional>
 #include <string>
 #include <type_traits>
 #include <utility>
 #include <vector>
 
+#include "platform/Guard.h"
+
 namespace kx {
 
 // Checks or unchecks a button, also the checked radio of an exclusive group.
 void SetChecked(QAbstractButton* b, bool on);
-// The text of a line edit, label or button, and back.
+// The text of a line edit, label, button or plain text box, and back.
 std::string ControlText(const QWidget* w);
 void SetControlText(QWidget* w, const std::string& text);
 // Gives an input the caption a label shows, as its accessible name and the label's buddy.
@@ -51,12 +54,15 @@ public:
     using Struct = S;
     template <class T> using Field = std::function<T&(S&)>;
 
-    // A member of S, or any field reached from S (a row of a table, a member of a member).
-    template <class T> static Field<T> member(T S::*m) {
+    // A member of S (or of a struct S extends), or any field reached from S (a row of a table, a
+    // member of a member).
+    template <class T, class B>
+    requires std::is_base_of_v<B, S>
+    static Field<T> member(T B::*m) {
         return [m](S& s) -> T& { return s.*m; };
     }
 
-    // The text of a line edit, a label or a button's caption.
+    // The text of a line edit, a label, a button's caption or a plain text box.
     template <class F> FormBindings& text(QWidget* w, F f, std::string field) {
         Field<std::string> get = asField<std::string>(f);
         return add({{w},
@@ -259,6 +265,27 @@ public:
         for (const Binding<S>& b : bindings_)
             b.show(s);
         filling_ = was;
+    }
+    // One step of the form: the controls read into s, the step run under Guard, and s shown again,
+    // also after an error (what the step did before it stays, as it stays on the form). While the
+    // form shows values it takes no step. True when the step ran to its end.
+    template <class F> bool Step(S& s, F&& step) {
+        if (filling_) return false;
+        const bool done = Guard([&] {
+            Read(s);
+            step();
+        });
+        Show(s);
+        return done;
+    }
+    // The same for a form whose core call takes the inputs read from this table and gives back what
+    // another table shows; after an error that table shows `standing()`, the state as it stands.
+    template <class Out, class F, class G> bool Step(FormBindings<Out>& shown, F&& call, G&& standing) {
+        if (filling_) return false;
+        std::optional<Out> out;
+        const bool done = Guard([&] { out = call(Read()); });
+        shown.Show(out ? *out : standing());
+        return done;
     }
     bool Filling() const { return filling_; }
     void SetFilling(bool on) { filling_ = on; }

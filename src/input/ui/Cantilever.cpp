@@ -163,15 +163,8 @@ TCantileverFrm::TCantileverFrm(const CantSide& side, const char* objectName, QWi
 }
 
 void TCantileverFrm::act(const std::function<void(CantControls&)>& action) {
-    Guard([&] {
-        CantControls c = Bindings.Read();
-        struct Shown {
-            TCantileverFrm* w;
-            CantControls& c;
-            ~Shown() { w->Bindings.Show(c); }
-        } shown{this, c};
-        action(c);
-    });
+    CantControls c;
+    Bindings.Step(c, [&] { action(c); });
 }
 
 void TCantileverFrm::Clear() {

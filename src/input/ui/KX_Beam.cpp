@@ -19,9 +19,9 @@
 #include <QRadioButton>
 #include <QShowEvent>
 #include <QStyle>
-#include <QStyledItemDelegate>
 #include <QTableWidget>
 
+#include "foundation/ui/GridCells.h"
 #include "foundation/ui/Windows.h"
 #include "input/FormSketch.h"
 #include "input/SectionChoice.h"
@@ -88,7 +88,6 @@ QButtonGroup* pair(QWidget* owner, QRadioButton* a, QRadioButton* b) {
     return g;
 }
 
-// Sets a radio pair; a pair may be left with nothing chosen, and the first wins when both are.
 // A string grid whose row 0 and column 0 hold captions that cannot be edited.
 QTableWidget* stringGrid(QWidget* parent, const char* name, int cols, int rows) {
     auto* t = Named(new QTableWidget(rows, cols, parent), name);
@@ -98,42 +97,6 @@ QTableWidget* stringGrid(QWidget* parent, const char* name, int cols, int rows) 
     t->setSelectionMode(QAbstractItemView::SingleSelection);
     return t;
 }
-
-void setCell(QTableWidget* t, int col, int row, const std::string& text) {
-    QTableWidgetItem* it = t->item(row, col);
-    const QString q = ToQt(text);
-    if (!it) {
-        it = new QTableWidgetItem(q);
-        if (row == 0 || col == 0) {
-            it->setFlags(Qt::ItemIsEnabled);
-            it->setBackground(QColor(0xC0, 0xC0, 0xC0));
-        }
-        t->setItem(row, col, it);
-    } else if (it->text() != q) {
-        it->setText(q);
-    }
-}
-
-std::string cellText(const QTableWidget* t, int col, int row) {
-    const QTableWidgetItem* it = t->item(row, col);
-    return it ? FromQt(it->text()) : std::string();
-}
-
-// The length cells are committed as they are typed, so the sketch follows every key.
-class LiveCellDelegate : public QStyledItemDelegate {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
-                          const QModelIndex& index) const override {
-        QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
-        if (auto* line = qobject_cast<QLineEdit*>(editor)) {
-            auto* self = const_cast<LiveCellDelegate*>(this);
-            QObject::connect(line, &QLineEdit::textEdited, self,
-                             [self, line] { emit self->commitData(line); });
-        }
-        return editor;
-    }
-};
 
 // The next position of the span spinner, round to the first after the last.
 int nextSpanCount(int n) { return n < kMaxFormSpans ? n + 1 : 1; }
@@ -149,7 +112,7 @@ Binding<BeamFormControls> gridBinding(QTableWidget* t, GridTexts<Cols, Rows> Bea
                 if (columns) g.SetColCount(std::clamp(t->columnCount(), 1, Cols));
                 for (int c = 0; c < g.ColCount(); ++c)
                     for (int r = 0; r < Rows; ++r)
-                        g.SetCell(c, r, cellText(t, c, r));
+                        g.SetCell(c, r, CellText(t, c, r));
             },
             [t, m, columns](const BeamFormControls& f) {
                 const GridTexts<Cols, Rows>& g = f.*m;
@@ -161,12 +124,12 @@ Binding<BeamFormControls> gridBinding(QTableWidget* t, GridTexts<Cols, Rows> Bea
                 }
                 for (int c = 0; c < g.ColCount(); ++c)
                     for (int r = 0; r < Rows; ++r)
-                        setCell(t, c, r, g.Cell(c, r));
+                        SetCellText(t, c, r, g.Cell(c, r));
             },
             [t] {
                 for (int c = 0; c < t->columnCount(); ++c)
                     for (int r = 0; r < Rows; ++r)
-                        setCell(t, c, r, cellText(t, c, r) + "#");
+                        SetCellText(t, c, r, CellText(t, c, r) + "#");
             },
             [m](const BeamFormControls& a, const BeamFormControls& b) { return a.*m == b.*m; },
             [m](BeamFormControls& f) {
@@ -176,8 +139,6 @@ Binding<BeamFormControls> gridBinding(QTableWidget* t, GridTexts<Cols, Rows> Bea
                         g.SetCell(c, r, g.Cell(c, r) + "@");
             }};
 }
-
-// Two options of one group, each feeding a field of its own.
 
 } // namespace
 
@@ -352,7 +313,6 @@ TKX_BeamFrm::TKX_BeamFrm(QWidget* parent) : QMainWindow(parent) {
     cmd_OK->setGeometry(10, 80, 190, 30);
     List_TimProps = Named(new QListWidget(Frame_Timber), "List_TimProps");
     List_TimProps->setGeometry(220, 10, 256, 122);
-    Frame_Timber->hide();
 
     // The note stands under the option's text: the two side by side are wider than the group.
     Frame_SteelCheck = group(client, "Frame_SteelCheck", " Code Check ", 506, 344, 259, 96);
@@ -380,8 +340,6 @@ TKX_BeamFrm::TKX_BeamFrm(QWidget* parent) : QMainWindow(parent) {
         f.setPointSize(7);
         n->setFont(f);
     }
-    Frame_Shear->hide();
-    Frame_Couplers->hide();
 
     Label_Demo = Named(new TClickLabel(client), "Label_Demo");
     Label_Demo->setGeometry(12, 504, 486, 22);
@@ -409,17 +367,8 @@ TKX_BeamFrm::TKX_BeamFrm(QWidget* parent) : QMainWindow(parent) {
 
     // FormCreate: the client cut off above the member grid.
     setFixedSize(kClientWidth, menuBar()->sizeHint().height() + kClientHeight);
-    setCell(Grid_Spans, 0, 0, " Spans");
-    setCell(Grid_Spans, 1, 0, " Span 1 ");
     Grid_Spans->setColumnWidth(0, 90);
     Grid_Spans->setColumnWidth(1, 65);
-    Edit_Spans->setValue(1);
-    Option_Vert_Fixed->setChecked(true);
-    Option_None->setChecked(true);
-    Option_LH_Mid->setChecked(true);
-    Option_Span_Top->setChecked(true);
-    Option_RH_Mid->setChecked(true);
-    Check_Span_Sup->setEnabled(false);
     CentreOnScreen(this);
 
     // Each control named once: its field of BeamFormControls bears its name.
@@ -481,6 +430,7 @@ TKX_BeamFrm::TKX_BeamFrm(QWidget* parent) : QMainWindow(parent) {
     KX_BIND(Bindings, text, lbl_Wunit);
     KX_BIND(Bindings, text, lbl_Hunit);
     KX_BIND_LINES(Bindings, List_TimProps);
+    Bindings.Show(FirstBeamForm());
 
     // Names a screen reader tells apart: the three pairs of coupler options share their texts.
     const std::pair<QWidget*, const char*> names[] = {{Grid_Spans, "Span lengths"},
@@ -540,23 +490,13 @@ TKX_BeamFrm::TKX_BeamFrm(QWidget* parent) : QMainWindow(parent) {
 }
 
 void TKX_BeamFrm::act(const std::function<void(BeamFormControls&, SketchPicture&)>& action) {
-    Guard([&] {
-        BeamFormControls f = Bindings.Read();
+    BeamFormControls f;
+    Bindings.Step(f, [&] {
         QtCanvas canvas(&Image_Beam->Picture);
         SketchPicture pic{canvas, Image_Beam->Picture.width(), Image_Beam->Picture.height()};
-        // What the action did before an error stays, as it stays on the form.
-        struct Shown {
-            TKX_BeamFrm* w;
-            QtCanvas& c;
-            BeamFormControls& f;
-            ~Shown() {
-                c.End();
-                w->Image_Beam->update();
-                w->Bindings.Show(f);
-            }
-        } shown{this, canvas, f};
         action(f, pic);
     });
+    Image_Beam->update();
 }
 
 void TKX_BeamFrm::focusNext() {

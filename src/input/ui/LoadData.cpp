@@ -245,18 +245,8 @@ TLoadDataFrm::TLoadDataFrm(QWidget* parent) : QWidget(parent) {
     KX_BIND(Bindings, text, lbl_UDLS);
     KX_BIND(Bindings, text, lbl_UDLF);
     KX_BIND(Bindings, text, lbl_Cover);
-    Bindings.text(
-        lbl_Length, [](F& f) -> std::string& { return f.lbl_Length.Caption; }, "lbl_Length.Caption");
-    Bindings.custom(
-        {{lbl_Length},
-         "lbl_Length.Top",
-         [this](F& f) { f.lbl_Length.Top = lbl_Length->y() - Image_Beam->y(); },
-         [this](const F& f) { lbl_Length->move(lbl_Length->x(), Image_Beam->y() + f.lbl_Length.Top); },
-         [this] { lbl_Length->move(lbl_Length->x(), lbl_Length->y() + 1); },
-         [](const F& a, const F& b) { return a.lbl_Length.Top == b.lbl_Length.Top; },
-         [](F& f) { ++f.lbl_Length.Top; }});
-    Bindings.visible(
-        lbl_Length, [](F& f) -> bool& { return f.lbl_Length.Visible; }, "lbl_Length.Visible");
+    BindLengthCaption<F>(Bindings, lbl_Length, Image_Beam,
+                         [](F& f) -> LengthCaption& { return f.lbl_Length; });
     // Last: the form laid out for the rows shown.
     Bindings.custom({{this},
                      "LoadDataFrm.Height",
@@ -305,23 +295,13 @@ void TLoadDataFrm::layOut() {
 }
 
 void TLoadDataFrm::act(const std::function<void(LoadFormControls&, LoadFormPicture&)>& step) {
-    Guard([&] {
-        LoadFormControls f = Bindings.Read();
+    LoadFormControls f;
+    Bindings.Step(f, [&] {
         QtCanvas canvas(&Image_Beam->Picture);
         LoadFormPicture pic{canvas, Image_Beam->Picture.width(), Image_Beam->Picture.height()};
-        // What the step did before an error stays, as it stays on the form.
-        struct Shown {
-            TLoadDataFrm* w;
-            QtCanvas& c;
-            LoadFormControls& f;
-            ~Shown() {
-                c.End();
-                w->Image_Beam->update();
-                w->Bindings.Show(f);
-            }
-        } shown{this, canvas, f};
         step(f, pic);
     });
+    Image_Beam->update();
 }
 
 void TLoadDataFrm::showEvent(QShowEvent* e) {
@@ -401,16 +381,18 @@ void TLoadDataFrm::ResetForNewBeam() {
 
 void TLoadDataFrm::RestoreCommittedLoads() { kx::RestoreCommittedLoads(); }
 
-void TLoadDataFrm::SetSelfWeightFactorText(const std::string& text) { Edit_LF->setText(ToQt(text)); }
+void TLoadDataFrm::SetSelfWeightFactorText(const std::string& text) {
+    LoadFormControls f = Bindings.Read();
+    f.Edit_LF = text;
+    Bindings.Show(f);
+}
 
 void TLoadDataFrm::ShowSelfWeightFrame(bool shown) {
-    Frame_SWt->setVisible(shown);
-    if (shown) return;
-    // The program's own change: the Apply step must not run over rows this showing never filled.
-    const bool was = Bindings.Filling();
-    Bindings.SetFilling(true);
-    Check_Swt->setChecked(false);
-    Bindings.SetFilling(was);
+    LoadFormControls f = Bindings.Read();
+    f.Frame_SWt = shown;
+    // Shown, not acted on: the Apply step must not run over rows this showing never filled.
+    if (!shown) f.Check_Swt = false;
+    Bindings.Show(f);
 }
 
 void TLoadDataFrm::DrawLoadFormBeam() {

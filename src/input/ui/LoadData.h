@@ -36,6 +36,25 @@ struct LoadFormLinks {
     TSpanFrm* Span = nullptr;
 };
 
+// The length caption under a sketch, on its label: its text, its top measured from the picture's
+// top, and its showing.
+template <class S>
+void BindLengthCaption(FormBindings<S>& b, QLabel* label, const QWidget* picture,
+                       typename FormBindings<S>::template Field<LengthCaption> caption) {
+    const auto in = [caption](const S& s) -> LengthCaption& { return caption(const_cast<S&>(s)); };
+    b.text(
+        label, [in](S& s) -> std::string& { return in(s).Caption; }, "lbl_Length.Caption");
+    b.custom({{label},
+              "lbl_Length.Top",
+              [=](S& s) { in(s).Top = label->y() - picture->y(); },
+              [=](const S& s) { label->move(label->x(), picture->y() + in(s).Top); },
+              [label] { label->move(label->x(), label->y() + 1); },
+              [in](const S& x, const S& y) { return in(x).Top == in(y).Top; },
+              [in](S& s) { ++in(s).Top; }});
+    b.visible(
+        label, [in](S& s) -> bool& { return in(s).Visible; }, "lbl_Length.Visible");
+}
+
 // Image_Beam: the picture the sketch is drawn on, kept as drawn until the next drawing.
 class TLoadImage : public QWidget {
     Q_OBJECT
@@ -102,9 +121,6 @@ public:
 
     // Which control feeds which field of the form's snapshot (no handler runs while it is shown).
     FormBindings<LoadFormControls> Bindings;
-    // The height the form is laid out for; the window shows as much of it as the screen allows,
-    // and the rows scroll above the commands.
-    int FormHeight() const { return formHeight_; }
 
     // Handlers.
     void FormShow();
@@ -140,6 +156,8 @@ private:
     void layOut();
 
     TLoadRow rows_[kLoadRows + 1];
+    // The height the form is laid out for; the window shows as much of it as the screen allows,
+    // and the rows scroll above the commands.
     int formHeight_ = 560;
 };
 

@@ -15,103 +15,111 @@ namespace kx {
 
 namespace {
 
-void rescaleBeamForm(TKX_BeamFrm* w, UnitRescale& r) {
-    BeamFormControls f = w->Bindings.Read();
-    BeamFormUnitTexts t{f.Edit_Timber_W,
-                        f.lbl_Wunit,
-                        f.Edit_Timber_H,
-                        f.lbl_Hunit,
-                        f.lbl_GA,
-                        f.Label_GA_Unit,
-                        f.Edit_L,
-                        f.Label_L_Std_Unit,
-                        {},
-                        f.Grid_Spans.Cell(0, 1),
-                        f.lbl_Ixx,
-                        f.lbl_S01_Ixx,
-                        f.lbl_E,
-                        f.lbl_S01_E};
-    for (int col = 1; col < f.Grid_Spans.ColCount(); ++col)
-        t.SpanLengths.push_back(f.Grid_Spans.Cell(col, 1));
-    const std::vector<std::string> lengthsBefore = t.SpanLengths;
-    RescaleBeamFormTexts(t, r);
-    f.Edit_Timber_W = t.Edit_Timber_W;
-    f.lbl_Wunit = t.lbl_Wunit;
-    f.Edit_Timber_H = t.Edit_Timber_H;
-    f.lbl_Hunit = t.lbl_Hunit;
-    f.lbl_GA = t.lbl_GA;
-    f.Label_GA_Unit = t.Label_GA_Unit;
-    f.Edit_L = t.Edit_L;
-    f.Label_L_Std_Unit = t.Label_L_Std_Unit;
-    f.Grid_Spans.SetCell(0, 1, t.LengthCaption);
+// One copy between a field of a form's snapshot and its unit text: out of the snapshot, or back.
+struct Copy {
+    bool back = false;
+    void operator()(std::string& control, std::string& text) const {
+        if (back)
+            control = text;
+        else
+            text = control;
+    }
+    template <class Grid> void cell(Grid& g, int col, int row, std::string& text) const {
+        if (back)
+            g.SetCell(col, row, text);
+        else
+            text = g.Cell(col, row);
+    }
+};
+
+// Each form's unit texts and the controls that show them, one list walked both ways.
+void walkBeamForm(BeamFormControls& f, BeamFormUnitTexts& t, Copy copy) {
+    copy(f.Edit_Timber_W, t.Edit_Timber_W);
+    copy(f.lbl_Wunit, t.lbl_Wunit);
+    copy(f.Edit_Timber_H, t.Edit_Timber_H);
+    copy(f.lbl_Hunit, t.lbl_Hunit);
+    copy(f.lbl_GA, t.lbl_GA);
+    copy(f.Label_GA_Unit, t.Label_GA_Unit);
+    copy(f.Edit_L, t.Edit_L);
+    copy(f.Label_L_Std_Unit, t.Label_L_Std_Unit);
+    copy(f.lbl_Ixx, t.lbl_Ixx);
+    copy(f.lbl_S01_Ixx, t.lbl_S01_Ixx);
+    copy(f.lbl_E, t.lbl_E);
+    copy(f.lbl_S01_E, t.lbl_S01_E);
+    // Row 1 of the spans grid: the caption, then a length for each column after it.
+    if (!copy.back) t.SpanLengths.resize(static_cast<std::size_t>(f.Grid_Spans.ColCount() - 1));
+    copy.cell(f.Grid_Spans, 0, 1, t.LengthCaption);
     for (std::size_t i = 0; i < t.SpanLengths.size(); ++i)
-        f.Grid_Spans.SetCell(static_cast<int>(i) + 1, 1, t.SpanLengths[i]);
-    f.lbl_Ixx = t.lbl_Ixx;
-    f.lbl_S01_Ixx = t.lbl_S01_Ixx;
-    f.lbl_E = t.lbl_E;
-    f.lbl_S01_E = t.lbl_S01_E;
-    w->Bindings.Show(f);
-    // New length texts: the working beam, its length and its sketch follow, as after typing.
-    if (t.SpanLengths != lengthsBefore) w->Grid_SpansKeyUp();
+        copy.cell(f.Grid_Spans, static_cast<int>(i) + 1, 1, t.SpanLengths[i]);
 }
 
-void rescaleLoadForm(TLoadDataFrm* w, UnitRescale& r) {
-    LoadFormControls f = w->Bindings.Read();
-    LoadFormUnitTexts t{f.lbl_PL, f.lbl_PLdist, f.lbl_UDLS, f.lbl_UDLF, f.lbl_Cover, {}};
-    for (int n = 1; n <= kLoadRows; ++n) {
-        const LoadRowControls& row = f.Rows[n];
-        t.Rows[n] = {row.Edit_PL.Text, row.Edit_Dist.Text, row.Edit_UDLS.Text, row.Edit_UDLF.Text,
-                     row.Edit_Cover.Text};
-    }
-    RescaleLoadFormTexts(t, r);
-    f.lbl_PL = t.lbl_PL;
-    f.lbl_PLdist = t.lbl_PLdist;
-    f.lbl_UDLS = t.lbl_UDLS;
-    f.lbl_UDLF = t.lbl_UDLF;
-    f.lbl_Cover = t.lbl_Cover;
+void walkLoadForm(LoadFormControls& f, LoadFormUnitTexts& t, Copy copy) {
+    copy(f.lbl_PL, t.lbl_PL);
+    copy(f.lbl_PLdist, t.lbl_PLdist);
+    copy(f.lbl_UDLS, t.lbl_UDLS);
+    copy(f.lbl_UDLF, t.lbl_UDLF);
+    copy(f.lbl_Cover, t.lbl_Cover);
     for (int n = 1; n <= kLoadRows; ++n) {
         LoadRowControls& row = f.Rows[n];
-        row.Edit_PL.Text = t.Rows[n].Edit_PL;
-        row.Edit_Dist.Text = t.Rows[n].Edit_Dist;
-        row.Edit_UDLS.Text = t.Rows[n].Edit_UDLS;
-        row.Edit_UDLF.Text = t.Rows[n].Edit_UDLF;
-        row.Edit_Cover.Text = t.Rows[n].Edit_Cover;
-    }
-    w->Bindings.Show(f);
-}
-
-// The user section editor's grid, through its cells (row 0 the headings), once the editor offers
-// them.
-template <class Editor> void rescaleSectionGrid(Editor* w, UnitRescale& r) {
-    if constexpr (requires(std::string t) {
-                      t = w->Cell(2, 1);
-                      w->SetCell(2, 1, t);
-                  }) {
-        SectionGridUnitTexts t;
-        for (int col = 2; col <= 6; ++col) {
-            t.Heading[col] = w->Cell(col, 0);
-            for (int row = 1; row <= kSectionGridRows; ++row)
-                t.Cells[row][col] = w->Cell(col, row);
-        }
-        const SectionGridUnitTexts before = t;
-        RescaleSectionGridTexts(t, r);
-        for (int col = 2; col <= 6; ++col) {
-            if (t.Heading[col] != before.Heading[col]) w->SetCell(col, 0, t.Heading[col]);
-            for (int row = 1; row <= kSectionGridRows; ++row)
-                if (t.Cells[row][col] != before.Cells[row][col]) w->SetCell(col, row, t.Cells[row][col]);
-        }
-    } else {
-        (void)w, (void)r;
+        LoadRowUnitTexts& texts = t.Rows[n];
+        copy(row.Edit_PL.Text, texts.Edit_PL);
+        copy(row.Edit_Dist.Text, texts.Edit_Dist);
+        copy(row.Edit_UDLS.Text, texts.Edit_UDLS);
+        copy(row.Edit_UDLF.Text, texts.Edit_UDLF);
+        copy(row.Edit_Cover.Text, texts.Edit_Cover);
     }
 }
 
-void rescaleCantilever(TCantileverFrm* w, RescaleForm form, UnitRescale& r) {
-    CantControls c = w->Bindings.Read();
-    EffLengthUnitTexts t{c.lbl_Le, c.Label_Units};
+// A form's unit texts out of its snapshot, converted, and shown back.
+template <class Controls, class Texts, class Convert>
+void rescaleForm(FormBindings<Controls>& table, void (*walk)(Controls&, Texts&, Copy), Convert convert) {
+    Controls c = table.Read();
+    Texts t{};
+    walk(c, t, Copy{false});
+    convert(t);
+    walk(c, t, Copy{true});
+    table.Show(c);
+}
+
+void rescaleBeamForm(TKX_BeamFrm* w, UnitRescale& r) {
+    bool lengthsChanged = false;
+    rescaleForm(w->Bindings, walkBeamForm, [&](BeamFormUnitTexts& t) {
+        const std::vector<std::string> before = t.SpanLengths;
+        RescaleBeamFormTexts(t, r);
+        lengthsChanged = t.SpanLengths != before;
+    });
+    // New length texts: the working beam, its length and its sketch follow, as after typing.
+    if (lengthsChanged) w->Grid_SpansKeyUp();
+}
+
+// The user section editor's grid, through its cells (row 0 the headings): shown again, the grid
+// would put rows the user moved back in file order.
+void rescaleSectionGrid(TKX_GridFrm* w, UnitRescale& r) {
+    SectionGridUnitTexts t;
+    for (int col = 2; col <= 6; ++col) {
+        t.Heading[col] = w->Cell(col, 0);
+        for (int row = 1; row <= kSectionGridRows; ++row)
+            t.Cells[row][col] = w->Cell(col, row);
+    }
+    const SectionGridUnitTexts before = t;
+    RescaleSectionGridTexts(t, r);
+    for (int col = 2; col <= 6; ++col) {
+        if (t.Heading[col] != before.Heading[col]) w->SetCell(col, 0, t.Heading[col]);
+        for (int row = 1; row <= kSectionGridRows; ++row)
+            if (t.Cells[row][col] != before.Cells[row][col]) w->SetCell(col, row, t.Cells[row][col]);
+    }
+}
+
+// An effective-length window's length and the caption of its unit.
+template <class Controls>
+void rescaleEffLength(FormBindings<Controls>& table, std::string Controls::*unit, RescaleForm form,
+                      UnitRescale& r) {
+    Controls c = table.Read();
+    EffLengthUnitTexts t{c.lbl_Le, c.*unit};
     RescaleEffLengthTexts(t, form, r);
     c.lbl_Le = t.lbl_Le;
-    c.Label_Units = t.UnitCaption;
-    w->Bindings.Show(c);
+    c.*unit = t.UnitCaption;
+    table.Show(c);
 }
 
 } // namespace
@@ -119,18 +127,16 @@ void rescaleCantilever(TCantileverFrm* w, RescaleForm form, UnitRescale& r) {
 void RescaleInputForms(const RescaledForms& forms) {
     UnitRescale r(OldUnitFactors, Model);
     if (forms.Beam) rescaleBeamForm(forms.Beam, r);
-    if (forms.Loads) rescaleLoadForm(forms.Loads, r);
+    if (forms.Loads)
+        rescaleForm(forms.Loads->Bindings, walkLoadForm,
+                    [&r](LoadFormUnitTexts& t) { RescaleLoadFormTexts(t, r); });
     if (forms.UserSections) rescaleSectionGrid(forms.UserSections, r);
-    if (forms.CantLH) rescaleCantilever(forms.CantLH, RescaleForm::CantLHFrm, r);
-    if (TSpanFrm* w = forms.Span) {
-        SpanControls c = w->Bindings.Read();
-        EffLengthUnitTexts t{c.lbl_Le, c.Label_2_Unit};
-        RescaleEffLengthTexts(t, RescaleForm::SpanFrm, r);
-        c.lbl_Le = t.lbl_Le;
-        c.Label_2_Unit = t.UnitCaption;
-        w->Bindings.Show(c);
-    }
-    if (forms.CantRH) rescaleCantilever(forms.CantRH, RescaleForm::CantRHFrm, r);
+    if (forms.CantLH)
+        rescaleEffLength(forms.CantLH->Bindings, &CantControls::Label_Units, RescaleForm::CantLHFrm, r);
+    if (forms.Span)
+        rescaleEffLength(forms.Span->Bindings, &SpanControls::Label_2_Unit, RescaleForm::SpanFrm, r);
+    if (forms.CantRH)
+        rescaleEffLength(forms.CantRH->Bindings, &CantControls::Label_Units, RescaleForm::CantRHFrm, r);
 }
 
 void InstallInputFormsRescale(const RescaledForms& forms) {

@@ -10,9 +10,9 @@
 #include <QRadioButton>
 #include <QShowEvent>
 #include <QSpinBox>
-#include <QStyledItemDelegate>
 #include <QTableWidget>
 
+#include "foundation/ui/GridCells.h"
 #include "foundation/ui/Windows.h"
 #include "input/LoadSketch.h"
 #include "input/ui/CantLH.h"
@@ -31,42 +31,6 @@ constexpr int kClientWidth = 790;  // Panel1
 constexpr int kClientHeight = 570; // Panel2
 constexpr int kGridCols = 7;
 
-// A typed space is stored as it is typed, so the remainder and the sketch follow every key.
-class LiveCellDelegate : public QStyledItemDelegate {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
-                          const QModelIndex& index) const override {
-        QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
-        if (auto* line = qobject_cast<QLineEdit*>(editor)) {
-            auto* self = const_cast<LiveCellDelegate*>(this);
-            QObject::connect(line, &QLineEdit::textEdited, self,
-                             [self, line] { emit self->commitData(line); });
-        }
-        return editor;
-    }
-};
-
-std::string cellText(const QTableWidget* t, int col, int row) {
-    const QTableWidgetItem* it = t->item(row, col);
-    return it ? FromQt(it->text()) : std::string();
-}
-
-void setCell(QTableWidget* t, int col, int row, const std::string& text) {
-    QTableWidgetItem* it = t->item(row, col);
-    const QString q = ToQt(text);
-    if (!it) {
-        it = new QTableWidgetItem(q);
-        if (row == 0 || col == 0) {
-            it->setFlags(Qt::ItemIsEnabled);
-            it->setBackground(QColor(0xC0, 0xC0, 0xC0));
-        }
-        t->setItem(row, col, it);
-    } else if (it->text() != q) {
-        it->setText(q);
-    }
-}
-
 IntervalGridTexts readGrid(const QTableWidget* t) {
     IntervalGridTexts g;
     g.ColCount = 1;
@@ -74,7 +38,7 @@ IntervalGridTexts readGrid(const QTableWidget* t) {
         ++g.ColCount;
     for (int col = 0; col < kGridCols; ++col)
         for (int row = 0; row < 2; ++row)
-            g.SetCell(col, row, cellText(t, col, row));
+            g.SetCell(col, row, CellText(t, col, row));
     return g;
 }
 
@@ -82,7 +46,7 @@ void showGrid(QTableWidget* t, const IntervalGridTexts& g) {
     for (int col = 0; col < kGridCols; ++col) {
         t->setColumnHidden(col, col >= g.ColCount);
         for (int row = 0; row < 2; ++row)
-            setCell(t, col, row, g.Cell(col, row));
+            SetCellText(t, col, row, g.Cell(col, row));
     }
 }
 
@@ -96,6 +60,8 @@ TSpanFrm::TSpanFrm(QWidget* parent) : QWidget(parent) {
     Image_Spans->move(10, 6);
     lbl_Length = MakeLabel(this, "lbl_Length", "", 330, 74, 200);
     lbl_Length->hide();
+    BindLengthCaption<LengthCaption>(lengthCaption_, lbl_Length, Image_Spans,
+                                     [](LengthCaption& c) -> LengthCaption& { return c; });
 
     Frame_Span = MakeGroup(this, "Frame_Span", "", 10, 94, 770, 330);
     SetBold(MakeLabel(Frame_Span, "Label1",
@@ -136,8 +102,6 @@ TSpanFrm::TSpanFrm(QWidget* parent) : QWidget(parent) {
     cmdEdit = MakeButton(Frame_Span, "cmdEdit", "Reset effective length", 340, 252, 180, 26);
     cmd_Part = MakeButton(Frame_Span, "cmd_Part", "Reset restraint intervals", 340, 278, 180, 26);
     cmd_All = MakeButton(Frame_Span, "cmd_All", "Apply to all spans", 540, 230, 160);
-    for (QPushButton* b : {cmdEdit, cmd_Part, cmd_All})
-        b->setEnabled(false);
     QLabel* spanCaption = MakeLabel(Frame_Span, "Label5", "Span", 560, 284, 40);
     Edit_Span = Named(new QSpinBox(Frame_Span), "Edit_Span");
     Caption(spanCaption, Edit_Span);
@@ -150,12 +114,10 @@ TSpanFrm::TSpanFrm(QWidget* parent) : QWidget(parent) {
         spanGroup_->addButton(b);
 
     Frame_Int = MakeGroup(this, "Frame_Int", "", 10, 94, 770, 330);
-    Frame_Int->hide();
     Image_IntSpan = Named(new TPicture(kIntSpanPictureW, kIntSpanPictureH, Frame_Int), "Image_IntSpan");
     Image_IntSpan->move(16, 16);
     lbl_Span = MakeLabel(Frame_Int, "lbl_Span", "", 16, 110, 120);
     lbl_SpanL = MakeLabel(Frame_Int, "lbl_SpanL", "", 300, 110, 250);
-    lbl_SpanL->hide();
     Grid_Int = Named(new QTableWidget(2, kGridCols, Frame_Int), "Grid_Int");
     Grid_Int->horizontalHeader()->hide();
     Grid_Int->verticalHeader()->hide();
@@ -183,7 +145,6 @@ TSpanFrm::TSpanFrm(QWidget* parent) : QWidget(parent) {
     spacingGroup_ = new QButtonGroup(this);
     for (QRadioButton* b : {Option_Blank, Option_Equal, Option_UnEqual})
         spacingGroup_->addButton(b);
-    Option_UnEqual->setChecked(true);
     Edit_No = Named(new QSpinBox(GroupBox1), "Edit_No");
     Edit_No->setGeometry(480, 38, 60, 26);
     Edit_No->setRange(1, 5);
@@ -239,7 +200,7 @@ TSpanFrm::TSpanFrm(QWidget* parent) : QWidget(parent) {
               "Grid_Int",
               [this](SpanControls& c) { c.Grid_Int = readGrid(Grid_Int); },
               [this](const SpanControls& c) { showGrid(Grid_Int, c.Grid_Int); },
-              [this] { setCell(Grid_Int, 1, 1, cellText(Grid_Int, 1, 1) + "#"); },
+              [this] { SetCellText(Grid_Int, 1, 1, CellText(Grid_Int, 1, 1) + "#"); },
               [](const SpanControls& x, const SpanControls& y) { return x.Grid_Int == y.Grid_Int; },
               [](SpanControls& c) {
                   c.Grid_Int.SetCell(1, 1, c.Grid_Int.Cell(1, 1) + "@");
@@ -283,32 +244,23 @@ TSpanFrm::TSpanFrm(QWidget* parent) : QWidget(parent) {
 TSpanFrm::~TSpanFrm() = default;
 
 void TSpanFrm::act(const std::function<void(SpanControls&)>& action) {
-    Guard([&] {
-        SpanControls c = Bindings.Read();
-        struct Shown {
-            TSpanFrm* w;
-            SpanControls& c;
-            ~Shown() {
-                if (w->intervalCanvas_) {
-                    static_cast<QtCanvas&>(*w->intervalCanvas_).End();
-                    w->intervalCanvas_.reset();
-                }
-                w->Image_IntSpan->update();
-                w->Image_Spans->update();
-                w->Bindings.Show(c);
-            }
-        } shown{this, c};
-        action(c);
-    });
+    SpanControls c;
+    Bindings.Step(c, [&] { action(c); });
+    if (intervalCanvas_) {
+        static_cast<QtCanvas&>(*intervalCanvas_).End();
+        intervalCanvas_.reset();
+    }
+    Image_IntSpan->update();
+    Image_Spans->update();
 }
 
 void TSpanFrm::sketch(const std::function<void(Canvas&, LengthCaption&)>& draw) {
-    QtCanvas canvas(&Image_Spans->Picture);
-    LengthCaption caption{FromQt(lbl_Length->text()), !lbl_Length->isHidden(), lbl_Length->y()};
-    draw(canvas, caption);
-    canvas.End();
-    lbl_Length->setText(ToQt(caption.Caption));
-    lbl_Length->setVisible(caption.Visible);
+    LengthCaption caption = lengthCaption_.Read();
+    {
+        QtCanvas canvas(&Image_Spans->Picture);
+        draw(canvas, caption);
+    }
+    lengthCaption_.Show(caption);
     Image_Spans->update();
 }
 

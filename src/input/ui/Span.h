@@ -105,6 +105,8 @@ private:
     // One drawing on Image_Spans with lbl_Length as its caption.
     void sketch(const std::function<void(Canvas&, LengthCaption&)>& draw);
 
+    // The caption under the sketch, on lbl_Length.
+    FormBindings<LengthCaption> lengthCaption_;
     QButtonGroup* spanGroup_;
     QButtonGroup* spacingGroup_;
     std::unique_ptr<Canvas> intervalCanvas_;

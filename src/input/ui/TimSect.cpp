@@ -169,22 +169,13 @@ TTimSectFrm::TTimSectFrm(QWidget* parent) : QWidget(parent) {
     PlaceForm(this, 0);
 }
 
-void TTimSectFrm::act(const std::function<void()>& action) {
-    Guard([&] {
-        Bindings.Read(TimSectVars.Ctl);
-        struct Shown {
-            TTimSectFrm* w;
-            ~Shown() { w->Bindings.Show(TimSectVars.Ctl); }
-        } shown{this};
-        action();
-    });
-}
+void TTimSectFrm::act(const std::function<void()>& action) { Bindings.Step(TimSectVars.Ctl, action); }
 
 void TTimSectFrm::SetTimberSizeLabels(const std::string& width, const std::string& depth) {
-    lbl_Width->setText(ToQt(width));
-    lbl_Depth->setText(ToQt(depth));
-    TimSectVars.Ctl.lbl_Width = width;
-    TimSectVars.Ctl.lbl_Depth = depth;
+    act([&width, &depth] {
+        TimSectVars.Ctl.lbl_Width = width;
+        TimSectVars.Ctl.lbl_Depth = depth;
+    });
 }
 
 void TTimSectFrm::TimSectShowCurrentOptions() {

@@ -423,7 +423,7 @@ void TIndexFrm::Default1Click() {
 void TIndexFrm::Diagrams1Click() {
     Guard([this] {
         tile_ = Tile::Diagrams;
-        SetShownCase(CaseFromEditText(FromQt(Edit_Case->text())));
+        SetShownCase(typedCase());
         placeLists(DiagramsLayout(currentLayout()));
         Drawing.DiagramMode = 0;
         RedrawSurface(*this);
@@ -434,7 +434,7 @@ void TIndexFrm::Diagrams1Click() {
 void TIndexFrm::Results1Click() {
     Guard([this] {
         tile_ = Tile::Results;
-        SetShownCase(CaseFromEditText(FromQt(Edit_Case->text())));
+        SetShownCase(typedCase());
         placeLists(ResultsLayout(currentLayout(), windowSize()));
         Drawing.DiagramMode = 1;
         RedrawSurface(*this);
@@ -528,6 +528,8 @@ void TIndexFrm::SetCaseSelection(const std::string& label, const std::string& ed
 
 void TIndexFrm::SetShownCase(int lc) { Drawing.ShownCase = lc; }
 
+int TIndexFrm::typedCase() const { return CaseFromEditText(Bindings.Read().Edit_Case); }
+
 void TIndexFrm::drawn() {
     canvas_->End();
     Image1->update();
@@ -589,7 +591,7 @@ void TIndexFrm::ClearResultLists() {
 
 void TIndexFrm::TileDefault() {
     tile_ = Tile::Default;
-    SetShownCase(CaseFromEditText(FromQt(Edit_Case->text())));
+    SetShownCase(typedCase());
     List_Results->show();
     List_CaseResults->show();
     placeLists(DefaultLayout(currentLayout(), windowSize()));

@@ -201,6 +201,8 @@ private:
     void fitToClientArea();
     void drawn();
     void showContent(QListWidget* list, const ResultListContent& content);
+    // The loadcase the selector's box names.
+    int typedCase() const;
 
     // The title bar and borders around the client area: none until a window manager frames it.
     QMargins frameBorders() const;

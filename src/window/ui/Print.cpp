@@ -52,7 +52,6 @@ TPrintFrm::TPrintFrm(QWidget* parent) : QWidget(parent) {
     Check_Env20->setGeometry(16, 62, 160, 24);
     Option_10 = control<QRadioButton>(Frame_Envelope, "Option_10", "1/10th Span");
     Option_10->setGeometry(200, 62, 160, 24);
-    Option_10->setChecked(true);
     Option_20 = control<QRadioButton>(Frame_Envelope, "Option_20", "1/20th Span");
     Option_20->setGeometry(200, 92, 160, 24);
 
@@ -83,16 +82,23 @@ TPrintFrm::TPrintFrm(QWidget* parent) : QWidget(parent) {
     KX_BIND_RADIO_PAIR(Bindings, Option_10, Option_20);
     KX_BIND(Bindings, checked, Check_Case);
     KX_BIND(Bindings, checked, Check_Case20);
+    KX_BIND(Bindings, text, lbl_Project_1);
+    KX_BIND(Bindings, text, lbl_Project_2);
+    KX_BIND(Bindings, text, lbl_JobDesc);
+    KX_BIND(Bindings, text, lbl_Ref);
+    Bindings.Show(PrintFormControls{});
 
     setFixedSize(Panel1->width(), Panel2->height());
     CentreOnScreen(this);
 }
 
 void TPrintFrm::ShowHeaderTexts() {
-    lbl_Project_1->setText(ToQt(Model.HeaderProject1));
-    lbl_Project_2->setText(ToQt(Model.HeaderProject2));
-    lbl_JobDesc->setText(ToQt(Model.HeaderJobDesc));
-    lbl_Ref->setText(ToQt(Model.HeaderJobRef));
+    PrintFormControls c = Bindings.Read();
+    c.lbl_Project_1 = Model.HeaderProject1;
+    c.lbl_Project_2 = Model.HeaderProject2;
+    c.lbl_JobDesc = Model.HeaderJobDesc;
+    c.lbl_Ref = Model.HeaderJobRef;
+    Bindings.Show(c);
 }
 
 void TPrintFrm::showEvent(QShowEvent* e) {

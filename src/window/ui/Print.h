@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QWidget>
+#include <string>
 
 #include "foundation/ui/Binding.h"
 #include "window/Print.h"
@@ -13,6 +14,11 @@ class QPushButton;
 class QRadioButton;
 
 namespace kx {
+
+// The window's controls: the choices the print reads, and the job texts it shows.
+struct PrintFormControls : PrintChoices {
+    std::string lbl_Project_1, lbl_Project_2, lbl_JobDesc, lbl_Ref;
+};
 
 class TPrintFrm : public QWidget {
     Q_OBJECT
@@ -36,8 +42,8 @@ public:
     QLabel* lbl_Ref;
     QPushButton* Cmd_OK;
 
-    // The ticks and the interval.
-    FormBindings<PrintChoices> Bindings;
+    // The ticks, the interval and the job texts.
+    FormBindings<PrintFormControls> Bindings;
 
     // The four job texts of the page header in the Description group.
     void ShowHeaderTexts();

@@ -88,8 +88,9 @@ void TSetHeaderFrm::Button1Click() {
 }
 
 void TSetHeaderFrm::ClearJobTexts() {
-    for (QLineEdit* e : {Edit_Project_1, Edit_Project_2, Edit_JobDesc, Edit_Ref})
-        e->clear();
+    HeaderChoices h = Bindings.Read();
+    h.Edit_Project_1 = h.Edit_Project_2 = h.Edit_JobDesc = h.Edit_Ref = "";
+    Bindings.Show(h);
 }
 
 } // namespace kx
