@@ -9,6 +9,7 @@
 #include "foundation/LineCount.h"
 #include "foundation/SharedModel.h"
 #include "foundation/SigFig.h"
+#include "input/SectionChoice.h"
 #include "platform/Dialogs.h"
 #include "platform/Files.h"
 #include "platform/NumberInput.h"
@@ -350,7 +351,7 @@ CapView List_SectionClick(int position) {
     s.J = rec.J, s.TorsionT = rec.TorsionLength, s.cy = rec.cy, s.Cs = rec.Cs;
     s.Zxx = positive(rec.FibreX) ? rec.Ixx / rec.FibreX : 0.0f;
     s.Zyy = positive(rec.FibreY) ? rec.Iyy / rec.FibreY : 0.0f;
-    s.DT = rec.D / rec.T;
+    s.DT = SectionValuesOf(rec).DOverT;
 
     if (s.t > kMaxThickness || s.T > kMaxThickness) {
         dlg().Message(" Section thickness exceeds 40mm\rand is beyond the scope of this program");
