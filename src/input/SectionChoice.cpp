@@ -5,6 +5,7 @@
 #include <cctype>
 #include <cmath>
 
+#include "foundation/LineCount.h"
 #include "foundation/SharedModel.h"
 #include "foundation/SigFig.h"
 #include "platform/Dialogs.h"
@@ -230,7 +231,7 @@ PickedTexts pickedTexts(const TSectionRec& rec, const SectionValues& v, const Sh
                    m.UnitTextForce;
         t.Count = 9;
     }
-    lines[0] = std::to_string(t.Count);
+    SetLineCount(lines, t.Count);
 
     t.lbl_GA = SigFig4Dec3(static_cast<double>(rec.GA) / m.UnitFactorForce);
     if (t.lbl_GA == "0.000") t.lbl_GA.clear();

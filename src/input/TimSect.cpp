@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "foundation/LineCount.h"
 #include "foundation/SigFig.h"
 #include "input/KX_Beam.h"
 #include "platform/NumberInput.h"
@@ -184,7 +185,7 @@ void CalcTimSectResults() {
         out[i] = "";
     for (std::size_t i = 0; i < lines.size(); ++i)
         out[static_cast<int>(i) + 1] = lines[i];
-    out[0] = std::to_string(lines.size());
+    SetLineCount(out, static_cast<int>(lines.size()));
     c.List_Results.assign(lines.begin(), lines.end());
 }
 
@@ -226,9 +227,8 @@ TimberChoice CommittedTimberChoice() {
 }
 
 std::vector<std::string> StoredTimberLines(const Arr<Str50, 0, 50>& lines) {
-    // The count comes from a file: a damaged one gives what the table can hold.
-    const double stored = number(lines[0].str());
-    const int count = stored >= 50 ? 50 : stored >= 1 ? static_cast<int>(stored) : 0;
+    // Line 0 is the program's own count (a beam file does not store it): damaged, it throws.
+    const int count = LineCount(lines, CountPolicy::WithinTable);
     std::vector<std::string> out;
     for (int i = 1; i <= count; ++i)
         out.push_back(lines[i].str());

@@ -14,6 +14,7 @@
 #include "engine/EngineState.h"
 #include "engine/LoadDistribution.h"
 #include "foundation/Func_FloatToInt.h"
+#include "foundation/LineCount.h"
 #include "foundation/SharedModel.h"
 #include "foundation/SigFig.h"
 #include "platform/Dialogs.h"
@@ -227,7 +228,7 @@ void BuildPointLines(float x) {
     add(" MAXIMA ");
     addValues(0);
     // The count names the line after the last one written, which the list shows empty.
-    lines[0] = std::to_string(n + 1);
+    SetLineCount(lines, n + 1);
 }
 
 std::string UnitCaption(const Str10& unit) {

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "FormTestSupport.h"
+#include "platform/Errors.h"
 
 using namespace kx;
 
@@ -123,14 +124,14 @@ TEST_F(TimSectTest, RestoredChoiceSeparatorsSizesAndStoredCounts) {
     }
     EXPECT_EQ(Work.TimberPermMoment, moment);
 
-    // A damaged stored count: at most 50 lines, none for a count that is no number.
+    // A stored count beyond the table gives its 50 lines; one that is no number is refused.
     Arr<Str50, 0, 50> stored;
     stored[0] = "9999";
     stored[50] = "last";
     EXPECT_EQ((std::pair{StoredTimberLines(stored).size(), StoredTimberLines(stored).back()}),
               (std::pair{std::size_t{50}, std::string("last")}));
     stored[0] = "lots";
-    EXPECT_TRUE(StoredTimberLines(stored).empty());
+    EXPECT_THROW(StoredTimberLines(stored), ConvertError);
 
     TimSectNewBeam(); // the first class chosen, nothing worked out
     EXPECT_TRUE(c.Combo_Grade == 0 && Work.TimberPermMoment == moment);
