@@ -122,11 +122,15 @@ void DrawLoadOutline(Canvas& c, const OutlineStyle& s, const OutlinePlace& at) {
                station <= kProfileStations;
     };
     if (s.steps == OutlineSteps::EveryStation) {
+        int xBefore = at.x(0), yBefore = at.y(0);
         for (int i = 1; i <= kProfileStations + 1; ++i) {
-            if (marked(i - 1)) marker(i - 1, at.y(i));
-            c.MoveTo(at.x(i - 1), at.y(i - 1));
-            c.LineTo(at.x(i - 1), at.y(i));
-            c.LineTo(at.x(i), at.y(i));
+            const int x = at.x(i), y = at.y(i);
+            if (marked(i - 1)) marker(i - 1, y);
+            c.MoveTo(xBefore, yBefore);
+            c.LineTo(xBefore, y);
+            c.LineTo(x, y);
+            xBefore = x;
+            yBefore = y;
         }
         return;
     }
@@ -135,10 +139,11 @@ void DrawLoadOutline(Canvas& c, const OutlineStyle& s, const OutlinePlace& at) {
     c.MoveTo(at.x(0), at.foot);
     int level = at.foot;
     for (int i = 1; i <= kProfileStations; ++i) {
-        if (at.y(i) == level) continue;
+        const int y = at.y(i);
+        if (y == level) continue;
         c.LineTo(at.x(i - 1), level);
-        level = at.y(i);
-        c.LineTo(at.x(i - 1), level);
+        c.LineTo(at.x(i - 1), y);
+        level = y;
     }
     c.LineTo(at.x(kProfileStations), level);
     c.LineTo(at.x(kProfileStations), at.foot);

@@ -14,6 +14,7 @@
 
 namespace kx {
 
+// The pen's colour and width; a straight stroke from one point to another.
 void SetPen(Canvas& c, Color colour, int width);
 void DrawLine(Canvas& c, int x1, int y1, int x2, int y2);
 
