@@ -263,7 +263,7 @@ constexpr SupportStyle kRestraintSupport = [] {
 } // namespace
 
 void DrawRestraintPicture(Canvas& k, int W, int H, int field) {
-    ClearBeamSketch(k, W, H);
+    ClearBeamSketch(k, W, H); // on the input pictures' grey
     const int y = H / 2;
     const bool atSupport = CantOptionGroup(field) == 2;
     // The support is drawn at the left; the free end at the right.
