@@ -5,9 +5,11 @@
 #include <optional>
 
 #include "foundation/SigFig.h"
+#include "input/FormSketch.h"
 #include "platform/Canvas.h"
 #include "platform/Dialogs.h"
 #include "platform/NumberInput.h"
+#include "window/DrawingVocabulary.h"
 
 namespace kx {
 
@@ -247,41 +249,42 @@ void CantClear(const CantSide& side, CantControls& c) {
     (Work.*side.Working).fill(0);
 }
 
+namespace {
+
+// The restraint pictures' support: the screen's triangle, smaller.
+constexpr SupportStyle kRestraintSupport = [] {
+    SupportStyle s = kScreenSupports;
+    s.triangleTop = 2;
+    s.triangleBase = 14;
+    s.triangleHalf = 8;
+    return s;
+}();
+
+} // namespace
+
 void DrawRestraintPicture(Canvas& k, int W, int H, int field) {
-    k.SetBrushStyle(BrushStyle::Solid);
-    k.SetBrushColor(colors::Gray);
-    k.FillRect({0, 0, W, H});
+    ClearBeamSketch(k, W, H); // on the input pictures' grey
     const int y = H / 2;
     const bool atSupport = CantOptionGroup(field) == 2;
     // The support is drawn at the left; the free end at the right.
     const int xs = 22, xe = W - 12;
     const int x = atSupport ? xs : xe;
-    k.SetPenColor(colors::White);
-    k.SetPenWidth(3);
-    k.MoveTo(6, y);
-    k.LineTo(xe, y);
-    k.SetPenWidth(1);
-    k.MoveTo(xs, y + 2);
-    k.LineTo(xs - 8, y + 14);
-    k.LineTo(xs + 8, y + 14);
-    k.LineTo(xs, y + 2);
+    SetPen(k, colors::White, 3);
+    DrawLine(k, 6, y, xe, y);
+    DrawSupportSymbol(k, kRestraintSupport, supFixed, SupportEnd::Interior, {xs, static_cast<double>(y)});
 
     const bool lateral =
         field == coSupportLateral || field == coSupportBoth || field == coEndTop || field == coEndBoth;
     const bool torsional = field == coSupportBoth || field == coEndTorsion || field == coEndBoth;
     if (lateral) {
         // A prop against the top flange.
-        k.SetPenColor(colors::Yellow);
-        k.SetPenWidth(2);
-        k.MoveTo(x - 6, y - 12);
-        k.LineTo(x + 6, y - 12);
-        k.MoveTo(x, y - 12);
-        k.LineTo(x, y - 3);
+        SetPen(k, colors::Yellow, 2);
+        DrawLine(k, x - 6, y - 12, x + 6, y - 12);
+        DrawLine(k, x, y - 12, x, y - 3);
     }
     if (torsional || field == coSupportPartial) {
         // A collar round the section: whole for torsional restraint, half for partial.
-        k.SetPenColor(colors::Red);
-        k.SetPenWidth(1);
+        SetPen(k, colors::Red, 1);
         k.MoveTo(x - 5, y + 6);
         k.LineTo(x - 5, y - 6);
         k.LineTo(x + 5, y - 6);
@@ -292,13 +295,11 @@ void DrawRestraintPicture(Canvas& k, int W, int H, int field) {
     }
     if (field == coEndFree) {
         // The tip left free: an arrow of the load at the end.
-        k.SetPenColor(colors::Yellow);
-        k.SetPenWidth(1);
+        SetPen(k, colors::Yellow, 1);
         k.MoveTo(xe, y - 18);
         k.LineTo(xe, y - 3);
         k.LineTo(xe - 4, y - 8);
-        k.MoveTo(xe, y - 3);
-        k.LineTo(xe + 4, y - 8);
+        DrawLine(k, xe, y - 3, xe + 4, y - 8);
     }
 }
 

@@ -17,16 +17,6 @@ namespace {
 // Far beyond any picture, yet with room for the offsets added to a position.
 constexpr double kPixelLimit = 1e9;
 
-void pen(Canvas& c, Color colour, int width) {
-    c.SetPenColor(colour);
-    c.SetPenWidth(width);
-}
-
-void line(Canvas& c, int x1, int y1, int x2, int y2) {
-    c.MoveTo(x1, y1);
-    c.LineTo(x2, y2);
-}
-
 // The screen's symbols with the column's standards, the triangle's corner visited twice.
 SupportStyle supportStyle(const SketchColumn& col) {
     SupportStyle s = kScreenSupports;
@@ -59,8 +49,8 @@ SketchLayout DrawSketchBeam(Canvas& c, const SketchColumn& col, const SketchMemb
         g.P[i] = g.P[i - 1] + beam.L[i];
     const int Y = g.Y;
 
-    pen(c, colors::White, 4);
-    line(c, col.beamLineStartX, Y, W - 27, Y);
+    SetPen(c, colors::White, 4);
+    DrawLine(c, col.beamLineStartX, Y, W - 27, Y);
 
     const int n = std::clamp(beam.SpanCount, 0, kMaxSpans);
     const SupportStyle symbols = supportStyle(col);

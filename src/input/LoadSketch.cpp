@@ -18,17 +18,6 @@ namespace {
 // A load typed a million kilometres out, or a rate beyond all reason, stays drawable.
 int pixel(double v) { return SketchPixel(v); }
 
-void line(Canvas& c, int x1, int y1, int x2, int y2) {
-    c.MoveTo(x1, y1);
-    c.LineTo(x2, y2);
-}
-
-void fillGrey(Canvas& c) {
-    c.SetBrushStyle(BrushStyle::Solid);
-    c.SetBrushColor(colors::Gray);
-    c.FillRect({0, 0, 800, 200});
-}
-
 // Arrows stand on the load baseline and hang under the beam for an upward load.
 constexpr ArrowStyle kArrows{-2, -15, -50, 5, 15, 45, 5};
 
@@ -67,8 +56,7 @@ void DrawLoadFormBeam(Canvas& c, int W, int H, LengthCaption& lbl_Length) {
 void DrawSpanSketch(Canvas& c, int W, int H, LengthCaption& lbl_Length) {
     if (!(Model.BeamLength > 0)) return;
     const SketchLayout g = DrawSketchBeam(c, kSpanFormSketch, committedMembers(), W, H, Model);
-    c.SetPenColor(colors::Red);
-    c.SetPenWidth(3);
+    SetPen(c, colors::Red, 3);
     const int spans = std::clamp(Model.SpanCount[0], 0, kMaxSpans);
     for (int k = 1; k <= spans; ++k) {
         const TEffLengthRec& e = Work.EffLengthWork[k];
@@ -77,7 +65,7 @@ void DrawSpanSketch(Canvas& c, int W, int H, LengthCaption& lbl_Length) {
         int x = g.x(g.P[k - 1]);
         for (int j = 1; j <= n; ++j) {
             x += pixel(static_cast<double>(e[j]) * g.s);
-            line(c, x, g.Y + 7, x, g.Y - 7);
+            DrawLine(c, x, g.Y + 7, x, g.Y - 7);
         }
     }
     showLengthCaption(g, lbl_Length);
@@ -93,21 +81,17 @@ void HighlightCurrentSpan(Canvas& c, int W, int H, int currentSpan) {
         g.P[i] = g.P[i - 1] + b.L[i];
     const int Y = H / 2 - 2;
     const int a = g.x(g.P[currentSpan - 1]), e = g.x(g.P[currentSpan]);
-    c.SetPenColor(colors::Yellow);
-    c.SetPenWidth(1);
-    line(c, a, Y - 3, e, Y - 3);
-    line(c, a, Y + 3, e, Y + 3);
+    SetPen(c, colors::Yellow, 1);
+    DrawLine(c, a, Y - 3, e, Y - 3);
+    DrawLine(c, a, Y + 3, e, Y + 3);
 }
 
 void ClearBeamImage(Canvas& c, LengthCaption& lbl_Length) {
-    fillGrey(c);
+    ClearBeamSketch(c, 800, 200); // the picture's fixed rectangle, whatever its size
     lbl_Length.Visible = false;
 }
 
-void ClearSpanSketch(Canvas& c, LengthCaption& lbl_Length) {
-    fillGrey(c);
-    lbl_Length.Visible = false;
-}
+void ClearSpanSketch(Canvas& c, LengthCaption& lbl_Length) { ClearBeamImage(c, lbl_Length); }
 
 void DrawLoadFormLoads(Canvas& c, int W, int H, int lc) {
     const double L = Model.BeamLength;
@@ -124,36 +108,17 @@ void DrawLoadFormLoads(Canvas& c, int W, int H, int lc) {
     const float g = 32.0f / ProfilePeak(w);
     auto y = [&](int i) { return Yb - 1 - pixel(static_cast<double>(w[static_cast<std::size_t>(i)]) * g); };
 
-    if (Work.ApplyFlags[lc][kSelfWeightRecord] == 1.0f) {
-        c.SetPenColor(colors::Fuchsia);
-        c.SetPenWidth(1);
-        const double step = span / 100;
-        for (int i = 1; i <= 99; ++i) {
-            const int xi = pixel(i * step + XL);
-            line(c, xi, Yb - 1, xi, Yb - 11);
-        }
-        c.MoveTo(XL, Yb - 1);
-        c.LineTo(XL, Yb - 11);
-        c.LineTo(XR, Yb - 11);
-        c.LineTo(XR, Yb - 1);
-    }
+    if (Work.ApplyFlags[lc][kSelfWeightRecord] == 1.0f)
+        DrawSelfWeightStrip(c, kScreenStrip, XL, XR, {XL, Yb - 1.0},
+                            [&](int i) { return pixel(i * (span / 100) + XL); });
 
-    c.SetPenColor(colors::Red);
-    c.SetPenWidth(1);
+    // The outline's columns are rounded before they move by XL, its markers' after.
     const double step = span / kProfileStations;
-    for (int i = 1; i <= kProfileStations + 1; ++i) {
-        const int xa = pixel((i - 1) * step) + XL, xb = pixel(i * step) + XL;
-        const int ya = y(i - 1), yb = y(i);
-        if (i % 20 == 1 && i > 1) {
-            const int xv = pixel((i - 1) * step + XL);
-            line(c, xv, Yb - 1, xv, yb);
-        }
-        line(c, xa, ya, xa, yb);
-        c.LineTo(xb, yb);
-    }
+    DrawLoadOutline(c, kFormOutline,
+                    {[&](int i) { return pixel(i * step) + XL; }, y,
+                     [&](int i) { return pixel(i * step + XL); }, Yb - 1});
 
-    c.SetPenColor(colors::Yellow);
-    c.SetPenWidth(2);
+    SetPen(c, colors::Yellow, 2);
     c.SetFontColor(colors::Yellow);
     for (const PointLoad& p : loads.points) {
         const int xp = x(p.dist);

@@ -25,11 +25,6 @@ constexpr int kDrawnRecords = 50; // record 51, the self-weight, is drawn as the
 // Arrows stand on the beam line's upper edge and hang under its lower edge.
 constexpr ArrowStyle kArrows{-3, -16, -51, 4, 14, 44, 5};
 
-void Line(Canvas& c, int x1, int y1, int x2, int y2) {
-    c.MoveTo(x1, y1);
-    c.LineTo(x2, y2);
-}
-
 // The symbol of support code `code` at column X; `scaled` is the support's distance x the drawing
 // scale, from which the fixed-end hatches take their outer ends before rounding.
 void DrawSupport(Canvas& c, int32 code, SupportEnd end, int X, double scaled) {
@@ -91,42 +86,21 @@ void DrawLoads(Canvas& c, const DrawingFrame& f) {
     }
     const double scale = kLoadHeightPx / largest;
 
-    std::array<int, kProfileStations + 2> column{};
-    for (int j = 0; j <= kProfileStations + 1; ++j)
-        column[static_cast<std::size_t>(j)] =
-            kBeamLeftPx + Px(static_cast<double>(j) * Lpx / kProfileStations);
-    c.SetPenColor(colors::Red);
-    c.SetPenWidth(1);
+    auto column = [&](int j) { return kBeamLeftPx + Px(static_cast<double>(j) * Lpx / kProfileStations); };
     for (int lc = first; lc <= last; ++lc) {
         if (Model.CaseHasLoads[lc] == 0) continue;
         const LoadProfile<double>& p = profiles[static_cast<std::size_t>(lc)];
-        int yPrev = kLoadBaseY - Px(p[0] * scale);
-        for (std::size_t j = 1; j <= kProfileStations + 1; ++j) {
-            const int y = kLoadBaseY - Px(p[j] * scale);
-            c.MoveTo(column[j - 1], yPrev);
-            c.LineTo(column[j - 1], y);
-            c.LineTo(column[j], y);
-            yPrev = y;
-        }
+        auto height = [&](int j) { return kLoadBaseY - Px(p[static_cast<std::size_t>(j)] * scale); };
+        DrawLoadOutline(c, kScreenOutline, {column, height, {}, kLoadBaseY});
     }
 
-    c.SetPenColor(colors::Fuchsia);
-    c.SetPenWidth(1);
     const int right = f.W - kBeamRightMarginPx;
-    for (int lc = first; lc <= last; ++lc) {
-        if (Model.LoadTable[lc][kSelfWeightRecord][lfApplied] != 1.0f) continue;
-        for (int k = 1; k <= 99; ++k) {
-            const int x = Px(static_cast<double>(k) * Lpx / 100 + kBeamLeftPx);
-            Line(c, x, kLoadBaseY, x, 84);
-        }
-        c.MoveTo(kBeamLeftPx, kLoadBaseY);
-        c.LineTo(kBeamLeftPx, 84);
-        c.LineTo(right, 84);
-        c.LineTo(right, kLoadBaseY);
-    }
+    for (int lc = first; lc <= last; ++lc)
+        if (Model.LoadTable[lc][kSelfWeightRecord][lfApplied] == 1.0f)
+            DrawSelfWeightStrip(c, kScreenStrip, kBeamLeftPx, right, {kBeamLeftPx, kLoadBaseY},
+                                [&](int k) { return Px(static_cast<double>(k) * Lpx / 100 + kBeamLeftPx); });
 
-    c.SetPenColor(colors::Yellow);
-    c.SetPenWidth(2);
+    SetPen(c, colors::Yellow, 2);
     for (const PointLoad& l : points)
         DrawPointLoadArrow(c, kArrows, l.P,
                            {Px(Lpx * static_cast<double>(l.dist) / BL + kBeamLeftPx), kBeamY});
@@ -152,9 +126,8 @@ void DrawBeam(Canvas& c, const DrawingFrame& f) {
         pos[k] = pos[k - 1] + (k <= spans ? Model.SpanData[k][mfL] : 0.0f);
     const double s = DrawingLengthPx(f) / BL;
 
-    c.SetPenColor(colors::White);
-    c.SetPenWidth(4);
-    Line(c, 152, kBeamY, f.W - 77, kBeamY);
+    SetPen(c, colors::White, 4);
+    DrawLine(c, 152, kBeamY, f.W - 77, kBeamY);
 
     DrawSupport(c, Model.SupportType[0], SupportEnd::Left, BeamColumn(f, pos[0]), pos[0] * s);
     for (int k = 1; k <= spans - 1; ++k)

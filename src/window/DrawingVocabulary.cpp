@@ -1,12 +1,22 @@
-// Support symbols, point-load arrows, applied loads and load profiles shared by every beam picture.
+// Support symbols, point-load arrows, self-weight strips, load outlines, applied loads and load
+// profiles shared by every beam picture.
 #include "window/DrawingVocabulary.h"
 
 #include <algorithm>
 
 #include "foundation/Func_FloatToInt.h"
-#include "platform/Canvas.h"
 
 namespace kx {
+
+void SetPen(Canvas& c, Color colour, int width) {
+    c.SetPenColor(colour);
+    c.SetPenWidth(width);
+}
+
+void DrawLine(Canvas& c, int x1, int y1, int x2, int y2) {
+    c.MoveTo(x1, y1);
+    c.LineTo(x2, y2);
+}
 
 int SymbolPlace::X(double dx) const { return x + FloatToInt(dx * pxPerUnitX); }
 
@@ -14,14 +24,14 @@ int SymbolPlace::Y(double dy) const { return FloatToInt((beamY + dy) * pxPerUnit
 
 namespace {
 
-void pen(Canvas& c, const SupportStyle& s, Color colour, int width) {
-    if (s.coloured) c.SetPenColor(colour);
+// A drawing in colour sets the pen's colour too; the printed page draws in the canvas's colour.
+void pen(Canvas& c, bool coloured, Color colour, int width) {
+    if (coloured) c.SetPenColor(colour);
     c.SetPenWidth(width);
 }
 
 void stroke(Canvas& c, const SymbolPlace& at, double ax, double ay, double bx, double by) {
-    c.MoveTo(at.X(ax), at.Y(ay));
-    c.LineTo(at.X(bx), at.Y(by));
+    DrawLine(c, at.X(ax), at.Y(ay), at.X(bx), at.Y(by));
 }
 
 } // namespace
@@ -30,7 +40,7 @@ void DrawSupportSymbol(Canvas& c, const SupportStyle& s, TSupportCode code, Supp
                        const SymbolPlace& at) {
     switch (code) {
     case supFixed:
-        pen(c, s, colors::White, s.trianglePen);
+        pen(c, s.coloured, colors::White, s.trianglePen);
         c.MoveTo(at.X(0), at.Y(s.triangleTop));
         c.LineTo(at.X(-s.triangleHalf), at.Y(s.triangleBase));
         if (s.triangleCornerTwice) c.LineTo(at.X(-s.triangleHalf), at.Y(s.triangleBase));
@@ -39,7 +49,7 @@ void DrawSupportSymbol(Canvas& c, const SupportStyle& s, TSupportCode code, Supp
         break;
     case supFixedEnd: {
         if (end == SupportEnd::Interior) break; // a wall only ends the beam
-        pen(c, s, colors::White, s.wallPen);
+        pen(c, s.coloured, colors::White, s.wallPen);
         stroke(c, at, 0, -s.wallHalf, 0, s.wallHalf);
         c.SetPenWidth(s.hatchPen);
         // Hatches away from the beam: down to the left at the LH end, up to the right at the RH end.
@@ -56,7 +66,7 @@ void DrawSupportSymbol(Canvas& c, const SupportStyle& s, TSupportCode code, Supp
     }
     case supForkhead: {
         const double g = s.forkGapAlongBeam && end != SupportEnd::Left ? -s.forkHalf : s.forkHalf;
-        pen(c, s, colors::Red, s.forkPen);
+        pen(c, s.coloured, colors::Red, s.forkPen);
         stroke(c, at, g, s.forkTop, g, s.gapTop);
         c.MoveTo(at.X(g), at.Y(s.gapBottom));
         c.LineTo(at.X(g), at.Y(s.cupBottom));
@@ -68,7 +78,7 @@ void DrawSupportSymbol(Canvas& c, const SupportStyle& s, TSupportCode code, Supp
     }
     case supCouplerTop:
     case supCouplerMid:
-        pen(c, s, colors::White, s.standardPen);
+        pen(c, s.coloured, colors::White, s.standardPen);
         stroke(c, at, 0, s.standardBottom, 0, code == supCouplerTop ? s.topCouplerTop : s.midCouplerTop);
         c.SetPenWidth(s.crossPen);
         stroke(c, at, -s.crossHalf, s.crossHalf, s.crossHalf, -s.crossHalf);
@@ -85,6 +95,58 @@ void DrawPointLoadArrow(Canvas& c, const ArrowStyle& s, float P, const SymbolPla
     stroke(c, at, 0, tip, -s.barbHalf, barb);
     stroke(c, at, 0, tip, s.barbHalf, barb);
     stroke(c, at, 0, tip, 0, tail);
+}
+
+void DrawSelfWeightStrip(Canvas& c, const StripStyle& s, int left, int right, const SymbolPlace& at,
+                         const std::function<int(int)>& tooth) {
+    pen(c, s.coloured, colors::Fuchsia, s.pen);
+    const int foot = at.Y(0), top = at.Y(-s.height);
+    for (int k = 1; k <= 99; ++k) {
+        const int x = tooth(k);
+        DrawLine(c, x, foot - s.toothLift, x, top);
+    }
+    c.MoveTo(left, foot);
+    c.LineTo(left, top);
+    c.LineTo(right, top);
+    c.LineTo(right, foot);
+}
+
+void DrawLoadOutline(Canvas& c, const OutlineStyle& s, const OutlinePlace& at) {
+    pen(c, s.coloured, colors::Red, s.pen);
+    const auto& markerX = at.markerX ? at.markerX : at.x;
+    auto marker = [&](int station, int height) {
+        DrawLine(c, markerX(station), at.foot - s.markerLift, markerX(station), height);
+    };
+    auto marked = [&](int station) {
+        return s.markerEvery > 0 && station > 0 && station % s.markerEvery == 0 &&
+               station <= kProfileStations;
+    };
+    if (s.steps == OutlineSteps::EveryStation) {
+        int xBefore = at.x(0), yBefore = at.y(0);
+        for (int i = 1; i <= kProfileStations + 1; ++i) {
+            const int x = at.x(i), y = at.y(i);
+            if (marked(i - 1)) marker(i - 1, y);
+            c.MoveTo(xBefore, yBefore);
+            c.LineTo(xBefore, y);
+            c.LineTo(x, y);
+            xBefore = x;
+            yBefore = y;
+        }
+        return;
+    }
+    for (int i = 1; i <= kProfileStations; ++i)
+        if (marked(i)) marker(i, at.y(i));
+    c.MoveTo(at.x(0), at.foot);
+    int level = at.foot;
+    for (int i = 1; i <= kProfileStations; ++i) {
+        const int y = at.y(i);
+        if (y == level) continue;
+        c.LineTo(at.x(i - 1), level);
+        c.LineTo(at.x(i - 1), y);
+        level = y;
+    }
+    c.LineTo(at.x(kProfileStations), level);
+    c.LineTo(at.x(kProfileStations), at.foot);
 }
 
 namespace {

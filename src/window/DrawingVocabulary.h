@@ -1,17 +1,22 @@
 // What every beam picture draws alike (the main window's sketch, the input forms' sketches and the
-// printed diagrams): support symbols and point-load arrows to each drawing's measures, the applied
-// loads of a loadcase, and the summed profile of its distributed loads.
+// printed diagrams): support symbols, point-load arrows, the self-weight strip and the outline of
+// the distributed loads to each drawing's measures, the applied loads of a loadcase, and the summed
+// profile of its distributed loads.
 #pragma once
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <vector>
 
 #include "foundation/SharedModel.h"
+#include "platform/Canvas.h"
 
 namespace kx {
 
-class Canvas;
+// The pen's colour and width; a straight stroke from one point to another.
+void SetPen(Canvas& c, Color colour, int width);
+void DrawLine(Canvas& c, int x1, int y1, int x2, int y2);
 
 enum class SupportEnd { Left, Interior, Right };
 
@@ -86,6 +91,53 @@ struct AppliedLoads {
     std::vector<LoadPiece> pieces;
     std::vector<PointLoad> points;
 };
+
+// The self-weight strip: a comb of 99 teeth at the hundredths of the beam in a frame, as high
+// whatever the self-weight's value.
+struct StripStyle {
+    bool coloured; // fuchsia; otherwise in the canvas's pen colour
+    int pen;       // pixels
+    double height; // in the drawing's unit
+    int toothLift; // the teeth start this many pixels above the frame's foot
+};
+inline constexpr StripStyle kScreenStrip{true, 1, 10, 0};
+inline constexpr StripStyle kPrintedStrip{false, 1, 3, 1};
+
+// The strip from column `left` to `right` standing on the foot at.Y(0): teeth k = 1..99 at column
+// tooth(k), each drawing rounding them its own way, then the frame from the foot at the left end up,
+// across and down to the foot at the right end.
+void DrawSelfWeightStrip(Canvas& c, const StripStyle& s, int left, int right, const SymbolPlace& at,
+                         const std::function<int(int)>& tooth);
+
+// The outline of a load profile over its stations 0..1001 (see SumLoadProfile): the value of
+// station i stands as a step from the column of station i - 1 to its own.
+enum class OutlineSteps {
+    // A riser and a tread for each station 1..1001, from the height of the station before; a marker
+    // comes just before the tread that starts at its column and rises to that tread.
+    EveryStation,
+    // The markers first, each rising to the step that ends at its column; then the outline from the
+    // foot at station 0 through stations 1..1000, turning only where the height changes, and down to
+    // the foot at station 1000.
+    LevelChanges,
+};
+struct OutlineStyle {
+    bool coloured; // red; otherwise in the canvas's pen colour
+    int pen;       // pixels
+    OutlineSteps steps;
+    int markerEvery; // a stroke from the foot up to the outline at every n-th station 20..1000; 0 none
+    int markerLift;  // the markers start this many pixels above the foot
+};
+inline constexpr OutlineStyle kScreenOutline{true, 1, OutlineSteps::EveryStation, 0, 0};
+inline constexpr OutlineStyle kFormOutline{true, 1, OutlineSteps::EveryStation, 20, 0};
+inline constexpr OutlineStyle kPrintedOutline{false, 2, OutlineSteps::LevelChanges, 20, 1};
+
+// Where a drawing puts the stations, each rounded its own way: a station's column, the outline's
+// height there and a marker's column (a station's column when not given); the load baseline.
+struct OutlinePlace {
+    std::function<int(int)> x, y, markerX;
+    int foot = 0;
+};
+void DrawLoadOutline(Canvas& c, const OutlineStyle& s, const OutlinePlace& at);
 
 // Appends, in record order, the loads of records 1..50 applied (flag exactly 1.0) by their own
 // field, or by the flags beside them (the load form's working loads): distributed (kind -1.0)

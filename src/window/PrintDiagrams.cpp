@@ -65,8 +65,8 @@ public:
 
     void Draw(int lc) {
         Frame(envelope_ ? "  Envelope Diagrams " : " LOADCASE " + std::to_string(lc));
-        Pen(9);
-        Line(x0_, Y(kBeamY), x1_, Y(kBeamY));
+        c().SetPenWidth(9);
+        DrawLine(c(), x0_, Y(kBeamY), x1_, Y(kBeamY));
         Positions(envelope_ ? Eng.CantileverLength[0][0] : Model.SpanData[kLHCantRow][mfL]);
         Supports();
         Loads loads;
@@ -93,11 +93,6 @@ private:
     int Y(double mm) const { return FloatToInt(mm * static_cast<double>(dy_)); }
     // The column of a point s mm from the LH end of the beam.
     int BeamX(double s) const { return x0_ + FloatToInt(s * hs_); }
-    void Pen(int w) { c().SetPenWidth(w); }
-    void Line(int xa, int ya, int xb, int yb) {
-        c().MoveTo(xa, ya);
-        c().LineTo(xb, yb);
-    }
     void Text(int x, int y, const std::string& text) { c().TextOut(x, y, text); }
     void Text(int size, int x, int y, const std::string& text) {
         c().SetFontSize(size);
@@ -155,20 +150,7 @@ private:
         auto sx = [&](int i) { return BeamX(i * L / kProfileStations); };
         auto sy = [&](int i) { return yBeam - FloatToInt(profile[static_cast<std::size_t>(i)] * scale); };
 
-        Pen(2);
-        for (int i = 20; i <= kProfileStations; i += 20)
-            Line(sx(i), yBeam - 1, sx(i), sy(i));
-        // The outline: each sample's value a step wide, from the sample before to its own.
-        c().MoveTo(sx(0), yBeam);
-        int level = yBeam;
-        for (int i = 1; i <= kProfileStations; ++i) {
-            if (sy(i) == level) continue;
-            c().LineTo(sx(i - 1), level);
-            level = sy(i);
-            c().LineTo(sx(i - 1), level);
-        }
-        c().LineTo(sx(kProfileStations), level);
-        c().LineTo(sx(kProfileStations), yBeam);
+        DrawLoadOutline(c(), kPrintedOutline, {sx, sy, {}, yBeam});
 
         const bool factored = Model.FactoredLoadsFlag == 1;
         if (!envelope_) {
@@ -188,24 +170,16 @@ private:
             }
         }
 
-        if (loads.selfWeight) {
-            Pen(1);
-            for (int k = 1; k <= 99; ++k) {
-                const int x = x0_ + FloatToInt(k * (x1_ - x0_) / 100.0);
-                Line(x, yBeam - 1, x, Y(kBeamY - 3));
-            }
-            c().MoveTo(x0_, yBeam);
-            c().LineTo(x0_, Y(kBeamY - 3));
-            c().LineTo(x1_, Y(kBeamY - 3));
-            c().LineTo(x1_, yBeam);
-        }
+        if (loads.selfWeight)
+            DrawSelfWeightStrip(c(), kPrintedStrip, x0_, x1_, {x0_, kBeamY, dx_, dy_},
+                                [&](int k) { return x0_ + FloatToInt(k * (x1_ - x0_) / 100.0); });
 
         MemberLengths();
         Reactions(lc);
 
         for (const PointLoad& load : loads.points) {
             const int x = BeamX(load.dist);
-            Pen(3);
+            c().SetPenWidth(3);
             DrawPointLoadArrow(c(), kArrows, load.P, {x, kBeamY, dx_, dy_});
             if (envelope_) continue;
             Text(x - X(5), Y(kBeamY - 18),
@@ -251,7 +225,7 @@ private:
     int FracX(float fraction) const { return x0_ + FloatToInt((x1_ - x0_) * static_cast<double>(fraction)); }
 
     void Curves(int lc) {
-        Pen(3);
+        c().SetPenWidth(3);
         const int yS = Y(kShearY), yM = Y(kMomentY), yD = Y(kDeflectionY);
         const auto& shear = Eng.ShearPolyline[lc];
         c().MoveTo(x0_, yS);
@@ -327,17 +301,17 @@ private:
     // Baselines, the three scale bars with their values, the band titles and units.
     void Finish(int slot) {
         const int yS = Y(kShearY), yM = Y(kMomentY), yD = Y(kDeflectionY);
-        Pen(2);
+        c().SetPenWidth(2);
         for (int y : {yS, yM, yD})
-            Line(x0_, y, x1_, y);
-        Pen(1);
+            DrawLine(c(), x0_, y, x1_, y);
+        c().SetPenWidth(1);
         auto bar = [&](int base, const TExtremesRec& rec, double scale, double sign, double factor,
                        bool zero) {
             const int yTop = base - FloatToInt(rec[3] * scale * sign);
             const int yBottom = base - FloatToInt(rec[4] * scale * sign);
-            Line(x0_, yTop, x0_, yBottom);
+            DrawLine(c(), x0_, yTop, x0_, yBottom);
             for (int y : {yTop, yBottom, base})
-                Line(x0_ - X(3), y, x0_, y);
+                DrawLine(c(), x0_ - X(3), y, x0_, y);
             Text(x0_ - X(10), yTop - Y(3), SigFig3Dec3(rec[3] * factor));
             Text(x0_ - X(10), yBottom - Y(3), SigFig3Dec3(rec[4] * factor));
             if (zero) Text(x0_ - X(10), base - Y(3), "0.0");

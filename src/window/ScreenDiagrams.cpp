@@ -11,6 +11,7 @@
 #include "foundation/SharedModel.h"
 #include "foundation/SigFig.h"
 #include "window/DrawingScale.h"
+#include "window/DrawingVocabulary.h"
 
 namespace kx {
 
@@ -88,8 +89,7 @@ void DrawCurves(Canvas& c, const DrawingFrame& f, int lc, const Band& shear, con
                 const Band& deflection) {
     const int Lpx = DrawingLengthPx(f);
     auto column = [&](float fraction) { return kBeamLeftPx + Px(Lpx * static_cast<double>(fraction)); };
-    c.SetPenColor(CaseColour(lc));
-    c.SetPenWidth(1);
+    SetPen(c, CaseColour(lc), 1);
 
     const auto& V = Eng.ShearPolyline[lc];
     c.MoveTo(kBeamLeftPx, shear.base);
@@ -108,12 +108,9 @@ void DrawCurves(Canvas& c, const DrawingFrame& f, int lc, const Band& shear, con
     for (int i = 2, n = VertexCount(D[0][0], kMaxDeflectionVertices); i <= n; ++i)
         c.LineTo(column(D[i][1]), deflection.base + Px(D[i][2] * deflection.scale));
 
-    c.SetPenColor(colors::White);
-    c.SetPenWidth(2);
-    for (int y : {shear.base, moment.base, deflection.base}) {
-        c.MoveTo(kBeamLeftPx, y);
-        c.LineTo(f.W - kBeamRightMarginPx, y);
-    }
+    SetPen(c, colors::White, 2);
+    for (int y : {shear.base, moment.base, deflection.base})
+        DrawLine(c, kBeamLeftPx, y, f.W - kBeamRightMarginPx, y);
 }
 
 void ShearLabels(Canvas& c, const DrawingFrame& f, int lc, int mode, int d, const Band& b) {
