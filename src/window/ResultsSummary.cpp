@@ -141,16 +141,18 @@ void BuildMaxima(bool kxf) {
 
 // Appends " (lc)": the loadcase number held as a real, as "%2.0f".
 void AppendLoadcase(ListingLine& line, float lc) {
-    line += " (";
     // Loadcase numbers are whole: print them directly, as the fixed-point routine is slower.
     if (lc >= 0 && lc <= 99 && lc == static_cast<int>(lc)) {
-        if (lc < 10) line += ' ';
-        AppendWhole(line, static_cast<int>(lc));
-    } else {
-        const std::string s = FormatFixed(lc, 0);
-        if (s.size() < 2) line += ' ';
-        line += s;
+        const int k = static_cast<int>(lc);
+        const char text[5] = {' ', '(', k < 10 ? ' ' : static_cast<char>('0' + k / 10),
+                              static_cast<char>('0' + k % 10), ')'};
+        line += std::string_view(text, 5);
+        return;
     }
+    line += " (";
+    const std::string s = FormatFixed(lc, 0);
+    if (s.size() < 2) line += ' ';
+    line += s;
     line += ')';
 }
 
