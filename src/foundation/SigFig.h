@@ -38,7 +38,9 @@ struct FixedDigits {
     int pointAt() const { return (negative ? 1 : 0) + digits - decimals; }
     // Writes the size() characters of the text at to, and up to 8 more bytes past them.
     void WriteTo(char* to) const {
-        if (negative) *to++ = '-';
+        // The sign without a branch, as signs follow no pattern: a positive text writes over it.
+        *to = '-';
+        to += negative ? 1 : 0;
         const std::uint64_t shown = word >> (8 * (8 - digits));
         std::memcpy(to, &shown, 8);
         if (decimals == 0) return;
