@@ -36,6 +36,16 @@ struct FixedDigits {
     int size() const { return (negative ? 1 : 0) + digits + (decimals > 0 ? 1 : 0); }
     // Index of the decimal point in the text (decimals > 0).
     int pointAt() const { return (negative ? 1 : 0) + digits - decimals; }
+    // The eight characters in front of the decimal point (decimals > 0): the whole digits ending
+    // at the last of them, the sign in front of them, blanks before that.
+    std::uint64_t WholeField() const {
+        const int whole = digits - decimals; // 1..7
+        const std::uint64_t shown = ~0ull << (8 * (8 - whole));
+        const std::uint64_t field = ((word << (8 * decimals)) & shown) | (0x2020202020202020ull & ~shown);
+        return field ^ (static_cast<std::uint64_t>(negative ? '-' ^ ' ' : 0) << (8 * (7 - whole)));
+    }
+    // The decimals after the point, in the first bytes of a word.
+    std::uint64_t FractionField() const { return word >> (8 * (8 - decimals)); }
     // Writes the size() characters of the text at to, and up to 8 more bytes past them.
     void WriteTo(char* to) const {
         // The sign without a branch, as signs follow no pattern: a positive text writes over it.
@@ -45,7 +55,7 @@ struct FixedDigits {
         std::memcpy(to, &shown, 8);
         if (decimals == 0) return;
         const int whole = digits - decimals;
-        const std::uint64_t fraction = word >> (8 * (8 - decimals));
+        const std::uint64_t fraction = FractionField();
         std::memcpy(to + whole + 1, &fraction, 8);
         to[whole] = '.';
     }

@@ -72,6 +72,18 @@ public:
     // characters) with its point at position c, as AppendAligned places it; false, and nothing
     // appended, when the line has no room for it.
     bool AppendPointAt(const FixedDigits& f, int c) {
+        const int n = static_cast<int>(n_);
+        if (c - 9 >= n && c - n <= 72 && c + 8 <= static_cast<int>(room)) {
+            // The usual case: the point falls at c, and the line is blank from its end to the text.
+            // The eight characters in front of the point and the decimals go in as two words.
+            std::memcpy(c_ + n, kBlankRun, kBlanks);
+            const std::uint64_t whole = f.WholeField(), fraction = f.FractionField();
+            std::memcpy(c_ + c - 9, &whole, 8);
+            c_[c - 1] = '.';
+            std::memcpy(c_ + c, &fraction, 8);
+            n_ = static_cast<std::size_t>(c + f.decimals);
+            return true;
+        }
         const int size = f.size(), blanks = std::max(0, 5 - size);
         const int pad = std::max(0, c - static_cast<int>(n_) - (blanks + f.pointAt() + 1));
         if (n_ + static_cast<std::size_t>(pad + blanks + size) > room) return false;
