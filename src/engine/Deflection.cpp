@@ -64,6 +64,8 @@ void CalcUnitMomentDiagrams() {
     const int n = Model.SpanCount[lc];
     for (int i = 1; i <= n; ++i) {
         const double L = Eng.LoadcaseSpanLength[lc][i];
+        if (Eng.UnitMomentLength[i] == L) continue; // the same diagrams as before
+        Eng.UnitMomentLength[i] = L;
         std::array<double, N + 1> x;
         for (int p = 0; p <= N; ++p)
             x[p] = p * L / N;
