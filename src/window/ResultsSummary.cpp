@@ -139,6 +139,15 @@ void BuildMaxima(bool kxf) {
     m.WriteCount();
 }
 
+// " (lc)" of a loadcase number that is no whole number below 100 (only in a damaged state).
+[[gnu::noinline]] void AppendOtherLoadcase(ListingLine& line, float lc) {
+    line += " (";
+    const std::string s = FormatFixed(lc, 0);
+    if (s.size() < 2) line += ' ';
+    line += s;
+    line += ')';
+}
+
 // Appends " (lc)": the loadcase number held as a real, as "%2.0f".
 void AppendLoadcase(ListingLine& line, float lc) {
     // Loadcase numbers are whole: print them directly, as the fixed-point routine is slower.
@@ -149,11 +158,7 @@ void AppendLoadcase(ListingLine& line, float lc) {
         line += std::string_view(text, 5);
         return;
     }
-    line += " (";
-    const std::string s = FormatFixed(lc, 0);
-    if (s.size() < 2) line += ' ';
-    line += s;
-    line += ')';
+    AppendOtherLoadcase(line, lc);
 }
 
 // The results envelope, from copies of the envelope values it shows.
