@@ -348,7 +348,7 @@ private:
         AppendUnitHeading(units, Unit(deflectionText_), 57);
         out.Put(units);
 
-        auto distance = [&](int p) { return (p - 1) / 20.0 * m.length / fLength_; };
+        auto distance = [&](int p) { return kTwentieths[static_cast<std::size_t>(p)] * m.length / fLength_; };
         Column dist{15, Align::Point}, shear{29, Align::Point}, moment{43, Align::Point};
         const Column defl = DeflectionColumn(m);
         dist.decimals = DecimalsRule4(LargestOver(1, kDeflectionPoints, distance));

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstring>
 #include <memory>
@@ -76,7 +77,8 @@ public:
         if (c - 9 >= n && c - n <= 72 && c + 8 <= static_cast<int>(room)) {
             // The usual case: the point falls at c, and the line is blank from its end to the text.
             // The eight characters in front of the point and the decimals go in as two words.
-            std::memcpy(c_ + n, kBlankRun, kBlanks);
+            std::memcpy(c_ + n, kBlankRun, 16); // the gap before the eight characters is short
+            if (c - 9 - n > 16) std::memcpy(c_ + n + 16, kBlankRun, kBlanks - 16);
             const std::uint64_t whole = f.WholeField(), fraction = f.FractionField();
             std::memcpy(c_ + c - 9, &whole, 8);
             c_[c - 1] = '.';
@@ -180,6 +182,15 @@ template <typename F> double LargestOver(int from, int to, F f) {
         m = Larger(m, f(k));
     return m;
 }
+
+// (p - 1) / 20.0 at the twentieth points p = 1..21, where the listings give the distance along a
+// member; worked out when compiling, to the same doubles.
+inline constexpr auto kTwentieths = [] {
+    std::array<double, 22> f{};
+    for (int p = 1; p <= 21; ++p)
+        f[static_cast<std::size_t>(p)] = (p - 1) / 20.0;
+    return f;
+}();
 
 // Appends the row number: "  7", " 12".
 void AppendRowNumber(ListingLine& line, int k);

@@ -247,7 +247,7 @@ private:
             const auto& momentAt = b.momentAt[i];
             line = i < 10 ? " " : "";
             AppendWhole(line, i);
-            dist.Put(line, (i - 1) / 20.0 * b.L / fL);
+            dist.Put(line, kTwentieths[static_cast<std::size_t>(i)] * b.L / fL);
             shear.Put(line, shearAt[0] * fV);
             AppendLoadcase(line, shearAt[1]);
             pos.Put(line, momentAt[0] * fM);
