@@ -73,10 +73,7 @@ int HighestLoadedCase() {
 }
 
 // The deflection rows; ResetLoadcaseWork has emptied the shear and moment rows.
-void ZeroDeflectionRows() {
-    for (int row = 0; row <= kMaxSpans; ++row)
-        Eng.SpanDeflection[row].fill(0);
-}
+void ZeroDeflectionRows() { ZeroFill(Eng.SpanDeflection); }
 
 void TakeCantileverRootMoments() {
     Eng.LHCantileverMoment = Eng.CantileverMoment[1][1];

@@ -163,6 +163,10 @@ struct EngineState {
     Arr<Arr<TCheckRow, 0, 27>, 0, 5> CheckResults;
     Arr<Arr<float, 0, 27>, 0, 5> ShearRatios;
     Arr<int32, 0, 5> CaseCheckFailures; // 0 passes; each failed kind of check subtracts 1
+
+    // The span length each span's rows of UnitMomentStore were worked out for (0: none yet), so
+    // that a loadcase whose span keeps its length takes them as they are.
+    Arr<double, 1, 25> UnitMomentLength;
     bool operator==(const EngineState&) const = default;
 };
 

@@ -1,6 +1,7 @@
 // Load distribution: the loads of a loadcase cut into pieces per member, and the solver's piece tables.
 #include "engine/LoadDistribution.h"
 
+#include <cstring>
 #include <string>
 #include <utility>
 
@@ -236,15 +237,27 @@ void CalcTotalAppliedLoad() {
 
 } // namespace
 
+namespace {
+
+// Every span's piece tables, all of their slots, set to 0.
+void ZeroSpanPieceTables() {
+    static_assert(decltype(Eng.SpanPieceLoad)::count == kMaxSpans);
+    ZeroFill(Eng.SpanPieceLoad);
+    ZeroFill(Eng.SpanPieceType);
+    ZeroFill(Eng.SpanPieceStart);
+    ZeroFill(Eng.SpanPieceCover);
+}
+
+} // namespace
+
 void ResetLoadcaseWork() {
     const int lc = Eng.CurrentCase;
     Eng.SpanMaxMoment[lc].fill(0);
     Eng.SpanMinMoment[lc].fill(0);
+    // Points 1..kResultPoints of every row: the analysis' finest resolution.
     for (int row = 0; row <= kMaxSpans; ++row) {
-        for (int p = 1; p <= kResultPoints; ++p) {
-            Eng.ShearForce[row][p] = 0;
-            Eng.BendingMoment[row][p] = 0;
-        }
+        std::memset(static_cast<void*>(Eng.ShearForce[row].begin()), 0, kResultPoints * sizeof(double));
+        std::memset(static_cast<void*>(Eng.BendingMoment[row].begin()), 0, kResultPoints * sizeof(double));
     }
     Eng.SpanStiffness.fill(0);
     Eng.EndMomentLeft.fill(0);
@@ -255,23 +268,14 @@ void ResetLoadcaseWork() {
     Eng.SupportRotation.fill(0);
     Eng.FixedEndMomentLeft.fill(0);
     Eng.FixedEndMomentRight.fill(0);
-    for (auto& row : Eng.SpanMaxDeflection)
-        row.fill(0);
+    ZeroFill(Eng.SpanMaxDeflection);
     Eng.SupportReaction[lc].fill(0);
-    for (int s = 1; s <= kMaxSpans; ++s) {
-        Eng.SpanPieceLoad[s].fill(0);
-        Eng.SpanPieceType[s].fill(0);
-        Eng.SpanPieceStart[s].fill(0);
-        Eng.SpanPieceCover[s].fill(0);
-    }
-    for (auto& row : Eng.CantBendingDeflection)
-        row.fill(0);
+    ZeroSpanPieceTables();
+    ZeroFill(Eng.CantBendingDeflection);
     Eng.CantDeflectionPoints.fill(0);
     Eng.CantDeflectionStore.fill(0);
-    for (auto& row : Eng.CantileverShear)
-        row.fill(0);
-    for (auto& row : Eng.CantileverMoment)
-        row.fill(0);
+    ZeroFill(Eng.CantileverShear);
+    ZeroFill(Eng.CantileverMoment);
 }
 
 void DistributeLoads() {
@@ -298,12 +302,7 @@ void DistributeLoads() {
 void FillSpanLoadTables() {
     const int lc = Eng.CurrentCase;
     const int n = Model.SpanCount[lc];
-    for (int s = 1; s <= kMaxSpans; ++s) {
-        Eng.SpanPieceLoad[s].fill(0);
-        Eng.SpanPieceType[s].fill(0);
-        Eng.SpanPieceStart[s].fill(0);
-        Eng.SpanPieceCover[s].fill(0);
-    }
+    ZeroSpanPieceTables();
 
     auto totalLoad = [](const TLoadPiece& p) {
         const double f = Eng.ApplyLoadFactors != 0 ? p.LF : 1.0;

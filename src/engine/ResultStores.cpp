@@ -2,6 +2,7 @@
 #include "engine/ResultStores.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "engine/EngineState.h"
 #include "engine/Extremes.h"
@@ -66,6 +67,35 @@ struct MemberPositions {
     double rhSupport = 0;
 };
 
+// The points of every member at N intervals, as fractions of the beam length from its LH end
+// (member 0 the LH cantilever, n + 1 the RH one), worked out once for the diagrams, which place
+// their vertices alike.
+class PointFractions {
+public:
+    PointFractions(const MemberPositions& at, int lc, int N)
+        : N_(N), x_(static_cast<std::size_t>((at.n + 2) * (N + 1))) {
+        const double L = Model.BeamLength;
+        for (int p = 1; p <= N + 1; ++p) {
+            if (at.lh) Member(0)[p - 1] = static_cast<double>(p - 1) / N * at.Lc / L;
+            if (at.rh) Member(at.n + 1)[p - 1] = (at.rhSupport + static_cast<double>(p - 1) / N * at.LcR) / L;
+        }
+        for (int s = 1; s <= at.n; ++s) {
+            const double Ls = Eng.LoadcaseSpanLength[lc][s], start = at.spanStart[s];
+            double* x = Member(s);
+            for (int p = 1; p <= N + 1; ++p)
+                x[p - 1] = (start + static_cast<double>(p - 1) / N * Ls) / L;
+        }
+    }
+    int Intervals() const { return N_; }
+    // The fractions of member k: point p at [p - 1].
+    const double* Member(int k) const { return x_.data() + k * (N_ + 1); }
+
+private:
+    double* Member(int k) { return x_.data() + k * (N_ + 1); }
+    int N_;
+    std::vector<double> x_;
+};
+
 void StoreWorkTables(int lc, int points) {
     for (int s = 1; s <= Model.SpanCount[0]; ++s) {
         auto& shear = Eng.StoredShear[lc][s];
@@ -104,8 +134,8 @@ void ReverseLHCantilever(int points) {
 
 // Each result value drawn as a level step centred on its point; the RH cantilever's steps run from
 // the previous point to their own.
-void BuildShearPolyline(int lc, const MemberPositions& at, int N) {
-    const double L = Model.BeamLength;
+void BuildShearPolyline(int lc, const MemberPositions& at, const PointFractions& xs) {
+    const int N = xs.Intervals();
     PolylineWriter line(Eng.ShearPolyline[lc]);
     double xPrev = 0, VPrev = 0;
     auto step = [&](double x, double V) {
@@ -117,24 +147,26 @@ void BuildShearPolyline(int lc, const MemberPositions& at, int N) {
         VPrev = V;
     };
     if (at.lh) {
+        const double* x = xs.Member(0);
         for (int p = 1; p <= N + 1; ++p)
-            step(static_cast<double>(p - 1) / N * at.Lc / L, Eng.CantileverShear[1][p]);
+            step(x[p - 1], Eng.CantileverShear[1][p]);
     } else {
         VPrev = Eng.ShearForce[1][1];
         line.Add(0, VPrev);
     }
     for (int s = 1; s <= at.n; ++s) {
-        const double Ls = Eng.LoadcaseSpanLength[lc][s];
+        const double* x = xs.Member(s);
+        const double* V = Eng.ShearForce[s].begin(); // point p at [p - 1]
         for (int p = 1; p <= N + 1; ++p)
-            step((at.spanStart[s] + static_cast<double>(p - 1) / N * Ls) / L, Eng.ShearForce[s][p]);
+            step(x[p - 1], V[p - 1]);
     }
     if (at.rh) {
+        const double* x = xs.Member(at.n + 1);
         for (int p = 1; p <= N + 1; ++p) {
-            const double x = (at.rhSupport + static_cast<double>(p - 1) / N * at.LcR) / L;
             const double V = Eng.CantileverShear[2][p];
             line.Add(xPrev, V);
-            line.Add(x, V);
-            xPrev = x;
+            line.Add(x[p - 1], V);
+            xPrev = x[p - 1];
         }
     }
     line.Add(xPrev, 0);
@@ -163,34 +195,35 @@ void StoreSupportReactions(int lc, const MemberPositions& at, int N) {
     }
 }
 
-void BuildMomentPolyline(int lc, const MemberPositions& at, int N) {
+void BuildMomentPolyline(int lc, const MemberPositions& at, const PointFractions& xs) {
+    const int N = xs.Intervals();
     const double L = Model.BeamLength;
     PolylineWriter line(Eng.MomentPolyline[lc]);
     if (at.lh) {
+        const double* x = xs.Member(0);
         for (int p = 1; p <= N + 1; ++p)
-            line.Add(static_cast<double>(p - 1) / N * at.Lc / L, Eng.CantileverMoment[1][p]);
+            line.Add(x[p - 1], Eng.CantileverMoment[1][p]);
     }
     for (int s = 1; s <= at.n; ++s) {
-        const double Ls = Eng.LoadcaseSpanLength[lc][s];
+        const double* x = xs.Member(s);
+        const double* M = Eng.BendingMoment[s].begin(); // point p at [p - 1]
         for (int p = 1; p <= N + 1; ++p)
-            line.Add((at.spanStart[s] + static_cast<double>(p - 1) / N * Ls) / L, Eng.BendingMoment[s][p]);
+            line.Add(x[p - 1], M[p - 1]);
     }
     // A RH end that takes moment: the drawn diagram returns to 0 there.
     const int rhEnd = Model.SupportType[25];
     if (rhEnd == supFixedEnd || rhEnd == supCouplerTop || rhEnd == supCouplerMid)
         line.Add(at.rhSupport / L, 0);
     if (at.rh) {
-        double x = 0;
-        for (int p = 1; p <= N + 1; ++p) {
-            x = (at.rhSupport + static_cast<double>(p - 1) / N * at.LcR) / L;
-            line.Add(x, Eng.CantileverMoment[2][p]);
-        }
-        line.Add(x, 0);
+        const double* x = xs.Member(at.n + 1);
+        for (int p = 1; p <= N + 1; ++p)
+            line.Add(x[p - 1], Eng.CantileverMoment[2][p]);
+        line.Add(x[N], 0);
     }
 }
 
-void BuildDeflectionPolyline(int lc, const MemberPositions& at) {
-    const double L = Model.BeamLength;
+// The deflections, at the twentieth points of every member (xs at 20 intervals).
+void BuildDeflectionPolyline(int lc, const MemberPositions& at, const PointFractions& xs) {
     constexpr int N = kDeflectionIntervals;
     auto& line = Eng.DeflectionPolyline[lc];
     const int old = StoredCount(line[0][0], line.high);
@@ -202,17 +235,20 @@ void BuildDeflectionPolyline(int lc, const MemberPositions& at) {
         v[2] = static_cast<float>(-deflection);
     };
     if (at.lh) {
+        const double* x = xs.Member(0);
         for (int p = 1; p <= N + 1; ++p)
-            add(static_cast<double>(p - 1) / N * at.Lc / L, Eng.CantDeflectionPoints[p]);
+            add(x[p - 1], Eng.CantDeflectionPoints[p]);
     }
     for (int s = 1; s <= at.n; ++s) {
-        const double Ls = Eng.LoadcaseSpanLength[lc][s];
+        const double* x = xs.Member(s);
+        const double* d = Eng.SpanDeflection[s].begin(); // point p at [p - 1]
         for (int p = 1; p <= N + 1; ++p)
-            add((at.spanStart[s] + static_cast<double>(p - 1) / N * Ls) / L, Eng.SpanDeflection[s][p]);
+            add(x[p - 1], d[p - 1]);
     }
     if (at.rh) {
+        const double* x = xs.Member(at.n + 1);
         for (int p = 1; p <= N + 1; ++p)
-            add((at.rhSupport + static_cast<double>(p - 1) / N * at.LcR) / L, Eng.CantDeflectionStore[p]);
+            add(x[p - 1], Eng.CantDeflectionStore[p]);
     }
     line[0][0] = static_cast<float>(count);
     for (int i = count + 1; i <= old; ++i)
@@ -243,17 +279,21 @@ void StoreLoadcaseResults() {
     StoreWorkTables(lc, Model.StoredSpanIntervals + 1);
     ReverseLHCantilever(points);
 
-    BuildShearPolyline(lc, at, N);
+    const PointFractions xs(at, lc, N);
+    BuildShearPolyline(lc, at, xs);
     MemberShearExtremes();
     CaseShearExtremes();
 
     StoreSupportReactions(lc, at, N);
 
-    BuildMomentPolyline(lc, at, N);
+    BuildMomentPolyline(lc, at, xs);
     MemberMomentExtremes();
     CaseMomentExtremes();
 
-    BuildDeflectionPolyline(lc, at);
+    if (N == kDeflectionIntervals)
+        BuildDeflectionPolyline(lc, at, xs);
+    else
+        BuildDeflectionPolyline(lc, at, PointFractions(at, lc, kDeflectionIntervals));
     MemberDeflectionExtremes();
     CaseDeflectionExtremes();
 }

@@ -195,8 +195,9 @@ template <class Line, int Hi> void LineTable<Line, Hi>::ClearLines(int last) {
         Forget(); // every line they would put is emptied
     }
     const int to = std::min(used, last);
+    const Line empty; // as "" leaves a line, copied whole
     for (int i = 1; i <= to; ++i)
-        Base::operator[](i) = "";
+        Base::operator[](i) = empty;
     if (used <= last) used = 0;
 }
 

@@ -31,11 +31,12 @@ struct SpanPiece {
             moment[p] += M;
         });
     }
-    // The piece's own shear and moment at those points.
-    void SetCovered(const double* x, int from, int to, double* shear, double* moment) const {
+    // The same, keeping the piece's own shear at those points as well.
+    void AddCovered(const double* x, int from, int to, double* shear, double* moment, float* kept) const {
         Covered(x, from, to, [&](int p, double V, double M) {
-            shear[p] = V;
-            moment[p] = M;
+            shear[p] += V;
+            moment[p] += M;
+            kept[p] = static_cast<float>(V);
         });
     }
 
@@ -66,6 +67,20 @@ private:
 public:
     double W, type, a, c, L, RA = 0, RB = 0;
 };
+
+// The first point p of from..points - 1 for which `beyond(x[p])` holds, or points: what a binary
+// search gives, as x rises and `beyond` turns true once. Points lie evenly, so the search starts at
+// the estimate v x perLength and steps from there.
+template <typename Beyond>
+int FirstPointBeyond(const double* x, int from, int points, double v, double perLength, Beyond beyond) {
+    const double estimate = v * perLength;
+    int p = !(estimate > from) ? from : estimate >= points ? points : static_cast<int>(estimate);
+    while (p > from && beyond(x[p - 1]))
+        --p;
+    while (p < points && !beyond(x[p]))
+        ++p;
+    return p;
+}
 
 } // namespace
 
@@ -168,12 +183,12 @@ void CalcSpanShearMoment() {
     const int points = MemberPointCount();
     // The shear-deflection pass reads the pieces' shears of the 20-interval solve.
     const bool keepPieceShear = N == kDeflectionIntervals;
-    std::array<double, kMaxPoints> x, leftRA, rightRB, pieceShear, pieceMoment;
+    std::array<double, kMaxPoints> x, leftRA, rightRB;
 
     for (int i = 1; i <= n; ++i) {
         const double L = Eng.LoadcaseSpanLength[lc][i];
         const double ML = Eng.EndMomentLeft[i], MR = Eng.EndMomentRight[i];
-        const double V0 = (ML + MR) / L;
+        const double V0 = (ML + MR) / L, perLength = N / L;
         double* shear = Eng.ShearForce[i].begin();
         double* moment = Eng.BendingMoment[i].begin();
         for (int p = 0; p < points; ++p) {
@@ -187,26 +202,22 @@ void CalcSpanShearMoment() {
         // and its own formulae only at the points it covers.
         for (int q = 1; q <= Eng.SpanPieceCount[i]; ++q) {
             const SpanPiece piece(i, q, L);
+            // As std::upper_bound of a over x, and std::lower_bound of a + c over x from there.
+            const double a = piece.a, end = piece.a + piece.c;
             const int left =
-                static_cast<int>(std::upper_bound(x.begin(), x.begin() + points, piece.a) - x.begin());
-            const int right = static_cast<int>(
-                std::lower_bound(x.begin() + left, x.begin() + points, piece.a + piece.c) - x.begin());
+                FirstPointBeyond(x.data(), 0, points, a, perLength, [a](double xp) { return a < xp; });
+            const int right = FirstPointBeyond(x.data(), left, points, end, perLength,
+                                               [end](double xp) { return !(xp < end); });
             if (left > 0) leftRA[left - 1] += piece.RA;
             if (right < points) rightRB[right] += piece.RB;
             if (!keepPieceShear) {
                 piece.AddCovered(x.data(), left, right, shear, moment);
                 continue;
             }
-            // The piece's own values once, kept and added: the same sums as adding them directly.
             float* kept = Eng.PieceShear[i][q].begin(); // points 1..21 at [0..20]
-            piece.SetCovered(x.data(), left, right, pieceShear.data(), pieceMoment.data());
             for (int p = 0; p < left; ++p)
                 kept[p] = static_cast<float>(piece.RA);
-            for (int p = left; p < right; ++p) {
-                shear[p] += pieceShear[p];
-                moment[p] += pieceMoment[p];
-                kept[p] = static_cast<float>(pieceShear[p]);
-            }
+            piece.AddCovered(x.data(), left, right, shear, moment, kept);
             for (int p = right; p < points; ++p)
                 kept[p] = static_cast<float>(-piece.RB);
         }

@@ -36,14 +36,26 @@ struct FixedDigits {
     int size() const { return (negative ? 1 : 0) + digits + (decimals > 0 ? 1 : 0); }
     // Index of the decimal point in the text (decimals > 0).
     int pointAt() const { return (negative ? 1 : 0) + digits - decimals; }
+    // The eight characters in front of the decimal point (decimals > 0): the whole digits ending
+    // at the last of them, the sign in front of them, blanks before that.
+    std::uint64_t WholeField() const {
+        const int whole = digits - decimals; // 1..7
+        const std::uint64_t shown = ~0ull << (8 * (8 - whole));
+        const std::uint64_t field = ((word << (8 * decimals)) & shown) | (0x2020202020202020ull & ~shown);
+        return field ^ (static_cast<std::uint64_t>(negative ? '-' ^ ' ' : 0) << (8 * (7 - whole)));
+    }
+    // The decimals after the point, in the first bytes of a word.
+    std::uint64_t FractionField() const { return word >> (8 * (8 - decimals)); }
     // Writes the size() characters of the text at to, and up to 8 more bytes past them.
     void WriteTo(char* to) const {
-        if (negative) *to++ = '-';
+        // The sign without a branch, as signs follow no pattern: a positive text writes over it.
+        *to = '-';
+        to += negative ? 1 : 0;
         const std::uint64_t shown = word >> (8 * (8 - digits));
         std::memcpy(to, &shown, 8);
         if (decimals == 0) return;
         const int whole = digits - decimals;
-        const std::uint64_t fraction = word >> (8 * (8 - decimals));
+        const std::uint64_t fraction = FractionField();
         std::memcpy(to + whole + 1, &fraction, 8);
         to[whole] = '.';
     }
@@ -53,10 +65,6 @@ struct FixedDigits {
 [[gnu::always_inline]] inline bool RoundFixed(double magnitude, bool negative, int decimals,
                                               FixedDigits& out) {
     static constexpr double kPow10[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7};
-    static constexpr char kPairs[] =
-        "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
-        "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
-        "8081828384858687888990919293949596979899";
     if (decimals < 0 || decimals > 7) return false;
     const double scaled = magnitude * kPow10[decimals];
     if (!(scaled < 99999999.0)) return false; // also no number
@@ -64,16 +72,16 @@ struct FixedDigits {
     const double fraction = scaled - static_cast<double>(units); // exact
     if (std::fabs(fraction - 0.5) <= 1e-5) return false;
     if (fraction > 0.5) ++units;
-    // Two independent halves, and the word built in a register.
-    const std::uint32_t high = units / 10000, low = units % 10000;
-    auto pair = [](std::uint32_t k) {
-        std::uint16_t two;
-        std::memcpy(&two, kPairs + 2 * k, 2);
-        return static_cast<std::uint64_t>(two);
-    };
-    out.word = pair(high / 100) | pair(high % 100) << 16 | pair(low / 100) << 32 | pair(low % 100) << 48;
-    const int significant = 1 + (units >= 10) + (units >= 100) + (units >= 1000) + (units >= 10000) +
-                            (units >= 100000) + (units >= 1000000) + (units >= 10000000);
+    // The eight digits split in register lanes: halves of four, pairs, then single digits, each
+    // lane divided by a multiplication (exact for every lane value that can occur here).
+    std::uint64_t v = units / 10000 | static_cast<std::uint64_t>(units % 10000) << 32;
+    const std::uint64_t hundreds = ((v * 10486) >> 20) & 0x0000007F0000007Full;
+    v = hundreds | (v - hundreds * 100) << 16;
+    const std::uint64_t tens = ((v * 103) >> 10) & 0x000F000F000F000Full;
+    v = tens | (v - tens * 10) << 8;
+    out.word = v | 0x3030303030303030ull;
+    // The leading zero digits are the lowest zero bytes.
+    const int significant = v == 0 ? 1 : 8 - std::countr_zero(v) / 8;
     out.digits = std::max(significant, decimals + 1);
     out.decimals = decimals;
     out.negative = negative && units != 0;

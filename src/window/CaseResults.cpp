@@ -348,7 +348,7 @@ private:
         AppendUnitHeading(units, Unit(deflectionText_), 57);
         out.Put(units);
 
-        auto distance = [&](int p) { return (p - 1) / 20.0 * m.length / fLength_; };
+        auto distance = [&](int p) { return kTwentieths[static_cast<std::size_t>(p)] * m.length / fLength_; };
         Column dist{15, Align::Point}, shear{29, Align::Point}, moment{43, Align::Point};
         const Column defl = DeflectionColumn(m);
         dist.decimals = DecimalsRule4(LargestOver(1, kDeflectionPoints, distance));
@@ -408,6 +408,7 @@ int DecimalsRule5(double largest) {
 }
 
 void ListingLine::CopyLong(char* to, const char* from, std::size_t n) { std::memcpy(to, from, n); }
+void ListingLine::Fill(char* to, std::size_t n, char c) { std::memset(to, c, n); }
 
 void AppendAligned(ListingLine& line, std::string_view value, int c, Align align) {
     const int size = static_cast<int>(value.size());
@@ -423,25 +424,17 @@ void AppendAligned(ListingLine& line, std::string_view value, int c, Align align
     line += value;
 }
 
-void Column::Put(ListingLine& line, double v) const {
-    Model.DecimalPlaces = decimals;
-    // The usual value goes straight into the line, with the blanks that make FormatDecimalPlaces
-    // at least 5 characters long; any other takes the whole way.
-    const double a = std::fabs(v);
-    FixedDigits f;
-    if (decimals >= 1 && a >= 1e-4 && a <= 1e5 && RoundFixed(a, v < 0, decimals, f)) {
-        const int size = f.size(), blanks = std::max(0, 5 - size);
-        const int pad = std::max(0, pos - static_cast<int>(line.size()) - (blanks + f.pointAt() + 1));
-        if (line.size() + static_cast<std::size_t>(pad + blanks + size) <= ListingLine::room) {
-            line.append(static_cast<std::size_t>(pad + blanks), ' ');
-            line.Append(f);
-            return;
-        }
-    }
+void Column::PutOther(ListingLine& line, double v) const {
     AppendAligned(line, DecimalPlacesText(v, decimals).view(), pos, align);
 }
 
 void AppendRowNumber(ListingLine& line, int k) {
+    if (k >= 0 && k < 100) { // the usual row: three characters
+        const char row[3] = {' ', k < 10 ? ' ' : static_cast<char>('0' + k / 10),
+                             static_cast<char>('0' + k % 10)};
+        line += std::string_view(row, 3);
+        return;
+    }
     char digits[16];
     const auto end = std::to_chars(digits, digits + sizeof digits, k).ptr;
     line += k < 10 ? "  " : " ";

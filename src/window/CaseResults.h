@@ -3,6 +3,7 @@
 #pragma once
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstring>
 #include <memory>
@@ -54,8 +55,7 @@ public:
         if (c == ' ' && count <= kBlanks) {
             std::memcpy(c_ + n_, kBlankRun, kBlanks); // blanks past the count are not part of the line
         } else {
-            for (std::size_t i = 0; i < count; ++i)
-                c_[n_ + i] = c;
+            Fill(c_ + n_, count, c);
         }
         n_ += count;
         return *this;
@@ -69,12 +69,38 @@ public:
         f.WriteTo(c_ + n_); // the bytes it writes past the text fall in the blanks' room
         n_ += size;
     }
+    // Appends a number with decimals as FormatDecimalPlaces writes it (blanks in front to 5
+    // characters) with its point at position c, as AppendAligned places it; false, and nothing
+    // appended, when the line has no room for it.
+    bool AppendPointAt(const FixedDigits& f, int c) {
+        const int n = static_cast<int>(n_);
+        if (c - 9 >= n && c - n <= 72 && c + 8 <= static_cast<int>(room)) {
+            // The usual case: the point falls at c, and the line is blank from its end to the text.
+            // The eight characters in front of the point and the decimals go in as two words.
+            std::memcpy(c_ + n, kBlankRun, 16); // the gap before the eight characters is short
+            if (c - 9 - n > 16) std::memcpy(c_ + n + 16, kBlankRun, kBlanks - 16);
+            const std::uint64_t whole = f.WholeField(), fraction = f.FractionField();
+            std::memcpy(c_ + c - 9, &whole, 8);
+            c_[c - 1] = '.';
+            std::memcpy(c_ + c, &fraction, 8);
+            n_ = static_cast<std::size_t>(c + f.decimals);
+            return true;
+        }
+        const int size = f.size(), blanks = std::max(0, 5 - size);
+        const int pad = std::max(0, c - static_cast<int>(n_) - (blanks + f.pointAt() + 1));
+        if (n_ + static_cast<std::size_t>(pad + blanks + size) > room) return false;
+        append(static_cast<std::size_t>(pad + blanks), ' ');
+        f.WriteTo(c_ + n_);
+        n_ += static_cast<std::size_t>(size);
+        return true;
+    }
     std::string_view view() const { return std::string_view(c_, n_); }
     operator std::string_view() const { return view(); }
     std::string str() const { return std::string(view()); }
 
 private:
     [[gnu::noinline]] static void CopyLong(char* to, const char* from, std::size_t n);
+    [[gnu::noinline]] static void Fill(char* to, std::size_t n, char c);
     static constexpr std::size_t kBlanks = 64;
     static constexpr char kBlankRun[kBlanks + 1] =
         "                                                                ";
@@ -104,8 +130,20 @@ struct Column {
     int pos;
     Align align;
     int decimals = 3;
-    // Appends v with the column's decimals; they are left in DecimalPlaces.
-    void Put(ListingLine& line, double v) const;
+    // Appends v with the column's decimals; they are left in DecimalPlaces. The usual value goes
+    // straight into the line; any other takes the whole way (PutOther).
+    void Put(ListingLine& line, double v) const {
+        Model.DecimalPlaces = decimals;
+        const double a = std::fabs(v);
+        FixedDigits f;
+        if (decimals >= 1 && a >= 1e-4 && a <= 1e5 && RoundFixed(a, v < 0, decimals, f) &&
+            line.AppendPointAt(f, pos))
+            return;
+        PutOther(line, v);
+    }
+
+private:
+    void PutOther(ListingLine& line, double v) const;
 };
 
 // Keeps DecimalPlaces for its life. Deferred lines are put when first read, and reading leaves the
@@ -144,6 +182,15 @@ template <typename F> double LargestOver(int from, int to, F f) {
         m = Larger(m, f(k));
     return m;
 }
+
+// (p - 1) / 20.0 at the twentieth points p = 1..21, where the listings give the distance along a
+// member; worked out when compiling, to the same doubles.
+inline constexpr auto kTwentieths = [] {
+    std::array<double, 22> f{};
+    for (int p = 1; p <= 21; ++p)
+        f[static_cast<std::size_t>(p)] = (p - 1) / 20.0;
+    return f;
+}();
 
 // Appends the row number: "  7", " 12".
 void AppendRowNumber(ListingLine& line, int k);

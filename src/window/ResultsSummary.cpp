@@ -32,15 +32,26 @@ bool AnyLoadcaseFails() {
 using SummaryWriter = TextWriter<TResultLine, 100>;
 
 void AppendWhole(ListingLine& line, int k) {
+    if (k >= 0 && k < 100) { // loadcases and twentieth points
+        const char two[2] = {static_cast<char>('0' + k / 10), static_cast<char>('0' + k % 10)};
+        line += k < 10 ? std::string_view(two + 1, 1) : std::string_view(two, 2);
+        return;
+    }
     char digits[16];
     line += std::string_view(digits,
                              static_cast<std::size_t>(std::to_chars(digits, digits + 16, k).ptr - digits));
 }
 
+// Lines 1..count of a table; a count beyond the table comes only from a damaged file.
+template <int Hi> int Shown(int count) { return std::clamp(count, 0, Hi); }
+
 template <int Hi> void AddLines(std::vector<std::string>& out, const TextTable<Hi>& t, int count) {
-    count = std::min(count, Hi); // a count beyond the table comes only from a damaged file
-    for (int i = 1; i <= count; ++i)
-        out.push_back(t[i].str());
+    count = Shown<Hi>(count);
+    if (count == 0) return;
+    t.Settle();
+    const TResultLine* line = &t[1];
+    for (int i = 0; i < count; ++i)
+        out.emplace_back(line[i].view());
 }
 
 // The section property lines of the summary. Scaffold and user sections hold lines 5 and 7 back
@@ -118,19 +129,26 @@ void BuildMaxima(bool kxf) {
     m.WriteCount();
 }
 
+// " (lc)" of a loadcase number that is no whole number below 100 (only in a damaged state).
+[[gnu::noinline]] void AppendOtherLoadcase(ListingLine& line, float lc) {
+    line += " (";
+    const std::string s = FormatFixed(lc, 0);
+    if (s.size() < 2) line += ' ';
+    line += s;
+    line += ')';
+}
+
 // Appends " (lc)": the loadcase number held as a real, as "%2.0f".
 void AppendLoadcase(ListingLine& line, float lc) {
-    line += " (";
     // Loadcase numbers are whole: print them directly, as the fixed-point routine is slower.
     if (lc >= 0 && lc <= 99 && lc == static_cast<int>(lc)) {
-        if (lc < 10) line += ' ';
-        AppendWhole(line, static_cast<int>(lc));
-    } else {
-        const std::string s = FormatFixed(lc, 0);
-        if (s.size() < 2) line += ' ';
-        line += s;
+        const int k = static_cast<int>(lc);
+        const char text[5] = {' ', '(', k < 10 ? ' ' : static_cast<char>('0' + k / 10),
+                              static_cast<char>('0' + k % 10), ')'};
+        line += std::string_view(text, 5);
+        return;
     }
-    line += ')';
+    AppendOtherLoadcase(line, lc);
 }
 
 // The results envelope, from copies of the envelope values it shows.
@@ -219,7 +237,7 @@ private:
             const auto& momentAt = b.momentAt[i];
             line = i < 10 ? " " : "";
             AppendWhole(line, i);
-            dist.Put(line, (i - 1) / 20.0 * b.L / fL);
+            dist.Put(line, kTwentieths[static_cast<std::size_t>(i)] * b.L / fL);
             shear.Put(line, shearAt[0] * fV);
             AppendLoadcase(line, shearAt[1]);
             pos.Put(line, momentAt[0] * fM);
@@ -275,8 +293,9 @@ void BuildEnvelopeText() { DeferLines(Txt.EnvelopeLines, std::make_unique<Envelo
 ResultListContent ResultsListContent() {
     ResultListContent out;
     out.colour = AnyLoadcaseFails() ? colors::Red : colors::Black;
-    AddLines(out.lines, Txt.SummaryLines, LineCount(Txt.SummaryLines));
-    const int k = LineCount(Txt.MaximaLines, CountPolicy::WithinTable);
+    const int summary = LineCount(Txt.SummaryLines), k = LineCount(Txt.MaximaLines, CountPolicy::WithinTable);
+    out.lines.reserve(static_cast<std::size_t>(Shown<100>(summary) + Shown<50>(k)));
+    AddLines(out.lines, Txt.SummaryLines, summary);
     if (k >= 1) AddLines(out.lines, Txt.MaximaLines, k);
     return out;
 }
@@ -285,7 +304,9 @@ ResultListContent EnvelopeListContent() {
     ResultListContent out;
     if (Model.SupportType[1] == supForkhead) return out;
     out.colour = colors::Navy;
-    AddLines(out.lines, Txt.EnvelopeLines, LineCount(Txt.EnvelopeLines));
+    const int count = LineCount(Txt.EnvelopeLines);
+    out.lines.reserve(static_cast<std::size_t>(Shown<750>(count)));
+    AddLines(out.lines, Txt.EnvelopeLines, count);
     return out;
 }
 
@@ -294,20 +315,28 @@ ResultListContent CaseResultsListContent(int c) {
     const bool loadcase = c >= 1 && c <= kMaxLoadcases;
     out.colour = (c == 0 || loadcase) && Eng.CaseCheckFailures[c] != 0 ? colors::Red : colors::Black;
     if (!loadcase) return out;
-    AddLines(out.lines, Txt.CaseLoadLines[c], LineCount(Txt.CaseLoadLines[c]));
+    const int loads = LineCount(Txt.CaseLoadLines[c]);
     TextTable<100>& support = Txt.CaseSupportLines[c];
     int n = std::max(LineCount(support), 0);
     // The stress line goes into the table itself, after the lines its count covers, so the count
     // stays as the listing wrote it.
     if (Model.MemberType == "HRS" && n < 100) support[++n] = Txt.CaseMaxStressLines[c];
+    const std::string_view type = Model.MemberType.view();
+    const bool timber = type == "Timber", kx = type == "KXF" || type == "Scaffold",
+               steel = Model.SteelSectionFlag == 1;
+    const int timberLines = timber ? LineCount(Txt.TimberCheckLines[c]) : 0,
+              kxLines = kx ? LineCount(Txt.KxCheckLines[c]) : 0,
+              steelLines = steel ? LineCount(Txt.SteelCheckLines[c]) : 0,
+              listing = LineCount(Txt.CaseListing[c]);
+    out.lines.reserve(static_cast<std::size_t>(Shown<100>(loads) + Shown<100>(n) + Shown<100>(timberLines) +
+                                               Shown<100>(kxLines) + Shown<500>(steelLines) +
+                                               Shown<1000>(listing)));
+    AddLines(out.lines, Txt.CaseLoadLines[c], loads);
     AddLines(out.lines, support, n);
-    const std::string type = Model.MemberType.str();
-    if (type == "Timber") AddLines(out.lines, Txt.TimberCheckLines[c], LineCount(Txt.TimberCheckLines[c]));
-    if (type == "KXF" || type == "Scaffold")
-        AddLines(out.lines, Txt.KxCheckLines[c], LineCount(Txt.KxCheckLines[c]));
-    if (Model.SteelSectionFlag == 1)
-        AddLines(out.lines, Txt.SteelCheckLines[c], LineCount(Txt.SteelCheckLines[c]));
-    AddLines(out.lines, Txt.CaseListing[c], LineCount(Txt.CaseListing[c]));
+    if (timber) AddLines(out.lines, Txt.TimberCheckLines[c], timberLines);
+    if (kx) AddLines(out.lines, Txt.KxCheckLines[c], kxLines);
+    if (steel) AddLines(out.lines, Txt.SteelCheckLines[c], steelLines);
+    AddLines(out.lines, Txt.CaseListing[c], listing);
     return out;
 }
 

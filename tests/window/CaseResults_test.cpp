@@ -4,7 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <iomanip>
+#include <random>
 #include <tuple>
+#include <vector>
 
 #include "ListingTestSupport.h"
 
@@ -46,6 +50,29 @@ TEST(ColumnRules, DecimalsFollowTheLargestValueAndTextsStandAtTheirColumnOneBlan
         else
             AppendAligned(line, text, c, align ? Align::Point : Align::Digit);
         EXPECT_EQ(line.str(), expected) << text << " at " << c;
+    }
+}
+
+// A column writes its usual values straight into the line: the line must read as if the
+// value's FormatDecimalPlaces text had been placed by AppendAligned, whatever the value, its sign,
+// the decimals, the column and how far the line already reaches (up to past the column).
+TEST(ColumnRules, ValuesPutInPlaceReadAsTheirTextsPlacedAtTheColumn) {
+    std::mt19937 random(5975);
+    std::uniform_real_distribution<double> unit(0, 1);
+    const double shapes[] = {0,     0.0004,  -0.0004,    0.00051, 2.5,  -2.5,
+                             0.125, -0.0005, 99999.9996, 1e5,     -1e5, 100000.5};
+    for (int i = 0; i < 60000; ++i) {
+        double v = i < 12 * 8 ? shapes[i % 12] : std::pow(10.0, -5 + 11 * unit(random));
+        if (i >= 12 * 8 && i % 2) v = -v;
+        const int decimals = i % 4, c = std::vector<int>{5, 9, 10, 15, 23, 29, 57, 70, 120}[(i / 4) % 9];
+        const Align align = i % 3 ? Align::Point : Align::Digit;
+        const ListingLine before(std::string(static_cast<std::size_t>((i * 7) % (c + 4)), 'x'));
+        ListingLine put = before, placed = before;
+        Model.DecimalPlaces = -1;
+        Column{c, align, decimals}.Put(put, v);
+        EXPECT_EQ(Model.DecimalPlaces, decimals);
+        AppendAligned(placed, FormatDecimalPlaces(v, decimals), c, align);
+        ASSERT_EQ(put.str(), placed.str()) << std::setprecision(17) << v << " " << decimals << " at " << c;
     }
 }
 
