@@ -83,4 +83,19 @@ void BM_AnalyseBeamAndReadTexts(benchmark::State& state) {
 }
 BENCHMARK(BM_AnalyseBeamAndReadTexts)->Arg(25)->Unit(benchmark::kMicrosecond);
 
+// The analysis and what the main window shows after it: the results list and one loadcase's list.
+void BM_AnalyseBeamAndShowLists(benchmark::State& state) {
+    ScopedScriptedDialogs dialogs;
+    CommitAnalysisBeam(static_cast<int>(state.range(0)));
+    NullAnalysisHost host;
+    for (auto _ : state) {
+        AnalyseBeam(host);
+        std::size_t lines =
+            ResultsListContent().lines.size() + CaseResultsListContent(kMaxLoadcases).lines.size();
+        benchmark::DoNotOptimize(lines);
+    }
+    if (!dialogs->messages().empty()) state.SkipWithError(dialogs->messages().front().c_str());
+}
+BENCHMARK(BM_AnalyseBeamAndShowLists)->Arg(25)->Unit(benchmark::kMicrosecond);
+
 } // namespace
