@@ -72,7 +72,6 @@ TCantileverFrm::TCantileverFrm(const CantSide& side, const char* objectName, QWi
         MakeRadio(restrained, optionName(coRestrained), CantOptionCaption(side, coRestrained), 10, 16, 300);
     Options[coEdit] = MakeRadio(restrained, optionName(coEdit), CantOptionCaption(side, coEdit), 10, 44, 300);
     cmdEdit = MakeButton(this, "cmdEdit", "Reset effective length", 400, 360, 180);
-    cmdEdit->setEnabled(false);
 
     for (QGroupBox* g : {support, end, loading, restrained}) {
         auto* bg = new QButtonGroup(g);
@@ -143,6 +142,7 @@ TCantileverFrm::TCantileverFrm(const CantSide& side, const char* objectName, QWi
     KX_BIND(Bindings, text, lbl_Lf);
     KX_BIND(Bindings, text, lbl_Le);
     KX_BIND(Bindings, text, Label_Units);
+    Bindings.Show(CantControls{}); // nothing chosen yet, so no length to reset
 
     for (int f = 0; f <= coEdit; ++f)
         Bindings.OnToggle(Options[f], this, [this, f] { OptionClick(f); });
