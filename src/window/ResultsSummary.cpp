@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <string>
@@ -45,13 +46,30 @@ void AppendWhole(ListingLine& line, int k) {
 // Lines 1..count of a table; a count beyond the table comes only from a damaged file.
 template <int Hi> int Shown(int count) { return std::clamp(count, 0, Hi); }
 
-template <int Hi> void AddLines(std::vector<std::string>& out, const TextTable<Hi>& t, int count) {
+// Lines 1..count of a table, put first if they were deferred.
+struct TableLines {
+    const TResultLine* first = nullptr;
+    int count = 0;
+};
+template <int Hi> TableLines Lines(const TextTable<Hi>& t, int count) {
     count = Shown<Hi>(count);
-    if (count == 0) return;
+    if (count == 0) return {};
     t.Settle();
-    const TResultLine* line = &t[1];
-    for (int i = 0; i < count; ++i)
-        out.emplace_back(line[i].view());
+    return {&t[1], count};
+}
+
+// The lines of the tables one after the other, their text copied in one piece of memory.
+void AddLines(ResultLines& out, std::initializer_list<TableLines> tables) {
+    std::size_t lines = 0, characters = 0;
+    for (const TableLines& t : tables) {
+        lines += static_cast<std::size_t>(t.count);
+        for (int i = 0; i < t.count; ++i)
+            characters += static_cast<std::size_t>(t.first[i].length());
+    }
+    out.reserve(lines, characters);
+    for (const TableLines& t : tables)
+        for (int i = 0; i < t.count; ++i)
+            out.push_back(t.first[i].view());
 }
 
 // The section property lines of the summary. Scaffold and user sections hold lines 5 and 7 back
@@ -294,9 +312,8 @@ ResultListContent ResultsListContent() {
     ResultListContent out;
     out.colour = AnyLoadcaseFails() ? colors::Red : colors::Black;
     const int summary = LineCount(Txt.SummaryLines), k = LineCount(Txt.MaximaLines, CountPolicy::WithinTable);
-    out.lines.reserve(static_cast<std::size_t>(Shown<100>(summary) + Shown<50>(k)));
-    AddLines(out.lines, Txt.SummaryLines, summary);
-    if (k >= 1) AddLines(out.lines, Txt.MaximaLines, k);
+    const TableLines summaryLines = Lines(Txt.SummaryLines, summary);
+    AddLines(out.lines, {summaryLines, k >= 1 ? Lines(Txt.MaximaLines, k) : TableLines{}});
     return out;
 }
 
@@ -304,9 +321,7 @@ ResultListContent EnvelopeListContent() {
     ResultListContent out;
     if (Model.SupportType[1] == supForkhead) return out;
     out.colour = colors::Navy;
-    const int count = LineCount(Txt.EnvelopeLines);
-    out.lines.reserve(static_cast<std::size_t>(Shown<750>(count)));
-    AddLines(out.lines, Txt.EnvelopeLines, count);
+    AddLines(out.lines, {Lines(Txt.EnvelopeLines, LineCount(Txt.EnvelopeLines))});
     return out;
 }
 
@@ -324,19 +339,15 @@ ResultListContent CaseResultsListContent(int c) {
     const std::string_view type = Model.MemberType.view();
     const bool timber = type == "Timber", kx = type == "KXF" || type == "Scaffold",
                steel = Model.SteelSectionFlag == 1;
-    const int timberLines = timber ? LineCount(Txt.TimberCheckLines[c]) : 0,
-              kxLines = kx ? LineCount(Txt.KxCheckLines[c]) : 0,
-              steelLines = steel ? LineCount(Txt.SteelCheckLines[c]) : 0,
-              listing = LineCount(Txt.CaseListing[c]);
-    out.lines.reserve(static_cast<std::size_t>(Shown<100>(loads) + Shown<100>(n) + Shown<100>(timberLines) +
-                                               Shown<100>(kxLines) + Shown<500>(steelLines) +
-                                               Shown<1000>(listing)));
-    AddLines(out.lines, Txt.CaseLoadLines[c], loads);
-    AddLines(out.lines, support, n);
-    if (timber) AddLines(out.lines, Txt.TimberCheckLines[c], timberLines);
-    if (kx) AddLines(out.lines, Txt.KxCheckLines[c], kxLines);
-    if (steel) AddLines(out.lines, Txt.SteelCheckLines[c], steelLines);
-    AddLines(out.lines, Txt.CaseListing[c], listing);
+    // Put in this order, as they were when each was copied as soon as it was put.
+    const TableLines loadLines = Lines(Txt.CaseLoadLines[c], loads), supportLines = Lines(support, n);
+    const TableLines timberLines =
+        timber ? Lines(Txt.TimberCheckLines[c], LineCount(Txt.TimberCheckLines[c])) : TableLines{};
+    const TableLines kxLines = kx ? Lines(Txt.KxCheckLines[c], LineCount(Txt.KxCheckLines[c])) : TableLines{};
+    const TableLines steelLines =
+        steel ? Lines(Txt.SteelCheckLines[c], LineCount(Txt.SteelCheckLines[c])) : TableLines{};
+    AddLines(out.lines, {loadLines, supportLines, timberLines, kxLines, steelLines,
+                         Lines(Txt.CaseListing[c], LineCount(Txt.CaseListing[c]))});
     return out;
 }
 
