@@ -425,14 +425,22 @@ void AppendAligned(ListingLine& line, std::string_view value, int c, Align align
 }
 
 void Column::PutOther(ListingLine& line, double v) const {
+    // A value that shows as zero, "0.000", is common (a support's deflection, a cantilever's tip):
+    // its digits are known without a number text.
+    if (decimals >= 1 && decimals <= 3 && std::fabs(v) < 1e-4) {
+        FixedDigits zero;
+        zero.word = 0x3030303030303030ull;
+        zero.digits = decimals + 1;
+        zero.decimals = decimals;
+        if (line.PlacePointAt(zero, pos)) return;
+    }
     AppendAligned(line, DecimalPlacesText(v, decimals).view(), pos, align);
 }
 
 void AppendRowNumber(ListingLine& line, int k) {
     if (k >= 0 && k < 100) { // the usual row: three characters
-        const char row[3] = {' ', k < 10 ? ' ' : static_cast<char>('0' + k / 10),
-                             static_cast<char>('0' + k % 10)};
-        line += std::string_view(row, 3);
+        const std::uint64_t tens = k < 10 ? ' ' : '0' + static_cast<unsigned>(k) / 10;
+        line.AppendWord(' ' | tens << 8 | static_cast<std::uint64_t>('0' + k % 10) << 16, 3);
         return;
     }
     char digits[16];

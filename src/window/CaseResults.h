@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -50,6 +51,12 @@ public:
         return *this;
     }
     ListingLine& operator+=(char c) { return append(1, c); }
+    // Appends the first n (at most 8) characters of a word, the first character lowest: a short
+    // piece put together in a register goes in as one move.
+    void AppendWord(std::uint64_t word, std::size_t n) {
+        std::memcpy(c_ + n_, &word, 8); // the bytes past the n fall in the blanks' room
+        n_ += std::min(n, room - n_);
+    }
     ListingLine& append(std::size_t count, char c) {
         count = std::min(count, room - n_);
         if (c == ' ' && count <= kBlanks) {
@@ -73,25 +80,29 @@ public:
     // characters) with its point at position c, as AppendAligned places it; false, and nothing
     // appended, when the line has no room for it.
     bool AppendPointAt(const FixedDigits& f, int c) {
-        const int n = static_cast<int>(n_);
-        if (c - 9 >= n && c - n <= 72 && c + 8 <= static_cast<int>(room)) {
-            // The usual case: the point falls at c, and the line is blank from its end to the text.
-            // The eight characters in front of the point and the decimals go in as two words.
-            std::memcpy(c_ + n, kBlankRun, 16); // the gap before the eight characters is short
-            if (c - 9 - n > 16) std::memcpy(c_ + n + 16, kBlankRun, kBlanks - 16);
-            const std::uint64_t whole = f.WholeField(), fraction = f.FractionField();
-            std::memcpy(c_ + c - 9, &whole, 8);
-            c_[c - 1] = '.';
-            std::memcpy(c_ + c, &fraction, 8);
-            n_ = static_cast<std::size_t>(c + f.decimals);
-            return true;
-        }
+        if (PlacePointAt(f, c)) return true;
         const int size = f.size(), blanks = std::max(0, 5 - size);
         const int pad = std::max(0, c - static_cast<int>(n_) - (blanks + f.pointAt() + 1));
         if (n_ + static_cast<std::size_t>(pad + blanks + size) > room) return false;
         append(static_cast<std::size_t>(pad + blanks), ' ');
         f.WriteTo(c_ + n_);
         n_ += static_cast<std::size_t>(size);
+        return true;
+    }
+    // The usual case of AppendPointAt: the point falls at c, and the line is blank from its end
+    // to the text, so that blanks in front of the number would change nothing. False, and
+    // nothing appended, for any other case.
+    bool PlacePointAt(const FixedDigits& f, int c) {
+        const int n = static_cast<int>(n_);
+        if (!(c - 9 >= n && c - n <= 72 && c + 8 <= static_cast<int>(room))) return false;
+        // The eight characters in front of the point and the decimals go in as two words.
+        std::memcpy(c_ + n, kBlankRun, 16); // the gap before the eight characters is short
+        if (c - 9 - n > 16) std::memcpy(c_ + n + 16, kBlankRun, kBlanks - 16);
+        const std::uint64_t whole = f.WholeField(), fraction = f.FractionField();
+        std::memcpy(c_ + c - 9, &whole, 8);
+        c_[c - 1] = '.';
+        std::memcpy(c_ + c, &fraction, 8);
+        n_ = static_cast<std::size_t>(c + f.decimals);
         return true;
     }
     std::string_view view() const { return std::string_view(c_, n_); }

@@ -34,8 +34,11 @@ using SummaryWriter = TextWriter<TResultLine, 100>;
 
 void AppendWhole(ListingLine& line, int k) {
     if (k >= 0 && k < 100) { // loadcases and twentieth points
-        const char two[2] = {static_cast<char>('0' + k / 10), static_cast<char>('0' + k % 10)};
-        line += k < 10 ? std::string_view(two + 1, 1) : std::string_view(two, 2);
+        const std::uint64_t units = static_cast<std::uint64_t>('0' + k % 10);
+        if (k < 10)
+            line.AppendWord(units, 1);
+        else
+            line.AppendWord(static_cast<std::uint64_t>('0' + k / 10) | units << 8, 2);
         return;
     }
     char digits[16];
@@ -58,18 +61,14 @@ template <int Hi> TableLines Lines(const TextTable<Hi>& t, int count) {
     return {&t[1], count};
 }
 
-// The lines of the tables one after the other, their text copied in one piece of memory.
+// The lines of the tables one after the other.
 void AddLines(ResultLines& out, std::initializer_list<TableLines> tables) {
-    std::size_t lines = 0, characters = 0;
-    for (const TableLines& t : tables) {
-        lines += static_cast<std::size_t>(t.count);
-        for (int i = 0; i < t.count; ++i)
-            characters += static_cast<std::size_t>(t.first[i].length());
-    }
-    out.reserve(lines, characters);
+    std::size_t lines = 0;
     for (const TableLines& t : tables)
-        for (int i = 0; i < t.count; ++i)
-            out.push_back(t.first[i].view());
+        lines += static_cast<std::size_t>(t.count);
+    out.reserve(lines);
+    for (const TableLines& t : tables)
+        out.append(t.first, static_cast<std::size_t>(t.count));
 }
 
 // The section property lines of the summary. Scaffold and user sections hold lines 5 and 7 back
@@ -161,9 +160,10 @@ void AppendLoadcase(ListingLine& line, float lc) {
     // Loadcase numbers are whole: print them directly, as the fixed-point routine is slower.
     if (lc >= 0 && lc <= 99 && lc == static_cast<int>(lc)) {
         const int k = static_cast<int>(lc);
-        const char text[5] = {' ', '(', k < 10 ? ' ' : static_cast<char>('0' + k / 10),
-                              static_cast<char>('0' + k % 10), ')'};
-        line += std::string_view(text, 5);
+        const std::uint64_t tens = k < 10 ? ' ' : '0' + static_cast<unsigned>(k) / 10;
+        line.AppendWord(' ' | '(' << 8 | tens << 16 | static_cast<std::uint64_t>('0' + k % 10) << 24 |
+                            std::uint64_t{')'} << 32,
+                        5);
         return;
     }
     AppendOtherLoadcase(line, lc);

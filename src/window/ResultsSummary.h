@@ -4,12 +4,12 @@
 
 #include <algorithm>
 #include <cstddef>
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "engine/ResultText.h"
 #include "platform/Canvas.h"
 
 namespace kx {
@@ -21,9 +21,9 @@ void BuildResultsSummary();
 // and negative moments over all loadcases with the loadcase that gives each.
 void BuildEnvelopeText();
 
-// The lines of a result list, held as one text with the end of each line: a loadcase's list has
-// a thousand lines, and a string of its own for each would cost an allocation per line. Read as
-// the strings it holds (a line, the whole list as a vector, compared with one).
+// The lines of a result list, held as copies of the table lines they come from: a loadcase's list
+// has a thousand lines, and a string of its own for each would cost an allocation per line. Read
+// as the strings it holds (a line, the whole list as a vector, compared with one).
 class ResultLines {
 public:
     class const_iterator {
@@ -31,41 +31,33 @@ public:
         using value_type = std::string_view;
         using difference_type = std::ptrdiff_t;
         const_iterator() = default;
-        const_iterator(const ResultLines* of, std::size_t i) : of_(of), i_(i) {}
-        std::string_view operator*() const { return of_->view(i_); }
+        explicit const_iterator(const TResultLine* at) : at_(at) {}
+        std::string_view operator*() const { return at_->view(); }
         const_iterator& operator++() {
-            ++i_;
+            ++at_;
             return *this;
         }
-        const_iterator operator++(int) { return {of_, i_++}; }
-        bool operator==(const const_iterator& o) const { return i_ == o.i_; }
+        const_iterator operator++(int) { return const_iterator(at_++); }
+        bool operator==(const const_iterator& o) const { return at_ == o.at_; }
 
     private:
-        const ResultLines* of_ = nullptr;
-        std::size_t i_ = 0;
+        const TResultLine* at_ = nullptr;
     };
     using iterator = const_iterator;
 
-    std::size_t size() const { return ends_.size(); }
-    bool empty() const { return ends_.empty(); }
-    std::string_view view(std::size_t i) const {
-        const std::size_t from = i == 0 ? 0 : ends_[i - 1];
-        return std::string_view(text_).substr(from, ends_[i] - from);
-    }
-    std::string operator[](std::size_t i) const { return std::string(view(i)); }
-    std::string front() const { return (*this)[0]; }
-    std::string back() const { return (*this)[size() - 1]; }
-    const_iterator begin() const { return {this, 0}; }
-    const_iterator end() const { return {this, size()}; }
+    std::size_t size() const { return lines_.size(); }
+    bool empty() const { return lines_.empty(); }
+    std::string_view view(std::size_t i) const { return lines_[i].view(); }
+    std::string operator[](std::size_t i) const { return lines_[i].str(); }
+    std::string front() const { return lines_.front().str(); }
+    std::string back() const { return lines_.back().str(); }
+    const_iterator begin() const { return const_iterator(lines_.data()); }
+    const_iterator end() const { return const_iterator(lines_.data() + lines_.size()); }
 
-    // Room for `lines` more lines of `characters` characters in all.
-    void reserve(std::size_t lines, std::size_t characters) {
-        ends_.reserve(ends_.size() + lines);
-        text_.reserve(text_.size() + characters);
-    }
-    void push_back(std::string_view line) {
-        text_ += line;
-        ends_.push_back(static_cast<std::uint32_t>(text_.size()));
+    void reserve(std::size_t lines) { lines_.reserve(lines); }
+    // Appends lines [first, first + count) of a table.
+    void append(const TResultLine* first, std::size_t count) {
+        lines_.insert(lines_.end(), first, first + count);
     }
 
     operator std::vector<std::string>() const { return {begin(), end()}; }
@@ -74,8 +66,7 @@ public:
     }
 
 private:
-    std::string text_;
-    std::vector<std::uint32_t> ends_; // line i ends before text_[ends_[i]]
+    std::vector<TResultLine> lines_;
 };
 
 // What a result list shows: its lines, and its font colour (none: the colour stays as it was).
