@@ -92,6 +92,7 @@ public:
         out.Put(units);
 
         ListingLine line;
+        LoadFactorTexts factorText;
         for (int k = 1; k <= kSelfWeightRecord; ++k) {
             const TLoadRec& r = loads[k];
             if (!ShowsDistributed(r)) continue;
@@ -104,7 +105,7 @@ public:
             start_.Put(line, r[lfW1] / fUDL_);
             finish_.Put(line, r[lfW2] / fUDL_);
             cover_.Put(line, r[lfCover] / fLength_);
-            AppendAligned(line, SigFig3Dec3(r[lfLF]), 62, Align::Point);
+            AppendAligned(line, factorText(r[lfLF]), 62, Align::Point);
             out.Put(line);
         }
 
@@ -123,7 +124,7 @@ public:
             AppendRowNumber(line, k);
             load_.Put(line, r[lfP] / fForce_);
             at_.Put(line, r[lfDist] / fLength_);
-            AppendAligned(line, SigFig3Dec3(r[lfLF]), 38, Align::Digit);
+            AppendAligned(line, factorText(r[lfLF]), 38, Align::Digit);
             out.Put(line);
         }
         // The count reaches two lines past the last row; both are empty.

@@ -203,6 +203,25 @@ inline constexpr auto kTwentieths = [] {
     return f;
 }();
 
+// SigFig3Dec3 of the load factors of a listing, which repeat from row to row: the text of the
+// last factor is kept for the next row.
+class LoadFactorTexts {
+public:
+    std::string_view operator()(float factor) {
+        if (!kept_ || std::memcmp(&factor, &factor_, sizeof factor) != 0) {
+            text_ = SigFig3Dec3(factor);
+            factor_ = factor;
+            kept_ = true;
+        }
+        return text_;
+    }
+
+private:
+    float factor_ = 0;
+    bool kept_ = false;
+    std::string text_;
+};
+
 // Appends the row number: "  7", " 12".
 void AppendRowNumber(ListingLine& line, int k);
 
