@@ -270,6 +270,19 @@ void RunMemberCheck() {
     if (Model.SteelSectionFlag == 1) SteelCodeCheck();
 }
 
+// The row number and distance that begin each of a member's lines: the same in every loadcase
+// that has a member of that length in that place, so kept from one loadcase's span data to the
+// next. They depend only on the length and its unit.
+struct DistanceStarts {
+    double length = 0, factor = 0;
+    bool complete = false;
+    std::array<ListingLine::Start, kDeflectionPoints> rows;
+    bool Hold(double L, double f) const {
+        return complete && std::memcmp(&L, &length, sizeof L) == 0 && std::memcmp(&f, &factor, sizeof f) == 0;
+    }
+};
+std::array<DistanceStarts, kMaxSpans + 2> distanceStarts;
+
 // The span data of a loadcase at 1/20th points, from copies of the members' work rows, which
 // the next loadcase overwrites.
 class SpanData final : public DeferredLines<TResultLine, 1000> {
@@ -304,8 +317,8 @@ public:
         out.Put("");
         out.Put("SPAN DATA at 1/20th SPAN INTERVALS");
         if (shearDeflectionNote_) out.Put("              (deflection values include shear deflection)");
-        for (const Member& m : members_)
-            PutBlock(out, m);
+        for (std::size_t i = 0; i < members_.size(); ++i)
+            PutBlock(out, members_[i], distanceStarts[i % distanceStarts.size()]); // each holds its length
     }
 
 private:
@@ -339,7 +352,7 @@ private:
         return defl;
     }
 
-    void PutBlock(TextWriter<TResultLine, 1000>& out, const Member& m) const {
+    void PutBlock(TextWriter<TResultLine, 1000>& out, const Member& m, DistanceStarts& starts) const {
         out.Put(m.title);
         out.Put(" Span     Distance       Shear         Moment      Deflection");
         ListingLine units = " Interval";
@@ -352,16 +365,34 @@ private:
         auto distance = [&](int p) { return kTwentieths[static_cast<std::size_t>(p)] * m.length / fLength_; };
         Column dist{15, Align::Point}, shear{29, Align::Point}, moment{43, Align::Point};
         const Column defl = DeflectionColumn(m);
-        dist.decimals = DecimalsRule4(LargestOver(1, kDeflectionPoints, distance));
+        auto start = [&](ListingLine& line, int p) {
+            line.clear();
+            AppendRowNumber(line, p);
+            dist.Put(line, distance(p));
+        };
+        if (!starts.Hold(m.length, fLength_)) {
+            dist.decimals = DecimalsRule4(LargestOver(1, kDeflectionPoints, distance));
+            starts.complete = true;
+            ListingLine line;
+            for (int p = 1; p <= kDeflectionPoints; ++p) {
+                start(line, p);
+                starts.complete =
+                    line.KeepStart(starts.rows[static_cast<std::size_t>(p - 1)]) && starts.complete;
+            }
+            starts.length = m.length;
+            starts.factor = fLength_;
+        }
+        const bool fromStarts = starts.complete;
         shear.decimals =
             DecimalsRule5(LargestOver(1, kDeflectionPoints, [&](int p) { return m.shear[p - 1] * fShear_; }));
         moment.decimals = DecimalsRule5(
             LargestOver(1, kDeflectionPoints, [&](int p) { return m.moment[p - 1] * fMoment_; }));
         ListingLine line;
         for (int p = 1; p <= kDeflectionPoints; ++p) {
-            line.clear();
-            AppendRowNumber(line, p);
-            dist.Put(line, distance(p));
+            if (fromStarts)
+                line = starts.rows[static_cast<std::size_t>(p - 1)];
+            else
+                start(line, p);
             shear.Put(line, m.shear[p - 1] * fShear_);
             moment.Put(line, m.moment[p - 1] * fMoment_);
             defl.Put(line, m.deflection[p - 1] * fDefl_);

@@ -105,6 +105,24 @@ public:
         n_ = static_cast<std::size_t>(c + f.decimals);
         return true;
     }
+    // The first characters of a line, kept to start other lines with (Start) in one move.
+    struct Start {
+        static constexpr std::size_t room = 24;
+        char c[room];
+        std::size_t n = 0;
+    };
+    // The line as a start; false when it is too long for one.
+    bool KeepStart(Start& s) const {
+        if (n_ > Start::room) return false;
+        std::memcpy(s.c, c_, Start::room);
+        s.n = n_;
+        return true;
+    }
+    ListingLine& operator=(const Start& s) {
+        std::memcpy(c_, s.c, Start::room);
+        n_ = s.n;
+        return *this;
+    }
     std::string_view view() const { return std::string_view(c_, n_); }
     operator std::string_view() const { return view(); }
     std::string str() const { return std::string(view()); }
