@@ -317,8 +317,14 @@ public:
         out.Put("");
         out.Put("SPAN DATA at 1/20th SPAN INTERVALS");
         if (shearDeflectionNote_) out.Put("              (deflection values include shear deflection)");
-        for (std::size_t i = 0; i < members_.size(); ++i)
-            PutBlock(out, members_[i], distanceStarts[i % distanceStarts.size()]); // each holds its length
+        // The units line is the same for every member.
+        ListingLine units = " Interval";
+        AppendUnitHeading(units, Unit(lengthText_), 15);
+        AppendUnitHeading(units, Unit(shearText_), 29);
+        AppendUnitHeading(units, Unit(momentText_), 43);
+        AppendUnitHeading(units, Unit(deflectionText_), 57);
+        for (std::size_t i = 0; i < members_.size(); ++i) // each start holds its own length
+            PutBlock(out, members_[i], units, distanceStarts[i % distanceStarts.size()]);
     }
 
 private:
@@ -352,14 +358,10 @@ private:
         return defl;
     }
 
-    void PutBlock(TextWriter<TResultLine, 1000>& out, const Member& m, DistanceStarts& starts) const {
+    void PutBlock(TextWriter<TResultLine, 1000>& out, const Member& m, const ListingLine& units,
+                  DistanceStarts& starts) const {
         out.Put(m.title);
         out.Put(" Span     Distance       Shear         Moment      Deflection");
-        ListingLine units = " Interval";
-        AppendUnitHeading(units, Unit(lengthText_), 15);
-        AppendUnitHeading(units, Unit(shearText_), 29);
-        AppendUnitHeading(units, Unit(momentText_), 43);
-        AppendUnitHeading(units, Unit(deflectionText_), 57);
         out.Put(units);
 
         auto distance = [&](int p) { return kTwentieths[static_cast<std::size_t>(p)] * m.length / fLength_; };
@@ -459,13 +461,7 @@ void AppendAligned(ListingLine& line, std::string_view value, int c, Align align
 void Column::PutOther(ListingLine& line, double v) const {
     // A value that shows as zero, "0.000", is common (a support's deflection, a cantilever's tip):
     // its digits are known without a number text.
-    if (decimals >= 1 && decimals <= 3 && std::fabs(v) < 1e-4) {
-        FixedDigits zero;
-        zero.word = 0x3030303030303030ull;
-        zero.digits = decimals + 1;
-        zero.decimals = decimals;
-        if (line.PlacePointAt(zero, pos)) return;
-    }
+    if (decimals <= 3 && std::fabs(v) < 1e-4 && line.PlaceValueAt(0, false, decimals, pos)) return;
     AppendAligned(line, DecimalPlacesText(v, decimals).view(), pos, align);
 }
 

@@ -69,42 +69,6 @@ public:
     }
     std::size_t size() const { return n_; }
     void clear() { n_ = 0; }
-    // Appends a number's text, written in place; nothing when the line has no room for all of it.
-    void Append(const FixedDigits& f) {
-        const auto size = static_cast<std::size_t>(f.size());
-        if (n_ + size > room) return;
-        f.WriteTo(c_ + n_); // the bytes it writes past the text fall in the blanks' room
-        n_ += size;
-    }
-    // Appends a number with decimals as FormatDecimalPlaces writes it (blanks in front to 5
-    // characters) with its point at position c, as AppendAligned places it; false, and nothing
-    // appended, when the line has no room for it.
-    bool AppendPointAt(const FixedDigits& f, int c) {
-        if (PlacePointAt(f, c)) return true;
-        const int size = f.size(), blanks = std::max(0, 5 - size);
-        const int pad = std::max(0, c - static_cast<int>(n_) - (blanks + f.pointAt() + 1));
-        if (n_ + static_cast<std::size_t>(pad + blanks + size) > room) return false;
-        append(static_cast<std::size_t>(pad + blanks), ' ');
-        f.WriteTo(c_ + n_);
-        n_ += static_cast<std::size_t>(size);
-        return true;
-    }
-    // The usual case of AppendPointAt: the point falls at c, and the line is blank from its end
-    // to the text, so that blanks in front of the number would change nothing. False, and
-    // nothing appended, for any other case.
-    bool PlacePointAt(const FixedDigits& f, int c) {
-        const int n = static_cast<int>(n_);
-        if (!(c - 9 >= n && c - n <= 72 && c + 8 <= static_cast<int>(room))) return false;
-        // The eight characters in front of the point and the decimals go in as two words.
-        std::memcpy(c_ + n, kBlankRun, 16); // the gap before the eight characters is short
-        if (c - 9 - n > 16) std::memcpy(c_ + n + 16, kBlankRun, kBlanks - 16);
-        const std::uint64_t whole = f.WholeField(), fraction = f.FractionField();
-        std::memcpy(c_ + c - 9, &whole, 8);
-        c_[c - 1] = '.';
-        std::memcpy(c_ + c, &fraction, 8);
-        n_ = static_cast<std::size_t>(c + f.decimals);
-        return true;
-    }
     // The first characters of a line, kept to start other lines with (Start) in one move.
     struct Start {
         static constexpr std::size_t room = 24;
@@ -122,6 +86,32 @@ public:
         std::memcpy(c_, s.c, Start::room);
         n_ = s.n;
         return *this;
+    }
+    // Appends the magnitude with the sign given, rounded to 1..7 decimals as RoundFixed rounds it,
+    // in the usual case: its point falls at c, and the line is blank from its end to the text, so
+    // that the blanks FormatDecimalPlaces puts in front would change nothing. The eight characters
+    // in front of the point and the decimals go in as two words. False, and nothing appended, for
+    // any other case.
+    bool PlaceValueAt(double magnitude, bool negative, int decimals, int c) {
+        const int n = static_cast<int>(n_);
+        if (!(decimals >= 1 && c - 9 >= n && c - n <= 72 && c + 8 <= static_cast<int>(room))) return false;
+        std::uint32_t units;
+        if (!RoundUnits(magnitude, decimals, units)) return false;
+        const std::uint64_t digits = DigitBytes(units), whole = digits << (8 * decimals);
+        // The whole digits end at the point; the leading zeros in front of the units digit are
+        // blanks, with the sign in the last of them.
+        const int first = std::countr_zero(whole | 1ull << 56) & ~7;
+        const std::uint64_t shown = ~0ull << first;
+        std::uint64_t field = ((whole | 0x3030303030303030ull) & shown) | (0x2020202020202020ull & ~shown);
+        field ^= static_cast<std::uint64_t>(negative && units != 0 ? '-' ^ ' ' : 0) << (first - 8);
+        const std::uint64_t fraction = (digits | 0x3030303030303030ull) >> (8 * (8 - decimals));
+        std::memcpy(c_ + n, kBlankRun, 16); // the gap before the eight characters is short
+        if (c - 9 - n > 16) std::memcpy(c_ + n + 16, kBlankRun, kBlanks - 16);
+        std::memcpy(c_ + c - 9, &field, 8);
+        c_[c - 1] = '.';
+        std::memcpy(c_ + c, &fraction, 8);
+        n_ = static_cast<std::size_t>(c + decimals);
+        return true;
     }
     std::string_view view() const { return std::string_view(c_, n_); }
     operator std::string_view() const { return view(); }
@@ -164,10 +154,7 @@ struct Column {
     void Put(ListingLine& line, double v) const {
         Model.DecimalPlaces = decimals;
         const double a = std::fabs(v);
-        FixedDigits f;
-        if (decimals >= 1 && a >= 1e-4 && a <= 1e5 && RoundFixed(a, v < 0, decimals, f) &&
-            line.AppendPointAt(f, pos))
-            return;
+        if (a >= 1e-4 && a <= 1e5 && line.PlaceValueAt(a, v < 0, decimals, pos)) return;
         PutOther(line, v);
     }
 
