@@ -88,13 +88,12 @@ public:
         return *this;
     }
     // Appends the magnitude with the sign given, rounded to 1..7 decimals as RoundFixed rounds it,
-    // in the usual case: its point falls at c, and the line is blank from its end to the text, so
-    // that the blanks FormatDecimalPlaces puts in front would change nothing. The eight characters
-    // in front of the point and the decimals go in as two words. False, and nothing appended, for
-    // any other case.
+    // in the usual case: its point falls at c, where FormatDecimalPlaces's text (blanks in front
+    // to 5 characters) placed by AppendAligned puts it. The eight characters in front of the point
+    // and the decimals go in as two words. False, and nothing appended, for any other case.
     bool PlaceValueAt(double magnitude, bool negative, int decimals, int c) {
-        const int n = static_cast<int>(n_);
-        if (!(decimals >= 1 && c - 9 >= n && c - n <= 72 && c + 8 <= static_cast<int>(room))) return false;
+        const int n = static_cast<int>(n_), start = c - 9;
+        if (!(decimals >= 1 && start >= 0 && c - n <= 72 && c + 8 <= static_cast<int>(room))) return false;
         std::uint32_t units;
         if (!RoundUnits(magnitude, decimals, units)) return false;
         const std::uint64_t digits = DigitBytes(units), whole = digits << (8 * decimals);
@@ -103,11 +102,23 @@ public:
         const int first = std::countr_zero(whole | 1ull << 56) & ~7;
         const std::uint64_t shown = ~0ull << first;
         std::uint64_t field = ((whole | 0x3030303030303030ull) & shown) | (0x2020202020202020ull & ~shown);
-        field ^= static_cast<std::uint64_t>(negative && units != 0 ? '-' ^ ' ' : 0) << (first - 8);
+        const bool sign = negative && units != 0;
+        field ^= static_cast<std::uint64_t>(sign ? '-' ^ ' ' : 0) << (first - 8);
         const std::uint64_t fraction = (digits | 0x3030303030303030ull) >> (8 * (8 - decimals));
-        std::memcpy(c_ + n, kBlankRun, 16); // the gap before the eight characters is short
-        if (c - 9 - n > 16) std::memcpy(c_ + n + 16, kBlankRun, kBlanks - 16);
-        std::memcpy(c_ + c - 9, &field, 8);
+        if (n <= start) {
+            std::memcpy(c_ + n, kBlankRun, 16); // the gap before the eight characters is short
+            if (start - n > 16) std::memcpy(c_ + n + 16, kBlankRun, kBlanks - 16);
+        } else {
+            // The line reaches into the eight characters: the point still falls at c when the line
+            // ends before the text with its blanks in front, and its end is kept.
+            const int text = sign + 8 - first / 8 + 1; // sign, whole digits, point
+            if (n > c - std::max(5 - decimals, text)) return false;
+            std::uint64_t line;
+            std::memcpy(&line, c_ + start, 8);
+            const std::uint64_t kept = ~0ull >> (8 * (8 - (n - start)));
+            field = (line & kept) | (field & ~kept);
+        }
+        std::memcpy(c_ + start, &field, 8);
         c_[c - 1] = '.';
         std::memcpy(c_ + c, &fraction, 8);
         n_ = static_cast<std::size_t>(c + decimals);
