@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <initializer_list>
 #include <memory>
 #include <optional>
@@ -339,7 +340,7 @@ ResultListContent CaseResultsListContent(int c) {
     const std::string_view type = Model.MemberType.view();
     const bool timber = type == "Timber", kx = type == "KXF" || type == "Scaffold",
                steel = Model.SteelSectionFlag == 1;
-    // Put in this order, as they were when each was copied as soon as it was put.
+    // The tables are put in the order in which the list shows them.
     const TableLines loadLines = Lines(Txt.CaseLoadLines[c], loads), supportLines = Lines(support, n);
     const TableLines timberLines =
         timber ? Lines(Txt.TimberCheckLines[c], LineCount(Txt.TimberCheckLines[c])) : TableLines{};
