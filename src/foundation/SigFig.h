@@ -34,16 +34,6 @@ struct FixedDigits {
     int decimals = 0;
     bool negative = false; // a minus sign in front; never on a zero
     int size() const { return (negative ? 1 : 0) + digits + (decimals > 0 ? 1 : 0); }
-    // Index of the decimal point in the text (decimals > 0).
-    int pointAt() const { return (negative ? 1 : 0) + digits - decimals; }
-    // The eight characters in front of the decimal point (decimals > 0): the whole digits ending
-    // at the last of them, the sign in front of them, blanks before that.
-    std::uint64_t WholeField() const {
-        const int whole = digits - decimals; // 1..7
-        const std::uint64_t shown = ~0ull << (8 * (8 - whole));
-        const std::uint64_t field = ((word << (8 * decimals)) & shown) | (0x2020202020202020ull & ~shown);
-        return field ^ (static_cast<std::uint64_t>(negative ? '-' ^ ' ' : 0) << (8 * (7 - whole)));
-    }
     // The decimals after the point, in the first bytes of a word.
     std::uint64_t FractionField() const { return word >> (8 * (8 - decimals)); }
     // Writes the size() characters of the text at to, and up to 8 more bytes past them.
@@ -61,24 +51,37 @@ struct FixedDigits {
     }
 };
 
-// FixedDigits of magnitude x 10^decimals with the sign given; false for any other case.
-[[gnu::always_inline]] inline bool RoundFixed(double magnitude, bool negative, int decimals,
-                                              FixedDigits& out) {
+// Whole units of magnitude x 10^decimals as RoundFixed takes them; false for any other case.
+[[gnu::always_inline]] inline bool RoundUnits(double magnitude, int decimals, std::uint32_t& units) {
     static constexpr double kPow10[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7};
     if (decimals < 0 || decimals > 7) return false;
     const double scaled = magnitude * kPow10[decimals];
     if (!(scaled < 99999999.0)) return false; // also no number
-    auto units = static_cast<std::uint32_t>(scaled);
+    units = static_cast<std::uint32_t>(scaled);
     const double fraction = scaled - static_cast<double>(units); // exact
     if (std::fabs(fraction - 0.5) <= 1e-5) return false;
     if (fraction > 0.5) ++units;
-    // The eight digits split in register lanes: halves of four, pairs, then single digits, each
-    // lane divided by a multiplication (exact for every lane value that can occur here).
+    return true;
+}
+
+// The eight digits of units below 1e8 as the values 0..9 of the bytes of a word, the first digit
+// lowest.
+[[gnu::always_inline]] inline std::uint64_t DigitBytes(std::uint32_t units) {
+    // Split in register lanes: halves of four, pairs, then single digits, each lane divided by a
+    // multiplication (exact for every lane value that can occur here).
     std::uint64_t v = units / 10000 | static_cast<std::uint64_t>(units % 10000) << 32;
     const std::uint64_t hundreds = ((v * 10486) >> 20) & 0x0000007F0000007Full;
     v = hundreds | (v - hundreds * 100) << 16;
     const std::uint64_t tens = ((v * 103) >> 10) & 0x000F000F000F000Full;
-    v = tens | (v - tens * 10) << 8;
+    return tens | (v - tens * 10) << 8;
+}
+
+// FixedDigits of magnitude x 10^decimals with the sign given; false for any other case.
+[[gnu::always_inline]] inline bool RoundFixed(double magnitude, bool negative, int decimals,
+                                              FixedDigits& out) {
+    std::uint32_t units;
+    if (!RoundUnits(magnitude, decimals, units)) return false;
+    const std::uint64_t v = DigitBytes(units);
     out.word = v | 0x3030303030303030ull;
     // The leading zero digits are the lowest zero bytes.
     const int significant = v == 0 ? 1 : 8 - std::countr_zero(v) / 8;

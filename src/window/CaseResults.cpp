@@ -92,6 +92,7 @@ public:
         out.Put(units);
 
         ListingLine line;
+        LoadFactorTexts factorText;
         for (int k = 1; k <= kSelfWeightRecord; ++k) {
             const TLoadRec& r = loads[k];
             if (!ShowsDistributed(r)) continue;
@@ -104,7 +105,7 @@ public:
             start_.Put(line, r[lfW1] / fUDL_);
             finish_.Put(line, r[lfW2] / fUDL_);
             cover_.Put(line, r[lfCover] / fLength_);
-            AppendAligned(line, SigFig3Dec3(r[lfLF]), 62, Align::Point);
+            AppendAligned(line, factorText(r[lfLF]), 62, Align::Point);
             out.Put(line);
         }
 
@@ -123,7 +124,7 @@ public:
             AppendRowNumber(line, k);
             load_.Put(line, r[lfP] / fForce_);
             at_.Put(line, r[lfDist] / fLength_);
-            AppendAligned(line, SigFig3Dec3(r[lfLF]), 38, Align::Digit);
+            AppendAligned(line, factorText(r[lfLF]), 38, Align::Digit);
             out.Put(line);
         }
         // The count reaches two lines past the last row; both are empty.
@@ -269,6 +270,19 @@ void RunMemberCheck() {
     if (Model.SteelSectionFlag == 1) SteelCodeCheck();
 }
 
+// The row number and distance that begin each of a member's lines: the same in every loadcase
+// that has a member of that length in that place, so kept from one loadcase's span data to the
+// next. They depend only on the length and its unit.
+struct DistanceStarts {
+    double length = 0, factor = 0;
+    bool complete = false;
+    std::array<ListingLine::Start, kDeflectionPoints> rows;
+    bool Hold(double L, double f) const {
+        return complete && std::memcmp(&L, &length, sizeof L) == 0 && std::memcmp(&f, &factor, sizeof f) == 0;
+    }
+};
+std::array<DistanceStarts, kMaxSpans + 2> distanceStarts;
+
 // The span data of a loadcase at 1/20th points, from copies of the members' work rows, which
 // the next loadcase overwrites.
 class SpanData final : public DeferredLines<TResultLine, 1000> {
@@ -303,8 +317,14 @@ public:
         out.Put("");
         out.Put("SPAN DATA at 1/20th SPAN INTERVALS");
         if (shearDeflectionNote_) out.Put("              (deflection values include shear deflection)");
-        for (const Member& m : members_)
-            PutBlock(out, m);
+        // The units line is the same for every member.
+        ListingLine units = " Interval";
+        AppendUnitHeading(units, Unit(lengthText_), 15);
+        AppendUnitHeading(units, Unit(shearText_), 29);
+        AppendUnitHeading(units, Unit(momentText_), 43);
+        AppendUnitHeading(units, Unit(deflectionText_), 57);
+        for (std::size_t i = 0; i < members_.size(); ++i) // each start holds its own length
+            PutBlock(out, members_[i], units, distanceStarts[i % distanceStarts.size()]);
     }
 
 private:
@@ -338,29 +358,43 @@ private:
         return defl;
     }
 
-    void PutBlock(TextWriter<TResultLine, 1000>& out, const Member& m) const {
+    void PutBlock(TextWriter<TResultLine, 1000>& out, const Member& m, const ListingLine& units,
+                  DistanceStarts& starts) const {
         out.Put(m.title);
         out.Put(" Span     Distance       Shear         Moment      Deflection");
-        ListingLine units = " Interval";
-        AppendUnitHeading(units, Unit(lengthText_), 15);
-        AppendUnitHeading(units, Unit(shearText_), 29);
-        AppendUnitHeading(units, Unit(momentText_), 43);
-        AppendUnitHeading(units, Unit(deflectionText_), 57);
         out.Put(units);
 
         auto distance = [&](int p) { return kTwentieths[static_cast<std::size_t>(p)] * m.length / fLength_; };
         Column dist{15, Align::Point}, shear{29, Align::Point}, moment{43, Align::Point};
         const Column defl = DeflectionColumn(m);
-        dist.decimals = DecimalsRule4(LargestOver(1, kDeflectionPoints, distance));
+        auto start = [&](ListingLine& line, int p) {
+            line.clear();
+            AppendRowNumber(line, p);
+            dist.Put(line, distance(p));
+        };
+        if (!starts.Hold(m.length, fLength_)) {
+            dist.decimals = DecimalsRule4(LargestOver(1, kDeflectionPoints, distance));
+            starts.complete = true;
+            ListingLine line;
+            for (int p = 1; p <= kDeflectionPoints; ++p) {
+                start(line, p);
+                starts.complete =
+                    line.KeepStart(starts.rows[static_cast<std::size_t>(p - 1)]) && starts.complete;
+            }
+            starts.length = m.length;
+            starts.factor = fLength_;
+        }
+        const bool fromStarts = starts.complete;
         shear.decimals =
             DecimalsRule5(LargestOver(1, kDeflectionPoints, [&](int p) { return m.shear[p - 1] * fShear_; }));
         moment.decimals = DecimalsRule5(
             LargestOver(1, kDeflectionPoints, [&](int p) { return m.moment[p - 1] * fMoment_; }));
         ListingLine line;
         for (int p = 1; p <= kDeflectionPoints; ++p) {
-            line.clear();
-            AppendRowNumber(line, p);
-            dist.Put(line, distance(p));
+            if (fromStarts)
+                line = starts.rows[static_cast<std::size_t>(p - 1)];
+            else
+                start(line, p);
             shear.Put(line, m.shear[p - 1] * fShear_);
             moment.Put(line, m.moment[p - 1] * fMoment_);
             defl.Put(line, m.deflection[p - 1] * fDefl_);
@@ -425,14 +459,16 @@ void AppendAligned(ListingLine& line, std::string_view value, int c, Align align
 }
 
 void Column::PutOther(ListingLine& line, double v) const {
+    // A value that shows as zero, "0.000", is common (a support's deflection, a cantilever's tip):
+    // its digits are known without a number text.
+    if (decimals <= 3 && std::fabs(v) < 1e-4 && line.PlaceValueAt(0, false, decimals, pos)) return;
     AppendAligned(line, DecimalPlacesText(v, decimals).view(), pos, align);
 }
 
 void AppendRowNumber(ListingLine& line, int k) {
     if (k >= 0 && k < 100) { // the usual row: three characters
-        const char row[3] = {' ', k < 10 ? ' ' : static_cast<char>('0' + k / 10),
-                             static_cast<char>('0' + k % 10)};
-        line += std::string_view(row, 3);
+        const std::uint64_t tens = k < 10 ? ' ' : '0' + static_cast<unsigned>(k) / 10;
+        line.AppendWord(' ' | tens << 8 | static_cast<std::uint64_t>('0' + k % 10) << 16, 3);
         return;
     }
     char digits[16];

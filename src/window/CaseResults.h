@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -50,6 +51,12 @@ public:
         return *this;
     }
     ListingLine& operator+=(char c) { return append(1, c); }
+    // Appends the first n (at most 8) characters of a word, the first character lowest: a short
+    // piece put together in a register goes in as one move.
+    void AppendWord(std::uint64_t word, std::size_t n) {
+        std::memcpy(c_ + n_, &word, 8); // the bytes past the n fall in the blanks' room
+        n_ += std::min(n, room - n_);
+    }
     ListingLine& append(std::size_t count, char c) {
         count = std::min(count, room - n_);
         if (c == ' ' && count <= kBlanks) {
@@ -62,36 +69,59 @@ public:
     }
     std::size_t size() const { return n_; }
     void clear() { n_ = 0; }
-    // Appends a number's text, written in place; nothing when the line has no room for all of it.
-    void Append(const FixedDigits& f) {
-        const auto size = static_cast<std::size_t>(f.size());
-        if (n_ + size > room) return;
-        f.WriteTo(c_ + n_); // the bytes it writes past the text fall in the blanks' room
-        n_ += size;
+    // The first characters of a line, kept to start other lines with (Start) in one move.
+    struct Start {
+        static constexpr std::size_t room = 24;
+        char c[room];
+        std::size_t n = 0;
+    };
+    // The line as a start; false when it is too long for one.
+    bool KeepStart(Start& s) const {
+        if (n_ > Start::room) return false;
+        std::memcpy(s.c, c_, Start::room);
+        s.n = n_;
+        return true;
     }
-    // Appends a number with decimals as FormatDecimalPlaces writes it (blanks in front to 5
-    // characters) with its point at position c, as AppendAligned places it; false, and nothing
-    // appended, when the line has no room for it.
-    bool AppendPointAt(const FixedDigits& f, int c) {
-        const int n = static_cast<int>(n_);
-        if (c - 9 >= n && c - n <= 72 && c + 8 <= static_cast<int>(room)) {
-            // The usual case: the point falls at c, and the line is blank from its end to the text.
-            // The eight characters in front of the point and the decimals go in as two words.
+    ListingLine& operator=(const Start& s) {
+        std::memcpy(c_, s.c, Start::room);
+        n_ = s.n;
+        return *this;
+    }
+    // Appends the magnitude with the sign given, rounded to 1..7 decimals as RoundFixed rounds it,
+    // in the usual case: its point falls at c, where FormatDecimalPlaces's text (blanks in front
+    // to 5 characters) placed by AppendAligned puts it. The eight characters in front of the point
+    // and the decimals go in as two words. False, and nothing appended, for any other case.
+    bool PlaceValueAt(double magnitude, bool negative, int decimals, int c) {
+        const int n = static_cast<int>(n_), start = c - 9;
+        if (!(decimals >= 1 && start >= 0 && c - n <= 72 && c + 8 <= static_cast<int>(room))) return false;
+        std::uint32_t units;
+        if (!RoundUnits(magnitude, decimals, units)) return false;
+        const std::uint64_t digits = DigitBytes(units), whole = digits << (8 * decimals);
+        // The whole digits end at the point; the leading zeros in front of the units digit are
+        // blanks, with the sign in the last of them.
+        const int first = std::countr_zero(whole | 1ull << 56) & ~7;
+        const std::uint64_t shown = ~0ull << first;
+        std::uint64_t field = ((whole | 0x3030303030303030ull) & shown) | (0x2020202020202020ull & ~shown);
+        const bool sign = negative && units != 0;
+        field ^= static_cast<std::uint64_t>(sign ? '-' ^ ' ' : 0) << (first - 8);
+        const std::uint64_t fraction = (digits | 0x3030303030303030ull) >> (8 * (8 - decimals));
+        if (n <= start) {
             std::memcpy(c_ + n, kBlankRun, 16); // the gap before the eight characters is short
-            if (c - 9 - n > 16) std::memcpy(c_ + n + 16, kBlankRun, kBlanks - 16);
-            const std::uint64_t whole = f.WholeField(), fraction = f.FractionField();
-            std::memcpy(c_ + c - 9, &whole, 8);
-            c_[c - 1] = '.';
-            std::memcpy(c_ + c, &fraction, 8);
-            n_ = static_cast<std::size_t>(c + f.decimals);
-            return true;
+            if (start - n > 16) std::memcpy(c_ + n + 16, kBlankRun, kBlanks - 16);
+        } else {
+            // The line reaches into the eight characters: the point still falls at c when the line
+            // ends before the text with its blanks in front, and its end is kept.
+            const int text = sign + 8 - first / 8 + 1; // sign, whole digits, point
+            if (n > c - std::max(5 - decimals, text)) return false;
+            std::uint64_t line;
+            std::memcpy(&line, c_ + start, 8);
+            const std::uint64_t kept = ~0ull >> (8 * (8 - (n - start)));
+            field = (line & kept) | (field & ~kept);
         }
-        const int size = f.size(), blanks = std::max(0, 5 - size);
-        const int pad = std::max(0, c - static_cast<int>(n_) - (blanks + f.pointAt() + 1));
-        if (n_ + static_cast<std::size_t>(pad + blanks + size) > room) return false;
-        append(static_cast<std::size_t>(pad + blanks), ' ');
-        f.WriteTo(c_ + n_);
-        n_ += static_cast<std::size_t>(size);
+        std::memcpy(c_ + start, &field, 8);
+        c_[c - 1] = '.';
+        std::memcpy(c_ + c, &fraction, 8);
+        n_ = static_cast<std::size_t>(c + decimals);
         return true;
     }
     std::string_view view() const { return std::string_view(c_, n_); }
@@ -135,10 +165,7 @@ struct Column {
     void Put(ListingLine& line, double v) const {
         Model.DecimalPlaces = decimals;
         const double a = std::fabs(v);
-        FixedDigits f;
-        if (decimals >= 1 && a >= 1e-4 && a <= 1e5 && RoundFixed(a, v < 0, decimals, f) &&
-            line.AppendPointAt(f, pos))
-            return;
+        if (a >= 1e-4 && a <= 1e5 && line.PlaceValueAt(a, v < 0, decimals, pos)) return;
         PutOther(line, v);
     }
 
@@ -191,6 +218,25 @@ inline constexpr auto kTwentieths = [] {
         f[static_cast<std::size_t>(p)] = (p - 1) / 20.0;
     return f;
 }();
+
+// SigFig3Dec3 of the load factors of a listing, which repeat from row to row: the text of the
+// last factor is kept for the next row.
+class LoadFactorTexts {
+public:
+    std::string_view operator()(float factor) {
+        if (!kept_ || std::memcmp(&factor, &factor_, sizeof factor) != 0) {
+            text_ = SigFig3Dec3(factor);
+            factor_ = factor;
+            kept_ = true;
+        }
+        return text_;
+    }
+
+private:
+    float factor_ = 0;
+    bool kept_ = false;
+    std::string text_;
+};
 
 // Appends the row number: "  7", " 12".
 void AppendRowNumber(ListingLine& line, int k);

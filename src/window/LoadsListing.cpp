@@ -105,6 +105,7 @@ public:
         L.Put(units);
 
         ListingLine line;
+        LoadFactorTexts factorText;
         for (int k = 1; k <= kSelfWeightRecord; ++k) {
             if (!s.Lists(k, kDistributed)) continue;
             const TLoadRec& r = s.Definition(k);
@@ -117,7 +118,7 @@ public:
             start_.Put(line, W1(r));
             finish_.Put(line, W2(r));
             cover_.Put(line, Cover(r));
-            AppendAligned(line, SigFig3Dec3(r[lfLF]), 59, Align::Point);
+            AppendAligned(line, factorText(r[lfLF]), 59, Align::Point);
             PadTo(line, 65);
             line += s.AppliedText(k, kDistributed);
             L.Put(line);
@@ -163,6 +164,7 @@ public:
         P.Put(units);
 
         ListingLine line;
+        LoadFactorTexts factorText;
         for (int k = 1; k <= kSelfWeightRecord; ++k) {
             if (!s.Lists(k, kPoint)) continue;
             const TLoadRec& r = s.Definition(k);
@@ -170,7 +172,7 @@ public:
             AppendRowNumber(line, k);
             force_.Put(line, Load(r));
             dist_.Put(line, s.ShownDistance(r));
-            AppendAligned(line, SigFig3Dec3(r[lfLF]), 36, Align::Digit);
+            AppendAligned(line, factorText(r[lfLF]), 36, Align::Digit);
             PadTo(line, 49);
             line += s.AppliedText(k, kPoint);
             P.Put(line);

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <string>
@@ -33,8 +35,11 @@ using SummaryWriter = TextWriter<TResultLine, 100>;
 
 void AppendWhole(ListingLine& line, int k) {
     if (k >= 0 && k < 100) { // loadcases and twentieth points
-        const char two[2] = {static_cast<char>('0' + k / 10), static_cast<char>('0' + k % 10)};
-        line += k < 10 ? std::string_view(two + 1, 1) : std::string_view(two, 2);
+        const std::uint64_t units = static_cast<std::uint64_t>('0' + k % 10);
+        if (k < 10)
+            line.AppendWord(units, 1);
+        else
+            line.AppendWord(static_cast<std::uint64_t>('0' + k / 10) | units << 8, 2);
         return;
     }
     char digits[16];
@@ -45,13 +50,26 @@ void AppendWhole(ListingLine& line, int k) {
 // Lines 1..count of a table; a count beyond the table comes only from a damaged file.
 template <int Hi> int Shown(int count) { return std::clamp(count, 0, Hi); }
 
-template <int Hi> void AddLines(std::vector<std::string>& out, const TextTable<Hi>& t, int count) {
+// Lines 1..count of a table, put first if they were deferred.
+struct TableLines {
+    const TResultLine* first = nullptr;
+    int count = 0;
+};
+template <int Hi> TableLines Lines(const TextTable<Hi>& t, int count) {
     count = Shown<Hi>(count);
-    if (count == 0) return;
+    if (count == 0) return {};
     t.Settle();
-    const TResultLine* line = &t[1];
-    for (int i = 0; i < count; ++i)
-        out.emplace_back(line[i].view());
+    return {&t[1], count};
+}
+
+// The lines of the tables one after the other.
+void AddLines(ResultLines& out, std::initializer_list<TableLines> tables) {
+    std::size_t lines = 0;
+    for (const TableLines& t : tables)
+        lines += static_cast<std::size_t>(t.count);
+    out.reserve(lines);
+    for (const TableLines& t : tables)
+        out.append(t.first, static_cast<std::size_t>(t.count));
 }
 
 // The section property lines of the summary. Scaffold and user sections hold lines 5 and 7 back
@@ -143,9 +161,10 @@ void AppendLoadcase(ListingLine& line, float lc) {
     // Loadcase numbers are whole: print them directly, as the fixed-point routine is slower.
     if (lc >= 0 && lc <= 99 && lc == static_cast<int>(lc)) {
         const int k = static_cast<int>(lc);
-        const char text[5] = {' ', '(', k < 10 ? ' ' : static_cast<char>('0' + k / 10),
-                              static_cast<char>('0' + k % 10), ')'};
-        line += std::string_view(text, 5);
+        const std::uint64_t tens = k < 10 ? ' ' : '0' + static_cast<unsigned>(k) / 10;
+        line.AppendWord(' ' | '(' << 8 | tens << 16 | static_cast<std::uint64_t>('0' + k % 10) << 24 |
+                            std::uint64_t{')'} << 32,
+                        5);
         return;
     }
     AppendOtherLoadcase(line, lc);
@@ -294,9 +313,8 @@ ResultListContent ResultsListContent() {
     ResultListContent out;
     out.colour = AnyLoadcaseFails() ? colors::Red : colors::Black;
     const int summary = LineCount(Txt.SummaryLines), k = LineCount(Txt.MaximaLines, CountPolicy::WithinTable);
-    out.lines.reserve(static_cast<std::size_t>(Shown<100>(summary) + Shown<50>(k)));
-    AddLines(out.lines, Txt.SummaryLines, summary);
-    if (k >= 1) AddLines(out.lines, Txt.MaximaLines, k);
+    const TableLines summaryLines = Lines(Txt.SummaryLines, summary);
+    AddLines(out.lines, {summaryLines, k >= 1 ? Lines(Txt.MaximaLines, k) : TableLines{}});
     return out;
 }
 
@@ -304,9 +322,7 @@ ResultListContent EnvelopeListContent() {
     ResultListContent out;
     if (Model.SupportType[1] == supForkhead) return out;
     out.colour = colors::Navy;
-    const int count = LineCount(Txt.EnvelopeLines);
-    out.lines.reserve(static_cast<std::size_t>(Shown<750>(count)));
-    AddLines(out.lines, Txt.EnvelopeLines, count);
+    AddLines(out.lines, {Lines(Txt.EnvelopeLines, LineCount(Txt.EnvelopeLines))});
     return out;
 }
 
@@ -324,19 +340,15 @@ ResultListContent CaseResultsListContent(int c) {
     const std::string_view type = Model.MemberType.view();
     const bool timber = type == "Timber", kx = type == "KXF" || type == "Scaffold",
                steel = Model.SteelSectionFlag == 1;
-    const int timberLines = timber ? LineCount(Txt.TimberCheckLines[c]) : 0,
-              kxLines = kx ? LineCount(Txt.KxCheckLines[c]) : 0,
-              steelLines = steel ? LineCount(Txt.SteelCheckLines[c]) : 0,
-              listing = LineCount(Txt.CaseListing[c]);
-    out.lines.reserve(static_cast<std::size_t>(Shown<100>(loads) + Shown<100>(n) + Shown<100>(timberLines) +
-                                               Shown<100>(kxLines) + Shown<500>(steelLines) +
-                                               Shown<1000>(listing)));
-    AddLines(out.lines, Txt.CaseLoadLines[c], loads);
-    AddLines(out.lines, support, n);
-    if (timber) AddLines(out.lines, Txt.TimberCheckLines[c], timberLines);
-    if (kx) AddLines(out.lines, Txt.KxCheckLines[c], kxLines);
-    if (steel) AddLines(out.lines, Txt.SteelCheckLines[c], steelLines);
-    AddLines(out.lines, Txt.CaseListing[c], listing);
+    // The tables are put in the order in which the list shows them.
+    const TableLines loadLines = Lines(Txt.CaseLoadLines[c], loads), supportLines = Lines(support, n);
+    const TableLines timberLines =
+        timber ? Lines(Txt.TimberCheckLines[c], LineCount(Txt.TimberCheckLines[c])) : TableLines{};
+    const TableLines kxLines = kx ? Lines(Txt.KxCheckLines[c], LineCount(Txt.KxCheckLines[c])) : TableLines{};
+    const TableLines steelLines =
+        steel ? Lines(Txt.SteelCheckLines[c], LineCount(Txt.SteelCheckLines[c])) : TableLines{};
+    AddLines(out.lines, {loadLines, supportLines, timberLines, kxLines, steelLines,
+                         Lines(Txt.CaseListing[c], LineCount(Txt.CaseListing[c]))});
     return out;
 }
 

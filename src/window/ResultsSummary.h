@@ -2,10 +2,14 @@
 // the results envelope, and what the two result lists of the main window show of them.
 #pragma once
 
+#include <algorithm>
+#include <cstddef>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "engine/ResultText.h"
 #include "platform/Canvas.h"
 
 namespace kx {
@@ -17,9 +21,57 @@ void BuildResultsSummary();
 // and negative moments over all loadcases with the loadcase that gives each.
 void BuildEnvelopeText();
 
+// The lines of a result list, held as copies of the table lines they come from: a loadcase's list
+// has a thousand lines, and a string of its own for each would cost an allocation per line. Read
+// as the strings it holds (a line, the whole list as a vector, compared with one).
+class ResultLines {
+public:
+    class const_iterator {
+    public:
+        using value_type = std::string_view;
+        using difference_type = std::ptrdiff_t;
+        const_iterator() = default;
+        explicit const_iterator(const TResultLine* at) : at_(at) {}
+        std::string_view operator*() const { return at_->view(); }
+        const_iterator& operator++() {
+            ++at_;
+            return *this;
+        }
+        const_iterator operator++(int) { return const_iterator(at_++); }
+        bool operator==(const const_iterator& o) const { return at_ == o.at_; }
+
+    private:
+        const TResultLine* at_ = nullptr;
+    };
+    using iterator = const_iterator;
+
+    std::size_t size() const { return lines_.size(); }
+    bool empty() const { return lines_.empty(); }
+    std::string_view view(std::size_t i) const { return lines_[i].view(); }
+    std::string operator[](std::size_t i) const { return lines_[i].str(); }
+    std::string front() const { return lines_.front().str(); }
+    std::string back() const { return lines_.back().str(); }
+    const_iterator begin() const { return const_iterator(lines_.data()); }
+    const_iterator end() const { return const_iterator(lines_.data() + lines_.size()); }
+
+    void reserve(std::size_t lines) { lines_.reserve(lines); }
+    // Appends lines [first, first + count) of a table.
+    void append(const TResultLine* first, std::size_t count) {
+        lines_.insert(lines_.end(), first, first + count);
+    }
+
+    operator std::vector<std::string>() const { return {begin(), end()}; }
+    friend bool operator==(const ResultLines& a, const std::vector<std::string>& b) {
+        return std::equal(a.begin(), a.end(), b.begin(), b.end());
+    }
+
+private:
+    std::vector<TResultLine> lines_;
+};
+
 // What a result list shows: its lines, and its font colour (none: the colour stays as it was).
 struct ResultListContent {
-    std::vector<std::string> lines;
+    ResultLines lines;
     std::optional<Color> colour;
 };
 

@@ -142,6 +142,28 @@ TEST_F(CaseResultsTest, SupportLinesSpanSummaryAndSpanDataStandInTheirColumns) {
     }
 }
 
+// Distances are kept from one span data to the next: each listing still shows its own span's
+// midpoint, in its own length unit, whatever was listed before it.
+TEST_F(CaseResultsTest, SpanDataDistancesFollowTheSpanAndItsUnitWhateverWasListedBefore) {
+    // The span, the length unit in mm, and the start of row 11: the midpoint, its point at 15.
+    const std::tuple<double, float, std::string> cases[] = {
+        {5000, 1000, " 11          2.500"}, {4000, 1000, " 11          2.000"},
+        {5000, 1, " 11       2500 "},       {5000, 1000, " 11          2.500"},
+        {5200, 1000, " 11          2.600"}, {5200, 25.4f, " 11        102.4 "}};
+    for (const auto& [span, unit, row] : cases) {
+        Commit(BeamBuilder().Spans({5000, 4000}));
+        SetHandResults();
+        Eng.LoadcaseSpanLength[1][1] = span;
+        Model.UnitFactorLength = unit;
+        BuildCaseResultsText();
+        int title = 1;
+        while (title < 1000 && Txt.CaseListing[1][title] != " Span 1")
+            ++title;
+        EXPECT_EQ(Txt.CaseListing[1][title + 13].str().substr(0, row.size()), row)
+            << span << " mm in units of " << unit << " mm";
+    }
+}
+
 TEST_F(CaseResultsTest, MemberLabelsFollowTheSpansLeftInTheLoadcase) {
     using V = std::vector<std::string>;
     // Spans, cantilevers LH and RH, the support positions released, the labels; without forkheads
