@@ -90,4 +90,24 @@ TEST_F(LoadDistributionTest, LoadsAcrossTheMiddleSupportOfTwoSpansKeepTheirPlace
     }
 }
 
+TEST_F(LoadDistributionTest, EveryPieceOfACutVaryingLoadIsHeldInSingles) {
+    // 2 -> 5 N/mm from 300.3 mm over 3700 mm across a support at 2000.7 mm: each part is a uniform
+    // piece and a rising triangle, and each cut length (2000.7 - 300.3, 4000.3 - 2000.7) is not a
+    // single until it is rounded to one.
+    const float a = 300.3f, c = 3700.0f, span = 2000.7f;
+    BeamBuilder().Spans({span, 3000}).Distributed(1, a, 2, 5, c).Commit();
+    Distribute(1);
+    const double cuts[] = {static_cast<double>(span) - a, static_cast<double>(a) + c - span};
+    for (int s : {1, 2}) {
+        ASSERT_EQ(Eng.SpanPieceCount[s], 2) << "span " << s;
+        for (int q = 1; q <= 2; ++q) {
+            const TLoadPiece& p = Eng.SpanLoadPieces[1][s][q];
+            for (double v : {p.PieceType, p.Start, p.W1, p.W2, p.Cover, p.LF, p.Applied})
+                EXPECT_EQ(v, static_cast<double>(static_cast<float>(v))) << "span " << s << " piece " << q;
+            EXPECT_EQ(p.Cover, static_cast<double>(static_cast<float>(cuts[s - 1]))) << "span " << s;
+        }
+        EXPECT_NE(cuts[s - 1], static_cast<double>(static_cast<float>(cuts[s - 1])));
+    }
+}
+
 } // namespace
