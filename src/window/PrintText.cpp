@@ -12,7 +12,7 @@ namespace kx {
 
 namespace {
 
-// Loads and support lines run to this row (summary and maxima lines to the page's last); the
+// The loads tables run to this row (summary, maxima and support lines to the page's last); the
 // check texts start a member's block on a new page once they are past kCheckBlockRow.
 constexpr int kBlockLastRow = 70;
 constexpr int kCheckBlockRow = 66;
@@ -150,7 +150,7 @@ void PrintCaseResults(Printer& p, int32 shownCase) {
         pages.Start("LOADCASE " + std::to_string(lc));
         int r = 14;
         const auto& supports = Txt.CaseSupportLines[lc];
-        PrintBlock(pages, r, supports, 1, LineCount(supports), more);
+        PrintBlock(pages, r, supports, 1, LineCount(supports), more, {}, kPrintRows);
         ++r;
         if (Model.MemberType == "HRS") {
             pages.Line(r, Txt.CaseMaxStressLines[lc].str());

@@ -202,7 +202,7 @@ TEST_F(PrintTextTest, SupportAndCheckTextsBreakBeforeAMemberAndNeverPassRow80) {
     Model.LoadcaseCount = 1;
     Model.MemberType = "HRS";
     Model.SteelSectionFlag = 1;
-    Fill(Txt.CaseSupportLines[1], 60, "R"); // rows 14..70, then a new page
+    Fill(Txt.CaseSupportLines[1], 70, "R"); // rows 14..80, then a new page
     Txt.CaseMaxStressLines[1] = "Max stress";
     Fill(Txt.SteelCheckLines[1], 150, "c"); // member blocks of 30 lines, each under its heading
     for (int m = 0; m < 5; ++m)
@@ -214,7 +214,7 @@ TEST_F(PrintTextTest, SupportAndCheckTextsBreakBeforeAMemberAndNeverPassRow80) {
     // "Max stress" after one empty row; r = 18: SPAN 1 on 18..47, SPAN 2 on 48..77 (48 is not past
     // 66), SPAN 3 after r 78 > 66.
     // clang-format off
-    Expect({{1, 70, "R57"}, {2, 12, "R58"}, {2, 16, "Max stress"}, {2, 18, " SPAN 1"}, {2, 48, " SPAN 2"},
+    Expect({{1, 80, "R67"}, {2, 12, "R68"}, {2, 16, "Max stress"}, {2, 18, " SPAN 1"}, {2, 48, " SPAN 2"},
             {2, 77, "c60"}, {3, 12, " SPAN 3"}, {3, 42, " SPAN 4"}, {4, 12, " SPAN 5"}});
     // clang-format on
     Fill(Txt.SteelCheckLines[1], 150, "c"); // no member headings: at most 80 rows a page
