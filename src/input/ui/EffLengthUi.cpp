@@ -65,27 +65,6 @@ void SetBold(QWidget* w) {
     w->setFont(f);
 }
 
-TPicture::TPicture(int width, int height, QWidget* parent)
-    : QWidget(parent), Picture(MakeScreenImage(width, height)) {
-    Picture.fill(QColor(0x80, 0x80, 0x80));
-    setFixedSize(width, height);
-}
-
-void TPicture::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    p.drawImage(0, 0, Picture);
-}
-
-void TPicture::mousePressEvent(QMouseEvent* e) {
-    QWidget::mousePressEvent(e);
-    if (e->button() == Qt::LeftButton) emit clicked();
-}
-
-void TLabelClick::mousePressEvent(QMouseEvent* e) {
-    QLabel::mousePressEvent(e);
-    if (e->button() == Qt::LeftButton) emit clicked();
-}
-
 void PlaceForm(QWidget* w, int topDivisor) {
     const QScreen* s = w->screen();
     if (!s) return;

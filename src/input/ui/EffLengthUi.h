@@ -1,5 +1,5 @@
-// What the effective-length and timber section windows share: control makers, a picture that
-// reports clicks, and the wizard's last step into the main window's analysis.
+// What the effective-length and timber section windows share: control makers and the wizard's
+// last step into the main window's analysis.
 #pragma once
 
 #include <QImage>
@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include "foundation/ui/Binding.h"
+#include "foundation/ui/Picture.h"
 #include "foundation/ui/Windows.h"
 
 class QAbstractButton;
@@ -25,34 +26,6 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, 
 QGroupBox* MakeGroup(QWidget* parent, const char* name, const char* title, int x, int y, int w, int h);
 void SetFontColor(QWidget* w, Qt::GlobalColor c);
 void SetBold(QWidget* w);
-
-// A picture that keeps what was drawn on it and reports a click.
-class TPicture : public QWidget {
-    Q_OBJECT
-public:
-    TPicture(int width, int height, QWidget* parent);
-    QImage Picture;
-
-signals:
-    void clicked();
-
-protected:
-    void paintEvent(QPaintEvent* e) override;
-    void mousePressEvent(QMouseEvent* e) override;
-};
-
-// A label that reports a click.
-class TLabelClick : public QLabel {
-    Q_OBJECT
-public:
-    using QLabel::QLabel;
-
-signals:
-    void clicked();
-
-protected:
-    void mousePressEvent(QMouseEvent* e) override;
-};
 
 // Places a window at two thirds across the free width of the screen and at 1 / topDivisor (or
 // two thirds, for 0) down the free height.

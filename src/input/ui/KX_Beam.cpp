@@ -142,26 +142,10 @@ Binding<BeamFormControls> gridBinding(QTableWidget* t, GridTexts<Cols, Rows> Bea
 
 } // namespace
 
-TBeamImage::TBeamImage(int width, int height, QWidget* parent)
-    : QWidget(parent), Picture(MakeScreenImage(width, height)) {
-    Picture.fill(QColor(0x80, 0x80, 0x80));
-    setFixedSize(width, height);
-}
-
-void TBeamImage::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    p.drawImage(0, 0, Picture);
-}
-
 void TSectionList::keyPressEvent(QKeyEvent* e) {
     const int before = currentRow();
     QListWidget::keyPressEvent(e);
     if (currentRow() != before && currentRow() >= 0) emit picked();
-}
-
-void TClickLabel::mousePressEvent(QMouseEvent* e) {
-    QLabel::mousePressEvent(e);
-    if (e->button() == Qt::LeftButton) emit clicked();
 }
 
 QValidator::State TSpanCountBox::validate(QString& input, int& pos) const {
@@ -231,7 +215,7 @@ TKX_BeamFrm::TKX_BeamFrm(QWidget* parent) : QMainWindow(parent) {
     auto* client = new QWidget(this);
     setCentralWidget(client);
 
-    Image_Beam = Named(new TBeamImage(753, 73, client), "Image_Beam");
+    Image_Beam = Named(new TPicture(753, 73, client), "Image_Beam");
     Image_Beam->move(12, 8);
 
     Grid_Spans = stringGrid(client, "Grid_Spans", 2, 2);
@@ -341,7 +325,7 @@ TKX_BeamFrm::TKX_BeamFrm(QWidget* parent) : QMainWindow(parent) {
         n->setFont(f);
     }
 
-    Label_Demo = Named(new TClickLabel(client), "Label_Demo");
+    Label_Demo = Named(new TLabelClick(client), "Label_Demo");
     Label_Demo->setGeometry(12, 504, 486, 22);
 
     cmdCancel = Named(new QPushButton(QStringLiteral("Cancel"), client), "cmdCancel");
@@ -483,7 +467,7 @@ TKX_BeamFrm::TKX_BeamFrm(QWidget* parent) : QMainWindow(parent) {
     connect(Button1, &QPushButton::clicked, this, &TKX_BeamFrm::Button1Click);
     connect(EditMiscellaneousSections1, &QAction::triggered, this,
             &TKX_BeamFrm::EditMiscellaneousSections1Click);
-    connect(Label_Demo, &TClickLabel::clicked, this, &TKX_BeamFrm::Label_DemoClick);
+    connect(Label_Demo, &TLabelClick::clicked, this, &TKX_BeamFrm::Label_DemoClick);
     connect(sectionList, &QListWidget::itemClicked, this, &TKX_BeamFrm::List_SectClick);
     connect(sectionList, &TSectionList::picked, this, &TKX_BeamFrm::List_SectClick);
     connect(cmd_OK, &QPushButton::clicked, this, &TKX_BeamFrm::cmd_OKClick);

@@ -11,6 +11,7 @@
 #include <functional>
 
 #include "foundation/ui/Binding.h"
+#include "foundation/ui/Picture.h"
 #include "input/KX_Beam.h"
 
 class QAction;
@@ -32,30 +33,6 @@ class TLoadDataFrm;
 class TTimSectFrm;
 class TCouplersFrm;
 class TKX_GridFrm;
-
-// A picture that keeps what was drawn on it until the next drawing.
-class TBeamImage : public QWidget {
-    Q_OBJECT
-public:
-    TBeamImage(int width, int height, QWidget* parent);
-    QImage Picture;
-
-protected:
-    void paintEvent(QPaintEvent* e) override;
-};
-
-// A label that reports a click.
-class TClickLabel : public QLabel {
-    Q_OBJECT
-public:
-    using QLabel::QLabel;
-
-signals:
-    void clicked();
-
-protected:
-    void mousePressEvent(QMouseEvent* e) override;
-};
 
 // Edit_Spans with UpDown_Spans: a typed count outside the spinner's range is held to it.
 class TSpanCountBox : public QSpinBox {
@@ -95,7 +72,7 @@ public:
     };
     Links Link;
 
-    TBeamImage* Image_Beam;
+    TPicture* Image_Beam;
     QTableWidget* Grid_Spans;
     QGroupBox* GroupSpans;
     QCheckBox* Check_LHC;
@@ -144,7 +121,7 @@ public:
     QCheckBox* Check_GA;
     QLabel* lbl_GA;
     QLabel* Label_GA_Unit;
-    TClickLabel* Label_Demo;
+    TLabelClick* Label_Demo;
     QTableWidget* Grid_SpanData;
     QPushButton* cmdNext;
     QPushButton* cmdCancel;

@@ -68,17 +68,6 @@ int rowTop(int n) { return n <= 17 ? 240 + 35 * (n - 1) : 245 + 35 * (n - 1); }
 
 } // namespace
 
-TLoadImage::TLoadImage(int width, int height, QWidget* parent)
-    : QWidget(parent), Picture(MakeScreenImage(width, height)) {
-    Picture.fill(QColor(0x80, 0x80, 0x80));
-    setFixedSize(width, height);
-}
-
-void TLoadImage::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    p.drawImage(0, 0, Picture);
-}
-
 TLoadDataFrm::TLoadDataFrm(QWidget* parent) : QWidget(parent) {
     InitForm(this, "LoadDataFrm", "Load Data");
     // On top of the other windows, with the system menu only.
@@ -91,7 +80,7 @@ TLoadDataFrm::TLoadDataFrm(QWidget* parent) : QWidget(parent) {
     Content = Named(new QWidget, "Content");
     ScrollBox->setWidget(Content);
 
-    Image_Beam = Named(new TLoadImage(743, 145, Content), "Image_Beam");
+    Image_Beam = Named(new TPicture(743, 145, Content), "Image_Beam");
     Image_Beam->move(kImageLeft, kImageTop);
     lbl_Length = label(Content, "lbl_Length", "", kImageLeft + 743 / 2 - 50, kImageTop + 119, 120, 16);
     lbl_Length->hide();

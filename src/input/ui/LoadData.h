@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "foundation/ui/Binding.h"
+#include "foundation/ui/Picture.h"
 #include "input/KX_Beam.h"
 #include "input/LoadData.h"
 
@@ -55,17 +56,6 @@ void BindLengthCaption(FormBindings<S>& b, QLabel* label, const QWidget* picture
         label, [in](S& s) -> bool& { return in(s).Visible; }, "lbl_Length.Visible");
 }
 
-// Image_Beam: the picture the sketch is drawn on, kept as drawn until the next drawing.
-class TLoadImage : public QWidget {
-    Q_OBJECT
-public:
-    TLoadImage(int width, int height, QWidget* parent);
-    QImage Picture;
-
-protected:
-    void paintEvent(QPaintEvent* e) override;
-};
-
 // The controls of one load row.
 struct TLoadRow {
     QWidget* Panel = nullptr;
@@ -90,7 +80,7 @@ public:
 
     LoadFormLinks Link;
 
-    TLoadImage* Image_Beam;
+    TPicture* Image_Beam; // the sketch, kept as drawn until the next drawing
     QLabel* lbl_Length;
     QLabel* Label_Help_01;
     QLabel* Label_Help_02;
