@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cassert>
+#include <concepts>
+#include <cstddef>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -148,6 +150,17 @@ template <class Line, int Hi> void ClearTable(LineTable<Line, Hi>& t) {
 // string instruction that costs more than the call.
 void StoreLine(TResultLine& line, std::string_view text);
 void StoreLine(TLoadListLine& line, std::string_view text);
+// The same for a text whose buffer may be read for the line's whole capacity from its start: the
+// line is then filled in whole moves, the bytes past the text cleared as an assignment clears them.
+void StorePaddedLine(TResultLine& line, const char* text, std::size_t n);
+void StorePaddedLine(TLoadListLine& line, const char* text, std::size_t n);
+
+// A text built in a buffer that holds at least `readable` bytes from its start (view()).
+template <class Text>
+concept PaddedText = requires(const Text& t) {
+    { Text::readable } -> std::convertible_to<std::size_t>;
+    { t.view() } -> std::convertible_to<std::string_view>;
+};
 
 // Fills a table line by line from line 1. Lines past the table's end are not stored: the table's
 // last line then says that the list is full, and the count stops at that line.
@@ -156,6 +169,12 @@ public:
     explicit TextWriter(LineTable<Line, Hi>& table) : t_(table) {}
     void Put(std::string_view text) {
         if (n_ <= Hi) StoreLine(t_[n_], text);
+        ++n_;
+    }
+    template <PaddedText Text> void Put(const Text& text) {
+        static_assert(Text::readable >= static_cast<std::size_t>(Line::capacity));
+        const std::string_view v = text.view();
+        if (n_ <= Hi) StorePaddedLine(t_[n_], v.data(), v.size());
         ++n_;
     }
     int Next() const { return n_; }

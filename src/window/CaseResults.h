@@ -23,6 +23,7 @@ namespace kx {
 class ListingLine {
 public:
     static constexpr std::size_t room = 128;
+    static constexpr std::size_t readable = room + 64; // the buffer, blanks' room included
     ListingLine() = default;
     ListingLine(std::string_view s) { *this += s; }
     ListingLine(const char* s) : ListingLine(std::string_view(s)) {}
@@ -134,7 +135,8 @@ private:
     static constexpr std::size_t kBlanks = 64;
     static constexpr char kBlankRun[kBlanks + 1] =
         "                                                                ";
-    char c_[room + kBlanks];
+    static_assert(readable == room + kBlanks);
+    char c_[room + kBlanks] = {}; // every byte set: a table line is stored from whole moves
     std::size_t n_ = 0;
 };
 
