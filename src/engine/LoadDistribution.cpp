@@ -51,7 +51,7 @@ public:
             triangle.PieceType = ptRising;
             triangle.W1 = 0;
             triangle.W2 = piece.W2 - piece.W1;
-            triangles_[++triangleCount_] = triangle;
+            triangles_.at[triangleCount_++] = triangle;
             piece.PieceType = ptUniform;
             piece.W2 = piece.W1;
         }
@@ -59,8 +59,8 @@ public:
     }
 
     int Finish() {
-        for (int t = 1; t <= triangleCount_; ++t)
-            Keep(triangles_[t]);
+        for (int t = 0; t < triangleCount_; ++t)
+            Keep(triangles_.at[t]);
         return count_;
     }
 
@@ -74,7 +74,11 @@ private:
 
     TLoadPieceList& slots_;
     int count_ = 0;
-    Arr<TLoadPiece, 1, kRecords> triangles_;
+    // Left unset until a triangle is split off: a member is cut from every record of the loadcase.
+    union Triangles {
+        Triangles() {}
+        TLoadPiece at[kRecords];
+    } triangles_;
     int triangleCount_ = 0;
 };
 
