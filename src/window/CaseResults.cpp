@@ -272,15 +272,7 @@ void RunMemberCheck() {
 
 // The row number and distance that begin each of a member's lines: the same in every loadcase
 // that has a member of that length in that place, so kept from one loadcase's span data to the
-// next. They depend only on the length and its unit.
-struct DistanceStarts {
-    double length = 0, factor = 0;
-    bool complete = false;
-    std::array<ListingLine::Start, kDeflectionPoints> rows;
-    bool Hold(double L, double f) const {
-        return complete && std::memcmp(&L, &length, sizeof L) == 0 && std::memcmp(&f, &factor, sizeof f) == 0;
-    }
-};
+// next.
 std::array<DistanceStarts, kMaxSpans + 2> distanceStarts;
 
 // The span data of a loadcase at 1/20th points, from copies of the members' work rows, which
@@ -374,15 +366,7 @@ private:
         };
         if (!starts.Hold(m.length, fLength_)) {
             dist.decimals = DecimalsRule4(LargestOver(1, kDeflectionPoints, distance));
-            starts.complete = true;
-            ListingLine line;
-            for (int p = 1; p <= kDeflectionPoints; ++p) {
-                start(line, p);
-                starts.complete =
-                    line.KeepStart(starts.rows[static_cast<std::size_t>(p - 1)]) && starts.complete;
-            }
-            starts.length = m.length;
-            starts.factor = fLength_;
+            starts.Keep(m.length, fLength_, start);
         }
         const bool fromStarts = starts.complete;
         shear.decimals =

@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/EngineState.h"
 #include "engine/ResultText.h"
 #include "foundation/SharedModel.h"
 #include "foundation/SigFig.h"
@@ -238,6 +239,28 @@ private:
     float factor_ = 0;
     bool kept_ = false;
     std::string text_;
+};
+
+// The row number and distance that begin each of a member's 21 lines of a listing, kept from one
+// listing to the next: they depend only on the member's length and the length unit's factor.
+struct DistanceStarts {
+    double length = 0, factor = 0;
+    bool complete = false; // every start fits
+    std::array<ListingLine::Start, kDeflectionPoints> rows;
+    bool Hold(double L, double f) const {
+        return complete && std::memcmp(&L, &length, sizeof L) == 0 && std::memcmp(&f, &factor, sizeof f) == 0;
+    }
+    // Keeps what start(line, p) puts in an empty line for p = 1..21, for length L and factor f.
+    template <typename Start> void Keep(double L, double f, Start start) {
+        complete = true;
+        ListingLine line;
+        for (int p = 1; p <= kDeflectionPoints; ++p) {
+            start(line, p);
+            complete = line.KeepStart(rows[static_cast<std::size_t>(p - 1)]) && complete;
+        }
+        length = L;
+        factor = f;
+    }
 };
 
 // Appends the row number: "  7", " 12".

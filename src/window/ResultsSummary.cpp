@@ -2,6 +2,7 @@
 #include "window/ResultsSummary.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -170,6 +171,9 @@ void AppendLoadcase(ListingLine& line, float lc) {
     AppendOtherLoadcase(line, lc);
 }
 
+// The starts of the envelope's members' lines: the LH cantilever, the spans, the RH cantilever.
+std::array<DistanceStarts, kMaxSpans + 2> envelopeStarts;
+
 // The results envelope, from copies of the envelope values it shows.
 class EnvelopeText final : public DeferredLines<TResultLine, 750> {
 public:
@@ -198,17 +202,17 @@ public:
         E.Put("");
         if (lh_) {
             E.Put(" LH Cantilever ");
-            PutBlock(E, *lh_);
+            PutBlock(E, *lh_, envelopeStarts.front());
         }
         for (std::size_t i = 0; i < spans_.size(); ++i) {
             E.Put("");
             E.Put(" Span " + std::to_string(i + 1));
-            PutBlock(E, spans_[i]);
+            PutBlock(E, spans_[i], envelopeStarts[(i + 1) % envelopeStarts.size()]);
         }
         E.Put("");
         if (rh_) {
             E.Put(" RH Cantilever ");
-            PutBlock(E, *rh_);
+            PutBlock(E, *rh_, envelopeStarts.back());
         }
     }
 
@@ -236,7 +240,7 @@ private:
         return neg;
     }
 
-    void PutBlock(TextWriter<TResultLine, 750>& E, const Block& b) const {
+    void PutBlock(TextWriter<TResultLine, 750>& E, const Block& b, DistanceStarts& starts) const {
         ListingLine h2 = " Int";
         AppendUnitHeading(h2, lengthText_.view(), 10);
         AppendUnitHeading(h2, shearText_.view(), 23);
@@ -250,13 +254,21 @@ private:
         dist.decimals = DecimalsRule4(std::fabs(b.L) / fL);
         shear.decimals = DecimalsRule5(std::fabs(b.largestShear) * fV);
         pos.decimals = DecimalsRule5(std::fabs(b.largestMoment) * fM);
+        auto start = [&](ListingLine& line, int i) {
+            line = i < 10 ? " " : "";
+            AppendWhole(line, i);
+            dist.Put(line, kTwentieths[static_cast<std::size_t>(i)] * b.L / fL);
+        };
+        if (!starts.Hold(b.L, fL)) starts.Keep(b.L, fL, start);
+        const bool fromStarts = starts.complete;
         ListingLine line;
         for (int i = 1; i <= kDeflectionPoints; ++i) {
             const auto& shearAt = b.shearAt[i];
             const auto& momentAt = b.momentAt[i];
-            line = i < 10 ? " " : "";
-            AppendWhole(line, i);
-            dist.Put(line, kTwentieths[static_cast<std::size_t>(i)] * b.L / fL);
+            if (fromStarts)
+                line = starts.rows[static_cast<std::size_t>(i - 1)];
+            else
+                start(line, i);
             shear.Put(line, shearAt[0] * fV);
             AppendLoadcase(line, shearAt[1]);
             pos.Put(line, momentAt[0] * fM);
