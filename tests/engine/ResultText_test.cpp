@@ -4,7 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <memory>
+#include <string>
+#include <string_view>
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -41,6 +44,28 @@ TEST(TextWriter, CountsTheNextLineAndEndsAFullTableWithTheNote) {
         EXPECT_EQ(full[4], "line 4") << extra;
         EXPECT_EQ(full[5], extra == 0 ? "line 5" : " (list full: further lines are not shown)") << extra;
     }
+}
+
+// A text stored from a buffer with other characters after it leaves the bytes an assignment of the
+// text leaves: the text cut at the line's room, zeros after it.
+template <class Line> void ExpectPaddedStoreAsAssigned() {
+    char buffer[192];
+    for (std::size_t i = 0; i < sizeof buffer; ++i)
+        buffer[i] = static_cast<char>('A' + i % 26);
+    for (const std::size_t n : {0, 1, 7, 8, 9, 16, 67, 74, 75, 76, 84, 85, 86, 120}) {
+        Line stored = "old text that is long enough to reach well into the line's room, all of it";
+        StorePaddedLine(stored, buffer, n);
+        const Line assigned = std::string_view(buffer, n);
+        std::uint8_t got[Line::byteSize], want[Line::byteSize];
+        stored.toBytes(got);
+        assigned.toBytes(want);
+        EXPECT_EQ(std::string(got, got + Line::byteSize), std::string(want, want + Line::byteSize)) << n;
+    }
+}
+
+TEST(TextWriter, APaddedTextIsStoredAsAssigned) {
+    ExpectPaddedStoreAsAssigned<TResultLine>();
+    ExpectPaddedStoreAsAssigned<TLoadListLine>();
 }
 
 TEST(TextWriter, ClearingEmptiesEveryLineHoweverItWasWritten) {
