@@ -84,12 +84,8 @@ TimberView TimberShown() {
     return v;
 }
 
-TimberView FormCreate(const TimberInputs& in) {
-    take(in);
-    SetTimberGradeValues(in);
-    SetTimberAxisCaptions(in);
-    return TimberShown();
-}
+// The window opens as on a choice of grade.
+TimberView FormCreate(const TimberInputs& in) { return GradeChange(in); }
 
 void SetTimberGradeValues(const TimberInputs& in) {
     // A separator keeps the class of the last look-up; the sharing choice always applies to it.

@@ -505,25 +505,6 @@ void CalcTotalAppliedLoads() {
     }
 }
 
-namespace {
-
-// The sum of the magnitudes of the loads behind TotalAppliedLoad: what the reactions' rounding
-// scales with, however much of the loads cancels.
-double AppliedLoadMagnitude(int lc) {
-    double sum = 0;
-    for (const TLoadRec& rec : Model.LoadTable[lc]) {
-        if (rec[lfApplied] != 1.0f) continue;
-        const double lf = std::fabs(rec[lfLF]);
-        if (rec[lfKind] == 1.0f)
-            sum += std::fabs(rec[lfP]) * lf;
-        else if (rec[lfKind] == -1.0f)
-            sum += (std::fabs(rec[lfW1]) + std::fabs(rec[lfW2])) / 2 * std::fabs(rec[lfCover]) * lf;
-    }
-    return sum;
-}
-
-} // namespace
-
 void CheckEquilibrium() {
     for (int lc = 1; lc <= Model.LoadcaseCount; ++lc) {
         double sum = 0;

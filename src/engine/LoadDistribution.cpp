@@ -1,6 +1,7 @@
 // Load distribution: the loads of a loadcase cut into pieces per member, and the solver's piece tables.
 #include "engine/LoadDistribution.h"
 
+#include <cmath>
 #include <cstring>
 #include <string>
 #include <utility>
@@ -224,19 +225,28 @@ void DistributeRH(int lc, double xl, const Arr<int, 1, kRecords>& pointMember) {
     Eng.CantPieceCount[2] = pieces.Finish();
 }
 
-void CalcTotalAppliedLoad() {
-    for (int k = 1; k <= kMaxLoadcases; ++k) {
-        double total = 0;
-        for (int r = 1; r <= kRecords; ++r) {
-            const TLoadRec& rec = Model.LoadTable[k][r];
-            if (!IsApplied(rec)) continue;
-            if (IsPoint(rec))
-                total += static_cast<double>(rec[lfP]) * rec[lfLF];
-            else if (IsDistributed(rec))
-                total += (static_cast<double>(rec[lfW1]) + rec[lfW2]) * rec[lfCover] / 2 * rec[lfLF];
-        }
-        Model.TotalAppliedLoad[k] = static_cast<float>(total);
+// The factored load of loadcase k's applied records, N; with `sizes`, every value taken by its size
+// (the sum of the loads' magnitudes, however much of them cancels).
+double AppliedLoad(int k, bool sizes) {
+    double total = 0;
+    for (int r = 1; r <= kRecords; ++r) {
+        const TLoadRec& rec = Model.LoadTable[k][r];
+        if (!IsApplied(rec) || !(IsPoint(rec) || IsDistributed(rec))) continue;
+        const auto v = [&](int f) {
+            const double x = rec[f];
+            return sizes ? std::fabs(x) : x;
+        };
+        if (IsPoint(rec))
+            total += v(lfP) * v(lfLF);
+        else
+            total += (v(lfW1) + v(lfW2)) * v(lfCover) / 2 * v(lfLF);
     }
+    return total;
+}
+
+void CalcTotalAppliedLoad() {
+    for (int k = 1; k <= kMaxLoadcases; ++k)
+        Model.TotalAppliedLoad[k] = static_cast<float>(AppliedLoad(k, false));
 }
 
 } // namespace
@@ -344,5 +354,7 @@ void FillSpanLoadTables() {
         Eng.NoLoadsReported[lc] = 1;
     }
 }
+
+double AppliedLoadMagnitude(int lc) { return AppliedLoad(lc, true); }
 
 } // namespace kx

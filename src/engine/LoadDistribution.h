@@ -12,6 +12,10 @@ void ResetLoadcaseWork();
 // TotalAppliedLoad of all five loadcases.
 void DistributeLoads();
 
+// The sum of the sizes of loadcase lc's applied loads, factored, N: what the reactions' rounding
+// scales with, however much of the loads cancels.
+double AppliedLoadMagnitude(int lc);
+
 // Fills the solver's piece tables from the pieces, with the load factors when
 // Eng.ApplyLoadFactors is not 0; reports a loadcase without pieces once per analysis.
 void FillSpanLoadTables();

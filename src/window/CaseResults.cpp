@@ -16,6 +16,7 @@
 #include "engine/TimberCheck.h"
 #include "foundation/Func_FloatToInt.h"
 #include "foundation/SigFig.h"
+#include "platform/StateRegistry.h"
 
 namespace kx {
 
@@ -274,6 +275,7 @@ void RunMemberCheck() {
 // that has a member of that length in that place, so kept from one loadcase's span data to the
 // next.
 std::array<DistanceStarts, kMaxSpans + 2> distanceStarts;
+KX_REGISTER_STATE(distanceStarts);
 
 // The span data of a loadcase at 1/20th points, from copies of the members' work rows, which
 // the next loadcase overwrites.

@@ -76,6 +76,7 @@ public:
         static constexpr std::size_t room = 24;
         char c[room];
         std::size_t n = 0;
+        bool operator==(const Start&) const = default;
     };
     // The line as a start; false when it is too long for one.
     bool KeepStart(Start& s) const {
@@ -261,6 +262,7 @@ struct DistanceStarts {
         length = L;
         factor = f;
     }
+    bool operator==(const DistanceStarts&) const = default;
 };
 
 // Appends the row number: "  7", " 12".

@@ -16,6 +16,7 @@
 #include "engine/ResultText.h"
 #include "foundation/SigFig.h"
 #include "foundation/SigFigBands.h"
+#include "platform/StateRegistry.h"
 #include "window/CaseResults.h"
 
 namespace kx {
@@ -173,6 +174,7 @@ void AppendLoadcase(ListingLine& line, float lc) {
 
 // The starts of the envelope's members' lines: the LH cantilever, the spans, the RH cantilever.
 std::array<DistanceStarts, kMaxSpans + 2> envelopeStarts;
+KX_REGISTER_STATE(envelopeStarts);
 
 // The results envelope, from copies of the envelope values it shows.
 class EnvelopeText final : public DeferredLines<TResultLine, 750> {

@@ -29,9 +29,10 @@ using namespace kx;
 
 namespace {
 
-class LoadDataFrmTest : public FormsTest {
+// The form as the beam form's commit leaves it: a steel beam of 3 m and 4 m, factored loads on,
+// nothing typed; the handlers live.
+class LoadFormTest : public FormsTest {
 protected:
-    // The committed two-span beam, the form shown and 12 kN typed at 1.5 m in row 1 and applied.
     void SetUp() override {
         FormsTest::SetUp();
         SetDefaultUnits(Model);
@@ -39,12 +40,20 @@ protected:
         kxtest::CommitTwoSpanBeam();
         w = Forms.LoadDataFrm;
         ShowForm(w);
+    }
+    TLoadDataFrm* w = nullptr;
+};
+
+class LoadDataFrmTest : public LoadFormTest {
+protected:
+    // 12 kN typed at 1.5 m in row 1 and applied.
+    void SetUp() override {
+        LoadFormTest::SetUp();
         w->Row(1).OptionP->setChecked(true);
         w->Row(1).Edit_PL->setText("12");
         w->Row(1).Edit_Dist->setText("1.5");
         w->Row(1).Check->click();
     }
-    TLoadDataFrm* w = nullptr;
 };
 
 TEST_F(LoadDataFrmTest, EveryControlReadAndShownThroughItsBindingAndNamed) {
@@ -153,18 +162,8 @@ TEST_F(LoadDataFrmTest, TheBeamCommitsCallsReachTheForm) {
     EXPECT_TRUE(w->Row(1).Edit_PL->text().isEmpty());
 }
 
-// The form as the beam form's commit leaves it: a steel beam of 3 m and 4 m, factored loads on,
-// nothing typed; the handlers live.
-class LoadWiring : public FormsTest {
+class LoadWiring : public LoadFormTest {
 protected:
-    void SetUp() override {
-        FormsTest::SetUp();
-        SetDefaultUnits(Model);
-        Model.FactoredLoadsFlag = 1;
-        kxtest::CommitTwoSpanBeam();
-        w = Forms.LoadDataFrm;
-        ShowForm(w);
-    }
     void showAgain() {
         w->hide();
         ShowForm(w);
@@ -200,8 +199,6 @@ protected:
             s += std::to_string(n);
         return stems;
     }
-
-    TLoadDataFrm* w = nullptr;
 };
 
 const std::vector<std::string> kRowEdits = {"Edit_PL",   "Edit_Dist",  "Edit_UDLS",
