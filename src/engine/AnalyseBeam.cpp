@@ -91,7 +91,7 @@ void FirstSolve(int lc) {
     TakeCantileverRootMoments();
     for (int i = 1; i <= Model.SpanCount[lc]; ++i)
         Eng.SpanStiffness[i] = Eng.BeamIxx / Eng.LoadcaseSpanLength[lc][i] * Eng.BeamE;
-    SolveContinuousSpans();
+    SolveContinuousSpans(PieceShears::Keep);
 }
 
 enum class ReleaseOutcome { None, Released, Unstable };
@@ -218,7 +218,7 @@ void FinalPass(int lc) {
     Eng.ApplyLoadFactors = 0;
     CantileverForces();
     TakeCantileverRootMoments();
-    SolveContinuousSpans();
+    SolveContinuousSpans(PieceShears::Skip); // the deflections are those of the first solve
 }
 
 // Empties everything a loadcase pass stores, so that a pass that fails half-way leaves nothing.
@@ -335,12 +335,12 @@ AnalysisListings& Listings() {
 
 void InstallAnalysisListings(AnalysisListings* listings) { installedListings() = listings; }
 
-void SolveContinuousSpans() {
+void SolveContinuousSpans(PieceShears pieces) {
     AssembleStiffness();
     CalcFixedEndMoments();
     BuildLoadVector();
     SolveSupportRotations();
-    CalcSpanShearMoment();
+    CalcSpanShearMoment(pieces);
     FindSpanMomentExtremes();
 }
 

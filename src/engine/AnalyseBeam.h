@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "engine/SlopeDeflection.h"
+
 namespace kx {
 
 // What the analysis does to the main analysis window. The window implements it; the analysis
@@ -96,8 +98,9 @@ void ClearResults(AnalysisHost& host);
 
 // The slope-deflection steps over the spans of Eng.CurrentCase, in their order: stiffness, fixed-end
 // moments, load vector, rotations, shear and moment along the spans, span moment extremes. The
-// cantilever root moments and SpanStiffness must be set.
-void SolveContinuousSpans();
+// cantilever root moments and SpanStiffness must be set. `pieces`: whether the pieces' shears
+// are kept for the shear-deflection pass.
+void SolveContinuousSpans(PieceShears pieces);
 
 // CaseAppliedLoad of every loadcase: the applied load records 1..25 with their load factors.
 void CalcTotalAppliedLoads();

@@ -95,21 +95,19 @@ void IntegrateDeflection() {
         for (int p = 1; p <= N + 1; ++p)
             weighted[p] = Eng.BendingMoment[s][p] * SimpsonWeight(p, N);
         const auto& unit = Eng.UnitMomentStore[s];
-        // Three points at a time, each sum still taken over p in order: the three chains of
+        // Seven points at a time, each sum still taken over p in order: the seven chains of
         // additions run side by side.
-        static_assert((N + 1) % 3 == 0);
-        for (int q = 1; q <= N + 1; q += 3) {
-            const double *u0 = unit[q].begin(), *u1 = unit[q + 1].begin(), *u2 = unit[q + 2].begin();
-            double sum0 = 0, sum1 = 0, sum2 = 0;
+        constexpr int kChains = 7;
+        static_assert((N + 1) % kChains == 0);
+        for (int q = 1; q <= N + 1; q += kChains) {
+            std::array<double, kChains> sum{};
             for (int p = 0; p <= N; ++p) {
                 const double w = weighted[p + 1];
-                sum0 += w * u0[p];
-                sum1 += w * u1[p];
-                sum2 += w * u2[p];
+                for (int k = 0; k < kChains; ++k)
+                    sum[k] += w * unit[q + k].begin()[p];
             }
-            Eng.SpanDeflection[s][q] = -sum0 * L / (N * EI) / 3;
-            Eng.SpanDeflection[s][q + 1] = -sum1 * L / (N * EI) / 3;
-            Eng.SpanDeflection[s][q + 2] = -sum2 * L / (N * EI) / 3;
+            for (int k = 0; k < kChains; ++k)
+                Eng.SpanDeflection[s][q + k] = -sum[k] * L / (N * EI) / 3;
         }
     }
 

@@ -176,13 +176,12 @@ void SolveSupportRotations() {
     }
 }
 
-void CalcSpanShearMoment() {
+void CalcSpanShearMoment(PieceShears pieces) {
     const int lc = Eng.CurrentCase;
     const int n = Model.SpanCount[lc];
     const int N = Eng.NumSpanIntervals;
     const int points = MemberPointCount();
-    // The shear-deflection pass reads the pieces' shears of the 20-interval solve.
-    const bool keepPieceShear = N == kDeflectionIntervals;
+    const bool keepPieceShear = pieces == PieceShears::Keep && N == kDeflectionIntervals;
     std::array<double, kMaxPoints> x, leftRA, rightRB;
 
     for (int i = 1; i <= n; ++i) {
@@ -221,16 +220,18 @@ void CalcSpanShearMoment() {
             for (int p = right; p < points; ++p)
                 kept[p] = static_cast<float>(-piece.RB);
         }
+        // The two running sums, from either end, side by side: each is still summed in its own
+        // order, and each point takes the reactions right of it first.
         double sumRA = 0, sumRB = 0;
-        for (int p = points - 1; p >= 0; --p) {
+        for (int p = points - 1, r = 0; p >= 0; --p, ++r) {
             sumRA += leftRA[p];
-            shear[p] += sumRA;
-            moment[p] += sumRA * x[p];
+            leftRA[p] = sumRA;
+            sumRB += rightRB[r];
+            rightRB[r] = sumRB;
         }
         for (int p = 0; p < points; ++p) {
-            sumRB += rightRB[p];
-            shear[p] -= sumRB;
-            moment[p] += sumRB * (L - x[p]);
+            shear[p] = shear[p] + leftRA[p] - rightRB[p];
+            moment[p] = moment[p] + leftRA[p] * x[p] + rightRB[p] * (L - x[p]);
         }
     }
 }

@@ -11,9 +11,12 @@ void CalcFixedEndMoments();
 void BuildLoadVector();
 // Support rotations and the end moments of every span.
 void SolveSupportRotations();
-// Shear and bending moment at Eng.NumSpanIntervals + 1 points of every span, and each piece's
-// shear at the twentieth points.
-void CalcSpanShearMoment();
+// Whether a solve keeps each piece's shear at the twentieth points, which only the shear-deflection
+// pass after the 20-interval solve reads.
+enum class PieceShears { Keep, Skip };
+// Shear and bending moment at Eng.NumSpanIntervals + 1 points of every span, and, when asked at
+// 20 intervals, each piece's shear at the twentieth points.
+void CalcSpanShearMoment(PieceShears pieces);
 // Largest and smallest moment of each span, kept over the solves of a loadcase pass.
 void FindSpanMomentExtremes();
 

@@ -9,7 +9,7 @@
 
 namespace kx {
 
-std::int32_t FloatToInt(double x) {
+std::int32_t FloatToIntOther(double x) {
     if (x == 0.0) return 0;
     if (std::isnan(x)) throw ConvertError("'NAN' is not a valid integer value");
     if (std::isinf(x))

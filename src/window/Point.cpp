@@ -125,7 +125,7 @@ void Resolve(int lc, int q) {
     Eng.RHCantileverMoment = -1.0 * Eng.CantileverMoment[2][1];
     for (int s = 1; s <= Model.SpanCount[lc]; ++s)
         Eng.SpanStiffness[s] = Eng.BeamIxx / Eng.LoadcaseSpanLength[lc][s] * Eng.BeamE;
-    SolveContinuousSpans();
+    SolveContinuousSpans(PieceShears::Skip);
 }
 
 // The stored deflection at the fraction p/q of a member, between its twentieth points. at(j) is

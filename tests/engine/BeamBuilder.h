@@ -183,7 +183,7 @@ inline void SolveLoadcase(int lc, int intervals = kDeflectionIntervals, bool fac
     Eng.RHCantileverMoment = -1.0 * Eng.CantileverMoment[2][1];
     for (int i = 1; i <= Model.SpanCount[lc]; ++i)
         Eng.SpanStiffness[i] = Eng.BeamIxx / Eng.LoadcaseSpanLength[lc][i] * Eng.BeamE;
-    SolveContinuousSpans();
+    SolveContinuousSpans(intervals == kDeflectionIntervals ? PieceShears::Keep : PieceShears::Skip);
 }
 
 // The deflections of loadcase lc after SolveLoadcase(lc) at 20 intervals: the shear-deflection
