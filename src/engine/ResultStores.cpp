@@ -2,6 +2,7 @@
 #include "engine/ResultStores.h"
 
 #include <algorithm>
+#include <type_traits>
 #include <vector>
 
 #include "engine/EngineState.h"
@@ -257,8 +258,7 @@ void BuildDeflectionPolyline(int lc, const MemberPositions& at, const PointFract
 
 template <typename Line> void ClearPolyline(Line& line, float count) {
     const int n = StoredCount(count, line.high);
-    for (int i = 0; i <= n; ++i)
-        line[i] = {};
+    std::fill(line.begin(), line.begin() + n + 1, std::remove_reference_t<decltype(line[0])>{});
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cmath>
 #include <cstdint>
@@ -64,16 +65,21 @@ struct FixedDigits {
     return true;
 }
 
+// The four digits of 0..9999 as the values 0..9 of the bytes of a word, the first digit lowest;
+// worked out when compiling. Looked up rather than divided out, as the listings place tens of
+// thousands of numbers.
+inline constexpr auto kFourDigits = [] {
+    std::array<std::uint32_t, 10000> t{};
+    for (std::uint32_t n = 0; n < 10000; ++n)
+        t[n] = n / 1000 | (n / 100 % 10) << 8 | (n / 10 % 10) << 16 | (n % 10) << 24;
+    return t;
+}();
+
 // The eight digits of units below 1e8 as the values 0..9 of the bytes of a word, the first digit
 // lowest.
 [[gnu::always_inline]] inline std::uint64_t DigitBytes(std::uint32_t units) {
-    // Split in register lanes: halves of four, pairs, then single digits, each lane divided by a
-    // multiplication (exact for every lane value that can occur here).
-    std::uint64_t v = units / 10000 | static_cast<std::uint64_t>(units % 10000) << 32;
-    const std::uint64_t hundreds = ((v * 10486) >> 20) & 0x0000007F0000007Full;
-    v = hundreds | (v - hundreds * 100) << 16;
-    const std::uint64_t tens = ((v * 103) >> 10) & 0x000F000F000F000Full;
-    return tens | (v - tens * 10) << 8;
+    const std::uint32_t high = units / 10000;
+    return kFourDigits[high] | static_cast<std::uint64_t>(kFourDigits[units - high * 10000]) << 32;
 }
 
 // FixedDigits of magnitude x 10^decimals with the sign given; false for any other case.
