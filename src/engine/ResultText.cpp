@@ -36,23 +36,25 @@ void StoreLine(TLoadListLine& line, std::string_view text) { line = text; }
 
 namespace {
 
-// The line's stored image (length byte, then the characters padded with zeros) written in words of
-// eight characters with the characters past the text masked off; the last word ends the image.
+// The line's stored image (length byte, then the characters padded with zeros) written in moves of
+// sixteen characters with the characters past the text masked off; the last move ends the image.
 template <int N> void StorePadded(ShortString<N>& line, const char* text, std::size_t n) {
-    static_assert(std::is_trivially_copyable_v<ShortString<N>> && sizeof(ShortString<N>) == N + 1 && N >= 8);
-    const std::size_t length = std::min<std::size_t>(n, N);
+    static_assert(std::is_trivially_copyable_v<ShortString<N>> && sizeof(ShortString<N>) == N + 1 && N >= 16 &&
+                  N < 112);
+    using Bytes = signed char __attribute__((vector_size(16)));
+    constexpr Bytes kAt = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15};
+    const auto length = static_cast<signed char>(std::min<std::size_t>(n, N));
     auto* image = reinterpret_cast<unsigned char*>(&line);
-    auto put = [&](std::size_t at) { // characters at..at + 7
-        std::uint64_t word;
-        std::memcpy(&word, text + at, 8);
-        const std::size_t shown = length > at ? std::min<std::size_t>(length - at, 8) : 0;
-        word &= shown == 8 ? ~0ull : (1ull << (8 * shown)) - 1;
-        std::memcpy(image + 1 + at, &word, 8);
+    auto put = [&](int at) { // characters at..at + 15
+        Bytes word;
+        std::memcpy(&word, text + at, 16);
+        word &= kAt + static_cast<signed char>(at) < length;
+        std::memcpy(image + 1 + at, &word, 16);
     };
     image[0] = static_cast<unsigned char>(length);
-    for (std::size_t at = 0; at + 8 < N; at += 8)
+    for (int at = 0; at + 16 < N; at += 16)
         put(at);
-    put(N - 8);
+    put(N - 16);
 }
 
 } // namespace

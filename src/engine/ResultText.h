@@ -214,9 +214,7 @@ template <class Line, int Hi> void LineTable<Line, Hi>::ClearLines(int last) {
         Forget(); // every line they would put is emptied
     }
     const int to = std::min(used, last);
-    const Line empty; // as "" leaves a line, copied whole
-    for (int i = 1; i <= to; ++i)
-        Base::operator[](i) = empty;
+    if (to > 0) Line::Clear(Base::begin() + 1, static_cast<std::size_t>(to));
     if (used <= last) used = 0;
 }
 

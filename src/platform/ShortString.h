@@ -4,8 +4,10 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 namespace kx {
 
@@ -38,6 +40,12 @@ public:
     bool operator==(const ShortString& o) const { return view() == o.view(); }
     bool operator==(std::string_view s) const { return view() == s; }
     bool operator==(const char* s) const { return view() == std::string_view(s); }
+
+    // Empties the n strings from `first` on in one move: an empty string is all zero bytes.
+    static void Clear(ShortString* first, std::size_t n) {
+        static_assert(std::is_trivially_copyable_v<ShortString> && sizeof(ShortString) == N + 1);
+        std::memset(static_cast<void*>(first), 0, n * sizeof(ShortString));
+    }
 
     // The stored image: length byte then all N characters (N + 1 bytes).
     static constexpr int byteSize = N + 1;
