@@ -2,6 +2,7 @@
 // and shear deflection from the shear of the load pieces.
 #include "engine/Deflection.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -99,6 +100,7 @@ void IntegrateDeflection() {
         // additions run side by side.
         constexpr int kChains = 7;
         static_assert((N + 1) % kChains == 0);
+        std::array<double, N + 1> sums; // point q at [q - 1]
         for (int q = 1; q <= N + 1; q += kChains) {
             std::array<double, kChains> sum{};
             for (int p = 0; p <= N; ++p) {
@@ -106,9 +108,12 @@ void IntegrateDeflection() {
                 for (int k = 0; k < kChains; ++k)
                     sum[k] += w * unit[q + k].begin()[p];
             }
-            for (int k = 0; k < kChains; ++k)
-                Eng.SpanDeflection[s][q + k] = -sum[k] * L / (N * EI) / 3;
+            std::copy(sum.begin(), sum.end(), sums.begin() + (q - 1));
         }
+        // Apart from the sums, so that the divisions run side by side.
+        double* deflection = Eng.SpanDeflection[s].begin();
+        for (int q = 0; q <= N; ++q)
+            deflection[q] = -sums[static_cast<std::size_t>(q)] * L / (N * EI) / 3;
     }
 
     // Cantilever tips: their own bending plus the rotation of the end support.
