@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <iomanip>
 #include <limits>
 #include <random>
@@ -136,4 +137,25 @@ TEST(FloatToInt, RoundsToNearestWithTiesToEvenAndRefusesWhatIsNoInt32) {
     ScopedScriptedDialogs d;
     EXPECT_FALSE(Guard([] { FloatToInt(3e9); }));
     EXPECT_EQ(d->messages(), std::vector<std::string>{"'3000000000' is not a valid integer value"});
+}
+
+// The eight digits the listings place, against the decimal text of the same whole number: every
+// four-digit group in either half, and numbers spread over the whole range.
+TEST(NumberText, DigitBytesAreTheEightDigitsInOrder) {
+    auto expected = [](std::uint32_t units) {
+        char text[9];
+        std::snprintf(text, sizeof text, "%08u", units);
+        std::uint64_t word = 0;
+        for (int i = 7; i >= 0; --i)
+            word = word << 8 | static_cast<std::uint64_t>(text[i] - '0');
+        return word;
+    };
+    for (std::uint32_t n = 0; n < 10000; ++n) {
+        ASSERT_EQ(DigitBytes(n), expected(n)) << n;
+        ASSERT_EQ(DigitBytes(n * 10000 + 9999 - n), expected(n * 10000 + 9999 - n)) << n;
+    }
+    for (std::uint32_t u = 0; u < 100000000; u += 9973)
+        ASSERT_EQ(DigitBytes(u), expected(u)) << u;
+    EXPECT_EQ(DigitBytes(99999999), 0x0909090909090909ull);
+    EXPECT_EQ(DigitBytes(12345678), 0x0807060504030201ull);
 }
