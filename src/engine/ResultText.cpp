@@ -39,8 +39,9 @@ namespace {
 // The line's stored image (length byte, then the characters padded with zeros) written in moves of
 // sixteen characters with the characters past the text masked off; the last move ends the image.
 template <int N> void StorePadded(ShortString<N>& line, const char* text, std::size_t n) {
+    // Positions and the length are compared as signed bytes.
     static_assert(std::is_trivially_copyable_v<ShortString<N>> && sizeof(ShortString<N>) == N + 1 &&
-                  N >= 16 && N < 112);
+                  N >= 16 && N <= 127);
     using Bytes = signed char __attribute__((vector_size(16)));
     constexpr Bytes kAt = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15};
     const auto length = static_cast<signed char>(std::min<std::size_t>(n, N));
