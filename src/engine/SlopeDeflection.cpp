@@ -182,14 +182,16 @@ void CalcSpanShearMoment(PieceShears pieces) {
     const int N = Eng.NumSpanIntervals;
     const int points = MemberPointCount();
     const bool keepPieceShear = pieces == PieceShears::Keep && N == kDeflectionIntervals;
-    std::array<double, kMaxPoints> x, leftRA, rightRB;
+    // A span's shear and moment are summed here and stored once summed: the compiler cannot tell
+    // the engine's tables apart from the pieces' shears kept beside them.
+    std::array<double, kMaxPoints> x, leftRA, rightRB, shearAt, momentAt;
 
     for (int i = 1; i <= n; ++i) {
         const double L = Eng.LoadcaseSpanLength[lc][i];
         const double ML = Eng.EndMomentLeft[i], MR = Eng.EndMomentRight[i];
         const double V0 = (ML + MR) / L, perLength = N / L;
-        double* shear = Eng.ShearForce[i].begin();
-        double* moment = Eng.BendingMoment[i].begin();
+        double* shear = shearAt.data();
+        double* moment = momentAt.data();
         for (int p = 0; p < points; ++p) {
             x[p] = p * L / N;
             shear[p] = V0;
@@ -229,9 +231,11 @@ void CalcSpanShearMoment(PieceShears pieces) {
             sumRB += rightRB[r];
             rightRB[r] = sumRB;
         }
+        double* storedShear = Eng.ShearForce[i].begin();
+        double* storedMoment = Eng.BendingMoment[i].begin();
         for (int p = 0; p < points; ++p) {
-            shear[p] = shear[p] + leftRA[p] - rightRB[p];
-            moment[p] = moment[p] + leftRA[p] * x[p] + rightRB[p] * (L - x[p]);
+            storedShear[p] = shear[p] + leftRA[p] - rightRB[p];
+            storedMoment[p] = moment[p] + leftRA[p] * x[p] + rightRB[p] * (L - x[p]);
         }
     }
 }
