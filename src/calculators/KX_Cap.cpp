@@ -332,8 +332,6 @@ CapView CapOpenSectionFamily(const std::string& fileName, const std::string& gro
 }
 
 CapView List_SectionClick(int position) {
-    for (int i = 1; i <= 101; ++i)
-        Cap.CapPropLines[i] = "";
     CapClearSection();
     if (position < 0 || position >= static_cast<int>(Cap.CapDesignations.size())) return CapShown();
     Model.CapCheckSettings[4] = 0;

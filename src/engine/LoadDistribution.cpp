@@ -249,10 +249,6 @@ void CalcTotalAppliedLoad() {
         Model.TotalAppliedLoad[k] = static_cast<float>(AppliedLoad(k, false));
 }
 
-} // namespace
-
-namespace {
-
 // Every span's piece tables, all of their slots, set to 0.
 void ZeroSpanPieceTables() {
     static_assert(decltype(Eng.SpanPieceLoad)::count == kMaxSpans);

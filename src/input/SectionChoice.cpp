@@ -191,7 +191,6 @@ namespace {
 // and the captions of the first member.
 struct PickedTexts {
     Arr<std::string, 0, 50> Lines;
-    int Count = 0;
     std::string lbl_GA, lbl_S01_E, lbl_S01_Ixx;
 };
 
@@ -215,13 +214,13 @@ PickedTexts pickedTexts(const TSectionRec& rec, const SectionValues& v, const Sh
             " Wt = " + SigFig4Dec3(static_cast<double>(rec.A) * m.UnitFactorWeight) + " " + m.UnitTextWeight;
         lines[next++] = eLine;
     }
-    t.Count = next;
+    int count = next;
     if (v.User || v.Scaffold) {
         lines[3] = ixxLine;
         lines[4] = eLine;
         lines[5] = " Permissible Bending Moment";
         lines[6] = momentLine;
-        t.Count = 6;
+        count = 6;
     }
     if (v.User) {
         lines[7] = " Permissible Shear";
@@ -229,9 +228,9 @@ PickedTexts pickedTexts(const TSectionRec& rec, const SectionValues& v, const Sh
                    m.UnitTextShear;
         lines[9] = " GA/Kform = " + SigFig4Dec3(static_cast<double>(rec.GA) / m.UnitFactorForce) + " " +
                    m.UnitTextForce;
-        t.Count = 9;
+        count = 9;
     }
-    SetLineCount(lines, t.Count);
+    SetLineCount(lines, count);
 
     t.lbl_GA = SigFig4Dec3(static_cast<double>(rec.GA) / m.UnitFactorForce);
     if (t.lbl_GA == "0.000") t.lbl_GA.clear();
@@ -271,7 +270,7 @@ bool PickSection(BeamFormControls& f, int position) {
 
     f.List_Props.clear();
     if (rec.B != 0) f.List_Props.push_back(" ");
-    for (int i = 1; i <= t.Count; ++i)
+    for (int i = 1, n = LineCount(t.Lines); i <= n; ++i)
         f.List_Props.push_back(t.Lines[i]);
     f.lbl_GA = t.lbl_GA;
     f.lbl_S01_Desc = " " + designation;

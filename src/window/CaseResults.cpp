@@ -453,8 +453,7 @@ void Column::PutOther(ListingLine& line, double v) const {
 
 void AppendRowNumber(ListingLine& line, int k) {
     if (k >= 0 && k < 100) { // the usual row: three characters
-        const std::uint64_t tens = k < 10 ? ' ' : '0' + static_cast<unsigned>(k) / 10;
-        line.AppendWord(' ' | tens << 8 | static_cast<std::uint64_t>('0' + k % 10) << 16, 3);
+        line.AppendWord(' ' | TwoDigitWord(k) << 8, 3);
         return;
     }
     char digits[16];

@@ -265,6 +265,13 @@ struct DistanceStarts {
     bool operator==(const DistanceStarts&) const = default;
 };
 
+// k of 0..99 as two characters, a blank in front of one digit (" 7", "12"), the first lowest in a
+// word, for ListingLine::AppendWord.
+inline std::uint64_t TwoDigitWord(int k) {
+    const std::uint64_t tens = k < 10 ? ' ' : '0' + static_cast<unsigned>(k) / 10;
+    return tens | static_cast<std::uint64_t>('0' + k % 10) << 8;
+}
+
 // Appends the row number: "  7", " 12".
 void AppendRowNumber(ListingLine& line, int k);
 

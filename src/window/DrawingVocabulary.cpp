@@ -26,8 +26,10 @@ namespace {
 
 // A drawing in colour sets the pen's colour too; the printed page draws in the canvas's colour.
 void pen(Canvas& c, bool coloured, Color colour, int width) {
-    if (coloured) c.SetPenColor(colour);
-    c.SetPenWidth(width);
+    if (coloured)
+        SetPen(c, colour, width);
+    else
+        c.SetPenWidth(width);
 }
 
 void stroke(Canvas& c, const SymbolPlace& at, double ax, double ay, double bx, double by) {

@@ -36,29 +36,19 @@ bool AnyLoadcaseFails() {
 using SummaryWriter = TextWriter<TResultLine, 100>;
 
 void AppendWhole(ListingLine& line, int k) {
-    if (k >= 0 && k < 100) { // loadcases and twentieth points
-        const std::uint64_t units = static_cast<std::uint64_t>('0' + k % 10);
-        if (k < 10)
-            line.AppendWord(units, 1);
-        else
-            line.AppendWord(static_cast<std::uint64_t>('0' + k / 10) | units << 8, 2);
-        return;
-    }
     char digits[16];
     line += std::string_view(digits,
                              static_cast<std::size_t>(std::to_chars(digits, digits + 16, k).ptr - digits));
 }
 
-// Lines 1..count of a table; a count beyond the table comes only from a damaged file.
-template <int Hi> int Shown(int count) { return std::clamp(count, 0, Hi); }
-
-// Lines 1..count of a table, put first if they were deferred.
+// Lines 1..count of a table, put first if they were deferred; a count beyond the table comes
+// only from a damaged file.
 struct TableLines {
     const TResultLine* first = nullptr;
     int count = 0;
 };
 template <int Hi> TableLines Lines(const TextTable<Hi>& t, int count) {
-    count = Shown<Hi>(count);
+    count = std::clamp(count, 0, Hi);
     if (count == 0) return {};
     t.Settle();
     return {&t[1], count};
@@ -162,10 +152,7 @@ void BuildMaxima(bool kxf) {
 void AppendLoadcase(ListingLine& line, float lc) {
     // Loadcase numbers are whole: print them directly, as the fixed-point routine is slower.
     if (lc >= 0 && lc <= 99 && lc == static_cast<int>(lc)) {
-        const int k = static_cast<int>(lc);
-        const std::uint64_t tens = k < 10 ? ' ' : '0' + static_cast<unsigned>(k) / 10;
-        line.AppendWord(' ' | '(' << 8 | tens << 16 | static_cast<std::uint64_t>('0' + k % 10) << 24 |
-                            std::uint64_t{')'} << 32,
+        line.AppendWord(' ' | '(' << 8 | TwoDigitWord(static_cast<int>(lc)) << 16 | std::uint64_t{')'} << 32,
                         5);
         return;
     }
@@ -257,8 +244,8 @@ private:
         shear.decimals = DecimalsRule5(std::fabs(b.largestShear) * fV);
         pos.decimals = DecimalsRule5(std::fabs(b.largestMoment) * fM);
         auto start = [&](ListingLine& line, int i) {
-            line = i < 10 ? " " : "";
-            AppendWhole(line, i);
+            line.clear();
+            line.AppendWord(TwoDigitWord(i), 2);
             dist.Put(line, kTwentieths[static_cast<std::size_t>(i)] * b.L / fL);
         };
         if (!starts.Hold(b.L, fL)) starts.Keep(b.L, fL, start);
@@ -326,9 +313,8 @@ void BuildEnvelopeText() { DeferLines(Txt.EnvelopeLines, std::make_unique<Envelo
 ResultListContent ResultsListContent() {
     ResultListContent out;
     out.colour = AnyLoadcaseFails() ? colors::Red : colors::Black;
-    const int summary = LineCount(Txt.SummaryLines), k = LineCount(Txt.MaximaLines, CountPolicy::WithinTable);
-    const TableLines summaryLines = Lines(Txt.SummaryLines, summary);
-    AddLines(out.lines, {summaryLines, k >= 1 ? Lines(Txt.MaximaLines, k) : TableLines{}});
+    AddLines(out.lines, {Lines(Txt.SummaryLines, LineCount(Txt.SummaryLines)),
+                         Lines(Txt.MaximaLines, LineCount(Txt.MaximaLines))});
     return out;
 }
 
