@@ -13,7 +13,9 @@
 #include "foundation/ui/Info.h"
 #include "foundation/ui/Preferences.h"
 #include "foundation/ui/Unit1.h"
+#include "foundation/ui/Windows.h"
 #include "input/Rescale.h"
+#include "input/Span.h"
 #include "input/ui/CantLH.h"
 #include "input/ui/CantRH.h"
 #include "input/ui/Couplers.h"
@@ -46,10 +48,10 @@ template <class T> void create(T*& slot) {
 void LinkForms() {
     FormRegistry& f = Forms;
     f.Form1->Link = {f.IndexFrm, f.PreferencesFrm, f.KX_CapFrm, f.TimberFrm, f.ScaffoldFrm, f.WindFrm};
-    f.IndexFrm->Link = {f.Form1,       f.KX_BeamFrm,        f.LoadDataFrm,        f.SetHeaderFrm,
-                        f.PrintFrm,    f.PointFrm,          f.KX_CapFrm,          f.TimberFrm,
-                        f.ScaffoldFrm, f.WindFrm,           f.PreferencesFrm,     f.InfoFrm,
-                        f.AboutBox,    &ResetAllInputForms, &RestoreAllInputForms};
+    f.IndexFrm->Link = {f.Form1,       f.KX_BeamFrm,        f.LoadDataFrm,         f.SetHeaderFrm,
+                        f.PrintFrm,    f.PointFrm,          f.KX_CapFrm,           f.TimberFrm,
+                        f.ScaffoldFrm, f.WindFrm,           f.PreferencesFrm,      f.InfoFrm,
+                        f.AboutBox,    &ResetAllInputForms, &RestoreAllInputForms, &AskForEffectiveLength};
     f.KX_BeamFrm->Link = {f.IndexFrm, f.LoadDataFrm, f.TimSectFrm, f.CouplersFrm, f.KX_GridFrm};
     f.KX_GridFrm->Link = {f.KX_BeamFrm};
     f.TimSectFrm->Link = {f.KX_BeamFrm};
@@ -135,6 +137,21 @@ void RestoreAllInputForms() {
     if (Forms.CantLHFrm) Forms.CantLHFrm->CantLHRestoreFromCommitted();
     if (Forms.SpanFrm) Forms.SpanFrm->SpanRestoreFromCommitted();
     if (Forms.CantRHFrm) Forms.CantRHFrm->CantRHRestoreFromCommitted();
+}
+
+void AskForEffectiveLength(int row) {
+    if (row == kLHCantRow) {
+        ShowForm(Forms.CantLHFrm);
+    } else if (row == kRHCantRow) {
+        ShowForm(Forms.CantRHFrm);
+    } else if (TSpanFrm* span = Forms.SpanFrm) {
+        // The form opens at the span it asks about; showing it again reads the span afresh.
+        SpanVars.CurrentSpan = row;
+        span->hide();
+        ShowForm(span);
+        span->DrawSpanSketch();
+        span->HighlightCurrentSpan();
+    }
 }
 
 void CloseStartScreen() {

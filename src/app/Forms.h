@@ -75,5 +75,8 @@ void CloseStartScreen();
 void ResetAllInputForms();
 // Rebuilds the input windows' working copies from the committed model that Open has read.
 void RestoreAllInputForms();
+// Shows the effective-length form that asks for member row (0 LH cantilever, a span, 26 RH
+// cantilever), the span form at that span, as the wizard shows it.
+void AskForEffectiveLength(int row);
 
 } // namespace kx

@@ -15,6 +15,7 @@
 #include "engine/ResultText.h"
 #include "engine/SlopeDeflection.h"
 #include "foundation/Func_FloatToInt.h"
+#include "foundation/JobChecks.h"
 #include "foundation/SigFig.h"
 #include "platform/BusyCursor.h"
 #include "platform/Dialogs.h"
@@ -342,6 +343,26 @@ void SolveContinuousSpans(PieceShears pieces) {
     SolveSupportRotations();
     CalcSpanShearMoment(pieces);
     FindSpanMomentExtremes();
+}
+
+AnalysisRefusal UnconfirmedJob() {
+    const SharedModel& m = Model;
+    if (m.BeamLength == 0.0) return {};
+    bool pastEnd = false;
+    for (int i = 1; i < kSelfWeightRecord; ++i)
+        for (int lc = 1; lc <= kMaxLoadcases; ++lc) {
+            const TLoadRec& r = m.LoadTable[lc][i];
+            if (r[lfApplied] != 1.0f || !LoadPastBeamEnd(r[lfDist], r[lfCover], m.BeamLength)) continue;
+            dlg().Message(LoadExtendsPastEndMessage(i));
+            pastEnd = true;
+            break;
+        }
+    if (pastEnd) return {AnalysisRefusal::Form::Loads};
+    if (m.SteelSectionFlag != 1) return {};
+    const EffLengthFault fault = FirstEffLengthFault(m);
+    if (fault.row < 0) return {};
+    dlg().Message(fault.message);
+    return {AnalysisRefusal::Form::EffLength, fault.row};
 }
 
 void AnalyseBeam(AnalysisHost& host) {

@@ -73,6 +73,18 @@ public:
 AnalysisListings& Listings();
 void InstallAnalysisListings(AnalysisListings* listings);
 
+// What the job lacks before the windows may analyse it, and the input window that asks for it.
+struct AnalysisRefusal {
+    enum class Form { None, Loads, EffLength };
+    Form form = Form::None;
+    int row = -1; // with EffLength: the member row (0, a span, 26) whose effective length is asked for
+};
+// The job as the input forms would let it through: no applied load reaching past the end of the
+// beam and, for a steel check, an effective length chosen for every member as it now is. What is
+// not so is reported with the message of the form that asks for it, and named; Form::None when
+// the job may be analysed (also without a beam, which the analysis passes over).
+AnalysisRefusal UnconfirmedJob();
+
 // Analyses every loadcase of the committed beam: loads onto the members, cantilevers by statics,
 // spans by slope deflection, uplifting forkheads released, deflections, the factored final pass at
 // the result resolution, stores, listings and member checks; then envelopes, drawings, lists, the

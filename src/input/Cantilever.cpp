@@ -4,12 +4,14 @@
 #include <cmath>
 #include <optional>
 
+#include "foundation/JobChecks.h"
 #include "foundation/SigFig.h"
 #include "input/FormSketch.h"
 #include "platform/Canvas.h"
 #include "platform/Dialogs.h"
 #include "platform/NumberInput.h"
 #include "window/DrawingVocabulary.h"
+#include "window/FileCommands.h"
 
 namespace kx {
 
@@ -200,17 +202,14 @@ void CantFormShow(const CantSide& side, CantControls& c) {
     c.lbl_Lf = Work.EffLengthTextWork[r].str();
 }
 
-CantRoute CantNext(const CantSide& side, CantControls& c) {
-    const bool complete = (chosenOf(c, {coNormal, coDestabilizing}) >= 0 &&
-                           chosenOf(c, {coSupportLateral, coSupportPartial, coSupportBoth}) >= 0 &&
-                           chosenOf(c, {coEndFree, coEndTop, coEndTorsion, coEndBoth}) >= 0) ||
-                          c.Option[coRestrained] || c.Option[coEdit];
-    if (!complete) {
+CantRoute CantNext(const CantSide& side, CantControls& c, FileCommandsHost* host) {
+    if (!CantEffLengthComplete([&c](int f) { return c.Option[f]; })) {
         dlg().Message(cantmsg::kIncomplete);
         return CantRoute::Stay;
     }
     const int r = side.Row;
     SharedModel& m = Model;
+    const EffLengthSnapshot before = EffLengthsOf(m);
     // The length itself is committed as worked out, not as the label rounds it.
     m.EffLength[r][0] = Work.EffLengthWork[r][0];
     if (side.CommitTextFromLabel)
@@ -220,10 +219,11 @@ CantRoute CantNext(const CantSide& side, CantControls& c) {
     TCantOpt& flags = m.*side.Committed;
     for (int f = 0; f <= coEdit; ++f)
         flags[f] = c.Option[f] ? 1 : 0;
+    // The commit stands whatever the length test finds: results of another length must go.
+    ClearAnalysisIfChanged(EffLengthsOf(m) != before, host);
 
-    if (m.EffLengthMemberLength[r] == m.SpanData[r][mfL]) return side.Next;
-    dlg().Message(std::string(side.ChangedLine) +
-                  "\r re-select option.\r (it may be necessary to de-select it first)");
+    if (EffLengthForPresentLength(m, r)) return side.Next;
+    dlg().Message(CantLengthChangedMessage(r));
     return CantRoute::Stay;
 }
 

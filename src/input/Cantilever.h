@@ -5,11 +5,13 @@
 #include <array>
 #include <string>
 
+#include "foundation/JobChecks.h"
 #include "foundation/SharedModel.h"
 
 namespace kx {
 
 class Canvas;
+class FileCommandsHost;
 
 // Where "Next >" and "< Back" of a cantilever form lead.
 enum class CantRoute { Stay, SpanFrm, LoadDataFrm, Analysis };
@@ -64,7 +66,9 @@ void CheckCantOption(const CantSide& side, CantControls& c, int field);
 // Image1..Image7 and the three support labels choose their option.
 void CantPictureClick(const CantSide& side, CantControls& c, int image);
 void CantFormShow(const CantSide& side, CantControls& c);
-CantRoute CantNext(const CantSide& side, CantControls& c);
+// "Next >": a complete choice committed, then its length tested; a commit that changes the
+// effective length clears the last analysis (from the main window too, when given).
+CantRoute CantNext(const CantSide& side, CantControls& c, FileCommandsHost* host = nullptr);
 CantRoute CantBack(const CantSide& side);
 void CantRestoreFromCommitted(const CantSide& side, CantControls& c);
 void CantClear(const CantSide& side, CantControls& c);
@@ -73,8 +77,7 @@ void CantClear(const CantSide& side, CantControls& c);
 void DrawRestraintPicture(Canvas& k, int W, int H, int field);
 
 namespace cantmsg {
-inline constexpr const char* kIncomplete =
-    "Click all appropriate option boxes or\renter desired effective length in box";
+inline constexpr const char* kIncomplete = kCantIncompleteMessage;
 inline constexpr const char* kNegative = "Negative lengths not allowed";
 } // namespace cantmsg
 

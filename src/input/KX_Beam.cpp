@@ -119,6 +119,22 @@ bool sectionUsable(const BeamFormControls& f) {
            std::isfinite(Work.TimberPermMoment);
 }
 
+// An effective length worked out for another length of its member, or "+ 2D" for another depth,
+// is asked for again: the length it was worked out for becomes 0, which no member has.
+void askAgainForChangedEffLengths(const SharedModel& before, SharedModel& after) {
+    const auto plus2D = [](const SpanFlags& pos, const SpanFlags& dead, int s) {
+        return pos[s] == 1 || dead[s] == 1;
+    };
+    for (int r = 0; r <= kRHCantRow; ++r) {
+        const bool span = r != kLHCantRow && r != kRHCantRow;
+        const bool depthCounts = span && (plus2D(after.SpanOptPos, after.SpanOptDead, r) ||
+                                          plus2D(Work.SpanOptPosWork, Work.SpanOptDeadWork, r));
+        if (after.SpanData[r][mfL] != before.SpanData[r][mfL] ||
+            (depthCounts && after.SpanData[r][mfSteelDepth] != before.SpanData[r][mfSteelDepth]))
+            after.EffLengthMemberLength[r] = 0;
+    }
+}
+
 void commitTimberChoice(SharedModel& m) {
     const WorkingCopies& w = Work;
     m.TimberGradeSaved = w.TimberGradeName;
@@ -538,6 +554,12 @@ bool CommitBeamData(BeamFormControls& f, FileCommandsHost& host, BeamCommitLoadF
     if (f.Check_GA && static_cast<float>(number(f.lbl_GA)) != 0) flags[kShearDeflectionField] = 1.0f;
     for (int row = 0; row <= kRHCantRow; ++row)
         if (m.SpanData[row][mfExists] == 0) m.SpanData[row][mfL] = 0;
+    askAgainForChangedEffLengths(Model, m);
+    // The committed loads carry this section's weight over this length in every loadcase, so that
+    // no Cancel of the load form leaves another's; whether and how it is applied stays.
+    for (auto& loadcase : m.LoadTable)
+        for (int field = lfKind; field <= lfCover; ++field)
+            loadcase[kSelfWeightRecord][field] = selfWeight[field];
 
     Model = std::move(*scratch);
     w.WorkLoads[kSelfWeightRecord] = selfWeight;

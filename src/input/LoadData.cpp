@@ -6,11 +6,13 @@
 #include <memory>
 
 #include "foundation/Func_FloatToInt.h"
+#include "foundation/JobChecks.h"
 #include "foundation/SigFig.h"
 #include "platform/BusyCursor.h"
 #include "platform/Dialogs.h"
 #include "platform/NumberInput.h"
 #include "platform/StateRegistry.h"
+#include "window/FileCommands.h"
 
 namespace kx {
 
@@ -153,7 +155,7 @@ int unholdableLoad() {
 } // namespace
 
 namespace loadmsg {
-std::string ExtendsPastEnd(int n) { return "Load " + std::to_string(n) + " extends past end of beam"; }
+std::string ExtendsPastEnd(int n) { return LoadExtendsPastEndMessage(n); }
 std::string ValueTooLarge(int n) { return "Load " + std::to_string(n) + " value too large"; }
 std::string NotANumber(int n, const char* what) {
     return "Load " + std::to_string(n) + " " + what + " is not a number";
@@ -219,10 +221,9 @@ void ReadLoadRows(const LoadFormControls& f) {
 void ValidateLoads() {
     LoadDataState& v = LoadDataVars;
     v.LoadError = 0;
-    const double limit = 1.0000001 * Model.BeamLength;
     for (int i = 1; i <= kLoadRows; ++i) {
         const TLoadRec& r = Work.WorkLoads[i];
-        if (static_cast<double>(r[lfDist]) + r[lfCover] > limit && appliedInAnyLoadcase(i)) {
+        if (LoadPastBeamEnd(r[lfDist], r[lfCover], Model.BeamLength) && appliedInAnyLoadcase(i)) {
             message(loadmsg::ExtendsPastEnd(i));
             v.LoadError = -1;
         }
@@ -245,12 +246,18 @@ void MarkActiveCases() { MarkActiveCases(Model.LoadTable, Model.CaseHasLoads); }
 
 void BuildUDLStack() {
     const int lc = LoadcaseIn(LoadDataVars.WorkLoadcase);
-    auto& stack = Work.UDLStack[lc];
+    Arr<TLoadRec, 1, 51> loads = Work.WorkLoads;
+    for (int i = 1; i <= kSelfWeightRecord; ++i)
+        loads[i][lfApplied] = Work.ApplyFlags[lc][i];
+    BuildUDLStack(loads, Work.UDLStack[lc]);
+}
+
+void BuildUDLStack(const Arr<TLoadRec, 1, 51>& loads, Arr<TUDLStackRec, 1, 50>& stack) {
     for (TUDLStackRec& s : stack)
         s.fill(0);
     for (int i = 1; i <= kLoadRows; ++i) {
-        const TLoadRec& r = Work.WorkLoads[i];
-        if (r[lfKind] != -1.0f || Work.ApplyFlags[lc][i] != 1.0f) continue;
+        const TLoadRec& r = loads[i];
+        if (r[lfKind] != -1.0f || r[lfApplied] != 1.0f) continue;
         TUDLStackRec& s = stack[i];
         s[usX1] = r[lfDist];
         s[usX2] = r[lfDist] + r[lfCover];
@@ -530,7 +537,7 @@ void NewBeamLoadForm(LoadFormControls& f) {
     ShowLoadFactorColumn(f);
 }
 
-LoadRoute CommitLoads(LoadFormControls& f, LoadFormPicture& pic) {
+LoadRoute CommitLoads(LoadFormControls& f, LoadFormPicture& pic, FileCommandsHost* host) {
     LoadDataState& v = LoadDataVars;
     const auto refuse = [&v](const std::string& text) {
         v.LoadError = -1;
@@ -541,9 +548,6 @@ LoadRoute CommitLoads(LoadFormControls& f, LoadFormPicture& pic) {
     UncheckUntypedRows(f, pic);
     if (const std::string unread = unreadLoadText(f); !unread.empty()) return refuse(unread);
     ReadLoadRows(f);
-    BuildUDLStack();
-    // A value no single can hold could be saved but never read back.
-    if (const int i = unholdableLoad()) return refuse(loadmsg::ValueTooLarge(i));
 
     // Every check runs on the table as it would be committed; the model changes only when all pass.
     auto table = std::make_unique<LoadTableT>(Model.LoadTable);
@@ -554,6 +558,12 @@ LoadRoute CommitLoads(LoadFormControls& f, LoadFormPicture& pic) {
                 r[field] = Work.WorkLoads[i][field];
             r[lfApplied] = Work.ApplyFlags[lc][i];
         }
+    // Every loadcase's stack from the list as it is committed, not only the one shown: a stack
+    // built before a Cancel or an Open would label rates the loads no longer have.
+    for (int lc = 1; lc <= kMaxLoadcases; ++lc)
+        BuildUDLStack((*table)[lc], Work.UDLStack[lc]);
+    // A value no single can hold could be saved but never read back.
+    if (const int i = unholdableLoad()) return refuse(loadmsg::ValueTooLarge(i));
 
     float appliedSum = 0;
     bool emptyPoint = false, emptyDistributed = false;
@@ -589,6 +599,8 @@ LoadRoute CommitLoads(LoadFormControls& f, LoadFormPicture& pic) {
     }
 
     SharedModel& m = Model;
+    // Results of other loads must be neither shown beside these nor printed nor saved.
+    ClearAnalysisIfChanged(!(m.LoadTable == *table), host);
     m.LoadTable = *table;
     m.UDLStackTable = Work.UDLStack;
     for (int lc = 1; lc <= kMaxLoadcases; ++lc)

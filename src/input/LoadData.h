@@ -11,6 +11,8 @@
 
 namespace kx {
 
+class FileCommandsHost;
+
 // The load form's own state beside the working copies.
 struct LoadDataState {
     int32 WorkRowsShown = 0;     // load rows in use; rows 1..WorkRowsShown + 1 are shown
@@ -81,6 +83,8 @@ void MarkActiveCases(const Arr<Arr<TLoadRec, 1, 51>, 1, 5>& table, Arr<int32, 0,
 void MarkActiveCases();
 // UDLStack of WorkLoadcase from the working list and the loadcase's ticks.
 void BuildUDLStack();
+// A loadcase's stack from its loads, the distributed ones applied in it (Applied 1.0) stacked.
+void BuildUDLStack(const Arr<TLoadRec, 1, 51>& loads, Arr<TUDLStackRec, 1, 50>& stack);
 // Unticks Apply on every row without a load type; each untick runs the Apply step unless the
 // form is being filled.
 void UncheckUntypedRows(LoadFormControls& f, LoadFormPicture& pic);
@@ -134,10 +138,11 @@ enum class LoadRoute {
     Span,     // the spans' effective lengths, with the sketch and the first span marked
 };
 
-// "Next >": the rows read and checked, and only when every check passes the loads, stacks and
-// loadcase markers committed; a typed load text that is not a number is refused first, naming its
-// row. Returns where the wizard goes on.
-LoadRoute CommitLoads(LoadFormControls& f, LoadFormPicture& pic);
+// "Next >": the rows read and checked, and only when every check passes the loads, the stacks of
+// all five loadcases and the loadcase markers committed; a typed load text that is not a number is
+// refused first, naming its row. A commit that changes the loads clears the last analysis (from
+// the main window too, when given). Returns where the wizard goes on.
+LoadRoute CommitLoads(LoadFormControls& f, LoadFormPicture& pic, FileCommandsHost* host = nullptr);
 
 // The messages of the load form.
 namespace loadmsg {

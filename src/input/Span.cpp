@@ -6,12 +6,14 @@
 #include <optional>
 
 #include "foundation/Func_FloatToInt.h"
+#include "foundation/JobChecks.h"
 #include "foundation/SigFig.h"
 #include "platform/Canvas.h"
 #include "platform/Dialogs.h"
 #include "platform/Errors.h"
 #include "platform/NumberInput.h"
 #include "platform/StateRegistry.h"
+#include "window/FileCommands.h"
 
 namespace kx {
 
@@ -452,20 +454,19 @@ void IntervalGridKeyUp(SpanControls& c, SpanFormPictures& p) {
 bool CheckSpanLengthsChanged() {
     SpanVars.SpanLengthChanged = 0;
     for (int s = 1; s <= std::clamp(Model.SpanCount[0], 0, kMaxSpans); ++s)
-        if (Model.EffLengthMemberLength[s] != spanLength(s)) {
-            const std::string n = std::to_string(s);
-            dlg().Message(" Span " + n + " length has been changed\r goto span " + n +
-                          " and re-select option.\r (it may be necessary to de-select it first)");
+        if (!EffLengthForPresentLength(Model, s)) {
+            dlg().Message(SpanLengthChangedMessage(s));
             SpanVars.SpanLengthChanged = 1;
             return false;
         }
     return true;
 }
 
-SpanRoute SpanNext(SpanControls&) {
+SpanRoute SpanNext(SpanControls&, FileCommandsHost* host) {
     if (!workingIntervalsUsable()) return SpanRoute::Stay;
 
     SharedModel& m = M();
+    const EffLengthSnapshot before = EffLengthsOf(m);
     const WorkingCopies& w = Work;
     const auto from = workingFlags();
     const auto to = committedFlags();
@@ -482,21 +483,18 @@ SpanRoute SpanNext(SpanControls&) {
     m.AnySpanIntervals = 0;
     for (int s = 1; s <= spans; ++s)
         if (m.SpanOptInt[s] == 1) m.AnySpanIntervals = 1;
+    // The commit stands whatever the checks below find: results of other lengths must go.
+    ClearAnalysisIfChanged(EffLengthsOf(m) != before, host);
 
     if (spans == 0) {
         dlg().Message(spanmsg::kNothingChosen);
         return SpanRoute::Stay;
     }
-    for (int s = 1; s <= spans; ++s) {
-        int chosen = 0;
-        for (const SpanFlags* f : {&m.SpanOptPos, &m.SpanOptDead, &m.SpanOptFull, &m.SpanOptPartial,
-                                   &m.SpanOptNot, &m.SpanOptRestrained, &m.SpanOptInt, &m.SpanOptEdit})
-            chosen += (*f)[s] == 1;
-        if (chosen != 1) {
-            dlg().Message(spanmsg::kNotSelected + std::to_string(s));
+    for (int s = 1; s <= spans; ++s)
+        if (!SpanEffLengthChosen(m, s)) {
+            dlg().Message(SpanNotSelectedMessage(s));
             return SpanRoute::Stay;
         }
-    }
     if (!CheckSpanLengthsChanged()) return SpanRoute::Stay;
     return m.SpanData[kRHCantRow][mfExists] == 1.0f ? SpanRoute::CantRHFrm : SpanRoute::Analysis;
 }

@@ -10,6 +10,7 @@
 namespace kx {
 
 class Canvas;
+class FileCommandsHost;
 
 // The factor of the last calculation of a member and its added length (mm; 2D or 0).
 struct TSpanFactor {
@@ -119,7 +120,9 @@ void IntervalGridKeyUp(SpanControls& c, SpanFormPictures& p);
 // True when every span's length is the one its effective length was worked out for; otherwise
 // the message for the first changed span.
 bool CheckSpanLengthsChanged();
-SpanRoute SpanNext(SpanControls& c);
+// "Next >": the working choices committed, then checked; a commit that changes the effective
+// lengths clears the last analysis (from the main window too, when given).
+SpanRoute SpanNext(SpanControls& c, FileCommandsHost* host = nullptr);
 SpanRoute SpanBack();
 void SpanFormShow(SpanControls& c, SpanFormPictures& p);
 void SpanRestoreFromCommitted();

@@ -110,19 +110,35 @@ void NewBeam(FileCommandsHost& host) {
         ClearTable(lines);
 }
 
-void ClearAnalysis(FileCommandsHost& host) {
+void ClearAnalysisResults() {
     NullAnalysisHost quiet; // Save and Print stay disabled
     ClearResults(quiet);
     ClearResultText();
     for (auto& lines : Txt.SteelCheckLines)
         ClearTable(lines);
     Model.AnalysedFlag = 0;
+}
+
+void ClearAnalysis(FileCommandsHost& host) {
+    ClearAnalysisResults();
     host.ClearResultLists();
     host.FillImageBlack();
     host.DisableFileMenus();
 }
 
+void ClearAnalysisIfChanged(bool changed, FileCommandsHost* host) {
+    if (!changed) return;
+    if (host)
+        ClearAnalysis(*host);
+    else
+        ClearAnalysisResults();
+}
+
 void RunAnalysis(FileCommandsHost& host) {
+    if (const AnalysisRefusal refused = UnconfirmedJob(); refused.form != AnalysisRefusal::Form::None) {
+        host.AskForInput(refused);
+        return;
+    }
     try {
         AnalyseBeam(host);
     } catch (const std::exception&) {

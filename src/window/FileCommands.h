@@ -33,6 +33,9 @@ public:
     // RestoreBeamForm (which also sets the timber section form), RestoreCommittedLoads,
     // CantLHRestoreFromCommitted, SpanRestoreFromCommitted and CantRHRestoreFromCommitted.
     virtual void RestoreInputForms() = 0;
+    // Shows the input window that asks for what a refused analysis lacks: the load form, or the
+    // effective-length form of the member named, at that member.
+    virtual void AskForInput(const AnalysisRefusal& refusal) = 0;
 };
 
 // The filters of the open and save dialogs.
@@ -78,8 +81,15 @@ bool RebuildResults(AnalysisHost& host);
 // the lists empty, the picture black, and Save, Save As and Print disabled (the beam's commit).
 void ClearAnalysis(FileCommandsHost& host);
 
-// The analysis as the windows start it (Analyse, the last "Next >"): one that ends in an error
-// leaves the job as ClearAnalysis does, and kAnalysisNotCompleted says so.
+// The model's part of ClearAnalysis, for a commit made without the main window.
+void ClearAnalysisResults();
+// After a commit: when it changed what the last analysis was run on, that analysis is cleared,
+// from the main window too when there is one.
+void ClearAnalysisIfChanged(bool changed, FileCommandsHost* host);
+
+// The analysis as the windows start it (Analyse, the last "Next >"): a job that the input forms
+// would not let through is refused, with the window that asks for it shown (UnconfirmedJob); one
+// that ends in an error leaves the job as ClearAnalysis does, and kAnalysisNotCompleted says so.
 void RunAnalysis(FileCommandsHost& host);
 inline constexpr const char* kAnalysisNotCompleted =
     " ERROR  \r The analysis could not be completed\r Beam not analysed";

@@ -43,6 +43,7 @@ public:
     void ResetInputForms() override {}
     void ClearResultLists() override {}
     void TileDefault() override {}
+    void AskForInput(const kx::AnalysisRefusal&) override {}
     void RestoreInputForms() override {}
 };
 

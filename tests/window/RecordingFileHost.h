@@ -19,6 +19,10 @@ public:
     void SetCaption(const std::string& text) override { Log("SetCaption " + (caption = text)); }
     void ResetInputForms() override { Log("ResetInputForms", onReset); }
     void RestoreInputForms() override { Log("RestoreInputForms", onRestore); }
+    void AskForInput(const kx::AnalysisRefusal& r) override {
+        const bool loads = r.form == kx::AnalysisRefusal::Form::Loads;
+        Log(loads ? "AskForInput loads" : "AskForInput member " + std::to_string(r.row));
+    }
     void Log(const std::string& call, const std::function<void()>& then = {}) {
         calls += (calls.empty() ? "" : ", ") + call;
         if (then) then();

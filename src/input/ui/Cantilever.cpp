@@ -14,6 +14,7 @@
 #include "platform/Guard.h"
 #include "platform/QtCanvas.h"
 #include "platform/QtDialogs.h"
+#include "window/ui/Index.h"
 
 namespace kx {
 
@@ -202,7 +203,7 @@ void TCantileverFrm::cmdEditClick() {
 
 void TCantileverFrm::cmd_NextClick() {
     CantRoute route = CantRoute::Stay;
-    act([this, &route](CantControls& c) { route = CantNext(Side, c); });
+    act([this, &route](CantControls& c) { route = CantNext(Side, c, Link.Main); });
     Guard([this, route] {
         if (route == CantRoute::SpanFrm) {
             hide();

@@ -358,7 +358,9 @@ void TLoadDataFrm::cmdBackClick() {
 
 void TLoadDataFrm::cmd_NextClick() {
     LoadRoute route = LoadRoute::Stay;
-    act([&route](LoadFormControls& f, LoadFormPicture& pic) { route = CommitLoads(f, pic); });
+    act([this, &route](LoadFormControls& f, LoadFormPicture& pic) {
+        route = CommitLoads(f, pic, Link.Main);
+    });
     if (route == LoadRoute::Stay) return;
     hide();
     Guard([this, route] { GoOnFromLoads(route, Link); });

@@ -22,6 +22,7 @@
 #include "platform/Guard.h"
 #include "platform/QtCanvas.h"
 #include "platform/QtDialogs.h"
+#include "window/ui/Index.h"
 
 namespace kx {
 
@@ -344,7 +345,7 @@ void TSpanFrm::cmd_OKClick() {
 
 void TSpanFrm::cmd_NextClick() {
     SpanRoute route = SpanRoute::Stay;
-    act([&route](SpanControls& c) { route = SpanNext(c); });
+    act([this, &route](SpanControls& c) { route = SpanNext(c, Link.Main); });
     Guard([this, route] {
         if (route == SpanRoute::CantRHFrm) {
             ShowForm(Link.CantRH);

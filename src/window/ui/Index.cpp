@@ -603,4 +603,11 @@ void TIndexFrm::RestoreInputForms() {
     if (Link.RestoreInputForms) Link.RestoreInputForms();
 }
 
+void TIndexFrm::AskForInput(const AnalysisRefusal& refusal) {
+    if (refusal.form == AnalysisRefusal::Form::Loads)
+        ShowIfMade(Link.LoadForm);
+    else if (refusal.form == AnalysisRefusal::Form::EffLength && Link.AskForEffectiveLength)
+        Link.AskForEffectiveLength(refusal.row);
+}
+
 } // namespace kx

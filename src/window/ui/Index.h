@@ -118,6 +118,8 @@ public:
         QWidget* About = nullptr;
         std::function<void()> ResetInputForms;
         std::function<void()> RestoreInputForms;
+        // Shows the effective-length form of a member row (0, a span, 26) at that member.
+        std::function<void(int row)> AskForEffectiveLength;
     };
     Links Link;
 
@@ -178,6 +180,7 @@ public:
     void ClearResultLists() override;
     void TileDefault() override;
     void RestoreInputForms() override;
+    void AskForInput(const AnalysisRefusal& refusal) override;
 
 protected:
     void showEvent(QShowEvent* e) override;

@@ -1,0 +1,76 @@
+// The checks of the committed job that the input forms and the Analyse command share.
+#include "foundation/JobChecks.h"
+
+#include <algorithm>
+#include <initializer_list>
+
+namespace kx {
+
+bool SpanEffLengthChosen(const SharedModel& m, int s) {
+    int chosen = 0;
+    for (const SpanFlags* f : {&m.SpanOptPos, &m.SpanOptDead, &m.SpanOptFull, &m.SpanOptPartial,
+                               &m.SpanOptNot, &m.SpanOptRestrained, &m.SpanOptInt, &m.SpanOptEdit})
+        chosen += (*f)[s] == 1;
+    return chosen == 1;
+}
+
+bool CantEffLengthComplete(const std::function<bool(int field)>& chosen) {
+    const auto any = [&chosen](std::initializer_list<int> fields) {
+        return std::any_of(fields.begin(), fields.end(), chosen);
+    };
+    return (any({coNormal, coDestabilizing}) && any({coSupportLateral, coSupportPartial, coSupportBoth}) &&
+            any({coEndFree, coEndTop, coEndTorsion, coEndBoth})) ||
+           chosen(coRestrained) || chosen(coEdit);
+}
+
+bool EffLengthForPresentLength(const SharedModel& m, int r) {
+    return m.EffLengthMemberLength[r] == m.SpanData[r][mfL];
+}
+
+std::string SpanNotSelectedMessage(int s) {
+    return " Effective length not selected for span " + std::to_string(s);
+}
+
+std::string SpanLengthChangedMessage(int s) {
+    const std::string n = std::to_string(s);
+    return " Span " + n + " length has been changed\r goto span " + n +
+           " and re-select option.\r (it may be necessary to de-select it first)";
+}
+
+std::string CantLengthChangedMessage(int r) {
+    return std::string(r == kLHCantRow ? " LHC" : " RHC") +
+           " length has been changed\r re-select option.\r (it may be necessary to de-select it first)";
+}
+
+EffLengthFault FirstEffLengthFault(const SharedModel& m) {
+    const auto cantilever = [&m](int r) -> EffLengthFault {
+        if (m.SpanData[r][mfExists] != 1.0f) return {};
+        const TCantOpt& opts = r == kLHCantRow ? m.CantLHOpts : m.CantRHOpts;
+        if (!CantEffLengthComplete([&opts](int f) { return opts[f] == 1; }))
+            return {r, kCantIncompleteMessage};
+        if (!EffLengthForPresentLength(m, r)) return {r, CantLengthChangedMessage(r)};
+        return {};
+    };
+    if (EffLengthFault f = cantilever(kLHCantRow); f.row >= 0) return f;
+    // As the span form asks: every span chosen first, then every span's length.
+    const int spans = std::clamp(m.SpanCount[0], 0, kMaxSpans);
+    for (int s = 1; s <= spans; ++s)
+        if (!SpanEffLengthChosen(m, s)) return {s, SpanNotSelectedMessage(s)};
+    for (int s = 1; s <= spans; ++s)
+        if (!EffLengthForPresentLength(m, s)) return {s, SpanLengthChangedMessage(s)};
+    return cantilever(kRHCantRow);
+}
+
+bool LoadPastBeamEnd(float dist, float cover, double beamLength) {
+    return static_cast<double>(dist) + cover > 1.0000001 * beamLength;
+}
+
+std::string LoadExtendsPastEndMessage(int n) {
+    return "Load " + std::to_string(n) + " extends past end of beam";
+}
+
+EffLengthSnapshot EffLengthsOf(const SharedModel& m) {
+    return {m.EffLength, m.RestraintPos, m.EffLengthText, m.AnySpanIntervals};
+}
+
+} // namespace kx

@@ -1,0 +1,51 @@
+// Whether the committed job is one the analysis may run as it stands: each member's effective
+// length chosen for the member as it now is, and every applied load on the beam. The input forms'
+// "Next >" and the Analyse command ask the same questions here, with the same messages.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <tuple>
+
+#include "foundation/SharedModel.h"
+
+namespace kx {
+
+// Span s (1..25) has exactly one of its eight restraint choices (Pos, Dead, Full, Partial, Not,
+// Restrained, Int, Edit; the 1.2 box does not count) committed.
+bool SpanEffLengthChosen(const SharedModel& m, int s);
+// A cantilever's choice is complete: a loading, a support and an end restraint, or fully
+// restrained, or a typed value. chosen(field) tells whether the option of a TCantOpt field is set.
+bool CantEffLengthComplete(const std::function<bool(int field)>& chosen);
+// Member row r (0, 1..25, 26) has its effective length worked out for its present length. A beam
+// commit that changes the length, or the depth under a "+ 2D" choice, sets the length it was worked
+// out for to 0, so that the choice is asked for again.
+bool EffLengthForPresentLength(const SharedModel& m, int r);
+
+// The messages of the effective-length forms.
+std::string SpanNotSelectedMessage(int s);
+std::string SpanLengthChangedMessage(int s);
+std::string CantLengthChangedMessage(int r);
+inline constexpr const char* kCantIncompleteMessage =
+    "Click all appropriate option boxes or\renter desired effective length in box";
+
+// The first member, in the wizard's order (LH cantilever, spans, RH cantilever), whose committed
+// effective length the steel check cannot use, with the message its form gives; row -1 and no
+// message when every member's can be used.
+struct EffLengthFault {
+    int row = -1;
+    std::string message;
+};
+EffLengthFault FirstEffLengthFault(const SharedModel& m);
+
+// A load reaching further than the beam, with the load form's allowance for rounding.
+bool LoadPastBeamEnd(float dist, float cover, double beamLength);
+std::string LoadExtendsPastEndMessage(int n);
+
+// What the steel check and its listing read of the committed effective lengths, to tell whether a
+// commit changed them.
+using EffLengthSnapshot =
+    std::tuple<Arr<TEffLengthRec, 0, 26>, Arr<Arr<int32, 1, 10>, 0, 26>, Arr<Str25, 0, 26>, int32>;
+EffLengthSnapshot EffLengthsOf(const SharedModel& m);
+
+} // namespace kx
