@@ -431,7 +431,7 @@ TEST_F(JobGuardTest, EveryLoadcasesStackIsCommittedFromItsOwnLoads) {
     const std::vector<float> tenOverFour{0, 4000, 10, 10, 10, 10};
     ASSERT_EQ(rates(2), tenOverFour);
 
-    // Loadcase 2 edited to 50 kN/m and cancelled; the form shown again at loadcase 1, "Next >".
+    // Loadcase 2 edited to 50 kN/m and cancelled; the form shown again, loadcase 1, "Next >".
     LoadFormShow(lf, lpic);
     showLoadcase(2);
     lf.Rows[1].Edit_UDLS.Text = lf.Rows[1].Edit_UDLF.Text = "50";
@@ -441,17 +441,19 @@ TEST_F(JobGuardTest, EveryLoadcasesStackIsCommittedFromItsOwnLoads) {
     ApplyClicked(lf, 1, lpic);
     RestoreCommittedLoads();
     LoadFormShow(lf, lpic);
+    showLoadcase(1);
     ASSERT_EQ(loadNext(), LoadRoute::Analysis);
     EXPECT_EQ(rates(1), tenOverFour);
     EXPECT_EQ(rates(2), tenOverFour);
 
-    // Saved, opened, "Next >" unchanged: loadcase 2 keeps its stack.
+    // Saved, opened, "Next >" unchanged: the loadcase not shown keeps its stack too.
     RunAnalysis(host);
     const std::string path = StartDirPath("job.kxf");
     WriteBeamFile(path);
     ASSERT_TRUE(OpenBeamFile(host, path));
     LoadFormShow(lf, lpic);
     ASSERT_EQ(loadNext(), LoadRoute::Analysis);
+    EXPECT_EQ(rates(1), tenOverFour);
     EXPECT_EQ(rates(2), tenOverFour);
     EXPECT_EQ(rates(3), std::vector<float>(6, 0.0f));
 }
