@@ -170,13 +170,6 @@ void commitSectionAndBeam(SharedModel& m) {
     m.SupportStiffness = w.WorkSupportStiffness;
 }
 
-// Every load factor 1.0: the committed loads of all loadcases and the working list.
-void resetLoadFactors(SharedModel& m) {
-    for (auto& loadcase : m.LoadTable)
-        for (TLoadRec& rec : loadcase)
-            rec[lfLF] = 1.0f;
-}
-
 void setMemberGridCaptions(BeamFormControls& f) {
     f.Grid_SpanData.SetCell(1, 0, " LHC");
     for (int k = 1; k <= kMaxSpans; ++k)

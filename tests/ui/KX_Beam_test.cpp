@@ -750,6 +750,57 @@ TEST_F(BeamWindow, AnUnchangedTimberJobCommitsAsItWasAfterOpenOrCancel) {
     }
 }
 
+// The self-weight is applied in all five loadcases or in none, after File > Open too: a job whose
+// loads stand in loadcases 1 and 2 (the file holds those two) shows its self-weight ticked in
+// loadcases 3 and 5, an Apply click there leaves it applied in all five, and the job commits and
+// saves as it was opened.
+TEST_F(BeamWindow, TheSelfWeightStaysAppliedInEveryLoadcaseAfterOpen) {
+    WriteAllSectionFiles();
+    TIndexFrm* index = Forms.IndexFrm;
+    TLoadDataFrm* loads = Forms.LoadDataFrm;
+    TempDir jobs;
+    const std::string job = jobs.path("sw.kxf"), again = jobs.path("again.kxf");
+    auto bytes = [](const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        return std::vector<char>{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    };
+    typeLength(1, "4");
+    pickSection("UniversalBeams1", "127 x 76 UB 13");
+    w->cmdNext->click();
+    loads->Row(1).OptionP->setChecked(true);
+    loads->Row(1).Edit_PL->setText("10");
+    loads->Row(1).Edit_Dist->setText("2");
+    loads->Row(1).Check->click();
+    loads->Edit_Case->setValue(2);
+    loads->Row(1).Check->click();
+    loads->Check_Swt->click();
+    loads->cmd_Next->click();
+    ASSERT_EQ(dialogs_->messages(), std::vector<std::string>{});
+    ASSERT_EQ(Model.LoadcaseCount, 2);
+    for (int lc = 1; lc <= kMaxLoadcases; ++lc)
+        ASSERT_EQ(Model.LoadTable[lc][kSelfWeightRecord][lfApplied], 1.0f) << lc;
+    WriteBeamFile(job);
+
+    for (int shown : {3, 5}) {
+        SCOPED_TRACE(shown);
+        dialogs_->fileAnswers.push_back(job);
+        index->Open1->trigger();
+        index->Loads1->trigger();
+        loads->Edit_Case->setValue(shown);
+        EXPECT_TRUE(loads->Check_Swt->isChecked());
+        loads->Row(1).Check->click(); // applied here, then taken off again
+        loads->Row(1).Check->click();
+        for (int lc = 1; lc <= kMaxLoadcases; ++lc)
+            EXPECT_EQ(Work.ApplyFlags[lc][kSelfWeightRecord], 1.0f) << lc;
+        loads->cmd_Next->click();
+        EXPECT_EQ(dialogs_->messages(), std::vector<std::string>{});
+        for (int lc = 1; lc <= kMaxLoadcases; ++lc)
+            EXPECT_EQ(Model.LoadTable[lc][kSelfWeightRecord][lfApplied], 1.0f) << lc;
+        WriteBeamFile(again);
+        EXPECT_TRUE(bytes(again) == bytes(job));
+    }
+}
+
 // Cancel sets every box back as committed: a shear-deflection tick given or taken off on a user
 // section since the commit goes back, and an unchanged Next commits the flag as it was.
 TEST_F(BeamWindow, CancelSetsTheShearDeflectionTickBackAsCommitted) {
