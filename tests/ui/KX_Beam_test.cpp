@@ -119,6 +119,10 @@ protected:
         emit w->List_Sect->itemClicked(tube);
         w->Edit_L->setText("2");
     }
+    static std::vector<char> fileBytes(const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
     // The section of a family's menu item whose designation holds the text, clicked in the list.
     void pickSection(const char* item, const char* designation) {
         w->findChild<QAction*>(item)->trigger();
@@ -633,10 +637,6 @@ TEST_F(BeamWindow, AnUnchangedTimberJobCommitsAsItWasAfterOpenOrCancel) {
     TTimSectFrm* ts = Forms.TimSectFrm;
     TempDir jobs;
     const std::string job = jobs.path("timber.kxf"), again = jobs.path("again.kxf");
-    auto bytes = [](const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        return std::vector<char>{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    };
     auto open = [&](const std::string& path) {
         dialogs_->fileAnswers.push_back(path);
         index->Open1->trigger();
@@ -740,7 +740,7 @@ TEST_F(BeamWindow, AnUnchangedTimberJobCommitsAsItWasAfterOpenOrCancel) {
         for (std::size_t i = 0; i < fields.size(); ++i)
             EXPECT_EQ(fields[i].second(), before[i]) << fields[i].first;
         WriteBeamFile(again);
-        EXPECT_TRUE(bytes(again) == bytes(job));
+        EXPECT_TRUE(fileBytes(again) == fileBytes(job));
 
         // Opened again, the timber form shows the job's own section and strength.
         open(again);
@@ -760,10 +760,6 @@ TEST_F(BeamWindow, TheSelfWeightStaysAppliedInEveryLoadcaseAfterOpen) {
     TLoadDataFrm* loads = Forms.LoadDataFrm;
     TempDir jobs;
     const std::string job = jobs.path("sw.kxf"), again = jobs.path("again.kxf");
-    auto bytes = [](const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        return std::vector<char>{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    };
     typeLength(1, "4");
     pickSection("UniversalBeams1", "127 x 76 UB 13");
     w->cmdNext->click();
@@ -797,7 +793,7 @@ TEST_F(BeamWindow, TheSelfWeightStaysAppliedInEveryLoadcaseAfterOpen) {
         for (int lc = 1; lc <= kMaxLoadcases; ++lc)
             EXPECT_EQ(Model.LoadTable[lc][kSelfWeightRecord][lfApplied], 1.0f) << lc;
         WriteBeamFile(again);
-        EXPECT_TRUE(bytes(again) == bytes(job));
+        EXPECT_TRUE(fileBytes(again) == fileBytes(job));
     }
 }
 
