@@ -66,6 +66,7 @@ void LinkForms() {
     f.WindFrm->Link = {f.Form1, f.SetHeaderFrm};
     InstallInputFormsRescale(
         {f.KX_BeamFrm, f.LoadDataFrm, f.KX_GridFrm, f.CantLHFrm, f.SpanFrm, f.CantRHFrm});
+    InstallFactoredLoadsChanged([loads = f.LoadDataFrm] { loads->FactoredLoadsChanged(); });
 }
 
 } // namespace
@@ -103,6 +104,7 @@ void CreateForms() {
 
 void DestroyForms() {
     if (!created.empty()) UninstallInputFormsRescale();
+    InstallFactoredLoadsChanged({});
     while (!created.empty()) {
         delete created.back();
         created.pop_back();

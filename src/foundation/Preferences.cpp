@@ -12,6 +12,7 @@ KX_REGISTER_STATE(OldUnitFactors);
 namespace {
 
 std::function<void()> rescaleHook;
+std::function<void()> factoredLoadsHook;
 
 // What Cancel returns to, and whether an OK of this showing has changed the settings.
 struct ShowingState {
@@ -25,6 +26,11 @@ KX_REGISTER_STATE(Showing);
 void rescaleIfFormsShown() {
     if (Model.BeamFormShown == 1) RescaleBeamForms();
     SnapshotUnitFactors();
+}
+
+// The load form follows a change of the factored-loads setting at once, shown or not.
+void tellFactoredLoads(int32 before) {
+    if (Model.FactoredLoadsFlag != before && factoredLoadsHook) factoredLoadsHook();
 }
 
 } // namespace
@@ -42,6 +48,8 @@ void RescaleBeamForms() {
 }
 
 void InstallRescaleBeamForms(std::function<void()> rescale) { rescaleHook = std::move(rescale); }
+
+void InstallFactoredLoadsChanged(std::function<void()> changed) { factoredLoadsHook = std::move(changed); }
 
 PreferenceChoices DesignTimeChoices() {
     // The buttons are built showing the built-in units, no weight unit and an inverted diagram.
@@ -93,19 +101,23 @@ void PreferencesShow() {
 }
 
 void PreferencesOK(const PreferenceChoices& c) {
+    const int32 factored = Model.FactoredLoadsFlag;
     ApplyChoices(c, Model);
     Showing.appliedSinceShow = true;
     // The input windows follow the new units before the file is written, so a failed write
     // cannot leave their values meaning something else.
     rescaleIfFormsShown();
+    tellFactoredLoads(factored);
     if (c.Check_SetDefault) WriteUnitFile(Model);
 }
 
 void PreferencesCancel() {
     if (!Showing.appliedSinceShow) return;
+    const int32 factored = Model.FactoredLoadsFlag;
     static_cast<TUnitSettings&>(Model) = Showing.shownSettings;
     Showing.appliedSinceShow = false;
     rescaleIfFormsShown();
+    tellFactoredLoads(factored);
 }
 
 PreferenceChoices PreferencesReset(const PreferenceChoices& shown) {

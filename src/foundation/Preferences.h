@@ -28,6 +28,10 @@ void SnapshotUnitFactors();
 void RescaleBeamForms();
 void InstallRescaleBeamForms(std::function<void()> rescale);
 
+// Tells the load form that OK or Cancel changed the factored-loads setting; installed by the
+// windows as the rescale is, and until then nothing is told.
+void InstallFactoredLoadsChanged(std::function<void()> changed);
+
 // The state of the window's controls.
 struct PreferenceChoices {
     // Per group of UnitOptionGroups(): the index of the ticked button, -1 when none is.

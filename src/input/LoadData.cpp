@@ -4,10 +4,12 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <optional>
 
 #include "foundation/Func_FloatToInt.h"
 #include "foundation/JobChecks.h"
 #include "foundation/SigFig.h"
+#include "input/KX_Beam.h"
 #include "platform/BusyCursor.h"
 #include "platform/Dialogs.h"
 #include "platform/NumberInput.h"
@@ -152,6 +154,48 @@ int unholdableLoad() {
     return 0;
 }
 
+// The rows still show what was typed before "< Back": nothing has replaced the list they were read
+// into since. Asked once per showing.
+bool rowsKept() {
+    LoadDataState& v = LoadDataVars;
+    const bool kept = v.RowsKept;
+    v.RowsKept = false;
+    if (!kept) return false;
+    for (int n = 1; n <= kLoadRows; ++n)
+        if (Work.WorkLoads[n] != v.KeptLoads[n]) return false;
+    return true;
+}
+
+// The load-factor edits follow the factored-loads setting, so that a factor shown is one that
+// counts: shown on the rows with a load while factored loads are on, hidden while they are off.
+void followFactoredLoads(LoadFormControls& f) {
+    const int32 flag = Model.FactoredLoadsFlag;
+    if (flag != 1 && flag != -1) return;
+    for (LoadRowControls& r : f.Rows)
+        if (flag == -1 || r.OptionP || r.OptionUDL) r.Edit_LF.Visible = flag == 1;
+    if (f.Frame_SWt) f.Edit_LF_Enabled = flag == 1;
+}
+
+// A load factor other than 1.0: typed in a row with a load or for the self-weight, in the working
+// list, or in a load of the committed table.
+bool factorsOtherThanOne(const LoadFormControls& f) {
+    const auto notOne = [](const std::string& text) {
+        return blank(text) || TryReadNumber(text, kLoadNumbers) != std::optional<double>(1.0);
+    };
+    for (const LoadRowControls& r : f.Rows)
+        if ((r.OptionP || r.OptionUDL) && !blank(r.Edit_LF.Text) && notOne(r.Edit_LF.Text)) return true;
+    if (f.Frame_SWt && notOne(f.Edit_LF)) return true;
+    for (int i = 1; i <= kSelfWeightRecord; ++i) {
+        const TLoadRec& r = Work.WorkLoads[i];
+        const bool load = i == kSelfWeightRecord ? SelfWeightSection() : r[lfKind] != 0;
+        if (load && r[lfLF] != 1.0f) return true;
+    }
+    for (const auto& loadcase : Model.LoadTable)
+        for (const TLoadRec& r : loadcase)
+            if (r[lfApplied] == 1.0f && r[lfLF] != 1.0f) return true;
+    return false;
+}
+
 } // namespace
 
 namespace loadmsg {
@@ -184,7 +228,11 @@ void UnapplySelfWeightWithoutSteel() {
     takeOff(Work.WorkLoads[kSelfWeightRecord][lfApplied]);
 }
 
-void ReadLoadRows(const LoadFormControls& f) {
+namespace {
+
+// The rows and the self-weight frame into WorkLoads and, when asked, the ticks into ApplyFlags of
+// WorkLoadcase; nothing is checked.
+void readRows(const LoadFormControls& f, bool ticks) {
     LoadDataState& v = LoadDataVars;
     WorkingCopies& w = Work;
     for (int n = 1; n <= kLoadRows; ++n)
@@ -210,12 +258,18 @@ void ReadLoadRows(const LoadFormControls& f) {
             r[lfCover] = typed(row.Edit_Cover.Text, m.UnitFactorLength);
         }
         r[lfLF] = loadFactor(row.Edit_LF.Text, 1.0f);
-        w.ApplyFlags[lc][n] = row.Check ? 1.0f : 0.0f;
+        if (ticks) w.ApplyFlags[lc][n] = row.Check ? 1.0f : 0.0f;
     }
     TLoadRec& sw = w.WorkLoads[kSelfWeightRecord];
     sw[lfLF] = loadFactor(f.Edit_LF, selfWeightDefaultFactor());
     sw[lfApplied] = f.Check_Swt ? 1.0f : 0.0f;
-    if (v.ValidateOnRead == 1.0f) ValidateLoads();
+}
+
+} // namespace
+
+void ReadLoadRows(const LoadFormControls& f) {
+    readRows(f, true);
+    if (LoadDataVars.ValidateOnRead == 1.0f) ValidateLoads();
 }
 
 void ValidateLoads() {
@@ -244,13 +298,19 @@ void MarkActiveCases(const LoadTableT& table, Arr<int32, 0, 5>& caseHasLoads) {
 
 void MarkActiveCases() { MarkActiveCases(Model.LoadTable, Model.CaseHasLoads); }
 
-void BuildUDLStack() {
-    const int lc = LoadcaseIn(LoadDataVars.WorkLoadcase);
+namespace {
+
+void buildUDLStack(int loadcase) {
+    const int lc = LoadcaseIn(loadcase);
     Arr<TLoadRec, 1, 51> loads = Work.WorkLoads;
     for (int i = 1; i <= kSelfWeightRecord; ++i)
         loads[i][lfApplied] = Work.ApplyFlags[lc][i];
     BuildUDLStack(loads, Work.UDLStack[lc]);
 }
+
+} // namespace
+
+void BuildUDLStack() { buildUDLStack(LoadDataVars.WorkLoadcase); }
 
 void BuildUDLStack(const Arr<TLoadRec, 1, 51>& loads, Arr<TUDLStackRec, 1, 50>& stack) {
     for (TUDLStackRec& s : stack)
@@ -309,9 +369,17 @@ void ShowLoadFactorColumn(LoadFormControls& f) {
 
 void RestoreCommittedLoads() {
     const SharedModel& m = Model;
+    bool selfWeight = false;
     for (int lc = 1; lc <= kMaxLoadcases; ++lc)
         for (int i = 1; i <= kSelfWeightRecord; ++i)
             Work.ApplyFlags[lc][i] = m.LoadTable[lc][i][lfApplied];
+    // The self-weight is applied in all five loadcases or in none; a beam file holds only the
+    // loadcases up to the last one analysed, so its being applied in one stands for all.
+    for (int lc = 1; lc <= kMaxLoadcases; ++lc)
+        selfWeight = selfWeight || m.LoadTable[lc][kSelfWeightRecord][lfApplied] == 1.0f;
+    if (selfWeight)
+        for (int lc = 1; lc <= kMaxLoadcases; ++lc)
+            Work.ApplyFlags[lc][kSelfWeightRecord] = 1.0f;
     // One list serves every loadcase, and a commit writes it into all five alike; loadcase 1 is
     // the one a beam file always holds.
     for (int i = 1; i <= kSelfWeightRecord; ++i)
@@ -319,6 +387,7 @@ void RestoreCommittedLoads() {
             Work.WorkLoads[i][field] = m.LoadTable[1][i][field];
     LoadDataVars.RestoredRowsShown = m.LoadRowsShown;
     LoadDataVars.RestoredLoadcase = m.CurrentLoadcase;
+    LoadDataVars.RowsKept = false; // the rows show the restored list next
     UnapplySelfWeightWithoutSteel();
 }
 
@@ -338,6 +407,7 @@ void ClearAllLoads(LoadFormControls& f) {
             r.Check = false;
         }
         LoadDataVars.WorkRowsShown = 5;
+        LoadDataVars.RowsKept = false;
     }
     f.Height = LoadDataVars.WorkRowsShown * 40 + 380;
     f.Edit_Case = 1;
@@ -391,9 +461,15 @@ void FillLoadRows(LoadFormControls& f) {
     v.WorkLoadcase = LoadcaseIn(v.WorkLoadcase);
     Updating updating;
     const SharedModel& m = Model;
+    const bool kept = rowsKept();
     if (m.BeamLength == 0) return;
     // No handler runs while the form fills itself, so the ticks need no picture.
     for (int n = 1; n <= kLoadRows; ++n) {
+        if (kept) {
+            // As typed before "< Back": only the rows in use are shown again.
+            if (f.Rows[n].OptionP || f.Rows[n].OptionUDL) SetLoadRowMode(f, n);
+            continue;
+        }
         const TLoadRec& R = Work.WorkLoads[n];
         LoadRowControls& row = f.Rows[n];
         const int k = flagOf(R[lfKind]);
@@ -468,6 +544,7 @@ void LoadFormShow(LoadFormControls& f, LoadFormPicture& pic) {
         UnapplySelfWeightWithoutSteel();
     }
     FillLoadRows(f);
+    followFactoredLoads(f);
     ShowApplyFlags(f);
     DrawLoadFormLoads(pic.canvas, pic.W, pic.H, f.Edit_Case);
     DrawLoadFormBeam(pic.canvas, pic.W, pic.H, f.lbl_Length);
@@ -488,6 +565,14 @@ void ResetLoadRow(LoadFormControls& f, int n, LoadFormPicture& pic) {
     LoadRowControls& r = f.Rows[n];
     r.OptionP = r.OptionUDL = false;
     emptyRowEdits(r);
+    // The row holds no load any more: it is applied in no loadcase, not only in the one shown.
+    const int shown = LoadcaseIn(LoadDataVars.WorkLoadcase);
+    for (int lc = 1; lc <= kMaxLoadcases; ++lc) {
+        float& flag = Work.ApplyFlags[lc][n];
+        if (lc == shown || flag != 1.0f) continue;
+        flag = -1.0f;
+        buildUDLStack(lc);
+    }
     tick(f, n, false, pic);
 }
 
@@ -527,6 +612,33 @@ void ClearClicked(LoadFormControls& f, LoadFormPicture& pic) {
 }
 
 void ExpandClicked(LoadFormControls& f) { SetLoadRowMode(f, kLoadRows); }
+
+void LoadFormBack(const LoadFormControls& f) {
+    readRows(f, false);
+    LoadDataVars.RowsKept = true;
+    LoadDataVars.KeptLoads = Work.WorkLoads;
+}
+
+void FactoredLoadsChanged(LoadFormControls& f) {
+    if (Model.FactoredLoadsFlag != 1 && factorsOtherThanOne(f)) {
+        // As the beam form does when factored loads are turned off: no factor is dropped unsaid.
+        resetLoadFactors(Model);
+        for (TLoadRec& r : Work.WorkLoads)
+            r[lfLF] = 1.0f;
+        const std::string one = SigFig3Dec3(1.0);
+        for (LoadRowControls& r : f.Rows)
+            if (r.OptionP || r.OptionUDL) r.Edit_LF.Text = one;
+        f.Edit_LF = one;
+        message(beammsg::kFactorsReset);
+    }
+    followFactoredLoads(f);
+}
+
+void resetLoadFactors(SharedModel& m) {
+    for (auto& loadcase : m.LoadTable)
+        for (TLoadRec& rec : loadcase)
+            rec[lfLF] = 1.0f;
+}
 
 void NewBeamLoadForm(LoadFormControls& f) {
     f.Rows[1].OptionP = f.Rows[1].OptionUDL = false;

@@ -23,6 +23,10 @@ struct LoadDataState {
     int32 LoadError = 0;         // -1 after a refused check
     int32 FormUpdating = 0;      // 1 while the program sets the form's controls itself
     std::string MsgText;         // the message being shown
+    // "< Back" read the rows into KeptLoads: while the list is still that, the next showing
+    // leaves the rows as they were typed.
+    bool RowsKept = false;
+    Arr<TLoadRec, 1, 51> KeptLoads{};
     bool operator==(const LoadDataState&) const = default;
 };
 extern LoadDataState LoadDataVars;
@@ -129,6 +133,14 @@ void ClearClicked(LoadFormControls& f, LoadFormPicture& pic);
 void ExpandClicked(LoadFormControls& f);
 // File New's steps on the load form, in their order.
 void NewBeamLoadForm(LoadFormControls& f);
+// "< Back": the values typed into the working list, unchecked and with the ticks as stored, so
+// that the next showing shows the rows as they were left.
+void LoadFormBack(const LoadFormControls& f);
+// The factored-loads setting changed: the load-factor edits follow it, and turned off, every load
+// factor other than 1.0 (typed, working or committed) becomes 1.0 with the beam form's message.
+void FactoredLoadsChanged(LoadFormControls& f);
+// Every load factor of every loadcase of m's load table 1.0.
+void resetLoadFactors(SharedModel& m);
 
 // Where "Next >" hands on to.
 enum class LoadRoute {

@@ -20,8 +20,10 @@
 #include "FormsFixture.h"
 #include "WiringTables.h"
 #include "foundation/Units.h"
+#include "foundation/ui/Preferences.h"
 #include "input/FormTestSupport.h"
 #include "input/ui/KX_Beam.h"
+#include "platform/NumberInput.h"
 #include "platform/QtDialogs.h"
 #include "window/ui/Index.h"
 
@@ -396,6 +398,147 @@ TEST_F(LoadWiring, EachButtonAndBoxDoesItsOwnStep) {
          }}};
     effects.insert(effects.end(), commands.begin(), commands.end());
     kxtest::ExpectEffects(w, effects);
+}
+
+// A row reset by a double click on its number is applied in no loadcase, whichever loadcase is
+// shown: a new load typed there is committed only where it is ticked, the only load reset leaves
+// no load applied, and on forkheads the emptied record's factor does not stand among the others.
+TEST_F(LoadWiring, ARowResetIsAppliedInNoLoadcase) {
+    struct Case {
+        const char* name;
+        int appliedIn, resetIn, newIn; // newIn 0: no new load typed
+        bool forkheads;
+        std::vector<std::string> messages;
+    };
+    const std::vector<Case> cases = {
+        {"applied in 1, reset and typed anew in 2", 1, 2, 2, false, {}},
+        {"applied in 5, reset and typed anew in 1", 5, 1, 1, false, {}},
+        {"the only load applied in 1, reset in 2", 1, 2, 0, false, {loadmsg::kNoLoadsApplied}},
+        {"the only load applied in 5, reset in 4", 5, 4, 0, false, {loadmsg::kNoLoadsApplied}},
+        {"on forkheads, applied in 1 beside a load at 1.4, reset in 2", 1, 2, 0, true, {}},
+        {"on forkheads, applied in 5 beside a load at 1.4, reset in 3", 5, 3, 0, true, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Model.SupportType[1] = c.forkheads ? supForkhead : supFixed;
+        fresh();
+        w->Edit_Case->setValue(c.appliedIn);
+        point(1, "12", "1.5");
+        w->Row(1).Edit_LF->setText("1.4");
+        w->Row(1).Check->click();
+        if (c.forkheads) {
+            point(2, "8", "2");
+            w->Row(2).Edit_LF->setText("1.4");
+            w->Row(2).Check->click();
+        }
+        w->Edit_Case->setValue(c.resetIn);
+        doubleClick(1);
+        if (c.newIn != 0) {
+            w->Edit_Case->setValue(c.newIn);
+            point(1, "20", "3");
+            w->Row(1).Check->click();
+        }
+        dialogs_->clear();
+        w->cmd_Next->click();
+        if (!c.messages.empty()) {
+            EXPECT_EQ(dialogs_->messages(), c.messages);
+            EXPECT_TRUE(w->isVisible());
+            continue;
+        }
+        EXPECT_TRUE(w->isHidden()) << (dialogs_->messages().empty() ? "" : dialogs_->messages().front());
+        for (int lc = 1; lc <= kMaxLoadcases; ++lc) {
+            EXPECT_EQ(Model.LoadTable[lc][1][lfApplied] == 1.0f, lc == c.newIn) << lc;
+            EXPECT_EQ(Model.LoadTable[lc][2][lfApplied] == 1.0f, c.forkheads && lc == c.appliedIn) << lc;
+        }
+        if (c.newIn != 0) {
+            EXPECT_EQ(Model.LoadTable[c.newIn][1][lfP], 20000.0f);
+        }
+    }
+}
+
+// Factored loads turned off in the preferences while the load form is open, or after its loads
+// were committed: the factor edits hide at once and every factor becomes 1.0 with the beam form's
+// message; on again, each edit shows the factor committed.
+TEST_F(LoadWiring, TheFactorEditsFollowTheFactoredLoadsSettingAndNoFactorIsDroppedUnsaid) {
+    TPreferencesFrm* prefs = Forms.PreferencesFrm;
+    auto factored = [&](bool on) {
+        ShowForm(prefs);
+        prefs->Check_Factor->setChecked(on);
+        prefs->Button2->click();
+    };
+    for (bool committed : {false, true}) {
+        SCOPED_TRACE(committed ? "committed at 1.5" : "typed at 1.5");
+        factored(true);
+        fresh();
+        point(1, "12", "1.5");
+        w->Row(1).Edit_LF->setText("1.5");
+        w->Row(1).Check->click();
+        if (committed) {
+            w->cmd_Next->click();
+            ASSERT_EQ(Model.LoadTable[1][1][lfLF], 1.5f);
+            Forms.IndexFrm->Loads1->trigger();
+            ASSERT_TRUE(w->isVisible());
+        }
+        dialogs_->clear();
+        factored(false);
+        EXPECT_EQ(dialogs_->messages(), std::vector<std::string>{beammsg::kFactorsReset});
+        EXPECT_TRUE(w->Row(1).Edit_LF->isHidden());
+        for (int lc = 1; lc <= kMaxLoadcases; ++lc)
+            EXPECT_EQ(Model.LoadTable[lc][1][lfLF], 1.0f) << lc;
+
+        // Committed with factored loads off, then on again: the edit shows what was committed.
+        w->cmd_Next->click();
+        EXPECT_EQ(Model.LoadTable[1][1][lfLF], 1.0f);
+        dialogs_->clear();
+        factored(true);
+        EXPECT_TRUE(dialogs_->messages().empty());
+        Forms.IndexFrm->Loads1->trigger();
+        ASSERT_FALSE(w->Row(1).Edit_LF->isHidden());
+        EXPECT_EQ(ReadNumber(FromQt(w->Row(1).Edit_LF->text()), NumberPolicy::ZeroWhenNotANumber), 1.0);
+        w->cmd_Next->click();
+        EXPECT_EQ(Model.LoadTable[1][1][lfLF], 1.0f);
+    }
+}
+
+// "< Back" and the form shown again keep every row as typed, whether typed since the last Apply
+// tick or never ticked, in loadcase 1 or loadcase 5; "Cancel" still brings back the committed loads.
+TEST_F(LoadWiring, BackKeepsWhatWasTyped) {
+    for (int lc : {1, 5}) {
+        SCOPED_TRACE(lc);
+        fresh();
+        w->Edit_Case->setValue(lc);
+        point(1, "10", "1.5");
+        w->Row(1).Check->click();
+        w->Row(1).Edit_PL->setText("20");    // corrected after the tick
+        point(2, "7", "2");                  // a new row, not ticked
+        w->Row(2).Edit_Dist->setText("2 m"); // not a number: Next refuses it, Back keeps it
+        w->cmdBack->click();
+        EXPECT_TRUE(dialogs_->messages().empty());
+        ASSERT_TRUE(w->isHidden());
+        Forms.IndexFrm->Loads1->trigger();
+        EXPECT_EQ(w->Row(1).Edit_PL->text(), "20");
+        EXPECT_TRUE(w->Row(2).OptionP->isChecked() && !w->Row(2).Check->isChecked());
+        EXPECT_EQ(w->Row(2).Edit_PL->text(), "7");
+        EXPECT_EQ(w->Row(2).Edit_Dist->text(), "2 m");
+        w->Row(2).Edit_Dist->setText("2");
+        w->cmd_Next->click();
+        EXPECT_EQ(Model.LoadTable[lc][1][lfP], 20000.0f);
+        EXPECT_EQ(Model.LoadTable[lc][1][lfApplied], 1.0f);
+        EXPECT_EQ(Model.LoadTable[lc][2][lfP], 7000.0f);
+        EXPECT_EQ(Model.LoadTable[lc][2][lfDist], 2000.0f);
+        EXPECT_NE(Model.LoadTable[lc][2][lfApplied], 1.0f);
+
+        // Typed, Back, shown again and cancelled: the committed 20 kN again.
+        Forms.IndexFrm->Loads1->trigger();
+        w->Row(1).Edit_PL->setText("30");
+        w->cmdBack->click();
+        Forms.IndexFrm->Loads1->trigger();
+        EXPECT_EQ(w->Row(1).Edit_PL->text(), "30");
+        w->cmd_Cancel->click();
+        ShowForm(w);
+        EXPECT_EQ(w->Row(1).Edit_PL->text(), "20.00");
+        w->hide();
+    }
 }
 
 } // namespace

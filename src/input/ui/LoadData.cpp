@@ -350,6 +350,7 @@ void TLoadDataFrm::cmd_CancelClick() {
 }
 
 void TLoadDataFrm::cmdBackClick() {
+    act([](LoadFormControls& f, LoadFormPicture&) { LoadFormBack(f); });
     Guard([this] {
         ShowForm(Link.Beam);
         hide();
@@ -371,6 +372,10 @@ void TLoadDataFrm::ResetForNewBeam() {
 }
 
 void TLoadDataFrm::RestoreCommittedLoads() { kx::RestoreCommittedLoads(); }
+
+void TLoadDataFrm::FactoredLoadsChanged() {
+    act([](LoadFormControls& f, LoadFormPicture&) { kx::FactoredLoadsChanged(f); });
+}
 
 void TLoadDataFrm::SetSelfWeightFactorText(const std::string& text) {
     LoadFormControls f = Bindings.Read();

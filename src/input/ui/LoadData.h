@@ -128,6 +128,8 @@ public:
     // File New's steps on this form, and File Open's.
     void ResetForNewBeam();
     void RestoreCommittedLoads();
+    // The preferences changed the factored-loads setting.
+    void FactoredLoadsChanged();
 
     // What the beam commit does to this form.
     void SetSelfWeightFactorText(const std::string& text) override;
