@@ -119,8 +119,9 @@ void IntervalGridKeyUp(SpanControls& c, SpanFormPictures& p);
 // True when every span's length is the one its effective length was worked out for; otherwise
 // the message for the first changed span.
 bool CheckSpanLengthsChanged();
-SpanRoute SpanNext(SpanControls& c);
-SpanRoute SpanBack();
+// Next and Back first close an open interval panel as its OK does, and stay when OK would.
+SpanRoute SpanNext(SpanControls& c, SpanFormPictures& p);
+SpanRoute SpanBack(SpanControls& c, SpanFormPictures& p);
 void SpanFormShow(SpanControls& c, SpanFormPictures& p);
 void SpanRestoreFromCommitted();
 void SpanClear(SpanControls& c, SpanFormPictures& p);

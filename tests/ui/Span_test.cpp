@@ -385,6 +385,122 @@ TEST_F(SpanFrmTest, EachControlHasItsOwnEffect) {
     kxtest::ExpectEffects(w, rows);
 }
 
+// "Next >" and "< Back" pressed while the interval panel is open, on span 1 (5000 mm) and on the
+// last span (4000 mm): the span keeps the spaces and the count the panel shows, as OK takes them.
+// By hand: half-end spacing with 1 restraint gives L/2 (slot 100); 3 equal restraints L/4 (slots
+// 50); typed spaces 2 + 3 m of 5 m are slots 80 and 120, 1.5 + 2.5 m of 4 m 75 and 125.
+TEST_F(SpanFrmTest, NextAndBackTakeTheOpenIntervalPanelAsOkDoes) {
+    struct Row {
+        const char* what;
+        int span;
+        std::function<void()> inPanel; // after "Span restrained at intervals" is clicked
+        std::vector<float> spaces;     // mm; none when the panel must stay open
+        std::vector<int> positions;    // restraint slots
+    };
+    auto spacing = [this](QRadioButton* option, int n) {
+        option->setChecked(true);
+        w->Edit_No->setValue(n);
+    };
+    auto type = [this](std::vector<const char*> cells) {
+        for (std::size_t i = 0; i < cells.size(); ++i)
+            w->Grid_Int->item(1, static_cast<int>(i) + 1)->setText(QString::fromLatin1(cells[i]));
+    };
+    // The panel as it opens, its spacing and count set on an earlier visit.
+    auto reopened = [this, spacing](QRadioButton* option, int n) {
+        return [this, spacing, option, n] {
+            spacing(option, n);
+            click("cmd_OK");
+            click("Option_Full");
+            click("Option_Int");
+        };
+    };
+    std::vector<Row> rows;
+    for (int s : {1, 2}) {
+        const float L = s == 1 ? 5000.0f : 4000.0f;
+        rows.push_back({"just opened, half ends", s, reopened(w->Option_UnEqual, 1), {L / 2}, {100}});
+        rows.push_back({"count raised from 1 to 3 after a space was typed",
+                        s,
+                        [=, this] {
+                            spacing(w->Option_Equal, 1);
+                            type({"1"});
+                            w->Edit_No->setValue(3);
+                        },
+                        {L / 4, L / 4, L / 4},
+                        {50, 50, 50}});
+        rows.push_back({"count lowered from 3 to 1 after a space was typed",
+                        s,
+                        [=, this] {
+                            spacing(w->Option_Equal, 3);
+                            type({"1"});
+                            w->Edit_No->setValue(1);
+                        },
+                        {L / 2},
+                        {100}});
+        rows.push_back({"spaces adding up to the span exactly", s,
+                        [=, this] {
+                            spacing(w->Option_Blank, 2);
+                            type(s == 1 ? std::vector{"2", "3"} : std::vector{"1.5", "2.5"});
+                        },
+                        s == 1 ? std::vector{2000.0f, 3000.0f} : std::vector{1500.0f, 2500.0f},
+                        s == 1 ? std::vector{80, 120} : std::vector{75, 125}});
+        rows.push_back({"spaces 10 mm longer than the span",
+                        s,
+                        [=, this] {
+                            spacing(w->Option_Blank, 2);
+                            type(s == 1 ? std::vector{"2", "3.01"} : std::vector{"1.5", "2.51"});
+                        },
+                        {},
+                        {}});
+    }
+    for (const bool next : {true, false})
+        for (const Row& row : rows) {
+            SCOPED_TRACE(std::string(next ? "Next, span " : "Back, span ") + std::to_string(row.span) + ", " +
+                         row.what);
+            for (int s = 1; s <= 2; ++s) {
+                Work.SpanOptIntWork[s] = Work.SpanOptFullWork[s] = 0;
+                Model.SpanOptInt[s] = 0;
+                Model.EffLength[s] = TEffLengthRec{};
+                Model.RestraintPos[s] = Arr<int32, 1, 10>{};
+            }
+            w->hide(); // shown again with neither span chosen
+            start();
+            w->Edit_Span->setValue(row.span);
+            click("Option_Int");
+            row.inPanel();
+            dialogs_->clear();
+            (next ? w->cmd_Next : w->cmd_Back)->click();
+
+            if (row.spaces.empty()) {
+                EXPECT_EQ(dialogs_->messages(), std::vector<std::string>{spanmsg::kSumExceeds});
+                EXPECT_TRUE(w->isVisible() && !w->Frame_Int->isHidden());
+                EXPECT_EQ(Model.SpanOptInt[row.span], 0); // nothing committed
+                type({"1", "1"});
+                click("cmd_OK");
+                continue;
+            }
+            EXPECT_TRUE(w->Frame_Int->isHidden() && !w->Frame_Span->isHidden());
+            const int n = static_cast<int>(row.spaces.size());
+            // Next commits; Back leaves the span's working copy as OK would and goes back.
+            const TEffLengthRec& e = next ? Model.EffLength[row.span] : Work.EffLengthWork[row.span];
+            const Arr<int32, 1, 10>& stored =
+                next ? Model.RestraintPos[row.span] : Work.RestraintPosWork[row.span];
+            EXPECT_EQ(e[kIntervalCountField], static_cast<float>(n));
+            for (int i = 1; i <= n; ++i) {
+                EXPECT_NEAR(e[i], row.spaces[static_cast<std::size_t>(i - 1)], 0.01) << i;
+                EXPECT_EQ(stored[i], row.positions[static_cast<std::size_t>(i - 1)]) << i;
+            }
+            if (next) {
+                EXPECT_EQ(Model.SpanOptInt[row.span], 1);
+                // The other span has no choice yet: the form stays with its message.
+                EXPECT_EQ(dialogs_->messages(),
+                          std::vector<std::string>{spanmsg::kNotSelected + std::to_string(3 - row.span)});
+            } else {
+                EXPECT_TRUE(Forms.LoadDataFrm->isVisible() && !w->isVisible());
+                Forms.LoadDataFrm->hide();
+            }
+        }
+}
+
 class CantFrmTest : public FormsTest {
 protected:
     // Cantilevers of 1500 and 1234 mm either side of a 5000 mm span, units m, 5 N/mm.
