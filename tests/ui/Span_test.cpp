@@ -30,6 +30,8 @@
 #include "input/ui/EffLengthUi.h"
 #include "input/ui/LoadData.h"
 #include "platform/QtDialogs.h"
+#include "window/FileCommands.h"
+#include "window/IndexJobs.h"
 #include "window/ui/Index.h"
 
 using namespace kx;
@@ -531,6 +533,87 @@ TEST_F(CantFrmTest, EveryControlReadAndShownThroughItsBindingAndNamed) {
         EXPECT_EQ(w->Option_Support_Partial->accessibleName(), "Continuous with partial torsional restraint");
         EXPECT_EQ(w->Option_Support_Both->accessibleName(),
                   "Continuous with lateral and torsional restraint");
+    }
+}
+
+// A beam file whose cantilevers both hold 3.0 L (lateral support, free end, normal loading) is
+// opened; the user makes another choice on each cantilever form, goes back through the span form
+// to the left form and forward again to the analysis. Each form keeps the user's choice: fully
+// restrained gives 0; support and end both restrained, destabilizing gives 2.5 L (3750 mm of
+// 1500, and 3085 of 1234, shown again as 3.085 m); a typed 2 m, asked once, gives 2000 mm.
+TEST_F(CantFrmTest, AChoiceMadeAfterOpenStaysThroughBackAndNext) {
+    TempDir jobs;
+    const std::string path = jobs.path("cantilevers.kxf");
+    Model.SteelSectionFlag = 1;
+    Model.SpanOptFull[1] = 1;
+    Model.EffLength[1][0] = 4250;
+    Model.EffLengthText[1] = "0.85L";
+    Model.EffLengthMemberLength[1] = 5000;
+    for (auto [r, opts, L] : {std::tuple{kLHCantRow, &SharedModel::CantLHOpts, 1500.0f},
+                              {kRHCantRow, &SharedModel::CantRHOpts, 1234.0f}}) {
+        for (int f : {coNormal, coSupportLateral, coEndFree})
+            (Model.*opts)[f] = 1;
+        Model.EffLength[r][0] = 3 * L;
+        Model.EffLengthText[r] = "3.00 L";
+        Model.EffLengthMemberLength[r] = L;
+    }
+    kxtest::AnalyseCommitted();
+    WriteBeamFile(path);
+
+    struct Choice {
+        std::vector<const char*> options;
+        const char* lf; // the factor box when shown again, which both forms commit
+        float leftMm, rightMm;
+    };
+    const Choice choices[] = {
+        {{"Option_Restrained"}, "Fully Restrained", 0, 0},
+        {{"Option_Support_Both", "Option_End_Top", "Option_Destabilizing"}, "2.50 L", 3750, 3085},
+        {{"Option_Edit"}, "User value", 2000, 2000},
+    };
+    TCantileverFrm* left = Forms.CantLHFrm;
+    TCantileverFrm* right = Forms.CantRHFrm;
+    TSpanFrm* span = Forms.SpanFrm;
+    for (const Choice& choice : choices) {
+        SCOPED_TRACE(choice.lf);
+        dialogs_->fileAnswers.push_back(path);
+        Forms.IndexFrm->Open1->trigger();
+        dialogs_->clear();
+        dialogs_->inputAnswers = {std::string("2"), std::string("2")};
+        auto choose = [&choice](TCantileverFrm* w) {
+            for (const char* option : choice.options)
+                kxtest::Click(w, option);
+        };
+
+        left->show(); // as the load form's Next shows it
+        ASSERT_EQ(left->lbl_Lf->text(), "3.00 L");
+        choose(left);
+        left->cmd_Next->click();
+        ASSERT_TRUE(span->isVisible());
+        span->cmd_Next->click();
+        ASSERT_TRUE(right->isVisible());
+        ASSERT_EQ(right->lbl_Lf->text(), "3.00 L");
+        choose(right);
+        right->cmd_Back->click();
+        span->cmd_Back->click();
+        ASSERT_TRUE(left->isVisible());
+        EXPECT_EQ(left->lbl_Lf->text(), choice.lf);
+        left->cmd_Next->click();
+        span->cmd_Next->click();
+        ASSERT_TRUE(right->isVisible());
+        EXPECT_EQ(right->lbl_Lf->text(), choice.lf);
+        right->cmd_Next->click();
+        EXPECT_FALSE(right->isVisible());
+
+        EXPECT_EQ(Model.EffLength[kLHCantRow][0], choice.leftMm);
+        EXPECT_EQ(Model.EffLength[kRHCantRow][0], choice.rightMm);
+        EXPECT_EQ(Model.EffLengthText[kLHCantRow].str(), choice.lf);
+        EXPECT_EQ(Model.EffLengthText[kRHCantRow].str(), choice.lf);
+        EXPECT_EQ(Model.CantLHOpts[coNormal] + Model.CantRHOpts[coNormal], 0);
+        // The typed value is asked for once on each form, not again at each showing.
+        EXPECT_EQ(dialogs_->inputAnswers.size(),
+                  choice.options.front() == std::string("Option_Edit") ? 0u : 2u);
+        EXPECT_EQ(dialogs_->messages(), std::vector<std::string>{});
+        Forms.IndexFrm->hide();
     }
 }
 
