@@ -613,4 +613,46 @@ TEST_F(BeamWindow, EachBoxOptionAndButtonHasItsOwnEffectAtEitherEnd) {
     kxtest::ExpectEffects(w, effects);
 }
 
+// The span count typed over another, as the keys come, then Enter: "12" over "3" passes through
+// "1", where a beam has no interior supports to couple. The couplers at the interior supports
+// (Mid: twice 210000 Ixx / L for a lift of 2 m), the left end's coupler and the grid's lengths
+// stay, and the beam is committed with them.
+TEST_F(BeamWindow, ASpanCountTypedOverAnotherKeepsTheCouplers) {
+    WriteAllSectionFiles();
+    for (auto [from, typed] : {std::pair{3, "12"}, {2, "10"}, {5, "15"}, {9, "11"}, {4, "1"}}) {
+        SCOPED_TRACE(std::to_string(from) + " -> " + typed);
+        const int n = std::stoi(typed);
+        scaffold(std::vector<const char*>(static_cast<std::size_t>(from), "2"));
+        w->Check_LH_End_Sup->click();
+        w->Option_LH_Top->click();
+        w->Check_Span_Sup->click();
+        w->Option_Span_Mid->click();
+        ASSERT_EQ(Work.WorkSupportType[1], supCouplerMid);
+
+        w->Edit_Spans->findChild<QLineEdit*>()->selectAll();
+        typeKeys(w->Edit_Spans, typed);
+        EXPECT_EQ(Work.WorkSpanCount, n);
+        EXPECT_EQ(w->Grid_Spans->columnCount(), n + 1);
+        if (n == 1) { // chosen, not passed through: a single span has no interior supports
+            EXPECT_FALSE(w->Check_Span_Sup->isChecked() || w->Check_Span_Sup->isEnabled());
+            continue;
+        }
+        EXPECT_TRUE(w->Check_Span_Sup->isChecked() && w->Check_Span_Sup->isEnabled());
+        EXPECT_TRUE(w->Option_Span_Mid->isChecked() && w->Check_LH_End_Sup->isChecked());
+        for (int col = 1; col <= from; ++col)
+            EXPECT_EQ(cell(w->Grid_Spans, col, 1), "2.000") << col;
+        for (int col = from + 1; col <= n; ++col)
+            setLength(col, "2");
+        dialogs_->clear();
+        w->cmdNext->click();
+        EXPECT_EQ(dialogs_->messages(), std::vector<std::string>{});
+        EXPECT_EQ(Model.SpanCount[0], n);
+        EXPECT_EQ(Model.SupportType[0], supCouplerTop);
+        for (int k = 1; k < n; ++k)
+            EXPECT_EQ(Model.SupportType[k], supCouplerMid) << k;
+        EXPECT_NEAR(Model.SupportStiffness[1], 2 * spring(), 2 * spring() * 1e-6);
+        EXPECT_NEAR(Model.SupportStiffness[0], spring(), spring() * 1e-6);
+    }
+}
+
 } // namespace
