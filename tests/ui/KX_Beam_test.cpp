@@ -655,4 +655,62 @@ TEST_F(BeamWindow, ASpanCountTypedOverAnotherKeepsTheCouplers) {
     }
 }
 
+// A section of a family that refuses the code check (angles, hollow sections, scaffold tubes) is
+// picked, then the menu of a family that allows it is opened and nothing picked from it: the
+// section held is still the refused one, so "Check  to BS 5975" stays greyed and the beam is
+// committed unchecked, also after Cancel rebuilds the form from it. A section picked from the
+// family shown can be checked again.
+TEST_F(BeamWindow, TheCodeCheckFollowsTheSectionHeldNotTheMenuOpenedLast) {
+    WriteAllSectionFiles();
+    auto action = [this](const char* item) {
+        QAction* a = w->findChild<QAction*>(item);
+        EXPECT_NE(a, nullptr) << item;
+        return a;
+    };
+    // The first line of the list that names a section.
+    auto pickFirst = [this] {
+        for (int i = 0; i < w->List_Sect->count(); ++i)
+            if (!w->List_Sect->item(i)->text().trimmed().isEmpty()) {
+                w->List_Sect->setCurrentRow(i);
+                emit w->List_Sect->itemClicked(w->List_Sect->item(i));
+                return;
+            }
+        ADD_FAILURE() << "no section listed";
+    };
+    const std::pair<const char*, const char*> rows[] = {
+        {"EqualRSA1", "UniversalBeams1"},  {"UnequalRSA1", "UniversalBeams1"}, {"EqualL1", "RSC1"},
+        {"UnequalL1", "UniveralColumns1"}, {"CHS1", "UniversalBeams1"},        {"RHS1", "IPE1"},
+        {"Tube1", "UniversalBeams1"}};
+    for (auto [held, opened] : rows) {
+        SCOPED_TRACE(std::string(held) + " held, " + opened + " opened");
+        fresh({"3"});
+        action(held)->trigger();
+        pickFirst();
+        action(opened)->trigger();
+        EXPECT_TRUE(w->Option_None->isChecked());
+        EXPECT_FALSE(w->Option_Check->isEnabled());
+        w->Option_Check->click(); // greyed: nothing happens
+        dialogs_->clear();
+        w->cmdNext->click();
+        EXPECT_EQ(dialogs_->messages(), std::vector<std::string>{});
+        EXPECT_EQ(Model.SteelSectionFlag, -1);
+
+        // Cancel rebuilds the form from the committed beam, its refused section under the family
+        // opened last.
+        Forms.IndexFrm->Beam1->trigger();
+        w->cmdCancel->click();
+        Forms.IndexFrm->Beam1->trigger();
+        EXPECT_TRUE(w->Option_None->isChecked());
+        EXPECT_FALSE(w->Option_Check->isEnabled());
+
+        pickFirst();
+        EXPECT_TRUE(w->Option_Check->isEnabled());
+        w->Option_Check->click();
+        dialogs_->confirmAnswers = {true}; // factored loads kept, if asked
+        w->cmdNext->click();
+        EXPECT_EQ(dialogs_->messages(), std::vector<std::string>{});
+        EXPECT_EQ(Model.SteelSectionFlag, 1);
+    }
+}
+
 } // namespace
