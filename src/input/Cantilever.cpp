@@ -10,10 +10,14 @@
 #include "platform/Canvas.h"
 #include "platform/Dialogs.h"
 #include "platform/NumberInput.h"
+#include "platform/StateRegistry.h"
 #include "window/DrawingVocabulary.h"
 #include "window/FileCommands.h"
 
 namespace kx {
+
+CantFormState CantVars;
+KX_REGISTER_STATE(CantVars);
 
 namespace {
 
@@ -60,6 +64,11 @@ std::string shown3(double mm) {
 std::string shown4(double mm) {
     const double v = mm / factor();
     return std::isfinite(v) ? SigFig4(v) : "";
+}
+
+// Set by the restore of a side, cleared by the show that carries its choice into the controls.
+bool& restorePending(const CantSide& side) {
+    return side.Row == kLHCantRow ? CantVars.LHRestorePending : CantVars.RHRestorePending;
 }
 
 int chosenOf(const CantControls& c, std::initializer_list<int> fields) {
@@ -195,9 +204,13 @@ void CantPictureClick(const CantSide& side, CantControls& c, int image) {
 void CantFormShow(const CantSide& side, CantControls& c) {
     const int r = side.Row;
     c.Label_Units = Model.UnitTextLength.str();
-    const TCantOpt& flags = Work.*side.Working;
-    for (int f : side.ShowOrder)
-        if (flags[f] == 1) CheckCantOption(side, c, f);
+    // Only the first show after a restore: later shows keep what the user has chosen since.
+    if (restorePending(side)) {
+        restorePending(side) = false;
+        const TCantOpt& flags = Work.*side.Working;
+        for (int f : side.ShowOrder)
+            if (flags[f] == 1) CheckCantOption(side, c, f);
+    }
     c.lbl_Le = shown4(Work.EffLengthWork[r][0]);
     c.lbl_Lf = Work.EffLengthTextWork[r].str();
 }
@@ -236,6 +249,7 @@ void CantRestoreFromCommitted(const CantSide& side, CantControls& c) {
     Work.EffLengthTextWork[r] = Model.EffLengthText[r];
     // The length too: a user value is offered again as it was, not as 0.
     Work.EffLengthWork[r][0] = Model.EffLength[r][0];
+    restorePending(side) = true;
 }
 
 void CantClear(const CantSide& side, CantControls& c) {
@@ -247,6 +261,7 @@ void CantClear(const CantSide& side, CantControls& c) {
     Work.EffLengthWork[r][0] = 0;
     Work.EffLengthTextWork[r] = "";
     (Work.*side.Working).fill(0);
+    restorePending(side) = false;
 }
 
 namespace {

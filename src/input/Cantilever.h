@@ -45,6 +45,13 @@ const char* CantOptionCaption(const CantSide& side, int field);
 // The option's radio group: 0 Restrained and Edit, 1 loading, 2 support restraint, 3 end restraint.
 int CantOptionGroup(int field);
 
+// Whether a side's next show is the first since its restore from the committed beam.
+struct CantFormState {
+    bool LHRestorePending = false, RHRestorePending = false;
+    bool operator==(const CantFormState&) const = default;
+};
+extern CantFormState CantVars;
+
 // A plain snapshot of a cantilever form's controls; indexes of Option are the flag fields.
 struct CantControls {
     Arr<bool, 0, 10> Option;

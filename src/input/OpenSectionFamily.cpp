@@ -10,6 +10,8 @@ namespace kx {
 void OpenSectionFamily(BeamFormControls& f, const std::string& code) {
     const SectionFamilyRow* family = SectionFamilyByCode(code);
     if (family && family->Kind != FamilyKind::Timber) ApplySectionLoader(f, SectionLoaderFor(*family), false);
+    // The section about to be restored is the committed one, which the family may not have given.
+    RefuseCodeCheckForSectionHeld(f, Model.SectionShape.str(), Model.MemberType.str());
 }
 
 } // namespace kx

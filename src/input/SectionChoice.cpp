@@ -68,7 +68,27 @@ std::string memberGridText(int field, float value) {
     return SigFig4(value);
 }
 
+// The code check as a family offers it: refused, "None" is chosen and "Check" greyed.
+void offerCodeCheck(BeamFormControls& f, CodeCheck check) {
+    if (check == CodeCheck::Allowed) f.Option_Check_Enabled = true;
+    if (check == CodeCheck::Refused) {
+        f.Option_None = true;
+        f.Option_Check = false;
+        f.Option_Check_Enabled = false;
+    }
+}
+
 } // namespace
+
+bool SectionRefusesCodeCheck(const std::string& shape, const std::string& memberType) {
+    return memberType == "Scaffold" || isOneOf(shape, {"RSA", "Box", "Tube"});
+}
+
+void RefuseCodeCheckForSectionHeld(BeamFormControls& f, const std::string& shape,
+                                   const std::string& memberType) {
+    if (f.Frame_SteelCheck && SectionRefusesCodeCheck(shape, memberType))
+        offerCodeCheck(f, CodeCheck::Refused);
+}
 
 const std::array<SectionFamilyRow, kSectionFamilies>& SectionFamilies() { return kFamilies; }
 
@@ -114,14 +134,7 @@ void ApplySectionLoader(BeamFormControls& f, const SectionLoader& s, bool report
     f.Frame_Shear = s.Frame_Shear;
     f.Frame_Steel = s.Frame_Steel;
     f.Frame_SteelCheck = s.Frame_SteelCheck;
-    if (s.Frame_SteelCheck) {
-        if (s.Check == CodeCheck::Allowed) f.Option_Check_Enabled = true;
-        if (s.Check == CodeCheck::Refused) {
-            f.Option_None = true;
-            f.Option_Check = false;
-            f.Option_Check_Enabled = false;
-        }
-    }
+    if (s.Frame_SteelCheck) offerCodeCheck(f, s.Check);
     f.Frame_Timber = s.Frame_Timber;
     if (s.FixedEndsOff) f.Check_LHF = f.Check_RHF = false;
     f.Check_LHF_Enabled = f.Check_RHF_Enabled = !s.FixedEndsOff;
@@ -141,6 +154,7 @@ void ChooseSectionFamily(BeamFormControls& f, const SectionFamilyRow& family) {
     if (family.Kind == FK::User) Work.WorkSectionShape = "KXSect";
     if (family.Kind == FK::Timber) Work.WorkSectionShape = "Timber";
     ApplySectionLoader(f, SectionLoaderFor(family));
+    RefuseCodeCheckForSectionHeld(f, Work.WorkSectionShape, Work.WorkMemberType);
 }
 
 void FillSectionList(BeamFormControls& f) {
@@ -282,6 +296,9 @@ bool PickSection(BeamFormControls& f, int position) {
             f.Grid_SpanData.SetCell(row + 1, field + 1, memberGridText(field, v.Member[field]));
         }
     }
+    // The section held is now one of the family shown.
+    if (const SectionFamilyRow* family = SectionFamilyByCode(w.SectionFamily); family && f.Frame_SteelCheck)
+        offerCodeCheck(f, family->Check);
     return true;
 }
 

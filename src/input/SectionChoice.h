@@ -60,7 +60,15 @@ extern SectionChoiceState SectionChoiceVars;
 void ApplySectionLoader(BeamFormControls& f, const SectionLoader& loader, bool report = true);
 
 // A family menu: SectionFamily, the shape that the user and timber menus set, then the loader.
+// A family opened without a pick leaves the section held, and the code check refused if it was.
 void ChooseSectionFamily(BeamFormControls& f, const SectionFamilyRow& family);
+
+// A section of this shape and member type cannot be checked to BS 5975: an angle, a hollow section
+// or a scaffold member, whatever family's menu was opened last.
+bool SectionRefusesCodeCheck(const std::string& shape, const std::string& memberType);
+// With the code check shown: "None" chosen and "Check" greyed when the section held refuses it.
+void RefuseCodeCheckForSectionHeld(BeamFormControls& f, const std::string& shape,
+                                   const std::string& memberType);
 
 // List_Sect: the designation of every whole record of the current file, as stored. A file that
 // cannot be read throws its I/O error with the list left empty.

@@ -408,6 +408,16 @@ bool CloseIntervalPanel(SpanControls& c, SpanFormPictures& p) {
     return true;
 }
 
+namespace {
+
+// The interval panel left open by Next or Back is taken as its OK takes it, so that the span keeps
+// the spaces and the count the panel shows; false, with OK's message, when they cannot be taken.
+bool takeOpenIntervalPanel(SpanControls& c, SpanFormPictures& p) {
+    return !c.Frame_Int_Visible || CloseIntervalPanel(c, p);
+}
+
+} // namespace
+
 void SpanOptionClick(SpanControls& c, SpanFormPictures& p) {
     if (SpanVars.SpanOptionsReady != 1) return;
     CalcSpanEffectiveLength(c, p);
@@ -462,7 +472,8 @@ bool CheckSpanLengthsChanged() {
     return true;
 }
 
-SpanRoute SpanNext(SpanControls&, FileCommandsHost* host) {
+SpanRoute SpanNext(SpanControls& c, SpanFormPictures& p, FileCommandsHost* host) {
+    if (!takeOpenIntervalPanel(c, p)) return SpanRoute::Stay;
     if (!workingIntervalsUsable()) return SpanRoute::Stay;
 
     SharedModel& m = M();
@@ -499,7 +510,8 @@ SpanRoute SpanNext(SpanControls&, FileCommandsHost* host) {
     return m.SpanData[kRHCantRow][mfExists] == 1.0f ? SpanRoute::CantRHFrm : SpanRoute::Analysis;
 }
 
-SpanRoute SpanBack() {
+SpanRoute SpanBack(SpanControls& c, SpanFormPictures& p) {
+    if (!takeOpenIntervalPanel(c, p)) return SpanRoute::Stay;
     return Model.SpanData[kLHCantRow][mfExists] == 1.0f ? SpanRoute::CantLHFrm : SpanRoute::LoadDataFrm;
 }
 

@@ -120,10 +120,12 @@ void IntervalGridKeyUp(SpanControls& c, SpanFormPictures& p);
 // True when every span's length is the one its effective length was worked out for; otherwise
 // the message for the first changed span.
 bool CheckSpanLengthsChanged();
-// "Next >": the working choices committed, then checked; a commit that changes the effective
-// lengths clears the last analysis (from the main window too, when given).
-SpanRoute SpanNext(SpanControls& c, FileCommandsHost* host = nullptr);
-SpanRoute SpanBack();
+// "Next >": an open interval panel closed as its OK does (staying when OK would), then the working
+// choices committed and checked; a commit that changes the effective lengths clears the last
+// analysis (from the main window too, when given).
+SpanRoute SpanNext(SpanControls& c, SpanFormPictures& p, FileCommandsHost* host = nullptr);
+// "< Back": an open interval panel closed as its OK does, staying when OK would.
+SpanRoute SpanBack(SpanControls& c, SpanFormPictures& p);
 void SpanFormShow(SpanControls& c, SpanFormPictures& p);
 void SpanRestoreFromCommitted();
 void SpanClear(SpanControls& c, SpanFormPictures& p);

@@ -149,6 +149,57 @@ TEST_F(CantileverTest, OpenRestoresTheUserValueAndTheShowAsksWithIt) {
                 Work.CantLHOptsWork == TCantOpt{});
 }
 
+// After Open the first show carries the file's choice (3.0 L: lateral support, free end, normal
+// loading) into the form; a choice made then is what every later show keeps and Next commits.
+TEST_F(CantileverTest, AChoiceMadeAfterOpenStaysAtEveryLaterShow) {
+    struct Choice {
+        std::vector<int> fields;
+        float k;        // Le = k x L, 0 for a fully restrained cantilever
+        const char* lf; // the factor box after the showings, which both forms commit
+    };
+    const Choice choices[] = {
+        {{coRestrained}, 0.0f, "Fully Restrained"},
+        {{coSupportBoth, coEndTop, coDestabilizing}, 2.5f, "2.50 L"},
+    };
+    for (const CantSide* side : {&L, &R})
+        for (const Choice& choice : choices) {
+            const int r = side->Row;
+            const float length = side == &R ? 1234.0f : 1500.0f;
+            SCOPED_TRACE(std::string(side->Caption) + " " + choice.lf);
+            CantControls c;
+            CantClear(*side, c); // File New, then File Open
+            TCantOpt& file = Model.*side->Committed;
+            file = TCantOpt{};
+            for (int f : {coNormal, coSupportLateral, coEndFree})
+                file[f] = 1;
+            Model.EffLength[r][0] = 3.0f * length;
+            Model.EffLengthText[r] = "3.00 L";
+            CantRestoreFromCommitted(*side, c);
+            CantFormShow(*side, c);
+            ASSERT_EQ(c.lbl_Lf, "3.00 L");
+
+            for (int f : choice.fields) {
+                for (int g = 0; g <= coEdit; ++g)
+                    if (CantOptionGroup(g) == CantOptionGroup(f)) c.Option[g] = false;
+                c.Option[f] = true;
+                CantOptionClick(*side, c, f);
+            }
+            // Back to the neighbouring form and Next again: shown twice more.
+            CantFormShow(*side, c);
+            CantFormShow(*side, c);
+            EXPECT_EQ(c.lbl_Lf, choice.lf);
+            EXPECT_EQ(Work.EffLengthWork[r][0], choice.k * length);
+
+            EXPECT_EQ(CantNext(*side, c), side->Next);
+            EXPECT_EQ(Model.EffLength[r][0], choice.k * length);
+            EXPECT_EQ(Model.EffLengthText[r].str(), choice.lf);
+            TCantOpt expected{};
+            for (int f : choice.fields)
+                expected[f] = 1;
+            EXPECT_EQ(Model.*side->Committed, expected);
+        }
+}
+
 TEST_F(CantileverTest, PicturesChooseTheirOptionAndShowTheRestraint) {
     CantPictureClick(L, left, 3);
     EXPECT_TRUE(left.Option[coEndBoth]);

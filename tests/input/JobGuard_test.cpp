@@ -127,7 +127,7 @@ protected:
         SpanFormShow(sc, sp);
         for (int s = 1; s <= Model.SpanCount[0]; ++s)
             chooseSpan(s, option);
-        return SpanNext(sc, &host);
+        return SpanNext(sc, sp, &host);
     }
     // Continuous with lateral and torsional restraint, both ends restrained, normal loading: 0.7 L.
     CantRoute cantForm(const CantSide& side) {
@@ -287,7 +287,7 @@ TEST_F(JobGuardTest, AnalyseAfterACancelRefusesAMemberWhoseEffectiveLengthWasCho
         if (c.nextsBeforeCancel == 1) {
             ASSERT_EQ(route, LoadRoute::Span);
             SpanFormShow(sc, sp);
-            ASSERT_EQ(SpanNext(sc, &host), SpanRoute::CantRHFrm);
+            ASSERT_EQ(SpanNext(sc, sp, &host), SpanRoute::CantRHFrm);
         }
         // Cancel on the form shown commits nothing; then Analyse.
         dialogs->clear();
@@ -307,13 +307,13 @@ TEST_F(JobGuardTest, AnalyseAfterACancelRefusesAMemberWhoseEffectiveLengthWasCho
                 controls.Option[field] = false;
             ASSERT_NE(cantForm(side), CantRoute::Stay) << testing::PrintToString(Messages());
             if (c.asked == kLHCantRow) {
-                ASSERT_EQ(SpanNext(sc, &host), SpanRoute::Analysis);
+                ASSERT_EQ(SpanNext(sc, sp, &host), SpanRoute::Analysis);
             }
         } else {
             SpanFormShow(sc, sp);
             chooseSpan(c.asked, full);
             chooseSpan(c.asked, c.option);
-            ASSERT_NE(SpanNext(sc, &host), SpanRoute::Stay) << testing::PrintToString(Messages());
+            ASSERT_NE(SpanNext(sc, sp, &host), SpanRoute::Stay) << testing::PrintToString(Messages());
         }
         EXPECT_FLOAT_EQ(Model.EffLength[c.asked][0], c.Le);
         // Now the steel check runs on it; table A1 ends at Le / ry = 300 (ry 18.369 mm), which the
@@ -388,18 +388,18 @@ TEST_F(JobGuardTest, ACommitThatChangesLoadsOrEffectiveLengthsClearsTheResultsOf
     // Analysed again: an unchanged "Next >" keeps the results; a changed span choice, committed
     // before the RH cantilever form is cancelled, clears them.
     SpanFormShow(sc, sp);
-    ASSERT_EQ(SpanNext(sc, &host), SpanRoute::CantRHFrm);
+    ASSERT_EQ(SpanNext(sc, sp, &host), SpanRoute::CantRHFrm);
     ASSERT_EQ(cantForm(RHCantSide()), CantRoute::Analysis);
     RunAnalysis(host);
     ASSERT_TRUE(analysed());
     host.calls.clear();
     ASSERT_EQ(loadNext(), LoadRoute::Span);
     SpanFormShow(sc, sp);
-    ASSERT_EQ(SpanNext(sc, &host), SpanRoute::CantRHFrm);
+    ASSERT_EQ(SpanNext(sc, sp, &host), SpanRoute::CantRHFrm);
     EXPECT_TRUE(analysed());
     EXPECT_EQ(host.calls, "");
     chooseSpan(1, &SpanControls::Option_Partial);
-    ASSERT_EQ(SpanNext(sc, &host), SpanRoute::CantRHFrm);
+    ASSERT_EQ(SpanNext(sc, sp, &host), SpanRoute::CantRHFrm);
     EXPECT_FALSE(analysed());
     EXPECT_FLOAT_EQ(Model.EffLength[1][0], 1.05f * 4000);
 

@@ -188,7 +188,7 @@ TEST_F(SpanCoreTest, HugeNegativeOrTooLongSpacesRefusedByOkAndNext) {
     dialogs->clear();
     EXPECT_FALSE(CloseIntervalPanel(c, p));
     choose(&SpanControls::Option_Full, 2);
-    EXPECT_EQ(SpanNext(c), SpanRoute::Stay);
+    EXPECT_EQ(SpanNext(c, p), SpanRoute::Stay);
     EXPECT_EQ(Messages(), (Texts{spanmsg::kNegative, spanmsg::kNegative}));
     EXPECT_EQ(Model.SpanOptInt[1], 0); // nothing committed
 
@@ -197,7 +197,7 @@ TEST_F(SpanCoreTest, HugeNegativeOrTooLongSpacesRefusedByOkAndNext) {
     typeSpace(1, "3");
     typeSpace(2, "2.5");
     dialogs->clear();
-    EXPECT_EQ(SpanNext(c), SpanRoute::Stay);
+    EXPECT_EQ(SpanNext(c, p), SpanRoute::Stay);
     EXPECT_EQ(Messages(), Texts{spanmsg::kSumExceeds});
     EXPECT_EQ(Model.EffLength[1][1], 0.0f);
 }
@@ -212,7 +212,7 @@ TEST_F(SpanCoreTest, ApplyToAllTakesTheFactorFromTheChoiceAndTheSection) {
     EXPECT_EQ((std::array{Work.SpanOptPosWork[2], Work.SpanOptFullWork[2]}), (std::array{1, 0}));
 
     // Just after Open: nothing calculated since start-up, the committed choice restored.
-    ASSERT_EQ(SpanNext(c), SpanRoute::Analysis);
+    ASSERT_EQ(SpanNext(c, p), SpanRoute::Analysis);
     const SharedModel committed = Model;
     ResetProgramState();
     Model = committed;
@@ -231,7 +231,7 @@ TEST_F(SpanCoreTest, ApplyToAllTakesTheFactorFromTheChoiceAndTheSection) {
 
 TEST_F(SpanCoreTest, NextCommitsThenChecksChoicesAndLengths) {
     choose(&SpanControls::Option_Full, 1);
-    EXPECT_EQ(SpanNext(c), SpanRoute::Stay);
+    EXPECT_EQ(SpanNext(c, p), SpanRoute::Stay);
     EXPECT_EQ(Messages(), Texts{" Effective length not selected for span 2"});
     // Committed before the check.
     EXPECT_EQ((std::tuple{Model.SpanOptFull[1], Model.EffLength[1][0], Model.EffLengthText[1].str()}),
@@ -240,18 +240,18 @@ TEST_F(SpanCoreTest, NextCommitsThenChecksChoicesAndLengths) {
     choose(&SpanControls::Option_Not, 2);
     Model.SpanData[1][mfL] = 5500; // span 1 lengthened in the beam form since
     dialogs->clear();
-    EXPECT_EQ(SpanNext(c), SpanRoute::Stay);
+    EXPECT_EQ(SpanNext(c, p), SpanRoute::Stay);
     EXPECT_EQ(Messages(), Texts{" Span 1 length has been changed\r goto span 1 and re-select option.\r"
                                 " (it may be necessary to de-select it first)"});
     EXPECT_EQ(Model.SpanOptNot[2], 1);
 
     Model.SpanData[1][mfL] = 5000;
     Model.SpanData[kRHCantRow][mfExists] = 1.0f;
-    EXPECT_EQ(SpanNext(c), SpanRoute::CantRHFrm);
+    EXPECT_EQ(SpanNext(c, p), SpanRoute::CantRHFrm);
 
     Model.SpanCount[0] = 0;
     dialogs->clear();
-    EXPECT_EQ(SpanNext(c), SpanRoute::Stay);
+    EXPECT_EQ(SpanNext(c, p), SpanRoute::Stay);
     EXPECT_EQ(Messages(), Texts{spanmsg::kNothingChosen});
 }
 
@@ -280,7 +280,7 @@ TEST_F(SpanCoreTest, ShowRestoreAndClear) {
 TEST_F(SpanCoreTest, AnalysedBeamListsTheEffectiveLengthsAtTheirResolution) {
     choose(&SpanControls::Option_Full, 1);
     choose(&SpanControls::Option_Full, 2);
-    ASSERT_EQ(SpanNext(c), SpanRoute::Analysis);
+    ASSERT_EQ(SpanNext(c, p), SpanRoute::Analysis);
     NullAnalysisHost host;
     AnalyseBeam(host);
     ASSERT_EQ(Model.AnalysedFlag, 1);
@@ -290,7 +290,7 @@ TEST_F(SpanCoreTest, AnalysedBeamListsTheEffectiveLengthsAtTheirResolution) {
     // Span 1 at two equal intervals: 1670, 1670 and the remainder 1660 over ry 18.369.
     openIntervals(1, &SpanControls::Option_Equal, 2);
     ASSERT_TRUE(CloseIntervalPanel(c, p));
-    ASSERT_EQ(SpanNext(c), SpanRoute::Analysis);
+    ASSERT_EQ(SpanNext(c, p), SpanRoute::Analysis);
     AnalyseBeam(host);
     for (auto [k, ratio] : {std::pair{1, "90.9"}, {2, "90.9"}, {3, "90.4"}}) {
         const int at = SteelCheckLine("  Span 1  Int " + std::to_string(k));
@@ -305,7 +305,7 @@ TEST_F(SpanCoreTest, AnalysedBeamListsTheEffectiveLengthsAtTheirResolution) {
     EXPECT_EQ(Model.AnySpanIntervals, 1);
     choose(&SpanControls::Option_Full, 1);
     Model.SpanData[2][mfL] = 4100;
-    EXPECT_EQ(SpanNext(c), SpanRoute::Stay);
+    EXPECT_EQ(SpanNext(c, p), SpanRoute::Stay);
     EXPECT_EQ(Model.AnySpanIntervals, 0);
 }
 

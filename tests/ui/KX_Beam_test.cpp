@@ -830,4 +830,104 @@ TEST_F(BeamWindow, CancelSetsTheShearDeflectionTickBackAsCommitted) {
     }
 }
 
+// The span count typed over another, as the keys come, then Enter: "12" over "3" passes through
+// "1", where a beam has no interior supports to couple. The couplers at the interior supports
+// (Mid: twice 210000 Ixx / L for a lift of 2 m), the left end's coupler and the grid's lengths
+// stay, and the beam is committed with them.
+TEST_F(BeamWindow, ASpanCountTypedOverAnotherKeepsTheCouplers) {
+    WriteAllSectionFiles();
+    for (auto [from, typed] : {std::pair{3, "12"}, {2, "10"}, {5, "15"}, {9, "11"}, {4, "1"}}) {
+        SCOPED_TRACE(std::to_string(from) + " -> " + typed);
+        const int n = std::stoi(typed);
+        scaffold(std::vector<const char*>(static_cast<std::size_t>(from), "2"));
+        w->Check_LH_End_Sup->click();
+        w->Option_LH_Top->click();
+        w->Check_Span_Sup->click();
+        w->Option_Span_Mid->click();
+        ASSERT_EQ(Work.WorkSupportType[1], supCouplerMid);
+
+        w->Edit_Spans->findChild<QLineEdit*>()->selectAll();
+        typeKeys(w->Edit_Spans, typed);
+        EXPECT_EQ(Work.WorkSpanCount, n);
+        EXPECT_EQ(w->Grid_Spans->columnCount(), n + 1);
+        if (n == 1) { // chosen, not passed through: a single span has no interior supports
+            EXPECT_FALSE(w->Check_Span_Sup->isChecked() || w->Check_Span_Sup->isEnabled());
+            continue;
+        }
+        EXPECT_TRUE(w->Check_Span_Sup->isChecked() && w->Check_Span_Sup->isEnabled());
+        EXPECT_TRUE(w->Option_Span_Mid->isChecked() && w->Check_LH_End_Sup->isChecked());
+        for (int col = 1; col <= from; ++col)
+            EXPECT_EQ(cell(w->Grid_Spans, col, 1), "2.000") << col;
+        for (int col = from + 1; col <= n; ++col)
+            setLength(col, "2");
+        dialogs_->clear();
+        w->cmdNext->click();
+        EXPECT_EQ(dialogs_->messages(), std::vector<std::string>{});
+        EXPECT_EQ(Model.SpanCount[0], n);
+        EXPECT_EQ(Model.SupportType[0], supCouplerTop);
+        for (int k = 1; k < n; ++k)
+            EXPECT_EQ(Model.SupportType[k], supCouplerMid) << k;
+        EXPECT_NEAR(Model.SupportStiffness[1], 2 * spring(), 2 * spring() * 1e-6);
+        EXPECT_NEAR(Model.SupportStiffness[0], spring(), spring() * 1e-6);
+    }
+}
+
+// A section of a family that refuses the code check (angles, hollow sections, scaffold tubes) is
+// picked, then the menu of a family that allows it is opened and nothing picked from it: the
+// section held is still the refused one, so "Check  to BS 5975" stays greyed and the beam is
+// committed unchecked, also after Cancel rebuilds the form from it. A section picked from the
+// family shown can be checked again.
+TEST_F(BeamWindow, TheCodeCheckFollowsTheSectionHeldNotTheMenuOpenedLast) {
+    WriteAllSectionFiles();
+    auto action = [this](const char* item) {
+        QAction* a = w->findChild<QAction*>(item);
+        EXPECT_NE(a, nullptr) << item;
+        return a;
+    };
+    // The first line of the list that names a section.
+    auto pickFirst = [this] {
+        for (int i = 0; i < w->List_Sect->count(); ++i)
+            if (!w->List_Sect->item(i)->text().trimmed().isEmpty()) {
+                w->List_Sect->setCurrentRow(i);
+                emit w->List_Sect->itemClicked(w->List_Sect->item(i));
+                return;
+            }
+        ADD_FAILURE() << "no section listed";
+    };
+    const std::pair<const char*, const char*> rows[] = {
+        {"EqualRSA1", "UniversalBeams1"},  {"UnequalRSA1", "UniversalBeams1"}, {"EqualL1", "RSC1"},
+        {"UnequalL1", "UniveralColumns1"}, {"CHS1", "UniversalBeams1"},        {"RHS1", "IPE1"},
+        {"Tube1", "UniversalBeams1"}};
+    for (auto [held, opened] : rows) {
+        SCOPED_TRACE(std::string(held) + " held, " + opened + " opened");
+        fresh({"3"});
+        action(held)->trigger();
+        pickFirst();
+        action(opened)->trigger();
+        EXPECT_TRUE(w->Option_None->isChecked());
+        EXPECT_FALSE(w->Option_Check->isEnabled());
+        w->Option_Check->click(); // greyed: nothing happens
+        dialogs_->clear();
+        w->cmdNext->click();
+        EXPECT_EQ(dialogs_->messages(), std::vector<std::string>{});
+        EXPECT_EQ(Model.SteelSectionFlag, -1);
+
+        // Cancel rebuilds the form from the committed beam, its refused section under the family
+        // opened last.
+        Forms.IndexFrm->Beam1->trigger();
+        w->cmdCancel->click();
+        Forms.IndexFrm->Beam1->trigger();
+        EXPECT_TRUE(w->Option_None->isChecked());
+        EXPECT_FALSE(w->Option_Check->isEnabled());
+
+        pickFirst();
+        EXPECT_TRUE(w->Option_Check->isEnabled());
+        w->Option_Check->click();
+        dialogs_->confirmAnswers = {true}; // factored loads kept, if asked
+        w->cmdNext->click();
+        EXPECT_EQ(dialogs_->messages(), std::vector<std::string>{});
+        EXPECT_EQ(Model.SteelSectionFlag, 1);
+    }
+}
+
 } // namespace

@@ -30,6 +30,8 @@
 #include "input/ui/EffLengthUi.h"
 #include "input/ui/LoadData.h"
 #include "platform/QtDialogs.h"
+#include "window/FileCommands.h"
+#include "window/IndexJobs.h"
 #include "window/ui/Index.h"
 
 using namespace kx;
@@ -385,6 +387,122 @@ TEST_F(SpanFrmTest, EachControlHasItsOwnEffect) {
     kxtest::ExpectEffects(w, rows);
 }
 
+// "Next >" and "< Back" pressed while the interval panel is open, on span 1 (5000 mm) and on the
+// last span (4000 mm): the span keeps the spaces and the count the panel shows, as OK takes them.
+// By hand: half-end spacing with 1 restraint gives L/2 (slot 100); 3 equal restraints L/4 (slots
+// 50); typed spaces 2 + 3 m of 5 m are slots 80 and 120, 1.5 + 2.5 m of 4 m 75 and 125.
+TEST_F(SpanFrmTest, NextAndBackTakeTheOpenIntervalPanelAsOkDoes) {
+    struct Row {
+        const char* what;
+        int span;
+        std::function<void()> inPanel; // after "Span restrained at intervals" is clicked
+        std::vector<float> spaces;     // mm; none when the panel must stay open
+        std::vector<int> positions;    // restraint slots
+    };
+    auto spacing = [this](QRadioButton* option, int n) {
+        option->setChecked(true);
+        w->Edit_No->setValue(n);
+    };
+    auto type = [this](std::vector<const char*> cells) {
+        for (std::size_t i = 0; i < cells.size(); ++i)
+            w->Grid_Int->item(1, static_cast<int>(i) + 1)->setText(QString::fromLatin1(cells[i]));
+    };
+    // The panel as it opens, its spacing and count set on an earlier visit.
+    auto reopened = [this, spacing](QRadioButton* option, int n) {
+        return [this, spacing, option, n] {
+            spacing(option, n);
+            click("cmd_OK");
+            click("Option_Full");
+            click("Option_Int");
+        };
+    };
+    std::vector<Row> rows;
+    for (int s : {1, 2}) {
+        const float L = s == 1 ? 5000.0f : 4000.0f;
+        rows.push_back({"just opened, half ends", s, reopened(w->Option_UnEqual, 1), {L / 2}, {100}});
+        rows.push_back({"count raised from 1 to 3 after a space was typed",
+                        s,
+                        [=, this] {
+                            spacing(w->Option_Equal, 1);
+                            type({"1"});
+                            w->Edit_No->setValue(3);
+                        },
+                        {L / 4, L / 4, L / 4},
+                        {50, 50, 50}});
+        rows.push_back({"count lowered from 3 to 1 after a space was typed",
+                        s,
+                        [=, this] {
+                            spacing(w->Option_Equal, 3);
+                            type({"1"});
+                            w->Edit_No->setValue(1);
+                        },
+                        {L / 2},
+                        {100}});
+        rows.push_back({"spaces adding up to the span exactly", s,
+                        [=, this] {
+                            spacing(w->Option_Blank, 2);
+                            type(s == 1 ? std::vector{"2", "3"} : std::vector{"1.5", "2.5"});
+                        },
+                        s == 1 ? std::vector{2000.0f, 3000.0f} : std::vector{1500.0f, 2500.0f},
+                        s == 1 ? std::vector{80, 120} : std::vector{75, 125}});
+        rows.push_back({"spaces 10 mm longer than the span",
+                        s,
+                        [=, this] {
+                            spacing(w->Option_Blank, 2);
+                            type(s == 1 ? std::vector{"2", "3.01"} : std::vector{"1.5", "2.51"});
+                        },
+                        {},
+                        {}});
+    }
+    for (const bool next : {true, false})
+        for (const Row& row : rows) {
+            SCOPED_TRACE(std::string(next ? "Next, span " : "Back, span ") + std::to_string(row.span) + ", " +
+                         row.what);
+            for (int s = 1; s <= 2; ++s) {
+                Work.SpanOptIntWork[s] = Work.SpanOptFullWork[s] = 0;
+                Model.SpanOptInt[s] = 0;
+                Model.EffLength[s] = TEffLengthRec{};
+                Model.RestraintPos[s] = Arr<int32, 1, 10>{};
+            }
+            w->hide(); // shown again with neither span chosen
+            start();
+            w->Edit_Span->setValue(row.span);
+            click("Option_Int");
+            row.inPanel();
+            dialogs_->clear();
+            (next ? w->cmd_Next : w->cmd_Back)->click();
+
+            if (row.spaces.empty()) {
+                EXPECT_EQ(dialogs_->messages(), std::vector<std::string>{spanmsg::kSumExceeds});
+                EXPECT_TRUE(w->isVisible() && !w->Frame_Int->isHidden());
+                EXPECT_EQ(Model.SpanOptInt[row.span], 0); // nothing committed
+                type({"1", "1"});
+                click("cmd_OK");
+                continue;
+            }
+            EXPECT_TRUE(w->Frame_Int->isHidden() && !w->Frame_Span->isHidden());
+            const int n = static_cast<int>(row.spaces.size());
+            // Next commits; Back leaves the span's working copy as OK would and goes back.
+            const TEffLengthRec& e = next ? Model.EffLength[row.span] : Work.EffLengthWork[row.span];
+            const Arr<int32, 1, 10>& stored =
+                next ? Model.RestraintPos[row.span] : Work.RestraintPosWork[row.span];
+            EXPECT_EQ(e[kIntervalCountField], static_cast<float>(n));
+            for (int i = 1; i <= n; ++i) {
+                EXPECT_NEAR(e[i], row.spaces[static_cast<std::size_t>(i - 1)], 0.01) << i;
+                EXPECT_EQ(stored[i], row.positions[static_cast<std::size_t>(i - 1)]) << i;
+            }
+            if (next) {
+                EXPECT_EQ(Model.SpanOptInt[row.span], 1);
+                // The other span has no choice yet: the form stays with its message.
+                EXPECT_EQ(dialogs_->messages(),
+                          std::vector<std::string>{spanmsg::kNotSelected + std::to_string(3 - row.span)});
+            } else {
+                EXPECT_TRUE(Forms.LoadDataFrm->isVisible() && !w->isVisible());
+                Forms.LoadDataFrm->hide();
+            }
+        }
+}
+
 class CantFrmTest : public FormsTest {
 protected:
     // Cantilevers of 1500 and 1234 mm either side of a 5000 mm span, units m, 5 N/mm.
@@ -415,6 +533,87 @@ TEST_F(CantFrmTest, EveryControlReadAndShownThroughItsBindingAndNamed) {
         EXPECT_EQ(w->Option_Support_Partial->accessibleName(), "Continuous with partial torsional restraint");
         EXPECT_EQ(w->Option_Support_Both->accessibleName(),
                   "Continuous with lateral and torsional restraint");
+    }
+}
+
+// A beam file whose cantilevers both hold 3.0 L (lateral support, free end, normal loading) is
+// opened; the user makes another choice on each cantilever form, goes back through the span form
+// to the left form and forward again to the analysis. Each form keeps the user's choice: fully
+// restrained gives 0; support and end both restrained, destabilizing gives 2.5 L (3750 mm of
+// 1500, and 3085 of 1234, shown again as 3.085 m); a typed 2 m, asked once, gives 2000 mm.
+TEST_F(CantFrmTest, AChoiceMadeAfterOpenStaysThroughBackAndNext) {
+    TempDir jobs;
+    const std::string path = jobs.path("cantilevers.kxf");
+    Model.SteelSectionFlag = 1;
+    Model.SpanOptFull[1] = 1;
+    Model.EffLength[1][0] = 4250;
+    Model.EffLengthText[1] = "0.85L";
+    Model.EffLengthMemberLength[1] = 5000;
+    for (auto [r, opts, L] : {std::tuple{kLHCantRow, &SharedModel::CantLHOpts, 1500.0f},
+                              {kRHCantRow, &SharedModel::CantRHOpts, 1234.0f}}) {
+        for (int f : {coNormal, coSupportLateral, coEndFree})
+            (Model.*opts)[f] = 1;
+        Model.EffLength[r][0] = 3 * L;
+        Model.EffLengthText[r] = "3.00 L";
+        Model.EffLengthMemberLength[r] = L;
+    }
+    kxtest::AnalyseCommitted();
+    WriteBeamFile(path);
+
+    struct Choice {
+        std::vector<const char*> options;
+        const char* lf; // the factor box when shown again, which both forms commit
+        float leftMm, rightMm;
+    };
+    const Choice choices[] = {
+        {{"Option_Restrained"}, "Fully Restrained", 0, 0},
+        {{"Option_Support_Both", "Option_End_Top", "Option_Destabilizing"}, "2.50 L", 3750, 3085},
+        {{"Option_Edit"}, "User value", 2000, 2000},
+    };
+    TCantileverFrm* left = Forms.CantLHFrm;
+    TCantileverFrm* right = Forms.CantRHFrm;
+    TSpanFrm* span = Forms.SpanFrm;
+    for (const Choice& choice : choices) {
+        SCOPED_TRACE(choice.lf);
+        dialogs_->fileAnswers.push_back(path);
+        Forms.IndexFrm->Open1->trigger();
+        dialogs_->clear();
+        dialogs_->inputAnswers = {std::string("2"), std::string("2")};
+        auto choose = [&choice](TCantileverFrm* w) {
+            for (const char* option : choice.options)
+                kxtest::Click(w, option);
+        };
+
+        left->show(); // as the load form's Next shows it
+        ASSERT_EQ(left->lbl_Lf->text(), "3.00 L");
+        choose(left);
+        left->cmd_Next->click();
+        ASSERT_TRUE(span->isVisible());
+        span->cmd_Next->click();
+        ASSERT_TRUE(right->isVisible());
+        ASSERT_EQ(right->lbl_Lf->text(), "3.00 L");
+        choose(right);
+        right->cmd_Back->click();
+        span->cmd_Back->click();
+        ASSERT_TRUE(left->isVisible());
+        EXPECT_EQ(left->lbl_Lf->text(), choice.lf);
+        left->cmd_Next->click();
+        span->cmd_Next->click();
+        ASSERT_TRUE(right->isVisible());
+        EXPECT_EQ(right->lbl_Lf->text(), choice.lf);
+        right->cmd_Next->click();
+        EXPECT_FALSE(right->isVisible());
+
+        EXPECT_EQ(Model.EffLength[kLHCantRow][0], choice.leftMm);
+        EXPECT_EQ(Model.EffLength[kRHCantRow][0], choice.rightMm);
+        EXPECT_EQ(Model.EffLengthText[kLHCantRow].str(), choice.lf);
+        EXPECT_EQ(Model.EffLengthText[kRHCantRow].str(), choice.lf);
+        EXPECT_EQ(Model.CantLHOpts[coNormal] + Model.CantRHOpts[coNormal], 0);
+        // The typed value is asked for once on each form, not again at each showing.
+        EXPECT_EQ(dialogs_->inputAnswers.size(),
+                  choice.options.front() == std::string("Option_Edit") ? 0u : 2u);
+        EXPECT_EQ(dialogs_->messages(), std::vector<std::string>{});
+        Forms.IndexFrm->hide();
     }
 }
 

@@ -231,6 +231,9 @@ TKX_BeamFrm::TKX_BeamFrm(QWidget* parent) : QMainWindow(parent) {
     Edit_Spans = Named(new TSpanCountBox(GroupSpans), "Edit_Spans");
     Edit_Spans->setRange(1, kMaxFormSpans);
     Edit_Spans->setWrapping(false);
+    // A typed count is taken when it is finished (Enter, or the focus moving on): "12" typed over
+    // "3" passes through "1", which would untick the interior couplers of a one-span beam.
+    Edit_Spans->setKeyboardTracking(false);
     Edit_Spans->setGeometry(10, 54, 70, 26);
 
     GroupSupportType = group(client, "GroupSupportType", " Support Type ", 170, 146, 150, 92);

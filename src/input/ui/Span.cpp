@@ -345,7 +345,7 @@ void TSpanFrm::cmd_OKClick() {
 
 void TSpanFrm::cmd_NextClick() {
     SpanRoute route = SpanRoute::Stay;
-    act([this, &route](SpanControls& c) { route = SpanNext(c, Link.Main); });
+    act([this, &route](SpanControls& c) { route = SpanNext(c, *this, Link.Main); });
     Guard([this, route] {
         if (route == SpanRoute::CantRHFrm) {
             ShowForm(Link.CantRH);
@@ -358,9 +358,12 @@ void TSpanFrm::cmd_NextClick() {
 }
 
 void TSpanFrm::cmd_BackClick() {
-    Guard([this] {
+    SpanRoute route = SpanRoute::Stay;
+    act([this, &route](SpanControls& c) { route = SpanBack(c, *this); });
+    Guard([this, route] {
+        if (route == SpanRoute::Stay) return;
         hide();
-        if (SpanBack() == SpanRoute::CantLHFrm)
+        if (route == SpanRoute::CantLHFrm)
             ShowForm(Link.CantLH);
         else
             ShowForm(Link.Loads);
