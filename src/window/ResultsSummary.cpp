@@ -47,7 +47,7 @@ struct TableLines {
     const TResultLine* first = nullptr;
     int count = 0;
 };
-template <int Hi> TableLines Lines(const TextTable<Hi>& t, int count) {
+template <int Hi> TableLines Lines(TextTable<Hi>& t, int count) {
     count = std::clamp(count, 0, Hi);
     if (count == 0) return {};
     t.Settle();
