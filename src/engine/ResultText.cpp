@@ -13,14 +13,14 @@ ResultTextTables Txt;
 KX_REGISTER_STATE(Txt);
 
 void ClearResultText() {
-    for (int lc = 1; lc <= 5; ++lc) {
+    for (int lc = 1; lc <= kMaxLoadcases; ++lc) {
         ClearTable(Txt.CaseListing[lc]);
         ClearTable(Txt.CaseLoadLines[lc]);
         ClearTable(Txt.CaseSupportLines[lc]);
         Txt.CaseMaxStressLines[lc] = "";
     }
     ClearTextLines(Txt.EnvelopeLines);
-    for (int slot = 0; slot <= 5; ++slot) {
+    for (int slot = 0; slot <= kMaxLoadcases; ++slot) { // slot 0: the envelope
         ClearTable(Txt.KxCheckLines[slot]);
         ClearTable(Txt.TimberCheckLines[slot]);
     }

@@ -234,6 +234,10 @@ template <class Line, int Hi> void LineTable<Line, Hi>::PutDeferred() {
     if (clearTo > 0) ClearLines(clearTo);
 }
 
+// The lines 1.. of a loadcase listing that an analysis empties before it runs; the listing it then
+// writes puts every line that its count covers.
+inline constexpr int kClearedListingLines = 500;
+
 // Empties the result texts before an analysis and for a new beam: the loadcase listings, load and
 // support lines, the capacity and timber check lines, the summary, maxima and loads listings, the
 // envelope text (its count stays) and the stress lines of the loadcases. The steel check lines

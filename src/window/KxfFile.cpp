@@ -646,8 +646,8 @@ bool DeriveReleasedSupports(const SharedModel& m, EngineState& e, int lc) {
             e.ReleasedSupport[lc][k] = 0;
             ++j;
         } else {
-            // Only forkheads are released: support k stands at slot k - 1, the RH end at 25.
-            const int slot = k == N + 1 ? 25 : k - 1;
+            // Only forkheads are released: support k stands at slot k - 1, the RH end at its own.
+            const int slot = k == N + 1 ? kRHEndSupport : k - 1;
             if (m.SupportType[slot] != supForkhead) return false;
             e.ReleasedSupport[lc][k] = -1;
         }
