@@ -69,7 +69,7 @@ void emptyBlock(CapBlock& block) {
 }
 
 // Lines 1 to the count in line 0 of a table.
-template <class Line, int Hi> std::vector<std::string> listed(const Arr<Line, 0, Hi>& table) {
+template <CountedTable Table> std::vector<std::string> listed(const Table& table) {
     std::vector<std::string> out;
     for (int i = 1, n = LineCount(table, CountPolicy::WithinTable); i <= n; ++i)
         out.push_back(static_cast<std::string>(table[i]));

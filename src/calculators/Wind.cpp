@@ -2,6 +2,7 @@
 #include "calculators/Wind.h"
 
 #include <cfloat>
+#include <limits>
 #include <optional>
 
 #include "foundation/Func_FloatToInt.h"
@@ -47,11 +48,28 @@ std::optional<float> readSingle(const std::string& text) {
     return std::nullopt;
 }
 
-// A refused input: the list is emptied, with a message when the check has one.
-std::vector<std::string> refuse(const char* message = nullptr) {
-    if (message) dlg().Message(message);
-    return {};
-}
+// The bounds of a typed input: above `most` it is refused with `tooLarge`, below `least` with
+// `tooSmall`; a null message refuses without one. Compared in extended precision, so that a typed
+// 1.36 or 0.9, whose single lies just past the limit, is refused.
+struct InputBounds {
+    std::string WindChoices::*field;
+    float WindInputs::*value;
+    long double least, most;
+    const char* tooSmall;
+    const char* tooLarge;
+};
+constexpr long double kNoLimit = std::numeric_limits<long double>::infinity();
+const InputBounds kInputBounds[] = {
+    {&WindChoices::Edit_Basic, &WindInputs::Basic, 0, 100, nullptr,
+     "Basic wind speed must be less than 100 m/s"},
+    {&WindChoices::Edit_S1, &WindInputs::S1, 0.9L, 1.36L, "S1 must be greater than 0.9 ",
+     "S1 must be less than 1.36 "},
+    {&WindChoices::Edit_Height, &WindInputs::Height, 0, 200, nullptr,
+     "Height above ground must be less than 200 m"},
+    {&WindChoices::Edit_Factor, &WindInputs::Wff, 0, 2, nullptr, "Wind force factor must be less than 2"},
+    {&WindChoices::Edit_TubeLength, &WindInputs::TubeLength, 0, kNoLimit, nullptr, nullptr},
+    {&WindChoices::Edit_BoardLength, &WindInputs::BoardLength, 0, kNoLimit, nullptr, nullptr},
+};
 
 void courier(Printer& p) {
     p.canvas().SetFontName("Courier");
@@ -133,6 +151,21 @@ std::vector<std::string> WindAreaCalc(int area) {
     return shown;
 }
 
+std::optional<WindInputs> ReadWindInputs(const WindChoices& c) {
+    WindInputs in{};
+    for (const InputBounds& b : kInputBounds) {
+        const std::optional<float> v = readSingle(c.*b.field);
+        if (!v) return std::nullopt;
+        const long double x = *v;
+        if (x > b.most || x < b.least) {
+            if (const char* message = x > b.most ? b.tooLarge : b.tooSmall) dlg().Message(message);
+            return std::nullopt;
+        }
+        in.*b.value = *v;
+    }
+    return in;
+}
+
 std::vector<std::string> WindCalculate(const WindChoices& c) {
     const int no = WindAreaNumber(c.Edit_AreaNo);
     WindState.AreaNo = no;
@@ -144,45 +177,20 @@ std::vector<std::string> WindCalculate(const WindChoices& c) {
     a.TerrainChoice = c.Terrain;
     a.ProbabilityChoice = c.Probability;
 
-    const auto V = readSingle(c.Edit_Basic);
-    if (!V) return refuse();
-    if (*V > 100) return refuse("Basic wind speed must be less than 100 m/s");
-    if (*V < 0) return refuse();
-    a.Basic = *V;
-
-    const auto S1 = readSingle(c.Edit_S1);
-    if (!S1) return refuse();
-    // Against the limits in extended precision: a typed 1.36 or 0.9 is refused.
-    if (static_cast<long double>(*S1) > 1.36L) return refuse("S1 must be less than 1.36 ");
-    if (static_cast<long double>(*S1) < 0.9L) return refuse("S1 must be greater than 0.9 ");
-    a.S1 = *S1;
-
-    const auto H = readSingle(c.Edit_Height);
-    if (!H) return refuse();
-    if (*H > 200) return refuse("Height above ground must be less than 200 m");
-    if (*H < 0) return refuse();
-    a.Height = *H;
+    const std::optional<WindInputs> in = ReadWindInputs(c);
+    if (!in) return {};
+    a.Basic = in->Basic;
+    a.S1 = in->S1;
+    a.Height = in->Height;
+    a.Wff = in->Wff;
+    a.TubeLength = in->TubeLength;
+    a.BoardLength = in->BoardLength;
 
     a.S2 = WindS2Lookup(c.Terrain, a.Height);
     a.S3 = kS3[c.Probability - 1];
     using Ext = long double;
     a.Vs = static_cast<float>(Ext(a.Basic) * a.S1 * a.S2 * a.S3);
     a.q = static_cast<float>(Ext(a.Vs) * a.Vs * 0.613L / 1000);
-
-    const auto Wff = readSingle(c.Edit_Factor);
-    if (!Wff) return refuse();
-    if (*Wff > 2) return refuse("Wind force factor must be less than 2");
-    if (*Wff < 0) return refuse();
-    a.Wff = *Wff;
-
-    const auto tube = readSingle(c.Edit_TubeLength);
-    if (!tube) return refuse();
-    if (*tube < 0) return refuse();
-    const auto board = readSingle(c.Edit_BoardLength);
-    if (!board) return refuse();
-    if (*board < 0) return refuse();
-    a.TubeLength = *tube;
-    a.BoardLength = *board;
 
     a.At = static_cast<float>(0.0483L * a.TubeLength);
     a.TubeLoad = static_cast<float>(Ext(a.At) * a.Wff * a.q);

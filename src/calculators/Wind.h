@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -63,6 +64,14 @@ int WindAreaNumber(const std::string& text);
 // Rebuilds the result lines of an area from its stored values and returns them (lines 1 to the
 // count). An area whose q is 0 keeps no lines.
 std::vector<std::string> WindAreaCalc(int area);
+
+// The six typed inputs of an area, each within its bounds.
+struct WindInputs {
+    float Basic, S1, Height, Wff, TubeLength, BoardLength;
+};
+// Reads the inputs in that order; at the first that is no number or out of its bounds, shows its
+// message (none for a negative value that has no message of its own) and gives nothing.
+std::optional<WindInputs> ReadWindInputs(const WindChoices& c);
 
 // Calculate: reads and checks every input; only when all pass are the area's inputs, choices,
 // description and results stored. Returns what the result list shows: the area's lines, or

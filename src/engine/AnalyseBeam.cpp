@@ -40,7 +40,7 @@ bool IsForkheadBeam() { return Model.SupportType[1] == supForkhead; }
 bool ShearDeflectionWanted() { return Model.SpanData[kFlagsRow][kShearDeflectionField] == 1.0f; }
 
 // The support code slot of committed support k (1 = LH end .. n + 1 = RH end).
-int SupportSlot(int k) { return k == Model.SpanCount[0] + 1 ? 25 : k - 1; }
+int SupportSlot(int k) { return k == Model.SpanCount[0] + 1 ? kRHEndSupport : k - 1; }
 
 bool Positive(double v) { return v > 0 && std::isfinite(v); }
 
@@ -318,7 +318,7 @@ void FinishAnalysis(AnalysisHost& host) {
     CheckEquilibrium();
     Listings().LoadsListing();
     if (IsCoupler(Model.SupportType[0]) || IsCoupler(Model.SupportType[1]) ||
-        IsCoupler(Model.SupportType[25]))
+        IsCoupler(Model.SupportType[kRHEndSupport]))
         DoubleCouplerWarning();
 
     Model.AnalysedFlag = 1;
@@ -447,7 +447,7 @@ void ClearResults(AnalysisHost& host) {
     Eng.MinSupportReaction.fill(0);
 
     for (int lc = 1; lc <= kMaxLoadcases; ++lc) {
-        ClearTextLines(Txt.CaseListing[lc], 500);
+        ClearTextLines(Txt.CaseListing[lc], kClearedListingLines);
         ClearTextLines(Txt.CaseLoadLines[lc]);
         ClearTextLines(Txt.CaseSupportLines[lc]);
         Txt.CaseLoadLines[lc][0] = "0";
@@ -512,18 +512,10 @@ void ClearResults(AnalysisHost& host) {
 }
 
 void CalcTotalAppliedLoads() {
-    for (int lc = 1; lc <= kMaxLoadcases; ++lc) {
-        double total = 0;
-        for (int r = 1; r <= 25; ++r) {
-            const TLoadRec& rec = Model.LoadTable[lc][r];
-            if (rec[lfApplied] != 1.0f) continue;
-            if (rec[lfKind] == 1.0f)
-                total += static_cast<double>(rec[lfP]) * rec[lfLF];
-            else if (rec[lfKind] == -1.0f)
-                total += (static_cast<double>(rec[lfW1]) + rec[lfW2]) / 2 * rec[lfCover] * rec[lfLF];
-        }
-        Model.CaseAppliedLoad[lc] = total;
-    }
+    // CaseAppliedLoad covers the first half of the user's loads only, as the beam file has it.
+    constexpr int kCaseAppliedLastRecord = 25;
+    for (int lc = 1; lc <= kMaxLoadcases; ++lc)
+        Model.CaseAppliedLoad[lc] = AppliedLoad(lc, kCaseAppliedLastRecord);
 }
 
 void CheckEquilibrium() {

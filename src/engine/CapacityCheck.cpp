@@ -33,10 +33,11 @@ bool Exceeds(double load, double permissible, float& ratio) {
 
 bool IsDoubleCoupler(TSupportCode code) { return code == supCouplerTop || code == supCouplerMid; }
 
-// The beam's supports are slot 0 (LH end), 1..n-1 (interior) and 25 (RH end).
+// The beam's supports are slot 0 (LH end), 1..n-1 (interior) and kRHEndSupport.
 bool HasDoubleCoupler() {
     const int n = Model.SpanCount[0];
-    if (IsDoubleCoupler(Model.SupportType[0]) || IsDoubleCoupler(Model.SupportType[25])) return true;
+    if (IsDoubleCoupler(Model.SupportType[0]) || IsDoubleCoupler(Model.SupportType[kRHEndSupport]))
+        return true;
     for (int s = 1; s <= n - 1 && s <= 24; ++s)
         if (IsDoubleCoupler(Model.SupportType[s])) return true;
     return false;

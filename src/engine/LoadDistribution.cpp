@@ -225,28 +225,9 @@ void DistributeRH(int lc, double xl, const Arr<int, 1, kRecords>& pointMember) {
     Eng.CantPieceCount[2] = pieces.Finish();
 }
 
-// The factored load of loadcase k's applied records, N; with `sizes`, every value taken by its size
-// (the sum of the loads' magnitudes, however much of them cancels).
-double AppliedLoad(int k, bool sizes) {
-    double total = 0;
-    for (int r = 1; r <= kRecords; ++r) {
-        const TLoadRec& rec = Model.LoadTable[k][r];
-        if (!IsApplied(rec) || !(IsPoint(rec) || IsDistributed(rec))) continue;
-        const auto v = [&](int f) {
-            const double x = rec[f];
-            return sizes ? std::fabs(x) : x;
-        };
-        if (IsPoint(rec))
-            total += v(lfP) * v(lfLF);
-        else
-            total += (v(lfW1) + v(lfW2)) * v(lfCover) / 2 * v(lfLF);
-    }
-    return total;
-}
-
 void CalcTotalAppliedLoad() {
     for (int k = 1; k <= kMaxLoadcases; ++k)
-        Model.TotalAppliedLoad[k] = static_cast<float>(AppliedLoad(k, false));
+        Model.TotalAppliedLoad[k] = static_cast<float>(AppliedLoad(k, kRecords));
 }
 
 // Every span's piece tables, all of their slots, set to 0.
@@ -351,6 +332,23 @@ void FillSpanLoadTables() {
     }
 }
 
-double AppliedLoadMagnitude(int lc) { return AppliedLoad(lc, true); }
+double AppliedLoad(int lc, int lastRecord, LoadSum sum) {
+    double total = 0;
+    for (int r = 1; r <= lastRecord; ++r) {
+        const TLoadRec& rec = Model.LoadTable[lc][r];
+        if (!IsApplied(rec) || !(IsPoint(rec) || IsDistributed(rec))) continue;
+        const auto v = [&](int f) {
+            const double x = rec[f];
+            return sum == LoadSum::Sizes ? std::fabs(x) : x;
+        };
+        if (IsPoint(rec))
+            total += v(lfP) * v(lfLF);
+        else
+            total += (v(lfW1) + v(lfW2)) * v(lfCover) / 2 * v(lfLF);
+    }
+    return total;
+}
+
+double AppliedLoadMagnitude(int lc) { return AppliedLoad(lc, kRecords, LoadSum::Sizes); }
 
 } // namespace kx

@@ -12,6 +12,13 @@ void ResetLoadcaseWork();
 // TotalAppliedLoad of all five loadcases.
 void DistributeLoads();
 
+// How AppliedLoad adds the loads up: as they act, or each by its size.
+enum class LoadSum { Signed, Sizes };
+
+// The factored load of loadcase lc's applied records 1..lastRecord, N: a point record adds P x LF,
+// a distributed one (W1 + W2) x Cover / 2 x LF.
+double AppliedLoad(int lc, int lastRecord, LoadSum sum = LoadSum::Signed);
+
 // The sum of the sizes of loadcase lc's applied loads, factored, N: what the reactions' rounding
 // scales with, however much of the loads cancels.
 double AppliedLoadMagnitude(int lc);

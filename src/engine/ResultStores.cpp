@@ -212,7 +212,7 @@ void BuildMomentPolyline(int lc, const MemberPositions& at, const PointFractions
             line.Add(x[p - 1], M[p - 1]);
     }
     // A RH end that takes moment: the drawn diagram returns to 0 there.
-    const int rhEnd = Model.SupportType[25];
+    const int rhEnd = Model.SupportType[kRHEndSupport];
     if (rhEnd == supFixedEnd || rhEnd == supCouplerTop || rhEnd == supCouplerMid)
         line.Add(at.rhSupport / L, 0);
     if (at.rh) {

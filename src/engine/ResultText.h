@@ -7,6 +7,7 @@
 #include <concepts>
 #include <cstddef>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -34,71 +35,73 @@ public:
     virtual void Put(TextWriter<Line, Hi>& w) const = 0;
 };
 
-// Lines 0..Hi. `used` bounds the lines 1..Hi that may hold text, so that clearing a table of a
+// Lines 0..Hi. `used_` bounds the lines 1..Hi that may hold text, so that clearing a table of a
 // thousand lines touches only the few dozen an analysis wrote: every access that may write a line
 // raises it.
-// Lines 1.. may be deferred (Defer); every access to them, a copy and a comparison put them
-// first, so that no reader can tell. Line 0, the count, is always written at once.
-template <class Line, int Hi> struct LineTable : Arr<Line, 0, Hi> {
-    using Base = Arr<Line, 0, Hi>;
-    LineTable() = default;
-    LineTable(const LineTable& o) : Base(o.Settled()), used(o.used) {}
-    LineTable& operator=(const LineTable& o) {
-        if (this != &o) {
-            Base::operator=(o.Settled());
-            used = o.used;
-            deferred_.reset();
-            clearTo_ = 0;
-        }
-        return *this;
-    }
+// Lines 1.. may be deferred (Defer): they are put by the first access through a table that may be
+// changed, so that no such reader can tell. A table read as const is never changed: reading lines
+// 1.. of a const table whose lines are still deferred is a fault of the program and throws, rather
+// than showing blanks. Copies share the deferred lines, which never change. Line 0, the count, is
+// always written at once.
+template <class Line, int Hi> class LineTable {
+public:
+    using Lines = Arr<Line, 0, Hi>;
+    static constexpr int low = 0;
+    static constexpr int high = Hi;
+
     Line& operator[](int i) {
         if (i != 0) Settle();
-        Line& line = Base::operator[](i);
-        if (i > used) used = i;
+        Line& line = lines_[i];
+        if (i > used_) used_ = i;
         return line;
     }
-    const Line& operator[](int i) const {
-        if (i != 0) Settle();
-        return Base::operator[](i);
-    }
+    const Line& operator[](int i) const { return i == 0 ? lines_[0] : Settled()[i]; }
     Line* begin() {
         Settle();
-        used = Hi;
-        return Base::begin();
+        used_ = Hi;
+        return lines_.begin();
     }
     Line* end() {
         Settle();
-        used = Hi;
-        return Base::end();
+        used_ = Hi;
+        return lines_.end();
     }
     const Line* begin() const { return Settled().begin(); }
     const Line* end() const { return Settled().end(); }
     void fill(const Line& x) {
         Forget();
-        used = Hi;
-        Base::fill(x);
+        used_ = Hi;
+        lines_.fill(x);
     }
-    bool operator==(const LineTable& o) const { return Settled() == o.Settled(); }
+    // Compares the lines as readers see them, putting deferred lines into copies.
+    bool operator==(const LineTable& o) const {
+        if (!deferred_ && !o.deferred_) return lines_ == o.lines_;
+        return Put(*this)->lines_ == Put(o)->lines_;
+    }
+    // Whether some lines are deferred and not yet put.
+    bool Pending() const { return deferred_ != nullptr; }
 
     // Line 0 := the count of `lines` lines from line 1, as TextWriter::WriteCount gives it; the
     // lines themselves are put by `deferred` when lines 1.. are first read.
-    void Defer(std::unique_ptr<const DeferredLines<Line, Hi>> deferred, int lines);
+    void Defer(std::shared_ptr<const DeferredLines<Line, Hi>> deferred, int lines);
     // Lines 1..last := "" (line 0 stays). Deferred lines are not put for that, unless some of
     // them lie past `last`.
     void ClearLines(int last);
     // Puts the deferred lines, if any.
-    void Settle() const {
+    void Settle() {
         if (deferred_) [[unlikely]]
-            const_cast<LineTable*>(this)->PutDeferred();
+            PutDeferred();
     }
 
-    int used = 0;
-
 private:
-    const Base& Settled() const {
-        Settle();
-        return *this;
+    const Lines& Settled() const {
+        if (deferred_) throw std::logic_error("a result table was read as const before its lines were put");
+        return lines_;
+    }
+    static std::unique_ptr<LineTable> Put(const LineTable& t) {
+        auto copy = std::make_unique<LineTable>(t);
+        copy->Settle();
+        return copy;
     }
     void Forget() {
         deferred_.reset();
@@ -106,7 +109,9 @@ private:
     }
     void PutDeferred();
 
-    std::unique_ptr<const DeferredLines<Line, Hi>> deferred_;
+    Lines lines_;
+    int used_ = 0;
+    std::shared_ptr<const DeferredLines<Line, Hi>> deferred_;
     int deferredLines_ = 0; // how many lines `deferred_` puts
     int clearTo_ = 0;       // lines 1..clearTo_ are emptied after the deferred lines are put
 };
@@ -197,11 +202,11 @@ private:
 };
 
 template <class Line, int Hi>
-void LineTable<Line, Hi>::Defer(std::unique_ptr<const DeferredLines<Line, Hi>> deferred, int lines) {
+void LineTable<Line, Hi>::Defer(std::shared_ptr<const DeferredLines<Line, Hi>> deferred, int lines) {
     Settle(); // earlier deferred lines that a clearing left partly standing
     deferred_ = std::move(deferred);
     deferredLines_ = lines;
-    Base::operator[](0) = TextWriter<Line, Hi>::CountText(lines);
+    lines_[0] = TextWriter<Line, Hi>::CountText(lines);
 }
 
 template <class Line, int Hi> void LineTable<Line, Hi>::ClearLines(int last) {
@@ -213,14 +218,14 @@ template <class Line, int Hi> void LineTable<Line, Hi>::ClearLines(int last) {
         }
         Forget(); // every line they would put is emptied
     }
-    const int to = std::min(used, last);
-    if (to > 0) Line::Clear(Base::begin() + 1, static_cast<std::size_t>(to));
-    if (used <= last) used = 0;
+    const int to = std::min(used_, last);
+    if (to > 0) Line::Clear(lines_.begin() + 1, static_cast<std::size_t>(to));
+    if (used_ <= last) used_ = 0;
 }
 
 template <class Line, int Hi> void LineTable<Line, Hi>::PutDeferred() {
     // Taken first: the writer comes back through operator[].
-    const std::unique_ptr<const DeferredLines<Line, Hi>> deferred = std::move(deferred_);
+    const std::shared_ptr<const DeferredLines<Line, Hi>> deferred = std::move(deferred_);
     const int clearTo = std::exchange(clearTo_, 0);
     TextWriter<Line, Hi> w(*this);
     deferred->Put(w);
@@ -228,6 +233,10 @@ template <class Line, int Hi> void LineTable<Line, Hi>::PutDeferred() {
     w.WriteFullNote();
     if (clearTo > 0) ClearLines(clearTo);
 }
+
+// The lines 1.. of a loadcase listing that an analysis empties before it runs; the listing it then
+// writes puts every line that its count covers.
+inline constexpr int kClearedListingLines = 500;
 
 // Empties the result texts before an analysis and for a new beam: the loadcase listings, load and
 // support lines, the capacity and timber check lines, the summary, maxima and loads listings, the

@@ -103,8 +103,9 @@ void AssembleStiffness() {
         C[j] = 2 * k[j];
     }
     D[n + 1] = 4 * k[n];
-    if (type[25] == supFixedEnd) D[n + 1] = kFixedEndFactor * D[n + 1];
-    if (type[25] == supCouplerTop || type[25] == supCouplerMid) D[n + 1] = 3.0 * spring[25] + D[n + 1];
+    const int rhEnd = type[kRHEndSupport];
+    if (rhEnd == supFixedEnd) D[n + 1] = kFixedEndFactor * D[n + 1];
+    if (rhEnd == supCouplerTop || rhEnd == supCouplerMid) D[n + 1] = 3.0 * spring[kRHEndSupport] + D[n + 1];
     C[n + 1] = 0;
 }
 

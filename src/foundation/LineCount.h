@@ -26,15 +26,19 @@ int ReadLineCount(std::string_view line0);
 inline std::string_view CountLineView(const std::string& line) { return line; }
 template <int N> std::string_view CountLineView(const ShortString<N>& line) { return line.view(); }
 
-template <class Line, int Hi>
-int LineCount(const Arr<Line, 0, Hi>& table, CountPolicy policy = CountPolicy::AsStored) {
+// A table of lines low..high with line 0 holding the count: a plain array, or a table that puts
+// some of its lines when they are first read. Every reader goes through the table's own indexing.
+template <class Table>
+concept CountedTable = Table::low == 0 && requires(const Table& t) {
+    CountLineView(t[0]);
+};
+
+template <CountedTable Table> int LineCount(const Table& table, CountPolicy policy = CountPolicy::AsStored) {
     const int n = ReadLineCount(CountLineView(table[0]));
-    return policy == CountPolicy::WithinTable ? std::clamp(n, 0, Hi) : n;
+    return policy == CountPolicy::WithinTable ? std::clamp(n, 0, Table::high) : n;
 }
 
 // Line 0 := count.
-template <class Line, int Hi> void SetLineCount(Arr<Line, 0, Hi>& table, int count) {
-    table[0] = std::to_string(count);
-}
+template <CountedTable Table> void SetLineCount(Table& table, int count) { table[0] = std::to_string(count); }
 
 } // namespace kx

@@ -19,6 +19,9 @@ inline constexpr int kFlagsRow = 27;
 inline constexpr int kMaxSpans = 25;
 inline constexpr int kMaxLoadcases = 5;
 inline constexpr int kSelfWeightRecord = 51;
+// The support slot of the RH end, whatever the number of spans: SupportType[0] is the LH end,
+// [1..n - 1] the interior supports.
+inline constexpr int kRHEndSupport = 25;
 
 // Fields of a member row (20 singles).
 enum MemberField : int {

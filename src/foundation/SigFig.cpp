@@ -90,42 +90,16 @@ std::string FormatFixedExact(long double v, int decimals) {
 
 namespace {
 
-// Writes units as digits with the given decimals after a point (at least one digit before it),
-// backwards from end; returns where the text starts. For what RoundFixed does not take.
-char* WriteUnits(char* end, unsigned long long units, int decimals) {
-    char* p = end;
-    int written = 0;
-    do {
-        *--p = static_cast<char>('0' + units % 10);
-        units /= 10;
-        if (++written == decimals) *--p = '.';
-    } while (units > 0 || written <= decimals);
-    return p;
-}
-
 // The listings format thousands of numbers per analysis, so the usual case takes one double
-// multiplication. Away from a decimal half, taking the value to 18 digits first cannot change
-// where it rounds: a scaled value below 1e10 moves by at most 5e-8 at 18 digits and by at most
-// 2e-6 through the conversion to double and the multiplication, so a fraction more than 1e-5 from
-// one half rounds alike either way. Values that close to a half, or larger, return false: only
-// the 18-digit way is sure of them.
+// multiplication (RoundFixed). Away from a decimal half, taking the value to 18 digits first cannot
+// change where it rounds: a scaled value below 1e8 moves by at most 5e-10 at 18 digits and by at
+// most 2e-8 through the conversion to double and the multiplication, so a fraction more than 1e-5
+// from one half rounds alike either way. Values that close to a half, or larger, return false:
+// only the 18-digit way is sure of them.
 bool FixedAwayFromHalf(NumberText& out, double magnitude, bool negative, int decimals) {
     FixedDigits f;
-    if (RoundFixed(magnitude, negative, decimals, f)) {
-        out.assign(f);
-        return true;
-    }
-    static constexpr double kPow10[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
-    if (decimals < 0 || decimals > 9) return false;
-    const double scaled = magnitude * kPow10[decimals];
-    if (!(scaled < 1e10)) return false;
-    unsigned long long units = static_cast<unsigned long long>(scaled); // scaled is not negative
-    const double fraction = scaled - static_cast<double>(units);        // exact
-    if (std::fabs(fraction - 0.5) <= 1e-5) return false;
-    if (fraction > 0.5) ++units;
-    char* p = WriteUnits(out.end(), units, decimals);
-    if (negative && units != 0) *--p = '-';
-    out.startAt(p);
+    if (!RoundFixed(magnitude, negative, decimals, f)) return false;
+    out.assign(f);
     return true;
 }
 

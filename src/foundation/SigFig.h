@@ -37,7 +37,8 @@ struct FixedDigits {
     int size() const { return (negative ? 1 : 0) + digits + (decimals > 0 ? 1 : 0); }
     // The decimals after the point, in the first bytes of a word.
     std::uint64_t FractionField() const { return word >> (8 * (8 - decimals)); }
-    // Writes the size() characters of the text at to, and up to 8 more bytes past them.
+    // Writes the size() characters of the text at to, and up to 8 more bytes past them: the one
+    // writer of these digits, for the number texts and the listing columns alike.
     void WriteTo(char* to) const {
         // The sign without a branch, as signs follow no pattern: a positive text writes over it.
         *to = '-';
@@ -52,12 +53,13 @@ struct FixedDigits {
     }
 };
 
-// Whole units of magnitude x 10^decimals as RoundFixed takes them; false for any other case.
+// Whole units of magnitude x 10^decimals as RoundFixed takes them; false for any other case. The
+// one rounding of the usual case, for every number text and listing column.
 [[gnu::always_inline]] inline bool RoundUnits(double magnitude, int decimals, std::uint32_t& units) {
     static constexpr double kPow10[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7};
     if (decimals < 0 || decimals > 7) return false;
     const double scaled = magnitude * kPow10[decimals];
-    if (!(scaled < 99999999.0)) return false; // also no number
+    if (!(scaled < 99999999.0)) return false; // also no number; the units fill the eight digits
     units = static_cast<std::uint32_t>(scaled);
     const double fraction = scaled - static_cast<double>(units); // exact
     if (std::fabs(fraction - 0.5) <= 1e-5) return false;
@@ -99,8 +101,8 @@ inline constexpr auto kFourDigits = [] {
 
 // A short number text held in place, so that the listings build their lines without allocating.
 // Every text of the routines above fits; a longer one is cut. The text is kept at the end of the
-// buffer, so that digits written backwards and blanks in front need no moving; 8 bytes after it
-// take whole-word writes that run past the text.
+// buffer, so that blanks in front need no moving; 8 bytes after it take whole-word writes that run
+// past the text.
 class NumberText {
 public:
     static constexpr int capacity = 40;
@@ -121,9 +123,6 @@ public:
     }
     std::string str() const { return std::string(view()); }
     int size() const { return capacity - start_; }
-    // Where a text written backwards ends, and where it then starts.
-    char* end() { return chars_ + capacity; }
-    void startAt(const char* p) { start_ = static_cast<int>(p - chars_); }
     void assign(const FixedDigits& f) {
         start_ = capacity - f.size();
         f.WriteTo(chars_ + start_);

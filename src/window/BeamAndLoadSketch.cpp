@@ -23,7 +23,8 @@ constexpr double kLoadHeightPx = 40.0;
 constexpr int kDrawnRecords = 50; // record 51, the self-weight, is drawn as the comb
 
 // Arrows stand on the beam line's upper edge and hang under its lower edge.
-constexpr ArrowStyle kArrows{-3, -16, -51, 4, 14, 44, 5};
+constexpr ArrowStyle kArrows{
+    .tipDown = -3, .barbDown = -16, .tailDown = -51, .tipUp = 4, .barbUp = 14, .tailUp = 44, .barbHalf = 5};
 
 // The symbol of support code `code` at column X; `scaled` is the support's distance x the drawing
 // scale, from which the fixed-end hatches take their outer ends before rounding.
@@ -120,9 +121,9 @@ void DrawBeam(Canvas& c, const DrawingFrame& f) {
     for (int r = kLHCantRow; r <= kRHCantRow; ++r)
         Drawing.DrawnMemberLength[r] = Model.SpanData[r][mfL];
     const int spans = Model.SpanCount[0];
-    Arr<double, 0, 25> pos;
+    Arr<double, 0, kRHEndSupport> pos; // by support slot
     pos[0] = Model.SpanData[kLHCantRow][mfL];
-    for (int k = 1; k <= 25; ++k)
+    for (int k = 1; k <= kRHEndSupport; ++k)
         pos[k] = pos[k - 1] + (k <= spans ? Model.SpanData[k][mfL] : 0.0f);
     const double s = DrawingLengthPx(f) / BL;
 
@@ -132,7 +133,8 @@ void DrawBeam(Canvas& c, const DrawingFrame& f) {
     DrawSupport(c, Model.SupportType[0], SupportEnd::Left, BeamColumn(f, pos[0]), pos[0] * s);
     for (int k = 1; k <= spans - 1; ++k)
         DrawSupport(c, Model.SupportType[k], SupportEnd::Interior, BeamColumn(f, pos[k]), pos[k] * s);
-    DrawSupport(c, Model.SupportType[25], SupportEnd::Right, BeamColumn(f, pos[25]), pos[25] * s);
+    DrawSupport(c, Model.SupportType[kRHEndSupport], SupportEnd::Right, BeamColumn(f, pos[kRHEndSupport]),
+                pos[kRHEndSupport] * s);
 
     c.SetFontColor(colors::White);
     const TMemberRow& lh = Model.SpanData[kLHCantRow];
@@ -145,7 +147,8 @@ void DrawBeam(Canvas& c, const DrawingFrame& f) {
     const TMemberRow& rh = Model.SpanData[kRHCantRow];
     if (rh[mfExists] == 1.0f) {
         const std::string text = LengthText(rh[mfL]);
-        if (text != "0.00") LengthLabel(c, Px((rh[mfL] / 2.0 + pos[25]) * s + kBeamLeftPx) - 12, text);
+        if (text != "0.00")
+            LengthLabel(c, Px((rh[mfL] / 2.0 + pos[kRHEndSupport]) * s + kBeamLeftPx) - 12, text);
     }
 }
 

@@ -71,13 +71,14 @@ public:
             pointRows_ += ShowsPoint(k, loads[k]) ? 1 : 0;
     }
     int Lines() const { return 7 + distributedRows_ + 4 + pointRows_ + 2; }
-    // What the last value column leaves in DecimalPlaces; -1 when no column is put.
-    int LastDecimals() const {
-        return pointRows_ > 0 ? at_.decimals : distributedRows_ > 0 ? cover_.decimals : -1;
+    void NoteColumns(LastColumnDecimals& last) const {
+        for (const Column* c : {&dist_, &start_, &finish_, &cover_})
+            last.Note(distributedRows_ > 0, *c);
+        for (const Column* c : {&load_, &at_})
+            last.Note(pointRows_ > 0, *c);
     }
 
     void Put(TextWriter<TResultLine, 100>& out) const override {
-        const DecimalPlacesKept kept;
         const auto& loads = loads_;
         out.Put("LOADCASE " + std::to_string(lc_));
         out.Put("");
@@ -210,10 +211,13 @@ public:
         return 3 + static_cast<int>(reactions_.size()) + 1 + 3 + static_cast<int>(rows_.size()) +
                (rhRow_ ? 0 : 1);
     }
-    int LastDecimals() const { return rows_.empty() ? reaction_.decimals : deflectionCol_.decimals; }
+    void NoteColumns(LastColumnDecimals& last) const {
+        last.Note(!reactions_.empty(), reaction_);
+        for (const Column* c : {&shearCol_, &pos_, &neg_, &deflectionCol_})
+            last.Note(!rows_.empty(), *c);
+    }
 
     void Put(TextWriter<TResultLine, 100>& out) const override {
-        const DecimalPlacesKept kept;
         out.Put("SUPPORTS");
         out.Put(factored_ == -1  ? " Support       Reaction"
                 : factored_ == 1 ? " Support   Factored Reaction"
@@ -304,10 +308,12 @@ public:
                 Eng.CantileverMoment[2].begin(), Eng.CantDeflectionStore.begin());
     }
     int Lines() const { return 2 + (shearDeflectionNote_ ? 1 : 0) + 25 * static_cast<int>(members_.size()); }
-    int LastDecimals() const { return members_.empty() ? -1 : DeflectionColumn(members_.back()).decimals; }
+    // Each member's last column is its deflections.
+    void NoteColumns(LastColumnDecimals& last) const {
+        if (!members_.empty()) last.Note(true, DeflectionColumn(members_.back()));
+    }
 
     void Put(TextWriter<TResultLine, 1000>& out) const override {
-        const DecimalPlacesKept kept;
         out.Put("");
         out.Put("SPAN DATA at 1/20th SPAN INTERVALS");
         if (shearDeflectionNote_) out.Put("              (deflection values include shear deflection)");
@@ -445,9 +451,6 @@ void AppendAligned(ListingLine& line, std::string_view value, int c, Align align
 }
 
 void Column::PutOther(ListingLine& line, double v) const {
-    // A value that shows as zero, "0.000", is common (a support's deflection, a cantilever's tip):
-    // its digits are known without a number text.
-    if (decimals <= 3 && std::fabs(v) < 1e-4 && line.PlaceValueAt(0, false, decimals, pos)) return;
     AppendAligned(line, DecimalPlacesText(v, decimals).view(), pos, align);
 }
 
@@ -520,11 +523,20 @@ void BuildMemberLabels() {
 
 void BuildCaseResultsText() {
     const int lc = Eng.CurrentCase;
-    DeferLines(Txt.CaseLoadLines[lc], std::make_unique<LoadLines>(lc));
-    DeferLines(Txt.CaseSupportLines[lc], std::make_unique<SupportLines>(lc));
+    LastColumnDecimals last;
+    const auto loads = std::make_shared<const LoadLines>(lc);
+    DeferLines(Txt.CaseLoadLines[lc], loads);
+    loads->NoteColumns(last);
+    const auto supports = std::make_shared<const SupportLines>(lc);
+    DeferLines(Txt.CaseSupportLines[lc], supports);
+    supports->NoteColumns(last);
     RunMemberCheck();
-    if (Model.CheckAbortFlag == 1) return;
-    DeferLines(Txt.CaseListing[lc], std::make_unique<SpanData>(lc));
+    if (Model.CheckAbortFlag != 1) {
+        const auto spans = std::make_shared<const SpanData>(lc);
+        DeferLines(Txt.CaseListing[lc], spans);
+        spans->NoteColumns(last);
+    }
+    last.Leave();
 }
 
 void BuildMaxStressText() {

@@ -90,41 +90,17 @@ public:
         n_ = s.n;
         return *this;
     }
-    // Appends the magnitude with the sign given, rounded to 1..7 decimals as RoundFixed rounds it,
-    // in the usual case: its point falls at c, where FormatDecimalPlaces's text (blanks in front
-    // to 5 characters) placed by AppendAligned puts it. The eight characters in front of the point
-    // and the decimals go in as two words. False, and nothing appended, for any other case.
-    bool PlaceValueAt(double magnitude, bool negative, int decimals, int c) {
-        const int n = static_cast<int>(n_), start = c - 9;
-        if (!(decimals >= 1 && start >= 0 && c - n <= 72 && c + 8 <= static_cast<int>(room))) return false;
-        std::uint32_t units;
-        if (!RoundUnits(magnitude, decimals, units)) return false;
-        const std::uint64_t digits = DigitBytes(units), whole = digits << (8 * decimals);
-        // The whole digits end at the point; the leading zeros in front of the units digit are
-        // blanks, with the sign in the last of them.
-        const int first = std::countr_zero(whole | 1ull << 56) & ~7;
-        const std::uint64_t shown = ~0ull << first;
-        std::uint64_t field = ((whole | 0x3030303030303030ull) & shown) | (0x2020202020202020ull & ~shown);
-        const bool sign = negative && units != 0;
-        field ^= static_cast<std::uint64_t>(sign ? '-' ^ ' ' : 0) << (first - 8);
-        const std::uint64_t fraction = (digits | 0x3030303030303030ull) >> (8 * (8 - decimals));
-        if (n <= start) {
-            std::memcpy(c_ + n, kBlankRun, 16); // the gap before the eight characters is short
-            if (start - n > 16) std::memcpy(c_ + n + 16, kBlankRun, kBlanks - 16);
-        } else {
-            // The line reaches into the eight characters: the point still falls at c when the line
-            // ends before the text with its blanks in front, and its end is kept.
-            const int text = sign + 8 - first / 8 + 1; // sign, whole digits, point
-            if (n > c - std::max(5 - decimals, text)) return false;
-            std::uint64_t line;
-            std::memcpy(&line, c_ + start, 8);
-            const std::uint64_t kept = ~0ull >> (8 * (8 - (n - start)));
-            field = (line & kept) | (field & ~kept);
-        }
-        std::memcpy(c_ + start, &field, 8);
-        c_[c - 1] = '.';
-        std::memcpy(c_ + c, &fraction, 8);
-        n_ = static_cast<std::size_t>(c + decimals);
+    // Appends the text of f, which has decimals, with its point at position c, where AppendAligned
+    // puts FormatDecimalPlaces's text of the same value (blanks in front to 5 characters). False,
+    // and nothing appended, when the line reaches too far for that or the text would pass the room.
+    bool PlaceAt(const FixedDigits& f, int c) {
+        const int n = static_cast<int>(n_), size = f.size();
+        const int point = std::max(size, 5) - f.decimals; // the point's place in the text with its blanks
+        if (f.decimals < 1 || c - n - point < 1 || c + f.decimals > static_cast<int>(room)) return false;
+        const int start = c - size + f.decimals; // the point falls at c
+        append(static_cast<std::size_t>(start - n), ' ');
+        f.WriteTo(c_ + start); // what it writes past the text falls in the blanks' room
+        n_ = static_cast<std::size_t>(start + size);
         return true;
     }
     std::string_view view() const { return std::string_view(c_, n_); }
@@ -141,6 +117,10 @@ private:
     char c_[room + kBlanks] = {}; // every byte set: a table line is stored from whole moves
     std::size_t n_ = 0;
 };
+
+// The listings' lines go to their tables by the padded store (TextWriter::Put): a ListingLine that
+// lost what it needs would still give every text, only by the slower store.
+static_assert(PaddedText<ListingLine>, "listing lines are stored padded");
 
 // Column rules. Positions are 1-based character positions in the line.
 
@@ -164,12 +144,15 @@ struct Column {
     int pos;
     Align align;
     int decimals = 3;
-    // Appends v with the column's decimals; they are left in DecimalPlaces. The usual value goes
-    // straight into the line; any other takes the whole way (PutOther).
+    // Appends v with the column's decimals. The usual value, with decimals and not above 1e5 (below
+    // 1e-4 it shows as zero), goes straight into the line; any other takes the whole way (PutOther).
     void Put(ListingLine& line, double v) const {
-        Model.DecimalPlaces = decimals;
         const double a = std::fabs(v);
-        if (a >= 1e-4 && a <= 1e5 && line.PlaceValueAt(a, v < 0, decimals, pos)) return;
+        const bool zero = a < 1e-4;
+        FixedDigits f;
+        if (decimals >= 1 && decimals <= 3 && a <= 1e5 &&
+            RoundFixed(zero ? 0 : a, v < 0 && !zero, decimals, f) && line.PlaceAt(f, pos))
+            return;
         PutOther(line, v);
     }
 
@@ -177,28 +160,28 @@ private:
     void PutOther(ListingLine& line, double v) const;
 };
 
-// Keeps DecimalPlaces for its life. Deferred lines are put when first read, and reading leaves the
-// shared model as the build left it.
-class DecimalPlacesKept {
+// Defers `lines` into a table. Lines: a DeferredLines that can say how many lines it puts (Lines()).
+template <class Lines, class Line, int Hi>
+void DeferLines(LineTable<Line, Hi>& table, const std::shared_ptr<const Lines>& lines) {
+    table.Defer(lines, lines->Lines());
+}
+
+// The decimals of the last column a build formats, which DecimalPlaces holds once the build ends:
+// each column that formats a value sets them in turn.
+class LastColumnDecimals {
 public:
-    DecimalPlacesKept() = default;
-    DecimalPlacesKept(const DecimalPlacesKept&) = delete;
-    DecimalPlacesKept& operator=(const DecimalPlacesKept&) = delete;
-    ~DecimalPlacesKept() { Model.DecimalPlaces = kept_; }
+    // The column formats at least one value after those noted before.
+    void Note(bool formats, const Column& column) {
+        if (formats) decimals_ = column.decimals;
+    }
+    // DecimalPlaces := the decimals of the last column noted, when any was.
+    void Leave() const {
+        if (decimals_ >= 0) Model.DecimalPlaces = decimals_;
+    }
 
 private:
-    int32 kept_ = Model.DecimalPlaces;
+    int decimals_ = -1;
 };
-
-// Defers `lines` into a table, leaving in DecimalPlaces what building them there and then would
-// have left. Lines: a DeferredLines that can say how many lines it puts (Lines()) and the decimals
-// of its last value column (LastDecimals(), -1 when it puts no value).
-template <class Lines, class Line, int Hi>
-void DeferLines(LineTable<Line, Hi>& table, std::unique_ptr<Lines> lines) {
-    if (const int d = lines->LastDecimals(); d >= 0) Model.DecimalPlaces = d;
-    const int count = lines->Lines();
-    table.Defer(std::move(lines), count);
-}
 
 // The larger of m and |v|, as LargestOver takes them.
 inline double Larger(double m, double v) {

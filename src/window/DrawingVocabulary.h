@@ -58,11 +58,23 @@ struct SupportStyle {
 
 // The screen's pictures (pixels). The input forms draw the triangle's corner twice and take their
 // standards' lengths from their own columns.
-inline constexpr SupportStyle kScreenSupports{true, 1,  2,  1, 1, 4, 2,  1,    15, 10, false, 25, 10,
-                                              8,    -8, -5, 5, 6, 4, 25, true, 60, -7, -60,   6};
+// clang-format off
+inline constexpr SupportStyle kScreenSupports{
+    .coloured = true, .trianglePen = 1, .wallPen = 2, .hatchPen = 1, .forkPen = 1, .standardPen = 4, .crossPen = 2,
+    .triangleTop = 1, .triangleBase = 15, .triangleHalf = 10, .triangleCornerTwice = false,
+    .wallHalf = 25, .hatchRun = 10,
+    .forkHalf = 8, .forkTop = -8, .gapTop = -5, .gapBottom = 5, .cupBottom = 6, .legHalf = 4, .legBottom = 25,
+    .forkGapAlongBeam = true,
+    .standardBottom = 60, .topCouplerTop = -7, .midCouplerTop = -60, .crossHalf = 6};
 // The printed diagram pages (millimetres).
-inline constexpr SupportStyle kPrintedSupports{false, 2,  4,     2,    3,   6, 3, 0.25,  3,  2,  false, 6, 2,
-                                               2,     -2, -1.25, 1.25, 1.5, 1, 6, false, 20, -2, -20,   2};
+inline constexpr SupportStyle kPrintedSupports{
+    .coloured = false, .trianglePen = 2, .wallPen = 4, .hatchPen = 2, .forkPen = 3, .standardPen = 6, .crossPen = 3,
+    .triangleTop = 0.25, .triangleBase = 3, .triangleHalf = 2, .triangleCornerTwice = false,
+    .wallHalf = 6, .hatchRun = 2,
+    .forkHalf = 2, .forkTop = -2, .gapTop = -1.25, .gapBottom = 1.25, .cupBottom = 1.5, .legHalf = 1, .legBottom = 6,
+    .forkGapAlongBeam = false,
+    .standardBottom = 20, .topCouplerTop = -2, .midCouplerTop = -20, .crossHalf = 2};
+// clang-format on
 
 // The symbol of support code `code`; a fixed end only ends the beam, and codes without a symbol
 // draw nothing.
@@ -100,8 +112,8 @@ struct StripStyle {
     double height; // in the drawing's unit
     int toothLift; // the teeth start this many pixels above the frame's foot
 };
-inline constexpr StripStyle kScreenStrip{true, 1, 10, 0};
-inline constexpr StripStyle kPrintedStrip{false, 1, 3, 1};
+inline constexpr StripStyle kScreenStrip{.coloured = true, .pen = 1, .height = 10, .toothLift = 0};
+inline constexpr StripStyle kPrintedStrip{.coloured = false, .pen = 1, .height = 3, .toothLift = 1};
 
 // The strip from column `left` to `right` standing on the foot at.Y(0): teeth k = 1..99 at column
 // tooth(k), each drawing rounding them its own way, then the frame from the foot at the left end up,
@@ -127,9 +139,12 @@ struct OutlineStyle {
     int markerEvery; // a stroke from the foot up to the outline at every n-th station 20..1000; 0 none
     int markerLift;  // the markers start this many pixels above the foot
 };
-inline constexpr OutlineStyle kScreenOutline{true, 1, OutlineSteps::EveryStation, 0, 0};
-inline constexpr OutlineStyle kFormOutline{true, 1, OutlineSteps::EveryStation, 20, 0};
-inline constexpr OutlineStyle kPrintedOutline{false, 2, OutlineSteps::LevelChanges, 20, 1};
+inline constexpr OutlineStyle kScreenOutline{
+    .coloured = true, .pen = 1, .steps = OutlineSteps::EveryStation, .markerEvery = 0, .markerLift = 0};
+inline constexpr OutlineStyle kFormOutline{
+    .coloured = true, .pen = 1, .steps = OutlineSteps::EveryStation, .markerEvery = 20, .markerLift = 0};
+inline constexpr OutlineStyle kPrintedOutline{
+    .coloured = false, .pen = 2, .steps = OutlineSteps::LevelChanges, .markerEvery = 20, .markerLift = 1};
 
 // Where a drawing puts the stations, each rounded its own way: a station's column, the outline's
 // height there and a marker's column (a station's column when not given); the load baseline.

@@ -492,13 +492,13 @@ private:
         need(v >= lo && v <= hi, std::string(name) + " = " + std::to_string(v) + " is outside " +
                                      std::to_string(lo) + ".." + std::to_string(hi));
     }
-    template <int Hi, typename Line> void countOf(const Arr<Line, 0, Hi>& table, const char* name) const {
+    template <CountedTable Table> void countOf(const Table& table, const char* name) const {
         int n = -1;
         try {
             n = LineCount(table);
         } catch (const ConvertError&) {
         }
-        in(n, 0, Hi, name);
+        in(n, 0, Table::high, name);
     }
     // Counts of the tables stored whole, which their readers use as bounds.
     void checkTextCounts() const {
@@ -646,8 +646,8 @@ bool DeriveReleasedSupports(const SharedModel& m, EngineState& e, int lc) {
             e.ReleasedSupport[lc][k] = 0;
             ++j;
         } else {
-            // Only forkheads are released: support k stands at slot k - 1, the RH end at 25.
-            const int slot = k == N + 1 ? 25 : k - 1;
+            // Only forkheads are released: support k stands at slot k - 1, the RH end at its own.
+            const int slot = k == N + 1 ? kRHEndSupport : k - 1;
             if (m.SupportType[slot] != supForkhead) return false;
             e.ReleasedSupport[lc][k] = -1;
         }

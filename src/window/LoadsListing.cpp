@@ -88,10 +88,12 @@ public:
     }
     // The count reaches one line past the last row.
     int Lines() const { return 4 + rows_ + 1; }
-    int LastDecimals() const { return rows_ > 0 ? cover_.decimals : -1; }
+    void NoteColumns(LastColumnDecimals& last) const {
+        for (const Column* c : {&dist_, &start_, &finish_, &cover_})
+            last.Note(rows_ > 0, *c);
+    }
 
     void Put(TextWriter<TLoadListLine, 100>& L) const override {
-        const DecimalPlacesKept kept;
         const LoadsShown& s = *s_;
         L.Put("");
         L.Put(" UNIFORMLY DISTRIBUTED LOADS");
@@ -149,10 +151,12 @@ public:
     }
     // The count reaches two lines past the last row.
     int Lines() const { return 4 + rows_ + 2; }
-    int LastDecimals() const { return rows_ > 0 ? dist_.decimals : -1; }
+    void NoteColumns(LastColumnDecimals& last) const {
+        for (const Column* c : {&force_, &dist_})
+            last.Note(rows_ > 0, *c);
+    }
 
     void Put(TextWriter<TResultLine, 100>& P) const override {
-        const DecimalPlacesKept kept;
         const LoadsShown& s = *s_;
         P.Put("");
         P.Put(" Point Loads");
@@ -193,8 +197,14 @@ private:
 
 void BuildLoadsListing() {
     const auto shown = std::make_shared<const LoadsShown>();
-    DeferLines(Txt.LoadListLines, std::make_unique<DistributedLoads>(shown));
-    DeferLines(Txt.PointLoadListLines, std::make_unique<PointLoads>(shown));
+    LastColumnDecimals last;
+    const auto distributed = std::make_shared<const DistributedLoads>(shown);
+    DeferLines(Txt.LoadListLines, distributed);
+    distributed->NoteColumns(last);
+    const auto point = std::make_shared<const PointLoads>(shown);
+    DeferLines(Txt.PointLoadListLines, point);
+    point->NoteColumns(last);
+    last.Leave();
 }
 
 } // namespace kx

@@ -23,7 +23,8 @@ constexpr double kX0 = 25, kX1 = 190;
 constexpr double kBeamY = 75, kShearY = 125, kMomentY = 175, kDeflectionY = 230;
 
 // Point-load arrows come down onto the beam, or up to it from below for an upward load.
-constexpr ArrowStyle kArrows{-1, -3, -10, 1, 3, 10, 1};
+constexpr ArrowStyle kArrows{
+    .tipDown = -1, .barbDown = -3, .tailDown = -10, .tipUp = 1, .barbUp = 3, .tailUp = 10, .barbHalf = 1};
 
 struct Loads : AppliedLoads {
     bool selfWeight = false;
@@ -125,7 +126,7 @@ private:
             const int lhCode = Model.SupportType[0];
             if (lhCode == supFixed || lhCode == supFixedEnd) Symbol(lhCode, BeamX(pos_[0]), SupportEnd::Left);
             for (int k = 1; k <= n; ++k) {
-                const bool fixedEnd = k == n && Model.SupportType[25] == supFixedEnd;
+                const bool fixedEnd = k == n && Model.SupportType[kRHEndSupport] == supFixedEnd;
                 Symbol(fixedEnd ? supFixedEnd : supFixed, BeamX(pos_[static_cast<std::size_t>(k)]),
                        fixedEnd ? SupportEnd::Right : SupportEnd::Interior);
             }
@@ -135,7 +136,8 @@ private:
             const SupportEnd end = k == 0   ? SupportEnd::Left
                                    : k == n ? SupportEnd::Right
                                             : SupportEnd::Interior;
-            const int code = end == SupportEnd::Right ? Model.SupportType[25] : Model.SupportType[k];
+            const int code =
+                end == SupportEnd::Right ? Model.SupportType[kRHEndSupport] : Model.SupportType[k];
             Symbol(code, BeamX(pos_[static_cast<std::size_t>(k)]), end);
         }
     }

@@ -47,13 +47,13 @@ private:
     PrintPageGrid g_;
 };
 
-template <class Table> std::string LineText(const Table& t, int i) { return t[i].str(); }
+template <class Table> std::string LineText(Table& t, int i) { return t[i].str(); }
 
 // Lines from..to of a table on rows r, r + 1, ...; before a line that would stand past lastRow
 // a new page with the title, and the table's headings repeated on rows 12 onwards when the line
 // is past them.
 template <class Table>
-void PrintBlock(TextPages& pages, int& r, const Table& t, int from, int to, const std::string& title,
+void PrintBlock(TextPages& pages, int& r, Table& t, int from, int to, const std::string& title,
                 const std::vector<int>& headings = {}, int lastRow = kBlockLastRow) {
     for (int i = from; i <= to; ++i) {
         if (r > lastRow) {
@@ -149,7 +149,7 @@ void PrintCaseResults(Printer& p, int32 shownCase) {
         const std::string more = "LoadCase " + std::to_string(lc);
         pages.Start("LOADCASE " + std::to_string(lc));
         int r = 14;
-        const auto& supports = Txt.CaseSupportLines[lc];
+        auto& supports = Txt.CaseSupportLines[lc];
         PrintBlock(pages, r, supports, 1, LineCount(supports), more, {}, kPrintRows);
         ++r;
         if (Model.MemberType == "HRS") {
@@ -162,7 +162,7 @@ void PrintCaseResults(Printer& p, int32 shownCase) {
         }
 
         // A member's block of a check text starts on a new page once the page is nearly full.
-        auto checkText = [&](const auto& table, bool gapAfter) {
+        auto checkText = [&](auto& table, bool gapAfter) {
             for (int i = 1, count = LineCount(table); i <= count; ++i) {
                 const std::string line = table[i].str();
                 if ((r > kCheckBlockRow && line.rfind(" SPAN ", 0) == 0) || r > kPrintRows) {
@@ -179,7 +179,7 @@ void PrintCaseResults(Printer& p, int32 shownCase) {
         if (Model.SteelSectionFlag == 1) checkText(Txt.SteelCheckLines[lc], false);
 
         pages.Next(more);
-        const auto& listing = Txt.CaseListing[lc];
+        auto& listing = Txt.CaseListing[lc];
         const int count = LineCount(listing);
         r = 12;
         for (int i = 1; i <= count; ++i) {

@@ -47,7 +47,7 @@ struct TableLines {
     const TResultLine* first = nullptr;
     int count = 0;
 };
-template <int Hi> TableLines Lines(const TextTable<Hi>& t, int count) {
+template <int Hi> TableLines Lines(TextTable<Hi>& t, int count) {
     count = std::clamp(count, 0, Hi);
     if (count == 0) return {};
     t.Settle();
@@ -90,7 +90,7 @@ void SectionLines(SummaryWriter& S) {
     }
 }
 
-void MemberLengthRows(SummaryWriter& S) {
+void MemberLengthRows(SummaryWriter& S, LastColumnDecimals& last) {
     const auto& rows = Model.SpanData;
     const int n = Model.SpanCount[0];
     auto shown = [&](int member) { return static_cast<double>(rows[member][mfL]) / Model.UnitFactorLength; };
@@ -113,6 +113,7 @@ void MemberLengthRows(SummaryWriter& S) {
         S.Put(line);
     }
     if (rows[kRHCantRow][mfExists] == 1.0f) row(" RHC", kRHCantRow);
+    last.Note(n > 0 || rows[kLHCantRow][mfExists] == 1.0f || rows[kRHCantRow][mfExists] == 1.0f, length);
 }
 
 void BuildMaxima(bool kxf) {
@@ -180,13 +181,13 @@ public:
         return 2 + (lh_ ? 1 + block : 0) + static_cast<int>(spans_.size()) * (2 + block) + 1 +
                (rh_ ? 1 + block : 0);
     }
-    int LastDecimals() const {
-        const Block* last = rh_ ? &*rh_ : !spans_.empty() ? &spans_.back() : lh_ ? &*lh_ : nullptr;
-        return last ? NegativeMomentColumn(*last).decimals : -1;
+    // Each member's last column is its negative moments.
+    void NoteColumns(LastColumnDecimals& last) const {
+        const Block* b = rh_ ? &*rh_ : !spans_.empty() ? &spans_.back() : lh_ ? &*lh_ : nullptr;
+        if (b) last.Note(true, NegativeMomentColumn(*b));
     }
 
     void Put(TextWriter<TResultLine, 750>& E) const override {
-        const DecimalPlacesKept kept;
         E.Put("RESULTS ENVELOPE at 1/20th SPAN INTERVALS");
         E.Put("");
         if (lh_) {
@@ -303,12 +304,20 @@ void BuildResultsSummary() {
     const int blanks = 14 - 5 - static_cast<int>(caption.size()) / 2;
     if (blanks > 0) heading.append(static_cast<std::size_t>(blanks), ' ');
     S.Put(heading + caption);
-    MemberLengthRows(S);
+    LastColumnDecimals last;
+    MemberLengthRows(S, last);
     S.WriteCount();
     BuildMaxima(type == "KXF");
+    last.Leave();
 }
 
-void BuildEnvelopeText() { DeferLines(Txt.EnvelopeLines, std::make_unique<EnvelopeText>()); }
+void BuildEnvelopeText() {
+    LastColumnDecimals last;
+    const auto envelope = std::make_shared<const EnvelopeText>();
+    DeferLines(Txt.EnvelopeLines, envelope);
+    envelope->NoteColumns(last);
+    last.Leave();
+}
 
 ResultListContent ResultsListContent() {
     ResultListContent out;

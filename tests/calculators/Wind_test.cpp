@@ -4,6 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
+
 #include "app/ProgramState.h"
 #include "platform/Dialogs.h"
 #include "platform/Errors.h"
@@ -211,4 +217,42 @@ TEST_F(WindTest, PrintPutsTwoAreasAPageAndSkipsAreasWithoutLines) {
               std::make_pair(1417, std::string("Courier 11")));
     EXPECT_EQ(at(*three.pages[1], "Page 2").first, 720);
     EXPECT_TRUE(d->shown.empty());
+}
+
+// The inputs are read in the window's order, each against its own bounds (compared in extended
+// precision); the first that fails gives its message, if it has one, and nothing is read.
+TEST_F(WindTest, InputsAreReadInOrderEachWithinItsBounds) {
+    using F = std::string WindChoices::*;
+    const std::string speed = "Basic wind speed must be less than 100 m/s";
+    // clang-format off
+    const std::tuple<std::vector<std::pair<F, const char*>>, bool, std::string> cases[] = {
+        {{{&WindChoices::Edit_Basic, "100"}, {&WindChoices::Edit_Height, "200"}, {&WindChoices::Edit_Factor, "2"}}, true, ""},
+        {{{&WindChoices::Edit_S1, "1.359"}, {&WindChoices::Edit_TubeLength, "1e30"}, {&WindChoices::Edit_BoardLength, "0"}}, true, ""},
+        {{{&WindChoices::Edit_S1, "0.901"}, {&WindChoices::Edit_Basic, "0"}}, true, ""},
+        {{{&WindChoices::Edit_Basic, "100.001"}}, false, speed},
+        {{{&WindChoices::Edit_S1, "0.9"}}, false, "S1 must be greater than 0.9 "},
+        {{{&WindChoices::Edit_S1, "1.36"}}, false, "S1 must be less than 1.36 "},
+        {{{&WindChoices::Edit_BoardLength, "-1"}}, false, ""},
+        // Only the first refusal speaks.
+        {{{&WindChoices::Edit_Height, "300"}, {&WindChoices::Edit_Basic, "150"}}, false, speed},
+        {{{&WindChoices::Edit_Factor, "5"}, {&WindChoices::Edit_S1, "abc"}}, false, "'abc' is not a valid floating point value"},
+        {{{&WindChoices::Edit_Height, "-1"}, {&WindChoices::Edit_Factor, "3"}}, false, ""},
+    };
+    // clang-format on
+    for (const auto& [fields, accepted, message] : cases) {
+        WindChoices c = worked();
+        for (const auto& [field, text] : fields)
+            c.*field = text;
+        d->clear();
+        const std::optional<WindInputs> in = ReadWindInputs(c);
+        EXPECT_EQ(in.has_value(), accepted) << c.Edit_Basic << " " << c.Edit_S1 << " " << c.Edit_Height;
+        EXPECT_EQ(d->messages(),
+                  message.empty() ? std::vector<std::string>{} : std::vector<std::string>{message});
+        if (!in) continue;
+        const float got[] = {in->Basic, in->S1, in->Height, in->Wff, in->TubeLength, in->BoardLength};
+        const std::string* typed[] = {&c.Edit_Basic,  &c.Edit_S1,         &c.Edit_Height,
+                                      &c.Edit_Factor, &c.Edit_TubeLength, &c.Edit_BoardLength};
+        for (int i = 0; i < 6; ++i)
+            EXPECT_EQ(got[i], std::stof(*typed[i])) << *typed[i];
+    }
 }

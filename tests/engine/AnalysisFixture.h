@@ -93,8 +93,7 @@ protected:
         }
     }
     // Lines from..to of a text table (to -1: its last counted line).
-    template <int Hi>
-    static std::vector<std::string> Shown(const TextTable<Hi>& t, int from = 1, int to = -1) {
+    template <int Hi> static std::vector<std::string> Shown(TextTable<Hi>& t, int from = 1, int to = -1) {
         std::vector<std::string> out;
         for (int i = from; i <= (to < 0 ? LineCount(t) : to); ++i)
             out.push_back(t[i].str());

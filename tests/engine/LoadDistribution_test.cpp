@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
+#include "engine/AnalyseBeam.h"
 #include "engine/AnalysisFixture.h"
 
 using namespace kx;
@@ -111,3 +114,42 @@ TEST_F(LoadDistributionTest, EveryPieceOfACutVaryingLoadIsHeldInSingles) {
 }
 
 } // namespace
+
+// The applied load of a loadcase adds the applied records up to the last one asked for: all 51 for
+// TotalAppliedLoad, the first 25 for CaseAppliedLoad.
+TEST_F(LoadDistributionTest, AppliedLoadsAddTheAppliedRecordsUpToTheLastOneAsked) {
+    BeamBuilder().Spans({5000, 5000}).Commit();
+    // Record, kind, P or W1, W2, cover, applied; every load factor 2. What each adds, and by size:
+    const std::tuple<int, float, float, float, float, float> records[] = {
+        {1, 1, 1, 0, 0, 1},          // 2
+        {2, -1, 1, 3, 2, 1},         // (1 + 3) x 2 / 2 x 2 = 8
+        {24, 1, 100, 0, 0, -1},      // not applied
+        {25, -1, -5, 1, 10, 1},      // -40; by size 60
+        {26, 1, 1000, 0, 0, 1},      // 2000
+        {40, 0, 7, 0, 0, 1},         // neither kind
+        {50, 1, -10000, 0, 0, 1},    // -20000; by size 20000
+        {51, -1, 0.5, 0.5, 1000, 1}, // the self-weight: 1000
+    };
+    for (const auto& [r, kind, w1, w2, cover, applied] : records) {
+        TLoadRec& rec = Model.LoadTable[2][r];
+        rec[lfKind] = kind;
+        rec[lfW1] = w1; // also P
+        rec[lfW2] = w2;
+        rec[lfCover] = cover;
+        rec[lfApplied] = applied;
+        rec[lfLF] = 2;
+    }
+    const std::tuple<int, LoadSum, double> sums[] = {
+        {1, LoadSum::Signed, 2},
+        {25, LoadSum::Signed, 2 + 8 - 40},
+        {kSelfWeightRecord, LoadSum::Signed, 2 + 8 - 40 + 2000 - 20000 + 1000},
+        {kSelfWeightRecord, LoadSum::Sizes, 2 + 8 + 60 + 2000 + 20000 + 1000},
+    };
+    for (const auto& [last, sum, total] : sums)
+        EXPECT_EQ(AppliedLoad(2, last, sum), total) << last;
+    CalcTotalAppliedLoads();
+    EXPECT_EQ(Model.CaseAppliedLoad[2], 2 + 8 - 40);
+    Distribute(2);
+    EXPECT_EQ(Model.TotalAppliedLoad[2], 2 + 8 - 40 + 2000 - 20000 + 1000);
+    EXPECT_EQ(AppliedLoadMagnitude(2), 2 + 8 + 60 + 2000 + 20000 + 1000);
+}

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <tuple>
@@ -117,6 +118,42 @@ TEST(TextWriter, DeferredLinesReadAsIfWrittenAtOnce) {
         ClearTextLines(deferred, 1);
         EXPECT_TRUE(deferred == atOnce) << name;
     }
+}
+
+// A table read as const is never changed: its count reads at once, its deferred lines cannot be read
+// until a reader that may change the table puts them, and copies and comparisons leave them deferred.
+TEST(TextWriter, ReadingAConstTableNeverChangesIt) {
+    struct Three final : DeferredLines<TResultLine, 5> {
+        void Put(TextWriter<TResultLine, 5>& w) const override {
+            for (const char* line : {"a", "b", "c"})
+                w.Put(line);
+        }
+    };
+    TextTable<5> atOnce, t;
+    TextWriter w(atOnce);
+    Three().Put(w);
+    w.WriteCount();
+    atOnce[4] = t[4] = "earlier";
+    t.Defer(std::make_shared<Three>(), 3);
+
+    const TextTable<5>& view = t;
+    EXPECT_EQ(view[0], "4");
+    EXPECT_EQ(LineCount(view), 4);
+    EXPECT_THROW(static_cast<void>(view[1]), std::logic_error);
+    EXPECT_THROW(static_cast<void>(view.begin()), std::logic_error);
+    const TextTable<5> copy = t;
+    EXPECT_TRUE(view == atOnce);
+    EXPECT_TRUE(copy == atOnce);
+    EXPECT_TRUE(t.Pending() && copy.Pending()) << "read as const, yet changed";
+
+    EXPECT_EQ(t[2], "b"); // a reader that may change the table puts the lines
+    EXPECT_FALSE(t.Pending());
+    EXPECT_EQ(view[1], "a");
+    EXPECT_EQ(view[4], "earlier");
+    EXPECT_TRUE(copy.Pending());
+    TextTable<5> later = copy;
+    later.Settle();
+    EXPECT_TRUE(later == atOnce);
 }
 
 // The texts and diagrams an analysis leaves, to compare whole.

@@ -11,6 +11,8 @@
 #include <vector>
 
 #include "ListingTestSupport.h"
+#include "window/LoadsListing.h"
+#include "window/ResultsSummary.h"
 
 using namespace kx;
 using namespace kx::test;
@@ -70,9 +72,52 @@ TEST(ColumnRules, ValuesPutInPlaceReadAsTheirTextsPlacedAtTheColumn) {
         ListingLine put = before, placed = before;
         Model.DecimalPlaces = -1;
         Column{c, align, decimals}.Put(put, v);
-        EXPECT_EQ(Model.DecimalPlaces, decimals);
+        EXPECT_EQ(Model.DecimalPlaces, -1); // placing a value leaves the shared model alone
         AppendAligned(placed, FormatDecimalPlaces(v, decimals), c, align);
         ASSERT_EQ(put.str(), placed.str()) << std::setprecision(17) << v << " " << decimals << " at " << c;
+    }
+}
+
+// Listing lines reach their tables by the padded store; a ListingLine that lost what it needs would
+// give the same texts by the slower one, so only this says which is used.
+TEST(ColumnRules, ListingLinesAreStoredPadded) {
+    EXPECT_TRUE(PaddedText<ListingLine>);
+    EXPECT_GE(ListingLine::readable, static_cast<std::size_t>(TLoadListLine::capacity));
+}
+
+// Once a table is built, DecimalPlaces holds the decimals of the last column it formatted, and
+// reading the tables, which puts their lines, leaves it so. Two spans of 5 m under 100 kN/m on a
+// slender section, 20 kN at 2.5 m: distances and lengths show 3 decimals, shears and moments of a
+// few hundred 2, the load 2, deflections of some 1600 mm 0 (rule 4) or 1 (rule 5).
+TEST_F(CaseResultsTest, DecimalPlacesHoldTheLastColumnOfEachBuild) {
+    Commit(
+        BeamBuilder().Spans({5000, 5000}).Section(210000, 1e6f).Udl(1, 0, 100, 10000).Point(1, 2500, 20000));
+    AnalyseBeam(host);
+    ASSERT_TRUE(dialogs->messages().empty());
+    const std::tuple<const char*, void (*)(), int> builds[] = {
+        {"loadcase listing: the last span's deflections", [] { BuildCaseResultsText(); }, 0},
+        {"loadcase listing stopped by the member check: the span summary's deflections",
+         [] {
+             Model.CheckAbortFlag = 1;
+             BuildCaseResultsText();
+             Model.CheckAbortFlag = 0;
+         },
+         1},
+        {"envelope: the last span's negative moments", [] { BuildEnvelopeText(); }, 2},
+        {"summary: the member lengths", [] { BuildResultsSummary(); }, 3},
+        {"loads listing: the point loads' distances", [] { BuildLoadsListing(); }, 3},
+    };
+    for (const auto& [name, build, decimals] : builds) {
+        Model.DecimalPlaces = -1;
+        Eng.CurrentCase = 1;
+        build();
+        EXPECT_EQ(Model.DecimalPlaces, decimals) << name;
+        std::size_t read = Txt.CaseLoadLines[1][1].view().size() + Txt.CaseSupportLines[1][1].view().size() +
+                           Txt.CaseListing[1][1].view().size() + Txt.EnvelopeLines[1].view().size() +
+                           Txt.SummaryLines[1].view().size() + Txt.LoadListLines[1].view().size() +
+                           Txt.PointLoadListLines[1].view().size();
+        EXPECT_GT(read, 0u);
+        EXPECT_EQ(Model.DecimalPlaces, decimals) << name << ", once read";
     }
 }
 

@@ -20,8 +20,7 @@
 namespace kx::test {
 
 // Expects the lines of a text table that block [block] of data/<file>.txt gives.
-template <class Table>
-void ExpectLines(const Table& table, const std::string& file, const std::string& block) {
+template <class Table> void ExpectLines(Table& table, const std::string& file, const std::string& block) {
     std::ifstream in(std::filesystem::path(__FILE__).parent_path() / "data" / (file + ".txt"));
     bool inside = false;
     int compared = 0;

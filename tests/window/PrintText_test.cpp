@@ -56,8 +56,8 @@ void PrintAllCases(Printer& p) { PrintCaseResults(p, 0); }
 TEST_F(PrintTextTest, BeamBDataEnvelopeAndLoadcasePagesStandOnTheirRows) {
     PrintBeamB();
     const auto env = [](int i) { return Txt.EnvelopeLines[i].str(); };
-    const auto& supports = Txt.CaseSupportLines[1];
-    const auto& listing = Txt.CaseListing[1];
+    auto& supports = Txt.CaseSupportLines[1];
+    auto& listing = Txt.CaseListing[1];
     const int counts[] = {LineCount(Txt.SummaryLines),
                           LineCount(Txt.MaximaLines),
                           LineCount(Txt.LoadListLines),
