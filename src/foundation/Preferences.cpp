@@ -29,13 +29,13 @@ void rescaleIfFormsShown() {
 
 } // namespace
 
-void SnapshotUnitFactors() {
-    const SharedModel& m = Model;
-    OldUnitFactors = {m.UnitFactorLength, m.UnitFactorForce,    m.UnitFactorUDL,
-                      m.UnitFactorShear,  m.UnitFactorMoment,   m.UnitFactorDeflection,
-                      m.UnitFactorStress, m.UnitFactorSectE,    m.UnitFactorSectI,
-                      m.UnitFactorSectZ,  m.UnitFactorSectArea, m.UnitFactorSectLength};
+TOldUnitFactors UnitFactorsOf(const TUnitSettings& m) {
+    return {m.UnitFactorLength, m.UnitFactorForce,      m.UnitFactorUDL,      m.UnitFactorShear,
+            m.UnitFactorMoment, m.UnitFactorDeflection, m.UnitFactorStress,   m.UnitFactorSectE,
+            m.UnitFactorSectI,  m.UnitFactorSectZ,      m.UnitFactorSectArea, m.UnitFactorSectLength};
 }
+
+void SnapshotUnitFactors() { OldUnitFactors = UnitFactorsOf(Model); }
 
 void RescaleBeamForms() {
     if (rescaleHook) rescaleHook();
@@ -91,6 +91,8 @@ void PreferencesShow() {
     Showing.shownSettings = Model;
     Showing.appliedSinceShow = false;
 }
+
+void PreferencesUnitsReplaced() { PreferencesShow(); }
 
 void PreferencesOK(const PreferenceChoices& c) {
     ApplyChoices(c, Model);

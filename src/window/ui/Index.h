@@ -178,6 +178,7 @@ public:
     void ClearResultLists() override;
     void TileDefault() override;
     void RestoreInputForms() override;
+    void ShowJobReplaced() override;
 
 protected:
     void showEvent(QShowEvent* e) override;
