@@ -171,7 +171,15 @@ TEST_F(OpenWindows, EachWindowLeftOpenWorksOnTheJobAsItNowIsOrRefuses) {
     TPreferencesFrm* prefs = Forms.PreferencesFrm;
     TKX_GridFrm* editor = Forms.KX_GridFrm;
     Texts pointList;
-    TOldUnitFactors unitsBefore;
+    std::vector<float> unitsBefore;
+    auto units = [] {
+        std::vector<float> f;
+        for (TUnitKind k :
+             {TUnitKind::Length, TUnitKind::Force, TUnitKind::UDL, TUnitKind::SectE, TUnitKind::SectI,
+              TUnitKind::Shear, TUnitKind::Moment, TUnitKind::Deflection, TUnitKind::Stress})
+            f.push_back(UnitFactor(Model, k));
+        return f;
+    };
     std::string spanText;
     KX_Cap::CapState steel;
     Timber::TimberState timber;
@@ -257,11 +265,11 @@ TEST_F(OpenWindows, EachWindowLeftOpenWorksOnTheJobAsItNowIsOrRefuses) {
                  EXPECT_TRUE(
                      prefs->optionButton(c == Change::New ? "Option_L_ft" : "Option_L_mm")->isChecked());
              }
-             unitsBefore = UnitFactorsOf(Model);
+             unitsBefore = units();
              const std::string length = Model.UnitTextLength.str();
              spanText = Cell(Forms.KX_BeamFrm->Grid_Spans, 1, 1);
              prefs->Button2->click();
-             EXPECT_EQ(UnitFactorsOf(Model), unitsBefore);
+             EXPECT_EQ(units(), unitsBefore);
              EXPECT_EQ(Model.UnitTextLength.str(), length);
              EXPECT_EQ(Cell(Forms.KX_BeamFrm->Grid_Spans, 1, 1), spanText);
          }},
