@@ -220,10 +220,13 @@ void CapClearSection() {
 
 void CapLoadSectionList() {
     Cap.CapDesignations.clear();
+    Cap.CapRecords.clear();
     // The section files are written when the main window is first shown; a calculator opened
     // straight from the start screen writes them itself.
     if (!FindFileNoCase(StartDir, Cap.CapFileName)) WriteAllSectionFiles();
-    Cap.CapDesignations = ReadSectionDesignations(Cap.CapFileName);
+    Cap.CapRecords = ReadSectionFile(Cap.CapFileName);
+    for (const TSectionRec& rec : Cap.CapRecords)
+        Cap.CapDesignations.push_back(rec.Designation.str());
 }
 
 void CapShowSectionProps() {
@@ -333,9 +336,9 @@ CapView CapOpenSectionFamily(const std::string& fileName, const std::string& gro
 
 CapView List_SectionClick(int position) {
     CapClearSection();
-    if (position < 0 || position >= static_cast<int>(Cap.CapDesignations.size())) return CapShown();
+    if (position < 0 || position >= static_cast<int>(Cap.CapRecords.size())) return CapShown();
     Model.CapCheckSettings[4] = 0;
-    const TSectionRec rec = ReadSectionRecord(Cap.CapFileName, position + 1);
+    const TSectionRec rec = Cap.CapRecords[static_cast<std::size_t>(position)];
     Cap.Sect.Designation = rec.Designation.str();
     Cap.Sect.Shape = rec.Shape.str();
     if (rec.B == 0) return CapShown(); // a spacer between groups

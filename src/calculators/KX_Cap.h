@@ -8,6 +8,7 @@
 
 #include "platform/Arr.h"
 #include "platform/ShortString.h"
+#include "sections/SectionRec.h"
 
 namespace kx::KX_Cap {
 
@@ -50,6 +51,9 @@ struct CapView {
 struct CapState {
     std::string CapFileName, CapGroup;
     std::vector<std::string> CapDesignations; // of the open family's file
+    // The records listed, as read with their designations: a click takes the record it names,
+    // whatever has been written to the file since.
+    std::vector<TSectionRec> CapRecords;
     CapSection Sect;
     float CapE = 0; // Young's modulus (N/mm^2), shown from the first section picked on
     Arr<ShortString<50>, 0, 101> CapPropLines;
@@ -68,7 +72,7 @@ CapView CapShown();
 // A family from the menu: clears the calculator and lists the family's designations. A family whose
 // file is not in StartDir yet has every section file written first.
 CapView CapOpenSectionFamily(const std::string& fileName, const std::string& group);
-// A click on line `position` (from 0) of the section list.
+// A click on line `position` (from 0) of the section list: the section listed there.
 CapView List_SectionClick(int position);
 // Any change of the three edits: the results go, the section stays.
 CapView CapClearResults();

@@ -394,6 +394,14 @@ TimberButton cmd_CombClick(const TimberInputs& in) {
     return axialButton(in, "Comb");
 }
 
+TimberUndo TimberBeforeButton() { return {Calc, Model.TimberCheckMode}; }
+
+TimberView TimberButtonWithdrawn(const TimberUndo& before) {
+    Calc = before.State;
+    Model.TimberCheckMode = before.TimberCheckMode;
+    return TimberShown();
+}
+
 TimberView GradeChange(const TimberInputs& in) {
     take(in);
     SetTimberGradeValues(in);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/Arr.h"
+#include "platform/ShortString.h"
 
 namespace kx::Timber {
 
@@ -100,6 +101,16 @@ struct TimberButton {
 TimberButton cmd_BendCapClick(const TimberInputs& in);
 TimberButton cmd_AxialCapClick(const TimberInputs& in);
 TimberButton cmd_CombClick(const TimberInputs& in);
+
+// A button with its load-duration dialog is one step: what the button changed is put back when the
+// dialog closes without OK or the button refuses the inputs, so that the lists, the summary and the
+// printout stay those of the last calculation.
+struct TimberUndo {
+    TimberState State;
+    ShortString<25> TimberCheckMode;
+};
+TimberUndo TimberBeforeButton();
+TimberView TimberButtonWithdrawn(const TimberUndo& before);
 
 // A new grade or Single/Sharing choice; a new axis; Wet/Dry; any change of the sizes or the length.
 TimberView GradeChange(const TimberInputs& in);

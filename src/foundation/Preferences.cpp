@@ -35,13 +35,13 @@ void tellFactoredLoads(int32 before) {
 
 } // namespace
 
-void SnapshotUnitFactors() {
-    const SharedModel& m = Model;
-    OldUnitFactors = {m.UnitFactorLength, m.UnitFactorForce,    m.UnitFactorUDL,
-                      m.UnitFactorShear,  m.UnitFactorMoment,   m.UnitFactorDeflection,
-                      m.UnitFactorStress, m.UnitFactorSectE,    m.UnitFactorSectI,
-                      m.UnitFactorSectZ,  m.UnitFactorSectArea, m.UnitFactorSectLength};
+TOldUnitFactors UnitFactorsOf(const TUnitSettings& m) {
+    return {m.UnitFactorLength, m.UnitFactorForce,      m.UnitFactorUDL,      m.UnitFactorShear,
+            m.UnitFactorMoment, m.UnitFactorDeflection, m.UnitFactorStress,   m.UnitFactorSectE,
+            m.UnitFactorSectI,  m.UnitFactorSectZ,      m.UnitFactorSectArea, m.UnitFactorSectLength};
 }
+
+void SnapshotUnitFactors() { OldUnitFactors = UnitFactorsOf(Model); }
 
 void RescaleBeamForms() {
     if (rescaleHook) rescaleHook();
@@ -99,6 +99,8 @@ void PreferencesShow() {
     Showing.shownSettings = Model;
     Showing.appliedSinceShow = false;
 }
+
+void PreferencesUnitsReplaced() { PreferencesShow(); }
 
 void PreferencesOK(const PreferenceChoices& c) {
     const int32 factored = Model.FactoredLoadsFlag;

@@ -19,6 +19,8 @@ struct TOldUnitFactors {
 };
 extern TOldUnitFactors OldUnitFactors;
 
+// The 12 factors of u.
+TOldUnitFactors UnitFactorsOf(const TUnitSettings& u);
 // Copies the current factors of the model into OldUnitFactors.
 void SnapshotUnitFactors();
 
@@ -55,6 +57,12 @@ void ApplyChoices(const PreferenceChoices& c, TUnitSettings& u);
 
 // The window is shown: snapshot of the factors, and the settings Cancel may go back to.
 void PreferencesShow();
+
+// The job's units were replaced while the window may stand open (File New reads them again, File
+// Open takes the file's): they become its new starting point, as at a showing, so that the input
+// windows, which now show the new job in these units, are converted from them, Cancel keeps them,
+// and an OK with the choices shown again changes nothing.
+void PreferencesUnitsReplaced();
 
 // OK: assigns the choices to the model, converts the input windows once the main window has been
 // shown, takes a new snapshot, then writes the settings file when asked. A failed write throws

@@ -11,11 +11,21 @@
 #include "platform/Errors.h"
 #include "platform/Files.h"
 #include "platform/NumberInput.h"
+#include "platform/StateRegistry.h"
 #include "sections/SectionFile.h"
 
 namespace kx {
 
 namespace {
+
+// The grid's units once it has been shown; Shown false before.
+struct SectionGridUnitsState {
+    bool Shown = false;
+    TUnitSettings Units;
+    bool operator==(const SectionGridUnitsState&) const = default;
+};
+SectionGridUnitsState GridUnits;
+KX_REGISTER_STATE(GridUnits);
 
 constexpr std::size_t kGridBytes = static_cast<std::size_t>(kUserSectionRows) * SectionRecSize;
 static_assert(kUserSectionRows <= kMaxSectionRecords, "the editor's file is read back whole");
@@ -39,15 +49,7 @@ ColumnRule columnRule(int col) {
     }
 }
 
-double factorOf(TUnitKind kind) {
-    switch (kind) {
-    case TUnitKind::SectI: return Model.UnitFactorSectI;
-    case TUnitKind::SectE: return Model.UnitFactorSectE;
-    case TUnitKind::Shear: return Model.UnitFactorShear;
-    case TUnitKind::Moment: return Model.UnitFactorMoment;
-    default: return Model.UnitFactorForce;
-    }
-}
+double factorOf(TUnitKind kind) { return UnitFactor(SectionGridUnits(), kind); }
 
 // The typed value of a column converted in double precision, as the single stored.
 float storedValue(int col, double typed) {
@@ -60,8 +62,15 @@ std::string shownValue(double v) { return v == 0 ? std::string() : SigFig5(v); }
 
 } // namespace
 
+const TUnitSettings& SectionGridUnits() {
+    if (GridUnits.Shown) return GridUnits.Units;
+    return Model;
+}
+
+void SectionGridUnitsTaken() { GridUnits = {true, Model}; }
+
 SectionGridRow SectionGridHeadings() {
-    const SharedModel& m = Model;
+    const TUnitSettings& m = SectionGridUnits();
     return {" Ref",
             "     Description",
             "     Ixx  (" + m.UnitTextSectI + ")",
@@ -72,7 +81,7 @@ SectionGridRow SectionGridHeadings() {
 }
 
 SectionGridRow SectionGridRowTexts(const TSectionRec& rec) {
-    const SharedModel& m = Model;
+    const TUnitSettings& m = SectionGridUnits();
     SectionGridRow row;
     row[1] = rec.Designation.str();
     row[2] = shownValue(static_cast<double>(rec.Ixx) / m.UnitFactorSectI);
@@ -84,6 +93,7 @@ SectionGridRow SectionGridRowTexts(const TSectionRec& rec) {
 }
 
 SectionGridContent SectionGridShow() {
+    SectionGridUnitsTaken();
     SectionGridContent c;
     c.Headings = SectionGridHeadings();
     c.Rows.resize(kUserSectionRows);

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "foundation/SharedModel.h"
 #include "sections/SectionRec.h"
 
 namespace kx {
@@ -19,6 +20,14 @@ inline constexpr const char* kUserSectionFileName = "KX.sct";
 inline constexpr int kSectionGridCols = 7;
 using SectionGridRow = std::array<std::string, kSectionGridCols>;
 
+// The units the grid's values are in: the job's units when the grid was last filled or converted.
+// Its headings name them and Save reads the values in them, so that a change of the job's units
+// under an open editor (File New, File Open) cannot make a value mean another. The job's units
+// until the grid is first shown.
+const TUnitSettings& SectionGridUnits();
+// The grid's values were converted to the job's units now in force.
+void SectionGridUnitsTaken();
+
 // The headings of row 0 with the current unit texts.
 SectionGridRow SectionGridHeadings();
 
@@ -26,9 +35,9 @@ SectionGridRow SectionGridHeadings();
 // figures, a value of exactly 0 as an empty cell. The reference is left empty.
 SectionGridRow SectionGridRowTexts(const TSectionRec& rec);
 
-// What the grid shows: the headings and the 250 rows with their references "1" to "250", filled
-// from the records of "KX.sct" that there are (at most 250); the rest stay empty. With no file
-// every row is empty; a file that cannot be read gives its message and the rows stay empty.
+// What the grid shows, in the job's units now in force: the headings and the 250 rows with their references
+// "1" to "250", filled from the records of "KX.sct" that there are (at most 250); the rest stay empty. With
+// no file every row is empty; a file that cannot be read gives its message and the rows stay empty.
 struct SectionGridContent {
     SectionGridRow Headings;
     std::vector<SectionGridRow> Rows;
@@ -36,8 +45,8 @@ struct SectionGridContent {
 SectionGridContent SectionGridShow();
 
 // The record Save writes for a row at a position (1 to 250): the description cut to 25
-// characters, the values converted to N and mm in double precision and stored as singles, group
-// 1.0, shape " ", every other field 0. An empty cell or one that is not a number gives 0.
+// characters, the values read in the grid's units, converted to N and mm in double precision and stored as
+// singles, group 1.0, shape " ", every other field 0. An empty cell or one that is not a number gives 0.
 TSectionRec SectionGridRecord(const SectionGridRow& row, int position);
 
 // A cell that Save refuses: its row (1 to 250, the position), column and the message shown.

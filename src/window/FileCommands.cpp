@@ -7,13 +7,16 @@
 #include "engine/Extremes.h"
 #include "engine/LoadDistribution.h"
 #include "engine/ResultText.h"
+#include "foundation/Preferences.h"
 #include "foundation/SharedModel.h"
 #include "foundation/Units.h"
 #include "platform/BinaryIO.h"
 #include "platform/BusyCursor.h"
 #include "platform/Dialogs.h"
 #include "platform/Files.h"
+#include "window/DrawingState.h"
 #include "window/KxfFile.h"
+#include "window/Point.h"
 #include "window/ResultsSummary.h"
 
 namespace kx {
@@ -95,6 +98,17 @@ void ResetBeamJob() {
     m.LoadRowsShown = 6;
 }
 
+namespace {
+
+// What the windows that outlive a change of job hold of the job that was.
+void JobReplaced(FileCommandsHost& host) {
+    ForgetPointResults();
+    PreferencesUnitsReplaced();
+    host.ShowJobReplaced();
+}
+
+} // namespace
+
 void NewBeam(FileCommandsHost& host) {
     host.HideInputForms();
     host.SetCaption("");
@@ -108,6 +122,7 @@ void NewBeam(FileCommandsHost& host) {
     ClearResultText();
     for (auto& lines : Txt.SteelCheckLines)
         ClearTable(lines);
+    JobReplaced(host);
 }
 
 void ClearAnalysisResults() {
@@ -117,6 +132,7 @@ void ClearAnalysisResults() {
     for (auto& lines : Txt.SteelCheckLines)
         ClearTable(lines);
     Model.AnalysedFlag = 0;
+    ForgetPointResults();
 }
 
 void ClearAnalysis(FileCommandsHost& host) {
@@ -139,6 +155,7 @@ void RunAnalysis(FileCommandsHost& host) {
         host.AskForInput(refused);
         return;
     }
+    ForgetPointResults(); // they were found on the results this analysis replaces
     try {
         AnalyseBeam(host);
     } catch (const std::exception&) {
@@ -316,6 +333,8 @@ bool OpenBeamFile(FileCommandsHost& host, const std::string& path) {
     Model.BeamFileName = path;
     host.SetCaption(path);
     try {
+        // A fresh Open, whatever layout was in use: the diagrams placed for the Default layout.
+        Drawing.DiagramMode = 0;
         host.TileDefault();
         host.EmptyResultLists();
         host.ShowCaseSelector();
@@ -324,6 +343,7 @@ bool OpenBeamFile(FileCommandsHost& host, const std::string& path) {
         Model.ShownCaseMode = shownCaseMode;
         host.EnableFileMenus();
         host.RestoreInputForms();
+        JobReplaced(host);
     } catch (...) {
         NewBeam(host); // nothing half-opened stays behind
         throw;

@@ -36,6 +36,9 @@ public:
     // Shows the input window that asks for what a refused analysis lacks: the load form, or the
     // effective-length form of the member named, at that member.
     virtual void AskForInput(const AnalysisRefusal& refusal) = 0;
+    // The windows that may stand open over New and Open (the print options' description, the
+    // preferences' choices) show the job now in force.
+    virtual void ShowJobReplaced() {}
 };
 
 // The filters of the open and save dialogs.
@@ -56,7 +59,8 @@ void ReadNewBeamUnits();
 void ResetBeamJob();
 
 // File New (and the step of Open that takes a checked file): the job reset, the windows cleared,
-// the result texts emptied (the steel check lines too, so that none of an earlier beam survives).
+// the result texts emptied (the steel check lines too, so that none of an earlier beam survives),
+// the values at a point dropped, and the units re-read made the preferences' starting point.
 void NewBeam(FileCommandsHost& host);
 
 // True when a chosen name may be opened: its last three characters are "kxf".
@@ -78,7 +82,8 @@ void ReadBeamFile(const std::string& path, const std::function<void()>& beforeTa
 bool RebuildResults(AnalysisHost& host);
 
 // The results of the last analysis gone from the model and the main window: the job unanalysed,
-// the lists empty, the picture black, and Save, Save As and Print disabled (the beam's commit).
+// the lists empty, the picture black, the values at a point dropped, and Save, Save As and Print
+// disabled (the beam's commit).
 void ClearAnalysis(FileCommandsHost& host);
 
 // The model's part of ClearAnalysis, for a commit made without the main window.
@@ -96,7 +101,8 @@ inline constexpr const char* kAnalysisNotCompleted =
 
 // File > Open of a chosen name: the file read and checked on its own, then, only when it passes,
 // New, the file taken and rebuilt (with the loadcases the diagrams showed when it was saved), its
-// name taken and the input windows restored. A name not ending in "kxf" stops silently; a refused
+// name taken and the input windows restored, the main window in its Default layout with the
+// diagrams placed for it, whatever layout was in use. A name not ending in "kxf" stops silently; a refused
 // file shows its message; a file that cannot be opened throws IoError. Each time the job, its
 // results, its file name and the windows stay as before the Open. True when the file was opened.
 bool OpenBeamFile(FileCommandsHost& host, const std::string& path);

@@ -21,12 +21,15 @@
 #include "platform/NumberInput.h"
 #include "platform/Printer.h"
 #include "platform/StateRegistry.h"
+#include "window/Print.h"
 #include "window/Pro_PrintHeader.h"
 
 namespace kx {
 
 TPointResults PointResults;
 KX_REGISTER_STATE(PointResults);
+
+void ForgetPointResults() { PointResults = TPointResults{}; }
 
 namespace {
 
@@ -281,8 +284,10 @@ PointMember LocatePoint(int lc, float x) {
 
 bool CalcPointResults(std::string_view distanceText) {
     if (Model.BeamLength == 0) return false;
-    if (Model.LoadcaseCount < 1) {
-        dlg().Message("Analyse the beam first");
+    // A commit keeps the loadcase count but not the results: nothing is solved for a beam that was
+    // never analysed as it stands.
+    if (!BeamResultsAvailable() || Model.LoadcaseCount < 1) {
+        dlg().Message(kAnalyseBeamFirst);
         return false;
     }
     const double typed =
@@ -343,6 +348,7 @@ void PointFormShow(PointControls& c) {
     c.Grid_RaP = PointGridContent(false);
     c.Label_Unit = Model.UnitTextLength.str();
     c.Edit_Dist = PointDistanceText();
+    c.List_Results = PointListContent();
 }
 
 void PointCalculate(PointControls& c) {

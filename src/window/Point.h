@@ -24,6 +24,10 @@ struct TPointResults {
 };
 extern TPointResults PointResults;
 
+// The values, grid and list of the last calculation dropped: they belong to results that a new
+// analysis, a commit of the beam, New or Open has replaced.
+void ForgetPointResults();
+
 // The solve resolution that puts a calculation point nearest the fraction f of a member: p
 // intervals out of q (3 <= q <= 2000, 1 <= p <= q), the smallest q and then the smallest p among
 // equal errors, all in single precision. q = 0 when f is not a number between 0 and 1.
@@ -46,7 +50,8 @@ PointMember LocatePoint(int lc, float x);
 // every analysed loadcase there, with their maxima and the result list. Each loadcase is solved
 // again at a resolution of its own on a copy of the engine state, so that the analysis' results
 // stay as they were. Returns true when the values were calculated; false when the distance was
-// refused with a message, or there is no beam or no analysis (nothing changed but PointPosition).
+// refused with a message, or there is no beam (nothing happens) or no results of the beam as it
+// stands ("Analyse the beam first"); nothing changed then but PointPosition.
 bool CalcPointResults(std::string_view distanceText);
 
 // The grid: 8 rows of 5 cells. Rows 0 and 1 the captions and units, column 0 the row titles; the
@@ -68,7 +73,7 @@ struct PointControls {
 };
 
 // The window is shown: the grid without values, the length unit and the last distance; the list
-// as it was.
+// of the last calculation, when the results it came from are still those of the job.
 void PointFormShow(PointControls& c);
 
 // Calculate with the distance in Edit_Dist: the grid with values and the list when they were

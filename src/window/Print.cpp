@@ -4,10 +4,23 @@
 #include <array>
 #include <functional>
 
+#include "platform/Dialogs.h"
 #include "window/PrintDiagrams.h"
 #include "window/PrintText.h"
 
 namespace kx {
+
+bool BeamResultsAvailable() { return Model.BeamLength != 0 && Model.AnalysedFlag == 1; }
+
+PrintOutcome PrintOptionsOK(const PrintChoices& choices, int32 shownCase, Printer& p) {
+    if (Model.BeamLength == 0) return PrintOutcome::NoBeam;
+    // A report of headings without results must not go out as if it had printed.
+    if (!BeamResultsAvailable()) {
+        dlg().Message(kAnalyseBeamFirst);
+        return PrintOutcome::NotAnalysed;
+    }
+    return PrintReport(choices, shownCase, p);
+}
 
 PrintOutcome PrintReport(const PrintChoices& choices, int32 shownCase, Printer& p) {
     if (Model.BeamLength == 0) return PrintOutcome::NoBeam;

@@ -20,10 +20,17 @@ struct PrintChoices {
 
 enum class PrintOutcome {
     NoBeam,        // nothing printed; the window stays
+    NotAnalysed,   // the beam has no results: nothing printed, the message shown; the window stays
     NothingTicked, // nothing ticked, or nothing to print in what is: nothing printed; the window hides
     Cancelled,     // the choice of where to print was cancelled; the window stays
     Printed,       // the window hides
 };
+
+inline constexpr const char* kAnalyseBeamFirst = "Analyse the beam first";
+
+// True when the model holds the results of the committed beam: an analysis has run on it, or it was
+// opened from a beam file. A commit of the beam, a failed analysis and New take them away.
+bool BeamResultsAvailable();
 
 // Prints the ticked sections in the order beam data, envelope diagrams, envelope data, loadcase
 // diagrams, loadcase data, each page under the page header; a new page comes between two sections
@@ -31,5 +38,10 @@ enum class PrintOutcome {
 // interval is taken from the option buttons just before that section. shownCase is the loadcase
 // the main window shows (0 = all). A failure abandons the whole job and goes on to the caller.
 PrintOutcome PrintReport(const PrintChoices& choices, int32 shownCase, Printer& p);
+
+// The OK of the Print Options window, which may have stayed open while the job changed: a beam
+// without results prints nothing and shows kAnalyseBeamFirst, whatever is ticked; otherwise
+// PrintReport.
+PrintOutcome PrintOptionsOK(const PrintChoices& choices, int32 shownCase, Printer& p);
 
 } // namespace kx

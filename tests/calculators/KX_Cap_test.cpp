@@ -288,3 +288,22 @@ TEST_F(KX_CapTest, ASectionWithAFlangeOver40mmIsRefusedAndOneWithinIsTaken) {
     EXPECT_EQ(Cap.Sect.T, 30.2f);
     EXPECT_FALSE(v.List_Props.empty());
 }
+
+TEST_F(KX_CapTest, ASectionPickedIsTheOneListedWhenTheFileHasBeenRewrittenSince) {
+    // Box 100 x 5 (A 1000 mm^2) listed first and box 200 x 10 (A 4000 mm^2) second; the file is
+    // then rewritten with the two the other way round, the list left as read.
+    TSectionRec small = made("Box", 100, 5, 1000, 1e6, 31.6f),
+                large = made("Box", 200, 10, 4000, 1.6e7, 63.2f);
+    small.Designation = "Box 100";
+    large.Designation = "Box 200";
+    WriteSectionFile("RHS.sct", std::vector{small, large});
+    const CapView listed = CapOpenSectionFamily("rhs.sct", "RHS");
+    ASSERT_EQ(listed.List_Section, (std::vector<std::string>{"Box 100", "Box 200"}));
+    WriteSectionFile("RHS.sct", std::vector{large, small});
+
+    const CapView picked = List_SectionClick(0);
+    EXPECT_EQ(Cap.Sect.Designation, "Box 100");
+    EXPECT_EQ(Cap.Sect.A, 1000.0f);
+    expectListed(picked.List_Props, {"  Box 100", "  Area = 10.0 cm^2"});
+    EXPECT_EQ(picked.List_Section, listed.List_Section);
+}

@@ -13,6 +13,7 @@
 #include <tuple>
 
 #include "FormTestSupport.h"
+#include "foundation/Units.h"
 #include "platform/BinaryIO.h"
 #include "sections/SectionFile.h"
 
@@ -166,3 +167,26 @@ TEST_F(SectionGrid, RefusedCellsAndFailedWritesLeaveTheFileAsItWas) {
 }
 
 } // namespace
+
+TEST_F(SectionGrid, ValuesAreSavedInTheUnitsTheirHeadingsNameWhateverUnitsTheJobTakesSince) {
+    // Shown under a job in mm^4 and N-mm: Ixx 5000000 mm^4 and a permissible moment of
+    // 12500000 N mm (12.5 kN m) typed.
+    Model.UnitTextSectI = "mm^4", Model.UnitFactorSectI = 1;
+    Model.UnitTextMoment = "N-mm", Model.UnitFactorMoment = 1;
+    SectionGridContent c = SectionGridShow();
+    c.Rows[0][1] = "Ply box";
+    c.Rows[0][2] = "5000000";
+    c.Rows[0][5] = "12500000";
+    // File New or Open puts the job in cm^4 and kN-m while the editor stays open.
+    SetDefaultUnits(Model);
+    EXPECT_EQ(SectionGridHeadings()[2], "     Ixx  (mm^4)");
+    EXPECT_EQ(SectionGridHeadings()[5], "     Permissible Moment  (N-mm)");
+    ASSERT_FALSE(SaveSectionGrid(c.Rows));
+    const TSectionRec rec = ReadSectionFile("KX.sct").at(0);
+    EXPECT_EQ(rec.Ixx, 5.0e6f);
+    EXPECT_EQ(rec.PermMoment, 1.25e7f);
+    // Shown again, the grid takes the job's units: 500 cm^4 and 12.5 kN-m.
+    c = SectionGridShow();
+    EXPECT_EQ(c.Headings[2], "     Ixx  (cm^4)");
+    EXPECT_EQ(c.Rows[0][2] + " " + c.Rows[0][5], "500.00 12.500");
+}

@@ -279,3 +279,41 @@ TEST_F(FormsTest, TimberRadiosAndButtonsEachHaveTheirOwnEffect) {
              }});
     kxtest::ExpectEffects(w, effects);
 }
+
+TEST_F(FormsTest, ADurationDialogClosedWithoutOkLeavesTheListsSummaryAndPrintoutOfTheLastCalculation) {
+    TTimberFrm* w = Forms.TimberFrm;
+    auto lines = [](const QListWidget* l) {
+        std::vector<std::string> out;
+        for (int i = 0; i < l->count(); ++i)
+            out.push_back(FromQt(l->item(i)->text()));
+        return out;
+    };
+    auto printed = [w](const char* line) {
+        RecordingPrinter p;
+        Printer& installed = printer();
+        InstallPrinter(&p);
+        w->Print1->trigger();
+        InstallPrinter(&installed);
+        return p.pages.size() == 1 && p.pages[0]->hasText(line);
+    };
+    ASSERT_TRUE(press(w->cmd_BendCap, [](TDurationFrm* d) { answerOK(d); }));
+    const std::vector<std::string> results = lines(w->List_Results), summary = lines(w->List_Sum);
+    const std::string moment = Timber::Calc.BendingReport[19];
+    ASSERT_EQ(moment.rfind("  Permissible Bending Moment = ", 0), 0u) << moment;
+    ASSERT_TRUE(listed(w->List_Sum, moment.c_str()) && listed(w->List_Results, moment.c_str()));
+
+    // Bending again, the dialog closed by its close box: the screen, the summary and the printout
+    // all keep the bending report.
+    ASSERT_TRUE(press(w->cmd_BendCap, [](TDurationFrm* d) { d->reject(); }));
+    EXPECT_EQ(lines(w->List_Results), results);
+    EXPECT_EQ(lines(w->List_Sum), summary);
+    EXPECT_TRUE(printed("  MAJOR AXIS BENDING"));
+    EXPECT_EQ(w->lbl_K3b->text(), QStringLiteral("1.40"));
+
+    // A strut check then lists the bending report beside its own, with the summary's moment.
+    ASSERT_TRUE(press(w->cmd_AxialCap, [](TDurationFrm* d) { answerOK(d); }));
+    EXPECT_TRUE(listed(w->List_Results, "  MAJOR AXIS BENDING"));
+    EXPECT_TRUE(listed(w->List_Results, "  MAJOR AXIS AXIAL LOADING"));
+    EXPECT_TRUE(listed(w->List_Sum, moment.c_str()) && listed(w->List_Results, moment.c_str()));
+    EXPECT_TRUE(printed(moment.c_str()));
+}

@@ -16,6 +16,7 @@
 #include "FileReads.h"
 #include "KxfTestSupport.h"
 #include "Unprivileged.h"
+#include "foundation/Preferences.h"
 #include "foundation/StartDirTest.h"
 #include "foundation/Unit1.h"
 #include "input/LoadData.h"
@@ -23,6 +24,7 @@
 #include "platform/Dialogs.h"
 #include "window/Index.h"
 #include "window/KxfFile.h"
+#include "window/Point.h"
 #include "window/RecordingFileHost.h"
 
 using namespace kx;
@@ -413,3 +415,38 @@ TEST_F(OpenAndSave, NewLeavesNothingOfTheJobBeforeAndRefusedFilesLeaveTheJobAsBe
 }
 
 } // namespace
+
+TEST_F(OpenAndSave, OpenTakesTheDefaultLayoutAndTheFilesUnitsAndLeavesNoValuesAtAPointOfTheJobBefore) {
+    // Job A (one 5000 mm span, 10 N/mm) saved with its lengths in mm.
+    Analyse(BeamBuilder().Spans({5000}).Udl(1, 0, 10, 5000));
+    Model.UnitTextLength = "mm", Model.UnitFactorLength = 1;
+    const std::string path = Save("a.kxf");
+    // Another job in m, analysed, with values found at 2.5 m, the main window in its Results layout
+    // and the preferences shown.
+    Analyse(BeamBuilder().Spans({4000}).Udl(1, 0, 15, 4000));
+    ASSERT_TRUE(CalcPointResults("2"));
+    ASSERT_FALSE(PointListContent().empty());
+    Drawing.DiagramMode = 1;
+    PreferencesShow();
+    ASSERT_EQ(OldUnitFactors.Length, 1000.0f);
+
+    ASSERT_TRUE(OpenBeamFile(host, path));
+    EXPECT_EQ(Drawing.DiagramMode, 0) << "the diagrams are placed for the Default layout";
+    EXPECT_TRUE(PointListContent().empty()) << "no figures of the job before";
+    // The input windows show the file's job in mm: the conversion starts from mm.
+    EXPECT_EQ(OldUnitFactors.Length, 1.0f);
+
+    // A commit that clears the analysis and a new analysis each leave no values found before them.
+    for (const auto& change :
+         std::vector<std::function<void()>>{[this] { ClearAnalysis(host); }, [this] { RunAnalysis(host); }}) {
+        RunAnalysis(host);
+        ASSERT_TRUE(CalcPointResults("2500"));
+        change();
+        EXPECT_TRUE(PointListContent().empty());
+    }
+    // The commit leaves the loadcase count but no results: nothing is solved at a point.
+    ClearAnalysis(host);
+    dialogs->clear();
+    EXPECT_FALSE(CalcPointResults("2500"));
+    EXPECT_EQ(dialogs->messages(), std::vector<std::string>{"Analyse the beam first"});
+}

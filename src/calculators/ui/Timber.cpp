@@ -214,16 +214,19 @@ bool TTimberFrm::eventFilter(QObject* watched, QEvent* event) {
 template <class F> void TTimberFrm::act(F action) { Bindings.Step(Shown, action, Timber::TimberShown); }
 
 void TTimberFrm::runButton(Timber::TimberButton (*button)(const Timber::TimberInputs&)) {
+    const Timber::TimberUndo before = Timber::TimberBeforeButton();
     bool dialog = false;
     act([&](const Timber::TimberInputs& in) {
         const Timber::TimberButton b = button(in);
         dialog = b.Dialog;
         return b.View;
     });
-    if (!dialog || !Link.Duration) return;
-    Guard([this] { Link.Duration->exec(); });
-    // The duration window sets the calculator's factors.
-    Shown.Show(Timber::TimberShown());
+    bool calculated = false;
+    if (dialog && Link.Duration)
+        Guard([this, &calculated] { calculated = Link.Duration->exec() == QDialog::Accepted; });
+    // The duration window's OK sets the calculator's factors and reports; anything else leaves the
+    // last calculation listed, summed up and printed as it was.
+    Shown.Show(calculated ? Timber::TimberShown() : Timber::TimberButtonWithdrawn(before));
 }
 
 void TTimberFrm::cmd_BendCapClick() { runButton(&Timber::cmd_BendCapClick); }

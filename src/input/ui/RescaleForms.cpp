@@ -130,7 +130,14 @@ void RescaleInputForms(const RescaledForms& forms) {
     if (forms.Loads)
         rescaleForm(forms.Loads->Bindings, walkLoadForm,
                     [&r](LoadFormUnitTexts& t) { RescaleLoadFormTexts(t, r); });
-    if (forms.UserSections) rescaleSectionGrid(forms.UserSections, r);
+    if (forms.UserSections) {
+        // The editor's values are in the units it last showed, which New or Open may have left
+        // behind the snapshot: they are converted from those.
+        const TOldUnitFactors gridUnits = UnitFactorsOf(SectionGridUnits());
+        UnitRescale fromGrid(gridUnits, Model);
+        rescaleSectionGrid(forms.UserSections, fromGrid);
+        SectionGridUnitsTaken();
+    }
     if (forms.CantLH)
         rescaleEffLength(forms.CantLH->Bindings, &CantControls::Label_Units, RescaleForm::CantLHFrm, r);
     if (forms.Span)

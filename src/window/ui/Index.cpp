@@ -21,6 +21,7 @@
 #include <QToolButton>
 
 #include "foundation/SharedModel.h"
+#include "foundation/ui/Preferences.h"
 #include "foundation/ui/Windows.h"
 #include "platform/BusyCursor.h"
 #include "platform/Dialogs.h"
@@ -30,6 +31,7 @@
 #include "sections/SectionWriters.h"
 #include "window/BeamAndLoadSketch.h"
 #include "window/ScreenDiagrams.h"
+#include "window/ui/Print.h"
 
 namespace kx {
 
@@ -608,6 +610,11 @@ void TIndexFrm::AskForInput(const AnalysisRefusal& refusal) {
         ShowIfMade(Link.LoadForm);
     else if (refusal.form == AnalysisRefusal::Form::EffLength && Link.AskForEffectiveLength)
         Link.AskForEffectiveLength(refusal.row);
+}
+
+void TIndexFrm::ShowJobReplaced() {
+    if (auto* print = qobject_cast<TPrintFrm*>(Link.Print)) print->ShowHeaderTexts();
+    if (auto* preferences = qobject_cast<TPreferencesFrm*>(Link.Preferences)) preferences->UnitsToRadios();
 }
 
 } // namespace kx

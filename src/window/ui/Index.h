@@ -181,6 +181,7 @@ public:
     void TileDefault() override;
     void RestoreInputForms() override;
     void AskForInput(const AnalysisRefusal& refusal) override;
+    void ShowJobReplaced() override;
 
 protected:
     void showEvent(QShowEvent* e) override;

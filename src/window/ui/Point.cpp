@@ -48,6 +48,7 @@ TPointFrm::TPointFrm(QWidget* parent) : QDialog(parent) {
     Edit_Dist->setObjectName(QStringLiteral("Edit_Dist"));
     Label_Unit = new QLabel(this);
     Label_Unit->setObjectName(QStringLiteral("Label_Unit"));
+    Label_Unit->setTextFormat(Qt::PlainText); // a unit text read from a beam file is no markup
     cmd_Calc = button(this, "cmd_Calc", "Calculate");
     cmd_Print = button(this, "cmd_Print", "Print");
     cmd_OK = button(this, "cmd_OK", "OK");

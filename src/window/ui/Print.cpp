@@ -68,6 +68,8 @@ TPrintFrm::TPrintFrm(QWidget* parent) : QWidget(parent) {
     lbl_Ref = control<QLabel>(Frame_Description, "lbl_Ref", "");
     int y = 28;
     for (QLabel* l : {lbl_Project_1, lbl_Project_2, lbl_JobDesc, lbl_Ref}) {
+        // The user's texts as typed, as the page header prints them: "<A>" is no markup.
+        l->setTextFormat(Qt::PlainText);
         l->setGeometry(16, y, 470, 22);
         y += 26;
     }
@@ -108,7 +110,7 @@ void TPrintFrm::showEvent(QShowEvent* e) {
 
 void TPrintFrm::Cmd_OKClick() {
     Guard([this] {
-        const PrintOutcome outcome = PrintReport(Bindings.Read(), Drawing.ShownCase, printer());
+        const PrintOutcome outcome = PrintOptionsOK(Bindings.Read(), Drawing.ShownCase, printer());
         if (outcome == PrintOutcome::Printed || outcome == PrintOutcome::NothingTicked) hide();
     });
 }
