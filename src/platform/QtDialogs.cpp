@@ -31,6 +31,12 @@ namespace {
 
 QWidget* parentWindow() { return QApplication::activeWindow(); }
 
+// A modal box that came up under a window kept on top would leave the program deaf to the mouse.
+template <class Box> int runAbove(Box& box) {
+    KeepAboveWindowsOnTop(&box);
+    return box.exec();
+}
+
 // "Beam files|*.kxf" becomes "Beam files (*.kxf)"; a description that already shows its
 // pattern, "Beam files (*.kxf)|*.kxf", is taken as it stands.
 QString qtFilter(const std::string& filter) {
@@ -73,21 +79,27 @@ void ListByNameOnly(QFileDialog& d) {
 
 } // namespace
 
+void KeepAboveWindowsOnTop(QWidget* box) { box->setWindowFlag(Qt::WindowStaysOnTopHint); }
+
 void QtDialogs::Message(const std::string& text, const std::string& caption) {
-    QMessageBox::information(parentWindow(), ToQt(caption), ToQt(text));
+    QMessageBox box(QMessageBox::Information, ToQt(caption), ToQt(text), QMessageBox::Ok, parentWindow());
+    runAbove(box);
 }
 
 bool QtDialogs::Confirm(const std::string& text, const std::string& caption) {
-    return QMessageBox::question(parentWindow(), ToQt(caption), ToQt(text),
-                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    QMessageBox box(QMessageBox::Question, ToQt(caption), ToQt(text), QMessageBox::Yes | QMessageBox::No,
+                    parentWindow());
+    return runAbove(box) == QMessageBox::Yes;
 }
 
 std::string QtDialogs::InputBox(const std::string& caption, const std::string& prompt,
                                 const std::string& defaultText) {
-    bool ok = false;
-    QString r = QInputDialog::getText(parentWindow(), ToQt(caption), ToQt(prompt), QLineEdit::Normal,
-                                      ToQt(defaultText), &ok);
-    return ok ? FromQt(r) : defaultText;
+    QInputDialog box(parentWindow());
+    box.setWindowTitle(ToQt(caption));
+    box.setLabelText(ToQt(prompt));
+    box.setTextEchoMode(QLineEdit::Normal);
+    box.setTextValue(ToQt(defaultText));
+    return runAbove(box) == QDialog::Accepted ? FromQt(box.textValue()) : defaultText;
 }
 
 std::unique_ptr<QFileDialog> MakeOpenDialog(QWidget* parent, const std::string& title,
@@ -103,7 +115,7 @@ namespace {
 
 // The chosen file of a dialog run to its end; nothing when it was cancelled.
 std::optional<std::string> chosenFile(QFileDialog& d) {
-    if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return std::nullopt;
+    if (runAbove(d) != QDialog::Accepted || d.selectedFiles().isEmpty()) return std::nullopt;
     const QString f = d.selectedFiles().constFirst();
     if (f.isEmpty()) return std::nullopt;
     return std::string(f.toLocal8Bit().constData());

@@ -35,6 +35,10 @@ std::unique_ptr<QFileDialog> MakeSaveDialog(QWidget* parent, const std::string& 
                                             const std::string& filter, const std::string& initialDir,
                                             const std::string& defaultName, const std::string& defaultExt);
 
+// Sets a box the program opens (a message, a dialog, the about box) to come up above every window
+// kept on top, whichever window is active when it opens, so that the mouse reaches it.
+void KeepAboveWindowsOnTop(QWidget* box);
+
 // Text between the core (single-byte Latin-1, "\r" between lines) and the windows.
 QString ToQt(const std::string& latin1);
 std::string FromQt(const QString& s);

@@ -287,6 +287,20 @@ TEST_F(KX_CapTest, ASectionWithAFlangeOver40mmIsRefusedAndOneWithinIsTaken) {
     EXPECT_TRUE(dialogs_->shown.empty());
     EXPECT_EQ(Cap.Sect.T, 30.2f);
     EXPECT_FALSE(v.List_Props.empty());
+
+    // The web alone over 40 mm is refused as well; exactly 40 mm is taken.
+    TSectionRec web40 = made("Beam", 400, 20, 20000, 5e8, 100), web401 = web40;
+    web40.t = 40.0f;
+    web401.t = 40.1f;
+    WriteSectionFile("RHS.sct", std::vector{web40, web401});
+    CapOpenSectionFamily("rhs.sct", "RHS");
+    dialogs_->clear();
+    EXPECT_FALSE(List_SectionClick(0).List_Props.empty());
+    EXPECT_TRUE(dialogs_->shown.empty());
+    EXPECT_TRUE(List_SectionClick(1).List_Props.empty());
+    EXPECT_EQ(
+        dialogs_->messages(),
+        std::vector<std::string>{" Section thickness exceeds 40mm\rand is beyond the scope of this program"});
 }
 
 TEST_F(KX_CapTest, ASectionPickedIsTheOneListedWhenTheFileHasBeenRewrittenSince) {

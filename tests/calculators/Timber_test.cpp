@@ -156,6 +156,24 @@ TEST_F(TimberTest, SharingWetAndAStubStrut) {
     EXPECT_EQ(v.lbl_Eb + " " + v.lbl_K8 + " " + Calc.ClassName, "10800 1.1 C24");
 }
 
+TEST_F(TimberTest, TorsionNoteOnlyBeyondADepthOfTwiceTheWidthInThePlaneOfBending) {
+    // The ratio is h / b about the major axis and b / h about the minor one; exactly 2 needs no note.
+    const struct {
+        const char *b, *h;
+        bool minor, note;
+    } rows[] = {
+        {"75", "150", false, false}, {"74.9", "150", false, true}, {"150", "75", false, false},
+        {"150", "75", true, false},  {"150", "74.9", true, true},  {"75", "150", true, false},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(::testing::Message() << r.b << " x " << r.h << (r.minor ? " minor" : " major"));
+        member(1, false, false, r.minor, r.b, r.h, "");
+        ASSERT_TRUE(press(cmd_BendCapClick));
+        EXPECT_EQ(Calc.BendingReport[20], r.note ? "  (assuming adequate torsional restraint)" : "");
+        EXPECT_EQ(Calc.BendingReport[0], r.note ? "23" : "22");
+    }
+}
+
 TEST_F(TimberTest, SecondMomentLineNamesTheAxisOfItsValueInEveryOrder) {
     // D40 wet, 100 x 100: 100^4 / 12 x 1.02^4 = 902 cm^4; C16 dry 50 x 150: 50 x 150^3 / 12 = 1406
     // cm^4 about x-x, 150 x 50^3 / 12 = 156 cm^4 about y-y.

@@ -55,6 +55,11 @@ TEST_F(CantileverStaticsTest, DistributedLoadsGiveStaticShearAndMomentAtEveryPoi
                 EXPECT_NEAR(Eng.CantileverShear[e][p], V, Tol(8000, 1e-6)) << lc << " " << e << " " << p;
                 EXPECT_NEAR(Eng.CantileverMoment[e][p], M, Tol(8000 * Lc, 1e-6))
                     << lc << " " << e << " " << p;
+                // Every load hogs: the root moment is each cantilever's smallest, 0 its largest.
+                if (p == 1) {
+                    EXPECT_NEAR(Eng.StoredCantEndA[lc][e - 1], M, Tol(8000 * Lc, 1e-6)) << lc << " " << e;
+                    EXPECT_EQ(Eng.StoredCantEndB[lc][e - 1], 0.0f) << lc << " " << e;
+                }
             }
     }
 }

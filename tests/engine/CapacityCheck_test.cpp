@@ -79,6 +79,48 @@ TEST_F(CapacityCheckTest, UserSectionChecksShearAndMomentAndReportsDeflection) {
     }
 }
 
+TEST_F(CapacityCheckTest, UserSectionRHCantileverIsJudgedOnItsOwnRowAndLength) {
+    // The RH cantilever's row holds 24 kN and 6 kN-m; 1.2 m long, so 6 mm is 1/200: under 1/180,
+    // though over the spans' 1/360.
+    Capacity("KXF", 0, {3000}, 1200);
+    Model.SpanData[kRHCantRow][mfPermShear] = 24000;
+    Model.SpanData[kRHCantRow][mfPermMoment] = 6e6f;
+    Governing(1, 10000, 4e6f, 5);
+    Governing(26, 12000, 3e6f, 6);
+    BeamCapacityCheck();
+    const std::vector<std::string> rh = {
+        " RHC",
+        "  Max Shear = 12.00 kN",
+        "  Shear = 0.500 x permissible                 SHEAR OK",
+        "  Max bending Moment = 3.000 kN-m",
+        "  Bending Moment = 0.500 x permissible        BENDING MOMENT OK ",
+        "  deflection =  6.00 mm",
+        "  deflection/span ratio = 1/200 ",
+        "",
+        "",
+    };
+    EXPECT_EQ(Shown(Txt.KxCheckLines[1], 16), rh);
+    EXPECT_EQ(Eng.ShearRatios[1][26], 0.5f);
+    EXPECT_EQ(Eng.CheckResults[1][26][0], 0.5f);
+
+    // Just over its own values: each member line says so; 6.7 mm is 1/179.
+    Governing(26, 24001, 6000001, 6.7f);
+    Eng.CaseCheckFailures[1] = 0;
+    BeamCapacityCheck();
+    EXPECT_EQ(
+        Shown(Txt.KxCheckLines[1], 18, 22),
+        (std::vector<std::string>{"  Shear = 1.000 x permissible                 SHEAR TOO HIGH",
+                                  "  Max bending Moment = 6.000 kN-m",
+                                  "  Bending Moment = 1.00 x permissible        BENDING MOMENT TOO HIGH",
+                                  "  deflection =  6.70 mm",
+                                  "  deflection/span ratio = 1/179               RHC DEFLECTION HIGH"}));
+    // The loadcase's verdict is against span 1's values, which the RH cantilever's loads exceed.
+    EXPECT_EQ(Shown(Txt.KxCheckLines[1], 3, 4),
+              (std::vector<std::string>{"      SHEAR EXCEEDS PERMISSIBLE",
+                                        "      BENDING MOMENT EXCEEDS PERMISSIBLE"}));
+    EXPECT_EQ(Eng.CaseCheckFailures[1], -2);
+}
+
 TEST_F(CapacityCheckTest, ScaffoldMembersAreCheckedInMomentOnly) {
     Capacity("Scaffold", 0, {2000}, 600);
     Governing(1, 30000, 2e6f, 10); // shear above its permissible value: not checked

@@ -23,6 +23,13 @@ protected:
         SolveLoadcase(1);
         FindDeflections(1);
     }
+    // The user switches shear deflection off, the shear stiffness still given, and the beam is
+    // analysed again: the shear deflection of the last pass is still held, and must not be added.
+    static void SwitchShearDeflectionOffAndSolveAgain() {
+        Model.SpanData[kFlagsRow][kShearDeflectionField] = -1.0f;
+        SolveLoadcase(1);
+        FindDeflections(1);
+    }
 };
 
 TEST_F(DeflectionTest, SimpleSpanUnderUniformLoad) {
@@ -81,6 +88,8 @@ TEST_F(DeflectionTest, ShearDeflectionOfACantileverAddsTheTiltOfItsSupport) {
         }
         const auto& tip = left ? Eng.CantDeflectionPoints : Eng.CantDeflectionStore;
         EXPECT_NEAR(tip[21], -(bending + shear), Tol(bending, kRel)) << left;
+        SwitchShearDeflectionOffAndSolveAgain();
+        EXPECT_NEAR(tip[21], -bending, Tol(bending, kRel)) << left << " switched off";
     }
 }
 
@@ -105,6 +114,8 @@ TEST_F(DeflectionTest, ShearDeflectionOfAUniformAndACentralPointLoad) {
     const double bending = W * L * L * L / (48 * kEI) + 5 * w * L * L * L * L / (384 * kEI);
     EXPECT_NEAR(Eng.SpanDeflection[1][11], -(bending + shear), Tol(bending, kRel));
     EXPECT_NEAR(Eng.SpanMaxDeflection[1][1], bending, Tol(bending, kRel)) << "bending only";
+    SwitchShearDeflectionOffAndSolveAgain();
+    EXPECT_NEAR(Eng.SpanDeflection[1][11], -bending, Tol(bending, kRel)) << "switched off";
 }
 
 TEST_F(DeflectionTest, ASpanWithMoreThanFiftyTwoPiecesKeepsEveryPieceShear) {

@@ -92,3 +92,57 @@ TEST_F(ExtremesTest, SupportReactionRangeAndSummaryComeFromTheAnalysisWithoutADr
     EXPECT_NEAR(Eng.MinSupportReaction[3], -2500, 0.01);
     EXPECT_EQ(Txt.MaximaLines[5].str(), " Max positive support reaction = 25.00 kN");
 }
+
+TEST_F(ExtremesTest, TheFifthLoadcaseEntersEveryEnvelopeUpToTheRHCantilever) {
+    // Loadcases 1 to 4 carry 10 N/mm over the whole beam, loadcase 5 twice that: the beam being
+    // linear, loadcase 5 governs everywhere. Its RH cantilever root: w Lc = 30 kN, -w Lc^2 / 2 =
+    // -22.5 kN m.
+    BeamBuilder beam = BeamBuilder().Spans({4000, 5000}).RHCantilever(1500);
+    for (int lc = 1; lc <= 4; ++lc)
+        beam.Udl(lc, 0, 10, 10500);
+    beam.Udl(5, 0, 20, 10500);
+    Analyse(beam);
+    ASSERT_EQ(Model.LoadcaseCount, 5);
+    EXPECT_NEAR(Eng.ShearExtremes[0][26][5], 30000, 0.05);
+    EXPECT_NEAR(Eng.MomentExtremes[0][26][4], -22.5e6, 50);
+    for (auto* table : {&Eng.ShearExtremes, &Eng.MomentExtremes, &Eng.DeflectionExtremes})
+        for (int m : {1, 2, 26, 27}) {
+            const TExtremesRec &e = (*table)[0][m], &five = (*table)[5][m];
+            EXPECT_EQ(std::vector<float>({e[3], e[4], e[5]}), std::vector<float>({five[3], five[4], five[5]}))
+                << m;
+            EXPECT_NEAR(five[5], 2 * (*table)[1][m][5], 1e-5 * five[5]) << m;
+        }
+    for (int m : {1, 2, 26})
+        for (int j = 1; j <= 21; ++j) {
+            // Where loadcase 5 goes beyond loadcase 1 (not where both are 0), it is named.
+            const float V1 = Eng.EnvelopeIntervalValues[1][m][j][0],
+                        V5 = Eng.EnvelopeIntervalValues[5][m][j][0];
+            const float M1 = Eng.EnvelopeTable[1][m][j][0], M5 = Eng.EnvelopeTable[5][m][j][0];
+            const auto& e = Eng.EnvelopeTable[0][m][j];
+            EXPECT_EQ(Eng.EnvelopeIntervalValues[0][m][j][1], V5 > V1 ? 5.0f : 1.0f) << m << " " << j;
+            EXPECT_EQ(e[2], M5 > M1 ? 5.0f : 1.0f) << m << " " << j;
+            EXPECT_EQ(e[3], M5 < M1 ? 5.0f : 1.0f) << m << " " << j;
+        }
+    EXPECT_EQ(Eng.EnvelopeIntervalValues[0][26][1][1], 5.0f) << "the RH cantilever's root";
+    EXPECT_EQ(Eng.EnvelopeTable[0][26][1][3], 5.0f);
+}
+
+TEST_F(ExtremesTest, TheMomentCarriedAtTheLastSupportIsTheRHCantileversRootAgainstTheLastSpan) {
+    // Two spans: support 1 joins the LH cantilever (row 0) to span 1, support 2 span 1 to span 2,
+    // support 3 span 2 to the RH cantilever (row 26). Row 3 is no member of this beam.
+    Model.SpanCount[0] = 2;
+    Eng.CurrentCase = 5;
+    auto& m = Eng.MomentExtremes[5];
+    m[0][2] = -100000;
+    m[1][0] = -150000; // 50000 carried at support 1
+    m[1][2] = -300000;
+    m[2][0] = -320000; // 20000 at support 2
+    m[2][2] = -250000;
+    m[26][0] = -400000; // 150000 at support 3
+    m[3][0] = 900000;
+    MaxCouplerMoment();
+    EXPECT_FLOAT_EQ(Eng.CouplerMomentMax[5], 150000);
+    m[26][0] = -250000; // nothing carried at the RH end: the LH end's 50000 governs
+    MaxCouplerMoment();
+    EXPECT_FLOAT_EQ(Eng.CouplerMomentMax[5], 50000);
+}

@@ -118,6 +118,21 @@ TEST_F(SteelCheckTest, RestraintIntervalsAreCheckedOneByOne) {
     };
     for (const auto& [i, text] : lines)
         EXPECT_EQ(Line(i), text) << i;
+
+    // Intervals of exactly the span: the remainder is the RH support's point alone and has no
+    // length. 15 mm short of it, the remainder takes points 200 and 201.
+    for (auto [second, slots, remainder] : {std::tuple{1500.0f, 100, 0.0}, {1485.0f, 99, moment(2985)}}) {
+        SCOPED_TRACE(second);
+        Model.EffLength[1][1] = 1500;
+        Model.EffLength[1][2] = second;
+        Model.RestraintPos[1][1] = 100;
+        Model.RestraintPos[1][2] = slots;
+        SteelCodeCheck();
+        EXPECT_NEAR(Eng.CheckResults[1][1][1], moment(1500) / Mp, 1e-6);
+        EXPECT_NEAR(Eng.CheckResults[1][1][2], moment(1500) / Mp, 1e-6);
+        EXPECT_NEAR(Eng.CheckResults[1][1][3], remainder / Mp, 1e-6);
+        EXPECT_NEAR(Model.SlendernessRatio, (3000 - 1500 - second) / 100, 1e-6);
+    }
 }
 
 TEST_F(SteelCheckTest, FailuresCountPerKindAndARatioOfOnePasses) {
@@ -150,6 +165,110 @@ TEST_F(SteelCheckTest, FailuresCountPerKindAndARatioOfOnePasses) {
         EXPECT_EQ(Eng.CaseCheckFailures[1], c.failures) << c.V << " " << c.M;
         EXPECT_EQ(Line(3), kTwentyBlanks + " BEAM DOES NOT COMPLY FOR BENDING AND SHEAR");
         EXPECT_NEAR(Eng.CheckResults[1][2][0], c.M / 1.8e6, 1e-6);
+    }
+}
+
+TEST_F(SteelCheckTest, EachCantileverIsCheckedOnItsOwnEffectiveLengthAndCountsInTheVerdict) {
+    // D/T 15 and ry 20 put every Le/ry on a line of table A1: LH cantilever Le 1000 (50: 180),
+    // span Le 2000 (100: 145), RH cantilever Le 3000 (150: 116). Mp = pbc x 1e7 / 100, Vp = 110 x 500.
+    Members(1000, {4000}, 1500);
+    Steel("Beam", 1e7f, 100, 500, 20, 15);
+    EffectiveLengths({{0, 1000}, {1, 2000}, {26, 3000}});
+    Model.EffLengthText[1] = "0.50 x L";
+    auto base = [] {
+        Governing(0, 11000, 1.5e7f, 4); // 1/250: under 1/180
+        Governing(1, 27500, 7.25e6f, 8);
+        Governing(26, 33000, 1.044e7f, 6); // 1/250: under 1/180, though over 1/360
+    };
+    base();
+    SteelCodeCheck();
+    const std::vector<std::string> text = {
+        " ",
+        "CODE CHECK TO BS 5975",
+        kTwentyBlanks + " BEAM COMPLIES FOR BENDING AND SHEAR",
+        " CODE CHECK DATA",
+        " LHC",
+        "  Max Shear = 11.00 kN",
+        "  Shear = 0.200 x permissible                 SHEAR OK",
+        "  Le/ry = 50.0",
+        "  Permissible compressive bending stress ",
+        "  = 180 N/mm^2",
+        "  Max Bending Moment = 15.00 kN-m",
+        "  Bending Moment = 0.833 x permissible        BENDING MOMENT OK ",
+        "  Deflection/span ratio = 1/250 ",
+        "",
+        " SPAN 1",
+        "  Max Shear = 27.50 kN",
+        "  Shear = 0.500 x permissible                 SHEAR OK",
+        "  Span Length = 4.00m",
+        "  Le \"factor\" = 0.50 x L",
+        "  Le = 2.00m",
+        "  Le/ry = 100",
+        "  Permissible compressive bending stress ",
+        "  = 145 N/mm^2",
+        "  Max Bending Moment = 7.250 kN-m",
+        "  Bending Moment = 0.500 x permissible        BENDING MOMENT OK ",
+        "  Deflection =  8.00 mm",
+        "  Deflection/span ratio = 1/500 ",
+        "",
+        " RHC",
+        "  Max Shear = 33.00 kN",
+        "  Shear = 0.600 x permissible                 SHEAR OK",
+        "  Le/ry = 150",
+        "  Permissible compressive bending stress ",
+        "  = 116 N/mm^2",
+        "  Max bending Moment = 10.44 kN-m",
+        "  Bending Moment = 0.900 x permissible        BENDING MOMENT OK ",
+        "  Deflection =  6.00 mm",
+        "  Deflection/span ratio = 1/250 ",
+        "",
+        "",
+    };
+    EXPECT_EQ(Shown(Txt.SteelCheckLines[1]), text);
+    EXPECT_NEAR(Eng.CheckResults[1][0][0], 1.5e7 / 1.8e7, 1e-6);
+    EXPECT_NEAR(Eng.CheckResults[1][26][0], 0.9, 1e-6);
+    EXPECT_NEAR(Eng.CheckResults[1][27][0], 0.9, 1e-6);
+    EXPECT_NEAR(Eng.ShearRatios[1][26], 0.6, 1e-6);
+    EXPECT_NEAR(Eng.ShearRatios[1][27], 0.6, 1e-6);
+    EXPECT_EQ(Eng.CaseCheckFailures[1], 0);
+
+    // Either cantilever over its own permissible moment or shear fails the loadcase, though the
+    // other members' permissible values would take it; the deflection flags follow 1/180.
+    const struct {
+        int row;
+        float V, M, d;
+        int line;
+        std::string deflection;
+    } over[] = {
+        {26, 33000, 1.17e7f, 6, 38, "  Deflection/span ratio = 1/250 "},
+        {26, 55001, 1.044e7f, 8.4f, 38, "  Deflection/span ratio = 1/179               RHC DEFLECTION HIGH"},
+        {0, 11000, 1.81e7f, 5.6f, 13, "  Deflection/span ratio = 1/179               LHC DEFLECTION HIGH"},
+        {0, 55001, 1.5e7f, 4, 13, "  Deflection/span ratio = 1/250 "},
+    };
+    for (const auto& c : over) {
+        SCOPED_TRACE(::testing::Message() << "row " << c.row << " V " << c.V << " M " << c.M);
+        base();
+        Governing(c.row, c.V, c.M, c.d);
+        Eng.CaseCheckFailures[1] = 0;
+        SteelCodeCheck();
+        EXPECT_EQ(Line(3), kTwentyBlanks + " BEAM DOES NOT COMPLY FOR BENDING AND SHEAR");
+        EXPECT_EQ(Eng.CaseCheckFailures[1], -1);
+        EXPECT_EQ(Line(c.line), c.deflection);
+    }
+
+    // Le/ry of exactly 300 on the RH cantilever alone stops the check; just under it is looked up.
+    for (float Le : {5999.0f, 6000.0f}) {
+        base();
+        EffectiveLengths({{26, Le}});
+        Model.CheckAbortFlag = 0;
+        dialogs->clear();
+        SteelCodeCheck();
+        const bool stops = Le == 6000.0f;
+        EXPECT_EQ(Model.CheckAbortFlag, stops ? 1 : 0) << Le;
+        EXPECT_EQ(dialogs->messages(), stops
+                                           ? std::vector<std::string>{" Le/r exceeds max value for table A1"}
+                                           : std::vector<std::string>{})
+            << Le;
     }
 }
 

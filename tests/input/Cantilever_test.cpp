@@ -120,6 +120,14 @@ TEST_F(CantileverTest, RightFormCommitsTheWorkedOutLength) {
     click(R, right, {coEdit});
     EXPECT_EQ(dialogs->shown[0].caption, "RHC Effective Length");
     EXPECT_EQ(Work.EffLengthWork[26][0], 0.0f); // no single: the previous value kept
+
+    // The RH cantilever lengthened in the beam form since its choice: the right form says so.
+    click(R, right, {coSupportLateral, coEndTorsion, coNormal});
+    Model.SpanData[kRHCantRow][mfL] = 1300;
+    dialogs->clear();
+    EXPECT_EQ(CantNext(R, right), CantRoute::Stay);
+    EXPECT_EQ(Messages(), Texts{" RHC length has been changed\r re-select option.\r"
+                                " (it may be necessary to de-select it first)"});
 }
 
 TEST_F(CantileverTest, OpenRestoresTheUserValueAndTheShowAsksWithIt) {

@@ -115,6 +115,27 @@ TEST_F(BeamForm, CommitOfTheUBBeamWritesMembersSupportsSectionAndSelfWeight) {
     EXPECT_EQ(Work.WorkLoads[kSelfWeightRecord][lfLF], 1.3f);
 }
 
+TEST_F(BeamForm, ShearDeflectionIsWantedOnlyWhenTickedWithAStiffnessShown) {
+    // The stiffness stays on show when "Calculate" is unticked: the flag follows the box.
+    const struct {
+        bool ticked;
+        const char* GA;
+        float flag;
+    } rows[] = {{true, "500", 1.0f},
+                {false, "500", -1.0f},
+                {true, "0", -1.0f},
+                {true, "", -1.0f},
+                {true, "0.001", 1.0f}};
+    for (const auto& r : rows) {
+        SCOPED_TRACE(::testing::Message() << r.ticked << " " << r.GA);
+        TypeUBBeam();
+        f.Check_GA = r.ticked;
+        f.lbl_GA = r.GA;
+        ASSERT_TRUE(Commit()) << ::testing::PrintToString(Messages());
+        EXPECT_EQ(Model.SpanData[kFlagsRow][kShearDeflectionField], r.flag);
+    }
+}
+
 TEST_F(BeamForm, CodeCheckAsksAboutFactoredLoadsAndTheAnswerStandsEvenWhenTheThicknessStops) {
     TypeUBBeam();
     f.Option_None = false;
@@ -217,6 +238,32 @@ TEST_F(BeamForm, CouplersOnAScaffoldTubeGetTheirCodesAndSpringsAndAreRefusedWher
     f.Check_LHF = true;
     FixedEndClicked(f, true, pic);
     EXPECT_TRUE(Work.WorkSupportType[0] == supFixedEnd && Work.WorkSupportType[1] == supForkhead);
+}
+
+TEST_F(BeamForm, ACouplerAloneAtEitherEndOrBetweenSpansNeedsTheLiftHeight) {
+    // Each coupler on its own: no lift height is refused, 2 m gives its spring 2 x 210000 x
+    // 138000 / 2000 N mm/rad ("Mid").
+    TypeScaffoldBeam();
+    struct Box {
+        bool &box, &top, &mid;
+        int slot;
+    } boxes[] = {{f.Check_LH_End_Sup, f.Option_LH_Top, f.Option_LH_Mid, 0},
+                 {f.Check_Span_Sup, f.Option_Span_Top, f.Option_Span_Mid, 1},
+                 {f.Check_RH_End_Sup, f.Option_RH_Top, f.Option_RH_Mid, 25}};
+    for (Box& b : boxes) {
+        SCOPED_TRACE(b.slot);
+        for (Box& other : boxes)
+            other.box = false;
+        TickCoupler(b.box, b.top, b.mid, false);
+        f.Edit_L = "";
+        const Snapshot committed;
+        ExpectRefused({beammsg::kLiftHeight}, committed);
+        f.Edit_L = "2";
+        ASSERT_TRUE(Commit()) << ::testing::PrintToString(Messages());
+        EXPECT_EQ(Model.SupportType[b.slot], supCouplerMid);
+        EXPECT_EQ(Model.SupportStiffness[b.slot], 28980000.0f);
+        EXPECT_EQ(Model.LiftHeight, 2000.0f);
+    }
 }
 
 TEST_F(BeamForm, EachRefusalShowsItsMessageInOrderAndChangesNothingCommitted) {

@@ -154,6 +154,13 @@ TEST_F(LoadData, NextCommitsOnlyWhenEveryCheckPassesAndCancelBringsBackTheAccept
     f.Rows[6].Edit_Cover.Text = "0.6";
     Tick({6}, false);
     Next();
+    // Past the end and applied in the last loadcase alone, it is checked all the same.
+    f.Rows[6].Edit_Dist.Text = "6.5";
+    ShowLoadcase(5);
+    Tick({6});
+    Next({past, past});
+    Tick({6}, false);
+    ShowLoadcase(2);
     f.Rows[2].Edit_UDLS.Text = "1e39"; // no single holds it in newtons
     Next({"Load 2 value too large"});
     f.Rows[2].Edit_UDLS.Text = "3";

@@ -99,6 +99,16 @@ TEST_F(RescaleTest, LoadRowsConvertOnlyTheKindsThatChanged) {
     rescale({{TUnitKind::UDL, "N/mm", 1}}, loads);
     EXPECT_EQ(l.lbl_UDLS + l.Rows[2].Edit_UDLS, "(N/mm)3");
 
+    // A new unit whose text is part of the old one's (mm -> m, kN -> N), then back again.
+    rescale({{TUnitKind::Length, "m", 1000}, {TUnitKind::Force, "N", 1}}, loads);
+    EXPECT_EQ((std::array{l.lbl_PL, l.lbl_PLdist, l.lbl_Cover, l.Rows[1].Edit_PL, l.Rows[1].Edit_Dist,
+                          l.Rows[2].Edit_Cover}),
+              (std::array<std::string, 6>{"(N)", "(m)", "(m)", "12000", "1.50", "2.00"}));
+    rescale({{TUnitKind::Length, "mm", 1}, {TUnitKind::Force, "kN", 1000}}, loads);
+    EXPECT_EQ((std::array{l.lbl_PL, l.lbl_PLdist, l.lbl_Cover, l.Rows[1].Edit_PL, l.Rows[1].Edit_Dist,
+                          l.Rows[2].Edit_Cover}),
+              (std::array<std::string, 6>{"(kN)", "(mm)", "(mm)", "12.0", "1500", "2000"}));
+
     // An OK that changes nothing alters nothing.
     const LoadFormUnitTexts before = l;
     rescale({}, loads);

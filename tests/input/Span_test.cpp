@@ -200,6 +200,15 @@ TEST_F(SpanCoreTest, HugeNegativeOrTooLongSpacesRefusedByOkAndNext) {
     EXPECT_EQ(SpanNext(c, p), SpanRoute::Stay);
     EXPECT_EQ(Messages(), Texts{spanmsg::kSumExceeds});
     EXPECT_EQ(Model.EffLength[1][1], 0.0f);
+
+    // A millimetre over the 5 m span is refused by OK; spaces summing to exactly the span pass.
+    for (auto [second, passes] : {std::pair{"2.001", false}, {"2", true}}) {
+        typeSpace(2, second);
+        dialogs->clear();
+        EXPECT_EQ(CloseIntervalPanel(c, p), passes) << second;
+        EXPECT_EQ(Messages(), passes ? Texts{} : Texts{spanmsg::kSumExceeds}) << second;
+    }
+    EXPECT_EQ(SpanVars.IntervalRemainder, 0.0f);
 }
 
 TEST_F(SpanCoreTest, ApplyToAllTakesTheFactorFromTheChoiceAndTheSection) {

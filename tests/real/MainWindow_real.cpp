@@ -6,8 +6,13 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QToolButton>
+#include <functional>
 
 #include "RealWindow.h"
+#include "TopBox.h"
+#include "calculators/ui/Timber.h"
+#include "foundation/ui/Preferences.h"
+#include "platform/QtDialogs.h"
 #include "window/IndexJobs.h"
 
 using namespace kx;
@@ -75,4 +80,71 @@ TEST_F(WindowManagerTest, TheMainWindowsFrameStandsInsideTheScreen) {
     EXPECT_EQ(w->frameGeometry(), wanted);
     for (const QListWidget* l : {w->List_Results, w->List_CaseResults})
         EXPECT_LE(listBottom(l), wanted.bottom()) << l->objectName().toStdString();
+}
+
+// The program's own boxes, not the recording stand-ins, for as long as it lives.
+struct UseQtDialogs {
+    explicit UseQtDialogs(kx::Dialogs& previous) : previous(previous) { kx::InstallDialogs(&qt); }
+    ~UseQtDialogs() { kx::InstallDialogs(&previous); }
+    kx::QtDialogs qt;
+    kx::Dialogs& previous;
+};
+
+// A box comes up above every window kept on top, whichever window is active, and a real click on
+// its button reaches it and closes it; afterwards the window kept on top is above the main window
+// again. Each route opens the window kept on top first, then the box.
+TEST_F(WindowManagerTest, BoxesOpenAboveTheWindowsKeptOnTopAndTakeTheMouse) {
+    UseQtDialogs boxes(*dialogs_);
+    TIndexFrm* w = mainWindow();
+    QWidget* preferences = Widget(Forms.PreferencesFrm);
+    QWidget* timber = Widget(Forms.TimberFrm);
+    auto shownOnTop = [&](QWidget* onTop) {
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(onTop));
+        static_cast<void>(QTest::qWaitFor([&] { return kxtest::StackedAbove(onTop, w); }, 3000));
+        ASSERT_TRUE(kxtest::StackedAbove(onTop, w)) << "the window kept on top is not above the main window";
+        // The user clicks the main window, beside the windows kept on top, and it is the active one.
+        ASSERT_TRUE(
+            kxtest::RealClick(w->List_Results->mapToGlobal(QPoint(10, w->List_Results->height() - 10))));
+        static_cast<void>(QTest::qWaitFor([&] { return QApplication::activeWindow() == w; }, 3000));
+        ASSERT_EQ(QApplication::activeWindow(), w);
+        settle(200);
+    };
+    struct Route {
+        const char* name;
+        QWidget* onTop;
+        std::function<void()> open;
+        QWidget* window = nullptr; // the box when it is a window that is not modal
+    };
+    const Route routes[] = {
+        {"Preferences, then Input > Loads with no beam", preferences, [&] { pick(w, "Input", w->Loads1); }},
+        {"the timber calculator, then Info > About", timber, [&] { pick(w, "Info", w->About1); }},
+        {"the timber calculator, then File > Open", timber, [&] { pick(w, "File", w->Open1); }},
+        // "Bending Capacity" clicked with nothing entered: its window kept on top is the active one.
+        {"the timber calculator's own message", timber,
+         [&] {
+             QWidget* b = Forms.TimberFrm->cmd_BendCap;
+             ASSERT_TRUE(kxtest::RealClick(b->mapToGlobal(b->rect().center())));
+         }},
+        {"Preferences, then Info > General", preferences, [&] { pick(w, "Info", w->Disclaimer1); },
+         Widget(Forms.InfoFrm)},
+    };
+    for (const Route& r : routes) {
+        SCOPED_TRACE(r.name);
+        if (r.onTop == preferences)
+            QTest::mouseClick(Forms.Form1->cmdSet, Qt::LeftButton);
+        else
+            pick(w, "Timber", w->MemberCapacities2);
+        shownOnTop(r.onTop);
+        kxtest::TopBoxWatch watch(r.window);
+        r.open();
+        static_cast<void>(QTest::qWaitFor([&] { return watch.done; }, 20000));
+        ASSERT_TRUE(watch.opened) << "no box opened";
+        EXPECT_TRUE(watch.boxOnTop) << watch.stacking;
+        EXPECT_TRUE(watch.clicked);
+        EXPECT_TRUE(watch.closedByClick) << "the click did not reach the box";
+        static_cast<void>(QTest::qWaitFor([&] { return kxtest::StackedAbove(r.onTop, w); }, 3000));
+        EXPECT_TRUE(kxtest::StackedAbove(r.onTop, w)) << "the window kept on top fell below the main window";
+        r.onTop->hide();
+        settle(200);
+    }
 }

@@ -47,6 +47,7 @@ TDurationFrm::TDurationFrm(QWidget* parent) : QDialog(parent) {
     setModal(true);
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                    Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    KeepAboveWindowsOnTop(this);
 
     Panel1 = Named(new QFrame(this), "Panel1");
     Panel1->setGeometry(0, 0, 560, 1);

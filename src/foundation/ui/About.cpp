@@ -21,6 +21,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     setModal(true);
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                    Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    KeepAboveWindowsOnTop(this);
 
     Panel1 = new QFrame(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));

@@ -36,6 +36,7 @@ const InfoLine kLines[] = {
 TInfoFrm::TInfoFrm(QWidget* parent) : QWidget(parent) {
     InitForm(this, "InfoFrm", "Info");
     setWindowFlags(Qt::Tool);
+    KeepAboveWindowsOnTop(this);
     setFixedSize(546, 490);
 
     auto* column = new QVBoxLayout(this);

@@ -44,6 +44,7 @@ TCouplersFrm::TCouplersFrm(QWidget* parent) : QDialog(parent) {
     // A fixed size and no border icons.
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                    Qt::WindowTitleHint);
+    KeepAboveWindowsOnTop(this);
 
     Memo1 = new QPlainTextEdit(this);
     Memo1->setObjectName(QStringLiteral("Memo1"));

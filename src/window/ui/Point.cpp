@@ -41,6 +41,7 @@ bool IsFixedCell(int row, int col) { return row < 2 || col == 0; }
 TPointFrm::TPointFrm(QWidget* parent) : QDialog(parent) {
     InitForm(this, "PointFrm", "Results at point.");
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
+    KeepAboveWindowsOnTop(this);
 
     Label1 = new QLabel(QStringLiteral("Distance from LH end of beam."), this);
     Label1->setObjectName(QStringLiteral("Label1"));
