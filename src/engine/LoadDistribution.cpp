@@ -8,6 +8,7 @@
 
 #include "engine/EngineState.h"
 #include "platform/Dialogs.h"
+#include "platform/Single.h"
 
 namespace kx {
 
@@ -129,10 +130,11 @@ void ClassifyPointLoads(int lc, Arr<int, 1, kRecords>& member) {
         bool onSupport = false;
         for (int k = 1; k <= kMaxSupports; ++k) {
             if (pos[k] - tol <= a && a <= pos[k] + tol) {
-                Eng.SupportPointLoad[lc][k] = static_cast<float>(Eng.SupportPointLoad[lc][k] +
-                                                                 static_cast<double>(rec[lfP]) * rec[lfLF]);
+                // A sum beyond the range of a single is held as infinite.
+                Eng.SupportPointLoad[lc][k] =
+                    ToSingle(Eng.SupportPointLoad[lc][k] + static_cast<double>(rec[lfP]) * rec[lfLF]);
                 Eng.UnfactoredSupportPointLoad[lc][k] =
-                    static_cast<float>(Eng.UnfactoredSupportPointLoad[lc][k] + static_cast<double>(rec[lfP]));
+                    ToSingle(Eng.UnfactoredSupportPointLoad[lc][k] + static_cast<double>(rec[lfP]));
                 onSupport = true;
             }
         }
@@ -255,7 +257,7 @@ double AppliedLoad(int k, bool sizes) {
 
 void CalcTotalAppliedLoad() {
     for (int k = 1; k <= kMaxLoadcases; ++k)
-        Model.TotalAppliedLoad[k] = static_cast<float>(AppliedLoad(k, false));
+        Model.TotalAppliedLoad[k] = ToSingle(AppliedLoad(k, false));
 }
 
 // Every span's piece tables, all of their slots, set to 0.
@@ -345,7 +347,7 @@ void FillSpanLoadTables() {
         for (int q = 1; q <= Eng.SpanPieceCount[s]; ++q) {
             const TLoadPiece& p = Eng.SpanLoadPieces[lc][s][q];
             if (p.Applied != 1.0) continue;
-            Eng.SpanPieceLoad[s][q] = static_cast<float>(totalLoad(p));
+            Eng.SpanPieceLoad[s][q] = ToSingle(totalLoad(p));
             Eng.SpanPieceType[s][q] = static_cast<float>(p.PieceType);
             Eng.SpanPieceStart[s][q] = static_cast<float>(p.Start);
             Eng.SpanPieceCover[s][q] = static_cast<float>(p.Cover);
