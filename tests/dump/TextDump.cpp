@@ -10,12 +10,11 @@
 
 #include "TestServices.h"
 #include "engine/AnalyseBeam.h"
-#include "engine/BeamBuilder.h"
+#include "engine/RandomBeams.h"
 #include "engine/ResultText.h"
-#include "foundation/Unit1.h"
-#include "foundation/Units.h"
 #include "platform/Dialogs.h"
 #include "window/FileCommands.h"
+#include "window/IndexJobs.h"
 #include "window/KxfFile.h"
 #include "window/LoadsListing.h"
 #include "window/Point.h"
@@ -34,10 +33,8 @@ template <class Table> void put(const char* name, int index, const Table& table)
     }
 }
 
+// The texts of the job just analysed.
 void dumpJob(const std::string& name, ScriptedDialogs& dialogs) {
-    NullAnalysisHost quiet;
-    dialogs.clear();
-    AnalyseBeam(quiet);
     BuildResultsSummary();
     BuildEnvelopeText();
     BuildLoadsListing();
@@ -71,16 +68,6 @@ void dumpJob(const std::string& name, ScriptedDialogs& dialogs) {
     std::printf("file %016llx\n", static_cast<unsigned long long>(digest));
 }
 
-void commitDefaults(int32 factoredLoadsFlag) {
-    SetDefaultUnits(Model);
-    Model.FactoredLoadsFlag = factoredLoadsFlag;
-    Model.VersionNumber = kVersionNumber;
-    Model.VersionSuffix = kVersionSuffix;
-    Model.FileTag = "MBS";
-    Model.CurrentLoadcase = 1;
-    Model.LoadRowsShown = 6;
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -96,52 +83,17 @@ int main(int argc, char** argv) {
                              "ub-steel-check-restraints.kxf", "user-section-cantilever.kxf"}) {
         ResetProgramState();
         ReadBeamFile(folder + "/" + file);
+        dialogs->clear();
+        NullAnalysisHost quiet;
+        AnalyseBeam(quiet);
         dumpJob(file, *dialogs);
     }
 
-    // Beams of every kind of support, with cantilevers, point loads (some on supports) and varying
-    // loads over several members, in up to five loadcases.
     std::mt19937 random(5975);
-    auto uniform = [&](double lo, double hi) {
-        return std::uniform_real_distribution<double>(lo, hi)(random);
-    };
-    auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(random); };
-    auto f = [](double v) { return static_cast<float>(v); };
     for (int trial = 0; trial < 80; ++trial) {
-        const int n = pick(1, 20);
-        std::vector<double> spans;
-        for (int i = 0; i < n; ++i)
-            spans.push_back(std::round(uniform(1000, 8000)));
-        const double lh = pick(0, 1) ? std::round(uniform(500, 3000)) : 0;
-        const double rh = pick(0, 1) ? std::round(uniform(500, 3000)) : 0;
-        test::BeamBuilder beam;
-        beam.LHCantilever(lh).Spans(spans).RHCantilever(rh);
-        const int supportKind = pick(0, 3);
-        const float spring = 210000.0f * 1e8f / 2000;
-        if (supportKind == 1) beam.Support(1, supFixedEnd).Support(n + 1, supFixedEnd);
-        if (supportKind == 2)
-            beam.Support(1, supCouplerTop, spring).Support(n + 1, supCouplerMid, 2 * spring);
-        if (supportKind == 2 && n > 1) beam.Support(2, supCouplerMid, 2 * spring);
-        if (supportKind == 3) beam.AllSupports(supForkhead);
-        if (pick(0, 1)) beam.Section(210000, f(uniform(2e7, 4e8)), 8e7).ShearDeflection();
-        std::vector<double> supports{lh};
-        for (double L : spans)
-            supports.push_back(supports.back() + L);
-        const double length = supports.back() + rh;
-        for (int i = pick(1, 50); i > 0; --i) {
-            const int lc = pick(1, 5);
-            const float LF = f(pick(0, 1) ? 1.0 : uniform(1.0, 1.6));
-            if (pick(0, 1)) {
-                const double a =
-                    pick(0, 4) == 0 ? supports[static_cast<std::size_t>(pick(0, n))] : uniform(0, length);
-                beam.Point(lc, f(a), f(uniform(500, 20000)), LF);
-            } else {
-                const double a = uniform(0, length - 100), w1 = uniform(0, 20), w2 = uniform(0, 20);
-                beam.Distributed(lc, f(a), f(w1), f(w2), f(uniform(100, length - a)), LF);
-            }
-        }
-        beam.Commit();
-        commitDefaults(pick(0, 1) ? 1 : -1);
+        dialogs->clear();
+        test::RandomBeam(random).Commit();
+        kxtest::AnalyseCommitted(trial % 2 ? 1 : -1);
         dumpJob("random " + std::to_string(trial), *dialogs);
     }
     return 0;
