@@ -13,6 +13,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Files.h"
 #include "platform/NumberInput.h"
+#include "platform/Single.h"
 #include "platform/StateRegistry.h"
 #include "sections/SectionFile.h"
 #include "sections/SectionWriters.h"
@@ -113,13 +114,13 @@ bool strutStress(float Le, float r, float lowSlenderness, float& pc) {
         return true;
     }
     if (!(r > 0)) return false;
-    const float lambda = Le / r;
+    // The slenderness is not stored as a single: only eta, Co, pc and the factor are rounded.
+    const long double lambda = static_cast<long double>(Le) / r;
     const long double ratio = static_cast<long double>(Le) / (100.0L * r);
     const float eta = static_cast<float>(0.3L * ratio * ratio);
     long double p;
     if (lambda > 0) {
-        const float Co = static_cast<float>(static_cast<long double>(kPi) * kPi * kE /
-                                            (static_cast<long double>(lambda) * lambda));
+        const float Co = ToSingle(static_cast<long double>(kPi) * kPi * kE / (lambda * lambda));
         const long double X = ((eta + 1.0L) * Co + kYs) / 2;
         p = std::isfinite(Co) ? X - std::sqrt(X * X - static_cast<long double>(kYs) * Co) : kYs;
     } else {

@@ -326,7 +326,7 @@ void ReportTimberSummary() {
     Calc.SummaryBlock[0] = "  " + Calc.AxisText + " SUMMARY";
     for (int i = 0; i <= 8; ++i)
         Calc.SummaryListed.push_back(Calc.SummaryBlock[i]);
-    const auto list = [&results](const TimberReport& t, int counter) {
+    const auto list = [&](const TimberReport& t, int counter) {
         for (int i = 1; i <= counter + 2 && i <= 100; ++i)
             results.push_back(t[i]);
     };

@@ -20,15 +20,16 @@ inline constexpr int kResultPoints = 201;
 inline constexpr int kDeflectionIntervals = 20;
 inline constexpr int kDeflectionPoints = kDeflectionIntervals + 1;
 
-// One load piece lying wholly on one member.
+// One load piece lying wholly on one member. Every kept piece has passed through single precision,
+// so its fields are singles: an optimiser may skip a rounding to float and back, never a store.
 struct TLoadPiece {
-    double PieceType = 0; // ptPoint .. ptFalling; 0 = not yet classified
-    double Start = 0;     // mm from the member's left support (cantilevers: from the support outward)
-    double W1 = 0;        // point load N, or the rate at the start of the piece N/mm
-    double W2 = 0;        // 0 for a point load, or the rate at the finish N/mm
-    double Cover = 0;     // loaded length mm; 0 for a point load
-    double LF = 0;        // load factor of the load
-    double Applied = 0;   // 1.0 when applied in the loadcase
+    float PieceType = 0; // ptPoint .. ptFalling; 0 = not yet classified
+    float Start = 0;     // mm from the member's left support (cantilevers: from the support outward)
+    float W1 = 0;        // point load N, or the rate at the start of the piece N/mm
+    float W2 = 0;        // 0 for a point load, or the rate at the finish N/mm
+    float Cover = 0;     // loaded length mm; 0 for a point load
+    float LF = 0;        // load factor of the load
+    float Applied = 0;   // 1.0 when applied in the loadcase
     bool operator==(const TLoadPiece&) const = default;
 };
 

@@ -8,6 +8,7 @@
 
 #include "engine/EngineState.h"
 #include "platform/Dialogs.h"
+#include "platform/Single.h"
 
 namespace kx {
 
@@ -28,15 +29,18 @@ double Classify(double w1, double w2) {
     return 0;
 }
 
-TLoadPiece PointPiece(const TLoadRec& r, double start) {
+// A piece as it is cut from its load, in double precision until it is kept (fields as TLoadPiece).
+struct PieceCut {
+    double PieceType, Start, W1, W2, Cover, LF, Applied;
+};
+
+PieceCut PointPiece(const TLoadRec& r, double start) {
     return {ptPoint, start, r[lfP], 0, 0, r[lfLF], r[lfApplied]};
 }
 
-TLoadPiece DistributedPiece(const TLoadRec& r, double start, double w1, double w2, double cover) {
+PieceCut DistributedPiece(const TLoadRec& r, double start, double w1, double w2, double cover) {
     return {Classify(w1, w2), start, w1, w2, cover, r[lfLF], r[lfApplied]};
 }
-
-double RoundToSingle(double x) { return static_cast<float>(x); }
 
 // Gathers the pieces of one member in the order the solver walks them: the pieces of the load
 // records in record order, then the triangles split off the linearly varying ones, also in record
@@ -45,10 +49,10 @@ class MemberPieces {
 public:
     explicit MemberPieces(TLoadPieceList& slots) : slots_(slots) {}
 
-    void Add(TLoadPiece piece) {
+    void Add(PieceCut piece) {
         if (piece.PieceType == 0) {
             // A uniform part at the start rate and a rising triangle of the difference (may be negative).
-            TLoadPiece triangle = piece;
+            PieceCut triangle = piece;
             triangle.PieceType = ptRising;
             triangle.W1 = 0;
             triangle.W2 = piece.W2 - piece.W1;
@@ -66,11 +70,16 @@ public:
     }
 
 private:
-    void Keep(const TLoadPiece& p) {
+    void Keep(const PieceCut& p) {
         if ((p.W1 == 0 && p.W2 == 0) || p.Applied != 1.0) return;
-        slots_[++count_] = {RoundToSingle(p.PieceType), RoundToSingle(p.Start), RoundToSingle(p.W1),
-                            RoundToSingle(p.W2),        RoundToSingle(p.Cover), RoundToSingle(p.LF),
-                            RoundToSingle(p.Applied)};
+        TLoadPiece& kept = slots_[++count_];
+        kept.PieceType = static_cast<float>(p.PieceType);
+        kept.Start = static_cast<float>(p.Start);
+        kept.W1 = static_cast<float>(p.W1);
+        kept.W2 = static_cast<float>(p.W2);
+        kept.Cover = static_cast<float>(p.Cover);
+        kept.LF = static_cast<float>(p.LF);
+        kept.Applied = static_cast<float>(p.Applied);
     }
 
     TLoadPieceList& slots_;
@@ -78,7 +87,7 @@ private:
     // Left unset until a triangle is split off: a member is cut from every record of the loadcase.
     union Triangles {
         Triangles() {}
-        TLoadPiece at[kRecords];
+        PieceCut at[kRecords];
     } triangles_;
     int triangleCount_ = 0;
 };
@@ -88,7 +97,8 @@ private:
 void MirrorLHPieces(TLoadPieceList& pieces, int count, double Lc) {
     for (int i = 1; i <= count; ++i) {
         TLoadPiece& p = pieces[i];
-        p.Start = Lc - p.Start - p.Cover;
+        // Only ever read as a single.
+        p.Start = static_cast<float>(Lc - p.Start - p.Cover);
         if (p.PieceType == ptPoint) continue;
         std::swap(p.W1, p.W2);
         if (p.PieceType == ptRising)
@@ -120,10 +130,11 @@ void ClassifyPointLoads(int lc, Arr<int, 1, kRecords>& member) {
         bool onSupport = false;
         for (int k = 1; k <= kMaxSupports; ++k) {
             if (pos[k] - tol <= a && a <= pos[k] + tol) {
-                Eng.SupportPointLoad[lc][k] = static_cast<float>(Eng.SupportPointLoad[lc][k] +
-                                                                 static_cast<double>(rec[lfP]) * rec[lfLF]);
+                // A sum beyond the range of a single is held as infinite.
+                Eng.SupportPointLoad[lc][k] =
+                    ToSingle(Eng.SupportPointLoad[lc][k] + static_cast<double>(rec[lfP]) * rec[lfLF]);
                 Eng.UnfactoredSupportPointLoad[lc][k] =
-                    static_cast<float>(Eng.UnfactoredSupportPointLoad[lc][k] + static_cast<double>(rec[lfP]));
+                    ToSingle(Eng.UnfactoredSupportPointLoad[lc][k] + static_cast<double>(rec[lfP]));
                 onSupport = true;
             }
         }
@@ -227,7 +238,7 @@ void DistributeRH(int lc, double xl, const Arr<int, 1, kRecords>& pointMember) {
 
 void CalcTotalAppliedLoad() {
     for (int k = 1; k <= kMaxLoadcases; ++k)
-        Model.TotalAppliedLoad[k] = static_cast<float>(AppliedLoad(k, kRecords));
+        Model.TotalAppliedLoad[k] = ToSingle(AppliedLoad(k, kRecords));
 }
 
 // Every span's piece tables, all of their slots, set to 0.
@@ -297,7 +308,7 @@ void FillSpanLoadTables() {
 
     auto totalLoad = [](const TLoadPiece& p) {
         const double f = Eng.ApplyLoadFactors != 0 ? p.LF : 1.0;
-        return p.PieceType == ptPoint ? p.W1 * f : (p.W1 + p.W2) / 2 * p.Cover * f;
+        return p.PieceType == ptPoint ? p.W1 * f : (static_cast<double>(p.W1) + p.W2) / 2 * p.Cover * f;
     };
     auto fillCantilever = [&](int e, const TLoadPieceList& pieces) {
         for (int q = 1; q <= Eng.CantPieceCount[e]; ++q) {
@@ -317,7 +328,7 @@ void FillSpanLoadTables() {
         for (int q = 1; q <= Eng.SpanPieceCount[s]; ++q) {
             const TLoadPiece& p = Eng.SpanLoadPieces[lc][s][q];
             if (p.Applied != 1.0) continue;
-            Eng.SpanPieceLoad[s][q] = static_cast<float>(totalLoad(p));
+            Eng.SpanPieceLoad[s][q] = ToSingle(totalLoad(p));
             Eng.SpanPieceType[s][q] = static_cast<float>(p.PieceType);
             Eng.SpanPieceStart[s][q] = static_cast<float>(p.Start);
             Eng.SpanPieceCover[s][q] = static_cast<float>(p.Cover);

@@ -651,7 +651,7 @@ void NewBeamLoadForm(LoadFormControls& f) {
 
 LoadRoute CommitLoads(LoadFormControls& f, LoadFormPicture& pic, FileCommandsHost* host) {
     LoadDataState& v = LoadDataVars;
-    const auto refuse = [&v](const std::string& text) {
+    const auto refuse = [&](const std::string& text) {
         v.LoadError = -1;
         message(text);
         return LoadRoute::Stay;

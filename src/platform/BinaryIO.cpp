@@ -264,6 +264,9 @@ void WriteFileReplacing(const std::string& path, const std::vector<std::uint8_t>
     if (exists) {
         // Renaming over the file would pass by its permissions: what the user may not write stays.
         if (!S_ISREG(old.st_mode)) ThrowIoError(IoAccessDenied);
+        // A file that no one may write was made read-only to keep it: its mode bits say so to every
+        // user, root included, whom the access check below always lets through.
+        if ((old.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) ThrowIoError(IoAccessDenied);
         if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) ThrowSystemIoError(errno);
     }
     TempFile temp(target);

@@ -545,12 +545,10 @@ std::vector<std::uint8_t> WriteKxfFile() { return WriteKxfFile(ProgramKxfVars())
 namespace {
 
 // Reads the image into a scratch copy and checks it whole; the copy, or KxfFileError.
-KxfScratch& ReadAndCheck(const std::vector<std::uint8_t>& image) {
-    // Every read starts from a blank copy, so nothing an earlier file left can be judged or taken.
-    // The copy is kept and blanked in place: fresh memory of its size costs more than clearing it.
-    static const std::unique_ptr<KxfScratch> scratch = std::make_unique<KxfScratch>();
-    std::destroy_at(scratch.get());
-    std::construct_at(scratch.get());
+std::unique_ptr<KxfScratch> ReadAndCheck(const std::vector<std::uint8_t>& image) {
+    // Every read starts from a blank copy of its own, so nothing an earlier file left can be judged
+    // or taken.
+    auto scratch = std::make_unique<KxfScratch>();
     const KxfVars s = scratch->vars();
     KxfReader reader(image);
     try {
@@ -560,17 +558,17 @@ KxfScratch& ReadAndCheck(const std::vector<std::uint8_t>& image) {
                            std::to_string(reader.position()) + ")");
     }
     KxfContentCheck(scratch->m, scratch->e, scratch->t).run();
-    return *scratch;
+    return scratch;
 }
 
 } // namespace
 
 void ReadKxfFile(const std::vector<std::uint8_t>& image, const KxfVars& v,
                  const std::function<void()>& beforeTaking) {
-    KxfScratch& scratch = ReadAndCheck(image);
+    const std::unique_ptr<KxfScratch> scratch = ReadAndCheck(image);
     if (beforeTaking) beforeTaking();
     KxfCommitter commit;
-    WalkKxfFields(commit, scratch.vars(), v);
+    WalkKxfFields(commit, scratch->vars(), v);
     v.e.NumSpanIntervals = v.m.StoredSpanIntervals;
     DeriveAllReleasedSupports(v.m, v.e); // not in the file; fits, as the check has shown
 }

@@ -33,8 +33,9 @@ void ForgetPointResults() { PointResults = TPointResults{}; }
 
 namespace {
 
-// The distance is read as every window of the analysis side reads a typed number.
-constexpr NumberPolicy kDistanceNumbers = NumberPolicy::LeadingNumber;
+// A distance that is not wholly a number ("2,5", "3 m") reads as 0, so that the check of a zero
+// distance asks for it again rather than a point being solved at its leading digits.
+constexpr NumberPolicy kDistanceNumbers = NumberPolicy::ZeroWhenNotANumber;
 
 constexpr int kFirstQ = 3;
 constexpr int kLastQ = 2000;

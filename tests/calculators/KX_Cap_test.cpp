@@ -211,6 +211,54 @@ TEST_F(KX_CapTest, StrutStressIsThePerryRobertsonRoot) {
     EXPECT_FALSE(CapStrutStress(-1, 50, true, pc) || CapStrutStress(1000, 0, false, pc));
 }
 
+// Le/r is kept as divided; only eta, Co, pc and the factor are rounded to singles. About y-y, Le
+// 13660 mm, r 24.3 mm (the single 24.2999992), A 1650 mm^2, pi the single 3.14159012, E 210000,
+// Ys 270:
+//   lambda = 13660 / 24.2999992 = 562.139935 (as a single it would be 562.139954)
+//   eta = 0.3 (13660 / 2429.99992)^2 = 9.48003960 (single)
+//   Co = pi^2 E / lambda^2 = 6.55887651 (single; from the single lambda 6.55887604)
+//   X = ((eta + 1) Co + Ys) / 2 = 169.368643
+//   pc = (X - sqrt(X^2 - Ys Co)) / 1.7 = 3.12424254 (single; 3.12424231 from the single lambda)
+//   P = pc A / 1000 = 5.15500021 kN, "5.16" (5.15499973, "5.15", from the single lambda).
+// Its neighbours 13650 and 13670 mm work the same way; at 500 mm lambda 20.5761 < 25 raises pc by
+// 1 + 0.0705 (25 - lambda) / 25 (0.07 about x-x).
+TEST_F(KX_CapTest, StrutStressKeepsTheSlendernessUnrounded) {
+    WriteSectionFile("RHS.sct", std::vector{made("Beam", 200, 10, 1650, 1e7, 24.3f)});
+    CapOpenSectionFamily("rhs.sct", "RHS");
+    List_SectionClick(0);
+    struct Case {
+        const char* length;
+        bool xx;
+        float pc;
+        const char* pcLine;
+        const char* loadLine;
+    };
+    const Case cases[] = {
+        {"13.66", false, 3.12424254f, "   pc = 3.12 N/mm^2", "   Permissible Axial Load = 5.16 kN"},
+        {"13.66", true, 3.12424254f, "   pc = 3.12 N/mm^2", "   Permissible Axial Load = 5.16 kN"},
+        {"13.65", false, 3.12880445f, "   pc = 3.13 N/mm^2", "   Permissible Axial Load = 5.16 kN"},
+        {"13.67", false, 3.11969066f, "   pc = 3.12 N/mm^2", "   Permissible Axial Load = 5.15 kN"},
+        {"0.5", false, 158.673538f, "   pc = 159 N/mm^2", "   Permissible Axial Load = 262 kN"},
+        {"0.5", true, 158.659668f, "   pc = 159 N/mm^2", "   Permissible Axial Load = 262 kN"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.length) + (c.xx ? " x-x" : " y-y"));
+        float pc = 0;
+        ASSERT_TRUE(CapStrutStress(std::stof(c.length) * 1000, 24.3f, c.xx, pc));
+        EXPECT_EQ(pc, c.pc);
+        CapClearResults();
+        (c.xx ? cmd_AxialXXClick : cmd_AxialYYClick)({c.length, "", ""});
+        const CapBlock& block = c.xx ? Cap.CapAxialXXLines : Cap.CapAxialYYLines;
+        EXPECT_EQ(block[3], c.pcLine);
+        EXPECT_EQ(block[5], c.loadLine);
+    }
+    // A length so short against its radius that Co passes every single: Co is infinite and pc the
+    // formula's limit Ys / 1.7 raised by 1.0705.
+    float pc = 0;
+    ASSERT_TRUE(CapStrutStress(1e-40f, 1e38f, false, pc));
+    EXPECT_NEAR(pc, 270 / 1.7 * 1.0705, 1e-3);
+}
+
 TEST_F(KX_CapTest, InputBoxesRememberAndNonNumbersChangeNothing) {
     pick(0, "127 x 76 UB 13");
     dialogs_->inputAnswers = {std::string("3"), std::nullopt}; // the cancelled box gives back "3.00"

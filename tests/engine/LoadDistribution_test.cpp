@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <tuple>
 
 #include "engine/AnalyseBeam.h"
@@ -152,4 +153,21 @@ TEST_F(LoadDistributionTest, AppliedLoadsAddTheAppliedRecordsUpToTheLastOneAsked
     Distribute(2);
     EXPECT_EQ(Model.TotalAppliedLoad[2], 2 + 8 - 40 + 2000 - 20000 + 1000);
     EXPECT_EQ(AppliedLoadMagnitude(2), 2 + 8 + 60 + 2000 + 20000 + 1000);
+}
+
+// Loads whose sums pass the largest single: the support load, the applied total and a piece's
+// load are infinite, as a single holds them, never an undefined conversion.
+TEST_F(LoadDistributionTest, SumsBeyondASingleAreInfinite) {
+    const float inf = std::numeric_limits<float>::infinity();
+    BeamBuilder().Spans({5000, 5000}).Point(1, 5000, 3e38f, 1.6f).Udl(1, 0, 1e35f, 10000).Commit();
+    Distribute(1);
+    EXPECT_EQ(Eng.SupportPointLoad[1][2], inf); // 3e38 x 1.6
+    EXPECT_EQ(Eng.UnfactoredSupportPointLoad[1][2], 3e38f);
+    EXPECT_EQ(Model.TotalAppliedLoad[1], inf); // 4.8e38 + 1e39
+    Eng.ApplyLoadFactors = 1;
+    FillSpanLoadTables();
+    EXPECT_EQ(Eng.SpanPieceLoad[1][1], inf); // 1e35 N/mm over 5000 mm
+    BeamBuilder().Spans({5000, 5000}).Point(1, 5000, -3e38f, 1.6f).Commit();
+    Distribute(1);
+    EXPECT_EQ(Eng.SupportPointLoad[1][2], -inf);
 }

@@ -150,6 +150,19 @@ TEST_F(SectionGrid, RefusedCellsAndFailedWritesLeaveTheFileAsItWas) {
     EXPECT_EQ(FileBytes(), before);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_.dir()), {}), 1); // no temporary left
 
+    // A file that no one may write is kept, whoever saves (root included, as CI runs).
+    std::filesystem::permissions(dir_.path("KX.sct"), std::filesystem::perms(0444));
+    error.clear();
+    try {
+        SaveSectionGrid(rows);
+    } catch (const IoError& e) {
+        error = e.what();
+    }
+    EXPECT_EQ(error, "File access denied");
+    EXPECT_EQ(FileBytes(), before);
+    EXPECT_EQ(std::filesystem::status(dir_.path("KX.sct")).permissions(), std::filesystem::perms(0444));
+    std::filesystem::permissions(dir_.path("KX.sct"), std::filesystem::perms(0644));
+
     // A damaged value shows as "#####" and must be retyped.
     TSectionRec rec;
     rec.E = std::numeric_limits<float>::quiet_NaN();

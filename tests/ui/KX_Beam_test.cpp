@@ -34,6 +34,7 @@
 #include "engine/EngineState.h"
 #include "engine/ResultText.h"
 #include "foundation/Units.h"
+#include "input/SectionChoice.h"
 #include "input/ui/Couplers.h"
 #include "input/ui/LoadData.h"
 #include "input/ui/TimSect.h"
@@ -150,6 +151,23 @@ protected:
 
 using Texts = std::vector<std::string>;
 using Codes = std::vector<TSupportCode>;
+
+// Each family of the table has one menu item, captioned and named from its row, that chooses it.
+TEST_F(BeamWindow, EveryFamilyMenuItemChoosesItsOwnFamily) {
+    int items = 0;
+    for (const SectionFamilyRow& row : SectionFamilies()) {
+        SCOPED_TRACE(row.Item);
+        QAction* item = nullptr;
+        for (QAction* a : w->findChildren<QAction*>())
+            if (a->objectName() == QString::fromLatin1(row.Item)) item = a, ++items;
+        ASSERT_NE(item, nullptr);
+        EXPECT_EQ(FromQt(item->text()), row.Caption);
+        Work.SectionFamily.clear();
+        item->trigger();
+        EXPECT_EQ(Work.SectionFamily, row.Code);
+    }
+    EXPECT_EQ(items, kSectionFamilies);
+}
 
 TEST_F(BeamWindow, TypedLengthsFollowTheTicksFillTheMemberGridAndAreSketched) {
     EXPECT_FALSE(w->Grid_Spans->item(0, 1)->flags() & Qt::ItemIsEditable); // captions

@@ -153,6 +153,30 @@ TEST_F(FileCommands, AReadOnlyJobIsNotReplaced) {
     EXPECT_EQ(Entries(), 1);
 }
 
+// Run by whoever runs the tests, root included (as CI does), whom the access check lets write
+// anything: a job with no write bit for anyone is kept by Save and by Save As alike.
+TEST_F(FileCommands, AJobNoOneMayWriteIsKeptWhoeverSaves) {
+    ResetBeamJob();
+    const std::string path = Save("job.kxf");
+    const Bytes first = ReadWholeFile(path);
+    std::filesystem::permissions(path, std::filesystem::perms(0444));
+    Model.HeaderJobRef = "second save";
+    dialogs->clear();
+    dialogs->fileAnswers.push_back(path); // Save turns to Save As, which is given the same name
+    SaveBeamFile(host);
+    dialogs->fileAnswers.push_back(path);
+    SaveBeamFileAs(host);
+    EXPECT_EQ(dialogs->messages(), std::vector<std::string>(2, "File Saving Error"));
+    EXPECT_EQ(ReadWholeFile(path), first);
+    EXPECT_EQ(std::filesystem::status(path).permissions(), std::filesystem::perms(0444));
+    EXPECT_EQ(Entries(), 1); // no temporary left
+    // A write bit for anyone at all lets its owner save.
+    std::filesystem::permissions(path, std::filesystem::perms(0644));
+    dialogs->fileAnswers.push_back(path);
+    SaveBeamFileAs(host);
+    EXPECT_EQ(ReadWholeFile(path), WriteKxfFile());
+}
+
 // Copies of everything an analysis leaves, to compare with what Open rebuilds.
 struct AnalysedJob {
     std::unique_ptr<EngineState> e = std::make_unique<EngineState>(Eng);

@@ -246,11 +246,6 @@ TEST_F(PointTest, DistancesOnOrNearSupportsBeyondTheBeamOrNotPositiveAreRefused)
     const PointMember m = LocatePoint(1, Model.PointPosition);
     EXPECT_EQ(m.row, 2);
     EXPECT_EQ(NearestFraction(m.f), (PointFraction{1000, 1}));
-    for (const char* typed : {"3abc", "3,5"}) {
-        ASSERT_TRUE(CalcPointResults(typed));
-        EXPECT_EQ(Model.PointPosition, 3000.0f);
-        EXPECT_EQ(Row(2)[0], "8.125");
-    }
     EXPECT_TRUE(dialogs->messages().empty());
 
     // Without an analysis: its message, nothing else changed; without a beam: nothing at all.
@@ -268,6 +263,31 @@ TEST_F(PointTest, DistancesOnOrNearSupportsBeyondTheBeamOrNotPositiveAreRefused)
     EXPECT_TRUE(dialogs->messages().empty());
     Model.PointPosition = 0;
     EXPECT_EQ(PointDistanceText(), " ");
+}
+
+TEST_F(PointTest, ADistanceThatIsNotWhollyANumberReadsAsZeroAndIsAskedForAgain) {
+    AnalyseA();
+    // 6 m span, 10 N/mm, y/I = 100 / 1e8: at 2.5 m V = 10 (3000 - 2500) = 5000 N, M = 10 x 2500 x
+    // 3500 / 2 = 43.75e6 N mm, stress 43.75e6 x 100 / 1e8 = 43.75 N/mm^2.
+    for (const char* typed : {"2.5", " 2.5 ", "25e-1", "+2.50"}) {
+        SCOPED_TRACE(typed);
+        ASSERT_TRUE(CalcPointResults(typed));
+        EXPECT_EQ(Model.PointPosition, 2500.0f);
+        EXPECT_EQ(Row(2), (Texts{"5.000", "43.75", "43.75", Row(2)[3]}));
+        EXPECT_EQ(PointListContent()[1], "    Distance along beam = 2.50 m");
+    }
+    const Texts lines = PointListContent();
+    const PointGrid grid = PointGridContent(true);
+    // A comma for the point, a unit, a second point, trailing letters, blanks: none is a number.
+    for (const char* typed : {"2,5", "3 m", "2.5.1", "3abc", "", "   ", "1e400"}) {
+        SCOPED_TRACE(typed);
+        dialogs->clear();
+        EXPECT_FALSE(CalcPointResults(typed));
+        EXPECT_EQ(dialogs->messages(), Texts{"Please enter point measured from LH end of beam"});
+        EXPECT_EQ(Model.PointPosition, 0.0f);
+        EXPECT_EQ(PointListContent(), lines);
+        EXPECT_EQ(PointGridContent(true), grid);
+    }
 }
 
 TEST_F(PointTest, ReleasedForkheadMakesTheLastSpanACantileverFromItsOwnSupport) {

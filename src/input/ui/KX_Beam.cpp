@@ -20,6 +20,8 @@
 #include <QShowEvent>
 #include <QStyle>
 #include <QTableWidget>
+#include <stdexcept>
+#include <string>
 
 #include "foundation/ui/GridCells.h"
 #include "foundation/ui/Windows.h"
@@ -169,43 +171,45 @@ TKX_BeamFrm::TKX_BeamFrm(QWidget* parent) : QMainWindow(parent) {
     // The families in the order of the menu, each item named and captioned from the family table.
     SectionProperties1 =
         Named(menuBar()->addMenu(QStringLiteral("Section Properties Database")), "SectionProperties1");
-    auto family = [this](QMenu* menu, const char* code, void (TKX_BeamFrm::*handler)()) {
+    // Each item is connected to its own row, so its code is named here only.
+    auto family = [this](QMenu* menu, const char* code) {
         const SectionFamilyRow* row = SectionFamilyByCode(code);
+        if (!row) throw std::logic_error(std::string("no section family ") + code);
         QAction* a = Named(menu->addAction(ToQt(row->Caption)), row->Item);
-        connect(a, &QAction::triggered, this, handler);
+        connect(a, &QAction::triggered, this, [this, row] { SectionFamilyClick(*row); });
         return a;
     };
     auto submenu = [](QMenu* menu, const char* caption, const char* name) {
         return Named(menu->addMenu(QString::fromLatin1(caption)), name);
     };
-    Tube1 = family(SectionProperties1, "Scaffold", &TKX_BeamFrm::Tube1Click);
+    Tube1 = family(SectionProperties1, "Scaffold");
     SectionProperties1->addSeparator();
     HotRolledSections1 = submenu(SectionProperties1, "Hot Rolled Sections", "HotRolledSections1");
     Beams1 = submenu(HotRolledSections1, "Beams", "Beams1");
-    UniversalBeams1 = family(Beams1, "UB", &TKX_BeamFrm::UniversalBeams1Click);
-    UniveralColumns1 = family(Beams1, "UC", &TKX_BeamFrm::UniveralColumns1Click);
-    RSJ1 = family(Beams1, "RSJ", &TKX_BeamFrm::RSJ1Click);
-    IPE1 = family(Beams1, "IPE", &TKX_BeamFrm::IPE1Click);
-    HE1 = family(Beams1, "HE", &TKX_BeamFrm::HE1Click);
-    WShapeBeams1 = family(Beams1, "WFB", &TKX_BeamFrm::WShapeBeams1Click);
-    WShapeColumns1 = family(Beams1, "WFC", &TKX_BeamFrm::WShapeColumns1Click);
+    UniversalBeams1 = family(Beams1, "UB");
+    UniveralColumns1 = family(Beams1, "UC");
+    RSJ1 = family(Beams1, "RSJ");
+    IPE1 = family(Beams1, "IPE");
+    HE1 = family(Beams1, "HE");
+    WShapeBeams1 = family(Beams1, "WFB");
+    WShapeColumns1 = family(Beams1, "WFC");
     Channels1 = submenu(HotRolledSections1, "Channels", "Channels1");
-    RSC1 = family(Channels1, "RSC", &TKX_BeamFrm::RSC1Click);
-    PFC1 = family(Channels1, "PFC", &TKX_BeamFrm::PFC1Click);
-    UPN1 = family(Channels1, "UPN", &TKX_BeamFrm::UPN1Click);
-    CShape1 = family(Channels1, "C", &TKX_BeamFrm::CShape1Click);
+    RSC1 = family(Channels1, "RSC");
+    PFC1 = family(Channels1, "PFC");
+    UPN1 = family(Channels1, "UPN");
+    CShape1 = family(Channels1, "C");
     Angles1 = submenu(HotRolledSections1, "Angles", "Angles1");
-    EqualRSA1 = family(Angles1, "EqRSA", &TKX_BeamFrm::EqualRSA1Click);
-    UnequalRSA1 = family(Angles1, "UnEqRSA", &TKX_BeamFrm::UnequalRSA1Click);
-    EqualL1 = family(Angles1, "EqL", &TKX_BeamFrm::EqualL1Click);
-    UnequalL1 = family(Angles1, "UnEqL", &TKX_BeamFrm::UnequalL1Click);
+    EqualRSA1 = family(Angles1, "EqRSA");
+    UnequalRSA1 = family(Angles1, "UnEqRSA");
+    EqualL1 = family(Angles1, "EqL");
+    UnequalL1 = family(Angles1, "UnEqL");
     ClosedSections1 = submenu(HotRolledSections1, "Closed Sections", "ClosedSections1");
-    RHS1 = family(ClosedSections1, "RHS", &TKX_BeamFrm::RHS1Click);
-    CHS1 = family(ClosedSections1, "CHS", &TKX_BeamFrm::CHS1Click);
+    RHS1 = family(ClosedSections1, "RHS");
+    CHS1 = family(ClosedSections1, "CHS");
     SectionProperties1->addSeparator();
-    Timber1 = family(SectionProperties1, "Timber", &TKX_BeamFrm::Timber1Click);
+    Timber1 = family(SectionProperties1, "Timber");
     SectionProperties1->addSeparator();
-    Miscellaneous1 = family(SectionProperties1, "KXSect", &TKX_BeamFrm::Miscellaneous1Click);
+    Miscellaneous1 = family(SectionProperties1, "KXSect");
 
     auto* editMenu =
         Named(menuBar()->addMenu(QStringLiteral("  Edit Section Database")), "EditKXSectionDatabase1");
@@ -631,30 +635,9 @@ void TKX_BeamFrm::Label_DemoClick() {
     setFixedSize(width(), menuBar()->sizeHint().height() + kTallHeight);
 }
 
-void TKX_BeamFrm::familyClick(const char* code) {
-    act([code](BeamFormControls& f, SketchPicture&) { ChooseSectionFamily(f, *SectionFamilyByCode(code)); });
+void TKX_BeamFrm::SectionFamilyClick(const SectionFamilyRow& family) {
+    act([&family](BeamFormControls& f, SketchPicture&) { ChooseSectionFamily(f, family); });
 }
-
-void TKX_BeamFrm::UniversalBeams1Click() { familyClick("UB"); }
-void TKX_BeamFrm::UniveralColumns1Click() { familyClick("UC"); }
-void TKX_BeamFrm::RSJ1Click() { familyClick("RSJ"); }
-void TKX_BeamFrm::IPE1Click() { familyClick("IPE"); }
-void TKX_BeamFrm::HE1Click() { familyClick("HE"); }
-void TKX_BeamFrm::WShapeBeams1Click() { familyClick("WFB"); }
-void TKX_BeamFrm::WShapeColumns1Click() { familyClick("WFC"); }
-void TKX_BeamFrm::RSC1Click() { familyClick("RSC"); }
-void TKX_BeamFrm::PFC1Click() { familyClick("PFC"); }
-void TKX_BeamFrm::UPN1Click() { familyClick("UPN"); }
-void TKX_BeamFrm::CShape1Click() { familyClick("C"); }
-void TKX_BeamFrm::EqualRSA1Click() { familyClick("EqRSA"); }
-void TKX_BeamFrm::UnequalRSA1Click() { familyClick("UnEqRSA"); }
-void TKX_BeamFrm::EqualL1Click() { familyClick("EqL"); }
-void TKX_BeamFrm::UnequalL1Click() { familyClick("UnEqL"); }
-void TKX_BeamFrm::RHS1Click() { familyClick("RHS"); }
-void TKX_BeamFrm::CHS1Click() { familyClick("CHS"); }
-void TKX_BeamFrm::Tube1Click() { familyClick("Scaffold"); }
-void TKX_BeamFrm::Miscellaneous1Click() { familyClick("KXSect"); }
-void TKX_BeamFrm::Timber1Click() { familyClick("Timber"); }
 
 void TKX_BeamFrm::List_SectClick() {
     const int position = List_Sect->currentRow();

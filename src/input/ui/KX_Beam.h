@@ -33,6 +33,7 @@ class TLoadDataFrm;
 class TTimSectFrm;
 class TCouplersFrm;
 class TKX_GridFrm;
+struct SectionFamilyRow;
 
 // Edit_Spans with UpDown_Spans: a typed count outside the spinner's range is held to it.
 class TSpanCountBox : public QSpinBox {
@@ -170,27 +171,8 @@ public:
     void EditMiscellaneousSections1Click();
     void Label_DemoClick();
 
-    // The section families.
-    void UniversalBeams1Click();
-    void UniveralColumns1Click();
-    void RSJ1Click();
-    void IPE1Click();
-    void HE1Click();
-    void WShapeBeams1Click();
-    void WShapeColumns1Click();
-    void RSC1Click();
-    void PFC1Click();
-    void UPN1Click();
-    void CShape1Click();
-    void EqualRSA1Click();
-    void UnequalRSA1Click();
-    void EqualL1Click();
-    void UnequalL1Click();
-    void RHS1Click();
-    void CHS1Click();
-    void Tube1Click();
-    void Miscellaneous1Click();
-    void Timber1Click();
+    // A section family's menu item.
+    void SectionFamilyClick(const SectionFamilyRow& family);
     // The line of List_Sect that is current picked.
     void List_SectClick();
     // "Calculate E and Ixx": the timber size handed to the timber section form.
@@ -207,7 +189,6 @@ private:
     // Ends a click handler: the focus goes to "Next >" while the form is shown.
     void focusNext();
     void drawSketch();
-    void familyClick(const char* code);
 
     QButtonGroup* kindGroup_;
     QButtonGroup* lhGroup_;
