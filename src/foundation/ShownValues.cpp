@@ -23,14 +23,8 @@ std::string ShowValue(std::uint64_t key, std::string text, double value, float u
 std::optional<double> ShownExact(std::uint64_t key, const std::string& text, float unit) {
     auto& shown = ShownValues.Shown;
     const auto it = shown.find(key);
-    if (it == shown.end()) return std::nullopt;
-    if (it->second.text != text) {
-        // Typed over: the text now says what it says, also if the old one comes back.
-        shown.erase(it);
-        return std::nullopt;
-    }
-    // The same figures under another unit mean another length.
-    if (it->second.unit != unit) return std::nullopt;
+    // Another text says what it says; the same figures under another unit mean another value.
+    if (it == shown.end() || it->second.text != text || it->second.unit != unit) return std::nullopt;
     return it->second.value;
 }
 

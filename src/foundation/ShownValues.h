@@ -34,7 +34,8 @@ float ShownUnit(bool input, double factor);
 // Records that the field shows text for value under a unit of the factor given; returns text.
 std::string ShowValue(std::uint64_t key, std::string text, double value, float unit);
 // The value behind the field's text when it is the text recorded, written in the same unit;
-// nothing otherwise, and a record whose text has since been changed is forgotten.
+// nothing otherwise. The record stays until the field shows another value, so figures typed over
+// and typed back as they were shown read as the value shown.
 std::optional<double> ShownExact(std::uint64_t key, const std::string& text, float unit);
 // The field's value in internal units: the exact one behind an unchanged text, else the typed
 // number times the unit's factor.

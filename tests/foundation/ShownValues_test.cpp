@@ -25,7 +25,7 @@ TEST(ShownValues, AnUnchangedTextInItsOwnUnitGivesBackItsValue) {
                           {"another field", other, "10.13", 1000, 10.13, 10130},
                           {"as shown, again", span, "10.13", 1000, 10.13, 10125},
                           {"typed over", span, "10.2", 1000, 10.2, 10200},
-                          {"typed back: read as typed", span, "10.13", 1000, 10.13, 10130}})
+                          {"typed back as shown", span, "10.13", 1000, 10.13, 10125}})
         EXPECT_DOUBLE_EQ(ReadShownValue(c.key, c.text, c.unit, c.typed), c.expected) << c.what;
 
     // An output unit is recorded under the reciprocal of its factor.
