@@ -125,20 +125,26 @@ bool sectionUsable(const BeamFormControls& f) {
            std::isfinite(Work.TimberPermMoment);
 }
 
-void commitTimberChoice(SharedModel& m) {
-    const WorkingCopies& w = Work;
-    m.TimberGradeSaved = w.TimberGradeName;
+// The timber choice and the other values the commit takes whatever the section, and the model's
+// fields that hold them once committed: the commit copies each working value to the model, the
+// restore copies it back, so that an unchanged commit after a restore changes nothing.
+template <class Copy> void walkTimberFields(SharedModel& m, WorkingCopies& w, Copy copy) {
+    copy(m.TimberGradeSaved, w.TimberGradeName);
     for (int i = 1; i <= 41; ++i)
-        m.SectionTextLines[i] = w.WorkSectionTextLines[i];
-    m.TimberResultLinesSaved = w.TimberResultLines;
-    m.TimberSharingSaved = w.TimberSharingCode;
-    m.TimberMoistureSaved = w.TimberMoistureCode;
-    m.TimberGradeValuesSaved = w.TimberGradeValues;
-    m.TimberDurationSaved = w.TimberDurationCode;
-    m.TimberWidthSaved = w.TimberWidth;
-    m.TimberDepthSaved = w.TimberDepth;
-    m.TimberPermMomentSaved = w.TimberPermMoment;
-    m.TimberPermShearSaved = w.TimberPermShear;
+        copy(m.SectionTextLines[i], w.WorkSectionTextLines[i]);
+    copy(m.TimberResultLinesSaved, w.TimberResultLines);
+    copy(m.TimberSharingSaved, w.TimberSharingCode);
+    copy(m.TimberMoistureSaved, w.TimberMoistureCode);
+    copy(m.TimberGradeValuesSaved, w.TimberGradeValues);
+    copy(m.TimberDurationSaved, w.TimberDurationCode);
+    copy(m.TimberWidthSaved, w.TimberWidth);
+    copy(m.TimberDepthSaved, w.TimberDepth);
+    copy(m.TimberPermMomentSaved, w.TimberPermMoment);
+    copy(m.TimberPermShearSaved, w.TimberPermShear);
+}
+
+void commitTimberChoice(SharedModel& m) {
+    walkTimberFields(m, Work, [](auto& model, const auto& work) { model = work; });
 }
 
 // The section and supports of the working beam and the model's fields that hold them once
@@ -561,15 +567,18 @@ bool CommitBeamData(BeamFormControls& f, FileCommandsHost& host, BeamCommitLoadF
     return true;
 }
 
+void RestoreWorkingTimber() {
+    walkTimberFields(Model, Work, [](const auto& model, auto& work) { work = model; });
+}
+
 void RestoreBeamForm(BeamFormControls& f) {
     const SharedModel& m = Model;
     WorkingCopies& w = Work;
 
     // The lists show the committed lines only, not those of a section picked since.
     const int lines = LineCount(m.SectionPropLines, CountPolicy::WithinTable);
+    RestoreWorkingTimber();
     if (m.SectionFamilyCode == "Timber") {
-        w.TimberPermShear = m.TimberPermShearSaved;
-        w.TimberPermMoment = m.TimberPermMomentSaved;
         f.Frame_Timber = true;
         f.Frame_Steel = false;
         f.Check_GA = m.SpanData[kFlagsRow][kShearDeflectionField] != -1.0f;
@@ -587,6 +596,7 @@ void RestoreBeamForm(BeamFormControls& f) {
     } else {
         f.Frame_Timber = false;
         f.Frame_Steel = true;
+        f.Check_GA = false; // ticked below only when the committed beam has shear deflection
         f.List_Props.clear();
         for (int i = 1; i <= lines; ++i)
             f.List_Props.push_back(m.SectionPropLines[i]);

@@ -153,9 +153,12 @@ void SpanGridEdited(BeamFormControls& f, SketchPicture& pic);
 // loads question takes effect when it is given. True when the beam was committed.
 bool CommitBeamData(BeamFormControls& f, FileCommandsHost& host, BeamCommitLoadForm& loadForm);
 
-// The form and its working copy rebuilt from the committed beam (after Cancel and Open). The
-// timber section form's choice is the window's part.
+// The form and its working copy rebuilt from the committed beam (after Cancel and Open), the
+// working timber choice included. The timber section form's controls are the window's part.
 void RestoreBeamForm(BeamFormControls& f);
+// The working timber choice (sizes, codes, grade values, permissible values, result lines) and the
+// working section text lines from the committed ones.
+void RestoreWorkingTimber();
 
 // The loader of a section family: frames, options and list of the family code. The section
 // choice fills it; the restore calls it for every family code but "Timber".

@@ -260,7 +260,12 @@ void TimSectShowOptions(const TimberChoice& t) {
 
 void TimSectShowCurrentOptions() { TimSectShowOptions(WorkingTimberChoice()); }
 
-void TimSectShowStoredOptions() { TimSectShowOptions(CommittedTimberChoice()); }
+void TimSectShowStoredOptions() {
+    TimSectShowOptions(CommittedTimberChoice());
+    // Showing works the choice out again into the working values; they stay those committed, so
+    // that a Cancel or an Open followed by an unchanged commit changes nothing.
+    RestoreWorkingTimber();
+}
 
 void TimSectRestoreFromCommitted() {
     const SharedModel& m = Model;

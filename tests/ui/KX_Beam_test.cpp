@@ -19,6 +19,12 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdio>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <span>
 #include <tuple>
 
 #include "BindingRoundTrip.h"
@@ -32,6 +38,7 @@
 #include "input/ui/LoadData.h"
 #include "input/ui/TimSect.h"
 #include "platform/QtDialogs.h"
+#include "sections/SectionFile.h"
 #include "sections/SectionWriters.h"
 #include "window/FileCommands.h"
 #include "window/IndexJobs.h"
@@ -111,6 +118,14 @@ protected:
         w->List_Sect->setCurrentItem(tube);
         emit w->List_Sect->itemClicked(tube);
         w->Edit_L->setText("2");
+    }
+    // The section of a family's menu item whose designation holds the text, clicked in the list.
+    void pickSection(const char* item, const char* designation) {
+        w->findChild<QAction*>(item)->trigger();
+        const auto found = w->List_Sect->findItems(designation, Qt::MatchContains);
+        ASSERT_EQ(found.size(), 1) << designation;
+        w->List_Sect->setCurrentItem(found.front());
+        emit w->List_Sect->itemClicked(found.front());
     }
     bool ticked(const std::string& name) const { return kxtest::Button(w, name)->isChecked(); }
     // White pixels of a fixed end's wall, which alone rises above the beam line, at either end.
@@ -235,13 +250,7 @@ TEST_F(BeamWindow, ASectionWithoutSteelSelfWeightLeavesOnlyTheTypedLoads) {
     TLoadDataFrm* loads = Forms.LoadDataFrm;
     TempDir jobs;
     const std::string ub = jobs.path("ub.kxf"), tube = jobs.path("tube.kxf");
-    auto pick = [this](const char* item, const char* designation) {
-        w->findChild<QAction*>(item)->trigger();
-        const auto found = w->List_Sect->findItems(designation, Qt::MatchContains);
-        ASSERT_EQ(found.size(), 1) << designation;
-        w->List_Sect->setCurrentItem(found.front());
-        emit w->List_Sect->itemClicked(found.front());
-    };
+    auto pick = [this](const char* item, const char* designation) { pickSection(item, designation); };
     auto open = [&](const std::string& path) {
         dialogs_->fileAnswers.push_back(path);
         index->Open1->trigger();
@@ -611,6 +620,167 @@ TEST_F(BeamWindow, EachBoxOptionAndButtonHasItsOwnEffectAtEitherEnd) {
     };
     effects.insert(effects.end(), single.begin(), single.end());
     kxtest::ExpectEffects(w, effects);
+}
+
+// A timber job opened from its file, or cancelled back to after another timber section was worked
+// out, commits unchanged: every committed timber value as it was, and the job saved again byte for
+// byte. The job: C24 75 x 225, dry, load sharing, General. By hand K7 = (300 / 225)^0.11 and the
+// permissible bending stress 7.5 x 1.4 x K7 x 1.1 = 11.92 N/mm^2, on Z = 75 x 225^2 / 6 a moment of
+// 7.544 kN m; the other section, 150 x 300 wet and single, would carry 20.06 kN m.
+TEST_F(BeamWindow, AnUnchangedTimberJobCommitsAsItWasAfterOpenOrCancel) {
+    TIndexFrm* index = Forms.IndexFrm;
+    TLoadDataFrm* loads = Forms.LoadDataFrm;
+    TTimSectFrm* ts = Forms.TimSectFrm;
+    TempDir jobs;
+    const std::string job = jobs.path("timber.kxf"), again = jobs.path("again.kxf");
+    auto bytes = [](const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        return std::vector<char>{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    };
+    auto open = [&](const std::string& path) {
+        dialogs_->fileAnswers.push_back(path);
+        index->Open1->trigger();
+    };
+    // The size typed on the beam form, then the timber form's choices and its Next.
+    auto timber = [&](const char* width, const char* depth, bool dry, bool share) {
+        w->Timber1->trigger();
+        w->Edit_Timber_W->setText(width);
+        w->Edit_Timber_H->setText(depth);
+        w->cmd_OK->click();
+        ts->Combo_Grade->setCurrentIndex(4); // C24
+        (dry ? ts->Option_Dry : ts->Option_Wet)->setChecked(true);
+        (share ? ts->Option_Share : ts->Option_Single)->setChecked(true);
+        ts->Duration[TimberDurationIndex("General")]->setChecked(true);
+        ts->cmd_OK->click();
+    };
+    const double k7 = std::pow(300.0 / 225.0, 0.11);
+    const double handMoment = 7.5 * 1.4 * k7 * 1.1 * 75 * 225 * 225 / 6; // N mm
+    ASSERT_NEAR(handMoment / 1e6, 7.544, 5e-4);
+
+    fresh({"3"});
+    timber("75", "225", true, true);
+    w->cmdNext->click();
+    loads->Row(1).OptionP->setChecked(true);
+    loads->Row(1).Edit_PL->setText("5");
+    loads->Row(1).Edit_Dist->setText("1.5");
+    loads->Row(1).Check->click();
+    loads->cmd_Next->click();
+    ASSERT_EQ(dialogs_->messages(), std::vector<std::string>{});
+    ASSERT_NEAR(Model.TimberPermMomentSaved, handMoment, 1e-4 * handMoment);
+    WriteBeamFile(job);
+
+    struct Route {
+        const char* name;
+        std::function<void()> steps; // from the job just opened, back to the beam form's Next
+    };
+    const std::vector<Route> routes = {
+        {"another timber beam committed, then File > Open",
+         [&] {
+             fresh({"4"});
+             timber("150", "300", false, false);
+             w->cmdNext->click();
+             open(job);
+             index->Beam1->trigger();
+         }},
+        {"another timber section worked out, then Cancel",
+         [&] {
+             index->Beam1->trigger();
+             timber("150", "300", false, false);
+             w->cmdCancel->click();
+             index->Beam1->trigger();
+         }},
+    };
+    auto f9 = [](float v) {
+        char t[32];
+        std::snprintf(t, sizeof t, "%.9g", static_cast<double>(v));
+        return std::string(t);
+    };
+    using Field = std::pair<const char*, std::function<std::string()>>;
+    const std::vector<Field> fields = {
+        {"TimberGradeSaved", [] { return Model.TimberGradeSaved.str(); }},
+        {"TimberSharingSaved", [] { return Model.TimberSharingSaved.str(); }},
+        {"TimberMoistureSaved", [] { return Model.TimberMoistureSaved.str(); }},
+        {"TimberDurationSaved", [] { return Model.TimberDurationSaved.str(); }},
+        {"TimberGradeValuesSaved bending", [&] { return f9(Model.TimberGradeValuesSaved[0]); }},
+        {"TimberGradeValuesSaved shear", [&] { return f9(Model.TimberGradeValuesSaved[1]); }},
+        {"TimberGradeValuesSaved E", [&] { return f9(Model.TimberGradeValuesSaved[2]); }},
+        {"TimberWidthSaved", [&] { return f9(Model.TimberWidthSaved); }},
+        {"TimberDepthSaved", [&] { return f9(Model.TimberDepthSaved); }},
+        {"TimberPermMomentSaved", [&] { return f9(Model.TimberPermMomentSaved); }},
+        {"TimberPermShearSaved", [&] { return f9(Model.TimberPermShearSaved); }},
+        {"TimberResultLinesSaved",
+         [] {
+             std::string all;
+             for (const Str50& line : Model.TimberResultLinesSaved)
+                 all += line.str() + "|";
+             return all;
+         }},
+        {"SectionDescription", [] { return Model.SectionDescription.str(); }},
+        {"member rows",
+         [&] {
+             std::string all;
+             for (const TMemberRow& row : Model.SpanData)
+                 for (float v : row)
+                     all += f9(v) + " ";
+             return all;
+         }},
+    };
+    for (const Route& route : routes) {
+        SCOPED_TRACE(route.name);
+        open(job);
+        std::vector<std::string> before;
+        for (const Field& field : fields)
+            before.push_back(field.second());
+        route.steps();
+        ASSERT_TRUE(w->isVisible());
+        w->cmdNext->click();
+        loads->cmd_Next->click();
+        EXPECT_EQ(dialogs_->messages(), std::vector<std::string>{});
+        dialogs_->clear();
+        for (std::size_t i = 0; i < fields.size(); ++i)
+            EXPECT_EQ(fields[i].second(), before[i]) << fields[i].first;
+        WriteBeamFile(again);
+        EXPECT_TRUE(bytes(again) == bytes(job));
+
+        // Opened again, the timber form shows the job's own section and strength.
+        open(again);
+        EXPECT_NEAR(Model.TimberPermMomentSaved, handMoment, 1e-4 * handMoment);
+        ASSERT_GE(ts->List_Results->count(), 30);
+        EXPECT_EQ(FromQt(ts->List_Results->item(29)->text()), "  Permissible  Bending Moment = 7.544 kN-m");
+    }
+}
+
+// Cancel sets every box back as committed: a shear-deflection tick given or taken off on a user
+// section since the commit goes back, and an unchanged Next commits the flag as it was.
+TEST_F(BeamWindow, CancelSetsTheShearDeflectionTickBackAsCommitted) {
+    TSectionRec rec;
+    rec.Designation = "Ply box";
+    rec.D = 200;
+    rec.B = 100;
+    rec.Group = 1;
+    rec.E = 10000;
+    rec.Ixx = 5e7f;
+    rec.GA = 2e6f;
+    rec.PermShear = 20000;
+    rec.PermMoment = 5e6f;
+    rec.Shape = "KXSect";
+    WriteSectionFile("KX.sct", std::span(&rec, 1));
+    for (bool committedTick : {false, true}) {
+        SCOPED_TRACE(committedTick ? "committed with shear deflection" : "committed without");
+        fresh({"4"});
+        pickSection("Miscellaneous1", "Ply box");
+        w->Check_GA->setChecked(committedTick);
+        w->cmdNext->click();
+        const float flag = committedTick ? 1.0f : -1.0f;
+        ASSERT_EQ(Model.SpanData[kFlagsRow][kShearDeflectionField], flag);
+        Forms.IndexFrm->Beam1->trigger();
+        w->Check_GA->click();
+        w->cmdCancel->click();
+        EXPECT_EQ(w->Check_GA->isChecked(), committedTick);
+        Forms.IndexFrm->Beam1->trigger();
+        w->cmdNext->click();
+        EXPECT_EQ(Model.SpanData[kFlagsRow][kShearDeflectionField], flag);
+    }
 }
 
 } // namespace
