@@ -23,6 +23,7 @@
 
 #include "FormsFixture.h"
 #include "app/Forms.h"
+#include "engine/TimberFactors.h"
 #include "foundation/SigFig.h"
 #include "foundation/Units.h"
 #include "foundation/ui/Preferences.h"
@@ -31,6 +32,7 @@
 #include "input/ui/KX_Beam.h"
 #include "input/ui/LoadData.h"
 #include "input/ui/Span.h"
+#include "input/ui/TimSect.h"
 #include "sections/SectionFile.h"
 #include "window/KxfTestSupport.h"
 #include "window/ui/Index.h"
@@ -340,6 +342,27 @@ const std::vector<Job>& Jobs() {
              t.Apply(2, {1});
              t.loads->cmd_Next->click();
          }},
+        {"timber of sizes that do not round, with shear deflection",
+         {},
+         [](UnchangedPass& t) {
+             t.NewBeam(2, false, false);
+             t.Lengths({"3.125", "2.6875"});
+             t.beam->Timber1->trigger();
+             t.beam->Edit_Timber_W->setText("47.25");
+             t.beam->Edit_Timber_H->setText("147.25");
+             t.beam->cmd_OK->click();
+             TTimSectFrm* ts = Forms.TimSectFrm;
+             ts->Combo_Grade->setCurrentIndex(4); // C24
+             ts->Option_Dry->setChecked(true);
+             ts->Option_Share->setChecked(true);
+             ts->Duration[TimberDurationIndex("General")]->setChecked(true);
+             ts->cmd_OK->click();
+             t.beam->Check_GA->click();
+             t.beam->cmdNext->click();
+             t.Point(1, "1.5625", "2.3456");
+             t.Apply(1, {1});
+             t.loads->cmd_Next->click();
+         }},
     };
     return jobs;
 }
@@ -375,7 +398,7 @@ TEST_P(RoundTrip, OpenThenNextThroughEveryWindowSavesTheSameFile) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(UnchangedPass, RoundTrip, ::testing::Range<std::size_t>(0, 4));
+INSTANTIATE_TEST_SUITE_P(UnchangedPass, RoundTrip, ::testing::Range<std::size_t>(0, 5));
 
 // A length typed after changes of units is read in the unit its caption names, also where the
 // same figures were shown in another unit before: spans of 6 and 4 m, feet, one span, metres,
