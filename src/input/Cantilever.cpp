@@ -5,8 +5,10 @@
 #include <optional>
 
 #include "foundation/JobChecks.h"
+#include "foundation/ShownValues.h"
 #include "foundation/SigFig.h"
 #include "input/FormSketch.h"
+#include "input/Rescale.h"
 #include "platform/Canvas.h"
 #include "platform/Dialogs.h"
 #include "platform/NumberInput.h"
@@ -138,10 +140,14 @@ void CalcCantileverEffectiveLength(const CantSide& side, CantControls& c) {
         uncheckRestraintChoices(c);
         c.Option[coRestrained] = false;
         const float previous = w.EffLengthWork[r][0];
-        const std::string answer = dlg().InputBox(
-            side.InputCaption, "Specify effective length " + Model.UnitTextLength.str(), shown3(previous));
+        // The length offered, taken as it stands, is the length that was there.
+        const RescaleForm form = r == kLHCantRow ? RescaleForm::CantLHFrm : RescaleForm::CantRHFrm;
+        const std::uint64_t key = RescaleKey(form, elUserLength);
+        const std::string answer =
+            dlg().InputBox(side.InputCaption, "Specify effective length " + Model.UnitTextLength.str(),
+                           ShowValue(key, shown3(previous), previous, factor()));
         const std::optional<double> number = TryReadNumber(answer, kEffLengthNumbers);
-        float Le = static_cast<float>(number.value_or(0) * factor());
+        float Le = static_cast<float>(number ? ReadShownValue(key, answer, factor(), *number) : 0);
         if (!number) {
             dlg().Message(NotANumberMessage(answer));
             Le = previous;

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "foundation/LineCount.h"
+#include "foundation/ShownValues.h"
 #include "foundation/SigFig.h"
 #include "foundation/Units.h"
 #include "input/FormSketch.h"
@@ -59,10 +60,15 @@ void setRadio(bool& self, bool& other, bool chosen) {
     if (chosen) other = false;
 }
 
-std::string lengthCell(float mm) {
-    const std::string t = SigFig4Dec3(mm / Model.UnitFactorLength);
-    return t == "0.000" ? "" : t;
+// The length of a member shown in column col of the spans grid, read back as this length while
+// nobody changes it.
+std::string lengthCell(int col, float mm, bool emptyAtZero = true) {
+    std::string t = SigFig4Dec3(mm / Model.UnitFactorLength);
+    if (emptyAtZero && t == "0.000") t.clear();
+    return ShowValue(BeamSpanLengthKey(col), t, mm, Model.UnitFactorLength);
 }
+
+std::uint64_t liftHeightKey() { return RescaleKey(RescaleForm::KX_BeamFrm, bfLiftHeight); }
 
 std::string memberLength(const BeamFormControls& f, int col) { return SigFig5(SpanGridLength(f, col)); }
 
@@ -204,12 +210,11 @@ void setDefaultUnit(TUnitKind kind, const char* text, float factor) {
 
 namespace {
 
-// A member length in mm from its cell; a length the units rescale wrote there is read from the
-// exact value behind it, so a change of units does not round the beam's members.
+// A member length in mm from its cell; a length the form or a change of units wrote there is read
+// from the exact value behind it, so neither rounds the beam's members.
 double spanCellLength(const BeamFormControls& f, int col) {
     const std::string& text = f.Grid_Spans.Cell(col, 1);
-    if (const std::optional<double> exact = RescaledValue(BeamSpanLengthKey(col), text)) return *exact;
-    return number(text) * Model.UnitFactorLength;
+    return ReadShownValue(BeamSpanLengthKey(col), text, Model.UnitFactorLength, number(text));
 }
 
 } // namespace
@@ -244,10 +249,11 @@ void ReadSpanGridToWork(const BeamFormControls& f) {
 
 void FillSpanGridFromWork(BeamFormControls& f) {
     const int c = f.Check_LHC ? 1 : 0, n = workSpans();
-    if (f.Check_LHC) f.Grid_Spans.SetCell(1, 1, lengthCell(Work.WorkSpanData[kLHCantRow][mfL]));
+    if (f.Check_LHC) f.Grid_Spans.SetCell(1, 1, lengthCell(1, Work.WorkSpanData[kLHCantRow][mfL]));
     for (int s = 1; s <= n; ++s)
-        f.Grid_Spans.SetCell(c + s, 1, lengthCell(Work.WorkSpanData[s][mfL]));
-    if (f.Check_RHC) f.Grid_Spans.SetCell(n + c + 1, 1, lengthCell(Work.WorkSpanData[kRHCantRow][mfL]));
+        f.Grid_Spans.SetCell(c + s, 1, lengthCell(c + s, Work.WorkSpanData[s][mfL]));
+    if (f.Check_RHC)
+        f.Grid_Spans.SetCell(n + c + 1, 1, lengthCell(n + c + 1, Work.WorkSpanData[kRHCantRow][mfL]));
 }
 
 void ReadSpanLengths(const BeamFormControls& f, SharedModel& m) {
@@ -304,8 +310,12 @@ void CalcCouplerStiffness(const BeamFormControls& f) {
     WorkingCopies& w = Work;
     // No lift height given: so high that the springs come out close to 0.
     const std::string t = f.Edit_L.empty() || f.Edit_L == "0.0" ? "1000000000000000000" : f.Edit_L;
-    w.WorkLiftHeight = static_cast<float>(number(t) * Model.UnitFactorLength);
-    const float I = static_cast<float>(number(f.lbl_S01_Ixx) * Model.UnitFactorSectI);
+    w.WorkLiftHeight =
+        static_cast<float>(ReadShownValue(liftHeightKey(), t, Model.UnitFactorLength, number(t)));
+    // Ixx as the label shows it, or as it stood before a change of units rewrote the label.
+    const float I =
+        static_cast<float>(ReadShownValue(RescaleKey(RescaleForm::KX_BeamFrm, bfIxx), f.lbl_S01_Ixx,
+                                          Model.UnitFactorSectI, number(f.lbl_S01_Ixx)));
     if (w.WorkLiftHeight == 0) w.WorkLiftHeight = 1e11f;
     const float k = static_cast<float>(static_cast<double>(I) / w.WorkLiftHeight * 210000);
     auto spring = [&](bool ticked, bool top, bool mid, int entry) {
@@ -587,8 +597,11 @@ void RestoreBeamForm(BeamFormControls& f) {
         f.Frame_Timber = true;
         f.Frame_Steel = false;
         f.Check_GA = m.SpanData[kFlagsRow][kShearDeflectionField] != -1.0f;
-        f.Edit_Timber_W = SigFig3(m.TimberWidthSaved / m.UnitFactorSectLength);
-        f.Edit_Timber_H = SigFig3(m.TimberDepthSaved / m.UnitFactorSectLength);
+        const float sl = m.UnitFactorSectLength;
+        f.Edit_Timber_W = ShowValue(RescaleKey(RescaleForm::KX_BeamFrm, bfTimberW),
+                                    SigFig3(m.TimberWidthSaved / sl), m.TimberWidthSaved, sl);
+        f.Edit_Timber_H = ShowValue(RescaleKey(RescaleForm::KX_BeamFrm, bfTimberH),
+                                    SigFig3(m.TimberDepthSaved / sl), m.TimberDepthSaved, sl);
         f.lbl_GA = SigFig3(m.SpanData[1][mfGA] / m.UnitFactorForce);
         f.Frame_SteelCheck = false;
         f.Frame_Shear = true;
@@ -658,6 +671,7 @@ void RestoreBeamForm(BeamFormControls& f) {
     // The lift height that stands for "none given" is too large to show: it shows empty.
     f.Edit_L = SigFig3(m.LiftHeight / m.UnitFactorLength);
     if (f.Edit_L == "#####") f.Edit_L.clear();
+    ShowValue(liftHeightKey(), f.Edit_L, m.LiftHeight, m.UnitFactorLength);
 
     f.Check_LHC = w.WorkSpanData[kLHCantRow][mfExists] == 1.0f;
     f.Check_RHC = w.WorkSpanData[kRHCantRow][mfExists] == 1.0f;
@@ -667,20 +681,21 @@ void RestoreBeamForm(BeamFormControls& f) {
     f.lbl_S01_Ixx = SigFig4(w.WorkSpanData[1][mfIxx] / m.UnitFactorSectI);
     f.lbl_S01_E = SigFig4(w.WorkSpanData[1][mfE] / m.UnitFactorSectE);
     f.lbl_S01_Desc = w.WorkSectionText;
+    ForgetSectionTexts();
 
     const int c = f.Check_LHC ? 1 : 0;
     setSpanGridCaptions(f, n);
     auto dec3 = [](double v) { return SigFig4Dec3(v); };
     auto emptyAtZero = [](std::string t) { return t == "0.000" ? std::string() : t; };
-    if (f.Check_LHC) f.Grid_Spans.SetCell(1, 1, dec3(w.WorkSpanData[kLHCantRow][mfL] / m.UnitFactorLength));
+    if (f.Check_LHC) f.Grid_Spans.SetCell(1, 1, lengthCell(1, w.WorkSpanData[kLHCantRow][mfL], false));
     for (int s = 1; s <= n; ++s) {
         const TMemberRow& row = w.WorkSpanData[s];
-        f.Grid_Spans.SetCell(c + s, 1, emptyAtZero(dec3(row[mfL] / m.UnitFactorLength)));
+        f.Grid_Spans.SetCell(c + s, 1, lengthCell(c + s, row[mfL]));
         f.lbl_S01_E = emptyAtZero(dec3(row[mfE] / m.UnitFactorSectE));
         f.lbl_S01_Ixx = emptyAtZero(dec3(row[mfIxx] / m.UnitFactorSectI));
     }
     if (f.Check_RHC)
-        f.Grid_Spans.SetCell(n + c + 1, 1, dec3(w.WorkSpanData[kRHCantRow][mfL] / m.UnitFactorLength));
+        f.Grid_Spans.SetCell(n + c + 1, 1, lengthCell(n + c + 1, w.WorkSpanData[kRHCantRow][mfL], false));
 
     f.lbl_S01_Desc = w.WorkSectionText;
     for (int row = 0; row <= kRHCantRow; ++row) {

@@ -4,8 +4,10 @@
 #include <cmath>
 
 #include "foundation/SharedModel.h"
+#include "foundation/ShownValues.h"
 #include "foundation/SigFig.h"
 #include "foundation/Units.h"
+#include "input/Rescale.h"
 #include "platform/BinaryIO.h"
 #include "platform/Dialogs.h"
 #include "platform/Errors.h"
@@ -60,6 +62,24 @@ float storedValue(int col, double typed) {
 
 std::string shownValue(double v) { return v == 0 ? std::string() : SigFig5(v); }
 
+// A cell of the grid as it stands (row 1 the top one), and the unit its value is recorded under.
+std::uint64_t cellKey(int col, int row) { return RescaleKey(RescaleForm::KX_GridFrm, col, row); }
+float cellUnit(int col) {
+    const ColumnRule r = columnRule(col);
+    return ShownUnit(!r.divide, factorOf(r.kind));
+}
+
+// The value of the record that a column shows, in the units the record holds.
+double recordValue(const TSectionRec& rec, int col) {
+    switch (col) {
+    case 2: return rec.Ixx;
+    case 3: return rec.E;
+    case 4: return rec.PermShear;
+    case 5: return rec.PermMoment;
+    default: return rec.GA;
+    }
+}
+
 } // namespace
 
 const TUnitSettings& SectionGridUnits() {
@@ -106,17 +126,26 @@ SectionGridContent SectionGridShow() {
     }
     for (int i = 0; i < kUserSectionRows; ++i) {
         SectionGridRow& row = c.Rows[static_cast<std::size_t>(i)];
-        if (static_cast<std::size_t>(i) < records.size())
-            row = SectionGridRowTexts(records[static_cast<std::size_t>(i)]);
+        TSectionRec rec;
+        if (static_cast<std::size_t>(i) < records.size()) {
+            rec = records[static_cast<std::size_t>(i)];
+            row = SectionGridRowTexts(rec);
+        }
         row[0] = std::to_string(i + 1);
+        // A value saved again unchanged is saved as it was read, not as rounded for showing.
+        for (int col = 2; col <= 6; ++col)
+            ShowValue(cellKey(col, i + 1), row[static_cast<std::size_t>(col)], recordValue(rec, col),
+                      cellUnit(col));
     }
     return c;
 }
 
 TSectionRec SectionGridRecord(const SectionGridRow& row, int position) {
     auto value = [&](int col) {
-        return storedValue(col,
-                           TryReadNumber(row[static_cast<std::size_t>(col)], kCellNumbers).value_or(0.0));
+        const std::string& text = row[static_cast<std::size_t>(col)];
+        if (const std::optional<double> exact = ShownExact(cellKey(col, position), text, cellUnit(col)))
+            return static_cast<float>(*exact);
+        return storedValue(col, TryReadNumber(text, kCellNumbers).value_or(0.0));
     };
     TSectionRec rec;
     rec.Designation = row[1];

@@ -3,14 +3,11 @@
 
 #include <cmath>
 
+#include "foundation/ShownValues.h"
 #include "foundation/SigFig.h"
 #include "platform/NumberInput.h"
-#include "platform/StateRegistry.h"
 
 namespace kx {
-
-RescaleState RescaleVars;
-KX_REGISTER_STATE(RescaleVars);
 
 namespace {
 
@@ -19,22 +16,10 @@ bool usable(double f) { return std::isfinite(f) && f > 0; }
 // A blank effective length says "restrained", not 0: it stays too.
 constexpr NumberPolicy kEffLengthConverted = NumberPolicy::ZeroWhenNotANumber;
 
-// Fields of the beam form.
-enum BeamField { bfTimberW = 1, bfTimberH, bfGA, bfLiftHeight, bfSpanLength, bfIxx, bfE };
-// Fields of a load row.
-enum LoadField { lrPL = 1, lrDist, lrUDLS, lrUDLF, lrCover };
-
 } // namespace
 
 std::uint64_t RescaleKey(RescaleForm form, int field, int index) {
-    return (static_cast<std::uint64_t>(form) << 48) | (static_cast<std::uint64_t>(field & 0xFFFF) << 32) |
-           static_cast<std::uint32_t>(index);
-}
-
-std::optional<double> RescaledValue(std::uint64_t key, const std::string& text) {
-    const auto it = RescaleVars.Written.find(key);
-    if (it == RescaleVars.Written.end() || it->second.written != text) return std::nullopt;
-    return it->second.internal;
+    return ShownValueKey(static_cast<int>(form), field, index);
 }
 
 std::uint64_t BeamSpanLengthKey(int col) { return RescaleKey(RescaleForm::KX_BeamFrm, bfSpanLength, col); }
@@ -81,11 +66,12 @@ void UnitRescale::Convert(std::string& text, std::uint64_t key, TUnitKind kind, 
     if (!typed) return;
     const long double from = oldFactor(kind), to = newFactor(kind);
     const bool input = dir == RescaleDirection::Input;
+    // The memo holds an input value with the factor it was shown in; an output value is held
+    // with the factor 1 / factor, the one that turns it into internal units.
+    const auto unitOf = [input](long double factor) { return ShownUnit(input, static_cast<double>(factor)); };
     long double internal;
-    auto& memos = RescaleVars.Written;
-    const auto it = memos.find(key);
-    if (it != memos.end() && it->second.written == text) {
-        internal = it->second.internal;
+    if (const std::optional<double> exact = ShownExact(key, text, unitOf(from))) {
+        internal = *exact;
     } else {
         const long double v = *typed;
         internal = input ? v * from : v / from;
@@ -93,7 +79,7 @@ void UnitRescale::Convert(std::string& text, std::uint64_t key, TUnitKind kind, 
     const long double shown = input ? internal / to : internal * to;
     text = routine == RescaleRoutine::SigFig5 ? SigFig5(static_cast<double>(shown))
                                               : SigFig3(static_cast<double>(shown));
-    memos[key] = {text, static_cast<double>(internal)};
+    ShowValue(key, text, static_cast<double>(internal), unitOf(to));
 }
 
 void RescaleBeamFormTexts(BeamFormUnitTexts& t, UnitRescale& r) {
@@ -163,11 +149,29 @@ void RescaleSectionGridTexts(SectionGridUnitTexts& t, UnitRescale& r) {
 
 void RescaleEffLengthTexts(EffLengthUnitTexts& t, RescaleForm form, UnitRescale& r) {
     // "varies", " " (restrained) and an empty box say something other than a length: they stay.
-    r.Convert(t.lbl_Le, RescaleKey(form, 1), TUnitKind::Length, RescaleDirection::Input,
+    r.Convert(t.lbl_Le, RescaleKey(form, elLength), TUnitKind::Length, RescaleDirection::Input,
               RescaleRoutine::SigFig3, kEffLengthConverted);
     r.Caption(t.UnitCaption, TUnitKind::Length);
 }
 
-void ForgetRescaledTexts() { RescaleVars.Written.clear(); }
+void RescaleSpanLengthTexts(SpanLengthUnitTexts& t, UnitRescale& r) {
+    const auto length = [&r](std::string& text, std::uint64_t key) {
+        r.Convert(text, key, TUnitKind::Length, RescaleDirection::Input, RescaleRoutine::SigFig3,
+                  kEffLengthConverted);
+    };
+    length(t.lbl_L, RescaleKey(RescaleForm::SpanFrm, elLength, 1));
+    r.Caption(t.Label_1_Unit, TUnitKind::Length);
+    // A blank space (no restraint given) stays blank; the caption is there once the panel was open.
+    for (int i = 1; i <= 6; ++i)
+        length(t.Spaces[i], RescaleKey(RescaleForm::SpanFrm, elInterval, i));
+    if (!t.IntervalCaption.empty()) r.Caption(t.IntervalCaption, TUnitKind::Length, " (", ")");
+}
+
+void ForgetSectionTexts() {
+    for (int field : {bfGA, bfIxx, bfE})
+        ForgetShownValue(RescaleKey(RescaleForm::KX_BeamFrm, field));
+}
+
+void ForgetRescaledTexts() { ForgetShownValues(); }
 
 } // namespace kx

@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "foundation/Preferences.h"
@@ -19,21 +18,7 @@ enum class RescaleRoutine { SigFig3, SigFig5 };
 // in it (shown = internal x factor).
 enum class RescaleDirection { Input, Output };
 
-// What the conversion last wrote into a field, and the exact value (internal units) behind it:
-// a text nobody has changed since is converted from that value, so a round trip of units does
-// not drift.
-struct RescaleMemo {
-    std::string written;
-    double internal = 0;
-    bool operator==(const RescaleMemo&) const = default;
-};
-struct RescaleState {
-    std::unordered_map<std::uint64_t, RescaleMemo> Written;
-    bool operator==(const RescaleState&) const = default;
-};
-extern RescaleState RescaleVars;
-
-// The windows and fields the conversion names its memos by.
+// The windows and fields whose texts keep the exact values behind them (ShownValues).
 enum class RescaleForm : std::uint16_t {
     KX_BeamFrm = 1,
     LoadDataFrm,
@@ -44,10 +29,14 @@ enum class RescaleForm : std::uint16_t {
 };
 std::uint64_t RescaleKey(RescaleForm form, int field, int index = 0);
 
-// The exact value (internal units) behind a text the conversion wrote into the field and nobody
-// has changed since; nothing for any other text. Readers of a rescaled field take it, so a change
-// of units never changes what the field means.
-std::optional<double> RescaledValue(std::uint64_t key, const std::string& text);
+// Fields of the beam form.
+enum BeamTextField { bfTimberW = 1, bfTimberH, bfGA, bfLiftHeight, bfSpanLength, bfIxx, bfE };
+// Fields of a load row (index: the row), and the self-weight's factor (index 0).
+enum LoadTextField { lrPL = 1, lrDist, lrUDLS, lrUDLF, lrCover, lrLF };
+// Fields of the effective-length windows: the user's own length, and the spaces between the
+// restraints of the span form (index: the grid column).
+enum EffLengthTextField { elLength = 1, elUserLength, elInterval };
+
 // The key of the beam form's span length in column col of its grid.
 std::uint64_t BeamSpanLengthKey(int col);
 
@@ -112,10 +101,22 @@ struct EffLengthUnitTexts {
     bool operator==(const EffLengthUnitTexts&) const = default;
 };
 
+// The span form's other lengths: the span's own length with its unit caption, and the spaces
+// between restraints (row 1 of Grid_Int, columns 1 to 6) with the caption of their row.
+struct SpanLengthUnitTexts {
+    std::string lbl_L, Label_1_Unit, IntervalCaption;
+    Arr<std::string, 1, 6> Spaces;
+    bool operator==(const SpanLengthUnitTexts&) const = default;
+};
+
 void RescaleBeamFormTexts(BeamFormUnitTexts& t, UnitRescale& r);
 void RescaleLoadFormTexts(LoadFormUnitTexts& t, UnitRescale& r);
 void RescaleSectionGridTexts(SectionGridUnitTexts& t, UnitRescale& r);
 void RescaleEffLengthTexts(EffLengthUnitTexts& t, RescaleForm form, UnitRescale& r);
+void RescaleSpanLengthTexts(SpanLengthUnitTexts& t, UnitRescale& r);
+
+// The beam form's section labels show another section: their texts stand for what they show.
+void ForgetSectionTexts();
 
 // The memos forgotten (the windows are cleared for a new beam).
 void ForgetRescaledTexts();

@@ -7,7 +7,9 @@
 
 #include "foundation/LineCount.h"
 #include "foundation/SharedModel.h"
+#include "foundation/ShownValues.h"
 #include "foundation/SigFig.h"
+#include "input/Rescale.h"
 #include "platform/Dialogs.h"
 #include "platform/Errors.h"
 #include "platform/NumberInput.h"
@@ -290,6 +292,7 @@ bool PickSection(BeamFormControls& f, int position) {
     f.lbl_S01_Desc = " " + designation;
     f.lbl_S01_E = t.lbl_S01_E;
     f.lbl_S01_Ixx = t.lbl_S01_Ixx;
+    ForgetSectionTexts();
     for (int row = 0; row <= kRHCantRow; ++row) {
         for (int field = mfE; field <= 19; ++field) {
             w.WorkSpanData[row][field] = v.Member[field];
@@ -306,8 +309,13 @@ std::optional<TimberSizeTexts> TimberSizeChosen(const BeamFormControls& f) {
     const double factor = Model.UnitFactorSectLength;
     // A size that is not a number reads as 0, and so is refused below.
     constexpr NumberPolicy kSizeNumbers = NumberPolicy::ZeroWhenNotANumber;
-    const float width = static_cast<float>(ReadNumber(f.Edit_Timber_W, kSizeNumbers) * factor);
-    const float depth = static_cast<float>(ReadNumber(f.Edit_Timber_H, kSizeNumbers) * factor);
+    // A size shown from the committed timber reads back as that size while nobody changes it.
+    const auto size = [&](const std::string& text, BeamTextField field) {
+        return static_cast<float>(ReadShownValue(RescaleKey(RescaleForm::KX_BeamFrm, field), text,
+                                                 static_cast<float>(factor), ReadNumber(text, kSizeNumbers)));
+    };
+    const float width = size(f.Edit_Timber_W, bfTimberW);
+    const float depth = size(f.Edit_Timber_H, bfTimberH);
     // A size that is not above 0, or too large to hold, is no beam size.
     if (!(width > 0) || !(depth > 0) || !std::isfinite(width) || !std::isfinite(depth)) {
         dlg().Message(sectionmsg::kTimberSize);

@@ -7,7 +7,9 @@
 
 #include "foundation/Func_FloatToInt.h"
 #include "foundation/JobChecks.h"
+#include "foundation/ShownValues.h"
 #include "foundation/SigFig.h"
+#include "input/Rescale.h"
 #include "platform/Canvas.h"
 #include "platform/Dialogs.h"
 #include "platform/Errors.h"
@@ -53,9 +55,12 @@ int pixel(double v) {
     return FloatToInt(std::clamp(v, -1.0e6, 1.0e6));
 }
 
-// A typed space in mm.
+std::uint64_t intervalKey(int i) { return RescaleKey(RescaleForm::SpanFrm, elInterval, i); }
+
+// A typed space in mm; a space a change of units rewrote reads back as the length it was.
 double cellLength(const SpanControls& c, int i) {
-    return ReadNumber(c.Grid_Int.Cell(i, 1), kSpaceNumbers) * factor();
+    const std::string& text = c.Grid_Int.Cell(i, 1);
+    return ReadShownValue(intervalKey(i), text, factor(), ReadNumber(text, kSpaceNumbers));
 }
 
 // The nine working flags of span s, in the order the form reads and shows them.
@@ -192,11 +197,13 @@ void CalcSpanEffectiveLength(SpanControls& c, SpanFormPictures& p) {
     }
     if (c.Option_Edit) {
         const float previous = w.EffLengthWork[s][0];
+        // The length offered, taken as it stands, is the length that was there.
+        const std::uint64_t key = RescaleKey(RescaleForm::SpanFrm, elUserLength, s);
         const std::string answer =
             dlg().InputBox("Span Effective Length", "Specify effective length " + Model.UnitTextLength.str(),
-                           shownLength(previous));
+                           ShowValue(key, shownLength(previous), previous, factor()));
         const std::optional<double> number = TryReadNumber(answer, kEffLengthNumbers);
-        const float typed = static_cast<float>(number.value_or(0) * factor());
+        const float typed = static_cast<float>(number ? ReadShownValue(key, answer, factor(), *number) : 0);
         Le = typed;
         if (!number) {
             dlg().Message(NotANumberMessage(answer));
@@ -281,6 +288,9 @@ void FillIntervalGrid(SpanControls& c) {
     c.Edit_No = n;
     IntervalGridTexts& g = c.Grid_Int;
     g.ColCount = n + 1;
+    // The spaces offered stand for what they show.
+    for (int i = 1; i <= n + 1; ++i)
+        ForgetShownValue(intervalKey(i));
     if (c.Option_Blank) {
         for (int i = 1; i <= n + 1; ++i)
             g.SetCell(i, 1, " ");

@@ -8,6 +8,7 @@
 #include "foundation/LineCount.h"
 #include "foundation/SigFig.h"
 #include "input/KX_Beam.h"
+#include "input/Rescale.h"
 #include "platform/NumberInput.h"
 #include "platform/StateRegistry.h"
 
@@ -354,6 +355,7 @@ void ApplyTimberToBeamForm(const TimberBeamFormTexts& t, BeamFormControls& f) {
     f.lbl_S01_Desc = t.lbl_S01_Desc;
     f.lbl_S01_Ixx = t.lbl_S01_Ixx;
     f.lbl_S01_E = t.lbl_S01_E;
+    ForgetSectionTexts();
     for (int col = 1; col <= kRHCantRow + 1; ++col)
         for (int row = 3; row <= 20; ++row)
             f.Grid_SpanData.SetCell(col, row, t.MemberColumn[row]);

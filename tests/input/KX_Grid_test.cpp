@@ -203,3 +203,36 @@ TEST_F(SectionGrid, ValuesAreSavedInTheUnitsTheirHeadingsNameWhateverUnitsTheJob
     EXPECT_EQ(c.Headings[2], "     Ixx  (cm^4)");
     EXPECT_EQ(c.Rows[0][2] + " " + c.Rows[0][5], "500.00 12.500");
 }
+
+// Saved again unchanged, every value is saved as it was read, not as rounded for showing; a value
+// typed over is read in the column's unit.
+TEST_F(SectionGrid, AnUnchangedSaveKeepsEveryValueAsItWas) {
+    TSectionRec own;
+    own.Designation = "Ply box 300";
+    own.Group = 1;
+    own.E = 9876.54f;
+    own.Ixx = 1.2345678e8f;   // shown as 12346 cm^4
+    own.GA = 1.2345678e7f;    // 12346 kN
+    own.PermShear = 34567.8f; // 34.568 kN
+    own.PermMoment = 2.3456789e7f;
+    WriteSectionFile("KX.sct", std::vector<TSectionRec>{own, own});
+    std::vector<SectionGridRow> rows = Rows();
+    EXPECT_EQ(rows[0][2], "12346");
+    rows[1][3] = "9000";
+    ASSERT_FALSE(SaveSectionGrid(rows));
+    std::vector<TSectionRec> recs = ReadSectionFile("KX.sct");
+    for (auto [field, want] : {std::pair{&TSectionRec::Ixx, own.Ixx},
+                               {&TSectionRec::E, own.E},
+                               {&TSectionRec::GA, own.GA},
+                               {&TSectionRec::PermShear, own.PermShear},
+                               {&TSectionRec::PermMoment, own.PermMoment}})
+        EXPECT_EQ(recs[0].*field, want);
+    EXPECT_EQ(recs[1].E, 9000.0f);
+    EXPECT_EQ(recs[1].Ixx, own.Ixx);
+
+    // Typed over, the figures are read in the column's unit.
+    rows = Rows();
+    rows[0][2] = "12345";
+    ASSERT_FALSE(SaveSectionGrid(rows));
+    EXPECT_EQ(ReadSectionFile("KX.sct")[0].Ixx, 123450000.0f);
+}

@@ -122,6 +122,25 @@ void rescaleEffLength(FormBindings<Controls>& table, std::string Controls::*unit
     table.Show(c);
 }
 
+// The span form's span length and restraint spaces; an open interval panel is drawn again, so
+// that its figures follow.
+void rescaleSpanLengths(TSpanFrm* w, UnitRescale& r) {
+    SpanControls c = w->Bindings.Read();
+    SpanLengthUnitTexts t{c.lbl_L, c.Label_1_Unit, c.Grid_Int.Cell(0, 1), {}};
+    for (int i = 1; i <= 6; ++i)
+        t.Spaces[i] = c.Grid_Int.Cell(i, 1);
+    const SpanLengthUnitTexts before = t;
+    RescaleSpanLengthTexts(t, r);
+    if (t == before) return;
+    c.lbl_L = t.lbl_L;
+    c.Label_1_Unit = t.Label_1_Unit;
+    c.Grid_Int.SetCell(0, 1, t.IntervalCaption);
+    for (int i = 1; i <= 6; ++i)
+        c.Grid_Int.SetCell(i, 1, t.Spaces[i]);
+    w->Bindings.Show(c);
+    if (c.Frame_Int_Visible) w->Grid_IntKeyUp();
+}
+
 } // namespace
 
 void RescaleInputForms(const RescaledForms& forms) {
@@ -140,8 +159,10 @@ void RescaleInputForms(const RescaledForms& forms) {
     }
     if (forms.CantLH)
         rescaleEffLength(forms.CantLH->Bindings, &CantControls::Label_Units, RescaleForm::CantLHFrm, r);
-    if (forms.Span)
+    if (forms.Span) {
         rescaleEffLength(forms.Span->Bindings, &SpanControls::Label_2_Unit, RescaleForm::SpanFrm, r);
+        rescaleSpanLengths(forms.Span, r);
+    }
     if (forms.CantRH)
         rescaleEffLength(forms.CantRH->Bindings, &CantControls::Label_Units, RescaleForm::CantRHFrm, r);
 }

@@ -1,0 +1,479 @@
+// What the input windows give back when nobody changes them: jobs entered through the windows
+// and saved, opened again and passed through every window with "Next >" alone, give the same
+// beam file byte for byte; and typed lengths keep their meaning through changes of units.
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "FormsFixture.h"
+#include "app/Forms.h"
+#include "engine/TimberFactors.h"
+#include "foundation/SigFig.h"
+#include "foundation/Units.h"
+#include "foundation/ui/Preferences.h"
+#include "input/ui/CantLH.h"
+#include "input/ui/CantRH.h"
+#include "input/ui/KX_Beam.h"
+#include "input/ui/LoadData.h"
+#include "input/ui/Span.h"
+#include "input/ui/TimSect.h"
+#include "sections/SectionFile.h"
+#include "window/KxfTestSupport.h"
+#include "window/ui/Index.h"
+
+using namespace kx;
+
+namespace {
+
+using Bytes = std::vector<char>;
+
+Bytes FileBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// Where two images first differ, for the failure message.
+std::string FirstDifference(const Bytes& a, const Bytes& b) {
+    if (a.size() != b.size()) return "sizes " + std::to_string(a.size()) + " and " + std::to_string(b.size());
+    std::string out;
+    int shown = 0;
+    char hex[16];
+    for (std::size_t i = 0; i < a.size() && shown < 16; ++i)
+        if (a[i] != b[i]) {
+            std::snprintf(hex, sizeof hex, " %02x/%02x", a[i] & 0xFF, b[i] & 0xFF);
+            out += " @" + std::to_string(i) + hex;
+            ++shown;
+        }
+    return out;
+}
+
+// A load not applied in a loadcase is held as -1 or as 0 in its Apply flag, both meaning "not
+// applied": a job read from a file holds what the file holds, the load form writes 0 for an
+// unticked box. Both images hold -1 for either.
+void UnappliedAsMinusOne(Bytes& image, int loadcases) {
+    const std::size_t table = kxtest::KxfLayout(loadcases, 0, 0, 0)[26];
+    for (int lc = 0; lc < loadcases; ++lc)
+        for (int rec = 0; rec < kSelfWeightRecord; ++rec) {
+            const std::size_t at =
+                table +
+                (static_cast<std::size_t>(lc) * kSelfWeightRecord + rec) * TLoadRec::count * sizeof(float) +
+                lfApplied * sizeof(float);
+            float flag;
+            std::memcpy(&flag, &image.at(at), sizeof flag);
+            if (flag == 0) flag = -1;
+            std::memcpy(&image.at(at), &flag, sizeof flag);
+        }
+}
+
+// The units a job is typed in: length, point load and distributed load, and factored loads.
+struct JobUnits {
+    const char *length = "m", *force = "kN", *udl = "kN/m";
+    float lengthFactor = 1000, forceFactor = 1000, udlFactor = 1;
+    int32 factored = -1;
+};
+
+// The steps are public: the jobs of the table take them.
+class UnchangedPass : public FormsTest {
+public:
+    void SetUp() override {
+        FormsTest::SetUp();
+        main = Forms.IndexFrm;
+        beam = Forms.KX_BeamFrm;
+        loads = Forms.LoadDataFrm;
+        ShowForm(main); // writes the section files; from now on a change of units rewrites the forms
+    }
+
+    // The units of the next File New: saved as the defaults, which New reads.
+    void Units(const JobUnits& u) {
+        TUnitSettings s = Model;
+        s.UnitTextLength = u.length;
+        s.UnitFactorLength = u.lengthFactor;
+        s.UnitTextForce = u.force;
+        s.UnitFactorForce = u.forceFactor;
+        s.UnitTextUDL = u.udl;
+        s.UnitFactorUDL = u.udlFactor;
+        s.FactoredLoadsFlag = u.factored;
+        WriteUnitFile(s);
+    }
+    // A unit of length chosen in the preferences, with OK.
+    void ChangeLength(const char* button) {
+        main->Units1->trigger();
+        Forms.PreferencesFrm->optionButton(button)->setChecked(true);
+        Forms.PreferencesFrm->Button2->click();
+    }
+
+    void NewBeam(int spans, bool lhc, bool rhc) {
+        main->New1->trigger();
+        ASSERT_TRUE(beam->isVisible());
+        if (lhc) beam->Check_LHC->click();
+        if (rhc) beam->Check_RHC->click();
+        beam->Edit_Spans->setValue(spans);
+    }
+    // Lengths typed into the spans grid, left to right.
+    void Lengths(const std::vector<const char*>& typed) {
+        for (std::size_t i = 0; i < typed.size(); ++i) {
+            QTableWidgetItem* it = beam->Grid_Spans->item(1, static_cast<int>(i) + 1);
+            ASSERT_NE(it, nullptr) << i;
+            it->setText(QString::fromLatin1(typed[i]));
+        }
+    }
+    void Pick(QAction* family, int row) {
+        family->trigger();
+        QListWidgetItem* it = beam->List_Sect->item(row);
+        ASSERT_NE(it, nullptr);
+        beam->List_Sect->setCurrentItem(it);
+        emit beam->List_Sect->itemClicked(it);
+        ASSERT_GT(beam->lbl_S01_Ixx->text().toDouble(), 0) << it->text().toStdString();
+    }
+    void PickNamed(QAction* family, const char* designation) {
+        family->trigger();
+        const QList<QListWidgetItem*> found =
+            beam->List_Sect->findItems(QString::fromLatin1(designation), Qt::MatchStartsWith);
+        ASSERT_FALSE(found.empty()) << designation;
+        Pick(family, beam->List_Sect->row(found.front()));
+    }
+    // Row n of the load form: a point load (P) or a distributed one (W1, W2, cover), and its factor.
+    void Point(int n, const char* at, const char* P, const char* lf = nullptr) {
+        const TLoadRow& r = loads->Row(n);
+        r.OptionP->click();
+        r.Edit_Dist->setText(at);
+        r.Edit_PL->setText(P);
+        if (lf) r.Edit_LF->setText(lf);
+    }
+    void Distributed(int n, const char* at, const char* w1, const char* w2, const char* cover,
+                     const char* lf = nullptr) {
+        const TLoadRow& r = loads->Row(n);
+        r.OptionUDL->click();
+        r.Edit_Dist->setText(at);
+        r.Edit_UDLS->setText(w1);
+        r.Edit_UDLF->setText(w2);
+        r.Edit_Cover->setText(cover);
+        if (lf) r.Edit_LF->setText(lf);
+    }
+    // The rows applied in a loadcase, ticked there.
+    void Apply(int loadcase, const std::vector<int>& rows) {
+        loads->Edit_Case->setValue(loadcase);
+        for (int n : rows)
+            loads->Row(n).Check->click();
+    }
+    // "Next >" of whichever window is showing, until the analysis has shown the main window.
+    void NextToTheAnalysis() {
+        for (int step = 0; step < 8; ++step) {
+            if (beam->isVisible()) {
+                beam->cmdNext->click();
+            } else if (loads->isVisible()) {
+                loads->cmd_Next->click();
+            } else if (Widget(Forms.CantLHFrm)->isVisible()) {
+                Forms.CantLHFrm->cmd_Next->click();
+            } else if (Widget(Forms.SpanFrm)->isVisible()) {
+                Forms.SpanFrm->cmd_Next->click();
+            } else if (Widget(Forms.CantRHFrm)->isVisible()) {
+                Forms.CantRHFrm->cmd_Next->click();
+            } else {
+                return;
+            }
+        }
+        FAIL() << "the wizard did not reach the analysis";
+    }
+    void SaveAs(const std::string& path) {
+        dialogs_->fileAnswers.push_back(path);
+        main->SaveAs1->trigger();
+    }
+    void Open(const std::string& path) {
+        dialogs_->fileAnswers.push_back(path);
+        main->Open1->trigger();
+    }
+    // Two steel spans of 6 and 4 m checked to BS 5975, one point load, up to the span form.
+    void CheckedBeamToTheSpanForm() {
+        Units({});
+        NewBeam(2, false, false);
+        Lengths({"6", "4"});
+        Pick(beam->UniversalBeams1, 2);
+        beam->Option_Check->click();
+        beam->cmdNext->click();
+        Point(1, "1", "10");
+        Apply(1, {1});
+        loads->cmd_Next->click();
+        ASSERT_TRUE(Widget(Forms.SpanFrm)->isVisible()) << ::testing::PrintToString(dialogs_->messages());
+    }
+    static std::string Text(const QTableWidget* g, int col, int row) {
+        const QTableWidgetItem* it = g->item(row, col);
+        return it ? it->text().toStdString() : "<none>";
+    }
+    std::string Path(const char* name) const { return (std::filesystem::path(StartDir) / name).string(); }
+    ScriptedDialogs& Script() { return *dialogs_; }
+
+    TIndexFrm* main = nullptr;
+    TKX_BeamFrm* beam = nullptr;
+    TLoadDataFrm* loads = nullptr;
+};
+
+// One job of the table: its units, what is typed into the windows, and the answers to the
+// questions that the entry and the unchanged pass ask ("factored loads for permissible stress
+// design?": Yes, to keep them).
+struct Job {
+    const char* name;
+    JobUnits units;
+    std::function<void(UnchangedPass&)> enter;
+    int questions = 0;
+};
+
+// Every kind of input, in values that do not round to the figures the windows show (a span of
+// 10.125 m shows as "10.13", 12.375 ft as "12.38", 1.2345 kN/m as "1.235", a lift height of
+// 1.875 m as "1.88", a factor of 1.2345 as "1.23"). Analysed, saved, opened and passed through
+// every window with "Next >" alone, the job saves to the same bytes.
+const std::vector<Job>& Jobs() {
+    static const std::vector<Job> jobs = {
+        {"steel checked to BS 5975 with both cantilevers, factored loads and self-weight",
+         {"m", "kN", "kN/m", 1000, 1000, 1, 1},
+         [](UnchangedPass& t) {
+             t.NewBeam(2, true, true);
+             t.Lengths({"1.2345", "10.125", "4.3217", "0.9876"});
+             t.PickNamed(t.beam->UniversalBeams1, "457 x 191 UB 67");
+             t.beam->Option_Check->click();
+             t.Script().confirmAnswers.push_back(true);
+             t.beam->cmdNext->click();
+             t.Distributed(1, "0.5", "1.2345", "2.3456", "3.21", "1.2345");
+             t.Point(2, "7.8125", "12.345", "1.5675");
+             t.Point(3, "16.0001", "0.98765", "1.05");
+             t.loads->Edit_LF->setText("1.3579");
+             t.Apply(1, {1, 2});
+             t.loads->Check_Swt->click();
+             t.Apply(2, {2, 3});
+             t.Apply(3, {3});
+             t.Apply(4, {2});
+             t.Apply(5, {2, 3});
+             t.loads->cmd_Next->click();
+             // The LH cantilever's own length, spans 1 by factor and 2 at unequal intervals typed,
+             // the RH cantilever by factor.
+             TCantLHFrm* left = Forms.CantLHFrm;
+             t.Script().inputAnswers.push_back("1.2345");
+             left->Option_Edit->click();
+             left->cmd_Next->click();
+             TSpanFrm* span = Forms.SpanFrm;
+             span->Option_Partial->click();
+             span->Check_12->click();
+             span->Edit_Span->setValue(2);
+             span->Option_Int->click();
+             span->Edit_No->setValue(2);
+             span->Grid_Int->item(1, 1)->setText("1.2345");
+             span->Grid_Int->item(1, 2)->setText("2.0005");
+             span->cmd_OK->click();
+             span->cmd_Next->click();
+             TCantRHFrm* right = Forms.CantRHFrm;
+             for (QRadioButton* o :
+                  {right->Option_Support_Lateral, right->Option_End_Torsion, right->Option_Destabilizing})
+                 o->click();
+             right->cmd_Next->click();
+         },
+         1},
+        {"scaffold tube on double couplers at the top and between lifts, lift height 1.875 m",
+         {},
+         [](UnchangedPass& t) {
+             t.NewBeam(3, false, false);
+             t.Lengths({"1.875", "2.0625", "1.9375"});
+             t.Pick(t.beam->Tube1, 0);
+             t.beam->Check_LH_End_Sup->click();
+             t.beam->Option_LH_Top->click();
+             t.beam->Check_Span_Sup->click();
+             t.beam->Option_Span_Mid->click();
+             t.beam->Check_RH_End_Sup->click();
+             t.beam->Option_RH_Top->click();
+             t.beam->Edit_L->setText("1.875");
+             t.beam->cmdNext->click();
+             t.Point(1, "0.9375", "1.2345");
+             t.Distributed(2, "0", "0.12345", "0.12345", "5.875");
+             t.Apply(1, {1, 2});
+             t.Apply(4, {1});
+             t.loads->cmd_Next->click();
+         }},
+        {"own section in ft and Kips with shear deflection and fixed ends",
+         {"ft", "Kips", "Kips/ft", 304.8f, 4448.22f, 14.593903f, -1},
+         [](UnchangedPass& t) {
+             TSectionRec own;
+             own.Designation = "Ply box 300";
+             own.Group = 1;
+             own.E = 9876.5f;
+             own.Ixx = 1.23456e8f;
+             own.GA = 1.2345e7f;
+             own.PermShear = 34567;
+             own.PermMoment = 2.3456e7f;
+             WriteSectionFile("KX.sct", std::vector<TSectionRec>{own});
+             t.NewBeam(2, false, false);
+             t.Lengths({"12.375", "9.8765"});
+             t.beam->Check_LHF->click();
+             t.beam->Check_RHF->click();
+             t.Pick(t.beam->Miscellaneous1, 0);
+             t.beam->Check_GA->click();
+             t.beam->cmdNext->click();
+             t.Distributed(1, "1.2345", "0.12345", "0.23456", "10.125");
+             t.Point(2, "13.3125", "1.2345");
+             t.Apply(1, {1, 2});
+             t.Apply(5, {2});
+             t.loads->cmd_Next->click();
+         }},
+        {"forkheads in inches and lbf with a RH cantilever",
+         {"in", "lbf", "lbf/in", 25.4f, 4.4482217f, 0.175127f, -1},
+         [](UnchangedPass& t) {
+             t.NewBeam(2, false, true);
+             t.Lengths({"157.4375", "98.4375", "23.625"});
+             t.beam->Option_Forkhead->click();
+             t.Pick(t.beam->UniversalBeams1, 0);
+             t.beam->cmdNext->click();
+             t.Point(1, "100.25", "1234.5");
+             t.Distributed(2, "12.375", "5.4321", "0", "100.0625");
+             t.Apply(1, {1, 2});
+             t.Apply(2, {1});
+             t.loads->cmd_Next->click();
+         }},
+        {"timber of sizes that do not round, with shear deflection",
+         {},
+         [](UnchangedPass& t) {
+             t.NewBeam(2, false, false);
+             t.Lengths({"3.125", "2.6875"});
+             t.beam->Timber1->trigger();
+             t.beam->Edit_Timber_W->setText("47.25");
+             t.beam->Edit_Timber_H->setText("147.25");
+             t.beam->cmd_OK->click();
+             TTimSectFrm* ts = Forms.TimSectFrm;
+             ts->Combo_Grade->setCurrentIndex(4); // C24
+             ts->Option_Dry->setChecked(true);
+             ts->Option_Share->setChecked(true);
+             ts->Duration[TimberDurationIndex("General")]->setChecked(true);
+             ts->cmd_OK->click();
+             t.beam->Check_GA->click();
+             t.beam->cmdNext->click();
+             t.Point(1, "1.5625", "2.3456");
+             t.Apply(1, {1});
+             t.loads->cmd_Next->click();
+         }},
+    };
+    return jobs;
+}
+
+// Each job in a program of its own, so that one that stops leaves nothing to the next.
+class RoundTrip : public UnchangedPass, public ::testing::WithParamInterface<std::size_t> {};
+
+TEST_P(RoundTrip, OpenThenNextThroughEveryWindowSavesTheSameFile) {
+    {
+        const Job& job = Jobs().at(GetParam());
+        SCOPED_TRACE(job.name);
+        Units(job.units);
+        job.enter(*this);
+        ASSERT_EQ(Model.AnalysedFlag, 1) << ::testing::PrintToString(dialogs_->messages());
+        SaveAs(Path("entered.kxf"));
+        Bytes entered = FileBytes(Path("entered.kxf"));
+        ASSERT_FALSE(entered.empty());
+
+        Open(Path("entered.kxf"));
+        dialogs_->clear();
+        for (int q = 0; q < job.questions; ++q)
+            dialogs_->confirmAnswers.push_back(true);
+        main->Beam1->trigger();
+        NextToTheAnalysis();
+        EXPECT_EQ(dialogs_->messages(), std::vector<std::string>{});
+        std::filesystem::remove(Path("passed.kxf"));
+        SaveAs(Path("passed.kxf"));
+        Bytes passed = FileBytes(Path("passed.kxf"));
+        ASSERT_EQ(passed.size(), entered.size()) << "the passed job saved";
+        UnappliedAsMinusOne(entered, Model.LoadcaseCount);
+        UnappliedAsMinusOne(passed, Model.LoadcaseCount);
+        EXPECT_TRUE(passed == entered) << FirstDifference(entered, passed);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(UnchangedPass, RoundTrip, ::testing::Range<std::size_t>(0, 5));
+
+// A length typed after changes of units is read in the unit its caption names, also where the
+// same figures were shown in another unit before: spans of 6 and 4 m, feet, one span, metres,
+// two spans again and 13.1 typed for span 2 is a span of 13.1 m.
+TEST_F(UnchangedPass, FiguresTypedAgainAreReadInTheUnitShown) {
+    Units({});
+    NewBeam(2, false, false);
+    Lengths({"6", "4"});
+    ChangeLength("Option_L_ft");
+    EXPECT_EQ(Text(beam->Grid_Spans, 2, 1), "13.1");
+    beam->Edit_Spans->setValue(1);
+    ChangeLength("Option_L_m");
+    beam->Edit_Spans->setValue(2);
+    EXPECT_EQ(Text(beam->Grid_Spans, 0, 1).find("(m)") != std::string::npos, true);
+    Lengths({"6", "13.1"});
+    EXPECT_FLOAT_EQ(Work.WorkSpanData[1][mfL], 6000);
+    EXPECT_FLOAT_EQ(Work.WorkSpanData[2][mfL], 13100);
+}
+
+// Spaces between restraints typed in one unit keep their lengths through a change to another,
+// both ways, with a caption naming the new unit (whose text may be part of the old one's), and
+// the span length beside its own caption follows too.
+struct SpaceCase {
+    const char *from, *to, *typed, *shown, *unit;
+    float mm;
+};
+class RestraintSpaces : public UnchangedPass, public ::testing::WithParamInterface<SpaceCase> {};
+
+TEST_P(RestraintSpaces, AndTheSpanLengthFollowAChangeOfUnits) {
+    const SpaceCase& c = GetParam();
+    ASSERT_NO_FATAL_FAILURE(CheckedBeamToTheSpanForm());
+    ChangeLength(c.from);
+    TSpanFrm* span = Forms.SpanFrm;
+    span->Option_Full->click();
+    span->Edit_Span->setValue(2);
+    span->Option_Int->click();
+    span->Grid_Int->item(1, 1)->setText(c.typed);
+    ChangeLength(c.to);
+    EXPECT_EQ(Text(span->Grid_Int, 1, 1), c.shown);
+    EXPECT_EQ(Text(span->Grid_Int, 0, 1), std::string(" (") + c.unit + ")");
+    span->cmd_OK->click();
+    EXPECT_FLOAT_EQ(Work.EffLengthWork[2][1], c.mm);
+    // Span 1 again: its 6 m shown in the new unit beside that unit.
+    span->Edit_Span->setValue(1);
+    EXPECT_EQ(span->Label_1_Unit->text().toStdString(), c.unit);
+    EXPECT_EQ(span->lbl_L->text().toStdString(), SigFig3(6000 / static_cast<double>(Model.UnitFactorLength)));
+    span->cmd_Next->click();
+    EXPECT_FLOAT_EQ(Model.EffLength[2][1], c.mm);
+    EXPECT_EQ(Model.AnalysedFlag, 1) << ::testing::PrintToString(dialogs_->messages());
+}
+
+INSTANTIATE_TEST_SUITE_P(UnchangedPass, RestraintSpaces,
+                         ::testing::Values(SpaceCase{"Option_L_m", "Option_L_mm", "1.5", "1500", "mm", 1500},
+                                           SpaceCase{"Option_L_mm", "Option_L_m", "1234", "1.23", "m", 1234},
+                                           SpaceCase{"Option_L_m", "Option_L_ft", "1.2345", "4.05", "ft",
+                                                     1234.5f}));
+
+// Loads typed in one unit keep their values through a change to another and back, both ways,
+// also where the new unit's text is part of the old one's (kN to N).
+TEST_F(UnchangedPass, LoadsKeepTheirValuesThroughAChangeOfUnits) {
+    ASSERT_NO_FATAL_FAILURE(CheckedBeamToTheSpanForm());
+    Forms.SpanFrm->cmd_Back->click();
+    ASSERT_TRUE(loads->isVisible());
+    Point(2, "2.5", "12.345");
+    Apply(1, {2});
+    for (const char* button : {"Option_PL_N", "Option_PL_kN", "Option_PL_N"}) {
+        main->Units1->trigger();
+        Forms.PreferencesFrm->optionButton(button)->setChecked(true);
+        Forms.PreferencesFrm->Button2->click();
+    }
+    EXPECT_EQ(loads->lbl_PL->text().toStdString(), "(N)");
+    EXPECT_EQ(loads->Row(2).Edit_PL->text().toStdString(), "12300");
+    loads->cmd_Next->click();
+    EXPECT_FLOAT_EQ(Model.LoadTable[1][2][lfP], 12345);
+    EXPECT_FLOAT_EQ(Model.LoadTable[1][2][lfDist], 2500);
+}
+
+} // namespace
