@@ -24,7 +24,7 @@ using namespace kx;
 
 namespace {
 
-template <class Table> void put(const char* name, int index, const Table& table) {
+template <class Table> void put(const char* name, int index, Table& table) {
     int n = 0;
     for (const auto& line : table) {
         if (!static_cast<std::string>(line).empty())
