@@ -20,6 +20,7 @@
 #include "input/FormSketch.h"
 #include "input/KX_Beam.h"
 #include "input/LoadData.h"
+#include "input/Span.h"
 #include "platform/Canvas.h"
 #include "platform/Dialogs.h"
 #include "window/RecordingFileHost.h"
@@ -57,6 +58,17 @@ inline int SteelCheckLine(const std::string& line) {
 } // namespace kx::test
 
 namespace kxtest {
+
+// The span form's interval picture, recorded; the beam sketch is the window's.
+struct SpanPictures : kx::SpanFormPictures {
+    kx::RecordingCanvas canvas;
+    void ClearSpanSketch() override {}
+    void DrawSpanSketch() override {}
+    void HighlightCurrentSpan() override {}
+    kx::Canvas& IntervalCanvas() override { return canvas; }
+    int IntervalWidth() const override { return kx::kIntSpanPictureW; }
+    int IntervalHeight() const override { return kx::kIntSpanPictureH; }
+};
 
 // A drawn item as text: "line (x1,y1)-(x2,y2) colour width", "text (x,y) colour text",
 // "fill (l,t,r,b) colour".

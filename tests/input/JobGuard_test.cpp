@@ -24,17 +24,6 @@ using namespace kxtest;
 
 namespace {
 
-// The interval picture; the beam sketch is the window's.
-struct SpanPictures : SpanFormPictures {
-    RecordingCanvas canvas;
-    void ClearSpanSketch() override {}
-    void DrawSpanSketch() override {}
-    void HighlightCurrentSpan() override {}
-    Canvas& IntervalCanvas() override { return canvas; }
-    int IntervalWidth() const override { return kIntSpanPictureW; }
-    int IntervalHeight() const override { return kIntSpanPictureH; }
-};
-
 const char* const kIncomplete =
     "Click all appropriate option boxes or\renter desired effective length in box";
 std::string spanChanged(int s) {

@@ -13,16 +13,7 @@ namespace {
 
 using Texts = std::vector<std::string>;
 
-// The interval picture; the beam sketch is the window's.
-struct Pictures : SpanFormPictures {
-    RecordingCanvas canvas;
-    void ClearSpanSketch() override {}
-    void DrawSpanSketch() override {}
-    void HighlightCurrentSpan() override {}
-    Canvas& IntervalCanvas() override { return canvas; }
-    int IntervalWidth() const override { return kIntSpanPictureW; }
-    int IntervalHeight() const override { return kIntSpanPictureH; }
-};
+using Pictures = kxtest::SpanPictures;
 
 using Option = bool SpanControls::*;
 
