@@ -306,20 +306,15 @@ void DrawRestraintPicture(Canvas& k, int W, int H, int field) {
     if (torsional || field == coSupportPartial) {
         // A collar round the section: whole for torsional restraint, half for partial.
         SetPen(k, colors::Red, 1);
-        k.MoveTo(x - 5, y + 6);
-        k.LineTo(x - 5, y - 6);
-        k.LineTo(x + 5, y - 6);
-        if (torsional) {
-            k.LineTo(x + 5, y + 6);
-            k.LineTo(x - 5, y + 6);
-        }
+        if (torsional)
+            DrawPolyline(k, {{x - 5, y + 6}, {x - 5, y - 6}, {x + 5, y - 6}, {x + 5, y + 6}, {x - 5, y + 6}});
+        else
+            DrawPolyline(k, {{x - 5, y + 6}, {x - 5, y - 6}, {x + 5, y - 6}});
     }
     if (field == coEndFree) {
         // The tip left free: an arrow of the load at the end.
         SetPen(k, colors::Yellow, 1);
-        k.MoveTo(xe, y - 18);
-        k.LineTo(xe, y - 3);
-        k.LineTo(xe - 4, y - 8);
+        DrawPolyline(k, {{xe, y - 18}, {xe, y - 3}, {xe - 4, y - 8}});
         DrawLine(k, xe, y - 3, xe + 4, y - 8);
     }
 }

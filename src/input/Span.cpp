@@ -15,6 +15,7 @@
 #include "platform/Errors.h"
 #include "platform/NumberInput.h"
 #include "platform/StateRegistry.h"
+#include "window/DrawingVocabulary.h"
 #include "window/FileCommands.h"
 
 namespace kx {
@@ -361,27 +362,21 @@ void DrawIntervalSketch(SpanControls& c, SpanFormPictures& p) {
     const float f = static_cast<float>(Wd - 100) / L;
     const int y = H / 2 + 8;
 
-    k.SetPenColor(colors::White);
-    k.SetPenWidth(4);
-    k.MoveTo(25, y);
-    k.LineTo(Wd - 25, y);
-    k.SetPenWidth(3);
-    k.MoveTo(50, y + 40);
-    k.LineTo(50, y - 7);
-    k.MoveTo(Wd - 50, y + 40);
-    k.LineTo(Wd - 50, y - 7);
+    SetPen(k, colors::White, 4);
+    DrawLine(k, 25, y, Wd - 25, y);
+    SetPen(k, colors::White, 3);
+    DrawLine(k, 50, y + 40, 50, y - 7);
+    DrawLine(k, Wd - 50, y + 40, Wd - 50, y - 7);
 
-    k.SetPenColor(colors::Red);
-    k.SetPenWidth(2);
+    SetPen(k, colors::Red, 2);
     int at = 0;
     for (int i = 1; i <= n; ++i) {
         at = pixel(at + static_cast<double>(pixel(cellLength(c, i) * f)));
-        k.MoveTo(pixel(50.0 + at), y + 20);
-        k.LineTo(pixel(50.0 + at), y - 20);
+        DrawLine(k, pixel(50.0 + at), y + 20, pixel(50.0 + at), y - 20);
     }
 
     k.SetFontColor(colors::Yellow);
-    k.SetPenWidth(1);
+    SetPen(k, colors::Red, 1);
     k.SetBrushStyle(BrushStyle::Clear);
     int q = 0;
     const auto label = [&](double mm) {

@@ -18,6 +18,17 @@ void DrawLine(Canvas& c, int x1, int y1, int x2, int y2) {
     c.LineTo(x2, y2);
 }
 
+void DrawPolyline(Canvas& c, std::initializer_list<PixelPoint> points) {
+    bool first = true;
+    for (const PixelPoint& p : points) {
+        if (first)
+            c.MoveTo(p.x, p.y);
+        else
+            c.LineTo(p.x, p.y);
+        first = false;
+    }
+}
+
 int SymbolPlace::X(double dx) const { return x + FloatToInt(dx * pxPerUnitX); }
 
 int SymbolPlace::Y(double dy) const { return FloatToInt((beamY + dy) * pxPerUnitY); }

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <functional>
+#include <initializer_list>
 #include <optional>
 #include <vector>
 
@@ -17,6 +18,11 @@ namespace kx {
 // The pen's colour and width; a straight stroke from one point to another.
 void SetPen(Canvas& c, Color colour, int width);
 void DrawLine(Canvas& c, int x1, int y1, int x2, int y2);
+// Strokes from each point to the next, as one unbroken chain.
+struct PixelPoint {
+    int x, y;
+};
+void DrawPolyline(Canvas& c, std::initializer_list<PixelPoint> points);
 
 enum class SupportEnd { Left, Interior, Right };
 

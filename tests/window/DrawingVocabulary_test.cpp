@@ -105,3 +105,16 @@ TEST(DrawingVocabulary, TheSelfWeightStripStandsOnItsFootAtItsHeight) {
 }
 
 } // namespace
+
+TEST(DrawingVocabulary, APolylineJoinsItsPointsInOrderAndStartsAfresh) {
+    RecordingCanvas c;
+    SetPen(c, colors::Red, 2);
+    DrawLine(c, 0, 0, 5, 5);
+    DrawPolyline(c, {{10, 20}, {10, 8}, {20, 8}, {20, 20}});
+    DrawPolyline(c, {{40, 40}}); // one point strokes nothing
+    DrawPolyline(c, {});
+    EXPECT_EQ(Lines(c, 1, 9),
+              (std::vector<std::string>{"(10,20)-(10,8)", "(10,8)-(20,8)", "(20,8)-(20,20)"}));
+    for (const auto& l : c.lines())
+        EXPECT_TRUE(l.color == colors::Red && l.width == 2);
+}

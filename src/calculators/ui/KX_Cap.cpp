@@ -76,18 +76,23 @@ TKX_CapFrm::TKX_CapFrm(QWidget* parent) : QMainWindow(parent) {
     for (QListWidget* l : {List_Section, List_Props, List_Results})
         l->setFont(QFont(QStringLiteral("Courier"), 9));
 
-    Edit_Le = Named(new QLineEdit(client), "Edit_Le");
-    Caption(text(client, "Common Effective Length ", 10, 334, 190), Edit_Le);
-    Edit_Le->setGeometry(200, 334, 80, 22);
-    text(client, " m", 282, 334, 40);
-    Edit_Axial = Named(new QLineEdit(client), "Edit_Axial");
-    Caption(text(client, "Axial Load ", 10, 364, 190), Edit_Axial);
-    Edit_Axial->setGeometry(200, 364, 80, 22);
-    text(client, " kN", 282, 364, 40);
-    Edit_Mom = Named(new QLineEdit(client), "Edit_Mom");
-    Caption(text(client, "Moment about x-x axis ", 10, 394, 190), Edit_Mom);
-    Edit_Mom->setGeometry(200, 394, 80, 22);
-    text(client, " kN-m", 282, 394, 50);
+    const auto row = [client](const char* caption, const char* name, const char* unit, int y, int unitWidth) {
+        return MakeEditRow(client, {caption, name, unit},
+                           {.captionX = 10,
+                            .captionWidth = 190,
+                            .editX = 200,
+                            .editWidth = 80,
+                            .unitX = 282,
+                            .unitWidth = unitWidth,
+                            .labelTop = y,
+                            .labelHeight = 22,
+                            .editTop = y,
+                            .editHeight = 22})
+            .edit;
+    };
+    Edit_Le = row("Common Effective Length ", "Edit_Le", " m", 334, 40);
+    Edit_Axial = row("Axial Load ", "Edit_Axial", " kN", 364, 40);
+    Edit_Mom = row("Moment about x-x axis ", "Edit_Mom", " kN-m", 394, 50);
     text(client, "Youngs Modulus", 10, 434, 190);
     lbl_E = Named(new QLabel(client), "lbl_E");
     lbl_E->setGeometry(200, 434, 80, 22);

@@ -100,18 +100,23 @@ TTimberFrm::TTimberFrm(QWidget* parent) : QMainWindow(parent) {
     pair(client, "Axis", QRect(10, 128, 210, 52), Option_Major, "Option_Major", "Major Axis", Option_Minor,
          "Option_Minor", "Minor Axis");
 
-    Edit_Width = Named(new QLineEdit(client), "Edit_Width");
-    Caption(text(client, "Width", 10, 190, 120), Edit_Width);
-    Edit_Width->setGeometry(140, 190, 70, 22);
-    text(client, "mm", 215, 190, 40);
-    Edit_Depth = Named(new QLineEdit(client), "Edit_Depth");
-    Caption(text(client, "Depth", 10, 218, 120), Edit_Depth);
-    Edit_Depth->setGeometry(140, 218, 70, 22);
-    text(client, "mm", 215, 218, 40);
-    Edit_Le = Named(new QLineEdit(client), "Edit_Le");
-    Caption(text(client, "Effective Length", 10, 246, 120), Edit_Le);
-    Edit_Le->setGeometry(140, 246, 70, 22);
-    text(client, "m", 215, 246, 40);
+    const auto row = [client](const char* caption, const char* name, const char* unit, int y) {
+        return MakeEditRow(client, {caption, name, unit},
+                           {.captionX = 10,
+                            .captionWidth = 120,
+                            .editX = 140,
+                            .editWidth = 70,
+                            .unitX = 215,
+                            .unitWidth = 40,
+                            .labelTop = y,
+                            .labelHeight = 22,
+                            .editTop = y,
+                            .editHeight = 22})
+            .edit;
+    };
+    Edit_Width = row("Width", "Edit_Width", "mm", 190);
+    Edit_Depth = row("Depth", "Edit_Depth", "mm", 218);
+    Edit_Le = row("Effective Length", "Edit_Le", "m", 246);
 
     // Each value label shows the field of its name.
     using C = Timber::TimberView;

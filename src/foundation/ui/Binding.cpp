@@ -56,6 +56,22 @@ void Caption(QLabel* label, QWidget* input) {
     input->setAccessibleName(label->text().remove(QLatin1Char('&')).simplified());
 }
 
+EditRow MakeEditRow(QWidget* parent, const EditRowText& text, const EditRowPlace& at) {
+    const auto label = [parent](const char* caption, const char* name) {
+        auto* l = new QLabel(ToQt(caption), parent);
+        if (*name) l->setObjectName(QString::fromLatin1(name));
+        return l;
+    };
+    EditRow row{label(text.caption, text.captionName), new QLineEdit(parent),
+                label(text.unit, text.unitName)};
+    row.edit->setObjectName(QString::fromLatin1(text.editName));
+    Caption(row.caption, row.edit);
+    row.caption->setGeometry(at.captionX, at.labelTop, at.captionWidth, at.labelHeight);
+    row.edit->setGeometry(at.editX, at.editTop, at.editWidth, at.editHeight);
+    row.unit->setGeometry(at.unitX, at.labelTop, at.unitWidth, at.labelHeight);
+    return row;
+}
+
 bool ControlEnabled(const QWidget* w) { return !w->testAttribute(Qt::WA_ForceDisabled); }
 
 std::vector<std::string> ListLines(const QListWidget* list) {

@@ -28,6 +28,30 @@ std::string ControlText(const QWidget* w);
 void SetControlText(QWidget* w, const std::string& text);
 // Gives an input the caption a label shows, as its accessible name and the label's buddy.
 void Caption(QLabel* label, QWidget* input);
+
+// A caption, the edit box it names and the unit after it, laid out in one row.
+struct EditRow {
+    QLabel* caption;
+    QLineEdit* edit;
+    QLabel* unit;
+};
+// Their texts and object names; an empty name leaves a label unnamed.
+struct EditRowText {
+    const char* caption;
+    const char* editName;
+    const char* unit;
+    const char* captionName = "";
+    const char* unitName = "";
+};
+// Where they stand: the labels share a top, and the edit's own top lets its text line up with theirs.
+struct EditRowPlace {
+    int captionX, captionWidth;
+    int editX, editWidth;
+    int unitX, unitWidth;
+    int labelTop, labelHeight;
+    int editTop, editHeight;
+};
+EditRow MakeEditRow(QWidget* parent, const EditRowText& text, const EditRowPlace& at);
 // What setEnabled last said of the control itself, whatever its parents are.
 bool ControlEnabled(const QWidget* w);
 // A list's lines, and back: a list that shows them already keeps its current line and scroll.

@@ -262,11 +262,19 @@ TKX_BeamFrm::TKX_BeamFrm(QWidget* parent) : QMainWindow(parent) {
     lhGroup_ = pair(this, Option_LH_Top, Option_LH_Mid);
     spanGroup_ = pair(this, Option_Span_Top, Option_Span_Mid);
     rhGroup_ = pair(this, Option_RH_Top, Option_RH_Mid);
-    QLabel* labelL = label(Frame_Couplers, "Label_L", "L", 12, 110, 14);
-    Edit_L = Named(new QLineEdit(Frame_Couplers), "Edit_L");
-    Caption(labelL, Edit_L);
-    Edit_L->setGeometry(30, 107, 80, 24);
-    Label_L_Std_Unit = label(Frame_Couplers, "Label_L_Std_Unit", "", 116, 110, 80);
+    const EditRow rowL = MakeEditRow(Frame_Couplers, {"L", "Edit_L", "", "Label_L", "Label_L_Std_Unit"},
+                                     {.captionX = 12,
+                                      .captionWidth = 14,
+                                      .editX = 30,
+                                      .editWidth = 80,
+                                      .unitX = 116,
+                                      .unitWidth = 80,
+                                      .labelTop = 110,
+                                      .labelHeight = 20,
+                                      .editTop = 107,
+                                      .editHeight = 24});
+    Edit_L = rowL.edit;
+    Label_L_Std_Unit = rowL.unit;
     Button1 =
         Named(new QPushButton(QStringLiteral("View notes on coupler stiffness"), Frame_Couplers), "Button1");
     Button1->setGeometry(10, 146, 239, 30);
@@ -290,16 +298,25 @@ TKX_BeamFrm::TKX_BeamFrm(QWidget* parent) : QMainWindow(parent) {
     List_Props->setGeometry(220, 30, 256, 102);
 
     Frame_Timber = group(client, "Frame_Timber", "", 12, 354, 486, 140);
-    QLabel* labelWidth = label(Frame_Timber, "Label_Width", "Width", 10, 12, 50);
-    Edit_Timber_W = Named(new QLineEdit(Frame_Timber), "Edit_Timber_W");
-    Caption(labelWidth, Edit_Timber_W);
-    Edit_Timber_W->setGeometry(64, 10, 70, 24);
-    lbl_Wunit = label(Frame_Timber, "lbl_Wunit", "", 140, 12, 60);
-    QLabel* labelDepth = label(Frame_Timber, "Label_Depth", "Depth", 10, 44, 50);
-    Edit_Timber_H = Named(new QLineEdit(Frame_Timber), "Edit_Timber_H");
-    Caption(labelDepth, Edit_Timber_H);
-    Edit_Timber_H->setGeometry(64, 42, 70, 24);
-    lbl_Hunit = label(Frame_Timber, "lbl_Hunit", "", 140, 44, 60);
+    const auto timberRow = [this](const EditRowText& text, int labelTop) {
+        return MakeEditRow(Frame_Timber, text,
+                           {.captionX = 10,
+                            .captionWidth = 50,
+                            .editX = 64,
+                            .editWidth = 70,
+                            .unitX = 140,
+                            .unitWidth = 60,
+                            .labelTop = labelTop,
+                            .labelHeight = 20,
+                            .editTop = labelTop - 2,
+                            .editHeight = 24});
+    };
+    const EditRow rowW = timberRow({"Width", "Edit_Timber_W", "", "Label_Width", "lbl_Wunit"}, 12);
+    Edit_Timber_W = rowW.edit;
+    lbl_Wunit = rowW.unit;
+    const EditRow rowH = timberRow({"Depth", "Edit_Timber_H", "", "Label_Depth", "lbl_Hunit"}, 44);
+    Edit_Timber_H = rowH.edit;
+    lbl_Hunit = rowH.unit;
     cmd_OK = Named(new QPushButton(QStringLiteral("Calculate E and Ixx"), Frame_Timber), "cmd_OK");
     cmd_OK->setGeometry(10, 80, 190, 30);
     List_TimProps = Named(new QListWidget(Frame_Timber), "List_TimProps");
