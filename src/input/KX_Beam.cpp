@@ -208,21 +208,6 @@ void setDefaultUnit(TUnitKind kind, const char* text, float factor) {
 
 } // namespace
 
-namespace {
-
-// A member length in mm from its cell; a length the form or a change of units wrote there is read
-// from the exact value behind it, so neither rounds the beam's members.
-double spanCellLength(const BeamFormControls& f, int col) {
-    const std::string& text = f.Grid_Spans.Cell(col, 1);
-    return ReadShownValue(BeamSpanLengthKey(col), text, Model.UnitFactorLength, number(text));
-}
-
-} // namespace
-
-float SpanGridLength(const BeamFormControls& f, int col) {
-    return static_cast<float>(spanCellLength(f, col));
-}
-
 BeamFormControls FirstBeamForm() {
     BeamFormControls f{}; // braces: clang 14, which builds the fuzzer, crashes on the plain declaration
     f.Grid_Spans.SetColCount(2);
@@ -261,7 +246,7 @@ void ReadSpanLengths(const BeamFormControls& f, SharedModel& m) {
     // A length that is 0 or less, or too long to draw and analyse, is missing.
     auto read = [&](int row, int col, const char* missing) {
         m.SpanData[row][mfExists] = 1.0f;
-        const double v = spanCellLength(f, col);
+        const double v = SpanCellLength(f, col);
         m.SpanData[row][mfL] = static_cast<float>(v);
         if (v > 0 && v <= kMaxMemberLength) return true;
         message(missing);

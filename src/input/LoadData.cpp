@@ -10,7 +10,7 @@
 #include "foundation/JobChecks.h"
 #include "foundation/ShownValues.h"
 #include "foundation/SigFig.h"
-#include "input/KX_Beam.h"
+#include "input/BeamMessages.h"
 #include "input/Rescale.h"
 #include "platform/BusyCursor.h"
 #include "platform/Dialogs.h"
@@ -215,8 +215,6 @@ std::string NotANumber(int n, const char* what) {
     return "Load " + std::to_string(n) + " " + what + " is not a number";
 }
 } // namespace loadmsg
-
-int LoadcaseIn(int lc) { return std::clamp(lc, 1, kMaxLoadcases); }
 
 bool SelfWeightSection() {
     static const char* const steel[] = {"Beam", "RSJ", "RSC", "RSA", "Box", "Tube"};

@@ -67,9 +67,6 @@ struct LoadFormControls {
     bool operator==(const LoadFormControls&) const = default;
 };
 
-// The loadcase a number names, held to 1..5 so that it always indexes the tables.
-int LoadcaseIn(int lc);
-
 // The steel self-weight applies: the committed section is a steel shape outside the scaffold family.
 bool SelfWeightSection();
 // Without a steel self-weight the self-weight record is applied in no loadcase: its working ticks
