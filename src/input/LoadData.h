@@ -32,6 +32,9 @@ struct LoadDataState {
 extern LoadDataState LoadDataVars;
 
 inline constexpr int kLoadRows = 50;
+// The load factor of the steel self-weight under factored loads where none is given: the dead-load
+// factor.
+inline constexpr float kSelfWeightLoadFactor = 1.4f;
 
 // An edit field: its text and whether it is shown.
 struct EditBox {
