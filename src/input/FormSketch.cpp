@@ -6,7 +6,7 @@
 
 #include "foundation/Func_FloatToInt.h"
 #include "foundation/SigFig.h"
-#include "input/KX_Beam.h"
+#include "input/BeamFormControls.h"
 #include "platform/Canvas.h"
 #include "window/DrawingVocabulary.h"
 

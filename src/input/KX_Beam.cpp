@@ -40,6 +40,17 @@ const char* const kFamilyCodes[] = {"Scaffold", "UB",    "UC",  "RSJ", "IPE",   
                                     "WFC",      "RSC",   "PFC", "UPN", "C",     "EqRSA", "UnEqRSA",
                                     "EqL",      "UnEqL", "RHS", "CHS", "KXSect"};
 
+// Scaffold boards, the records of the scaffold family that couplers cannot restrain.
+constexpr int kFirstBoardRecord = 5;
+constexpr int kLastBoardRecord = 6;
+// The thickest flange or web, mm, that the program checks.
+constexpr float kMaxSteelThickness = 40.0f;
+// The weight of the self-weight record: steel's density, t/m^3, times gravity, m/s^2, over a
+// section area in mm^2 (1,000,000 to the m^2), gives kN/m, which is N/mm.
+constexpr double kSteelDensity = 7.85;
+constexpr double kGravity = 9.81;
+constexpr double kMm2PerM2 = 1000000;
+
 // The shapes of a steel section that can be checked.
 const char* const kCheckableShapes[] = {"Beam", "RSJ", "RSC", "RSA", "Box", "Tube"};
 
@@ -206,22 +217,22 @@ void setDefaultUnit(TUnitKind kind, const char* text, float factor) {
     if (UnitFactor(Model, kind) == 0) UnitFactor(Model, kind) = factor;
 }
 
-} // namespace
-
-namespace {
-
-// A member length in mm from its cell; a length the form or a change of units wrote there is read
-// from the exact value behind it, so neither rounds the beam's members.
-double spanCellLength(const BeamFormControls& f, int col) {
-    const std::string& text = f.Grid_Spans.Cell(col, 1);
-    return ReadShownValue(BeamSpanLengthKey(col), text, Model.UnitFactorLength, number(text));
+// The self-weight record a commit writes: the working one (its factor included, which a refusal
+// of factored loads has just made 1.0) with the weight of the section steel over the whole beam.
+// A section that may be checked, when the committed loads give the self-weight no factor yet, gets
+// the self-weight's own factor under factored loads.
+TLoadRec selfWeightRecord(const TLoadRec& working, const SharedModel& m, bool checkable) {
+    TLoadRec r = working;
+    r[lfKind] = -1.0f;
+    r[lfDist] = 0;
+    r[lfW1] = r[lfW2] = static_cast<float>(kSteelDensity * m.SpanData[1][mfArea] / kMm2PerM2 * kGravity);
+    r[lfCover] = static_cast<float>(m.BeamLength);
+    if (checkable && m.LoadTable[1][kSelfWeightRecord][lfLF] == 0)
+        r[lfLF] = m.FactoredLoadsFlag == 1 ? kSelfWeightLoadFactor : 1.0f;
+    return r;
 }
 
 } // namespace
-
-float SpanGridLength(const BeamFormControls& f, int col) {
-    return static_cast<float>(spanCellLength(f, col));
-}
 
 BeamFormControls FirstBeamForm() {
     BeamFormControls f{}; // braces: clang 14, which builds the fuzzer, crashes on the plain declaration
@@ -261,7 +272,7 @@ void ReadSpanLengths(const BeamFormControls& f, SharedModel& m) {
     // A length that is 0 or less, or too long to draw and analyse, is missing.
     auto read = [&](int row, int col, const char* missing) {
         m.SpanData[row][mfExists] = 1.0f;
-        const double v = spanCellLength(f, col);
+        const double v = SpanCellLength(f, col);
         m.SpanData[row][mfL] = static_cast<float>(v);
         if (v > 0 && v <= kMaxMemberLength) return true;
         message(missing);
@@ -298,12 +309,12 @@ void ApplySupportRules(BeamFormControls& f) {
     };
     if (f.Check_LH_End_Sup) coupler(f.Option_LH_Top, f.Option_LH_Mid, codes[0]);
     if (f.Check_Span_Sup)
-        for (int k = 1; k <= 24; ++k)
+        for (int k = 1; k < kRHEndSupport; ++k)
             coupler(f.Option_Span_Top, f.Option_Span_Mid, codes[k]);
-    if (f.Check_RH_End_Sup) coupler(f.Option_RH_Top, f.Option_RH_Mid, codes[25]);
+    if (f.Check_RH_End_Sup) coupler(f.Option_RH_Top, f.Option_RH_Mid, codes[kRHEndSupport]);
     if (forkhead) codes.fill(supForkhead);
     if (f.Check_LHF) codes[0] = supFixedEnd;
-    if (f.Check_RHF) codes[25] = supFixedEnd;
+    if (f.Check_RHF) codes[kRHEndSupport] = supFixedEnd;
 }
 
 void CalcCouplerStiffness(const BeamFormControls& f) {
@@ -325,9 +336,9 @@ void CalcCouplerStiffness(const BeamFormControls& f) {
         w.WorkSupportStiffness[entry] = static_cast<float>(k * (top ? 1.0 : 2.0));
     };
     spring(f.Check_LH_End_Sup, f.Option_LH_Top, f.Option_LH_Mid, 0);
-    for (int entry = 1; entry <= 24; ++entry)
+    for (int entry = 1; entry < kRHEndSupport; ++entry)
         spring(f.Check_Span_Sup, f.Option_Span_Top, f.Option_Span_Mid, entry);
-    spring(f.Check_RH_End_Sup, f.Option_RH_Top, f.Option_RH_Mid, 25);
+    spring(f.Check_RH_End_Sup, f.Option_RH_Top, f.Option_RH_Mid, kRHEndSupport);
 }
 
 void UpdateMemberGrid(BeamFormControls& f) {
@@ -494,12 +505,13 @@ bool CommitBeamData(BeamFormControls& f, FileCommandsHost& host, BeamCommitLoadF
         return false;
     }
     const bool anyCoupler = f.Check_LH_End_Sup || f.Check_Span_Sup || f.Check_RH_End_Sup;
-    if (w.WorkMemberType == "Scaffold" && anyCoupler && (w.SectionRecordNo == 5 || w.SectionRecordNo == 6)) {
+    if (w.WorkMemberType == "Scaffold" && anyCoupler && w.SectionRecordNo >= kFirstBoardRecord &&
+        w.SectionRecordNo <= kLastBoardRecord) {
         message(beammsg::kBoards);
         return false;
     }
     const auto& codes = w.WorkSupportType;
-    if (isCoupler(codes[0]) || isCoupler(codes[1]) || isCoupler(codes[25])) {
+    if (isCoupler(codes[0]) || isCoupler(codes[1]) || isCoupler(codes[kRHEndSupport])) {
         const float v = static_cast<float>(number(f.Edit_L));
         if (!(v > 0) || !std::isfinite(w.WorkLiftHeight)) {
             message(beammsg::kLiftHeight);
@@ -523,12 +535,6 @@ bool CommitBeamData(BeamFormControls& f, FileCommandsHost& host, BeamCommitLoadF
     if (BeamFormVars.BeamInputError == 1) return false;
 
     commitSectionAndBeam(m);
-    TLoadRec selfWeight = w.WorkLoads[kSelfWeightRecord];
-    selfWeight[lfKind] = -1.0f;
-    selfWeight[lfDist] = 0;
-    selfWeight[lfW1] = selfWeight[lfW2] = static_cast<float>(7.85 * m.SpanData[1][mfArea] / 1000000 * 9.81);
-    selfWeight[lfCover] = static_cast<float>(m.BeamLength);
-
     const bool checkable = std::find(std::begin(kCheckableShapes), std::end(kCheckableShapes),
                                      w.WorkSectionShape) != std::end(kCheckableShapes) &&
                            m.SectionFamilyCode != "Scaffold";
@@ -546,17 +552,15 @@ bool CommitBeamData(BeamFormControls& f, FileCommandsHost& host, BeamCommitLoadF
                 loadForm.SetSelfWeightFactorText("1.0");
                 for (TLoadRec& rec : w.WorkLoads)
                     rec[lfLF] = 1.0f;
-                selfWeight[lfLF] = 1.0f;
                 message(beammsg::kFactorsReset);
             }
         }
-        if (w.WorkWebThickness > 40.0f || w.WorkFlangeThickness > 40.0f) {
+        if (w.WorkWebThickness > kMaxSteelThickness || w.WorkFlangeThickness > kMaxSteelThickness) {
             message(beammsg::kThickness);
             return false;
         }
-        if (m.LoadTable[1][kSelfWeightRecord][lfLF] == 0)
-            selfWeight[lfLF] = m.FactoredLoadsFlag == 1 ? 1.4f : 1.0f;
     }
+    const TLoadRec selfWeight = selfWeightRecord(w.WorkLoads[kSelfWeightRecord], m, checkable);
 
     TMemberRow& flags = m.SpanData[kFlagsRow];
     flags[kShearDeflectionField] = -1.0f;
@@ -631,11 +635,11 @@ void RestoreBeamForm(BeamFormControls& f) {
     auto fixedKind = [&f](bool chosen) { setRadio(f.Option_Vert_Fixed, f.Option_Forkhead, chosen); };
     auto forkheadKind = [&f](bool chosen) { setRadio(f.Option_Forkhead, f.Option_Vert_Fixed, chosen); };
     fixedKind(codes[0] == supFixed);
-    fixedKind(codes[25] == supFixed);
+    fixedKind(codes[kRHEndSupport] == supFixed);
     forkheadKind(codes[0] == supForkhead);
-    forkheadKind(codes[25] == supForkhead);
+    forkheadKind(codes[kRHEndSupport] == supForkhead);
     f.Check_LHF = codes[0] == supFixedEnd;
-    f.Check_RHF = codes[25] == supFixedEnd;
+    f.Check_RHF = codes[kRHEndSupport] == supFixedEnd;
     if (n > 1) {
         fixedKind(codes[1] == supFixed);
         forkheadKind(codes[1] == supForkhead);
@@ -666,7 +670,7 @@ void RestoreBeamForm(BeamFormControls& f) {
         coupler(f.Check_Span_Sup, f.Option_Span_Top, f.Option_Span_Mid, codes[1]);
         f.Check_Span_Sup_Enabled = true;
     }
-    coupler(f.Check_RH_End_Sup, f.Option_RH_Top, f.Option_RH_Mid, m.SupportType[25]);
+    coupler(f.Check_RH_End_Sup, f.Option_RH_Top, f.Option_RH_Mid, m.SupportType[kRHEndSupport]);
 
     // The lift height that stands for "none given" is too large to show: it shows empty.
     f.Edit_L = SigFig3(m.LiftHeight / m.UnitFactorLength);

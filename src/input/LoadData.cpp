@@ -10,7 +10,7 @@
 #include "foundation/JobChecks.h"
 #include "foundation/ShownValues.h"
 #include "foundation/SigFig.h"
-#include "input/KX_Beam.h"
+#include "input/BeamMessages.h"
 #include "input/Rescale.h"
 #include "platform/BusyCursor.h"
 #include "platform/Dialogs.h"
@@ -83,7 +83,7 @@ float loadFactor(const std::string& text, float blankDefault, std::uint64_t key)
     return blank(text) ? blankDefault : typed(text, 1.0f, key);
 }
 
-float selfWeightDefaultFactor() { return factoredLoads() ? 1.4f : 1.0f; }
+float selfWeightDefaultFactor() { return factoredLoads() ? kSelfWeightLoadFactor : 1.0f; }
 
 // The message for the first text the rows read that is not a number, in row and column order (the
 // self-weight's factor last); empty when every one is.
@@ -215,8 +215,6 @@ std::string NotANumber(int n, const char* what) {
     return "Load " + std::to_string(n) + " " + what + " is not a number";
 }
 } // namespace loadmsg
-
-int LoadcaseIn(int lc) { return std::clamp(lc, 1, kMaxLoadcases); }
 
 bool SelfWeightSection() {
     static const char* const steel[] = {"Beam", "RSJ", "RSC", "RSA", "Box", "Tube"};
@@ -516,7 +514,7 @@ void FillLoadRows(LoadFormControls& f) {
     f.lbl_Swt = " " + SigFig3Dec3(S[lfW1] / static_cast<double>(m.UnitFactorUDL)) + " " + m.UnitTextUDL;
     float lf = S[lfLF];
     if (factoredLoads()) {
-        if (lf == 0) lf = 1.4f;
+        if (lf == 0) lf = kSelfWeightLoadFactor;
         f.Edit_LF_Enabled = true;
     } else {
         // The factor does not count without factored loads, so the box shows what is used.

@@ -32,6 +32,9 @@ struct LoadDataState {
 extern LoadDataState LoadDataVars;
 
 inline constexpr int kLoadRows = 50;
+// The load factor of the steel self-weight under factored loads where none is given: the dead-load
+// factor.
+inline constexpr float kSelfWeightLoadFactor = 1.4f;
 
 // An edit field: its text and whether it is shown.
 struct EditBox {
@@ -66,9 +69,6 @@ struct LoadFormControls {
     LengthCaption lbl_Length;
     bool operator==(const LoadFormControls&) const = default;
 };
-
-// The loadcase a number names, held to 1..5 so that it always indexes the tables.
-int LoadcaseIn(int lc);
 
 // The steel self-weight applies: the committed section is a steel shape outside the scaffold family.
 bool SelfWeightSection();

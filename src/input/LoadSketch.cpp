@@ -7,7 +7,6 @@
 #include "foundation/Func_FloatToInt.h"
 #include "foundation/SigFig.h"
 #include "input/FormSketch.h"
-#include "input/LoadData.h"
 #include "platform/Canvas.h"
 #include "window/DrawingVocabulary.h"
 
@@ -92,6 +91,8 @@ void ClearBeamImage(Canvas& c, LengthCaption& lbl_Length) {
 }
 
 void ClearSpanSketch(Canvas& c, LengthCaption& lbl_Length) { ClearBeamImage(c, lbl_Length); }
+
+int LoadcaseIn(int lc) { return std::clamp(lc, 1, kMaxLoadcases); }
 
 void DrawLoadFormLoads(Canvas& c, int W, int H, int lc) {
     const double L = Model.BeamLength;

@@ -23,6 +23,9 @@ struct LoadFormPicture {
     int W = 743, H = 145;
 };
 
+// The loadcase a number names, held to 1..5 so that it always indexes the tables.
+int LoadcaseIn(int lc);
+
 // The fixed rectangle (0, 0, 800, 200) grey; the length caption hidden.
 void ClearBeamImage(Canvas& c, LengthCaption& lbl_Length);
 // The applied loads of loadcase lc (held to 1..5) over the picture: the distributed loads' summed

@@ -9,6 +9,7 @@
 #include "foundation/SharedModel.h"
 #include "foundation/ShownValues.h"
 #include "foundation/SigFig.h"
+#include "input/BeamMessages.h"
 #include "input/Rescale.h"
 #include "platform/Dialogs.h"
 #include "platform/Errors.h"

@@ -7,7 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "input/KX_Beam.h"
+#include "foundation/SharedModel.h"
+#include "input/BeamFormControls.h"
 #include "sections/SectionRec.h"
 
 namespace kx {

@@ -193,6 +193,19 @@ TEST_F(BeamForm, CodeCheckAsksAboutFactoredLoadsAndTheAnswerStandsEvenWhenTheThi
     EXPECT_TRUE(Snapshot() == before);
 }
 
+TEST_F(BeamForm, CouplersAreRefusedOnTheTwoBoardsAloneNotOnTheScaffoldRecordsBesideThem) {
+    for (int record : {4, 5, 6, 7}) {
+        SCOPED_TRACE(record);
+        TypeScaffoldBeam(record);
+        TickCoupler(f.Check_LH_End_Sup, f.Option_LH_Top, f.Option_LH_Mid, true);
+        f.Edit_L = "2";
+        dialogs->clear();
+        const bool board = record == 5 || record == 6;
+        EXPECT_EQ(Commit(), !board);
+        EXPECT_EQ(Messages(), board ? Texts{beammsg::kBoards} : Texts{});
+    }
+}
+
 TEST_F(BeamForm, CouplersOnAScaffoldTubeGetTheirCodesAndSpringsAndAreRefusedWhereTheyCannotBe) {
     TypeScaffoldBeam();
     TickCoupler(f.Check_LH_End_Sup, f.Option_LH_Top, f.Option_LH_Mid, true);
