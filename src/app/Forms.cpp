@@ -117,6 +117,11 @@ std::vector<QWidget*> FormsInCreationOrder() { return created; }
 // Each input window adds its New steps here as it is built, in the order the main window
 // documents: load form, beam form, timber section form, effective-length forms, header form.
 void ResetAllInputForms() {
+    // As the main window does with the beam and load forms: a form left open on the job that was
+    // would commit its values into the next one.
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{Forms.TimSectFrm, Forms.CantLHFrm, Forms.SpanFrm, Forms.CantRHFrm})
+        if (w) w->hide();
     if (Forms.LoadDataFrm) Forms.LoadDataFrm->ResetForNewBeam();
     if (Forms.KX_BeamFrm) {
         Forms.KX_BeamFrm->ResetBeamForm();

@@ -544,11 +544,14 @@ bool CommitBeamData(BeamFormControls& f, FileCommandsHost& host, BeamCommitLoadF
             m.SteelSectionFlag = 1;
             if (Model.FactoredLoadsFlag == 1 &&
                 !dlg().Confirm(beammsg::kFactoredLoads, beammsg::kConfirmCaption)) {
-                // The answer stands whether or not the beam is committed.
+                // The answer stands whether or not the beam is committed, and so must the
+                // clearing of results found with the old factors.
+                const bool factorsChanged = AppliedFactorOtherThanOne(Model);
                 for (SharedModel* target : {&Model, &m}) {
                     target->FactoredLoadsFlag = -1;
                     resetLoadFactors(*target);
                 }
+                ClearAnalysisIfChanged(factorsChanged, &host);
                 loadForm.SetSelfWeightFactorText("1.0");
                 for (TLoadRec& rec : w.WorkLoads)
                     rec[lfLF] = 1.0f;

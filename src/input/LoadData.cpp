@@ -626,9 +626,11 @@ void LoadFormBack(const LoadFormControls& f) {
     LoadDataVars.KeptLoads = Work.WorkLoads;
 }
 
-void FactoredLoadsChanged(LoadFormControls& f) {
+void FactoredLoadsChanged(LoadFormControls& f, FileCommandsHost* host) {
     if (Model.FactoredLoadsFlag != 1 && factorsOtherThanOne(f)) {
         // As the beam form does when factored loads are turned off: no factor is dropped unsaid.
+        // Results found with the old factors must be neither shown nor printed nor saved.
+        ClearAnalysisIfChanged(AppliedFactorOtherThanOne(Model), host);
         resetLoadFactors(Model);
         for (TLoadRec& r : Work.WorkLoads)
             r[lfLF] = 1.0f;
@@ -639,6 +641,13 @@ void FactoredLoadsChanged(LoadFormControls& f) {
         message(beammsg::kFactorsReset);
     }
     followFactoredLoads(f);
+}
+
+bool AppliedFactorOtherThanOne(const SharedModel& m) {
+    for (const auto& loadcase : m.LoadTable)
+        for (const TLoadRec& r : loadcase)
+            if (r[lfApplied] == 1.0f && r[lfLF] != 1.0f) return true;
+    return false;
 }
 
 void resetLoadFactors(SharedModel& m) {

@@ -137,8 +137,11 @@ void NewBeamLoadForm(LoadFormControls& f);
 // that the next showing shows the rows as they were left.
 void LoadFormBack(const LoadFormControls& f);
 // The factored-loads setting changed: the load-factor edits follow it, and turned off, every load
-// factor other than 1.0 (typed, working or committed) becomes 1.0 with the beam form's message.
-void FactoredLoadsChanged(LoadFormControls& f);
+// factor other than 1.0 (typed, working or committed) becomes 1.0 with the beam form's message,
+// and a committed factor of an applied load changed clears the analysis.
+void FactoredLoadsChanged(LoadFormControls& f, FileCommandsHost* host = nullptr);
+// Whether a load applied in m's load table has a factor other than 1.0: the analysis used it.
+bool AppliedFactorOtherThanOne(const SharedModel& m);
 // Every load factor of every loadcase of m's load table 1.0.
 void resetLoadFactors(SharedModel& m);
 

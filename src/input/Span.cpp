@@ -561,6 +561,10 @@ void SpanClear(SpanControls& c, SpanFormPictures& p) {
     for (int i = 1; i <= 6; ++i)
         c.Grid_Int.SetCell(i, 1, "");
     WorkingCopies& w = W();
+    // The options of the job that was: left set, the form would show them ticked again, where a
+    // click on one changes nothing and so never works out the length.
+    for (SpanFlags* f : workingFlags())
+        f->fill(0);
     for (int s = 1; s <= kMaxSpans; ++s) {
         w.EffLengthWork[s] = TEffLengthRec{};
         w.RestraintPosWork[s] = Arr<int32, 1, 10>{};

@@ -206,6 +206,37 @@ TEST_F(BeamForm, CouplersAreRefusedOnTheTwoBoardsAloneNotOnTheScaffoldRecordsBes
     }
 }
 
+// Factored loads turned off by the answer to the code check's question, and the commit then stopped
+// by a flange over 40 mm: the factors reset stand, so results found with an applied factor other
+// than 1.0 go (lists emptied, Save and Print unusable); with every applied factor already 1.0 they
+// stay.
+TEST_F(BeamForm, FactorsResetByTheCodeCheckClearResultsFoundWithOthersEvenWhenTheCommitStops) {
+    struct Row {
+        float factor;
+        bool cleared;
+    };
+    for (const Row& r : {Row{1.6f, true}, Row{1.0f, false}}) {
+        SCOPED_TRACE(r.factor);
+        TypeUBBeam();
+        f.Option_None = false;
+        f.Option_Check = true;
+        CodeCheckClicked(f);
+        Model.FactoredLoadsFlag = 1;
+        Model.LoadTable[2][3][lfLF] = r.factor;
+        Model.LoadTable[2][3][lfApplied] = 1.0f;
+        Model.AnalysedFlag = 1;
+        Work.WorkFlangeThickness = 40.1f;
+        dialogs->clear();
+        host.calls.clear();
+        dialogs->confirmAnswers.push_back(false);
+        EXPECT_FALSE(Commit());
+        EXPECT_EQ(Messages(), (Texts{beammsg::kFactorsReset, beammsg::kThickness}));
+        EXPECT_EQ(Model.LoadTable[2][3][lfLF], 1.0f);
+        EXPECT_EQ(Model.AnalysedFlag, r.cleared ? 0 : 1);
+        EXPECT_EQ(host.calls, r.cleared ? "ClearResultLists, FillImageBlack, DisableFileMenus" : "");
+    }
+}
+
 TEST_F(BeamForm, CouplersOnAScaffoldTubeGetTheirCodesAndSpringsAndAreRefusedWhereTheyCannotBe) {
     TypeScaffoldBeam();
     TickCoupler(f.Check_LH_End_Sup, f.Option_LH_Top, f.Option_LH_Mid, true);

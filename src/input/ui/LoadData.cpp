@@ -374,7 +374,7 @@ void TLoadDataFrm::ResetForNewBeam() {
 void TLoadDataFrm::RestoreCommittedLoads() { kx::RestoreCommittedLoads(); }
 
 void TLoadDataFrm::FactoredLoadsChanged() {
-    act([](LoadFormControls& f, LoadFormPicture&) { kx::FactoredLoadsChanged(f); });
+    act([this](LoadFormControls& f, LoadFormPicture&) { kx::FactoredLoadsChanged(f, Link.Main); });
 }
 
 void TLoadDataFrm::SetSelfWeightFactorText(const std::string& text) {
