@@ -62,4 +62,12 @@ TEST(Strut, MemoHoldsSixLinesAndUnusableLengthsGiveNone) {
     // Empty, not a number, zero, negative, beyond a single or below one.
     for (const char* text : {"", "abc", "2m", "1,5", "0", "-1", "1e39", "-1e39", "1e-50"})
         EXPECT_FALSE(ScaffoldCalculate({TubeKind::New, text})) << text;
+    // The bounds themselves are lengths: the largest single (FLT_MAX exactly) leaves no strength,
+    // and the smallest positive single is so short that pc is Ys: 235 x 557 / 1.7 / 1000 = 77.0 kN.
+    for (const auto& [text, load] :
+         {std::pair<const char*, const char*>{"3.4028234663852886e38", "0.0"}, {"1.5e-45", "77.0"}}) {
+        const auto memo = ScaffoldCalculate({TubeKind::New, text});
+        ASSERT_TRUE(memo) << text;
+        EXPECT_EQ(memo->at(5), std::string(" Permissible Axial Load = ") + load + " kN") << text;
+    }
 }

@@ -216,6 +216,13 @@ TEST_F(WindTest, PrintPutsTwoAreasAPageAndSkipsAreasWithoutLines) {
     EXPECT_EQ(at(*three.pages[1], " Area No 9       North elevation"),
               std::make_pair(1417, std::string("Courier 11")));
     EXPECT_EQ(at(*three.pages[1], "Page 2").first, 720);
+
+    // The last area, 100, prints too: after areas 2 and 7 on page 1, areas 9 and 100 share page 2.
+    WindCalculate(worked("100"));
+    RecordingPrinter last;
+    WindPrint(last);
+    ASSERT_EQ(last.pages.size(), 2u);
+    EXPECT_EQ(at(*last.pages[1], " Area No 100       North elevation").first, 4163); // row 47
     EXPECT_TRUE(d->shown.empty());
 }
 
@@ -229,6 +236,10 @@ TEST_F(WindTest, InputsAreReadInOrderEachWithinItsBounds) {
         {{{&WindChoices::Edit_Basic, "100"}, {&WindChoices::Edit_Height, "200"}, {&WindChoices::Edit_Factor, "2"}}, true, ""},
         {{{&WindChoices::Edit_S1, "1.359"}, {&WindChoices::Edit_TubeLength, "1e30"}, {&WindChoices::Edit_BoardLength, "0"}}, true, ""},
         {{{&WindChoices::Edit_S1, "0.901"}, {&WindChoices::Edit_Basic, "0"}}, true, ""},
+        // The lower bounds themselves: a height, a factor and lengths of exactly 0 are accepted.
+        {{{&WindChoices::Edit_Height, "0"}, {&WindChoices::Edit_Factor, "0"}, {&WindChoices::Edit_TubeLength, "0"}}, true, ""},
+        // The singles next past 0.9 and below 1.36 lie inside the limits.
+        {{{&WindChoices::Edit_S1, "0.90000004"}}, true, ""}, {{{&WindChoices::Edit_S1, "1.3599999"}}, true, ""},
         {{{&WindChoices::Edit_Basic, "100.001"}}, false, speed},
         {{{&WindChoices::Edit_S1, "0.9"}}, false, "S1 must be greater than 0.9 "},
         {{{&WindChoices::Edit_S1, "1.36"}}, false, "S1 must be less than 1.36 "},

@@ -258,4 +258,31 @@ TEST_F(CaseResultsTest, MemberLabelsFollowTheSpansLeftInTheLoadcase) {
     EXPECT_EQ(Txt.CaseListing[1][28].str(), " Span 2 3");
 }
 
+// The largest stress of loadcase 5 over its members, the RH cantilever last among them, M y / Ixx
+// with y = 100 mm and Ixx = 1e8 mm^4: moments of 1e7, 2e7, 1.5e7 and 3e7 N-mm give 10, 20, 15 and
+// 30 N/mm^2. A cantilever that is not active in the loadcase counts for nothing, whatever its row
+// holds.
+TEST_F(CaseResultsTest, TheLargestStressOfTheLastLoadcaseReachesItsRHCantilever) {
+    for (const bool rhActive : {true, false}) {
+        SCOPED_TRACE(rhActive ? "RH cantilever active" : "RH cantilever off, its moment still held");
+        ResetProgramState();
+        SetDefaultUnits(Model);
+        Model.SpanCount[5] = 2;
+        Eng.CurrentCase = 5;
+        const int rows[] = {kLHCantRow, 1, 2, kRHCantRow};
+        const float moments[] = {1e7f, 2e7f, 1.5e7f, 3e7f};
+        for (int i = 0; i < 4; ++i) {
+            Model.SpanData[rows[i]][mfY] = 100;
+            Model.SpanData[rows[i]][mfIxx] = 1e8f;
+            Eng.MomentExtremes[5][rows[i]][xMagnitude] = moments[i];
+        }
+        Eng.LHCantileverActive[5] = 1;
+        Eng.RHCantileverActive[5] = rhActive ? 1 : 0;
+        BuildMaxStressText();
+        const std::string stress = rhActive ? "30.00 N/mm^2" : "20.00 N/mm^2";
+        EXPECT_EQ(Txt.CaseMaxStressLines[5].str(), " Max stress for loadcase 5 = " + stress);
+        EXPECT_EQ(Txt.MaxStressLine.str(), " Max stress = " + stress);
+    }
+}
+
 } // namespace

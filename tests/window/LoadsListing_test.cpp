@@ -56,6 +56,12 @@ TEST_F(LoadsListingTest, EveryLoadOnceWithItsLoadcasesAndWholeNumbersEndingAtThe
     EXPECT_EQ(point.substr(0, 23), "  2   2000        12000");
     EXPECT_EQ(point.find('.'), 35u);
     EXPECT_EQ(point.substr(49), "1 ");
+
+    // With all five loadcases analysed, the last one is listed among those applying a load.
+    Model.LoadcaseCount = 5;
+    Load(2, 1, 12000, 2000000, 0, 0, 1.25f, {1, 5});
+    BuildLoadsListing();
+    EXPECT_EQ(Txt.PointLoadListLines[5].str().substr(49), "1 5 ");
 }
 
 } // namespace

@@ -145,6 +145,22 @@ TEST_F(PointTest, SimpleSpanUnderUniformLoadGivesTheHandCalculatedValues) {
     EXPECT_EQ(PointResults.PointMoment[1], 0.0f);
 }
 
+TEST_F(PointTest, AStressTooLargeToShowHasNoLineInTheList) {
+    // At 3 m M = 45 kN-m and I = 1e8 mm^4: y = 3e9 mm gives 45e6 x 3e9 / 1e8 = 1.35e9 N/mm^2,
+    // above 1e9, which shows as "#####" in the grid and is left out of the list like a zero.
+    AnalyseA();
+    Model.SpanData[1][mfY] = 3e9f;
+    ASSERT_TRUE(CalcPointResults("3"));
+    EXPECT_EQ(Row(2), (Texts{"0.000", "45.00", "#####", "-8.036"}));
+    const Texts values{"    Shear = 0.000 kN", "    Moment = 45.00 kN-m", "    Deflection = -8.036 mm"};
+    Texts list{"  RESULTS AT POINT ", "    Distance along beam = 3.00 m", "", " LOADCASE 1"};
+    list.insert(list.end(), values.begin(), values.end());
+    list.insert(list.end(), {"", " MAXIMA "});
+    list.insert(list.end(), values.begin(), values.end());
+    list.push_back("");
+    EXPECT_EQ(PointListContent(), list);
+}
+
 TEST_F(PointTest, FactoredWordingFactoredValuesAndTheStoredDeflection) {
     AnalyseA(BeamBuilder().Spans({6000}).Udl(1, 0, 10, 6000, 1.5f), 1);
     ASSERT_TRUE(CalcPointResults("3"));

@@ -125,6 +125,9 @@ TEST_F(ResultsSummaryTest, MaximaOfTheEnvelopeFollowTheSummaryInTheList) {
         Eng.SupportWorkValues[k] = -100;
     BuildResultsSummary();
     EXPECT_EQ(Txt.MaximaLines[5], " Max positive factored support reaction = 0.000 kN");
+    Eng.SupportWorkValues[3] = 31000; // the last support's reaction is the largest
+    BuildResultsSummary();
+    EXPECT_EQ(Txt.MaximaLines[5], " Max positive factored support reaction = 31.00 kN");
 
     // A user's section: the maxima are shown too, without a stress line.
     Model.MemberType = "KXF";
