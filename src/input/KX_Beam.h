@@ -86,8 +86,4 @@ void RestoreBeamForm(BeamFormControls& f);
 // working section text lines from the committed ones.
 void RestoreWorkingTimber();
 
-// The loader of a section family: frames, options and list of the family code. The section
-// choice fills it; the restore calls it for every family code but "Timber".
-void OpenSectionFamily(BeamFormControls& f, const std::string& code);
-
 } // namespace kx

@@ -70,6 +70,10 @@ bool SectionRefusesCodeCheck(const std::string& shape, const std::string& member
 // With the code check shown: "None" chosen and "Check" greyed when the section held refuses it.
 void RefuseCodeCheckForSectionHeld(BeamFormControls& f, const std::string& shape,
                                    const std::string& memberType);
+// The loader of a section family, as the beam form's restore calls it for every family code but
+// "Timber": frames, options and list of the family code, the code check as the committed section
+// allows it.
+void OpenSectionFamily(BeamFormControls& f, const std::string& code);
 
 // List_Sect: the designation of every whole record of the current file, as stored. A file that
 // cannot be read throws its I/O error with the list left empty.
