@@ -51,9 +51,6 @@ constexpr double kSteelDensity = 7.85;
 constexpr double kGravity = 9.81;
 constexpr double kMm2PerM2 = 1000000;
 
-// The shapes of a steel section that can be checked.
-const char* const kCheckableShapes[] = {"Beam", "RSJ", "RSC", "RSA", "Box", "Tube"};
-
 // The beam form reads a text that is not a number as 0; its commit refuses a length, a lift height
 // or a section value of 0.
 double number(const std::string& text) { return ReadNumber(text, NumberPolicy::ZeroWhenNotANumber); }
@@ -535,9 +532,7 @@ bool CommitBeamData(BeamFormControls& f, FileCommandsHost& host, BeamCommitLoadF
     if (BeamFormVars.BeamInputError == 1) return false;
 
     commitSectionAndBeam(m);
-    const bool checkable = std::find(std::begin(kCheckableShapes), std::end(kCheckableShapes),
-                                     w.WorkSectionShape) != std::end(kCheckableShapes) &&
-                           m.SectionFamilyCode != "Scaffold";
+    const bool checkable = SteelSectionShape(w.WorkSectionShape) && m.SectionFamilyCode != "Scaffold";
     if (checkable) {
         if (f.Option_None) m.SteelSectionFlag = -1;
         if (f.Option_Check) {

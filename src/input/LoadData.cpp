@@ -216,11 +216,13 @@ std::string NotANumber(int n, const char* what) {
 }
 } // namespace loadmsg
 
-bool SelfWeightSection() {
+bool SteelSectionShape(const std::string& shape) {
     static const char* const steel[] = {"Beam", "RSJ", "RSC", "RSA", "Box", "Tube"};
-    const bool shape = std::any_of(std::begin(steel), std::end(steel),
-                                   [](const char* s) { return Model.SectionShape == s; });
-    return shape && !(Model.SectionFamilyCode == "Scaffold");
+    return std::any_of(std::begin(steel), std::end(steel), [&](const char* s) { return shape == s; });
+}
+
+bool SelfWeightSection() {
+    return SteelSectionShape(Model.SectionShape.str()) && !(Model.SectionFamilyCode == "Scaffold");
 }
 
 void UnapplySelfWeightWithoutSteel() {

@@ -71,6 +71,8 @@ struct LoadFormControls {
 };
 
 // The steel self-weight applies: the committed section is a steel shape outside the scaffold family.
+// The shapes of the steel sections: they carry a self-weight and may be checked to BS 5975.
+bool SteelSectionShape(const std::string& shape);
 bool SelfWeightSection();
 // Without a steel self-weight the self-weight record is applied in no loadcase: its working ticks
 // and its committed flags are taken off alike, so that nothing hidden is analysed.
