@@ -400,6 +400,37 @@ TEST_P(RoundTrip, OpenThenNextThroughEveryWindowSavesTheSameFile) {
 
 INSTANTIATE_TEST_SUITE_P(UnchangedPass, RoundTrip, ::testing::Range<std::size_t>(0, 5));
 
+// The example jobs as shipped: opened, passed through every window with "Next >" alone and saved,
+// each gives back its own file byte for byte (the answers keep what the file holds).
+class ExamplePass : public UnchangedPass, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(ExamplePass, OpenThenNextThroughEveryWindowSavesTheExampleAgain) {
+    const std::string example = std::string(KX_SOURCE_DIR "/examples/") + GetParam();
+    const Bytes shipped = FileBytes(example);
+    ASSERT_FALSE(shipped.empty()) << example;
+    Open(example);
+    ASSERT_EQ(Model.AnalysedFlag, 1) << ::testing::PrintToString(dialogs_->messages());
+    dialogs_->clear();
+    for (int q = 0; q < 4; ++q)
+        dialogs_->confirmAnswers.push_back(true);
+    main->Beam1->trigger();
+    NextToTheAnalysis();
+    EXPECT_EQ(dialogs_->messages(), std::vector<std::string>{});
+    ASSERT_EQ(Model.AnalysedFlag, 1);
+    SaveAs(Path("passed.kxf"));
+    Bytes passed = FileBytes(Path("passed.kxf"));
+    Bytes expected = shipped;
+    ASSERT_EQ(passed.size(), expected.size());
+    UnappliedAsMinusOne(expected, Model.LoadcaseCount);
+    UnappliedAsMinusOne(passed, Model.LoadcaseCount);
+    EXPECT_TRUE(passed == expected) << FirstDifference(expected, passed);
+}
+
+INSTANTIATE_TEST_SUITE_P(UnchangedPass, ExamplePass,
+                         ::testing::Values("scaffold-tube-double-couplers.kxf", "five-span-ub-forkheads.kxf",
+                                           "ub-steel-check-restraints.kxf", "timber-joist.kxf",
+                                           "user-section-cantilever.kxf", "twenty-spans-five-loadcases.kxf"));
+
 // A length typed after changes of units is read in the unit its caption names, also where the
 // same figures were shown in another unit before: spans of 6 and 4 m, feet, one span, metres,
 // two spans again and 13.1 typed for span 2 is a span of 13.1 m.
