@@ -298,18 +298,10 @@ TKX_BeamFrm::TKX_BeamFrm(QWidget* parent) : QMainWindow(parent) {
     List_Props->setGeometry(220, 30, 256, 102);
 
     Frame_Timber = group(client, "Frame_Timber", "", 12, 354, 486, 140);
-    const auto timberRow = [this](const EditRowText& text, int labelTop) {
-        return MakeEditRow(Frame_Timber, text,
-                           {.captionX = 10,
-                            .captionWidth = 50,
-                            .editX = 64,
-                            .editWidth = 70,
-                            .unitX = 140,
-                            .unitWidth = 60,
-                            .labelTop = labelTop,
-                            .labelHeight = 20,
-                            .editTop = labelTop - 2,
-                            .editHeight = 24});
+    const EditRowColumns timberColumns{
+        .captionX = 10, .captionWidth = 50, .editX = 64, .editWidth = 70, .unitX = 140, .unitWidth = 60};
+    const auto timberRow = [this, &timberColumns](const EditRowText& text, int labelTop) {
+        return MakeEditRow(Frame_Timber, text, EditRowAt(timberColumns, labelTop, 20, 24));
     };
     const EditRow rowW = timberRow({"Width", "Edit_Timber_W", "", "Label_Width", "lbl_Wunit"}, 12);
     Edit_Timber_W = rowW.edit;
