@@ -598,4 +598,53 @@ TEST_F(BeamForm, AChangeOfUnitsDoesNotRoundTheMembersItRewrites) {
     EXPECT_FLOAT_EQ(Work.WorkSpanData[1][mfL], static_cast<float>(4.06 * 304.8f));
 }
 
+// No lift height is one value however it is given: an empty box, "0" and "0.0" commit 10^18 m
+// (in mm) alike, come back empty after Cancel and after Save and Open, and a coupler ticked then
+// asks for L as on an empty box. The 10^11 mm that files hold where "0" was once typed reads as
+// none too, and an unchanged commit keeps it.
+TEST_F(BeamForm, NoLiftHeightIsOneValueShownEmptyAndAskedForAgain) {
+    TypeScaffoldBeam();
+    const std::string file = dir_.path("lift.kxf");
+    const struct {
+        const char* name;
+        std::function<void()> back;
+    } ways[] = {
+        {"Cancel",
+         [this] {
+             f.Edit_L = "5";
+             RestoreBeamForm(f);
+         }},
+        {"Save and Open",
+         [&] {
+             WriteBeamFile(file);
+             NewBeam(host);
+             ASSERT_TRUE(OpenBeamFile(host, file)) << ::testing::PrintToString(Messages());
+         }},
+    };
+    auto couplerAsksForL = [this] {
+        const Snapshot committed;
+        TickCoupler(f.Check_LH_End_Sup, f.Option_LH_Top, f.Option_LH_Mid, true);
+        ExpectRefused({beammsg::kLiftHeight}, committed);
+        f.Check_LH_End_Sup = false;
+        CouplerClicked(f, pic);
+    };
+    for (const char* typed : {"", "0", "0.0"})
+        for (const auto& way : ways) {
+            SCOPED_TRACE(std::string("\"") + typed + "\" then " + way.name);
+            f.Edit_L = typed;
+            ASSERT_TRUE(Commit()) << ::testing::PrintToString(Messages());
+            EXPECT_EQ(Model.LiftHeight, 1e21f);
+            way.back();
+            EXPECT_EQ(f.Edit_L, "");
+            couplerAsksForL();
+        }
+
+    Model.LiftHeight = 1e11f;
+    RestoreBeamForm(f);
+    EXPECT_EQ(f.Edit_L, "");
+    ASSERT_TRUE(Commit());
+    EXPECT_EQ(Model.LiftHeight, 1e11f);
+    couplerAsksForL();
+}
+
 } // namespace
