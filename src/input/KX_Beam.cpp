@@ -14,6 +14,7 @@
 #include "input/LoadData.h"
 #include "input/Rescale.h"
 #include "input/SectionChoice.h"
+#include "input/TimSect.h"
 #include "platform/BusyCursor.h"
 #include "platform/Dialogs.h"
 #include "platform/NumberInput.h"
@@ -489,6 +490,7 @@ void SpanGridEdited(BeamFormControls& f, SketchPicture& pic) {
 }
 
 bool CommitBeamData(BeamFormControls& f, FileCommandsHost& host, BeamCommitLoadForm& loadForm) {
+    if (!TakeTypedTimberSize(f)) return false;
     // The total follows the grid as it stands, whatever was typed since the last drawing.
     Work.WorkBeamLength = static_cast<float>(BeamFormSketchMembers(f).Total);
     ApplySupportRules(f);

@@ -75,7 +75,8 @@ void CodeCheckClicked(BeamFormControls& f);
 void SpanCountChanged(BeamFormControls& f, SketchPicture& pic);
 void SpanGridEdited(BeamFormControls& f, SketchPicture& pic);
 
-// "Next >": every test of the working beam in order, with its message; only when all pass is
+// "Next >": a timber size typed and not taken taken first; then every test of the working beam in
+// order, with its message; only when all pass is
 // the beam committed, the working self-weight record written, the load form set and the last
 // analysis's results cleared from the model and the main window. The answer to the factored
 // loads question takes effect when it is given. True when the beam was committed.

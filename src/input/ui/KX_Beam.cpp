@@ -499,6 +499,10 @@ void TKX_BeamFrm::act(const std::function<void(BeamFormControls&, SketchPicture&
     Image_Beam->update();
 }
 
+void TKX_BeamFrm::closeTimberSection() {
+    if (Link.TimberSection) Link.TimberSection->CloseForBeamForm();
+}
+
 void TKX_BeamFrm::focusNext() {
     if (isVisible()) cmdNext->setFocus();
 }
@@ -563,9 +567,11 @@ void TKX_BeamFrm::cmdNextClick() {
             committed = CommitBeamData(f, *Link.Main, *Link.Loads);
         } catch (...) {
             Bindings.Show(f); // what the steps did to the form stays
+            closeTimberSection();
             throw;
         }
         Bindings.Show(f);
+        closeTimberSection();
         if (!committed) return;
         hide();
         ShowForm(Link.Loads);
@@ -574,6 +580,7 @@ void TKX_BeamFrm::cmdNextClick() {
 
 void TKX_BeamFrm::cmdCancelClick() {
     Guard([this] {
+        closeTimberSection();
         RestoreBeamForm();
         if (Link.TimberSection) Link.TimberSection->TimSectShowStoredOptions();
         hide();
