@@ -206,7 +206,7 @@ struct WorkingCopies {
     int32 WorkSpanCount = 1; // the beam form starts with one span
     Arr<TSupportCode, 0, 25> WorkSupportType;
     Arr<float, 0, 25> WorkSupportStiffness;
-    float WorkLiftHeight = 0; // 1e11 when no lift height is given
+    float WorkLiftHeight = 0; // a very large lift when none is given
     float WorkBeamLength = 0;
     Arr<TLoadRec, 1, 51> WorkLoads;
     Arr<Arr<float, 1, 51>, 1, 5> ApplyFlags;

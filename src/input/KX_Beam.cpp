@@ -14,6 +14,7 @@
 #include "input/LoadData.h"
 #include "input/Rescale.h"
 #include "input/SectionChoice.h"
+#include "input/TimSect.h"
 #include "platform/BusyCursor.h"
 #include "platform/Dialogs.h"
 #include "platform/NumberInput.h"
@@ -40,6 +41,8 @@ const char* const kFamilyCodes[] = {"Scaffold", "UB",    "UC",  "RSJ", "IPE",   
                                     "WFC",      "RSC",   "PFC", "UPN", "C",     "EqRSA", "UnEqRSA",
                                     "EqL",      "UnEqL", "RHS", "CHS", "KXSect"};
 
+// The modulus, N/mm^2, of the coupler springs, whatever the section's own E.
+constexpr double kCouplerModulus = 210000;
 // Scaffold boards, the records of the scaffold family that couplers cannot restrain.
 constexpr int kFirstBoardRecord = 5;
 constexpr int kLastBoardRecord = 6;
@@ -255,13 +258,16 @@ void ReadSpanGridToWork(const BeamFormControls& f) {
     if (f.Check_RHC) Work.WorkSpanData[kRHCantRow][mfL] = SpanGridLength(f, n + c + 1);
 }
 
-void FillSpanGridFromWork(BeamFormControls& f) {
+void FillSpanGridFromWork(BeamFormControls& f, CantileverCells cantilevers) {
     const int c = f.Check_LHC ? 1 : 0, n = workSpans();
-    if (f.Check_LHC) f.Grid_Spans.SetCell(1, 1, lengthCell(1, Work.WorkSpanData[kLHCantRow][mfL]));
+    const bool emptyCantileverAtZero = cantilevers == CantileverCells::EmptyAtZero;
+    if (f.Check_LHC)
+        f.Grid_Spans.SetCell(1, 1, lengthCell(1, Work.WorkSpanData[kLHCantRow][mfL], emptyCantileverAtZero));
     for (int s = 1; s <= n; ++s)
         f.Grid_Spans.SetCell(c + s, 1, lengthCell(c + s, Work.WorkSpanData[s][mfL]));
     if (f.Check_RHC)
-        f.Grid_Spans.SetCell(n + c + 1, 1, lengthCell(n + c + 1, Work.WorkSpanData[kRHCantRow][mfL]));
+        f.Grid_Spans.SetCell(
+            n + c + 1, 1, lengthCell(n + c + 1, Work.WorkSpanData[kRHCantRow][mfL], emptyCantileverAtZero));
 }
 
 void ReadSpanLengths(const BeamFormControls& f, SharedModel& m) {
@@ -316,16 +322,15 @@ void ApplySupportRules(BeamFormControls& f) {
 
 void CalcCouplerStiffness(const BeamFormControls& f) {
     WorkingCopies& w = Work;
-    // No lift height given: so high that the springs come out close to 0.
-    const std::string t = f.Edit_L.empty() || f.Edit_L == "0.0" ? "1000000000000000000" : f.Edit_L;
-    w.WorkLiftHeight =
-        static_cast<float>(ReadShownValue(liftHeightKey(), t, Model.UnitFactorLength, number(t)));
+    w.WorkLiftHeight = static_cast<float>(
+        ReadShownValue(liftHeightKey(), f.Edit_L, Model.UnitFactorLength, number(f.Edit_L)));
+    // An empty box and a lift height of 0 are the same: none given.
+    if (w.WorkLiftHeight == 0) w.WorkLiftHeight = NoLiftHeight();
     // Ixx as the label shows it, or as it stood before a change of units rewrote the label.
     const float I =
         static_cast<float>(ReadShownValue(RescaleKey(RescaleForm::KX_BeamFrm, bfIxx), f.lbl_S01_Ixx,
                                           Model.UnitFactorSectI, number(f.lbl_S01_Ixx)));
-    if (w.WorkLiftHeight == 0) w.WorkLiftHeight = 1e11f;
-    const float k = static_cast<float>(static_cast<double>(I) / w.WorkLiftHeight * 210000);
+    const float k = static_cast<float>(static_cast<double>(I) / w.WorkLiftHeight * kCouplerModulus);
     auto spring = [&](bool ticked, bool top, bool mid, int entry) {
         w.WorkSupportStiffness[entry] = 0;
         if (!ticked || !(top || mid)) return;
@@ -485,6 +490,7 @@ void SpanGridEdited(BeamFormControls& f, SketchPicture& pic) {
 }
 
 bool CommitBeamData(BeamFormControls& f, FileCommandsHost& host, BeamCommitLoadForm& loadForm) {
+    if (!TakeTypedTimberSize(f)) return false;
     // The total follows the grid as it stands, whatever was typed since the last drawing.
     Work.WorkBeamLength = static_cast<float>(BeamFormSketchMembers(f).Total);
     ApplySupportRules(f);
@@ -670,9 +676,7 @@ void RestoreBeamForm(BeamFormControls& f) {
     }
     coupler(f.Check_RH_End_Sup, f.Option_RH_Top, f.Option_RH_Mid, m.SupportType[kRHEndSupport]);
 
-    // The lift height that stands for "none given" is too large to show: it shows empty.
-    f.Edit_L = SigFig3(m.LiftHeight / m.UnitFactorLength);
-    if (f.Edit_L == "#####") f.Edit_L.clear();
+    f.Edit_L = LiftHeightGiven(m.LiftHeight) ? SigFig3(m.LiftHeight / m.UnitFactorLength) : "";
     ShowValue(liftHeightKey(), f.Edit_L, m.LiftHeight, m.UnitFactorLength);
 
     f.Check_LHC = w.WorkSpanData[kLHCantRow][mfExists] == 1.0f;
@@ -680,25 +684,17 @@ void RestoreBeamForm(BeamFormControls& f) {
     f.UpDown_Spans = n;
     f.Edit_Spans = std::to_string(n);
 
-    f.lbl_S01_Ixx = SigFig4(w.WorkSpanData[1][mfIxx] / m.UnitFactorSectI);
-    f.lbl_S01_E = SigFig4(w.WorkSpanData[1][mfE] / m.UnitFactorSectE);
-    f.lbl_S01_Desc = w.WorkSectionText;
     ForgetSectionTexts();
 
-    const int c = f.Check_LHC ? 1 : 0;
     setSpanGridCaptions(f, n);
-    auto dec3 = [](double v) { return SigFig4Dec3(v); };
-    auto emptyAtZero = [](std::string t) { return t == "0.000" ? std::string() : t; };
-    if (f.Check_LHC) f.Grid_Spans.SetCell(1, 1, lengthCell(1, w.WorkSpanData[kLHCantRow][mfL], false));
-    for (int s = 1; s <= n; ++s) {
-        const TMemberRow& row = w.WorkSpanData[s];
-        f.Grid_Spans.SetCell(c + s, 1, lengthCell(c + s, row[mfL]));
-        f.lbl_S01_E = emptyAtZero(dec3(row[mfE] / m.UnitFactorSectE));
-        f.lbl_S01_Ixx = emptyAtZero(dec3(row[mfIxx] / m.UnitFactorSectI));
-    }
-    if (f.Check_RHC)
-        f.Grid_Spans.SetCell(n + c + 1, 1, lengthCell(n + c + 1, w.WorkSpanData[kRHCantRow][mfL], false));
-
+    FillSpanGridFromWork(f, CantileverCells::Shown);
+    // The section's E and Ixx as its members hold them.
+    auto sectionText = [](double v) {
+        const std::string t = SigFig4Dec3(v);
+        return t == "0.000" ? std::string() : t;
+    };
+    f.lbl_S01_E = sectionText(w.WorkSpanData[n][mfE] / m.UnitFactorSectE);
+    f.lbl_S01_Ixx = sectionText(w.WorkSpanData[n][mfIxx] / m.UnitFactorSectI);
     f.lbl_S01_Desc = w.WorkSectionText;
     for (int row = 0; row <= kRHCantRow; ++row) {
         f.Grid_SpanData.SetCell(row + 1, 5, SigFig5(w.WorkSpanData[row][mfY]));

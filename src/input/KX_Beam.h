@@ -44,8 +44,10 @@ public:
 void BuildSpanGridColumns(BeamFormControls& f);
 // The typed lengths into field L of the working rows (Exists untouched).
 void ReadSpanGridToWork(const BeamFormControls& f);
-// Field L of the working rows back into the grid; a length of "0.000" shows as an empty cell.
-void FillSpanGridFromWork(BeamFormControls& f);
+// Field L of the working rows back into the grid; a length of "0.000" shows as an empty cell, a
+// cantilever's too unless its cell is to show the length whatever it is (as the restore does).
+enum class CantileverCells { EmptyAtZero, Shown };
+void FillSpanGridFromWork(BeamFormControls& f, CantileverCells cantilevers = CantileverCells::EmptyAtZero);
 // Exists and L of the members into m's rows 0..26 and the description into SectionDescription;
 // at a length of 0 or less, or one longer than kMaxMemberLength, its message and BeamInputError 1.
 void ReadSpanLengths(const BeamFormControls& f, SharedModel& m);
@@ -73,7 +75,8 @@ void CodeCheckClicked(BeamFormControls& f);
 void SpanCountChanged(BeamFormControls& f, SketchPicture& pic);
 void SpanGridEdited(BeamFormControls& f, SketchPicture& pic);
 
-// "Next >": every test of the working beam in order, with its message; only when all pass is
+// "Next >": a timber size typed and not taken taken first; then every test of the working beam in
+// order, with its message; only when all pass is
 // the beam committed, the working self-weight record written, the load form set and the last
 // analysis's results cleared from the model and the main window. The answer to the factored
 // loads question takes effect when it is given. True when the beam was committed.

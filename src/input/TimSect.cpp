@@ -9,6 +9,7 @@
 #include "foundation/SigFig.h"
 #include "input/KX_Beam.h"
 #include "input/Rescale.h"
+#include "input/SectionChoice.h"
 #include "platform/NumberInput.h"
 #include "platform/StateRegistry.h"
 
@@ -69,7 +70,6 @@ void SetTimberGradeValues() {
         v.GradeShear = g->Shear;
         v.K8 = TimberK8(c.Option_Share).K8;
         v.ClassName = g->ClassName;
-        Work.TimberGradeName = g->ClassName;
     }
     v.K8Text = TimberK8(c.Option_Share).Text;
     c.lbl_Bend = SigFig3(v.GradeBending);
@@ -139,10 +139,10 @@ void CalcTimSectResults() {
     if (v.r != 0) {
         v.EI = p.EI;
         v.PermMoment = static_cast<double>(p.PermMoment);
-        Work.TimberPermMoment = static_cast<float>(static_cast<long double>(v.PermMoment) * 1000000);
+        v.PermMomentNmm = static_cast<float>(static_cast<long double>(v.PermMoment) * 1000000);
         v.PermShearStress = p.PermShearStress;
         v.PermShearLoad = static_cast<float>(p.PermShearLoad);
-        Work.TimberPermShear = static_cast<float>(static_cast<long double>(v.PermShearLoad) * 1000);
+        v.PermShearN = static_cast<float>(static_cast<long double>(v.PermShearLoad) * 1000);
         v.GAKform = static_cast<float>(static_cast<long double>(v.Area) * v.PermE / 16 / 1.2L * 100);
     }
 
@@ -181,7 +181,7 @@ void CalcTimSectResults() {
         "",
         "  Permissible Shear Load = " + SigFig4(v.PermShearLoad) + " kN",
     };
-    Arr<Str50, 0, 50>& out = Work.TimberResultLines;
+    Arr<Str50, 0, 50>& out = v.ResultLines;
     for (int i = 1; i <= 50; ++i)
         out[i] = "";
     for (std::size_t i = 0; i < lines.size(); ++i)
@@ -260,12 +260,7 @@ void TimSectShowOptions(const TimberChoice& t) {
 
 void TimSectShowCurrentOptions() { TimSectShowOptions(WorkingTimberChoice()); }
 
-void TimSectShowStoredOptions() {
-    TimSectShowOptions(CommittedTimberChoice());
-    // Showing works the choice out again into the working values; they stay those committed, so
-    // that a Cancel or an Open followed by an unchanged commit changes nothing.
-    RestoreWorkingTimber();
-}
+void TimSectShowStoredOptions() { TimSectShowOptions(CommittedTimberChoice()); }
 
 void TimSectRestoreFromCommitted() {
     const SharedModel& m = Model;
@@ -277,12 +272,19 @@ void TimSectRestoreFromCommitted() {
 
 void TimSectNewBeam() { C().Combo_Grade = 0; }
 
-TimberBeamFormTexts TimSectNext() {
+bool BeamFormHoldsTimber() { return Work.SectionFamily == "Timber" && Work.WorkMemberType == "Timber"; }
+
+std::optional<TimberBeamFormTexts> TimSectNext() {
+    if (!BeamFormHoldsTimber()) return std::nullopt;
     TimSectRecalc();
     TimSectState& v = TimSectVars;
     const TimSectControls& c = v.Ctl;
     const SharedModel& m = Model;
     WorkingCopies& w = Work;
+    w.TimberGradeName = v.ClassName;
+    w.TimberPermMoment = v.PermMomentNmm;
+    w.TimberPermShear = v.PermShearN;
+    w.TimberResultLines = v.ResultLines;
     w.WorkSectionText = SigFig3(v.Width / m.UnitFactorSectLength) + " x " +
                         SigFig3(v.Depth / m.UnitFactorSectLength) + " " + v.ClassName + " Timber";
     if (c.Option_Wet || c.Option_Dry) w.TimberMoistureCode = c.Option_Wet ? "Wet" : "Dry";
@@ -362,6 +364,36 @@ void ApplyTimberToBeamForm(const TimberBeamFormTexts& t, BeamFormControls& f) {
     f.List_Props = t.List_Props;
     f.List_TimProps = t.List_TimProps;
     f.lbl_GA = t.lbl_GA;
+}
+
+bool TakeTypedTimberSize(BeamFormControls& f) {
+    if (!f.Frame_Timber || !BeamFormHoldsTimber()) return true;
+    WorkingCopies& w = Work;
+    const TMemberRow& taken = w.WorkSpanData[1];
+    // Nothing typed and no timber worked out: the commit asks for a section.
+    if (f.Edit_Timber_W.empty() && f.Edit_Timber_H.empty() && taken[mfTimberWidth] == 0 &&
+        taken[mfTimberDepth] == 0)
+        return true;
+    const float keptWidth = w.TimberWidth, keptDepth = w.TimberDepth;
+    const std::optional<TimberSizeTexts> size = TimberSizeChosen(f);
+    if (!size) return false;
+    // A size is taken as it is handed over, to four figures; one typed as taken reads as taken.
+    const auto same = [](float typed, const std::string& handed, float held) {
+        return typed == held || static_cast<float>(number(handed)) == held;
+    };
+    const bool sizeTaken = same(w.TimberWidth, size->lbl_Width, taken[mfTimberWidth]) &&
+                           same(w.TimberDepth, size->lbl_Depth, taken[mfTimberDepth]) &&
+                           keptWidth == taken[mfTimberWidth] && keptDepth == taken[mfTimberDepth];
+    if (sizeTaken) {
+        w.TimberWidth = keptWidth;
+        w.TimberDepth = keptDepth;
+        return true;
+    }
+    C().lbl_Width = size->lbl_Width;
+    C().lbl_Depth = size->lbl_Depth;
+    TimSectShowCurrentOptions();
+    if (const std::optional<TimberBeamFormTexts> t = TimSectNext()) ApplyTimberToBeamForm(*t, f);
+    return true;
 }
 
 } // namespace kx

@@ -2,6 +2,7 @@
 // values and result list, and what "Next >" writes into the beam form.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,10 @@ struct TimSectState {
     float PermShearLoad = 0; // kN
     float GAKform = 0;       // N
     std::string Title, ClassName, MoistureText, K3Text, K8Text;
+    // What "Next >" hands the beam form besides the section: the permissible moment (N mm) and
+    // shear load (N), and the result list (line 0 the count).
+    float PermMomentNmm = 0, PermShearN = 0;
+    Arr<Str50, 0, 50> ResultLines;
     bool operator==(const TimSectState&) const = default;
 };
 extern TimSectState TimSectVars;
@@ -81,12 +86,22 @@ struct TimberBeamFormTexts {
     Arr<std::string, 3, 20> MemberColumn; // grid rows 3 to 20 of every member column 1 to 27
     std::vector<std::string> List_Props, List_TimProps;
 };
+// Whether the beam form's working section is still a timber choice, the one the window was
+// opened for: the window's choice belongs to nothing else.
+bool BeamFormHoldsTimber();
 // "Next >": the calculation again, then the section into the working beam and its texts for the
-// beam form (the window hides itself and shows them).
-TimberBeamFormTexts TimSectNext();
+// beam form (the window hides itself and shows them). Nothing, and nothing written, once the beam
+// form holds another section.
+std::optional<TimberBeamFormTexts> TimSectNext();
 // The texts put into the beam form's controls: labels, every member column of the member grid,
 // the property lists and GA.
 struct BeamFormControls;
 void ApplyTimberToBeamForm(const TimberBeamFormTexts& t, BeamFormControls& f);
+
+// The beam form's "Next >" with the timber frame shown: a size typed and not taken by "Calculate E
+// and Ixx" and this window's "Next >" is taken as they would take it, with the working timber
+// choice, so that the size the form shows is the size committed. False, after "Input beam size",
+// for a size that is no size.
+bool TakeTypedTimberSize(BeamFormControls& f);
 
 } // namespace kx

@@ -4,11 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
 #include <limits>
 
 #include "FormTestSupport.h"
 #include "input/Rescale.h"
+#include "input/SectionChoice.h"
+#include "input/TimSect.h"
 #include "platform/Errors.h"
 #include "sections/Pro_Load_Scaffold.h"
 #include "window/KxfFile.h"
@@ -596,6 +599,121 @@ TEST_F(BeamForm, AChangeOfUnitsDoesNotRoundTheMembersItRewrites) {
     EXPECT_FLOAT_EQ(Model.SpanData[2][mfL], 5000.0f); // not 16.4 ft = 4998.7 mm
     Type(1, "4.06");                                  // typed since: read as it stands
     EXPECT_FLOAT_EQ(Work.WorkSpanData[1][mfL], static_cast<float>(4.06 * 304.8f));
+}
+
+// No lift height is one value however it is given: an empty box, "0" and "0.0" commit 10^18 m
+// (in mm) alike, come back empty after Cancel and after Save and Open, and a coupler ticked then
+// asks for L as on an empty box. The 10^11 mm that files hold where "0" was once typed reads as
+// none too, and an unchanged commit keeps it.
+TEST_F(BeamForm, NoLiftHeightIsOneValueShownEmptyAndAskedForAgain) {
+    TypeScaffoldBeam();
+    const std::string file = dir_.path("lift.kxf");
+    const struct {
+        const char* name;
+        std::function<void()> back;
+    } ways[] = {
+        {"Cancel",
+         [this] {
+             f.Edit_L = "5";
+             RestoreBeamForm(f);
+         }},
+        {"Save and Open",
+         [&] {
+             WriteBeamFile(file);
+             NewBeam(host);
+             ASSERT_TRUE(OpenBeamFile(host, file)) << ::testing::PrintToString(Messages());
+         }},
+    };
+    auto couplerAsksForL = [this] {
+        const Snapshot committed;
+        TickCoupler(f.Check_LH_End_Sup, f.Option_LH_Top, f.Option_LH_Mid, true);
+        ExpectRefused({beammsg::kLiftHeight}, committed);
+        f.Check_LH_End_Sup = false;
+        CouplerClicked(f, pic);
+    };
+    for (const char* typed : {"", "0", "0.0"})
+        for (const auto& way : ways) {
+            SCOPED_TRACE(std::string("\"") + typed + "\" then " + way.name);
+            f.Edit_L = typed;
+            ASSERT_TRUE(Commit()) << ::testing::PrintToString(Messages());
+            EXPECT_EQ(Model.LiftHeight, 1e21f);
+            way.back();
+            EXPECT_EQ(f.Edit_L, "");
+            couplerAsksForL();
+        }
+
+    Model.LiftHeight = 1e11f;
+    RestoreBeamForm(f);
+    EXPECT_EQ(f.Edit_L, "");
+    ASSERT_TRUE(Commit());
+    EXPECT_EQ(Model.LiftHeight, 1e11f);
+    couplerAsksForL();
+}
+
+// The size the timber frame shows is the size committed. A C24 75 x 225 job, dry, shared,
+// "General", with a depth of 300 typed and not taken: Next takes it as "Calculate E and Ixx" and the
+// timber form's Next would. By hand: Ixx = 75 x 300^3 / 12 = 168.75e6 mm^4, y = 150 mm, so
+// Z = 1.125e6 mm^3; K7 = 1 at 300 mm, bending 7.5 x 1.4 x 1.1 = 11.55 N/mm^2, M = 12.99375e6 N mm;
+// E = 10800. A size that is no size is refused with the frame's own message.
+TEST_F(BeamForm, ATimberSizeTypedAndNotTakenIsTakenByNext) {
+    ChooseSectionFamily(f, *SectionFamilyByCode("Timber"));
+    f.Edit_Timber_W = "75";
+    f.Edit_Timber_H = "225";
+    const std::optional<TimberSizeTexts> size = TimberSizeChosen(f);
+    ASSERT_TRUE(size);
+    TimSectControls& c = TimSectVars.Ctl;
+    c.lbl_Width = size->lbl_Width;
+    c.lbl_Depth = size->lbl_Depth;
+    TimSectShowCurrentOptions();
+    c.Option_Wet = false;
+    c.Option_Dry = true;
+    TimSectWetDryClick();
+    c.Option_Single = false;
+    c.Option_Share = true;
+    c.Combo_Grade = 4;
+    TimSectGradeClick();
+    const std::optional<TimberBeamFormTexts> t = TimSectNext();
+    ASSERT_TRUE(t);
+    ApplyTimberToBeamForm(*t, f);
+    TypeBeam({"3"});
+    ASSERT_TRUE(Commit()) << ::testing::PrintToString(Messages());
+    EXPECT_NEAR(Model.SpanData[1][mfIxx], 75 * std::pow(225.0, 3) / 12, 10); // 71.19e6 mm^4
+
+    struct Row {
+        const char* width;
+        const char* depth;
+        Texts messages;
+    };
+    const Row rows[] = {
+        {"75", "0", {sectionmsg::kTimberSize}},
+        {"", "300", {sectionmsg::kTimberSize}},
+        {"75", "abc", {sectionmsg::kTimberSize}},
+        {"75", "300", {}},
+        {"75", "300", {}}, // taken now: the same again
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::string(row.width) + " x " + row.depth);
+        f.Edit_Timber_W = row.width;
+        f.Edit_Timber_H = row.depth;
+        if (!row.messages.empty()) {
+            ExpectRefused(row.messages, Snapshot());
+            continue;
+        }
+        dialogs->clear();
+        ASSERT_TRUE(Commit()) << ::testing::PrintToString(Messages());
+        EXPECT_TRUE(Messages().empty());
+        const TMemberRow& r = Model.SpanData[1];
+        EXPECT_NEAR(r[mfIxx], 168.75e6, 20);
+        EXPECT_EQ(r[mfY], 150.0f);
+        EXPECT_NEAR(r[mfIxx] / r[mfY], 1.125e6, 0.2);
+        EXPECT_EQ(r[mfE], 10800.0f);
+        EXPECT_EQ((std::pair{r[mfTimberWidth], r[mfTimberDepth]}), (std::pair{75.0f, 300.0f}));
+        EXPECT_EQ((std::pair{Model.TimberWidthSaved, Model.TimberDepthSaved}), (std::pair{75.0f, 300.0f}));
+        EXPECT_NEAR(Model.TimberPermMomentSaved, 11.55 * 1.125e6, 2);
+        EXPECT_EQ((Texts{Model.SectionDescription, Model.MemberType, Model.TimberGradeSaved}),
+                  (Texts{"75.0 x 300 C24 Timber", "Timber", "C24"}));
+        EXPECT_EQ(f.lbl_S01_Desc, "75.0 x 300 C24 Timber");
+    }
 }
 
 } // namespace

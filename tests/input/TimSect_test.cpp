@@ -26,7 +26,9 @@ protected:
         c.Combo_Grade = 1;
         TimSectGradeClick();
     }
-    static std::string line(int i) { return Work.TimberResultLines[i].str(); }
+    static std::string line(int i) { return TimSectVars.ResultLines[i].str(); }
+    // The beam form's timber frame, which the window was opened from.
+    static void BeamFormOnTimber() { Work.SectionFamily = Work.WorkMemberType = "Timber"; }
 };
 
 TEST_F(TimSectTest, C16WetOneWeekFiguresAndNextIntoTheBeamForm) {
@@ -40,8 +42,8 @@ TEST_F(TimSectTest, C16WetOneWeekFiguresAndNextIntoTheBeamForm) {
     EXPECT_NEAR(v.PermShearStress, 1.2663, 1e-6);
     EXPECT_EQ(v.PermE, 4640.0f);
     EXPECT_NEAR(v.EI, 66.391, 5e-4);
-    EXPECT_NEAR(Work.TimberPermMoment, 1198220.8, 0.5);
-    EXPECT_NEAR(Work.TimberPermShear, 6192.05, 0.01);
+    EXPECT_NEAR(v.PermMomentNmm, 1198220.8, 0.5);
+    EXPECT_NEAR(v.PermShearN, 6192.05, 0.01);
     EXPECT_NEAR(v.GAKform, 1772581.5, 0.2);
 
     for (auto [i, text] : {std::pair{0, "33"},
@@ -62,7 +64,13 @@ TEST_F(TimSectTest, C16WetOneWeekFiguresAndNextIntoTheBeamForm) {
     // labels only show, so texts written over them change no figure.
     TimSectControls& shown = TimSectVars.Ctl;
     shown.lbl_Bend = shown.lbl_Shear = shown.lbl_E = shown.lbl_K1 = shown.lbl_K3 = "0";
-    const TimberBeamFormTexts t = TimSectNext();
+    BeamFormOnTimber();
+    const std::optional<TimberBeamFormTexts> next = TimSectNext();
+    ASSERT_TRUE(next);
+    const TimberBeamFormTexts& t = *next;
+    EXPECT_NEAR(Work.TimberPermMoment, 1198220.8, 0.5);
+    EXPECT_NEAR(Work.TimberPermShear, 6192.05, 0.01);
+    EXPECT_EQ(Work.TimberResultLines[30].str(), "  Permissible  Bending Moment = 1.198 kN-m");
     EXPECT_EQ(c.List_Results.size(), 33u);
     const auto& g = Work.TimberGradeValues;
     EXPECT_EQ((std::array{g[0], g[1], g[2]}), (std::array{5.3f, 0.67f, 5800.0f}));
@@ -115,14 +123,14 @@ TEST_F(TimSectTest, RestoredChoiceSeparatorsSizesAndStoredCounts) {
     TimSectGradeClick();
     EXPECT_EQ(TimSectVars.ClassName + " " + c.lbl_E, "D40 10800");
     // Without a width or a depth nothing is calculated.
-    const float moment = Work.TimberPermMoment;
+    const float moment = TimSectVars.PermMomentNmm;
     for (auto [width, depth] : {std::pair{"0", "225.0"}, {"75.00", "-225"}}) {
         c.lbl_Width = width;
         c.lbl_Depth = depth;
         TimSectRecalc();
         EXPECT_TRUE(c.List_Results.empty()) << width << depth;
     }
-    EXPECT_EQ(Work.TimberPermMoment, moment);
+    EXPECT_EQ(TimSectVars.PermMomentNmm, moment);
 
     // A stored count beyond the table gives its 50 lines; one that is no number is refused.
     Arr<Str50, 0, 50> stored;
@@ -134,7 +142,52 @@ TEST_F(TimSectTest, RestoredChoiceSeparatorsSizesAndStoredCounts) {
     EXPECT_THROW(StoredTimberLines(stored), ConvertError);
 
     TimSectNewBeam(); // the first class chosen, nothing worked out
-    EXPECT_TRUE(c.Combo_Grade == 0 && Work.TimberPermMoment == moment);
+    EXPECT_TRUE(c.Combo_Grade == 0 && TimSectVars.PermMomentNmm == moment);
+}
+
+// The window's choice reaches the beam form's working timber only through its "Next >", and only
+// while the beam form holds a timber choice: a grade clicked and never taken, or taken after the
+// beam form has moved to a steel section, leaves the working beam as it was.
+TEST_F(TimSectTest, OnlyNextWritesAndOnlyIntoATimberChoice) {
+    const WorkingCopies before = Work;
+    const auto unchanged = [&before] {
+        const WorkingCopies& w = Work;
+        return w.TimberGradeName == before.TimberGradeName && w.TimberPermMoment == before.TimberPermMoment &&
+               w.TimberPermShear == before.TimberPermShear &&
+               w.TimberResultLines == before.TimberResultLines && w.TimberWidth == before.TimberWidth &&
+               w.WorkSpanData == before.WorkSpanData && w.WorkSectionText == before.WorkSectionText &&
+               w.WorkSectionPropLines == before.WorkSectionPropLines;
+    };
+    const struct {
+        const char* name;
+        const char* family;
+        const char* memberType;
+        bool next;
+        bool written;
+    } rows[] = {
+        {"a grade clicked, no Next", "Timber", "Timber", false, false},
+        {"Next with a UB picked since", "UB", "HRS", true, false},
+        {"Next on the timber choice", "Timber", "Timber", true, true},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        Work = before;
+        Work.SectionFamily = row.family;
+        Work.WorkMemberType = row.memberType;
+        C16();
+        ASSERT_NEAR(TimSectVars.PermMomentNmm, 1198220.8, 0.5); // worked out in the window
+        const bool wrote = row.next && TimSectNext().has_value();
+        EXPECT_EQ(wrote, row.written);
+        if (!row.written) {
+            Work.SectionFamily = before.SectionFamily;
+            Work.WorkMemberType = before.WorkMemberType;
+            EXPECT_TRUE(unchanged());
+        } else {
+            EXPECT_EQ(Work.TimberGradeName.str(), "C16");
+            EXPECT_NEAR(Work.TimberPermMoment, 1198220.8, 0.5);
+            EXPECT_EQ(Work.WorkSpanData[1][mfTimberDepth], 150.0f);
+        }
+    }
 }
 
 } // namespace

@@ -768,6 +768,94 @@ TEST_F(BeamWindow, AnUnchangedTimberJobCommitsAsItWasAfterOpenOrCancel) {
     }
 }
 
+// The timber section form belongs to the beam form's timber choice: the beam form's Cancel and
+// Next close it, and its Next writes nothing once the beam form holds another section. From a
+// committed 127 x 76 UB 13 job, each way ends in a commit that is never a mix: a timber section
+// only with the timber member type, and the steel job as it was where no timber was taken.
+TEST_F(BeamWindow, TheTimberFormWritesOnlyIntoTheTimberChoiceItWasOpenedFor) {
+    WriteAllSectionFiles();
+    TIndexFrm* index = Forms.IndexFrm;
+    TLoadDataFrm* loads = Forms.LoadDataFrm;
+    TTimSectFrm* ts = Forms.TimSectFrm;
+    TempDir jobs;
+    const std::string steel = jobs.path("steel.kxf");
+    typeLength(1, "4");
+    pickSection("UniversalBeams1", "127 x 76 UB 13");
+    w->cmdNext->click();
+    loads->Row(1).OptionP->setChecked(true);
+    loads->Row(1).Edit_PL->setText("10");
+    loads->Row(1).Edit_Dist->setText("2");
+    loads->Row(1).Check->click();
+    loads->cmd_Next->click();
+    ASSERT_EQ(dialogs_->messages(), std::vector<std::string>{});
+    WriteBeamFile(steel);
+
+    // Timber chosen, 75 x 225 handed to the timber form and C24 chosen there.
+    auto timberShown = [&] {
+        w->Timber1->trigger();
+        w->Edit_Timber_W->setText("75");
+        w->Edit_Timber_H->setText("225");
+        w->cmd_OK->click();
+        ASSERT_TRUE(ts->isVisible());
+        ts->Combo_Grade->setCurrentIndex(4);
+    };
+    // The committed section: description, member type, E, Ixx and the timber depth of the rows.
+    auto section = [] {
+        const TMemberRow& r = Model.SpanData[1];
+        return std::tuple{Model.SectionDescription.str(), Model.MemberType.str(), r[mfE], r[mfIxx],
+                          r[mfTimberDepth]};
+    };
+    const auto ub = section();
+    ASSERT_EQ(std::get<1>(ub), "HRS");
+    struct Way {
+        const char* name;
+        std::function<void()> steps; // from Input > Beam to the beam form's Next
+        bool timber;                 // the job committed is the timber 75 x 225
+    };
+    const Way ways[] = {
+        {"the UB picked again, then the timber form's Next",
+         [&] {
+             timberShown();
+             pickSection("UniversalBeams1", "127 x 76 UB 13");
+             ts->cmd_OK->click();
+         },
+         false},
+        {"the beam form's Cancel, then the timber form's Next",
+         [&] {
+             timberShown();
+             w->cmdCancel->click();
+             EXPECT_FALSE(ts->isVisible());
+             if (ts->isVisible()) ts->cmd_OK->click(); // what a user could then do
+             index->Beam1->trigger();
+         },
+         false},
+        {"the beam form's Next with the timber form open", [&] { timberShown(); }, true},
+    };
+    for (const Way& way : ways) {
+        SCOPED_TRACE(way.name);
+        dialogs_->fileAnswers.push_back(steel);
+        index->Open1->trigger();
+        index->Beam1->trigger();
+        way.steps();
+        w->cmdNext->click();
+        EXPECT_FALSE(ts->isVisible());
+        loads->cmd_Next->click();
+        EXPECT_EQ(dialogs_->messages(), std::vector<std::string>{});
+        dialogs_->clear();
+        const auto now = section();
+        if (!way.timber) {
+            EXPECT_TRUE(now == ub);
+            continue;
+        }
+        // C24 wet, single, General: E = 7200 x 0.8; Ixx = 75 x 225^3 / 12 x 1.02^4.
+        EXPECT_EQ(std::get<0>(now), "75.0 x 225 C24 Timber");
+        EXPECT_EQ(std::get<1>(now), "Timber");
+        EXPECT_EQ(std::get<2>(now), 5760.0f);
+        EXPECT_NEAR(std::get<3>(now), 75 * std::pow(225.0, 3) / 12 * std::pow(1.02, 4), 100);
+        EXPECT_EQ(std::get<4>(now), 225.0f);
+    }
+}
+
 // The self-weight is applied in all five loadcases or in none, after File > Open too: a job whose
 // loads stand in loadcases 1 and 2 (the file holds those two) shows its self-weight ticked in
 // loadcases 3 and 5, an Apply click there leaves it applied in all five, and the job commits and

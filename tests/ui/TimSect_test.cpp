@@ -2,6 +2,7 @@
 // Next writing into the beam form, the stored choice shown again, and New.
 #include "input/ui/TimSect.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
@@ -27,6 +28,8 @@ protected:
         FormsTest::SetUp();
         SetDefaultUnits(Model); // mm, cm^4, kN
         w = Forms.TimSectFrm;
+        // The window is opened from the beam form's timber choice, and writes only into it.
+        Forms.KX_BeamFrm->Timber1->trigger();
     }
 
     TTimSectFrm* w = nullptr;

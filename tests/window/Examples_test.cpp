@@ -351,6 +351,8 @@ TEST_F(Examples, UBCheckedWithRestraintsAtIntervals) {
 // M_B L^2 / 8EI = w L^4 / 1920EI.
 TEST_F(Examples, TimberJoistOverThreeSpans) {
     ChooseSectionFamily(f, *SectionFamilyByCode("Timber"));
+    f.Edit_Timber_W = "75";
+    f.Edit_Timber_H = "225";
     TimSectControls& c = TimSectVars.Ctl;
     c.lbl_Width = "75.00";
     c.lbl_Depth = "225.0";
@@ -362,7 +364,7 @@ TEST_F(Examples, TimberJoistOverThreeSpans) {
     TimSectDurationClick();
     c.Combo_Grade = TimberGradePosition("C24");
     TimSectGradeClick();
-    ApplyTimberToBeamForm(TimSectNext(), f);
+    ApplyTimberToBeamForm(*TimSectNext(), f);
     TypeBeam({"3", "3", "3"});
     // C24: E min 7200 N/mm^2.
     const Job job{0,

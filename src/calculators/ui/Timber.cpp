@@ -100,19 +100,10 @@ TTimberFrm::TTimberFrm(QWidget* parent) : QMainWindow(parent) {
     pair(client, "Axis", QRect(10, 128, 210, 52), Option_Major, "Option_Major", "Major Axis", Option_Minor,
          "Option_Minor", "Minor Axis");
 
-    const auto row = [client](const char* caption, const char* name, const char* unit, int y) {
-        return MakeEditRow(client, {caption, name, unit},
-                           {.captionX = 10,
-                            .captionWidth = 120,
-                            .editX = 140,
-                            .editWidth = 70,
-                            .unitX = 215,
-                            .unitWidth = 40,
-                            .labelTop = y,
-                            .labelHeight = 22,
-                            .editTop = y,
-                            .editHeight = 22})
-            .edit;
+    const EditRowColumns columns{
+        .captionX = 10, .captionWidth = 120, .editX = 140, .editWidth = 70, .unitX = 215, .unitWidth = 40};
+    const auto row = [client, &columns](const char* caption, const char* name, const char* unit, int y) {
+        return MakeEditRow(client, {caption, name, unit}, EditRowAt(columns, y, 22, 22)).edit;
     };
     Edit_Width = row("Width", "Edit_Width", "mm", 190);
     Edit_Depth = row("Depth", "Edit_Depth", "mm", 218);

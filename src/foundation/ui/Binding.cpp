@@ -72,6 +72,19 @@ EditRow MakeEditRow(QWidget* parent, const EditRowText& text, const EditRowPlace
     return row;
 }
 
+EditRowPlace EditRowAt(const EditRowColumns& c, int labelTop, int labelHeight, int editHeight) {
+    return {.captionX = c.captionX,
+            .captionWidth = c.captionWidth,
+            .editX = c.editX,
+            .editWidth = c.editWidth,
+            .unitX = c.unitX,
+            .unitWidth = c.unitWidth,
+            .labelTop = labelTop,
+            .labelHeight = labelHeight,
+            .editTop = labelTop + (labelHeight - editHeight) / 2,
+            .editHeight = editHeight};
+}
+
 bool ControlEnabled(const QWidget* w) { return !w->testAttribute(Qt::WA_ForceDisabled); }
 
 std::vector<std::string> ListLines(const QListWidget* list) {

@@ -52,6 +52,15 @@ struct EditRowPlace {
     int editTop, editHeight;
 };
 EditRow MakeEditRow(QWidget* parent, const EditRowText& text, const EditRowPlace& at);
+// Where the three stand across a window, for every row alike.
+struct EditRowColumns {
+    int captionX, captionWidth;
+    int editX, editWidth;
+    int unitX, unitWidth;
+};
+// A row in those columns: labels labelHeight high at labelTop, and the edit box editHeight high
+// centred on them, so that its text lines up with theirs.
+EditRowPlace EditRowAt(const EditRowColumns& columns, int labelTop, int labelHeight, int editHeight);
 // What setEnabled last said of the control itself, whatever its parents are.
 bool ControlEnabled(const QWidget* w);
 // A list's lines, and back: a list that shows them already keeps its current line and scroll.

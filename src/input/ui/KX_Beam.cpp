@@ -298,18 +298,10 @@ TKX_BeamFrm::TKX_BeamFrm(QWidget* parent) : QMainWindow(parent) {
     List_Props->setGeometry(220, 30, 256, 102);
 
     Frame_Timber = group(client, "Frame_Timber", "", 12, 354, 486, 140);
-    const auto timberRow = [this](const EditRowText& text, int labelTop) {
-        return MakeEditRow(Frame_Timber, text,
-                           {.captionX = 10,
-                            .captionWidth = 50,
-                            .editX = 64,
-                            .editWidth = 70,
-                            .unitX = 140,
-                            .unitWidth = 60,
-                            .labelTop = labelTop,
-                            .labelHeight = 20,
-                            .editTop = labelTop - 2,
-                            .editHeight = 24});
+    const EditRowColumns timberColumns{
+        .captionX = 10, .captionWidth = 50, .editX = 64, .editWidth = 70, .unitX = 140, .unitWidth = 60};
+    const auto timberRow = [this, &timberColumns](const EditRowText& text, int labelTop) {
+        return MakeEditRow(Frame_Timber, text, EditRowAt(timberColumns, labelTop, 20, 24));
     };
     const EditRow rowW = timberRow({"Width", "Edit_Timber_W", "", "Label_Width", "lbl_Wunit"}, 12);
     Edit_Timber_W = rowW.edit;
@@ -507,6 +499,10 @@ void TKX_BeamFrm::act(const std::function<void(BeamFormControls&, SketchPicture&
     Image_Beam->update();
 }
 
+void TKX_BeamFrm::closeTimberSection() {
+    if (Link.TimberSection) Link.TimberSection->CloseForBeamForm();
+}
+
 void TKX_BeamFrm::focusNext() {
     if (isVisible()) cmdNext->setFocus();
 }
@@ -571,9 +567,11 @@ void TKX_BeamFrm::cmdNextClick() {
             committed = CommitBeamData(f, *Link.Main, *Link.Loads);
         } catch (...) {
             Bindings.Show(f); // what the steps did to the form stays
+            closeTimberSection();
             throw;
         }
         Bindings.Show(f);
+        closeTimberSection();
         if (!committed) return;
         hide();
         ShowForm(Link.Loads);
@@ -582,6 +580,7 @@ void TKX_BeamFrm::cmdNextClick() {
 
 void TKX_BeamFrm::cmdCancelClick() {
     Guard([this] {
+        closeTimberSection();
         RestoreBeamForm();
         if (Link.TimberSection) Link.TimberSection->TimSectShowStoredOptions();
         hide();

@@ -188,6 +188,8 @@ private:
     void act(const std::function<void(BeamFormControls&, SketchPicture&)>& action);
     // Ends a click handler: the focus goes to "Next >" while the form is shown.
     void focusNext();
+    // The timber section form closes with the choice it was opened for.
+    void closeTimberSection();
     void drawSketch();
 
     QButtonGroup* kindGroup_;

@@ -216,14 +216,21 @@ void TTimSectFrm::Cmd_CalcClick() {
 
 void TTimSectFrm::cmd_OKClick() {
     act([this] {
-        const TimberBeamFormTexts t = TimSectNext();
         TKX_BeamFrm* beam = Link.Beam;
         if (!beam) return;
-        BeamFormControls f = beam->Bindings.Read();
-        ApplyTimberToBeamForm(t, f);
-        beam->Bindings.Show(f);
+        if (const std::optional<TimberBeamFormTexts> t = TimSectNext()) {
+            BeamFormControls f = beam->Bindings.Read();
+            ApplyTimberToBeamForm(*t, f);
+            beam->Bindings.Show(f);
+        }
         hide();
     });
+}
+
+void TTimSectFrm::CloseForBeamForm() {
+    // The beam form's Next may have worked the choice out again behind the window.
+    Bindings.Show(TimSectVars.Ctl);
+    hide();
 }
 
 } // namespace kx

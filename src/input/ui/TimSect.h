@@ -64,6 +64,8 @@ public:
     void TimSectRecalc();
     // File New: the first class of the list.
     void SelectFirstGrade();
+    // The beam form's Cancel and Next: the window belongs to the choice they end.
+    void CloseForBeamForm();
 
     void Combo_GradeChange(); // and Option_SingleClick, Option_ShareClick
     void Option_WetClick();   // and Option_DryClick
