@@ -262,7 +262,8 @@ void FillSpanGridFromWork(BeamFormControls& f, CantileverCells cantilevers) {
     for (int s = 1; s <= n; ++s)
         f.Grid_Spans.Show(c + s, 1, lengthCell(Work.WorkSpanData[s][mfL]));
     if (f.Check_RHC)
-        f.Grid_Spans.Show(n + c + 1, 1, lengthCell(Work.WorkSpanData[kRHCantRow][mfL], emptyCantileverAtZero));
+        f.Grid_Spans.Show(n + c + 1, 1,
+                          lengthCell(Work.WorkSpanData[kRHCantRow][mfL], emptyCantileverAtZero));
 }
 
 void ReadSpanLengths(const BeamFormControls& f, SharedModel& m) {

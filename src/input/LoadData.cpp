@@ -58,7 +58,9 @@ double number(const std::string& text) { return TryReadNumber(text, kLoadNumbers
 
 // A typed value times its unit factor, held as a single; a text the form showed and nobody changed
 // gives back the value it was made from.
-float typed(const ShownText& text, float factor) { return static_cast<float>(text.Read(factor, number(text))); }
+float typed(const ShownText& text, float factor) {
+    return static_cast<float>(text.Read(factor, number(text)));
+}
 
 // A flag held in a single as the whole number it stands for; anything else counts as 0.
 int flagOf(float v) { return std::isfinite(v) && std::fabs(v) < 1e9f ? FloatToInt(v) : 0; }

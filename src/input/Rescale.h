@@ -29,8 +29,7 @@ public:
     // converted, and a blank one becomes the text of 0; any other text ("2,5", "3 m") stays as
     // typed, for its form to refuse or read as 0 as before, never made into another valid number.
     // `converted` may also keep blank texts. The new text keeps the value it stands for.
-    void Convert(ShownText& text, TUnitKind kind,
-                 RescaleDirection dir = RescaleDirection::Input,
+    void Convert(ShownText& text, TUnitKind kind, RescaleDirection dir = RescaleDirection::Input,
                  RescaleRoutine routine = RescaleRoutine::SigFig3,
                  NumberPolicy converted = NumberPolicy::RefusedWhenNotANumber);
 

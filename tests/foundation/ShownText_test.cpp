@@ -30,7 +30,8 @@ TEST(ShownText, ANewTextForgetsTheValueAndTheSameTextKeepsIt) {
         {"typed back as shown", [&t] { t = "10.13"; }, 1000, 10.13, 10130, false},
         {"shown again", [&t] { t = ShownText("10.13", 10125, 1000); }, 1000, 10.13, 10125, true},
         {"forgotten, the text stays", [&t] { t.Forget(); }, 1000, 10.13, 10130, false},
-        {"shown again and cleared", [&t] { t = ShownText("10.13", 10125, 1000), t.clear(); }, 1000, 0, 0, false},
+        {"shown again and cleared", [&t] { t = ShownText("10.13", 10125, 1000), t.clear(); }, 1000, 0, 0,
+         false},
         {"a text that stands for itself", [&t] { t = ShownText("4.2"); }, 1000, 4.2, 4200, false},
     };
     for (const Step& s : steps) {

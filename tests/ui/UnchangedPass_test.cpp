@@ -546,7 +546,8 @@ TEST_P(LengthRoundTrip, KeepsTheExactLengthUntouchedAndTakesTheTypedOne) {
     ChangeLength(p.from);
     const std::string back = Text(beam->Grid_Spans, 1, 1);
     // The texts are rounded each way, so a value read from them would not be the length typed.
-    ASSERT_NE(static_cast<float>(std::stod(back) * from.factor), static_cast<float>(exact)) << away << " " << back;
+    ASSERT_NE(static_cast<float>(std::stod(back) * from.factor), static_cast<float>(exact))
+        << away << " " << back;
     Lengths({back.c_str(), "2"}); // span 1 as shown, span 2 typed over
     beam->cmdNext->click();
     ASSERT_TRUE(loads->isVisible()) << ::testing::PrintToString(dialogs_->messages());

@@ -165,8 +165,7 @@ TLoadDataFrm::TLoadDataFrm(QWidget* parent) : QWidget(parent) {
         const auto box = [this, n](QLineEdit* e, EditBox LoadRowControls::*m, const char* field) {
             const std::string name = numbered(field, n);
             Bindings.shown(
-                e, [n, m](LoadFormControls& f) -> ShownText& { return (f.Rows[n].*m).Text; },
-                name + ".Text");
+                e, [n, m](LoadFormControls& f) -> ShownText& { return (f.Rows[n].*m).Text; }, name + ".Text");
             Bindings.visible(
                 e, [n, m](LoadFormControls& f) -> bool& { return (f.Rows[n].*m).Visible; },
                 name + ".Visible");

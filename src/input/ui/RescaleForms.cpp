@@ -162,14 +162,12 @@ void RescaleInputForms(const RescaledForms& forms) {
         rescaleSectionGrid(forms.UserSections, fromGrid);
         SectionGridUnitsTaken();
     }
-    if (forms.CantLH)
-        rescaleEffLength(forms.CantLH->Bindings, &CantControls::Label_Units, r);
+    if (forms.CantLH) rescaleEffLength(forms.CantLH->Bindings, &CantControls::Label_Units, r);
     if (forms.Span) {
         rescaleEffLength(forms.Span->Bindings, &SpanControls::Label_2_Unit, r);
         rescaleSpanLengths(forms.Span, r);
     }
-    if (forms.CantRH)
-        rescaleEffLength(forms.CantRH->Bindings, &CantControls::Label_Units, r);
+    if (forms.CantRH) rescaleEffLength(forms.CantRH->Bindings, &CantControls::Label_Units, r);
 }
 
 void InstallInputFormsRescale(const RescaledForms& forms) {
