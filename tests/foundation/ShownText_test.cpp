@@ -6,7 +6,10 @@
 
 #include <functional>
 
+#include "app/ProgramState.h"
 #include "input/BeamFormControls.h"
+#include "input/KX_Beam.h"
+#include "input/LoadData.h"
 
 namespace kx {
 namespace {
@@ -68,6 +71,34 @@ TEST(ShownText, GridCellsKeepTheirValuesUntilTypedOverOrDropped) {
     }
     EXPECT_THROW(g.Show(4, 1, ShownText()), RangeError);
     EXPECT_FALSE(g.Shown(9, 1).HasValue());
+}
+
+// File New clears the forms: no value shown for the job that was stays behind a text, not even
+// behind a text that happens to be the same (an empty one).
+TEST(ShownText, ClearingTheFormsForANewBeamForgetsEveryValue) {
+    ResetProgramState();
+    const ShownText shown("", 1e21, 1000);
+    BeamFormControls beam;
+    LoadFormControls loads;
+    const std::vector<std::pair<const char*, ShownText*>> fields = {
+        {"lift height", &beam.Edit_L},
+        {"Ixx", &beam.lbl_S01_Ixx},
+        {"E", &beam.lbl_S01_E},
+        {"GA", &beam.lbl_GA},
+        {"timber width", &beam.Edit_Timber_W},
+        {"timber depth", &beam.Edit_Timber_H},
+        {"load 1 P", &loads.Rows[1].Edit_PL.Text},
+        {"load 50 cover", &loads.Rows[50].Edit_Cover.Text},
+        {"load 7 factor", &loads.Rows[7].Edit_LF.Text}};
+    for (const auto& [what, field] : fields)
+        *field = shown;
+    beam.Grid_Spans.Show(1, 1, shown);
+    ResetBeamForm(beam);
+    ClearAllLoads(loads);
+    for (const auto& [what, field] : fields)
+        EXPECT_FALSE(field->HasValue()) << what;
+    EXPECT_FALSE(beam.Grid_Spans.Shown(1, 1).HasValue());
+    ResetProgramState();
 }
 
 } // namespace
