@@ -86,6 +86,7 @@ void ResetBeamJob() {
     m.SlendernessRatio = 0;
     m.Pbc = 0;
     m.SteelSectionFlag = 0;
+    m.FactoredLoadsUnasked = false;
     for (SpanFlags* f : {&m.SpanOptPos, &m.SpanOptDead, &m.SpanOptFull, &m.SpanOptPartial, &m.SpanOptNot,
                          &m.SpanOpt12, &m.SpanOptRestrained, &m.SpanOptInt})
         ZeroFill(*f);
@@ -151,7 +152,9 @@ void ClearAnalysisIfChanged(bool changed, FileCommandsHost* host) {
 }
 
 void RunAnalysis(FileCommandsHost& host) {
-    if (const AnalysisRefusal refused = UnconfirmedJob(); refused.form != AnalysisRefusal::Form::None) {
+    const AnalysisRefusal refused = UnconfirmedJob();
+    if (refused.factorsReset) host.ShowLoadFactorsReset();
+    if (refused.form != AnalysisRefusal::Form::None) {
         host.AskForInput(refused);
         return;
     }
