@@ -19,17 +19,27 @@ bool SteelSection(const std::string& shape, const std::string& family) {
 
 bool SelfWeightSection() { return SteelSection(Model.SectionShape.str(), Model.SectionFamilyCode.str()); }
 
+namespace {
+
+// Only applied flags change, so a job without a self-weight keeps its flags as they were.
+void takeOffApplied(float& flag) {
+    if (flag == 1.0f) flag = -1.0f;
+}
+
+} // namespace
+
+void UnapplyWorkingSelfWeightWithoutSteel() {
+    if (SelfWeightSection()) return;
+    for (int lc = 1; lc <= kMaxLoadcases; ++lc)
+        takeOffApplied(Work.ApplyFlags[lc][kSelfWeightRecord]);
+    takeOffApplied(Work.WorkLoads[kSelfWeightRecord][lfApplied]);
+}
+
 void UnapplySelfWeightWithoutSteel() {
     if (SelfWeightSection()) return;
-    // Only applied flags change, so a job without a self-weight keeps its flags as they were.
-    auto takeOff = [](float& flag) {
-        if (flag == 1.0f) flag = -1.0f;
-    };
-    for (int lc = 1; lc <= kMaxLoadcases; ++lc) {
-        takeOff(Work.ApplyFlags[lc][kSelfWeightRecord]);
-        takeOff(Model.LoadTable[lc][kSelfWeightRecord][lfApplied]);
-    }
-    takeOff(Work.WorkLoads[kSelfWeightRecord][lfApplied]);
+    UnapplyWorkingSelfWeightWithoutSteel();
+    for (int lc = 1; lc <= kMaxLoadcases; ++lc)
+        takeOffApplied(Model.LoadTable[lc][kSelfWeightRecord][lfApplied]);
 }
 
 bool AppliedFactorOtherThanOne(const SharedModel& m) {

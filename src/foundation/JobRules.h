@@ -16,8 +16,10 @@ bool SteelSection(const std::string& shape, const std::string& family);
 // The steel self-weight applies: the committed section is a steel shape outside the scaffold family.
 bool SelfWeightSection();
 // Without a steel self-weight the self-weight record is applied in no loadcase: its working ticks
-// and its committed flags are taken off alike, so that nothing hidden is analysed.
+// and its committed flags are taken off alike, so that nothing hidden is analysed. The beam commit
+// and Open take off both; the load form's show, which commits nothing, only its working ticks.
 void UnapplySelfWeightWithoutSteel();
+void UnapplyWorkingSelfWeightWithoutSteel();
 // The load factor of the steel self-weight under factored loads where none is given: the dead-load
 // factor.
 inline constexpr float kSelfWeightLoadFactor = 1.4f;

@@ -523,7 +523,7 @@ void LoadFormShow(LoadFormControls& f, LoadFormPicture& pic) {
     f.Frame_SWt = SelfWeightSection();
     if (!f.Frame_SWt) {
         f.Check_Swt = false;
-        UnapplySelfWeightWithoutSteel();
+        UnapplyWorkingSelfWeightWithoutSteel();
     }
     FillLoadRows(f);
     followFactoredLoads(f);
@@ -562,7 +562,6 @@ void LoadcaseClicked(LoadFormControls& f, LoadFormPicture& pic) {
     Updating updating;
     f.Edit_Case = LoadcaseIn(f.Edit_Case);
     LoadDataVars.WorkLoadcase = f.Edit_Case;
-    Model.CurrentLoadcase = f.Edit_Case;
     ShowApplyFlags(f);
     BuildUDLStack();
     RedrawLoadForm(f, pic);
