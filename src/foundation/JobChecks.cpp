@@ -69,6 +69,27 @@ std::string LoadExtendsPastEndMessage(int n) {
     return "Load " + std::to_string(n) + " extends past end of beam";
 }
 
+bool ForkheadFactorsDiffer(const SharedModel& m, const decltype(SharedModel::LoadTable)& loads) {
+    if (m.SupportType[1] != supForkhead) return false;
+    bool first = true;
+    float previous = 0;
+    for (const auto& loadcase : loads)
+        for (const TLoadRec& r : loadcase) {
+            if (r[lfApplied] != 1.0f) continue;
+            if (!first && r[lfLF] != previous) return true;
+            first = false;
+            previous = r[lfLF];
+        }
+    return false;
+}
+
+bool SectionMatchesMemberType(const std::string& memberType, const Arr<TMemberRow, 0, 27>& rows) {
+    if (memberType == "Timber") return rows[1][mfTimberDepth] > 0 && rows[1][mfTimberWidth] > 0;
+    for (int r = 0; r <= kRHCantRow; ++r)
+        if (rows[r][mfTimberDepth] != 0 || rows[r][mfTimberWidth] != 0) return false;
+    return true;
+}
+
 EffLengthSnapshot EffLengthsOf(const SharedModel& m) {
     return {m.EffLength, m.RestraintPos, m.EffLengthText, m.AnySpanIntervals};
 }

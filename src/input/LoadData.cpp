@@ -191,10 +191,7 @@ bool factorsOtherThanOne(const LoadFormControls& f) {
         const bool load = i == kSelfWeightRecord ? SelfWeightSection() : r[lfKind] != 0;
         if (load && r[lfLF] != 1.0f) return true;
     }
-    for (const auto& loadcase : Model.LoadTable)
-        for (const TLoadRec& r : loadcase)
-            if (r[lfApplied] == 1.0f && r[lfLF] != 1.0f) return true;
-    return false;
+    return AppliedFactorOtherThanOne(Model);
 }
 
 } // namespace
@@ -206,38 +203,6 @@ std::string NotANumber(int n, const char* what) {
     return "Load " + std::to_string(n) + " " + what + " is not a number";
 }
 } // namespace loadmsg
-
-bool SteelSectionShape(const std::string& shape) {
-    static const char* const steel[] = {"Beam", "RSJ", "RSC", "RSA", "Box", "Tube"};
-    return std::any_of(std::begin(steel), std::end(steel), [&](const char* s) { return shape == s; });
-}
-
-bool SelfWeightSection() {
-    return SteelSectionShape(Model.SectionShape.str()) && !(Model.SectionFamilyCode == "Scaffold");
-}
-
-namespace {
-
-// Only applied flags change, so a job without a self-weight keeps its flags as they were.
-void takeOffApplied(float& flag) {
-    if (flag == 1.0f) flag = -1.0f;
-}
-
-} // namespace
-
-void UnapplyWorkingSelfWeightWithoutSteel() {
-    if (SelfWeightSection()) return;
-    for (int lc = 1; lc <= kMaxLoadcases; ++lc)
-        takeOffApplied(Work.ApplyFlags[lc][kSelfWeightRecord]);
-    takeOffApplied(Work.WorkLoads[kSelfWeightRecord][lfApplied]);
-}
-
-void UnapplySelfWeightWithoutSteel() {
-    if (SelfWeightSection()) return;
-    UnapplyWorkingSelfWeightWithoutSteel();
-    for (int lc = 1; lc <= kMaxLoadcases; ++lc)
-        takeOffApplied(Model.LoadTable[lc][kSelfWeightRecord][lfApplied]);
-}
 
 namespace {
 
@@ -634,29 +599,20 @@ void FactoredLoadsChanged(LoadFormControls& f, FileCommandsHost* host) {
         // As the beam form does when factored loads are turned off: no factor is dropped unsaid.
         // Results found with the old factors must be neither shown nor printed nor saved.
         ClearAnalysisIfChanged(AppliedFactorOtherThanOne(Model), host);
-        resetLoadFactors(Model);
-        for (TLoadRec& r : Work.WorkLoads)
-            r[lfLF] = 1.0f;
-        const std::string one = SigFig3Dec3(1.0);
-        for (LoadRowControls& r : f.Rows)
-            if (r.OptionP || r.OptionUDL) r.Edit_LF.Text = one;
-        f.Edit_LF = one;
-        message(beammsg::kFactorsReset);
+        TurnFactoredLoadsOff(Model, Work);
+        LoadDataVars.MsgText = jobmsg::kFactorsReset;
+        ShowFactorsReset(f);
     }
     followFactoredLoads(f);
 }
 
-bool AppliedFactorOtherThanOne(const SharedModel& m) {
-    for (const auto& loadcase : m.LoadTable)
-        for (const TLoadRec& r : loadcase)
-            if (r[lfApplied] == 1.0f && r[lfLF] != 1.0f) return true;
-    return false;
-}
-
-void resetLoadFactors(SharedModel& m) {
-    for (auto& loadcase : m.LoadTable)
-        for (TLoadRec& rec : loadcase)
-            rec[lfLF] = 1.0f;
+void ShowFactorsReset(LoadFormControls& f) {
+    // The text a straight run shows: the load form fills its edits through SigFig3Dec3.
+    const std::string one = SigFig3Dec3(1.0);
+    for (LoadRowControls& r : f.Rows)
+        if (r.OptionP || r.OptionUDL) r.Edit_LF.Text = one;
+    f.Edit_LF = one;
+    followFactoredLoads(f);
 }
 
 void NewBeamLoadForm(LoadFormControls& f) {
@@ -675,6 +631,15 @@ LoadRoute CommitLoads(LoadFormControls& f, LoadFormPicture& pic, FileCommandsHos
         message(text);
         return LoadRoute::Stay;
     };
+    // Factored loads turned on since the check's question was last asked: it is asked before the
+    // rows are read, so that a No reads every factor as 1.0.
+    if (FactoredLoadsQuestionOwed(Model)) {
+        const bool factorsChanged = AppliedFactorOtherThanOne(Model);
+        if (!AskFactoredLoads(Model, Work)) {
+            ClearAnalysisIfChanged(factorsChanged, host);
+            ShowFactorsReset(f);
+        }
+    }
     v.ValidateOnRead = 1.0f;
     UncheckUntypedRows(f, pic);
     if (const std::string unread = unreadLoadText(f); !unread.empty()) return refuse(unread);
@@ -716,18 +681,7 @@ LoadRoute CommitLoads(LoadFormControls& f, LoadFormPicture& pic, FileCommandsHos
     Arr<int32, 0, 5> caseHasLoads = Model.CaseHasLoads;
     MarkActiveCases(*table, caseHasLoads);
 
-    // Releasing uplifting forkheads in the analysis relies on one common load factor.
-    if (Model.SupportType[1] == supForkhead) {
-        bool first = true;
-        float previous = 0;
-        for (int lc = 1; lc <= kMaxLoadcases; ++lc)
-            for (const TLoadRec& r : (*table)[lc]) {
-                if (r[lfApplied] != 1.0f) continue;
-                if (!first && r[lfLF] != previous) return refuse(loadmsg::kForkheadFactors);
-                first = false;
-                previous = r[lfLF];
-            }
-    }
+    if (ForkheadFactorsDiffer(Model, *table)) return refuse(loadmsg::kForkheadFactors);
 
     SharedModel& m = Model;
     // Results of other loads must be neither shown beside these nor printed nor saved.
