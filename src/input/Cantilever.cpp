@@ -185,6 +185,9 @@ void CantOptionClick(const CantSide& side, CantControls& c, int field) {
         c.Option[coEdit] = false;
         CalcCantileverEffectiveLength(side, c);
         c.lbl_Lf = "Restrained";
+        // A form that commits its factor box keeps the same text in its working copy: a later
+        // show puts that text back in the box, and an unchanged Next must commit it again.
+        if (side.CommitTextFromLabel) Work.EffLengthTextWork[side.Row] = c.lbl_Lf;
         break;
     case coEdit: CalcCantileverEffectiveLength(side, c); break;
     default:
@@ -213,9 +216,13 @@ void CantFormShow(const CantSide& side, CantControls& c) {
     // Only the first show after a restore: later shows keep what the user has chosen since.
     if (restorePending(side)) {
         restorePending(side) = false;
+        // The opened choice is worked out again for the controls, but its text stays the one
+        // opened: Next with nothing changed commits the job as it was saved.
+        const Str25 opened = Work.EffLengthTextWork[r];
         const TCantOpt& flags = Work.*side.Working;
         for (int f : side.ShowOrder)
             if (flags[f] == 1) CheckCantOption(side, c, f);
+        Work.EffLengthTextWork[r] = opened;
     }
     c.lbl_Le = shown4(Work.EffLengthWork[r][0]);
     c.lbl_Lf = Work.EffLengthTextWork[r].str();
