@@ -261,7 +261,7 @@ TEST_F(LoadData, RowsAreFilledWithTheirNumberTextsAndTheSelfWeightFrame) {
     for (int32 flag : {-1, 0}) {
         Model.FactoredLoadsFlag = flag;
         FillLoadRows(f);
-        EXPECT_EQ((std::pair{f.Edit_LF, f.Edit_LF_Enabled}), (std::pair{std::string("1.000"), false}))
+        EXPECT_EQ((std::pair{f.Edit_LF.Text(), f.Edit_LF_Enabled}), (std::pair{std::string("1.000"), false}))
             << flag;
     }
     Work.WorkLoads[2][lfApplied] = 1.0f; // applied: a zero shows as a number
