@@ -213,13 +213,9 @@ void CantFormShow(const CantSide& side, CantControls& c) {
     // Only the first show after a restore: later shows keep what the user has chosen since.
     if (restorePending(side)) {
         restorePending(side) = false;
-        // The opened choice is worked out again for the controls, but its text stays the one
-        // opened: Next with nothing changed commits the job as it was saved.
-        const Str25 opened = Work.EffLengthTextWork[r];
         const TCantOpt& flags = Work.*side.Working;
         for (int f : side.ShowOrder)
             if (flags[f] == 1) CheckCantOption(side, c, f);
-        Work.EffLengthTextWork[r] = opened;
     }
     c.lbl_Le = shown4(Work.EffLengthWork[r][0]);
     c.lbl_Lf = Work.EffLengthTextWork[r].str();
