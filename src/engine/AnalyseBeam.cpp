@@ -360,7 +360,7 @@ AnalysisRefusal UnconfirmedJob() {
     for (int i = 1; i < kSelfWeightRecord; ++i)
         for (int lc = 1; lc <= kMaxLoadcases; ++lc) {
             const TLoadRec& r = m.LoadTable[lc][i];
-            if (r[lfApplied] != 1.0f || !LoadPastBeamEnd(r[lfDist], r[lfCover], m.BeamLength)) continue;
+            if (r[lfApplied] != 1.0f || !LoadPastBeamEnd(r[lfDist], r[lfCover], m)) continue;
             dlg().Message(LoadExtendsPastEndMessage(i));
             pastEnd = true;
             break;

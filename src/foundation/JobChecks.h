@@ -39,8 +39,9 @@ struct EffLengthFault {
 };
 EffLengthFault FirstEffLengthFault(const SharedModel& m);
 
-// A load reaching further than the beam, with the load form's allowance for rounding.
-bool LoadPastBeamEnd(float dist, float cover, double beamLength);
+// A load reaching further than the committed beam, beyond what rounding the typed lengths to
+// singles and adding them up can make of a load that ends at its end.
+bool LoadPastBeamEnd(float dist, float cover, const SharedModel& m);
 std::string LoadExtendsPastEndMessage(int n);
 
 // With forkhead supports every applied load, the self-weight included, has the same load factor:

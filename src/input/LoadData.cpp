@@ -253,7 +253,7 @@ void ValidateLoads() {
     v.LoadError = 0;
     for (int i = 1; i <= kLoadRows; ++i) {
         const TLoadRec& r = Work.WorkLoads[i];
-        if (LoadPastBeamEnd(r[lfDist], r[lfCover], Model.BeamLength) && appliedInAnyLoadcase(i)) {
+        if (LoadPastBeamEnd(r[lfDist], r[lfCover], Model) && appliedInAnyLoadcase(i)) {
             message(loadmsg::ExtendsPastEnd(i));
             v.LoadError = -1;
         }
