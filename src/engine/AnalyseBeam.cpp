@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "engine/CantileverStatics.h"
 #include "engine/CapacityCheck.h"
@@ -349,37 +350,29 @@ void SolveContinuousSpans(PieceShears pieces) {
 AnalysisRefusal UnconfirmedJob() {
     SharedModel& m = Model;
     if (m.BeamLength == 0.0) return {};
-    // In the order the wizard asks: the beam form, the load form, the effective-length forms.
-    if (!SectionMatchesMemberType(m.MemberType.str(), m.SpanData)) {
-        dlg().Message(kSpecifySectionMessage);
-        return {AnalysisRefusal::Form::Beam};
-    }
     AnalysisRefusal goOn;
-    if (FactoredLoadsQuestionOwed(m)) goOn.factorsReset = !AskFactoredLoads(m, Work);
-    bool pastEnd = false;
-    for (int i = 1; i < kSelfWeightRecord; ++i)
-        for (int lc = 1; lc <= kMaxLoadcases; ++lc) {
-            const TLoadRec& r = m.LoadTable[lc][i];
-            if (r[lfApplied] != 1.0f || !LoadPastBeamEnd(r[lfDist], r[lfCover], m)) continue;
-            dlg().Message(LoadExtendsPastEndMessage(i));
-            pastEnd = true;
-            break;
-        }
-    const auto refuse = [&goOn](AnalysisRefusal::Form form, int row = -1) {
+    const auto refuse = [&goOn](AnalysisRefusal::Form form, const std::vector<std::string>& texts,
+                                int row = -1) {
+        for (const std::string& text : texts)
+            dlg().Message(text);
         goOn.form = form;
         goOn.row = row;
         return goOn;
     };
-    if (pastEnd) return refuse(AnalysisRefusal::Form::Loads);
-    if (ForkheadFactorsDiffer(m, m.LoadTable)) {
-        dlg().Message(kForkheadFactorsMessage);
-        return refuse(AnalysisRefusal::Form::Loads);
-    }
+    // In the order the wizard asks: the beam form, the load form, the effective-length forms.
+    if (LiftHeightMissing(m)) return refuse(AnalysisRefusal::Form::Beam, {kLiftHeightMessage});
+    if (!SectionUsable(m)) return refuse(AnalysisRefusal::Form::Beam, {kSpecifySectionMessage});
+    if (const std::string fault = MemberLengthFault(m); !fault.empty())
+        return refuse(AnalysisRefusal::Form::Beam, {fault});
+    if (SteelTooThick(m)) return refuse(AnalysisRefusal::Form::Beam, {kThicknessMessage});
+    if (FactoredLoadsQuestionOwed(m)) goOn.factorsReset = !AskFactoredLoads(m, Work);
+    if (const std::vector<std::string> faults = LoadTableFaults(m, m.LoadTable, m.UDLStackTable);
+        !faults.empty())
+        return refuse(AnalysisRefusal::Form::Loads, faults);
     if (m.SteelSectionFlag != 1) return goOn;
     const EffLengthFault fault = FirstEffLengthFault(m);
     if (fault.row < 0) return goOn;
-    dlg().Message(fault.message);
-    return refuse(AnalysisRefusal::Form::EffLength, fault.row);
+    return refuse(AnalysisRefusal::Form::EffLength, {fault.message}, fault.row);
 }
 
 void AnalyseBeam(AnalysisHost& host) {

@@ -6,6 +6,8 @@
 #include <cmath>
 #include <initializer_list>
 
+#include "foundation/JobRules.h"
+
 namespace kx {
 
 bool SpanEffLengthChosen(const SharedModel& m, int s) {
@@ -111,6 +113,103 @@ bool SectionMatchesMemberType(const std::string& memberType, const Arr<TMemberRo
     for (int r = 0; r <= kRHCantRow; ++r)
         if (rows[r][mfTimberDepth] != 0 || rows[r][mfTimberWidth] != 0) return false;
     return true;
+}
+
+bool LiftHeightGiven(float mm) { return mm != 0 && mm < kNoLiftHeightFromMm; }
+
+bool LiftHeightMissing(const SharedModel& m) {
+    const auto coupler = [](TSupportCode c) { return c == supCouplerTop || c == supCouplerMid; };
+    const auto& codes = m.SupportType;
+    if (!coupler(codes[0]) && !coupler(codes[1]) && !coupler(codes[kRHEndSupport])) return false;
+    return !(m.LiftHeight > 0) || !std::isfinite(m.LiftHeight) || !LiftHeightGiven(m.LiftHeight);
+}
+
+bool UsableSectionValues(const TMemberRow& row, float flangeThickness, float webThickness) {
+    auto usable = [](float v) { return std::isfinite(v) && v >= 0; };
+    for (int field = mfE; field < TMemberRow::count; ++field)
+        if (!usable(row[field])) return false;
+    return usable(flangeThickness) && usable(webThickness);
+}
+
+bool SectionUsable(const SharedModel& m) {
+    const TMemberRow& row = m.SpanData[1];
+    if (!(row[mfIxx] > 0) || !(row[mfE] > 0)) return false;
+    for (int r = 0; r <= kRHCantRow; ++r)
+        if (!UsableSectionValues(m.SpanData[r], m.FlangeThickness, m.WebThickness)) return false;
+    if (!SectionMatchesMemberType(m.MemberType.str(), m.SpanData)) return false;
+    const bool timber =
+        m.MemberType == "Timber" || m.SectionFamilyCode == "Timber" || m.SectionShape == "Timber";
+    if (!timber) return true;
+    const float shear = m.TimberPermShearSaved, moment = m.TimberPermMomentSaved;
+    return row[mfTimberDepth] > 0 && row[mfTimberWidth] > 0 && shear > 0 && moment > 0 &&
+           std::isfinite(shear) && std::isfinite(moment);
+}
+
+std::string MemberLengthFault(const SharedModel& m) {
+    const auto missing = [&m](int row) {
+        const double v = m.SpanData[row][mfL];
+        return !(v > 0 && v <= kMaxMemberLength);
+    };
+    const auto exists = [&m](int row) { return m.SpanData[row][mfExists] == 1.0f; };
+    if (exists(kLHCantRow) && missing(kLHCantRow)) return kLHCantileverLengthMessage;
+    const int spans = std::clamp(m.SpanCount[0], 0, kMaxSpans);
+    for (int s = 1; s <= spans; ++s)
+        if (missing(s)) return kSpanLengthMessage;
+    if (exists(kRHCantRow) && missing(kRHCantRow)) return kRHCantileverLengthMessage;
+    return {};
+}
+
+bool SteelTooThick(const SharedModel& m) {
+    return SteelSection(m.SectionShape.str(), m.SectionFamilyCode.str()) &&
+           (m.WebThickness > kMaxSteelThickness || m.FlangeThickness > kMaxSteelThickness);
+}
+
+std::string LoadValueTooLargeMessage(int n) { return "Load " + std::to_string(n) + " value too large"; }
+
+std::vector<std::string> LoadLengthFaults(const SharedModel& m, const LoadTableOf& loads) {
+    std::vector<std::string> out;
+    for (int i = 1; i < kSelfWeightRecord; ++i) {
+        bool pastEnd = false, negative = false;
+        for (const auto& loadcase : loads) {
+            const TLoadRec& r = loadcase[i];
+            pastEnd = pastEnd || (r[lfApplied] == 1.0f && LoadPastBeamEnd(r[lfDist], r[lfCover], m));
+            negative = negative || r[lfDist] < 0 || r[lfCover] < 0;
+        }
+        if (pastEnd) out.push_back(LoadExtendsPastEndMessage(i));
+        if (negative) out.emplace_back(kNegativeLengthsMessage);
+    }
+    return out;
+}
+
+std::vector<std::string> LoadTableFaults(const SharedModel& m, const LoadTableOf& loads,
+                                         const UDLStacksOf& stacks) {
+    // A value no single can hold could be saved but never read back.
+    for (int i = 1; i <= kSelfWeightRecord; ++i)
+        for (const auto& loadcase : loads)
+            for (int field = lfDist; field <= lfLF; ++field)
+                if (!std::isfinite(loadcase[i][field])) return {LoadValueTooLargeMessage(i)};
+    for (int i = 1; i < kSelfWeightRecord; ++i)
+        for (const auto& stack : stacks)
+            for (float v : stack[i])
+                if (!std::isfinite(v)) return {LoadValueTooLargeMessage(i)};
+
+    float appliedSum = 0;
+    bool emptyPoint = false, emptyDistributed = false;
+    for (const auto& loadcase : loads)
+        for (int i = 1; i < kSelfWeightRecord; ++i) {
+            const TLoadRec& r = loadcase[i];
+            const float a = r[lfApplied] == -1.0f ? 0.0f : r[lfApplied];
+            appliedSum += a;
+            if (a != 1.0f) continue;
+            if (r[lfKind] == 1.0f && r[lfW1] == 0) emptyPoint = true;
+            if (r[lfKind] == -1.0f && ((r[lfW1] == 0 && r[lfW2] == 0) || r[lfCover] == 0))
+                emptyDistributed = true;
+        }
+    if (appliedSum == 0) return {kNoLoadsAppliedMessage};
+    if (emptyPoint && emptyDistributed) return {kNoLoadsMessage};
+    if (std::vector<std::string> lengths = LoadLengthFaults(m, loads); !lengths.empty()) return lengths;
+    if (ForkheadFactorsDiffer(m, loads)) return {kForkheadFactorsMessage};
+    return {};
 }
 
 EffLengthSnapshot EffLengthsOf(const SharedModel& m) {

@@ -17,8 +17,6 @@ float SpanGridLength(const BeamFormControls& f, int col) {
     return static_cast<float>(SpanCellLength(f, col));
 }
 
-bool LiftHeightGiven(float mm) { return mm != 0 && mm < kNoLiftHeightFromMm; }
-
 float NoLiftHeight() { return static_cast<float>(kNoLiftHeightInLengthUnits * Model.UnitFactorLength); }
 
 } // namespace kx

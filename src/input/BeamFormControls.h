@@ -103,12 +103,7 @@ double SpanCellLength(const BeamFormControls& f, int col);
 // high, so that the coupler springs come out close to 0. Beam files have always held it for an
 // empty box.
 inline constexpr double kNoLiftHeightInLengthUnits = 1e18;
-// Lift heights from this many mm on, as 0, stand for none given: the value above in any unit, and
-// the 10^11 mm that files hold where "0" was once typed. No lift is that high, and below it every
-// lift height has a text of three figures.
-inline constexpr float kNoLiftHeightFromMm = 1e9f;
-// Whether a lift height (mm) is one the user gave.
-bool LiftHeightGiven(float mm);
+// Whether a lift height (mm) is one the user gave: LiftHeightGiven, beside the job's checks.
 // The lift height (mm) that stands for none given, in the length unit now in use.
 float NoLiftHeight();
 

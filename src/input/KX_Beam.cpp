@@ -45,8 +45,6 @@ constexpr double kCouplerModulus = 210000;
 // Scaffold boards, the records of the scaffold family that couplers cannot restrain.
 constexpr int kFirstBoardRecord = 5;
 constexpr int kLastBoardRecord = 6;
-// The thickest flange or web, mm, that the program checks.
-constexpr float kMaxSteelThickness = 40.0f;
 // The weight of the self-weight record: steel's density, t/m^3, times gravity, m/s^2, over a
 // section area in mm^2 (1,000,000 to the m^2), gives kN/m, which is N/mm.
 constexpr double kSteelDensity = 7.85;
@@ -112,25 +110,10 @@ int restoredSectionRecordNo() {
     return 0;
 }
 
-bool isTimberSection() {
-    return Work.WorkMemberType == "Timber" || Work.SectionFamily == "Timber" ||
-           Work.WorkSectionShape == "Timber";
-}
-
-// Every value the analysis needs of the section is there and above 0, and every section value of
-// the members is one the program can use (and so one its beam file can hold).
-bool sectionUsable(const BeamFormControls& f) {
-    const float ixx = static_cast<float>(number(f.lbl_S01_Ixx));
-    const float e = static_cast<float>(number(f.lbl_S01_E));
-    const TMemberRow& row = Work.WorkSpanData[1];
-    if (!(ixx > 0) || !(e > 0) || !(row[mfIxx] > 0) || !(row[mfE] > 0)) return false;
-    for (int r = 0; r <= kRHCantRow; ++r)
-        if (!UsableSectionValues(Work.WorkSpanData[r], Work.WorkFlangeThickness, Work.WorkWebThickness))
-            return false;
-    if (!isTimberSection()) return true;
-    return row[mfTimberDepth] > 0 && row[mfTimberWidth] > 0 && Work.TimberPermShear > 0 &&
-           Work.TimberPermMoment > 0 && std::isfinite(Work.TimberPermShear) &&
-           std::isfinite(Work.TimberPermMoment);
+// The section's E and Ixx as the form shows them are above 0; the job's own rule on the section
+// (SectionUsable) is asked of the job the commit would write.
+bool sectionShown(const BeamFormControls& f) {
+    return static_cast<float>(number(f.lbl_S01_Ixx)) > 0 && static_cast<float>(number(f.lbl_S01_E)) > 0;
 }
 
 // An effective length worked out for another length of its member, or "+ 2D" for another depth,
@@ -271,27 +254,25 @@ void FillSpanGridFromWork(BeamFormControls& f, CantileverCells cantilevers) {
 
 void ReadSpanLengths(const BeamFormControls& f, SharedModel& m) {
     const int c = f.Check_LHC ? 1 : 0, n = workSpans();
-    // A length that is 0 or less, or too long to draw and analyse, is missing.
-    auto read = [&](int row, int col, const char* missing) {
+    auto read = [&](int row, int col) {
         m.SpanData[row][mfExists] = 1.0f;
-        const double v = SpanCellLength(f, col);
-        m.SpanData[row][mfL] = static_cast<float>(v);
-        if (v > 0 && v <= kMaxMemberLength) return true;
-        message(missing);
-        BeamFormVars.BeamInputError = 1;
-        return false;
+        m.SpanData[row][mfL] = static_cast<float>(SpanCellLength(f, col));
     };
     for (int row = 0; row <= kRHCantRow; ++row) {
         m.SpanData[row][mfExists] = 0;
         m.SpanData[row][mfL] = 0;
     }
-    if (c == 1 && !read(kLHCantRow, 1, beammsg::kLHCantileverLength)) return;
-    m.SectionDescription = f.lbl_S01_Desc;
-    for (int s = 1; s <= kMaxSpans; ++s)
-        m.SpanData[s][mfExists] = 0;
+    if (c == 1) read(kLHCantRow, 1);
     for (int s = 1; s <= n; ++s)
-        if (!read(s, c + s, beammsg::kSpanLength)) return;
-    if (f.Check_RHC) read(kRHCantRow, n + c + 1, beammsg::kRHCantileverLength);
+        read(s, c + s);
+    if (f.Check_RHC) read(kRHCantRow, n + c + 1);
+    m.SpanCount[0] = n;
+    // The job's rule on lengths: a length that is 0 or less, or too long to draw and analyse, is
+    // missing.
+    if (const std::string fault = MemberLengthFault(m); !fault.empty()) {
+        message(fault);
+        BeamFormVars.BeamInputError = 1;
+    }
 }
 
 void ApplySupportRules(BeamFormControls& f) {
@@ -491,11 +472,15 @@ bool CommitBeamData(BeamFormControls& f, FileCommandsHost& host, BeamCommitLoadF
     ApplySupportRules(f);
     CalcCouplerStiffness(f);
 
-    // Every test runs on a scratch copy of the model, which replaces it only when all pass.
+    // The job as it would be committed is built in a scratch copy of the model, which every rule is
+    // asked of and which replaces the model only when all pass: a refused commit leaves the
+    // committed job as it was. Analyse asks the committed job the same rules.
     auto scratch = std::make_unique<SharedModel>(Model);
     SharedModel& m = *scratch;
     WorkingCopies& w = Work;
     commitTimberChoice(m);
+    commitSectionAndBeam(m);
+    m.LiftHeight = w.WorkLiftHeight;
     m.SteelSectionFlag = 0;
 
     if (!f.Option_Forkhead && !f.Option_Vert_Fixed) {
@@ -509,15 +494,12 @@ bool CommitBeamData(BeamFormControls& f, FileCommandsHost& host, BeamCommitLoadF
         return false;
     }
     const auto& codes = w.WorkSupportType;
-    if (isCoupler(codes[0]) || isCoupler(codes[1]) || isCoupler(codes[kRHEndSupport])) {
-        const float v = static_cast<float>(number(f.Edit_L));
-        if (!(v > 0) || !std::isfinite(w.WorkLiftHeight)) {
-            message(beammsg::kLiftHeight);
-            return false;
-        }
+    const bool coupler = isCoupler(codes[0]) || isCoupler(codes[1]) || isCoupler(codes[kRHEndSupport]);
+    if (LiftHeightMissing(m) || (coupler && !(static_cast<float>(number(f.Edit_L)) > 0))) {
+        message(beammsg::kLiftHeight);
+        return false;
     }
-    m.LiftHeight = w.WorkLiftHeight;
-    if (!sectionUsable(f) || !SectionMatchesMemberType(w.WorkMemberType, w.WorkSpanData)) {
+    if (!sectionShown(f) || !SectionUsable(m)) {
         message(beammsg::kSection);
         return false;
     }
@@ -531,30 +513,19 @@ bool CommitBeamData(BeamFormControls& f, FileCommandsHost& host, BeamCommitLoadF
     BeamFormVars.BeamInputError = 0;
     ReadSpanLengths(f, m);
     if (BeamFormVars.BeamInputError == 1) return false;
+    m.SpanCount[0] = w.WorkSpanCount;
 
-    commitSectionAndBeam(m);
     const bool checkable = SteelSection(w.WorkSectionShape, m.SectionFamilyCode.str());
+    if (SteelTooThick(m)) {
+        message(beammsg::kThickness);
+        return false;
+    }
+    // Last, once nothing can refuse the commit: the answer is part of what it writes.
     if (checkable) {
         if (f.Option_None) m.SteelSectionFlag = -1;
         if (f.Option_Check) {
             m.SteelSectionFlag = 1;
-            if (Model.FactoredLoadsFlag == 1) {
-                // The answer stands whether or not the beam is committed, and so must the
-                // clearing of results found with the old factors.
-                const bool factorsChanged = AppliedFactorOtherThanOne(Model);
-                const bool factored = AskFactoredLoads(Model, w);
-                m.FactoredLoadsUnasked = false;
-                if (!factored) {
-                    m.FactoredLoadsFlag = -1;
-                    ResetLoadFactors(m);
-                    ClearAnalysisIfChanged(factorsChanged, &host);
-                    loadForm.ShowFactorsReset();
-                }
-            }
-        }
-        if (w.WorkWebThickness > kMaxSteelThickness || w.WorkFlangeThickness > kMaxSteelThickness) {
-            message(beammsg::kThickness);
-            return false;
+            if (m.FactoredLoadsFlag == 1 && !AskFactoredLoads(m, w)) loadForm.ShowFactorsReset();
         }
     }
     const TLoadRec selfWeight = selfWeightRecord(w.WorkLoads[kSelfWeightRecord], m, checkable);

@@ -14,10 +14,7 @@ class FileCommandsHost;
 
 // The spinner offers 1 to 20 spans; the member rows have room for 25.
 inline constexpr int kMaxFormSpans = 20;
-// The longest member the form takes: 10,000 m, in mm. Singles hold positions along it to the
-// millimetre (they do so up to 2^24 mm, 16.8 km), and its length to the fourth power, which the
-// deflections work with, stays far inside a single's range (1e28 of 3.4e38) whatever the loads.
-inline constexpr double kMaxMemberLength = 1e7;
+// The longest member the form takes: kMaxMemberLength, beside the job's checks.
 
 // The beam form's own state beside the working copies.
 struct BeamFormState {

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "foundation/Func_FloatToInt.h"
 #include "foundation/JobChecks.h"
@@ -129,30 +130,11 @@ std::string zeroBlank(const std::string& t, bool applied) {
     return t == "0.000" && !applied ? std::string() : t;
 }
 
-bool appliedInAnyLoadcase(int i) {
-    for (int lc = 1; lc <= kMaxLoadcases; ++lc)
-        if (Work.ApplyFlags[lc][i] == 1.0f) return true;
-    return false;
-}
-
 // The rate of stacked load j at position x, each step held as a single.
 float rateAt(const TUDLStackRec& j, float length, float x) {
     const float dW = j[usW2] - j[usW1];
     const float dX = x - j[usX1];
     return static_cast<float>(j[usW1] + static_cast<double>(dW) * dX / length);
-}
-
-// The first load whose values cannot be held (a value beyond a single's range after its unit
-// factor, or a stacked sum that overflows): 0 when there is none.
-int unholdableLoad() {
-    for (int i = 1; i <= kSelfWeightRecord; ++i)
-        for (int field = lfDist; field <= lfLF; ++field)
-            if (!std::isfinite(Work.WorkLoads[i][field])) return i;
-    for (int i = 1; i <= kLoadRows; ++i)
-        for (int lc = 1; lc <= kMaxLoadcases; ++lc)
-            for (float v : Work.UDLStack[lc][i])
-                if (!std::isfinite(v)) return i;
-    return 0;
 }
 
 // The rows still show what was typed before "< Back": nothing has replaced the list they were read
@@ -198,7 +180,7 @@ bool factorsOtherThanOne(const LoadFormControls& f) {
 
 namespace loadmsg {
 std::string ExtendsPastEnd(int n) { return LoadExtendsPastEndMessage(n); }
-std::string ValueTooLarge(int n) { return "Load " + std::to_string(n) + " value too large"; }
+std::string ValueTooLarge(int n) { return LoadValueTooLargeMessage(n); }
 std::string NotANumber(int n, const char* what) {
     return "Load " + std::to_string(n) + " " + what + " is not a number";
 }
@@ -248,19 +230,30 @@ void ReadLoadRows(const LoadFormControls& f) {
     if (LoadDataVars.ValidateOnRead == 1.0f) ValidateLoads();
 }
 
+namespace {
+
+// The load table the form would commit: the committed one with the working list in every
+// loadcase and the working ticks as its applied flags.
+std::unique_ptr<LoadTableT> workingTable() {
+    auto table = std::make_unique<LoadTableT>(Model.LoadTable);
+    for (int lc = 1; lc <= kMaxLoadcases; ++lc)
+        for (int i = 1; i <= kSelfWeightRecord; ++i) {
+            TLoadRec& r = (*table)[lc][i];
+            for (int field = lfKind; field <= lfLF; ++field)
+                r[field] = Work.WorkLoads[i][field];
+            r[lfApplied] = Work.ApplyFlags[lc][i];
+        }
+    return table;
+}
+
+} // namespace
+
 void ValidateLoads() {
     LoadDataState& v = LoadDataVars;
     v.LoadError = 0;
-    for (int i = 1; i <= kLoadRows; ++i) {
-        const TLoadRec& r = Work.WorkLoads[i];
-        if (LoadPastBeamEnd(r[lfDist], r[lfCover], Model) && appliedInAnyLoadcase(i)) {
-            message(loadmsg::ExtendsPastEnd(i));
-            v.LoadError = -1;
-        }
-        if (r[lfDist] < 0 || r[lfCover] < 0) {
-            message(loadmsg::kNegativeLengths);
-            v.LoadError = -1;
-        }
+    for (const std::string& text : LoadLengthFaults(Model, *workingTable())) {
+        message(text);
+        v.LoadError = -1;
     }
 }
 
@@ -645,43 +638,23 @@ LoadRoute CommitLoads(LoadFormControls& f, LoadFormPicture& pic, FileCommandsHos
     if (const std::string unread = unreadLoadText(f); !unread.empty()) return refuse(unread);
     ReadLoadRows(f);
 
-    // Every check runs on the table as it would be committed; the model changes only when all pass.
-    auto table = std::make_unique<LoadTableT>(Model.LoadTable);
-    for (int lc = 1; lc <= kMaxLoadcases; ++lc)
-        for (int i = 1; i <= kSelfWeightRecord; ++i) {
-            TLoadRec& r = (*table)[lc][i];
-            for (int field = lfKind; field <= lfLF; ++field)
-                r[field] = Work.WorkLoads[i][field];
-            r[lfApplied] = Work.ApplyFlags[lc][i];
-        }
+    // Every check runs on the table as it would be committed, with the job's own load rules that
+    // Analyse asks too; the model changes only when all pass.
+    const std::unique_ptr<LoadTableT> table = workingTable();
     // Every loadcase's stack from the list as it is committed, not only the one shown: a stack
     // built before a Cancel or an Open would label rates the loads no longer have.
     for (int lc = 1; lc <= kMaxLoadcases; ++lc)
         BuildUDLStack((*table)[lc], Work.UDLStack[lc]);
-    // A value no single can hold could be saved but never read back.
-    if (const int i = unholdableLoad()) return refuse(loadmsg::ValueTooLarge(i));
-
-    float appliedSum = 0;
-    bool emptyPoint = false, emptyDistributed = false;
-    for (int lc = 1; lc <= kMaxLoadcases; ++lc)
-        for (int i = 1; i <= kLoadRows; ++i) {
-            const TLoadRec& r = (*table)[lc][i];
-            const float a = r[lfApplied] == -1.0f ? 0.0f : r[lfApplied];
-            appliedSum += a;
-            if (a != 1.0f) continue;
-            if (r[lfKind] == 1.0f && r[lfW1] == 0) emptyPoint = true;
-            if (r[lfKind] == -1.0f && ((r[lfW1] == 0 && r[lfW2] == 0) || r[lfCover] == 0))
-                emptyDistributed = true;
-        }
-    if (appliedSum == 0) return refuse(loadmsg::kNoLoadsApplied);
-    if (emptyPoint && emptyDistributed) return refuse(loadmsg::kNoLoads);
-    ValidateLoads();
-    if (v.LoadError == -1) return LoadRoute::Stay;
+    if (const std::vector<std::string> faults = LoadTableFaults(Model, *table, Work.UDLStack);
+        !faults.empty()) {
+        v.LoadError = -1;
+        for (const std::string& text : faults)
+            message(text);
+        return LoadRoute::Stay;
+    }
 
     Arr<int32, 0, 5> caseHasLoads = Model.CaseHasLoads;
     MarkActiveCases(*table, caseHasLoads);
-
-    if (ForkheadFactorsDiffer(Model, *table)) return refuse(loadmsg::kForkheadFactors);
 
     SharedModel& m = Model;
     // Results of other loads must be neither shown beside these nor printed nor saved.

@@ -155,9 +155,9 @@ LoadRoute CommitLoads(LoadFormControls& f, LoadFormPicture& pic, FileCommandsHos
 
 // The messages of the load form.
 namespace loadmsg {
-inline constexpr const char* kNegativeLengths = "Negative lengths not allowed";
-inline constexpr const char* kNoLoadsApplied = "No loads applied to beam";
-inline constexpr const char* kNoLoads = "No loads on beam";
+inline constexpr const char* kNegativeLengths = kNegativeLengthsMessage;
+inline constexpr const char* kNoLoadsApplied = kNoLoadsAppliedMessage;
+inline constexpr const char* kNoLoads = kNoLoadsMessage;
 inline constexpr const char* kForkheadFactors = kForkheadFactorsMessage;
 std::string ExtendsPastEnd(int n);
 std::string ValueTooLarge(int n);

@@ -324,13 +324,6 @@ std::optional<TimberSizeTexts> TimberSizeChosen(const BeamFormControls& f) {
     return TimberSizeTexts{SigFig4(width), SigFig4(depth)};
 }
 
-bool UsableSectionValues(const TMemberRow& row, float flangeThickness, float webThickness) {
-    auto usable = [](float v) { return std::isfinite(v) && v >= 0; };
-    for (int field = mfE; field < TMemberRow::count; ++field)
-        if (!usable(row[field])) return false;
-    return usable(flangeThickness) && usable(webThickness);
-}
-
 void UserSectionFileSaved(BeamFormControls& f) {
     if (sameNoCase(SectionChoiceVars.SectionFileName, kUserSectionFile)) FillSectionList(f);
 }

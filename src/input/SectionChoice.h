@@ -98,10 +98,6 @@ SectionValues SectionValuesOf(const TSectionRec& rec);
 // changes nothing, and false then.
 bool PickSection(BeamFormControls& f, int position);
 
-// True when the section values of a member row (E and every field after it) and the flange and
-// web thickness are all numbers the program can use: finite and not below 0.
-bool UsableSectionValues(const TMemberRow& row, float flangeThickness, float webThickness);
-
 // "Calculate E and Ixx" of the timber frame: the typed size into TimberWidth and TimberDepth (mm)
 // and the texts of the timber section form's size labels. A width or depth of 0 or less (a text
 // that is not a number reads as 0) gives "Input beam size" and changes nothing.

@@ -139,7 +139,7 @@ TEST_F(BeamForm, ShearDeflectionIsWantedOnlyWhenTickedWithAStiffnessShown) {
     }
 }
 
-TEST_F(BeamForm, CodeCheckAsksAboutFactoredLoadsAndTheAnswerStandsEvenWhenTheThicknessStops) {
+TEST_F(BeamForm, CodeCheckAsksAboutFactoredLoadsOnlyOnceNothingCanStopTheCommit) {
     TypeUBBeam();
     f.Option_None = false;
     f.Option_Check = true;
@@ -173,7 +173,7 @@ TEST_F(BeamForm, CodeCheckAsksAboutFactoredLoadsAndTheAnswerStandsEvenWhenTheThi
     ASSERT_TRUE(Commit());
     EXPECT_TRUE(dialogs->shown.empty()); // factored loads are off now: no question
 
-    // Flange 40.0 mm passes; 40.1 stops after the answer, which alone takes effect.
+    // Flange 40.0 mm passes; 40.1 stops the commit before the question is asked: nothing changes.
     Work.WorkFlangeThickness = 40.0f;
     ASSERT_TRUE(Commit());
     Model.FactoredLoadsFlag = 1;
@@ -185,14 +185,10 @@ TEST_F(BeamForm, CodeCheckAsksAboutFactoredLoadsAndTheAnswerStandsEvenWhenTheThi
     loadForm = {};
     dialogs->confirmAnswers.push_back(false);
     EXPECT_FALSE(Commit());
-    EXPECT_EQ(Messages(), (Texts{beammsg::kFactorsReset, beammsg::kThickness}));
-    EXPECT_TRUE(Model.FactoredLoadsFlag == -1 && Model.LoadTable[2][3][lfLF] == 1.0f);
-    EXPECT_TRUE(loadForm.factorsReset == 1 && loadForm.drawn == 0);
-    // Nothing else of the beam changed.
-    Model.FactoredLoadsFlag = 1;
-    Model.LoadTable[2][3][lfLF] = 1.6f;
-    for (TLoadRec& rec : Work.WorkLoads)
-        rec[lfLF] = 1.0f;
+    EXPECT_EQ(Messages(), Texts{beammsg::kThickness});
+    EXPECT_EQ(dialogs->shown.size(), 1u); // no question
+    EXPECT_TRUE(Model.FactoredLoadsFlag == 1 && Model.LoadTable[2][3][lfLF] == 1.6f);
+    EXPECT_TRUE(loadForm.factorsReset == 0 && loadForm.drawn == 0);
     EXPECT_TRUE(Snapshot() == before);
 }
 
@@ -209,23 +205,17 @@ TEST_F(BeamForm, CouplersAreRefusedOnTheTwoBoardsAloneNotOnTheScaffoldRecordsBes
     }
 }
 
-// Factored loads turned off by the answer to the code check's question, and the commit then stopped
-// by a flange over 40 mm: the factors reset stand, so results found with an applied factor other
-// than 1.0 go (lists emptied, Save and Print unusable); with every applied factor already 1.0 they
-// stay.
-TEST_F(BeamForm, FactorsResetByTheCodeCheckClearResultsFoundWithOthersEvenWhenTheCommitStops) {
-    struct Row {
-        float factor;
-        bool cleared;
-    };
-    for (const Row& r : {Row{1.6f, true}, Row{1.0f, false}}) {
-        SCOPED_TRACE(r.factor);
+// A commit stopped by a flange over 40 mm asks no question about factored loads: the factors, and
+// the results found with them, whatever they are, stay as they were.
+TEST_F(BeamForm, ACommitStoppedByTheThicknessKeepsTheFactorsAndTheirResults) {
+    for (const float factor : {1.6f, 1.0f}) {
+        SCOPED_TRACE(factor);
         TypeUBBeam();
         f.Option_None = false;
         f.Option_Check = true;
         CodeCheckClicked(f);
         Model.FactoredLoadsFlag = 1;
-        Model.LoadTable[2][3][lfLF] = r.factor;
+        Model.LoadTable[2][3][lfLF] = factor;
         Model.LoadTable[2][3][lfApplied] = 1.0f;
         Model.AnalysedFlag = 1;
         Work.WorkFlangeThickness = 40.1f;
@@ -233,10 +223,11 @@ TEST_F(BeamForm, FactorsResetByTheCodeCheckClearResultsFoundWithOthersEvenWhenTh
         host.calls.clear();
         dialogs->confirmAnswers.push_back(false);
         EXPECT_FALSE(Commit());
-        EXPECT_EQ(Messages(), (Texts{beammsg::kFactorsReset, beammsg::kThickness}));
-        EXPECT_EQ(Model.LoadTable[2][3][lfLF], 1.0f);
-        EXPECT_EQ(Model.AnalysedFlag, r.cleared ? 0 : 1);
-        EXPECT_EQ(host.calls, r.cleared ? "ClearResultLists, FillImageBlack, DisableFileMenus" : "");
+        EXPECT_EQ(Messages(), Texts{beammsg::kThickness});
+        EXPECT_EQ(Model.LoadTable[2][3][lfLF], factor);
+        EXPECT_EQ(Model.FactoredLoadsFlag, 1);
+        EXPECT_EQ(Model.AnalysedFlag, 1);
+        EXPECT_EQ(host.calls, "");
     }
 }
 
