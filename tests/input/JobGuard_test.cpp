@@ -19,6 +19,7 @@
 #include "platform/Files.h"
 #include "sections/SectionWriters.h"
 #include "window/FileCommands.h"
+#include "window/KxfFile.h"
 
 using namespace kx;
 using namespace kxtest;
@@ -589,6 +590,7 @@ TEST_F(JobGuardTest, NextAndAnalyseAskTheSameRulesWithTheSameMessages) {
         Next form;                   // whose "Next >" asks
         std::vector<std::string> texts;
         std::string asked; // what Analyse asks of the windows first
+        bool opens = true; // false: the file reader refuses such a job already
     };
     const auto loads = [](const std::function<void(int lc, TLoadRec&)>& change) {
         for (int lc = 1; lc <= kMaxLoadcases; ++lc)
@@ -633,6 +635,56 @@ TEST_F(JobGuardTest, NextAndAnalyseAskTheSameRulesWithTheSameMessages) {
          Next::Span,
          {spanChanged(2)},
          "AskForInput member 2"},
+        {"no load applied in any loadcase",
+         [&] {
+             for (auto& loadcase : Model.LoadTable)
+                 for (int i = 1; i < kSelfWeightRecord; ++i)
+                     loadcase[i][lfApplied] = 0;
+         },
+         Next::Loads,
+         {loadmsg::kNoLoadsApplied},
+         "AskForInput loads"},
+        {"a load starting 1 m before the beam",
+         [&] {
+             loads([](int, TLoadRec& r) {
+                 r[lfDist] = -1000;
+                 r[lfCover] = 8000;
+             });
+         },
+         Next::Loads,
+         {loadmsg::kNegativeLengths},
+         "AskForInput loads"},
+        {"span 2 without a length",
+         [] {
+             Model.SpanData[2][mfL] = 0;
+             Model.BeamLength = 4000;
+         },
+         Next::Beam,
+         {beammsg::kSpanLength},
+         "AskForInput beam",
+         false},
+        {"a flange 41 mm thick",
+         [] { Model.FlangeThickness = 41; },
+         Next::Beam,
+         {beammsg::kThickness},
+         "AskForInput beam"},
+        {"a coupler at the LH end without a lift height",
+         [] {
+             Model.SupportType[0] = supCouplerTop;
+             Model.LiftHeight = 0;
+         },
+         Next::Beam,
+         {beammsg::kLiftHeight},
+         "AskForInput beam"},
+        {"a section without E",
+         [] {
+             for (TMemberRow& r : Model.SpanData)
+                 r[mfE] = 0;
+         },
+         Next::Beam,
+         {beammsg::kSection},
+         "AskForInput beam",
+         false},
         {"factored loads turned on since the question",
          [] {
              Model.FactoredLoadsFlag = 1;
@@ -666,13 +718,24 @@ TEST_F(JobGuardTest, NextAndAnalyseAskTheSameRulesWithTheSameMessages) {
         }
         EXPECT_EQ(shownTexts(), c.texts) << "Next";
 
-        Model = *job;
-        c.spoil();
-        dialogs->clear();
-        host.calls.clear();
-        RunAnalysis(host);
-        EXPECT_EQ(shownTexts(), c.texts) << "Analyse";
-        EXPECT_EQ(host.calls.substr(0, c.asked.size()), c.asked);
+        // The job as committed, and as a file holds it and File > Open reads it.
+        for (const bool opened : {false, true}) {
+            Model = *job;
+            c.spoil();
+            if (opened && !c.opens) {
+                EXPECT_THROW(ReadKxfFile(WriteKxfFile()), KxfFileError);
+                continue;
+            }
+            if (opened) ReadKxfFile(WriteKxfFile());
+            dialogs->clear();
+            host.calls.clear();
+            RunAnalysis(host);
+            EXPECT_EQ(shownTexts(), c.texts) << "Analyse" << (opened ? " after Open" : "");
+            EXPECT_EQ(host.calls.substr(0, c.asked.size()), c.asked);
+            if (c.asked.starts_with("AskForInput")) {
+                EXPECT_EQ(host.calls.find("FillResultsList"), std::string::npos);
+            }
+        }
     }
 }
 
