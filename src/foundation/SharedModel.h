@@ -150,6 +150,9 @@ struct THeaderTexts {
 
 // The committed model. Each member is named as the program's modules name the variable.
 struct SharedModel : TUnitSettings, TTimberSection, TVersionTexts, THeaderTexts {
+    // Starts with the units the beam form's texts are shown in (m, kN, kN/m, N/mm^2, cm^4, kN,
+    // kN-m, mm), so that no showing of a form needs to fill them in.
+    SharedModel();
     double BeamLength = 0;      // mm; 0 = no beam
     Arr<int32, 0, 5> SpanCount; // [0] committed spans; [lc] left after released forkheads
     Arr<TMemberRow, 0, 27> SpanData;

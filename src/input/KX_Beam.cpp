@@ -194,11 +194,6 @@ void setMemberGridCaptions(BeamFormControls& f) {
         f.Grid_SpanData.SetCell(0, field + 1, kFieldCaptions[field]);
 }
 
-void setDefaultUnit(TUnitKind kind, const char* text, float factor) {
-    if (UnitText(Model, kind).empty()) UnitText(Model, kind) = text;
-    if (UnitFactor(Model, kind) == 0) UnitFactor(Model, kind) = factor;
-}
-
 // The self-weight record a commit writes: the working one (its factor included, which a refusal
 // of factored loads has just made 1.0) with the weight of the section steel over the whole beam.
 // A section that may be checked, when the committed loads give the self-weight no factor yet, gets
@@ -382,15 +377,6 @@ void ResetBeamForm(BeamFormControls& f) {
 }
 
 void BeamFormShow(BeamFormControls& f) {
-    setDefaultUnit(TUnitKind::Length, "m", 1000);
-    setDefaultUnit(TUnitKind::Force, "kN", 1000);
-    setDefaultUnit(TUnitKind::UDL, "kN/m", 1);
-    setDefaultUnit(TUnitKind::SectE, "N/mm^2", 1);
-    setDefaultUnit(TUnitKind::SectI, "cm^4", 10000);
-    setDefaultUnit(TUnitKind::Shear, "kN", 0.001f);
-    setDefaultUnit(TUnitKind::Moment, "kN-m", 0.000001f);
-    setDefaultUnit(TUnitKind::Deflection, "mm", 1);
-
     f.lbl_E = "( " + Model.UnitTextSectE + " )";
     f.lbl_Ixx = "( " + Model.UnitTextSectI + " )";
     f.Grid_Spans.SetCell(0, 1, "  Length (" + Model.UnitTextLength + ")");

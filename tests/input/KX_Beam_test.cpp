@@ -118,6 +118,36 @@ TEST_F(BeamForm, CommitOfTheUBBeamWritesMembersSupportsSectionAndSelfWeight) {
     EXPECT_EQ(Work.WorkLoads[kSelfWeightRecord][lfLF], 1.3f);
 }
 
+// Showing the form writes nothing committed: a job whose units are not those the form starts with,
+// or has none, is saved byte for byte as it was before the showing.
+TEST_F(BeamForm, ShowingTheFormWritesNothingCommitted) {
+    struct Row {
+        const char* what;
+        std::function<void()> units;
+    };
+    const std::vector<Row> rows = {
+        {"a job without unit texts or factors",
+         [] {
+             Model.UnitTextLength = Model.UnitTextForce = Model.UnitTextSectE = "";
+             Model.UnitFactorLength = Model.UnitFactorForce = Model.UnitFactorSectE = 0;
+         }},
+        {"a job in mm and N",
+         [] {
+             Model.UnitTextLength = "mm";
+             Model.UnitFactorLength = 1;
+             Model.UnitTextForce = "N";
+             Model.UnitFactorForce = 1;
+         }},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.what);
+        r.units();
+        const Snapshot before;
+        BeamFormShow(f);
+        EXPECT_TRUE(Snapshot() == before);
+    }
+}
+
 TEST_F(BeamForm, ShearDeflectionIsWantedOnlyWhenTickedWithAStiffnessShown) {
     // The stiffness stays on show when "Calculate" is unticked: the flag follows the box.
     const struct {
