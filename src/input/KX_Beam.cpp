@@ -20,7 +20,6 @@
 #include "platform/NumberInput.h"
 #include "platform/StateRegistry.h"
 #include "sections/SectionFile.h"
-#include "window/FileCommands.h"
 
 namespace kx {
 
@@ -489,7 +488,7 @@ void SpanGridEdited(BeamFormControls& f, SketchPicture& pic) {
     UpdateMemberGrid(f);
 }
 
-bool CommitBeamData(BeamFormControls& f, FileCommandsHost& host, BeamCommitLoadForm& loadForm) {
+bool CommitBeamData(BeamFormControls& f, BeamCommitLoadForm& loadForm) {
     if (!TakeTypedTimberSize(f)) return false;
     // The total follows the grid as it stands, whatever was typed since the last drawing.
     Work.WorkBeamLength = static_cast<float>(BeamFormSketchMembers(f).Total);
@@ -545,14 +544,11 @@ bool CommitBeamData(BeamFormControls& f, FileCommandsHost& host, BeamCommitLoadF
             m.SteelSectionFlag = 1;
             if (Model.FactoredLoadsFlag == 1 &&
                 !dlg().Confirm(beammsg::kFactoredLoads, beammsg::kConfirmCaption)) {
-                // The answer stands whether or not the beam is committed, and so must the
-                // clearing of results found with the old factors.
-                const bool factorsChanged = AppliedFactorOtherThanOne(Model);
+                // The answer stands whether or not the beam is committed.
                 for (SharedModel* target : {&Model, &m}) {
                     target->FactoredLoadsFlag = -1;
                     resetLoadFactors(*target);
                 }
-                ClearAnalysisIfChanged(factorsChanged, &host);
                 loadForm.SetSelfWeightFactorText("1.0");
                 for (TLoadRec& rec : w.WorkLoads)
                     rec[lfLF] = 1.0f;
@@ -581,9 +577,6 @@ bool CommitBeamData(BeamFormControls& f, FileCommandsHost& host, BeamCommitLoadF
     Model = std::move(*scratch);
     w.WorkLoads[kSelfWeightRecord] = selfWeight;
     UnapplySelfWeightWithoutSteel();
-
-    // The results shown belong to the beam that was there before.
-    ClearAnalysis(host);
 
     loadForm.ShowSelfWeightFrame(checkable);
     loadForm.DrawLoadFormBeam();

@@ -16,7 +16,6 @@
 #include "platform/Dialogs.h"
 #include "platform/NumberInput.h"
 #include "platform/StateRegistry.h"
-#include "window/FileCommands.h"
 
 namespace kx {
 
@@ -628,11 +627,9 @@ void LoadFormBack(const LoadFormControls& f) {
     LoadDataVars.KeptLoads = Work.WorkLoads;
 }
 
-void FactoredLoadsChanged(LoadFormControls& f, FileCommandsHost* host) {
+void FactoredLoadsChanged(LoadFormControls& f) {
     if (Model.FactoredLoadsFlag != 1 && factorsOtherThanOne(f)) {
         // As the beam form does when factored loads are turned off: no factor is dropped unsaid.
-        // Results found with the old factors must be neither shown nor printed nor saved.
-        ClearAnalysisIfChanged(AppliedFactorOtherThanOne(Model), host);
         resetLoadFactors(Model);
         for (TLoadRec& r : Work.WorkLoads)
             r[lfLF] = 1.0f;
@@ -643,13 +640,6 @@ void FactoredLoadsChanged(LoadFormControls& f, FileCommandsHost* host) {
         message(beammsg::kFactorsReset);
     }
     followFactoredLoads(f);
-}
-
-bool AppliedFactorOtherThanOne(const SharedModel& m) {
-    for (const auto& loadcase : m.LoadTable)
-        for (const TLoadRec& r : loadcase)
-            if (r[lfApplied] == 1.0f && r[lfLF] != 1.0f) return true;
-    return false;
 }
 
 void resetLoadFactors(SharedModel& m) {
@@ -667,7 +657,7 @@ void NewBeamLoadForm(LoadFormControls& f) {
     ShowLoadFactorColumn(f);
 }
 
-LoadRoute CommitLoads(LoadFormControls& f, LoadFormPicture& pic, FileCommandsHost* host) {
+LoadRoute CommitLoads(LoadFormControls& f, LoadFormPicture& pic) {
     LoadDataState& v = LoadDataVars;
     const auto refuse = [&](const std::string& text) {
         v.LoadError = -1;
@@ -729,8 +719,6 @@ LoadRoute CommitLoads(LoadFormControls& f, LoadFormPicture& pic, FileCommandsHos
     }
 
     SharedModel& m = Model;
-    // Results of other loads must be neither shown beside these nor printed nor saved.
-    ClearAnalysisIfChanged(!(m.LoadTable == *table), host);
     m.LoadTable = *table;
     m.UDLStackTable = Work.UDLStack;
     for (int lc = 1; lc <= kMaxLoadcases; ++lc)

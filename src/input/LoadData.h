@@ -11,8 +11,6 @@
 
 namespace kx {
 
-class FileCommandsHost;
-
 // The load form's own state beside the working copies.
 struct LoadDataState {
     int32 WorkRowsShown = 0;     // load rows in use; rows 1..WorkRowsShown + 1 are shown
@@ -139,11 +137,8 @@ void NewBeamLoadForm(LoadFormControls& f);
 // that the next showing shows the rows as they were left.
 void LoadFormBack(const LoadFormControls& f);
 // The factored-loads setting changed: the load-factor edits follow it, and turned off, every load
-// factor other than 1.0 (typed, working or committed) becomes 1.0 with the beam form's message,
-// and a committed factor of an applied load changed clears the analysis.
-void FactoredLoadsChanged(LoadFormControls& f, FileCommandsHost* host = nullptr);
-// Whether a load applied in m's load table has a factor other than 1.0: the analysis used it.
-bool AppliedFactorOtherThanOne(const SharedModel& m);
+// factor other than 1.0 (typed, working or committed) becomes 1.0 with the beam form's message.
+void FactoredLoadsChanged(LoadFormControls& f);
 // Every load factor of every loadcase of m's load table 1.0.
 void resetLoadFactors(SharedModel& m);
 
@@ -157,9 +152,8 @@ enum class LoadRoute {
 
 // "Next >": the rows read and checked, and only when every check passes the loads, the stacks of
 // all five loadcases and the loadcase markers committed; a typed load text that is not a number is
-// refused first, naming its row. A commit that changes the loads clears the last analysis (from
-// the main window too, when given). Returns where the wizard goes on.
-LoadRoute CommitLoads(LoadFormControls& f, LoadFormPicture& pic, FileCommandsHost* host = nullptr);
+// refused first, naming its row. Returns where the wizard goes on.
+LoadRoute CommitLoads(LoadFormControls& f, LoadFormPicture& pic);
 
 // The messages of the load form.
 namespace loadmsg {

@@ -10,6 +10,7 @@
 #include <type_traits>
 
 #include "engine/AnalyseBeam.h"
+#include "engine/AnalysedJob.h"
 #include "engine/CantileverStatics.h"
 #include "engine/EngineState.h"
 #include "engine/LoadDistribution.h"
@@ -285,8 +286,7 @@ PointMember LocatePoint(int lc, float x) {
 
 bool CalcPointResults(std::string_view distanceText) {
     if (Model.BeamLength == 0) return false;
-    // A commit keeps the loadcase count but not the results: nothing is solved for a beam that was
-    // never analysed as it stands.
+    // Nothing is solved for a beam that was never analysed as it stands.
     if (!BeamResultsAvailable() || Model.LoadcaseCount < 1) {
         dlg().Message(kAnalyseBeamFirst);
         return false;
@@ -336,6 +336,8 @@ PointGrid PointGridContent(bool withValues) {
 }
 
 std::vector<std::string> PointListContent() {
+    // Values found on results that no longer stand are neither shown nor printed.
+    if (!ResultsStand()) return {};
     const auto& lines = PointResults.PointLines;
     const double count = ReadNumber(lines[0], NumberPolicy::LeadingNumber);
     const int n = count >= 1 ? static_cast<int>(std::min<double>(count, lines.high)) : 0;
