@@ -63,8 +63,10 @@ std::unique_ptr<SharedModel> AnalysedFields(const SharedModel& m) {
     j->TimberK3Bending = j->TimberK3Axial = j->TimberAppliedMoment = j->TimberAppliedAxialLoad = 0;
     for (int lc = 1; lc <= kMaxLoadcases; ++lc)
         for (TLoadRec& r : j->LoadTable[lc]) {
+            if (r[lfApplied] == 1.0f) continue;
             const bool listed = lc == 1 && (r[lfKind] == 1.0f || r[lfKind] == -1.0f);
-            if (r[lfApplied] != 1.0f && !listed) r.fill(0);
+            if (!listed) r.fill(0);
+            r[lfApplied] = 0; // "not applied" is held as -1 or 0 alike
         }
     for (auto& stack : j->UDLStackTable)
         for (TUDLStackRec& r : stack)
