@@ -112,4 +112,8 @@ TEST(IndexCore, TheSelectorRedrawsThePictureOfOneLoadcaseOrOfAllWithTheEnvelope)
     EXPECT_EQ(SelectLoadcase(host, "0"), FrontList::Results);
     EXPECT_EQ(host.picture, "loads all, beam, diagrams 1 all, diagrams 3 all, envelope, ");
     EXPECT_EQ(Drawing.ShownCase, 0);
+    // Once the job is not the one analysed, its diagrams are drawn no more.
+    Model.CaseHasLoads[2] = 1;
+    EXPECT_EQ(SelectLoadcase(host, "0"), FrontList::Results);
+    EXPECT_EQ(host.picture, "loads all, beam, envelope, ");
 }
