@@ -14,7 +14,6 @@
 #include "foundation/ui/Preferences.h"
 #include "foundation/ui/Unit1.h"
 #include "foundation/ui/Windows.h"
-#include "input/Rescale.h"
 #include "input/Span.h"
 #include "input/ui/CantLH.h"
 #include "input/ui/CantRH.h"
@@ -135,8 +134,6 @@ void ResetAllInputForms() {
     if (Forms.CantLHFrm) Forms.CantLHFrm->CantLHClear();
     if (Forms.SpanFrm) Forms.SpanFrm->SpanClear();
     if (Forms.CantRHFrm) Forms.CantRHFrm->CantRHClear();
-    // The windows' texts are new: none is one the last change of units wrote.
-    ForgetRescaledTexts();
     if (Forms.SetHeaderFrm) Forms.SetHeaderFrm->ClearJobTexts();
 }
 

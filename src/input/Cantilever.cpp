@@ -5,10 +5,8 @@
 #include <optional>
 
 #include "foundation/JobChecks.h"
-#include "foundation/ShownValues.h"
 #include "foundation/SigFig.h"
 #include "input/FormSketch.h"
-#include "input/Rescale.h"
 #include "platform/Canvas.h"
 #include "platform/Dialogs.h"
 #include "platform/NumberInput.h"
@@ -140,13 +138,12 @@ void CalcCantileverEffectiveLength(const CantSide& side, CantControls& c) {
         c.Option[coRestrained] = false;
         const float previous = w.EffLengthWork[r][0];
         // The length offered, taken as it stands, is the length that was there.
-        const RescaleForm form = r == kLHCantRow ? RescaleForm::CantLHFrm : RescaleForm::CantRHFrm;
-        const std::uint64_t key = RescaleKey(form, elUserLength);
-        const std::string answer =
-            dlg().InputBox(side.InputCaption, "Specify effective length " + Model.UnitTextLength.str(),
-                           ShowValue(key, shown3(previous), previous, factor()));
+        ShownText offered(shown3(previous), previous, factor());
+        offered = dlg().InputBox(side.InputCaption, "Specify effective length " + Model.UnitTextLength.str(),
+                                 offered);
+        const std::string& answer = offered;
         const std::optional<double> number = TryReadNumber(answer, kEffLengthNumbers);
-        float Le = static_cast<float>(number ? ReadShownValue(key, answer, factor(), *number) : 0);
+        float Le = static_cast<float>(number ? offered.Read(factor(), *number) : 0);
         if (!number) {
             dlg().Message(NotANumberMessage(answer));
             Le = previous;
@@ -174,7 +171,7 @@ void CalcCantileverEffectiveLength(const CantSide& side, CantControls& c) {
     }
     c.lbl_Lf = w.EffLengthTextWork[r].str();
     c.lbl_Le = undefined ? "" : shown3(w.EffLengthWork[r][0]);
-    Model.EffLengthMemberLength[r] = L;
+    w.EffLengthMemberLengthWork[r] = L;
 }
 
 void CantOptionClick(const CantSide& side, CantControls& c, int field) {
@@ -236,6 +233,7 @@ CantRoute CantNext(const CantSide& side, CantControls& c) {
     TCantOpt& flags = m.*side.Committed;
     for (int f = 0; f <= coEdit; ++f)
         flags[f] = c.Option[f] ? 1 : 0;
+    m.EffLengthMemberLength[r] = Work.EffLengthMemberLengthWork[r];
 
     if (EffLengthForPresentLength(m, r)) return side.Next;
     dlg().Message(CantLengthChangedMessage(r));
@@ -251,6 +249,7 @@ void CantRestoreFromCommitted(const CantSide& side, CantControls& c) {
     Work.EffLengthTextWork[r] = Model.EffLengthText[r];
     // The length too: a user value is offered again as it was, not as 0.
     Work.EffLengthWork[r][0] = Model.EffLength[r][0];
+    Work.EffLengthMemberLengthWork[r] = Model.EffLengthMemberLength[r];
     restorePending(side) = true;
 }
 
@@ -262,6 +261,7 @@ void CantClear(const CantSide& side, CantControls& c) {
     c.lbl_Lf.clear();
     Work.EffLengthWork[r][0] = 0;
     Work.EffLengthTextWork[r] = "";
+    Work.EffLengthMemberLengthWork[r] = 0;
     (Work.*side.Working).fill(0);
     restorePending(side) = false;
 }

@@ -7,12 +7,10 @@
 #include <optional>
 
 #include "foundation/LineCount.h"
-#include "foundation/ShownValues.h"
 #include "foundation/SigFig.h"
 #include "foundation/Units.h"
 #include "input/FormSketch.h"
 #include "input/LoadData.h"
-#include "input/Rescale.h"
 #include "input/SectionChoice.h"
 #include "input/TimSect.h"
 #include "platform/BusyCursor.h"
@@ -72,13 +70,11 @@ void setRadio(bool& self, bool& other, bool chosen) {
 
 // The length of a member shown in column col of the spans grid, read back as this length while
 // nobody changes it.
-std::string lengthCell(int col, float mm, bool emptyAtZero = true) {
+ShownText lengthCell(float mm, bool emptyAtZero = true) {
     std::string t = SigFig4Dec3(mm / Model.UnitFactorLength);
     if (emptyAtZero && t == "0.000") t.clear();
-    return ShowValue(BeamSpanLengthKey(col), t, mm, Model.UnitFactorLength);
+    return {t, mm, Model.UnitFactorLength};
 }
-
-std::uint64_t liftHeightKey() { return RescaleKey(RescaleForm::KX_BeamFrm, bfLiftHeight); }
 
 std::string memberLength(const BeamFormControls& f, int col) { return SigFig5(SpanGridLength(f, col)); }
 
@@ -136,7 +132,9 @@ bool sectionUsable(const BeamFormControls& f) {
 }
 
 // An effective length worked out for another length of its member, or "+ 2D" for another depth,
-// is asked for again: the length it was worked out for becomes 0, which no member has.
+// is asked for again: the length it was worked out for becomes 0, which no member has, in the
+// committed job and in the effective-length forms' working copy alike, so that neither a form's
+// "Next >" nor Analyse takes it for one worked out for the member as it now is.
 void askAgainForChangedEffLengths(const SharedModel& before, SharedModel& after) {
     const auto plus2D = [](const SpanFlags& pos, const SpanFlags& dead, int s) {
         return pos[s] == 1 || dead[s] == 1;
@@ -147,7 +145,7 @@ void askAgainForChangedEffLengths(const SharedModel& before, SharedModel& after)
                                           plus2D(Work.SpanOptPosWork, Work.SpanOptDeadWork, r));
         if (after.SpanData[r][mfL] != before.SpanData[r][mfL] ||
             (depthCounts && after.SpanData[r][mfSteelDepth] != before.SpanData[r][mfSteelDepth]))
-            after.EffLengthMemberLength[r] = 0;
+            after.EffLengthMemberLength[r] = Work.EffLengthMemberLengthWork[r] = 0;
     }
 }
 
@@ -261,12 +259,12 @@ void FillSpanGridFromWork(BeamFormControls& f, CantileverCells cantilevers) {
     const int c = f.Check_LHC ? 1 : 0, n = workSpans();
     const bool emptyCantileverAtZero = cantilevers == CantileverCells::EmptyAtZero;
     if (f.Check_LHC)
-        f.Grid_Spans.SetCell(1, 1, lengthCell(1, Work.WorkSpanData[kLHCantRow][mfL], emptyCantileverAtZero));
+        f.Grid_Spans.Show(1, 1, lengthCell(Work.WorkSpanData[kLHCantRow][mfL], emptyCantileverAtZero));
     for (int s = 1; s <= n; ++s)
-        f.Grid_Spans.SetCell(c + s, 1, lengthCell(c + s, Work.WorkSpanData[s][mfL]));
+        f.Grid_Spans.Show(c + s, 1, lengthCell(Work.WorkSpanData[s][mfL]));
     if (f.Check_RHC)
-        f.Grid_Spans.SetCell(
-            n + c + 1, 1, lengthCell(n + c + 1, Work.WorkSpanData[kRHCantRow][mfL], emptyCantileverAtZero));
+        f.Grid_Spans.Show(n + c + 1, 1,
+                          lengthCell(Work.WorkSpanData[kRHCantRow][mfL], emptyCantileverAtZero));
 }
 
 void ReadSpanLengths(const BeamFormControls& f, SharedModel& m) {
@@ -321,14 +319,11 @@ void ApplySupportRules(BeamFormControls& f) {
 
 void CalcCouplerStiffness(const BeamFormControls& f) {
     WorkingCopies& w = Work;
-    w.WorkLiftHeight = static_cast<float>(
-        ReadShownValue(liftHeightKey(), f.Edit_L, Model.UnitFactorLength, number(f.Edit_L)));
+    w.WorkLiftHeight = static_cast<float>(f.Edit_L.Read(Model.UnitFactorLength, number(f.Edit_L)));
     // An empty box and a lift height of 0 are the same: none given.
     if (w.WorkLiftHeight == 0) w.WorkLiftHeight = NoLiftHeight();
     // Ixx as the label shows it, or as it stood before a change of units rewrote the label.
-    const float I =
-        static_cast<float>(ReadShownValue(RescaleKey(RescaleForm::KX_BeamFrm, bfIxx), f.lbl_S01_Ixx,
-                                          Model.UnitFactorSectI, number(f.lbl_S01_Ixx)));
+    const float I = static_cast<float>(f.lbl_S01_Ixx.Read(Model.UnitFactorSectI, number(f.lbl_S01_Ixx)));
     const float k = static_cast<float>(static_cast<double>(I) / w.WorkLiftHeight * kCouplerModulus);
     auto spring = [&](bool ticked, bool top, bool mid, int entry) {
         w.WorkSupportStiffness[entry] = 0;
@@ -381,7 +376,7 @@ void ResetBeamForm(BeamFormControls& f) {
     f.lbl_S01_Desc.clear();
     f.Grid_Spans.SetColCount(2);
     for (int col = 1; col <= 27; ++col)
-        f.Grid_Spans.SetCell(col, 1, "");
+        f.Grid_Spans.Show(col, 1, ShownText());
     for (int col = 1; col <= 27; ++col)
         for (int row = 1; row <= 8; ++row)
             f.Grid_SpanData.SetCell(col, row, "");
@@ -404,7 +399,6 @@ void ResetBeamForm(BeamFormControls& f) {
 }
 
 void BeamFormShow(BeamFormControls& f) {
-    Model.LoadRowsShown = 0;
     setDefaultUnit(TUnitKind::Length, "m", 1000);
     setDefaultUnit(TUnitKind::Force, "kN", 1000);
     setDefaultUnit(TUnitKind::UDL, "kN/m", 1);
@@ -599,10 +593,8 @@ void RestoreBeamForm(BeamFormControls& f) {
         f.Frame_Steel = false;
         f.Check_GA = m.SpanData[kFlagsRow][kShearDeflectionField] != -1.0f;
         const float sl = m.UnitFactorSectLength;
-        f.Edit_Timber_W = ShowValue(RescaleKey(RescaleForm::KX_BeamFrm, bfTimberW),
-                                    SigFig3(m.TimberWidthSaved / sl), m.TimberWidthSaved, sl);
-        f.Edit_Timber_H = ShowValue(RescaleKey(RescaleForm::KX_BeamFrm, bfTimberH),
-                                    SigFig3(m.TimberDepthSaved / sl), m.TimberDepthSaved, sl);
+        f.Edit_Timber_W = ShownText(SigFig3(m.TimberWidthSaved / sl), m.TimberWidthSaved, sl);
+        f.Edit_Timber_H = ShownText(SigFig3(m.TimberDepthSaved / sl), m.TimberDepthSaved, sl);
         f.lbl_GA = SigFig3(m.SpanData[1][mfGA] / m.UnitFactorForce);
         f.Frame_SteelCheck = false;
         f.Frame_Shear = true;
@@ -648,7 +640,8 @@ void RestoreBeamForm(BeamFormControls& f) {
     if (m.SteelSectionFlag == -1) setRadio(f.Option_None, f.Option_Check, true);
     if (m.SteelSectionFlag == 1) setRadio(f.Option_Check, f.Option_None, true);
     if (w.WorkSpanData[kFlagsRow][kShearDeflectionField] == 1.0f) f.Check_GA = true;
-    f.lbl_GA = SigFig3(m.SpanData[1][mfGA] / m.UnitFactorForce);
+    // The section's texts stand for what they show, whatever a change of units left behind them.
+    f.lbl_GA = ShownText(SigFig3(m.SpanData[1][mfGA] / m.UnitFactorForce));
     if (f.lbl_GA == "0.0") f.lbl_GA.clear();
 
     // A coupler's pair of options is set only where there is a coupler, so that a box ticked
@@ -669,15 +662,13 @@ void RestoreBeamForm(BeamFormControls& f) {
     }
     coupler(f.Check_RH_End_Sup, f.Option_RH_Top, f.Option_RH_Mid, m.SupportType[kRHEndSupport]);
 
-    f.Edit_L = LiftHeightGiven(m.LiftHeight) ? SigFig3(m.LiftHeight / m.UnitFactorLength) : "";
-    ShowValue(liftHeightKey(), f.Edit_L, m.LiftHeight, m.UnitFactorLength);
+    f.Edit_L = ShownText(LiftHeightGiven(m.LiftHeight) ? SigFig3(m.LiftHeight / m.UnitFactorLength) : "",
+                         m.LiftHeight, m.UnitFactorLength);
 
     f.Check_LHC = w.WorkSpanData[kLHCantRow][mfExists] == 1.0f;
     f.Check_RHC = w.WorkSpanData[kRHCantRow][mfExists] == 1.0f;
     f.UpDown_Spans = n;
     f.Edit_Spans = std::to_string(n);
-
-    ForgetSectionTexts();
 
     setSpanGridCaptions(f, n);
     FillSpanGridFromWork(f, CantileverCells::Shown);
@@ -686,8 +677,8 @@ void RestoreBeamForm(BeamFormControls& f) {
         const std::string t = SigFig4Dec3(v);
         return t == "0.000" ? std::string() : t;
     };
-    f.lbl_S01_E = sectionText(w.WorkSpanData[n][mfE] / m.UnitFactorSectE);
-    f.lbl_S01_Ixx = sectionText(w.WorkSpanData[n][mfIxx] / m.UnitFactorSectI);
+    f.lbl_S01_E = ShownText(sectionText(w.WorkSpanData[n][mfE] / m.UnitFactorSectE));
+    f.lbl_S01_Ixx = ShownText(sectionText(w.WorkSpanData[n][mfIxx] / m.UnitFactorSectI));
     f.lbl_S01_Desc = w.WorkSectionText;
     for (int row = 0; row <= kRHCantRow; ++row) {
         f.Grid_SpanData.SetCell(row + 1, 5, SigFig5(w.WorkSpanData[row][mfY]));

@@ -8,10 +8,8 @@
 
 #include "foundation/Func_FloatToInt.h"
 #include "foundation/JobChecks.h"
-#include "foundation/ShownValues.h"
 #include "foundation/SigFig.h"
 #include "input/BeamMessages.h"
-#include "input/Rescale.h"
 #include "platform/BusyCursor.h"
 #include "platform/Dialogs.h"
 #include "platform/NumberInput.h"
@@ -57,17 +55,10 @@ constexpr NumberPolicy kLoadNumbers = NumberPolicy::RefusedWhenNotANumber;
 // The number of a typed text; until "Next >" refuses it, a text that is not a number counts as 0.
 double number(const std::string& text) { return TryReadNumber(text, kLoadNumbers).value_or(0); }
 
-std::uint64_t rowKey(int field, int n) { return RescaleKey(RescaleForm::LoadDataFrm, field, n); }
-
 // A typed value times its unit factor, held as a single; a text the form showed and nobody changed
 // gives back the value it was made from.
-float typed(const std::string& text, float factor, std::uint64_t key) {
-    return static_cast<float>(ReadShownValue(key, text, factor, number(text)));
-}
-
-// The text of a value shown in a box, kept with the value it was made from.
-std::string shown(std::uint64_t key, const std::string& text, double value, float factor) {
-    return ShowValue(key, text, value, factor);
+float typed(const ShownText& text, float factor) {
+    return static_cast<float>(text.Read(factor, number(text)));
 }
 
 // A flag held in a single as the whole number it stands for; anything else counts as 0.
@@ -77,9 +68,9 @@ bool factoredLoads() { return Model.FactoredLoadsFlag == 1; }
 
 // The load factor a load-factor edit gives: blank means its default, and without factored loads
 // every factor is 1.0 (a factor left in a hidden edit or read from a file must not count).
-float loadFactor(const std::string& text, float blankDefault, std::uint64_t key) {
+float loadFactor(const ShownText& text, float blankDefault) {
     if (!factoredLoads()) return 1.0f;
-    return blank(text) ? blankDefault : typed(text, 1.0f, key);
+    return blank(text) ? blankDefault : typed(text, 1.0f);
 }
 
 float selfWeightDefaultFactor() { return factoredLoads() ? kSelfWeightLoadFactor : 1.0f; }
@@ -224,17 +215,27 @@ bool SelfWeightSection() {
     return SteelSectionShape(Model.SectionShape.str()) && !(Model.SectionFamilyCode == "Scaffold");
 }
 
+namespace {
+
+// Only applied flags change, so a job without a self-weight keeps its flags as they were.
+void takeOffApplied(float& flag) {
+    if (flag == 1.0f) flag = -1.0f;
+}
+
+} // namespace
+
+void UnapplyWorkingSelfWeightWithoutSteel() {
+    if (SelfWeightSection()) return;
+    for (int lc = 1; lc <= kMaxLoadcases; ++lc)
+        takeOffApplied(Work.ApplyFlags[lc][kSelfWeightRecord]);
+    takeOffApplied(Work.WorkLoads[kSelfWeightRecord][lfApplied]);
+}
+
 void UnapplySelfWeightWithoutSteel() {
     if (SelfWeightSection()) return;
-    // Only applied flags change, so a job without a self-weight keeps its flags as they were.
-    auto takeOff = [](float& flag) {
-        if (flag == 1.0f) flag = -1.0f;
-    };
-    for (int lc = 1; lc <= kMaxLoadcases; ++lc) {
-        takeOff(Work.ApplyFlags[lc][kSelfWeightRecord]);
-        takeOff(Model.LoadTable[lc][kSelfWeightRecord][lfApplied]);
-    }
-    takeOff(Work.WorkLoads[kSelfWeightRecord][lfApplied]);
+    UnapplyWorkingSelfWeightWithoutSteel();
+    for (int lc = 1; lc <= kMaxLoadcases; ++lc)
+        takeOffApplied(Model.LoadTable[lc][kSelfWeightRecord][lfApplied]);
 }
 
 namespace {
@@ -256,21 +257,21 @@ void readRows(const LoadFormControls& f, bool ticks) {
         r[lfKind] = 0;
         if (row.OptionP) r[lfKind] = 1.0f;
         if (row.OptionUDL) r[lfKind] = -1.0f;
-        r[lfDist] = typed(row.Edit_Dist.Text, m.UnitFactorLength, rowKey(lrDist, n));
+        r[lfDist] = typed(row.Edit_Dist.Text, m.UnitFactorLength);
         if (row.OptionP) {
-            r[lfW1] = typed(row.Edit_PL.Text, m.UnitFactorForce, rowKey(lrPL, n));
+            r[lfW1] = typed(row.Edit_PL.Text, m.UnitFactorForce);
             r[lfW2] = 0;
             r[lfCover] = 0;
         } else {
-            r[lfW1] = typed(row.Edit_UDLS.Text, m.UnitFactorUDL, rowKey(lrUDLS, n));
-            r[lfW2] = typed(row.Edit_UDLF.Text, m.UnitFactorUDL, rowKey(lrUDLF, n));
-            r[lfCover] = typed(row.Edit_Cover.Text, m.UnitFactorLength, rowKey(lrCover, n));
+            r[lfW1] = typed(row.Edit_UDLS.Text, m.UnitFactorUDL);
+            r[lfW2] = typed(row.Edit_UDLF.Text, m.UnitFactorUDL);
+            r[lfCover] = typed(row.Edit_Cover.Text, m.UnitFactorLength);
         }
-        r[lfLF] = loadFactor(row.Edit_LF.Text, 1.0f, rowKey(lrLF, n));
+        r[lfLF] = loadFactor(row.Edit_LF.Text, 1.0f);
         if (ticks) w.ApplyFlags[lc][n] = row.Check ? 1.0f : 0.0f;
     }
     TLoadRec& sw = w.WorkLoads[kSelfWeightRecord];
-    sw[lfLF] = loadFactor(f.Edit_LF, selfWeightDefaultFactor(), rowKey(lrLF, 0));
+    sw[lfLF] = loadFactor(f.Edit_LF, selfWeightDefaultFactor());
     sw[lfApplied] = f.Check_Swt ? 1.0f : 0.0f;
 }
 
@@ -492,20 +493,21 @@ void FillLoadRows(LoadFormControls& f) {
         if (a == -1) row.Check = false;
         if (a == 1) row.Check = true;
         const bool applied = a == 1;
-        const auto value = [&](int field, int at, float factor) {
+        // Each text keeps the value it was made from.
+        const auto value = [&](int at, float factor) {
             const std::string t = zeroBlank(SigFig4Dec3(R[at] / static_cast<double>(factor)), applied);
-            return shown(rowKey(field, n), t, R[at], factor);
+            return ShownText(t, R[at], factor);
         };
-        row.Edit_Dist.Text = value(lrDist, lfDist, m.UnitFactorLength);
-        if (k == 1) row.Edit_PL.Text = value(lrPL, lfP, m.UnitFactorForce);
+        row.Edit_Dist.Text = value(lfDist, m.UnitFactorLength);
+        if (k == 1) row.Edit_PL.Text = value(lfP, m.UnitFactorForce);
         if (k == -1) {
-            row.Edit_UDLS.Text = value(lrUDLS, lfW1, m.UnitFactorUDL);
-            row.Edit_UDLF.Text = value(lrUDLF, lfW2, m.UnitFactorUDL);
-            row.Edit_Cover.Text = value(lrCover, lfCover, m.UnitFactorLength);
+            row.Edit_UDLS.Text = value(lfW1, m.UnitFactorUDL);
+            row.Edit_UDLF.Text = value(lfW2, m.UnitFactorUDL);
+            row.Edit_Cover.Text = value(lfCover, m.UnitFactorLength);
         }
         if (k == 1 || k == -1) {
             const std::string lf = SigFig3Dec3(R[lfLF]);
-            row.Edit_LF.Text = shown(rowKey(lrLF, n), lf == "0.00" ? std::string() : lf, R[lfLF], 1.0f);
+            row.Edit_LF.Text = ShownText(lf == "0.00" ? std::string() : lf, R[lfLF], 1.0f);
         }
     }
     if (!SelfWeightSection()) return;
@@ -522,7 +524,7 @@ void FillLoadRows(LoadFormControls& f) {
         lf = 1.0f;
         f.Edit_LF_Enabled = false;
     }
-    f.Edit_LF = shown(rowKey(lrLF, 0), SigFig3Dec3(lf), lf, 1.0f);
+    f.Edit_LF = ShownText(SigFig3Dec3(lf), lf, 1.0f);
 }
 
 void RedrawLoadForm(LoadFormControls& f, LoadFormPicture& pic) {
@@ -549,7 +551,7 @@ void LoadFormShow(LoadFormControls& f, LoadFormPicture& pic) {
     f.Frame_SWt = SelfWeightSection();
     if (!f.Frame_SWt) {
         f.Check_Swt = false;
-        UnapplySelfWeightWithoutSteel();
+        UnapplyWorkingSelfWeightWithoutSteel();
     }
     FillLoadRows(f);
     followFactoredLoads(f);
@@ -588,7 +590,6 @@ void LoadcaseClicked(LoadFormControls& f, LoadFormPicture& pic) {
     Updating updating;
     f.Edit_Case = LoadcaseIn(f.Edit_Case);
     LoadDataVars.WorkLoadcase = f.Edit_Case;
-    Model.CurrentLoadcase = f.Edit_Case;
     ShowApplyFlags(f);
     BuildUDLStack();
     RedrawLoadForm(f, pic);

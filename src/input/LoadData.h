@@ -6,6 +6,7 @@
 #include <string>
 
 #include "foundation/SharedModel.h"
+#include "foundation/ShownText.h"
 #include "input/LoadSketch.h"
 #include "platform/Arr.h"
 
@@ -34,9 +35,9 @@ inline constexpr int kLoadRows = 50;
 // factor.
 inline constexpr float kSelfWeightLoadFactor = 1.4f;
 
-// An edit field: its text and whether it is shown.
+// An edit field: its text, with the exact value behind it, and whether it is shown.
 struct EditBox {
-    std::string Text;
+    ShownText Text;
     bool Visible = false;
     bool operator==(const EditBox&) const = default;
 };
@@ -59,7 +60,7 @@ struct LoadFormControls {
     bool Frame_SWt = false;
     bool Check_Swt = false;
     std::string lbl_Swt;
-    std::string Edit_LF;
+    ShownText Edit_LF;
     bool Edit_LF_Enabled = true;
     int Edit_Case = 1;
     int Height = 560; // the form's height; rows below it are reached by scrolling
@@ -73,8 +74,10 @@ struct LoadFormControls {
 bool SteelSectionShape(const std::string& shape);
 bool SelfWeightSection();
 // Without a steel self-weight the self-weight record is applied in no loadcase: its working ticks
-// and its committed flags are taken off alike, so that nothing hidden is analysed.
+// and its committed flags are taken off alike, so that nothing hidden is analysed. The beam commit
+// and Open take off both; the load form's show, which commits nothing, only its working ticks.
 void UnapplySelfWeightWithoutSteel();
+void UnapplyWorkingSelfWeightWithoutSteel();
 
 // The rows and the self-weight frame into WorkLoads, the ticks into ApplyFlags of WorkLoadcase;
 // the checks follow when ValidateOnRead is 1.0.

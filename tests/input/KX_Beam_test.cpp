@@ -588,14 +588,17 @@ TEST_F(BeamForm, AChangeOfUnitsDoesNotRoundTheMembersItRewrites) {
     PickUB127();
     SnapshotUnitFactors();
     kx::BeamFormUnitTexts texts;
-    texts.SpanLengths = {f.Grid_Spans.Cell(1, 1), f.Grid_Spans.Cell(2, 1)};
+    texts.SpanLengths = {f.Grid_Spans.Shown(1, 1), f.Grid_Spans.Shown(2, 1)};
     UnitText(Model, TUnitKind::Length) = "ft";
     UnitFactor(Model, TUnitKind::Length) = 304.8f;
     kx::UnitRescale r(OldUnitFactors, Model);
     kx::RescaleBeamFormTexts(texts, r);
-    ASSERT_EQ(texts.SpanLengths, (std::vector<std::string>{"4.05", "16.4"}));
-    Type(1, texts.SpanLengths[0]); // the rescale's own texts, as the window shows them
-    Type(2, texts.SpanLengths[1]);
+    ASSERT_EQ((std::vector<std::string>{texts.SpanLengths[0], texts.SpanLengths[1]}),
+              (std::vector<std::string>{"4.05", "16.4"}));
+    // The rescale's own texts, as the window shows them.
+    f.Grid_Spans.Show(1, 1, texts.SpanLengths[0]);
+    f.Grid_Spans.Show(2, 1, texts.SpanLengths[1]);
+    kx::SpanGridEdited(f, pic);
     EXPECT_FLOAT_EQ(Work.WorkBeamLength, 6234.0f);
     ASSERT_TRUE(Commit());
     EXPECT_FLOAT_EQ(Model.SpanData[1][mfL], 1234.0f); // not 4.05 ft = 1234.4 mm

@@ -18,6 +18,7 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -618,5 +619,62 @@ TEST_F(UnchangedPass, ResultsStandOnlyForTheJobTheyWereFoundFor) {
             if (f != Widget(Forms.Form1) && f != Widget(main)) f->hide();
     }
 }
+
+} // namespace
+
+namespace {
+
+// Lengths shown in one unit, rescaled to another and back: the text nobody touched commits the
+// exact length it was typed as (3141.59 mm, which three figures in any unit would round), the text
+// typed over commits what was typed. Every pair of length units, both ways.
+struct UnitPair {
+    const char *from, *to;
+};
+void PrintTo(const UnitPair& p, std::ostream* os) { *os << p.from << " to " << p.to; }
+class LengthRoundTrip : public UnchangedPass, public ::testing::WithParamInterface<UnitPair> {};
+
+const std::vector<UnitOption>& LengthOptions() { return UnitOptionGroups()[0].options; }
+const UnitOption& LengthOption(const char* button) {
+    for (const UnitOption& o : LengthOptions())
+        if (std::string(o.button) == button) return o;
+    throw std::logic_error(button);
+}
+
+TEST_P(LengthRoundTrip, KeepsTheExactLengthUntouchedAndTakesTheTypedOne) {
+    const UnitPair p = GetParam();
+    const UnitOption& from = LengthOption(p.from);
+    JobUnits u;
+    u.length = from.text;
+    u.lengthFactor = from.factor;
+    Units(u);
+    NewBeam(2, false, false);
+    const double exact = 3141.59; // mm
+    char typed[32];
+    std::snprintf(typed, sizeof typed, "%.9g", exact / from.factor);
+    Lengths({typed, typed});
+    Pick(beam->UniversalBeams1, 2);
+    ChangeLength(p.to);
+    const std::string away = Text(beam->Grid_Spans, 1, 1);
+    ChangeLength(p.from);
+    const std::string back = Text(beam->Grid_Spans, 1, 1);
+    // The texts are rounded each way, so a value read from them would not be the length typed.
+    ASSERT_NE(static_cast<float>(std::stod(back) * from.factor), static_cast<float>(exact))
+        << away << " " << back;
+    Lengths({back.c_str(), "2"}); // span 1 as shown, span 2 typed over
+    beam->cmdNext->click();
+    ASSERT_TRUE(loads->isVisible()) << ::testing::PrintToString(dialogs_->messages());
+    EXPECT_FLOAT_EQ(Model.SpanData[1][mfL], static_cast<float>(exact)) << away << " " << back;
+    EXPECT_FLOAT_EQ(Model.SpanData[2][mfL], 2 * from.factor);
+}
+
+std::vector<UnitPair> LengthPairs() {
+    std::vector<UnitPair> pairs;
+    for (const UnitOption& a : LengthOptions())
+        for (const UnitOption& b : LengthOptions())
+            if (&a != &b) pairs.push_back({a.button, b.button});
+    return pairs;
+}
+
+INSTANTIATE_TEST_SUITE_P(UnchangedPass, LengthRoundTrip, ::testing::ValuesIn(LengthPairs()));
 
 } // namespace
