@@ -25,7 +25,7 @@ struct TPointResults {
 extern TPointResults PointResults;
 
 // The values, grid and list of the last calculation dropped: they belong to results that a new
-// analysis, a commit of the beam, New or Open has replaced.
+// analysis, New or Open has replaced.
 void ForgetPointResults();
 
 // The solve resolution that puts a calculation point nearest the fraction f of a member: p

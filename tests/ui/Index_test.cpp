@@ -294,7 +294,7 @@ TEST_F(IndexFrmTest, SaveAsThenSaveAndARefusedOrFailedAnalysis) {
     EXPECT_EQ(w->lbl_Case->text(), "All");
 
     // An analysis that ends in an error (a span of 1e30 m, as no form lets through) leaves the job
-    // unanalysed, as a commit of the beam does, and says so.
+    // unanalysed and says so.
     Model.SpanData[1][mfE] = 210000;
     Model.SpanData[1][mfL] = 1e33f;
     Model.BeamLength = 1e33;
