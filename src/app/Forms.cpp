@@ -48,10 +48,23 @@ template <class T> void create(T*& slot) {
 void LinkForms() {
     FormRegistry& f = Forms;
     f.Form1->Link = {f.IndexFrm, f.PreferencesFrm, f.KX_CapFrm, f.TimberFrm, f.ScaffoldFrm, f.WindFrm};
-    f.IndexFrm->Link = {f.Form1,       f.KX_BeamFrm,        f.LoadDataFrm,         f.SetHeaderFrm,
-                        f.PrintFrm,    f.PointFrm,          f.KX_CapFrm,           f.TimberFrm,
-                        f.ScaffoldFrm, f.WindFrm,           f.PreferencesFrm,      f.InfoFrm,
-                        f.AboutBox,    &ResetAllInputForms, &RestoreAllInputForms, &AskForEffectiveLength};
+    f.IndexFrm->Link = {f.Form1,
+                        f.KX_BeamFrm,
+                        f.LoadDataFrm,
+                        f.SetHeaderFrm,
+                        f.PrintFrm,
+                        f.PointFrm,
+                        f.KX_CapFrm,
+                        f.TimberFrm,
+                        f.ScaffoldFrm,
+                        f.WindFrm,
+                        f.PreferencesFrm,
+                        f.InfoFrm,
+                        f.AboutBox,
+                        &ResetAllInputForms,
+                        &RestoreAllInputForms,
+                        &AskForEffectiveLength,
+                        [loads = f.LoadDataFrm] { loads->ShowFactorsReset(); }};
     f.KX_BeamFrm->Link = {f.IndexFrm, f.LoadDataFrm, f.TimSectFrm, f.CouplersFrm, f.KX_GridFrm};
     f.KX_GridFrm->Link = {f.KX_BeamFrm};
     f.TimSectFrm->Link = {f.KX_BeamFrm};

@@ -181,6 +181,9 @@ void CantOptionClick(const CantSide& side, CantControls& c, int field) {
         c.Option[coEdit] = false;
         CalcCantileverEffectiveLength(side, c);
         c.lbl_Lf = "Restrained";
+        // A form that commits its factor box keeps the same text in its working copy: a later
+        // show puts that text back in the box, and an unchanged Next must commit it again.
+        if (side.CommitTextFromLabel) Work.EffLengthTextWork[side.Row] = c.lbl_Lf;
         break;
     case coEdit: CalcCantileverEffectiveLength(side, c); break;
     default:

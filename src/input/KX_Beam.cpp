@@ -6,11 +6,12 @@
 #include <memory>
 #include <optional>
 
+#include "foundation/JobChecks.h"
+#include "foundation/JobRules.h"
 #include "foundation/LineCount.h"
 #include "foundation/SigFig.h"
 #include "foundation/Units.h"
 #include "input/FormSketch.h"
-#include "input/LoadData.h"
 #include "input/SectionChoice.h"
 #include "input/TimSect.h"
 #include "platform/BusyCursor.h"
@@ -515,7 +516,7 @@ bool CommitBeamData(BeamFormControls& f, BeamCommitLoadForm& loadForm) {
         }
     }
     m.LiftHeight = w.WorkLiftHeight;
-    if (!sectionUsable(f)) {
+    if (!sectionUsable(f) || !SectionMatchesMemberType(w.WorkMemberType, w.WorkSpanData)) {
         message(beammsg::kSection);
         return false;
     }
@@ -531,22 +532,20 @@ bool CommitBeamData(BeamFormControls& f, BeamCommitLoadForm& loadForm) {
     if (BeamFormVars.BeamInputError == 1) return false;
 
     commitSectionAndBeam(m);
-    const bool checkable = SteelSectionShape(w.WorkSectionShape) && m.SectionFamilyCode != "Scaffold";
+    const bool checkable = SteelSection(w.WorkSectionShape, m.SectionFamilyCode.str());
     if (checkable) {
         if (f.Option_None) m.SteelSectionFlag = -1;
         if (f.Option_Check) {
             m.SteelSectionFlag = 1;
-            if (Model.FactoredLoadsFlag == 1 &&
-                !dlg().Confirm(beammsg::kFactoredLoads, beammsg::kConfirmCaption)) {
+            if (Model.FactoredLoadsFlag == 1) {
                 // The answer stands whether or not the beam is committed.
-                for (SharedModel* target : {&Model, &m}) {
-                    target->FactoredLoadsFlag = -1;
-                    resetLoadFactors(*target);
+                const bool factored = AskFactoredLoads(Model, w);
+                m.FactoredLoadsUnasked = false;
+                if (!factored) {
+                    m.FactoredLoadsFlag = -1;
+                    ResetLoadFactors(m);
+                    loadForm.ShowFactorsReset();
                 }
-                loadForm.SetSelfWeightFactorText("1.0");
-                for (TLoadRec& rec : w.WorkLoads)
-                    rec[lfLF] = 1.0f;
-                message(beammsg::kFactorsReset);
             }
         }
         if (w.WorkWebThickness > kMaxSteelThickness || w.WorkFlangeThickness > kMaxSteelThickness) {

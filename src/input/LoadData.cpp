@@ -190,10 +190,7 @@ bool factorsOtherThanOne(const LoadFormControls& f) {
         const bool load = i == kSelfWeightRecord ? SelfWeightSection() : r[lfKind] != 0;
         if (load && r[lfLF] != 1.0f) return true;
     }
-    for (const auto& loadcase : Model.LoadTable)
-        for (const TLoadRec& r : loadcase)
-            if (r[lfApplied] == 1.0f && r[lfLF] != 1.0f) return true;
-    return false;
+    return AppliedFactorOtherThanOne(Model);
 }
 
 } // namespace
@@ -205,38 +202,6 @@ std::string NotANumber(int n, const char* what) {
     return "Load " + std::to_string(n) + " " + what + " is not a number";
 }
 } // namespace loadmsg
-
-bool SteelSectionShape(const std::string& shape) {
-    static const char* const steel[] = {"Beam", "RSJ", "RSC", "RSA", "Box", "Tube"};
-    return std::any_of(std::begin(steel), std::end(steel), [&](const char* s) { return shape == s; });
-}
-
-bool SelfWeightSection() {
-    return SteelSectionShape(Model.SectionShape.str()) && !(Model.SectionFamilyCode == "Scaffold");
-}
-
-namespace {
-
-// Only applied flags change, so a job without a self-weight keeps its flags as they were.
-void takeOffApplied(float& flag) {
-    if (flag == 1.0f) flag = -1.0f;
-}
-
-} // namespace
-
-void UnapplyWorkingSelfWeightWithoutSteel() {
-    if (SelfWeightSection()) return;
-    for (int lc = 1; lc <= kMaxLoadcases; ++lc)
-        takeOffApplied(Work.ApplyFlags[lc][kSelfWeightRecord]);
-    takeOffApplied(Work.WorkLoads[kSelfWeightRecord][lfApplied]);
-}
-
-void UnapplySelfWeightWithoutSteel() {
-    if (SelfWeightSection()) return;
-    UnapplyWorkingSelfWeightWithoutSteel();
-    for (int lc = 1; lc <= kMaxLoadcases; ++lc)
-        takeOffApplied(Model.LoadTable[lc][kSelfWeightRecord][lfApplied]);
-}
 
 namespace {
 
@@ -287,7 +252,7 @@ void ValidateLoads() {
     v.LoadError = 0;
     for (int i = 1; i <= kLoadRows; ++i) {
         const TLoadRec& r = Work.WorkLoads[i];
-        if (LoadPastBeamEnd(r[lfDist], r[lfCover], Model.BeamLength) && appliedInAnyLoadcase(i)) {
+        if (LoadPastBeamEnd(r[lfDist], r[lfCover], Model) && appliedInAnyLoadcase(i)) {
             message(loadmsg::ExtendsPastEnd(i));
             v.LoadError = -1;
         }
@@ -631,22 +596,20 @@ void LoadFormBack(const LoadFormControls& f) {
 void FactoredLoadsChanged(LoadFormControls& f) {
     if (Model.FactoredLoadsFlag != 1 && factorsOtherThanOne(f)) {
         // As the beam form does when factored loads are turned off: no factor is dropped unsaid.
-        resetLoadFactors(Model);
-        for (TLoadRec& r : Work.WorkLoads)
-            r[lfLF] = 1.0f;
-        const std::string one = SigFig3Dec3(1.0);
-        for (LoadRowControls& r : f.Rows)
-            if (r.OptionP || r.OptionUDL) r.Edit_LF.Text = one;
-        f.Edit_LF = one;
-        message(beammsg::kFactorsReset);
+        TurnFactoredLoadsOff(Model, Work);
+        LoadDataVars.MsgText = jobmsg::kFactorsReset;
+        ShowFactorsReset(f);
     }
     followFactoredLoads(f);
 }
 
-void resetLoadFactors(SharedModel& m) {
-    for (auto& loadcase : m.LoadTable)
-        for (TLoadRec& rec : loadcase)
-            rec[lfLF] = 1.0f;
+void ShowFactorsReset(LoadFormControls& f) {
+    // The text a straight run shows: the load form fills its edits through SigFig3Dec3.
+    const std::string one = SigFig3Dec3(1.0);
+    for (LoadRowControls& r : f.Rows)
+        if (r.OptionP || r.OptionUDL) r.Edit_LF.Text = one;
+    f.Edit_LF = one;
+    followFactoredLoads(f);
 }
 
 void NewBeamLoadForm(LoadFormControls& f) {
@@ -665,6 +628,9 @@ LoadRoute CommitLoads(LoadFormControls& f, LoadFormPicture& pic) {
         message(text);
         return LoadRoute::Stay;
     };
+    // Factored loads turned on since the check's question was last asked: it is asked before the
+    // rows are read, so that a No reads every factor as 1.0.
+    if (FactoredLoadsQuestionOwed(Model) && !AskFactoredLoads(Model, Work)) ShowFactorsReset(f);
     v.ValidateOnRead = 1.0f;
     UncheckUntypedRows(f, pic);
     if (const std::string unread = unreadLoadText(f); !unread.empty()) return refuse(unread);
@@ -706,18 +672,7 @@ LoadRoute CommitLoads(LoadFormControls& f, LoadFormPicture& pic) {
     Arr<int32, 0, 5> caseHasLoads = Model.CaseHasLoads;
     MarkActiveCases(*table, caseHasLoads);
 
-    // Releasing uplifting forkheads in the analysis relies on one common load factor.
-    if (Model.SupportType[1] == supForkhead) {
-        bool first = true;
-        float previous = 0;
-        for (int lc = 1; lc <= kMaxLoadcases; ++lc)
-            for (const TLoadRec& r : (*table)[lc]) {
-                if (r[lfApplied] != 1.0f) continue;
-                if (!first && r[lfLF] != previous) return refuse(loadmsg::kForkheadFactors);
-                first = false;
-                previous = r[lfLF];
-            }
-    }
+    if (ForkheadFactorsDiffer(Model, *table)) return refuse(loadmsg::kForkheadFactors);
 
     SharedModel& m = Model;
     m.LoadTable = *table;

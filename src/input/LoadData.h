@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "foundation/JobChecks.h"
+#include "foundation/JobRules.h"
 #include "foundation/SharedModel.h"
 #include "foundation/ShownText.h"
 #include "input/LoadSketch.h"
@@ -31,9 +33,6 @@ struct LoadDataState {
 extern LoadDataState LoadDataVars;
 
 inline constexpr int kLoadRows = 50;
-// The load factor of the steel self-weight under factored loads where none is given: the dead-load
-// factor.
-inline constexpr float kSelfWeightLoadFactor = 1.4f;
 
 // An edit field: its text, with the exact value behind it, and whether it is shown.
 struct EditBox {
@@ -68,16 +67,6 @@ struct LoadFormControls {
     LengthCaption lbl_Length;
     bool operator==(const LoadFormControls&) const = default;
 };
-
-// The steel self-weight applies: the committed section is a steel shape outside the scaffold family.
-// The shapes of the steel sections: they carry a self-weight and may be checked to BS 5975.
-bool SteelSectionShape(const std::string& shape);
-bool SelfWeightSection();
-// Without a steel self-weight the self-weight record is applied in no loadcase: its working ticks
-// and its committed flags are taken off alike, so that nothing hidden is analysed. The beam commit
-// and Open take off both; the load form's show, which commits nothing, only its working ticks.
-void UnapplySelfWeightWithoutSteel();
-void UnapplyWorkingSelfWeightWithoutSteel();
 
 // The rows and the self-weight frame into WorkLoads, the ticks into ApplyFlags of WorkLoadcase;
 // the checks follow when ValidateOnRead is 1.0.
@@ -142,8 +131,9 @@ void LoadFormBack(const LoadFormControls& f);
 // The factored-loads setting changed: the load-factor edits follow it, and turned off, every load
 // factor other than 1.0 (typed, working or committed) becomes 1.0 with the beam form's message.
 void FactoredLoadsChanged(LoadFormControls& f);
-// Every load factor of every loadcase of m's load table 1.0.
-void resetLoadFactors(SharedModel& m);
+// Factored loads have been turned off: every load-factor edit of a row with a load, and the
+// self-weight's, shows 1.0, and the load-factor edits follow the setting.
+void ShowFactorsReset(LoadFormControls& f);
 
 // Where "Next >" hands on to.
 enum class LoadRoute {
@@ -153,9 +143,10 @@ enum class LoadRoute {
     Span,     // the spans' effective lengths, with the sketch and the first span marked
 };
 
-// "Next >": the rows read and checked, and only when every check passes the loads, the stacks of
-// all five loadcases and the loadcase markers committed; a typed load text that is not a number is
-// refused first, naming its row. Returns where the wizard goes on.
+// "Next >": the factored-loads question when it is owed; the rows read and checked, and only when
+// every check passes the loads, the stacks of all five loadcases and the loadcase markers
+// committed; a typed load text that is not a number is refused first, naming its row. Returns where
+// the wizard goes on.
 LoadRoute CommitLoads(LoadFormControls& f, LoadFormPicture& pic);
 
 // The messages of the load form.
@@ -163,9 +154,7 @@ namespace loadmsg {
 inline constexpr const char* kNegativeLengths = "Negative lengths not allowed";
 inline constexpr const char* kNoLoadsApplied = "No loads applied to beam";
 inline constexpr const char* kNoLoads = "No loads on beam";
-inline constexpr const char* kForkheadFactors = " For the routine to remove negative\r"
-                                                " forkhead support loads to be used, \r"
-                                                " load factors must all be the same.\r";
+inline constexpr const char* kForkheadFactors = kForkheadFactorsMessage;
 std::string ExtendsPastEnd(int n);
 std::string ValueTooLarge(int n);
 // "Load n <what> is not a number": what is "value", "distance", "cover" or "load factor".

@@ -72,7 +72,7 @@ protected:
         EXPECT_FALSE(Commit());
         EXPECT_EQ(Messages(), messages);
         EXPECT_TRUE(Snapshot() == committed);
-        EXPECT_TRUE(loadForm.drawn == before.drawn && loadForm.factorText == before.factorText);
+        EXPECT_TRUE(loadForm.drawn == before.drawn && loadForm.factorsReset == before.factorsReset);
     }
 };
 
@@ -170,7 +170,7 @@ TEST_F(BeamForm, CodeCheckAsksAboutFactoredLoadsAndTheAnswerStandsEvenWhenTheThi
             ASSERT_EQ(Model.LoadTable[lc][r][lfLF], 1.0f) << lc << " " << r;
         ASSERT_EQ(Work.WorkLoads[r][lfLF], 1.0f) << r;
     }
-    EXPECT_EQ(loadForm.factorText, "1.0");
+    EXPECT_EQ(loadForm.factorsReset, 1);
     dialogs->clear();
     ASSERT_TRUE(Commit());
     EXPECT_TRUE(dialogs->shown.empty()); // factored loads are off now: no question
@@ -189,7 +189,7 @@ TEST_F(BeamForm, CodeCheckAsksAboutFactoredLoadsAndTheAnswerStandsEvenWhenTheThi
     EXPECT_FALSE(Commit());
     EXPECT_EQ(Messages(), (Texts{beammsg::kFactorsReset, beammsg::kThickness}));
     EXPECT_TRUE(Model.FactoredLoadsFlag == -1 && Model.LoadTable[2][3][lfLF] == 1.0f);
-    EXPECT_TRUE(loadForm.factorText == "1.0" && loadForm.drawn == 0);
+    EXPECT_TRUE(loadForm.factorsReset == 1 && loadForm.drawn == 0);
     // Nothing else of the beam changed.
     Model.FactoredLoadsFlag = 1;
     Model.LoadTable[2][3][lfLF] = 1.6f;

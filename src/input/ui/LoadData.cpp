@@ -374,9 +374,9 @@ void TLoadDataFrm::FactoredLoadsChanged() {
     act([this](LoadFormControls& f, LoadFormPicture&) { kx::FactoredLoadsChanged(f); });
 }
 
-void TLoadDataFrm::SetSelfWeightFactorText(const std::string& text) {
+void TLoadDataFrm::ShowFactorsReset() {
     LoadFormControls f = Bindings.Read();
-    f.Edit_LF = text;
+    kx::ShowFactorsReset(f);
     Bindings.Show(f);
 }
 
