@@ -10,8 +10,6 @@
 
 namespace kx {
 
-class Canvas;
-
 // The texts of a string grid as cells (column, row), with its column count. Cells beyond the
 // stored ones read as empty; a shorter grid forgets the cells it drops, as the window's grid does.
 template <int Cols, int Rows> class GridTexts {
@@ -72,12 +70,6 @@ struct BeamFormControls {
     std::vector<std::string> List_TimProps;
 
     bool operator==(const BeamFormControls&) const = default;
-};
-
-// The picture a sketch is drawn on, at its own size.
-struct SketchPicture {
-    Canvas& canvas;
-    int W = 0, H = 0;
 };
 
 // The length of the member in grid column col, in mm (a single): the typed text as a number
