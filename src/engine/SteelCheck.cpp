@@ -20,13 +20,13 @@ namespace {
 
 constexpr int kMaxRestraints = 9;              // intervals 1..9 given, the 10th is the remainder
 constexpr int kIntervalPoints = kResultPoints; // a span restrained at intervals is solved at 200
-// Hollow sections bend without lateral torsional buckling: one permissible stress, N/mm^2.
+// Tubes and boxes take one permissible bending stress whatever their slenderness, N/mm^2.
 constexpr double kHollowBendingStress = 180.0;
 // Table A1 gives bending strengths up to this slenderness Le/ry.
 constexpr float kTableA1SlendernessLimit = 300.0f;
-// Permissible average shear stresses, N/mm^2: hollow sections, and all others.
+// Permissible average shear stresses, N/mm^2: tubes and boxes, and every other shape.
 constexpr double kHollowShearStress = 125.0;
-constexpr double kShearStress = 110.0;
+constexpr double kOtherShapeShearStress = 110.0;
 
 // The bending capacity worked out for one member or restraint interval.
 struct Bending {
@@ -178,7 +178,7 @@ private:
     }
 
     double Vp(int row) const {
-        const double stress = hollow_ ? kHollowShearStress : kShearStress;
+        const double stress = hollow_ ? kHollowShearStress : kOtherShapeShearStress;
         return stress * Model.SpanData[row][mfShearArea];
     }
 
