@@ -425,7 +425,7 @@ void BeamFormShow(BeamFormControls& f) {
     f.Label_Demo = "Enter lengths for spans and cantilevers in the grid above.";
 }
 
-void CantileverClicked(BeamFormControls& f, bool leftEnd, SketchPicture& pic) {
+void CantileverClicked(BeamFormControls& f, bool leftEnd, LoadFormPicture& pic) {
     if (leftEnd ? f.Check_LHC : f.Check_RHC) (leftEnd ? f.Check_LHF : f.Check_RHF) = false;
     BuildSpanGridColumns(f);
     FillSpanGridFromWork(f);
@@ -433,7 +433,7 @@ void CantileverClicked(BeamFormControls& f, bool leftEnd, SketchPicture& pic) {
     DrawBeamSketch(pic, f);
 }
 
-void FixedEndClicked(BeamFormControls& f, bool leftEnd, SketchPicture& pic) {
+void FixedEndClicked(BeamFormControls& f, bool leftEnd, LoadFormPicture& pic) {
     bool& cantilever = leftEnd ? f.Check_LHC : f.Check_RHC;
     if ((leftEnd ? f.Check_LHF : f.Check_RHF) && cantilever) {
         // The cantilever's column goes with its tick, so no length moves to another member.
@@ -445,12 +445,12 @@ void FixedEndClicked(BeamFormControls& f, bool leftEnd, SketchPicture& pic) {
     DrawBeamSketch(pic, f);
 }
 
-void SupportKindClicked(BeamFormControls& f, SketchPicture& pic) {
+void SupportKindClicked(BeamFormControls& f, LoadFormPicture& pic) {
     ApplySupportRules(f);
     DrawBeamSketch(pic, f);
 }
 
-void CouplerClicked(BeamFormControls& f, SketchPicture& pic) {
+void CouplerClicked(BeamFormControls& f, LoadFormPicture& pic) {
     CalcCouplerStiffness(f);
     ApplySupportRules(f);
     DrawBeamSketch(pic, f);
@@ -458,7 +458,7 @@ void CouplerClicked(BeamFormControls& f, SketchPicture& pic) {
 
 void CodeCheckClicked(BeamFormControls& f) { ApplySupportRules(f); }
 
-void SpanCountChanged(BeamFormControls& f, SketchPicture& pic) {
+void SpanCountChanged(BeamFormControls& f, LoadFormPicture& pic) {
     BuildSpanGridColumns(f);
     FillSpanGridFromWork(f);
     if (Work.WorkSpanCount > 1) {
@@ -476,7 +476,7 @@ void SpanCountChanged(BeamFormControls& f, SketchPicture& pic) {
     DrawBeamSketch(pic, f);
 }
 
-void SpanGridEdited(BeamFormControls& f, SketchPicture& pic) {
+void SpanGridEdited(BeamFormControls& f, LoadFormPicture& pic) {
     ReadSpanGridToWork(f);
     ApplySupportRules(f);
     DrawBeamSketch(pic, f);

@@ -10,6 +10,8 @@
 
 namespace kx {
 
+struct LoadFormPicture;
+
 // The spinner offers 1 to 20 spans; the member rows have room for 25.
 inline constexpr int kMaxFormSpans = 20;
 // The longest member the form takes: 10,000 m, in mm. Singles hold positions along it to the
@@ -65,13 +67,13 @@ void ResetBeamForm(BeamFormControls& f);
 void BeamFormShow(BeamFormControls& f);
 
 // The handlers' work, each ending with the sketch redrawn where the form redraws it.
-void CantileverClicked(BeamFormControls& f, bool leftEnd, SketchPicture& pic);
-void FixedEndClicked(BeamFormControls& f, bool leftEnd, SketchPicture& pic);
-void SupportKindClicked(BeamFormControls& f, SketchPicture& pic);
-void CouplerClicked(BeamFormControls& f, SketchPicture& pic);
+void CantileverClicked(BeamFormControls& f, bool leftEnd, LoadFormPicture& pic);
+void FixedEndClicked(BeamFormControls& f, bool leftEnd, LoadFormPicture& pic);
+void SupportKindClicked(BeamFormControls& f, LoadFormPicture& pic);
+void CouplerClicked(BeamFormControls& f, LoadFormPicture& pic);
 void CodeCheckClicked(BeamFormControls& f);
-void SpanCountChanged(BeamFormControls& f, SketchPicture& pic);
-void SpanGridEdited(BeamFormControls& f, SketchPicture& pic);
+void SpanCountChanged(BeamFormControls& f, LoadFormPicture& pic);
+void SpanGridEdited(BeamFormControls& f, LoadFormPicture& pic);
 
 // "Next >": a timber size typed and not taken taken first; then every test of the working beam in
 // order, with its message; only when all pass is

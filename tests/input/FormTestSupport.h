@@ -191,7 +191,7 @@ protected:
     bool Commit() { return kx::CommitBeamData(f, loadForm); }
 
     kx::BeamFormControls f;
-    kx::SketchPicture pic{canvas, 753, 73};
+    kx::LoadFormPicture pic{canvas, 753, 73};
     RecordingFileHost host;
     RecordingLoadForm loadForm;
 };
