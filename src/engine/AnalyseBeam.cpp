@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/AnalysedJob.h"
 #include "engine/CantileverStatics.h"
 #include "engine/CapacityCheck.h"
 #include "engine/Deflection.h"
@@ -33,7 +34,7 @@ AnalysisListings*& installedListings() {
 }
 
 // Reactions of the uplift test, in the numbering of the loadcase (1 = its LH end support).
-using ReleaseReactions = Arr<float, 0, 26>;
+using ReleaseReactions = Arr<float, 0, kMaxSupports>;
 
 enum class PassEnd { Stored, NoLoads, Unstable, CheckStopped };
 
@@ -188,7 +189,9 @@ void ChooseResultResolution() {
         int intervals;
     };
     static constexpr Band bands[] = {{0.5, 100}, {0.4, 80}, {0.2, 40}, {0.1, 20}};
-    int intervals = 200;
+    // Intervals per member where no band holds, or where the user asked for the finest.
+    constexpr int kFinestIntervals = 200;
+    int intervals = kFinestIntervals;
     if (Model.AnySpanIntervals != 1) {
         float r = 0;
         for (int i = 1; i <= Model.SpanCount[0]; ++i) {
@@ -324,6 +327,7 @@ void FinishAnalysis(AnalysisHost& host) {
         DoubleCouplerWarning();
 
     Model.AnalysedFlag = 1;
+    RecordAnalysedJob();
     host.EnableCaseSelector(count);
 }
 
@@ -446,6 +450,7 @@ std::string UnstableBeamMessage(int lc) {
 }
 
 void ClearResults(AnalysisHost& host) {
+    ForgetAnalysedJob();
     for (auto& lengths : Eng.CantileverLength)
         lengths.fill(0);
     Eng.CantPieceCount.fill(0);
@@ -529,6 +534,9 @@ void CalcTotalAppliedLoads() {
 }
 
 void CheckEquilibrium() {
+    constexpr double kEquilibriumTolerance = 0.0005; // share of the loads' magnitude: 0.05 %
+    // A total of 0 N stands as this in the ratio the message shows, N.
+    constexpr float kZeroTotalStandIn = 1e-12f;
     for (int lc = 1; lc <= Model.LoadcaseCount; ++lc) {
         double sum = 0;
         for (int s = 1; s <= Model.SpanCount[0] + 1; ++s)
@@ -538,9 +546,9 @@ void CheckEquilibrium() {
         // divide by rounding noise when the loads cancel.
         const double mismatch =
             std::fabs(static_cast<double>(Model.TotalAppliedLoad[lc]) - Eng.SupportReactionSum[lc]);
-        const bool balanced = mismatch <= 0.0005 * AppliedLoadMagnitude(lc);
-        if (Model.TotalAppliedLoad[lc] == 0.0f) Model.TotalAppliedLoad[lc] = 1e-12f;
-        if (Eng.SupportReactionSum[lc] == 0.0f) Eng.SupportReactionSum[lc] = 1e-12f;
+        const bool balanced = mismatch <= kEquilibriumTolerance * AppliedLoadMagnitude(lc);
+        if (Model.TotalAppliedLoad[lc] == 0.0f) Model.TotalAppliedLoad[lc] = kZeroTotalStandIn;
+        if (Eng.SupportReactionSum[lc] == 0.0f) Eng.SupportReactionSum[lc] = kZeroTotalStandIn;
         const float ratio =
             static_cast<float>(static_cast<double>(Model.TotalAppliedLoad[lc]) / Eng.SupportReactionSum[lc]);
         if (!balanced)

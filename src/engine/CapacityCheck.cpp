@@ -38,7 +38,7 @@ bool HasDoubleCoupler() {
     const int n = Model.SpanCount[0];
     if (IsDoubleCoupler(Model.SupportType[0]) || IsDoubleCoupler(Model.SupportType[kRHEndSupport]))
         return true;
-    for (int s = 1; s <= n - 1 && s <= 24; ++s)
+    for (int s = 1; s <= n - 1 && s < kRHEndSupport; ++s)
         if (IsDoubleCoupler(Model.SupportType[s])) return true;
     return false;
 }
@@ -48,7 +48,7 @@ bool HasDoubleCoupler() {
 void BeamCapacityCheck() {
     const int lc = Eng.CurrentCase;
     const bool kxf = Model.MemberType == "KXF";
-    TextTable<100>& t = Txt.KxCheckLines[lc];
+    TextTable<kCheckLines>& t = Txt.KxCheckLines[lc];
     for (int row = 1; row <= kBeamRow; ++row)
         Eng.ShearRatios[lc][row] = 0;
     ClearTextLines(t);

@@ -19,6 +19,8 @@ inline constexpr int kResultPoints = 201;
 // Deflections are always found at the twentieth points of every member.
 inline constexpr int kDeflectionIntervals = 20;
 inline constexpr int kDeflectionPoints = kDeflectionIntervals + 1;
+// Deflection points stored per cantilever, as the beam file holds them: its twentieth points and one more.
+inline constexpr int kCantDeflectionPoints = 22;
 
 // One load piece lying wholly on one member. Every kept piece has passed through single precision,
 // so its fields are singles: an optimiser may skip a rounding to float and back, never a store.
@@ -133,8 +135,8 @@ struct EngineState {
     // [i][q][p]: moment at point p of span i under a unit load at its point q.
     Arr<Arr<TwentiethRow<double>, 1, kDeflectionPoints>, 1, 25> UnitMomentStore;
     Arr<Arr<double, 1, kResultPoints>, 0, 25> SpanDeflection;
-    Arr<Arr<double, 1, 26>, 1, 5> SpanMaxDeflection;              // bending only, sign reversed
-    Arr<double, 1, 22> CantDeflectionPoints, CantDeflectionStore; // LH, RH
+    Arr<Arr<double, 1, 26>, 1, 5> SpanMaxDeflection; // bending only, sign reversed
+    Arr<double, 1, kCantDeflectionPoints> CantDeflectionPoints, CantDeflectionStore; // LH, RH
     Arr<TwentiethRow<float>, 1, 26> ShearDeflection;
     Arr<TwentiethRow<float>, 1, 2> CantShearDeflection;
 
@@ -143,7 +145,7 @@ struct EngineState {
     Arr<Arr<Arr<float, 1, kResultPoints>, 0, 26>, 1, 5> StoredShear, StoredMoment;
     Arr<Arr<TwentiethRow<float>, 0, 26>, 1, 5> StoredDeflection;
     Arr<Arr<Arr<float, 1, kResultPoints>, 1, 2>, 1, 5> StoredCantShear, StoredCantMoment;
-    Arr<Arr<Arr<float, 1, 22>, 1, 2>, 1, 5> StoredCantDeflection;
+    Arr<Arr<Arr<float, 1, kCantDeflectionPoints>, 1, 2>, 1, 5> StoredCantDeflection;
     Arr<Arr<double, 1, 26>, 1, 5> SupportReaction; // committed support numbering; 0 when released
     // Largest and smallest reaction of each support over the loadcases, kept up by the diagrams.
     Arr<float, 1, 26> SupportWorkValues, MinSupportReaction;

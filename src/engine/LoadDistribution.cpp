@@ -114,13 +114,12 @@ void ClassifyPointLoads(int lc, Arr<int, 1, kRecords>& member) {
     const auto& loads = Model.LoadTable[lc];
     const int n = Model.SpanCount[lc];
     const bool lh = Eng.LHCantileverActive[lc] == 1, rh = Eng.RHCantileverActive[lc] == 1;
-    const float tol = static_cast<float>(0.0001 * static_cast<float>(Model.BeamLength));
+    constexpr double kOnSupportTolerance = 0.0001; // share of the beam length
+    const float tol = static_cast<float>(kOnSupportTolerance * static_cast<float>(Model.BeamLength));
     const double firstSupport = lh ? Eng.CantileverLength[lc][0] : 0.0;
 
-    Arr<float, 1, kMaxSupports> pos;
-    pos[1] = static_cast<float>(firstSupport);
-    for (int k = 1; k < kMaxSupports; ++k)
-        pos[k + 1] = pos[k] + static_cast<float>(Eng.LoadcaseSpanLength[lc][k]);
+    const auto pos = SupportPositions(static_cast<float>(firstSupport), n,
+                                      [lc](int s) { return Eng.LoadcaseSpanLength[lc][s]; });
 
     for (int r = 1; r <= kRecords; ++r) {
         member[r] = kNoMember;
@@ -129,7 +128,7 @@ void ClassifyPointLoads(int lc, Arr<int, 1, kRecords>& member) {
         const float a = rec[lfDist];
         bool onSupport = false;
         for (int k = 1; k <= kMaxSupports; ++k) {
-            if (pos[k] - tol <= a && a <= pos[k] + tol) {
+            if (pos[k - 1] - tol <= a && a <= pos[k - 1] + tol) {
                 // A sum beyond the range of a single is held as infinite.
                 Eng.SupportPointLoad[lc][k] =
                     ToSingle(Eng.SupportPointLoad[lc][k] + static_cast<double>(rec[lfP]) * rec[lfLF]);

@@ -10,6 +10,14 @@
 
 namespace kx {
 
+namespace {
+
+// Deflection over member length above which a member's deflection is flagged high.
+constexpr double kCantileverDeflectionLimit = 1.0 / 180;
+constexpr double kSpanDeflectionLimit = 1.0 / 360;
+
+} // namespace
+
 double CheckRatio(double a, double b) {
     if (b == 0) {
         if (a == 0) return 0;
@@ -53,15 +61,16 @@ std::string DeflectionFlag(DeflectionMember member, double d, double length) {
     const double share = CheckRatio(std::fabs(d), std::fabs(length));
     switch (member) {
     case DeflectionMember::LHCantilever:
-        return share > 1.0 / 180 ? "               LHC DEFLECTION HIGH" : " ";
-    case DeflectionMember::Span: return share > 1.0 / 360 ? "               SPAN DEFLECTION HIGH" : " ";
+        return share > kCantileverDeflectionLimit ? "               LHC DEFLECTION HIGH" : " ";
+    case DeflectionMember::Span:
+        return share > kSpanDeflectionLimit ? "               SPAN DEFLECTION HIGH" : " ";
     case DeflectionMember::RHCantilever:
-        return share > 1.0 / 180 ? "               RHC DEFLECTION HIGH" : " ";
+        return share > kCantileverDeflectionLimit ? "               RHC DEFLECTION HIGH" : " ";
     }
     return " ";
 }
 
-void WriteMemberBlock(TextWriter<TResultLine, 100>& w, int lc, const MemberBlock& m,
+void WriteMemberBlock(TextWriter<TResultLine, kCheckLines>& w, int lc, const MemberBlock& m,
                       const MemberBlockStyle& style) {
     const double V = Eng.ShearExtremes[lc][m.row][xMagnitude];
     const double M = Eng.MomentExtremes[lc][m.row][xMagnitude];

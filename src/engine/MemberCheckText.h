@@ -45,7 +45,7 @@ struct MemberBlockStyle {
     bool lhDeflectionValue = false;    // the LH cantilever shows its deflection value too
     bool lhRatioThreeDecimals = false; // the LH cantilever's span/deflection ratio by SigFig3Dec3
 };
-void WriteMemberBlock(TextWriter<TResultLine, 100>& w, int lc, const MemberBlock& m,
+void WriteMemberBlock(TextWriter<TResultLine, kCheckLines>& w, int lc, const MemberBlock& m,
                       const MemberBlockStyle& style);
 
 } // namespace kx

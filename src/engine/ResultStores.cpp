@@ -53,19 +53,14 @@ struct MemberPositions {
     explicit MemberPositions(int lc)
         : lh(Eng.LHCantileverActive[lc] == 1), rh(Eng.RHCantileverActive[lc] == 1),
           Lc(lh ? Eng.CantileverLength[lc][0] : 0.0), LcR(Eng.CantileverLength[lc][1]),
-          n(Model.SpanCount[lc]) {
-        double x = Lc;
-        for (int s = 1; s <= n; ++s) {
-            spanStart[s] = x;
-            x += Eng.LoadcaseSpanLength[lc][s];
-        }
-        rhSupport = x;
-    }
+          n(Model.SpanCount[lc]),
+          support(SupportPositions(Lc, n, [lc](int s) { return Eng.LoadcaseSpanLength[lc][s]; })),
+          rhSupport(support[n]) {}
     bool lh, rh;
     double Lc, LcR;
     int n;
-    Arr<double, 1, kMaxSpans> spanStart;
-    double rhSupport = 0;
+    Arr<double, 0, kRHEndSupport> support; // support[s - 1] the start of span s
+    double rhSupport;
 };
 
 // The points of every member at N intervals, as fractions of the beam length from its LH end
@@ -81,7 +76,7 @@ public:
             if (at.rh) Member(at.n + 1)[p - 1] = (at.rhSupport + static_cast<double>(p - 1) / N * at.LcR) / L;
         }
         for (int s = 1; s <= at.n; ++s) {
-            const double Ls = Eng.LoadcaseSpanLength[lc][s], start = at.spanStart[s];
+            const double Ls = Eng.LoadcaseSpanLength[lc][s], start = at.support[s - 1];
             double* x = Member(s);
             for (int p = 1; p <= N + 1; ++p)
                 x[p - 1] = (start + static_cast<double>(p - 1) / N * Ls) / L;
@@ -114,7 +109,7 @@ void StoreWorkTables(int lc, int points) {
             Eng.StoredCantMoment[lc][e][p] = Eng.CantileverMoment[e][p];
         }
     }
-    for (int p = 1; p <= 22; ++p) {
+    for (int p = 1; p <= kCantDeflectionPoints; ++p) {
         Eng.StoredCantDeflection[lc][1][p] = static_cast<float>(Eng.CantDeflectionPoints[p]);
         Eng.StoredCantDeflection[lc][2][p] = static_cast<float>(Eng.CantDeflectionStore[p]);
     }

@@ -117,13 +117,18 @@ private:
 };
 template <int Hi> using TextTable = LineTable<TResultLine, Hi>;
 
+// Lines of a loadcase's member check text: the capacity and timber checks', and the steel
+// check's, which lists every restraint interval of every member.
+inline constexpr int kCheckLines = 100;
+inline constexpr int kSteelCheckLines = 500;
+
 struct ResultTextTables {
     Arr<TextTable<100>, 1, 5> CaseLoadLines;
     Arr<TextTable<100>, 1, 5> CaseSupportLines;
     Arr<TextTable<1000>, 1, 5> CaseListing;
-    Arr<TextTable<100>, 0, 5> KxCheckLines;
-    Arr<TextTable<500>, 0, 5> SteelCheckLines;
-    Arr<TextTable<100>, 0, 5> TimberCheckLines;
+    Arr<TextTable<kCheckLines>, 0, 5> KxCheckLines;
+    Arr<TextTable<kSteelCheckLines>, 0, 5> SteelCheckLines;
+    Arr<TextTable<kCheckLines>, 0, 5> TimberCheckLines;
     TextTable<100> SummaryLines;
     TextTable<50> MaximaLines;
     TextTable<750> EnvelopeLines;

@@ -20,6 +20,13 @@ namespace {
 
 constexpr int kMaxRestraints = 9;              // intervals 1..9 given, the 10th is the remainder
 constexpr int kIntervalPoints = kResultPoints; // a span restrained at intervals is solved at 200
+// Tubes and boxes take one permissible bending stress whatever their slenderness, N/mm^2.
+constexpr double kHollowBendingStress = 180.0;
+// Table A1 gives bending strengths up to this slenderness Le/ry.
+constexpr float kTableA1SlendernessLimit = 300.0f;
+// Permissible average shear stresses, N/mm^2: tubes and boxes, and every other shape.
+constexpr double kHollowShearStress = 125.0;
+constexpr double kOtherShapeShearStress = 110.0;
 
 // The bending capacity worked out for one member or restraint interval.
 struct Bending {
@@ -35,7 +42,7 @@ struct SpanIntervals {
 };
 
 class SteelCheck {
-    using Writer = TextWriter<TResultLine, 500>;
+    using Writer = TextWriter<TResultLine, kSteelCheckLines>;
 
 public:
     SteelCheck()
@@ -45,7 +52,7 @@ public:
           Ixx_(Model.SpanData[1][mfIxx]), y_(Model.SpanData[1][mfY]) {}
 
     void Run() {
-        TextTable<500>& t = Txt.SteelCheckLines[lc_];
+        TextTable<kSteelCheckLines>& t = Txt.SteelCheckLines[lc_];
         ClearTextLines(t);
         TextWriter w(t);
         w.Put(" ");
@@ -63,10 +70,10 @@ private:
         Model.DepthThicknessRatio = Model.SpanData[row][mfDT];
         b.slenderness = Model.SlendernessRatio;
         if (hollow_) {
-            b.pbc = 180.0;
+            b.pbc = kHollowBendingStress;
         } else {
             // No radius of gyration makes it unbounded; damaged section data may make it no number.
-            if (!(Model.SlendernessRatio < 300.0f)) {
+            if (!(Model.SlendernessRatio < kTableA1SlendernessLimit)) {
                 dlg().Message(" Le/r exceeds max value for table A1");
                 Model.CheckAbortFlag = 1;
                 return false;
@@ -171,7 +178,7 @@ private:
     }
 
     double Vp(int row) const {
-        const double stress = hollow_ ? 125.0 : 110.0;
+        const double stress = hollow_ ? kHollowShearStress : kOtherShapeShearStress;
         return stress * Model.SpanData[row][mfShearArea];
     }
 

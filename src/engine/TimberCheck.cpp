@@ -12,7 +12,7 @@ namespace kx {
 void TimberCodeCheck() {
     const int lc = Eng.CurrentCase;
     const double Vp = Model.TimberPermShearSaved, Mp = Model.TimberPermMomentSaved;
-    TextTable<100>& t = Txt.TimberCheckLines[lc];
+    TextTable<kCheckLines>& t = Txt.TimberCheckLines[lc];
     for (int row = 1; row <= kBeamRow; ++row)
         Eng.ShearRatios[lc][row] = 0;
     ClearTextLines(t);

@@ -2,6 +2,7 @@
 // file share, and the working copies that the input windows edit before they commit.
 #pragma once
 
+#include <concepts>
 #include <cstdint>
 #include <string>
 
@@ -45,6 +46,25 @@ enum MemberField : int {
 inline constexpr int kShearDeflectionField = 11;
 
 using TMemberRow = Arr<float, 0, 19>;
+
+// Support positions in mm from the LH end of the beam, by support slot: [0] the LH support, at the
+// end of the LH cantilever `lhCantilever`; [k] the support at the RH end of span k, spanLength(k)
+// for k = 1..spans; the slots past the last span hold the last support's. Summed in T, one span
+// after another, as every drawing and check has always summed them, so no figure moves.
+template <std::floating_point T, class SpanLength>
+Arr<T, 0, kRHEndSupport> SupportPositions(T lhCantilever, int spans, SpanLength spanLength) {
+    Arr<T, 0, kRHEndSupport> pos;
+    pos[0] = lhCantilever;
+    for (int k = 1; k <= kRHEndSupport; ++k)
+        pos[k] = k <= spans ? pos[k - 1] + static_cast<T>(spanLength(k)) : pos[k - 1];
+    return pos;
+}
+
+// The same over member rows (the committed or a working beam), summed in double.
+inline Arr<double, 0, kRHEndSupport> SupportPositions(const Arr<TMemberRow, 0, 27>& rows, double lhCantilever,
+                                                      int spans) {
+    return SupportPositions(lhCantilever, spans, [&rows](int k) { return rows[k][mfL]; });
+}
 
 // Support codes: 0 none, 1 vertically fixed, 2 fixed end, 3 forkhead, 4 coupler "Top", 5 coupler "Mid".
 using TSupportCode = int32;

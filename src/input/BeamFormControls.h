@@ -1,5 +1,5 @@
-// The beam form's controls as plain data, with the picture its sketch is drawn on and the member
-// lengths its spans grid holds: what the sketch and the section choice read and set of the form.
+// The beam form's controls as plain data, with the member lengths its spans grid holds: what the
+// sketch and the section choice read and set of the form.
 #pragma once
 
 #include <array>
@@ -10,8 +10,6 @@
 #include "platform/Errors.h"
 
 namespace kx {
-
-class Canvas;
 
 // The texts of a string grid as cells (column, row), with its column count, each with the value
 // it was shown for. Cells beyond the stored ones read as empty; a shorter grid forgets the cells it
@@ -84,12 +82,6 @@ struct BeamFormControls {
     std::vector<std::string> List_TimProps;
 
     bool operator==(const BeamFormControls&) const = default;
-};
-
-// The picture a sketch is drawn on, at its own size.
-struct SketchPicture {
-    Canvas& canvas;
-    int W = 0, H = 0;
 };
 
 // The length of the member in grid column col, in mm (a single): the typed text as a number

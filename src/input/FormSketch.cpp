@@ -44,9 +44,7 @@ SketchLayout DrawSketchBeam(Canvas& c, const SketchColumn& col, const SketchMemb
     g.H = H;
     g.Y = H / 2 + col.baselineBelowHalf;
     g.s = static_cast<float>((W - 50) / beam.Total);
-    g.P[0] = beam.L[0];
-    for (int i = 1; i <= 25; ++i)
-        g.P[i] = g.P[i - 1] + beam.L[i];
+    g.P = SupportPositions(beam.L[kLHCantRow], beam.SpanCount, [&beam](int k) { return beam.L[k]; });
     const int Y = g.Y;
 
     SetPen(c, colors::White, 4);
@@ -117,7 +115,7 @@ SketchMembers BeamFormSketchMembers(const BeamFormControls& f) {
     return m;
 }
 
-float DrawBeamSketch(SketchPicture& pic, const BeamFormControls& f) {
+float DrawBeamSketch(LoadFormPicture& pic, const BeamFormControls& f) {
     const SketchMembers beam = BeamFormSketchMembers(f);
     Work.WorkBeamLength = static_cast<float>(beam.Total);
     if (Work.WorkBeamLength == 0) return 0; // the picture keeps what it shows

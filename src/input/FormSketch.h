@@ -11,7 +11,13 @@ namespace kx {
 
 class Canvas;
 struct BeamFormControls;
-struct SketchPicture;
+
+// The picture of an input window (the beam form's or the load form's) that a sketch is drawn on,
+// at its own size.
+struct LoadFormPicture {
+    Canvas& canvas;
+    int W = 0, H = 0;
+};
 
 // One window's measures of the drawing manner.
 struct SketchColumn {
@@ -62,7 +68,7 @@ SketchMembers BeamFormSketchMembers(const BeamFormControls& f);
 
 // Computes WorkBeamLength from the spans grid and, when it is not 0, draws the working beam over
 // a grey picture; returns WorkBeamLength.
-float DrawBeamSketch(SketchPicture& pic, const BeamFormControls& f);
+float DrawBeamSketch(LoadFormPicture& pic, const BeamFormControls& f);
 // The whole picture grey.
 void ClearBeamSketch(Canvas& c, int W, int H);
 // The beam form picture's design rectangle (0, 0, 753, 73) grey, as its drawing and reset fill it.

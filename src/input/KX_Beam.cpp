@@ -19,7 +19,6 @@
 #include "platform/NumberInput.h"
 #include "platform/StateRegistry.h"
 #include "sections/SectionFile.h"
-#include "window/FileCommands.h"
 
 namespace kx {
 
@@ -393,7 +392,7 @@ void BeamFormShow(BeamFormControls& f) {
     f.Label_Demo = "Enter lengths for spans and cantilevers in the grid above.";
 }
 
-void CantileverClicked(BeamFormControls& f, bool leftEnd, SketchPicture& pic) {
+void CantileverClicked(BeamFormControls& f, bool leftEnd, LoadFormPicture& pic) {
     if (leftEnd ? f.Check_LHC : f.Check_RHC) (leftEnd ? f.Check_LHF : f.Check_RHF) = false;
     BuildSpanGridColumns(f);
     FillSpanGridFromWork(f);
@@ -401,7 +400,7 @@ void CantileverClicked(BeamFormControls& f, bool leftEnd, SketchPicture& pic) {
     DrawBeamSketch(pic, f);
 }
 
-void FixedEndClicked(BeamFormControls& f, bool leftEnd, SketchPicture& pic) {
+void FixedEndClicked(BeamFormControls& f, bool leftEnd, LoadFormPicture& pic) {
     bool& cantilever = leftEnd ? f.Check_LHC : f.Check_RHC;
     if ((leftEnd ? f.Check_LHF : f.Check_RHF) && cantilever) {
         // The cantilever's column goes with its tick, so no length moves to another member.
@@ -413,12 +412,12 @@ void FixedEndClicked(BeamFormControls& f, bool leftEnd, SketchPicture& pic) {
     DrawBeamSketch(pic, f);
 }
 
-void SupportKindClicked(BeamFormControls& f, SketchPicture& pic) {
+void SupportKindClicked(BeamFormControls& f, LoadFormPicture& pic) {
     ApplySupportRules(f);
     DrawBeamSketch(pic, f);
 }
 
-void CouplerClicked(BeamFormControls& f, SketchPicture& pic) {
+void CouplerClicked(BeamFormControls& f, LoadFormPicture& pic) {
     CalcCouplerStiffness(f);
     ApplySupportRules(f);
     DrawBeamSketch(pic, f);
@@ -426,7 +425,7 @@ void CouplerClicked(BeamFormControls& f, SketchPicture& pic) {
 
 void CodeCheckClicked(BeamFormControls& f) { ApplySupportRules(f); }
 
-void SpanCountChanged(BeamFormControls& f, SketchPicture& pic) {
+void SpanCountChanged(BeamFormControls& f, LoadFormPicture& pic) {
     BuildSpanGridColumns(f);
     FillSpanGridFromWork(f);
     if (Work.WorkSpanCount > 1) {
@@ -444,14 +443,14 @@ void SpanCountChanged(BeamFormControls& f, SketchPicture& pic) {
     DrawBeamSketch(pic, f);
 }
 
-void SpanGridEdited(BeamFormControls& f, SketchPicture& pic) {
+void SpanGridEdited(BeamFormControls& f, LoadFormPicture& pic) {
     ReadSpanGridToWork(f);
     ApplySupportRules(f);
     DrawBeamSketch(pic, f);
     UpdateMemberGrid(f);
 }
 
-bool CommitBeamData(BeamFormControls& f, FileCommandsHost& host, BeamCommitLoadForm& loadForm) {
+bool CommitBeamData(BeamFormControls& f, BeamCommitLoadForm& loadForm) {
     if (!TakeTypedTimberSize(f)) return false;
     // The total follows the grid as it stands, whatever was typed since the last drawing.
     Work.WorkBeamLength = static_cast<float>(BeamFormSketchMembers(f).Total);
@@ -531,9 +530,6 @@ bool CommitBeamData(BeamFormControls& f, FileCommandsHost& host, BeamCommitLoadF
     Model = std::move(*scratch);
     w.WorkLoads[kSelfWeightRecord] = selfWeight;
     UnapplySelfWeightWithoutSteel();
-
-    // The results shown belong to the beam that was there before.
-    ClearAnalysis(host);
 
     loadForm.ShowSelfWeightFrame(checkable);
     loadForm.DrawLoadFormBeam();

@@ -10,7 +10,7 @@
 
 namespace kx {
 
-class FileCommandsHost;
+struct LoadFormPicture;
 
 // The spinner offers 1 to 20 spans; the member rows have room for 25.
 inline constexpr int kMaxFormSpans = 20;
@@ -64,20 +64,19 @@ void ResetBeamForm(BeamFormControls& f);
 void BeamFormShow(BeamFormControls& f);
 
 // The handlers' work, each ending with the sketch redrawn where the form redraws it.
-void CantileverClicked(BeamFormControls& f, bool leftEnd, SketchPicture& pic);
-void FixedEndClicked(BeamFormControls& f, bool leftEnd, SketchPicture& pic);
-void SupportKindClicked(BeamFormControls& f, SketchPicture& pic);
-void CouplerClicked(BeamFormControls& f, SketchPicture& pic);
+void CantileverClicked(BeamFormControls& f, bool leftEnd, LoadFormPicture& pic);
+void FixedEndClicked(BeamFormControls& f, bool leftEnd, LoadFormPicture& pic);
+void SupportKindClicked(BeamFormControls& f, LoadFormPicture& pic);
+void CouplerClicked(BeamFormControls& f, LoadFormPicture& pic);
 void CodeCheckClicked(BeamFormControls& f);
-void SpanCountChanged(BeamFormControls& f, SketchPicture& pic);
-void SpanGridEdited(BeamFormControls& f, SketchPicture& pic);
+void SpanCountChanged(BeamFormControls& f, LoadFormPicture& pic);
+void SpanGridEdited(BeamFormControls& f, LoadFormPicture& pic);
 
 // "Next >": a timber size typed and not taken taken first; then every test of the working beam in
 // order, with its message; only when all pass is
-// the beam committed, the working self-weight record written, the load form set and the last
-// analysis's results cleared from the model and the main window. The answer to the factored
-// loads question takes effect when it is given. True when the beam was committed.
-bool CommitBeamData(BeamFormControls& f, FileCommandsHost& host, BeamCommitLoadForm& loadForm);
+// the beam committed, the working self-weight record written and the load form set. The answer to
+// the factored loads question takes effect when it is given. True when the beam was committed.
+bool CommitBeamData(BeamFormControls& f, BeamCommitLoadForm& loadForm);
 
 // The form and its working copy rebuilt from the committed beam (after Cancel and Open), the
 // working timber choice included. The timber section form's controls are the window's part.

@@ -75,9 +75,7 @@ void HighlightCurrentSpan(Canvas& c, int W, int H, int currentSpan) {
     SketchLayout g;
     g.s = static_cast<float>((W - 50) / Model.BeamLength);
     const SketchMembers b = committedMembers();
-    g.P[0] = b.L[0];
-    for (int i = 1; i <= kMaxSpans; ++i)
-        g.P[i] = g.P[i - 1] + b.L[i];
+    g.P = SupportPositions(b.L[kLHCantRow], b.SpanCount, [&b](int k) { return b.L[k]; });
     const int Y = H / 2 - 2;
     const int a = g.x(g.P[currentSpan - 1]), e = g.x(g.P[currentSpan]);
     SetPen(c, colors::Yellow, 1);

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "input/FormSketch.h"
+
 namespace kx {
 
 class Canvas;
@@ -15,12 +17,6 @@ struct LengthCaption {
     bool Visible = false;
     int Top = 0;
     bool operator==(const LengthCaption&) const = default;
-};
-
-// The load form's picture at its own size.
-struct LoadFormPicture {
-    Canvas& canvas;
-    int W = 743, H = 145;
 };
 
 // The loadcase a number names, held to 1..5 so that it always indexes the tables.

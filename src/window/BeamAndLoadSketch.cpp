@@ -121,10 +121,7 @@ void DrawBeam(Canvas& c, const DrawingFrame& f) {
     for (int r = kLHCantRow; r <= kRHCantRow; ++r)
         Drawing.DrawnMemberLength[r] = Model.SpanData[r][mfL];
     const int spans = Model.SpanCount[0];
-    Arr<double, 0, kRHEndSupport> pos; // by support slot
-    pos[0] = Model.SpanData[kLHCantRow][mfL];
-    for (int k = 1; k <= kRHEndSupport; ++k)
-        pos[k] = pos[k - 1] + (k <= spans ? Model.SpanData[k][mfL] : 0.0f);
+    const auto pos = SupportPositions(Model.SpanData, Model.SpanData[kLHCantRow][mfL], spans);
     const double s = DrawingLengthPx(f) / BL;
 
     SetPen(c, colors::White, 4);

@@ -17,9 +17,8 @@ namespace kx {
 
 namespace {
 
-// Largest result-point count per member of the stores, and the deflection points of a cantilever.
+// Largest result-point count per member of the stores.
 constexpr int kMaxStoredIntervals = kResultPoints - 1;
-constexpr int kCantDeflectionPoints = 22;
 
 // The text counts of field 10, which bound the stored lines of fields 49 to 52.
 struct TextCounts {
@@ -622,37 +621,33 @@ bool DeriveReleasedSupports(const SharedModel& m, EngineState& e, int lc) {
     if (N < 1 || N > kMaxSpans || n < 0 || n > N) return false;
 
     // Committed support positions from the LH end of the beam, and the loadcase's own.
-    const double lhCommitted = m.SpanData[kLHCantRow][mfL];
-    Arr<double, 1, kMaxSupports> P, Q;
-    P[1] = lhCommitted;
-    for (int k = 1; k <= N; ++k)
-        P[k + 1] = P[k] + m.SpanData[k][mfL];
-    const double total = P[N + 1] + m.SpanData[kRHCantRow][mfL];
-    Q[1] = e.LHCantileverActive[lc] == 1 ? e.CantileverLength[lc][0] : 0.0;
-    for (int j = 1; j <= n; ++j)
-        Q[j + 1] = Q[j] + e.LoadcaseSpanLength[lc][j];
+    const auto P = SupportPositions(m.SpanData, m.SpanData[kLHCantRow][mfL], N);
+    const double total = P[N] + m.SpanData[kRHCantRow][mfL];
+    const double lh = e.LHCantileverActive[lc] == 1 ? e.CantileverLength[lc][0] : 0.0;
+    const auto Q = SupportPositions(lh, n, [&e, lc](int j) { return e.LoadcaseSpanLength[lc][j]; });
     const double rh = e.RHCantileverActive[lc] == 1 ? e.CantileverLength[lc][1] : 0.0;
 
     // Merged spans are sums of the committed ones, so the two agree to rounding.
     const double tol = 1e-6 * std::max(1.0, total);
     auto same = [tol](double x, double y) { return std::fabs(x - y) <= tol; };
-    if (!same(Q[n + 1] + rh, total)) return false;
+    if (!same(Q[n] + rh, total)) return false;
 
-    int j = 1;
-    for (int k = 1; k <= N + 1; ++k) {
-        if (j <= n + 1 && same(Q[j], P[k])) {
-            e.ReleasedSupport[lc][k] = 0;
+    // Slot j of the loadcase's supports, slot k of the committed ones; support number k + 1.
+    int j = 0;
+    for (int k = 0; k <= N; ++k) {
+        if (j <= n && same(Q[j], P[k])) {
+            e.ReleasedSupport[lc][k + 1] = 0;
             ++j;
         } else {
-            // Only forkheads are released: support k stands at slot k - 1, the RH end at its own.
-            const int slot = k == N + 1 ? kRHEndSupport : k - 1;
+            // Only forkheads are released; the RH end stands at its own slot.
+            const int slot = k == N ? kRHEndSupport : k;
             if (m.SupportType[slot] != supForkhead) return false;
-            e.ReleasedSupport[lc][k] = -1;
+            e.ReleasedSupport[lc][k + 1] = -1;
         }
     }
     for (int k = N + 2; k <= kMaxSupports; ++k)
         e.ReleasedSupport[lc][k] = 0;
-    return j == n + 2;
+    return j == n + 1;
 }
 
 } // namespace kx

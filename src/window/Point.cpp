@@ -11,6 +11,7 @@
 #include <type_traits>
 
 #include "engine/AnalyseBeam.h"
+#include "engine/AnalysedJob.h"
 #include "engine/CantileverStatics.h"
 #include "engine/EngineState.h"
 #include "engine/LoadDistribution.h"
@@ -89,10 +90,8 @@ DistanceCheck CheckDistance(float x) {
     const double xd = x;
     const auto& rows = Model.SpanData;
     // Support positions; a cantilever that does not exist takes no length, as in the loads.
-    Arr<double, 0, kMaxSpans> pos;
-    pos[0] = Exists(kLHCantRow) ? rows[kLHCantRow][mfL] : 0.0;
-    for (int k = 1; k <= kMaxSpans; ++k)
-        pos[k] = pos[k - 1] + rows[k][mfL];
+    const auto pos =
+        SupportPositions(rows, Exists(kLHCantRow) ? rows[kLHCantRow][mfL] : 0.0, Model.SpanCount[0]);
     bool nearSupport = false;
     if (Exists(kLHCantRow)) {
         const double L0 = rows[kLHCantRow][mfL];
@@ -104,7 +103,7 @@ DistanceCheck CheckDistance(float x) {
     }
     if (!nearSupport && Exists(kRHCantRow)) {
         const double L26 = rows[kRHCantRow][mfL];
-        nearSupport = pos[kMaxSpans] < xd && xd < pos[kMaxSpans] + L26 / 1000;
+        nearSupport = pos[kRHEndSupport] < xd && xd < pos[kRHEndSupport] + L26 / 1000;
     }
     if (nearSupport) {
         dlg().Message("Cannot analyse point nearer then 1/1000 span of a support");
@@ -272,10 +271,8 @@ PointMember LocatePoint(int lc, float x) {
     const int n = Model.SpanCount[lc];
     const bool lh = Eng.LHCantileverActive[lc] == 1, rh = Eng.RHCantileverActive[lc] == 1;
     const double xd = x;
-    Arr<double, 0, kMaxSpans> a;
-    a[0] = lh ? Eng.CantileverLength[lc][0] : 0.0;
-    for (int s = 1; s <= kMaxSpans; ++s)
-        a[s] = a[s - 1] + Eng.LoadcaseSpanLength[lc][s];
+    const auto a = SupportPositions(lh ? Eng.CantileverLength[lc][0] : 0.0, n,
+                                    [lc](int s) { return Eng.LoadcaseSpanLength[lc][s]; });
     if (lh && xd < a[0]) return {kLHCantRow, static_cast<float>(xd / a[0])};
     for (int s = 1; s <= n; ++s)
         if (xd < a[s]) return {s, static_cast<float>((xd - a[s - 1]) / Eng.LoadcaseSpanLength[lc][s])};
@@ -296,8 +293,7 @@ bool CalcPointResults(std::string_view distanceText) {
     const float x =
         std::fabs(typed) <= FLT_MAX ? static_cast<float>(typed) : (typed > 0 ? kBeyond : -kBeyond);
     Model.PointPosition = x;
-    // A commit keeps the loadcase count but not the results: nothing is solved for a beam that was
-    // never analysed as it stands.
+    // Nothing is solved for a beam that was never analysed as it stands.
     if (!BeamResultsAvailable() || Model.LoadcaseCount < 1) {
         dlg().Message(kAnalyseBeamFirst);
         return false;
@@ -338,6 +334,8 @@ PointGrid PointGridContent(bool withValues) {
 }
 
 std::vector<std::string> PointListContent() {
+    // Values found on results that no longer stand are neither shown nor printed.
+    if (!ResultsStand()) return {};
     const auto& lines = PointResults.PointLines;
     const double count = ReadNumber(lines[0], NumberPolicy::LeadingNumber);
     const int n = count >= 1 ? static_cast<int>(std::min<double>(count, lines.high)) : 0;

@@ -110,9 +110,8 @@ private:
 
     // Supports 0 (LH end) to SpanCount[0] (RH end), in mm from the LH end of the beam.
     void Positions(double lhLength) {
-        pos_.assign(1, lhLength);
-        for (int k = 1; k <= Model.SpanCount[0]; ++k)
-            pos_.push_back(pos_.back() + Drawing.DrawnMemberLength[k]);
+        pos_ = SupportPositions(lhLength, Model.SpanCount[0],
+                                [](int k) { return Drawing.DrawnMemberLength[k]; });
     }
 
     void Symbol(int code, int x, SupportEnd end) {
@@ -127,7 +126,7 @@ private:
             if (lhCode == supFixed || lhCode == supFixedEnd) Symbol(lhCode, BeamX(pos_[0]), SupportEnd::Left);
             for (int k = 1; k <= n; ++k) {
                 const bool fixedEnd = k == n && Model.SupportType[kRHEndSupport] == supFixedEnd;
-                Symbol(fixedEnd ? supFixedEnd : supFixed, BeamX(pos_[static_cast<std::size_t>(k)]),
+                Symbol(fixedEnd ? supFixedEnd : supFixed, BeamX(pos_[k]),
                        fixedEnd ? SupportEnd::Right : SupportEnd::Interior);
             }
             return;
@@ -138,7 +137,7 @@ private:
                                             : SupportEnd::Interior;
             const int code =
                 end == SupportEnd::Right ? Model.SupportType[kRHEndSupport] : Model.SupportType[k];
-            Symbol(code, BeamX(pos_[static_cast<std::size_t>(k)]), end);
+            Symbol(code, BeamX(pos_[k]), end);
         }
     }
 
@@ -199,12 +198,11 @@ private:
         const int n = Model.SpanCount[0];
         for (int k = 1; k <= n; ++k) {
             const std::string t = text(len[k]);
-            if (t != "0.00") Text(BeamX(pos_[static_cast<std::size_t>(k)] - len[k] / 2.0) - X(6), y, t);
+            if (t != "0.00") Text(BeamX(pos_[k] - len[k] / 2.0) - X(6), y, t);
         }
         if (Model.SpanData[kRHCantRow][mfExists] == 1.0f) {
             const std::string t = text(len[kRHCantRow]);
-            if (t != "0.00")
-                Text(BeamX(pos_[static_cast<std::size_t>(n)] + len[kRHCantRow] / 2.0) - X(4), y, t);
+            if (t != "0.00") Text(BeamX(pos_[n] + len[kRHCantRow] / 2.0) - X(4), y, t);
         }
     }
 
@@ -212,7 +210,7 @@ private:
         const std::string unit = " " + Model.UnitTextShear.str();
         auto text = [&](double v) { return SigFig3Dec3(v * Model.UnitFactorShear) + unit; };
         for (int k = 1; k <= Model.SpanCount[0] + 1; ++k) {
-            const int x = BeamX(pos_[static_cast<std::size_t>(k - 1)]);
+            const int x = BeamX(pos_[k - 1]);
             if (!envelope_) {
                 Text(x - X(5), Y(kBeamY + 6), text(Eng.SupportReaction[lc][k]));
                 continue;
@@ -340,7 +338,7 @@ private:
     int x0_, x1_;
     double hs_;
     Scales scales_;
-    std::vector<double> pos_;
+    Arr<double, 0, kRHEndSupport> pos_;
 };
 
 bool NothingToDraw() { return Model.BeamLength == 0 || Eng.DeflectionExtremes[0][kBeamRow][xMagnitude] == 0; }

@@ -198,12 +198,10 @@ std::string ReactionText(double r) {
 
 void Reactions(Canvas& c, const DrawingFrame& f, int lc, int mode) {
     const int supports = Model.SpanCount[0] + 1;
+    const auto at = SupportPositions(Model.SpanData, Model.SpanData[kLHCantRow][mfL], Model.SpanCount[0]);
     Arr<int, 1, kMaxSupports> column;
-    double at = 0;
-    for (int k = 1; k <= supports; ++k) {
-        at += Model.SpanData[k - 1][mfL];
-        column[k] = BeamColumn(f, at);
-    }
+    for (int k = 1; k <= supports; ++k)
+        column[k] = BeamColumn(f, at[k - 1]);
     if (mode == -1) {
         for (int k = 1; k <= supports; ++k) {
             const double r = Eng.SupportReaction[lc][k];

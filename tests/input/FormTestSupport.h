@@ -188,10 +188,10 @@ protected:
         kx::Work.SectionRecordNo = 1;
     }
 
-    bool Commit() { return kx::CommitBeamData(f, host, loadForm); }
+    bool Commit() { return kx::CommitBeamData(f, loadForm); }
 
     kx::BeamFormControls f;
-    kx::SketchPicture pic{canvas, 753, 73};
+    kx::LoadFormPicture pic{canvas, 753, 73};
     RecordingFileHost host;
     RecordingLoadForm loadForm;
 };

@@ -15,8 +15,9 @@ using namespace kx;
 TEST_F(RealWindowTest, AnalysedBeamGivesItsValuesAtAPointAndPrintsThem) {
     // Beam A: one 6000 mm span, 10 N/mm over it, section y 100 mm.
     TempDir jobs;
-    kxtest::AnalyseJob(kxtest::BeamBuilder().Spans({6000}).Udl(1, 0, 10, 6000));
+    kxtest::BeamBuilder().Spans({6000}).Udl(1, 0, 10, 6000).Commit();
     Model.SpanData[1][mfY] = 100;
+    kxtest::AnalyseCommitted();
     WriteBeamFile(jobs.path("a.kxf"));
     ResetProgramState();
     TIndexFrm* w = openJob(jobs.path("a.kxf"));

@@ -28,12 +28,6 @@ const char* const kAxialNames[kTimberDurations] = {"Option_AxLT",   "Option_AxMT
                                                    "Option_AxVST",  "Option_AxGeneral", "Option_AxWall",
                                                    "Option_AxWeek", "Option_AxMonth",   "Option_AxYear"};
 
-QLabel* label(QWidget* parent, const char* name, const char* caption, int x, int y, int w, int h = 22) {
-    auto* l = Named(new QLabel(ToQt(caption), parent), name);
-    l->setGeometry(x, y, w, h);
-    return l;
-}
-
 QColor captionColour(int option) {
     if (option >= 6) return Qt::red;  // 1 Week, 1 Month, 1 Year: BS 5975
     if (option >= 4) return Qt::blue; // General, Wall: the formwork guide

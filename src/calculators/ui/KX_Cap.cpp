@@ -18,16 +18,6 @@
 
 namespace kx {
 
-namespace {
-
-QLabel* text(QWidget* parent, const char* caption, int x, int y, int w) {
-    auto* l = new QLabel(ToQt(caption), parent);
-    l->setGeometry(x, y, w, 22);
-    return l;
-}
-
-} // namespace
-
 TKX_CapFrm::TKX_CapFrm(QWidget* parent) : QMainWindow(parent) {
     InitForm(this, "KX_CapFrm", "Steel Member Capacities to BS 5975");
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |

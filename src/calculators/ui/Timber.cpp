@@ -29,12 +29,6 @@ namespace kx {
 
 namespace {
 
-QLabel* text(QWidget* parent, const char* caption, int x, int y, int w) {
-    auto* l = new QLabel(ToQt(caption), parent);
-    l->setGeometry(x, y, w, 22);
-    return l;
-}
-
 // A value box: white, framed.
 QLabel* value(QWidget* parent, const char* name, int x, int y) {
     auto* l = Named(new QLabel(parent), name);

@@ -31,10 +31,6 @@ QLineEdit* edit(QWidget* parent, const char* name, const char* text = "") {
     return e;
 }
 
-QRadioButton* radio(QWidget* parent, const char* name, const char* caption) {
-    return Named(new QRadioButton(ToQt(caption), parent), name);
-}
-
 QLabel* label(QWidget* parent, const char* text) { return new QLabel(ToQt(text), parent); }
 
 } // namespace

@@ -47,12 +47,6 @@ const char* const kNotes[] = {
     " A deflection of 1.25mm would be shown as 0.001m.",
 };
 
-QRadioButton* radio(QWidget* parent, const char* name, const char* caption) {
-    auto* b = new QRadioButton(ToQt(caption), parent);
-    b->setObjectName(QString::fromLatin1(name));
-    return b;
-}
-
 QGroupBox* group(const char* title) {
     auto* g = new QGroupBox(ToQt(title));
     new QVBoxLayout(g);

@@ -2,7 +2,9 @@
 #include "foundation/ui/Windows.h"
 
 #include <QGuiApplication>
+#include <QLabel>
 #include <QListWidget>
+#include <QRadioButton>
 #include <QScreen>
 #include <QWidget>
 
@@ -11,6 +13,28 @@
 namespace kx {
 
 void NameObject(QObject* o, const std::string& name) { o->setObjectName(QString::fromStdString(name)); }
+
+QLabel* text(QWidget* parent, const std::string& caption, int x, int y, int w, int h) {
+    auto* l = new QLabel(ToQt(caption), parent);
+    l->setGeometry(x, y, w, h);
+    return l;
+}
+
+QLabel* label(QWidget* parent, const std::string& name, const std::string& caption, int x, int y, int w,
+              int h) {
+    return Named(text(parent, caption, x, y, w, h), name);
+}
+
+QRadioButton* radio(QWidget* parent, const std::string& name, const std::string& caption) {
+    return Named(new QRadioButton(ToQt(caption), parent), name);
+}
+
+QRadioButton* radio(QWidget* parent, const std::string& name, const std::string& caption, int x, int y,
+                    int w) {
+    QRadioButton* b = radio(parent, name, caption);
+    b->setGeometry(x, y, w, 22);
+    return b;
+}
 
 void FillList(QListWidget* list, const std::vector<std::string>& lines) {
     QStringList items;

@@ -4,8 +4,10 @@
 #include <string>
 #include <vector>
 
+class QLabel;
 class QListWidget;
 class QObject;
+class QRadioButton;
 class QWidget;
 
 namespace kx {
@@ -16,6 +18,18 @@ template <class W> W* Named(W* w, const std::string& name) {
     NameObject(w, name);
     return w;
 }
+
+// The small controls the windows are built of, placed at (x, y) and w wide where placed.
+// A caption the code never reads again.
+QLabel* text(QWidget* parent, const std::string& caption, int x, int y, int w, int h = 22);
+// A caption or a shown value, named.
+QLabel* label(QWidget* parent, const std::string& name, const std::string& caption, int x, int y, int w,
+              int h = 22);
+// A named option button, laid out by its group.
+QRadioButton* radio(QWidget* parent, const std::string& name, const std::string& caption);
+// The same, placed 22 high.
+QRadioButton* radio(QWidget* parent, const std::string& name, const std::string& caption, int x, int y,
+                    int w);
 
 // Replaces a list's lines.
 void FillList(QListWidget* list, const std::vector<std::string>& lines);

@@ -54,21 +54,9 @@ QCheckBox* check(QWidget* parent, const char* name, const char* caption, int x, 
     return b;
 }
 
-QRadioButton* radio(QWidget* parent, const char* name, const char* caption, int x, int y, int w = 60) {
-    auto* b = Named(new QRadioButton(ToQt(caption), parent), name);
-    b->setGeometry(x, y, w, 22);
-    return b;
-}
-
-QLabel* label(QWidget* parent, const char* name, const char* caption, int x, int y, int w, int h = 20) {
-    auto* l = Named(new QLabel(ToQt(caption), parent), name);
-    l->setGeometry(x, y, w, h);
-    return l;
-}
-
 // A white label that shows a value.
 QLabel* valueLabel(QWidget* parent, const char* name, int x, int y, int w) {
-    QLabel* l = label(parent, name, "", x, y, w);
+    QLabel* l = label(parent, name, "", x, y, w, 20);
     l->setAutoFillBackground(true);
     QPalette p = l->palette();
     p.setColor(QPalette::Window, Qt::white);
@@ -251,14 +239,14 @@ TKX_BeamFrm::TKX_BeamFrm(QWidget* parent) : QMainWindow(parent) {
 
     Frame_Couplers = group(client, "Frame_Couplers", "Double Couplers at Supports", 506, 146, 259, 192);
     Check_LH_End_Sup = check(Frame_Couplers, "Check_LH_End_Sup", "LH End", 10, 24, 80);
-    Option_LH_Top = radio(Frame_Couplers, "Option_LH_Top", "Top", 110, 24);
-    Option_LH_Mid = radio(Frame_Couplers, "Option_LH_Mid", "Mid", 180, 24);
+    Option_LH_Top = radio(Frame_Couplers, "Option_LH_Top", "Top", 110, 24, 60);
+    Option_LH_Mid = radio(Frame_Couplers, "Option_LH_Mid", "Mid", 180, 24, 60);
     Check_Span_Sup = check(Frame_Couplers, "Check_Span_Sup", "Spans", 10, 50, 80);
-    Option_Span_Top = radio(Frame_Couplers, "Option_Span_Top", "Top", 110, 50);
-    Option_Span_Mid = radio(Frame_Couplers, "Option_Span_Mid", "Mid", 180, 50);
+    Option_Span_Top = radio(Frame_Couplers, "Option_Span_Top", "Top", 110, 50, 60);
+    Option_Span_Mid = radio(Frame_Couplers, "Option_Span_Mid", "Mid", 180, 50, 60);
     Check_RH_End_Sup = check(Frame_Couplers, "Check_RH_End_Sup", "RH End", 10, 76, 80);
-    Option_RH_Top = radio(Frame_Couplers, "Option_RH_Top", "Top", 110, 76);
-    Option_RH_Mid = radio(Frame_Couplers, "Option_RH_Mid", "Mid", 180, 76);
+    Option_RH_Top = radio(Frame_Couplers, "Option_RH_Top", "Top", 110, 76, 60);
+    Option_RH_Mid = radio(Frame_Couplers, "Option_RH_Mid", "Mid", 180, 76, 60);
     lhGroup_ = pair(this, Option_LH_Top, Option_LH_Mid);
     spanGroup_ = pair(this, Option_Span_Top, Option_Span_Mid);
     rhGroup_ = pair(this, Option_RH_Top, Option_RH_Mid);
@@ -280,17 +268,17 @@ TKX_BeamFrm::TKX_BeamFrm(QWidget* parent) : QMainWindow(parent) {
     Button1->setGeometry(10, 146, 239, 30);
 
     GroupSection = group(client, "GroupSection", " Section Properties ", 12, 244, 486, 104);
-    label(GroupSection, "Label_Ixx", "Ixx", 10, 20, 80);
+    label(GroupSection, "Label_Ixx", "Ixx", 10, 20, 80, 20);
     lbl_S01_Ixx = valueLabel(GroupSection, "lbl_S01_Ixx", 10, 40, 90);
-    lbl_Ixx = label(GroupSection, "lbl_Ixx", "", 106, 40, 90);
-    label(GroupSection, "Label_E", "E", 220, 20, 80);
+    lbl_Ixx = label(GroupSection, "lbl_Ixx", "", 106, 40, 90, 20);
+    label(GroupSection, "Label_E", "E", 220, 20, 80, 20);
     lbl_S01_E = valueLabel(GroupSection, "lbl_S01_E", 220, 40, 90);
-    lbl_E = label(GroupSection, "lbl_E", "", 316, 40, 110);
+    lbl_E = label(GroupSection, "lbl_E", "", 316, 40, 110, 20);
     label(GroupSection, "Label_Desc", "Database Description", 10, 62, 200, 18);
     lbl_S01_Desc = valueLabel(GroupSection, "lbl_S01_Desc", 10, 80, 466);
 
     Frame_Steel = group(client, "Frame_Steel", "", 12, 354, 486, 140);
-    lbl_Group = label(Frame_Steel, "lbl_Group", "", 10, 8, 300);
+    lbl_Group = label(Frame_Steel, "lbl_Group", "", 10, 8, 300, 20);
     auto* sectionList = Named(new TSectionList(Frame_Steel), "List_Sect");
     List_Sect = sectionList;
     List_Sect->setGeometry(10, 30, 200, 102);
@@ -320,15 +308,16 @@ TKX_BeamFrm::TKX_BeamFrm(QWidget* parent) : QMainWindow(parent) {
     Option_Check = radio(Frame_SteelCheck, "Option_Check", "Check  to BS 5975", 10, 46, 160);
     const int noteX = 10 + style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth) +
                       style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing);
-    label(Frame_SteelCheck, "Label_S275", "for S275 (43A) steel", noteX, 68, 160);
+    label(Frame_SteelCheck, "Label_S275", "for S275 (43A) steel", noteX, 68, 160, 20);
     checkGroup_ = pair(this, Option_None, Option_Check);
 
     Frame_Shear = group(client, "Frame_Shear", " Shear Deflection ", 506, 344, 259, 154);
     Check_GA = check(Frame_Shear, "Check_GA", "Calculate", 10, 20, 90);
-    label(Frame_Shear, "Label_GA", "GA / Kform", 110, 20, 80);
+    label(Frame_Shear, "Label_GA", "GA / Kform", 110, 20, 80, 20);
     lbl_GA = valueLabel(Frame_Shear, "lbl_GA", 110, 40, 80);
-    Label_GA_Unit = label(Frame_Shear, "Label_GA_Unit", "", 196, 40, 55);
-    QLabel* note1 = label(Frame_Shear, "Label_Kform", "Kform (form factor for timber) = 1.2 ", 10, 64, 240);
+    Label_GA_Unit = label(Frame_Shear, "Label_GA_Unit", "", 196, 40, 55, 20);
+    QLabel* note1 =
+        label(Frame_Shear, "Label_Kform", "Kform (form factor for timber) = 1.2 ", 10, 64, 240, 20);
     QLabel* note2 =
         label(Frame_Shear, "Label_GANote",
               "For other sections, enter section properties into the database and enter GA based "
@@ -489,11 +478,11 @@ TKX_BeamFrm::TKX_BeamFrm(QWidget* parent) : QMainWindow(parent) {
     connect(cmd_OK, &QPushButton::clicked, this, &TKX_BeamFrm::cmd_OKClick);
 }
 
-void TKX_BeamFrm::act(const std::function<void(BeamFormControls&, SketchPicture&)>& action) {
+void TKX_BeamFrm::act(const std::function<void(BeamFormControls&, LoadFormPicture&)>& action) {
     BeamFormControls f;
     Bindings.Step(f, [&] {
         QtCanvas canvas(&Image_Beam->Picture);
-        SketchPicture pic{canvas, Image_Beam->Picture.width(), Image_Beam->Picture.height()};
+        LoadFormPicture pic{canvas, Image_Beam->Picture.width(), Image_Beam->Picture.height()};
         action(f, pic);
     });
     Image_Beam->update();
@@ -509,7 +498,7 @@ void TKX_BeamFrm::focusNext() {
 
 void TKX_BeamFrm::drawSketch() {
     QtCanvas canvas(&Image_Beam->Picture);
-    SketchPicture pic{canvas, Image_Beam->Picture.width(), Image_Beam->Picture.height()};
+    LoadFormPicture pic{canvas, Image_Beam->Picture.width(), Image_Beam->Picture.height()};
     DrawBeamSketch(pic, Bindings.Read());
     canvas.End();
     Image_Beam->update();
@@ -564,7 +553,7 @@ void TKX_BeamFrm::cmdNextClick() {
         if (!Link.Main || !Link.Loads) return;
         bool committed = false;
         try {
-            committed = CommitBeamData(f, *Link.Main, *Link.Loads);
+            committed = CommitBeamData(f, *Link.Loads);
         } catch (...) {
             Bindings.Show(f); // what the steps did to the form stays
             closeTimberSection();
@@ -588,51 +577,51 @@ void TKX_BeamFrm::cmdCancelClick() {
 }
 
 void TKX_BeamFrm::Check_LHCClick() {
-    act([](BeamFormControls& f, SketchPicture& pic) { CantileverClicked(f, true, pic); });
+    act([](BeamFormControls& f, LoadFormPicture& pic) { CantileverClicked(f, true, pic); });
     focusNext();
 }
 
 void TKX_BeamFrm::Check_RHCClick() {
-    act([](BeamFormControls& f, SketchPicture& pic) { CantileverClicked(f, false, pic); });
+    act([](BeamFormControls& f, LoadFormPicture& pic) { CantileverClicked(f, false, pic); });
     focusNext();
 }
 
 void TKX_BeamFrm::Check_LHFClick() {
-    act([](BeamFormControls& f, SketchPicture& pic) { FixedEndClicked(f, true, pic); });
+    act([](BeamFormControls& f, LoadFormPicture& pic) { FixedEndClicked(f, true, pic); });
     focusNext();
 }
 
 void TKX_BeamFrm::Check_RHFClick() {
-    act([](BeamFormControls& f, SketchPicture& pic) { FixedEndClicked(f, false, pic); });
+    act([](BeamFormControls& f, LoadFormPicture& pic) { FixedEndClicked(f, false, pic); });
     focusNext();
 }
 
 void TKX_BeamFrm::Option_Vert_FixedClick() {
-    act([](BeamFormControls& f, SketchPicture& pic) { SupportKindClicked(f, pic); });
+    act([](BeamFormControls& f, LoadFormPicture& pic) { SupportKindClicked(f, pic); });
     focusNext();
 }
 
 void TKX_BeamFrm::Option_ForkheadClick() {
-    act([](BeamFormControls& f, SketchPicture& pic) { SupportKindClicked(f, pic); });
+    act([](BeamFormControls& f, LoadFormPicture& pic) { SupportKindClicked(f, pic); });
     focusNext();
 }
 
 void TKX_BeamFrm::CouplerClick() {
-    act([](BeamFormControls& f, SketchPicture& pic) { CouplerClicked(f, pic); });
+    act([](BeamFormControls& f, LoadFormPicture& pic) { CouplerClicked(f, pic); });
     focusNext();
 }
 
 void TKX_BeamFrm::Option_CheckClick() {
-    act([](BeamFormControls& f, SketchPicture&) { CodeCheckClicked(f); });
+    act([](BeamFormControls& f, LoadFormPicture&) { CodeCheckClicked(f); });
     focusNext();
 }
 
 void TKX_BeamFrm::UpDown_SpansClick() {
-    act([](BeamFormControls& f, SketchPicture& pic) { SpanCountChanged(f, pic); });
+    act([](BeamFormControls& f, LoadFormPicture& pic) { SpanCountChanged(f, pic); });
 }
 
 void TKX_BeamFrm::Grid_SpansKeyUp() {
-    act([](BeamFormControls& f, SketchPicture& pic) { SpanGridEdited(f, pic); });
+    act([](BeamFormControls& f, LoadFormPicture& pic) { SpanGridEdited(f, pic); });
 }
 
 void TKX_BeamFrm::Button1Click() {
@@ -652,12 +641,12 @@ void TKX_BeamFrm::Label_DemoClick() {
 }
 
 void TKX_BeamFrm::SectionFamilyClick(const SectionFamilyRow& family) {
-    act([&family](BeamFormControls& f, SketchPicture&) { ChooseSectionFamily(f, family); });
+    act([&family](BeamFormControls& f, LoadFormPicture&) { ChooseSectionFamily(f, family); });
 }
 
 void TKX_BeamFrm::List_SectClick() {
     const int position = List_Sect->currentRow();
-    act([position](BeamFormControls& f, SketchPicture&) { PickSection(f, position); });
+    act([position](BeamFormControls& f, LoadFormPicture&) { PickSection(f, position); });
 }
 
 void TKX_BeamFrm::cmd_OKClick() {
@@ -673,7 +662,7 @@ void TKX_BeamFrm::cmd_OKClick() {
 }
 
 void TKX_BeamFrm::UserSectionsSaved() {
-    act([](BeamFormControls& f, SketchPicture&) { UserSectionFileSaved(f); });
+    act([](BeamFormControls& f, LoadFormPicture&) { UserSectionFileSaved(f); });
 }
 
 } // namespace kx

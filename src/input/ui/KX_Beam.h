@@ -27,7 +27,6 @@ class QTableWidget;
 
 namespace kx {
 
-class FileCommandsHost;
 class TIndexFrm;
 class TLoadDataFrm;
 class TTimSectFrm;
@@ -185,7 +184,7 @@ protected:
 
 private:
     // Runs one user action on the snapshot with the sketch at hand, then shows the result.
-    void act(const std::function<void(BeamFormControls&, SketchPicture&)>& action);
+    void act(const std::function<void(BeamFormControls&, LoadFormPicture&)>& action);
     // Ends a click handler: the focus goes to "Next >" while the form is shown.
     void focusNext();
     // The timber section form closes with the choice it was opened for.

@@ -41,12 +41,6 @@ constexpr int kImageLeft = 11, kImageTop = 8;
 constexpr int kColNo = 4, kColP = 36, kColUDL = 90, kColPL = 146, kColDist = 230, kColUDLS = 314,
               kColUDLF = 398, kColCover = 482, kColLF = 566, kColCheck = 636;
 
-QLabel* label(QWidget* parent, const char* name, const char* caption, int x, int y, int w, int h = 14) {
-    auto* l = Named(new QLabel(ToQt(caption), parent), name);
-    l->setGeometry(x, y, w, h);
-    return l;
-}
-
 QLabel* helpLabel(QWidget* parent, const char* name, const char* caption, int x, int y, int w, int h) {
     QLabel* l = label(parent, name, caption, x, y, w, h);
     QPalette p = l->palette();
@@ -96,24 +90,24 @@ TLoadDataFrm::TLoadDataFrm(QWidget* parent) : QWidget(parent) {
     Edit_Case->setGeometry(625, 157, 50, 24);
 
     const int h = kRowsLeft;
-    Label_Point = label(Content, "Label_Point", "Point", h + kColPL, 196, 80);
-    Label_Load = label(Content, "Label_Load", "Load", h + kColPL, 210, 80);
-    lbl_PL = label(Content, "lbl_PL", "", h + kColPL, 224, 80);
-    Label_Distance = label(Content, "Label_Distance", "Distance", h + kColDist, 182, 80);
-    LabelLHEnd = label(Content, "LabelLHEnd", "from LH end", h + kColDist, 196, 80);
-    Label_ofBeam = label(Content, "Label_ofBeam", "of beam", h + kColDist, 210, 80);
-    lbl_PLdist = label(Content, "lbl_PLdist", "", h + kColDist, 224, 80);
-    Label_UDLS = label(Content, "Label_UDLS", "UDL", h + kColUDLS, 196, 80);
-    Label_StartRate = label(Content, "Label_StartRate", "start rate", h + kColUDLS, 210, 80);
-    lbl_UDLS = label(Content, "lbl_UDLS", "", h + kColUDLS, 224, 80);
-    Label_UDLF = label(Content, "Label_UDLF", "UDL", h + kColUDLF, 196, 80);
-    Label_FinishRate = label(Content, "Label_FinishRate", "finish rate", h + kColUDLF, 210, 80);
-    lbl_UDLF = label(Content, "lbl_UDLF", "", h + kColUDLF, 224, 80);
-    lbl_Covr = label(Content, "lbl_Covr", "Cover", h + kColCover, 210, 80);
-    lbl_Cover = label(Content, "lbl_Cover", "", h + kColCover, 224, 80);
-    lbl_Load = label(Content, "lbl_Load", "Load", h + kColLF, 196, 70);
-    lbl_factor = label(Content, "lbl_factor", "factor", h + kColLF, 210, 70);
-    lbl_optional = label(Content, "lbl_optional", "(optional)", h + kColLF, 224, 70);
+    Label_Point = label(Content, "Label_Point", "Point", h + kColPL, 196, 80, 14);
+    Label_Load = label(Content, "Label_Load", "Load", h + kColPL, 210, 80, 14);
+    lbl_PL = label(Content, "lbl_PL", "", h + kColPL, 224, 80, 14);
+    Label_Distance = label(Content, "Label_Distance", "Distance", h + kColDist, 182, 80, 14);
+    LabelLHEnd = label(Content, "LabelLHEnd", "from LH end", h + kColDist, 196, 80, 14);
+    Label_ofBeam = label(Content, "Label_ofBeam", "of beam", h + kColDist, 210, 80, 14);
+    lbl_PLdist = label(Content, "lbl_PLdist", "", h + kColDist, 224, 80, 14);
+    Label_UDLS = label(Content, "Label_UDLS", "UDL", h + kColUDLS, 196, 80, 14);
+    Label_StartRate = label(Content, "Label_StartRate", "start rate", h + kColUDLS, 210, 80, 14);
+    lbl_UDLS = label(Content, "lbl_UDLS", "", h + kColUDLS, 224, 80, 14);
+    Label_UDLF = label(Content, "Label_UDLF", "UDL", h + kColUDLF, 196, 80, 14);
+    Label_FinishRate = label(Content, "Label_FinishRate", "finish rate", h + kColUDLF, 210, 80, 14);
+    lbl_UDLF = label(Content, "lbl_UDLF", "", h + kColUDLF, 224, 80, 14);
+    lbl_Covr = label(Content, "lbl_Covr", "Cover", h + kColCover, 210, 80, 14);
+    lbl_Cover = label(Content, "lbl_Cover", "", h + kColCover, 224, 80, 14);
+    lbl_Load = label(Content, "lbl_Load", "Load", h + kColLF, 196, 70, 14);
+    lbl_factor = label(Content, "lbl_factor", "factor", h + kColLF, 210, 70, 14);
+    lbl_optional = label(Content, "lbl_optional", "(optional)", h + kColLF, 224, 70, 14);
 
     for (int n = 1; n <= kLoadRows; ++n) {
         TLoadRow& r = rows_[n];
@@ -358,9 +352,7 @@ void TLoadDataFrm::cmdBackClick() {
 
 void TLoadDataFrm::cmd_NextClick() {
     LoadRoute route = LoadRoute::Stay;
-    act([this, &route](LoadFormControls& f, LoadFormPicture& pic) {
-        route = CommitLoads(f, pic, Link.Main);
-    });
+    act([this, &route](LoadFormControls& f, LoadFormPicture& pic) { route = CommitLoads(f, pic); });
     if (route == LoadRoute::Stay) return;
     hide();
     Guard([this, route] { GoOnFromLoads(route, Link); });
@@ -373,7 +365,7 @@ void TLoadDataFrm::ResetForNewBeam() {
 void TLoadDataFrm::RestoreCommittedLoads() { kx::RestoreCommittedLoads(); }
 
 void TLoadDataFrm::FactoredLoadsChanged() {
-    act([this](LoadFormControls& f, LoadFormPicture&) { kx::FactoredLoadsChanged(f, Link.Main); });
+    act([this](LoadFormControls& f, LoadFormPicture&) { kx::FactoredLoadsChanged(f); });
 }
 
 void TLoadDataFrm::ShowFactorsReset() {

@@ -22,11 +22,9 @@ QLineEdit* edit(QWidget* parent, const char* name, int y, int width) {
     return e;
 }
 
+// The caption of a header line, left of its box.
 QLabel* label(QWidget* parent, const char* name, const char* caption, int y) {
-    auto* l = new QLabel(ToQt(caption), parent);
-    l->setObjectName(QString::fromLatin1(name));
-    l->setGeometry(16, y, 116, 24);
-    return l;
+    return kx::label(parent, name, caption, 16, y, 116, 24);
 }
 
 } // namespace
