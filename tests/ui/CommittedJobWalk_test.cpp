@@ -658,7 +658,10 @@ TEST_F(Walk, EachFaultOfOutOfOrderUse) {
              if (Forms.TimSectFrm->isVisible()) Forms.TimSectFrm->cmd_OK->click();
              t.main->Beam1->trigger();
              t.beam->cmdNext->click();
-             EXPECT_TRUE(Committed() == before) << Model.SectionDescription.str();
+             EXPECT_EQ(Model.SectionDescription.str().rfind("127 x 76 UB 13", 0), 0u)
+                 << Model.SectionDescription.str();
+             EXPECT_EQ(Model.MemberType.str(), "HRS");
+             EXPECT_TRUE(Committed() == before) << FirstDifference(before, Committed());
              EXPECT_TRUE(ResultsShown());
          }},
         {"timber 75 x 225, depth 300 typed, Next without its OK: the size on the form is the size committed",
