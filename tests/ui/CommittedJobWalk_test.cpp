@@ -173,6 +173,7 @@ struct Change {
     std::function<void(Walk&)> make; // nullptr: the form left as shown
     std::function<void()> committed; // what its "Next >" commits, checked on the job
     const char* analyse = nullptr;   // Analyse's refusal after that commit; nullptr: analysed
+    const char* refused = nullptr;   // the refusal of its "Next >", which commits nothing
 };
 struct Form {
     const char* name;
@@ -272,6 +273,8 @@ std::vector<Form> Forms_() {
          [](Walk& t) { t.main->Beam1->trigger(); },
          [] { return Widget(Forms.KX_BeamFrm); },
          {{"click an option (no member check)", [](Walk& t) { t.beam->Option_None->click(); }, [] {}},
+          {"click an option (forkheads)", [](Walk& t) { t.beam->Option_Forkhead->click(); }, [] {}, nullptr,
+           beammsg::kNoCheckWithForkheads},
           {"type a value (span 2 of 6 m)",
            [](Walk& t) {
                t.Lengths({nullptr, nullptr, "6"});
@@ -406,6 +409,11 @@ TEST_F(Walk, EveryFormEveryChangeEveryWayOut) {
                         EXPECT_TRUE(left == reached)
                             << "an unchanged commit changed the job" << FirstDifference(reached, left);
                         EXPECT_TRUE(results) << "an unchanged commit dropped the results";
+                    } else if (c.refused) {
+                        EXPECT_EQ(wayMessages, Texts{c.refused});
+                        EXPECT_TRUE(left == reached)
+                            << "a refused commit changed the job" << FirstDifference(reached, left);
+                        EXPECT_EQ(results, reachedResults) << "a refused commit dropped the results";
                     } else if (changed) {
                         c.committed();
                         EXPECT_EQ(wayMessages, Texts{});
