@@ -458,7 +458,7 @@ TEST_F(Walk, EveryFormEveryChangeEveryWayOut) {
                     if (w != Widget(Forms.Form1) && w != Widget(main)) w->hide();
             }
         }
-    EXPECT_GT(rows, 100);
+    EXPECT_EQ(rows, 169); // 6 forms, 4 to 7 changes each, 5 or 6 ways out
 }
 
 // The message the "Next >" of the input form now shown gives, the commit taken as the user takes it.
@@ -653,8 +653,11 @@ TEST_F(Walk, EachFaultOfOutOfOrderUse) {
              t.Script().clear();
              t.Analyse();
              EXPECT_EQ(t.Script().messages(), refused);
-             for (int i = 0; i < t.main->List_Results->count(); ++i)
-                 EXPECT_EQ(t.main->List_Results->item(i)->text().indexOf("-0.500"), -1);
+             // Support 3 of two 4 m spans under 16 and 2 kN/m: R3 = 2 x 4/2 - (16 + 2) x 4^2/16/4 = -0.500
+             // kN.
+             for (int i = 0; i < t.main->List_CaseResults->count(); ++i)
+                 EXPECT_NE(t.main->List_CaseResults->item(i)->text().simplified().toStdString(), "3 -0.500")
+                     << "a forkhead pulling the beam down";
          }},
         {"timber 75 x 225 chosen, then 127 x 76 UB 13 picked, OK on the timber form: committed steel",
          [span](Walk& t) {
