@@ -214,6 +214,8 @@ struct WorkingCopies {
     Arr<TEffLengthRec, 0, 26> EffLengthWork;
     Arr<Arr<int32, 1, 10>, 0, 26> RestraintPosWork;
     Arr<Str25, 0, 26> EffLengthTextWork;
+    // The member length (mm) each working effective length was worked out for; committed with it.
+    Arr<float, 0, 26> EffLengthMemberLengthWork;
     SpanFlags SpanOptPosWork, SpanOptDeadWork, SpanOptFullWork, SpanOptPartialWork, SpanOptNotWork,
         SpanOpt12Work, SpanOptRestrainedWork, SpanOptEditWork, SpanOptIntWork;
     TCantOpt CantLHOptsWork, CantRHOptsWork;

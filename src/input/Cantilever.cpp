@@ -175,7 +175,7 @@ void CalcCantileverEffectiveLength(const CantSide& side, CantControls& c) {
     }
     c.lbl_Lf = w.EffLengthTextWork[r].str();
     c.lbl_Le = undefined ? "" : shown3(w.EffLengthWork[r][0]);
-    Model.EffLengthMemberLength[r] = L;
+    w.EffLengthMemberLengthWork[r] = L;
 }
 
 void CantOptionClick(const CantSide& side, CantControls& c, int field) {
@@ -238,6 +238,7 @@ CantRoute CantNext(const CantSide& side, CantControls& c, FileCommandsHost* host
     TCantOpt& flags = m.*side.Committed;
     for (int f = 0; f <= coEdit; ++f)
         flags[f] = c.Option[f] ? 1 : 0;
+    m.EffLengthMemberLength[r] = Work.EffLengthMemberLengthWork[r];
     // The commit stands whatever the length test finds: results of another length must go.
     ClearAnalysisIfChanged(EffLengthsOf(m) != before, host);
 
@@ -255,6 +256,7 @@ void CantRestoreFromCommitted(const CantSide& side, CantControls& c) {
     Work.EffLengthTextWork[r] = Model.EffLengthText[r];
     // The length too: a user value is offered again as it was, not as 0.
     Work.EffLengthWork[r][0] = Model.EffLength[r][0];
+    Work.EffLengthMemberLengthWork[r] = Model.EffLengthMemberLength[r];
     restorePending(side) = true;
 }
 
@@ -266,6 +268,7 @@ void CantClear(const CantSide& side, CantControls& c) {
     c.lbl_Lf.clear();
     Work.EffLengthWork[r][0] = 0;
     Work.EffLengthTextWork[r] = "";
+    Work.EffLengthMemberLengthWork[r] = 0;
     (Work.*side.Working).fill(0);
     restorePending(side) = false;
 }

@@ -137,7 +137,9 @@ bool sectionUsable(const BeamFormControls& f) {
 }
 
 // An effective length worked out for another length of its member, or "+ 2D" for another depth,
-// is asked for again: the length it was worked out for becomes 0, which no member has.
+// is asked for again: the length it was worked out for becomes 0, which no member has, in the
+// committed job and in the effective-length forms' working copy alike, so that neither a form's
+// "Next >" nor Analyse takes it for one worked out for the member as it now is.
 void askAgainForChangedEffLengths(const SharedModel& before, SharedModel& after) {
     const auto plus2D = [](const SpanFlags& pos, const SpanFlags& dead, int s) {
         return pos[s] == 1 || dead[s] == 1;
@@ -148,7 +150,7 @@ void askAgainForChangedEffLengths(const SharedModel& before, SharedModel& after)
                                           plus2D(Work.SpanOptPosWork, Work.SpanOptDeadWork, r));
         if (after.SpanData[r][mfL] != before.SpanData[r][mfL] ||
             (depthCounts && after.SpanData[r][mfSteelDepth] != before.SpanData[r][mfSteelDepth]))
-            after.EffLengthMemberLength[r] = 0;
+            after.EffLengthMemberLength[r] = Work.EffLengthMemberLengthWork[r] = 0;
     }
 }
 
@@ -405,7 +407,6 @@ void ResetBeamForm(BeamFormControls& f) {
 }
 
 void BeamFormShow(BeamFormControls& f) {
-    Model.LoadRowsShown = 0;
     setDefaultUnit(TUnitKind::Length, "m", 1000);
     setDefaultUnit(TUnitKind::Force, "kN", 1000);
     setDefaultUnit(TUnitKind::UDL, "kN/m", 1);

@@ -225,17 +225,27 @@ bool SelfWeightSection() {
     return SteelSectionShape(Model.SectionShape.str()) && !(Model.SectionFamilyCode == "Scaffold");
 }
 
+namespace {
+
+// Only applied flags change, so a job without a self-weight keeps its flags as they were.
+void takeOffApplied(float& flag) {
+    if (flag == 1.0f) flag = -1.0f;
+}
+
+} // namespace
+
+void UnapplyWorkingSelfWeightWithoutSteel() {
+    if (SelfWeightSection()) return;
+    for (int lc = 1; lc <= kMaxLoadcases; ++lc)
+        takeOffApplied(Work.ApplyFlags[lc][kSelfWeightRecord]);
+    takeOffApplied(Work.WorkLoads[kSelfWeightRecord][lfApplied]);
+}
+
 void UnapplySelfWeightWithoutSteel() {
     if (SelfWeightSection()) return;
-    // Only applied flags change, so a job without a self-weight keeps its flags as they were.
-    auto takeOff = [](float& flag) {
-        if (flag == 1.0f) flag = -1.0f;
-    };
-    for (int lc = 1; lc <= kMaxLoadcases; ++lc) {
-        takeOff(Work.ApplyFlags[lc][kSelfWeightRecord]);
-        takeOff(Model.LoadTable[lc][kSelfWeightRecord][lfApplied]);
-    }
-    takeOff(Work.WorkLoads[kSelfWeightRecord][lfApplied]);
+    UnapplyWorkingSelfWeightWithoutSteel();
+    for (int lc = 1; lc <= kMaxLoadcases; ++lc)
+        takeOffApplied(Model.LoadTable[lc][kSelfWeightRecord][lfApplied]);
 }
 
 namespace {
@@ -550,7 +560,7 @@ void LoadFormShow(LoadFormControls& f, LoadFormPicture& pic) {
     f.Frame_SWt = SelfWeightSection();
     if (!f.Frame_SWt) {
         f.Check_Swt = false;
-        UnapplySelfWeightWithoutSteel();
+        UnapplyWorkingSelfWeightWithoutSteel();
     }
     FillLoadRows(f);
     followFactoredLoads(f);
@@ -589,7 +599,6 @@ void LoadcaseClicked(LoadFormControls& f, LoadFormPicture& pic) {
     Updating updating;
     f.Edit_Case = LoadcaseIn(f.Edit_Case);
     LoadDataVars.WorkLoadcase = f.Edit_Case;
-    Model.CurrentLoadcase = f.Edit_Case;
     ShowApplyFlags(f);
     BuildUDLStack();
     RedrawLoadForm(f, pic);

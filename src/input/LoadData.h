@@ -75,8 +75,10 @@ struct LoadFormControls {
 bool SteelSectionShape(const std::string& shape);
 bool SelfWeightSection();
 // Without a steel self-weight the self-weight record is applied in no loadcase: its working ticks
-// and its committed flags are taken off alike, so that nothing hidden is analysed.
+// and its committed flags are taken off alike, so that nothing hidden is analysed. The beam commit
+// and Open take off both; the load form's show, which commits nothing, only its working ticks.
 void UnapplySelfWeightWithoutSteel();
+void UnapplyWorkingSelfWeightWithoutSteel();
 
 // The rows and the self-weight frame into WorkLoads, the ticks into ApplyFlags of WorkLoadcase;
 // the checks follow when ValidateOnRead is 1.0.

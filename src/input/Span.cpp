@@ -224,7 +224,7 @@ void CalcSpanEffectiveLength(SpanControls& c, SpanFormPictures& p) {
     w.EffLengthWork[s][0] = Le;
     w.EffLengthTextWork[s] = choice.text;
     v.SpanFactorWork[s] = {choice.k, choice.a};
-    Model.EffLengthMemberLength[s] = L;
+    w.EffLengthMemberLengthWork[s] = L;
     v.SpanOptionsReady = 1;
 }
 
@@ -275,7 +275,7 @@ void ApplyToAllSpans(SpanControls& c) {
     for (int j = 1; j <= std::clamp(Model.SpanCount[0], 0, kMaxSpans); ++j) {
         const float L = spanLength(j);
         w.EffLengthWork[j][0] = SpanEffectiveLength(choice.k, choice.a, L);
-        Model.EffLengthMemberLength[j] = L;
+        w.EffLengthMemberLengthWork[j] = L;
         for (SpanFlags* f : seven)
             (*f)[j] = (*f)[s];
         w.EffLengthTextWork[j] = choice.text;
@@ -492,6 +492,7 @@ SpanRoute SpanNext(SpanControls& c, SpanFormPictures& p, FileCommandsHost* host)
         m.EffLength[s] = w.EffLengthWork[s];
         m.RestraintPos[s] = w.RestraintPosWork[s];
         m.EffLengthText[s] = w.EffLengthTextWork[s];
+        m.EffLengthMemberLength[s] = w.EffLengthMemberLengthWork[s];
     }
     // The analysis keeps 200 points a span exactly when a committed span is restrained at
     // intervals, whatever the checks below find.
@@ -544,6 +545,7 @@ void SpanRestoreFromCommitted() {
         w.EffLengthWork[s] = m.EffLength[s];
         w.RestraintPosWork[s] = m.RestraintPos[s];
         w.EffLengthTextWork[s] = m.EffLengthText[s];
+        w.EffLengthMemberLengthWork[s] = m.EffLengthMemberLength[s];
     }
 }
 
@@ -569,7 +571,7 @@ void SpanClear(SpanControls& c, SpanFormPictures& p) {
         w.EffLengthWork[s] = TEffLengthRec{};
         w.RestraintPosWork[s] = Arr<int32, 1, 10>{};
         w.EffLengthTextWork[s] = "";
-        Model.EffLengthMemberLength[s] = 0;
+        w.EffLengthMemberLengthWork[s] = 0;
     }
 }
 

@@ -86,9 +86,14 @@ void ResetBeamJob() {
     m.SlendernessRatio = 0;
     m.Pbc = 0;
     m.SteelSectionFlag = 0;
+    // Every effective-length choice of the job that was goes: one left behind (a typed value of the
+    // last job, say) would stand as the new beam's choice with a length of 0.
     for (SpanFlags* f : {&m.SpanOptPos, &m.SpanOptDead, &m.SpanOptFull, &m.SpanOptPartial, &m.SpanOptNot,
-                         &m.SpanOpt12, &m.SpanOptRestrained, &m.SpanOptInt})
+                         &m.SpanOpt12, &m.SpanOptRestrained, &m.SpanOptInt, &m.SpanOptEdit})
         ZeroFill(*f);
+    ZeroFill(m.CantLHOpts);
+    ZeroFill(m.CantRHOpts);
+    m.AnySpanIntervals = 0;
     ZeroFill(m.EffLength);
     ZeroFill(m.RestraintPos);
     ZeroFill(m.EffLengthText);

@@ -272,7 +272,7 @@ TEST_F(SpanCoreTest, ShowRestoreAndClear) {
     SpanClear(c, p);
     EXPECT_TRUE(!c.Option_Dead && c.Option_UnEqual && c.Edit_No == 1);
     EXPECT_EQ(c.Grid_Int.Cell(5, 1) + c.lbl_Le + Work.EffLengthTextWork[2].str(), "");
-    EXPECT_TRUE(Work.EffLengthWork[2][0] == 0 && Model.EffLengthMemberLength[2] == 0);
+    EXPECT_TRUE(Work.EffLengthWork[2][0] == 0 && Work.EffLengthMemberLengthWork[2] == 0);
     EXPECT_EQ(Work.RestraintPosWork[2][3], 0);
 }
 

@@ -344,7 +344,8 @@ TEST_F(LoadWiring, EachButtonAndBoxDoesItsOwnStep) {
         // The spinner shows another loadcase's ticks over the same loads.
         {"Edit_Case", applied,
          [&r1] {
-             EXPECT_TRUE(LoadDataVars.WorkLoadcase == 2 && Model.CurrentLoadcase == 2);
+             // Only the load form's commit writes the committed loadcase.
+             EXPECT_TRUE(LoadDataVars.WorkLoadcase == 2 && Model.CurrentLoadcase == 1);
              EXPECT_FALSE(r1.Check->isChecked());
              EXPECT_EQ(r1.Edit_PL->text(), "12");
              EXPECT_EQ(Work.ApplyFlags[1][1], 1.0f);

@@ -773,7 +773,7 @@ TEST_F(CantWiringTest, EachControlHasItsOwnEffectAtBothEnds) {
                                 EXPECT_TRUE(w->Options[f.option]->isChecked());
                                 EXPECT_EQ(w->lbl_Lf->text().toStdString(), f.lf);
                                 EXPECT_FLOAT_EQ(Work.EffLengthWork[r][0], f.k * L);
-                                EXPECT_EQ(Model.EffLengthMemberLength[r], L);
+                                EXPECT_EQ(Work.EffLengthMemberLengthWork[r], L);
                             }});
         rows.push_back({"Option_Restrained",
                         [=] {
