@@ -171,7 +171,7 @@ public:
     TLoadDataFrm* loads = nullptr;
 };
 
-// One form of the walk: how the user reaches it from the opened job, its changes, and its ways out.
+// One change made on a form, and what its commit is to give.
 struct Change {
     const char* what;
     std::function<void(Walk&)> make; // nullptr: the form left as shown
@@ -180,6 +180,7 @@ struct Change {
     const char* refused = nullptr;   // the refusal of its "Next >", which commits nothing
     bool changesJob = true;          // false: what its Next commits is the job as it was
 };
+// One form of the walk: how the user reaches it from the opened job, and its changes.
 struct Form {
     const char* name;
     std::function<void(Walk&)> reach;
@@ -205,6 +206,7 @@ Buttons ButtonsOf(QWidget* form) {
     return {c->cmd_Next, c->cmd_Back, c->cmd_Cancel};
 }
 
+// True while the wizard is still on one of its forms (a Next that ran the analysis leaves none).
 bool InputFormShown() {
     for (QWidget* w : {Widget(Forms.KX_BeamFrm), Widget(Forms.LoadDataFrm), Widget(Forms.CantLHFrm),
                        Widget(Forms.SpanFrm), Widget(Forms.CantRHFrm)})
@@ -236,7 +238,7 @@ void TakeWayOut(Walk& t, QWidget* form, Way way, const std::string& job) {
     }
 }
 
-std::vector<Form> Forms_() {
+std::vector<Form> WalkForms() {
     // Factored loads turned on and off again with the form open: the job is as it was.
     auto pref = Change{"change a preference (factored loads on, then off)",
                        [](Walk& t) {
@@ -380,7 +382,7 @@ TEST_F(Walk, EveryFormEveryChangeEveryWayOut) {
     WalkJob();
     const std::string job = dir_.path("walk.kxf");
     int rows = 0;
-    for (const Form& f : Forms_())
+    for (const Form& f : WalkForms())
         for (Way way : {Next, Back, Cancel, Close, FileNew, FileOpen}) {
             if (way == Back && !f.hasBack) continue;
             After unchanged{};
