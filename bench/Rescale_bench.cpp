@@ -67,11 +67,11 @@ void BM_RescaleAllInputTexts(benchmark::State& state) {
         kx::RescaleBeamFormTexts(t.beam, r);
         kx::RescaleLoadFormTexts(t.loads, r);
         kx::RescaleSectionGridTexts(t.grid, r);
-        kx::RescaleEffLengthTexts(t.lhc, kx::RescaleForm::CantLHFrm, r);
-        kx::RescaleEffLengthTexts(t.span, kx::RescaleForm::SpanFrm, r);
-        kx::RescaleEffLengthTexts(t.rhc, kx::RescaleForm::CantRHFrm, r);
+        kx::RescaleEffLengthTexts(t.lhc, r);
+        kx::RescaleEffLengthTexts(t.span, r);
+        kx::RescaleEffLengthTexts(t.rhc, r);
         kx::SnapshotUnitFactors();
-        benchmark::DoNotOptimize(t.grid.Cells[250][6].data());
+        benchmark::DoNotOptimize(t.grid.Cells[250][6].Text().data());
     }
     state.counters["texts"] = t.count;
     kx::ResetProgramState();

@@ -14,7 +14,6 @@
 #include "foundation/ui/Preferences.h"
 #include "foundation/ui/Unit1.h"
 #include "foundation/ui/Windows.h"
-#include "input/Rescale.h"
 #include "input/Span.h"
 #include "input/ui/CantLH.h"
 #include "input/ui/CantRH.h"
@@ -48,10 +47,23 @@ template <class T> void create(T*& slot) {
 void LinkForms() {
     FormRegistry& f = Forms;
     f.Form1->Link = {f.IndexFrm, f.PreferencesFrm, f.KX_CapFrm, f.TimberFrm, f.ScaffoldFrm, f.WindFrm};
-    f.IndexFrm->Link = {f.Form1,       f.KX_BeamFrm,        f.LoadDataFrm,         f.SetHeaderFrm,
-                        f.PrintFrm,    f.PointFrm,          f.KX_CapFrm,           f.TimberFrm,
-                        f.ScaffoldFrm, f.WindFrm,           f.PreferencesFrm,      f.InfoFrm,
-                        f.AboutBox,    &ResetAllInputForms, &RestoreAllInputForms, &AskForEffectiveLength};
+    f.IndexFrm->Link = {f.Form1,
+                        f.KX_BeamFrm,
+                        f.LoadDataFrm,
+                        f.SetHeaderFrm,
+                        f.PrintFrm,
+                        f.PointFrm,
+                        f.KX_CapFrm,
+                        f.TimberFrm,
+                        f.ScaffoldFrm,
+                        f.WindFrm,
+                        f.PreferencesFrm,
+                        f.InfoFrm,
+                        f.AboutBox,
+                        &ResetAllInputForms,
+                        &RestoreAllInputForms,
+                        &AskForEffectiveLength,
+                        [loads = f.LoadDataFrm] { loads->ShowFactorsReset(); }};
     f.KX_BeamFrm->Link = {f.IndexFrm, f.LoadDataFrm, f.TimSectFrm, f.CouplersFrm, f.KX_GridFrm};
     f.KX_GridFrm->Link = {f.KX_BeamFrm};
     f.TimSectFrm->Link = {f.KX_BeamFrm};
@@ -131,8 +143,6 @@ void ResetAllInputForms() {
     if (Forms.CantLHFrm) Forms.CantLHFrm->CantLHClear();
     if (Forms.SpanFrm) Forms.SpanFrm->SpanClear();
     if (Forms.CantRHFrm) Forms.CantRHFrm->CantRHClear();
-    // The windows' texts are new: none is one the last change of units wrote.
-    ForgetRescaledTexts();
     if (Forms.SetHeaderFrm) Forms.SetHeaderFrm->ClearJobTexts();
 }
 

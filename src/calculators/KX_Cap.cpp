@@ -176,7 +176,8 @@ void axialCapacity(const CapInputs& in, bool aboutXX) {
     const float r = aboutXX ? S().rx : S().ry;
     float pc = 0;
     if (!strutStress(Le, r, aboutXX ? kLowSlendernessXX : kLowSlendernessYY, pc)) return;
-    const float P = static_cast<float>(static_cast<long double>(pc) * S().A / 1000.0L);
+    // Worked and shown as it comes: a single would round 276.49999 kN up to "277".
+    const double P = static_cast<double>(static_cast<long double>(pc) * S().A / 1000.0L);
     CapBlock& block = aboutXX ? Cap.CapAxialXXLines : Cap.CapAxialYYLines;
     emptyBlock(block);
     block[1] = aboutXX ? " Axial Capacity about Major Axis" : "Axial Capacity about Minor Axis";

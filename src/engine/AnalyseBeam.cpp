@@ -16,6 +16,7 @@
 #include "engine/SlopeDeflection.h"
 #include "foundation/Func_FloatToInt.h"
 #include "foundation/JobChecks.h"
+#include "foundation/JobRules.h"
 #include "foundation/SigFig.h"
 #include "platform/BusyCursor.h"
 #include "platform/Dialogs.h"
@@ -346,23 +347,39 @@ void SolveContinuousSpans(PieceShears pieces) {
 }
 
 AnalysisRefusal UnconfirmedJob() {
-    const SharedModel& m = Model;
+    SharedModel& m = Model;
     if (m.BeamLength == 0.0) return {};
+    // In the order the wizard asks: the beam form, the load form, the effective-length forms.
+    if (!SectionMatchesMemberType(m.MemberType.str(), m.SpanData)) {
+        dlg().Message(kSpecifySectionMessage);
+        return {AnalysisRefusal::Form::Beam};
+    }
+    AnalysisRefusal goOn;
+    if (FactoredLoadsQuestionOwed(m)) goOn.factorsReset = !AskFactoredLoads(m, Work);
     bool pastEnd = false;
     for (int i = 1; i < kSelfWeightRecord; ++i)
         for (int lc = 1; lc <= kMaxLoadcases; ++lc) {
             const TLoadRec& r = m.LoadTable[lc][i];
-            if (r[lfApplied] != 1.0f || !LoadPastBeamEnd(r[lfDist], r[lfCover], m.BeamLength)) continue;
+            if (r[lfApplied] != 1.0f || !LoadPastBeamEnd(r[lfDist], r[lfCover], m)) continue;
             dlg().Message(LoadExtendsPastEndMessage(i));
             pastEnd = true;
             break;
         }
-    if (pastEnd) return {AnalysisRefusal::Form::Loads};
-    if (m.SteelSectionFlag != 1) return {};
+    const auto refuse = [&goOn](AnalysisRefusal::Form form, int row = -1) {
+        goOn.form = form;
+        goOn.row = row;
+        return goOn;
+    };
+    if (pastEnd) return refuse(AnalysisRefusal::Form::Loads);
+    if (ForkheadFactorsDiffer(m, m.LoadTable)) {
+        dlg().Message(kForkheadFactorsMessage);
+        return refuse(AnalysisRefusal::Form::Loads);
+    }
+    if (m.SteelSectionFlag != 1) return goOn;
     const EffLengthFault fault = FirstEffLengthFault(m);
-    if (fault.row < 0) return {};
+    if (fault.row < 0) return goOn;
     dlg().Message(fault.message);
-    return {AnalysisRefusal::Form::EffLength, fault.row};
+    return refuse(AnalysisRefusal::Form::EffLength, fault.row);
 }
 
 void AnalyseBeam(AnalysisHost& host) {

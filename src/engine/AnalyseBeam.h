@@ -75,14 +75,19 @@ void InstallAnalysisListings(AnalysisListings* listings);
 
 // What the job lacks before the windows may analyse it, and the input window that asks for it.
 struct AnalysisRefusal {
-    enum class Form { None, Loads, EffLength };
+    enum class Form { None, Beam, Loads, EffLength };
     Form form = Form::None;
     int row = -1; // with EffLength: the member row (0, a span, 26) whose effective length is asked for
+    // The factored-loads question was answered No: every load factor is now 1.0, which the load
+    // form is to show.
+    bool factorsReset = false;
 };
-// The job as the input forms would let it through: no applied load reaching past the end of the
-// beam and, for a steel check, an effective length chosen for every member as it now is. What is
-// not so is reported with the message of the form that asks for it, and named; Form::None when
-// the job may be analysed (also without a beam, which the analysis passes over).
+// The job as the input forms would let it through: a section of its member type; the BS 5975
+// check's factored-loads question asked when it is owed; no applied load reaching past the end of
+// the beam, and one load factor on forkheads; for a steel check, an effective length chosen for
+// every member as it now is. What is not so is reported with the message of the form that asks for
+// it, and named; Form::None when the job may be analysed (also without a beam, which the analysis
+// passes over).
 AnalysisRefusal UnconfirmedJob();
 
 // Analyses every loadcase of the committed beam: loads onto the members, cantilevers by statics,

@@ -2,6 +2,8 @@
 #include "foundation/JobChecks.h"
 
 #include <algorithm>
+#include <cfloat>
+#include <cmath>
 #include <initializer_list>
 
 namespace kx {
@@ -61,12 +63,54 @@ EffLengthFault FirstEffLengthFault(const SharedModel& m) {
     return cantilever(kRHCantRow);
 }
 
-bool LoadPastBeamEnd(float dist, float cover, double beamLength) {
-    return static_cast<double>(dist) + cover > 1.0000001 * beamLength;
+bool LoadPastBeamEnd(float dist, float cover, const SharedModel& m) {
+    // The beam length is the member lengths added as singles (the cantilevers first, then the
+    // spans), and each length, the distance and the cover were rounded to singles when typed: a
+    // load typed to end exactly at the end may come out past the sum by the half units in the last
+    // place each of those roundings can make, and is allowed that much.
+    const auto halfUlp = [](float v) {
+        return std::isfinite(v) && v != 0 ? std::ldexp(0.5, std::ilogb(v) - (FLT_MANT_DIG - 1)) : 0.0;
+    };
+    const auto& L = m.SpanData;
+    double rounding = halfUlp(dist) + halfUlp(cover);
+    float sum = 0;
+    for (int row : {kLHCantRow, kRHCantRow}) {
+        rounding += halfUlp(L[row][mfL]);
+        sum += L[row][mfL];
+    }
+    rounding += halfUlp(sum);
+    for (int s = 1; s <= kMaxSpans; ++s) {
+        if (L[s][mfL] == 0) continue;
+        sum += L[s][mfL];
+        rounding += halfUlp(L[s][mfL]) + halfUlp(sum);
+    }
+    const double end = static_cast<double>(dist) + cover;
+    return end > 1.0000001 * m.BeamLength && end > m.BeamLength + rounding;
 }
 
 std::string LoadExtendsPastEndMessage(int n) {
     return "Load " + std::to_string(n) + " extends past end of beam";
+}
+
+bool ForkheadFactorsDiffer(const SharedModel& m, const decltype(SharedModel::LoadTable)& loads) {
+    if (m.SupportType[1] != supForkhead) return false;
+    bool first = true;
+    float previous = 0;
+    for (const auto& loadcase : loads)
+        for (const TLoadRec& r : loadcase) {
+            if (r[lfApplied] != 1.0f) continue;
+            if (!first && r[lfLF] != previous) return true;
+            first = false;
+            previous = r[lfLF];
+        }
+    return false;
+}
+
+bool SectionMatchesMemberType(const std::string& memberType, const Arr<TMemberRow, 0, 27>& rows) {
+    if (memberType == "Timber") return rows[1][mfTimberDepth] > 0 && rows[1][mfTimberWidth] > 0;
+    for (int r = 0; r <= kRHCantRow; ++r)
+        if (rows[r][mfTimberDepth] != 0 || rows[r][mfTimberWidth] != 0) return false;
+    return true;
 }
 
 EffLengthSnapshot EffLengthsOf(const SharedModel& m) {

@@ -1,5 +1,6 @@
-// Whether the committed job is one the analysis may run as it stands: each member's effective
-// length chosen for the member as it now is, and every applied load on the beam. The input forms'
+// Whether the committed job is one the analysis may run as it stands: a section of its member type,
+// every applied load on the beam with one load factor on forkheads, and each member's effective
+// length chosen for the member as it now is. The input forms'
 // "Next >" and the Analyse command ask the same questions here, with the same messages.
 #pragma once
 
@@ -38,9 +39,27 @@ struct EffLengthFault {
 };
 EffLengthFault FirstEffLengthFault(const SharedModel& m);
 
-// A load reaching further than the beam, with the load form's allowance for rounding.
-bool LoadPastBeamEnd(float dist, float cover, double beamLength);
+// A load reaching further than the committed beam, beyond what rounding the typed lengths to
+// singles and adding them up can make of a load that ends at its end.
+bool LoadPastBeamEnd(float dist, float cover, const SharedModel& m);
 std::string LoadExtendsPastEndMessage(int n);
+
+// With forkhead supports every applied load, the self-weight included, has the same load factor:
+// the release of forkheads that pull the beam down relies on one common factor. True when they
+// differ on a forkhead beam.
+bool ForkheadFactorsDiffer(const SharedModel& m, const decltype(SharedModel::LoadTable)& loads);
+inline constexpr const char* kForkheadFactorsMessage = " For the routine to remove negative\r"
+                                                       " forkhead support loads to be used, \r"
+                                                       " load factors must all be the same.\r";
+
+// The section is the kind its member type says: timber sizes only with the timber member type,
+// which has them. rows are the member rows of the section.
+bool SectionMatchesMemberType(const std::string& memberType, const Arr<TMemberRow, 0, 27>& rows);
+inline constexpr const char* kSpecifySectionMessage =
+    " Specify section\r\r"
+    " Click \"Section Properties Database\" on the top menu\r"
+    " then click required section in \"Steel Section Database\" to load.\r\r"
+    " Create new section in \"KX Sections\" for non standard section";
 
 // What the steel check and its listing read of the committed effective lengths, to tell whether a
 // commit changed them.

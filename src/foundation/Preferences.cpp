@@ -1,5 +1,6 @@
 // The preferences window's logic: snapshot, OK, Cancel, Reset and the rescale hook.
 #include "foundation/Preferences.h"
+#include "foundation/JobRules.h"
 #include "platform/StateRegistry.h"
 
 #include <utility>
@@ -30,7 +31,9 @@ void rescaleIfFormsShown() {
 
 // The load form follows a change of the factored-loads setting at once, shown or not.
 void tellFactoredLoads(int32 before) {
-    if (Model.FactoredLoadsFlag != before && factoredLoadsHook) factoredLoadsHook();
+    if (Model.FactoredLoadsFlag == before) return;
+    FactoredLoadsSettingChanged(Model);
+    if (factoredLoadsHook) factoredLoadsHook();
 }
 
 } // namespace

@@ -165,6 +165,9 @@ struct SharedModel : TUnitSettings, TTimberSection, TVersionTexts, THeaderTexts 
     Arr<float, 1, 5> TotalAppliedLoad; // N
     Arr<double, 1, 5> CaseAppliedLoad; // N; stored in the beam file only
     int32 SteelSectionFlag = 0;        // 0 none, -1 steel unchecked, 1 checked to BS 5975
+    // Factored loads were turned on in the preferences and the BS 5975 check's question about them
+    // has not been asked since; not stored in the beam file.
+    bool FactoredLoadsUnasked = false;
     Str25 SectionShape;
     Str10 MemberType;
     Str25 SectionFamilyCode;

@@ -2,8 +2,6 @@
 #include "input/BeamFormControls.h"
 
 #include "foundation/SharedModel.h"
-#include "foundation/ShownValues.h"
-#include "input/Rescale.h"
 #include "platform/NumberInput.h"
 
 namespace kx {
@@ -11,9 +9,8 @@ namespace kx {
 // A length the form or a change of units wrote is read from the exact value behind it, so neither
 // rounds the beam's members; a text that is not a number reads as 0, which the commit refuses.
 double SpanCellLength(const BeamFormControls& f, int col) {
-    const std::string& text = f.Grid_Spans.Cell(col, 1);
-    return ReadShownValue(BeamSpanLengthKey(col), text, Model.UnitFactorLength,
-                          ReadNumber(text, NumberPolicy::ZeroWhenNotANumber));
+    const ShownText& cell = f.Grid_Spans.Shown(col, 1);
+    return cell.Read(Model.UnitFactorLength, ReadNumber(cell, NumberPolicy::ZeroWhenNotANumber));
 }
 
 float SpanGridLength(const BeamFormControls& f, int col) {

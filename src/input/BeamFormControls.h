@@ -6,38 +6,45 @@
 #include <string>
 #include <vector>
 
+#include "foundation/ShownText.h"
 #include "platform/Errors.h"
 
 namespace kx {
 
 class Canvas;
 
-// The texts of a string grid as cells (column, row), with its column count. Cells beyond the
-// stored ones read as empty; a shorter grid forgets the cells it drops, as the window's grid does.
+// The texts of a string grid as cells (column, row), with its column count, each with the value
+// it was shown for. Cells beyond the stored ones read as empty; a shorter grid forgets the cells it
+// drops, as the window's grid does.
 template <int Cols, int Rows> class GridTexts {
 public:
     int ColCount() const { return colCount_; }
     void SetColCount(int n) {
         if (n < 1 || n > Cols) throw RangeError();
         for (int c = n; c < colCount_; ++c)
-            for (auto& t : cells_[static_cast<std::size_t>(c)])
+            for (ShownText& t : cells_[static_cast<std::size_t>(c)])
                 t.clear();
         colCount_ = n;
     }
-    const std::string& Cell(int col, int row) const {
-        static const std::string empty;
+    const std::string& Cell(int col, int row) const { return Shown(col, row).Text(); }
+    const ShownText& Shown(int col, int row) const {
+        static const ShownText empty;
         if (col < 0 || col >= Cols || row < 0 || row >= Rows) return empty;
         return cells_[static_cast<std::size_t>(col)][static_cast<std::size_t>(row)];
     }
-    void SetCell(int col, int row, std::string text) {
-        if (col < 0 || col >= Cols || row < 0 || row >= Rows) throw RangeError();
-        cells_[static_cast<std::size_t>(col)][static_cast<std::size_t>(row)] = std::move(text);
-    }
+    // A text typed or written: a new one forgets the value of the old.
+    void SetCell(int col, int row, std::string text) { at(col, row) = std::move(text); }
+    // A text shown with the value behind it.
+    void Show(int col, int row, ShownText text) { at(col, row) = std::move(text); }
     bool operator==(const GridTexts&) const = default;
 
 private:
+    ShownText& at(int col, int row) {
+        if (col < 0 || col >= Cols || row < 0 || row >= Rows) throw RangeError();
+        return cells_[static_cast<std::size_t>(col)][static_cast<std::size_t>(row)];
+    }
     int colCount_ = Cols;
-    std::array<std::array<std::string, Rows>, Cols> cells_{};
+    std::array<std::array<ShownText, Rows>, Cols> cells_{};
 };
 
 // A plain snapshot of the beam form's controls: texts, ticks, choices, enabling and visibility.
@@ -56,19 +63,24 @@ struct BeamFormControls {
     bool Check_Span_Sup = false, Check_Span_Sup_Enabled = false, Option_Span_Top = true,
          Option_Span_Mid = false;
     bool Check_RH_End_Sup = false, Option_RH_Top = false, Option_RH_Mid = true;
-    std::string Edit_L, Label_L_Std_Unit;
-    std::string lbl_S01_Ixx, lbl_S01_E, lbl_S01_Desc, lbl_Ixx, lbl_E;
+    // The texts that show a value in a unit keep the exact value behind them.
+    ShownText Edit_L;
+    std::string Label_L_Std_Unit;
+    ShownText lbl_S01_Ixx, lbl_S01_E;
+    std::string lbl_S01_Desc, lbl_Ixx, lbl_E;
     bool Frame_SteelCheck = true;
     bool Option_None = true, Option_Check = false, Option_Check_Enabled = true;
     bool Frame_Shear = false;
     bool Check_GA = false;
-    std::string lbl_GA, Label_GA_Unit;
+    ShownText lbl_GA;
+    std::string Label_GA_Unit;
     std::string Label_Demo;
     bool Frame_Steel = true;
     std::vector<std::string> List_Sect, List_Props;
     std::string lbl_Group;
     bool Frame_Timber = false;
-    std::string Edit_Timber_W, Edit_Timber_H, lbl_Wunit, lbl_Hunit;
+    ShownText Edit_Timber_W, Edit_Timber_H;
+    std::string lbl_Wunit, lbl_Hunit;
     std::vector<std::string> List_TimProps;
 
     bool operator==(const BeamFormControls&) const = default;

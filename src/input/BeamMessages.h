@@ -1,6 +1,9 @@
 // The messages of the beam form and its commit, which the section choice and the load form give too.
 #pragma once
 
+#include "foundation/JobChecks.h"
+#include "foundation/JobRules.h"
+
 namespace kx {
 
 // The messages of the form and its commit.
@@ -14,20 +17,15 @@ inline constexpr const char* kRHCantileverLength = "Enter length for RH Cantilev
 inline constexpr const char* kSupportType = "Specify support type";
 inline constexpr const char* kBoards = "Coupler restraint not possible with boards";
 inline constexpr const char* kLiftHeight = "Enter \"L\" (lift height)\rfor double coupler fixing";
-inline constexpr const char* kSection =
-    " Specify section\r\r"
-    " Click \"Section Properties Database\" on the top menu\r"
-    " then click required section in \"Steel Section Database\" to load.\r\r"
-    " Create new section in \"KX Sections\" for non standard section";
+inline constexpr const char* kSection = kSpecifySectionMessage;
 inline constexpr const char* kTimberE = "You appear to have a timber section \r"
                                         "with a value of \"E\" for steel.\r"
                                         "Is this correct?\r";
-inline constexpr const char* kFactoredLoads =
-    "Do you wish to show factored loads for permissible stress design!";
-inline constexpr const char* kFactorsReset = "All load factors have been reset to 1.0";
+inline constexpr const char* kFactoredLoads = jobmsg::kFactoredLoads;
+inline constexpr const char* kFactorsReset = jobmsg::kFactorsReset;
 inline constexpr const char* kThickness =
     " Section thickness exceeds 40mm\rand is beyond the scope of this program";
-inline constexpr const char* kConfirmCaption = "Confirm";
+inline constexpr const char* kConfirmCaption = jobmsg::kConfirmCaption;
 } // namespace beammsg
 
 } // namespace kx

@@ -5,10 +5,8 @@
 #include <optional>
 
 #include "foundation/JobChecks.h"
-#include "foundation/ShownValues.h"
 #include "foundation/SigFig.h"
 #include "input/FormSketch.h"
-#include "input/Rescale.h"
 #include "platform/Canvas.h"
 #include "platform/Dialogs.h"
 #include "platform/NumberInput.h"
@@ -141,13 +139,12 @@ void CalcCantileverEffectiveLength(const CantSide& side, CantControls& c) {
         c.Option[coRestrained] = false;
         const float previous = w.EffLengthWork[r][0];
         // The length offered, taken as it stands, is the length that was there.
-        const RescaleForm form = r == kLHCantRow ? RescaleForm::CantLHFrm : RescaleForm::CantRHFrm;
-        const std::uint64_t key = RescaleKey(form, elUserLength);
-        const std::string answer =
-            dlg().InputBox(side.InputCaption, "Specify effective length " + Model.UnitTextLength.str(),
-                           ShowValue(key, shown3(previous), previous, factor()));
+        ShownText offered(shown3(previous), previous, factor());
+        offered = dlg().InputBox(side.InputCaption, "Specify effective length " + Model.UnitTextLength.str(),
+                                 offered);
+        const std::string& answer = offered;
         const std::optional<double> number = TryReadNumber(answer, kEffLengthNumbers);
-        float Le = static_cast<float>(number ? ReadShownValue(key, answer, factor(), *number) : 0);
+        float Le = static_cast<float>(number ? offered.Read(factor(), *number) : 0);
         if (!number) {
             dlg().Message(NotANumberMessage(answer));
             Le = previous;
@@ -185,6 +182,9 @@ void CantOptionClick(const CantSide& side, CantControls& c, int field) {
         c.Option[coEdit] = false;
         CalcCantileverEffectiveLength(side, c);
         c.lbl_Lf = "Restrained";
+        // A form that commits its factor box keeps the same text in its working copy: a later
+        // show puts that text back in the box, and an unchanged Next must commit it again.
+        if (side.CommitTextFromLabel) Work.EffLengthTextWork[side.Row] = c.lbl_Lf;
         break;
     case coEdit: CalcCantileverEffectiveLength(side, c); break;
     default:

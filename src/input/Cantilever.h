@@ -7,6 +7,7 @@
 
 #include "foundation/JobChecks.h"
 #include "foundation/SharedModel.h"
+#include "foundation/ShownText.h"
 
 namespace kx {
 
@@ -56,7 +57,9 @@ extern CantFormState CantVars;
 struct CantControls {
     Arr<bool, 0, 10> Option;
     bool cmdEdit_Enabled = false;
-    std::string lbl_Lf, lbl_Le, Label_Units;
+    std::string lbl_Lf;
+    ShownText lbl_Le; // with the exact length behind it
+    std::string Label_Units;
     bool operator==(const CantControls&) const = default;
 };
 

@@ -6,13 +6,12 @@
 #include <memory>
 #include <optional>
 
+#include "foundation/JobChecks.h"
+#include "foundation/JobRules.h"
 #include "foundation/LineCount.h"
-#include "foundation/ShownValues.h"
 #include "foundation/SigFig.h"
 #include "foundation/Units.h"
 #include "input/FormSketch.h"
-#include "input/LoadData.h"
-#include "input/Rescale.h"
 #include "input/SectionChoice.h"
 #include "input/TimSect.h"
 #include "platform/BusyCursor.h"
@@ -73,13 +72,11 @@ void setRadio(bool& self, bool& other, bool chosen) {
 
 // The length of a member shown in column col of the spans grid, read back as this length while
 // nobody changes it.
-std::string lengthCell(int col, float mm, bool emptyAtZero = true) {
+ShownText lengthCell(float mm, bool emptyAtZero = true) {
     std::string t = SigFig4Dec3(mm / Model.UnitFactorLength);
     if (emptyAtZero && t == "0.000") t.clear();
-    return ShowValue(BeamSpanLengthKey(col), t, mm, Model.UnitFactorLength);
+    return {t, mm, Model.UnitFactorLength};
 }
-
-std::uint64_t liftHeightKey() { return RescaleKey(RescaleForm::KX_BeamFrm, bfLiftHeight); }
 
 std::string memberLength(const BeamFormControls& f, int col) { return SigFig5(SpanGridLength(f, col)); }
 
@@ -264,12 +261,12 @@ void FillSpanGridFromWork(BeamFormControls& f, CantileverCells cantilevers) {
     const int c = f.Check_LHC ? 1 : 0, n = workSpans();
     const bool emptyCantileverAtZero = cantilevers == CantileverCells::EmptyAtZero;
     if (f.Check_LHC)
-        f.Grid_Spans.SetCell(1, 1, lengthCell(1, Work.WorkSpanData[kLHCantRow][mfL], emptyCantileverAtZero));
+        f.Grid_Spans.Show(1, 1, lengthCell(Work.WorkSpanData[kLHCantRow][mfL], emptyCantileverAtZero));
     for (int s = 1; s <= n; ++s)
-        f.Grid_Spans.SetCell(c + s, 1, lengthCell(c + s, Work.WorkSpanData[s][mfL]));
+        f.Grid_Spans.Show(c + s, 1, lengthCell(Work.WorkSpanData[s][mfL]));
     if (f.Check_RHC)
-        f.Grid_Spans.SetCell(
-            n + c + 1, 1, lengthCell(n + c + 1, Work.WorkSpanData[kRHCantRow][mfL], emptyCantileverAtZero));
+        f.Grid_Spans.Show(n + c + 1, 1,
+                          lengthCell(Work.WorkSpanData[kRHCantRow][mfL], emptyCantileverAtZero));
 }
 
 void ReadSpanLengths(const BeamFormControls& f, SharedModel& m) {
@@ -324,14 +321,11 @@ void ApplySupportRules(BeamFormControls& f) {
 
 void CalcCouplerStiffness(const BeamFormControls& f) {
     WorkingCopies& w = Work;
-    w.WorkLiftHeight = static_cast<float>(
-        ReadShownValue(liftHeightKey(), f.Edit_L, Model.UnitFactorLength, number(f.Edit_L)));
+    w.WorkLiftHeight = static_cast<float>(f.Edit_L.Read(Model.UnitFactorLength, number(f.Edit_L)));
     // An empty box and a lift height of 0 are the same: none given.
     if (w.WorkLiftHeight == 0) w.WorkLiftHeight = NoLiftHeight();
     // Ixx as the label shows it, or as it stood before a change of units rewrote the label.
-    const float I =
-        static_cast<float>(ReadShownValue(RescaleKey(RescaleForm::KX_BeamFrm, bfIxx), f.lbl_S01_Ixx,
-                                          Model.UnitFactorSectI, number(f.lbl_S01_Ixx)));
+    const float I = static_cast<float>(f.lbl_S01_Ixx.Read(Model.UnitFactorSectI, number(f.lbl_S01_Ixx)));
     const float k = static_cast<float>(static_cast<double>(I) / w.WorkLiftHeight * kCouplerModulus);
     auto spring = [&](bool ticked, bool top, bool mid, int entry) {
         w.WorkSupportStiffness[entry] = 0;
@@ -384,7 +378,7 @@ void ResetBeamForm(BeamFormControls& f) {
     f.lbl_S01_Desc.clear();
     f.Grid_Spans.SetColCount(2);
     for (int col = 1; col <= 27; ++col)
-        f.Grid_Spans.SetCell(col, 1, "");
+        f.Grid_Spans.Show(col, 1, ShownText());
     for (int col = 1; col <= 27; ++col)
         for (int row = 1; row <= 8; ++row)
             f.Grid_SpanData.SetCell(col, row, "");
@@ -523,7 +517,7 @@ bool CommitBeamData(BeamFormControls& f, FileCommandsHost& host, BeamCommitLoadF
         }
     }
     m.LiftHeight = w.WorkLiftHeight;
-    if (!sectionUsable(f)) {
+    if (!sectionUsable(f) || !SectionMatchesMemberType(w.WorkMemberType, w.WorkSpanData)) {
         message(beammsg::kSection);
         return false;
     }
@@ -539,25 +533,23 @@ bool CommitBeamData(BeamFormControls& f, FileCommandsHost& host, BeamCommitLoadF
     if (BeamFormVars.BeamInputError == 1) return false;
 
     commitSectionAndBeam(m);
-    const bool checkable = SteelSectionShape(w.WorkSectionShape) && m.SectionFamilyCode != "Scaffold";
+    const bool checkable = SteelSection(w.WorkSectionShape, m.SectionFamilyCode.str());
     if (checkable) {
         if (f.Option_None) m.SteelSectionFlag = -1;
         if (f.Option_Check) {
             m.SteelSectionFlag = 1;
-            if (Model.FactoredLoadsFlag == 1 &&
-                !dlg().Confirm(beammsg::kFactoredLoads, beammsg::kConfirmCaption)) {
+            if (Model.FactoredLoadsFlag == 1) {
                 // The answer stands whether or not the beam is committed, and so must the
                 // clearing of results found with the old factors.
                 const bool factorsChanged = AppliedFactorOtherThanOne(Model);
-                for (SharedModel* target : {&Model, &m}) {
-                    target->FactoredLoadsFlag = -1;
-                    resetLoadFactors(*target);
+                const bool factored = AskFactoredLoads(Model, w);
+                m.FactoredLoadsUnasked = false;
+                if (!factored) {
+                    m.FactoredLoadsFlag = -1;
+                    ResetLoadFactors(m);
+                    ClearAnalysisIfChanged(factorsChanged, &host);
+                    loadForm.ShowFactorsReset();
                 }
-                ClearAnalysisIfChanged(factorsChanged, &host);
-                loadForm.SetSelfWeightFactorText("1.0");
-                for (TLoadRec& rec : w.WorkLoads)
-                    rec[lfLF] = 1.0f;
-                message(beammsg::kFactorsReset);
             }
         }
         if (w.WorkWebThickness > kMaxSteelThickness || w.WorkFlangeThickness > kMaxSteelThickness) {
@@ -607,10 +599,8 @@ void RestoreBeamForm(BeamFormControls& f) {
         f.Frame_Steel = false;
         f.Check_GA = m.SpanData[kFlagsRow][kShearDeflectionField] != -1.0f;
         const float sl = m.UnitFactorSectLength;
-        f.Edit_Timber_W = ShowValue(RescaleKey(RescaleForm::KX_BeamFrm, bfTimberW),
-                                    SigFig3(m.TimberWidthSaved / sl), m.TimberWidthSaved, sl);
-        f.Edit_Timber_H = ShowValue(RescaleKey(RescaleForm::KX_BeamFrm, bfTimberH),
-                                    SigFig3(m.TimberDepthSaved / sl), m.TimberDepthSaved, sl);
+        f.Edit_Timber_W = ShownText(SigFig3(m.TimberWidthSaved / sl), m.TimberWidthSaved, sl);
+        f.Edit_Timber_H = ShownText(SigFig3(m.TimberDepthSaved / sl), m.TimberDepthSaved, sl);
         f.lbl_GA = SigFig3(m.SpanData[1][mfGA] / m.UnitFactorForce);
         f.Frame_SteelCheck = false;
         f.Frame_Shear = true;
@@ -656,7 +646,8 @@ void RestoreBeamForm(BeamFormControls& f) {
     if (m.SteelSectionFlag == -1) setRadio(f.Option_None, f.Option_Check, true);
     if (m.SteelSectionFlag == 1) setRadio(f.Option_Check, f.Option_None, true);
     if (w.WorkSpanData[kFlagsRow][kShearDeflectionField] == 1.0f) f.Check_GA = true;
-    f.lbl_GA = SigFig3(m.SpanData[1][mfGA] / m.UnitFactorForce);
+    // The section's texts stand for what they show, whatever a change of units left behind them.
+    f.lbl_GA = ShownText(SigFig3(m.SpanData[1][mfGA] / m.UnitFactorForce));
     if (f.lbl_GA == "0.0") f.lbl_GA.clear();
 
     // A coupler's pair of options is set only where there is a coupler, so that a box ticked
@@ -677,15 +668,13 @@ void RestoreBeamForm(BeamFormControls& f) {
     }
     coupler(f.Check_RH_End_Sup, f.Option_RH_Top, f.Option_RH_Mid, m.SupportType[kRHEndSupport]);
 
-    f.Edit_L = LiftHeightGiven(m.LiftHeight) ? SigFig3(m.LiftHeight / m.UnitFactorLength) : "";
-    ShowValue(liftHeightKey(), f.Edit_L, m.LiftHeight, m.UnitFactorLength);
+    f.Edit_L = ShownText(LiftHeightGiven(m.LiftHeight) ? SigFig3(m.LiftHeight / m.UnitFactorLength) : "",
+                         m.LiftHeight, m.UnitFactorLength);
 
     f.Check_LHC = w.WorkSpanData[kLHCantRow][mfExists] == 1.0f;
     f.Check_RHC = w.WorkSpanData[kRHCantRow][mfExists] == 1.0f;
     f.UpDown_Spans = n;
     f.Edit_Spans = std::to_string(n);
-
-    ForgetSectionTexts();
 
     setSpanGridCaptions(f, n);
     FillSpanGridFromWork(f, CantileverCells::Shown);
@@ -694,8 +683,8 @@ void RestoreBeamForm(BeamFormControls& f) {
         const std::string t = SigFig4Dec3(v);
         return t == "0.000" ? std::string() : t;
     };
-    f.lbl_S01_E = sectionText(w.WorkSpanData[n][mfE] / m.UnitFactorSectE);
-    f.lbl_S01_Ixx = sectionText(w.WorkSpanData[n][mfIxx] / m.UnitFactorSectI);
+    f.lbl_S01_E = ShownText(sectionText(w.WorkSpanData[n][mfE] / m.UnitFactorSectE));
+    f.lbl_S01_Ixx = ShownText(sectionText(w.WorkSpanData[n][mfIxx] / m.UnitFactorSectI));
     f.lbl_S01_Desc = w.WorkSectionText;
     for (int row = 0; row <= kRHCantRow; ++row) {
         f.Grid_SpanData.SetCell(row + 1, 5, SigFig5(w.WorkSpanData[row][mfY]));

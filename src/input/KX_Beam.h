@@ -31,8 +31,8 @@ extern BeamFormState BeamFormVars;
 class BeamCommitLoadForm {
 public:
     virtual ~BeamCommitLoadForm() = default;
-    // Edit_LF, the self-weight load factor, shows text.
-    virtual void SetSelfWeightFactorText(const std::string& text) = 0;
+    // Factored loads have been turned off: every load-factor edit shows 1.0.
+    virtual void ShowFactorsReset() = 0;
     // Frame_SWt shown; or hidden with Check_Swt unticked. The commit has taken the self-weight
     // off itself, so the untick reads nothing: the rows need not show the working list yet.
     virtual void ShowSelfWeightFrame(bool shown) = 0;

@@ -4,10 +4,8 @@
 #include <cmath>
 
 #include "foundation/SharedModel.h"
-#include "foundation/ShownValues.h"
 #include "foundation/SigFig.h"
 #include "foundation/Units.h"
-#include "input/Rescale.h"
 #include "platform/BinaryIO.h"
 #include "platform/Dialogs.h"
 #include "platform/Errors.h"
@@ -60,10 +58,7 @@ float storedValue(int col, double typed) {
     return static_cast<float>(r.divide ? typed / factor : typed * factor);
 }
 
-std::string shownValue(double v) { return v == 0 ? std::string() : SigFig5(v); }
-
-// A cell of the grid as it stands (row 1 the top one), and the unit its value is recorded under.
-std::uint64_t cellKey(int col, int row) { return RescaleKey(RescaleForm::KX_GridFrm, col, row); }
+// The unit a column's value is held under.
 float cellUnit(int col) {
     const ColumnRule r = columnRule(col);
     return ShownUnit(!r.divide, factorOf(r.kind));
@@ -104,11 +99,16 @@ SectionGridRow SectionGridRowTexts(const TSectionRec& rec) {
     const TUnitSettings& m = SectionGridUnits();
     SectionGridRow row;
     row[1] = rec.Designation.str();
-    row[2] = shownValue(static_cast<double>(rec.Ixx) / m.UnitFactorSectI);
-    row[3] = shownValue(static_cast<double>(rec.E) / m.UnitFactorSectE);
-    row[4] = shownValue(static_cast<double>(rec.PermShear) * m.UnitFactorShear);
-    row[5] = shownValue(static_cast<double>(rec.PermMoment) * m.UnitFactorMoment);
-    row[6] = shownValue(static_cast<double>(rec.GA) / m.UnitFactorForce);
+    // A value saved again unchanged is saved as it was read, not as rounded for showing.
+    const auto shown = [&](int col, double v) {
+        row[static_cast<std::size_t>(col)] =
+            v == 0 ? ShownText() : ShownText(SigFig5(v), recordValue(rec, col), cellUnit(col));
+    };
+    shown(2, static_cast<double>(rec.Ixx) / m.UnitFactorSectI);
+    shown(3, static_cast<double>(rec.E) / m.UnitFactorSectE);
+    shown(4, static_cast<double>(rec.PermShear) * m.UnitFactorShear);
+    shown(5, static_cast<double>(rec.PermMoment) * m.UnitFactorMoment);
+    shown(6, static_cast<double>(rec.GA) / m.UnitFactorForce);
     return row;
 }
 
@@ -132,23 +132,18 @@ SectionGridContent SectionGridShow() {
             row = SectionGridRowTexts(rec);
         }
         row[0] = std::to_string(i + 1);
-        // A value saved again unchanged is saved as it was read, not as rounded for showing.
-        for (int col = 2; col <= 6; ++col)
-            ShowValue(cellKey(col, i + 1), row[static_cast<std::size_t>(col)], recordValue(rec, col),
-                      cellUnit(col));
     }
     return c;
 }
 
 TSectionRec SectionGridRecord(const SectionGridRow& row, int position) {
     auto value = [&](int col) {
-        const std::string& text = row[static_cast<std::size_t>(col)];
-        if (const std::optional<double> exact = ShownExact(cellKey(col, position), text, cellUnit(col)))
-            return static_cast<float>(*exact);
+        const ShownText& text = row[static_cast<std::size_t>(col)];
+        if (const std::optional<double> exact = text.Exact(cellUnit(col))) return static_cast<float>(*exact);
         return storedValue(col, TryReadNumber(text, kCellNumbers).value_or(0.0));
     };
     TSectionRec rec;
-    rec.Designation = row[1];
+    rec.Designation = row[1].Text();
     rec.Group = 1.0f;
     rec.GA = value(6);
     rec.E = value(3);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "foundation/SharedModel.h"
+#include "foundation/ShownText.h"
 #include "sections/SectionRec.h"
 
 namespace kx {
@@ -16,9 +17,10 @@ inline constexpr int kUserSectionRows = 250;
 inline constexpr const char* kUserSectionFileName = "KX.sct";
 
 // One row of the grid by column: 0 the reference, 1 the description, 2 Ixx, 3 E, 4 permissible
-// shear, 5 permissible moment, 6 GA / Kform, each in the current units.
+// shear, 5 permissible moment, 6 GA / Kform, each in the current units. A value read from the
+// file keeps the exact value behind its text, so that it moves with its row.
 inline constexpr int kSectionGridCols = 7;
-using SectionGridRow = std::array<std::string, kSectionGridCols>;
+using SectionGridRow = std::array<ShownText, kSectionGridCols>;
 
 // The units the grid's values are in: the job's units when the grid was last filled or converted.
 // Its headings name them and Save reads the values in them, so that a change of the job's units
@@ -32,7 +34,8 @@ void SectionGridUnitsTaken();
 SectionGridRow SectionGridHeadings();
 
 // The texts of a record: the designation as stored and the values in the current units at five
-// figures, a value of exactly 0 as an empty cell. The reference is left empty.
+// figures with the exact values behind them, a value of exactly 0 as an empty cell. The reference
+// is left empty.
 SectionGridRow SectionGridRowTexts(const TSectionRec& rec);
 
 // What the grid shows, in the job's units now in force: the headings and the 250 rows with their references

@@ -8,10 +8,8 @@
 
 #include "foundation/Func_FloatToInt.h"
 #include "foundation/JobChecks.h"
-#include "foundation/ShownValues.h"
 #include "foundation/SigFig.h"
 #include "input/BeamMessages.h"
-#include "input/Rescale.h"
 #include "platform/BusyCursor.h"
 #include "platform/Dialogs.h"
 #include "platform/NumberInput.h"
@@ -58,17 +56,10 @@ constexpr NumberPolicy kLoadNumbers = NumberPolicy::RefusedWhenNotANumber;
 // The number of a typed text; until "Next >" refuses it, a text that is not a number counts as 0.
 double number(const std::string& text) { return TryReadNumber(text, kLoadNumbers).value_or(0); }
 
-std::uint64_t rowKey(int field, int n) { return RescaleKey(RescaleForm::LoadDataFrm, field, n); }
-
 // A typed value times its unit factor, held as a single; a text the form showed and nobody changed
 // gives back the value it was made from.
-float typed(const std::string& text, float factor, std::uint64_t key) {
-    return static_cast<float>(ReadShownValue(key, text, factor, number(text)));
-}
-
-// The text of a value shown in a box, kept with the value it was made from.
-std::string shown(std::uint64_t key, const std::string& text, double value, float factor) {
-    return ShowValue(key, text, value, factor);
+float typed(const ShownText& text, float factor) {
+    return static_cast<float>(text.Read(factor, number(text)));
 }
 
 // A flag held in a single as the whole number it stands for; anything else counts as 0.
@@ -78,9 +69,9 @@ bool factoredLoads() { return Model.FactoredLoadsFlag == 1; }
 
 // The load factor a load-factor edit gives: blank means its default, and without factored loads
 // every factor is 1.0 (a factor left in a hidden edit or read from a file must not count).
-float loadFactor(const std::string& text, float blankDefault, std::uint64_t key) {
+float loadFactor(const ShownText& text, float blankDefault) {
     if (!factoredLoads()) return 1.0f;
-    return blank(text) ? blankDefault : typed(text, 1.0f, key);
+    return blank(text) ? blankDefault : typed(text, 1.0f);
 }
 
 float selfWeightDefaultFactor() { return factoredLoads() ? kSelfWeightLoadFactor : 1.0f; }
@@ -200,10 +191,7 @@ bool factorsOtherThanOne(const LoadFormControls& f) {
         const bool load = i == kSelfWeightRecord ? SelfWeightSection() : r[lfKind] != 0;
         if (load && r[lfLF] != 1.0f) return true;
     }
-    for (const auto& loadcase : Model.LoadTable)
-        for (const TLoadRec& r : loadcase)
-            if (r[lfApplied] == 1.0f && r[lfLF] != 1.0f) return true;
-    return false;
+    return AppliedFactorOtherThanOne(Model);
 }
 
 } // namespace
@@ -215,38 +203,6 @@ std::string NotANumber(int n, const char* what) {
     return "Load " + std::to_string(n) + " " + what + " is not a number";
 }
 } // namespace loadmsg
-
-bool SteelSectionShape(const std::string& shape) {
-    static const char* const steel[] = {"Beam", "RSJ", "RSC", "RSA", "Box", "Tube"};
-    return std::any_of(std::begin(steel), std::end(steel), [&](const char* s) { return shape == s; });
-}
-
-bool SelfWeightSection() {
-    return SteelSectionShape(Model.SectionShape.str()) && !(Model.SectionFamilyCode == "Scaffold");
-}
-
-namespace {
-
-// Only applied flags change, so a job without a self-weight keeps its flags as they were.
-void takeOffApplied(float& flag) {
-    if (flag == 1.0f) flag = -1.0f;
-}
-
-} // namespace
-
-void UnapplyWorkingSelfWeightWithoutSteel() {
-    if (SelfWeightSection()) return;
-    for (int lc = 1; lc <= kMaxLoadcases; ++lc)
-        takeOffApplied(Work.ApplyFlags[lc][kSelfWeightRecord]);
-    takeOffApplied(Work.WorkLoads[kSelfWeightRecord][lfApplied]);
-}
-
-void UnapplySelfWeightWithoutSteel() {
-    if (SelfWeightSection()) return;
-    UnapplyWorkingSelfWeightWithoutSteel();
-    for (int lc = 1; lc <= kMaxLoadcases; ++lc)
-        takeOffApplied(Model.LoadTable[lc][kSelfWeightRecord][lfApplied]);
-}
 
 namespace {
 
@@ -267,21 +223,21 @@ void readRows(const LoadFormControls& f, bool ticks) {
         r[lfKind] = 0;
         if (row.OptionP) r[lfKind] = 1.0f;
         if (row.OptionUDL) r[lfKind] = -1.0f;
-        r[lfDist] = typed(row.Edit_Dist.Text, m.UnitFactorLength, rowKey(lrDist, n));
+        r[lfDist] = typed(row.Edit_Dist.Text, m.UnitFactorLength);
         if (row.OptionP) {
-            r[lfW1] = typed(row.Edit_PL.Text, m.UnitFactorForce, rowKey(lrPL, n));
+            r[lfW1] = typed(row.Edit_PL.Text, m.UnitFactorForce);
             r[lfW2] = 0;
             r[lfCover] = 0;
         } else {
-            r[lfW1] = typed(row.Edit_UDLS.Text, m.UnitFactorUDL, rowKey(lrUDLS, n));
-            r[lfW2] = typed(row.Edit_UDLF.Text, m.UnitFactorUDL, rowKey(lrUDLF, n));
-            r[lfCover] = typed(row.Edit_Cover.Text, m.UnitFactorLength, rowKey(lrCover, n));
+            r[lfW1] = typed(row.Edit_UDLS.Text, m.UnitFactorUDL);
+            r[lfW2] = typed(row.Edit_UDLF.Text, m.UnitFactorUDL);
+            r[lfCover] = typed(row.Edit_Cover.Text, m.UnitFactorLength);
         }
-        r[lfLF] = loadFactor(row.Edit_LF.Text, 1.0f, rowKey(lrLF, n));
+        r[lfLF] = loadFactor(row.Edit_LF.Text, 1.0f);
         if (ticks) w.ApplyFlags[lc][n] = row.Check ? 1.0f : 0.0f;
     }
     TLoadRec& sw = w.WorkLoads[kSelfWeightRecord];
-    sw[lfLF] = loadFactor(f.Edit_LF, selfWeightDefaultFactor(), rowKey(lrLF, 0));
+    sw[lfLF] = loadFactor(f.Edit_LF, selfWeightDefaultFactor());
     sw[lfApplied] = f.Check_Swt ? 1.0f : 0.0f;
 }
 
@@ -297,7 +253,7 @@ void ValidateLoads() {
     v.LoadError = 0;
     for (int i = 1; i <= kLoadRows; ++i) {
         const TLoadRec& r = Work.WorkLoads[i];
-        if (LoadPastBeamEnd(r[lfDist], r[lfCover], Model.BeamLength) && appliedInAnyLoadcase(i)) {
+        if (LoadPastBeamEnd(r[lfDist], r[lfCover], Model) && appliedInAnyLoadcase(i)) {
             message(loadmsg::ExtendsPastEnd(i));
             v.LoadError = -1;
         }
@@ -503,20 +459,21 @@ void FillLoadRows(LoadFormControls& f) {
         if (a == -1) row.Check = false;
         if (a == 1) row.Check = true;
         const bool applied = a == 1;
-        const auto value = [&](int field, int at, float factor) {
+        // Each text keeps the value it was made from.
+        const auto value = [&](int at, float factor) {
             const std::string t = zeroBlank(SigFig4Dec3(R[at] / static_cast<double>(factor)), applied);
-            return shown(rowKey(field, n), t, R[at], factor);
+            return ShownText(t, R[at], factor);
         };
-        row.Edit_Dist.Text = value(lrDist, lfDist, m.UnitFactorLength);
-        if (k == 1) row.Edit_PL.Text = value(lrPL, lfP, m.UnitFactorForce);
+        row.Edit_Dist.Text = value(lfDist, m.UnitFactorLength);
+        if (k == 1) row.Edit_PL.Text = value(lfP, m.UnitFactorForce);
         if (k == -1) {
-            row.Edit_UDLS.Text = value(lrUDLS, lfW1, m.UnitFactorUDL);
-            row.Edit_UDLF.Text = value(lrUDLF, lfW2, m.UnitFactorUDL);
-            row.Edit_Cover.Text = value(lrCover, lfCover, m.UnitFactorLength);
+            row.Edit_UDLS.Text = value(lfW1, m.UnitFactorUDL);
+            row.Edit_UDLF.Text = value(lfW2, m.UnitFactorUDL);
+            row.Edit_Cover.Text = value(lfCover, m.UnitFactorLength);
         }
         if (k == 1 || k == -1) {
             const std::string lf = SigFig3Dec3(R[lfLF]);
-            row.Edit_LF.Text = shown(rowKey(lrLF, n), lf == "0.00" ? std::string() : lf, R[lfLF], 1.0f);
+            row.Edit_LF.Text = ShownText(lf == "0.00" ? std::string() : lf, R[lfLF], 1.0f);
         }
     }
     if (!SelfWeightSection()) return;
@@ -533,7 +490,7 @@ void FillLoadRows(LoadFormControls& f) {
         lf = 1.0f;
         f.Edit_LF_Enabled = false;
     }
-    f.Edit_LF = shown(rowKey(lrLF, 0), SigFig3Dec3(lf), lf, 1.0f);
+    f.Edit_LF = ShownText(SigFig3Dec3(lf), lf, 1.0f);
 }
 
 void RedrawLoadForm(LoadFormControls& f, LoadFormPicture& pic) {
@@ -642,29 +599,20 @@ void FactoredLoadsChanged(LoadFormControls& f, FileCommandsHost* host) {
         // As the beam form does when factored loads are turned off: no factor is dropped unsaid.
         // Results found with the old factors must be neither shown nor printed nor saved.
         ClearAnalysisIfChanged(AppliedFactorOtherThanOne(Model), host);
-        resetLoadFactors(Model);
-        for (TLoadRec& r : Work.WorkLoads)
-            r[lfLF] = 1.0f;
-        const std::string one = SigFig3Dec3(1.0);
-        for (LoadRowControls& r : f.Rows)
-            if (r.OptionP || r.OptionUDL) r.Edit_LF.Text = one;
-        f.Edit_LF = one;
-        message(beammsg::kFactorsReset);
+        TurnFactoredLoadsOff(Model, Work);
+        LoadDataVars.MsgText = jobmsg::kFactorsReset;
+        ShowFactorsReset(f);
     }
     followFactoredLoads(f);
 }
 
-bool AppliedFactorOtherThanOne(const SharedModel& m) {
-    for (const auto& loadcase : m.LoadTable)
-        for (const TLoadRec& r : loadcase)
-            if (r[lfApplied] == 1.0f && r[lfLF] != 1.0f) return true;
-    return false;
-}
-
-void resetLoadFactors(SharedModel& m) {
-    for (auto& loadcase : m.LoadTable)
-        for (TLoadRec& rec : loadcase)
-            rec[lfLF] = 1.0f;
+void ShowFactorsReset(LoadFormControls& f) {
+    // The text a straight run shows: the load form fills its edits through SigFig3Dec3.
+    const std::string one = SigFig3Dec3(1.0);
+    for (LoadRowControls& r : f.Rows)
+        if (r.OptionP || r.OptionUDL) r.Edit_LF.Text = one;
+    f.Edit_LF = one;
+    followFactoredLoads(f);
 }
 
 void NewBeamLoadForm(LoadFormControls& f) {
@@ -683,6 +631,15 @@ LoadRoute CommitLoads(LoadFormControls& f, LoadFormPicture& pic, FileCommandsHos
         message(text);
         return LoadRoute::Stay;
     };
+    // Factored loads turned on since the check's question was last asked: it is asked before the
+    // rows are read, so that a No reads every factor as 1.0.
+    if (FactoredLoadsQuestionOwed(Model)) {
+        const bool factorsChanged = AppliedFactorOtherThanOne(Model);
+        if (!AskFactoredLoads(Model, Work)) {
+            ClearAnalysisIfChanged(factorsChanged, host);
+            ShowFactorsReset(f);
+        }
+    }
     v.ValidateOnRead = 1.0f;
     UncheckUntypedRows(f, pic);
     if (const std::string unread = unreadLoadText(f); !unread.empty()) return refuse(unread);
@@ -724,18 +681,7 @@ LoadRoute CommitLoads(LoadFormControls& f, LoadFormPicture& pic, FileCommandsHos
     Arr<int32, 0, 5> caseHasLoads = Model.CaseHasLoads;
     MarkActiveCases(*table, caseHasLoads);
 
-    // Releasing uplifting forkheads in the analysis relies on one common load factor.
-    if (Model.SupportType[1] == supForkhead) {
-        bool first = true;
-        float previous = 0;
-        for (int lc = 1; lc <= kMaxLoadcases; ++lc)
-            for (const TLoadRec& r : (*table)[lc]) {
-                if (r[lfApplied] != 1.0f) continue;
-                if (!first && r[lfLF] != previous) return refuse(loadmsg::kForkheadFactors);
-                first = false;
-                previous = r[lfLF];
-            }
-    }
+    if (ForkheadFactorsDiffer(Model, *table)) return refuse(loadmsg::kForkheadFactors);
 
     SharedModel& m = Model;
     // Results of other loads must be neither shown beside these nor printed nor saved.

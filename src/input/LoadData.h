@@ -5,7 +5,10 @@
 
 #include <string>
 
+#include "foundation/JobChecks.h"
+#include "foundation/JobRules.h"
 #include "foundation/SharedModel.h"
+#include "foundation/ShownText.h"
 #include "input/LoadSketch.h"
 #include "platform/Arr.h"
 
@@ -32,13 +35,10 @@ struct LoadDataState {
 extern LoadDataState LoadDataVars;
 
 inline constexpr int kLoadRows = 50;
-// The load factor of the steel self-weight under factored loads where none is given: the dead-load
-// factor.
-inline constexpr float kSelfWeightLoadFactor = 1.4f;
 
-// An edit field: its text and whether it is shown.
+// An edit field: its text, with the exact value behind it, and whether it is shown.
 struct EditBox {
-    std::string Text;
+    ShownText Text;
     bool Visible = false;
     bool operator==(const EditBox&) const = default;
 };
@@ -61,7 +61,7 @@ struct LoadFormControls {
     bool Frame_SWt = false;
     bool Check_Swt = false;
     std::string lbl_Swt;
-    std::string Edit_LF;
+    ShownText Edit_LF;
     bool Edit_LF_Enabled = true;
     int Edit_Case = 1;
     int Height = 560; // the form's height; rows below it are reached by scrolling
@@ -69,16 +69,6 @@ struct LoadFormControls {
     LengthCaption lbl_Length;
     bool operator==(const LoadFormControls&) const = default;
 };
-
-// The steel self-weight applies: the committed section is a steel shape outside the scaffold family.
-// The shapes of the steel sections: they carry a self-weight and may be checked to BS 5975.
-bool SteelSectionShape(const std::string& shape);
-bool SelfWeightSection();
-// Without a steel self-weight the self-weight record is applied in no loadcase: its working ticks
-// and its committed flags are taken off alike, so that nothing hidden is analysed. The beam commit
-// and Open take off both; the load form's show, which commits nothing, only its working ticks.
-void UnapplySelfWeightWithoutSteel();
-void UnapplyWorkingSelfWeightWithoutSteel();
 
 // The rows and the self-weight frame into WorkLoads, the ticks into ApplyFlags of WorkLoadcase;
 // the checks follow when ValidateOnRead is 1.0.
@@ -144,10 +134,9 @@ void LoadFormBack(const LoadFormControls& f);
 // factor other than 1.0 (typed, working or committed) becomes 1.0 with the beam form's message,
 // and a committed factor of an applied load changed clears the analysis.
 void FactoredLoadsChanged(LoadFormControls& f, FileCommandsHost* host = nullptr);
-// Whether a load applied in m's load table has a factor other than 1.0: the analysis used it.
-bool AppliedFactorOtherThanOne(const SharedModel& m);
-// Every load factor of every loadcase of m's load table 1.0.
-void resetLoadFactors(SharedModel& m);
+// Factored loads have been turned off: every load-factor edit of a row with a load, and the
+// self-weight's, shows 1.0, and the load-factor edits follow the setting.
+void ShowFactorsReset(LoadFormControls& f);
 
 // Where "Next >" hands on to.
 enum class LoadRoute {
@@ -157,10 +146,11 @@ enum class LoadRoute {
     Span,     // the spans' effective lengths, with the sketch and the first span marked
 };
 
-// "Next >": the rows read and checked, and only when every check passes the loads, the stacks of
-// all five loadcases and the loadcase markers committed; a typed load text that is not a number is
-// refused first, naming its row. A commit that changes the loads clears the last analysis (from
-// the main window too, when given). Returns where the wizard goes on.
+// "Next >": the factored-loads question when it is owed; the rows read and checked, and only when
+// every check passes the loads, the stacks of all five loadcases and the loadcase markers
+// committed; a typed load text that is not a number is refused first, naming its row. A commit that changes
+// the loads clears the last analysis (from the main window too, when given). Returns where the wizard goes
+// on.
 LoadRoute CommitLoads(LoadFormControls& f, LoadFormPicture& pic, FileCommandsHost* host = nullptr);
 
 // The messages of the load form.
@@ -168,9 +158,7 @@ namespace loadmsg {
 inline constexpr const char* kNegativeLengths = "Negative lengths not allowed";
 inline constexpr const char* kNoLoadsApplied = "No loads applied to beam";
 inline constexpr const char* kNoLoads = "No loads on beam";
-inline constexpr const char* kForkheadFactors = " For the routine to remove negative\r"
-                                                " forkhead support loads to be used, \r"
-                                                " load factors must all be the same.\r";
+inline constexpr const char* kForkheadFactors = kForkheadFactorsMessage;
 std::string ExtendsPastEnd(int n);
 std::string ValueTooLarge(int n);
 // "Load n <what> is not a number": what is "value", "distance", "cover" or "load factor".

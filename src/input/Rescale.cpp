@@ -3,7 +3,6 @@
 
 #include <cmath>
 
-#include "foundation/ShownValues.h"
 #include "foundation/SigFig.h"
 #include "platform/NumberInput.h"
 
@@ -17,12 +16,6 @@ bool usable(double f) { return std::isfinite(f) && f > 0; }
 constexpr NumberPolicy kEffLengthConverted = NumberPolicy::ZeroWhenNotANumber;
 
 } // namespace
-
-std::uint64_t RescaleKey(RescaleForm form, int field, int index) {
-    return ShownValueKey(static_cast<int>(form), field, index);
-}
-
-std::uint64_t BeamSpanLengthKey(int col) { return RescaleKey(RescaleForm::KX_BeamFrm, bfSpanLength, col); }
 
 UnitRescale::UnitRescale(const TOldUnitFactors& old, const TUnitSettings& now) : old_(old), now_(now) {}
 
@@ -59,48 +52,45 @@ void UnitRescale::Caption(std::string& text, TUnitKind kind, const char* lead, c
     text = lead + unit + tail;
 }
 
-void UnitRescale::Convert(std::string& text, std::uint64_t key, TUnitKind kind, RescaleDirection dir,
-                          RescaleRoutine routine, NumberPolicy converted) {
+void UnitRescale::Convert(ShownText& text, TUnitKind kind, RescaleDirection dir, RescaleRoutine routine,
+                          NumberPolicy converted) {
     if (!Changed(kind)) return;
     const std::optional<double> typed = TryReadNumber(text, converted);
     if (!typed) return;
     const long double from = oldFactor(kind), to = newFactor(kind);
     const bool input = dir == RescaleDirection::Input;
-    // The memo holds an input value with the factor it was shown in; an output value is held
-    // with the factor 1 / factor, the one that turns it into internal units.
+    // An input value is held with the factor it was shown in; an output value with the factor
+    // 1 / factor, the one that turns it into internal units.
     const auto unitOf = [input](long double factor) { return ShownUnit(input, static_cast<double>(factor)); };
     long double internal;
-    if (const std::optional<double> exact = ShownExact(key, text, unitOf(from))) {
+    if (const std::optional<double> exact = text.Exact(unitOf(from))) {
         internal = *exact;
     } else {
         const long double v = *typed;
         internal = input ? v * from : v / from;
     }
     const long double shown = input ? internal / to : internal * to;
-    text = routine == RescaleRoutine::SigFig5 ? SigFig5(static_cast<double>(shown))
-                                              : SigFig3(static_cast<double>(shown));
-    ShowValue(key, text, static_cast<double>(internal), unitOf(to));
+    text = ShownText(routine == RescaleRoutine::SigFig5 ? SigFig5(static_cast<double>(shown))
+                                                        : SigFig3(static_cast<double>(shown)),
+                     static_cast<double>(internal), unitOf(to));
 }
 
 void RescaleBeamFormTexts(BeamFormUnitTexts& t, UnitRescale& r) {
-    const auto key = [](int field, int index = 0) {
-        return RescaleKey(RescaleForm::KX_BeamFrm, field, index);
-    };
-    r.Convert(t.Edit_Timber_W, key(bfTimberW), TUnitKind::SectLength);
+    r.Convert(t.Edit_Timber_W, TUnitKind::SectLength);
     r.Caption(t.lbl_Wunit, TUnitKind::SectLength);
-    r.Convert(t.Edit_Timber_H, key(bfTimberH), TUnitKind::SectLength);
+    r.Convert(t.Edit_Timber_H, TUnitKind::SectLength);
     r.Caption(t.lbl_Hunit, TUnitKind::SectLength);
-    r.Convert(t.lbl_GA, key(bfGA), TUnitKind::Force);
+    r.Convert(t.lbl_GA, TUnitKind::Force);
     r.Caption(t.Label_GA_Unit, TUnitKind::Force);
-    r.Convert(t.Edit_L, key(bfLiftHeight), TUnitKind::Length);
+    r.Convert(t.Edit_L, TUnitKind::Length);
     r.Caption(t.Label_L_Std_Unit, TUnitKind::Length);
-    for (std::size_t i = 0; i < t.SpanLengths.size(); ++i)
-        r.Convert(t.SpanLengths[i], key(bfSpanLength, static_cast<int>(i) + 1), TUnitKind::Length);
+    for (ShownText& length : t.SpanLengths)
+        r.Convert(length, TUnitKind::Length);
     r.Caption(t.LengthCaption, TUnitKind::Length, " Length (", ")");
     r.Caption(t.lbl_Ixx, TUnitKind::SectI);
-    r.Convert(t.lbl_S01_Ixx, key(bfIxx), TUnitKind::SectI);
+    r.Convert(t.lbl_S01_Ixx, TUnitKind::SectI);
     r.Caption(t.lbl_E, TUnitKind::SectE, "E (", ")");
-    r.Convert(t.lbl_S01_E, key(bfE), TUnitKind::SectE);
+    r.Convert(t.lbl_S01_E, TUnitKind::SectE);
 }
 
 void RescaleLoadFormTexts(LoadFormUnitTexts& t, UnitRescale& r) {
@@ -111,15 +101,11 @@ void RescaleLoadFormTexts(LoadFormUnitTexts& t, UnitRescale& r) {
     r.Caption(t.lbl_Cover, TUnitKind::Length, "(", ")");
     for (int n = 1; n <= 50; ++n) {
         LoadRowUnitTexts& row = t.Rows[n];
-        const auto key = [n](int field) { return RescaleKey(RescaleForm::LoadDataFrm, field, n); };
-        const auto convert = [&](std::string& text, int field, TUnitKind kind) {
-            r.Convert(text, key(field), kind);
-        };
-        convert(row.Edit_PL, lrPL, TUnitKind::Force);
-        convert(row.Edit_Dist, lrDist, TUnitKind::Length);
-        convert(row.Edit_UDLS, lrUDLS, TUnitKind::UDL);
-        convert(row.Edit_UDLF, lrUDLF, TUnitKind::UDL);
-        convert(row.Edit_Cover, lrCover, TUnitKind::Length);
+        r.Convert(row.Edit_PL, TUnitKind::Force);
+        r.Convert(row.Edit_Dist, TUnitKind::Length);
+        r.Convert(row.Edit_UDLS, TUnitKind::UDL);
+        r.Convert(row.Edit_UDLF, TUnitKind::UDL);
+        r.Convert(row.Edit_Cover, TUnitKind::Length);
     }
 }
 
@@ -142,36 +128,28 @@ void RescaleSectionGridTexts(SectionGridUnitTexts& t, UnitRescale& r) {
     for (int row = 1; row <= kSectionGridRows; ++row)
         for (int col = 2; col <= 6; ++col) {
             const Column& c = columns[col - 2];
-            r.Convert(t.Cells[row][col], RescaleKey(RescaleForm::KX_GridFrm, col, row), c.kind, c.dir,
-                      RescaleRoutine::SigFig5);
+            r.Convert(t.Cells[row][col], c.kind, c.dir, RescaleRoutine::SigFig5);
         }
 }
 
-void RescaleEffLengthTexts(EffLengthUnitTexts& t, RescaleForm form, UnitRescale& r) {
+void RescaleEffLengthTexts(EffLengthUnitTexts& t, UnitRescale& r) {
     // "varies", " " (restrained) and an empty box say something other than a length: they stay.
-    r.Convert(t.lbl_Le, RescaleKey(form, elLength), TUnitKind::Length, RescaleDirection::Input,
-              RescaleRoutine::SigFig3, kEffLengthConverted);
+    r.Convert(t.lbl_Le, TUnitKind::Length, RescaleDirection::Input, RescaleRoutine::SigFig3,
+              kEffLengthConverted);
     r.Caption(t.UnitCaption, TUnitKind::Length);
 }
 
 void RescaleSpanLengthTexts(SpanLengthUnitTexts& t, UnitRescale& r) {
-    const auto length = [&r](std::string& text, std::uint64_t key) {
-        r.Convert(text, key, TUnitKind::Length, RescaleDirection::Input, RescaleRoutine::SigFig3,
+    const auto length = [&r](ShownText& text) {
+        r.Convert(text, TUnitKind::Length, RescaleDirection::Input, RescaleRoutine::SigFig3,
                   kEffLengthConverted);
     };
-    length(t.lbl_L, RescaleKey(RescaleForm::SpanFrm, elLength, 1));
+    length(t.lbl_L);
     r.Caption(t.Label_1_Unit, TUnitKind::Length);
     // A blank space (no restraint given) stays blank; the caption is there once the panel was open.
     for (int i = 1; i <= 6; ++i)
-        length(t.Spaces[i], RescaleKey(RescaleForm::SpanFrm, elInterval, i));
+        length(t.Spaces[i]);
     if (!t.IntervalCaption.empty()) r.Caption(t.IntervalCaption, TUnitKind::Length, " (", ")");
 }
-
-void ForgetSectionTexts() {
-    for (int field : {bfGA, bfIxx, bfE})
-        ForgetShownValue(RescaleKey(RescaleForm::KX_BeamFrm, field));
-}
-
-void ForgetRescaledTexts() { ForgetShownValues(); }
 
 } // namespace kx

@@ -7,10 +7,8 @@
 
 #include "foundation/LineCount.h"
 #include "foundation/SharedModel.h"
-#include "foundation/ShownValues.h"
 #include "foundation/SigFig.h"
 #include "input/BeamMessages.h"
-#include "input/Rescale.h"
 #include "platform/Dialogs.h"
 #include "platform/Errors.h"
 #include "platform/NumberInput.h"
@@ -289,11 +287,11 @@ bool PickSection(BeamFormControls& f, int position) {
     if (rec.B != 0) f.List_Props.push_back(" ");
     for (int i = 1, n = LineCount(t.Lines); i <= n; ++i)
         f.List_Props.push_back(t.Lines[i]);
-    f.lbl_GA = t.lbl_GA;
+    // Another section's texts stand for what they show.
+    f.lbl_GA = ShownText(t.lbl_GA);
     f.lbl_S01_Desc = " " + designation;
-    f.lbl_S01_E = t.lbl_S01_E;
-    f.lbl_S01_Ixx = t.lbl_S01_Ixx;
-    ForgetSectionTexts();
+    f.lbl_S01_E = ShownText(t.lbl_S01_E);
+    f.lbl_S01_Ixx = ShownText(t.lbl_S01_Ixx);
     for (int row = 0; row <= kRHCantRow; ++row) {
         for (int field = mfE; field <= 19; ++field) {
             w.WorkSpanData[row][field] = v.Member[field];
@@ -311,12 +309,11 @@ std::optional<TimberSizeTexts> TimberSizeChosen(const BeamFormControls& f) {
     // A size that is not a number reads as 0, and so is refused below.
     constexpr NumberPolicy kSizeNumbers = NumberPolicy::ZeroWhenNotANumber;
     // A size shown from the committed timber reads back as that size while nobody changes it.
-    const auto size = [&](const std::string& text, BeamTextField field) {
-        return static_cast<float>(ReadShownValue(RescaleKey(RescaleForm::KX_BeamFrm, field), text,
-                                                 static_cast<float>(factor), ReadNumber(text, kSizeNumbers)));
+    const auto size = [&](const ShownText& text) {
+        return static_cast<float>(text.Read(static_cast<float>(factor), ReadNumber(text, kSizeNumbers)));
     };
-    const float width = size(f.Edit_Timber_W, bfTimberW);
-    const float depth = size(f.Edit_Timber_H, bfTimberH);
+    const float width = size(f.Edit_Timber_W);
+    const float depth = size(f.Edit_Timber_H);
     // A size that is not above 0, or too large to hold, is no beam size.
     if (!(width > 0) || !(depth > 0) || !std::isfinite(width) || !std::isfinite(depth)) {
         dlg().Message(sectionmsg::kTimberSize);

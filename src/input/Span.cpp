@@ -7,9 +7,7 @@
 
 #include "foundation/Func_FloatToInt.h"
 #include "foundation/JobChecks.h"
-#include "foundation/ShownValues.h"
 #include "foundation/SigFig.h"
-#include "input/Rescale.h"
 #include "platform/Canvas.h"
 #include "platform/Dialogs.h"
 #include "platform/Errors.h"
@@ -56,12 +54,10 @@ int pixel(double v) {
     return FloatToInt(std::clamp(v, -1.0e6, 1.0e6));
 }
 
-std::uint64_t intervalKey(int i) { return RescaleKey(RescaleForm::SpanFrm, elInterval, i); }
-
 // A typed space in mm; a space a change of units rewrote reads back as the length it was.
 double cellLength(const SpanControls& c, int i) {
-    const std::string& text = c.Grid_Int.Cell(i, 1);
-    return ReadShownValue(intervalKey(i), text, factor(), ReadNumber(text, kSpaceNumbers));
+    const ShownText& text = c.Grid_Int.Shown(i, 1);
+    return text.Read(factor(), ReadNumber(text, kSpaceNumbers));
 }
 
 // The nine working flags of span s, in the order the form reads and shows them.
@@ -122,13 +118,18 @@ bool workingIntervalsUsable() {
 
 } // namespace
 
-const std::string& IntervalGridTexts::Cell(int col, int row) const {
-    static const std::string empty;
+const ShownText& IntervalGridTexts::Shown(int col, int row) const {
+    static const ShownText empty;
     if (col < 0 || col >= kGridCols || row < 0 || row > 1) return empty;
     return cells[static_cast<std::size_t>(col)][static_cast<std::size_t>(row)];
 }
 
 void IntervalGridTexts::SetCell(int col, int row, std::string text) {
+    if (col < 0 || col >= kGridCols || row < 0 || row > 1) throw RangeError();
+    cells[static_cast<std::size_t>(col)][static_cast<std::size_t>(row)] = std::move(text);
+}
+
+void IntervalGridTexts::Show(int col, int row, ShownText text) {
     if (col < 0 || col >= kGridCols || row < 0 || row > 1) throw RangeError();
     cells[static_cast<std::size_t>(col)][static_cast<std::size_t>(row)] = std::move(text);
 }
@@ -199,12 +200,12 @@ void CalcSpanEffectiveLength(SpanControls& c, SpanFormPictures& p) {
     if (c.Option_Edit) {
         const float previous = w.EffLengthWork[s][0];
         // The length offered, taken as it stands, is the length that was there.
-        const std::uint64_t key = RescaleKey(RescaleForm::SpanFrm, elUserLength, s);
-        const std::string answer =
-            dlg().InputBox("Span Effective Length", "Specify effective length " + Model.UnitTextLength.str(),
-                           ShowValue(key, shownLength(previous), previous, factor()));
+        ShownText offered(shownLength(previous), previous, factor());
+        offered = dlg().InputBox("Span Effective Length",
+                                 "Specify effective length " + Model.UnitTextLength.str(), offered);
+        const std::string& answer = offered;
         const std::optional<double> number = TryReadNumber(answer, kEffLengthNumbers);
-        const float typed = static_cast<float>(number ? ReadShownValue(key, answer, factor(), *number) : 0);
+        const float typed = static_cast<float>(number ? offered.Read(factor(), *number) : 0);
         Le = typed;
         if (!number) {
             dlg().Message(NotANumberMessage(answer));
@@ -291,7 +292,7 @@ void FillIntervalGrid(SpanControls& c) {
     g.ColCount = n + 1;
     // The spaces offered stand for what they show.
     for (int i = 1; i <= n + 1; ++i)
-        ForgetShownValue(intervalKey(i));
+        g.Show(i, 1, g.Cell(i, 1));
     if (c.Option_Blank) {
         for (int i = 1; i <= n + 1; ++i)
             g.SetCell(i, 1, " ");

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "foundation/SharedModel.h"
+#include "foundation/ShownText.h"
 
 namespace kx {
 
@@ -33,9 +34,13 @@ extern SpanState SpanVars;
 // Grid_Int: cells (column, row), columns 0..6 stored, the first ColCount shown.
 struct IntervalGridTexts {
     int ColCount = 3;
-    std::array<std::array<std::string, 2>, 7> cells{};
-    const std::string& Cell(int col, int row) const;
+    std::array<std::array<ShownText, 2>, 7> cells{};
+    const std::string& Cell(int col, int row) const { return Shown(col, row).Text(); }
+    const ShownText& Shown(int col, int row) const;
+    // A text typed or written: a new one forgets the value of the old.
     void SetCell(int col, int row, std::string text);
+    // A text with the value behind it.
+    void Show(int col, int row, ShownText text);
     bool operator==(const IntervalGridTexts&) const = default;
 };
 
@@ -48,7 +53,10 @@ struct SpanControls {
     bool cmdEdit_Enabled = false, cmd_Part_Enabled = false, cmd_All_Enabled = false;
     int Edit_Span = 1;     // with its spinner UpDown_Span
     int Edit_Span_Max = 1; // the spinner's maximum
-    std::string lbl_L, lbl_Lf, lbl_Le, Label_1_Unit, Label_2_Unit;
+    ShownText lbl_L;
+    std::string lbl_Lf;
+    ShownText lbl_Le;
+    std::string Label_1_Unit, Label_2_Unit;
     bool cmd_Cancel_Visible = true;
     bool Frame_Span_Visible = true, Frame_Int_Visible = false;
     // The interval panel.

@@ -8,7 +8,6 @@
 #include "foundation/LineCount.h"
 #include "foundation/SigFig.h"
 #include "input/KX_Beam.h"
-#include "input/Rescale.h"
 #include "input/SectionChoice.h"
 #include "platform/NumberInput.h"
 #include "platform/StateRegistry.h"
@@ -355,15 +354,15 @@ std::optional<TimberBeamFormTexts> TimSectNext() {
 
 void ApplyTimberToBeamForm(const TimberBeamFormTexts& t, BeamFormControls& f) {
     f.lbl_S01_Desc = t.lbl_S01_Desc;
-    f.lbl_S01_Ixx = t.lbl_S01_Ixx;
-    f.lbl_S01_E = t.lbl_S01_E;
-    ForgetSectionTexts();
+    // Another section's texts stand for what they show.
+    f.lbl_S01_Ixx = ShownText(t.lbl_S01_Ixx);
+    f.lbl_S01_E = ShownText(t.lbl_S01_E);
     for (int col = 1; col <= kRHCantRow + 1; ++col)
         for (int row = 3; row <= 20; ++row)
             f.Grid_SpanData.SetCell(col, row, t.MemberColumn[row]);
     f.List_Props = t.List_Props;
     f.List_TimProps = t.List_TimProps;
-    f.lbl_GA = t.lbl_GA;
+    f.lbl_GA = ShownText(t.lbl_GA);
 }
 
 bool TakeTypedTimberSize(BeamFormControls& f) {

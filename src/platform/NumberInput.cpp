@@ -91,6 +91,39 @@ double ReadNumber(std::string_view text, NumberPolicy policy) {
     return 0.0;
 }
 
+int BeyondDoubleRange(std::string_view text) {
+    std::string_view t = trimmed(text);
+    if (t.empty() || numberLength(t) != t.size() || valueOf(t)) return 0;
+    // Out of range, so either beyond the largest double or below the smallest: the power of ten
+    // of the leading digit, from where it stands and the exponent, tells which.
+    const int sign = t.front() == '-' ? -1 : 1;
+    if (t.front() == '+' || t.front() == '-') t.remove_prefix(1);
+    long long power = 0;
+    bool seen = false, point = false;
+    std::size_t i = 0;
+    for (; i < t.size() && (isDigit(t[i]) || t[i] == '.'); ++i) {
+        if (t[i] == '.') {
+            point = true;
+        } else if (!point) {
+            if (seen || t[i] != '0') ++power;
+            seen = seen || t[i] != '0';
+        } else if (!seen) {
+            --power;
+            seen = t[i] != '0';
+        }
+    }
+    if (!seen) return 0;
+    long long exponent = 0;
+    if (i < t.size()) {
+        const bool negative = t[++i] == '-';
+        if (t[i] == '+' || t[i] == '-') ++i;
+        for (; i < t.size(); ++i)
+            exponent = std::min(exponent * 10 + (t[i] - '0'), 1'000'000'000LL);
+        if (negative) exponent = -exponent;
+    }
+    return power + exponent > 0 ? sign : 0;
+}
+
 std::string NotANumberMessage(std::string_view text) {
     return "'" + std::string(text) + "' is not a valid floating point value";
 }

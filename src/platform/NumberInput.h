@@ -31,6 +31,10 @@ double ReadNumber(std::string_view text, NumberPolicy policy);
 // a missing number from 0, or that gives a refusal message of its own.
 std::optional<double> TryReadNumber(std::string_view text, NumberPolicy policy);
 
+// For a text that is wholly one number of the grammar but larger in size than a double holds
+// ("1e400"): +1, or -1 when it is negative. 0 for any other text, a number too small to hold too.
+int BeyondDoubleRange(std::string_view text);
+
 // The refusal the calculators show: "'<text>' is not a valid floating point value".
 std::string NotANumberMessage(std::string_view text);
 

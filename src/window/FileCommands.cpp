@@ -86,6 +86,7 @@ void ResetBeamJob() {
     m.SlendernessRatio = 0;
     m.Pbc = 0;
     m.SteelSectionFlag = 0;
+    m.FactoredLoadsUnasked = false;
     // Every effective-length choice of the job that was goes: one left behind (a typed value of the
     // last job, say) would stand as the new beam's choice with a length of 0.
     for (SpanFlags* f : {&m.SpanOptPos, &m.SpanOptDead, &m.SpanOptFull, &m.SpanOptPartial, &m.SpanOptNot,
@@ -156,7 +157,9 @@ void ClearAnalysisIfChanged(bool changed, FileCommandsHost* host) {
 }
 
 void RunAnalysis(FileCommandsHost& host) {
-    if (const AnalysisRefusal refused = UnconfirmedJob(); refused.form != AnalysisRefusal::Form::None) {
+    const AnalysisRefusal refused = UnconfirmedJob();
+    if (refused.factorsReset) host.ShowLoadFactorsReset();
+    if (refused.form != AnalysisRefusal::Form::None) {
         host.AskForInput(refused);
         return;
     }

@@ -36,6 +36,8 @@ public:
     // Shows the input window that asks for what a refused analysis lacks: the load form, or the
     // effective-length form of the member named, at that member.
     virtual void AskForInput(const AnalysisRefusal& refusal) = 0;
+    // Factored loads were turned off and every load factor made 1.0: the load form shows them so.
+    virtual void ShowLoadFactorsReset() {}
     // The windows that may stand open over New and Open (the print options' description, the
     // preferences' choices) show the job now in force.
     virtual void ShowJobReplaced() {}
@@ -93,7 +95,8 @@ void ClearAnalysisResults();
 void ClearAnalysisIfChanged(bool changed, FileCommandsHost* host);
 
 // The analysis as the windows start it (Analyse, the last "Next >"): a job that the input forms
-// would not let through is refused, with the window that asks for it shown (UnconfirmedJob); one
+// would not let through is refused, with the window that asks for it shown (UnconfirmedJob), and
+// factored loads turned off by its question are shown so on the load form; one
 // that ends in an error leaves the job as ClearAnalysis does, and kAnalysisNotCompleted says so.
 void RunAnalysis(FileCommandsHost& host);
 inline constexpr const char* kAnalysisNotCompleted =

@@ -6,6 +6,7 @@
 #include <cfloat>
 #include <cmath>
 #include <cstring>
+#include <limits>
 #include <memory>
 #include <type_traits>
 
@@ -285,21 +286,22 @@ PointMember LocatePoint(int lc, float x) {
 
 bool CalcPointResults(std::string_view distanceText) {
     if (Model.BeamLength == 0) return false;
+    // A number too large for a double, or beyond what a single holds, is held as the infinity of
+    // its sign: beyond the beam, or short of its left end, whatever the unit.
+    const int beyond = BeyondDoubleRange(distanceText);
+    const double typed = beyond != 0 ? beyond * HUGE_VAL
+                                     : ReadNumber(distanceText, kDistanceNumbers) *
+                                           static_cast<double>(Model.UnitFactorLength);
+    constexpr float kBeyond = std::numeric_limits<float>::infinity();
+    const float x =
+        std::fabs(typed) <= FLT_MAX ? static_cast<float>(typed) : (typed > 0 ? kBeyond : -kBeyond);
+    Model.PointPosition = x;
     // A commit keeps the loadcase count but not the results: nothing is solved for a beam that was
     // never analysed as it stands.
     if (!BeamResultsAvailable() || Model.LoadcaseCount < 1) {
         dlg().Message(kAnalyseBeamFirst);
         return false;
     }
-    const double typed =
-        ReadNumber(distanceText, kDistanceNumbers) * static_cast<double>(Model.UnitFactorLength);
-    // A distance beyond what a single holds is refused before it is converted.
-    if (!(std::fabs(typed) <= FLT_MAX)) {
-        dlg().Message(typed > 0 ? "Value exceeds length of beam" : "Please use positive value");
-        return false;
-    }
-    const float x = static_cast<float>(typed);
-    Model.PointPosition = x;
     if (CheckDistance(x) == DistanceCheck::Refused) return false;
 
     {

@@ -54,7 +54,7 @@ TEST(ProgramState, ResetReturnsEveryRegisteredStateToItsBlankAndKeepsTheStartDir
                           "SpanVars", "WindState", "Cap", "Calc", "Showing"})
         EXPECT_TRUE(dirty.count(n)) << n << " is registered and was changed";
     EXPECT_TRUE(names.count("PointResults") && names.count("BeamFormVars") &&
-                names.count("SectionChoiceVars") && names.count("ShownValues") && names.count("TimSectVars"));
+                names.count("SectionChoiceVars") && names.count("TimSectVars"));
 
     ResetProgramState();
     for (const RegisteredState& r : StateRegistry())

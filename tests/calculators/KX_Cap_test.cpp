@@ -222,16 +222,25 @@ TEST_F(KX_CapTest, StrutStressIsThePerryRobertsonRoot) {
 //   P = pc A / 1000 = 5.15500021 kN, "5.16" (5.15499973, "5.15", from the single lambda).
 // Its neighbours 13650 and 13670 mm work the same way; at 500 mm lambda 20.5761 < 25 raises pc by
 // 1 + 0.0705 (25 - lambda) / 25 (0.07 about x-x).
+// P is shown as worked, not first rounded to a single. About y-y, Le 15320 mm, r 40.6 mm (the
+// single 40.5999985), A 40066 mm^2:
+//   lambda = 377.339916, eta = 0.3 (15320 / 4059.99985)^2 = 4.27156258 (single)
+//   Co = 14.5563622 (single), X = ((eta + 1) Co + 270) / 2 = 173.367387
+//   pc = (X - sqrt(X^2 - 270 Co)) / 1.7 = 6.90111303 (single)
+//   P = 6.90111303 x 40066 / 1000 = 276.499995 kN: "276" (the single 276.5 would show "277").
+// About x-x, Le 178 mm, r 31.584 mm (the single 31.5839996), A 39187 mm^2:
+//   lambda = 5.63576501, eta = 0.000952855393, Co = 65254.8203 (singles), X = 32793.4994
+//   pc = (X - sqrt(X^2 - 270 Co)) / 1.7 = 158.671707, raised as lambda < 25 by
+//   1 + 0.07 (25 - 5.63576501) / 25 = 1.05421984 (single): 167.274857 (single)
+//   P = 167.274857 x 39187 / 1000 = 6554.99980 kN: "6550" (the single 6555 would show "6560").
 TEST_F(KX_CapTest, StrutStressKeepsTheSlendernessUnrounded) {
-    WriteSectionFile("RHS.sct", std::vector{made("Beam", 200, 10, 1650, 1e7, 24.3f)});
-    CapOpenSectionFamily("rhs.sct", "RHS");
-    List_SectionClick(0);
     struct Case {
         const char* length;
         bool xx;
         float pc;
         const char* pcLine;
         const char* loadLine;
+        float r = 24.3f, A = 1650;
     };
     const Case cases[] = {
         {"13.66", false, 3.12424254f, "   pc = 3.12 N/mm^2", "   Permissible Axial Load = 5.16 kN"},
@@ -240,11 +249,18 @@ TEST_F(KX_CapTest, StrutStressKeepsTheSlendernessUnrounded) {
         {"13.67", false, 3.11969066f, "   pc = 3.12 N/mm^2", "   Permissible Axial Load = 5.15 kN"},
         {"0.5", false, 158.673538f, "   pc = 159 N/mm^2", "   Permissible Axial Load = 262 kN"},
         {"0.5", true, 158.659668f, "   pc = 159 N/mm^2", "   Permissible Axial Load = 262 kN"},
+        {"15.32", false, 6.90111303f, "   pc = 6.90 N/mm^2", "   Permissible Axial Load = 276 kN", 40.6f,
+         40066},
+        {"0.178", true, 167.274857f, "   pc = 167 N/mm^2", "   Permissible Axial Load = 6550 kN", 31.584f,
+         39187},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.length) + (c.xx ? " x-x" : " y-y"));
+        WriteSectionFile("RHS.sct", std::vector{made("Beam", 200, 10, c.A, 1e7, c.r)});
+        CapOpenSectionFamily("rhs.sct", "RHS");
+        List_SectionClick(0);
         float pc = 0;
-        ASSERT_TRUE(CapStrutStress(std::stof(c.length) * 1000, 24.3f, c.xx, pc));
+        ASSERT_TRUE(CapStrutStress(std::stof(c.length) * 1000, c.r, c.xx, pc));
         EXPECT_EQ(pc, c.pc);
         CapClearResults();
         (c.xx ? cmd_AxialXXClick : cmd_AxialYYClick)({c.length, "", ""});

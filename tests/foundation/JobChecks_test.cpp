@@ -88,10 +88,12 @@ TEST(JobChecks, TheFirstUnconfirmedMemberInTheWizardsOrderWithItsFormsMessage) {
 }
 
 TEST(JobChecks, ALoadIsOnTheBeamUpToItsEndWithinRounding) {
-    EXPECT_FALSE(LoadPastBeamEnd(6000, 2000, 8000));
-    EXPECT_FALSE(LoadPastBeamEnd(8000, 0, 8000));
-    EXPECT_TRUE(LoadPastBeamEnd(6000, 2001, 8000));
-    EXPECT_TRUE(LoadPastBeamEnd(4001, 0, 4000));
+    const auto m = ConfirmedJob(); // 1500 + 4000 + 5000 + 6000 + 1500 mm
+    m->BeamLength = 18000;
+    EXPECT_FALSE(LoadPastBeamEnd(6000, 12000, *m));
+    EXPECT_FALSE(LoadPastBeamEnd(18000, 0, *m));
+    EXPECT_TRUE(LoadPastBeamEnd(6000, 12001, *m));
+    EXPECT_TRUE(LoadPastBeamEnd(18001, 0, *m));
     EXPECT_EQ(LoadExtendsPastEndMessage(12), "Load 12 extends past end of beam");
 }
 

@@ -162,18 +162,20 @@ TEST_F(CantileverTest, OpenRestoresTheUserValueAndTheShowAsksWithIt) {
 TEST_F(CantileverTest, AChoiceMadeAfterOpenStaysAtEveryLaterShow) {
     struct Choice {
         std::vector<int> fields;
-        float k;        // Le = k x L, 0 for a fully restrained cantilever
-        const char* lf; // the factor box after the showings, which both forms commit
+        float k;          // Le = k x L, 0 for a fully restrained cantilever
+        const char* lf;   // the factor box after the showings, which both forms commit: left
+        const char* rhLf; // and right
     };
     const Choice choices[] = {
-        {{coRestrained}, 0.0f, "Fully Restrained"},
-        {{coSupportBoth, coEndTop, coDestabilizing}, 2.5f, "2.50 L"},
+        {{coRestrained}, 0.0f, "Fully Restrained", "Restrained"},
+        {{coSupportBoth, coEndTop, coDestabilizing}, 2.5f, "2.50 L", "2.50 L"},
     };
     for (const CantSide* side : {&L, &R})
         for (const Choice& choice : choices) {
             const int r = side->Row;
             const float length = side == &R ? 1234.0f : 1500.0f;
-            SCOPED_TRACE(std::string(side->Caption) + " " + choice.lf);
+            const std::string lf = side == &R ? choice.rhLf : choice.lf;
+            SCOPED_TRACE(std::string(side->Caption) + " " + lf);
             CantControls c;
             CantClear(*side, c); // File New, then File Open
             TCantOpt& file = Model.*side->Committed;
@@ -195,12 +197,12 @@ TEST_F(CantileverTest, AChoiceMadeAfterOpenStaysAtEveryLaterShow) {
             // Back to the neighbouring form and Next again: shown twice more.
             CantFormShow(*side, c);
             CantFormShow(*side, c);
-            EXPECT_EQ(c.lbl_Lf, choice.lf);
+            EXPECT_EQ(c.lbl_Lf, lf);
             EXPECT_EQ(Work.EffLengthWork[r][0], choice.k * length);
 
             EXPECT_EQ(CantNext(*side, c), side->Next);
             EXPECT_EQ(Model.EffLength[r][0], choice.k * length);
-            EXPECT_EQ(Model.EffLengthText[r].str(), choice.lf);
+            EXPECT_EQ(Model.EffLengthText[r].str(), lf);
             TCantOpt expected{};
             for (int f : choice.fields)
                 expected[f] = 1;

@@ -117,10 +117,10 @@ protected:
 // Stands in for the load form: what the beam form's commit tells it.
 class RecordingLoadForm : public kx::BeamCommitLoadForm {
 public:
-    void SetSelfWeightFactorText(const std::string& text) override { factorText = text; }
+    void ShowFactorsReset() override { ++factorsReset; }
     void ShowSelfWeightFrame(bool shown) override { selfWeightFrame = shown; }
     void DrawLoadFormBeam() override { ++drawn; }
-    std::string factorText;
+    int factorsReset = 0; // times every load-factor edit was made to show 1.0
     bool selfWeightFrame = false;
     int drawn = 0;
 };

@@ -11,6 +11,7 @@
 #include "FormTestSupport.h"
 #include "engine/EngineState.h"
 #include "engine/ResultText.h"
+#include "foundation/Preferences.h"
 #include "input/Cantilever.h"
 #include "input/LoadData.h"
 #include "input/SectionChoice.h"
@@ -149,6 +150,23 @@ protected:
         ASSERT_EQ(Model.AnalysedFlag, 1) << testing::PrintToString(Messages());
         dialogs->clear();
         host.calls.clear();
+    }
+
+    // The texts of the messages and questions shown, a text repeated at once counted once (the
+    // load form's "Next >" reports a load twice, once as it reads the rows).
+    std::vector<std::string> shownTexts() {
+        std::vector<std::string> out;
+        for (const ScriptedDialogs::Shown& s : dialogs->shown)
+            if (out.empty() || out.back() != s.text) out.push_back(s.text);
+        return out;
+    }
+    // Factored loads turned on in the preferences, the load form following as it is told to.
+    void factoredLoadsOnInPreferences() {
+        PreferencesShow();
+        PreferenceChoices c = ChoicesForUnits(Model, DesignTimeChoices());
+        c.Check_Factor = true;
+        PreferencesOK(c);
+        FactoredLoadsChanged(lf, &host);
     }
 
     LoadFormControls lf;
@@ -469,6 +487,193 @@ TEST_F(JobGuardTest, AnalyseRefusesLoadsLeftPastTheEndOfAShortenedBeam) {
     EXPECT_EQ(host.calls, "AskForInput loads");
     EXPECT_EQ(Model.AnalysedFlag, 0);
     EXPECT_TRUE(Eng.SupportReaction == std::make_unique<EngineState>()->SupportReaction);
+}
+
+TEST_F(JobGuardTest, AnalyseRefusesUnequalLoadFactorsOnForkheadsAsTheLoadFormDoes) {
+    // Two 4 m spans on vertically fixed supports, factored loads on: 10 kN/m x 1.6 on span 1 and
+    // 2 kN/m x 1.0 on span 2. By hand M_B = -(16 + 2) x 4^2 / 16 = -18 kNm, so support 3 carries
+    // 2 x 4 / 2 - 18 / 4 = (-16 + 14) x 4 / 16 = -0.5 kN: it holds the beam down.
+    Model.FactoredLoadsFlag = 1;
+    pick("127 x 76 UB 13");
+    TypeBeam({"4", "4"});
+    ASSERT_NO_FATAL_FAILURE(beamNext());
+    udl(1, "0", "4", "10");
+    udl(2, "4", "4", "2");
+    lf.Rows[1].Edit_LF.Text = "1.6";
+    lf.Rows[2].Edit_LF.Text = "1.0";
+    ASSERT_EQ(loadNext(), LoadRoute::Analysis);
+    RunAnalysis(host);
+    ASSERT_EQ(Model.AnalysedFlag, 1);
+    EXPECT_NEAR(Eng.SupportReaction[1][3] / 1000, (-16 + 14) * 4 / 16.0, 0.002);
+
+    // Forkheads, which cannot hold the beam down, on the beam form; "Next >".
+    f.Option_Vert_Fixed = false;
+    f.Option_Forkhead = true;
+    SupportKindClicked(f, pic);
+    ASSERT_NO_FATAL_FAILURE(beamNext());
+    dialogs->clear();
+    EXPECT_EQ(loadNext(), LoadRoute::Stay);
+    EXPECT_EQ(Messages(), std::vector<std::string>{loadmsg::kForkheadFactors});
+    RestoreCommittedLoads(); // Cancel
+
+    dialogs->clear();
+    host.calls.clear();
+    RunAnalysis(host);
+    EXPECT_EQ(Messages(), std::vector<std::string>{loadmsg::kForkheadFactors});
+    EXPECT_EQ(host.calls, "AskForInput loads");
+    EXPECT_EQ(Model.AnalysedFlag, 0);
+    EXPECT_TRUE(Eng.SupportReaction == std::make_unique<EngineState>()->SupportReaction);
+}
+
+TEST_F(JobGuardTest, TheFactoredLoadsQuestionIsAskedOnceWhicheverOfTheCheckAndTheSettingComesLast) {
+    struct Case {
+        const char* what;
+        bool
+            settingFirst; // factored loads on before the beam form's "Next >", or while the load form is open
+        bool yes;
+        float committedFactor; // of the 10 kN/m typed with 1.6
+    };
+    const Case cases[] = {
+        {"setting, then the check; Yes", true, true, 1.6f},
+        {"setting, then the check; No", true, false, 1.0f},
+        {"the check, then the setting; Yes", false, true, 1.6f},
+        {"the check, then the setting; No", false, false, 1.0f},
+    };
+    const std::string question = beammsg::kFactoredLoads;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        NewBeam(host);
+        BeamFormShow(f);
+        ASSERT_EQ(Model.FactoredLoadsFlag, -1);
+        dialogs->clear();
+        dialogs->confirmAnswers = {c.yes};
+        if (c.settingFirst) factoredLoadsOnInPreferences();
+        pick("127 x 76 UB 13");
+        TypeBeam({"4"});
+        checkToBS5975();
+        ASSERT_NO_FATAL_FAILURE(beamNext());
+        if (!c.settingFirst) factoredLoadsOnInPreferences();
+        udl(1, "0", "4", "10");
+        lf.Rows[1].Edit_LF.Text = "1.6";
+        ASSERT_EQ(loadNext(), LoadRoute::Span);
+        ASSERT_EQ(spanForm(), SpanRoute::Analysis);
+        RunAnalysis(host);
+        ASSERT_EQ(Model.AnalysedFlag, 1);
+
+        const std::vector<std::string> expected =
+            c.yes ? std::vector<std::string>{question}
+                  : std::vector<std::string>{question, beammsg::kFactorsReset};
+        EXPECT_EQ(shownTexts(), expected);
+        EXPECT_EQ(Model.FactoredLoadsFlag, c.yes ? 1 : -1);
+        EXPECT_EQ(Model.LoadTable[1][1][lfLF], c.committedFactor);
+        // Factored: the reactions carry 10 x 1.6 x 4 = 64 kN; refused: 40 kN.
+        EXPECT_NEAR(Eng.SupportReactionSum[1] / 1000, 10 * c.committedFactor * 4, 0.01);
+        // The load form asked, and shows the factor that counts.
+        if (!c.yes && !c.settingFirst) {
+            EXPECT_EQ(lf.Rows[1].Edit_LF.Text, "1.000");
+        }
+        // Nothing changed since: nothing asks again.
+        dialogs->clear();
+        LoadFormShow(lf, lpic);
+        ASSERT_EQ(loadNext(), LoadRoute::Span);
+        RunAnalysis(host);
+        EXPECT_EQ(shownTexts(), std::vector<std::string>{});
+    }
+}
+
+TEST_F(JobGuardTest, NextAndAnalyseAskTheSameRulesWithTheSameMessages) {
+    enum class Next { Beam, Loads, Span };
+    struct Case {
+        const char* what;
+        std::function<void()> spoil; // of the committed job
+        Next form;                   // whose "Next >" asks
+        std::vector<std::string> texts;
+        std::string asked; // what Analyse asks of the windows first
+    };
+    const auto loads = [](const std::function<void(int lc, TLoadRec&)>& change) {
+        for (int lc = 1; lc <= kMaxLoadcases; ++lc)
+            change(lc, Model.LoadTable[lc][1]);
+    };
+    const std::vector<Case> cases = {
+        {"timber sizes with member type HRS",
+         [] {
+             for (int r = 0; r <= kRHCantRow; ++r) {
+                 Model.SpanData[r][mfTimberDepth] = 225;
+                 Model.SpanData[r][mfTimberWidth] = 75;
+             }
+         },
+         Next::Beam,
+         {beammsg::kSection},
+         "AskForInput beam"},
+        {"timber member type without timber sizes",
+         [] { Model.MemberType = "Timber"; },
+         Next::Beam,
+         {beammsg::kSection},
+         "AskForInput beam"},
+        {"a load 1 m past the end",
+         [&] { loads([](int, TLoadRec& r) { r[lfCover] = 9000; }); },
+         Next::Loads,
+         {"Load 1 extends past end of beam"},
+         "AskForInput loads"},
+        {"forkheads with factors 1.6 and 1.0",
+         [&] {
+             Model.FactoredLoadsFlag = 1;
+             Model.SupportType.fill(supForkhead);
+             loads([](int lc, TLoadRec& r) {
+                 r[lfLF] = 1.6f;
+                 Model.LoadTable[lc][kSelfWeightRecord][lfApplied] = 1.0f;
+                 Model.LoadTable[lc][kSelfWeightRecord][lfLF] = 1.0f;
+             });
+         },
+         Next::Loads,
+         {loadmsg::kForkheadFactors},
+         "AskForInput loads"},
+        {"span 2's effective length chosen for 3 m",
+         [] { Model.EffLengthMemberLength[2] = 3000; },
+         Next::Span,
+         {spanChanged(2)},
+         "AskForInput member 2"},
+        {"factored loads turned on since the question",
+         [] {
+             Model.FactoredLoadsFlag = 1;
+             FactoredLoadsSettingChanged(Model);
+         },
+         Next::Loads,
+         {beammsg::kFactoredLoads, beammsg::kFactorsReset},
+         "ShowLoadFactorsReset"},
+    };
+    ASSERT_NO_FATAL_FAILURE(straightRun({"4", "4"}));
+    const auto job = std::make_unique<SharedModel>(Model);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Model = *job;
+        c.spoil();
+        host.onRestore();
+        dialogs->clear();
+        switch (c.form) {
+        case Next::Beam:
+            BeamFormShow(f);
+            EXPECT_FALSE(Commit());
+            break;
+        case Next::Loads:
+            LoadFormShow(lf, lpic);
+            loadNext();
+            break;
+        case Next::Span:
+            SpanFormShow(sc, sp);
+            EXPECT_EQ(SpanNext(sc, sp, &host), SpanRoute::Stay);
+            break;
+        }
+        EXPECT_EQ(shownTexts(), c.texts) << "Next";
+
+        Model = *job;
+        c.spoil();
+        dialogs->clear();
+        host.calls.clear();
+        RunAnalysis(host);
+        EXPECT_EQ(shownTexts(), c.texts) << "Analyse";
+        EXPECT_EQ(host.calls.substr(0, c.asked.size()), c.asked);
+    }
 }
 
 } // namespace

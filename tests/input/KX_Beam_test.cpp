@@ -71,7 +71,7 @@ protected:
         EXPECT_FALSE(Commit());
         EXPECT_EQ(Messages(), messages);
         EXPECT_TRUE(Snapshot() == committed);
-        EXPECT_TRUE(loadForm.drawn == before.drawn && loadForm.factorText == before.factorText);
+        EXPECT_TRUE(loadForm.drawn == before.drawn && loadForm.factorsReset == before.factorsReset);
     }
 };
 
@@ -168,7 +168,7 @@ TEST_F(BeamForm, CodeCheckAsksAboutFactoredLoadsAndTheAnswerStandsEvenWhenTheThi
             ASSERT_EQ(Model.LoadTable[lc][r][lfLF], 1.0f) << lc << " " << r;
         ASSERT_EQ(Work.WorkLoads[r][lfLF], 1.0f) << r;
     }
-    EXPECT_EQ(loadForm.factorText, "1.0");
+    EXPECT_EQ(loadForm.factorsReset, 1);
     dialogs->clear();
     ASSERT_TRUE(Commit());
     EXPECT_TRUE(dialogs->shown.empty()); // factored loads are off now: no question
@@ -187,7 +187,7 @@ TEST_F(BeamForm, CodeCheckAsksAboutFactoredLoadsAndTheAnswerStandsEvenWhenTheThi
     EXPECT_FALSE(Commit());
     EXPECT_EQ(Messages(), (Texts{beammsg::kFactorsReset, beammsg::kThickness}));
     EXPECT_TRUE(Model.FactoredLoadsFlag == -1 && Model.LoadTable[2][3][lfLF] == 1.0f);
-    EXPECT_TRUE(loadForm.factorText == "1.0" && loadForm.drawn == 0);
+    EXPECT_TRUE(loadForm.factorsReset == 1 && loadForm.drawn == 0);
     // Nothing else of the beam changed.
     Model.FactoredLoadsFlag = 1;
     Model.LoadTable[2][3][lfLF] = 1.6f;
@@ -585,14 +585,17 @@ TEST_F(BeamForm, AChangeOfUnitsDoesNotRoundTheMembersItRewrites) {
     PickUB127();
     SnapshotUnitFactors();
     kx::BeamFormUnitTexts texts;
-    texts.SpanLengths = {f.Grid_Spans.Cell(1, 1), f.Grid_Spans.Cell(2, 1)};
+    texts.SpanLengths = {f.Grid_Spans.Shown(1, 1), f.Grid_Spans.Shown(2, 1)};
     UnitText(Model, TUnitKind::Length) = "ft";
     UnitFactor(Model, TUnitKind::Length) = 304.8f;
     kx::UnitRescale r(OldUnitFactors, Model);
     kx::RescaleBeamFormTexts(texts, r);
-    ASSERT_EQ(texts.SpanLengths, (std::vector<std::string>{"4.05", "16.4"}));
-    Type(1, texts.SpanLengths[0]); // the rescale's own texts, as the window shows them
-    Type(2, texts.SpanLengths[1]);
+    ASSERT_EQ((std::vector<std::string>{texts.SpanLengths[0], texts.SpanLengths[1]}),
+              (std::vector<std::string>{"4.05", "16.4"}));
+    // The rescale's own texts, as the window shows them.
+    f.Grid_Spans.Show(1, 1, texts.SpanLengths[0]);
+    f.Grid_Spans.Show(2, 1, texts.SpanLengths[1]);
+    kx::SpanGridEdited(f, pic);
     EXPECT_FLOAT_EQ(Work.WorkBeamLength, 6234.0f);
     ASSERT_TRUE(Commit());
     EXPECT_FLOAT_EQ(Model.SpanData[1][mfL], 1234.0f); // not 4.05 ft = 1234.4 mm

@@ -5,11 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <random>
 #include <tuple>
 #include <utility>
 #include <vector>
 
 #include "FormTestSupport.h"
+#include "engine/AnalyseBeam.h"
 
 using namespace kx;
 using namespace kxtest;
@@ -261,7 +263,7 @@ TEST_F(LoadData, RowsAreFilledWithTheirNumberTextsAndTheSelfWeightFrame) {
     for (int32 flag : {-1, 0}) {
         Model.FactoredLoadsFlag = flag;
         FillLoadRows(f);
-        EXPECT_EQ((std::pair{f.Edit_LF, f.Edit_LF_Enabled}), (std::pair{std::string("1.000"), false}))
+        EXPECT_EQ((std::pair{f.Edit_LF.Text(), f.Edit_LF_Enabled}), (std::pair{std::string("1.000"), false}))
             << flag;
     }
     Work.WorkLoads[2][lfApplied] = 1.0f; // applied: a zero shows as a number
@@ -383,6 +385,150 @@ TEST_F(LoadData, ShowingStartsFromTheRestoredLoadcaseAndRows) {
     LoadFormShow(f, pic);
     EXPECT_EQ((std::pair{f.Edit_Case, f.Height}), (std::pair{3, 12 * 35 + 380}));
     EXPECT_TRUE(f.Rows[13].Panel && !f.Rows[14].Panel && f.Rows[2].OptionP && f.Rows[2].Check);
+}
+
+// A beam typed in a unit through the beam form and a distributed load typed over it on the load
+// form, every length read as the forms read it (a single in mm).
+class LoadToBeamEnd : public BeamFormTest {
+protected:
+    // The members in the unit, cantilevers (empty: none) first when there are any. Past the
+    // form's 20 spans the job is one restored from its file and typed over.
+    void CommitBeam(const Texts& spans, const std::string& lhc, const std::string& rhc) {
+        PickUB127();
+        const int n = static_cast<int>(spans.size());
+        TypeBeam(Texts(spans.begin(), spans.begin() + std::min(n, kMaxFormSpans)), lhc, rhc);
+        if (n > kMaxFormSpans) {
+            const int c = lhc.empty() ? 0 : 1;
+            Work.WorkSpanCount = n;
+            f.Grid_Spans.SetColCount(n + c + (rhc.empty() ? 0 : 1) + 1);
+            for (int i = 1; i <= n; ++i)
+                Type(c + i, spans[static_cast<std::size_t>(i - 1)]);
+            if (!rhc.empty()) Type(n + c + 1, rhc);
+        }
+        ASSERT_TRUE(Commit()) << ::testing::PrintToString(Messages());
+    }
+    // Row 1 from dist over cover, applied in loadcase 1: whether the load form's "Next >" and the
+    // Analyse command take it; both must agree.
+    bool LoadTaken(const std::string& dist, const std::string& cover) {
+        LoadDataVars.WorkLoadcase = 1;
+        LoadDataVars.WorkRowsShown = 5;
+        LoadRowControls& r = load.Rows[1];
+        r.OptionP = false;
+        r.OptionUDL = true;
+        SetLoadRowMode(load, 1);
+        r.Edit_Dist.Text = dist;
+        r.Edit_Cover.Text = cover;
+        r.Edit_UDLS.Text = r.Edit_UDLF.Text = "1";
+        r.Check = true;
+        ApplyClicked(load, 1, loadPic);
+        dialogs->clear(); // a refusal before has the form check as it reads
+        const bool next = CommitLoads(load, loadPic) != LoadRoute::Stay;
+        const Texts refusal{"Load 1 extends past end of beam", "Load 1 extends past end of beam"};
+        EXPECT_EQ(Messages(), next ? Texts{} : refusal);
+        // Analyse on the job as a beam file may hold it, the load applied whatever the form said.
+        Model.LoadTable[1][1] = Work.WorkLoads[1];
+        Model.LoadTable[1][1][lfApplied] = 1.0f;
+        dialogs->clear();
+        const bool analyse = UnconfirmedJob().form == AnalysisRefusal::Form::None;
+        EXPECT_EQ(analyse, next) << "Analyse and the load form differ";
+        return next;
+    }
+
+    LoadFormControls load;
+    LoadFormPicture loadPic{canvas, 743, 145};
+};
+
+// A length of so many ten-thousandths of the unit, written with d decimals (2 to 4).
+std::string Decimals(long long tenThousandths, int d) {
+    long long scale = 1, unit = 1;
+    for (int i = 0; i < d; ++i)
+        scale *= 10;
+    for (int i = d; i < 4; ++i)
+        unit *= 10;
+    const long long v = tenThousandths / unit;
+    std::string frac = std::to_string(v % scale);
+    frac.insert(0, static_cast<std::size_t>(d) - frac.size(), '0');
+    return std::to_string(v / scale) + "." + frac;
+}
+
+TEST_F(LoadToBeamEnd, ALoadEndingAtTheEndIsTakenInEveryUnitAndOneAMillimetrePastIsNot) {
+    struct Unit {
+        const char* text;
+        float factor;
+        long long shortest, longest; // member lengths, in ten-thousandths of the unit
+        const char* oneMm;           // 1 mm in the unit, to the figures typed
+    };
+    const Unit units[] = {{"ft", 304.8f, 1'6000, 40'0000, "0.00328"},
+                          {"in", 25.4f, 20'0000, 480'0000, "0.03937"},
+                          {"m", 1000.0f, 5000, 12'0000, "0.001"},
+                          {"mm", 1.0f, 500'0000, 12000'0000, "1"}};
+    std::mt19937 random(44);
+    int refusedBefore = 0; // jobs the allowance of 1e-7 of the beam alone refuses
+    for (const Unit& u : units) {
+        Model.UnitFactorLength = u.factor;
+        Model.UnitTextLength = u.text;
+        for (int n = 1; n <= kMaxSpans; ++n)
+            for (int ends = 0; ends < 4; ++ends) {
+                const int d = 2 + (n + ends) % 3;
+                long long step = 1;
+                for (int i = d; i < 4; ++i)
+                    step *= 10;
+                std::uniform_int_distribution<long long> pick(u.shortest / step, u.longest / step);
+                auto member = [&] { return pick(random) * step; };
+                Texts spans;
+                long long sum = 0, first = 0;
+                std::string lhc, rhc;
+                if (ends & 1) {
+                    first = member();
+                    lhc = Decimals(first, d);
+                }
+                for (int i = 0; i < n; ++i) {
+                    const long long l = member();
+                    spans.push_back(Decimals(l, d));
+                    sum += l;
+                    if (i == 0 && first == 0) first = l;
+                }
+                if (ends & 2) {
+                    const long long l = member();
+                    rhc = Decimals(l, d);
+                    sum += l;
+                }
+                if (ends & 1) sum += first;
+                SCOPED_TRACE(std::string(u.text) + " " + std::to_string(n) + " spans, cantilevers " +
+                             std::to_string(ends) + ", beam " + Decimals(sum, d));
+                ResetBeamForm(f);
+                Work.WorkSpanCount = 1;
+                CommitBeam(spans, lhc, rhc);
+                if (HasFatalFailure()) return;
+                // From the left end over the whole beam, and from the end of the first member.
+                const std::string whole = Decimals(sum, d);
+                EXPECT_TRUE(LoadTaken("0", whole));
+                refusedBefore += Work.WorkLoads[1][lfCover] > 1.0000001 * Model.BeamLength;
+                if (sum > first) {
+                    EXPECT_TRUE(LoadTaken(Decimals(first, d), Decimals(sum - first, d)));
+                }
+                EXPECT_FALSE(LoadTaken(u.oneMm, whole));
+            }
+    }
+    // The jobs of the report, in ft and in.
+    const std::tuple<const char*, float, Texts, const char*> reported[] = {
+        {"ft", 304.8f, {"21.51", "32.69"}, "54.20"},
+        {"ft", 304.8f, {"36.29", "22.37", "4.95"}, "63.61"},
+        {"in", 25.4f, {"45.37", "336.38"}, "381.75"},
+    };
+    for (const auto& [unit, factor, spans, cover] : reported) {
+        SCOPED_TRACE(std::string(unit) + " over " + cover);
+        Model.UnitFactorLength = factor;
+        Model.UnitTextLength = unit;
+        ResetBeamForm(f);
+        Work.WorkSpanCount = 1;
+        CommitBeam(spans, "", "");
+        EXPECT_TRUE(LoadTaken("0", cover));
+        EXPECT_GT(static_cast<double>(Work.WorkLoads[1][lfCover]), 1.0000001 * Model.BeamLength);
+        EXPECT_FALSE(LoadTaken(factor == 25.4f ? "0.03937" : "0.00328", cover));
+    }
+    // The table holds jobs that the old allowance refused.
+    EXPECT_GT(refusedBefore, 0);
 }
 
 } // namespace

@@ -11,6 +11,12 @@
 namespace kx {
 namespace {
 
+// The texts of values, without the exact values behind them.
+template <class C> std::vector<std::string> texts(const C& c) { return {std::begin(c), std::end(c)}; }
+std::array<std::string, 5> texts(const LoadRowUnitTexts& r) {
+    return {r.Edit_PL, r.Edit_Dist, r.Edit_UDLS, r.Edit_UDLF, r.Edit_Cover};
+}
+
 class RescaleTest : public kxtest::InputFormTest {
 protected:
     void SetUp() override {
@@ -34,7 +40,7 @@ protected:
 // Texts typed anew (or left as the last change wrote them, "") through changes of the length unit:
 // no drift over round trips, a typed text read as it stands, an unchanged factor converting nothing.
 TEST_F(RescaleTest, LengthsConvertWithoutDriftOverRoundTrips) {
-    std::string t;
+    ShownText t;
     for (auto [typed, unit, factor, expected] : {std::tuple{"6", "mm", 1.0f, "6000"},
                                                  {"", "ft", 304.8f, "19.7"},
                                                  {"", "in", 25.4f, "236"},
@@ -46,7 +52,7 @@ TEST_F(RescaleTest, LengthsConvertWithoutDriftOverRoundTrips) {
                                                  {"12345", "mm", 1.0f, "12345"}}) {
         if (*typed) t = typed;
         rescale({{TUnitKind::Length, unit, factor}},
-                [&](UnitRescale& r) { r.Convert(t, 1, TUnitKind::Length); });
+                [&](UnitRescale& r) { r.Convert(t, TUnitKind::Length); });
         EXPECT_EQ(t, expected) << typed << " " << unit;
     }
 }
@@ -60,10 +66,10 @@ TEST_F(RescaleTest, BeamFormTextsAndCaptions) {
     b.lbl_GA = "500";
     const auto beam = [&](UnitRescale& r) { RescaleBeamFormTexts(b, r); };
     rescale({{TUnitKind::Length, "mm", 1}, {TUnitKind::SectI, "in^4", 416231.44f}}, beam);
-    EXPECT_EQ(b.SpanLengths, (std::vector<std::string>{"1500", "5000", "4000"}));
+    EXPECT_EQ(texts(b.SpanLengths), (std::vector<std::string>{"1500", "5000", "4000"}));
     EXPECT_EQ(b.Edit_L + " " + b.lbl_S01_Ixx, "0.0 11.4"); // the lift height's kind changed
     // Section lengths, E and forces did not change.
-    EXPECT_EQ((std::array{b.Edit_Timber_W, b.lbl_S01_E, b.lbl_GA}),
+    EXPECT_EQ((std::array<std::string, 3>{b.Edit_Timber_W, b.lbl_S01_E, b.lbl_GA}),
               (std::array<std::string, 3>{"47", "205000", "500"}));
     EXPECT_EQ(
         (std::array{b.LengthCaption, b.lbl_Ixx, b.lbl_E, b.Label_L_Std_Unit, b.lbl_Wunit, b.Label_GA_Unit}),
@@ -77,7 +83,7 @@ TEST_F(RescaleTest, BeamFormTextsAndCaptions) {
 
     rescale({{TUnitKind::SectI, "cm^4", 10000}, {TUnitKind::Force, "N", 1}}, beam);
     // Ixx "473", not 475 from 11.4 in^4.
-    EXPECT_EQ((std::array{b.lbl_S01_Ixx, b.lbl_GA, b.lbl_Ixx, b.SpanLengths[0]}),
+    EXPECT_EQ((std::array<std::string, 4>{b.lbl_S01_Ixx, b.lbl_GA, b.lbl_Ixx, b.SpanLengths[0]}),
               (std::array<std::string, 4>{"473", "500000", "cm^4", "1500"}));
 }
 
@@ -88,10 +94,11 @@ TEST_F(RescaleTest, LoadRowsConvertOnlyTheKindsThatChanged) {
     l.Rows[3] = {"", "2 m", "", "", "1,5"}; // left for "Next >" to refuse, not made numbers of
     const auto loads = [&](UnitRescale& r) { RescaleLoadFormTexts(l, r); };
     rescale({{TUnitKind::Length, "mm", 1}}, loads);
-    EXPECT_EQ(l.Rows[1], (LoadRowUnitTexts{"12", "1500", "", "", "0.0"}));
-    EXPECT_EQ(l.Rows[2], (LoadRowUnitTexts{"", "0.0", "3", "4", "2000"})); // an empty load stays empty
-    EXPECT_EQ(l.Rows[3], (LoadRowUnitTexts{"", "2 m", "", "", "1,5"}));
-    EXPECT_EQ(l.Rows[50], (LoadRowUnitTexts{"", "0.0", "", "", "0.0"}));
+    using Row = std::array<std::string, 5>;
+    EXPECT_EQ(texts(l.Rows[1]), (Row{"12", "1500", "", "", "0.0"}));
+    EXPECT_EQ(texts(l.Rows[2]), (Row{"", "0.0", "3", "4", "2000"})); // an empty load stays empty
+    EXPECT_EQ(texts(l.Rows[3]), (Row{"", "2 m", "", "", "1,5"}));
+    EXPECT_EQ(texts(l.Rows[50]), (Row{"", "0.0", "", "", "0.0"}));
     EXPECT_EQ((std::array{l.lbl_PL, l.lbl_PLdist, l.lbl_UDLS, l.lbl_UDLF, l.lbl_Cover}),
               (std::array<std::string, 5>{"(kN)", "(mm)", "(kN/m)", "(kN/m)", "(mm)"}));
 
@@ -101,12 +108,12 @@ TEST_F(RescaleTest, LoadRowsConvertOnlyTheKindsThatChanged) {
 
     // A new unit whose text is part of the old one's (mm -> m, kN -> N), then back again.
     rescale({{TUnitKind::Length, "m", 1000}, {TUnitKind::Force, "N", 1}}, loads);
-    EXPECT_EQ((std::array{l.lbl_PL, l.lbl_PLdist, l.lbl_Cover, l.Rows[1].Edit_PL, l.Rows[1].Edit_Dist,
-                          l.Rows[2].Edit_Cover}),
+    EXPECT_EQ((std::array<std::string, 6>{l.lbl_PL, l.lbl_PLdist, l.lbl_Cover, l.Rows[1].Edit_PL,
+                                          l.Rows[1].Edit_Dist, l.Rows[2].Edit_Cover}),
               (std::array<std::string, 6>{"(N)", "(m)", "(m)", "12000", "1.50", "2.00"}));
     rescale({{TUnitKind::Length, "mm", 1}, {TUnitKind::Force, "kN", 1000}}, loads);
-    EXPECT_EQ((std::array{l.lbl_PL, l.lbl_PLdist, l.lbl_Cover, l.Rows[1].Edit_PL, l.Rows[1].Edit_Dist,
-                          l.Rows[2].Edit_Cover}),
+    EXPECT_EQ((std::array<std::string, 6>{l.lbl_PL, l.lbl_PLdist, l.lbl_Cover, l.Rows[1].Edit_PL,
+                                          l.Rows[1].Edit_Dist, l.Rows[2].Edit_Cover}),
               (std::array<std::string, 6>{"(kN)", "(mm)", "(mm)", "12.0", "1500", "2000"}));
 
     // An OK that changes nothing alters nothing.
@@ -124,7 +131,8 @@ TEST_F(RescaleTest, SectionGridColumnsAndHeadings) {
     g.Cells[250][5] = "1";
     const auto grid = [&](UnitRescale& r) { RescaleSectionGridTexts(g, r); };
     rescale({{TUnitKind::Moment, "N-mm", 1}, {TUnitKind::Force, "N", 1}}, grid);
-    EXPECT_EQ((std::array{g.Cells[1][5], g.Cells[1][6], g.Cells[250][5], g.Cells[1][2], g.Cells[1][4]}),
+    EXPECT_EQ((std::array<std::string, 5>{g.Cells[1][5], g.Cells[1][6], g.Cells[250][5], g.Cells[1][2],
+                                          g.Cells[1][4]}),
               (std::array<std::string, 5>{"12500000", "500000", "1000000", "473", "30"}));
     EXPECT_EQ(g.Heading[5] + "|" + g.Heading[6], "   Permissible Moment (N-mm)|     GA/Kform  (N)");
 
@@ -135,11 +143,11 @@ TEST_F(RescaleTest, SectionGridColumnsAndHeadings) {
 TEST_F(RescaleTest, EffectiveLengthLabelsKeepTheirWords) {
     EffLengthUnitTexts span{"4.25", "m"}, lhc{"varies", "m"}, rhc{" ", "m"};
     rescale({{TUnitKind::Length, "ft", 304.8f}}, [&](UnitRescale& r) {
-        RescaleEffLengthTexts(span, RescaleForm::SpanFrm, r);
-        RescaleEffLengthTexts(lhc, RescaleForm::CantLHFrm, r);
-        RescaleEffLengthTexts(rhc, RescaleForm::CantRHFrm, r);
+        RescaleEffLengthTexts(span, r);
+        RescaleEffLengthTexts(lhc, r);
+        RescaleEffLengthTexts(rhc, r);
     });
-    EXPECT_EQ(span, (EffLengthUnitTexts{"13.9", "ft"}));
+    EXPECT_EQ(span.lbl_Le + "|" + span.UnitCaption, "13.9|ft");
     EXPECT_EQ(lhc, (EffLengthUnitTexts{"varies", "ft"}));
     EXPECT_EQ(rhc, (EffLengthUnitTexts{" ", "ft"}));
 }
@@ -155,15 +163,15 @@ TEST_F(RescaleTest, OnlyTextsThatAreWhollyNumbersAreConverted) {
         SectionGridUnitTexts grid;
         EffLengthUnitTexts span;
     };
-    using Field = std::string& (*)(Forms&);
-    const Field spanLength = [](Forms& f) -> std::string& { return f.beam.SpanLengths[1]; };
-    const Field liftHeight = [](Forms& f) -> std::string& { return f.beam.Edit_L; };
-    const Field timberWidth = [](Forms& f) -> std::string& { return f.beam.Edit_Timber_W; };
-    const Field ga = [](Forms& f) -> std::string& { return f.beam.lbl_GA; };
-    const Field loadDist = [](Forms& f) -> std::string& { return f.loads.Rows[7].Edit_Dist; };
-    const Field loadP = [](Forms& f) -> std::string& { return f.loads.Rows[7].Edit_PL; };
-    const Field gridMoment = [](Forms& f) -> std::string& { return f.grid.Cells[3][5]; };
-    const Field effLength = [](Forms& f) -> std::string& { return f.span.lbl_Le; };
+    using Field = ShownText& (*)(Forms&);
+    const Field spanLength = [](Forms& f) -> ShownText& { return f.beam.SpanLengths[1]; };
+    const Field liftHeight = [](Forms& f) -> ShownText& { return f.beam.Edit_L; };
+    const Field timberWidth = [](Forms& f) -> ShownText& { return f.beam.Edit_Timber_W; };
+    const Field ga = [](Forms& f) -> ShownText& { return f.beam.lbl_GA; };
+    const Field loadDist = [](Forms& f) -> ShownText& { return f.loads.Rows[7].Edit_Dist; };
+    const Field loadP = [](Forms& f) -> ShownText& { return f.loads.Rows[7].Edit_PL; };
+    const Field gridMoment = [](Forms& f) -> ShownText& { return f.grid.Cells[3][5]; };
+    const Field effLength = [](Forms& f) -> ShownText& { return f.span.lbl_Le; };
     const struct {
         Field field;
         const char* typed;
@@ -195,20 +203,19 @@ TEST_F(RescaleTest, OnlyTextsThatAreWhollyNumbersAreConverted) {
                     RescaleBeamFormTexts(f.beam, r);
                     RescaleLoadFormTexts(f.loads, r);
                     RescaleSectionGridTexts(f.grid, r);
-                    RescaleEffLengthTexts(f.span, RescaleForm::SpanFrm, r);
+                    RescaleEffLengthTexts(f.span, r);
                 });
         EXPECT_EQ(c.field(f), c.expected) << "'" << c.typed << "'";
         SetDefaultUnits(Model); // back to m, mm, kN and kN-m for the next case
         SnapshotUnitFactors();
-        ForgetRescaledTexts();
     }
 }
 
 TEST_F(RescaleTest, PreferencesOkConvertsOnceEvenAfterAFailedSave) {
-    std::string t = "6";
+    ShownText t = "6";
     InstallRescaleBeamForms([&] {
         UnitRescale r(OldUnitFactors, Model);
-        r.Convert(t, 1, TUnitKind::Length);
+        r.Convert(t, TUnitKind::Length);
     });
     Model.BeamFormShown = 1;
     StartDir = dir_.dir() + "/missing/folder";

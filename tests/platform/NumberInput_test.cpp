@@ -4,6 +4,7 @@
 
 #include <climits>
 #include <optional>
+#include <utility>
 
 #include "platform/Errors.h"
 
@@ -68,4 +69,15 @@ TEST(NumberInput, OneGrammarReadByEachPolicy) {
     } catch (const ConvertError& e) {
         EXPECT_STREQ(e.what(), "' 3,5' is not a valid floating point value");
     }
+}
+
+TEST(NumberInput, ANumberTooLargeForADoubleIsToldFromOneTooSmallAndFromNoNumber) {
+    const std::pair<const char*, int> rows[] = {
+        {"1e400", 1},   {" -1e400 ", -1},  {"+2.5E+308", 1},
+        {"180e307", 1}, {"0.0001e313", 1}, {"1e99999999999999999999", 1},
+        {"1e308", 0},   {"1e-400", 0},     {"-0.001e-330", 0},
+        {"0e999", 0},   {"1e400x", 0},     {"1e400 m", 0},
+        {"", 0},        {"abc", 0},        {"3", 0}};
+    for (const auto& [text, sign] : rows)
+        EXPECT_EQ(BeyondDoubleRange(text), sign) << text;
 }

@@ -1,5 +1,9 @@
 // Analyse on a job that the input forms would not let through: the form's message, and the window
 // that asks for what is missing shown at the member it asks about, as the wizard shows it.
+#include <QAction>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QSpinBox>
 #include <gtest/gtest.h>
 
@@ -10,12 +14,18 @@
 #include "FormsFixture.h"
 #include "app/Forms.h"
 #include "engine/BeamBuilder.h"
+#include "engine/EngineState.h"
 #include "foundation/Units.h"
+#include "foundation/ui/Preferences.h"
+#include "foundation/ui/Windows.h"
+#include "input/BeamMessages.h"
 #include "input/FormTestSupport.h"
 #include "input/ui/CantLH.h"
 #include "input/ui/CantRH.h"
+#include "input/ui/KX_Beam.h"
 #include "input/ui/LoadData.h"
 #include "input/ui/Span.h"
+#include "platform/QtDialogs.h"
 #include "window/ui/Index.h"
 
 using namespace kx;
@@ -45,7 +55,7 @@ protected:
         }
     }
     std::vector<QWidget*> inputForms() const {
-        return {Forms.LoadDataFrm, Forms.CantLHFrm, Forms.SpanFrm, Forms.CantRHFrm};
+        return {Forms.KX_BeamFrm, Forms.LoadDataFrm, Forms.CantLHFrm, Forms.SpanFrm, Forms.CantRHFrm};
     }
 };
 
@@ -79,6 +89,30 @@ TEST_F(AnalyseGuardTest, ARefusedAnalyseShowsTheFormThatAsksAtItsMember) {
                  r[field] = v;
          },
          Forms.LoadDataFrm, "Load 2 extends past end of beam"},
+        {"a 75 x 225 timber section with member type HRS",
+         [] {
+             Model.SectionDescription = "75.0 x 225 C24 Timber";
+             for (int r = 0; r <= kRHCantRow; ++r) {
+                 Model.SpanData[r][mfTimberDepth] = 225;
+                 Model.SpanData[r][mfTimberWidth] = 75;
+             }
+         },
+         Forms.KX_BeamFrm, beammsg::kSection},
+        {"forkheads with load factors 1.6 and 1.0",
+         [] {
+             Model.FactoredLoadsFlag = 1;
+             Model.SupportType.fill(supForkhead);
+             for (int lc = 1; lc <= kMaxLoadcases; ++lc)
+                 Model.LoadTable[lc][1][lfLF] = 1.6f;
+             TLoadRec& r = Model.LoadTable[1][2];
+             for (auto [field, v] : {std::pair{lfKind, 1.0f},
+                                     {lfDist, 2000.0f},
+                                     {lfW1, 5000.0f},
+                                     {lfLF, 1.0f},
+                                     {lfApplied, 1.0f}})
+                 r[field] = v;
+         },
+         Forms.LoadDataFrm, loadmsg::kForkheadFactors},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -101,6 +135,49 @@ TEST_F(AnalyseGuardTest, ARefusedAnalyseShowsTheFormThatAsksAtItsMember) {
         }
         Model = *saved;
     }
+}
+
+} // namespace
+
+namespace {
+
+// Factored loads turned on in the preferences while the load form is open, over a job checked to
+// BS 5975: Analyse asks the check's question first, and a No shows every factor as 1.0 on the open
+// load form, as the beam form's Next leaves it, and hides the factor column.
+TEST_F(AnalyseGuardTest, FactoredLoadsTurnedOnWithTheLoadFormOpenAreQuestionedByAnalyse) {
+    Model.FactoredLoadsFlag = -1;
+    Model.SectionShape = "Beam";
+    Model.SectionFamilyCode = "UB";
+    TLoadDataFrm* loads = Forms.LoadDataFrm;
+    loads->RestoreCommittedLoads();
+    ShowForm(loads);
+    TPreferencesFrm* prefs = Forms.PreferencesFrm;
+    ShowForm(prefs);
+    prefs->Check_Factor->setChecked(true);
+    prefs->Button2->click();
+    ASSERT_EQ(Model.FactoredLoadsFlag, 1);
+    ASSERT_TRUE(loads->Row(1).Edit_LF->isVisibleTo(loads));
+    loads->Row(1).Edit_LF->setText("1.6");
+    dialogs_->clear();
+
+    Forms.IndexFrm->Analyse2->trigger();
+    ASSERT_EQ(dialogs_->shown.size(), 2u);
+    EXPECT_EQ(dialogs_->shown[0].kind + "|" + dialogs_->shown[0].text,
+              std::string("confirm|") + beammsg::kFactoredLoads);
+    EXPECT_EQ(dialogs_->messages(), std::vector<std::string>{beammsg::kFactorsReset});
+    EXPECT_EQ(Model.FactoredLoadsFlag, -1);
+    EXPECT_EQ(Model.LoadTable[1][1][lfLF], 1.0f);
+    EXPECT_EQ(FromQt(loads->Row(1).Edit_LF->text()), "1.000");
+    EXPECT_EQ(FromQt(loads->Edit_LF->text()), "1.000");
+    EXPECT_FALSE(loads->Row(1).Edit_LF->isVisibleTo(loads));
+    EXPECT_EQ(Model.AnalysedFlag, 1);
+    // The reactions carry the 10 kN/m over 11 m unfactored.
+    EXPECT_NEAR(Eng.SupportReactionSum[1] / 1000, 110, 0.01);
+
+    // Asked once: the next Analyse asks nothing.
+    dialogs_->clear();
+    Forms.IndexFrm->Analyse2->trigger();
+    EXPECT_TRUE(dialogs_->shown.empty());
 }
 
 } // namespace

@@ -135,6 +135,38 @@ TEST_F(SectionMenus, EditorSavesRowsInTheOrderTheyStandAndTheUserListFollows) {
     EXPECT_EQ(g->Cell(0, 1) + g->Cell(1, 1) + g->Cell(4, 3), "1Ply box");
 }
 
+// A row dragged in the editor takes the exact values behind its texts along: two sections whose
+// Ixx both show as 12346 cm^4, the second dragged to the top and saved, each keeps its own.
+TEST_F(SectionMenus, ADraggedRowKeepsItsOwnExactValues) {
+    TSectionRec a, b;
+    a.Designation = "A";
+    a.Ixx = 1.2345610e8f;
+    a.PermMoment = 2.3456789e7f;
+    b.Designation = "B";
+    b.Ixx = 1.2345640e8f;
+    b.PermMoment = 3.4567891e7f;
+    for (TSectionRec* r : {&a, &b})
+        r->Group = 1, r->Shape = " ";
+    WriteSectionFile("KX.sct", std::vector<TSectionRec>{a, b});
+    w->EditMiscellaneousSections1->trigger();
+    TKX_GridFrm* g = Forms.KX_GridFrm;
+    ASSERT_TRUE(g->isVisible());
+    ASSERT_EQ(g->Cell(2, 1), g->Cell(2, 2)); // the same figures
+    g->Grid->verticalHeader()->moveSection(1, 0);
+    g->cmd_Save->click();
+    const std::vector<TSectionRec> saved = ReadSectionFile("KX.sct");
+    const struct {
+        std::size_t at;
+        const TSectionRec& was;
+    } rows[] = {{0, b}, {1, a}};
+    for (const auto& r : rows) {
+        EXPECT_EQ(saved[r.at].Designation, r.was.Designation) << r.at;
+        EXPECT_EQ(saved[r.at].Ixx, r.was.Ixx) << r.at;
+        EXPECT_EQ(saved[r.at].PermMoment, r.was.PermMoment) << r.at;
+    }
+    EXPECT_TRUE(dialogs_->messages().empty());
+}
+
 TEST_F(SectionMenus, TheEditorShowsItsControlsAndOkAndSaveEachDoTheirOwn) {
     TKX_GridFrm* g = Forms.KX_GridFrm;
     auto shown = [this, g] {

@@ -18,6 +18,7 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -400,6 +401,155 @@ TEST_P(RoundTrip, OpenThenNextThroughEveryWindowSavesTheSameFile) {
 
 INSTANTIATE_TEST_SUITE_P(UnchangedPass, RoundTrip, ::testing::Range<std::size_t>(0, 5));
 
+// Each effective-length choice of the cantilevers and the spans (each span chosen alike), made
+// in a straight run and saved: the job opened and passed through every window with "Next >" alone saves the
+// same bytes. A 1.5 m LH cantilever, spans of 4 and 4 m and a 1.5 m RH cantilever of 127 x 76 UB 13 checked
+// to BS 5975 under 2 kN/m.
+struct EffLengthChoice {
+    const char* name;
+    std::function<void(TCantLHFrm*)> left;
+    std::function<void(TSpanFrm*)> span;
+    std::function<void(TCantRHFrm*)> right;
+};
+
+template <class Form>
+std::function<void(Form*)> Factor(QRadioButton* Form::*support, QRadioButton* Form::*end,
+                                  QRadioButton* Form::*loading) {
+    return [=](Form* f) {
+        for (QRadioButton* Form::*o : {support, end, loading})
+            (f->*o)->click();
+    };
+}
+template <class Form> std::function<void(Form*)> Click(QRadioButton* Form::*o) {
+    return [=](Form* f) { (f->*o)->click(); };
+}
+
+const std::vector<EffLengthChoice>& EffLengthChoices() {
+    static const std::vector<EffLengthChoice> rows = {
+        {"both cantilevers fully restrained", Click(&TCantLHFrm::Option_Restrained),
+         Click(&TSpanFrm::Option_Full), Click(&TCantRHFrm::Option_Restrained)},
+        {"cantilevers by factor, span restrained",
+         Factor(&TCantLHFrm::Option_Support_Partial, &TCantLHFrm::Option_End_Torsion,
+                &TCantLHFrm::Option_Destabilizing),
+         Click(&TSpanFrm::Option_Restrained),
+         Factor(&TCantRHFrm::Option_Support_Both, &TCantRHFrm::Option_End_Both, &TCantRHFrm::Option_Normal)},
+        {"a factor chosen after fully restrained, spans not restrained, by 1.2",
+         [](TCantLHFrm* f) {
+             f->Option_Restrained->click();
+             Factor(&TCantLHFrm::Option_Support_Both, &TCantLHFrm::Option_End_Free,
+                    &TCantLHFrm::Option_Normal)(f);
+         },
+         [](TSpanFrm* f) {
+             f->Option_Not->click();
+             f->Check_12->click();
+         },
+         [](TCantRHFrm* f) {
+             f->Option_Restrained->click();
+             Factor(&TCantRHFrm::Option_Support_Both, &TCantRHFrm::Option_End_Top,
+                    &TCantRHFrm::Option_Destabilizing)(f);
+         }},
+        {"fully restrained after a factor, span partially restrained",
+         [](TCantLHFrm* f) {
+             Factor(&TCantLHFrm::Option_Support_Both, &TCantLHFrm::Option_End_Top,
+                    &TCantLHFrm::Option_Destabilizing)(f);
+             f->Option_Restrained->click();
+         },
+         Click(&TSpanFrm::Option_Partial),
+         [](TCantRHFrm* f) {
+             Factor(&TCantRHFrm::Option_Support_Partial, &TCantRHFrm::Option_End_Free,
+                    &TCantRHFrm::Option_Normal)(f);
+             f->Option_Restrained->click();
+         }},
+        {"lengths typed, span restrained at intervals", Click(&TCantLHFrm::Option_Edit),
+         [](TSpanFrm* f) {
+             f->Option_Full->click();
+             f->Option_Int->click();
+             f->Edit_No->setValue(2);
+             f->Grid_Int->item(1, 1)->setText("1.2345");
+             f->Grid_Int->item(1, 2)->setText("1.5");
+             f->cmd_OK->click();
+         },
+         Click(&TCantRHFrm::Option_Edit)},
+        {"span lengths typed", Click(&TCantLHFrm::Option_Restrained), Click(&TSpanFrm::Option_Edit),
+         Click(&TCantRHFrm::Option_Restrained)},
+        {"spans with the load on the top flange", Click(&TCantLHFrm::Option_Edit),
+         Click(&TSpanFrm::Option_Pos),
+         Factor(&TCantRHFrm::Option_Support_Both, &TCantRHFrm::Option_End_Torsion,
+                &TCantRHFrm::Option_Destabilizing)},
+    };
+    return rows;
+}
+
+class EffLengthPass : public UnchangedPass, public ::testing::WithParamInterface<std::size_t> {};
+
+TEST_P(EffLengthPass, OpenThenNextKeepsTheSavedChoice) {
+    const EffLengthChoice& row = EffLengthChoices().at(GetParam());
+    SCOPED_TRACE(row.name);
+    Units({});
+    NewBeam(2, true, true);
+    Lengths({"1.5", "4", "4", "1.5"});
+    PickNamed(beam->UniversalBeams1, "127 x 76 UB 13");
+    beam->Option_Check->click();
+    beam->cmdNext->click();
+    Distributed(1, "0", "2", "2", "11");
+    Apply(1, {1});
+    Script().inputAnswers = {"1.2345", "3.4567", "2.3456"};
+    loads->cmd_Next->click();
+    ASSERT_TRUE(Widget(Forms.CantLHFrm)->isVisible()) << ::testing::PrintToString(dialogs_->messages());
+    row.left(Forms.CantLHFrm);
+    Forms.CantLHFrm->cmd_Next->click();
+    ASSERT_TRUE(Widget(Forms.SpanFrm)->isVisible()) << ::testing::PrintToString(dialogs_->messages());
+    for (int s : {1, 2}) {
+        Forms.SpanFrm->Edit_Span->setValue(s);
+        row.span(Forms.SpanFrm);
+    }
+    Forms.SpanFrm->cmd_Next->click();
+    ASSERT_TRUE(Widget(Forms.CantRHFrm)->isVisible()) << ::testing::PrintToString(dialogs_->messages());
+    row.right(Forms.CantRHFrm);
+    Forms.CantRHFrm->cmd_Next->click();
+    ASSERT_EQ(Model.AnalysedFlag, 1) << ::testing::PrintToString(dialogs_->messages());
+    // The pass offers each typed length again and takes it as it stands.
+    Script().inputAnswers.clear();
+    const std::string lhText = Model.EffLengthText[kLHCantRow].str();
+    const std::string rhText = Model.EffLengthText[kRHCantRow].str();
+    // Through the windows again before any save: the same choice is committed.
+    main->Beam1->trigger();
+    NextToTheAnalysis();
+    EXPECT_EQ(Model.EffLengthText[kLHCantRow].str(), lhText);
+    EXPECT_EQ(Model.EffLengthText[kRHCantRow].str(), rhText);
+    ASSERT_EQ(Model.AnalysedFlag, 1) << ::testing::PrintToString(dialogs_->messages());
+    SaveAs(Path("entered.kxf"));
+    Bytes entered = FileBytes(Path("entered.kxf"));
+    ASSERT_FALSE(entered.empty());
+
+    Open(Path("entered.kxf"));
+    dialogs_->clear();
+    main->Beam1->trigger();
+    NextToTheAnalysis();
+    EXPECT_EQ(Model.EffLengthText[kLHCantRow].str(), lhText);
+    EXPECT_EQ(Model.EffLengthText[kRHCantRow].str(), rhText);
+    ASSERT_EQ(Model.AnalysedFlag, 1) << ::testing::PrintToString(dialogs_->messages());
+    std::filesystem::remove(Path("passed.kxf"));
+    SaveAs(Path("passed.kxf"));
+    Bytes passed = FileBytes(Path("passed.kxf"));
+    ASSERT_EQ(passed.size(), entered.size());
+    UnappliedAsMinusOne(entered, Model.LoadcaseCount);
+    UnappliedAsMinusOne(passed, Model.LoadcaseCount);
+    EXPECT_TRUE(passed == entered) << FirstDifference(entered, passed);
+
+    // A second unchanged pass, without opening the file again, keeps it too.
+    main->Beam1->trigger();
+    NextToTheAnalysis();
+    EXPECT_EQ(Model.EffLengthText[kRHCantRow].str(), rhText);
+    std::filesystem::remove(Path("again.kxf"));
+    SaveAs(Path("again.kxf"));
+    Bytes again = FileBytes(Path("again.kxf"));
+    UnappliedAsMinusOne(again, Model.LoadcaseCount);
+    EXPECT_TRUE(again == entered) << FirstDifference(entered, again);
+}
+
+INSTANTIATE_TEST_SUITE_P(UnchangedPass, EffLengthPass, ::testing::Range<std::size_t>(0, 7));
+
 // The example jobs as shipped: opened, passed through every window with "Next >" alone and saved,
 // each gives back its own file byte for byte (the answers keep what the file holds).
 class ExamplePass : public UnchangedPass, public ::testing::WithParamInterface<const char*> {};
@@ -506,5 +656,62 @@ TEST_F(UnchangedPass, LoadsKeepTheirValuesThroughAChangeOfUnits) {
     EXPECT_FLOAT_EQ(Model.LoadTable[1][2][lfP], 12345);
     EXPECT_FLOAT_EQ(Model.LoadTable[1][2][lfDist], 2500);
 }
+
+} // namespace
+
+namespace {
+
+// Lengths shown in one unit, rescaled to another and back: the text nobody touched commits the
+// exact length it was typed as (3141.59 mm, which three figures in any unit would round), the text
+// typed over commits what was typed. Every pair of length units, both ways.
+struct UnitPair {
+    const char *from, *to;
+};
+void PrintTo(const UnitPair& p, std::ostream* os) { *os << p.from << " to " << p.to; }
+class LengthRoundTrip : public UnchangedPass, public ::testing::WithParamInterface<UnitPair> {};
+
+const std::vector<UnitOption>& LengthOptions() { return UnitOptionGroups()[0].options; }
+const UnitOption& LengthOption(const char* button) {
+    for (const UnitOption& o : LengthOptions())
+        if (std::string(o.button) == button) return o;
+    throw std::logic_error(button);
+}
+
+TEST_P(LengthRoundTrip, KeepsTheExactLengthUntouchedAndTakesTheTypedOne) {
+    const UnitPair p = GetParam();
+    const UnitOption& from = LengthOption(p.from);
+    JobUnits u;
+    u.length = from.text;
+    u.lengthFactor = from.factor;
+    Units(u);
+    NewBeam(2, false, false);
+    const double exact = 3141.59; // mm
+    char typed[32];
+    std::snprintf(typed, sizeof typed, "%.9g", exact / from.factor);
+    Lengths({typed, typed});
+    Pick(beam->UniversalBeams1, 2);
+    ChangeLength(p.to);
+    const std::string away = Text(beam->Grid_Spans, 1, 1);
+    ChangeLength(p.from);
+    const std::string back = Text(beam->Grid_Spans, 1, 1);
+    // The texts are rounded each way, so a value read from them would not be the length typed.
+    ASSERT_NE(static_cast<float>(std::stod(back) * from.factor), static_cast<float>(exact))
+        << away << " " << back;
+    Lengths({back.c_str(), "2"}); // span 1 as shown, span 2 typed over
+    beam->cmdNext->click();
+    ASSERT_TRUE(loads->isVisible()) << ::testing::PrintToString(dialogs_->messages());
+    EXPECT_FLOAT_EQ(Model.SpanData[1][mfL], static_cast<float>(exact)) << away << " " << back;
+    EXPECT_FLOAT_EQ(Model.SpanData[2][mfL], 2 * from.factor);
+}
+
+std::vector<UnitPair> LengthPairs() {
+    std::vector<UnitPair> pairs;
+    for (const UnitOption& a : LengthOptions())
+        for (const UnitOption& b : LengthOptions())
+            if (&a != &b) pairs.push_back({a.button, b.button});
+    return pairs;
+}
+
+INSTANTIATE_TEST_SUITE_P(UnchangedPass, LengthRoundTrip, ::testing::ValuesIn(LengthPairs()));
 
 } // namespace

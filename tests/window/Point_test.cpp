@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <limits>
 #include <random>
 #include <stdexcept>
 #include <tuple>
@@ -239,9 +240,22 @@ TEST_F(PointTest, DistancesOnOrNearSupportsBeyondTheBeamOrNotPositiveAreRefused)
                       measure = "Please enter point measured from LH end of beam",
                       positive = "Please use positive value";
     const std::pair<const char*, std::string> refused[] = {
-        {"1", near},      {"5", near},         {"5.003", near},   {"9", near},
-        {"0.9995", near}, {"10.501", exceeds}, {"1e40", exceeds}, {"0", measure},
-        {"", measure},    {"abc", measure},    {"-2", positive},  {"-1e40", positive}};
+        {"1", near},
+        {"5", near},
+        {"5.003", near},
+        {"9", near},
+        {"0.9995", near},
+        {"10.501", exceeds},
+        {"1e40", exceeds},
+        {"0", measure},
+        {"", measure},
+        {"abc", measure},
+        {"-2", positive},
+        {"-1e40", positive},
+        // Numbers too large for a double are still numbers, beyond the beam or short of its start.
+        {"1e400", exceeds},
+        {" +0.00012e99999999999999999999 ", exceeds},
+        {"-1e400", positive}};
     for (const auto& [typed, message] : refused) {
         SCOPED_TRACE(typed);
         dialogs->clear();
@@ -249,7 +263,12 @@ TEST_F(PointTest, DistancesOnOrNearSupportsBeyondTheBeamOrNotPositiveAreRefused)
         EXPECT_EQ(dialogs->messages(), Texts{message});
         EXPECT_EQ(PointListContent(), lines);
         EXPECT_EQ(PointGridContent(true), grid);
+        // The distance is kept, as far as a single holds it.
+        EXPECT_TRUE(message != exceeds || Model.PointPosition > Model.BeamLength);
+        EXPECT_TRUE(message != positive || Model.PointPosition < 0);
     }
+    EXPECT_FALSE(CalcPointResults("1e400"));
+    EXPECT_EQ(Model.PointPosition, std::numeric_limits<float>::infinity());
     // The distance is kept whatever the checks decide, and shown again at the next showing.
     EXPECT_FALSE(CalcPointResults("10.501"));
     EXPECT_EQ(Model.PointPosition, 10501.0f);
@@ -264,14 +283,15 @@ TEST_F(PointTest, DistancesOnOrNearSupportsBeyondTheBeamOrNotPositiveAreRefused)
     EXPECT_EQ(NearestFraction(m.f), (PointFraction{1000, 1}));
     EXPECT_TRUE(dialogs->messages().empty());
 
-    // Without an analysis: its message, nothing else changed; without a beam: nothing at all.
+    // Without an analysis: its message, nothing else changed but the distance kept; without a
+    // beam: nothing at all.
     BeamBuilder().Spans({6000}).Commit();
     SetDefaultUnits(Model);
     Model.PointPosition = 1500;
     EXPECT_FALSE(CalcPointResults("3"));
     EXPECT_EQ(dialogs->messages(), Texts{"Analyse the beam first"});
-    EXPECT_EQ(Model.PointPosition, 1500.0f);
-    EXPECT_EQ(PointDistanceText(), "1.50");
+    EXPECT_EQ(Model.PointPosition, 3000.0f);
+    EXPECT_EQ(PointDistanceText(), "3.00");
     dialogs->clear();
     Model.BeamLength = 0;
     Model.LoadcaseCount = 1;
@@ -295,7 +315,7 @@ TEST_F(PointTest, ADistanceThatIsNotWhollyANumberReadsAsZeroAndIsAskedForAgain) 
     const Texts lines = PointListContent();
     const PointGrid grid = PointGridContent(true);
     // A comma for the point, a unit, a second point, trailing letters, blanks: none is a number.
-    for (const char* typed : {"2,5", "3 m", "2.5.1", "3abc", "", "   ", "1e400"}) {
+    for (const char* typed : {"2,5", "3 m", "2.5.1", "3abc", "", "   ", "1e-400", "1e400x"}) {
         SCOPED_TRACE(typed);
         dialogs->clear();
         EXPECT_FALSE(CalcPointResults(typed));

@@ -20,16 +20,18 @@ public:
     void ResetInputForms() override { Log("ResetInputForms", onReset); }
     void RestoreInputForms() override { Log("RestoreInputForms", onRestore); }
     void AskForInput(const kx::AnalysisRefusal& r) override {
-        const bool loads = r.form == kx::AnalysisRefusal::Form::Loads;
-        Log(loads ? "AskForInput loads" : "AskForInput member " + std::to_string(r.row));
+        using Form = kx::AnalysisRefusal::Form;
+        if (r.form == Form::Beam) return Log("AskForInput beam");
+        Log(r.form == Form::Loads ? "AskForInput loads" : "AskForInput member " + std::to_string(r.row));
     }
+    void ShowLoadFactorsReset() override { Log("ShowLoadFactorsReset", onFactorsReset); }
     void Log(const std::string& call, const std::function<void()>& then = {}) {
         calls += (calls.empty() ? "" : ", ") + call;
         if (then) then();
     }
 
     std::string calls, caption; // calls: in order, separated by ", "
-    std::function<void()> onReset, onRestore;
+    std::function<void()> onReset, onRestore, onFactorsReset;
 
     // clang-format off
 #define RECORD(Name) void Name() override { Log(#Name); }

@@ -51,6 +51,23 @@ void SetControlText(QWidget* w, const std::string& text) {
     }
 }
 
+namespace {
+// The property a control keeps the value behind its text in.
+constexpr const char* kShownProperty = "kxShownText";
+} // namespace
+
+ShownText ControlShown(const QWidget* w) {
+    ShownText t = w->property(kShownProperty).value<ShownText>();
+    // A text typed since it was shown forgets the value.
+    t = ControlText(w);
+    return t;
+}
+
+void ShowControl(QWidget* w, const ShownText& text) {
+    SetControlText(w, text.Text());
+    w->setProperty(kShownProperty, QVariant::fromValue(text));
+}
+
 void Caption(QLabel* label, QWidget* input) {
     label->setBuddy(input);
     input->setAccessibleName(label->text().remove(QLatin1Char('&')).simplified());

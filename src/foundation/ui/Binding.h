@@ -17,6 +17,8 @@
 #include <utility>
 #include <vector>
 
+#include "foundation/ShownText.h"
+#include "foundation/ui/GridCells.h"
 #include "platform/Guard.h"
 
 namespace kx {
@@ -26,6 +28,10 @@ void SetChecked(QAbstractButton* b, bool on);
 // The text of a line edit, label, button or plain text box, and back.
 std::string ControlText(const QWidget* w);
 void SetControlText(QWidget* w, const std::string& text);
+// The text of a control with the exact value the program showed behind it, which the control
+// keeps while it shows that text; and back.
+ShownText ControlShown(const QWidget* w);
+void ShowControl(QWidget* w, const ShownText& text);
 // Gives an input the caption a label shows, as its accessible name and the label's buddy.
 void Caption(QLabel* label, QWidget* input);
 
@@ -105,6 +111,18 @@ public:
                     [w] { SetControlText(w, ControlText(w) + "#"); },
                     sameField(get),
                     [get](S& s) { get(s) += "@"; }});
+    }
+
+    // The same, for a text that keeps the exact value behind it.
+    template <class F> FormBindings& shown(QWidget* w, F f, std::string field) {
+        Field<ShownText> get = asField<ShownText>(f);
+        return add({{w},
+                    std::move(field),
+                    [w, get](S& s) { get(s) = ControlShown(w); },
+                    [w, get](const S& s) { ShowControl(w, get(const_cast<S&>(s))); },
+                    [w] { SetControlText(w, ControlText(w) + "#"); },
+                    sameField(get),
+                    [get](S& s) { get(s) = get(s).Text() + "@"; }});
     }
 
     template <class F> FormBindings& checked(QAbstractButton* w, F f, std::string field) {

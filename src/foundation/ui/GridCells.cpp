@@ -28,6 +28,24 @@ void SetCellText(QTableWidget* t, int col, int row, const std::string& text) {
     }
 }
 
+ShownText CellShown(const QTableWidget* t, int col, int row) {
+    const QTableWidgetItem* it = t->item(row, col);
+    if (!it) return {};
+    ShownText shown = it->data(Qt::UserRole).value<ShownText>();
+    // A text typed since it was shown forgets the value.
+    shown = FromQt(it->text());
+    return shown;
+}
+
+void ShowCell(QTableWidget* t, int col, int row, const ShownText& text) {
+    SetCellText(t, col, row, text.Text());
+    QTableWidgetItem* it = t->item(row, col);
+    if (text.HasValue())
+        it->setData(Qt::UserRole, QVariant::fromValue(text));
+    else if (it->data(Qt::UserRole).isValid())
+        it->setData(Qt::UserRole, QVariant());
+}
+
 QWidget* LiveCellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                                         const QModelIndex& index) const {
     QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);

@@ -141,7 +141,7 @@ TCantileverFrm::TCantileverFrm(const CantSide& side, const char* objectName, QWi
     }
     KX_BIND_AS(Bindings, enabled, cmdEdit, _Enabled);
     KX_BIND(Bindings, text, lbl_Lf);
-    KX_BIND(Bindings, text, lbl_Le);
+    KX_BIND(Bindings, shown, lbl_Le);
     KX_BIND(Bindings, text, Label_Units);
     Bindings.Show(CantControls{}); // nothing chosen yet, so no length to reset
 

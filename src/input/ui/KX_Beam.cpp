@@ -114,7 +114,7 @@ Binding<BeamFormControls> gridBinding(QTableWidget* t, GridTexts<Cols, Rows> Bea
                 if (columns) g.SetColCount(std::clamp(t->columnCount(), 1, Cols));
                 for (int c = 0; c < g.ColCount(); ++c)
                     for (int r = 0; r < Rows; ++r)
-                        g.SetCell(c, r, CellText(t, c, r));
+                        g.Show(c, r, CellShown(t, c, r));
             },
             [t, m, columns](const BeamFormControls& f) {
                 const GridTexts<Cols, Rows>& g = f.*m;
@@ -126,7 +126,7 @@ Binding<BeamFormControls> gridBinding(QTableWidget* t, GridTexts<Cols, Rows> Bea
                 }
                 for (int c = 0; c < g.ColCount(); ++c)
                     for (int r = 0; r < Rows; ++r)
-                        SetCellText(t, c, r, g.Cell(c, r));
+                        ShowCell(t, c, r, g.Shown(c, r));
             },
             [t] {
                 for (int c = 0; c < t->columnCount(); ++c)
@@ -405,10 +405,10 @@ TKX_BeamFrm::TKX_BeamFrm(QWidget* parent) : QMainWindow(parent) {
     KX_BIND_RADIO_PAIR(Bindings, Option_Span_Top, Option_Span_Mid);
     KX_BIND(Bindings, checked, Check_RH_End_Sup);
     KX_BIND_RADIO_PAIR(Bindings, Option_RH_Top, Option_RH_Mid);
-    KX_BIND(Bindings, text, Edit_L);
+    KX_BIND(Bindings, shown, Edit_L);
     KX_BIND(Bindings, text, Label_L_Std_Unit);
-    KX_BIND(Bindings, text, lbl_S01_Ixx);
-    KX_BIND(Bindings, text, lbl_S01_E);
+    KX_BIND(Bindings, shown, lbl_S01_Ixx);
+    KX_BIND(Bindings, shown, lbl_S01_E);
     KX_BIND(Bindings, text, lbl_S01_Desc);
     KX_BIND(Bindings, text, lbl_Ixx);
     KX_BIND(Bindings, text, lbl_E);
@@ -417,7 +417,7 @@ TKX_BeamFrm::TKX_BeamFrm(QWidget* parent) : QMainWindow(parent) {
     KX_BIND_AS(Bindings, enabled, Option_Check, _Enabled);
     KX_BIND(Bindings, visible, Frame_Shear);
     KX_BIND(Bindings, checked, Check_GA);
-    KX_BIND(Bindings, text, lbl_GA);
+    KX_BIND(Bindings, shown, lbl_GA);
     KX_BIND(Bindings, text, Label_GA_Unit);
     KX_BIND(Bindings, text, Label_Demo);
     KX_BIND(Bindings, visible, Frame_Steel);
@@ -425,8 +425,8 @@ TKX_BeamFrm::TKX_BeamFrm(QWidget* parent) : QMainWindow(parent) {
     KX_BIND_LINES(Bindings, List_Props);
     KX_BIND(Bindings, text, lbl_Group);
     KX_BIND(Bindings, visible, Frame_Timber);
-    KX_BIND(Bindings, text, Edit_Timber_W);
-    KX_BIND(Bindings, text, Edit_Timber_H);
+    KX_BIND(Bindings, shown, Edit_Timber_W);
+    KX_BIND(Bindings, shown, Edit_Timber_H);
     KX_BIND(Bindings, text, lbl_Wunit);
     KX_BIND(Bindings, text, lbl_Hunit);
     KX_BIND_LINES(Bindings, List_TimProps);

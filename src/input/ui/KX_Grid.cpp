@@ -120,7 +120,7 @@ TKX_GridFrm::TKX_GridFrm(QWidget* parent) : QWidget(parent) {
                              const auto i = static_cast<std::size_t>(col);
                              c.Headings[i] = Cell(col, 0);
                              for (int row = 1; row <= kUserSectionRows; ++row)
-                                 c.Rows[static_cast<std::size_t>(row - 1)][i] = Cell(col, row);
+                                 c.Rows[static_cast<std::size_t>(row - 1)][i] = CellShown(col, row);
                          }
                      },
                      [this](const SectionGridContent& c) {
@@ -131,7 +131,7 @@ TKX_GridFrm::TKX_GridFrm(QWidget* parent) : QWidget(parent) {
                              const auto i = static_cast<std::size_t>(col);
                              SetCell(col, 0, c.Headings[i]);
                              for (int row = 1; row <= kUserSectionRows; ++row)
-                                 SetCell(col, row, c.Rows.at(static_cast<std::size_t>(row - 1))[i]);
+                                 ShowCell(col, row, c.Rows.at(static_cast<std::size_t>(row - 1))[i]);
                          }
                      },
                      [this] {
@@ -143,11 +143,11 @@ TKX_GridFrm::TKX_GridFrm(QWidget* parent) : QWidget(parent) {
                          return a.Headings == b.Headings && a.Rows == b.Rows;
                      },
                      [](SectionGridContent& c) {
-                         for (std::string& t : c.Headings)
-                             t += "@";
+                         for (ShownText& t : c.Headings)
+                             t = t.Text() + "@";
                          for (SectionGridRow& r : c.Rows)
-                             for (std::string& t : r)
-                                 t += "@";
+                             for (ShownText& t : r)
+                                 t = t.Text() + "@";
                      }});
     Grid->setAccessibleName(QStringLiteral("Sections"));
 
@@ -166,6 +166,27 @@ std::string TKX_GridFrm::Cell(int col, int row) const {
     const int r = tableRow(row);
     const QTableWidgetItem* it = col == 0 ? Grid->verticalHeaderItem(r) : Grid->item(r, col - 1);
     return it ? FromQt(it->text()) : std::string();
+}
+
+ShownText TKX_GridFrm::CellShown(int col, int row) const {
+    checkCell(col, row);
+    if (row == 0 || col == 0) return Cell(col, row);
+    const QTableWidgetItem* it = Grid->item(tableRow(row), col - 1);
+    if (!it) return {};
+    ShownText shown = it->data(Qt::UserRole).value<ShownText>();
+    // A text typed since it was shown forgets the value.
+    shown = FromQt(it->text());
+    return shown;
+}
+
+void TKX_GridFrm::ShowCell(int col, int row, const ShownText& text) {
+    SetCell(col, row, text.Text());
+    if (row == 0 || col == 0) return;
+    QTableWidgetItem* it = Grid->item(tableRow(row), col - 1);
+    if (text.HasValue())
+        it->setData(Qt::UserRole, QVariant::fromValue(text));
+    else if (it->data(Qt::UserRole).isValid())
+        it->setData(Qt::UserRole, QVariant());
 }
 
 void TKX_GridFrm::SetCell(int col, int row, const std::string& text) {

@@ -40,6 +40,10 @@ public:
     // column 0 the references. For the conversion of the values to new units.
     std::string Cell(int col, int row) const;
     void SetCell(int col, int row, const std::string& text);
+    // The same with the exact value behind a value's text, which the cell keeps while it shows
+    // that text, wherever its row is moved.
+    ShownText CellShown(int col, int row) const;
+    void ShowCell(int col, int row, const ShownText& text);
     // The headings and rows 1 to 250 in the order they are shown.
     FormBindings<SectionGridContent> Bindings;
 

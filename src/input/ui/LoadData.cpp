@@ -164,9 +164,8 @@ TLoadDataFrm::TLoadDataFrm(QWidget* parent) : QWidget(parent) {
         // An edit of the row: its text and whether it shows, named after the field it feeds.
         const auto box = [this, n](QLineEdit* e, EditBox LoadRowControls::*m, const char* field) {
             const std::string name = numbered(field, n);
-            Bindings.text(
-                e, [n, m](LoadFormControls& f) -> std::string& { return (f.Rows[n].*m).Text; },
-                name + ".Text");
+            Bindings.shown(
+                e, [n, m](LoadFormControls& f) -> ShownText& { return (f.Rows[n].*m).Text; }, name + ".Text");
             Bindings.visible(
                 e, [n, m](LoadFormControls& f) -> bool& { return (f.Rows[n].*m).Visible; },
                 name + ".Visible");
@@ -226,7 +225,7 @@ TLoadDataFrm::TLoadDataFrm(QWidget* parent) : QWidget(parent) {
     KX_BIND(Bindings, visible, Frame_SWt);
     KX_BIND(Bindings, checked, Check_Swt);
     KX_BIND(Bindings, text, lbl_Swt);
-    KX_BIND(Bindings, text, Edit_LF);
+    KX_BIND(Bindings, shown, Edit_LF);
     KX_BIND_AS(Bindings, enabled, Edit_LF, _Enabled);
     KX_BIND(Bindings, value, Edit_Case);
     KX_BIND(Bindings, text, lbl_PL);
@@ -377,9 +376,9 @@ void TLoadDataFrm::FactoredLoadsChanged() {
     act([this](LoadFormControls& f, LoadFormPicture&) { kx::FactoredLoadsChanged(f, Link.Main); });
 }
 
-void TLoadDataFrm::SetSelfWeightFactorText(const std::string& text) {
+void TLoadDataFrm::ShowFactorsReset() {
     LoadFormControls f = Bindings.Read();
-    f.Edit_LF = text;
+    kx::ShowFactorsReset(f);
     Bindings.Show(f);
 }
 

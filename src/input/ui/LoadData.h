@@ -132,7 +132,7 @@ public:
     void FactoredLoadsChanged();
 
     // What the beam commit does to this form.
-    void SetSelfWeightFactorText(const std::string& text) override;
+    void ShowFactorsReset() override;
     // Frame_SWt shown; or hidden with Check_Swt unticked through its handler.
     void ShowSelfWeightFrame(bool shown) override;
     void DrawLoadFormBeam() override;

@@ -18,7 +18,7 @@ namespace {
 // One copy between a field of a form's snapshot and its unit text: out of the snapshot, or back.
 struct Copy {
     bool back = false;
-    void operator()(std::string& control, std::string& text) const {
+    template <class T> void operator()(T& control, T& text) const {
         if (back)
             control = text;
         else
@@ -29,6 +29,12 @@ struct Copy {
             g.SetCell(col, row, text);
         else
             text = g.Cell(col, row);
+    }
+    template <class Grid> void cell(Grid& g, int col, int row, ShownText& text) const {
+        if (back)
+            g.Show(col, row, text);
+        else
+            text = g.Shown(col, row);
     }
 };
 
@@ -84,7 +90,7 @@ void rescaleForm(FormBindings<Controls>& table, void (*walk)(Controls&, Texts&, 
 void rescaleBeamForm(TKX_BeamFrm* w, UnitRescale& r) {
     bool lengthsChanged = false;
     rescaleForm(w->Bindings, walkBeamForm, [&](BeamFormUnitTexts& t) {
-        const std::vector<std::string> before = t.SpanLengths;
+        const std::vector<ShownText> before = t.SpanLengths;
         RescaleBeamFormTexts(t, r);
         lengthsChanged = t.SpanLengths != before;
     });
@@ -99,24 +105,23 @@ void rescaleSectionGrid(TKX_GridFrm* w, UnitRescale& r) {
     for (int col = 2; col <= 6; ++col) {
         t.Heading[col] = w->Cell(col, 0);
         for (int row = 1; row <= kSectionGridRows; ++row)
-            t.Cells[row][col] = w->Cell(col, row);
+            t.Cells[row][col] = w->CellShown(col, row);
     }
     const SectionGridUnitTexts before = t;
     RescaleSectionGridTexts(t, r);
     for (int col = 2; col <= 6; ++col) {
         if (t.Heading[col] != before.Heading[col]) w->SetCell(col, 0, t.Heading[col]);
         for (int row = 1; row <= kSectionGridRows; ++row)
-            if (t.Cells[row][col] != before.Cells[row][col]) w->SetCell(col, row, t.Cells[row][col]);
+            if (t.Cells[row][col] != before.Cells[row][col]) w->ShowCell(col, row, t.Cells[row][col]);
     }
 }
 
 // An effective-length window's length and the caption of its unit.
 template <class Controls>
-void rescaleEffLength(FormBindings<Controls>& table, std::string Controls::*unit, RescaleForm form,
-                      UnitRescale& r) {
+void rescaleEffLength(FormBindings<Controls>& table, std::string Controls::*unit, UnitRescale& r) {
     Controls c = table.Read();
     EffLengthUnitTexts t{c.lbl_Le, c.*unit};
-    RescaleEffLengthTexts(t, form, r);
+    RescaleEffLengthTexts(t, r);
     c.lbl_Le = t.lbl_Le;
     c.*unit = t.UnitCaption;
     table.Show(c);
@@ -128,7 +133,7 @@ void rescaleSpanLengths(TSpanFrm* w, UnitRescale& r) {
     SpanControls c = w->Bindings.Read();
     SpanLengthUnitTexts t{c.lbl_L, c.Label_1_Unit, c.Grid_Int.Cell(0, 1), {}};
     for (int i = 1; i <= 6; ++i)
-        t.Spaces[i] = c.Grid_Int.Cell(i, 1);
+        t.Spaces[i] = c.Grid_Int.Shown(i, 1);
     const SpanLengthUnitTexts before = t;
     RescaleSpanLengthTexts(t, r);
     if (t == before) return;
@@ -136,7 +141,7 @@ void rescaleSpanLengths(TSpanFrm* w, UnitRescale& r) {
     c.Label_1_Unit = t.Label_1_Unit;
     c.Grid_Int.SetCell(0, 1, t.IntervalCaption);
     for (int i = 1; i <= 6; ++i)
-        c.Grid_Int.SetCell(i, 1, t.Spaces[i]);
+        c.Grid_Int.Show(i, 1, t.Spaces[i]);
     w->Bindings.Show(c);
     if (c.Frame_Int_Visible) w->Grid_IntKeyUp();
 }
@@ -157,14 +162,12 @@ void RescaleInputForms(const RescaledForms& forms) {
         rescaleSectionGrid(forms.UserSections, fromGrid);
         SectionGridUnitsTaken();
     }
-    if (forms.CantLH)
-        rescaleEffLength(forms.CantLH->Bindings, &CantControls::Label_Units, RescaleForm::CantLHFrm, r);
+    if (forms.CantLH) rescaleEffLength(forms.CantLH->Bindings, &CantControls::Label_Units, r);
     if (forms.Span) {
-        rescaleEffLength(forms.Span->Bindings, &SpanControls::Label_2_Unit, RescaleForm::SpanFrm, r);
+        rescaleEffLength(forms.Span->Bindings, &SpanControls::Label_2_Unit, r);
         rescaleSpanLengths(forms.Span, r);
     }
-    if (forms.CantRH)
-        rescaleEffLength(forms.CantRH->Bindings, &CantControls::Label_Units, RescaleForm::CantRHFrm, r);
+    if (forms.CantRH) rescaleEffLength(forms.CantRH->Bindings, &CantControls::Label_Units, r);
 }
 
 void InstallInputFormsRescale(const RescaledForms& forms) {

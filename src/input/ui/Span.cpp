@@ -39,7 +39,7 @@ IntervalGridTexts readGrid(const QTableWidget* t) {
         ++g.ColCount;
     for (int col = 0; col < kGridCols; ++col)
         for (int row = 0; row < 2; ++row)
-            g.SetCell(col, row, CellText(t, col, row));
+            g.Show(col, row, CellShown(t, col, row));
     return g;
 }
 
@@ -47,7 +47,7 @@ void showGrid(QTableWidget* t, const IntervalGridTexts& g) {
     for (int col = 0; col < kGridCols; ++col) {
         t->setColumnHidden(col, col >= g.ColCount);
         for (int row = 0; row < 2; ++row)
-            SetCellText(t, col, row, g.Cell(col, row));
+            ShowCell(t, col, row, g.Shown(col, row));
     }
 }
 
@@ -186,9 +186,9 @@ TSpanFrm::TSpanFrm(QWidget* parent) : QWidget(parent) {
     KX_BIND_AS(b, enabled, cmd_All, _Enabled);
     KX_BIND_AS(b, maximum, Edit_Span, _Max); // before the value, which it holds
     KX_BIND(b, value, Edit_Span);
-    KX_BIND(b, text, lbl_L);
+    KX_BIND(b, shown, lbl_L);
     KX_BIND(b, text, lbl_Lf);
-    KX_BIND(b, text, lbl_Le);
+    KX_BIND(b, shown, lbl_Le);
     KX_BIND(b, text, Label_1_Unit);
     KX_BIND(b, text, Label_2_Unit);
     KX_BIND_AS(b, visible, cmd_Cancel, _Visible);

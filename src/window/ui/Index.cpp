@@ -606,10 +606,16 @@ void TIndexFrm::RestoreInputForms() {
 }
 
 void TIndexFrm::AskForInput(const AnalysisRefusal& refusal) {
-    if (refusal.form == AnalysisRefusal::Form::Loads)
+    if (refusal.form == AnalysisRefusal::Form::Beam)
+        ShowIfMade(Link.BeamForm);
+    else if (refusal.form == AnalysisRefusal::Form::Loads)
         ShowIfMade(Link.LoadForm);
     else if (refusal.form == AnalysisRefusal::Form::EffLength && Link.AskForEffectiveLength)
         Link.AskForEffectiveLength(refusal.row);
+}
+
+void TIndexFrm::ShowLoadFactorsReset() {
+    if (Link.ShowLoadFactorsReset) Link.ShowLoadFactorsReset();
 }
 
 void TIndexFrm::ShowJobReplaced() {

@@ -120,6 +120,8 @@ public:
         std::function<void()> RestoreInputForms;
         // Shows the effective-length form of a member row (0, a span, 26) at that member.
         std::function<void(int row)> AskForEffectiveLength;
+        // The load form shows every load factor as 1.0, factored loads having been turned off.
+        std::function<void()> ShowLoadFactorsReset;
     };
     Links Link;
 
@@ -181,6 +183,7 @@ public:
     void TileDefault() override;
     void RestoreInputForms() override;
     void AskForInput(const AnalysisRefusal& refusal) override;
+    void ShowLoadFactorsReset() override;
     void ShowJobReplaced() override;
 
 protected:
