@@ -24,6 +24,7 @@
 #include "input/ui/RescaleForms.h"
 #include "input/ui/Span.h"
 #include "input/ui/TimSect.h"
+#include "platform/Guard.h"
 #include "window/ui/Index.h"
 #include "window/ui/Point.h"
 #include "window/ui/Print.h"
@@ -79,6 +80,8 @@ void LinkForms() {
     InstallInputFormsRescale(
         {f.KX_BeamFrm, f.LoadDataFrm, f.KX_GridFrm, f.CantLHFrm, f.SpanFrm, f.CantRHFrm});
     InstallFactoredLoadsChanged([loads = f.LoadDataFrm] { loads->FactoredLoadsChanged(); });
+    // Whichever window changed the job, the main window shows results only while they stand.
+    InstallAfterEachAction([main = f.IndexFrm] { main->FollowResults(); });
 }
 
 } // namespace
@@ -117,6 +120,7 @@ void CreateForms() {
 void DestroyForms() {
     if (!created.empty()) UninstallInputFormsRescale();
     InstallFactoredLoadsChanged({});
+    InstallAfterEachAction({});
     while (!created.empty()) {
         delete created.back();
         created.pop_back();

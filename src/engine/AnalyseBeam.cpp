@@ -5,6 +5,7 @@
 #include <cmath>
 #include <string>
 
+#include "engine/AnalysedJob.h"
 #include "engine/CantileverStatics.h"
 #include "engine/CapacityCheck.h"
 #include "engine/Deflection.h"
@@ -323,6 +324,7 @@ void FinishAnalysis(AnalysisHost& host) {
         DoubleCouplerWarning();
 
     Model.AnalysedFlag = 1;
+    RecordAnalysedJob();
     host.EnableCaseSelector(count);
 }
 
@@ -453,6 +455,7 @@ std::string UnstableBeamMessage(int lc) {
 }
 
 void ClearResults(AnalysisHost& host) {
+    ForgetAnalysedJob();
     for (auto& lengths : Eng.CantileverLength)
         lengths.fill(0);
     Eng.CantPieceCount.fill(0);

@@ -12,7 +12,6 @@
 #include "platform/NumberInput.h"
 #include "platform/StateRegistry.h"
 #include "window/DrawingVocabulary.h"
-#include "window/FileCommands.h"
 
 namespace kx {
 
@@ -221,14 +220,13 @@ void CantFormShow(const CantSide& side, CantControls& c) {
     c.lbl_Lf = Work.EffLengthTextWork[r].str();
 }
 
-CantRoute CantNext(const CantSide& side, CantControls& c, FileCommandsHost* host) {
+CantRoute CantNext(const CantSide& side, CantControls& c) {
     if (!CantEffLengthComplete([&c](int f) { return c.Option[f]; })) {
         dlg().Message(cantmsg::kIncomplete);
         return CantRoute::Stay;
     }
     const int r = side.Row;
     SharedModel& m = Model;
-    const EffLengthSnapshot before = EffLengthsOf(m);
     // The length itself is committed as worked out, not as the label rounds it.
     m.EffLength[r][0] = Work.EffLengthWork[r][0];
     if (side.CommitTextFromLabel)
@@ -239,8 +237,6 @@ CantRoute CantNext(const CantSide& side, CantControls& c, FileCommandsHost* host
     for (int f = 0; f <= coEdit; ++f)
         flags[f] = c.Option[f] ? 1 : 0;
     m.EffLengthMemberLength[r] = Work.EffLengthMemberLengthWork[r];
-    // The commit stands whatever the length test finds: results of another length must go.
-    ClearAnalysisIfChanged(EffLengthsOf(m) != before, host);
 
     if (EffLengthForPresentLength(m, r)) return side.Next;
     dlg().Message(CantLengthChangedMessage(r));

@@ -12,7 +12,6 @@
 namespace kx {
 
 class Canvas;
-class FileCommandsHost;
 
 // Where "Next >" and "< Back" of a cantilever form lead.
 enum class CantRoute { Stay, SpanFrm, LoadDataFrm, Analysis };
@@ -76,9 +75,8 @@ void CheckCantOption(const CantSide& side, CantControls& c, int field);
 // Image1..Image7 and the three support labels choose their option.
 void CantPictureClick(const CantSide& side, CantControls& c, int image);
 void CantFormShow(const CantSide& side, CantControls& c);
-// "Next >": a complete choice committed, then its length tested; a commit that changes the
-// effective length clears the last analysis (from the main window too, when given).
-CantRoute CantNext(const CantSide& side, CantControls& c, FileCommandsHost* host = nullptr);
+// "Next >": a complete choice committed, then its length tested.
+CantRoute CantNext(const CantSide& side, CantControls& c);
 CantRoute CantBack(const CantSide& side);
 void CantRestoreFromCommitted(const CantSide& side, CantControls& c);
 void CantClear(const CantSide& side, CantControls& c);

@@ -19,7 +19,6 @@
 #include "platform/NumberInput.h"
 #include "platform/StateRegistry.h"
 #include "sections/SectionFile.h"
-#include "window/FileCommands.h"
 
 namespace kx {
 
@@ -484,7 +483,7 @@ void SpanGridEdited(BeamFormControls& f, SketchPicture& pic) {
     UpdateMemberGrid(f);
 }
 
-bool CommitBeamData(BeamFormControls& f, FileCommandsHost& host, BeamCommitLoadForm& loadForm) {
+bool CommitBeamData(BeamFormControls& f, BeamCommitLoadForm& loadForm) {
     if (!TakeTypedTimberSize(f)) return false;
     // The total follows the grid as it stands, whatever was typed since the last drawing.
     Work.WorkBeamLength = static_cast<float>(BeamFormSketchMembers(f).Total);
@@ -539,15 +538,12 @@ bool CommitBeamData(BeamFormControls& f, FileCommandsHost& host, BeamCommitLoadF
         if (f.Option_Check) {
             m.SteelSectionFlag = 1;
             if (Model.FactoredLoadsFlag == 1) {
-                // The answer stands whether or not the beam is committed, and so must the
-                // clearing of results found with the old factors.
-                const bool factorsChanged = AppliedFactorOtherThanOne(Model);
+                // The answer stands whether or not the beam is committed.
                 const bool factored = AskFactoredLoads(Model, w);
                 m.FactoredLoadsUnasked = false;
                 if (!factored) {
                     m.FactoredLoadsFlag = -1;
                     ResetLoadFactors(m);
-                    ClearAnalysisIfChanged(factorsChanged, &host);
                     loadForm.ShowFactorsReset();
                 }
             }
@@ -574,9 +570,6 @@ bool CommitBeamData(BeamFormControls& f, FileCommandsHost& host, BeamCommitLoadF
     Model = std::move(*scratch);
     w.WorkLoads[kSelfWeightRecord] = selfWeight;
     UnapplySelfWeightWithoutSteel();
-
-    // The results shown belong to the beam that was there before.
-    ClearAnalysis(host);
 
     loadForm.ShowSelfWeightFrame(checkable);
     loadForm.DrawLoadFormBeam();

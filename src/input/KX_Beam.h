@@ -10,8 +10,6 @@
 
 namespace kx {
 
-class FileCommandsHost;
-
 // The spinner offers 1 to 20 spans; the member rows have room for 25.
 inline constexpr int kMaxFormSpans = 20;
 // The longest member the form takes: 10,000 m, in mm. Singles hold positions along it to the
@@ -77,10 +75,9 @@ void SpanGridEdited(BeamFormControls& f, SketchPicture& pic);
 
 // "Next >": a timber size typed and not taken taken first; then every test of the working beam in
 // order, with its message; only when all pass is
-// the beam committed, the working self-weight record written, the load form set and the last
-// analysis's results cleared from the model and the main window. The answer to the factored
-// loads question takes effect when it is given. True when the beam was committed.
-bool CommitBeamData(BeamFormControls& f, FileCommandsHost& host, BeamCommitLoadForm& loadForm);
+// the beam committed, the working self-weight record written and the load form set. The answer to
+// the factored loads question takes effect when it is given. True when the beam was committed.
+bool CommitBeamData(BeamFormControls& f, BeamCommitLoadForm& loadForm);
 
 // The form and its working copy rebuilt from the committed beam (after Cancel and Open), the
 // working timber choice included. The timber section form's controls are the window's part.

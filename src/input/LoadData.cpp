@@ -14,7 +14,6 @@
 #include "platform/Dialogs.h"
 #include "platform/NumberInput.h"
 #include "platform/StateRegistry.h"
-#include "window/FileCommands.h"
 
 namespace kx {
 
@@ -594,11 +593,9 @@ void LoadFormBack(const LoadFormControls& f) {
     LoadDataVars.KeptLoads = Work.WorkLoads;
 }
 
-void FactoredLoadsChanged(LoadFormControls& f, FileCommandsHost* host) {
+void FactoredLoadsChanged(LoadFormControls& f) {
     if (Model.FactoredLoadsFlag != 1 && factorsOtherThanOne(f)) {
         // As the beam form does when factored loads are turned off: no factor is dropped unsaid.
-        // Results found with the old factors must be neither shown nor printed nor saved.
-        ClearAnalysisIfChanged(AppliedFactorOtherThanOne(Model), host);
         TurnFactoredLoadsOff(Model, Work);
         LoadDataVars.MsgText = jobmsg::kFactorsReset;
         ShowFactorsReset(f);
@@ -624,7 +621,7 @@ void NewBeamLoadForm(LoadFormControls& f) {
     ShowLoadFactorColumn(f);
 }
 
-LoadRoute CommitLoads(LoadFormControls& f, LoadFormPicture& pic, FileCommandsHost* host) {
+LoadRoute CommitLoads(LoadFormControls& f, LoadFormPicture& pic) {
     LoadDataState& v = LoadDataVars;
     const auto refuse = [&](const std::string& text) {
         v.LoadError = -1;
@@ -633,13 +630,7 @@ LoadRoute CommitLoads(LoadFormControls& f, LoadFormPicture& pic, FileCommandsHos
     };
     // Factored loads turned on since the check's question was last asked: it is asked before the
     // rows are read, so that a No reads every factor as 1.0.
-    if (FactoredLoadsQuestionOwed(Model)) {
-        const bool factorsChanged = AppliedFactorOtherThanOne(Model);
-        if (!AskFactoredLoads(Model, Work)) {
-            ClearAnalysisIfChanged(factorsChanged, host);
-            ShowFactorsReset(f);
-        }
-    }
+    if (FactoredLoadsQuestionOwed(Model) && !AskFactoredLoads(Model, Work)) ShowFactorsReset(f);
     v.ValidateOnRead = 1.0f;
     UncheckUntypedRows(f, pic);
     if (const std::string unread = unreadLoadText(f); !unread.empty()) return refuse(unread);
@@ -684,8 +675,6 @@ LoadRoute CommitLoads(LoadFormControls& f, LoadFormPicture& pic, FileCommandsHos
     if (ForkheadFactorsDiffer(Model, *table)) return refuse(loadmsg::kForkheadFactors);
 
     SharedModel& m = Model;
-    // Results of other loads must be neither shown beside these nor printed nor saved.
-    ClearAnalysisIfChanged(!(m.LoadTable == *table), host);
     m.LoadTable = *table;
     m.UDLStackTable = Work.UDLStack;
     for (int lc = 1; lc <= kMaxLoadcases; ++lc)

@@ -14,8 +14,6 @@
 
 namespace kx {
 
-class FileCommandsHost;
-
 // The load form's own state beside the working copies.
 struct LoadDataState {
     int32 WorkRowsShown = 0;     // load rows in use; rows 1..WorkRowsShown + 1 are shown
@@ -131,9 +129,8 @@ void NewBeamLoadForm(LoadFormControls& f);
 // that the next showing shows the rows as they were left.
 void LoadFormBack(const LoadFormControls& f);
 // The factored-loads setting changed: the load-factor edits follow it, and turned off, every load
-// factor other than 1.0 (typed, working or committed) becomes 1.0 with the beam form's message,
-// and a committed factor of an applied load changed clears the analysis.
-void FactoredLoadsChanged(LoadFormControls& f, FileCommandsHost* host = nullptr);
+// factor other than 1.0 (typed, working or committed) becomes 1.0 with the beam form's message.
+void FactoredLoadsChanged(LoadFormControls& f);
 // Factored loads have been turned off: every load-factor edit of a row with a load, and the
 // self-weight's, shows 1.0, and the load-factor edits follow the setting.
 void ShowFactorsReset(LoadFormControls& f);
@@ -148,10 +145,9 @@ enum class LoadRoute {
 
 // "Next >": the factored-loads question when it is owed; the rows read and checked, and only when
 // every check passes the loads, the stacks of all five loadcases and the loadcase markers
-// committed; a typed load text that is not a number is refused first, naming its row. A commit that changes
-// the loads clears the last analysis (from the main window too, when given). Returns where the wizard goes
-// on.
-LoadRoute CommitLoads(LoadFormControls& f, LoadFormPicture& pic, FileCommandsHost* host = nullptr);
+// committed; a typed load text that is not a number is refused first, naming its row. Returns where
+// the wizard goes on.
+LoadRoute CommitLoads(LoadFormControls& f, LoadFormPicture& pic);
 
 // The messages of the load form.
 namespace loadmsg {

@@ -14,7 +14,6 @@
 #include "platform/NumberInput.h"
 #include "platform/StateRegistry.h"
 #include "window/DrawingVocabulary.h"
-#include "window/FileCommands.h"
 
 namespace kx {
 
@@ -478,12 +477,11 @@ bool CheckSpanLengthsChanged() {
     return true;
 }
 
-SpanRoute SpanNext(SpanControls& c, SpanFormPictures& p, FileCommandsHost* host) {
+SpanRoute SpanNext(SpanControls& c, SpanFormPictures& p) {
     if (!takeOpenIntervalPanel(c, p)) return SpanRoute::Stay;
     if (!workingIntervalsUsable()) return SpanRoute::Stay;
 
     SharedModel& m = M();
-    const EffLengthSnapshot before = EffLengthsOf(m);
     const WorkingCopies& w = Work;
     const auto from = workingFlags();
     const auto to = committedFlags();
@@ -501,8 +499,6 @@ SpanRoute SpanNext(SpanControls& c, SpanFormPictures& p, FileCommandsHost* host)
     m.AnySpanIntervals = 0;
     for (int s = 1; s <= spans; ++s)
         if (m.SpanOptInt[s] == 1) m.AnySpanIntervals = 1;
-    // The commit stands whatever the checks below find: results of other lengths must go.
-    ClearAnalysisIfChanged(EffLengthsOf(m) != before, host);
 
     if (spans == 0) {
         dlg().Message(spanmsg::kNothingChosen);

@@ -11,7 +11,6 @@
 namespace kx {
 
 class Canvas;
-class FileCommandsHost;
 
 // The factor of the last calculation of a member and its added length (mm; 2D or 0).
 struct TSpanFactor {
@@ -129,9 +128,8 @@ void IntervalGridKeyUp(SpanControls& c, SpanFormPictures& p);
 // the message for the first changed span.
 bool CheckSpanLengthsChanged();
 // "Next >": an open interval panel closed as its OK does (staying when OK would), then the working
-// choices committed and checked; a commit that changes the effective lengths clears the last
-// analysis (from the main window too, when given).
-SpanRoute SpanNext(SpanControls& c, SpanFormPictures& p, FileCommandsHost* host = nullptr);
+// choices committed and checked.
+SpanRoute SpanNext(SpanControls& c, SpanFormPictures& p);
 // "< Back": an open interval panel closed as its OK does, staying when OK would.
 SpanRoute SpanBack(SpanControls& c, SpanFormPictures& p);
 void SpanFormShow(SpanControls& c, SpanFormPictures& p);

@@ -7,7 +7,12 @@
 
 namespace kx {
 
-bool Guard(const std::function<void()>& action) {
+namespace {
+
+std::function<void()> afterEachAction;
+int running = 0; // guarded actions under way, one inside another for a modal window
+
+bool runReported(const std::function<void()>& action) {
     try {
         action();
         return true;
@@ -18,5 +23,17 @@ bool Guard(const std::function<void()>& action) {
     }
     return false;
 }
+
+} // namespace
+
+bool Guard(const std::function<void()>& action) {
+    ++running;
+    const bool done = runReported(action);
+    if (running == 1 && afterEachAction) runReported(afterEachAction); // still counted: no re-entry
+    --running;
+    return done;
+}
+
+void InstallAfterEachAction(std::function<void()> follow) { afterEachAction = std::move(follow); }
 
 } // namespace kx

@@ -9,4 +9,8 @@ namespace kx {
 // swallowed, so the program goes on. Returns true when the action ran to its end.
 bool Guard(const std::function<void()>& action);
 
+// Runs after every outermost guarded action, so that a window can follow whatever that action
+// changed, whichever window it came from; empty removes it.
+void InstallAfterEachAction(std::function<void()> follow);
+
 } // namespace kx

@@ -3,6 +3,7 @@
 
 #include <exception>
 
+#include "engine/AnalysedJob.h"
 #include "engine/EngineState.h"
 #include "engine/Extremes.h"
 #include "engine/LoadDistribution.h"
@@ -102,6 +103,7 @@ void ResetBeamJob() {
     m.FileTag = "MBS";
     ReadNewBeamUnits();
     m.LoadRowsShown = 6;
+    ForgetAnalysedJob();
 }
 
 namespace {
@@ -146,14 +148,6 @@ void ClearAnalysis(FileCommandsHost& host) {
     host.ClearResultLists();
     host.FillImageBlack();
     host.DisableFileMenus();
-}
-
-void ClearAnalysisIfChanged(bool changed, FileCommandsHost* host) {
-    if (!changed) return;
-    if (host)
-        ClearAnalysis(*host);
-    else
-        ClearAnalysisResults();
 }
 
 void RunAnalysis(FileCommandsHost& host) {
@@ -250,6 +244,30 @@ std::string WithBeamFileExtension(const std::string& path) {
 
 } // namespace
 
+void ShowStoredResults(AnalysisHost& host) {
+    const int count = Model.LoadcaseCount;
+    host.DrawBeam();
+    host.DrawLoads();
+    if (count == 1) {
+        host.SetShownCase(1);
+        Model.ShownCaseMode = -1;
+        host.SetCaseSelection("1", "1");
+    } else {
+        host.SetShownCase(0);
+        Model.ShownCaseMode = 1;
+        host.SetCaseSelection("All", "0");
+    }
+    host.ShowCaseResults();
+    host.FillResultsList();
+    if (count > 1) host.ShowEnvelopeResults();
+    // Every loadcase up to the count, an unloaded one as flat lines; the last stays shown.
+    for (int lc = 1; lc <= count; ++lc) {
+        host.SetShownCase(lc);
+        host.DrawDiagrams();
+    }
+    Model.ShownCaseMode = 0; // as the analysis leaves it
+}
+
 bool RebuildResults(AnalysisHost& host) {
     const int count = Model.LoadcaseCount;
     Model.CheckAbortFlag = 0;
@@ -294,27 +312,12 @@ bool RebuildResults(AnalysisHost& host) {
         BuildEnvelopeTable();
         BuildEnvelopeText();
     }
-    host.DrawBeam();
-    host.DrawLoads();
-    if (count == 1) {
-        host.SetShownCase(1);
-        Model.ShownCaseMode = -1;
-        host.SetCaseSelection("1", "1");
-    } else {
-        host.SetShownCase(0);
-        Model.ShownCaseMode = 1;
-        host.SetCaseSelection("All", "0");
+    ShowStoredResults(host);
+    // A file saved before any analysis holds no results to stand for its job.
+    if (count >= 1) {
+        Model.AnalysedFlag = 1;
+        RecordAnalysedJob();
     }
-    host.ShowCaseResults();
-    host.FillResultsList();
-    if (count > 1) host.ShowEnvelopeResults();
-    // Every loadcase up to the count, an unloaded one as flat lines; the last stays shown.
-    for (int lc = 1; lc <= count; ++lc) {
-        host.SetShownCase(lc);
-        host.DrawDiagrams();
-    }
-    Model.ShownCaseMode = 0; // as the analysis leaves it
-    Model.AnalysedFlag = 1;
     host.EnableCaseSelector(count);
     return true;
 }
@@ -364,12 +367,18 @@ void OpenBeamFileCommand(FileCommandsHost& host) {
 }
 
 void WriteBeamFile(const std::string& path) {
+    // Results of another job would go out as this job's.
+    if (ResultsOfAnotherJob()) throw KxfFileError("the stored results are of another job", kFileSavingError);
     const std::vector<std::uint8_t> image = WriteKxfFile();
     CheckKxfImage(image);
     WriteFileReplacing(path, image);
 }
 
 void SaveBeamFile(FileCommandsHost& host) {
+    if (ResultsOfAnotherJob()) {
+        dlg().Message(kFileSavingError);
+        return;
+    }
     if (!Model.BeamFileName.empty()) {
         try {
             BusyCursor busy;
@@ -387,6 +396,10 @@ void SaveBeamFile(FileCommandsHost& host) {
 }
 
 void SaveBeamFileAs(FileCommandsHost& host) {
+    if (ResultsOfAnotherJob()) {
+        dlg().Message(kFileSavingError);
+        return;
+    }
     if (const auto name = dlg().SaveFile("Save As", kSaveBeamFilter, "", "", "kxf")) {
         Model.BeamFileName = WithBeamFileExtension(*name);
         try {

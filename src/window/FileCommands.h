@@ -80,19 +80,22 @@ void ReadBeamFile(const std::string& path, const std::function<void()>& beforeTa
 // loadcase the work tables from the stored results, the reactions (with the point loads standing
 // on supports worked out again), polylines, extremes, listings and member checks; then the
 // envelopes, drawings and lists. Stops as the analysis stopped when the file was saved after an
-// unstable beam or a steel check beyond table A1. True when every loadcase was rebuilt.
+// unstable beam or a steel check beyond table A1. True when every loadcase was rebuilt; then, when
+// the file holds an analysed loadcase, the results stand for the job read (AnalysedFlag 1).
 bool RebuildResults(AnalysisHost& host);
+
+// The stored results drawn and listed as Open shows them once rebuilt: the beam, its loads, the
+// texts of the loadcase shown (the first of one, else all with the envelope) and every loadcase's
+// diagrams over a picture the caller has cleared.
+void ShowStoredResults(AnalysisHost& host);
 
 // The results of the last analysis gone from the model and the main window: the job unanalysed,
 // the lists empty, the picture black, the values at a point dropped, and Save, Save As and Print
-// disabled (the beam's commit).
+// disabled.
 void ClearAnalysis(FileCommandsHost& host);
 
-// The model's part of ClearAnalysis, for a commit made without the main window.
+// The model's part of ClearAnalysis.
 void ClearAnalysisResults();
-// After a commit: when it changed what the last analysis was run on, that analysis is cleared,
-// from the main window too when there is one.
-void ClearAnalysisIfChanged(bool changed, FileCommandsHost* host);
 
 // The analysis as the windows start it (Analyse, the last "Next >"): a job that the input forms
 // would not let through is refused, with the window that asks for it shown (UnconfirmedJob), and
@@ -116,15 +119,18 @@ void OpenBeamFileCommand(FileCommandsHost& host);
 // Writes the job as a beam file at path, through a temporary file in the same folder that
 // replaces the old file only when it is complete. Throws IoError (the old file kept), the
 // writer's ConvertError or RangeError for a text table whose count is damaged, or KxfFileError for
-// a job that Open would refuse; these last three before anything is written.
+// a job that Open would refuse or whose stored results are of another job; these last three
+// before anything is written.
 void WriteBeamFile(const std::string& path);
 
 // File > Save: writes the job to its file; without a file name, or when that fails, Save As. A job
-// that Open would refuse gives "File Saving Error" at once, as no other name can help it.
+// that Open would refuse, or whose stored results are of another job, gives "File Saving Error"
+// at once, as no other name can help it.
 void SaveBeamFile(FileCommandsHost& host);
 
 // File > Save As: the save dialog (".kxf" added to a name without extension), the name taken as
-// the job's file name, the job written; a failure shows "File Saving Error". The caption shows
+// the job's file name, the job written; a failure shows "File Saving Error", and so does a job
+// whose stored results are of another job, before the dialog. The caption shows
 // the job's file name afterwards, also after a cancel or a failure.
 void SaveBeamFileAs(FileCommandsHost& host);
 

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/AnalysedJob.h"
 #include "foundation/SharedModel.h"
 #include "platform/NumberInput.h"
 #include "window/DrawingState.h"
@@ -67,7 +68,7 @@ void RedrawSurface(AnalysisHost& host) {
 void DiagramPass(AnalysisHost& host, bool envelopeForAll) {
     const bool all = Drawing.ShownCase == 0;
     Model.ShownCaseMode = all ? 1 : -1;
-    const bool analysed = Model.AnalysedFlag == 1;
+    const bool analysed = ResultsStand();
     if (!all) {
         if (analysed) host.DrawDiagrams();
         return;

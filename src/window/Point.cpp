@@ -11,6 +11,7 @@
 #include <type_traits>
 
 #include "engine/AnalyseBeam.h"
+#include "engine/AnalysedJob.h"
 #include "engine/CantileverStatics.h"
 #include "engine/EngineState.h"
 #include "engine/LoadDistribution.h"
@@ -296,8 +297,7 @@ bool CalcPointResults(std::string_view distanceText) {
     const float x =
         std::fabs(typed) <= FLT_MAX ? static_cast<float>(typed) : (typed > 0 ? kBeyond : -kBeyond);
     Model.PointPosition = x;
-    // A commit keeps the loadcase count but not the results: nothing is solved for a beam that was
-    // never analysed as it stands.
+    // Nothing is solved for a beam that was never analysed as it stands.
     if (!BeamResultsAvailable() || Model.LoadcaseCount < 1) {
         dlg().Message(kAnalyseBeamFirst);
         return false;
@@ -338,6 +338,8 @@ PointGrid PointGridContent(bool withValues) {
 }
 
 std::vector<std::string> PointListContent() {
+    // Values found on results that no longer stand are neither shown nor printed.
+    if (!ResultsStand()) return {};
     const auto& lines = PointResults.PointLines;
     const double count = ReadNumber(lines[0], NumberPolicy::LeadingNumber);
     const int n = count >= 1 ? static_cast<int>(std::min<double>(count, lines.high)) : 0;

@@ -25,7 +25,7 @@ struct TPointResults {
 extern TPointResults PointResults;
 
 // The values, grid and list of the last calculation dropped: they belong to results that a new
-// analysis, a commit of the beam, New or Open has replaced.
+// analysis, New or Open has replaced.
 void ForgetPointResults();
 
 // The solve resolution that puts a calculation point nearest the fraction f of a member: p
@@ -62,7 +62,8 @@ using PointGrid = std::array<std::array<std::string, kPointGridCols>, kPointGrid
 PointGrid PointGridContent(bool withValues);
 inline constexpr std::array<int, kPointGridCols> kPointGridColWidths{95, 65, 70, 80, 90};
 
-// The lines the result list shows: lines 1 to the count of line 0.
+// The lines the result list shows: lines 1 to the count of line 0; none when the results they were
+// found on no longer stand.
 std::vector<std::string> PointListContent();
 
 // What the window's controls hold.

@@ -4,13 +4,14 @@
 #include <array>
 #include <functional>
 
+#include "engine/AnalysedJob.h"
 #include "platform/Dialogs.h"
 #include "window/PrintDiagrams.h"
 #include "window/PrintText.h"
 
 namespace kx {
 
-bool BeamResultsAvailable() { return Model.BeamLength != 0 && Model.AnalysedFlag == 1; }
+bool BeamResultsAvailable() { return Model.BeamLength != 0 && ResultsStand(); }
 
 PrintOutcome PrintOptionsOK(const PrintChoices& choices, int32 shownCase, Printer& p) {
     if (Model.BeamLength == 0) return PrintOutcome::NoBeam;

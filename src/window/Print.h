@@ -28,8 +28,7 @@ enum class PrintOutcome {
 
 inline constexpr const char* kAnalyseBeamFirst = "Analyse the beam first";
 
-// True when the model holds the results of the committed beam: an analysis has run on it, or it was
-// opened from a beam file. A commit of the beam, a failed analysis and New take them away.
+// True when there is a beam and its results stand for the job as it is now (ResultsStand).
 bool BeamResultsAvailable();
 
 // Prints the ticked sections in the order beam data, envelope diagrams, envelope data, loadcase

@@ -5,6 +5,7 @@
 #include <functional>
 #include <vector>
 
+#include "engine/AnalysedJob.h"
 #include "engine/ResultText.h"
 #include "window/Pro_PrintHeader.h"
 
@@ -139,7 +140,7 @@ void PrintEnvelopeText(Printer& p) {
 }
 
 bool PrintsCaseResults(int32 shownCase) {
-    return Model.LoadcaseCount >= 1 && (shownCase != 0 || Model.AnalysedFlag == 1);
+    return Model.LoadcaseCount >= 1 && (shownCase != 0 || ResultsStand());
 }
 
 void PrintCaseResults(Printer& p, int32 shownCase) {

@@ -188,7 +188,7 @@ protected:
         kx::Work.SectionRecordNo = 1;
     }
 
-    bool Commit() { return kx::CommitBeamData(f, host, loadForm); }
+    bool Commit() { return kx::CommitBeamData(f, loadForm); }
 
     kx::BeamFormControls f;
     kx::SketchPicture pic{canvas, 753, 73};

@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "FormTestSupport.h"
+#include "engine/AnalysedJob.h"
 #include "engine/EngineState.h"
 #include "engine/ResultText.h"
 #include "foundation/Preferences.h"
@@ -99,7 +100,7 @@ protected:
         lf.Edit_Case = lc;
         LoadcaseClicked(lf, lpic);
     }
-    LoadRoute loadNext() { return CommitLoads(lf, lpic, &host); }
+    LoadRoute loadNext() { return CommitLoads(lf, lpic); }
 
     // The effective-length forms' choices, each as a click on it, and their "Next >".
     void chooseSpan(int s, bool SpanControls::*option) {
@@ -117,7 +118,7 @@ protected:
         SpanFormShow(sc, sp);
         for (int s = 1; s <= Model.SpanCount[0]; ++s)
             chooseSpan(s, option);
-        return SpanNext(sc, sp, &host);
+        return SpanNext(sc, sp);
     }
     // Continuous with lateral and torsional restraint, both ends restrained, normal loading: 0.7 L.
     CantRoute cantForm(const CantSide& side) {
@@ -125,7 +126,7 @@ protected:
         CantFormShow(side, c);
         for (int field : {coNormal, coSupportBoth, coEndBoth})
             CheckCantOption(side, c, field);
-        return CantNext(side, c, &host);
+        return CantNext(side, c);
     }
 
     // A straight run: 127 x 76 UB 13 checked to BS 5975, 10 kN/m over the whole beam, each member
@@ -166,7 +167,7 @@ protected:
         PreferenceChoices c = ChoicesForUnits(Model, DesignTimeChoices());
         c.Check_Factor = true;
         PreferencesOK(c);
-        FactoredLoadsChanged(lf, &host);
+        FactoredLoadsChanged(lf);
     }
 
     LoadFormControls lf;
@@ -294,7 +295,7 @@ TEST_F(JobGuardTest, AnalyseAfterACancelRefusesAMemberWhoseEffectiveLengthWasCho
         if (c.nextsBeforeCancel == 1) {
             ASSERT_EQ(route, LoadRoute::Span);
             SpanFormShow(sc, sp);
-            ASSERT_EQ(SpanNext(sc, sp, &host), SpanRoute::CantRHFrm);
+            ASSERT_EQ(SpanNext(sc, sp), SpanRoute::CantRHFrm);
         }
         // Cancel on the form shown commits nothing; then Analyse.
         dialogs->clear();
@@ -302,8 +303,9 @@ TEST_F(JobGuardTest, AnalyseAfterACancelRefusesAMemberWhoseEffectiveLengthWasCho
         RunAnalysis(host);
         EXPECT_EQ(Messages(), std::vector<std::string>{c.message});
         EXPECT_EQ(host.calls, "AskForInput member " + std::to_string(c.asked));
-        EXPECT_EQ(Model.AnalysedFlag, 0);
-        EXPECT_EQ(Txt.SteelCheckLines[1][0].str() + Txt.SummaryLines[1].str(), "");
+        // The results of the job before the change stand no longer: neither shown nor saved.
+        EXPECT_FALSE(ResultsStand());
+        EXPECT_TRUE(ResultsOfAnotherJob());
 
         // Chosen again where it is asked for, the member's Le is that of its present length and
         // depth, and the job is analysed.
@@ -314,13 +316,13 @@ TEST_F(JobGuardTest, AnalyseAfterACancelRefusesAMemberWhoseEffectiveLengthWasCho
                 controls.Option[field] = false;
             ASSERT_NE(cantForm(side), CantRoute::Stay) << testing::PrintToString(Messages());
             if (c.asked == kLHCantRow) {
-                ASSERT_EQ(SpanNext(sc, sp, &host), SpanRoute::Analysis);
+                ASSERT_EQ(SpanNext(sc, sp), SpanRoute::Analysis);
             }
         } else {
             SpanFormShow(sc, sp);
             chooseSpan(c.asked, full);
             chooseSpan(c.asked, c.option);
-            ASSERT_NE(SpanNext(sc, sp, &host), SpanRoute::Stay) << testing::PrintToString(Messages());
+            ASSERT_NE(SpanNext(sc, sp), SpanRoute::Stay) << testing::PrintToString(Messages());
         }
         EXPECT_FLOAT_EQ(Model.EffLength[c.asked][0], c.Le);
         // Now the steel check runs on it; table A1 ends at Le / ry = 300 (ry 18.369 mm), which the
@@ -330,7 +332,7 @@ TEST_F(JobGuardTest, AnalyseAfterACancelRefusesAMemberWhoseEffectiveLengthWasCho
         RunAnalysis(host);
         EXPECT_EQ(host.calls.find("AskForInput"), std::string::npos);
         const bool beyondTableA1 = c.Le / 18.369f >= 300;
-        EXPECT_EQ(Model.AnalysedFlag, beyondTableA1 ? 0 : 1);
+        EXPECT_EQ(ResultsStand(), !beyondTableA1); // a stopped check leaves no results standing
         EXPECT_EQ(Messages(), beyondTableA1 ? std::vector<std::string>{" Le/r exceeds max value for table A1"}
                                             : std::vector<std::string>{});
     }
@@ -382,31 +384,31 @@ TEST_F(JobGuardTest, ASectionOrLengthChangedAndCancelledOnTheLoadFormKeepsItsOwn
 
 TEST_F(JobGuardTest, ACommitThatChangesLoadsOrEffectiveLengthsClearsTheResultsOfTheOldOnes) {
     ASSERT_NO_FATAL_FAILURE(straightRun({"4"}, "", "1.5"));
-    const auto analysed = [] { return Model.AnalysedFlag == 1 && Txt.SummaryLines[1].str() != ""; };
+    const auto analysed = [] { return ResultsStand() && Txt.SummaryLines[1].str() != ""; };
 
     // Loads changed, "Next >", Cancel on the span form: the old loads' results are gone.
     LoadFormShow(lf, lpic);
     lf.Rows[1].Edit_UDLS.Text = lf.Rows[1].Edit_UDLF.Text = "20";
     ASSERT_EQ(loadNext(), LoadRoute::Span);
     EXPECT_FALSE(analysed());
-    EXPECT_EQ(host.calls, "ClearResultLists, FillImageBlack, DisableFileMenus");
-    EXPECT_TRUE(Eng.StoredMoment == std::make_unique<EngineState>()->StoredMoment);
+    EXPECT_TRUE(ResultsOfAnotherJob()); // and so not saved
+    EXPECT_EQ(host.calls, "");          // the main window follows by itself
 
     // Analysed again: an unchanged "Next >" keeps the results; a changed span choice, committed
     // before the RH cantilever form is cancelled, clears them.
     SpanFormShow(sc, sp);
-    ASSERT_EQ(SpanNext(sc, sp, &host), SpanRoute::CantRHFrm);
+    ASSERT_EQ(SpanNext(sc, sp), SpanRoute::CantRHFrm);
     ASSERT_EQ(cantForm(RHCantSide()), CantRoute::Analysis);
     RunAnalysis(host);
     ASSERT_TRUE(analysed());
     host.calls.clear();
     ASSERT_EQ(loadNext(), LoadRoute::Span);
     SpanFormShow(sc, sp);
-    ASSERT_EQ(SpanNext(sc, sp, &host), SpanRoute::CantRHFrm);
+    ASSERT_EQ(SpanNext(sc, sp), SpanRoute::CantRHFrm);
     EXPECT_TRUE(analysed());
     EXPECT_EQ(host.calls, "");
     chooseSpan(1, &SpanControls::Option_Partial);
-    ASSERT_EQ(SpanNext(sc, sp, &host), SpanRoute::CantRHFrm);
+    ASSERT_EQ(SpanNext(sc, sp), SpanRoute::CantRHFrm);
     EXPECT_FALSE(analysed());
     EXPECT_FLOAT_EQ(Model.EffLength[1][0], 1.05f * 4000);
 
@@ -415,7 +417,7 @@ TEST_F(JobGuardTest, ACommitThatChangesLoadsOrEffectiveLengthsClearsTheResultsOf
     ASSERT_TRUE(analysed());
     right.Option[coEndBoth] = false;
     CheckCantOption(RHCantSide(), right, coEndFree); // 1.0 L
-    ASSERT_EQ(CantNext(RHCantSide(), right, &host), CantRoute::Analysis);
+    ASSERT_EQ(CantNext(RHCantSide(), right), CantRoute::Analysis);
     EXPECT_FALSE(analysed());
     EXPECT_FLOAT_EQ(Model.EffLength[kRHCantRow][0], 1.0f * 1500);
 }
@@ -485,8 +487,8 @@ TEST_F(JobGuardTest, AnalyseRefusesLoadsLeftPastTheEndOfAShortenedBeam) {
     RunAnalysis(host);
     EXPECT_EQ(Messages(), std::vector<std::string>{"Load 1 extends past end of beam"});
     EXPECT_EQ(host.calls, "AskForInput loads");
-    EXPECT_EQ(Model.AnalysedFlag, 0);
-    EXPECT_TRUE(Eng.SupportReaction == std::make_unique<EngineState>()->SupportReaction);
+    EXPECT_FALSE(ResultsStand());
+    EXPECT_TRUE(ResultsOfAnotherJob()); // the 8 m beam's results are neither shown nor saved
 }
 
 TEST_F(JobGuardTest, AnalyseRefusesUnequalLoadFactorsOnForkheadsAsTheLoadFormDoes) {
@@ -521,8 +523,8 @@ TEST_F(JobGuardTest, AnalyseRefusesUnequalLoadFactorsOnForkheadsAsTheLoadFormDoe
     RunAnalysis(host);
     EXPECT_EQ(Messages(), std::vector<std::string>{loadmsg::kForkheadFactors});
     EXPECT_EQ(host.calls, "AskForInput loads");
-    EXPECT_EQ(Model.AnalysedFlag, 0);
-    EXPECT_TRUE(Eng.SupportReaction == std::make_unique<EngineState>()->SupportReaction);
+    EXPECT_FALSE(ResultsStand()); // the reaction above is of the vertically fixed beam
+    EXPECT_TRUE(ResultsOfAnotherJob());
 }
 
 TEST_F(JobGuardTest, TheFactoredLoadsQuestionIsAskedOnceWhicheverOfTheCheckAndTheSettingComesLast) {
@@ -661,7 +663,7 @@ TEST_F(JobGuardTest, NextAndAnalyseAskTheSameRulesWithTheSameMessages) {
             break;
         case Next::Span:
             SpanFormShow(sc, sp);
-            EXPECT_EQ(SpanNext(sc, sp, &host), SpanRoute::Stay);
+            EXPECT_EQ(SpanNext(sc, sp), SpanRoute::Stay);
             break;
         }
         EXPECT_EQ(shownTexts(), c.texts) << "Next";

@@ -276,18 +276,25 @@ TEST_F(IndexFrmTest, SaveAsThenSaveAndARefusedOrFailedAnalysis) {
     w->Save1->trigger();
     EXPECT_TRUE(fs::is_regular_file(copy));
 
-    // A refused analysis changes neither list nor the selector.
+    // The job changed by hand (E 0, which no form lets through): its results stand no longer, and
+    // a refused analysis shows none. E back, the results are the job's again and shown again, the
+    // selector and the file items as the analysis left them.
+    const float e = Model.SpanData[1][mfE];
     Model.SpanData[1][mfE] = 0;
     dialogs_->clear();
     w->Analyse2->trigger();
     ASSERT_EQ(dialogs_->messages().size(), 1u);
+    EXPECT_EQ(w->List_Results->count() + w->List_CaseResults->count(), 0);
+    EXPECT_FALSE(w->UpDown1->isEnabled() || w->Save1->isEnabled() || w->Print1->isEnabled());
+    Model.SpanData[1][mfE] = e;
+    w->Default1->trigger();
     EXPECT_EQ(Lines(w->List_Results), results);
     EXPECT_EQ(Lines(w->List_CaseResults), caseResults);
-    EXPECT_TRUE(w->UpDown1->isEnabled());
+    EXPECT_TRUE(w->UpDown1->isEnabled() && w->Save1->isEnabled() && w->Print1->isEnabled());
     EXPECT_EQ(w->lbl_Case->text(), "All");
 
     // An analysis that ends in an error (a span of 1e30 m, as no form lets through) leaves the job
-    // unanalysed, as a commit of the beam does, and says so.
+    // unanalysed and says so.
     Model.SpanData[1][mfE] = 210000;
     Model.SpanData[1][mfL] = 1e33f;
     Model.BeamLength = 1e33;

@@ -36,8 +36,9 @@ protected:
         FormsTest::SetUp();
         w = Forms.PointFrm;
         // Beam A: one 6000 mm span, 10 N/mm over it, section y 100 mm.
-        kxtest::AnalyseJob(kxtest::BeamBuilder().Spans({6000}).Udl(1, 0, 10, 6000));
+        kxtest::BeamBuilder().Spans({6000}).Udl(1, 0, 10, 6000).Commit();
         Model.SpanData[1][mfY] = 100;
+        kxtest::AnalyseCommitted();
         dialogs_->clear();
         w->show();
     }

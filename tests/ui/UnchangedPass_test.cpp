@@ -24,6 +24,7 @@
 
 #include "FormsFixture.h"
 #include "app/Forms.h"
+#include "engine/AnalysedJob.h"
 #include "engine/TimberFactors.h"
 #include "foundation/SigFig.h"
 #include "foundation/Units.h"
@@ -35,7 +36,11 @@
 #include "input/ui/Span.h"
 #include "input/ui/TimSect.h"
 #include "sections/SectionFile.h"
+#include "window/FileCommands.h"
+#include "window/KxfFile.h"
 #include "window/KxfTestSupport.h"
+#include "window/Point.h"
+#include "window/Print.h"
 #include "window/ui/Index.h"
 
 using namespace kx;
@@ -174,18 +179,26 @@ public:
             loads->Row(n).Check->click();
     }
     // "Next >" of whichever window is showing, until the analysis has shown the main window.
-    void NextToTheAnalysis() {
+    void NextToTheAnalysis(const std::function<void(const char* form)>& afterEachNext = {}) {
+        const auto after = [&](const char* form) {
+            if (afterEachNext) afterEachNext(form);
+        };
         for (int step = 0; step < 8; ++step) {
             if (beam->isVisible()) {
                 beam->cmdNext->click();
+                after("beam");
             } else if (loads->isVisible()) {
                 loads->cmd_Next->click();
+                after("loads");
             } else if (Widget(Forms.CantLHFrm)->isVisible()) {
                 Forms.CantLHFrm->cmd_Next->click();
+                after("LH cantilever");
             } else if (Widget(Forms.SpanFrm)->isVisible()) {
                 Forms.SpanFrm->cmd_Next->click();
+                after("spans");
             } else if (Widget(Forms.CantRHFrm)->isVisible()) {
                 Forms.CantRHFrm->cmd_Next->click();
+                after("RH cantilever");
             } else {
                 return;
             }
@@ -564,7 +577,10 @@ TEST_P(ExamplePass, OpenThenNextThroughEveryWindowSavesTheExampleAgain) {
     for (int q = 0; q < 4; ++q)
         dialogs_->confirmAnswers.push_back(true);
     main->Beam1->trigger();
-    NextToTheAnalysis();
+    // Every unchanged commit keeps the file's results shown.
+    NextToTheAnalysis([this](const char* form) {
+        EXPECT_TRUE(ResultsStand() && main->ShowsResults() && main->List_Results->count() > 0) << form;
+    });
     EXPECT_EQ(dialogs_->messages(), std::vector<std::string>{});
     ASSERT_EQ(Model.AnalysedFlag, 1);
     SaveAs(Path("passed.kxf"));
@@ -655,6 +671,102 @@ TEST_F(UnchangedPass, LoadsKeepTheirValuesThroughAChangeOfUnits) {
     loads->cmd_Next->click();
     EXPECT_FLOAT_EQ(Model.LoadTable[1][2][lfP], 12345);
     EXPECT_FLOAT_EQ(Model.LoadTable[1][2][lfDist], 2500);
+}
+
+// After an analysis of a checked steel beam, each change that reaches the committed job takes its
+// results off the main window (lists empty, no selector, Save, Save As and Print disabled), out of
+// the report, the file and results at a point; a pass with "Next >" alone keeps them, and a change
+// undone (the job as analysed again) shows them again, as the job is the one they were found for.
+// (A span length changed back is no such undo: its effective lengths are asked for again.)
+TEST_F(UnchangedPass, ResultsStandOnlyForTheJobTheyWereFoundFor) {
+    struct Change {
+        const char* what;
+        std::function<void(UnchangedPass&)> make;
+        bool stands;
+    };
+    const auto beamNext = [](UnchangedPass& t, const std::function<void()>& type) {
+        t.main->Beam1->trigger();
+        type();
+        t.beam->cmdNext->click();
+    };
+    const auto preferences = [](UnchangedPass& t, const std::function<void(TPreferencesFrm&)>& choose) {
+        t.main->Units1->trigger();
+        choose(*Forms.PreferencesFrm);
+        Forms.PreferencesFrm->Button2->click();
+    };
+    const Change changes[] = {
+        {"nothing, Next up to the span form",
+         [&](UnchangedPass& t) {
+             beamNext(t, [] {});
+             t.loads->cmd_Next->click();
+         },
+         true},
+        {"a span length", [&](UnchangedPass& t) { beamNext(t, [&t] {
+                                                      t.Lengths({"6.5", "4"});
+                                                  }); }, false},
+        {"the section",
+         [&](UnchangedPass& t) {
+             beamNext(t, [&t] { t.PickNamed(t.beam->UniversalBeams1, "203 x 133 UB 25"); });
+         },
+         false},
+        {"a load",
+         [](UnchangedPass& t) {
+             t.main->Loads1->trigger();
+             t.loads->Row(1).Edit_PL->setText("12");
+             t.loads->cmd_Next->click();
+         },
+         false},
+        {"factored loads turned on in the preferences",
+         [&](UnchangedPass& t) {
+             preferences(t, [](TPreferencesFrm& p) { p.Check_Factor->setChecked(true); });
+         },
+         false},
+        {"the moment unit in the preferences",
+         [&](UnchangedPass& t) {
+             preferences(t, [](TPreferencesFrm& p) { p.optionButton("Option_Mom_Nmm")->setChecked(true); });
+         },
+         false},
+        {"a load changed and changed back",
+         [](UnchangedPass& t) {
+             for (const char* typed : {"12", "10"}) {
+                 t.main->Loads1->trigger();
+                 t.loads->Row(1).Edit_PL->setText(typed);
+                 t.loads->cmd_Next->click();
+             }
+         },
+         true},
+    };
+    for (const Change& c : changes) {
+        SCOPED_TRACE(c.what);
+        ASSERT_NO_FATAL_FAILURE(CheckedBeamToTheSpanForm());
+        TSpanFrm* span = Forms.SpanFrm;
+        for (int s : {1, 2}) {
+            span->Edit_Span->setValue(s);
+            span->Option_Full->click();
+        }
+        span->cmd_Next->click();
+        ASSERT_TRUE(ResultsStand()) << ::testing::PrintToString(dialogs_->messages());
+        const int listed = main->List_Results->count();
+        ASSERT_GT(listed, 0);
+        dialogs_->clear();
+
+        c.make(*this);
+        EXPECT_EQ(ResultsStand(), c.stands);
+        EXPECT_EQ(main->ShowsResults(), c.stands);
+        EXPECT_EQ(main->List_Results->count(), c.stands ? listed : 0);
+        EXPECT_EQ(main->UpDown1->isEnabled(), c.stands);
+        EXPECT_EQ(main->Print1->isEnabled(), c.stands);
+        EXPECT_EQ(BeamResultsAvailable(), c.stands);
+        if (!c.stands) {
+            EXPECT_FALSE(main->Save1->isEnabled() || main->SaveAs1->isEnabled());
+            EXPECT_THROW(WriteBeamFile(Path("stale.kxf")), KxfFileError);
+            dialogs_->clear();
+            EXPECT_FALSE(CalcPointResults("3"));
+            EXPECT_EQ(dialogs_->messages(), std::vector<std::string>{"Analyse the beam first"});
+        }
+        for (QWidget* f : FormsInCreationOrder())
+            if (f != Widget(Forms.Form1) && f != Widget(main)) f->hide();
+    }
 }
 
 } // namespace

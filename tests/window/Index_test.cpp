@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "app/ProgramState.h"
+#include "engine/AnalysedJob.h"
 #include "engine/EngineState.h"
 #include "engine/ResultText.h"
 #include "foundation/SharedModel.h"
@@ -104,10 +105,15 @@ TEST(IndexCore, TheSelectorRedrawsThePictureOfOneLoadcaseOrOfAllWithTheEnvelope)
     EXPECT_EQ(SelectLoadcase(host, "0"), FrontList::Results);
     EXPECT_EQ(host.picture, "loads all, beam, envelope, ");
     Model.AnalysedFlag = 1;
+    RecordAnalysedJob(); // results found for this job
     EXPECT_EQ(SelectLoadcase(host, "3"), FrontList::CaseResults);
     EXPECT_EQ(host.picture, "loads one, beam, diagrams 3 one, case results, ");
     EXPECT_EQ(Drawing.ShownCase, 3);
     EXPECT_EQ(SelectLoadcase(host, "0"), FrontList::Results);
     EXPECT_EQ(host.picture, "loads all, beam, diagrams 1 all, diagrams 3 all, envelope, ");
     EXPECT_EQ(Drawing.ShownCase, 0);
+    // Once the job is not the one analysed, its diagrams are drawn no more.
+    Model.CaseHasLoads[2] = 1;
+    EXPECT_EQ(SelectLoadcase(host, "0"), FrontList::Results);
+    EXPECT_EQ(host.picture, "loads all, beam, envelope, ");
 }

@@ -203,7 +203,7 @@ void TCantileverFrm::cmdEditClick() {
 
 void TCantileverFrm::cmd_NextClick() {
     CantRoute route = CantRoute::Stay;
-    act([this, &route](CantControls& c) { route = CantNext(Side, c, Link.Main); });
+    act([this, &route](CantControls& c) { route = CantNext(Side, c); });
     Guard([this, route] {
         if (route == CantRoute::SpanFrm) {
             hide();

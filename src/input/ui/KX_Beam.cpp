@@ -564,7 +564,7 @@ void TKX_BeamFrm::cmdNextClick() {
         if (!Link.Main || !Link.Loads) return;
         bool committed = false;
         try {
-            committed = CommitBeamData(f, *Link.Main, *Link.Loads);
+            committed = CommitBeamData(f, *Link.Loads);
         } catch (...) {
             Bindings.Show(f); // what the steps did to the form stays
             closeTimberSection();

@@ -27,7 +27,6 @@ class QTableWidget;
 
 namespace kx {
 
-class FileCommandsHost;
 class TIndexFrm;
 class TLoadDataFrm;
 class TTimSectFrm;

@@ -358,9 +358,7 @@ void TLoadDataFrm::cmdBackClick() {
 
 void TLoadDataFrm::cmd_NextClick() {
     LoadRoute route = LoadRoute::Stay;
-    act([this, &route](LoadFormControls& f, LoadFormPicture& pic) {
-        route = CommitLoads(f, pic, Link.Main);
-    });
+    act([this, &route](LoadFormControls& f, LoadFormPicture& pic) { route = CommitLoads(f, pic); });
     if (route == LoadRoute::Stay) return;
     hide();
     Guard([this, route] { GoOnFromLoads(route, Link); });
@@ -373,7 +371,7 @@ void TLoadDataFrm::ResetForNewBeam() {
 void TLoadDataFrm::RestoreCommittedLoads() { kx::RestoreCommittedLoads(); }
 
 void TLoadDataFrm::FactoredLoadsChanged() {
-    act([this](LoadFormControls& f, LoadFormPicture&) { kx::FactoredLoadsChanged(f, Link.Main); });
+    act([this](LoadFormControls& f, LoadFormPicture&) { kx::FactoredLoadsChanged(f); });
 }
 
 void TLoadDataFrm::ShowFactorsReset() {

@@ -345,7 +345,7 @@ void TSpanFrm::cmd_OKClick() {
 
 void TSpanFrm::cmd_NextClick() {
     SpanRoute route = SpanRoute::Stay;
-    act([this, &route](SpanControls& c) { route = SpanNext(c, *this, Link.Main); });
+    act([this, &route](SpanControls& c) { route = SpanNext(c, *this); });
     Guard([this, route] {
         if (route == SpanRoute::CantRHFrm) {
             ShowForm(Link.CantRH);

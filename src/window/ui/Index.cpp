@@ -20,6 +20,7 @@
 #include <QStyledItemDelegate>
 #include <QToolButton>
 
+#include "engine/AnalysedJob.h"
 #include "foundation/SharedModel.h"
 #include "foundation/ui/Preferences.h"
 #include "foundation/ui/Windows.h"
@@ -366,6 +367,23 @@ void TIndexFrm::DisableSaveItems() {
     SaveAs1->setEnabled(false);
 }
 
+void TIndexFrm::FollowResults() {
+    if (resultsShown_ && ResultsOfAnotherJob()) {
+        ResetImageRect();
+        FillImageBlack();
+        ClearResultLists();
+        DisableFileMenus();
+        return;
+    }
+    if (resultsShown_ || !ResultsStand()) return;
+    ResetImageRect();
+    FillImageBlack();
+    EmptyResultLists();
+    ShowStoredResults(*this);
+    EnableCaseSelector(Model.LoadcaseCount);
+    EnableFileMenus();
+}
+
 // ---- Menu
 
 void TIndexFrm::New1Click() {
@@ -501,6 +519,7 @@ void TIndexFrm::showContent(QListWidget* list, const ResultListContent& content)
 // ---- What the analysis and the file commands do to the window
 
 void TIndexFrm::EmptyResultLists() {
+    resultsShown_ = false;
     List_Results->clear();
     List_CaseResults->clear();
 }
@@ -564,6 +583,7 @@ void TIndexFrm::EnableCaseSelector(int maxCase) {
     UpDown1->Max = maxCase;
     UpDown1->Position = 0;
     UpDown1->setEnabled(true);
+    resultsShown_ = true;
 }
 
 void TIndexFrm::HideInputForms() {
@@ -589,6 +609,7 @@ void TIndexFrm::ClearResultLists() {
         setColours(l, QPalette::Base, Qt::white, QPalette::Text, Qt::black);
     }
     UpDown1->setEnabled(false);
+    resultsShown_ = false;
 }
 
 void TIndexFrm::TileDefault() {

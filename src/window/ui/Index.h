@@ -134,6 +134,12 @@ public:
     DrawingFrame Frame() const;
     // The beam form calls this as it is shown: its changes are not yet committed to be saved.
     void DisableSaveItems();
+    // After every user action: results that stopped standing (the job changed since they were
+    // found) are taken off the window, which is then as without an analysis; results that stand
+    // again (the job changed back) are shown again.
+    void FollowResults();
+    // Whether the window shows results found for the job.
+    bool ShowsResults() const { return resultsShown_; }
 
     void New1Click();
     void Open1Click();
@@ -221,6 +227,7 @@ private:
     Tile tile_ = Tile::Default;
     QRect screen_;           // the area PlaceOnScreen was given
     QMargins placedBorders_; // the frame it sized the window for
+    bool resultsShown_ = false;
 };
 
 } // namespace kx
