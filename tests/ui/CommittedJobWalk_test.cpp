@@ -21,6 +21,7 @@
 
 #include "FormsFixture.h"
 #include "app/Forms.h"
+#include "foundation/JobChecks.h"
 #include "foundation/SharedModel.h"
 #include "foundation/ui/Preferences.h"
 #include "input/BeamMessages.h"
@@ -284,13 +285,28 @@ std::vector<Form> WalkForms() {
          [](Walk& t) { t.main->Beam1->trigger(); },
          [] { return Widget(Forms.KX_BeamFrm); },
          {{"click an option (no member check)", [](Walk& t) { t.beam->Option_None->click(); }, [] {}},
-          {"click an option (forkheads)", [](Walk& t) { t.beam->Option_Forkhead->click(); }, [] {}, nullptr,
-           beammsg::kNoCheckWithForkheads},
+          // Forkheads and the check do not go together: the click says so and chooses "None", and
+          // Next commits forkheads without a check.
+          {"click an option (forkheads)",
+           [](Walk& t) {
+               t.beam->Option_Forkhead->click();
+               EXPECT_EQ(t.Script().messages(), Texts{beammsg::kNoCheckWithForkheads});
+               t.Script().clear();
+           },
+           [] {
+               EXPECT_EQ(Model.SupportType[1], supForkhead);
+               EXPECT_EQ(Model.SteelSectionFlag, -1);
+           }},
           {"type a value (span 2 of 6 m)",
            [](Walk& t) {
                t.Lengths({nullptr, nullptr, "6"});
            },
            [] { EXPECT_EQ(Model.SpanData[2][mfL], 6000.0f); }, kSpan2Changed.c_str()},
+          {"type a value refused (span 2 of 0 m)",
+           [](Walk& t) {
+               t.Lengths({nullptr, nullptr, "0"});
+           },
+           [] {}, nullptr, kSpanLengthMessage},
           {"pick a section (152 x 89 UB 16)", [](Walk& t) { t.Section("152 x 89 UB 16"); },
            [] { EXPECT_EQ(Model.SectionDescription.str().rfind("152 x 89 UB 16", 0), 0u); }},
           // A rolled section has no GA to calculate with, so the tick commits the flag it had.
@@ -467,7 +483,7 @@ TEST_F(Walk, EveryFormEveryChangeEveryWayOut) {
                     if (w != Widget(Forms.Form1) && w != Widget(main)) w->hide();
             }
         }
-    EXPECT_EQ(rows, 169); // 6 forms, 4 to 7 changes each, 5 or 6 ways out
+    EXPECT_EQ(rows, 174); // 6 forms, 4 to 8 changes each, 5 or 6 ways out
 }
 
 // The message the "Next >" of the input form now shown gives, the commit taken as the user takes it.
