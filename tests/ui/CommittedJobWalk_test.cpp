@@ -67,18 +67,16 @@ const std::string kRHCChanged =
 enum Way { Next, Back, Cancel, Close, FileNew, FileOpen };
 const char* const kWayNames[] = {"Next", "< Back", "Cancel", "close box", "File > New", "File > Open"};
 
-class Walk : public FormsTest {
+class Walk : public FormSteps {
 public:
     void SetUp() override {
-        FormsTest::SetUp();
-        main = Forms.IndexFrm;
-        beam = Forms.KX_BeamFrm;
-        loads = Forms.LoadDataFrm;
+        FormSteps::SetUp();
         main->show();
         dialogs_->confirmAnswers.assign(8, true);
     }
 
-    // --- the user's steps ---
+    // --- the user's steps, beyond the shared ones ---
+    // File > New with every member's length typed (the spans counted from them).
     void NewBeam(bool lhc, const std::vector<const char*>& lengths, bool rhc) {
         main->New1->trigger();
         if (lhc) beam->Check_LHC->click();
@@ -86,35 +84,6 @@ public:
         const int spans = static_cast<int>(lengths.size()) - (lhc ? 1 : 0) - (rhc ? 1 : 0);
         beam->Edit_Spans->setValue(spans);
         Lengths(lengths);
-    }
-    void Lengths(const std::vector<const char*>& typed) {
-        for (std::size_t i = 0; i < typed.size(); ++i)
-            if (typed[i]) {
-                QTableWidgetItem* it = beam->Grid_Spans->item(1, static_cast<int>(i) + 1);
-                ASSERT_NE(it, nullptr) << "member " << i;
-                it->setText(typed[i]);
-            }
-    }
-    void Section(const char* designation) {
-        beam->UniversalBeams1->trigger();
-        const auto found = beam->List_Sect->findItems(designation, Qt::MatchStartsWith);
-        ASSERT_FALSE(found.empty()) << designation;
-        beam->List_Sect->setCurrentItem(found.front());
-        emit beam->List_Sect->itemClicked(found.front());
-    }
-    void Udl(int n, const char* at, const char* w, const char* cover, const char* lf = nullptr) {
-        const TLoadRow& r = loads->Row(n);
-        r.OptionUDL->click();
-        r.Edit_Dist->setText(at);
-        r.Edit_UDLS->setText(w);
-        r.Edit_UDLF->setText(w);
-        r.Edit_Cover->setText(cover);
-        if (lf) r.Edit_LF->setText(lf);
-    }
-    void Apply(int loadcase, const std::vector<int>& rows) {
-        loads->Edit_Case->setValue(loadcase);
-        for (int n : rows)
-            loads->Row(n).Check->click();
     }
     // "Next >" on the effective-length forms, each member restrained as given, up to the analysis.
     void ChooseAndAnalyse(QRadioButton* spanOption = nullptr) {
@@ -137,11 +106,6 @@ public:
         Forms.PreferencesFrm->Check_Factor->setChecked(on);
         Forms.PreferencesFrm->Button2->click();
     }
-    void Open(const std::string& path) {
-        dialogs_->fileAnswers.push_back(path);
-        main->Open1->trigger();
-    }
-    void Analyse() { main->Analyse2->trigger(); }
     bool Asked(const char* question) {
         return std::any_of(
             dialogs_->shown.begin(), dialogs_->shown.end(),
@@ -155,21 +119,15 @@ public:
         Section("127 x 76 UB 13");
         beam->Option_Check->click();
         beam->cmdNext->click();
-        Udl(1, "0", "2", "11");
+        Udl(1, "0", "2", "2", "11");
         Apply(1, {1});
         loads->cmd_Next->click();
         ChooseAndAnalyse();
         ASSERT_TRUE(ResultsShown()) << ::testing::PrintToString(dialogs_->messages());
-        dialogs_->fileAnswers.push_back(dir_.path("walk.kxf"));
-        main->SaveAs1->trigger();
+        SaveAs(dir_.path("walk.kxf"));
     }
 
-    ScriptedDialogs& Script() { return *dialogs_; }
     std::string Path(const char* name) { return dir_.path(name); }
-
-    TIndexFrm* main = nullptr;
-    TKX_BeamFrm* beam = nullptr;
-    TLoadDataFrm* loads = nullptr;
 };
 
 // One change made on a form, and what its commit is to give.
@@ -524,7 +482,7 @@ void CheckedJob(Walk& t, QRadioButton* option, bool rhc = false) {
     t.Section("127 x 76 UB 13");
     t.beam->Option_Check->click();
     t.beam->cmdNext->click();
-    t.Udl(1, "0", "2", rhc ? "9.5" : "8");
+    t.Udl(1, "0", "2", "2", rhc ? "9.5" : "8");
     t.Apply(1, {1});
     t.loads->cmd_Next->click();
     t.ChooseAndAnalyse(option);
@@ -622,8 +580,7 @@ TEST_F(Walk, EachFaultOfOutOfOrderUse) {
         {"after File > Open, RH cantilever lengthened to 3 m, its form only shown and cancelled: refused",
          [span](Walk& t) {
              CheckedJob(t, span->Option_Full, true);
-             t.Script().fileAnswers.push_back(t.Path("rhc.kxf"));
-             t.main->SaveAs1->trigger();
+             t.SaveAs(t.Path("rhc.kxf"));
              t.Open(t.Path("rhc.kxf"));
              CommitBeamChange(t, [&] { t.Lengths({nullptr, nullptr, "3"}); });
              span->cmd_Next->click();
@@ -636,7 +593,7 @@ TEST_F(Walk, EachFaultOfOutOfOrderUse) {
              t.NewBeam(false, {"5"}, false);
              t.Section("127 x 76 UB 13");
              t.beam->cmdNext->click();
-             t.Udl(1, "0", "2", "5");
+             t.Udl(1, "0", "2", "2", "5");
              t.Apply(1, {1});
              t.loads->cmd_Next->click();
              t.Script().inputAnswers.push_back("2");
@@ -647,7 +604,7 @@ TEST_F(Walk, EachFaultOfOutOfOrderUse) {
              t.Section("127 x 76 UB 13");
              t.beam->Option_Check->click();
              t.beam->cmdNext->click();
-             t.Udl(1, "0", "2", "6");
+             t.Udl(1, "0", "2", "2", "6");
              t.Apply(1, {1});
              t.loads->cmd_Next->click();
              ASSERT_TRUE(span->isVisible());
@@ -662,8 +619,8 @@ TEST_F(Walk, EachFaultOfOutOfOrderUse) {
              t.Section("127 x 76 UB 13");
              t.FactoredLoads(true);
              t.beam->cmdNext->click();
-             t.Udl(1, "0", "10", "4", "1.6");
-             t.Udl(2, "4", "2", "4", "1.0");
+             t.Udl(1, "0", "10", "10", "4", "1.6");
+             t.Udl(2, "4", "2", "2", "4", "1.0");
              t.Apply(1, {1, 2});
              t.loads->cmd_Next->click();
              t.ChooseAndAnalyse(span->Option_Full);
@@ -732,7 +689,7 @@ TEST_F(Walk, EachFaultOfOutOfOrderUse) {
              Forms.TimSectFrm->Combo_Grade->setCurrentIndex(4);
              Forms.TimSectFrm->cmd_OK->click();
              t.beam->cmdNext->click();
-             t.Udl(1, "0", "2", "3");
+             t.Udl(1, "0", "2", "2", "3");
              t.Apply(1, {1});
              t.loads->cmd_Next->click();
              t.ChooseAndAnalyse(span->Option_Full);
@@ -757,7 +714,7 @@ TEST_F(Walk, EachFaultOfOutOfOrderUse) {
              t.beam->Option_Check->click();
              t.beam->cmdNext->click();
              t.FactoredLoads(true);
-             t.Udl(1, "0", "2", "8", "1.6");
+             t.Udl(1, "0", "2", "2", "8", "1.6");
              t.Apply(1, {1});
              t.loads->cmd_Next->click();
              t.ChooseAndAnalyse(span->Option_Full);
@@ -766,8 +723,7 @@ TEST_F(Walk, EachFaultOfOutOfOrderUse) {
         {"the beam form shown after File > Open: the committed load rows shown stay",
          [span](Walk& t) {
              CheckedJob(t, span->Option_Full);
-             t.Script().fileAnswers.push_back(t.Path("rows.kxf"));
-             t.main->SaveAs1->trigger();
+             t.SaveAs(t.Path("rows.kxf"));
              t.Open(t.Path("rows.kxf"));
              const int32 shown = Model.LoadRowsShown;
              t.main->Beam1->trigger();

@@ -95,13 +95,10 @@ struct JobUnits {
 };
 
 // The steps are public: the jobs of the table take them.
-class UnchangedPass : public FormsTest {
+class UnchangedPass : public FormSteps {
 public:
     void SetUp() override {
-        FormsTest::SetUp();
-        main = Forms.IndexFrm;
-        beam = Forms.KX_BeamFrm;
-        loads = Forms.LoadDataFrm;
+        FormSteps::SetUp();
         ShowForm(main); // writes the section files; from now on a change of units rewrites the forms
     }
 
@@ -124,21 +121,6 @@ public:
         Forms.PreferencesFrm->Button2->click();
     }
 
-    void NewBeam(int spans, bool lhc, bool rhc) {
-        main->New1->trigger();
-        ASSERT_TRUE(beam->isVisible());
-        if (lhc) beam->Check_LHC->click();
-        if (rhc) beam->Check_RHC->click();
-        beam->Edit_Spans->setValue(spans);
-    }
-    // Lengths typed into the spans grid, left to right.
-    void Lengths(const std::vector<const char*>& typed) {
-        for (std::size_t i = 0; i < typed.size(); ++i) {
-            QTableWidgetItem* it = beam->Grid_Spans->item(1, static_cast<int>(i) + 1);
-            ASSERT_NE(it, nullptr) << i;
-            it->setText(QString::fromLatin1(typed[i]));
-        }
-    }
     void Pick(QAction* family, int row) {
         family->trigger();
         QListWidgetItem* it = beam->List_Sect->item(row);
@@ -154,29 +136,13 @@ public:
         ASSERT_FALSE(found.empty()) << designation;
         Pick(family, beam->List_Sect->row(found.front()));
     }
-    // Row n of the load form: a point load (P) or a distributed one (W1, W2, cover), and its factor.
+    // Row n of the load form a point load (P), and its factor.
     void Point(int n, const char* at, const char* P, const char* lf = nullptr) {
         const TLoadRow& r = loads->Row(n);
         r.OptionP->click();
         r.Edit_Dist->setText(at);
         r.Edit_PL->setText(P);
         if (lf) r.Edit_LF->setText(lf);
-    }
-    void Distributed(int n, const char* at, const char* w1, const char* w2, const char* cover,
-                     const char* lf = nullptr) {
-        const TLoadRow& r = loads->Row(n);
-        r.OptionUDL->click();
-        r.Edit_Dist->setText(at);
-        r.Edit_UDLS->setText(w1);
-        r.Edit_UDLF->setText(w2);
-        r.Edit_Cover->setText(cover);
-        if (lf) r.Edit_LF->setText(lf);
-    }
-    // The rows applied in a loadcase, ticked there.
-    void Apply(int loadcase, const std::vector<int>& rows) {
-        loads->Edit_Case->setValue(loadcase);
-        for (int n : rows)
-            loads->Row(n).Check->click();
     }
     // "Next >" of whichever window is showing, until the analysis has shown the main window.
     void NextToTheAnalysis(const std::function<void(const char* form)>& afterEachNext = {}) {
@@ -205,14 +171,6 @@ public:
         }
         FAIL() << "the wizard did not reach the analysis";
     }
-    void SaveAs(const std::string& path) {
-        dialogs_->fileAnswers.push_back(path);
-        main->SaveAs1->trigger();
-    }
-    void Open(const std::string& path) {
-        dialogs_->fileAnswers.push_back(path);
-        main->Open1->trigger();
-    }
     // Two steel spans of 6 and 4 m checked to BS 5975, one point load, up to the span form.
     void CheckedBeamToTheSpanForm() {
         Units({});
@@ -231,11 +189,6 @@ public:
         return it ? it->text().toStdString() : "<none>";
     }
     std::string Path(const char* name) const { return (std::filesystem::path(StartDir) / name).string(); }
-    ScriptedDialogs& Script() { return *dialogs_; }
-
-    TIndexFrm* main = nullptr;
-    TKX_BeamFrm* beam = nullptr;
-    TLoadDataFrm* loads = nullptr;
 };
 
 // One job of the table: its units, what is typed into the windows, and the answers to the
@@ -263,7 +216,7 @@ const std::vector<Job>& Jobs() {
              t.beam->Option_Check->click();
              t.Script().confirmAnswers.push_back(true);
              t.beam->cmdNext->click();
-             t.Distributed(1, "0.5", "1.2345", "2.3456", "3.21", "1.2345");
+             t.Udl(1, "0.5", "1.2345", "2.3456", "3.21", "1.2345");
              t.Point(2, "7.8125", "12.345", "1.5675");
              t.Point(3, "16.0001", "0.98765", "1.05");
              t.loads->Edit_LF->setText("1.3579");
@@ -312,7 +265,7 @@ const std::vector<Job>& Jobs() {
              t.beam->Edit_L->setText("1.875");
              t.beam->cmdNext->click();
              t.Point(1, "0.9375", "1.2345");
-             t.Distributed(2, "0", "0.12345", "0.12345", "5.875");
+             t.Udl(2, "0", "0.12345", "0.12345", "5.875");
              t.Apply(1, {1, 2});
              t.Apply(4, {1});
              t.loads->cmd_Next->click();
@@ -336,7 +289,7 @@ const std::vector<Job>& Jobs() {
              t.Pick(t.beam->Miscellaneous1, 0);
              t.beam->Check_GA->click();
              t.beam->cmdNext->click();
-             t.Distributed(1, "1.2345", "0.12345", "0.23456", "10.125");
+             t.Udl(1, "1.2345", "0.12345", "0.23456", "10.125");
              t.Point(2, "13.3125", "1.2345");
              t.Apply(1, {1, 2});
              t.Apply(5, {2});
@@ -351,7 +304,7 @@ const std::vector<Job>& Jobs() {
              t.Pick(t.beam->UniversalBeams1, 0);
              t.beam->cmdNext->click();
              t.Point(1, "100.25", "1234.5");
-             t.Distributed(2, "12.375", "5.4321", "0", "100.0625");
+             t.Udl(2, "12.375", "5.4321", "0", "100.0625");
              t.Apply(1, {1, 2});
              t.Apply(2, {1});
              t.loads->cmd_Next->click();
@@ -504,7 +457,7 @@ TEST_P(EffLengthPass, OpenThenNextKeepsTheSavedChoice) {
     PickNamed(beam->UniversalBeams1, "127 x 76 UB 13");
     beam->Option_Check->click();
     beam->cmdNext->click();
-    Distributed(1, "0", "2", "2", "11");
+    Udl(1, "0", "2", "2", "11");
     Apply(1, {1});
     Script().inputAnswers = {"1.2345", "3.4567", "2.3456"};
     loads->cmd_Next->click();

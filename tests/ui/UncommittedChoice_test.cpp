@@ -35,45 +35,20 @@ namespace {
 using Texts = std::vector<std::string>;
 
 // The steps are public: the rows of the tables take them.
-class UncommittedChoice : public FormsTest {
+class UncommittedChoice : public FormSteps {
 public:
     void SetUp() override {
-        FormsTest::SetUp();
-        main = Forms.IndexFrm;
-        beam = Forms.KX_BeamFrm;
-        loads = Forms.LoadDataFrm;
+        FormSteps::SetUp();
         left = Forms.CantLHFrm;
         span = Forms.SpanFrm;
         right = Forms.CantRHFrm;
         ShowForm(main); // writes the section files the beam form reads
     }
 
-    // Member lengths typed into the spans grid, left to right (cantilevers included).
-    void lengths(const std::vector<const char*>& typed) {
-        for (std::size_t i = 0; i < typed.size(); ++i) {
-            QTableWidgetItem* it = beam->Grid_Spans->item(1, static_cast<int>(i) + 1);
-            ASSERT_NE(it, nullptr) << i;
-            it->setText(QString::fromLatin1(typed[i]));
-        }
-    }
-    void pick(const char* designation) {
-        beam->UniversalBeams1->trigger();
-        const QList<QListWidgetItem*> found =
-            beam->List_Sect->findItems(QString::fromLatin1(designation), Qt::MatchStartsWith);
-        ASSERT_FALSE(found.empty()) << designation;
-        beam->List_Sect->setCurrentItem(found.front());
-        emit beam->List_Sect->itemClicked(found.front());
-    }
     // 2 kN/m over the whole beam in loadcase 1.
     void udl(const char* cover) {
-        const TLoadRow& r = loads->Row(1);
-        r.OptionUDL->click();
-        r.Edit_Dist->setText("0");
-        r.Edit_UDLS->setText("2");
-        r.Edit_UDLF->setText("2");
-        r.Edit_Cover->setText(cover);
-        loads->Edit_Case->setValue(1);
-        r.Check->click();
+        Udl(1, "0", "2", "2", cover);
+        Apply(1, {1});
     }
     // Both cantilevers: continuous with lateral and torsional restraint, the end restrained
     // laterally and torsionally, normal loading: 0.7 L.
@@ -85,13 +60,9 @@ public:
     // checked to BS 5975 under 2 kN/m, entered through the wizard and analysed: the cantilevers at
     // 0.7 L (1050 mm), both spans by the span option given (applied to all spans).
     void enterJob(const char* spanOption) {
-        main->New1->trigger();
-        ASSERT_TRUE(beam->isVisible());
-        beam->Check_LHC->click();
-        beam->Check_RHC->click();
-        beam->Edit_Spans->setValue(2);
-        ASSERT_NO_FATAL_FAILURE(lengths({"1.5", "4", "4", "1.5"}));
-        ASSERT_NO_FATAL_FAILURE(pick("127 x 76 UB 13"));
+        ASSERT_NO_FATAL_FAILURE(NewBeam(2, true, true));
+        ASSERT_NO_FATAL_FAILURE(Lengths({"1.5", "4", "4", "1.5"}));
+        ASSERT_NO_FATAL_FAILURE(Section("127 x 76 UB 13"));
         beam->Option_Check->click();
         beam->cmdNext->click();
         udl("11");
@@ -122,7 +93,7 @@ public:
     }
     void analyse() {
         dialogs_->clear();
-        main->Analyse2->trigger();
+        Analyse();
     }
     void nextToTheAnalysis() {
         for (int step = 0; step < 6; ++step) {
@@ -146,9 +117,6 @@ public:
     // The committed job as the beam file would hold it.
     static std::vector<std::uint8_t> committed() { return WriteKxfFile(); }
 
-    TIndexFrm* main = nullptr;
-    TKX_BeamFrm* beam = nullptr;
-    TLoadDataFrm* loads = nullptr;
     TCantLHFrm* left = nullptr;
     TSpanFrm* span = nullptr;
     TCantRHFrm* right = nullptr;
@@ -184,7 +152,7 @@ TEST_F(UncommittedChoice, AnEffectiveLengthNotCommittedIsAskedForAgainByAnalyse)
         // 0.85 x 6000 = 5100 mm, not the 3400 of 4 m.
         {"span 2 lengthened to 6 m; Apply to all spans, Cancel", "Option_Full",
          [](UncommittedChoice& t) {
-             t.lengths({"1.5", "4", "6", "1.5"});
+             t.Lengths({"1.5", "4", "6", "1.5"});
          },
          [](UncommittedChoice& t) {
              t.left->cmd_Next->click();
@@ -194,7 +162,7 @@ TEST_F(UncommittedChoice, AnEffectiveLengthNotCommittedIsAskedForAgainByAnalyse)
          changedSpan(2), [](UncommittedChoice&) {}, 2, 5100},
         {"span 2 lengthened to 6 m; Apply to all spans, < Back twice, Cancel on the load form", "Option_Full",
          [](UncommittedChoice& t) {
-             t.lengths({"1.5", "4", "6", "1.5"});
+             t.Lengths({"1.5", "4", "6", "1.5"});
          },
          [](UncommittedChoice& t) {
              t.left->cmd_Next->click();
@@ -206,7 +174,7 @@ TEST_F(UncommittedChoice, AnEffectiveLengthNotCommittedIsAskedForAgainByAnalyse)
          changedSpan(2), [](UncommittedChoice&) {}, 2, 5100},
         // 1.2 x 4000 + 2 x 251.4 = 5302.8 mm for 254 x 146 UB 31, not 4800 + 2 x 127 = 5054.
         {"a deeper section under 1.2L + 2D; Apply to all spans, Cancel", "Option_Pos",
-         [](UncommittedChoice& t) { t.pick("254 x 146 UB 31"); },
+         [](UncommittedChoice& t) { t.Section("254 x 146 UB 31"); },
          [](UncommittedChoice& t) {
              t.left->cmd_Next->click();
              t.span->cmd_All->click();
@@ -216,7 +184,7 @@ TEST_F(UncommittedChoice, AnEffectiveLengthNotCommittedIsAskedForAgainByAnalyse)
         // 0.7 x 3000 = 2100 mm, not 0.7 x 1500 = 1050.
         {"RH cantilever lengthened to 3 m; an option, Cancel", "Option_Full",
          [](UncommittedChoice& t) {
-             t.lengths({"1.5", "4", "4", "3"});
+             t.Lengths({"1.5", "4", "4", "3"});
          },
          [](UncommittedChoice& t) {
              t.left->cmd_Next->click();
@@ -229,7 +197,7 @@ TEST_F(UncommittedChoice, AnEffectiveLengthNotCommittedIsAskedForAgainByAnalyse)
         // 0.7 x 2000 = 1400 mm.
         {"LH cantilever lengthened to 2 m; an option, < Back, Cancel on the load form", "Option_Full",
          [](UncommittedChoice& t) {
-             t.lengths({"2", "4", "4", "1.5"});
+             t.Lengths({"2", "4", "4", "1.5"});
          },
          [](UncommittedChoice& t) {
              t.left->Option_Destabilizing->click();
@@ -373,10 +341,8 @@ TEST_F(UncommittedChoice, EveryWayOutWithoutNextLeavesTheCommittedJobAsItWas) {
         SCOPED_TRACE(r.what);
         ASSERT_NO_FATAL_FAILURE(enterJob("Option_Full"));
         if (r.opened) {
-            dialogs_->fileAnswers.push_back(path);
-            main->SaveAs1->trigger();
-            dialogs_->fileAnswers.push_back(path);
-            main->Open1->trigger();
+            SaveAs(path);
+            Open(path);
             ASSERT_EQ(Model.AnalysedFlag, 1) << ::testing::PrintToString(dialogs_->messages());
         }
         // Every member lengthened; after Open only the cantilever whose window the row shows.
@@ -384,7 +350,7 @@ TEST_F(UncommittedChoice, EveryWayOutWithoutNextLeavesTheCommittedJobAsItWas) {
         if (r.opened)
             longer = r.refusal == changedCantilever("LHC") ? std::vector<const char*>{"2", "4", "4", "1.5"}
                                                            : std::vector<const char*>{"1.5", "4", "4", "2"};
-        ASSERT_NO_FATAL_FAILURE(changeBeam([&] { lengths(longer); }));
+        ASSERT_NO_FATAL_FAILURE(changeBeam([&] { Lengths(longer); }));
         if (r.opened)
             loads->cmd_Cancel->click();
         else
@@ -434,8 +400,8 @@ TEST_F(UncommittedChoice, FileNewClearsEveryEffectiveLengthOfTheJobThatWas) {
           &Model.SpanOpt12, &Model.SpanOptRestrained, &Model.SpanOptEdit, &Model.SpanOptInt})
         EXPECT_TRUE(*f == SpanFlags{});
 
-    ASSERT_NO_FATAL_FAILURE(lengths({"6"}));
-    ASSERT_NO_FATAL_FAILURE(pick("127 x 76 UB 13"));
+    ASSERT_NO_FATAL_FAILURE(Lengths({"6"}));
+    ASSERT_NO_FATAL_FAILURE(Section("127 x 76 UB 13"));
     beam->Option_Check->click();
     beam->cmdNext->click();
     udl("6");
