@@ -212,8 +212,4 @@ std::vector<std::string> LoadTableFaults(const SharedModel& m, const LoadTableOf
     return {};
 }
 
-EffLengthSnapshot EffLengthsOf(const SharedModel& m) {
-    return {m.EffLength, m.RestraintPos, m.EffLengthText, m.AnySpanIntervals};
-}
-
 } // namespace kx

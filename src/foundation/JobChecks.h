@@ -6,7 +6,6 @@
 
 #include <functional>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "foundation/SharedModel.h"
@@ -111,11 +110,5 @@ inline constexpr const char* kNoLoadsAppliedMessage = "No loads applied to beam"
 inline constexpr const char* kNoLoadsMessage = "No loads on beam";
 inline constexpr const char* kNegativeLengthsMessage = "Negative lengths not allowed";
 std::string LoadValueTooLargeMessage(int n);
-
-// What the steel check and its listing read of the committed effective lengths, to tell whether a
-// commit changed them.
-using EffLengthSnapshot =
-    std::tuple<Arr<TEffLengthRec, 0, 26>, Arr<Arr<int32, 1, 10>, 0, 26>, Arr<Str25, 0, 26>, int32>;
-EffLengthSnapshot EffLengthsOf(const SharedModel& m);
 
 } // namespace kx

@@ -176,7 +176,12 @@ TEST_F(ChangeOfJob, AFormLeftOpenOverNewOrOpenCommitsNothingOfTheJobThatWas) {
     };
     // What a commit of these forms reaches: the effective lengths, and the beam form's section.
     auto committed = [] {
-        return std::tuple{EffLengthsOf(Model), Work.TimberWidth, Work.TimberDepth,
+        return std::tuple{Model.EffLength,
+                          Model.RestraintPos,
+                          Model.EffLengthText,
+                          Model.AnySpanIntervals,
+                          Work.TimberWidth,
+                          Work.TimberDepth,
                           FromQt(Forms.KX_BeamFrm->lbl_S01_Desc->text())};
     };
     for (const Form& f : forms)
