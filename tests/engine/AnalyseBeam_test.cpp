@@ -187,6 +187,63 @@ TEST_F(AnalyseBeamTest, ResultResolutionFollowsTheLongestSpansShareOfTheBeam) {
     EXPECT_NEAR(Eng.StoredShear[1][Model.SpanCount[1]][201], -30000, Tol(30000, kRel));
 }
 
+TEST_F(AnalyseBeamTest, ResultResolutionOnEachSideOfEveryBandBoundary) {
+    // Longest span / beam length, the longest span last: 0.5 and above 200, from 0.4 100, from 0.2
+    // 80, from 0.1 40, below 20. A ratio held in single precision on a boundary is not below it.
+    const struct {
+        std::vector<double> spans;
+        int intervals, step;
+    } cases[] = {
+        {{2505, 2505, 4990}, 100, 5}, // 0.499
+        {{3000, 3000, 4000}, 100, 5}, // 0.4
+        {{3005, 3005, 3990}, 80, 4},  // 0.399
+        {{2000, 2000, 2000, 2000, 2000}, 80, 4},
+        {{5, 1999, 1999, 1999, 1999, 1999}, 40, 2},                     // 0.1999
+        {{5, 999, 999, 999, 999, 999, 999, 999, 999, 999, 999}, 20, 1}, // 0.0999
+    };
+    for (const auto& c : cases) {
+        double length = 0;
+        for (double L : c.spans)
+            length += L;
+        SCOPED_TRACE(c.spans.back() / length);
+        Analyse(BeamBuilder().Spans(c.spans).Udl(1, 0, 5, static_cast<float>(length)));
+        EXPECT_EQ(Model.StoredSpanIntervals, c.intervals);
+        EXPECT_EQ(Eng.ResultIntervalStep, c.step);
+    }
+    // A span restrained at intervals asks for the finest whatever the spans' shares.
+    Commit(BeamBuilder().EqualSpans(11, 1000).Udl(1, 0, 5, 11000));
+    Model.AnySpanIntervals = 1;
+    AnalyseBeam(host);
+    EXPECT_EQ(Model.StoredSpanIntervals, 200);
+    EXPECT_EQ(Eng.ResultIntervalStep, 10);
+}
+
+TEST_F(AnalyseBeamTest, EveryLoadcaseUpToTheFifthIsSolvedOnItsOwnLoads) {
+    // A 5 m span: loadcase 1 1000 N at 1 m, 2 2000 N at 2.5 m, 3 nothing, 4 2 N/mm throughout,
+    // 5 3000 N at 4 m with a factor 1.5. Reactions P b / L and P a / L.
+    Analyse(BeamBuilder()
+                .Spans({5000})
+                .Point(1, 1000, 1000)
+                .Point(2, 2500, 2000)
+                .Udl(4, 0, 2, 5000)
+                .Point(5, 4000, 3000, 1.5f));
+    ASSERT_EQ(Model.AnalysedFlag, 1);
+    EXPECT_EQ(Model.LoadcaseCount, 5);
+    EXPECT_EQ(host.offered, 5);
+    EXPECT_TRUE(Messages().empty());
+    const double reactions[][2] = {{800, 200}, {1000, 1000}, {0, 0}, {5000, 5000}, {900, 3600}};
+    const double maxMoment[] = {800000, 2.5e6, 0, 6.25e6, 3.6e6}; // P a b / L; w L^2 / 8
+    for (int lc = 1; lc <= 5; ++lc) {
+        SCOPED_TRACE(lc);
+        EXPECT_NEAR(Eng.SupportReaction[lc][1], reactions[lc - 1][0], 1e-6 * 5000);
+        EXPECT_NEAR(Eng.SupportReaction[lc][2], reactions[lc - 1][1], 1e-6 * 5000);
+        EXPECT_NEAR(Eng.SpanMaxMoment[lc][1], maxMoment[lc - 1], 1e-5 * 6.25e6);
+        EXPECT_NEAR(Eng.SupportReactionSum[lc], reactions[lc - 1][0] + reactions[lc - 1][1], 1e-3);
+        EXPECT_NEAR(Model.CaseAppliedLoad[lc], reactions[lc - 1][0] + reactions[lc - 1][1], 1e-9);
+    }
+    EXPECT_NEAR(Eng.MomentExtremes[0][1][3], 6.25e6, 1e-5 * 6.25e6);
+}
+
 TEST_F(AnalyseBeamTest, LoadcaseCountIsTheHighestLoadcaseWithAUserLoad) {
     Commit(BeamBuilder().Spans({5000, 5000}).Udl(3, 0, 10, 10000));
     Model.LoadTable[5][kSelfWeightRecord] = Model.LoadTable[3][1]; // a self-weight alone does not count

@@ -87,3 +87,107 @@ TEST_F(AnalysedJobTest, NoResultsStandAfterNewOrOnceAnAnalysisHasStartedClearing
 }
 
 } // namespace
+
+// A load record from its fields: kind, distance, P or W1, W2, cover, factor, applied, spare.
+TLoadRec Record(std::initializer_list<float> fields) {
+    TLoadRec r;
+    int f = 0;
+    for (float v : fields)
+        r[f++] = v;
+    return r;
+}
+
+TEST_F(AnalysedJobTest, WhatTheResultsDoNotDependOnLeavesThemStandingFieldByField) {
+    // Each field the analysis writes itself or that no result is given in, changed alone, in the
+    // last slot of its table where it has one; then all of them changed at once.
+    using Change = std::function<void(SharedModel&)>;
+    const std::vector<std::pair<const char*, Change>> rows = {
+        {"spans left in loadcase 5", [](SharedModel& m) { m.SpanCount[5] = 1; }},
+        {"applied load of loadcase 5", [](SharedModel& m) { m.TotalAppliedLoad[5] = 9; }},
+        {"summed load of loadcase 5", [](SharedModel& m) { m.CaseAppliedLoad[5] = 9; }},
+        {"loadcase count", [](SharedModel& m) { m.LoadcaseCount = 4; }},
+        {"stored intervals", [](SharedModel& m) { m.StoredSpanIntervals = 40; }},
+        {"check stopped", [](SharedModel& m) { m.CheckAbortFlag = 1; }},
+        {"l/ry", [](SharedModel& m) { m.SlendernessRatio = 91; }},
+        {"D/T", [](SharedModel& m) { m.DepthThicknessRatio = 17; }},
+        {"pbc", [](SharedModel& m) { m.Pbc = 151; }},
+        {"company", [](SharedModel& m) { m.HeaderCompany = "A"; }},
+        {"user", [](SharedModel& m) { m.HeaderUser = "B"; }},
+        {"project 1", [](SharedModel& m) { m.HeaderProject1 = "C"; }},
+        {"project 2", [](SharedModel& m) { m.HeaderProject2 = "D"; }},
+        {"job reference", [](SharedModel& m) { m.HeaderJobRef = "E"; }},
+        {"version number", [](SharedModel& m) { m.VersionNumber = "9.9"; }},
+        {"version suffix", [](SharedModel& m) { m.VersionSuffix = "x"; }},
+        {"file tag", [](SharedModel& m) { m.FileTag = "y"; }},
+        {"modulus unit", [](SharedModel& m) { m.UnitTextSectZ = "in3", m.UnitFactorSectZ = 16387; }},
+        {"area unit", [](SharedModel& m) { m.UnitTextSectArea = "in2", m.UnitFactorSectArea = 645; }},
+        {"section length unit",
+         [](SharedModel& m) { m.UnitTextSectLength = "in", m.UnitFactorSectLength = 25; }},
+        {"weight factor", [](SharedModel& m) { m.UnitFactorWeight = 1.488f; }},
+        {"warping unit", [](SharedModel& m) { m.UnitTextWarping = "in6", m.UnitFactorWarping = 7; }},
+        {"plastic xx label", [](SharedModel& m) { m.ModulusLabelPlasticXX = "Zx"; }},
+        {"plastic yy label", [](SharedModel& m) { m.ModulusLabelPlasticYY = "Zy"; }},
+        {"elastic xx label", [](SharedModel& m) { m.ModulusLabelElasticXX = "Sx"; }},
+        {"elastic yy label", [](SharedModel& m) { m.ModulusLabelElasticYY = "Sy"; }},
+        {"moment diagram sign", [](SharedModel& m) { m.MomentDiagramSign = -m.MomentDiagramSign - 1; }},
+        {"load rows shown", [](SharedModel& m) { m.LoadRowsShown = 17; }},
+        {"loadcase shown", [](SharedModel& m) { m.ShownCaseMode = 1; }},
+        {"decimal places", [](SharedModel& m) { m.DecimalPlaces = m.DecimalPlaces == 1 ? 2 : 1; }},
+        {"beam form shown", [](SharedModel& m) { m.BeamFormShown = 1; }},
+        {"point position", [](SharedModel& m) { m.PointPosition = 1234; }},
+        {"last calculator setting", [](SharedModel& m) { m.CapCheckSettings[4] = 3; }},
+        {"timber calculator mode", [](SharedModel& m) { m.TimberCheckMode = "Axial"; }},
+        {"timber calculator K3", [](SharedModel& m) { m.TimberK3Bending = 1.25f, m.TimberK3Axial = 1.5f; }},
+        {"timber calculator loads",
+         [](SharedModel& m) { m.TimberAppliedMoment = 3, m.TimberAppliedAxialLoad = 4; }},
+        {"the load drawing's last stack", [](SharedModel& m) { m.UDLStackTable[5][50][2] = 7; }},
+        {"an unapplied self-weight of loadcase 5", [](SharedModel& m) { m.LoadTable[5][51][lfW1] = 7; }},
+        {"an unapplied point load of loadcase 5",
+         [](SharedModel& m) {
+             m.LoadTable[5][9] = Record({1, 10, 500, 0, 0, 1, -1, 0});
+         }},
+        {"an unused record of loadcase 1", [](SharedModel& m) { m.LoadTable[1][50][lfW1] = 7; }},
+        {"an unapplied load marked 0", [](SharedModel& m) { m.LoadTable[5][50][lfApplied] = 0; }},
+    };
+    const auto analysed = std::make_unique<SharedModel>(Model);
+    for (const auto& [what, change] : rows) {
+        SCOPED_TRACE(what);
+        change(Model);
+        ASSERT_FALSE(Model == *analysed) << "the row changes nothing";
+        EXPECT_TRUE(ResultsOfJobNow());
+        EXPECT_FALSE(ResultsOfAnotherJob());
+        Model = *analysed;
+    }
+    for (const auto& row : rows)
+        row.second(Model);
+    EXPECT_TRUE(ResultsOfJobNow());
+    EXPECT_TRUE(SameAnalysedJob(Model, *analysed));
+    // AnalysedFlag is the analysis's own too: only ResultsStand reads it.
+    Model = *analysed;
+    Model.AnalysedFlag = 0;
+    EXPECT_TRUE(ResultsOfJobNow());
+    EXPECT_FALSE(ResultsStand());
+
+    // A load of loadcase 1 that is not applied there is still listed: it counts. So does one of
+    // loadcase 5 once applied.
+    for (const auto& [what, change] : std::vector<std::pair<const char*, Change>>{
+             {"a listed load of loadcase 1",
+              [](SharedModel& m) {
+                  m.LoadTable[1][9] = Record({-1, 0, 2, 2, 100, 1, -1, 0});
+              }},
+             {"an applied load of loadcase 5",
+              [](SharedModel& m) {
+                  m.LoadTable[5][9] = Record({1, 10, 500, 0, 0, 1, 1, 0});
+              }},
+             {"the stress unit", [](SharedModel& m) { m.UnitTextStress = "ksi"; }},
+             {"the deflection factor", [](SharedModel& m) { m.UnitFactorDeflection = 25.4f; }},
+             {"the shape", [](SharedModel& m) { m.SectionShape = "RSC"; }},
+             {"the restraint positions of span 25", [](SharedModel& m) { m.RestraintPos[25][10] = 3; }},
+         }) {
+        SCOPED_TRACE(what);
+        Model = *analysed;
+        change(Model);
+        EXPECT_FALSE(ResultsOfJobNow());
+        EXPECT_TRUE(ResultsOfAnotherJob());
+    }
+}

@@ -295,5 +295,141 @@ TEST_F(SteelCheckTest, ZeroPermissibleValuesFailWithoutDividingByZero) {
     EXPECT_NEAR(Model.Pbc, 104.32, 0.005); // angles use the table
 }
 
+TEST_F(SteelCheckTest, EveryShapeFamilyPrintsItsOwnLinesDownToTheLastSpansLastInterval) {
+    // Span 1 of 3 m, Le 2 m; span 2 of 4 m restrained once at its middle (points 1..101 and the
+    // remainder 101..201, both Le 2 m). ry 20 and D/T 15: Le/ry 100 gives pbc 145 from table A1,
+    // hollow sections 180. Ixx 1e9, y 100: Mp = 145e7 or 180e7 N mm. Av 500: Vp = 110 x 500 = 55000,
+    // hollow 125 x 500 = 62500. Interval moments 123.46 and 1234.56 kN-m, shown to four figures.
+    const struct {
+        const char* shape;
+        bool slenderness;
+        const char *pbc, *shear1, *moment1, *shear2, *int1, *int2;
+    } shapes[] = {
+        // 11000 / 55000 = 0.200; 145e6 / 145e7 = 0.100; 27500 / 55000 = 0.500;
+        // 123.46e6 / 145e7 = 0.0851; 1234.56e6 / 145e7 = 0.851.
+        {"Beam", true, "145", "0.200", "0.100", "0.500", "0.0851", "0.851"},
+        {"RSJ", true, "145", "0.200", "0.100", "0.500", "0.0851", "0.851"},
+        {"RSC", true, "145", "0.200", "0.100", "0.500", "0.0851", "0.851"},
+        // Angles take the table and the rolled sections' shear stress but print no slenderness.
+        {"RSA", false, "145", "0.200", "0.100", "0.500", "0.0851", "0.851"},
+        // 11000 / 62500 = 0.176; 145e6 / 180e7 = 0.0806; 27500 / 62500 = 0.440;
+        // 123.46e6 / 180e7 = 0.0686; 1234.56e6 / 180e7 = 0.686.
+        {"Tube", false, "180", "0.176", "0.081", "0.440", "0.0686", "0.686"},
+        {"Box", false, "180", "0.176", "0.081", "0.440", "0.0686", "0.686"},
+    };
+    for (const auto& c : shapes) {
+        SCOPED_TRACE(c.shape);
+        Members(0, {3000, 4000}, 0);
+        Steel(c.shape, 1e9f, 100, 500, 20, 15);
+        EffectiveLengths({{1, 2000}});
+        Model.EffLengthText[1] = "0.67 x L";
+        Model.SpanOptInt[2] = 1;
+        Model.EffLength[2][1] = 2000;
+        Model.EffLength[2][kIntervalCountField] = 1;
+        Model.RestraintPos[2][1] = 100;
+        Eng.BendingMoment[2][50] = -123.46e6; // the largest |M| of interval 1 is a hogging one
+        Eng.BendingMoment[2][151] = 1234.56e6;
+        Governing(1, 11000, 145e6f, 6); // 6 mm on 3 m: 1/500
+        Governing(2, 27500, 0, 8);      // 8 mm on 4 m: 1/500
+        SteelCodeCheck();
+
+        std::vector<std::string> text = {" ",
+                                         "CODE CHECK TO BS 5975",
+                                         kTwentyBlanks + " BEAM COMPLIES FOR BENDING AND SHEAR",
+                                         " CODE CHECK DATA",
+                                         " SPAN 1",
+                                         "  Max Shear = 11.00 kN",
+                                         "  Shear = " + std::string(c.shear1) +
+                                             " x permissible                 SHEAR OK"};
+        if (c.slenderness)
+            text.insert(text.end(), {"  Span Length = 3.00m", "  Le \"factor\" = 0.67 x L", "  Le = 2.00m",
+                                     "  Le/ry = 100"});
+        text.insert(
+            text.end(),
+            {"  Permissible compressive bending stress ", "  = " + std::string(c.pbc) + " N/mm^2",
+             "  Max Bending Moment = 145.0 kN-m",
+             "  Bending Moment = " + std::string(c.moment1) + " x permissible        BENDING MOMENT OK ",
+             "  Deflection =  6.00 mm", "  Deflection/span ratio = 1/500 ", "", " SPAN 2",
+             "  Max Shear = 27.50 kN",
+             "  Shear = " + std::string(c.shear2) + " x permissible                 SHEAR OK", ""});
+        const std::pair<const char*, const char*> intervals[] = {{"123.5", c.int1}, {"1235", c.int2}};
+        for (int k = 1; k <= 2; ++k) {
+            if (c.slenderness)
+                text.insert(text.end(), {"  Span 2  Int " + std::to_string(k), "    Le/ry = 100"});
+            text.insert(text.end(),
+                        {"    Permissible compressive bending stress ",
+                         "    = " + std::string(c.pbc) + " N/mm^2",
+                         "    Max Bending Moment = " + std::string(intervals[k - 1].first) + " kN-m",
+                         "    Bending Moment = " + std::string(intervals[k - 1].second) +
+                             " x permissible        BENDING MOMENT OK ",
+                         ""});
+        }
+        text.insert(text.end(), {"", "  Deflection =  8.00 mm", "  Deflection/span ratio = 1/500 ", "", ""});
+        EXPECT_EQ(Shown(Txt.SteelCheckLines[1]), text);
+        EXPECT_EQ(Eng.CaseCheckFailures[1], 0);
+        EXPECT_NEAR(Eng.CheckResults[1][2][2], std::stod(c.int2), 0.0005);
+        EXPECT_NEAR(Eng.CheckResults[1][27][0], std::stod(c.int2), 0.0005);
+        EXPECT_NEAR(Eng.ShearRatios[1][2], std::stod(c.shear2), 1e-6);
+    }
+
+    // The same rolled channel with every unit other than the built-in one: N, N-mm, mm, cm and
+    // kN/m^2 (1 N/mm^2 = 1000 kN/m^2).
+    Model.UnitTextShear = "N", Model.UnitFactorShear = 1;
+    Model.UnitTextMoment = "N-mm", Model.UnitFactorMoment = 1;
+    Model.UnitTextLength = "mm", Model.UnitFactorLength = 1;
+    Model.UnitTextDeflection = "cm", Model.UnitFactorDeflection = 0.1f;
+    Model.UnitTextStress = "kN/m^2", Model.UnitFactorStress = 1000;
+    Model.SectionShape = "RSC";
+    SteelCodeCheck();
+    const std::pair<int, std::string> lines[] = {
+        {6, "  Max Shear = 11000 N"},
+        {8, "  Span Length = 3000mm"},
+        {10, "  Le = 2000mm"},
+        {13, "  = 145000 kN/m^2"},
+        {14, "  Max Bending Moment = 145000000 N-mm"},
+        {16, "  Deflection =  0.600 cm"},
+        {20, "  Max Shear = 27500 N"},
+        {26, "    = 145000 kN/m^2"},
+        {27, "    Max Bending Moment = 123500000 N-mm"},
+        {34, "    Max Bending Moment = 1235000000 N-mm"},
+        {38, "  Deflection =  0.800 cm"},
+    };
+    for (const auto& [i, line] : lines)
+        EXPECT_EQ(Line(i), line) << i;
+}
+
+TEST_F(SteelCheckTest, DeflectionIsFlaggedOnlyBeyondItsLimitAndLargeRatiosKeepThreeFigures) {
+    // Span 3600 mm: 10 mm is exactly span/360 and passes, 10.01 mm is flagged. LH cantilever
+    // 1800 mm and RH cantilever 900 mm: 10 and 5 mm are exactly length/180.
+    Members(1800, {3600}, 900);
+    Steel("Box", 1e9f, 100, 500, 20);
+    EffectiveLengths({{0, 1800}, {1, 3600}, {26, 900}});
+    const struct {
+        float lh, span, rh;
+        const char *lhLine, *spanLine, *rhLine;
+    } cases[] = {
+        {10, 10, 5, "  Deflection/span ratio = 1/180 ", "  Deflection/span ratio = 1/360 ",
+         "  Deflection/span ratio = 1/180 "},
+        // Just over: 1800 / 10.01 = 179.8, 3600 / 10.01 = 359.6 and 900 / 5.01 = 179.6 show rounded.
+        {10.01f, 10.01f, 5.01f, "  Deflection/span ratio = 1/180               LHC DEFLECTION HIGH",
+         "  Deflection/span ratio = 1/360               SPAN DEFLECTION HIGH",
+         "  Deflection/span ratio = 1/180               RHC DEFLECTION HIGH"},
+        // Ratios over 1000 (1800 / 1.2 = 1500, 3600 / 2.4 = 1500, 900 / 0.6 = 1500) and a hogging
+        // (upward) deflection, whose LH ratio is shown without its sign.
+        {-1.2f, 2.4f, 0.6f, "  Deflection/span ratio = 1/1500 ", "  Deflection/span ratio = 1/1500 ",
+         "  Deflection/span ratio = 1/1500 "},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.span);
+        Governing(0, 100, 1000, c.lh);
+        Governing(1, 100, 1000, c.span);
+        Governing(26, 100, 1000, c.rh);
+        SteelCodeCheck();
+        EXPECT_EQ(Line(12), c.lhLine);
+        EXPECT_EQ(Line(22), c.spanLine);
+        EXPECT_EQ(Line(32), c.rhLine);
+    }
+}
+
 } // namespace
 } // namespace kx::test

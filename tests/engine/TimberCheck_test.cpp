@@ -116,5 +116,43 @@ TEST_F(TimberCheckTest, TwentySpansOverrunTheTableWithoutLosingTheVerdict) {
     EXPECT_EQ(Eng.CaseCheckFailures[1], -1);
 }
 
+TEST_F(TimberCheckTest, FiguresOverAHundredAndAThousandAndSpansOverAHundredMetres) {
+    // Spans of 100 m and 200 m against 2000 kN and 2000 kN-m. Four figures with at most three
+    // decimals: 123.456 kN gives 123.5, 1234.567 kN gives 1235; deflections to three figures:
+    // 123.456 mm gives 123, 1234.5 mm gives 1230.
+    Timber(0, {100000, 200000}, 0);
+    Model.TimberPermShearSaved = 2e6f;
+    Model.TimberPermMomentSaved = 2e9f;
+    Governing(1, 123456, 123.456e6f, 123.456f);
+    Governing(2, 1234567, 1234.567e6f, 1234.5f);
+    TimberCodeCheck();
+    const std::vector<std::string> expected = {
+        "CODE CHECK TO BS 5975",
+        kComplies,
+        kTwentyBlanks + " Assuming adequate torsional restraint",
+        " CODE CHECK DATA",
+        " SPAN 1",
+        "  Max Shear = 123.5 kN",
+        "  Shear = 0.062 x permissible                 SHEAR OK", // 123456 / 2e6 = 0.0617
+        "  Max Bending Moment = 123.5 kN-m",
+        "  Bending Moment = 0.062 x permissible        BENDING MOMENT OK ",
+        "  Deflection =  123 mm",
+        "  deflection/span ratio = 1/810 ", // 100000 / 123.456 = 810.0
+        "",
+        " SPAN 2",
+        "  Max Shear = 1235 kN",
+        "  Shear = 0.617 x permissible                 SHEAR OK", // 1234567 / 2e6 = 0.6173
+        "  Max Bending Moment = 1235 kN-m",
+        "  Bending Moment = 0.617 x permissible        BENDING MOMENT OK ",
+        "  Deflection =  1230 mm",
+        "  deflection/span ratio = 1/162               SPAN DEFLECTION HIGH", // 200000 / 1234.5
+        "",
+        "",
+    };
+    EXPECT_EQ(Shown(Txt.TimberCheckLines[1]), expected);
+    EXPECT_NEAR(Eng.ShearRatios[1][2], 0.6172835, 1e-6);
+    EXPECT_NEAR(Eng.CheckResults[1][27][0], 1234.567 / 2000, 1e-6);
+}
+
 } // namespace
 } // namespace kx::test

@@ -43,3 +43,23 @@ TEST(TimberFactors, GradeListFactorsAndDepthFactor) {
     EXPECT_EQ(TimberK7(300), 1.0f);
     EXPECT_NEAR(TimberK7(301), 0.81 * (301.0 * 301 + 92300) / (301.0 * 301 + 56800), 1e-7);
 }
+
+TEST(TimberFactors, DepthFactorInEachBandAndOnEachBoundary) {
+    // K7: 1.17 up to 72 mm, (300/h)^0.11 up to 300 mm, 0.81 (h^2 + 92300) / (h^2 + 56800) above.
+    // Neighbouring bands' formulas give other figures at each boundary: (300/72)^0.11 = 1.16997
+    // and at 300 mm the top formula gives 0.81 x 182300 / 146800 = 1.00589.
+    const struct {
+        double depth, K7;
+    } rows[] = {
+        {0.5, 1.17},      {50, 1.17},        {72, 1.17}, {72.5, 1.169085}, // (300 / 72.5)^0.11
+        {100, 1.128453},                                                   // 3^0.11
+        {299, 1.000367},                                                   // (300 / 299)^0.11
+        {300, 1.0},       {300.5, 1.005479},                               // 0.81 x 182600.25 / 147100.25
+        {1000, 0.837210},                                                  // 0.81 x 1092300 / 1056800
+        {1e5, 0.810003},                                                   // tends to 0.81
+    };
+    for (const auto& r : rows)
+        EXPECT_NEAR(TimberK7(r.depth), r.K7, 1e-6) << r.depth;
+    EXPECT_EQ(TimberK7(72), 1.17f);
+    EXPECT_NE(TimberK7(72.0001), 1.17f);
+}
