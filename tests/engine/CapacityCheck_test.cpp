@@ -253,5 +253,22 @@ TEST_F(CapacityCheckTest, WarningListsMomentsCarriedAcrossSupports) {
     EXPECT_TRUE(dialogs->messages().empty());
 }
 
+TEST_F(CapacityCheckTest, WarningReadsEveryLoadcaseUpToTheFifthAndEverySupportUpToTheLast) {
+    // Five loadcases over two spans; only loadcase 5 carries a moment across a support: at the
+    // last one, 250000 N mm at the end of span 2 against -250000 at the RH cantilever's root
+    // (500000 carried), and at support 2, 450000 at the end of span 1 against -50000 at the start
+    // of span 2 (500000). Loadcase 4 carries 400000 exactly at support 1: not reported.
+    Members(0, {2000, 2000}, 0);
+    Model.LoadcaseCount = 5;
+    Eng.MomentExtremes[4][1][0] = 400000;
+    Eng.MomentExtremes[5][1][2] = 450000;
+    Eng.MomentExtremes[5][2][0] = -50000;
+    Eng.MomentExtremes[5][2][2] = 250000;
+    Eng.MomentExtremes[5][26][0] = -250000;
+    DoubleCouplerWarning();
+    EXPECT_EQ(dialogs->messages(), std::vector<std::string>{"Moment on double coupler exceeds 0.4 kN for\r"
+                                                            "Loadcase 5 Support 2\rLoadcase 5 Support 3\r"});
+}
+
 } // namespace
 } // namespace kx::test

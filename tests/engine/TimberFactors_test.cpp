@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cmath>
+#include <string>
 #include <tuple>
 
 using namespace kx;
@@ -62,4 +63,74 @@ TEST(TimberFactors, DepthFactorInEachBandAndOnEachBoundary) {
         EXPECT_NEAR(TimberK7(r.depth), r.K7, 1e-6) << r.depth;
     EXPECT_EQ(TimberK7(72), 1.17f);
     EXPECT_NE(TimberK7(72.0001), 1.17f);
+}
+
+TEST(TimberFactors, EveryClassEveryDurationAndEveryFactorText) {
+    // The strength classes as printed: position, class, E single, E sharing, bending, shear,
+    // compression (N/mm^2); positions 9 and 16 are the separators.
+    const struct {
+        int position;
+        const char* name;
+        std::array<float, 5> values;
+    } grades[] = {
+        {0, "C14", {4600, 6800, 4.1f, 0.6f, 5.2f}},      {1, "C16", {5800, 8800, 5.3f, 0.67f, 6.8f}},
+        {2, "C18", {6000, 9100, 5.8f, 0.67f, 7.1f}},     {3, "C22", {6500, 9700, 6.8f, 0.71f, 7.5f}},
+        {4, "C24", {7200, 10800, 7.5f, 0.71f, 7.9f}},    {5, "C27", {8200, 12300, 10, 1.1f, 8.2f}},
+        {6, "C30", {8200, 12300, 11, 1.2f, 8.6f}},       {7, "C35", {9000, 13400, 12, 1.3f, 8.7f}},
+        {8, "C40", {10000, 14500, 13, 1.4f, 8.7f}},      {10, "D30", {6000, 9500, 9, 1.4f, 8.1f}},
+        {11, "D35", {6500, 10000, 11, 1.7f, 8.6f}},      {12, "D40", {7500, 10800, 12.5f, 2, 12.6f}},
+        {13, "D50", {12600, 15000, 16, 2.2f, 15.2f}},    {14, "D60", {15600, 18500, 18, 2.4f, 18}},
+        {15, "D70", {18000, 21000, 23, 2.6f, 23}},       {17, "SC1", {4500, 6800, 2.8f, 0.46f, 3.5f}},
+        {18, "SC2", {5000, 8000, 4.1f, 0.66f, 5.3f}},    {19, "SC3", {5800, 8800, 5.3f, 0.67f, 6.8f}},
+        {20, "SC4", {6600, 9900, 7.5f, 0.71f, 7.9f}},    {21, "SC5", {7100, 10700, 10, 1, 8.7f}},
+        {22, "SC6", {11800, 14100, 12.5f, 1.5f, 12.5f}}, {23, "SC7", {13600, 16200, 15, 1.75f, 14.5f}},
+        {24, "SC8", {15600, 18700, 17.5f, 2, 16.5f}},    {25, "SC9", {18000, 21600, 20.5f, 2.25f, 19.5f}},
+    };
+    for (const auto& g : grades) {
+        SCOPED_TRACE(g.name);
+        const TimberGrade* t = TimberGradeAt(g.position);
+        ASSERT_NE(t, nullptr);
+        EXPECT_STREQ(t->ClassName, g.name);
+        EXPECT_EQ((std::array{t->ESingle, t->ESharing, t->Bending, t->Shear, t->Compression}), g.values);
+        EXPECT_EQ(TimberGradeItem(g.position), std::string("   ") + g.name);
+        EXPECT_EQ(TimberGradePosition(g.name), g.position);
+    }
+    EXPECT_EQ(TimberGradeItem(9), "   ");
+    EXPECT_EQ(TimberGradeAt(-1), nullptr);
+    EXPECT_EQ(TimberGradePosition("C15"), -1);
+
+    const struct {
+        const char *option, *caption, *code;
+        float K3;
+        const char* text;
+    } durations[] = {
+        {"Option_LT", "Long Term", "LT", 1.0f, "  (Long Term)"},
+        {"Option_MT", "Medium Term", "MT", 1.25f, "  (Medium Term)"},
+        {"Option_ST", "Short Term", "ST", 1.5f, "  (Short Term)"},
+        {"Option_VST", "V. Short Term", "VST", 1.75f, "  (Very Short Term)"},
+        {"Option_General", "General", "General", 1.4f, "  (General Formwork)"},
+        {"Option_Wall", "Wall", "Wall", 1.5f, "  (Formwork Wall Shutters)"},
+        {"Option_Week", "1 Week", "1 Week", 1.4f, "  (1 Week)"},
+        {"Option_Month", "1 Month", "1 Month", 1.3f, "  (1 Month)"},
+        {"Option_Year", "1 Year", "1 Year", 1.2f, "  (1 Year)"},
+    };
+    for (int i = 0; i < kTimberDurations; ++i) {
+        const auto& d = durations[i];
+        const TimberDuration& t = TimberDurations()[static_cast<std::size_t>(i)];
+        SCOPED_TRACE(d.code);
+        EXPECT_STREQ(t.Option, d.option);
+        EXPECT_STREQ(t.Caption, d.caption);
+        EXPECT_STREQ(t.Code, d.code);
+        EXPECT_EQ(t.K3, d.K3);
+        EXPECT_STREQ(t.Text, d.text);
+        EXPECT_EQ(TimberDurationIndex(d.code), i);
+    }
+    EXPECT_EQ(TimberDurationIndex("lt"), -1);
+
+    EXPECT_EQ(TimberK8(false).K8, 1.0f);
+    EXPECT_STREQ(TimberK8(true).Text, "  (Sharing)");
+    const TimberMoisture dry = TimberK1K2(false);
+    EXPECT_EQ((std::array{dry.K1, dry.K2, dry.K2Shear, dry.K2Axial}), (std::array{1.0f, 1.0f, 1.0f, 1.0f}));
+    EXPECT_STREQ(dry.Text, "Dry");
+    EXPECT_STREQ(TimberK1K2(true).Text, "Wet");
 }
