@@ -244,6 +244,37 @@ TEST_F(AnalyseBeamTest, EveryLoadcaseUpToTheFifthIsSolvedOnItsOwnLoads) {
     EXPECT_NEAR(Eng.MomentExtremes[0][1][3], 6.25e6, 1e-5 * 6.25e6);
 }
 
+TEST_F(AnalyseBeamTest, EveryLoadcaseStartsFromEveryMemberOfTheJobNotFromTheLastAnalysis) {
+    // First four forkhead spans whose middle support lifts in loadcase 5 (spans 4000, 8000, 4000
+    // left there); then a beam differing in every member: cantilevers of 700 and 900, spans of
+    // 3100, 4200 and 5300.
+    Analyse(BeamBuilder()
+                .EqualSpans(4, 4000)
+                .AllSupports(supForkhead)
+                .Udl(5, 0, 10, 4000)
+                .Udl(5, 12000, 10, 4000));
+    ASSERT_EQ(Model.SpanCount[5], 3);
+    ASSERT_EQ(Eng.ReleasedSupport[5][3], -1);
+    Analyse(BeamBuilder().LHCantilever(700).Spans({3100, 4200, 5300}).RHCantilever(900).Udl(5, 0, 2, 14200));
+    ASSERT_EQ(Model.AnalysedFlag, 1);
+    for (int lc = 0; lc <= 5; ++lc) {
+        SCOPED_TRACE(lc);
+        EXPECT_EQ(Model.SpanCount[lc], 3);
+        EXPECT_EQ(Values(Eng.LoadcaseSpanLength[lc], 1, 4), (std::vector<double>{3100, 4200, 5300, 0}));
+        EXPECT_EQ(Values(Eng.CantileverLength[lc], 0, 1), (std::vector<double>{700, 900}));
+        EXPECT_EQ(std::vector<int>({Eng.LHCantileverActive[lc], Eng.RHCantileverActive[lc]}),
+                  std::vector<int>({1, 1}));
+        if (lc > 0) {
+            EXPECT_EQ(Values(Eng.ReleasedSupport[lc], 1, 5), std::vector<double>(5, 0));
+        }
+    }
+    // Loadcase 5 over the whole of it: 2 x 14200 = 28400 N, each cantilever's load standing on its
+    // support, so the end supports carry at least 2 x 700 and 2 x 900.
+    EXPECT_NEAR(StoredReactionSum(5), 28400, Tol(28400, kRel));
+    EXPECT_NEAR(Eng.ShearExtremes[5][0][3] - Eng.ShearExtremes[5][0][4], 1400, Tol(1400, 1e-3));
+    EXPECT_NEAR(Eng.ShearExtremes[5][26][3] - Eng.ShearExtremes[5][26][4], 1800, Tol(1800, 1e-3));
+}
+
 TEST_F(AnalyseBeamTest, LoadcaseCountIsTheHighestLoadcaseWithAUserLoad) {
     Commit(BeamBuilder().Spans({5000, 5000}).Udl(3, 0, 10, 10000));
     Model.LoadTable[5][kSelfWeightRecord] = Model.LoadTable[3][1]; // a self-weight alone does not count
