@@ -229,6 +229,13 @@ TEST_F(CapacityCheckTest, DoubleCouplerSectionWhereverTheCouplerStands) {
             << coupler;
         EXPECT_EQ(Line(0), coupler == 3 ? "19" : "23") << coupler;
     }
+    // Three figures over 100 and over 1000 kN-m: 123.456 gives 123, 1234.56 gives 1230.
+    Model.SupportType[25] = supCouplerMid;
+    for (auto [moment, text] : {std::pair{123.456e6f, "123"}, {1.23456e9f, "1230"}}) {
+        Eng.CouplerMomentMax[1] = moment;
+        BeamCapacityCheck();
+        EXPECT_EQ(Line(22), std::string("  for loadcase 1 = ") + text + " kN-m");
+    }
 }
 
 TEST_F(CapacityCheckTest, WarningListsMomentsCarriedAcrossSupports) {
