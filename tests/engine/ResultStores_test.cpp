@@ -31,4 +31,52 @@ TEST_F(ResultStoresTest, LargestBeamTheModelHoldsFitsEveryTable) {
     EXPECT_EQ(Model.AnalysedFlag, 1);
 }
 
+TEST_F(ResultStoresTest, EveryPolylineRunsFromTheLHEndToTheRHTipThroughEveryMembersPoints) {
+    // Cantilevers of 1 m either side of a 4 m span (6 m in all, 200 intervals a member) under
+    // 2 N/mm throughout. Each cantilever's root carries w Lc = 2000 N and -w Lc^2 / 2 = -1e6 N mm.
+    Analyse(BeamBuilder().LHCantilever(1000).Spans({4000}).RHCantilever(1000).Udl(1, 0, 2, 6000));
+    ASSERT_EQ(Eng.NumSpanIntervals, 200);
+    const auto& shear = Eng.ShearPolyline[1];
+    const auto& moment = Eng.MomentPolyline[1];
+    const auto& deflection = Eng.DeflectionPolyline[1];
+    // Three vertices a point on the cantilever and the span, two on the RH cantilever, one to close.
+    ASSERT_EQ(shear[0].x, 3 * 201 + 3 * 201 + 2 * 201 + 1);
+    ASSERT_EQ(moment[0].x, 3 * 201 + 1);
+    ASSERT_EQ(deflection[0][0], 3 * 21);
+    // Positions never go back along the beam, from its LH end (0) to the RH tip (1).
+    auto runsAlong = [](auto x, int count) {
+        for (int k = 2; k <= count; ++k)
+            if (x(k) < x(k - 1)) return k;
+        return x(1) == 0 && x(count) == 1.0f ? 0 : -1;
+    };
+    EXPECT_EQ(runsAlong([&](int k) { return shear[k].x; }, 1609), 0);
+    EXPECT_EQ(runsAlong([&](int k) { return moment[k].x; }, 604), 0);
+    EXPECT_EQ(runsAlong([&](int k) { return deflection[k][1]; }, 63), 0);
+
+    const float lhSupport = static_cast<float>(1000.0 / 6000), rhSupport = static_cast<float>(5000.0 / 6000);
+    const struct {
+        const char* what;
+        float x, y, expectedX, expectedY;
+    } vertices[] = {
+        {"moment at the LH tip", moment[1].x, moment[1].y, 0, 0},
+        {"moment at the LH support", moment[201].x, moment[201].y, lhSupport, -1e6f},
+        {"moment at the span's LH end", moment[202].x, moment[202].y, lhSupport, -1e6f},
+        {"moment at the RH support", moment[403].x, moment[403].y, rhSupport, -1e6f},
+        {"moment at the RH tip", moment[603].x, moment[603].y, 1, 0},
+        {"moment closing", moment[604].x, moment[604].y, 1, 0},
+        {"shear on the RH support", shear[1207].x, shear[1207].y, rhSupport, 2000},
+        {"shear at the RH tip", shear[1608].x, shear[1608].y, 1, 0},
+        {"deflection at the LH support", deflection[21][1], 0, lhSupport, 0},
+        {"deflection at the RH support", deflection[43][1], deflection[43][2], rhSupport, 0},
+    };
+    for (const auto& v : vertices) {
+        SCOPED_TRACE(v.what);
+        EXPECT_FLOAT_EQ(v.x, v.expectedX);
+        EXPECT_NEAR(v.y, v.expectedY, 1e-6 * 1e6);
+    }
+    // The span's sagging middle: w L^2 / 8 less the cantilevers' 1e6 = 3e6 N mm.
+    EXPECT_NEAR(moment[302].y, 3e6, 1);
+    EXPECT_FLOAT_EQ(moment[302].x, 0.5f);
+}
+
 } // namespace
