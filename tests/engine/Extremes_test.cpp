@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
 
 #include "engine/AnalysisFixture.h"
 
@@ -72,6 +73,40 @@ TEST_F(ExtremesTest, EnvelopeIsTheExtremeOverTheLoadcasesTheLowerOneNamedOnATie)
         EXPECT_NEAR(Eng.EnvelopeIntervalValues[1][0][j][0], 10 * x, 1e-5 * 1e4) << j;
         EXPECT_NEAR(Eng.EnvelopeTable[1][0][j][0], -5 * x * x, 1e-5 * 5e6) << j;
     }
+}
+
+TEST_F(ExtremesTest, EnvelopesAreBuiltAfreshOverWhatAnEarlierJobLeft) {
+    // Opening a file rebuilds the envelopes over those of the job shown before: they must come out
+    // as the analysis left them, not as the larger of the two.
+    Analyse(BeamBuilder()
+                .LHCantilever(1000)
+                .Spans({4000, 5000})
+                .RHCantilever(1500)
+                .Udl(1, 0, 2, 11500)
+                .Point(2, 6000, 3000));
+    const auto fresh = std::make_unique<EngineState>(Eng);
+    for (auto* table : {&Eng.ShearExtremes, &Eng.MomentExtremes, &Eng.DeflectionExtremes})
+        for (auto& row : (*table)[0])
+            row.fill(9e9f);
+    for (auto& row : Eng.EnvelopeIntervalValues[0])
+        for (auto& point : row)
+            point.fill(9e9f);
+    for (auto& row : Eng.EnvelopeTable[0])
+        for (auto& point : row)
+            point.fill(-9e9f);
+    EnvelopeShearExtremes();
+    EnvelopeMomentExtremes();
+    EnvelopeDeflectionExtremes();
+    BuildEnvelopeTable();
+    EXPECT_TRUE(Eng.ShearExtremes[0] == fresh->ShearExtremes[0]);
+    EXPECT_TRUE(Eng.MomentExtremes[0] == fresh->MomentExtremes[0]);
+    EXPECT_TRUE(Eng.DeflectionExtremes[0] == fresh->DeflectionExtremes[0]);
+    EXPECT_TRUE(Eng.EnvelopeIntervalValues[0] == fresh->EnvelopeIntervalValues[0]);
+    EXPECT_TRUE(Eng.EnvelopeTable[0] == fresh->EnvelopeTable[0]);
+    // The figures themselves: the largest shear is loadcase 1's at the RH cantilever's root,
+    // w Lc = 3000 N, the deepest hogging -w Lc^2 / 2 = -2.25e6 N mm there.
+    EXPECT_NEAR(Eng.ShearExtremes[0][26][3], 3000, 0.01);
+    EXPECT_NEAR(Eng.MomentExtremes[0][26][4], -2.25e6, 1);
 }
 
 } // namespace
