@@ -78,6 +78,9 @@ TEST_F(AnalyseBeamTest, UpliftingForkheadsAreReleased) {
         // factor 1.5: unfactored the support lifts (-20 N) and goes; the 120 N then hang on the tip.
         {BeamBuilder().Spans({L, L}).AllSupports(supForkhead).Udl(1, 0, 0.4f, L).Point(1, 8000, 80, 1.5f),
          {3}, 1, "2 ", {800 - 120, 800 + 240, 0}, 1e-6 * 1600},
+        // 150 N standing on it hold it down: R3 = -100 + 150 = 50, R1 = 800 - 100, R2 = 800 + 200.
+        {BeamBuilder().Spans({L, L}).AllSupports(supForkhead).Udl(1, 0, 0.4f, L).Point(1, 8000, 150),
+         {}, 2, "2", {700, 1000, 50}, 1e-6 * 1600},
         // Symmetric, 15000 N on 1000 tips, w on the short middle span: supports 2 and 5 lift equally;
         // the first goes, then 3, then 5 (had 5 gone first, 4 and then 2 would have followed).
         {BeamBuilder().LHCantilever(1000).Spans({5000, 5000, 1000, 5000, 5000}).RHCantilever(1000)
