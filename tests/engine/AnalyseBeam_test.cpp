@@ -291,6 +291,29 @@ TEST_F(AnalyseBeamTest, EveryLoadcaseStartsFromEveryMemberOfTheJobNotFromTheLast
     EXPECT_NEAR(Eng.ShearExtremes[5][26][3] - Eng.ShearExtremes[5][26][4], 1800, Tol(1800, 1e-3));
 }
 
+TEST_F(AnalyseBeamTest, TheSelfWeightRecordLoadsEveryMemberWithItsFactor) {
+    // Cantilevers of 1 m either side of a 4 m span; the self-weight record, the last of the table,
+    // 0.5 N/mm over all 6 m at a factor 1.2 (3600 N, shared equally by the symmetry), and 1000 N
+    // at 1 m into the span (750 and 250 N).
+    Commit(BeamBuilder().LHCantilever(1000).Spans({4000}).RHCantilever(1000).Point(1, 2000, 1000));
+    TLoadRec& self = Model.LoadTable[1][kSelfWeightRecord];
+    self[lfKind] = -1;
+    self[lfDist] = 0;
+    self[lfW1] = self[lfW2] = 0.5f;
+    self[lfCover] = 6000;
+    self[lfLF] = 1.2f;
+    self[lfApplied] = 1;
+    AnalyseBeam(host);
+    ASSERT_EQ(Model.AnalysedFlag, 1);
+    EXPECT_NEAR(Eng.SupportReaction[1][1], 1800 + 750, 1e-3);
+    EXPECT_NEAR(Eng.SupportReaction[1][2], 1800 + 250, 1e-3);
+    EXPECT_NEAR(Model.TotalAppliedLoad[1], 4600, 1e-3);
+    // Each cantilever's root: w x 1.2 x Lc = 600 N and -0.6 x 1000^2 / 2 = -3e5 N mm.
+    EXPECT_NEAR(Eng.MomentExtremes[1][0][4], -3e5, 0.5);
+    EXPECT_NEAR(Eng.MomentExtremes[1][26][4], -3e5, 0.5);
+    EXPECT_NEAR(Eng.ShearExtremes[1][26][5], 600, 1e-3);
+}
+
 TEST_F(AnalyseBeamTest, LoadcaseCountIsTheHighestLoadcaseWithAUserLoad) {
     Commit(BeamBuilder().Spans({5000, 5000}).Udl(3, 0, 10, 10000));
     Model.LoadTable[5][kSelfWeightRecord] = Model.LoadTable[3][1]; // a self-weight alone does not count
