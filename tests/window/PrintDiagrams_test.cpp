@@ -203,3 +203,95 @@ TEST_F(DrawingTest, PrintedDiagramsNeedDeflectionsAndABeamAndTheEnvelopeTakesEve
     PrintCaseDiagrams(p);
     ExpectLines(Page(1), {{669, 1771, 669, 1772 - 38, 2}});
 }
+
+TEST_F(DrawingTest, PrintedScaleBarsAndEndLabelsOfBeamBLoadcase2) {
+    // Loadcase 2: 4000 N at the LH tip (a = 1000), 5000 N at the RH tip (b = 1500). Support
+    // moments -4e6 and -7.5e6 N mm; three moments over the 4000 + 4000 spans give +2.875e6 at the
+    // middle support. Shear: -4000 on the LH cantilever, 5718.75 - 4000 = 1718.75 on span 1,
+    // 1718.75 - 4312.5 = -2593.75 on span 2, +5000 on the RH cantilever. EI = 2.1e13 N mm^2:
+    // slope at support 1 -L(2M1 + M2)/6EI = 1.627e-4, LH tip -1.627e-4 x 1000 - Pa^3/3EI = -0.226
+    // mm; slope at support 3 L(M2 + 2M3)/6EI = -3.849e-4, RH tip -0.577 - 0.268 = -0.845 mm; span
+    // 2 rises to +0.2455 mm at 2567 mm.
+    PrintBeamB();
+    const auto& V = Eng.ShearExtremes[2][27];
+    const auto& M = Eng.MomentExtremes[2][27];
+    const auto& D = Eng.DeflectionExtremes[2][27];
+    ASSERT_NEAR(V[xLargest], 5000, 0.5);
+    ASSERT_NEAR(V[xSmallest], -4000, 0.5);
+    ASSERT_NEAR(M[xLargest], 2.875e6, 50);
+    ASSERT_NEAR(M[xSmallest], -7.5e6, 50);
+    ASSERT_NEAR(D[xLargest], 0.245, 0.003); // the stored deflections are integrated at 20ths
+    ASSERT_NEAR(D[xSmallest], -0.845, 0.001);
+    p.BeginDoc();
+    PrintCaseDiagrams(p);
+    ASSERT_EQ(p.pages.size(), 2u);
+    const RecordingCanvas& page = Page(2);
+    // Scales from the envelope (11875 N, 16.25e6 N mm, 0.9143 mm) at 14, 18 and 18 mm x 0.9:
+    // 0.025064 px/N, 2.35494e-5 px/N mm, 418.5 px/mm. Shear bar 5000 -> 125 px above 2953, -4000
+    // -> 100 below; moment 2.875e6 -> 68 above 4134, -7.5e6 -> 177 below; deflection +0.245 ->
+    // 103 above 5433, -0.845 -> 354 below. Values 10 mm left of x0 = 591 (355) and 3 mm (71 px)
+    // above their ticks; the deflections named sag positive.
+    ExpectLines(page, {{591, 2828, 591, 3053, 1},
+                       {520, 2828, 591, 2828, 1},
+                       {520, 3053, 591, 3053, 1},
+                       {591, 4066, 591, 4311, 1},
+                       {520, 4066, 591, 4066, 1},
+                       {520, 4311, 591, 4311, 1},
+                       {591, 5330, 591, 5787, 1},
+                       {520, 5330, 591, 5330, 1},
+                       {520, 5787, 591, 5787, 1},
+                       {520, 5433, 591, 5433, 1}});
+    ExpectTexts(page, {{"5.00", 355, 2757},
+                       {"-4.00", 355, 2982},
+                       {SigFig3Dec3(M[xLargest] * 1e-6), 355, 3995},
+                       {"-7.50", 355, 4240},
+                       {"0.0", 355, 4063},
+                       {SigFig3Dec3(-D[xLargest]), 355, 5259},
+                       {"0.845", 355, 5716}});
+    for (const auto& t : page.texts())
+        EXPECT_FALSE(t.text == "0.0" && t.y1 == 5433 - 71) << "no zero on the deflection bar";
+    // Both ends: the cantilevers' shears 5 mm left of their supports (962 and 3931), the LH one
+    // 3 mm under its point, the RH one 5 mm over it; the support moments 4 mm left, 3 mm under;
+    // the tip deflections 1 mm inside the beam's ends (615) and 4 mm inside (4394), 3 mm under.
+    ExpectTexts(page, {{"-4.000", 962 - 118, 3053 + 71},
+                       {"5.000", 3931 - 118, 2828 - 118},
+                       {"-4.000", 962 - 94, 4134 + 94 + 71},
+                       {"-7.500", 3931 - 94, 4311 + 71},
+                       {"-0.226", 615, 5433 + 95 + 71},
+                       {"-0.845", 4394, 5787 + 71}});
+}
+
+TEST_F(DrawingTest, EnvelopeReactionsShowTheLargestWhenNotBelowZeroAndTheSmallestOnlyWhenBelowZero) {
+    // One 10000 mm span: supports at x 591 and 4488. The largest reaction 6 mm under the beam (row
+    // 1913) and 5 mm left of its support, shown down to -0.0001 N; the smallest 10 mm under (2008)
+    // and 6 mm left, shown only below 0. Both ends of the support loop: the LH one and the RH one.
+    struct Row {
+        float largest, smallest;
+        std::vector<T> shown;
+    };
+    // clang-format off
+    const Row rows[] = {
+        {2000, -1500, {{"2.00 kN", 591 - 118, 1913}, {"-1.50 kN", 591 - 142, 2008}, {"2.00 kN", 4488 - 118, 1913},
+                       {"-1.50 kN", 4488 - 142, 2008}}},
+        {0, 0, {{SigFig3Dec3(0) + " kN", 591 - 118, 1913}, {SigFig3Dec3(0) + " kN", 4488 - 118, 1913}}},
+        {-0.00005f, 0.5f, {{SigFig3Dec3(-0.00005 * 0.001) + " kN", 591 - 118, 1913},
+                           {SigFig3Dec3(-0.00005 * 0.001) + " kN", 4488 - 118, 1913}}},
+        {-0.5f, 0.99f, {}}};
+    // clang-format on
+    for (const Row& r : rows) {
+        ResetProgramState();
+        SmallJob();
+        for (int k : {1, 2}) {
+            Eng.SupportWorkValues[k] = r.largest;
+            Eng.MinSupportReaction[k] = r.smallest;
+        }
+        p = RecordingPrinter(600);
+        p.BeginDoc();
+        PrintEnvelopeDiagrams(p);
+        ExpectTexts(Page(1), r.shown);
+        std::size_t under = 0; // texts of the reaction rows
+        for (const auto& t : Page(1).texts())
+            under += (t.y1 == 1913 || t.y1 == 2008) ? 1 : 0;
+        EXPECT_EQ(under, r.shown.size()) << r.largest << " " << r.smallest;
+    }
+}

@@ -221,3 +221,13 @@ TEST_F(PrintTextTest, SupportAndCheckTextsBreakBeforeAMemberAndNeverPassRow80) {
     Print(PrintCase1);
     Expect({{2, 80, "c63"}, {3, 12, "c64"}});
 }
+
+TEST(PrintedPointNumber, TheNumberOfTheFirstThreeCharactersOrZero) {
+    // clang-format off
+    const std::pair<const char*, int> lines[] = {
+        {"", 0}, {"   ", 0}, {"  1   0.000", 1}, {" 21 end", 21}, {"100", 100}, {"  7", 7}, {"+5 ", 5},
+        {"-3 ", -3}, {" - ", 0}, {"1a ", 0}, {" LH Cantilever", 0}, {"12", 12}, {" 2 1", 2}};
+    // clang-format on
+    for (auto [line, number] : lines)
+        EXPECT_EQ(PrintedPointNumber(line), number) << "\"" << line << "\"";
+}
