@@ -475,3 +475,36 @@ TEST_F(OpenAndSave, OpenTakesTheDefaultLayoutAndTheFilesUnitsAndLeavesNoValuesAt
     EXPECT_FALSE(CalcPointResults("2500"));
     EXPECT_EQ(dialogs->messages(), std::vector<std::string>{"Analyse the beam first"});
 }
+
+TEST_F(OpenAndSave, OpenTellsTheWindowsEachStepInOrderForOneLoadcaseAndForSeveral) {
+    // New first (the windows hidden and cleared), then the file's name, the Default layout, the
+    // lists emptied, the selector shown, the picture black; the beam and its loads; the loadcase
+    // shown (the only one, or "All" with the envelope); every loadcase's diagrams up to the last;
+    // the selector up to the count, the file commands enabled and the input forms restored.
+    const std::string cleared =
+        "HideInputForms, SetCaption , DisableFileMenus, SetShownCase 0, ResetImageRect, "
+        "FillImageBlack, ResetInputForms, ClearResultLists, SetCaption ";
+    const std::string opened =
+        ", TileDefault, EmptyResultLists, ShowCaseSelector, FillImageBlack, DrawBeam, DrawLoads, ";
+    struct Job {
+        BeamBuilder beam;
+        std::string shown;
+    };
+    const Job jobs[] = {
+        {JobA(), "SetShownCase 1, SetCaseSelection 1 1, ShowCaseResults, FillResultsList, SetShownCase 1, "
+                 "DrawDiagrams, EnableCaseSelector 1"},
+        {JobC(),
+         "SetShownCase 0, SetCaseSelection All 0, ShowCaseResults, FillResultsList, ShowEnvelopeResults, "
+         "SetShownCase 1, DrawDiagrams, SetShownCase 2, DrawDiagrams, EnableCaseSelector 2"},
+        {BeamBuilder().Spans({3000, 3000}).Udl(1, 0, 5, 6000).Udl(3, 0, 5, 3000).Point(5, 4500, 1000),
+         "SetShownCase 0, SetCaseSelection All 0, ShowCaseResults, FillResultsList, ShowEnvelopeResults, "
+         "SetShownCase 1, DrawDiagrams, SetShownCase 2, DrawDiagrams, SetShownCase 3, DrawDiagrams, "
+         "SetShownCase 4, DrawDiagrams, SetShownCase 5, DrawDiagrams, EnableCaseSelector 5"}};
+    for (const Job& job : jobs) {
+        Analyse(job.beam);
+        const std::string path = Save("job.kxf");
+        host.calls.clear();
+        ASSERT_TRUE(OpenBeamFile(host, path));
+        EXPECT_EQ(host.calls, cleared + path + opened + job.shown + ", EnableFileMenus, RestoreInputForms");
+    }
+}

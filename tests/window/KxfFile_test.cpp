@@ -372,7 +372,10 @@ TEST_F(KxfRefusal, FilesCutShortOrWithValuesBeyondTheirBoundsOrDamaged) {
         // Results that no analysis of the beam can have given: a span or the section without
         // stiffness, loadcase spans a millimetre off the beam, a released support that is no forkhead.
         {24, (2 * 20 + 1) * 4, 0.0f, "no length"}, {24, (1 * 20 + 3) * 4, 0.0f, "stiffness"},
-        {20, (2 * 28 + 1) * 8, 3999.0, "geometry of loadcase 2"}, {16, 2 * 8, int32{supFixed}, "geometry of loadcase 2"}};
+        {20, (2 * 28 + 1) * 8, 3999.0, "geometry of loadcase 2"}, {16, 2 * 8, int32{supFixed}, "geometry of loadcase 2"},
+        // A cantilever a millimetre short at either end, in the first and in the last loadcase.
+        {21, (1 * 2 + 1) * 8, 1499.0, "geometry of loadcase 1"}, {21, (3 * 2 + 1) * 8, 1501.0, "geometry of loadcase 3"},
+        {21, (1 * 2 + 0) * 8, 999.0, "geometry of loadcase 1"}};
     // clang-format on
     for (const Patch& p : patches)
         ExpectRefused(With(image_, layout_[p.field] + p.at, p.value), p.why);
