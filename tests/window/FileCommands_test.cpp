@@ -508,3 +508,19 @@ TEST_F(OpenAndSave, OpenTellsTheWindowsEachStepInOrderForOneLoadcaseAndForSevera
         EXPECT_EQ(host.calls, cleared + path + opened + job.shown + ", EnableFileMenus, RestoreInputForms");
     }
 }
+
+TEST_F(OpenAndSave, ASpanDeflectionOver100ComesBackWithItsDecimals) {
+    // 5wL^4/384EI = 5 x 10 x 10000^4 / (384 x 210000 x 5e7) = 124.0 mm: two decimals by rule 5
+    // (three digits), which the file's stored deflections must give again, as it keeps no maximum.
+    Analyse(BeamBuilder().Spans({10000}).Udl(1, 0, 10, 10000).Section(210000, 5e7f));
+    std::string row;
+    for (int i = 1; i <= LineCount(Txt.CaseSupportLines[1]); ++i) {
+        const std::string line = Txt.CaseSupportLines[1][i].str();
+        if (line.find("124.") != std::string::npos) row = line;
+    }
+    ASSERT_NE(row, "") << "no member row shows the deflection of 124 mm";
+    const std::string last = row.substr(row.find_last_of(' ') + 1);
+    EXPECT_NEAR(std::abs(std::stod(last)), 124.0, 1.3) << row;
+    EXPECT_EQ(last.size() - last.find('.'), 3u) << row;
+    ExpectRoundTrip(dir_.path("deflection.kxf"));
+}
