@@ -177,6 +177,41 @@ TEST_F(FileCommands, AJobNoOneMayWriteIsKeptWhoeverSaves) {
     EXPECT_EQ(ReadWholeFile(path), WriteKxfFile());
 }
 
+// Save As to a folder the user may not write in, to a folder that is not there and to a name that
+// is a folder: "File Saving Error", nothing written, the name kept as the job's. Over a file that
+// is there: the file replaced by the job.
+TEST_F(FileCommands, SaveAsReportsEachFolderItCannotWriteInAndReplacesAFileThatIsThere) {
+    if (RanAsUnprivilegedUser()) return;
+    ResetBeamJob();
+    Model.HeaderJobRef = "JR-9";
+    namespace fs = std::filesystem;
+    fs::create_directory(dir_.path("locked"));
+    fs::permissions(dir_.path("locked"), fs::perms(0555));
+    fs::create_directory(dir_.path("folder.kxf"));
+    WriteFileDirect(dir_.path("old.kxf"), {1, 2, 3});
+    const std::pair<std::string, bool> names[] = {{dir_.path("locked") + "/job.kxf", false},
+                                                  {dir_.path("missing") + "/job.kxf", false},
+                                                  {dir_.path("folder.kxf"), false},
+                                                  {dir_.path("old.kxf"), true}};
+    for (const auto& [path, written] : names) {
+        dialogs->clear();
+        dialogs->fileAnswers.push_back(path);
+        SaveBeamFileAs(host);
+        EXPECT_EQ(dialogs->messages(),
+                  written ? std::vector<std::string>{} : std::vector<std::string>{"File Saving Error"})
+            << path;
+        EXPECT_EQ(Model.BeamFileName + "|" + host.caption, path + "|" + path);
+        if (written) {
+            EXPECT_EQ(ReadWholeFile(path), WriteKxfFile()) << path;
+            EXPECT_EQ(StrAt(ReadWholeFile(path), 78 + 5 * 101), "JR-9");
+        }
+    }
+    EXPECT_TRUE(fs::is_empty(dir_.path("locked")));
+    EXPECT_TRUE(fs::is_empty(dir_.path("folder.kxf")));
+    EXPECT_FALSE(fs::exists(dir_.path("missing")));
+    EXPECT_EQ(Entries(), 3); // locked, folder.kxf, old.kxf: no temporary left
+}
+
 // Copies of everything an analysis leaves, to compare with what Open rebuilds.
 struct AnalysedJob {
     std::unique_ptr<EngineState> e = std::make_unique<EngineState>(Eng);
