@@ -295,3 +295,64 @@ TEST_F(DrawingTest, EnvelopeReactionsShowTheLargestWhenNotBelowZeroAndTheSmalles
         EXPECT_EQ(under, r.shown.size()) << r.largest << " " << r.smallest;
     }
 }
+
+TEST_F(DrawingTest, PrintedLoadLabelsWithAndWithoutFactorsAndTheSelfWeightStrip) {
+    // One 10000 mm span from x 591 to 4488 (0.3897 px/mm). The last stack record, 50: 12 N/mm at
+    // 2000 mm (x 1370) factored 1.5 summing 15 there, 20 N/mm at 6000 mm (x 2929) factored 1.2
+    // summing 25; a point load of 30000 N at 4000 mm (x 2150) factored 1.6; the self-weight applied.
+    // Rates 12 mm over the beam (row 1488), sums 22 mm (1252), the load 18 mm (1346), its factor
+    // 15 mm (1417).
+    struct Run {
+        int32 factored;
+        std::vector<T> shown;
+        std::vector<std::string> absent;
+    };
+    const Run runs[] = {
+        {1,
+         {{"12.00 x 1.50", 1370 + 12, 1488},
+          {"20.00 x 1.20", 2929 - 378, 1488},
+          {"(15.00)", 1370 - 118, 1252},
+          {"(25.00)", 2929 - 118, 1252},
+          {"30.00 kN", 2150 - 118, 1346},
+          {"x 1.60", 2150 - 118, 1417}},
+         {}},
+        // Unfactored: no factors, the RH rate 8 mm left of its end instead of 16.
+        {-1,
+         {{"12.00", 1370 + 12, 1488}, {"20.00", 2929 - 189, 1488}, {"30.00 kN", 2150 - 118, 1346}},
+         {"x 1.60", "12.00 x 1.50"}}};
+    for (const Run& run : runs) {
+        ResetProgramState();
+        SmallJob();
+        Model.FactoredLoadsFlag = run.factored;
+        const float stack[] = {2000, 12, 1.5f, 15, 6000, 20, 1.2f, 25};
+        std::copy_n(stack, 8, &Model.UDLStackTable[1][50][0]);
+        const float point[] = {1, 4000, 30000, 0, 0, 1.6f, 1};
+        std::copy_n(point, 7, &Model.LoadTable[1][1][0]);
+        Model.LoadTable[1][kSelfWeightRecord][lfApplied] = 1;
+        p = RecordingPrinter(600);
+        p.BeginDoc();
+        PrintCaseDiagrams(p);
+        ExpectTexts(Page(1), run.shown);
+        for (const std::string& text : run.absent)
+            EXPECT_FALSE(Page(1).hasText(text)) << text;
+        // The strip 3 mm high on the beam (1772 to 1701): its frame and teeth 1 and 99 at
+        // 591 + FloatToInt(k x 38.97), each from a pixel above the beam.
+        ExpectLines(Page(1), {{591, 1772, 591, 1701, 1},
+                              {591, 1701, 4488, 1701, 1},
+                              {4488, 1701, 4488, 1772, 1},
+                              {630, 1771, 630, 1701, 1},
+                              {4449, 1771, 4449, 1701, 1}});
+    }
+    // A second rate equal to the first, and sums equal to their rates, are not repeated.
+    ResetProgramState();
+    SmallJob();
+    const float same[] = {2000, 12, 1, 12, 6000, 12, 1, 12};
+    std::copy_n(same, 8, &Model.UDLStackTable[1][50][0]);
+    p = RecordingPrinter(600);
+    p.BeginDoc();
+    PrintCaseDiagrams(p);
+    std::size_t rates = 0;
+    for (const auto& t : Page(1).texts())
+        rates += t.text.find("12.00") != std::string::npos ? 1 : 0;
+    EXPECT_EQ(rates, 1u);
+}
