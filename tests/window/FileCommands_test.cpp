@@ -559,3 +559,18 @@ TEST_F(OpenAndSave, ASpanDeflectionOver100ComesBackWithItsDecimals) {
     EXPECT_EQ(last.size() - last.find('.'), 3u) << row;
     ExpectRoundTrip(dir_.path("deflection.kxf"));
 }
+
+TEST_F(FileCommands, AnAnalysisThatFailsLeavesNoResultsAndSaysSo) {
+    // A load record whose kind no whole number can hold stops the loads listing, the last step.
+    Analyse(JobA());
+    for (int lc = 1; lc <= 5; ++lc)
+        Model.LoadTable[lc][7][lfKind] = 3e10f;
+    host.calls.clear();
+    RunAnalysis(host);
+    EXPECT_EQ(dialogs->messages(),
+              std::vector<std::string>{" ERROR  \r The analysis could not be completed\r Beam not analysed"});
+    EXPECT_EQ(Model.AnalysedFlag, 0);
+    EXPECT_EQ(LineCount(Txt.CaseSupportLines[1]) + LineCount(Txt.SummaryLines), 0);
+    EXPECT_EQ(host.calls.substr(host.calls.rfind("ClearResultLists")),
+              "ClearResultLists, FillImageBlack, DisableFileMenus");
+}
