@@ -356,3 +356,55 @@ TEST_F(DrawingTest, PrintedLoadLabelsWithAndWithoutFactorsAndTheSelfWeightStrip)
         rates += t.text.find("12.00") != std::string::npos ? 1 : 0;
     EXPECT_EQ(rates, 1u);
 }
+
+TEST_F(DrawingTest, EnvelopeSupportsAreFixedEndsAtTheEndsAndPlainBetween) {
+    // Spans 4000 and 6000 mm: supports at x 591, 591 + FloatToInt(1558.8) = 2150 and 4488. A wall
+    // 6 mm either side of the beam (rows 1630 to 1913), hatches 2 mm (47 px) outward: down to the
+    // left at the LH end, up to the right at the RH end; a plain triangle 0.25 to 3 mm under the
+    // beam (1778, 1843), 2 mm either side; a forkhead's post 2 mm right, 2 to 1.25 mm over the beam.
+    auto job = [](int lh, int interior, int rh) {
+        ResetProgramState();
+        SmallJob(2);
+        Drawing.DrawnMemberLength[1] = 4000;
+        Drawing.DrawnMemberLength[2] = 6000;
+        Model.SupportType[0] = lh;
+        Model.SupportType[1] = interior;
+        Model.SupportType[kRHEndSupport] = rh;
+    };
+    auto triangle = [](int x) {
+        return std::vector<L>{
+            {x, 1778, x - 47, 1843, 2}, {x - 47, 1843, x + 47, 1843, 2}, {x + 47, 1843, x, 1778, 2}};
+    };
+    const std::vector<L> lhWall{
+        {591, 1630, 591, 1913, 4}, {591, 1630, 544, 1677, 2}, {591, 1866, 544, 1913, 2}};
+    const std::vector<L> rhWall{
+        {4488, 1630, 4488, 1913, 4}, {4488, 1677, 4535, 1630, 2}, {4488, 1913, 4535, 1866, 2}};
+    const std::vector<L> fork{{2197, 1724, 2197, 1742, 3}};
+
+    job(supFixedEnd, supForkhead, supFixedEnd);
+    p = RecordingPrinter(600);
+    p.BeginDoc();
+    PrintEnvelopeDiagrams(p);
+    ExpectLines(Page(1), lhWall);
+    ExpectLines(Page(1), rhWall);
+    ExpectLines(Page(1), triangle(2150));
+    ExpectLines(Page(1), fork, {}, false);
+    // The loadcase page draws each support as it is.
+    p = RecordingPrinter(600);
+    p.BeginDoc();
+    PrintCaseDiagrams(p);
+    ExpectLines(Page(1), lhWall);
+    ExpectLines(Page(1), rhWall);
+    ExpectLines(Page(1), fork);
+    ExpectLines(Page(1), triangle(2150), {}, false);
+
+    // Forkheads at the ends: none at the LH end, a plain triangle at the RH end.
+    job(supForkhead, supFixed, supForkhead);
+    p = RecordingPrinter(600);
+    p.BeginDoc();
+    PrintEnvelopeDiagrams(p);
+    ExpectLines(Page(1), triangle(4488));
+    ExpectLines(Page(1), triangle(591), {}, false);
+    ExpectLines(Page(1), {{591 + 47, 1724, 591 + 47, 1742, 3}, {4488 + 47, 1724, 4488 + 47, 1742, 3}}, {},
+                false);
+}
