@@ -391,6 +391,44 @@ TEST_F(KxfRefusal, FilesCutShortOrWithValuesBeyondTheirBoundsOrDamaged) {
     ExpectRefused(b, "geometry of loadcase 1");
 }
 
+TEST(KxfFile, ReleasedSupportsAreFoundFromTheLoadcaseGeometryToTheRHEnd) {
+    // Two committed spans of 4000 mm on forkheads: supports 1, 2, 3 at 0, 4000, 8000 mm. Each
+    // loadcase geometry, the releases it gives (supports 1..3), whether it fits; every slot past the
+    // RH end is 0 whatever it held.
+    struct Geometry {
+        std::vector<double> spans;
+        double rh;
+        int rhEndType;
+        bool fits;
+        std::array<int, 3> released;
+    };
+    const Geometry geometries[] = {
+        {{8000}, 0, supForkhead, true, {0, -1, 0}},    // one span over the middle support
+        {{4000}, 4000, supForkhead, true, {0, 0, -1}}, // the RH end lifted: span 2 a cantilever
+        {{4000}, 4000, supFixed, false, {}},           // only a forkhead is released
+        {{7999}, 0, supForkhead, false, {}},           // a millimetre short of the beam
+        {{4000, 4000}, 0, supForkhead, true, {0, 0, 0}}};
+    for (const Geometry& g : geometries) {
+        ResetProgramState();
+        Model.SpanCount[0] = 2;
+        Model.SpanData[1][mfL] = Model.SpanData[2][mfL] = 4000;
+        Model.SupportType.fill(supForkhead);
+        Model.SupportType[kRHEndSupport] = g.rhEndType;
+        const int n = static_cast<int>(g.spans.size());
+        Model.SpanCount[1] = n;
+        for (int s = 1; s <= n; ++s)
+            Eng.LoadcaseSpanLength[1][s] = g.spans[static_cast<std::size_t>(s - 1)];
+        Eng.RHCantileverActive[1] = g.rh > 0 ? 1 : 0;
+        Eng.CantileverLength[1][1] = g.rh;
+        Eng.ReleasedSupport[1].fill(5);
+        EXPECT_EQ(DeriveReleasedSupports(Model, Eng, 1), g.fits) << g.spans[0] << " + " << g.rh;
+        if (!g.fits) continue;
+        for (int k = 1; k <= kMaxSupports; ++k)
+            EXPECT_EQ(Eng.ReleasedSupport[1][k], k <= 3 ? g.released[static_cast<std::size_t>(k - 1)] : 0)
+                << g.spans[0] << " + " << g.rh << ", support " << k;
+    }
+}
+
 TEST(KxfFile, OnlyVersionOneIsRead) {
     // clang-format off
     const std::pair<const char*, long long> majors[] = {{"1.3", 1}, {"1.0", 1}, {"  12x", 12}, {"-1.3", -1},
