@@ -574,3 +574,59 @@ TEST_F(FileCommands, AnAnalysisThatFailsLeavesNoResultsAndSaysSo) {
     EXPECT_EQ(host.calls.substr(host.calls.rfind("ClearResultLists")),
               "ClearResultLists, FillImageBlack, DisableFileMenus");
 }
+
+TEST_F(FileCommands, NewOverAJobThatDiffersInEveryFieldResetsEachFieldItResets) {
+    // The job New leaves after an ordinary job, and after the same job with every variable the beam
+    // file holds changed: what New resets is the same both times, what it keeps is not.
+    auto newAfter = [this](bool changed) {
+        ResetProgramState();
+        Model.VersionNumber = kVersionNumber;
+        ReadUnitFile();
+        SetUpJob();
+        if (changed) PerturbFileVariables();
+        NewBeam(host);
+    };
+    newAfter(false);
+    const AnalysedJob ordinary;
+    newAfter(true);
+    const SharedModel& m = ordinary.m;
+    const EngineState& e = *ordinary.e;
+    const ResultTextTables& t = *ordinary.t;
+    // clang-format off
+#define RESET_MODEL(X) X(CurrentLoadcase) X(SpanCount) X(LoadcaseCount) X(LoadTable) X(SpanData)                     \
+    X(EffLengthMemberLength) X(HeaderProject1) X(HeaderProject2) X(HeaderJobDesc) X(HeaderJobRef)                  \
+    X(SectionDescription) X(BeamLength) X(SupportType) X(SupportStiffness) X(UDLStackTable) X(SectionPropLines)   \
+    X(TimberResultLinesSaved) X(TimberGradeSaved) X(DepthThicknessRatio) X(SlendernessRatio) X(Pbc)               \
+    X(SteelSectionFlag) X(SpanOptPos) X(SpanOptDead) X(SpanOptFull) X(SpanOptPartial) X(SpanOptNot) X(SpanOpt12) \
+    X(SpanOptRestrained) X(SpanOptInt) X(SpanOptEdit) X(CantLHOpts) X(CantRHOpts) X(AnySpanIntervals)           \
+    X(EffLength) X(RestraintPos) X(EffLengthText) X(FactoredLoadsFlag) X(FileTag) X(UnitTextLength)              \
+    X(UnitTextForce) X(UnitTextUDL) X(UnitTextSectE) X(UnitTextSectI) X(UnitTextShear) X(UnitTextMoment)         \
+    X(UnitTextDeflection) X(UnitFactorLength) X(UnitFactorForce) X(UnitFactorUDL) X(UnitFactorSectE)             \
+    X(UnitFactorSectI) X(UnitFactorShear) X(UnitFactorMoment) X(UnitFactorDeflection) X(LoadRowsShown)
+#define RESET_TEXT(X) X(CaseListing) X(CaseLoadLines) X(CaseSupportLines) X(KxCheckLines) X(TimberCheckLines)        \
+    X(SteelCheckLines) X(SummaryLines) X(LoadListLines) X(PointLoadListLines) X(MaximaLines) X(CaseMaxStressLines)
+    // clang-format on
+#define EXPECT_MODEL_RESET(v) EXPECT_TRUE(Model.v == m.v) << #v;
+#define EXPECT_TEXT_RESET(v) EXPECT_TRUE(Txt.v == t.v) << #v;
+    RESET_MODEL(EXPECT_MODEL_RESET)
+    RESET_TEXT(EXPECT_TEXT_RESET)
+#undef EXPECT_MODEL_RESET
+#undef EXPECT_TEXT_RESET
+    for (int k = 0; k < 4; ++k)
+        EXPECT_EQ(Model.CapCheckSettings[k], m.CapCheckSettings[k]) << k;
+    EXPECT_TRUE(Eng.ShearExtremes == e.ShearExtremes && Eng.MomentExtremes == e.MomentExtremes &&
+                Eng.DeflectionExtremes == e.DeflectionExtremes);
+    // The values New gives, worked from its rules rather than taken from the ordinary run.
+    EXPECT_EQ(
+        std::make_tuple(Model.CurrentLoadcase, Model.SpanCount[5], Model.LoadcaseCount, Model.LoadRowsShown),
+        std::make_tuple(1, 1, 0, 6));
+    EXPECT_EQ(Model.LoadTable[5][kSelfWeightRecord][lfApplied], -1.0f);
+    EXPECT_EQ(Model.FileTag.str() + Model.UnitTextLength.str() + Model.UnitTextMoment.str(), "MBSmkN-m");
+    EXPECT_EQ(Model.UnitFactorShear, 0.001f);
+    EXPECT_EQ(Model.FactoredLoadsFlag, -1) << "the built-in units turn factored loads off";
+    EXPECT_EQ(Model.BeamFileName, "");
+    // Kept: the company and user header texts and the steel calculator's fifth value.
+    EXPECT_NE(Model.HeaderCompany.str(), m.HeaderCompany.str());
+    EXPECT_NE(Model.HeaderUser.str(), m.HeaderUser.str());
+    EXPECT_NE(Model.CapCheckSettings[4], m.CapCheckSettings[4]);
+}
