@@ -177,6 +177,41 @@ TEST_F(FileCommands, AJobNoOneMayWriteIsKeptWhoeverSaves) {
     EXPECT_EQ(ReadWholeFile(path), WriteKxfFile());
 }
 
+// Save As to a folder the user may not write in, to a folder that is not there and to a name that
+// is a folder: "File Saving Error", nothing written, the name kept as the job's. Over a file that
+// is there: the file replaced by the job.
+TEST_F(FileCommands, SaveAsReportsEachFolderItCannotWriteInAndReplacesAFileThatIsThere) {
+    if (RanAsUnprivilegedUser()) return;
+    ResetBeamJob();
+    Model.HeaderJobRef = "JR-9";
+    namespace fs = std::filesystem;
+    fs::create_directory(dir_.path("locked"));
+    fs::permissions(dir_.path("locked"), fs::perms(0555));
+    fs::create_directory(dir_.path("folder.kxf"));
+    WriteFileDirect(dir_.path("old.kxf"), {1, 2, 3});
+    const std::pair<std::string, bool> names[] = {{dir_.path("locked") + "/job.kxf", false},
+                                                  {dir_.path("missing") + "/job.kxf", false},
+                                                  {dir_.path("folder.kxf"), false},
+                                                  {dir_.path("old.kxf"), true}};
+    for (const auto& [path, written] : names) {
+        dialogs->clear();
+        dialogs->fileAnswers.push_back(path);
+        SaveBeamFileAs(host);
+        EXPECT_EQ(dialogs->messages(),
+                  written ? std::vector<std::string>{} : std::vector<std::string>{"File Saving Error"})
+            << path;
+        EXPECT_EQ(Model.BeamFileName + "|" + host.caption, path + "|" + path);
+        if (written) {
+            EXPECT_EQ(ReadWholeFile(path), WriteKxfFile()) << path;
+            EXPECT_EQ(StrAt(ReadWholeFile(path), 78 + 5 * 101), "JR-9");
+        }
+    }
+    EXPECT_TRUE(fs::is_empty(dir_.path("locked")));
+    EXPECT_TRUE(fs::is_empty(dir_.path("folder.kxf")));
+    EXPECT_FALSE(fs::exists(dir_.path("missing")));
+    EXPECT_EQ(Entries(), 3); // locked, folder.kxf, old.kxf: no temporary left
+}
+
 // Copies of everything an analysis leaves, to compare with what Open rebuilds.
 struct AnalysedJob {
     std::unique_ptr<EngineState> e = std::make_unique<EngineState>(Eng);
@@ -474,4 +509,124 @@ TEST_F(OpenAndSave, OpenTakesTheDefaultLayoutAndTheFilesUnitsAndLeavesNoValuesAt
     dialogs->clear();
     EXPECT_FALSE(CalcPointResults("2500"));
     EXPECT_EQ(dialogs->messages(), std::vector<std::string>{"Analyse the beam first"});
+}
+
+TEST_F(OpenAndSave, OpenTellsTheWindowsEachStepInOrderForOneLoadcaseAndForSeveral) {
+    // New first (the windows hidden and cleared), then the file's name, the Default layout, the
+    // lists emptied, the selector shown, the picture black; the beam and its loads; the loadcase
+    // shown (the only one, or "All" with the envelope); every loadcase's diagrams up to the last;
+    // the selector up to the count, the file commands enabled and the input forms restored.
+    const std::string cleared =
+        "HideInputForms, SetCaption , DisableFileMenus, SetShownCase 0, ResetImageRect, "
+        "FillImageBlack, ResetInputForms, ClearResultLists, SetCaption ";
+    const std::string opened =
+        ", TileDefault, EmptyResultLists, ShowCaseSelector, FillImageBlack, DrawBeam, DrawLoads, ";
+    struct Job {
+        BeamBuilder beam;
+        std::string shown;
+    };
+    const Job jobs[] = {
+        {JobA(), "SetShownCase 1, SetCaseSelection 1 1, ShowCaseResults, FillResultsList, SetShownCase 1, "
+                 "DrawDiagrams, EnableCaseSelector 1"},
+        {JobC(),
+         "SetShownCase 0, SetCaseSelection All 0, ShowCaseResults, FillResultsList, ShowEnvelopeResults, "
+         "SetShownCase 1, DrawDiagrams, SetShownCase 2, DrawDiagrams, EnableCaseSelector 2"},
+        {BeamBuilder().Spans({3000, 3000}).Udl(1, 0, 5, 6000).Udl(3, 0, 5, 3000).Point(5, 4500, 1000),
+         "SetShownCase 0, SetCaseSelection All 0, ShowCaseResults, FillResultsList, ShowEnvelopeResults, "
+         "SetShownCase 1, DrawDiagrams, SetShownCase 2, DrawDiagrams, SetShownCase 3, DrawDiagrams, "
+         "SetShownCase 4, DrawDiagrams, SetShownCase 5, DrawDiagrams, EnableCaseSelector 5"}};
+    for (const Job& job : jobs) {
+        Analyse(job.beam);
+        const std::string path = Save("job.kxf");
+        host.calls.clear();
+        ASSERT_TRUE(OpenBeamFile(host, path));
+        EXPECT_EQ(host.calls, cleared + path + opened + job.shown + ", EnableFileMenus, RestoreInputForms");
+    }
+}
+
+TEST_F(OpenAndSave, ASpanDeflectionOver100ComesBackWithItsDecimals) {
+    // 5wL^4/384EI = 5 x 10 x 10000^4 / (384 x 210000 x 5e7) = 124.0 mm: two decimals by rule 5
+    // (three digits), which the file's stored deflections must give again, as it keeps no maximum.
+    Analyse(BeamBuilder().Spans({10000}).Udl(1, 0, 10, 10000).Section(210000, 5e7f));
+    std::string row;
+    for (int i = 1; i <= LineCount(Txt.CaseSupportLines[1]); ++i) {
+        const std::string line = Txt.CaseSupportLines[1][i].str();
+        if (line.find("124.") != std::string::npos) row = line;
+    }
+    ASSERT_NE(row, "") << "no member row shows the deflection of 124 mm";
+    const std::string last = row.substr(row.find_last_of(' ') + 1);
+    EXPECT_NEAR(std::abs(std::stod(last)), 124.0, 1.3) << row;
+    EXPECT_EQ(last.size() - last.find('.'), 3u) << row;
+    ExpectRoundTrip(dir_.path("deflection.kxf"));
+}
+
+TEST_F(FileCommands, AnAnalysisThatFailsLeavesNoResultsAndSaysSo) {
+    // A load record whose kind no whole number can hold stops the loads listing, the last step.
+    Analyse(JobA());
+    for (int lc = 1; lc <= 5; ++lc)
+        Model.LoadTable[lc][7][lfKind] = 3e10f;
+    host.calls.clear();
+    RunAnalysis(host);
+    EXPECT_EQ(dialogs->messages(),
+              std::vector<std::string>{" ERROR  \r The analysis could not be completed\r Beam not analysed"});
+    EXPECT_EQ(Model.AnalysedFlag, 0);
+    EXPECT_EQ(LineCount(Txt.CaseSupportLines[1]) + LineCount(Txt.SummaryLines), 0);
+    EXPECT_EQ(host.calls.substr(host.calls.rfind("ClearResultLists")),
+              "ClearResultLists, FillImageBlack, DisableFileMenus");
+}
+
+TEST_F(FileCommands, NewOverAJobThatDiffersInEveryFieldResetsEachFieldItResets) {
+    // The job New leaves after an ordinary job, and after the same job with every variable the beam
+    // file holds changed: what New resets is the same both times, what it keeps is not.
+    auto newAfter = [this](bool changed) {
+        ResetProgramState();
+        Model.VersionNumber = kVersionNumber;
+        ReadUnitFile();
+        SetUpJob();
+        if (changed) PerturbFileVariables();
+        NewBeam(host);
+    };
+    newAfter(false);
+    const AnalysedJob ordinary;
+    newAfter(true);
+    const SharedModel& m = ordinary.m;
+    const EngineState& e = *ordinary.e;
+    const ResultTextTables& t = *ordinary.t;
+    // clang-format off
+#define RESET_MODEL(X) X(CurrentLoadcase) X(SpanCount) X(LoadcaseCount) X(LoadTable) X(SpanData)                     \
+    X(EffLengthMemberLength) X(HeaderProject1) X(HeaderProject2) X(HeaderJobDesc) X(HeaderJobRef)                  \
+    X(SectionDescription) X(BeamLength) X(SupportType) X(SupportStiffness) X(UDLStackTable) X(SectionPropLines)   \
+    X(TimberResultLinesSaved) X(TimberGradeSaved) X(DepthThicknessRatio) X(SlendernessRatio) X(Pbc)               \
+    X(SteelSectionFlag) X(SpanOptPos) X(SpanOptDead) X(SpanOptFull) X(SpanOptPartial) X(SpanOptNot) X(SpanOpt12) \
+    X(SpanOptRestrained) X(SpanOptInt) X(SpanOptEdit) X(CantLHOpts) X(CantRHOpts) X(AnySpanIntervals)           \
+    X(EffLength) X(RestraintPos) X(EffLengthText) X(FactoredLoadsFlag) X(FileTag) X(UnitTextLength)              \
+    X(UnitTextForce) X(UnitTextUDL) X(UnitTextSectE) X(UnitTextSectI) X(UnitTextShear) X(UnitTextMoment)         \
+    X(UnitTextDeflection) X(UnitFactorLength) X(UnitFactorForce) X(UnitFactorUDL) X(UnitFactorSectE)             \
+    X(UnitFactorSectI) X(UnitFactorShear) X(UnitFactorMoment) X(UnitFactorDeflection) X(LoadRowsShown)
+#define RESET_TEXT(X) X(CaseListing) X(CaseLoadLines) X(CaseSupportLines) X(KxCheckLines) X(TimberCheckLines)        \
+    X(SteelCheckLines) X(SummaryLines) X(LoadListLines) X(PointLoadListLines) X(MaximaLines) X(CaseMaxStressLines)
+    // clang-format on
+#define EXPECT_MODEL_RESET(v) EXPECT_TRUE(Model.v == m.v) << #v;
+#define EXPECT_TEXT_RESET(v) EXPECT_TRUE(Txt.v == t.v) << #v;
+    RESET_MODEL(EXPECT_MODEL_RESET)
+    RESET_TEXT(EXPECT_TEXT_RESET)
+#undef EXPECT_MODEL_RESET
+#undef EXPECT_TEXT_RESET
+    for (int k = 0; k < 4; ++k)
+        EXPECT_EQ(Model.CapCheckSettings[k], m.CapCheckSettings[k]) << k;
+    EXPECT_TRUE(Eng.ShearExtremes == e.ShearExtremes && Eng.MomentExtremes == e.MomentExtremes &&
+                Eng.DeflectionExtremes == e.DeflectionExtremes);
+    // The values New gives, worked from its rules rather than taken from the ordinary run.
+    EXPECT_EQ(
+        std::make_tuple(Model.CurrentLoadcase, Model.SpanCount[5], Model.LoadcaseCount, Model.LoadRowsShown),
+        std::make_tuple(1, 1, 0, 6));
+    EXPECT_EQ(Model.LoadTable[5][kSelfWeightRecord][lfApplied], -1.0f);
+    EXPECT_EQ(Model.FileTag.str() + Model.UnitTextLength.str() + Model.UnitTextMoment.str(), "MBSmkN-m");
+    EXPECT_EQ(Model.UnitFactorShear, 0.001f);
+    EXPECT_EQ(Model.FactoredLoadsFlag, -1) << "the built-in units turn factored loads off";
+    EXPECT_EQ(Model.BeamFileName, "");
+    // Kept: the company and user header texts and the steel calculator's fifth value.
+    EXPECT_NE(Model.HeaderCompany.str(), m.HeaderCompany.str());
+    EXPECT_NE(Model.HeaderUser.str(), m.HeaderUser.str());
+    EXPECT_NE(Model.CapCheckSettings[4], m.CapCheckSettings[4]);
 }

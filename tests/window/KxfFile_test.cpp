@@ -201,6 +201,44 @@ TEST(KxfFile, FilesOfEveryShapeHaveTheSizeTheirCountsGiveAndReadBackWhole) {
     EXPECT_EQ(WriteKxfFile().size(), KxfLargestFileSize());
 }
 
+TEST(KxfFile, AFileReadOverAnotherJobReplacesEveryFieldThatJobHeld) {
+    // Job B, the file: the analysed forkhead beam with a value in the fields the analysis leaves.
+    SetUpJob();
+    const Bytes fileB = WriteKxfFile();
+    const auto releasedB = Eng.ReleasedSupport;
+    ASSERT_NE(releasedB, decltype(releasedB){}) << "loadcase 2 was to release a support";
+    // Job A, in the program when the file is read: B with every variable the file holds changed,
+    // so a field the read did not take would keep A's value and show in the bytes written again.
+    PerturbFileVariables();
+    ASSERT_NE(Model.HeaderJobRef.str(), "JR-7");
+    ASSERT_ANY_THROW(WriteKxfFile()) << "job A's counts are no numbers";
+
+    ReadKxfFile(fileB);
+    EXPECT_EQ(WriteKxfFile(), fileB);
+    // The values job B chose, one of each kind and from the last pass of each loop.
+    EXPECT_EQ(Model.HeaderJobRef.str(), "JR-7");
+    EXPECT_EQ(Model.TimberGradeSaved.str(), "C24");
+    EXPECT_EQ(Model.SectionTextLines[41].str(), "T41");
+    EXPECT_EQ(Model.TimberResultLinesSaved[50].str(), "R 50");
+    EXPECT_EQ(Model.SectionSpare, 0x5A5A);
+    EXPECT_EQ(Model.DepthThicknessRatio, 17.1f);
+    EXPECT_EQ(Model.TimberPermShearSaved, 7000.0f);
+    EXPECT_EQ(Model.CantRHOpts[10], 1);
+    EXPECT_EQ(Model.SpanOptEdit[3], 1);
+    EXPECT_EQ(Drawing.DrawnMemberLength[26], 1026.0f);
+    EXPECT_EQ(Model.UDLStackTable[3][50][7], 3.0f);
+    EXPECT_EQ(Model.LiftHeight, 2000.0f);
+    EXPECT_EQ(Model.BeamLength, 14500.0); // 1000 + 3 x 4000 + 1500 mm
+    EXPECT_EQ(Model.SpanCount[0], 3);
+    EXPECT_EQ(Model.LoadcaseCount, 3);
+    EXPECT_EQ(Model.StoredSpanIntervals, 200);
+    EXPECT_EQ(Eng.ResultIntervalStep, 10);
+    EXPECT_EQ(Eng.NumSpanIntervals, 200);
+    EXPECT_EQ(Model.SupportType[kRHEndSupport], supForkhead);
+    EXPECT_EQ(Model.LoadTable[3][3][lfP], 4000.0f); // the last load of the last loadcase
+    EXPECT_TRUE(Eng.ReleasedSupport == releasedB);
+}
+
 // A job that the refused files must leave exactly as it is.
 class KxfRefusal : public ::testing::Test {
 protected:
@@ -279,7 +317,11 @@ TEST_F(KxfRefusal, FilesCutShortOrWithValuesBeyondTheirBoundsOrDamaged) {
         // Results that no analysis of the beam can have given: a span or the section without
         // stiffness, loadcase spans a millimetre off the beam, a released support that is no forkhead.
         {24, (2 * 20 + 1) * 4, 0.0f, "no length"}, {24, (1 * 20 + 3) * 4, 0.0f, "stiffness"},
-        {20, (2 * 28 + 1) * 8, 3999.0, "geometry of loadcase 2"}, {16, 2 * 8, int32{supFixed}, "geometry of loadcase 2"}};
+        {24, (1 * 20 + 2) * 4, 0.0f, "stiffness"}, // E of span 1, which the analysis takes for the beam
+        {20, (2 * 28 + 1) * 8, 3999.0, "geometry of loadcase 2"}, {16, 2 * 8, int32{supFixed}, "geometry of loadcase 2"},
+        // A cantilever a millimetre short at either end, in the first and in the last loadcase.
+        {21, (1 * 2 + 1) * 8, 1499.0, "geometry of loadcase 1"}, {21, (3 * 2 + 1) * 8, 1501.0, "geometry of loadcase 3"},
+        {21, (1 * 2 + 0) * 8, 999.0, "geometry of loadcase 1"}};
     // clang-format on
     for (const Patch& p : patches)
         ExpectRefused(With(image_, layout_[p.field] + p.at, p.value), p.why);
@@ -293,6 +335,44 @@ TEST_F(KxfRefusal, FilesCutShortOrWithValuesBeyondTheirBoundsOrDamaged) {
     // The spans of loadcase 1 moved without changing their sum: a support where the beam has none.
     b = With(With(image_, layout_[20] + (1 * 28 + 1) * 8, 3000.0), layout_[20] + (1 * 28 + 2) * 8, 5000.0);
     ExpectRefused(b, "geometry of loadcase 1");
+}
+
+TEST(KxfFile, ReleasedSupportsAreFoundFromTheLoadcaseGeometryToTheRHEnd) {
+    // Two committed spans of 4000 mm on forkheads: supports 1, 2, 3 at 0, 4000, 8000 mm. Each
+    // loadcase geometry, the releases it gives (supports 1..3), whether it fits; every slot past the
+    // RH end is 0 whatever it held.
+    struct Geometry {
+        std::vector<double> spans;
+        double rh;
+        int rhEndType;
+        bool fits;
+        std::array<int, 3> released;
+    };
+    const Geometry geometries[] = {
+        {{8000}, 0, supForkhead, true, {0, -1, 0}},    // one span over the middle support
+        {{4000}, 4000, supForkhead, true, {0, 0, -1}}, // the RH end lifted: span 2 a cantilever
+        {{4000}, 4000, supFixed, false, {}},           // only a forkhead is released
+        {{7999}, 0, supForkhead, false, {}},           // a millimetre short of the beam
+        {{4000, 4000}, 0, supForkhead, true, {0, 0, 0}}};
+    for (const Geometry& g : geometries) {
+        ResetProgramState();
+        Model.SpanCount[0] = 2;
+        Model.SpanData[1][mfL] = Model.SpanData[2][mfL] = 4000;
+        Model.SupportType.fill(supForkhead);
+        Model.SupportType[kRHEndSupport] = g.rhEndType;
+        const int n = static_cast<int>(g.spans.size());
+        Model.SpanCount[1] = n;
+        for (int s = 1; s <= n; ++s)
+            Eng.LoadcaseSpanLength[1][s] = g.spans[static_cast<std::size_t>(s - 1)];
+        Eng.RHCantileverActive[1] = g.rh > 0 ? 1 : 0;
+        Eng.CantileverLength[1][1] = g.rh;
+        Eng.ReleasedSupport[1].fill(5);
+        EXPECT_EQ(DeriveReleasedSupports(Model, Eng, 1), g.fits) << g.spans[0] << " + " << g.rh;
+        if (!g.fits) continue;
+        for (int k = 1; k <= kMaxSupports; ++k)
+            EXPECT_EQ(Eng.ReleasedSupport[1][k], k <= 3 ? g.released[static_cast<std::size_t>(k - 1)] : 0)
+                << g.spans[0] << " + " << g.rh << ", support " << k;
+    }
 }
 
 TEST(KxfFile, OnlyVersionOneIsRead) {

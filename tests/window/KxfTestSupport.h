@@ -174,4 +174,64 @@ inline void SetUpJob() {
     SetLines(Txt.CaseSupportLines[4], 4, "not stored"); // beyond the loadcases
 }
 
+// Makes x differ from what it holds, element by element: numbers, texts (their first character),
+// and every element of an array or text table.
+template <class T> void Perturb(T& x) {
+    if constexpr (std::is_floating_point_v<T>)
+        x = x == 0 ? T(7) : -2 * x;
+    else if constexpr (std::is_integral_v<T>)
+        x ^= 1;
+    else if constexpr (requires { T::capacity; }) {
+        std::string s = x.str();
+        if (s.empty())
+            s = "~";
+        else
+            s[0] = s[0] == '~' ? '!' : '~';
+        x = s;
+    } else
+        for (auto& element : x)
+            Perturb(element);
+}
+
+// Every variable the file holds, whole.
+// clang-format off
+#define KXF_MODEL_VARS(X) X(VersionNumber) X(VersionSuffix) X(FileTag) X(HeaderCompany) X(HeaderUser)            \
+    X(HeaderProject1) X(HeaderProject2) X(HeaderJobDesc) X(HeaderJobRef) X(SpanCount) X(LoadcaseCount)          \
+    X(CurrentLoadcase) X(StoredSpanIntervals) X(SectionDescription) X(SectionShape) X(MemberType)               \
+    X(SectionFamilyCode) X(UnitTextLength) X(UnitTextForce) X(UnitTextUDL) X(UnitTextSectE) X(UnitTextSectI)    \
+    X(UnitTextShear) X(UnitTextMoment) X(UnitTextDeflection) X(UnitTextStress) X(UnitFactorLength)              \
+    X(UnitFactorForce) X(UnitFactorUDL) X(UnitFactorSectE) X(UnitFactorSectI) X(UnitFactorShear)                \
+    X(UnitFactorMoment) X(UnitFactorDeflection) X(UnitFactorStress) X(SupportType) X(SupportStiffness)          \
+    X(LoadRowsShown) X(TotalAppliedLoad) X(SteelSectionFlag) X(BeamLength) X(SpanData) X(EffLengthMemberLength) \
+    X(LoadTable) X(CaseHasLoads) X(CaseAppliedLoad) X(AnalysedFlag) X(FlangeThickness) X(SectionSpare)          \
+    X(WebThickness) X(CapCheckSettings) X(DepthThicknessRatio) X(SlendernessRatio) X(Pbc) X(CantLHOpts)         \
+    X(CantRHOpts) X(SpanOptPos) X(SpanOptDead) X(SpanOptFull) X(SpanOptPartial) X(SpanOptNot) X(SpanOpt12)      \
+    X(SpanOptRestrained) X(SpanOptInt) X(SpanOptEdit) X(EffLength) X(RestraintPos) X(EffLengthText)             \
+    X(AnySpanIntervals) X(TimberGradeSaved) X(SectionTextLines) X(TimberResultLinesSaved) X(TimberSharingSaved) \
+    X(TimberMoistureSaved) X(TimberGradeValuesSaved) X(TimberDurationSaved) X(TimberWidthSaved)                 \
+    X(TimberDepthSaved) X(TimberPermMomentSaved) X(TimberPermShearSaved) X(UDLStackTable) X(ShownCaseMode)      \
+    X(SectionPropLines) X(LiftHeight) X(FactoredLoadsFlag)
+#define KXF_ENGINE_VARS(X) X(ResultIntervalStep) X(CaseCheckFailures) X(LoadcaseSpanLength) X(CantileverLength)    \
+    X(LHCantileverActive) X(RHCantileverActive) X(StoredShear) X(StoredMoment) X(StoredDeflection)              \
+    X(StoredCantShear) X(StoredCantMoment) X(StoredCantDeflection) X(StoredCantEndA) X(StoredCantEndB)          \
+    X(SpanMaxMoment) X(SpanMinMoment) X(NumSpanIntervals) X(ReleasedSupport)
+#define KXF_TEXT_VARS(X) X(CaseListing) X(CaseLoadLines) X(CaseSupportLines) X(KxCheckLines) X(SteelCheckLines) \
+    X(TimberCheckLines) X(CaseMaxStressLines) X(MaxStressLine) X(SummaryLines) X(LoadListLines)                 \
+    X(PointLoadListLines) X(MaximaLines)
+// clang-format on
+
+// Every variable the beam file holds, in the program, made to differ from what it holds.
+inline void PerturbFileVariables() {
+#define PERTURB_MODEL(v) Perturb(Model.v);
+#define PERTURB_ENGINE(v) Perturb(Eng.v);
+#define PERTURB_TEXT(v) Perturb(Txt.v);
+    KXF_MODEL_VARS(PERTURB_MODEL)
+    KXF_ENGINE_VARS(PERTURB_ENGINE)
+    KXF_TEXT_VARS(PERTURB_TEXT)
+    Perturb(Drawing.DrawnMemberLength);
+#undef PERTURB_MODEL
+#undef PERTURB_ENGINE
+#undef PERTURB_TEXT
+}
+
 } // namespace kxtest

@@ -64,4 +64,60 @@ TEST_F(LoadsListingTest, EveryLoadOnceWithItsLoadcasesAndWholeNumbersEndingAtThe
     EXPECT_EQ(Txt.PointLoadListLines[5].str().substr(49), "1 5 ");
 }
 
+// Rule 4 in each of its bands, each column deciding its own decimals (m, kN/m, kN), on the last
+// loadcase and the last load row: one distributed load in record 1 applied in loadcases 2 and 5,
+// one point load in record 50 applied in loadcase 5. Distances end at position 10 (digit variant)
+// or put their point there; rates and covers put their point at 23, 36 and 49, or end one before.
+TEST_F(LoadsListingTest, DecimalsOfEachColumnFollowItsLargestFigureInEveryBand) {
+    struct Band {
+        const char* name;
+        float dist, w1, w2, cover, P, pointDist; // mm, N/mm, N
+        bool point;
+        const char *distributed, *pointRow;
+        int decimalPlaces; // of the last column listed
+    };
+    // clang-format off
+    const Band bands[] = {
+        // Below 10: three decimals. 45.6 mm = 0.0456 m shows 0.046; the distance column takes the
+        // point load's 9.999 m too.
+        {"small", 45.6f, 0.25f, 9.5f, 999, 2500, 9999, true,
+         "  1     0.046        0.250        9.500        0.999     1.000   2 5 ",
+         " 50     2.500        9.999        1.50           5 ", 3},
+        // 10 to 99: two decimals (45.67 kN/m, 99.99 m, 12.34 kN).
+        {"tens", 12500, 45.67f, 10, 99990, 12340, 50000, true,
+         "  1    12.50        45.67        10.00        99.99      1.000   2 5 ",
+         " 50    12.34        50.00         1.50           5 ", 2},
+        // 100 to 999: one (150.24 m shows 150.2, 456.78 kN/m 456.8, 999.9 kN).
+        {"hundreds", 150240, 456.78f, 100, 250000, 999900, 100000, true,
+         "  1   150.2        456.8        100.0        250.0       1.000   2 5 ",
+         " 50   999.9        100.0          1.50           5 ", 1},
+        // 1000 and over: whole numbers, distances ending at 10 and 23, rates one before their point.
+        {"thousands", 1234400, 1500, 2000, 1000000, 1500000, 2000000, true,
+         "  1   1234        1500         2000         1000         1.000   2 5 ",
+         " 50   1500         2000           1.50           5 ", 0},
+        // Each column on its own: the start rate ignores the point load's 1500 kN (it is no rate),
+        // the finish rate 1234.4 kN/m is whole, the cover 0.046 m keeps three decimals.
+        {"mixed", 150240, 45.67f, 1234.4f, 45.6f, 1500000, 100000, true,
+         "  1   150.2         45.67      1234            0.046     1.000   2 5 ",
+         " 50   1500         100.0          1.50           5 ", 1},
+        // Without a point row the cover column is the last one set.
+        {"mixed, no point load", 150240, 45.67f, 1234.4f, 45.6f, 0, 0, false,
+         "  1   150.2         45.67      1234            0.046     1.000   2 5 ", "", 3}};
+    // clang-format on
+    for (const Band& b : bands) {
+        ResetProgramState();
+        SetDefaultUnits(Model);
+        Model.LoadcaseCount = 5;
+        Model.DecimalPlaces = 7;
+        Load(1, -1, b.dist, b.w1, b.w2, b.cover, 1, {2, 5});
+        if (b.point) Load(50, 1, b.pointDist, b.P, 0, 0, 1.5f, {5});
+        BuildLoadsListing();
+        EXPECT_EQ(Txt.LoadListLines[0].str(), "7") << b.name; // one row: line 5, count N + 1 = 7
+        EXPECT_EQ(Txt.LoadListLines[5].str(), b.distributed) << b.name;
+        EXPECT_EQ(Txt.PointLoadListLines[0].str(), b.point ? "8" : "7") << b.name;
+        EXPECT_EQ(Txt.PointLoadListLines[5].str(), b.pointRow) << b.name;
+        EXPECT_EQ(Model.DecimalPlaces, b.decimalPlaces) << b.name;
+    }
+}
+
 } // namespace

@@ -203,3 +203,208 @@ TEST_F(DrawingTest, PrintedDiagramsNeedDeflectionsAndABeamAndTheEnvelopeTakesEve
     PrintCaseDiagrams(p);
     ExpectLines(Page(1), {{669, 1771, 669, 1772 - 38, 2}});
 }
+
+TEST_F(DrawingTest, PrintedScaleBarsAndEndLabelsOfBeamBLoadcase2) {
+    // Loadcase 2: 4000 N at the LH tip (a = 1000), 5000 N at the RH tip (b = 1500). Support
+    // moments -4e6 and -7.5e6 N mm; three moments over the 4000 + 4000 spans give +2.875e6 at the
+    // middle support. Shear: -4000 on the LH cantilever, 5718.75 - 4000 = 1718.75 on span 1,
+    // 1718.75 - 4312.5 = -2593.75 on span 2, +5000 on the RH cantilever. EI = 2.1e13 N mm^2:
+    // slope at support 1 -L(2M1 + M2)/6EI = 1.627e-4, LH tip -1.627e-4 x 1000 - Pa^3/3EI = -0.226
+    // mm; slope at support 3 L(M2 + 2M3)/6EI = -3.849e-4, RH tip -0.577 - 0.268 = -0.845 mm; span
+    // 2 rises to +0.2455 mm at 2567 mm.
+    PrintBeamB();
+    const auto& V = Eng.ShearExtremes[2][27];
+    const auto& M = Eng.MomentExtremes[2][27];
+    const auto& D = Eng.DeflectionExtremes[2][27];
+    ASSERT_NEAR(V[xLargest], 5000, 0.5);
+    ASSERT_NEAR(V[xSmallest], -4000, 0.5);
+    ASSERT_NEAR(M[xLargest], 2.875e6, 50);
+    ASSERT_NEAR(M[xSmallest], -7.5e6, 50);
+    ASSERT_NEAR(D[xLargest], 0.245, 0.003); // the stored deflections are integrated at 20ths
+    ASSERT_NEAR(D[xSmallest], -0.845, 0.001);
+    p.BeginDoc();
+    PrintCaseDiagrams(p);
+    ASSERT_EQ(p.pages.size(), 2u);
+    const RecordingCanvas& page = Page(2);
+    // Scales from the envelope (11875 N, 16.25e6 N mm, 0.9143 mm) at 14, 18 and 18 mm x 0.9:
+    // 0.025064 px/N, 2.35494e-5 px/N mm, 418.5 px/mm. Shear bar 5000 -> 125 px above 2953, -4000
+    // -> 100 below; moment 2.875e6 -> 68 above 4134, -7.5e6 -> 177 below; deflection +0.245 ->
+    // 103 above 5433, -0.845 -> 354 below. Values 10 mm left of x0 = 591 (355) and 3 mm (71 px)
+    // above their ticks; the deflections named sag positive.
+    ExpectLines(page, {{591, 2828, 591, 3053, 1},
+                       {520, 2828, 591, 2828, 1},
+                       {520, 3053, 591, 3053, 1},
+                       {591, 4066, 591, 4311, 1},
+                       {520, 4066, 591, 4066, 1},
+                       {520, 4311, 591, 4311, 1},
+                       {591, 5330, 591, 5787, 1},
+                       {520, 5330, 591, 5330, 1},
+                       {520, 5787, 591, 5787, 1},
+                       {520, 5433, 591, 5433, 1}});
+    ExpectTexts(page, {{"5.00", 355, 2757},
+                       {"-4.00", 355, 2982},
+                       {SigFig3Dec3(M[xLargest] * 1e-6), 355, 3995},
+                       {"-7.50", 355, 4240},
+                       {"0.0", 355, 4063},
+                       {SigFig3Dec3(-D[xLargest]), 355, 5259},
+                       {"0.845", 355, 5716}});
+    for (const auto& t : page.texts())
+        EXPECT_FALSE(t.text == "0.0" && t.y1 == 5433 - 71) << "no zero on the deflection bar";
+    // Both ends: the cantilevers' shears 5 mm left of their supports (962 and 3931), the LH one
+    // 3 mm under its point, the RH one 5 mm over it; the support moments 4 mm left, 3 mm under;
+    // the tip deflections 1 mm inside the beam's ends (615) and 4 mm inside (4394), 3 mm under.
+    ExpectTexts(page, {{"-4.000", 962 - 118, 3053 + 71},
+                       {"5.000", 3931 - 118, 2828 - 118},
+                       {"-4.000", 962 - 94, 4134 + 94 + 71},
+                       {"-7.500", 3931 - 94, 4311 + 71},
+                       {"-0.226", 615, 5433 + 95 + 71},
+                       {"-0.845", 4394, 5787 + 71}});
+}
+
+TEST_F(DrawingTest, EnvelopeReactionsShowTheLargestWhenNotBelowZeroAndTheSmallestOnlyWhenBelowZero) {
+    // One 10000 mm span: supports at x 591 and 4488. The largest reaction 6 mm under the beam (row
+    // 1913) and 5 mm left of its support, shown down to -0.0001 N; the smallest 10 mm under (2008)
+    // and 6 mm left, shown only below 0. Both ends of the support loop: the LH one and the RH one.
+    struct Row {
+        float largest, smallest;
+        std::vector<T> shown;
+    };
+    // clang-format off
+    const Row rows[] = {
+        {2000, -1500, {{"2.00 kN", 591 - 118, 1913}, {"-1.50 kN", 591 - 142, 2008}, {"2.00 kN", 4488 - 118, 1913},
+                       {"-1.50 kN", 4488 - 142, 2008}}},
+        {0, 0, {{SigFig3Dec3(0) + " kN", 591 - 118, 1913}, {SigFig3Dec3(0) + " kN", 4488 - 118, 1913}}},
+        {-0.00005f, 0.5f, {{SigFig3Dec3(-0.00005 * 0.001) + " kN", 591 - 118, 1913},
+                           {SigFig3Dec3(-0.00005 * 0.001) + " kN", 4488 - 118, 1913}}},
+        {-0.5f, 0.99f, {}}};
+    // clang-format on
+    for (const Row& r : rows) {
+        ResetProgramState();
+        SmallJob();
+        for (int k : {1, 2}) {
+            Eng.SupportWorkValues[k] = r.largest;
+            Eng.MinSupportReaction[k] = r.smallest;
+        }
+        p = RecordingPrinter(600);
+        p.BeginDoc();
+        PrintEnvelopeDiagrams(p);
+        ExpectTexts(Page(1), r.shown);
+        std::size_t under = 0; // texts of the reaction rows
+        for (const auto& t : Page(1).texts())
+            under += (t.y1 == 1913 || t.y1 == 2008) ? 1 : 0;
+        EXPECT_EQ(under, r.shown.size()) << r.largest << " " << r.smallest;
+    }
+}
+
+TEST_F(DrawingTest, PrintedLoadLabelsWithAndWithoutFactorsAndTheSelfWeightStrip) {
+    // One 10000 mm span from x 591 to 4488 (0.3897 px/mm). The last stack record, 50: 12 N/mm at
+    // 2000 mm (x 1370) factored 1.5 summing 15 there, 20 N/mm at 6000 mm (x 2929) factored 1.2
+    // summing 25; a point load of 30000 N at 4000 mm (x 2150) factored 1.6; the self-weight applied.
+    // Rates 12 mm over the beam (row 1488), sums 22 mm (1252), the load 18 mm (1346), its factor
+    // 15 mm (1417).
+    struct Run {
+        int32 factored;
+        std::vector<T> shown;
+        std::vector<std::string> absent;
+    };
+    const Run runs[] = {
+        {1,
+         {{"12.00 x 1.50", 1370 + 12, 1488},
+          {"20.00 x 1.20", 2929 - 378, 1488},
+          {"(15.00)", 1370 - 118, 1252},
+          {"(25.00)", 2929 - 118, 1252},
+          {"30.00 kN", 2150 - 118, 1346},
+          {"x 1.60", 2150 - 118, 1417}},
+         {}},
+        // Unfactored: no factors, the RH rate 8 mm left of its end instead of 16.
+        {-1,
+         {{"12.00", 1370 + 12, 1488}, {"20.00", 2929 - 189, 1488}, {"30.00 kN", 2150 - 118, 1346}},
+         {"x 1.60", "12.00 x 1.50"}}};
+    for (const Run& run : runs) {
+        ResetProgramState();
+        SmallJob();
+        Model.FactoredLoadsFlag = run.factored;
+        const float stack[] = {2000, 12, 1.5f, 15, 6000, 20, 1.2f, 25};
+        std::copy_n(stack, 8, &Model.UDLStackTable[1][50][0]);
+        const float point[] = {1, 4000, 30000, 0, 0, 1.6f, 1};
+        std::copy_n(point, 7, &Model.LoadTable[1][1][0]);
+        Model.LoadTable[1][kSelfWeightRecord][lfApplied] = 1;
+        p = RecordingPrinter(600);
+        p.BeginDoc();
+        PrintCaseDiagrams(p);
+        ExpectTexts(Page(1), run.shown);
+        for (const std::string& text : run.absent)
+            EXPECT_FALSE(Page(1).hasText(text)) << text;
+        // The strip 3 mm high on the beam (1772 to 1701): its frame and teeth 1 and 99 at
+        // 591 + FloatToInt(k x 38.97), each from a pixel above the beam.
+        ExpectLines(Page(1), {{591, 1772, 591, 1701, 1},
+                              {591, 1701, 4488, 1701, 1},
+                              {4488, 1701, 4488, 1772, 1},
+                              {630, 1771, 630, 1701, 1},
+                              {4449, 1771, 4449, 1701, 1}});
+    }
+    // A second rate equal to the first, and sums equal to their rates, are not repeated.
+    ResetProgramState();
+    SmallJob();
+    const float same[] = {2000, 12, 1, 12, 6000, 12, 1, 12};
+    std::copy_n(same, 8, &Model.UDLStackTable[1][50][0]);
+    p = RecordingPrinter(600);
+    p.BeginDoc();
+    PrintCaseDiagrams(p);
+    std::size_t rates = 0;
+    for (const auto& t : Page(1).texts())
+        rates += t.text.find("12.00") != std::string::npos ? 1 : 0;
+    EXPECT_EQ(rates, 1u);
+}
+
+TEST_F(DrawingTest, EnvelopeSupportsAreFixedEndsAtTheEndsAndPlainBetween) {
+    // Spans 4000 and 6000 mm: supports at x 591, 591 + FloatToInt(1558.8) = 2150 and 4488. A wall
+    // 6 mm either side of the beam (rows 1630 to 1913), hatches 2 mm (47 px) outward: down to the
+    // left at the LH end, up to the right at the RH end; a plain triangle 0.25 to 3 mm under the
+    // beam (1778, 1843), 2 mm either side; a forkhead's post 2 mm right, 2 to 1.25 mm over the beam.
+    auto job = [](int lh, int interior, int rh) {
+        ResetProgramState();
+        SmallJob(2);
+        Drawing.DrawnMemberLength[1] = 4000;
+        Drawing.DrawnMemberLength[2] = 6000;
+        Model.SupportType[0] = lh;
+        Model.SupportType[1] = interior;
+        Model.SupportType[kRHEndSupport] = rh;
+    };
+    auto triangle = [](int x) {
+        return std::vector<L>{
+            {x, 1778, x - 47, 1843, 2}, {x - 47, 1843, x + 47, 1843, 2}, {x + 47, 1843, x, 1778, 2}};
+    };
+    const std::vector<L> lhWall{
+        {591, 1630, 591, 1913, 4}, {591, 1630, 544, 1677, 2}, {591, 1866, 544, 1913, 2}};
+    const std::vector<L> rhWall{
+        {4488, 1630, 4488, 1913, 4}, {4488, 1677, 4535, 1630, 2}, {4488, 1913, 4535, 1866, 2}};
+    const std::vector<L> fork{{2197, 1724, 2197, 1742, 3}};
+
+    job(supFixedEnd, supForkhead, supFixedEnd);
+    p = RecordingPrinter(600);
+    p.BeginDoc();
+    PrintEnvelopeDiagrams(p);
+    ExpectLines(Page(1), lhWall);
+    ExpectLines(Page(1), rhWall);
+    ExpectLines(Page(1), triangle(2150));
+    ExpectLines(Page(1), fork, {}, false);
+    // The loadcase page draws each support as it is.
+    p = RecordingPrinter(600);
+    p.BeginDoc();
+    PrintCaseDiagrams(p);
+    ExpectLines(Page(1), lhWall);
+    ExpectLines(Page(1), rhWall);
+    ExpectLines(Page(1), fork);
+    ExpectLines(Page(1), triangle(2150), {}, false);
+
+    // Forkheads at the ends: none at the LH end, a plain triangle at the RH end.
+    job(supForkhead, supFixed, supForkhead);
+    p = RecordingPrinter(600);
+    p.BeginDoc();
+    PrintEnvelopeDiagrams(p);
+    ExpectLines(Page(1), triangle(4488));
+    ExpectLines(Page(1), triangle(591), {}, false);
+    ExpectLines(Page(1), {{591 + 47, 1724, 591 + 47, 1742, 3}, {4488 + 47, 1724, 4488 + 47, 1742, 3}}, {},
+                false);
+}

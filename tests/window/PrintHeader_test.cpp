@@ -6,6 +6,7 @@
 #include "engine/EngineState.h"
 #include "engine/ResultText.h"
 #include "platform/BusyCursor.h"
+#include "platform/Dialogs.h"
 #include "window/Print.h"
 #include "window/SetHeader.h"
 
@@ -172,4 +173,34 @@ TEST_F(DrawingTest, PrintCommandPrintsTheTickedSectionsInOrderWithBreaksOnlyBetw
     p = RecordingPrinter(600);
     EXPECT_EQ(PrintReport(Ticked(".E.Cc"), 0, p), PrintOutcome::NothingTicked);
     EXPECT_TRUE(p.pages.empty()) << "no job begun";
+}
+
+TEST_F(DrawingTest, FiveLoadcasesPrintToTheLastAndOKPrintsOnlyResultsThatStand) {
+    ScopedScriptedDialogs dialogs;
+    // Loads in loadcases 1, 3 and 5: the diagrams and the data of every loadcase to the fifth,
+    // those without loads too.
+    kxtest::AnalyseJob(
+        BeamBuilder().Spans({3000, 3000}).Udl(1, 0, 5, 6000).Udl(3, 0, 5, 3000).Point(5, 4500, 1000));
+    ASSERT_EQ(Model.LoadcaseCount, 5);
+    Texts titles;
+    for (int lc = 1; lc <= 5; ++lc)
+        titles.push_back(" LOADCASE " + std::to_string(lc));
+    for (int lc = 1; lc <= 5; ++lc) {
+        titles.push_back("LOADCASE " + std::to_string(lc));
+        titles.push_back("LoadCase " + std::to_string(lc));
+    }
+    EXPECT_EQ(PrintOptionsOK(Ticked("...Cc"), 0, p), PrintOutcome::Printed);
+    EXPECT_EQ(Titles(p), titles);
+    EXPECT_TRUE(p.pages.back()->hasText("Page 15"));
+    EXPECT_TRUE(dialogs->messages().empty());
+
+    // Results that no longer stand print nothing and say so; no beam prints nothing and says nothing.
+    Model.AnalysedFlag = 0;
+    p = RecordingPrinter(600);
+    EXPECT_EQ(PrintOptionsOK(Ticked("BEeCc"), 0, p), PrintOutcome::NotAnalysed);
+    EXPECT_EQ(dialogs->messages(), Texts{"Analyse the beam first"});
+    Model.BeamLength = 0;
+    EXPECT_EQ(PrintOptionsOK(Ticked("BEeCc"), 0, p), PrintOutcome::NoBeam);
+    EXPECT_EQ(dialogs->messages().size(), 1u);
+    EXPECT_TRUE(p.pages.empty());
 }

@@ -221,3 +221,50 @@ TEST_F(PrintTextTest, SupportAndCheckTextsBreakBeforeAMemberAndNeverPassRow80) {
     Print(PrintCase1);
     Expect({{2, 80, "c63"}, {3, 12, "c64"}});
 }
+
+TEST(PrintedPointNumber, TheNumberOfTheFirstThreeCharactersOrZero) {
+    // clang-format off
+    const std::pair<const char*, int> lines[] = {
+        {"", 0}, {"   ", 0}, {"  1   0.000", 1}, {" 21 end", 21}, {"100", 100}, {"  7", 7}, {"+5 ", 5},
+        {"-3 ", -3}, {" - ", 0}, {"1a ", 0}, {" LH Cantilever", 0}, {"12", 12}, {" 2 1", 2}};
+    // clang-format on
+    for (auto [line, number] : lines)
+        EXPECT_EQ(PrintedPointNumber(line), number) << "\"" << line << "\"";
+}
+
+TEST_F(PrintTextTest, EachMemberTypePrintsItsOwnCheckTextAfterTheSupports) {
+    // Supports on rows 14..16, a blank row; a rolled section's maximum stress line and a blank row;
+    // then the member type's check text and a blank row, then a steel check; the listing on its own
+    // page, its first line as the title row 10, the rest from row 12.
+    struct Kind {
+        const char* type;
+        int32 steel;
+        std::vector<At> rows;
+        std::vector<std::string> absent;
+    };
+    // clang-format off
+    const Kind kinds[] = {
+        {"Timber", 1, {{1, 18, "t1"}, {1, 21, "t4"}, {1, 23, "s1"}, {1, 24, "s2"}}, {"k1", "Max stress"}},
+        {"Scaffold", 0, {{1, 18, "k1"}, {1, 21, "k4"}}, {"t1", "s1", "Max stress"}},
+        {"KXF", 1, {{1, 18, "k1"}, {1, 21, "k4"}, {1, 23, "s1"}}, {"t1", "Max stress"}},
+        {"HRS", 1, {{1, 18, "Max stress"}, {1, 20, "s1"}, {1, 21, "s2"}}, {"t1", "k1"}}};
+    // clang-format on
+    for (const Kind& k : kinds) {
+        ResetProgramState();
+        Model.LoadcaseCount = 1;
+        Model.MemberType = k.type;
+        Model.SteelSectionFlag = k.steel;
+        Fill(Txt.CaseSupportLines[1], 3, "R");
+        Txt.CaseMaxStressLines[1] = "Max stress";
+        Fill(Txt.TimberCheckLines[1], 4, "t");
+        Fill(Txt.KxCheckLines[1], 4, "k");
+        Fill(Txt.SteelCheckLines[1], 2, "s");
+        Fill(Txt.CaseListing[1], 3, "L");
+        Print(PrintCase1);
+        ASSERT_EQ(p.pages.size(), 2u) << k.type;
+        Expect(k.rows);
+        Expect({{1, 14, "R1"}, {1, 16, "R3"}, {2, 10, "L1"}, {2, 12, "L2"}, {2, 13, "L3"}});
+        for (const std::string& text : k.absent)
+            EXPECT_FALSE(Page(1).hasText(text)) << k.type << ": " << text;
+    }
+}
