@@ -213,3 +213,18 @@ TEST_F(DrawingTest, SketchCouplersAtBothEndsAndLengthsLargeAndSmall) {
     Model.UnitTextLength = "mm", Model.UnitFactorLength = 1;
     ExpectTexts(Sketch(false), {{"150000 mm", 527, 101, W}, {"400 mm", 937, 101, W}});
 }
+
+// The sketch leaves every member's length for the printed diagrams and the beam file: 25 spans of
+// lengths all different (1010, 1020, .. 1250 mm) between cantilevers of 700 and 900 mm.
+TEST_F(DrawingTest, SketchLeavesTheLengthOfEveryMember) {
+    std::vector<double> spans;
+    for (int s = 1; s <= kMaxSpans; ++s)
+        spans.push_back(1000 + 10 * s);
+    BeamBuilder().LHCantilever(700).Spans(spans).RHCantilever(900).Commit();
+    SetDefaultUnits(Model);
+    Sketch(false);
+    EXPECT_EQ(Drawing.DrawnMemberLength[kLHCantRow], 700.0f);
+    for (int s = 1; s <= kMaxSpans; ++s)
+        EXPECT_EQ(Drawing.DrawnMemberLength[s], static_cast<float>(1000 + 10 * s)) << "span " << s;
+    EXPECT_EQ(Drawing.DrawnMemberLength[kRHCantRow], 900.0f);
+}

@@ -150,6 +150,12 @@ TEST_F(DrawingTest, DiagramLabelsOfCantilevers) {
         kNm += t.text.ends_with("kN-m") && t.x1 > 8;
     }
     EXPECT_EQ(std::make_pair(lift, kNm), std::make_pair(1, 1));
+    // The lift is the loadcase's largest upward deflection, captioned in yellow above the band
+    // (base 446 - d 20 - 30), the tip's sag below it: PaL^2 / (9 sqrt3 EI) = 1.6e14 / 3.2735e14.
+    ExpectTexts(lh, {{"Max +ve Deflection", 8, 396, Y},
+                     {"0.489 mm", 8, 411, Y},
+                     {"Max -ve Deflection", 8, 466, A},
+                     {"-0.794 mm", 8, 481, A}});
     // Labels start at the LH end when the loadcase has no LH cantilever, whatever length is left.
     kxtest::AnalyseJob(BeamBuilder().Spans({4000}).RHCantilever(1000).Point(1, 5000, 10000));
     Show(1);
