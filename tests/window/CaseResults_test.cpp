@@ -223,6 +223,7 @@ TEST_F(CaseResultsTest, MemberLabelsFollowTheSpansLeftInTheLoadcase) {
         // Interior support released: the spans beside it merge; the RH cantilever moves down a slot.
         {4, false, true, {2}, {"", "1", "2 3", "4", "RHC"}},
         {5, false, false, {2, 3}, {"", "1", "2 3 4", "5", ""}},
+        {4, true, false, {1}, {"LHC", "1 2", "3", "4", ""}}, // the second support: spans 1 and 2
         // RH end released: the last span joins the (empty) RH cantilever label.
         {4, false, false, {4}, {"", "1", "2", "3", "4 "}},
         {4, false, true, {4}, {"", "1", "2", "3", "4 RHC"}}};

@@ -186,6 +186,11 @@ TEST_F(ResultsSummaryTest, TheAnalysisBuildsTheEnvelopeOfTwentyFiveSpans) {
     ASSERT_EQ(Model.AnalysedFlag, 1);
     ExpectLines(Txt.EnvelopeLines, "ResultsSummary", "envelope-25");
     EXPECT_EQ(EnvelopeListContent().lines.size(), 677u);
+    EXPECT_EQ(EnvelopeListContent().colour, colors::Navy);
+    // A forkhead beam (code 3 in every slot) has no envelope: nothing shown, the colour left.
+    Model.SupportType.fill(supForkhead);
+    EXPECT_TRUE(EnvelopeListContent().lines.empty());
+    EXPECT_FALSE(EnvelopeListContent().colour.has_value());
 }
 
 } // namespace
