@@ -104,6 +104,12 @@ TEST_F(DrawingTest, DiagramsOfEveryLoadcaseInTheirColoursAndEachAlone) {
                              {"-20.0 kN-m", 930, 376, A},
                              {"10.00 kN-m", 530, 296, Y},
                              {"10.00 kN-m", 8, 301}});
+    // Drawn the other way up, the wall moments (30 px) stand above the band, 25 px over their
+    // points, and the sagging wL^2/24 (15 px) below it, 10 px under its point.
+    Model.MomentDiagramSign = -1;
+    ExpectTexts(Diagrams(),
+                {{"-20.0 kN-m", 130, 281, A}, {"-20.0 kN-m", 930, 281, A}, {"10.00 kN-m", 530, 361, Y}});
+    Model.MomentDiagramSign = 1;
     Show(2);
     const RecordingCanvas two = Diagrams();
     EXPECT_TRUE(Of(two.lines(), Y).empty());
