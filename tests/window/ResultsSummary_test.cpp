@@ -187,8 +187,12 @@ TEST_F(ResultsSummaryTest, TheAnalysisBuildsTheEnvelopeOfTwentyFiveSpans) {
     ExpectLines(Txt.EnvelopeLines, "ResultsSummary", "envelope-25");
     EXPECT_EQ(EnvelopeListContent().lines.size(), 677u);
     EXPECT_EQ(EnvelopeListContent().colour, colors::Navy);
-    // A forkhead beam (code 3 in every slot) has no envelope: nothing shown, the colour left.
+    // A forkhead beam has no envelope: nothing shown, the colour left. Its kind is read from the
+    // second support's slot; a forkhead at the third alone is no forkhead beam.
+    Model.SupportType[2] = supForkhead;
+    EXPECT_EQ(EnvelopeListContent().lines.size(), 677u);
     Model.SupportType.fill(supForkhead);
+    Model.SupportType[2] = supFixed;
     EXPECT_TRUE(EnvelopeListContent().lines.empty());
     EXPECT_FALSE(EnvelopeListContent().colour.has_value());
 }
