@@ -4,22 +4,28 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QFileDialog>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QTimer>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <functional>
 
 #include "BindingRoundTrip.h"
 #include "FormsFixture.h"
 #include "WiringTables.h"
 #include "engine/ResultText.h"
+#include "foundation/ui/Preferences.h"
 #include "platform/QtDialogs.h"
 #include "window/DrawingState.h"
 #include "window/IndexJobs.h"
@@ -368,4 +374,47 @@ TEST_F(IndexFrmTest, TheSelectorsArrowsAndTheTileItemsEachHaveTheirOwnEffect) {
                {"Results1", nullptr, lists(180, client - 180), trigger("Results1")},
                {"Default1", nullptr, lists(client - listHeight, listHeight), trigger("Default1")},
            });
+}
+
+// Job C open at loadcase 2, the moment unit switched to N-mm and back, then factored loads on and
+// off again, with the main window open: the lists go while the job differs from the one analysed
+// and come back once it is as analysed again, as an opened job shows them: "All" and the envelope. Maxima:
+// shear wL/2 = 15 x 4000 / 2 = 30 kN, moment PL/8 = 48 x 4 / 8 = 24 kN-m (24e6 N mm while in N-mm).
+TEST_F(IndexFrmTest, UnitsAndFactoredLoadsSwitchedAndSwitchedBackWhileTheWindowIsOpen) {
+    w->show();
+    Open(Job("c.kxf"));
+    const Texts envelope = Lines(w->List_CaseResults);
+    w->UpDown1->Up->click();
+    w->UpDown1->Up->click();
+    ASSERT_EQ(Lines(w->List_CaseResults).front(), "LOADCASE 2");
+    const Texts results = Lines(w->List_Results);
+    const auto at = std::find(results.begin(), results.end(), "MAXIMA");
+    ASSERT_LT(at + 2, results.end());
+    EXPECT_EQ(*(at + 1) + "|" + *(at + 2), " Max shear = 30.00 kN| Max bending moment = 24.00 kN-m");
+    TPreferencesFrm* prefs = Forms.PreferencesFrm;
+    const std::function<void()> steps[] = {
+        [prefs] { prefs->optionButton("Option_Mom_Nmm")->click(); },
+        [prefs] { prefs->optionButton("Option_Mom_kNm")->click(); },
+        [prefs] { prefs->Check_Factor->setChecked(true); },
+        [prefs] { prefs->Check_Factor->setChecked(false); },
+    };
+    for (int i = 0; i < 4; ++i) {
+        SCOPED_TRACE(i);
+        prefs->show();
+        steps[i]();
+        prefs->Button2->click();
+        if (i % 2 == 1) {
+            EXPECT_TRUE(w->ShowsResults());
+            EXPECT_EQ(Lines(w->List_Results), results);
+            EXPECT_EQ(Lines(w->List_CaseResults), envelope);
+            EXPECT_EQ(w->lbl_Case->text(), "All");
+            EXPECT_EQ(Drawing.ShownCase, 2) << "every loadcase drawn, the last staying shown";
+            ExpectFileItems(true);
+        } else {
+            EXPECT_FALSE(w->ShowsResults());
+            EXPECT_EQ(w->List_Results->count() + w->List_CaseResults->count(), 0);
+            ExpectFileItems(false);
+        }
+    }
+    EXPECT_TRUE(dialogs_->messages().empty());
 }

@@ -2,18 +2,22 @@
 // Print.
 #include "window/ui/Point.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTableWidget>
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 
 #include "BindingRoundTrip.h"
 #include "FormsFixture.h"
 #include "WiringTables.h"
+#include "foundation/ui/Preferences.h"
 #include "platform/BusyCursor.h"
 #include "platform/Printer.h"
 #include "platform/QtDialogs.h"
@@ -148,4 +152,44 @@ TEST_F(PointWindow, EachButtonDoesItsOwnStep) {
                  EXPECT_EQ(row(2)[2], "33.75");
              }}});
     InstallPrinter(&installed);
+}
+
+// With the window open, the moment unit switched to N-mm and back, then factored loads switched on
+// and off again: while the job differs from the one analysed, Calculate asks for an analysis; once
+// it is back as analysed, Calculate gives the figures again in kN-m and without the factored
+// wording. At 3 m: M = wL^2/8 = 10 x 6000^2 / 8 = 45e6 N mm.
+TEST_F(PointWindow, UnitsAndFactoredLoadsSwitchedAndSwitchedBackWhileTheWindowIsOpen) {
+    calculate("3");
+    const Texts lines = list();
+    ASSERT_EQ(lines.size(), 15u);
+    ASSERT_EQ(lines[5], "    Moment = 45.00 kN-m");
+    TPreferencesFrm* prefs = Forms.PreferencesFrm;
+    auto choose = [prefs](const std::function<void()>& change) {
+        prefs->show();
+        change();
+        prefs->Button2->click();
+    };
+    const std::function<void()> steps[] = {
+        [prefs] { prefs->optionButton("Option_Mom_Nmm")->click(); },
+        [prefs] { prefs->optionButton("Option_Mom_kNm")->click(); },
+        [prefs] { prefs->Check_Factor->setChecked(true); },
+        [prefs] { prefs->Check_Factor->setChecked(false); },
+    };
+    for (int i = 0; i < 4; ++i) {
+        SCOPED_TRACE(i);
+        choose(steps[i]);
+        ASSERT_TRUE(w->isVisible());
+        dialogs_->clear();
+        const bool asAnalysed = i % 2 == 1;
+        calculate("3");
+        if (asAnalysed) {
+            EXPECT_TRUE(dialogs_->messages().empty());
+            EXPECT_EQ(row(2), (Texts{"  1 ", "0.000", "45.00", "45.00", "-8.036"}));
+            EXPECT_EQ(list(), lines);
+        } else {
+            EXPECT_EQ(dialogs_->messages(), Texts{"Analyse the beam first"});
+        }
+    }
+    EXPECT_EQ(Model.FactoredLoadsFlag, -1);
+    EXPECT_EQ(Model.UnitTextMoment.str(), "kN-m");
 }

@@ -270,3 +270,34 @@ TEST_F(PrintFrmTest, SetHeaderLetsAllButTheCompanyBeEditedAndOkStoresThem) {
                                            EXPECT_EQ(frm().lbl_Ref->text(), "TW/042");
                                        }}});
 }
+
+// Every text of the header differs from every other and from what was stored: OK stores each in
+// its own field, the print options show each in its own label, and the next showing shows each in
+// its own edit.
+TEST_F(PrintFrmTest, SetHeaderStoresEachTextInItsOwnField) {
+    Model.HeaderCompany = "Co", Model.HeaderUser = "U0", Model.HeaderProject1 = "P0";
+    Model.HeaderProject2 = "Q0", Model.HeaderJobDesc = "D0", Model.HeaderJobRef = "R0";
+    frm().show();
+    header().show();
+    header().Edit_User->setText("User 1");
+    header().Edit_Project_1->setText("Project line 1");
+    header().Edit_Project_2->setText("Project line 2");
+    header().Edit_JobDesc->setText("Needle beams");
+    header().Edit_Ref->setText("TW/7");
+    header().Button1->click();
+    using V = std::vector<std::string>;
+    EXPECT_EQ((V{Model.HeaderCompany, Model.HeaderUser, Model.HeaderProject1, Model.HeaderProject2,
+                 Model.HeaderJobDesc, Model.HeaderJobRef}),
+              (V{"Co", "User 1", "Project line 1", "Project line 2", "Needle beams", "TW/7"}));
+    EXPECT_EQ((V{FromQt(frm().lbl_Project_1->text()), FromQt(frm().lbl_Project_2->text()),
+                 FromQt(frm().lbl_JobDesc->text()), FromQt(frm().lbl_Ref->text())}),
+              (V{"Project line 1", "Project line 2", "Needle beams", "TW/7"}));
+    Model.HeaderUser = "User 2"; // stored elsewhere meanwhile: the next showing reads the model
+    header().show();
+    EXPECT_EQ((V{FromQt(header().Edit_Company->text()), FromQt(header().Edit_User->text()),
+                 FromQt(header().Edit_Project_1->text()), FromQt(header().Edit_Project_2->text()),
+                 FromQt(header().Edit_JobDesc->text()), FromQt(header().Edit_Ref->text())}),
+              (V{"Co", "User 2", "Project line 1", "Project line 2", "Needle beams", "TW/7"}));
+    header().hide();
+    frm().hide();
+}

@@ -166,3 +166,65 @@ TEST_F(DrawingTest, SketchShowsEveryPointLoadOfAllAndHoldsLoadsFarOffTheBeam) {
     EXPECT_TRUE(Sketch().items.empty());
     EXPECT_EQ(Drawing.DrawnMemberLength[1], 123.0f);
 }
+
+// One 5000 mm span: loadcase 1 10 N/mm over it, loadcase 5 20 N/mm over it, a 30 kN load at
+// 2500 mm and the self-weight. The vertical scale is that of the largest rate of every loadcase,
+// loadcase 5's: 20 N/mm 40 px high, loadcase 1's 10 N/mm 20 px.
+TEST_F(DrawingTest, SketchLoadsOfTheLastLoadcaseSetTheScaleAndShowInAll) {
+    kxtest::AnalyseJob(kxtest::JobA().Udl(5, 0, 20, 5000).Point(5, 2500, 30000));
+    Model.LoadTable[5][kSelfWeightRecord][lfApplied] = 1;
+    Show(1);
+    const RecordingCanvas one = Sketch();
+    ExpectLines(one, {{150, 94, 150, 74}, {950, 74, 950, 94}}, R);
+    ExpectLines(one, {{150, 94, 150, 54}}, R, false);
+    EXPECT_EQ(Of(one.lines(), Y).size() + Of(one.lines(), F).size(), 0u);
+    Show(5);
+    const RecordingCanvas five = Sketch();
+    ExpectLines(five, {{150, 94, 150, 54}, {950, 54, 950, 94}}, R);
+    // The arrow at mid-span (x 550) and its label; the comb of 99 teeth and its frame.
+    ExpectLines(five, {{550, 93, 545, 80, 2}, {550, 93, 555, 80, 2}, {550, 93, 550, 45, 2}}, Y);
+    ExpectTexts(five, {{"30.0", 538, 20, Y}, {"5.00 m", 528, 101, W}});
+    EXPECT_EQ(Of(five.lines(), F).size(), 102u);
+    Show(0);
+    const RecordingCanvas all = Sketch();
+    ExpectLines(all, {{150, 94, 150, 54}, {150, 94, 150, 74}}, R);
+    EXPECT_EQ(Of(all.lines(), Y).size(), 3u);
+    EXPECT_EQ(Of(all.lines(), F).size(), 102u);
+}
+
+// Couplers at both ends; a 150 m span and a 0.4 m RH cantilever (800 px over 150400 mm): the span's
+// length at 150 + R(75000 x 800 / 150400) - 22 = 527 with no decimals above 100, the cantilever's
+// at R(150200 x 800 / 150400) + 150 - 12 = 937 with three below 1; the RH end support at 150 +
+// R(150000 x 800 / 150400) = 948.
+TEST_F(DrawingTest, SketchCouplersAtBothEndsAndLengthsLargeAndSmall) {
+    BeamBuilder()
+        .Spans({150000})
+        .RHCantilever(400)
+        .Support(1, supCouplerTop)
+        .Support(2, supCouplerMid)
+        .Commit();
+    SetDefaultUnits(Model);
+    const RecordingCanvas c = Sketch(false);
+    ExpectLines(c, {{150, 156, 150, 89, 4}, {144, 102, 156, 90, 2}, {156, 102, 144, 90, 2}}, W);
+    ExpectLines(c, {{948, 156, 948, 36, 4}, {942, 102, 954, 90, 2}, {954, 102, 942, 90, 2}}, W);
+    ExpectTexts(c, {{"150 m", 527, 101, W}, {"0.400 m", 937, 101, W}});
+    EXPECT_EQ(c.texts().size(), 2u);
+    // In mm: whole millimetres, the span rounded to three figures.
+    Model.UnitTextLength = "mm", Model.UnitFactorLength = 1;
+    ExpectTexts(Sketch(false), {{"150000 mm", 527, 101, W}, {"400 mm", 937, 101, W}});
+}
+
+// The sketch leaves every member's length for the printed diagrams and the beam file: 25 spans of
+// lengths all different (1010, 1020, .. 1250 mm) between cantilevers of 700 and 900 mm.
+TEST_F(DrawingTest, SketchLeavesTheLengthOfEveryMember) {
+    std::vector<double> spans;
+    for (int s = 1; s <= kMaxSpans; ++s)
+        spans.push_back(1000 + 10 * s);
+    BeamBuilder().LHCantilever(700).Spans(spans).RHCantilever(900).Commit();
+    SetDefaultUnits(Model);
+    Sketch(false);
+    EXPECT_EQ(Drawing.DrawnMemberLength[kLHCantRow], 700.0f);
+    for (int s = 1; s <= kMaxSpans; ++s)
+        EXPECT_EQ(Drawing.DrawnMemberLength[s], static_cast<float>(1000 + 10 * s)) << "span " << s;
+    EXPECT_EQ(Drawing.DrawnMemberLength[kRHCantRow], 900.0f);
+}

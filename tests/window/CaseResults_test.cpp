@@ -223,6 +223,7 @@ TEST_F(CaseResultsTest, MemberLabelsFollowTheSpansLeftInTheLoadcase) {
         // Interior support released: the spans beside it merge; the RH cantilever moves down a slot.
         {4, false, true, {2}, {"", "1", "2 3", "4", "RHC"}},
         {5, false, false, {2, 3}, {"", "1", "2 3 4", "5", ""}},
+        {4, true, false, {1}, {"LHC", "1 2", "3", "4", ""}}, // the second support: spans 1 and 2
         // RH end released: the last span joins the (empty) RH cantilever label.
         {4, false, false, {4}, {"", "1", "2", "3", "4 "}},
         {4, false, true, {4}, {"", "1", "2", "3", "4 RHC"}}};
@@ -256,6 +257,23 @@ TEST_F(CaseResultsTest, MemberLabelsFollowTheSpansLeftInTheLoadcase) {
     ASSERT_EQ(Eng.ReleasedSupport[1][3], -1);
     EXPECT_EQ(Txt.CaseSupportLines[1][14].str().substr(0, 8), "  2 3   ");
     EXPECT_EQ(Txt.CaseListing[1][28].str(), " Span 2 3");
+}
+
+// The last support and the RH cantilever decide the decimals of their columns. A 4 m span on pins
+// with a 1 m RH cantilever, 10 kN at mid-span and 100 kN at the tip: moments about the LH support
+// give R2 = (10 x 2 + 100 x 5) / 4 = 130 kN, R1 = 110 - 130 = -20 kN; the span's shear -20 then
+// -30 kN, the cantilever's 100 kN. Three figures before the point: two decimals (20 and 30 alone
+// would take three); points in columns 19 and 15.
+TEST_F(CaseResultsTest, TheLastSupportAndTheRHCantileverSetTheirColumnsDecimals) {
+    Commit(BeamBuilder().Spans({4000}).RHCantilever(1000).Point(1, 2000, 10000).Point(1, 5000, 100000));
+    AnalyseBeam(host);
+    ASSERT_EQ(Model.AnalysedFlag, 1);
+    TextTable<100>& lines = Txt.CaseSupportLines[1];
+    EXPECT_EQ(lines[4].str(), "  1            -20.00");
+    EXPECT_EQ(lines[5].str(), "  2            130.00");
+    EXPECT_EQ(lines[7].str(), "SPAN SUMMARY");
+    EXPECT_EQ(lines[10].str().substr(0, 17), "  1         30.00"); // the largest magnitude
+    EXPECT_EQ(lines[11].str().substr(0, 17), " RHC       100.00");
 }
 
 // The largest stress of loadcase 5 over its members, the RH cantilever last among them, M y / Ixx

@@ -99,7 +99,7 @@ TEST(IndexCore, CaseResultsListTheLoadcasesTextsInTheirOrder) {
 
 TEST(IndexCore, TheSelectorRedrawsThePictureOfOneLoadcaseOrOfAllWithTheEnvelope) {
     ResetProgramState();
-    Model.CaseHasLoads[1] = Model.CaseHasLoads[3] = 1;
+    Model.CaseHasLoads[1] = Model.CaseHasLoads[3] = Model.CaseHasLoads[5] = 1; // up to the last
     PictureHost host;
     // Before any analysis no diagram is drawn.
     EXPECT_EQ(SelectLoadcase(host, "0"), FrontList::Results);
@@ -110,7 +110,7 @@ TEST(IndexCore, TheSelectorRedrawsThePictureOfOneLoadcaseOrOfAllWithTheEnvelope)
     EXPECT_EQ(host.picture, "loads one, beam, diagrams 3 one, case results, ");
     EXPECT_EQ(Drawing.ShownCase, 3);
     EXPECT_EQ(SelectLoadcase(host, "0"), FrontList::Results);
-    EXPECT_EQ(host.picture, "loads all, beam, diagrams 1 all, diagrams 3 all, envelope, ");
+    EXPECT_EQ(host.picture, "loads all, beam, diagrams 1 all, diagrams 3 all, diagrams 5 all, envelope, ");
     EXPECT_EQ(Drawing.ShownCase, 0);
     // Once the job is not the one analysed, its diagrams are drawn no more.
     Model.CaseHasLoads[2] = 1;

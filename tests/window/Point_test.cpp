@@ -192,6 +192,49 @@ TEST_F(PointTest, FactoredWordingFactoredValuesAndTheStoredDeflection) {
     EXPECT_EQ(Row(4)[1], "");
 }
 
+// Five loadcases of 2, 4, 6, 8 and 10 N/mm on the 6 m span, at 1.5 m: V = w (3000 - 1500),
+// M = w 1500 x 4500 / 2 = 3.375e6 w N mm, stress M x 100 / 1e8; the sag w/10 of the 10 N/mm load's
+// -5.750 mm. Each loadcase has its row and its lines, and loadcase 5, the largest, gives the maxima.
+TEST_F(PointTest, EveryLoadcaseUpToTheFifthHasItsRowAndLinesAndTheLastGivesTheMaxima) {
+    BeamBuilder beam;
+    beam.Spans({6000});
+    for (int lc = 1; lc <= 5; ++lc)
+        beam.Udl(lc, 0, 2.0f * static_cast<float>(lc), 6000);
+    AnalyseA(beam);
+    ASSERT_EQ(Model.LoadcaseCount, 5);
+    ASSERT_TRUE(CalcPointResults("1.5"));
+    const Texts rows[] = {{"3.000", "6.750", "6.750", "-1.150"},  // 2 N/mm: 3000 N, 6.75e6 N mm
+                          {"6.000", "13.50", "13.50", "-2.300"},  // 4 N/mm
+                          {"9.000", "20.25", "20.25", "-3.450"},  // 6 N/mm
+                          {"12.00", "27.00", "27.00", "-4.600"},  // 8 N/mm
+                          {"15.00", "33.75", "33.75", "-5.750"}}; // 10 N/mm
+    for (int lc = 1; lc <= 5; ++lc)
+        EXPECT_EQ(Row(lc + 1), rows[lc - 1]) << "loadcase " << lc;
+    EXPECT_EQ(Row(7), rows[4]);
+    const Texts lines = PointListContent();
+    ASSERT_EQ(lines.size(), 3u + 5 * 6 + 1 + 4 + 1);
+    EXPECT_EQ(
+        Texts(lines.begin() + 27, lines.end()),
+        (Texts{" LOADCASE 5", "    Shear = 15.00 kN", "    Moment = 33.75 kN-m", "    Stress = 33.75 N/mm^2",
+               "    Deflection = -5.750 mm", "", " MAXIMA ", "    Shear = 15.00 kN",
+               "    Moment = 33.75 kN-m", "    Stress = 33.75 N/mm^2", "    Deflection = -5.750 mm", ""}));
+
+    // In N, N-mm and mm the figures pass 1e4 and 1e7: 15000 N rounds to tens, 33.75e6 N mm to
+    // ten thousands; the distance 1500 mm to three figures.
+    Model.UnitTextShear = "N", Model.UnitFactorShear = 1;
+    Model.UnitTextMoment = "N-mm", Model.UnitFactorMoment = 1;
+    Model.UnitTextLength = "mm", Model.UnitFactorLength = 1;
+    AnalyseBeam(host);
+    ASSERT_TRUE(CalcPointResults("1500"));
+    EXPECT_EQ(Row(6), (Texts{"15000", "33750000", "33.75", "-5.750"}));
+    EXPECT_EQ(Row(2), (Texts{"3000", "6750000", "6.750", "-1.150"}));
+    const Texts mm = PointListContent();
+    ASSERT_EQ(mm.size(), lines.size());
+    EXPECT_EQ(mm[1], "    Distance along beam = 1500 mm");
+    EXPECT_EQ(Texts(mm.begin() + 34, mm.begin() + 36),
+              (Texts{"    Shear = 15000 N", "    Moment = 33750000 N-mm"}));
+}
+
 TEST_F(PointTest, CantileveredBeamGivesTheWorkedFiguresOfBothLoadcases) {
     AnalyseB();
     const double reactions[2][3] = {{8125, 13750, -1875}, {5718.75, -4312.5, 7593.75}};

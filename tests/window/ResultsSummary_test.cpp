@@ -96,6 +96,44 @@ TEST_F(ResultsSummaryTest, AUserSectionsPropertyLinesAreJoinedInPairs) {
         EXPECT_EQ(Txt.SummaryLines[i].str(), expected[i]) << "line " << i;
 }
 
+// Both cantilevers and a span over 100 m: the lengths take the decimals of the longest, 120 m with
+// three figures before the point: one decimal (none in mm, six figures), each point in column 14;
+// the beam 0.5 + 120 + 3 + 0.4 = 123.9 m.
+TEST_F(ResultsSummaryTest, MemberLengthsOfBothCantileversAndALongSpan) {
+    Commit(BeamBuilder().LHCantilever(500).Spans({120000, 3000}).RHCantilever(400));
+    Model.LoadcaseCount = 1;
+    Model.MemberType = "HRS";
+    BuildResultsSummary();
+    const char* const metres[] = {"13",
+                                  "RESULTS",
+                                  "",
+                                  " ",
+                                  "BEAM DATA",
+                                  " Length = 123.9 m",
+                                  "",
+                                  "",
+                                  " Span    Length (m)",
+                                  " LHC        0.5",
+                                  "  1       120.0",
+                                  "  2         3.0",
+                                  " RHC        0.4",
+                                  ""};
+    for (int i = 0; i < static_cast<int>(std::size(metres)); ++i)
+        EXPECT_EQ(Txt.SummaryLines[i].str(), metres[i]) << "line " << i;
+    Model.UnitTextLength = "mm", Model.UnitFactorLength = 1;
+    BuildResultsSummary();
+    const char* const mm[] = {" Length = 123900 mm",
+                              "",
+                              "",
+                              " Span    Length (mm)",
+                              " LHC      500",
+                              "  1    120000",
+                              "  2      3000",
+                              " RHC      400"};
+    for (int i = 5; i <= 12; ++i)
+        EXPECT_EQ(Txt.SummaryLines[i].str(), mm[i - 5]) << "line " << i;
+}
+
 TEST_F(ResultsSummaryTest, MaximaOfTheEnvelopeFollowTheSummaryInTheList) {
     Commit(BeamBuilder().Spans({3000, 3000}));
     Model.LoadcaseCount = 1;
@@ -148,6 +186,15 @@ TEST_F(ResultsSummaryTest, TheAnalysisBuildsTheEnvelopeOfTwentyFiveSpans) {
     ASSERT_EQ(Model.AnalysedFlag, 1);
     ExpectLines(Txt.EnvelopeLines, "ResultsSummary", "envelope-25");
     EXPECT_EQ(EnvelopeListContent().lines.size(), 677u);
+    EXPECT_EQ(EnvelopeListContent().colour, colors::Navy);
+    // A forkhead beam has no envelope: nothing shown, the colour left. Its kind is read from the
+    // second support's slot; a forkhead at the third alone is no forkhead beam.
+    Model.SupportType[2] = supForkhead;
+    EXPECT_EQ(EnvelopeListContent().lines.size(), 677u);
+    Model.SupportType.fill(supForkhead);
+    Model.SupportType[2] = supFixed;
+    EXPECT_TRUE(EnvelopeListContent().lines.empty());
+    EXPECT_FALSE(EnvelopeListContent().colour.has_value());
 }
 
 } // namespace

@@ -104,6 +104,12 @@ TEST_F(DrawingTest, DiagramsOfEveryLoadcaseInTheirColoursAndEachAlone) {
                              {"-20.0 kN-m", 930, 376, A},
                              {"10.00 kN-m", 530, 296, Y},
                              {"10.00 kN-m", 8, 301}});
+    // Drawn the other way up, the wall moments (30 px) stand above the band, 25 px over their
+    // points, and the sagging wL^2/24 (15 px) below it, 10 px under its point.
+    Model.MomentDiagramSign = -1;
+    ExpectTexts(Diagrams(),
+                {{"-20.0 kN-m", 130, 281, A}, {"-20.0 kN-m", 930, 281, A}, {"10.00 kN-m", 530, 361, Y}});
+    Model.MomentDiagramSign = 1;
     Show(2);
     const RecordingCanvas two = Diagrams();
     EXPECT_TRUE(Of(two.lines(), Y).empty());
@@ -150,6 +156,12 @@ TEST_F(DrawingTest, DiagramLabelsOfCantilevers) {
         kNm += t.text.ends_with("kN-m") && t.x1 > 8;
     }
     EXPECT_EQ(std::make_pair(lift, kNm), std::make_pair(1, 1));
+    // The lift is the loadcase's largest upward deflection, captioned in yellow above the band
+    // (base 446 - d 20 - 30), the tip's sag below it: PaL^2 / (9 sqrt3 EI) = 1.6e14 / 3.2735e14.
+    ExpectTexts(lh, {{"Max +ve Deflection", 8, 396, Y},
+                     {"0.489 mm", 8, 411, Y},
+                     {"Max -ve Deflection", 8, 466, A},
+                     {"-0.794 mm", 8, 481, A}});
     // Labels start at the LH end when the loadcase has no LH cantilever, whatever length is left.
     kxtest::AnalyseJob(BeamBuilder().Spans({4000}).RHCantilever(1000).Point(1, 5000, 10000));
     Show(1);
@@ -185,4 +197,36 @@ TEST_F(DrawingTest, DiagramsLieFlatWithoutAMaximumOrRoomAndNeedDeflections) {
     EXPECT_TRUE(Diagrams().items.empty());
     EXPECT_EQ(Drawing.ShownCase, 0);
     EXPECT_EQ(Eng.SupportWorkValues[1], 0.0f);
+}
+
+// Two 20 m spans, loadcase 5 alone loaded with 24 N/mm (loadcase 1 a 1 kN load at the first
+// mid-span): reactions 3wL/8 = 180 kN, 10wL/8 = 600 kN, 180 kN; shears 3wL/8 = 180 kN and 5wL/8 =
+// 300 kN either side of the middle support; support moment -wL^2/8 = -1200 kN-m, span moments
+// 9wL^2/128 = 675 kN-m; the sag of each span at most 0.005416 wL^4/EI = 0.005416 x 24 x 1.6e17 /
+// 2.1e13 = 990.4 mm. The figures pass 100 and 1000: 3 significant figures, tens above 1000.
+TEST_F(DrawingTest, DiagramLabelsOfTheLastLoadcaseAndTheLastSpanWithFiguresOverAThousand) {
+    kxtest::AnalyseJob(BeamBuilder().Spans({20000, 20000}).Point(1, 10000, 1000).Udl(5, 0, 24, 40000));
+    ASSERT_EQ(Model.LoadcaseCount, 5);
+    Show(5);
+    const RecordingCanvas c = Diagrams();
+    // Loadcase 5 in blue. The largest shear, 300 kN, and moment, 1200 kN-m, stand 36 px from their
+    // baselines: 180 kN R(21.6) = 22 px, 675 kN-m R(20.25) = 20 px; labels 25 px above a rise, 10
+    // below a fall, each span label at its middle (x 350, 750), each support label at its column
+    // (150, 550, 950), 20 px to the left.
+    ExpectLines(c, {{150, 216, 150, 194, 1}}, colors::Blue);
+    EXPECT_TRUE(Ends(c, colors::Blue, 950, 216));
+    // clang-format off
+    ExpectTexts(c, {{"180 kN", 130, 169, Y}, {"-300 kN", 530, 262, A}, {"300 kN", 530, 155, Y},
+                    {"-180 kN", 930, 248, A}, {"675 kN-m", 330, 291, Y}, {"675 kN-m", 730, 291, Y},
+                    {"-1200 kN-m", 530, 382, A}, {"-990 mm", 330, 496, A}, {"-990 mm", 730, 496, A},
+                    {"180.0 kN", 130, 125, Y}, {"600.0 kN", 530, 125, Y}, {"180.0 kN", 930, 125, Y},
+                    {"300 kN", 8, 181, Y}, {"-300 kN", 8, 251, A}, {"675 kN-m", 8, 301, Y},
+                    {"-1200 kN-m", 8, 371, A}, {"-990 mm", 8, 481, A}});
+    // clang-format on
+    // All: the envelope's maxima are loadcase 5's, and so are the largest reactions.
+    Show(0);
+    // clang-format off
+    ExpectTexts(Diagrams(), {{"300 kN", 8, 181, Y}, {"-1200 kN-m", 8, 371, A}, {"-990 mm", 8, 481, A},
+                             {"180.0 kN", 130, 115, Y}, {"600.0 kN", 530, 115, Y}, {"180.0 kN", 930, 115, Y}});
+    // clang-format on
 }
