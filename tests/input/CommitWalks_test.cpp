@@ -2,6 +2,9 @@
 // first in every field it carries: a field the walk leaves out keeps the first job's value and shows.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
 #include <string>
 
 #include "FormTestSupport.h"
@@ -212,6 +215,292 @@ TEST_F(BeamWalk, EveryFieldOfTheSecondBeamIsCommittedAndRestored) {
               (Texts{"2.50", "47.0", "150", "5.03", "5082", "0.508", " 47 x 150 C16 Timber"}));
     ASSERT_EQ(f.List_TimProps.size(), 49u);
     EXPECT_EQ(f.List_TimProps.back(), line('B', "property", 49));
+}
+
+// Four figures with at most three decimals, by place value: the texts the load rows are filled with.
+std::string fourFigures(double x) {
+    const int exponent = static_cast<int>(std::floor(std::log10(std::fabs(x))));
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.*f", std::clamp(3 - exponent, 0, 3), x);
+    return buf;
+}
+std::string millimetresInMetres(int mm) {
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%.3f", mm / 1000.0);
+    return buf;
+}
+
+// Two load lists on the two-span beam (7 m) with factored loads on. In job A the odd rows are
+// point loads and the even rows distributed; in job B the other way round, with other figures,
+// so that every field of every row differs. Loadcases 1 to 4 apply alternate rows, B the rows A
+// leaves; loadcase 5 applies none in A and all in B.
+class LoadWalk : public LoadFormTest {
+protected:
+    struct Row {
+        bool point;
+        int distMm, coverMm; // cover 0 for a point load
+        int w1, w2;          // kN (point) or kN/m; w2 0 for a point load
+        int lfHundredths;
+    };
+    static Row row(char job, int n) {
+        const bool a = job == 'A';
+        const bool point = (n % 2 == 1) == a;
+        const int dist = a ? n * 100 : n * 100 + 50;
+        const int lf = (a ? 100 : 200) + n;
+        if (point) return {true, dist, 0, a ? n : n + 100, 0, lf};
+        return {false, dist, a ? 1000 : 500, a ? n : n + 200, a ? n + 1 : n + 300, lf};
+    }
+    static bool applied(char job, int lc, int n) {
+        if (lc == 5) return job == 'B';
+        return ((n + lc) % 2 == 0) == (job == 'A');
+    }
+    static std::string factorText(int hundredths) {
+        char buf[16];
+        std::snprintf(buf, sizeof buf, "%d.%02d", hundredths / 100, hundredths % 100);
+        return buf;
+    }
+
+    void TypeJob(char job) {
+        for (int n = 1; n <= kLoadRows; ++n) {
+            const Row r = row(job, n);
+            const std::string dist = millimetresInMetres(r.distMm), lf = factorText(r.lfHundredths);
+            if (r.point)
+                Point(n, std::to_string(r.w1), dist, lf);
+            else
+                Udl(n, dist, millimetresInMetres(r.coverMm), std::to_string(r.w1), std::to_string(r.w2), lf);
+        }
+        // The self-weight as the beam form's commit left it, its factor and tick the user's.
+        TLoadRec& sw = Work.WorkLoads[kSelfWeightRecord];
+        sw[lfKind] = -1.0f;
+        sw[lfW1] = sw[lfW2] = job == 'A' ? 0.125f : 0.25f;
+        sw[lfCover] = job == 'A' ? 7000.0f : 6500.0f;
+        f.Frame_SWt = true;
+        f.Edit_LF = job == 'A' ? "1.30" : "1.60";
+        for (int lc = 1; lc <= 5; ++lc) {
+            ShowLoadcase(lc);
+            for (int n = 1; n <= kLoadRows; ++n)
+                f.Rows[n].Check = applied(job, lc, n);
+            f.Check_Swt = job == 'A';
+            ApplyClicked(f, 1, pic);
+        }
+    }
+};
+
+TEST_F(LoadWalk, EveryFieldOfEveryRowAndLoadcaseOfTheSecondListIsCommittedAndRestored) {
+    TypeJob('A');
+    ASSERT_EQ(CommitLoads(f, pic), LoadRoute::Analysis) << ::testing::PrintToString(Messages());
+    ASSERT_EQ(Model.LoadTable[1][1][lfKind], 1.0f);
+    TypeJob('B');
+    ASSERT_EQ(CommitLoads(f, pic), LoadRoute::Analysis) << ::testing::PrintToString(Messages());
+    EXPECT_TRUE(Messages().empty());
+    const SharedModel& m = Model;
+
+    // Held in N and mm: a point load of P kN is P x 1000 N, a rate of w kN/m is w N/mm.
+    for (int lc = 1; lc <= 5; ++lc) {
+        for (int n = 1; n <= kLoadRows; ++n) {
+            const Row r = row('B', n);
+            const TLoadRec& l = m.LoadTable[lc][n];
+            const float w1 = r.point ? r.w1 * 1000.0f : static_cast<float>(r.w1);
+            EXPECT_EQ(
+                (std::array{l[lfKind], l[lfDist], l[lfW1], l[lfW2], l[lfCover], l[lfLF], l[lfApplied]}),
+                (std::array{r.point ? 1.0f : -1.0f, static_cast<float>(r.distMm), w1,
+                            static_cast<float>(r.w2), static_cast<float>(r.coverMm),
+                            static_cast<float>(r.lfHundredths / 100.0), applied('B', lc, n) ? 1.0f : -1.0f}))
+                << "loadcase " << lc << " row " << n;
+            // The stack of the loadcase: each applied distributed load from dist to dist + cover.
+            const TUDLStackRec& s = m.UDLStackTable[lc][n];
+            const bool stacked = !r.point && applied('B', lc, n);
+            using Six = std::array<float, 6>;
+            const Six expected = stacked ? Six{static_cast<float>(r.distMm),
+                                               static_cast<float>(r.distMm + r.coverMm),
+                                               w1,
+                                               static_cast<float>(r.w2),
+                                               l[lfLF],
+                                               l[lfLF]}
+                                         : Six{};
+            EXPECT_EQ((Six{s[usX1], s[usX2], s[usW1], s[usW2], s[usLF1], s[usLF2]}), expected)
+                << "loadcase " << lc << " row " << n;
+        }
+        const TLoadRec& sw = m.LoadTable[lc][kSelfWeightRecord];
+        EXPECT_EQ((std::array{sw[lfKind], sw[lfW1], sw[lfW2], sw[lfCover], sw[lfLF], sw[lfApplied]}),
+                  (std::array{-1.0f, 0.25f, 0.25f, 6500.0f, 1.6f, -1.0f}))
+            << lc;
+        EXPECT_EQ(m.CaseHasLoads[lc], 1) << lc;
+    }
+
+    // Job A typed again and cancelled: the restore brings back list B, and the showing fills every
+    // row with it (m, kN, kN/m; factors to three figures), with loadcase 5's ticks where it is shown.
+    TypeJob('A');
+    RestoreCommittedLoads();
+    for (int n = 1; n <= kSelfWeightRecord; ++n)
+        for (int field = lfKind; field <= lfLF; ++field)
+            EXPECT_EQ(Work.WorkLoads[n][field], m.LoadTable[1][n][field]) << n << " " << field;
+    for (int lc = 1; lc <= 5; ++lc)
+        for (int n = 1; n <= kSelfWeightRecord; ++n)
+            EXPECT_EQ(Work.ApplyFlags[lc][n], m.LoadTable[lc][n][lfApplied]) << lc << " " << n;
+    LoadDataVars.RestoredLoadcase = 5;
+    LoadFormShow(f, pic);
+    EXPECT_EQ(f.Edit_Case, 5);
+    for (int n = 1; n <= kLoadRows; ++n) {
+        const Row r = row('B', n);
+        const LoadRowControls& c = f.Rows[n];
+        EXPECT_TRUE(c.OptionP == r.point && c.OptionUDL == !r.point && c.Check) << n;
+        EXPECT_EQ(c.Edit_Dist.Text.Text(), fourFigures(r.distMm / 1000.0)) << n;
+        EXPECT_EQ(c.Edit_LF.Text.Text(), factorText(r.lfHundredths)) << n;
+        if (r.point) {
+            EXPECT_EQ(c.Edit_PL.Text.Text(), fourFigures(r.w1)) << n;
+        } else {
+            EXPECT_EQ((Texts{c.Edit_UDLS.Text, c.Edit_UDLF.Text, c.Edit_Cover.Text}),
+                      (Texts{fourFigures(r.w1), fourFigures(r.w2), "0.500"}))
+                << n;
+        }
+    }
+    // 0.25 N/mm = 0.250 kN/m.
+    EXPECT_TRUE(f.Frame_SWt && !f.Check_Swt && f.Edit_LF == "1.60" && f.lbl_Swt == " 0.250 kN/m");
+}
+
+// The span form's commit and restore over all 25 spans. Job A chooses one restraint for each span
+// (in turn Pos, Dead, Full, Partial, Not, Restrained, Int, Edit) with "12" on the even spans; job
+// B sets exactly the flags A leaves, with other lengths, restraint slots, texts and member lengths.
+class SpanWalk : public InputFormTest {
+protected:
+    void SetUp() override {
+        InputFormTest::SetUp();
+        Model.SpanCount[0] = kMaxSpans;
+        for (int s = 1; s <= kMaxSpans; ++s) {
+            Model.SpanData[s][mfExists] = 1.0f;
+            Model.SpanData[s][mfL] = static_cast<float>(1000 + 10 * s);
+        }
+    }
+    static std::array<SpanFlags WorkingCopies::*, 9> workingFlags() {
+        return {&WorkingCopies::SpanOptPosWork,  &WorkingCopies::SpanOptDeadWork,
+                &WorkingCopies::SpanOptFullWork, &WorkingCopies::SpanOptPartialWork,
+                &WorkingCopies::SpanOptNotWork,  &WorkingCopies::SpanOptRestrainedWork,
+                &WorkingCopies::SpanOptIntWork,  &WorkingCopies::SpanOptEditWork,
+                &WorkingCopies::SpanOpt12Work};
+    }
+    static std::array<SpanFlags SharedModel::*, 9> committedFlags() {
+        return {&SharedModel::SpanOptPos,     &SharedModel::SpanOptDead, &SharedModel::SpanOptFull,
+                &SharedModel::SpanOptPartial, &SharedModel::SpanOptNot,  &SharedModel::SpanOptRestrained,
+                &SharedModel::SpanOptInt,     &SharedModel::SpanOptEdit, &SharedModel::SpanOpt12};
+    }
+    static int32 flag(char job, int s, int i) {
+        const bool a = i == 8 ? s % 2 == 0 : s % 8 == i;
+        return (job == 'A') == a ? 1 : 0;
+    }
+    static float effField(char job, int s, int i) {
+        if (i == kIntervalCountField) return job == 'A' ? 2.0f : 3.0f;
+        return static_cast<float>(s + i) * (job == 'A' ? 0.5f : 0.75f);
+    }
+    static int32 slot(char job, int s, int i) { return s * 100 + i + (job == 'A' ? 0 : 50); }
+    static std::string text(char job, int s) { return std::string(1, job) + " span " + std::to_string(s); }
+    static float memberLength(char job, int s) {
+        return static_cast<float>(1000 + 10 * s + (job == 'A' ? 0 : 1));
+    }
+
+    static void PutWork(char job) {
+        WorkingCopies& w = Work;
+        const auto flags = workingFlags();
+        for (int s = 1; s <= kMaxSpans; ++s) {
+            for (int i = 0; i < 9; ++i)
+                (w.*flags[static_cast<std::size_t>(i)])[s] = flag(job, s, i);
+            for (int i = 0; i <= kIntervalCountField; ++i)
+                w.EffLengthWork[s][i] = effField(job, s, i);
+            for (int i = 1; i <= 10; ++i)
+                w.RestraintPosWork[s][i] = slot(job, s, i);
+            w.EffLengthTextWork[s] = text(job, s);
+            w.EffLengthMemberLengthWork[s] = memberLength(job, s);
+        }
+    }
+
+    SpanControls c;
+    SpanPictures pics;
+};
+
+TEST_F(SpanWalk, EveryFieldOfEverySpanOfTheSecondChoiceIsCommittedAndRestored) {
+    PutWork('A');
+    ASSERT_EQ(SpanNext(c, pics), SpanRoute::Analysis) << ::testing::PrintToString(Messages());
+    // B chooses seven restraints for every span: committed as it stands, then refused.
+    PutWork('B');
+    EXPECT_EQ(SpanNext(c, pics), SpanRoute::Stay);
+    EXPECT_EQ(Messages(), Texts{" Effective length not selected for span 1"});
+    const SharedModel& m = Model;
+    const auto committed = committedFlags();
+    for (int s = 1; s <= kMaxSpans; ++s) {
+        for (int i = 0; i < 9; ++i)
+            EXPECT_EQ((m.*committed[static_cast<std::size_t>(i)])[s], flag('B', s, i)) << s << " " << i;
+        for (int i = 0; i <= kIntervalCountField; ++i)
+            EXPECT_EQ(m.EffLength[s][i], effField('B', s, i)) << s << " " << i;
+        for (int i = 1; i <= 10; ++i)
+            EXPECT_EQ(m.RestraintPos[s][i], slot('B', s, i)) << s << " " << i;
+        EXPECT_EQ(m.EffLengthText[s].str(), text('B', s)) << s;
+        EXPECT_EQ(m.EffLengthMemberLength[s], memberLength('B', s)) << s;
+    }
+    EXPECT_EQ(m.AnySpanIntervals, 1); // span 6 (6 mod 8) is restrained at intervals in B
+
+    // A put back into the working copy and cancelled: the restore brings back B everywhere.
+    PutWork('A');
+    SpanRestoreFromCommitted();
+    const auto working = workingFlags();
+    for (int s = 1; s <= kMaxSpans; ++s) {
+        for (int i = 0; i < 9; ++i)
+            EXPECT_EQ((Work.*working[static_cast<std::size_t>(i)])[s], flag('B', s, i)) << s << " " << i;
+        for (int i = 0; i <= kIntervalCountField; ++i)
+            EXPECT_EQ(Work.EffLengthWork[s][i], effField('B', s, i)) << s << " " << i;
+        for (int i = 1; i <= 10; ++i)
+            EXPECT_EQ(Work.RestraintPosWork[s][i], slot('B', s, i)) << s << " " << i;
+        EXPECT_EQ(Work.EffLengthTextWork[s].str(), text('B', s)) << s;
+        EXPECT_EQ(Work.EffLengthMemberLengthWork[s], memberLength('B', s)) << s;
+    }
+}
+
+// Each cantilever form's commit and restore: job A a complete choice (normal loading, lateral
+// support, free end), job B every other option, with another length, texts and member length.
+class CantWalk : public InputFormTest {};
+
+TEST_F(CantWalk, EveryFieldOfBothCantileversSecondChoiceIsCommittedAndRestored) {
+    for (const CantSide* side : {&LHCantSide(), &RHCantSide()}) {
+        const int r = side->Row;
+        SCOPED_TRACE(r);
+        Model.SpanCount[0] = 1;
+        Model.SpanData[1][mfExists] = Model.SpanData[r][mfExists] = 1.0f;
+        Model.SpanData[1][mfL] = 4000;
+        Model.SpanData[r][mfL] = 1500;
+        const auto chosenInA = [](int field) {
+            return field == coNormal || field == coSupportLateral || field == coEndFree;
+        };
+        CantControls c;
+        const auto put = [&](char job) {
+            const bool a = job == 'A';
+            for (int field = 0; field <= coEdit; ++field)
+                c.Option[field] = chosenInA(field) == a;
+            Work.EffLengthWork[r][0] = a ? 2100.5f : 1725.25f;
+            Work.EffLengthTextWork[r] = a ? "A working" : "B working";
+            c.lbl_Lf = a ? "A label" : "B label";
+            Work.EffLengthMemberLengthWork[r] = a ? 1500.0f : 1499.0f;
+        };
+        put('A');
+        ASSERT_EQ(CantNext(*side, c), side->Next) << ::testing::PrintToString(Messages());
+        put('B');
+        // Committed, then refused: the length it was worked out for is not the cantilever's.
+        EXPECT_EQ(CantNext(*side, c), CantRoute::Stay);
+        const TCantOpt& flags = Model.*side->Committed;
+        for (int field = 0; field <= coEdit; ++field)
+            EXPECT_EQ(flags[field], chosenInA(field) ? 0 : 1) << field;
+        // The left form commits the working text, the right one the factor box's.
+        EXPECT_EQ(Model.EffLengthText[r].str(), r == kLHCantRow ? "B working" : "B label");
+        EXPECT_TRUE(Model.EffLength[r][0] == 1725.25f && Model.EffLengthMemberLength[r] == 1499.0f);
+
+        put('A');
+        (Work.*side->Working).fill(0);
+        CantRestoreFromCommitted(*side, c);
+        for (int field = 0; field <= coEdit; ++field)
+            EXPECT_EQ((Work.*side->Working)[field], chosenInA(field) ? 0 : 1) << field;
+        EXPECT_EQ(Work.EffLengthTextWork[r].str(), r == kLHCantRow ? "B working" : "B label");
+        EXPECT_TRUE(Work.EffLengthWork[r][0] == 1725.25f && Work.EffLengthMemberLengthWork[r] == 1499.0f);
+        EXPECT_EQ(c.Label_Units, "m");
+        dialogs->clear();
+    }
 }
 
 } // namespace
