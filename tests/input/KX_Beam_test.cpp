@@ -744,3 +744,52 @@ TEST_F(BeamForm, ATimberSizeTypedAndNotTakenIsTakenByNext) {
 }
 
 } // namespace
+
+namespace {
+
+// Lengths in every band of the spans grid (four figures, at most three decimals, a threshold
+// belonging to the band below): under a millimetre, on 10 m and 100 m, over 1000 m. Each is
+// committed in mm as typed, and the restore shows it in m, then in mm.
+TEST_F(BeamForm, LengthsFromUnderAMillimetreToOverAKilometreAreCommittedAndShownInTheirBands) {
+    PickUB127();
+    TypeBeam({"0.0008", "10", "100", "1234.5", "12.3456"});
+    ASSERT_TRUE(Commit()) << ::testing::PrintToString(Messages());
+    const float mm[] = {0.8f, 10000, 100000, 1234500, 12345.6f};
+    for (int s = 1; s <= 5; ++s)
+        EXPECT_EQ(Model.SpanData[s][mfL], mm[s - 1]) << s;
+    const auto cells = [this] {
+        Texts t;
+        for (int col = 1; col <= 5; ++col)
+            t.push_back(f.Grid_Spans.Cell(col, 1));
+        return t;
+    };
+    RestoreBeamForm(f);
+    // 0.0008 m: "%0.3f"; 10 and 100 m stay in the bands below them ("%1.3f", "%2.2f"); 1234.5 m
+    // rounds up with the offset 0.5001; 12.3456 m: "%2.2f".
+    EXPECT_EQ(cells(), (Texts{"0.001", "10.000", "100.00", "1235", "12.35"}));
+    // In mm: 0.8 "%0.3f"; 10000 "%5.f"; 100000 "%6.f" (step 100); 1234500 to four figures (step
+    // 1000, up at the half); 12345.6 "%5.f" (step 10).
+    UnitText(Model, TUnitKind::Length) = "mm";
+    UnitFactor(Model, TUnitKind::Length) = 1;
+    RestoreBeamForm(f);
+    EXPECT_EQ(cells(), (Texts{"0.800", "10000", "100000", "1235000", "12350"}));
+    // Shown and not typed over, each reads back as the length it was made from.
+    ASSERT_TRUE(Commit());
+    for (int s = 1; s <= 5; ++s)
+        EXPECT_EQ(Model.SpanData[s][mfL], mm[s - 1]) << s;
+}
+
+// A one-span beam restored after one of several spans has no interior support to couple: the box
+// is cleared and greyed.
+TEST_F(BeamForm, RestoreOfOneSpanGreysTheCouplerBetweenSpans) {
+    PickUB127();
+    TypeBeam({"6"});
+    ASSERT_TRUE(Commit());
+    TypeBeam({"2", "3"});
+    f.Check_Span_Sup = true;
+    ASSERT_TRUE(f.Check_Span_Sup_Enabled);
+    RestoreBeamForm(f);
+    EXPECT_FALSE(f.Check_Span_Sup || f.Check_Span_Sup_Enabled);
+}
+
+} // namespace
