@@ -793,3 +793,64 @@ TEST_F(BeamForm, RestoreOfOneSpanGreysTheCouplerBetweenSpans) {
 }
 
 } // namespace
+
+namespace {
+
+// What showing the form writes on it: the unit captions, the member grid's captions at both ends
+// and every field caption, and its Yes / No and figures (five figures) from the first member to
+// the last, with the instruction under the grid.
+TEST_F(BeamForm, ShowingTheFormCaptionsTheUnitsAndEveryMemberAndField) {
+    TypeUBBeam();
+    ASSERT_TRUE(Commit());
+    RestoreBeamForm(f); // as Open leaves it: Yes / No follow the working rows
+    BeamFormShow(f);
+    EXPECT_EQ((Texts{f.lbl_E, f.lbl_Ixx, f.Grid_Spans.Cell(0, 1), f.lbl_Hunit, f.lbl_Wunit,
+                     f.Label_L_Std_Unit, f.Label_GA_Unit, f.Label_Demo}),
+              (Texts{"( N/mm^2 )", "( cm^4 )", "  Length (m)", "mm", "mm", "m", "( kN )",
+                     "Enter lengths for spans and cantilevers in the grid above."}));
+    Texts captions;
+    for (int col = 0; col <= 27; ++col)
+        captions.push_back(f.Grid_SpanData.Cell(col, 0));
+    Texts expected{"", " LHC"};
+    for (int k = 1; k <= 25; ++k)
+        expected.push_back("Span " + std::to_string(k));
+    expected.push_back(" RHC");
+    EXPECT_EQ(captions, expected);
+    Texts fields;
+    for (int row = 1; row <= 20; ++row)
+        fields.push_back(f.Grid_SpanData.Cell(0, row));
+    EXPECT_EQ(fields, (Texts{" 1) Exists",
+                             " 2) L",
+                             " 3) E",
+                             " 4) Ixx",
+                             " 5) y",
+                             " 6) Area",
+                             " 7) Shear Area",
+                             " 8) Ry",
+                             " 9) D/T",
+                             "10) Depth (steel)",
+                             "11) ",
+                             "12) GA",
+                             "13) Permissible shear",
+                             "14) Permissible Mom",
+                             "15) ",
+                             "16) Depth (timber)",
+                             "17) Width (timber)",
+                             "18) ",
+                             "19) ",
+                             "20) "}));
+    // The LH cantilever (1.5 m) and span 3 (3 m) exist; span 4 and the RH cantilever do not.
+    // 205000 N/mm^2 and 63.5 mm at five figures; a field of 0 reads "0.0".
+    const auto member = [this](int col) {
+        Texts t;
+        for (int row : {1, 2, 3, 5, 20})
+            t.push_back(f.Grid_SpanData.Cell(col, row));
+        return t;
+    };
+    EXPECT_EQ(member(1), (Texts{" Yes", "1500.0", "205000", "63.500", "0.0"}));
+    EXPECT_EQ(member(4), (Texts{" Yes", "3000.0", "205000", "63.500", "0.0"}));
+    EXPECT_EQ(member(5), (Texts{" No", "0.0", "205000", "63.500", "0.0"}));
+    EXPECT_EQ(member(27), (Texts{" No", "0.0", "205000", "63.500", "0.0"}));
+}
+
+} // namespace
