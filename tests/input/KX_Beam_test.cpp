@@ -854,3 +854,26 @@ TEST_F(BeamForm, ShowingTheFormCaptionsTheUnitsAndEveryMemberAndField) {
 }
 
 } // namespace
+
+namespace {
+
+// An effective length worked out for the last span or the RH cantilever is asked for again once
+// that member's length changes: the length it was worked out for becomes 0 in the job and in the
+// forms' working copy; an unchanged member keeps its own.
+TEST_F(BeamForm, ChangedLastSpanAndRightCantileverAskForTheirEffectiveLengthsAgain) {
+    PickUB127();
+    TypeBeam(std::vector<std::string>(20, "1"), "", "0.5");
+    ASSERT_TRUE(Commit());
+    for (int r : {19, 20, kRHCantRow})
+        Model.EffLengthMemberLength[r] = Work.EffLengthMemberLengthWork[r] = Model.SpanData[r][mfL];
+    Type(20, "1.25");
+    Type(21, "0.75");
+    ASSERT_TRUE(Commit());
+    EXPECT_EQ((std::array{Model.SpanData[20][mfL], Model.SpanData[kRHCantRow][mfL]}),
+              (std::array{1250.0f, 750.0f}));
+    for (int r : {20, kRHCantRow})
+        EXPECT_TRUE(Model.EffLengthMemberLength[r] == 0 && Work.EffLengthMemberLengthWork[r] == 0) << r;
+    EXPECT_TRUE(Model.EffLengthMemberLength[19] == 1000.0f && Work.EffLengthMemberLengthWork[19] == 1000.0f);
+}
+
+} // namespace

@@ -572,3 +572,32 @@ TEST_F(LoadData, FactoredLoadsOffAndOnAgainWhileTheFormIsOpenLeaveEveryFactorAtO
 }
 
 } // namespace
+
+namespace {
+
+// The last row in the last loadcase: a reset of row 50 on loadcase 1 takes it out of loadcases 2
+// to 5 and their stacks; File New clears every tick of every loadcase, loadcase 5's row 50 too.
+TEST_F(LoadData, TheLastRowInTheLastLoadcaseIsResetAndClearedEverywhere) {
+    Udl(50, "1", "2", "2", "4");
+    for (int lc = 2; lc <= 5; ++lc) {
+        ShowLoadcase(lc);
+        Tick({50});
+        EXPECT_EQ(Sums(lc, {50}), (Floats{2, 4})) << lc;
+    }
+    ShowLoadcase(1);
+    ResetLoadRow(f, 50, pic);
+    for (int lc = 1; lc <= 5; ++lc) {
+        EXPECT_NE(Work.ApplyFlags[lc][50], 1.0f) << lc;
+        EXPECT_EQ(Sums(lc, {50}), (Floats{0, 0})) << lc;
+    }
+
+    Udl(50, "1", "2", "2", "4");
+    ShowLoadcase(5);
+    Tick({50});
+    NewBeamLoadForm(f);
+    for (int lc = 1; lc <= 5; ++lc)
+        EXPECT_EQ(Work.ApplyFlags[lc][50], 0.0f) << lc;
+    EXPECT_TRUE(f.Edit_Case == 1 && LoadDataVars.WorkLoadcase == 1);
+}
+
+} // namespace
