@@ -60,6 +60,28 @@ TEST(InputFormMessages, EveryFixedTextReadsAsTheUserSeesIt) {
         EXPECT_STREQ(shown, words);
 }
 
+// The captions each cantilever form shows, the left form's and the right form's own spellings kept.
+TEST(InputFormMessages, EachCantileverFormHasItsOwnCaptions) {
+    const auto captions = [](const CantSide& side) {
+        Texts t{side.Caption, side.InputCaption, side.ChangedLine, side.EndGroupCaption};
+        for (int field : {coRestrained, coEdit, coNormal, coDestabilizing, coEndFree, coEndTop, coEndTorsion,
+                          coEndBoth, coSupportLateral})
+            t.push_back(CantOptionCaption(side, field));
+        return t;
+    };
+    EXPECT_EQ(captions(LHCantSide()),
+              (Texts{"LH Cantilever", "LHC Effective Length", " LHC length has been changed", "End Restraint",
+                     "Cantilever fully restrained", "Enter value for effective length", "Normal",
+                     "Destabilizing", "Free", "Top flange restraint", "Torsionional restraint",
+                     "Lateral and torional restraint", ""}));
+    EXPECT_EQ(
+        captions(RHCantSide()),
+        (Texts{"RH Cantilever", "RHC Effective Length", " RHC length has been changed", " End Restraint ",
+               "Cantilever fully restrained", "Enter value for effective length", "Normal", "Destabilizing",
+               "Free", "Top flange restraint", "Torsional restaint", "Lateral and torsional retraint", ""}));
+    EXPECT_TRUE(LHCantSide().BracedNote && !RHCantSide().BracedNote);
+}
+
 // "Next >" of the load form names the row and the column of a text that is not a number, the last
 // row included, and the self-weight's factor; then the row of a load past the end and of a value
 // no single holds.
