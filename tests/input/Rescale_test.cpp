@@ -303,6 +303,27 @@ TEST_F(RescaleTest, EveryFieldOfEveryFormIsConvertedByItsOwnKind) {
         EXPECT_EQ(s.Spaces[i].Text(), std::to_string(i * 750)) << i;
 }
 
+// Lengths from under a millimetre to over a kilometre, m -> mm, each in its band of three figures;
+// and back, the exact value behind each text giving the figure typed.
+TEST_F(RescaleTest, LengthsOfEveryBandConvertBothWays) {
+    const struct {
+        const char *typed, *mm, *back;
+    } cases[] = {
+        {"0.0004", "0.400", "0.000400"}, // 0.4 mm: three decimals
+        {"0.00004", "0.0400", "0.0"},    // 4e-5 m is under the zero limit of 9.951e-5
+        {"-0.5", "-500", "-0.500"},       {"0", "0.0", "0.0"}, {"150", "150000", "150"}, // 150 m: step 1000
+        {"1234.5678", "1230000", "1230"}, // 1234567.8 mm to three figures: step 10000
+        {"99.94", "99900", "99.9"},       // 99940 mm: step 100
+    };
+    for (const auto& c : cases) {
+        ShownText t = c.typed;
+        rescale({{TUnitKind::Length, "mm", 1}}, [&](UnitRescale& r) { r.Convert(t, TUnitKind::Length); });
+        EXPECT_EQ(t.Text(), c.mm) << c.typed;
+        rescale({{TUnitKind::Length, "m", 1000}}, [&](UnitRescale& r) { r.Convert(t, TUnitKind::Length); });
+        EXPECT_EQ(t.Text(), c.back) << c.typed;
+    }
+}
+
 TEST_F(RescaleTest, PreferencesOkConvertsOnceEvenAfterAFailedSave) {
     ShownText t = "6";
     InstallRescaleBeamForms([&] {
