@@ -151,4 +151,26 @@ TEST_F(FormSketch, CantileverLabelsOnTheOtherFormsAndHugeOrMixedLengthsStayDrawa
     EXPECT_EQ(SketchPixel(std::nan("")), 0);
 }
 
+// The most spans the form takes (20 of 1 m) and a 0.5 m RH cantilever: s = 703 / 20500. The last
+// interior support (19 m) at 651.6 + 25, the RH end support (20 m) at 685.9 + 25; the last span's
+// label 22 px left of its middle (19.5 m: 668.7 + 25), the cantilever's 12 px left of its middle
+// (20.25 m: 694.4 + 25).
+TEST_F(FormSketch, LastSpanAndRightCantileverOfTheLongestBeam) {
+    TypeBeam(std::vector<std::string>(20, "1"), "", "0.5");
+    canvas.items.clear();
+    EXPECT_FLOAT_EQ(DrawBeamSketch(pic, f), 20500.0f);
+    const Texts lines = Drawn(canvas.lines());
+    // The beam, the LH support, 19 interior supports and the RH one, four lines each.
+    ASSERT_EQ(lines.size(), 1u + 21 * 4);
+    EXPECT_EQ(lines[1 + 19 * 4], "line (677,27)-(667,41) white 1");
+    EXPECT_EQ(lines[1 + 20 * 4], "line (711,27)-(701,41) white 1");
+    const Texts texts = Drawn(canvas.texts());
+    ASSERT_EQ(texts.size(), 22u);
+    // 1 m lies on a band's threshold, which only the first band takes: three decimals.
+    EXPECT_EQ(texts.front(), "text (20,38) white 1.000 m"); // 500 mm: 17.1 + 25 - 22
+    EXPECT_EQ(texts[19], "text (672,38) white 1.000 m");
+    EXPECT_EQ(texts[20], "text (707,38) white 0.500 m");
+    EXPECT_EQ(texts[21], "text (336,53) black Length = 20.5 m");
+}
+
 } // namespace

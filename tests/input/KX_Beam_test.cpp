@@ -744,3 +744,136 @@ TEST_F(BeamForm, ATimberSizeTypedAndNotTakenIsTakenByNext) {
 }
 
 } // namespace
+
+namespace {
+
+// Lengths in every band of the spans grid (four figures, at most three decimals, a threshold
+// belonging to the band below): under a millimetre, on 10 m and 100 m, over 1000 m. Each is
+// committed in mm as typed, and the restore shows it in m, then in mm.
+TEST_F(BeamForm, LengthsFromUnderAMillimetreToOverAKilometreAreCommittedAndShownInTheirBands) {
+    PickUB127();
+    TypeBeam({"0.0008", "10", "100", "1234.5", "12.3456"});
+    ASSERT_TRUE(Commit()) << ::testing::PrintToString(Messages());
+    const float mm[] = {0.8f, 10000, 100000, 1234500, 12345.6f};
+    for (int s = 1; s <= 5; ++s)
+        EXPECT_EQ(Model.SpanData[s][mfL], mm[s - 1]) << s;
+    const auto cells = [this] {
+        Texts t;
+        for (int col = 1; col <= 5; ++col)
+            t.push_back(f.Grid_Spans.Cell(col, 1));
+        return t;
+    };
+    RestoreBeamForm(f);
+    // 0.0008 m: "%0.3f"; 10 and 100 m stay in the bands below them ("%1.3f", "%2.2f"); 1234.5 m
+    // rounds up with the offset 0.5001; 12.3456 m: "%2.2f".
+    EXPECT_EQ(cells(), (Texts{"0.001", "10.000", "100.00", "1235", "12.35"}));
+    // In mm: 0.8 "%0.3f"; 10000 "%5.f"; 100000 "%6.f" (step 100); 1234500 to four figures (step
+    // 1000, up at the half); 12345.6 "%5.f" (step 10).
+    UnitText(Model, TUnitKind::Length) = "mm";
+    UnitFactor(Model, TUnitKind::Length) = 1;
+    RestoreBeamForm(f);
+    EXPECT_EQ(cells(), (Texts{"0.800", "10000", "100000", "1235000", "12350"}));
+    // Shown and not typed over, each reads back as the length it was made from.
+    ASSERT_TRUE(Commit());
+    for (int s = 1; s <= 5; ++s)
+        EXPECT_EQ(Model.SpanData[s][mfL], mm[s - 1]) << s;
+}
+
+// A one-span beam restored after one of several spans has no interior support to couple: the box
+// is cleared and greyed.
+TEST_F(BeamForm, RestoreOfOneSpanGreysTheCouplerBetweenSpans) {
+    PickUB127();
+    TypeBeam({"6"});
+    ASSERT_TRUE(Commit());
+    TypeBeam({"2", "3"});
+    f.Check_Span_Sup = true;
+    ASSERT_TRUE(f.Check_Span_Sup_Enabled);
+    RestoreBeamForm(f);
+    EXPECT_FALSE(f.Check_Span_Sup || f.Check_Span_Sup_Enabled);
+}
+
+} // namespace
+
+namespace {
+
+// What showing the form writes on it: the unit captions, the member grid's captions at both ends
+// and every field caption, and its Yes / No and figures (five figures) from the first member to
+// the last, with the instruction under the grid.
+TEST_F(BeamForm, ShowingTheFormCaptionsTheUnitsAndEveryMemberAndField) {
+    TypeUBBeam();
+    ASSERT_TRUE(Commit());
+    RestoreBeamForm(f); // as Open leaves it: Yes / No follow the working rows
+    BeamFormShow(f);
+    EXPECT_EQ((Texts{f.lbl_E, f.lbl_Ixx, f.Grid_Spans.Cell(0, 1), f.lbl_Hunit, f.lbl_Wunit,
+                     f.Label_L_Std_Unit, f.Label_GA_Unit, f.Label_Demo}),
+              (Texts{"( N/mm^2 )", "( cm^4 )", "  Length (m)", "mm", "mm", "m", "( kN )",
+                     "Enter lengths for spans and cantilevers in the grid above."}));
+    Texts captions;
+    for (int col = 0; col <= 27; ++col)
+        captions.push_back(f.Grid_SpanData.Cell(col, 0));
+    Texts expected{"", " LHC"};
+    for (int k = 1; k <= 25; ++k)
+        expected.push_back("Span " + std::to_string(k));
+    expected.push_back(" RHC");
+    EXPECT_EQ(captions, expected);
+    Texts fields;
+    for (int row = 1; row <= 20; ++row)
+        fields.push_back(f.Grid_SpanData.Cell(0, row));
+    EXPECT_EQ(fields, (Texts{" 1) Exists",
+                             " 2) L",
+                             " 3) E",
+                             " 4) Ixx",
+                             " 5) y",
+                             " 6) Area",
+                             " 7) Shear Area",
+                             " 8) Ry",
+                             " 9) D/T",
+                             "10) Depth (steel)",
+                             "11) ",
+                             "12) GA",
+                             "13) Permissible shear",
+                             "14) Permissible Mom",
+                             "15) ",
+                             "16) Depth (timber)",
+                             "17) Width (timber)",
+                             "18) ",
+                             "19) ",
+                             "20) "}));
+    // The LH cantilever (1.5 m) and span 3 (3 m) exist; span 4 and the RH cantilever do not.
+    // 205000 N/mm^2 and 63.5 mm at five figures; a field of 0 reads "0.0".
+    const auto member = [this](int col) {
+        Texts t;
+        for (int row : {1, 2, 3, 5, 20})
+            t.push_back(f.Grid_SpanData.Cell(col, row));
+        return t;
+    };
+    EXPECT_EQ(member(1), (Texts{" Yes", "1500.0", "205000", "63.500", "0.0"}));
+    EXPECT_EQ(member(4), (Texts{" Yes", "3000.0", "205000", "63.500", "0.0"}));
+    EXPECT_EQ(member(5), (Texts{" No", "0.0", "205000", "63.500", "0.0"}));
+    EXPECT_EQ(member(27), (Texts{" No", "0.0", "205000", "63.500", "0.0"}));
+}
+
+} // namespace
+
+namespace {
+
+// An effective length worked out for the last span or the RH cantilever is asked for again once
+// that member's length changes: the length it was worked out for becomes 0 in the job and in the
+// forms' working copy; an unchanged member keeps its own.
+TEST_F(BeamForm, ChangedLastSpanAndRightCantileverAskForTheirEffectiveLengthsAgain) {
+    PickUB127();
+    TypeBeam(std::vector<std::string>(20, "1"), "", "0.5");
+    ASSERT_TRUE(Commit());
+    for (int r : {19, 20, kRHCantRow})
+        Model.EffLengthMemberLength[r] = Work.EffLengthMemberLengthWork[r] = Model.SpanData[r][mfL];
+    Type(20, "1.25");
+    Type(21, "0.75");
+    ASSERT_TRUE(Commit());
+    EXPECT_EQ((std::array{Model.SpanData[20][mfL], Model.SpanData[kRHCantRow][mfL]}),
+              (std::array{1250.0f, 750.0f}));
+    for (int r : {20, kRHCantRow})
+        EXPECT_TRUE(Model.EffLengthMemberLength[r] == 0 && Work.EffLengthMemberLengthWork[r] == 0) << r;
+    EXPECT_TRUE(Model.EffLengthMemberLength[19] == 1000.0f && Work.EffLengthMemberLengthWork[19] == 1000.0f);
+}
+
+} // namespace

@@ -237,3 +237,41 @@ TEST_F(SectionGrid, AnUnchangedSaveKeepsEveryValueAsItWas) {
     ASSERT_FALSE(SaveSectionGrid(rows));
     EXPECT_EQ(ReadSectionFile("KX.sct")[0].Ixx, 123450000.0f);
 }
+
+namespace {
+
+// A second grid that differs from the first in every cell of every row, the last included, is
+// saved whole: each record holds its own row's description and values, in N and mm.
+TEST_F(SectionGrid, ASecondGridDifferingInEveryCellIsSavedWhole) {
+    // Row i (1 to 250) of grid A: Ixx i cm^4, E 1000 + i N/mm^2, shear i / 2 kN, moment i / 4
+    // kN-m, GA 2i kN; grid B adds 1000 to every figure.
+    const auto grid = [](int add) {
+        std::vector<SectionGridRow> rows(kUserSectionRows);
+        for (int i = 1; i <= kUserSectionRows; ++i)
+            rows[static_cast<std::size_t>(i - 1)] = {std::to_string(i),
+                                                     (add ? "B " : "A ") + std::to_string(i),
+                                                     std::to_string(i + add),
+                                                     std::to_string(1000 + i + add),
+                                                     std::to_string(i / 2.0 + add),
+                                                     std::to_string(i / 4.0 + add),
+                                                     std::to_string(2 * i + add)};
+        return rows;
+    };
+    ASSERT_FALSE(SaveSectionGrid(grid(0)));
+    ASSERT_FALSE(SaveSectionGrid(grid(1000)));
+    const std::vector<TSectionRec> recs = ReadSectionFile("KX.sct");
+    ASSERT_EQ(recs.size(), 250u);
+    for (int i = 1; i <= kUserSectionRows; ++i) {
+        const TSectionRec& r = recs[static_cast<std::size_t>(i - 1)];
+        EXPECT_EQ(r.Designation.str(), "B " + std::to_string(i)) << i;
+        // cm^4 x 10000 = mm^4; kN x 1000 = N; kN-m x 1e6 = N mm.
+        EXPECT_EQ(r.Ixx, static_cast<float>((i + 1000) * 10000.0)) << i;
+        EXPECT_EQ(r.E, static_cast<float>(2000 + i)) << i;
+        EXPECT_NEAR(r.PermShear, (i / 2.0 + 1000) * 1000, (i / 2.0 + 1000) * 1e-3) << i;
+        EXPECT_NEAR(r.PermMoment, (i / 4.0 + 1000) * 1e6, (i / 4.0 + 1000) * 1.0) << i;
+        EXPECT_EQ(r.GA, static_cast<float>((2 * i + 1000) * 1000.0)) << i;
+        EXPECT_TRUE(r.Group == 1.0f && r.Shape.str() == " " && r.RecordNo == i) << i;
+    }
+}
+
+} // namespace

@@ -532,3 +532,72 @@ TEST_F(LoadToBeamEnd, ALoadEndingAtTheEndIsTakenInEveryUnitAndOneAMillimetrePast
 }
 
 } // namespace
+
+namespace {
+
+// Factored loads turned off and on again while the form is open: every factor typed, working or
+// committed becomes 1.0 once, with its message; turned on again, the factor edits come back on
+// the rows with a load showing 1.000 (1 is the threshold of a band it does not belong to), and
+// "Next >" commits 1.0 throughout.
+TEST_F(LoadData, FactoredLoadsOffAndOnAgainWhileTheFormIsOpenLeaveEveryFactorAtOne) {
+    Point(1, "12", "1.5", "1.5");
+    Udl(2, "0", "4", "3", "3", "1.2");
+    Udl(50, "1", "2", "2", "2", "1.6");
+    f.Frame_SWt = true;
+    f.Edit_LF = "1.4";
+    Tick({1, 2, 50, 0});
+    Model.LoadTable[5][50][lfLF] = 1.6f; // a committed factor of loadcase 5
+    Model.LoadTable[5][50][lfApplied] = 1.0f;
+
+    Model.FactoredLoadsFlag = -1;
+    FactoredLoadsChanged(f);
+    EXPECT_EQ(Messages(), Texts{"All load factors have been reset to 1.0"});
+    EXPECT_EQ(Model.LoadTable[5][50][lfLF], 1.0f);
+    for (int n : {1, 2, 50})
+        EXPECT_TRUE(f.Rows[n].Edit_LF.Text == "1.000" && !f.Rows[n].Edit_LF.Visible) << n;
+    EXPECT_TRUE(f.Edit_LF == "1.000" && !f.Edit_LF_Enabled);
+
+    Model.FactoredLoadsFlag = 1;
+    FactoredLoadsChanged(f);
+    EXPECT_EQ(Messages().size(), 1u); // turning on asks nothing here
+    for (int n : {1, 2, 50})
+        EXPECT_TRUE(f.Rows[n].Edit_LF.Text == "1.000" && f.Rows[n].Edit_LF.Visible) << n;
+    EXPECT_FALSE(f.Rows[3].Edit_LF.Visible); // a row without a load shows no factor
+    EXPECT_TRUE(f.Edit_LF_Enabled);
+
+    ASSERT_EQ(CommitLoads(f, pic), LoadRoute::Analysis) << ::testing::PrintToString(Messages());
+    for (int lc = 1; lc <= 5; ++lc)
+        for (int n : {1, 2, 50, kSelfWeightRecord})
+            EXPECT_EQ(Model.LoadTable[lc][n][lfLF], 1.0f) << lc << " " << n;
+}
+
+} // namespace
+
+namespace {
+
+// The last row in the last loadcase: a reset of row 50 on loadcase 1 takes it out of loadcases 2
+// to 5 and their stacks; File New clears every tick of every loadcase, loadcase 5's row 50 too.
+TEST_F(LoadData, TheLastRowInTheLastLoadcaseIsResetAndClearedEverywhere) {
+    Udl(50, "1", "2", "2", "4");
+    for (int lc = 2; lc <= 5; ++lc) {
+        ShowLoadcase(lc);
+        Tick({50});
+        EXPECT_EQ(Sums(lc, {50}), (Floats{2, 4})) << lc;
+    }
+    ShowLoadcase(1);
+    ResetLoadRow(f, 50, pic);
+    for (int lc = 1; lc <= 5; ++lc) {
+        EXPECT_NE(Work.ApplyFlags[lc][50], 1.0f) << lc;
+        EXPECT_EQ(Sums(lc, {50}), (Floats{0, 0})) << lc;
+    }
+
+    Udl(50, "1", "2", "2", "4");
+    ShowLoadcase(5);
+    Tick({50});
+    NewBeamLoadForm(f);
+    for (int lc = 1; lc <= 5; ++lc)
+        EXPECT_EQ(Work.ApplyFlags[lc][50], 0.0f) << lc;
+    EXPECT_TRUE(f.Edit_Case == 1 && LoadDataVars.WorkLoadcase == 1);
+}
+
+} // namespace

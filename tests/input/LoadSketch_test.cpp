@@ -191,4 +191,39 @@ TEST_F(LoadSketch, SpanSketchMarksTheRestraintsAndTheCurrentSpan) {
     EXPECT_FALSE(lbl.Visible);
 }
 
+// Loadcase 5, the last rows of the list and a beam with a cantilever at each end: the loads of
+// rows 49 and 50 are drawn in loadcase 5 only, and both cantilevers carry their labels.
+TEST_F(LoadSketch, LastRowsInLoadcaseFiveOverABeamWithBothCantilevers) {
+    // LHC 1.5 m, spans 3 and 4 m, RHC 1 m: 9.5 m.
+    Model.SpanData[kLHCantRow][mfExists] = Model.SpanData[kRHCantRow][mfExists] = 1.0f;
+    Model.SpanData[kLHCantRow][mfL] = 1500;
+    Model.SpanData[kRHCantRow][mfL] = 1000;
+    Model.BeamLength = 9500;
+    ShowLoadcase(5);
+    Point(49, "5", "0.5");
+    Udl(50, "8.5", "1", "2", "3");
+    Tick({49, 50});
+    canvas.items.clear();
+    DrawLoadFormLoads(canvas, 743, 145, 5);
+    // x(d) = 692 d / 9500 + 25: the point load at 0.5 m at 61.4 (its value 12 px left), the rates
+    // at 8.5 m (644.2, 3 px right) and at 9.5 m (717, 32 px left).
+    EXPECT_EQ(Drawn(canvas, colors::Yellow, true), "5.00@49,19");
+    EXPECT_EQ(Drawn(canvas, colors::Red, true), "2.000@647,36 3.000@685,36");
+    EXPECT_EQ(Drawn(canvas, colors::White, true), "");
+    canvas.items.clear();
+    DrawLoadFormLoads(canvas, 743, 145, 4);
+    EXPECT_EQ(Drawn(canvas, colors::Yellow, true) + Drawn(canvas, colors::Red, true), "");
+
+    // s = 693 / 9500; supports at 1500, 4500, 8500 mm: 134, 353, 645 px. The LH cantilever's
+    // label 22 px left of half its support's x (45), the spans' 22 px left of their middles (3000
+    // mm: 219 + 3, 6500 mm: 474 + 3), the RH cantilever's 12 px left of its middle (9000 mm: 682);
+    // 1 m, on a band's threshold, keeps three decimals.
+    LengthCaption lbl;
+    canvas.items.clear();
+    DrawLoadFormBeam(canvas, 743, 145, lbl);
+    EXPECT_EQ(Drawn(canvas, colors::White, true),
+              "1.50 m@45,102 3.00 m@222,102 4.00 m@477,102 1.000 m@670,102");
+    EXPECT_EQ(lbl, (LengthCaption{"Length = 9.50 m", true, 97 + 22}));
+}
+
 } // namespace

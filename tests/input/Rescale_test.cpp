@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
 #include "FormTestSupport.h"
 #include "platform/Errors.h"
 #include "platform/Files.h"
@@ -208,6 +212,115 @@ TEST_F(RescaleTest, OnlyTextsThatAreWhollyNumbersAreConverted) {
         EXPECT_EQ(c.field(f), c.expected) << "'" << c.typed << "'";
         SetDefaultUnits(Model); // back to m, mm, kN and kN-m for the next case
         SnapshotUnitFactors();
+    }
+}
+
+// The figures to a number of significant figures by place value, worked out apart from the
+// program's bands; the values below are chosen with no more figures than are kept.
+std::string sigFigs(double x, int figures) {
+    const int exponent = static_cast<int>(std::floor(std::log10(std::fabs(x))));
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.*f", std::max(0, figures - 1 - exponent), x);
+    return buf;
+}
+
+// Every kind changes at once (m -> mm, kN -> N, kN/m -> kN/mm, N/mm^2 -> kN/mm^2, cm^4 -> mm^4,
+// shear kN -> N, kN-m -> N-mm, section mm -> cm), and every field of every form holds its own
+// value: each is converted by its own kind, so a field left out or given another's kind shows.
+TEST_F(RescaleTest, EveryFieldOfEveryFormIsConvertedByItsOwnKind) {
+    BeamFormUnitTexts b{"47", "mm", "150",          "mm",       "1770", "( kN )",     "2.5",
+                        "m",  {},   "  Length (m)", "( cm^4 )", "473",  "( N/mm^2 )", "205000"};
+    for (int col = 1; col <= 27; ++col)
+        b.SpanLengths.push_back(std::to_string(col * 0.25)); // col x 250 mm
+    LoadFormUnitTexts l{"(kN)", "(m)", "(kN/m)", "(kN/m)", "(m)", {}};
+    for (int n = 1; n <= 50; ++n) // P n kN at n x 0.1 m; w n to n + 0.5 kN/m over n x 0.05 m
+        l.Rows[n] = {std::to_string(n), std::to_string(n * 0.1), std::to_string(n), std::to_string(n + 0.5),
+                     std::to_string(n * 0.05)};
+    SectionGridUnitTexts g;
+    for (int col = 2; col <= 6; ++col)
+        g.Heading[col] = "old";
+    for (int row = 1; row <= kSectionGridRows; ++row) // Ixx, E, shear, moment, GA
+        for (int col = 2; col <= 6; ++col)
+            g.Cells[row][col] = std::to_string(row * std::array{1.0, 100.0, 0.5, 0.25, 2.0}[col - 2]);
+    EffLengthUnitTexts e{"4.25", "m"};
+    SpanLengthUnitTexts s{"6.5", "m", " (m)", {}};
+    for (int i = 1; i <= 6; ++i)
+        s.Spaces[i] = std::to_string(i * 0.75);
+
+    rescale({{TUnitKind::Length, "mm", 1},
+             {TUnitKind::Force, "N", 1},
+             {TUnitKind::UDL, "kN/mm", 1000},
+             {TUnitKind::SectE, "kN/mm^2", 1000},
+             {TUnitKind::SectI, "mm^4", 1},
+             {TUnitKind::Shear, "N", 1},
+             {TUnitKind::Moment, "N-mm", 1},
+             {TUnitKind::SectLength, "cm", 10}},
+            [&](UnitRescale& r) {
+                RescaleBeamFormTexts(b, r);
+                RescaleLoadFormTexts(l, r);
+                RescaleSectionGridTexts(g, r);
+                RescaleEffLengthTexts(e, r);
+                RescaleSpanLengthTexts(s, r);
+            });
+
+    // 47 mm = 4.70 cm, 150 mm = 15.0 cm, 1770 kN = 1770000 N, 2.5 m = 2500 mm, 473 cm^4 =
+    // 4730000 mm^4, 205000 N/mm^2 = 205 kN/mm^2.
+    EXPECT_EQ((std::array<std::string, 6>{b.Edit_Timber_W, b.Edit_Timber_H, b.lbl_GA, b.Edit_L, b.lbl_S01_Ixx,
+                                          b.lbl_S01_E}),
+              (std::array<std::string, 6>{"4.70", "15.0", "1770000", "2500", "4730000", "205"}));
+    EXPECT_EQ((std::array{b.lbl_Wunit, b.lbl_Hunit, b.Label_GA_Unit, b.Label_L_Std_Unit, b.LengthCaption,
+                          b.lbl_Ixx, b.lbl_E}),
+              (std::array<std::string, 7>{"cm", "cm", "N", "mm", " Length (mm)", "mm^4", "E (kN/mm^2)"}));
+    for (int col = 1; col <= 27; ++col)
+        EXPECT_EQ(b.SpanLengths[static_cast<std::size_t>(col - 1)].Text(), std::to_string(col * 250)) << col;
+
+    EXPECT_EQ((std::array{l.lbl_PL, l.lbl_PLdist, l.lbl_UDLS, l.lbl_UDLF, l.lbl_Cover}),
+              (std::array<std::string, 5>{"(N)", "(mm)", "(kN/mm)", "(kN/mm)", "(mm)"}));
+    for (int n = 1; n <= 50; ++n) // n kN = n x 1000 N; n kN/m = n / 1000 kN/mm
+        EXPECT_EQ(texts(l.Rows[n]),
+                  (std::array<std::string, 5>{std::to_string(n * 1000), std::to_string(n * 100),
+                                              sigFigs(n / 1000.0, 3), sigFigs((n + 0.5) / 1000, 3),
+                                              sigFigs(n * 50.0, 3)}))
+            << n;
+
+    EXPECT_EQ(
+        (std::vector<std::string>{g.Heading[2], g.Heading[3], g.Heading[4], g.Heading[5], g.Heading[6]}),
+        (std::vector<std::string>{"     Ixx (mm^4)", "     E (kN/mm^2)", "   Permissible Shear (N)",
+                                  "   Permissible Moment (N-mm)", "     GA/Kform  (N)"}));
+    // Five figures: Ixx x 10000, E / 1000, shear kN x 1000, moment kN-m x 1e6, GA kN x 1000.
+    for (int row = 1; row <= kSectionGridRows; ++row)
+        EXPECT_EQ((std::vector<std::string>{g.Cells[row][2], g.Cells[row][3], g.Cells[row][4],
+                                            g.Cells[row][5], g.Cells[row][6]}),
+                  (std::vector<std::string>{sigFigs(row * 10000.0, 5), sigFigs(row / 10.0, 5),
+                                            sigFigs(row * 500.0, 5), sigFigs(row * 250000.0, 5),
+                                            sigFigs(row * 2000.0, 5)}))
+            << row;
+
+    EXPECT_EQ(e.lbl_Le.Text() + "|" + e.UnitCaption, "4250|mm");
+    EXPECT_EQ((std::array<std::string, 3>{s.lbl_L, s.Label_1_Unit, s.IntervalCaption}),
+              (std::array<std::string, 3>{"6500", "mm", " (mm)"}));
+    for (int i = 1; i <= 6; ++i)
+        EXPECT_EQ(s.Spaces[i].Text(), std::to_string(i * 750)) << i;
+}
+
+// Lengths from under a millimetre to over a kilometre, m -> mm, each in its band of three figures;
+// and back, the exact value behind each text giving the figure typed.
+TEST_F(RescaleTest, LengthsOfEveryBandConvertBothWays) {
+    const struct {
+        const char *typed, *mm, *back;
+    } cases[] = {
+        {"0.0004", "0.400", "0.000400"}, // 0.4 mm: three decimals
+        {"0.00004", "0.0400", "0.0"},    // 4e-5 m is under the zero limit of 9.951e-5
+        {"-0.5", "-500", "-0.500"},       {"0", "0.0", "0.0"}, {"150", "150000", "150"}, // 150 m: step 1000
+        {"1234.5678", "1230000", "1230"}, // 1234567.8 mm to three figures: step 10000
+        {"99.94", "99900", "99.9"},       // 99940 mm: step 100
+    };
+    for (const auto& c : cases) {
+        ShownText t = c.typed;
+        rescale({{TUnitKind::Length, "mm", 1}}, [&](UnitRescale& r) { r.Convert(t, TUnitKind::Length); });
+        EXPECT_EQ(t.Text(), c.mm) << c.typed;
+        rescale({{TUnitKind::Length, "m", 1000}}, [&](UnitRescale& r) { r.Convert(t, TUnitKind::Length); });
+        EXPECT_EQ(t.Text(), c.back) << c.typed;
     }
 }
 

@@ -408,3 +408,50 @@ TEST_F(SectionChoice, OpenBeamKeepsItsSectionUntilPickedAgain) {
 }
 
 } // namespace
+
+namespace {
+
+// Every family of the section menus, the last (Timber) included: its menu item, caption, code,
+// file, the group caption its loader shows and whether it may be code checked.
+TEST_F(SectionChoice, EveryFamilyShowsItsOwnGroupAndFile) {
+    const struct {
+        const char *item, *caption, *code, *file, *group;
+        CodeCheck check;
+    } rows[] = {
+        {"UniversalBeams1", "Universal Beams", "UB", "UB.sct", "Beam", CodeCheck::Allowed},
+        {"UniveralColumns1", "Univeral Columns", "UC", "UC.sct", "Universal Column", CodeCheck::Allowed},
+        {"RSJ1", "RSJ", "RSJ", "RSJ.sct", "RSJ", CodeCheck::Allowed},
+        {"IPE1", "IPE", "IPE", "IPE.sct", "IPE", CodeCheck::Allowed},
+        {"HE1", "HE", "HE", "HE.sct", "HE Beam", CodeCheck::Allowed},
+        {"WShapeBeams1", "W Shape Beams", "WFB", "WsBeam.sct", "Wide Flanged Beam", CodeCheck::Allowed},
+        {"WShapeColumns1", "W Shape Columns", "WFC", "WsCol.sct", "Wide Flanged Column", CodeCheck::Allowed},
+        {"RSC1", "RSC", "RSC", "RSC.sct", "Rolled Steel Channel", CodeCheck::Allowed},
+        {"PFC1", "PFC", "PFC", "PFC.sct", "Parallel Flanged Channel", CodeCheck::Allowed},
+        {"UPN1", "UPN", "UPN", "UPN.sct", "Rolled Steel Channel", CodeCheck::Allowed},
+        {"CShape1", "C Shape", "C", "C.sct", "Rolled Steel Channel", CodeCheck::Allowed},
+        {"EqualRSA1", "Equal RSA", "EqRSA", "EqRSA.sct", "Rolled Steel Angle", CodeCheck::Refused},
+        {"UnequalRSA1", "Unequal RSA", "UnEqRSA", "UnEqRSA.sct", "Rolled Steel Angle", CodeCheck::Refused},
+        {"EqualL1", "Equal 'L'", "EqL", "EqL.sct", "Rolled Steel Angle", CodeCheck::Refused},
+        {"UnequalL1", "Unequal 'L'", "UnEqL", "UnEqL.sct", "Rolled Steel Angle", CodeCheck::Refused},
+        {"RHS1", "RHS", "RHS", "RHS.sct", "Rectangular Hollow Section", CodeCheck::Refused},
+        {"CHS1", "CHS", "CHS", "CHS.sct", "Circular Hollow Section", CodeCheck::Refused},
+        {"Tube1", "Scaffold ", "Scaffold", "Scaf.sct", "Scaffold", CodeCheck::NotOffered},
+        {"Miscellaneous1", "KX Sections", "KXSect", "KX.sct", "Miscellaneous", CodeCheck::NotOffered},
+        {"Timber1", "Timber", "Timber", "", "Miscellaneous", CodeCheck::NotOffered}, // the group stays
+    };
+    ASSERT_EQ(SectionFamilies().size(), std::size(rows));
+    for (std::size_t i = 0; i < std::size(rows); ++i) {
+        const auto& r = rows[i];
+        const SectionFamilyRow& family = SectionFamilies()[i];
+        SCOPED_TRACE(r.code);
+        EXPECT_EQ((Lines{family.Item, family.Caption, family.Code, family.FileName}),
+                  (Lines{r.item, r.caption, r.code, r.file}));
+        EXPECT_EQ(std::string(family.Handler), std::string(r.item) + "Click");
+        EXPECT_EQ(family.Check, r.check);
+        Choose(r.code);
+        EXPECT_EQ(f.lbl_Group, r.group);
+        EXPECT_EQ(Work.SectionFamily, r.code);
+    }
+}
+
+} // namespace

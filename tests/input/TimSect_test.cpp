@@ -145,6 +145,57 @@ TEST_F(TimSectTest, RestoredChoiceSeparatorsSizesAndStoredCounts) {
     EXPECT_TRUE(c.Combo_Grade == 0 && TimSectVars.PermMomentNmm == moment);
 }
 
+// A second choice that differs in every field (D40 for C16, load sharing, dry, long term, 75 x 225
+// for 47 x 150) is taken whole by "Next >": nothing of the first stays in the working beam.
+TEST_F(TimSectTest, NextTakesEveryFieldOfASecondChoice) {
+    C16();
+    BeamFormOnTimber();
+    ASSERT_TRUE(TimSectNext());
+    TimSectControls& c = TimSectVars.Ctl;
+    c.lbl_Width = "75.00";
+    c.lbl_Depth = "225.0";
+    c.Duration.fill(false);
+    c.Duration[TimberDurationIndex("LT")] = true;
+    TimSectDurationClick();
+    c.Option_Dry = true;
+    c.Option_Wet = false;
+    TimSectWetDryClick();
+    c.Option_Share = true;
+    c.Option_Single = false;
+    c.Combo_Grade = 12; // D40
+    TimSectGradeClick();
+    const std::optional<TimberBeamFormTexts> next = TimSectNext();
+    ASSERT_TRUE(next);
+
+    const WorkingCopies& w = Work;
+    EXPECT_EQ((std::array{w.TimberGradeName.str(), w.TimberSharingCode.str(), w.TimberMoistureCode.str(),
+                          w.TimberDurationCode.str(), w.WorkSectionText}),
+              (std::array<std::string, 5>{"D40", "Share", "Dry", "LT", "75.0 x 225 D40 Timber"}));
+    // D40: bending 12.5, shear 2.0, E 10800 N/mm^2 (mean E with load sharing).
+    EXPECT_EQ((std::array{w.TimberGradeValues[0], w.TimberGradeValues[1], w.TimberGradeValues[2],
+                          w.TimberWidth, w.TimberDepth}),
+              (std::array{12.5f, 2.0f, 10800.0f, 75.0f, 225.0f}));
+    // Dry, long term: K1 = K2 = K3 = 1; K7 = (300 / 225)^0.11 = 1.032151; K8 = 1.1.
+    // M = 12.5 x 1.1 x K7 x 75 x 225^2 / 6 = 8980930 N mm; the window's shear stress carries the
+    // factor 1.5: V = 2.0 x 1.1 x 1.5 x 75 x 225 / 1.5 = 37125 N.
+    EXPECT_NEAR(w.TimberPermMoment, 12.5 * 1.1 * std::pow(300.0 / 225, 0.11) * 75 * 225 * 225 / 6, 1.0);
+    EXPECT_NEAR(w.TimberPermShear, 37125, 0.01);
+    EXPECT_EQ(w.TimberResultLines[1].str(), " 75.0 x 225  D40 Timber");
+    // Every member row: E 10800, Ixx 75 x 225^3 / 12 = 71191406 mm^4, y 112.5 mm, area 168.75
+    // cm^2, GA/Kform = A E / 16 / 1.2 = 16875 x 10800 / 19.2 = 9492187.5 N, depth and width.
+    for (int row = 0; row <= kRHCantRow; ++row) {
+        const TMemberRow& r = w.WorkSpanData[row];
+        EXPECT_EQ((std::array{r[mfE], r[mfY], r[mfTimberDepth], r[mfTimberWidth]}),
+                  (std::array{10800.0f, 112.5f, 225.0f, 75.0f}))
+            << row;
+        EXPECT_NEAR(r[mfIxx], 71191406.25, 8) << row;
+        EXPECT_NEAR(r[mfArea], 168.75, 1e-4) << row;
+        EXPECT_NEAR(r[mfGA], 9492187.5, 1) << row;
+    }
+    EXPECT_EQ(w.WorkSectionPropLines[4] + "|" + w.WorkSectionPropLines[5],
+              "  Width = 75.0 mm|  Depth = 225 mm");
+}
+
 // The window's choice reaches the beam form's working timber only through its "Next >", and only
 // while the beam form holds a timber choice: a grade clicked and never taken, or taken after the
 // beam form has moved to a steel section, leaves the working beam as it was.
