@@ -4,6 +4,7 @@
 // commit the factors chosen after.
 #include <QAction>
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -14,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -214,6 +216,214 @@ TEST_F(UnitsWhileOpen, EveryUnitTextOfTheBeamFormFollowsAndCommitsTheLengthTyped
         EXPECT_FLOAT_EQ(Model.SpanData[1][mfE], 9876.5f);
         EXPECT_FLOAT_EQ(Model.SpanData[1][mfIxx], 1.23456e8f);
         loads->hide();
+    }
+}
+
+// A load row's texts in a unit: a point load (P at Dist) or a distributed one (W1 to W2 over
+// Cover from Dist).
+struct LoadRowTexts {
+    bool point;
+    const char *P, *Dist, *W1, *W2, *Cover;
+};
+struct LoadWalk {
+    const char* name;
+    LoadRowTexts typed1, typed50;            // in m, kN and kN/m
+    std::vector<const char*> away;           // the units changed to
+    LoadRowTexts away1, away50;              // worked by hand below
+    std::array<const char*, 5> captionsAway; // point load, distance, start rate, finish rate, cover
+    bool backBeforeNext;
+    LoadRowTexts back1, back50;
+    std::array<float, 8> committed1,
+        committed50; // kind, Dist mm, P or W1 N/mm, W2 N/mm, Cover mm, LF, applied
+};
+
+// Rows 1 and 50 (the last) of loadcase 5, one a point load and the other distributed, the other
+// way round in the second set, so that every text of both rows differs. Factors: ft 304.8 mm,
+// lbf 4.4482217 N, lbf/ft 0.0145939 N/mm, Kips/ft 14.593903 N/mm; three significant figures.
+const std::vector<LoadWalk>& LoadWalks() {
+    static const std::vector<LoadWalk> walks = {
+        {"m kN kN/m to ft lbf lbf/ft and back",
+         {true, "12.5", "1.2345", "", "", ""},
+         {false, "", "0.5", "2.25", "3.75", "4.125"},
+         {"Option_L_ft", "Option_PL_lbf", "Option_R_lbfft"},
+         // 12500/4.4482217 = 2810.1; 1234.5/304.8 = 4.0502; 500/304.8 = 1.6404;
+         // 2.25/0.0145939 = 154.17; 3.75/0.0145939 = 256.96; 4125/304.8 = 13.533.
+         {true, "2810", "4.05", "", "", ""},
+         {false, "", "1.64", "154", "257", "13.5"},
+         {"(lbf)", "(ft)", "(lbf/ft)", "(lbf/ft)", "(ft)"},
+         true,
+         // From the exact values: 1.2345 -> 1.23, 0.5 -> 0.500, 4.125 -> 4.13.
+         {true, "12.5", "1.23", "", "", ""},
+         {false, "", "0.500", "2.25", "3.75", "4.13"},
+         {1, 1234.5f, 12500, 0, 0, 1, 1, 0},
+         {-1, 500, 2.25f, 3.75f, 4125, 1, 1, 0}},
+        {"m kN kN/m to mm N Kips/ft, committed there",
+         {false, "", "0.25", "1.5", "6", "7.5"},
+         {true, "0.8", "9.75", "", "", ""},
+         {"Option_L_mm", "Option_PL_N", "Option_R_kipft"},
+         // 1.5/14.593903 = 0.10278; 6/14.593903 = 0.41113; 0.8 kN = 800 N.
+         {false, "", "250", "0.103", "0.411", "7500"},
+         {true, "800", "9750", "", "", ""},
+         {"(N)", "(mm)", "(Kips/ft)", "(Kips/ft)", "(mm)"},
+         false,
+         {},
+         {},
+         {-1, 250, 1.5f, 6, 7500, 1, 1, 0},
+         {1, 9750, 800, 0, 0, 1, 1, 0}},
+    };
+    return walks;
+}
+
+class LoadsWhileOpen : public UnitsWhileOpen {
+public:
+    // Spans of 6 and 4 m of 457 x 191 UB 67 not checked, up to the load form with every row shown.
+    void ToTheLoadForm(int32 factored) {
+        Prefs(kDefaultButtons);
+        Defaults(factored);
+        NewBeam(2, false, false);
+        Lengths({"6", "4"});
+        ASSERT_NO_FATAL_FAILURE(Section("457 x 191 UB 67"));
+        beam->Option_None->click();
+        beam->cmdNext->click();
+        ASSERT_TRUE(loads->isVisible()) << ::testing::PrintToString(dialogs_->messages());
+        loads->Button4->click();
+    }
+    void Type(int n, const LoadRowTexts& t) {
+        const TLoadRow& r = loads->Row(n);
+        (t.point ? r.OptionP : r.OptionUDL)->click();
+        r.Edit_Dist->setText(t.Dist);
+        if (t.point) {
+            r.Edit_PL->setText(t.P);
+        } else {
+            r.Edit_UDLS->setText(t.W1);
+            r.Edit_UDLF->setText(t.W2);
+            r.Edit_Cover->setText(t.Cover);
+        }
+    }
+    void ExpectShown(int n, const LoadRowTexts& t) {
+        SCOPED_TRACE("row " + std::to_string(n));
+        const TLoadRow& r = loads->Row(n);
+        EXPECT_EQ(T(r.Edit_Dist), t.Dist);
+        if (t.point) {
+            EXPECT_EQ(T(r.Edit_PL), t.P);
+        } else {
+            EXPECT_EQ(T(r.Edit_UDLS), t.W1);
+            EXPECT_EQ(T(r.Edit_UDLF), t.W2);
+            EXPECT_EQ(T(r.Edit_Cover), t.Cover);
+        }
+    }
+};
+
+// Every unit text of rows 1 and 50 and every caption of the load form, typed, converted to new
+// units and back, or committed in the new ones: the loads of loadcase 5 are those typed.
+TEST_F(LoadsWhileOpen, EveryUnitTextOfTheLastRowAndTheFirstFollowsAndCommitsTheLoadTyped) {
+    for (const LoadWalk& w : LoadWalks()) {
+        SCOPED_TRACE(w.name);
+        ASSERT_NO_FATAL_FAILURE(ToTheLoadForm(-1));
+        Type(1, w.typed1);
+        Type(50, w.typed50);
+        Apply(5, {1, 50});
+        Prefs(w.away);
+        ASSERT_TRUE(loads->isVisible());
+        ExpectShown(1, w.away1);
+        ExpectShown(50, w.away50);
+        const std::array<QLabel*, 5> captions = {loads->lbl_PL, loads->lbl_PLdist, loads->lbl_UDLS,
+                                                 loads->lbl_UDLF, loads->lbl_Cover};
+        for (std::size_t i = 0; i < captions.size(); ++i)
+            EXPECT_EQ(T(captions[i]), w.captionsAway[i]) << i;
+        if (w.backBeforeNext) {
+            Prefs(kDefaultButtons);
+            ExpectShown(1, w.back1);
+            ExpectShown(50, w.back50);
+            const std::array<const char*, 5> metric = {"(kN)", "(m)", "(kN/m)", "(kN/m)", "(m)"};
+            for (std::size_t i = 0; i < captions.size(); ++i)
+                EXPECT_EQ(T(captions[i]), metric[i]) << i;
+        }
+        dialogs_->clear();
+        loads->cmd_Next->click();
+        ASSERT_FALSE(loads->isVisible()) << ::testing::PrintToString(dialogs_->messages());
+        for (int f = lfKind; f <= lfApplied; ++f) {
+            EXPECT_FLOAT_EQ(Model.LoadTable[5][1][f], w.committed1[static_cast<std::size_t>(f)])
+                << "row 1 field " << f;
+            EXPECT_FLOAT_EQ(Model.LoadTable[5][50][f], w.committed50[static_cast<std::size_t>(f)])
+                << "row 50 field " << f;
+        }
+        for (int lc = 1; lc <= 4; ++lc)
+            EXPECT_NE(Model.LoadTable[lc][50][lfApplied], 1.0f) << lc;
+        main->hide();
+    }
+}
+
+// Factored loads on, factors typed in rows 1 and 50 of loadcase 5 and for the self-weight; then,
+// with the load form open, a preference other than the factors changed and back, or the factors
+// turned off and on again (every factor 1.0, said once), or factors typed again after that: Next
+// commits the factors standing when it is pressed.
+TEST_F(LoadsWhileOpen, FactoredLoadsOffAndOnCommitTheFactorsChosenAfter) {
+    struct Case {
+        const char* name;
+        std::vector<std::function<void(LoadsWhileOpen&)>> steps;
+        std::vector<std::string> messages;
+        float lf1, lf50, lfSelf;
+    };
+    const auto off = [](LoadsWhileOpen& t) { t.Factored(false); };
+    const auto on = [](LoadsWhileOpen& t) { t.Factored(true); };
+    const auto retype = [](LoadsWhileOpen& t) {
+        // The edits show again, each with the 1.0 it was reset to.
+        EXPECT_FALSE(t.loads->Row(1).Edit_LF->isHidden());
+        EXPECT_FALSE(t.loads->Row(50).Edit_LF->isHidden());
+        EXPECT_TRUE(t.loads->Edit_LF->isEnabled());
+        EXPECT_EQ(T(t.loads->Row(1).Edit_LF), "1.000");
+        EXPECT_EQ(T(t.loads->Row(50).Edit_LF), "1.000");
+        EXPECT_EQ(T(t.loads->Edit_LF), "1.000");
+        t.loads->Row(1).Edit_LF->setText("1.45");
+        t.loads->Row(50).Edit_LF->setText("1.55");
+        t.loads->Edit_LF->setText("1.3");
+    };
+    const std::vector<Case> cases = {
+        {"the length unit to mm and back",
+         {[](LoadsWhileOpen& t) { t.Prefs({"Option_L_mm"}); },
+          [](LoadsWhileOpen& t) { t.Prefs({"Option_L_m"}); }},
+         {},
+         1.35f,
+         1.6f,
+         1.25f},
+        {"OK with factored loads left on", {on}, {}, 1.35f, 1.6f, 1.25f},
+        {"off and on again", {off, on}, {jobmsg::kFactorsReset}, 1, 1, 1},
+        {"off, on again and typed anew", {off, on, retype}, {jobmsg::kFactorsReset}, 1.45f, 1.55f, 1.3f},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_NO_FATAL_FAILURE(ToTheLoadForm(1));
+        Type(1, {true, "12", "1.5", "", "", ""});
+        Type(50, {false, "", "2", "3", "4", "5"});
+        loads->Row(1).Edit_LF->setText("1.35");
+        loads->Row(50).Edit_LF->setText("1.6");
+        ASSERT_TRUE(loads->Frame_SWt->isVisibleTo(loads));
+        // The self-weight's Apply box keeps its tick through File New: ticked, whatever it was.
+        loads->Check_Swt->setChecked(true);
+        loads->Edit_LF->setText("1.25");
+        Apply(5, {1, 50});
+        dialogs_->clear();
+        for (const auto& step : c.steps)
+            step(*this);
+        EXPECT_EQ(dialogs_->messages(), c.messages);
+        ASSERT_TRUE(loads->isVisible());
+        dialogs_->clear();
+        loads->cmd_Next->click();
+        ASSERT_FALSE(loads->isVisible()) << ::testing::PrintToString(dialogs_->messages());
+        EXPECT_EQ(Model.FactoredLoadsFlag, 1);
+        EXPECT_FLOAT_EQ(Model.LoadTable[5][1][lfLF], c.lf1);
+        EXPECT_FLOAT_EQ(Model.LoadTable[5][50][lfLF], c.lf50);
+        for (int lc = 1; lc <= kMaxLoadcases; ++lc) {
+            EXPECT_FLOAT_EQ(Model.LoadTable[lc][kSelfWeightRecord][lfLF], c.lfSelf) << lc;
+            EXPECT_EQ(Model.LoadTable[lc][kSelfWeightRecord][lfApplied], 1.0f) << lc;
+        }
+        // The loads themselves as typed: 12 kN at 1.5 m; 3 to 4 kN/m over 5 m from 2 m.
+        EXPECT_FLOAT_EQ(Model.LoadTable[5][1][lfP], 12000);
+        EXPECT_FLOAT_EQ(Model.LoadTable[5][1][lfDist], 1500);
+        EXPECT_FLOAT_EQ(Model.LoadTable[5][50][lfW2], 4);
+        EXPECT_FLOAT_EQ(Model.LoadTable[5][50][lfCover], 5000);
+        main->hide();
     }
 }
 
