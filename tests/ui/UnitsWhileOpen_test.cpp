@@ -427,4 +427,168 @@ TEST_F(LoadsWhileOpen, FactoredLoadsOffAndOnCommitTheFactorsChosenAfter) {
     }
 }
 
+// A 6 + 4 m beam of 457 x 191 UB 67 checked to BS 5975 with factored loads on (kept by Yes), 12 kN
+// at 1.5 m with a factor of 1.35 in loadcase 1, committed; the beam form shown again. Then, with
+// the beam form open, the code check or the factored loads switched away and back: the beam's Next
+// asks the check's question where factored loads stand, and commits the factors and the flags that
+// the answer and the switches leave.
+TEST_F(LoadsWhileOpen, TheCodeCheckAndFactoredLoadsSwitchedWhileTheBeamFormIsOpen) {
+    struct Case {
+        const char* name;
+        std::vector<std::function<void(LoadsWhileOpen&)>> steps;
+        bool answer;
+        int questions;
+        int32 steel, factored;
+        float lf;
+        std::vector<std::string> messages;
+    };
+    const auto noneAndCheck = [](LoadsWhileOpen& t) {
+        t.beam->Option_None->click();
+        t.beam->Option_Check->click();
+    };
+    const auto offAndOn = [](LoadsWhileOpen& t) {
+        t.Factored(false);
+        t.Factored(true);
+    };
+    const auto lengthAwayAndBack = [](LoadsWhileOpen& t) {
+        t.Prefs({"Option_L_ft"});
+        t.Prefs({"Option_L_m"});
+    };
+    const std::vector<Case> cases = {
+        {"check, none and check again, Yes", {noneAndCheck}, true, 1, 1, 1, 1.35f, {}},
+        {"check, none and check again, No", {noneAndCheck}, false, 1, 1, -1, 1, {jobmsg::kFactorsReset}},
+        {"no check", {[](LoadsWhileOpen& t) { t.beam->Option_None->click(); }}, true, 0, -1, 1, 1.35f, {}},
+        // Off resets every factor to 1.0 at once, said once; on again is asked at Next.
+        {"factored loads off and on, Yes", {offAndOn}, true, 1, 1, 1, 1, {jobmsg::kFactorsReset}},
+        {"factored loads off and on, No",
+         {offAndOn},
+         false,
+         1,
+         1,
+         -1,
+         1,
+         {jobmsg::kFactorsReset, jobmsg::kFactorsReset}},
+        {"the length unit to ft and back, Yes", {lengthAwayAndBack}, true, 1, 1, 1, 1.35f, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Script().confirmAnswers.clear();
+        Prefs(kDefaultButtons);
+        Defaults(1);
+        NewBeam(2, false, false);
+        Lengths({"6", "4"});
+        ASSERT_NO_FATAL_FAILURE(Section("457 x 191 UB 67"));
+        beam->Option_Check->click();
+        Script().confirmAnswers.push_back(true);
+        beam->cmdNext->click();
+        ASSERT_TRUE(loads->isVisible()) << ::testing::PrintToString(dialogs_->messages());
+        Type(1, {true, "12", "1.5", "", "", ""});
+        loads->Row(1).Edit_LF->setText("1.35");
+        Apply(1, {1});
+        loads->cmd_Next->click();
+        ASSERT_FLOAT_EQ(Model.LoadTable[1][1][lfLF], 1.35f);
+        for (QWidget* f : {Widget(Forms.SpanFrm), Widget(main)})
+            f->hide();
+        main->Beam1->trigger();
+        ASSERT_TRUE(beam->isVisible());
+
+        dialogs_->clear();
+        for (const auto& step : c.steps)
+            step(*this);
+        Script().confirmAnswers.push_back(c.answer);
+        beam->cmdNext->click();
+        ASSERT_TRUE(loads->isVisible()) << ::testing::PrintToString(dialogs_->messages());
+        int questions = 0;
+        for (const auto& shown : dialogs_->shown)
+            if (shown.kind == "confirm") {
+                ++questions;
+                EXPECT_EQ(shown.text, beammsg::kFactoredLoads);
+            }
+        EXPECT_EQ(questions, c.questions);
+        EXPECT_EQ(dialogs_->messages(), c.messages);
+        EXPECT_EQ(Model.SteelSectionFlag, c.steel);
+        EXPECT_EQ(Model.FactoredLoadsFlag, c.factored);
+        for (int lc = 1; lc <= kMaxLoadcases; ++lc)
+            EXPECT_FLOAT_EQ(Model.LoadTable[lc][1][lfLF], c.lf) << lc; // one list of loads for all five
+        EXPECT_FLOAT_EQ(Model.SpanData[1][mfL], 6000);
+        EXPECT_FLOAT_EQ(Model.SpanData[2][mfL], 4000);
+        // The load form shows the factor the job holds, its edit only with factored loads on.
+        EXPECT_EQ(loads->Row(1).Edit_LF->isHidden(), c.factored != 1);
+        if (c.lf == 1) {
+            EXPECT_EQ(T(loads->Row(1).Edit_LF), "1.000");
+        }
+        loads->hide();
+    }
+}
+
+// The effective-length windows, each open in turn on a beam of a 1.5 m LH cantilever, spans of 4
+// and 4 m and a 2 m RH cantilever: a length typed in one unit and shown in another follows, with
+// its caption, and each window's Next commits the length typed.
+TEST_F(UnitsWhileOpen, TheEffectiveLengthWindowsFollowTheLengthUnitAndCommitTheLengthTyped) {
+    Prefs(kDefaultButtons);
+    Defaults(-1);
+    NewBeam(2, true, true);
+    Lengths({"1.5", "4", "4", "2"});
+    ASSERT_NO_FATAL_FAILURE(Section("127 x 76 UB 13"));
+    beam->Option_Check->click();
+    beam->cmdNext->click();
+    Udl(1, "0", "2", "2", "11.5");
+    Apply(1, {1});
+    loads->cmd_Next->click();
+    TCantLHFrm* left = Forms.CantLHFrm;
+    ASSERT_TRUE(Widget(left)->isVisible()) << ::testing::PrintToString(dialogs_->messages());
+
+    // LH cantilever: 4.5 ft typed while feet are shown = 4.5 x 304.8 = 1371.6 mm, shown in m as 1.37.
+    Prefs({"Option_L_ft"});
+    EXPECT_EQ(T(left->Label_Units), "ft");
+    Script().inputAnswers.push_back("4.5");
+    left->Option_Edit->click();
+    Prefs({"Option_L_m"});
+    EXPECT_EQ(T(left->lbl_Le), "1.37");
+    EXPECT_EQ(T(left->Label_Units), "m");
+    left->cmd_Next->click();
+
+    // The last span: 3.4567 m typed, shown in mm as 3460 beside its span of 4000 mm, and back.
+    TSpanFrm* span = Forms.SpanFrm;
+    ASSERT_TRUE(Widget(span)->isVisible()) << ::testing::PrintToString(dialogs_->messages());
+    span->Option_Full->click();
+    span->Edit_Span->setValue(2);
+    Script().inputAnswers.push_back("3.4567");
+    span->Option_Edit->click();
+    Prefs({"Option_L_mm"});
+    EXPECT_EQ(T(span->lbl_Le), "3460");
+    EXPECT_EQ(T(span->Label_2_Unit), "mm");
+    EXPECT_EQ(T(span->lbl_L), "4000");
+    EXPECT_EQ(T(span->Label_1_Unit), "mm");
+    Prefs({"Option_L_m"});
+    EXPECT_EQ(T(span->lbl_Le), "3.46");
+    EXPECT_EQ(T(span->Label_2_Unit), "m");
+    EXPECT_EQ(T(span->lbl_L), "4.00");
+    EXPECT_EQ(T(span->Label_1_Unit), "m");
+    span->cmd_Next->click();
+
+    // RH cantilever: 1.2345 m typed, 1234.5/304.8 = 4.05 ft, back 1.23 m; committed in feet.
+    TCantRHFrm* right = Forms.CantRHFrm;
+    ASSERT_TRUE(Widget(right)->isVisible()) << ::testing::PrintToString(dialogs_->messages());
+    Script().inputAnswers.push_back("1.2345");
+    right->Option_Edit->click();
+    Prefs({"Option_L_ft"});
+    // The label shows three figures of 1.2345 m; in feet 4.050, within one in the last figure
+    // shown (the label, unlike the lengths typed, is converted from the figures it shows).
+    EXPECT_NEAR(std::stod(T(right->lbl_Le)), 4.050, 0.0101) << T(right->lbl_Le);
+    EXPECT_EQ(T(right->Label_Units), "ft");
+    Prefs({"Option_L_m"});
+    EXPECT_EQ(T(right->lbl_Le), "1.23");
+    Prefs({"Option_L_ft"});
+    right->cmd_Next->click();
+    ASSERT_EQ(Model.AnalysedFlag, 1) << ::testing::PrintToString(dialogs_->messages());
+
+    EXPECT_FLOAT_EQ(Model.EffLength[kLHCantRow][0], 1371.6f);
+    EXPECT_FLOAT_EQ(Model.EffLength[2][0], 3456.7f);
+    EXPECT_FLOAT_EQ(Model.EffLength[kRHCantRow][0], 1234.5f);
+    // The members themselves as typed.
+    EXPECT_FLOAT_EQ(Model.SpanData[kLHCantRow][mfL], 1500);
+    EXPECT_FLOAT_EQ(Model.SpanData[kRHCantRow][mfL], 2000);
+}
+
 } // namespace
