@@ -29,6 +29,7 @@
 #include "input/ui/CantLH.h"
 #include "input/ui/CantRH.h"
 #include "input/ui/KX_Beam.h"
+#include "input/ui/KX_Grid.h"
 #include "input/ui/LoadData.h"
 #include "input/ui/Span.h"
 #include "platform/QtDialogs.h"
@@ -40,9 +41,9 @@ using namespace kx;
 namespace {
 
 // The program's own units: what each test starts from and goes back to.
-const std::vector<const char*> kDefaultButtons = {"Option_L_m",        "Option_PL_kN",
-                                                  "Option_R_kNm",      "Option_Sect_I_cm",
-                                                  "Option_Sect_E_Nmm", "Option_Sect_L_mm"};
+const std::vector<const char*> kDefaultButtons = {"Option_L_m",       "Option_PL_kN",      "Option_R_kNm",
+                                                  "Option_Sect_I_cm", "Option_Sect_E_Nmm", "Option_Sect_L_mm",
+                                                  "Option_Sh_kN",     "Option_Mom_kNm"};
 
 class UnitsWhileOpen : public FormSteps {
 public:
@@ -589,6 +590,113 @@ TEST_F(UnitsWhileOpen, TheEffectiveLengthWindowsFollowTheLengthUnitAndCommitTheL
     // The members themselves as typed.
     EXPECT_FLOAT_EQ(Model.SpanData[kLHCantRow][mfL], 1500);
     EXPECT_FLOAT_EQ(Model.SpanData[kRHCantRow][mfL], 2000);
+}
+
+// The user section editor's rows 1 and 250 (the last), columns Ixx, E, permissible shear and moment
+// and GA/Kform: typed in cm^4, N/mm^2, kN, kN-m and kN, converted to other units (and back for the
+// first set), then saved: the file holds the values typed, in N and mm. Five significant figures;
+// shear and moment are shown as internal x factor (kN 0.001, lbf 0.224809, kN-m 1e-6,
+// lbf-ft 0.000737562, N-m 0.001), the others as internal / factor.
+TEST_F(UnitsWhileOpen, TheUserSectionEditorsFirstAndLastRowsFollowAndSaveTheValuesTyped) {
+    struct Row {
+        const char *Ixx, *E, *shear, *moment, *GA;
+    };
+    struct Saved {
+        float Ixx, E, shear, moment, GA;
+    };
+    struct Set {
+        const char* name;
+        Row typed1, typed250;
+        std::vector<const char*> away;
+        Row away1, away250;
+        std::array<const char*, 5> headings;
+        bool back;
+        Row back1, back250;
+        Saved saved1, saved250;
+    };
+    const Set sets[] = {
+        {"to in^4, lbf/in^2, lbf, lbf-ft and lbf, and back",
+         {"1234.5", "9876.5", "12.5", "45.6", "12345"},
+         {"8.75", "205000", "0.5", "1.25", "3.5"},
+         {"Option_Sect_I_in", "Option_Sect_E_lbfin", "Option_Sh_lbf", "Option_Mom_lbfft", "Option_PL_lbf"},
+         // 1.2345e7/416231.44 = 29.659; 9876.5/0.00689476 = 1432464.6; 12500 x 0.224809 = 2810.11;
+         // 4.56e7 x 0.000737562 = 33632.8; 1.2345e7/4.4482217 = 2775266.
+         {"29.659", "1432500", "2810.1", "33633", "2775300"},
+         // 87500/416231.44 = 0.210220; 205000/0.00689476 = 29732725; 500 x 0.224809 = 112.4045;
+         // 1.25e6 x 0.000737562 = 921.95; 3500/4.4482217 = 786.831.
+         {"0.21022", "29733000", "112.40", "921.95", "786.83"},
+         {"     Ixx (in^4)", "     E (lbf/in^2)", "   Permissible Shear (lbf)",
+          "   Permissible Moment (lbf-ft)", "     GA/Kform  (lbf)"},
+         true,
+         {"1234.5", "9876.5", "12.500", "45.600", "12345"},
+         {"8.7500", "205000", "0.50000", "1.2500", "3.5000"},
+         {1.2345e7f, 9876.5f, 12500, 4.56e7f, 1.2345e7f},
+         {87500, 205000, 500, 1.25e6f, 3500}},
+        {"to mm^4, lbf/in^2, N, N-m and N, saved there",
+         {"2.5", "10800", "7.25", "3.125", "60.5"},
+         {"98765", "9500", "150", "0.75", "0.125"},
+         {"Option_Sect_I_mm", "Option_Sect_E_lbfin", "Option_Sh_N", "Option_Mom_Nm", "Option_PL_N"},
+         // 10800/0.00689476 = 1566407; 3.125e6 x 0.001 = 3125; 9500/0.00689476 = 1377858.
+         {"25000", "1566400", "7250.0", "3125.0", "60500"},
+         {"987650000", "1377900", "150000", "750.00", "125.00"},
+         {"     Ixx (mm^4)", "     E (lbf/in^2)", "   Permissible Shear (N)", "   Permissible Moment (N-m)",
+          "     GA/Kform  (N)"},
+         false,
+         {},
+         {},
+         {25000, 10800, 7250, 3.125e6f, 60500},
+         {9.8765e8f, 9500, 150000, 750000, 125}},
+    };
+    TKX_GridFrm* g = Forms.KX_GridFrm;
+    for (const Set& set : sets) {
+        SCOPED_TRACE(set.name);
+        Prefs(kDefaultButtons);
+        beam->EditMiscellaneousSections1->trigger();
+        ASSERT_TRUE(g->isVisible());
+        const auto type = [g](int row, const char* name, const Row& r) {
+            g->SetCell(1, row, name);
+            const char* const cells[] = {r.Ixx, r.E, r.shear, r.moment, r.GA};
+            for (int col = 2; col <= 6; ++col)
+                g->SetCell(col, row, cells[col - 2]);
+        };
+        const auto expect = [g](int row, const Row& r) {
+            SCOPED_TRACE("row " + std::to_string(row));
+            const char* const cells[] = {r.Ixx, r.E, r.shear, r.moment, r.GA};
+            for (int col = 2; col <= 6; ++col)
+                EXPECT_EQ(g->Cell(col, row), cells[col - 2]) << "column " << col;
+        };
+        type(1, "First", set.typed1);
+        type(250, "Last", set.typed250);
+        Prefs(set.away);
+        expect(1, set.away1);
+        expect(250, set.away250);
+        for (int col = 2; col <= 6; ++col)
+            EXPECT_EQ(g->Cell(col, 0), set.headings[static_cast<std::size_t>(col - 2)]) << col;
+        if (set.back) {
+            Prefs(kDefaultButtons);
+            expect(1, set.back1);
+            expect(250, set.back250);
+        }
+        dialogs_->clear();
+        g->cmd_Save->click();
+        ASSERT_TRUE(dialogs_->messages().empty()) << dialogs_->messages().front();
+        const std::vector<TSectionRec> saved = ReadSectionFile("KX.sct");
+        ASSERT_EQ(saved.size(), 250u);
+        const struct {
+            std::size_t at;
+            const Saved& s;
+        } rows[] = {{0, set.saved1}, {249, set.saved250}};
+        for (const auto& r : rows) {
+            SCOPED_TRACE("record " + std::to_string(r.at + 1));
+            EXPECT_FLOAT_EQ(saved[r.at].Ixx, r.s.Ixx);
+            EXPECT_FLOAT_EQ(saved[r.at].E, r.s.E);
+            EXPECT_FLOAT_EQ(saved[r.at].PermShear, r.s.shear);
+            EXPECT_FLOAT_EQ(saved[r.at].PermMoment, r.s.moment);
+            EXPECT_FLOAT_EQ(saved[r.at].GA, r.s.GA);
+        }
+        EXPECT_EQ(saved[249].Designation.str(), "Last");
+        g->cmd_ok->click();
+    }
 }
 
 } // namespace
