@@ -14,6 +14,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QStyle>
 #include <QTableWidget>
 #include <QTextDocument>
@@ -26,8 +27,10 @@
 #include "FormsFixture.h"
 #include "engine/BeamBuilder.h"
 #include "foundation/ui/Unit1.h"
+#include "input/ui/Couplers.h"
 #include "input/ui/EffLengthUi.h"
 #include "input/ui/KX_Beam.h"
+#include "input/ui/KX_Grid.h"
 #include "input/ui/LoadData.h"
 #include "input/ui/Span.h"
 
@@ -173,4 +176,21 @@ TEST_F(FormsTest, EveryWindowShowsItsTextsWholeApartAndNamesEveryInput) {
     loads->Button4->click();
     check(loads);
     EXPECT_TRUE(problems.empty()) << Lines(problems);
+}
+
+// The beam form, its couplers note and the user section editor open in the middle of the screen:
+// each window's top left is half the room the screen leaves around it. The beam form moves to
+// the top only when it grows for its member grid.
+TEST_F(FormsTest, TheBeamFormItsCouplersNoteAndTheSectionEditorOpenInTheMiddleOfTheScreen) {
+    const QWidget* windows[] = {Forms.KX_BeamFrm, Forms.CouplersFrm, Forms.KX_GridFrm};
+    for (const QWidget* w : windows) {
+        SCOPED_TRACE(w->objectName().toStdString());
+        const QRect s = w->screen()->geometry();
+        EXPECT_EQ(w->pos(),
+                  QPoint(s.x() + (s.width() - w->width()) / 2, s.y() + (s.height() - w->height()) / 2));
+    }
+    TKX_BeamFrm* beam = Forms.KX_BeamFrm;
+    const int x = beam->x();
+    emit beam->Label_Demo->clicked();
+    EXPECT_EQ(beam->pos(), QPoint(x, 10));
 }
