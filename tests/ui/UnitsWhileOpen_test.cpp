@@ -21,6 +21,7 @@
 
 #include "FormsFixture.h"
 #include "app/Forms.h"
+#include "engine/TimberFactors.h"
 #include "foundation/SharedModel.h"
 #include "foundation/Units.h"
 #include "foundation/ui/Preferences.h"
@@ -32,6 +33,7 @@
 #include "input/ui/KX_Grid.h"
 #include "input/ui/LoadData.h"
 #include "input/ui/Span.h"
+#include "input/ui/TimSect.h"
 #include "platform/QtDialogs.h"
 #include "sections/SectionFile.h"
 #include "window/ui/Index.h"
@@ -697,6 +699,41 @@ TEST_F(UnitsWhileOpen, TheUserSectionEditorsFirstAndLastRowsFollowAndSaveTheValu
         EXPECT_EQ(saved[249].Designation.str(), "Last");
         g->cmd_ok->click();
     }
+}
+
+// A timber size typed in mm, shown in inches while the beam form is open, handed to the timber
+// section form there, and shown in mm again: the size committed is the size typed, and so is the
+// second moment of area worked from it, b d^3 / 12 = 47.5 x 147.5^3 / 12 = 12702477 mm^4.
+TEST_F(UnitsWhileOpen, ATimberSizeShownInAnotherUnitIsTheSizeTyped) {
+    Prefs(kDefaultButtons);
+    Defaults(-1);
+    NewBeam(1, false, false);
+    Lengths({"3"});
+    beam->Timber1->trigger();
+    beam->Edit_Timber_W->setText("47.5");
+    beam->Edit_Timber_H->setText("147.5");
+    Prefs({"Option_Sect_L_in"});
+    // 47.5 / 25.4 = 1.8701; 147.5 / 25.4 = 5.8071.
+    EXPECT_EQ(T(beam->Edit_Timber_W), "1.87");
+    EXPECT_EQ(T(beam->Edit_Timber_H), "5.81");
+    EXPECT_EQ(T(beam->lbl_Wunit), "in");
+    beam->cmd_OK->click();
+    TTimSectFrm* ts = Forms.TimSectFrm;
+    ASSERT_TRUE(Widget(ts)->isVisible());
+    ts->Combo_Grade->setCurrentIndex(4);
+    ts->Option_Dry->setChecked(true);
+    ts->Option_Share->setChecked(true);
+    ts->Duration[TimberDurationIndex("General")]->setChecked(true);
+    ts->cmd_OK->click();
+    Prefs({"Option_Sect_L_mm"});
+    EXPECT_EQ(T(beam->Edit_Timber_W), "47.5");
+    EXPECT_EQ(T(beam->Edit_Timber_H), "148");
+    EXPECT_EQ(T(beam->lbl_Hunit), "mm");
+    beam->cmdNext->click();
+    ASSERT_TRUE(loads->isVisible()) << ::testing::PrintToString(dialogs_->messages());
+    EXPECT_FLOAT_EQ(Model.TimberWidthSaved, 47.5f);
+    EXPECT_FLOAT_EQ(Model.TimberDepthSaved, 147.5f);
+    EXPECT_NEAR(Model.SpanData[1][mfIxx] / 12702477.0, 1, 1e-4);
 }
 
 } // namespace
