@@ -181,7 +181,7 @@ TEST_F(FormsTest, EveryWindowShowsItsTextsWholeApartAndNamesEveryInput) {
 // The beam form, its couplers note and the user section editor open in the middle of the screen:
 // each window's top left is half the room the screen leaves around it. The beam form moves to
 // the top only when it grows for its member grid.
-TEST_F(FormsTest, TheBeamFormItsCouplersNoteAndTheSectionEditorOpenInTheMiddleOfTheScreen) {
+TEST_F(FormsTest, TheInputWindowsOpenInTheMiddleOfTheScreenAndTheSpansGridKeepsItsColumnWidths) {
     const QWidget* windows[] = {Forms.KX_BeamFrm, Forms.CouplersFrm, Forms.KX_GridFrm};
     for (const QWidget* w : windows) {
         SCOPED_TRACE(w->objectName().toStdString());
@@ -190,6 +190,16 @@ TEST_F(FormsTest, TheBeamFormItsCouplersNoteAndTheSectionEditorOpenInTheMiddleOf
                   QPoint(s.x() + (s.width() - w->width()) / 2, s.y() + (s.height() - w->height()) / 2));
     }
     TKX_BeamFrm* beam = Forms.KX_BeamFrm;
+    // The spans grid: its caption column 90 wide, every member's column 65, the first and the
+    // last of five members (both cantilevers and three spans) alike.
+    beam->show();
+    beam->Check_LHC->click();
+    beam->Check_RHC->click();
+    beam->Edit_Spans->setValue(3);
+    ASSERT_EQ(beam->Grid_Spans->columnCount(), 6);
+    EXPECT_EQ(beam->Grid_Spans->columnWidth(0), 90);
+    for (int c = 1; c <= 5; ++c)
+        EXPECT_EQ(beam->Grid_Spans->columnWidth(c), 65) << c;
     const int x = beam->x();
     emit beam->Label_Demo->clicked();
     EXPECT_EQ(beam->pos(), QPoint(x, 10));
