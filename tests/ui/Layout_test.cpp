@@ -179,8 +179,9 @@ TEST_F(FormsTest, EveryWindowShowsItsTextsWholeApartAndNamesEveryInput) {
 }
 
 // The beam form, its couplers note and the user section editor open in the middle of the screen:
-// each window's top left is half the room the screen leaves around it. The beam form moves to
-// the top only when it grows for its member grid.
+// each window's top left is half the room the screen leaves around it. The spans grid keeps its
+// column widths for every member; the beam form moves to the top only when it grows for its
+// member grid.
 TEST_F(FormsTest, TheInputWindowsOpenInTheMiddleOfTheScreenAndTheSpansGridKeepsItsColumnWidths) {
     const QWidget* windows[] = {Forms.KX_BeamFrm, Forms.CouplersFrm, Forms.KX_GridFrm};
     for (const QWidget* w : windows) {
