@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QStyle>
 #include <QTableWidget>
 #include <QTextDocument>
@@ -201,6 +202,14 @@ TEST_F(FormsTest, TheInputWindowsOpenInTheMiddleOfTheScreenAndTheSpansGridKeepsI
     EXPECT_EQ(beam->Grid_Spans->columnWidth(0), 90);
     for (int c = 1; c <= 5; ++c)
         EXPECT_EQ(beam->Grid_Spans->columnWidth(c), 65) << c;
+    // The load form: its rows scroll down to the commands' panel, with no gap, and the panel
+    // ends at the foot of the form.
+    TLoadDataFrm* loads = Forms.LoadDataFrm;
+    loads->show();
+    QApplication::processEvents();
+    EXPECT_EQ(loads->Panel_Cmds->y(), loads->ScrollBox->y() + loads->ScrollBox->height());
+    EXPECT_EQ(loads->Panel_Cmds->y() + loads->Panel_Cmds->height(), loads->height());
+    loads->hide();
     const int x = beam->x();
     emit beam->Label_Demo->clicked();
     EXPECT_EQ(beam->pos(), QPoint(x, 10));
