@@ -14,6 +14,8 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QStyle>
 #include <QTableWidget>
 #include <QTextDocument>
@@ -26,8 +28,10 @@
 #include "FormsFixture.h"
 #include "engine/BeamBuilder.h"
 #include "foundation/ui/Unit1.h"
+#include "input/ui/Couplers.h"
 #include "input/ui/EffLengthUi.h"
 #include "input/ui/KX_Beam.h"
+#include "input/ui/KX_Grid.h"
 #include "input/ui/LoadData.h"
 #include "input/ui/Span.h"
 
@@ -173,4 +177,40 @@ TEST_F(FormsTest, EveryWindowShowsItsTextsWholeApartAndNamesEveryInput) {
     loads->Button4->click();
     check(loads);
     EXPECT_TRUE(problems.empty()) << Lines(problems);
+}
+
+// The beam form, its couplers note and the user section editor open in the middle of the screen:
+// each window's top left is half the room the screen leaves around it. The spans grid keeps its
+// column widths for every member; the beam form moves to the top only when it grows for its
+// member grid.
+TEST_F(FormsTest, TheInputWindowsOpenInTheMiddleOfTheScreenAndTheSpansGridKeepsItsColumnWidths) {
+    const QWidget* windows[] = {Forms.KX_BeamFrm, Forms.CouplersFrm, Forms.KX_GridFrm};
+    for (const QWidget* w : windows) {
+        SCOPED_TRACE(w->objectName().toStdString());
+        const QRect s = w->screen()->geometry();
+        EXPECT_EQ(w->pos(),
+                  QPoint(s.x() + (s.width() - w->width()) / 2, s.y() + (s.height() - w->height()) / 2));
+    }
+    TKX_BeamFrm* beam = Forms.KX_BeamFrm;
+    // The spans grid: its caption column 90 wide, every member's column 65, the first and the
+    // last of five members (both cantilevers and three spans) alike.
+    beam->show();
+    beam->Check_LHC->click();
+    beam->Check_RHC->click();
+    beam->Edit_Spans->setValue(3);
+    ASSERT_EQ(beam->Grid_Spans->columnCount(), 6);
+    EXPECT_EQ(beam->Grid_Spans->columnWidth(0), 90);
+    for (int c = 1; c <= 5; ++c)
+        EXPECT_EQ(beam->Grid_Spans->columnWidth(c), 65) << c;
+    // The load form: its rows scroll down to the commands' panel, with no gap, and the panel
+    // ends at the foot of the form.
+    TLoadDataFrm* loads = Forms.LoadDataFrm;
+    loads->show();
+    QApplication::processEvents();
+    EXPECT_EQ(loads->Panel_Cmds->y(), loads->ScrollBox->y() + loads->ScrollBox->height());
+    EXPECT_EQ(loads->Panel_Cmds->y() + loads->Panel_Cmds->height(), loads->height());
+    loads->hide();
+    const int x = beam->x();
+    emit beam->Label_Demo->clicked();
+    EXPECT_EQ(beam->pos(), QPoint(x, 10));
 }

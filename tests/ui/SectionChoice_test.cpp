@@ -197,3 +197,33 @@ TEST_F(SectionMenus, TheEditorShowsItsControlsAndOkAndSaveEachDoTheirOwn) {
 }
 
 } // namespace
+
+namespace {
+
+// The keys pick the line they move to, the first and the last of the list too: Up from the second
+// universal beam picks the first (record 1), End the last (record count), Home the first again.
+TEST_F(SectionMenus, TheKeysPickTheFirstAndTheLastLineOfTheList) {
+    w->UniversalBeams1->trigger();
+    const int lines = w->List_Sect->count();
+    ASSERT_GT(lines, 2);
+    w->List_Sect->setCurrentRow(1);
+    emit w->List_Sect->itemClicked(w->List_Sect->item(1));
+    ASSERT_EQ(Work.SectionRecordNo, 2);
+    const struct {
+        Qt::Key key;
+        int record;
+    } presses[] = {{Qt::Key_Up, 1}, {Qt::Key_End, lines}, {Qt::Key_Home, 1}};
+    for (const auto& p : presses) {
+        SCOPED_TRACE(p.record);
+        QKeyEvent press(QEvent::KeyPress, p.key, Qt::NoModifier);
+        QApplication::sendEvent(w->List_Sect, &press);
+        EXPECT_EQ(Work.SectionRecordNo, p.record);
+        // The description shown is that of the line picked.
+        const std::string line = FromQt(w->List_Sect->item(p.record - 1)->text());
+        EXPECT_NE(FromQt(w->lbl_S01_Desc->text()).find(line.substr(0, line.find_last_not_of(' ') + 1)),
+                  std::string::npos)
+            << FromQt(w->lbl_S01_Desc->text()) << " / " << line;
+    }
+}
+
+} // namespace
