@@ -7,6 +7,7 @@
 #include <bit>
 #include <cmath>
 #include <filesystem>
+#include <optional>
 
 #include "TempDir.h"
 #include "app/ProgramState.h"
@@ -745,4 +746,23 @@ TEST_F(KX_CapTest, EveryPropertyAndResultLineOfEachShapeAndBranch) {
                                  ""}));
     // Past the last record: nothing picked.
     EXPECT_TRUE(List_SectionClick(5).List_Props.empty());
+}
+
+// The three input boxes remember their own answers: x-x 3 m, y-y 4 m, bending 5 m (No to the
+// torsion question), then every box cancelled gives back its own. 127 x 76 UB 13, rx 53.534,
+// ry 18.369: Le/rx 3000 / 53.534 = 56.04, Le/ry 4000 / 18.369 = 217.8; bending 5000 / 18.369 = 272.2.
+TEST_F(KX_CapTest, EachInputBoxOffersItsOwnLastAnswer) {
+    pick(0, "127 x 76 UB 13");
+    for (const auto& answers :
+         {std::vector<std::optional<std::string>>{"3", "4", "5"},
+          std::vector<std::optional<std::string>>{std::nullopt, std::nullopt, std::nullopt}}) {
+        dialogs_->inputAnswers.assign(answers.begin(), answers.end());
+        dialogs_->confirmAnswers = {false};
+        cmd_CalcClick({"", "10", "1"});
+        EXPECT_EQ(Cap.CapLeXXText + "|" + Cap.CapLeYYText + "|" + Cap.CapLeBendText, "3.00|4.00|5.00");
+        EXPECT_EQ(Cap.CapCombinedLines[4] + "|" + Cap.CapCombinedLines[5], "   Le/rx = 56.0|   Le/ry = 218");
+        EXPECT_EQ(bits(1), 5000.0f);
+    }
+    EXPECT_EQ(dialogs_->shown.at(1).caption, " Strut Capacity About y-y");
+    EXPECT_EQ(dialogs_->shown.at(1).text, "Input effective length (m) for buckling about y-y");
 }
