@@ -395,6 +395,24 @@ TEST_F(TimberTest, EveryLineOfTheReportsAndSummaryForAWetSharingProp) {
                              "", "  Combined Loading Equation = 1.10", "  Combined Loading Too High"}));
     EXPECT_TRUE(v.List_SumRed);
     EXPECT_EQ(Calc.BendingReport[0] + "|" + Calc.AxialReport[0] + "|" + Calc.CombinedReport[0], "23|18|12");
+
+    // Wet to dry and back, sharing to single and back, x-x to y-y and back, the window open: the
+    // next calculation is the wet, sharing, x-x one again, line for line.
+    for (auto [off, on] : {std::pair{&TimberInputs::Option_Wet, &TimberInputs::Option_Dry},
+                           std::pair{&TimberInputs::Option_Share, &TimberInputs::Option_Single},
+                           std::pair{&TimberInputs::Option_Major, &TimberInputs::Option_Minor}}) {
+        for (bool back : {false, true}) {
+            in_.*off = back, in_.*on = !back;
+            if (off == &TimberInputs::Option_Wet)
+                WetDryChange(in_);
+            else if (off == &TimberInputs::Option_Share)
+                GradeChange(in_);
+            else
+                AxisChange(in_);
+        }
+    }
+    ASSERT_TRUE(press(cmd_CombClick, "3", "40"));
+    EXPECT_EQ(TimberShown().List_Results, all);
 }
 
 // K7 in each of its bands, on their edges and far beyond: 1.17 to 72 mm, (300 / h)^0.11 to 300 mm,
