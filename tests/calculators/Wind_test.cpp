@@ -367,3 +367,19 @@ TEST_F(WindTest, SpinnerRefillsEveryControlOfEachArea) {
     // Category 4 at 35 m: 0.90 + 0.5 x 0.07 = 0.935; Vs = 38 x 1.2 x 0.935 x 0.88 = 37.52 m/s.
     EXPECT_EQ(v.List.at(5).substr(30) + "|" + v.List.at(7).substr(30), "0.935|37.5 m/s");
 }
+
+// An area not yet given a speed or S1 offers those of the area just below it, up to the last area:
+// 99 holds V 41 and S1 1.15, 98 holds V 52 and S1 1.3; moving to 100 offers 99's.
+// One metre of tube and of toeboard still gives the total: 0.0483 x 1.3 x q + 0.225 x 1.3 x q.
+TEST_F(WindTest, TheLastAreaOffersTheSpeedAndS1OfTheOneBelowAndOneMetreLengthsAreTotalled) {
+    WindCalculate({"98", "", "52", "1.3", "20", "1.3", "1", "1", 1, 1});
+    WindCalculate({"99", "", "41", "1.15", "20", "1.3", "1", "1", 1, 1});
+    const WindAreaView v = WindUpDown(worked("100"));
+    EXPECT_EQ(v.Controls.Edit_Basic + "|" + v.Controls.Edit_S1, "41.0|1.15");
+    // Area 99: Vs = 41 x 1.15 x 1.06 x 0.77 = 38.48, q = 0.9079; loads 0.0483 x 1.3 x 0.9079 =
+    // 0.05700 and 0.225 x 1.3 x 0.9079 = 0.2655 kN, total 0.3226 kN.
+    const TWindArea& a = WindState.Area[99];
+    ASSERT_EQ(a.Lines[0], "25");
+    EXPECT_EQ(a.Lines[25], " Total wind load area 99     = 0.3226 kN");
+    EXPECT_NEAR(a.TotalLoad, 0.2733 * 1.3 * 0.907856, 1e-5);
+}
