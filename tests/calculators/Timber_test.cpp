@@ -474,3 +474,29 @@ TEST_F(TimberTest, DepthFactorBandsAndEveryDurationOption) {
         EXPECT_EQ(Calc.AxialReport[4], d.axial);
     }
 }
+
+// K12 by the length: 1 up to 5 mm, then the root, down to a strut of 150 m. C16 dry 50 x 150
+// single, General: sc = 6.8 x 1.4 = 9.52, r = 150 / sqrt 12 = 43.30 mm; P = 75 x K12 x 9.52 / 10.
+//   5.1 mm: lambda 0.1178, eta 0.000589, Q = 3.4e5: K12 -> 1 / (1 + eta) = 0.99941
+//   150 m: lambda 3464, eta 17.32, Q = pi^2 5800 / (1.5 x 9.52 x 3464^2) = 3.34e-4: K12 = 3.16e-4
+TEST_F(TimberTest, StrutFactorFromAStubToAHundredAndFiftyMetres) {
+    const struct {
+        const char* le;
+        const char* k12;
+        double lambda;
+    } rows[] = {{"0.005", "  K12 = 1.000", 0},
+                {"0.0051", "  K12 = 0.9994", 5.1 / 43.30127},
+                {"150", "", 150000 / 43.30127}};
+    for (const auto& r : rows) {
+        member(1, false, false, false, "50", "150", r.le);
+        ASSERT_TRUE(press(cmd_AxialCapClick));
+        const double k = r.lambda == 0 ? 1.0 : k12(5800, 9.52, r.lambda);
+        EXPECT_NEAR(Calc.K12, k, 2e-6 * k) << r.le;
+        if (*r.k12) {
+            EXPECT_EQ(Calc.AxialReport[14], r.k12);
+        }
+        EXPECT_NEAR(Calc.PermAxialLoad, 75 * k * 9.52 / 10, 2e-5 * 75 * k * 9.52 / 10) << r.le;
+    }
+    EXPECT_EQ(Calc.AxialReport[11] + "|" + Calc.AxialReport[12],
+              "  Effective Length = 150 m|  Lambda = 3460");
+}
