@@ -500,3 +500,21 @@ TEST_F(TimberTest, StrutFactorFromAStubToAHundredAndFiftyMetres) {
     EXPECT_EQ(Calc.AxialReport[11] + "|" + Calc.AxialReport[12],
               "  Effective Length = 150 m|  Lambda = 3460");
 }
+
+// The last class of the list, SC9 (E 18000 single, 21600 sharing; 20.5, 2.25, 19.5 N/mm^2), and
+// the first, C14: their values, and a 100 x 100 dry single bending capacity
+// fb = 20.5 x 1.4 x (300 / 100)^0.11 = 32.39, M = 32.39 x 100^3 / 6 / 1e6 = 5.398 kN-m.
+TEST_F(TimberTest, FirstAndLastStrengthClassesOfTheList) {
+    member(25, true, false, false, "100", "100", "");
+    TimberView v = TimberShown();
+    EXPECT_EQ((L{v.lbl_BendStress, v.lbl_ShearStress, v.lbl_AxStress, v.lbl_Eb, v.lbl_Eax}),
+              (L{"20.5", "2.25", "19.5", "21600", "18000"}));
+    member(25, false, false, false, "100", "100", "");
+    ASSERT_TRUE(press(cmd_BendCapClick));
+    EXPECT_EQ(Calc.SummaryLines[2] + "|" + Calc.BendingReport[19],
+              " 100 x 100 SC9|  Permissible Bending Moment = 5.40 kN-m");
+    member(0, false, false, false, "100", "100", "");
+    v = TimberShown();
+    EXPECT_EQ((L{v.lbl_BendStress, v.lbl_ShearStress, v.lbl_AxStress, v.lbl_Eb, v.lbl_Eax}),
+              (L{"4.10", "0.600", "5.20", "4600", "4600"}));
+}
