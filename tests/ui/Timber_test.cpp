@@ -317,3 +317,47 @@ TEST_F(FormsTest, ADurationDialogClosedWithoutOkLeavesTheListsSummaryAndPrintout
     EXPECT_TRUE(listed(w->List_Sum, moment.c_str()) && listed(w->List_Results, moment.c_str()));
     EXPECT_TRUE(printed(moment.c_str()));
 }
+
+// Every value label of the window beside its caption: D40 sharing and wet (E 10800 bending, 7500
+// axial; 12.5, 2, 12.6 N/mm^2; K8 1.1; K1 1.02, K2 0.8 for E and bending, 0.9 shear, 0.6 axial),
+// then C16 dry and single after a combined check with General (K3 1.4 both).
+TEST_F(FormsTest, TimberShowsEveryGradeValueAndFactorBesideItsCaption) {
+    TTimberFrm* w = Forms.TimberFrm;
+    const char* captions[] = {"Grade Bending Stress",
+                              "Grade Shear Stress",
+                              "Grade Axial Stress",
+                              "E (bending)",
+                              "E (axial)",
+                              "K8",
+                              "K1",
+                              "K2 (E)",
+                              "K2 (bending)",
+                              "K2 (shear)",
+                              "K2 (axial)",
+                              "K3 (bending)",
+                              "K3 (axial)"};
+    const char* names[] = {"lbl_BendStress", "lbl_ShearStress", "lbl_AxStress", "lbl_Eb",  "lbl_Eax",
+                           "lbl_K8",         "lbl_K1",          "lbl_K2E",      "lbl_K2B", "lbl_K2S",
+                           "lbl_K2Ax",       "lbl_K3b",         "lbl_K3ax"};
+    for (const char* caption : captions) {
+        bool found = false;
+        for (const QLabel* l : w->findChildren<QLabel*>())
+            found = found || l->text() == QLatin1String(caption);
+        EXPECT_TRUE(found) << caption;
+    }
+    const auto shown = [w, &names] {
+        std::vector<std::string> out;
+        for (const char* name : names)
+            out.push_back(kxtest::Text(w, name));
+        return out;
+    };
+    w->Combo_Grade->setCurrentIndex(12);
+    w->Option_Share->setChecked(true);
+    w->Option_Wet->setChecked(true);
+    EXPECT_EQ(shown(), (std::vector<std::string>{"12.5", "2.00", "12.6", "10800", "7500", "1.1", "1.02",
+                                                 "0.80", "0.80", "0.90", "0.60", "", ""}));
+    w->Option_Single->setChecked(true);
+    ASSERT_TRUE(press(w->cmd_Comb, [](TDurationFrm* d) { answerOK(d, "0.5", "10"); }));
+    EXPECT_EQ(shown(), (std::vector<std::string>{"5.30", "0.670", "6.80", "5800", "5800", "1.0", "1.00",
+                                                 "1.0", "1.0", "1.0", "1.0", "1.40", "1.40"}));
+}
