@@ -766,3 +766,38 @@ TEST_F(KX_CapTest, EachInputBoxOffersItsOwnLastAnswer) {
     EXPECT_EQ(dialogs_->shown.at(1).caption, " Strut Capacity About y-y");
     EXPECT_EQ(dialogs_->shown.at(1).text, "Input effective length (m) for buckling about y-y");
 }
+
+// Lengths of half a millimetre and of 150 m, and a moment over 1000 kN-m.
+//   Beam of ry 25, rx 80, A 2400: 0.5 mm about x-x, Le/r 0.00625: pc -> 270 / 1.7 raised by
+//   1 + 0.07 (25 - 0.00625) / 25: 169.94, P = 407.9 kN; 150 m about y-y, Le/r 6000, eta 10800,
+//   Co = pi^2 210000 / 6000^2 = 0.05757: pc = 0.02753, P = 0.06606 kN.
+//   Box 1000 deep, Ixx 1e10 mm^4: M = 180 x 1e10 / 500 = 3600 kN-m.
+TEST_F(KX_CapTest, LengthsUnderAMillimetreAndOverAHundredMetresAndMomentsOverAThousand) {
+    TSectionRec beam = made("Beam", 200, 10, 2400, 1.6e7f, 25),
+                box = made("Box", 1000, 20, 60000, 1e10f, 400);
+    beam.rx = 80;
+    WriteSectionFile("RHS.sct", std::vector{beam, box});
+    CapOpenSectionFamily("rhs.sct", "RHS");
+    List_SectionClick(0);
+    cmd_AxialXXClick({"0.0005", "", ""});
+    cmd_AxialYYClick({"150", "", ""});
+    EXPECT_NEAR(perryRobertson(0.5, 80, 0.07), 169.9384, 1e-3);
+    const auto block = [](const CapBlock& b) {
+        return std::vector<std::string>{b[1], b[2], b[3], b[4], b[5]};
+    };
+    EXPECT_EQ(block(Cap.CapAxialXXLines),
+              (std::vector<std::string>{" Axial Capacity about Major Axis", "   Le/r = 0.00625",
+                                        "   pc = 170 N/mm^2", "   Effective Length = 0.000500 m",
+                                        "   Permissible Axial Load = 408 kN"}));
+    EXPECT_EQ(block(Cap.CapAxialYYLines),
+              (std::vector<std::string>{"Axial Capacity about Minor Axis", "   Le/r = 6000",
+                                        "   pc = 0.0275 N/mm^2", "   Effective Length = 150 m",
+                                        "   Permissible Axial Load = 0.0661 kN"}));
+    List_SectionClick(1);
+    cmd_MomXXClick({"200", "", ""});
+    EXPECT_EQ(Cap.CapMomentLines[4], "Permissible Moment = 3600 kN-m");
+    const CapView v = cmd_CalcClick({"3", "60", "1800"}); // fc 1, fbc 1800e6 x 500 / 1e10 = 90
+    EXPECT_EQ(Cap.CapCombinedLines[6] + "|" + Cap.CapCombinedLines[7],
+              "   Moment about X-X axis= 1800 kN-m|   Bending stress = 90.0 N/mm^2");
+    EXPECT_FALSE(v.List_ResultsRed);
+}
