@@ -7,6 +7,7 @@
 #include <bit>
 #include <cmath>
 #include <filesystem>
+#include <optional>
 
 #include "TempDir.h"
 #include "app/ProgramState.h"
@@ -384,4 +385,419 @@ TEST_F(KX_CapTest, ASectionPickedIsTheOneListedWhenTheFileHasBeenRewrittenSince)
     EXPECT_EQ(Cap.Sect.A, 1000.0f);
     expectListed(picked.List_Props, {"  Box 100", "  Area = 10.0 cm^2"});
     EXPECT_EQ(picked.List_Section, listed.List_Section);
+}
+
+namespace {
+
+// A record with every value the calculator lists set to a figure of its own.
+TSectionRec record(const char* name, const char* shape, std::array<float, 17> v) {
+    TSectionRec s;
+    s.Designation = name;
+    s.Shape = shape;
+    s.B = v[0], s.D = v[1], s.t = v[2], s.T = v[3], s.r1 = v[4], s.b = v[5], s.d = v[6], s.Taper = v[7];
+    s.A = v[8], s.Ixx = v[9], s.Iyy = v[10], s.rx = v[11], s.ry = v[12], s.J = v[13], s.TorsionLength = v[14];
+    s.cy = v[15], s.Cs = v[16];
+    return s;
+}
+
+} // namespace
+
+// Every property and result line of each shape family, each button's branch, worked by hand:
+// pc by the Perry-Robertson root (pi 3.14159, E 210000, Ys 270, over 1.7, raised below Le/r 25),
+// Pbc from Table A1, 180 N/mm^2 for hollow sections, P = pc A, M = Pbc Ixx / (D / 2).
+TEST_F(KX_CapTest, EveryPropertyAndResultLineOfEachShapeAndBranch) {
+    Model.ModulusLabelElasticXX = "Zxx";
+    Model.ModulusLabelElasticYY = "Zyy";
+    using L = std::vector<std::string>;
+    const auto listed = [](const CapBlock& b) {
+        L out;
+        for (int i = 1; i <= std::stoi(b[0]); ++i)
+            out.push_back(b[i]);
+        return out;
+    };
+    //                                 B    D    t   T   r1  b     d    taper A     Ixx    Iyy    rx     ry J
+    //                                 t     cy  Cs
+    TSectionRec beam = record(
+        "B1", "Beam", {100, 200, 6, 10, 8, 47, 164, 0, 2400, 1.6e7f, 1.5e6f, 80, 25, 5e4f, 12.5f, 0, 0});
+    beam.FibreX = 100, beam.FibreY = 50; // Zxx 1.6e7 / 100 = 160 cm^3, Zyy 1.5e6 / 50 = 30 cm^3
+    TSectionRec rsc = record(
+        "R1", "RSC", {100, 300, 9, 15, 12, 91, 245, 5, 5000, 7.5e7f, 4.5e6f, 122.5f, 30, 1.2e5f, 20, 25, 50});
+    rsc.FibreX = 150, rsc.FibreY = 75; // 500 and 60 cm^3
+    TSectionRec rsj =
+        record("J1", "RSJ",
+               {100, 200, 7, 10, 10, 46.5f, 160, 8, 3200, 2e7f, 1.8e6f, 81.6f, 24.5f, 6e4f, 8.5f, 0, 0});
+    rsj.FibreX = 100, rsj.FibreY = 50; // 200 and 36 cm^3
+    TSectionRec box =
+        record("X1", "Box", {100, 200, 8, 8, 0, 12.5f, 184, 0, 4400, 2.4e7f, 8e6f, 73, 42.2f, 2e7f, 0, 0, 0});
+    box.FibreX = 100, box.FibreY = 50; // 240 and 160 cm^3
+    TSectionRec tube = record(
+        "T1", "Tube", {100, 100, 5, 5, 0, 0, 0, 0, 1600, 1.7e6f, 1.7e6f, 33.7f, 33.7f, 3.4e6f, 0, 0, 0});
+    tube.FibreX = tube.FibreY = 50; // 34 cm^3
+    WriteSectionFile("RHS.sct", std::vector{beam, rsc, rsj, box, tube});
+    CapOpenSectionFamily("rhs.sct", "RHS");
+
+    // Wt = 0.00785 A: 18.84, 39.25, 25.12, 34.54, 12.56 kg/m; D/T = 200 / 10, 300 / 15 = 20.
+    const L props[] = {
+        {"  B1",
+         "",
+         "  Width = 100 mm",
+         "  Depth = 200 mm",
+         "  Flange Thickness = 10.0 mm",
+         "  Web Thickness = 6.00 mm",
+         "  Root Radius = 8.00 mm",
+         "  Outstand = 47.0 mm",
+         "  Web Depth = 164 mm",
+         "",
+         "  Area = 24.0 cm^2",
+         "  Ixx = 1600 cm^4",
+         "  Iyy = 150.0 cm^4",
+         "  Rx = 80.0 mm",
+         "  Ry = 25.0 mm",
+         "  Zxx = 160.0 cm^3",
+         "  Zyy = 30.00 cm^3",
+         "  K = 5.000 cm^4",
+         "  t = 12.50 mm",
+         "  D / T = 20.0",
+         "",
+         "  Wt = 18.84 kg/m",
+         ""},
+        {"  R1",
+         "",
+         "  Width = 100 mm",
+         "  Depth = 300 mm",
+         "  Flange Thickness = 15.0 mm",
+         "  Web Thickness = 9.00 mm",
+         "  Root Radius = 12.0 mm",
+         "  Outstand = 91.0 mm",
+         "  Web Depth = 245 mm",
+         "  Flange Taper = 5.00 deg",
+         "",
+         "  Area = 50.0 cm^2",
+         "  Ixx = 7500 cm^4",
+         "  Iyy = 450.0 cm^4",
+         "  Rx = 123 mm",
+         "  Ry = 30.0 mm",
+         "  Cy = 25.0 mm",
+         "  Cs = 50.0 mm",
+         "  Zxx = 500.0 cm^3",
+         "  Zyy = 60.00 cm^3",
+         "  K = 12.00 cm^4",
+         "  t = 20.00 mm",
+         "  D / T = 20.0",
+         "",
+         "  Wt = 39.25 kg/m",
+         ""},
+        {"  J1",
+         "",
+         "  Width = 100 mm",
+         "  Depth = 200 mm",
+         "  Flange Thickness = 10.0 mm",
+         "  Web Thickness = 7.00 mm",
+         "  Root Radius = 10.0 mm",
+         "  Outstand = 46.5 mm",
+         "  Web Depth = 160 mm",
+         "  Flange Taper = 8.00 deg",
+         "",
+         "  Area = 32.0 cm^2",
+         "  Ixx = 2000 cm^4",
+         "  Iyy = 180.0 cm^4",
+         "  Rx = 81.6 mm",
+         "  Ry = 24.5 mm",
+         "  Zxx = 200.0 cm^3",
+         "  Zyy = 36.00 cm^3",
+         "  K = 6.000 cm^4",
+         "  t = 8.500 mm",
+         "  D / T = 20.0",
+         "",
+         "  Wt = 25.12 kg/m",
+         ""},
+        {"  X1",
+         "",
+         "  Width = 100 mm",
+         "  Depth = 200 mm",
+         "  Wall Thickness = 8.00 mm",
+         "  Outstand = 12.5 mm",
+         "  Web Depth = 184 mm",
+         "",
+         "  Area = 44.0 cm^2",
+         "  Ixx = 2400 cm^4",
+         "  Iyy = 800.0 cm^4",
+         "  Rx = 73.0 mm",
+         "  Ry = 42.2 mm",
+         "  Zxx = 240.0 cm^3",
+         "  Zyy = 160.0 cm^3",
+         "  K = 2000 cm^4",
+         "  t = 0.0 mm",
+         "",
+         "  Wt = 34.54 kg/m",
+         ""},
+        {"  T1", "", "  Dia = 100 mm", "  Wall Thickness = 5.00 mm", "", "  Area = 16.0 cm^2",
+         "  Ixx = 170.0 cm^4", "  Iyy = 170.0 cm^4", "  Rx = 33.7 mm", "  Ry = 33.7 mm", "  Zxx = 34.00 cm^3",
+         "  Zyy = 34.00 cm^3", "  K = 340.0 cm^4", "  t = 0.0 mm", "", "  Wt = 12.56 kg/m", ""},
+    };
+    for (int i = 0; i < 5; ++i) {
+        const CapView v = List_SectionClick(i);
+        EXPECT_EQ(v.List_Props, props[i]) << i;
+        EXPECT_EQ(Cap.CapPropLines[0].str(), std::to_string(props[i].size())) << i;
+    }
+
+    // Beam, 2 m: x-x Le/r 2000 / 80 = 25, not raised, pc 155.65, P = 155.65 x 2400 = 374 kN; y-y
+    // Le/r 80, pc 109.44, P 262.66 kN; Table A1 (80, 20) 153, M = 153 x 1.6e7 / 100 = 24.48 kN-m.
+    // 100 kN, 20 kN-m: fc 100000 / 2400 = 41.67, fbc 20e6 x 100 / 1.6e7 = 125, unity 41.67 /
+    // 109.44 + 125 / 153 = 1.198: too high.
+    List_SectionClick(0);
+    cmd_AxialXXClick({"2", "", ""});
+    cmd_AxialYYClick({"2", "", ""});
+    cmd_MomXXClick({"2", "", ""});
+    CapView v = cmd_CalcClick({"2", "100", "20"});
+    EXPECT_EQ(v.List_Results, (L{"B1",
+                                 "  Ixx = 1600 cm^4",
+                                 "  Iyy = 150.0 cm^4",
+                                 "  Rxx = 80.00 mm",
+                                 "  Ryy = 25.00 mm",
+                                 "  D/T = 20.0",
+                                 "",
+                                 " Axial Capacity about Major Axis",
+                                 "   Le/r = 25.0",
+                                 "   pc = 156 N/mm^2",
+                                 "   Effective Length = 2.00 m",
+                                 "   Permissible Axial Load = 374 kN",
+                                 "",
+                                 "Axial Capacity about Minor Axis",
+                                 "   Le/r = 80.0",
+                                 "   pc = 109 N/mm^2",
+                                 "   Effective Length = 2.00 m",
+                                 "   Permissible Axial Load = 263 kN",
+                                 "",
+                                 "Moment Capacity about Major Axis",
+                                 "   Le/r = 80.0",
+                                 "   Pbc = 153 N/mm^2",
+                                 "   Permissible Moment = 24.5 kN-m",
+                                 "",
+                                 "Combined Axial Load and Bending",
+                                 "   Axial Load = 100 kN",
+                                 "   Axial Stress = 41.7 N/mm^2",
+                                 "   Le/rx = 25.0",
+                                 "   Le/ry = 80.0",
+                                 "   Moment about X-X axis= 20.0 kN-m",
+                                 "   Bending stress = 125 N/mm^2",
+                                 "   Unity check Fc/Pc + Fbc/Pbc = 1.20",
+                                 "",
+                                 "Combined Axial Load and Bending too high",
+                                 ""}));
+    EXPECT_TRUE(v.List_ResultsRed);
+    EXPECT_NEAR(Cap.CapUnity, 41.6667 / 109.4405 + 125.0 / 153, 2e-5);
+
+    // RSC with no length typed: No to the torsion question and 3 m. Le/ry 3000 / 30 = 100, Table
+    // A1 (100, 20) 136, M = 136 x 7.5e7 / 150 = 68.0 kN-m, and the note. Combined, 200 kN and 30
+    // kN-m with 3 m in every box: fc 40, fbc 30e6 x 150 / 7.5e7 = 60, Le/rx 3000 / 122.5 = 24.49
+    // (raised: pc 156.01), Le/ry 100 (pc 82.441): unity 40 / 82.441 + 60 / 136 = 0.926.
+    List_SectionClick(1);
+    dialogs_->confirmAnswers = {false, false};
+    dialogs_->inputAnswers = {std::string("3"), std::string("3"), std::string("3"), std::string("3")};
+    cmd_MomXXClick({"", "", ""});
+    v = cmd_CalcClick({"", "200", "30"});
+    EXPECT_EQ(v.List_Results, (L{"R1",
+                                 "  Ixx = 7500 cm^4",
+                                 "  Iyy = 450.0 cm^4",
+                                 "  Rxx = 122.5 mm",
+                                 "  Ryy = 30.00 mm",
+                                 "  D/T = 20.0",
+                                 "",
+                                 "",
+                                 "",
+                                 "Moment Capacity about Major Axis",
+                                 "   Le/r = 100",
+                                 "   Pbc = 136 N/mm^2",
+                                 "   Permissible Moment = 68.0 kN-m",
+                                 "  (Assuming loading does not induce lateral torsion)",
+                                 "",
+                                 "Combined Axial Load and Bending",
+                                 "   Axial Load = 200 kN",
+                                 "   Axial Stress = 40.0 N/mm^2",
+                                 "   Le/rx = 24.5",
+                                 "   Le/ry = 100",
+                                 "   Moment about X-X axis= 30.0 kN-m",
+                                 "   Bending stress = 60.0 N/mm^2",
+                                 "   Unity check Fc/Pc + Fbc/Pbc = 0.926",
+                                 "  (Assumes loading does not induce lateral torsion)",
+                                 "Combined Axial Load and Bending ok",
+                                 ""}));
+    EXPECT_FALSE(v.List_ResultsRed);
+    // Yes to the question: fully restrained, Le/ry next to 0 reads Table A1's first row, 180;
+    // M = 180 x 7.5e7 / 150 = 90.0 kN-m, and no note.
+    dialogs_->confirmAnswers = {true};
+    cmd_MomXXClick({"", "", ""});
+    EXPECT_EQ(listed(Cap.CapMomentLines), (L{"Moment Capacity about Major Axis", "   Le/r = 0.0",
+                                             "   Pbc = 180 N/mm^2", "   Permissible Moment = 90.0 kN-m"}));
+
+    // RSJ, 2.45 m: x-x Le/r 30.02, pc 154.12, P 493.2 kN; y-y Le/r 100, pc 82.441, P 263.8 kN;
+    // Table A1 (100, 20) 136, M = 136 x 2e7 / 100 = 27.2 kN-m. 90 kN, 10 kN-m: fc 28.13, fbc 50,
+    // unity 28.125 / 82.441 + 50 / 136 = 0.709.
+    List_SectionClick(2);
+    cmd_AxialXXClick({"2.45", "", ""});
+    cmd_AxialYYClick({"2.45", "", ""});
+    cmd_MomXXClick({"2.45", "", ""});
+    v = cmd_CalcClick({"2.45", "90", "10"});
+    EXPECT_EQ(v.List_Results, (L{"J1",
+                                 "  Ixx = 2000 cm^4",
+                                 "  Iyy = 180.0 cm^4",
+                                 "  Rxx = 81.60 mm",
+                                 "  Ryy = 24.50 mm",
+                                 "  y = 100.0 mm",
+                                 "",
+                                 " Axial Capacity about Major Axis",
+                                 "   Le/r = 30.0",
+                                 "   pc = 154 N/mm^2",
+                                 "   Effective Length = 2.45 m",
+                                 "   Permissible Axial Load = 493 kN",
+                                 "",
+                                 "Axial Capacity about Minor Axis",
+                                 "   Le/r = 100",
+                                 "   pc = 82.4 N/mm^2",
+                                 "   Effective Length = 2.45 m",
+                                 "   Permissible Axial Load = 264 kN",
+                                 "",
+                                 "Moment Capacity about Major Axis",
+                                 "   Le/r = 100",
+                                 "   Pbc = 136 N/mm^2",
+                                 "   Permissible Moment = 27.2 kN-m",
+                                 "",
+                                 "Combined Axial Load and Bending",
+                                 "   Axial Load = 90.0 kN",
+                                 "   Axial Stress = 28.1 N/mm^2",
+                                 "   Le/rx = 30.0",
+                                 "   Le/ry = 100",
+                                 "   Moment about X-X axis= 10.0 kN-m",
+                                 "   Bending stress = 50.0 N/mm^2",
+                                 "   Unity check Fc/Pc + Fbc/Pbc = 0.709",
+                                 "",
+                                 "Combined Axial Load and Bending ok",
+                                 ""}));
+
+    // Box, 3 m: x-x Le/r 41.10, pc 149.29, P 656.9 kN; y-y Le/r 71.09, pc 121.63, P 535.2 kN;
+    // M = 180 x 2.4e7 / 100 = 43.2 kN-m. 250 kN, 20 kN-m: fc 56.82, fbc 83.33, unity 56.82 /
+    // 121.63 + 83.33 / 180 = 0.930.
+    List_SectionClick(3);
+    cmd_AxialXXClick({"3", "", ""});
+    cmd_AxialYYClick({"3", "", ""});
+    cmd_MomXXClick({"3", "", ""});
+    v = cmd_CalcClick({"3", "250", "20"});
+    EXPECT_EQ(v.List_Results, (L{"X1",
+                                 "  Ixx = 2400 cm^4",
+                                 "  Iyy = 800.0 cm^4",
+                                 "  Rxx = 73.00 mm",
+                                 "  Ryy = 42.20 mm",
+                                 "  y = 100.0 mm",
+                                 "",
+                                 " Axial Capacity about Major Axis",
+                                 "   Le/r = 41.1",
+                                 "   pc = 149 N/mm^2",
+                                 "   Effective Length = 3.00 m",
+                                 "   Permissible Axial Load = 657 kN",
+                                 "",
+                                 "Axial Capacity about Minor Axis",
+                                 "   Le/r = 71.1",
+                                 "   pc = 122 N/mm^2",
+                                 "   Effective Length = 3.00 m",
+                                 "   Permissible Axial Load = 535 kN",
+                                 "",
+                                 "Permissible Moment about Major Axis",
+                                 " ",
+                                 "Pbc = 180 N/mm^2",
+                                 "Permissible Moment = 43.2 kN-m",
+                                 "",
+                                 "Combined Axial Load and Bending",
+                                 "   Axial Load = 250 kN",
+                                 "   Axial Stress = 56.8 N/mm^2",
+                                 "   Le/rx = 41.1",
+                                 "   Le/ry = 71.1",
+                                 "   Moment about X-X axis= 20.0 kN-m",
+                                 "   Bending stress = 83.3 N/mm^2",
+                                 "   Unity check Fc/Pc + Fbc/Pbc = 0.930",
+                                 "",
+                                 "Combined Axial Load and Bending ok",
+                                 ""}));
+
+    // Tube, 2.5 m, the last record of the file: Le/r 2500 / 33.7 = 74.18 both ways, pc 117.51,
+    // P 188.0 kN; M = 180 x 1.7e6 / 50 = 6.12 kN-m.
+    List_SectionClick(4);
+    cmd_AxialYYClick({"2.5", "", ""});
+    v = cmd_MomXXClick({"2.5", "", ""});
+    EXPECT_EQ(v.List_Results, (L{"T1",
+                                 "  Ixx = 170.0 cm^4",
+                                 "  Iyy = 170.0 cm^4",
+                                 "  Rxx = 33.70 mm",
+                                 "  Ryy = 33.70 mm",
+                                 "  y = 50.00 mm",
+                                 "",
+                                 "",
+                                 "Axial Capacity about Minor Axis",
+                                 "   Le/r = 74.2",
+                                 "   pc = 118 N/mm^2",
+                                 "   Effective Length = 2.50 m",
+                                 "   Permissible Axial Load = 188 kN",
+                                 "",
+                                 "Permissible Moment about Major Axis",
+                                 " ",
+                                 "Pbc = 180 N/mm^2",
+                                 "Permissible Moment = 6.12 kN-m",
+                                 "",
+                                 ""}));
+    // Past the last record: nothing picked.
+    EXPECT_TRUE(List_SectionClick(5).List_Props.empty());
+}
+
+// The three input boxes remember their own answers: x-x 3 m, y-y 4 m, bending 5 m (No to the
+// torsion question), then every box cancelled gives back its own. 127 x 76 UB 13, rx 53.534,
+// ry 18.369: Le/rx 3000 / 53.534 = 56.04, Le/ry 4000 / 18.369 = 217.8; bending 5000 / 18.369 = 272.2.
+TEST_F(KX_CapTest, EachInputBoxOffersItsOwnLastAnswer) {
+    pick(0, "127 x 76 UB 13");
+    for (const auto& answers :
+         {std::vector<std::optional<std::string>>{"3", "4", "5"},
+          std::vector<std::optional<std::string>>{std::nullopt, std::nullopt, std::nullopt}}) {
+        dialogs_->inputAnswers.assign(answers.begin(), answers.end());
+        dialogs_->confirmAnswers = {false};
+        cmd_CalcClick({"", "10", "1"});
+        EXPECT_EQ(Cap.CapLeXXText + "|" + Cap.CapLeYYText + "|" + Cap.CapLeBendText, "3.00|4.00|5.00");
+        EXPECT_EQ(Cap.CapCombinedLines[4] + "|" + Cap.CapCombinedLines[5], "   Le/rx = 56.0|   Le/ry = 218");
+        EXPECT_EQ(bits(1), 5000.0f);
+    }
+    EXPECT_EQ(dialogs_->shown.at(1).caption, " Strut Capacity About y-y");
+    EXPECT_EQ(dialogs_->shown.at(1).text, "Input effective length (m) for buckling about y-y");
+}
+
+// Lengths of half a millimetre and of 150 m, and a moment over 1000 kN-m.
+//   Beam of ry 25, rx 80, A 2400: 0.5 mm about x-x, Le/r 0.00625: pc -> 270 / 1.7 raised by
+//   1 + 0.07 (25 - 0.00625) / 25: 169.94, P = 407.9 kN; 150 m about y-y, Le/r 6000, eta 10800,
+//   Co = pi^2 210000 / 6000^2 = 0.05757: pc = 0.02753, P = 0.06606 kN.
+//   Box 1000 deep, Ixx 1e10 mm^4: M = 180 x 1e10 / 500 = 3600 kN-m.
+TEST_F(KX_CapTest, LengthsUnderAMillimetreAndOverAHundredMetresAndMomentsOverAThousand) {
+    TSectionRec beam = made("Beam", 200, 10, 2400, 1.6e7f, 25),
+                box = made("Box", 1000, 20, 60000, 1e10f, 400);
+    beam.rx = 80;
+    WriteSectionFile("RHS.sct", std::vector{beam, box});
+    CapOpenSectionFamily("rhs.sct", "RHS");
+    List_SectionClick(0);
+    cmd_AxialXXClick({"0.0005", "", ""});
+    cmd_AxialYYClick({"150", "", ""});
+    EXPECT_NEAR(perryRobertson(0.5, 80, 0.07), 169.9384, 1e-3);
+    const auto block = [](const CapBlock& b) {
+        return std::vector<std::string>{b[1], b[2], b[3], b[4], b[5]};
+    };
+    EXPECT_EQ(block(Cap.CapAxialXXLines),
+              (std::vector<std::string>{" Axial Capacity about Major Axis", "   Le/r = 0.00625",
+                                        "   pc = 170 N/mm^2", "   Effective Length = 0.000500 m",
+                                        "   Permissible Axial Load = 408 kN"}));
+    EXPECT_EQ(block(Cap.CapAxialYYLines),
+              (std::vector<std::string>{"Axial Capacity about Minor Axis", "   Le/r = 6000",
+                                        "   pc = 0.0275 N/mm^2", "   Effective Length = 150 m",
+                                        "   Permissible Axial Load = 0.0661 kN"}));
+    List_SectionClick(1);
+    cmd_MomXXClick({"200", "", ""});
+    EXPECT_EQ(Cap.CapMomentLines[4], "Permissible Moment = 3600 kN-m");
+    const CapView v = cmd_CalcClick({"3", "60", "1800"}); // fc 1, fbc 1800e6 x 500 / 1e10 = 90
+    EXPECT_EQ(Cap.CapCombinedLines[6] + "|" + Cap.CapCombinedLines[7],
+              "   Moment about X-X axis= 1800 kN-m|   Bending stress = 90.0 N/mm^2");
+    EXPECT_FALSE(v.List_ResultsRed);
 }

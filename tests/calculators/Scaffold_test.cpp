@@ -71,3 +71,29 @@ TEST(Strut, MemoHoldsSixLinesAndUnusableLengthsGiveNone) {
         EXPECT_EQ(memo->at(5), std::string(" Permissible Axial Load = ") + load + " kN") << text;
     }
 }
+
+// Every memo line of each tube, the last (aluminium) among them, at 3 m and at 150 m. 150 m: the
+// steel tube's lambda 9554, eta 2739, Co = pi^2 210000 / 9554^2 = 0.02271, pc = 0.01796 N/mm^2,
+// P = 0.01796 x 557 / 1.7 = 0.00588 kN (/ 2.0: 0.00500); aluminium lambda 9615, Co 0.007355,
+// eta 2774, pc 0.006810, P = 0.006810 x 615 / 1.8 = 0.00233 kN.
+TEST(Strut, EveryMemoLineOfEachTubeShortAndLong) {
+    const char* steel = " to BS 1139  Part 1  Section 1.1  1990";
+    const struct {
+        TubeKind tube;
+        const char *le, *line1, *line2, *length, *load;
+    } rows[] = {
+        {TubeKind::New, "3", " \"New\" Steel Tube 48.3 o/d x 4.0 wt", steel, "3.00", "14.1"},
+        {TubeKind::Used, "3", " \"Used\" Steel Tube 48.3 o/d x 4.0 wt", steel, "3.00", "11.9"},
+        {TubeKind::Aluminium, "3", " Aluminium Tube 48.3 o/d x 4.47 wt", " to BS 1139 1990", "3.00", "5.79"},
+        {TubeKind::New, "150", " \"New\" Steel Tube 48.3 o/d x 4.0 wt", steel, "150", "0.00588"},
+        {TubeKind::Used, "150", " \"Used\" Steel Tube 48.3 o/d x 4.0 wt", steel, "150", "0.00500"},
+        {TubeKind::Aluminium, "150", " Aluminium Tube 48.3 o/d x 4.47 wt", " to BS 1139 1990", "150",
+         "0.00233"},
+    };
+    for (const auto& r : rows)
+        EXPECT_EQ(ScaffoldCalculate({r.tube, r.le}),
+                  (std::vector<std::string>{" ", r.line1, r.line2, " ",
+                                            std::string(" Effective Length = ") + r.length + " m",
+                                            std::string(" Permissible Axial Load = ") + r.load + " kN"}))
+            << r.le;
+}

@@ -337,3 +337,184 @@ TEST_F(TimberTest, WindowShowsTheGradeValuesFactorsAndAxisOfTheChoices) {
     EXPECT_EQ(after.List_Results, before.List_Results);
     EXPECT_EQ(after.lbl_K3b + "|" + after.lbl_K3ax, "1.40|");
 }
+
+// Every line of the three reports, the summary and the summary block for a wet, load-sharing C24
+// prop, 75 x 200 about x-x, 2.5 m, General formwork (K3 1.4), 3 kN-m and 40 kN:
+//   K1 1.02, K2 0.8 (E, bending), 0.9 (shear), 0.6 (axial), K8 1.1, K7 (300 / 200)^0.11 = 1.0456
+//   I = 75 x 200^3 / 12 x 1.02^4 = 5412 cm^4, A = 75 x 200 x 1.02^2 = 156.1 cm^2, r = 58.89 mm
+//   fb = 7.5 x 0.8 x 1.4 x 1.0456 x 1.1 = 9.661; E = 10800 x 0.8 = 8640; EI = 8640 x 5412 / 1e5 = 467.6
+//   M = 9.661 x 5412 x 2 / 200 / 1.02 / 100 = 5.126 kN-m; fs x 1.5 = 0.71 x 0.9 x 1.4 x 1.1 x 1.5 = 1.476
+//   V = 1.02^2 x 0.9841 x 75 x 200 / 1000 = 15.36 kN
+//   sc = 7.9 x 0.6 x 1.4 = 6.636; E = 7200 x 0.8 = 5760; lambda = 2500 / 58.89 = 42.45, eta 0.2123
+//   K12 = 0.7803 (root of (1 - k)(Q - k) = eta Q k); fa = 0.7803 x 6.636 x 1.1 = 5.696
+//   P = 156.06 x 0.7803 x 6.636 x 1.1 / 10 = 88.89 kN
+//   fb' = 3e6 x 102 / 5.412e7 = 5.654; fc = 40000 / (76.5 x 204) = 2.563; Euler 5760 pi^2 / 42.45^2
+//   index = 5.654 / (9.661 (1 - 1.5 x 2.563 x 0.7803 / 31.54)) + 2.563 / 5.696 = 1.097: too high.
+TEST_F(TimberTest, EveryLineOfTheReportsAndSummaryForAWetSharingProp) {
+    in_.Edit_Title = "Prop";
+    member(4, true, true, false, "75", "200", "2.5");
+    ASSERT_TRUE(press(cmd_CombClick, "3", "40"));
+    EXPECT_NEAR(Calc.K12, k12(5760, 6.636, 2500 / 58.8897), 2e-6);
+    EXPECT_NEAR(Calc.CombinedIndex, 1.09672, 2e-5);
+    const TimberView v = TimberShown();
+    const std::string sq = "\xB2";
+    // clang-format off
+    const L summary = {
+        " Prop", " 75.0 x 200 C24", "  Effective length = 2.50 m", "  Area = 156 cm^2", "  Ixx 5410 cm^4",
+        "  r = 58.9 mm", "  Grade \"E\" (bending) = 10800 N/mm^2", "  Grade \"E\" (axial) = 7200 N/mm^2",
+        "  Grade Bending Stress = 7.50 N/mm^2", "  Grade Shear Stress = 0.710 N/mm^2",
+        "  Grade Axial Stress = 7.90 N/mm^2", "  K1 = 1.02  (Wet)", "  K2 (E) = 0.80 (Wet)",
+        "  K2 (bending Stress) = 0.80  (Wet)", "  K2 (shear Stress) = 0.90  (Wet)", "  K2 (Axial Stress) = 0.60 (Wet)",
+        "  K8 = 1.1  (Sharing)", "", ""};
+    const L bending = {
+        "  MAJOR AXIS BENDING", "", "  K2 (bending stress) = 0.80", "  K3 = 1.40  (General Formwork)",
+        "  K7 = 1.046", "  Permissible Bending Stress ", "    = Grade Stress x K2 x K3 x K7 x K8", "    = 9.66 N/mm^2",
+        "  K2 (shear stress) = 0.90", "  Permissible Shear Stress ", "    = Grade Stress x K2 x K3 x K8 x 1.5",
+        "    = 1.48 N/mm^2", "  K2 (E) = 0.80", "  Permissible E = Grade E x K2", "  Permissible E = 8640 N/mm^2",
+        "  EI = 468 kN-m" + sq, "", "  PERMISSIBLE LOADINGS ", "  Permissible Bending Moment = 5.13 kN-m",
+        "  (assuming adequate torsional restraint)", "", "  Permissible Shear Load = 15.4 kN", "", "", ""};
+    const L axial = {
+        "  MAJOR AXIS AXIAL LOADING", "", "  K2 (axial stress) = 0.60", "  K3 = 1.40  (General Formwork)",
+        "  Permissible Stress for K12 ", "    = Grade Stress x K2 x K3", "    = 6.64 N/mm^2", "  K2 (E) = 0.80",
+        "  Permissible E =  Grade E x K2", "    = 5760 N/mm^2", "  Effective Length = 2.50 m", "  Lambda = 42.5",
+        "  Neta = 0.212", "  K12 = 0.7803", "  Permissible Axial Stress x K8 = 5.70 N/mm^2", "",
+        "  PERMISSIBLE LOADINGS", "  Permissible Axial Load = 88.89 kN", "", ""};
+    const L combined = {
+        "  MAJOR AXIS COMBINED LOADING CHECK", "", "  Applied Bending Moment = 3.00 kN-m",
+        "  Permissible Bending Stress = 9.66 N/mm^2", "  Applied Bending Stress = 5.65 N/mm^2",
+        "  Applied Compressive Load = 40.0 kN", "  Permissible Compressive Stress = 5.70 N/mm^2",
+        "  Applied Compressive Stress = 2.56 N/mm^2", "  Combined Loading Equation = 1.10", "",
+        "  Combined Loading Too High", "", "", ""};
+    // clang-format on
+    L all = summary;
+    for (const L* part : {&bending, &axial, &combined})
+        all.insert(all.end(), part->begin(), part->end());
+    EXPECT_EQ(v.List_Results, all);
+    EXPECT_EQ(v.List_Sum, (L{"  MAJOR AXIS SUMMARY", "", "  Permissible Bending Moment = 5.13 kN-m",
+                             "  Permissible Shear Load = 15.4 kN", "", "  Permissible Axial Load = 88.89 kN",
+                             "", "  Combined Loading Equation = 1.10", "  Combined Loading Too High"}));
+    EXPECT_TRUE(v.List_SumRed);
+    EXPECT_EQ(Calc.BendingReport[0] + "|" + Calc.AxialReport[0] + "|" + Calc.CombinedReport[0], "23|18|12");
+
+    // Wet to dry and back, sharing to single and back, x-x to y-y and back, the window open: the
+    // next calculation is the wet, sharing, x-x one again, line for line.
+    for (auto [off, on] : {std::pair{&TimberInputs::Option_Wet, &TimberInputs::Option_Dry},
+                           std::pair{&TimberInputs::Option_Share, &TimberInputs::Option_Single},
+                           std::pair{&TimberInputs::Option_Major, &TimberInputs::Option_Minor}}) {
+        for (bool back : {false, true}) {
+            in_.*off = back, in_.*on = !back;
+            if (off == &TimberInputs::Option_Wet)
+                WetDryChange(in_);
+            else if (off == &TimberInputs::Option_Share)
+                GradeChange(in_);
+            else
+                AxisChange(in_);
+        }
+    }
+    ASSERT_TRUE(press(cmd_CombClick, "3", "40"));
+    EXPECT_EQ(TimberShown().List_Results, all);
+}
+
+// K7 in each of its bands, on their edges and far beyond: 1.17 to 72 mm, (300 / h)^0.11 to 300 mm,
+// 0.81 (h^2 + 92300) / (h^2 + 56800) beyond; and every duration's K3, its text and whether the
+// shear is given with the formwork factor 1.5 (General onwards). C16 dry 50 wide, single.
+TEST_F(TimberTest, DepthFactorBandsAndEveryDurationOption) {
+    const struct {
+        const char* h;
+        const char* K7;
+    } depths[] = {
+        {"0.5", "  K7 = 1.170"},    // the first band far below
+        {"72", "  K7 = 1.170"},     // its edge
+        {"72.5", "  K7 = 1.169"},   // (300 / 72.5)^0.11 = 1.1691
+        {"150", "  K7 = 1.079"},    // 2^0.11 = 1.0792
+        {"300", "  K7 = 1.000"},    // (300 / 300)^0.11; the next band would give 1.0059
+        {"301", "  K7 = 1.005"},    // 0.81 x 182901 / 147401 = 1.0051
+        {"400", "  K7 = 0.9426"},   // 0.81 x 252300 / 216800 = 0.94263
+        {"150000", "  K7 = 0.8100"} // 0.81 (2.25e10 + 92300) / (2.25e10 + 56800) = 0.81000
+    };
+    for (const auto& d : depths) {
+        member(1, false, false, false, "50", d.h, "");
+        ASSERT_TRUE(press(cmd_BendCapClick));
+        EXPECT_EQ(Calc.BendingReport[5], d.K7) << d.h;
+    }
+
+    // 50 x 150: M = 5.3 x K3 x 1.0792 x 1406.25 x 2 / 150 / 100 = 1.0725 K3 kN-m.
+    const struct {
+        int option;
+        const char *k3, *formula, *moment, *axial;
+    } durations[] = {
+        {0, "  K3 = 1.00  (Long Term)", "    = Grade Stress x K2 x K3 x K8", "1.07",
+         "  K3 = 1.00  (Long Term)"},
+        {1, "  K3 = 1.25  (Medium Term)", "    = Grade Stress x K2 x K3 x K8", "1.34",
+         "  K3 = 1.25  (Medium Term)"},
+        {2, "  K3 = 1.50  (Short Term)", "    = Grade Stress x K2 x K3 x K8", "1.61",
+         "  K3 = 1.50  (Short Term)"},
+        {3, "  K3 = 1.75  (Very Short Term)", "    = Grade Stress x K2 x K3 x K8", "1.88",
+         "  K3 = 1.75  (Very Short Term)"},
+        {4, "  K3 = 1.40  (General Formwork)", "    = Grade Stress x K2 x K3 x K8 x 1.5", "1.50",
+         "  K3 = 1.40  (General Formwork)"},
+        {5, "  K3 = 1.50  (Formwork Wall Shutters)", "    = Grade Stress x K2 x K3 x K8 x 1.5", "1.61",
+         "  K3 = 1.50  (Wall Formwork)"},
+        {6, "  K3 = 1.40  (1 Week)", "    = Grade Stress x K2 x K3 x K8 x 1.5", "1.50",
+         "  K3 = 1.40  (1 Week)"},
+        {7, "  K3 = 1.30  (1 Month)", "    = Grade Stress x K2 x K3 x K8 x 1.5", "1.39",
+         "  K3 = 1.30  (1 Month)"},
+        {8, "  K3 = 1.20  (1 Year)", "    = Grade Stress x K2 x K3 x K8 x 1.5", "1.29",
+         "  K3 = 1.20  (1 Year)"},
+    };
+    member(1, false, false, false, "50", "150", "2");
+    for (const auto& d : durations) {
+        SCOPED_TRACE(d.option);
+        dlg_.BendingOption = dlg_.AxialOption = d.option;
+        ASSERT_TRUE(press(cmd_CombClick, "0", "0"));
+        EXPECT_EQ(Calc.BendingReport[4], d.k3);
+        EXPECT_EQ(Calc.BendingReport[11], d.formula);
+        EXPECT_EQ(Calc.BendingReport[19],
+                  std::string("  Permissible Bending Moment = ") + d.moment + " kN-m");
+        EXPECT_EQ(Calc.AxialReport[4], d.axial);
+    }
+}
+
+// K12 by the length: 1 up to 5 mm, then the root, down to a strut of 150 m. C16 dry 50 x 150
+// single, General: sc = 6.8 x 1.4 = 9.52, r = 150 / sqrt 12 = 43.30 mm; P = 75 x K12 x 9.52 / 10.
+//   5.1 mm: lambda 0.1178, eta 0.000589, Q = 3.4e5: K12 -> 1 / (1 + eta) = 0.99941
+//   150 m: lambda 3464, eta 17.32, Q = pi^2 5800 / (1.5 x 9.52 x 3464^2) = 3.34e-4: K12 = 3.16e-4
+TEST_F(TimberTest, StrutFactorFromAStubToAHundredAndFiftyMetres) {
+    const struct {
+        const char* le;
+        const char* k12;
+        double lambda;
+    } rows[] = {{"0.005", "  K12 = 1.000", 0},
+                {"0.0051", "  K12 = 0.9994", 5.1 / 43.30127},
+                {"150", "", 150000 / 43.30127}};
+    for (const auto& r : rows) {
+        member(1, false, false, false, "50", "150", r.le);
+        ASSERT_TRUE(press(cmd_AxialCapClick));
+        const double k = r.lambda == 0 ? 1.0 : k12(5800, 9.52, r.lambda);
+        EXPECT_NEAR(Calc.K12, k, 2e-6 * k) << r.le;
+        if (*r.k12) {
+            EXPECT_EQ(Calc.AxialReport[14], r.k12);
+        }
+        EXPECT_NEAR(Calc.PermAxialLoad, 75 * k * 9.52 / 10, 2e-5 * 75 * k * 9.52 / 10) << r.le;
+    }
+    EXPECT_EQ(Calc.AxialReport[11] + "|" + Calc.AxialReport[12],
+              "  Effective Length = 150 m|  Lambda = 3460");
+}
+
+// The last class of the list, SC9 (E 18000 single, 21600 sharing; 20.5, 2.25, 19.5 N/mm^2), and
+// the first, C14: their values, and a 100 x 100 dry single bending capacity
+// fb = 20.5 x 1.4 x (300 / 100)^0.11 = 32.39, M = 32.39 x 100^3 / 6 / 1e6 = 5.398 kN-m.
+TEST_F(TimberTest, FirstAndLastStrengthClassesOfTheList) {
+    member(25, true, false, false, "100", "100", "");
+    TimberView v = TimberShown();
+    EXPECT_EQ((L{v.lbl_BendStress, v.lbl_ShearStress, v.lbl_AxStress, v.lbl_Eb, v.lbl_Eax}),
+              (L{"20.5", "2.25", "19.5", "21600", "18000"}));
+    member(25, false, false, false, "100", "100", "");
+    ASSERT_TRUE(press(cmd_BendCapClick));
+    EXPECT_EQ(Calc.SummaryLines[2] + "|" + Calc.BendingReport[19],
+              " 100 x 100 SC9|  Permissible Bending Moment = 5.40 kN-m");
+    member(0, false, false, false, "100", "100", "");
+    v = TimberShown();
+    EXPECT_EQ((L{v.lbl_BendStress, v.lbl_ShearStress, v.lbl_AxStress, v.lbl_Eb, v.lbl_Eax}),
+              (L{"4.10", "0.600", "5.20", "4600", "4600"}));
+}

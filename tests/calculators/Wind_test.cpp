@@ -267,3 +267,119 @@ TEST_F(WindTest, InputsAreReadInOrderEachWithinItsBounds) {
             EXPECT_EQ(got[i], std::stof(*typed[i])) << *typed[i];
     }
 }
+
+// S2 in every band of every terrain category, at the band's middle (the mean of its two table
+// values) and on its upper edge (the table value itself), from the standard's table.
+TEST_F(WindTest, WindSpeedFactorInEveryBandOfEveryCategory) {
+    const double heights[16] = {3, 5, 10, 15, 20, 30, 40, 50, 60, 80, 100, 120, 140, 160, 180, 200};
+    // clang-format off
+    const double table[4][16] = {
+        {0.83, 0.88, 1.00, 1.03, 1.06, 1.09, 1.12, 1.14, 1.15, 1.18, 1.20, 1.22, 1.24, 1.25, 1.26, 1.27},
+        {0.72, 0.79, 0.93, 1.00, 1.03, 1.07, 1.10, 1.12, 1.14, 1.17, 1.19, 1.21, 1.22, 1.24, 1.25, 1.26},
+        {0.64, 0.70, 0.78, 0.88, 0.95, 1.01, 1.05, 1.08, 1.10, 1.13, 1.16, 1.18, 1.20, 1.21, 1.23, 1.24},
+        {0.56, 0.60, 0.67, 0.74, 0.79, 0.90, 0.97, 1.02, 1.05, 1.10, 1.13, 1.15, 1.17, 1.19, 1.20, 1.22},
+    };
+    // clang-format on
+    for (int cat = 1; cat <= 4; ++cat)
+        for (int k = 1; k < 16; ++k) {
+            const double* s2 = table[cat - 1];
+            const float mid = static_cast<float>((heights[k - 1] + heights[k]) / 2);
+            EXPECT_NEAR(WindS2Lookup(cat, mid), (s2[k - 1] + s2[k]) / 2, 1e-6) << cat << " " << mid;
+            EXPECT_NEAR(WindS2Lookup(cat, static_cast<float>(heights[k])), s2[k], 1e-6)
+                << cat << " " << heights[k];
+        }
+    EXPECT_THROW(WindS2Lookup(1, 200.0001f), RangeError);
+    EXPECT_THROW(WindS2Lookup(0, 10), RangeError);
+    EXPECT_THROW(WindS2Lookup(5, 10), RangeError);
+}
+
+// Each terrain with each life at 10 m, V 40, S1 1: Vs = 40 S2 S3 and q = 0.613 Vs^2 / 1000.
+TEST_F(WindTest, EachTerrainAndLifeGivesItsFactorsSpeedAndPressure) {
+    const struct {
+        int terrain, life;
+        const char *s2, *s3, *vs, *q;
+    } rows[] = {
+        {1, 1, "1.00", "0.770", "30.8 m/s", "0.582"},  // 40 x 1.00 x 0.77; 0.613 x 30.8^2 = 0.5815
+        {2, 2, "0.930", "0.830", "30.9 m/s", "0.584"}, // 40 x 0.93 x 0.83 = 30.876; 0.5844
+        {3, 3, "0.780", "0.880", "27.5 m/s", "0.462"}, // 40 x 0.78 x 0.88 = 27.456; 0.4621
+        {4, 4, "0.670", "1.00", "26.8 m/s", "0.440"},  // 40 x 0.67 x 1.0; 0.4403
+    };
+    for (const auto& r : rows) {
+        const auto shown = WindCalculate({"4", "", "40", "1", "10", "1", "10", "", r.terrain, r.life});
+        ASSERT_EQ(shown.size(), 18u) << r.terrain;
+        EXPECT_EQ(shown[5].substr(30) + "|" + shown[6].substr(30) + "|" + shown[7].substr(30) + "|" +
+                      shown[8].substr(30),
+                  std::string(r.s2) + "|" + r.s3 + "|" + r.vs + "|" + r.q + " kN/m\xB2");
+        EXPECT_EQ(WindState.TerrainCategory, r.terrain);
+    }
+}
+
+// Lengths of kilometres and of half a millimetre. V 50, S1 1, 10 m open country, over 10 years:
+// Vs 50, q = 0.613 x 2500 / 1000 = 1.5325; Wff 1.5. 20 km of tube: At 966 m^2, 966 x 1.5 x
+// 1.5325 = 2220.6 kN; 10 km of toeboard: Ab 2250 m^2, 5172.2 kN; total 7392.8 kN. 0.5 mm of tube:
+// At 2.415e-5 m^2, 3.7e-5 kN.
+TEST_F(WindTest, LoadsOfLongAndTinyLengths) {
+    const std::string sq = "\xB2", cont = "                            = ";
+    auto shown = WindCalculate({"50", "Long run", "50", "1", "10", "1.5", "20000", "10000", 1, 4});
+    ASSERT_EQ(shown.size(), 25u);
+    EXPECT_EQ((std::vector<std::string>{shown[13], shown[14], shown[16], shown[18], shown[19], shown[21],
+                                        shown[24]}),
+              (std::vector<std::string>{
+                  " Area of tube  (At)         = 20000 m x 0.0483 m", cont + "966 m" + sq, cont + "2220 kN",
+                  " Area of toeboard (Ab)      = 10000 m x 0.225 m", cont + "2250 m" + sq, cont + "5170 kN",
+                  " Total wind load area 50     = 7393 kN"}));
+    EXPECT_NEAR(WindState.Area[50].TotalLoad, 7392.78, 0.01);
+    shown = WindCalculate({"50", "Short", "50", "1", "10", "1.5", "0.0005", "0", 1, 4});
+    ASSERT_EQ(shown.size(), 18u);
+    EXPECT_EQ(shown[13], " Area of tube  (At)         = 0.000500 m x 0.0483 m");
+    EXPECT_NEAR(WindState.Area[50].TubeLoad, 2.415e-5 * 1.5 * 1.5325, 1e-9);
+}
+
+// The spinner refills every control from the area it moves to: two areas that differ in every
+// input, radio and description, each reached from the other's controls.
+TEST_F(WindTest, SpinnerRefillsEveryControlOfEachArea) {
+    const WindChoices one = worked("1"),
+                      two{"2", "South gable", "38", "1.2", "35", "0.8", "7.5", "12.5", 4, 3};
+    WindCalculate(one);
+    WindCalculate(two);
+    WindChoices from = two;
+    from.Edit_AreaNo = "1";
+    WindAreaView v = WindUpDown(from);
+    const auto controls = [](const WindChoices& c) {
+        return std::vector<std::string>{c.Edit_Desc,
+                                        c.Edit_Basic,
+                                        c.Edit_S1,
+                                        c.Edit_Height,
+                                        c.Edit_Factor,
+                                        c.Edit_TubeLength,
+                                        c.Edit_BoardLength,
+                                        std::to_string(c.Terrain),
+                                        std::to_string(c.Probability)};
+    };
+    EXPECT_EQ(controls(v.Controls), (std::vector<std::string>{"North elevation", "46.0", "1.00", "20.0",
+                                                              "1.30", "10.0", "10.0", "1", "1"}));
+    EXPECT_EQ(v.List.size(), 25u);
+    from = one;
+    from.Edit_AreaNo = "2";
+    v = WindUpDown(from);
+    EXPECT_EQ(controls(v.Controls), (std::vector<std::string>{"South gable", "38.0", "1.20", "35.0", "0.800",
+                                                              "7.50", "12.5", "4", "3"}));
+    // Category 4 at 35 m: 0.90 + 0.5 x 0.07 = 0.935; Vs = 38 x 1.2 x 0.935 x 0.88 = 37.52 m/s.
+    EXPECT_EQ(v.List.at(5).substr(30) + "|" + v.List.at(7).substr(30), "0.935|37.5 m/s");
+}
+
+// An area not yet given a speed or S1 offers those of the area just below it, up to the last area:
+// 99 holds V 41 and S1 1.15, 98 holds V 52 and S1 1.3; moving to 100 offers 99's.
+// One metre of tube and of toeboard still gives the total: 0.0483 x 1.3 x q + 0.225 x 1.3 x q.
+TEST_F(WindTest, TheLastAreaOffersTheSpeedAndS1OfTheOneBelowAndOneMetreLengthsAreTotalled) {
+    WindCalculate({"98", "", "52", "1.3", "20", "1.3", "1", "1", 1, 1});
+    WindCalculate({"99", "", "41", "1.15", "20", "1.3", "1", "1", 1, 1});
+    const WindAreaView v = WindUpDown(worked("100"));
+    EXPECT_EQ(v.Controls.Edit_Basic + "|" + v.Controls.Edit_S1, "41.0|1.15");
+    // Area 99: Vs = 41 x 1.15 x 1.06 x 0.77 = 38.48, q = 0.9079; loads 0.0483 x 1.3 x 0.9079 =
+    // 0.05700 and 0.225 x 1.3 x 0.9079 = 0.2655 kN, total 0.3226 kN.
+    const TWindArea& a = WindState.Area[99];
+    ASSERT_EQ(a.Lines[0], "25");
+    EXPECT_EQ(a.Lines[25], " Total wind load area 99     = 0.3226 kN");
+    EXPECT_NEAR(a.TotalLoad, 0.2733 * 1.3 * 0.907856, 1e-5);
+}

@@ -12,6 +12,7 @@
 #include "BindingRoundTrip.h"
 #include "FormsFixture.h"
 #include "WiringTables.h"
+#include "foundation/ui/Preferences.h"
 
 using namespace kx;
 
@@ -136,4 +137,43 @@ TEST_F(FormsTest, SteelControlsStayUsableAndEachItemAndButtonHasItsOwnEffect) {
                          << blocks[i];
              }});
     kxtest::ExpectEffects(w, effects);
+}
+
+// The elastic-modulus labels of the property lines are the preferences': switched to the other
+// modulus and back while both windows are open, then to the other one and back again with OK each
+// time, the next pick names its moduli by the choice in force, their values unchanged.
+TEST_F(FormsTest, SteelPropertiesNameTheModulusOfThePreferencesChangedWhileTheWindowIsOpen) {
+    TKX_CapFrm* w = Forms.KX_CapFrm;
+    TPreferencesFrm* p = Forms.PreferencesFrm;
+    ShowForm(w);
+    w->familyItems[0]->trigger();
+    // The values after the label of the lines that begin with one of the labels.
+    const auto moduli = [w](const char* xx, const char* yy) {
+        clickLine(w, "^127 x 76 UB 13");
+        std::vector<std::string> found;
+        for (int i = 0; i < w->List_Props->count(); ++i) {
+            const std::string line = w->List_Props->item(i)->text().toStdString();
+            for (const std::string& label : {std::string("  ") + xx + " = ", std::string("  ") + yy + " = "})
+                if (line.starts_with(label)) found.push_back(line.substr(label.size()));
+        }
+        return found;
+    };
+    const auto choose = [p](std::initializer_list<QRadioButton*> clicks) {
+        ShowForm(p);
+        for (QRadioButton* b : clicks)
+            b->click();
+        p->Button2->click();
+    };
+    choose({p->Option_SPlastic});
+    const std::vector<std::string> values = moduli("Zxx", "Zyy");
+    ASSERT_EQ(values.size(), 2u);
+    EXPECT_EQ(values[0], "74.56 cm^3");
+    choose({p->Option_ZPlastic, p->Option_SPlastic}); // there and back before OK
+    EXPECT_EQ(moduli("Zxx", "Zyy"), values);
+    choose({p->Option_ZPlastic});
+    EXPECT_EQ(moduli("Sxx", "Syy"), values);
+    EXPECT_TRUE(moduli("Zxx", "Zyy").empty());
+    choose({p->Option_SPlastic});
+    EXPECT_EQ(moduli("Zxx", "Zyy"), values);
+    EXPECT_TRUE(w->isVisible());
 }

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -316,4 +317,88 @@ TEST_F(FormsTest, ADurationDialogClosedWithoutOkLeavesTheListsSummaryAndPrintout
     EXPECT_TRUE(listed(w->List_Results, "  MAJOR AXIS AXIAL LOADING"));
     EXPECT_TRUE(listed(w->List_Sum, moment.c_str()) && listed(w->List_Results, moment.c_str()));
     EXPECT_TRUE(printed(moment.c_str()));
+}
+
+// Every value label of the window beside its caption: D40 sharing and wet (E 10800 bending, 7500
+// axial; 12.5, 2, 12.6 N/mm^2; K8 1.1; K1 1.02, K2 0.8 for E and bending, 0.9 shear, 0.6 axial),
+// then C16 dry and single after a combined check with General (K3 1.4 both).
+TEST_F(FormsTest, TimberShowsEveryGradeValueAndFactorBesideItsCaption) {
+    TTimberFrm* w = Forms.TimberFrm;
+    const char* captions[] = {"Grade Bending Stress",
+                              "Grade Shear Stress",
+                              "Grade Axial Stress",
+                              "E (bending)",
+                              "E (axial)",
+                              "K8",
+                              "K1",
+                              "K2 (E)",
+                              "K2 (bending)",
+                              "K2 (shear)",
+                              "K2 (axial)",
+                              "K3 (bending)",
+                              "K3 (axial)"};
+    const char* names[] = {"lbl_BendStress", "lbl_ShearStress", "lbl_AxStress", "lbl_Eb",  "lbl_Eax",
+                           "lbl_K8",         "lbl_K1",          "lbl_K2E",      "lbl_K2B", "lbl_K2S",
+                           "lbl_K2Ax",       "lbl_K3b",         "lbl_K3ax"};
+    for (const char* caption : captions) {
+        bool found = false;
+        for (const QLabel* l : w->findChildren<QLabel*>())
+            found = found || l->text() == QLatin1String(caption);
+        EXPECT_TRUE(found) << caption;
+    }
+    const auto shown = [w, &names] {
+        std::vector<std::string> out;
+        for (const char* name : names)
+            out.push_back(kxtest::Text(w, name));
+        return out;
+    };
+    w->Combo_Grade->setCurrentIndex(12);
+    w->Option_Share->setChecked(true);
+    w->Option_Wet->setChecked(true);
+    EXPECT_EQ(shown(), (std::vector<std::string>{"12.5", "2.00", "12.6", "10800", "7500", "1.1", "1.02",
+                                                 "0.80", "0.80", "0.90", "0.60", "", ""}));
+    w->Option_Single->setChecked(true);
+    ASSERT_TRUE(press(w->cmd_Comb, [](TDurationFrm* d) { answerOK(d, "0.5", "10"); }));
+    EXPECT_EQ(shown(), (std::vector<std::string>{"5.30", "0.670", "6.80", "5800", "5800", "1.0", "1.00",
+                                                 "1.0", "1.0", "1.0", "1.0", "1.40", "1.40"}));
+}
+
+// The dialog's own texts: the two notes in their colours, the captions of the combined inputs, the
+// durations in the colour of their source (1 Week, 1 Month, 1 Year red: falsework; General and
+// Wall blue: the formwork guide). Enter in the moment box is OK: the combined check of 0.5 kN-m
+// and 10 kN is worked out (index 0.545, OK).
+TEST_F(FormsTest, DurationDialogTextsColoursAndEnterForOk) {
+    TTimberFrm* w = Forms.TimberFrm;
+    const auto colour = [](const QWidget* c) { return c->palette().color(QPalette::WindowText); };
+    ASSERT_TRUE(press(w->cmd_Comb, [&](TDurationFrm* d) {
+        const std::pair<const char*, const char*> texts[] = {
+            {"Label1", "Red text is to BS 5975 (falsework)"},
+            {"Label2",
+             "Blue text is to the recommendations of \"Formwork a guide to good practice\" 1986 by the "
+             "Concrete Society."},
+            {"Label_Comb1", "Enter axial load and bending moment"},
+            {"Label_Comb2", "Applied Axial Load"},
+            {"Label_Comb3", "kN"},
+            {"Label_Comb4", "Applied Moment"},
+            {"Label_Comb5", "kN-m"}};
+        for (auto [name, text] : texts)
+            EXPECT_EQ(kxtest::Text(d, name), text) << name;
+        EXPECT_EQ(colour(kxtest::Control(d, "Label1")), QColor(Qt::red));
+        EXPECT_EQ(colour(kxtest::Control(d, "Label2")), QColor(Qt::blue));
+        const std::tuple<const char*, const char*, Qt::GlobalColor> radios[] = {
+            {"Option_General", "General", Qt::blue}, {"Option_AxWall", "Wall", Qt::blue},
+            {"Option_Week", "1 Week", Qt::red},      {"Option_AxMonth", "1 Month", Qt::red},
+            {"Option_Year", "1 Year", Qt::red},      {"Option_AxGeneral", "General", Qt::blue}};
+        for (auto [name, text, c] : radios) {
+            EXPECT_EQ(kxtest::Text(d, name), text) << name;
+            EXPECT_EQ(colour(kxtest::Control(d, name)), QColor(c)) << name;
+        }
+        d->Edit_Axial->setText("10");
+        d->Edit_Mom->setText("0.5");
+        d->Edit_Mom->setFocus();
+        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QApplication::sendEvent(d->Edit_Mom, &enter);
+    }));
+    EXPECT_TRUE(listed(w->List_Sum, "  Combined Loading Equation = 0.545"));
+    EXPECT_TRUE(listed(w->List_Sum, "  Combined Loading OK"));
 }
