@@ -1,6 +1,7 @@
 #include "platform/Arr.h"
 #include "platform/BusyCursor.h"
 #include "platform/Canvas.h"
+#include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/Files.h"
 #include "platform/Guard.h"
@@ -94,6 +95,29 @@ TEST(Files, OfSeveralSpellingsTheExactOneOrTheFirstInNameOrderIsTaken) {
     InitStartDir();
     EXPECT_EQ(StartDir, std::filesystem::current_path().string());
     StartDir = saved;
+}
+
+// A service used before start-up installed it ends the program and names the service.
+TEST(MissingService, EndsTheProgramNamingTheService) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_DEATH(
+        {
+            InstallDialogs(nullptr);
+            dlg().Message("lost", "KX-Flexor");
+        },
+        "KX-Flexor: the dialog service is used before it is installed");
+    EXPECT_DEATH(
+        {
+            InstallClock(nullptr);
+            clockService();
+        },
+        "KX-Flexor: the clock service is used before it is installed");
+    EXPECT_DEATH(
+        {
+            InstallPrinter(nullptr);
+            printer();
+        },
+        "KX-Flexor: the printer service is used before it is installed");
 }
 
 TEST(RecordingPrinter, KeepsEachPageOfAnA4DocumentAndNoPageOutsideIt) {
