@@ -22,10 +22,8 @@ void WriteSectionFile(const std::string& fileName, std::span<const TSectionRec> 
 
 namespace {
 
-// A tail shorter than a record is no record: the most records and such a tail are still read.
 std::vector<std::uint8_t> sectionFileBytes(const std::string& fileName) {
-    return ReadRegularFile(SectionFilePath(fileName),
-                           std::size_t{kMaxSectionRecords + 1} * SectionRecSize - 1);
+    return ReadRegularFile(SectionFilePath(fileName), std::size_t{kMaxSectionRecords} * SectionRecSize);
 }
 
 } // namespace

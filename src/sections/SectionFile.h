@@ -25,8 +25,8 @@ std::string SectionFilePath(const std::string& fileName);
 inline constexpr int kMaxSectionRecords = 250;
 
 // Every whole record of a section file; a shorter tail is ignored. A missing file throws
-// IoError "File not found"; a folder, a device, a pipe or a file that holds more than
-// kMaxSectionRecords whole records "File access denied", before it is read.
+// IoError "File not found"; a folder, a device, a pipe or a file longer than kMaxSectionRecords
+// records "File access denied", before it is read.
 std::vector<TSectionRec> ReadSectionFile(const std::string& fileName);
 
 // The designations of a section file in file order, as stored (spacer rows as their blanks).

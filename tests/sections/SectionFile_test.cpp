@@ -232,8 +232,8 @@ TEST(SectionFile, TwoRecordsThatDifferInEveryFieldAreStoredAndReadBackFieldByFie
               (std::vector<std::string>{"254 UC 73", "Temporary prop 2 x 75 RSA"}));
 }
 
-// The user's own file holds 250 records: the 250th is read like the first; a 251st makes the file
-// one the program never wrote, refused unread.
+// The user's own file holds 250 records: the 250th is read like the first; a byte more makes the file
+// one the program never wrote, refused unread, while a shorter file keeps its whole records.
 TEST(SectionFile, TheLastOfTwoHundredAndFiftyRecordsIsReadAndALongerFileIsRefused) {
     StartDirScope dir;
     std::vector<TSectionRec> recs(250, firstRecord());
@@ -251,11 +251,13 @@ TEST(SectionFile, TheLastOfTwoHundredAndFiftyRecordsIsReadAndALongerFileIsRefuse
     EXPECT_EQ(ReadSectionDesignations("KX.sct").back(), "Temporary prop 2 x 75 RSA");
     EXPECT_EQ(ioErrorOf([] { ReadSectionRecord("KX.sct", 251); }), "100 Read beyond end of file");
 
-    // 199 bytes more are no record and are ignored; 200 more are a 251st record.
-    std::ofstream(dir.path("KX.sct"), std::ios::binary | std::ios::app) << std::string(199, '\0');
-    EXPECT_EQ(ReadSectionFile("KX.sct").size(), 250u);
+    // One byte more than the program ever writes to a section file, and the file is no file of its own.
     std::ofstream(dir.path("KX.sct"), std::ios::binary | std::ios::app) << std::string(1, '\0');
     EXPECT_EQ(ioErrorOf([] { ReadSectionFile("KX.sct"); }), "5 File access denied");
     EXPECT_EQ(ioErrorOf([] { ReadSectionDesignations("KX.sct"); }), "5 File access denied");
     EXPECT_EQ(ioErrorOf([] { ReadSectionRecord("KX.sct", 1); }), "5 File access denied");
+    std::filesystem::resize_file(dir.path("KX.sct"), 49999);
+    ASSERT_EQ(ReadSectionFile("KX.sct").size(), 249u) << "a tail of 199 bytes is no record";
+    expectFields(ReadSectionFile("KX.sct").back(), true, "254 UC 73", "KXSect12345", 249,
+                 "record 249 of 249");
 }
