@@ -309,6 +309,54 @@ TEST(BinaryIO, FailuresMetOnDiskKeepWhatWasThere) {
     EXPECT_EQ(EntriesIn(dir.dir()), 3u) << "a, b and old.bin";
 }
 
+int OpenDescriptors() {
+    int n = 0;
+    for ([[maybe_unused]] const auto& e : fs::directory_iterator("/proc/self/fd"))
+        ++n;
+    return n;
+}
+
+// A program started without standard input gets descriptor 0 for the first file it opens: that file is
+// written, read and closed like any other, on failure too.
+TEST(BinaryIO, AFileOnDescriptorZeroIsWrittenReadAndClosedLikeAnyOther) {
+    TempDir dir;
+    WriteFileDirect(dir.path("old.kxf"), {1});
+    const int savedInput = ::dup(0);
+    ASSERT_GE(savedInput, 0);
+    ::close(0);
+    const int before = OpenDescriptors();
+    const std::string replaced = IoCodeAndMessage([&] { WriteFileReplacing(dir.path("old.kxf"), {2, 3}); });
+    const std::string direct = IoCodeAndMessage([&] { WriteFileDirect(dir.path("new.kxf"), {4}); });
+    Bytes read;
+    const std::string readErr = IoCodeAndMessage([&] { read = ReadWholeFile(dir.path("old.kxf")); });
+    const std::string full = IoCodeAndMessage([] { WriteFileDirect("/dev/full", {5}); });
+    auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit oldSize{};
+    getrlimit(RLIMIT_FSIZE, &oldSize);
+    rlimit small = oldSize;
+    small.rlim_cur = 1;
+    setrlimit(RLIMIT_FSIZE, &small);
+    const std::string replaceFull = IoCodeAndMessage([&] {
+        WriteFileReplacing(dir.path("old.kxf"), {6, 6});
+    });
+    setrlimit(RLIMIT_FSIZE, &oldSize);
+    std::signal(SIGXFSZ, oldHandler);
+    const int after = OpenDescriptors();
+    ::dup2(savedInput, 0);
+    ::close(savedInput);
+
+    EXPECT_EQ(replaced, "none");
+    EXPECT_EQ(direct, "none");
+    EXPECT_EQ(readErr, "none");
+    EXPECT_EQ(read, (Bytes{2, 3}));
+    EXPECT_EQ(full, "101 Disk full");
+    EXPECT_EQ(replaceFull, "101 Disk full");
+    EXPECT_EQ(after, before) << "every file closed again";
+    EXPECT_EQ(ReadWholeFile(dir.path("old.kxf")), (Bytes{2, 3}));
+    EXPECT_EQ(ReadWholeFile(dir.path("new.kxf")), Bytes{4});
+    EXPECT_EQ(EntriesIn(dir.dir()), 2u) << "no temporary file left";
+}
+
 // What a user who is not root meets: a read-only file, a file they may not read, a read-only folder.
 TEST(BinaryIO, ReadOnlyFilesAndFoldersRefuseTheUserAndKeepTheirContents) {
     if (kxtest::RanAsUnprivilegedUser()) return;
