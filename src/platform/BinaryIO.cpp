@@ -45,7 +45,9 @@ void ThrowSystemIoError(int err) {
     case ENOSPC:
     case EDQUOT:
     case EFBIG: ThrowIoError(IoDiskFull);
-    default: ThrowIoError(err);
+    // Any other system error keeps its own number in its text: the program's texts belong to the
+    // program's numbers, and an errno of the same value (EIO is 5) is not what they say.
+    default: throw IoError(err, "I/O error " + std::to_string(err));
     }
 }
 

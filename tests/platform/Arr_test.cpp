@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
 using namespace kx;
@@ -46,4 +47,45 @@ TEST(ShortString, CutsAtCapacityAndStoresTheLengthByteThenEveryCharacter) {
     r.fromBytes(in);
     r.toBytes(bytes);
     EXPECT_EQ(std::vector<std::uint8_t>(bytes, bytes + 6), (std::vector<std::uint8_t>{2, 'a', 'b', 0, 0, 0}));
+}
+
+// Both ends of each array: the first and the last index hold their own values, one past either end
+// throws, written or only read; a lower bound below zero and an array of one value likewise.
+TEST(Arr, BothEndsAreReachableAndOnePastEitherEndThrows) {
+    Arr<int, 1, 5> loads;
+    loads[1] = 11;
+    loads[5] = 55;
+    const Arr<int, 1, 5>& shown = loads;
+    EXPECT_EQ(shown[1], 11);
+    EXPECT_EQ(shown[5], 55);
+    EXPECT_EQ(*loads.begin(), 11) << "index 1 is the first value held";
+    EXPECT_EQ(*(loads.end() - 1), 55) << "index 5 is the last value held";
+    EXPECT_THROW((void)shown[0], RangeError);
+    EXPECT_THROW((void)shown[6], RangeError);
+    EXPECT_THROW(loads[0] = 1, RangeError);
+    EXPECT_THROW(loads[6] = 1, RangeError);
+
+    Arr<double, -2, 2> around;
+    around[-2] = -2.5;
+    around[2] = 2.5;
+    EXPECT_EQ(std::vector<double>(around.begin(), around.end()), (std::vector<double>{-2.5, 0, 0, 0, 2.5}));
+    EXPECT_THROW(around[-3], RangeError);
+    EXPECT_THROW(around[3], RangeError);
+    static_assert(Arr<double, -2, 2>::count == 5 && Arr<int, 0, 0>::count == 1);
+
+    Arr<int, 0, 0> one;
+    one[0] = 9;
+    EXPECT_EQ(std::as_const(one)[0], 9);
+    EXPECT_THROW(one[1], RangeError);
+    EXPECT_THROW(one[-1], RangeError);
+    EXPECT_THROW((void)std::as_const(one)[-1], RangeError);
+
+    // Filled, compared: every value takes part.
+    Arr<int, 1, 5> same;
+    same.fill(3);
+    Arr<int, 1, 5> other = same;
+    EXPECT_TRUE(other == same);
+    other[5] = 4;
+    EXPECT_FALSE(other == same);
+    EXPECT_EQ(std::vector<int>(same.begin(), same.end()), (std::vector<int>{3, 3, 3, 3, 3}));
 }

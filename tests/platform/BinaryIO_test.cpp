@@ -4,8 +4,15 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cmath>
+#include <csignal>
+#include <cstdint>
 #include <filesystem>
+#include <limits>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "TempDir.h"
 #include "Unprivileged.h"
@@ -139,6 +146,240 @@ TEST(BinaryIO, ReplacingWriteLeavesAFolderTheUserMayNotWriteTo) {
     EXPECT_EQ(ReadWholeFile(f), Bytes{3});
     EXPECT_EQ(EntriesIn(dir.path("folder")), 1u);
     fs::permissions(dir.path("folder"), fs::perms(0755)); // so that it can be removed
+}
+
+} // namespace
+
+namespace {
+
+// The program's I/O error number and text a call fails with, or "none".
+template <class F> std::string IoCodeAndMessage(F&& call) {
+    try {
+        call();
+    } catch (const IoError& e) {
+        return std::to_string(e.code()) + " " + e.what();
+    }
+    return "none";
+}
+
+TEST(BinaryIO, NumbersAtTheEndsOfTheirRangesKeepEveryBit) {
+    BinaryWriter w;
+    for (std::int32_t v : {INT32_MIN, INT32_MAX, -1, 0})
+        w.int32(v);
+    // The largest and the smallest subnormal single, a negative zero, an infinity.
+    for (float v : {3.4028235e38f, -1.4e-45f, -0.0f, -std::numeric_limits<float>::infinity()})
+        w.single(v);
+    for (double v : {1.7976931348623157e308, 4.9e-324, -0.0})
+        w.dbl(v);
+    w.str(ShortString<5>("abcdefgh")); // cut to its five characters
+    // clang-format off
+    const Bytes expected = {
+        0, 0, 0, 0x80,   0xFF, 0xFF, 0xFF, 0x7F,   0xFF, 0xFF, 0xFF, 0xFF,   0, 0, 0, 0,
+        0xFF, 0xFF, 0x7F, 0x7F,   1, 0, 0, 0x80,   0, 0, 0, 0x80,   0, 0, 0x80, 0xFF,
+        0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xEF, 0x7F,   1, 0, 0, 0, 0, 0, 0, 0,   0, 0, 0, 0, 0, 0, 0, 0x80,
+        5, 'a', 'b', 'c', 'd', 'e'};
+    // clang-format on
+    EXPECT_EQ(w.data(), expected);
+
+    BinaryReader r(w.data());
+    EXPECT_EQ(r.int32(), INT32_MIN);
+    EXPECT_EQ(r.int32(), INT32_MAX);
+    EXPECT_EQ(r.int32(), -1);
+    EXPECT_EQ(r.int32(), 0);
+    EXPECT_EQ(r.single(), 3.4028235e38f);
+    EXPECT_EQ(r.single(), -1.4e-45f);
+    const float negativeZero = r.single();
+    EXPECT_TRUE(negativeZero == 0 && std::signbit(negativeZero));
+    EXPECT_EQ(r.single(), -std::numeric_limits<float>::infinity());
+    EXPECT_EQ(r.dbl(), 1.7976931348623157e308);
+    EXPECT_EQ(r.dbl(), 4.9e-324);
+    EXPECT_TRUE(std::signbit(r.dbl()));
+    EXPECT_EQ(r.position(), 56u);
+    EXPECT_EQ(r.str<5>().str(), "abcde");
+    EXPECT_EQ(r.remaining(), 0u);
+    // A read of nothing at the end is no read beyond it.
+    EXPECT_EQ(IoCodeAndMessage([&] { r.bytes(nullptr, 0); }), "none");
+
+    // Short by one byte, a read fails whole and leaves nothing more to read.
+    struct Short {
+        std::size_t size;
+        const char* what;
+    };
+    for (const Short& s :
+         {Short{3, "int32"}, Short{3, "single"}, Short{7, "double"}, Short{5, "string[5]"}}) {
+        BinaryReader shortRead(Bytes(s.size, 1));
+        EXPECT_EQ(IoCodeAndMessage([&] {
+                      const std::string what = s.what;
+                      if (what == "int32") shortRead.int32();
+                      if (what == "single") shortRead.single();
+                      if (what == "double") shortRead.dbl();
+                      if (what == "string[5]") shortRead.str<5>();
+                  }),
+                  "100 Read beyond end of file")
+            << s.what;
+        EXPECT_EQ(shortRead.remaining(), 0u) << s.what;
+    }
+}
+
+// Each system error the file code can meet, as the user reads it.
+TEST(BinaryIO, EverySystemErrorBecomesTheProgramsNumberAndText) {
+    const std::pair<int, const char*> rows[] = {
+        {ENOENT, "2 File not found"},
+        {ENOTDIR, "2 File not found"},
+        {ENAMETOOLONG, "3 Invalid filename"},
+        {EINVAL, "3 Invalid filename"},
+        {EMFILE, "4 Too many open files"},
+        {ENFILE, "4 Too many open files"},
+        {EACCES, "5 File access denied"},
+        {EPERM, "5 File access denied"},
+        {EROFS, "5 File access denied"},
+        {EISDIR, "5 File access denied"},
+        {ENXIO, "5 File access denied"},
+        {ETXTBSY, "5 File access denied"},
+        {ENOSPC, "101 Disk full"},
+        {EDQUOT, "101 Disk full"},
+        {EFBIG, "101 Disk full"},
+        {EIO, "5 I/O error 5"},
+        {ELOOP, "40 I/O error 40"},
+        {EEXIST, "17 I/O error 17"},
+    };
+    // EIO is 5 here: the number of "File access denied", but not that error.
+    for (const auto& [err, text] : rows)
+        EXPECT_EQ(IoCodeAndMessage([e = err] { ThrowSystemIoError(e); }), text) << err;
+}
+
+// The failures the file code tells apart, met for real: a name too long, a loop of links, no
+// descriptor left, a read-only file replaced, and a full disk during a replacing write.
+TEST(BinaryIO, FailuresMetOnDiskKeepWhatWasThere) {
+    TempDir dir;
+    const std::string longName = dir.path(std::string(300, 'n'));
+    EXPECT_EQ(IoCodeAndMessage([&] { ReadWholeFile(longName); }), "3 Invalid filename");
+    EXPECT_EQ(IoCodeAndMessage([&] { WriteFileDirect(longName, {1}); }), "3 Invalid filename");
+    EXPECT_EQ(IoCodeAndMessage([&] { WriteFileReplacing(longName, {1}); }), "3 Invalid filename");
+
+    fs::create_symlink("b", dir.path("a"));
+    fs::create_symlink("a", dir.path("b"));
+    EXPECT_EQ(IoCodeAndMessage([&] { ReadWholeFile(dir.path("a")); }), "40 I/O error 40");
+    EXPECT_EQ(IoCodeAndMessage([&] { WriteFileDirect(dir.path("a"), {1}); }), "40 I/O error 40");
+
+    // No descriptor left to open the file with.
+    WriteFileDirect(dir.path("old.bin"), {1, 2, 3});
+    rlimit old{};
+    ASSERT_EQ(getrlimit(RLIMIT_NOFILE, &old), 0);
+    // The lowest free descriptor number becomes the limit, so no further file can be opened.
+    const int lowestFree = ::dup(0);
+    ASSERT_GE(lowestFree, 0);
+    ::close(lowestFree);
+    rlimit limited = old;
+    limited.rlim_cur = static_cast<rlim_t>(lowestFree);
+    ASSERT_EQ(setrlimit(RLIMIT_NOFILE, &limited), 0);
+    const std::string readErr = IoCodeAndMessage([&] { ReadWholeFile(dir.path("old.bin")); });
+    const std::string writeErr = IoCodeAndMessage([&] { WriteFileDirect(dir.path("new.bin"), {1}); });
+    setrlimit(RLIMIT_NOFILE, &old);
+    EXPECT_EQ(readErr, "4 Too many open files");
+    EXPECT_EQ(writeErr, "4 Too many open files");
+    EXPECT_FALSE(fs::exists(dir.path("new.bin")));
+
+    // A file that no one may write is kept, even from root; one its owner may write keeps its bits.
+    fs::permissions(dir.path("old.bin"), fs::perms(0444));
+    EXPECT_EQ(IoCodeAndMessage([&] { WriteFileReplacing(dir.path("old.bin"), {9}); }),
+              "5 File access denied");
+    EXPECT_EQ(ReadWholeFile(dir.path("old.bin")), (Bytes{1, 2, 3}));
+    for (unsigned mode : {0200u, 0020u, 0002u, 0640u}) {
+        fs::permissions(dir.path("old.bin"), fs::perms(mode));
+        EXPECT_EQ(IoCodeAndMessage([&] { WriteFileReplacing(dir.path("old.bin"), {9}); }), "none") << mode;
+        EXPECT_EQ(fs::status(dir.path("old.bin")).permissions(), fs::perms(mode)) << mode;
+    }
+    fs::permissions(dir.path("old.bin"), fs::perms(0644));
+    EXPECT_EQ(ReadWholeFile(dir.path("old.bin")), Bytes{9});
+
+    // The disk fills while the new file is written: the old one stays whole, the temporary goes.
+    auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit oldSize{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &oldSize), 0);
+    rlimit smallFiles = oldSize;
+    smallFiles.rlim_cur = 100;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &smallFiles), 0);
+    const std::string fullErr =
+        IoCodeAndMessage([&] { WriteFileReplacing(dir.path("old.bin"), Bytes(150, 7)); });
+    setrlimit(RLIMIT_FSIZE, &oldSize);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_EQ(fullErr, "101 Disk full");
+    EXPECT_EQ(ReadWholeFile(dir.path("old.bin")), Bytes{9});
+    EXPECT_EQ(EntriesIn(dir.dir()), 3u) << "a, b and old.bin";
+}
+
+int OpenDescriptors() {
+    int n = 0;
+    for ([[maybe_unused]] const auto& e : fs::directory_iterator("/proc/self/fd"))
+        ++n;
+    return n;
+}
+
+// A program started without standard input gets descriptor 0 for the first file it opens: that file is
+// written, read and closed like any other, on failure too.
+TEST(BinaryIO, AFileOnDescriptorZeroIsWrittenReadAndClosedLikeAnyOther) {
+    TempDir dir;
+    WriteFileDirect(dir.path("old.kxf"), {1});
+    const int savedInput = ::dup(0);
+    ASSERT_GE(savedInput, 0);
+    ::close(0);
+    const int before = OpenDescriptors();
+    const std::string replaced = IoCodeAndMessage([&] { WriteFileReplacing(dir.path("old.kxf"), {2, 3}); });
+    const std::string direct = IoCodeAndMessage([&] { WriteFileDirect(dir.path("new.kxf"), {4}); });
+    Bytes read;
+    const std::string readErr = IoCodeAndMessage([&] { read = ReadWholeFile(dir.path("old.kxf")); });
+    const std::string full = IoCodeAndMessage([] { WriteFileDirect("/dev/full", {5}); });
+    auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit oldSize{};
+    getrlimit(RLIMIT_FSIZE, &oldSize);
+    rlimit small = oldSize;
+    small.rlim_cur = 1;
+    setrlimit(RLIMIT_FSIZE, &small);
+    const std::string replaceFull = IoCodeAndMessage([&] {
+        WriteFileReplacing(dir.path("old.kxf"), {6, 6});
+    });
+    setrlimit(RLIMIT_FSIZE, &oldSize);
+    std::signal(SIGXFSZ, oldHandler);
+    const int after = OpenDescriptors();
+    ::dup2(savedInput, 0);
+    ::close(savedInput);
+
+    EXPECT_EQ(replaced, "none");
+    EXPECT_EQ(direct, "none");
+    EXPECT_EQ(readErr, "none");
+    EXPECT_EQ(read, (Bytes{2, 3}));
+    EXPECT_EQ(full, "101 Disk full");
+    EXPECT_EQ(replaceFull, "101 Disk full");
+    EXPECT_EQ(after, before) << "every file closed again";
+    EXPECT_EQ(ReadWholeFile(dir.path("old.kxf")), (Bytes{2, 3}));
+    EXPECT_EQ(ReadWholeFile(dir.path("new.kxf")), Bytes{4});
+    EXPECT_EQ(EntriesIn(dir.dir()), 2u) << "no temporary file left";
+}
+
+// What a user who is not root meets: a read-only file, a file they may not read, a read-only folder.
+TEST(BinaryIO, ReadOnlyFilesAndFoldersRefuseTheUserAndKeepTheirContents) {
+    if (kxtest::RanAsUnprivilegedUser()) return;
+    TempDir dir;
+    fs::create_directory(dir.path("folder"));
+    const std::string file = dir.path("folder/UB.sct");
+    WriteFileDirect(file, {1, 2});
+    fs::permissions(file, fs::perms(0444));
+    EXPECT_EQ(IoCodeAndMessage([&] { WriteFileDirect(file, {3}); }), "5 File access denied");
+    EXPECT_EQ(IoCodeAndMessage([&] { WriteFileReplacing(file, {3}); }), "5 File access denied");
+    EXPECT_EQ(ReadWholeFile(file), (Bytes{1, 2}));
+    fs::permissions(file, fs::perms(0200));
+    EXPECT_EQ(IoCodeAndMessage([&] { ReadWholeFile(file); }), "5 File access denied");
+    fs::permissions(file, fs::perms(0644));
+
+    // In a folder the user may not write, no file is made, but one standing there is rewritten in place.
+    fs::permissions(dir.path("folder"), fs::perms(0555));
+    EXPECT_EQ(IoCodeAndMessage([&] { WriteFileDirect(dir.path("folder/new.sct"), {1}); }),
+              "5 File access denied");
+    EXPECT_EQ(IoCodeAndMessage([&] { WriteFileDirect(file, {4, 5, 6}); }), "none");
+    EXPECT_EQ(ReadWholeFile(file), (Bytes{4, 5, 6}));
+    EXPECT_EQ(EntriesIn(dir.path("folder")), 1u);
+    fs::permissions(dir.path("folder"), fs::perms(0755));
 }
 
 } // namespace

@@ -81,3 +81,42 @@ TEST(NumberInput, ANumberTooLargeForADoubleIsToldFromOneTooSmallAndFromNoNumber)
     for (const auto& [text, sign] : rows)
         EXPECT_EQ(BeyondDoubleRange(text), sign) << text;
 }
+
+// Whole numbers at the ends of the int range, and numbers at the ends of a double's range.
+TEST(NumberInput, NumbersAtTheEndsOfTheirRanges) {
+    const std::pair<const char*, std::optional<int>> whole[] = {
+        {"2147483647", INT_MAX},
+        {"2147483648", INT_MAX},
+        {"-2147483648", INT_MIN},
+        {"-2147483649", INT_MIN},
+        {" +0 ", 0},
+        {"-1", -1},
+        {"007", 7},
+        {"+", std::nullopt},
+        {"1 2", std::nullopt},
+        {"\t", std::nullopt},
+        {"1e3", std::nullopt},
+        {"-+1", std::nullopt},
+    };
+    for (const auto& [text, want] : whole)
+        EXPECT_EQ(TryReadWholeNumber(text), want) << "\"" << text << "\"";
+
+    // The largest double is a number; the first decimal past it is too large, as is its negative.
+    EXPECT_EQ(TryReadNumber("1.7976931348623157e308", NumberPolicy::RefusedWhenNotANumber),
+              1.7976931348623157e308);
+    EXPECT_EQ(TryReadNumber("4.9e-324", NumberPolicy::ZeroWhenNotANumber), 4.9e-324);
+    const std::pair<const char*, int> beyond[] = {{"1.7976931348623157e308", 0},
+                                                  {"1.8e308", 1},
+                                                  {"-1.8e308", -1},
+                                                  {"18e307", 1},
+                                                  {"0.18e309", 1},
+                                                  {"1e-330", 0},
+                                                  {"-1e-330", 0},
+                                                  {"4.9e-324", 0}};
+    for (const auto& [text, sign] : beyond)
+        EXPECT_EQ(BeyondDoubleRange(text), sign) << text;
+    // Too large for a double: no number by any policy, so the refusing one refuses.
+    EXPECT_EQ(TryReadNumber("1.8e308", NumberPolicy::LeadingNumber), std::nullopt);
+    EXPECT_EQ(ReadNumber("1.8e308", NumberPolicy::ZeroWhenNotANumber), 0.0);
+    EXPECT_THROW(ReadNumber("1.8e308", NumberPolicy::RefusedWhenNotANumber), ConvertError);
+}

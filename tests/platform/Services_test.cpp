@@ -1,6 +1,7 @@
 #include "platform/Arr.h"
 #include "platform/BusyCursor.h"
 #include "platform/Canvas.h"
+#include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/Files.h"
 #include "platform/Guard.h"
@@ -8,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 
 #include "TempDir.h"
@@ -70,6 +72,52 @@ TEST(Files, FindsFilesInTheStartDirectoryWithoutRegardToCase) {
     EXPECT_EQ(FileNameOf("/a/b/c.kxf"), "c.kxf");
     EXPECT_EQ(FolderOf("/a/b/c.kxf"), "/a/b");
     EXPECT_EQ(FolderOf("c.kxf"), ".");
+}
+
+// Of several spellings of one name the exact one is taken, else the first in name order; a folder or
+// a name one character longer or shorter is no match.
+TEST(Files, OfSeveralSpellingsTheExactOneOrTheFirstInNameOrderIsTaken) {
+    TempDir dir;
+    std::filesystem::create_directory(dir.path("ub.sct"));
+    EXPECT_EQ(FindFileNoCase(dir.dir(), "ub.sct"), std::nullopt) << "a folder is no file";
+    for (const char* name : {"uB.sct", "Ub.sct", "UB.sc", "UB.sctx"})
+        std::ofstream(dir.path(name)) << name;
+    // "Ub.sct" sorts before "uB.sct": capitals come first.
+    EXPECT_EQ(FindFileNoCase(dir.dir(), "UB.SCT"), std::optional<std::string>(dir.path("Ub.sct")));
+    EXPECT_EQ(FindFileNoCase(dir.dir(), "ub.sct"), std::optional<std::string>(dir.path("Ub.sct")));
+    std::ofstream(dir.path("UB.SCT")) << "upper";
+    EXPECT_EQ(FindFileNoCase(dir.dir(), "ub.sct"), std::optional<std::string>(dir.path("UB.SCT")));
+    EXPECT_EQ(FindFileNoCase(dir.dir(), "uB.sct"), std::optional<std::string>(dir.path("uB.sct"))) << "exact";
+    EXPECT_EQ(FindFileNoCase(dir.dir(), "UB.s"), std::nullopt);
+
+    const std::string saved = StartDir;
+    StartDir = "elsewhere";
+    InitStartDir();
+    EXPECT_EQ(StartDir, std::filesystem::current_path().string());
+    StartDir = saved;
+}
+
+// A service used before start-up installed it ends the program and names the service.
+TEST(MissingService, EndsTheProgramNamingTheService) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_DEATH(
+        {
+            InstallDialogs(nullptr);
+            dlg().Message("lost", "KX-Flexor");
+        },
+        "KX-Flexor: the dialog service is used before it is installed");
+    EXPECT_DEATH(
+        {
+            InstallClock(nullptr);
+            clockService();
+        },
+        "KX-Flexor: the clock service is used before it is installed");
+    EXPECT_DEATH(
+        {
+            InstallPrinter(nullptr);
+            printer();
+        },
+        "KX-Flexor: the printer service is used before it is installed");
 }
 
 TEST(RecordingPrinter, KeepsEachPageOfAnA4DocumentAndNoPageOutsideIt) {

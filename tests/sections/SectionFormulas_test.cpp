@@ -479,3 +479,80 @@ TEST_P(DerivedRows, EveryRowObeysItsRules) {
 }
 
 INSTANTIATE_TEST_SUITE_P(All, DerivedRows, ::testing::ValuesIn(Families), fileCaseName<Family>);
+
+namespace {
+
+struct HandValue {
+    float TSectionRec::*field;
+    double want;
+    const char* working;
+};
+
+void expectHandValues(const TSectionRec& rec, std::initializer_list<HandValue> rows, double rel) {
+    for (const HandValue& v : rows)
+        EXPECT_TRUE(within(rec.*v.field, v.want, rel)) << v.working;
+}
+
+} // namespace
+
+// Every field the fill steps store, for round dimensions worked through by hand (five figures kept).
+TEST(SectionFormulas, FilledRecordsWorkedByHand) {
+    // I-section 200 x 100, web 10, flanges 20, root radius 10. One fillet: area fA = (1 - pi/4) 100 = 21.460,
+    // centroid c = 2.2337 from both faces, own second moment fI = 75.451.
+    TSectionRec ih;
+    FillIHRecord(ih, 200, 100, 10, 20, 10, 5, 5);
+    // clang-format off
+    expectHandValues(ih, {
+        {&TSectionRec::D, 200, "D"}, {&TSectionRec::B, 100, "B"}, {&TSectionRec::t, 10, "t"},
+        {&TSectionRec::T, 20, "T"}, {&TSectionRec::r1, 10, "r1"},
+        {&TSectionRec::b, 50, "b = B/2"}, {&TSectionRec::d, 140, "d = 200 - 2(20 + 10)"},
+        {&TSectionRec::FibreY, 50, "byte 128 = B/2"}, {&TSectionRec::FibreX, 100, "byte 132 = D/2"},
+        {&TSectionRec::A, 5685.8, "A = 2 100 20 + 160 10 + (4 - pi) 100 = 4000 + 1600 + 85.84"},
+        {&TSectionRec::Ixx, 36466000, "Ixx = 100 200^3/12 - 90 160^3/12 + 4 (fI + fA (80 - c)^2) = 66666667 - 30720000 + 519432"},
+        {&TSectionRec::Iyy, 3351500, "Iyy = 2 20 100^3/12 + 160 10^3/12 + 4 (fI + fA (5 + c)^2) = 3333333 + 13333 + 4794"},
+        {&TSectionRec::rx, 80.084, "rx = sqrt(36466000 / 5685.8)"},
+        {&TSectionRec::ry, 24.279, "ry = sqrt(3351500 / 5685.8)"},
+        {&TSectionRec::J, 602430, "J = 2/3 100 20^3 + 160 10^3/3 + 2 alpha D1^4 - 0.42 20^4, D1 = (30^2 + 12.5 10)/40 = 25.625, "
+                                   "alpha = 0.0962: 533333 + 53333 + 82958 - 67200"},
+        {&TSectionRec::TorsionLength, 33.202, "byte 160 = 25.625/(1 + pi^2 25.625^4/(16 5685.8^2)) (1 + (0.118 ln 2.28125 "
+                                               "+ 0.238 1.28125) tanh 1)"},
+        {&TSectionRec::Sx, 432580, "Sx = 100 20 180 + 10 160^2/4 + (4 - pi) 100 200/2 = 360000 + 64000 + 8584"},
+        {&TSectionRec::Sy, 104430, "Sy = 20 100^2/2 + 160 10^2/4 + (4 - pi) 100 10/2 = 100000 + 4000 + 429"},
+        {&TSectionRec::H, 2.7147e10, "H = 3351500 180^2/4"},
+        {&TSectionRec::x, 9.8976, "x = 0.566 180 sqrt(5685.8 / 602430)"},
+        {&TSectionRec::u, 0.89753, "u = (4 432580^2 (1 - 3351500/36466000) / (5685.8^2 180^2))^(1/4)"},
+    }, 1e-7);
+    // clang-format on
+
+    // RHS 200 x 100 x 10: outside corners 12.5, inside 10; mid-line corner radius 11.25.
+    TSectionRec rhs;
+    FillRHSRecord(rhs, 200, 100, 10);
+    // clang-format off
+    expectHandValues(rhs, {
+        {&TSectionRec::T, 10, "T = t"}, {&TSectionRec::r1, 10, "r1 = t"},
+        {&TSectionRec::b, 70, "b = 100 - 3 10"}, {&TSectionRec::d, 170, "d = 200 - 3 10"},
+        {&TSectionRec::FibreY, 50, "byte 128"}, {&TSectionRec::FibreX, 100, "byte 132"},
+        {&TSectionRec::A, 5551.7, "A = 2 10 (100 + 200 - 20) - (4 - pi)(12.5^2 - 10^2) = 5600 - 48.29"},
+        {&TSectionRec::J, 21539000, "J = 10^3 h/3 + 2 K Ah, h = 2 (90 + 190) - 2 11.25 (4 - pi) = 540.69, "
+                                    "Ah = 90 190 - 11.25^2 (4 - pi) = 16991.4, K = 2 Ah 10/h = 628.51"},
+        {&TSectionRec::TorsionLength, 72.9, "byte 160 = 10 + 628.51/10, three figures"},
+        {&TSectionRec::Sx, 346420, "Sx = 100 200^2/4 - 80 180^2/4 - 2 Ao (200 - 2c) + 2 Ai (180 - 2c), Ao = 33.53, "
+                                   "Ai = 21.46, c = 2.2337"},
+        {&TSectionRec::Sy, 208840, "Sy = 200 100^2/4 - 180 80^2/4 - 2 Ao (100 - 2c) + 2 Ai (80 - 2c)"},
+    }, 1e-7);
+
+    // CHS 100 x 10: bore 80.
+    TSectionRec chs;
+    FillCHSRecord(chs, 100, 10);
+    expectHandValues(chs, {
+        {&TSectionRec::B, 100, "B = D"}, {&TSectionRec::T, 10, "T = t"},
+        {&TSectionRec::A, 2827.4, "A = pi 10 90"},
+        {&TSectionRec::Ixx, 2898100, "I = pi (100^4 - 80^4)/64"}, {&TSectionRec::Iyy, 2898100, "Iyy = Ixx"},
+        {&TSectionRec::rx, 32.016, "r = sqrt(2898100 / 2827.4)"}, {&TSectionRec::ry, 32.016, "ry = rx"},
+        {&TSectionRec::J, 5796200, "J = 2 I"},
+        {&TSectionRec::Sx, 81333, "S = (100^3 - 80^3)/6"}, {&TSectionRec::Sy, 81333, "Sy = Sx"},
+        {&TSectionRec::FibreY, 50, "byte 128"}, {&TSectionRec::FibreX, 50, "byte 132"},
+        {&TSectionRec::TorsionLength, 50, "byte 160 = D/2"},
+    }, 1e-7);
+    // clang-format on
+}

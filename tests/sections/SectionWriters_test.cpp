@@ -7,6 +7,7 @@
 #include <fstream>
 
 #include "SectionTestSupport.h"
+#include "Unprivileged.h"
 #include "platform/Errors.h"
 #include "sections/SectionFile.h"
 
@@ -100,4 +101,35 @@ TEST(SectionWriters, AFailingWriterKeepsTheOthersAndReportsTheFirstError) {
             EXPECT_EQ(fs::file_size(dir.path(f.file)), 200u * f.records) << f.file;
         }
     }
+}
+
+// A user who may not write the first file or the folder: the file keeps its old bytes and the
+// writers after it still run; in a read-only folder the files already there are rewritten in place.
+TEST(SectionWriters, AReadOnlyFileOrFolderRefusesTheUserAndKeepsWhatStood) {
+    if (kxtest::RanAsUnprivilegedUser()) return;
+    StartDirScope dir;
+    std::ofstream(dir.path("UB.sct"), std::ios::binary) << "old";
+    fs::permissions(dir.path("UB.sct"), fs::perms(0444));
+    try {
+        WriteAllSectionFiles();
+        ADD_FAILURE() << "the read-only file was written";
+    } catch (const IoError& e) {
+        EXPECT_EQ(std::to_string(e.code()) + " " + e.what(), "5 File access denied");
+    }
+    EXPECT_EQ(fileBytes(dir.path("UB.sct")), (std::vector<std::uint8_t>{'o', 'l', 'd'}));
+    EXPECT_EQ(fs::file_size(dir.path("Scaf.sct")), 11u * 200) << "the last writer ran";
+
+    fs::permissions(dir.path("UB.sct"), fs::perms(0644));
+    fs::remove(dir.path("Scaf.sct"));
+    fs::permissions(dir.dir(), fs::perms(0555));
+    try {
+        WriteAllSectionFiles();
+        ADD_FAILURE() << "a file was made in the read-only folder";
+    } catch (const IoError& e) {
+        EXPECT_EQ(std::to_string(e.code()) + " " + e.what(), "5 File access denied");
+    }
+    fs::permissions(dir.dir(), fs::perms(0755));
+    EXPECT_FALSE(fs::exists(dir.path("Scaf.sct")));
+    EXPECT_EQ(fs::file_size(dir.path("UB.sct")), 95u * 200) << "rewritten where it stands";
+    EXPECT_EQ(fs::file_size(dir.path("C.sct")), 37u * 200);
 }
