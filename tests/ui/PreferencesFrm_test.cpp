@@ -12,6 +12,7 @@
 #include <QTabWidget>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "BindingRoundTrip.h"
@@ -437,4 +438,69 @@ TEST_F(PreferencesWindow, ASettingChangedAndChangedBackWhileTheWindowIsOpenChang
     EXPECT_EQ(Model.UnitFactorLength, 10.0f);
     EXPECT_EQ(Model.FactoredLoadsFlag, -1);
     EXPECT_DOUBLE_EQ(span, 600) << "6 m = 600 cm";
+}
+
+TEST_F(PreferencesWindow, EveryButtonCaptionInItsGroupAndEveryLineOfTheNotes) {
+    const QString sq = QString::fromUtf8("\u00b2");
+    const std::vector<std::pair<QString, QStringList>> groups = {
+        {"Length", {"mm", "cm", "m", "Inches", "feet"}},
+        {"Point Load", {"N", "kN", "lbf", "Imperial ton (tonf)", "Kips"}},
+        {"UDL Load Rate", {"N/mm", "kN/m", "lbf/in", "lbf/ft", "Imp ton/ft", "Kips/ft"}},
+        {"Shear", {"N", "kN", "lbf", "Imperial ton (tonf)", "Kips"}},
+        {"Moment", {"N-mm", "N-m", "kN-m", "lbf-in", "lbf-ft"}},
+        {"Deflection", {"mm", "cm", "m", "inches"}},
+        {"Stress", {"N/mm" + sq, "lbf/in" + sq}},
+        {"S/ Z", {"mm^3", "cm^3", "in^3"}},
+        {"E", {"N/mm^2", "lbf/in^2"}},
+        {"I", {"mm^4", "cm^4", "inches^4"}},
+        {"Area", {"mm^2", "cm^2", "in^2"}},
+        {"Length", {"mm", "cm", "inches"}},
+        {"S / Z Unit Terminology", {"Sxx / Syy = Plastic Modulus", "Zxx / Zyy = Plastic Modulus"}},
+        {"Weight", {"kg / m", "lb / ft"}},
+        {"Bending Moment Diagam", {"Inverted", "Numerically Correct"}},
+        {"Factored Loads", {}}};
+    // In any order of the boxes: "title: caption | caption".
+    const auto line = [](const QString& title, const QStringList& captions) {
+        return (title + ": " + captions.join(" | ")).toStdString();
+    };
+    std::vector<std::string> shown, expected;
+    for (QGroupBox* g : w->findChildren<QGroupBox*>()) {
+        QStringList captions;
+        for (QRadioButton* b : g->findChildren<QRadioButton*>())
+            captions << b->text();
+        shown.push_back(line(g->title(), captions));
+    }
+    for (const auto& [title, captions] : groups)
+        expected.push_back(line(title, captions));
+    std::sort(shown.begin(), shown.end());
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(shown, expected);
+
+    const QStringList notes = {
+        "UNITS",
+        " This program has been designed to be used by practicing engineers who  need results",
+        " to the order of accuracy appropriate to the geometrical tolerances and loading ",
+        " assumptions inherent in engineering design.",
+        "",
+        " The basic analysis of this program is performed using units of newtons and mm.",
+        " The input and output values are converted to and from these values.",
+        " This means all the values have to be rounded.",
+        " Generally :- ",
+        "    Three signicant figures are used for lengths and graphical displays,",
+        "    Four significant figures are used for maximum values,",
+        "    Tabulated output for values, within a 'normal' range, is to the number of decimal  places",
+        "    given by the maximum value rounded to four or five signifcant figures.",
+        "  ",
+        " It follows that input data may be rounded up or down.",
+        "",
+        " NB ",
+        " Sometimes results are rounded to a a number of significant figures and  restricted to ",
+        " a set   number of decimal places. In normal use this should not  be noticeable but if ",
+        " it is then the units  should be changed to more appropriate  ones for the calculation.  ",
+        " An example of this would  be a short strong beam  with the deflection units set at metres.",
+        " A deflection of 1.25mm would be shown as 0.001m."};
+    QStringList lines;
+    for (int i = 0; i < w->ListBox1->count(); ++i)
+        lines << w->ListBox1->item(i)->text();
+    EXPECT_EQ(lines, notes);
 }
