@@ -245,6 +245,7 @@ TEST(JobChecks, ACouplerAtEitherEndOrTheFirstInteriorSupportNeedsALiftHeightBelo
         m.LiftHeight = mm;
         EXPECT_EQ(LiftHeightMissing(m), missing) << mm;
     }
+    EXPECT_EQ(std::string(kLiftHeightMessage), "Enter \"L\" (lift height)\rfor double coupler fixing");
 }
 
 TEST(JobChecks, ASectionIsUsableWithEAndIxxAbove0FiniteValuesInEveryRowAndItsOwnKindsSizes) {
@@ -308,6 +309,11 @@ TEST(JobChecks, ASectionIsUsableWithEAndIxxAbove0FiniteValuesInEveryRowAndItsOwn
         c.set(*m);
         EXPECT_EQ(SectionUsable(*m), c.usable) << c.what;
     }
+    EXPECT_EQ(std::string(kSpecifySectionMessage),
+              " Specify section\r\r Click \"Section Properties Database\" on the "
+              "top menu\r then click required section in \"Steel Section "
+              "Database\" to load.\r\r Create new section in \"KX Sections\" "
+              "for non standard section");
 }
 
 TEST(JobChecks, SteelOfTheTablesUpTo40mmThickIsInScope) {
