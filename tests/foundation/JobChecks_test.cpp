@@ -472,5 +472,25 @@ TEST(JobChecks, EachLoadRuleGivesItsMessageForAFaultOnlyInTheLastLoadcaseAndRow)
                         " load factors must all be the same.\r");
 }
 
+TEST(JobChecks, OnA25SpanBeamTheRoundingOfEveryLengthUpToTheLastSpanIsAllowed) {
+    // 25 spans of 1 km, no cantilevers: 25,000,000 mm, every sum exact in singles. The allowance is
+    // half a unit in the last place of each length and of each running sum, and of the distance and
+    // cover: 25 x 0.03125 for the spans; 0.03125 + 0.0625 + 2 x 0.125 + 4 x 0.25 + 8 x 0.5 + 9 x 1 =
+    // 14.34375 for the sums of 1e6 .. 25e6; 1 for a distance of 24e6 and 0.03125 for a cover near
+    // 1e6: 16.15625 mm in all. Without the last span's share it would be 15.125 mm.
+    auto m = TwentyFiveSpans();
+    for (int s = 1; s <= kMaxSpans; ++s)
+        m->SpanData[s][mfL] = 1e6f;
+    m->BeamLength = 25e6;
+    EXPECT_FALSE(LoadPastBeamEnd(24e6f, 1e6f, *m));
+    EXPECT_FALSE(LoadPastBeamEnd(24e6f, 1000015.5f, *m)) << "15.5 mm over: within the allowance";
+    EXPECT_TRUE(LoadPastBeamEnd(24e6f, 1000017.0f, *m)) << "17 mm over";
+    // On a short beam the allowance of 1 in 10^7 of the length is the larger: 18000 x 1e-7 = 0.0018 mm.
+    const auto c = ConfirmedJob();
+    c->BeamLength = 18000;
+    EXPECT_FALSE(LoadPastBeamEnd(17000, 1000.001f, *c));
+    EXPECT_TRUE(LoadPastBeamEnd(17000, 1000.01f, *c));
+}
+
 } // namespace
 } // namespace kx
