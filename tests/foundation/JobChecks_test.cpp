@@ -391,6 +391,20 @@ TEST(JobChecks, EachLoadRuleGivesItsMessageForAFaultOnlyInTheLastLoadcaseAndRow)
         {"a UDL over 17 m to 18.001 m",
          [&](SharedModel&, Loads& l, Stacks&) { udl5(l)[lfCover] = 1001; },
          {"Load 50 extends past end of beam"}},
+        {"the first row past the end in loadcase 5",
+         [&](SharedModel&, Loads& l, Stacks&) {
+             pointLoad(l);
+             l[5][1] = udl5(l);
+             l[5][50][lfApplied] = -1;
+             l[5][1][lfDist] = 17500;
+         },
+         {"Load 1 extends past end of beam"}},
+        {"the first row's cover below 0 in loadcase 1",
+         [&](SharedModel&, Loads& l, Stacks&) {
+             pointLoad(l);
+             l[1][1][lfCover] = -1;
+         },
+         {"Negative lengths not allowed"}},
         {"that UDL not applied, past the end",
          [&](SharedModel&, Loads& l, Stacks&) {
              pointLoad(l);

@@ -4,6 +4,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
@@ -503,4 +504,30 @@ TEST_F(PreferencesWindow, EveryButtonCaptionInItsGroupAndEveryLineOfTheNotes) {
     for (int i = 0; i < w->ListBox1->count(); ++i)
         lines << w->ListBox1->item(i)->text();
     EXPECT_EQ(lines, notes);
+}
+
+TEST_F(PreferencesWindow, TheGroupsOfEachTabStandInRowsOfThree) {
+    // Tab by tab, each group's row and column in its tab's grid.
+    const std::vector<std::pair<int, std::vector<std::tuple<QString, int, int>>>> tabs = {
+        {0, {{"Length", 0, 0}, {"Point Load", 0, 1}, {"UDL Load Rate", 0, 2}}},
+        {1, {{"Shear", 0, 0}, {"Moment", 0, 1}, {"Deflection", 0, 2}, {"Stress", 1, 0}}},
+        {2,
+         {{"S/ Z", 0, 0},
+          {"E", 0, 1},
+          {"I", 0, 2},
+          {"Area", 1, 0},
+          {"Length", 1, 1},
+          {"S / Z Unit Terminology", 1, 2},
+          {"Weight", 2, 0}}}};
+    for (const auto& [tab, expected] : tabs) {
+        auto* grid = qobject_cast<QGridLayout*>(w->PageControl1->widget(tab)->layout());
+        ASSERT_NE(grid, nullptr) << tab;
+        std::vector<std::tuple<QString, int, int>> placed;
+        for (int i = 0; i < grid->count(); ++i) {
+            int row, col, rows, cols;
+            grid->getItemPosition(i, &row, &col, &rows, &cols);
+            placed.emplace_back(qobject_cast<QGroupBox*>(grid->itemAt(i)->widget())->title(), row, col);
+        }
+        EXPECT_EQ(placed, expected) << "tab " << tab;
+    }
 }
