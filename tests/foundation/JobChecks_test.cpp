@@ -499,6 +499,16 @@ TEST(JobChecks, OnA25SpanBeamTheRoundingOfEveryLengthUpToTheLastSpanIsAllowed) {
     EXPECT_FALSE(LoadPastBeamEnd(24e6f, 1e6f, *m));
     EXPECT_FALSE(LoadPastBeamEnd(24e6f, 1000015.5f, *m)) << "15.5 mm over: within the allowance";
     EXPECT_TRUE(LoadPastBeamEnd(24e6f, 1000017.0f, *m)) << "17 mm over";
+    // One span of 2^23 mm (8.4 km): an allowance of 0.25 + 0.25 for a distance and a cover in
+    // 2^22 .. 2^23, and 0.5 + 0.5 for the span and its sum, 1.5 mm in all; a load that ends exactly
+    // that much past the end is still on the beam, half a millimetre more is not.
+    SharedModel one;
+    one.SpanCount[0] = 1;
+    one.SpanData[1][mfExists] = 1;
+    one.SpanData[1][mfL] = 8388608.0f;
+    one.BeamLength = 8388608.0;
+    EXPECT_FALSE(LoadPastBeamEnd(4194305.0f, 4194304.5f, one)) << "1.5 mm over";
+    EXPECT_TRUE(LoadPastBeamEnd(4194305.0f, 4194305.0f, one)) << "2 mm over";
     // On a short beam the allowance of 1 in 10^7 of the length is the larger: 18000 x 1e-7 = 0.0018 mm.
     const auto c = ConfirmedJob();
     c->BeamLength = 18000;
