@@ -531,3 +531,15 @@ TEST_F(PreferencesWindow, TheGroupsOfEachTabStandInRowsOfThree) {
         EXPECT_EQ(placed, expected) << "tab " << tab;
     }
 }
+
+TEST_F(PreferencesWindow, TheButtonsStandInOneRowUnderTheTabsOkAndCancelAtTheRight) {
+    const QRect pages = w->PageControl1->geometry();
+    EXPECT_EQ(pages.topLeft(), QPoint(12, 8));
+    const int row = pages.y() + pages.height() + 12; // 12 below the tabs
+    EXPECT_EQ(w->Check_SetDefault->geometry(), QRect(12, row, 160, 24));
+    EXPECT_EQ(w->cmd_Reset->geometry(), QRect(182, row, 180, 26));
+    // Cancel 12 from the right edge, OK 8 to its left, both 90 wide.
+    EXPECT_EQ(w->Button1->geometry(), QRect(w->width() - 12 - 90, row, 90, 26));
+    EXPECT_EQ(w->Button2->geometry(), QRect(w->width() - 12 - 90 - 8 - 90, row, 90, 26));
+    EXPECT_EQ(w->height(), row + 26 + 12);
+}
