@@ -222,6 +222,22 @@ TEST(FloatToInt, RoundsToNearestWithTiesToEvenAndRefusesWhatIsNoInt32) {
     for (double x : {2147483647.5, 2147483648.0, -2147483649.0, 3e9, std::numeric_limits<double>::quiet_NaN(),
                      inf, -inf})
         EXPECT_THROW(FloatToInt(x), ConvertError) << x;
+    // The message of each refusal: the rounded value in up to 15 figures, or the name of a non-number.
+    const std::pair<double, const char*> refused[] = {
+        {2147483647.5, "'2147483648' is not a valid integer value"},
+        {-2147483649.0, "'-2147483649' is not a valid integer value"},
+        {-1e20, "'-1E+20' is not a valid integer value"},
+        {std::numeric_limits<double>::quiet_NaN(), "'NAN' is not a valid integer value"},
+        {inf, "'INF' is not a valid integer value"},
+        {-inf, "'-INF' is not a valid integer value"}};
+    for (const auto& [x, message] : refused) {
+        try {
+            FloatToInt(x);
+            ADD_FAILURE() << x << " converted";
+        } catch (const ConvertError& e) {
+            EXPECT_STREQ(e.what(), message);
+        }
+    }
     ScopedScriptedDialogs d;
     EXPECT_FALSE(Guard([] { FloatToInt(3e9); }));
     EXPECT_EQ(d->messages(), std::vector<std::string>{"'3000000000' is not a valid integer value"});
