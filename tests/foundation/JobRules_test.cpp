@@ -145,3 +145,22 @@ TEST_F(JobRulesTest, TheFactoredLoadsQuestionIsOwedOnlyWithTheCheckAndFactoredLo
     EXPECT_EQ(Work.WorkLoads[1][lfLF], 1.0f) << "the first row too, from 0";
     EXPECT_EQ(dialogs_->messages(), std::vector<std::string>{"All load factors have been reset to 1.0"});
 }
+
+TEST_F(JobRulesTest, TurningFactoredLoadsOffLeavesNoQuestionOwedAndEveryFactorOne) {
+    // Owed (turned on, the check chosen), then turned off by the load form: nothing is owed, so
+    // that a job opened later with factored loads on is not asked about a setting it never had.
+    Model.FactoredLoadsFlag = 1;
+    Model.SteelSectionFlag = 1;
+    FactoredLoadsSettingChanged(Model);
+    ASSERT_TRUE(FactoredLoadsQuestionOwed(Model));
+    Model.LoadTable[5][50][lfLF] = 1.6f;
+    Work.WorkLoads[50][lfLF] = 1.6f;
+    TurnFactoredLoadsOff(Model, Work);
+    EXPECT_EQ(Model.FactoredLoadsFlag, -1);
+    EXPECT_FALSE(Model.FactoredLoadsUnasked);
+    Model.FactoredLoadsFlag = 1;
+    EXPECT_FALSE(FactoredLoadsQuestionOwed(Model));
+    EXPECT_EQ(Model.LoadTable[5][50][lfLF], 1.0f);
+    EXPECT_EQ(Work.WorkLoads[50][lfLF], 1.0f);
+    EXPECT_EQ(dialogs_->messages(), std::vector<std::string>{"All load factors have been reset to 1.0"});
+}
