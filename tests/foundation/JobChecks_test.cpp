@@ -360,126 +360,57 @@ TEST(JobChecks, EachLoadRuleGivesItsMessageForAFaultOnlyInTheLastLoadcaseAndRow)
     };
     const float inf = std::numeric_limits<float>::infinity();
     const std::string forkhead = kForkheadFactorsMessage;
-    struct Case {
-        const char* what;
-        std::function<void(SharedModel&, Loads&, Stacks&)> set;
-        std::vector<std::string> messages;
-    };
-    const Case cases[] = {
+    using Set = std::function<void(SharedModel&, Loads&, Stacks&)>;
+    const std::tuple<const char*, Set, std::vector<std::string>> cases[] = {
+        // clang-format off
         {"one point load", [&](SharedModel&, Loads& l, Stacks&) { pointLoad(l); }, {}},
-        {"one UDL in loadcase 5 ending at the beam's end",
-         [&](SharedModel&, Loads& l, Stacks&) { udl5(l); },
-         {}},
-        {"no load applied",
-         [&](SharedModel&, Loads& l, Stacks&) { udl5(l)[lfApplied] = -1; },
+        {"one UDL in loadcase 5 ending at the beam's end", [&](SharedModel&, Loads& l, Stacks&) { udl5(l); }, {}},
+        {"no load applied", [&](SharedModel&, Loads& l, Stacks&) { udl5(l)[lfApplied] = -1; },
          {"No loads applied to beam"}},
-        {"an empty point load and a UDL without rates",
-         [&](SharedModel&, Loads& l, Stacks&) {
-             pointLoad(l);
-             l[1][1][lfP] = 0;
-             TLoadRec& r = udl5(l);
-             r[lfW1] = r[lfW2] = 0;
-         },
-         {"No loads on beam"}},
-        {"an empty point load and a UDL over no length",
-         [&](SharedModel&, Loads& l, Stacks&) {
-             pointLoad(l);
-             l[1][1][lfP] = 0;
-             udl5(l)[lfCover] = 0;
-         },
-         {"No loads on beam"}},
-        {"a UDL over 17 m to 18.001 m",
-         [&](SharedModel&, Loads& l, Stacks&) { udl5(l)[lfCover] = 1001; },
+        {"an empty point load and a UDL without rates", [&](SharedModel&, Loads& l, Stacks&) {
+             pointLoad(l), l[1][1][lfP] = 0, udl5(l)[lfW1] = 0, l[5][50][lfW2] = 0; }, {"No loads on beam"}},
+        {"an empty point load and a UDL over no length", [&](SharedModel&, Loads& l, Stacks&) {
+             pointLoad(l), l[1][1][lfP] = 0, udl5(l)[lfCover] = 0; }, {"No loads on beam"}},
+        {"a UDL over 17 m to 18.001 m", [&](SharedModel&, Loads& l, Stacks&) { udl5(l)[lfCover] = 1001; },
          {"Load 50 extends past end of beam"}},
-        {"the first row past the end in loadcase 5",
-         [&](SharedModel&, Loads& l, Stacks&) {
-             pointLoad(l);
-             l[5][1] = udl5(l);
-             l[5][50][lfApplied] = -1;
-             l[5][1][lfDist] = 17500;
-         },
+        {"the first row past the end in loadcase 5", [&](SharedModel&, Loads& l, Stacks&) {
+             pointLoad(l), l[5][1] = udl5(l), l[5][50][lfApplied] = -1, l[5][1][lfDist] = 17500; },
          {"Load 1 extends past end of beam"}},
-        {"the first row's cover below 0 in loadcase 1",
-         [&](SharedModel&, Loads& l, Stacks&) {
-             pointLoad(l);
-             l[1][1][lfCover] = -1;
-         },
+        {"the first row's cover below 0 in loadcase 1", [&](SharedModel&, Loads& l, Stacks&) {
+             pointLoad(l), l[1][1][lfCover] = -1; }, {"Negative lengths not allowed"}},
+        {"that UDL not applied, past the end", [&](SharedModel&, Loads& l, Stacks&) {
+             pointLoad(l), udl5(l)[lfCover] = 1001, l[5][50][lfApplied] = -1; }, {}},
+        {"a cover below 0", [&](SharedModel&, Loads& l, Stacks&) { udl5(l)[lfCover] = -1; },
          {"Negative lengths not allowed"}},
-        {"that UDL not applied, past the end",
-         [&](SharedModel&, Loads& l, Stacks&) {
-             pointLoad(l);
-             udl5(l)[lfCover] = 1001;
-             l[5][50][lfApplied] = -1;
-         },
-         {}},
-        {"a cover below 0",
-         [&](SharedModel&, Loads& l, Stacks&) { udl5(l)[lfCover] = -1; },
-         {"Negative lengths not allowed"}},
-        {"a distance below 0, the load not applied",
-         [&](SharedModel&, Loads& l, Stacks&) {
-             pointLoad(l);
-             l[5][50][lfDist] = -1;
-         },
-         {"Negative lengths not allowed"}},
-        {"row 2 below 0 and row 50 past the end: in row order",
-         [&](SharedModel&, Loads& l, Stacks&) {
-             udl5(l)[lfDist] = 17500;
-             l[5][2][lfCover] = -10;
-         },
+        {"a distance below 0, the load not applied", [&](SharedModel&, Loads& l, Stacks&) {
+             pointLoad(l), l[5][50][lfDist] = -1; }, {"Negative lengths not allowed"}},
+        {"row 2 below 0 and row 50 past the end: in row order", [&](SharedModel&, Loads& l, Stacks&) {
+             udl5(l)[lfDist] = 17500, l[5][2][lfCover] = -10; },
          {"Negative lengths not allowed", "Load 50 extends past end of beam"}},
-        {"the self-weight's factor infinite",
-         [&](SharedModel&, Loads& l, Stacks&) {
-             pointLoad(l);
-             l[5][51][lfLF] = inf;
-         },
-         {"Load 51 value too large"}},
-        {"row 50's distance not a number",
-         [&](SharedModel&, Loads& l, Stacks&) {
-             pointLoad(l);
-             l[5][50][lfDist] = std::nanf("");
-         },
-         {"Load 50 value too large"}},
-        {"the last value of row 50's stack in loadcase 5 infinite",
-         [&](SharedModel&, Loads& l, Stacks& s) {
-             pointLoad(l);
-             s[5][50][TUDLStackRec::high] = -inf;
-         },
-         {"Load 50 value too large"}},
-        {"forkheads with the self-weight factored alone",
-         [&](SharedModel& m, Loads& l, Stacks&) {
-             m.SupportType[1] = supForkhead;
-             pointLoad(l);
-             l[5][51][lfApplied] = 1, l[5][51][lfLF] = 1.4f;
-         },
+        {"the self-weight's factor infinite", [&](SharedModel&, Loads& l, Stacks&) {
+             pointLoad(l), l[5][51][lfLF] = inf; }, {"Load 51 value too large"}},
+        {"row 50's distance not a number", [&](SharedModel&, Loads& l, Stacks&) {
+             pointLoad(l), l[5][50][lfDist] = std::nanf(""); }, {"Load 50 value too large"}},
+        {"the last value of row 50's stack in loadcase 5 infinite", [&](SharedModel&, Loads& l, Stacks& s) {
+             pointLoad(l), s[5][50][TUDLStackRec::high] = -inf; }, {"Load 50 value too large"}},
+        {"forkheads with the self-weight factored alone", [&](SharedModel& m, Loads& l, Stacks&) {
+             m.SupportType[1] = supForkhead, pointLoad(l), l[5][51][lfApplied] = 1, l[5][51][lfLF] = 1.4f; },
          {forkhead}},
-        {"forkheads, every factor 1.4",
-         [&](SharedModel& m, Loads& l, Stacks&) {
-             m.SupportType[1] = supForkhead;
-             pointLoad(l);
-             l[1][1][lfLF] = 1.4f;
-             l[5][51][lfApplied] = 1, l[5][51][lfLF] = 1.4f;
-         },
-         {}},
-        {"forkheads, the other factor on a load not applied",
-         [&](SharedModel& m, Loads& l, Stacks&) {
-             m.SupportType[1] = supForkhead;
-             pointLoad(l);
-             l[5][51][lfApplied] = -1, l[5][51][lfLF] = 1.4f;
-         },
-         {}},
-        {"factors differ without forkheads",
-         [&](SharedModel&, Loads& l, Stacks&) {
-             pointLoad(l);
-             l[5][51][lfApplied] = 1, l[5][51][lfLF] = 1.4f;
-         },
-         {}},
+        {"forkheads, every factor 1.4", [&](SharedModel& m, Loads& l, Stacks&) {
+             m.SupportType[1] = supForkhead, pointLoad(l), l[1][1][lfLF] = 1.4f;
+             l[5][51][lfApplied] = 1, l[5][51][lfLF] = 1.4f; }, {}},
+        {"forkheads, the other factor on a load not applied", [&](SharedModel& m, Loads& l, Stacks&) {
+             m.SupportType[1] = supForkhead, pointLoad(l), l[5][51][lfApplied] = -1, l[5][51][lfLF] = 1.4f; }, {}},
+        {"factors differ without forkheads", [&](SharedModel&, Loads& l, Stacks&) {
+             pointLoad(l), l[5][51][lfApplied] = 1, l[5][51][lfLF] = 1.4f; }, {}},
+        // clang-format on
     };
-    for (const Case& c : cases) {
+    for (const auto& [what, set, messages] : cases) {
         const auto m = job();
         auto loads = std::make_unique<Loads>();
         auto stacks = std::make_unique<Stacks>();
-        c.set(*m, *loads, *stacks);
-        EXPECT_EQ(LoadTableFaults(*m, *loads, *stacks), c.messages) << c.what;
+        set(*m, *loads, *stacks);
+        EXPECT_EQ(LoadTableFaults(*m, *loads, *stacks), messages) << what;
     }
     EXPECT_EQ(LoadValueTooLargeMessage(7), "Load 7 value too large");
     EXPECT_EQ(forkhead, " For the routine to remove negative\r forkhead support loads to be used, \r"
