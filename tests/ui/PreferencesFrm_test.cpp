@@ -4,6 +4,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
@@ -12,6 +13,7 @@
 #include <QTabWidget>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "BindingRoundTrip.h"
@@ -292,4 +294,252 @@ TEST_F(PreferencesWindow, EachChoiceTakesEffectOnOkAndEachButtonDoesItsOwnStep) 
     effects.insert(effects.end(), others.begin(), others.end());
     EXPECT_FALSE(std::filesystem::exists(dir_.path("Kxf_Unit.dim")));
     kxtest::ExpectEffects(w, effects);
+}
+
+namespace {
+
+// Per kind: the last button of its group with its unit, and the first with its, typed from the
+// options' table; the two differ in every kind, and from the built-in units.
+struct KindButtons {
+    const char* last;
+    const char* lastText;
+    float lastFactor;
+    const char* first;
+    const char* firstText;
+    float firstFactor;
+    Str10 TUnitSettings::*text;
+    float TUnitSettings::*factor;
+};
+using U = TUnitSettings;
+// clang-format off
+const KindButtons kKinds[] = {
+    {"Option_L_ft", "ft", 304.8f, "Option_L_mm", "mm", 1.0f, &U::UnitTextLength, &U::UnitFactorLength},
+    {"Option_PL_Kip", "Kips", 4448.22f, "Option_PL_N", "N", 1.0f, &U::UnitTextForce, &U::UnitFactorForce},
+    {"Option_R_kipft", "Kips/ft", 14.593903f, "Option_R_Nmm", "N/mm", 1.0f, &U::UnitTextUDL, &U::UnitFactorUDL},
+    {"Option_Sh_Kip", "Kips", 0.000224809f, "Option_Sh_N", "N", 1.0f, &U::UnitTextShear, &U::UnitFactorShear},
+    {"Option_Mom_lbfft", "lbf-ft", 0.000737562f, "Option_Mom_Nmm", "N-mm", 1.0f, &U::UnitTextMoment, &U::UnitFactorMoment},
+    {"Option_Def_in", "in", 0.03937008f, "Option_Def_mm", "mm", 1.0f, &U::UnitTextDeflection, &U::UnitFactorDeflection},
+    {"Option_St_lbfin", "lbf/in^2", 145.03767f, "Option_St_Nmm", "N/mm^2", 1.0f, &U::UnitTextStress, &U::UnitFactorStress},
+    {"Option_Sect_E_lbfin", "lbf/in^2", 0.00689476f, "Option_Sect_E_Nmm", "N/mm^2", 1.0f, &U::UnitTextSectE, &U::UnitFactorSectE},
+    {"Option_Sect_I_in", "in^4", 416231.44f, "Option_Sect_I_mm", "mm^4", 1.0f, &U::UnitTextSectI, &U::UnitFactorSectI},
+    {"Option_Sect_SZ_in", "in^3", 16387.064f, "Option_Sect_SZ_mm", "mm^3", 1.0f, &U::UnitTextSectZ, &U::UnitFactorSectZ},
+    {"Option_Sect_A_in", "in^2", 645.16f, "Option_Sect_A_mm", "mm^2", 1.0f, &U::UnitTextSectArea, &U::UnitFactorSectArea},
+    {"Option_Sect_L_in", "in", 25.4f, "Option_Sect_L_mm", "mm", 1.0f, &U::UnitTextSectLength, &U::UnitFactorSectLength},
+    {"Option_Wt_Imp", "lb/ft", 0.005275f, "Option_Wt_m", "kg/m", 0.00785f, &U::UnitTextWeight, &U::UnitFactorWeight}};
+// clang-format on
+
+// Every field of u: the last buttons' units with Zxx plastic, an inverted diagram and factored
+// loads, or the first buttons' with Sxx plastic, a diagram as computed and no factored loads.
+void expectEveryField(const TUnitSettings& u, bool last) {
+    for (const KindButtons& k : kKinds) {
+        EXPECT_EQ(u.*k.text, last ? k.lastText : k.firstText) << (last ? k.last : k.first);
+        EXPECT_EQ(u.*k.factor, last ? k.lastFactor : k.firstFactor) << (last ? k.last : k.first);
+    }
+    EXPECT_EQ(u.UnitTextWarping, "dm^6");
+    EXPECT_EQ(u.UnitFactorWarping, 1e-12f);
+    const std::vector<std::string> labels = {u.ModulusLabelPlasticXX.str(), u.ModulusLabelElasticXX.str(),
+                                             u.ModulusLabelPlasticYY.str(), u.ModulusLabelElasticYY.str()};
+    const std::vector<std::string> zxx = {"Zxx", "Sxx", "Zyy", "Syy"}, sxx = {"Sxx", "Zxx", "Syy", "Zyy"};
+    EXPECT_EQ(labels, last ? zxx : sxx);
+    EXPECT_EQ(u.MomentDiagramSign, last ? -1 : 1);
+    EXPECT_EQ(u.FactoredLoadsFlag, last ? 1 : -1);
+}
+
+} // namespace
+
+TEST_F(PreferencesWindow, EveryFieldIsCommittedShownAgainSavedAndResetFromTheFile) {
+    Model.BeamFormShown = 1;
+    // Every control away from what the window shows: the last button of each group.
+    ShowForm(w);
+    for (const KindButtons& k : kKinds)
+        w->optionButton(k.last)->click();
+    w->Option_ZPlastic->click();
+    w->Option_BMUK->click();
+    w->Check_Factor->click();
+    w->Check_SetDefault->click();
+    w->Button2->click();
+    expectEveryField(units(), true);
+    EXPECT_NEAR(span, 6000 / 304.8, 1e-6 * 20) << "6 m = 19.685 ft";
+    EXPECT_TRUE(Model.FactoredLoadsUnasked) << "turned on: the question is owed";
+    TUnitSettings saved;
+    ASSERT_TRUE(ReadUnitFile(saved));
+    expectEveryField(saved, true);
+
+    // Shown again, each control shows its field; then the first button of each group.
+    ShowForm(w);
+    for (const KindButtons& k : kKinds)
+        EXPECT_TRUE(shows(k.last)) << k.last;
+    EXPECT_TRUE(w->Option_ZPlastic->isChecked() && w->Option_BMUK->isChecked() &&
+                w->Check_Factor->isChecked());
+    for (const KindButtons& k : kKinds)
+        w->optionButton(k.first)->click();
+    w->Option_SPlastic->click();
+    w->Option_BMNC->click();
+    w->Check_Factor->click();
+    w->Check_SetDefault->setChecked(false);
+    w->Button2->click();
+    expectEveryField(units(), false);
+    EXPECT_NEAR(span, 6000, 1e-6 * 6000) << "in mm";
+    EXPECT_FALSE(Model.FactoredLoadsUnasked);
+    ASSERT_TRUE(ReadUnitFile(saved));
+    expectEveryField(saved, true); // not saved without the box
+
+    // Reset shows the file's value of every control, and OK takes them all.
+    ShowForm(w);
+    for (const KindButtons& k : kKinds)
+        EXPECT_TRUE(shows(k.first)) << k.first;
+    w->cmd_Reset->click();
+    for (const KindButtons& k : kKinds)
+        EXPECT_TRUE(shows(k.last)) << k.last;
+    EXPECT_TRUE(w->Option_ZPlastic->isChecked() && w->Option_BMUK->isChecked() &&
+                w->Check_Factor->isChecked());
+    expectEveryField(units(), false);
+    w->Button2->click();
+    expectEveryField(units(), true);
+}
+
+TEST_F(PreferencesWindow, ASettingChangedAndChangedBackWhileTheWindowIsOpenChangesNothing) {
+    Model.BeamFormShown = 1;
+    Model.FactoredLoadsFlag = 1; // on, and the question answered
+    Model.FactoredLoadsUnasked = false;
+    ShowForm(w);
+    const TUnitSettings before = Model;
+    for (const KindButtons& k : kKinds) {
+        w->optionButton(k.last)->click();
+        w->optionButton(k.first)->click();
+        w->optionButton(k.last == std::string("Option_L_ft") ? "Option_L_m" : k.first)->click();
+    }
+    // Every unit group back to the built-in button it showed.
+    for (const char* b : {"Option_PL_kN", "Option_R_kNm", "Option_Sh_kN", "Option_Mom_kNm",
+                          "Option_Sect_I_cm", "Option_Sect_SZ_cm", "Option_Sect_A_cm"})
+        w->optionButton(b)->click();
+    w->Option_ZPlastic->click();
+    w->Option_SPlastic->click();
+    w->Option_BMUK->click();
+    w->Option_BMNC->click();
+    w->Check_Factor->click();
+    w->Check_Factor->click();
+    w->Check_SetDefault->click();
+    w->Check_SetDefault->click();
+    w->Button2->click();
+    EXPECT_EQ(units(), before);
+    EXPECT_FALSE(Model.FactoredLoadsUnasked) << "still on: not asked again";
+    EXPECT_DOUBLE_EQ(span, 6);
+    EXPECT_FALSE(std::filesystem::exists(dir_.path("Kxf_Unit.dim")));
+
+    // To another value and on to a third: the third is taken.
+    ShowForm(w);
+    w->optionButton("Option_L_ft")->click();
+    w->optionButton("Option_L_cm")->click();
+    w->Check_Factor->click();
+    w->Check_Factor->click();
+    w->Check_Factor->click();
+    w->Button2->click();
+    EXPECT_EQ(Model.UnitTextLength, "cm");
+    EXPECT_EQ(Model.UnitFactorLength, 10.0f);
+    EXPECT_EQ(Model.FactoredLoadsFlag, -1);
+    EXPECT_DOUBLE_EQ(span, 600) << "6 m = 600 cm";
+}
+
+TEST_F(PreferencesWindow, EveryButtonCaptionInItsGroupAndEveryLineOfTheNotes) {
+    const QString sq = QString::fromUtf8("\u00b2");
+    const std::vector<std::pair<QString, QStringList>> groups = {
+        {"Length", {"mm", "cm", "m", "Inches", "feet"}},
+        {"Point Load", {"N", "kN", "lbf", "Imperial ton (tonf)", "Kips"}},
+        {"UDL Load Rate", {"N/mm", "kN/m", "lbf/in", "lbf/ft", "Imp ton/ft", "Kips/ft"}},
+        {"Shear", {"N", "kN", "lbf", "Imperial ton (tonf)", "Kips"}},
+        {"Moment", {"N-mm", "N-m", "kN-m", "lbf-in", "lbf-ft"}},
+        {"Deflection", {"mm", "cm", "m", "inches"}},
+        {"Stress", {"N/mm" + sq, "lbf/in" + sq}},
+        {"S/ Z", {"mm^3", "cm^3", "in^3"}},
+        {"E", {"N/mm^2", "lbf/in^2"}},
+        {"I", {"mm^4", "cm^4", "inches^4"}},
+        {"Area", {"mm^2", "cm^2", "in^2"}},
+        {"Length", {"mm", "cm", "inches"}},
+        {"S / Z Unit Terminology", {"Sxx / Syy = Plastic Modulus", "Zxx / Zyy = Plastic Modulus"}},
+        {"Weight", {"kg / m", "lb / ft"}},
+        {"Bending Moment Diagam", {"Inverted", "Numerically Correct"}},
+        {"Factored Loads", {}}};
+    // In any order of the boxes: "title: caption | caption".
+    const auto line = [](const QString& title, const QStringList& captions) {
+        return (title + ": " + captions.join(" | ")).toStdString();
+    };
+    std::vector<std::string> shown, expected;
+    for (QGroupBox* g : w->findChildren<QGroupBox*>()) {
+        QStringList captions;
+        for (QRadioButton* b : g->findChildren<QRadioButton*>())
+            captions << b->text();
+        shown.push_back(line(g->title(), captions));
+    }
+    for (const auto& [title, captions] : groups)
+        expected.push_back(line(title, captions));
+    std::sort(shown.begin(), shown.end());
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(shown, expected);
+
+    const QStringList notes = {
+        "UNITS",
+        " This program has been designed to be used by practicing engineers who  need results",
+        " to the order of accuracy appropriate to the geometrical tolerances and loading ",
+        " assumptions inherent in engineering design.",
+        "",
+        " The basic analysis of this program is performed using units of newtons and mm.",
+        " The input and output values are converted to and from these values.",
+        " This means all the values have to be rounded.",
+        " Generally :- ",
+        "    Three signicant figures are used for lengths and graphical displays,",
+        "    Four significant figures are used for maximum values,",
+        "    Tabulated output for values, within a 'normal' range, is to the number of decimal  places",
+        "    given by the maximum value rounded to four or five signifcant figures.",
+        "  ",
+        " It follows that input data may be rounded up or down.",
+        "",
+        " NB ",
+        " Sometimes results are rounded to a a number of significant figures and  restricted to ",
+        " a set   number of decimal places. In normal use this should not  be noticeable but if ",
+        " it is then the units  should be changed to more appropriate  ones for the calculation.  ",
+        " An example of this would  be a short strong beam  with the deflection units set at metres.",
+        " A deflection of 1.25mm would be shown as 0.001m."};
+    QStringList lines;
+    for (int i = 0; i < w->ListBox1->count(); ++i)
+        lines << w->ListBox1->item(i)->text();
+    EXPECT_EQ(lines, notes);
+}
+
+TEST_F(PreferencesWindow, TheGroupsOfEachTabStandInRowsOfThree) {
+    // Tab by tab, each group's row and column in its tab's grid.
+    const std::vector<std::pair<int, std::vector<std::tuple<QString, int, int>>>> tabs = {
+        {0, {{"Length", 0, 0}, {"Point Load", 0, 1}, {"UDL Load Rate", 0, 2}}},
+        {1, {{"Shear", 0, 0}, {"Moment", 0, 1}, {"Deflection", 0, 2}, {"Stress", 1, 0}}},
+        {2,
+         {{"S/ Z", 0, 0},
+          {"E", 0, 1},
+          {"I", 0, 2},
+          {"Area", 1, 0},
+          {"Length", 1, 1},
+          {"S / Z Unit Terminology", 1, 2},
+          {"Weight", 2, 0}}}};
+    for (const auto& [tab, expected] : tabs) {
+        auto* grid = qobject_cast<QGridLayout*>(w->PageControl1->widget(tab)->layout());
+        ASSERT_NE(grid, nullptr) << tab;
+        std::vector<std::tuple<QString, int, int>> placed;
+        for (int i = 0; i < grid->count(); ++i) {
+            int row, col, rows, cols;
+            grid->getItemPosition(i, &row, &col, &rows, &cols);
+            placed.emplace_back(qobject_cast<QGroupBox*>(grid->itemAt(i)->widget())->title(), row, col);
+        }
+        EXPECT_EQ(placed, expected) << "tab " << tab;
+    }
+}
+
+TEST_F(PreferencesWindow, TheButtonsStandInOneRowUnderTheTabsOkAndCancelAtTheRight) {
+    const QRect pages = w->PageControl1->geometry();
+    EXPECT_EQ(pages.topLeft(), QPoint(12, 8));
+    const int row = pages.y() + pages.height() + 12; // 12 below the tabs
+    EXPECT_EQ(w->Check_SetDefault->geometry(), QRect(12, row, 160, 24));
+    EXPECT_EQ(w->cmd_Reset->geometry(), QRect(182, row, 180, 26));
+    // Cancel 12 from the right edge, OK 8 to its left, both 90 wide.
+    EXPECT_EQ(w->Button1->geometry(), QRect(w->width() - 12 - 90, row, 90, 26));
+    EXPECT_EQ(w->Button2->geometry(), QRect(w->width() - 12 - 90 - 8 - 90, row, 90, 26));
+    EXPECT_EQ(w->height(), row + 26 + 12);
 }

@@ -142,3 +142,32 @@ TEST_F(FormsTest, StartScreenShowsItsButtonsUsableAndKeepsItsHeightMarkerHidden)
                               {"Panel3", "Label_Version", "cmdOK", "cmdSet", "Button1"},
                               {"Panel4"}}});
 }
+
+TEST_F(FormsTest, StartScreenAboutBoxAndInfoWindowCarryTheirTitlesLabelsAndButtons) {
+    TForm1* f = Forms.Form1;
+    const QStringList start = {f->windowTitle(), f->Label1->text(), f->Label2->text(), f->Label4->text(),
+                               f->cmdOK->text(), f->cmdSet->text(), f->Button1->text()};
+    EXPECT_EQ(start,
+              QStringList({"KX-Flexor", "KX-Flexor", "Multispan Beam Analysis Program",
+                           "for Temporary Works and Scaffold Design", "Beam Analysis", "Settings", "Exit"}));
+    EXPECT_EQ(f->Label1->font().pixelSize(), 30);
+    EXPECT_TRUE(f->Label1->font().bold());
+    EXPECT_EQ(f->size(), QSize(473, 521)) << "Panel3's width and Panel4's height";
+
+    TAboutBox* a = Forms.AboutBox;
+    const QStringList about = {a->windowTitle(), a->ProductName->text(), a->OKButton->text()};
+    EXPECT_EQ(about, QStringList({"About", "KX-Flexor ", "OK"}));
+    EXPECT_EQ(a->ProductName->font().pixelSize(), 20);
+    EXPECT_EQ(a->Panel1->size(), QSize(351, 351));
+    QSize shownSize;
+    QTimer::singleShot(0, a, [&] {
+        shownSize = a->size();
+        a->OKButton->click();
+    });
+    a->exec();
+    EXPECT_EQ(shownSize, QSize(401, 401)) << "the panel and 50 each way";
+
+    TInfoFrm* i = Forms.InfoFrm;
+    EXPECT_EQ(QStringList({i->windowTitle(), i->Button1->text()}), QStringList({"Info", "OK"}));
+    EXPECT_EQ(i->size(), QSize(546, 490));
+}

@@ -2,6 +2,12 @@
 #include "app/Forms.h"
 #include "foundation/ui/Windows.h"
 
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QScreen>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -12,6 +18,7 @@
 #include "calculators/ui/Timber.h"
 #include "calculators/ui/Wind.h"
 #include "foundation/ui/About.h"
+#include "foundation/ui/Binding.h"
 #include "foundation/ui/Info.h"
 #include "foundation/ui/Preferences.h"
 #include "foundation/ui/Unit1.h"
@@ -69,4 +76,38 @@ TEST_F(FormsTest, MakingAWindowChangesNoProgramState) {
     make.operator()<TForm1, TKX_BeamFrm, TPreferencesFrm, TKX_GridFrm, TIndexFrm, TInfoFrm, TLoadDataFrm,
                     TAboutBox, TScaffoldFrm, TWindFrm, TCouplersFrm, TDurationFrm, TTimberFrm, TKX_CapFrm,
                     TCantLHFrm, TCantRHFrm, TSpanFrm, TPrintFrm, TPointFrm, TTimSectFrm, TSetHeaderFrm>();
+}
+
+// The helpers every window is built with: names, captions, the label an input is known by, a
+// list's lines in the program's single-byte text, and the place a window is centred at.
+TEST_F(FormsTest, WindowHelpersNameCaptionFillAndCentre) {
+    QWidget w;
+    InitForm(&w, "SomeFrm", "Beam Data");
+    EXPECT_EQ(w.objectName(), QStringLiteral("SomeFrm"));
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("Beam Data"));
+
+    auto* caption = label(&w, "lbl_L", "&Lift  height", 10, 20, 120, 17);
+    auto* edit = new QLineEdit(&w);
+    Caption(caption, edit);
+    EXPECT_EQ(caption->objectName(), QStringLiteral("lbl_L"));
+    EXPECT_EQ(caption->geometry(), QRect(10, 20, 120, 17));
+    EXPECT_EQ(caption->buddy(), edit) << "Alt+L reaches the edit box";
+    EXPECT_EQ(edit->accessibleName(), QStringLiteral("Lift height"));
+
+    QRadioButton* b = radio(&w, "Option_X", "N/mm\xB2", 5, 6, 70);
+    EXPECT_EQ(b->objectName(), QStringLiteral("Option_X"));
+    EXPECT_EQ(b->text(), QString::fromUtf8("N/mm\u00b2")) << "byte 178 is the superscript 2";
+    EXPECT_EQ(b->geometry(), QRect(5, 6, 70, 22));
+
+    auto* list = new QListWidget(&w);
+    FillList(list, {"old"});
+    FillList(list, {"1 m\xB2", "", "last"});
+    ASSERT_EQ(list->count(), 3);
+    EXPECT_EQ(list->item(0)->text(), QString::fromUtf8("1 m\u00b2"));
+    EXPECT_EQ(list->item(2)->text(), QStringLiteral("last"));
+
+    w.resize(300, 200);
+    CentreOnScreen(&w);
+    const QRect s = QGuiApplication::primaryScreen()->geometry();
+    EXPECT_EQ(w.pos(), QPoint(s.x() + (s.width() - 300) / 2, s.y() + (s.height() - 200) / 2));
 }
