@@ -55,8 +55,8 @@ inline constexpr const char* kFileSavingError = "File Saving Error";
 void ReadNewBeamUnits();
 
 // The job reset of File New: every variable of the beam model to its value after New (the
-// company and user header texts, the fifth steel calculator value and the SpanOptEdit flags
-// kept), the support, shear, moment, extremes and check results cleared, no file name, the units
+// company and user header texts and the fifth steel calculator value kept; every effective-length
+// choice cleared), the support, shear, moment, extremes and check results cleared, no file name, the units
 // settings re-read.
 void ResetBeamJob();
 

@@ -159,7 +159,8 @@ TEST(JobChecks, ACantileverChoiceNeedsALoadingASupportAndAnEndOrStandsAlone) {
         {{coRestrained}, true},                             {{coEdit}, true},
         {{coNormal, coDestabilizing, coSupportLateral, coSupportPartial}, false}};
     // clang-format on
-    for (const auto& [ticked, complete] : cases) {
+    for (const auto& [tickedRow, complete] : cases) {
+        const auto& ticked = tickedRow; // a lambda may not capture a structured binding in clang 14
         const auto chosen = [&ticked](int f) {
             return std::find(ticked.begin(), ticked.end(), f) != ticked.end();
         };
