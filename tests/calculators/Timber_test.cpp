@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "app/ProgramState.h"
@@ -517,4 +518,30 @@ TEST_F(TimberTest, FirstAndLastStrengthClassesOfTheList) {
     v = TimberShown();
     EXPECT_EQ((L{v.lbl_BendStress, v.lbl_ShearStress, v.lbl_AxStress, v.lbl_Eb, v.lbl_Eax}),
               (L{"4.10", "0.600", "5.20", "4600", "4600"}));
+}
+
+// The last line of each printed block: 23.622 dots per mm, row k at 3.75 mm x k. Axial load (line
+// 18 of the strut report) at row 55, 4872; shear load (line 22 of the bending report) at row 32,
+// 2835; the verdict (line 11 of the combined report) at row 48, 4252; the summary block's axial
+// load, shear load and verdict (lines 5, 3, 8) at rows 66, 64, 69: 5846, 5669, 6112.
+TEST_F(TimberTest, PrintedPageHoldsTheLastLineOfEachBlock) {
+    RecordingPrinter rec(600);
+    Printer* previous = &printer();
+    InstallPrinter(&rec);
+    member(1, false, false, false, "50", "150", "2");
+    ASSERT_TRUE(press(cmd_CombClick, "0.5", "10"));
+    Print1Click();
+    InstallPrinter(previous);
+    ASSERT_EQ(rec.pages.size(), 1u);
+    const auto at = [&rec](const std::string& text) {
+        std::vector<std::pair<int, int>> found;
+        for (const auto& t : rec.pages[0]->texts())
+            if (t.text == text) found.emplace_back(t.x1, t.y1);
+        std::sort(found.begin(), found.end());
+        return found;
+    };
+    using P = std::vector<std::pair<int, int>>;
+    EXPECT_EQ(at("  Permissible Axial Load = 51.87 kN"), (P{{354, 4872}, {354, 5846}})); // and summary row 66
+    EXPECT_EQ(at(Calc.BendingReport[22]), (P{{354, 5669}, {2717, 2835}}));               // and summary row 64
+    EXPECT_EQ(at("  Combined Loading OK"), (P{{354, 6112}, {2717, 4252}}));
 }

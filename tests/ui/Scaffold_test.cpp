@@ -1,6 +1,7 @@
 // The strut window: its place on the screen, its controls, and Calculate into the memo.
 #include "calculators/ui/Scaffold.h"
 
+#include <QGroupBox>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -96,4 +97,23 @@ TEST_F(FormsTest, StrutControlsStayUsableAndEachRadioAndCalculateHasItsOwnEffect
                              "1990\n \n Effective Length = 2.00 m\n Permissible Axial Load = 29.3 kN"));
          }});
     kxtest::ExpectEffects(w, effects);
+}
+
+// The three tubes stand one below the other in their group, none over another; a tube switched to
+// aluminium and back to new while the window is open calculates as new, every memo line:
+// 2 m new gives 29.3 kN (Perry-Robertson by hand, 235 N/mm^2, 557 mm^2, r 15.7 mm, over 1.7).
+TEST_F(FormsTest, StrutTubesStandInOrderAndASwitchedBackTubeCalculatesAsChosen) {
+    TScaffoldFrm* w = Forms.ScaffoldFrm;
+    ShowForm(w);
+    const QRect n = w->Option_New->geometry(), u = w->Option_Used->geometry(),
+                a = w->Option_Aluminium->geometry();
+    EXPECT_TRUE(n.bottom() < u.top() && u.bottom() < a.top()) << n.top() << " " << u.top() << " " << a.top();
+    EXPECT_TRUE(w->GroupBox1->contentsRect().contains(n) && w->GroupBox1->contentsRect().contains(a));
+    w->Option_Aluminium->click();
+    w->Option_New->click();
+    w->Edit_Le->setText(QStringLiteral("2"));
+    w->Button1->click();
+    EXPECT_EQ(w->Memo_Tube->toPlainText().toStdString(),
+              " \n \"New\" Steel Tube 48.3 o/d x 4.0 wt\n to BS 1139  Part 1  Section 1.1  1990\n \n"
+              " Effective Length = 2.00 m\n Permissible Axial Load = 29.3 kN");
 }
