@@ -16,6 +16,7 @@
 #include "FileReads.h"
 #include "KxfTestSupport.h"
 #include "Unprivileged.h"
+#include "engine/AnalysedJob.h"
 #include "foundation/Preferences.h"
 #include "foundation/StartDirTest.h"
 #include "foundation/Unit1.h"
@@ -629,4 +630,28 @@ TEST_F(FileCommands, NewOverAJobThatDiffersInEveryFieldResetsEachFieldItResets) 
     EXPECT_NE(Model.HeaderCompany.str(), m.HeaderCompany.str());
     EXPECT_NE(Model.HeaderUser.str(), m.HeaderUser.str());
     EXPECT_NE(Model.CapCheckSettings[4], m.CapCheckSettings[4]);
+}
+
+TEST_F(FileCommands, ResultsOfAnotherJobAreNeverSaved) {
+    // Job A analysed and saved, then a load changed without an analysis: Save and Save As say
+    // "File Saving Error" at once, with no dialog, and the file keeps job A.
+    Analyse(JobA());
+    const std::string path = Save("a.kxf");
+    const Bytes saved = ReadWholeFile(path);
+    Model.LoadTable[1][1][lfW1] = 20;
+    ASSERT_TRUE(ResultsOfAnotherJob());
+    dialogs->clear();
+    SaveBeamFile(host);
+    dialogs->fileAnswers.push_back(path);
+    SaveBeamFileAs(host);
+    EXPECT_EQ(dialogs->messages(), std::vector<std::string>(2, "File Saving Error"));
+    EXPECT_EQ(dialogs->fileAnswers.size(), 1u) << "no save dialog";
+    try {
+        WriteBeamFile(path);
+        ADD_FAILURE() << "written";
+    } catch (const KxfFileError& e) {
+        EXPECT_STREQ(e.what(), "File Saving Error");
+    }
+    EXPECT_EQ(ReadWholeFile(path), saved);
+    EXPECT_EQ(Model.BeamFileName, path);
 }

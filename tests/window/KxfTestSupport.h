@@ -193,7 +193,8 @@ template <class T> void Perturb(T& x) {
             Perturb(element);
 }
 
-// Every variable the file holds, whole.
+// Every variable the file holds, whole, and the two a read works out from it (NumSpanIntervals,
+// ReleasedSupport).
 // clang-format off
 #define KXF_MODEL_VARS(X) X(VersionNumber) X(VersionSuffix) X(FileTag) X(HeaderCompany) X(HeaderUser)            \
     X(HeaderProject1) X(HeaderProject2) X(HeaderJobDesc) X(HeaderJobRef) X(SpanCount) X(LoadcaseCount)          \

@@ -120,4 +120,21 @@ TEST_F(LoadsListingTest, DecimalsOfEachColumnFollowItsLargestFigureInEveryBand) 
     }
 }
 
+// A load whose kind no whole number holds stops the build, also when only the last loadcase
+// analysed applies it: the listing is then left as the build found it, not read later as blanks.
+TEST_F(LoadsListingTest, ALoadKindThatIsNoWholeNumberInTheLastLoadcaseStopsTheBuild) {
+    for (int count : {1, 5}) {
+        ResetProgramState();
+        SetDefaultUnits(Model);
+        Model.LoadcaseCount = count;
+        Load(1, -1, 0, 5, 5, 3000, 1, {count});
+        Model.LoadTable[count][1][lfKind] = 3e10f;
+        EXPECT_THROW(BuildLoadsListing(), ConvertError) << count << " loadcases";
+    }
+    // Beyond the loadcases analysed the record is not read.
+    Model.LoadcaseCount = 4;
+    EXPECT_NO_THROW(BuildLoadsListing());
+    EXPECT_EQ(Txt.LoadListLines[5].str().substr(65), "Not applied");
+}
+
 } // namespace

@@ -204,3 +204,17 @@ TEST_F(DrawingTest, FiveLoadcasesPrintToTheLastAndOKPrintsOnlyResultsThatStand) 
     EXPECT_EQ(dialogs->messages().size(), 1u);
     EXPECT_TRUE(p.pages.empty());
 }
+
+TEST(SetHeader, EachOfTheSixTextsIsStoredOverAnotherCutTo100Characters) {
+    ResetProgramState();
+    StoreHeaderTexts({"a", "b", "c", "d", "e", "f"});
+    const std::string t[] = {std::string(101, 'C'), std::string(101, 'U'), std::string(101, '1'),
+                             std::string(101, '2'), std::string(101, 'J'), std::string(101, 'R')};
+    StoreHeaderTexts({t[0], t[1], t[2], t[3], t[4], t[5]});
+    const HeaderChoices c = CurrentHeaderTexts();
+    const std::string shown[] = {c.Edit_Company,   c.Edit_User,    c.Edit_Project_1,
+                                 c.Edit_Project_2, c.Edit_JobDesc, c.Edit_Ref};
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(shown[i], t[i].substr(0, 100)) << i;
+    EXPECT_EQ(Model.HeaderJobDesc.str(), std::string(100, 'J'));
+}

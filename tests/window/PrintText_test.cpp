@@ -268,3 +268,14 @@ TEST_F(PrintTextTest, EachMemberTypePrintsItsOwnCheckTextAfterTheSupports) {
             EXPECT_FALSE(Page(1).hasText(text)) << k.type << ": " << text;
     }
 }
+
+TEST_F(PrintTextTest, AListingWithoutPointNumbersGoesOnOverAPageAfterRow80) {
+    // Line 1 on the title row 10, lines 2..70 on rows 12..80, lines 71..100 from row 12 overleaf.
+    Model.LoadcaseCount = 1;
+    Fill(Txt.CaseSupportLines[1], 1, "R");
+    Fill(Txt.CaseListing[1], 100, "L");
+    Print(PrintCase1);
+    ASSERT_EQ(p.pages.size(), 3u);
+    EXPECT_EQ(Title(3), "LoadCase 1");
+    Expect({{2, 10, "L1"}, {2, 12, "L2"}, {2, 80, "L70"}, {3, 12, "L71"}, {3, 41, "L100"}});
+}
