@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 
 #include "BindingRoundTrip.h"
 #include "FormsFixture.h"
@@ -465,10 +466,20 @@ TEST_F(PreferencesWindow, EveryButtonCaptionInItsGroupAndEveryLineOfTheNotes) {
         return (title + ": " + captions.join(" | ")).toStdString();
     };
     std::vector<std::string> shown, expected;
+    // Each button stands in its box's layout (the Imperial ton in a row of its own with its note).
+    const std::function<bool(const QLayout*, const QWidget*)> laidOut = [&laidOut](const QLayout* l,
+                                                                                   const QWidget* b) {
+        for (int i = 0; i < l->count(); ++i)
+            if (l->itemAt(i)->widget() == b || (l->itemAt(i)->layout() && laidOut(l->itemAt(i)->layout(), b)))
+                return true;
+        return false;
+    };
     for (QGroupBox* g : w->findChildren<QGroupBox*>()) {
         QStringList captions;
-        for (QRadioButton* b : g->findChildren<QRadioButton*>())
+        for (QRadioButton* b : g->findChildren<QRadioButton*>()) {
             captions << b->text();
+            EXPECT_TRUE(laidOut(g->layout(), b)) << b->objectName().toStdString();
+        }
         shown.push_back(line(g->title(), captions));
     }
     for (const auto& [title, captions] : groups)

@@ -2,10 +2,12 @@
 #include "app/Forms.h"
 #include "foundation/ui/Windows.h"
 
+#include <QButtonGroup>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QRadioButton>
 #include <QScreen>
 #include <QWidget>
@@ -20,6 +22,7 @@
 #include "foundation/ui/About.h"
 #include "foundation/ui/Binding.h"
 #include "foundation/ui/Info.h"
+#include "foundation/ui/Picture.h"
 #include "foundation/ui/Preferences.h"
 #include "foundation/ui/Unit1.h"
 #include "input/ui/CantLH.h"
@@ -110,4 +113,42 @@ TEST_F(FormsTest, WindowHelpersNameCaptionFillAndCentre) {
     CentreOnScreen(&w);
     const QRect s = QGuiApplication::primaryScreen()->geometry();
     EXPECT_EQ(w.pos(), QPoint(s.x() + (s.width() - 300) / 2, s.y() + (s.height() - 200) / 2));
+}
+
+// A picture keeps its size and grey ground; SetChecked unticks a radio that its group or its
+// neighbours would keep ticked; the about box and the information window stay above the windows
+// that stay on top (the preferences).
+TEST_F(FormsTest, PicturesRadiosAndWindowsAboveTheRest) {
+    TPicture picture(120, 40, nullptr);
+    EXPECT_EQ(picture.size(), QSize(120, 40));
+    EXPECT_EQ(picture.minimumSize(), picture.maximumSize()) << "fixed";
+    EXPECT_EQ(picture.Picture.pixelColor(119, 39), QColor(0x80, 0x80, 0x80));
+    int clicks = 0;
+    QObject::connect(&picture, &TPicture::clicked, [&clicks] { ++clicks; });
+    for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton}) {
+        QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5), button, button,
+                          Qt::NoModifier);
+        QCoreApplication::sendEvent(&picture, &press);
+    }
+    EXPECT_EQ(clicks, 1) << "the left button only";
+
+    QWidget parent;
+    QRadioButton* a = radio(&parent, "a", "A");
+    QRadioButton* b = radio(&parent, "b", "B");
+    SetChecked(a, true);
+    SetChecked(a, false);
+    EXPECT_FALSE(a->isChecked() || b->isChecked()) << "neighbours alone";
+    EXPECT_TRUE(a->autoExclusive()) << "and they stay exclusive";
+    SetChecked(b, true);
+    SetChecked(a, true);
+    EXPECT_FALSE(b->isChecked());
+    QButtonGroup group;
+    group.addButton(a);
+    group.addButton(b);
+    SetChecked(a, false);
+    EXPECT_FALSE(a->isChecked() || b->isChecked()) << "in a group";
+    EXPECT_TRUE(group.exclusive());
+
+    for (QWidget* w : {Widget(Forms.AboutBox), Widget(Forms.InfoFrm), Widget(Forms.PreferencesFrm)})
+        EXPECT_TRUE(w->windowFlags().testFlag(Qt::WindowStaysOnTopHint)) << w->objectName().toStdString();
 }
