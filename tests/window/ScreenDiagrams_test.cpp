@@ -242,5 +242,6 @@ TEST_F(DrawingTest, TheMomentLabelAtAnInteriorSupportIsTheSupportsMoment) {
     const RecordingCanvas c = Diagrams();
     ExpectTexts(c, {{"-2.00 kN-m", 770, 354, A}, {"-2.00 kN-m", 8, 371, A}});
     for (const auto& t : c.texts())
-        EXPECT_FALSE(t.x1 == 770 && t.text.starts_with("9.0")) << t.text << " at (" << t.x1 << "," << t.y1 << ")";
+        EXPECT_FALSE(t.x1 == 770 && t.text.starts_with("9.0"))
+            << t.text << " at (" << t.x1 << "," << t.y1 << ")";
 }
