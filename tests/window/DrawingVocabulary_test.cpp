@@ -138,3 +138,14 @@ TEST(DrawingVocabulary, AProfilesPeakIsItsLargestMagnitudeAndNoLessThanOneMillio
         EXPECT_FLOAT_EQ(ProfilePeak(f), static_cast<float>(c.peak)) << c.value << " at " << c.station;
     }
 }
+
+// A load shorter than a millimetre still reaches the station it covers: on a 1000 mm beam the
+// stations stand 1 mm apart, and 5 N/mm from 99.7 mm over 0.5 mm covers station 100 alone; a load
+// of no cover reaches none.
+TEST(DrawingVocabulary, ALoadUnderAMillimetreLongReachesTheStationItCovers) {
+    const LoadProfile<double> p = SumLoadProfile<double>({{99.7, 5, 5, 0.5}}, 1000, 1);
+    EXPECT_EQ(std::vector<double>(p.begin() + 99, p.begin() + 102), (std::vector<double>{0, 5, 0}));
+    EXPECT_EQ(ProfilePeak(p), 5.0);
+    const LoadProfile<double> none = SumLoadProfile<double>({{99.7, 5, 5, 0}}, 1000, 1);
+    EXPECT_EQ(ProfilePeak(none), 1e-6);
+}
