@@ -418,3 +418,27 @@ TEST_F(IndexFrmTest, UnitsAndFactoredLoadsSwitchedAndSwitchedBackWhileTheWindowI
     }
     EXPECT_TRUE(dialogs_->messages().empty());
 }
+
+// A job of five loadcases, 2k N/mm in loadcase k on 5 m: the selector steps up to loadcase 5 and no
+// further, and each loadcase's list shows its own reactions wL/2 = 5k kN.
+TEST_F(IndexFrmTest, TheSelectorReachesTheFifthLoadcaseAndShowsItsOwnReactions) {
+    kxtest::BeamBuilder job = kxtest::BeamBuilder().Spans({5000});
+    for (int lc = 1; lc <= 5; ++lc)
+        job.Udl(lc, 0, 2.0f * static_cast<float>(lc), 5000);
+    kxtest::WriteJob(job, Job("five.kxf"));
+    Open(Job("five.kxf"));
+    ASSERT_EQ(w->UpDown1->Max, 5);
+    const char* const reaction[] = {"  1              5.000", "  1             10.000",
+                                    "  1             15.000", "  1             20.000",
+                                    "  1             25.000"};
+    for (int lc = 1; lc <= 6; ++lc) {
+        w->UpDown1->Up->click();
+        const int shown = std::min(lc, 5);
+        EXPECT_EQ(FromQt(w->lbl_Case->text()), std::to_string(shown));
+        const Texts list = Lines(w->List_CaseResults);
+        ASSERT_FALSE(list.empty());
+        EXPECT_EQ(list.front(), "LOADCASE " + std::to_string(shown));
+        EXPECT_NE(std::find(list.begin(), list.end(), reaction[shown - 1]), list.end())
+            << reaction[shown - 1];
+    }
+}

@@ -118,3 +118,34 @@ TEST(DrawingVocabulary, APolylineJoinsItsPointsInOrderAndStartsAfresh) {
     for (const auto& l : c.lines())
         EXPECT_TRUE(l.color == colors::Red && l.width == 2);
 }
+
+// The peak a load outline is scaled to: the largest magnitude at any station, the last included,
+// upward or downward; never below 1e-6, so that a profile of no load divides by no zero.
+TEST(DrawingVocabulary, AProfilesPeakIsItsLargestMagnitudeAndNoLessThanOneMillionth) {
+    const struct {
+        std::size_t station;
+        double value, peak;
+    } cases[] = {{500, 0, 1e-6},    {500, 5e-7, 1e-6}, {500, -9.9e-7, 1e-6},
+                 {500, 1e-6, 1e-6}, {500, 2e-6, 2e-6}, {500, -3e-6, 3e-6},
+                 {0, 7, 7},         {1001, -250, 250}, {1001, 1e9, 1e9}};
+    for (const auto& c : cases) {
+        LoadProfile<double> d{};
+        LoadProfile<float> f{};
+        d[c.station] = c.value;
+        f[c.station] = static_cast<float>(c.value);
+        if (c.value != 0) d[1] = f[1] = c.value > 0 ? 1e-9f : -1e-9f; // a smaller one beside it
+        EXPECT_DOUBLE_EQ(ProfilePeak(d), c.peak) << c.value << " at " << c.station;
+        EXPECT_FLOAT_EQ(ProfilePeak(f), static_cast<float>(c.peak)) << c.value << " at " << c.station;
+    }
+}
+
+// A load shorter than a millimetre still reaches the station it covers: on a 1000 mm beam the
+// stations stand 1 mm apart, and 5 N/mm from 99.7 mm over 0.5 mm covers station 100 alone; a load
+// of no cover reaches none.
+TEST(DrawingVocabulary, ALoadUnderAMillimetreLongReachesTheStationItCovers) {
+    const LoadProfile<double> p = SumLoadProfile<double>({{99.7, 5, 5, 0.5}}, 1000, 1);
+    EXPECT_EQ(std::vector<double>(p.begin() + 99, p.begin() + 102), (std::vector<double>{0, 5, 0}));
+    EXPECT_EQ(ProfilePeak(p), 5.0);
+    const LoadProfile<double> none = SumLoadProfile<double>({{99.7, 5, 5, 0}}, 1000, 1);
+    EXPECT_EQ(ProfilePeak(none), 1e-6);
+}

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "app/ProgramState.h"
 #include "engine/AnalysedJob.h"
 #include "engine/EngineState.h"
@@ -51,6 +53,16 @@ TEST(IndexLayout, ListHeightsFollowTheOuterHeightAndEditCaseIsReadLeniently) {
     IndexLayout moved = DiagramsLayout(ResultsLayout(CreationLayout(wide), wide));
     moved.Results = {7, 0, 100, 0};
     EXPECT_EQ(DefaultLayout(moved, wide).Results, (ListPlace{7, 578, 100, 422}));
+    // Creation: both lists along the bottom, List_Results 475 wide on the left, List_CaseResults
+    // 625 wide on the right, or over the rest of a window wider than 1100: 1278 - 475 = 803.
+    const std::tuple<IndexWindowSize, ListPlace, ListPlace> created[] = {
+        {wide, {0, 578, 475, 422}, {475, 578, 803, 422}},
+        {{1100, 800, 1100, 778}, {0, 578, 475, 200}, {475, 578, 625, 200}},
+        {{1101, 800, 1101, 778}, {0, 578, 475, 200}, {475, 578, 626, 200}}};
+    for (const auto& [size, results, caseResults] : created) {
+        EXPECT_EQ(CreationLayout(size).Results, results) << size.outerWidth;
+        EXPECT_EQ(CreationLayout(size).CaseResults, caseResults) << size.outerWidth;
+    }
     EXPECT_EQ(CaseFromEditText(" 3x"), 3);
     EXPECT_EQ(CaseFromEditText("1e300"), 1000000);
     EXPECT_EQ(CaseLabel("0"), "All");

@@ -347,6 +347,19 @@ TEST_F(PointTest, DistancesOnOrNearSupportsBeyondTheBeamOrNotPositiveAreRefused)
     EXPECT_TRUE(dialogs->messages().empty());
     Model.PointPosition = 0;
     EXPECT_EQ(PointDistanceText(), " ");
+    // 2500 mm shown to three significant figures in each length unit: 2500 mm, 250 cm, 2.50 m,
+    // 2500 / 25.4 = 98.43 in, 2500 / 304.8 = 8.202 ft; a distance that rounds to nothing, or no
+    // unit factor, shows a blank.
+    Model.PointPosition = 2500;
+    const std::pair<float, const char*> units[] = {{1, "2500"},     {10, "250"},      {1000, "2.50"},
+                                                   {25.4f, "98.4"}, {304.8f, "8.20"}, {0, " "}};
+    for (auto [factor, text] : units) {
+        Model.UnitFactorLength = factor;
+        EXPECT_EQ(PointDistanceText(), text) << factor;
+    }
+    Model.UnitFactorLength = 1000;
+    Model.PointPosition = 0.01f;
+    EXPECT_EQ(PointDistanceText(), " ");
 }
 
 TEST_F(PointTest, ADistanceThatIsNotWhollyANumberReadsAsZeroAndIsAskedForAgain) {

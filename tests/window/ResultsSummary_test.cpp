@@ -174,6 +174,31 @@ TEST_F(ResultsSummaryTest, MaximaOfTheEnvelopeFollowTheSummaryInTheList) {
     EXPECT_EQ(Txt.MaximaLines[0].str() + "|" + Txt.MaximaLines[6].str(), "7|");
 }
 
+// The loadcase after each envelope value is written two wide in brackets, " ( 7)"; a number that is
+// no whole loadcase (only from a damaged file) is rounded half away from zero and not cut:
+// 100 -> " (100)", 2.5 -> " ( 3)", -1 -> " (-1)".
+TEST_F(ResultsSummaryTest, EnvelopeLoadcaseNumbersStandTwoWideInBrackets) {
+    Commit(BeamBuilder().Spans({5000}));
+    Model.MemberType = "HRS";
+    const float loadcases[][3] = {{7, 1, 5}, {100, 2.5f, -1}}; // shear, +ve, -ve moment
+    const char* const shown[][3] = {{" ( 7)", " ( 1)", " ( 5)"}, {" (100)", " ( 3)", " (-1)"}};
+    for (int k = 0; k < 2; ++k) {
+        auto& shear = Eng.EnvelopeIntervalValues[0][1][1];
+        auto& moments = Eng.EnvelopeTable[0][1][1];
+        shear[0] = 1000, shear[1] = loadcases[k][0];
+        moments[0] = 2e6f, moments[1] = -1e6f, moments[2] = loadcases[k][1], moments[3] = loadcases[k][2];
+        BuildEnvelopeText();
+        const std::string line = Txt.EnvelopeLines[7].str();
+        ASSERT_EQ(line.substr(0, 2), " 1") << line;
+        std::size_t at = 0;
+        for (const char* text : shown[k]) {
+            at = line.find(text, at);
+            EXPECT_NE(at, std::string::npos) << text << " in \"" << line << "\"";
+        }
+        EXPECT_EQ(line.find("( 100)"), std::string::npos) << line;
+    }
+}
+
 TEST_F(ResultsSummaryTest, TheAnalysisBuildsTheEnvelopeOfTwentyFiveSpans) {
     Commit(BeamBuilder()
                .LHCantilever(1000)
