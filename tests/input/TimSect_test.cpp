@@ -207,6 +207,17 @@ TEST_F(TimSectTest, NextTakesEveryFieldOfASecondChoice) {
     EXPECT_EQ(next->List_TimProps, Texts(lines.begin() + 3, lines.end()));
 }
 
+// "Next >" before any size was worked out writes no stress and no load: each reads 0.
+TEST_F(TimSectTest, NextBeforeAnySizeWritesNoStress) {
+    BeamFormOnTimber();
+    const std::optional<TimberBeamFormTexts> next = TimSectNext();
+    ASSERT_TRUE(next);
+    const auto& p = Work.WorkSectionPropLines;
+    EXPECT_EQ((Texts{p[8], p[9], p[10]}),
+              (Texts{"  E = 0.00 N/mm^2", "  Shear = 0.00 N/mm^2", "  Bending = 0.00 N/mm^2"}));
+    EXPECT_TRUE(Work.TimberPermMoment == 0 && Work.TimberPermShear == 0);
+}
+
 // The window's choice reaches the beam form's working timber only through its "Next >", and only
 // while the beam form holds a timber choice: a grade clicked and never taken, or taken after the
 // beam form has moved to a steel section, leaves the working beam as it was.
