@@ -877,3 +877,17 @@ TEST_F(BeamForm, ChangedLastSpanAndRightCantileverAskForTheirEffectiveLengthsAga
 }
 
 } // namespace
+
+namespace {
+
+// Timber chosen and nothing typed or worked out: "Next >" asks for a section, not for a size.
+TEST_F(BeamForm, TimberWithoutASizeAsksForTheSection) {
+    ChooseSectionFamily(f, *SectionFamilyByCode("Timber"));
+    TypeBeam({"3"});
+    EXPECT_FALSE(Commit());
+    EXPECT_EQ(Messages(), Texts{beammsg::kSection});
+    EXPECT_EQ(Model.SpanCount[0], 1); // nothing committed: the new job's one empty span
+    EXPECT_EQ(Model.SpanData[1][mfL], 0.0f);
+}
+
+} // namespace

@@ -598,6 +598,9 @@ TEST_F(LoadData, TheLastRowInTheLastLoadcaseIsResetAndClearedEverywhere) {
     for (int lc = 1; lc <= 5; ++lc)
         EXPECT_EQ(Work.ApplyFlags[lc][50], 0.0f) << lc;
     EXPECT_TRUE(f.Edit_Case == 1 && LoadDataVars.WorkLoadcase == 1);
+    // Rows 1 to 6 stay shown, rows 7 to 50 are hidden again.
+    for (int n = 1; n <= kLoadRows; ++n)
+        EXPECT_EQ(f.Rows[n].Panel, n <= 6) << n;
 }
 
 } // namespace

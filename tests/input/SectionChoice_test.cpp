@@ -455,3 +455,22 @@ TEST_F(SectionChoice, EveryFamilyShowsItsOwnGroupAndFile) {
 }
 
 } // namespace
+
+namespace {
+
+// The beam form as it is made, before any New: one span, no coupler ticked, so that a scaffold
+// family chosen first (which keeps the coupler ticks as they stand) couples no support unasked.
+TEST_F(SectionChoice, TheFirstFormCouplesNothingUntilTheUserTicks) {
+    f = FirstBeamForm();
+    EXPECT_FALSE(f.Check_LH_End_Sup || f.Check_Span_Sup || f.Check_RH_End_Sup || f.Check_Span_Sup_Enabled);
+    EXPECT_TRUE(f.Option_Vert_Fixed && !f.Option_Forkhead && f.Option_None && !f.Option_Check);
+    EXPECT_EQ((Lines{f.Edit_Spans, f.Grid_Spans.Cell(0, 0), f.Grid_Spans.Cell(1, 0)}),
+              (Lines{"1", " Spans", " Span 1 "}));
+    EXPECT_EQ(f.Grid_Spans.ColCount(), 2);
+    Choose("Scaffold");
+    TypeBeam({"2", "2"});
+    for (int k = 0; k <= kRHEndSupport; ++k)
+        EXPECT_EQ(Work.WorkSupportType[k], supFixed) << k;
+}
+
+} // namespace

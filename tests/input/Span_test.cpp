@@ -309,5 +309,19 @@ TEST_F(SpanCoreTest, AnalysedBeamListsTheEffectiveLengthsAtTheirResolution) {
     EXPECT_EQ(Model.AnySpanIntervals, 0);
 }
 
+// The form as it is made: restraint at intervals chosen first offers one support with two half
+// spaces (the spacing "unequal", the count 1): 5 m in 2.50 + 2.50.
+TEST_F(SpanCoreTest, IntervalsChosenFirstOfferOneSupportAtMidSpan) {
+    choose(&SpanControls::Option_Int, 1);
+    EXPECT_EQ(c.Edit_No, 1);
+    EXPECT_EQ(c.Grid_Int.ColCount, 2);
+    EXPECT_EQ(spaces(2), "2.50 2.50 ");
+    EXPECT_EQ(c.Grid_Int.Cell(1, 0) + "|" + c.lbl_Lf + "|" + c.lbl_Le, " Sup. 1|1 support(s)|varies");
+    ASSERT_TRUE(CloseIntervalPanel(c, p));
+    EXPECT_EQ((std::array{Work.EffLengthWork[1][1], Work.EffLengthWork[1][kIntervalCountField]}),
+              (std::array{2500.0f, 1.0f}));
+    EXPECT_EQ(slots(1, 1), "100 "); // 200 x 2500 / 5000
+}
+
 } // namespace
 } // namespace kx::test

@@ -12,6 +12,8 @@ using namespace kx;
 
 namespace {
 
+using Texts = std::vector<std::string>;
+
 // Section lengths in mm, Ixx in cm^4, E in N/mm^2, forces in kN.
 class TimSectTest : public kxtest::InputFormTest {
 protected:
@@ -192,8 +194,28 @@ TEST_F(TimSectTest, NextTakesEveryFieldOfASecondChoice) {
         EXPECT_NEAR(r[mfArea], 168.75, 1e-4) << row;
         EXPECT_NEAR(r[mfGA], 9492187.5, 1) << row;
     }
-    EXPECT_EQ(w.WorkSectionPropLines[4] + "|" + w.WorkSectionPropLines[5],
-              "  Width = 75.0 mm|  Depth = 225 mm");
+    // Every property line: Ixx 7119.14 cm^4; stresses E 10800, shear 2.0 x 1.1 x 1.5 = 3.30,
+    // bending 12.5 x 1.1 x K7 = 14.19 N/mm^2; loads 37.125 kN and 8.98093 kN-m.
+    const Texts lines(w.WorkSectionPropLines.begin(), w.WorkSectionPropLines.begin() + 15);
+    EXPECT_EQ(lines, (Texts{"14", "", " 75.0 x 225 D40 Timber", " Properties", "  Width = 75.0 mm",
+                            "  Depth = 225 mm", "  Ixx = 7119 cm^4", " Permissible Stresses",
+                            "  E = 10800 N/mm^2", "  Shear = 3.30 N/mm^2", "  Bending = 14.2 N/mm^2",
+                            " Permissible Loads", "  Shear = 37.13 kN", "  Bending = 8.981 kN-m", ""}));
+    // The beam form's texts: Ixx and E at four figures, GA 9492.19 kN.
+    EXPECT_EQ((Texts{next->lbl_S01_Desc, next->lbl_S01_Ixx, next->lbl_S01_E, next->lbl_GA}),
+              (Texts{"75.0 x 225 D40 Timber", "7119", "10800", "9492"}));
+    EXPECT_EQ(next->List_TimProps, Texts(lines.begin() + 3, lines.end()));
+}
+
+// "Next >" before any size was worked out writes no stress and no load: each reads 0.
+TEST_F(TimSectTest, NextBeforeAnySizeWritesNoStress) {
+    BeamFormOnTimber();
+    const std::optional<TimberBeamFormTexts> next = TimSectNext();
+    ASSERT_TRUE(next);
+    const auto& p = Work.WorkSectionPropLines;
+    EXPECT_EQ((Texts{p[8], p[9], p[10]}),
+              (Texts{"  E = 0.00 N/mm^2", "  Shear = 0.00 N/mm^2", "  Bending = 0.00 N/mm^2"}));
+    EXPECT_TRUE(Work.TimberPermMoment == 0 && Work.TimberPermShear == 0);
 }
 
 // The window's choice reaches the beam form's working timber only through its "Next >", and only
