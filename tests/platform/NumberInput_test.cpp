@@ -4,6 +4,7 @@
 
 #include <climits>
 #include <optional>
+#include <tuple>
 #include <utility>
 
 #include "platform/Errors.h"
@@ -119,4 +120,21 @@ TEST(NumberInput, NumbersAtTheEndsOfTheirRanges) {
     EXPECT_EQ(TryReadNumber("1.8e308", NumberPolicy::LeadingNumber), std::nullopt);
     EXPECT_EQ(ReadNumber("1.8e308", NumberPolicy::ZeroWhenNotANumber), 0.0);
     EXPECT_THROW(ReadNumber("1.8e308", NumberPolicy::RefusedWhenNotANumber), ConvertError);
+
+    // The edges of the grammar: a point with digits on one side only, an exponent sign with and without
+    // digits after it. Leading number, then the whole text as a number.
+    using V = std::optional<double>;
+    const std::tuple<const char*, V, V> edges[] = {{".5", 0.5, 0.5},
+                                                   {"5.", 5, 5},
+                                                   {"+.5e-0", 0.5, 0.5},
+                                                   {"1E+2", 100, 100},
+                                                   {"1e+", 1, std::nullopt},
+                                                   {"1e-", 1, std::nullopt},
+                                                   {"+.", std::nullopt, std::nullopt},
+                                                   {"-e5", std::nullopt, std::nullopt},
+                                                   {"\n\t-7\r", -7, -7}};
+    for (const auto& [text, leading, wholeText] : edges) {
+        EXPECT_EQ(TryReadNumber(text, NumberPolicy::LeadingNumber), leading) << text;
+        EXPECT_EQ(TryReadNumber(text, NumberPolicy::ZeroWhenNotANumber), wholeText) << text;
+    }
 }
