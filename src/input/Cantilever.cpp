@@ -2,6 +2,7 @@
 #include "input/Cantilever.h"
 
 #include <cmath>
+#include <memory>
 #include <optional>
 
 #include "foundation/JobChecks.h"
@@ -226,7 +227,9 @@ CantRoute CantNext(const CantSide& side, CantControls& c) {
         return CantRoute::Stay;
     }
     const int r = side.Row;
-    SharedModel& m = Model;
+    // Built and asked in a scratch copy of the job: a refused Next leaves the committed job as it was.
+    auto scratch = std::make_unique<SharedModel>(Model);
+    SharedModel& m = *scratch;
     // The length itself is committed as worked out, not as the label rounds it.
     m.EffLength[r][0] = Work.EffLengthWork[r][0];
     if (side.CommitTextFromLabel)
@@ -238,9 +241,12 @@ CantRoute CantNext(const CantSide& side, CantControls& c) {
         flags[f] = c.Option[f] ? 1 : 0;
     m.EffLengthMemberLength[r] = Work.EffLengthMemberLengthWork[r];
 
-    if (EffLengthForPresentLength(m, r)) return side.Next;
-    dlg().Message(CantLengthChangedMessage(r));
-    return CantRoute::Stay;
+    if (!EffLengthForPresentLength(m, r)) {
+        dlg().Message(CantLengthChangedMessage(r));
+        return CantRoute::Stay;
+    }
+    Model = std::move(*scratch);
+    return side.Next;
 }
 
 CantRoute CantBack(const CantSide& side) { return side.Back; }

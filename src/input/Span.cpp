@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 #include <optional>
 
 #include "foundation/Func_FloatToInt.h"
@@ -66,8 +67,7 @@ std::array<SpanFlags*, 9> workingFlags() {
             &w.SpanOptPartialWork,    &w.SpanOptNotWork,  &w.SpanOpt12Work,
             &w.SpanOptRestrainedWork, &w.SpanOptIntWork,  &w.SpanOptEditWork};
 }
-std::array<SpanFlags*, 9> committedFlags() {
-    SharedModel& m = M();
+std::array<SpanFlags*, 9> committedFlags(SharedModel& m = M()) {
     return {&m.SpanOptPos, &m.SpanOptDead,       &m.SpanOptFull, &m.SpanOptPartial, &m.SpanOptNot,
             &m.SpanOpt12,  &m.SpanOptRestrained, &m.SpanOptInt,  &m.SpanOptEdit};
 }
@@ -466,10 +466,10 @@ void IntervalGridKeyUp(SpanControls& c, SpanFormPictures& p) {
     DrawIntervalSketch(c, p);
 }
 
-bool CheckSpanLengthsChanged() {
+bool CheckSpanLengthsChanged(const SharedModel& m) {
     SpanVars.SpanLengthChanged = 0;
-    for (int s = 1; s <= std::clamp(Model.SpanCount[0], 0, kMaxSpans); ++s)
-        if (!EffLengthForPresentLength(Model, s)) {
+    for (int s = 1; s <= std::clamp(m.SpanCount[0], 0, kMaxSpans); ++s)
+        if (!EffLengthForPresentLength(m, s)) {
             dlg().Message(SpanLengthChangedMessage(s));
             SpanVars.SpanLengthChanged = 1;
             return false;
@@ -481,10 +481,13 @@ SpanRoute SpanNext(SpanControls& c, SpanFormPictures& p) {
     if (!takeOpenIntervalPanel(c, p)) return SpanRoute::Stay;
     if (!workingIntervalsUsable()) return SpanRoute::Stay;
 
-    SharedModel& m = M();
+    // The choice is built and asked in a scratch copy of the job: a refused Next leaves the
+    // committed job as it was.
+    auto scratch = std::make_unique<SharedModel>(Model);
+    SharedModel& m = *scratch;
     const WorkingCopies& w = Work;
     const auto from = workingFlags();
-    const auto to = committedFlags();
+    const auto to = committedFlags(m);
     for (int s = 1; s <= kMaxSpans; ++s) {
         for (std::size_t i = 0; i < from.size(); ++i)
             (*to[i])[s] = (*from[i])[s];
@@ -493,8 +496,7 @@ SpanRoute SpanNext(SpanControls& c, SpanFormPictures& p) {
         m.EffLengthText[s] = w.EffLengthTextWork[s];
         m.EffLengthMemberLength[s] = w.EffLengthMemberLengthWork[s];
     }
-    // The analysis keeps 200 points a span exactly when a committed span is restrained at
-    // intervals, whatever the checks below find.
+    // The analysis keeps 200 points a span exactly when a committed span is restrained at intervals.
     const int spans = std::clamp(m.SpanCount[0], 0, kMaxSpans);
     m.AnySpanIntervals = 0;
     for (int s = 1; s <= spans; ++s)
@@ -509,8 +511,9 @@ SpanRoute SpanNext(SpanControls& c, SpanFormPictures& p) {
             dlg().Message(SpanNotSelectedMessage(s));
             return SpanRoute::Stay;
         }
-    if (!CheckSpanLengthsChanged()) return SpanRoute::Stay;
-    return m.SpanData[kRHCantRow][mfExists] == 1.0f ? SpanRoute::CantRHFrm : SpanRoute::Analysis;
+    if (!CheckSpanLengthsChanged(m)) return SpanRoute::Stay;
+    Model = std::move(*scratch);
+    return Model.SpanData[kRHCantRow][mfExists] == 1.0f ? SpanRoute::CantRHFrm : SpanRoute::Analysis;
 }
 
 SpanRoute SpanBack(SpanControls& c, SpanFormPictures& p) {

@@ -126,9 +126,9 @@ void IntervalGridKeyUp(SpanControls& c, SpanFormPictures& p);
 
 // True when every span's length is the one its effective length was worked out for; otherwise
 // the message for the first changed span.
-bool CheckSpanLengthsChanged();
+bool CheckSpanLengthsChanged(const SharedModel& m);
 // "Next >": an open interval panel closed as its OK does (staying when OK would), then the working
-// choices committed and checked.
+// choices checked and, when they pass, committed.
 SpanRoute SpanNext(SpanControls& c, SpanFormPictures& p);
 // "< Back": an open interval panel closed as its OK does, staying when OK would.
 SpanRoute SpanBack(SpanControls& c, SpanFormPictures& p);

@@ -100,8 +100,16 @@ TEST_F(CantileverTest, NextRefusesAnIncompleteChoiceAndReportsAChangedLength) {
     EXPECT_EQ(CantNext(L, left), CantRoute::Stay);
     EXPECT_EQ(Messages(), Texts{" LHC length has been changed\r re-select option.\r"
                                 " (it may be necessary to de-select it first)"});
-    // The commit stands: 2.7 x 1500.
-    EXPECT_TRUE(Model.EffLength[0][0] == 4050.0f && Model.EffLengthText[0] == "2.70 L");
+    // Refused, nothing is committed; the working copy keeps the choice worked out: 2.7 x 1500.
+    EXPECT_TRUE(Model.CantLHOpts == TCantOpt{} && Model.EffLength[0][0] == 0.0f &&
+                Model.EffLengthText[0] == "");
+    EXPECT_TRUE(Work.EffLengthWork[0][0] == 4050.0f && Work.EffLengthTextWork[0] == "2.70 L");
+    // Chosen again for the new length: committed, 2.7 x 1600.
+    click(L, left, {coEndTop});
+    click(L, left, {coEndTop});
+    dialogs->clear();
+    EXPECT_EQ(CantNext(L, left), L.Next) << ::testing::PrintToString(Messages());
+    EXPECT_TRUE(Model.EffLength[0][0] == 4320.0f && Model.EffLengthText[0] == "2.70 L");
     EXPECT_EQ(Model.CantLHOpts[coSupportLateral], 1);
 }
 

@@ -418,39 +418,42 @@ protected:
 };
 
 TEST_F(SpanWalk, EveryFieldOfEverySpanOfTheSecondChoiceIsCommittedAndRestored) {
+    const SharedModel& m = Model;
+    const auto expectCommitted = [&m](char job) {
+        const auto committed = committedFlags();
+        for (int s = 1; s <= kMaxSpans; ++s) {
+            for (int i = 0; i < 9; ++i)
+                EXPECT_EQ((m.*committed[static_cast<std::size_t>(i)])[s], flag(job, s, i)) << s << " " << i;
+            for (int i = 0; i <= kIntervalCountField; ++i)
+                EXPECT_EQ(m.EffLength[s][i], effField(job, s, i)) << s << " " << i;
+            for (int i = 1; i <= 10; ++i)
+                EXPECT_EQ(m.RestraintPos[s][i], slot(job, s, i)) << s << " " << i;
+            EXPECT_EQ(m.EffLengthText[s].str(), text(job, s)) << s;
+            EXPECT_EQ(m.EffLengthMemberLength[s], memberLength(job, s)) << s;
+        }
+        EXPECT_EQ(m.AnySpanIntervals, 1); // spans 6, 14 and 22 in A, every other span in B
+    };
     PutWork('A');
     ASSERT_EQ(SpanNext(c, pics), SpanRoute::Analysis) << ::testing::PrintToString(Messages());
-    // B chooses seven restraints for every span: committed as it stands, then refused.
+    expectCommitted('A');
+    // B chooses seven restraints for every span: refused, and the committed job is still A's.
     PutWork('B');
     EXPECT_EQ(SpanNext(c, pics), SpanRoute::Stay);
     EXPECT_EQ(Messages(), Texts{" Effective length not selected for span 1"});
-    const SharedModel& m = Model;
-    const auto committed = committedFlags();
-    for (int s = 1; s <= kMaxSpans; ++s) {
-        for (int i = 0; i < 9; ++i)
-            EXPECT_EQ((m.*committed[static_cast<std::size_t>(i)])[s], flag('B', s, i)) << s << " " << i;
-        for (int i = 0; i <= kIntervalCountField; ++i)
-            EXPECT_EQ(m.EffLength[s][i], effField('B', s, i)) << s << " " << i;
-        for (int i = 1; i <= 10; ++i)
-            EXPECT_EQ(m.RestraintPos[s][i], slot('B', s, i)) << s << " " << i;
-        EXPECT_EQ(m.EffLengthText[s].str(), text('B', s)) << s;
-        EXPECT_EQ(m.EffLengthMemberLength[s], memberLength('B', s)) << s;
-    }
-    EXPECT_EQ(m.AnySpanIntervals, 1); // span 6 (6 mod 8) is restrained at intervals in B
+    expectCommitted('A');
 
-    // A put back into the working copy and cancelled: the restore brings back B everywhere.
-    PutWork('A');
+    // The restore over B's working copy brings back A everywhere.
     SpanRestoreFromCommitted();
     const auto working = workingFlags();
     for (int s = 1; s <= kMaxSpans; ++s) {
         for (int i = 0; i < 9; ++i)
-            EXPECT_EQ((Work.*working[static_cast<std::size_t>(i)])[s], flag('B', s, i)) << s << " " << i;
+            EXPECT_EQ((Work.*working[static_cast<std::size_t>(i)])[s], flag('A', s, i)) << s << " " << i;
         for (int i = 0; i <= kIntervalCountField; ++i)
-            EXPECT_EQ(Work.EffLengthWork[s][i], effField('B', s, i)) << s << " " << i;
+            EXPECT_EQ(Work.EffLengthWork[s][i], effField('A', s, i)) << s << " " << i;
         for (int i = 1; i <= 10; ++i)
-            EXPECT_EQ(Work.RestraintPosWork[s][i], slot('B', s, i)) << s << " " << i;
-        EXPECT_EQ(Work.EffLengthTextWork[s].str(), text('B', s)) << s;
-        EXPECT_EQ(Work.EffLengthMemberLengthWork[s], memberLength('B', s)) << s;
+            EXPECT_EQ(Work.RestraintPosWork[s][i], slot('A', s, i)) << s << " " << i;
+        EXPECT_EQ(Work.EffLengthTextWork[s].str(), text('A', s)) << s;
+        EXPECT_EQ(Work.EffLengthMemberLengthWork[s], memberLength('A', s)) << s;
     }
 }
 
@@ -479,19 +482,31 @@ TEST_F(CantWalk, EveryFieldOfBothCantileversSecondChoiceIsCommittedAndRestored) 
             c.lbl_Lf = a ? "A label" : "B label";
             Work.EffLengthMemberLengthWork[r] = a ? 1500.0f : 1499.0f;
         };
+        const auto expectCommitted = [&](char job) {
+            const bool a = job == 'A';
+            const TCantOpt& flags = Model.*side->Committed;
+            for (int field = 0; field <= coEdit; ++field)
+                EXPECT_EQ(flags[field], chosenInA(field) == a ? 1 : 0) << job << field;
+            // The left form commits the working text, the right one the factor box's.
+            EXPECT_EQ(Model.EffLengthText[r].str(),
+                      std::string(1, job) + (r == kLHCantRow ? " working" : " label"));
+            EXPECT_EQ(Model.EffLength[r][0], a ? 2100.5f : 1725.25f) << job;
+            EXPECT_EQ(Model.EffLengthMemberLength[r], a ? 1500.0f : 1499.0f) << job;
+        };
         put('A');
         ASSERT_EQ(CantNext(*side, c), side->Next) << ::testing::PrintToString(Messages());
+        expectCommitted('A');
+        // B's choice was worked out for a cantilever of 1499 mm: committed once it is that long.
+        Model.SpanData[r][mfL] = 1499;
         put('B');
-        // Committed, then refused: the length it was worked out for is not the cantilever's.
-        EXPECT_EQ(CantNext(*side, c), CantRoute::Stay);
-        const TCantOpt& flags = Model.*side->Committed;
-        for (int field = 0; field <= coEdit; ++field)
-            EXPECT_EQ(flags[field], chosenInA(field) ? 0 : 1) << field;
-        // The left form commits the working text, the right one the factor box's.
-        EXPECT_EQ(Model.EffLengthText[r].str(), r == kLHCantRow ? "B working" : "B label");
-        EXPECT_TRUE(Model.EffLength[r][0] == 1725.25f && Model.EffLengthMemberLength[r] == 1499.0f);
-
+        ASSERT_EQ(CantNext(*side, c), side->Next) << ::testing::PrintToString(Messages());
+        expectCommitted('B');
+        // A's choice, for 1500 mm, is refused now and leaves B's committed.
         put('A');
+        EXPECT_EQ(CantNext(*side, c), CantRoute::Stay);
+        EXPECT_EQ(Messages(), Texts{CantLengthChangedMessage(r)});
+        expectCommitted('B');
+
         (Work.*side->Working).fill(0);
         CantRestoreFromCommitted(*side, c);
         for (int field = 0; field <= coEdit; ++field)

@@ -229,13 +229,16 @@ TEST_F(SpanCoreTest, ApplyToAllTakesTheFactorFromTheChoiceAndTheSection) {
     EXPECT_EQ(Le(2), 1.0f);
 }
 
-TEST_F(SpanCoreTest, NextCommitsThenChecksChoicesAndLengths) {
+TEST_F(SpanCoreTest, NextChecksChoicesAndLengthsThenCommits) {
     choose(&SpanControls::Option_Full, 1);
     EXPECT_EQ(SpanNext(c, p), SpanRoute::Stay);
     EXPECT_EQ(Messages(), Texts{" Effective length not selected for span 2"});
-    // Committed before the check.
+    // Refused: nothing committed, the working copy keeps 0.85 x 5000.
     EXPECT_EQ((std::tuple{Model.SpanOptFull[1], Model.EffLength[1][0], Model.EffLengthText[1].str()}),
-              (std::tuple{1, 4250.0f, std::string("0.85L")}));
+              (std::tuple{0, 0.0f, std::string("")}));
+    EXPECT_EQ(
+        (std::tuple{Work.SpanOptFullWork[1], Work.EffLengthWork[1][0], Work.EffLengthTextWork[1].str()}),
+        (std::tuple{1, 4250.0f, std::string("0.85L")}));
 
     choose(&SpanControls::Option_Not, 2);
     Model.SpanData[1][mfL] = 5500; // span 1 lengthened in the beam form since
@@ -243,11 +246,13 @@ TEST_F(SpanCoreTest, NextCommitsThenChecksChoicesAndLengths) {
     EXPECT_EQ(SpanNext(c, p), SpanRoute::Stay);
     EXPECT_EQ(Messages(), Texts{" Span 1 length has been changed\r goto span 1 and re-select option.\r"
                                 " (it may be necessary to de-select it first)"});
-    EXPECT_EQ(Model.SpanOptNot[2], 1);
+    EXPECT_EQ(Model.SpanOptNot[2], 0);
 
     Model.SpanData[1][mfL] = 5000;
     Model.SpanData[kRHCantRow][mfExists] = 1.0f;
     EXPECT_EQ(SpanNext(c, p), SpanRoute::CantRHFrm);
+    EXPECT_EQ((std::tuple{Model.SpanOptFull[1], Model.EffLength[1][0], Model.SpanOptNot[2]}),
+              (std::tuple{1, 4250.0f, 1}));
 
     Model.SpanCount[0] = 0;
     dialogs->clear();
@@ -299,13 +304,16 @@ TEST_F(SpanCoreTest, AnalysedBeamListsTheEffectiveLengthsAtTheirResolution) {
     }
     EXPECT_EQ(Model.StoredSpanIntervals, 200);
 
-    // Shown again and left by Back or Cancel: the committed intervals still need 200 points; a
-    // commit without them, even one refused later, clears the need.
+    // Shown again and left by Back or Cancel: the committed intervals still need 200 points, and
+    // so they do after a refused commit without them; a commit without them clears the need.
     SpanFormShow(c, p);
     EXPECT_EQ(Model.AnySpanIntervals, 1);
     choose(&SpanControls::Option_Full, 1);
     Model.SpanData[2][mfL] = 4100;
     EXPECT_EQ(SpanNext(c, p), SpanRoute::Stay);
+    EXPECT_EQ(Model.AnySpanIntervals, 1);
+    Model.SpanData[2][mfL] = 4000;
+    EXPECT_EQ(SpanNext(c, p), SpanRoute::Analysis);
     EXPECT_EQ(Model.AnySpanIntervals, 0);
 }
 

@@ -482,18 +482,19 @@ TEST_F(SpanFrmTest, NextAndBackTakeTheOpenIntervalPanelAsOkDoes) {
             }
             EXPECT_TRUE(w->Frame_Int->isHidden() && !w->Frame_Span->isHidden());
             const int n = static_cast<int>(row.spaces.size());
-            // Next commits; Back leaves the span's working copy as OK would and goes back.
-            const TEffLengthRec& e = next ? Model.EffLength[row.span] : Work.EffLengthWork[row.span];
-            const Arr<int32, 1, 10>& stored =
-                next ? Model.RestraintPos[row.span] : Work.RestraintPosWork[row.span];
+            // Next and Back both leave the span's working copy as OK would.
+            const TEffLengthRec& e = Work.EffLengthWork[row.span];
+            const Arr<int32, 1, 10>& stored = Work.RestraintPosWork[row.span];
             EXPECT_EQ(e[kIntervalCountField], static_cast<float>(n));
             for (int i = 1; i <= n; ++i) {
                 EXPECT_NEAR(e[i], row.spaces[static_cast<std::size_t>(i - 1)], 0.01) << i;
                 EXPECT_EQ(stored[i], row.positions[static_cast<std::size_t>(i - 1)]) << i;
             }
+            EXPECT_EQ(Work.SpanOptIntWork[row.span], 1);
             if (next) {
-                EXPECT_EQ(Model.SpanOptInt[row.span], 1);
-                // The other span has no choice yet: the form stays with its message.
+                // The other span has no choice yet: the form stays with its message, and the
+                // refused Next commits nothing.
+                EXPECT_TRUE(Model.SpanOptInt[row.span] == 0 && Model.EffLength[row.span] == TEffLengthRec{});
                 EXPECT_EQ(dialogs_->messages(),
                           std::vector<std::string>{spanmsg::kNotSelected + std::to_string(3 - row.span)});
             } else {
