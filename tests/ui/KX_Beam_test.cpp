@@ -1039,3 +1039,36 @@ TEST_F(BeamWindow, TheCodeCheckFollowsTheSectionHeldNotTheMenuOpenedLast) {
 }
 
 } // namespace
+
+namespace {
+
+// Each box and option of the form with a handler, clicked while the form is shown, hands the focus
+// to "Next >", those at the right-hand end as those at the left ("None" has no handler).
+TEST_F(BeamWindow, EachBoxAndOptionClickedHandsTheFocusToNext) {
+    struct Click {
+        const char* name;
+        std::function<void()> before;
+    };
+    WriteAllSectionFiles();
+    const auto steel = [this] { fresh({"3", "4"}); };
+    const auto tube = [this] { scaffold({"2", "2"}); };
+    const std::vector<Click> clicks = {
+        {"Check_LHC", steel},       {"Check_RHC", steel},       {"Check_LHF", steel},
+        {"Check_RHF", steel},       {"Option_Forkhead", steel}, {"Option_Vert_Fixed", steel},
+        {"Check_LH_End_Sup", tube}, {"Option_LH_Mid", tube},    {"Check_Span_Sup", tube},
+        {"Option_Span_Mid", tube},  {"Check_RH_End_Sup", tube}, {"Option_RH_Mid", tube},
+        {"Option_Check", steel},
+    };
+    for (const Click& c : clicks) {
+        SCOPED_TRACE(c.name);
+        ASSERT_NO_FATAL_FAILURE(c.before());
+        QAbstractButton* b = kxtest::Button(w, c.name);
+        ASSERT_TRUE(b->isVisibleTo(w) && b->isEnabled());
+        w->cmdCancel->setFocus();
+        ASSERT_EQ(w->focusWidget(), w->cmdCancel);
+        b->click();
+        EXPECT_EQ(w->focusWidget(), w->cmdNext);
+    }
+}
+
+} // namespace

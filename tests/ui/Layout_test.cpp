@@ -21,12 +21,14 @@
 #include <QTextDocument>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <set>
 
 #include "FormsFixture.h"
 #include "engine/BeamBuilder.h"
+#include "foundation/Units.h"
 #include "foundation/ui/Unit1.h"
 #include "input/ui/Couplers.h"
 #include "input/ui/EffLengthUi.h"
@@ -34,6 +36,8 @@
 #include "input/ui/KX_Grid.h"
 #include "input/ui/LoadData.h"
 #include "input/ui/Span.h"
+#include "input/ui/TimSect.h"
+#include "platform/QtDialogs.h"
 
 using namespace kx;
 
@@ -213,4 +217,35 @@ TEST_F(FormsTest, TheInputWindowsOpenInTheMiddleOfTheScreenAndTheSpansGridKeepsI
     const int x = beam->x();
     emit beam->Label_Demo->clicked();
     EXPECT_EQ(beam->pos(), QPoint(x, 10));
+}
+
+// The headings of the load form's columns, line by line from the top, each column's lines one
+// above the other, in the units of the job (m, kN, kN/m); and the texts the effective-length and
+// timber section forms set in bold: the span form's three headings and the timber form's "Next >".
+TEST_F(FormsTest, TheLoadFormsColumnHeadingsAndTheBoldHeadingsStandAsDesigned) {
+    SetDefaultUnits(Model);
+    test::BeamBuilder().Spans({5000, 4000}).Section(205000, 4734400).Udl(1, 0, 5, 9000).Commit();
+    TLoadDataFrm* loads = Forms.LoadDataFrm;
+    ShowForm(loads);
+    std::map<int, std::map<int, std::string>> columns; // x, then y
+    for (const QLabel* l : loads->Content->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+        if (l->y() >= 180 && l->y() < 240) columns[l->x()][l->y()] = FromQt(l->text());
+    std::vector<std::string> headings;
+    for (const auto& [x, lines] : columns) {
+        std::string h;
+        for (const auto& [y, text] : lines)
+            h += (h.empty() ? "" : "/") + text;
+        headings.push_back(h);
+    }
+    EXPECT_EQ(headings, (std::vector<std::string>{"Point/Load/(kN)", "Distance/from LH end/of beam/(m)",
+                                                  "UDL/start rate/(kN/m)", "UDL/finish rate/(kN/m)",
+                                                  "Cover/(m)", "Load/factor/(optional)"}));
+    loads->hide();
+
+    std::vector<std::string> bold;
+    for (QWidget* form : {Widget(Forms.SpanFrm), Widget(Forms.TimSectFrm)})
+        for (const QWidget* c : form->findChildren<QWidget*>())
+            if (c->font().bold()) bold.push_back(c->objectName().toStdString());
+    std::sort(bold.begin(), bold.end());
+    EXPECT_EQ(bold, (std::vector<std::string>{"Label1", "Label2", "Label3", "cmd_OK"}));
 }
