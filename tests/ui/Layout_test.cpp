@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -30,6 +31,8 @@
 #include "engine/BeamBuilder.h"
 #include "foundation/Units.h"
 #include "foundation/ui/Unit1.h"
+#include "input/ui/CantLH.h"
+#include "input/ui/CantRH.h"
 #include "input/ui/Couplers.h"
 #include "input/ui/EffLengthUi.h"
 #include "input/ui/KX_Beam.h"
@@ -206,6 +209,32 @@ TEST_F(FormsTest, TheInputWindowsOpenInTheMiddleOfTheScreenAndTheSpansGridKeepsI
     EXPECT_EQ(beam->Grid_Spans->columnWidth(0), 90);
     for (int c = 1; c <= 5; ++c)
         EXPECT_EQ(beam->Grid_Spans->columnWidth(c), 65) << c;
+    // The member grid: its caption column 150 wide, the 27 member columns 75, the last too.
+    const QTableWidget* members = beam->Grid_SpanData;
+    ASSERT_EQ(members->columnCount(), 28);
+    EXPECT_EQ(members->columnWidth(0), 150);
+    for (int c : {1, 2, 27})
+        EXPECT_EQ(members->columnWidth(c), 75) << c;
+    // Grids whose first row and column hold their own captions show no numbered headers.
+    for (const QTableWidget* g :
+         std::initializer_list<const QTableWidget*>{beam->Grid_Spans, members, Forms.SpanFrm->Grid_Int}) {
+        EXPECT_TRUE(g->horizontalHeader()->isHidden()) << g->objectName().toStdString();
+        EXPECT_TRUE(g->verticalHeader()->isHidden()) << g->objectName().toStdString();
+    }
+    // Each option and its caption of the two cantilever forms' groups stands wholly inside its
+    // group, the third of the support restraints as the first.
+    for (QWidget* cant : {Widget(Forms.CantLHFrm), Widget(Forms.CantRHFrm)})
+        for (const char* group : {"GroupSupport", "GroupEnd"}) {
+            const QWidget* g = cant->findChild<QWidget*>(group);
+            ASSERT_NE(g, nullptr) << group;
+            int inside = 0;
+            for (const QWidget* c : g->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                EXPECT_TRUE(QRect(QPoint(0, 0), g->size()).contains(c->geometry()))
+                    << cant->objectName().toStdString() << " " << c->objectName().toStdString();
+                ++inside;
+            }
+            EXPECT_GE(inside, 6) << group;
+        }
     // The load form: its rows scroll down to the commands' panel, with no gap, and the panel
     // ends at the foot of the form.
     TLoadDataFrm* loads = Forms.LoadDataFrm;
