@@ -7,6 +7,7 @@
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -1042,8 +1043,9 @@ TEST_F(BeamWindow, TheCodeCheckFollowsTheSectionHeldNotTheMenuOpenedLast) {
 
 namespace {
 
-// Each box and option of the form with a handler, clicked while the form is shown, hands the focus
-// to "Next >", those at the right-hand end as those at the left ("None" has no handler).
+// Each box and option of the form with a handler, clicked or changed by a screen reader while the
+// form is shown, hands the focus to "Next >", those at the right-hand end as those at the left
+// ("None" has no handler).
 TEST_F(BeamWindow, EachBoxAndOptionClickedHandsTheFocusToNext) {
     struct Click {
         const char* name;
@@ -1064,10 +1066,22 @@ TEST_F(BeamWindow, EachBoxAndOptionClickedHandsTheFocusToNext) {
         ASSERT_NO_FATAL_FAILURE(c.before());
         QAbstractButton* b = kxtest::Button(w, c.name);
         ASSERT_TRUE(b->isVisibleTo(w) && b->isEnabled());
-        w->cmdCancel->setFocus();
-        ASSERT_EQ(w->focusWidget(), w->cmdCancel);
-        b->click();
-        EXPECT_EQ(w->focusWidget(), w->cmdNext);
+        // Clicked, and changed as a screen reader changes it (the state alone, no click).
+        for (bool click : {true, false}) {
+            SCOPED_TRACE(click ? "clicked" : "state changed");
+            ASSERT_NO_FATAL_FAILURE(c.before());
+            // An option already chosen is left for its partner first, so that choosing it changes.
+            if (!click && b->isChecked() && b->group())
+                for (QAbstractButton* other : b->group()->buttons())
+                    if (other != b) other->setChecked(true);
+            w->cmdCancel->setFocus();
+            ASSERT_EQ(w->focusWidget(), w->cmdCancel);
+            if (click)
+                b->click();
+            else
+                b->setChecked(!b->isChecked());
+            EXPECT_EQ(w->focusWidget(), w->cmdNext);
+        }
     }
 }
 
