@@ -249,9 +249,10 @@ TEST_F(FormsTest, TheInputWindowsOpenInTheMiddleOfTheScreenAndTheSpansGridKeepsI
 }
 
 // The headings of the load form's columns, line by line from the top, each column's lines one
-// above the other, in the units of the job (m, kN, kN/m); and the texts the effective-length and
-// timber section forms set in bold: the span form's three headings and the timber form's "Next >".
-TEST_F(FormsTest, TheLoadFormsColumnHeadingsAndTheBoldHeadingsStandAsDesigned) {
+// above the other, in the units of the job (m, kN, kN/m); the section editor's notes; the beam
+// form's white value boxes; and the texts the effective-length and timber section forms set in
+// bold: the span form's three headings and the timber form's "Next >".
+TEST_F(FormsTest, TheHeadingsNotesAndValueBoxesOfTheInputWindowsStandAsDesigned) {
     SetDefaultUnits(Model);
     test::BeamBuilder().Spans({5000, 4000}).Section(205000, 4734400).Udl(1, 0, 5, 9000).Commit();
     TLoadDataFrm* loads = Forms.LoadDataFrm;
@@ -270,6 +271,29 @@ TEST_F(FormsTest, TheLoadFormsColumnHeadingsAndTheBoldHeadingsStandAsDesigned) {
                                                   "UDL/start rate/(kN/m)", "UDL/finish rate/(kN/m)",
                                                   "Cover/(m)", "Load/factor/(optional)"}));
     loads->hide();
+
+    // The section editor's five notes stand 8 below its grid, 21 apart, in blue; its buttons 40
+    // below the first note.
+    const TKX_GridFrm* editor = Forms.KX_GridFrm;
+    const int gridBottom = editor->Grid->y() + editor->Grid->height();
+    for (int i = 0; i < 5; ++i) {
+        const QLabel* note = editor->findChild<QLabel*>(QStringLiteral("Label_Note%1").arg(i + 1));
+        ASSERT_NE(note, nullptr) << i;
+        EXPECT_EQ(note->y(), gridBottom + 8 + i * 21) << i;
+        EXPECT_EQ(note->palette().color(QPalette::WindowText), QColor(Qt::blue)) << i;
+    }
+    EXPECT_EQ(editor->cmd_ok->y(), gridBottom + 8 + 40);
+
+    // The beam form's value boxes stand white on their grey groups, shown empty or not.
+    TKX_BeamFrm* beam = Forms.KX_BeamFrm;
+    for (QLabel* v : {beam->lbl_S01_Ixx, beam->lbl_S01_E, beam->lbl_S01_Desc, beam->lbl_GA}) {
+        QWidget* group = v->parentWidget();
+        const QImage painted = group->grab().toImage();
+        const QPoint inside(v->x() + v->width() - 3, v->y() + v->height() / 2);
+        EXPECT_EQ(painted.pixelColor(inside), QColor(Qt::white)) << v->objectName().toStdString();
+        EXPECT_NE(painted.pixelColor(v->x() + v->width() + 2, v->y() + v->height() / 2), QColor(Qt::white))
+            << v->objectName().toStdString();
+    }
 
     std::vector<std::string> bold;
     for (QWidget* form : {Widget(Forms.SpanFrm), Widget(Forms.TimSectFrm)})
