@@ -23,6 +23,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <functional>
 #include <map>
 #include <set>
@@ -249,7 +250,8 @@ TEST_F(FormsTest, TheInputWindowsOpenInTheMiddleOfTheScreenAndTheSpansGridKeepsI
 }
 
 // The headings of the load form's columns, line by line from the top, each column's lines one
-// above the other, in the units of the job (m, kN, kN/m); the section editor's notes; the beam
+// above the other, in the units of the job (m, kN, kN/m), and each row's Apply box; the cantilever
+// forms' caption of the length; the section editor's notes; the beam
 // form's white value boxes; and the texts the effective-length and timber section forms set in
 // bold: the span form's three headings and the timber form's "Next >".
 TEST_F(FormsTest, TheHeadingsNotesAndValueBoxesOfTheInputWindowsStandAsDesigned) {
@@ -293,6 +295,26 @@ TEST_F(FormsTest, TheHeadingsNotesAndValueBoxesOfTheInputWindowsStandAsDesigned)
         EXPECT_EQ(painted.pixelColor(inside), QColor(Qt::white)) << v->objectName().toStdString();
         EXPECT_NE(painted.pixelColor(v->x() + v->width() + 2, v->y() + v->height() / 2), QColor(Qt::white))
             << v->objectName().toStdString();
+    }
+
+    // Each load row's Apply box stands on its row's line right of the load-factor edit, the last
+    // row's as the first.
+    for (int n : {1, 50}) {
+        const TLoadRow& r = loads->Row(n);
+        EXPECT_GE(r.Check->x(), r.Edit_LF->x() + r.Edit_LF->width()) << n;
+        EXPECT_TRUE(r.Check->y() < r.Edit_LF->y() + r.Edit_LF->height() &&
+                    r.Edit_LF->y() < r.Check->y() + r.Check->height())
+            << n;
+        EXPECT_LE(r.Check->x() + r.Check->width(), r.Panel->width()) << n;
+    }
+    // Each cantilever form captions its length "Effective length", on the line of the length.
+    for (QWidget* cant : {Widget(Forms.CantLHFrm), Widget(Forms.CantRHFrm)}) {
+        const QLabel* caption = cant->findChild<QLabel*>("Label_Le");
+        const QLabel* length = cant->findChild<QLabel*>("lbl_Le");
+        ASSERT_TRUE(caption && length) << cant->objectName().toStdString();
+        EXPECT_EQ(FromQt(caption->text()), "Effective length");
+        EXPECT_LT(caption->x() + caption->width(), length->x() + 1);
+        EXPECT_LT(std::abs(caption->y() - length->y()), caption->height());
     }
 
     std::vector<std::string> bold;
