@@ -131,7 +131,15 @@ TEST_F(AnalyseGuardTest, ARefusedAnalyseShowsTheFormThatAsksAtItsMember) {
             EXPECT_EQ(w->isVisible(), w == c.shown) << w->objectName().toStdString();
         EXPECT_EQ(Model.AnalysedFlag, c.shown ? 0 : 1);
         if (c.shown == Forms.SpanFrm) {
-            EXPECT_EQ(Forms.SpanFrm->Edit_Span->value(), 2);
+            TSpanFrm* span = Forms.SpanFrm;
+            EXPECT_EQ(span->Edit_Span->value(), 2);
+            // Its sketch marks span 2, as the spinner moved there by the user marks it, and not
+            // span 1.
+            const QImage asked = span->Image_Spans->Picture.copy();
+            span->Edit_Span->setValue(1);
+            EXPECT_NE(span->Image_Spans->Picture, asked);
+            span->Edit_Span->setValue(2);
+            EXPECT_EQ(span->Image_Spans->Picture, asked);
         }
         Model = *saved;
     }

@@ -7,6 +7,7 @@
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -1035,6 +1036,52 @@ TEST_F(BeamWindow, TheCodeCheckFollowsTheSectionHeldNotTheMenuOpenedLast) {
         w->cmdNext->click();
         EXPECT_EQ(dialogs_->messages(), std::vector<std::string>{});
         EXPECT_EQ(Model.SteelSectionFlag, 1);
+    }
+}
+
+} // namespace
+
+namespace {
+
+// Each box and option of the form with a handler, clicked or changed by a screen reader while the
+// form is shown, hands the focus to "Next >", those at the right-hand end as those at the left
+// ("None" has no handler).
+TEST_F(BeamWindow, EachBoxAndOptionClickedHandsTheFocusToNext) {
+    struct Click {
+        const char* name;
+        std::function<void()> before;
+    };
+    WriteAllSectionFiles();
+    const auto steel = [this] { fresh({"3", "4"}); };
+    const auto tube = [this] { scaffold({"2", "2"}); };
+    const std::vector<Click> clicks = {
+        {"Check_LHC", steel},       {"Check_RHC", steel},       {"Check_LHF", steel},
+        {"Check_RHF", steel},       {"Option_Forkhead", steel}, {"Option_Vert_Fixed", steel},
+        {"Check_LH_End_Sup", tube}, {"Option_LH_Mid", tube},    {"Check_Span_Sup", tube},
+        {"Option_Span_Mid", tube},  {"Check_RH_End_Sup", tube}, {"Option_RH_Mid", tube},
+        {"Option_Check", steel},
+    };
+    for (const Click& c : clicks) {
+        SCOPED_TRACE(c.name);
+        ASSERT_NO_FATAL_FAILURE(c.before());
+        QAbstractButton* b = kxtest::Button(w, c.name);
+        ASSERT_TRUE(b->isVisibleTo(w) && b->isEnabled());
+        // Clicked, and changed as a screen reader changes it (the state alone, no click).
+        for (bool click : {true, false}) {
+            SCOPED_TRACE(click ? "clicked" : "state changed");
+            ASSERT_NO_FATAL_FAILURE(c.before());
+            // An option already chosen is left for its partner first, so that choosing it changes.
+            if (!click && b->isChecked() && b->group())
+                for (QAbstractButton* other : b->group()->buttons())
+                    if (other != b) other->setChecked(true);
+            w->cmdCancel->setFocus();
+            ASSERT_EQ(w->focusWidget(), w->cmdCancel);
+            if (click)
+                b->click();
+            else
+                b->setChecked(!b->isChecked());
+            EXPECT_EQ(w->focusWidget(), w->cmdNext);
+        }
     }
 }
 

@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -21,19 +22,26 @@
 #include <QTextDocument>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <functional>
 #include <map>
 #include <set>
 
 #include "FormsFixture.h"
 #include "engine/BeamBuilder.h"
+#include "foundation/Units.h"
 #include "foundation/ui/Unit1.h"
+#include "input/ui/CantLH.h"
+#include "input/ui/CantRH.h"
 #include "input/ui/Couplers.h"
 #include "input/ui/EffLengthUi.h"
 #include "input/ui/KX_Beam.h"
 #include "input/ui/KX_Grid.h"
 #include "input/ui/LoadData.h"
 #include "input/ui/Span.h"
+#include "input/ui/TimSect.h"
+#include "platform/QtDialogs.h"
 
 using namespace kx;
 
@@ -202,6 +210,32 @@ TEST_F(FormsTest, TheInputWindowsOpenInTheMiddleOfTheScreenAndTheSpansGridKeepsI
     EXPECT_EQ(beam->Grid_Spans->columnWidth(0), 90);
     for (int c = 1; c <= 5; ++c)
         EXPECT_EQ(beam->Grid_Spans->columnWidth(c), 65) << c;
+    // The member grid: its caption column 150 wide, the 27 member columns 75, the last too.
+    const QTableWidget* members = beam->Grid_SpanData;
+    ASSERT_EQ(members->columnCount(), 28);
+    EXPECT_EQ(members->columnWidth(0), 150);
+    for (int c : {1, 2, 27})
+        EXPECT_EQ(members->columnWidth(c), 75) << c;
+    // Grids whose first row and column hold their own captions show no numbered headers.
+    for (const QTableWidget* g :
+         std::initializer_list<const QTableWidget*>{beam->Grid_Spans, members, Forms.SpanFrm->Grid_Int}) {
+        EXPECT_TRUE(g->horizontalHeader()->isHidden()) << g->objectName().toStdString();
+        EXPECT_TRUE(g->verticalHeader()->isHidden()) << g->objectName().toStdString();
+    }
+    // Each option and its caption of the two cantilever forms' groups stands wholly inside its
+    // group, the third of the support restraints as the first.
+    for (QWidget* cant : {Widget(Forms.CantLHFrm), Widget(Forms.CantRHFrm)})
+        for (const char* group : {"GroupSupport", "GroupEnd"}) {
+            const QWidget* g = cant->findChild<QWidget*>(group);
+            ASSERT_NE(g, nullptr) << group;
+            int inside = 0;
+            for (const QWidget* c : g->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                EXPECT_TRUE(QRect(QPoint(0, 0), g->size()).contains(c->geometry()))
+                    << cant->objectName().toStdString() << " " << c->objectName().toStdString();
+                ++inside;
+            }
+            EXPECT_GE(inside, 6) << group;
+        }
     // The load form: its rows scroll down to the commands' panel, with no gap, and the panel
     // ends at the foot of the form.
     TLoadDataFrm* loads = Forms.LoadDataFrm;
@@ -213,4 +247,80 @@ TEST_F(FormsTest, TheInputWindowsOpenInTheMiddleOfTheScreenAndTheSpansGridKeepsI
     const int x = beam->x();
     emit beam->Label_Demo->clicked();
     EXPECT_EQ(beam->pos(), QPoint(x, 10));
+}
+
+// The headings of the load form's columns, line by line from the top, each column's lines one
+// above the other, in the units of the job (m, kN, kN/m), and each row's Apply box; the cantilever
+// forms' caption of the length; the section editor's notes; the beam
+// form's white value boxes; and the texts the effective-length and timber section forms set in
+// bold: the span form's three headings and the timber form's "Next >".
+TEST_F(FormsTest, TheHeadingsNotesAndValueBoxesOfTheInputWindowsStandAsDesigned) {
+    SetDefaultUnits(Model);
+    test::BeamBuilder().Spans({5000, 4000}).Section(205000, 4734400).Udl(1, 0, 5, 9000).Commit();
+    TLoadDataFrm* loads = Forms.LoadDataFrm;
+    ShowForm(loads);
+    std::map<int, std::map<int, std::string>> columns; // x, then y
+    for (const QLabel* l : loads->Content->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+        if (l->y() >= 180 && l->y() < 240) columns[l->x()][l->y()] = FromQt(l->text());
+    std::vector<std::string> headings;
+    for (const auto& [x, lines] : columns) {
+        std::string h;
+        for (const auto& [y, text] : lines)
+            h += (h.empty() ? "" : "/") + text;
+        headings.push_back(h);
+    }
+    EXPECT_EQ(headings, (std::vector<std::string>{"Point/Load/(kN)", "Distance/from LH end/of beam/(m)",
+                                                  "UDL/start rate/(kN/m)", "UDL/finish rate/(kN/m)",
+                                                  "Cover/(m)", "Load/factor/(optional)"}));
+    loads->hide();
+
+    // The section editor's five notes stand 8 below its grid, 21 apart, in blue; its buttons 40
+    // below the first note.
+    const TKX_GridFrm* editor = Forms.KX_GridFrm;
+    const int gridBottom = editor->Grid->y() + editor->Grid->height();
+    for (int i = 0; i < 5; ++i) {
+        const QLabel* note = editor->findChild<QLabel*>(QStringLiteral("Label_Note%1").arg(i + 1));
+        ASSERT_NE(note, nullptr) << i;
+        EXPECT_EQ(note->y(), gridBottom + 8 + i * 21) << i;
+        EXPECT_EQ(note->palette().color(QPalette::WindowText), QColor(Qt::blue)) << i;
+    }
+    EXPECT_EQ(editor->cmd_ok->y(), gridBottom + 8 + 40);
+
+    // The beam form's value boxes stand white on their grey groups, shown empty or not.
+    TKX_BeamFrm* beam = Forms.KX_BeamFrm;
+    for (QLabel* v : {beam->lbl_S01_Ixx, beam->lbl_S01_E, beam->lbl_S01_Desc, beam->lbl_GA}) {
+        QWidget* group = v->parentWidget();
+        const QImage painted = group->grab().toImage();
+        const QPoint inside(v->x() + v->width() - 3, v->y() + v->height() / 2);
+        EXPECT_EQ(painted.pixelColor(inside), QColor(Qt::white)) << v->objectName().toStdString();
+        EXPECT_NE(painted.pixelColor(v->x() + v->width() + 2, v->y() + v->height() / 2), QColor(Qt::white))
+            << v->objectName().toStdString();
+    }
+
+    // Each load row's Apply box stands on its row's line right of the load-factor edit, the last
+    // row's as the first.
+    for (int n : {1, 50}) {
+        const TLoadRow& r = loads->Row(n);
+        EXPECT_GE(r.Check->x(), r.Edit_LF->x() + r.Edit_LF->width()) << n;
+        EXPECT_TRUE(r.Check->y() < r.Edit_LF->y() + r.Edit_LF->height() &&
+                    r.Edit_LF->y() < r.Check->y() + r.Check->height())
+            << n;
+        EXPECT_LE(r.Check->x() + r.Check->width(), r.Panel->width()) << n;
+    }
+    // Each cantilever form captions its length "Effective length", on the line of the length.
+    for (QWidget* cant : {Widget(Forms.CantLHFrm), Widget(Forms.CantRHFrm)}) {
+        const QLabel* caption = cant->findChild<QLabel*>("Label_Le");
+        const QLabel* length = cant->findChild<QLabel*>("lbl_Le");
+        ASSERT_TRUE(caption && length) << cant->objectName().toStdString();
+        EXPECT_EQ(FromQt(caption->text()), "Effective length");
+        EXPECT_LT(caption->x() + caption->width(), length->x() + 1);
+        EXPECT_LT(std::abs(caption->y() - length->y()), caption->height());
+    }
+
+    std::vector<std::string> bold;
+    for (QWidget* form : {Widget(Forms.SpanFrm), Widget(Forms.TimSectFrm)})
+        for (const QWidget* c : form->findChildren<QWidget*>())
+            if (c->font().bold()) bold.push_back(c->objectName().toStdString());
+    std::sort(bold.begin(), bold.end());
+    EXPECT_EQ(bold, (std::vector<std::string>{"Label1", "Label2", "Label3", "cmd_OK"}));
 }

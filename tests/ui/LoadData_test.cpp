@@ -23,6 +23,7 @@
 #include "foundation/ui/Preferences.h"
 #include "input/FormTestSupport.h"
 #include "input/ui/KX_Beam.h"
+#include "input/ui/Span.h"
 #include "platform/NumberInput.h"
 #include "platform/QtDialogs.h"
 #include "window/ui/Index.h"
@@ -91,6 +92,11 @@ TEST_F(LoadDataFrmTest, RowsLaidOutAndReachedFromCode) {
     for (auto [n, top, height] : {std::tuple{16, 765, 35}, {17, 800, 40}, {18, 840, 35}, {50, 1960, 35}})
         EXPECT_EQ(w->Row(n).Panel->geometry(), QRect(10, top, 745, height)) << n;
     EXPECT_EQ(w->lbl_Length->y() - w->Image_Beam->y(), 119);
+    // Each row's number, the first and the last, shows in two figures and cannot be typed over.
+    for (auto [n, no] : {std::pair{1, "01"}, {9, "09"}, {50, "50"}}) {
+        EXPECT_EQ(w->Row(n).Edit_No->text().toStdString(), no);
+        EXPECT_TRUE(w->Row(n).Edit_No->isReadOnly()) << n;
+    }
 
     // A type chosen from code lays its row out as a click does; the type buttons of one row exclude
     // each other, not those of another row.
@@ -124,6 +130,17 @@ TEST_F(LoadDataFrmTest, NextLeadsToTheEffectiveLengthsOrStaysOnARefusal) {
         ShowForm(w);
         w->cmd_Next->click();
         EXPECT_TRUE(next->isVisible() && w->isHidden());
+        if (next == Widget(Forms.SpanFrm)) {
+            // The span form's sketch marks span 1, as the spinner moved back there marks it, and
+            // not span 2.
+            TSpanFrm* span = Forms.SpanFrm;
+            ASSERT_EQ(span->Edit_Span->value(), 1);
+            const QImage shown = span->Image_Spans->Picture.copy();
+            span->Edit_Span->setValue(2);
+            EXPECT_NE(span->Image_Spans->Picture, shown);
+            span->Edit_Span->setValue(1);
+            EXPECT_EQ(span->Image_Spans->Picture, shown);
+        }
         next->hide();
     }
     // A refusal keeps the form open; Cancel goes back to the committed ticks.
