@@ -57,6 +57,10 @@ constexpr int kEnds[] = {coEndFree, coEndTop, coEndTorsion, coEndBoth};
 
 float factor() { return Model.UnitFactorLength; }
 
+// A length's text with the length behind it, so that a change of units converts the length, not
+// the figures shown.
+ShownText shownExactly(std::string text, double mm) { return ShownText(std::move(text), mm, factor()); }
+
 std::string shown3(double mm) {
     const double v = mm / factor();
     return std::isfinite(v) ? SigFig3(v) : "";
@@ -171,7 +175,7 @@ void CalcCantileverEffectiveLength(const CantSide& side, CantControls& c) {
         w.EffLengthWork[r][0] = 0;
     }
     c.lbl_Lf = w.EffLengthTextWork[r].str();
-    c.lbl_Le = undefined ? "" : shown3(w.EffLengthWork[r][0]);
+    c.lbl_Le = undefined ? ShownText() : shownExactly(shown3(w.EffLengthWork[r][0]), w.EffLengthWork[r][0]);
     w.EffLengthMemberLengthWork[r] = L;
 }
 
@@ -217,7 +221,7 @@ void CantFormShow(const CantSide& side, CantControls& c) {
         for (int f : side.ShowOrder)
             if (flags[f] == 1) CheckCantOption(side, c, f);
     }
-    c.lbl_Le = shown4(Work.EffLengthWork[r][0]);
+    c.lbl_Le = shownExactly(shown4(Work.EffLengthWork[r][0]), Work.EffLengthWork[r][0]);
     c.lbl_Lf = Work.EffLengthTextWork[r].str();
 }
 

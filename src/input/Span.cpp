@@ -44,6 +44,10 @@ std::string shownLength(double mm) {
     return SigFig3(v);
 }
 
+// The same text with the length behind it, so that a change of units converts the length, not the
+// figures shown.
+ShownText shownExactly(double mm) { return ShownText(shownLength(mm), mm, factor()); }
+
 float spanLength(int s) { return Model.SpanData[s][mfL]; }
 
 int heldCount(int typed) { return std::clamp(typed, 1, kMaxIntervals); }
@@ -176,7 +180,7 @@ void CalcSpanEffectiveLength(SpanControls& c, SpanFormPictures& p) {
     SpanFactorChoice choice = SpanFactorFor(c.Option_Full, c.Option_Partial, c.Option_Not, c.Check_12,
                                             c.Option_Pos, c.Option_Dead, D);
     float Le = SpanEffectiveLength(choice.k, choice.a, L);
-    c.lbl_Le = shownLength(Le);
+    c.lbl_Le = shownExactly(Le);
     c.lbl_Lf = choice.text;
 
     if (c.Option_Restrained) {
@@ -217,7 +221,7 @@ void CalcSpanEffectiveLength(SpanControls& c, SpanFormPictures& p) {
         }
         choice.text = "User value";
         c.lbl_Lf = choice.text;
-        c.lbl_Le = shownLength(Le);
+        c.lbl_Le = shownExactly(Le);
         c.cmdEdit_Enabled = true;
     }
 
@@ -249,9 +253,9 @@ void ShowSpanOptions(SpanControls& c) {
     } else {
         c.cmdEdit_Enabled = false;
     }
-    c.lbl_L = shownLength(spanLength(s));
+    c.lbl_L = shownExactly(spanLength(s));
     c.lbl_Lf = w.EffLengthTextWork[s].str();
-    c.lbl_Le = shownLength(w.EffLengthWork[s][0]);
+    c.lbl_Le = shownExactly(w.EffLengthWork[s][0]);
     c.cmd_Part_Enabled = w.SpanOptIntWork[s] == 1;
     v.SpanOptionsReady = 1;
 }
@@ -530,7 +534,7 @@ void SpanFormShow(SpanControls& c, SpanFormPictures& p) {
     c.Edit_Span = v.CurrentSpan;
     c.Label_1_Unit = Model.UnitTextLength.str();
     c.Label_2_Unit = Model.UnitTextLength.str();
-    c.lbl_L = shownLength(spanLength(v.CurrentSpan));
+    c.lbl_L = shownExactly(spanLength(v.CurrentSpan));
     ShowSpanOptions(c);
 }
 

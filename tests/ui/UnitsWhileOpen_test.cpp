@@ -568,6 +568,12 @@ TEST_F(UnitsWhileOpen, TheEffectiveLengthWindowsFollowTheLengthUnitAndCommitTheL
     EXPECT_EQ(T(span->Label_2_Unit), "m");
     EXPECT_EQ(T(span->lbl_L), "4.00");
     EXPECT_EQ(T(span->Label_1_Unit), "m");
+    // In feet the length behind the figures: 3456.7/304.8 = 11.341, not 3.46 m = 11.352 ft;
+    // 4000/304.8 = 13.123.
+    Prefs({"Option_L_ft"});
+    EXPECT_EQ(T(span->lbl_Le), "11.3");
+    EXPECT_EQ(T(span->lbl_L), "13.1");
+    Prefs({"Option_L_m"});
     span->cmd_Next->click();
 
     // RH cantilever: 1.2345 m typed, 1234.5/304.8 = 4.05 ft, back 1.23 m; committed in feet.
@@ -576,9 +582,9 @@ TEST_F(UnitsWhileOpen, TheEffectiveLengthWindowsFollowTheLengthUnitAndCommitTheL
     Script().inputAnswers.push_back("1.2345");
     right->Option_Edit->click();
     Prefs({"Option_L_ft"});
-    // The label shows three figures of 1.2345 m; in feet 4.050, within one in the last figure
-    // shown (the label, unlike the lengths typed, is converted from the figures it shows).
-    EXPECT_NEAR(std::stod(T(right->lbl_Le)), 4.050, 0.0101) << T(right->lbl_Le);
+    // The label shows three figures of 1.2345 m, and converts the length behind them: 4.05 ft,
+    // not 1.23 m = 4.04 ft.
+    EXPECT_EQ(T(right->lbl_Le), "4.05");
     EXPECT_EQ(T(right->Label_Units), "ft");
     Prefs({"Option_L_m"});
     EXPECT_EQ(T(right->lbl_Le), "1.23");
