@@ -418,8 +418,8 @@ protected:
 };
 
 TEST_F(SpanWalk, EveryFieldOfEverySpanOfTheSecondChoiceIsCommittedAndRestored) {
-    const SharedModel& m = Model;
-    const auto expectCommitted = [&m](char job) {
+    const auto expectCommitted = [](char job) {
+        const SharedModel& m = Model;
         const auto committed = committedFlags();
         for (int s = 1; s <= kMaxSpans; ++s) {
             for (int i = 0; i < 9; ++i)
