@@ -90,6 +90,12 @@ TEST_F(AnalyseBeamTest, UpliftingForkheadsAreReleased) {
         // -w L^2 / 16 + 4e6 / 4 = -9e6, so the RH end carries 4000 + (-9e6 + 4e6) / L = 2750.
         {BeamBuilder().Spans({L, L}).RHCantilever(1000).AllSupports(supForkhead).Udl(1, 0, w, L)
              .Point(1, 9000, 4000), {}, 2, "2", {17750, 23500, 2750}, Tol(23500, kRel)},
+        // Held down by 2 N/mm over the whole 1000 RH cantilever, whose shear falls off outward: its
+        // full root shear qc = 2000 decides. Over support 2 -9.1 L^2/16 + q c^2/8 = -8.85e6, over 3
+        // -q c^2/2 = -1e6; R3 = 2000 + (-8.85e6 + 1e6)/L = 37.5 (the shear one step out, 1900, would
+        // lift it), R1 = 9.1 L/2 - 8.85e6/L = 15987.5, R2 = 36400 + 2000 - R1 - R3 = 22375.
+        {BeamBuilder().Spans({L, L}).RHCantilever(1000).AllSupports(supForkhead).Udl(1, 0, 9.1f, L)
+             .Udl(1, 8000, 2, 1000), {}, 2, "2", {15987.5, 22375, 37.5}, Tol(22375, kRel)},
         // Span 1 alone loaded: the RH support lifts and span 2 becomes the RH cantilever.
         {BeamBuilder().Spans({L, L}).AllSupports(supForkhead).Udl(1, 0, w, L),
          {3}, 1, "2 ", {w * L / 2, w * L / 2, 0}, Tol(w * L / 2, kRel)},
