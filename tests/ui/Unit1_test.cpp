@@ -96,13 +96,18 @@ TEST_F(FormsTest, AboutBoxShowsTheVersionTextsOfTheModelAndClosesWithResultSix) 
     TAboutBox* a = Forms.AboutBox;
     for (const char* expected : {"Version 1.3.1", "Version 1.2.7"}) {
         QString shown;
+        int okBottom = 0;
         QTimer::singleShot(0, a, [&] {
             shown = a->lbl_Version->text();
+            okBottom = a->OKButton->y() + a->OKButton->height();
             a->OKButton->click();
         });
         EXPECT_EQ(a->exec(), 6);
         EXPECT_FALSE(a->isVisible());
         EXPECT_EQ(shown.toStdString(), expected);
+        // OK stands at the foot of the 351-pixel panel, inside its sunken 1-pixel line and its
+        // 30-pixel margin.
+        EXPECT_EQ(okBottom, 351 - 1 - 30);
         Model.VersionNumber = "1.2"; // a beam file opened later brings its own version texts
         Model.VersionSuffix = ".7";
     }
