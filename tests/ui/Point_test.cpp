@@ -11,6 +11,7 @@
 #include <QTableWidget>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 
@@ -152,6 +153,25 @@ TEST_F(PointWindow, EachButtonDoesItsOwnStep) {
                  EXPECT_EQ(row(2)[2], "33.75");
              }}});
     InstallPrinter(&installed);
+}
+
+// Every control lies wholly inside the window, with the same margin below and right of the lowest
+// and rightmost ones as above and left of the first (Label1 at the top left).
+TEST_F(PointWindow, EveryControlLiesInsideTheWindowWithItsMarginAllRound) {
+    const int margin = w->Label1->x();
+    ASSERT_GT(margin, 0);
+    EXPECT_EQ(w->Label1->y(), margin);
+    const QRect inside(margin, margin, w->width() - 2 * margin, w->height() - 2 * margin);
+    int right = 0, bottom = 0;
+    for (const QWidget* c :
+         std::initializer_list<const QWidget*>{w->Label1, w->Edit_Dist, w->Label_Unit, w->cmd_Calc,
+                                               w->Grid_RaP, w->List_Results, w->cmd_Print, w->cmd_OK}) {
+        EXPECT_TRUE(inside.contains(c->geometry())) << c->objectName().toStdString();
+        right = std::max(right, c->x() + c->width());
+        bottom = std::max(bottom, c->y() + c->height());
+    }
+    EXPECT_EQ(w->width() - right, margin);
+    EXPECT_EQ(w->height() - bottom, margin);
 }
 
 // With the window open, the moment unit switched to N-mm and back, then factored loads switched on

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <tuple>
 
 #include "DrawingTestSupport.h"
 #include "foundation/SigFig.h"
@@ -75,6 +76,13 @@ TEST_F(DrawingTest, PrintedDiagramPagesOfBeamBStandWhereTheMillimetresPutThem) {
     for (const auto& t : page.texts())
         if (t.y1 == 1831) lengths.push_back(t.text);
     EXPECT_EQ(lengths, (std::vector<std::string>{"1.000", "4.00", "4.00", "1.50"}));
+    // Each length centred on its member less 6 mm (142 px), the RH cantilever's less 4 mm (94 px):
+    // middles at 500, 3000, 7000 and 9750 mm, 591 + FloatToInt(s x 3897 / 10500) = 777, 1704,
+    // 3189 and 4210.
+    ExpectTexts(page, {{"1.000", 777 - 142, 1831},
+                       {"4.00", 1704 - 142, 1831},
+                       {"4.00", 3189 - 142, 1831},
+                       {"1.50", 4210 - 94, 1831}});
     for (auto [text, x, y, size] : {std::tuple{"APPLIED LOADS", 2244, 2126, 10},
                                     {"(Units = kN)", 2315, 3520, 8},
                                     {" LOADCASE 1", 354, 945, 12}}) {
@@ -355,6 +363,41 @@ TEST_F(DrawingTest, PrintedLoadLabelsWithAndWithoutFactorsAndTheSelfWeightStrip)
     for (const auto& t : Page(1).texts())
         rates += t.text.find("12.00") != std::string::npos ? 1 : 0;
     EXPECT_EQ(rates, 1u);
+
+    // Point loads at 4000 mm (x 2150), factored: records 1 and 2 alike (30000 N x 1.6), record 3
+    // the same but for its factor 1.5. A loadcase page draws each distinct load once: two arrows
+    // (74 to 65 mm down, 1748 to 1535), two load values, one of each factor. The envelope page
+    // merges nothing: three arrows, no values.
+    const std::tuple<bool, std::size_t, std::size_t, std::size_t, std::size_t> pages[] = {{false, 2, 2, 1, 1},
+                                                                                          {true, 3, 0, 0, 0}};
+    for (auto [envelope, arrows, values, factor16, factor15] : pages) {
+        ResetProgramState();
+        SmallJob();
+        Model.FactoredLoadsFlag = 1;
+        const float loads[3][7] = {{1, 4000, 30000, 0, 0, 1.6f, 1},
+                                   {1, 4000, 30000, 0, 0, 1.6f, 1},
+                                   {1, 4000, 30000, 0, 0, 1.5f, 1}};
+        for (int r = 1; r <= 3; ++r)
+            std::copy_n(loads[r - 1], 7, &Model.LoadTable[1][r][0]);
+        p = RecordingPrinter(600);
+        p.BeginDoc();
+        envelope ? PrintEnvelopeDiagrams(p) : PrintCaseDiagrams(p);
+        std::size_t shafts = 0;
+        for (const auto& l : Page(1).lines())
+            shafts += l.width == 3 && l.x1 == 2150 && l.x2 == 2150 && std::min(l.y1, l.y2) == 1535 &&
+                              std::max(l.y1, l.y2) == 1748
+                          ? 1
+                          : 0;
+        auto count = [this](const std::string& text) {
+            std::size_t n = 0;
+            for (const auto& t : Page(1).texts())
+                n += t.text == text && t.x1 == 2150 - 118 ? 1 : 0;
+            return n;
+        };
+        EXPECT_EQ(std::make_tuple(shafts, count("30.00 kN"), count("x 1.60"), count("x 1.50")),
+                  std::make_tuple(arrows, values, factor16, factor15))
+            << (envelope ? "envelope" : "loadcase");
+    }
 }
 
 TEST_F(DrawingTest, EnvelopeSupportsAreFixedEndsAtTheEndsAndPlainBetween) {
