@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <vector>
+
 #include "FormTestSupport.h"
 
 namespace kx {
@@ -234,6 +237,27 @@ TEST_F(CantileverTest, PicturesChooseTheirOptionAndShowTheRestraint) {
         yellow = yellow || l.color == colors::Yellow;
     }
     EXPECT_TRUE(red && yellow);
+
+    // The collar round the section, 10 wide and 12 high about the beam line y = 60 / 2 = 30: at the
+    // support (x = 22) or at the free end (x = 90 - 12 = 78); whole, it closes where it began.
+    using Segment = std::array<int, 4>;
+    const auto collar = [](int x, bool whole) {
+        std::vector<Segment> s = {{x - 5, 36, x - 5, 24}, {x - 5, 24, x + 5, 24}};
+        if (whole) s.insert(s.end(), {{x + 5, 24, x + 5, 36}, {x + 5, 36, x - 5, 36}});
+        return s;
+    };
+    for (auto [field, expected] : {std::pair{coSupportBoth, collar(22, true)},
+                                   {coSupportPartial, collar(22, false)},
+                                   {coEndTorsion, collar(78, true)},
+                                   {coEndBoth, collar(78, true)},
+                                   {coEndTop, std::vector<Segment>{}}}) {
+        canvas.items.clear();
+        DrawRestraintPicture(canvas, 90, 60, field);
+        std::vector<Segment> collars;
+        for (const auto& l : canvas.lines())
+            if (l.color == colors::Red) collars.push_back({l.x1, l.y1, l.x2, l.y2});
+        EXPECT_EQ(collars, expected) << field;
+    }
 }
 
 } // namespace

@@ -274,11 +274,19 @@ TEST_F(SpanCoreTest, ShowRestoreAndClear) {
     EXPECT_EQ(Work.RestraintPosWork[2][3], 9);
 
     c.Grid_Int.SetCell(5, 1, "3");
+    c.Option_Blank = true, c.Option_UnEqual = false; // the job that was chose blank spaces
     SpanClear(c, p);
     EXPECT_TRUE(!c.Option_Dead && c.Option_UnEqual && c.Edit_No == 1);
+    EXPECT_EQ((std::array{c.Option_Blank, c.Option_Equal, c.Option_UnEqual}),
+              (std::array{false, false, true}));
     EXPECT_EQ(c.Grid_Int.Cell(5, 1) + c.lbl_Le + Work.EffLengthTextWork[2].str(), "");
     EXPECT_TRUE(Work.EffLengthWork[2][0] == 0 && Work.EffLengthMemberLengthWork[2] == 0);
     EXPECT_EQ(Work.RestraintPosWork[2][3], 0);
+    // Unequal spaces are offered next: two supports on the 4.00 m span 2 give L/4 = 1.00 at the
+    // ends and 2 x 1.00 = 2.00 between them.
+    c.Edit_No = 2;
+    IntervalCountClick(c, p);
+    EXPECT_EQ(spaces(3), "1.00 2.00 1.00 ");
 }
 
 // The committed lengths as the steel check lists them.

@@ -49,6 +49,30 @@ TEST(ShortString, CutsAtCapacityAndStoresTheLengthByteThenEveryCharacter) {
     EXPECT_EQ(std::vector<std::uint8_t>(bytes, bytes + 6), (std::vector<std::uint8_t>{2, 'a', 'b', 0, 0, 0}));
 }
 
+// Comparisons with a text, each way round and negated, are by the characters held: equal only to
+// the same characters, the cut text included, and never to a prefix or a longer text.
+TEST(ShortString, ComparesWithATextByItsCharactersEitherWayRound) {
+    const ShortString<5> held = "kN/m2"; // exactly the capacity
+    const ShortString<5> cut = "kN/m2x"; // cut to "kN/m2"
+    const ShortString<5> none;
+    const struct {
+        const ShortString<5>& s;
+        std::string_view text;
+        bool equal;
+    } rows[] = {
+        {held, "kN/m2", true},   {cut, "kN/m2", true},   {none, "", true},   {held, "kN/m", false},
+        {held, "kN/m2x", false}, {held, "kN/M2", false}, {none, " ", false}, {cut, "", false},
+    };
+    EXPECT_TRUE(held == cut && !(held != cut) && !(held == none));
+    for (const auto& r : rows) {
+        const std::string what = r.s.str() + " / " + std::string(r.text);
+        EXPECT_EQ(r.s == r.text, r.equal) << what;
+        EXPECT_EQ(r.text == r.s, r.equal) << what;
+        EXPECT_EQ(r.s != r.text, !r.equal) << what;
+        EXPECT_EQ(r.text != r.s, !r.equal) << what;
+    }
+}
+
 // Both ends of each array: the first and the last index hold their own values, one past either end
 // throws, written or only read; a lower bound below zero and an array of one value likewise.
 TEST(Arr, BothEndsAreReachableAndOnePastEitherEndThrows) {

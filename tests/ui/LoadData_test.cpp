@@ -173,6 +173,15 @@ TEST_F(LoadDataFrmTest, TheBeamCommitsCallsReachTheForm) {
     w->DrawLoadFormBeam();
     EXPECT_EQ(w->lbl_Length->text(), "Length = 8.00 m");
     EXPECT_FALSE(w->lbl_Length->isHidden());
+    // The caption sits centred under the picture: its text's middle within a few characters of
+    // the picture's middle, 743 / 2 = 371 from the picture's left.
+    const QLabel* length = w->lbl_Length;
+    const int textLeft =
+        length->x() + (length->alignment() & Qt::AlignHCenter
+                           ? (length->width() - length->fontMetrics().horizontalAdvance(length->text())) / 2
+                           : 0);
+    const int textMiddle = textLeft + length->fontMetrics().horizontalAdvance(length->text()) / 2;
+    EXPECT_NEAR(textMiddle - w->Image_Beam->x(), 371, 25);
     // File New empties the rows.
     w->Row(1).OptionP->setChecked(true);
     w->Row(1).Edit_PL->setText(QStringLiteral("12"));
