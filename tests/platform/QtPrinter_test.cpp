@@ -35,6 +35,10 @@ TEST(QtPrinter, AFileThatCannotBeWrittenIsAnErrorAndAnAbandonedJobWritesNothing)
         p.NewPage();
         EXPECT_EQ(p.PageNumber(), 2);
         p.Abort();
+        // Abandoned, the printer is free for the next report.
+        EXPECT_FALSE(p.Printing());
+        EXPECT_NO_THROW(p.BeginDoc());
+        p.Abort();
     }
     const auto bytes = ReadWholeFile(old);
     EXPECT_EQ(std::string(bytes.begin(), bytes.end()), "earlier report");

@@ -95,6 +95,8 @@ TEST_F(SectionMenus, EditorSavesRowsInTheOrderTheyStandAndTheUserListFollows) {
     ASSERT_TRUE(g->isVisible());
     QApplication::sendPostedEvents();
     EXPECT_GE(g->Grid->viewport()->width(), g->Grid->horizontalHeader()->length()); // every column shows
+    // Six columns and no more: description, Ixx, E, shear, moment and GA/Kform.
+    EXPECT_EQ(g->Grid->columnCount(), 6);
     EXPECT_EQ(g->Cell(2, 0), "     Ixx  (cm^4)");
     // Row 5 dragged by its reference to the top; a character beyond single bytes is stored as "?".
     g->Grid->item(4, 0)->setText(QStringLiteral("Ply box"));
