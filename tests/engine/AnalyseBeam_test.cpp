@@ -96,6 +96,12 @@ TEST_F(AnalyseBeamTest, UpliftingForkheadsAreReleased) {
         // lift it), R1 = 9.1 L/2 - 8.85e6/L = 15987.5, R2 = 36400 + 2000 - R1 - R3 = 22375.
         {BeamBuilder().Spans({L, L}).RHCantilever(1000).AllSupports(supForkhead).Udl(1, 0, 9.1f, L)
              .Udl(1, 8000, 2, 1000), {}, 2, "2", {15987.5, 22375, 37.5}, Tol(22375, kRel)},
+        // The mirror at the LH end: 2 N/mm over the whole 1000 LH cantilever, 9.1 N/mm on span 2. Over
+        // support 1 -q c^2/2 = -1e6, over support 2 -9.1 L^2/16 + q c^2/8 = -8.85e6 (three moments);
+        // span 1 carries (-8.85e6 + 1e6)/L = -1962.5 at support 1, which the root shear qc = 2000
+        // holds down: R1 = 37.5. R3 = 9.1 L/2 - 8.85e6/L = 15987.5, R2 = 38400 - R1 - R3 = 22375.
+        {BeamBuilder().LHCantilever(1000).Spans({L, L}).AllSupports(supForkhead).Udl(1, 0, 2, 1000)
+             .Udl(1, 5000, 9.1f, L), {}, 2, "2", {37.5, 22375, 15987.5}, Tol(22375, kRel)},
         // Span 1 alone loaded: the RH support lifts and span 2 becomes the RH cantilever.
         {BeamBuilder().Spans({L, L}).AllSupports(supForkhead).Udl(1, 0, w, L),
          {3}, 1, "2 ", {w * L / 2, w * L / 2, 0}, Tol(w * L / 2, kRel)},

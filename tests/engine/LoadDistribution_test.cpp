@@ -114,6 +114,31 @@ TEST_F(LoadDistributionTest, EveryPieceOfACutVaryingLoadIsHeldInSingles) {
     }
 }
 
+// A varying load whose rates are neither 0 nor equal is a uniform part and a triangle, whatever its
+// rates; a finish or start rate of exactly 1 N/mm is no special case. Simply supported 6000, full cover.
+TEST_F(LoadDistributionTest, ATrapezoidalLoadIsAUniformPartAndATriangle) {
+    const struct {
+        float w1, w2;
+        double RA, RB, Mmid; // N, N, N mm
+    } cases[] = {
+        // 3 -> 1 N/mm: 1 N/mm uniform (6000 N at 3000) and 2 -> 0 (6000 N at L/3 = 2000 from A):
+        // RB = (6000 x 3000 + 6000 x 2000) / 6000 = 5000, RA = 12000 - 5000 = 7000.
+        // Midspan: the load w(x) = 3 - x/3000 on 0..3000 has the moment about x = 3000 of the
+        // integral of 9000 - 4x + x^2/3000 = 27e6 - 18e6 + 3e6 = 12e6; M = 7000 x 3000 - 12e6 = 9.000e6.
+        {3, 1, 7000, 5000, 9e6},
+        // 1 -> 3 N/mm, the mirror: RA = 5000, RB = 7000, the same 9.000e6 at midspan.
+        {1, 3, 5000, 7000, 9e6},
+    };
+    for (const auto& c : cases) {
+        BeamBuilder().Spans({6000}).Distributed(1, 0, c.w1, c.w2, 6000).Commit();
+        SolveLoadcase(1);
+        SCOPED_TRACE(testing::Message() << c.w1 << " -> " << c.w2);
+        EXPECT_NEAR(Eng.ShearForce[1][1], c.RA, 1e-6 * 12000);
+        EXPECT_NEAR(-Eng.ShearForce[1][21], c.RB, 1e-6 * 12000);
+        EXPECT_NEAR(Eng.BendingMoment[1][11], c.Mmid, 1e-6 * c.Mmid);
+    }
+}
+
 } // namespace
 
 // The applied load of a loadcase adds the applied records up to the last one asked for: all 51 for
