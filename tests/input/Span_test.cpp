@@ -200,6 +200,14 @@ TEST_F(SpanCoreTest, HugeNegativeOrTooLongSpacesRefusedByOkAndNext) {
         EXPECT_EQ(Messages(), passes ? Texts{} : Texts{spanmsg::kSumExceeds}) << second;
     }
     EXPECT_EQ(SpanVars.IntervalRemainder, 0.0f);
+
+    // Nothing, or half a millimetre, is no negative space: the rest of the span, 4999.5 mm, follows.
+    typeSpace(1, "0");
+    typeSpace(2, "0.0005");
+    dialogs->clear();
+    EXPECT_TRUE(CloseIntervalPanel(c, p));
+    EXPECT_EQ(Messages(), Texts{});
+    EXPECT_FLOAT_EQ(SpanVars.IntervalRemainder, 4999.5f);
 }
 
 TEST_F(SpanCoreTest, ApplyToAllTakesTheFactorFromTheChoiceAndTheSection) {

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
@@ -158,6 +159,11 @@ TEST_F(FormsTest, StartScreenAboutBoxAndInfoWindowCarryTheirTitlesLabelsAndButto
     EXPECT_EQ(f->Label1->font().pixelSize(), 30);
     EXPECT_TRUE(f->Label1->font().bold());
     EXPECT_EQ(f->size(), QSize(473, 521)) << "Panel3's width and Panel4's height";
+    // The three buttons stand in one row, in their order.
+    f->Panel3->layout()->activate();
+    EXPECT_TRUE(f->cmdOK->y() == f->cmdSet->y() && f->cmdSet->y() == f->Button1->y());
+    EXPECT_LT(f->cmdOK->geometry().right(), f->cmdSet->x());
+    EXPECT_LT(f->cmdSet->geometry().right(), f->Button1->x());
 
     TAboutBox* a = Forms.AboutBox;
     const QStringList about = {a->windowTitle(), a->ProductName->text(), a->OKButton->text()};
