@@ -266,6 +266,10 @@ TEST_F(LoadData, RowsAreFilledWithTheirNumberTextsAndTheSelfWeightFrame) {
         EXPECT_EQ((std::pair{f.Edit_LF.Text(), f.Edit_LF_Enabled}), (std::pair{std::string("1.000"), false}))
             << flag;
     }
+    // On again: the box is open for the stored factor.
+    Model.FactoredLoadsFlag = 1;
+    FillLoadRows(f);
+    EXPECT_EQ((std::pair{f.Edit_LF.Text(), f.Edit_LF_Enabled}), (std::pair{std::string("1.50"), true}));
     Work.WorkLoads[2][lfApplied] = 1.0f; // applied: a zero shows as a number
     FillLoadRows(f);
     EXPECT_EQ(f.Rows[2].Edit_Dist.Text, "0.000");
