@@ -272,8 +272,10 @@ TEST_F(CaseResultsTest, TheLastSupportAndTheRHCantileverSetTheirColumnsDecimals)
     EXPECT_EQ(lines[4].str(), "  1            -20.00");
     EXPECT_EQ(lines[5].str(), "  2            130.00");
     EXPECT_EQ(lines[7].str(), "SPAN SUMMARY");
-    EXPECT_EQ(lines[10].str().substr(0, 17), "  1         30.00"); // the largest magnitude
-    EXPECT_EQ(lines[11].str().substr(0, 17), " RHC       100.00");
+    // The largest magnitude, 100 kN, has three figures before the point: two after it, and nothing
+    // more before the next column.
+    EXPECT_EQ(lines[10].str().substr(0, 20), "  1         30.00   ");
+    EXPECT_EQ(lines[11].str().substr(0, 20), " RHC       100.00   ");
 }
 
 // The largest stress of loadcase 5 over its members, the RH cantilever last among them, M y / Ixx
