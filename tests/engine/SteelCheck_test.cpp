@@ -80,6 +80,13 @@ TEST_F(SteelCheckTest, UniversalBeamUnderUniformLoadThroughTheAnalysis) {
     };
     EXPECT_EQ(Shown(Txt.SteelCheckLines[1]), text);
     EXPECT_TRUE(dialogs->messages().empty());
+
+    // Analysed again without the steel check: none of the earlier check text is left to be saved
+    // with the job.
+    Model.SteelSectionFlag = 0;
+    AnalyseBeam(host);
+    ASSERT_EQ(Model.AnalysedFlag, 1);
+    EXPECT_EQ(Shown(Txt.SteelCheckLines[1]), std::vector<std::string>{});
 }
 
 TEST_F(SteelCheckTest, RestraintIntervalsAreCheckedOneByOne) {
