@@ -132,6 +132,15 @@ TEST_F(ResultsSummaryTest, MemberLengthsOfBothCantileversAndALongSpan) {
                               " RHC      400"};
     for (int i = 5; i <= 12; ++i)
         EXPECT_EQ(Txt.SummaryLines[i].str(), mm[i - 5]) << "line " << i;
+
+    // The long span last, in metres: it still decides the decimals of every row.
+    Commit(BeamBuilder().LHCantilever(500).Spans({3000, 120000}).RHCantilever(400));
+    Model.LoadcaseCount = 1;
+    Model.MemberType = "HRS";
+    Model.UnitTextLength = "m", Model.UnitFactorLength = 1000;
+    BuildResultsSummary();
+    EXPECT_EQ(Txt.SummaryLines[10].str(), "  1         3.0");
+    EXPECT_EQ(Txt.SummaryLines[11].str(), "  2       120.0");
 }
 
 TEST_F(ResultsSummaryTest, MaximaOfTheEnvelopeFollowTheSummaryInTheList) {
