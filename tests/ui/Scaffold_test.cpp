@@ -1,14 +1,20 @@
 // The strut window: its place on the screen, its controls, and Calculate into the memo.
 #include "calculators/ui/Scaffold.h"
 
+#include <QApplication>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QScrollBar>
+#include <QTextDocument>
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 #include "BindingRoundTrip.h"
 #include "FormsFixture.h"
@@ -116,4 +122,46 @@ TEST_F(FormsTest, StrutTubesStandInOrderAndASwitchedBackTubeCalculatesAsChosen) 
     EXPECT_EQ(w->Memo_Tube->toPlainText().toStdString(),
               " \n \"New\" Steel Tube 48.3 o/d x 4.0 wt\n to BS 1139  Part 1  Section 1.1  1990\n \n"
               " Effective Length = 2.00 m\n Permissible Axial Load = 29.3 kN");
+}
+
+// The window as laid out: the effective length row reads caption, box, "m", Calculate from left to
+// right, Calculate ending where the memo below ends; the memo, at least 340 x 130 pixels, shows
+// all six lines of the longest result (the used tube) whole, without scrolling.
+TEST_F(FormsTest, StrutRowReadsLeftToRightAndTheMemoShowsAWholeResult) {
+    TScaffoldFrm* w = Forms.ScaffoldFrm;
+    ShowForm(w);
+    QApplication::processEvents();
+    const QPlainTextEdit* memo = w->Memo_Tube;
+    QWidget* row[] = {nullptr, w->Edit_Le, nullptr, w->Button1};
+    for (QLabel* l : w->findChildren<QLabel*>()) {
+        if (l->text() == QStringLiteral("Effective Length")) row[0] = l;
+        if (l->text() == QStringLiteral("m")) row[2] = l;
+    }
+    ASSERT_TRUE(row[0] && row[2]);
+    for (int i = 1; i < 4; ++i) {
+        const QRect a = row[i - 1]->geometry(), b = row[i]->geometry();
+        EXPECT_LT(a.right(), b.left()) << i;
+        EXPECT_TRUE(a.top() <= b.center().y() && b.center().y() <= a.bottom()) << i;
+        EXPECT_LT(b.bottom(), memo->geometry().top()) << i;
+    }
+    EXPECT_EQ(w->Button1->geometry().right(), memo->geometry().right());
+    EXPECT_EQ(w->GroupBox1->geometry().right(), memo->geometry().right());
+
+    EXPECT_GE(memo->width(), 340);
+    EXPECT_GE(memo->height(), 130);
+    w->Option_Used->click();
+    w->Edit_Le->setText(QStringLiteral("2"));
+    w->Button1->click();
+    QApplication::processEvents();
+    const QStringList lines = memo->toPlainText().split(QLatin1Char('\n'));
+    ASSERT_EQ(lines.size(), 6);
+    int widest = 0;
+    for (const QString& l : lines)
+        widest = std::max(widest, memo->fontMetrics().horizontalAdvance(l));
+    // The text area inside the frame, less the document's own margin on each side.
+    const int margin = 2 * static_cast<int>(memo->document()->documentMargin());
+    EXPECT_GE(memo->viewport()->width() - margin, widest);
+    EXPECT_GE(memo->viewport()->height() - margin, 6 * memo->fontMetrics().lineSpacing());
+    EXPECT_FALSE(memo->horizontalScrollBar()->isVisible());
+    EXPECT_FALSE(memo->verticalScrollBar()->isVisible());
 }
