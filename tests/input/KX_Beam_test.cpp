@@ -891,3 +891,25 @@ TEST_F(BeamForm, TimberWithoutASizeAsksForTheSection) {
 }
 
 } // namespace
+
+namespace kx {
+namespace {
+
+// A grid's column count stays within the columns it has: 1 and 28 are taken, 0 and 29 refused
+// (and the count is kept).
+TEST(GridTexts, TheColumnCountStaysWithinTheGrid) {
+    GridTexts<28, 2> g;
+    for (auto [n, taken] : {std::pair{1, true}, {28, true}, {0, false}, {29, false}, {-1, false}}) {
+        g.SetColCount(5);
+        if (taken) {
+            g.SetColCount(n);
+            EXPECT_EQ(g.ColCount(), n);
+        } else {
+            EXPECT_THROW(g.SetColCount(n), RangeError) << n;
+            EXPECT_EQ(g.ColCount(), 5) << n;
+        }
+    }
+}
+
+} // namespace
+} // namespace kx

@@ -19,6 +19,7 @@ using Texts = std::vector<std::string>;
 
 const RecordingCanvas& Header(RecordingPrinter& p) {
     p.BeginDoc();
+    p.canvas().SetFontName("Courier New"); // as a page of listings leaves it
     PrintHeader(p);
     return *p.pages.back();
 }
