@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
@@ -324,6 +325,8 @@ TEST_F(FormsTest, ADurationDialogClosedWithoutOkLeavesTheListsSummaryAndPrintout
 // then C16 dry and single after a combined check with General (K3 1.4 both).
 TEST_F(FormsTest, TimberShowsEveryGradeValueAndFactorBesideItsCaption) {
     TTimberFrm* w = Forms.TimberFrm;
+    // The window is 900 wide and 620 high below its menu bar.
+    EXPECT_EQ(w->size(), QSize(900, 620 + w->menuBar()->sizeHint().height()));
     const char* captions[] = {"Grade Bending Stress",
                               "Grade Shear Stress",
                               "Grade Axial Stress",
