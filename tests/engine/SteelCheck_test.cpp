@@ -4,8 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+#include <tuple>
+
 #include "engine/AnalyseBeam.h"
 #include "engine/AnalysisFixture.h"
+#include "engine/MemberCheckText.h"
 
 namespace kx::test {
 namespace {
@@ -440,3 +444,23 @@ TEST_F(SteelCheckTest, DeflectionIsFlaggedOnlyBeyondItsLimitAndLargeRatiosKeepTh
 
 } // namespace
 } // namespace kx::test
+
+namespace kx {
+namespace {
+
+// A check ratio over a permissible value of 0: any load effect, however small, is infinitely too
+// high in its own sign; nothing over nothing is 0.
+TEST(CheckRatio, OverNothingEveryEffectIsInfinitelyTooHigh) {
+    const double inf = std::numeric_limits<double>::infinity();
+    for (auto [a, b, ratio] : {std::tuple{0.5, 0.0, inf},
+                               {1e-9, 0.0, inf},
+                               {250.0, 0.0, inf},
+                               {-0.5, 0.0, -inf},
+                               {0.0, 0.0, 0.0},
+                               {3.0, 2.0, 1.5},
+                               {-3.0, 2.0, -1.5}})
+        EXPECT_EQ(CheckRatio(a, b), ratio) << a << " / " << b;
+}
+
+} // namespace
+} // namespace kx
