@@ -189,6 +189,15 @@ TEST_F(LoadSketch, SpanSketchMarksTheRestraintsAndTheCurrentSpan) {
     EXPECT_NO_THROW(DrawSpanSketch(canvas, 769, 65, lbl));
     ClearSpanSketch(canvas, lbl);
     EXPECT_FALSE(lbl.Visible);
+
+    // The last of 25 spans of 1 m: from 25 + 24000 x 719 / 25000 = 715.2 px to the RH end at 744.
+    Model.SpanCount[0] = 25;
+    for (int k = 1; k <= 25; ++k)
+        Model.SpanData[k][mfExists] = 1.0f, Model.SpanData[k][mfL] = 1000.0f;
+    Model.BeamLength = 25000.0f;
+    canvas.items.clear();
+    HighlightCurrentSpan(canvas, 769, 65, 25);
+    EXPECT_EQ(Drawn(canvas, colors::Yellow), "(715,27)-(744,27) (715,33)-(744,33)");
 }
 
 // Loadcase 5, the last rows of the list and a beam with a cantilever at each end: the loads of
