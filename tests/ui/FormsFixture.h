@@ -28,6 +28,7 @@
 #include "input/ui/LoadData.h"
 #include "platform/Dialogs.h"
 #include "platform/Files.h"
+#include "sections/SectionFile.h"
 #include "window/ui/Index.h"
 
 class FormsTest : public ::testing::Test {
@@ -133,4 +134,18 @@ inline bool LoopEndsAfter(const std::function<void()>& action) {
     safety.start(5000);
     QTimer::singleShot(0, &safety, action);
     return QCoreApplication::exec() == 0;
+}
+
+// The user's own section file holding one section of figures no table holds: E 9876.5 N/mm^2,
+// Ixx 1.23456e8 mm^4, GA 1.2345e7 N, shear 34567 N, moment 2.3456e7 N-mm.
+inline void WriteOwnSectionFile() {
+    kx::TSectionRec own;
+    own.Designation = "Ply box 300";
+    own.Group = 1;
+    own.E = 9876.5f;
+    own.Ixx = 1.23456e8f;
+    own.GA = 1.2345e7f;
+    own.PermShear = 34567;
+    own.PermMoment = 2.3456e7f;
+    kx::WriteSectionFile("KX.sct", std::vector<kx::TSectionRec>{own});
 }

@@ -273,15 +273,7 @@ const std::vector<Job>& Jobs() {
         {"own section in ft and Kips with shear deflection and fixed ends",
          {"ft", "Kips", "Kips/ft", 304.8f, 4448.22f, 14.593903f, -1},
          [](UnchangedPass& t) {
-             TSectionRec own;
-             own.Designation = "Ply box 300";
-             own.Group = 1;
-             own.E = 9876.5f;
-             own.Ixx = 1.23456e8f;
-             own.GA = 1.2345e7f;
-             own.PermShear = 34567;
-             own.PermMoment = 2.3456e7f;
-             WriteSectionFile("KX.sct", std::vector<TSectionRec>{own});
+             WriteOwnSectionFile();
              t.NewBeam(2, false, false);
              t.Lengths({"12.375", "9.8765"});
              t.beam->Check_LHF->click();

@@ -78,15 +78,7 @@ public:
     // A section of the user's own file, of figures no table holds: E 9876.5 N/mm^2,
     // Ixx 1.23456e8 mm^4, GA 1.2345e7 N.
     void OwnSection() {
-        TSectionRec own;
-        own.Designation = "Ply box 300";
-        own.Group = 1;
-        own.E = 9876.5f;
-        own.Ixx = 1.23456e8f;
-        own.GA = 1.2345e7f;
-        own.PermShear = 34567;
-        own.PermMoment = 2.3456e7f;
-        WriteSectionFile("KX.sct", std::vector<TSectionRec>{own});
+        WriteOwnSectionFile();
         beam->Miscellaneous1->trigger();
         QListWidgetItem* it = beam->List_Sect->item(0);
         ASSERT_NE(it, nullptr);
