@@ -138,4 +138,24 @@ TEST_F(DeflectionTest, ASpanWithMoreThanFiftyTwoPiecesKeepsEveryPieceShear) {
     }
 }
 
+TEST_F(DeflectionTest, AbsentCantileversWhoseLengthsTheJobKeepsGetNoDeflection) {
+    // A job may hold the length of a cantilever that is switched off (a beam file does); with shear
+    // deflection on, neither end may show a deflection, whichever end it is. The span itself:
+    // 5wL^4/384EI = 1.5873 mm plus the shear w s (L - s - h/10) / 2GA at s = L/2 (h = L/20) =
+    // 10 x 2000 x 1980 / 1.6e8 = 0.2475 mm, down.
+    const double L = 4000, w = 10, GA = 8e7;
+    const double middle = 5 * w * L * L * L * L / (384 * kEI) + w * 2000 * (2000 - L / 200) / (2 * GA);
+    EXPECT_NEAR(middle, 1.8348, 1e-4);
+    for (int row : {kLHCantRow, kRHCantRow}) {
+        Commit(BeamBuilder().Spans({L}).Section(210000, 1e8, GA).ShearDeflection().Udl(1, 0, w, L));
+        Model.SpanData[row][mfL] = 1000;
+        AnalyseBeam(host);
+        ASSERT_EQ(Model.AnalysedFlag, 1) << row;
+        EXPECT_NEAR(Eng.StoredDeflection[1][1][11], -middle, Tol(middle, kRel)) << row;
+        for (int end = 1; end <= 2; ++end)
+            for (int q = 1; q <= 21; ++q)
+                EXPECT_EQ(Eng.StoredCantDeflection[1][end][q], 0.0f) << row << " " << end << " " << q;
+    }
+}
+
 } // namespace

@@ -109,6 +109,36 @@ TEST_F(ExtremesTest, EnvelopesAreBuiltAfreshOverWhatAnEarlierJobLeft) {
     EXPECT_NEAR(Eng.MomentExtremes[0][26][4], -2.25e6, 1);
 }
 
+TEST_F(ExtremesTest, TheEnvelopeTableHoldsEverySpanWhateverSpanCountTheLoadcasesKeep) {
+    // A job saved before any analysis keeps span count 1 for every loadcase, the committed beam's
+    // being 3, and opening it rebuilds the envelope table: it must hold every span of the beam.
+    Analyse(BeamBuilder().EqualSpans(3, 4000).Udl(1, 0, 10, 12000));
+    ASSERT_EQ(Model.LoadcaseCount, 1);
+    for (int lc = 1; lc <= kMaxLoadcases; ++lc)
+        Model.SpanCount[lc] = 1;
+    BuildEnvelopeTable();
+    // Three equal spans under w = 10 N/mm, L = 4000 (wL = 40000 N, wL^2 = 1.6e8 N mm): supports 2
+    // and 3 carry -0.1 wL^2, so the outer spans' middles wL^2/8 - 0.05 wL^2 = 1.2e7 N mm and the
+    // middle span's wL^2/8 - 0.1 wL^2 = 4e6 N mm; end shears 0.4 wL = 16000 N at the outer ends,
+    // 0.6 wL = 24000 N at the inner supports, 0.5 wL = 20000 N on the middle span.
+    const struct {
+        int span;
+        double middle, lhShear, rhShear;
+    } rows[] = {{1, 1.2e7, 16000, 24000}, {2, 4e6, 20000, 20000}, {3, 1.2e7, 24000, 16000}};
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.span);
+        const auto& middle = Eng.EnvelopeTable[0][r.span][11];
+        EXPECT_NEAR(middle[0], r.middle, 1e-5 * 1.2e7);
+        EXPECT_EQ(std::vector<float>({middle[0], middle[2], middle[3]}),
+                  std::vector<float>({middle[1], 1, 1}));
+        const auto& lhEnd = Eng.EnvelopeIntervalValues[0][r.span][1];
+        const auto& rhEnd = Eng.EnvelopeIntervalValues[0][r.span][21];
+        EXPECT_NEAR(lhEnd[0], r.lhShear, 0.1);
+        EXPECT_NEAR(rhEnd[0], r.rhShear, 0.1);
+        EXPECT_EQ(std::vector<float>({lhEnd[1], rhEnd[1]}), std::vector<float>({1, 1}));
+    }
+}
+
 } // namespace
 
 TEST_F(ExtremesTest, SupportReactionRangeAndSummaryComeFromTheAnalysisWithoutADrawing) {

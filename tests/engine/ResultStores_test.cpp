@@ -77,6 +77,16 @@ TEST_F(ResultStoresTest, EveryPolylineRunsFromTheLHEndToTheRHTipThroughEveryMemb
     // The span's sagging middle: w L^2 / 8 less the cantilevers' 1e6 = 3e6 N mm.
     EXPECT_NEAR(moment[302].y, 3e6, 1);
     EXPECT_FLOAT_EQ(moment[302].x, 0.5f);
+
+    // Without a LH cantilever the shear line starts on the LH end support at its reaction wL/2 =
+    // 4000 N, then three vertices a point on the span, one to close.
+    Analyse(BeamBuilder().Spans({4000}).Udl(1, 0, 2, 4000));
+    ASSERT_EQ(Eng.NumSpanIntervals, 200);
+    ASSERT_EQ(shear[0].x, 1 + 3 * 201 + 1);
+    EXPECT_EQ(std::vector<float>({shear[1].x, shear[2].x, shear[605].x, shear[605].y}),
+              std::vector<float>({0, 0, 1, 0}));
+    EXPECT_NEAR(shear[1].y, 4000, 1e-3);
+    EXPECT_NEAR(shear[604].y, -4000, 1e-3);
 }
 
 } // namespace
