@@ -449,6 +449,12 @@ TEST_F(AnalyseBeamTest, LoadcasesNotReachedKeepNoResults) {
             EXPECT_TRUE(AllZero(Eng.SupportReaction[lc]) && AllZero(Eng.MomentExtremes[lc])) << lc;
             EXPECT_TRUE(Txt.SteelCheckLines[lc][0].empty() && Txt.CaseSupportLines[lc][0].empty()) << lc;
         }
+        // Loadcase 3 is never listed: its two lines are empty, none of the earlier job's listing.
+        EXPECT_EQ(Txt.CaseListing[3][0].str(), "2");
+        int earlierLines = 0;
+        for (int i = 1; i <= kClearedListingLines; ++i)
+            earlierLines += !Txt.CaseListing[3][i].str().empty();
+        EXPECT_EQ(earlierLines, 0);
     }
 }
 

@@ -87,6 +87,13 @@ TEST_F(ResultStoresTest, EveryPolylineRunsFromTheLHEndToTheRHTipThroughEveryMemb
               std::vector<float>({0, 0, 1, 0}));
     EXPECT_NEAR(shear[1].y, 4000, 1e-3);
     EXPECT_NEAR(shear[604].y, -4000, 1e-3);
+    // Each point's step rises halfway from the point before: the shear falls w h = 2 x 20 = 40 N a
+    // point (h = 4000 / 200), so the step at point 3 (x = 40, its riser at 30) starts from point 2's 3960 N
+    // and the last one from point 200's 4000 - 40 x 199 = -3960 N.
+    EXPECT_NEAR(shear[8].y, 3960, 1e-3);
+    EXPECT_NEAR(shear[9].y, 3920, 1e-3);
+    EXPECT_NEAR(shear[602].y, -3960, 1e-3);
+    EXPECT_FLOAT_EQ(shear[8].x, 30.0f / 4000);
 }
 
 } // namespace
