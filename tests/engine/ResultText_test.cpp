@@ -24,6 +24,13 @@
 namespace kx::test {
 namespace {
 
+// A formatted text as the writers' padded Put takes it.
+struct Padded {
+    static constexpr std::size_t readable = 256;
+    std::string text;
+    std::string_view view() const { return text; }
+};
+
 TEST(TextWriter, CountsTheNextLineAndEndsAFullTableWithTheNote) {
     // Three lines: the count names the (empty) next line, as the readers show 1..count.
     TextTable<5> t;
@@ -34,12 +41,18 @@ TEST(TextWriter, CountsTheNextLineAndEndsAFullTableWithTheNote) {
     EXPECT_EQ(t[0], "4");
     EXPECT_EQ(t[3], "c");
     EXPECT_EQ(t[4], "");
-    // Exactly full, then two lines too many: the last line gives way to the note.
+    // Exactly full, then two lines too many: the last line gives way to the note. Odd lines go in
+    // as padded texts (formatted figures), even ones as strings: the table's last line is stored
+    // either way.
     for (int extra : {0, 2}) {
         TextTable<5> full;
         TextWriter f(full);
-        for (int i = 1; i <= 5 + extra; ++i)
-            f.Put("line " + std::to_string(i));
+        for (int i = 1; i <= 5 + extra; ++i) {
+            if (i % 2 == 1)
+                f.Put(Padded{"line " + std::to_string(i)});
+            else
+                f.Put("line " + std::to_string(i));
+        }
         f.WriteCount();
         EXPECT_EQ(full[0], "5") << extra;
         EXPECT_EQ(full[4], "line 4") << extra;
