@@ -172,6 +172,21 @@ TEST_F(DrawingTest, DiagramLabelsOfCantilevers) {
                              {"-0.794 mm", 930, 496, A},
                              {"12.50 kN", 770, 125, Y},
                              {"-2.500 kN", 130, 125, R}});
+    // A tip deflection that shows as less than 0.001 mm gets no label; nor does one left in the RH
+    // row of a loadcase that has no RH cantilever.
+    auto tipLabels = [](const RecordingCanvas& c) {
+        int n = 0;
+        for (const auto& t : c.texts())
+            n += t.x1 == 930 && t.y1 > 421 && t.text.ends_with(" mm");
+        return n;
+    };
+    Eng.DeflectionExtremes[1][kRHCantRow][1] = 0.0009f;
+    EXPECT_EQ(tipLabels(Diagrams()), 0);
+    Eng.DeflectionExtremes[1][kRHCantRow][1] = -0.794f;
+    Eng.RHCantileverActive[1] = 0;
+    EXPECT_EQ(tipLabels(Diagrams()), 0);
+    Eng.RHCantileverActive[1] = 1;
+    EXPECT_EQ(tipLabels(Diagrams()), 1);
 }
 
 TEST_F(DrawingTest, DiagramsLieFlatWithoutAMaximumOrRoomAndNeedDeflections) {
