@@ -162,6 +162,18 @@ TEST_F(DrawingTest, DiagramLabelsOfCantilevers) {
                      {"0.489 mm", 8, 411, Y},
                      {"Max -ve Deflection", 8, 466, A},
                      {"-0.794 mm", 8, 481, A}});
+    // The root label is the cantilever's end moment, not its largest: 10 kN up at the tip and 15 kN
+    // down at its middle give +10 x 0.5 = +5 kN-m at the middle but 10 x 1 - 15 x 0.5 = +2.5 kN-m at
+    // the root; at 36 px for 5, the label stands R(18) + 25 px over the band at 150 + 800/5 - 20.
+    {
+        kxtest::AnalyseJob(
+            BeamBuilder().LHCantilever(1000).Spans({4000}).Point(1, 0, -10000).Point(1, 500, 15000));
+        Show(1);
+        const RecordingCanvas root = Diagrams();
+        ExpectTexts(root, {{"2.50 kN-m", 290, 293, Y}});
+        for (const auto& t : root.texts())
+            EXPECT_FALSE(t.x1 == 290 && t.text == "5.00 kN-m") << t.y1;
+    }
     // Labels start at the LH end when the loadcase has no LH cantilever, whatever length is left.
     kxtest::AnalyseJob(BeamBuilder().Spans({4000}).RHCantilever(1000).Point(1, 5000, 10000));
     Show(1);
