@@ -201,6 +201,53 @@ TEST_F(DrawingTest, DiagramLabelsOfCantilevers) {
     EXPECT_EQ(tipLabels(Diagrams()), 1);
 }
 
+// A cantilever's shear and deflection labels stand only when the loadcase has the cantilever and
+// the value shows as 0.001 or more. 10 kN on each tip of 1000 mm cantilevers either side of a 4000 mm
+// span: shear labels at both roots and both ends of the span, deflections at both tips and mid-span.
+TEST_F(DrawingTest, CantileverLabelsNeedTheCantileverAndAValueThatShows) {
+    kxtest::AnalyseJob(BeamBuilder()
+                           .LHCantilever(1000)
+                           .Spans({4000})
+                           .RHCantilever(1000)
+                           .Point(1, 0, 10000)
+                           .Point(1, 6000, 10000));
+    Show(1);
+    auto labels = [](const std::string& unit) { // the reactions (y 125) are no shear labels
+        int n = 0;
+        for (const auto& t : Diagrams().texts())
+            n += t.x1 > 8 && t.y1 > 140 && t.text.ends_with(unit);
+        return n;
+    };
+    ASSERT_EQ(labels(" kN"), 4);
+    ASSERT_EQ(labels(" mm"), 3);
+    struct Gate {
+        const char* name;
+        float& value;
+        int32& active;
+        const char* unit;
+        float under; // shows under 0.001: 0.5 N is 0.0005 kN
+    };
+    const Gate gates[] = {
+        {"LH root shear", Eng.ShearExtremes[1][kLHCantRow][2], Eng.LHCantileverActive[1], " kN", 0.5f},
+        {"RH root shear", Eng.ShearExtremes[1][kRHCantRow][1], Eng.RHCantileverActive[1], " kN", 0.5f},
+        {"LH tip deflection", Eng.DeflectionExtremes[1][kLHCantRow][1], Eng.LHCantileverActive[1], " mm",
+         0.0009f},
+        {"RH tip deflection", Eng.DeflectionExtremes[1][kRHCantRow][1], Eng.RHCantileverActive[1], " mm",
+         0.0009f},
+    };
+    for (const Gate& g : gates) {
+        const int all = std::string(g.unit) == " kN" ? 4 : 3;
+        const float value = g.value;
+        g.value = g.under;
+        EXPECT_EQ(labels(g.unit), all - 1) << g.name << " shown under 0.001";
+        g.value = value;
+        g.active = 0;
+        EXPECT_EQ(labels(g.unit), all - 1) << g.name << " of a loadcase without the cantilever";
+        g.active = 1;
+        EXPECT_EQ(labels(g.unit), all) << g.name;
+    }
+}
+
 TEST_F(DrawingTest, DiagramsLieFlatWithoutAMaximumOrRoomAndNeedDeflections) {
     BeamA();
     Show(1);
