@@ -45,6 +45,16 @@ TEST_F(DrawingTest, DiagramsOfOneLoadcaseOfASimpleSpan) {
                     {"25.00 kN", 930, 125, Y}, {"Reactions", 5, 115, W}});
     // clang-format on
     EXPECT_FALSE(c.hasText("Max +ve Deflection"));
+    // Lifted by the same load upwards, the span rises 3.88 mm and nowhere sags: no -ve caption.
+    {
+        kxtest::AnalyseJob(BeamBuilder().Spans({5000}).Udl(1, 0, -10, 5000));
+        Show(1);
+        const RecordingCanvas up = Diagrams();
+        ExpectTexts(up, {{"Max +ve Deflection", 8, 396, Y}, {"3.88 mm", 8, 411, Y}});
+        EXPECT_FALSE(up.hasText("Max -ve Deflection"));
+        BeamA();
+        Show(1);
+    }
     int kNm = 0; // no moment label at the pinned supports
     const std::set<std::string> titles{"SHEAR", "MOMENT", "DEFLECTION", "LOADS"};
     for (const auto& t : c.texts()) {
@@ -135,6 +145,13 @@ TEST_F(DrawingTest, DiagramsOfEveryLoadcaseInTheirColoursAndEachAlone) {
     EXPECT_EQ(Eng.MinSupportReaction[2], -5000.0f);
     Show(1);
     ExpectTexts(Diagrams(), {{"-5.000 kN", 930, 125, R}});
+    // A support lifted in every loadcase shows a largest reaction of 0 beside its uplift: 10 and 20
+    // kN on the tip of a 1000 mm cantilever beside a 4000 mm span lift the far support by Pa/L =
+    // 2.5 and 5 kN, and press the near one with P(L + a)/L = 12.5 and 25 kN.
+    kxtest::AnalyseJob(BeamBuilder().LHCantilever(1000).Spans({4000}).Point(1, 0, 10000).Point(2, 0, 20000));
+    Show(0);
+    ExpectTexts(Diagrams(),
+                {{"25.00 kN", 290, 115, Y}, {"0.000 kN", 930, 115, Y}, {"-5.000 kN", 925, 130, R}});
 }
 
 // A 10 kN load on the tip of a 1000 mm cantilever beside a pinned 4000 mm span: root shear and
