@@ -45,6 +45,16 @@ TEST_F(DrawingTest, DiagramsOfOneLoadcaseOfASimpleSpan) {
                     {"25.00 kN", 930, 125, Y}, {"Reactions", 5, 115, W}});
     // clang-format on
     EXPECT_FALSE(c.hasText("Max +ve Deflection"));
+    // Lifted by the same load upwards, the span rises 3.88 mm and nowhere sags: no -ve caption.
+    {
+        kxtest::AnalyseJob(BeamBuilder().Spans({5000}).Udl(1, 0, -10, 5000));
+        Show(1);
+        const RecordingCanvas up = Diagrams();
+        ExpectTexts(up, {{"Max +ve Deflection", 8, 396, Y}, {"3.88 mm", 8, 411, Y}});
+        EXPECT_FALSE(up.hasText("Max -ve Deflection"));
+        BeamA();
+        Show(1);
+    }
     int kNm = 0; // no moment label at the pinned supports
     const std::set<std::string> titles{"SHEAR", "MOMENT", "DEFLECTION", "LOADS"};
     for (const auto& t : c.texts()) {
@@ -135,6 +145,13 @@ TEST_F(DrawingTest, DiagramsOfEveryLoadcaseInTheirColoursAndEachAlone) {
     EXPECT_EQ(Eng.MinSupportReaction[2], -5000.0f);
     Show(1);
     ExpectTexts(Diagrams(), {{"-5.000 kN", 930, 125, R}});
+    // A support lifted in every loadcase shows a largest reaction of 0 beside its uplift: 10 and 20
+    // kN on the tip of a 1000 mm cantilever beside a 4000 mm span lift the far support by Pa/L =
+    // 2.5 and 5 kN, and press the near one with P(L + a)/L = 12.5 and 25 kN.
+    kxtest::AnalyseJob(BeamBuilder().LHCantilever(1000).Spans({4000}).Point(1, 0, 10000).Point(2, 0, 20000));
+    Show(0);
+    ExpectTexts(Diagrams(),
+                {{"25.00 kN", 290, 115, Y}, {"0.000 kN", 930, 115, Y}, {"-5.000 kN", 925, 130, R}});
 }
 
 // A 10 kN load on the tip of a 1000 mm cantilever beside a pinned 4000 mm span: root shear and
@@ -162,6 +179,18 @@ TEST_F(DrawingTest, DiagramLabelsOfCantilevers) {
                      {"0.489 mm", 8, 411, Y},
                      {"Max -ve Deflection", 8, 466, A},
                      {"-0.794 mm", 8, 481, A}});
+    // The root label is the cantilever's end moment, not its largest: 10 kN up at the tip and 15 kN
+    // down at its middle give +10 x 0.5 = +5 kN-m at the middle but 10 x 1 - 15 x 0.5 = +2.5 kN-m at
+    // the root; at 36 px for 5, the label stands R(18) + 25 px over the band at 150 + 800/5 - 20.
+    {
+        kxtest::AnalyseJob(
+            BeamBuilder().LHCantilever(1000).Spans({4000}).Point(1, 0, -10000).Point(1, 500, 15000));
+        Show(1);
+        const RecordingCanvas root = Diagrams();
+        ExpectTexts(root, {{"2.50 kN-m", 290, 293, Y}});
+        for (const auto& t : root.texts())
+            EXPECT_FALSE(t.x1 == 290 && t.text == "5.00 kN-m") << t.y1;
+    }
     // Labels start at the LH end when the loadcase has no LH cantilever, whatever length is left.
     kxtest::AnalyseJob(BeamBuilder().Spans({4000}).RHCantilever(1000).Point(1, 5000, 10000));
     Show(1);
@@ -172,6 +201,68 @@ TEST_F(DrawingTest, DiagramLabelsOfCantilevers) {
                              {"-0.794 mm", 930, 496, A},
                              {"12.50 kN", 770, 125, Y},
                              {"-2.500 kN", 130, 125, R}});
+    // A tip deflection that shows as less than 0.001 mm gets no label; nor does one left in the RH
+    // row of a loadcase that has no RH cantilever.
+    auto tipLabels = [](const RecordingCanvas& c) {
+        int n = 0;
+        for (const auto& t : c.texts())
+            n += t.x1 == 930 && t.y1 > 421 && t.text.ends_with(" mm");
+        return n;
+    };
+    Eng.DeflectionExtremes[1][kRHCantRow][1] = 0.0009f;
+    EXPECT_EQ(tipLabels(Diagrams()), 0);
+    Eng.DeflectionExtremes[1][kRHCantRow][1] = -0.794f;
+    Eng.RHCantileverActive[1] = 0;
+    EXPECT_EQ(tipLabels(Diagrams()), 0);
+    Eng.RHCantileverActive[1] = 1;
+    EXPECT_EQ(tipLabels(Diagrams()), 1);
+}
+
+// A cantilever's shear and deflection labels stand only when the loadcase has the cantilever and
+// the value shows as 0.001 or more. 10 kN on each tip of 1000 mm cantilevers either side of a 4000 mm
+// span: shear labels at both roots and both ends of the span, deflections at both tips and mid-span.
+TEST_F(DrawingTest, CantileverLabelsNeedTheCantileverAndAValueThatShows) {
+    kxtest::AnalyseJob(BeamBuilder()
+                           .LHCantilever(1000)
+                           .Spans({4000})
+                           .RHCantilever(1000)
+                           .Point(1, 0, 10000)
+                           .Point(1, 6000, 10000));
+    Show(1);
+    auto labels = [](const std::string& unit) { // the reactions (y 125) are no shear labels
+        int n = 0;
+        for (const auto& t : Diagrams().texts())
+            n += t.x1 > 8 && t.y1 > 140 && t.text.ends_with(unit);
+        return n;
+    };
+    ASSERT_EQ(labels(" kN"), 4);
+    ASSERT_EQ(labels(" mm"), 3);
+    struct Gate {
+        const char* name;
+        float& value;
+        int32& active;
+        const char* unit;
+        float under; // shows under 0.001: 0.5 N is 0.0005 kN
+    };
+    const Gate gates[] = {
+        {"LH root shear", Eng.ShearExtremes[1][kLHCantRow][2], Eng.LHCantileverActive[1], " kN", 0.5f},
+        {"RH root shear", Eng.ShearExtremes[1][kRHCantRow][1], Eng.RHCantileverActive[1], " kN", 0.5f},
+        {"LH tip deflection", Eng.DeflectionExtremes[1][kLHCantRow][1], Eng.LHCantileverActive[1], " mm",
+         0.0009f},
+        {"RH tip deflection", Eng.DeflectionExtremes[1][kRHCantRow][1], Eng.RHCantileverActive[1], " mm",
+         0.0009f},
+    };
+    for (const Gate& g : gates) {
+        const int all = std::string(g.unit) == " kN" ? 4 : 3;
+        const float value = g.value;
+        g.value = g.under;
+        EXPECT_EQ(labels(g.unit), all - 1) << g.name << " shown under 0.001";
+        g.value = value;
+        g.active = 0;
+        EXPECT_EQ(labels(g.unit), all - 1) << g.name << " of a loadcase without the cantilever";
+        g.active = 1;
+        EXPECT_EQ(labels(g.unit), all) << g.name;
+    }
 }
 
 TEST_F(DrawingTest, DiagramsLieFlatWithoutAMaximumOrRoomAndNeedDeflections) {
