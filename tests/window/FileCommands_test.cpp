@@ -382,6 +382,11 @@ TEST_F(OpenAndSave, LoadcasesComeBackInTheAnalysisOrderAsFarAsItWent) {
         EXPECT_EQ(Model.AnalysedFlag, 0) << message;
         EXPECT_EQ(Txt.CaseSupportLines[1][1], "SUPPORTS") << message; // loadcase 1 was listed
     }
+    // The steel check's stop in the file opened last does not stop the next file's rebuild.
+    host.calls.clear();
+    ASSERT_TRUE(OpenBeamFile(host, unloadedLast));
+    EXPECT_EQ(Model.AnalysedFlag, 1);
+    EXPECT_EQ(DiagramsDrawn(), "1 2 3 4");
 }
 
 TEST_F(OpenAndSave, NewLeavesNothingOfTheJobBeforeAndRefusedFilesLeaveTheJobAsBeforeTheOpen) {
