@@ -377,6 +377,9 @@ TEST_F(DrawingTest, PrintedLoadLabelsWithAndWithoutFactorsAndTheSelfWeightStrip)
     for (const auto& t : Page(1).texts())
         rates += t.text.find("12.00") != std::string::npos ? 1 : 0;
     EXPECT_EQ(rates, 1u);
+    // No self-weight applied: no strip over the beam (its top 1701 from 591 to 4488).
+    for (const auto& l : Page(1).lines())
+        EXPECT_FALSE(l.y1 == 1701 && l.y2 == 1701) << "strip top from " << l.x1 << " to " << l.x2;
 
     // Point loads at 4000 mm (x 2150), factored: records 1 and 2 alike (30000 N x 1.6), record 3
     // the same but for its factor 1.5. A loadcase page draws each distinct load once: two arrows
