@@ -321,6 +321,10 @@ TEST_F(KxfRefusal, FilesCutShortOrWithValuesBeyondTheirBoundsOrDamaged) {
         {24, 1 * 4, -1.0f, "member length"}, {24, (2 * 20 + 0) * 4, 0.5f, "Exists"},
         {26, (2 * 8 + 0) * 4, 2.86e20f, "load's kind"}, {26, (2 * 8 + 0) * 4, 0.5f, "load's kind"},
         {26, (2 * 8 + 6) * 4, 2.0f, "applied mark"}, {26, (2 * 8 + 6) * 4, -2.0f, "applied mark"},
+        // The last pass of each loop of the check: the RH end support, loadcase 5's RH cantilever
+        // flag, the stress unit factor, the RH cantilever's row.
+        {16, 25 * 8, 6, "SupportType"}, {22, 5 * 8 + 4, 2, "cantilever flag"}, {15, 8 * 4, 0.0f, "unit factor"},
+        {24, (26 * 20 + 0) * 4, 0.5f, "Exists"}, {24, (26 * 20 + 1) * 4, -1.0f, "member length"},
         // Results that no analysis of the beam can have given: a span or the section without
         // stiffness, loadcase spans a millimetre off the beam, a released support that is no forkhead.
         {24, (2 * 20 + 1) * 4, 0.0f, "no length"}, {24, (1 * 20 + 3) * 4, 0.0f, "stiffness"},
