@@ -198,7 +198,14 @@ TEST(KxfFile, FilesOfEveryShapeHaveTheSizeTheirCountsGiveAndReadBackWhole) {
     // No file is longer than the one with every count at its limit.
     EXPECT_EQ(KxfLargestFileSize(), KxfLayout(5, 25, 200, 5 * 100 + 6 * (100 + 500 + 100))[57]);
     jobs[3]();
-    EXPECT_EQ(WriteKxfFile().size(), KxfLargestFileSize());
+    Model.VersionNumber = kVersionNumber; // as the program writes it
+    const Bytes largest = WriteKxfFile();
+    EXPECT_EQ(largest.size(), KxfLargestFileSize());
+    try {
+        CheckKxfImage(largest);
+    } catch (const KxfFileError& e) {
+        ADD_FAILURE() << "the largest file is saved: " << e.detail();
+    }
 }
 
 TEST(KxfFile, AFileReadOverAnotherJobReplacesEveryFieldThatJobHeld) {
@@ -294,7 +301,7 @@ TEST_F(KxfRefusal, FilesCutShortOrWithValuesBeyondTheirBoundsOrDamaged) {
         {8, 0, -1, "StoredSpanIntervals"}, {9, 0, 5, "resolution"}, // 200 intervals go with a step of 10
         {7, 0, 0, "CurrentLoadcase"}, {7, 0, 6, "CurrentLoadcase"}, {17, 0, 51, "LoadRowsShown"},
         {19, 0, 2, "SteelSectionFlag"}, {16, 0, 6, "SupportType"}, {16, 12 * 8, -1, "SupportType"},
-        {27, 12, 2, "CaseHasLoads"}, {22, 4, 2, "cantilever flag"}, {34, 0, 2, "AnalysedFlag"},
+        {27, 12, 2, "CaseHasLoads"}, {27, 4 * 12, 2, "CaseHasLoads"}, {22, 4, 2, "cantilever flag"}, {34, 0, 2, "AnalysedFlag"},
         {41, 0, 2, "AnySpanIntervals"}, {45, 0, 2, "ShownCaseMode"}, {55, 4, -2, "FactoredLoadsFlag"},
         {11, 0, std::numeric_limits<std::int32_t>::min(), "CaseCheckFailures"}, {11, 8, -501, "CaseCheckFailures"},
         {11, 16, 1, "CaseCheckFailures"},
@@ -314,6 +321,10 @@ TEST_F(KxfRefusal, FilesCutShortOrWithValuesBeyondTheirBoundsOrDamaged) {
         {24, 1 * 4, -1.0f, "member length"}, {24, (2 * 20 + 0) * 4, 0.5f, "Exists"},
         {26, (2 * 8 + 0) * 4, 2.86e20f, "load's kind"}, {26, (2 * 8 + 0) * 4, 0.5f, "load's kind"},
         {26, (2 * 8 + 6) * 4, 2.0f, "applied mark"}, {26, (2 * 8 + 6) * 4, -2.0f, "applied mark"},
+        // The last pass of each loop of the check: the RH end support, loadcase 5's RH cantilever
+        // flag, the stress unit factor, the RH cantilever's row.
+        {16, 25 * 8, 6, "SupportType"}, {22, 5 * 8 + 4, 2, "cantilever flag"}, {15, 8 * 4, 0.0f, "unit factor"},
+        {24, (26 * 20 + 0) * 4, 0.5f, "Exists"}, {24, (26 * 20 + 1) * 4, -1.0f, "member length"},
         // Results that no analysis of the beam can have given: a span or the section without
         // stiffness, loadcase spans a millimetre off the beam, a released support that is no forkhead.
         {24, (2 * 20 + 1) * 4, 0.0f, "no length"}, {24, (1 * 20 + 3) * 4, 0.0f, "stiffness"},
@@ -335,6 +346,8 @@ TEST_F(KxfRefusal, FilesCutShortOrWithValuesBeyondTheirBoundsOrDamaged) {
     // The spans of loadcase 1 moved without changing their sum: a support where the beam has none.
     b = With(With(image_, layout_[20] + (1 * 28 + 1) * 8, 3000.0), layout_[20] + (1 * 28 + 2) * 8, 5000.0);
     ExpectRefused(b, "geometry of loadcase 1");
+    // Any stiffness above 0 is one: an E of span 1 of 0.5 N/mm^2 is read.
+    EXPECT_NO_THROW(ReadKxfFile(With(image_, layout_[24] + (1 * 20 + 2) * 4, 0.5f)));
 }
 
 TEST(KxfFile, ReleasedSupportsAreFoundFromTheLoadcaseGeometryToTheRHEnd) {

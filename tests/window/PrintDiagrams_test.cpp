@@ -97,9 +97,19 @@ TEST_F(DrawingTest, PrintedDiagramPagesOfBeamBStandWhereTheMillimetresPutThem) {
     // Span 1's start shear labelled 1 mm right of its start, 5 mm above its point; the scale bar's
     // zero on x0.
     const int yStart = 2953 - static_cast<int>(std::lround(8125 * 14 * (600 / 25.4) * 0.9 / 11875));
+    // Its end shear, 8125 - 20000 = -11875 N, 4 mm left of support 2 (2447) and 3 mm under its
+    // point 298 px below the baseline.
     ExpectTexts(page, {{SigFig4Dec3(Eng.ShearExtremes[1][1][1] * 0.001), 962 + 24, yStart - 118},
+                       {SigFig4Dec3(-11.875), 2447 - 94, 2953 + 298 + 71},
                        {"0.0", 591 - 236, 2953 - 71}});
     ExpectLines(page, {{591 - 71, 2953, 591, 2953, 1}});
+    // Span 1's moments: 16.25e6 N mm under the load, 4 mm left of its middle (1704) and 5 mm over
+    // its point 383 px above 4134; at support 2, 8125 x 4000 - 20000 x 2000 = -7.5e6 N mm, 177 px
+    // below, 4 mm left of 2447 and 3 mm under. Its sag, 0.9143 mm down, 4 mm left of the middle and
+    // 2 mm under its point 383 px below 5433.
+    ExpectTexts(page, {{"16.25", 1704 - 94, 4134 - 383 - 118},
+                       {"-7.500", 2447 - 94, 4134 + 177 + 71},
+                       {"-0.914", 1704 - 94, 5433 + 383 + 47}});
 
     // The envelope page: every loadcase's loads without values, the largest reaction 6 mm under the
     // beam and 5 mm left, a negative smallest 10 mm under and 6 mm left; both loadcases' curves at
@@ -267,6 +277,10 @@ TEST_F(DrawingTest, PrintedScaleBarsAndEndLabelsOfBeamBLoadcase2) {
                        {"-7.500", 3931 - 94, 4311 + 71},
                        {"-0.226", 615, 5433 + 95 + 71},
                        {"-0.845", 4394, 5787 + 71}});
+    // Span 1 runs straight from -4e6 to +2.875e6 N mm: no peak of its own, so no moment label at its
+    // middle (4 mm left of 1704).
+    for (const auto& t : page.texts())
+        EXPECT_FALSE(t.x1 == 1704 - 94 && std::abs(t.y1 - 4134) < 500) << t.text;
 }
 
 TEST_F(DrawingTest, EnvelopeReactionsShowTheLargestWhenNotBelowZeroAndTheSmallestOnlyWhenBelowZero) {
@@ -363,6 +377,9 @@ TEST_F(DrawingTest, PrintedLoadLabelsWithAndWithoutFactorsAndTheSelfWeightStrip)
     for (const auto& t : Page(1).texts())
         rates += t.text.find("12.00") != std::string::npos ? 1 : 0;
     EXPECT_EQ(rates, 1u);
+    // No self-weight applied: no strip over the beam (its top 1701 from 591 to 4488).
+    for (const auto& l : Page(1).lines())
+        EXPECT_FALSE(l.y1 == 1701 && l.y2 == 1701) << "strip top from " << l.x1 << " to " << l.x2;
 
     // Point loads at 4000 mm (x 2150), factored: records 1 and 2 alike (30000 N x 1.6), record 3
     // the same but for its factor 1.5. A loadcase page draws each distinct load once: two arrows
