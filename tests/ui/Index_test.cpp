@@ -442,3 +442,51 @@ TEST_F(IndexFrmTest, TheSelectorReachesTheFifthLoadcaseAndShowsItsOwnReactions) 
             << reaction[shown - 1];
     }
 }
+
+// The picture is drawn afresh whatever was drawn before: results shown again after a switch of
+// units and back, and the Diagrams layout chosen after the Results layout (whose diagrams stand at
+// B = 650), give the very picture of the same layout drawn first.
+TEST_F(IndexFrmTest, ThePictureIsDrawnAfreshAfterUnitsSwitchedBackAndAfterTheResultsLayout) {
+    w->show();
+    Open(Job("c.kxf"));
+    const QImage opened = w->Image1->Picture.copy();
+    TPreferencesFrm* prefs = Forms.PreferencesFrm;
+    prefs->show();
+    QRadioButton* const lengths = prefs->optionButton("Option_L_mm");
+    ASSERT_FALSE(lengths->isChecked());
+    QRadioButton* const before = prefs->findChildren<QRadioButton*>(QStringLiteral("Option_L_m")).value(0);
+    ASSERT_TRUE(before && before->isChecked());
+    lengths->click();
+    prefs->Button2->click();
+    ASSERT_FALSE(w->ShowsResults());
+    w->Default1->trigger(); // the sketch alone, its lengths in mm
+    ASSERT_NE(w->Image1->Picture, opened) << "the sketch without the diagrams";
+    prefs->show();
+    before->click();
+    prefs->Button2->click();
+    ASSERT_TRUE(w->ShowsResults());
+    EXPECT_TRUE(w->Image1->Picture == opened) << "drawn over the sketch of the cleared results";
+
+    w->Diagrams1->trigger();
+    const QImage diagrams = w->Image1->Picture.copy();
+    w->Results1->trigger();
+    w->Diagrams1->trigger();
+    EXPECT_TRUE(w->Image1->Picture == diagrams) << "the diagrams drawn where the Results layout has them";
+    EXPECT_TRUE(dialogs_->messages().empty());
+}
+
+// The client area starts right under the menu bar, whether the window is placed while hidden or
+// placed again on the same screen while shown.
+TEST_F(IndexFrmTest, TheClientAreaStartsUnderTheMenuBar) {
+    for (int shown = 0; shown < 2; ++shown) {
+        SCOPED_TRACE(shown);
+        if (shown) {
+            w->show();
+            QApplication::processEvents();
+        }
+        w->PlaceOnScreen(QRect(0, 0, 1280, 1024));
+        const int bar = w->menuBar()->geometry().bottom() + 1;
+        EXPECT_EQ(w->Image1->geometry(), QRect(0, bar, w->width(), w->height() - bar));
+        EXPECT_EQ(w->Image1->Picture.size(), w->Image1->size());
+    }
+}
