@@ -490,3 +490,32 @@ TEST_F(IndexFrmTest, TheClientAreaStartsUnderTheMenuBar) {
         EXPECT_EQ(w->Image1->Picture.size(), w->Image1->size());
     }
 }
+
+// The selector stands in the top right corner of the 1278 wide picture, 2 px in from its edge;
+// after an analysis that stops on an unstable loadcase it steps from "All" to loadcase 1.
+TEST_F(IndexFrmTest, TheSelectorStandsInTheCornerAndStepsFromAllAfterAStoppedAnalysis) {
+    ASSERT_EQ(w->Image1->width(), 1278);
+    const std::pair<QWidget*, QRect> places[] = {
+        {w->Label_Case, QRect(1278 - 58, 2, 56, 16)}, {w->lbl_Case, QRect(1278 - 58, 22, 28, 16)},
+        {w->UpDown1, QRect(1278 - 26, 16, 20, 36)},   {w->UpDown1->Up, QRect(0, 0, 20, 18)},
+        {w->UpDown1->Down, QRect(0, 18, 20, 18)},
+    };
+    for (const auto& [widget, place] : places)
+        EXPECT_EQ(widget->geometry(), place) << FromQt(widget->objectName());
+
+    // A load on the LH tip lifts the forkheads beyond it: loadcase 1 stands, loadcase 2 does not.
+    kxtest::BeamBuilder()
+        .LHCantilever(2000)
+        .Spans({4000, 4000})
+        .AllSupports(supForkhead)
+        .Udl(1, 2000, 10, 8000)
+        .Point(2, 0, 1000)
+        .Commit();
+    SetDefaultUnits(Model);
+    w->Analyse2->trigger();
+    ASSERT_EQ(dialogs_->messages(), Texts{"  ERROR         \r\rLoadcase 2   Beam is unstable"});
+    ASSERT_FALSE(w->UpDown1->isHidden());
+    w->UpDown1->Up->click();
+    EXPECT_EQ(w->lbl_Case->text(), "1");
+    EXPECT_EQ(w->Edit_Case->text(), "1");
+}
