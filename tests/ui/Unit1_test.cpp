@@ -159,6 +159,10 @@ TEST_F(FormsTest, StartScreenAboutBoxAndInfoWindowCarryTheirTitlesLabelsAndButto
     EXPECT_EQ(f->Label1->font().pixelSize(), 30);
     EXPECT_TRUE(f->Label1->font().bold());
     EXPECT_EQ(f->size(), QSize(473, 521)) << "Panel3's width and Panel4's height";
+    // The ground is green, in the panel's margin and below it.
+    const QImage ground = f->centralWidget()->grab().toImage();
+    for (const QPoint at : {QPoint(5, 5), QPoint(5, ground.height() - 5)})
+        EXPECT_EQ(ground.pixelColor(at), QColor(0, 128, 0)) << at.x() << "," << at.y();
     // The three buttons stand in one row, in their order.
     f->Panel3->layout()->activate();
     EXPECT_TRUE(f->cmdOK->y() == f->cmdSet->y() && f->cmdSet->y() == f->Button1->y());
