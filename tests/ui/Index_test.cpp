@@ -492,7 +492,8 @@ TEST_F(IndexFrmTest, TheClientAreaStartsUnderTheMenuBar) {
 }
 
 // The selector stands in the top right corner of the 1278 wide picture, 2 px in from its edge;
-// after an analysis that stops on an unstable loadcase it steps from "All" to loadcase 1.
+// after an analysis that stops on an unstable loadcase, and after a job is opened, it steps from
+// "All" to loadcase 1.
 TEST_F(IndexFrmTest, TheSelectorStandsInTheCornerAndStepsFromAllAfterAStoppedAnalysis) {
     ASSERT_EQ(w->Image1->width(), 1278);
     const std::pair<QWidget*, QRect> places[] = {
@@ -518,4 +519,12 @@ TEST_F(IndexFrmTest, TheSelectorStandsInTheCornerAndStepsFromAllAfterAStoppedAna
     w->UpDown1->Up->click();
     EXPECT_EQ(w->lbl_Case->text(), "1");
     EXPECT_EQ(w->Edit_Case->text(), "1");
+    // A job opened while loadcase 2 is shown starts again from "All".
+    Open(Job("c.kxf"));
+    w->UpDown1->Up->click();
+    w->UpDown1->Up->click();
+    ASSERT_EQ(w->lbl_Case->text(), "2");
+    Open(Job("c.kxf"));
+    w->UpDown1->Up->click();
+    EXPECT_EQ(w->lbl_Case->text(), "1");
 }
