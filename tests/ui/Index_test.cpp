@@ -504,7 +504,10 @@ TEST_F(IndexFrmTest, TheSelectorStandsInTheCornerAndStepsFromAllAfterAStoppedAna
     for (const auto& [widget, place] : places)
         EXPECT_EQ(widget->geometry(), place) << FromQt(widget->objectName());
 
-    // A load on the LH tip lifts the forkheads beyond it: loadcase 1 stands, loadcase 2 does not.
+    // Over the results of a job opened before. A load on the LH tip lifts the forkheads beyond
+    // it: loadcase 1 stands, loadcase 2 does not.
+    Open(Job("c.kxf"));
+    ASSERT_TRUE(w->ShowsResults());
     kxtest::BeamBuilder()
         .LHCantilever(2000)
         .Spans({4000, 4000})
@@ -516,6 +519,9 @@ TEST_F(IndexFrmTest, TheSelectorStandsInTheCornerAndStepsFromAllAfterAStoppedAna
     w->Analyse2->trigger();
     ASSERT_EQ(dialogs_->messages(), Texts{"  ERROR         \r\rLoadcase 2   Beam is unstable"});
     ASSERT_FALSE(w->UpDown1->isHidden());
+    EXPECT_FALSE(w->ShowsResults());
+    EXPECT_EQ(w->List_Results->count() + w->List_CaseResults->count(), 0);
+    ExpectFileItems(true);
     w->UpDown1->Up->click();
     EXPECT_EQ(w->lbl_Case->text(), "1");
     EXPECT_EQ(w->Edit_Case->text(), "1");

@@ -109,6 +109,8 @@ TEST_F(FormsTest, AboutBoxShowsTheVersionTextsOfTheModelAndClosesWithResultSix) 
         // OK stands at the foot of the 351-pixel panel, inside its sunken 1-pixel line and its
         // 30-pixel margin.
         EXPECT_EQ(okBottom, 351 - 1 - 30);
+        EXPECT_EQ(a->size(), QSize(351 + 50, 351 + 50)) << "the panel with 25 pixels all round";
+        EXPECT_EQ(a->minimumSize(), a->maximumSize()) << "a fixed border";
         Model.VersionNumber = "1.2"; // a beam file opened later brings its own version texts
         Model.VersionSuffix = ".7";
     }
