@@ -442,3 +442,95 @@ TEST_F(IndexFrmTest, TheSelectorReachesTheFifthLoadcaseAndShowsItsOwnReactions) 
             << reaction[shown - 1];
     }
 }
+
+// The picture is drawn afresh whatever was drawn before: results shown again after a switch of
+// units and back, and the Diagrams layout chosen after the Results layout (whose diagrams stand at
+// B = 650), give the very picture of the same layout drawn first.
+TEST_F(IndexFrmTest, ThePictureIsDrawnAfreshAfterUnitsSwitchedBackAndAfterTheResultsLayout) {
+    w->show();
+    Open(Job("c.kxf"));
+    const QImage opened = w->Image1->Picture.copy();
+    TPreferencesFrm* prefs = Forms.PreferencesFrm;
+    prefs->show();
+    QRadioButton* const lengths = prefs->optionButton("Option_L_mm");
+    ASSERT_FALSE(lengths->isChecked());
+    QRadioButton* const before = prefs->findChildren<QRadioButton*>(QStringLiteral("Option_L_m")).value(0);
+    ASSERT_TRUE(before && before->isChecked());
+    lengths->click();
+    prefs->Button2->click();
+    ASSERT_FALSE(w->ShowsResults());
+    w->Default1->trigger(); // the sketch alone, its lengths in mm
+    ASSERT_NE(w->Image1->Picture, opened) << "the sketch without the diagrams";
+    prefs->show();
+    before->click();
+    prefs->Button2->click();
+    ASSERT_TRUE(w->ShowsResults());
+    EXPECT_TRUE(w->Image1->Picture == opened) << "drawn over the sketch of the cleared results";
+
+    w->Diagrams1->trigger();
+    const QImage diagrams = w->Image1->Picture.copy();
+    w->Results1->trigger();
+    w->Diagrams1->trigger();
+    EXPECT_TRUE(w->Image1->Picture == diagrams) << "the diagrams drawn where the Results layout has them";
+    EXPECT_TRUE(dialogs_->messages().empty());
+}
+
+// The client area starts right under the menu bar, whether the window is placed while hidden or
+// placed again on the same screen while shown.
+TEST_F(IndexFrmTest, TheClientAreaStartsUnderTheMenuBar) {
+    for (int shown = 0; shown < 2; ++shown) {
+        SCOPED_TRACE(shown);
+        if (shown) {
+            w->show();
+            QApplication::processEvents();
+        }
+        w->PlaceOnScreen(QRect(0, 0, 1280, 1024));
+        const int bar = w->menuBar()->geometry().bottom() + 1;
+        EXPECT_EQ(w->Image1->geometry(), QRect(0, bar, w->width(), w->height() - bar));
+        EXPECT_EQ(w->Image1->Picture.size(), w->Image1->size());
+    }
+}
+
+// The selector stands in the top right corner of the 1278 wide picture, 2 px in from its edge;
+// after an analysis that stops on an unstable loadcase, and after a job is opened, it steps from
+// "All" to loadcase 1.
+TEST_F(IndexFrmTest, TheSelectorStandsInTheCornerAndStepsFromAllAfterAStoppedAnalysis) {
+    ASSERT_EQ(w->Image1->width(), 1278);
+    const std::pair<QWidget*, QRect> places[] = {
+        {w->Label_Case, QRect(1278 - 58, 2, 56, 16)}, {w->lbl_Case, QRect(1278 - 58, 22, 28, 16)},
+        {w->UpDown1, QRect(1278 - 26, 16, 20, 36)},   {w->UpDown1->Up, QRect(0, 0, 20, 18)},
+        {w->UpDown1->Down, QRect(0, 18, 20, 18)},
+    };
+    for (const auto& [widget, place] : places)
+        EXPECT_EQ(widget->geometry(), place) << FromQt(widget->objectName());
+
+    // Over the results of a job opened before. A load on the LH tip lifts the forkheads beyond
+    // it: loadcase 1 stands, loadcase 2 does not.
+    Open(Job("c.kxf"));
+    ASSERT_TRUE(w->ShowsResults());
+    kxtest::BeamBuilder()
+        .LHCantilever(2000)
+        .Spans({4000, 4000})
+        .AllSupports(supForkhead)
+        .Udl(1, 2000, 10, 8000)
+        .Point(2, 0, 1000)
+        .Commit();
+    SetDefaultUnits(Model);
+    w->Analyse2->trigger();
+    ASSERT_EQ(dialogs_->messages(), Texts{"  ERROR         \r\rLoadcase 2   Beam is unstable"});
+    ASSERT_FALSE(w->UpDown1->isHidden());
+    EXPECT_FALSE(w->ShowsResults());
+    EXPECT_EQ(w->List_Results->count() + w->List_CaseResults->count(), 0);
+    ExpectFileItems(true);
+    w->UpDown1->Up->click();
+    EXPECT_EQ(w->lbl_Case->text(), "1");
+    EXPECT_EQ(w->Edit_Case->text(), "1");
+    // A job opened while loadcase 2 is shown starts again from "All".
+    Open(Job("c.kxf"));
+    w->UpDown1->Up->click();
+    w->UpDown1->Up->click();
+    ASSERT_EQ(w->lbl_Case->text(), "2");
+    Open(Job("c.kxf"));
+    w->UpDown1->Up->click();
+    EXPECT_EQ(w->lbl_Case->text(), "1");
+}

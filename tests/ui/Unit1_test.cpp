@@ -109,6 +109,8 @@ TEST_F(FormsTest, AboutBoxShowsTheVersionTextsOfTheModelAndClosesWithResultSix) 
         // OK stands at the foot of the 351-pixel panel, inside its sunken 1-pixel line and its
         // 30-pixel margin.
         EXPECT_EQ(okBottom, 351 - 1 - 30);
+        EXPECT_EQ(a->size(), QSize(351 + 50, 351 + 50)) << "the panel with 25 pixels all round";
+        EXPECT_EQ(a->minimumSize(), a->maximumSize()) << "a fixed border";
         Model.VersionNumber = "1.2"; // a beam file opened later brings its own version texts
         Model.VersionSuffix = ".7";
     }
@@ -159,6 +161,10 @@ TEST_F(FormsTest, StartScreenAboutBoxAndInfoWindowCarryTheirTitlesLabelsAndButto
     EXPECT_EQ(f->Label1->font().pixelSize(), 30);
     EXPECT_TRUE(f->Label1->font().bold());
     EXPECT_EQ(f->size(), QSize(473, 521)) << "Panel3's width and Panel4's height";
+    // The ground is green, in the panel's margin and below it.
+    const QImage ground = f->centralWidget()->grab().toImage();
+    for (const QPoint at : {QPoint(5, 5), QPoint(5, ground.height() - 5)})
+        EXPECT_EQ(ground.pixelColor(at), QColor(0, 128, 0)) << at.x() << "," << at.y();
     // The three buttons stand in one row, in their order.
     f->Panel3->layout()->activate();
     EXPECT_TRUE(f->cmdOK->y() == f->cmdSet->y() && f->cmdSet->y() == f->Button1->y());

@@ -131,6 +131,13 @@ TEST_F(FormsTest, PicturesRadiosAndWindowsAboveTheRest) {
         QCoreApplication::sendEvent(&picture, &press);
     }
     EXPECT_EQ(clicks, 1) << "the left button only";
+    // What is drawn on the picture is what the window shows, from its top left pixel on.
+    picture.Picture.setPixelColor(0, 0, QColor(0, 0, 255));
+    picture.Picture.setPixelColor(119, 39, QColor(255, 0, 0));
+    const QImage shown = picture.grab().toImage();
+    EXPECT_EQ(shown.pixelColor(0, 0), QColor(0, 0, 255));
+    EXPECT_EQ(shown.pixelColor(1, 0), QColor(0x80, 0x80, 0x80));
+    EXPECT_EQ(shown.pixelColor(119, 39), QColor(255, 0, 0));
 
     QWidget parent;
     QRadioButton* a = radio(&parent, "a", "A");

@@ -264,8 +264,11 @@ void TIndexFrm::PlaceOnScreen(const QRect& screen) {
                  screen.height() - 2 - placedBorders_.top() - placedBorders_.bottom());
     move(screen.x() + 1, screen.y() + 1); // a window's position is its frame's
     // The client area under the menu bar is known only once the window's layout has run, which
-    // a hidden window does not do by itself.
-    if (layout()) layout()->setGeometry(QRect(QPoint(0, 0), size()));
+    // a hidden window does not do by itself; a shown one keeps its menu bar above the picture.
+    if (layout()) {
+        layout()->invalidate();
+        layout()->activate();
+    }
     fitToClientArea();
 }
 
