@@ -581,18 +581,21 @@ namespace {
 
 // The last row in the last loadcase: a reset of row 50 on loadcase 1 takes it out of loadcases 2
 // to 5 and their stacks; File New clears every tick of every loadcase, loadcase 5's row 50 too.
+// The first row is stacked in every loadcase as well, and stays when row 50 goes.
 TEST_F(LoadData, TheLastRowInTheLastLoadcaseIsResetAndClearedEverywhere) {
     Udl(50, "1", "2", "2", "4");
+    // Row 1 over 0..1 m at 5 kN/m only touches row 50's start: neither adds to the other.
+    Udl(1, "0", "1", "5", "5");
     for (int lc = 2; lc <= 5; ++lc) {
         ShowLoadcase(lc);
-        Tick({50});
-        EXPECT_EQ(Sums(lc, {50}), (Floats{2, 4})) << lc;
+        Tick({50, 1});
+        EXPECT_EQ(Sums(lc, {50, 1}), (Floats{2, 4, 5, 5})) << lc;
     }
     ShowLoadcase(1);
     ResetLoadRow(f, 50, pic);
     for (int lc = 1; lc <= 5; ++lc) {
         EXPECT_NE(Work.ApplyFlags[lc][50], 1.0f) << lc;
-        EXPECT_EQ(Sums(lc, {50}), (Floats{0, 0})) << lc;
+        EXPECT_EQ(Sums(lc, {50, 1}), (lc == 1 ? Floats{0, 0, 0, 0} : Floats{0, 0, 5, 5})) << lc;
     }
 
     Udl(50, "1", "2", "2", "4");
