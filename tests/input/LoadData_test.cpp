@@ -12,6 +12,7 @@
 
 #include "FormTestSupport.h"
 #include "engine/AnalyseBeam.h"
+#include "foundation/JobRules.h"
 
 using namespace kx;
 using namespace kxtest;
@@ -389,6 +390,28 @@ TEST_F(LoadData, ShowingStartsFromTheRestoredLoadcaseAndRows) {
     LoadFormShow(f, pic);
     EXPECT_EQ((std::pair{f.Edit_Case, f.Height}), (std::pair{3, 12 * 35 + 380}));
     EXPECT_TRUE(f.Rows[13].Panel && !f.Rows[14].Panel && f.Rows[2].OptionP && f.Rows[2].Check);
+}
+
+// "< Back" and the form shown again keep the rows as typed; a list changed in between, even in its
+// last row alone, is shown as it now stands. Here factored loads turned off by a No to the beam
+// form's question take row 50's factor of 1.5 back to 1.0.
+TEST_F(LoadData, RowsTypedBeforeBackAreShownAgainUnlessTheListChangedSince) {
+    Udl(50, "1", "2", "2", "4", "1.5");
+    Tick({50});
+    const auto row50 = [this] {
+        const LoadRowControls& r = f.Rows[50];
+        return Texts{r.Edit_Dist.Text, r.Edit_Cover.Text, r.Edit_UDLS.Text, r.Edit_UDLF.Text, r.Edit_LF.Text};
+    };
+    LoadFormBack(f);
+    LoadFormShow(f, pic);
+    EXPECT_EQ(row50(), (Texts{"1", "2", "2", "4", "1.5"}));
+
+    LoadFormBack(f);
+    TurnFactoredLoadsOff(Model, Work);
+    LoadFormShow(f, pic);
+    // 1000 mm, 2000 mm, 2 and 4 N/mm in m and kN/m; the factor 1.0.
+    EXPECT_EQ(row50(), (Texts{"1.000", "2.000", "2.000", "4.000", "1.000"}));
+    EXPECT_TRUE(f.Rows[50].OptionUDL && f.Rows[50].Check && !f.Rows[50].Edit_LF.Visible);
 }
 
 // A beam typed in a unit through the beam form and a distributed load typed over it on the load
