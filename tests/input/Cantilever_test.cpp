@@ -51,6 +51,9 @@ TEST_F(CantileverTest, FactorTableGivesTheTwelveFactors) {
             EXPECT_EQ(CantileverFactor(supports[i], ends[j], false), normal[i][j]) << i << j;
             EXPECT_EQ(CantileverFactor(supports[i], ends[j], true), destab[i][j]) << i << j;
         }
+    // An end where the support belongs, or no option at all, has no factor.
+    EXPECT_EQ(CantileverFactor(coEndFree, coEndFree, false), 0.0f);
+    EXPECT_EQ(CantileverFactor(coSupportBoth, -1, true), 0.0f);
 }
 
 TEST_F(CantileverTest, LeftChoicesRestrainedAndUserValue) {

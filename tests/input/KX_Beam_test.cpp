@@ -481,6 +481,8 @@ TEST_F(BeamForm, CancelRestoresTheCommittedBeamOverWhatWasTypedSince) {
     CantileverClicked(f, false, pic);
     f.Option_Forkhead = true;
     f.Option_Vert_Fixed = false;
+    f.Option_None = false;
+    f.Option_Check = true;
     f.lbl_S01_E = "1";
     f.List_Props.push_back("a line of another section");
     Work.WorkFlangeThickness = 55;
@@ -496,7 +498,7 @@ TEST_F(BeamForm, CancelRestoresTheCommittedBeamOverWhatWasTypedSince) {
             grid.push_back(f.Grid_Spans.Cell(col, row));
     EXPECT_EQ(grid, (Texts{" LHC ", " Span 1", " Span 2", " Span 3", "1.500", "3.000", "4.000", "3.000"}));
     EXPECT_TRUE(f.Check_LHC && !f.Check_RHC && f.Check_RHF && f.Option_Vert_Fixed && !f.Option_Forkhead &&
-                f.Option_None);
+                f.Option_None && !f.Option_Check);
     EXPECT_TRUE(f.Edit_Spans == "3" && f.UpDown_Spans == 3 && Work.WorkSpanCount == 3);
     EXPECT_EQ((Texts{f.lbl_S01_E, f.lbl_S01_Ixx, f.lbl_S01_Desc, f.Grid_SpanData.Cell(5, 5),
                      f.Grid_SpanData.Cell(6, 6), f.Edit_L}),

@@ -12,6 +12,7 @@
 
 #include "FormTestSupport.h"
 #include "engine/AnalyseBeam.h"
+#include "foundation/JobRules.h"
 
 using namespace kx;
 using namespace kxtest;
@@ -391,6 +392,28 @@ TEST_F(LoadData, ShowingStartsFromTheRestoredLoadcaseAndRows) {
     EXPECT_TRUE(f.Rows[13].Panel && !f.Rows[14].Panel && f.Rows[2].OptionP && f.Rows[2].Check);
 }
 
+// "< Back" and the form shown again keep the rows as typed; a list changed in between, even in its
+// last row alone, is shown as it now stands. Here factored loads turned off by a No to the beam
+// form's question take row 50's factor of 1.5 back to 1.0.
+TEST_F(LoadData, RowsTypedBeforeBackAreShownAgainUnlessTheListChangedSince) {
+    Udl(50, "1", "2", "2", "4", "1.5");
+    Tick({50});
+    const auto row50 = [this] {
+        const LoadRowControls& r = f.Rows[50];
+        return Texts{r.Edit_Dist.Text, r.Edit_Cover.Text, r.Edit_UDLS.Text, r.Edit_UDLF.Text, r.Edit_LF.Text};
+    };
+    LoadFormBack(f);
+    LoadFormShow(f, pic);
+    EXPECT_EQ(row50(), (Texts{"1", "2", "2", "4", "1.5"}));
+
+    LoadFormBack(f);
+    TurnFactoredLoadsOff(Model, Work);
+    LoadFormShow(f, pic);
+    // 1000 mm, 2000 mm, 2 and 4 N/mm in m and kN/m; the factor 1.0.
+    EXPECT_EQ(row50(), (Texts{"1.000", "2.000", "2.000", "4.000", "1.000"}));
+    EXPECT_TRUE(f.Rows[50].OptionUDL && f.Rows[50].Check && !f.Rows[50].Edit_LF.Visible);
+}
+
 // A beam typed in a unit through the beam form and a distributed load typed over it on the load
 // form, every length read as the forms read it (a single in mm).
 class LoadToBeamEnd : public BeamFormTest {
@@ -581,18 +604,21 @@ namespace {
 
 // The last row in the last loadcase: a reset of row 50 on loadcase 1 takes it out of loadcases 2
 // to 5 and their stacks; File New clears every tick of every loadcase, loadcase 5's row 50 too.
+// The first row is stacked in every loadcase as well, and stays when row 50 goes.
 TEST_F(LoadData, TheLastRowInTheLastLoadcaseIsResetAndClearedEverywhere) {
     Udl(50, "1", "2", "2", "4");
+    // Row 1 over 0..1 m at 5 kN/m only touches row 50's start: neither adds to the other.
+    Udl(1, "0", "1", "5", "5");
     for (int lc = 2; lc <= 5; ++lc) {
         ShowLoadcase(lc);
-        Tick({50});
-        EXPECT_EQ(Sums(lc, {50}), (Floats{2, 4})) << lc;
+        Tick({50, 1});
+        EXPECT_EQ(Sums(lc, {50, 1}), (Floats{2, 4, 5, 5})) << lc;
     }
     ShowLoadcase(1);
     ResetLoadRow(f, 50, pic);
     for (int lc = 1; lc <= 5; ++lc) {
         EXPECT_NE(Work.ApplyFlags[lc][50], 1.0f) << lc;
-        EXPECT_EQ(Sums(lc, {50}), (Floats{0, 0})) << lc;
+        EXPECT_EQ(Sums(lc, {50, 1}), (lc == 1 ? Floats{0, 0, 0, 0} : Floats{0, 0, 5, 5})) << lc;
     }
 
     Udl(50, "1", "2", "2", "4");
