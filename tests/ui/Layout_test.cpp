@@ -326,3 +326,93 @@ TEST_F(FormsTest, TheHeadingsNotesAndValueBoxesOfTheInputWindowsStandAsDesigned)
     std::sort(bold.begin(), bold.end());
     EXPECT_EQ(bold, (std::vector<std::string>{"Label1", "Label2", "Label3", "cmd_OK"}));
 }
+
+// The span, cantilever and timber section forms open two thirds of the way across the room the
+// screen leaves beside them; the span and cantilever forms a fifth of the way down, the timber
+// form two thirds. A window as wide or as tall as the screen, or wider or taller, stands at its
+// left or top edge, never off it: on a 1000 x 700 screen a 999 x 699 window leaves 1 px, whose
+// two thirds round down to 0; a 998 wide one leaves 2, two thirds of which is 1.
+TEST_F(FormsTest, TheSpanCantileverAndTimberFormsOpenTwoThirdsAcrossAndAWindowWiderThanTheScreenAtItsEdge) {
+    struct Placed {
+        QWidget* form;
+        int divisor; // of the room below, 0 for two thirds of it
+    };
+    for (const Placed& p : {Placed{Widget(Forms.SpanFrm), 5}, Placed{Widget(Forms.CantLHFrm), 5},
+                            Placed{Widget(Forms.CantRHFrm), 5}, Placed{Widget(Forms.TimSectFrm), 0}}) {
+        SCOPED_TRACE(p.form->objectName().toStdString());
+        const QRect s = p.form->screen()->geometry();
+        const int roomW = s.width() - p.form->width(), roomH = s.height() - p.form->height();
+        ASSERT_GT(roomW, 2);
+        ASSERT_GT(roomH, 4);
+        EXPECT_EQ(p.form->pos(),
+                  QPoint(s.x() + roomW * 2 / 3, s.y() + (p.divisor ? roomH / 5 : roomH * 2 / 3)));
+    }
+    QWidget probe;
+    const QRect s = probe.screen()->geometry();
+    struct Row {
+        int w, h, divisor;
+        QPoint at; // from the screen's top left
+    };
+    const Row rows[] = {
+        {s.width() + 40, s.height() + 40, 5, {0, 0}},       // larger than the screen
+        {s.width() + 40, s.height() + 40, 0, {0, 0}},       // the same, two thirds down
+        {s.width() - 1, s.height() - 1, 0, {0, 0}},         // 1 px room: 2/3 of 1 is 0
+        {s.width() - 1, s.height() - 4, 5, {0, 0}},         // 4 px room: a fifth is 0
+        {s.width() - 2, s.height() - 2, 0, {1, 1}},         // 2 px room: 2/3 of 2 is 1
+        {s.width() - 2, s.height() - 10, 5, {1, 2}},        // 10 px room: a fifth is 2
+        {s.width() - 300, s.height() - 300, 0, {200, 200}}, // 300 * 2 / 3
+        {s.width() - 301, s.height() - 301, 5, {200, 60}},  // 602 / 3 = 200.7; 301 / 5
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(std::to_string(r.w) + " x " + std::to_string(r.h) + " /" + std::to_string(r.divisor));
+        probe.resize(r.w, r.h);
+        PlaceForm(&probe, r.divisor);
+        EXPECT_EQ(probe.pos(), s.topLeft() + r.at);
+    }
+}
+
+// The texts of the input windows in colour, and no others: the notes and help in blue, the
+// warnings in red; of the timber form's load durations those of the falsework code in red, those
+// of the formwork guide in blue, and the four a stored code alone can choose in the common colour.
+TEST_F(FormsTest, TheInputWindowsShowTheirNotesWarningsAndLoadDurationsInTheirColours) {
+    const QColor plain = QApplication::palette().color(QPalette::Active, QPalette::WindowText);
+    const std::string blue = "#0000ff", red = "#ff0000";
+    std::map<std::string, std::string> coloured;
+    for (QWidget* form : {Widget(Forms.KX_BeamFrm), Widget(Forms.LoadDataFrm), Widget(Forms.SpanFrm),
+                          Widget(Forms.CantLHFrm), Widget(Forms.CantRHFrm), Widget(Forms.TimSectFrm),
+                          Widget(Forms.KX_GridFrm), Widget(Forms.CouplersFrm)})
+        for (const QWidget* c : form->findChildren<QWidget*>()) {
+            if (!c->inherits("QLabel") && !c->inherits("QAbstractButton")) continue;
+            const QColor text = c->palette().color(QPalette::Active, QPalette::WindowText);
+            if (text != plain)
+                coloured[FromQt(form->objectName() + "/" + c->objectName())] = FromQt(text.name());
+            if (c->inherits("QAbstractButton")) {
+                EXPECT_EQ(c->palette().color(QPalette::Active, QPalette::ButtonText),
+                          text == plain
+                              ? QApplication::palette().color(QPalette::Active, QPalette::ButtonText)
+                              : text)
+                    << c->objectName().toStdString();
+            }
+        }
+    EXPECT_EQ(coloured, (std::map<std::string, std::string>{
+                            {"CantLHFrm/Label_Note", red},
+                            {"CantRHFrm/Label_Note", red},
+                            {"KX_GridFrm/Label_Note1", blue},
+                            {"KX_GridFrm/Label_Note2", blue},
+                            {"KX_GridFrm/Label_Note3", blue},
+                            {"KX_GridFrm/Label_Note4", blue},
+                            {"KX_GridFrm/Label_Note5", blue},
+                            {"LoadDataFrm/Label_Help_01", blue},
+                            {"LoadDataFrm/Label_Help_02", blue},
+                            {"SpanFrm/Label4", blue},
+                            {"SpanFrm/Label6", red},
+                            {"SpanFrm/Label7", blue},
+                            {"TimSectFrm/Label_Blue", blue},
+                            {"TimSectFrm/Label_Red", red},
+                            {"TimSectFrm/Option_General", blue},
+                            {"TimSectFrm/Option_Month", red},
+                            {"TimSectFrm/Option_Wall", blue},
+                            {"TimSectFrm/Option_Week", red},
+                            {"TimSectFrm/Option_Year", red},
+                        }));
+}
