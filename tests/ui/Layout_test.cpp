@@ -416,3 +416,23 @@ TEST_F(FormsTest, TheInputWindowsShowTheirNotesWarningsAndLoadDurationsInTheirCo
                             {"TimSectFrm/Option_Year", red},
                         }));
 }
+
+// Every control of the input windows placed by hand stands where the design puts it, none left at
+// its parent's top left corner where a control whose placing is forgotten would stand, hidden or
+// shown; only the load form's rows, laid out by their scroll box, start there.
+TEST_F(FormsTest, EveryControlOfTheInputWindowsIsPlacedAwayFromItsParentsCorner) {
+    for (QWidget* form : {Widget(Forms.KX_BeamFrm), Widget(Forms.LoadDataFrm), Widget(Forms.SpanFrm),
+                          Widget(Forms.CantLHFrm), Widget(Forms.CantRHFrm), Widget(Forms.TimSectFrm),
+                          Widget(Forms.KX_GridFrm), Widget(Forms.CouplersFrm)}) {
+        form->show();
+        QApplication::processEvents();
+        int placed = 0;
+        for (const QWidget* c : form->findChildren<QWidget*>()) {
+            if (!ownControl(c) || c->parentWidget()->layout()) continue;
+            EXPECT_NE(c->pos(), QPoint(0, 0)) << form->objectName().toStdString() << " " << name(c);
+            ++placed;
+        }
+        EXPECT_GT(placed, 3) << form->objectName().toStdString();
+        form->hide();
+    }
+}
