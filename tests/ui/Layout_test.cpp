@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -417,6 +418,19 @@ TEST_F(FormsTest, TheInputWindowsShowTheirNotesWarningsAndLoadDurationsInTheirCo
                         }));
 }
 
+// A control of a window's own making placed by hand, inside a scroll area's content too: not a
+// part of a composite control, nor one a layout or its scroll area places.
+bool placedByHand(const QWidget* w) {
+    if (w->parentWidget()->layout() || w->objectName().startsWith(QStringLiteral("qt_"))) return false;
+    for (const QWidget* p = w->parentWidget(); p && !p->isWindow(); p = p->parentWidget())
+        if (p->inherits("QAbstractSpinBox") || p->inherits("QComboBox") || p->inherits("QTabBar") ||
+            p->inherits("QAbstractItemView") || p->objectName().endsWith(QStringLiteral("container")))
+            return false;
+    return w->inherits("QLabel") || w->inherits("QAbstractButton") || w->inherits("QLineEdit") ||
+           w->inherits("QAbstractSpinBox") || w->inherits("QComboBox") || w->inherits("QGroupBox") ||
+           w->inherits("QAbstractScrollArea");
+}
+
 // Every control of the input windows placed by hand stands where the design puts it, none left at
 // its parent's top left corner where a control whose placing is forgotten would stand, hidden or
 // shown; only the load form's rows, laid out by their scroll box, start there.
@@ -428,11 +442,54 @@ TEST_F(FormsTest, EveryControlOfTheInputWindowsIsPlacedAwayFromItsParentsCorner)
         QApplication::processEvents();
         int placed = 0;
         for (const QWidget* c : form->findChildren<QWidget*>()) {
-            if (!ownControl(c) || c->parentWidget()->layout()) continue;
+            if (!placedByHand(c)) continue;
             EXPECT_NE(c->pos(), QPoint(0, 0)) << form->objectName().toStdString() << " " << name(c);
             ++placed;
         }
         EXPECT_GT(placed, 3) << form->objectName().toStdString();
         form->hide();
     }
+}
+
+// The input windows at their design sizes (the client areas of their marker panels), the beam form
+// growing to the height of its member grid; and the pictures they draw on, each of its design size
+// at its place: the beam sketches, the span forms' two, and the cantilever forms' seven restraint
+// pictures, each beside one of its group's rows of options, 74 apart from 20 down.
+TEST_F(FormsTest, TheInputWindowsAndTheirPicturesStandAtTheirDesignSizesAndPlaces) {
+    TKX_BeamFrm* beam = Forms.KX_BeamFrm;
+    const int menu = beam->menuBar()->sizeHint().height();
+    struct Size {
+        QWidget* form;
+        QSize size;
+    };
+    for (const Size& s :
+         {Size{beam, {777, menu + 540}}, Size{Widget(Forms.SpanFrm), {790, 570}},
+          Size{Widget(Forms.CantLHFrm), {790, 570}}, Size{Widget(Forms.CantRHFrm), {790, 570}},
+          Size{Widget(Forms.TimSectFrm), {760, 560}}})
+        EXPECT_EQ(s.form->size(), s.size) << s.form->objectName().toStdString();
+    EXPECT_EQ(Forms.LoadDataFrm->width(), 780);
+
+    struct Picture {
+        const QWidget* picture;
+        QRect at;
+    };
+    for (const Picture& p : {Picture{beam->Image_Beam, {12, 8, 753, 73}},
+                             Picture{Forms.LoadDataFrm->Image_Beam, {11, 8, 743, 145}},
+                             Picture{Forms.SpanFrm->Image_Spans, {10, 6, 769, 65}},
+                             Picture{Forms.SpanFrm->Image_IntSpan, {16, 16, 737, 89}}})
+        EXPECT_EQ(p.picture->geometry(), p.at) << p.picture->window()->objectName().toStdString() << " "
+                                               << p.picture->objectName().toStdString();
+    for (QWidget* cant : {Widget(Forms.CantLHFrm), Widget(Forms.CantRHFrm)})
+        for (int i = 1; i <= 7; ++i) {
+            const QWidget* p = cant->findChild<QWidget*>(QStringLiteral("Image%1").arg(i));
+            ASSERT_NE(p, nullptr) << cant->objectName().toStdString() << " Image" << i;
+            EXPECT_EQ(p->size(), QSize(110, 60)) << i;
+            EXPECT_EQ(p->x(), 255) << i;
+            EXPECT_TRUE(p->y() >= 20 && (p->y() - 20) % 74 == 0 && p->y() + 60 <= p->parentWidget()->height())
+                << cant->objectName().toStdString() << " Image" << i << " at " << p->y();
+        }
+
+    beam->show();
+    emit beam->Label_Demo->clicked();
+    EXPECT_EQ(beam->size(), QSize(777, menu + 881));
 }
