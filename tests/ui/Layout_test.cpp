@@ -493,3 +493,139 @@ TEST_F(FormsTest, TheInputWindowsAndTheirPicturesStandAtTheirDesignSizesAndPlace
     emit beam->Label_Demo->clicked();
     EXPECT_EQ(beam->size(), QSize(777, menu + 881));
 }
+
+// Every caption of the span, cantilever and timber section forms, as the design words it, slips
+// and all ("againt", "conection", the right form's "restaint" and "retraint"): labels, options,
+// buttons and group titles, each with its control's name (the timber form's value captions have
+// none), in the order of their names; controls without a caption are left out.
+TEST_F(FormsTest, TheSpanCantileverAndTimberFormsCaptionEveryControlAsDesigned) {
+    auto captions = [](const QWidget* form) {
+        std::vector<std::string> found;
+        for (const QWidget* c : form->findChildren<QWidget*>()) {
+            QString t;
+            if (auto* l = qobject_cast<const QLabel*>(c))
+                t = l->text();
+            else if (auto* b = qobject_cast<const QAbstractButton*>(c))
+                t = b->text();
+            else if (auto* g = qobject_cast<const QGroupBox*>(c))
+                t = g->title();
+            if (!t.isEmpty()) found.push_back(FromQt(c->objectName() + "|" + t));
+        }
+        std::sort(found.begin(), found.end());
+        return found;
+    };
+    auto sorted = [](std::vector<std::string> v) {
+        std::sort(v.begin(), v.end());
+        return v;
+    };
+    const std::vector<std::string> span{
+        "Check_12|Apply 1.2 factor for effective top flange/ load lateral restraint.",
+        "GroupBox1|Select number of supports",
+        "Label1|Beam effectively restrained at supports to clause L.5 of BS 5975",
+        "Label2|Restrained",
+        "Label3|Torsional restraint at support sections is given only by positive connection to the bottom "
+        "of "
+        "the flange.",
+        "Label4|Span intervals can be edited in the grid above.",
+        "Label5|Span",
+        "Label6|Users must ensure that support restraints are compatible span to span.",
+        "Label7|Values will be rounded to nearest  1/100 span.",
+        "Label_L|Span Length = ",
+        "Label_Le|Effective length =",
+        "Label_Lf|Effective length factor =",
+        "Option_Blank|Select number of support positions and clear grid.",
+        "Option_Dead|Torsional restraint at support sections is given only by dead bearing of the bottom "
+        "flange "
+        "on the support.",
+        "Option_Edit|Enter value for effective length",
+        "Option_Equal|Select number of equal support positions.",
+        "Option_Full|Compression flange fully restrained againt rotation in plan at supports.",
+        "Option_Int|Span restrained at intervals",
+        "Option_Not|Compression flange not restrained against rotation in plan at the supports.",
+        "Option_Partial|Compression flange partially restrained against rotation in plan at supports.",
+        "Option_Pos|Torsional restraint at support sections given only by positive conection of the bottom "
+        "flange to the support",
+        "Option_Restrained|Span Fully Restrained",
+        "Option_UnEqual|Select number of equal support positions with ends 1/2 mid span.",
+        "cmdEdit|Reset effective length",
+        "cmd_All|Apply to all spans",
+        "cmd_Back|< Back",
+        "cmd_Cancel|Cancel",
+        "cmd_Next|Next >",
+        "cmd_OK|OK",
+        "cmd_Part|Reset restraint intervals",
+    };
+    EXPECT_EQ(captions(Forms.SpanFrm), sorted(span));
+    // The two cantilever forms share all but the end group's wording, their buttons' names and the
+    // left form's bracing note.
+    const std::vector<std::string> cantilever{
+        "GroupLoading|Loading",
+        "GroupSupport|Support Restraint",
+        "Label3|Effective length factor",
+        "Label_Le|Effective length",
+        "Label_Note|Users must ensure that cantilever support restraints are compatible with span restraints",
+        "Label_Support_Both|Continuous with lateral and torsional restraint",
+        "Label_Support_Lateral|Continuous with lateral restraint only",
+        "Label_Support_Partial|Continuous with partial torsional restraint",
+        "Option_Destabilizing|Destabilizing",
+        "Option_Edit|Enter value for effective length",
+        "Option_End_Free|Free",
+        "Option_End_Top|Top flange restraint",
+        "Option_Normal|Normal",
+        "Option_Restrained|Cantilever fully restrained",
+        "cmdEdit|Reset effective length",
+        "cmd_Next|Next >",
+    };
+    auto with = [&cantilever](std::vector<std::string> own) {
+        own.insert(own.end(), cantilever.begin(), cantilever.end());
+        std::sort(own.begin(), own.end());
+        return own;
+    };
+    EXPECT_EQ(
+        captions(Widget(Forms.CantLHFrm)),
+        with({"Button1|Cancel", "Cmd_Back|< Back", "GroupEnd|End Restraint",
+              "Label4|Braced laterally in at least one bay", "Option_End_Both|Lateral and torional restraint",
+              "Option_End_Torsion|Torsionional restraint"}));
+    EXPECT_EQ(
+        captions(Widget(Forms.CantRHFrm)),
+        with({"cmdCancel|Cancel", "cmd_Back|< Back", "GroupEnd| End Restraint ",
+              "Option_End_Both|Lateral and torsional retraint", "Option_End_Torsion|Torsional restaint"}));
+    EXPECT_EQ(captions(Widget(Forms.TimSectFrm)),
+              sorted({
+                  "Cmd_Calc|Calc",
+                  "GroupDuration|Load Duration  K3",
+                  "GroupMoisture|Wet / Dry   K1 and K2",
+                  "GroupSharing|Single / Sharing K8",
+                  "Label_Blue|Blue Text is to the recommendations of 'Formwork a guide to good practice' "
+                  "1986 by the "
+                  "Concrete Society.",
+                  "Label_Depth|Depth (mm)",
+                  "Label_Grade|Strength Class",
+                  "Label_Metric|Section sizes and properties on this form are always in UK metric format.",
+                  "Label_Red|Red Text is to BS 5975 (Falsework)",
+                  "Label_Width|Width (mm)",
+                  "Option_Dry|Dry",
+                  "Option_General|General",
+                  "Option_LT|Long Term",
+                  "Option_MT|Medium Term",
+                  "Option_Month|1 Month",
+                  "Option_ST|Short Term",
+                  "Option_Share|Sharing",
+                  "Option_Single|Single",
+                  "Option_VST|V. Short Term",
+                  "Option_Wall|Wall",
+                  "Option_Week|1 Week",
+                  "Option_Wet|Wet",
+                  "Option_Year|1 Year",
+                  "cmd_OK|Next >",
+                  "|E (N/mm^2)",
+                  "|Grade Bending Stress (N/mm^2)",
+                  "|Grade Shear Stress (N/mm^2)",
+                  "|K1",
+                  "|K2 (Bending)",
+                  "|K2 (E)",
+                  "|K2 (Shear)",
+                  "|K3",
+                  "|K8",
+              }));
+}
