@@ -237,11 +237,12 @@ TEST_F(FormsTest, TheInputWindowsOpenInTheMiddleOfTheScreenAndTheSpansGridKeepsI
             }
             EXPECT_GE(inside, 6) << group;
         }
-    // The load form: its rows scroll down to the commands' panel, with no gap, and the panel
-    // ends at the foot of the form; both run the form's whole width.
+    // The load form: its rows scroll from the top of the form down to the commands' panel, with
+    // no gap, and the panel ends at the foot of the form; both run the form's whole width.
     TLoadDataFrm* loads = Forms.LoadDataFrm;
     loads->show();
     QApplication::processEvents();
+    EXPECT_EQ(loads->ScrollBox->y(), 0);
     EXPECT_EQ(loads->Panel_Cmds->y(), loads->ScrollBox->y() + loads->ScrollBox->height());
     EXPECT_EQ(loads->Panel_Cmds->y() + loads->Panel_Cmds->height(), loads->height());
     for (const QWidget* part : {static_cast<QWidget*>(loads->ScrollBox), loads->Panel_Cmds})
