@@ -630,3 +630,53 @@ TEST_F(FormsTest, TheSpanCantileverAndTimberFormsCaptionEveryControlAsDesigned) 
                   "|K8",
               }));
 }
+
+// The controls the design sets close to an edge of their group, row or form, at their design
+// places: the load rows' controls (row 1 as row 50), the self-weight group, the cantilever
+// forms' two restraint groups, the beam form's family caption and member grid (6 below the
+// 540 high form, reaching 50 short of the grown 881), and the timber form's results list and
+// value boxes (2 above their captions, 26 apart); the couplers note 489 x 393, the sizes of its
+// marker panels.
+TEST_F(FormsTest, TheControlsNearTheEdgesOfTheInputWindowsStandAtTheirDesignPlaces) {
+    struct Place {
+        const QWidget* control;
+        QRect at;
+    };
+    std::vector<Place> places;
+    for (int n : {1, 50}) {
+        const TLoadRow& r = Forms.LoadDataFrm->Row(n);
+        places.insert(places.end(), {{r.Edit_No, {4, 6, 26, 23}},
+                                     {r.OptionP, {36, 8, 52, 20}},
+                                     {r.OptionUDL, {90, 8, 50, 20}},
+                                     {r.Edit_PL, {146, 6, 78, 23}},
+                                     {r.Edit_Dist, {230, 6, 78, 23}},
+                                     {r.Edit_UDLS, {314, 6, 78, 23}},
+                                     {r.Edit_UDLF, {398, 6, 78, 23}},
+                                     {r.Edit_Cover, {482, 6, 78, 23}},
+                                     {r.Edit_LF, {566, 6, 60, 23}},
+                                     {r.Check, {636, 8, 70, 20}}});
+    }
+    places.push_back({Forms.LoadDataFrm->Frame_SWt, {5, 3, 335, 58}});
+    for (QWidget* cant : {Widget(Forms.CantLHFrm), Widget(Forms.CantRHFrm)}) {
+        places.push_back({cant->findChild<QWidget*>("GroupSupport"), {10, 8, 380, 250}});
+        places.push_back({cant->findChild<QWidget*>("GroupEnd"), {400, 8, 380, 340}});
+    }
+    const TKX_BeamFrm* beam = Forms.KX_BeamFrm;
+    places.push_back({beam->findChild<QWidget*>("lbl_Group"), {10, 8, 300, 20}});
+    places.push_back({beam->Grid_SpanData, {12, 546, 753, 291}});
+    const TTimSectFrm* timber = Forms.TimSectFrm;
+    places.push_back({timber->List_Results, {470, 8, 280, 500}});
+    int y = 272;
+    for (const QLabel* v :
+         {timber->lbl_Bend, timber->lbl_Shear, timber->lbl_E, timber->lbl_K8, timber->lbl_K1, timber->lbl_K2E,
+          timber->lbl_K2B, timber->lbl_K2S, timber->lbl_K3}) {
+        places.push_back({v, {220, y, 80, 22}});
+        y += 26;
+    }
+    for (const Place& p : places) {
+        ASSERT_NE(p.control, nullptr);
+        EXPECT_EQ(p.control->geometry(), p.at)
+            << p.control->window()->objectName().toStdString() << " " << name(p.control);
+    }
+    EXPECT_EQ(Widget(Forms.CouplersFrm)->size(), QSize(489, 393));
+}
