@@ -14,10 +14,12 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QSpinBox>
 #include <QStyle>
 #include <QTableWidget>
 #include <QTextDocument>
@@ -679,4 +681,40 @@ TEST_F(FormsTest, TheControlsNearTheEdgesOfTheInputWindowsStandAtTheirDesignPlac
             << p.control->window()->objectName().toStdString() << " " << name(p.control);
     }
     EXPECT_EQ(Widget(Forms.CouplersFrm)->size(), QSize(489, 393));
+}
+
+// What the input windows keep of their design beyond places: the span form's value boxes, the
+// cantilever forms' and the timber form's painted white on the grey form; the beam form's two
+// shear notes in 7 point; the couplers note's text read only; the span form's support-count
+// spinner from 1 to 5; its interval grid's caption column 110 wide, its interval columns 55.
+TEST_F(FormsTest, TheInputWindowsValueBoxesNotesSpinnersAndGridsKeepTheirDesign) {
+    for (QWidget* form : {Widget(Forms.SpanFrm), Widget(Forms.CantLHFrm), Widget(Forms.CantRHFrm),
+                          Widget(Forms.TimSectFrm)}) {
+        const QImage painted = form->grab().toImage();
+        for (const char* box : {"lbl_Lf", "lbl_Le", "lbl_K3", "lbl_L"}) {
+            const QLabel* v = form->findChild<QLabel*>(box);
+            if (!v) continue;
+            const QPoint inside = v->mapTo(form, QPoint(v->width() - 3, v->height() / 2));
+            const QPoint beside = v->mapTo(form, QPoint(v->width() + 2, v->height() / 2));
+            EXPECT_EQ(painted.pixelColor(inside), QColor(Qt::white))
+                << form->objectName().toStdString() << " " << box;
+            EXPECT_NE(painted.pixelColor(beside), QColor(Qt::white))
+                << form->objectName().toStdString() << " " << box;
+        }
+    }
+    for (const char* note : {"Label_Kform", "Label_GANote"}) {
+        const QLabel* l = Forms.KX_BeamFrm->findChild<QLabel*>(note);
+        ASSERT_NE(l, nullptr) << note;
+        EXPECT_EQ(l->font().pointSize(), 7) << note;
+    }
+    const QPlainTextEdit* memo = Widget(Forms.CouplersFrm)->findChild<QPlainTextEdit*>("Memo1");
+    ASSERT_NE(memo, nullptr);
+    EXPECT_TRUE(memo->isReadOnly());
+    const TSpanFrm* span = Forms.SpanFrm;
+    EXPECT_EQ(std::make_pair(span->Edit_No->minimum(), span->Edit_No->maximum()), std::make_pair(1, 5));
+    EXPECT_EQ(span->Edit_Span->minimum(), 1);
+    ASSERT_EQ(span->Grid_Int->columnCount(), 7);
+    EXPECT_EQ(span->Grid_Int->columnWidth(0), 110);
+    for (int c : {1, 2}) // the two interval columns shown; the others open as intervals are added
+        EXPECT_EQ(span->Grid_Int->columnWidth(c), 55) << c;
 }
