@@ -686,7 +686,8 @@ TEST_F(FormsTest, TheControlsNearTheEdgesOfTheInputWindowsStandAtTheirDesignPlac
 // What the input windows keep of their design beyond places: the span form's value boxes, the
 // cantilever forms' and the timber form's painted white on the grey form; the beam form's two
 // shear notes in 7 point; the couplers note's text read only; the span form's support-count
-// spinner from 1 to 5; its interval grid's caption column 110 wide, its interval columns 55.
+// spinner from 1 to 5; its interval grid's caption column 110 wide, its interval columns 55; the section
+// editor's headings fixed.
 TEST_F(FormsTest, TheInputWindowsValueBoxesNotesSpinnersAndGridsKeepTheirDesign) {
     for (QWidget* form : {Widget(Forms.SpanFrm), Widget(Forms.CantLHFrm), Widget(Forms.CantRHFrm),
                           Widget(Forms.TimSectFrm)}) {
@@ -717,4 +718,11 @@ TEST_F(FormsTest, TheInputWindowsValueBoxesNotesSpinnersAndGridsKeepTheirDesign)
     EXPECT_EQ(span->Grid_Int->columnWidth(0), 110);
     for (int c : {1, 2}) // the two interval columns shown; the others open as intervals are added
         EXPECT_EQ(span->Grid_Int->columnWidth(c), 55) << c;
+    // The section editor's rows are dragged by their references; its column headings stay put and
+    // select nothing, and its corner selects nothing either.
+    const QTableWidget* sections = Forms.KX_GridFrm->Grid;
+    EXPECT_TRUE(sections->verticalHeader()->sectionsMovable());
+    EXPECT_FALSE(sections->horizontalHeader()->sectionsMovable());
+    EXPECT_FALSE(sections->horizontalHeader()->sectionsClickable());
+    EXPECT_FALSE(sections->isCornerButtonEnabled());
 }
