@@ -981,6 +981,23 @@ TEST_F(BeamWindow, ASpanCountTypedOverAnotherKeepsTheCouplers) {
     }
 }
 
+// The span spinner runs from 1 to 20 and stops at either end: a step down from one span leaves one
+// (one member column beside the captions), a step up from twenty leaves twenty (21 columns).
+TEST_F(BeamWindow, TheSpanSpinnerStopsAtOneAndAtTwentySpans) {
+    fresh();
+    w->Edit_Spans->stepDown();
+    EXPECT_EQ(w->Edit_Spans->value(), 1);
+    EXPECT_EQ(Work.WorkSpanCount, 1);
+    EXPECT_EQ(w->Grid_Spans->columnCount(), 2);
+    for (int n = 2; n <= 20; ++n)
+        w->Edit_Spans->stepUp();
+    ASSERT_EQ(w->Edit_Spans->value(), 20);
+    w->Edit_Spans->stepUp();
+    EXPECT_EQ(w->Edit_Spans->value(), 20);
+    EXPECT_EQ(Work.WorkSpanCount, 20);
+    EXPECT_EQ(w->Grid_Spans->columnCount(), 21);
+}
+
 // A section of a family that refuses the code check (angles, hollow sections, scaffold tubes) is
 // picked, then the menu of a family that allows it is opened and nothing picked from it: the
 // section held is still the refused one, so "Check  to BS 5975" stays greyed and the beam is

@@ -13,10 +13,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QSpinBox>
 #include <QStyle>
 #include <QTableWidget>
 #include <QTextDocument>
@@ -236,11 +239,12 @@ TEST_F(FormsTest, TheInputWindowsOpenInTheMiddleOfTheScreenAndTheSpansGridKeepsI
             }
             EXPECT_GE(inside, 6) << group;
         }
-    // The load form: its rows scroll down to the commands' panel, with no gap, and the panel
-    // ends at the foot of the form; both run the form's whole width.
+    // The load form: its rows scroll from the top of the form down to the commands' panel, with
+    // no gap, and the panel ends at the foot of the form; both run the form's whole width.
     TLoadDataFrm* loads = Forms.LoadDataFrm;
     loads->show();
     QApplication::processEvents();
+    EXPECT_EQ(loads->ScrollBox->y(), 0);
     EXPECT_EQ(loads->Panel_Cmds->y(), loads->ScrollBox->y() + loads->ScrollBox->height());
     EXPECT_EQ(loads->Panel_Cmds->y() + loads->Panel_Cmds->height(), loads->height());
     for (const QWidget* part : {static_cast<QWidget*>(loads->ScrollBox), loads->Panel_Cmds})
@@ -325,4 +329,400 @@ TEST_F(FormsTest, TheHeadingsNotesAndValueBoxesOfTheInputWindowsStandAsDesigned)
             if (c->font().bold()) bold.push_back(c->objectName().toStdString());
     std::sort(bold.begin(), bold.end());
     EXPECT_EQ(bold, (std::vector<std::string>{"Label1", "Label2", "Label3", "cmd_OK"}));
+}
+
+// The span, cantilever and timber section forms open two thirds of the way across the room the
+// screen leaves beside them; the span and cantilever forms a fifth of the way down, the timber
+// form two thirds. A window as wide or as tall as the screen, or wider or taller, stands at its
+// left or top edge, never off it: on a 1000 x 700 screen a 999 x 699 window leaves 1 px, whose
+// two thirds round down to 0; a 998 wide one leaves 2, two thirds of which is 1.
+TEST_F(FormsTest, TheSpanCantileverAndTimberFormsOpenTwoThirdsAcrossAndAWindowWiderThanTheScreenAtItsEdge) {
+    struct Placed {
+        QWidget* form;
+        int divisor; // of the room below, 0 for two thirds of it
+    };
+    for (const Placed& p : {Placed{Widget(Forms.SpanFrm), 5}, Placed{Widget(Forms.CantLHFrm), 5},
+                            Placed{Widget(Forms.CantRHFrm), 5}, Placed{Widget(Forms.TimSectFrm), 0}}) {
+        SCOPED_TRACE(p.form->objectName().toStdString());
+        const QRect s = p.form->screen()->geometry();
+        const int roomW = s.width() - p.form->width(), roomH = s.height() - p.form->height();
+        ASSERT_GT(roomW, 2);
+        ASSERT_GT(roomH, 4);
+        EXPECT_EQ(p.form->pos(),
+                  QPoint(s.x() + roomW * 2 / 3, s.y() + (p.divisor ? roomH / 5 : roomH * 2 / 3)));
+    }
+    QWidget probe;
+    const QRect s = probe.screen()->geometry();
+    struct Row {
+        int w, h, divisor;
+        QPoint at; // from the screen's top left
+    };
+    const Row rows[] = {
+        {s.width() + 40, s.height() + 40, 5, {0, 0}},       // larger than the screen
+        {s.width() + 40, s.height() + 40, 0, {0, 0}},       // the same, two thirds down
+        {s.width() - 1, s.height() - 1, 0, {0, 0}},         // 1 px room: 2/3 of 1 is 0
+        {s.width() - 1, s.height() - 4, 5, {0, 0}},         // 4 px room: a fifth is 0
+        {s.width() - 2, s.height() - 2, 0, {1, 1}},         // 2 px room: 2/3 of 2 is 1
+        {s.width() - 2, s.height() - 10, 5, {1, 2}},        // 10 px room: a fifth is 2
+        {s.width() - 300, s.height() - 300, 0, {200, 200}}, // 300 * 2 / 3
+        {s.width() - 301, s.height() - 301, 5, {200, 60}},  // 602 / 3 = 200.7; 301 / 5
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(std::to_string(r.w) + " x " + std::to_string(r.h) + " /" + std::to_string(r.divisor));
+        probe.resize(r.w, r.h);
+        PlaceForm(&probe, r.divisor);
+        EXPECT_EQ(probe.pos(), s.topLeft() + r.at);
+    }
+}
+
+// The texts of the input windows in colour, and no others: the notes and help in blue, the
+// warnings in red; of the timber form's load durations those of the falsework code in red, those
+// of the formwork guide in blue, and the four a stored code alone can choose in the common colour.
+TEST_F(FormsTest, TheInputWindowsShowTheirNotesWarningsAndLoadDurationsInTheirColours) {
+    const QColor plain = QApplication::palette().color(QPalette::Active, QPalette::WindowText);
+    const std::string blue = "#0000ff", red = "#ff0000";
+    std::map<std::string, std::string> coloured;
+    for (QWidget* form : {Widget(Forms.KX_BeamFrm), Widget(Forms.LoadDataFrm), Widget(Forms.SpanFrm),
+                          Widget(Forms.CantLHFrm), Widget(Forms.CantRHFrm), Widget(Forms.TimSectFrm),
+                          Widget(Forms.KX_GridFrm), Widget(Forms.CouplersFrm)})
+        for (const QWidget* c : form->findChildren<QWidget*>()) {
+            if (!c->inherits("QLabel") && !c->inherits("QAbstractButton")) continue;
+            const QColor text = c->palette().color(QPalette::Active, QPalette::WindowText);
+            if (text != plain)
+                coloured[FromQt(form->objectName() + "/" + c->objectName())] = FromQt(text.name());
+            if (c->inherits("QAbstractButton")) {
+                EXPECT_EQ(c->palette().color(QPalette::Active, QPalette::ButtonText),
+                          text == plain
+                              ? QApplication::palette().color(QPalette::Active, QPalette::ButtonText)
+                              : text)
+                    << c->objectName().toStdString();
+            }
+        }
+    EXPECT_EQ(coloured, (std::map<std::string, std::string>{
+                            {"CantLHFrm/Label_Note", red},
+                            {"CantRHFrm/Label_Note", red},
+                            {"KX_GridFrm/Label_Note1", blue},
+                            {"KX_GridFrm/Label_Note2", blue},
+                            {"KX_GridFrm/Label_Note3", blue},
+                            {"KX_GridFrm/Label_Note4", blue},
+                            {"KX_GridFrm/Label_Note5", blue},
+                            {"LoadDataFrm/Label_Help_01", blue},
+                            {"LoadDataFrm/Label_Help_02", blue},
+                            {"SpanFrm/Label4", blue},
+                            {"SpanFrm/Label6", red},
+                            {"SpanFrm/Label7", blue},
+                            {"TimSectFrm/Label_Blue", blue},
+                            {"TimSectFrm/Label_Red", red},
+                            {"TimSectFrm/Option_General", blue},
+                            {"TimSectFrm/Option_Month", red},
+                            {"TimSectFrm/Option_Wall", blue},
+                            {"TimSectFrm/Option_Week", red},
+                            {"TimSectFrm/Option_Year", red},
+                        }));
+}
+
+// A control of a window's own making placed by hand, inside a scroll area's content too: not a
+// part of a composite control, nor one a layout or its scroll area places.
+bool placedByHand(const QWidget* w) {
+    if (w->parentWidget()->layout() || w->objectName().startsWith(QStringLiteral("qt_"))) return false;
+    for (const QWidget* p = w->parentWidget(); p && !p->isWindow(); p = p->parentWidget())
+        if (p->inherits("QAbstractSpinBox") || p->inherits("QComboBox") || p->inherits("QTabBar") ||
+            p->inherits("QAbstractItemView") || p->objectName().endsWith(QStringLiteral("container")))
+            return false;
+    return w->inherits("QLabel") || w->inherits("QAbstractButton") || w->inherits("QLineEdit") ||
+           w->inherits("QAbstractSpinBox") || w->inherits("QComboBox") || w->inherits("QGroupBox") ||
+           w->inherits("QAbstractScrollArea");
+}
+
+// Every control of the input windows placed by hand stands where the design puts it, none left at
+// its parent's top left corner where a control whose placing is forgotten would stand, hidden or
+// shown; only the load form's rows, laid out by their scroll box, start there.
+TEST_F(FormsTest, EveryControlOfTheInputWindowsIsPlacedAwayFromItsParentsCorner) {
+    for (QWidget* form : {Widget(Forms.KX_BeamFrm), Widget(Forms.LoadDataFrm), Widget(Forms.SpanFrm),
+                          Widget(Forms.CantLHFrm), Widget(Forms.CantRHFrm), Widget(Forms.TimSectFrm),
+                          Widget(Forms.KX_GridFrm), Widget(Forms.CouplersFrm)}) {
+        form->show();
+        QApplication::processEvents();
+        int placed = 0;
+        for (const QWidget* c : form->findChildren<QWidget*>()) {
+            if (!placedByHand(c)) continue;
+            EXPECT_NE(c->pos(), QPoint(0, 0)) << form->objectName().toStdString() << " " << name(c);
+            ++placed;
+        }
+        EXPECT_GT(placed, 3) << form->objectName().toStdString();
+        form->hide();
+    }
+}
+
+// The input windows at their design sizes (the client areas of their marker panels), the beam form
+// growing to the height of its member grid; and the pictures they draw on, each of its design size
+// at its place: the beam sketches, the span forms' two, and the cantilever forms' seven restraint
+// pictures, each beside one of its group's rows of options, 74 apart from 20 down.
+TEST_F(FormsTest, TheInputWindowsAndTheirPicturesStandAtTheirDesignSizesAndPlaces) {
+    TKX_BeamFrm* beam = Forms.KX_BeamFrm;
+    const int menu = beam->menuBar()->sizeHint().height();
+    struct Size {
+        QWidget* form;
+        QSize size;
+    };
+    for (const Size& s :
+         {Size{beam, {777, menu + 540}}, Size{Widget(Forms.SpanFrm), {790, 570}},
+          Size{Widget(Forms.CantLHFrm), {790, 570}}, Size{Widget(Forms.CantRHFrm), {790, 570}},
+          Size{Widget(Forms.TimSectFrm), {760, 560}}})
+        EXPECT_EQ(s.form->size(), s.size) << s.form->objectName().toStdString();
+    EXPECT_EQ(Forms.LoadDataFrm->width(), 780);
+
+    struct Picture {
+        const QWidget* picture;
+        QRect at;
+    };
+    for (const Picture& p : {Picture{beam->Image_Beam, {12, 8, 753, 73}},
+                             Picture{Forms.LoadDataFrm->Image_Beam, {11, 8, 743, 145}},
+                             Picture{Forms.SpanFrm->Image_Spans, {10, 6, 769, 65}},
+                             Picture{Forms.SpanFrm->Image_IntSpan, {16, 16, 737, 89}}})
+        EXPECT_EQ(p.picture->geometry(), p.at) << p.picture->window()->objectName().toStdString() << " "
+                                               << p.picture->objectName().toStdString();
+    for (QWidget* cant : {Widget(Forms.CantLHFrm), Widget(Forms.CantRHFrm)})
+        for (int i = 1; i <= 7; ++i) {
+            const QWidget* p = cant->findChild<QWidget*>(QStringLiteral("Image%1").arg(i));
+            ASSERT_NE(p, nullptr) << cant->objectName().toStdString() << " Image" << i;
+            EXPECT_EQ(p->size(), QSize(110, 60)) << i;
+            EXPECT_EQ(p->x(), 255) << i;
+            EXPECT_TRUE(p->y() >= 20 && (p->y() - 20) % 74 == 0 && p->y() + 60 <= p->parentWidget()->height())
+                << cant->objectName().toStdString() << " Image" << i << " at " << p->y();
+        }
+
+    beam->show();
+    emit beam->Label_Demo->clicked();
+    EXPECT_EQ(beam->size(), QSize(777, menu + 881));
+}
+
+// Every caption of the span, cantilever and timber section forms, as the design words it, slips
+// and all ("againt", "conection", the right form's "restaint" and "retraint"): labels, options,
+// buttons and group titles, each with its control's name (the timber form's value captions have
+// none), in the order of their names; controls without a caption are left out.
+TEST_F(FormsTest, TheSpanCantileverAndTimberFormsCaptionEveryControlAsDesigned) {
+    auto captions = [](const QWidget* form) {
+        std::vector<std::string> found;
+        for (const QWidget* c : form->findChildren<QWidget*>()) {
+            QString t;
+            if (auto* l = qobject_cast<const QLabel*>(c))
+                t = l->text();
+            else if (auto* b = qobject_cast<const QAbstractButton*>(c))
+                t = b->text();
+            else if (auto* g = qobject_cast<const QGroupBox*>(c))
+                t = g->title();
+            if (!t.isEmpty()) found.push_back(FromQt(c->objectName() + "|" + t));
+        }
+        std::sort(found.begin(), found.end());
+        return found;
+    };
+    auto sorted = [](std::vector<std::string> v) {
+        std::sort(v.begin(), v.end());
+        return v;
+    };
+    const std::vector<std::string> span{
+        "Check_12|Apply 1.2 factor for effective top flange/ load lateral restraint.",
+        "GroupBox1|Select number of supports",
+        "Label1|Beam effectively restrained at supports to clause L.5 of BS 5975",
+        "Label2|Restrained",
+        "Label3|Torsional restraint at support sections is given only by positive connection to the bottom "
+        "of "
+        "the flange.",
+        "Label4|Span intervals can be edited in the grid above.",
+        "Label5|Span",
+        "Label6|Users must ensure that support restraints are compatible span to span.",
+        "Label7|Values will be rounded to nearest  1/100 span.",
+        "Label_L|Span Length = ",
+        "Label_Le|Effective length =",
+        "Label_Lf|Effective length factor =",
+        "Option_Blank|Select number of support positions and clear grid.",
+        "Option_Dead|Torsional restraint at support sections is given only by dead bearing of the bottom "
+        "flange "
+        "on the support.",
+        "Option_Edit|Enter value for effective length",
+        "Option_Equal|Select number of equal support positions.",
+        "Option_Full|Compression flange fully restrained againt rotation in plan at supports.",
+        "Option_Int|Span restrained at intervals",
+        "Option_Not|Compression flange not restrained against rotation in plan at the supports.",
+        "Option_Partial|Compression flange partially restrained against rotation in plan at supports.",
+        "Option_Pos|Torsional restraint at support sections given only by positive conection of the bottom "
+        "flange to the support",
+        "Option_Restrained|Span Fully Restrained",
+        "Option_UnEqual|Select number of equal support positions with ends 1/2 mid span.",
+        "cmdEdit|Reset effective length",
+        "cmd_All|Apply to all spans",
+        "cmd_Back|< Back",
+        "cmd_Cancel|Cancel",
+        "cmd_Next|Next >",
+        "cmd_OK|OK",
+        "cmd_Part|Reset restraint intervals",
+    };
+    EXPECT_EQ(captions(Forms.SpanFrm), sorted(span));
+    // The two cantilever forms share all but the end group's wording, their buttons' names and the
+    // left form's bracing note.
+    const std::vector<std::string> cantilever{
+        "GroupLoading|Loading",
+        "GroupSupport|Support Restraint",
+        "Label3|Effective length factor",
+        "Label_Le|Effective length",
+        "Label_Note|Users must ensure that cantilever support restraints are compatible with span restraints",
+        "Label_Support_Both|Continuous with lateral and torsional restraint",
+        "Label_Support_Lateral|Continuous with lateral restraint only",
+        "Label_Support_Partial|Continuous with partial torsional restraint",
+        "Option_Destabilizing|Destabilizing",
+        "Option_Edit|Enter value for effective length",
+        "Option_End_Free|Free",
+        "Option_End_Top|Top flange restraint",
+        "Option_Normal|Normal",
+        "Option_Restrained|Cantilever fully restrained",
+        "cmdEdit|Reset effective length",
+        "cmd_Next|Next >",
+    };
+    auto with = [&cantilever](std::vector<std::string> own) {
+        own.insert(own.end(), cantilever.begin(), cantilever.end());
+        std::sort(own.begin(), own.end());
+        return own;
+    };
+    EXPECT_EQ(
+        captions(Widget(Forms.CantLHFrm)),
+        with({"Button1|Cancel", "Cmd_Back|< Back", "GroupEnd|End Restraint",
+              "Label4|Braced laterally in at least one bay", "Option_End_Both|Lateral and torional restraint",
+              "Option_End_Torsion|Torsionional restraint"}));
+    EXPECT_EQ(
+        captions(Widget(Forms.CantRHFrm)),
+        with({"cmdCancel|Cancel", "cmd_Back|< Back", "GroupEnd| End Restraint ",
+              "Option_End_Both|Lateral and torsional retraint", "Option_End_Torsion|Torsional restaint"}));
+    EXPECT_EQ(captions(Widget(Forms.TimSectFrm)),
+              sorted({
+                  "Cmd_Calc|Calc",
+                  "GroupDuration|Load Duration  K3",
+                  "GroupMoisture|Wet / Dry   K1 and K2",
+                  "GroupSharing|Single / Sharing K8",
+                  "Label_Blue|Blue Text is to the recommendations of 'Formwork a guide to good practice' "
+                  "1986 by the "
+                  "Concrete Society.",
+                  "Label_Depth|Depth (mm)",
+                  "Label_Grade|Strength Class",
+                  "Label_Metric|Section sizes and properties on this form are always in UK metric format.",
+                  "Label_Red|Red Text is to BS 5975 (Falsework)",
+                  "Label_Width|Width (mm)",
+                  "Option_Dry|Dry",
+                  "Option_General|General",
+                  "Option_LT|Long Term",
+                  "Option_MT|Medium Term",
+                  "Option_Month|1 Month",
+                  "Option_ST|Short Term",
+                  "Option_Share|Sharing",
+                  "Option_Single|Single",
+                  "Option_VST|V. Short Term",
+                  "Option_Wall|Wall",
+                  "Option_Week|1 Week",
+                  "Option_Wet|Wet",
+                  "Option_Year|1 Year",
+                  "cmd_OK|Next >",
+                  "|E (N/mm^2)",
+                  "|Grade Bending Stress (N/mm^2)",
+                  "|Grade Shear Stress (N/mm^2)",
+                  "|K1",
+                  "|K2 (Bending)",
+                  "|K2 (E)",
+                  "|K2 (Shear)",
+                  "|K3",
+                  "|K8",
+              }));
+}
+
+// The controls the design sets close to an edge of their group, row or form, at their design
+// places: the load rows' controls (row 1 as row 50), the self-weight group, the cantilever
+// forms' two restraint groups, the beam form's family caption and member grid (6 below the
+// 540 high form, reaching 50 short of the grown 881), and the timber form's results list and
+// value boxes (2 above their captions, 26 apart); the couplers note 489 x 393, the sizes of its
+// marker panels.
+TEST_F(FormsTest, TheControlsNearTheEdgesOfTheInputWindowsStandAtTheirDesignPlaces) {
+    struct Place {
+        const QWidget* control;
+        QRect at;
+    };
+    std::vector<Place> places;
+    for (int n : {1, 50}) {
+        const TLoadRow& r = Forms.LoadDataFrm->Row(n);
+        places.insert(places.end(), {{r.Edit_No, {4, 6, 26, 23}},
+                                     {r.OptionP, {36, 8, 52, 20}},
+                                     {r.OptionUDL, {90, 8, 50, 20}},
+                                     {r.Edit_PL, {146, 6, 78, 23}},
+                                     {r.Edit_Dist, {230, 6, 78, 23}},
+                                     {r.Edit_UDLS, {314, 6, 78, 23}},
+                                     {r.Edit_UDLF, {398, 6, 78, 23}},
+                                     {r.Edit_Cover, {482, 6, 78, 23}},
+                                     {r.Edit_LF, {566, 6, 60, 23}},
+                                     {r.Check, {636, 8, 70, 20}}});
+    }
+    places.push_back({Forms.LoadDataFrm->Frame_SWt, {5, 3, 335, 58}});
+    for (QWidget* cant : {Widget(Forms.CantLHFrm), Widget(Forms.CantRHFrm)}) {
+        places.push_back({cant->findChild<QWidget*>("GroupSupport"), {10, 8, 380, 250}});
+        places.push_back({cant->findChild<QWidget*>("GroupEnd"), {400, 8, 380, 340}});
+    }
+    const TKX_BeamFrm* beam = Forms.KX_BeamFrm;
+    places.push_back({beam->findChild<QWidget*>("lbl_Group"), {10, 8, 300, 20}});
+    places.push_back({beam->Grid_SpanData, {12, 546, 753, 291}});
+    const TTimSectFrm* timber = Forms.TimSectFrm;
+    places.push_back({timber->List_Results, {470, 8, 280, 500}});
+    int y = 272;
+    for (const QLabel* v :
+         {timber->lbl_Bend, timber->lbl_Shear, timber->lbl_E, timber->lbl_K8, timber->lbl_K1, timber->lbl_K2E,
+          timber->lbl_K2B, timber->lbl_K2S, timber->lbl_K3}) {
+        places.push_back({v, {220, y, 80, 22}});
+        y += 26;
+    }
+    for (const Place& p : places) {
+        ASSERT_NE(p.control, nullptr);
+        EXPECT_EQ(p.control->geometry(), p.at)
+            << p.control->window()->objectName().toStdString() << " " << name(p.control);
+    }
+    EXPECT_EQ(Widget(Forms.CouplersFrm)->size(), QSize(489, 393));
+}
+
+// What the input windows keep of their design beyond places: the span form's value boxes, the
+// cantilever forms' and the timber form's painted white on the grey form; the beam form's two
+// shear notes in 7 point; the couplers note's text read only; the span form's support-count
+// spinner from 1 to 5; its interval grid's caption column 110 wide, its interval columns 55; the section
+// editor's headings fixed.
+TEST_F(FormsTest, TheInputWindowsValueBoxesNotesSpinnersAndGridsKeepTheirDesign) {
+    for (QWidget* form : {Widget(Forms.SpanFrm), Widget(Forms.CantLHFrm), Widget(Forms.CantRHFrm),
+                          Widget(Forms.TimSectFrm)}) {
+        const QImage painted = form->grab().toImage();
+        for (const char* box : {"lbl_Lf", "lbl_Le", "lbl_K3", "lbl_L"}) {
+            const QLabel* v = form->findChild<QLabel*>(box);
+            if (!v) continue;
+            const QPoint inside = v->mapTo(form, QPoint(v->width() - 3, v->height() / 2));
+            const QPoint beside = v->mapTo(form, QPoint(v->width() + 2, v->height() / 2));
+            EXPECT_EQ(painted.pixelColor(inside), QColor(Qt::white))
+                << form->objectName().toStdString() << " " << box;
+            EXPECT_NE(painted.pixelColor(beside), QColor(Qt::white))
+                << form->objectName().toStdString() << " " << box;
+        }
+    }
+    for (const char* note : {"Label_Kform", "Label_GANote"}) {
+        const QLabel* l = Forms.KX_BeamFrm->findChild<QLabel*>(note);
+        ASSERT_NE(l, nullptr) << note;
+        EXPECT_EQ(l->font().pointSize(), 7) << note;
+    }
+    const QPlainTextEdit* memo = Widget(Forms.CouplersFrm)->findChild<QPlainTextEdit*>("Memo1");
+    ASSERT_NE(memo, nullptr);
+    EXPECT_TRUE(memo->isReadOnly());
+    const TSpanFrm* span = Forms.SpanFrm;
+    EXPECT_EQ(std::make_pair(span->Edit_No->minimum(), span->Edit_No->maximum()), std::make_pair(1, 5));
+    EXPECT_EQ(span->Edit_Span->minimum(), 1);
+    ASSERT_EQ(span->Grid_Int->columnCount(), 7);
+    EXPECT_EQ(span->Grid_Int->columnWidth(0), 110);
+    for (int c : {1, 2}) // the two interval columns shown; the others open as intervals are added
+        EXPECT_EQ(span->Grid_Int->columnWidth(c), 55) << c;
+    // The section editor's rows are dragged by their references; its column headings stay put and
+    // select nothing, and its corner selects nothing either.
+    const QTableWidget* sections = Forms.KX_GridFrm->Grid;
+    EXPECT_TRUE(sections->verticalHeader()->sectionsMovable());
+    EXPECT_FALSE(sections->horizontalHeader()->sectionsMovable());
+    EXPECT_FALSE(sections->horizontalHeader()->sectionsClickable());
+    EXPECT_FALSE(sections->isCornerButtonEnabled());
 }

@@ -145,6 +145,23 @@ TEST_F(SpanFrmTest, ButtonsSpinnersAndTheIntervalGridReachTheirHandlers) {
     EXPECT_TRUE(Forms.LoadDataFrm->isVisible() && !w->isVisible());
 }
 
+// The beam sketch carries the beam's length under it, 5 + 4 m = "Length = 9.00 m"; showing the
+// form clears the sketch and hides the caption, drawing it brings the caption back; a beam of
+// 2.5 + 3.5 = 6 m committed since is captioned anew when drawn.
+TEST_F(SpanFrmTest, TheSketchIsCaptionedWithTheBeamsLengthAndTheCaptionGoesWithTheSketch) {
+    start();
+    EXPECT_TRUE(w->lbl_Length->isHidden());
+    w->DrawSpanSketch();
+    EXPECT_EQ(w->lbl_Length->text(), "Length = 9.00 m");
+    EXPECT_FALSE(w->lbl_Length->isHidden());
+    w->ClearSpanSketch();
+    EXPECT_TRUE(w->lbl_Length->isHidden());
+    test::BeamBuilder().Spans({2500, 3500}).Section(205000, 4734400).Commit();
+    w->DrawSpanSketch();
+    EXPECT_EQ(w->lbl_Length->text(), "Length = 6.00 m");
+    EXPECT_FALSE(w->lbl_Length->isHidden());
+}
+
 // Which of the reset buttons, "Apply to all spans", the two panels and Cancel are usable or shown,
 // in each state a user reaches on the way through spans 1 and 2.
 TEST_F(SpanFrmTest, ResetButtonsAndPanelsUsableOrShownInEachState) {

@@ -592,6 +592,40 @@ TEST_F(UnitsWhileOpen, TheEffectiveLengthWindowsFollowTheLengthUnitAndCommitTheL
     EXPECT_FLOAT_EQ(Model.SpanData[kRHCantRow][mfL], 2000);
 }
 
+// Every restraint space of the span form's interval panel, the sixth as the first, follows a
+// change of length unit made while the panel is open: five supports at equal spaces on a 6 m
+// span are six spaces of 6 / 6 = 1.00 m, shown as 1000 in mm, the five up to the last support
+// committed as 1000 mm each.
+TEST_F(UnitsWhileOpen, EveryRestraintSpaceOfTheOpenIntervalPanelFollowsTheLengthUnit) {
+    Prefs(kDefaultButtons);
+    Defaults(-1);
+    NewBeam(2, false, false);
+    Lengths({"6", "4"});
+    ASSERT_NO_FATAL_FAILURE(Section("127 x 76 UB 13"));
+    beam->Option_Check->click();
+    beam->cmdNext->click();
+    Udl(1, "0", "2", "2", "10");
+    Apply(1, {1});
+    loads->cmd_Next->click();
+    TSpanFrm* span = Forms.SpanFrm;
+    ASSERT_TRUE(Widget(span)->isVisible()) << ::testing::PrintToString(dialogs_->messages());
+    span->Option_Full->click();
+    span->Option_Equal->setChecked(true);
+    span->Edit_No->setValue(5);
+    span->Option_Int->click();
+    ASSERT_FALSE(span->Frame_Int->isHidden());
+    for (int i = 1; i <= 6; ++i)
+        ASSERT_EQ(Cell(span->Grid_Int, i, 1), "1.00") << i;
+    Prefs({"Option_L_mm"});
+    EXPECT_EQ(Cell(span->Grid_Int, 0, 1), " (mm)");
+    for (int i = 1; i <= 6; ++i)
+        EXPECT_EQ(Cell(span->Grid_Int, i, 1), "1000") << i;
+    span->cmd_OK->click();
+    // Kept are the five spaces up to the last support; the sixth is what remains of the span.
+    for (int i = 1; i <= 5; ++i)
+        EXPECT_NEAR(Work.EffLengthWork[1][i], 1000, 0.5) << i;
+}
+
 // The user section editor's rows 1 and 250 (the last), columns Ixx, E, permissible shear and moment
 // and GA/Kform: typed in cm^4, N/mm^2, kN, kN-m and kN, converted to other units (and back for the
 // first set), then saved: the file holds the values typed, in N and mm. Five significant figures;
