@@ -3,10 +3,15 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QBoxLayout>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
+#include <QSpinBox>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -173,4 +178,54 @@ TEST_F(FormsTest, WindControlsStayUsableAndEachRadioButtonAndSpinnerHasItsOwnEff
                        },
                        [w] { w->Edit_AreaNo->stepBy(-1); }});
     kxtest::ExpectEffects(w, effects);
+}
+
+// The window as laid out: the inputs stand in one column, captions left and boxes in one line
+// below each other; the description, its caption and the S3 group span the column, so their edges
+// line up; the results list takes the rest of the width one layout spacing past the column, down
+// to the S2 group, which spans the window below; the list shows all 25 lines of an area and its
+// widest line without scrolling.
+TEST_F(FormsTest, WindInputsStandInOneColumnBesideAListThatShowsAWholeArea) {
+    TWindFrm* w = Forms.WindFrm;
+    ShowForm(w);
+    calculateWorkedExample(w, 1, "North elevation");
+    QApplication::processEvents();
+    const QRect desc = w->Edit_Desc->geometry(), s3 = w->GroupBox2->geometry(), s2 = w->GroupBox1->geometry(),
+                list = w->List_Results->geometry();
+    QWidget* descCaption = nullptr;
+    for (QLabel* l : w->findChildren<QLabel*>())
+        if (l->text() == QStringLiteral("Area Description")) descCaption = l;
+    ASSERT_TRUE(descCaption);
+    for (const QRect& spanning : {descCaption->geometry(), s3}) {
+        EXPECT_EQ(spanning.left(), desc.left());
+        EXPECT_EQ(spanning.right(), desc.right());
+    }
+    QWidget* const boxes[] = {w->Edit_AreaNo,     w->Edit_Basic,       w->Edit_S1, w->Edit_Factor,
+                              w->Edit_TubeLength, w->Edit_BoardLength, w->cmd_Calc};
+    for (std::size_t i = 1; i < std::size(boxes); ++i) {
+        const QRect above = boxes[i - 1]->geometry(), box = boxes[i]->geometry();
+        EXPECT_LT(above.bottom(), box.top()) << i;
+        EXPECT_EQ(box.left(), above.left()) << i;
+        EXPECT_LT(desc.left(), box.left()) << i; // right of its caption
+        EXPECT_LE(box.right(), desc.right()) << i;
+    }
+    EXPECT_LT(w->Edit_S1->geometry().bottom(), s3.top());
+    EXPECT_LT(s3.bottom(), w->Edit_Factor->geometry().top());
+    const auto* top = qobject_cast<QBoxLayout*>(w->centralWidget()->layout()->itemAt(0)->layout());
+    ASSERT_TRUE(top);
+    EXPECT_EQ(list.left(), desc.right() + 1 + top->spacing());
+    EXPECT_EQ(list.top(), w->Edit_AreaNo->geometry().top());
+    EXPECT_EQ(list.right(), s2.right());
+    EXPECT_EQ(s2.left(), desc.left());
+    EXPECT_LT(std::max(list.bottom(), w->cmd_Calc->geometry().bottom()), s2.top());
+
+    const QListWidget* l = w->List_Results;
+    ASSERT_EQ(l->count(), 25);
+    int widest = 0;
+    for (int i = 0; i < l->count(); ++i)
+        widest = std::max(widest, l->fontMetrics().horizontalAdvance(l->item(i)->text()));
+    EXPECT_GE(l->viewport()->width(), widest);
+    EXPECT_GE(l->viewport()->height(), 25 * l->fontMetrics().height());
+    EXPECT_FALSE(l->verticalScrollBar()->isVisible());
+    EXPECT_FALSE(l->horizontalScrollBar()->isVisible());
 }
