@@ -1,9 +1,15 @@
 // The calculator windows placed by hand (steel, timber, load duration) stand as designed: every
 // caption, box, value, list and button at its place and size, each window at its size. The windows
-// laid out by Qt (wind, scaffold tube) keep their fixed box widths and their size.
+// laid out by Qt (wind, scaffold tube) keep their fixed box widths and their size. Each calculator
+// opens with its first choices made and its boxes and lists empty.
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QRadioButton>
 #include <QSpinBox>
 #include <gtest/gtest.h>
 
@@ -215,4 +221,97 @@ TEST_F(FormsTest, WindAndTubeWindowsKeepTheirBoxWidthsAndSize) {
     TScaffoldFrm* tube = Forms.ScaffoldFrm;
     ShowForm(tube);
     EXPECT_EQ(tube->Edit_Le->width(), 80);
+}
+
+// As made: timber C14 (the list's item "   C14"), single, wet, major axis, with C14's single-member values (E
+// 4600, bending 4.1, shear 0.6, compression 5.2 N/mm^2), K8 1.0 and the wet factors (K1 1.02, K2 0.8 for E
+// and bending, 0.9 shear, 0.6 axial); wind area 1, S1 1, open country, under 2 years; the new steel tube;
+// General for both durations; every other box, list and value empty.
+TEST_F(FormsTest, CalculatorsOpenWithTheirFirstChoicesAndEmptyBoxes) {
+    const auto checked = [](const QWidget* w, const char* name) {
+        const auto* r = w->findChild<QRadioButton*>(QString::fromLatin1(name));
+        return r && r->isChecked();
+    };
+    const auto text = [](const QWidget* w, const char* name) -> std::string {
+        const QObject* o = w->findChild<QObject*>(QString::fromLatin1(name));
+        if (const auto* e = qobject_cast<const QLineEdit*>(o)) return e->text().toStdString();
+        if (const auto* l = qobject_cast<const QLabel*>(o)) return l->text().toStdString();
+        if (const auto* l = qobject_cast<const QListWidget*>(o)) return std::to_string(l->count()) + " lines";
+        if (const auto* m = qobject_cast<const QPlainTextEdit*>(o)) return m->toPlainText().toStdString();
+        if (const auto* c = qobject_cast<const QComboBox*>(o)) return c->currentText().toStdString();
+        if (const auto* b = qobject_cast<const QSpinBox*>(o)) return b->text().toStdString();
+        return "?";
+    };
+    struct Row {
+        QWidget* window;
+        std::vector<const char*> on, off;
+        std::vector<std::pair<const char*, const char*>> texts;
+    };
+    const Row rows[] = {
+        {Forms.TimberFrm,
+         {"Option_Single", "Option_Wet", "Option_Major"},
+         {"Option_Share", "Option_Dry", "Option_Minor"},
+         {{"Combo_Grade", "   C14"},
+          {"Edit_Title", ""},
+          {"Edit_Width", ""},
+          {"Edit_Depth", ""},
+          {"Edit_Le", ""},
+          {"lbl_Eb", "4600"},
+          {"lbl_Eax", "4600"},
+          {"lbl_BendStress", "4.10"},
+          {"lbl_ShearStress", "0.600"},
+          {"lbl_AxStress", "5.20"},
+          {"lbl_K8", "1.0"},
+          {"lbl_K1", "1.02"},
+          {"lbl_K2E", "0.80"},
+          {"lbl_K2B", "0.80"},
+          {"lbl_K2S", "0.90"},
+          {"lbl_K2Ax", "0.60"},
+          {"lbl_K3b", ""},
+          {"lbl_K3ax", ""},
+          {"List_Results", "0 lines"},
+          {"List_Sum", "0 lines"}}},
+        {Forms.WindFrm,
+         {"Option_Open", "Option_2"},
+         {"Option_OpenScattered", "Option_Many", "Option_City", "Option_2_5", "Option_5_10", "OPtion_10"},
+         {{"Edit_AreaNo", "1"},
+          {"Edit_Desc", ""},
+          {"Edit_Basic", ""},
+          {"Edit_S1", "1"},
+          {"Edit_Height", ""},
+          {"Edit_Factor", ""},
+          {"Edit_TubeLength", ""},
+          {"Edit_BoardLength", ""},
+          {"List_Results", "0 lines"}}},
+        {Forms.ScaffoldFrm,
+         {"Option_New"},
+         {"Option_Used", "Option_Aluminium"},
+         {{"Edit_Le", ""}, {"Memo_Tube", ""}}},
+        {Forms.DurationFrm,
+         {"Option_General", "Option_AxGeneral"},
+         {"Option_Wall", "Option_Week", "Option_Month", "Option_Year", "Option_AxWall", "Option_AxWeek",
+          "Option_AxMonth", "Option_AxYear"},
+         {{"Edit_Axial", ""}, {"Edit_Mom", ""}}},
+        {Forms.KX_CapFrm,
+         {},
+         {},
+         {{"lbl_Group", ""},
+          {"lbl_E", ""},
+          {"lbl_Py", ""},
+          {"Edit_Le", ""},
+          {"Edit_Axial", ""},
+          {"Edit_Mom", ""},
+          {"List_Section", "0 lines"},
+          {"List_Props", "0 lines"},
+          {"List_Results", "0 lines"}}},
+    };
+    for (const Row& r : rows) {
+        const std::string window = r.window->objectName().toStdString();
+        for (const char* name : r.on)
+            EXPECT_TRUE(checked(r.window, name)) << window << " " << name;
+        for (const char* name : r.off)
+            EXPECT_FALSE(checked(r.window, name)) << window << " " << name;
+        for (const auto& [name, want] : r.texts)
+            EXPECT_EQ(text(r.window, name), want) << window << " " << name;
+    }
 }
