@@ -1,12 +1,16 @@
 // The calculator windows placed by hand (steel, timber, load duration) stand as designed: every
 // caption, box, value, list and button at its place and size, each window at its size. The windows
-// laid out by Qt (wind, scaffold tube) keep their fixed box widths and their size. Each calculator
+// laid out by Qt (wind, scaffold tube) keep their fixed box widths and their size; the menus hold
+// their items and separators in order. Each calculator
 // opens with its first choices made and its boxes and lists empty.
+#include <QAction>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMainWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QRadioButton>
@@ -314,4 +318,43 @@ TEST_F(FormsTest, CalculatorsOpenWithTheirFirstChoicesAndEmptyBoxes) {
         for (const auto& [name, want] : r.texts)
             EXPECT_EQ(text(r.window, name), want) << window << " " << name;
     }
+}
+
+namespace {
+
+// A menu's items in order, "-" for a separator and "Name: ..." for a submenu.
+std::string items(const QMenu* menu) {
+    std::string out;
+    for (const QAction* a : menu->actions()) {
+        if (!out.empty()) out += " | ";
+        if (a->isSeparator())
+            out += "-";
+        else if (a->menu())
+            out += a->text().toStdString() + ": [" + items(a->menu()) + "]";
+        else
+            out += a->text().toStdString();
+    }
+    return out;
+}
+
+std::string menus(const QMainWindow* w) {
+    std::string out;
+    for (const QAction* a : w->menuBar()->actions())
+        out += a->text().toStdString() + ": [" + items(a->menu()) + "]\n";
+    return out;
+}
+
+} // namespace
+
+// The menu bars of the calculators, every item and separator in order: steel's File opens with a
+// separator, its beams and channels set the European families apart (IPE and HE, UPN) by a
+// separator; the timber and wind File menus hold a separator between each two items.
+TEST_F(FormsTest, CalculatorMenusHoldTheirItemsAndSeparatorsInOrder) {
+    EXPECT_EQ(menus(Forms.KX_CapFrm),
+              "File: [- | Close | - | Exit KX-Flexor]\n"
+              "Section Properties: [Beams: [Universal Beams | Universal Columns | RSJ | - | IPE | HE] | "
+              "Channels: [RSC | PFC | - | UPN] | Closed Sections: [RHS | CHS]]\n");
+    const std::string file = "File: [Set Header | - | Print | - | Close | - | Exit KX-Flexor]\n";
+    EXPECT_EQ(menus(Forms.TimberFrm), file);
+    EXPECT_EQ(menus(Forms.WindFrm), file);
 }
