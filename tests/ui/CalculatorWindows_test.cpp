@@ -213,7 +213,8 @@ TEST_F(FormsTest, DurationDialogPlacesEveryControlAsDesigned) {
 }
 
 // The windows Qt lays out: the wind window's number boxes and the tube's length box keep the
-// widths that hold their numbers (90 and 80), the wind window is 713 x 540.
+// widths that hold their numbers (90 and 80), the tube's memo its least width, 340; the wind window
+// is 713 x 540.
 TEST_F(FormsTest, WindAndTubeWindowsKeepTheirBoxWidthsAndSize) {
     TWindFrm* wind = Forms.WindFrm;
     ShowForm(wind);
@@ -225,6 +226,7 @@ TEST_F(FormsTest, WindAndTubeWindowsKeepTheirBoxWidthsAndSize) {
     TScaffoldFrm* tube = Forms.ScaffoldFrm;
     ShowForm(tube);
     EXPECT_EQ(tube->Edit_Le->width(), 80);
+    EXPECT_EQ(tube->Memo_Tube->width(), 340); // the window is as wide as the memo's least width
 }
 
 // As made: timber C14 (the list's item "   C14"), single, wet, major axis, with C14's single-member values (E
