@@ -744,8 +744,15 @@ TEST_F(KX_CapTest, EveryPropertyAndResultLineOfEachShapeAndBranch) {
                                  "Permissible Moment = 6.12 kN-m",
                                  "",
                                  ""}));
-    // Past the last record: nothing picked.
+    // Past the last record: nothing picked. Nor before the first or far past the last, the section
+    // shown before it cleared.
     EXPECT_TRUE(List_SectionClick(5).List_Props.empty());
+    for (const int off : {-1, 5, 1 << 24}) {
+        List_SectionClick(0);
+        EXPECT_TRUE(List_SectionClick(off).List_Props.empty()) << off;
+        EXPECT_EQ(Cap.Sect.Designation, "") << off;
+        EXPECT_EQ(Cap.Sect.D, 0.0f) << off;
+    }
 }
 
 // The three input boxes remember their own answers: x-x 3 m, y-y 4 m, bending 5 m (No to the

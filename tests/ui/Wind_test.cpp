@@ -3,10 +3,15 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QBoxLayout>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
+#include <QSpinBox>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -173,4 +178,80 @@ TEST_F(FormsTest, WindControlsStayUsableAndEachRadioButtonAndSpinnerHasItsOwnEff
                        },
                        [w] { w->Edit_AreaNo->stepBy(-1); }});
     kxtest::ExpectEffects(w, effects);
+}
+
+// The window as laid out: the inputs stand in one column, captions left and boxes in one line
+// below each other; the description, its caption and the S3 group span the column, so their edges
+// line up; the results list takes the rest of the width one layout spacing past the column, down
+// to the S2 group, which spans the window below; the list shows all 25 lines of an area and its
+// widest line without scrolling. The designed spacing: 9 pixels at the sides and 4 at the top and
+// bottom of the window, input rows 4 apart; in the S2 group 9 at the sides, 2 above the height and
+// 4 below the radios, which touch; the S3 radios 2 apart.
+TEST_F(FormsTest, WindInputsStandInOneColumnBesideAListThatShowsAWholeArea) {
+    TWindFrm* w = Forms.WindFrm;
+    ShowForm(w);
+    calculateWorkedExample(w, 1, "North elevation");
+    QApplication::processEvents();
+    const QRect desc = w->Edit_Desc->geometry(), s3 = w->GroupBox2->geometry(), s2 = w->GroupBox1->geometry(),
+                list = w->List_Results->geometry();
+    QWidget* descCaption = nullptr;
+    for (QLabel* l : w->findChildren<QLabel*>())
+        if (l->text() == QStringLiteral("Area Description")) descCaption = l;
+    ASSERT_TRUE(descCaption);
+    for (const QRect& spanning : {descCaption->geometry(), s3}) {
+        EXPECT_EQ(spanning.left(), desc.left());
+        EXPECT_EQ(spanning.right(), desc.right());
+    }
+    QWidget* const boxes[] = {w->Edit_AreaNo,     w->Edit_Basic,       w->Edit_S1, w->Edit_Factor,
+                              w->Edit_TubeLength, w->Edit_BoardLength, w->cmd_Calc};
+    for (std::size_t i = 1; i < std::size(boxes); ++i) {
+        const QRect above = boxes[i - 1]->geometry(), box = boxes[i]->geometry();
+        EXPECT_LT(above.bottom(), box.top()) << i;
+        EXPECT_EQ(box.left(), above.left()) << i;
+        EXPECT_LT(desc.left(), box.left()) << i; // right of its caption
+        EXPECT_LE(box.right(), desc.right()) << i;
+    }
+    EXPECT_LT(w->Edit_S1->geometry().bottom(), s3.top());
+    EXPECT_LT(s3.bottom(), w->Edit_Factor->geometry().top());
+    const auto* top = qobject_cast<QBoxLayout*>(w->centralWidget()->layout()->itemAt(0)->layout());
+    ASSERT_TRUE(top);
+    EXPECT_EQ(list.left(), desc.right() + 1 + top->spacing());
+    EXPECT_EQ(list.top(), w->Edit_AreaNo->geometry().top());
+    EXPECT_EQ(list.right(), s2.right());
+    EXPECT_EQ(s2.left(), desc.left());
+    EXPECT_LT(std::max(list.bottom(), w->cmd_Calc->geometry().bottom()), s2.top());
+    const QWidget* client = w->centralWidget();
+    EXPECT_EQ(w->Edit_AreaNo->y(), 4);
+    EXPECT_EQ(desc.left(), 9);
+    EXPECT_EQ(s2.bottom(), client->height() - 1 - 4);
+    EXPECT_EQ(list.right(), client->width() - 1 - 9);
+    QWidget* const rows[] = {w->Edit_AreaNo,      descCaption,  w->Edit_Desc,   w->Edit_Basic,
+                             w->Edit_S1,          w->GroupBox2, w->Edit_Factor, w->Edit_TubeLength,
+                             w->Edit_BoardLength, w->cmd_Calc};
+    for (std::size_t i = 1; i < std::size(rows); ++i)
+        EXPECT_EQ(rows[i]->y(), rows[i - 1]->geometry().bottom() + 1 + 4) << i;
+    const QRect inS2 = w->GroupBox1->contentsRect();
+    EXPECT_EQ(w->Edit_Height->y(), inS2.top() + 2);
+    QRadioButton* const terrains[] = {w->Option_Open, w->Option_OpenScattered, w->Option_Many,
+                                      w->Option_City};
+    for (std::size_t i = 0; i < std::size(terrains); ++i) {
+        EXPECT_EQ(terrains[i]->x(), inS2.left() + 9) << i;
+        EXPECT_EQ(terrains[i]->geometry().right(), inS2.right() - 9) << i;
+        if (i > 0) {
+            EXPECT_EQ(terrains[i]->y(), terrains[i - 1]->geometry().bottom() + 1) << i;
+        }
+    }
+    EXPECT_EQ(w->Option_City->geometry().bottom(), inS2.bottom() - 4);
+    EXPECT_EQ(w->Option_5_10->y(), w->Option_2->geometry().bottom() + 1 + 2);
+    EXPECT_EQ(w->OPtion_10->y(), w->Option_2_5->geometry().bottom() + 1 + 2);
+
+    const QListWidget* l = w->List_Results;
+    ASSERT_EQ(l->count(), 25);
+    int widest = 0;
+    for (int i = 0; i < l->count(); ++i)
+        widest = std::max(widest, l->fontMetrics().horizontalAdvance(l->item(i)->text()));
+    EXPECT_GE(l->viewport()->width(), widest);
+    EXPECT_GE(l->viewport()->height(), 25 * l->fontMetrics().height());
+    EXPECT_FALSE(l->verticalScrollBar()->isVisible());
+    EXPECT_FALSE(l->horizontalScrollBar()->isVisible());
 }
