@@ -443,6 +443,7 @@ TEST(SectionFormulas, ReproducePublishedRows) {
     const Image rsa = expectedRecords("UnEqRSA.sct", 43, true, true).records[40]; // 200 x 150 x 12
     TSectionRec a;
     FillAngleRecord(a, 200, 150, 12, 15, 4.8);
+    expectFields(a, rsa, {{28, 0}, {32, 0}, {36, 0}, {44, 0}, {48, 0}}, "RSA"); // the dimensions given
     expectFields(
         a, rsa, {{40, 0}, {100, 0}, {104, 5e-5}, {108, 5e-5}, {120, 0}, {124, 0}, {128, 0}, {132, 0}}, "RSA");
     expectFields(a, rsa, {{136, 1.2e-3}, {140, 1.2e-3}, {156, 1.2e-4}, {160, 0}}, "RSA");
