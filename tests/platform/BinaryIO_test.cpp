@@ -370,6 +370,12 @@ TEST(BinaryIO, ReadOnlyFilesAndFoldersRefuseTheUserAndKeepTheirContents) {
     EXPECT_EQ(ReadWholeFile(file), (Bytes{1, 2}));
     fs::permissions(file, fs::perms(0200));
     EXPECT_EQ(IoCodeAndMessage([&] { ReadWholeFile(file); }), "5 File access denied");
+    // Writable by its group but not by its owner, the user: the folder would let a rename replace it.
+    fs::permissions(file, fs::perms(0464));
+    EXPECT_EQ(IoCodeAndMessage([&] { WriteFileReplacing(file, {3}); }), "5 File access denied");
+    EXPECT_EQ(ReadWholeFile(file), (Bytes{1, 2}));
+    EXPECT_EQ(fs::status(file).permissions(), fs::perms(0464));
+    EXPECT_EQ(EntriesIn(dir.path("folder")), 1u) << "no temporary file left";
     fs::permissions(file, fs::perms(0644));
 
     // In a folder the user may not write, no file is made, but one standing there is rewritten in place.

@@ -443,6 +443,7 @@ TEST(SectionFormulas, ReproducePublishedRows) {
     const Image rsa = expectedRecords("UnEqRSA.sct", 43, true, true).records[40]; // 200 x 150 x 12
     TSectionRec a;
     FillAngleRecord(a, 200, 150, 12, 15, 4.8);
+    expectFields(a, rsa, {{28, 0}, {32, 0}, {36, 0}, {44, 0}, {48, 0}}, "RSA"); // the dimensions given
     expectFields(
         a, rsa, {{40, 0}, {100, 0}, {104, 5e-5}, {108, 5e-5}, {120, 0}, {124, 0}, {128, 0}, {132, 0}}, "RSA");
     expectFields(a, rsa, {{136, 1.2e-3}, {140, 1.2e-3}, {156, 1.2e-4}, {160, 0}}, "RSA");
@@ -529,7 +530,15 @@ TEST(SectionFormulas, FilledRecordsWorkedByHand) {
     FillRHSRecord(rhs, 200, 100, 10);
     // clang-format off
     expectHandValues(rhs, {
+        {&TSectionRec::D, 200, "D"}, {&TSectionRec::B, 100, "B"}, {&TSectionRec::t, 10, "t"},
         {&TSectionRec::T, 10, "T = t"}, {&TSectionRec::r1, 10, "r1 = t"},
+        {&TSectionRec::Ixx, 27180000, "Ixx = 100 200^3/12 - 4 cO - (80 180^3/12 - 4 cI), a corner's square less its quarter "
+                                      "circle about the axis: cO = 317036 (r 12.5 at 87.5), cI = 165382 (r 10 at 80): "
+                                      "66666667 - 1268145 - 38880000 + 661527"},
+        {&TSectionRec::Iyy, 8809800, "Iyy = 200 100^3/12 - 4 cO - (180 80^3/12 - 4 cI), cO at 37.5, cI at 30: "
+                                     "16666667 - 299648 - 7680000 + 122736"},
+        {&TSectionRec::rx, 69.970, "rx = sqrt(27180000 / 5551.7)"},
+        {&TSectionRec::ry, 39.835, "ry = sqrt(8809800 / 5551.7)"},
         {&TSectionRec::b, 70, "b = 100 - 3 10"}, {&TSectionRec::d, 170, "d = 200 - 3 10"},
         {&TSectionRec::FibreY, 50, "byte 128"}, {&TSectionRec::FibreX, 100, "byte 132"},
         {&TSectionRec::A, 5551.7, "A = 2 10 (100 + 200 - 20) - (4 - pi)(12.5^2 - 10^2) = 5600 - 48.29"},
@@ -545,6 +554,7 @@ TEST(SectionFormulas, FilledRecordsWorkedByHand) {
     TSectionRec chs;
     FillCHSRecord(chs, 100, 10);
     expectHandValues(chs, {
+        {&TSectionRec::D, 100, "D"}, {&TSectionRec::t, 10, "t"},
         {&TSectionRec::B, 100, "B = D"}, {&TSectionRec::T, 10, "T = t"},
         {&TSectionRec::A, 2827.4, "A = pi 10 90"},
         {&TSectionRec::Ixx, 2898100, "I = pi (100^4 - 80^4)/64"}, {&TSectionRec::Iyy, 2898100, "Iyy = Ixx"},

@@ -1,0 +1,71 @@
+// The Qt file dialogs themselves: what the Open dialog takes as a choice.
+#include <QApplication>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <functional>
+
+#include "TempDir.h"
+#include "app/ProgramState.h"
+#include "platform/QtDialogs.h"
+
+using namespace kx;
+
+namespace {
+
+// The text of the message box that comes up while act runs, closed at once; "" when none does.
+std::string MessageDuring(const std::function<void()>& act) {
+    std::string text;
+    QTimer poll;
+    poll.setInterval(10);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            text = box->text().toStdString();
+            box->done(QMessageBox::Ok);
+        }
+    });
+    poll.start();
+    act();
+    poll.stop();
+    return text;
+}
+
+// Open takes only a file that is there: a name typed for one that is not is answered with a
+// message and the dialog stays open; a file that is there is the choice.
+TEST(QtDialogs, OpenTakesOnlyAFileThatIsThere) {
+    ResetProgramState();
+    TempDir dir;
+    std::ofstream(dir.path("beam.kxf")) << "beam";
+    struct Row {
+        const char* typed;
+        const char* message; // Qt's own words for a missing file
+        bool accepted;
+    };
+    const Row rows[] = {
+        {"missing.kxf", "missing.kxf\nFile not found.\nPlease verify the correct file name was given.",
+         false},
+        {"beam.kxf", "", true},
+    };
+    for (const Row& r : rows) {
+        const auto d = MakeOpenDialog(nullptr, "Open", "Beam files|*.kxf|All files|*", dir.dir());
+        d->show();
+        QApplication::processEvents();
+        auto* name = d->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        ASSERT_NE(name, nullptr);
+        name->setText(QString::fromUtf8(r.typed)); // as typed in the name box
+        EXPECT_EQ(MessageDuring([&] { static_cast<QDialog&>(*d).accept(); }), r.message) << r.typed;
+        EXPECT_EQ(d->result() == QDialog::Accepted, r.accepted) << r.typed;
+        EXPECT_EQ(d->isVisible(), !r.accepted) << r.typed;
+        if (r.accepted) {
+            EXPECT_EQ(d->selectedFiles(), QStringList{QString::fromStdString(dir.path(r.typed))});
+        }
+        d->close();
+        QApplication::processEvents();
+    }
+}
+
+} // namespace
