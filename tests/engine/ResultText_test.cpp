@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <stdexcept>
@@ -24,11 +26,16 @@
 namespace kx::test {
 namespace {
 
-// A formatted text as the writers' padded Put takes it.
+// A formatted text as the writers' padded Put takes it: the whole of its readable room is there to
+// be read, as in the program's formatting buffers.
 struct Padded {
     static constexpr std::size_t readable = 256;
-    std::string text;
-    std::string_view view() const { return text; }
+    std::array<char, readable> room{};
+    std::size_t n = 0;
+    explicit Padded(std::string_view s) : n(std::min(s.size(), readable)) {
+        std::copy_n(s.data(), n, room.data());
+    }
+    std::string_view view() const { return {room.data(), n}; }
 };
 
 TEST(TextWriter, CountsTheNextLineAndEndsAFullTableWithTheNote) {
