@@ -329,6 +329,7 @@ TEST_F(KxfRefusal, FilesCutShortOrWithValuesBeyondTheirBoundsOrDamaged) {
         // stiffness, loadcase spans a millimetre off the beam, a released support that is no forkhead.
         {24, (2 * 20 + 1) * 4, 0.0f, "no length"}, {24, (1 * 20 + 3) * 4, 0.0f, "stiffness"},
         {24, (1 * 20 + 2) * 4, 0.0f, "stiffness"}, // E of span 1, which the analysis takes for the beam
+        {20, (2 * 28 + 1) * 8, 0.0, "a span of a loadcase has no length"},
         {20, (2 * 28 + 1) * 8, 3999.0, "geometry of loadcase 2"}, {16, 2 * 8, int32{supFixed}, "geometry of loadcase 2"},
         // A cantilever a millimetre short at either end, in the first and in the last loadcase.
         {21, (1 * 2 + 1) * 8, 1499.0, "geometry of loadcase 1"}, {21, (3 * 2 + 1) * 8, 1501.0, "geometry of loadcase 3"},
