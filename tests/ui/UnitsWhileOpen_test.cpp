@@ -70,6 +70,21 @@ public:
         }
         Forms.PreferencesFrm->Button2->click();
     }
+    // A checked 127 x 76 UB 13 beam of two spans carrying 2 N/mm over the cover given, through the
+    // load form to the first effective-length window.
+    void ToTheEffectiveLengths(bool lhc, bool rhc, const std::vector<const char*>& lengths,
+                               const char* cover) {
+        Prefs(kDefaultButtons);
+        Defaults(-1);
+        NewBeam(2, lhc, rhc);
+        Lengths(lengths);
+        ASSERT_NO_FATAL_FAILURE(Section("127 x 76 UB 13"));
+        beam->Option_Check->click();
+        beam->cmdNext->click();
+        Udl(1, "0", "2", "2", cover);
+        Apply(1, {1});
+        loads->cmd_Next->click();
+    }
     void Factored(bool on) {
         main->Units1->trigger();
         Forms.PreferencesFrm->Check_Factor->setChecked(on);
@@ -520,16 +535,7 @@ TEST_F(LoadsWhileOpen, TheCodeCheckAndFactoredLoadsSwitchedWhileTheBeamFormIsOpe
 // and 4 m and a 2 m RH cantilever: a length typed in one unit and shown in another follows, with
 // its caption, and each window's Next commits the length typed.
 TEST_F(UnitsWhileOpen, TheEffectiveLengthWindowsFollowTheLengthUnitAndCommitTheLengthTyped) {
-    Prefs(kDefaultButtons);
-    Defaults(-1);
-    NewBeam(2, true, true);
-    Lengths({"1.5", "4", "4", "2"});
-    ASSERT_NO_FATAL_FAILURE(Section("127 x 76 UB 13"));
-    beam->Option_Check->click();
-    beam->cmdNext->click();
-    Udl(1, "0", "2", "2", "11.5");
-    Apply(1, {1});
-    loads->cmd_Next->click();
+    ASSERT_NO_FATAL_FAILURE(ToTheEffectiveLengths(true, true, {"1.5", "4", "4", "2"}, "11.5"));
     TCantLHFrm* left = Forms.CantLHFrm;
     ASSERT_TRUE(Widget(left)->isVisible()) << ::testing::PrintToString(dialogs_->messages());
 
@@ -597,16 +603,7 @@ TEST_F(UnitsWhileOpen, TheEffectiveLengthWindowsFollowTheLengthUnitAndCommitTheL
 // span are six spaces of 6 / 6 = 1.00 m, shown as 1000 in mm, the five up to the last support
 // committed as 1000 mm each.
 TEST_F(UnitsWhileOpen, EveryRestraintSpaceOfTheOpenIntervalPanelFollowsTheLengthUnit) {
-    Prefs(kDefaultButtons);
-    Defaults(-1);
-    NewBeam(2, false, false);
-    Lengths({"6", "4"});
-    ASSERT_NO_FATAL_FAILURE(Section("127 x 76 UB 13"));
-    beam->Option_Check->click();
-    beam->cmdNext->click();
-    Udl(1, "0", "2", "2", "10");
-    Apply(1, {1});
-    loads->cmd_Next->click();
+    ASSERT_NO_FATAL_FAILURE(ToTheEffectiveLengths(false, false, {"6", "4"}, "10"));
     TSpanFrm* span = Forms.SpanFrm;
     ASSERT_TRUE(Widget(span)->isVisible()) << ::testing::PrintToString(dialogs_->messages());
     span->Option_Full->click();
