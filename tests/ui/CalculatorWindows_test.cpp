@@ -14,6 +14,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSpinBox>
 #include <gtest/gtest.h>
 
@@ -232,7 +233,9 @@ TEST_F(FormsTest, WindAndTubeWindowsKeepTheirBoxWidthsAndSize) {
 // As made: timber C14 (the list's item "   C14"), single, wet, major axis, with C14's single-member values (E
 // 4600, bending 4.1, shear 0.6, compression 5.2 N/mm^2), K8 1.0 and the wet factors (K1 1.02, K2 0.8 for E
 // and bending, 0.9 shear, 0.6 axial); wind area 1, S1 1, open country, under 2 years; the new steel tube;
-// General for both durations; every other box, list and value empty.
+// General for both durations; every other box, list and value empty. The timber, wind and steel windows
+// and the duration dialog (as it shows) open in the middle of the screen: the top left is half the room left
+// around them.
 TEST_F(FormsTest, CalculatorsOpenWithTheirFirstChoicesAndEmptyBoxes) {
     const auto checked = [](const QWidget* w, const char* name) {
         const auto* r = w->findChild<QRadioButton*>(QString::fromLatin1(name));
@@ -319,6 +322,15 @@ TEST_F(FormsTest, CalculatorsOpenWithTheirFirstChoicesAndEmptyBoxes) {
             EXPECT_FALSE(checked(r.window, name)) << window << " " << name;
         for (const auto& [name, want] : r.texts)
             EXPECT_EQ(text(r.window, name), want) << window << " " << name;
+    }
+    ShowForm(Forms.DurationFrm); // the dialog centres itself as it shows
+    for (const QWidget* w :
+         {static_cast<const QWidget*>(Forms.TimberFrm), static_cast<const QWidget*>(Forms.WindFrm),
+          static_cast<const QWidget*>(Forms.KX_CapFrm), static_cast<const QWidget*>(Forms.DurationFrm)}) {
+        const QRect s = w->screen()->geometry();
+        EXPECT_EQ(w->pos(),
+                  QPoint(s.x() + (s.width() - w->width()) / 2, s.y() + (s.height() - w->height()) / 2))
+            << w->objectName().toStdString();
     }
 }
 
