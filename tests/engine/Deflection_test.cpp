@@ -158,4 +158,48 @@ TEST_F(DeflectionTest, AbsentCantileversWhoseLengthsTheJobKeepsGetNoDeflection) 
     }
 }
 
+TEST_F(DeflectionTest, AOneMillimetreCantileverStillDeflects) {
+    // 6300 N at the tip of a 1 mm cantilever beside a 1000 span, EI = 210000 x 1e4 = 2.1e9:
+    // own bending W Lc^3 / 3EI plus the support rotation W Lc L / 3EI times Lc, both downward:
+    // W Lc^2 (Lc + L) / 3EI = 6300 x 1 x 1001 / 6.3e9 = 1.0010e-3 mm.
+    const double Lc = 1, L = 1000, W = 6300, EI = 210000 * 1e4, theta = W * Lc * L / (3 * EI);
+    const double tipDeflection = W * Lc * Lc * (Lc + L) / (3 * EI);
+    EXPECT_NEAR(tipDeflection, 1.0010e-3, 1e-7);
+    for (bool left : {true, false}) {
+        BeamBuilder b = BeamBuilder().Section(210000, 1e4);
+        Solve(left ? b.LHCantilever(Lc).Spans({L}).Point(1, 0, W)
+                   : b.Spans({L}).RHCantilever(Lc).Point(1, 1001, W));
+        const auto& tip = left ? Eng.CantDeflectionPoints : Eng.CantDeflectionStore;
+        EXPECT_NEAR(tip[21], -tipDeflection, Tol(tipDeflection, kRel)) << left;
+        for (int q = 1; q <= 21; q += 4) {
+            const double x = (q - 1) * Lc / 20;
+            EXPECT_NEAR(tip[q], -(W * x * x * (3 * Lc - x) / (6 * EI) + theta * x), Tol(tipDeflection, kRel))
+                << left << " " << q;
+        }
+    }
+}
+
+TEST_F(DeflectionTest, ShearDeflectionTakesTheShearStiffnessOfTheFirstSpansRow) {
+    // The beam form shows and the analysis checks the GA of the first span's row; a beam file may
+    // hold other figures in the other members' rows. A central 10000 N on a 6000 span:
+    // W/2 x L/2 / GA = 5000 x 3000 / 8e7 = 0.1875 mm of shear deflection at midspan, whatever the
+    // other rows hold; two spans, the second unloaded, keep the same figure at the middle of the first.
+    const double GA = 8e7, W = 10000, shear = W / 2 * 3000 / GA;
+    EXPECT_NEAR(shear, 0.1875, 1e-12);
+    for (int spans : {1, 2}) {
+        BeamBuilder()
+            .EqualSpans(spans, 6000)
+            .Section(210000, 1e8, GA)
+            .ShearDeflection()
+            .Point(1, 3000, W)
+            .Commit();
+        for (int row = 0; row <= kRHCantRow; ++row)
+            if (row != 1) Model.SpanData[row][mfGA] = static_cast<float>(GA / 4);
+        SolveLoadcase(1);
+        FindDeflections(1);
+        EXPECT_NEAR(Eng.ShearDeflection[1][11], -shear, Tol(shear, kRel)) << spans;
+        EXPECT_NEAR(Eng.ShearDeflection[1][6], -shear / 2, Tol(shear, kRel)) << spans;
+    }
+}
+
 } // namespace
