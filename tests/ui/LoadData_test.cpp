@@ -88,6 +88,9 @@ TEST_F(LoadDataFrmTest, EveryControlReadAndShownThroughItsBindingAndNamed) {
 }
 
 TEST_F(LoadDataFrmTest, RowsLaidOutAndReachedFromCode) {
+    // A new window shows loadcase 1, the first of the five.
+    EXPECT_EQ(w->Edit_Case->text(), "1");
+    EXPECT_EQ(std::pair(w->Edit_Case->minimum(), w->Edit_Case->maximum()), std::pair(1, 5));
     // Row 17 is 40 high, the others 35, from 240 down; the length caption 119 below the picture.
     for (auto [n, top, height] : {std::tuple{16, 765, 35}, {17, 800, 40}, {18, 840, 35}, {50, 1960, 35}})
         EXPECT_EQ(w->Row(n).Panel->geometry(), QRect(10, top, 745, height)) << n;
