@@ -164,6 +164,9 @@ TEST_F(CantileverTest, OpenRestoresTheUserValueAndTheShowAsksWithIt) {
     // Shown again: nothing newly chosen, nothing asked.
     CantFormShow(L, left);
     EXPECT_EQ(dialogs->shown.size(), 1u);
+    // Chosen from code while it stands chosen, the user value is not asked for again.
+    CheckCantOption(L, left, coEdit);
+    EXPECT_EQ(dialogs->shown.size(), 1u);
 
     CantClear(L, left);
     EXPECT_TRUE(left.Option == (Arr<bool, 0, 10>{}) && left.lbl_Le.empty());
@@ -229,6 +232,10 @@ TEST_F(CantileverTest, PicturesChooseTheirOptionAndShowTheRestraint) {
     EXPECT_TRUE(left.Option[coEndBoth]);
     CantPictureClick(R, right, 2);
     EXPECT_TRUE(right.Option[coSupportBoth]);
+    // The right form's seventh picture chooses nothing.
+    const CantControls before = right;
+    EXPECT_NO_THROW(CantPictureClick(R, right, 7));
+    EXPECT_EQ(right, before);
 
     // Lateral and torsional restraint: a yellow prop and a red collar on the grey ground.
     DrawRestraintPicture(canvas, 90, 60, coSupportBoth);
