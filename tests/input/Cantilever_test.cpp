@@ -172,6 +172,17 @@ TEST_F(CantileverTest, OpenRestoresTheUserValueAndTheShowAsksWithIt) {
     EXPECT_TRUE(left.Option == (Arr<bool, 0, 10>{}) && left.lbl_Le.empty());
     EXPECT_TRUE(Work.EffLengthWork[0][0] == 0 && Work.EffLengthTextWork[0] == "" &&
                 Work.CantLHOptsWork == TCantOpt{});
+
+    // A job whose stored choice defines no factor (a loading alone) shows no length, whatever
+    // length it stored with it.
+    Model.CantLHOpts = TCantOpt{};
+    Model.CantLHOpts[coNormal] = 1;
+    Model.EffLength[0][0] = 4500;
+    Model.EffLengthText[0] = "3.00 L";
+    CantRestoreFromCommitted(L, left);
+    CantFormShow(L, left);
+    EXPECT_EQ(Labels(left), (Texts{"", "0.0"})); // zero in four figures
+    EXPECT_EQ(Work.EffLengthWork[0][0], 0.0f);
 }
 
 // After Open the first show carries the file's choice (3.0 L: lateral support, free end, normal
