@@ -18,6 +18,7 @@
 
 #include "BindingRoundTrip.h"
 #include "FormsFixture.h"
+#include "OnScreen.h"
 #include "WiringTables.h"
 #include "foundation/Units.h"
 #include "foundation/ui/Preferences.h"
@@ -123,6 +124,25 @@ TEST_F(LoadDataFrmTest, RowsLaidOutAndReachedFromCode) {
     EXPECT_FALSE(w->Row(50).Panel->isHidden());
     w->Edit_Case->setValue(6);
     EXPECT_EQ(w->Edit_Case->value(), 5);
+}
+
+// Each drawing of the beam picture reaches the screen: a load applied, and the committed beam drawn
+// on it again as the beam form's commit does, its second span lengthened from 4 m to 6 m.
+TEST_F(LoadDataFrmTest, EachDrawingOfTheBeamPictureReachesTheScreen) {
+    EXPECT_TRUE(kxtest::ShownAsDrawn(w->Image_Beam));
+    QImage before = w->Image_Beam->Picture.copy();
+    w->Row(2).OptionP->setChecked(true);
+    w->Row(2).Edit_PL->setText("5");
+    w->Row(2).Edit_Dist->setText("6");
+    w->Row(2).Check->click();
+    EXPECT_NE(w->Image_Beam->Picture, before);
+    EXPECT_TRUE(kxtest::ShownAsDrawn(w->Image_Beam));
+    before = w->Image_Beam->Picture.copy();
+    Model.SpanData[2][mfL] = 6000;
+    Model.BeamLength = 9000;
+    w->DrawLoadFormBeam();
+    EXPECT_NE(w->Image_Beam->Picture, before);
+    EXPECT_TRUE(kxtest::ShownAsDrawn(w->Image_Beam));
 }
 
 TEST_F(LoadDataFrmTest, NextLeadsToTheEffectiveLengthsOrStaysOnARefusal) {
