@@ -171,7 +171,7 @@ TEST_F(CantileverTest, OpenRestoresTheUserValueAndTheShowAsksWithIt) {
     CantClear(L, left);
     EXPECT_TRUE(left.Option == (Arr<bool, 0, 10>{}) && left.lbl_Le.empty());
     EXPECT_TRUE(Work.EffLengthWork[0][0] == 0 && Work.EffLengthTextWork[0] == "" &&
-                Work.CantLHOptsWork == TCantOpt{});
+                Work.CantLHOptsWork == TCantOpt{} && Work.EffLengthMemberLengthWork[0] == 0);
 
     // A job whose stored choice defines no factor (a loading alone) shows no length, whatever
     // length it stored with it.

@@ -291,6 +291,8 @@ TEST_F(FormsTest, TheHeadingsNotesAndValueBoxesOfTheInputWindowsStandAsDesigned)
         EXPECT_EQ(note->palette().color(QPalette::WindowText), QColor(Qt::blue)) << i;
     }
     EXPECT_EQ(editor->cmd_ok->y(), gridBottom + 8 + 40);
+    // Its references column 35 wide, not as wide as its numbers would make it.
+    EXPECT_EQ(editor->Grid->verticalHeader()->width(), 35);
     // Its hidden marker panel holds the width the editor takes on a screen under 800 pixels wide.
     EXPECT_EQ(editor->Panel1->geometry(), QRect(0, 0, 790, 4));
     EXPECT_TRUE(editor->Panel1->isHidden());

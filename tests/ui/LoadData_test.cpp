@@ -16,6 +16,8 @@
 #include <QSpinBox>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "BindingRoundTrip.h"
 #include "FormsFixture.h"
 #include "OnScreen.h"
@@ -117,10 +119,14 @@ TEST_F(LoadDataFrmTest, RowsLaidOutAndReachedFromCode) {
     EXPECT_FALSE(w->Row(1).OptionP->isChecked() || w->Row(1).Check->isChecked());
     EXPECT_TRUE(w->Row(1).Edit_PL->text().isEmpty());
 
-    // "Expand": all fifty rows scroll above the commands, the window no taller than the form.
+    // "Expand": all fifty rows scroll above the commands, the window no taller than the form. A
+    // window the user made shorter is laid out again: as tall as the form, or the screen's room
+    // less 40 when that is less.
+    w->resize(w->width(), 300);
     w->Button4->click();
     EXPECT_EQ(w->Content->height(), 2130 - 65);
     EXPECT_LE(w->height(), w->screen()->availableGeometry().height());
+    EXPECT_EQ(w->height(), std::min(2130, w->screen()->availableGeometry().height() - 40));
     EXPECT_FALSE(w->Row(50).Panel->isHidden());
     w->Edit_Case->setValue(6);
     EXPECT_EQ(w->Edit_Case->value(), 5);
