@@ -164,11 +164,25 @@ TEST_F(CantileverTest, OpenRestoresTheUserValueAndTheShowAsksWithIt) {
     // Shown again: nothing newly chosen, nothing asked.
     CantFormShow(L, left);
     EXPECT_EQ(dialogs->shown.size(), 1u);
+    // Chosen from code while it stands chosen, the user value is not asked for again.
+    CheckCantOption(L, left, coEdit);
+    EXPECT_EQ(dialogs->shown.size(), 1u);
 
     CantClear(L, left);
     EXPECT_TRUE(left.Option == (Arr<bool, 0, 10>{}) && left.lbl_Le.empty());
     EXPECT_TRUE(Work.EffLengthWork[0][0] == 0 && Work.EffLengthTextWork[0] == "" &&
-                Work.CantLHOptsWork == TCantOpt{});
+                Work.CantLHOptsWork == TCantOpt{} && Work.EffLengthMemberLengthWork[0] == 0);
+
+    // A job whose stored choice defines no factor (a loading alone) shows no length, whatever
+    // length it stored with it.
+    Model.CantLHOpts = TCantOpt{};
+    Model.CantLHOpts[coNormal] = 1;
+    Model.EffLength[0][0] = 4500;
+    Model.EffLengthText[0] = "3.00 L";
+    CantRestoreFromCommitted(L, left);
+    CantFormShow(L, left);
+    EXPECT_EQ(Labels(left), (Texts{"", "0.0"})); // zero in four figures
+    EXPECT_EQ(Work.EffLengthWork[0][0], 0.0f);
 }
 
 // After Open the first show carries the file's choice (3.0 L: lateral support, free end, normal
@@ -229,6 +243,10 @@ TEST_F(CantileverTest, PicturesChooseTheirOptionAndShowTheRestraint) {
     EXPECT_TRUE(left.Option[coEndBoth]);
     CantPictureClick(R, right, 2);
     EXPECT_TRUE(right.Option[coSupportBoth]);
+    // The right form's seventh picture chooses nothing.
+    const CantControls before = right;
+    EXPECT_NO_THROW(CantPictureClick(R, right, 7));
+    EXPECT_EQ(right, before);
 
     // Lateral and torsional restraint: a yellow prop and a red collar on the grey ground.
     DrawRestraintPicture(canvas, 90, 60, coSupportBoth);
@@ -260,6 +278,61 @@ TEST_F(CantileverTest, PicturesChooseTheirOptionAndShowTheRestraint) {
         for (const auto& l : canvas.lines())
             if (l.color == colors::Red) collars.push_back({l.x1, l.y1, l.x2, l.y2});
         EXPECT_EQ(collars, expected) << field;
+    }
+}
+
+// Every stroke of each restraint picture, 90 x 60, beam line y = 60 / 2 = 30, support at x = 22,
+// free end at x = 90 - 12 = 78: the grey ground, the white beam from x = 6 (pen 3), the support's
+// triangle from 2 below the beam to its base 14 below, 8 either side; a lateral prop 12 above the
+// beam, 12 wide, standing down to 3 above it (yellow, pen 2); a collar 10 x 12 (red); and at a free
+// tip a load arrow from 18 above the beam to 3 above it, barbs 4 across and 5 up (yellow).
+TEST_F(CantileverTest, RestraintPicturesDrawEveryStroke) {
+    // The shared description names no yellow: the props and arrows are named here.
+    const auto describe = [](const RecordingCanvas::Item& i) {
+        std::string d = kxtest::Describe(i);
+        const std::string other = "another colour";
+        if (i.color == colors::Yellow && d.find(other) != std::string::npos)
+            d.replace(d.find(other), other.size(), "yellow");
+        return d;
+    };
+    const Texts ground = {"fill (0,0,90,60) grey", "line (6,30)-(78,30) white 3",
+                          "line (22,32)-(14,44) white 1", "line (14,44)-(30,44) white 1",
+                          "line (30,44)-(22,32) white 1"};
+    const auto prop = [](int x) {
+        const auto s = [](int v) { return std::to_string(v); };
+        return Texts{"line (" + s(x - 6) + ",18)-(" + s(x + 6) + ",18) yellow 2",
+                     "line (" + s(x) + ",18)-(" + s(x) + ",27) yellow 2"};
+    };
+    const auto collar = [](int x, bool whole) {
+        const auto s = [](int v) { return std::to_string(v); };
+        Texts t = {"line (" + s(x - 5) + ",36)-(" + s(x - 5) + ",24) red 1",
+                   "line (" + s(x - 5) + ",24)-(" + s(x + 5) + ",24) red 1"};
+        if (whole)
+            t.insert(t.end(), {"line (" + s(x + 5) + ",24)-(" + s(x + 5) + ",36) red 1",
+                               "line (" + s(x + 5) + ",36)-(" + s(x - 5) + ",36) red 1"});
+        return t;
+    };
+    const Texts arrow = {"line (78,12)-(78,27) yellow 1", "line (78,27)-(74,22) yellow 1",
+                         "line (78,27)-(82,22) yellow 1"};
+    const auto join = [&](std::initializer_list<Texts> parts) {
+        Texts all = ground;
+        for (const Texts& p : parts)
+            all.insert(all.end(), p.begin(), p.end());
+        return all;
+    };
+    for (auto [field, expected] : {std::pair{coSupportLateral, join({prop(22)})},
+                                   {coSupportPartial, join({collar(22, false)})},
+                                   {coSupportBoth, join({prop(22), collar(22, true)})},
+                                   {coEndFree, join({arrow})},
+                                   {coEndTop, join({prop(78)})},
+                                   {coEndTorsion, join({collar(78, true)})},
+                                   {coEndBoth, join({prop(78), collar(78, true)})}}) {
+        canvas.items.clear();
+        DrawRestraintPicture(canvas, 90, 60, field);
+        Texts drawn;
+        for (const auto& i : canvas.items)
+            drawn.push_back(describe(i));
+        EXPECT_EQ(drawn, expected) << field;
     }
 }
 

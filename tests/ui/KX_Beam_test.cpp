@@ -30,6 +30,7 @@
 
 #include "BindingRoundTrip.h"
 #include "FormsFixture.h"
+#include "OnScreen.h"
 #include "WiringTables.h"
 #include "app/Forms.h"
 #include "engine/AnalysedJob.h"
@@ -215,6 +216,20 @@ TEST_F(BeamWindow, TypedLengthsFollowTheTicksFillTheMemberGridAndAreSketched) {
     EXPECT_EQ(w->Edit_Spans->value(), 20);
     EXPECT_EQ(Work.WorkSpanCount, 20);
     EXPECT_EQ(w->Grid_Spans->columnCount(), 21);
+}
+
+// Each drawing of the sketch reaches the screen: a length typed, another, File New clearing it.
+TEST_F(BeamWindow, EachDrawingOfTheSketchReachesTheScreen) {
+    w->Edit_Spans->setValue(2);
+    EXPECT_TRUE(kxtest::ShownAsDrawn(w->Image_Beam));
+    for (auto [col, length] : {std::pair{1, "3"}, {2, "4"}}) {
+        const QImage before = w->Image_Beam->Picture.copy();
+        typeLength(col, length);
+        EXPECT_NE(w->Image_Beam->Picture, before) << col;
+        EXPECT_TRUE(kxtest::ShownAsDrawn(w->Image_Beam)) << col;
+    }
+    Forms.IndexFrm->New1->trigger();
+    EXPECT_TRUE(kxtest::ShownAsDrawn(w->Image_Beam));
 }
 
 TEST_F(BeamWindow, NextRefusedKeepsTheFormAndFileNewResetsIt) {

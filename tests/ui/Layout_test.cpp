@@ -291,6 +291,14 @@ TEST_F(FormsTest, TheHeadingsNotesAndValueBoxesOfTheInputWindowsStandAsDesigned)
         EXPECT_EQ(note->palette().color(QPalette::WindowText), QColor(Qt::blue)) << i;
     }
     EXPECT_EQ(editor->cmd_ok->y(), gridBottom + 8 + 40);
+    // Its references column 35 wide, not as wide as its numbers would make it, the numbers centred;
+    // its headings at the left of their columns.
+    EXPECT_EQ(editor->Grid->verticalHeader()->width(), 35);
+    EXPECT_EQ(editor->Grid->verticalHeader()->defaultAlignment(), Qt::AlignCenter);
+    EXPECT_EQ(editor->Grid->horizontalHeader()->defaultAlignment(), Qt::AlignLeft | Qt::AlignVCenter);
+    // Its hidden marker panel holds the width the editor takes on a screen under 800 pixels wide.
+    EXPECT_EQ(editor->Panel1->geometry(), QRect(0, 0, 790, 4));
+    EXPECT_TRUE(editor->Panel1->isHidden());
 
     // The beam form's value boxes stand white on their grey groups, shown empty or not.
     TKX_BeamFrm* beam = Forms.KX_BeamFrm;

@@ -16,8 +16,11 @@
 #include <QSpinBox>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "BindingRoundTrip.h"
 #include "FormsFixture.h"
+#include "OnScreen.h"
 #include "WiringTables.h"
 #include "foundation/Units.h"
 #include "foundation/ui/Preferences.h"
@@ -88,6 +91,9 @@ TEST_F(LoadDataFrmTest, EveryControlReadAndShownThroughItsBindingAndNamed) {
 }
 
 TEST_F(LoadDataFrmTest, RowsLaidOutAndReachedFromCode) {
+    // A new window shows loadcase 1, the first of the five.
+    EXPECT_EQ(w->Edit_Case->text(), "1");
+    EXPECT_EQ(std::pair(w->Edit_Case->minimum(), w->Edit_Case->maximum()), std::pair(1, 5));
     // Row 17 is 40 high, the others 35, from 240 down; the length caption 119 below the picture.
     for (auto [n, top, height] : {std::tuple{16, 765, 35}, {17, 800, 40}, {18, 840, 35}, {50, 1960, 35}})
         EXPECT_EQ(w->Row(n).Panel->geometry(), QRect(10, top, 745, height)) << n;
@@ -113,13 +119,36 @@ TEST_F(LoadDataFrmTest, RowsLaidOutAndReachedFromCode) {
     EXPECT_FALSE(w->Row(1).OptionP->isChecked() || w->Row(1).Check->isChecked());
     EXPECT_TRUE(w->Row(1).Edit_PL->text().isEmpty());
 
-    // "Expand": all fifty rows scroll above the commands, the window no taller than the form.
+    // "Expand": all fifty rows scroll above the commands, the window no taller than the form. A
+    // window the user made shorter is laid out again: as tall as the form, or the screen's room
+    // less 40 when that is less.
+    w->resize(w->width(), 300);
     w->Button4->click();
     EXPECT_EQ(w->Content->height(), 2130 - 65);
     EXPECT_LE(w->height(), w->screen()->availableGeometry().height());
+    EXPECT_EQ(w->height(), std::min(2130, w->screen()->availableGeometry().height() - 40));
     EXPECT_FALSE(w->Row(50).Panel->isHidden());
     w->Edit_Case->setValue(6);
     EXPECT_EQ(w->Edit_Case->value(), 5);
+}
+
+// Each drawing of the beam picture reaches the screen: a load applied, and the committed beam drawn
+// on it again as the beam form's commit does, its second span lengthened from 4 m to 6 m.
+TEST_F(LoadDataFrmTest, EachDrawingOfTheBeamPictureReachesTheScreen) {
+    EXPECT_TRUE(kxtest::ShownAsDrawn(w->Image_Beam));
+    QImage before = w->Image_Beam->Picture.copy();
+    w->Row(2).OptionP->setChecked(true);
+    w->Row(2).Edit_PL->setText("5");
+    w->Row(2).Edit_Dist->setText("6");
+    w->Row(2).Check->click();
+    EXPECT_NE(w->Image_Beam->Picture, before);
+    EXPECT_TRUE(kxtest::ShownAsDrawn(w->Image_Beam));
+    before = w->Image_Beam->Picture.copy();
+    Model.SpanData[2][mfL] = 6000;
+    Model.BeamLength = 9000;
+    w->DrawLoadFormBeam();
+    EXPECT_NE(w->Image_Beam->Picture, before);
+    EXPECT_TRUE(kxtest::ShownAsDrawn(w->Image_Beam));
 }
 
 TEST_F(LoadDataFrmTest, NextLeadsToTheEffectiveLengthsOrStaysOnARefusal) {

@@ -167,6 +167,12 @@ TEST_F(SectionMenus, ADraggedRowKeepsItsOwnExactValues) {
         EXPECT_EQ(saved[r.at].PermMoment, r.was.PermMoment) << r.at;
     }
     EXPECT_TRUE(dialogs_->messages().empty());
+
+    // A cell shown anew with a plain text keeps no exact value of the figure it showed before.
+    const std::string shown = g->Cell(2, 1);
+    g->ShowCell(2, 1, ShownText(shown));
+    EXPECT_EQ(g->CellShown(2, 1), ShownText(shown));
+    EXPECT_FALSE(g->CellShown(2, 1).HasValue());
 }
 
 TEST_F(SectionMenus, TheEditorShowsItsControlsAndOkAndSaveEachDoTheirOwn) {

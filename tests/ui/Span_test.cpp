@@ -17,6 +17,7 @@
 
 #include "BindingRoundTrip.h"
 #include "FormsFixture.h"
+#include "OnScreen.h"
 #include "WiringTables.h"
 #include "app/Forms.h"
 #include "engine/BeamBuilder.h"
@@ -143,6 +144,22 @@ TEST_F(SpanFrmTest, ButtonsSpinnersAndTheIntervalGridReachTheirHandlers) {
     EXPECT_EQ(w->Image_Spans->Picture.pixelColor(25 + FloatToInt(8000 * 719.0f / 9000), 30), QColor(Qt::red));
     w->cmd_Back->click();
     EXPECT_TRUE(Forms.LoadDataFrm->isVisible() && !w->isVisible());
+}
+
+// Each drawing of the two pictures reaches the screen: the interval panel opened, a space typed,
+// the panel closed with the restraints marked on the beam sketch.
+TEST_F(SpanFrmTest, EveryDrawingOfThePicturesReachesTheScreen) {
+    intervals(3);
+    EXPECT_TRUE(kxtest::ShownAsDrawn(w->Image_IntSpan));
+    EXPECT_TRUE(kxtest::ShownAsDrawn(w->Image_Spans));
+    const QImage before = w->Image_IntSpan->Picture.copy();
+    w->Grid_Int->item(1, 1)->setText(QStringLiteral("1"));
+    EXPECT_NE(w->Image_IntSpan->Picture, before);
+    EXPECT_TRUE(kxtest::ShownAsDrawn(w->Image_IntSpan));
+    w->cmd_OK->click();
+    EXPECT_TRUE(kxtest::ShownAsDrawn(w->Image_Spans));
+    w->DrawSpanSketch();
+    EXPECT_TRUE(kxtest::ShownAsDrawn(w->Image_Spans));
 }
 
 // The beam sketch carries the beam's length under it, 5 + 4 m = "Length = 9.00 m"; showing the

@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -763,6 +764,22 @@ TEST_F(UnitsWhileOpen, ATimberSizeShownInAnotherUnitIsTheSizeTyped) {
     EXPECT_FLOAT_EQ(Model.TimberWidthSaved, 47.5f);
     EXPECT_FLOAT_EQ(Model.TimberDepthSaved, 147.5f);
     EXPECT_NEAR(Model.SpanData[1][mfIxx] / 12702477.0, 1, 1e-4);
+}
+
+// The beam form's sketch labels each span and the whole length in the length unit: a change of it
+// draws the sketch again, "3.00 m" becoming "9.84 ft" (3000 / 304.8 = 9.8425).
+TEST_F(UnitsWhileOpen, TheBeamFormsSketchIsDrawnAgainInTheNewLengthUnit) {
+    Prefs(kDefaultButtons);
+    Defaults(-1);
+    NewBeam(2, false, false);
+    Lengths({"3", "4"});
+    const QImage inMetres = beam->Image_Beam->Picture.copy();
+    Prefs({"Option_L_ft"});
+    const QImage inFeet = beam->Image_Beam->Picture.copy();
+    EXPECT_NE(inFeet, inMetres);
+    beam->Grid_SpansKeyUp(); // the sketch of the grid as it now stands
+    EXPECT_EQ(beam->Image_Beam->Picture, inFeet);
+    EXPECT_FLOAT_EQ(Work.WorkBeamLength, 7000.0f); // 3 + 4 m, whatever unit shows it
 }
 
 } // namespace
