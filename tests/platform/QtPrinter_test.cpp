@@ -68,3 +68,26 @@ TEST(QtPrinter, WithoutAPrinterTheReportGoesToThePdfChosenAndACancelEndsQuietly)
     EXPECT_TRUE(QString(info.readAllStandardOutput()).contains(QRegularExpression("Pages:\\s+1\n"))) << pdf;
     EXPECT_TRUE(dialogs->messages().empty());
 }
+
+TEST(QtPrinter, ASecondDocumentWhilePrintingIsRefusedAndTheFirstGoesOn) {
+    TempDir dir;
+    const std::string pdf = dir.path("report.pdf");
+    QtPrinter p(pdf);
+    p.BeginDoc();
+    p.canvas().TextOut(0, 0, "page one");
+    p.NewPage();
+    try {
+        p.BeginDoc();
+        ADD_FAILURE() << "a second document was begun";
+    } catch (const std::runtime_error& e) {
+        EXPECT_STREQ(e.what(), "Printing in progress");
+    }
+    EXPECT_TRUE(p.Printing());
+    EXPECT_EQ(p.PageNumber(), 2);
+    p.canvas().TextOut(0, 0, "page two");
+    p.EndDoc();
+    QProcess info;
+    info.start("pdfinfo", {QString::fromStdString(pdf)});
+    info.waitForFinished(20000);
+    EXPECT_TRUE(QString(info.readAllStandardOutput()).contains(QRegularExpression("Pages:\\s+2\n"))) << pdf;
+}
