@@ -132,3 +132,32 @@ TEST(RecordingPrinter, KeepsEachPageOfAnA4DocumentAndNoPageOutsideIt) {
     EXPECT_EQ(std::pair(p.PageWidth(), p.PageHeight()), std::pair(4961, 7016)); // A4 at 600 dpi
     EXPECT_THROW(p.NewPage(), std::runtime_error);
 }
+
+// The recording canvas measures text by a fixed advance, three quarters of the font's size per
+// character, and a line as four thirds of it; the layout tests work their positions out from these.
+TEST(RecordingCanvas, MeasuresTextByAFixedAdvanceOfTheFontInUse) {
+    struct Row {
+        int points, pixels; // the font set: in points when pixels is 0
+        const char* text;
+        int width, height;
+    };
+    // clang-format off
+    const Row rows[] = {
+        {-1, 0, "abcd", 24, 10}, // the canvas's own 8 points: 4*8*3/4 = 24, 8*4/3 = 10
+        {12, 0, "ab",   18, 16}, // 2*12*3/4 = 18, 12*4/3 = 16
+        {0,  0, "abc",  18, 10}, // no size: 8 taken, 3*8*3/4 = 18
+        {0,  1, "abcd",  3,  1}, // 1 pixel: 4*1*3/4 = 3, 1*4/3 = 1
+        {0, 40, "x",    30, 53}, // 1*40*3/4 = 30, 40*4/3 = 53
+        {0, 40, "",      0, 53},
+    };
+    // clang-format on
+    for (const Row& r : rows) {
+        RecordingCanvas c;
+        if (r.pixels > 0)
+            c.SetFontPixelHeight(r.pixels);
+        else if (r.points >= 0)
+            c.SetFontSize(r.points);
+        EXPECT_EQ(c.TextWidth(r.text), r.width) << r.points << "pt " << r.pixels << "px " << r.text;
+        EXPECT_EQ(c.TextHeight(r.text), r.height) << r.points << "pt " << r.pixels << "px " << r.text;
+    }
+}
