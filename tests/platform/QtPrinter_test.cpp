@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <tuple>
 
 #include "TempDir.h"
 #include "platform/BinaryIO.h"
@@ -69,11 +70,19 @@ TEST(QtPrinter, WithoutAPrinterTheReportGoesToThePdfChosenAndACancelEndsQuietly)
     EXPECT_TRUE(dialogs->messages().empty());
 }
 
-TEST(QtPrinter, ASecondDocumentWhilePrintingIsRefusedAndTheFirstGoesOn) {
+TEST(QtPrinter, ThePageIsA4At600DpiAndASecondDocumentWhilePrintingIsRefused) {
     TempDir dir;
     const std::string pdf = dir.path("report.pdf");
     QtPrinter p(pdf);
+    // A4 at 600 dots per inch before and after printing:
+    // 210 / 25.4 * 600 = 4960.6 -> 4961; 297 / 25.4 * 600 = 7015.7 -> 7016.
+    const auto page = [&] { return std::tuple(p.DpiX(), p.DpiY(), p.PageWidth(), p.PageHeight()); };
+    const auto a4 = std::tuple(600, 600, 4961, 7016);
+    EXPECT_EQ(page(), a4);
     p.BeginDoc();
+    // The PDF's own page is A4 in whole points, 595 x 842: 595 / 72 * 600 = 4958.3 -> 4958,
+    // 842 / 72 * 600 = 7016.7 -> 7017.
+    EXPECT_EQ(page(), std::tuple(600, 600, 4958, 7017));
     p.canvas().TextOut(0, 0, "page one");
     p.NewPage();
     try {
@@ -86,6 +95,7 @@ TEST(QtPrinter, ASecondDocumentWhilePrintingIsRefusedAndTheFirstGoesOn) {
     EXPECT_EQ(p.PageNumber(), 2);
     p.canvas().TextOut(0, 0, "page two");
     p.EndDoc();
+    EXPECT_EQ(page(), a4);
     QProcess info;
     info.start("pdfinfo", {QString::fromStdString(pdf)});
     info.waitForFinished(20000);
