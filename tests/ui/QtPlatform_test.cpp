@@ -148,6 +148,28 @@ TEST(QtCanvas, DrawsLinesFillsAndTextOnAnImageThatSurvivesAsPng) {
     EXPECT_GT(yellow, 20) << "text drawn in the font colour";
 }
 
+// A font of no size, or less, is drawn at the smallest there is: 1 pixel, or 1 point.
+TEST(QtCanvas, AFontOfNoSizeIsTheSmallest) {
+    QImage img = MakeScreenImage(20, 20);
+    QtCanvas c(&img);
+    const std::string text(60, 'M');
+    const auto pixels = [&](int px) {
+        c.SetFontPixelHeight(px);
+        return std::pair(c.TextWidth(text), c.TextHeight(text));
+    };
+    const auto points = [&](int pt) {
+        c.SetFontSize(pt);
+        return std::pair(c.TextWidth(text), c.TextHeight(text));
+    };
+    for (int none : {0, -3}) {
+        EXPECT_EQ(pixels(none), pixels(1)) << none;
+        EXPECT_EQ(points(none), points(1)) << none;
+    }
+    EXPECT_LT(pixels(1).first, pixels(2).first);
+    EXPECT_LT(points(1).first, points(2).first);
+    c.End();
+}
+
 TEST(QtPrinter, PrintsTwoA4PagesToAPdfThatReadsBack) {
     TempDir dir;
     const std::string pdf = dir.path("report.pdf");
