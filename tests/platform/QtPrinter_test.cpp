@@ -79,6 +79,7 @@ TEST(QtPrinter, ThePageIsA4At600DpiAndASecondDocumentWhilePrintingIsRefused) {
     const auto page = [&] { return std::tuple(p.DpiX(), p.DpiY(), p.PageWidth(), p.PageHeight()); };
     const auto a4 = std::tuple(600, 600, 4961, 7016);
     EXPECT_EQ(page(), a4);
+    EXPECT_THROW(p.canvas(), std::runtime_error) << "not printing: no page to draw on";
     p.BeginDoc();
     // The PDF's own page is A4 in whole points, 595 x 842: 595 / 72 * 600 = 4958.3 -> 4958,
     // 842 / 72 * 600 = 7016.7 -> 7017.
@@ -96,6 +97,12 @@ TEST(QtPrinter, ThePageIsA4At600DpiAndASecondDocumentWhilePrintingIsRefused) {
     p.canvas().TextOut(0, 0, "page two");
     p.EndDoc();
     EXPECT_EQ(page(), a4);
+    try {
+        p.canvas();
+        ADD_FAILURE() << "a canvas after the document ended";
+    } catch (const std::runtime_error& e) {
+        EXPECT_STREQ(e.what(), "Printer is not printing");
+    }
     QProcess info;
     info.start("pdfinfo", {QString::fromStdString(pdf)});
     info.waitForFinished(20000);

@@ -148,6 +148,53 @@ TEST(QtCanvas, DrawsLinesFillsAndTextOnAnImageThatSurvivesAsPng) {
     EXPECT_GT(yellow, 20) << "text drawn in the font colour";
 }
 
+// With a solid brush, text stands on a box of the brush colour exactly its width and height; with a
+// clear one, on what was there. A new canvas has a solid white brush and black text.
+TEST(QtCanvas, TextStandsOnABoxOfTheBrushColourOnlyWhenTheBrushIsSolid) {
+    QImage img = MakeScreenImage(200, 60);
+    img.fill(Qt::black);
+    QtCanvas c(&img);
+    c.SetFontSize(9);
+    const std::string text = "MMMM";
+    const int w = c.TextWidth(text), h = c.TextHeight(text);
+    ASSERT_TRUE(w > 20 && w < 90 && h > 8 && h < 25) << w << " x " << h;
+    c.TextOut(10, 5, text); // the new canvas's brush and font colour
+    c.SetBrushStyle(BrushStyle::Clear);
+    c.SetFontColor(colors::Yellow);
+    c.TextOut(10, 32, text);
+    c.SetBrushStyle(BrushStyle::Solid);
+    c.SetBrushColor(colors::Red);
+    c.SetFontColor(colors::Black);
+    c.TextOut(105, 5, text);
+    c.End();
+    // Pixels of each colour in the box of the text at (x, y).
+    const auto count = [&](int x, int y, const QColor& colour) {
+        int n = 0;
+        for (int j = y; j < y + h; ++j)
+            for (int i = x; i < x + w; ++i)
+                n += img.pixelColor(i, j) == colour;
+        return n;
+    };
+    const QColor black(0, 0, 0), white(255, 255, 255), red(255, 0, 0), yellow(255, 255, 0);
+    const int area = w * h;
+    EXPECT_GT(count(10, 5, white), area / 2);
+    EXPECT_GT(count(10, 5, black), 10) << "black text";
+    EXPECT_GT(count(105, 5, red), area / 2);
+    EXPECT_GT(count(105, 5, black), 10) << "black text";
+    EXPECT_EQ(count(10, 32, white) + count(10, 32, red), 0);
+    EXPECT_GT(count(10, 32, black), area / 2) << "clear: the black beneath shows";
+    EXPECT_GT(count(10, 32, yellow), 10);
+    // The boxes end at the text's width and height.
+    for (const auto& [x, y] : {std::pair(10, 5), std::pair(105, 5)}) {
+        EXPECT_NE(img.pixelColor(x, y), black) << x;
+        EXPECT_NE(img.pixelColor(x + w - 1, y + h - 1), black) << x;
+        EXPECT_EQ(img.pixelColor(x - 1, y), black) << x;
+        EXPECT_EQ(img.pixelColor(x, y - 1), black) << x;
+        EXPECT_EQ(img.pixelColor(x + w, y), black) << x;
+        EXPECT_EQ(img.pixelColor(x, y + h), black) << x;
+    }
+}
+
 // A font of no size, or less, is drawn at the smallest there is: 1 pixel, or 1 point.
 TEST(QtCanvas, AFontOfNoSizeIsTheSmallest) {
     QImage img = MakeScreenImage(20, 20);
