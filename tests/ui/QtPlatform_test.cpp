@@ -152,11 +152,17 @@ TEST(QtCanvas, DrawsLinesFillsAndTextOnAnImageThatSurvivesAsPng) {
 // clear one, on what was there. A new canvas has a solid white brush and black text.
 TEST(QtCanvas, TextStandsOnABoxOfTheBrushColourOnlyWhenTheBrushIsSolid) {
     QImage img = MakeScreenImage(200, 60);
+    // A screen of 96 dots per inch each way: 3780 dots per metre * 0.0254 = 96.01; so 9 points are
+    // 9 / 72 * 96 = 12 pixels.
+    EXPECT_EQ(std::pair(img.logicalDpiX(), img.logicalDpiY()), std::pair(96, 96));
     img.fill(Qt::black);
     QtCanvas c(&img);
-    c.SetFontSize(9);
     const std::string text = "MMMM";
+    c.SetFontPixelHeight(12);
+    const auto twelvePixels = std::pair(c.TextWidth(text), c.TextHeight(text));
+    c.SetFontSize(9);
     const int w = c.TextWidth(text), h = c.TextHeight(text);
+    EXPECT_EQ(std::pair(w, h), twelvePixels);
     ASSERT_TRUE(w > 20 && w < 90 && h > 8 && h < 25) << w << " x " << h;
     c.TextOut(10, 5, text); // the new canvas's brush and font colour
     c.SetBrushStyle(BrushStyle::Clear);
