@@ -11,6 +11,8 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <tuple>
 
 #include "TempDir.h"
 
@@ -160,4 +162,65 @@ TEST(RecordingCanvas, MeasuresTextByAFixedAdvanceOfTheFontInUse) {
         EXPECT_EQ(c.TextWidth(r.text), r.width) << r.points << "pt " << r.pixels << "px " << r.text;
         EXPECT_EQ(c.TextHeight(r.text), r.height) << r.points << "pt " << r.pixels << "px " << r.text;
     }
+}
+
+// Each drawing operation is recorded with the pen, brush or font it was drawn in, from the canvas's
+// own (black pen 1 wide, white brush, black 8-point Arial) to those set since.
+TEST(RecordingCanvas, RecordsEachOperationWithTheStateItWasDrawnIn) {
+    using Op = RecordingCanvas::Op;
+    RecordingCanvas c;
+    c.MoveTo(1, 2);
+    c.LineTo(3, 4);
+    c.TextOut(7, 8, "Span");
+    c.FillRect({1, 2, 30, 40});
+    c.SetPenColor(colors::Red);
+    c.SetPenWidth(3);
+    c.LineTo(5, 6);
+    c.SetFontName("Courier");
+    c.SetFontPixelHeight(20);
+    c.SetFontBold(true);
+    c.SetFontColor(colors::Blue);
+    c.TextOutPath(9, 10, "/tmp/b\xc3\xa9");
+    c.SetFontSize(11);
+    c.TextOut(11, 12, "x");
+    c.SetBrushColor(colors::Yellow);
+    c.FillRect({5, 6, 7, 8});
+    struct Want {
+        Op op;
+        int x1, y1, x2, y2;
+        const char* text;
+        Color color;
+        int width;
+        const char* font;
+        int points, pixels;
+        bool bold, path;
+    };
+    // clang-format off
+    const Want want[] = {
+        {Op::Line, 1, 2, 3, 4,     "",         colors::Black,  1, "",        0,  0,  false, false},
+        {Op::Text, 7, 8, 7, 8,     "Span",     colors::Black,  1, "Arial",   8,  0,  false, false},
+        {Op::Fill, 1, 2, 30, 40,   "",         colors::White,  1, "",        0,  0,  false, false},
+        {Op::Line, 3, 4, 5, 6,     "",         colors::Red,    3, "",        0,  0,  false, false},
+        {Op::Text, 9, 10, 9, 10,   "/tmp/b\xc3\xa9", colors::Blue, 1, "Courier", 0, 20, true, true},
+        {Op::Text, 11, 12, 11, 12, "x",        colors::Blue,   1, "Courier", 11, 0,  true,  false},
+        {Op::Fill, 5, 6, 7, 8,     "",         colors::Yellow, 1, "",        0,  0,  false, false},
+    };
+    // clang-format on
+    ASSERT_EQ(c.items.size(), std::size(want));
+    for (std::size_t i = 0; i < std::size(want); ++i) {
+        const auto& it = c.items[i];
+        const Want& w = want[i];
+        EXPECT_EQ(std::tuple(it.op, it.x1, it.y1, it.x2, it.y2, it.text, it.width, it.font, it.fontSize,
+                             it.fontPixels, it.bold, it.path),
+                  std::tuple(w.op, w.x1, w.y1, w.x2, w.y2, std::string(w.text), w.width, std::string(w.font),
+                             w.points, w.pixels, w.bold, w.path))
+            << i;
+        EXPECT_TRUE(it.color == w.color) << i;
+    }
+    EXPECT_EQ(c.lines().size(), 2u);
+    EXPECT_EQ(c.texts().size(), 3u);
+    EXPECT_EQ(c.texts()[2].text, "x");
+    EXPECT_TRUE(c.hasText("Span") && !c.hasText("Spa"));
+    EXPECT_EQ(std::tuple(c.penWidth(), c.fontSize(), c.fontName()),
+              std::tuple(3, 11, std::string("Courier")));
 }
