@@ -201,8 +201,9 @@ TEST(QtCanvas, TextStandsOnABoxOfTheBrushColourOnlyWhenTheBrushIsSolid) {
     }
 }
 
-// A font of no size, or less, is drawn at the smallest there is: 1 pixel, or 1 point.
-TEST(QtCanvas, AFontOfNoSizeIsTheSmallest) {
+// A new canvas's font, and a font of no size, or less, drawn at the smallest there is: 1 pixel, or
+// 1 point.
+TEST(QtCanvas, ANewCanvasWritesInEightPointArialAndAFontOfNoSizeIsTheSmallest) {
     QImage img = MakeScreenImage(20, 20);
     QtCanvas c(&img);
     const std::string text(60, 'M');
@@ -214,6 +215,12 @@ TEST(QtCanvas, AFontOfNoSizeIsTheSmallest) {
         c.SetFontSize(pt);
         return std::pair(c.TextWidth(text), c.TextHeight(text));
     };
+    // A new canvas writes in 8-point Arial.
+    const auto fresh = std::pair(c.TextWidth(text), c.TextHeight(text));
+    c.SetFontName("Courier");
+    EXPECT_NE(points(8), fresh);
+    c.SetFontName("Arial");
+    EXPECT_EQ(points(8), fresh);
     for (int none : {0, -3}) {
         EXPECT_EQ(pixels(none), pixels(1)) << none;
         EXPECT_EQ(points(none), points(1)) << none;
