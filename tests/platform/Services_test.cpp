@@ -133,6 +133,27 @@ TEST(RecordingPrinter, KeepsEachPageOfAnA4DocumentAndNoPageOutsideIt) {
     EXPECT_TRUE(p.pages[0]->hasText("Page one") && p.pages[1]->texts().empty());
     EXPECT_EQ(std::pair(p.PageWidth(), p.PageHeight()), std::pair(4961, 7016)); // A4 at 600 dpi
     EXPECT_THROW(p.NewPage(), std::runtime_error);
+
+    // The next document starts afresh; a page starts with the pen and font the last one left.
+    p.BeginDoc();
+    EXPECT_EQ(p.PageNumber(), 1);
+    EXPECT_TRUE(p.Printing() && !p.ended && !p.aborted && p.pages[0]->items.empty());
+    p.canvas().SetFontName("Courier");
+    p.canvas().SetFontSize(11);
+    p.canvas().SetPenWidth(3);
+    p.canvas().TextOut(1, 1, "x");
+    p.NewPage();
+    EXPECT_TRUE(p.pages[1]->items.empty());
+    EXPECT_EQ(std::tuple(p.pages[1]->fontName(), p.pages[1]->fontSize(), p.pages[1]->penWidth()),
+              std::tuple(std::string("Courier"), 11, 3));
+    p.Abort();
+    EXPECT_TRUE(!p.Printing() && p.aborted && !p.ended);
+    EXPECT_THROW(p.EndDoc(), std::runtime_error);
+
+    // Each way its own resolution: 210 / 25.4 * 300 = 2480.3 -> 2480, 297 / 25.4 * 200 = 2338.6 -> 2339.
+    const RecordingPrinter q(300, 200);
+    EXPECT_EQ(std::tuple(q.DpiX(), q.DpiY(), q.PageWidth(), q.PageHeight()),
+              std::tuple(300, 200, 2480, 2339));
 }
 
 // The recording canvas measures text by a fixed advance, three quarters of the font's size per
