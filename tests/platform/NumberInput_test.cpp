@@ -89,13 +89,16 @@ TEST(NumberInput, ANumberTooLargeForADoubleIsToldFromOneTooSmallAndFromNoNumber)
         {"", 0},        {"abc", 0},        {"3", 0}};
     for (const auto& [text, sign] : rows)
         EXPECT_EQ(BeyondDoubleRange(text), sign) << text;
-    // Leading zeros do not raise the power of ten: 0...01e-400 is 1e-400, too small, not too large;
-    // 0...01e400 is 1e400, too large.
+    // Leading zeros do not raise the power of ten of the leading digit: 0...01e-400 is 1e-400, too small, not
+    // too large; 0...01e400 is 1e400, too large.
     const std::string zeros(500, '0');
     EXPECT_EQ(BeyondDoubleRange(zeros + "1e-400"), 0);
     EXPECT_EQ(BeyondDoubleRange("-" + zeros + "1e-400"), 0);
     EXPECT_EQ(BeyondDoubleRange(zeros + "1e400"), 1);
     EXPECT_EQ(BeyondDoubleRange(zeros + "." + zeros + "1e-400"), 0);
+    // Digits after the point do not raise it either: 1.0...0e-400 is 1e-400.
+    EXPECT_EQ(BeyondDoubleRange("1." + zeros + "e-400"), 0);
+    EXPECT_EQ(BeyondDoubleRange("-1." + zeros + "5e-400"), 0);
 }
 
 // Whole numbers at the ends of the int range, and numbers at the ends of a double's range.
