@@ -139,6 +139,10 @@ TEST(QtCanvas, DrawsLinesFillsAndTextOnAnImageThatSurvivesAsPng) {
     EXPECT_EQ(back.pixelColor(20, 10), QColor(255, 0, 0)) << "fill includes its top-left";
     EXPECT_EQ(back.pixelColor(39, 29), QColor(255, 0, 0));
     EXPECT_EQ(back.pixelColor(40, 30), QColor(0, 0, 0)) << "and excludes its bottom-right";
+    EXPECT_EQ(back.pixelColor(40, 20), QColor(0, 0, 0)) << "its right edge";
+    EXPECT_EQ(back.pixelColor(30, 30), QColor(0, 0, 0)) << "its bottom edge";
+    EXPECT_EQ(back.pixelColor(19, 20), QColor(0, 0, 0)) << "its left edge";
+    EXPECT_EQ(back.pixelColor(30, 9), QColor(0, 0, 0)) << "its top edge";
     int yellow = 0;
     for (int y = 15; y < 45; ++y)
         for (int x = 60; x < 140; ++x) {
