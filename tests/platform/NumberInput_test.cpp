@@ -99,6 +99,9 @@ TEST(NumberInput, ANumberTooLargeForADoubleIsToldFromOneTooSmallAndFromNoNumber)
     // Digits after the point do not raise it either: 1.0...0e-400 is 1e-400.
     EXPECT_EQ(BeyondDoubleRange("1." + zeros + "e-400"), 0);
     EXPECT_EQ(BeyondDoubleRange("-1." + zeros + "5e-400"), 0);
+    // A leading 1 just after the point: 0.1e400 is 1e399, too large.
+    EXPECT_EQ(BeyondDoubleRange("0.1e400"), 1);
+    EXPECT_EQ(BeyondDoubleRange("-.1e400"), -1);
 }
 
 // Whole numbers at the ends of the int range, and numbers at the ends of a double's range.
