@@ -4,6 +4,8 @@
 
 #include <climits>
 #include <optional>
+#include <string>
+#include <string_view>
 #include <tuple>
 #include <utility>
 
@@ -63,6 +65,12 @@ TEST(NumberInput, OneGrammarReadByEachPolicy) {
             EXPECT_THROW(ReadNumber(r.text, NumberPolicy::RefusedWhenNotANumber), ConvertError);
         EXPECT_EQ(TryReadWholeNumber(r.text), r.whole);
     }
+    // An empty text with no storage behind it at all.
+    EXPECT_EQ(TryReadNumber(std::string_view(), NumberPolicy::LeadingNumber), no);
+    EXPECT_EQ(TryReadNumber(std::string_view(), NumberPolicy::ZeroWhenNotANumber), no);
+    EXPECT_EQ(TryReadNumber(std::string_view(), NumberPolicy::RefusedWhenNotANumber), 0.0);
+    EXPECT_EQ(TryReadWholeNumber(std::string_view()), std::nullopt);
+    EXPECT_EQ(BeyondDoubleRange(std::string_view()), 0);
     // The refusal quotes the text as typed.
     try {
         ReadNumber(" 3,5", NumberPolicy::RefusedWhenNotANumber);
@@ -81,6 +89,19 @@ TEST(NumberInput, ANumberTooLargeForADoubleIsToldFromOneTooSmallAndFromNoNumber)
         {"", 0},        {"abc", 0},        {"3", 0}};
     for (const auto& [text, sign] : rows)
         EXPECT_EQ(BeyondDoubleRange(text), sign) << text;
+    // Leading zeros do not raise the power of ten of the leading digit: 0...01e-400 is 1e-400, too small, not
+    // too large; 0...01e400 is 1e400, too large.
+    const std::string zeros(500, '0');
+    EXPECT_EQ(BeyondDoubleRange(zeros + "1e-400"), 0);
+    EXPECT_EQ(BeyondDoubleRange("-" + zeros + "1e-400"), 0);
+    EXPECT_EQ(BeyondDoubleRange(zeros + "1e400"), 1);
+    EXPECT_EQ(BeyondDoubleRange(zeros + "." + zeros + "1e-400"), 0);
+    // Digits after the point do not raise it either: 1.0...0e-400 is 1e-400.
+    EXPECT_EQ(BeyondDoubleRange("1." + zeros + "e-400"), 0);
+    EXPECT_EQ(BeyondDoubleRange("-1." + zeros + "5e-400"), 0);
+    // A leading 1 just after the point: 0.1e400 is 1e399, too large.
+    EXPECT_EQ(BeyondDoubleRange("0.1e400"), 1);
+    EXPECT_EQ(BeyondDoubleRange("-.1e400"), -1);
 }
 
 // Whole numbers at the ends of the int range, and numbers at the ends of a double's range.

@@ -8,6 +8,8 @@
 
 #include <fstream>
 #include <functional>
+#include <optional>
+#include <string>
 
 #include "TempDir.h"
 #include "app/ProgramState.h"
@@ -65,6 +67,51 @@ TEST(QtDialogs, OpenTakesOnlyAFileThatIsThere) {
         }
         d->close();
         QApplication::processEvents();
+    }
+}
+
+// Open and Save run their dialog to its end: a cancel is no choice, a name typed and accepted is
+// the file chosen (Save adding the default extension to a name without one).
+TEST(QtDialogs, OpenAndSaveGiveTheFileChosenInTheDialogAndNothingOnCancel) {
+    ResetProgramState();
+    TempDir dir;
+    std::ofstream(dir.path("beam.kxf")) << "beam";
+    QtDialogs dialogs;
+    struct Row {
+        bool save;
+        const char* typed; // null: cancelled
+        std::optional<std::string> chosen;
+    };
+    const Row rows[] = {
+        {false, nullptr, std::nullopt},
+        {false, "beam.kxf", dir.path("beam.kxf")},
+        {true, nullptr, std::nullopt},
+        {true, "new", dir.path("new.kxf")},
+    };
+    for (const Row& r : rows) {
+        int shown = 0;
+        QTimer poll;
+        poll.setInterval(10);
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (!d || !d->isVisible()) return;
+            ++shown;
+            if (!r.typed) {
+                d->reject();
+                return;
+            }
+            auto* name = d->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            ASSERT_NE(name, nullptr);
+            name->setText(QString::fromUtf8(r.typed));
+            static_cast<QDialog*>(d)->accept();
+        });
+        poll.start();
+        const std::optional<std::string> got =
+            r.save ? dialogs.SaveFile("Save", "Beam files|*.kxf", dir.dir(), "", "kxf")
+                   : dialogs.OpenFile("Open", "Beam files|*.kxf|All files|*", dir.dir());
+        poll.stop();
+        EXPECT_EQ(got, r.chosen) << r.save << " " << (r.typed ? r.typed : "cancel");
+        EXPECT_EQ(shown, 1) << r.save << " " << (r.typed ? r.typed : "cancel");
     }
 }
 

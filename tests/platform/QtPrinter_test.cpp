@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <tuple>
 
 #include "TempDir.h"
 #include "platform/BinaryIO.h"
@@ -67,4 +68,43 @@ TEST(QtPrinter, WithoutAPrinterTheReportGoesToThePdfChosenAndACancelEndsQuietly)
     info.waitForFinished(20000);
     EXPECT_TRUE(QString(info.readAllStandardOutput()).contains(QRegularExpression("Pages:\\s+1\n"))) << pdf;
     EXPECT_TRUE(dialogs->messages().empty());
+}
+
+TEST(QtPrinter, ThePageIsA4At600DpiAndASecondDocumentWhilePrintingIsRefused) {
+    TempDir dir;
+    const std::string pdf = dir.path("report.pdf");
+    QtPrinter p(pdf);
+    // A4 at 600 dots per inch before and after printing:
+    // 210 / 25.4 * 600 = 4960.6 -> 4961; 297 / 25.4 * 600 = 7015.7 -> 7016.
+    const auto page = [&] { return std::tuple(p.DpiX(), p.DpiY(), p.PageWidth(), p.PageHeight()); };
+    const auto a4 = std::tuple(600, 600, 4961, 7016);
+    EXPECT_EQ(page(), a4);
+    EXPECT_THROW(p.canvas(), std::runtime_error) << "not printing: no page to draw on";
+    p.BeginDoc();
+    // The PDF's own page is A4 in whole points, 595 x 842: 595 / 72 * 600 = 4958.3 -> 4958,
+    // 842 / 72 * 600 = 7016.7 -> 7017.
+    EXPECT_EQ(page(), std::tuple(600, 600, 4958, 7017));
+    p.canvas().TextOut(0, 0, "page one");
+    p.NewPage();
+    try {
+        p.BeginDoc();
+        ADD_FAILURE() << "a second document was begun";
+    } catch (const std::runtime_error& e) {
+        EXPECT_STREQ(e.what(), "Printing in progress");
+    }
+    EXPECT_TRUE(p.Printing());
+    EXPECT_EQ(p.PageNumber(), 2);
+    p.canvas().TextOut(0, 0, "page two");
+    p.EndDoc();
+    EXPECT_EQ(page(), a4);
+    try {
+        p.canvas();
+        ADD_FAILURE() << "a canvas after the document ended";
+    } catch (const std::runtime_error& e) {
+        EXPECT_STREQ(e.what(), "Printer is not printing");
+    }
+    QProcess info;
+    info.start("pdfinfo", {QString::fromStdString(pdf)});
+    info.waitForFinished(20000);
+    EXPECT_TRUE(QString(info.readAllStandardOutput()).contains(QRegularExpression("Pages:\\s+2\n"))) << pdf;
 }

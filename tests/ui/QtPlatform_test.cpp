@@ -139,6 +139,10 @@ TEST(QtCanvas, DrawsLinesFillsAndTextOnAnImageThatSurvivesAsPng) {
     EXPECT_EQ(back.pixelColor(20, 10), QColor(255, 0, 0)) << "fill includes its top-left";
     EXPECT_EQ(back.pixelColor(39, 29), QColor(255, 0, 0));
     EXPECT_EQ(back.pixelColor(40, 30), QColor(0, 0, 0)) << "and excludes its bottom-right";
+    EXPECT_EQ(back.pixelColor(40, 20), QColor(0, 0, 0)) << "its right edge";
+    EXPECT_EQ(back.pixelColor(30, 30), QColor(0, 0, 0)) << "its bottom edge";
+    EXPECT_EQ(back.pixelColor(19, 20), QColor(0, 0, 0)) << "its left edge";
+    EXPECT_EQ(back.pixelColor(30, 9), QColor(0, 0, 0)) << "its top edge";
     int yellow = 0;
     for (int y = 15; y < 45; ++y)
         for (int x = 60; x < 140; ++x) {
@@ -146,6 +150,88 @@ TEST(QtCanvas, DrawsLinesFillsAndTextOnAnImageThatSurvivesAsPng) {
             if (p.red() > 200 && p.green() > 200 && p.blue() < 80) ++yellow;
         }
     EXPECT_GT(yellow, 20) << "text drawn in the font colour";
+}
+
+// With a solid brush, text stands on a box of the brush colour exactly its width and height; with a
+// clear one, on what was there. A new canvas has a solid white brush and black text.
+TEST(QtCanvas, TextStandsOnABoxOfTheBrushColourOnlyWhenTheBrushIsSolid) {
+    QImage img = MakeScreenImage(200, 60);
+    // A screen of 96 dots per inch each way: 3780 dots per metre * 0.0254 = 96.01; so 9 points are
+    // 9 / 72 * 96 = 12 pixels.
+    EXPECT_EQ(std::pair(img.logicalDpiX(), img.logicalDpiY()), std::pair(96, 96));
+    img.fill(Qt::black);
+    QtCanvas c(&img);
+    const std::string text = "MMMM";
+    c.SetFontPixelHeight(12);
+    const auto twelvePixels = std::pair(c.TextWidth(text), c.TextHeight(text));
+    c.SetFontSize(9);
+    const int w = c.TextWidth(text), h = c.TextHeight(text);
+    EXPECT_EQ(std::pair(w, h), twelvePixels);
+    ASSERT_TRUE(w > 20 && w < 90 && h > 8 && h < 25) << w << " x " << h;
+    c.TextOut(10, 5, text); // the new canvas's brush and font colour
+    c.SetBrushStyle(BrushStyle::Clear);
+    c.SetFontColor(colors::Yellow);
+    c.TextOut(10, 32, text);
+    c.SetBrushStyle(BrushStyle::Solid);
+    c.SetBrushColor(colors::Red);
+    c.SetFontColor(colors::Black);
+    c.TextOut(105, 5, text);
+    c.End();
+    // Pixels of each colour in the box of the text at (x, y).
+    const auto count = [&](int x, int y, const QColor& colour) {
+        int n = 0;
+        for (int j = y; j < y + h; ++j)
+            for (int i = x; i < x + w; ++i)
+                n += img.pixelColor(i, j) == colour;
+        return n;
+    };
+    const QColor black(0, 0, 0), white(255, 255, 255), red(255, 0, 0), yellow(255, 255, 0);
+    const int area = w * h;
+    EXPECT_GT(count(10, 5, white), area / 2);
+    EXPECT_GT(count(10, 5, black), 10) << "black text";
+    EXPECT_GT(count(105, 5, red), area / 2);
+    EXPECT_GT(count(105, 5, black), 10) << "black text";
+    EXPECT_EQ(count(10, 32, white) + count(10, 32, red), 0);
+    EXPECT_GT(count(10, 32, black), area / 2) << "clear: the black beneath shows";
+    EXPECT_GT(count(10, 32, yellow), 10);
+    // The boxes end at the text's width and height.
+    for (const auto& [x, y] : {std::pair(10, 5), std::pair(105, 5)}) {
+        EXPECT_NE(img.pixelColor(x, y), black) << x;
+        EXPECT_NE(img.pixelColor(x + w - 1, y + h - 1), black) << x;
+        EXPECT_EQ(img.pixelColor(x - 1, y), black) << x;
+        EXPECT_EQ(img.pixelColor(x, y - 1), black) << x;
+        EXPECT_EQ(img.pixelColor(x + w, y), black) << x;
+        EXPECT_EQ(img.pixelColor(x, y + h), black) << x;
+    }
+}
+
+// A new canvas's font, and a font of no size, or less, drawn at the smallest there is: 1 pixel, or
+// 1 point.
+TEST(QtCanvas, ANewCanvasWritesInEightPointArialAndAFontOfNoSizeIsTheSmallest) {
+    QImage img = MakeScreenImage(20, 20);
+    QtCanvas c(&img);
+    const std::string text(60, 'M');
+    const auto pixels = [&](int px) {
+        c.SetFontPixelHeight(px);
+        return std::pair(c.TextWidth(text), c.TextHeight(text));
+    };
+    const auto points = [&](int pt) {
+        c.SetFontSize(pt);
+        return std::pair(c.TextWidth(text), c.TextHeight(text));
+    };
+    // A new canvas writes in 8-point Arial.
+    const auto fresh = std::pair(c.TextWidth(text), c.TextHeight(text));
+    c.SetFontName("Courier");
+    EXPECT_NE(points(8), fresh);
+    c.SetFontName("Arial");
+    EXPECT_EQ(points(8), fresh);
+    for (int none : {0, -3}) {
+        EXPECT_EQ(pixels(none), pixels(1)) << none;
+        EXPECT_EQ(points(none), points(1)) << none;
+    }
+    EXPECT_LT(pixels(1).first, pixels(2).first);
+    EXPECT_LT(points(1).first, points(2).first);
+    c.End();
 }
 
 TEST(QtPrinter, PrintsTwoA4PagesToAPdfThatReadsBack) {
