@@ -336,6 +336,21 @@ TEST_F(LoadData, ApplyTicksAreKeptPerLoadcaseTheSelfWeightInAllFive) {
     EXPECT_EQ((std::pair{f.Edit_Case, LoadDataVars.WorkLoadcase}), (std::pair{5, 5}));
 }
 
+// A load changed while another loadcase is shown is stacked anew when its own loadcase is shown:
+// C retyped at 5 kN/m gives 3 + 5 = 8 at its start (A still runs there) and 5 at its end.
+TEST_F(LoadData, ALoadChangedInAnotherLoadcaseIsStackedAnewWhenItsLoadcaseIsShown) {
+    TypeLoadcaseOne();
+    ShowLoadcase(2);
+    Udl(4, "4", "3", "5", "5");
+    Udl(5, "0", "1", "1", "1");
+    Tick({5}); // reads every row
+    ASSERT_EQ(Work.WorkLoads[4][lfW1], 5.0f);
+    canvas.items.clear();
+    ShowLoadcase(1);
+    EXPECT_EQ(Sums(1, {2, 4}), (Floats{3, 6, 8, 5}));
+    EXPECT_TRUE(canvas.hasText("(8.00)"));
+}
+
 TEST_F(LoadData, ClearEmptiesTheFormButKeepsTheSelfWeightLoadUnapplied) {
     SetRec(Work.WorkLoads[kSelfWeightRecord], kSelfWeight);
     TypeLoadcaseOne();

@@ -413,6 +413,22 @@ namespace {
 
 // Every family of the section menus, the last (Timber) included: its menu item, caption, code,
 // file, the group caption its loader shows and whether it may be code checked.
+// New after a beam was made on the form shows the form as the first New showed it: no group, no
+// section, no lengths, no ticks.
+TEST_F(SectionChoice, NewAfterAUsedFormShowsItAsTheFirstNewDid) {
+    const BeamFormControls asNew = f;
+    Pick("UB", 0);
+    ASSERT_EQ(f.lbl_Group, "Beam");
+    TypeBeam({"3", "4"}, "1.5", "1");
+    f.Check_GA = f.Check_LHF = f.Check_RHF = true;
+    f.Option_None = false, f.Option_Check = true;
+    f.Edit_L = "9";
+    ResetBeamForm(f);
+    BeamFormShow(f);
+    EXPECT_EQ(f.lbl_Group, "");
+    EXPECT_TRUE(f == asNew);
+}
+
 TEST_F(SectionChoice, EveryFamilyShowsItsOwnGroupAndFile) {
     const struct {
         const char *item, *caption, *code, *file, *group;
