@@ -296,6 +296,11 @@ TEST_F(LoadData, TypingGrowsTheRowsShownExpandShowsAllFiftyAndNewGoesBackToSix) 
     Model.FactoredLoadsFlag = -1; // no load-factor edit comes with a type
     Point(20, "1", "1");
     EXPECT_FALSE(f.Rows[20].Edit_LF.Visible);
+    // The last but one row typed shows the last: the form grows to 49 x 35 + 380 = 2095 px.
+    EXPECT_FALSE(f.Rows[50].Panel);
+    Point(49, "1", "1");
+    EXPECT_EQ((std::tuple{LoadDataVars.WorkRowsShown, f.Rows[50].Panel, f.Height}),
+              (std::tuple{49, true, 2095}));
     ExpandClicked(f);
     EXPECT_EQ(LoadDataVars.WorkRowsShown, 50);
     EXPECT_TRUE(f.Rows[50].Panel && f.Rows[50].Edit_Cover.Visible);
