@@ -323,6 +323,25 @@ TEST_F(SpanCoreTest, ShowRestoreAndClear) {
     EXPECT_EQ(spaces(3), "1.00 2.00 1.00 ");
 }
 
+// Clear (File New) after spans were chosen shows the form, when it shows again, as it shows after
+// Clear on a form never used; the closed interval panel keeps its headings until it opens again.
+TEST_F(SpanCoreTest, ClearAfterAUsedFormShowsItAsAFormNeverUsed) {
+    SpanControls unused;
+    SpanClear(unused, p);
+    SpanFormShow(unused, p);
+    choose(&SpanControls::Option_Dead, 2, true);
+    openIntervals(1, &SpanControls::Option_Equal, 3);
+    ASSERT_TRUE(CloseIntervalPanel(c, p));
+    SpanClear(c, p);
+    SpanFormShow(c, p);
+    c.lbl_Span = unused.lbl_Span;
+    c.Grid_Int.Show(0, 1, unused.Grid_Int.Shown(0, 1));
+    for (int col = 0; col < 7; ++col)
+        c.Grid_Int.Show(col, 0, unused.Grid_Int.Shown(col, 0));
+    c.Grid_Int.ColCount = unused.Grid_Int.ColCount;
+    EXPECT_TRUE(c == unused);
+}
+
 // The committed lengths as the steel check lists them.
 TEST_F(SpanCoreTest, AnalysedBeamListsTheEffectiveLengthsAtTheirResolution) {
     choose(&SpanControls::Option_Full, 1);
