@@ -190,10 +190,21 @@ TEST_F(JobGuardTest, NewAfterAnAnalysedJobShowsEveryFormAsTheFirstNewDid) {
         SpanFormShow(sc, sp);
         SpanControls span = sc;
         span.cmd_All_Enabled = false;
-        return std::tuple{f, lf.Rows, lf.Edit_Case, lf.Height, span};
+        const WorkingCopies& w = Work;
+        return std::tuple{f,
+                          lf.Rows,
+                          lf.Edit_Case,
+                          lf.Height,
+                          span,
+                          w.EffLengthWork,
+                          w.RestraintPosWork,
+                          w.EffLengthTextWork,
+                          w.EffLengthMemberLengthWork,
+                          w.SpanOptFullWork,
+                          w.SpanOptNotWork};
     };
     const auto first = shown();
-    straightRun({"3", "4"}, "1.5", "1", &SpanControls::Option_Not);
+    straightRun({"3", "4", "2"}, "1.5", "1", &SpanControls::Option_Not);
     udl(2, "1", "2", "5", 3);
     ASSERT_EQ(loadNext(), LoadRoute::CantLH);
     NewBeam(host);
