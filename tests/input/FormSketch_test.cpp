@@ -136,6 +136,10 @@ TEST_F(FormSketch, CantileverLabelsOnTheOtherFormsAndHugeOrMixedLengthsStayDrawa
     EXPECT_EQ(Describe(c.texts()[2]), "text (637,102) white 1.000 m");
     DrawSketchBeam(beamForm, kBeamFormSketch, beam, 753, 73, Model);
     EXPECT_FALSE(beamForm.hasText("0.00 m"));
+    // The span form's: Y = 65 div 2 - 2 = 30, labels 5 below; x = 25 div 2 - 22 = -10.
+    RecordingCanvas spanForm;
+    DrawSketchBeam(spanForm, kSpanFormSketch, beam, kSpansPictureW, kSpansPictureH, Model);
+    EXPECT_EQ(Describe(spanForm.texts()[0]), "text (-10,35) white 0.00 m");
 
     // Lengths far beyond any picture, of both signs, or beyond a single: coordinates are held.
     TypeBeam({"1e30", "2"});

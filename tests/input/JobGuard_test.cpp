@@ -179,6 +179,38 @@ protected:
     CantControls left, right;
 };
 
+// File New after an analysed job with loads in two loadcases shows the beam, load and span forms,
+// when they show again, as the first New showed them. The load form's self-weight frame follows
+// the section, which only the next beam commit sets; "Apply to all spans" keeps its state while
+// the span shown has no choice.
+TEST_F(JobGuardTest, NewAfterAnAnalysedJobShowsEveryFormAsTheFirstNewDid) {
+    const auto shown = [this] {
+        BeamFormShow(f);
+        LoadFormShow(lf, lpic);
+        SpanFormShow(sc, sp);
+        SpanControls span = sc;
+        span.cmd_All_Enabled = false;
+        const WorkingCopies& w = Work;
+        return std::tuple{f,
+                          lf.Rows,
+                          lf.Edit_Case,
+                          lf.Height,
+                          span,
+                          w.EffLengthWork,
+                          w.RestraintPosWork,
+                          w.EffLengthTextWork,
+                          w.EffLengthMemberLengthWork,
+                          w.SpanOptFullWork,
+                          w.SpanOptNotWork};
+    };
+    const auto first = shown();
+    straightRun({"3", "4", "2"}, "1.5", "1", &SpanControls::Option_Not);
+    udl(2, "1", "2", "5", 3);
+    ASSERT_EQ(loadNext(), LoadRoute::CantLH);
+    NewBeam(host);
+    EXPECT_TRUE(shown() == first);
+}
+
 TEST_F(JobGuardTest, AnalyseAfterACancelRefusesAMemberWhoseEffectiveLengthWasChosenForAnotherOne) {
     struct Case {
         const char* what;

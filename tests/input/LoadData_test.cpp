@@ -296,6 +296,11 @@ TEST_F(LoadData, TypingGrowsTheRowsShownExpandShowsAllFiftyAndNewGoesBackToSix) 
     Model.FactoredLoadsFlag = -1; // no load-factor edit comes with a type
     Point(20, "1", "1");
     EXPECT_FALSE(f.Rows[20].Edit_LF.Visible);
+    // The last but one row typed shows the last: the form grows to 49 x 35 + 380 = 2095 px.
+    EXPECT_FALSE(f.Rows[50].Panel);
+    Point(49, "1", "1");
+    EXPECT_EQ((std::tuple{LoadDataVars.WorkRowsShown, f.Rows[50].Panel, f.Height}),
+              (std::tuple{49, true, 2095}));
     ExpandClicked(f);
     EXPECT_EQ(LoadDataVars.WorkRowsShown, 50);
     EXPECT_TRUE(f.Rows[50].Panel && f.Rows[50].Edit_Cover.Visible);
@@ -334,6 +339,21 @@ TEST_F(LoadData, ApplyTicksAreKeptPerLoadcaseTheSelfWeightInAllFive) {
     EXPECT_EQ(f.Edit_Case, 1);
     ShowLoadcase(6);
     EXPECT_EQ((std::pair{f.Edit_Case, LoadDataVars.WorkLoadcase}), (std::pair{5, 5}));
+}
+
+// A load changed while another loadcase is shown is stacked anew when its own loadcase is shown:
+// C retyped at 5 kN/m gives 3 + 5 = 8 at its start (A still runs there) and 5 at its end.
+TEST_F(LoadData, ALoadChangedInAnotherLoadcaseIsStackedAnewWhenItsLoadcaseIsShown) {
+    TypeLoadcaseOne();
+    ShowLoadcase(2);
+    Udl(4, "4", "3", "5", "5");
+    Udl(5, "0", "1", "1", "1");
+    Tick({5}); // reads every row
+    ASSERT_EQ(Work.WorkLoads[4][lfW1], 5.0f);
+    canvas.items.clear();
+    ShowLoadcase(1);
+    EXPECT_EQ(Sums(1, {2, 4}), (Floats{3, 6, 8, 5}));
+    EXPECT_TRUE(canvas.hasText("(8.00)"));
 }
 
 TEST_F(LoadData, ClearEmptiesTheFormButKeepsTheSelfWeightLoadUnapplied) {

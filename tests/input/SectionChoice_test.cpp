@@ -413,6 +413,52 @@ namespace {
 
 // Every family of the section menus, the last (Timber) included: its menu item, caption, code,
 // file, the group caption its loader shows and whether it may be code checked.
+// New after a beam was committed shows the form as the first New showed it, and leaves the working
+// beam as that New left it: no group, section, lengths, ticks, couplers or timber size. (Entry 0 of
+// the property lines, their count, is written by every pick before a commit can read it.)
+TEST_F(SectionChoice, NewAfterAUsedFormShowsItAsTheFirstNewDid) {
+    const auto work = [] {
+        const WorkingCopies& w = Work;
+        Arr<std::string, 0, 50> lines = w.WorkSectionPropLines;
+        lines[0].clear();
+        return std::tuple{w.WorkBeamLength,
+                          w.WorkSectionShape,
+                          w.WorkMemberType,
+                          w.SectionFamily,
+                          w.WorkFlangeThickness,
+                          w.WorkWebThickness,
+                          lines,
+                          w.WorkSpanData,
+                          w.WorkSpanCount,
+                          w.WorkSupportType,
+                          w.WorkSupportStiffness,
+                          SectionChoiceVars.SectionFileName};
+    };
+    const BeamFormControls asNew = f;
+    const auto newWork = work();
+    Pick("UB", 0);
+    ASSERT_EQ(f.lbl_Group, "Beam");
+    TypeBeam({"3", "4"}, "1.5", "1");
+    f.Check_GA = f.Check_LHF = f.Check_RHF = true;
+    f.Option_None = false, f.Option_Check = true;
+    f.Edit_L = "9";
+    ASSERT_TRUE(Commit()) << ::testing::PrintToString(Messages());
+    // What a scaffold or timber section leaves on the form.
+    f.Check_LH_End_Sup = f.Check_Span_Sup = f.Check_RH_End_Sup = true;
+    f.Option_Forkhead = true, f.Option_Vert_Fixed = false;
+    f.lbl_GA = "1770";
+    f.List_TimProps = {"C16"};
+    f.Edit_Timber_W = "47";
+    f.Edit_Timber_H = "150";
+    Work.WorkSupportType[1] = supCouplerTop;
+    Work.WorkSupportStiffness[1] = 1.0f;
+    NewBeam(host);
+    BeamFormShow(f);
+    EXPECT_EQ(f.lbl_Group, "");
+    EXPECT_TRUE(f == asNew);
+    EXPECT_TRUE(work() == newWork);
+}
+
 TEST_F(SectionChoice, EveryFamilyShowsItsOwnGroupAndFile) {
     const struct {
         const char *item, *caption, *code, *file, *group;

@@ -13,7 +13,31 @@ namespace {
 
 using Texts = std::vector<std::string>;
 
-using Pictures = kxtest::SpanPictures;
+// The recording canvas that also keeps the brush each text was drawn with: a solid brush fills
+// the text's background.
+struct BrushRecordingCanvas : RecordingCanvas {
+    BrushStyle brush = BrushStyle::Solid;
+    std::vector<BrushStyle> textBrushes;
+    void SetBrushStyle(BrushStyle s) override {
+        brush = s;
+        RecordingCanvas::SetBrushStyle(s);
+    }
+    void TextOut(int x, int y, const std::string& text) override {
+        textBrushes.push_back(brush);
+        RecordingCanvas::TextOut(x, y, text);
+    }
+};
+
+// The span form's interval picture, recorded; the beam sketch is the window's.
+struct Pictures : SpanFormPictures {
+    BrushRecordingCanvas canvas;
+    void ClearSpanSketch() override {}
+    void DrawSpanSketch() override {}
+    void HighlightCurrentSpan() override {}
+    Canvas& IntervalCanvas() override { return canvas; }
+    int IntervalWidth() const override { return kIntSpanPictureW; }
+    int IntervalHeight() const override { return kIntSpanPictureH; }
+};
 
 using Option = bool SpanControls::*;
 
@@ -132,6 +156,8 @@ TEST_F(SpanCoreTest, EqualAndHalfEndIntervalsStoredInTwoHundredthsAndSketched) {
         texts.emplace_back(t.x1, t.y1, t.text);
     EXPECT_EQ(texts, (std::vector<std::tuple<int, int, std::string>>{
                          {144, 32, "1.67"}, {357, 32, "1.67"}, {570, 32, "1.66"}}));
+    // The lengths are written over the grey picture without a background of their own.
+    EXPECT_EQ(p.canvas.textBrushes, std::vector<BrushStyle>(3, BrushStyle::Clear));
     ASSERT_TRUE(CloseIntervalPanel(c, p));
     EXPECT_TRUE(c.Frame_Span_Visible);
     const TEffLengthRec& e = Work.EffLengthWork[1];
@@ -297,6 +323,25 @@ TEST_F(SpanCoreTest, ShowRestoreAndClear) {
     EXPECT_EQ(spaces(3), "1.00 2.00 1.00 ");
 }
 
+// Clear (File New) after spans were chosen shows the form, when it shows again, as it shows after
+// Clear on a form never used; the closed interval panel keeps its headings until it opens again.
+TEST_F(SpanCoreTest, ClearAfterAUsedFormShowsItAsAFormNeverUsed) {
+    SpanControls unused;
+    SpanClear(unused, p);
+    SpanFormShow(unused, p);
+    choose(&SpanControls::Option_Dead, 2, true);
+    openIntervals(1, &SpanControls::Option_Equal, 3);
+    ASSERT_TRUE(CloseIntervalPanel(c, p));
+    SpanClear(c, p);
+    SpanFormShow(c, p);
+    c.lbl_Span = unused.lbl_Span;
+    c.Grid_Int.Show(0, 1, unused.Grid_Int.Shown(0, 1));
+    for (int col = 0; col < 7; ++col)
+        c.Grid_Int.Show(col, 0, unused.Grid_Int.Shown(col, 0));
+    c.Grid_Int.ColCount = unused.Grid_Int.ColCount;
+    EXPECT_TRUE(c == unused);
+}
+
 // The committed lengths as the steel check lists them.
 TEST_F(SpanCoreTest, AnalysedBeamListsTheEffectiveLengthsAtTheirResolution) {
     choose(&SpanControls::Option_Full, 1);
@@ -345,6 +390,57 @@ TEST_F(SpanCoreTest, IntervalsChosenFirstOfferOneSupportAtMidSpan) {
     EXPECT_EQ((std::array{Work.EffLengthWork[1][1], Work.EffLengthWork[1][kIntervalCountField]}),
               (std::array{2500.0f, 1.0f}));
     EXPECT_EQ(slots(1, 1), "100 "); // 200 x 2500 / 5000
+}
+
+// A span of no length has no interval sketch: the picture is left as it was. A span of 1 mm is
+// drawn, its one support at half of it: 50 + 0.5 x 637 / 1 = 368.5, to the even 368; its length
+// label is not shown (only spans over 1 mm show it).
+TEST_F(SpanCoreTest, IntervalSketchOfASpanOfNoLengthDrawsNothingAndOfOneMillimetreIsDrawn) {
+    for (auto [L, marks] : {std::pair{0.0f, std::vector<int>{}}, {1.0f, std::vector<int>{368}}}) {
+        SCOPED_TRACE(L);
+        Model.SpanData[2][mfL] = L;
+        c = SpanControls{};
+        c.Edit_Span = 2;
+        c.Grid_Int.SetCell(1, 1, "0.0005");
+        p.canvas.items.clear();
+        DrawIntervalSketch(c, p);
+        std::vector<int> red;
+        for (const auto& l : p.canvas.lines())
+            if (l.color == colors::Red) red.push_back(l.x1);
+        EXPECT_EQ(red, marks);
+        EXPECT_EQ(p.canvas.items.empty(), L == 0);
+        EXPECT_FALSE(c.lbl_SpanL_Visible);
+    }
+}
+
+// Intervals that come with an opened job, the panel never shown, are checked by Next from the
+// first space on: a negative first space, or a first space that makes them longer together than
+// the 5 m span, is refused; 3 + 2 = 5 m is taken.
+TEST_F(SpanCoreTest, NextChecksEveryIntervalOfAJobOpenedWithThem) {
+    Model.SpanOptFull[2] = 1;
+    Model.EffLength[2][0] = 3400; // 0.85 x 4000
+    Model.EffLengthText[2] = "0.85L";
+    Model.EffLengthMemberLength[2] = 4000;
+    Model.SpanOptInt[1] = 1;
+    Model.EffLengthMemberLength[1] = 5000;
+    Model.EffLength[1][kIntervalCountField] = 2;
+    const std::tuple<float, float, Texts, SpanRoute> cases[] = {
+        {-1000, 2000, Texts{spanmsg::kNegative}, SpanRoute::Stay},
+        {4000, 1500, Texts{spanmsg::kSumExceeds}, SpanRoute::Stay},
+        {3000, 2000, Texts{}, SpanRoute::Analysis},
+    };
+    for (const auto& [first, second, messages, route] : cases) {
+        SCOPED_TRACE(first);
+        Model.EffLength[1][1] = first;
+        Model.EffLength[1][2] = second;
+        SpanRestoreFromCommitted();
+        c = SpanControls{};
+        SpanFormShow(c, p);
+        ASSERT_FALSE(c.Frame_Int_Visible);
+        dialogs->clear();
+        EXPECT_EQ(SpanNext(c, p), route);
+        EXPECT_EQ(Messages(), messages);
+    }
 }
 
 } // namespace
