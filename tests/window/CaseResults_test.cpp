@@ -244,6 +244,20 @@ TEST_F(CaseResultsTest, MemberLabelsFollowTheSpansLeftInTheLoadcase) {
             got.push_back(Txt.MemberLabel[1][s]);
         EXPECT_EQ(got, labels) << spans << " spans, released " << testing::PrintToString(released);
     }
+    // The most spans a beam has, on forkheads: the labels reach the RH cantilever's slot 26 and no
+    // further, with nothing released or with the RH end released (span 25 joins the RH label).
+    for (const int rhEnd : {0, -1}) {
+        Eng.ReleasedSupport[1].fill(0);
+        Eng.ReleasedSupport[1][kMaxSpans + 1] = rhEnd;
+        Model.SpanCount[0] = kMaxSpans;
+        Model.SupportType[1] = supForkhead;
+        Model.SpanData[kLHCantRow][mfExists] = 0.0f;
+        Model.SpanData[kRHCantRow][mfExists] = 1.0f;
+        ASSERT_NO_THROW(BuildMemberLabels()) << rhEnd;
+        EXPECT_EQ(Txt.MemberLabel[1][1], "1");
+        EXPECT_EQ(Txt.MemberLabel[1][24], "24");
+        EXPECT_EQ(Txt.MemberLabel[1][25], rhEnd == 0 ? "25" : "25 RHC") << rhEnd;
+    }
 
     // In the listing: four spans of 4000 on forkheads loaded on the end spans lift the middle
     // support, so the span summary (after supports 1 to 5 and span 1) and the span data (after the

@@ -321,6 +321,8 @@ TEST_F(KxfRefusal, FilesCutShortOrWithValuesBeyondTheirBoundsOrDamaged) {
         {24, 1 * 4, -1.0f, "member length"}, {24, (2 * 20 + 0) * 4, 0.5f, "Exists"},
         {26, (2 * 8 + 0) * 4, 2.86e20f, "load's kind"}, {26, (2 * 8 + 0) * 4, 0.5f, "load's kind"},
         {26, (2 * 8 + 6) * 4, 2.0f, "applied mark"}, {26, (2 * 8 + 6) * 4, -2.0f, "applied mark"},
+        // The same in the last loadcase (3 of 51 records of 8 fields): its first kind, its last mark.
+        {26, (2 * 51 * 8 + 0) * 4, 0.5f, "load's kind"}, {26, ((2 * 51 + 50) * 8 + 6) * 4, 2.0f, "applied mark"},
         // The last pass of each loop of the check: the RH end support, loadcase 5's RH cantilever
         // flag, the stress unit factor, the RH cantilever's row.
         {16, 25 * 8, 6, "SupportType"}, {22, 5 * 8 + 4, 2, "cantilever flag"}, {15, 8 * 4, 0.0f, "unit factor"},
