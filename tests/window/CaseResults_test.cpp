@@ -136,6 +136,27 @@ TEST_F(CaseResultsTest, LoadLinesListDistributedLoadsThenPointLoads) {
     ExpectLines(Txt.CaseLoadLines[1], "CaseResults", "load-lines");
 }
 
+// Each column of the loads part takes its decimals from its largest figure, here always that of
+// the first record; the second's figures alone would give 3 decimals. Rule 4: 10 m, 45 kN/m and
+// 10 m give 2, 120 kN/m and 150 kN give 1.
+TEST_F(CaseResultsTest, LoadColumnsTakeTheirDecimalsFromTheFirstRecordToo) {
+    Commit(BeamBuilder()
+               .Spans({10000, 10000})
+               .Distributed(1, 10000, 120, 45, 10000)
+               .Distributed(1, 1000, 2, 3, 1000)
+               .Point(2, 12000, 150000)
+               .Point(2, 500, 2000));
+    AnalyseBeam(host);
+    ASSERT_TRUE(dialogs->messages().empty());
+    const std::tuple<int, int, const char*> rows[] = {
+        {1, 8, "  1    10.00        120.0          45.00         10.00      1.000"},
+        {1, 9, "  2     1.00          2.0           3.00          1.00      1.000"},
+        {2, 12, "  1   150.0          12.00          1.000"},
+        {2, 13, "  2     2.0           0.50          1.000"}};
+    for (const auto& [lc, line, text] : rows)
+        EXPECT_EQ(Txt.CaseLoadLines[lc][line].str(), text) << "loadcase " << lc << " line " << line;
+}
+
 // A committed two-span beam with both cantilevers whose loadcase 1 results are set by hand.
 void SetHandResults() {
     Model.SpanCount[0] = Model.SpanCount[1] = 2;
