@@ -208,6 +208,36 @@ TEST_F(CaseResultsTest, SupportLinesSpanSummaryAndSpanDataStandInTheirColumns) {
     }
 }
 
+// A member's column takes its decimals from its largest figure also when that stands at the
+// member's first point: the shear and the hogging moment at the LH support of an end span, the
+// deflection at the tip of the LH cantilever. The points after the first alone would give 3
+// decimals (below 10 kN, 21 kNm and 10 mm); 123.456 kN and -500 kNm give 2 by rule 5, 25 mm 2
+// by rule 4.
+TEST_F(CaseResultsTest, SpanDataDecimalsCountTheFirstPointOfEachMember) {
+    Commit(BeamBuilder().Spans({5000, 4000}));
+    SetHandResults();
+    Eng.ShearForce[1][1] = 123456;
+    Eng.BendingMoment[1][1] = -5e8;
+    for (int p = 0; p < kDeflectionPoints; ++p)
+        Eng.CantDeflectionPoints[Eng.CantDeflectionPoints.low + p] = p == 0 ? 25.0f : 0.4 * p;
+    BuildCaseResultsText();
+    auto block = [](const char* title) {
+        int at = 1;
+        while (at < 1000 && Txt.CaseListing[1][at] != title)
+            ++at;
+        return at;
+    };
+    const int lhc = block("LHC"), span = block(" Span 1");
+    // Points at 15, 29, 43 and 57; a twentieth of 5000 mm is 0.250 m, of 1500 mm 0.075 m.
+    const std::tuple<int, const char*> rows[] = {
+        {span + 3, "  1          0.000       123.46       -500.00         -0.50"},
+        {span + 4, "  2          0.250         9.00          2.00         -1.00"},
+        {lhc + 3, "  1          0.000         0.000         0.000        25.00"},
+        {lhc + 4, "  2          0.075         0.000         0.000         0.40"}};
+    for (const auto& [line, text] : rows)
+        EXPECT_EQ(Txt.CaseListing[1][line].str(), text) << line - span;
+}
+
 // Distances are kept from one span data to the next: each listing still shows its own span's
 // midpoint, in its own length unit, whatever was listed before it.
 TEST_F(CaseResultsTest, SpanDataDistancesFollowTheSpanAndItsUnitWhateverWasListedBefore) {
