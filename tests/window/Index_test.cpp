@@ -107,6 +107,16 @@ TEST(IndexCore, CaseResultsListTheLoadcasesTextsInTheirOrder) {
     Eng.CaseCheckFailures[0] = -1;
     EXPECT_EQ(CaseResultsListContent(0).colour, colors::Red);
     EXPECT_TRUE(CaseResultsListContent(6).lines.empty());
+    // A loadcase whose support table counts no lines shows none of them, whatever its first slot
+    // still holds: for HRS only the stress line, which takes that first slot.
+    Set(Txt.CaseSupportLines[3], {"0"});
+    Txt.CaseSupportLines[3][1] = "left over";
+    Txt.CaseMaxStressLines[3] = "M3";
+    for (const auto& [group, lines] : {std::pair{"HRS", V{"M3"}}, {"Timber", V{}}}) {
+        Model.MemberType = group;
+        EXPECT_EQ(CaseResultsListContent(3).lines, lines) << group;
+    }
+    EXPECT_EQ(Txt.CaseSupportLines[3][1], "M3");
 }
 
 TEST(IndexCore, TheSelectorRedrawsThePictureOfOneLoadcaseOrOfAllWithTheEnvelope) {
