@@ -117,6 +117,13 @@ TEST(IndexCore, CaseResultsListTheLoadcasesTextsInTheirOrder) {
         EXPECT_EQ(CaseResultsListContent(3).lines, lines) << group;
     }
     EXPECT_EQ(Txt.CaseSupportLines[3][1], "M3");
+    // A count beyond its table (100 lines) shows the table's lines and no more.
+    Model.MemberType = "Scaffold";
+    Set(Txt.KxCheckLines[3], {"101"});
+    Txt.KxCheckLines[3][100] = "K100";
+    c = CaseResultsListContent(3);
+    ASSERT_EQ(c.lines.size(), 100u);
+    EXPECT_EQ(c.lines.back(), "K100");
 }
 
 TEST(IndexCore, TheSelectorRedrawsThePictureOfOneLoadcaseOrOfAllWithTheEnvelope) {
