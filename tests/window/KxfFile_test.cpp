@@ -332,6 +332,7 @@ TEST_F(KxfRefusal, FilesCutShortOrWithValuesBeyondTheirBoundsOrDamaged) {
         {24, (2 * 20 + 1) * 4, 0.0f, "no length"}, {24, (1 * 20 + 3) * 4, 0.0f, "stiffness"},
         {24, (1 * 20 + 2) * 4, 0.0f, "stiffness"}, // E of span 1, which the analysis takes for the beam
         {20, (2 * 28 + 1) * 8, 0.0, "a span of a loadcase has no length"},
+        {23, 0, 0.0, "a beam with results has no length"},
         {20, (2 * 28 + 1) * 8, 3999.0, "geometry of loadcase 2"}, {16, 2 * 8, int32{supFixed}, "geometry of loadcase 2"},
         // A cantilever a millimetre short at either end, in the first and in the last loadcase.
         {21, (1 * 2 + 1) * 8, 1499.0, "geometry of loadcase 1"}, {21, (3 * 2 + 1) * 8, 1501.0, "geometry of loadcase 3"},
@@ -351,6 +352,8 @@ TEST_F(KxfRefusal, FilesCutShortOrWithValuesBeyondTheirBoundsOrDamaged) {
     ExpectRefused(b, "geometry of loadcase 1");
     // Any stiffness above 0 is one: an E of span 1 of 0.5 N/mm^2 is read.
     EXPECT_NO_THROW(ReadKxfFile(With(image_, layout_[24] + (1 * 20 + 2) * 4, 0.5f)));
+    // A beam with results needs a length (refused at 0 above), and any above 0 is one.
+    EXPECT_NO_THROW(ReadKxfFile(With(image_, layout_[23], 0.5)));
 }
 
 TEST(KxfFile, ReleasedSupportsAreFoundFromTheLoadcaseGeometryToTheRHEnd) {

@@ -31,10 +31,11 @@ TEST_F(DrawingTest, DiagramsOfOneLoadcaseOfASimpleSpan) {
     Show(1);
     const RecordingCanvas c = Diagrams();
     // Governing values stand 36 px (shear, moment) and 40 px (deflection) from their baselines; at
-    // L/4 the moment is 3/4 of its peak, at L/10 the sag 0.3139 of its largest.
+    // L/4 the moment is 3/4 of its peak, at L/10 the sag 0.3139 of its largest and at L/20, the
+    // curve's first point after the support, 3.2 (0.05 - 2 x 0.05^3 + 0.05^4) = 0.1592 (6.4 px).
     ExpectBaselines(c, 216, 336, 446);
     ExpectLines(c, {{150, 216, 150, 180, 1}, {950, 252, 950, 216, 1}}, Y);
-    for (auto [x, y] : {std::pair{350, 309}, {550, 300}, {150, 446}, {230, 459}, {550, 486}})
+    for (auto [x, y] : {std::pair{350, 309}, {550, 300}, {150, 446}, {190, 452}, {230, 459}, {550, 486}})
         EXPECT_TRUE(Ends(c, Y, x, y)) << x << "," << y;
     // clang-format off
     ExpectTexts(c, {{"SHEAR", 8, 211, W}, {"MOMENT", 8, 331, W}, {"DEFLECTION", 8, 441, W}, {"LOADS", 8, 80, W},
