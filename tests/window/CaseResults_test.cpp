@@ -136,6 +136,27 @@ TEST_F(CaseResultsTest, LoadLinesListDistributedLoadsThenPointLoads) {
     ExpectLines(Txt.CaseLoadLines[1], "CaseResults", "load-lines");
 }
 
+// Each column of the loads part takes its decimals from its largest figure, here always that of
+// the first record; the second's figures alone would give 3 decimals. Rule 4: 10 m, 45 kN/m and
+// 10 m give 2, 120 kN/m and 150 kN give 1.
+TEST_F(CaseResultsTest, LoadColumnsTakeTheirDecimalsFromTheFirstRecordToo) {
+    Commit(BeamBuilder()
+               .Spans({10000, 10000})
+               .Distributed(1, 10000, 120, 45, 10000)
+               .Distributed(1, 1000, 2, 3, 1000)
+               .Point(2, 12000, 150000)
+               .Point(2, 500, 2000));
+    AnalyseBeam(host);
+    ASSERT_TRUE(dialogs->messages().empty());
+    const std::tuple<int, int, const char*> rows[] = {
+        {1, 8, "  1    10.00        120.0          45.00         10.00      1.000"},
+        {1, 9, "  2     1.00          2.0           3.00          1.00      1.000"},
+        {2, 12, "  1   150.0          12.00          1.000"},
+        {2, 13, "  2     2.0           0.50          1.000"}};
+    for (const auto& [lc, line, text] : rows)
+        EXPECT_EQ(Txt.CaseLoadLines[lc][line].str(), text) << "loadcase " << lc << " line " << line;
+}
+
 // A committed two-span beam with both cantilevers whose loadcase 1 results are set by hand.
 void SetHandResults() {
     Model.SpanCount[0] = Model.SpanCount[1] = 2;
@@ -185,6 +206,36 @@ TEST_F(CaseResultsTest, SupportLinesSpanSummaryAndSpanDataStandInTheirColumns) {
         ExpectLines(Txt.CaseLoadLines[1], "CaseResults", "no-loads");
         ExpectLines(Txt.CaseListing[1], "CaseResults", "span-data");
     }
+}
+
+// A member's column takes its decimals from its largest figure also when that stands at the
+// member's first point: the shear and the hogging moment at the LH support of an end span, the
+// deflection at the tip of the LH cantilever. The points after the first alone would give 3
+// decimals (below 10 kN, 21 kNm and 10 mm); 123.456 kN and -500 kNm give 2 by rule 5, 25 mm 2
+// by rule 4.
+TEST_F(CaseResultsTest, SpanDataDecimalsCountTheFirstPointOfEachMember) {
+    Commit(BeamBuilder().Spans({5000, 4000}));
+    SetHandResults();
+    Eng.ShearForce[1][1] = 123456;
+    Eng.BendingMoment[1][1] = -5e8;
+    for (int p = 0; p < kDeflectionPoints; ++p)
+        Eng.CantDeflectionPoints[Eng.CantDeflectionPoints.low + p] = p == 0 ? 25.0f : 0.4 * p;
+    BuildCaseResultsText();
+    auto block = [](const char* title) {
+        int at = 1;
+        while (at < 1000 && Txt.CaseListing[1][at] != title)
+            ++at;
+        return at;
+    };
+    const int lhc = block("LHC"), span = block(" Span 1");
+    // Points at 15, 29, 43 and 57; a twentieth of 5000 mm is 0.250 m, of 1500 mm 0.075 m.
+    const std::tuple<int, const char*> rows[] = {
+        {span + 3, "  1          0.000       123.46       -500.00         -0.50"},
+        {span + 4, "  2          0.250         9.00          2.00         -1.00"},
+        {lhc + 3, "  1          0.000         0.000         0.000        25.00"},
+        {lhc + 4, "  2          0.075         0.000         0.000         0.40"}};
+    for (const auto& [line, text] : rows)
+        EXPECT_EQ(Txt.CaseListing[1][line].str(), text) << line - span;
 }
 
 // Distances are kept from one span data to the next: each listing still shows its own span's
@@ -243,6 +294,20 @@ TEST_F(CaseResultsTest, MemberLabelsFollowTheSpansLeftInTheLoadcase) {
         for (int s = 0; s < static_cast<int>(labels.size()); ++s)
             got.push_back(Txt.MemberLabel[1][s]);
         EXPECT_EQ(got, labels) << spans << " spans, released " << testing::PrintToString(released);
+    }
+    // The most spans a beam has, on forkheads: the labels reach the RH cantilever's slot 26 and no
+    // further, with nothing released or with the RH end released (span 25 joins the RH label).
+    for (const int rhEnd : {0, -1}) {
+        Eng.ReleasedSupport[1].fill(0);
+        Eng.ReleasedSupport[1][kMaxSpans + 1] = rhEnd;
+        Model.SpanCount[0] = kMaxSpans;
+        Model.SupportType[1] = supForkhead;
+        Model.SpanData[kLHCantRow][mfExists] = 0.0f;
+        Model.SpanData[kRHCantRow][mfExists] = 1.0f;
+        ASSERT_NO_THROW(BuildMemberLabels()) << rhEnd;
+        EXPECT_EQ(Txt.MemberLabel[1][1], "1");
+        EXPECT_EQ(Txt.MemberLabel[1][24], "24");
+        EXPECT_EQ(Txt.MemberLabel[1][25], rhEnd == 0 ? "25" : "25 RHC") << rhEnd;
     }
 
     // In the listing: four spans of 4000 on forkheads loaded on the end spans lift the middle

@@ -671,3 +671,18 @@ TEST_F(FileCommands, ResultsOfAnotherJobAreNeverSaved) {
     EXPECT_EQ(ReadWholeFile(path), saved);
     EXPECT_EQ(Model.BeamFileName, path);
 }
+
+// A job opened after another of more spans, analysed, lists and saves what it does when opened
+// first: nothing of the other job's work rows reaches it.
+TEST_F(OpenAndSave, AJobOpenedAfterALargerOneListsAndSavesAsWhenOpenedFirst) {
+    Analyse(BeamBuilder().Spans({4000, 5000}).Udl(1, 0, 10, 9000));
+    const std::string path = Save("small.kxf");
+    ASSERT_TRUE(OpenBeamFile(host, path));
+    const std::vector<std::uint8_t> first = WriteKxfFile();
+    const ResultTextTables texts = Txt;
+
+    Analyse(BeamBuilder().Spans({3000, 3000, 3000, 3000, 3000}).Udl(1, 0, 50, 15000).Point(1, 7000, 90000));
+    ASSERT_TRUE(OpenBeamFile(host, path));
+    EXPECT_TRUE(WriteKxfFile() == first);
+    EXPECT_TRUE(Txt == texts);
+}

@@ -107,6 +107,23 @@ TEST(IndexCore, CaseResultsListTheLoadcasesTextsInTheirOrder) {
     Eng.CaseCheckFailures[0] = -1;
     EXPECT_EQ(CaseResultsListContent(0).colour, colors::Red);
     EXPECT_TRUE(CaseResultsListContent(6).lines.empty());
+    // A loadcase whose support table counts no lines shows none of them, whatever its first slot
+    // still holds: for HRS only the stress line, which takes that first slot.
+    Set(Txt.CaseSupportLines[3], {"0"});
+    Txt.CaseSupportLines[3][1] = "left over";
+    Txt.CaseMaxStressLines[3] = "M3";
+    for (const auto& [group, lines] : {std::pair{"HRS", V{"M3"}}, {"Timber", V{}}}) {
+        Model.MemberType = group;
+        EXPECT_EQ(CaseResultsListContent(3).lines, lines) << group;
+    }
+    EXPECT_EQ(Txt.CaseSupportLines[3][1], "M3");
+    // A count beyond its table (100 lines) shows the table's lines and no more.
+    Model.MemberType = "Scaffold";
+    Set(Txt.KxCheckLines[3], {"101"});
+    Txt.KxCheckLines[3][100] = "K100";
+    c = CaseResultsListContent(3);
+    ASSERT_EQ(c.lines.size(), 100u);
+    EXPECT_EQ(c.lines.back(), "K100");
 }
 
 TEST(IndexCore, TheSelectorRedrawsThePictureOfOneLoadcaseOrOfAllWithTheEnvelope) {

@@ -321,6 +321,8 @@ TEST_F(KxfRefusal, FilesCutShortOrWithValuesBeyondTheirBoundsOrDamaged) {
         {24, 1 * 4, -1.0f, "member length"}, {24, (2 * 20 + 0) * 4, 0.5f, "Exists"},
         {26, (2 * 8 + 0) * 4, 2.86e20f, "load's kind"}, {26, (2 * 8 + 0) * 4, 0.5f, "load's kind"},
         {26, (2 * 8 + 6) * 4, 2.0f, "applied mark"}, {26, (2 * 8 + 6) * 4, -2.0f, "applied mark"},
+        // The same in the last loadcase (3 of 51 records of 8 fields): its first kind, its last mark.
+        {26, (2 * 51 * 8 + 0) * 4, 0.5f, "load's kind"}, {26, ((2 * 51 + 50) * 8 + 6) * 4, 2.0f, "applied mark"},
         // The last pass of each loop of the check: the RH end support, loadcase 5's RH cantilever
         // flag, the stress unit factor, the RH cantilever's row.
         {16, 25 * 8, 6, "SupportType"}, {22, 5 * 8 + 4, 2, "cantilever flag"}, {15, 8 * 4, 0.0f, "unit factor"},
@@ -330,6 +332,7 @@ TEST_F(KxfRefusal, FilesCutShortOrWithValuesBeyondTheirBoundsOrDamaged) {
         {24, (2 * 20 + 1) * 4, 0.0f, "no length"}, {24, (1 * 20 + 3) * 4, 0.0f, "stiffness"},
         {24, (1 * 20 + 2) * 4, 0.0f, "stiffness"}, // E of span 1, which the analysis takes for the beam
         {20, (2 * 28 + 1) * 8, 0.0, "a span of a loadcase has no length"},
+        {23, 0, 0.0, "a beam with results has no length"},
         {20, (2 * 28 + 1) * 8, 3999.0, "geometry of loadcase 2"}, {16, 2 * 8, int32{supFixed}, "geometry of loadcase 2"},
         // A cantilever a millimetre short at either end, in the first and in the last loadcase.
         {21, (1 * 2 + 1) * 8, 1499.0, "geometry of loadcase 1"}, {21, (3 * 2 + 1) * 8, 1501.0, "geometry of loadcase 3"},
@@ -349,6 +352,8 @@ TEST_F(KxfRefusal, FilesCutShortOrWithValuesBeyondTheirBoundsOrDamaged) {
     ExpectRefused(b, "geometry of loadcase 1");
     // Any stiffness above 0 is one: an E of span 1 of 0.5 N/mm^2 is read.
     EXPECT_NO_THROW(ReadKxfFile(With(image_, layout_[24] + (1 * 20 + 2) * 4, 0.5f)));
+    // A beam with results needs a length (refused at 0 above), and any above 0 is one.
+    EXPECT_NO_THROW(ReadKxfFile(With(image_, layout_[23], 0.5)));
 }
 
 TEST(KxfFile, ReleasedSupportsAreFoundFromTheLoadcaseGeometryToTheRHEnd) {

@@ -285,7 +285,7 @@ TEST_F(DrawingTest, PrintedScaleBarsAndEndLabelsOfBeamBLoadcase2) {
 
 TEST_F(DrawingTest, EnvelopeReactionsShowTheLargestWhenNotBelowZeroAndTheSmallestOnlyWhenBelowZero) {
     // One 10000 mm span: supports at x 591 and 4488. The largest reaction 6 mm under the beam (row
-    // 1913) and 5 mm left of its support, shown down to -0.0001 N; the smallest 10 mm under (2008)
+    // 1913) and 5 mm left of its support, shown above -0.0001 N; the smallest 10 mm under (2008)
     // and 6 mm left, shown only below 0. Both ends of the support loop: the LH one and the RH one.
     struct Row {
         float largest, smallest;
@@ -298,7 +298,8 @@ TEST_F(DrawingTest, EnvelopeReactionsShowTheLargestWhenNotBelowZeroAndTheSmalles
         {0, 0, {{SigFig3Dec3(0) + " kN", 591 - 118, 1913}, {SigFig3Dec3(0) + " kN", 4488 - 118, 1913}}},
         {-0.00005f, 0.5f, {{SigFig3Dec3(-0.00005 * 0.001) + " kN", 591 - 118, 1913},
                            {SigFig3Dec3(-0.00005 * 0.001) + " kN", 4488 - 118, 1913}}},
-        {-0.5f, 0.99f, {}}};
+        {-0.5f, 0.99f, {}},
+        {-0.0001f, 0.5f, {}}}; // the bound itself is not above it
     // clang-format on
     for (const Row& r : rows) {
         ResetProgramState();

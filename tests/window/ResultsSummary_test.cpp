@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <tuple>
+#include <vector>
+
 #include "ListingTestSupport.h"
 
 using namespace kx;
@@ -141,6 +145,25 @@ TEST_F(ResultsSummaryTest, MemberLengthsOfBothCantileversAndALongSpan) {
     BuildResultsSummary();
     EXPECT_EQ(Txt.SummaryLines[10].str(), "  1         3.0");
     EXPECT_EQ(Txt.SummaryLines[11].str(), "  2       120.0");
+
+    // A cantilever the longest member, at either end: 12 m has two figures before the point, two
+    // decimals for every row (the spans alone would give three).
+    const std::tuple<bool, std::vector<std::string>> longest[] = {
+        {true, {" LHC       12.00", "  1         3.00", "  2         4.00"}},
+        {false, {"  1         3.00", "  2         4.00", " RHC       12.00"}}};
+    for (const auto& [lh, rows] : longest) {
+        BeamBuilder b;
+        if (lh) b.LHCantilever(12000);
+        b.Spans({3000, 4000});
+        if (!lh) b.RHCantilever(12000);
+        Commit(b);
+        Model.LoadcaseCount = 1;
+        Model.MemberType = "HRS";
+        BuildResultsSummary();
+        for (int i = 0; i < 3; ++i)
+            EXPECT_EQ(Txt.SummaryLines[9 + i].str(), rows[static_cast<std::size_t>(i)])
+                << lh << " line " << 9 + i;
+    }
 }
 
 TEST_F(ResultsSummaryTest, MaximaOfTheEnvelopeFollowTheSummaryInTheList) {

@@ -2,6 +2,7 @@
 #include "window/ScreenDiagrams.h"
 
 #include <set>
+#include <vector>
 
 #include "DrawingTestSupport.h"
 
@@ -30,10 +31,11 @@ TEST_F(DrawingTest, DiagramsOfOneLoadcaseOfASimpleSpan) {
     Show(1);
     const RecordingCanvas c = Diagrams();
     // Governing values stand 36 px (shear, moment) and 40 px (deflection) from their baselines; at
-    // L/4 the moment is 3/4 of its peak, at L/10 the sag 0.3139 of its largest.
+    // L/4 the moment is 3/4 of its peak, at L/10 the sag 0.3139 of its largest and at L/20, the
+    // curve's first point after the support, 3.2 (0.05 - 2 x 0.05^3 + 0.05^4) = 0.1592 (6.4 px).
     ExpectBaselines(c, 216, 336, 446);
     ExpectLines(c, {{150, 216, 150, 180, 1}, {950, 252, 950, 216, 1}}, Y);
-    for (auto [x, y] : {std::pair{350, 309}, {550, 300}, {150, 446}, {230, 459}, {550, 486}})
+    for (auto [x, y] : {std::pair{350, 309}, {550, 300}, {150, 446}, {190, 452}, {230, 459}, {550, 486}})
         EXPECT_TRUE(Ends(c, Y, x, y)) << x << "," << y;
     // clang-format off
     ExpectTexts(c, {{"SHEAR", 8, 211, W}, {"MOMENT", 8, 331, W}, {"DEFLECTION", 8, 441, W}, {"LOADS", 8, 80, W},
@@ -335,4 +337,33 @@ TEST_F(DrawingTest, TheMomentLabelAtAnInteriorSupportIsTheSupportsMoment) {
     for (const auto& t : c.texts())
         EXPECT_FALSE(t.x1 == 770 && t.text.starts_with("9.0"))
             << t.text << " at (" << t.x1 << "," << t.y1 << ")";
+}
+
+// A label or caption shows only above its bound: none at the bound itself, as none below it, one
+// just above it. The support moments of job A's simple span (0 at both ends) and the largest shears
+// of the beam, each set by hand; the other labels stay as they were.
+TEST_F(DrawingTest, SupportMomentLabelsAndShearCaptionsShowOnlyAboveTheirBounds) {
+    BeamA();
+    Show(1);
+    struct Gate {
+        const char* name;
+        float& value;
+        float under, bound, over;
+    };
+    const Gate gates[] = {
+        {"LH support moment", Eng.MomentExtremes[1][1][0], 0.0005f, 0.001f, 0.002f},
+        {"RH support moment", Eng.MomentExtremes[1][1][2], -0.0005f, -0.001f, -0.002f},
+        {"largest positive shear", Eng.ShearExtremes[1][kBeamRow][3], 0.5e-5f, 1e-5f, 2e-5f},
+        {"largest negative shear", Eng.ShearExtremes[1][kBeamRow][4], -0.5e-5f, -1e-5f, -2e-5f}};
+    for (const Gate& g : gates) {
+        const float kept = g.value;
+        std::vector<std::size_t> texts;
+        for (float v : {g.under, g.bound, g.over}) {
+            g.value = v;
+            texts.push_back(Diagrams().texts().size());
+        }
+        g.value = kept;
+        EXPECT_EQ(texts[1], texts[0]) << g.name << " at its bound";
+        EXPECT_EQ(texts[2], texts[1] + 1) << g.name << " just above it";
+    }
 }
