@@ -420,6 +420,49 @@ TEST_F(SteelCheckTest, EveryShapeFamilyPrintsItsOwnLinesDownToTheLastSpansLastIn
         EXPECT_EQ(Line(i), line) << i;
 }
 
+TEST_F(SteelCheckTest, IxxAndYOfSpanOneServeEveryMemberWhileEachRowKeepsItsOwnRyAndShearArea) {
+    // Rows that differ, as a beam file may hold them. Row 1: Ixx 1e7, y 100, ry 20, Av 500; row 2:
+    // Ixx 4e7, y 50, ry 40, Av 1000; D/T 15. Both spans Le 2000.
+    // Span 1: Le/ry = 2000/20 = 100 -> pbc 145, Mp = 145 x 1e7/100 = 1.45e7; Vp = 110 x 500 = 55000.
+    // Span 2: Le/ry = 2000/40 = 50 -> pbc 180, Mp = 180 x 1e7/100 = 1.8e7 (Ixx and y of span 1;
+    // its own 4e7/50 would give 1.44e8); Vp = 110 x 1000 = 110000.
+    Members(0, {3000, 4000}, 0);
+    Steel("Beam", 1e7f, 100, 500, 20, 15);
+    for (auto [field, value] : {std::pair{mfIxx, 4e7f}, {mfY, 50.0f}, {mfRy, 40.0f}, {mfShearArea, 1000.0f}})
+        Model.SpanData[2][field] = value;
+    EffectiveLengths({{1, 2000}, {2, 2000}});
+    Model.EffLengthText[1] = "0.67 x L";
+    Model.EffLengthText[2] = "0.50 x L";
+    Governing(1, 27500, 7.25e6f, 6); // 27500/55000 = 0.5; 7.25e6/1.45e7 = 0.5; 3000/6 = 500
+    Governing(2, 55000, 9e6f, 8);    // 55000/110000 = 0.5; 9e6/1.8e7 = 0.5; 4000/8 = 500
+    SteelCodeCheck();
+    std::vector<std::string> text = {" ", "CODE CHECK TO BS 5975",
+                                     kTwentyBlanks + " BEAM COMPLIES FOR BENDING AND SHEAR",
+                                     " CODE CHECK DATA"};
+    const struct {
+        const char *span, *shear, *length, *factor, *slenderness, *pbc, *moment, *deflection;
+    } spans[] = {{"1", "27.50", "3.00", "0.67", "100", "145", "7.250", "6.00"},
+                 {"2", "55.00", "4.00", "0.50", "50.0", "180", "9.000", "8.00"}};
+    for (const auto& c : spans)
+        text.insert(text.end(),
+                    {std::string(" SPAN ") + c.span, std::string("  Max Shear = ") + c.shear + " kN",
+                     "  Shear = 0.500 x permissible                 SHEAR OK",
+                     std::string("  Span Length = ") + c.length + "m",
+                     std::string("  Le \"factor\" = ") + c.factor + " x L", "  Le = 2.00m",
+                     std::string("  Le/ry = ") + c.slenderness, "  Permissible compressive bending stress ",
+                     std::string("  = ") + c.pbc + " N/mm^2",
+                     std::string("  Max Bending Moment = ") + c.moment + " kN-m",
+                     "  Bending Moment = 0.500 x permissible        BENDING MOMENT OK ",
+                     std::string("  Deflection =  ") + c.deflection + " mm",
+                     "  Deflection/span ratio = 1/500 ", ""});
+    text.push_back("");
+    EXPECT_EQ(Shown(Txt.SteelCheckLines[1]), text);
+    for (int row : {1, 2, 27}) {
+        EXPECT_NEAR(Eng.CheckResults[1][row][0], 0.5, 1e-6) << row;
+        EXPECT_NEAR(Eng.ShearRatios[1][row], 0.5, 1e-6) << row;
+    }
+}
+
 TEST_F(SteelCheckTest, DeflectionIsFlaggedOnlyBeyondItsLimitAndLargeRatiosKeepThreeFigures) {
     // Span 3600 mm: 10 mm is exactly span/360 and passes, 10.01 mm is flagged. LH cantilever
     // 1800 mm and RH cantilever 900 mm: 10 and 5 mm are exactly length/180.
