@@ -157,6 +157,38 @@ TEST_F(SteelCheckTest, RestraintIntervalsAreCheckedOneByOne) {
     }
 }
 
+TEST_F(SteelCheckTest, ANoIntervalCountChecksTheWholeSpanAsOneInterval) {
+    // A restrained span whose interval count (as a damaged beam file may hold it) is 0, below 0 or
+    // no number: one interval, the remainder, over the whole 3000 mm span. Le/ry = 3000 / 100 = 30
+    // gives pbc 180, Mp = 180 x 4734400 / 63.5; M = wL^2/8 = 5 x 3000^2 / 8 = 5.625e6 N mm at the
+    // middle (point 101 of 201).
+    Members(0, {3000}, 0);
+    UB127();
+    Section(mfRy, 100);
+    Eng.NumSpanIntervals = 200;
+    for (int p = 1; p <= 201; ++p) {
+        const double x = (p - 1) * 15.0;
+        Eng.BendingMoment[1][p] = 5.0 * x * (3000 - x) / 2;
+    }
+    Governing(1, 7500, 5.625e6f, 5);
+    Model.SpanOptInt[1] = 1;
+    const double Mp = 180.0 * 4734400 / 63.5;
+    for (float stored : {0.0f, -1.0f, -5.5f, std::numeric_limits<float>::quiet_NaN()}) {
+        SCOPED_TRACE(stored);
+        Model.EffLength[1][kIntervalCountField] = stored;
+        Model.EffLength[1][1] = 1000; // not an interval when there are none
+        Model.RestraintPos[1][1] = 67;
+        SteelCodeCheck();
+        EXPECT_NEAR(Eng.CheckResults[1][1][1], 5.625e6 / Mp, 1e-6);
+        EXPECT_FLOAT_EQ(Eng.CheckResults[1][1][2], 0);
+        EXPECT_NEAR(Model.SlendernessRatio, 30, 1e-5);
+        EXPECT_EQ(Line(9), "  Span 1  Int 1");
+        EXPECT_EQ(Line(10), "    Le/ry = 30.0");
+        EXPECT_EQ(Line(16), ""); // no second interval follows: the span's deflection does
+        EXPECT_EQ(Line(17), "  Deflection =  5.00 mm");
+    }
+}
+
 TEST_F(SteelCheckTest, FailuresCountPerKindAndARatioOfOnePasses) {
     // Box: pbc 180, Mp = 180 x 1e6 / 100 = 1.8e6; Vp = 125 x 100 = 12500.
     Members(0, {2000, 2000}, 0);
