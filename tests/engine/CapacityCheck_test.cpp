@@ -217,10 +217,12 @@ TEST_F(CapacityCheckTest, DoubleCouplerSectionWhereverTheCouplerStands) {
     Capacity("Scaffold", 0, {2000, 2000, 2000}, 0);
     Governing(1, 100, 1e6f, 1);
     Eng.CouplerMomentMax[1] = 123456;
-    // The supports of three spans stand in slots 0, 1, 2 and 25; slot 3 is none of them.
-    for (int coupler : {25, 2, 0, 3}) {
+    // The supports of three spans stand in slots 0, 1, 2 and 25; slot 3 is none of them. Either
+    // double coupler, top or mid, counts.
+    for (int coupler : {25, 2, 1, 0, 3}) {
+        const TSupportCode kind = coupler % 2 == 1 ? supCouplerTop : supCouplerMid;
         for (int slot : {0, 1, 2, 3, 25})
-            Model.SupportType[slot] = slot == coupler ? supCouplerMid : supFixed;
+            Model.SupportType[slot] = slot == coupler ? kind : supFixed;
         BeamCapacityCheck();
         const std::vector<std::string> section = {"", " DOUBLE COUPLER CONNECTIONS",
                                                   "  Max moment applied to double coupler",

@@ -246,6 +246,10 @@ TEST(ResultText, AnAnalysisAfterALongerJobLeavesWhatAFreshOneLeaves) {
     ReadKxfFile(shortFile);
     ASSERT_TRUE(RebuildResults(host));
     EXPECT_TRUE(PolylinesEndInZeros());
+    // The diagrams rebuilt over the longer ones are the fresh analysis's, to their last vertex.
+    EXPECT_TRUE(Eng.ShearPolyline[1] == freshEngine->ShearPolyline[1]);
+    EXPECT_TRUE(Eng.MomentPolyline[1] == freshEngine->MomentPolyline[1]);
+    EXPECT_TRUE(Eng.DeflectionPolyline[1] == freshEngine->DeflectionPolyline[1]);
     AnalyseBeam(host);
     EXPECT_TRUE(Leaves(Txt, Eng) == Leaves(*freshTexts, *freshEngine));
     EXPECT_TRUE(dialogs->messages().empty());

@@ -157,6 +157,38 @@ TEST_F(SteelCheckTest, RestraintIntervalsAreCheckedOneByOne) {
     }
 }
 
+TEST_F(SteelCheckTest, ANoIntervalCountChecksTheWholeSpanAsOneInterval) {
+    // A restrained span whose interval count (as a damaged beam file may hold it) is 0, below 0 or
+    // no number: one interval, the remainder, over the whole 3000 mm span. Le/ry = 3000 / 100 = 30
+    // gives pbc 180, Mp = 180 x 4734400 / 63.5; M = wL^2/8 = 5 x 3000^2 / 8 = 5.625e6 N mm at the
+    // middle (point 101 of 201).
+    Members(0, {3000}, 0);
+    UB127();
+    Section(mfRy, 100);
+    Eng.NumSpanIntervals = 200;
+    for (int p = 1; p <= 201; ++p) {
+        const double x = (p - 1) * 15.0;
+        Eng.BendingMoment[1][p] = 5.0 * x * (3000 - x) / 2;
+    }
+    Governing(1, 7500, 5.625e6f, 5);
+    Model.SpanOptInt[1] = 1;
+    const double Mp = 180.0 * 4734400 / 63.5;
+    for (float stored : {0.0f, -1.0f, -5.5f, std::numeric_limits<float>::quiet_NaN()}) {
+        SCOPED_TRACE(stored);
+        Model.EffLength[1][kIntervalCountField] = stored;
+        Model.EffLength[1][1] = 1000; // not an interval when there are none
+        Model.RestraintPos[1][1] = 67;
+        SteelCodeCheck();
+        EXPECT_NEAR(Eng.CheckResults[1][1][1], 5.625e6 / Mp, 1e-6);
+        EXPECT_FLOAT_EQ(Eng.CheckResults[1][1][2], 0);
+        EXPECT_NEAR(Model.SlendernessRatio, 30, 1e-5);
+        EXPECT_EQ(Line(9), "  Span 1  Int 1");
+        EXPECT_EQ(Line(10), "    Le/ry = 30.0");
+        EXPECT_EQ(Line(16), ""); // no second interval follows: the span's deflection does
+        EXPECT_EQ(Line(17), "  Deflection =  5.00 mm");
+    }
+}
+
 TEST_F(SteelCheckTest, FailuresCountPerKindAndARatioOfOnePasses) {
     // Box: pbc 180, Mp = 180 x 1e6 / 100 = 1.8e6; Vp = 125 x 100 = 12500.
     Members(0, {2000, 2000}, 0);
@@ -418,6 +450,49 @@ TEST_F(SteelCheckTest, EveryShapeFamilyPrintsItsOwnLinesDownToTheLastSpansLastIn
     };
     for (const auto& [i, line] : lines)
         EXPECT_EQ(Line(i), line) << i;
+}
+
+TEST_F(SteelCheckTest, IxxAndYOfSpanOneServeEveryMemberWhileEachRowKeepsItsOwnRyAndShearArea) {
+    // Rows that differ, as a beam file may hold them. Row 1: Ixx 1e7, y 100, ry 20, Av 500; row 2:
+    // Ixx 4e7, y 50, ry 40, Av 1000; D/T 15. Both spans Le 2000.
+    // Span 1: Le/ry = 2000/20 = 100 -> pbc 145, Mp = 145 x 1e7/100 = 1.45e7; Vp = 110 x 500 = 55000.
+    // Span 2: Le/ry = 2000/40 = 50 -> pbc 180, Mp = 180 x 1e7/100 = 1.8e7 (Ixx and y of span 1;
+    // its own 4e7/50 would give 1.44e8); Vp = 110 x 1000 = 110000.
+    Members(0, {3000, 4000}, 0);
+    Steel("Beam", 1e7f, 100, 500, 20, 15);
+    for (auto [field, value] : {std::pair{mfIxx, 4e7f}, {mfY, 50.0f}, {mfRy, 40.0f}, {mfShearArea, 1000.0f}})
+        Model.SpanData[2][field] = value;
+    EffectiveLengths({{1, 2000}, {2, 2000}});
+    Model.EffLengthText[1] = "0.67 x L";
+    Model.EffLengthText[2] = "0.50 x L";
+    Governing(1, 27500, 7.25e6f, 6); // 27500/55000 = 0.5; 7.25e6/1.45e7 = 0.5; 3000/6 = 500
+    Governing(2, 55000, 9e6f, 8);    // 55000/110000 = 0.5; 9e6/1.8e7 = 0.5; 4000/8 = 500
+    SteelCodeCheck();
+    std::vector<std::string> text = {" ", "CODE CHECK TO BS 5975",
+                                     kTwentyBlanks + " BEAM COMPLIES FOR BENDING AND SHEAR",
+                                     " CODE CHECK DATA"};
+    const struct {
+        const char *span, *shear, *length, *factor, *slenderness, *pbc, *moment, *deflection;
+    } spans[] = {{"1", "27.50", "3.00", "0.67", "100", "145", "7.250", "6.00"},
+                 {"2", "55.00", "4.00", "0.50", "50.0", "180", "9.000", "8.00"}};
+    for (const auto& c : spans)
+        text.insert(text.end(),
+                    {std::string(" SPAN ") + c.span, std::string("  Max Shear = ") + c.shear + " kN",
+                     "  Shear = 0.500 x permissible                 SHEAR OK",
+                     std::string("  Span Length = ") + c.length + "m",
+                     std::string("  Le \"factor\" = ") + c.factor + " x L", "  Le = 2.00m",
+                     std::string("  Le/ry = ") + c.slenderness, "  Permissible compressive bending stress ",
+                     std::string("  = ") + c.pbc + " N/mm^2",
+                     std::string("  Max Bending Moment = ") + c.moment + " kN-m",
+                     "  Bending Moment = 0.500 x permissible        BENDING MOMENT OK ",
+                     std::string("  Deflection =  ") + c.deflection + " mm",
+                     "  Deflection/span ratio = 1/500 ", ""});
+    text.push_back("");
+    EXPECT_EQ(Shown(Txt.SteelCheckLines[1]), text);
+    for (int row : {1, 2, 27}) {
+        EXPECT_NEAR(Eng.CheckResults[1][row][0], 0.5, 1e-6) << row;
+        EXPECT_NEAR(Eng.ShearRatios[1][row], 0.5, 1e-6) << row;
+    }
 }
 
 TEST_F(SteelCheckTest, DeflectionIsFlaggedOnlyBeyondItsLimitAndLargeRatiosKeepThreeFigures) {
