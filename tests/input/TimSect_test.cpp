@@ -78,8 +78,12 @@ TEST_F(TimSectTest, C16WetOneWeekFiguresAndNextIntoTheBeamForm) {
     EXPECT_EQ((std::array{g[0], g[1], g[2]}), (std::array{5.3f, 0.67f, 5800.0f}));
     EXPECT_EQ((std::array{t.lbl_S01_Desc, t.lbl_S01_Ixx, t.lbl_S01_E, t.lbl_GA}),
               (std::array<std::string, 4>{"47.0 x 150 C16 Timber", "1431", "4640", "1773"}));
-    EXPECT_EQ((std::array{t.MemberColumn[5], t.MemberColumn[7], t.MemberColumn[17]}),
-              (std::array<std::string, 3>{"76.50", " ", "47.00"}));
+    // The member grid, in view once the window is enlarged: E, Ixx in mm^4 (1430.84 cm^4 to four
+    // figures), y = K1 h / 2, area in cm^2, GA/Kform, depth and width; the other rows blank.
+    EXPECT_EQ(
+        (std::array{t.MemberColumn[3], t.MemberColumn[4], t.MemberColumn[5], t.MemberColumn[6],
+                    t.MemberColumn[7], t.MemberColumn[12], t.MemberColumn[16], t.MemberColumn[17]}),
+        (std::array<std::string, 8>{"4640", "14310000", "76.50", "73.35", " ", "1773000", "150.0", "47.00"}));
     for (int row : {0, 13, 26}) {
         const TMemberRow& r = Work.WorkSpanData[row];
         EXPECT_EQ((std::array{r[mfE], r[mfY], r[mfRy], r[mfTimberDepth], r[mfTimberWidth]}),

@@ -824,6 +824,9 @@ TEST_F(CantWiringTest, EachControlHasItsOwnEffectAtBothEnds) {
                                       s.right ? "Restrained" : "Fully Restrained");
                             EXPECT_EQ(Work.EffLengthWork[r][0], 0.0f);
                         }});
+        // Restrained and a typed value are one choice of two: either clears the other.
+        rows.push_back({"Option_Restrained", [=] { start({coEdit}); },
+                        [=] { EXPECT_EQ(chosen(w), "Option_Restrained"); }});
         rows.push_back({"Option_Edit",
                         [=, this] {
                             start({coSupportLateral, coEndFree, coNormal});
