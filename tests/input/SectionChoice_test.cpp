@@ -103,12 +103,17 @@ TEST_F(SectionChoice, PickGivesLinesCaptionsAndMemberRows) {
         EXPECT_EQ(Work.WorkMemberType + "|" + Work.WorkSectionShape, c.types);
         EXPECT_EQ(Work.SectionRecordNo, c.position + 1);
     }
-    // Lengths and flags stay as the user left them; the hidden member grid shows four figures.
+    // Lengths and flags stay as the user left them; the member grid (in view once the window is enlarged)
+    // shows four figures.
     EXPECT_TRUE(Work.WorkSpanData[2][mfL] == 4000 &&
                 Work.WorkSpanData[kFlagsRow][kShearDeflectionField] == -1);
     EXPECT_EQ(f.Grid_SpanData.Cell(1, 4) + " " + f.Grid_SpanData.Cell(27, 9) + " " +
                   f.Grid_SpanData.Cell(3, 2),
               "4734000 16.71 4000.0");
+    // The spare fields (member field 10, and 14 on) show nothing in any column.
+    EXPECT_EQ(f.Grid_SpanData.Cell(1, 11) + "|" + f.Grid_SpanData.Cell(14, 15) + "|" +
+                  f.Grid_SpanData.Cell(27, 20),
+              "||");
 
     // IPE committed: its lines, and self-weight 7.85 t/m^3 x 6396.5 mm^2 x 9.81 = 0.49258488 N/mm.
     EXPECT_TRUE(Work.WorkFlangeThickness == 7.6f && Work.WorkWebThickness == 4.0f);
