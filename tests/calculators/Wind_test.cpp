@@ -383,3 +383,21 @@ TEST_F(WindTest, TheLastAreaOffersTheSpeedAndS1OfTheOneBelowAndOneMetreLengthsAr
     EXPECT_EQ(a.Lines[25], " Total wind load area 99     = 0.3226 kN");
     EXPECT_NEAR(a.TotalLoad, 0.2733 * 1.3 * 0.907856, 1e-5);
 }
+
+namespace {
+
+// The spinner moved to an area never calculated keeps every radio as shown, each of the four
+// lives and terrains: such an area stores no choice of its own (0, "none stored").
+TEST_F(WindTest, AnAreaNeverCalculatedKeepsTheRadiosShown) {
+    WindCalculate(worked()); // area 1: open country, under 2 years
+    for (int choice = 1; choice <= 4; ++choice) {
+        WindChoices shown = worked("2");
+        shown.Terrain = shown.Probability = choice;
+        const WindChoices c = WindUpDown(shown).Controls;
+        EXPECT_EQ(std::make_pair(c.Terrain, c.Probability), std::make_pair(choice, choice));
+    }
+    EXPECT_EQ(std::make_pair(WindState.Area[2].TerrainChoice, WindState.Area[2].ProbabilityChoice),
+              std::make_pair(0, 0));
+}
+
+} // namespace

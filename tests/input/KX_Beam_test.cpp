@@ -915,3 +915,23 @@ TEST(GridTexts, TheColumnCountStaysWithinTheGrid) {
 
 } // namespace
 } // namespace kx
+
+namespace {
+
+// Cancel after another section was picked: the member grid's y and Area go back to the committed
+// section's for every member, the LH cantilever's column and the RH cantilever's too. The UB
+// 127 x 76 x 13 is 127 mm deep, y = 127 / 2 = 63.5 mm, and has an area of 16.52 cm^2 = 1652 mm^2.
+TEST_F(BeamForm, CancelGivesEveryMemberColumnTheCommittedSectionsYAndArea) {
+    TypeUBBeam();
+    ASSERT_TRUE(Commit());
+    // What a pick of a tube leaves in the grid: its own y and area in every column.
+    for (int col = 1; col <= 27; ++col) {
+        f.Grid_SpanData.SetCell(col, 5, "24.150");
+        f.Grid_SpanData.SetCell(col, 6, "556.69");
+    }
+    RestoreBeamForm(f);
+    for (int col = 1; col <= 27; ++col)
+        EXPECT_EQ(f.Grid_SpanData.Cell(col, 5) + "|" + f.Grid_SpanData.Cell(col, 6), "63.500|1652.0") << col;
+}
+
+} // namespace
