@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <functional>
 #include <limits>
@@ -932,6 +933,32 @@ TEST_F(BeamForm, CancelGivesEveryMemberColumnTheCommittedSectionsYAndArea) {
     RestoreBeamForm(f);
     for (int col = 1; col <= 27; ++col)
         EXPECT_EQ(f.Grid_SpanData.Cell(col, 5) + "|" + f.Grid_SpanData.Cell(col, 6), "63.500|1652.0") << col;
+}
+
+// A one-span job whose file holds a code at its two ends only, a fixed end on the left and the other
+// kind on the right: Cancel shows the kind the RH end has, over the other kind chosen since.
+TEST_F(BeamForm, RestoreOfOneSpanWithAFixedLHEndTakesTheSupportKindFromTheRHEnd) {
+    PickUB127();
+    TypeBeam({"6"});
+    ASSERT_TRUE(Commit());
+    struct Row {
+        TSupportCode lh, rh;
+        bool fixed, lhf, rhf;
+    };
+    for (const Row& row :
+         {Row{supFixedEnd, supFixed, true, true, false}, Row{supFixedEnd, supForkhead, false, true, false}}) {
+        SCOPED_TRACE(::testing::Message() << row.lh << " " << row.rh);
+        Model.SupportType.fill(supNone);
+        Model.SupportType[0] = row.lh;
+        Model.SupportType[kRHEndSupport] = row.rh;
+        // The other kind chosen since.
+        f.Option_Vert_Fixed = !row.fixed;
+        f.Option_Forkhead = row.fixed;
+        f.Check_LHF = f.Check_RHF = false;
+        RestoreBeamForm(f);
+        EXPECT_EQ((std::array{f.Option_Vert_Fixed, f.Option_Forkhead, f.Check_LHF, f.Check_RHF}),
+                  (std::array{row.fixed, !row.fixed, row.lhf, row.rhf}));
+    }
 }
 
 } // namespace

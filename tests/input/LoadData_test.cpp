@@ -320,6 +320,20 @@ TEST_F(LoadData, TypingGrowsTheRowsShownExpandShowsAllFiftyAndNewGoesBackToSix) 
     EXPECT_TRUE(f.Rows[5].Edit_LF.Visible && !f.Rows[4].Edit_LF.Visible);
 }
 
+// A job whose factored-loads setting was never asked (0, as a file may hold it): showing the form
+// leaves each row's load-factor box shown or hidden as it stood, on rows with a load too.
+TEST_F(LoadData, ShowingWithTheFactoredLoadsSettingNeverAskedLeavesTheFactorBoxesAsTheyStood) {
+    Point(1, "1", "1");
+    Udl(2, "0", "2", "1", "1");
+    ASSERT_TRUE(f.Rows[1].Edit_LF.Visible && f.Rows[2].Edit_LF.Visible);
+    f.Rows[2].Edit_LF.Visible = false;
+    LoadFormBack(f);
+    Model.FactoredLoadsFlag = 0;
+    LoadFormShow(f, pic);
+    EXPECT_TRUE(f.Rows[1].OptionP && f.Rows[2].OptionUDL);
+    EXPECT_EQ((std::pair{f.Rows[1].Edit_LF.Visible, f.Rows[2].Edit_LF.Visible}), (std::pair{true, false}));
+}
+
 TEST_F(LoadData, ApplyTicksAreKeptPerLoadcaseTheSelfWeightInAllFive) {
     Tick({2}); // a row without a type: the tick goes again and -1.0 is stored
     EXPECT_FALSE(f.Rows[2].Check);

@@ -413,6 +413,29 @@ TEST_F(SpanCoreTest, IntervalSketchOfASpanOfNoLengthDrawsNothingAndOfOneMillimet
     }
 }
 
+// The interval panel open on span 2 (4.00 m) shows its length over the picture; a count or a
+// space typed once the span has no length greys the picture and hides the length.
+TEST_F(SpanCoreTest, IntervalsTypedOnASpanOfNoLengthHideItsLength) {
+    for (bool byCount : {true, false}) {
+        SCOPED_TRACE(byCount);
+        Model.SpanData[2][mfL] = 4000;
+        c = SpanControls{};
+        openIntervals(2, &SpanControls::Option_Equal, 2);
+        ASSERT_TRUE(c.lbl_SpanL_Visible);
+        EXPECT_EQ(c.lbl_SpanL, "Span Length = 4.00 m");
+        Model.SpanData[2][mfL] = 0;
+        p.canvas.items.clear();
+        if (byCount) {
+            c.Edit_No = 3;
+            IntervalCountClick(c, p);
+        } else {
+            typeSpace(1, "1");
+        }
+        EXPECT_FALSE(c.lbl_SpanL_Visible);
+        EXPECT_FALSE(p.canvas.items.empty()); // the grey fill
+    }
+}
+
 // Intervals that come with an opened job, the panel never shown, are checked by Next from the
 // first space on: a negative first space, or a first space that makes them longer together than
 // the 5 m span, is refused; 3 + 2 = 5 m is taken.
