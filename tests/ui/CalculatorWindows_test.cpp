@@ -1,7 +1,7 @@
 // The calculator windows placed by hand (steel, timber, load duration) stand as designed: every
 // caption, box, value, list and button at its place and size, each window at its size. The windows
 // laid out by Qt (wind, scaffold tube) keep their fixed box widths and their size; the menus hold
-// their items and separators in order. Each calculator
+// their items and separators in order; the result lists show their fonts. Each calculator
 // opens with its first choices made and its boxes and lists empty.
 #include <QAction>
 #include <QComboBox>
@@ -371,4 +371,36 @@ TEST_F(FormsTest, CalculatorMenusHoldTheirItemsAndSeparatorsInOrder) {
     const std::string file = "File: [Set Header | - | Print | - | Close | - | Exit KX-Flexor]\n";
     EXPECT_EQ(menus(Forms.TimberFrm), file);
     EXPECT_EQ(menus(Forms.WindFrm), file);
+}
+
+// The result lists whose lines line up in columns show a fixed-pitch font: the steel window's three
+// lists Courier 9 point, the wind results Courier New 9 point (asked as a typewriter face, so that
+// a system without Courier New still gives a fixed pitch). The timber lists and the tube's memo
+// keep their window's font.
+TEST_F(FormsTest, CalculatorListsShowTheirFonts) {
+    struct Row {
+        const char* name;
+        const QWidget* list;
+        QFont want;
+    };
+    QFont wind(QStringLiteral("Courier New"), 9);
+    wind.setStyleHint(QFont::TypeWriter);
+    const TKX_CapFrm* steel = Forms.KX_CapFrm;
+    const TTimberFrm* timber = Forms.TimberFrm;
+    const Row rows[] = {
+        {"steel List_Section", steel->List_Section, QFont(QStringLiteral("Courier"), 9)},
+        {"steel List_Props", steel->List_Props, QFont(QStringLiteral("Courier"), 9)},
+        {"steel List_Results", steel->List_Results, QFont(QStringLiteral("Courier"), 9)},
+        {"wind List_Results", Forms.WindFrm->List_Results, wind},
+        {"timber List_Results", timber->List_Results, timber->font()},
+        {"timber List_Sum", timber->List_Sum, timber->font()},
+        {"tube Memo_Tube", Forms.ScaffoldFrm->Memo_Tube, Forms.ScaffoldFrm->font()},
+    };
+    for (const Row& r : rows) {
+        const QFont got = r.list->font();
+        EXPECT_EQ(got.family(), r.want.family()) << r.name;
+        EXPECT_EQ(got.pointSize(), r.want.pointSize()) << r.name;
+        EXPECT_EQ(got.styleHint(), r.want.styleHint()) << r.name;
+        EXPECT_EQ(got.bold(), r.want.bold()) << r.name;
+    }
 }
