@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -749,6 +750,32 @@ TEST_F(CantWiringTest, ResetUsableOnlyOnceAValueIsTypedAtBothEnds) {
 
 // Factors by hand from the table of support, end and loading: each option, newly chosen beside a
 // cantilever shown fully restrained, clears that choice and gives k x L.
+TEST_F(CantWiringTest, TheArrowKeysStepBetweenRestrainedAndATypedValue) {
+    // Restrained and a typed value are one group of the keyboard: Down from the one chooses the
+    // other (and asks for the value), Up comes back.
+    for (kxtest::Side s : {kxtest::kLeft, kxtest::kRight}) {
+        SCOPED_TRACE(s.tag());
+        TCantileverFrm* w = form(s);
+        w->show();
+        showChosen(w, {coRestrained});
+        dialogs_->clear();
+        dialogs_->inputAnswers = {std::string("2.5")};
+        w->activateWindow();
+        QCoreApplication::processEvents();
+        auto key = [](QWidget* to, Qt::Key k) {
+            to->setFocus();
+            QKeyEvent e(QEvent::KeyPress, k, Qt::NoModifier);
+            QApplication::sendEvent(to, &e);
+        };
+        key(w->Option_Restrained, Qt::Key_Down);
+        EXPECT_EQ(chosen(w), "Option_Edit");
+        EXPECT_EQ(Work.EffLengthWork[row(s)][0], 2500.0f); // 2.5 m typed
+        key(w->Option_Edit, Qt::Key_Up);
+        EXPECT_EQ(chosen(w), "Option_Restrained");
+        EXPECT_EQ(Work.EffLengthWork[row(s)][0], 0.0f);
+    }
+}
+
 TEST_F(CantWiringTest, EachControlHasItsOwnEffectAtBothEnds) {
     struct Factor {
         int option, other1, other2;
