@@ -279,5 +279,23 @@ TEST_F(CapacityCheckTest, WarningReadsEveryLoadcaseUpToTheFifthAndEverySupportUp
                                                             "Loadcase 5 Support 2\rLoadcase 5 Support 3\r"});
 }
 
+// A permissible value below 1 in the units it is held in (N, N mm) is still a positive number to
+// judge by: 0.25 N and 0.25 N mm against 0.5 N and 0.5 N mm pass at 0.25 / 0.5 = 0.500.
+TEST_F(CapacityCheckTest, APermissibleValueBelowOneUnitIsJudgedLikeAnyOther) {
+    Capacity("KXF", 0, {3000}, 0);
+    Section(mfPermShear, 0.5f);
+    Section(mfPermMoment, 0.5f);
+    Governing(1, 0.25f, 0.25f, 1);
+    Eng.CaseCheckFailures[1] = 0;
+    BeamCapacityCheck();
+    EXPECT_EQ(Shown(Txt.KxCheckLines[1], 3, 4),
+              (std::vector<std::string>{"      SHEAR OK", "      BENDING MOMENT OK"}));
+    EXPECT_EQ(Line(10), "  Shear = 0.500 x permissible                 SHEAR OK");
+    EXPECT_EQ(Line(12), "  Bending Moment = 0.500 x permissible        BENDING MOMENT OK ");
+    EXPECT_EQ(Eng.CaseCheckFailures[1], 0);
+    EXPECT_EQ(Eng.ShearRatios[1][27], 0.5f);
+    EXPECT_EQ(Eng.CheckResults[1][27][0], 0.5f);
+}
+
 } // namespace
 } // namespace kx::test

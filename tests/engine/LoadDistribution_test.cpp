@@ -196,3 +196,25 @@ TEST_F(LoadDistributionTest, SumsBeyondASingleAreInfinite) {
     Distribute(1);
     EXPECT_EQ(Eng.SupportPointLoad[1][2], -inf);
 }
+
+// A forkhead beam re-solved after a release distributes its loads afresh: the unfactored load
+// standing on a support counts at that support's new place only, never again at its old number.
+// Spans 2000/4000/4000, 10 N/mm on span 2, 5000 N on support 3. Three moments (M1 = M4 = 0):
+// 12000 M2 + 4000 M3 = -w 4000^3 / 4 and 4000 M2 + 16000 M3 = the same give M2 = -10.909e6
+// and M3 = -7.273e6 N mm; R1 = M2 / 2000 = -5455 N lifts more than R4 = M3 / 4000 = -1818 N
+// and goes. Spans 4000/4000 are left, span 1 loaded: support 4 lifts by w L / 16 = 2500 N
+// (the 5000 N stand on support 3, not 4) and goes. The 4000 span left between supports 2 and
+// 3 carries w L / 2 = 20000 N to each, and support 3 its 5000 N too.
+TEST_F(LoadDistributionTest, ALoadOnASupportCountsOnceWhereItStandsAfterAForkheadIsReleased) {
+    Analyse(BeamBuilder()
+                .Spans({2000, 4000, 4000})
+                .AllSupports(supForkhead)
+                .Udl(1, 2000, 10, 4000)
+                .Point(1, 6000, 5000));
+    EXPECT_TRUE(Messages().empty());
+    EXPECT_EQ(Values(Eng.ReleasedSupport[1], 1, 4), (std::vector<double>{-1, 0, 0, -1}));
+    EXPECT_EQ(Model.SpanCount[1], 1);
+    const double reactions[] = {0, 20000, 25000, 0};
+    for (int k = 1; k <= 4; ++k)
+        EXPECT_NEAR(Eng.SupportReaction[1][k], reactions[k - 1], 25000 * 1e-6) << k;
+}

@@ -101,5 +101,21 @@ TEST(ShownText, ClearingTheFormsForANewBeamForgetsEveryValue) {
     ResetProgramState();
 }
 
+// Compared with a string, either way round, it is its text alone: the value behind it does not
+// make the same figures unequal, nor does the other text's lack of one.
+TEST(ShownText, ComparedWithAStringItIsItsTextWhateverValueStandsBehindIt) {
+    const ShownText shown("10.13", 10125, 1000);
+    const struct {
+        std::string text;
+        bool same;
+    } cases[] = {{"10.13", true}, {"10.130", false}, {"10.1", false}, {"", false}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(shown == c.text, c.same) << c.text;
+        EXPECT_EQ(shown != c.text, !c.same) << c.text;
+        EXPECT_EQ(c.text == shown, c.same) << c.text;
+        EXPECT_EQ(c.text != shown, !c.same) << c.text;
+    }
+}
+
 } // namespace
 } // namespace kx
