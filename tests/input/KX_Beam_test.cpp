@@ -552,6 +552,7 @@ TEST_F(BeamForm, RestoreOfATimberBeamShowsTheTimberControls) {
     Model.TimberPermShearSaved = 6192.05f;
     Model.TimberPermMomentSaved = 1198220.8f;
     Model.SpanData[1][mfGA] = 1772581.5f;
+    Model.SpanData[2][mfGA] = 5e6f; // a file's other rows may hold another: span 1's is shown
     Model.SpanData[kFlagsRow][kShearDeflectionField] = 1.0f;
     Model.SectionPropLines[0] = "2";
     Model.SectionPropLines[2] = " 47.0 x 150 C16 Timber";

@@ -349,6 +349,13 @@ TEST_F(FormsTest, TimberShowsEveryGradeValueAndFactorBesideItsCaption) {
             found = found || l->text() == QLatin1String(caption);
         EXPECT_TRUE(found) << caption;
     }
+    // Each value stands in a white, framed box.
+    for (const char* name : names) {
+        const auto* box = qobject_cast<const QLabel*>(kxtest::Control(w, name));
+        ASSERT_NE(box, nullptr) << name;
+        EXPECT_TRUE(box->autoFillBackground() && box->frameShape() == QFrame::Box) << name;
+        EXPECT_EQ(box->palette().color(QPalette::Window), QColor(Qt::white)) << name;
+    }
     const auto shown = [w, &names] {
         std::vector<std::string> out;
         for (const char* name : names)
