@@ -64,4 +64,31 @@ TEST_F(CantileverStaticsTest, DistributedLoadsGiveStaticShearAndMomentAtEveryPoi
     }
 }
 
+TEST_F(CantileverStaticsTest, UpliftGivesEachCantileverItsLargestMoment) {
+    // Lc = 2000 mm, x from the support. LH: uplift 3 kN at x = 1500: M = +3000 * 1500 = +4.5e6 at
+    // the root, falling to 0 at 1500. RH: 4 N/mm over the whole length and an uplift of 6 kN at
+    // x = 1500: M(x) = -2 (2000 - x)^2 + 6000 (1500 - x) inward of 1500, -2 (2000 - x)^2 outward;
+    // dM/dx = 0 at x = 500, M = -4.5e6 + 6e6 = +1.5e6 (largest); root -8e6 + 9e6 = +1e6;
+    // x = 1500: -2 * 500^2 = -5e5 (smallest).
+    struct Row {
+        int e;
+        double smallest, largest;
+    };
+    const Row rows[] = {{1, 0, 4.5e6}, {2, -5e5, 1.5e6}};
+    const double Lc = 2000, L = 6000;
+    BeamBuilder()
+        .LHCantilever(Lc)
+        .Spans({L})
+        .RHCantilever(Lc)
+        .Point(2, 500, -3000)
+        .Udl(2, static_cast<float>(Lc + L), 4, static_cast<float>(Lc))
+        .Point(2, static_cast<float>(Lc + L + 1500), -6000)
+        .Commit();
+    SolveLoadcase(2);
+    for (const Row& r : rows) {
+        EXPECT_NEAR(Eng.StoredCantEndA[2][r.e - 1], r.smallest, 2) << r.e;
+        EXPECT_NEAR(Eng.StoredCantEndB[2][r.e - 1], r.largest, 2) << r.e;
+    }
+}
+
 } // namespace
