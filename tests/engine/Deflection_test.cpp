@@ -202,4 +202,31 @@ TEST_F(DeflectionTest, ShearDeflectionTakesTheShearStiffnessOfTheFirstSpansRow) 
     }
 }
 
+TEST_F(DeflectionTest, TheLHCantileversTiltIsHeldJustBelowARightAngle) {
+    // An unloaded 1000 cantilever beside a 6000 span, EI = 210000 x 1e4 = 2.1e9, W at midspan: the
+    // end supports turn by W L^2 / 16EI, lifting both cantilevers, each tip at tan(theta) x.
+    // W = 2000: theta = 2000 x 3.6e7 / 3.36e10 = 2.142857 rad, past the LH bound 1.5707:
+    // tan(1.5707) = 10381.327, the LH point at x = 1000 q / 20 rises 10381.327 x; the RH end has no
+    // bound: tan(2.142857) = -1.553085. W = 1400: theta = 1.5, below it: tan(1.5) = 14.101420.
+    const double Lc = 1000, L = 6000, EI = 210000 * 1e4;
+    struct Row {
+        double W, lhSlope, rhSlope;
+    };
+    for (const Row& row : {Row{2000, 10381.327, -1.553085}, Row{1400, 14.101420, 14.101420}}) {
+        EXPECT_NEAR(row.W * L * L / (16 * EI), row.W == 2000 ? 2.142857 : 1.5, 1e-6);
+        for (bool left : {true, false}) {
+            BeamBuilder b = BeamBuilder().Section(210000, 1e4);
+            Solve(left ? b.LHCantilever(Lc).Spans({L}).Point(1, Lc + L / 2, row.W)
+                       : b.Spans({L}).RHCantilever(Lc).Point(1, L / 2, row.W));
+            const auto& tip = left ? Eng.CantDeflectionPoints : Eng.CantDeflectionStore;
+            const double slope = left ? row.lhSlope : row.rhSlope;
+            EXPECT_EQ(tip[1], 0.0) << row.W << " " << left;
+            for (int q = 2; q <= 21; ++q) {
+                const double x = (q - 1) * Lc / 20;
+                EXPECT_NEAR(tip[q], slope * x, Tol(slope * x, kRel)) << row.W << " " << left << " " << q;
+            }
+        }
+    }
+}
+
 } // namespace
