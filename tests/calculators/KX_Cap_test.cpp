@@ -276,6 +276,39 @@ TEST_F(KX_CapTest, StrutStressKeepsTheSlendernessUnrounded) {
     EXPECT_NEAR(pc, 270 / 1.7 * 1.0705, 1e-3);
 }
 
+// A strut shorter than its radius of gyration is still worked by the Perry-Robertson root, not
+// taken at the yield stress. Le 19.8 mm, r 20 mm: lambda = 0.99, eta = 0.3 (0.0099)^2 = 2.9403e-5,
+// Co = pi^2 E / lambda^2 = 2114696 N/mm^2, X = ((eta + 1) Co + 270) / 2 = 1057514.2,
+// p = X - sqrt(X^2 - 270 Co) = 269.99206 (Ys (1 - eta Co / (Co - Ys)) to five figures), / 1.7 = 158.81886,
+// raised by 1 + 0.07 (25 - 0.99) / 25 = 1.0672280 (x-x) to 169.49593, by 1.0677083 (y-y) to 169.57220.
+// At the yield stress they would be 270 / 1.7 x 1.0672280 = 169.50091 ("170") and 169.57720.
+// x-x, A 3000 mm^2: P = 169.49593 x 3 = 508.488 kN "508" (508.503, "509", at the yield stress);
+// y-y, A 2951.5 mm^2: P = 169.57220 x 2.9515 = 500.492 kN "500" (500.507, "501").
+TEST_F(KX_CapTest, AStrutShorterThanItsRadiusIsStillWorkedByTheRoot) {
+    struct Case {
+        bool xx;
+        float A;
+        const char* pcLine;
+        const char* loadLine;
+    };
+    const Case cases[] = {
+        {true, 3000, "   pc = 169 N/mm^2", "   Permissible Axial Load = 508 kN"},
+        {false, 2951.5f, "   pc = 170 N/mm^2", "   Permissible Axial Load = 500 kN"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.xx ? "x-x" : "y-y");
+        WriteSectionFile("RHS.sct", std::vector{made("Beam", 200, 10, c.A, 1e7, 20)});
+        CapOpenSectionFamily("rhs.sct", "RHS");
+        List_SectionClick(0);
+        CapClearResults();
+        (c.xx ? cmd_AxialXXClick : cmd_AxialYYClick)({"0.0198", "", ""});
+        const CapBlock& block = c.xx ? Cap.CapAxialXXLines : Cap.CapAxialYYLines;
+        EXPECT_EQ(
+            (std::tuple{block[2], block[3], block[5]}),
+            (std::tuple{std::string("   Le/r = 0.990"), std::string(c.pcLine), std::string(c.loadLine)}));
+    }
+}
+
 TEST_F(KX_CapTest, InputBoxesRememberAndNonNumbersChangeNothing) {
     pick(0, "127 x 76 UB 13");
     dialogs_->inputAnswers = {std::string("3"), std::nullopt}; // the cancelled box gives back "3.00"

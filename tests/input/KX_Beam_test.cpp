@@ -172,6 +172,41 @@ TEST_F(BeamForm, ShearDeflectionIsWantedOnlyWhenTickedWithAStiffnessShown) {
     }
 }
 
+// New unticks every box and takes the first choice of each pair, whatever the used form showed:
+// one span, no supports, no shear deflection, no code check, vertically fixed.
+TEST_F(BeamForm, NewShowsEveryBoxUntickedAndTheFirstChoices) {
+    TypeUBBeam();
+    f.Edit_Spans = "3";
+    f.UpDown_Spans = 3;
+    f.Check_LH_End_Sup = f.Check_Span_Sup = f.Check_RH_End_Sup = f.Check_Span_Sup_Enabled = true;
+    f.Check_GA = f.Check_LHF = f.Check_RHF = f.Check_LHC = f.Check_RHC = true;
+    f.Option_None = f.Option_Vert_Fixed = false;
+    f.Option_Check = f.Option_Forkhead = true;
+    f.lbl_GA = "500";
+    f.Edit_Timber_W = "75";
+    f.Edit_Timber_H = "200";
+    ResetBeamForm(f);
+    EXPECT_EQ((std::tuple{f.Edit_Spans, f.UpDown_Spans, f.lbl_GA, f.Edit_Timber_W, f.Edit_Timber_H}),
+              (std::tuple{std::string("1"), 1, std::string(), std::string(), std::string()}));
+    const std::pair<const char*, bool> boxes[] = {
+        {"Check_LH_End_Sup", f.Check_LH_End_Sup},
+        {"Check_Span_Sup", f.Check_Span_Sup},
+        {"Check_Span_Sup_Enabled", f.Check_Span_Sup_Enabled},
+        {"Check_RH_End_Sup", f.Check_RH_End_Sup},
+        {"Check_GA", f.Check_GA},
+        {"Check_LHF", f.Check_LHF},
+        {"Check_RHF", f.Check_RHF},
+        {"Check_LHC", f.Check_LHC},
+        {"Check_RHC", f.Check_RHC},
+        {"Option_Check", f.Option_Check},
+        {"Option_Forkhead", f.Option_Forkhead},
+        {"not Option_None", !f.Option_None},
+        {"not Option_Vert_Fixed", !f.Option_Vert_Fixed},
+    };
+    for (auto [name, ticked] : boxes)
+        EXPECT_FALSE(ticked) << name;
+}
+
 TEST_F(BeamForm, CodeCheckAsksAboutFactoredLoadsOnlyOnceNothingCanStopTheCommit) {
     TypeUBBeam();
     f.Option_None = false;
