@@ -466,5 +466,31 @@ TEST_F(SpanCoreTest, NextChecksEveryIntervalOfAJobOpenedWithThem) {
     }
 }
 
+// Every stroke of the interval sketch with its pen, drawn twice, each time on a canvas whose pen
+// the last sketch (the one of the panel's opening) left red and thin. Span 1 of 5000 mm, two equal spaces:
+// width 737, baseline y = 89 div 2 + 8 = 52, scale 637 / 5000, a space of 1670 mm is 213 px.
+TEST_F(SpanCoreTest, IntervalSketchStrokesHaveTheirOwnPens) {
+    openIntervals(1, &SpanControls::Option_Equal, 2);
+    const std::vector<std::string> expected = {
+        "25,52 712,52 255.255.255 w4", // the beam, 25 px in from each edge
+        "50,92 50,45 255.255.255 w3",  // the supports, 50 px in, from y + 40 up to y - 7
+        "687,92 687,45 255.255.255 w3",
+        "263,72 263,32 255.0.0 w2", // the restraints at 50 + 213 and 50 + 426, y +- 20
+        "476,72 476,32 255.0.0 w2",
+    };
+    for (int pass = 0; pass < 2; ++pass) {
+        SCOPED_TRACE(pass);
+        p.canvas.items.clear();
+        DrawIntervalSketch(c, p);
+        std::vector<std::string> strokes;
+        for (const auto& l : p.canvas.lines())
+            strokes.push_back(std::to_string(l.x1) + "," + std::to_string(l.y1) + " " + std::to_string(l.x2) +
+                              "," + std::to_string(l.y2) + " " + std::to_string(l.color.r) + "." +
+                              std::to_string(l.color.g) + "." + std::to_string(l.color.b) + " w" +
+                              std::to_string(l.width));
+        EXPECT_EQ(strokes, expected);
+    }
+}
+
 } // namespace
 } // namespace kx::test

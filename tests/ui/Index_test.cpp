@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QFileDialog>
+#include <QFont>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -533,4 +534,33 @@ TEST_F(IndexFrmTest, TheSelectorStandsInTheCornerAndStepsFromAllAfterAStoppedAna
     Open(Job("c.kxf"));
     w->UpDown1->Up->click();
     EXPECT_EQ(w->lbl_Case->text(), "1");
+}
+
+// A menu bar grown taller while the window is shown (larger text, as on another screen) leaves the
+// window its fixed size and shrinks only the client area: the picture is made again at the new
+// size, the case list still ends at the bottom edge, and what shows is what a fresh placing draws.
+TEST_F(IndexFrmTest, AMenuBarGrownTallerRemakesThePictureAtTheSmallerClientArea) {
+    Open(Job("c.kxf"));
+    ASSERT_TRUE(w->ShowsResults());
+    w->show();
+    QApplication::processEvents();
+    const QSize window = w->size();
+    const int before = w->Image1->height();
+    QFont big = w->menuBar()->font();
+    big.setPixelSize(40);
+    w->menuBar()->setFont(big);
+    QApplication::processEvents();
+    const int bar = w->menuBar()->geometry().bottom() + 1;
+    ASSERT_GT(bar, window.height() - before) << "the menu bar grew";
+    EXPECT_EQ(w->size(), window);
+    // Client height = window height - menu bar; the 422 px list stands on the bottom edge.
+    EXPECT_EQ(w->Image1->geometry(), QRect(0, bar, window.width(), window.height() - bar));
+    EXPECT_EQ(w->Image1->Picture.size(), w->Image1->size());
+    EXPECT_EQ(w->List_CaseResults->geometry().bottom() + 1, window.height() - bar);
+    const QImage shown = w->Image1->grab().toImage();
+    // Placed afresh and the default tile drawn again, as the program does for a new client area.
+    w->PlaceOnScreen(QRect(0, 0, 1280, 1024));
+    w->Default1->trigger();
+    EXPECT_TRUE(w->Image1->grab().toImage() == shown)
+        << "the picture left as drawn for the taller client area";
 }
