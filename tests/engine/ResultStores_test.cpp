@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "engine/AnalysisFixture.h"
 
 using namespace kx;
@@ -94,6 +96,19 @@ TEST_F(ResultStoresTest, EveryPolylineRunsFromTheLHEndToTheRHTipThroughEveryMemb
     EXPECT_NEAR(shear[9].y, 3920, 1e-3);
     EXPECT_NEAR(shear[602].y, -3960, 1e-3);
     EXPECT_FLOAT_EQ(shear[8].x, 30.0f / 4000);
+}
+
+// 1 N at the tip of a 10 mm RH cantilever past a 1000 mm span: the root carries -P Lc = -10 N mm,
+// the largest moment of the job, so the band is drawn to 10 N mm and 1 N mm stands a tenth of its
+// height. The line closes on the baseline at the tip, exactly.
+TEST_F(ResultStoresTest, ATinyRHCantileverMomentClosesExactlyOnTheBaseline) {
+    Analyse(BeamBuilder().Spans({1000}).RHCantilever(10).Point(1, 1010, 1));
+    const auto& moment = Eng.MomentPolyline[1];
+    const int n = Eng.NumSpanIntervals + 1;
+    ASSERT_EQ(moment[0].x, 2 * n + 1);
+    EXPECT_NEAR(moment[n + 1].y, -10, 1e-4); // the cantilever's root
+    EXPECT_NEAR(moment[2 * n].y, 0, 1e-4);   // its tip
+    EXPECT_EQ((std::array{moment[2 * n + 1].x, moment[2 * n + 1].y}), (std::array{1.0f, 0.0f}));
 }
 
 } // namespace

@@ -997,4 +997,37 @@ TEST_F(BeamForm, RestoreOfOneSpanWithAFixedLHEndTakesTheSupportKindFromTheRHEnd)
     }
 }
 
+// Next of a timber choice writes the timber's property lines into the steel frame's list too, so
+// that a steel family chosen afterwards shows them, not the steel section picked before, until a
+// section is picked. D40, load sharing, dry, long term, 75 x 225: Ixx = 75 x 225^3 / 12 = 7119 cm^4;
+// shear 2.0 x 1.1 x 1.5 = 3.30 and bending 12.5 x 1.1 x (300 / 225)^0.11 = 14.2 N/mm^2; loads
+// 3.30 x 75 x 225 / 1.5 = 37.13 kN and 14.19 x 75 x 225^2 / 6 = 8.981 kN-m.
+TEST_F(BeamForm, TimberNextFillsThePropertyListASteelFamilyShowsNext) {
+    PickUB127();
+    ChooseSectionFamily(f, *SectionFamilyByCode("Timber"));
+    TimSectControls& c = TimSectVars.Ctl;
+    c.lbl_Width = "75.00";
+    c.lbl_Depth = "225.0";
+    c.Duration.fill(false);
+    c.Duration[TimberDurationIndex("LT")] = true;
+    TimSectDurationClick();
+    c.Option_Dry = true;
+    c.Option_Wet = false;
+    TimSectWetDryClick();
+    c.Option_Share = true;
+    c.Option_Single = false;
+    c.Combo_Grade = 12; // D40
+    TimSectGradeClick();
+    const std::optional<TimberBeamFormTexts> t = TimSectNext();
+    ASSERT_TRUE(t);
+    ApplyTimberToBeamForm(*t, f);
+    ChooseSectionFamily(f, *SectionFamilyByCode("UB"));
+    EXPECT_TRUE(f.Frame_Steel);
+    EXPECT_EQ(f.List_Props, (std::vector<std::string>{
+                                "", " 75.0 x 225 D40 Timber", " Properties", "  Width = 75.0 mm",
+                                "  Depth = 225 mm", "  Ixx = 7119 cm^4", " Permissible Stresses",
+                                "  E = 10800 N/mm^2", "  Shear = 3.30 N/mm^2", "  Bending = 14.2 N/mm^2",
+                                " Permissible Loads", "  Shear = 37.13 kN", "  Bending = 8.981 kN-m", ""}));
+}
+
 } // namespace
