@@ -160,6 +160,14 @@ TEST_F(FormsTest, StartScreenAboutBoxAndInfoWindowCarryTheirTitlesLabelsAndButto
                            "for Temporary Works and Scaffold Design", "Beam Analysis", "Settings", "Exit"}));
     EXPECT_EQ(f->Label1->font().pixelSize(), 30);
     EXPECT_TRUE(f->Label1->font().bold());
+    // The title in yellow on a red band; the lines under it white.
+    const QPalette title = f->Label1->palette();
+    EXPECT_EQ(title.color(QPalette::Window), QColor(255, 0, 0));
+    EXPECT_EQ(title.color(QPalette::WindowText), QColor(255, 255, 0));
+    EXPECT_TRUE(f->Label1->autoFillBackground());
+    for (const QLabel* l : {f->Label2, f->Label4, f->Label_Version})
+        EXPECT_EQ(l->palette().color(QPalette::WindowText), QColor(Qt::white))
+            << l->objectName().toStdString();
     EXPECT_EQ(f->size(), QSize(473, 521)) << "Panel3's width and Panel4's height";
     // The ground is green, in the panel's margin and below it.
     const QImage ground = f->centralWidget()->grab().toImage();
