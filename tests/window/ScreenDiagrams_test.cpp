@@ -367,3 +367,17 @@ TEST_F(DrawingTest, SupportMomentLabelsAndShearCaptionsShowOnlyAboveTheirBounds)
         EXPECT_EQ(texts[2], texts[1] + 1) << g.name << " just above it";
     }
 }
+
+TEST_F(DrawingTest, DiagramsDrawnDuringTheAnalysisCarryNoExtremeFigures) {
+    // While the analysis draws each loadcase in turn (mode 0), the shear captions stand without the
+    // loadcase's figures under them, and no band carries a figure at its left edge.
+    BeamA();
+    Drawing.ShownCase = 1;
+    Model.ShownCaseMode = 0;
+    const RecordingCanvas c = Diagrams();
+    EXPECT_TRUE(c.hasText("Max +ve Shear") && c.hasText("Max -ve Shear"));
+    for (const auto& t : c.texts())
+        EXPECT_FALSE(t.x1 == 8 &&
+                     (t.text.ends_with(" kN") || t.text.ends_with(" kN-m") || t.text.ends_with(" mm")))
+            << t.text << " at y " << t.y1;
+}
