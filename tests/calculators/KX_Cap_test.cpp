@@ -841,3 +841,21 @@ TEST_F(KX_CapTest, LengthsUnderAMillimetreAndOverAHundredMetresAndMomentsOverATh
               "   Moment about X-X axis= 1800 kN-m|   Bending stress = 90.0 N/mm^2");
     EXPECT_FALSE(v.List_ResultsRed);
 }
+
+// A section of the user's own file with radii under a millimetre (0.5) still gets its combined
+// check. Box 100 deep, A 1000, Ixx 1e6, 1 m, 10 kN, 1 kNm: fc = 10000 / 1000 = 10.0,
+// Le/ry = 1000 / 0.5 = 2000, fbc = 1e6 x 50 / 1e6 = 50.0 N/mm^2; Pc by the Perry-Robertson root at
+// Le/r 2000 is about 0.247, so the unity 10 / 0.247 + 50 / 180 = 40.7 is too high.
+TEST_F(KX_CapTest, ASectionWithRadiiUnderAMillimetreGetsItsCombinedCheck) {
+    WriteSectionFile("RHS.sct", std::vector{made("Box", 100, 5, 1000, 1e6f, 0.5f)});
+    CapOpenSectionFamily("rhs.sct", "RHS");
+    List_SectionClick(0);
+    cmd_CalcClick({"1", "10", "1"});
+    const CapBlock& b = Cap.CapCombinedLines;
+    EXPECT_EQ((std::vector<std::string>{b[1], b[2], b[3], b[5], b[6], b[7], b[10]}),
+              (std::vector<std::string>{
+                  "Combined Axial Load and Bending", "   Axial Load = 10.0 kN",
+                  "   Axial Stress = 10.0 N/mm^2", "   Le/ry = 2000", "   Moment about X-X axis= 1.00 kN-m",
+                  "   Bending stress = 50.0 N/mm^2", "Combined Axial Load and Bending too high"}));
+    EXPECT_NEAR(Cap.CapUnity, 10 / perryRobertson(1000, 0.5, 0.0705) + 50.0 / 180, 1e-3);
+}

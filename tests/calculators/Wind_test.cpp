@@ -400,4 +400,11 @@ TEST_F(WindTest, AnAreaNeverCalculatedKeepsTheRadiosShown) {
               std::make_pair(0, 0));
 }
 
+// Straight to area 2 with area 1 never calculated: no S1 below to offer, so the flat-ground
+// factor 1.00; no speed below either, so "0.0".
+TEST_F(WindTest, AreaTwoAboveAnUncalculatedAreaOneOffersAnS1OfOne) {
+    const WindChoices c = WindUpDown(worked("2")).Controls;
+    EXPECT_EQ(c.Edit_Basic + "|" + c.Edit_S1, "0.0|1.00");
+}
+
 } // namespace
