@@ -97,10 +97,11 @@ TEST_F(FormsTest, AboutBoxShowsTheVersionTextsOfTheModelAndClosesWithResultSix) 
     TAboutBox* a = Forms.AboutBox;
     for (const char* expected : {"Version 1.3.1", "Version 1.2.7"}) {
         QString shown;
-        int okBottom = 0;
+        int okBottom = 0, gap = 0;
         QTimer::singleShot(0, a, [&] {
             shown = a->lbl_Version->text();
             okBottom = a->OKButton->y() + a->OKButton->height();
+            gap = a->lbl_Version->y() - (a->ProductName->y() + a->ProductName->height());
             a->OKButton->click();
         });
         EXPECT_EQ(a->exec(), 6);
@@ -109,6 +110,7 @@ TEST_F(FormsTest, AboutBoxShowsTheVersionTextsOfTheModelAndClosesWithResultSix) 
         // OK stands at the foot of the 351-pixel panel, inside its sunken 1-pixel line and its
         // 30-pixel margin.
         EXPECT_EQ(okBottom, 351 - 1 - 30);
+        EXPECT_GE(gap, 20) << "the version stands 20 pixels and more under the name";
         EXPECT_EQ(a->size(), QSize(351 + 50, 351 + 50)) << "the panel with 25 pixels all round";
         EXPECT_EQ(a->minimumSize(), a->maximumSize()) << "a fixed border";
         Model.VersionNumber = "1.2"; // a beam file opened later brings its own version texts
