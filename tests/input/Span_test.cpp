@@ -492,5 +492,23 @@ TEST_F(SpanCoreTest, IntervalSketchStrokesHaveTheirOwnPens) {
     }
 }
 
+TEST_F(SpanCoreTest, SpacesBeyondADoubleBothWaysDrawTheRestAsOverflowNotAnError) {
+    // 1e306 m and -1e306 m are beyond a double in mm: +inf and -inf, whose sum, and so the rest of
+    // the 5 m span, is not a number. The sketch still draws: the first label at the drawing limit
+    // of 1e6 px, the second back to 50 - 12 = 38 px, and the rest there too, shown as overflow.
+    openIntervals(1, &SpanControls::Option_Equal, 2);
+    typeSpace(1, "1e306");
+    p.canvas.items.clear();
+    EXPECT_NO_THROW(typeSpace(2, "-1e306"));
+    EXPECT_TRUE(std::isnan(SpanVars.IntervalRemainder));
+    std::vector<std::tuple<int, int, std::string>> texts;
+    for (const auto& t : p.canvas.texts())
+        texts.emplace_back(t.x1, t.y1, t.text);
+    const std::vector<std::tuple<int, int, std::string>> expected = {
+        {1000000, 32, "#####"}, {38, 32, "#####"}, {38, 32, "#####"}};
+    ASSERT_GE(texts.size(), expected.size());
+    EXPECT_EQ(std::vector(texts.end() - 3, texts.end()), expected);
+}
+
 } // namespace
 } // namespace kx::test
