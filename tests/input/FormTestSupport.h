@@ -21,6 +21,7 @@
 #include "input/KX_Beam.h"
 #include "input/LoadData.h"
 #include "input/Span.h"
+#include "input/TimSect.h"
 #include "platform/Canvas.h"
 #include "platform/Dialogs.h"
 #include "window/RecordingFileHost.h"
@@ -53,6 +54,24 @@ inline int SteelCheckLine(const std::string& line) {
     for (int i = 1; i <= 500; ++i)
         if (Txt.SteelCheckLines[1][i].str() == line) return i;
     return 0;
+}
+
+// The timber window's controls set one by one, as a user sets them, to D40 load sharing, dry,
+// long term, 75 x 225 mm.
+inline void ChooseD40SharedDryLongTerm75x225() {
+    TimSectControls& c = TimSectVars.Ctl;
+    c.lbl_Width = "75.00";
+    c.lbl_Depth = "225.0";
+    c.Duration.fill(false);
+    c.Duration[TimberDurationIndex("LT")] = true;
+    TimSectDurationClick();
+    c.Option_Dry = true;
+    c.Option_Wet = false;
+    TimSectWetDryClick();
+    c.Option_Share = true;
+    c.Option_Single = false;
+    c.Combo_Grade = 12; // D40
+    TimSectGradeClick();
 }
 
 } // namespace kx::test

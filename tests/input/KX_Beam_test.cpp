@@ -1005,19 +1005,7 @@ TEST_F(BeamForm, RestoreOfOneSpanWithAFixedLHEndTakesTheSupportKindFromTheRHEnd)
 TEST_F(BeamForm, TimberNextFillsThePropertyListASteelFamilyShowsNext) {
     PickUB127();
     ChooseSectionFamily(f, *SectionFamilyByCode("Timber"));
-    TimSectControls& c = TimSectVars.Ctl;
-    c.lbl_Width = "75.00";
-    c.lbl_Depth = "225.0";
-    c.Duration.fill(false);
-    c.Duration[TimberDurationIndex("LT")] = true;
-    TimSectDurationClick();
-    c.Option_Dry = true;
-    c.Option_Wet = false;
-    TimSectWetDryClick();
-    c.Option_Share = true;
-    c.Option_Single = false;
-    c.Combo_Grade = 12; // D40
-    TimSectGradeClick();
+    test::ChooseD40SharedDryLongTerm75x225();
     const std::optional<TimberBeamFormTexts> t = TimSectNext();
     ASSERT_TRUE(t);
     ApplyTimberToBeamForm(*t, f);
