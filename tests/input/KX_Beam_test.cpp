@@ -1018,4 +1018,22 @@ TEST_F(BeamForm, TimberNextFillsThePropertyListASteelFamilyShowsNext) {
                                 " Permissible Loads", "  Shear = 37.13 kN", "  Bending = 8.981 kN-m", ""}));
 }
 
+// New after a steel section forgets its thicknesses: a timber job committed next holds none, in
+// the job and in its file (127 x 76 UB 13: flange 7.6 mm, web 4.0 mm before New).
+TEST_F(BeamForm, NewForgetsTheSteelThicknessesATimberJobCommittedNextHoldsNone) {
+    PickUB127();
+    ResetBeamForm(f);
+    ChooseSectionFamily(f, *SectionFamilyByCode("Timber"));
+    f.Edit_Timber_W = "75";
+    f.Edit_Timber_H = "225";
+    test::ChooseD40SharedDryLongTerm75x225();
+    const std::optional<TimberBeamFormTexts> t = TimSectNext();
+    ASSERT_TRUE(t);
+    ApplyTimberToBeamForm(*t, f);
+    TypeBeam({"3"});
+    ASSERT_TRUE(Commit()) << ::testing::PrintToString(Messages());
+    EXPECT_EQ((std::pair{Model.FlangeThickness, Model.WebThickness}), (std::pair{0.0f, 0.0f}));
+    EXPECT_EQ(Model.SectionFamilyCode, "Timber");
+}
+
 } // namespace
