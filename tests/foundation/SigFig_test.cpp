@@ -187,6 +187,59 @@ TEST(NumberText, EveryBandOnBothSidesOfItsThresholdAndTheLimits) {
         EXPECT_EQ(FormatDecimalPlaces(x, n), text) << x << " " << n;
 }
 
+// A value exactly at a threshold (every threshold that is a double: the decimal halves and the
+// Dec3 routines' powers of ten) takes the band below it, save in SigFig5, where bands fire at their
+// threshold; the neighbouring doubles (below: b, above: a) take the band below and above. At a decimal
+// half both bands round to the same power of ten, so there only the band's decimals can show it: the
+// texts here are SigFig2's "100.0" at 99.5 and the Dec3 routines' decimals at 1, 10, 100 and 1000.
+TEST(NumberText, AThresholdThatIsADoubleTakesTheBandBelowIt) {
+    const auto b = [](double x) { return std::nextafter(x, 0.0); };
+    const auto a = [](double x) { return std::nextafter(x, 2 * x); };
+    // clang-format off
+    const std::vector<Routine> at = {
+    {"SigFig2", SigFig2,
+     {{99.5, "100.0"},      // band 9.95: step 1, one decimal; 99.5 + 0.5 = 100
+      {-99.5, "-100"},      // negatives in that band keep no decimal
+      {b(99.5), "99.0"},    // 99.4999.. + 0.5 truncates to 99
+      {a(99.5), "100"},     // band 99.5: step 10; 9.95.. + 0.5 truncates to 10
+      {995.0, "1000"}, {b(995.0), "990"}, {9950.0, "10000"}, {995000000.0, "1000000000"}}},
+    {"SigFig3", SigFig3,
+     {{999.5, "1000"}, {b(999.5), "999"}, {a(999.5), "1000"}, {-9995.0, "-10000"}, {b(9995.0), "9990"},
+      {999500000.0, "1000000000"}, {b(999500000.0), "999000000"}}},
+    // Step 10^k below 9999.5 x 10^k and 10^(k+1) above it: 9999.5 + 0.5 and 999.95 + 0.5 both
+    // truncate to the same 10^(k+4), and the decimals are 0 in both bands.
+    {"SigFig4", SigFig4,
+     {{9999.5, "10000"}, {b(9999.5), "9999"}, {a(9999.5), "10000"}, {-9999.5, "-10000"},
+      {99995.0, "100000"}, {b(99995.0), "99990"},
+      {999950.0, "1000000"}, {b(999950.0), "999900"},
+      {9999500.0, "10000000"}, {b(9999500.0), "9999000"},
+      {99995000.0, "100000000"}, {b(99995000.0), "99990000"},
+      {999950000.0, "1000000000"}, {b(999950000.0), "999900000"},
+      {9999500000.0, "10000000000"}, {b(9999500000.0), "9999000000"},
+      {99995000000.0, "100000000000"}, {b(99995000000.0), "99990000000"},
+      {999950000000.0, "1000000000000"}, {b(999950000000.0), "999900000000"}, {-999950000000.0, "-1000000000000"}}},
+    {"SigFig5", SigFig5,
+     {{99999.5, "100000"}, {b(99999.5), "99999"}, {999995.0, "1000000"}, {b(999995.0), "999990"},
+      {-999995000.0, "-1000000000"}}},
+    // Offset 0.5001: 0.9999.. x 1000 + 0.5001 truncates to 1000, so the neighbours below round up.
+    {"SigFig3Dec3", SigFig3Dec3,
+     {{1.0, "1.000"}, {b(1.0), "1.000"}, {a(1.0), "1.00"},       // bands 0.1 (step 0.001) and 1 (0.01)
+      {10.0, "10.00"}, {-10.0, "-10.00"}, {b(10.0), "10.00"}, {a(10.0), "10.0"},
+      {100.0, "100.0"}, {b(100.0), "100.0"}, {a(100.0), "100"},
+      {1000.0, "1000"}, {a(1000.0), "1000"}, {100000000.0, "100000000"}}},
+    {"SigFig4Dec3", SigFig4Dec3,
+     {{1.0, "1.000"}, {a(1.0), "1.000"},                       // bands 0.1 and 1 both step 0.001
+      {10.0, "10.000"}, {b(10.0), "10.000"}, {a(10.0), "10.00"},
+      {100.0, "100.00"}, {-100.0, "-100.00"}, {a(100.0), "100.0"},
+      {1000.0, "1000.0"}, {b(1000.0), "1000.0"}, {a(1000.0), "1000"},
+      {10000.0, "10000"}, {a(10000.0), "10000"}, {100000000.0, "100000000"}}},
+    };
+    // clang-format on
+    for (const Routine& r : at)
+        for (const auto& [x, text] : r.cases)
+            EXPECT_EQ(r.format(x), text) << r.name << "(" << std::setprecision(17) << x << ")";
+}
+
 // The listings' fast way is to give the texts of the 18-digit way: on values of every size, and
 // on decimal halves of the last digit shown, as typed, as singles and as long doubles (which the
 // double the fast way reads may put on the other side of the half), with their neighbours.

@@ -215,7 +215,7 @@ TEST_F(FormsTest, DurationDialogPlacesEveryControlAsDesigned) {
 
 // The windows Qt lays out: the wind window's number boxes and the tube's length box keep the
 // widths that hold their numbers (90 and 80), the tube's memo its least width, 340; the wind window
-// is 713 x 540.
+// is 713 x 540, the size of its hidden markers (713 x 8 and 8 x 540 at the top left).
 TEST_F(FormsTest, WindAndTubeWindowsKeepTheirBoxWidthsAndSize) {
     TWindFrm* wind = Forms.WindFrm;
     ShowForm(wind);
@@ -224,6 +224,9 @@ TEST_F(FormsTest, WindAndTubeWindowsKeepTheirBoxWidthsAndSize) {
                                                         wind->Edit_TubeLength, wind->Edit_BoardLength})
         EXPECT_EQ(box->width(), 90) << key(box);
     EXPECT_EQ(wind->size(), QSize(713, 540));
+    EXPECT_EQ(wind->Panel1->geometry(), QRect(0, 0, 713, 8));
+    EXPECT_EQ(wind->Panel2->geometry(), QRect(0, 0, 8, 540));
+    EXPECT_TRUE(wind->Panel1->isHidden() && wind->Panel2->isHidden());
     TScaffoldFrm* tube = Forms.ScaffoldFrm;
     ShowForm(tube);
     EXPECT_EQ(tube->Edit_Le->width(), 80);
