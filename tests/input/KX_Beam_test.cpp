@@ -780,6 +780,20 @@ TEST_F(BeamForm, ATimberSizeTypedAndNotTakenIsTakenByNext) {
                   (Texts{"75.0 x 300 C24 Timber", "Timber", "C24"}));
         EXPECT_EQ(f.lbl_S01_Desc, "75.0 x 300 C24 Timber");
     }
+
+    // Any size above 0 whose Ixx shows above 0 is a beam size, however small its permissible shear.
+    // 0.1 x 6 mm: Ixx = 0.1 x 6^3 / 12 = 1.8 mm^4 (0.00018 cm^4 shown); shear 0.71 x 1.4 x 1.1 x 0.1 x 6
+    // = 0.65604 N; K7 1.17 (72 mm or less), bending 7.5 x 1.4 x 1.1 x 1.17 = 13.5135 N/mm^2 on
+    // Z = 0.1 x 6^2 / 6 = 0.6 mm^3, M = 8.1081 N mm.
+    f.Edit_Timber_W = "0.1";
+    f.Edit_Timber_H = "6";
+    dialogs->clear();
+    ASSERT_TRUE(Commit()) << ::testing::PrintToString(Messages());
+    EXPECT_TRUE(Messages().empty());
+    EXPECT_NEAR(Model.TimberPermShearSaved, 0.65604, 5e-6);
+    EXPECT_NEAR(Model.TimberPermMomentSaved, 8.1081, 5e-4);
+    EXPECT_NEAR(Model.SpanData[1][mfIxx], 1.8, 5e-6);
+    EXPECT_EQ((std::pair{Model.TimberWidthSaved, Model.TimberDepthSaved}), (std::pair{0.1f, 6.0f}));
 }
 
 } // namespace
