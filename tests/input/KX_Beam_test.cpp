@@ -175,6 +175,18 @@ TEST_F(BeamForm, ShearDeflectionIsWantedOnlyWhenTickedWithAStiffnessShown) {
 // New unticks every box and takes the first choice of each pair, whatever the used form showed:
 // one span, no supports, no shear deflection, no code check, vertically fixed.
 TEST_F(BeamForm, NewShowsEveryBoxUntickedAndTheFirstChoices) {
+    // The widest grid first: 25 spans and both cantilevers, the RH one in column 27.
+    TypeBeam(std::vector<std::string>(25, "2"), "1.5", "2.5");
+    ASSERT_EQ(f.Grid_Spans.Cell(27, 1), "2.5");
+    for (int col = 1; col <= 27; ++col)
+        for (int row = 1; row <= 8; ++row)
+            f.Grid_SpanData.SetCell(col, row, "9");
+    ResetBeamForm(f);
+    for (int col = 1; col <= 27; ++col) {
+        EXPECT_EQ(f.Grid_Spans.Shown(col, 1), ShownText()) << col;
+        for (int row = 1; row <= 8; ++row)
+            EXPECT_EQ(f.Grid_SpanData.Cell(col, row), "") << col << "," << row;
+    }
     TypeUBBeam();
     f.Edit_Spans = "3";
     f.UpDown_Spans = 3;
@@ -389,6 +401,11 @@ TEST_F(BeamForm, EachRefusalShowsItsMessageInOrderAndChangesNothingCommitted) {
         f.lbl_S01_E = e;
         ExpectRefused({beammsg::kSection}, committed);
     }
+    // E and Ixx shown under 1 (in N/mm^2, cm^4) are still above 0: the section passes.
+    const std::string ixx = f.lbl_S01_Ixx;
+    f.lbl_S01_E = f.lbl_S01_Ixx = "0.5";
+    ExpectRefused({beammsg::kSpanLength}, committed);
+    f.lbl_S01_Ixx = ixx;
     f.lbl_S01_E = "200000";
     ExpectRefused({beammsg::kSpanLength}, committed); // E of exactly 200000 asks nothing
     f.lbl_S01_E = "200000.1";
