@@ -304,6 +304,14 @@ TEST(JobChecks, ASectionIsUsableWithEAndIxxAbove0FiniteValuesInEveryRowAndItsOwn
          false},
         {"timber with an infinite moment", timber, [inf](SharedModel& m) { m.TimberPermMomentSaved = inf; },
          false},
+        // A 1 mm square SC1 (0.46 and 2.8 N/mm^2), dry, single, General (K3 1.4), K7 1.17 at 72 mm or
+        // less: any size above 0 is a beam size, and its permissible values are small but real.
+        {"a 1 mm square timber's shear, 0.46 x 1.4 x 1 x 1 = 0.644 N", timber,
+         [](SharedModel& m) { m.TimberPermShearSaved = 0.644f; }, true},
+        {"a 1 mm square timber's moment, 2.8 x 1.4 x 1.17 x 1 x 1^2 / 6 = 0.764 N mm", timber,
+         [](SharedModel& m) { m.TimberPermMomentSaved = 0.764f; }, true},
+        {"a timber 0.5 mm by 0.5 mm", timber,
+         [](SharedModel& m) { m.SpanData[1][mfTimberDepth] = m.SpanData[1][mfTimberWidth] = 0.5f; }, true},
     };
     for (const Case& c : cases) {
         const auto m = c.make();

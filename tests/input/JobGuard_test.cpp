@@ -371,6 +371,27 @@ TEST_F(JobGuardTest, AnalyseAfterACancelRefusesAMemberWhoseEffectiveLengthWasCho
     }
 }
 
+// A "+ 2D" choice made on the span form and not yet taken by its "Next >" was worked out for the
+// depth of its time: a deeper section committed meanwhile has it asked for again, though the
+// committed choice (0.85 L) does not depend on the depth. By hand: 1.2 x 4000 + 2 x 127 = 5054 mm
+// with 127 x 76 UB 13; 4800 + 2 x 251.4 = 5302.8 mm with 254 x 146 UB 31.
+TEST_F(JobGuardTest, APlus2DChoiceNotYetTakenIsAskedForAgainWhenTheSectionDeepens) {
+    straightRun({"4"});
+    SpanFormShow(sc, sp);
+    chooseSpan(1, &SpanControls::Option_Pos);
+    EXPECT_FLOAT_EQ(Work.EffLengthWork[1][0], 1.2f * 4000 + 2 * 127);
+    pick("254 x 146 UB 31");
+    ASSERT_NO_FATAL_FAILURE(beamNext());
+    ASSERT_EQ(loadNext(), LoadRoute::Span);
+    SpanFormShow(sc, sp);
+    dialogs->clear();
+    EXPECT_EQ(SpanNext(sc, sp), SpanRoute::Stay);
+    EXPECT_EQ(Messages(), std::vector<std::string>{spanChanged(1)});
+    chooseSpan(1, &SpanControls::Option_Pos);
+    ASSERT_EQ(SpanNext(sc, sp), SpanRoute::Analysis) << testing::PrintToString(Messages());
+    EXPECT_FLOAT_EQ(Model.EffLength[1][0], 4800 + 2 * 251.4f);
+}
+
 TEST_F(JobGuardTest, ASectionOrLengthChangedAndCancelledOnTheLoadFormKeepsItsOwnSelfWeight) {
     // 127 x 76 UB 13 (1652 mm^2) over one 4 m span, unchecked, 10 kN/m and its self-weight.
     pick("127 x 76 UB 13");

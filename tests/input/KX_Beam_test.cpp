@@ -175,6 +175,18 @@ TEST_F(BeamForm, ShearDeflectionIsWantedOnlyWhenTickedWithAStiffnessShown) {
 // New unticks every box and takes the first choice of each pair, whatever the used form showed:
 // one span, no supports, no shear deflection, no code check, vertically fixed.
 TEST_F(BeamForm, NewShowsEveryBoxUntickedAndTheFirstChoices) {
+    // The widest grid first: 25 spans and both cantilevers, the RH one in column 27.
+    TypeBeam(std::vector<std::string>(25, "2"), "1.5", "2.5");
+    ASSERT_EQ(f.Grid_Spans.Cell(27, 1), "2.5");
+    for (int col = 1; col <= 27; ++col)
+        for (int row = 1; row <= 8; ++row)
+            f.Grid_SpanData.SetCell(col, row, "9");
+    ResetBeamForm(f);
+    for (int col = 1; col <= 27; ++col) {
+        EXPECT_EQ(f.Grid_Spans.Shown(col, 1), ShownText()) << col;
+        for (int row = 1; row <= 8; ++row)
+            EXPECT_EQ(f.Grid_SpanData.Cell(col, row), "") << col << "," << row;
+    }
     TypeUBBeam();
     f.Edit_Spans = "3";
     f.UpDown_Spans = 3;
@@ -389,6 +401,11 @@ TEST_F(BeamForm, EachRefusalShowsItsMessageInOrderAndChangesNothingCommitted) {
         f.lbl_S01_E = e;
         ExpectRefused({beammsg::kSection}, committed);
     }
+    // E and Ixx shown under 1 (in N/mm^2, cm^4) are still above 0: the section passes.
+    const std::string ixx = f.lbl_S01_Ixx;
+    f.lbl_S01_E = f.lbl_S01_Ixx = "0.5";
+    ExpectRefused({beammsg::kSpanLength}, committed);
+    f.lbl_S01_Ixx = ixx;
     f.lbl_S01_E = "200000";
     ExpectRefused({beammsg::kSpanLength}, committed); // E of exactly 200000 asks nothing
     f.lbl_S01_E = "200000.1";
@@ -780,6 +797,20 @@ TEST_F(BeamForm, ATimberSizeTypedAndNotTakenIsTakenByNext) {
                   (Texts{"75.0 x 300 C24 Timber", "Timber", "C24"}));
         EXPECT_EQ(f.lbl_S01_Desc, "75.0 x 300 C24 Timber");
     }
+
+    // Any size above 0 whose Ixx shows above 0 is a beam size, however small its permissible shear.
+    // 0.1 x 6 mm: Ixx = 0.1 x 6^3 / 12 = 1.8 mm^4 (0.00018 cm^4 shown); shear 0.71 x 1.4 x 1.1 x 0.1 x 6
+    // = 0.65604 N; K7 1.17 (72 mm or less), bending 7.5 x 1.4 x 1.1 x 1.17 = 13.5135 N/mm^2 on
+    // Z = 0.1 x 6^2 / 6 = 0.6 mm^3, M = 8.1081 N mm.
+    f.Edit_Timber_W = "0.1";
+    f.Edit_Timber_H = "6";
+    dialogs->clear();
+    ASSERT_TRUE(Commit()) << ::testing::PrintToString(Messages());
+    EXPECT_TRUE(Messages().empty());
+    EXPECT_NEAR(Model.TimberPermShearSaved, 0.65604, 5e-6);
+    EXPECT_NEAR(Model.TimberPermMomentSaved, 8.1081, 5e-4);
+    EXPECT_NEAR(Model.SpanData[1][mfIxx], 1.8, 5e-6);
+    EXPECT_EQ((std::pair{Model.TimberWidthSaved, Model.TimberDepthSaved}), (std::pair{0.1f, 6.0f}));
 }
 
 } // namespace

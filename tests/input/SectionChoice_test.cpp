@@ -194,6 +194,14 @@ TEST_F(SectionChoice, DamagedShortenedOrMissingRecord) {
     Pick("KXSect", 0);
     EXPECT_EQ(Work.WorkSectionPropLines[4], " D/T = 0.0");
     EXPECT_TRUE(Work.WorkSpanData[3][mfDT] == 0 && Work.WorkSpanData[3][mfShearArea] == 500);
+    // A tube's shear area is half its area, 1000 / 2; a box's 2 D t = 2 x 100 x 5.
+    rec.A = 1000;
+    for (auto [shape, want] : {std::pair{"Tube", 500.0f}, {"Box", 1000.0f}, {"RSC", 500.0f}}) {
+        rec.Shape = shape;
+        WriteSectionFile("KX.sct", std::span(&rec, 1));
+        Pick("KXSect", 0);
+        EXPECT_EQ(Work.WorkSpanData[3][mfShearArea], want) << shape;
+    }
     // A depth so large that the shear area D x t is beyond a single: an unusable section.
     rec.D = std::numeric_limits<float>::max();
     WriteSectionFile("KX.sct", std::span(&rec, 1));

@@ -7,6 +7,7 @@
 #include "FormTestSupport.h"
 #include "engine/AnalyseBeam.h"
 #include "engine/BeamBuilder.h"
+#include "platform/Errors.h"
 
 namespace kx::test {
 namespace {
@@ -482,6 +483,9 @@ TEST_F(SpanCoreTest, IntervalSketchStrokesHaveTheirOwnPens) {
         SCOPED_TRACE(pass);
         p.canvas.items.clear();
         DrawIntervalSketch(c, p);
+        // The last drawing goes first: grey over the whole 737 x 89 picture, from its first column.
+        ASSERT_FALSE(p.canvas.items.empty());
+        EXPECT_EQ(kxtest::Describe(p.canvas.items.front()), "fill (0,0,800,200) grey");
         std::vector<std::string> strokes;
         for (const auto& l : p.canvas.lines())
             strokes.push_back(std::to_string(l.x1) + "," + std::to_string(l.y1) + " " + std::to_string(l.x2) +
@@ -490,6 +494,22 @@ TEST_F(SpanCoreTest, IntervalSketchStrokesHaveTheirOwnPens) {
                               std::to_string(l.width));
         EXPECT_EQ(strokes, expected);
     }
+}
+
+// The interval grid holds the caption column and six spaces; a cell outside it is refused, not
+// written past the grid, and reads as empty.
+TEST(IntervalGrid, CellsOutsideTheSevenColumnsAndTwoRowsAreRefused) {
+    IntervalGridTexts g;
+    for (auto [col, row] : {std::pair{-1, 1}, {7, 1}, {7, 0}, {0, -1}, {6, 2}}) {
+        SCOPED_TRACE(std::to_string(col) + "," + std::to_string(row));
+        EXPECT_THROW(g.SetCell(col, row, "1"), RangeError);
+        EXPECT_THROW(g.Show(col, row, ShownText("1")), RangeError);
+        EXPECT_EQ(g.Cell(col, row), "");
+    }
+    EXPECT_EQ(g, IntervalGridTexts{});
+    g.Show(6, 1, ShownText("2.5"));
+    g.SetCell(0, 0, " Distance to :-");
+    EXPECT_EQ(g.Cell(6, 1) + "|" + g.Cell(0, 0), "2.5| Distance to :-");
 }
 
 TEST_F(SpanCoreTest, SpacesBeyondADoubleBothWaysDrawTheRestAsOverflowNotAnError) {

@@ -98,6 +98,9 @@ TEST_F(LoadDataFrmTest, RowsLaidOutAndReachedFromCode) {
     for (auto [n, top, height] : {std::tuple{16, 765, 35}, {17, 800, 40}, {18, 840, 35}, {50, 1960, 35}})
         EXPECT_EQ(w->Row(n).Panel->geometry(), QRect(10, top, 745, height)) << n;
     EXPECT_EQ(w->lbl_Length->y() - w->Image_Beam->y(), 119);
+    // A click on a row's ground takes the focus, so the box typed in last is left and its typing ends.
+    for (int n : {1, 50})
+        EXPECT_EQ(w->Row(n).Panel->focusPolicy(), Qt::ClickFocus) << n;
     // Each row's number, the first and the last, shows in two figures and cannot be typed over.
     for (auto [n, no] : {std::pair{1, "01"}, {9, "09"}, {50, "50"}}) {
         EXPECT_EQ(w->Row(n).Edit_No->text().toStdString(), no);
