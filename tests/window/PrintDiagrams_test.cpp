@@ -517,3 +517,26 @@ TEST_F(DrawingTest, PrintedCantileverAndMomentLabelsAreLeftOutUpToAThousandthInO
             << "kind " << r.kind << ", " << r.stored << ": \"" << text << "\"";
     }
 }
+
+TEST_F(DrawingTest, PrintedSpanLabelsOfASecondSpanAndAHoggingSag) {
+    // Spans 4000 and 6000 mm, supports at x 591, 2150 and 4488; f = 1 - 0.05 x 2 = 0.9. Shear 1234 N
+    // at the start of span 2: 5 mm (118 px) left of support 2, its point 14 x 23.622 x 0.9 x
+    // 1234 / 1000 = 367 px above 2953, the label 5 mm over it. Span 1's deflection at its middle
+    // (2000 mm, x 1370), 4 mm (94 px) left: 600 mm up stands 18 x 23.622 x 0.9 x 600 / 1000 = 230 px
+    // above 5433 with the label 4 mm (94 px) over it; 600 mm down 230 px below, the label 2 mm
+    // (47 px) under it.
+    const std::tuple<float, const char*, int, int> rows[] = {{600, "600", 1370 - 94, 5433 - 230 - 94},
+                                                             {-600, "-600", 1370 - 94, 5433 + 230 + 47}};
+    for (auto [sag, text, x, y] : rows) {
+        ResetProgramState();
+        SmallJob(2);
+        Drawing.DrawnMemberLength[1] = Eng.LoadcaseSpanLength[1][1] = 4000;
+        Drawing.DrawnMemberLength[2] = Eng.LoadcaseSpanLength[1][2] = 6000;
+        Eng.ShearExtremes[1][2][1] = 1234;
+        Eng.DeflectionExtremes[1][1][1] = sag;
+        p = RecordingPrinter(600);
+        p.BeginDoc();
+        PrintCaseDiagrams(p);
+        ExpectTexts(Page(1), {{"1.234", 2150 - 118, 2953 - 367 - 118}, {text, x, y}});
+    }
+}
