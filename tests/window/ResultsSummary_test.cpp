@@ -234,6 +234,28 @@ TEST_F(ResultsSummaryTest, EnvelopeLoadcaseNumbersStandTwoWideInBrackets) {
     }
 }
 
+// The envelope lists a cantilever when loadcase 1 has it, whatever the later loadcases have: one
+// span gives 2 + 25 + 1 = 28 lines, each cantilever 1 + 2 + 21 = 24 more (the count one past).
+TEST_F(ResultsSummaryTest, TheEnvelopeListsTheCantileversOfLoadcaseOne) {
+    const std::tuple<int, int, const char*, bool, bool> rows[] = {
+        {1, 0, "77", true, true}, {0, 1, "29", false, false}}; // active in loadcase 1, in 2
+    for (auto [first, second, count, lh, rh] : rows) {
+        Commit(BeamBuilder().Spans({5000}));
+        Model.LoadcaseCount = 2;
+        Eng.LHCantileverActive[1] = Eng.RHCantileverActive[1] = first;
+        Eng.LHCantileverActive[2] = Eng.RHCantileverActive[2] = second;
+        Eng.CantileverLength[0][0] = Eng.CantileverLength[0][1] = 1000;
+        BuildEnvelopeText();
+        ASSERT_EQ(Txt.EnvelopeLines[0].str(), count) << first;
+        bool lhShown = false, rhShown = false;
+        for (int i = 1; i < std::stoi(count); ++i) {
+            lhShown = lhShown || Txt.EnvelopeLines[i].str() == " LH Cantilever ";
+            rhShown = rhShown || Txt.EnvelopeLines[i].str() == " RH Cantilever ";
+        }
+        EXPECT_EQ(std::make_pair(lhShown, rhShown), std::make_pair(lh, rh)) << first;
+    }
+}
+
 TEST_F(ResultsSummaryTest, TheAnalysisBuildsTheEnvelopeOfTwentyFiveSpans) {
     Commit(BeamBuilder()
                .LHCantilever(1000)
