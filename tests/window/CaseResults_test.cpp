@@ -7,7 +7,9 @@
 #include <cmath>
 #include <iomanip>
 #include <random>
+#include <string>
 #include <tuple>
+#include <type_traits>
 #include <vector>
 
 #include "ListingTestSupport.h"
@@ -368,6 +370,58 @@ TEST_F(CaseResultsTest, TheLargestStressOfTheLastLoadcaseReachesItsRHCantilever)
         EXPECT_EQ(Txt.CaseMaxStressLines[5].str(), " Max stress for loadcase 5 = " + stress);
         EXPECT_EQ(Txt.MaxStressLine.str(), " Max stress = " + stress);
     }
+}
+
+// Every listing built again over tables full of other text reads as when built on empty ones, to
+// the last line its count covers: the closing blank lines of the load lines (two after the point
+// loads), of the support lines without an RH cantilever, of the envelope and of both loads
+// listings are put, not left to whatever stood there.
+TEST_F(CaseResultsTest, ListingsBuiltAgainOverOtherTextPutEveryLineTheirCountCovers) {
+    Commit(BeamBuilder().Spans({5000, 5000}).Udl(1, 0, 10, 10000).Point(1, 2500, 20000));
+    AnalyseBeam(host);
+    ASSERT_EQ(Model.AnalysedFlag, 1);
+    Eng.CurrentCase = 1;
+    auto lines = [](auto& table) {
+        std::vector<std::string> out;
+        const int count = std::stoi(table[0].str()); // lines 1..count - 1
+        for (int i = 0; i < count; ++i)
+            out.push_back(table[i].str());
+        return out;
+    };
+    auto all = [&] {
+        return std::vector<std::vector<std::string>>{
+            lines(Txt.CaseLoadLines[1]),  lines(Txt.CaseSupportLines[1]), lines(Txt.CaseListing[1]),
+            lines(Txt.EnvelopeLines),     lines(Txt.SummaryLines),        lines(Txt.LoadListLines),
+            lines(Txt.PointLoadListLines)};
+    };
+    const auto built = all();
+    // The closing blank lines: two after the point loads, one after the supports, the envelope and
+    // the distributed loads, two after the point loads of the listing.
+    for (auto [t, blanks] : {std::pair{0, 2}, {1, 1}, {3, 1}, {5, 1}, {6, 2}}) {
+        const auto& table = built[static_cast<std::size_t>(t)];
+        ASSERT_GT(table.size(), 5u) << "table " << t;
+        for (int k = 1; k <= blanks + 1; ++k)
+            EXPECT_EQ(table[table.size() - static_cast<std::size_t>(k)].empty(), k <= blanks)
+                << "table " << t << ", line " << table.size() - static_cast<std::size_t>(k);
+    }
+    auto scribble = [](auto& table) {
+        using Line = std::remove_cvref_t<decltype(table[0])>;
+        table.fill(Line("#"));
+    };
+    scribble(Txt.CaseLoadLines[1]);
+    scribble(Txt.CaseSupportLines[1]);
+    scribble(Txt.CaseListing[1]);
+    scribble(Txt.EnvelopeLines);
+    scribble(Txt.SummaryLines);
+    scribble(Txt.LoadListLines);
+    scribble(Txt.PointLoadListLines);
+    BuildCaseResultsText();
+    BuildEnvelopeText();
+    BuildResultsSummary();
+    BuildLoadsListing();
+    const auto again = all();
+    for (std::size_t t = 0; t < built.size(); ++t)
+        EXPECT_EQ(again[t], built[t]) << "table " << t;
 }
 
 } // namespace

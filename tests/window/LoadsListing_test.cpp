@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <string>
+#include <vector>
 
 #include "ListingTestSupport.h"
 
@@ -118,6 +120,47 @@ TEST_F(LoadsListingTest, DecimalsOfEachColumnFollowItsLargestFigureInEveryBand) 
         EXPECT_EQ(Txt.PointLoadListLines[5].str(), b.pointRow) << b.name;
         EXPECT_EQ(Model.DecimalPlaces, b.decimalPlaces) << b.name;
     }
+}
+
+// A rebuild over a longer listing rewrites every line its count covers, the closing blank lines
+// included: three loads of each kind, then one. Lines up to the count match a build on empty
+// tables; the distributed listing ends on one blank line (6 of 1..6), the point listing on two
+// (6 and 7 of 1..7), where the longer listings had rows.
+TEST_F(LoadsListingTest, ARebuildOverALongerListingRewritesItsClosingBlankLines) {
+    auto job = [](bool three) {
+        Model.LoadcaseCount = 1;
+        for (int k = 1; k <= 6; ++k)
+            Load(k, 0, 0, 0, 0, 0, 0, {});
+        Load(1, -1, 1000, 5, 5, 2000, 1, {1});
+        Load(4, 1, 2000, 10000, 0, 0, 1, {1});
+        if (!three) return;
+        Load(2, -1, 1500, 6, 6, 2500, 1, {1});
+        Load(3, -1, 2500, 7, 7, 3000, 1, {1});
+        Load(5, 1, 3000, 20000, 0, 0, 1, {1});
+        Load(6, 1, 4000, 30000, 0, 0, 1, {1});
+    };
+    job(false);
+    BuildLoadsListing();
+    std::vector<std::string> distributed, point;
+    for (int i = 0; i <= 6; ++i)
+        distributed.push_back(Txt.LoadListLines[i].str());
+    for (int i = 0; i <= 7; ++i)
+        point.push_back(Txt.PointLoadListLines[i].str());
+    EXPECT_EQ(distributed[0] + "|" + distributed[6], "7|");
+    EXPECT_EQ(point[0] + "|" + point[6] + "|" + point[7], "8||");
+
+    job(true);
+    BuildLoadsListing();
+    ASSERT_EQ(Txt.LoadListLines[0].str() + "|" + Txt.PointLoadListLines[0].str(), "9|10");
+    ASSERT_NE(Txt.LoadListLines[6].str(), "");
+    ASSERT_NE(Txt.PointLoadListLines[7].str(), "");
+    job(false);
+    BuildLoadsListing();
+    for (int i = 0; i <= 6; ++i)
+        EXPECT_EQ(Txt.LoadListLines[i].str(), distributed[static_cast<std::size_t>(i)])
+            << "distributed " << i;
+    for (int i = 0; i <= 7; ++i)
+        EXPECT_EQ(Txt.PointLoadListLines[i].str(), point[static_cast<std::size_t>(i)]) << "point " << i;
 }
 
 // A load whose kind no whole number holds stops the build, also when only the last loadcase

@@ -469,3 +469,74 @@ TEST_F(DrawingTest, EnvelopeSupportsAreFixedEndsAtTheEndsAndPlainBetween) {
     ExpectLines(Page(1), {{591 + 47, 1724, 591 + 47, 1742, 3}, {4488 + 47, 1724, 4488 + 47, 1742, 3}}, {},
                 false);
 }
+
+TEST_F(DrawingTest, PrintedCantileverAndMomentLabelsAreLeftOutUpToAThousandthInOutputUnits) {
+    // Labels of the cantilevers and of the moments show only above 0.001 in magnitude in the
+    // units shown (kN = 0.001 x N, kN-m = 1e-6 x N mm, mm): 1.01 N is 0.00101 kN and shown, 0.99 N
+    // is 0.00099 kN and left out, either sign. A deflection that small reads "0.00" (below 0.005),
+    // as the page's zero values do: each row counts its text against the same page with the value
+    // at 0.5 in the units shown, which reads otherwise.
+    enum Kind { LHShear, RHShear, MidMoment, EndMoment, LHMoment, LHDeflection, RHDeflection };
+    struct Row {
+        Kind kind;
+        float stored; // N, N mm, mm
+        bool shown;
+    };
+    auto Unit = [](Kind kind) { return kind <= RHShear ? 1000.0f : kind >= LHDeflection ? 1.0f : 1e6f; };
+    std::vector<Row> rows;
+    for (Kind kind : {LHShear, RHShear, MidMoment, EndMoment, LHMoment, LHDeflection, RHDeflection}) {
+        const float unit = Unit(kind);
+        for (float sign : {1.0f, -1.0f}) {
+            rows.push_back({kind, sign * 0.00101f * unit, true});
+            rows.push_back({kind, sign * 0.00099f * unit, false});
+        }
+    }
+    auto count = [this](Kind kind, float stored, const std::string& text) {
+        ResetProgramState();
+        SmallJob();
+        Eng.LHCantileverActive[1] = Eng.RHCantileverActive[1] = 1;
+        Eng.CantileverLength[1][0] = Eng.CantileverLength[1][1] = 1000;
+        auto& V = Eng.ShearExtremes[1];
+        auto& M = Eng.MomentExtremes[1];
+        auto& D = Eng.DeflectionExtremes[1];
+        float* const at[] = {&V[0][2], &V[26][1], &M[1][1], &M[1][2], &M[0][2], &D[0][1], &D[26][1]};
+        *at[kind] = stored;
+        p = RecordingPrinter(600);
+        p.BeginDoc();
+        PrintCaseDiagrams(p);
+        std::size_t n = 0;
+        for (const auto& t : Page(1).texts())
+            n += t.text == text ? 1 : 0;
+        return n;
+    };
+    for (const Row& r : rows) {
+        const bool deflection = r.kind >= LHDeflection;
+        const double shownValue = r.stored * (deflection ? 1.0 : r.kind <= RHShear ? 0.001 : 1e-6);
+        const std::string text = deflection ? SigFig3Dec3(shownValue) : SigFig4Dec3(shownValue);
+        EXPECT_EQ(count(r.kind, r.stored, text), count(r.kind, 0.5f * Unit(r.kind), text) + (r.shown ? 1 : 0))
+            << "kind " << r.kind << ", " << r.stored << ": \"" << text << "\"";
+    }
+}
+
+TEST_F(DrawingTest, PrintedSpanLabelsOfASecondSpanAndAHoggingSag) {
+    // Spans 4000 and 6000 mm, supports at x 591, 2150 and 4488; f = 1 - 0.05 x 2 = 0.9. Shear 1234 N
+    // at the start of span 2: 5 mm (118 px) left of support 2, its point 14 x 23.622 x 0.9 x
+    // 1234 / 1000 = 367 px above 2953, the label 5 mm over it. Span 1's deflection at its middle
+    // (2000 mm, x 1370), 4 mm (94 px) left: 600 mm up stands 18 x 23.622 x 0.9 x 600 / 1000 = 230 px
+    // above 5433 with the label 4 mm (94 px) over it; 600 mm down 230 px below, the label 2 mm
+    // (47 px) under it.
+    const std::tuple<float, const char*, int, int> rows[] = {{600, "600", 1370 - 94, 5433 - 230 - 94},
+                                                             {-600, "-600", 1370 - 94, 5433 + 230 + 47}};
+    for (auto [sag, text, x, y] : rows) {
+        ResetProgramState();
+        SmallJob(2);
+        Drawing.DrawnMemberLength[1] = Eng.LoadcaseSpanLength[1][1] = 4000;
+        Drawing.DrawnMemberLength[2] = Eng.LoadcaseSpanLength[1][2] = 6000;
+        Eng.ShearExtremes[1][2][1] = 1234;
+        Eng.DeflectionExtremes[1][1][1] = sag;
+        p = RecordingPrinter(600);
+        p.BeginDoc();
+        PrintCaseDiagrams(p);
+        ExpectTexts(Page(1), {{"1.234", 2150 - 118, 2953 - 367 - 118}, {text, x, y}});
+    }
+}

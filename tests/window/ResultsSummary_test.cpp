@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
 #include <tuple>
 #include <vector>
 
@@ -208,13 +209,14 @@ TEST_F(ResultsSummaryTest, MaximaOfTheEnvelopeFollowTheSummaryInTheList) {
 
 // The loadcase after each envelope value is written two wide in brackets, " ( 7)"; a number that is
 // no whole loadcase (only from a damaged file) is rounded half away from zero and not cut:
-// 100 -> " (100)", 2.5 -> " ( 3)", -1 -> " (-1)".
+// 100 -> " (100)", 2.5 -> " ( 3)", -1 -> " (-1)"; 0, whichever its sign, " ( 0)".
 TEST_F(ResultsSummaryTest, EnvelopeLoadcaseNumbersStandTwoWideInBrackets) {
     Commit(BeamBuilder().Spans({5000}));
     Model.MemberType = "HRS";
-    const float loadcases[][3] = {{7, 1, 5}, {100, 2.5f, -1}}; // shear, +ve, -ve moment
-    const char* const shown[][3] = {{" ( 7)", " ( 1)", " ( 5)"}, {" (100)", " ( 3)", " (-1)"}};
-    for (int k = 0; k < 2; ++k) {
+    const float loadcases[][3] = {{7, 1, 5}, {100, 2.5f, -1}, {0, -0.0f, 0}}; // shear, +ve, -ve moment
+    const char* const shown[][3] = {
+        {" ( 7)", " ( 1)", " ( 5)"}, {" (100)", " ( 3)", " (-1)"}, {" ( 0)", " ( 0)", " ( 0)"}};
+    for (int k = 0; k < 3; ++k) {
         auto& shear = Eng.EnvelopeIntervalValues[0][1][1];
         auto& moments = Eng.EnvelopeTable[0][1][1];
         shear[0] = 1000, shear[1] = loadcases[k][0];
@@ -225,9 +227,32 @@ TEST_F(ResultsSummaryTest, EnvelopeLoadcaseNumbersStandTwoWideInBrackets) {
         std::size_t at = 0;
         for (const char* text : shown[k]) {
             at = line.find(text, at);
-            EXPECT_NE(at, std::string::npos) << text << " in \"" << line << "\"";
+            ASSERT_NE(at, std::string::npos) << text << " in \"" << line << "\"";
+            at += std::string_view(text).size();
         }
         EXPECT_EQ(line.find("( 100)"), std::string::npos) << line;
+    }
+}
+
+// The envelope lists a cantilever when loadcase 1 has it, whatever the later loadcases have: one
+// span gives 2 + 25 + 1 = 28 lines, each cantilever 1 + 2 + 21 = 24 more (the count one past).
+TEST_F(ResultsSummaryTest, TheEnvelopeListsTheCantileversOfLoadcaseOne) {
+    const std::tuple<int, int, const char*, bool, bool> rows[] = {
+        {1, 0, "77", true, true}, {0, 1, "29", false, false}}; // active in loadcase 1, in 2
+    for (auto [first, second, count, lh, rh] : rows) {
+        Commit(BeamBuilder().Spans({5000}));
+        Model.LoadcaseCount = 2;
+        Eng.LHCantileverActive[1] = Eng.RHCantileverActive[1] = first;
+        Eng.LHCantileverActive[2] = Eng.RHCantileverActive[2] = second;
+        Eng.CantileverLength[0][0] = Eng.CantileverLength[0][1] = 1000;
+        BuildEnvelopeText();
+        ASSERT_EQ(Txt.EnvelopeLines[0].str(), count) << first;
+        bool lhShown = false, rhShown = false;
+        for (int i = 1; i < std::stoi(count); ++i) {
+            lhShown = lhShown || Txt.EnvelopeLines[i].str() == " LH Cantilever ";
+            rhShown = rhShown || Txt.EnvelopeLines[i].str() == " RH Cantilever ";
+        }
+        EXPECT_EQ(std::make_pair(lhShown, rhShown), std::make_pair(lh, rh)) << first;
     }
 }
 
