@@ -9,6 +9,7 @@
 
 #include "app/ProgramState.h"
 #include "calculators/Duration.h"
+#include "engine/TimberFactors.h"
 #include "foundation/SharedModel.h"
 #include "platform/Dialogs.h"
 #include "platform/Errors.h"
@@ -544,4 +545,73 @@ TEST_F(TimberTest, PrintedPageHoldsTheLastLineOfEachBlock) {
     EXPECT_EQ(at("  Permissible Axial Load = 51.87 kN"), (P{{354, 4872}, {354, 5846}})); // and summary row 66
     EXPECT_EQ(at(Calc.BendingReport[22]), (P{{354, 5669}, {2717, 2835}}));               // and summary row 64
     EXPECT_EQ(at("  Combined Loading OK"), (P{{354, 6112}, {2717, 4252}}));
+}
+
+// Any size above nothing is a member, however thin; nothing and less are refused by every button.
+// C16 dry single, 0.5 x 300 major axis, 1 Month (K3 1.3, shear shown x 1.5), K7 = 1 at 300 mm:
+//   A = 0.5 x 300 / 100 = 1.50 cm^2; I = 0.5 x 300^3 / 12 = 112.5 cm^4; r = sqrt(112.5 / 1.5) x 10 = 86.6 mm
+//   f = 5.3 x 1.3 = 6.89; M = 6.89 x 112.5 x 2 / 300 / 100 = 0.051675 kN-m
+//   fv = 0.67 x 1.3 = 0.871, shown 1.3065; V = 0.871 x 0.5 x 300 / 1000 / 1.5 x 1.5 = 0.13065 kN
+TEST_F(TimberTest, AThinWidthIsTakenAndNoWidthOrDepthIsRefused) {
+    dlg_.BendingOption = dlg_.AxialOption = 7;
+    member(1, false, false, false, "0.5", "300", "2");
+    for (Button button : {cmd_BendCapClick, cmd_AxialCapClick, cmd_CombClick}) {
+        ASSERT_TRUE(press(button, "0", "0"));
+        EXPECT_EQ(Model.CheckAbortFlag, 0);
+    }
+    EXPECT_TRUE(dialogs_->messages().empty());
+    EXPECT_EQ(lines(Calc.BendingReport, {8, 12, 19, 20, 22}),
+              (L{"    = 6.89 N/mm^2", "    = 1.31 N/mm^2", "  Permissible Bending Moment = 0.0517 kN-m",
+                 "  (assuming adequate torsional restraint)", "  Permissible Shear Load = 0.131 kN"}));
+    EXPECT_EQ((L{Calc.SummaryLines[4], Calc.SummaryLines[5], Calc.SummaryLines[6]}),
+              (L{"  Area = 1.50 cm^2", "  Ixx 113 cm^4", "  r = 86.6 mm"}));
+
+    const char* cases[][3] = {{"0", "150", "Enter value for width"},
+                              {"-0.5", "150", "Enter value for width"},
+                              {"50", "0", "Enter value for depth"},
+                              {"50", "-0.5", "Enter value for depth"}};
+    for (const auto& c : cases)
+        for (Button button : {cmd_BendCapClick, cmd_AxialCapClick, cmd_CombClick}) {
+            dialogs_->clear();
+            member(1, false, false, false, c[0], c[1], "2");
+            EXPECT_FALSE(button(in_).Dialog) << c[0] << " x " << c[1];
+            EXPECT_EQ(Model.CheckAbortFlag, 1);
+            EXPECT_EQ(dialogs_->messages(), L{c[2]});
+        }
+}
+
+// An option outside the duration list (before the first or past the last) leaves K3, its text and the
+// shear factor as the last option in the list set them, for bending and for the strut alike.
+TEST_F(TimberTest, ADurationOptionOutsideTheListLeavesTheFactorsAsTheyWere) {
+    member(1, false, false, false, "50", "150", "2");
+    ASSERT_TRUE(cmd_CombClick(in_).Dialog);
+    dlg_.BendingOption = 7, dlg_.AxialOption = 5; // 1 Month; Wall
+    Duration::DurationView d = Duration::FormShow(dlg_);
+    ASSERT_EQ(d.lbl_MomK3 + "|" + d.lbl_AxK3, "1.30|1.50");
+    for (int outside : {-1, kTimberDurations}) {
+        SCOPED_TRACE(outside);
+        dlg_.BendingOption = outside;
+        d = Duration::SetTimberK3Bending(dlg_);
+        dlg_.AxialOption = outside;
+        const Duration::DurationView a = Duration::SetTimberK3Axial(dlg_);
+        EXPECT_EQ(d.lbl_MomK3 + "|" + a.lbl_AxK3, "1.30|1.50");
+        d = Duration::FormShow(dlg_);
+        EXPECT_EQ(d.lbl_MomK3 + "|" + d.lbl_AxK3, "1.30|1.50");
+        EXPECT_EQ(Calc.K3BendingText + "|" + Calc.K3AxialText, "  (1 Month)|  (Wall Formwork)");
+        EXPECT_TRUE(Calc.ShearFactor);
+    }
+    dlg_.Edit_Mom = "0", dlg_.Edit_Axial = "0";
+    Duration::cmd_OKClick(dlg_);
+    // 50 x 150 C16: M = 1.0725 x 1.3 = 1.39 kN-m, shear shown with the factor 1.5.
+    EXPECT_EQ(lines(Calc.BendingReport, {4, 11, 19}),
+              (L{"  K3 = 1.30  (1 Month)", "    = Grade Stress x K2 x K3 x K8 x 1.5",
+                 "  Permissible Bending Moment = 1.39 kN-m"}));
+    EXPECT_EQ(Calc.AxialReport[4], "  K3 = 1.50  (Wall Formwork)");
+
+    // Long term (no factor), then outside: still no factor.
+    dlg_.BendingOption = 0;
+    Duration::SetTimberK3Bending(dlg_);
+    dlg_.BendingOption = kTimberDurations;
+    EXPECT_EQ(Duration::SetTimberK3Bending(dlg_).lbl_MomK3, "1.00");
+    EXPECT_FALSE(Calc.ShearFactor);
 }
