@@ -292,12 +292,14 @@ TEST_F(TimberTest, PrintedPageRowsAndColumns) {
     InstallPrinter(&rec);
     Print1Click(); // nothing calculated: nothing printed
     EXPECT_TRUE(rec.pages.empty());
+    EXPECT_FALSE(rec.ended || rec.aborted);
     member(1, false, false, false, "50", "150", "2");
     in_.Edit_Title = "Soldier";
     ASSERT_TRUE(press(cmd_CombClick, "0.5", "10"));
     Print1Click();
     InstallPrinter(previous);
     ASSERT_EQ(rec.pages.size(), 1u);
+    EXPECT_TRUE(rec.ended && !rec.aborted); // the page is sent, not left open
 
     // 23.622 dots per mm: row k at 3.75 mm x k, columns at 15 and 115 mm; size 9 under the header.
     const auto at = [&rec](const std::string& text) {
@@ -614,4 +616,11 @@ TEST_F(TimberTest, ADurationOptionOutsideTheListLeavesTheFactorsAsTheyWere) {
     dlg_.BendingOption = kTimberDurations;
     EXPECT_EQ(Duration::SetTimberK3Bending(dlg_).lbl_MomK3, "1.00");
     EXPECT_FALSE(Calc.ShearFactor);
+    dlg_.AxialOption = 0; // long term: 1.00 is shown like any other K3
+    EXPECT_EQ(Duration::SetTimberK3Axial(dlg_).lbl_AxK3, "1.00");
+
+    // Before any option has set them the dialog shows no K3.
+    ResetProgramState();
+    d = Duration::DurationShown();
+    EXPECT_EQ(d.lbl_MomK3 + "|" + d.lbl_AxK3, "|");
 }
