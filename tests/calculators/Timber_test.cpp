@@ -579,7 +579,33 @@ TEST_F(TimberTest, AThinWidthIsTakenAndNoWidthOrDepthIsRefused) {
             EXPECT_FALSE(button(in_).Dialog) << c[0] << " x " << c[1];
             EXPECT_EQ(Model.CheckAbortFlag, 1);
             EXPECT_EQ(dialogs_->messages(), L{c[2]});
+            member(1, false, false, false, "50", "150", "2"); // the next good press clears the refusal
+            EXPECT_TRUE(button(in_).Dialog);
+            EXPECT_EQ(Model.CheckAbortFlag, 0);
         }
+}
+
+// The combined check passes at an index of exactly 1 and fails just above. C16 dry single, General,
+// 10 x 100, a 4 mm stub (K12 = 1), no moment: fc = P x 1000 / (10 x 100) = P N/mm^2,
+// fa = 6.8 x 1.4 x 1 x 1 = 9.52 N/mm^2; index = fc / fa: 9.52 / 9.52 = 1; 9.53 / 9.52 = 1.00105.
+TEST_F(TimberTest, CombinedIndexOfExactlyOnePassesAndJustOverFails) {
+    const struct {
+        const char *load, *equation, *verdict;
+    } rows[] = {
+        {"9.51", "  Combined Loading Equation = 0.999", "  Combined Loading OK"},      // 0.99895
+        {"9.52", "  Combined Loading Equation = 1.00", "  Combined Loading OK"},       // 1 exactly
+        {"9.53", "  Combined Loading Equation = 1.00", "  Combined Loading Too High"}, // 1.00105
+    };
+    for (const auto& r : rows) {
+        member(1, false, false, false, "10", "100", "0.004");
+        ASSERT_TRUE(press(cmd_CombClick, "0", r.load));
+        EXPECT_EQ(
+            lines(Calc.CombinedReport, {7, 8, 9, 11}),
+            (L{"  Permissible Compressive Stress = 9.52 N/mm^2",
+               std::string("  Applied Compressive Stress = ") + r.load + " N/mm^2", r.equation, r.verdict}))
+            << r.load;
+        EXPECT_EQ(Calc.SummaryBlock[8], r.verdict);
+    }
 }
 
 // An option outside the duration list (before the first or past the last) leaves K3, its text and the
