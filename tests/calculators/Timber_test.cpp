@@ -557,9 +557,14 @@ TEST_F(TimberTest, PrintedPageHoldsTheLastLineOfEachBlock) {
 TEST_F(TimberTest, AThinWidthIsTakenAndNoWidthOrDepthIsRefused) {
     dlg_.BendingOption = dlg_.AxialOption = 7;
     member(1, false, false, false, "0.5", "300", "2");
-    for (Button button : {cmd_BendCapClick, cmd_AxialCapClick, cmd_CombClick}) {
+    // Each button takes the title as typed since the last choice.
+    const std::pair<Button, const char*> buttons[] = {
+        {cmd_BendCapClick, "Joist"}, {cmd_AxialCapClick, "Prop"}, {cmd_CombClick, "Soldier"}};
+    for (const auto& [button, title] : buttons) {
+        in_.Edit_Title = title;
         ASSERT_TRUE(press(button, "0", "0"));
         EXPECT_EQ(Model.CheckAbortFlag, 0);
+        EXPECT_EQ(Calc.SummaryLines[1], std::string(" ") + title);
     }
     EXPECT_TRUE(dialogs_->messages().empty());
     EXPECT_EQ(lines(Calc.BendingReport, {8, 12, 19, 20, 22}),
