@@ -9,6 +9,7 @@
 
 #include "app/ProgramState.h"
 #include "calculators/Duration.h"
+#include "engine/TimberFactors.h"
 #include "foundation/SharedModel.h"
 #include "platform/Dialogs.h"
 #include "platform/Errors.h"
@@ -291,12 +292,14 @@ TEST_F(TimberTest, PrintedPageRowsAndColumns) {
     InstallPrinter(&rec);
     Print1Click(); // nothing calculated: nothing printed
     EXPECT_TRUE(rec.pages.empty());
+    EXPECT_FALSE(rec.ended || rec.aborted);
     member(1, false, false, false, "50", "150", "2");
     in_.Edit_Title = "Soldier";
     ASSERT_TRUE(press(cmd_CombClick, "0.5", "10"));
     Print1Click();
     InstallPrinter(previous);
     ASSERT_EQ(rec.pages.size(), 1u);
+    EXPECT_TRUE(rec.ended && !rec.aborted); // the page is sent, not left open
 
     // 23.622 dots per mm: row k at 3.75 mm x k, columns at 15 and 115 mm; size 9 under the header.
     const auto at = [&rec](const std::string& text) {
@@ -544,4 +547,111 @@ TEST_F(TimberTest, PrintedPageHoldsTheLastLineOfEachBlock) {
     EXPECT_EQ(at("  Permissible Axial Load = 51.87 kN"), (P{{354, 4872}, {354, 5846}})); // and summary row 66
     EXPECT_EQ(at(Calc.BendingReport[22]), (P{{354, 5669}, {2717, 2835}}));               // and summary row 64
     EXPECT_EQ(at("  Combined Loading OK"), (P{{354, 6112}, {2717, 4252}}));
+}
+
+// Any size above nothing is a member, however thin; nothing and less are refused by every button.
+// C16 dry single, 0.5 x 300 major axis, 1 Month (K3 1.3, shear shown x 1.5), K7 = 1 at 300 mm:
+//   A = 0.5 x 300 / 100 = 1.50 cm^2; I = 0.5 x 300^3 / 12 = 112.5 cm^4; r = sqrt(112.5 / 1.5) x 10 = 86.6 mm
+//   f = 5.3 x 1.3 = 6.89; M = 6.89 x 112.5 x 2 / 300 / 100 = 0.051675 kN-m
+//   fv = 0.67 x 1.3 = 0.871, shown 1.3065; V = 0.871 x 0.5 x 300 / 1000 / 1.5 x 1.5 = 0.13065 kN
+TEST_F(TimberTest, AThinWidthIsTakenAndNoWidthOrDepthIsRefused) {
+    dlg_.BendingOption = dlg_.AxialOption = 7;
+    member(1, false, false, false, "0.5", "300", "2");
+    // Each button takes the title as typed since the last choice.
+    const std::pair<Button, const char*> buttons[] = {
+        {cmd_BendCapClick, "Joist"}, {cmd_AxialCapClick, "Prop"}, {cmd_CombClick, "Soldier"}};
+    for (const auto& [button, title] : buttons) {
+        in_.Edit_Title = title;
+        ASSERT_TRUE(press(button, "0", "0"));
+        EXPECT_EQ(Model.CheckAbortFlag, 0);
+        EXPECT_EQ(Calc.SummaryLines[1], std::string(" ") + title);
+    }
+    EXPECT_TRUE(dialogs_->messages().empty());
+    EXPECT_EQ(lines(Calc.BendingReport, {8, 12, 19, 20, 22}),
+              (L{"    = 6.89 N/mm^2", "    = 1.31 N/mm^2", "  Permissible Bending Moment = 0.0517 kN-m",
+                 "  (assuming adequate torsional restraint)", "  Permissible Shear Load = 0.131 kN"}));
+    EXPECT_EQ((L{Calc.SummaryLines[4], Calc.SummaryLines[5], Calc.SummaryLines[6]}),
+              (L{"  Area = 1.50 cm^2", "  Ixx 113 cm^4", "  r = 86.6 mm"}));
+
+    const char* cases[][3] = {{"0", "150", "Enter value for width"},
+                              {"-0.5", "150", "Enter value for width"},
+                              {"50", "0", "Enter value for depth"},
+                              {"50", "-0.5", "Enter value for depth"}};
+    for (const auto& c : cases)
+        for (Button button : {cmd_BendCapClick, cmd_AxialCapClick, cmd_CombClick}) {
+            dialogs_->clear();
+            member(1, false, false, false, c[0], c[1], "2");
+            EXPECT_FALSE(button(in_).Dialog) << c[0] << " x " << c[1];
+            EXPECT_EQ(Model.CheckAbortFlag, 1);
+            EXPECT_EQ(dialogs_->messages(), L{c[2]});
+            member(1, false, false, false, "50", "150", "2"); // the next good press clears the refusal
+            EXPECT_TRUE(button(in_).Dialog);
+            EXPECT_EQ(Model.CheckAbortFlag, 0);
+        }
+}
+
+// The combined check passes at an index of exactly 1 and fails just above. C16 dry single, General,
+// 10 x 100, a 4 mm stub (K12 = 1), no moment: fc = P x 1000 / (10 x 100) = P N/mm^2,
+// fa = 6.8 x 1.4 x 1 x 1 = 9.52 N/mm^2; index = fc / fa: 9.52 / 9.52 = 1; 9.53 / 9.52 = 1.00105.
+TEST_F(TimberTest, CombinedIndexOfExactlyOnePassesAndJustOverFails) {
+    const struct {
+        const char *load, *equation, *verdict;
+    } rows[] = {
+        {"9.51", "  Combined Loading Equation = 0.999", "  Combined Loading OK"},      // 0.99895
+        {"9.52", "  Combined Loading Equation = 1.00", "  Combined Loading OK"},       // 1 exactly
+        {"9.53", "  Combined Loading Equation = 1.00", "  Combined Loading Too High"}, // 1.00105
+    };
+    for (const auto& r : rows) {
+        member(1, false, false, false, "10", "100", "0.004");
+        ASSERT_TRUE(press(cmd_CombClick, "0", r.load));
+        EXPECT_EQ(
+            lines(Calc.CombinedReport, {7, 8, 9, 11}),
+            (L{"  Permissible Compressive Stress = 9.52 N/mm^2",
+               std::string("  Applied Compressive Stress = ") + r.load + " N/mm^2", r.equation, r.verdict}))
+            << r.load;
+        EXPECT_EQ(Calc.SummaryBlock[8], r.verdict);
+    }
+}
+
+// An option outside the duration list (before the first or past the last) leaves K3, its text and the
+// shear factor as the last option in the list set them, for bending and for the strut alike.
+TEST_F(TimberTest, ADurationOptionOutsideTheListLeavesTheFactorsAsTheyWere) {
+    member(1, false, false, false, "50", "150", "2");
+    ASSERT_TRUE(cmd_CombClick(in_).Dialog);
+    dlg_.BendingOption = 7, dlg_.AxialOption = 5; // 1 Month; Wall
+    Duration::DurationView d = Duration::FormShow(dlg_);
+    ASSERT_EQ(d.lbl_MomK3 + "|" + d.lbl_AxK3, "1.30|1.50");
+    for (int outside : {-1, kTimberDurations}) {
+        SCOPED_TRACE(outside);
+        dlg_.BendingOption = outside;
+        d = Duration::SetTimberK3Bending(dlg_);
+        dlg_.AxialOption = outside;
+        const Duration::DurationView a = Duration::SetTimberK3Axial(dlg_);
+        EXPECT_EQ(d.lbl_MomK3 + "|" + a.lbl_AxK3, "1.30|1.50");
+        d = Duration::FormShow(dlg_);
+        EXPECT_EQ(d.lbl_MomK3 + "|" + d.lbl_AxK3, "1.30|1.50");
+        EXPECT_EQ(Calc.K3BendingText + "|" + Calc.K3AxialText, "  (1 Month)|  (Wall Formwork)");
+        EXPECT_TRUE(Calc.ShearFactor);
+    }
+    dlg_.Edit_Mom = "0", dlg_.Edit_Axial = "0";
+    Duration::cmd_OKClick(dlg_);
+    // 50 x 150 C16: M = 1.0725 x 1.3 = 1.39 kN-m, shear shown with the factor 1.5.
+    EXPECT_EQ(lines(Calc.BendingReport, {4, 11, 19}),
+              (L{"  K3 = 1.30  (1 Month)", "    = Grade Stress x K2 x K3 x K8 x 1.5",
+                 "  Permissible Bending Moment = 1.39 kN-m"}));
+    EXPECT_EQ(Calc.AxialReport[4], "  K3 = 1.50  (Wall Formwork)");
+
+    // Long term (no factor), then outside: still no factor.
+    dlg_.BendingOption = 0;
+    Duration::SetTimberK3Bending(dlg_);
+    dlg_.BendingOption = kTimberDurations;
+    EXPECT_EQ(Duration::SetTimberK3Bending(dlg_).lbl_MomK3, "1.00");
+    EXPECT_FALSE(Calc.ShearFactor);
+    dlg_.AxialOption = 0; // long term: 1.00 is shown like any other K3
+    EXPECT_EQ(Duration::SetTimberK3Axial(dlg_).lbl_AxK3, "1.00");
+
+    // Before any option has set them the dialog shows no K3.
+    ResetProgramState();
+    d = Duration::DurationShown();
+    EXPECT_EQ(d.lbl_MomK3 + "|" + d.lbl_AxK3, "|");
 }

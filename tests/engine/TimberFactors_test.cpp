@@ -98,6 +98,7 @@ TEST(TimberFactors, EveryClassEveryDurationAndEveryFactorText) {
     EXPECT_EQ(TimberGradeItem(9), "   ");
     EXPECT_EQ(TimberGradeAt(-1), nullptr);
     EXPECT_EQ(TimberGradePosition("C15"), -1);
+    EXPECT_EQ(TimberGradePosition(""), -1); // a stored blank class is no class, not a separator
 
     const struct {
         const char *option, *caption, *code;
@@ -133,4 +134,26 @@ TEST(TimberFactors, EveryClassEveryDurationAndEveryFactorText) {
     EXPECT_EQ((std::array{dry.K1, dry.K2, dry.K2Shear, dry.K2Axial}), (std::array{1.0f, 1.0f, 1.0f, 1.0f}));
     EXPECT_STREQ(dry.Text, "Dry");
     EXPECT_STREQ(TimberK1K2(true).Text, "Wet");
+}
+
+TEST(TimberFactors, PermissibleMomentFromADepthOfOneMillimetreAndNoneWithoutADepth) {
+    // M = f I 2 / d / K1 / 100 (f N/mm^2, I cm^4 with K1^4, d mm, kN-m); f = grade x K2 x K3 x K7 x K8.
+    const struct {
+        long double depth, K1, K2;
+        double moment;
+    } rows[] = {
+        {1, 1, 1, 1.2402},          // f = 5.3 x 1.17 = 6.201; 6.201 x 10 x 2 / 1 / 100 = 1.2402
+        {1, 1.02L, 0.8L, 0.972706}, // f = 5.3 x 0.8 x 1.17 = 4.9608; 4.9608 x 20 / 1.02 / 100 = 0.972706
+        {0.5L, 1, 1, 2.4804},       // twice the moment of 1 mm
+        {2, 1, 1, 0.6201},          // half of it
+        {0, 1, 1, 0},               // no depth: no moment
+        {150, 0, 1, 0},             // no K1: no moment
+    };
+    for (const auto& r : rows) {
+        TimberBendingShearInputs in;
+        in.GradeBending = 5.3L, in.K1 = r.K1, in.K2Bending = r.K2, in.K3 = 1, in.K7 = 1.17L, in.K8 = 1;
+        in.BendingDepth = r.depth, in.I = 10;
+        EXPECT_NEAR(static_cast<double>(TimberBendingShearValues(in).PermMoment), r.moment, 1e-5)
+            << static_cast<double>(r.depth) << " " << static_cast<double>(r.K1);
+    }
 }
