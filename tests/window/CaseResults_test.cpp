@@ -425,3 +425,51 @@ TEST_F(CaseResultsTest, ListingsBuiltAgainOverOtherTextPutEveryLineTheirCountCov
 }
 
 } // namespace
+
+// The summary's texts say "factored" when any applied load of the job has a factor other than 1,
+// in whichever loadcase it stands: the first and the last one alone. A 4 m span on pins, 12 kN at
+// mid-span in two loadcases, one of them times 1.5: 18 kN gives R = 9 kN, M = PL/4 = 18 kN-m,
+// M y / I = 18e6 x 100 / 1e8 = 18 N/mm^2; the deflection stays that of the unfactored 12 kN,
+// PL^3/48EI = 12000 x 4000^3 / (48 x 210000 x 1e8) = 0.762 mm. With no factor at all: 6 kN,
+// 12 kN-m, 0.762 mm, 12 N/mm^2, and the plain texts.
+TEST_F(CaseResultsTest, TheSummarySaysFactoredForAFactorInTheFirstOrTheLastLoadcaseAlone) {
+    struct Row {
+        int factoredCase, plainCase;
+        float LF;
+        std::vector<std::string> maxima; // lines 2 to 6
+    };
+    const Row rows[] = {
+        {1,
+         2,
+         1.5f,
+         {" Max factored shear = 9.000 kN", " Max factored bending moment = 18.00 kN-m",
+          " Max deflection = 0.762 mm", " Max positive factored support reaction = 9.000 kN",
+          " Max factored elastic stress = 18.00 N/mm^2"}},
+        {kMaxLoadcases,
+         1,
+         1.5f,
+         {" Max factored shear = 9.000 kN", " Max factored bending moment = 18.00 kN-m",
+          " Max deflection = 0.762 mm", " Max positive factored support reaction = 9.000 kN",
+          " Max factored elastic stress = 18.00 N/mm^2"}},
+        {kMaxLoadcases,
+         1,
+         1.0f,
+         {" Max shear = 6.000 kN", " Max bending moment = 12.00 kN-m", " Max deflection = 0.762 mm",
+          " Max positive support reaction = 6.000 kN", " Max stress = 12.00 N/mm^2"}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE("factor " + std::to_string(row.LF) + " in loadcase " + std::to_string(row.factoredCase));
+        Commit(BeamBuilder()
+                   .Spans({4000})
+                   .Point(row.plainCase, 2000, 12000)
+                   .Point(row.factoredCase, 2000, 12000, row.LF));
+        for (int r = 0; r <= kRHCantRow; ++r)
+            Model.SpanData[r][mfY] = 100;
+        AnalyseBeam(host);
+        ASSERT_EQ(Model.AnalysedFlag, 1);
+        std::vector<std::string> maxima;
+        for (int k = 2; k <= 6; ++k)
+            maxima.push_back(Txt.MaximaLines[k].str());
+        EXPECT_EQ(maxima, row.maxima);
+    }
+}
