@@ -198,3 +198,32 @@ TEST_F(FormsTest, StartScreenAboutBoxAndInfoWindowCarryTheirTitlesLabelsAndButto
     EXPECT_EQ(QStringList({i->windowTitle(), i->Button1->text()}), QStringList({"Info", "OK"}));
     EXPECT_EQ(i->size(), QSize(546, 490));
 }
+
+// The Info window's lines stand at the top, each at its own height one under the other, a bold
+// heading 16 px further down; the OK button at the foot, centred, inside the 12, 20, 12 and 16 px
+// margins of the 546 x 490 window.
+TEST_F(FormsTest, InfoWindowStacksItsLinesAtTheTopAndOkAtTheFoot) {
+    TInfoFrm* w = Forms.InfoFrm;
+    ShowForm(w);
+    QGuiApplication::processEvents();
+    const QList<QLabel*> labels = w->findChildren<QLabel*>();
+    ASSERT_EQ(labels.size(), 11);
+    const int gap = labels[1]->y() - (labels[0]->y() + labels[0]->height()); // the layout's spacing
+    for (int i = 0; i < labels.size(); ++i) {
+        const QLabel* l = labels[i];
+        SCOPED_TRACE(l->objectName().toStdString());
+        EXPECT_EQ(l->height(), l->sizeHint().height()) << "each line its own height, none stretched";
+        EXPECT_EQ(l->x(), 12);
+        EXPECT_EQ(l->width(), 546 - 24);
+        if (i == 0)
+            EXPECT_EQ(l->y(), 20);
+        else
+            EXPECT_EQ(l->y(),
+                      labels[i - 1]->y() + labels[i - 1]->height() + gap + (l->font().bold() ? 16 : 0));
+    }
+    const QRect ok = w->Button1->geometry();
+    EXPECT_EQ(ok.bottom() + 1, 490 - 16);
+    EXPECT_EQ(ok.left() + ok.right() + 1, 546) << "centred";
+    EXPECT_GT(ok.top(), labels.back()->geometry().bottom() + 1);
+    w->Button1->click();
+}
