@@ -407,18 +407,3 @@ TEST_F(FormsTest, CalculatorListsShowTheirFonts) {
         EXPECT_EQ(got.bold(), r.want.bold()) << r.name;
     }
 }
-
-// Of all the calculator windows' widgets only the steel window's group caption over its section
-// list is bold, in the window's own face and size.
-TEST_F(FormsTest, OnlyTheSteelGroupCaptionIsBoldAmongTheCalculatorWindows) {
-    std::vector<std::string> bold;
-    for (QWidget* form : {Widget(Forms.KX_CapFrm), Widget(Forms.TimberFrm), Widget(Forms.WindFrm),
-                          Widget(Forms.ScaffoldFrm), Widget(Forms.DurationFrm)})
-        for (const QWidget* c : form->findChildren<QWidget*>())
-            if (c->font().bold())
-                bold.push_back(form->objectName().toStdString() + "." + c->objectName().toStdString());
-    EXPECT_EQ(bold, std::vector<std::string>{"KX_CapFrm.lbl_Group"});
-    const TKX_CapFrm* steel = Forms.KX_CapFrm;
-    EXPECT_EQ(steel->lbl_Group->font().family(), steel->font().family());
-    EXPECT_EQ(steel->lbl_Group->font().pointSize(), steel->font().pointSize());
-}

@@ -13,6 +13,10 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+#include <vector>
+
 #include "FormsFixture.h"
 #include "calculators/ui/Duration.h"
 #include "calculators/ui/KX_Cap.h"
@@ -158,4 +162,21 @@ TEST_F(FormsTest, PicturesRadiosAndWindowsAboveTheRest) {
 
     for (QWidget* w : {Widget(Forms.AboutBox), Widget(Forms.InfoFrm), Widget(Forms.PreferencesFrm)})
         EXPECT_TRUE(w->windowFlags().testFlag(Qt::WindowStaysOnTopHint)) << w->objectName().toStdString();
+}
+
+// Of every widget of every window only the headings named here are bold: the start screen's
+// title, the Info window's two headings, the span form's three group captions, the timber section
+// form's OK and the steel window's group caption over its section list, each in its window's face.
+TEST_F(FormsTest, OnlyTheHeadingsAreBoldInEveryWindow) {
+    std::vector<std::string> bold;
+    for (QWidget* form : FormsInCreationOrder())
+        for (const QWidget* c : form->findChildren<QWidget*>())
+            if (c->font().bold()) {
+                bold.push_back(form->objectName().toStdString() + "." + c->objectName().toStdString());
+                EXPECT_EQ(c->font().family(), form->font().family()) << bold.back();
+            }
+    std::sort(bold.begin(), bold.end());
+    EXPECT_EQ(bold, (std::vector<std::string>{"Form1.Label1", "InfoFrm.Label1", "InfoFrm.Label6",
+                                              "KX_CapFrm.lbl_Group", "SpanFrm.Label1", "SpanFrm.Label2",
+                                              "SpanFrm.Label3", "TimSectFrm.cmd_OK"}));
 }
