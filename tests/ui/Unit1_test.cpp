@@ -11,6 +11,8 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "FormsFixture.h"
 #include "WiringTables.h"
 #include "calculators/ui/KX_Cap.h"
@@ -226,4 +228,28 @@ TEST_F(FormsTest, InfoWindowStacksItsLinesAtTheTopAndOkAtTheFoot) {
     EXPECT_EQ(ok.left() + ok.right() + 1, 546) << "centred";
     EXPECT_GT(ok.top(), labels.back()->geometry().bottom() + 1);
     w->Button1->click();
+}
+
+// The About panel's name and version stand at the top, each at its own height, the version 20 px
+// under the name; OK at the foot, inside the panel's 1 px line and 30 px margins, all centred.
+TEST_F(FormsTest, AboutBoxStacksNameAndVersionAtTheTopAndOkAtTheFoot) {
+    TAboutBox* a = Forms.AboutBox;
+    QRect name, version, ok;
+    QSize nameHint, versionHint;
+    int spacing = -1;
+    QTimer::singleShot(0, a, [&] {
+        name = a->ProductName->geometry(), version = a->lbl_Version->geometry(), ok = a->OKButton->geometry();
+        nameHint = a->ProductName->sizeHint(), versionHint = a->lbl_Version->sizeHint();
+        spacing = a->Panel1->layout()->spacing();
+        a->OKButton->click();
+    });
+    a->exec();
+    ASSERT_GE(spacing, 0);
+    EXPECT_EQ(name.y(), 1 + 30);
+    EXPECT_EQ(name.size(), nameHint) << "the name its own height, not stretched";
+    EXPECT_EQ(version.y(), name.bottom() + 1 + 20 + spacing);
+    EXPECT_EQ(version.size(), versionHint);
+    EXPECT_EQ(ok.bottom() + 1, 351 - 1 - 30);
+    for (const QRect& r : {name, version, ok})
+        EXPECT_LE(std::abs(r.left() - (351 - 1 - r.right())), 1) << "centred, an odd pixel aside";
 }
