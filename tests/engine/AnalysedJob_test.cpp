@@ -99,9 +99,12 @@ TLoadRec Record(std::initializer_list<float> fields) {
 
 TEST_F(AnalysedJobTest, WhatTheResultsDoNotDependOnLeavesThemStandingFieldByField) {
     // Each field the analysis writes itself or that no result is given in, changed alone, in the
-    // last slot of its table where it has one; then all of them changed at once.
+    // first and last slot of its table where it has one; then all of them changed at once.
     using Change = std::function<void(SharedModel&)>;
     const std::vector<std::pair<const char*, Change>> rows = {
+        {"spans left in loadcase 1", [](SharedModel& m) { m.SpanCount[1] = 1; }},
+        {"applied load of loadcase 1", [](SharedModel& m) { m.TotalAppliedLoad[1] = 9; }},
+        {"summed load of loadcase 1", [](SharedModel& m) { m.CaseAppliedLoad[1] = 9; }},
         {"spans left in loadcase 5", [](SharedModel& m) { m.SpanCount[5] = 1; }},
         {"applied load of loadcase 5", [](SharedModel& m) { m.TotalAppliedLoad[5] = 9; }},
         {"summed load of loadcase 5", [](SharedModel& m) { m.CaseAppliedLoad[5] = 9; }},
