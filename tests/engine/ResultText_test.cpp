@@ -255,5 +255,42 @@ TEST(ResultText, AnAnalysisAfterALongerJobLeavesWhatAFreshOneLeaves) {
     EXPECT_TRUE(dialogs->messages().empty());
 }
 
+// An analysis that stops in loadcase 1 (a load on the LH tip lifts the forkheads beyond it: the
+// beam is unstable) after a longer job was analysed leaves what it leaves after a fresh start:
+// nothing of the earlier job's loadcase 1 in the texts, the diagrams or the saved file.
+TEST(ResultText, AnAnalysisStoppedInLoadcaseOneLeavesNothingOfTheJobBefore) {
+    ScopedScriptedDialogs dialogs;
+    NullAnalysisHost host;
+    const auto unstable = [] {
+        BeamBuilder()
+            .LHCantilever(2000)
+            .Spans({4000, 4000})
+            .AllSupports(supForkhead)
+            .Point(1, 0, 1000)
+            .Commit();
+        SetDefaultUnits(Model);
+        Model.VersionNumber = kVersionNumber;
+        Model.VersionSuffix = kVersionSuffix;
+        Model.FileTag = "MBS";
+    };
+    unstable();
+    AnalyseBeam(host);
+    ASSERT_EQ(dialogs->messages(),
+              std::vector<std::string>{"  ERROR         \r\rLoadcase 1   Beam is unstable"});
+    const std::vector<std::uint8_t> freshFile = WriteKxfFile();
+    const auto freshTexts = std::make_unique<ResultTextTables>(Txt);
+    const auto freshEngine = std::make_unique<EngineState>(Eng);
+
+    BeamBuilder().Spans({5000, 5000}).Udl(1, 0, 10, 10000).Point(1, 2500, 20000).Commit();
+    SetDefaultUnits(Model);
+    AnalyseBeam(host);
+    ASSERT_EQ(Model.AnalysedFlag, 1);
+    ASSERT_GT(LineCount(Txt.CaseListing[1]), 20);
+    unstable();
+    AnalyseBeam(host);
+    EXPECT_TRUE(WriteKxfFile() == freshFile);
+    EXPECT_TRUE(Leaves(Txt, Eng) == Leaves(*freshTexts, *freshEngine));
+}
+
 } // namespace
 } // namespace kx::test
