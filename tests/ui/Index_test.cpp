@@ -219,6 +219,8 @@ TEST_F(IndexFrmTest, OpenShowsTheStoredResultsAndTheSelectorStepsThroughTheLoadc
                         Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(w->List_CaseResults->viewport(), &release);
     EXPECT_EQ(InFront(), w->List_CaseResults);
+    QApplication::sendEvent(w->List_Results->viewport(), &release);
+    EXPECT_EQ(InFront(), w->List_Results);
 
     // A job of one loadcase shows that loadcase.
     Open(Job("a.kxf"));

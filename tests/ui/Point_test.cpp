@@ -2,10 +2,12 @@
 // Print.
 #include "window/ui/Point.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
@@ -81,6 +83,24 @@ TEST_F(PointWindow, ShowCalculateRefuseAndShowAgain) {
     EXPECT_EQ(Texts({FromQt(w->cmd_Calc->text()), FromQt(w->cmd_Print->text()), FromQt(w->cmd_OK->text())}),
               (Texts{"Calculate", "Print", "OK"}));
     EXPECT_EQ(w->Grid_RaP->editTriggers(), QAbstractItemView::NoEditTriggers);
+    // The grid only shows values: a click on a cell, or a drag over a row, highlights nothing.
+    const QImage unclicked = w->Grid_RaP->grab().toImage();
+    const auto at = [this](int r, int c) {
+        return w->Grid_RaP->visualItemRect(w->Grid_RaP->item(r, c)).center();
+    };
+    const auto mouse = [this](QEvent::Type type, QPoint p, Qt::MouseButtons held) {
+        QMouseEvent e(type, p, w->Grid_RaP->viewport()->mapToGlobal(p), Qt::LeftButton, held, Qt::NoModifier);
+        QApplication::sendEvent(w->Grid_RaP->viewport(), &e);
+    };
+    mouse(QEvent::MouseButtonPress, at(2, 1), Qt::LeftButton);
+    mouse(QEvent::MouseButtonRelease, at(2, 1), Qt::NoButton);
+    EXPECT_TRUE(w->Grid_RaP->selectedItems().isEmpty());
+    EXPECT_EQ(w->Grid_RaP->grab().toImage(), unclicked);
+    mouse(QEvent::MouseButtonPress, at(2, 1), Qt::LeftButton);
+    mouse(QEvent::MouseMove, at(2, 4), Qt::LeftButton);
+    mouse(QEvent::MouseButtonRelease, at(2, 4), Qt::NoButton);
+    EXPECT_TRUE(w->Grid_RaP->selectedItems().isEmpty());
+    EXPECT_EQ(w->Grid_RaP->grab().toImage(), unclicked);
     // No distance yet: the field shows a blank.
     EXPECT_EQ(w->Label_Unit->text(), "m");
     EXPECT_EQ(w->Edit_Dist->text(), " ");
