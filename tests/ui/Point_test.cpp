@@ -55,6 +55,12 @@ protected:
             out.push_back(FromQt(w->Grid_RaP->item(r, c)->text()));
         return out;
     }
+    std::vector<Texts> grid() const {
+        std::vector<Texts> out;
+        for (int r = 0; r < w->Grid_RaP->rowCount(); ++r)
+            out.push_back(row(r));
+        return out;
+    }
     Texts list() const {
         Texts out;
         for (int i = 0; i < w->List_Results->count(); ++i)
@@ -104,6 +110,8 @@ TEST_F(PointWindow, ShowCalculateRefuseAndShowAgain) {
     // No distance yet: the field shows a blank.
     EXPECT_EQ(w->Label_Unit->text(), "m");
     EXPECT_EQ(w->Edit_Dist->text(), " ");
+    const Texts headings{" Loadcase", " Shear ", " Moment ", " Stress ", " Deflection "};
+    EXPECT_EQ(row(0), headings);
     EXPECT_EQ(row(1), (Texts{"", " kN", " kN-m", " N/mm^2", " mm"}));
 
     calculate("3");
@@ -112,11 +120,15 @@ TEST_F(PointWindow, ShowCalculateRefuseAndShowAgain) {
     EXPECT_EQ(row(2), (Texts{"  1 ", "0.000", "45.00", "45.00", "-8.036"}));
     const Texts lines = list();
     ASSERT_EQ(lines.size(), 15u);
+    const std::vector<Texts> calculated = grid();
+    ASSERT_EQ(calculated.size(), 8u);
+    EXPECT_EQ(calculated[0], headings);
     // Each control feeds and shows its own field.
     kxtest::ExpectRoundTrip(w->Bindings);
     EXPECT_EQ(kxtest::UnboundInputs(w, w->Bindings), std::set<std::string>{});
-    // A refusal leaves grid and list as they were.
+    // A refusal leaves grid (headings too) and list as they were.
     calculate("7");
+    EXPECT_EQ(grid(), calculated);
     EXPECT_EQ(dialogs_->messages(), Texts{"Value exceeds length of beam"});
     EXPECT_EQ(row(2), (Texts{"  1 ", "0.000", "45.00", "45.00", "-8.036"}));
     EXPECT_EQ(list(), lines);
