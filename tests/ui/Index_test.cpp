@@ -219,6 +219,8 @@ TEST_F(IndexFrmTest, OpenShowsTheStoredResultsAndTheSelectorStepsThroughTheLoadc
                         Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(w->List_CaseResults->viewport(), &release);
     EXPECT_EQ(InFront(), w->List_CaseResults);
+    QApplication::sendEvent(w->List_Results->viewport(), &release);
+    EXPECT_EQ(InFront(), w->List_Results);
 
     // A job of one loadcase shows that loadcase.
     Open(Job("a.kxf"));
@@ -477,7 +479,7 @@ TEST_F(IndexFrmTest, ThePictureIsDrawnAfreshAfterUnitsSwitchedBackAndAfterTheRes
 }
 
 // The client area starts right under the menu bar, whether the window is placed while hidden or
-// placed again on the same screen while shown.
+// placed again on the same screen while shown; the frame 1 px inside the screen's free area.
 TEST_F(IndexFrmTest, TheClientAreaStartsUnderTheMenuBar) {
     for (int shown = 0; shown < 2; ++shown) {
         SCOPED_TRACE(shown);
@@ -489,7 +491,11 @@ TEST_F(IndexFrmTest, TheClientAreaStartsUnderTheMenuBar) {
         const int bar = w->menuBar()->geometry().bottom() + 1;
         EXPECT_EQ(w->Image1->geometry(), QRect(0, bar, w->width(), w->height() - bar));
         EXPECT_EQ(w->Image1->Picture.size(), w->Image1->size());
+        // The frame stands 1 px in from each edge of the screen's free area.
+        EXPECT_EQ(w->frameGeometry(), QRect(1, 1, 1278, 1022));
     }
+    w->PlaceOnScreen(QRect(40, 30, 1280, 1024));
+    EXPECT_EQ(w->frameGeometry(), QRect(41, 31, 1278, 1022));
 }
 
 // The selector stands in the top right corner of the 1278 wide picture, 2 px in from its edge;

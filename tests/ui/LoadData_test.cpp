@@ -22,6 +22,7 @@
 #include "FormsFixture.h"
 #include "OnScreen.h"
 #include "WiringTables.h"
+#include "foundation/JobChecks.h"
 #include "foundation/Units.h"
 #include "foundation/ui/Preferences.h"
 #include "input/FormTestSupport.h"
@@ -152,6 +153,31 @@ TEST_F(LoadDataFrmTest, EachDrawingOfTheBeamPictureReachesTheScreen) {
     w->DrawLoadFormBeam();
     EXPECT_NE(w->Image_Beam->Picture, before);
     EXPECT_TRUE(kxtest::ShownAsDrawn(w->Image_Beam));
+}
+
+// "Next >" of a beam whose section is not steel analyses at once; this beam has no section yet, so
+// the analysis is refused and the beam form asks for one, while the main window shows the committed
+// loads and beam it was told to draw.
+TEST_F(LoadDataFrmTest, NextToAnAnalysisTheJobRefusesLeavesTheLoadsDrawnOnTheMainWindow) {
+    TIndexFrm* main = Forms.IndexFrm;
+    ASSERT_NE(Model.SteelSectionFlag, 1);
+    // The main window is up before, with no load committed yet: its showing draws none.
+    ShowForm(main);
+    QApplication::processEvents();
+    dialogs_->clear();
+    w->cmd_Next->click();
+    EXPECT_EQ(dialogs_->messages(), std::vector<std::string>{kSpecifySectionMessage});
+    EXPECT_TRUE(main->isVisible() && Forms.KX_BeamFrm->isVisible());
+    EXPECT_EQ(Model.LoadTable[1][1][lfApplied], 1.0f);
+    const QImage shown = main->Image1->Picture.copy();
+    // The same picture drawn afresh: the loads and the beam over black, and the beam alone differs.
+    main->FillImageBlack();
+    main->DrawLoads();
+    main->DrawBeam();
+    EXPECT_EQ(shown, main->Image1->Picture);
+    main->FillImageBlack();
+    main->DrawBeam();
+    EXPECT_NE(shown, main->Image1->Picture) << "the 12 kN load is drawn";
 }
 
 TEST_F(LoadDataFrmTest, NextLeadsToTheEffectiveLengthsOrStaysOnARefusal) {

@@ -2,10 +2,12 @@
 // Print.
 #include "window/ui/Point.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
@@ -53,6 +55,12 @@ protected:
             out.push_back(FromQt(w->Grid_RaP->item(r, c)->text()));
         return out;
     }
+    std::vector<Texts> grid() const {
+        std::vector<Texts> out;
+        for (int r = 0; r < w->Grid_RaP->rowCount(); ++r)
+            out.push_back(row(r));
+        return out;
+    }
     Texts list() const {
         Texts out;
         for (int i = 0; i < w->List_Results->count(); ++i)
@@ -81,9 +89,29 @@ TEST_F(PointWindow, ShowCalculateRefuseAndShowAgain) {
     EXPECT_EQ(Texts({FromQt(w->cmd_Calc->text()), FromQt(w->cmd_Print->text()), FromQt(w->cmd_OK->text())}),
               (Texts{"Calculate", "Print", "OK"}));
     EXPECT_EQ(w->Grid_RaP->editTriggers(), QAbstractItemView::NoEditTriggers);
+    // The grid only shows values: a click on a cell, or a drag over a row, highlights nothing.
+    const QImage unclicked = w->Grid_RaP->grab().toImage();
+    const auto at = [this](int r, int c) {
+        return w->Grid_RaP->visualItemRect(w->Grid_RaP->item(r, c)).center();
+    };
+    const auto mouse = [this](QEvent::Type type, QPoint p, Qt::MouseButtons held) {
+        QMouseEvent e(type, p, w->Grid_RaP->viewport()->mapToGlobal(p), Qt::LeftButton, held, Qt::NoModifier);
+        QApplication::sendEvent(w->Grid_RaP->viewport(), &e);
+    };
+    mouse(QEvent::MouseButtonPress, at(2, 1), Qt::LeftButton);
+    mouse(QEvent::MouseButtonRelease, at(2, 1), Qt::NoButton);
+    EXPECT_TRUE(w->Grid_RaP->selectedItems().isEmpty());
+    EXPECT_EQ(w->Grid_RaP->grab().toImage(), unclicked);
+    mouse(QEvent::MouseButtonPress, at(2, 1), Qt::LeftButton);
+    mouse(QEvent::MouseMove, at(2, 4), Qt::LeftButton);
+    mouse(QEvent::MouseButtonRelease, at(2, 4), Qt::NoButton);
+    EXPECT_TRUE(w->Grid_RaP->selectedItems().isEmpty());
+    EXPECT_EQ(w->Grid_RaP->grab().toImage(), unclicked);
     // No distance yet: the field shows a blank.
     EXPECT_EQ(w->Label_Unit->text(), "m");
     EXPECT_EQ(w->Edit_Dist->text(), " ");
+    const Texts headings{" Loadcase", " Shear ", " Moment ", " Stress ", " Deflection "};
+    EXPECT_EQ(row(0), headings);
     EXPECT_EQ(row(1), (Texts{"", " kN", " kN-m", " N/mm^2", " mm"}));
 
     calculate("3");
@@ -92,11 +120,15 @@ TEST_F(PointWindow, ShowCalculateRefuseAndShowAgain) {
     EXPECT_EQ(row(2), (Texts{"  1 ", "0.000", "45.00", "45.00", "-8.036"}));
     const Texts lines = list();
     ASSERT_EQ(lines.size(), 15u);
+    const std::vector<Texts> calculated = grid();
+    ASSERT_EQ(calculated.size(), 8u);
+    EXPECT_EQ(calculated[0], headings);
     // Each control feeds and shows its own field.
     kxtest::ExpectRoundTrip(w->Bindings);
     EXPECT_EQ(kxtest::UnboundInputs(w, w->Bindings), std::set<std::string>{});
-    // A refusal leaves grid and list as they were.
+    // A refusal leaves grid (headings too) and list as they were.
     calculate("7");
+    EXPECT_EQ(grid(), calculated);
     EXPECT_EQ(dialogs_->messages(), Texts{"Value exceeds length of beam"});
     EXPECT_EQ(row(2), (Texts{"  1 ", "0.000", "45.00", "45.00", "-8.036"}));
     EXPECT_EQ(list(), lines);

@@ -41,6 +41,14 @@ TEST_F(TimSectFrmTest, EveryControlReadAndShownThroughItsBinding) {
     ASSERT_EQ(w->List_Results->count(), 33);
     kxtest::ExpectRoundTrip(w->Bindings);
     EXPECT_TRUE(kxtest::UnboundInputs(w, w->Bindings).empty());
+    // Every value label shows its own field: none is left out of the table.
+    std::set<const QWidget*> bound;
+    for (const auto& b : w->Bindings.All())
+        bound.insert(b.controls.begin(), b.controls.end());
+    std::set<std::string> unshown;
+    for (const QLabel* l : w->findChildren<QLabel*>())
+        if (l->objectName().startsWith("lbl_") && !bound.count(l)) unshown.insert(FromQt(l->objectName()));
+    EXPECT_EQ(unshown, std::set<std::string>{});
     EXPECT_EQ(w->Combo_Grade->accessibleName(), "Strength Class");
 
     // Each option reaches its own field and no other.
@@ -68,6 +76,7 @@ TEST_F(TimSectFrmTest, C16WorkedOutByTogglesAndNextIntoTheBeamForm) {
     w->SetTimberSizeLabels("47.00", "150.0");
     w->show();
     w->TimSectShowCurrentOptions();
+    EXPECT_EQ(w->lbl_Width->text() + " x " + w->lbl_Depth->text(), "47.00 x 150.0");
     w->Duration[TimberDurationIndex("1 Week")]->setChecked(true);
     w->Combo_Grade->setCurrentIndex(1); // the user's choice of C16
     EXPECT_EQ(w->lbl_Bend->text(), "5.30");
@@ -94,6 +103,7 @@ TEST_F(TimSectFrmTest, StoredChoiceShownAgainAndNew) {
     EXPECT_EQ(w->Combo_Grade->currentIndex(), 12);
     EXPECT_TRUE(w->Option_Share->isChecked());
     EXPECT_EQ(w->lbl_E->text(), "10800"); // D40 shared
+    EXPECT_EQ(w->lbl_Width->text() + " x " + w->lbl_Depth->text(), "75.00 x 225.0");
 
     // New chooses the first class without working anything out.
     const QString bend = w->lbl_Bend->text();
