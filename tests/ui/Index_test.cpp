@@ -570,24 +570,3 @@ TEST_F(IndexFrmTest, AMenuBarGrownTallerRemakesThePictureAtTheSmallerClientArea)
     EXPECT_TRUE(w->Image1->grab().toImage() == shown)
         << "the picture left as drawn for the taller client area";
 }
-
-// The window's frame stands 1 px in from the top left corner of the screen's free area and leaves
-// 1 px free all round: on a screen at (0, 0) and on one to the right of and below another, while
-// hidden and again once shown.
-TEST_F(IndexFrmTest, TheFrameStandsOnePixelInFromTheScreensCorner) {
-    const QRect screens[] = {QRect(0, 0, 1280, 1024), QRect(1920, 40, 1600, 900)};
-    for (int shown = 0; shown < 2; ++shown) {
-        if (shown) {
-            w->show();
-            QApplication::processEvents();
-        }
-        for (const QRect& screen : screens) {
-            SCOPED_TRACE(std::to_string(screen.x()) + (shown ? " shown" : " hidden"));
-            w->PlaceOnScreen(screen);
-            QApplication::processEvents();
-            EXPECT_EQ(w->frameGeometry(), screen.adjusted(1, 1, -1, -1));
-            EXPECT_EQ(w->pos(), screen.topLeft() + QPoint(1, 1));
-        }
-    }
-    w->PlaceOnScreen(QRect(0, 0, 1280, 1024));
-}
