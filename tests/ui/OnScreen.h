@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "foundation/ui/Picture.h"
+#include "window/ui/Index.h"
 
 namespace kxtest {
 
@@ -39,6 +40,21 @@ inline ::testing::AssertionResult ShownAsDrawn(const kx::TPicture* p) {
                            << p->objectName().toStdString() << " at (" << x << "," << y
                            << ") on the screen differs from its drawing";
     return ::testing::AssertionSuccess();
+}
+
+// The main window's picture holds the committed loads and beam as drawn afresh over black, and
+// differs from either of them drawn alone.
+inline void ExpectLoadsAndBeamDrawn(kx::TIndexFrm* main) {
+    const QImage shown = main->Image1->Picture.copy();
+    const auto drawn = [main](bool loads, bool beam) {
+        main->FillImageBlack();
+        if (loads) main->DrawLoads();
+        if (beam) main->DrawBeam();
+        return main->Image1->Picture.copy();
+    };
+    EXPECT_EQ(shown, drawn(true, true));
+    EXPECT_NE(shown, drawn(true, false)) << "the beam is drawn";
+    EXPECT_NE(shown, drawn(false, true)) << "the loads are drawn";
 }
 
 } // namespace kxtest
