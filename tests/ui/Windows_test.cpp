@@ -179,4 +179,7 @@ TEST_F(FormsTest, OnlyTheHeadingsAreBoldInEveryWindow) {
     EXPECT_EQ(bold, (std::vector<std::string>{"Form1.Label1", "InfoFrm.Label1", "InfoFrm.Label6",
                                               "KX_CapFrm.lbl_Group", "SpanFrm.Label1", "SpanFrm.Label2",
                                               "SpanFrm.Label3", "TimSectFrm.cmd_OK"}));
+    // The steel window's caption keeps its window's size too.
+    const TKX_CapFrm* steel = Forms.KX_CapFrm;
+    EXPECT_EQ(steel->lbl_Group->font().pointSize(), steel->font().pointSize());
 }
