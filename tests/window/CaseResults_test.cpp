@@ -438,19 +438,13 @@ TEST_F(CaseResultsTest, TheSummarySaysFactoredForAFactorInTheFirstOrTheLastLoadc
         float LF;
         std::vector<std::string> maxima; // lines 2 to 6
     };
+    const std::vector<std::string> factored{
+        " Max factored shear = 9.000 kN", " Max factored bending moment = 18.00 kN-m",
+        " Max deflection = 0.762 mm", " Max positive factored support reaction = 9.000 kN",
+        " Max factored elastic stress = 18.00 N/mm^2"};
     const Row rows[] = {
-        {1,
-         2,
-         1.5f,
-         {" Max factored shear = 9.000 kN", " Max factored bending moment = 18.00 kN-m",
-          " Max deflection = 0.762 mm", " Max positive factored support reaction = 9.000 kN",
-          " Max factored elastic stress = 18.00 N/mm^2"}},
-        {kMaxLoadcases,
-         1,
-         1.5f,
-         {" Max factored shear = 9.000 kN", " Max factored bending moment = 18.00 kN-m",
-          " Max deflection = 0.762 mm", " Max positive factored support reaction = 9.000 kN",
-          " Max factored elastic stress = 18.00 N/mm^2"}},
+        {1, 2, 1.5f, factored},
+        {kMaxLoadcases, 1, 1.5f, factored},
         {kMaxLoadcases,
          1,
          1.0f,
