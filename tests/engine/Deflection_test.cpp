@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "engine/AnalysisFixture.h"
 
@@ -226,6 +227,38 @@ TEST_F(DeflectionTest, TheLHCantileversTiltIsHeldJustBelowARightAngle) {
                 EXPECT_NEAR(tip[q], slope * x, Tol(slope * x, kRel)) << row.W << " " << left << " " << q;
             }
         }
+    }
+}
+
+TEST_F(DeflectionTest, LoadsStandingOnTheSupportsLeaveBothCantileversExactlyStraight) {
+    // A 1000 cantilever at each end; loadcase 1 holds only point loads standing on the supports,
+    // which go straight into them: every moment is 0, so every deflection is exactly 0, as the beam
+    // file stores it, with or without shear deflection. Loadcase 2 (10 N/mm on span 1) bends the
+    // beam, so that the analysis has something else to hold.
+    const double W = 5000, GA = 8e7;
+    struct Row {
+        std::vector<double> spans;
+        bool shear;
+    };
+    for (const Row& row : {Row{{6000}, false}, Row{{6000, 4000}, true}}) {
+        BeamBuilder b =
+            BeamBuilder().LHCantilever(1000).Spans(row.spans).RHCantilever(1000).Udl(2, 1000, 10, 6000);
+        double x = 1000;
+        b.Point(1, static_cast<float>(x), static_cast<float>(W));
+        for (double L : row.spans)
+            b.Point(1, static_cast<float>(x += L), static_cast<float>(W));
+        if (row.shear) b.Section(210000, 1e8, static_cast<float>(GA)).ShearDeflection();
+        Analyse(b);
+        const int n = static_cast<int>(row.spans.size());
+        ASSERT_EQ(Model.AnalysedFlag, 1) << n;
+        // Each support carries the W standing on it: (n + 1) W in all.
+        EXPECT_NEAR(StoredReactionSum(1), (n + 1) * W, 1e-6) << n;
+        for (int end = 1; end <= 2; ++end)
+            for (int q = 1; q <= kCantDeflectionPoints; ++q)
+                EXPECT_EQ(Eng.StoredCantDeflection[1][end][q], 0.0f) << n << " " << end << " " << q;
+        for (int s = 1; s <= n; ++s)
+            for (int q = 1; q <= 21; ++q)
+                EXPECT_EQ(Eng.StoredDeflection[1][s][q], 0.0f) << n << " " << s << " " << q;
     }
 }
 
