@@ -874,6 +874,39 @@ TEST_F(BeamWindow, TheTimberFormWritesOnlyIntoTheTimberChoiceItWasOpenedFor) {
     }
 }
 
+// The Timber frame's OK hands the size typed to the timber form each time: the form shows it and
+// works the section from it, and its OK puts that section on the beam form. C24 dry (K1 = 1):
+// Ixx = b d^3 / 12.
+TEST_F(BeamWindow, TheTimberFramesOkHandsEachTypedSizeToTheTimberForm) {
+    TTimSectFrm* ts = Forms.TimSectFrm;
+    fresh();
+    struct Size {
+        const char *width, *depth; // typed, mm
+        const char *shownWidth, *shownDepth, *desc, *ixx;
+    };
+    const Size sizes[] = {// 75 x 225^3 / 12 = 71191406 mm^4 = 7119.1 cm^4
+                          {"75", "225", "75.00", "225.0", "75.0 x 225 C24 Timber", "7119"},
+                          // 47 x 150^3 / 12 = 13218750 mm^4 = 1321.9 cm^4
+                          {"47", "150", "47.00", "150.0", "47.0 x 150 C24 Timber", "1322"}};
+    for (const Size& s : sizes) {
+        SCOPED_TRACE(s.desc);
+        w->Timber1->trigger();
+        w->Edit_Timber_W->setText(s.width);
+        w->Edit_Timber_H->setText(s.depth);
+        w->cmd_OK->click();
+        ASSERT_TRUE(ts->isVisible());
+        EXPECT_EQ(ts->lbl_Width->text().toStdString() + " x " + ts->lbl_Depth->text().toStdString(),
+                  std::string(s.shownWidth) + " x " + s.shownDepth);
+        ts->Combo_Grade->setCurrentIndex(4); // C24
+        ts->Option_Dry->setChecked(true);
+        ts->Option_Share->setChecked(true);
+        ts->Duration[TimberDurationIndex("General")]->setChecked(true);
+        ts->cmd_OK->click();
+        EXPECT_EQ(w->lbl_S01_Desc->text().toStdString(), s.desc);
+        EXPECT_EQ(w->lbl_S01_Ixx->text().toStdString(), s.ixx);
+    }
+}
+
 // The self-weight is applied in all five loadcases or in none, after File > Open too: a job whose
 // loads stand in loadcases 1 and 2 (the file holds those two) shows its self-weight ticked in
 // loadcases 3 and 5, an Apply click there leaves it applied in all five, and the job commits and

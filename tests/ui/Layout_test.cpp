@@ -429,6 +429,45 @@ TEST_F(FormsTest, TheInputWindowsShowTheirNotesWarningsAndLoadDurationsInTheirCo
                         }));
 }
 
+// On a desktop of light text on dark windows, every white value box of the input windows keeps
+// its black text: taken from the desktop it would be light on white, unreadable. (The offscreen
+// desktop's own text is black already, so the windows are made anew on a dark one here.)
+TEST_F(FormsTest, TheInputWindowsValueBoxesKeepBlackTextOnADarkDesktop) {
+    const QPalette desktop = QApplication::palette();
+    QPalette dark = desktop;
+    dark.setColor(QPalette::Window, QColor(40, 40, 40));
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        dark.setColor(role, QColor(230, 230, 230));
+    DestroyForms();
+    QApplication::setPalette(dark);
+    CreateForms();
+    ASSERT_EQ(Forms.KX_BeamFrm->palette().color(QPalette::WindowText), QColor(230, 230, 230));
+    std::set<std::string> boxes;
+    for (QWidget* form : {Widget(Forms.KX_BeamFrm), Widget(Forms.LoadDataFrm), Widget(Forms.SpanFrm),
+                          Widget(Forms.CantLHFrm), Widget(Forms.CantRHFrm), Widget(Forms.TimSectFrm),
+                          Widget(Forms.KX_GridFrm), Widget(Forms.CouplersFrm)})
+        for (const QLabel* l : form->findChildren<QLabel*>()) {
+            if (!l->autoFillBackground() || l->palette().color(QPalette::Window) != QColor(Qt::white))
+                continue;
+            const std::string at = FromQt(form->objectName() + "/" + l->objectName());
+            boxes.insert(at);
+            for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+                EXPECT_EQ(l->palette().color(group, QPalette::WindowText), QColor(Qt::black)) << at;
+        }
+    DestroyForms();
+    QApplication::setPalette(desktop);
+    CreateForms();
+    EXPECT_EQ(boxes, (std::set<std::string>{
+                         "CantLHFrm/lbl_Le",     "CantLHFrm/lbl_Lf",       "CantRHFrm/lbl_Le",
+                         "CantRHFrm/lbl_Lf",     "KX_BeamFrm/lbl_GA",      "KX_BeamFrm/lbl_S01_Desc",
+                         "KX_BeamFrm/lbl_S01_E", "KX_BeamFrm/lbl_S01_Ixx", "SpanFrm/lbl_L",
+                         "SpanFrm/lbl_Le",       "SpanFrm/lbl_Lf",         "TimSectFrm/lbl_Bend",
+                         "TimSectFrm/lbl_Depth", "TimSectFrm/lbl_E",       "TimSectFrm/lbl_K1",
+                         "TimSectFrm/lbl_K2B",   "TimSectFrm/lbl_K2E",     "TimSectFrm/lbl_K2S",
+                         "TimSectFrm/lbl_K3",    "TimSectFrm/lbl_K8",      "TimSectFrm/lbl_Shear",
+                         "TimSectFrm/lbl_Width"}));
+}
+
 // A control of a window's own making placed by hand, inside a scroll area's content too: not a
 // part of a composite control, nor one a layout or its scroll area places.
 bool placedByHand(const QWidget* w) {

@@ -17,6 +17,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
+#include <tuple>
 
 #include "BindingRoundTrip.h"
 #include "FormsFixture.h"
@@ -153,6 +155,44 @@ TEST_F(LoadDataFrmTest, EachDrawingOfTheBeamPictureReachesTheScreen) {
     w->DrawLoadFormBeam();
     EXPECT_NE(w->Image_Beam->Picture, before);
     EXPECT_TRUE(kxtest::ShownAsDrawn(w->Image_Beam));
+}
+
+// Each drawing of the picture starts from a cleared one: a load taken off, a loadcase shown that
+// applies less, the form shown again over the committed list, or "Clear" leaves no trace of the
+// arrows drawn before; the picture is the one the same loads gave when first drawn.
+TEST_F(LoadFormTest, TheBeamPictureIsDrawnFromClearWhenLoadsGoTheLoadcaseChangesOrTheFormShows) {
+    const QImage bare = w->Image_Beam->Picture.copy();
+    // "Clear" draws the beam alone, without the loads' empty outline.
+    w->cmd_Clear->click();
+    const QImage cleared = w->Image_Beam->Picture.copy();
+    const auto applyRow1 = [this] { // 12 kN at 1.5 m
+        w->Row(1).OptionP->setChecked(true);
+        w->Row(1).Edit_PL->setText("12");
+        w->Row(1).Edit_Dist->setText("1.5");
+        w->Row(1).Check->click();
+    };
+    applyRow1();
+    const QImage loaded = w->Image_Beam->Picture.copy();
+    ASSERT_NE(loaded, bare);
+    const std::tuple<const char*, std::function<void()>, const QImage*> steps[] = {
+        {"loadcase 2, where nothing is applied", [this] { w->Edit_Case->stepUp(); }, &bare},
+        {"loadcase 1 again", [this] { w->Edit_Case->stepDown(); }, &loaded},
+        {"row 1 taken off", [this] { w->Row(1).Check->click(); }, &bare},
+        {"row 1 applied again", [this] { w->Row(1).Check->click(); }, &loaded},
+        // The committed list has no load: "Cancel" goes back to it.
+        {"Cancel and shown again",
+         [this] {
+             w->cmd_Cancel->click();
+             ShowForm(w);
+         },
+         &bare},
+        {"typed and applied on the form shown again", applyRow1, &loaded},
+        {"Clear", [this] { w->cmd_Clear->click(); }, &cleared}};
+    for (const auto& [step, act, expected] : steps) {
+        act();
+        EXPECT_TRUE(w->Image_Beam->Picture == *expected) << step;
+        EXPECT_TRUE(kxtest::ShownAsDrawn(w->Image_Beam)) << step;
+    }
 }
 
 // "Next >" of a beam whose section is not steel analyses at once; this beam has no section yet, so
