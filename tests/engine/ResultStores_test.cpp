@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 
 #include "engine/AnalysisFixture.h"
 
@@ -109,6 +111,81 @@ TEST_F(ResultStoresTest, ATinyRHCantileverMomentClosesExactlyOnTheBaseline) {
     EXPECT_NEAR(moment[n + 1].y, -10, 1e-4); // the cantilever's root
     EXPECT_NEAR(moment[2 * n].y, 0, 1e-4);   // its tip
     EXPECT_EQ((std::array{moment[2 * n + 1].x, moment[2 * n + 1].y}), (std::array{1.0f, 0.0f}));
+}
+
+// Cantilevers loaded unlike each other: 2 N/mm over the 1000 mm LH cantilever and the 4000 mm span,
+// 1000 N at the tip of the 1500 mm RH cantilever (6500 mm in all; EI = 210000 x 1e8 = 2.1e13 N mm^2).
+// Each cantilever's vertices carry its own shears, moments and deflections.
+TEST_F(ResultStoresTest, EachCantileversLinesCarryItsOwnResults) {
+    Analyse(BeamBuilder()
+                .LHCantilever(1000)
+                .Spans({4000})
+                .RHCantilever(1500)
+                .Udl(1, 0, 2, 5000)
+                .Point(1, 6500, 1000));
+    const int N = Eng.NumSpanIntervals;
+    const auto& shear = Eng.ShearPolyline[1];
+    const auto& moment = Eng.MomentPolyline[1];
+    const auto& deflection = Eng.DeflectionPolyline[1];
+    ASSERT_EQ(shear[0].x, 3 * (N + 1) + 3 * (N + 1) + 2 * (N + 1) + 1);
+    ASSERT_EQ(moment[0].x, 3 * (N + 1) + 1);
+    ASSERT_EQ(deflection[0][0], 3 * 21);
+    // Read from the LH tip, the LH cantilever's shear falls from 0 by w x to -w Lc = -2000 N at its
+    // root. Point p, x = (p - 1) / N x 1000 mm from the tip, ends its step at vertex 3p: (x / 6500,
+    // -2 x); its riser, vertex 3p - 1, stands halfway from the point before at the same shear.
+    double worstX = 0, worstV = 0;
+    for (int p = 1; p <= N + 1; ++p) {
+        const double x = (p - 1.0) / N * 1000;
+        worstX = std::max(worstX, std::fabs(shear[3 * p].x - x / 6500));
+        worstV = std::max(worstV, std::fabs(shear[3 * p].y + 2 * x));
+        worstV = std::max(worstV, std::fabs(shear[3 * p - 1].y + 2 * x));
+    }
+    EXPECT_LT(worstX, 1e-6);
+    EXPECT_LT(worstV, 1e-3);
+
+    // The deflections (stored negated; up positive) from the span's end rotations under w and the
+    // cantilevers' root moments MA = -w Lc^2 / 2 = -1e6 and MB = -P LcR = -1.5e6 N mm (L = 4000):
+    // - EI thetaA = w L^3 / 24 + MA L / 3 + MB L / 6 = 5.3333e9 - 1.3333e9 - 1e9 = 3e9;
+    // - EI thetaB = w L^3 / 24 + MA L / 6 + MB L / 3 = 5.3333e9 - 0.6667e9 - 2e9 = 2.6667e9;
+    // - LH tip: thetaA x 1000 - w Lc^4 / 8EI = 0.142857 - 0.011905 = 0.130952 mm;
+    // - LH middle, a = 500 from the root: thetaA a - w a^2 (6 Lc^2 - 4 Lc a + a^2) / 24EI
+    //   = 0.071429 - 0.004216 = 0.067212 mm;
+    // - RH middle, a = 750 from the root: thetaB a - P a^2 (3 LcR - a) / 6EI
+    //   = 0.095238 - 0.016741 = 0.078497 mm;
+    // - RH tip: thetaB x 1500 - P LcR^3 / 3EI = 0.190476 - 0.053571 = 0.136905 mm.
+    const int rhShear = 6 * (N + 1), rhMoment = 2 * (N + 1);
+    const struct {
+        const char* what;
+        float x, y, expectedX, expectedY, tolerance;
+    } rows[] = {
+        // clang-format off
+        {"shear at the LH tip", shear[3].x, shear[3].y, 0, 0, 1e-3f},
+        {"shear at the LH middle", shear[3 * (N / 2 + 1)].x, shear[3 * (N / 2 + 1)].y, 500.0f / 6500, -1000, 1e-3f},
+        {"shear at the LH root", shear[3 * (N + 1)].x, shear[3 * (N + 1)].y, 1000.0f / 6500, -2000, 1e-3f},
+        {"shear at the RH root", shear[rhShear + 2].x, shear[rhShear + 2].y, 5000.0f / 6500, 1000, 1e-3f},
+        {"shear at the RH tip", shear[rhShear + 2 * (N + 1)].x, shear[rhShear + 2 * (N + 1)].y, 1, 1000, 1e-3f},
+        {"shear closing", shear[rhShear + 2 * (N + 1) + 1].x, shear[rhShear + 2 * (N + 1) + 1].y, 1, 0, 0},
+        // -w x^2 / 2 on the LH cantilever, -P (LcR - s) on the RH one.
+        {"moment at the LH tip", moment[1].x, moment[1].y, 0, 0, 1e-3f},
+        {"moment at the LH middle", moment[N / 2 + 1].x, moment[N / 2 + 1].y, 500.0f / 6500, -250000, 1e-2f},
+        {"moment at the LH root", moment[N + 1].x, moment[N + 1].y, 1000.0f / 6500, -1e6f, 1e-2f},
+        {"moment at the RH root", moment[rhMoment + 1].x, moment[rhMoment + 1].y, 5000.0f / 6500, -1.5e6f, 1e-2f},
+        {"moment at the RH middle", moment[rhMoment + N / 2 + 1].x, moment[rhMoment + N / 2 + 1].y,
+         5750.0f / 6500, -750000, 1e-2f},
+        {"moment at the RH tip", moment[3 * (N + 1)].x, moment[3 * (N + 1)].y, 1, 0, 1e-3f},
+        {"deflection at the LH tip", deflection[1][1], deflection[1][2], 0, -0.130952f, 2e-6f},
+        {"deflection at the LH middle", deflection[11][1], deflection[11][2], 500.0f / 6500, -0.067212f, 2e-6f},
+        {"deflection at the LH root", deflection[21][1], deflection[21][2], 1000.0f / 6500, 0, 1e-9f},
+        {"deflection at the RH root", deflection[43][1], deflection[43][2], 5000.0f / 6500, 0, 1e-9f},
+        {"deflection at the RH middle", deflection[53][1], deflection[53][2], 5750.0f / 6500, -0.078497f, 2e-6f},
+        {"deflection at the RH tip", deflection[63][1], deflection[63][2], 1, -0.136905f, 2e-6f},
+        // clang-format on
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.what);
+        EXPECT_FLOAT_EQ(r.x, r.expectedX);
+        EXPECT_NEAR(r.y, r.expectedY, r.tolerance);
+    }
 }
 
 } // namespace
