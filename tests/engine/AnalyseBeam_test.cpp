@@ -304,6 +304,22 @@ TEST_F(AnalyseBeamTest, EveryLoadcaseStartsFromEveryMemberOfTheJobNotFromTheLast
     EXPECT_NEAR(Eng.ShearExtremes[5][26][3] - Eng.ShearExtremes[5][26][4], 1800, Tol(1800, 1e-3));
 }
 
+TEST_F(AnalyseBeamTest, TheBeamsStiffnessIsSpanOnes) {
+    // Member rows that differ, as a beam file may hold them: span 1 has E 210000 and Ixx 1e8, every
+    // other row half of each. A 4 m span under 10 N/mm sags 5wL^4/384EI = 5 x 10 x 4000^4 / (384
+    // x 2.1e13) = 1.5873 mm at mid-span with span 1's EI (four times that with the others').
+    Commit(BeamBuilder().Spans({4000}).Udl(1, 0, 10, 4000));
+    for (int row = 0; row <= kRHCantRow; ++row)
+        if (row != 1) {
+            Model.SpanData[row][mfE] = 105000;
+            Model.SpanData[row][mfIxx] = 5e7f;
+        }
+    AnalyseBeam(host);
+    ASSERT_EQ(Model.AnalysedFlag, 1);
+    const double sag = 5.0 * 10 * std::pow(4000.0, 4) / (384 * kEI);
+    EXPECT_NEAR(Eng.StoredDeflection[1][1][11], -sag, Tol(sag, 1e-4));
+}
+
 TEST_F(AnalyseBeamTest, TheSelfWeightRecordLoadsEveryMemberWithItsFactor) {
     // Cantilevers of 1 m either side of a 4 m span; the self-weight record, the last of the table,
     // 0.5 N/mm over all 6 m at a factor 1.2 (3600 N, shared equally by the symmetry), and 1000 N

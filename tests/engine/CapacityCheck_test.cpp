@@ -283,6 +283,28 @@ TEST_F(CapacityCheckTest, DoubleCouplerSectionWhereverTheCouplerStands) {
     }
 }
 
+TEST_F(CapacityCheckTest, EverySupportOfTheBeamCountsWhereLoadcaseOneLostASpan) {
+    // Three spans; loadcase 1 lost one over a lifted support, loadcase 2 has all three. A double
+    // coupler on support 3 (slot 2) still gives loadcase 1 its coupler section, and 450000 N mm
+    // carried at support 4 in loadcase 2 (span 3's end against the RH cantilever's root) is warned of.
+    Capacity("Scaffold", 0, {2000, 2000, 2000}, 0);
+    Model.SpanCount[1] = 2;
+    Model.LoadcaseCount = 2;
+    Model.SupportType[2] = supCouplerTop;
+    Governing(1, 100, 1e6f, 1);
+    Eng.CouplerMomentMax[1] = 123456;
+    BeamCapacityCheck();
+    const std::vector<std::string> section = {"", " DOUBLE COUPLER CONNECTIONS",
+                                              "  Max moment applied to double coupler",
+                                              "  for loadcase 1 = 0.123 kN-m"};
+    EXPECT_EQ(Shown(Txt.KxCheckLines[1], 15, 18), section);
+    Eng.MomentExtremes[2][3][2] = -450000;
+    DoubleCouplerWarning();
+    EXPECT_EQ(
+        dialogs->messages(),
+        std::vector<std::string>{"Moment on double coupler exceeds 0.4 kN for\rLoadcase 2 Support 4\r"});
+}
+
 TEST_F(CapacityCheckTest, WarningListsMomentsCarriedAcrossSupports) {
     Members(0, {2000, 2000}, 0);
     Model.LoadcaseCount = 2;
