@@ -540,3 +540,47 @@ TEST_F(DrawingTest, PrintedSpanLabelsOfASecondSpanAndAHoggingSag) {
         ExpectTexts(Page(1), {{"1.234", 2150 - 118, 2953 - 367 - 118}, {text, x, y}});
     }
 }
+
+TEST_F(DrawingTest, PrintedCantileverLabelsStandOverAPointAboveTheBaselineAndUnderOneBelow) {
+    // Two 4000 mm spans between 1000 mm cantilevers (10000 mm drawn from x 591 to 4488, 0.3897
+    // px/mm): supports 1 and 3 at 591 + 390 = 981 and 591 + 3507 = 4098; f = 0.9. The envelope's
+    // largest values 1000 N, 1e6 N mm and 1000 mm: 600 N stands 14 x 23.622 x 0.9 x 0.6 = 179 px
+    // from 2953, 6e5 N mm and 600 mm 18 x 23.622 x 0.9 x 0.6 = 230 px from 4134 and 5433. A label
+    // over its point has its top 5 mm (118 px) above it, one under it 3 mm (71 px) below. The tip
+    // deflections 1 mm inside the LH end (615) and 4 mm inside the RH end (4394); the cantilevers'
+    // shears 5 mm (118 px) and the LH support moment 4 mm (94 px) left of their supports.
+    enum Kind { LHDeflection, RHDeflection, LHShear, RHShear, LHMoment };
+    struct Row {
+        Kind kind;
+        float stored; // mm, N, N mm
+        const char* text;
+        int x, y;
+    };
+    const Row rows[] = {{LHDeflection, 600, "600", 615, 5433 - 230 - 118},
+                        {LHDeflection, -600, "-600", 615, 5433 + 230 + 71},
+                        {RHDeflection, 600, "600", 4394, 5433 - 230 - 118},
+                        {RHDeflection, -600, "-600", 4394, 5433 + 230 + 71},
+                        {LHShear, 600, "0.600", 981 - 118, 2953 - 179 - 118},
+                        {LHShear, -600, "-0.600", 981 - 118, 2953 + 179 + 71},
+                        {RHShear, 600, "0.600", 4098 - 118, 2953 - 179 - 118},
+                        {RHShear, -600, "-0.600", 4098 - 118, 2953 + 179 + 71},
+                        {LHMoment, 6e5f, "0.600", 981 - 94, 4134 - 230 - 118},
+                        {LHMoment, -6e5f, "-0.600", 981 - 94, 4134 + 230 + 71}};
+    for (const Row& r : rows) {
+        ResetProgramState();
+        SmallJob(2);
+        Eng.MomentExtremes[0][27][5] = 1e6f;
+        Eng.LHCantileverActive[1] = Eng.RHCantileverActive[1] = 1;
+        Eng.CantileverLength[1][0] = Eng.CantileverLength[1][1] = 1000;
+        Eng.LoadcaseSpanLength[1][1] = Eng.LoadcaseSpanLength[1][2] = 4000;
+        float* const at[] = {&Eng.DeflectionExtremes[1][0][1], &Eng.DeflectionExtremes[1][26][1],
+                             &Eng.ShearExtremes[1][0][2], &Eng.ShearExtremes[1][26][1],
+                             &Eng.MomentExtremes[1][0][2]};
+        *at[r.kind] = r.stored;
+        p = RecordingPrinter(600);
+        p.BeginDoc();
+        PrintCaseDiagrams(p);
+        SCOPED_TRACE("kind " + std::to_string(r.kind) + ", " + r.text);
+        ExpectTexts(Page(1), {{r.text, r.x, r.y}});
+    }
+}
