@@ -412,3 +412,21 @@ TEST_F(FormsTest, DurationDialogTextsColoursAndEnterForOk) {
     EXPECT_TRUE(listed(w->List_Sum, "  Combined Loading Equation = 0.545"));
     EXPECT_TRUE(listed(w->List_Sum, "  Combined Loading OK"));
 }
+
+// A click into the width, the depth or the length empties both lists, as typing there does; a
+// click into the description leaves them.
+TEST_F(FormsTest, AClickIntoASizeOrTheLengthEmptiesTheListsAndIntoTheDescriptionDoesNot) {
+    TTimberFrm* w = Forms.TimberFrm;
+    for (QLineEdit* e : {w->Edit_Width, w->Edit_Depth, w->Edit_Le, w->Edit_Title}) {
+        const std::string name = FromQt(e->objectName());
+        ASSERT_TRUE(press(w->cmd_BendCap, [](TDurationFrm* d) { answerOK(d); })) << name;
+        const int results = w->List_Results->count(), summary = w->List_Sum->count();
+        ASSERT_TRUE(results > 0 && summary > 0) << name;
+        QMouseEvent click(QEvent::MouseButtonPress, QPointF(2, 2), QPointF(2, 2), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(e, &click);
+        const bool kept = e == w->Edit_Title;
+        EXPECT_EQ(w->List_Results->count(), kept ? results : 0) << name;
+        EXPECT_EQ(w->List_Sum->count(), kept ? summary : 0) << name;
+    }
+}
