@@ -217,14 +217,18 @@ TEST_F(FormsTest, TimberRadiosAndButtonsEachHaveTheirOwnEffect) {
     };
     auto from = [w](std::string partner) { return [w, partner] { kxtest::Click(w, partner); }; };
     kxtest::ExpectEffects(
-        w,
-        {{"Option_Share", from("Option_Single"), shows(w, {{"lbl_K8", "1.1"}, {"lbl_Eb", "8800"}})},
-         {"Option_Single", from("Option_Share"), shows(w, {{"lbl_K8", "1.0"}, {"lbl_Eb", "5800"}})},
-         {"Option_Dry", from("Option_Wet"), shows(w, {{"lbl_K1", "1.00"}, {"lbl_K2Ax", "1.0"}})},
-         {"Option_Wet", from("Option_Dry"), shows(w, {{"lbl_K1", "1.02"}, {"lbl_K2Ax", "0.60"}})},
-         {"Option_Minor", from("Option_Major"), shows(w, {{"cmd_Comb", "Check Combined Loading about y-y"}})},
-         {"Option_Major", from("Option_Minor"),
-          shows(w, {{"cmd_Comb", "Check Combined Loading about x-x"}})}});
+        w, {{"Option_Share", from("Option_Single"), shows(w, {{"lbl_K8", "1.1"}, {"lbl_Eb", "8800"}})},
+            {"Option_Single", from("Option_Share"), shows(w, {{"lbl_K8", "1.0"}, {"lbl_Eb", "5800"}})},
+            {"Option_Dry", from("Option_Wet"), shows(w, {{"lbl_K1", "1.00"}, {"lbl_K2Ax", "1.0"}})},
+            {"Option_Wet", from("Option_Dry"), shows(w, {{"lbl_K1", "1.02"}, {"lbl_K2Ax", "0.60"}})},
+            {"Option_Minor", from("Option_Major"),
+             shows(w, {{"cmd_BendCap", "Bending Capacity about y-y"},
+                       {"cmd_AxialCap", "Axial Capacity about y-y"},
+                       {"cmd_Comb", "Check Combined Loading about y-y"}})},
+            {"Option_Major", from("Option_Minor"),
+             shows(w, {{"cmd_BendCap", "Bending Capacity about x-x"},
+                       {"cmd_AxialCap", "Axial Capacity about x-x"},
+                       {"cmd_Comb", "Check Combined Loading about x-x"}})}});
 
     // The durations with their K3, each chosen from one of another K3 in its own group.
     const std::pair<const char*, const char*> k3[] = {
