@@ -315,3 +315,24 @@ TEST_F(FormsTest, WindAreaSpinnerRunsFromOneToAHundred) {
     EXPECT_EQ(w->List_Results->item(0)->text(), QStringLiteral(" Area No 100       Last"));
     EXPECT_EQ(w->List_Results->item(24)->text(), QStringLiteral(" Total wind load area 100     = 3.070 kN"));
 }
+
+// The results list is named "Results" to a screen reader and keeps Courier New 9 points whatever
+// size the desktop's own font has: the lines of an area are laid out in a fixed pitch that fits
+// the list at that size.
+TEST_F(FormsTest, WindResultsListIsNamedAndKeepsItsFontOnAnyDesktop) {
+    TWindFrm* w = Forms.WindFrm;
+    EXPECT_EQ(FromQt(w->List_Results->accessibleName()), "Results");
+    const QFont desktop = QApplication::font();
+    for (int points : {8, 12}) {
+        QFont f = desktop;
+        f.setPointSize(points);
+        QApplication::setFont(f);
+        QApplication::processEvents(); // the change reaches the widgets as posted events
+        const QFont got = w->List_Results->font();
+        EXPECT_EQ(got.pointSize(), 9) << points;
+        EXPECT_EQ(got.family(), QStringLiteral("Courier New")) << points;
+        EXPECT_EQ(w->Edit_Desc->font().pointSize(), points); // the boxes follow the desktop
+    }
+    QApplication::setFont(desktop);
+    QApplication::processEvents();
+}
