@@ -482,7 +482,8 @@ TEST_F(IndexFrmTest, ThePictureIsDrawnAfreshAfterUnitsSwitchedBackAndAfterTheRes
 }
 
 // The client area starts right under the menu bar, whether the window is placed while hidden or
-// placed again on the same screen while shown; the frame 1 px inside the screen's free area.
+// placed again on the same screen while shown; the frame 1 px inside the screen's free area. Before
+// anything is drawn the picture is black all over, and shows so.
 TEST_F(IndexFrmTest, TheClientAreaStartsUnderTheMenuBar) {
     for (int shown = 0; shown < 2; ++shown) {
         SCOPED_TRACE(shown);
@@ -494,6 +495,10 @@ TEST_F(IndexFrmTest, TheClientAreaStartsUnderTheMenuBar) {
         const int bar = w->menuBar()->geometry().bottom() + 1;
         EXPECT_EQ(w->Image1->geometry(), QRect(0, bar, w->width(), w->height() - bar));
         EXPECT_EQ(w->Image1->Picture.size(), w->Image1->size());
+        QImage black(w->Image1->size(), QImage::Format_RGB32);
+        black.fill(Qt::black);
+        EXPECT_TRUE(w->Image1->Picture.convertToFormat(QImage::Format_RGB32) == black);
+        EXPECT_TRUE(!shown || kxtest::ShownAsDrawn(w->Image1));
         // The frame stands 1 px in from each edge of the screen's free area.
         EXPECT_EQ(w->frameGeometry(), QRect(1, 1, 1278, 1022));
     }
