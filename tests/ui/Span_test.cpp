@@ -958,4 +958,27 @@ TEST_F(SpanFrmTest, ARestraintChoiceAfterIntervalsDrawsTheSketchAfreshWithoutThe
     }
 }
 
+// Span 1 restrained at 3 intervals, then reset to 2: OK draws the beam sketch afresh with the two marks
+// 5000 / 3 x 719 / 9000 = 133 px apart (158 and 291), not over the three 100 px apart (125, 225,
+// 325).
+TEST_F(SpanFrmTest, FewerIntervalsTakenByOkDrawTheSketchAfreshWithOnlyTheirMarks) {
+    intervals(3);
+    click("cmd_OK");
+    ASSERT_EQ(w->Image_Spans->Picture.pixelColor(125, 30), QColor(Qt::red));
+    click("cmd_Part"); // the panel again, the sketch as it was
+    ASSERT_FALSE(w->Frame_Int->isHidden());
+    w->Edit_No->setValue(2);
+    click("cmd_OK");
+    ASSERT_EQ(Work.EffLengthWork[1][kIntervalCountField], 2.0f);
+    for (int x : {158, 291})
+        EXPECT_EQ(w->Image_Spans->Picture.pixelColor(x, 30), QColor(Qt::red)) << x;
+    for (int x : {125, 225, 325})
+        EXPECT_NE(w->Image_Spans->Picture.pixelColor(x, 30), QColor(Qt::red)) << x;
+    const QImage shown = w->Image_Spans->Picture.copy();
+    w->ClearSpanSketch();
+    w->DrawSpanSketch();
+    w->HighlightCurrentSpan();
+    EXPECT_EQ(shown, w->Image_Spans->Picture);
+}
+
 } // namespace
