@@ -1,0 +1,72 @@
+// A job saved after its analysis stopped on an unstable loadcase: the span moment extremes the file
+// holds for that loadcase are those of its last pass, not of the passes before a forkhead was
+// released.
+#include "app/ProgramState.h"
+#include "window/KxfFile.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "KxfTestSupport.h"
+#include "engine/AnalyseBeam.h"
+#include "engine/BeamBuilder.h"
+#include "foundation/Unit1.h"
+#include "foundation/Units.h"
+#include "platform/Dialogs.h"
+
+using namespace kx;
+using kx::test::BeamBuilder;
+
+namespace {
+
+class StoppedAnalysis : public ::testing::Test {
+protected:
+    void SetUp() override { ResetProgramState(); }
+    ScopedScriptedDialogs dialogs;
+};
+
+// Spans 5 + 5 m on forkheads A, B, C; loadcase 1 4 N/mm down, loadcase 2 4 N/mm up over 10 m.
+// Loadcase 2, pass 1 (two spans): reactions 3wL/8 at A and C and 10wL/8 at B, all upward, so B
+// (the most negative) is released. Pass 2 (one span A-C of 10 m): wL = 20 kN up at A and at C,
+// A (the first of equal ones) is released, one support is left: unstable. The file then holds the
+// extremes of pass 2: span 1 min = -w(10 m)^2/8 = -4 x 1e8 / 8 = -5e7 N-mm at its middle, max 0
+// (no sagging); span 2, gone in pass 2, 0 and 0 (pass 1 had min -0.07 wL^2 = -7e6 at 2 and 3 m
+// from the ends at 20 intervals, and max +wL^2/8 = +1.25e7 over B).
+// Loadcase 1, stable: hogging wL^2/8 = 4 x 25e6 / 8 = 1.25e7 N-mm over B in both spans.
+TEST_F(StoppedAnalysis, TheSpanMomentsSavedForAnUnstableLoadcaseAreThoseOfItsLastPass) {
+    BeamBuilder()
+        .Spans({5000, 5000})
+        .AllSupports(supForkhead)
+        .Udl(1, 0, 4, 10000)
+        .Udl(2, 0, -4, 10000)
+        .Commit();
+    SetDefaultUnits(Model);
+    Model.VersionNumber = kVersionNumber; // as the program starts
+    Model.CurrentLoadcase = 1;
+    NullAnalysisHost host;
+    AnalyseBeam(host);
+    ASSERT_EQ(dialogs->messages(),
+              std::vector<std::string>{"  ERROR         \r\rLoadcase 2   Beam is unstable"});
+    ASSERT_EQ(Model.LoadcaseCount, 2);
+    const std::vector<std::uint8_t> file = WriteKxfFile();
+
+    ResetProgramState();
+    ReadKxfFile(file);
+    struct Row {
+        int lc, span;
+        float max, min;
+    };
+    const Row rows[] = {
+        {2, 1, 0.0f, -5.0e7f}, {2, 2, 0.0f, 0.0f}, {1, 1, 0.0f, -1.25e7f}, {1, 2, 0.0f, -1.25e7f}};
+    for (const Row& r : rows) {
+        const std::string at = "loadcase " + std::to_string(r.lc) + " span " + std::to_string(r.span);
+        if (r.lc == 2) { // loadcase 1's sagging maxima are read by the analysis tests
+            EXPECT_EQ(Eng.SpanMaxMoment[r.lc][r.span], r.max) << at;
+        }
+        EXPECT_NEAR(Eng.SpanMinMoment[r.lc][r.span], r.min, 1.0) << at;
+    }
+}
+
+} // namespace
