@@ -6,10 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
-#include "KxfTestSupport.h"
 #include "engine/AnalyseBeam.h"
 #include "engine/BeamBuilder.h"
 #include "foundation/Unit1.h"
@@ -56,16 +56,17 @@ TEST_F(StoppedAnalysis, TheSpanMomentsSavedForAnUnstableLoadcaseAreThoseOfItsLas
     ReadKxfFile(file);
     struct Row {
         int lc, span;
-        float max, min;
+        float min;
+        std::optional<float> max; // loadcase 1's sagging maxima are read by the analysis tests
     };
     const Row rows[] = {
-        {2, 1, 0.0f, -5.0e7f}, {2, 2, 0.0f, 0.0f}, {1, 1, 0.0f, -1.25e7f}, {1, 2, 0.0f, -1.25e7f}};
+        {2, 1, -5.0e7f, 0.0f}, {2, 2, 0.0f, 0.0f}, {1, 1, -1.25e7f, {}}, {1, 2, -1.25e7f, {}}};
     for (const Row& r : rows) {
         const std::string at = "loadcase " + std::to_string(r.lc) + " span " + std::to_string(r.span);
-        if (r.lc == 2) { // loadcase 1's sagging maxima are read by the analysis tests
-            EXPECT_EQ(Eng.SpanMaxMoment[r.lc][r.span], r.max) << at;
-        }
         EXPECT_NEAR(Eng.SpanMinMoment[r.lc][r.span], r.min, 1.0) << at;
+        if (r.max) {
+            EXPECT_EQ(Eng.SpanMaxMoment[r.lc][r.span], *r.max) << at;
+        }
     }
 }
 
