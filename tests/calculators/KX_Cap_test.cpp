@@ -6,6 +6,7 @@
 
 #include <bit>
 #include <cmath>
+#include <deque>
 #include <filesystem>
 #include <optional>
 
@@ -858,4 +859,59 @@ TEST_F(KX_CapTest, ASectionWithRadiiUnderAMillimetreGetsItsCombinedCheck) {
                   "   Axial Stress = 10.0 N/mm^2", "   Le/ry = 2000", "   Moment about X-X axis= 1.00 kN-m",
                   "   Bending stress = 50.0 N/mm^2", "Combined Axial Load and Bending too high"}));
     EXPECT_NEAR(Cap.CapUnity, 10 / perryRobertson(1000, 0.5, 0.0705) + 50.0 / 180, 1e-3);
+}
+
+// A bending length of nothing, typed or answered after a No to the torsion question, stops the
+// moment and the combined check without a result or a message; a Yes (fully restrained) is worked.
+//   Box 100 deep, A 1000, Ixx 1e6; 10 kN and 1 kN-m; strut lengths 0, so pc = 170 both ways:
+//   fc = 10000 / 1000 = 10, fbc = 1e6 x 50 / 1e6 = 50, unity 10 / 170 + 50 / 180 = 0.3366;
+//   M = 180 x 1e6 / 50 = 3.6e6 N mm = 3.60 kN-m.
+TEST_F(KX_CapTest, ABendingLengthOfNothingStopsTheMomentAndTheCombinedCheck) {
+    WriteSectionFile("RHS.sct", std::vector{made("Box", 100, 5, 1000, 1e6f, 31.6f)});
+    CapOpenSectionFamily("rhs.sct", "RHS");
+    using Answers = std::deque<std::optional<std::string>>;
+    struct Row {
+        const char* what;
+        bool combined;
+        const char* le;
+        Answers answers;
+        std::deque<bool> confirms;
+        std::string line; // the block's result line; empty when the button stops
+    };
+    const Row rows[] = {
+        {"moment, 0 typed", false, "0", {}, {}, ""},
+        {"moment, No and 0", false, "", {"0"}, {false}, ""},
+        {"moment, restrained", false, "", {}, {true}, "Permissible Moment = 3.60 kN-m"},
+        {"combined, 0 typed", true, "0", {}, {}, ""},
+        {"combined, No and 0", true, "", {"0", "0", "0"}, {false}, ""},
+        {"combined, restrained", true, "", {"0", "0"}, {true}, "   Unity check Fc/Pc + Fbc/Pbc = 0.337"},
+    };
+    for (const Row& r : rows) {
+        List_SectionClick(0); // no results
+        dialogs_->clear();
+        dialogs_->inputAnswers = r.answers;
+        dialogs_->confirmAnswers = r.confirms;
+        const CapInputs in{r.le, "10", "1"};
+        const CapView v = r.combined ? cmd_CalcClick(in) : cmd_MomXXClick(in);
+        EXPECT_EQ(r.combined ? Cap.CapCombinedLines[8] : Cap.CapMomentLines[4], r.line) << r.what;
+        EXPECT_EQ(v.List_Results.empty(), r.line.empty()) << r.what;
+        EXPECT_TRUE(dialogs_->messages().empty()) << r.what;
+        EXPECT_TRUE(dialogs_->inputAnswers.empty() && dialogs_->confirmAnswers.empty()) << r.what;
+    }
+}
+
+// Only a record of no width is a spacer between groups: one 1 mm wide is a section, listed with
+// its width (1.00 mm); a spacer lists nothing and leaves the buttons asking for a section.
+TEST_F(KX_CapTest, OnlyARecordOfNoWidthIsASpacer) {
+    TSectionRec narrow = made("Box", 100, 5, 1000, 1e6f, 31.6f), spacer = narrow;
+    narrow.B = 1;
+    spacer.B = 0;
+    WriteSectionFile("RHS.sct", std::vector{narrow, spacer});
+    CapOpenSectionFamily("rhs.sct", "RHS");
+    expectListed(List_SectionClick(0).List_Props, {"  Width = 1.00 mm", "  Depth = 100 mm"});
+    EXPECT_TRUE(List_SectionClick(1).List_Props.empty());
+    cmd_MomXXClick({"3", "", ""});
+    EXPECT_EQ(dialogs_->messages(),
+              std::vector<std::string>{" Load properties from menu and click on section required."});
+    EXPECT_TRUE(Cap.CapMomentLines[1].empty());
 }

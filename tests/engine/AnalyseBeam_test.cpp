@@ -11,6 +11,7 @@
 #include "engine/AnalysisFixture.h"
 #include "engine/RandomBeams.h"
 #include "platform/Errors.h"
+#include "window/ResultListings.h"
 
 using namespace kx;
 using namespace kx::test;
@@ -303,6 +304,22 @@ TEST_F(AnalyseBeamTest, EveryLoadcaseStartsFromEveryMemberOfTheJobNotFromTheLast
     EXPECT_NEAR(Eng.ShearExtremes[5][26][3] - Eng.ShearExtremes[5][26][4], 1800, Tol(1800, 1e-3));
 }
 
+TEST_F(AnalyseBeamTest, TheBeamsStiffnessIsSpanOnes) {
+    // Member rows that differ, as a beam file may hold them: span 1 has E 210000 and Ixx 1e8, every
+    // other row half of each. A 4 m span under 10 N/mm sags 5wL^4/384EI = 5 x 10 x 4000^4 / (384
+    // x 2.1e13) = 1.5873 mm at mid-span with span 1's EI (four times that with the others').
+    Commit(BeamBuilder().Spans({4000}).Udl(1, 0, 10, 4000));
+    for (int row = 0; row <= kRHCantRow; ++row)
+        if (row != 1) {
+            Model.SpanData[row][mfE] = 105000;
+            Model.SpanData[row][mfIxx] = 5e7f;
+        }
+    AnalyseBeam(host);
+    ASSERT_EQ(Model.AnalysedFlag, 1);
+    const double sag = 5.0 * 10 * std::pow(4000.0, 4) / (384 * kEI);
+    EXPECT_NEAR(Eng.StoredDeflection[1][1][11], -sag, Tol(sag, 1e-4));
+}
+
 TEST_F(AnalyseBeamTest, TheSelfWeightRecordLoadsEveryMemberWithItsFactor) {
     // Cantilevers of 1 m either side of a 4 m span; the self-weight record, the last of the table,
     // 0.5 N/mm over all 6 m at a factor 1.2 (3600 N, shared equally by the symmetry), and 1000 N
@@ -466,6 +483,135 @@ TEST_F(AnalyseBeamTest, LoadcasesNotReachedKeepNoResults) {
             earlierLines += !Txt.CaseListing[3][i].str().empty();
         EXPECT_EQ(earlierLines, 0);
     }
+}
+
+// The count line and first line of each listing and member-check table of loadcase lc, and its
+// largest-stress line.
+std::vector<std::string> CaseTexts(int lc) {
+    std::vector<std::string> out;
+    auto add = [&out](auto& table) {
+        out.push_back(table[0].str());
+        out.push_back(table[1].str());
+    };
+    add(Txt.CaseLoadLines[lc]);
+    add(Txt.CaseSupportLines[lc]);
+    add(Txt.CaseListing[lc]);
+    add(Txt.SteelCheckLines[lc]);
+    add(Txt.TimberCheckLines[lc]);
+    add(Txt.KxCheckLines[lc]);
+    out.push_back(Txt.CaseMaxStressLines[lc].str());
+    return out;
+}
+
+// Which of the result stores of loadcase lc that its pass writes before its listing hold nothing.
+std::vector<bool> StoresEmpty(int lc) {
+    const EngineState& e = Eng;
+    return {AllZero(e.StoredShear[lc]),       AllZero(e.StoredMoment[lc]),
+            AllZero(e.StoredDeflection[lc]),  AllZero(e.StoredCantShear[lc]),
+            AllZero(e.StoredCantMoment[lc]),  AllZero(e.StoredCantDeflection[lc]),
+            AllZero(e.SupportReaction[lc]),   AllZero(e.ShearPolyline[lc]),
+            AllZero(e.MomentPolyline[lc]),    AllZero(e.DeflectionPolyline[lc]),
+            AllZero(e.ShearExtremes[lc]),     AllZero(e.MomentExtremes[lc]),
+            AllZero(e.DeflectionExtremes[lc])};
+}
+
+// The program's listings, failing once they have written the whole listing of one loadcase, as
+// any later step of that loadcase's pass may; they keep what that loadcase held then.
+class ListingsFailingAfterCase : public ResultListings {
+public:
+    explicit ListingsFailingAfterCase(int lc) : lc_(lc) {}
+    void CaseResultsText() override {
+        ResultListings::CaseResultsText();
+        if (Eng.CurrentCase != lc_) return;
+        texts = CaseTexts(lc_);
+        storesEmpty = StoresEmpty(lc_);
+        throw RangeError();
+    }
+    std::vector<std::string> texts;
+    std::vector<bool> storesEmpty;
+
+private:
+    int lc_;
+};
+
+TEST_F(AnalyseBeamTest, ALoadcaseWhosePassFailsKeepsNoneOfItsResults) {
+    // Loadcase 2 of three fails: at its loads listing, on a load kind that is no whole number, or
+    // after its whole listing and member check are written. None of its results, listing, member
+    // check or largest-stress line is left to be shown, printed or saved, as none of loadcase 3's,
+    // never reached, is. Loadcase 1 keeps its own. The beam has both cantilevers, and a user
+    // section, or a timber one also checked as steel, so that every store and check is written.
+    AnalysisListings& installed = Listings();
+    struct Reinstall {
+        AnalysisListings& listings;
+        ~Reinstall() { InstallAnalysisListings(&listings); }
+    } reinstall{installed};
+    const struct {
+        const char* memberType;
+        bool steel;
+        std::vector<int> checkTables; // of CaseTexts: 6 steel, 8 timber, 10 user section
+    } sections[] = {{"KXF", false, {10}}, {"Timber", true, {6, 8}}};
+    for (const auto& section : sections)
+        for (bool afterListing : {false, true}) {
+            SCOPED_TRACE(std::string(section.memberType) +
+                         (afterListing ? ", after the listing" : ", at the loads listing"));
+            Commit(BeamBuilder()
+                       .LHCantilever(1000)
+                       .Spans({5000})
+                       .RHCantilever(1000)
+                       .Udl(1, 0, 10, 7000)
+                       .Udl(2, 0, 5, 7000)
+                       .Udl(3, 0, 5, 7000));
+            Model.MemberType = section.memberType;
+            Model.TimberPermShearSaved = 20000;
+            Model.TimberPermMomentSaved = 5e7f;
+            if (section.steel) {
+                Model.SteelSectionFlag = 1;
+                Model.SectionShape = "Box";
+            }
+            for (int row = 0; row <= kRHCantRow; ++row) {
+                Model.SpanData[row][mfY] = 100;
+                Model.SpanData[row][mfPermShear] = 20000;
+                Model.SpanData[row][mfPermMoment] = 5e7f;
+                Model.SpanData[row][mfShearArea] = 1000;
+                Model.SpanData[row][mfRy] = 50;
+                Model.EffLength[row][0] = 1000;
+            }
+            ListingsFailingAfterCase failing(2);
+            if (afterListing) {
+                InstallAnalysisListings(&failing);
+            } else {
+                Model.LoadTable[2][2][lfKind] = 3e9f;
+                Model.LoadTable[2][2][lfApplied] = 1.0f;
+            }
+            EXPECT_THROW(AnalyseBeam(host), std::runtime_error);
+            InstallAnalysisListings(&installed);
+
+            const std::vector<std::string> after = CaseTexts(2), never = CaseTexts(3);
+            if (afterListing) {
+                // What the failing pass had written: every store, the listing's three tables,
+                // its member checks and its largest-stress line.
+                EXPECT_EQ(failing.storesEmpty, std::vector<bool>(13, false));
+                ASSERT_EQ(failing.texts.size(), 13u);
+                std::vector<int> written = {0, 2, 4, 12};
+                written.insert(written.end(), section.checkTables.begin(), section.checkTables.end());
+                for (int k : written)
+                    EXPECT_NE(failing.texts[k].find_first_not_of(' '), std::string::npos) << k;
+                EXPECT_EQ(failing.texts[1], "LOADCASE 2");
+            }
+            EXPECT_EQ(StoresEmpty(2), std::vector<bool>(13, true));
+            EXPECT_EQ(StoresEmpty(1), std::vector<bool>(13, false));
+            // Loadcase 3's listing count is set before any loadcase runs; its largest-stress line
+            // is empty where loadcase 2's is one blank: neither shows anything.
+            for (int k = 0; k < 12; ++k)
+                if (k != 4) {
+                    EXPECT_EQ(after[k], never[k]) << k;
+                }
+            EXPECT_EQ(after[4] + after[5], "");
+            EXPECT_EQ(after[12].find_first_not_of(' '), std::string::npos);
+            EXPECT_EQ(never[12].find_first_not_of(' '), std::string::npos);
+            EXPECT_EQ(Txt.CaseLoadLines[1][1].str(), "LOADCASE 1");
+            EXPECT_NE(Txt.CaseMaxStressLines[1].str().find(" stress for loadcase 1 = "), std::string::npos);
+        }
 }
 
 TEST_F(AnalyseBeamTest, RefusesMembersAndSectionsTheSolverCannotUse) {

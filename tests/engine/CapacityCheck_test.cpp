@@ -121,6 +121,49 @@ TEST_F(CapacityCheckTest, UserSectionRHCantileverIsJudgedOnItsOwnRowAndLength) {
     EXPECT_EQ(Eng.CaseCheckFailures[1], -2);
 }
 
+TEST_F(CapacityCheckTest, TheLoadcaseVerdictIsAgainstSpanOneWhateverSpanTwoHolds) {
+    // Rows that differ, as a beam file may hold them: span 1 takes 20 kN and 5 kN-m, span 2 either
+    // twice or half that. Each span's block is judged on its own row, the loadcase's verdict on
+    // span 1's. The governing values (row 27) are the larger of the two spans'.
+    const struct {
+        float Vp2, Mp2;       // span 2's permissible values, N and N mm
+        float V1, M1, V2, M2; // governing shear and moment of spans 1 and 2
+        const char *shear, *moment;
+        int failures;
+        float shearRatio, momentRatio; // row 27 against span 1
+        const char *span2Shear, *span2Moment;
+    } cases[] = {
+        // Span 2 carries 30 kN and 8 kN-m: 30/40 = 0.750 and 8/10 = 0.800 of its own, but over
+        // span 1's 20 kN (1.500) and 5 kN-m (1.60).
+        {40000, 1e7f, 1000, 1e6f, 30000, 8e6f, "      SHEAR EXCEEDS PERMISSIBLE",
+         "      BENDING MOMENT EXCEEDS PERMISSIBLE", -2, 1.5f, 1.6f,
+         "  Shear = 0.750 x permissible                 SHEAR OK",
+         "  Bending Moment = 0.800 x permissible        BENDING MOMENT OK "},
+        // Span 1 carries 15 kN and 4 kN-m: 0.750 and 0.800 of its own; over span 2's 10 kN and
+        // 2.5 kN-m, which its own 5 kN and 1 kN-m stay within (0.500 and 0.400).
+        {10000, 2.5e6f, 15000, 4e6f, 5000, 1e6f, "      SHEAR OK", "      BENDING MOMENT OK", 0, 0.75f, 0.8f,
+         "  Shear = 0.500 x permissible                 SHEAR OK",
+         "  Bending Moment = 0.400 x permissible        BENDING MOMENT OK "},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Vp2);
+        Capacity("KXF", 0, {3000, 3000}, 0);
+        Model.SpanData[2][mfPermShear] = c.Vp2;
+        Model.SpanData[2][mfPermMoment] = c.Mp2;
+        Governing(1, c.V1, c.M1, 1);
+        Governing(2, c.V2, c.M2, 1);
+        Eng.CaseCheckFailures[1] = 0;
+        BeamCapacityCheck();
+        EXPECT_EQ(Shown(Txt.KxCheckLines[1], 3, 4), (std::vector<std::string>{c.shear, c.moment}));
+        EXPECT_EQ(Eng.CaseCheckFailures[1], c.failures);
+        EXPECT_FLOAT_EQ(Eng.ShearRatios[1][27], c.shearRatio);
+        EXPECT_FLOAT_EQ(Eng.CheckResults[1][27][0], c.momentRatio);
+        EXPECT_EQ(Line(16), " SPAN 2");
+        EXPECT_EQ(Line(18), c.span2Shear);
+        EXPECT_EQ(Line(20), c.span2Moment);
+    }
+}
+
 TEST_F(CapacityCheckTest, ScaffoldMembersAreCheckedInMomentOnly) {
     Capacity("Scaffold", 0, {2000}, 600);
     Governing(1, 30000, 2e6f, 10); // shear above its permissible value: not checked
@@ -238,6 +281,28 @@ TEST_F(CapacityCheckTest, DoubleCouplerSectionWhereverTheCouplerStands) {
         BeamCapacityCheck();
         EXPECT_EQ(Line(22), std::string("  for loadcase 1 = ") + text + " kN-m");
     }
+}
+
+TEST_F(CapacityCheckTest, EverySupportOfTheBeamCountsWhereLoadcaseOneLostASpan) {
+    // Three spans; loadcase 1 lost one over a lifted support, loadcase 2 has all three. A double
+    // coupler on support 3 (slot 2) still gives loadcase 1 its coupler section, and 450000 N mm
+    // carried at support 4 in loadcase 2 (span 3's end against the RH cantilever's root) is warned of.
+    Capacity("Scaffold", 0, {2000, 2000, 2000}, 0);
+    Model.SpanCount[1] = 2;
+    Model.LoadcaseCount = 2;
+    Model.SupportType[2] = supCouplerTop;
+    Governing(1, 100, 1e6f, 1);
+    Eng.CouplerMomentMax[1] = 123456;
+    BeamCapacityCheck();
+    const std::vector<std::string> section = {"", " DOUBLE COUPLER CONNECTIONS",
+                                              "  Max moment applied to double coupler",
+                                              "  for loadcase 1 = 0.123 kN-m"};
+    EXPECT_EQ(Shown(Txt.KxCheckLines[1], 15, 18), section);
+    Eng.MomentExtremes[2][3][2] = -450000;
+    DoubleCouplerWarning();
+    EXPECT_EQ(
+        dialogs->messages(),
+        std::vector<std::string>{"Moment on double coupler exceeds 0.4 kN for\rLoadcase 2 Support 4\r"});
 }
 
 TEST_F(CapacityCheckTest, WarningListsMomentsCarriedAcrossSupports) {

@@ -212,6 +212,18 @@ TEST_F(ExtremesTest, TheMomentCarriedAtTheLastSupportIsTheRHCantileversRootAgain
     EXPECT_FLOAT_EQ(Eng.CouplerMomentMax[5], 50000);
 }
 
+TEST_F(ExtremesTest, TheMomentCarriedAtTheLastSupportCountsWhereLoadcaseOneLostASpan) {
+    // Three spans; loadcase 1 lost one over a lifted support, loadcase 2 has all three. In
+    // loadcase 2 only support 4 carries a moment: 450000 N mm at the end of span 3 against 0 at
+    // the RH cantilever's root.
+    Commit(BeamBuilder().EqualSpans(3, 2000));
+    Model.SpanCount[1] = 2;
+    Eng.CurrentCase = 2;
+    Eng.MomentExtremes[2][3][2] = -450000;
+    MaxCouplerMoment();
+    EXPECT_FLOAT_EQ(Eng.CouplerMomentMax[2], 450000);
+}
+
 TEST_F(ExtremesTest, SupportReactionRangeReachesTheLastSupportWhenLoadcaseOneReleasedOne) {
     // Four 4 m forkhead spans, w = 10 N/mm on spans 1 and 4 in loadcase 1 only: the middle support
     // lifts and goes, so loadcase 1 keeps 3 spans (4000/8000/4000). Three moments: 2M(4000 + 8000) +

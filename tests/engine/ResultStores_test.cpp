@@ -103,6 +103,33 @@ TEST_F(ResultStoresTest, EveryPolylineRunsFromTheLHEndToTheRHTipThroughEveryMemb
 // 1 N at the tip of a 10 mm RH cantilever past a 1000 mm span: the root carries -P Lc = -10 N mm,
 // the largest moment of the job, so the band is drawn to 10 N mm and 1 N mm stands a tenth of its
 // height. The line closes on the baseline at the tip, exactly.
+TEST_F(ResultStoresTest, ALoadcaseOverEverySpanStoresTheLastOneWhereLoadcaseOneLostASupport) {
+    // Four 4 m forkhead spans. Loadcase 1 loads spans 1 and 4 only (10 N/mm), which lifts the
+    // middle support: three spans are left. Loadcase 2 loads all four: a four-span continuous beam
+    // under w = 10 N/mm, L = 4000 mm (wL = 40000 N, EI = 2.1e13 N mm^2). Its span 4, the mirror
+    // of span 1, carries 17/28 wL = 24285.71 N at its LH end and -11/28 wL = -15714.29 N at its
+    // RH end, a hogging moment of -3/28 wL^2 = -17142857 N mm over support 4, and sags at mid-span
+    // by 5wL^4/384EI - (3/28)wL^4/16EI = (5/384 - 3/448) x 2.56e15 / 2.1e13 = 0.77098 mm.
+    Analyse(BeamBuilder()
+                .EqualSpans(4, 4000)
+                .AllSupports(supForkhead)
+                .Udl(1, 0, 10, 4000)
+                .Udl(1, 12000, 10, 4000)
+                .Udl(2, 0, 10, 16000));
+    ASSERT_EQ(Model.AnalysedFlag, 1);
+    ASSERT_EQ(Model.SpanCount[1], 3);
+    ASSERT_EQ(Model.SpanCount[2], 4);
+    const int last = Model.StoredSpanIntervals + 1;
+    const double wL = 40000, sag = (5.0 / 384 - 3.0 / 448) * 2.56e15 / 2.1e13;
+    const auto& shear = Eng.StoredShear[2][4];
+    const auto& moment = Eng.StoredMoment[2][4];
+    EXPECT_NEAR(shear[1], 17.0 / 28 * wL, Tol(wL, 1e-5));
+    EXPECT_NEAR(shear[last], -11.0 / 28 * wL, Tol(wL, 1e-5));
+    EXPECT_NEAR(moment[1], -3.0 / 28 * wL * 4000, Tol(wL * 4000, 1e-5));
+    EXPECT_NEAR(moment[last], 0, Tol(wL * 4000, 1e-5));
+    EXPECT_NEAR(Eng.StoredDeflection[2][4][11], -sag, Tol(sag, 1e-4));
+}
+
 TEST_F(ResultStoresTest, ATinyRHCantileverMomentClosesExactlyOnTheBaseline) {
     Analyse(BeamBuilder().Spans({1000}).RHCantilever(10).Point(1, 1010, 1));
     const auto& moment = Eng.MomentPolyline[1];

@@ -222,6 +222,45 @@ TEST_F(SteelCheckTest, FailuresCountPerKindAndARatioOfOnePasses) {
     }
 }
 
+TEST_F(SteelCheckTest, EverySpanOfTheBeamCountsInTheVerdictWhereLoadcaseOneLostASpan) {
+    // Three 2 m spans of a box (Vp = 125 x 100 = 12500 N, Mp = 180 x 1e6 / 100 = 1.8e6 N mm). In
+    // loadcase 1 a forkhead lifted off, so that loadcase has two spans; loadcase 2 has all three.
+    // One span of loadcase 2 carries 12501 N (1.00008 x Vp) or 1.81e6 N mm (1.00556 x Mp), the
+    // others 100 N and 1000 N mm: whichever span and effect it is, the beam does not comply, with
+    // one failure.
+    Members(0, {2000, 2000, 2000}, 0);
+    Steel("Box", 1e6f, 100, 100, 10);
+    EffectiveLengths({{1, 2000}, {2, 2000}, {3, 2000}});
+    Model.LoadcaseCount = 2;
+    Model.SpanCount[1] = 2;
+    for (int i = 1; i <= 3; ++i)
+        Txt.MemberLabel[2][i] = std::to_string(i);
+    for (bool moment : {false, true})
+        for (int over = 1; over <= 3; ++over) {
+            SCOPED_TRACE(::testing::Message() << (moment ? "moment" : "shear") << " over in span " << over);
+            const float V = moment ? 100 : 12501, M = moment ? 1.81e6f : 1000;
+            for (TExtremesTable* t : {&Eng.ShearExtremes, &Eng.MomentExtremes, &Eng.DeflectionExtremes})
+                ZeroFill((*t)[2]);
+            for (int i = 1; i <= 3; ++i) {
+                Eng.ShearExtremes[2][i][5] = i == over ? V : 100;
+                Eng.MomentExtremes[2][i][5] = i == over ? M : 1000;
+                Eng.DeflectionExtremes[2][i][5] = 1;
+            }
+            Eng.ShearExtremes[2][27][5] = V;
+            Eng.MomentExtremes[2][27][5] = M;
+            Eng.DeflectionExtremes[2][27][5] = 1;
+            Eng.CurrentCase = 2;
+            Eng.CaseCheckFailures[2] = 0;
+            SteelCodeCheck();
+            EXPECT_NEAR(Eng.ShearRatios[2][27], V / 12500.0, 1e-6);
+            EXPECT_NEAR(Eng.CheckResults[2][27][0], M / 1.8e6, 1e-6);
+            EXPECT_NEAR(Eng.CheckResults[2][over][0], M / 1.8e6, 1e-6);
+            EXPECT_EQ(Txt.SteelCheckLines[2][3].str(),
+                      kTwentyBlanks + " BEAM DOES NOT COMPLY FOR BENDING AND SHEAR");
+            EXPECT_EQ(Eng.CaseCheckFailures[2], -1);
+        }
+}
+
 TEST_F(SteelCheckTest, EachCantileverIsCheckedOnItsOwnEffectiveLengthAndCountsInTheVerdict) {
     // D/T 15 and ry 20 put every Le/ry on a line of table A1: LH cantilever Le 1000 (50: 180),
     // span Le 2000 (100: 145), RH cantilever Le 3000 (150: 116). Mp = pbc x 1e7 / 100, Vp = 110 x 500.

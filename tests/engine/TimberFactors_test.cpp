@@ -45,6 +45,14 @@ TEST(TimberFactors, GradeListFactorsAndDepthFactor) {
     EXPECT_NEAR(TimberK7(301), 0.81 * (301.0 * 301 + 92300) / (301.0 * 301 + 56800), 1e-7);
 }
 
+TEST(TimberFactors, APositionOutsideTheListIsNoItemAndNoClass) {
+    // The list holds positions 0..25; a position just past either end reads nothing.
+    for (int position : {-1, kTimberGradeItems, kTimberGradeItems + 1}) {
+        EXPECT_EQ(TimberGradeItem(position), "") << position;
+        EXPECT_EQ(TimberGradeAt(position), nullptr) << position;
+    }
+}
+
 TEST(TimberFactors, DepthFactorInEachBandAndOnEachBoundary) {
     // K7: 1.17 up to 72 mm, (300/h)^0.11 up to 300 mm, 0.81 (h^2 + 92300) / (h^2 + 56800) above.
     // Neighbouring bands' formulas give other figures at each boundary: (300/72)^0.11 = 1.16997

@@ -92,9 +92,13 @@ TEST(NumberText, EveryRoutineGivesTheHandWorkedTexts) {
     Model.DecimalPlaces = 1;
     EXPECT_EQ(FormatDecimalPlaces(12.34), " 12.3") << "the model's DecimalPlaces by default";
     Model.DecimalPlaces = 0;
+    // Past the 18 digits taken, the whole part is filled out with zeros (a ratio of 1e20).
+    // clang-format off
     const std::tuple<long double, int, const char*> fixed[] = {
         {0.0L, 0, "0"}, {-0.0004L, 3, "0.000"}, {-0.0006L, 3, "-0.001"}, {9999.9996L, 3, "10000.000"},
-        {2.5L, 0, "3"}, {0.125L, 2, "0.13"}};
+        {2.5L, 0, "3"}, {0.125L, 2, "0.13"}, {1e20L, 0, "100000000000000000000"},
+        {-2.5e19L, 1, "-25000000000000000000.0"}};
+    // clang-format on
     for (const auto& [v, decimals, text] : fixed)
         EXPECT_EQ(FormatFixed(v, decimals), text) << static_cast<double>(v) << " " << decimals;
 }

@@ -217,14 +217,18 @@ TEST_F(FormsTest, TimberRadiosAndButtonsEachHaveTheirOwnEffect) {
     };
     auto from = [w](std::string partner) { return [w, partner] { kxtest::Click(w, partner); }; };
     kxtest::ExpectEffects(
-        w,
-        {{"Option_Share", from("Option_Single"), shows(w, {{"lbl_K8", "1.1"}, {"lbl_Eb", "8800"}})},
-         {"Option_Single", from("Option_Share"), shows(w, {{"lbl_K8", "1.0"}, {"lbl_Eb", "5800"}})},
-         {"Option_Dry", from("Option_Wet"), shows(w, {{"lbl_K1", "1.00"}, {"lbl_K2Ax", "1.0"}})},
-         {"Option_Wet", from("Option_Dry"), shows(w, {{"lbl_K1", "1.02"}, {"lbl_K2Ax", "0.60"}})},
-         {"Option_Minor", from("Option_Major"), shows(w, {{"cmd_Comb", "Check Combined Loading about y-y"}})},
-         {"Option_Major", from("Option_Minor"),
-          shows(w, {{"cmd_Comb", "Check Combined Loading about x-x"}})}});
+        w, {{"Option_Share", from("Option_Single"), shows(w, {{"lbl_K8", "1.1"}, {"lbl_Eb", "8800"}})},
+            {"Option_Single", from("Option_Share"), shows(w, {{"lbl_K8", "1.0"}, {"lbl_Eb", "5800"}})},
+            {"Option_Dry", from("Option_Wet"), shows(w, {{"lbl_K1", "1.00"}, {"lbl_K2Ax", "1.0"}})},
+            {"Option_Wet", from("Option_Dry"), shows(w, {{"lbl_K1", "1.02"}, {"lbl_K2Ax", "0.60"}})},
+            {"Option_Minor", from("Option_Major"),
+             shows(w, {{"cmd_BendCap", "Bending Capacity about y-y"},
+                       {"cmd_AxialCap", "Axial Capacity about y-y"},
+                       {"cmd_Comb", "Check Combined Loading about y-y"}})},
+            {"Option_Major", from("Option_Minor"),
+             shows(w, {{"cmd_BendCap", "Bending Capacity about x-x"},
+                       {"cmd_AxialCap", "Axial Capacity about x-x"},
+                       {"cmd_Comb", "Check Combined Loading about x-x"}})}});
 
     // The durations with their K3, each chosen from one of another K3 in its own group.
     const std::pair<const char*, const char*> k3[] = {
@@ -411,4 +415,22 @@ TEST_F(FormsTest, DurationDialogTextsColoursAndEnterForOk) {
     }));
     EXPECT_TRUE(listed(w->List_Sum, "  Combined Loading Equation = 0.545"));
     EXPECT_TRUE(listed(w->List_Sum, "  Combined Loading OK"));
+}
+
+// A click into the width, the depth or the length empties both lists, as typing there does; a
+// click into the description leaves them.
+TEST_F(FormsTest, AClickIntoASizeOrTheLengthEmptiesTheListsAndIntoTheDescriptionDoesNot) {
+    TTimberFrm* w = Forms.TimberFrm;
+    for (QLineEdit* e : {w->Edit_Width, w->Edit_Depth, w->Edit_Le, w->Edit_Title}) {
+        const std::string name = FromQt(e->objectName());
+        ASSERT_TRUE(press(w->cmd_BendCap, [](TDurationFrm* d) { answerOK(d); })) << name;
+        const int results = w->List_Results->count(), summary = w->List_Sum->count();
+        ASSERT_TRUE(results > 0 && summary > 0) << name;
+        QMouseEvent click(QEvent::MouseButtonPress, QPointF(2, 2), QPointF(2, 2), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(e, &click);
+        const bool kept = e == w->Edit_Title;
+        EXPECT_EQ(w->List_Results->count(), kept ? results : 0) << name;
+        EXPECT_EQ(w->List_Sum->count(), kept ? summary : 0) << name;
+    }
 }

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <iomanip>
 #include <random>
+#include <sstream>
 #include <string>
 #include <tuple>
 #include <type_traits>
@@ -466,4 +467,78 @@ TEST_F(CaseResultsTest, TheSummarySaysFactoredForAFactorInTheFirstOrTheLastLoadc
             maxima.push_back(Txt.MaximaLines[k].str());
         EXPECT_EQ(maxima, row.maxima);
     }
+}
+
+// Each load row shows its own factor, whether it rises or falls from the row before, in the
+// loadcase listing (distributed loads, then point loads, one run of rows) and in the loads
+// listing's two parts. 0.5 then 2.0 and 1.0 then 4.0 differ in their top bytes alone, by one.
+TEST_F(CaseResultsTest, EveryLoadRowShowsItsOwnFactorInTheLoadcaseAndTheLoadsListings) {
+    // Three figures: three decimals up to 1, two above.
+    const std::vector<std::pair<float, std::string>> factors = {
+        {1.0f, "1.000"}, {1.2f, "1.20"},  {1.35f, "1.35"}, {1.5f, "1.50"},  {1.6f, "1.60"}, {0.9f, "0.900"},
+        {1.4f, "1.40"},  {0.5f, "0.500"}, {2.0f, "2.00"},  {1.0f, "1.000"}, {4.0f, "4.00"}};
+    BeamBuilder beam;
+    beam.Spans({5000, 5000});
+    for (std::size_t i = 0; i < factors.size(); ++i) // records 1..11
+        beam.Udl(1, 0, 1, 10000, factors[i].first);
+    for (std::size_t i = 0; i < factors.size(); ++i) // records 12..22
+        beam.Point(1, 500.0f * static_cast<float>(i + 1), 1000, factors[i].first);
+    Commit(beam, 1);
+    AnalyseBeam(host);
+    ASSERT_EQ(Model.AnalysedFlag, 1);
+    auto token = [](const auto& line, std::size_t k) {
+        std::istringstream in(line.str());
+        std::string t;
+        for (std::size_t i = 0; i <= k; ++i)
+            in >> t;
+        return t;
+    };
+    const int n = static_cast<int>(factors.size());
+    for (int i = 0; i < n; ++i) {
+        const std::string& text = factors[static_cast<std::size_t>(i)].second; // record i + 1 and 12 + i
+        // Loadcase listing: distributed rows from line 8, the point rows 4 lines after them; the
+        // factor is a row's last figure (the sixth of a distributed row, the fourth of a point row).
+        EXPECT_EQ(token(Txt.CaseLoadLines[1][8 + i], 5), text) << "loadcase listing, UDL " << i + 1;
+        EXPECT_EQ(token(Txt.CaseLoadLines[1][8 + n + 4 + i], 3), text) << "loadcase listing, point " << i + 1;
+        // Loads listing: rows from line 5 in both parts, then the loadcases applying the load.
+        EXPECT_EQ(token(Txt.LoadListLines[5 + i], 5), text) << "loads listing, UDL " << i + 1;
+        EXPECT_EQ(token(Txt.PointLoadListLines[5 + i], 3), text) << "loads listing, point " << i + 1;
+    }
+}
+
+// Each cantilever's block lists its own shears, moments and deflections. LH cantilever 2 m with 10
+// kN at its tip, listed from the tip: V = -10 kN, M = -10 x kN-m (0, -10, -20 at 0, 1 and 2 m). RH
+// cantilever 1 m with 30 kN at its tip, listed from its support: V = 30 kN, M = -30 (1 - x) kN-m.
+// The spans (4 + 4 m, EI = 2.1e13 N mm^2) carry the root moments: three moments, -20 + 4 M2 - 30 =
+// 0, M2 = 12.5 kN-m; support 1 turns L(2 M1 + M2) / 6EI = 4000 x -27.5e6 / 1.26e14 = -8.730e-4,
+// support 3 L(M2 + 2 M3) / 6EI = -1.508e-3. Tips: 2000 x 8.730e-4 + Pa^3/3EI (10000 x 2000^3 /
+// 6.3e13 = 1.270) = 3.016 mm down; 1000 x 1.508e-3 + 30000 x 1000^3 / 6.3e13 (0.476) = 1.984 mm
+// down. Halfway along the LH one: 1000 x 8.730e-4 + P(2a^3 - 3a^2 x + x^3)/6EI at x = 1000 from
+// the tip (10000 x 5e9 / 1.26e14 = 0.397) = 1.270 mm; along the RH one 500 x 1.508e-3 + 30000 x
+// (2e9 - 1.5e9 + 0.125e9) / 1.26e14 (0.149) = 0.903 mm.
+TEST_F(CaseResultsTest, EachCantileverListsItsOwnShearsMomentsAndDeflections) {
+    Commit(BeamBuilder()
+               .LHCantilever(2000)
+               .Spans({4000, 4000})
+               .RHCantilever(1000)
+               .Point(1, 0, 10000)
+               .Point(1, 11000, 30000));
+    AnalyseBeam(host);
+    ASSERT_EQ(Model.AnalysedFlag, 1);
+    auto block = [](const char* title) {
+        int at = 1;
+        while (at < 1000 && Txt.CaseListing[1][at] != title)
+            ++at;
+        return at;
+    };
+    const int lhc = block("LHC"), rhc = block(" RHC");
+    const std::tuple<int, const char*> rows[] = {
+        {lhc + 3, "  1          0.000       -10.000         0.000        -3.016"},
+        {lhc + 13, " 11          1.000       -10.000       -10.000        -1.270"},
+        {lhc + 23, " 21          2.000       -10.000       -20.000         0.000"},
+        {rhc + 3, "  1          0.000        30.000       -30.000         0.000"},
+        {rhc + 13, " 11          0.500        30.000       -15.000        -0.903"},
+        {rhc + 23, " 21          1.000        30.000         0.000        -1.984"}};
+    for (const auto& [line, text] : rows)
+        EXPECT_EQ(Txt.CaseListing[1][line].str(), text) << (line < rhc ? "LHC" : "RHC") << " line " << line;
 }

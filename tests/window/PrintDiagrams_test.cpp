@@ -540,3 +540,72 @@ TEST_F(DrawingTest, PrintedSpanLabelsOfASecondSpanAndAHoggingSag) {
         ExpectTexts(Page(1), {{"1.234", 2150 - 118, 2953 - 367 - 118}, {text, x, y}});
     }
 }
+
+TEST_F(DrawingTest, PrintedCantileverLabelsStandOverAPointAboveTheBaselineAndUnderOneBelow) {
+    // Two 4000 mm spans between 1000 mm cantilevers (10000 mm drawn from x 591 to 4488, 0.3897
+    // px/mm): supports 1 and 3 at 591 + 390 = 981 and 591 + 3507 = 4098; f = 0.9. The envelope's
+    // largest values 1000 N, 1e6 N mm and 1000 mm: 600 N stands 14 x 23.622 x 0.9 x 0.6 = 179 px
+    // from 2953, 6e5 N mm and 600 mm 18 x 23.622 x 0.9 x 0.6 = 230 px from 4134 and 5433. A label
+    // over its point has its top 5 mm (118 px) above it, one under it 3 mm (71 px) below. The tip
+    // deflections 1 mm inside the LH end (615) and 4 mm inside the RH end (4394); the cantilevers'
+    // shears 5 mm (118 px) and the LH support moment 4 mm (94 px) left of their supports.
+    enum Kind { LHDeflection, RHDeflection, LHShear, RHShear, LHMoment };
+    struct Row {
+        Kind kind;
+        float stored; // mm, N, N mm
+        const char* text;
+        int x, y;
+    };
+    const Row rows[] = {{LHDeflection, 600, "600", 615, 5433 - 230 - 118},
+                        {LHDeflection, -600, "-600", 615, 5433 + 230 + 71},
+                        {RHDeflection, 600, "600", 4394, 5433 - 230 - 118},
+                        {RHDeflection, -600, "-600", 4394, 5433 + 230 + 71},
+                        {LHShear, 600, "0.600", 981 - 118, 2953 - 179 - 118},
+                        {LHShear, -600, "-0.600", 981 - 118, 2953 + 179 + 71},
+                        {RHShear, 600, "0.600", 4098 - 118, 2953 - 179 - 118},
+                        {RHShear, -600, "-0.600", 4098 - 118, 2953 + 179 + 71},
+                        {LHMoment, 6e5f, "0.600", 981 - 94, 4134 - 230 - 118},
+                        {LHMoment, -6e5f, "-0.600", 981 - 94, 4134 + 230 + 71}};
+    for (const Row& r : rows) {
+        ResetProgramState();
+        SmallJob(2);
+        Eng.MomentExtremes[0][27][5] = 1e6f;
+        Eng.LHCantileverActive[1] = Eng.RHCantileverActive[1] = 1;
+        Eng.CantileverLength[1][0] = Eng.CantileverLength[1][1] = 1000;
+        Eng.LoadcaseSpanLength[1][1] = Eng.LoadcaseSpanLength[1][2] = 4000;
+        float* const at[] = {&Eng.DeflectionExtremes[1][0][1], &Eng.DeflectionExtremes[1][26][1],
+                             &Eng.ShearExtremes[1][0][2], &Eng.ShearExtremes[1][26][1],
+                             &Eng.MomentExtremes[1][0][2]};
+        *at[r.kind] = r.stored;
+        p = RecordingPrinter(600);
+        p.BeginDoc();
+        PrintCaseDiagrams(p);
+        SCOPED_TRACE("kind " + std::to_string(r.kind) + ", " + r.text);
+        ExpectTexts(Page(1), {{r.text, r.x, r.y}});
+    }
+}
+
+// Printed rates and sums, held in N/mm: 0.25 + 0.75 = 1 exactly over 2000..6000 mm (x 1370 to
+// 2929), labelled 5 mm (118 px) left of both ends of both loads; 1 falling to -1 and -1 rising to
+// 1 over 6000..10000 mm (to x 4488) sum to 0 at both ends, never labelled, while their rates of 1
+// are, 0.5 mm (12 px) right of the start and 8 mm (189 px) left of the finish.
+TEST_F(DrawingTest, PrintedSumsOfOneAreLabelledAndSumsOfZeroAreNot) {
+    SmallJob();
+    Model.FactoredLoadsFlag = -1;
+    const float stack[4][8] = {{2000, 0.25f, 1, 1, 6000, 0.25f, 1, 1},
+                               {2000, 0.75f, 1, 1, 6000, 0.75f, 1, 1},
+                               {6000, 1, 1, 0, 10000, -1, 1, 0},
+                               {6000, -1, 1, 0, 10000, 1, 1, 0}};
+    for (int r = 0; r < 4; ++r)
+        std::copy_n(stack[r], 8, &Model.UDLStackTable[1][r + 1][0]);
+    p.BeginDoc();
+    PrintCaseDiagrams(p);
+    std::vector<std::string> labels;
+    for (const auto& t : Page(1).texts())
+        if (t.y1 == 1252 || t.y1 == 1488)
+            labels.push_back(t.text + "@" + std::to_string(t.x1) + "," + std::to_string(t.y1));
+    EXPECT_EQ(labels, (std::vector<std::string>{"0.250@1382,1488", "(1.000)@1252,1252", "(1.000)@2811,1252",
+                                                "0.750@1382,1488", "(1.000)@1252,1252", "(1.000)@2811,1252",
+                                                "1.000@2941,1488", "-1.000@4299,1488", "-1.000@2941,1488",
+                                                "1.000@4299,1488"}));
+}

@@ -199,6 +199,9 @@ TEST_F(ResultsSummaryTest, MaximaOfTheEnvelopeFollowTheSummaryInTheList) {
     Eng.SupportWorkValues[3] = 31000; // the last support's reaction is the largest
     BuildResultsSummary();
     EXPECT_EQ(Txt.MaximaLines[5], " Max positive factored support reaction = 31.00 kN");
+    Eng.SupportWorkValues[1] = 45000; // and now the first support's
+    BuildResultsSummary();
+    EXPECT_EQ(Txt.MaximaLines[5], " Max positive factored support reaction = 45.00 kN");
 
     // A user's section: the maxima are shown too, without a stress line.
     Model.MemberType = "KXF";
