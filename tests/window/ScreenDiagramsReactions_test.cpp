@@ -12,8 +12,14 @@ using namespace kx::test;
 
 namespace {
 
+// A drawn text as "text (x,y) r,g,b".
+std::string Seen(const Item& t) {
+    return t.text + " (" + std::to_string(t.x1) + "," + std::to_string(t.y1) + ") " +
+           std::to_string(t.color.r) + "," + std::to_string(t.color.g) + "," + std::to_string(t.color.b);
+}
+
 // Every text drawn between the LOADS title and the shear band (y 100..139: the reactions and their
-// headings), in the order drawn, as "text (x,y) rgb".
+// headings), in the order drawn.
 std::vector<std::string> ReactionTexts(int lc, int mode) {
     Drawing.ShownCase = lc;
     Model.ShownCaseMode = mode;
@@ -21,10 +27,7 @@ std::vector<std::string> ReactionTexts(int lc, int mode) {
     DrawDiagrams(c, kFrameF);
     std::vector<std::string> out;
     for (const auto& t : c.texts())
-        if (t.y1 >= 100 && t.y1 < 140)
-            out.push_back(t.text + " (" + std::to_string(t.x1) + "," + std::to_string(t.y1) + ") " +
-                          std::to_string(t.color.r) + "," + std::to_string(t.color.g) + "," +
-                          std::to_string(t.color.b));
+        if (t.y1 >= 100 && t.y1 < 140) out.push_back(Seen(t));
     return out;
 }
 
@@ -68,4 +71,44 @@ TEST_F(DrawingTest, ReactionsOverTheDiagramsFollowHowTheLoadcasesAreShown) {
     for (int pass = 1; pass <= 2; ++pass)
         for (const Row& r : rows)
             EXPECT_EQ(ReactionTexts(r.lc, r.mode), r.texts) << r.name << ", pass " << pass;
+}
+
+// While the analysis draws (mode 0) only the titles and the captions stand: no value label at a
+// support, a span or a cantilever tip, no maxima and no reaction, whichever loadcase is drawn and
+// whichever way up the moments are. Cantilevers of 1000 mm either side of a 4000 mm span, each tip
+// loaded in its own loadcase, so that every gated label of a cantilever has a value to show.
+// Baselines 216, 336, 446 and d = 20: captions at base - d - 30 and base + d, titles at base - 5.
+TEST_F(DrawingTest, WhileTheAnalysisDrawsOnlyTitlesAndCaptionsStand) {
+    kxtest::AnalyseJob(BeamBuilder()
+                           .LHCantilever(1000)
+                           .Spans({4000})
+                           .RHCantilever(1000)
+                           .Point(1, 0, 10000)
+                           .Point(2, 6000, 10000));
+    ASSERT_EQ(Model.LoadcaseCount, 2);
+    const std::string Yl = "255,255,0", Aq = "0,255,255", Wh = "255,255,255";
+    auto texts = [&](int sign) {
+        const int plus = sign == 1 ? 286 : 356, minus = sign == 1 ? 356 : 286;
+        return std::vector<std::string>{"SHEAR (8,211) " + Wh,
+                                        "LOADS (8,80) " + Wh,
+                                        "Max +ve Shear (8,166) " + Yl,
+                                        "Max -ve Shear (8,236) " + Aq,
+                                        "MOMENT (8,331) " + Wh,
+                                        "Max +ve Mom (8," + std::to_string(plus) + ") " + Yl,
+                                        "Max -ve Mom (8," + std::to_string(minus) + ") " + Aq,
+                                        "DEFLECTION (8,441) " + Wh};
+    };
+    for (int sign : {1, -1})
+        for (int lc : {1, 2}) {
+            Model.MomentDiagramSign = sign;
+            Drawing.ShownCase = lc;
+            Model.ShownCaseMode = 0;
+            RecordingCanvas c;
+            DrawDiagrams(c, kFrameF);
+            std::vector<std::string> drawn;
+            for (const auto& t : c.texts())
+                drawn.push_back(Seen(t));
+            EXPECT_EQ(drawn, texts(sign)) << "loadcase " << lc << ", moment sign " << sign;
+            EXPECT_FALSE(c.lines().empty()) << "the curves and baselines are drawn";
+        }
 }
