@@ -235,4 +235,21 @@ TEST_F(LoadSketch, LastRowsInLoadcaseFiveOverABeamWithBothCantilevers) {
     EXPECT_EQ(lbl, (LengthCaption{"Length = 9.50 m", true, 97 + 22}));
 }
 
+// Sums are held in N/mm (kN/m) and labelled when not 0 and not the row's own rate: 0.25 + 0.75 = 1
+// exactly over 0..2 m, labelled at both ends of both rows; 1 falling to -1 and -1 rising to 1 sum
+// to 0 over 3..5 m, never labelled; a rate of 1 is. x(d) = 692 d / 7000 + 25: 25 at 0, 222.7 at
+// 2 m, 321.6 at 3 m, 519.3 at 5 m.
+TEST_F(LoadSketch, ASumOfOneIsLabelledAndASumOfZeroIsNot) {
+    Udl(1, "0", "2", "0.25", "0.25");
+    Udl(2, "0", "2", "0.75", "0.75");
+    Udl(3, "3", "2", "1", "-1");
+    Udl(4, "3", "2", "-1", "1");
+    Tick({1, 2, 3, 4});
+    canvas.items.clear();
+    DrawLoadFormLoads(canvas, 743, 145, 1);
+    EXPECT_EQ(Drawn(canvas, colors::Red, true),
+              "0.250@28,36 0.750@28,36 1.000@325,36 -1.000@325,36 -1.000@487,36 1.000@487,36");
+    EXPECT_EQ(Drawn(canvas, colors::White, true), "(1.000)@13,3 (1.000)@13,3 (1.000)@211,3 (1.000)@211,3");
+}
+
 } // namespace

@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QFileDialog>
 #include <QFont>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -14,6 +15,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTimer>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -24,6 +26,7 @@
 
 #include "BindingRoundTrip.h"
 #include "FormsFixture.h"
+#include "OnScreen.h"
 #include "WiringTables.h"
 #include "engine/ResultText.h"
 #include "foundation/ui/Preferences.h"
@@ -479,7 +482,8 @@ TEST_F(IndexFrmTest, ThePictureIsDrawnAfreshAfterUnitsSwitchedBackAndAfterTheRes
 }
 
 // The client area starts right under the menu bar, whether the window is placed while hidden or
-// placed again on the same screen while shown; the frame 1 px inside the screen's free area.
+// placed again on the same screen while shown; the frame 1 px inside the screen's free area. Before
+// anything is drawn the picture is black all over, and shows so.
 TEST_F(IndexFrmTest, TheClientAreaStartsUnderTheMenuBar) {
     for (int shown = 0; shown < 2; ++shown) {
         SCOPED_TRACE(shown);
@@ -491,6 +495,10 @@ TEST_F(IndexFrmTest, TheClientAreaStartsUnderTheMenuBar) {
         const int bar = w->menuBar()->geometry().bottom() + 1;
         EXPECT_EQ(w->Image1->geometry(), QRect(0, bar, w->width(), w->height() - bar));
         EXPECT_EQ(w->Image1->Picture.size(), w->Image1->size());
+        QImage black(w->Image1->size(), QImage::Format_RGB32);
+        black.fill(Qt::black);
+        EXPECT_TRUE(w->Image1->Picture.convertToFormat(QImage::Format_RGB32) == black);
+        EXPECT_TRUE(!shown || kxtest::ShownAsDrawn(w->Image1));
         // The frame stands 1 px in from each edge of the screen's free area.
         EXPECT_EQ(w->frameGeometry(), QRect(1, 1, 1278, 1022));
     }
@@ -569,4 +577,68 @@ TEST_F(IndexFrmTest, AMenuBarGrownTallerRemakesThePictureAtTheSmallerClientArea)
     w->Default1->trigger();
     EXPECT_TRUE(w->Image1->grab().toImage() == shown)
         << "the picture left as drawn for the taller client area";
+}
+
+// A result line wider than its list is cut at the list's edge, as in a list box of fixed rows: no
+// horizontal scroll bar takes the room of the last row, and row i stands at 16 i across the whole
+// width. A beam file may hold summary lines as long as a result line (75 characters, some 600 px in
+// the 475 px results list); Open fills the list from them.
+TEST_F(IndexFrmTest, AResultLineWiderThanItsListIsCutAtTheListsEdge) {
+    w->show();
+    Open(Job("c.kxf"));
+    ASSERT_TRUE(w->ShowsResults());
+    const std::string wide(75, '8');
+    Txt.SummaryLines[3] = wide;
+    w->FillResultsList();
+    QApplication::processEvents();
+    ASSERT_EQ(Lines(w->List_Results).at(2), wide);
+    ASSERT_GT(QFontMetrics(w->List_Results->font()).horizontalAdvance(ToQt(wide)), w->List_Results->width());
+    for (const QListWidget* l : {w->List_Results, w->List_CaseResults}) {
+        SCOPED_TRACE(FromQt(l->objectName()));
+        EXPECT_FALSE(l->horizontalScrollBar()->isVisible());
+        EXPECT_EQ(l->viewport()->height(), l->height() - 2 * l->frameWidth());
+        ASSERT_GT(l->count(), 16);
+        for (int i = 0; i < l->count(); ++i)
+            EXPECT_EQ(l->visualRect(l->model()->index(i, 0)), QRect(0, 16 * i, l->viewport()->width(), 16))
+                << "row " << i;
+    }
+}
+
+// Each drawing step shows on the screen what it drew and leaves the picture finished: a picture
+// left open to its painter would be replaced under it at the next change of size. Tile > Default
+// over a beam not yet analysed ends with the beam's sketch; after the analysis each step the
+// analysis and Open take alone changes the picture and shows.
+TEST_F(IndexFrmTest, EachDrawingStepShowsOnTheScreenAndLeavesThePictureFinished) {
+    w->show();
+    QApplication::processEvents();
+    kxtest::JobA().Commit();
+    SetDefaultUnits(Model);
+    w->Default1->trigger();
+    EXPECT_TRUE(kxtest::ShownAsDrawn(w->Image1));
+    ASSERT_FALSE(w->Image1->Picture.paintingActive()) << "the sketch of the beam left unfinished";
+    // 200 px narrower and lower from outside: the picture made again and the layout redrawn.
+    const QSize border = w->frameGeometry().size() - w->size();
+    w->setFixedSize(QSize(1078, 822) - border);
+    QApplication::processEvents();
+    ASSERT_EQ(w->frameGeometry().size(), QSize(1078, 822));
+    EXPECT_EQ(w->Image1->Picture.size(), w->Image1->size());
+    EXPECT_TRUE(kxtest::ShownAsDrawn(w->Image1));
+    kxtest::ExpectLoadsAndBeamDrawn(w);
+
+    w->PlaceOnScreen(QRect(0, 0, 1280, 1024));
+    w->Analyse2->trigger();
+    ASSERT_TRUE(w->ShowsResults());
+    const std::pair<const char*, std::function<void()>> steps[] = {
+        {"FillImageBlack", [this] { w->FillImageBlack(); }},
+        {"DrawLoads", [this] { w->DrawLoads(); }},
+        {"DrawBeam", [this] { w->DrawBeam(); }},
+        {"DrawDiagrams", [this] { w->DrawDiagrams(); }}};
+    for (const auto& [name, step] : steps) {
+        ASSERT_TRUE(kxtest::ShownAsDrawn(w->Image1)) << "before " << name;
+        const QImage before = w->Image1->Picture.copy();
+        step();
+        ASSERT_NE(w->Image1->Picture, before) << name << " draws";
+        EXPECT_FALSE(w->Image1->Picture.paintingActive()) << name;
+        EXPECT_TRUE(kxtest::ShownAsDrawn(w->Image1)) << name;
+    }
 }

@@ -17,7 +17,7 @@ namespace kxtest {
 
 // The pending paints done, every pixel of the picture that no other control stands over shows on
 // its window's screen copy as it is drawn.
-inline ::testing::AssertionResult ShownAsDrawn(const kx::TPicture* p) {
+inline ::testing::AssertionResult ShownAsDrawn(const QWidget* p, const QImage& picture) {
     QApplication::processEvents();
     const QWidget* win = p->window();
     const QPixmap screen = win->screen()->grabWindow(win->winId());
@@ -25,7 +25,7 @@ inline ::testing::AssertionResult ShownAsDrawn(const kx::TPicture* p) {
     const QImage shown = screen.copy(QRect(p->mapTo(win, QPoint(0, 0)), p->size()))
                              .toImage()
                              .convertToFormat(QImage::Format_RGB32);
-    const QImage drawn = p->Picture.convertToFormat(QImage::Format_RGB32);
+    const QImage drawn = picture.convertToFormat(QImage::Format_RGB32);
     // Labels drawn over the picture (its length caption) are left out.
     QRegion uncovered(QRect(QPoint(0, 0), p->size()));
     for (const QWidget* o : win->findChildren<QWidget*>())
@@ -40,6 +40,13 @@ inline ::testing::AssertionResult ShownAsDrawn(const kx::TPicture* p) {
                            << p->objectName().toStdString() << " at (" << x << "," << y
                            << ") on the screen differs from its drawing";
     return ::testing::AssertionSuccess();
+}
+
+inline ::testing::AssertionResult ShownAsDrawn(const kx::TPicture* p) { return ShownAsDrawn(p, p->Picture); }
+
+// The main window's picture.
+inline ::testing::AssertionResult ShownAsDrawn(const kx::TIndexImage* p) {
+    return ShownAsDrawn(p, p->Picture);
 }
 
 // The main window's picture holds the committed loads and beam as drawn afresh over black, and

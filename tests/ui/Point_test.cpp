@@ -4,12 +4,14 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <gtest/gtest.h>
 
@@ -244,4 +246,22 @@ TEST_F(PointWindow, UnitsAndFactoredLoadsSwitchedAndSwitchedBackWhileTheWindowIs
     }
     EXPECT_EQ(Model.FactoredLoadsFlag, -1);
     EXPECT_EQ(Model.UnitTextMoment.str(), "kN-m");
+}
+
+// The grid shows its 8 rows and 5 columns whole (95 + 65 + 70 + 80 + 90 = 400 px wide) with no
+// scroll bar, even with a cell's text far wider than its column.
+TEST_F(PointWindow, TheGridShowsEveryCellWholeWithoutAScrollBar) {
+    calculate("3");
+    w->Grid_RaP->item(2, 4)->setText(QString(200, 'W'));
+    QApplication::processEvents();
+    QTableWidget* g = w->Grid_RaP;
+    EXPECT_EQ(g->viewport()->width(), 400);
+    EXPECT_EQ(g->horizontalHeader()->length(), 400);
+    for (const QScrollBar* bar : {g->horizontalScrollBar(), g->verticalScrollBar()}) {
+        EXPECT_FALSE(bar->isVisible());
+        EXPECT_EQ(bar->maximum(), 0);
+    }
+    // The last column and row end on the viewport's edges.
+    EXPECT_EQ(g->columnViewportPosition(4) + g->columnWidth(4), 400);
+    EXPECT_EQ(g->rowViewportPosition(7) + g->rowHeight(7), g->viewport()->height());
 }

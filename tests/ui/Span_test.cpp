@@ -934,4 +934,51 @@ TEST_F(CantWiringTest, EachControlHasItsOwnEffectAtBothEnds) {
     }
 }
 
+// A restraint choice made after span 1 was restrained at 3 intervals takes the intervals away, and
+// the beam sketch is drawn afresh without their red marks (every 1250 x 719 / 9000 = 100 px from
+// the left support: 125, 225, 325), not over the sketch that showed them.
+TEST_F(SpanFrmTest, ARestraintChoiceAfterIntervalsDrawsTheSketchAfreshWithoutTheirMarks) {
+    for (const char* option : {"Option_Partial", "Option_Not", "Option_Restrained", "Check_12"}) {
+        SCOPED_TRACE(option);
+        intervals(3);
+        click("cmd_OK");
+        for (int x : {125, 225, 325})
+            ASSERT_EQ(w->Image_Spans->Picture.pixelColor(x, 30), QColor(Qt::red)) << x;
+        click(option);
+        EXPECT_EQ(Work.EffLengthWork[1][kIntervalCountField], 0.0f);
+        for (int x : {125, 225, 325})
+            EXPECT_NE(w->Image_Spans->Picture.pixelColor(x, 30), QColor(Qt::red)) << x;
+        const QImage shown = w->Image_Spans->Picture.copy();
+        w->ClearSpanSketch();
+        w->DrawSpanSketch();
+        w->HighlightCurrentSpan();
+        EXPECT_EQ(shown, w->Image_Spans->Picture);
+        EXPECT_TRUE(marked(1));
+        if (w->Check_12->isChecked()) w->Check_12->click();
+    }
+}
+
+// Span 1 restrained at 3 intervals, then reset to 2: OK draws the beam sketch afresh with the two marks
+// 5000 / 3 x 719 / 9000 = 133 px apart (158 and 291), not over the three 100 px apart (125, 225,
+// 325).
+TEST_F(SpanFrmTest, FewerIntervalsTakenByOkDrawTheSketchAfreshWithOnlyTheirMarks) {
+    intervals(3);
+    click("cmd_OK");
+    ASSERT_EQ(w->Image_Spans->Picture.pixelColor(125, 30), QColor(Qt::red));
+    click("cmd_Part"); // the panel again, the sketch as it was
+    ASSERT_FALSE(w->Frame_Int->isHidden());
+    w->Edit_No->setValue(2);
+    click("cmd_OK");
+    ASSERT_EQ(Work.EffLengthWork[1][kIntervalCountField], 2.0f);
+    for (int x : {158, 291})
+        EXPECT_EQ(w->Image_Spans->Picture.pixelColor(x, 30), QColor(Qt::red)) << x;
+    for (int x : {125, 225, 325})
+        EXPECT_NE(w->Image_Spans->Picture.pixelColor(x, 30), QColor(Qt::red)) << x;
+    const QImage shown = w->Image_Spans->Picture.copy();
+    w->ClearSpanSketch();
+    w->DrawSpanSketch();
+    w->HighlightCurrentSpan();
+    EXPECT_EQ(shown, w->Image_Spans->Picture);
+}
+
 } // namespace

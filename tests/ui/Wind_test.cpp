@@ -4,7 +4,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QBoxLayout>
+#include <QGridLayout>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -230,8 +232,30 @@ TEST_F(FormsTest, WindInputsStandInOneColumnBesideAListThatShowsAWholeArea) {
                              w->Edit_BoardLength, w->cmd_Calc};
     for (std::size_t i = 1; i < std::size(rows); ++i)
         EXPECT_EQ(rows[i]->y(), rows[i - 1]->geometry().bottom() + 1 + 4) << i;
+    // Each row is as tall as its own control: the height the window has to spare lies below
+    // Calculate, not in a caption that pushes the boxes under it down.
+    for (std::size_t i = 0; i < std::size(rows); ++i)
+        EXPECT_EQ(rows[i]->height(), rows[i]->sizeHint().height()) << i;
+    EXPECT_LT(w->cmd_Calc->geometry().bottom(), list.bottom());
     const QRect inS2 = w->GroupBox1->contentsRect();
     EXPECT_EQ(w->Edit_Height->y(), inS2.top() + 2);
+    // The height's caption, box and "m" stand together at the group's left, one spacing apart,
+    // each caption as wide as its text; the radios below take the rest of the width.
+    const auto* s2Grid = qobject_cast<QGridLayout*>(w->GroupBox1->layout());
+    ASSERT_TRUE(s2Grid);
+    const int gap = s2Grid->horizontalSpacing();
+    EXPECT_GT(gap, 0);
+    QLabel *heightCaption = nullptr, *metres = nullptr;
+    for (QLabel* l : w->GroupBox1->findChildren<QLabel*>()) {
+        if (l->text() == QStringLiteral("Height")) heightCaption = l;
+        if (l->text() == QStringLiteral("m")) metres = l;
+    }
+    ASSERT_TRUE(heightCaption && metres);
+    EXPECT_EQ(heightCaption->x(), inS2.left() + 9);
+    EXPECT_EQ(w->Edit_Height->x(), heightCaption->geometry().right() + 1 + gap);
+    EXPECT_EQ(metres->x(), w->Edit_Height->geometry().right() + 1 + gap);
+    for (QLabel* l : {heightCaption, metres})
+        EXPECT_EQ(l->width(), l->sizeHint().width()) << FromQt(l->text());
     QRadioButton* const terrains[] = {w->Option_Open, w->Option_OpenScattered, w->Option_Many,
                                       w->Option_City};
     for (std::size_t i = 0; i < std::size(terrains); ++i) {
@@ -254,4 +278,61 @@ TEST_F(FormsTest, WindInputsStandInOneColumnBesideAListThatShowsAWholeArea) {
     EXPECT_GE(l->viewport()->height(), 25 * l->fontMetrics().height());
     EXPECT_FALSE(l->verticalScrollBar()->isVisible());
     EXPECT_FALSE(l->horizontalScrollBar()->isVisible());
+}
+
+// The area spinner runs from 1 to 100: the down key and arrow at area 1 and the up key and arrow
+// at area 100 do nothing, and area 100, the last the printout holds, is reached and calculated
+// like any other.
+TEST_F(FormsTest, WindAreaSpinnerRunsFromOneToAHundred) {
+    TWindFrm* w = Forms.WindFrm;
+    AreaSpinBox* s = w->Edit_AreaNo;
+    EXPECT_EQ(std::make_pair(s->minimum(), s->maximum()), std::make_pair(1, 100));
+    auto key = [s](Qt::Key k) {
+        QKeyEvent press(QEvent::KeyPress, k, Qt::NoModifier);
+        QApplication::sendEvent(s, &press);
+    };
+    calculateWorkedExample(w, 1, "First");
+    struct Row {
+        int from;
+        Qt::Key key;
+        int to;
+    };
+    const Row rows[] = {
+        {1, Qt::Key_Down, 1}, {99, Qt::Key_Up, 100}, {100, Qt::Key_Up, 100}, {2, Qt::Key_Down, 1}};
+    for (const Row& r : rows) {
+        s->setValue(r.from);
+        key(r.key);
+        EXPECT_EQ(s->value(), r.to) << r.from;
+        EXPECT_EQ(FromQt(s->text()), std::to_string(r.to)) << r.from;
+    }
+    EXPECT_EQ(dialogs_->messages(), std::vector<std::string>{});
+    EXPECT_EQ(kx::ListLines(w->List_Results).size(), 25u); // area 1's lines, refilled
+
+    // Area 100 calculated: its number heads its lines and its total. Vs = 46 x 1 x 1.06 x 0.77 =
+    // 37.55 m/s, q = 0.613 x 37.55^2 / 1000 = 0.8641 kN/m2, 10 x (0.0483 + 0.225) x 0.8641 x 1.3 = 3.070 kN.
+    calculateWorkedExample(w, 100, "Last");
+    ASSERT_EQ(w->List_Results->count(), 25);
+    EXPECT_EQ(w->List_Results->item(0)->text(), QStringLiteral(" Area No 100       Last"));
+    EXPECT_EQ(w->List_Results->item(24)->text(), QStringLiteral(" Total wind load area 100     = 3.070 kN"));
+}
+
+// The results list is named "Results" to a screen reader and keeps Courier New 9 points whatever
+// size the desktop's own font has: the lines of an area are laid out in a fixed pitch that fits
+// the list at that size.
+TEST_F(FormsTest, WindResultsListIsNamedAndKeepsItsFontOnAnyDesktop) {
+    TWindFrm* w = Forms.WindFrm;
+    EXPECT_EQ(FromQt(w->List_Results->accessibleName()), "Results");
+    const QFont desktop = QApplication::font();
+    for (int points : {8, 12}) {
+        QFont f = desktop;
+        f.setPointSize(points);
+        QApplication::setFont(f);
+        QApplication::processEvents(); // the change reaches the widgets as posted events
+        const QFont got = w->List_Results->font();
+        EXPECT_EQ(got.pointSize(), 9) << points;
+        EXPECT_EQ(got.family(), QStringLiteral("Courier New")) << points;
+        EXPECT_EQ(w->Edit_Desc->font().pointSize(), points); // the boxes follow the desktop
+    }
+    QApplication::setFont(desktop);
+    QApplication::processEvents();
 }

@@ -3,6 +3,8 @@
 #include "window/BeamAndLoadSketch.h"
 
 #include <algorithm>
+#include <string>
+#include <vector>
 
 #include "DrawingTestSupport.h"
 
@@ -227,4 +229,44 @@ TEST_F(DrawingTest, SketchLeavesTheLengthOfEveryMember) {
     for (int s = 1; s <= kMaxSpans; ++s)
         EXPECT_EQ(Drawing.DrawnMemberLength[s], static_cast<float>(1000 + 10 * s)) << "span " << s;
     EXPECT_EQ(Drawing.DrawnMemberLength[kRHCantRow], 900.0f);
+}
+
+// Sums are held in N/mm and labelled when not 0 and not the load's own rate. Over 0..2000 mm of a
+// 4000 mm span (0.2 px/mm) 0.25 + 0.75 = 1 N/mm exactly, labelled at both ends of both loads; over
+// 2000..4000 mm 1 falling to -1 and -1 rising to 1 sum to
+// 0, never labelled; a rate of 1 is. In N/m the stored 1 N/mm shows as
+// 1000.
+TEST_F(DrawingTest, SketchLabelsASumOfOneAndNeverASumOfZero) {
+    BeamBuilder()
+        .Spans({4000})
+        .Udl(1, 0, 0.25f, 2000)
+        .Udl(1, 0, 0.75f, 2000)
+        .Distributed(1, 2000, 1, -1, 2000)
+        .Distributed(1, 2000, -1, 1, 2000)
+        .Commit();
+    SetDefaultUnits(Model);
+    const float stack[4][8] = {{0, 0.25f, 1, 1, 2000, 0.25f, 1, 1},
+                               {0, 0.75f, 1, 1, 2000, 0.75f, 1, 1},
+                               {2000, 1, 1, 0, 4000, -1, 1, 0},
+                               {2000, -1, 1, 0, 4000, 1, 1, 0}};
+    for (int r = 0; r < 4; ++r)
+        std::copy_n(stack[r], 8, &Model.UDLStackTable[1][r + 1][0]);
+    Show(1);
+    auto texts = [] {
+        RecordingCanvas c;
+        DrawLoads(c, kFrameF);
+        std::vector<std::string> out;
+        for (const auto& t : c.texts())
+            out.push_back(t.text + "@" + std::to_string(t.x1) + "," + std::to_string(t.y1));
+        return out;
+    };
+    // Rates 3 px right of the starts x1 = 150 and 550 and 36 px left of the finish 950; sums 12 px
+    // left of x1 = 150 and x2 = 550.
+    using V = std::vector<std::string>;
+    EXPECT_EQ(texts(),
+              (V{"0.250@153,32", "(1.000)@138,3", "(1.000)@538,3", "0.750@153,32", "(1.000)@138,3",
+                 "(1.000)@538,3", "1.000@553,32", "-1.000@914,32", "-1.000@553,32", "1.000@914,32"}));
+    Model.UnitTextUDL = "N/m", Model.UnitFactorUDL = 0.001f;
+    EXPECT_EQ(texts(), (V{"250@153,32", "(1000)@138,3", "(1000)@538,3", "750@153,32", "(1000)@138,3",
+                          "(1000)@538,3", "1000@553,32", "-1000@914,32", "-1000@553,32", "1000@914,32"}));
 }

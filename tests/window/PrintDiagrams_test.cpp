@@ -584,3 +584,28 @@ TEST_F(DrawingTest, PrintedCantileverLabelsStandOverAPointAboveTheBaselineAndUnd
         ExpectTexts(Page(1), {{r.text, r.x, r.y}});
     }
 }
+
+// Printed rates and sums, held in N/mm: 0.25 + 0.75 = 1 exactly over 2000..6000 mm (x 1370 to
+// 2929), labelled 5 mm (118 px) left of both ends of both loads; 1 falling to -1 and -1 rising to
+// 1 over 6000..10000 mm (to x 4488) sum to 0 at both ends, never labelled, while their rates of 1
+// are, 0.5 mm (12 px) right of the start and 8 mm (189 px) left of the finish.
+TEST_F(DrawingTest, PrintedSumsOfOneAreLabelledAndSumsOfZeroAreNot) {
+    SmallJob();
+    Model.FactoredLoadsFlag = -1;
+    const float stack[4][8] = {{2000, 0.25f, 1, 1, 6000, 0.25f, 1, 1},
+                               {2000, 0.75f, 1, 1, 6000, 0.75f, 1, 1},
+                               {6000, 1, 1, 0, 10000, -1, 1, 0},
+                               {6000, -1, 1, 0, 10000, 1, 1, 0}};
+    for (int r = 0; r < 4; ++r)
+        std::copy_n(stack[r], 8, &Model.UDLStackTable[1][r + 1][0]);
+    p.BeginDoc();
+    PrintCaseDiagrams(p);
+    std::vector<std::string> labels;
+    for (const auto& t : Page(1).texts())
+        if (t.y1 == 1252 || t.y1 == 1488)
+            labels.push_back(t.text + "@" + std::to_string(t.x1) + "," + std::to_string(t.y1));
+    EXPECT_EQ(labels, (std::vector<std::string>{"0.250@1382,1488", "(1.000)@1252,1252", "(1.000)@2811,1252",
+                                                "0.750@1382,1488", "(1.000)@1252,1252", "(1.000)@2811,1252",
+                                                "1.000@2941,1488", "-1.000@4299,1488", "-1.000@2941,1488",
+                                                "1.000@4299,1488"}));
+}

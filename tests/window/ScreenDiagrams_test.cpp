@@ -381,3 +381,38 @@ TEST_F(DrawingTest, DiagramsDrawnDuringTheAnalysisCarryNoExtremeFigures) {
                      (t.text.ends_with(" kN") || t.text.ends_with(" kN-m") || t.text.ends_with(" mm")))
             << t.text << " at y " << t.y1;
 }
+
+// Reaction labels stand at every support of the beam, also where loadcase 1 has released one and
+// so counts a span fewer. Forkheads under two 4000 mm spans: loadcase 1 loads span 1 with 10 N/mm,
+// the RH support lifts and goes, span 2 hangs on as a cantilever: wL/2 = 20 kN at supports 1 and 2,
+// 0 at 3. Loadcase 2 loads both spans: 3wL/8 = 15 kN at the ends, 10wL/8 = 50 kN in the middle.
+// Labels 20 px left of the supports' columns 150, 550, 950.
+TEST_F(DrawingTest, ReactionLabelsStandAtEverySupportWhenLoadcaseOneReleasesOne) {
+    kxtest::AnalyseJob(
+        BeamBuilder().Spans({4000, 4000}).AllSupports(supForkhead).Udl(1, 0, 10, 4000).Udl(2, 0, 10, 8000));
+    ASSERT_EQ(Model.SpanCount[0], 2);
+    ASSERT_EQ(Model.SpanCount[1], 1) << "loadcase 1 releases the RH support";
+    ASSERT_EQ(Model.SpanCount[2], 2);
+    const struct {
+        int lc;
+        int y;
+        std::vector<std::string> labels; // supports 1, 2, 3
+    } cases[] = {{1, 125, {"20.00 kN", "20.00 kN", "0.000 kN"}},
+                 {2, 125, {"15.00 kN", "50.00 kN", "15.00 kN"}},
+                 {0, 115, {"20.00 kN", "50.00 kN", "15.00 kN"}}}; // All: the largest of each support
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.lc);
+        Show(c.lc);
+        const RecordingCanvas d = Diagrams();
+        std::vector<T> expected;
+        for (int k = 0; k < 3; ++k)
+            expected.push_back({c.labels[static_cast<std::size_t>(k)], 130 + 400 * k, c.y, Y});
+        ExpectTexts(d, expected);
+        int reactions = 0;
+        for (const auto& t : d.texts())
+            reactions += t.y1 == c.y && t.text.ends_with(" kN") ? 1 : 0;
+        EXPECT_EQ(reactions, 3);
+        for (const auto& t : d.texts())
+            EXPECT_NE(t.y1, 130) << "no uplift: " << t.text;
+    }
+}
