@@ -301,3 +301,43 @@ TEST_F(PrintFrmTest, SetHeaderStoresEachTextInItsOwnField) {
     header().hide();
     frm().hide();
 }
+
+namespace {
+
+// Each control of the print options stands where the window's layout puts it, in its own frame:
+// the envelope ticks and the spacing choice inside the envelope frame, the four header texts 26 px
+// apart inside the description frame; the window keeps its fixed 657 x 425.
+TEST_F(PrintFrmTest, EveryControlStandsInItsPlaceInsideItsFrame) {
+    struct Row {
+        QWidget* control;
+        QWidget* parent;
+        QRect place;
+    };
+    TPrintFrm& f = frm();
+    const std::vector<Row> rows{
+        {f.Check_Beam, &f, {24, 16, 400, 24}},
+        {f.Frame_Envelope, &f, {16, 52, 420, 128}},
+        {f.Check_Envelope, f.Frame_Envelope, {16, 28, 200, 24}},
+        {f.Check_Env20, f.Frame_Envelope, {16, 62, 160, 24}},
+        {f.Option_10, f.Frame_Envelope, {200, 62, 160, 24}},
+        {f.Option_20, f.Frame_Envelope, {200, 92, 160, 24}},
+        {f.Check_Case, &f, {24, 196, 300, 24}},
+        {f.Check_Case20, &f, {24, 228, 300, 24}},
+        {f.Frame_Description, &f, {16, 268, 500, 140}},
+        {f.lbl_Project_1, f.Frame_Description, {16, 28, 470, 22}},
+        {f.lbl_Project_2, f.Frame_Description, {16, 54, 470, 22}},
+        {f.lbl_JobDesc, f.Frame_Description, {16, 80, 470, 22}},
+        {f.lbl_Ref, f.Frame_Description, {16, 106, 470, 22}},
+        {f.Cmd_OK, &f, {544, 372, 97, 33}},
+    };
+    f.show();
+    for (const Row& r : rows) {
+        EXPECT_EQ(r.control->parentWidget(), r.parent) << r.control->objectName().toStdString();
+        EXPECT_EQ(r.control->geometry(), r.place) << r.control->objectName().toStdString();
+        EXPECT_TRUE(r.control->isVisible()) << r.control->objectName().toStdString();
+    }
+    EXPECT_EQ(f.size(), QSize(657, 425));
+    f.hide();
+}
+
+} // namespace

@@ -14,6 +14,8 @@
 #include <QTableWidget>
 #include <gtest/gtest.h>
 
+#include <array>
+#include <string>
 #include <tuple>
 
 #include "BindingRoundTrip.h"
@@ -979,6 +981,29 @@ TEST_F(SpanFrmTest, FewerIntervalsTakenByOkDrawTheSketchAfreshWithOnlyTheirMarks
     w->DrawSpanSketch();
     w->HighlightCurrentSpan();
     EXPECT_EQ(shown, w->Image_Spans->Picture);
+}
+
+// The span form shown again after the length unit was changed while it was hidden captions the
+// span length and the effective length in the new unit, and gives span 1 (5000 mm) in it.
+TEST_F(SpanFrmTest, ShownAgainAfterAChangeOfLengthUnitCaptionsBothLengthsInTheNewUnit) {
+    struct Row {
+        const char* unit;
+        float factor;
+        const char* length;
+    };
+    for (const Row& r : {Row{"mm", 1, "5000"},      // 5000 / 1
+                         Row{"ft", 304.8f, "16.4"}, // 5000 / 304.8 = 16.40
+                         Row{"in", 25.4f, "197"},   // 5000 / 25.4 = 196.9
+                         Row{"m", 1000, "5.00"}}) { // 5000 / 1000
+        w->hide();
+        Model.UnitTextLength = r.unit;
+        Model.UnitFactorLength = r.factor;
+        start();
+        EXPECT_EQ((std::array{w->Label_1_Unit->text().toStdString(), w->Label_2_Unit->text().toStdString(),
+                              w->lbl_L->text().toStdString()}),
+                  (std::array<std::string, 3>{r.unit, r.unit, r.length}))
+            << r.unit;
+    }
 }
 
 } // namespace
