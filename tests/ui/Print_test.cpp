@@ -340,4 +340,26 @@ TEST_F(PrintFrmTest, EveryControlStandsInItsPlaceInsideItsFrame) {
     f.hide();
 }
 
+// The set header window likewise: each caption left of its box on the same line, the second
+// project line under the first, the short job reference box, OK at the foot; fixed 480 x 256.
+TEST_F(PrintFrmTest, EveryControlOfTheSetHeaderStandsInItsPlace) {
+    TSetHeaderFrm& h = header();
+    const std::vector<std::pair<QWidget*, QRect>> rows{
+        {h.Label1, {16, 16, 116, 24}},           {h.Edit_Company, {140, 16, 324, 24}},
+        {h.Label2, {16, 48, 116, 24}},           {h.Edit_User, {140, 48, 324, 24}},
+        {h.Label3, {16, 80, 116, 24}},           {h.Edit_Project_1, {140, 80, 324, 24}},
+        {h.Edit_Project_2, {140, 108, 324, 24}}, {h.Label4, {16, 140, 116, 24}},
+        {h.Edit_JobDesc, {140, 140, 324, 24}},   {h.Label5, {16, 172, 116, 24}},
+        {h.Edit_Ref, {140, 172, 121, 24}},       {h.Button1, {368, 212, 96, 30}},
+    };
+    h.show();
+    for (const auto& [control, place] : rows) {
+        EXPECT_EQ(control->parentWidget(), &h) << control->objectName().toStdString();
+        EXPECT_EQ(control->geometry(), place) << control->objectName().toStdString();
+        EXPECT_TRUE(control->isVisible()) << control->objectName().toStdString();
+    }
+    EXPECT_EQ(h.size(), QSize(480, 256));
+    h.hide();
+}
+
 } // namespace
