@@ -727,3 +727,39 @@ TEST_F(OpenAndSave, ATwoSpanForkheadJobOpensWithoutAnEnvelopeAsItsAnalysisLeftIt
     ExpectRoundTrip(dir_.path("two-span-forkheads.kxf"));
     EXPECT_EQ(LineCount(Txt.EnvelopeLines), 0);
 }
+
+// A job of the most spans there may be, 25 on 26 supports with both cantilevers, analysed and
+// opened again, whole: fixed supports, and forkheads of which loadcase 2 releases one (24 spans
+// then). Each loadcase's reactions, worked out again from the opened file, add up to its load:
+// loadcase 1, 5 N/mm over 1000 + 25 x 2000 + 1000 = 52000 mm = 260000 N; loadcase 2, 20 N/mm over
+// span 1 (2000 mm) = 40000 N plus 2000 N on the LH cantilever = 42000 N.
+TEST_F(OpenAndSave, AJobOfTwentyFiveSpansComesBackWhole) {
+    const std::tuple<const char*, int, double, double> rows[] = {
+        {"fixed25.kxf", supFixed, 260000, 42000},
+        {"forkheads25.kxf", supForkhead, 260000, 42000},
+    };
+    for (const auto& [name, support, load1, load2] : rows) {
+        Analyse(BeamBuilder()
+                    .LHCantilever(1000)
+                    .EqualSpans(kMaxSpans, 2000)
+                    .RHCantilever(1000)
+                    .AllSupports(support)
+                    .Udl(1, 0, 5, 52000)
+                    .Udl(2, 1000, 20, 2000)
+                    .Point(2, 500, 2000));
+        ASSERT_EQ(Model.SpanCount[0], kMaxSpans) << name;
+        ASSERT_EQ(Model.SpanCount[1], kMaxSpans) << name;
+        if (support == supForkhead) {
+            ASSERT_LT(Model.SpanCount[2], kMaxSpans) << "loadcase 2 was to release a support";
+        }
+        ExpectRoundTrip(dir_.path(name));
+        EXPECT_EQ(Model.SpanCount[0], kMaxSpans) << name;
+        const double loads[] = {load1, load2};
+        for (int lc = 1; lc <= 2; ++lc) {
+            double sum = 0;
+            for (int k = 1; k <= kMaxSupports; ++k)
+                sum += Eng.SupportReaction[lc][k];
+            EXPECT_NEAR(sum, loads[lc - 1], 1e-3 * loads[lc - 1]) << name << " loadcase " << lc;
+        }
+    }
+}
