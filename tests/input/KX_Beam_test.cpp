@@ -1067,4 +1067,37 @@ TEST_F(BeamForm, NewForgetsTheSteelThicknessesATimberJobCommittedNextHoldsNone) 
     EXPECT_EQ(Model.SectionFamilyCode, "Timber");
 }
 
+// The lift height is asked for by what Edit_L shows: a lift height of 5e-5 mm, as a beam file may
+// hold it, comes back as "0.0" (under 9.951e-5 of SigFig3), reads as 0, and a coupler alone at
+// either end or between the spans asks for L; typing 2 (m) commits 2000 mm.
+TEST_F(BeamForm, ACouplerAloneAsksForTheLiftHeightWhileEditLShowsZero) {
+    TypeScaffoldBeam();
+    struct Box {
+        bool &box, &top, &mid;
+        int slot;
+    } boxes[] = {{f.Check_LH_End_Sup, f.Option_LH_Top, f.Option_LH_Mid, 0},
+                 {f.Check_Span_Sup, f.Option_Span_Top, f.Option_Span_Mid, 1},
+                 {f.Check_RH_End_Sup, f.Option_RH_Top, f.Option_RH_Mid, 25}};
+    for (Box& b : boxes) {
+        SCOPED_TRACE(b.slot);
+        for (Box& other : boxes)
+            other.box = false;
+        TickCoupler(b.box, b.top, b.mid, true);
+        f.Edit_L = "2";
+        ASSERT_TRUE(Commit()) << ::testing::PrintToString(Messages());
+        Model.LiftHeight = 5e-5f;
+        RestoreBeamForm(f);
+        ASSERT_EQ(f.Edit_L, "0.0");
+        ASSERT_TRUE(b.box && b.top);
+        ASSERT_EQ(f.Check_LH_End_Sup + f.Check_Span_Sup + f.Check_RH_End_Sup, 1);
+        const Snapshot committed;
+        ExpectRefused({beammsg::kLiftHeight}, committed);
+        EXPECT_EQ(Model.LiftHeight, 5e-5f);
+        f.Edit_L = "2";
+        ASSERT_TRUE(Commit()) << ::testing::PrintToString(Messages());
+        EXPECT_EQ(Model.SupportType[b.slot], supCouplerTop);
+        EXPECT_EQ(Model.LiftHeight, 2000.0f);
+    }
+}
+
 } // namespace
