@@ -282,4 +282,36 @@ TEST_F(ResultsSummaryTest, TheAnalysisBuildsTheEnvelopeOfTwentyFiveSpans) {
     EXPECT_FALSE(EnvelopeListContent().colour.has_value());
 }
 
+// The distances of a member's envelope lines take their decimals from the member's length in the
+// shown unit: 1 integer digit gives 3, 2 give 2, 3 give 1, 4 or more 0 (a whole number ends one
+// before the point's place, 10). Point 11 is at L/2, point 21 at L. The values are all zero: 0.000
+// with loadcase ( 0) in each column.
+TEST_F(ResultsSummaryTest, EnvelopeDistancesTakeTheirDecimalsFromTheMembersShownLength) {
+    const std::string zeros = "        0.000 ( 0)       0.000 ( 0)       0.000 ( 0)";
+    const std::tuple<double, bool, const char*, const char*> rows[] = {
+        {500, false, "11      0.250", "21      0.500"},     // 0.5 m: 3 decimals
+        {9000, false, "11      4.500", "21      9.000"},    // 9 m: 3 decimals
+        {50000, false, "11     25.00 ", "21     50.00 "},   // 50 m: 2 decimals
+        {500000, false, "11    250.0  ", "21    500.0  "},  // 500 m: 1 decimal
+        {5000000, false, "11   2500    ", "21   5000    "}, // 5000 m: none
+        {5000, true, "11   2500    ", "21   5000    "},     // 5000 mm: none
+        {50, true, "11     25.00 ", "21     50.00 "},       // 50 mm: 2 decimals
+    };
+    for (auto [L, inMm, mid, end] : rows) {
+        Commit(BeamBuilder().Spans({L}));
+        Model.MemberType = "HRS";
+        if (inMm) {
+            Model.UnitFactorLength = 1;
+            Model.UnitTextLength = "mm";
+        }
+        BuildEnvelopeText();
+        ASSERT_EQ(Txt.EnvelopeLines[6].str(),
+                  inMm ? " Int    (mm)         (kN)            (kN-m)           (kN-m)"
+                       : " Int     (m)         (kN)            (kN-m)           (kN-m)")
+            << L;
+        EXPECT_EQ(Txt.EnvelopeLines[17].str(), mid + zeros) << L;
+        EXPECT_EQ(Txt.EnvelopeLines[27].str(), end + zeros) << L;
+    }
+}
+
 } // namespace
