@@ -280,4 +280,11 @@ TEST_F(PointWindow, TheListStandsTenPixelsBelowTheGridAndTheButtonsTenBelowTheLi
     EXPECT_EQ(ok, QRect(list.x() + list.width() - 80, list.y() + list.height() + 10, 80, 28));
     EXPECT_EQ(print, QRect(ok.x() - 8 - 80, ok.y(), 80, 28));
     EXPECT_EQ(w->size(), QSize(12 + grid.width() + 12, ok.y() + 28 + 12));
+    // The top row: the caption 4 px above the distance box (12 + 20 + 4 = 36); the unit 8 px right of
+    // the box (12 + 100 + 8 = 120) and Calculate 12 px right of the unit (120 + 80 + 12 = 212), both
+    // centred on the box's 24 px: 36 + (24 - 20) / 2 = 38 and 36 + (24 - 28) / 2 = 34.
+    EXPECT_EQ(w->Label1->geometry(), QRect(12, 12, 220, 20));
+    EXPECT_EQ(w->Edit_Dist->geometry(), QRect(12, 36, 100, 24));
+    EXPECT_EQ(w->Label_Unit->geometry(), QRect(120, 38, 80, 20));
+    EXPECT_EQ(w->cmd_Calc->geometry(), QRect(212, 34, 80, 28));
 }
