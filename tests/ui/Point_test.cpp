@@ -265,3 +265,26 @@ TEST_F(PointWindow, TheGridShowsEveryCellWholeWithoutAScrollBar) {
     EXPECT_EQ(g->columnViewportPosition(4) + g->columnWidth(4), 400);
     EXPECT_EQ(g->rowViewportPosition(7) + g->rowHeight(7), g->viewport()->height());
 }
+
+// The controls stand in a column: the grid 62 px below the top margin (12 + 62 = 74), its 8 rows of
+// 22 px and the 400 px of its columns inside its frame; the results list 10 px below the grid's
+// bottom edge, as wide as the grid and 260 px high; Print and OK 10 px below the list, OK's right
+// edge on the list's, Print 8 px left of OK. A list placed higher would cover the grid's last rows.
+TEST_F(PointWindow, TheListStandsTenPixelsBelowTheGridAndTheButtonsTenBelowTheList) {
+    const QRect grid = w->Grid_RaP->geometry(), list = w->List_Results->geometry();
+    const int frame = 2 * w->Grid_RaP->frameWidth();
+    EXPECT_EQ(grid, QRect(12, 74, 400 + frame, 8 * 22 + frame));
+    EXPECT_EQ(list, QRect(12, grid.y() + grid.height() + 10, grid.width(), 260));
+    EXPECT_FALSE(list.intersects(grid));
+    const QRect ok = w->cmd_OK->geometry(), print = w->cmd_Print->geometry();
+    EXPECT_EQ(ok, QRect(list.x() + list.width() - 80, list.y() + list.height() + 10, 80, 28));
+    EXPECT_EQ(print, QRect(ok.x() - 8 - 80, ok.y(), 80, 28));
+    EXPECT_EQ(w->size(), QSize(12 + grid.width() + 12, ok.y() + 28 + 12));
+    // The top row: the caption 4 px above the distance box (12 + 20 + 4 = 36); the unit 8 px right of
+    // the box (12 + 100 + 8 = 120) and Calculate 12 px right of the unit (120 + 80 + 12 = 212), both
+    // centred on the box's 24 px: 36 + (24 - 20) / 2 = 38 and 36 + (24 - 28) / 2 = 34.
+    EXPECT_EQ(w->Label1->geometry(), QRect(12, 12, 220, 20));
+    EXPECT_EQ(w->Edit_Dist->geometry(), QRect(12, 36, 100, 24));
+    EXPECT_EQ(w->Label_Unit->geometry(), QRect(120, 38, 80, 20));
+    EXPECT_EQ(w->cmd_Calc->geometry(), QRect(212, 34, 80, 28));
+}

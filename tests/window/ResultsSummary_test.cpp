@@ -282,4 +282,69 @@ TEST_F(ResultsSummaryTest, TheAnalysisBuildsTheEnvelopeOfTwentyFiveSpans) {
     EXPECT_FALSE(EnvelopeListContent().colour.has_value());
 }
 
+// The distances of a member's envelope lines take their decimals from the member's length in the
+// shown unit: 1 integer digit gives 3, 2 give 2, 3 give 1, 4 or more 0 (a whole number ends one
+// before the point's place, 10). Point 11 is at L/2, point 21 at L. The values are all zero: 0.000
+// with loadcase ( 0) in each column.
+TEST_F(ResultsSummaryTest, EnvelopeDistancesTakeTheirDecimalsFromTheMembersShownLength) {
+    const std::string zeros = "        0.000 ( 0)       0.000 ( 0)       0.000 ( 0)";
+    const std::tuple<double, bool, const char*, const char*> rows[] = {
+        {500, false, "11      0.250", "21      0.500"},     // 0.5 m: 3 decimals
+        {9000, false, "11      4.500", "21      9.000"},    // 9 m: 3 decimals
+        {50000, false, "11     25.00 ", "21     50.00 "},   // 50 m: 2 decimals
+        {500000, false, "11    250.0  ", "21    500.0  "},  // 500 m: 1 decimal
+        {5000000, false, "11   2500    ", "21   5000    "}, // 5000 m: none
+        {5000, true, "11   2500    ", "21   5000    "},     // 5000 mm: none
+        {50, true, "11     25.00 ", "21     50.00 "},       // 50 mm: 2 decimals
+    };
+    for (auto [L, inMm, mid, end] : rows) {
+        Commit(BeamBuilder().Spans({L}));
+        Model.MemberType = "HRS";
+        if (inMm) {
+            Model.UnitFactorLength = 1;
+            Model.UnitTextLength = "mm";
+        }
+        BuildEnvelopeText();
+        ASSERT_EQ(Txt.EnvelopeLines[6].str(),
+                  inMm ? " Int    (mm)         (kN)            (kN-m)           (kN-m)"
+                       : " Int     (m)         (kN)            (kN-m)           (kN-m)")
+            << L;
+        EXPECT_EQ(Txt.EnvelopeLines[17].str(), mid + zeros) << L;
+        EXPECT_EQ(Txt.EnvelopeLines[27].str(), end + zeros) << L;
+    }
+}
+
+// The shear and both moment columns of a member take their decimals by rule 5 from the member's
+// extremes, not from the values at the points: 1 or 2 integer digits give 3, 3 give 2, 4 give 1, 5 or
+// more 0 (a whole number ends one before the point's place: 23, 40, 57). Point 11 of a 5 m span,
+// shear in kN (x 0.001), moments in kN-m (x 1e-6).
+TEST_F(ResultsSummaryTest, EnvelopeShearAndMomentDecimalsTakeRuleFiveOfTheMembersExtremes) {
+    struct Row {
+        float largestShear, largestMoment, smallestMoment; // the member's extremes, N and N mm
+        float shear, positive, negative;                   // at point 11
+        const char* line;
+    };
+    const Row rows[] = {
+        // 1500 kN: 1 decimal; 12345 kN-m: none; 300 kN-m: 2 decimals
+        {1.5e6f, 12345e6f, -300e6f, 250e3f, 2000e6f, -150e6f,
+         "11      2.500      250.0 ( 1)      2000 ( 2)        -150.00 ( 3)"},
+        // 50 kN: 3 decimals; 5000 kN-m: 1 decimal; 123456 kN-m: none
+        {50e3f, 5000e6f, -123456e6f, 25e3f, 2500e6f, -100000e6f,
+         "11      2.500       25.000 ( 1)    2500.0 ( 2)   -100000 ( 3)"},
+    };
+    for (const Row& r : rows) {
+        Commit(BeamBuilder().Spans({5000}));
+        Model.MemberType = "HRS";
+        Eng.ShearExtremes[0][1][xMagnitude] = r.largestShear;
+        Eng.MomentExtremes[0][1][xLargest] = r.largestMoment;
+        Eng.MomentExtremes[0][1][xSmallest] = r.smallestMoment;
+        auto& shear = Eng.EnvelopeIntervalValues[0][1][11];
+        auto& moments = Eng.EnvelopeTable[0][1][11];
+        shear[0] = r.shear, shear[1] = 1;
+        moments[0] = r.positive, moments[1] = r.negative, moments[2] = 2, moments[3] = 3;
+        BuildEnvelopeText();
+        EXPECT_EQ(Txt.EnvelopeLines[17].str(), r.line);
+    }
+}
+
 } // namespace
