@@ -320,3 +320,41 @@ TEST(NumberText, DigitBytesAreTheEightDigitsInOrder) {
     EXPECT_EQ(DigitBytes(99999999), 0x0909090909090909ull);
     EXPECT_EQ(DigitBytes(12345678), 0x0807060504030201ull);
 }
+
+// Below 0.1 the Dec3 routines round twice: to the band's step (1e-5 up to 0.01, 1e-4 up to 0.1, with
+// the offset 0.5001), then to three decimals, half away from zero. So a value a step's half below a
+// printed half rounds up, and one on a printed half of a coarser step rounds down; a step one power
+// finer or coarser gives the other text. The first band of SigFig3Dec3 starts at its zero limit 0.005.
+TEST(NumberText, TheDec3RoutinesRoundToTheBandsStepBeforeTheirThreeDecimals) {
+    // clang-format off
+    const std::vector<Routine> steps = {
+    {"SigFig4Dec3", SigFig4Dec3,
+     {{0.001495, "0.002"},     // band 0.0005: 149.5 + 0.5001 -> 150 x 1e-5 = 0.0015 -> 0.002 (0.001495 -> 0.001)
+      {-0.001495, "-0.002"},
+      {0.0014949, "0.001"},    // 149.49 + 0.5001 -> 149 x 1e-5 = 0.00149 -> 0.001
+      {0.00145, "0.001"},      // 145.0 + 0.5001 -> 145 x 1e-5 = 0.00145 -> 0.001 (step 1e-4: 0.0015 -> 0.002)
+      {-0.00145, "-0.001"},
+      {0.009495, "0.010"},     // 949.5 + 0.5001 -> 950 x 1e-5 = 0.0095 -> 0.010 (0.009495 -> 0.009)
+      {-0.009495, "-0.010"},
+      {0.01245, "0.013"},      // band 0.01: 124.5 + 0.5001 -> 125 x 1e-4 = 0.0125 -> 0.013 (0.01245 -> 0.012)
+      {-0.01245, "-0.013"},
+      {0.09945, "0.100"},      // 994.5 + 0.5001 -> 995 x 1e-4 = 0.0995 -> 0.100 (0.09945 -> 0.099)
+      {-0.09945, "-0.100"},
+      {0.09449, "0.095"}}},    // 944.9 + 0.5001 -> 945 x 1e-4 = 0.0945 -> 0.095 (0.09449 -> 0.094)
+    {"SigFig3Dec3", SigFig3Dec3,
+     {{0.005495, "0.006"},     // band 0.0005: 549.5 + 0.5001 -> 550 x 1e-5 = 0.0055 -> 0.006 (0.005495 -> 0.005)
+      {-0.005495, "-0.006"},
+      {0.00545, "0.005"},      // 545.0 + 0.5001 -> 545 x 1e-5 = 0.00545 -> 0.005 (step 1e-4: 0.0055 -> 0.006)
+      {-0.00545, "-0.005"},
+      {0.009495, "0.010"},     // 949.5 + 0.5001 -> 950 x 1e-5 = 0.0095 -> 0.010
+      {-0.009495, "-0.010"},
+      {0.01245, "0.013"},      // band 0.01: 124.5 + 0.5001 -> 125 x 1e-4 = 0.0125 -> 0.013
+      {-0.01245, "-0.013"},
+      {0.09945, "0.100"},      // 994.5 + 0.5001 -> 995 x 1e-4 = 0.0995 -> 0.100
+      {-0.09945, "-0.100"}}},
+    };
+    // clang-format on
+    for (const Routine& r : steps)
+        for (const auto& [x, text] : r.cases)
+            EXPECT_EQ(r.format(x), text) << r.name << "(" << std::setprecision(17) << x << ")";
+}
