@@ -358,3 +358,39 @@ TEST(NumberText, TheDec3RoutinesRoundToTheBandsStepBeforeTheirThreeDecimals) {
         for (const auto& [x, text] : r.cases)
             EXPECT_EQ(r.format(x), text) << r.name << "(" << std::setprecision(17) << x << ")";
 }
+
+// From 0.1 up the Dec3 routines' step is the last digit shown, so a value 0.49 of a step past it
+// rounds down (x / step + 0.5001 < next whole number); a step ten times finer would round it to a
+// half and then up, one ten times coarser would drop a digit. One such value in every band.
+TEST(NumberText, EveryDec3BandRoundsAFourNineToItsOwnStep) {
+    // clang-format off
+    const std::vector<Routine> steps = {
+    {"SigFig3Dec3", SigFig3Dec3,
+     {{0.12349, "0.123"},          // band 0.1, step 0.001: 123.49 + 0.5001 -> 123
+      {-0.12349, "-0.123"},
+      {1.2349, "1.23"},            // band 1, step 0.01: 123.49 + 0.5001 -> 123 (step 0.001: 1.235 -> 1.24)
+      {12.349, "12.3"},            // band 10, step 0.1: 123.49 + 0.5001 -> 123
+      {-12.349, "-12.3"},
+      {123.49, "123"},             // band 100, step 1: 123.49 + 0.5001 -> 123 (step 0.1: 123.5 -> 124)
+      {123456789.0, "123000000"},  // band 1e8, step 1e6: 123.46 + 0.5001 -> 123 (step 1e7: 120000000)
+      {-123456789.0, "-123000000"}}},
+    {"SigFig4Dec3", SigFig4Dec3,
+     {{0.12349, "0.123"},          // band 0.1, step 0.001: 123.49 + 0.5001 -> 123
+      {1.23449, "1.234"},          // band 1, step 0.001: 1234.49 + 0.5001 -> 1234 (step 1e-4: 1.2345 -> 1.235)
+      {-1.23449, "-1.234"},
+      {12.3449, "12.34"},          // band 10, step 0.01: 1234.49 + 0.5001 -> 1234
+      {123.449, "123.4"},          // band 100, step 0.1: 1234.49 + 0.5001 -> 1234
+      {-123.449, "-123.4"},
+      {1234.49, "1234"},           // band 1000, step 1: 1234.49 + 0.5001 -> 1234 (step 0.1: 1234.5 -> 1235)
+      {12344.9, "12340"},          // band 1e4, step 10: 1234.49 + 0.5001 -> 1234 (step 1: 12345)
+      {-12344.9, "-12340"},
+      {123449.0, "123400"},        // band 1e5, step 100
+      {1234490.0, "1234000"},      // band 1e6, step 1000
+      {12344900.0, "12340000"},    // band 1e7, step 1e4
+      {123449000.0, "123400000"}}},// band 1e8, step 1e5
+    };
+    // clang-format on
+    for (const Routine& r : steps)
+        for (const auto& [x, text] : r.cases)
+            EXPECT_EQ(r.format(x), text) << r.name << "(" << std::setprecision(17) << x << ")";
+}
