@@ -394,3 +394,27 @@ TEST(NumberText, EveryDec3BandRoundsAFourNineToItsOwnStep) {
         for (const auto& [x, text] : r.cases)
             EXPECT_EQ(r.format(x), text) << r.name << "(" << std::setprecision(17) << x << ")";
 }
+
+// SigFig2 and SigFig3 alike: in every band below the last a value with 49 after the last digit
+// shown rounds down to its band's step (1.249 x 10^m -> 1.2 x 10^m, 1.2349 x 10^m -> 1.23 x 10^m);
+// a step ten times finer would round it to a half first and then up.
+TEST(NumberText, SigFig2And3RoundAFourNineToEachBandsStep) {
+    // clang-format off
+    const std::vector<Routine> steps = {
+    {"SigFig2", SigFig2,
+     {{0.0001249, "0.00012"}, {0.001249, "0.0012"}, {0.01249, "0.012"}, {-0.1249, "-0.12"},
+      {1.249, "1.2"},
+      {12.49, "12.0"},          // band 9.95, step 1, one decimal: 12.49 + 0.5 -> 12
+      {124.9, "120"}, {-1249.0, "-1200"}, {12490.0, "12000"}, {124900.0, "120000"},
+      {1249000.0, "1200000"}, {12490000.0, "12000000"}, {124900000.0, "120000000"}}},
+    {"SigFig3", SigFig3,
+     {{0.00012349, "0.000123"}, {0.0012349, "0.00123"}, {-0.012349, "-0.0123"}, {0.12349, "0.123"},
+      {1.2349, "1.23"}, {12.349, "12.3"}, {123.49, "123"}, {1234.9, "1230"}, {-12349.0, "-12300"},
+      {123490.0, "123000"}, {1234900.0, "1230000"}, {12349000.0, "12300000"},
+      {123490000.0, "123000000"}}},
+    };
+    // clang-format on
+    for (const Routine& r : steps)
+        for (const auto& [x, text] : r.cases)
+            EXPECT_EQ(r.format(x), text) << r.name << "(" << std::setprecision(17) << x << ")";
+}
