@@ -320,3 +320,101 @@ TEST(NumberText, DigitBytesAreTheEightDigitsInOrder) {
     EXPECT_EQ(DigitBytes(99999999), 0x0909090909090909ull);
     EXPECT_EQ(DigitBytes(12345678), 0x0807060504030201ull);
 }
+
+// Below 0.1 the Dec3 routines round twice: to the band's step (1e-5 up to 0.01, 1e-4 up to 0.1, with
+// the offset 0.5001), then to three decimals, half away from zero. So a value a step's half below a
+// printed half rounds up, and one on a printed half of a coarser step rounds down; a step one power
+// finer or coarser gives the other text. The first band of SigFig3Dec3 starts at its zero limit 0.005.
+TEST(NumberText, TheDec3RoutinesRoundToTheBandsStepBeforeTheirThreeDecimals) {
+    // clang-format off
+    const std::vector<Routine> steps = {
+    {"SigFig4Dec3", SigFig4Dec3,
+     {{0.001495, "0.002"},     // band 0.0005: 149.5 + 0.5001 -> 150 x 1e-5 = 0.0015 -> 0.002 (0.001495 -> 0.001)
+      {-0.001495, "-0.002"},
+      {0.0014949, "0.001"},    // 149.49 + 0.5001 -> 149 x 1e-5 = 0.00149 -> 0.001
+      {0.00145, "0.001"},      // 145.0 + 0.5001 -> 145 x 1e-5 = 0.00145 -> 0.001 (step 1e-4: 0.0015 -> 0.002)
+      {-0.00145, "-0.001"},
+      {0.009495, "0.010"},     // 949.5 + 0.5001 -> 950 x 1e-5 = 0.0095 -> 0.010 (0.009495 -> 0.009)
+      {-0.009495, "-0.010"},
+      {0.01245, "0.013"},      // band 0.01: 124.5 + 0.5001 -> 125 x 1e-4 = 0.0125 -> 0.013 (0.01245 -> 0.012)
+      {-0.01245, "-0.013"},
+      {0.09945, "0.100"},      // 994.5 + 0.5001 -> 995 x 1e-4 = 0.0995 -> 0.100 (0.09945 -> 0.099)
+      {-0.09945, "-0.100"},
+      {0.09449, "0.095"}}},    // 944.9 + 0.5001 -> 945 x 1e-4 = 0.0945 -> 0.095 (0.09449 -> 0.094)
+    {"SigFig3Dec3", SigFig3Dec3,
+     {{0.005495, "0.006"},     // band 0.0005: 549.5 + 0.5001 -> 550 x 1e-5 = 0.0055 -> 0.006 (0.005495 -> 0.005)
+      {-0.005495, "-0.006"},
+      {0.00545, "0.005"},      // 545.0 + 0.5001 -> 545 x 1e-5 = 0.00545 -> 0.005 (step 1e-4: 0.0055 -> 0.006)
+      {-0.00545, "-0.005"},
+      {0.009495, "0.010"},     // 949.5 + 0.5001 -> 950 x 1e-5 = 0.0095 -> 0.010
+      {-0.009495, "-0.010"},
+      {0.01245, "0.013"},      // band 0.01: 124.5 + 0.5001 -> 125 x 1e-4 = 0.0125 -> 0.013
+      {-0.01245, "-0.013"},
+      {0.09945, "0.100"},      // 994.5 + 0.5001 -> 995 x 1e-4 = 0.0995 -> 0.100
+      {-0.09945, "-0.100"}}},
+    };
+    // clang-format on
+    for (const Routine& r : steps)
+        for (const auto& [x, text] : r.cases)
+            EXPECT_EQ(r.format(x), text) << r.name << "(" << std::setprecision(17) << x << ")";
+}
+
+// From 0.1 up the Dec3 routines' step is the last digit shown, so a value 0.49 of a step past it
+// rounds down (x / step + 0.5001 < next whole number); a step ten times finer would round it to a
+// half and then up, one ten times coarser would drop a digit. One such value in every band.
+TEST(NumberText, EveryDec3BandRoundsAFourNineToItsOwnStep) {
+    // clang-format off
+    const std::vector<Routine> steps = {
+    {"SigFig3Dec3", SigFig3Dec3,
+     {{0.12349, "0.123"},          // band 0.1, step 0.001: 123.49 + 0.5001 -> 123
+      {-0.12349, "-0.123"},
+      {1.2349, "1.23"},            // band 1, step 0.01: 123.49 + 0.5001 -> 123 (step 0.001: 1.235 -> 1.24)
+      {12.349, "12.3"},            // band 10, step 0.1: 123.49 + 0.5001 -> 123
+      {-12.349, "-12.3"},
+      {123.49, "123"},             // band 100, step 1: 123.49 + 0.5001 -> 123 (step 0.1: 123.5 -> 124)
+      {123456789.0, "123000000"},  // band 1e8, step 1e6: 123.46 + 0.5001 -> 123 (step 1e7: 120000000)
+      {-123456789.0, "-123000000"}}},
+    {"SigFig4Dec3", SigFig4Dec3,
+     {{0.12349, "0.123"},          // band 0.1, step 0.001: 123.49 + 0.5001 -> 123
+      {1.23449, "1.234"},          // band 1, step 0.001: 1234.49 + 0.5001 -> 1234 (step 1e-4: 1.2345 -> 1.235)
+      {-1.23449, "-1.234"},
+      {12.3449, "12.34"},          // band 10, step 0.01: 1234.49 + 0.5001 -> 1234
+      {123.449, "123.4"},          // band 100, step 0.1: 1234.49 + 0.5001 -> 1234
+      {-123.449, "-123.4"},
+      {1234.49, "1234"},           // band 1000, step 1: 1234.49 + 0.5001 -> 1234 (step 0.1: 1234.5 -> 1235)
+      {12344.9, "12340"},          // band 1e4, step 10: 1234.49 + 0.5001 -> 1234 (step 1: 12345)
+      {-12344.9, "-12340"},
+      {123449.0, "123400"},        // band 1e5, step 100
+      {1234490.0, "1234000"},      // band 1e6, step 1000
+      {12344900.0, "12340000"},    // band 1e7, step 1e4
+      {123449000.0, "123400000"}}},// band 1e8, step 1e5
+    };
+    // clang-format on
+    for (const Routine& r : steps)
+        for (const auto& [x, text] : r.cases)
+            EXPECT_EQ(r.format(x), text) << r.name << "(" << std::setprecision(17) << x << ")";
+}
+
+// SigFig2 and SigFig3 alike: in every band below the last a value with 49 after the last digit
+// shown rounds down to its band's step (1.249 x 10^m -> 1.2 x 10^m, 1.2349 x 10^m -> 1.23 x 10^m);
+// a step ten times finer would round it to a half first and then up.
+TEST(NumberText, SigFig2And3RoundAFourNineToEachBandsStep) {
+    // clang-format off
+    const std::vector<Routine> steps = {
+    {"SigFig2", SigFig2,
+     {{0.0001249, "0.00012"}, {0.001249, "0.0012"}, {0.01249, "0.012"}, {-0.1249, "-0.12"},
+      {1.249, "1.2"},
+      {12.49, "12.0"},          // band 9.95, step 1, one decimal: 12.49 + 0.5 -> 12
+      {124.9, "120"}, {-1249.0, "-1200"}, {12490.0, "12000"}, {124900.0, "120000"},
+      {1249000.0, "1200000"}, {12490000.0, "12000000"}, {124900000.0, "120000000"}}},
+    {"SigFig3", SigFig3,
+     {{0.00012349, "0.000123"}, {0.0012349, "0.00123"}, {-0.012349, "-0.0123"}, {0.12349, "0.123"},
+      {1.2349, "1.23"}, {12.349, "12.3"}, {123.49, "123"}, {1234.9, "1230"}, {-12349.0, "-12300"},
+      {123490.0, "123000"}, {1234900.0, "1230000"}, {12349000.0, "12300000"},
+      {123490000.0, "123000000"}}},
+    };
+    // clang-format on
+    for (const Routine& r : steps)
+        for (const auto& [x, text] : r.cases)
+            EXPECT_EQ(r.format(x), text) << r.name << "(" << std::setprecision(17) << x << ")";
+}

@@ -1101,3 +1101,42 @@ TEST_F(BeamForm, ACouplerAloneAsksForTheLiftHeightWhileEditLShowsZero) {
 }
 
 } // namespace
+
+namespace kx {
+namespace {
+
+// The beam form's two grids (spans 28 x 2, members 28 x 21), full of texts: a cell one past a last
+// column or row, or before the first, reads as empty with no value and is refused for writing, and
+// the grid stays as it was; the cells at the edges read their own texts.
+TEST(GridTexts, CellsOutsideTheColumnsAndRowsReadEmptyAndAreRefused) {
+    const auto check = [](auto grid, int cols, int rows) {
+        for (int c = 0; c < cols; ++c)
+            for (int r = 0; r < rows; ++r)
+                grid.Show(c, r, ShownText(std::to_string(c) + "," + std::to_string(r), c + 0.5, 1));
+        const auto full = grid;
+        for (auto [col, row] : {std::pair{0, rows},
+                                {5, rows},
+                                {cols - 2, rows},
+                                {0, -1},
+                                {-1, 0},
+                                {cols, 0},
+                                {cols, rows - 1},
+                                {-1, rows}}) {
+            SCOPED_TRACE(std::to_string(cols) + "x" + std::to_string(rows) + " at " + std::to_string(col) +
+                         "," + std::to_string(row));
+            EXPECT_EQ(grid.Cell(col, row), "");
+            EXPECT_FALSE(grid.Shown(col, row).HasValue());
+            EXPECT_THROW(grid.SetCell(col, row, "1"), RangeError);
+            EXPECT_THROW(grid.Show(col, row, ShownText("1")), RangeError);
+        }
+        EXPECT_TRUE(grid == full);
+        EXPECT_EQ(grid.Cell(0, 0) + "|" + grid.Cell(cols - 1, rows - 1) + "|" + grid.Cell(5, rows - 1),
+                  "0,0|" + std::to_string(cols - 1) + "," + std::to_string(rows - 1) + "|5," +
+                      std::to_string(rows - 1));
+    };
+    check(GridTexts<28, 2>{}, 28, 2);
+    check(GridTexts<28, 21>{}, 28, 21);
+}
+
+} // namespace
+} // namespace kx
