@@ -59,6 +59,15 @@ protected:
         TypeBeam({"2", "2"});
     }
 
+    // The coupler boxes of each place, with the support slot a commit writes.
+    struct CouplerBox {
+        bool &box, &top, &mid;
+        int slot;
+    };
+    CouplerBox LHEndCoupler() { return {f.Check_LH_End_Sup, f.Option_LH_Top, f.Option_LH_Mid, 0}; }
+    CouplerBox SpanCoupler() { return {f.Check_Span_Sup, f.Option_Span_Top, f.Option_Span_Mid, 1}; }
+    CouplerBox RHEndCoupler() { return {f.Check_RH_End_Sup, f.Option_RH_Top, f.Option_RH_Mid, 25}; }
+
     void TickCoupler(bool& box, bool& top, bool& mid, bool chooseTop) {
         box = true;
         top = chooseTop;
@@ -363,15 +372,10 @@ TEST_F(BeamForm, ACouplerAloneAtEitherEndOrBetweenSpansNeedsTheLiftHeight) {
     // Each coupler on its own: no lift height is refused, 2 m gives its spring 2 x 210000 x
     // 138000 / 2000 N mm/rad ("Mid").
     TypeScaffoldBeam();
-    struct Box {
-        bool &box, &top, &mid;
-        int slot;
-    } boxes[] = {{f.Check_LH_End_Sup, f.Option_LH_Top, f.Option_LH_Mid, 0},
-                 {f.Check_Span_Sup, f.Option_Span_Top, f.Option_Span_Mid, 1},
-                 {f.Check_RH_End_Sup, f.Option_RH_Top, f.Option_RH_Mid, 25}};
-    for (Box& b : boxes) {
+    CouplerBox boxes[] = {LHEndCoupler(), SpanCoupler(), RHEndCoupler()};
+    for (CouplerBox& b : boxes) {
         SCOPED_TRACE(b.slot);
-        for (Box& other : boxes)
+        for (CouplerBox& other : boxes)
             other.box = false;
         TickCoupler(b.box, b.top, b.mid, false);
         f.Edit_L = "";
@@ -1072,15 +1076,10 @@ TEST_F(BeamForm, NewForgetsTheSteelThicknessesATimberJobCommittedNextHoldsNone) 
 // either end or between the spans asks for L; typing 2 (m) commits 2000 mm.
 TEST_F(BeamForm, ACouplerAloneAsksForTheLiftHeightWhileEditLShowsZero) {
     TypeScaffoldBeam();
-    struct Box {
-        bool &box, &top, &mid;
-        int slot;
-    } boxes[] = {{f.Check_LH_End_Sup, f.Option_LH_Top, f.Option_LH_Mid, 0},
-                 {f.Check_Span_Sup, f.Option_Span_Top, f.Option_Span_Mid, 1},
-                 {f.Check_RH_End_Sup, f.Option_RH_Top, f.Option_RH_Mid, 25}};
-    for (Box& b : boxes) {
+    CouplerBox boxes[] = {LHEndCoupler(), SpanCoupler(), RHEndCoupler()};
+    for (CouplerBox& b : boxes) {
         SCOPED_TRACE(b.slot);
-        for (Box& other : boxes)
+        for (CouplerBox& other : boxes)
             other.box = false;
         TickCoupler(b.box, b.top, b.mid, true);
         f.Edit_L = "2";

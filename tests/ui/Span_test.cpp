@@ -63,6 +63,14 @@ protected:
         if (!w->Frame_Int->isHidden()) w->cmd_OK->click();
     }
     void click(const char* name) { kxtest::Click(w, name); }
+    // The picture shown is the sketch as cleared and drawn again, nothing of an earlier one left.
+    void ExpectSketchAsDrawnAfresh() {
+        const QImage shown = w->Image_Spans->Picture.copy();
+        w->ClearSpanSketch();
+        w->DrawSpanSketch();
+        w->HighlightCurrentSpan();
+        EXPECT_EQ(shown, w->Image_Spans->Picture);
+    }
     // Span 1 restrained at intervals with the panel open: n equal spaces.
     void intervals(int n) {
         start();
@@ -950,11 +958,7 @@ TEST_F(SpanFrmTest, ARestraintChoiceAfterIntervalsDrawsTheSketchAfreshWithoutThe
         EXPECT_EQ(Work.EffLengthWork[1][kIntervalCountField], 0.0f);
         for (int x : {125, 225, 325})
             EXPECT_NE(w->Image_Spans->Picture.pixelColor(x, 30), QColor(Qt::red)) << x;
-        const QImage shown = w->Image_Spans->Picture.copy();
-        w->ClearSpanSketch();
-        w->DrawSpanSketch();
-        w->HighlightCurrentSpan();
-        EXPECT_EQ(shown, w->Image_Spans->Picture);
+        ExpectSketchAsDrawnAfresh();
         EXPECT_TRUE(marked(1));
         if (w->Check_12->isChecked()) w->Check_12->click();
     }
@@ -976,11 +980,7 @@ TEST_F(SpanFrmTest, FewerIntervalsTakenByOkDrawTheSketchAfreshWithOnlyTheirMarks
         EXPECT_EQ(w->Image_Spans->Picture.pixelColor(x, 30), QColor(Qt::red)) << x;
     for (int x : {125, 225, 325})
         EXPECT_NE(w->Image_Spans->Picture.pixelColor(x, 30), QColor(Qt::red)) << x;
-    const QImage shown = w->Image_Spans->Picture.copy();
-    w->ClearSpanSketch();
-    w->DrawSpanSketch();
-    w->HighlightCurrentSpan();
-    EXPECT_EQ(shown, w->Image_Spans->Picture);
+    ExpectSketchAsDrawnAfresh();
 }
 
 // The span form shown again after the length unit was changed while it was hidden captions the

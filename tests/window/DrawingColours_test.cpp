@@ -12,34 +12,12 @@
 using namespace kx;
 using namespace kx::test;
 
-namespace {
-
-// A job without an analysis: four equal spans over 10000 mm, the envelope's largest values 1000.
-void FourSpans() {
-    SetDefaultUnits(Model);
-    Model.BeamLength = 10000;
-    Model.SpanCount[0] = Model.SpanCount[1] = 4;
-    for (int s = 1; s <= 4; ++s)
-        Drawing.DrawnMemberLength[s] = Eng.LoadcaseSpanLength[1][s] = 2500;
-    Model.LoadcaseCount = 1;
-    Model.SupportType.fill(supFixed);
-    Eng.ShearExtremes[0][27][5] = Eng.MomentExtremes[0][27][5] = Eng.DeflectionExtremes[0][27][5] = 1000;
-    Eng.ShearPolyline[1][0].x = Eng.MomentPolyline[1][0].x = 1;
-    Eng.ShearPolyline[1][1] = {0.5f, 1000};
-    Eng.MomentPolyline[1][1] = {0.5f, 1000};
-    Eng.DeflectionPolyline[1][0][0] = 1;
-    Eng.DeflectionPolyline[1][1][1] = 0.5f;
-    Eng.DeflectionPolyline[1][1][2] = 1000;
-}
-
-} // namespace
-
 // A printed page is black, its support symbols, load profile, arrows and self-weight strip too:
 // a fixed LH end (wall 4 px, hatches 2), a forkhead (3), couplers at the top of a lift and between
 // lifts (standards 6, crosses 3), a plain support (triangle 2); a distributed load, a point load
 // and the self-weight; the loadcase page and the envelope page.
 TEST_F(DrawingTest, PrintedPagesDrawEverySymbolInBlack) {
-    FourSpans();
+    SmallJob(4);
     Model.SupportType[0] = supFixedEnd;
     Model.SupportType[1] = supForkhead;
     Model.SupportType[2] = supCouplerTop;

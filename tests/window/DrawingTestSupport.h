@@ -101,6 +101,26 @@ inline void PrintBeamB() {
         Drawing.DrawnMemberLength[row] = Model.SpanData[row][mfL];
 }
 
+// A job without an analysis: 10000 mm of equal spans between supports, one loadcase whose shear,
+// moment and stored deflection are 1000 at the middle of span 1, the envelope's largest values all
+// 1000.
+inline void SmallJob(int spans = 1) {
+    SetDefaultUnits(Model);
+    Model.BeamLength = 10000;
+    Model.SpanCount[0] = Model.SpanCount[1] = spans;
+    for (int s = 1; s <= spans; ++s)
+        Drawing.DrawnMemberLength[s] = Eng.LoadcaseSpanLength[1][s] = 10000.0f / static_cast<float>(spans);
+    Model.LoadcaseCount = 1;
+    Model.SupportType.fill(supFixed);
+    Eng.ShearExtremes[0][27][5] = Eng.MomentExtremes[0][27][5] = Eng.DeflectionExtremes[0][27][5] = 1000;
+    Eng.ShearPolyline[1][0].x = Eng.MomentPolyline[1][0].x = 1;
+    Eng.ShearPolyline[1][1] = {0.5f, 1000};
+    Eng.MomentPolyline[1][1] = {0.5f, 1000};
+    Eng.DeflectionPolyline[1][0][0] = 1;
+    Eng.DeflectionPolyline[1][1][1] = 0.5f;
+    Eng.DeflectionPolyline[1][1][2] = 1000;
+}
+
 class DrawingTest : public ::testing::Test {
 protected:
     void SetUp() override { ResetProgramState(); }
