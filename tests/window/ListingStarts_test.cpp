@@ -65,9 +65,9 @@ TEST_F(ListingStartsTest, DistancesFollowTheMemberListedInEachPlaceWhateverItsLe
         BuildCaseResultsText();
         BuildEnvelopeText();
         for (int s : {1, 2}) {
-            const float L = s == 1 ? first : second;
+            const float L = s == 1 ? first : second, factor = unit; // a lambda takes no structured binding
             const Rows& r = *std::find_if(std::begin(rows), std::end(rows),
-                                          [&](const Rows& x) { return x.length == L && x.unit == unit; });
+                                          [&](const Rows& x) { return x.length == L && x.unit == factor; });
             const std::string title = " Span " + std::to_string(s);
             const std::string job = std::to_string(first) + " then " + std::to_string(second) + " in " +
                                     Model.UnitTextLength.str();
