@@ -100,9 +100,6 @@ TEST_F(ResultStoresTest, EveryPolylineRunsFromTheLHEndToTheRHTipThroughEveryMemb
     EXPECT_FLOAT_EQ(shear[8].x, 30.0f / 4000);
 }
 
-// 1 N at the tip of a 10 mm RH cantilever past a 1000 mm span: the root carries -P Lc = -10 N mm,
-// the largest moment of the job, so the band is drawn to 10 N mm and 1 N mm stands a tenth of its
-// height. The line closes on the baseline at the tip, exactly.
 TEST_F(ResultStoresTest, ALoadcaseOverEverySpanStoresTheLastOneWhereLoadcaseOneLostASupport) {
     // Four 4 m forkhead spans. Loadcase 1 loads spans 1 and 4 only (10 N/mm), which lifts the
     // middle support: three spans are left. Loadcase 2 loads all four: a four-span continuous beam
@@ -130,6 +127,9 @@ TEST_F(ResultStoresTest, ALoadcaseOverEverySpanStoresTheLastOneWhereLoadcaseOneL
     EXPECT_NEAR(Eng.StoredDeflection[2][4][11], -sag, Tol(sag, 1e-4));
 }
 
+// 1 N at the tip of a 10 mm RH cantilever past a 1000 mm span: the root carries -P Lc = -10 N mm,
+// the largest moment of the job, so the band is drawn to 10 N mm and 1 N mm stands a tenth of its
+// height. The line closes on the baseline at the tip, exactly.
 TEST_F(ResultStoresTest, ATinyRHCantileverMomentClosesExactlyOnTheBaseline) {
     Analyse(BeamBuilder().Spans({1000}).RHCantilever(10).Point(1, 1010, 1));
     const auto& moment = Eng.MomentPolyline[1];
